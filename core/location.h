@@ -1,0 +1,36 @@
+#pragma once
+// The location record shared by the built-in data sets, the Monthly Data reader and the analysis.
+#include <array>
+#include <string>
+
+namespace qav {
+
+inline constexpr int kMaxLocations = 50;  // slots 1..50; slot 0 is never used
+inline constexpr int kMonths = 12;        // months 1..12; month 0 is never used
+
+/// Monthly climate normals of one month: mean daily minimum and maximum dry-bulb temperature
+/// (degrees C) and mean relative humidity (percent).
+struct MonthlyNormals {
+    float DBTmin = 0;
+    float DBTmax = 0;
+    float RHavg = 0;
+};
+
+struct LocationRecord {
+    std::string LocationName;  // UTF-8
+    std::string Country;       // UTF-8
+    float Latitude = 0;        // degrees, north positive
+    float Longitude = 0;       // degrees, west negative
+    float Elevation = 0;       // metres above sea level
+    std::string DataSource;    // "GOV", "BBC", ...
+    std::array<MonthlyNormals, kMonths + 1> Month{};  // index 1..12
+};
+
+/// The locations of the data set in use. Slots 1..LocationCount are valid; slots above the
+/// count keep whatever an earlier data set left there and no consumer reads them.
+struct LocationTable {
+    int LocationCount = 0;
+    std::array<LocationRecord, kMaxLocations + 1> Slot{};  // index 1..50
+};
+
+}  // namespace qav
