@@ -1,0 +1,125 @@
+#include "app/cli_output.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "classify/strategy.h"
+
+namespace qav::cli {
+
+std::string JsonNumber(float value)
+{
+    if (!std::isfinite(value)) return "null";
+    char buffer[32];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc{} ? std::string(buffer, end) : "null";
+}
+
+std::string JsonString(std::string_view s)
+{
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out += escaped;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+namespace {
+
+template <typename Range, typename Format>
+std::string JsonArray(const Range& values, int first, int last, Format format)
+{
+    std::string out = "[";
+    for (int i = first; i <= last; ++i) {
+        if (i > first) out += ",";
+        out += format(values[i]);
+    }
+    return out + "]";
+}
+
+std::string CsvField(std::string_view s)
+{
+    if (s.find_first_of(",\"\n\r") == std::string_view::npos) return std::string(s);
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+std::string AnalysisJson(const AnalysisState& state)
+{
+    const LocationRecord& l = state.Current();
+    const auto number = [](float v) { return JsonNumber(v); };
+    const auto integer = [](auto v) { return std::to_string(v); };
+    std::string j = "{";
+    j += "\"slot\":" + std::to_string(state.CurrentLocation);
+    j += ",\"name\":" + JsonString(l.LocationName);
+    j += ",\"country\":" + JsonString(l.Country);
+    j += ",\"source\":" + JsonString(l.DataSource);
+    j += ",\"latitude\":" + JsonNumber(l.Latitude);
+    j += ",\"longitude\":" + JsonNumber(l.Longitude);
+    j += ",\"elevation\":" + JsonNumber(l.Elevation);
+    j += ",\"pressure_elevation\":" + JsonNumber(state.Pressure.PressureElevation);
+    j += ",\"pressure_kpa\":" + JsonNumber(state.Pressure.PressureKPa);
+    j += ",\"monthly\":[";
+    for (int m = 1; m <= kMonths; ++m) {
+        const MonthlyNormals& n = l.Month[m];
+        if (m > 1) j += ",";
+        j += "{\"month\":" + std::to_string(m) + ",\"dbt_min\":" + JsonNumber(n.DBTmin) +
+             ",\"dbt_max\":" + JsonNumber(n.DBTmax) + ",\"rh_avg\":" + JsonNumber(n.RHavg) + "}";
+    }
+    j += "],\"hourly\":{\"dbt\":[";
+    for (int m = 1; m <= kMonths; ++m)
+        j += (m > 1 ? "," : "") + JsonArray(state.Hours.DBT[m], 1, kHours, number);
+    j += "],\"w\":[";
+    for (int m = 1; m <= kMonths; ++m)
+        j += (m > 1 ? "," : "") + JsonArray(state.Hours.W[m], 1, kHours, number);
+    j += "]}";
+    j += ",\"shares\":" + JsonArray(state.Tally.YearShare, 1, kStrategies, number);
+    j += ",\"top\":" + JsonArray(state.Tally.TopStrategy, 1, 3, integer);
+    j += ",\"month_hours\":[";
+    for (int s = 1; s <= kStrategies; ++s)
+        j += (s > 1 ? "," : "") + JsonArray(state.Tally.MonthHours[s], 1, kMonths, integer);
+    j += "]}";
+    return j;
+}
+
+std::string CsvHeader()
+{
+    std::string h = "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa";
+    for (int s = 1; s <= kStrategies; ++s) h += std::string(",") + static_cast<char>('A' + s - 1);
+    return h + "\n";
+}
+
+std::string AnalysisCsvRow(const AnalysisState& state)
+{
+    const LocationRecord& l = state.Current();
+    std::string r = std::to_string(state.CurrentLocation) + "," + CsvField(l.LocationName) + "," +
+                    CsvField(l.Country) + "," + CsvField(l.DataSource) + "," +
+                    JsonNumber(l.Latitude) + "," + JsonNumber(l.Longitude) + "," +
+                    JsonNumber(l.Elevation) + "," + JsonNumber(state.Pressure.PressureElevation) +
+                    "," + JsonNumber(state.Pressure.PressureKPa);
+    for (int s = 1; s <= kStrategies; ++s) r += "," + JsonNumber(state.Tally.YearShare[s]);
+    return r + "\n";
+}
+
+}  // namespace qav::cli

@@ -1,0 +1,100 @@
+#include "core/pipeline.h"
+
+#include <utility>
+
+#include "chart/monthly_graph.h"
+#include "classify/zone_map.h"
+
+namespace qav {
+
+bool DataSetFlags::IsShown(DataSetKind kind) const
+{
+    switch (kind) {
+    case DataSetKind::Brazil: return ShowingBrazil;
+    case DataSetKind::SouthAmerica: return ShowingSouthAmerica;
+    case DataSetKind::World: return ShowingWorld;
+    }
+    return false;
+}
+
+void DataSetFlags::Show(DataSetKind kind)
+{
+    Clear();
+    switch (kind) {
+    case DataSetKind::Brazil: ShowingBrazil = true; break;
+    case DataSetKind::SouthAmerica: ShowingSouthAmerica = true; break;
+    case DataSetKind::World: ShowingWorld = true; break;
+    }
+}
+
+AnalysisState MakeStartupState(const ScreenDescription& screen)
+{
+    AnalysisState state;
+    state.Layout = LayoutForScreen(screen);
+    state.Scale = MakeChartScale(state.Layout.Picture1.Width, state.Layout.Picture1.Height,
+                                 state.Layout.PixelWidth, state.Layout.PixelHeight);
+    LoadDataSet(DataSetKind::Brazil, state.Locations);
+    state.DataSetKind.Show(DataSetKind::Brazil);
+    state.CurrentLocation = 5;
+    return state;
+}
+
+std::vector<std::string> LocationListEntries(const LocationTable& table)
+{
+    std::vector<std::string> entries;
+    entries.reserve(table.LocationCount);
+    for (int slot = 1; slot <= table.LocationCount; ++slot)
+        entries.push_back(" " + table.Slot[slot].LocationName);
+    return entries;
+}
+
+void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
+{
+    const LocationRecord& location = state.Current();
+    state.Pressure = StationPressure(location.Elevation);
+    state.Hours = SynthesizeHours(location);
+    const Psychrometrics psy(state.Pressure);
+    if (canvases.Chart) {
+        state.Vertices = DrawBioclimaticChart(*canvases.Chart, canvases.ZoneMap, state.Scale, psy,
+                                              canvases.RotatedFont, canvases.DecimalSeparator);
+    } else {
+        state.Vertices = ComputeZoneVertices(state.Scale, psy);
+        PaintZoneMap(canvases.ZoneMap, state.Scale, state.Vertices, psy);
+    }
+    state.Tally = PlotAndClassify(canvases.Chart, canvases.ZoneMap, state.Scale, state.Hours);
+    if (canvases.Chart)
+        DrawLegend(*canvases.Chart, state.Scale, state.Tally, location, canvases.DecimalSeparator);
+    if (canvases.Graph)
+        DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight);
+}
+
+ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineCanvases& canvases)
+{
+    if (state.DataSetKind.IsShown(kind)) return ShowDataSetOutcome::AlreadyShown;
+    state.DataSetKind.Show(kind);
+    LoadDataSet(kind, state.Locations);
+    state.CurrentLocation = 1;
+    RunPipeline(state, canvases);
+    return ShowDataSetOutcome::Loaded;
+}
+
+bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canvases)
+{
+    if (listIndex < 0 || listIndex >= state.Locations.LocationCount) return false;
+    state.CurrentLocation = listIndex + 1;
+    RunPipeline(state, canvases);
+    return true;
+}
+
+void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases)
+{
+    // Like a built-in set, a file writes only its own slots and leaves the higher ones alone.
+    for (int slot = 1; slot <= table.LocationCount; ++slot)
+        state.Locations.Slot[slot] = std::move(table.Slot[slot]);
+    state.Locations.LocationCount = table.LocationCount;
+    state.DataSetKind.Clear();
+    state.CurrentLocation = 1;
+    RunPipeline(state, canvases);
+}
+
+}  // namespace qav

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: the release build, the
+# AddressSanitizer + UndefinedBehaviorSanitizer build, and a short run of each fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+echo "== release build and tests"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$jobs"
+ctest --preset release -j "$jobs"
+
+echo "== sanitizer build (ASan + UBSan) and tests"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+if [ -f fuzz/CMakeLists.txt ]; then
+  echo "== fuzz targets, ${QAV_FUZZ_SECONDS:-60} s each"
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz -j "$jobs"
+  for target in build/fuzz/fuzz/*_fuzz; do
+    name=$(basename "$target" _fuzz)
+    corpus=$(mktemp -d)
+    cp -r "fuzz/corpus/${name}/." "$corpus/" 2>/dev/null || true
+    "$target" -max_total_time="${QAV_FUZZ_SECONDS:-60}" -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+    rm -rf "$corpus"
+  done
+fi
+echo "All tests passed."
