@@ -1,0 +1,455 @@
+#include "data/md_reader.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+#include <utility>
+
+namespace qav {
+namespace {
+
+// ---- Encoding ----------------------------------------------------------------------------------
+
+// Well-formed UTF-8 (Unicode 15, table 3-7): no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view s)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+    const auto* end = p + s.size();
+    while (p < end) {
+        const unsigned c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int trailing;
+        unsigned lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) trailing = 1;
+        else if (c == 0xE0) { trailing = 2; lo = 0xA0; }
+        else if (c == 0xED) { trailing = 2; hi = 0x9F; }
+        else if (c >= 0xE1 && c <= 0xEF) trailing = 2;
+        else if (c == 0xF0) { trailing = 3; lo = 0x90; }
+        else if (c == 0xF4) { trailing = 3; hi = 0x8F; }
+        else if (c >= 0xF1 && c <= 0xF3) trailing = 3;
+        else return false;
+        if (end - p <= trailing) return false;
+        if (p[1] < lo || p[1] > hi) return false;
+        for (int i = 2; i <= trailing; ++i) {
+            if (p[i] < 0x80 || p[i] > 0xBF) return false;
+        }
+        p += trailing + 1;
+    }
+    return true;
+}
+
+void AppendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Windows-1252 0x80..0x9F; the five unassigned bytes map to the C1 controls of the same value,
+// as Windows itself converts them. 0xA0..0xFF equal Latin-1.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+std::string DecodeToUtf8(std::string_view bytes)
+{
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80) out += ch;
+        else if (b < 0xA0) AppendUtf8(out, kCp1252High[b - 0x80]);
+        else AppendUtf8(out, b);
+    }
+    return out;
+}
+
+// ---- Fields ------------------------------------------------------------------------------------
+
+struct Field {
+    std::string_view value;
+    int line = 0;  // 1-based physical line where the field starts
+};
+
+enum class Next { Field, End, Error };
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+// Splits the text into fields. A field ends at a comma, a line end or the end of the text; a line
+// holding nothing but blanks yields no field, while a comma always closes one (possibly empty).
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    Next Read(Field& field, int& errorCode)
+    {
+        for (;;) {
+            SkipBlanks();
+            if (pos_ == text_.size()) {
+                if (afterComma_) {  // "...,<end>": one last, empty field
+                    afterComma_ = false;
+                    field = {{}, line_};
+                    return Next::Field;
+                }
+                return Next::End;
+            }
+            if (!IsLineEnd(text_[pos_])) break;
+            const int line = line_;
+            ConsumeLineEnd();
+            if (afterComma_) {  // "...,<line end>": an empty field closed by the line end
+                afterComma_ = false;
+                field = {{}, line};
+                return Next::Field;
+            }
+        }
+
+        field.line = line_;
+        if (text_[pos_] == '"') {
+            const std::size_t close = text_.find_first_of("\"\r\n", pos_ + 1);
+            if (close == std::string_view::npos || text_[close] != '"') {
+                errorCode = kUnclosedQuote;
+                return Next::Error;
+            }
+            field.value = text_.substr(pos_ + 1, close - pos_ - 1);
+            pos_ = close + 1;
+            SkipBlanks();
+            if (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_])) {
+                errorCode = kTextAfterQuote;
+                return Next::Error;
+            }
+        } else {
+            std::size_t stop = text_.find_first_of(",\r\n", pos_);
+            if (stop == std::string_view::npos) stop = text_.size();
+            std::size_t last = stop;
+            while (last > pos_ && IsBlank(text_[last - 1])) --last;
+            field.value = text_.substr(pos_, last - pos_);
+            pos_ = stop;
+        }
+        if (field.value.size() > kMaxFieldBytes) {
+            errorCode = kFieldTooLong;
+            return Next::Error;
+        }
+
+        afterComma_ = false;
+        if (pos_ < text_.size()) {
+            if (text_[pos_] == ',') {
+                ++pos_;
+                afterComma_ = true;
+            } else {
+                ConsumeLineEnd();
+            }
+        }
+        return Next::Field;
+    }
+
+private:
+    void SkipBlanks()
+    {
+        while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+    }
+    void ConsumeLineEnd()  // LF, CR LF or a lone CR count as one line end
+    {
+        if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
+        ++pos_;
+        ++line_;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    bool afterComma_ = false;
+};
+
+// ---- Numbers -----------------------------------------------------------------------------------
+
+struct Range {
+    double lo, hi;
+    const char* text;
+};
+constexpr Range kLatitudeRange{-90, 90, "-90 to 90"};
+constexpr Range kLongitudeRange{-180, 180, "-180 to 180"};
+constexpr Range kElevationRange{-500, 9000, "-500 to 9000"};
+constexpr Range kTemperatureRange{-90, 55, "-90 to 55"};
+constexpr Range kHumidityRange{0, 100, "0 to 100"};
+
+// Returns 0 and sets value, or the failure code.
+int ParseNumber(std::string_view text, const Range& range, float& value)
+{
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
+    const char* first = text.data();
+    const char* last = first + text.size();
+    double d = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, d);
+    if (text.empty() || ptr != last || ec == std::errc::invalid_argument) return kNotANumber;
+    if (ec == std::errc::result_out_of_range) return kOutOfRange;
+    if (!std::isfinite(d)) return kNotFinite;
+    if (d < range.lo || d > range.hi) return kOutOfRange;
+    // Parsed again as float: rounding the decimal once keeps written tables exact on a round trip.
+    float f = 0;
+    if (std::from_chars(first, last, f).ec != std::errc{}) f = static_cast<float>(d);
+    value = f;
+    return 0;
+}
+
+// ---- Messages ----------------------------------------------------------------------------------
+
+// Quotes at most 40 bytes of a user's text in a message, cut on a character boundary.
+std::string Excerpt(std::string_view text)
+{
+    constexpr std::size_t kMax = 40;
+    if (text.size() <= kMax) return std::string(text);
+    std::size_t cut = kMax;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(text.substr(0, cut)) + "...";
+}
+
+ReadFailure Failure(int code, std::string detail)
+{
+    return {code, "Err code " + std::to_string(code) + "\n" + std::move(detail)};
+}
+
+ReadFailure SystemFailure(int err)
+{
+    switch (err) {
+    case ENOENT: return {kFileNotFound, "File not found"};
+    case ENOTDIR: return {kPathNotFound, "Path not found"};
+    case EACCES:
+    case EPERM:
+    case EROFS: return {kPermissionDenied, "Permission denied"};
+    case EISDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case EINVAL:
+    case EBUSY: return {kPathFileAccess, "Path/File access error"};
+    case EIO:
+    case ENXIO:
+    case ENODEV: return {kDeviceIo, "Device I/O error"};
+    default: break;
+    }
+    return Failure(kSystemErrorBase + err, std::generic_category().message(err));
+}
+
+ReadFailure TooLargeFailure()
+{
+    return Failure(kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file.");
+}
+
+constexpr const char* kFirstLineFields[6] = {"Location", "Country", "Latitude", "Longitude", "Elevation", "Data Source"};
+constexpr const char* kMonthLineFields[4] = {"Month", "DBTmin", "DBTmax", "RHavg"};
+
+// ---- Locations ---------------------------------------------------------------------------------
+
+class LocationParser {
+public:
+    explicit LocationParser(std::string_view text) : fields_(text) {}
+
+    enum class Outcome { Complete, EndOfFile, Truncated, Failed };
+
+    // Reads location number k into record.
+    Outcome Read(int k, LocationRecord& record)
+    {
+        k_ = k;
+        record_ = &record;
+        record = LocationRecord{};
+        for (int i = 0; i < 6; ++i) {
+            Field f;
+            const Next n = NextField(f, kFirstLineFields[i], i + 1);
+            if (n == Next::End) return i == 0 ? Outcome::EndOfFile : Outcome::Truncated;
+            if (n == Next::Error) return Outcome::Failed;
+            bool ok = true;
+            switch (i) {
+            case 0: record.LocationName = f.value; break;
+            case 1: record.Country = f.value; break;
+            case 2: ok = Number(f, kLatitudeRange, record.Latitude); break;
+            case 3: ok = Number(f, kLongitudeRange, record.Longitude); break;
+            case 4: ok = Number(f, kElevationRange, record.Elevation); break;
+            case 5: record.DataSource = f.value; break;
+            }
+            if (!ok) return Outcome::Failed;
+        }
+        for (int m = 1; m <= kMonths; ++m) {
+            MonthlyNormals& normals = record.Month[m];
+            float* targets[4] = {nullptr, &normals.DBTmin, &normals.DBTmax, &normals.RHavg};
+            for (int i = 0; i < 4; ++i) {
+                Field f;
+                const Next n = NextField(f, kMonthLineFields[i], i + 1);
+                if (n == Next::End) return Outcome::Truncated;
+                if (n == Next::Error) return Outcome::Failed;
+                if (i == 0) continue;  // the Month field: months follow the order of the lines
+                if (!Number(f, i == 3 ? kHumidityRange : kTemperatureRange, *targets[i])) return Outcome::Failed;
+            }
+        }
+        return Outcome::Complete;
+    }
+
+    ReadFailure TakeFailure() { return std::move(failure_); }
+
+private:
+    Next NextField(Field& f, const char* name, int position)
+    {
+        fieldName_ = name;
+        position_ = position;
+        int code = 0;
+        const Next n = fields_.Read(f, code);
+        if (n == Next::Error) {
+            const char* what = code == kFieldTooLong    ? "the field is longer than 4096 bytes"
+                               : code == kUnclosedQuote ? "the closing quotation mark is missing"
+                                                        : "text follows the closing quotation mark";
+            Fail(code, f.line, what);
+        }
+        return n;
+    }
+
+    bool Number(const Field& f, const Range& range, float& value)
+    {
+        const int code = ParseNumber(f.value, range, value);
+        if (code == 0) return true;
+        std::string what;
+        if (code == kNotANumber) {
+            what = f.value.empty() ? std::string("an empty field is not a number") : Excerpt(f.value) + " is not a number";
+        } else if (code == kNotFinite) {
+            what = Excerpt(f.value) + " is not a finite number";
+        } else {
+            what = Excerpt(f.value) + " is out of range (" + range.text + ")";
+        }
+        Fail(code, f.line, what);
+        return false;
+    }
+
+    void Fail(int code, int line, const std::string& what)
+    {
+        std::string where = "Location " + std::to_string(k_);
+        if (!record_->LocationName.empty()) where += " (" + Excerpt(record_->LocationName) + ")";
+        where += ", line " + std::to_string(line) + ", field " + std::to_string(position_) + " (" + fieldName_ + "): ";
+        failure_ = Failure(code, where + what);
+    }
+
+    FieldReader fields_;
+    int k_ = 0;
+    const LocationRecord* record_ = nullptr;
+    const char* fieldName_ = "";
+    int position_ = 0;
+    ReadFailure failure_;
+};
+
+}  // namespace
+
+ReadResult ReadMonthlyData(std::string_view bytes) noexcept
+{
+    ReadResult result;
+    if (bytes.size() > kMaxMonthlyDataBytes) {
+        result.failure = TooLargeFailure();
+        return result;
+    }
+    if (bytes.find('\0') != std::string_view::npos) {
+        result.failure = Failure(kNotText, "The file holds NUL bytes: it is not a plain text file "
+                                           "(save it as UTF-8 or ANSI text).");
+        return result;
+    }
+    const std::string text = DecodeToUtf8(bytes);
+    LocationParser parser(text);
+    LocationTable& table = result.table;
+    LocationRecord record;
+    while (table.LocationCount < kMaxLocations) {
+        const int k = table.LocationCount + 1;
+        const auto outcome = parser.Read(k, record);
+        if (outcome == LocationParser::Outcome::Failed) {
+            result.failure = parser.TakeFailure();
+            return result;
+        }
+        if (outcome != LocationParser::Outcome::Complete) break;  // an unfinished location is dropped
+        table.Slot[k] = std::move(record);
+        table.LocationCount = k;
+    }
+    if (table.LocationCount == 0) {
+        result.failure = ReadFailure{kNoCompleteLocation, "The file holds no complete location."};
+    }
+    return result;
+}
+
+namespace {
+
+ReadFailure StatusFailure(const std::filesystem::path& file, const std::error_code& ec)
+{
+    namespace fs = std::filesystem;
+    if (ec && ec != std::errc::no_such_file_or_directory) return SystemFailure(ec.value());
+    // Missing: tell a missing file in an existing folder from a missing folder.
+    const fs::path folder = file.parent_path();
+    std::error_code folderEc;
+    if (folder.empty() || fs::is_directory(folder, folderEc)) return SystemFailure(ENOENT);
+    return SystemFailure(ENOTDIR);
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+ReadResult ReadMonthlyDataFile(const std::filesystem::path& file) noexcept
+{
+    namespace fs = std::filesystem;
+    ReadResult result;
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (ec || !fs::exists(status)) {
+        result.failure = StatusFailure(file, ec);
+        return result;
+    }
+    // Directories fail to read; pipes and devices could block or never end.
+    if (!fs::is_regular_file(status)) {
+        result.failure = SystemFailure(fs::is_directory(status) ? EISDIR : EINVAL);
+        return result;
+    }
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (!ec && size > kMaxMonthlyDataBytes) {
+        result.failure = TooLargeFailure();
+        return result;
+    }
+
+    errno = 0;
+#ifdef _WIN32
+    std::unique_ptr<std::FILE, FileCloser> f(_wfopen(file.c_str(), L"rb"));
+#else
+    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(file.c_str(), "rb"));
+#endif
+    if (!f) {
+        result.failure = SystemFailure(errno != 0 ? errno : EIO);
+        return result;
+    }
+    // One byte past the limit tells a file that grew since its size was read.
+    std::string bytes;
+    char buffer[1 << 16];
+    while (bytes.size() <= kMaxMonthlyDataBytes) {
+        const std::size_t n = std::fread(buffer, 1, sizeof buffer, f.get());
+        bytes.append(buffer, n);
+        if (n < sizeof buffer) break;
+    }
+    if (std::ferror(f.get())) {
+        result.failure = SystemFailure(errno != 0 ? errno : EIO);
+        return result;
+    }
+    return ReadMonthlyData(bytes);
+}
+
+}  // namespace qav

@@ -1,0 +1,71 @@
+#pragma once
+// Reads a user's Monthly Data (MD) file: comma-separated text, 13 lines (54 fields) per location,
+//   "Name","Country",latitude,longitude,elevation,"Source"
+//   month,DBTmin,DBTmax,RHavg          (twelve lines, January to December)
+// Fields end at a comma or a line end (LF, CR LF or CR); blank lines are skipped, so line breaks
+// may fall anywhere between fields. Texts are double-quoted (a comma inside belongs to the text)
+// or bare; blanks around a field are ignored. The Month field is read and discarded: the twelve
+// monthly lines are months 1..12 in order. Numbers use a point as decimal separator.
+// A file ending at the start of a location ends the reading; one ending inside a location drops
+// that location; only the first 50 locations are read.
+// Encoding: a UTF-8 byte-order mark is skipped; valid UTF-8 is read as such, anything else as
+// Windows-1252 (older files), so accented names read back the same either way.
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/location.h"
+
+namespace qav {
+
+/// Stable failure codes. The messages of 1..5 are the fixed texts of those categories; every
+/// other failure except kNoCompleteLocation reads "Err code <code>" and, on a second line, what
+/// was wrong and where, for example
+///   "Err code 22\nLocation 2 (Lima), line 14, field 3 (DBTmax): 1e30 is out of range (-90 to 55)".
+enum MonthlyDataError : int {
+    kFileNotFound = 1,        // "File not found"
+    kPathNotFound = 2,        // "Path not found": a folder of the path is missing
+    kPermissionDenied = 3,    // "Permission denied"
+    kPathFileAccess = 4,      // "Path/File access error": a folder, device or pipe, a bad name
+    kDeviceIo = 5,            // "Device I/O error"
+    kFileTooLarge = 10,       // more than kMaxMonthlyDataBytes
+    kNotText = 11,            // NUL bytes: a binary or UTF-16 file
+    kNotANumber = 20,         // text (or nothing) in a number field
+    kNotFinite = 21,          // inf, nan
+    kOutOfRange = 22,         // outside the range the analysis handles (see below)
+    kFieldTooLong = 23,       // more than kMaxFieldBytes
+    kUnclosedQuote = 24,      // a quoted text still open at the end of its line
+    kTextAfterQuote = 25,     // something other than blanks between a closing quote and the comma
+    kNoCompleteLocation = 30, // "The file holds no complete location."
+    kSystemErrorBase = 1000,  // any other operating-system error: 1000 + errno
+};
+
+/// A file of 50 locations takes about 25 KB; anything this large is not an MD file.
+inline constexpr std::size_t kMaxMonthlyDataBytes = std::size_t{16} << 20;
+/// Longest field, in bytes of UTF-8.
+inline constexpr std::size_t kMaxFieldBytes = 4096;
+
+// Ranges accepted for the numbers. Wider values would overflow the 16-bit roundings of the
+// analysis or mean nothing on the chart: latitude -90..90, longitude -180..180 degrees,
+// elevation -500..9000 m, DBTmin and DBTmax -90..55 degrees C, RHavg 0..100 %.
+
+struct ReadFailure {
+    int code = 0;          // a MonthlyDataError
+    std::string message;   // shown to the user exactly as written
+};
+
+struct ReadResult {
+    /// On success the locations read, LocationCount 1..50, slots above it empty. On failure the
+    /// complete locations before the fault; the caller keeps its previous table.
+    LocationTable table;
+    std::optional<ReadFailure> failure;
+};
+
+/// Parses the bytes of an MD file.
+ReadResult ReadMonthlyData(std::string_view bytes) noexcept;
+/// Opens, reads and parses an MD file; only regular files are read.
+ReadResult ReadMonthlyDataFile(const std::filesystem::path& file) noexcept;
+
+}  // namespace qav

@@ -1,0 +1,268 @@
+#include "data/md_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace qav {
+namespace {
+
+// One location in the file's layout; month m holds DBTmin m, DBTmax 20 + m, RHavg 50 + m.
+std::string Site(const std::string& name, const std::string& eol = "\n")
+{
+    std::string s = "\"" + name + "\",\"Testland\",-10.5,-40.25,100,\"GOV\"" + eol;
+    for (int m = 1; m <= 12; ++m) {
+        s += std::to_string(m) + "," + std::to_string(m) + "," + std::to_string(20 + m) + "," +
+             std::to_string(50 + m) + eol;
+    }
+    return s;
+}
+
+std::string Sites(int count, const std::string& eol = "\n")
+{
+    std::string s;
+    for (int i = 1; i <= count; ++i) s += Site("Site " + std::to_string(i), eol);
+    return s;
+}
+
+// Checks that slots 1..count hold the locations of Sites(count) field by field.
+void ExpectSites(const ReadResult& r, int count)
+{
+    ASSERT_FALSE(r.failure) << r.failure->message;
+    ASSERT_EQ(r.table.LocationCount, count);
+    for (int k = 1; k <= count; ++k) {
+        const LocationRecord& rec = r.table.Slot[k];
+        ASSERT_EQ(rec.LocationName, "Site " + std::to_string(k));
+        EXPECT_EQ(rec.Country, "Testland");
+        EXPECT_EQ(rec.Latitude, -10.5f);
+        EXPECT_EQ(rec.Longitude, -40.25f);
+        EXPECT_EQ(rec.Elevation, 100.0f);
+        EXPECT_EQ(rec.DataSource, "GOV");
+        for (int m = 1; m <= 12; ++m) {
+            EXPECT_EQ(rec.Month[m].DBTmin, m);
+            EXPECT_EQ(rec.Month[m].DBTmax, 20 + m);
+            EXPECT_EQ(rec.Month[m].RHavg, 50 + m);
+        }
+    }
+}
+
+std::string OneLine(std::string text)
+{
+    for (char& c : text) {
+        if (c == '\n') c = ',';
+    }
+    text.pop_back();
+    return text;
+}
+
+TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
+{
+    struct Case { const char* name; std::string text; int count; };
+    const std::string truncated = Sites(2) + Site("Cut");
+    const Case cases[] = {
+        {"three then an empty line", Sites(3) + "\n", 3},
+        {"blank lines between and after", Site("Site 1") + "\n  \n" + Site("Site 2") + "\n\n", 2},
+        {"no final line end", Sites(2).substr(0, Sites(2).size() - 1), 2},
+        {"CR LF", Sites(3, "\r\n"), 3},
+        {"lone CR", Sites(2, "\r"), 2},
+        {"each location on one line", OneLine(Site("Site 1")) + "\n" + OneLine(Site("Site 2")) + "\n", 2},
+        {"whole file on one line", OneLine(Sites(3)), 3},
+        {"one field per line", [] {
+             std::string s = Sites(2);
+             for (char& c : s) if (c == ',') c = '\n';
+             return s;
+         }(), 2},
+        {"last stops after its first line", truncated.substr(0, truncated.find('\n', Sites(2).size()) + 1), 2},
+        {"last stops inside a monthly line", truncated.substr(0, truncated.size() - 20), 2},
+        {"60 locations", Sites(60), 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectSites(ReadMonthlyData(c.text), c.count);
+    }
+}
+
+TEST(ReadMonthlyData, StopsAfterFiftyWithoutLookingFurther)
+{
+    ExpectSites(ReadMonthlyData(Sites(50) + "\"Bad\",\"X\",abc,1,1,\"GOV\"\n"), 50);
+}
+
+TEST(ReadMonthlyData, TakesMonthsInLineOrderWhateverTheMonthFieldHolds)
+{
+    std::string text = "\"A\",\"B\",1,2,3,\"C\"\n";
+    const char* monthFields[] = {"\"Jan\"", "7", "-3.5", "x", "\"\"", "12", "0", "1e9", "\"a, b\"", "13", "nan", " "};
+    for (int m = 1; m <= 12; ++m) text += std::string(monthFields[m - 1]) + "," + std::to_string(m) + ",30,60\n";
+    const ReadResult r = ReadMonthlyData(text);
+    ASSERT_FALSE(r.failure) << r.failure->message;
+    for (int m = 1; m <= 12; ++m) EXPECT_EQ(r.table.Slot[1].Month[m].DBTmin, m);
+}
+
+TEST(ReadMonthlyData, ReadsQuotedAndBareTextsWithBlanksAround)
+{
+    std::string text = "  \"Rio de Janeiro, RJ\" ,Brasil do Sul ,  -22.9\t, -43.17,11 , \" INMET \"\n";
+    for (int m = 1; m <= 12; ++m) text += " " + std::to_string(m) + " , +23.5 , 29.4,79 \n";
+    const ReadResult r = ReadMonthlyData(text);
+    ASSERT_FALSE(r.failure) << r.failure->message;
+    const LocationRecord& rec = r.table.Slot[1];
+    EXPECT_EQ(rec.LocationName, "Rio de Janeiro, RJ");
+    EXPECT_EQ(rec.Country, "Brasil do Sul");
+    EXPECT_EQ(rec.DataSource, " INMET ");  // blanks inside the quotes belong to the text
+    EXPECT_EQ(rec.Latitude, -22.9f);
+    EXPECT_EQ(rec.Month[12].DBTmin, 23.5f);
+}
+
+TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
+{
+    const std::string rest = ",\"Brazil\",-15.78,-47.93,1160,\"GOV\"\n" + Sites(1).substr(Sites(1).find('\n') + 1);
+    struct Case { const char* name; std::string text; const char* expected; };
+    const Case cases[] = {
+        {"UTF-8", "\"Bras\xC3\xADlia\"" + rest, "Brasília"},
+        {"UTF-8 with byte-order mark", "\xEF\xBB\xBF\"Bras\xC3\xADlia\"" + rest, "Brasília"},
+        {"Windows-1252", "\"Bras\xEDlia\"" + rest, "Brasília"},
+        {"Windows-1252 with its own letters", "\"\x93S\xE3o Jo\xE3o\x94 \x80\"" + rest, "“São João” €"},
+        {"Windows-1252 although it starts like UTF-8", "\"Bras\xC3\xADlia \xE9\"" + rest,
+         "Bras\xC3\x83\xC2\xADlia \xC3\xA9"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReadResult r = ReadMonthlyData(c.text);
+        ASSERT_FALSE(r.failure) << r.failure->message;
+        EXPECT_EQ(r.table.Slot[1].LocationName, c.expected);
+    }
+}
+
+TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)
+{
+    const std::string lima = Site("Lima");
+    auto replaceJanuary = [&](const std::string& line) {
+        std::string s = Site("Brasília") + "\n" + lima;  // the blank line counts: Lima's January is line 16
+        return s.replace(s.find("1,1,21,51", Site("Brasília").size()), 9, line);
+    };
+    struct Case { const char* name; std::string text; int code; std::string message; };
+    const Case cases[] = {
+        {"out of range", replaceJanuary("1,1,1e30,51"), kOutOfRange,
+         "Err code 22\nLocation 2 (Lima), line 16, field 3 (DBTmax): 1e30 is out of range (-90 to 55)"},
+        {"humidity above 100", replaceJanuary("1,1,21,100.5"), kOutOfRange,
+         "Err code 22\nLocation 2 (Lima), line 16, field 4 (RHavg): 100.5 is out of range (0 to 100)"},
+        {"too large for a double", replaceJanuary("1,-1e999,21,51"), kOutOfRange,
+         "Err code 22\nLocation 2 (Lima), line 16, field 2 (DBTmin): -1e999 is out of range (-90 to 55)"},
+        {"not finite", replaceJanuary("1,nan,21,51"), kNotFinite,
+         "Err code 21\nLocation 2 (Lima), line 16, field 2 (DBTmin): nan is not a finite number"},
+        {"text in a number field", replaceJanuary("1,1,21,\"humid\""), kNotANumber,
+         "Err code 20\nLocation 2 (Lima), line 16, field 4 (RHavg): humid is not a number"},
+        {"decimal comma", replaceJanuary("1,1,21,5O"), kNotANumber,
+         "Err code 20\nLocation 2 (Lima), line 16, field 4 (RHavg): 5O is not a number"},
+        {"empty number field", replaceJanuary("1,1,,51"), kNotANumber,
+         "Err code 20\nLocation 2 (Lima), line 16, field 3 (DBTmax): an empty field is not a number"},
+        {"latitude", "\"X\",\"Y\",-91,0,0,\"GOV\"\n", kOutOfRange,
+         "Err code 22\nLocation 1 (X), line 1, field 3 (Latitude): -91 is out of range (-90 to 90)"},
+        {"elevation", "\"X\",\"Y\",0,0,9000.5,\"GOV\"\n", kOutOfRange,
+         "Err code 22\nLocation 1 (X), line 1, field 5 (Elevation): 9000.5 is out of range (-500 to 9000)"},
+        {"long value is cut in the message", "\"X\",\"Y\"," + std::string(50, '7') + ",0,0,\"GOV\"\n", kOutOfRange,
+         "Err code 22\nLocation 1 (X), line 1, field 3 (Latitude): " + std::string(40, '7') +
+             "... is out of range (-90 to 90)"},
+        {"field too long", "\"" + std::string(4097, 'a') + "\",\"Y\",0,0,0,\"GOV\"\n", kFieldTooLong,
+         "Err code 23\nLocation 1, line 1, field 1 (Location): the field is longer than 4096 bytes"},
+        {"missing closing quote", "\"X\",\"Y,0,0,0,\"GOV\"\n", kTextAfterQuote,
+         "Err code 25\nLocation 1 (X), line 1, field 2 (Country): text follows the closing quotation mark"},
+        {"quote open at the line end", "\"X\",\"Y\",0,0,0,\"GOV\n1,2,3,4\n", kUnclosedQuote,
+         "Err code 24\nLocation 1 (X), line 1, field 6 (Data Source): the closing quotation mark is missing"},
+        {"empty file", "", kNoCompleteLocation, "The file holds no complete location."},
+        {"blank lines only", "\r\n  \n\n", kNoCompleteLocation, "The file holds no complete location."},
+        {"first line only", "\"X\",\"Y\",0,0,0,\"GOV\"\n1,2,3,4\n", kNoCompleteLocation,
+         "The file holds no complete location."},
+        {"UTF-16", std::string("\xFF\xFE\"\0X\0", 6), kNotText,
+         "Err code 11\nThe file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text)."},
+        {"larger than 16 MiB", std::string(kMaxMonthlyDataBytes + 1, ' '), kFileTooLarge,
+         "Err code 10\nThe file is larger than 16 MiB: it is not a Monthly Data file."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReadResult r = ReadMonthlyData(c.text);
+        ASSERT_TRUE(r.failure);
+        EXPECT_EQ(r.failure->code, c.code);
+        EXPECT_EQ(r.failure->message, c.message);
+    }
+}
+
+TEST(ReadMonthlyData, AcceptsTheRangeLimitsThemselves)
+{
+    std::string text = "\"X\",\"Y\",-90,180,-500,\"GOV\"\n";
+    for (int m = 1; m <= 12; ++m) text += std::to_string(m) + ",-90,55,100\n";
+    text += "\"X\",\"Y\",90,-180,9000,\"GOV\"\n";
+    for (int m = 1; m <= 12; ++m) text += std::to_string(m) + ",0,0.0,0\n";
+    const ReadResult r = ReadMonthlyData(text);
+    ASSERT_FALSE(r.failure) << r.failure->message;
+    EXPECT_EQ(r.table.LocationCount, 2);
+    EXPECT_EQ(r.table.Slot[2].Elevation, 9000.0f);
+}
+
+class ReadMonthlyDataFile : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("qav_md_reader_test_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        std::filesystem::permissions(dir_ / "QAVLOCKED.TXT", std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(dir_, ec);
+    }
+    std::filesystem::path Write(const std::string& name, const std::string& bytes)
+    {
+        const auto path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    std::filesystem::path dir_;
+};
+
+TEST_F(ReadMonthlyDataFile, ReadsAFile)
+{
+    ExpectSites(qav::ReadMonthlyDataFile(Write("QAVTEST.TXT", Sites(3, "\r\n"))), 3);
+}
+
+TEST_F(ReadMonthlyDataFile, NamesTheFileErrorCategories)
+{
+    struct Case { const char* name; std::filesystem::path path; int code; const char* message; };
+    const Case cases[] = {
+        {"missing file", dir_ / "QAVNONE.TXT", kFileNotFound, "File not found"},
+        {"missing folder", dir_ / "nowhere" / "QAVNONE.TXT", kPathNotFound, "Path not found"},
+        {"a folder", dir_, kPathFileAccess, "Path/File access error"},
+        {"a character device", "/dev/zero", kPathFileAccess, "Path/File access error"},
+        {"under a file", Write("QAVPLAIN.TXT", Sites(1)) / "QAV.TXT", kPathNotFound, "Path not found"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReadResult r = qav::ReadMonthlyDataFile(c.path);
+        ASSERT_TRUE(r.failure);
+        EXPECT_EQ(r.failure->code, c.code);
+        EXPECT_EQ(r.failure->message, c.message);
+    }
+}
+
+TEST_F(ReadMonthlyDataFile, ReportsPermissionDenied)
+{
+    const auto path = Write("QAVLOCKED.TXT", Sites(1));
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    if (std::ifstream(path).is_open()) GTEST_SKIP() << "running with rights that ignore file modes";
+    const ReadResult r = qav::ReadMonthlyDataFile(path);
+    ASSERT_TRUE(r.failure);
+    EXPECT_EQ(r.failure->message, "Permission denied");
+}
+
+TEST_F(ReadMonthlyDataFile, RefusesAFileLargerThanTheLimit)
+{
+    const ReadResult r = qav::ReadMonthlyDataFile(Write("QAVBIG.TXT", Sites(1) + std::string(kMaxMonthlyDataBytes, '\n')));
+    ASSERT_TRUE(r.failure);
+    EXPECT_EQ(r.failure->code, kFileTooLarge);
+}
+
+}  // namespace
+}  // namespace qav

@@ -1,0 +1,85 @@
+#include "data/md_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data/builtin_sets.h"
+#include "data/md_reader.h"
+
+namespace qav {
+namespace {
+
+TEST(WriteMonthlyData, WritesTheFileLayout)
+{
+    LocationTable t;
+    LoadBrazilDataSet(t);
+    t.Slot[1] = t.Slot[5];
+    t.LocationCount = 1;
+    EXPECT_EQ(WriteMonthlyData(t),
+              "\"Brasília\",\"Brazil\",-15.78,-47.93,1160,\"GOV\"\n"
+              "1,17.4,26.9,76\n2,17.4,26.7,77\n3,17.5,27.1,76\n4,16.8,26.6,75\n5,15,25.7,68\n"
+              "6,13.3,25.2,61\n7,12.9,25.1,56\n8,14.6,27.3,49\n9,16,28.3,53\n10,17.4,27.5,66\n"
+              "11,17.5,26.6,75\n12,17.5,26.2,79\n");
+}
+
+TEST(WriteMonthlyData, WritesTextsTheFormatCannotHoldAsNearAsItCan)
+{
+    LocationTable t;
+    t.LocationCount = 1;
+    t.Slot[1].LocationName = "\"Quoted\" name";
+    t.Slot[1].Country = "two\r\nlines";
+    t.Slot[1].Month[1].DBTmin = 0.0001f;  // fixed notation, never 1e-04
+    const std::string text = WriteMonthlyData(t);
+    EXPECT_EQ(text.substr(0, text.find('\n')), "\"'Quoted' name\",\"two  lines\",0,0,0,\"\"");
+    EXPECT_EQ(text.substr(text.find('\n') + 1, 15), "1,0.0001,0,0\n2,");
+}
+
+TEST(WriteMonthlyData, ReadsBackAsTheSameTable)
+{
+    for (DataSetKind kind : {DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        LocationTable original;
+        LoadDataSet(kind, original);
+        const ReadResult r = ReadMonthlyData(WriteMonthlyData(original));
+        ASSERT_FALSE(r.failure) << r.failure->message;
+        ASSERT_EQ(r.table.LocationCount, original.LocationCount);
+        for (int k = 1; k <= original.LocationCount; ++k) {
+            const LocationRecord& a = original.Slot[k];
+            const LocationRecord& b = r.table.Slot[k];
+            SCOPED_TRACE(a.LocationName);
+            EXPECT_EQ(b.LocationName, a.LocationName);
+            EXPECT_EQ(b.Country, a.Country);
+            EXPECT_EQ(b.DataSource, a.DataSource);
+            EXPECT_EQ(b.Latitude, a.Latitude);
+            EXPECT_EQ(b.Longitude, a.Longitude);
+            EXPECT_EQ(b.Elevation, a.Elevation);
+            for (int m = 1; m <= kMonths; ++m) {
+                EXPECT_EQ(b.Month[m].DBTmin, a.Month[m].DBTmin);
+                EXPECT_EQ(b.Month[m].DBTmax, a.Month[m].DBTmax);
+                EXPECT_EQ(b.Month[m].RHavg, a.Month[m].RHavg);
+            }
+        }
+    }
+}
+
+// Every float the reader accepts comes back bit for bit, including ones whose shortest decimal
+// form lies close to the midpoint between two floats.
+TEST(WriteMonthlyData, RoundTripsAwkwardFloats)
+{
+    LocationTable t;
+    t.LocationCount = 1;
+    const float values[] = {-89.99999f, 54.99999f, 1e-7f, -0.0f, 0.1f, 1.0f / 3, 7.0e-45f, 33.333332f};
+    int m = 1;
+    for (float v : values) t.Slot[1].Month[m++] = {v, v, std::abs(v)};
+    const ReadResult r = ReadMonthlyData(WriteMonthlyData(t));
+    ASSERT_FALSE(r.failure) << r.failure->message;
+    for (m = 1; m <= 8; ++m) {
+        SCOPED_TRACE(m);
+        EXPECT_EQ(r.table.Slot[1].Month[m].DBTmin, values[m - 1]);
+        EXPECT_EQ(r.table.Slot[1].Month[m].RHavg, std::abs(values[m - 1]));
+    }
+}
+
+}  // namespace
+}  // namespace qav
