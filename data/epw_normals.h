@@ -1,0 +1,16 @@
+#pragma once
+// Monthly climate normals of a recorded weather year, so that an EPW file can be analysed like
+// any built-in location.
+#include "core/location.h"
+#include "data/epw_reader.h"
+
+namespace qav {
+
+/// Per month: DBTmin = mean over the month's days of the daily minimum dry bulb, DBTmax = mean of
+/// the daily maxima, RHavg = mean of the hourly relative humidity; hours marked Missing are left
+/// out, and a day without any usable hour does not count. Name, country, latitude, longitude and
+/// elevation come from the LOCATION line, DataSource is "EPW". A month without usable hours (which
+/// ReadEpw never returns) keeps zeros.
+LocationRecord DeriveMonthlyNormals(const EpwFile& file);
+
+}  // namespace qav

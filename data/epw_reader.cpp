@@ -1,0 +1,515 @@
+#include "data/epw_reader.h"
+
+#include <array>
+#include <charconv>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <tuple>
+
+#include "core/psychrometrics.h"
+
+namespace qav {
+namespace {
+
+// A typical EPW year is about 1.6 MB; the caps keep a wrong or hostile file from exhausting memory.
+constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
+constexpr std::size_t kMaxLineBytes = std::size_t{64} << 10;
+constexpr std::size_t kMaxNameBytes = 4096;  // the longest text a Monthly Data file holds
+constexpr int kHeaderLines = 8;
+constexpr int kLeapYearHours = 8784;
+constexpr int kFirstColumns = 10;  // year .. station pressure: all the reader needs of a row
+
+constexpr std::array<int, kMonths + 1> kDaysInMonth{0,  31, 29, 31, 30, 31, 30,
+                                                    31, 31, 30, 31, 30, 31};
+
+// --- text ----------------------------------------------------------------------------------------
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Blanks and control characters only, like the end-of-file mark 0x1A some old files carry.
+bool IsEmptyLine(std::string_view line)
+{
+    for (const char c : line)
+        if (static_cast<unsigned char>(c) > 0x20) return false;
+    return true;
+}
+
+std::string_view Trim(std::string_view s)
+{
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Hands out the lines one by one; a line ends at LF, CR LF or a lone CR.
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view text) : rest_(text) {}
+
+    bool Next(std::string_view& line)
+    {
+        if (rest_.empty()) return false;
+        ++number_;
+        const std::size_t end = rest_.find_first_of("\r\n");
+        if (end == std::string_view::npos) {
+            line = rest_;
+            rest_ = {};
+            endsWithoutBreak_ = true;
+            return true;
+        }
+        line = rest_.substr(0, end);
+        std::size_t next = end + 1;
+        if (rest_[end] == '\r' && next < rest_.size() && rest_[next] == '\n') ++next;
+        rest_.remove_prefix(next);
+        return true;
+    }
+    int Number() const { return number_; }
+    // True once the last line handed out was cut off without a line break.
+    bool EndsWithoutBreak() const { return endsWithoutBreak_; }
+
+private:
+    std::string_view rest_;
+    int number_ = 0;
+    bool endsWithoutBreak_ = false;
+};
+
+// Splits the first N comma-separated fields off a line; returns how many there were. A field
+// that starts with a double quote runs to the closing quote, so a quoted name may hold commas.
+template <std::size_t N>
+int SplitFields(std::string_view line, std::array<std::string_view, N>& fields)
+{
+    int n = 0;
+    std::size_t pos = 0;
+    while (n < static_cast<int>(N)) {
+        std::size_t start = pos;
+        while (start < line.size() && IsBlank(line[start])) ++start;
+        std::size_t comma;
+        if (start < line.size() && line[start] == '"') {
+            const std::size_t close = line.find('"', start + 1);
+            if (close == std::string_view::npos) {
+                fields[n++] = line.substr(start + 1);
+                return n;
+            }
+            fields[n++] = line.substr(start + 1, close - start - 1);
+            comma = line.find(',', close + 1);
+        } else {
+            comma = line.find(',', pos);
+            const std::size_t length = comma == std::string_view::npos ? comma : comma - pos;
+            fields[n++] = Trim(line.substr(pos, length));
+        }
+        if (comma == std::string_view::npos) return n;
+        pos = comma + 1;
+    }
+    return n;
+}
+
+// A field quoted in a message: at most 24 characters, anything but printable ASCII shown as '?',
+// so the message stays valid UTF-8 whatever the file held.
+std::string Quote(std::string_view field)
+{
+    constexpr std::size_t kShown = 24;
+    std::string out = "'";
+    for (std::size_t i = 0; i < field.size() && i < kShown; ++i) {
+        const auto c = static_cast<unsigned char>(field[i]);
+        out += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
+    }
+    if (field.size() > kShown) out += "...";
+    return out + "'";
+}
+
+std::optional<double> ParseNumber(std::string_view text)
+{
+    text = Trim(text);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    // from_chars also reads "inf" and "nan", which are no measurements.
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+// Appends one code point as UTF-8.
+void AppendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Well-formed UTF-8 (RFC 3629): no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        int extra;
+        char32_t cp;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1, cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2, cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3, cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (s.size() - i <= static_cast<std::size_t>(extra)) return false;
+        for (int k = 1; k <= extra; ++k) {
+            const auto cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if ((extra == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+            (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+// Windows-1252 code points of the bytes 0x80..0x9F; the five unassigned bytes become U+FFFD.
+constexpr std::array<char16_t, 32> kCp1252High{
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+// A name from the LOCATION line as UTF-8. Files written on Windows often carry their names in
+// Windows-1252; a byte sequence that is not valid UTF-8 is taken to be that. Control characters
+// become blanks so that a list entry stays on one line.
+std::string DecodeName(std::string_view raw)
+{
+    std::string out;
+    const bool utf8 = IsValidUtf8(raw);
+    for (const char ch : raw) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7F)
+            out += ' ';
+        else if (c < 0x80 || utf8)
+            out += ch;
+        else if (c < 0xA0)
+            AppendUtf8(out, kCp1252High[c - 0x80]);
+        else
+            AppendUtf8(out, c);  // 0xA0..0xFF are U+00A0..U+00FF, as in ISO 8859-1
+    }
+    return std::string(Trim(out));
+}
+
+// --- failures ------------------------------------------------------------------------------------
+
+EpwResult Fail(ReadFailure failure)
+{
+    EpwResult r;
+    r.failure = std::move(failure);
+    return r;
+}
+
+EpwResult Fail(int code, std::string message)
+{
+    return Fail(ReadFailure{code, std::move(message)});
+}
+
+ReadFailure TooLarge()
+{
+    return {kEpwTooLarge, "The file is larger than 64 MiB; an EPW weather year is about 1.6 MB"};
+}
+
+// Operating-system errors with the categories and texts of the Monthly Data reader.
+ReadFailure SystemFailure(int err)
+{
+    switch (err) {
+    case ENOENT: return {kFileNotFound, "File not found"};
+    case ENOTDIR: return {kPathNotFound, "Path not found"};
+    case EACCES:
+    case EPERM:
+    case EROFS: return {kPermissionDenied, "Permission denied"};
+    case EISDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case EINVAL:
+    case EBUSY: return {kPathFileAccess, "Path/File access error"};
+    case EIO:
+    case ENXIO:
+    case ENODEV: return {kDeviceIo, "Device I/O error"};
+    default: break;
+    }
+    return {kSystemErrorBase + err, std::generic_category().message(err)};
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+ReadFailure FieldFailure(int code, int line, int column, const char* name, std::string_view what)
+{
+    return {code, "Line " + std::to_string(line) + ", field " + std::to_string(column + 1) + " (" +
+                      name + "): " + std::string(what)};
+}
+
+// A numeric field and the values it may hold.
+struct FieldSpec {
+    int column;  // 0-based
+    const char* name;
+    double low, high;
+    const char* range;   // [low, high] as the message shows it
+    double missingFrom;  // the missing-value marker; +infinity where a value must be present
+    bool whole;          // month, day, hour
+};
+
+constexpr double kNever = std::numeric_limits<double>::infinity();
+
+// Physical limits of the EnergyPlus weather file definition: dry bulb and dew point -70..70 C,
+// relative humidity 0..110 %, station pressure 31 000..120 000 Pa. EnergyPlus takes any value at
+// or above a missing marker as missing, and so do we.
+constexpr FieldSpec kMonthField{1, "month", 1, 12, "1 to 12", kNever, true};
+constexpr FieldSpec kDayField{2, "day", 1, 31, "1 to 31", kNever, true};
+constexpr FieldSpec kHourField{3, "hour", 1, 24, "1 to 24", kNever, true};
+constexpr FieldSpec kDryBulbField{6, "dry bulb", -70, 70, "-70 to 70", 99.9, false};
+constexpr FieldSpec kDewPointField{7, "dew point", -70, 70, "-70 to 70", 99.9, false};
+constexpr FieldSpec kHumidityField{8, "relative humidity", 0, 110, "0 to 110", 999, false};
+constexpr FieldSpec kPressureField{9, "station pressure", 31000, 120000, "31000 to 120000", 999999,
+                                   false};
+// LOCATION: the ranges the Monthly Data reader accepts, so that a derived location is one the
+// analysis handles.
+constexpr FieldSpec kLatitudeField{6, "latitude", -90, 90, "-90 to 90", kNever, false};
+constexpr FieldSpec kLongitudeField{7, "longitude", -180, 180, "-180 to 180", kNever, false};
+constexpr FieldSpec kElevationField{9, "elevation", -500, 9000, "-500 to 9000", kNever, false};
+
+// Parses field spec.column of a line into `value`, NaN for a missing value.
+template <std::size_t N>
+std::optional<ReadFailure> ReadNumber(const std::array<std::string_view, N>& fields,
+                                      const FieldSpec& spec, int line, double& value)
+{
+    const std::string_view text = fields[spec.column];
+    const std::optional<double> v = ParseNumber(text);
+    if (!v)
+        return FieldFailure(kEpwBadNumber, line, spec.column, spec.name,
+                            Quote(text) + " is not a number");
+    if (*v >= spec.missingFrom) {
+        value = std::numeric_limits<double>::quiet_NaN();
+        return std::nullopt;
+    }
+    if (spec.whole && *v != std::floor(*v))
+        return FieldFailure(kEpwBadNumber, line, spec.column, spec.name,
+                            Quote(text) + " is not a whole number");
+    if (*v < spec.low || *v > spec.high)
+        return FieldFailure(kEpwOutOfRange, line, spec.column, spec.name,
+                            std::string(Trim(text)) + " is outside " + spec.range);
+    value = *v;
+    return std::nullopt;
+}
+
+// --- LOCATION ------------------------------------------------------------------------------------
+
+bool IsLocationKeyword(std::string_view field)
+{
+    if (field.substr(0, 3) == "\xEF\xBB\xBF") field.remove_prefix(3);  // UTF-8 byte-order mark
+    constexpr std::string_view kKeyword = "LOCATION";
+    if (field.size() != kKeyword.size()) return false;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        if ((c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c) != kKeyword[i]) return false;
+    }
+    return true;
+}
+
+std::optional<ReadFailure> ReadLocationLine(std::string_view line, LocationRecord& location)
+{
+    std::array<std::string_view, 10> f{};
+    const int n = SplitFields(line, f);
+    if (!IsLocationKeyword(f[0]))
+        return ReadFailure{kEpwNotEpw,
+                           "Line 1 does not begin with LOCATION: this is not an EPW weather file"};
+    if (n < static_cast<int>(f.size()))
+        return ReadFailure{kEpwMissingField,
+                           "Line 1 (LOCATION) has " + std::to_string(n) + " fields; it needs 10"};
+
+    location.LocationName = DecodeName(f[1]);
+    location.Country = DecodeName(f[3]);
+    for (const auto& [column, name, text] : {std::tuple{1, "city", &location.LocationName},
+                                             std::tuple{3, "country", &location.Country}}) {
+        if (text->size() > kMaxNameBytes)
+            return FieldFailure(kEpwOutOfRange, 1, column, name,
+                                "longer than " + std::to_string(kMaxNameBytes) + " bytes");
+    }
+    double latitude = 0, longitude = 0, elevation = 0;
+    if (auto failure = ReadNumber(f, kLatitudeField, 1, latitude)) return failure;
+    if (auto failure = ReadNumber(f, kLongitudeField, 1, longitude)) return failure;
+    if (auto failure = ReadNumber(f, kElevationField, 1, elevation)) return failure;
+    location.Latitude = static_cast<float>(latitude);
+    location.Longitude = static_cast<float>(longitude);
+    location.Elevation = static_cast<float>(elevation);
+    location.DataSource = "EPW";
+    return std::nullopt;
+}
+
+// --- rows ----------------------------------------------------------------------------------------
+
+std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hour)
+{
+    std::array<std::string_view, kFirstColumns> f{};
+    const int n = SplitFields(text, f);
+    if (n < kFirstColumns)
+        return ReadFailure{kEpwMissingField, "Line " + std::to_string(line) + " has " +
+                                                 std::to_string(n) +
+                                                 " fields; an hourly row needs at least 10"};
+    double month = 0, day = 0, clockHour = 0, dryBulb = 0, dewPoint = 0, rh = 0, pressure = 0;
+    for (const auto& [spec, value] : {std::pair{&kMonthField, &month}, {&kDayField, &day},
+                                      {&kHourField, &clockHour}, {&kDryBulbField, &dryBulb},
+                                      {&kDewPointField, &dewPoint}, {&kHumidityField, &rh},
+                                      {&kPressureField, &pressure}}) {
+        if (auto failure = ReadNumber(f, *spec, line, *value)) return failure;
+    }
+    hour.Month = static_cast<int>(month);
+    hour.Day = static_cast<int>(day);
+    hour.Hour = static_cast<int>(clockHour);
+    if (hour.Day > kDaysInMonth[hour.Month])
+        return FieldFailure(kEpwOutOfRange, line, kDayField.column, kDayField.name,
+                            std::string(Trim(f[kDayField.column])) + " is past the end of month " +
+                                std::to_string(hour.Month));
+
+    // Not recorded: the ratio of the saturation pressures at the dew point and at the dry bulb.
+    if (std::isnan(rh) && !std::isnan(dryBulb) && !std::isnan(dewPoint))
+        rh = 100.0 * FPvsPa(static_cast<float>(dewPoint)) / FPvsPa(static_cast<float>(dryBulb));
+    // Fog and sensor drift give readings up to 110 %; the chart ends at saturation.
+    if (rh > 100) rh = 100;
+
+    hour.DryBulb = static_cast<float>(dryBulb);
+    hour.DewPoint = static_cast<float>(dewPoint);
+    hour.RelativeHumidity = static_cast<float>(rh);
+    hour.PressurePa = static_cast<float>(pressure);
+    hour.Missing = std::isnan(dryBulb) || std::isnan(rh);
+    return std::nullopt;
+}
+
+std::string RowCountMessage(int rows)
+{
+    return "The file holds " + std::to_string(rows) + (rows == 1 ? " hourly row" : " hourly rows") +
+           "; a weather year has " + std::to_string(kEpwYearHours);
+}
+
+}  // namespace
+
+EpwResult ReadEpw(std::string_view bytes) noexcept
+{
+    if (bytes.size() > kMaxFileBytes) return Fail(TooLarge());
+    if (bytes.empty()) return Fail(kEpwNotEpw, "The file is empty");
+
+    EpwResult result;
+    EpwFile& file = result.file;
+    LineCursor cursor(bytes);
+    std::string_view line;
+    int rows = 0, leapDayRows = 0;
+    file.Hours.reserve(kLeapYearHours);
+    while (cursor.Next(line)) {
+        const int number = cursor.Number();
+        if (line.size() > kMaxLineBytes)
+            return Fail(kEpwLineTooLong, "Line " + std::to_string(number) + " is longer than " +
+                                             std::to_string(kMaxLineBytes) + " bytes");
+        if (number == 1) {
+            if (auto failure = ReadLocationLine(line, file.Location)) {
+                result.failure = std::move(failure);
+                return result;
+            }
+            continue;
+        }
+        if (number <= kHeaderLines) continue;  // design conditions, periods, comments: not needed
+        if (IsEmptyLine(line)) continue;
+        if (rows == kLeapYearHours)
+            return Fail(kEpwRowCount, "The file holds more than " + std::to_string(kLeapYearHours) +
+                                          " hourly rows; a weather year has " +
+                                          std::to_string(kEpwYearHours));
+        EpwHour hour;
+        if (auto failure = ReadRow(line, number, hour)) {
+            // A last row cut off in the middle is a truncated file: say how much of it arrived.
+            if (cursor.EndsWithoutBreak() && rows < kEpwYearHours)
+                return Fail(kEpwRowCount, "The file ends in the middle of line " +
+                                              std::to_string(number) + ". " +
+                                              RowCountMessage(rows));
+            result.failure = std::move(failure);
+            return result;
+        }
+        ++rows;
+        if (hour.Month == 2 && hour.Day == 29) ++leapDayRows;
+        file.Hours.push_back(hour);
+    }
+    if (cursor.Number() < kHeaderLines)
+        return Fail(kEpwRowCount, "The file ends at line " + std::to_string(cursor.Number()) +
+                                      ", inside its 8-line header");
+
+    // A leap year written with its 29 February: drop that day, as files of 8760 rows have done.
+    if (rows == kLeapYearHours && leapDayRows == kLeapYearHours - kEpwYearHours) {
+        std::erase_if(file.Hours, [](const EpwHour& h) { return h.Month == 2 && h.Day == 29; });
+        rows = kEpwYearHours;
+    }
+    if (rows != kEpwYearHours) return Fail(kEpwRowCount, RowCountMessage(rows));
+
+    std::array<int, kMonths + 1> usedInMonth{};
+    for (const EpwHour& h : file.Hours) {
+        if (h.Missing) continue;
+        ++file.HoursUsed;
+        ++usedInMonth[h.Month];
+    }
+    file.HoursMissing = rows - file.HoursUsed;
+    for (int m = 1; m <= kMonths; ++m) {
+        if (usedInMonth[m] == 0)
+            return Fail(kEpwNoData, "Month " + std::to_string(m) +
+                                        " has no hour with both a dry bulb and a humidity");
+    }
+    return result;
+}
+
+EpwResult ReadEpwFile(const std::filesystem::path& path) noexcept
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) return Fail(SystemFailure(ec.value()));
+    if (!fs::exists(status)) {
+        // A missing file in an existing folder, or a missing folder.
+        const fs::path folder = path.parent_path();
+        const bool inFolder = folder.empty() || fs::is_directory(folder, ec);
+        return Fail(SystemFailure(inFolder ? ENOENT : ENOTDIR));
+    }
+    // Directories fail to read; pipes and devices could block or never end.
+    if (!fs::is_regular_file(status))
+        return Fail(SystemFailure(fs::is_directory(status) ? EISDIR : EINVAL));
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (!ec && size > kMaxFileBytes) return Fail(TooLarge());
+
+    errno = 0;
+#ifdef _WIN32
+    std::unique_ptr<std::FILE, FileCloser> f(_wfopen(path.c_str(), L"rb"));
+#else
+    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
+#endif
+    if (!f) return Fail(SystemFailure(errno != 0 ? errno : EIO));
+    // Read up to one byte past the cap: the file may have grown since its size was taken.
+    std::string bytes;
+    std::vector<char> buffer(std::size_t{1} << 16);
+    while (bytes.size() <= kMaxFileBytes) {
+        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), f.get());
+        bytes.append(buffer.data(), n);
+        if (n < buffer.size()) break;
+    }
+    if (std::ferror(f.get())) return Fail(SystemFailure(errno != 0 ? errno : EIO));
+    return ReadEpw(bytes);
+}
+
+}  // namespace qav
