@@ -1,0 +1,153 @@
+#include "classify/classification.h"
+
+#include <cmath>
+#include <string>
+
+#include "chart/number_format.h"
+
+namespace qav {
+namespace {
+
+constexpr Rgb kRowBackground = MakeRgb(232, 232, 232);
+constexpr Rgb kTopRowBackground = MakeRgb(255, 255, 160);
+
+constexpr const char* kQuarterNames[5] = {"", "Jan Feb Mar", "Apr May Jun", "Jul Aug Sep", "Oct Nov Dec"};
+
+int QuarterOf(int month) { return (month - 1) / 3 + 1; }
+
+// Index of the largest share among those not excluded; strictly greater keeps the first of
+// equals, greater or equal the last.
+int LargestShare(const StrategyTally& t, bool lastOfEquals, int exclude1, int exclude2)
+{
+    float maximum = -999;
+    int top = 0;
+    for (int s = 1; s <= kStrategies; ++s) {
+        if (s == exclude1 || s == exclude2) continue;
+        if (t.YearShare[s] > maximum || (lastOfEquals && t.YearShare[s] == maximum)) {
+            maximum = t.YearShare[s];
+            top = s;
+        }
+    }
+    return top;
+}
+
+}  // namespace
+
+int ClassifyHour(float x, float y, int month, const ChartCanvas& zoneMap, const ChartScale& scale,
+                 StrategyTally& tally, int& previousStrategy)
+{
+    if (month < 1 || month > kMonths) return 0;
+    const Rgb c = zoneMap.GetPixel(x, y);
+    int s = 0;
+    if (x < scale.X0) {
+        s = static_cast<int>(Strategy::ArtificialHeating);
+    } else if (x > scale.X1) {
+        s = static_cast<int>(Strategy::ArtificialCooling);
+    } else {
+        for (int i = 1; i <= kStrategies && s == 0; ++i)
+            if (c == ZoneColour[i]) s = i;
+    }
+    if (s == 0) s = previousStrategy;
+    if (s == 0) return 0;
+    ++tally.MonthHours[s][month];
+    previousStrategy = s;
+    return s;
+}
+
+void ComputeYearShares(StrategyTally& t)
+{
+    for (int s = 1; s <= kStrategies; ++s) {
+        float sum = 0;
+        for (int m = 1; m <= kMonths; ++m) sum += t.MonthHours[s][m];
+        t.YearShare[s] = sum;
+    }
+    // The nested zones count again in their outer zone, so hours of 3, 7 and 8 enter the total
+    // more than once and the ten shares add up to 100.
+    t.YearShare[2] += t.YearShare[3];
+    t.YearShare[8] += t.YearShare[7];
+    t.YearShare[9] += t.YearShare[8];
+    float total = 0;
+    for (int s = 1; s <= kStrategies; ++s) total += t.YearShare[s];
+    for (int s = 1; s <= kStrategies; ++s) {
+        // No hour counted leaves every share at 0 rather than dividing by zero.
+        const float share = total > 0 ? static_cast<float>(t.YearShare[s] / static_cast<double>(total) * 100) : 0.0f;
+        t.YearShare[s] = static_cast<float>(std::nearbyint(10.0 * share) / 10);
+    }
+
+    t.TopStrategy = {};
+    t.TopStrategy[1] = LargestShare(t, false, 0, 0);
+    t.TopStrategy[2] = LargestShare(t, true, t.TopStrategy[1], 0);
+    t.TopStrategy[3] = LargestShare(t, true, t.TopStrategy[1], t.TopStrategy[2]);
+    if (t.YearShare[t.TopStrategy[3]] == 0) t.TopStrategy[3] = 0;
+    if (t.YearShare[t.TopStrategy[2]] == 0) t.TopStrategy[2] = 0;
+}
+
+StrategyTally PlotAndClassify(ChartCanvas* chart, const ChartCanvas& zoneMap, const ChartScale& scale,
+                              const HourlyTable& hours)
+{
+    StrategyTally tally;
+    int previousStrategy = 0;  // carried from hour to hour and month to month
+    if (chart) chart->SetDrawWidth(2);
+    for (int m = 1; m <= kMonths; ++m) {
+        const Rgb mark = MarkColour[QuarterOf(m)];
+        for (int h = 1; h <= kHours; ++h) {
+            const float x = static_cast<float>(scale.XOf(hours.DBT[m][h]));
+            const float y = static_cast<float>(scale.YOf(hours.W[m][h]));
+            ClassifyHour(x, y, m, zoneMap, scale, tally, previousStrategy);
+            if (!chart) continue;
+            float xp = x;
+            if (xp < scale.X0) xp = scale.X0;
+            if (xp > scale.X1) xp = scale.X1;
+            if (h == 1) chart->SetPixel(xp, y, mark);
+            chart->LineTo(xp, y, mark);
+        }
+    }
+    if (chart) chart->SetDrawWidth(1);
+    ComputeYearShares(tally);
+    return tally;
+}
+
+void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const StrategyTally& tally,
+                const LocationRecord& location, char decimalSeparator)
+{
+    const double pw = scale.PixelWidth, ph = scale.PixelHeight;
+    // Column edges measured on templates that are never drawn.
+    const double th = chart.TextHeight("W");
+    const double c0 = chart.TextWidth("88");
+    const double c1 = c0 + chart.TextWidth("D ");
+    const double c2 = c1 + chart.TextWidth(" 88.1 ");
+    const double c3 = c2 + chart.TextWidth("  ");
+    const double step = th + pw;
+
+    chart.MoveTo(c0, th / 2);
+    chart.SetFontBold(true);
+    chart.PrintText("Location: " + location.LocationName + " (" + location.Country + ")");
+    chart.SetFontBold(false);
+
+    double rowY = 0;
+    for (int i = 1; i <= kStrategies; ++i) {
+        rowY = (i - 1) * step + 2 * th;
+        const auto& top = tally.TopStrategy;
+        const bool highlighted = i == top[1] || i == top[2] || i == top[3];
+        chart.DrawBox(c1, rowY, c2, rowY + th, highlighted ? kTopRowBackground : kRowBackground, true);
+        chart.MoveTo(c0, rowY + pw);
+        chart.PrintText(std::string(1, StrategyLetter(i)));
+        chart.MoveTo(c3, rowY + pw);
+        chart.PrintText(StrategyName[i]);
+        const std::string share =
+            tally.YearShare[i] == 0 ? std::string() : FormatFixed(tally.YearShare[i], 1, decimalSeparator);
+        chart.MoveTo(c2 - 4 * pw - chart.TextWidth(share), rowY + pw);  // right-aligned in the box
+        chart.PrintText(share);
+    }
+
+    double y = rowY + 1.5 * step;
+    for (int q = 1; q <= 4; ++q) {
+        chart.DrawBox(c0, y, c0 + 12 * pw, y + 11 * ph, MarkColour[q], true);
+        chart.DrawBox(c0, y, c0 + 12 * pw, y + 11 * ph, kBlack, false);
+        chart.MoveTo(c0 + 18 * pw, y);
+        chart.PrintText(kQuarterNames[q]);
+        y += 14 * ph;
+    }
+}
+
+}  // namespace qav

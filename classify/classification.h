@@ -1,0 +1,44 @@
+#pragma once
+// Plotting and classification of the 288 synthesised hours: each hour takes the strategy whose
+// colour the zone map has at its chart point; the counts become yearly percentages.
+#include <array>
+#include <cstdint>
+
+#include "chart/chart_canvas.h"
+#include "chart/chart_scale.h"
+#include "classify/strategy.h"
+#include "core/hourly_synthesis.h"
+#include "core/location.h"
+
+namespace qav {
+
+/// Hours per strategy and month and the yearly shares; arrays are used from index 1.
+struct StrategyTally {
+    std::int16_t MonthHours[kStrategies + 1][kMonths + 1] = {};  // [strategy][month]
+    float YearShare[kStrategies + 1] = {};  // percent, one decimal
+    std::array<int, 4> TopStrategy{};       // [1..3]: largest, second, third share; 0 for none
+};
+
+/// Classifies the hour at the unclamped chart point (x, y) of month m: left of X0 it is
+/// Artificial Heating, right of X1 Artificial Cooling, otherwise the strategy of the zone map's
+/// colour there. A point that matches no zone (white, off the canvas) takes previousStrategy,
+/// and is not counted while that is 0. Returns the strategy counted, or 0.
+int ClassifyHour(float x, float y, int month, const ChartCanvas& zoneMap, const ChartScale& scale,
+                 StrategyTally& tally, int& previousStrategy);
+
+/// From MonthHours: the yearly sums, the merging of the nested zones (2 gains 3, 8 gains 7,
+/// then 9 gains 8), the shares rounded to one decimal (all 0 when no hour was counted) and
+/// TopStrategy.
+void ComputeYearShares(StrategyTally& tally);
+
+/// Classifies every hour on the zone map and, when a chart is given, draws each month as a
+/// polyline in its quarter's colour, held between the left and right edges of the plot.
+StrategyTally PlotAndClassify(ChartCanvas* chart, const ChartCanvas& zoneMap, const ChartScale& scale,
+                              const HourlyTable& hours);
+
+/// The legend over the upper left corner of the chart: location, the ten strategies with their
+/// shares (the top three highlighted, a share of 0 left blank) and the key of the quarters.
+void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const StrategyTally& tally,
+                const LocationRecord& location, char decimalSeparator = '.');
+
+}  // namespace qav
