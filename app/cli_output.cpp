@@ -88,17 +88,23 @@ std::string AnalysisJson(const AnalysisState& state)
              ",\"dbt_max\":" + JsonNumber(n.DBTmax) + ",\"rh_avg\":" + JsonNumber(n.RHavg) + "}";
     }
     j += "],\"hourly\":{\"dbt\":[";
-    for (int m = 1; m <= kMonths; ++m)
-        j += (m > 1 ? "," : "") + JsonArray(state.Hours.DBT[m], 1, kHours, number);
+    for (int m = 1; m <= kMonths; ++m) {
+        if (m > 1) j += ",";
+        j += JsonArray(state.Hours.DBT[m], 1, kHours, number);
+    }
     j += "],\"w\":[";
-    for (int m = 1; m <= kMonths; ++m)
-        j += (m > 1 ? "," : "") + JsonArray(state.Hours.W[m], 1, kHours, number);
+    for (int m = 1; m <= kMonths; ++m) {
+        if (m > 1) j += ",";
+        j += JsonArray(state.Hours.W[m], 1, kHours, number);
+    }
     j += "]}";
     j += ",\"shares\":" + JsonArray(state.Tally.YearShare, 1, kStrategies, number);
     j += ",\"top\":" + JsonArray(state.Tally.TopStrategy, 1, 3, integer);
     j += ",\"month_hours\":[";
-    for (int s = 1; s <= kStrategies; ++s)
-        j += (s > 1 ? "," : "") + JsonArray(state.Tally.MonthHours[s], 1, kMonths, integer);
+    for (int s = 1; s <= kStrategies; ++s) {
+        if (s > 1) j += ",";
+        j += JsonArray(state.Tally.MonthHours[s], 1, kMonths, integer);
+    }
     j += "]}";
     return j;
 }
@@ -106,7 +112,10 @@ std::string AnalysisJson(const AnalysisState& state)
 std::string CsvHeader()
 {
     std::string h = "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa";
-    for (int s = 1; s <= kStrategies; ++s) h += std::string(",") + static_cast<char>('A' + s - 1);
+    for (int s = 1; s <= kStrategies; ++s) {
+        h += ',';
+        h += StrategyLetter(s);
+    }
     return h + "\n";
 }
 
@@ -118,7 +127,10 @@ std::string AnalysisCsvRow(const AnalysisState& state)
                     JsonNumber(l.Latitude) + "," + JsonNumber(l.Longitude) + "," +
                     JsonNumber(l.Elevation) + "," + JsonNumber(state.Pressure.PressureElevation) +
                     "," + JsonNumber(state.Pressure.PressureKPa);
-    for (int s = 1; s <= kStrategies; ++s) r += "," + JsonNumber(state.Tally.YearShare[s]);
+    for (int s = 1; s <= kStrategies; ++s) {
+        r += ',';
+        r += JsonNumber(state.Tally.YearShare[s]);
+    }
     return r + "\n";
 }
 

@@ -3,7 +3,10 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -185,14 +188,14 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
         state.DataSetKind.Show(kind);
         state.CurrentLocation = 1;
     }
-    std::vector<int> slots;
+    std::vector<int> selectedSlots;
     if (a.Has("--all")) {
-        for (int s = 1; s <= state.Locations.LocationCount; ++s) slots.push_back(s);
+        for (int s = 1; s <= state.Locations.LocationCount; ++s) selectedSlots.push_back(s);
     } else if (a.Has("--location")) {
         const int count = state.Locations.LocationCount;
-        slots.push_back(static_cast<int>(ParseNumber("--location", *a.Value("--location"), 1, count)));
+        selectedSlots.push_back(static_cast<int>(ParseNumber("--location", *a.Value("--location"), 1, count)));
     } else {
-        slots.push_back(state.CurrentLocation);
+        selectedSlots.push_back(state.CurrentLocation);
     }
 
     const auto chartPath = a.Value("--chart");
@@ -218,21 +221,21 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
     if (format == "csv") std::cout << cli::CsvHeader();
     if (format == "json" && a.Has("--all")) std::cout << "[\n";
     const bool numbered = a.Has("--all");
-    for (size_t i = 0; i < slots.size(); ++i) {
-        state.CurrentLocation = slots[i];
+    for (size_t i = 0; i < selectedSlots.size(); ++i) {
+        state.CurrentLocation = selectedSlots[i];
         RunPipeline(state, canvases);
         if (format == "table") {
             if (i > 0) std::cout << "\n";
             std::cout << ResultsTableText(state.Current(), state.Tally, '.');
         } else if (format == "json") {
-            std::cout << cli::AnalysisJson(state) << (a.Has("--all") && i + 1 < slots.size() ? ",\n" : "\n");
+            std::cout << cli::AnalysisJson(state) << (a.Has("--all") && i + 1 < selectedSlots.size() ? ",\n" : "\n");
         } else {
             std::cout << cli::AnalysisCsvRow(state);
         }
         std::cout.flush();
-        if (chart && !SaveImage(chart->Image(), NumberedPath(*chartPath, slots[i], numbered)))
+        if (chart && !SaveImage(chart->Image(), NumberedPath(*chartPath, selectedSlots[i], numbered)))
             status = kExitFailure;
-        if (graph && !SaveImage(graph->Image(), NumberedPath(*graphPath, slots[i], numbered)))
+        if (graph && !SaveImage(graph->Image(), NumberedPath(*graphPath, selectedSlots[i], numbered)))
             status = kExitFailure;
     }
     if (format == "json" && a.Has("--all")) std::cout << "]\n";

@@ -9,6 +9,7 @@
 #include "chart/bioclimatic_chart.h"
 #include "chart/chart_scale.h"
 #include "classify/classification.h"
+#include "classify/zone_map.h"
 #include "core/hourly_synthesis.h"
 #include "core/location.h"
 #include "core/psychrometrics.h"

@@ -35,7 +35,7 @@ inline ScreenLayout LayoutForScreen(const ScreenDescription& s)
     ScreenLayout l;
     l.PixelWidth = l.PixelHeight = s.UnitsPerPixel;
     l.U = (s.HeightPx - 95.0) * l.PixelHeight / 50;
-    const double sw = double{s.WidthPx} * l.PixelWidth;
+    const double sw = static_cast<double>(s.WidthPx) * l.PixelWidth;
     const double left = (sw - 75 * l.U) / 2;
     const double top = 12.0 * l.PixelWidth;
     const double u = l.U;

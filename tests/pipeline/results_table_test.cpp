@@ -1,0 +1,62 @@
+#include "core/results_table.h"
+
+#include <gtest/gtest.h>
+
+#include "data/builtin_sets.h"
+
+namespace qav {
+namespace {
+
+LocationRecord Brasilia()
+{
+    LocationTable t;
+    LoadDataSet(DataSetKind::Brazil, t);
+    return t.Slot[5];
+}
+
+TEST(FormatGeneral, ShortestTextOfTheFloat)
+{
+    struct Row { float value; const char* text; };
+    for (const Row& r : {Row{-15.78f, "-15.78"}, Row{1160, "1160"}, Row{26.9f, "26.9"},
+                         Row{12.3f, "12.3"}, Row{0, "0"}, Row{-0.1f, "-0.1"}, Row{62.5f, "62.5"}}) {
+        SCOPED_TRACE(r.text);
+        EXPECT_EQ(FormatGeneral(r.value), r.text);
+    }
+    EXPECT_EQ(FormatGeneral(-15.78f, ','), "-15,78");
+}
+
+TEST(ResultsTableText, BeginsWithTheLocationAndItsMonths)
+{
+    StrategyTally tally{};
+    const std::string text = ResultsTableText(Brasilia(), tally);
+    EXPECT_EQ(text.rfind("QAV - Meridane\n\n"
+                         "Location, Country, Data Source, Latitude, Longitude, Elevation\n"
+                         "Brasília,Brazil,GOV,-15.78,-47.93,1160\n\n"
+                         "Month, DBTmin, DBTmax, RHavg\n"
+                         "1,17.4,26.9,76\n"
+                         "2,17.4,26.7,77\n",
+                         0),
+              0u);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    // No share: the table ends with its heading.
+    EXPECT_TRUE(text.ends_with("12,17.5,26.2,79\n\nBioclimatic Strategies\n"));
+}
+
+TEST(ResultsTableText, ListsOnlyStrategiesWithAShareKeepingTheirNumbers)
+{
+    StrategyTally tally{};
+    tally.YearShare[1] = 0.1f;
+    tally.YearShare[2] = 30.5f;
+    tally.YearShare[5] = 69.4f;
+    LocationRecord l = Brasilia();
+    l.LocationName = "Name, with comma";
+    const std::string text = ResultsTableText(l, tally, ',');
+    EXPECT_TRUE(text.ends_with("Bioclimatic Strategies\n"
+                               "1,Artificial Heating,0,1\n"
+                               "2,Solar Heating,30,5\n"
+                               "5,Thermal Comfort,69,4\n"));
+    EXPECT_NE(text.find("Name, with comma,Brazil,GOV,-15,78"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qav

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "classify/raster_canvas.h"
+#include "core/pipeline.h"
+
+namespace qav {
+namespace {
+
+// A headless session on the reference screen, as the command-line companion runs it.
+struct Session {
+    AnalysisState state = MakeStartupState();
+    RasterCanvas zoneMap{state.Layout.Picture1.Width, state.Layout.Picture1.Height,
+                         state.Layout.PixelWidth, state.Layout.PixelHeight};
+    PipelineCanvases canvases{zoneMap};
+    Session() { RunPipeline(state, canvases); }
+};
+
+TEST(StartUp, AnalysesBrasiliaOfTheBrazilSet)
+{
+    Session s;
+    EXPECT_EQ(s.state.Locations.LocationCount, 27);
+    EXPECT_EQ(s.state.CurrentLocation, 5);
+    EXPECT_EQ(s.state.Current().LocationName, "Brasília");
+    EXPECT_TRUE(s.state.DataSetKind.ShowingBrazil);
+    EXPECT_EQ(s.state.Pressure.PressureElevation, 1150);
+    EXPECT_NEAR(s.state.Pressure.PressureKPa, 88.2513, 5e-5);
+    EXPECT_EQ(s.state.Hours.DBT[1][14], 26.85f);
+    EXPECT_EQ(s.state.Scale.DegreeWidth, 112);
+}
+
+TEST(StartUp, SharesAddUpAndTopStrategiesFollowThem)
+{
+    Session s;
+    const auto& share = s.state.Tally.YearShare;
+    const float total = std::accumulate(share + 1, share + 11, 0.0f);
+    EXPECT_NEAR(total, 100, 0.2);
+    const int top = s.state.Tally.TopStrategy[1];
+    ASSERT_GE(top, 1);
+    for (int i = 1; i <= 10; ++i) EXPECT_LE(share[i], share[top]);
+    int counted = 0;
+    for (int st = 1; st <= 10; ++st)
+        for (int m = 1; m <= 12; ++m) counted += s.state.Tally.MonthHours[st][m];
+    EXPECT_EQ(counted, 288);  // every hour of Brasilia lies on a zone
+}
+
+TEST(LocationList, EveryEntryIsTheNameAfterOneSpace)
+{
+    Session s;
+    const std::vector<std::string> entries = LocationListEntries(s.state.Locations);
+    ASSERT_EQ(entries.size(), 27u);
+    EXPECT_EQ(entries[4], " Brasília");
+    for (const std::string& e : entries) {
+        SCOPED_TRACE(e);
+        EXPECT_EQ(e[0], ' ');
+        EXPECT_NE(e[1], ' ');
+    }
+}
+
+TEST(ShowDataSet, TheSetAlreadyShownChangesNothing)
+{
+    Session s;
+    const float shareBefore = s.state.Tally.YearShare[5];
+    EXPECT_EQ(ShowDataSet(s.state, DataSetKind::Brazil, s.canvases), ShowDataSetOutcome::AlreadyShown);
+    EXPECT_EQ(s.state.CurrentLocation, 5);
+    EXPECT_EQ(s.state.Tally.YearShare[5], shareBefore);
+    EXPECT_EQ(kAlreadyPresentedMessage,
+              "The data are already being presented.\nSelect any city of the list.\n");
+}
+
+TEST(ShowDataSet, WorldThenBrazilReloadsAndKeepsHigherSlots)
+{
+    Session s;
+    ASSERT_EQ(ShowDataSet(s.state, DataSetKind::World, s.canvases), ShowDataSetOutcome::Loaded);
+    EXPECT_EQ(s.state.Locations.LocationCount, 50);
+    EXPECT_EQ(s.state.CurrentLocation, 1);
+    EXPECT_EQ(s.state.Current().LocationName, "Addis Ababa");
+    EXPECT_TRUE(s.state.DataSetKind.ShowingWorld);
+    EXPECT_FALSE(s.state.DataSetKind.ShowingBrazil);
+
+    ASSERT_EQ(ShowDataSet(s.state, DataSetKind::Brazil, s.canvases), ShowDataSetOutcome::Loaded);
+    EXPECT_EQ(s.state.Locations.LocationCount, 27);
+    EXPECT_EQ(s.state.Locations.Slot[50].LocationName, "Zurich");
+}
+
+TEST(SelectLocation, AnalysesTheSlotOfTheEntry)
+{
+    Session s;
+    EXPECT_TRUE(SelectLocation(s.state, 2, s.canvases));
+    EXPECT_EQ(s.state.CurrentLocation, 3);
+    EXPECT_EQ(s.state.Pressure.PressureKPa, StationPressure(s.state.Locations.Slot[3].Elevation).PressureKPa);
+    // An index outside the list changes nothing.
+    EXPECT_FALSE(SelectLocation(s.state, 27, s.canvases));
+    EXPECT_FALSE(SelectLocation(s.state, -1, s.canvases));
+    EXPECT_EQ(s.state.CurrentLocation, 3);
+}
+
+TEST(ShowLocationsFromFile, MarksNoSetAsShownSoEverySetLoadsAgain)
+{
+    Session s;
+    LocationTable file;
+    file.LocationCount = 1;
+    file.Slot[1] = s.state.Locations.Slot[1];
+    file.Slot[1].LocationName = "From a file";
+    ShowLocationsFromFile(s.state, file, s.canvases);
+    EXPECT_EQ(s.state.CurrentLocation, 1);
+    EXPECT_EQ(s.state.Locations.LocationCount, 1);
+    EXPECT_EQ(s.state.Locations.Slot[2].LocationName, "Belém");  // higher slots untouched
+    for (DataSetKind kind : {DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World}) {
+        Session fresh;
+        ShowLocationsFromFile(fresh.state, file, fresh.canvases);
+        EXPECT_EQ(ShowDataSet(fresh.state, kind, fresh.canvases), ShowDataSetOutcome::Loaded);
+    }
+}
+
+TEST(ScreenLayout, ReferenceScreenGivesTheReferenceChart)
+{
+    const ScreenLayout l = LayoutForScreen({});
+    EXPECT_EQ(l.Picture1.Width, 8076);
+    EXPECT_EQ(l.Picture1.Height, 6259);
+    // A larger screen gives a larger chart in the same 40 : 31 proportion.
+    const ScreenLayout big = LayoutForScreen({1920, 1080, 15});
+    EXPECT_GT(big.Picture1.Width, l.Picture1.Width);
+    EXPECT_NEAR(big.Picture1.Width / big.Picture1.Height, 40.0 / 31.0, 1e-3);
+}
+
+}  // namespace
+}  // namespace qav
