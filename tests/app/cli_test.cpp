@@ -1,0 +1,146 @@
+// qav-cli end to end: the program is run as a user would run it.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct CliRun {
+    std::string out;
+    int status = -1;
+};
+
+// Runs qav-cli with the arguments (shell words) and collects standard output; standard error
+// goes to the file err when given.
+CliRun RunCli(const std::string& arguments, const std::string& err = "/dev/null")
+{
+    const std::string command = std::string(QAV_CLI) + " " + arguments + " 2>" + err;
+    CliRun r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(CliAnalyze, WithoutOptionsPrintsTheStartUpAnalysisOfBrasilia)
+{
+    const CliRun r = RunCli("analyze");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("QAV - Meridane\n\nLocation, Country, Data Source, Latitude, Longitude, Elevation\n"
+                          "Brasília,Brazil,GOV,-15.78,-47.93,1160\n",
+                          0),
+              0u);
+    EXPECT_NE(r.out.find("\nBioclimatic Strategies\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\n5,Thermal Comfort,"), std::string::npos);
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+}
+
+TEST(CliAnalyze, JsonCarriesPressureHoursAndSharesThatAddUp)
+{
+    const CliRun r = RunCli("analyze --format json");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"pressure_elevation\":1150,\"pressure_kpa\":88.25129"), std::string::npos);
+    // January hours 1, 6, 14 and 24 of the typical day.
+    const std::regex january(R"re("dbt":\[\[18\.51,([^,]+,){4}17\.45,([^,]+,){7}26\.85,([^,]+,){9}19\.04\])re");
+    EXPECT_TRUE(std::regex_search(r.out, january));
+    std::smatch shares;
+    ASSERT_TRUE(std::regex_search(r.out, shares, std::regex(R"("shares":\[([^\]]*)\])")));
+    double total = 0;
+    std::istringstream in(shares[1].str());
+    for (std::string v; std::getline(in, v, ',');) total += std::stod(v);
+    EXPECT_NEAR(total, 100, 0.2);
+    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("top":\[5,2,3\])")));
+}
+
+TEST(CliAnalyze, CsvHasOneRowPerLocationOfTheSet)
+{
+    const CliRun r = RunCli("analyze --dataset south-america --all --format csv");
+    ASSERT_EQ(r.status, 0);
+    std::istringstream in(r.out);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,"
+                    "pressure_kpa,A,B,C,D,E,F,G,H,I,J");
+    int rows = 0;
+    while (std::getline(in, line)) ++rows;
+    EXPECT_EQ(rows, 13);
+    EXPECT_NE(r.out.find("\n8,La Paz,Bolivia,BBC,-16.24,-67.39,3630,3600,"), std::string::npos);
+}
+
+TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
+{
+    const std::filesystem::path err = std::filesystem::temp_directory_path() / "qav_cli_err.txt";
+    struct Row { const char* args; const char* message; };
+    for (const Row& row : {Row{"analyze --location 28", "error: --location: 28 is outside 1..27\n"},
+                           Row{"analyze --dataset mars", "error: --dataset: 'mars' is not brazil, south-america or world\n"},
+                           Row{"analyze --format xml", "error: --format: 'xml' is not table, json or csv\n"},
+                           Row{"analyze --bogus", "error: --bogus: unknown option\n"},
+                           Row{"analyze --location", "error: --location: a value is missing\n"},
+                           Row{"analyze --screen 1024", "error: --screen: '1024' is not WIDTHxHEIGHT\n"},
+                           Row{"psychro --elevation 0 --t 20", "error: --rh: give either --rh or --w\n"},
+                           Row{"psychro --elevation 0 --t abc --rh 50", "error: --t: 'abc' is not a number\n"},
+                           Row{"fly", "error: 'fly': unknown command (analyze, psychro, export-dataset)\n"}}) {
+        SCOPED_TRACE(row.args);
+        const CliRun r = RunCli(row.args, err.string());
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(ReadFile(err), row.message);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST(CliPsychro, ComfortablePointLiesInZoneE)
+{
+    const CliRun r = RunCli("psychro --elevation 0 --t 20 --rh 50 --format json");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"pressure_kpa\":101.325"), std::string::npos);
+    EXPECT_NE(r.out.find("\"w\":7.29"), std::string::npos);  // 7.290 g/kg at sea level
+    EXPECT_NE(r.out.find("\"zone\":\"E\""), std::string::npos);
+    // Saturated air at 40 C holds more than 28 g/kg: above the chart, no zone.
+    EXPECT_NE(RunCli("psychro --elevation 0 --t 40 --rh 100 --format json").out.find("\"zone\":null"),
+              std::string::npos);
+}
+
+TEST(CliExportDataSet, ShippedWorldFileIsWhatTheExporterWrites)
+{
+    const CliRun r = RunCli("export-dataset world");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, ReadFile(std::filesystem::path(QAV_SOURCE_DIR) / "QAVworld.TXT"));
+    EXPECT_NE(r.out.find("\"Brasília\",\"Brazil\",-15.78,-47.93,1160,\"GOV\"\n1,17.4,26.9,76\n"),
+              std::string::npos);
+}
+
+TEST(CliPictures, ChartAndGraphAreSavedAsPng)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_pictures";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const CliRun r = RunCli("analyze --dataset south-america --location 8 --chart " + (dir / "chart.png").string() +
+                         " --graph " + (dir / "graph.png").string());
+    ASSERT_EQ(r.status, 0);
+    for (const char* name : {"chart.png", "graph.png"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ReadFile(dir / name).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    }
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
