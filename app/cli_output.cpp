@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "classify/strategy.h"
+#include "core/recorded_analysis.h"
 
 namespace qav::cli {
 
@@ -65,7 +66,7 @@ std::string CsvField(std::string_view s)
 
 }  // namespace
 
-std::string AnalysisJson(const AnalysisState& state)
+std::string AnalysisJson(const AnalysisState& state, bool withRecorded)
 {
     const LocationRecord& l = state.Current();
     const auto number = [](float v) { return JsonNumber(v); };
@@ -105,21 +106,41 @@ std::string AnalysisJson(const AnalysisState& state)
         if (s > 1) j += ",";
         j += JsonArray(state.Tally.MonthHours[s], 1, kMonths, integer);
     }
-    j += "]}";
-    return j;
+    j += "]";
+    if (const RecordedYear* recorded = state.CurrentRecorded(); recorded && withRecorded) {
+        const StrategyTally& r = state.RecordedTally;
+        j += ",\"recorded_shares\":" + JsonArray(r.YearShare, 1, kStrategies, number);
+        j += ",\"recorded_top\":" + JsonArray(r.TopStrategy, 1, 3, integer);
+        j += ",\"recorded_month_hours\":[";
+        for (int s = 1; s <= kStrategies; ++s) {
+            if (s > 1) j += ",";
+            j += JsonArray(r.MonthHours[s], 1, kMonths, integer);
+        }
+        j += "],\"hours_used\":" + std::to_string(recorded->HoursUsed);
+        j += ",\"hours_missing\":" + std::to_string(recorded->HoursMissing);
+        j += ",\"disagreement\":" + JsonNumber(ShareDisagreement(state.Tally, r));
+    }
+    return j + "}";
 }
 
-std::string CsvHeader()
+std::string CsvHeader(bool withRecorded)
 {
     std::string h = "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa";
     for (int s = 1; s <= kStrategies; ++s) {
         h += ',';
         h += StrategyLetter(s);
     }
+    if (withRecorded) {
+        for (int s = 1; s <= kStrategies; ++s) {
+            h += ",r";
+            h += StrategyLetter(s);
+        }
+        h += ",hours_used,hours_missing,disagreement";
+    }
     return h + "\n";
 }
 
-std::string AnalysisCsvRow(const AnalysisState& state)
+std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded)
 {
     const LocationRecord& l = state.Current();
     std::string r = std::to_string(state.CurrentLocation) + "," + CsvField(l.LocationName) + "," +
@@ -130,6 +151,22 @@ std::string AnalysisCsvRow(const AnalysisState& state)
     for (int s = 1; s <= kStrategies; ++s) {
         r += ',';
         r += JsonNumber(state.Tally.YearShare[s]);
+    }
+    if (withRecorded) {
+        const RecordedYear* recorded = state.CurrentRecorded();
+        for (int s = 1; s <= kStrategies; ++s) {
+            r += ',';
+            if (recorded) r += JsonNumber(state.RecordedTally.YearShare[s]);
+        }
+        if (recorded) {
+            for (const std::string& v : {std::to_string(recorded->HoursUsed), std::to_string(recorded->HoursMissing),
+                                         JsonNumber(ShareDisagreement(state.Tally, state.RecordedTally))}) {
+                r += ',';
+                r += v;
+            }
+        } else {
+            r += ",,,";
+        }
     }
     return r + "\n";
 }

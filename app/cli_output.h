@@ -12,11 +12,15 @@ namespace qav::cli {
 std::string JsonNumber(float value);
 std::string JsonString(std::string_view utf8);
 
-/// One analysed location as a JSON object (no trailing newline).
-std::string AnalysisJson(const AnalysisState& state);
+/// One analysed location as a JSON object (no trailing newline). With recorded hours (a weather
+/// file) and withRecorded, it adds recorded_shares, recorded_top, recorded_month_hours,
+/// hours_used, hours_missing and disagreement.
+std::string AnalysisJson(const AnalysisState& state, bool withRecorded = true);
 
-std::string CsvHeader();
+/// With withRecorded the columns rA..rJ, hours_used, hours_missing and disagreement follow the
+/// shares; they stay empty for locations without recorded hours.
+std::string CsvHeader(bool withRecorded = false);
 /// One analysed location as a CSV row, with its line feed.
-std::string AnalysisCsvRow(const AnalysisState& state);
+std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded = false);
 
 }  // namespace qav::cli

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <memory>
@@ -24,7 +25,17 @@
 #include "classify/zone_map.h"
 #include "core/pipeline.h"
 #include "core/results_table.h"
+#include "core/recorded_analysis.h"
+#include "data/epw_reader.h"
+#include "data/md_reader.h"
 #include "data/md_writer.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -38,14 +49,19 @@ constexpr const char* kUsage =
     "Usage: qav-cli <command> [options]\n"
     "\n"
     "Commands:\n"
-    "  analyze         Bioclimatic analysis of built-in locations\n"
-    "    --dataset brazil|south-america|world   data set (default: brazil, start-up slot 5)\n"
-    "    --location N  slot to analyse (default: 5 without --dataset, else 1)\n"
-    "    --all         every location of the data set\n"
+    "  analyze         Bioclimatic analysis of locations (inputs may be repeated and mixed)\n"
+    "    --dataset brazil|south-america|world|all   built-in data set\n"
+    "    --file PATH   Monthly Data file (QAV*.TXT)\n"
+    "    --epw PATH    EnergyPlus weather file: one location, typical days and recorded hours\n"
+    "                  (without input: Brazil, the start-up slot 5)\n"
+    "    --location N  slot to analyse in each input (default: 1)\n"
+    "    --all         every location of every input\n"
     "    --format table|json|csv                output form (default: table)\n"
+    "    --hours typical|recorded|both          for weather files (default: both)\n"
     "    --screen WxH  screen whose window the analysis reproduces (default: 1024x768)\n"
-    "    --chart FILE.png  save the bioclimatic chart\n"
-    "    --graph FILE.png  save the monthly climate graph\n"
+    "    --jobs N      threads (default: the number of cores); output is the same for any N\n"
+    "    --chart FILE.png, --graph FILE.png     save the chart and the monthly graph\n"
+    "    --chart-dir DIR, --graph-dir DIR       save one picture per location into DIR\n"
     "  psychro         Moist-air properties at the station pressure of an elevation\n"
     "    --elevation M --t C (--rh PERCENT | --w G_PER_KG) [--format text|json]\n"
     "  export-dataset brazil|south-america|world\n"
@@ -64,7 +80,7 @@ struct UsageError {
 class Arguments {
 public:
     Arguments(const std::vector<std::string>& args, const std::vector<std::string>& valued,
-              const std::vector<std::string>& flags)
+              const std::vector<std::string>& flags, const std::vector<std::string>& repeatable = {})
     {
         for (size_t i = 0; i < args.size(); ++i) {
             const std::string& a = args[i];
@@ -83,8 +99,10 @@ public:
                     if (i + 1 >= args.size()) Fail(name + ": a value is missing");
                     value = args[++i];
                 }
-                if (values_.count(name)) Fail(name + ": given more than once");
+                const bool repeats = std::find(repeatable.begin(), repeatable.end(), name) != repeatable.end();
+                if (values_.count(name) && !repeats) Fail(name + ": given more than once");
                 values_[name] = value;
+                ordered_.emplace_back(name, value);
             } else if (std::find(flags.begin(), flags.end(), name) != flags.end() && !hasInlineValue) {
                 values_[name] = "";
             } else {
@@ -99,8 +117,11 @@ public:
         return it == values_.end() ? std::nullopt : std::optional(it->second);
     }
     const std::vector<std::string>& Positional() const { return positional_; }
+    /// The valued options in the order given, repeated ones included.
+    const std::vector<std::pair<std::string, std::string>>& Ordered() const { return ordered_; }
 
 private:
+    std::vector<std::pair<std::string, std::string>> ordered_;
     std::map<std::string, std::string> values_;
     std::vector<std::string> positional_;
 };
@@ -139,12 +160,12 @@ ScreenDescription ParseScreen(const std::string& text)
     return s;
 }
 
-/// "chart.png" with slot 7 -> "chart-07.png": one picture per location of an --all run.
-std::filesystem::path NumberedPath(const std::filesystem::path& path, int slot, bool numbered)
+/// "chart.png" for the 7th location of a run -> "chart-07.png": one picture per location.
+std::filesystem::path NumberedPath(const std::filesystem::path& path, int position, bool numbered)
 {
     if (!numbered) return path;
     char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "-%02d", slot);
+    std::snprintf(suffix, sizeof suffix, "-%02d", position);
     std::filesystem::path p = path;
     p.replace_filename(path.stem().string() + suffix + path.extension().string());
     return p;
@@ -170,76 +191,231 @@ bool SaveImage(const QImage& image, const std::filesystem::path& path)
     return false;
 }
 
+/// One input of an analysis: a built-in set, a Monthly Data file or a weather file.
+struct Input {
+    LocationTable table;
+    std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded{};
+};
+
+/// A failure to read an input file: the reader's message, exit status 1.
+struct InputError {
+    std::string message;
+};
+
+std::vector<Input> LoadInputs(const Arguments& a)
+{
+    std::vector<Input> inputs;
+    for (const auto& [name, value] : a.Ordered()) {
+        if (name == "--dataset") {
+            const std::vector<DataSetKind> kinds =
+                value == "all" ? std::vector{DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World}
+                               : std::vector{ParseDataSet("--dataset", value)};
+            for (DataSetKind kind : kinds) {
+                Input in;
+                LoadDataSet(kind, in.table);
+                inputs.push_back(std::move(in));
+            }
+        } else if (name == "--file") {
+            ReadResult r = ReadMonthlyDataFile(value);
+            if (r.failure) throw InputError{value + ": " + r.failure->message};
+            inputs.push_back(Input{std::move(r.table), {}});
+        } else if (name == "--epw") {
+            const EpwResult r = ReadEpwFile(value);
+            if (r.failure) throw InputError{value + ": " + r.failure->message};
+            WeatherLocation w = MakeWeatherLocation(r.file);
+            Input in;
+            in.table.LocationCount = 1;
+            in.table.Slot[1] = std::move(w.Location);
+            in.recorded[1] = std::move(w.Recorded);
+            inputs.push_back(std::move(in));
+        }
+    }
+    return inputs;
+}
+
+/// A file name for the picture of one location of a run: position, slot and name.
+std::string PictureName(int position, const AnalysisState& state)
+{
+    std::string name;
+    for (unsigned char c : state.Current().LocationName)
+        name += (std::isalnum(c) || c >= 0x80) ? static_cast<char>(c) : '_';
+    char prefix[32];
+    std::snprintf(prefix, sizeof prefix, "%04d-%02d-", position, state.CurrentLocation);
+    return prefix + name + ".png";
+}
+
+struct AnalyzeOptions {
+    std::string format;
+    HoursView view = HoursView::Typical;
+    bool recordedColumns = true;  // false with --hours typical
+    std::optional<std::filesystem::path> chartPath, graphPath, chartDir, graphDir;
+    bool numbered = false;  // one --chart/--graph file per location
+};
+
+/// What one worker thread draws on; each thread has its own canvases and state.
+class Worker {
+public:
+    Worker(const AnalysisState& startup, const AnalyzeOptions& options) : state_(startup), options_(options)
+    {
+        const CanvasRect& c = state_.Layout.Picture1;
+        const CanvasRect& g = state_.Layout.Picture3;
+        const int pw = state_.Layout.PixelWidth, ph = state_.Layout.PixelHeight;
+        zoneMap_ = std::make_unique<RasterCanvas>(c.Width, c.Height, pw, ph);
+        if (options.chartPath || options.chartDir) {
+            chart_ = std::make_unique<QImageCanvas>(c.Width, c.Height, pw, ph);
+            rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
+            rotatedFont_->SetLogFont(chart_->Font());
+        }
+        if (options.graphPath || options.graphDir) graph_ = std::make_unique<QImageCanvas>(g.Width, g.Height, pw, ph);
+        state_.View = options.view;
+    }
+
+    /// Analyses one location and returns its text in the chosen format; pictures are saved here.
+    std::string Analyze(const Input& input, int slot, int position, bool& picturesOk)
+    {
+        if (current_ != &input) {
+            state_.Locations = input.table;
+            state_.Recorded = input.recorded;
+            current_ = &input;
+        }
+        state_.CurrentLocation = slot;
+        PipelineCanvases canvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), '.'};
+        RunPipeline(state_, canvases);
+        std::string text;
+        if (options_.format == "table") {
+            text = ResultsTableText(state_.Current(), state_.Tally, '.');
+        } else if (options_.format == "json") {
+            text = cli::AnalysisJson(state_, options_.recordedColumns);
+        } else {
+            text = cli::AnalysisCsvRow(state_, options_.recordedColumns);
+        }
+        if (chart_) {
+            if (options_.chartPath) picturesOk &= SaveImage(chart_->Image(), NumberedPath(*options_.chartPath, position, options_.numbered));
+            if (options_.chartDir) picturesOk &= SaveImage(chart_->Image(), *options_.chartDir / PictureName(position, state_));
+        }
+        if (graph_) {
+            if (options_.graphPath) picturesOk &= SaveImage(graph_->Image(), NumberedPath(*options_.graphPath, position, options_.numbered));
+            if (options_.graphDir) picturesOk &= SaveImage(graph_->Image(), *options_.graphDir / PictureName(position, state_));
+        }
+        return text;
+    }
+
+private:
+    AnalysisState state_;
+    const AnalyzeOptions& options_;
+    const Input* current_ = nullptr;
+    std::unique_ptr<RasterCanvas> zoneMap_;
+    std::unique_ptr<QImageCanvas> chart_, graph_;
+    std::unique_ptr<CLogFont> rotatedFont_;
+};
+
 int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
 {
-    const Arguments a(args, {"--dataset", "--location", "--format", "--screen", "--chart", "--graph"},
-                      {"--all"});
+    const Arguments a(args,
+                      {"--dataset", "--file", "--epw", "--location", "--format", "--screen", "--chart", "--graph",
+                       "--chart-dir", "--graph-dir", "--hours", "--jobs"},
+                      {"--all"}, {"--dataset", "--file", "--epw"});
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
-    const std::string format = a.Value("--format").value_or("table");
-    if (format != "table" && format != "json" && format != "csv")
-        Fail("--format: '" + format + "' is not table, json or csv");
+    AnalyzeOptions options;
+    options.format = a.Value("--format").value_or("table");
+    if (options.format != "table" && options.format != "json" && options.format != "csv")
+        Fail("--format: '" + options.format + "' is not table, json or csv");
+    const std::string hours = a.Value("--hours").value_or("both");
+    if (hours == "typical") options.recordedColumns = false;
+    else if (hours == "recorded") options.view = HoursView::Recorded;
+    else if (hours != "both") Fail("--hours: '" + hours + "' is not typical, recorded or both");
     if (a.Has("--all") && a.Has("--location")) Fail("--all: cannot be combined with --location");
     const ScreenDescription screen = a.Has("--screen") ? ParseScreen(*a.Value("--screen")) : ScreenDescription{};
-
-    AnalysisState state = MakeStartupState(screen);
-    if (a.Has("--dataset")) {
-        const DataSetKind kind = ParseDataSet("--dataset", *a.Value("--dataset"));
-        LoadDataSet(kind, state.Locations);
-        state.DataSetKind.Show(kind);
-        state.CurrentLocation = 1;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const int jobs = a.Has("--jobs") ? static_cast<int>(ParseNumber("--jobs", *a.Value("--jobs"), 1, 256))
+                                     : static_cast<int>(cores);
+    for (const char* dirOption : {"--chart-dir", "--graph-dir"}) {
+        if (!a.Has(dirOption)) continue;
+        std::error_code ec;
+        std::filesystem::create_directories(*a.Value(dirOption), ec);
+        if (!std::filesystem::is_directory(*a.Value(dirOption)))
+            Fail(std::string(dirOption) + ": cannot create the folder '" + *a.Value(dirOption) + "'");
     }
-    std::vector<int> selectedSlots;
-    if (a.Has("--all")) {
-        for (int s = 1; s <= state.Locations.LocationCount; ++s) selectedSlots.push_back(s);
-    } else if (a.Has("--location")) {
-        const int count = state.Locations.LocationCount;
-        selectedSlots.push_back(static_cast<int>(ParseNumber("--location", *a.Value("--location"), 1, count)));
-    } else {
-        selectedSlots.push_back(state.CurrentLocation);
+    if (a.Has("--chart")) options.chartPath = *a.Value("--chart");
+    if (a.Has("--graph")) options.graphPath = *a.Value("--graph");
+    if (a.Has("--chart-dir")) options.chartDir = *a.Value("--chart-dir");
+    if (a.Has("--graph-dir")) options.graphDir = *a.Value("--graph-dir");
+
+    std::vector<Input> inputs;
+    try {
+        inputs = LoadInputs(a);
+    } catch (const InputError& e) {
+        std::cerr << "error: " << e.message << (e.message.ends_with('\n') ? "" : "\n");
+        return kExitFailure;
     }
+    const AnalysisState startup = MakeStartupState(screen);
+    const bool defaultInput = inputs.empty();
+    if (defaultInput) inputs.push_back(Input{startup.Locations, {}});
 
-    const auto chartPath = a.Value("--chart");
-    const auto graphPath = a.Value("--graph");
-    std::optional<PictureSession> pictures;
-    if (chartPath || graphPath) pictures.emplace(argc, argv);
-
-    const CanvasRect& chartRect = state.Layout.Picture1;
-    const CanvasRect& graphRect = state.Layout.Picture3;
-    const int pw = state.Layout.PixelWidth, ph = state.Layout.PixelHeight;
-    RasterCanvas zoneMap(chartRect.Width, chartRect.Height, pw, ph);
-    std::unique_ptr<QImageCanvas> chart, graph;
-    std::unique_ptr<CLogFont> rotatedFont;
-    if (chartPath) {
-        chart = std::make_unique<QImageCanvas>(chartRect.Width, chartRect.Height, pw, ph);
-        rotatedFont = std::make_unique<CLogFont>(chart->FontFactory());
-        rotatedFont->SetLogFont(chart->Font());
-    }
-    if (graphPath) graph = std::make_unique<QImageCanvas>(graphRect.Width, graphRect.Height, pw, ph);
-    PipelineCanvases canvases{zoneMap, chart.get(), graph.get(), rotatedFont.get(), '.'};
-
-    int status = kExitOk;
-    if (format == "csv") std::cout << cli::CsvHeader();
-    if (format == "json" && a.Has("--all")) std::cout << "[\n";
-    const bool numbered = a.Has("--all");
-    for (size_t i = 0; i < selectedSlots.size(); ++i) {
-        state.CurrentLocation = selectedSlots[i];
-        RunPipeline(state, canvases);
-        if (format == "table") {
-            if (i > 0) std::cout << "\n";
-            std::cout << ResultsTableText(state.Current(), state.Tally, '.');
-        } else if (format == "json") {
-            std::cout << cli::AnalysisJson(state) << (a.Has("--all") && i + 1 < selectedSlots.size() ? ",\n" : "\n");
+    // The locations to analyse, in input order.
+    std::vector<std::pair<const Input*, int>> work;
+    for (const Input& in : inputs) {
+        const int count = in.table.LocationCount;
+        if (a.Has("--all")) {
+            for (int s = 1; s <= count; ++s) work.emplace_back(&in, s);
+        } else if (a.Has("--location")) {
+            const int slot = static_cast<int>(ParseNumber("--location", *a.Value("--location"), 1, count));
+            work.emplace_back(&in, slot);
         } else {
-            std::cout << cli::AnalysisCsvRow(state);
+            work.emplace_back(&in, defaultInput ? startup.CurrentLocation : 1);
         }
-        std::cout.flush();
-        if (chart && !SaveImage(chart->Image(), NumberedPath(*chartPath, selectedSlots[i], numbered)))
-            status = kExitFailure;
-        if (graph && !SaveImage(graph->Image(), NumberedPath(*graphPath, selectedSlots[i], numbered)))
-            status = kExitFailure;
     }
-    if (format == "json" && a.Has("--all")) std::cout << "]\n";
-    return status;
+    options.numbered = work.size() > 1;
+
+    std::optional<PictureSession> pictures;
+    if (options.chartPath || options.graphPath || options.chartDir || options.graphDir) pictures.emplace(argc, argv);
+
+    const bool progress = isatty(STDERR_FILENO) && work.size() > 1;
+    const bool array = options.format == "json" && work.size() > 1;
+    bool anyRecorded = false;
+    for (const Input& in : inputs)
+        for (const auto& r : in.recorded) anyRecorded = anyRecorded || r;
+    options.recordedColumns = options.recordedColumns && anyRecorded;
+    if (options.format == "csv") std::cout << cli::CsvHeader(options.recordedColumns);
+    if (array) std::cout << "[\n";
+    // Results are printed in input order as soon as each one and all before it are done.
+    std::vector<std::optional<std::string>> results(work.size());
+    std::mutex mutex;
+    std::condition_variable done;
+    std::atomic<size_t> next{0};
+    std::atomic<bool> picturesOk{true};
+    const auto runWorker = [&] {
+        Worker worker(startup, options);
+        bool ok = true;
+        for (size_t i; (i = next.fetch_add(1)) < work.size();) {
+            std::string text = worker.Analyze(*work[i].first, work[i].second, static_cast<int>(i) + 1, ok);
+            std::lock_guard lock(mutex);
+            results[i] = std::move(text);
+            done.notify_one();
+        }
+        if (!ok) picturesOk = false;
+    };
+    std::vector<std::thread> threads;
+    const int threadCount = std::min<int>(jobs, static_cast<int>(work.size()));
+    for (int t = 1; t < threadCount; ++t) threads.emplace_back(runWorker);
+    if (threadCount == 1) runWorker();
+    for (size_t i = 0; i < work.size(); ++i) {
+        std::string text;
+        {
+            std::unique_lock lock(mutex);
+            done.wait(lock, [&] { return results[i].has_value(); });
+            text = std::move(*results[i]);
+        }
+        if (options.format == "table" && i > 0) std::cout << "\n";
+        std::cout << text;
+        if (options.format == "json") std::cout << (array && i + 1 < work.size() ? ",\n" : "\n");
+        std::cout.flush();
+        if (progress) std::cerr << "\rAnalysed " << i + 1 << " of " << work.size() << " locations" << std::flush;
+    }
+    for (std::thread& t : threads) t.join();
+    if (progress) std::cerr << "\n";
+    if (array) std::cout << "]\n";
+    return picturesOk ? kExitOk : kExitFailure;
 }
 
 int Psychro(const std::vector<std::string>& args)

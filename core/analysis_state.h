@@ -2,6 +2,8 @@
 // The state of one analysis session: the data set in use, the selected location and everything
 // derived from it by the last pipeline run. The window owns one; the command-line companion makes
 // one per analysis.
+#include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "core/psychrometrics.h"
 #include "core/screen_layout.h"
 #include "data/builtin_sets.h"
+#include "data/recorded_hours.h"
 
 namespace qav {
 
@@ -29,27 +32,48 @@ struct DataSetFlags {
     void Clear() { *this = {}; }
 };
 
+/// The recorded hours of a weather-file location, at its station pressure.
+struct RecordedYear {
+    std::vector<RecordedHour> Hours;
+    int HoursUsed = 0;
+    int HoursMissing = 0;
+};
+
+/// Which hours the chart shows for a weather-file location: the synthesised typical days as
+/// month polylines, or the recorded hours as dots. Both are always classified.
+enum class HoursView { Typical, Recorded };
+
 struct AnalysisState {
     LocationTable Locations;
     int CurrentLocation = 0;  // slot 1..LocationCount being analysed
     DataSetFlags DataSetKind;
+    /// Recorded hours of the slots that came from weather files; empty for every other slot.
+    std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> Recorded{};
+    HoursView View = HoursView::Typical;
 
     // Derived by the last pipeline run.
     StationPressureValues Pressure;
     HourlyTable Hours;
     ZoneVertices Vertices;
-    StrategyTally Tally;
+    StrategyTally Tally;          // the typical days
+    StrategyTally RecordedTally;  // the recorded hours; all zero without them
 
     // Fixed at start-up from the screen.
     ScreenLayout Layout;
     ChartScale Scale;
 
     const LocationRecord& Current() const { return Locations.Slot[CurrentLocation]; }
+    const RecordedYear* CurrentRecorded() const { return Recorded[CurrentLocation].get(); }
+    /// The tally that the chart's legend shows.
+    const StrategyTally& ShownTally() const
+    {
+        return View == HoursView::Recorded && CurrentRecorded() ? RecordedTally : Tally;
+    }
 };
 
 /// The state right after start-up's first steps: layout and chart scale from the screen, the
 /// Brazil set loaded and slot 5 (Brasilia) selected. The caller then runs the pipeline.
-AnalysisState MakeStartupState(const ScreenDescription& screen = {});
+AnalysisState MakeStartupState(ScreenDescription screen = {});
 
 /// Text of the information box shown when the data set chosen is the one already shown.
 inline constexpr std::string_view kAlreadyPresentedMessage =

@@ -4,6 +4,7 @@
 
 #include "chart/monthly_graph.h"
 #include "classify/zone_map.h"
+#include "core/recorded_analysis.h"
 
 namespace qav {
 
@@ -27,7 +28,7 @@ void DataSetFlags::Show(DataSetKind kind)
     }
 }
 
-AnalysisState MakeStartupState(const ScreenDescription& screen)
+AnalysisState MakeStartupState(ScreenDescription screen)
 {
     AnalysisState state;
     state.Layout = LayoutForScreen(screen);
@@ -61,9 +62,17 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
         state.Vertices = ComputeZoneVertices(state.Scale, psy);
         PaintZoneMap(canvases.ZoneMap, state.Scale, state.Vertices, psy);
     }
-    state.Tally = PlotAndClassify(canvases.Chart, canvases.ZoneMap, state.Scale, state.Hours);
+    const RecordedYear* recorded = state.CurrentRecorded();
+    const bool showRecorded = recorded && state.View == HoursView::Recorded;
+    state.Tally = PlotAndClassify(showRecorded ? nullptr : canvases.Chart, canvases.ZoneMap, state.Scale,
+                                  state.Hours);
+    state.RecordedTally = {};
+    if (recorded) {
+        state.RecordedTally = ClassifyRecordedHours(canvases.ZoneMap, state.Scale, recorded->Hours);
+        if (showRecorded && canvases.Chart) PlotRecordedHours(*canvases.Chart, state.Scale, recorded->Hours);
+    }
     if (canvases.Chart)
-        DrawLegend(*canvases.Chart, state.Scale, state.Tally, location, canvases.DecimalSeparator);
+        DrawLegend(*canvases.Chart, state.Scale, state.ShownTally(), location, canvases.DecimalSeparator);
     if (canvases.Graph)
         DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight);
 }
@@ -73,6 +82,7 @@ ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineC
     if (state.DataSetKind.IsShown(kind)) return ShowDataSetOutcome::AlreadyShown;
     state.DataSetKind.Show(kind);
     LoadDataSet(kind, state.Locations);
+    state.Recorded = {};
     state.CurrentLocation = 1;
     RunPipeline(state, canvases);
     return ShowDataSetOutcome::Loaded;
@@ -86,8 +96,10 @@ bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canva
     return true;
 }
 
-void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases)
+void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases,
+                           std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded)
 {
+    state.Recorded = std::move(recorded);
     // Like a built-in set, a file writes only its own slots and leaves the higher ones alone.
     for (int slot = 1; slot <= table.LocationCount; ++slot)
         state.Locations.Slot[slot] = std::move(table.Slot[slot]);

@@ -30,8 +30,10 @@ ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineC
 /// the list changes nothing and returns false.
 bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canvases);
 
-/// Replaces the table by one read from a Monthly Data file, marks no built-in set as shown,
-/// selects slot 1 and runs the pipeline. The table must hold at least one location.
-void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases);
+/// Replaces the table by one read from a file, marks no built-in set as shown, selects slot 1
+/// and runs the pipeline. The table must hold at least one location. Weather files pass the
+/// recorded hours of their slots.
+void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases,
+                           std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded = {});
 
 }  // namespace qav

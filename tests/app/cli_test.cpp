@@ -144,3 +144,67 @@ TEST(CliPictures, ChartAndGraphAreSavedAsPng)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_inputs";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path bad = dir / "QAVbad.TXT";
+    std::ofstream(bad) << "\"Nowhere\",\"Land\",95,0,10,\"X\"\n";
+    const std::filesystem::path err = dir / "err.txt";
+    CliRun r = RunCli("analyze --file " + bad.string(), err.string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(ReadFile(err).rfind("error: " + bad.string() + ": Err code 22\n", 0), 0u);
+    r = RunCli("analyze --file " + (dir / "QAVmissing.TXT").string(), err.string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(ReadFile(err), "error: " + (dir / "QAVmissing.TXT").string() + ": File not found\n");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliInputs, ShippedWorldFileAnalysesLikeTheBuiltInSet)
+{
+    const std::string file = std::string(QAV_SOURCE_DIR) + "/QAVworld.TXT";
+    const CliRun fromFile = RunCli("analyze --file " + file + " --all --format csv");
+    const CliRun builtIn = RunCli("analyze --dataset world --all --format csv");
+    ASSERT_EQ(fromFile.status, 0);
+    EXPECT_EQ(fromFile.out, builtIn.out);
+}
+
+TEST(CliBatch, EveryJobCountGivesTheSameOutputInInputOrder)
+{
+    const CliRun one = RunCli("analyze --dataset all --all --format json --jobs 1");
+    const CliRun two = RunCli("analyze --dataset all --all --format json --jobs 2");
+    const CliRun five = RunCli("analyze --dataset all --all --format json --jobs 5");
+    ASSERT_EQ(one.status, 0);
+    EXPECT_EQ(one.out, two.out);
+    EXPECT_EQ(one.out, five.out);
+    const std::regex slot(R"("slot":)");
+    EXPECT_EQ(std::distance(std::sregex_iterator(one.out.begin(), one.out.end(), slot), std::sregex_iterator()), 90);
+}
+
+TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
+{
+    const std::string epw = std::string(QAV_SOURCE_DIR) + "/../shared/epw/chicago.epw";
+    if (!std::filesystem::exists(epw)) GTEST_SKIP() << "no weather file at " << epw;
+    const CliRun r = RunCli("analyze --epw " + epw + " --format json");
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"source\":\"EPW\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"hours_used\":8760,\"hours_missing\":0"), std::string::npos);
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(r.out, m, std::regex(R"("recorded_shares":\[([^\]]*)\])")));
+    double total = 0;
+    std::istringstream in(m[1].str());
+    for (std::string v; std::getline(in, v, ',');) total += std::stod(v);
+    EXPECT_NEAR(total, 100, 0.2);
+    ASSERT_TRUE(std::regex_search(r.out, m, std::regex(R"("disagreement":([0-9.]+))")));
+    EXPECT_GT(std::stod(m[1].str()), 0);
+    EXPECT_LT(std::stod(m[1].str()), 50);
+    // Typical days only: no recorded keys.
+    EXPECT_EQ(RunCli("analyze --epw " + epw + " --hours typical --format json").out.find("recorded_shares"),
+              std::string::npos);
+}
+
+}  // namespace

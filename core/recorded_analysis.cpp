@@ -1,0 +1,61 @@
+#include "core/recorded_analysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "classify/strategy.h"
+
+namespace qav {
+namespace {
+
+Rgb QuarterColour(int month) { return MarkColour[(month - 1) / 3 + 1]; }
+
+}  // namespace
+
+StrategyTally ClassifyRecordedHours(const ChartCanvas& zoneMap, const ChartScale& scale,
+                                    const std::vector<RecordedHour>& hours)
+{
+    StrategyTally tally;
+    int previousStrategy = 0;
+    for (const RecordedHour& h : hours)
+        ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), h.Month,
+                     zoneMap, scale, tally, previousStrategy);
+    ComputeYearShares(tally);
+    return tally;
+}
+
+void PlotRecordedHours(ChartCanvas& chart, const ChartScale& scale, const std::vector<RecordedHour>& hours)
+{
+    chart.SetDrawWidth(1);
+    for (const RecordedHour& h : hours) {
+        const double x = std::clamp<double>(scale.XOf(h.DBT), scale.X0, scale.X1);
+        chart.SetPixel(x, scale.YOf(h.W), QuarterColour(h.Month));
+    }
+}
+
+float ShareDisagreement(const StrategyTally& typical, const StrategyTally& recorded)
+{
+    double sum = 0;
+    for (int s = 1; s <= kStrategies; ++s) sum += std::fabs(typical.YearShare[s] - recorded.YearShare[s]);
+    return static_cast<float>(std::nearbyint(sum / 2 * 10) / 10);
+}
+
+}  // namespace qav
+
+#include "data/epw_normals.h"
+
+namespace qav {
+
+WeatherLocation MakeWeatherLocation(const EpwFile& file)
+{
+    WeatherLocation w;
+    w.Location = DeriveMonthlyNormals(file);
+    auto year = std::make_shared<RecordedYear>();
+    year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation)));
+    year->HoursUsed = file.HoursUsed;
+    year->HoursMissing = file.HoursMissing;
+    w.Recorded = std::move(year);
+    return w;
+}
+
+}  // namespace qav
