@@ -263,7 +263,7 @@ ReadFailure FieldFailure(int code, int line, int column, const char* name, std::
 }
 
 // A numeric field and the values it may hold.
-struct FieldSpec {
+struct NumberField {
     int column;  // 0-based
     const char* name;
     double low, high;
@@ -277,40 +277,40 @@ constexpr double kNever = std::numeric_limits<double>::infinity();
 // Physical limits of the EnergyPlus weather file definition: dry bulb and dew point -70..70 C,
 // relative humidity 0..110 %, station pressure 31 000..120 000 Pa. EnergyPlus takes any value at
 // or above a missing marker as missing, and so do we.
-constexpr FieldSpec kMonthField{1, "month", 1, 12, "1 to 12", kNever, true};
-constexpr FieldSpec kDayField{2, "day", 1, 31, "1 to 31", kNever, true};
-constexpr FieldSpec kHourField{3, "hour", 1, 24, "1 to 24", kNever, true};
-constexpr FieldSpec kDryBulbField{6, "dry bulb", -70, 70, "-70 to 70", 99.9, false};
-constexpr FieldSpec kDewPointField{7, "dew point", -70, 70, "-70 to 70", 99.9, false};
-constexpr FieldSpec kHumidityField{8, "relative humidity", 0, 110, "0 to 110", 999, false};
-constexpr FieldSpec kPressureField{9, "station pressure", 31000, 120000, "31000 to 120000", 999999,
+constexpr NumberField kMonthField{1, "month", 1, 12, "1 to 12", kNever, true};
+constexpr NumberField kDayField{2, "day", 1, 31, "1 to 31", kNever, true};
+constexpr NumberField kHourField{3, "hour", 1, 24, "1 to 24", kNever, true};
+constexpr NumberField kDryBulbField{6, "dry bulb", -70, 70, "-70 to 70", 99.9, false};
+constexpr NumberField kDewPointField{7, "dew point", -70, 70, "-70 to 70", 99.9, false};
+constexpr NumberField kHumidityField{8, "relative humidity", 0, 110, "0 to 110", 999, false};
+constexpr NumberField kPressureField{9, "station pressure", 31000, 120000, "31000 to 120000", 999999,
                                    false};
 // LOCATION: the ranges the Monthly Data reader accepts, so that a derived location is one the
 // analysis handles.
-constexpr FieldSpec kLatitudeField{6, "latitude", -90, 90, "-90 to 90", kNever, false};
-constexpr FieldSpec kLongitudeField{7, "longitude", -180, 180, "-180 to 180", kNever, false};
-constexpr FieldSpec kElevationField{9, "elevation", -500, 9000, "-500 to 9000", kNever, false};
+constexpr NumberField kLatitudeField{6, "latitude", -90, 90, "-90 to 90", kNever, false};
+constexpr NumberField kLongitudeField{7, "longitude", -180, 180, "-180 to 180", kNever, false};
+constexpr NumberField kElevationField{9, "elevation", -500, 9000, "-500 to 9000", kNever, false};
 
-// Parses field spec.column of a line into `value`, NaN for a missing value.
+// Parses column field.column of a line into `value`, NaN for a missing value.
 template <std::size_t N>
 std::optional<ReadFailure> ReadNumber(const std::array<std::string_view, N>& fields,
-                                      const FieldSpec& spec, int line, double& value)
+                                      const NumberField& field, int line, double& value)
 {
-    const std::string_view text = fields[spec.column];
+    const std::string_view text = fields[field.column];
     const std::optional<double> v = ParseNumber(text);
     if (!v)
-        return FieldFailure(kEpwBadNumber, line, spec.column, spec.name,
+        return FieldFailure(kEpwBadNumber, line, field.column, field.name,
                             Quote(text) + " is not a number");
-    if (*v >= spec.missingFrom) {
+    if (*v >= field.missingFrom) {
         value = std::numeric_limits<double>::quiet_NaN();
         return std::nullopt;
     }
-    if (spec.whole && *v != std::floor(*v))
-        return FieldFailure(kEpwBadNumber, line, spec.column, spec.name,
+    if (field.whole && *v != std::floor(*v))
+        return FieldFailure(kEpwBadNumber, line, field.column, field.name,
                             Quote(text) + " is not a whole number");
-    if (*v < spec.low || *v > spec.high)
-        return FieldFailure(kEpwOutOfRange, line, spec.column, spec.name,
-                            std::string(Trim(text)) + " is outside " + spec.range);
+    if (*v < field.low || *v > field.high)
+        return FieldFailure(kEpwOutOfRange, line, field.column, field.name,
+                            std::string(Trim(text)) + " is outside " + field.range);
     value = *v;
     return std::nullopt;
 }
@@ -370,11 +370,11 @@ std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hou
                                                  std::to_string(n) +
                                                  " fields; an hourly row needs at least 10"};
     double month = 0, day = 0, clockHour = 0, dryBulb = 0, dewPoint = 0, rh = 0, pressure = 0;
-    for (const auto& [spec, value] : {std::pair{&kMonthField, &month}, {&kDayField, &day},
+    for (const auto& [field, value] : {std::pair{&kMonthField, &month}, {&kDayField, &day},
                                       {&kHourField, &clockHour}, {&kDryBulbField, &dryBulb},
                                       {&kDewPointField, &dewPoint}, {&kHumidityField, &rh},
                                       {&kPressureField, &pressure}}) {
-        if (auto failure = ReadNumber(f, *spec, line, *value)) return failure;
+        if (auto failure = ReadNumber(f, *field, line, *value)) return failure;
     }
     hour.Month = static_cast<int>(month);
     hour.Day = static_cast<int>(day);
