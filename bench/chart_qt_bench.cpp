@@ -1,0 +1,53 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "chart/qt/qimage_canvas.h"
+#include "classify/classification.h"
+#include "classify/raster_canvas.h"
+#include "classify/zone_map.h"
+#include "core/hourly_synthesis.h"
+#include "core/screen_layout.h"
+#include "data/builtin_sets.h"
+
+namespace {
+
+// Text needs fonts, and fonts need a running application; it lives until the program ends.
+void EnsureApplication()
+{
+    if (QGuiApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "qav_bench";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);
+}
+
+// The analysis as the window runs it for Brasilia: the whole chart on the Qt canvas, the zone
+// map, the hours plotted and classified, and the legend.
+void BM_FullChartZoneMapAndClassification(benchmark::State& state)
+{
+    EnsureApplication();
+    qav::LocationTable table;
+    qav::LoadDataSet(qav::DataSetKind::Brazil, table);
+    const qav::LocationRecord& brasilia = table.Slot[5];
+    const qav::ScreenLayout layout = qav::LayoutForScreen({});
+    const qav::CanvasRect& rect = layout.Picture1;
+    const int pw = layout.PixelWidth, ph = layout.PixelHeight;
+    const qav::ChartScale scale = qav::MakeChartScale(rect.Width, rect.Height, pw, ph);
+    const qav::Psychrometrics psy(qav::StationPressure(brasilia.Elevation));
+    const qav::HourlyTable hours = qav::SynthesizeHours(brasilia);
+    qav::QImageCanvas chart(rect.Width, rect.Height, pw, ph);
+    qav::RasterCanvas zoneMap(rect.Width, rect.Height, pw, ph);
+    qav::CLogFont rotatedFont(chart.FontFactory());
+    rotatedFont.SetLogFont(chart.Font());
+    for (auto _ : state) {
+        qav::DrawBioclimaticChart(chart, zoneMap, scale, psy, &rotatedFont);
+        const qav::StrategyTally tally = qav::PlotAndClassify(&chart, zoneMap, scale, hours);
+        qav::DrawLegend(chart, scale, tally, brasilia);
+        benchmark::DoNotOptimize(chart.Image().constBits());
+    }
+}
+BENCHMARK(BM_FullChartZoneMapAndClassification)->Unit(benchmark::kMillisecond);
+
+}  // namespace
