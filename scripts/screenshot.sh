@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts qav on a virtual X screen (Xvfb), waits until its window is drawn and saves a picture
+# of the screen as docs/screenshot.png.
+#   scripts/screenshot.sh [BUILD_DIR] [WIDTHxHEIGHT]   (defaults: build/release, 1024x768)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/release}
+size=${2:-1024x768}
+qav="$build/app/qav"
+[ -x "$qav" ] || { echo "screenshot.sh: $qav not found; build the qav target first" >&2; exit 1; }
+command -v Xvfb >/dev/null || { echo "screenshot.sh: Xvfb is not installed (apt-get install xvfb)" >&2; exit 1; }
+command -v import >/dev/null || { echo "screenshot.sh: import is not installed (apt-get install imagemagick)" >&2; exit 1; }
+
+# A display number nobody uses: the first free one from 90 on.
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+
+xvfb_pid=""
+qav_pid=""
+cleanup() {
+  [ -n "$qav_pid" ] && kill "$qav_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -e "/tmp/.X11-unix/X$display" ] && break
+  sleep 0.05
+done
+
+export DISPLAY=":$display"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+"$qav" &
+qav_pid=$!
+# The window is drawn within a fraction of a second; leave the fonts and the X server time.
+sleep 2
+kill -0 "$qav_pid" 2>/dev/null || { echo "screenshot.sh: qav exited early" >&2; exit 1; }
+
+mkdir -p docs
+import -display ":$display" -window root docs/screenshot.png
+echo "docs/screenshot.png ($size)"

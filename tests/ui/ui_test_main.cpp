@@ -1,0 +1,23 @@
+// Runs every Qt Test class of the window layer in one QApplication.
+#include <QApplication>
+#include <QtTest>
+
+#include "tests/ui/ui_tests.h"
+
+std::vector<qav::test::TestFactory>& qav::test::AllTestObjects()
+{
+    static std::vector<TestFactory> tests;
+    return tests;
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);  // the exit tests close windows one by one
+    int failures = 0;
+    for (auto& make : qav::test::AllTestObjects()) {
+        std::unique_ptr<QObject> test = make();
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The "Copy" menu: the chart or the graph as a picture, the results as a text table. Each copy
+// first empties the clipboard, so afterwards it holds only what was put there.
+#include <QChar>
+#include <QImage>
+#include <QString>
+
+#include "core/analysis_state.h"
+
+namespace qav {
+
+void CopyImageToClipboard(const QImage& image);
+void CopyTextToClipboard(const QString& text);
+
+/// The results table of the current analysis (the shares the legend shows), with the given
+/// decimal separator; LF line ends.
+QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint);
+
+}  // namespace qav

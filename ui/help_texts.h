@@ -1,0 +1,20 @@
+#pragma once
+// The fixed texts of the help and about boxes. Each line of a text ends with one line feed, so
+// every text ends with a line feed and an empty line is a line feed alone.
+#include <string>
+
+namespace qav {
+
+struct MessageText {
+    std::string Title;  // UTF-8
+    std::string Text;   // UTF-8, lines separated by LF
+};
+
+/// "Monthly Climatic Files" (and "About climatic files"): the Monthly Data file format.
+MessageText FileFormatHelpText();
+/// "About QAV 1.3": the program, the chart method it is based on and its release.
+MessageText ProgramAboutText();
+/// "About this data": where the built-in climate normals come from.
+MessageText ClimaticDataAboutText();
+
+}  // namespace qav

@@ -1,0 +1,364 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QtGlobal>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "chart/clogfont.h"
+#include "chart/qt/qimage_canvas.h"
+#include "classify/raster_canvas.h"
+#include "ui/canvas_view.h"
+#include "ui/clipboard.h"
+#include "ui/help_texts.h"
+#include "ui/results_panel.h"
+
+namespace qav {
+namespace {
+
+// Free space left and right of the 75 U block, at most what the screen leaves beside it.
+constexpr int kMaxMarginPx = 12;
+// Canvas units per logical pixel: the twips of a 96 dpi screen.
+constexpr int kUnitsPerPixel = 15;
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+StartupScreen PrimaryStartupScreen()
+{
+    StartupScreen s;
+    s.Screen.UnitsPerPixel = kUnitsPerPixel;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Logical pixels: the layout and the zone map must not depend on the pixel density.
+        s.Screen.WidthPx = screen->size().width();
+        s.Screen.HeightPx = screen->size().height();
+        s.DevicePixelRatio = screen->devicePixelRatio();
+    }
+    // A screen too small for the layout's unit (about 100 px high) would give an empty chart.
+    s.Screen.WidthPx = std::max(s.Screen.WidthPx, 320);
+    s.Screen.HeightPx = std::max(s.Screen.HeightPx, 240);
+    return s;
+}
+
+MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
+    : QMainWindow(parent), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
+{
+    setWindowTitle(QStringLiteral("   Meridane  (QAV version 1.3)"));
+
+    state_ = MakeStartupState(screen.Screen);
+    const ScreenLayout& l = state_.Layout;
+    chart_ = std::make_unique<QImageCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
+                                            l.PixelHeight, devicePixelRatio_);
+    zoneMap_ = std::make_unique<RasterCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
+                                              l.PixelHeight);
+    graph_ = std::make_unique<QImageCanvas>(l.Picture3.Width, l.Picture3.Height, l.PixelWidth,
+                                            l.PixelHeight, devicePixelRatio_);
+    // The rotated title's font copies the chart's own font; the chart canvas makes its handles.
+    rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
+    rotatedFont_->SetLogFont(chart_->Font());
+
+    createMenus();
+    createContent();
+    refillList();
+
+    try {
+        PipelineCanvases c = canvases();
+        RunPipeline(state_, c);
+        refreshPanels();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+
+QChar MainWindow::localeDecimalPoint()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.size() == 1 ? point.at(0) : QChar(u'.');
+}
+
+PipelineCanvases MainWindow::canvases()
+{
+    const QChar point = localeDecimalPoint();
+    // The chart prints with a one-byte separator; one outside ASCII falls back to the point.
+    const char separator = point.unicode() < 0x80 ? char(point.unicode()) : '.';
+    return PipelineCanvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), separator};
+}
+
+void MainWindow::createMenus()
+{
+    auto command = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("MFile"));
+    QAction* open = file->addAction(QStringLiteral("&Open climatic file"));
+    open->setObjectName(QStringLiteral("MOpen"));
+    open->setEnabled(false);  // enabled by the Monthly Data file chooser
+    command(file, "AbFiles", QStringLiteral("&About climatic files"), &MainWindow::showFileFormatHelp);
+    file->addSeparator();
+    QMenu* data = file->addMenu(QStringLiteral("Climatic data &base"));
+    data->setObjectName(QStringLiteral("MenData"));
+    command(data, "DataBras", QStringLiteral("&Brazil"), &MainWindow::showBrazil);
+    command(data, "DataAmer", QStringLiteral("&South America"), &MainWindow::showSouthAmerica);
+    command(data, "DataMun", QStringLiteral("&World"), &MainWindow::showWorld);
+    command(file, "AbTurk", QStringLiteral("About &this data"), &MainWindow::showClimaticDataAbout);
+    file->addSeparator();
+    command(file, "MExit", QStringLiteral("E&xit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
+
+    QMenu* copy = menuBar()->addMenu(QStringLiteral("&Copy"));
+    copy->setObjectName(QStringLiteral("MCop"));
+    command(copy, "MCopChart", QStringLiteral("&Chart"), &MainWindow::copyChart);
+    command(copy, "CopGraf", QStringLiteral("&Graphic"), &MainWindow::copyGraphic);
+    command(copy, "MCopTab", QStringLiteral("&Tabel"), &MainWindow::copyTable);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("MHelp"));
+    command(help, "AboutFiles", QStringLiteral("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp)
+        ->setShortcut(QKeySequence::HelpContents);
+    command(help, "AboutME", QStringLiteral("&About QAV 1.3"), &MainWindow::showProgramAbout);
+
+    QAction* goOut = menuBar()->addAction(QStringLiteral("E&xit"));
+    goOut->setObjectName(QStringLiteral("GoOut"));
+    connect(goOut, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::createContent()
+{
+    const ScreenLayout& l = state_.Layout;
+    const double unitsPerPx = l.PixelWidth;
+    const double blockLeft = l.Picture1.Left;
+    const int kMarginPx = marginPx();
+    // Canvas units to logical pixels, relative to the block's left edge and the window's top.
+    auto x = [&](const CanvasRect& r) { return kMarginPx + int(std::lround((r.Left - blockLeft) / unitsPerPx)); };
+    auto y = [&](const CanvasRect& r) { return int(std::lround(r.Top / l.PixelHeight)); };
+    auto w = [&](double units) { return int(std::lround(units / unitsPerPx)); };
+    auto h = [&](double units) { return int(std::lround(units / l.PixelHeight)); };
+
+    content_ = new QWidget;
+    content_->setObjectName(QStringLiteral("Content"));
+
+    picture1_ = new CanvasView(content_);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    // The canvases' own pixel size: the widget shows every pixel the zone map classifies.
+    picture1_->setGeometry(x(l.Picture1), y(l.Picture1),
+                           int(std::ceil(l.Picture1.Width / unitsPerPx)),
+                           int(std::ceil(l.Picture1.Height / l.PixelHeight)));
+
+    picture3_ = new CanvasView(content_);
+    picture3_->setObjectName(QStringLiteral("Picture3"));
+    picture3_->setGeometry(x(l.Picture3), y(l.Picture3), int(std::ceil(l.Picture3.Width / unitsPerPx)),
+                           int(std::ceil(l.Picture3.Height / l.PixelHeight)));
+
+    results_ = new ResultsPanel(content_);
+    results_->setGeometry(x(l.Results), y(l.Results), w(l.Results.Width), h(l.Results.Height));
+    results_->fitFontToSize();
+
+    label2_ = new QLabel(QStringLiteral("Click a location to see the bioclimatic analysis"), content_);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    const int labelHeight = label2_->sizeHint().height() + 4;
+    label2_->setGeometry(x(l.Label2), y(l.Label2), w(l.Label2.Width), labelHeight);
+
+    list1_ = new QListWidget(content_);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list1_->setGeometry(x(l.List1), y(l.List1) + labelHeight, w(l.List1.Width), h(l.List1.Height) - labelHeight);
+    label2_->setBuddy(list1_);
+    connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onListSelectionChanged);
+    // Enter on the current entry selects it, which runs the same flow as a click.
+    connect(list1_, &QListWidget::itemActivated, this, [](QListWidgetItem* item) { item->setSelected(true); });
+
+    content_->setFixedSize(contentSize());
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("ContentScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroll_->setWidget(content_);
+    setCentralWidget(scroll_);
+    list1_->setFocus();
+}
+
+int MainWindow::marginPx() const
+{
+    const ScreenLayout& l = state_.Layout;
+    return std::clamp(int(l.Picture1.Left / l.PixelWidth), 0, kMaxMarginPx);
+}
+
+QSize MainWindow::contentSize() const
+{
+    const ScreenLayout& l = state_.Layout;
+    const int width = 2 * marginPx() + int(std::lround(75 * l.U / l.PixelWidth));
+    const int bottom = int(std::lround((l.List1.Top + l.List1.Height) / l.PixelHeight));
+    return {width, bottom + kMaxMarginPx};
+}
+
+void MainWindow::refillList()
+{
+    refilling_ = true;
+    list1_->clear();
+    for (const std::string& entry : LocationListEntries(state_.Locations)) list1_->addItem(FromUtf8(entry));
+    // No entry is highlighted afterwards, although a location is being analysed.
+    list1_->clearSelection();
+    list1_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    refilling_ = false;
+}
+
+void MainWindow::refreshPanels()
+{
+    picture1_->setImage(chart_->Image());
+    picture3_->setImage(graph_->Image());
+    results_->showResults(state_.Current(), state_.ShownTally().YearShare, localeDecimalPoint());
+}
+
+void MainWindow::showDataSet(DataSetKind kind) noexcept
+{
+    try {
+        PipelineCanvases c = canvases();
+        if (ShowDataSet(state_, kind, c) == ShowDataSetOutcome::AlreadyShown) {
+            showMessage(QMessageBox::Information, QStringLiteral("QAV 1.3"),
+                        QString::fromUtf8(kAlreadyPresentedMessage.data(), qsizetype(kAlreadyPresentedMessage.size())));
+            return;
+        }
+        refillList();
+        refreshPanels();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showBrazil() noexcept { showDataSet(DataSetKind::Brazil); }
+void MainWindow::showSouthAmerica() noexcept { showDataSet(DataSetKind::SouthAmerica); }
+void MainWindow::showWorld() noexcept { showDataSet(DataSetKind::World); }
+
+void MainWindow::showLocationsFromFile(LocationTable table) noexcept
+{
+    try {
+        if (table.LocationCount < 1) return;
+        PipelineCanvases c = canvases();
+        ShowLocationsFromFile(state_, std::move(table), c);
+        refillList();
+        refreshPanels();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::onListSelectionChanged() noexcept
+{
+    if (refilling_) return;
+    const QList<QListWidgetItem*> selected = list1_->selectedItems();
+    if (selected.isEmpty()) return;  // a deselection analyses nothing
+    selectLocation(list1_->row(selected.first()));
+}
+
+void MainWindow::selectLocation(int listIndex) noexcept
+{
+    try {
+        PipelineCanvases c = canvases();
+        if (SelectLocation(state_, listIndex, c)) refreshPanels();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::copyChart() noexcept
+{
+    try {
+        CopyImageToClipboard(chart_->Image());
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::copyGraphic() noexcept
+{
+    try {
+        CopyImageToClipboard(graph_->Image());
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::copyTable() noexcept
+{
+    try {
+        CopyTextToClipboard(ResultsTableClipboardText(state_, localeDecimalPoint()));
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showFileFormatHelp() noexcept
+{
+    try {
+        const MessageText t = FileFormatHelpText();
+        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showProgramAbout() noexcept
+{
+    try {
+        const MessageText t = ProgramAboutText();
+        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showClimaticDataAbout() noexcept
+{
+    try {
+        const MessageText t = ClimaticDataAboutText();
+        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showMessage(QMessageBox::Icon icon, const QString& title, const QString& text)
+{
+    if (messageSink_) {
+        messageSink_(icon, title, text);
+        return;
+    }
+    QMessageBox box(icon, title, text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText);  // the texts are plain lines; keep their blanks and breaks
+    box.exec();
+}
+
+void MainWindow::reportUnexpected(const char* what) noexcept
+{
+    try {
+        qCritical("QAV: unexpected failure: %s", what);
+        showMessage(QMessageBox::Critical, QStringLiteral("QAV 1.3"),
+                    QStringLiteral("The analysis could not be completed:\n%1\n")
+                        .arg(QString::fromLocal8Bit(what)));
+    } catch (...) {
+        // Nothing more can be reported; the event loop must not see the exception.
+    }
+}
+
+}  // namespace qav

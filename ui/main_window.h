@@ -1,0 +1,101 @@
+#pragma once
+// The main window: menus, the location list, the chart, the monthly graph and the results
+// panel. It owns the analysis state; every command runs the pipeline and then refreshes the
+// window's own panels from the state.
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "core/analysis_state.h"
+#include "core/pipeline.h"
+
+class QLabel;
+class QListWidget;
+class QScrollArea;
+
+namespace qav {
+
+class CanvasView;
+class CLogFont;
+class QImageCanvas;
+class RasterCanvas;
+class ResultsPanel;
+
+/// Shows a message box. The window's default shows a modal QMessageBox with an OK button;
+/// tests install their own to record the box instead.
+using MessageSink = std::function<void(QMessageBox::Icon icon, const QString& title, const QString& text)>;
+
+/// The screen that start-up lays the window out for, from the primary screen.
+struct StartupScreen {
+    ScreenDescription Screen;    // logical pixels, 15 canvas units per pixel
+    qreal DevicePixelRatio = 1;  // of the visible canvases only; the zone map ignores it
+};
+StartupScreen PrimaryStartupScreen();
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const StartupScreen& screen = PrimaryStartupScreen(), QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const AnalysisState& state() const { return state_; }
+    void setMessageSink(MessageSink sink);
+
+    /// The decimal separator of the user's locale, as the panel, the table and the chart use it.
+    static QChar localeDecimalPoint();
+
+    /// Analyses the locations of a Monthly Data file: list refilled, slot 1 analysed, no
+    /// built-in set marked as shown. The table must hold at least one location.
+    void showLocationsFromFile(LocationTable table) noexcept;
+
+    /// The content's size at the layout fixed at start-up, in logical pixels.
+    QSize contentSize() const;
+
+    // Menu commands; slots that call down never let an exception reach the event loop.
+public slots:
+    void showBrazil() noexcept;
+    void showSouthAmerica() noexcept;
+    void showWorld() noexcept;
+    void copyChart() noexcept;
+    void copyGraphic() noexcept;
+    void copyTable() noexcept;
+    void showFileFormatHelp() noexcept;
+    void showProgramAbout() noexcept;
+    void showClimaticDataAbout() noexcept;
+
+private slots:
+    void onListSelectionChanged() noexcept;
+
+private:
+    void createMenus();
+    void createContent();
+    void showDataSet(DataSetKind kind) noexcept;
+    void selectLocation(int listIndex) noexcept;
+    int marginPx() const;
+    void refillList();
+    void refreshPanels();
+    void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
+    void reportUnexpected(const char* what) noexcept;
+    PipelineCanvases canvases();
+
+    AnalysisState state_;
+    qreal devicePixelRatio_ = 1;
+    std::unique_ptr<QImageCanvas> chart_;    // Picture1; makes the rotated font's handles
+    std::unique_ptr<CLogFont> rotatedFont_;  // released before the chart that made its handle
+    std::unique_ptr<RasterCanvas> zoneMap_;  // Picture2: logical pixels, never shown
+    std::unique_ptr<QImageCanvas> graph_;    // Picture3
+    MessageSink messageSink_;
+    bool refilling_ = false;
+
+    QScrollArea* scroll_ = nullptr;
+    QWidget* content_ = nullptr;
+    CanvasView* picture1_ = nullptr;
+    CanvasView* picture3_ = nullptr;
+    ResultsPanel* results_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QListWidget* list1_ = nullptr;
+};
+
+}  // namespace qav

@@ -1,0 +1,243 @@
+#include "ui/results_panel.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace qav {
+namespace {
+
+// Background of the strategy rows and of the monthly graph's plot.
+const QColor kRowGrey(224, 224, 224);
+// Background of the month rows: a lighter neutral, so the two blocks read as separate tables.
+const QColor kMonthRowTint(236, 236, 236);
+
+constexpr const char* kMonthCaption[kMonths + 1] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// Captions of the strategy rows, in strategy order 1..10, with the caption label's index. The
+// panel's own wording: both inertia rows read "Thermal inertia ".
+struct StrategyRow {
+    int LabelIndex;
+    const char* Caption;
+};
+constexpr StrategyRow kStrategyRows[kPanelStrategies + 1] = {
+    {1, "Strategy"},
+    {0, "Artificial heating "},
+    {2, "Solar heating "},
+    {3, "Thermal inertia "},
+    {4, "Air humidification "},
+    {5, "Thermal confort "},
+    {6, "Ventilation "},
+    {7, "Night ventilation "},
+    {8, "Thermal inertia "},
+    {9, "Evaporative cooling "},
+    {10, "Artificial cooling "},
+};
+
+QLabel* NamedLabel(const QString& caption, const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QWidget* RowBox(const QString& name, const QColor& colour, QWidget* parent)
+{
+    auto* box = new QWidget(parent);
+    box->setObjectName(name);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, colour);
+    box->setPalette(palette);
+    return box;
+}
+
+}  // namespace
+
+QString FormatFixed(double value, int decimals, QChar decimalPoint)
+{
+    QString text = QString::number(value, 'f', decimals);
+    // A value that rounds to zero shows without a sign ("-0.0" would read as a real negative).
+    if (text.startsWith(u'-') && text.count(u'0') + text.count(u'.') == text.size() - 1)
+        text.remove(0, 1);
+    if (decimals > 0) text.replace(u'.', decimalPoint);
+    return text;
+}
+
+QString ShareText(float share, QChar decimalPoint)
+{
+    // Compared in single precision, like the share itself, so exactly 0.1 still shows.
+    if (share < 0.1f) return {};
+    return FormatFixed(share, 1, decimalPoint);
+}
+
+QLineEdit* ResultsPanel::addValueField(const QString& name, int minimumChars)
+{
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);  // selectable for copying, but not a tab stop
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setText(QStringLiteral("00.0"));  // design text, replaced by the first analysis
+    sizedFields_.push_back({field, minimumChars});
+    return field;
+}
+
+ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Picture8_1"));
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Sunken);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(6, 4, 6, 4);
+    outer->setSpacing(4);
+
+    // Identity, coordinates and elevation.
+    auto* head = new QGridLayout;
+    head->setHorizontalSpacing(6);
+    head->setVerticalSpacing(2);
+    text5_[0] = addValueField(QStringLiteral("Text5_0"), 10);
+    text5_[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    text5_[1] = addValueField(QStringLiteral("Text5_1"), 7);
+    text5_[1]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    text1_[0] = addValueField(QStringLiteral("Text1_0"), 5);
+    text2_[0] = addValueField(QStringLiteral("Text2_0"), 6);
+    text3_[0] = addValueField(QStringLiteral("Text3_0"), 5);
+    // Two rows: identity and source; latitude, longitude and elevation.
+    head->addWidget(NamedLabel(QStringLiteral("Location:"), QStringLiteral("Label11"), this), 0, 0);
+    head->addWidget(text5_[0], 0, 1, 1, 3);
+    head->addWidget(NamedLabel(QStringLiteral("Source: "), QStringLiteral("Label4"), this), 0, 4);
+    head->addWidget(text5_[1], 0, 5);
+    head->addWidget(NamedLabel(QStringLiteral("Latitude:"), QStringLiteral("Label8_0"), this), 1, 0);
+    head->addWidget(text1_[0], 1, 1);
+    head->addWidget(NamedLabel(QStringLiteral("Longitude: "), QStringLiteral("Label3"), this), 1, 2);
+    head->addWidget(text2_[0], 1, 3);
+    head->addWidget(NamedLabel(QStringLiteral("Elevation (m): "), QStringLiteral("Label6"), this), 1, 4);
+    head->addWidget(text3_[0], 1, 5);
+    head->setColumnStretch(1, 1);
+    head->setColumnStretch(3, 1);
+    outer->addLayout(head);
+
+    auto* tables = new QHBoxLayout;
+    tables->setSpacing(8);
+
+    // Monthly normals: one row per month on its own box, columns DBTmin, DBTmax, RHavg.
+    auto* months = new QGridLayout;
+    months->setHorizontalSpacing(4);
+    months->setVerticalSpacing(1);
+    struct Header { int index; const char* caption; int column; };
+    for (Header h : {Header{3, "DBTmin", 1}, Header{1, "DBTmax", 2}, Header{2, "RHavg", 3}}) {
+        QLabel* label = NamedLabel(QString::fromLatin1(h.caption), QStringLiteral("Label9_%1").arg(h.index), this);
+        label->setAlignment(Qt::AlignCenter);
+        months->addWidget(label, 0, h.column);
+    }
+    for (int m = 1; m <= kMonths; ++m) {
+        // Boxes first, so the captions and fields laid over them stay on top.
+        months->addWidget(RowBox(QStringLiteral("Picture8_%1").arg(m + 1), kMonthRowTint, this), m, 0, 1, 4);
+    }
+    for (int m = 1; m <= kMonths; ++m) {
+        QLabel* caption = NamedLabel(QString::fromLatin1(kMonthCaption[m]), QStringLiteral("Label8_%1").arg(m), this);
+        caption->setContentsMargins(4, 0, 4, 0);
+        months->addWidget(caption, m, 0);
+        text1_[m] = addValueField(QStringLiteral("Text1_%1").arg(m), 5);
+        text2_[m] = addValueField(QStringLiteral("Text2_%1").arg(m), 5);
+        text3_[m] = addValueField(QStringLiteral("Text3_%1").arg(m), 4);
+        months->addWidget(text1_[m], m, 1);
+        months->addWidget(text2_[m], m, 2);
+        months->addWidget(text3_[m], m, 3);
+    }
+    months->setRowStretch(kMonths + 1, 1);
+    tables->addLayout(months);
+
+    // Yearly shares of the ten strategies, each row on a grey box.
+    auto* frame = new QGroupBox(QStringLiteral(" Bioclimatic Classification "), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* shares = new QGridLayout(frame);
+    shares->setContentsMargins(4, 4, 4, 4);
+    shares->setHorizontalSpacing(0);
+    shares->setVerticalSpacing(2);
+    for (int i = 0; i <= kPanelStrategies; ++i)
+        shares->addWidget(RowBox(QStringLiteral("Picture12_%1").arg(i), kRowGrey, frame), i, 0, 1, 2);
+    for (int i = 0; i <= kPanelStrategies; ++i) {
+        const StrategyRow& row = kStrategyRows[i];
+        QLabel* caption = NamedLabel(QString::fromLatin1(row.Caption), QStringLiteral("Label1_%1").arg(row.LabelIndex), frame);
+        caption->setContentsMargins(4, 1, 4, 1);
+        label5_[i] = NamedLabel(i == 0 ? QStringLiteral("% (time)") : QStringLiteral("00.0"),
+                                QStringLiteral("Label5_%1").arg(i), frame);
+        label5_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label5_[i]->setContentsMargins(4, 1, 6, 1);
+        if (i == 0) {
+            QFont bold;  // only the weight is set, so size changes of the panel still reach it
+            bold.setBold(true);
+            caption->setFont(bold);
+            label5_[i]->setFont(bold);
+        }
+        shares->addWidget(caption, i, 0);
+        shares->addWidget(label5_[i], i, 1);
+    }
+    shares->setColumnStretch(0, 1);
+    tables->addWidget(frame, 1);
+    outer->addLayout(tables, 1);
+    applyFieldWidths();
+}
+
+void ResultsPanel::applyFieldWidths()
+{
+    // Widths in characters of the current font, so the panel keeps its shape at any font size.
+    for (auto [field, chars] : sizedFields_) {
+        const int width = field->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 12;
+        if (field == text5_[0]) field->setMinimumWidth(width);
+        else field->setFixedWidth(width);  // numbers keep a narrow column; the rest goes to the shares
+    }
+    for (QLabel* label : label5_)
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("% (time)")) + 10);
+}
+
+void ResultsPanel::showResults(const LocationRecord& location,
+                               std::span<const float, kPanelStrategies + 1> yearShare, QChar point)
+{
+    text5_[0]->setText(QStringLiteral(" ") + QString::fromStdString(location.LocationName) +
+                       QStringLiteral(" (") + QString::fromStdString(location.Country) + QStringLiteral(")"));
+    text5_[0]->setCursorPosition(0);
+    text5_[1]->setText(QString::fromStdString(location.DataSource));
+    text1_[0]->setText(FormatFixed(location.Latitude, 1, point));
+    text2_[0]->setText(FormatFixed(location.Longitude, 1, point));
+    text3_[0]->setText(FormatFixed(location.Elevation, 0, point));
+    for (int m = 1; m <= kMonths; ++m) {
+        const MonthlyNormals& n = location.Month[m];
+        text1_[m]->setText(FormatFixed(n.DBTmin, 1, point));
+        text2_[m]->setText(FormatFixed(n.DBTmax, 1, point));
+        text3_[m]->setText(FormatFixed(n.RHavg, 0, point));
+    }
+    for (int i = 1; i <= kPanelStrategies; ++i) label5_[i]->setText(ShareText(yearShare[i], point));
+}
+
+void ResultsPanel::fitFontToSize()
+{
+    // The panel's size follows the screen; its rows follow the font. Step the point size down
+    // from the default until everything fits, so a small screen gets smaller text instead of
+    // clipped rows.
+    const QFont base = font();
+    const double basePt = base.pointSizeF() > 0 ? base.pointSizeF() : 9.0;
+    for (double pt = basePt; pt >= 6.0; pt -= 0.5) {
+        QFont f = base;
+        f.setPointSizeF(pt);
+        setFont(f);
+        applyFieldWidths();
+        // Nested layouts cache their sizes; drop every cache so the new font is measured.
+        for (QLayout* nested : findChildren<QLayout*>()) nested->invalidate();
+        layout()->invalidate();
+        const QSize needed = layout()->minimumSize();
+        if (needed.height() <= height() && needed.width() <= width()) return;
+    }
+}
+
+}  // namespace qav

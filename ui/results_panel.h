@@ -1,0 +1,56 @@
+#pragma once
+// The results panel: the selected location, its coordinates and elevation, its twelve monthly
+// normals and the yearly share of time of each of the ten strategies. Display only.
+#include <QChar>
+#include <QFrame>
+#include <QString>
+#include <array>
+#include <span>
+#include <vector>
+
+#include "core/location.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace qav {
+
+inline constexpr int kPanelStrategies = 10;  // strategy rows 1..10
+
+/// Format "0.0" (decimals 1) or "0" (decimals 0): rounded, at least one digit before the
+/// separator, a minus sign only when the shown value is not zero, no digit grouping.
+QString FormatFixed(double value, int decimals, QChar decimalPoint);
+
+/// A yearly share as the panel shows it: "0.0", or empty below 0.1 % of the year.
+QString ShareText(float share, QChar decimalPoint);
+
+class ResultsPanel final : public QFrame {
+    Q_OBJECT
+public:
+    explicit ResultsPanel(QWidget* parent = nullptr);
+
+    /// Writes every value field from the location and the yearly shares (index 1..10).
+    void showResults(const LocationRecord& location,
+                     std::span<const float, kPanelStrategies + 1> yearShare, QChar decimalPoint);
+
+    /// Picks the largest font up to the default with which all rows fit the panel's fixed size.
+    void fitFontToSize();
+
+private:
+    QLineEdit* addValueField(const QString& name, int minimumChars);
+    void applyFieldWidths();
+
+    struct SizedField {
+        QLineEdit* Field;
+        int Chars;
+    };
+    std::vector<SizedField> sizedFields_;
+
+    std::array<QLineEdit*, 2> text5_{};                // location, source
+    std::array<QLineEdit*, kMonths + 1> text1_{};      // latitude, DBTmin by month
+    std::array<QLineEdit*, kMonths + 1> text2_{};      // longitude, DBTmax by month
+    std::array<QLineEdit*, kMonths + 1> text3_{};      // elevation, RHavg by month
+    std::array<QLabel*, kPanelStrategies + 1> label5_{};  // 0: header, 1..10: shares
+};
+
+}  // namespace qav
