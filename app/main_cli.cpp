@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/batch.h"
 #include "app/cli_output.h"
 #include "chart/qt/qimage_canvas.h"
 #include "classify/raster_canvas.h"
@@ -160,17 +161,6 @@ ScreenDescription ParseScreen(const std::string& text)
     return s;
 }
 
-/// "chart.png" for the 7th location of a run -> "chart-07.png": one picture per location.
-std::filesystem::path NumberedPath(const std::filesystem::path& path, int position, bool numbered)
-{
-    if (!numbered) return path;
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "-%02d", position);
-    std::filesystem::path p = path;
-    p.replace_filename(path.stem().string() + suffix + path.extension().string());
-    return p;
-}
-
 /// Qt is started only when a picture is drawn: text needs fonts, the analysis does not.
 class PictureSession {
 public:
@@ -184,46 +174,33 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-bool SaveImage(const QImage& image, const std::filesystem::path& path)
-{
-    if (image.save(QString::fromStdString(path.string()), "PNG")) return true;
-    std::cerr << "error: cannot write " << path.string() << "\n";
-    return false;
-}
-
-/// One input of an analysis: a built-in set, a Monthly Data file or a weather file.
-struct Input {
-    LocationTable table;
-    std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded{};
-};
-
 /// A failure to read an input file: the reader's message, exit status 1.
 struct InputError {
     std::string message;
 };
 
-std::vector<Input> LoadInputs(const Arguments& a)
+std::vector<batch::Input> LoadInputs(const Arguments& a)
 {
-    std::vector<Input> inputs;
+    std::vector<batch::Input> inputs;
     for (const auto& [name, value] : a.Ordered()) {
         if (name == "--dataset") {
             const std::vector<DataSetKind> kinds =
                 value == "all" ? std::vector{DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World}
                                : std::vector{ParseDataSet("--dataset", value)};
             for (DataSetKind kind : kinds) {
-                Input in;
+                batch::Input in;
                 LoadDataSet(kind, in.table);
                 inputs.push_back(std::move(in));
             }
         } else if (name == "--file") {
             ReadResult r = ReadMonthlyDataFile(value);
             if (r.failure) throw InputError{value + ": " + r.failure->message};
-            inputs.push_back(Input{std::move(r.table), {}});
+            inputs.push_back(batch::Input{std::move(r.table), {}});
         } else if (name == "--epw") {
             const EpwResult r = ReadEpwFile(value);
             if (r.failure) throw InputError{value + ": " + r.failure->message};
             WeatherLocation w = MakeWeatherLocation(r.file);
-            Input in;
+            batch::Input in;
             in.table.LocationCount = 1;
             in.table.Slot[1] = std::move(w.Location);
             in.recorded[1] = std::move(w.Recorded);
@@ -233,82 +210,6 @@ std::vector<Input> LoadInputs(const Arguments& a)
     return inputs;
 }
 
-/// A file name for the picture of one location of a run: position, slot and name.
-std::string PictureName(int position, const AnalysisState& state)
-{
-    std::string name;
-    for (unsigned char c : state.Current().LocationName)
-        name += (std::isalnum(c) || c >= 0x80) ? static_cast<char>(c) : '_';
-    char prefix[32];
-    std::snprintf(prefix, sizeof prefix, "%04d-%02d-", position, state.CurrentLocation);
-    return prefix + name + ".png";
-}
-
-struct AnalyzeOptions {
-    std::string format;
-    HoursView view = HoursView::Typical;
-    bool recordedColumns = true;  // false with --hours typical
-    std::optional<std::filesystem::path> chartPath, graphPath, chartDir, graphDir;
-    bool numbered = false;  // one --chart/--graph file per location
-};
-
-/// What one worker thread draws on; each thread has its own canvases and state.
-class Worker {
-public:
-    Worker(const AnalysisState& startup, const AnalyzeOptions& options) : state_(startup), options_(options)
-    {
-        const CanvasRect& c = state_.Layout.Picture1;
-        const CanvasRect& g = state_.Layout.Picture3;
-        const int pw = state_.Layout.PixelWidth, ph = state_.Layout.PixelHeight;
-        zoneMap_ = std::make_unique<RasterCanvas>(c.Width, c.Height, pw, ph);
-        if (options.chartPath || options.chartDir) {
-            chart_ = std::make_unique<QImageCanvas>(c.Width, c.Height, pw, ph);
-            rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
-            rotatedFont_->SetLogFont(chart_->Font());
-        }
-        if (options.graphPath || options.graphDir) graph_ = std::make_unique<QImageCanvas>(g.Width, g.Height, pw, ph);
-        state_.View = options.view;
-    }
-
-    /// Analyses one location and returns its text in the chosen format; pictures are saved here.
-    std::string Analyze(const Input& input, int slot, int position, bool& picturesOk)
-    {
-        if (current_ != &input) {
-            state_.Locations = input.table;
-            state_.Recorded = input.recorded;
-            current_ = &input;
-        }
-        state_.CurrentLocation = slot;
-        PipelineCanvases canvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), '.'};
-        RunPipeline(state_, canvases);
-        std::string text;
-        if (options_.format == "table") {
-            text = ResultsTableText(state_.Current(), state_.Tally, '.');
-        } else if (options_.format == "json") {
-            text = cli::AnalysisJson(state_, options_.recordedColumns);
-        } else {
-            text = cli::AnalysisCsvRow(state_, options_.recordedColumns);
-        }
-        if (chart_) {
-            if (options_.chartPath) picturesOk &= SaveImage(chart_->Image(), NumberedPath(*options_.chartPath, position, options_.numbered));
-            if (options_.chartDir) picturesOk &= SaveImage(chart_->Image(), *options_.chartDir / PictureName(position, state_));
-        }
-        if (graph_) {
-            if (options_.graphPath) picturesOk &= SaveImage(graph_->Image(), NumberedPath(*options_.graphPath, position, options_.numbered));
-            if (options_.graphDir) picturesOk &= SaveImage(graph_->Image(), *options_.graphDir / PictureName(position, state_));
-        }
-        return text;
-    }
-
-private:
-    AnalysisState state_;
-    const AnalyzeOptions& options_;
-    const Input* current_ = nullptr;
-    std::unique_ptr<RasterCanvas> zoneMap_;
-    std::unique_ptr<QImageCanvas> chart_, graph_;
-    std::unique_ptr<CLogFont> rotatedFont_;
-};
-
 int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
 {
     const Arguments a(args,
@@ -316,19 +217,18 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
                        "--chart-dir", "--graph-dir", "--hours", "--jobs"},
                       {"--all"}, {"--dataset", "--file", "--epw"});
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
-    AnalyzeOptions options;
-    options.format = a.Value("--format").value_or("table");
-    if (options.format != "table" && options.format != "json" && options.format != "csv")
-        Fail("--format: '" + options.format + "' is not table, json or csv");
+    batch::Options options;
+    const std::string format = a.Value("--format").value_or("table");
+    if (format == "json") options.format = batch::Format::Json;
+    else if (format == "csv") options.format = batch::Format::Csv;
+    else if (format != "table") Fail("--format: '" + format + "' is not table, json or csv");
     const std::string hours = a.Value("--hours").value_or("both");
-    if (hours == "typical") options.recordedColumns = false;
-    else if (hours == "recorded") options.view = HoursView::Recorded;
-    else if (hours != "both") Fail("--hours: '" + hours + "' is not typical, recorded or both");
+    if (hours == "recorded") options.view = HoursView::Recorded;
+    else if (hours != "both" && hours != "typical") Fail("--hours: '" + hours + "' is not typical, recorded or both");
     if (a.Has("--all") && a.Has("--location")) Fail("--all: cannot be combined with --location");
     const ScreenDescription screen = a.Has("--screen") ? ParseScreen(*a.Value("--screen")) : ScreenDescription{};
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const int jobs = a.Has("--jobs") ? static_cast<int>(ParseNumber("--jobs", *a.Value("--jobs"), 1, 256))
-                                     : static_cast<int>(cores);
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int jobs = a.Has("--jobs") ? static_cast<int>(ParseNumber("--jobs", *a.Value("--jobs"), 1, 256)) : cores;
     for (const char* dirOption : {"--chart-dir", "--graph-dir"}) {
         if (!a.Has(dirOption)) continue;
         std::error_code ec;
@@ -341,7 +241,7 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
     if (a.Has("--chart-dir")) options.chartDir = *a.Value("--chart-dir");
     if (a.Has("--graph-dir")) options.graphDir = *a.Value("--graph-dir");
 
-    std::vector<Input> inputs;
+    std::vector<batch::Input> inputs;
     try {
         inputs = LoadInputs(a);
     } catch (const InputError& e) {
@@ -350,69 +250,38 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
     }
     const AnalysisState startup = MakeStartupState(screen);
     const bool defaultInput = inputs.empty();
-    if (defaultInput) inputs.push_back(Input{startup.Locations, {}});
+    if (defaultInput) inputs.push_back(batch::Input{startup.Locations, {}});
 
     // The locations to analyse, in input order.
-    std::vector<std::pair<const Input*, int>> work;
-    for (const Input& in : inputs) {
+    std::vector<batch::WorkItem> work;
+    for (const batch::Input& in : inputs) {
         const int count = in.table.LocationCount;
         if (a.Has("--all")) {
-            for (int s = 1; s <= count; ++s) work.emplace_back(&in, s);
+            for (int s = 1; s <= count; ++s) work.push_back({&in, s});
         } else if (a.Has("--location")) {
-            const int slot = static_cast<int>(ParseNumber("--location", *a.Value("--location"), 1, count));
-            work.emplace_back(&in, slot);
+            work.push_back({&in, static_cast<int>(ParseNumber("--location", *a.Value("--location"), 1, count))});
         } else {
-            work.emplace_back(&in, defaultInput ? startup.CurrentLocation : 1);
+            work.push_back({&in, defaultInput ? startup.CurrentLocation : 1});
         }
+        for (const auto& r : in.recorded) options.recordedColumns = options.recordedColumns || r;
     }
+    if (hours == "typical") options.recordedColumns = false;
     options.numbered = work.size() > 1;
 
     std::optional<PictureSession> pictures;
-    if (options.chartPath || options.graphPath || options.chartDir || options.graphDir) pictures.emplace(argc, argv);
+    if (options.Pictures()) pictures.emplace(argc, argv);
 
     const bool progress = isatty(STDERR_FILENO) && work.size() > 1;
-    const bool array = options.format == "json" && work.size() > 1;
-    bool anyRecorded = false;
-    for (const Input& in : inputs)
-        for (const auto& r : in.recorded) anyRecorded = anyRecorded || r;
-    options.recordedColumns = options.recordedColumns && anyRecorded;
-    if (options.format == "csv") std::cout << cli::CsvHeader(options.recordedColumns);
+    const bool array = options.format == batch::Format::Json && work.size() > 1;
+    if (options.format == batch::Format::Csv) std::cout << cli::CsvHeader(options.recordedColumns);
     if (array) std::cout << "[\n";
-    // Results are printed in input order as soon as each one and all before it are done.
-    std::vector<std::optional<std::string>> results(work.size());
-    std::mutex mutex;
-    std::condition_variable done;
-    std::atomic<size_t> next{0};
-    std::atomic<bool> picturesOk{true};
-    const auto runWorker = [&] {
-        Worker worker(startup, options);
-        bool ok = true;
-        for (size_t i; (i = next.fetch_add(1)) < work.size();) {
-            std::string text = worker.Analyze(*work[i].first, work[i].second, static_cast<int>(i) + 1, ok);
-            std::lock_guard lock(mutex);
-            results[i] = std::move(text);
-            done.notify_one();
-        }
-        if (!ok) picturesOk = false;
-    };
-    std::vector<std::thread> threads;
-    const int threadCount = std::min<int>(jobs, static_cast<int>(work.size()));
-    for (int t = 1; t < threadCount; ++t) threads.emplace_back(runWorker);
-    if (threadCount == 1) runWorker();
-    for (size_t i = 0; i < work.size(); ++i) {
-        std::string text;
-        {
-            std::unique_lock lock(mutex);
-            done.wait(lock, [&] { return results[i].has_value(); });
-            text = std::move(*results[i]);
-        }
-        if (options.format == "table" && i > 0) std::cout << "\n";
+    const bool picturesOk = batch::RunBatch(startup, work, options, jobs, [&](size_t i, const std::string& text) {
+        if (options.format == batch::Format::Table && i > 0) std::cout << "\n";
         std::cout << text;
-        if (options.format == "json") std::cout << (array && i + 1 < work.size() ? ",\n" : "\n");
+        if (options.format == batch::Format::Json) std::cout << (array && i + 1 < work.size() ? ",\n" : "\n");
         std::cout.flush();
         if (progress) std::cerr << "\rAnalysed " << i + 1 << " of " << work.size() << " locations" << std::flush;
-    }
-    for (std::thread& t : threads) t.join();
+    });
     if (progress) std::cerr << "\n";
     if (array) std::cout << "]\n";
     return picturesOk ? kExitOk : kExitFailure;
