@@ -1,5 +1,7 @@
 #include "data/epw_reader.h"
 
+#include "data/file_bytes.h"
+
 #include <array>
 #include <charconv>
 #include <cerrno>
@@ -230,31 +232,6 @@ ReadFailure TooLarge()
     return {kEpwTooLarge, "The file is larger than 64 MiB; an EPW weather year is about 1.6 MB"};
 }
 
-// Operating-system errors with the categories and texts of the Monthly Data reader.
-ReadFailure SystemFailure(int err)
-{
-    switch (err) {
-    case ENOENT: return {kFileNotFound, "File not found"};
-    case ENOTDIR: return {kPathNotFound, "Path not found"};
-    case EACCES:
-    case EPERM:
-    case EROFS: return {kPermissionDenied, "Permission denied"};
-    case EISDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-    case EINVAL:
-    case EBUSY: return {kPathFileAccess, "Path/File access error"};
-    case EIO:
-    case ENXIO:
-    case ENODEV: return {kDeviceIo, "Device I/O error"};
-    default: break;
-    }
-    return {kSystemErrorBase + err, std::generic_category().message(err)};
-}
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 ReadFailure FieldFailure(int code, int line, int column, const char* name, std::string_view what)
 {
@@ -477,39 +454,10 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
 
 EpwResult ReadEpwFile(const std::filesystem::path& path) noexcept
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec && ec != std::errc::no_such_file_or_directory) return Fail(SystemFailure(ec.value()));
-    if (!fs::exists(status)) {
-        // A missing file in an existing folder, or a missing folder.
-        const fs::path folder = path.parent_path();
-        const bool inFolder = folder.empty() || fs::is_directory(folder, ec);
-        return Fail(SystemFailure(inFolder ? ENOENT : ENOTDIR));
-    }
-    // Directories fail to read; pipes and devices could block or never end.
-    if (!fs::is_regular_file(status))
-        return Fail(SystemFailure(fs::is_directory(status) ? EISDIR : EINVAL));
-    const std::uintmax_t size = fs::file_size(path, ec);
-    if (!ec && size > kMaxFileBytes) return Fail(TooLarge());
-
-    errno = 0;
-#ifdef _WIN32
-    std::unique_ptr<std::FILE, FileCloser> f(_wfopen(path.c_str(), L"rb"));
-#else
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
-#endif
-    if (!f) return Fail(SystemFailure(errno != 0 ? errno : EIO));
-    // Read up to one byte past the cap: the file may have grown since its size was taken.
-    std::string bytes;
-    std::vector<char> buffer(std::size_t{1} << 16);
-    while (bytes.size() <= kMaxFileBytes) {
-        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), f.get());
-        bytes.append(buffer.data(), n);
-        if (n < buffer.size()) break;
-    }
-    if (std::ferror(f.get())) return Fail(SystemFailure(errno != 0 ? errno : EIO));
-    return ReadEpw(bytes);
+    FileBytes f = ReadFileBytes(path, kMaxFileBytes);
+    if (f.tooLarge) return Fail(TooLarge());
+    if (f.failure) return Fail(std::move(*f.failure));
+    return ReadEpw(f.bytes);
 }
 
 }  // namespace qav

@@ -1,5 +1,7 @@
 #include "data/md_reader.h"
 
+#include "data/file_bytes.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -228,27 +230,6 @@ ReadFailure Failure(int code, std::string detail)
     return {code, "Err code " + std::to_string(code) + "\n" + std::move(detail)};
 }
 
-ReadFailure SystemFailure(int err)
-{
-    switch (err) {
-    case ENOENT: return {kFileNotFound, "File not found"};
-    case ENOTDIR: return {kPathNotFound, "Path not found"};
-    case EACCES:
-    case EPERM:
-    case EROFS: return {kPermissionDenied, "Permission denied"};
-    case EISDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-    case EINVAL:
-    case EBUSY: return {kPathFileAccess, "Path/File access error"};
-    case EIO:
-    case ENXIO:
-    case ENODEV: return {kDeviceIo, "Device I/O error"};
-    default: break;
-    }
-    return Failure(kSystemErrorBase + err, std::generic_category().message(err));
-}
-
 ReadFailure TooLargeFailure()
 {
     return Failure(kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file.");
@@ -389,67 +370,15 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
 
 namespace {
 
-ReadFailure StatusFailure(const std::filesystem::path& file, const std::error_code& ec)
-{
-    namespace fs = std::filesystem;
-    if (ec && ec != std::errc::no_such_file_or_directory) return SystemFailure(ec.value());
-    // Missing: tell a missing file in an existing folder from a missing folder.
-    const fs::path folder = file.parent_path();
-    std::error_code folderEc;
-    if (folder.empty() || fs::is_directory(folder, folderEc)) return SystemFailure(ENOENT);
-    return SystemFailure(ENOTDIR);
-}
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 }  // namespace
 
 ReadResult ReadMonthlyDataFile(const std::filesystem::path& file) noexcept
 {
-    namespace fs = std::filesystem;
-    ReadResult result;
-    std::error_code ec;
-    const fs::file_status status = fs::status(file, ec);
-    if (ec || !fs::exists(status)) {
-        result.failure = StatusFailure(file, ec);
-        return result;
-    }
-    // Directories fail to read; pipes and devices could block or never end.
-    if (!fs::is_regular_file(status)) {
-        result.failure = SystemFailure(fs::is_directory(status) ? EISDIR : EINVAL);
-        return result;
-    }
-    const std::uintmax_t size = fs::file_size(file, ec);
-    if (!ec && size > kMaxMonthlyDataBytes) {
-        result.failure = TooLargeFailure();
-        return result;
-    }
-
-    errno = 0;
-#ifdef _WIN32
-    std::unique_ptr<std::FILE, FileCloser> f(_wfopen(file.c_str(), L"rb"));
-#else
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(file.c_str(), "rb"));
-#endif
-    if (!f) {
-        result.failure = SystemFailure(errno != 0 ? errno : EIO);
-        return result;
-    }
-    // One byte past the limit tells a file that grew since its size was read.
-    std::string bytes;
-    char buffer[1 << 16];
-    while (bytes.size() <= kMaxMonthlyDataBytes) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, f.get());
-        bytes.append(buffer, n);
-        if (n < sizeof buffer) break;
-    }
-    if (std::ferror(f.get())) {
-        result.failure = SystemFailure(errno != 0 ? errno : EIO);
-        return result;
-    }
-    return ReadMonthlyData(bytes);
+    FileBytes f = ReadFileBytes(file, kMaxMonthlyDataBytes);
+    if (f.tooLarge) return {{}, TooLargeFailure()};
+    if (f.failure) return {{}, std::move(f.failure)};
+    return ReadMonthlyData(f.bytes);
 }
 
 }  // namespace qav

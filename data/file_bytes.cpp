@@ -1,0 +1,96 @@
+#include "data/file_bytes.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+#include <vector>
+
+namespace qav {
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+ReadFailure SystemFailure(int err)
+{
+    switch (err) {
+    case ENOENT: return {kFileNotFound, "File not found"};
+    case ENOTDIR: return {kPathNotFound, "Path not found"};
+    case EACCES:
+    case EPERM:
+    case EROFS: return {kPermissionDenied, "Permission denied"};
+    case EISDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+    case EINVAL:
+    case EBUSY: return {kPathFileAccess, "Path/File access error"};
+    case EIO:
+    case ENXIO:
+    case ENODEV: return {kDeviceIo, "Device I/O error"};
+    default: break;
+    }
+    const int code = kSystemErrorBase + err;
+    std::string message = "Err code ";
+    message += std::to_string(code);
+    message += '\n';
+    message += std::generic_category().message(err);
+    return {code, std::move(message)};
+}
+
+FileBytes ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes) noexcept
+{
+    namespace fs = std::filesystem;
+    FileBytes result;
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        result.failure = SystemFailure(ec.value());
+        return result;
+    }
+    if (!fs::exists(status)) {
+        const fs::path folder = file.parent_path();
+        std::error_code folderEc;
+        result.failure = SystemFailure(folder.empty() || fs::is_directory(folder, folderEc) ? ENOENT : ENOTDIR);
+        return result;
+    }
+    if (!fs::is_regular_file(status)) {
+        result.failure = SystemFailure(fs::is_directory(status) ? EISDIR : EINVAL);
+        return result;
+    }
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (!ec && size > maxBytes) {
+        result.tooLarge = true;
+        return result;
+    }
+    errno = 0;
+#ifdef _WIN32
+    std::unique_ptr<std::FILE, FileCloser> f(_wfopen(file.c_str(), L"rb"));
+#else
+    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(file.c_str(), "rb"));
+#endif
+    if (!f) {
+        result.failure = SystemFailure(errno != 0 ? errno : EIO);
+        return result;
+    }
+    // Read up to one byte past the limit: the file may have grown since its size was taken.
+    std::vector<char> buffer(std::size_t{1} << 16);
+    while (result.bytes.size() <= maxBytes) {
+        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), f.get());
+        result.bytes.append(buffer.data(), n);
+        if (n < buffer.size()) break;
+    }
+    if (std::ferror(f.get())) {
+        result.bytes.clear();
+        result.failure = SystemFailure(errno != 0 ? errno : EIO);
+    } else if (result.bytes.size() > maxBytes) {
+        result.bytes.clear();
+        result.tooLarge = true;
+    }
+    return result;
+}
+
+}  // namespace qav
