@@ -103,7 +103,10 @@ TEST(ReadMonthlyData, TakesMonthsInLineOrderWhateverTheMonthFieldHolds)
 TEST(ReadMonthlyData, ReadsQuotedAndBareTextsWithBlanksAround)
 {
     std::string text = "  \"Rio de Janeiro, RJ\" ,Brasil do Sul ,  -22.9\t, -43.17,11 , \" INMET \"\n";
-    for (int m = 1; m <= 12; ++m) text += " " + std::to_string(m) + " , +23.5 , 29.4,79 \n";
+    for (int m = 1; m <= 12; ++m) {
+        text += ' ';
+        text += std::to_string(m) + " , +23.5 , 29.4,79 \n";
+    }
     const ReadResult r = ReadMonthlyData(text);
     ASSERT_FALSE(r.failure) << r.failure->message;
     const LocationRecord& rec = r.table.Slot[1];
