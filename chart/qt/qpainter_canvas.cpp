@@ -1,0 +1,267 @@
+#include "chart/qt/qpainter_canvas.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPen>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "chart/canvas_geometry.h"
+
+namespace qav {
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kMaxPixels = 16384;  // per side, in device pixels
+constexpr double kDefaultFontPt = 8;  // the size of a classic dialog font
+
+QColor ToQColor(Rgb c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+QString ToQString(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+bool Finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+
+QFont DefaultFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Helvetica"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(kDefaultFontPt);
+    return font;
+}
+
+}  // namespace
+
+FontHandle QtFontFactory::Create(const LogFontRecord& r)
+{
+    QtFontFactory::RotatedFont entry;
+    QFont& font = entry.Font;
+    const char* face = r.lfFaceName;
+    const char* faceEnd = std::find(face, face + sizeof r.lfFaceName, '\0');
+    font.setFamily(QString::fromUtf8(face, static_cast<qsizetype>(faceEnd - face)));
+    font.setStyleHint(QFont::SansSerif);
+    // lfHeight is the character height in pixels at LogPixelsY (negative by convention).
+    const double pixels = std::abs(static_cast<double>(r.lfHeight));
+    font.setPointSizeF(pixels > 0 ? pixels * 72.0 / logPixelsY_ : kDefaultFontPt);
+    if (r.lfWeight > 0) font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(r.lfWeight, 1, 1000)));
+    font.setItalic(r.lfItalic != 0);
+    font.setUnderline(r.lfUnderline != 0);
+    font.setStrikeOut(r.lfStrikeOut != 0);
+    entry.AngleDeg = r.lfEscapement / 10.0;
+    const FontHandle handle = next_++;
+    if (next_ == 0) next_ = 1;
+    fonts_.emplace(handle, entry);
+    return handle;
+}
+
+void QtFontFactory::Delete(FontHandle font) { fonts_.erase(font); }
+
+const QtFontFactory::RotatedFont* QtFontFactory::Find(FontHandle font) const
+{
+    const auto it = fonts_.find(font);
+    return it == fonts_.end() ? nullptr : &it->second;
+}
+
+QPainterCanvas::QPainterCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
+                               double devicePixelRatio)
+    : width_(std::isfinite(canvasWidth) && canvasWidth > 0 ? canvasWidth : 0),
+      height_(std::isfinite(canvasHeight) && canvasHeight > 0 ? canvasHeight : 0),
+      pixelWidth_(std::max(1, pixelWidth)),
+      pixelHeight_(std::max(1, pixelHeight)),
+      dpr_(std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, 8.0) : 1.0),
+      fonts_(static_cast<int>(std::lround(kTwipsPerInch / pixelHeight_))),
+      font_(DefaultFont())
+{
+    const QSize pixels = DeviceSize(width_, height_, pixelWidth_, pixelHeight_, dpr_);
+    columns_ = pixels.width();
+    rows_ = pixels.height();
+}
+
+QPainterCanvas::QPainterCanvas(QPaintDevice& device, double canvasWidth, double canvasHeight, int pixelWidth,
+                               int pixelHeight, double devicePixelRatio)
+    : QPainterCanvas(canvasWidth, canvasHeight, pixelWidth, pixelHeight, devicePixelRatio)
+{
+    AttachDevice(device);
+}
+
+QPainterCanvas::~QPainterCanvas() = default;
+
+QSize QPainterCanvas::DeviceSize(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
+                                 double devicePixelRatio)
+{
+    const auto side = [&](double units, int pixel) {
+        if (!(std::isfinite(units) && units > 0)) return 0;
+        const double ratio = std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, 8.0) : 1.0;
+        return static_cast<int>(std::min(std::ceil(std::ceil(units / std::max(1, pixel)) * ratio), kMaxPixels));
+    };
+    return {side(canvasWidth, pixelWidth), side(canvasHeight, pixelHeight)};
+}
+
+QPainter& QPainterCanvas::Painter()
+{
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(device_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return *painter_;
+}
+
+void QPainterCanvas::EndPainting() const { painter_.reset(); }
+
+double QPainterCanvas::PixelX(double x) const { return (std::floor(x * dpr_ / pixelWidth_) + 0.5) / dpr_; }
+double QPainterCanvas::PixelY(double y) const { return (std::floor(y * dpr_ / pixelHeight_) + 0.5) / dpr_; }
+
+void QPainterCanvas::Clear()
+{
+    Painter().fillRect(QRectF(0, 0, columns_ / dpr_, rows_ / dpr_), Qt::white);
+    curX_ = curY_ = 0;
+}
+
+void QPainterCanvas::MoveTo(double x, double y)
+{
+    curX_ = x;
+    curY_ = y;
+}
+
+void QPainterCanvas::DrawLine(double x1, double y1, double x2, double y2) { DrawLine(x1, y1, x2, y2, fore_); }
+
+void QPainterCanvas::DrawLine(double x1, double y1, double x2, double y2, Rgb colour)
+{
+    PaintLine(x1, y1, x2, y2, colour);
+    curX_ = x2;
+    curY_ = y2;
+}
+
+void QPainterCanvas::LineTo(double x, double y, Rgb colour) { DrawLine(curX_, curY_, x, y, colour); }
+
+void QPainterCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb colour)
+{
+    if (!Finite(x1, y1) || !Finite(x2, y2)) return;
+    double px1 = PixelX(x1), py1 = PixelY(y1), px2 = PixelX(x2), py2 = PixelY(y2);
+    const double margin = drawWidth_ + 2.0;
+    const double right = columns_ / dpr_ + margin, bottom = rows_ / dpr_ + margin;
+    const auto outside = [&](double x, double y) { return x < -margin || y < -margin || x > right || y > bottom; };
+    if (outside(px1, py1) || outside(px2, py2)) {
+        if (!ClipSegment(px1, py1, px2, py2, -margin, -margin, right, bottom)) return;
+    }
+    QPen pen(ToQColor(colour), drawWidth_);
+    if (style_ == DrawStyle::Dotted && drawWidth_ == 1) {
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({1, 2});  // one-pixel dots, two-pixel gaps
+    } else if (drawWidth_ == 1) {
+        pen.setCapStyle(Qt::SquareCap);  // covers both end points
+    } else {
+        // Round ends join the short steps of a polyline without square corners sticking out.
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    QPainter& p = Painter();
+    p.setPen(pen);
+    p.drawLine(QPointF(px1, py1), QPointF(px2, py2));
+}
+
+void QPainterCanvas::PaintDot(double x, double y, Rgb colour)
+{
+    if (!Finite(x, y)) return;
+    const double left = std::floor(x * dpr_ / pixelWidth_) / dpr_, top = std::floor(y * dpr_ / pixelHeight_) / dpr_;
+    if (left < -drawWidth_ || top < -drawWidth_ || left > columns_ / dpr_ || top > rows_ / dpr_) return;
+    const int first = -(drawWidth_ - 1) / 2;  // the same square as the raster canvas
+    Painter().fillRect(QRectF(left + first, top + first, drawWidth_, drawWidth_), ToQColor(colour));
+}
+
+void QPainterCanvas::DrawBox(double x1, double y1, double x2, double y2, Rgb colour, bool filled)
+{
+    curX_ = x2;
+    curY_ = y2;
+    if (!Finite(x1, y1) || !Finite(x2, y2)) return;
+    if (!filled) {
+        PaintLine(x1, y1, x2, y1, colour);
+        PaintLine(x2, y1, x2, y2, colour);
+        PaintLine(x2, y2, x1, y2, colour);
+        PaintLine(x1, y2, x1, y1, colour);
+        return;
+    }
+    const double limitX = columns_ + 1.0, limitY = rows_ + 1.0;
+    const double c1 = std::clamp(std::floor(std::min(x1, x2) * dpr_ / pixelWidth_), -1.0, limitX);
+    const double c2 = std::clamp(std::floor(std::max(x1, x2) * dpr_ / pixelWidth_), -1.0, limitX);
+    const double r1 = std::clamp(std::floor(std::min(y1, y2) * dpr_ / pixelHeight_), -1.0, limitY);
+    const double r2 = std::clamp(std::floor(std::max(y1, y2) * dpr_ / pixelHeight_), -1.0, limitY);
+    Painter().fillRect(QRectF(c1 / dpr_, r1 / dpr_, (c2 - c1 + 1) / dpr_, (r2 - r1 + 1) / dpr_), ToQColor(colour));
+}
+
+void QPainterCanvas::SetPixel(double x, double y, Rgb colour)
+{
+    PaintDot(x, y, colour);
+    curX_ = x;
+    curY_ = y;
+}
+
+Rgb QPainterCanvas::GetPixel(double, double) const { return kNoColour; }
+
+void QPainterCanvas::PrintText(std::string_view utf8)
+{
+    if (!Finite(curX_, curY_)) return;
+    const QString text = ToQString(utf8);
+    const QtFontFactory::RotatedFont* rotated = fonts_.Find(selected_);
+    const QFont& font = rotated ? rotated->Font : font_;
+    QPainter& p = Painter();
+    p.setFont(font);
+    p.setPen(ToQColor(fore_));
+    const QFontMetricsF metrics(font, device_);
+    const double left = std::floor(curX_ * dpr_ / pixelWidth_) / dpr_;
+    const double top = std::floor(curY_ * dpr_ / pixelHeight_) / dpr_;
+    if (rotated) {
+        // Turned about the current point: the cell's top-left corner stays there, the text runs
+        // upwards and its cell extends to the right by one text height.
+        p.save();
+        p.translate(left, top);
+        p.rotate(-rotated->AngleDeg);
+        p.drawText(QPointF(0, metrics.ascent()), text);
+        p.restore();
+        return;
+    }
+    p.drawText(QPointF(left, top + metrics.ascent()), text);
+    curX_ += metrics.horizontalAdvance(text) * pixelWidth_;
+}
+
+double QPainterCanvas::TextWidth(std::string_view utf8) const
+{
+    return QFontMetricsF(font_, device_).horizontalAdvance(ToQString(utf8)) * pixelWidth_;
+}
+
+double QPainterCanvas::TextHeight(std::string_view) const
+{
+    return QFontMetricsF(font_, device_).height() * pixelHeight_;
+}
+
+void QPainterCanvas::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 100); }
+
+void QPainterCanvas::SetFontBold(bool bold) { font_.setBold(bold); }
+
+void QPainterCanvas::SetFontSize(double points)
+{
+    if (std::isfinite(points) && points > 0) font_.setPointSizeF(points);
+}
+
+FontHandle QPainterCanvas::SelectFont(FontHandle font) { return std::exchange(selected_, font); }
+
+FontDescription QPainterCanvas::Font() const
+{
+    FontDescription d;
+    d.FaceName = QFontInfo(font_).family().toStdString();
+    d.SizePt = font_.pointSizeF();
+    d.Bold = font_.bold();
+    d.Italic = font_.italic();
+    d.Underline = font_.underline();
+    d.StrikeOut = font_.strikeOut();
+    d.Weight = font_.weight();
+    d.CharSet = 0;
+    return d;
+}
+
+}  // namespace qav
