@@ -164,10 +164,10 @@ TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)
          "Err code 22\nLocation 1 (X), line 1, field 3 (Latitude): -91 is out of range (-90 to 90)"},
         {"elevation", "\"X\",\"Y\",0,0,9000.5,\"GOV\"\n", kOutOfRange,
          "Err code 22\nLocation 1 (X), line 1, field 5 (Elevation): 9000.5 is out of range (-500 to 9000)"},
-        {"long value is cut in the message", "\"X\",\"Y\"," + std::string(50, '7') + ",0,0,\"GOV\"\n", kOutOfRange,
-         "Err code 22\nLocation 1 (X), line 1, field 3 (Latitude): " + std::string(40, '7') +
+        {"long value is cut in the message", std::string("\"X\",\"Y\",").append(50, '7') + ",0,0,\"GOV\"\n", kOutOfRange,
+         std::string("Err code 22\nLocation 1 (X), line 1, field 3 (Latitude): ").append(40, '7') +
              "... is out of range (-90 to 90)"},
-        {"field too long", "\"" + std::string(4097, 'a') + "\",\"Y\",0,0,0,\"GOV\"\n", kFieldTooLong,
+        {"field too long", std::string(1, '"').append(4097, 'a') + "\",\"Y\",0,0,0,\"GOV\"\n", kFieldTooLong,
          "Err code 23\nLocation 1, line 1, field 1 (Location): the field is longer than 4096 bytes"},
         {"missing closing quote", "\"X\",\"Y,0,0,0,\"GOV\"\n", kTextAfterQuote,
          "Err code 25\nLocation 1 (X), line 1, field 2 (Country): text follows the closing quotation mark"},
