@@ -1,6 +1,13 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -8,18 +15,26 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
+#include <QUrl>
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <filesystem>
 
 #include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
 #include "classify/raster_canvas.h"
+#include "core/recorded_analysis.h"
+#include "data/epw_reader.h"
+#include "data/md_reader.h"
 #include "ui/canvas_view.h"
 #include "ui/clipboard.h"
+#include "ui/file_chooser_panel.h"
 #include "ui/help_texts.h"
 #include "ui/results_panel.h"
 
@@ -32,6 +47,45 @@ constexpr int kMaxMarginPx = 12;
 constexpr int kUnitsPerPixel = 15;
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The title of the program's own boxes (read errors, a data set already shown).
+QString ProgramTitle() { return QStringLiteral("QAV 1.3"); }
+
+// The file name as the system spells it: Qt's names are UTF-16, the file system's are bytes.
+std::filesystem::path NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// Files dropped on the window: one Monthly Data file (.txt) or one or more weather files (.epw).
+struct DroppedFiles {
+    enum Kind { None, MonthlyData, Weather } Kind = None;
+    QStringList Paths;
+};
+
+DroppedFiles ClassifyDrop(const QMimeData* mime)
+{
+    if (!mime || !mime->hasUrls()) return {};
+    QStringList text, weather;
+    for (const QUrl& url : mime->urls()) {
+        if (!url.isLocalFile()) return {};
+        const QString path = url.toLocalFile();
+        const QString suffix = QFileInfo(path).suffix();
+        if (suffix.compare(QLatin1String("epw"), Qt::CaseInsensitive) == 0) weather << path;
+        else if (suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0) text << path;
+        else return {};
+    }
+    // A second Monthly Data file would replace the first at once, so only one is taken.
+    if (text.size() == 1 && weather.isEmpty()) return {DroppedFiles::MonthlyData, text};
+    if (text.isEmpty() && !weather.isEmpty()) return {DroppedFiles::Weather, weather};
+    return {};
+}
+
+// Shows the wait cursor while a few dozen weather files are read.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 }  // namespace
 
@@ -71,6 +125,7 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     createMenus();
     createContent();
     refillList();
+    setAcceptDrops(true);
 
     try {
         PipelineCanvases c = canvases();
@@ -110,9 +165,9 @@ void MainWindow::createMenus()
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("MFile"));
-    QAction* open = file->addAction(QStringLiteral("&Open climatic file"));
-    open->setObjectName(QStringLiteral("MOpen"));
-    open->setEnabled(false);  // enabled by the Monthly Data file chooser
+    command(file, "MOpen", QStringLiteral("&Open climatic file"), &MainWindow::openClimaticFile)
+        ->setShortcut(QKeySequence::Open);
+    command(file, "MOpenEpw", QStringLiteral("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
     command(file, "AbFiles", QStringLiteral("&About climatic files"), &MainWindow::showFileFormatHelp);
     file->addSeparator();
     QMenu* data = file->addMenu(QStringLiteral("Climatic data &base"));
@@ -129,6 +184,18 @@ void MainWindow::createMenus()
     command(copy, "MCopChart", QStringLiteral("&Chart"), &MainWindow::copyChart);
     command(copy, "CopGraf", QStringLiteral("&Graphic"), &MainWindow::copyGraphic);
     command(copy, "MCopTab", QStringLiteral("&Tabel"), &MainWindow::copyTable);
+
+    // Which hours the chart and the legend show; only weather-file locations have recorded hours.
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("MView"));
+    auto* hours = new QActionGroup(this);
+    viewTypical_ = command(view, "ViewTypical", QStringLiteral("&Typical days"), &MainWindow::showTypicalDays);
+    viewRecorded_ = command(view, "ViewRecorded", QStringLiteral("&Recorded hours"), &MainWindow::showRecordedHours);
+    for (QAction* a : {viewTypical_, viewRecorded_}) {
+        a->setCheckable(true);
+        hours->addAction(a);
+    }
+    viewTypical_->setChecked(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MHelp"));
@@ -188,6 +255,17 @@ void MainWindow::createContent()
 
     content_->setFixedSize(contentSize());
 
+    // Picture10, over the whole window (not the scrolled content) and hidden until MOpen.
+    picture10_ = new FileChooserPanel(this);
+    connect(picture10_, &FileChooserPanel::fileChosen, this, &MainWindow::openMonthlyDataFile);
+    connect(picture10_, &FileChooserPanel::noFileChosen, this, [this]() noexcept {
+        try {
+            showMessage(QMessageBox::NoIcon, ProgramTitle(), QStringLiteral("Select the file"));
+        } catch (const std::exception& e) {
+            reportUnexpected(e.what());
+        }
+    });
+
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("ContentScroll"));
     scroll_->setFrameShape(QFrame::NoFrame);
@@ -227,6 +305,22 @@ void MainWindow::refreshPanels()
     picture1_->setImage(chart_->Image());
     picture3_->setImage(graph_->Image());
     results_->showResults(state_.Current(), state_.ShownTally().YearShare, localeDecimalPoint());
+    if (state_.CurrentRecorded()) {
+        results_->showShareComparison(state_.Tally.YearShare, state_.RecordedTally.YearShare,
+                                      ShareDisagreement(state_.Tally, state_.RecordedTally), localeDecimalPoint());
+    } else {
+        results_->hideShareComparison();
+    }
+    refreshViewSwitch();
+}
+
+void MainWindow::refreshViewSwitch()
+{
+    // Without recorded hours the chart shows the typical days, whatever was chosen before.
+    const bool recorded = state_.CurrentRecorded() != nullptr;
+    viewTypical_->setEnabled(recorded);
+    viewRecorded_->setEnabled(recorded);
+    (recorded && state_.View == HoursView::Recorded ? viewRecorded_ : viewTypical_)->setChecked(true);
 }
 
 void MainWindow::showDataSet(DataSetKind kind) noexcept
@@ -260,6 +354,134 @@ void MainWindow::showLocationsFromFile(LocationTable table) noexcept
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
+}
+
+void MainWindow::openClimaticFile() noexcept
+{
+    try {
+        picture10_->open();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::openMonthlyDataFile(const QString& path) noexcept
+{
+    try {
+        ReadResult result = ReadMonthlyDataFile(NativePath(path));
+        if (result.failure) {
+            // The reader hands back no partial table: the state is not touched.
+            showMessage(QMessageBox::NoIcon, ProgramTitle(), FromUtf8(result.failure->message));
+            return;
+        }
+        showLocationsFromFile(std::move(result.table));
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::chooseWeatherFiles() noexcept
+{
+    try {
+        const QStringList paths = QFileDialog::getOpenFileNames(
+            this, QStringLiteral("Open weather files (EPW)"),
+            weatherFolder_.isEmpty() ? QDir::currentPath() : weatherFolder_,
+            QStringLiteral("EnergyPlus weather files (*.epw *.EPW);;All files (*)"));
+        if (paths.isEmpty()) return;
+        weatherFolder_ = QFileInfo(paths.first()).absolutePath();
+        openWeatherFiles(paths);
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
+{
+    try {
+        if (paths.isEmpty()) return;
+        LocationTable table;
+        std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded{};
+        QStringList failures;
+        {
+            WaitCursor wait;
+            for (const QString& path : paths.mid(0, kMaxLocations)) {
+                EpwResult result = ReadEpwFile(NativePath(path));
+                if (result.failure) {
+                    failures << QFileInfo(path).fileName() + QStringLiteral(": ") + FromUtf8(result.failure->message);
+                    continue;
+                }
+                WeatherLocation location = MakeWeatherLocation(result.file);
+                const int slot = ++table.LocationCount;
+                table.Slot[slot] = std::move(location.Location);
+                recorded[slot] = std::move(location.Recorded);
+            }
+            if (table.LocationCount > 0) {
+                PipelineCanvases c = canvases();
+                ShowLocationsFromFile(state_, std::move(table), c, std::move(recorded));
+                refillList();
+                refreshPanels();
+            }
+        }
+
+        QStringList report;
+        if (paths.size() > kMaxLocations) {
+            report << QStringLiteral("%1 weather files were chosen; the list holds at most %2 locations, "
+                                     "so only the first %2 were opened.")
+                          .arg(paths.size())
+                          .arg(kMaxLocations);
+        }
+        if (!failures.isEmpty()) {
+            const qsizetype tried = std::min<qsizetype>(paths.size(), kMaxLocations);
+            report << (qsizetype(failures.size()) == tried
+                           ? QStringLiteral("No weather file could be opened; the previous data are still shown.")
+                           : QStringLiteral("%1 of %2 weather files could not be opened:").arg(failures.size()).arg(tried));
+            report << failures;
+        }
+        if (!report.isEmpty()) showMessage(QMessageBox::Warning, ProgramTitle(), report.join(u'\n') + u'\n');
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showTypicalDays() noexcept { setHoursView(HoursView::Typical); }
+void MainWindow::showRecordedHours() noexcept { setHoursView(HoursView::Recorded); }
+
+void MainWindow::setHoursView(HoursView view) noexcept
+{
+    try {
+        if (!state_.CurrentRecorded() || state_.View == view) {
+            refreshViewSwitch();
+            return;
+        }
+        state_.View = view;
+        PipelineCanvases c = canvases();
+        RunPipeline(state_, c);
+        refreshPanels();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (ClassifyDrop(event->mimeData()).Kind != DroppedFiles::None) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    DroppedFiles files = ClassifyDrop(event->mimeData());
+    if (files.Kind == DroppedFiles::None) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    picture10_->cancel();
+    // Read once the drop is over, so a message box does not keep the dragging program waiting.
+    QTimer::singleShot(0, this, [this, files]() noexcept {
+        if (files.Kind == DroppedFiles::MonthlyData) openMonthlyDataFile(files.Paths.first());
+        else openWeatherFiles(files.Paths);
+    });
 }
 
 void MainWindow::onListSelectionChanged() noexcept

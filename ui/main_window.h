@@ -5,12 +5,16 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
 #include "core/analysis_state.h"
 #include "core/pipeline.h"
 
+class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QListWidget;
 class QScrollArea;
@@ -19,6 +23,7 @@ namespace qav {
 
 class CanvasView;
 class CLogFont;
+class FileChooserPanel;
 class QImageCanvas;
 class RasterCanvas;
 class ResultsPanel;
@@ -50,6 +55,14 @@ public:
     /// built-in set marked as shown. The table must hold at least one location.
     void showLocationsFromFile(LocationTable table) noexcept;
 
+    /// Reads a Monthly Data file and analyses its locations; on failure shows the reader's
+    /// message and leaves the data set, the selection and every panel as they were.
+    void openMonthlyDataFile(const QString& path) noexcept;
+
+    /// Reads weather (EPW) files, each one location (at most 50), and analyses the first. A file
+    /// that cannot be read is reported with its name; if none can, nothing changes.
+    void openWeatherFiles(const QStringList& paths) noexcept;
+
     /// The content's size at the layout fixed at start-up, in logical pixels.
     QSize contentSize() const;
 
@@ -64,6 +77,14 @@ public slots:
     void showFileFormatHelp() noexcept;
     void showProgramAbout() noexcept;
     void showClimaticDataAbout() noexcept;
+    void openClimaticFile() noexcept;    // MOpen: shows the file chooser
+    void chooseWeatherFiles() noexcept;  // the file dialog for weather files
+    void showTypicalDays() noexcept;
+    void showRecordedHours() noexcept;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private slots:
     void onListSelectionChanged() noexcept;
@@ -73,6 +94,8 @@ private:
     void createContent();
     void showDataSet(DataSetKind kind) noexcept;
     void selectLocation(int listIndex) noexcept;
+    void setHoursView(HoursView view) noexcept;
+    void refreshViewSwitch();
     int marginPx() const;
     void refillList();
     void refreshPanels();
@@ -96,6 +119,10 @@ private:
     ResultsPanel* results_ = nullptr;
     QLabel* label2_ = nullptr;
     QListWidget* list1_ = nullptr;
+    FileChooserPanel* picture10_ = nullptr;
+    QAction* viewTypical_ = nullptr;
+    QAction* viewRecorded_ = nullptr;
+    QString weatherFolder_;  // where the weather-file dialog opens
 };
 
 }  // namespace qav

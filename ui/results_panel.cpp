@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace qav {
@@ -17,6 +18,9 @@ namespace {
 const QColor kRowGrey(224, 224, 224);
 // Background of the month rows: a lighter neutral, so the two blocks read as separate tables.
 const QColor kMonthRowTint(236, 236, 236);
+
+// Caption, share, and the side-by-side view's typical, recorded and difference columns.
+constexpr int kShareColumns = 5;
 
 constexpr const char* kMonthCaption[kMonths + 1] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -165,7 +169,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     shares->setHorizontalSpacing(0);
     shares->setVerticalSpacing(2);
     for (int i = 0; i <= kPanelStrategies; ++i)
-        shares->addWidget(RowBox(QStringLiteral("Picture12_%1").arg(i), kRowGrey, frame), i, 0, 1, 2);
+        shares->addWidget(RowBox(QStringLiteral("Picture12_%1").arg(i), kRowGrey, frame), i, 0, 1, kShareColumns);
     for (int i = 0; i <= kPanelStrategies; ++i) {
         const StrategyRow& row = kStrategyRows[i];
         QLabel* caption = NamedLabel(QString::fromLatin1(row.Caption), QStringLiteral("Label1_%1").arg(row.LabelIndex), frame);
@@ -183,6 +187,41 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         shares->addWidget(caption, i, 0);
         shares->addWidget(label5_[i], i, 1);
     }
+    // The side-by-side view of weather-file locations, hidden until one is shown.
+    struct Column {
+        std::array<QLabel*, kPanelStrategies + 1>& labels;
+        int column;
+        const char* name;
+        const char* header;
+        const char* tip;
+    };
+    for (const Column& c :
+         {Column{typicalShare_, 2, "TypicalShare", "Typical", "% of the year, typical days synthesised from the monthly normals"},
+          Column{recordedShare_, 3, "RecordedShare", "Recorded", "% of the year, the weather file's recorded hours"},
+          Column{shareDifference_, 4, "ShareDifference", "Diff.", "Recorded minus typical, percentage points"}}) {
+        for (int i = 0; i <= kPanelStrategies; ++i) {
+            QLabel* label = NamedLabel(i == 0 ? QString::fromLatin1(c.header) : QString(),
+                                       QStringLiteral("%1_%2").arg(QLatin1String(c.name)).arg(i), frame);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setContentsMargins(2, 1, 4, 1);
+            label->setToolTip(QString::fromLatin1(c.tip));
+            if (i == 0) {
+                QFont bold;
+                bold.setBold(true);
+                label->setFont(bold);
+            }
+            label->hide();
+            c.labels[size_t(i)] = label;
+            shares->addWidget(label, i, c.column);
+        }
+    }
+    disagreement_ = NamedLabel(QString(), QStringLiteral("ShareDisagreement"), frame);
+    disagreement_->setContentsMargins(4, 2, 4, 0);
+    disagreement_->setToolTip(QStringLiteral(
+        "Half the sum of the differences: the share of the year that the typical days and the "
+        "recorded hours place under different strategies"));
+    disagreement_->hide();
+    shares->addWidget(disagreement_, kPanelStrategies + 1, 0, 1, kShareColumns);
     shares->setColumnStretch(0, 1);
     tables->addWidget(frame, 1);
     outer->addLayout(tables, 1);
@@ -199,6 +238,15 @@ void ResultsPanel::applyFieldWidths()
     }
     for (QLabel* label : label5_)
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("% (time)")) + 10);
+    // The side-by-side columns keep their width whatever the shares ("100.0", "-99.9"): the
+    // wider of such a number and the column's header, plus the label's margins.
+    for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_}) {
+        const QFontMetrics numbers((*column)[1]->font());
+        const QFontMetrics header((*column)[0]->font());
+        const int width = std::max(numbers.horizontalAdvance(QStringLiteral("-00.0")),
+                                   header.horizontalAdvance((*column)[0]->text())) + 8;
+        for (QLabel* label : *column) label->setMinimumWidth(width);
+    }
 }
 
 void ResultsPanel::showResults(const LocationRecord& location,
@@ -220,12 +268,49 @@ void ResultsPanel::showResults(const LocationRecord& location,
     for (int i = 1; i <= kPanelStrategies; ++i) label5_[i]->setText(ShareText(yearShare[i], point));
 }
 
+void ResultsPanel::showShareComparison(std::span<const float, kPanelStrategies + 1> typical,
+                                       std::span<const float, kPanelStrategies + 1> recorded,
+                                       float disagreement, QChar point)
+{
+    for (int i = 1; i <= kPanelStrategies; ++i) {
+        const QString t = ShareText(typical[size_t(i)], point);
+        const QString r = ShareText(recorded[size_t(i)], point);
+        typicalShare_[size_t(i)]->setText(t);
+        recordedShare_[size_t(i)]->setText(r);
+        QString difference;
+        if (!t.isEmpty() || !r.isEmpty()) {
+            // Both shares carry one decimal; the difference is rounded to the same.
+            difference = FormatFixed(double(recorded[size_t(i)]) - double(typical[size_t(i)]), 1, point);
+            if (difference != FormatFixed(0, 1, point) && !difference.startsWith(u'-')) difference.prepend(u'+');
+        }
+        shareDifference_[size_t(i)]->setText(difference);
+    }
+    disagreement_->setText(QStringLiteral("Methods differ on %1 % of the year").arg(FormatFixed(disagreement, 1, point)));
+    if (shareComparisonShown()) return;
+    for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_})
+        for (QLabel* label : *column) label->show();
+    disagreement_->show();
+    fitFontToSize();
+}
+
+void ResultsPanel::hideShareComparison()
+{
+    if (!shareComparisonShown()) return;
+    for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_})
+        for (QLabel* label : *column) label->hide();
+    disagreement_->hide();
+    fitFontToSize();
+}
+
+bool ResultsPanel::shareComparisonShown() const { return !disagreement_->isHidden(); }
+
 void ResultsPanel::fitFontToSize()
 {
     // The panel's size follows the screen; its rows follow the font. Step the point size down
     // from the default until everything fits, so a small screen gets smaller text instead of
-    // clipped rows.
-    const QFont base = font();
+    // clipped rows. Each fit starts again from the font the panel had before the first one.
+    if (!baseFont_) baseFont_ = font();
+    const QFont base = *baseFont_;
     const double basePt = base.pointSizeF() > 0 ? base.pointSizeF() : 9.0;
     for (double pt = basePt; pt >= 6.0; pt -= 0.5) {
         QFont f = base;

@@ -4,7 +4,9 @@
 #include <QChar>
 #include <QFrame>
 #include <QString>
+#include <QFont>
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -33,6 +35,16 @@ public:
     void showResults(const LocationRecord& location,
                      std::span<const float, kPanelStrategies + 1> yearShare, QChar decimalPoint);
 
+    /// The side-by-side view of a weather-file location: for each strategy the share of the
+    /// typical days, the share of the recorded hours and their difference (recorded - typical),
+    /// and the share of the year that the two classify differently.
+    void showShareComparison(std::span<const float, kPanelStrategies + 1> typical,
+                             std::span<const float, kPanelStrategies + 1> recorded,
+                             float disagreement, QChar decimalPoint);
+    /// Hides the side-by-side view (every location that is not from a weather file).
+    void hideShareComparison();
+    bool shareComparisonShown() const;
+
     /// Picks the largest font up to the default with which all rows fit the panel's fixed size.
     void fitFontToSize();
 
@@ -51,6 +63,12 @@ private:
     std::array<QLineEdit*, kMonths + 1> text2_{};      // longitude, DBTmax by month
     std::array<QLineEdit*, kMonths + 1> text3_{};      // elevation, RHavg by month
     std::array<QLabel*, kPanelStrategies + 1> label5_{};  // 0: header, 1..10: shares
+    // The side-by-side view, columns beside label5_: 0 header, 1..10 strategies.
+    std::array<QLabel*, kPanelStrategies + 1> typicalShare_{};
+    std::array<QLabel*, kPanelStrategies + 1> recordedShare_{};
+    std::array<QLabel*, kPanelStrategies + 1> shareDifference_{};
+    QLabel* disagreement_ = nullptr;
+    std::optional<QFont> baseFont_;  // the font before fitting, so a refit can grow again
 };
 
 }  // namespace qav

@@ -163,9 +163,11 @@ private slots:
         struct Menu { const char* name; const char* caption; std::vector<Item> items; };
         const std::vector<Menu> menus{
             {"MFile", "File",
-             {{"MOpen", "Open climatic file"}, {"AbFiles", "About climatic files"}, {"-", ""},
+             {{"MOpen", "Open climatic file"}, {"MOpenEpw", "Open weather file (EPW)…"},
+              {"AbFiles", "About climatic files"}, {"-", ""},
               {"MenData", "Climatic data base"}, {"AbTurk", "About this data"}, {"-", ""}, {"MExit", "Exit"}}},
             {"MCop", "Copy", {{"MCopChart", "Chart"}, {"CopGraf", "Graphic"}, {"MCopTab", "Tabel"}}},
+            {"MView", "View", {{"ViewTypical", "Typical days"}, {"ViewRecorded", "Recorded hours"}}},
             {"MHelp", "Help", {{"AboutFiles", "Monthly Climatic Files"}, {"AboutME", "About QAV 1.3"}}},
             {"MenData", "Climatic data base",
              {{"DataBras", "Brazil"}, {"DataAmer", "South America"}, {"DataMun", "World"}}},
@@ -186,7 +188,7 @@ private slots:
                 }
                 const QString name = a->menu() ? a->menu()->objectName() : a->objectName();
                 QCOMPARE(name, QString::fromLatin1(item.name));
-                QCOMPARE(Caption(a), QString::fromLatin1(item.caption));
+                QCOMPARE(Caption(a), QString::fromUtf8(item.caption));
                 // Every item has its own mnemonic within its menu.
                 const int amp = a->text().indexOf(u'&');
                 QVERIFY2(amp >= 0, item.name);
@@ -195,13 +197,14 @@ private slots:
             }
         }
         const QList<QAction*> bar = w.menuBar()->actions();
-        QCOMPARE(bar.size(), 4);
+        QCOMPARE(bar.size(), 5);
         QCOMPARE(bar[0]->menu()->objectName(), QStringLiteral("MFile"));
         QCOMPARE(bar[1]->menu()->objectName(), QStringLiteral("MCop"));
-        QCOMPARE(bar[2]->menu()->objectName(), QStringLiteral("MHelp"));
-        QCOMPARE(bar[3]->objectName(), QStringLiteral("GoOut"));
-        QCOMPARE(Caption(bar[3]), QStringLiteral("Exit"));
-        QVERIFY(!bar[3]->menu());
+        QCOMPARE(bar[2]->menu()->objectName(), QStringLiteral("MView"));
+        QCOMPARE(bar[3]->menu()->objectName(), QStringLiteral("MHelp"));
+        QCOMPARE(bar[4]->objectName(), QStringLiteral("GoOut"));
+        QCOMPARE(Caption(bar[4]), QStringLiteral("Exit"));
+        QVERIFY(!bar[4]->menu());
     }
 
     void choosingTheSetShownBringsTheInformationBoxAndChangesNothing()
