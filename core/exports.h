@@ -1,0 +1,37 @@
+#pragma once
+// The files a user saves from an analysis: the results and the hourly table as CSV text, and the
+// provenance that saved pictures carry. CSV here: UTF-8, comma-separated, LF line ends, a field
+// quoted only when it holds a comma, a quote or a line break; numbers with a decimal point in
+// the shortest text that reads back to the same float.
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/analysis_state.h"
+
+namespace qav {
+
+inline constexpr std::string_view kSoftwareName = "QAV 1.3";
+
+/// The text as one CSV field (RFC 4180 quoting).
+std::string CsvField(std::string_view text);
+
+/// The results of the last run: the location with its station pressure, the twelve monthly
+/// normals, the ten yearly shares and the hours per month and strategy of the typical days; for
+/// a weather-file location also the recorded shares, the recorded hours per month and strategy,
+/// the hours used and missing and the share of the year the two analyses classify differently.
+std::string ResultsCsv(const AnalysisState& state);
+
+/// One row per hour with its month, hour, dry bulb (C), humidity ratio (g/kg), relative humidity
+/// (%, from FUR at the station pressure) and the letter of its strategy: the 288 typical hours,
+/// or for a weather-file location its recorded hours with their day. Each hour is classified in
+/// order on the zone map of the state, as the tally counts it, so the letters of a month add up
+/// to its MonthHours; an hour that no rule counts has no letter.
+std::string HourlyCsv(const AnalysisState& state);
+
+/// Key and value pairs that describe where a picture of the state comes from: Software,
+/// Location, Pressure, Elevation and Source, e.g. {"Pressure", "88.251 kPa"}.
+std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state);
+
+}  // namespace qav
