@@ -19,6 +19,7 @@
 #include "classify/raster_canvas.h"
 #include "core/pipeline.h"
 #include "tests/ui/ui_tests.h"
+#include "tests/ui/window_test_helpers.h"
 #include "ui/canvas_view.h"
 #include "ui/help_texts.h"
 #include "ui/main_window.h"
@@ -27,63 +28,10 @@
 namespace qav::test {
 namespace {
 
-// The reference screen of the layout: its numbers are the ones qav-cli reproduces by default.
-const StartupScreen kReferenceScreen{{1024, 768, 15}, 1.0};
-
-struct RecordedBox {
-    QMessageBox::Icon Icon = QMessageBox::NoIcon;
-    QString Title;
-    QString Text;
-    int Buttons = 0;
-};
-
-// Closes the next modal message box with its OK button, recording what it showed. Gives up
-// after a few seconds, rejecting whatever modal widget is open, so no test can hang.
-class BoxCloser : public QObject {
-public:
-    explicit BoxCloser(std::optional<RecordedBox>& seen) : seen_(seen)
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start(10);
-    }
-
-private:
-    void poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen_ = RecordedBox{box->icon(), box->windowTitle(), box->text(), int(box->buttons().size())};
-            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click(); else box->reject();
-            timer_.stop();
-        } else if (++polls_ > 500) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-            timer_.stop();
-        }
-    }
-
-    std::optional<RecordedBox>& seen_;
-    QTimer timer_;
-    int polls_ = 0;
-};
-
-QString TextOf(const MainWindow& w, const QString& name)
-{
-    if (auto* edit = w.findChild<QLineEdit*>(name)) return edit->text();
-    if (auto* label = w.findChild<QLabel*>(name)) return label->text();
-    return QStringLiteral("<no control %1>").arg(name);
-}
-
 QString Caption(const QAction* action)
 {
     QString text = action->text();
     return text.remove(u'&');
-}
-
-void Trigger(MainWindow& w, const char* command)
-{
-    auto* action = w.findChild<QAction*>(QString::fromLatin1(command));
-    QVERIFY2(action, command);
-    action->trigger();
 }
 
 }  // namespace
