@@ -55,53 +55,41 @@ TEST(ZoneMap, StrategiesAtReferencePoints)
     }
 }
 
-TEST(ZoneMap, ShapesAtLowPressure)
+// At 60 kPa the caps make E a rectangle from 18 to 29 C between 4 and 17 g/kg, C reaches
+// 20.5 g/kg and J lies above it; points just inside those edges.
+TEST(ZoneMap, CappedShapesAtLowPressure)
 {
     const Map sea(0), high(kHighSiteM);
-    // E is a rectangle from 18 to 29 C between 4 and 17 g/kg.
-    for (auto [t, w] : {std::pair{18.2, 16.8}, {28.8, 16.8}, {28.8, 4.2}, {18.2, 4.2}}) {
-        SCOPED_TRACE(::testing::Message() << t << ", " << w);
-        EXPECT_EQ(high.At(t, w), 'E');
+    struct Row { const Map& map; double t, w; char letter; };
+    for (const Row& r : {Row{high, 18.2, 16.8, 'E'}, Row{high, 28.8, 16.8, 'E'}, Row{high, 28.8, 4.2, 'E'},
+                         Row{high, 18.2, 4.2, 'E'}, Row{high, 19, 20, 'C'}, Row{high, 19, 21.5, 'J'},
+                         Row{sea, 10, 9, '-'}}) {  // above saturation: white
+        EXPECT_EQ(r.map.At(r.t, r.w), r.letter) << (&r.map == &sea ? "sea level (" : "60 kPa (") << r.t << ", " << r.w;
     }
     EXPECT_NE(sea.At(28.8, 16.8), 'E');
-    // C reaches 20.5 g/kg; above it, up to the saturation curve, J.
-    EXPECT_EQ(high.At(19, 20), 'C');
-    EXPECT_EQ(high.At(19, 21.5), 'J');
-    // Above saturation: white.
-    EXPECT_EQ(sea.At(10, 9), '-');
 }
 
 // A batch run paints the map from the computed vertices without drawing the chart: the map and
-// the vertices are the same as after the whole chart procedure.
+// the vertices are the same as after the whole chart procedure. A canvas too small to hold the
+// plot (its baseline above its top edge) still draws and paints, in bounded time.
 TEST(ZoneMap, SameMapWithAndWithoutTheChart)
 {
-    for (float elevation : {0.0f, kHighSiteM}) {
-        SCOPED_TRACE(elevation);
-        const ChartScale s = ReferenceScale();
-        const Psychrometrics psy(StationPressure(elevation));
-        RasterCanvas chart(8076, 6259, 15, 15), drawnMap(8076, 6259, 15, 15), batchMap(8076, 6259, 15, 15);
-        batchMap.DrawBox(0, 0, 8076, 6259, kBlack, true);  // stale content must not survive
+    struct Row { double width, height; float elevation; };
+    for (const Row& r : {Row{8076, 6259, 0}, Row{8076, 6259, kHighSiteM}, Row{30, 5, 0}, Row{30, 30, 0}, Row{0, 0, 0}}) {
+        SCOPED_TRACE(::testing::Message() << r.width << " x " << r.height << " at " << r.elevation << " m");
+        const ChartScale s = MakeChartScale(r.width, r.height, 15, 15);
+        const Psychrometrics psy(StationPressure(r.elevation));
+        RasterCanvas chart(r.width, r.height, 15, 15), drawnMap(r.width, r.height, 15, 15),
+            batchMap(r.width, r.height, 15, 15);
+        batchMap.DrawBox(0, 0, r.width, r.height, kBlack, true);  // stale content must not survive
         const ZoneVertices drawn = DrawBioclimaticChart(chart, drawnMap, s, psy, nullptr);
         const ZoneVertices batch = ComputeZoneVertices(s, psy);
         PaintZoneMap(batchMap, s, batch, psy);
         EXPECT_EQ(drawn, batch);
         int differing = 0;
         for (int c = 0; c < drawnMap.Columns(); ++c)
-            for (int r = 0; r < drawnMap.Rows(); ++r) differing += drawnMap.PixelAt(c, r) != batchMap.PixelAt(c, r);
+            for (int row = 0; row < drawnMap.Rows(); ++row) differing += drawnMap.PixelAt(c, row) != batchMap.PixelAt(c, row);
         EXPECT_EQ(differing, 0);
-    }
-}
-
-// A canvas too small to hold the plot (its baseline above its top edge) still draws and paints
-// in bounded time.
-TEST(BioclimaticChart, TinyCanvasEnds)
-{
-    for (auto [w, h] : {std::pair{30.0, 5.0}, {30.0, 30.0}, {0.0, 0.0}}) {
-        SCOPED_TRACE(::testing::Message() << w << " x " << h);
-        const ChartScale s = MakeChartScale(w, h, 15, 15);
-        RasterCanvas chart(w, h, 15, 15), map(w, h, 15, 15);
-        const ZoneVertices v = DrawBioclimaticChart(chart, map, s, Psychrometrics(), nullptr);
-        EXPECT_EQ(v, ComputeZoneVertices(s, Psychrometrics()));
     }
 }
 
