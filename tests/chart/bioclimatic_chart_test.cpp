@@ -17,18 +17,6 @@ constexpr float kHighSiteM = 4200;  // 60.05 kPa
 
 ChartScale ReferenceScale() { return MakeChartScale(8076, 6259, 15, 15); }
 
-struct DrawnChart {
-    RecordingCanvas chart{8076, 6259};
-    RecordingCanvas map{8076, 6259};
-    ZoneVertices v{};
-    explicit DrawnChart(float elevationM, char separator = '.')
-    {
-        chart.SetFontSize(9);
-        v = DrawChartFrameAndZones(chart, map, ReferenceScale(), Psychrometrics(StationPressure(elevationM)),
-                                   nullptr, separator);
-    }
-};
-
 TEST(ChartTitle, PressureAndElevation)
 {
     EXPECT_EQ(ChartTitle(StationPressure(0)), "QAV 1.3 - Bioclimatic Chart for pressure of 101.325 kPa (Elev: 0 m)    ");
@@ -37,81 +25,61 @@ TEST(ChartTitle, PressureAndElevation)
               "QAV 1.3 - Bioclimatic Chart for pressure of 88,251 kPa (Elev: 1150 m)    ");
 }
 
-TEST(BioclimaticChart, AxisLabels)
+TEST(BioclimaticChart, LabelsTitlesLettersAndCanvasState)
 {
-    const DrawnChart d(0);
+    RecordingCanvas chart(8076, 6259), map(8076, 6259);
+    chart.SetFontSize(9);
     const ChartScale s = ReferenceScale();
+    DrawChartFrameAndZones(chart, map, s, Psychrometrics(), nullptr, ',');
+
     std::vector<std::string> humidity, temperature;
-    for (const auto& t : d.chart.Texts) {
+    std::string letters;
+    for (const auto& t : chart.Texts) {
         if (t.X == s.X1 + 105) humidity.push_back(t.Text);  // right of the plot, bottom to top
         if (t.Y == s.YBase + 90) {
             temperature.push_back(t.Text);
             const int degrees = t.Text == "DBT" ? 42 : std::stoi(t.Text);
             EXPECT_EQ(t.X, s.XOf(degrees) - (degrees < 0 ? 120 : 90)) << t.Text;  // room for the minus
         }
+        if (t.Text.size() == 1) {
+            letters += t.Text;
+            EXPECT_EQ(t.FontSize, 12) << t.Text;
+        }
     }
     EXPECT_EQ(humidity, (std::vector<std::string>{"00", "02", "04", "06", "08", "10", "12", "14", "16", "18", "20",
                                                   "22", "24", "26", "28"}));
     EXPECT_EQ(temperature, (std::vector<std::string>{"-18", "-14", "-10", "-06", "-02", "02", "06", "10", "14", "18",
                                                      "22", "26", "30", "34", "38", "DBT"}));
-    EXPECT_NEAR(d.chart.FindText("28")->Y, s.YTop - 90, 0.01);  // 6 pixels above its row
-}
+    EXPECT_NEAR(chart.FindText("28")->Y, s.YTop - 90, 0.01);  // 6 pixels above its row
+    EXPECT_EQ(letters, "ABBCDEFJHHGIII");
+    EXPECT_DOUBLE_EQ(chart.FindText("A")->X, s.XOf(3.8));
+    EXPECT_DOUBLE_EQ(chart.FindText("A")->Y, s.YOf(4.1));
 
-TEST(BioclimaticChart, TitlesAndLetters)
-{
-    const DrawnChart d(0, ',');
-    const ChartScale s = ReferenceScale();
-    const auto* title = d.chart.FindText("QAV 1.3 - Bioclimatic Chart for pressure of 101,325 kPa (Elev: 0 m)    ");
+    const auto* title = chart.FindText(ChartTitle(StationPressure(0), ','));
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->Colour, MakeRgb(76, 76, 76));
-    EXPECT_DOUBLE_EQ(title->X, (8076 - d.chart.TextWidth(title->Text)) / 2);  // centred on the canvas
+    EXPECT_DOUBLE_EQ(title->X, (8076 - chart.TextWidth(title->Text)) / 2);  // centred on the canvas
     EXPECT_DOUBLE_EQ(title->Y, s.YBase + 90 + 1.3 * 195);
-
     // Without a font object the axis title is printed in the chart's own font from its bottom
     // end: (6259 + 43 characters x 112.5) / 2 = 5548.25.
-    const auto* axis = d.chart.FindText(" Humidity Ratio (g water vapor / kg dry air");
+    const auto* axis = chart.FindText(" Humidity Ratio (g water vapor / kg dry air");
     ASSERT_NE(axis, nullptr);
     EXPECT_EQ(axis->X, s.X1 + 22 * 15);
     EXPECT_EQ(axis->Y, 5548);
 
-    std::string letters;
-    for (const auto& t : d.chart.Texts) {
-        if (t.Text.size() != 1) continue;
-        letters += t.Text;
-        EXPECT_EQ(t.FontSize, 12);
-    }
-    EXPECT_EQ(letters, "ABBCDEFJHHGIII");
-    EXPECT_DOUBLE_EQ(d.chart.FindText("A")->X, s.XOf(3.8));
-    EXPECT_DOUBLE_EQ(d.chart.FindText("A")->Y, s.YOf(4.1));
-    EXPECT_EQ(d.chart.FontSize(), 9);  // the size before the chart, not a fixed one
-}
-
-TEST(BioclimaticChart, LeavesTheCanvasAsItFoundIt)
-{
-    const DrawnChart d(0);
-    EXPECT_EQ(d.chart.DrawWidth(), 1);
-    EXPECT_EQ(d.chart.Style(), DrawStyle::Solid);
-    EXPECT_EQ(d.chart.ForeColour(), kBlack);
-    EXPECT_EQ(d.map.Clears, 1);
-    EXPECT_TRUE(d.map.Ops.empty());  // the zone-map layer paints the map
-    int heavy = 0;                   // the frame alone is two pixels wide: a dot, 463 columns, 2 edges
-    for (const RecordedOp& op : d.chart.Ops) heavy += op.Width == 2;
+    // The canvas is left as it was found: the font size before the chart, not a fixed one.
+    EXPECT_EQ(chart.FontSize(), 9);
+    EXPECT_EQ(chart.DrawWidth(), 1);
+    EXPECT_EQ(chart.Style(), DrawStyle::Solid);
+    EXPECT_EQ(chart.ForeColour(), kBlack);
+    EXPECT_EQ(map.Clears, 1);
+    EXPECT_TRUE(map.Ops.empty());  // the zone-map layer paints the map
+    int heavy = 0;                 // the frame alone is two pixels wide: a dot, 463 columns, 2 edges
+    for (const RecordedOp& op : chart.Ops) heavy += op.Width == 2;
     EXPECT_EQ(heavy, 1 + 463 + 2);
 }
 
-TEST(ZoneVertices, UnassignedEntriesStayZero)
-{
-    for (float elevation : {0.0f, 1160.0f, kHighSiteM}) {
-        SCOPED_TRACE(elevation);
-        const ZoneVertices v = ComputeZoneVertices(ReferenceScale(), Psychrometrics(StationPressure(elevation)));
-        for (int i : {0, 12, 21, 22}) EXPECT_EQ(v[i], ZoneVertex{});
-        EXPECT_EQ(v[3].X, 0);
-        EXPECT_EQ(v[4].X, 0);
-        for (int i : {1, 2, 5, 7, 9, 11, 13, 14, 15, 17, 18, 19, 20}) EXPECT_GT(v[i].X * v[i].Y, 0) << "V" << i;
-    }
-}
-
-TEST(ZoneVertices, SeaLevel)
+TEST(ZoneVertices, SeaLevelAndUnassignedEntries)
 {
     const ChartScale s = ReferenceScale();
     const ZoneVertices v = ComputeZoneVertices(s, Psychrometrics());
@@ -132,6 +100,15 @@ TEST(ZoneVertices, SeaLevel)
     EXPECT_LT(v[19].X, s.X1);
     EXPECT_EQ(v[20].X, s.X1);
     EXPECT_GT(v[20].Y, v[19].Y);
+
+    for (float elevation : {0.0f, 1160.0f, kHighSiteM}) {
+        SCOPED_TRACE(elevation);
+        const ZoneVertices u = ComputeZoneVertices(s, Psychrometrics(StationPressure(elevation)));
+        for (int i : {0, 12, 21, 22}) EXPECT_EQ(u[i], ZoneVertex{}) << "V" << i;
+        EXPECT_EQ(u[3].X, 0);
+        EXPECT_EQ(u[4].X, 0);
+        for (int i : {1, 2, 5, 7, 9, 11, 13, 14, 15, 17, 18, 19, 20}) EXPECT_GT(u[i].X * u[i].Y, 0) << "V" << i;
+    }
 }
 
 // At about 60 kPa the saturation humidity ratio is high: the caps take effect.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace qav {
 namespace {
 
@@ -23,9 +22,8 @@ TEST(ChartScale, ReferenceCanvas)
 // or above 511 would break TOf or wrap X1 = 64 degree widths in 16 bits.
 TEST(ChartScale, RoundsHalvesToEvenAndStaysInSixteenBits)
 {
-    EXPECT_EQ(MakeChartScale(180, 1000, 15, 15).DegreeWidth, 2);
-    EXPECT_EQ(MakeChartScale(252, 1000, 15, 15).DegreeWidth, 4);
-    EXPECT_EQ(MakeChartScale(36, 1000, 15, 15).DegreeWidth, 1);
+    for (auto [width, degree] : {std::pair{180.0, 2}, {252.0, 4}, {36.0, 1}})
+        EXPECT_EQ(MakeChartScale(width, 1000, 15, 15).DegreeWidth, degree) << width;
     const ChartScale huge = MakeChartScale(1e7, 1e7, 15, 15);
     EXPECT_EQ(huge.DegreeWidth, 511);
     EXPECT_EQ(huge.X1, 64 * 511);

@@ -8,6 +8,7 @@
 namespace qav {
 namespace {
 
+// Hands out handles 101, 102, ... (or 0 when told to fail) and records what it was asked.
 class FakeFactory final : public FontFactory {
 public:
     FontHandle Create(const LogFontRecord& record) override
@@ -36,19 +37,30 @@ FontDescription Dialog(double sizePt = 8, int charSet = 0)
     return f;
 }
 
-TEST(CLogFont, SettingTheSameRotationKeepsTheHandle)
+// Each change of font or rotation replaces the handle and releases the old one; the same rotation
+// again builds nothing; dropping the font, or the object, releases the last handle.
+TEST(CLogFont, HandleLifecycle)
 {
     FakeFactory factory;
-    CLogFont font(factory);
-    font.SetLogFont(Dialog());
-    const FontHandle unrotated = font.Handle();
-    font.SetRotation(90);
-    const FontHandle rotated = font.Handle();
-    EXPECT_EQ(factory.Deleted, std::vector<FontHandle>{unrotated});
-    font.SetRotation(90);
-    EXPECT_EQ(font.Handle(), rotated);
-    EXPECT_EQ(factory.Records.size(), 2u);
-    EXPECT_EQ(factory.Deleted.size(), 1u);
+    {
+        CLogFont font(factory);
+        font.SetRotation(90);  // no LogFont yet: nothing is built
+        EXPECT_TRUE(factory.Records.empty());
+        font.SetLogFont(Dialog());
+        font.SetRotation(0);
+        font.SetRotation(0);
+        EXPECT_EQ(font.Handle(), 102u);
+        EXPECT_EQ(factory.Records.size(), 2u);
+        EXPECT_EQ(factory.Deleted, std::vector<FontHandle>{101});
+        font.SetLogFont(std::nullopt);
+        EXPECT_EQ(font.Handle(), 0u);
+        font.SetLogFont(Dialog());
+    }
+    EXPECT_EQ(factory.Deleted, (std::vector<FontHandle>{101, 102, 103}));
+    factory.FailCreate = true;
+    CLogFont failing(factory);
+    failing.SetLogFont(Dialog());
+    EXPECT_EQ(failing.Handle(), 0u);
 }
 
 // A turned font must be an outline font, and the OEM set has none: it becomes ANSI. Whole turns
@@ -71,7 +83,7 @@ TEST(CLogFont, PrecisionAndCharSetFollowTheRotation)
     }
 }
 
-TEST(CLogFont, FillsTheFontRecord)
+TEST(CLogFont, FillsTheRecordFromItsOwnCopy)
 {
     FakeFactory factory;
     CLogFont font(factory);
@@ -88,42 +100,12 @@ TEST(CLogFont, FillsTheFontRecord)
     EXPECT_EQ(r.lfStrikeOut, 1);
     EXPECT_EQ(r.lfQuality, 2);
     EXPECT_EQ(std::string(r.lfFaceName), std::string(31, 'x'));
+    // Changing the caller's description afterwards does not reach the font.
+    f.SizePt = 14;
+    EXPECT_EQ(font.LogFont()->SizePt, 12);
     factory.Dpi = 120;  // 8 pt is 13.33 pixels
     font.SetLogFont(Dialog());
     EXPECT_EQ(factory.Records.back().lfHeight, -13);
-}
-
-TEST(CLogFont, KeepsItsOwnCopyOfTheDescription)
-{
-    FakeFactory factory;
-    CLogFont font(factory);
-    FontDescription canvasFont = Dialog();
-    font.SetLogFont(canvasFont);
-    canvasFont.SizePt = 14;
-    canvasFont.FaceName = "Courier";
-    EXPECT_EQ(font.LogFont()->SizePt, 8);
-    EXPECT_EQ(font.LogFont()->FaceName, "MS Sans Serif");
-}
-
-TEST(CLogFont, NoFontMeansNoHandle)
-{
-    FakeFactory factory;
-    {
-        CLogFont font(factory);
-        font.SetRotation(90);  // no LogFont yet: nothing is built
-        EXPECT_TRUE(factory.Records.empty());
-        font.SetLogFont(Dialog());
-        const FontHandle h = font.Handle();
-        font.SetLogFont(std::nullopt);
-        EXPECT_EQ(font.Handle(), 0u);
-        EXPECT_EQ(factory.Deleted, std::vector<FontHandle>{h});
-        font.SetLogFont(Dialog());
-    }
-    EXPECT_EQ(factory.Deleted.size(), 2u);  // the destructor released the last handle
-    factory.FailCreate = true;
-    CLogFont failing(factory);
-    failing.SetLogFont(Dialog());
-    EXPECT_EQ(failing.Handle(), 0u);
 }
 
 }  // namespace

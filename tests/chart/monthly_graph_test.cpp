@@ -54,7 +54,7 @@ TEST(MonthlyGraph, TemperatureLabelsThinOutOnAShortCanvas)
     }
 }
 
-TEST(MonthlyGraph, HumidityLabelsMonthNamesAndBoundaries)
+TEST(MonthlyGraph, HumidityLabelsMonthsBarsAndHumidityLine)
 {
     RecordingCanvas c(kWidth, kHeight);
     DrawMonthlyGraph(c, testing::Brasilia(), 15, 15);
@@ -71,10 +71,18 @@ TEST(MonthlyGraph, HumidityLabelsMonthNamesAndBoundaries)
     int boundaries = 0;  // both frame edges included
     for (const RecordedOp& op : c.Ops) boundaries += op.What == RecordedOp::Pixel && op.Y1 == yTop;
     EXPECT_EQ(boundaries, 13);
-    // The humidity line ends on the right edge at December's level.
+    // July's bar (red outline) spans 25.1 down to 12.9 C on the 40 to -12 C scale.
+    std::vector<const RecordedOp*> bars;
     const RecordedOp* last = nullptr;
-    for (const RecordedOp& op : c.Ops)
+    for (const RecordedOp& op : c.Ops) {
+        if (op.What == RecordedOp::Box && op.Colour == MakeRgb(255, 0, 0)) bars.push_back(&op);
         if (op.What == RecordedOp::Line && op.Colour == MakeRgb(0, 0, 128)) last = &op;
+    }
+    ASSERT_EQ(bars.size(), 12u);
+    EXPECT_NEAR(bars[6]->Y1, yTop + (40 - 25.1) * (yBottom - yTop) / 52, 1e-3);
+    EXPECT_NEAR(bars[6]->Y2, yTop + (40 - 12.9) * (yBottom - yTop) / 52, 1e-3);
+    EXPECT_NEAR((bars[6]->X1 + bars[6]->X2) / 2, kLeft + 6.5 * (kRight - kLeft) / 12, 1e-6);
+    // The humidity line ends on the right edge at December's level.
     ASSERT_NE(last, nullptr);
     EXPECT_DOUBLE_EQ(last->X2, kRight);
     EXPECT_DOUBLE_EQ(last->Y2, yBottom - 79 * (yBottom - yTop) / 100);

@@ -16,7 +16,6 @@ struct RecordedText {
     Rgb Colour = 0;
     double FontSize = 0;
     bool Bold = false;
-    FontHandle Font = 0;
 };
 
 struct RecordedOp {
@@ -25,7 +24,6 @@ struct RecordedOp {
     Rgb Colour = 0;
     bool Filled = false;
     int Width = 1;
-    DrawStyle Style = DrawStyle::Solid;
 };
 
 class RecordingCanvas final : public ChartCanvas {
@@ -34,47 +32,36 @@ public:
 
     std::vector<RecordedText> Texts;
     std::vector<RecordedOp> Ops;
-    std::vector<FontHandle> Selected;  // every SelectFont argument in order
     int Clears = 0;
-
-    std::vector<std::string> TextStrings() const
-    {
-        std::vector<std::string> out;
-        for (const RecordedText& t : Texts) out.push_back(t.Text);
-        return out;
-    }
+    int DrawWidth() const { return drawWidth_; }
+    DrawStyle Style() const { return style_; }
     const RecordedText* FindText(std::string_view text) const
     {
         for (const RecordedText& t : Texts)
             if (t.Text == text) return &t;
         return nullptr;
     }
-    int DrawWidth() const { return drawWidth_; }
-    DrawStyle Style() const { return style_; }
 
     void Clear() override { ++Clears, Texts.clear(), Ops.clear(), x_ = y_ = 0; }
     void MoveTo(double x, double y) override { x_ = x, y_ = y; }
     void DrawLine(double x1, double y1, double x2, double y2) override { DrawLine(x1, y1, x2, y2, fore_); }
     void DrawLine(double x1, double y1, double x2, double y2, Rgb colour) override
     {
-        Ops.push_back({RecordedOp::Line, x1, y1, x2, y2, colour, false, drawWidth_, style_});
+        Ops.push_back({RecordedOp::Line, x1, y1, x2, y2, colour, false, drawWidth_});
         x_ = x2, y_ = y2;
     }
     void LineTo(double x, double y, Rgb colour) override { DrawLine(x_, y_, x, y, colour); }
     void DrawBox(double x1, double y1, double x2, double y2, Rgb colour, bool filled) override
     {
-        Ops.push_back({RecordedOp::Box, x1, y1, x2, y2, colour, filled, drawWidth_, style_});
+        Ops.push_back({RecordedOp::Box, x1, y1, x2, y2, colour, filled, drawWidth_});
     }
     void SetPixel(double x, double y, Rgb colour) override
     {
-        Ops.push_back({RecordedOp::Pixel, x, y, x, y, colour, false, drawWidth_, style_});
+        Ops.push_back({RecordedOp::Pixel, x, y, x, y, colour, false, drawWidth_});
         x_ = x, y_ = y;
     }
     Rgb GetPixel(double, double) const override { return kWhite; }
-    void PrintText(std::string_view utf8) override
-    {
-        Texts.push_back({std::string(utf8), x_, y_, fore_, size_, bold_, font_});
-    }
+    void PrintText(std::string_view utf8) override { Texts.push_back({std::string(utf8), x_, y_, fore_, size_, bold_}); }
     double TextWidth(std::string_view utf8) const override { return 100.0 * utf8.size() * size_ / 8; }
     double TextHeight(std::string_view) const override { return 195; }
     void SetDrawWidth(int pixels) override { drawWidth_ = pixels; }
@@ -87,19 +74,13 @@ public:
     Rgb BackColour() const override { return kWhite; }
     double CanvasWidth() const override { return width_; }
     double CanvasHeight() const override { return height_; }
-    FontHandle SelectFont(FontHandle font) override
-    {
-        Selected.push_back(font);
-        return std::exchange(font_, font);
-    }
+    FontHandle SelectFont(FontHandle font) override { return std::exchange(font_, font); }
 
 private:
-    double width_, height_;
-    double x_ = 0, y_ = 0;
+    double width_, height_, x_ = 0, y_ = 0, size_ = 8;
     int drawWidth_ = 1;
     DrawStyle style_ = DrawStyle::Solid;
     Rgb fore_ = kBlack;
-    double size_ = 8;
     bool bold_ = false;
     FontHandle font_ = 0;
 };
