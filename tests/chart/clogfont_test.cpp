@@ -28,14 +28,7 @@ private:
     FontHandle last_ = 100;
 };
 
-FontDescription Dialog(double sizePt = 8, int charSet = 0)
-{
-    FontDescription f;
-    f.FaceName = "MS Sans Serif";
-    f.SizePt = sizePt;
-    f.CharSet = charSet;
-    return f;
-}
+const FontDescription kDialog{.FaceName = "MS Sans Serif", .SizePt = 8};
 
 // Each change of font or rotation replaces the handle and releases the old one; the same rotation
 // again builds nothing; dropping the font, or the object, releases the last handle.
@@ -46,7 +39,7 @@ TEST(CLogFont, HandleLifecycle)
         CLogFont font(factory);
         font.SetRotation(90);  // no LogFont yet: nothing is built
         EXPECT_TRUE(factory.Records.empty());
-        font.SetLogFont(Dialog());
+        font.SetLogFont(kDialog);
         font.SetRotation(0);
         font.SetRotation(0);
         EXPECT_EQ(font.Handle(), 102u);
@@ -54,12 +47,12 @@ TEST(CLogFont, HandleLifecycle)
         EXPECT_EQ(factory.Deleted, std::vector<FontHandle>{101});
         font.SetLogFont(std::nullopt);
         EXPECT_EQ(font.Handle(), 0u);
-        font.SetLogFont(Dialog());
+        font.SetLogFont(kDialog);
     }
     EXPECT_EQ(factory.Deleted, (std::vector<FontHandle>{101, 102, 103}));
     factory.FailCreate = true;
     CLogFont failing(factory);
-    failing.SetLogFont(Dialog());
+    failing.SetLogFont(kDialog);
     EXPECT_EQ(failing.Handle(), 0u);
 }
 
@@ -74,7 +67,7 @@ TEST(CLogFont, PrecisionAndCharSetFollowTheRotation)
         FakeFactory factory;
         CLogFont font(factory);
         font.SetRotation(r.rotation);
-        font.SetLogFont(Dialog(8, 255));
+        font.SetLogFont(FontDescription{.FaceName = "MS Sans Serif", .CharSet = 255});
         const LogFontRecord& rec = factory.Records.back();
         EXPECT_EQ(rec.lfCharSet, r.charSet);
         EXPECT_EQ(rec.lfOutPrecision, r.outPrecision);
@@ -87,10 +80,7 @@ TEST(CLogFont, FillsTheRecordFromItsOwnCopy)
 {
     FakeFactory factory;
     CLogFont font(factory);
-    FontDescription f = Dialog(12);
-    f.Weight = 700;
-    f.Italic = f.StrikeOut = true;
-    f.FaceName = std::string(40, 'x');
+    FontDescription f{.FaceName = std::string(40, 'x'), .SizePt = 12, .Italic = true, .StrikeOut = true, .Weight = 700};
     font.SetLogFont(f);
     const LogFontRecord& r = factory.Records.back();
     EXPECT_EQ(r.lfHeight, -16);  // 12 pt at 96 dpi
@@ -104,7 +94,7 @@ TEST(CLogFont, FillsTheRecordFromItsOwnCopy)
     f.SizePt = 14;
     EXPECT_EQ(font.LogFont()->SizePt, 12);
     factory.Dpi = 120;  // 8 pt is 13.33 pixels
-    font.SetLogFont(Dialog());
+    font.SetLogFont(kDialog);
     EXPECT_EQ(factory.Records.back().lfHeight, -13);
 }
 

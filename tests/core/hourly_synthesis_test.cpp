@@ -58,6 +58,19 @@ TEST(SynthesizeHours, BrasiliaReferenceHours)
     }
 }
 
+// Polar night (80 N in December): sunrise is taken as noon, so hour 12 holds the day's minimum
+// and hours 1..11 belong to the night before, cooling towards it.
+TEST(SynthesizeHours, PolarNightShiftsTheMorningHours)
+{
+    LocationRecord arctic;
+    arctic.Latitude = 80;
+    arctic.Month[12] = {-20, -10, 80};
+    const HourlyTable t = SynthesizeHours(arctic);
+    EXPECT_EQ(t.DBT[12][12], -20);
+    for (int h = 2; h <= 12; ++h) EXPECT_LT(t.DBT[12][h], t.DBT[12][h - 1]) << h;
+    for (int h = 13; h <= 24; ++h) EXPECT_GT(t.DBT[12][h], -20) << h;
+}
+
 TEST(SynthesizeHours, SupersaturatedMonthIsHeldAtNinetyNinePercent)
 {
     LocationRecord r;
