@@ -29,12 +29,7 @@ TEST(ClassifyHour, PositionColourAndPreviousStrategy)
     const ChartScale s = ReferenceScale();
     RasterCanvas map(8076, 6259, 15, 15);
     map.DrawBox(0, 0, 3000, 6259, ZoneColour[6], true);
-    struct Row {
-        const char* what;
-        float x, y;
-        int previous;
-        int counted;  // strategy counted, 0 for none
-    };
+    struct Row { const char* what; float x, y; int previous, counted; };  // counted: the strategy, or 0
     for (const Row& r : {
              Row{"left of X0, on a coloured pixel", s.X0 - 1.0f, 3000, 0, 1},
              Row{"left of the canvas", -500, 3000, 6, 1},
@@ -84,11 +79,7 @@ TEST(ComputeYearShares, WorkedExampleAndHalvesToEven)
 
 TEST(ComputeYearShares, TopThreeTies)
 {
-    struct Row {
-        const char* what;
-        std::initializer_list<std::pair<int, int>> hours;
-        std::array<int, 4> top;
-    };
+    struct Row { const char* what; std::initializer_list<std::pair<int, int>> hours; std::array<int, 4> top; };
     for (const Row& r : {
              Row{"equal largest: the lower number first, the higher second", {{4, 10}, {6, 10}, {1, 5}}, {0, 4, 6, 1}},
              Row{"equal second: the higher number", {{5, 20}, {1, 5}, {4, 5}, {6, 5}}, {0, 5, 6, 4}},
