@@ -389,6 +389,7 @@ void MainWindow::chooseWeatherFiles() noexcept
             QStringLiteral("EnergyPlus weather files (*.epw *.EPW);;All files (*)"));
         if (paths.isEmpty()) return;
         weatherFolder_ = QFileInfo(paths.first()).absolutePath();
+        picture10_->cancel();  // the weather files take the chooser's place
         openWeatherFiles(paths);
     } catch (const std::exception& e) {
         reportUnexpected(e.what());

@@ -197,21 +197,6 @@ private slots:
         QVERIFY(boxes[0].Text.contains(QStringLiteral("only the first 50 were opened")));
     }
 
-    void viewChoiceOutlivesLocationsWithoutRecordedHours()
-    {
-        QTemporaryDir dir;
-        const QString year = WriteWeatherYear(dir.path(), QStringLiteral("year.epw"), QStringLiteral("Year"));
-        MainWindow w(kReferenceScreen);
-        w.openWeatherFiles({year});
-        Trigger(w, "ViewRecorded");
-        Trigger(w, "DataBras");
-        QVERIFY(Action(w, "ViewTypical")->isChecked());  // what the chart shows now
-        ExpectPanelShares(w, w.state().Tally);
-        w.openWeatherFiles({year});
-        QVERIFY(Action(w, "ViewRecorded")->isChecked());  // the recorded hours, as chosen before
-        ExpectPanelShares(w, w.state().RecordedTally);
-    }
-
     void droppedWeatherFilesOpen()
     {
         QTemporaryDir dir;
