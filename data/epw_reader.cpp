@@ -1,6 +1,7 @@
 #include "data/epw_reader.h"
 
 #include "data/file_bytes.h"
+#include "data/text_encoding.h"
 
 #include <array>
 #include <charconv>
@@ -137,79 +138,13 @@ std::optional<double> ParseNumber(std::string_view text)
     return value;
 }
 
-// Appends one code point as UTF-8.
-void AppendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Well-formed UTF-8 (RFC 3629): no overlong forms, no surrogates, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view s)
-{
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        int extra;
-        char32_t cp;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1, cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2, cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3, cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (s.size() - i <= static_cast<std::size_t>(extra)) return false;
-        for (int k = 1; k <= extra; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        if ((extra == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
-            (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
-            return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
-// Windows-1252 code points of the bytes 0x80..0x9F; the five unassigned bytes become U+FFFD.
-constexpr std::array<char16_t, 32> kCp1252High{
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
-// A name from the LOCATION line as UTF-8. Files written on Windows often carry their names in
-// Windows-1252; a byte sequence that is not valid UTF-8 is taken to be that. Control characters
-// become blanks so that a list entry stays on one line.
+// A name from the LOCATION line as UTF-8 (Windows-1252 when it is not valid UTF-8). Control
+// characters become blanks so that a list entry stays on one line.
 std::string DecodeName(std::string_view raw)
 {
-    std::string out;
-    const bool utf8 = IsValidUtf8(raw);
-    for (const char ch : raw) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7F)
-            out += ' ';
-        else if (c < 0x80 || utf8)
-            out += ch;
-        else if (c < 0xA0)
-            AppendUtf8(out, kCp1252High[c - 0x80]);
-        else
-            AppendUtf8(out, c);  // 0xA0..0xFF are U+00A0..U+00FF, as in ISO 8859-1
-    }
+    std::string out = DecodeToUtf8(raw);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
     return std::string(Trim(out));
 }
 
