@@ -34,8 +34,10 @@
 #include "data/md_reader.h"
 #include "ui/canvas_view.h"
 #include "ui/clipboard.h"
+#include "ui/export_actions.h"
 #include "ui/file_chooser_panel.h"
 #include "ui/help_texts.h"
+#include "ui/month_strategy_view.h"
 #include "ui/results_panel.h"
 
 namespace qav {
@@ -177,6 +179,12 @@ void MainWindow::createMenus()
     command(data, "DataMun", QStringLiteral("&World"), &MainWindow::showWorld);
     command(file, "AbTurk", QStringLiteral("About &this data"), &MainWindow::showClimaticDataAbout);
     file->addSeparator();
+    exports_ = new ExportActions(this, state_, devicePixelRatio_,
+                                 [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
+                                     showMessage(icon, title, text);
+                                 });
+    exports_->addTo(file);
+    file->addSeparator();
     command(file, "MExit", QStringLiteral("E&xit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
 
     QMenu* copy = menuBar()->addMenu(QStringLiteral("&Copy"));
@@ -196,6 +204,9 @@ void MainWindow::createMenus()
         hours->addAction(a);
     }
     viewTypical_->setChecked(true);
+    view->addSeparator();
+    monthStrategy_ = new MonthStrategyView;
+    AddMonthStrategyDock(this, monthStrategy_, view, contentSize().width());
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MHelp"));
@@ -311,6 +322,7 @@ void MainWindow::refreshPanels()
     } else {
         results_->hideShareComparison();
     }
+    monthStrategy_->showTally(state_.ShownTally(), &state_.ShownTally() == &state_.RecordedTally);
     refreshViewSwitch();
 }
 

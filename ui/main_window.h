@@ -23,7 +23,9 @@ namespace qav {
 
 class CanvasView;
 class CLogFont;
+class ExportActions;
 class FileChooserPanel;
+class MonthStrategyView;
 class QImageCanvas;
 class RasterCanvas;
 class ResultsPanel;
@@ -120,6 +122,8 @@ private:
     QLabel* label2_ = nullptr;
     QListWidget* list1_ = nullptr;
     FileChooserPanel* picture10_ = nullptr;
+    ExportActions* exports_ = nullptr;            // File menu: save pictures, export tables
+    MonthStrategyView* monthStrategy_ = nullptr;  // in a dock, shown from the View menu
     QAction* viewTypical_ = nullptr;
     QAction* viewRecorded_ = nullptr;
     QString weatherFolder_;  // where the weather-file dialog opens

@@ -1,0 +1,308 @@
+#include "ui/export_actions.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QKeySequence>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QWidget>
+#include <cmath>
+#include <exception>
+
+#include "chart/clogfont.h"
+#include "chart/qt/qimage_canvas.h"
+#include "core/exports.h"
+#include "core/rendering.h"
+#include "ui/main_window.h"
+
+namespace qav {
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+const CanvasRect& RectOf(PictureKind kind, const AnalysisState& state)
+{
+    return kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
+}
+
+QString PictureTitle(PictureKind kind, const AnalysisState& state)
+{
+    const LocationRecord& l = state.Current();
+    return QStringLiteral("%1 of %2 (%3)")
+        .arg(kind == PictureKind::Chart ? QStringLiteral("Bioclimatic chart") : QStringLiteral("Monthly climate graph"),
+             FromUtf8(l.LocationName), FromUtf8(l.Country));
+}
+
+// Draws the picture on a canvas of its size. The chart's rotated title needs a font made by the
+// canvas it is printed on.
+void Draw(PictureKind kind, QPainterCanvas& canvas, const AnalysisState& state, char decimalSeparator)
+{
+    if (kind == PictureKind::Graph) {
+        RenderGraph(canvas, state);
+        return;
+    }
+    CLogFont rotated(canvas.FontFactory());
+    rotated.SetLogFont(canvas.Font());
+    RenderChart(canvas, state, &rotated, decimalSeparator);
+}
+
+// A name for the file that every file system accepts.
+QString FileNameOf(const std::string& locationName, const QString& what)
+{
+    QString name = FromUtf8(locationName).trimmed();
+    for (QChar& c : name)
+        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = u'_';
+    if (name.isEmpty() || name.startsWith(u'.')) name.prepend(QStringLiteral("QAV"));
+    return name + QStringLiteral(" - ") + what;
+}
+
+// The generator names a font as this system resolved it, with its foundry ("Nimbus Sans [urw]"):
+// other programs know the family only by its name, and a bracket is not valid in a font name.
+QByteArray WithoutFoundries(const QByteArray& svg)
+{
+    static const QRegularExpression foundry(QStringLiteral("(font-family=\"[^\"\\[]*?)\\s*\\[[^\"\\]]*\\]\""));
+    QString text = QString::fromUtf8(svg);
+    text.replace(foundry, QStringLiteral("\\1\""));
+    return text.toUtf8();
+}
+
+bool HasSuffix(const QString& path, const QString& suffix)
+{
+    return QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+PictureTarget ResolvePictureTarget(const SaveChoice& choice)
+{
+    const bool double2x = choice.Filter == QLatin1String(kPng2xFilter);
+    if (HasSuffix(choice.Path, QStringLiteral("svg"))) return {choice.Path, PictureFormat::Svg};
+    if (HasSuffix(choice.Path, QStringLiteral("png")))
+        return {choice.Path, double2x ? PictureFormat::Png2x : PictureFormat::Png};
+    if (choice.Filter == QLatin1String(kSvgFilter)) return {choice.Path + QStringLiteral(".svg"), PictureFormat::Svg};
+    return {choice.Path + QStringLiteral(".png"), double2x ? PictureFormat::Png2x : PictureFormat::Png};
+}
+
+QImage RenderPicture(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator)
+{
+    const CanvasRect& r = RectOf(kind, state);
+    QImage image;
+    {
+        QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
+        Draw(kind, canvas, state, decimalSeparator);
+        image = canvas.Image();
+    }
+    // A denser picture keeps its printed size: the resolution grows with the pixels.
+    image.setDotsPerMeterX(int(std::lround(image.dotsPerMeterX() * image.devicePixelRatio())));
+    image.setDotsPerMeterY(int(std::lround(image.dotsPerMeterY() * image.devicePixelRatio())));
+    image.setText(QStringLiteral("Title"), PictureTitle(kind, state));
+    for (const auto& [key, value] : PictureProvenance(state)) image.setText(FromUtf8(key), FromUtf8(value));
+    return image;
+}
+
+QByteArray RenderSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator)
+{
+    const CanvasRect& r = RectOf(kind, state);
+    const int pw = state.Layout.PixelWidth, ph = state.Layout.PixelHeight;
+    const QSize pixels = QPainterCanvas::DeviceSize(r.Width, r.Height, pw, ph);
+    QStringList description;
+    for (const auto& [key, value] : PictureProvenance(state)) description << FromUtf8(key + ": " + value);
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    // One user unit per screen pixel, and the screen's resolution, so the text has the size and
+    // the place it has in the window.
+    svg.setSize(pixels);
+    svg.setViewBox(QRect(QPoint(0, 0), pixels));
+    svg.setResolution(int(std::lround(kTwipsPerInch / ph)));
+    // The generator writes both texts into the document as they are: markup in a name must be
+    // escaped here, or the file is not well-formed XML.
+    svg.setTitle(PictureTitle(kind, state).toHtmlEscaped());
+    svg.setDescription(description.join(u'\n').toHtmlEscaped());
+    {
+        QPainterCanvas canvas(svg, r.Width, r.Height, pw, ph);
+        Draw(kind, canvas, state, decimalSeparator);
+        canvas.EndPainting();
+    }
+    return WithoutFoundries(buffer.data());
+}
+
+QByteArray PngBytes(const QImage& image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) return {};
+    return buffer.data();
+}
+
+QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    auto reason = [&file] {
+        const QString text = file.errorString();
+        return text.isEmpty() ? QStringLiteral("Unknown error") : text;
+    };
+    if (!file.open(QIODevice::WriteOnly)) return reason();
+    if (file.write(bytes) != bytes.size()) {
+        const QString text = reason();
+        file.cancelWriting();
+        return text;
+    }
+    // Until here only the temporary file exists; it is removed when the commit fails.
+    if (!file.commit()) return reason();
+    return {};
+}
+
+ExportActions::ExportActions(QWidget* window, const AnalysisState& state, double screenPixelRatio,
+                             MessageFunction message)
+    : QObject(window),
+      window_(window),
+      state_(state),
+      screenPixelRatio_(std::isfinite(screenPixelRatio) && screenPixelRatio >= 1 ? screenPixelRatio : 1),
+      message_(std::move(message)),
+      lastPictureFilter_(QLatin1String(kPngFilter))
+{
+    setObjectName(QStringLiteral("ExportActions"));
+    lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (lastFolder_.isEmpty() || !QFileInfo(lastFolder_).isDir()) lastFolder_ = QDir::homePath();
+}
+
+void ExportActions::addTo(QMenu* menu)
+{
+    auto command = [&](const char* name, const QString& caption, void (ExportActions::*slot)() noexcept) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    command("MSaveChart", QStringLiteral("Save &chart as…"), &ExportActions::saveChart)->setShortcut(QKeySequence::Save);
+    command("MSaveGraph", QStringLiteral("Save &graph as…"), &ExportActions::saveGraph);
+    command("MExportResults", QStringLiteral("Export &results…"), &ExportActions::exportResults)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    command("MExportHours", QStringLiteral("Export &hourly table…"), &ExportActions::exportHourlyTable);
+}
+
+void ExportActions::setFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
+
+std::optional<SaveChoice> ExportActions::choose(const QString& caption, const QString& fileName,
+                                                const QStringList& filters, const QString& selectedFilter)
+{
+    const QString suggested = QDir(lastFolder_).filePath(fileName);
+    std::optional<SaveChoice> choice;
+    if (chooser_) {
+        choice = chooser_(caption, suggested, filters, selectedFilter);
+    } else {
+        QString filter = selectedFilter;
+        const QString path = QFileDialog::getSaveFileName(window_, caption, suggested, filters.join(QStringLiteral(";;")),
+                                                          &filter);
+        if (!path.isEmpty()) choice = SaveChoice{path, filter};
+    }
+    if (!choice || choice->Path.isEmpty()) return std::nullopt;
+    lastFolder_ = QFileInfo(choice->Path).absolutePath();
+    return choice;
+}
+
+bool ExportActions::write(const QString& path, const QByteArray& bytes)
+{
+    const QString failure = bytes.isEmpty() ? QStringLiteral("The picture could not be encoded.")
+                                            : WriteFileAtomically(path, bytes);
+    if (failure.isEmpty()) return true;
+    message_(QMessageBox::Warning, QStringLiteral("QAV 1.3"),
+             QStringLiteral("The file could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), failure));
+    return false;
+}
+
+void ExportActions::savePicture(PictureKind kind)
+{
+    const bool chart = kind == PictureKind::Chart;
+    const QStringList filters{QLatin1String(kPngFilter), QLatin1String(kPng2xFilter), QLatin1String(kSvgFilter)};
+    const std::optional<SaveChoice> choice =
+        choose(chart ? QStringLiteral("Save chart as") : QStringLiteral("Save graph as"),
+               FileNameOf(state_.Current().LocationName, chart ? QStringLiteral("chart") : QStringLiteral("graph")) +
+                   (lastPictureFilter_ == QLatin1String(kSvgFilter) ? QStringLiteral(".svg") : QStringLiteral(".png")),
+               filters, lastPictureFilter_);
+    if (!choice) return;
+    if (filters.contains(choice->Filter)) lastPictureFilter_ = choice->Filter;
+    const PictureTarget target = ResolvePictureTarget(*choice);
+    const QChar point = MainWindow::localeDecimalPoint();
+    const char separator = point.unicode() < 0x80 ? char(point.unicode()) : '.';
+    QByteArray bytes;
+    switch (target.Format) {
+    case PictureFormat::Svg: bytes = RenderSvg(kind, state_, separator); break;
+    case PictureFormat::Png: bytes = PngBytes(RenderPicture(kind, state_, screenPixelRatio_, separator)); break;
+    case PictureFormat::Png2x: bytes = PngBytes(RenderPicture(kind, state_, 2, separator)); break;
+    }
+    write(target.Path, bytes);
+}
+
+void ExportActions::saveText(const QString& caption, const QString& what, const std::function<std::string()>& makeText)
+{
+    const std::optional<SaveChoice> choice = choose(
+        caption, FileNameOf(state_.Current().LocationName, what) + QStringLiteral(".csv"),
+        {QLatin1String(kCsvFilter)}, QLatin1String(kCsvFilter));
+    if (!choice) return;
+    QString path = choice->Path;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    write(path, QByteArray::fromStdString(makeText()));
+}
+
+void ExportActions::saveChart() noexcept
+{
+    try {
+        savePicture(PictureKind::Chart);
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void ExportActions::saveGraph() noexcept
+{
+    try {
+        savePicture(PictureKind::Graph);
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void ExportActions::exportResults() noexcept
+{
+    try {
+        saveText(QStringLiteral("Export results"), QStringLiteral("results"), [this] { return ResultsCsv(state_); });
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void ExportActions::exportHourlyTable() noexcept
+{
+    try {
+        saveText(QStringLiteral("Export hourly table"), QStringLiteral("hours"), [this] { return HourlyCsv(state_); });
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void ExportActions::reportUnexpected(const char* what) noexcept
+{
+    try {
+        qCritical("QAV: export failed: %s", what);
+        message_(QMessageBox::Critical, QStringLiteral("QAV 1.3"),
+                 QStringLiteral("The file could not be written:\n%1\n").arg(QString::fromLocal8Bit(what)));
+    } catch (...) {
+        // Nothing more can be reported; the event loop must not see the exception.
+    }
+}
+
+}  // namespace qav

@@ -1,0 +1,100 @@
+#pragma once
+// The File menu's saving commands: the chart and the graph as PNG or SVG pictures, the results
+// and the hourly table as CSV. Every file is written whole or not at all (a temporary file
+// renamed over the target), and a failure names the file and the reason.
+#include <QByteArray>
+#include <QImage>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "core/analysis_state.h"
+
+class QMenu;
+class QWidget;
+
+namespace qav {
+
+/// The choices of the picture dialogs' type list.
+inline constexpr const char* kPngFilter = "PNG image (*.png)";
+inline constexpr const char* kPng2xFilter = "PNG image, double resolution (*.png)";
+inline constexpr const char* kSvgFilter = "SVG drawing (*.svg)";
+inline constexpr const char* kCsvFilter = "CSV table (*.csv)";
+
+/// What a save dialog answers: the file and the type chosen in its list.
+struct SaveChoice {
+    QString Path;
+    QString Filter;
+};
+
+/// Asks where to save; nullopt when the user cancels. The default shows the standard file
+/// dialog; tests install one that answers at once.
+using SaveFileChooser = std::function<std::optional<SaveChoice>(
+    const QString& caption, const QString& suggestedPath, const QStringList& filters, const QString& selectedFilter)>;
+
+enum class PictureKind { Chart, Graph };
+enum class PictureFormat { Png, Png2x, Svg };
+
+struct PictureTarget {
+    QString Path;
+    PictureFormat Format = PictureFormat::Png;
+};
+
+/// The file and format of a dialog's answer: a .png or .svg name decides the format (the type
+/// list only chooses between the two PNG densities); any other name gets the suffix of the type
+/// chosen.
+PictureTarget ResolvePictureTarget(const SaveChoice& choice);
+
+/// The picture of the last analysis at a pixel ratio, with its provenance as PNG text.
+QImage RenderPicture(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator);
+/// The same drawing as an SVG document, text as text, provenance in its title and description.
+QByteArray RenderSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator);
+/// A PNG file's bytes; empty if the image cannot be encoded.
+QByteArray PngBytes(const QImage& image);
+
+/// Writes the bytes to a temporary file beside the target and renames it over the target.
+/// Returns the reason of a failure, or an empty text; after a failure no file is left behind.
+QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+class ExportActions final : public QObject {
+    Q_OBJECT
+public:
+    using MessageFunction = std::function<void(QMessageBox::Icon icon, const QString& title, const QString& text)>;
+
+    /// Reads the state at each command; the window runs the pipeline before, never during one.
+    ExportActions(QWidget* window, const AnalysisState& state, double screenPixelRatio, MessageFunction message);
+
+    /// Adds "Save chart as…", "Save graph as…", "Export results…" and "Export hourly table…".
+    void addTo(QMenu* menu);
+    void setFileChooser(SaveFileChooser chooser);
+    /// Where the next dialog opens: the folder of the last file chosen in this session.
+    const QString& lastFolder() const { return lastFolder_; }
+
+public slots:
+    void saveChart() noexcept;
+    void saveGraph() noexcept;
+    void exportResults() noexcept;
+    void exportHourlyTable() noexcept;
+
+private:
+    void savePicture(PictureKind kind);
+    void saveText(const QString& caption, const QString& what, const std::function<std::string()>& makeText);
+    std::optional<SaveChoice> choose(const QString& caption, const QString& fileName, const QStringList& filters,
+                                     const QString& selectedFilter);
+    /// Writes the file; on failure shows which file and why.
+    bool write(const QString& path, const QByteArray& bytes);
+    void reportUnexpected(const char* what) noexcept;
+
+    QWidget* window_;
+    const AnalysisState& state_;
+    double screenPixelRatio_;
+    MessageFunction message_;
+    SaveFileChooser chooser_;
+    QString lastFolder_;
+    QString lastPictureFilter_;
+};
+
+}  // namespace qav

@@ -1,0 +1,159 @@
+#include "ui/month_strategy_view.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "classify/strategy.h"
+
+namespace qav {
+namespace {
+
+constexpr int kYearColumn = kMonths;  // columns 0..11 are the months
+
+constexpr const char* kMonthAbbreviation[kMonths + 1] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr const char* kMonthName[kMonths + 1] = {"",     "January", "February", "March",     "April",   "May",     "June",
+                                                 "July", "August",  "September", "October", "November", "December"};
+
+// The shade of a cell: white for no hours up to a light blue for the largest count, so the
+// black figures stay readable on every cell.
+QColor Shade(int count, int largest)
+{
+    if (count <= 0 || largest <= 0) return QColor(Qt::white);
+    const double f = 0.15 + 0.85 * double(count) / largest;
+    const auto mix = [f](int light, int dark) { return int(light + (dark - light) * f); };
+    return QColor(mix(255, 150), mix(255, 190), mix(255, 235));
+}
+
+const QColor kZeroText(150, 150, 150);
+
+QString StrategyText(int s)
+{
+    return QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s)), QString::fromUtf8(StrategyName[s].data(),
+                                                                                   qsizetype(StrategyName[s].size())));
+}
+
+}  // namespace
+
+MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MonthStrategyView"));
+    caption_ = new QLabel(this);
+    caption_->setObjectName(QStringLiteral("MonthStrategyCaption"));
+    table_ = new QTableWidget(kStrategies, kMonths + 1, this);
+    table_->setObjectName(QStringLiteral("MonthStrategyTable"));
+    table_->setAccessibleName(QStringLiteral("Hours per month and strategy"));
+
+    QStringList months;
+    for (int m = 1; m <= kMonths; ++m) months << QString::fromLatin1(kMonthAbbreviation[m]);
+    months << QStringLiteral("Year");
+    table_->setHorizontalHeaderLabels(months);
+    for (int m = 1; m <= kMonths; ++m)
+        table_->horizontalHeaderItem(m - 1)->setToolTip(QString::fromLatin1(kMonthName[m]));
+    table_->horizontalHeaderItem(kYearColumn)->setToolTip(QStringLiteral("The whole year"));
+    for (int s = 1; s <= kStrategies; ++s) {
+        auto* header = new QTableWidgetItem(QString(QChar(StrategyLetter(s))));
+        header->setToolTip(StrategyText(s));
+        table_->setVerticalHeaderItem(s - 1, header);
+        for (int c = 0; c <= kYearColumn; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(s - 1, c, item);
+        }
+    }
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table_->setFocusPolicy(Qt::StrongFocus);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table; the arrow keys move inside
+    table_->setWordWrap(false);
+    table_->setCornerButtonEnabled(false);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The table asks for room for every cell; a smaller dock scrolls it.
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table_->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(caption_);
+    layout->addWidget(table_);
+    layout->addStretch(1);
+    showTally(StrategyTally{}, false);
+}
+
+void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded)
+{
+    caption_->setText(recorded ? QStringLiteral("Hours of the recorded year") : QStringLiteral("Hours of the typical days"));
+    int largestMonth = 0, largestYear = 0;
+    int year[kStrategies + 1] = {};
+    for (int s = 1; s <= kStrategies; ++s) {
+        for (int m = 1; m <= kMonths; ++m) {
+            largestMonth = std::max<int>(largestMonth, tally.MonthHours[s][m]);
+            year[s] += tally.MonthHours[s][m];
+        }
+        largestYear = std::max(largestYear, year[s]);
+    }
+    for (int s = 1; s <= kStrategies; ++s) {
+        for (int c = 0; c <= kYearColumn; ++c) {
+            const bool yearCell = c == kYearColumn;
+            const int hours = yearCell ? year[s] : tally.MonthHours[s][c + 1];
+            QTableWidgetItem* item = table_->item(s - 1, c);
+            item->setText(QString::number(hours));
+            item->setBackground(Shade(hours, yearCell ? largestYear : largestMonth));
+            item->setForeground(hours == 0 ? kZeroText : QColor(Qt::black));  // the counts stand out
+            const QString where = yearCell ? QStringLiteral("the year") : QString::fromLatin1(kMonthName[c + 1]);
+            const QString description =
+                QStringLiteral("%1, %2: %3 hour%4").arg(StrategyText(s), where).arg(hours).arg(hours == 1 ? "" : "s");
+            item->setToolTip(description);
+            item->setData(Qt::AccessibleTextRole, description);
+        }
+    }
+    table_->resizeColumnsToContents();
+    updateGeometry();
+}
+
+QDockWidget* AddMonthStrategyDock(QMainWindow* window, MonthStrategyView* view, QMenu* menu, int contentWidth)
+{
+    auto* dock = new QDockWidget(QStringLiteral("Hours per month and strategy"), window);
+    dock->setObjectName(QStringLiteral("MonthStrategyDock"));
+    dock->setWidget(view);
+    dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    window->addDockWidget(Qt::RightDockWidgetArea, dock);
+
+    QAction* toggle = menu->addAction(QStringLiteral("Hours per &month and strategy"));
+    toggle->setObjectName(QStringLiteral("ViewMonthStrategy"));
+    toggle->setCheckable(true);
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    QObject::connect(toggle, &QAction::triggered, dock, [dock, view](bool show) {
+        dock->setVisible(show);
+        if (show) {
+            dock->raise();
+            view->table()->setFocus(Qt::ShortcutFocusReason);
+        }
+    });
+    QObject::connect(dock, &QDockWidget::visibilityChanged, toggle, [dock, toggle](bool) {
+        toggle->setChecked(!dock->isHidden());
+    });
+
+    int room = 0;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        room = screen->availableGeometry().width() - contentWidth;
+    dock->setVisible(room >= view->sizeHint().width() + 24);  // the dock's frame and splitter
+    toggle->setChecked(!dock->isHidden());
+    return dock;
+}
+
+}  // namespace qav

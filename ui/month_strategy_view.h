@@ -1,0 +1,39 @@
+#pragma once
+// The hours of each month per strategy, as the classification counted them: ten strategy rows
+// A..J by twelve months and the year, each cell shaded by its count. Read-only; the arrow keys
+// walk the cells and each cell names its strategy, month and hours for screen readers.
+#include <QWidget>
+
+#include "classify/classification.h"
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QTableWidget;
+
+namespace qav {
+
+class MonthStrategyView final : public QWidget {
+    Q_OBJECT
+public:
+    explicit MonthStrategyView(QWidget* parent = nullptr);
+
+    /// Shows the tally's MonthHours; recorded says whether they count recorded hours or the
+    /// typical days (the caption says which).
+    void showTally(const StrategyTally& tally, bool recorded);
+
+    QTableWidget* table() const { return table_; }
+
+private:
+    QLabel* caption_ = nullptr;
+    QTableWidget* table_ = nullptr;
+};
+
+/// Puts the view in a dock at the window's right edge and adds its show/hide command to the
+/// menu. The dock starts shown only when the screen leaves room for it beside the content, so
+/// the fixed layout is never squeezed; showing it moves the keyboard focus into the table.
+QDockWidget* AddMonthStrategyDock(QMainWindow* window, MonthStrategyView* view, QMenu* menu, int contentWidth);
+
+}  // namespace qav
