@@ -174,9 +174,13 @@ void FileChooserPanel::open()
     QWidget* focus = QApplication::focusWidget();
     if (!isAncestorOf(focus)) focusBeforeOpen_ = focus;
     // The folder may have gone since the panel was last open: show its nearest remaining parent.
-    QDir folder(currentFolder_);
-    while (!folder.exists() && folder.cdUp()) {}
-    if (!setFolder(folder.absolutePath())) setFolder(QDir::rootPath());
+    QString folder = currentFolder_;
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder) break;
+        folder = parent;
+    }
+    if (!setFolder(folder)) setFolder(QDir::rootPath());
     fillDrives();
     placeOverWindow();
     show();

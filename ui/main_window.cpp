@@ -477,24 +477,35 @@ void MainWindow::setHoursView(HoursView view) noexcept
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (ClassifyDrop(event->mimeData()).Kind != DroppedFiles::None) event->acceptProposedAction();
-    else event->ignore();
+    try {
+        if (ClassifyDrop(event->mimeData()).Kind != DroppedFiles::None) {
+            event->acceptProposedAction();
+            return;
+        }
+    } catch (const std::exception& e) {
+        qCritical("QAV: a dragged item could not be examined: %s", e.what());
+    }
+    event->ignore();
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    DroppedFiles files = ClassifyDrop(event->mimeData());
-    if (files.Kind == DroppedFiles::None) {
-        event->ignore();
-        return;
+    try {
+        DroppedFiles files = ClassifyDrop(event->mimeData());
+        if (files.Kind == DroppedFiles::None) {
+            event->ignore();
+            return;
+        }
+        event->acceptProposedAction();
+        picture10_->cancel();
+        // Read once the drop is over, so a message box does not keep the dragging program waiting.
+        QTimer::singleShot(0, this, [this, files]() noexcept {
+            if (files.Kind == DroppedFiles::MonthlyData) openMonthlyDataFile(files.Paths.first());
+            else openWeatherFiles(files.Paths);
+        });
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
     }
-    event->acceptProposedAction();
-    picture10_->cancel();
-    // Read once the drop is over, so a message box does not keep the dragging program waiting.
-    QTimer::singleShot(0, this, [this, files]() noexcept {
-        if (files.Kind == DroppedFiles::MonthlyData) openMonthlyDataFile(files.Paths.first());
-        else openWeatherFiles(files.Paths);
-    });
 }
 
 void MainWindow::onListSelectionChanged() noexcept

@@ -332,6 +332,18 @@ private slots:
         QCOMPARE(panel->currentFolder(), QStringLiteral("/"));
     }
 
+    void reopeningAfterTheFolderWentShowsItsNearestParent()
+    {
+        QTemporaryDir dir;
+        const QString deep = dir.path() + QStringLiteral("/a/b");
+        QVERIFY(QDir().mkpath(deep));
+        MainWindow w(kReferenceScreen);
+        OpenChooserAt(w, deep)->cancel();
+        QVERIFY(QDir(dir.path() + QStringLiteral("/a")).removeRecursively());
+        Trigger(w, "MOpen");
+        QCOMPARE(Panel(w)->currentFolder(), QDir::cleanPath(dir.path()));
+    }
+
     void droppedMonthlyDataFileLoads()
     {
         QTemporaryDir dir;
