@@ -80,6 +80,29 @@ bool HasSuffix(const QString& path, const QString& suffix)
     return QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) == 0;
 }
 
+// The standard save dialog. A name typed without a suffix gets the one of the type chosen
+// before the dialog asks whether to replace an existing file, so the file it asks about is the
+// file written.
+std::optional<SaveChoice> AskWithFileDialog(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                                            const QStringList& filters, const QString& selectedFilter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(selectedFilter);
+    const auto useSuffixOf = [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(pattern.match(filter).captured(1));
+    };
+    useSuffixOf(selectedFilter);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useSuffixOf);
+    dialog.setDirectory(QFileInfo(suggestedPath).absolutePath());
+    dialog.selectFile(QFileInfo(suggestedPath).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return SaveChoice{dialog.selectedFiles().first(), dialog.selectedNameFilter()};
+}
+
 }  // namespace
 
 PictureTarget ResolvePictureTarget(const SaveChoice& choice)
@@ -204,10 +227,7 @@ std::optional<SaveChoice> ExportActions::choose(const QString& caption, const QS
     if (chooser_) {
         choice = chooser_(caption, suggested, filters, selectedFilter);
     } else {
-        QString filter = selectedFilter;
-        const QString path = QFileDialog::getSaveFileName(window_, caption, suggested, filters.join(QStringLiteral(";;")),
-                                                          &filter);
-        if (!path.isEmpty()) choice = SaveChoice{path, filter};
+        choice = AskWithFileDialog(window_, caption, suggested, filters, selectedFilter);
     }
     if (!choice || choice->Path.isEmpty()) return std::nullopt;
     lastFolder_ = QFileInfo(choice->Path).absolutePath();

@@ -115,17 +115,6 @@ void ExpectMonthHours(const std::vector<Row>& rows, size_t titleRow, const Strat
     }
 }
 
-TEST(CsvField, QuotesOnlyWhatNeedsIt)
-{
-    struct Case { const char* in; const char* out; };
-    for (const Case& c : {Case{"Brasília", "Brasília"}, Case{"São Paulo, SP", "\"São Paulo, SP\""},
-                          Case{"6\" rain", "\"6\"\" rain\""}, Case{"two\nlines", "\"two\nlines\""},
-                          Case{"", ""}}) {
-        SCOPED_TRACE(c.in);
-        EXPECT_EQ(CsvField(c.in), c.out);
-    }
-}
-
 TEST(ResultsCsv, ReadsBackAsTheNumbersOfTheAnalysis)
 {
     Session s;

@@ -160,7 +160,7 @@ private slots:
         }
     }
 
-    void pngAtScreenDensityIsTheWindowsPictureWithItsProvenance()
+    void pngIsTheWindowsPictureAtOneOrTwiceItsDensityWithItsProvenance()
     {
         QTemporaryDir dir;
         Session s;
@@ -177,16 +177,12 @@ private slots:
         QImageReader graph(dir.filePath(QStringLiteral("graph.png")));
         ExpectProvenance(graph);
         QCOMPARE(graph.read().convertToFormat(QImage::Format_RGB32), s.shown("Picture3"));
-    }
 
-    void doubleResolutionPngHasTwiceThePixels()
-    {
-        QTemporaryDir dir;
-        Session s;
-        s.save("MSaveChart", dir.filePath(QStringLiteral("chart.png")), kPng2xFilter);
-        s.save("MSaveGraph", dir.filePath(QStringLiteral("graph.png")), kPng2xFilter);
+        // Double resolution: twice the pixels each way, the same provenance.
+        s.save("MSaveChart", dir.filePath(QStringLiteral("chart2.png")), kPng2xFilter);
+        s.save("MSaveGraph", dir.filePath(QStringLiteral("graph2.png")), kPng2xFilter);
         QVERIFY(s.messages.isEmpty());
-        for (auto [file, picture] : {std::pair{"chart.png", "Picture1"}, std::pair{"graph.png", "Picture3"}}) {
+        for (auto [file, picture] : {std::pair{"chart2.png", "Picture1"}, std::pair{"graph2.png", "Picture3"}}) {
             QImageReader png(dir.filePath(QString::fromLatin1(file)));
             QCOMPARE(png.size(), s.shown(picture).size() * 2);
             ExpectProvenance(png);
@@ -270,20 +266,7 @@ private slots:
         s.save("MExportHours", dir.filePath(QStringLiteral("hours.csv")), kCsvFilter);
         QVERIFY(s.messages.isEmpty());
         QCOMPARE(Contents(dir.filePath(QStringLiteral("results.csv"))), QByteArray::fromStdString(ResultsCsv(s.window.state())));
-        const QByteArray hours = Contents(dir.filePath(QStringLiteral("hours.csv")));
-        QCOMPARE(hours, QByteArray::fromStdString(HourlyCsv(s.window.state())));
-        // 288 hours after the header; the letters of each month add up to the tally.
-        const QList<QByteArray> lines = hours.trimmed().split('\n');
-        QCOMPARE(lines.size(), 289);
-        int counts[11][13] = {};
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            const QList<QByteArray> f = lines[i].split(',');
-            QCOMPARE(f.size(), 6);
-            QCOMPARE(f[5].size(), 1);
-            ++counts[f[5][0] - 'A' + 1][f[0].toInt()];
-        }
-        for (int st = 1; st <= 10; ++st)
-            for (int m = 1; m <= 12; ++m) QCOMPARE(counts[st][m], int(s.window.state().Tally.MonthHours[st][m]));
+        QCOMPARE(Contents(dir.filePath(QStringLiteral("hours.csv"))), QByteArray::fromStdString(HourlyCsv(s.window.state())));
     }
 
     void failedWriteNamesTheFileAndTheReasonAndLeavesNothing_data()
