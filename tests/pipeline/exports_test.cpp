@@ -236,20 +236,6 @@ TEST(HourlyCsv, TypicalHoursWithTheLettersOfTheTally)
     ExpectCountsEqualTally(LetterCounts(rows, 0, 5), s.state.Tally);
 }
 
-// Hot and saturated all year: every point lies above the zone map's 28 g/kg, so no hour has a
-// strategy before it and none is counted; the rows say so with an empty letter.
-TEST(HourlyCsv, HoursThatNoRuleCountsHaveNoLetter)
-{
-    Session s;
-    for (int m = 1; m <= 12; ++m) s.state.Locations.Slot[5].Month[m] = {35, 35, 100};
-    s.state.Locations.Slot[5].Elevation = 0;
-    RunPipeline(s.state, s.canvases);
-    const std::vector<Row> rows = ParseCsv(HourlyCsv(s.state));
-    ASSERT_EQ(rows.size(), 289u);
-    for (size_t i = 1; i < rows.size(); ++i) EXPECT_EQ(rows[i][5], "") << i;
-    ExpectCountsEqualTally(LetterCounts(rows, 0, 5), s.state.Tally);
-}
-
 TEST(HourlyCsv, WeatherFileGivesTheRecordedHoursWithTheirDates)
 {
     Session s;
