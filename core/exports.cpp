@@ -24,10 +24,13 @@ void AppendMonthHours(std::string& csv, const char* title, const StrategyTally& 
         int year = 0;
         csv += std::to_string(s) + "," + StrategyLetter(s);
         for (int m = 1; m <= kMonths; ++m) {
-            csv += "," + std::to_string(tally.MonthHours[s][m]);
+            csv += ',';
+            csv += std::to_string(tally.MonthHours[s][m]);
             year += tally.MonthHours[s][m];
         }
-        csv += "," + std::to_string(year) + "\n";
+        csv += ',';
+        csv += std::to_string(year);
+        csv += '\n';
     }
 }
 
@@ -75,7 +78,10 @@ std::string ResultsCsv(const AnalysisState& state)
     for (int s = 1; s <= kStrategies; ++s) {
         csv += std::to_string(s) + "," + StrategyLetter(s) + "," + CsvField(StrategyName[s]) + "," +
                Number(state.Tally.YearShare[s]);
-        if (recorded) csv += "," + Number(state.RecordedTally.YearShare[s]);
+        if (recorded) {
+            csv += ',';
+            csv += Number(state.RecordedTally.YearShare[s]);
+        }
         csv += "\n";
     }
 
