@@ -1,42 +1,32 @@
 // qav-cli: the analysis without a window. Runs the same pipeline as the window on a described
 // screen, prints the results as a table, JSON or CSV, and can save the chart and the graph.
 #include <QGuiApplication>
-#include <QString>
+
+#include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <memory>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
+#include <thread>
 #include <vector>
 
 #include "app/batch.h"
 #include "app/cli_output.h"
-#include "chart/qt/qimage_canvas.h"
 #include "classify/raster_canvas.h"
 #include "classify/strategy.h"
 #include "classify/zone_map.h"
 #include "core/pipeline.h"
-#include "core/results_table.h"
 #include "core/recorded_analysis.h"
 #include "data/epw_reader.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
-
-#include <unistd.h>
-
-#include <atomic>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 
 namespace {
 
