@@ -1,8 +1,5 @@
 // Runs every Qt Test class of the window layer in one QApplication.
-#include <QApplication>
-#include <QtTest>
-
-#include "tests/ui/ui_tests.h"
+#include "tests/ui/window_test_helpers.h"
 
 std::vector<qav::test::TestFactory>& qav::test::AllTestObjects()
 {

@@ -1,21 +1,24 @@
 #pragma once
-// Helpers shared by the window's Qt tests: the reference screen, reading a control's text,
-// triggering a menu command, closing a modal message box without letting a test hang, taking a
-// snapshot of what the window shows, and dropping files on it.
+// Shared by the window's Qt tests: registration of the test classes, the reference screen,
+// closing modal boxes without letting a test hang, and what the window shows.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QImage>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,44 +28,56 @@
 
 namespace qav::test {
 
+// Every test class registers itself; ui_test_main.cpp runs them all in one QApplication.
+using TestFactory = std::function<std::unique_ptr<QObject>()>;
+std::vector<TestFactory>& AllTestObjects();
+template <typename T>
+struct RegisterTest {
+    RegisterTest() { AllTestObjects().push_back([] { return std::make_unique<T>(); }); }
+};
+
 // The reference screen of the layout: its numbers are the ones qav-cli reproduces by default.
 inline const StartupScreen kReferenceScreen{{1024, 768, 15}, 1.0};
 
 struct RecordedBox {
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
-    QString Title;
-    QString Text;
+    QString Title, Text;
     int Buttons = 0;
 };
 
 // Closes the next modal message box with its OK button, recording what it showed. Gives up
-// after a few seconds, rejecting whatever modal widget is open, so no test can hang.
+// after five seconds, rejecting whatever modal dialog is open, so no test can hang.
 class BoxCloser : public QObject {
 public:
     explicit BoxCloser(std::optional<RecordedBox>& seen) : seen_(seen)
     {
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                seen_ = RecordedBox{box->icon(), box->windowTitle(), box->text(), int(box->buttons().size())};
+                if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click(); else box->reject();
+                timer_.stop();
+            } else if (++polls_ > 500) {
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+                timer_.stop();
+            }
+        });
         timer_.start(10);
     }
 
 private:
-    void poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen_ = RecordedBox{box->icon(), box->windowTitle(), box->text(), int(box->buttons().size())};
-            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click(); else box->reject();
-            timer_.stop();
-        } else if (++polls_ > 500) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-            timer_.stop();
-        }
-    }
-
     std::optional<RecordedBox>& seen_;
     QTimer timer_;
     int polls_ = 0;
 };
+
+// Records the boxes the window shows instead of opening them.
+inline void RecordBoxes(MainWindow& w, std::vector<RecordedBox>& boxes)
+{
+    w.setMessageSink([&boxes](QMessageBox::Icon icon, const QString& title, const QString& text) {
+        boxes.push_back({icon, title, text, 1});
+    });
+}
 
 inline QString TextOf(const MainWindow& w, const QString& name)
 {
@@ -71,76 +86,10 @@ inline QString TextOf(const MainWindow& w, const QString& name)
     return QStringLiteral("<no control %1>").arg(name);
 }
 
-// What the user sees of an analysis: the list and its selection, both pictures, every text of
-// the results panel, and the state behind them.
-struct WindowSnapshot {
-    QStringList ListEntries;
-    QList<int> SelectedRows;
-    QImage Chart;
-    QImage Graph;
-    QStringList PanelTexts;
-    int CurrentLocation = 0;
-    int LocationCount = 0;
-    bool ShowingBrazil = false;
-    QString CurrentName;
-};
-
-inline WindowSnapshot Snapshot(const MainWindow& w)
+inline QListWidget* Locations(const MainWindow& w) { return w.findChild<QListWidget*>(QStringLiteral("List1")); }
+inline QImage Picture(const MainWindow& w, const char* name)
 {
-    WindowSnapshot s;
-    const auto* list = w.findChild<const QListWidget*>(QStringLiteral("List1"));
-    for (int i = 0; i < list->count(); ++i) {
-        s.ListEntries << list->item(i)->text();
-        if (list->item(i)->isSelected()) s.SelectedRows << i;
-    }
-    s.Chart = w.findChild<const CanvasView*>(QStringLiteral("Picture1"))->image().copy();
-    s.Graph = w.findChild<const CanvasView*>(QStringLiteral("Picture3"))->image().copy();
-    const auto* panel = w.findChild<const ResultsPanel*>();
-    for (const QLineEdit* edit : panel->findChildren<const QLineEdit*>()) s.PanelTexts << edit->text();
-    for (const QLabel* label : panel->findChildren<const QLabel*>()) s.PanelTexts << label->text();
-    s.CurrentLocation = w.state().CurrentLocation;
-    s.LocationCount = w.state().Locations.LocationCount;
-    s.ShowingBrazil = w.state().DataSetKind.ShowingBrazil;
-    s.CurrentName = QString::fromStdString(w.state().Current().LocationName);
-    return s;
-}
-
-inline void ExpectSameWindow(const WindowSnapshot& after, const WindowSnapshot& before)
-{
-    QCOMPARE(after.ListEntries, before.ListEntries);
-    QCOMPARE(after.SelectedRows, before.SelectedRows);
-    QVERIFY(after.Chart == before.Chart);
-    QVERIFY(after.Graph == before.Graph);
-    QCOMPARE(after.PanelTexts, before.PanelTexts);
-    QCOMPARE(after.CurrentLocation, before.CurrentLocation);
-    QCOMPARE(after.LocationCount, before.LocationCount);
-    QCOMPARE(after.ShowingBrazil, before.ShowingBrazil);
-    QCOMPARE(after.CurrentName, before.CurrentName);
-}
-
-// Records the boxes the window shows instead of opening them.
-inline std::vector<RecordedBox>& RecordBoxes(MainWindow& w, std::vector<RecordedBox>& boxes)
-{
-    w.setMessageSink([&boxes](QMessageBox::Icon icon, const QString& title, const QString& text) {
-        boxes.push_back({icon, title, text, 1});
-    });
-    return boxes;
-}
-
-// Sends a drag of local files over the window and drops it; returns whether the window took it.
-inline bool DropFiles(MainWindow& w, const QStringList& paths)
-{
-    QMimeData mime;
-    QList<QUrl> urls;
-    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
-    mime.setUrls(urls);
-    const QPoint centre = w.rect().center();
-    QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &enter);
-    if (!enter.isAccepted()) return false;
-    QDropEvent drop(QPointF(centre), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&w, &drop);
-    return drop.isAccepted();
+    return w.findChild<CanvasView*>(QString::fromLatin1(name))->image().convertToFormat(QImage::Format_RGB32);
 }
 
 inline void Trigger(MainWindow& w, const char* command)
@@ -148,6 +97,85 @@ inline void Trigger(MainWindow& w, const char* command)
     auto* action = w.findChild<QAction*>(QString::fromLatin1(command));
     QVERIFY2(action, command);
     action->trigger();
+}
+
+inline void ClickRow(QListWidget* list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// " Name (Country)": the panel's first line for the location analysed.
+inline QString Heading(const LocationRecord& l)
+{
+    return QStringLiteral(" %1 (%2)").arg(QString::fromStdString(l.LocationName), QString::fromStdString(l.Country));
+}
+
+// Everything the user sees of an analysis, and the state behind it, for before/after checks.
+inline QStringList Snapshot(const MainWindow& w)
+{
+    QStringList s;
+    for (int i = 0; i < Locations(w)->count(); ++i)
+        s << Locations(w)->item(i)->text() + QLatin1String(Locations(w)->item(i)->isSelected() ? "*" : "");
+    for (const QLineEdit* edit : w.findChild<const ResultsPanel*>()->findChildren<const QLineEdit*>()) s << edit->text();
+    for (const QLabel* label : w.findChild<const ResultsPanel*>()->findChildren<const QLabel*>()) s << label->text();
+    for (const char* name : {"Picture1", "Picture3"}) {
+        const QImage image = Picture(w, name);
+        s << QString::number(qHashBits(image.constBits(), size_t(image.sizeInBytes())));
+    }
+    const AnalysisState& st = w.state();
+    s << QStringLiteral("%1/%2 %3").arg(st.CurrentLocation).arg(st.Locations.LocationCount).arg(st.DataSetKind.ShowingBrazil);
+    return s;
+}
+
+// The strategy shares of the panel's "% (time)" column.
+inline void ExpectPanelShares(const MainWindow& w, const StrategyTally& tally)
+{
+    for (int i = 1; i <= 10; ++i)
+        QCOMPARE(TextOf(w, QStringLiteral("Label5_%1").arg(i)), ShareText(tally.YearShare[i], u'.'));
+}
+
+// The month x strategy view shows the tally's hours, and the year's in the last column.
+inline void ExpectMonthTable(const MainWindow& w, const StrategyTally& tally)
+{
+    const auto* table = w.findChild<const QTableWidget*>(QStringLiteral("MonthStrategyTable"));
+    QVERIFY(table && table->rowCount() == 10 && table->columnCount() == 13);
+    for (int st = 1; st <= 10; ++st) {
+        int year = 0;
+        for (int m = 1; m <= 12; ++m) {
+            QCOMPARE(table->item(st - 1, m - 1)->text(), QString::number(tally.MonthHours[st][m]));
+            year += tally.MonthHours[st][m];
+        }
+        QCOMPARE(table->item(st - 1, 12)->text(), QString::number(year));
+    }
+}
+
+inline QByteArray Contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline QString WriteFile(const QString& folder, const QString& name, const QByteArray& bytes)
+{
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// Drags local files over the window and drops them; returns whether the window took them.
+inline bool DropFiles(MainWindow& w, const QStringList& paths)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    mime.setUrls(urls);
+    QDragEnterEvent enter(w.rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(w.rect().center()), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    return drop.isAccepted();
 }
 
 }  // namespace qav::test
