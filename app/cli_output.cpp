@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "classify/strategy.h"
+#include "core/exports.h"
 #include "core/recorded_analysis.h"
 
 namespace qav::cli {
@@ -51,17 +52,6 @@ std::string JsonArray(const Range& values, int first, int last, Format format)
         out += format(values[i]);
     }
     return out + "]";
-}
-
-std::string CsvField(std::string_view s)
-{
-    if (s.find_first_of(",\"\n\r") == std::string_view::npos) return std::string(s);
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
 }
 
 }  // namespace
