@@ -3,6 +3,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -31,6 +32,17 @@ CliRun RunCli(const std::string& arguments, const std::string& err = "/dev/null"
     const int status = pclose(pipe);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
+}
+
+// The sum of the numbers in the JSON array `key`.
+double SumOf(const std::string& json, const std::string& key)
+{
+    std::smatch m;
+    EXPECT_TRUE(std::regex_search(json, m, std::regex("\"" + key + "\":\\[([^\\]]*)\\]"))) << key;
+    double total = 0;
+    std::istringstream in(m[1].str());
+    for (std::string v; std::getline(in, v, ',');) total += std::stod(v);
+    return total;
 }
 
 std::string ReadFile(const std::filesystem::path& path)
@@ -62,12 +74,7 @@ TEST(CliAnalyze, JsonCarriesPressureHoursAndSharesThatAddUp)
     // January hours 1, 6, 14 and 24 of the typical day.
     const std::regex january(R"re("dbt":\[\[18\.51,([^,]+,){4}17\.45,([^,]+,){7}26\.85,([^,]+,){9}19\.04\])re");
     EXPECT_TRUE(std::regex_search(r.out, january));
-    std::smatch shares;
-    ASSERT_TRUE(std::regex_search(r.out, shares, std::regex(R"("shares":\[([^\]]*)\])")));
-    double total = 0;
-    std::istringstream in(shares[1].str());
-    for (std::string v; std::getline(in, v, ',');) total += std::stod(v);
-    EXPECT_NEAR(total, 100, 0.2);
+    EXPECT_NEAR(SumOf(r.out, "shares"), 100, 0.2);
     EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("top":\[5,2,3\])")));
 }
 
@@ -75,14 +82,9 @@ TEST(CliAnalyze, CsvHasOneRowPerLocationOfTheSet)
 {
     const CliRun r = RunCli("analyze --dataset south-america --all --format csv");
     ASSERT_EQ(r.status, 0);
-    std::istringstream in(r.out);
-    std::string line;
-    std::getline(in, line);
-    EXPECT_EQ(line, "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,"
-                    "pressure_kpa,A,B,C,D,E,F,G,H,I,J");
-    int rows = 0;
-    while (std::getline(in, line)) ++rows;
-    EXPECT_EQ(rows, 13);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "slot,name,country,source,latitude,longitude,elevation,"
+                                                "pressure_elevation,pressure_kpa,A,B,C,D,E,F,G,H,I,J");
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1 + 13);
     EXPECT_NE(r.out.find("\n8,La Paz,Bolivia,BBC,-16.24,-67.39,3630,3600,"), std::string::npos);
 }
 
@@ -133,19 +135,11 @@ TEST(CliPictures, ChartAndGraphAreSavedAsPng)
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_pictures";
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    const CliRun r = RunCli("analyze --dataset south-america --location 8 --chart " + (dir / "chart.png").string() +
-                         " --graph " + (dir / "graph.png").string());
-    ASSERT_EQ(r.status, 0);
-    for (const char* name : {"chart.png", "graph.png"}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(ReadFile(dir / name).substr(0, 8), "\x89PNG\r\n\x1a\n");
-    }
+    const std::string chart = (dir / "chart.png").string(), graph = (dir / "graph.png").string();
+    ASSERT_EQ(RunCli("analyze --dataset south-america --location 8 --chart " + chart + " --graph " + graph).status, 0);
+    for (const std::string& png : {chart, graph}) EXPECT_EQ(ReadFile(png).substr(0, 8), "\x89PNG\r\n\x1a\n") << png;
     std::filesystem::remove_all(dir);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
 {
@@ -154,13 +148,11 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     const std::filesystem::path bad = dir / "QAVbad.TXT";
     std::ofstream(bad) << "\"Nowhere\",\"Land\",95,0,10,\"X\"\n";
     const std::filesystem::path err = dir / "err.txt";
-    CliRun r = RunCli("analyze --file " + bad.string(), err.string());
+    const CliRun r = RunCli("analyze --file " + bad.string(), err.string());
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(ReadFile(err).rfind("error: " + bad.string() + ": Err code 22\n", 0), 0u);
-    r = RunCli("analyze --file " + (dir / "QAVmissing.TXT").string(), err.string());
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(ReadFile(err), "error: " + (dir / "QAVmissing.TXT").string() + ": File not found\n");
+    EXPECT_EQ(ReadFile(err), "error: " + bad.string() +
+                                 ": Err code 22\nLocation 1 (Nowhere), line 1, field 3 (Latitude): 95 is out of range (-90 to 90)\n");
     std::filesystem::remove_all(dir);
 }
 
@@ -177,10 +169,8 @@ TEST(CliBatch, EveryJobCountGivesTheSameOutputInInputOrder)
 {
     const CliRun one = RunCli("analyze --dataset all --all --format json --jobs 1");
     const CliRun two = RunCli("analyze --dataset all --all --format json --jobs 2");
-    const CliRun five = RunCli("analyze --dataset all --all --format json --jobs 5");
     ASSERT_EQ(one.status, 0);
     EXPECT_EQ(one.out, two.out);
-    EXPECT_EQ(one.out, five.out);
     const std::regex slot(R"("slot":)");
     EXPECT_EQ(std::distance(std::sregex_iterator(one.out.begin(), one.out.end(), slot), std::sregex_iterator()), 90);
 }
@@ -193,12 +183,8 @@ TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
     ASSERT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"source\":\"EPW\""), std::string::npos);
     EXPECT_NE(r.out.find("\"hours_used\":8760,\"hours_missing\":0"), std::string::npos);
+    EXPECT_NEAR(SumOf(r.out, "recorded_shares"), 100, 0.2);
     std::smatch m;
-    ASSERT_TRUE(std::regex_search(r.out, m, std::regex(R"("recorded_shares":\[([^\]]*)\])")));
-    double total = 0;
-    std::istringstream in(m[1].str());
-    for (std::string v; std::getline(in, v, ',');) total += std::stod(v);
-    EXPECT_NEAR(total, 100, 0.2);
     ASSERT_TRUE(std::regex_search(r.out, m, std::regex(R"("disagreement":([0-9.]+))")));
     EXPECT_GT(std::stod(m[1].str()), 0);
     EXPECT_LT(std::stod(m[1].str()), 50);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
 
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
@@ -16,34 +14,30 @@ namespace {
 constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 
-// Bounding box, in pixels, of the pixels from row firstRow down whose colour passes `match`.
+// Bounding box, in pixels, of the pixels that are not white from row firstRow down.
 struct PixelBounds {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1, count = 0;
 };
-PixelBounds BoundsOf(const QImage& image, const std::function<bool(Rgb)>& match, int firstRow = 0)
+PixelBounds InkBounds(const QImage& image, int firstRow = 0)
 {
     PixelBounds b;
-    for (int y = firstRow; y < image.height(); ++y) {
+    for (int y = firstRow; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (!match(MakeRgb(qRed(p), qGreen(p), qBlue(p)))) continue;
+            if ((image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) continue;
             b.left = std::min(b.left, x), b.right = std::max(b.right, x);
             b.top = std::min(b.top, y), b.bottom = std::max(b.bottom, y);
             ++b.count;
         }
-    }
     return b;
 }
-bool Ink(Rgb c) { return c != kWhite; }
-std::function<bool(Rgb)> Is(Rgb colour) { return [colour](Rgb c) { return c == colour; }; }
 
 // Boxes, sweep columns, rows and dots land on exactly the pixels of the zone map's canvas, so an
-// hour is drawn where it is classified.
-TEST(QImageCanvas, SamePixelsAsTheRasterCanvas)
+// hour is drawn where it is classified. Double density keeps the canvas units.
+TEST(QImageCanvas, SamePixelsAsTheRasterCanvasAtAnyDensity)
 {
-    QImageCanvas q(3000, 2000, 15, 15);
+    QImageCanvas q(3000, 2000, 15, 15), two(3000, 2000, 15, 15, 2);
     RasterCanvas r(3000, 2000, 15, 15);
-    for (ChartCanvas* c : {static_cast<ChartCanvas*>(&q), static_cast<ChartCanvas*>(&r)}) {
+    for (ChartCanvas* c : std::initializer_list<ChartCanvas*>{&q, &two, &r}) {
         c->DrawBox(150, 300, 299.9, 450, kRed, true);
         c->DrawBox(1000, 1000, 1300, 1200, kBlue, false);
         c->DrawLine(600, 1500, 600, 40, kBlue);
@@ -54,14 +48,21 @@ TEST(QImageCanvas, SamePixelsAsTheRasterCanvas)
         c->SetPixel(2600, 1800, kRed);
         c->SetDrawWidth(1);
     }
-    ASSERT_EQ(q.Image().width(), r.Columns());
-    ASSERT_EQ(q.Image().height(), r.Rows());
+    ASSERT_EQ(q.Image().size(), QSize(r.Columns(), r.Rows()));
+    EXPECT_EQ(two.Image().size(), 2 * q.Image().size());
+    EXPECT_EQ(two.Image().devicePixelRatio(), 2);
     int differing = 0;
     for (int y = 0; y < r.Rows(); ++y)
-        for (int x = 0; x < r.Columns(); ++x) differing += q.GetPixel(x * 15 + 1, y * 15 + 1) != r.PixelAt(x, y);
+        for (int x = 0; x < r.Columns(); ++x)
+            for (int d : {0, 14}) differing += q.GetPixel(x * 15 + d, y * 15 + d) != r.PixelAt(x, y);  // both edges
     EXPECT_EQ(differing, 0);
+    // At double density the box's edges stay where they are in canvas units.
+    for (auto [x, y] : {std::pair{149.0, 350.0}, {150.0, 350.0}, {299.0, 450.0}, {300.0, 470.0}})
+        EXPECT_EQ(two.GetPixel(x, y), q.GetPixel(x, y)) << x << ", " << y;
     EXPECT_EQ(q.GetPixel(-1, 0), kNoColour);
     EXPECT_EQ(q.GetPixel(0, 2010), kNoColour);  // 134 rows: 2000 / 15 = 133.3
+    EXPECT_NEAR(two.TextWidth("Humidity Ratio"), q.TextWidth("Humidity Ratio"), 15);
+    EXPECT_NEAR(two.TextHeight("888"), q.TextHeight("888"), 15);
 }
 
 // Dotted applies to width 1 only: the frame and the zone outlines stay solid.
@@ -91,7 +92,7 @@ TEST(QImageCanvas, TextAndRotatedTitle)
     EXPECT_TRUE(h >= 11 * 15 && h <= 16 * 15) << h;
     q.MoveTo(600, 300);
     q.PrintText("HHH");
-    PixelBounds b = BoundsOf(q.Image(), Ink);
+    PixelBounds b = InkBounds(q.Image());
     ASSERT_GT(b.count, 0);
     EXPECT_NEAR(b.left, 40, 2);
     EXPECT_TRUE(b.top >= 20 && b.bottom <= 20 + h / 15) << b.top << ", " << b.bottom;
@@ -102,33 +103,17 @@ TEST(QImageCanvas, TextAndRotatedTitle)
     rotated.SetLogFont(q.Font());
     const std::string_view title = "Humidity Ratio";
     PrintRotatedTitle(q, &rotated, title, 1500, 2400);
-    b = BoundsOf(q.Image(), Ink);
+    b = InkBounds(q.Image());
     ASSERT_GT(b.count, 0);
     EXPECT_TRUE(b.left >= 100 && b.right <= 100 + h / 15) << b.left << ", " << b.right;
     EXPECT_TRUE(b.bottom <= 160 && b.top >= 160 - q.TextWidth(title) / 15 - 2) << b.top << ", " << b.bottom;
     EXPECT_GT(b.bottom - b.top, b.right - b.left);  // taller than wide
     EXPECT_EQ(q.SelectFont(0), 0u);                 // the canvas's own font is back
-    const FontHandle handle = rotated.Handle();     // the same rotation again builds no font
-    PrintRotatedTitle(q, &rotated, title, 1500, 2400);
-    EXPECT_EQ(rotated.Handle(), handle);
 }
 
-TEST(QImageCanvas, HighDensityKeepsTheCoordinates)
-{
-    QImageCanvas one(3000, 2000, 15, 15), two(3000, 2000, 15, 15, 2);
-    for (QImageCanvas* c : {&one, &two}) c->DrawBox(150, 300, 299.9, 450, kRed, true);
-    EXPECT_EQ(two.Image().width(), 2 * one.Image().width());
-    EXPECT_EQ(two.Image().height(), 2 * one.Image().height());
-    EXPECT_EQ(two.Image().devicePixelRatio(), 2);
-    for (auto [x, y] : {std::pair{149.0, 350.0}, {150.0, 350.0}, {299.0, 450.0}, {300.0, 470.0}})
-        EXPECT_EQ(two.GetPixel(x, y), one.GetPixel(x, y)) << x << ", " << y;
-    EXPECT_NEAR(two.TextWidth("Humidity Ratio"), one.TextWidth("Humidity Ratio"), 15);
-    EXPECT_NEAR(two.TextHeight("888"), one.TextHeight("888"), 15);
-}
-
-// The whole chart of Brasilia on the reference screen. Set QAV_CHART_PNG to a file name to keep
-// the picture.
-TEST(QImageCanvas, BrasiliaChart)
+// The whole chart of Brasilia on the reference screen (its legend and hourly lines are checked
+// on the recording canvas).
+TEST(QImageCanvas, BrasiliaChartTitleIsCentred)
 {
     const ChartScale s = MakeChartScale(8076, 6259, 15, 15);
     const LocationRecord brasilia = testing::Brasilia();
@@ -141,14 +126,10 @@ TEST(QImageCanvas, BrasiliaChart)
         DrawBioclimaticChart(chart, map, s, psy, &rotated);
         DrawLegend(chart, s, PlotAndClassify(&chart, map, s, SynthesizeHours(brasilia)), brasilia);
     }
-    const QImage& image = chart.Image();
-    if (const char* path = std::getenv("QAV_CHART_PNG")) image.save(QString::fromLocal8Bit(path), "PNG");
-    EXPECT_GT(BoundsOf(image, Is(MakeRgb(255, 255, 160))).count, 100);  // three highlighted rows
-    for (int q = 1; q <= 4; ++q) EXPECT_GT(BoundsOf(image, Is(MarkColour[q])).count, 50) << q;
     // The title is centred on the canvas below the temperature labels, the four blanks that end
     // it included: the canvas measures text as wide as it paints it.
     const int titleRow = static_cast<int>((s.YBase + 90 + 1.3 * chart.TextHeight("888")) / 15);
-    const PixelBounds ink = BoundsOf(image, Ink, titleRow);
+    const PixelBounds ink = InkBounds(chart.Image(), titleRow);
     const double width = chart.TextWidth(ChartTitle(psy.Pressure()));
     EXPECT_NEAR(ink.left, (8076 - width) / 30, 2);
     EXPECT_NEAR(ink.right, (8076 + width) / 30 - chart.TextWidth("    ") / 15, 3);

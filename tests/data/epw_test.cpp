@@ -3,7 +3,6 @@
 #include <cmath>
 #include <filesystem>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,11 +29,8 @@ std::vector<Row> Year(bool leapDay = false)
     std::vector<Row> rows;
     for (int m = 1; m <= 12; ++m)
         for (int d = 1; d <= days[m - 1]; ++d)
-            for (int h = 1; h <= 24; ++h) {
-                std::ostringstream dbt;
-                dbt << m + (h - 1) * 0.5;
-                rows.push_back({1999, m, d, h, 0, dbt.str(), "5.0", std::to_string(40 + h)});
-            }
+            for (int h = 1; h <= 24; ++h)
+                rows.push_back({1999, m, d, h, 0, std::to_string(m + (h - 1) * 0.5), "5.0", std::to_string(40 + h)});
     return rows;
 }
 
@@ -56,9 +52,6 @@ std::string YearWith(const std::function<void(std::vector<Row>&)>& change, bool 
     change(rows);
     return Text(rows);
 }
-
-// Rows from line 9 on: row i of the year is on line 9 + i.
-Row& At(std::vector<Row>& rows, int line) { return rows[line - 9]; }
 
 std::string FailureText(const EpwResult& r) { return r.failure ? r.failure->message : "(read)"; }
 
@@ -119,10 +112,10 @@ TEST(ReadEpw, NormalsOfAKnownYearLeaveMissingHoursOut)
 TEST(ReadEpw, HumidityDerivedCappedOrMissing)
 {
     std::vector<Row> rows = Year();
-    At(rows, 9) = {1999, 1, 1, 1, 0, "20.0", "10.0", "999", "999999"};
-    At(rows, 10) = {1999, 1, 1, 2, 0, "20.0", "99.9", "999", "100000"};
-    At(rows, 11) = {1999, 1, 1, 3, 0, "4.0", "4.5", "105", "100000"};
-    At(rows, 12) = {1999, 1, 1, 4, 0, "20", "0", "50", "100000"};
+    rows[0] = {1999, 1, 1, 1, 0, "20.0", "10.0", "999", "999999"};
+    rows[1] = {1999, 1, 1, 2, 0, "20.0", "99.9", "999", "100000"};
+    rows[2] = {1999, 1, 1, 3, 0, "4.0", "4.5", "105", "100000"};
+    rows[3] = {1999, 1, 1, 4, 0, "20", "0", "50", "100000"};
     const EpwResult r = ReadEpw(Text(rows, "LOCATION,Sea,,Nowhere,TEST,0,0,0,0,0"));
     ASSERT_FALSE(r.failure) << FailureText(r);
     const auto& h = r.file.Hours;
@@ -166,38 +159,33 @@ TEST(ReadEpw, FailuresNameTheLineAndField)
 {
     const std::vector<Row> y = Year();
     const std::string year = Text(y), first5000 = Text({y.begin(), y.begin() + 5000});
+    // The plain year with the row on `line` changed: the rows start at line 9.
     const auto edit = [](int line, void (*change)(Row&)) {
-        return YearWith([&](std::vector<Row>& rows) { change(At(rows, line)); });
+        return YearWith([&](std::vector<Row>& rows) { change(rows[line - 9]); });
     };
     const std::string notEpw = "Line 1 does not begin with LOCATION: this is not an EPW weather file";
     struct Case { const char* what; std::string text; int code; std::string message; };
     const Case cases[] = {
         {"empty", "", kEpwNotEpw, "The file is empty"},
         {"header only", Text({}), kEpwRowCount, "The file holds 0 hourly rows; a weather year has 8760"},
-        {"short header", std::string(kLocation) + "\nA\nB\n", kEpwRowCount,
-         "The file ends at line 3, inside its 8-line header"},
+        {"short header", std::string(kLocation) + "\nA\nB\n", kEpwRowCount, "The file ends at line 3, inside its 8-line header"},
         {"truncated", first5000, kEpwRowCount, "The file holds 5000 hourly rows; a weather year has 8760"},
         {"cut mid-row", year.substr(0, first5000.size() + 12), kEpwRowCount,
          "The file ends in the middle of line 5009. The file holds 5000 hourly rows; a weather year has 8760"},
         {"too many rows", YearWith([](std::vector<Row>& r) { r.push_back(r.back()); }, true), kEpwRowCount,
          "The file holds more than 8784 hourly rows; a weather year has 8760"},
-        {"text", edit(12, [](Row& r) { r.dryBulb = "abc"; }), kEpwBadNumber,
-         "Line 12, field 7 (dry bulb): 'abc' is not a number"},
-        {"infinity", edit(12, [](Row& r) { r.dewPoint = "inf"; }), kEpwBadNumber,
-         "Line 12, field 8 (dew point): 'inf' is not a number"},
+        {"text", edit(12, [](Row& r) { r.dryBulb = "abc"; }), kEpwBadNumber, "Line 12, field 7 (dry bulb): 'abc' is not a number"},
+        {"infinity", edit(12, [](Row& r) { r.dewPoint = "inf"; }), kEpwBadNumber, "Line 12, field 8 (dew point): 'inf' is not a number"},
         {"hour 0", edit(12, [](Row& r) { r.hour = 0; }), kEpwOutOfRange, "Line 12, field 4 (hour): 0 is outside 1 to 24"},
-        {"hot", edit(12, [](Row& r) { r.dryBulb = "75.5"; }), kEpwOutOfRange,
-         "Line 12, field 7 (dry bulb): 75.5 is outside -70 to 70"},
-        {"30 February", edit(9 + 31 * 24, [](Row& r) { r.day = 30; }), kEpwOutOfRange,
-         "Line 753, field 3 (day): 30 is past the end of month 2"},
+        {"hot", edit(12, [](Row& r) { r.dryBulb = "75.5"; }), kEpwOutOfRange, "Line 12, field 7 (dry bulb): 75.5 is outside -70 to 70"},
+        {"30 February", edit(9 + 31 * 24, [](Row& r) { r.day = 30; }), kEpwOutOfRange, "Line 753, field 3 (day): 30 is past the end of month 2"},
         {"short row", Text({}) + "1999,1,1,1,0\n", kEpwMissingField, "Line 9 has 5 fields; an hourly row needs at least 10"},
         {"January unrecorded", YearWith([](std::vector<Row>& rows) {
              for (Row& r : rows) r.dryBulb = r.month == 1 ? "99.9" : r.dryBulb;
          }), kEpwNoData, "Month 1 has no hour with both a dry bulb and a humidity"},
         {"monthly data file", R"("Lima","Peru",-12.1,-77,13,"GOV")", kEpwNotEpw, notEpw},
         {"binary", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\n\xFF\xD8", 13), kEpwNotEpw, notEpw},
-        {"latitude", Text({}, "LOCATION,X,,Y,Z,0,north,0,0,0"), kEpwBadNumber,
-         "Line 1, field 7 (latitude): 'north' is not a number"},
+        {"latitude", Text({}, "LOCATION,X,,Y,Z,0,north,0,0,0"), kEpwBadNumber, "Line 1, field 7 (latitude): 'north' is not a number"},
         {"long line", "LOCATION," + std::string(70000, 'x'), kEpwLineTooLong, "Line 1 is longer than 65536 bytes"},
         {"larger than 64 MiB", std::string((std::size_t{64} << 20) + 1, '\n'), kEpwTooLarge,
          "The file is larger than 64 MiB; an EPW weather year is about 1.6 MB"},

@@ -138,8 +138,8 @@ private slots:
         }
     }
 
-    // Both tables are the analysis' texts; the shares read back to the tally's floats. A longer
-    // file already there is replaced whole and no temporary file remains.
+    // Both files are the exporter's texts (read back number by number in the pipeline's tests). A
+    // longer file already there is replaced whole and no temporary file remains.
     void tablesReadBackAsTheAnalysis()
     {
         QTemporaryDir dir;
@@ -151,12 +151,6 @@ private slots:
         QCOMPARE(Contents(results), QByteArray::fromStdString(ResultsCsv(s.window.state())));
         QCOMPARE(Contents(dir.filePath(QStringLiteral("hours.csv"))), QByteArray::fromStdString(HourlyCsv(s.window.state())));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"hours.csv", "results.csv"}));
-
-        const QStringList lines = QString::fromUtf8(Contents(results)).split(u'\n');
-        const qsizetype shares = lines.indexOf(QStringLiteral("Strategy,Letter,Name,Year share (%)"));
-        QVERIFY(shares > 0);
-        for (int st = 1; st <= 10; ++st)
-            QCOMPARE(lines[shares + st].split(u',').last().toFloat(), s.window.state().Tally.YearShare[st]);
     }
 
     // Root ignores a read-only folder, so the failures come from the names themselves.
@@ -204,8 +198,7 @@ private slots:
     void monthStrategyViewShowsTheTally()
     {
         Session s;
-        ExpectMonthTable(s.window, s.window.state().Tally);
-        Trigger(s.window, "DataMun");
+        Trigger(s.window, "DataMun");  // refilled after a run (the weather files' test shows another tally)
         ExpectMonthTable(s.window, s.window.state().Tally);
 
         s.window.show();

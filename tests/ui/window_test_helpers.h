@@ -4,19 +4,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QTableWidget>
-#include <QTimer>
-#include <QUrl>
-#include <QtTest>
+#include <QtTest>  // with the whole of Qt Core
 #include <functional>
 #include <memory>
 #include <optional>
