@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "data/builtin_sets.h"
+#include "tests/chart/test_locations.h"
 
 namespace qav {
 namespace {
 
-LocationRecord Brasilia()
-{
-    LocationTable t;
-    LoadDataSet(DataSetKind::Brazil, t);
-    return t.Slot[5];
-}
+using testing::Brasilia;
 
 TEST(FormatGeneral, ShortestTextOfTheFloat)
 {
