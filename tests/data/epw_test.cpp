@@ -199,12 +199,5 @@ TEST(ReadEpw, FailuresNameTheLineAndField)
     }
 }
 
-// Opening errors are the Monthly Data reader's (one shared routine); the file's own tests list them all.
-TEST(ReadEpwFile, ReportsOpeningErrors)
-{
-    EXPECT_EQ(FailureText(ReadEpwFile("/nonexistent-qav-folder/x.epw")), "Path not found");
-    EXPECT_EQ(FailureText(ReadEpwFile(std::filesystem::temp_directory_path())), "Path/File access error");
-}
-
 }  // namespace
 }  // namespace qav
