@@ -51,6 +51,16 @@ TEST(LocationList, EveryEntryIsTheNameAfterOneSpace)
     }
 }
 
+// The window's test covers the commands and the "already shown" box; here the table behind them.
+TEST(ShowDataSet, LoadsOverTheShownSetKeepingHigherSlots)
+{
+    Session s;
+    ASSERT_EQ(ShowDataSet(s.state, DataSetKind::World, s.canvases), ShowDataSetOutcome::Loaded);
+    ASSERT_EQ(ShowDataSet(s.state, DataSetKind::Brazil, s.canvases), ShowDataSetOutcome::Loaded);
+    EXPECT_EQ(s.state.Locations.LocationCount, 27);
+    EXPECT_EQ(s.state.Locations.Slot[50].LocationName, "Zurich");  // World's, untouched
+}
+
 TEST(SelectLocation, AnalysesTheSlotOfTheEntry)
 {
     Session s;

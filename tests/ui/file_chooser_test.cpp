@@ -65,7 +65,7 @@ class FileChooserTest : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    // Ctrl+O opens the chooser; Cancel changes nothing; the list holds "QAV*.TXT" in any case; a
+    // Ctrl+O opens the chooser; Cancel and Escape change nothing; the list holds "QAV*.TXT" in any case; a
     // click loads the file at once (and marks no built-in set as shown: the pipeline's test).
     void chooserListsQavFilesAndAClickLoadsOne()
     {
@@ -85,6 +85,9 @@ private slots:
         QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
         QVERIFY(Panel(w)->isVisible());
         QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Command15")), Qt::LeftButton);
+        QVERIFY(Panel(w)->isHidden() && Snapshot(w) == before);
+        OpenChooserAt(w, dir.path());
+        QTest::keyClick(Files(w), Qt::Key_Escape);
         QVERIFY(Panel(w)->isHidden() && Snapshot(w) == before);
 
         OpenChooserAt(w, dir.path());
