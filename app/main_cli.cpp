@@ -19,6 +19,7 @@
 
 #include "app/batch.h"
 #include "app/cli_output.h"
+#include "core/upper_vector_state.h"
 #include "classify/raster_canvas.h"
 #include "classify/strategy.h"
 #include "classify/zone_map.h"
@@ -158,6 +159,7 @@ public:
     {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app_ = std::make_unique<QGuiApplication>(argc, argv);
+        ClearUpperVectorState();
     }
 
 private:

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "ui/main_window.h"
+#include "core/upper_vector_state.h"
 
 namespace {
 
@@ -76,6 +77,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    qav::ClearUpperVectorState();
     QApplication::setApplicationName(QStringLiteral("QAV"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
 

@@ -9,6 +9,7 @@
 #include "core/hourly_synthesis.h"
 #include "core/screen_layout.h"
 #include "data/builtin_sets.h"
+#include "core/upper_vector_state.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ void EnsureApplication()
     static char name[] = "qav_bench";
     static char* argv[] = {name, nullptr};
     new QGuiApplication(argc, argv);
+    qav::ClearUpperVectorState();
 }
 
 // The analysis as the window runs it for Brasilia: the whole chart on the Qt canvas, the zone

@@ -5,6 +5,7 @@
 #include "chart/monthly_graph.h"
 #include "classify/zone_map.h"
 #include "core/recorded_analysis.h"
+#include "core/upper_vector_state.h"
 
 namespace qav {
 
@@ -51,6 +52,7 @@ std::vector<std::string> LocationListEntries(const LocationTable& table)
 
 void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
 {
+    ClearUpperVectorState();
     const LocationRecord& location = state.Current();
     state.Pressure = StationPressure(location.Elevation);
     state.Hours = SynthesizeHours(location);

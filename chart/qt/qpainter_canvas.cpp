@@ -1,5 +1,7 @@
 #include "chart/qt/qpainter_canvas.h"
 
+#include "core/upper_vector_state.h"
+
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPen>
@@ -12,6 +14,18 @@
 #include "chart/canvas_geometry.h"
 
 namespace qav {
+namespace {
+
+// Qt's raster engine leaves the upper AVX state dirty after painting; the chart computes
+// between its drawing calls, so each call cleans up after itself (see upper_vector_state.h).
+struct PaintingScope {
+    PaintingScope() = default;
+    PaintingScope(const PaintingScope&) = delete;
+    PaintingScope& operator=(const PaintingScope&) = delete;
+    ~PaintingScope() { ClearUpperVectorState(); }
+};
+
+}  // namespace
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
@@ -118,6 +132,7 @@ double QPainterCanvas::PixelY(double y) const { return (std::floor(y * dpr_ / pi
 
 void QPainterCanvas::Clear()
 {
+    const PaintingScope scope;
     Painter().fillRect(QRectF(0, 0, columns_ / dpr_, rows_ / dpr_), Qt::white);
     curX_ = curY_ = 0;
 }
@@ -141,6 +156,7 @@ void QPainterCanvas::LineTo(double x, double y, Rgb colour) { DrawLine(curX_, cu
 
 void QPainterCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb colour)
 {
+    const PaintingScope scope;
     if (!Finite(x1, y1) || !Finite(x2, y2)) return;
     double px1 = PixelX(x1), py1 = PixelY(y1), px2 = PixelX(x2), py2 = PixelY(y2);
     const double margin = drawWidth_ + 2.0;
@@ -167,6 +183,7 @@ void QPainterCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb c
 
 void QPainterCanvas::PaintDot(double x, double y, Rgb colour)
 {
+    const PaintingScope scope;
     if (!Finite(x, y)) return;
     const double left = std::floor(x * dpr_ / pixelWidth_) / dpr_, top = std::floor(y * dpr_ / pixelHeight_) / dpr_;
     if (left < -drawWidth_ || top < -drawWidth_ || left > columns_ / dpr_ || top > rows_ / dpr_) return;
@@ -176,6 +193,7 @@ void QPainterCanvas::PaintDot(double x, double y, Rgb colour)
 
 void QPainterCanvas::DrawBox(double x1, double y1, double x2, double y2, Rgb colour, bool filled)
 {
+    const PaintingScope scope;
     curX_ = x2;
     curY_ = y2;
     if (!Finite(x1, y1) || !Finite(x2, y2)) return;
@@ -205,6 +223,7 @@ Rgb QPainterCanvas::GetPixel(double, double) const { return kNoColour; }
 
 void QPainterCanvas::PrintText(std::string_view utf8)
 {
+    const PaintingScope scope;
     if (!Finite(curX_, curY_)) return;
     const QString text = ToQString(utf8);
     const QtFontFactory::RotatedFont* rotated = fonts_.Find(selected_);
