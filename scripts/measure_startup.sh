@@ -9,18 +9,10 @@ runs=${2:-7}
 qav="$build/app/qav"
 [ -x "$qav" ] || { echo "measure_startup.sh: $qav not found; build the qav target first" >&2; exit 1; }
 
-display=91
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
-for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  sleep 0.05
-done
-
-export DISPLAY=":$display"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+source scripts/xvfb.sh
+xvfb_pid=""
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
+start_xvfb 1024x768
 "$qav" --measure-startup >/dev/null  # the first run fills the file caches; not counted
 figures=()
 for _ in $(seq "$runs"); do

@@ -11,10 +11,7 @@ qav="$build/app/qav"
 command -v Xvfb >/dev/null || { echo "screenshot.sh: Xvfb is not installed (apt-get install xvfb)" >&2; exit 1; }
 command -v import >/dev/null || { echo "screenshot.sh: import is not installed (apt-get install imagemagick)" >&2; exit 1; }
 
-# A display number nobody uses: the first free one from 90 on.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-
+source scripts/xvfb.sh
 xvfb_pid=""
 qav_pid=""
 cleanup() {
@@ -24,15 +21,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb ":$display" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  sleep 0.05
-done
-
-export DISPLAY=":$display"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+start_xvfb "$size"
 "$qav" &
 qav_pid=$!
 # The window is drawn within a fraction of a second; leave the fonts and the X server time.
@@ -40,5 +29,5 @@ sleep 2
 kill -0 "$qav_pid" 2>/dev/null || { echo "screenshot.sh: qav exited early" >&2; exit 1; }
 
 mkdir -p docs
-import -display ":$display" -window root docs/screenshot.png
+import -display "$DISPLAY" -window root docs/screenshot.png
 echo "docs/screenshot.png ($size)"
