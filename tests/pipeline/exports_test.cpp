@@ -61,7 +61,7 @@ struct Session {
 
     void ShowWeatherFile(const char* name)
     {
-        const EpwResult epw = ReadEpwFile(std::filesystem::path(QAV_SHARED_DIR) / "epw" / name);
+        const EpwResult epw = ReadEpwFile(std::filesystem::path(QAV_FIXTURES_DIR) / name);
         ASSERT_FALSE(epw.failure);
         WeatherLocation w = MakeWeatherLocation(epw.file);
         LocationTable table;
@@ -157,7 +157,7 @@ TEST(ExportsCsv, TypicalDaysReadBackAsTheAnalysis)
 TEST(ExportsCsv, WeatherFileExportsTheRecordedAnalysis)
 {
     Session s;
-    s.ShowWeatherFile("mannheim.epw");
+    s.ShowWeatherFile("chicago.epw");
     const RecordedYear* recorded = s.state.CurrentRecorded();
     ASSERT_TRUE(recorded);
     std::vector<Row> rows = SplitCsv(ResultsCsv(s.state));
