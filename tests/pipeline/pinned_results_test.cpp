@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "classify/raster_canvas.h"
 #include "core/pipeline.h"
@@ -137,6 +141,52 @@ TEST(PinnedResults, BuiltInLocations)
     }
 }
 
+// Sum of the hours of a table in hundredths, as the fixture holds them.
+long Hundredths(const decltype(HourlyTable::DBT)& table)
+{
+    long sum = 0;
+    for (int m = 1; m <= kMonths; ++m)
+        for (int h = 1; h <= kHours; ++h) sum += std::lround(table[m][h] * 100.0);
+    return sum;
+}
+
+// Every built-in location: its hours (as sums, so that any changed hour shows), its shares and
+// top three, from a committed fixture.
+TEST(PinnedResults, EveryBuiltInLocation)
+{
+    std::ifstream file(QAV_FIXTURES_DIR "/builtin_results.txt");
+    ASSERT_TRUE(file) << "missing fixture builtin_results.txt";
+    int locations = 0;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream in(line);
+        std::string set, name;
+        Pinned p{};
+        long dbt = 0, w = 0;
+        in >> set >> p.slot >> dbt >> w;
+        for (float& share : p.shares) in >> share;
+        for (int& top : p.top) in >> top;
+        std::getline(in >> std::ws, name);
+        ASSERT_TRUE(in || in.eof()) << line;
+        SCOPED_TRACE(line);
+        Session s;
+        LoadDataSet(set == "Brazil" ? DataSetKind::Brazil : set == "SouthAmerica" ? DataSetKind::SouthAmerica
+                                                                                    : DataSetKind::World,
+                    s.state.Locations);
+        s.state.CurrentLocation = p.slot;
+        RunPipeline(s.state, s.canvases);
+        ASSERT_EQ(s.state.Current().LocationName, name);
+        EXPECT_EQ(Hundredths(s.state.Hours.DBT), dbt);
+        EXPECT_EQ(Hundredths(s.state.Hours.W), w);
+        for (int i = 1; i <= kStrategies; ++i) EXPECT_EQ(s.state.Tally.YearShare[i], p.shares[size_t(i - 1)]) << i;
+        EXPECT_EQ((std::array<int, 3>{s.state.Tally.TopStrategy[1], s.state.Tally.TopStrategy[2],
+                                      s.state.Tally.TopStrategy[3]}),
+                  p.top);
+        ++locations;
+    }
+    EXPECT_EQ(locations, 90);
+}
+
 // The TMY3 year of Chicago O'Hare: its 8760 recorded hours classified on the zone map at 200 m.
 const Pinned kChicagoRecorded =
     {"Chicago recorded", DataSetKind::World, 0,
@@ -159,14 +209,22 @@ TEST(PinnedResults, RecordedHoursOfAWeatherYear)
 {
     const EpwResult epw = ReadEpwFile(std::filesystem::path(QAV_FIXTURES_DIR) / "chicago.epw");
     ASSERT_FALSE(epw.failure);
-    const WeatherLocation w = MakeWeatherLocation(epw.file);
+    const WeatherLocation chicago = MakeWeatherLocation(epw.file);
     LocationTable table;
     table.LocationCount = 1;
-    table.Slot[1] = w.Location;
+    table.Slot[1] = chicago.Location;
     Session s;
-    ShowLocationsFromFile(s.state, std::move(table), s.canvases, {nullptr, w.Recorded});
-    ASSERT_TRUE(s.state.CurrentRecorded());
+    ShowLocationsFromFile(s.state, std::move(table), s.canvases, {nullptr, chicago.Recorded});
+    const RecordedYear* recorded = s.state.CurrentRecorded();
+    ASSERT_TRUE(recorded);
     ExpectTally(s.state.RecordedTally, kChicagoRecorded);
+    // The hours themselves, summed in hundredths (means of 9.99 C and 6.71 g/kg): the dry bulb as
+    // recorded, W from the rounded dry bulb.
+    long dbt = 0, w = 0;
+    for (const RecordedHour& h : recorded->Hours) dbt += std::lround(h.DBT * 100.0), w += std::lround(h.W * 100.0);
+    EXPECT_EQ(recorded->Hours.size(), 8760u);
+    EXPECT_EQ(dbt, 8749480);
+    EXPECT_EQ(w, 5882174);
 }
 
 }  // namespace
