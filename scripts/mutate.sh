@@ -51,7 +51,7 @@ core/hourly_synthesis.cpp |     const double scaled = std::clamp(std::nearbyint(
 core/psychrometrics.cpp |     p.PressureKPa = static_cast<float>(101.325 * std::pow(1.0 - 2.25577e-5 * z, 5.2559)); |     p.PressureKPa = static_cast<float>(101.325 * std::pow(1.0 - 2.25577e-5 * elevationM, 5.2559)); | pressure: elevation not floored to 50 m
 core/psychrometrics.cpp |     const float mu = static_cast<float>(rh * (1 - r) / (1 - rh * r)); |     const double mu = rh * (1 - r) / (1 - rh * r); | single precision: mu of FTax1
 core/recorded_analysis.cpp |         ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), h.Month, |         ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), 1, | recorded hours: all counted in January
-data/recorded_hours.cpp |         const float w = RoundHundredth(psy.FTax1(dbt, h.RelativeHumidity / 100.0f)); |         const float w = RoundHundredth(psy.FTax1(h.DryBulb, h.RelativeHumidity / 100.0f)); | recorded hours: W from the unrounded temperature
+core/recorded_analysis.cpp |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation))); |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(0))); | recorded hours: W at sea-level pressure
 data/recorded_hours.cpp |         if (h.Missing) continue; |         if (h.Missing && h.Month > 12) continue; | recorded hours: missing hours counted
 EOF
 )
