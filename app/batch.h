@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 namespace qav::batch {
 

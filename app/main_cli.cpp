@@ -19,15 +19,15 @@
 
 #include "app/batch.h"
 #include "app/cli_output.h"
-#include "core/upper_vector_state.h"
+#include "chart/qt/upper_vector_state.h"
 #include "classify/raster_canvas.h"
 #include "classify/strategy.h"
 #include "classify/zone_map.h"
-#include "core/pipeline.h"
-#include "core/recorded_analysis.h"
 #include "data/epw_reader.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
+#include "pipeline/pipeline.h"
+#include "pipeline/weather_location.h"
 
 namespace {
 

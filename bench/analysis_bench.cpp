@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "chart/bioclimatic_chart.h"
+#include "chart/chart_frame.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"

@@ -3,13 +3,14 @@
 #include <QGuiApplication>
 
 #include "chart/qt/qimage_canvas.h"
+#include "chart/qt/upper_vector_state.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
 #include "core/hourly_synthesis.h"
 #include "core/screen_layout.h"
 #include "data/builtin_sets.h"
-#include "core/upper_vector_state.h"
+#include "pipeline/bioclimatic_chart.h"
 
 namespace {
 

@@ -28,10 +28,12 @@
 
 #include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
+#include "chart/qt/upper_vector_state.h"
 #include "classify/raster_canvas.h"
-#include "core/recorded_analysis.h"
+#include "classify/recorded_classification.h"
 #include "data/epw_reader.h"
 #include "data/md_reader.h"
+#include "pipeline/weather_location.h"
 #include "ui/canvas_view.h"
 #include "ui/clipboard.h"
 #include "ui/export_actions.h"
@@ -150,6 +152,8 @@ QChar MainWindow::localeDecimalPoint()
 
 PipelineCanvases MainWindow::canvases()
 {
+    // Every pipeline run of the window starts here, after Qt has handled an event.
+    ClearUpperVectorState();
     const QChar point = localeDecimalPoint();
     // The chart prints with a one-byte separator; one outside ASCII falls back to the point.
     const char separator = point.unicode() < 0x80 ? char(point.unicode()) : '.';

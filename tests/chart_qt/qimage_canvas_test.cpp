@@ -6,6 +6,7 @@
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
+#include "pipeline/bioclimatic_chart.h"
 #include "tests/chart/test_locations.h"
 
 namespace qav {

@@ -1,4 +1,4 @@
-#include "core/exports.h"
+#include "pipeline/exports.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "classify/raster_canvas.h"
-#include "core/pipeline.h"
-#include "core/recorded_analysis.h"
+#include "classify/recorded_classification.h"
 #include "data/epw_reader.h"
+#include "pipeline/pipeline.h"
+#include "pipeline/weather_location.h"
 
 namespace qav {
 namespace {

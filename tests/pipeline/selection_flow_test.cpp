@@ -3,7 +3,7 @@
 #include <numeric>
 
 #include "classify/raster_canvas.h"
-#include "core/pipeline.h"
+#include "pipeline/pipeline.h"
 
 namespace qav {
 namespace {

@@ -1,9 +1,10 @@
-#include "core/rendering.h"
+#include "pipeline/rendering.h"
 
 #include "chart/monthly_graph.h"
 #include "classify/classification.h"
+#include "classify/recorded_classification.h"
 #include "classify/zone_map.h"
-#include "core/recorded_analysis.h"
+#include "pipeline/bioclimatic_chart.h"
 
 namespace qav {
 

@@ -1,11 +1,11 @@
-#include "core/pipeline.h"
+#include "pipeline/pipeline.h"
 
 #include <utility>
 
 #include "chart/monthly_graph.h"
+#include "classify/recorded_classification.h"
 #include "classify/zone_map.h"
-#include "core/recorded_analysis.h"
-#include "core/upper_vector_state.h"
+#include "pipeline/bioclimatic_chart.h"
 
 namespace qav {
 
@@ -52,7 +52,6 @@ std::vector<std::string> LocationListEntries(const LocationTable& table)
 
 void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
 {
-    ClearUpperVectorState();
     const LocationRecord& location = state.Current();
     state.Pressure = StationPressure(location.Elevation);
     state.Hours = SynthesizeHours(location);

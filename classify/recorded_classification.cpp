@@ -1,4 +1,4 @@
-#include "core/recorded_analysis.h"
+#include "classify/recorded_classification.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,20 +42,3 @@ float ShareDisagreement(const StrategyTally& typical, const StrategyTally& recor
 
 }  // namespace qav
 
-#include "data/epw_normals.h"
-
-namespace qav {
-
-WeatherLocation MakeWeatherLocation(const EpwFile& file)
-{
-    WeatherLocation w;
-    w.Location = DeriveMonthlyNormals(file);
-    auto year = std::make_shared<RecordedYear>();
-    year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation)));
-    year->HoursUsed = file.HoursUsed;
-    year->HoursMissing = file.HoursMissing;
-    w.Recorded = std::move(year);
-    return w;
-}
-
-}  // namespace qav

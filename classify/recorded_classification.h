@@ -7,7 +7,7 @@
 #include "chart/chart_canvas.h"
 #include "chart/chart_scale.h"
 #include "classify/classification.h"
-#include "data/recorded_hours.h"
+#include "core/recorded_hour.h"
 
 namespace qav {
 
@@ -22,22 +22,5 @@ void PlotRecordedHours(ChartCanvas& chart, const ChartScale& scale, const std::v
 /// Share of the year that the two analyses classify differently: half the sum of the absolute
 /// differences of the ten shares, in percentage points.
 float ShareDisagreement(const StrategyTally& typical, const StrategyTally& recorded);
-
-}  // namespace qav
-
-#include <memory>
-
-#include "core/analysis_state.h"
-#include "data/epw_reader.h"
-
-namespace qav {
-
-/// A weather file as one location: its derived monthly normals and its recorded hours at the
-/// station pressure of its elevation.
-struct WeatherLocation {
-    LocationRecord Location;
-    std::shared_ptr<const RecordedYear> Recorded;
-};
-WeatherLocation MakeWeatherLocation(const EpwFile& file);
 
 }  // namespace qav

@@ -4,7 +4,7 @@
 #include "chart/chart_canvas.h"
 #include "chart/clogfont.h"
 #include "classify/raster_canvas.h"
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 namespace qav {
 

@@ -8,10 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/bioclimatic_chart.h"
+#include "chart/chart_frame.h"
 #include "chart/chart_scale.h"
 #include "classify/classification.h"
-#include "classify/zone_map.h"
 #include "core/hourly_synthesis.h"
 #include "core/location.h"
 #include "core/psychrometrics.h"

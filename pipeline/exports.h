@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 namespace qav {
 

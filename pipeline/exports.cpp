@@ -1,10 +1,10 @@
-#include "core/exports.h"
+#include "pipeline/exports.h"
 
 #include "chart/number_format.h"
+#include "classify/recorded_classification.h"
 #include "classify/strategy.h"
-#include "core/recorded_analysis.h"
-#include "core/rendering.h"
-#include "core/results_table.h"
+#include "pipeline/rendering.h"
+#include "pipeline/results_table.h"
 
 namespace qav {
 namespace {
