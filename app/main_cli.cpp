@@ -20,6 +20,7 @@
 #include "app/batch.h"
 #include "app/cli_output.h"
 #include "chart/qt/upper_vector_state.h"
+#include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/strategy.h"
 #include "classify/zone_map.h"
@@ -313,10 +314,8 @@ int Psychro(const std::vector<std::string>& args)
                                             layout.PixelWidth, layout.PixelHeight);
     RasterCanvas zoneMap(layout.Picture1.Width, layout.Picture1.Height, layout.PixelWidth, layout.PixelHeight);
     PaintZoneMap(zoneMap, scale, ComputeZoneVertices(scale, psy), psy);
-    const Rgb colour = zoneMap.GetPixel(scale.XOf(t), scale.YOf(w));
-    std::string zone;
-    for (int s = 1; s <= kStrategies; ++s)
-        if (ZoneColour[s] == colour) zone = std::string(1, static_cast<char>('A' + s - 1));
+    const int strategy = StrategyAt(zoneMap, scale, t, w);
+    const std::string zone = strategy > 0 ? std::string(1, StrategyLetter(strategy)) : std::string();
 
     const StationPressureValues& p = psy.Pressure();
     if (format == "json") {

@@ -46,7 +46,8 @@ void BM_FullChartZoneMapAndClassification(benchmark::State& state)
     rotatedFont.SetLogFont(chart.Font());
     for (auto _ : state) {
         qav::DrawBioclimaticChart(chart, zoneMap, scale, psy, &rotatedFont);
-        const qav::StrategyTally tally = qav::PlotAndClassify(&chart, zoneMap, scale, hours);
+        qav::PlotHours(chart, scale, hours);
+        const qav::StrategyTally tally = qav::ClassifyHours(zoneMap, scale, hours);
         qav::DrawLegend(chart, scale, tally, brasilia);
         benchmark::DoNotOptimize(chart.Image().constBits());
     }

@@ -2,6 +2,7 @@
 // Recorded hours of a weather year classified beside the synthesised typical days: the same zone
 // map, the same rules (left of the chart heating, right cooling, colour, previous strategy) and
 // the same merging and rounding of the yearly shares.
+#include <cstdint>
 #include <vector>
 
 #include "chart/chart_canvas.h"
@@ -11,9 +12,11 @@
 
 namespace qav {
 
-/// Classifies the hours in file order on the zone map and computes their yearly shares.
+/// Classifies the hours in file order on the zone map and computes their yearly shares; each
+/// hour's strategy (0 where none was counted) goes to `strategies` when given.
 StrategyTally ClassifyRecordedHours(const ChartCanvas& zoneMap, const ChartScale& scale,
-                                    const std::vector<RecordedHour>& hours);
+                                    const std::vector<RecordedHour>& hours,
+                                    std::vector<std::int8_t>* strategies = nullptr);
 
 /// Draws each hour as a small dot in its quarter's colour, held between the plot's edges like
 /// the typical-day polylines.

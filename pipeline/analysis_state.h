@@ -3,6 +3,7 @@
 // derived from it by the last pipeline run. The window owns one; the command-line companion makes
 // one per analysis.
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -55,7 +56,9 @@ struct AnalysisState {
     HourlyTable Hours;
     ZoneVertices Vertices;
     StrategyTally Tally;          // the typical days
+    HourStrategies HourStrategy{};  // strategy of each typical hour, as the tally counted it
     StrategyTally RecordedTally;  // the recorded hours; all zero without them
+    std::vector<std::int8_t> RecordedStrategy;  // strategy of each recorded hour; empty without them
 
     // Fixed at start-up from the screen.
     ScreenLayout Layout;

@@ -6,6 +6,7 @@
 #include "classify/recorded_classification.h"
 #include "classify/zone_map.h"
 #include "pipeline/bioclimatic_chart.h"
+#include "pipeline/rendering.h"
 
 namespace qav {
 
@@ -63,17 +64,13 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
         state.Vertices = ComputeZoneVertices(state.Scale, psy);
         PaintZoneMap(canvases.ZoneMap, state.Scale, state.Vertices, psy);
     }
-    const RecordedYear* recorded = state.CurrentRecorded();
-    const bool showRecorded = recorded && state.View == HoursView::Recorded;
-    state.Tally = PlotAndClassify(showRecorded ? nullptr : canvases.Chart, canvases.ZoneMap, state.Scale,
-                                  state.Hours);
+    state.Tally = ClassifyHours(canvases.ZoneMap, state.Scale, state.Hours, &state.HourStrategy);
     state.RecordedTally = {};
-    if (recorded) {
-        state.RecordedTally = ClassifyRecordedHours(canvases.ZoneMap, state.Scale, recorded->Hours);
-        if (showRecorded && canvases.Chart) PlotRecordedHours(*canvases.Chart, state.Scale, recorded->Hours);
-    }
-    if (canvases.Chart)
-        DrawLegend(*canvases.Chart, state.Scale, state.ShownTally(), location, canvases.DecimalSeparator);
+    state.RecordedStrategy.clear();
+    if (const RecordedYear* recorded = state.CurrentRecorded())
+        state.RecordedTally =
+            ClassifyRecordedHours(canvases.ZoneMap, state.Scale, recorded->Hours, &state.RecordedStrategy);
+    if (canvases.Chart) DrawHoursAndLegend(*canvases.Chart, state, canvases.DecimalSeparator);
     if (canvases.Graph)
         DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight);
 }

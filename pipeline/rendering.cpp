@@ -8,25 +8,23 @@
 
 namespace qav {
 
-RasterCanvas ZoneMapOf(const AnalysisState& state)
-{
-    const ScreenLayout& l = state.Layout;
-    RasterCanvas map(l.Picture1.Width, l.Picture1.Height, l.PixelWidth, l.PixelHeight);
-    PaintZoneMap(map, state.Scale, state.Vertices, Psychrometrics(state.Pressure));
-    return map;
-}
-
 void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont, char decimalSeparator)
 {
-    // The same steps as the pipeline's drawing, in its order, so the picture is the window's.
-    const ScreenLayout& l = state.Layout;
-    RasterCanvas zoneMap(l.Picture1.Width, l.Picture1.Height, l.PixelWidth, l.PixelHeight);
-    DrawBioclimaticChart(chart, zoneMap, state.Scale, Psychrometrics(state.Pressure), rotatedFont, decimalSeparator);
+    // The hours are classified in the state already, so a picture needs no zone map: the frame
+    // procedure only clears the one it is given.
+    RasterCanvas noZoneMap(0, 0, state.Layout.PixelWidth, state.Layout.PixelHeight);
+    DrawChartFrameAndZones(chart, noZoneMap, state.Scale, Psychrometrics(state.Pressure), rotatedFont,
+                           decimalSeparator);
+    DrawHoursAndLegend(chart, state, decimalSeparator);
+}
+
+void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator)
+{
     const RecordedYear* recorded = state.CurrentRecorded();
     if (recorded && state.View == HoursView::Recorded)
         PlotRecordedHours(chart, state.Scale, recorded->Hours);
     else
-        PlotAndClassify(&chart, zoneMap, state.Scale, state.Hours);
+        PlotHours(chart, state.Scale, state.Hours);
     DrawLegend(chart, state.Scale, state.ShownTally(), state.Current(), decimalSeparator);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/strategy.h"
 
@@ -23,10 +24,8 @@ struct Map {
     // Letter of the strategy at (t, w), or '-' where the map matches none.
     char At(double t, double w) const
     {
-        const Rgb c = canvas.GetPixel(s.XOf(t), s.YOf(w));
-        for (int i = 1; i <= kStrategies; ++i)
-            if (ZoneColour[i] == c) return StrategyLetter(i);
-        return '-';
+        const int strategy = StrategyAt(canvas, s, t, w);
+        return strategy > 0 ? StrategyLetter(strategy) : '-';
     }
 };
 
