@@ -17,7 +17,7 @@ namespace qav::batch {
 /// One input: a built-in set, a Monthly Data file or a weather file (one location).
 struct Input {
     LocationTable table;
-    std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded{};
+    RecordedYears recorded{};
 };
 
 struct WorkItem {

@@ -24,7 +24,6 @@
 #include "classify/raster_canvas.h"
 #include "classify/strategy.h"
 #include "classify/zone_map.h"
-#include "data/epw_reader.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
 #include "pipeline/pipeline.h"
@@ -190,14 +189,9 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             if (r.failure) throw InputError{value + ": " + r.failure->message};
             inputs.push_back(batch::Input{std::move(r.table), {}});
         } else if (name == "--epw") {
-            const EpwResult r = ReadEpwFile(value);
-            if (r.failure) throw InputError{value + ": " + r.failure->message};
-            WeatherLocation w = MakeWeatherLocation(r.file);
-            batch::Input in;
-            in.table.LocationCount = 1;
-            in.table.Slot[1] = std::move(w.Location);
-            in.recorded[1] = std::move(w.Recorded);
-            inputs.push_back(std::move(in));
+            WeatherFiles opened = OpenWeatherFiles({value});
+            if (!opened.Failures.empty()) throw InputError{value + ": " + opened.Failures.front().Message};
+            inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded)});
         }
     }
     return inputs;

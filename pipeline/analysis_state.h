@@ -39,6 +39,9 @@ struct RecordedYear {
     int HoursMissing = 0;
 };
 
+/// The recorded years of the slots of a location table; null for a slot without one.
+using RecordedYears = std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1>;
+
 /// Which hours the chart shows for a weather-file location: the synthesised typical days as
 /// month polylines, or the recorded hours as dots. Both are always classified.
 enum class HoursView { Typical, Recorded };
@@ -48,7 +51,7 @@ struct AnalysisState {
     int CurrentLocation = 0;  // slot 1..LocationCount being analysed
     DataSetFlags DataSetKind;
     /// Recorded hours of the slots that came from weather files; empty for every other slot.
-    std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> Recorded{};
+    RecordedYears Recorded{};
     HoursView View = HoursView::Typical;
 
     // Derived by the last pipeline run.

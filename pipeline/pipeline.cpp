@@ -95,7 +95,7 @@ bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canva
 }
 
 void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases,
-                           std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded)
+                           RecordedYears recorded)
 {
     state.Recorded = std::move(recorded);
     // Like a built-in set, a file writes only its own slots and leaves the higher ones alone.

@@ -17,4 +17,26 @@ WeatherLocation MakeWeatherLocation(const EpwFile& file)
     return w;
 }
 
+WeatherFiles OpenWeatherFiles(const std::vector<std::filesystem::path>& files)
+{
+    WeatherFiles opened;
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::filesystem::path& file = files[i];
+        if (i >= kMaxLocations) {
+            ++opened.NotOpened;
+            continue;
+        }
+        const EpwResult result = ReadEpwFile(file);
+        if (result.failure) {
+            opened.Failures.push_back({file, result.failure->message});
+            continue;
+        }
+        WeatherLocation location = MakeWeatherLocation(result.file);
+        const int slot = ++opened.Table.LocationCount;
+        opened.Table.Slot[slot] = std::move(location.Location);
+        opened.Recorded[slot] = std::move(location.Recorded);
+    }
+    return opened;
+}
+
 }  // namespace qav

@@ -10,7 +10,6 @@
 
 #include "classify/raster_canvas.h"
 #include "classify/recorded_classification.h"
-#include "data/epw_reader.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/weather_location.h"
 
@@ -62,15 +61,10 @@ struct Session {
 
     void ShowWeatherFile(const char* name)
     {
-        const EpwResult epw = ReadEpwFile(std::filesystem::path(QAV_SHARED_DIR) / "epw" / name);
-        ASSERT_FALSE(epw.failure);
-        WeatherLocation w = MakeWeatherLocation(epw.file);
-        LocationTable table;
-        table.LocationCount = 1;
-        table.Slot[1] = w.Location;
-        std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded{};
-        recorded[1] = w.Recorded;
-        ShowLocationsFromFile(state, std::move(table), canvases, recorded);
+        WeatherFiles opened = OpenWeatherFiles({std::filesystem::path(QAV_SHARED_DIR) / "epw" / name});
+        ASSERT_TRUE(opened.Failures.empty());
+        ASSERT_EQ(opened.Table.LocationCount, 1);
+        ShowLocationsFromFile(state, std::move(opened.Table), canvases, opened.Recorded);
     }
 };
 
