@@ -177,8 +177,7 @@ TEST(CliBatch, EveryJobCountGivesTheSameOutputInInputOrder)
 
 TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
 {
-    const std::string epw = std::string(QAV_SOURCE_DIR) + "/../shared/epw/chicago.epw";
-    if (!std::filesystem::exists(epw)) GTEST_SKIP() << "no weather file at " << epw;
+    const std::string epw = QAV_FIXTURES_DIR "/chicago.epw";
     const CliRun r = RunCli("analyze --epw " + epw + " --format json");
     ASSERT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"source\":\"EPW\""), std::string::npos);

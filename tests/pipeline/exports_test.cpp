@@ -61,7 +61,7 @@ struct Session {
 
     void ShowWeatherFile(const char* name)
     {
-        WeatherFiles opened = OpenWeatherFiles({std::filesystem::path(QAV_SHARED_DIR) / "epw" / name});
+        WeatherFiles opened = OpenWeatherFiles({std::filesystem::path(QAV_FIXTURES_DIR) / name});
         ASSERT_TRUE(opened.Failures.empty());
         ASSERT_EQ(opened.Table.LocationCount, 1);
         ShowLocationsFromFile(state, std::move(opened.Table), canvases, opened.Recorded);
@@ -152,7 +152,7 @@ TEST(ExportsCsv, TypicalDaysReadBackAsTheAnalysis)
 TEST(ExportsCsv, WeatherFileExportsTheRecordedAnalysis)
 {
     Session s;
-    s.ShowWeatherFile("mannheim.epw");
+    s.ShowWeatherFile("chicago.epw");
     const RecordedYear* recorded = s.state.CurrentRecorded();
     ASSERT_TRUE(recorded);
     std::vector<Row> rows = SplitCsv(ResultsCsv(s.state));

@@ -195,8 +195,8 @@ private slots:
     // A drop opens one Monthly Data file, or weather files; never a mix, two MD files or others.
     void droppedFilesOpen()
     {
-        const QString epw = QStringLiteral(QAV_SHARED_DIR "/epw/chicago.epw");
-        if (!QFile::exists(epw)) QSKIP("the sample weather files are not there");
+        const QString epw = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
+        QVERIFY2(QFile::exists(epw), qPrintable(epw));
         QTemporaryDir dir;
         const LocationTable three = FirstLocations(DataSetKind::World, 3);
         const QString md = WriteFile(dir.path(), QStringLiteral("QAVthree.TXT"), MonthlyData(three));

@@ -13,8 +13,15 @@
 namespace qav::test {
 namespace {
 
-const QString kChicago = QStringLiteral(QAV_SHARED_DIR "/epw/chicago.epw");
-const QString kMannheim = QStringLiteral(QAV_SHARED_DIR "/epw/mannheim.epw");
+const QString kChicago = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
+
+// The Chicago year under another site's name and elevation: a second location with hours of its own.
+QString WriteSecondSite(const QString& folder)
+{
+    QList<QByteArray> lines = Contents(kChicago).split('\n');
+    lines[0] = "LOCATION,Testburg,BW,DEU,TRY,000000,49.52,8.55,1.0,96.0";
+    return WriteFile(folder, QStringLiteral("testburg.epw"), lines.join('\n'));
+}
 
 // The header and the first `rows` hours of the Chicago year: a truncated file.
 QString WriteTruncated(const QString& folder, int rows)
@@ -37,7 +44,7 @@ class WeatherFilesTest : public QObject {
 private slots:
     void initTestCase()
     {
-        if (!QFile::exists(kChicago) || !QFile::exists(kMannheim)) QSKIP("the sample weather files are not there");
+        QVERIFY2(QFile::exists(kChicago), qPrintable(kChicago));
     }
     void init() { QLocale::setDefault(QLocale::c()); }
 
@@ -101,12 +108,13 @@ private slots:
     {
         QTemporaryDir dir;
         const QString cut = WriteTruncated(dir.path(), 100);
+        const QString second = WriteSecondSite(dir.path());
         MainWindow w(kReferenceScreen);
         std::vector<RecordedBox> boxes;
         RecordBoxes(w, boxes);
-        w.openWeatherFiles({kChicago, cut, kMannheim});
+        w.openWeatherFiles({kChicago, cut, second});
         QCOMPARE(Locations(w)->count(), 2);
-        QCOMPARE(Locations(w)->item(1)->text(), QStringLiteral(" Mannheim"));
+        QCOMPARE(Locations(w)->item(1)->text(), QStringLiteral(" Testburg"));
         QCOMPARE(w.state().CurrentLocation, 1);
         QVERIFY(!w.state().DataSetKind.ShowingBrazil);
         QCOMPARE(boxes.size(), size_t(1));
@@ -120,7 +128,7 @@ private slots:
         QVERIFY(w.state().CurrentRecorded() && Action(w, "ViewRecorded")->isEnabled());
 
         boxes.clear();
-        w.openWeatherFiles(QStringList(51, kMannheim));
+        w.openWeatherFiles(QStringList(51, second));
         QCOMPARE(Locations(w)->count(), 50);
         QCOMPARE(boxes.size(), size_t(1));
         QVERIFY2(boxes[0].Text.contains(QStringLiteral("51 weather files were chosen")) &&
