@@ -14,8 +14,8 @@
 #include "app/cli_output.h"
 #include "chart/qt/qimage_canvas.h"
 #include "classify/raster_canvas.h"
-#include "core/pipeline.h"
-#include "core/results_table.h"
+#include "pipeline/pipeline.h"
+#include "pipeline/results_table.h"
 
 namespace qav::batch {
 namespace {

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 namespace qav::batch {
 
 /// One input: a built-in set, a Monthly Data file or a weather file (one location).
 struct Input {
     LocationTable table;
-    std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded{};
+    RecordedYears recorded{};
 };
 
 struct WorkItem {

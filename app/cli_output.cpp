@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "classify/recorded_classification.h"
 #include "classify/strategy.h"
-#include "core/exports.h"
-#include "core/recorded_analysis.h"
+#include "pipeline/exports.h"
 
 namespace qav::cli {
 

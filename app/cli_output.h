@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 namespace qav::cli {
 

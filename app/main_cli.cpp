@@ -19,15 +19,15 @@
 
 #include "app/batch.h"
 #include "app/cli_output.h"
-#include "core/upper_vector_state.h"
+#include "chart/qt/upper_vector_state.h"
+#include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/strategy.h"
 #include "classify/zone_map.h"
-#include "core/pipeline.h"
-#include "core/recorded_analysis.h"
-#include "data/epw_reader.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
+#include "pipeline/pipeline.h"
+#include "pipeline/weather_location.h"
 
 namespace {
 
@@ -189,14 +189,9 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             if (r.failure) throw InputError{value + ": " + r.failure->message};
             inputs.push_back(batch::Input{std::move(r.table), {}});
         } else if (name == "--epw") {
-            const EpwResult r = ReadEpwFile(value);
-            if (r.failure) throw InputError{value + ": " + r.failure->message};
-            WeatherLocation w = MakeWeatherLocation(r.file);
-            batch::Input in;
-            in.table.LocationCount = 1;
-            in.table.Slot[1] = std::move(w.Location);
-            in.recorded[1] = std::move(w.Recorded);
-            inputs.push_back(std::move(in));
+            WeatherFiles opened = OpenWeatherFiles({value});
+            if (!opened.Failures.empty()) throw InputError{value + ": " + opened.Failures.front().Message};
+            inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded)});
         }
     }
     return inputs;
@@ -313,10 +308,8 @@ int Psychro(const std::vector<std::string>& args)
                                             layout.PixelWidth, layout.PixelHeight);
     RasterCanvas zoneMap(layout.Picture1.Width, layout.Picture1.Height, layout.PixelWidth, layout.PixelHeight);
     PaintZoneMap(zoneMap, scale, ComputeZoneVertices(scale, psy), psy);
-    const Rgb colour = zoneMap.GetPixel(scale.XOf(t), scale.YOf(w));
-    std::string zone;
-    for (int s = 1; s <= kStrategies; ++s)
-        if (ZoneColour[s] == colour) zone = std::string(1, static_cast<char>('A' + s - 1));
+    const int strategy = StrategyAt(zoneMap, scale, t, w);
+    const std::string zone = strategy > 0 ? std::string(1, StrategyLetter(strategy)) : std::string();
 
     const StationPressureValues& p = psy.Pressure();
     if (format == "json") {

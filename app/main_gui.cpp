@@ -16,8 +16,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "chart/qt/upper_vector_state.h"
 #include "ui/main_window.h"
-#include "core/upper_vector_state.h"
 
 namespace {
 

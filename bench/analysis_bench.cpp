@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "chart/bioclimatic_chart.h"
+#include "chart/chart_frame.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
@@ -27,7 +27,7 @@ void BM_HeadlessZoneMapAndClassification(benchmark::State& state)
     for (auto _ : state) {
         const qav::ZoneVertices v = qav::ComputeZoneVertices(scale, psy);
         qav::PaintZoneMap(zoneMap, scale, v, psy);
-        benchmark::DoNotOptimize(qav::PlotAndClassify(nullptr, zoneMap, scale, hours));
+        benchmark::DoNotOptimize(qav::ClassifyHours(zoneMap, scale, hours));
     }
 }
 BENCHMARK(BM_HeadlessZoneMapAndClassification)->Unit(benchmark::kMicrosecond);

@@ -4,9 +4,9 @@
 
 #include "app/batch.h"
 #include "classify/raster_canvas.h"
-#include "core/pipeline.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
+#include "pipeline/pipeline.h"
 
 namespace {
 

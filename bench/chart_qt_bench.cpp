@@ -3,13 +3,14 @@
 #include <QGuiApplication>
 
 #include "chart/qt/qimage_canvas.h"
+#include "chart/qt/upper_vector_state.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
 #include "core/hourly_synthesis.h"
 #include "core/screen_layout.h"
 #include "data/builtin_sets.h"
-#include "core/upper_vector_state.h"
+#include "pipeline/bioclimatic_chart.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ void BM_FullChartZoneMapAndClassification(benchmark::State& state)
     rotatedFont.SetLogFont(chart.Font());
     for (auto _ : state) {
         qav::DrawBioclimaticChart(chart, zoneMap, scale, psy, &rotatedFont);
-        const qav::StrategyTally tally = qav::PlotAndClassify(&chart, zoneMap, scale, hours);
+        qav::PlotHours(chart, scale, hours);
+        const qav::StrategyTally tally = qav::ClassifyHours(zoneMap, scale, hours);
         qav::DrawLegend(chart, scale, tally, brasilia);
         benchmark::DoNotOptimize(chart.Image().constBits());
     }

@@ -15,6 +15,13 @@ constexpr const char* kQuarterNames[5] = {"", "Jan Feb Mar", "Apr May Jun", "Jul
 
 int QuarterOf(int month) { return (month - 1) / 3 + 1; }
 
+int StrategyOfColour(Rgb colour)
+{
+    for (int i = 1; i <= kStrategies; ++i)
+        if (colour == ZoneColour[i]) return i;
+    return 0;
+}
+
 // Index of the largest share among those not excluded; strictly greater keeps the first of
 // equals, greater or equal the last.
 int LargestShare(const StrategyTally& t, bool lastOfEquals, int exclude1, int exclude2)
@@ -44,8 +51,7 @@ int ClassifyHour(float x, float y, int month, const ChartCanvas& zoneMap, const 
     } else if (x > scale.X1) {
         s = static_cast<int>(Strategy::ArtificialCooling);
     } else {
-        for (int i = 1; i <= kStrategies && s == 0; ++i)
-            if (c == ZoneColour[i]) s = i;
+        s = StrategyOfColour(c);
     }
     if (s == 0) s = previousStrategy;
     if (s == 0) return 0;
@@ -86,29 +92,44 @@ void ComputeYearShares(StrategyTally& t)
     if (t.YearShare[t.TopStrategy[2]] == 0) t.TopStrategy[2] = 0;
 }
 
-StrategyTally PlotAndClassify(ChartCanvas* chart, const ChartCanvas& zoneMap, const ChartScale& scale,
-                              const HourlyTable& hours)
+StrategyTally ClassifyHours(const ChartCanvas& zoneMap, const ChartScale& scale, const HourlyTable& hours,
+                            HourStrategies* strategies)
 {
     StrategyTally tally;
     int previousStrategy = 0;  // carried from hour to hour and month to month
-    if (chart) chart->SetDrawWidth(2);
+    for (int m = 1; m <= kMonths; ++m) {
+        for (int h = 1; h <= kHours; ++h) {
+            const float x = static_cast<float>(scale.XOf(hours.DBT[m][h]));
+            const float y = static_cast<float>(scale.YOf(hours.W[m][h]));
+            const int s = ClassifyHour(x, y, m, zoneMap, scale, tally, previousStrategy);
+            if (strategies) (*strategies)[m][h] = static_cast<std::int8_t>(s);
+        }
+    }
+    ComputeYearShares(tally);
+    return tally;
+}
+
+void PlotHours(ChartCanvas& chart, const ChartScale& scale, const HourlyTable& hours)
+{
+    chart.SetDrawWidth(2);
     for (int m = 1; m <= kMonths; ++m) {
         const Rgb mark = MarkColour[QuarterOf(m)];
         for (int h = 1; h <= kHours; ++h) {
             const float x = static_cast<float>(scale.XOf(hours.DBT[m][h]));
             const float y = static_cast<float>(scale.YOf(hours.W[m][h]));
-            ClassifyHour(x, y, m, zoneMap, scale, tally, previousStrategy);
-            if (!chart) continue;
             float xp = x;
             if (xp < scale.X0) xp = scale.X0;
             if (xp > scale.X1) xp = scale.X1;
-            if (h == 1) chart->SetPixel(xp, y, mark);
-            chart->LineTo(xp, y, mark);
+            if (h == 1) chart.SetPixel(xp, y, mark);
+            chart.LineTo(xp, y, mark);
         }
     }
-    if (chart) chart->SetDrawWidth(1);
-    ComputeYearShares(tally);
-    return tally;
+    chart.SetDrawWidth(1);
+}
+
+int StrategyAt(const ChartCanvas& zoneMap, const ChartScale& scale, double dbt, double w)
+{
+    return StrategyOfColour(zoneMap.GetPixel(scale.XOf(dbt), scale.YOf(w)));
 }
 
 void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const StrategyTally& tally,

@@ -31,10 +31,21 @@ int ClassifyHour(float x, float y, int month, const ChartCanvas& zoneMap, const 
 /// TopStrategy.
 void ComputeYearShares(StrategyTally& tally);
 
-/// Classifies every hour on the zone map and, when a chart is given, draws each month as a
-/// polyline in its quarter's colour, held between the left and right edges of the plot.
-StrategyTally PlotAndClassify(ChartCanvas* chart, const ChartCanvas& zoneMap, const ChartScale& scale,
-                              const HourlyTable& hours);
+/// The strategy counted for each typical hour, [month 1..12][hour 1..24]; 0 where none was.
+using HourStrategies = std::array<std::array<std::int8_t, kHours + 1>, kMonths + 1>;
+
+/// Classifies the 288 hours in order on the zone map and computes the yearly shares; each
+/// hour's strategy goes to `strategies` when given.
+StrategyTally ClassifyHours(const ChartCanvas& zoneMap, const ChartScale& scale, const HourlyTable& hours,
+                            HourStrategies* strategies = nullptr);
+
+/// Draws each month as a polyline in its quarter's colour, held between the left and right
+/// edges of the plot.
+void PlotHours(ChartCanvas& chart, const ChartScale& scale, const HourlyTable& hours);
+
+/// The strategy whose colour the zone map has at the chart point of (dbt, w); 0 where the map
+/// matches none (above the saturation curve, off the canvas).
+int StrategyAt(const ChartCanvas& zoneMap, const ChartScale& scale, double dbt, double w);
 
 /// The legend over the upper left corner of the chart: location, the ten strategies with their
 /// shares (the top three highlighted, a share of 0 left blank) and the key of the quarters.

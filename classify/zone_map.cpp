@@ -124,12 +124,4 @@ void PaintZoneMap(ChartCanvas& map, const ChartScale& s, const ZoneVertices& v, 
     p.Sweep(X(7), X(11), comfortTop, constant(Y(7) + ph), ThermalComfort);
 }
 
-ZoneVertices DrawBioclimaticChart(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
-                                  const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator)
-{
-    const ZoneVertices v = DrawChartFrameAndZones(chart, zoneMap, scale, psy, rotatedFont, decimalSeparator);
-    PaintZoneMap(zoneMap, scale, v, psy);
-    return v;
-}
-
 }  // namespace qav

@@ -2,10 +2,9 @@
 // The zone map: a hidden copy of the chart with every strategy zone filled in its code colour.
 // Zones overlap; the painting order leaves each point the colour of its innermost zone, and the
 // classification reads the colour at each hour's point.
-#include "chart/bioclimatic_chart.h"
 #include "chart/chart_canvas.h"
+#include "chart/chart_frame.h"
 #include "chart/chart_scale.h"
-#include "chart/clogfont.h"
 #include "core/psychrometrics.h"
 
 namespace qav {
@@ -14,11 +13,5 @@ namespace qav {
 /// pressure. Every pixel ends white or one of the ten ZoneColour values.
 void PaintZoneMap(ChartCanvas& map, const ChartScale& scale, const ZoneVertices& vertices,
                   const Psychrometrics& psy);
-
-/// The whole chart procedure: clears both canvases, draws the chart with its rotated axis
-/// title, zone outlines and letters, then paints the zone map. Returns the zone vertices.
-ZoneVertices DrawBioclimaticChart(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
-                                  const Psychrometrics& psy, CLogFont* rotatedFont,
-                                  char decimalSeparator = '.');
 
 }  // namespace qav

@@ -23,7 +23,7 @@ classify/classification.cpp |     t.YearShare[9] += t.YearShare[8]; |     t.Year
 classify/classification.cpp |     t.YearShare[2] += t.YearShare[3]; |     t.YearShare[3] += t.YearShare[2]; | merging: C gains B
 classify/classification.cpp |     t.TopStrategy[2] = LargestShare(t, true, t.TopStrategy[1], 0); |     t.TopStrategy[2] = LargestShare(t, false, t.TopStrategy[1], 0); | top three: second ties to the lowest
 classify/classification.cpp |     if (t.YearShare[t.TopStrategy[3]] == 0) t.TopStrategy[3] = 0; |     if (t.YearShare[t.TopStrategy[3]] < 0) t.TopStrategy[3] = 0; | top three: third kept at 0.0
-classify/classification.cpp |             const float x = static_cast<float>(scale.XOf(hours.DBT[m][h])); |             const float x = static_cast<float>(std::round(scale.XOf(hours.DBT[m][h]))); | plotting: x rounded to whole canvas units
+classify/classification.cpp |             const float y = static_cast<float>(scale.YOf(hours.W[m][h]));\n            const int s = ClassifyHour(x, y, m, |             const float y = static_cast<float>(scale.YOf(hours.W[m][h]));\n            const int s = ClassifyHour(std::round(x), y, m, | plotting: x rounded to whole canvas units
 classify/classification.cpp |     if (s == 0) s = previousStrategy; |     if (s == 0) return 0; | classification: white hours not carried
 classify/classification.cpp |     if (x < scale.X0) { |     if (x <= scale.X0) { | classification: a point on X0 by position
 classify/raster_canvas.cpp |     const double c = std::floor(x / pixelWidth_), r = std::floor(y / pixelHeight_);\n    if (!(c >= 0 |     const double c = std::floor(x / pixelWidth_ + 0.5), r = std::floor(y / pixelHeight_);\n    if (!(c >= 0 | pixel rule: hours read half a pixel off
@@ -36,9 +36,9 @@ classify/zone_map.cpp |     p.Box(std::max(X(13), X(5)), Y(13), X(14), Y(11) - p
 classify/zone_map.cpp |     p.Sweep(s.XOf(14), s.XOf(20), base, sat(20.5), ThermalInertiaHeating); |     p.Sweep(s.XOf(14), s.XOf(20), base, sat(s.WMax), ThermalInertiaHeating); | zone map: C capped at 28 g/kg
 classify/zone_map.cpp |         if (y80 > Y(14)) map.DrawLine(x, p.Sat(x, 20.5), x, y80, Colour(Ventilation)); |         map.DrawLine(x, p.Sat(x, 20.5), x, y80, Colour(Ventilation)); | zone map: F band above 20.5 g/kg too
 classify/zone_map.cpp |     p.Box(X(6), Y(6), X(19) - pw, Y(19), EvaporativeCooling); |     p.Box(X(6), Y(6), X(19) - pw, Y(19) + ph, EvaporativeCooling); | zone map: top edge of the I box
-chart/bioclimatic_chart.cpp |     const float w7 = Capped(0.8 * psy.FTSat(18), kComfortCap); |     const float w7 = static_cast<float>(0.8 * psy.FTSat(18)); | vertices: V7 not capped at 17 g/kg
-chart/bioclimatic_chart.cpp |     const float t14 = std::min(psy.FTVE(20.5f, psy.FVE(32, w15)), 32.0f); |     const float t14 = psy.FTVE(20.5f, psy.FVE(32, w15)); | vertices: T14 not capped at 32 C
-chart/bioclimatic_chart.cpp |     if (w20 < kComfortCap) { |     if (w20 <= 0) { | vertices: V19 always on the right edge
+chart/chart_frame.cpp |     const float w7 = Capped(0.8 * psy.FTSat(18), kComfortCap); |     const float w7 = static_cast<float>(0.8 * psy.FTSat(18)); | vertices: V7 not capped at 17 g/kg
+chart/chart_frame.cpp |     const float t14 = std::min(psy.FTVE(20.5f, psy.FVE(32, w15)), 32.0f); |     const float t14 = psy.FTVE(20.5f, psy.FVE(32, w15)); | vertices: T14 not capped at 32 C
+chart/chart_frame.cpp |     if (w20 < kComfortCap) { |     if (w20 <= 0) { | vertices: V19 always on the right edge
 core/hourly_synthesis.cpp |         pvMin = LimitVapourPressure(pvMin, static_cast<float>(FPvsPa(normals.DBTmin) / 1000.0)); |         pvMin = LimitVapourPressure(pvMin, static_cast<float>(FPvsPa(normals.DBTmax) / 1000.0)); | synthesis: morning limit at Tmax
 core/hourly_synthesis.cpp |     if (pv <= 0) pv = 0.01; |     if (pv <= 0) pv = 0.001; | synthesis: floor of the vapour pressure
 core/hourly_synthesis.cpp |     if (pv >= psKPa) pv = 0.99 * psKPa; |     if (pv >= psKPa) pv = psKPa; | synthesis: saturation not held at 99 %
@@ -50,8 +50,8 @@ core/hourly_synthesis.cpp |             const auto& c = clockHour <= sun.MaxTemp
 core/hourly_synthesis.cpp |     const double scaled = std::clamp(std::nearbyint(x * 100.0), double{INT16_MIN}, double{INT16_MAX}); |     const double scaled = std::clamp(std::round(x * 100.0), double{INT16_MIN}, double{INT16_MAX}); | rounding: hundredths away from zero
 core/psychrometrics.cpp |     p.PressureKPa = static_cast<float>(101.325 * std::pow(1.0 - 2.25577e-5 * z, 5.2559)); |     p.PressureKPa = static_cast<float>(101.325 * std::pow(1.0 - 2.25577e-5 * elevationM, 5.2559)); | pressure: elevation not floored to 50 m
 core/psychrometrics.cpp |     const float mu = static_cast<float>(rh * (1 - r) / (1 - rh * r)); |     const double mu = rh * (1 - r) / (1 - rh * r); | single precision: mu of FTax1
-core/recorded_analysis.cpp |         ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), h.Month, |         ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), 1, | recorded hours: all counted in January
-core/recorded_analysis.cpp |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation))); |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(0))); | recorded hours: W at sea-level pressure
+classify/recorded_classification.cpp |         const int s = ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), h.Month, |         const int s = ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), 1, | recorded hours: all counted in January
+pipeline/weather_location.cpp |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation))); |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(0))); | recorded hours: W at sea-level pressure
 data/recorded_hours.cpp |         if (h.Missing) continue; |         if (h.Missing && h.Month > 12) continue; | recorded hours: missing hours counted
 EOF
 )

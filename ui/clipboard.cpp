@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "core/results_table.h"
+#include "pipeline/results_table.h"
 
 namespace qav {
 

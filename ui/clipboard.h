@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 namespace qav {
 

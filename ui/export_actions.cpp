@@ -18,8 +18,8 @@
 
 #include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
-#include "core/exports.h"
-#include "core/rendering.h"
+#include "pipeline/exports.h"
+#include "pipeline/rendering.h"
 #include "ui/main_window.h"
 
 namespace qav {

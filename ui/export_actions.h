@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 class QMenu;
 class QWidget;

@@ -28,10 +28,11 @@
 
 #include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
+#include "chart/qt/upper_vector_state.h"
 #include "classify/raster_canvas.h"
-#include "core/recorded_analysis.h"
-#include "data/epw_reader.h"
+#include "classify/recorded_classification.h"
 #include "data/md_reader.h"
+#include "pipeline/weather_location.h"
 #include "ui/canvas_view.h"
 #include "ui/clipboard.h"
 #include "ui/export_actions.h"
@@ -150,6 +151,8 @@ QChar MainWindow::localeDecimalPoint()
 
 PipelineCanvases MainWindow::canvases()
 {
+    // Every pipeline run of the window starts here, after Qt has handled an event.
+    ClearUpperVectorState();
     const QChar point = localeDecimalPoint();
     // The chart prints with a one-byte separator; one outside ASCII falls back to the point.
     const char separator = point.unicode() < 0x80 ? char(point.unicode()) : '.';
@@ -412,29 +415,23 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
 {
     try {
         if (paths.isEmpty()) return;
-        LocationTable table;
-        std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded{};
-        QStringList failures;
+        WeatherFiles opened;
         {
             WaitCursor wait;
-            for (const QString& path : paths.mid(0, kMaxLocations)) {
-                EpwResult result = ReadEpwFile(NativePath(path));
-                if (result.failure) {
-                    failures << QFileInfo(path).fileName() + QStringLiteral(": ") + FromUtf8(result.failure->message);
-                    continue;
-                }
-                WeatherLocation location = MakeWeatherLocation(result.file);
-                const int slot = ++table.LocationCount;
-                table.Slot[slot] = std::move(location.Location);
-                recorded[slot] = std::move(location.Recorded);
-            }
-            if (table.LocationCount > 0) {
+            std::vector<std::filesystem::path> files;
+            for (const QString& path : paths) files.push_back(NativePath(path));
+            opened = OpenWeatherFiles(files);
+            if (opened.Table.LocationCount > 0) {
                 PipelineCanvases c = canvases();
-                ShowLocationsFromFile(state_, std::move(table), c, std::move(recorded));
+                ShowLocationsFromFile(state_, std::move(opened.Table), c, std::move(opened.Recorded));
                 refillList();
                 refreshPanels();
             }
         }
+        QStringList failures;
+        for (const WeatherFileFailure& f : opened.Failures)
+            failures << QFile::decodeName(QByteArray::fromStdString(f.File.filename().string())) + QStringLiteral(": ") +
+                            FromUtf8(f.Message);
 
         QStringList report;
         if (paths.size() > kMaxLocations) {

@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
-#include "core/analysis_state.h"
-#include "core/pipeline.h"
+#include "pipeline/analysis_state.h"
+#include "pipeline/pipeline.h"
 
 class QAction;
 class QDragEnterEvent;

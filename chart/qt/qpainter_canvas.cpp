@@ -1,6 +1,6 @@
 #include "chart/qt/qpainter_canvas.h"
 
-#include "core/upper_vector_state.h"
+#include "chart/qt/upper_vector_state.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

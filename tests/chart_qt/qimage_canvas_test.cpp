@@ -6,6 +6,7 @@
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
+#include "pipeline/bioclimatic_chart.h"
 #include "tests/chart/test_locations.h"
 
 namespace qav {
@@ -124,7 +125,9 @@ TEST(QImageCanvas, BrasiliaChartTitleIsCentred)
         CLogFont rotated(chart.FontFactory());
         rotated.SetLogFont(chart.Font());
         DrawBioclimaticChart(chart, map, s, psy, &rotated);
-        DrawLegend(chart, s, PlotAndClassify(&chart, map, s, SynthesizeHours(brasilia)), brasilia);
+        const HourlyTable hours = SynthesizeHours(brasilia);
+        PlotHours(chart, s, hours);
+        DrawLegend(chart, s, ClassifyHours(map, s, hours), brasilia);
     }
     // The title is centred on the canvas below the temperature labels, the four blanks that end
     // it included: the canvas measures text as wide as it paints it.

@@ -103,7 +103,7 @@ TEST(ComputeYearShares, TopThreeTies)
 // A blank map: January is not counted, then every hour takes the last counted one, across
 // months; hours left and right of the chart are counted by their own point, drawn on its edges,
 // with or without a chart to draw on.
-TEST(PlotAndClassify, MonthsArePolylinesHeldToThePlot)
+TEST(ClassifyHours, MonthsArePolylinesHeldToThePlot)
 {
     const ChartScale s = ReferenceScale();
     RasterCanvas map(8076, 6259, 15, 15);
@@ -113,14 +113,20 @@ TEST(PlotAndClassify, MonthsArePolylinesHeldToThePlot)
     hours.DBT[2][5] = -25;
     hours.DBT[11][7] = 47;
     RecordingCanvas chart(8076, 6259);
-    for (ChartCanvas* c : {static_cast<ChartCanvas*>(nullptr), static_cast<ChartCanvas*>(&chart)}) {
-        const StrategyTally t = PlotAndClassify(c, map, s, hours);
-        EXPECT_EQ(t.MonthHours[1][1], 0);
-        EXPECT_EQ(t.MonthHours[1][2], 20);
-        EXPECT_EQ(t.MonthHours[1][11], 6);
-        EXPECT_EQ(t.MonthHours[10][11], 18);
-        EXPECT_EQ(Counted(t), 288 - 24 - 4);
-    }
+    HourStrategies strategies;
+    const StrategyTally t = ClassifyHours(map, s, hours, &strategies);
+    EXPECT_EQ(t.MonthHours[1][1], 0);
+    EXPECT_EQ(t.MonthHours[1][2], 20);
+    EXPECT_EQ(t.MonthHours[1][11], 6);
+    EXPECT_EQ(t.MonthHours[10][11], 18);
+    EXPECT_EQ(Counted(t), 288 - 24 - 4);
+    // Each hour's strategy is the one counted: none in January, heating from February 5 on.
+    EXPECT_EQ(strategies[1][24], 0);
+    EXPECT_EQ(strategies[2][4], 0);
+    EXPECT_EQ(strategies[2][5], 1);
+    EXPECT_EQ(strategies[11][7], 10);
+    EXPECT_EQ(strategies[11][8], 10);
+    PlotHours(chart, s, hours);
     EXPECT_EQ(chart.DrawWidth(), 1);
     // Per month a dot and 24 segments two pixels wide in the quarter's colour.
     ASSERT_EQ(chart.Ops.size(), 12u * 25);

@@ -1,4 +1,4 @@
-#include "core/exports.h"
+#include "pipeline/exports.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "classify/raster_canvas.h"
-#include "core/pipeline.h"
-#include "core/recorded_analysis.h"
-#include "data/epw_reader.h"
+#include "classify/recorded_classification.h"
+#include "pipeline/pipeline.h"
+#include "pipeline/weather_location.h"
 
 namespace qav {
 namespace {
@@ -61,15 +61,10 @@ struct Session {
 
     void ShowWeatherFile(const char* name)
     {
-        const EpwResult epw = ReadEpwFile(std::filesystem::path(QAV_FIXTURES_DIR) / name);
-        ASSERT_FALSE(epw.failure);
-        WeatherLocation w = MakeWeatherLocation(epw.file);
-        LocationTable table;
-        table.LocationCount = 1;
-        table.Slot[1] = w.Location;
-        std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded{};
-        recorded[1] = w.Recorded;
-        ShowLocationsFromFile(state, std::move(table), canvases, recorded);
+        WeatherFiles opened = OpenWeatherFiles({std::filesystem::path(QAV_FIXTURES_DIR) / name});
+        ASSERT_TRUE(opened.Failures.empty());
+        ASSERT_EQ(opened.Table.LocationCount, 1);
+        ShowLocationsFromFile(state, std::move(opened.Table), canvases, opened.Recorded);
     }
 };
 

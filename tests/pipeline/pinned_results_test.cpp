@@ -12,10 +12,9 @@
 #include <string>
 
 #include "classify/raster_canvas.h"
-#include "core/pipeline.h"
-#include "core/recorded_analysis.h"
 #include "data/builtin_sets.h"
-#include "data/epw_reader.h"
+#include "pipeline/pipeline.h"
+#include "pipeline/weather_location.h"
 
 namespace qav {
 namespace {
@@ -207,14 +206,10 @@ const Pinned kChicagoRecorded =
 
 TEST(PinnedResults, RecordedHoursOfAWeatherYear)
 {
-    const EpwResult epw = ReadEpwFile(std::filesystem::path(QAV_FIXTURES_DIR) / "chicago.epw");
-    ASSERT_FALSE(epw.failure);
-    const WeatherLocation chicago = MakeWeatherLocation(epw.file);
-    LocationTable table;
-    table.LocationCount = 1;
-    table.Slot[1] = chicago.Location;
+    WeatherFiles opened = OpenWeatherFiles({std::filesystem::path(QAV_FIXTURES_DIR) / "chicago.epw"});
+    ASSERT_TRUE(opened.Failures.empty());
     Session s;
-    ShowLocationsFromFile(s.state, std::move(table), s.canvases, {nullptr, chicago.Recorded});
+    ShowLocationsFromFile(s.state, std::move(opened.Table), s.canvases, opened.Recorded);
     const RecordedYear* recorded = s.state.CurrentRecorded();
     ASSERT_TRUE(recorded);
     ExpectTally(s.state.RecordedTally, kChicagoRecorded);

@@ -1,4 +1,4 @@
-#include "core/results_table.h"
+#include "pipeline/results_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "classify/raster_canvas.h"
-#include "core/pipeline.h"
+#include "pipeline/pipeline.h"
 
 namespace qav {
 namespace {

@@ -8,7 +8,7 @@
 #include <QXmlStreamReader>
 #include <utility>
 
-#include "core/exports.h"
+#include "pipeline/exports.h"
 #include "tests/ui/window_test_helpers.h"
 #include "ui/export_actions.h"
 

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "classify/raster_canvas.h"
-#include "core/pipeline.h"
-#include "core/results_table.h"
+#include "pipeline/pipeline.h"
+#include "pipeline/results_table.h"
 #include "tests/ui/window_test_helpers.h"
 
 namespace qav::test {

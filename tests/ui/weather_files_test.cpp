@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "core/recorded_analysis.h"
-#include "core/results_table.h"
+#include "classify/recorded_classification.h"
 #include "data/epw_reader.h"
+#include "pipeline/results_table.h"
 #include "tests/ui/window_test_helpers.h"
 
 namespace qav::test {

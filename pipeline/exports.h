@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 namespace qav {
 
@@ -25,9 +25,9 @@ std::string ResultsCsv(const AnalysisState& state);
 
 /// One row per hour with its month, hour, dry bulb (C), humidity ratio (g/kg), relative humidity
 /// (%, from FUR at the station pressure) and the letter of its strategy: the 288 typical hours,
-/// or for a weather-file location its recorded hours with their day. Each hour is classified in
-/// order on the zone map of the state, as the tally counts it, so the letters of a month add up
-/// to its MonthHours; an hour that no rule counts has no letter.
+/// or for a weather-file location its recorded hours with their day. The letters are the
+/// strategies the last run counted, so those of a month add up to its MonthHours; an hour that
+/// no rule counts has no letter.
 std::string HourlyCsv(const AnalysisState& state);
 
 /// Key and value pairs that describe where a picture of the state comes from: Software,

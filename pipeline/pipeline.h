@@ -4,7 +4,7 @@
 // on the canvases it is given, and the caller refreshes its own panels afterwards.
 #include "chart/chart_canvas.h"
 #include "chart/clogfont.h"
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 namespace qav {
 
@@ -34,6 +34,6 @@ bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canva
 /// and runs the pipeline. The table must hold at least one location. Weather files pass the
 /// recorded hours of their slots.
 void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases,
-                           std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded = {});
+                           RecordedYears recorded = {});
 
 }  // namespace qav

@@ -1,11 +1,12 @@
-#include "core/pipeline.h"
+#include "pipeline/pipeline.h"
 
 #include <utility>
 
 #include "chart/monthly_graph.h"
+#include "classify/recorded_classification.h"
 #include "classify/zone_map.h"
-#include "core/recorded_analysis.h"
-#include "core/upper_vector_state.h"
+#include "pipeline/bioclimatic_chart.h"
+#include "pipeline/rendering.h"
 
 namespace qav {
 
@@ -52,7 +53,6 @@ std::vector<std::string> LocationListEntries(const LocationTable& table)
 
 void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
 {
-    ClearUpperVectorState();
     const LocationRecord& location = state.Current();
     state.Pressure = StationPressure(location.Elevation);
     state.Hours = SynthesizeHours(location);
@@ -64,17 +64,13 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
         state.Vertices = ComputeZoneVertices(state.Scale, psy);
         PaintZoneMap(canvases.ZoneMap, state.Scale, state.Vertices, psy);
     }
-    const RecordedYear* recorded = state.CurrentRecorded();
-    const bool showRecorded = recorded && state.View == HoursView::Recorded;
-    state.Tally = PlotAndClassify(showRecorded ? nullptr : canvases.Chart, canvases.ZoneMap, state.Scale,
-                                  state.Hours);
+    state.Tally = ClassifyHours(canvases.ZoneMap, state.Scale, state.Hours, &state.HourStrategy);
     state.RecordedTally = {};
-    if (recorded) {
-        state.RecordedTally = ClassifyRecordedHours(canvases.ZoneMap, state.Scale, recorded->Hours);
-        if (showRecorded && canvases.Chart) PlotRecordedHours(*canvases.Chart, state.Scale, recorded->Hours);
-    }
-    if (canvases.Chart)
-        DrawLegend(*canvases.Chart, state.Scale, state.ShownTally(), location, canvases.DecimalSeparator);
+    state.RecordedStrategy.clear();
+    if (const RecordedYear* recorded = state.CurrentRecorded())
+        state.RecordedTally =
+            ClassifyRecordedHours(canvases.ZoneMap, state.Scale, recorded->Hours, &state.RecordedStrategy);
+    if (canvases.Chart) DrawHoursAndLegend(*canvases.Chart, state, canvases.DecimalSeparator);
     if (canvases.Graph)
         DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight);
 }
@@ -99,7 +95,7 @@ bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canva
 }
 
 void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases,
-                           std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> recorded)
+                           RecordedYears recorded)
 {
     state.Recorded = std::move(recorded);
     // Like a built-in set, a file writes only its own slots and leaves the higher ones alone.

@@ -4,19 +4,19 @@
 #include "chart/chart_canvas.h"
 #include "chart/clogfont.h"
 #include "classify/raster_canvas.h"
-#include "core/analysis_state.h"
+#include "pipeline/analysis_state.h"
 
 namespace qav {
 
-/// The zone map that the last run classified on: the state's zone vertices painted at its
-/// pressure, at the chart's size.
-RasterCanvas ZoneMapOf(const AnalysisState& state);
-
-/// Draws the chart as the last run left it: frame, rotated title, zones, the hours of the view
-/// shown (month polylines or recorded dots) and the legend of the shown tally. The canvas should
-/// have the chart's size; the classification runs on a scratch zone map and is discarded.
+/// Draws the chart as the last run left it: frame, rotated title, zones, then the hours and
+/// the legend (DrawHoursAndLegend). The canvas should have the chart's size.
 void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont,
                  char decimalSeparator = '.');
+
+/// The second half of the chart, after the frame and zones: the hours of the view shown (month
+/// polylines of the typical days or dots of the recorded hours) and the legend of the shown tally.
+/// The pipeline draws it after classifying; RenderChart after redrawing the frame.
+void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator = '.');
 
 /// Draws the monthly graph of the current location on a canvas of the graph's size.
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state);

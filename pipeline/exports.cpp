@@ -1,10 +1,9 @@
-#include "core/exports.h"
+#include "pipeline/exports.h"
 
 #include "chart/number_format.h"
+#include "classify/recorded_classification.h"
 #include "classify/strategy.h"
-#include "core/recorded_analysis.h"
-#include "core/rendering.h"
-#include "core/results_table.h"
+#include "pipeline/results_table.h"
 
 namespace qav {
 namespace {
@@ -99,23 +98,14 @@ std::string ResultsCsv(const AnalysisState& state)
 
 std::string HourlyCsv(const AnalysisState& state)
 {
-    const RasterCanvas zoneMap = ZoneMapOf(state);
-    const ChartScale& scale = state.Scale;
     const Psychrometrics psy(state.Pressure);
-    // A scratch tally: only the order of classification matters, for the previous strategy.
-    StrategyTally tally;
-    int previous = 0;
-    const auto classify = [&](float dbt, float w, int month) {
-        return ClassifyHour(static_cast<float>(scale.XOf(dbt)), static_cast<float>(scale.YOf(w)), month, zoneMap,
-                            scale, tally, previous);
-    };
-
     std::string csv;
     if (const RecordedYear* recorded = state.CurrentRecorded()) {
         csv.reserve(recorded->Hours.size() * 40);
         csv += "Month,Day,Hour,DBT (C),W (g/kg),RH (%),Strategy\n";
-        for (const RecordedHour& h : recorded->Hours) {
-            const int s = classify(h.DBT, h.W, h.Month);
+        for (size_t i = 0; i < recorded->Hours.size(); ++i) {
+            const RecordedHour& h = recorded->Hours[i];
+            const int s = i < state.RecordedStrategy.size() ? state.RecordedStrategy[i] : 0;
             csv += std::to_string(h.Month) + "," + std::to_string(h.Day) + "," + std::to_string(h.Hour) + "," +
                    Number(h.DBT) + "," + Number(h.W) + "," + RelativeHumidity(psy, h.DBT, h.W) + "," + LetterOf(s) +
                    "\n";
@@ -127,9 +117,8 @@ std::string HourlyCsv(const AnalysisState& state)
     for (int m = 1; m <= kMonths; ++m) {
         for (int h = 1; h <= kHours; ++h) {
             const float dbt = state.Hours.DBT[m][h], w = state.Hours.W[m][h];
-            const int s = classify(dbt, w, m);
             csv += std::to_string(m) + "," + std::to_string(h) + "," + Number(dbt) + "," + Number(w) + "," +
-                   RelativeHumidity(psy, dbt, w) + "," + LetterOf(s) + "\n";
+                   RelativeHumidity(psy, dbt, w) + "," + LetterOf(state.HourStrategy[m][h]) + "\n";
         }
     }
     return csv;

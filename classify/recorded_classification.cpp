@@ -1,4 +1,4 @@
-#include "core/recorded_analysis.h"
+#include "classify/recorded_classification.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,13 +13,17 @@ Rgb QuarterColour(int month) { return MarkColour[(month - 1) / 3 + 1]; }
 }  // namespace
 
 StrategyTally ClassifyRecordedHours(const ChartCanvas& zoneMap, const ChartScale& scale,
-                                    const std::vector<RecordedHour>& hours)
+                                    const std::vector<RecordedHour>& hours, std::vector<std::int8_t>* strategies)
 {
     StrategyTally tally;
     int previousStrategy = 0;
-    for (const RecordedHour& h : hours)
-        ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), h.Month,
-                     zoneMap, scale, tally, previousStrategy);
+    if (strategies) strategies->assign(hours.size(), 0);
+    for (size_t i = 0; i < hours.size(); ++i) {
+        const RecordedHour& h = hours[i];
+        const int s = ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), h.Month,
+                                   zoneMap, scale, tally, previousStrategy);
+        if (strategies) (*strategies)[i] = static_cast<std::int8_t>(s);
+    }
     ComputeYearShares(tally);
     return tally;
 }
@@ -42,20 +46,3 @@ float ShareDisagreement(const StrategyTally& typical, const StrategyTally& recor
 
 }  // namespace qav
 
-#include "data/epw_normals.h"
-
-namespace qav {
-
-WeatherLocation MakeWeatherLocation(const EpwFile& file)
-{
-    WeatherLocation w;
-    w.Location = DeriveMonthlyNormals(file);
-    auto year = std::make_shared<RecordedYear>();
-    year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation)));
-    year->HoursUsed = file.HoursUsed;
-    year->HoursMissing = file.HoursMissing;
-    w.Recorded = std::move(year);
-    return w;
-}
-
-}  // namespace qav

@@ -2,18 +2,21 @@
 // Recorded hours of a weather year classified beside the synthesised typical days: the same zone
 // map, the same rules (left of the chart heating, right cooling, colour, previous strategy) and
 // the same merging and rounding of the yearly shares.
+#include <cstdint>
 #include <vector>
 
 #include "chart/chart_canvas.h"
 #include "chart/chart_scale.h"
 #include "classify/classification.h"
-#include "data/recorded_hours.h"
+#include "core/recorded_hour.h"
 
 namespace qav {
 
-/// Classifies the hours in file order on the zone map and computes their yearly shares.
+/// Classifies the hours in file order on the zone map and computes their yearly shares; each
+/// hour's strategy (0 where none was counted) goes to `strategies` when given.
 StrategyTally ClassifyRecordedHours(const ChartCanvas& zoneMap, const ChartScale& scale,
-                                    const std::vector<RecordedHour>& hours);
+                                    const std::vector<RecordedHour>& hours,
+                                    std::vector<std::int8_t>* strategies = nullptr);
 
 /// Draws each hour as a small dot in its quarter's colour, held between the plot's edges like
 /// the typical-day polylines.
@@ -22,22 +25,5 @@ void PlotRecordedHours(ChartCanvas& chart, const ChartScale& scale, const std::v
 /// Share of the year that the two analyses classify differently: half the sum of the absolute
 /// differences of the ten shares, in percentage points.
 float ShareDisagreement(const StrategyTally& typical, const StrategyTally& recorded);
-
-}  // namespace qav
-
-#include <memory>
-
-#include "core/analysis_state.h"
-#include "data/epw_reader.h"
-
-namespace qav {
-
-/// A weather file as one location: its derived monthly normals and its recorded hours at the
-/// station pressure of its elevation.
-struct WeatherLocation {
-    LocationRecord Location;
-    std::shared_ptr<const RecordedYear> Recorded;
-};
-WeatherLocation MakeWeatherLocation(const EpwFile& file);
 
 }  // namespace qav

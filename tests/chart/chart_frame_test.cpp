@@ -1,4 +1,4 @@
-#include "chart/bioclimatic_chart.h"
+#include "chart/chart_frame.h"
 
 #include <gtest/gtest.h>
 

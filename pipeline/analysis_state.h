@@ -3,15 +3,15 @@
 // derived from it by the last pipeline run. The window owns one; the command-line companion makes
 // one per analysis.
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "chart/bioclimatic_chart.h"
+#include "chart/chart_frame.h"
 #include "chart/chart_scale.h"
 #include "classify/classification.h"
-#include "classify/zone_map.h"
 #include "core/hourly_synthesis.h"
 #include "core/location.h"
 #include "core/psychrometrics.h"
@@ -39,6 +39,9 @@ struct RecordedYear {
     int HoursMissing = 0;
 };
 
+/// The recorded years of the slots of a location table; null for a slot without one.
+using RecordedYears = std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1>;
+
 /// Which hours the chart shows for a weather-file location: the synthesised typical days as
 /// month polylines, or the recorded hours as dots. Both are always classified.
 enum class HoursView { Typical, Recorded };
@@ -48,7 +51,7 @@ struct AnalysisState {
     int CurrentLocation = 0;  // slot 1..LocationCount being analysed
     DataSetFlags DataSetKind;
     /// Recorded hours of the slots that came from weather files; empty for every other slot.
-    std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1> Recorded{};
+    RecordedYears Recorded{};
     HoursView View = HoursView::Typical;
 
     // Derived by the last pipeline run.
@@ -56,7 +59,9 @@ struct AnalysisState {
     HourlyTable Hours;
     ZoneVertices Vertices;
     StrategyTally Tally;          // the typical days
+    HourStrategies HourStrategy{};  // strategy of each typical hour, as the tally counted it
     StrategyTally RecordedTally;  // the recorded hours; all zero without them
+    std::vector<std::int8_t> RecordedStrategy;  // strategy of each recorded hour; empty without them
 
     // Fixed at start-up from the screen.
     ScreenLayout Layout;

@@ -4,7 +4,7 @@
 // cleared, every SSE instruction of the analysis and of the C maths library pays a
 // state-transition penalty: on the development machine the headless pipeline for Brasília takes
 // 1.2 ms instead of 0.13 ms, and the pipeline with the chart 4.9 ms instead of 1.9 ms. Clearing
-// them costs one instruction: the pipeline does it when it starts, the Qt canvas after each
+// them costs one instruction: the window before each pipeline run, the Qt canvas after each
 // painting call, and the programs right after constructing the application.
 namespace qav {
 

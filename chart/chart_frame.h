@@ -42,7 +42,7 @@ std::string ChartTitle(const StationPressureValues& pressure, char decimalSepara
 
 /// Clears both canvases, then draws the frame, the rotated humidity-axis title, the zone
 /// outlines and the letters on the chart, and returns the zone vertices. The zone map is left
-/// cleared: DrawBioclimaticChart (classify/zone_map.h) goes on to paint it. The chart is left
+/// cleared: DrawBioclimaticChart (pipeline/bioclimatic_chart.h) goes on to paint it. The chart is left
 /// with draw width 1, solid lines, black fore colour and its font size as before.
 ZoneVertices DrawChartFrameAndZones(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
                                     const Psychrometrics& psy, CLogFont* rotatedFont,

@@ -1,0 +1,15 @@
+#pragma once
+// One recorded hour of a weather year as a point of the bioclimatic chart: the plain type that
+// the weather-file reader produces and the classification reads.
+
+namespace qav {
+
+struct RecordedHour {
+    int Month = 0;  // 1..12
+    float DBT = 0;  // dry bulb, degrees C, to 0.01
+    float W = 0;    // humidity ratio, g/kg, to 0.01
+    int Day = 0;    // 1..31, as the file dates the hour
+    int Hour = 0;   // 1..24, the hour ending at this time
+};
+
+}  // namespace qav
