@@ -165,8 +165,8 @@ TEST(PinnedResults, EveryBuiltInLocation)
         in >> set >> p.slot >> dbt >> w;
         for (float& share : p.shares) in >> share;
         for (int& top : p.top) in >> top;
+        ASSERT_FALSE(in.fail()) << line;
         std::getline(in >> std::ws, name);
-        ASSERT_TRUE(in || in.eof()) << line;
         SCOPED_TRACE(line);
         Session s;
         LoadDataSet(set == "Brazil" ? DataSetKind::Brazil : set == "SouthAmerica" ? DataSetKind::SouthAmerica
