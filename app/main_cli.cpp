@@ -56,6 +56,11 @@ constexpr const char* kUsage =
     "    --chart-dir DIR, --graph-dir DIR       save one picture per location into DIR\n"
     "  psychro         Moist-air properties at the station pressure of an elevation\n"
     "    --elevation M --t C (--rh PERCENT | --w G_PER_KG) [--format text|json]\n"
+    "                  ranges: elevation -500..9000 m, t -40..60 C, rh 0.1..100 %, w 0.01 g/kg\n"
+    "                  up to saturation (the saturation it prints is accepted). The dew point\n"
+    "                  inverts the saturation pressure (frost point below 0 C) and the wet bulb\n"
+    "                  solves the psychrometric equation over water or ice: both hold over the\n"
+    "                  whole range; the chart keeps its own fits for its -18..44 C.\n"
     "  export-dataset brazil|south-america|world\n"
     "                  Write a built-in data set as a Monthly Data file to standard output\n"
     "\n"
@@ -118,7 +123,8 @@ private:
     std::vector<std::string> positional_;
 };
 
-double ParseNumber(const std::string& name, const std::string& text, double lo, double hi)
+/// A number within lo..hi; `range` is how the message shows the bounds (by default lo..hi).
+double ParseNumber(const std::string& name, const std::string& text, double lo, double hi, std::string range = {})
 {
     double v = 0;
     const char* first = text.data();
@@ -126,9 +132,8 @@ double ParseNumber(const std::string& name, const std::string& text, double lo, 
     auto [end, ec] = std::from_chars(first, last, v);
     if (ec != std::errc{} || end != last || !std::isfinite(v))
         Fail(name + ": '" + text + "' is not a number");
-    if (v < lo || v > hi)
-        Fail(name + ": " + text + " is outside " + cli::JsonNumber(static_cast<float>(lo)) + ".." +
-             cli::JsonNumber(static_cast<float>(hi)));
+    if (range.empty()) range = cli::JsonNumber(static_cast<float>(lo)) + ".." + cli::JsonNumber(static_cast<float>(hi));
+    if (v < lo || v > hi) Fail(name + ": " + text + " is outside " + range);
     return v;
 }
 
@@ -285,22 +290,26 @@ int Psychro(const std::vector<std::string>& args)
     const std::string format = a.Value("--format").value_or("text");
     if (format != "text" && format != "json") Fail("--format: '" + format + "' is not text or json");
 
-    // The functions are fitted for the chart's range; these bounds keep them there.
+    // -40..60 C at up to 9000 m keeps the saturation pressure far below the station pressure
+    // (20 kPa against at least 54 kPa), where every function used here holds.
     const float elevation = static_cast<float>(ParseNumber("--elevation", *a.Value("--elevation"), -500, 9000));
     const float t = static_cast<float>(ParseNumber("--t", *a.Value("--t"), -40, 60));
     const Psychrometrics psy(StationPressure(elevation));
     const float wSat = psy.FTSat(t);
+    // Saturation as printed (100.0 %, w to 3 decimals or in full) is accepted and means saturation.
     float w, rh;
     if (a.Has("--rh")) {
-        rh = static_cast<float>(ParseNumber("--rh", *a.Value("--rh"), 0.1, 100) / 100);
+        const double percent = ParseNumber("--rh", *a.Value("--rh"), 0.1, 100.05, "0.1..100");
+        rh = static_cast<float>(std::min(percent, 100.0) / 100);
         w = psy.FTax1(t, rh);
     } else {
-        w = static_cast<float>(ParseNumber("--w", *a.Value("--w"), 0.01, wSat));
+        char saturation[32];
+        std::snprintf(saturation, sizeof saturation, "0.01..%.3f", wSat);
+        w = std::min(static_cast<float>(ParseNumber("--w", *a.Value("--w"), 0.01, wSat + 0.0005, saturation)), wSat);
         rh = psy.FUR(t, w);
     }
-    const float pvKPa = static_cast<float>(rh * FPvsPa(t) / 1000.0);
-    const float dewPoint = FTorv(pvKPa);
-    const float wetBulb = psy.FTBU(t, w);
+    const float dewPoint = DewPointC(static_cast<float>(rh * FPvsPa(t)));
+    const float wetBulb = psy.WetBulbC(t, w);
     const float volume = psy.FVE(t, w);
 
     // The strategy zone at this point, on the zone map of the reference screen.
