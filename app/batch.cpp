@@ -98,9 +98,9 @@ std::string PictureName(int position, const AnalysisState& state, const char* ki
 }
 
 // What a worker was doing when it failed, for the message.
-std::string Doing(const std::vector<WorkItem>& work, std::size_t i)
+std::string Doing(const std::vector<WorkItem>& work, std::size_t i, std::size_t jobBytes)
 {
-    if (i >= work.size()) return "preparing the canvases";
+    if (i >= work.size()) return "preparing the canvases (about " + std::to_string(jobBytes >> 20) + " MB per job)";
     const Input& in = *work[i].input;
     return "analysing " + in.table.Slot[work[i].slot].LocationName + " (" + in.label + ", location " +
            std::to_string(work[i].slot) + ")";
@@ -259,11 +259,11 @@ Outcome RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work
             }
             if (!worker.PicturesOk()) picturesOk = false;
         } catch (const std::bad_alloc&) {
-            fail("out of memory while " + Doing(work, i));
+            fail("out of memory while " + Doing(work, i, JobBytes(startup, options)));
         } catch (const std::exception& e) {
-            fail(std::string(e.what()) + " while " + Doing(work, i));
+            fail(std::string(e.what()) + " while " + Doing(work, i, JobBytes(startup, options)));
         } catch (...) {
-            fail("unexpected failure while " + Doing(work, i));
+            fail("unexpected failure while " + Doing(work, i, JobBytes(startup, options)));
         }
     };
     const int wanted = std::max(1, std::min<int>(jobs, static_cast<int>(work.size())));

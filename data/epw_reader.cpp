@@ -221,7 +221,7 @@ std::optional<ReadFailure> ReadNumber(const std::array<std::string_view, N>& fie
     if (*v < field.low || *v > field.high)
         return FieldFailure(kEpwOutOfRange, line, field.column, field.name,
                             std::string(Trim(text)) + " is outside " + field.range);
-    value = *v;
+    value = *v + 0.0;  // "-0" is 0, so that no "-0" is printed downstream
     return std::nullopt;
 }
 

@@ -139,7 +139,7 @@ int ParseNumber(std::string_view text, const Range& range, float& value)
     // Parsed again as float: rounding the decimal once keeps written tables exact on a round trip.
     float f = 0;
     if (std::from_chars(first, last, f).ec != std::errc{}) f = static_cast<float>(d);
-    value = f;
+    value = f + 0.0f;  // "-0" is 0: a sign on zero would print as "-0" everywhere downstream
     return 0;
 }
 
