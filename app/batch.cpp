@@ -205,10 +205,11 @@ std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path)
 
 bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b)
 {
+    // Absolute first: weakly_canonical leaves a relative path whose first part does not exist as it is.
     std::error_code ea, eb;
-    const std::filesystem::path ca = std::filesystem::weakly_canonical(a, ea);
-    const std::filesystem::path cb = std::filesystem::weakly_canonical(b, eb);
-    return ea || eb ? a.lexically_normal() == b.lexically_normal() : ca == cb;
+    const std::filesystem::path ca = std::filesystem::weakly_canonical(std::filesystem::absolute(a, ea), ea);
+    const std::filesystem::path cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, eb), eb);
+    return ea || eb ? a.lexically_normal() == b.lexically_normal() : ca.lexically_normal() == cb.lexically_normal();
 }
 
 std::size_t JobBytes(const AnalysisState& startup, const Options& options)
