@@ -24,6 +24,7 @@
 #include "classify/raster_canvas.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
+#include "pipeline/rendering.h"
 #include "pipeline/results_table.h"
 
 namespace qav::batch {
@@ -40,10 +41,26 @@ std::filesystem::path NumberedPath(const std::filesystem::path& path, int positi
     return p;
 }
 
-// The PNG carries the provenance that the window's Save command gives it.
-bool SaveImage(const QImage& image, const PictureDescription& description, const std::filesystem::path& path)
+// The chart or the graph as an SVG drawing, text kept as text, as the window saves it.
+QByteArray SvgOf(PictureKind kind, const AnalysisState& state, const PictureDescription& description)
 {
-    const QByteArray bytes = PngBytes(DescribedImage(image, description));
+    const CanvasRect& r = kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
+    return SvgBytes(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, description,
+                    [&](QPainterCanvas& canvas) {
+                        if (kind == PictureKind::Graph) return RenderGraph(canvas, state);
+                        CLogFont rotated(canvas.FontFactory());
+                        rotated.SetLogFont(canvas.Font());
+                        RenderChart(canvas, state, &rotated);
+                    });
+}
+
+// The picture carries the provenance that the window's Save command gives it; the suffix of the
+// path chooses PNG or SVG.
+bool SaveImage(PictureKind kind, const AnalysisState& state, const QImage& image, const PictureDescription& description,
+               const std::filesystem::path& path)
+{
+    const QByteArray bytes = PictureFormatOf(path) == PictureFormat::Svg ? SvgOf(kind, state, description)
+                                                                         : PngBytes(DescribedImage(image, description));
     const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                             : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
     if (failure.isEmpty()) return true;
@@ -179,8 +196,9 @@ private:
                       const std::optional<std::filesystem::path>& dir, int position)
     {
         const PictureDescription description{PictureTitle(kind, state_), PictureProvenance(state_)};
-        if (path) picturesOk_ &= SaveImage(image, description, NumberedPath(*path, position, options_.numbered));
-        if (dir) picturesOk_ &= SaveImage(image, description, *dir / PictureName(position, state_, options_.kindInNames ? (kind == PictureKind::Chart ? "chart" : "graph") : nullptr));
+        const char* kindInName = !options_.kindInNames ? nullptr : kind == PictureKind::Chart ? "chart" : "graph";
+        if (path) picturesOk_ &= SaveImage(kind, state_, image, description, NumberedPath(*path, position, options_.numbered));
+        if (dir) picturesOk_ &= SaveImage(kind, state_, image, description, *dir / PictureName(position, state_, kindInName));
     }
 
     AnalysisState state_;

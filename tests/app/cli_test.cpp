@@ -202,6 +202,11 @@ TEST(CliPictures, ChartAndGraphAreSavedAsPng)
         EXPECT_NE(bytes.find(text), std::string::npos);
     }
     EXPECT_NE(ReadFile(graph).find("Software\0QAV 1.3"s), std::string::npos);
+    // The suffix chooses the format: .svg gives a drawing with its text as text.
+    const std::string svg = (dir / "Graph.SVG").string();
+    ASSERT_EQ(RunCli("analyze --graph " + svg).status, 0);
+    EXPECT_EQ(ReadFile(svg).rfind("<?xml", 0), 0u);
+    EXPECT_NE(ReadFile(svg).find("<text"), std::string::npos);
     std::filesystem::remove_all(dir);
 }
 
