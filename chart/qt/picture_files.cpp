@@ -1,6 +1,7 @@
 #include "chart/qt/picture_files.h"
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -94,11 +95,28 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
     return {};
 #else
     // What QSaveFile does, with the operating system's reason kept: QSaveFile names a full disk
-    // "Unknown error". The temporary file has a short name of its own, as the target's name may
-    // already take all 255 bytes a name can have.
-    const QByteArray target = QFile::encodeName(path);
+    // "Unknown error". A link is followed, so the file it points to is replaced, not the link.
     const QFileInfo info(path);
-    QByteArray temporary = QFile::encodeName(info.absolutePath()) + "/.qav-XXXXXX";
+    const QString resolved = !info.isSymLink()                     ? path
+                             : !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath()
+                                                                   : info.symLinkTarget();  // a link to a file to come
+    const QByteArray target = QFile::encodeName(resolved);
+    // A device or a pipe (/dev/stdout, /dev/null) cannot be replaced: it is written directly.
+    struct stat status {};
+    if (stat(target.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        const int fd = open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        int err = fd < 0 ? errno : 0;
+        for (qsizetype done = 0; !err && done < bytes.size();) {
+            const ssize_t n = write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+            if (n < 0 && errno != EINTR) err = errno;
+            if (n > 0) done += n;
+        }
+        if (fd >= 0 && close(fd) != 0 && !err && errno != EINTR) err = errno;
+        return err ? QString::fromLocal8Bit(std::strerror(err)) : QString();
+    }
+    // The temporary file has a short name of its own, as the target's name may already take all
+    // 255 bytes a name can have.
+    QByteArray temporary = QFile::encodeName(QFileInfo(resolved).absolutePath()) + "/.qav-XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
     // mkstemp makes the file private; a picture gets the usual rights, 0666 less the umask.

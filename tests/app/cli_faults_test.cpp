@@ -131,6 +131,12 @@ TEST(CliPictures, ConcurrentWritersLeaveOneCompletePicture)
     EXPECT_EQ(Shell("--version >/dev/null; " + command).err, "");
     EXPECT_TRUE(IsCompletePng(ReadFile(chart)));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary file left
+    // A link is followed: the picture it points to is replaced, the link stays.
+    fs::create_symlink(chart, dir / "link.png");
+    fs::resize_file(chart, 0);
+    EXPECT_EQ(Shell("analyze --chart " + (dir / "link.png").string()).status, 0);
+    EXPECT_TRUE(fs::is_symlink(dir / "link.png"));
+    EXPECT_TRUE(IsCompletePng(ReadFile(chart)));
     fs::remove_all(dir);
 }
 
