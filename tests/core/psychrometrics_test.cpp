@@ -76,6 +76,28 @@ TEST(Psychrometrics, SpecificVolumeAndWetBulb)
     EXPECT_NEAR(psy.FTax(t6, twb), 0.01, 0.015);
 }
 
+// The calculator's own dew point and wet bulb. ASHRAE Fundamentals (2017) ch. 1 Table 3: 0.10324
+// kPa saturates at -20 C (ice) and 1.0021 kPa at 7 C. Its Example 2 (40 C dry bulb, 20 C wet bulb,
+// 101.325 kPa) gives W = 6.57 g/kg; our saturation carries the enhancement factor (0.4 %), which
+// moves that wet bulb by about 0.05 C.
+TEST(CalculatorFunctions, SaturatedAirHasDewPointAndWetBulbAtItsDryBulbOverIceAndWater)
+{
+    EXPECT_NEAR(DewPointC(103.24f), -20, 0.01);
+    EXPECT_NEAR(DewPointC(1002.1f), 7, 0.01);
+    EXPECT_NEAR(Psychrometrics(StationPressure(0)).WetBulbC(40, 6.57f), 20, 0.1);
+    for (float elevation : {0.0f, 5000.0f}) {
+        const Psychrometrics psy(StationPressure(elevation));
+        for (float t : {-40.0f, -18.0f, -0.5f, 0.0f, 25.0f, 60.0f}) {
+            SCOPED_TRACE(::testing::Message() << elevation << " m, " << t << " C");
+            EXPECT_NEAR(DewPointC(FPvsPa(t)), t, 0.01);
+            EXPECT_NEAR(psy.WetBulbC(t, psy.FTSat(t)), t, 0.01);
+            const float w = psy.FTax1(t, 0.3f);  // drier air: dew point < wet bulb < dry bulb
+            EXPECT_LT(DewPointC(0.3f * FPvsPa(t)), psy.WetBulbC(t, w));
+            EXPECT_LT(psy.WetBulbC(t, w), t);
+        }
+    }
+}
+
 TEST(FArcCos, ClampsItsArgumentAndWritesItBack)
 {
     constexpr double pi = 3.14159265358979323846;
