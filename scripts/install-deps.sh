@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
-  qt6-l10n-tools
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   dpkg-dev file gzip lintian desktop-file-utils appstream
   locales
 )
