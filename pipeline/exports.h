@@ -30,6 +30,11 @@ std::string ResultsCsv(const AnalysisState& state);
 /// no rule counts has no letter.
 std::string HourlyCsv(const AnalysisState& state);
 
+enum class PictureKind { Chart, Graph };
+
+/// "Bioclimatic chart of Brasília (Brazil)", "Monthly climate graph of ...".
+std::string PictureTitle(PictureKind kind, const AnalysisState& state);
+
 /// Key and value pairs that describe where a picture of the state comes from: Software,
 /// Location, Pressure, Elevation and Source, e.g. {"Pressure", "88.251 kPa"}.
 std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state);
