@@ -370,7 +370,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     // The results' text follows the window: the reference screen's window has the default size.
-    results_->setTextScale(std::min(width() / 1024.0, height() / 768.0));
+    if (results_) results_->setTextScale(std::min(width() / 1024.0, height() / 768.0));
 }
 
 void MainWindow::refillList()

@@ -52,6 +52,13 @@ void ExpectFitted(CanvasView* view)
     QVERIFY(std::abs(r.width() / r.height() - canvas.width() / canvas.height()) < 0.01);
     const QImage& shown = view->shownImage();
     QVERIFY(std::abs(shown.width() - r.width() * view->devicePixelRatioF()) <= 1.5);
+    // The whole drawing, redrawn smaller or larger: close to the canvas's picture scaled to the
+    // same size (a crop or a picture left at its canvas size differs by far more).
+    const QImage scaled = view->image().scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double difference = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) difference += std::abs(qGray(shown.pixel(x, y)) - qGray(scaled.pixel(x, y)));
+    QVERIFY2(difference / (shown.width() * shown.height()) < 20, qPrintable(view->objectName()));
 }
 
 }  // namespace
