@@ -358,8 +358,10 @@ void MainWindow::setAnalyseAtScreenSize(bool on) noexcept
 
 void MainWindow::placeOnScreen(const QRect& available)
 {
-    // Most of the area, as a document window opens, but at least what the content needs.
-    QSize size = (QSizeF(available.size()) * 0.9).toSize().expandedTo(minimumSizeHint());
+    // Most of a large screen, as a document window opens; all of a small one, which the content
+    // needs to show the chart at a readable size.
+    const double share = available.width() >= 1280 && available.height() >= 900 ? 0.9 : 1.0;
+    QSize size = (QSizeF(available.size()) * share).toSize().expandedTo(minimumSizeHint());
     size = size.boundedTo(available.size());
     QRect frame(QPoint(0, 0), size);
     frame.moveCenter(available.center());

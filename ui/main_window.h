@@ -73,8 +73,8 @@ public:
     /// that cannot be read is reported with its name; if none can, nothing changes.
     void openWeatherFiles(const QStringList& paths) noexcept;
 
-    /// Opens at a sensible size for the screen's available area: most of it, centred, never
-    /// less than the window needs and never more than the area.
+    /// Opens at a sensible size for the screen's available area: most of a large one, centred,
+    /// all of a small one; never less than the window needs and never more than the area.
     void placeOnScreen(const QRect& available);
 
     /// Whether the analysis is laid out for the monitor's size instead of the reference screen.
