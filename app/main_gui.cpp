@@ -80,17 +80,15 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     qav::ClearUpperVectorState();
+    QApplication::setOrganizationName(QStringLiteral("QAV"));
     QApplication::setApplicationName(QStringLiteral("QAV"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
     qav::InstallTranslations(app, QLocale::system());
 
     qav::MainWindow window;
-    // The layout fills the screen; open as large as the desktop allows, content centred.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        window.setGeometry(available);
-    }
-    window.showMaximized();
+    // The content reflows, so the window opens at a size that suits the screen, not maximised.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) window.placeOnScreen(screen->availableGeometry());
+    window.show();
 
     if (measure) QTimer::singleShot(0, &window, [&window, startNs] { ReportWhenDrawn(&window, startNs); });
     return QApplication::exec();

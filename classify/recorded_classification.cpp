@@ -30,11 +30,16 @@ StrategyTally ClassifyRecordedHours(const ChartCanvas& zoneMap, const ChartScale
 
 void PlotRecordedHours(ChartCanvas& chart, const ChartScale& scale, const std::vector<RecordedHour>& hours)
 {
-    chart.SetDrawWidth(1);
+    // 8760 dots crowd a few hundred pixels: slightly larger, partly transparent dots let the
+    // density show through and keep earlier months visible under later ones.
+    chart.SetDrawWidth(kRecordedDotPx);
+    chart.SetOpacity(kRecordedDotOpacity);
     for (const RecordedHour& h : hours) {
         const double x = std::clamp<double>(scale.XOf(h.DBT), scale.X0, scale.X1);
         chart.SetPixel(x, scale.YOf(h.W), QuarterColour(h.Month));
     }
+    chart.SetOpacity(1);
+    chart.SetDrawWidth(1);
 }
 
 float ShareDisagreement(const StrategyTally& typical, const StrategyTally& recorded)

@@ -63,7 +63,8 @@ struct AnalysisState {
     StrategyTally RecordedTally;  // the recorded hours; all zero without them
     std::vector<std::int8_t> RecordedStrategy;  // strategy of each recorded hour; empty without them
 
-    // Fixed at start-up from the screen.
+    // From the analysis screen (SetAnalysisScreen): the reference screen unless the user chose
+    // the monitor's size.
     ScreenLayout Layout;
     ChartScale Scale;
 
@@ -78,7 +79,11 @@ struct AnalysisState {
 
 /// The state right after start-up's first steps: layout and chart scale from the screen, the
 /// Brazil set loaded and slot 5 (Brasilia) selected. The caller then runs the pipeline.
-AnalysisState MakeStartupState(ScreenDescription screen = {});
+AnalysisState MakeStartupState(ScreenDescription screen = kReferenceScreen);
+
+/// Lays the analysis out for a screen: the layout and the chart scale. The zone map and the
+/// canvases must be remade at the new sizes and the pipeline run again.
+void SetAnalysisScreen(AnalysisState& state, const ScreenDescription& screen);
 
 /// Text of the information box shown when the data set chosen is the one already shown.
 inline constexpr std::string_view kAlreadyPresentedMessage =

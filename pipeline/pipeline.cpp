@@ -30,12 +30,17 @@ void DataSetFlags::Show(DataSetKind kind)
     }
 }
 
-AnalysisState MakeStartupState(ScreenDescription screen)
+void SetAnalysisScreen(AnalysisState& state, const ScreenDescription& screen)
 {
-    AnalysisState state;
     state.Layout = LayoutForScreen(screen);
     state.Scale = MakeChartScale(state.Layout.Picture1.Width, state.Layout.Picture1.Height,
                                  state.Layout.PixelWidth, state.Layout.PixelHeight);
+}
+
+AnalysisState MakeStartupState(ScreenDescription screen)
+{
+    AnalysisState state;
+    SetAnalysisScreen(state, screen);
     LoadDataSet(DataSetKind::Brazil, state.Locations);
     state.DataSetKind.Show(DataSetKind::Brazil);
     state.CurrentLocation = 5;

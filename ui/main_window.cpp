@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
@@ -18,9 +19,12 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QScrollArea>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -45,8 +49,6 @@
 namespace qav {
 namespace {
 
-// Free space left and right of the 75 U block, at most what the screen leaves beside it.
-constexpr int kMaxMarginPx = 12;
 // Canvas units per logical pixel: the twips of a 96 dpi screen.
 constexpr int kUnitsPerPixel = 15;
 
@@ -119,21 +121,13 @@ StartupScreen PrimaryStartupScreen()
 }
 
 MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
-    : QMainWindow(parent), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
+    : QMainWindow(parent), monitor_(screen), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
 {
     setWindowTitle(QStringLiteral("   Meridane  (QAV version 1.3)"));
 
-    state_ = MakeStartupState(screen.Screen);
-    const ScreenLayout& l = state_.Layout;
-    chart_ = std::make_unique<QImageCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
-                                            l.PixelHeight, devicePixelRatio_);
-    zoneMap_ = std::make_unique<RasterCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
-                                              l.PixelHeight);
-    graph_ = std::make_unique<QImageCanvas>(l.Picture3.Width, l.Picture3.Height, l.PixelWidth,
-                                            l.PixelHeight, devicePixelRatio_);
-    // The rotated title's font copies the chart's own font; the chart canvas makes its handles.
-    rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
-    rotatedFont_->SetLogFont(chart_->Font());
+    atScreenSize_ = QSettings().value(QLatin1String(kAnalyseAtScreenSizeKey), false).toBool();
+    state_ = MakeStartupState(atScreenSize_ ? monitor_.Screen : kReferenceScreen);
+    makeCanvases();
 
     createMenus();
     createContent();
@@ -151,6 +145,21 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::makeCanvases()
+{
+    const ScreenLayout& l = state_.Layout;
+    rotatedFont_.reset();  // its handle belongs to the chart canvas it was made by
+    chart_ = std::make_unique<QImageCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
+                                            l.PixelHeight, devicePixelRatio_);
+    zoneMap_ = std::make_unique<RasterCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
+                                              l.PixelHeight);
+    graph_ = std::make_unique<QImageCanvas>(l.Picture3.Width, l.Picture3.Height, l.PixelWidth,
+                                            l.PixelHeight, devicePixelRatio_);
+    // The rotated title's font copies the chart's own font; the chart canvas makes its handles.
+    rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
+    rotatedFont_->SetLogFont(chart_->Font());
+}
+
 void MainWindow::setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
 
 QChar MainWindow::localeDecimalPoint()
@@ -159,14 +168,18 @@ QChar MainWindow::localeDecimalPoint()
     return point.size() == 1 ? point.at(0) : QChar(u'.');
 }
 
+char MainWindow::chartDecimalSeparator() const
+{
+    const QChar point = localeDecimalPoint();
+    // The chart prints with a one-byte separator; one outside ASCII falls back to the point.
+    return point.unicode() < 0x80 ? char(point.unicode()) : '.';
+}
+
 PipelineCanvases MainWindow::canvases()
 {
     // Every pipeline run of the window starts here, after Qt has handled an event.
     ClearUpperVectorState();
-    const QChar point = localeDecimalPoint();
-    // The chart prints with a one-byte separator; one outside ASCII falls back to the point.
-    const char separator = point.unicode() < 0x80 ? char(point.unicode()) : '.';
-    return PipelineCanvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), separator};
+    return PipelineCanvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), chartDecimalSeparator()};
 }
 
 void MainWindow::createMenus()
@@ -218,8 +231,19 @@ void MainWindow::createMenus()
     }
     viewTypical_->setChecked(true);
     view->addSeparator();
-    monthStrategy_ = new MonthStrategyView;
-    AddMonthStrategyDock(this, monthStrategy_, view, contentSize().width());
+    viewMonthStrategy_ = view->addAction(QStringLiteral("Hours per &month and strategy"));
+    viewMonthStrategy_->setObjectName(QStringLiteral("ViewMonthStrategy"));
+    viewMonthStrategy_->setCheckable(true);
+    viewMonthStrategy_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    view->addSeparator();
+    analyseAtScreenSize_ = view->addAction(tr("Analyse at this &screen's size"));
+    analyseAtScreenSize_->setObjectName(QStringLiteral("ViewAnalyseAtScreenSize"));
+    analyseAtScreenSize_->setCheckable(true);
+    analyseAtScreenSize_->setChecked(atScreenSize_);
+    analyseAtScreenSize_->setStatusTip(
+        tr("Lay the chart and its zone map out for this monitor, as older versions did, instead of the "
+           "reference screen of 1024 x 768 pixels"));
+    connect(analyseAtScreenSize_, &QAction::toggled, this, &MainWindow::setAnalyseAtScreenSize);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("MHelp"));
@@ -234,52 +258,74 @@ void MainWindow::createMenus()
 
 void MainWindow::createContent()
 {
-    const ScreenLayout& l = state_.Layout;
-    const double unitsPerPx = l.PixelWidth;
-    const double blockLeft = l.Picture1.Left;
-    const int kMarginPx = marginPx();
-    // Canvas units to logical pixels, relative to the block's left edge and the window's top.
-    auto x = [&](const CanvasRect& r) { return kMarginPx + int(std::lround((r.Left - blockLeft) / unitsPerPx)); };
-    auto y = [&](const CanvasRect& r) { return int(std::lround(r.Top / l.PixelHeight)); };
-    auto w = [&](double units) { return int(std::lround(units / unitsPerPx)); };
-    auto h = [&](double units) { return int(std::lround(units / l.PixelHeight)); };
-
-    content_ = new QWidget;
+    // Two columns in the proportions of the classic layout: the chart (40 : 31) over the location
+    // list on the left, the monthly graph over the results on the right. Both pictures scale with
+    // the window and keep their proportions; the layouts give the list and the results the room
+    // their text needs, so nothing is cut at any size from 800 x 600 up.
+    content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("Content"));
+    auto* columns = new QHBoxLayout(content_);
+    columns->setContentsMargins(6, 4, 6, 6);
+    columns->setSpacing(8);
 
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
     picture1_ = new CanvasView(content_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
-    // The canvases' own pixel size: the widget shows every pixel the zone map classifies.
-    picture1_->setGeometry(x(l.Picture1), y(l.Picture1),
-                           int(std::ceil(l.Picture1.Width / unitsPerPx)),
-                           int(std::ceil(l.Picture1.Height / l.PixelHeight)));
-
-    picture3_ = new CanvasView(content_);
-    picture3_->setObjectName(QStringLiteral("Picture3"));
-    picture3_->setGeometry(x(l.Picture3), y(l.Picture3), int(std::ceil(l.Picture3.Width / unitsPerPx)),
-                           int(std::ceil(l.Picture3.Height / l.PixelHeight)));
-
-    results_ = new ResultsPanel(content_);
-    results_->setGeometry(x(l.Results), y(l.Results), w(l.Results.Width), h(l.Results.Height));
-    results_->fitFontToSize();
+    picture1_->setRenderer([this](double ratio) {
+        return RenderPicture(PictureKind::Chart, state_, ratio, chartDecimalSeparator());
+    });
+    left->addWidget(picture1_, 31);
 
     label2_ = new QLabel(tr("Click a location to see the bioclimatic analysis"), content_);
     label2_->setObjectName(QStringLiteral("Label2"));
-    const int labelHeight = label2_->sizeHint().height() + 4;
-    label2_->setGeometry(x(l.Label2), y(l.Label2), w(l.Label2.Width), labelHeight);
-
+    label2_->setWordWrap(true);  // a narrow column wraps the caption rather than widening the window
+    left->addWidget(label2_);
     list1_ = new QListWidget(content_);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1_->setGeometry(x(l.List1), y(l.List1) + labelHeight, w(l.List1.Width), h(l.List1.Height) - labelHeight);
+    list1_->setMinimumHeight(4 * list1_->fontMetrics().height());
+    left->addWidget(list1_, 18);
     label2_->setBuddy(list1_);
     connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onListSelectionChanged);
     // Enter on the current entry selects it, which runs the same flow as a click.
     connect(list1_, &QListWidget::itemActivated, this, [](QListWidgetItem* item) { item->setSelected(true); });
 
-    content_->setFixedSize(contentSize());
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    picture3_ = new CanvasView(content_);
+    picture3_->setObjectName(QStringLiteral("Picture3"));
+    picture3_->setRenderer([this](double ratio) {
+        return RenderPicture(PictureKind::Graph, state_, ratio, chartDecimalSeparator());
+    });
+    right->addWidget(picture3_, 21);
 
-    // Picture10, over the whole window (not the scrolled content) and hidden until MOpen.
+    screenNote_ = new QLabel(content_);
+    screenNote_->setObjectName(QStringLiteral("ScreenSizeNote"));
+    screenNote_->setWordWrap(true);
+    right->addWidget(screenNote_);
+
+    // The month-by-strategy view is a tab beside the results: it takes their place while chosen
+    // and never covers them or the graph.
+    resultTabs_ = new QTabWidget(content_);
+    resultTabs_->setObjectName(QStringLiteral("ResultTabs"));
+    results_ = new ResultsPanel;
+    resultTabs_->addTab(results_, tr("Results"));
+    monthStrategy_ = new MonthStrategyView;
+    resultTabs_->addTab(monthStrategy_, tr("Hours per month and strategy"));
+    right->addWidget(resultTabs_, 28);
+    connect(viewMonthStrategy_, &QAction::triggered, this, [this](bool show) {
+        resultTabs_->setCurrentWidget(show ? static_cast<QWidget*>(monthStrategy_) : results_);
+        if (show) monthStrategy_->table()->setFocus(Qt::ShortcutFocusReason);
+    });
+    connect(resultTabs_, &QTabWidget::currentChanged, viewMonthStrategy_,
+            [this](int) { viewMonthStrategy_->setChecked(resultTabs_->currentWidget() == monthStrategy_); });
+
+    columns->addLayout(left, 40);
+    columns->addLayout(right, 34);
+    setCentralWidget(content_);
+
+    // Picture10, over the whole window and hidden until MOpen.
     picture10_ = new FileChooserPanel(this);
     connect(picture10_, &FileChooserPanel::fileChosen, this, &MainWindow::openMonthlyDataFile);
     connect(picture10_, &FileChooserPanel::noFileChosen, this, [this]() noexcept {
@@ -289,28 +335,54 @@ void MainWindow::createContent()
             reportUnexpected(e.what());
         }
     });
-
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("ContentScroll"));
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    scroll_->setWidget(content_);
-    setCentralWidget(scroll_);
+    refreshScreenNote();
     list1_->setFocus();
 }
 
-int MainWindow::marginPx() const
+void MainWindow::refreshScreenNote()
 {
-    const ScreenLayout& l = state_.Layout;
-    return std::clamp(int(l.Picture1.Left / l.PixelWidth), 0, kMaxMarginPx);
+    screenNote_->setText(tr("Analysed at this screen's size, %1 x %2 pixels: the shares may differ from those of "
+                            "other screens and of qav-cli without --screen.")
+                             .arg(monitor_.Screen.WidthPx)
+                             .arg(monitor_.Screen.HeightPx));
+    screenNote_->setVisible(atScreenSize_);
 }
 
-QSize MainWindow::contentSize() const
+void MainWindow::setAnalyseAtScreenSize(bool on) noexcept
 {
-    const ScreenLayout& l = state_.Layout;
-    const int width = 2 * marginPx() + int(std::lround(75 * l.U / l.PixelWidth));
-    const int bottom = int(std::lround((l.List1.Top + l.List1.Height) / l.PixelHeight));
-    return {width, bottom + kMaxMarginPx};
+    try {
+        QSettings().setValue(QLatin1String(kAnalyseAtScreenSizeKey), on);
+        if (analyseAtScreenSize_->isChecked() != on) analyseAtScreenSize_->setChecked(on);  // toggles back here
+        if (on == atScreenSize_) return;
+        atScreenSize_ = on;
+        SetAnalysisScreen(state_, on ? monitor_.Screen : kReferenceScreen);
+        makeCanvases();
+        PipelineCanvases c = canvases();
+        RunPipeline(state_, c);
+        refreshPanels();
+        refreshScreenNote();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::placeOnScreen(const QRect& available)
+{
+    // Most of a large screen, as a document window opens; all of a small one, which the content
+    // needs to show the chart at a readable size.
+    const double share = available.width() >= 1280 && available.height() >= 900 ? 0.9 : 1.0;
+    QSize size = (QSizeF(available.size()) * share).toSize().expandedTo(minimumSizeHint());
+    size = size.boundedTo(available.size());
+    QRect frame(QPoint(0, 0), size);
+    frame.moveCenter(available.center());
+    setGeometry(frame);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The results' text follows the window: the reference screen's window has the default size.
+    if (results_) results_->setTextScale(std::min(width() / 1024.0, height() / 768.0));
 }
 
 void MainWindow::refillList()

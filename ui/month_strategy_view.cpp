@@ -1,15 +1,8 @@
 #include "ui/month_strategy_view.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QDockWidget>
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeySequence>
 #include <QLabel>
-#include <QMainWindow>
-#include <QMenu>
-#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -133,7 +126,7 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // The table asks for room for every cell; a smaller dock scrolls it.
+    // The table asks for room for every cell; a smaller tab scrolls it.
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table_->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
 
@@ -178,35 +171,5 @@ void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded)
     updateGeometry();
 }
 
-QDockWidget* AddMonthStrategyDock(QMainWindow* window, MonthStrategyView* view, QMenu* menu, int contentWidth)
-{
-    auto* dock = new QDockWidget(MonthStrategyView::tr("Hours per month and strategy"), window);
-    dock->setObjectName(QStringLiteral("MonthStrategyDock"));
-    dock->setWidget(view);
-    dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
-    window->addDockWidget(Qt::RightDockWidgetArea, dock);
-
-    QAction* toggle = menu->addAction(MonthStrategyView::tr("Hours per &month and strategy"));
-    toggle->setObjectName(QStringLiteral("ViewMonthStrategy"));
-    toggle->setCheckable(true);
-    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    QObject::connect(toggle, &QAction::triggered, dock, [dock, view](bool show) {
-        dock->setVisible(show);
-        if (show) {
-            dock->raise();
-            view->table()->setFocus(Qt::ShortcutFocusReason);
-        }
-    });
-    QObject::connect(dock, &QDockWidget::visibilityChanged, toggle, [dock, toggle](bool) {
-        toggle->setChecked(!dock->isHidden());
-    });
-
-    int room = 0;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        room = screen->availableGeometry().width() - contentWidth;
-    dock->setVisible(room >= view->sizeHint().width() + 24);  // the dock's frame and splitter
-    toggle->setChecked(!dock->isHidden());
-    return dock;
-}
-
+#include <QCoreApplication>
 }  // namespace qav

@@ -1,6 +1,7 @@
 #include "ui/results_panel.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -108,7 +109,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     setFrameShadow(QFrame::Sunken);
 
     auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(6, 4, 6, 4);
+    outer->setContentsMargins(4, 4, 4, 4);
     outer->setSpacing(4);
 
     // Identity, coordinates and elevation.
@@ -138,7 +139,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     outer->addLayout(head);
 
     auto* tables = new QHBoxLayout;
-    tables->setSpacing(8);
+    tables->setSpacing(6);
 
     // Monthly normals: one row per month on its own box, columns DBTmin, DBTmax, RHavg.
     auto* months = new QGridLayout;
@@ -243,7 +244,7 @@ void ResultsPanel::applyFieldWidths()
 {
     // Widths in characters of the current font, so the panel keeps its shape at any font size.
     for (auto [field, chars] : sizedFields_) {
-        const int width = field->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 12;
+        const int width = field->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 9;
         if (field == text5_[0]) field->setMinimumWidth(width);
         else field->setFixedWidth(width);  // numbers keep a narrow column; the rest goes to the shares
     }
@@ -300,8 +301,9 @@ void ResultsPanel::showShareComparison(std::span<const float, kPanelStrategies +
     if (shareComparisonShown()) return;
     for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_})
         for (QLabel* label : *column) label->show();
+    // The "% (time)" column repeats the typical or the recorded column; its room goes to them.
+    for (QLabel* label : label5_) label->hide();
     disagreement_->show();
-    fitFontToSize();
 }
 
 void ResultsPanel::hideShareComparison()
@@ -309,31 +311,28 @@ void ResultsPanel::hideShareComparison()
     if (!shareComparisonShown()) return;
     for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_})
         for (QLabel* label : *column) label->hide();
+    for (QLabel* label : label5_) label->show();
     disagreement_->hide();
-    fitFontToSize();
 }
 
 bool ResultsPanel::shareComparisonShown() const { return !disagreement_->isHidden(); }
 
-void ResultsPanel::fitFontToSize()
+void ResultsPanel::setTextScale(double scale)
 {
-    // The panel's size follows the screen; its rows follow the font. Step the point size down
-    // from the default until everything fits, so a small screen gets smaller text instead of
-    // clipped rows. Each fit starts again from the font the panel had before the first one.
     if (!baseFont_) baseFont_ = font();
-    const QFont base = *baseFont_;
-    const double basePt = base.pointSizeF() > 0 ? base.pointSizeF() : 9.0;
-    for (double pt = basePt; pt >= 6.0; pt -= 0.5) {
-        QFont f = base;
-        f.setPointSizeF(pt);
-        setFont(f);
-        applyFieldWidths();
-        // Nested layouts cache their sizes; drop every cache so the new font is measured.
-        for (QLayout* nested : findChildren<QLayout*>()) nested->invalidate();
-        layout()->invalidate();
-        const QSize needed = layout()->minimumSize();
-        if (needed.height() <= height() && needed.width() <= width()) return;
-    }
+    const double basePt = baseFont_->pointSizeF() > 0 ? baseFont_->pointSizeF() : 9.0;
+    // The floor is the platform's smallest readable font, or its general font where that is the
+    // smaller one (X11 without a desktop theme reports 12 pt as the smallest readable size).
+    const double smallPt = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF();
+    // Half-point steps, so dragging the window's edge does not re-lay the panel at every pixel.
+    double pt = std::round(std::clamp(basePt * scale, std::min(basePt, smallPt), basePt * 1.5) * 2) / 2;
+    if (!std::isfinite(pt) || pt <= 0) pt = basePt;
+    if (pt == pointSize_) return;
+    pointSize_ = pt;
+    QFont f = *baseFont_;
+    f.setPointSizeF(pt);
+    setFont(f);
+    applyFieldWidths();
 }
 
 }  // namespace qav
