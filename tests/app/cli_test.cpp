@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -43,6 +44,12 @@ double SumOf(const std::string& json, const std::string& key)
     std::istringstream in(m[1].str());
     for (std::string v; std::getline(in, v, ',');) total += std::stod(v);
     return total;
+}
+
+// A name in the temporary folder of this process alone: other checkouts run these tests too.
+std::filesystem::path TempPath(const std::string& name)
+{
+    return std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + name);
 }
 
 std::string ReadFile(const std::filesystem::path& path)
@@ -90,7 +97,7 @@ TEST(CliAnalyze, CsvHasOneRowPerLocationOfTheSet)
 
 TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
 {
-    const std::filesystem::path err = std::filesystem::temp_directory_path() / "qav_cli_err.txt";
+    const std::filesystem::path err = TempPath("qav_cli_err.txt");
     struct Row { const char* args; const char* message; };
     for (const Row& row : {Row{"analyze --location 28", "error: --location: 28 is outside 1..27: --dataset brazil has 27 locations\n"},
                            Row{"analyze --dataset all --location 20",
@@ -188,7 +195,7 @@ TEST(CliExportDataSet, ShippedWorldFileIsWhatTheExporterWrites)
 
 TEST(CliPictures, ChartAndGraphAreSavedAsPng)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_pictures";
+    const std::filesystem::path dir = TempPath("qav_cli_pictures");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     const std::string chart = (dir / "chart.png").string(), graph = (dir / "graph.png").string();
@@ -212,7 +219,7 @@ TEST(CliPictures, ChartAndGraphAreSavedAsPng)
 
 TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_inputs";
+    const std::filesystem::path dir = TempPath("qav_cli_inputs");
     std::filesystem::create_directories(dir);
     const std::filesystem::path bad = dir / "QAVbad.TXT";
     std::ofstream(bad) << "\"Nowhere\",\"Land\",95,0,10,\"X\"\n";
@@ -228,7 +235,7 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
 // The last location cut short is left out with a warning; a written -0 prints as 0.
 TEST(CliInputs, CutLocationIsReportedAndNegativeZeroPrintsAsZero)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_cut";
+    const std::filesystem::path dir = TempPath("qav_cli_cut");
     std::filesystem::create_directories(dir);
     const std::filesystem::path file = dir / "QAVCUT.TXT", err = dir / "err.txt";
     std::ofstream out(file);
