@@ -12,8 +12,10 @@
 #include <thread>
 
 #include "app/cli_output.h"
+#include "chart/qt/picture_files.h"
 #include "chart/qt/qimage_canvas.h"
 #include "classify/raster_canvas.h"
+#include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/results_table.h"
 
@@ -31,10 +33,14 @@ std::filesystem::path NumberedPath(const std::filesystem::path& path, int positi
     return p;
 }
 
-bool SaveImage(const QImage& image, const std::filesystem::path& path)
+// The PNG carries the provenance that the window's Save command gives it.
+bool SaveImage(const QImage& image, const PictureDescription& description, const std::filesystem::path& path)
 {
-    if (image.save(QString::fromStdString(path.string()), "PNG")) return true;
-    std::cerr << "error: cannot write " << path.string() << "\n";
+    const QByteArray bytes = PngBytes(DescribedImage(image, description));
+    const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
+                                            : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
+    if (failure.isEmpty()) return true;
+    std::cerr << "error: cannot write " << path.string() << ": " << failure.toStdString() << "\n";
     return false;
 }
 
@@ -78,8 +84,8 @@ public:
         state_.CurrentLocation = item.slot;
         PipelineCanvases canvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), '.'};
         RunPipeline(state_, canvases);
-        if (chart_) SavePictures(chart_->Image(), options_.chartPath, options_.chartDir, position);
-        if (graph_) SavePictures(graph_->Image(), options_.graphPath, options_.graphDir, position);
+        if (chart_) SavePictures(PictureKind::Chart, chart_->Image(), options_.chartPath, options_.chartDir, position);
+        if (graph_) SavePictures(PictureKind::Graph, graph_->Image(), options_.graphPath, options_.graphDir, position);
         switch (options_.format) {
         case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.');
         case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns);
@@ -91,11 +97,12 @@ public:
     bool PicturesOk() const { return picturesOk_; }
 
 private:
-    void SavePictures(const QImage& image, const std::optional<std::filesystem::path>& path,
+    void SavePictures(PictureKind kind, const QImage& image, const std::optional<std::filesystem::path>& path,
                       const std::optional<std::filesystem::path>& dir, int position)
     {
-        if (path) picturesOk_ &= SaveImage(image, NumberedPath(*path, position, options_.numbered));
-        if (dir) picturesOk_ &= SaveImage(image, *dir / PictureName(position, state_));
+        const PictureDescription description{PictureTitle(kind, state_), PictureProvenance(state_)};
+        if (path) picturesOk_ &= SaveImage(image, description, NumberedPath(*path, position, options_.numbered));
+        if (dir) picturesOk_ &= SaveImage(image, description, *dir / PictureName(position, state_));
     }
 
     AnalysisState state_;

@@ -298,11 +298,6 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
     return result;
 }
 
-namespace {
-
-
-}  // namespace
-
 ReadResult ReadMonthlyDataFile(const std::filesystem::path& file) noexcept
 {
     FileBytes f = ReadFileBytes(file, kMaxMonthlyDataBytes);

@@ -142,6 +142,13 @@ std::string HourlyCsv(const AnalysisState& state)
     return csv;
 }
 
+std::string PictureTitle(PictureKind kind, const AnalysisState& state)
+{
+    const LocationRecord& l = state.Current();
+    return std::string(kind == PictureKind::Chart ? "Bioclimatic chart" : "Monthly climate graph") + " of " +
+           l.LocationName + " (" + l.Country + ")";
+}
+
 std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state)
 {
     const LocationRecord& l = state.Current();

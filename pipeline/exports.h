@@ -33,6 +33,11 @@ std::string ResultsCsv(const AnalysisState& state);
 /// the shares count and 0 for the others.
 std::string HourlyCsv(const AnalysisState& state);
 
+enum class PictureKind { Chart, Graph };
+
+/// "Bioclimatic chart of Brasília (Brazil)", "Monthly climate graph of ...".
+std::string PictureTitle(PictureKind kind, const AnalysisState& state);
+
 /// Key and value pairs that describe where a picture of the state comes from: Software,
 /// Location, Pressure, Elevation and Source, e.g. {"Pressure", "88.251 kPa"}, then "Hours analysed"
 /// and "What if" when the analysis has a filter or a warming.

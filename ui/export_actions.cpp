@@ -1,45 +1,30 @@
 #include "ui/export_actions.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QKeySequence>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QSvgGenerator>
 #include <QWidget>
 #include <cmath>
 #include <exception>
 
 #include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
-#include "pipeline/exports.h"
 #include "pipeline/rendering.h"
 #include "ui/main_window.h"
 
 namespace qav {
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
-
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 const CanvasRect& RectOf(PictureKind kind, const AnalysisState& state)
 {
     return kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
-}
-
-QString PictureTitle(PictureKind kind, const AnalysisState& state)
-{
-    const LocationRecord& l = state.Current();
-    return QStringLiteral("%1 of %2 (%3)")
-        .arg(kind == PictureKind::Chart ? QStringLiteral("Bioclimatic chart") : QStringLiteral("Monthly climate graph"),
-             FromUtf8(l.LocationName), FromUtf8(l.Country));
 }
 
 // Draws the picture on a canvas of its size. The chart's rotated title needs a font made by the
@@ -55,6 +40,11 @@ void Draw(PictureKind kind, QPainterCanvas& canvas, const AnalysisState& state, 
     RenderChart(canvas, state, &rotated, decimalSeparator);
 }
 
+PictureDescription DescriptionOf(PictureKind kind, const AnalysisState& state)
+{
+    return {PictureTitle(kind, state), PictureProvenance(state)};
+}
+
 // A name for the file that every file system accepts.
 QString FileNameOf(const std::string& locationName, const QString& what)
 {
@@ -63,16 +53,6 @@ QString FileNameOf(const std::string& locationName, const QString& what)
         if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = u'_';
     if (name.isEmpty() || name.startsWith(u'.')) name.prepend(QStringLiteral("QAV"));
     return name + QStringLiteral(" - ") + what;
-}
-
-// The generator names a font as this system resolved it, with its foundry ("Nimbus Sans [urw]"):
-// other programs know the family only by its name, and a bracket is not valid in a font name.
-QByteArray WithoutFoundries(const QByteArray& svg)
-{
-    static const QRegularExpression foundry(QStringLiteral("(font-family=\"[^\"\\[]*?)\\s*\\[[^\"\\]]*\\]\""));
-    QString text = QString::fromUtf8(svg);
-    text.replace(foundry, QStringLiteral("\\1\""));
-    return text.toUtf8();
 }
 
 bool HasSuffix(const QString& path, const QString& suffix)
@@ -118,74 +98,16 @@ PictureTarget ResolvePictureTarget(const SaveChoice& choice)
 QImage RenderPicture(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator)
 {
     const CanvasRect& r = RectOf(kind, state);
-    QImage image;
-    {
-        QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
-        Draw(kind, canvas, state, decimalSeparator);
-        image = canvas.Image();
-    }
-    // A denser picture keeps its printed size: the resolution grows with the pixels.
-    image.setDotsPerMeterX(int(std::lround(image.dotsPerMeterX() * image.devicePixelRatio())));
-    image.setDotsPerMeterY(int(std::lround(image.dotsPerMeterY() * image.devicePixelRatio())));
-    image.setText(QStringLiteral("Title"), PictureTitle(kind, state));
-    for (const auto& [key, value] : PictureProvenance(state)) image.setText(FromUtf8(key), FromUtf8(value));
-    return image;
+    QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
+    Draw(kind, canvas, state, decimalSeparator);
+    return DescribedImage(canvas.Image(), DescriptionOf(kind, state));
 }
 
 QByteArray RenderSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator)
 {
     const CanvasRect& r = RectOf(kind, state);
-    const int pw = state.Layout.PixelWidth, ph = state.Layout.PixelHeight;
-    const QSize pixels = QPainterCanvas::DeviceSize(r.Width, r.Height, pw, ph);
-    QStringList description;
-    for (const auto& [key, value] : PictureProvenance(state)) description << FromUtf8(key + ": " + value);
-
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    // One user unit per screen pixel, and the screen's resolution, so the text has the size and
-    // the place it has in the window.
-    svg.setSize(pixels);
-    svg.setViewBox(QRect(QPoint(0, 0), pixels));
-    svg.setResolution(int(std::lround(kTwipsPerInch / ph)));
-    // The generator writes both texts into the document as they are: markup in a name must be
-    // escaped here, or the file is not well-formed XML.
-    svg.setTitle(PictureTitle(kind, state).toHtmlEscaped());
-    svg.setDescription(description.join(u'\n').toHtmlEscaped());
-    {
-        QPainterCanvas canvas(svg, r.Width, r.Height, pw, ph);
-        Draw(kind, canvas, state, decimalSeparator);
-        canvas.EndPainting();
-    }
-    return WithoutFoundries(buffer.data());
-}
-
-QByteArray PngBytes(const QImage& image)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) return {};
-    return buffer.data();
-}
-
-QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    auto reason = [&file] {
-        const QString text = file.errorString();
-        return text.isEmpty() ? QStringLiteral("Unknown error") : text;
-    };
-    if (!file.open(QIODevice::WriteOnly)) return reason();
-    if (file.write(bytes) != bytes.size()) {
-        const QString text = reason();
-        file.cancelWriting();
-        return text;
-    }
-    // Until here only the temporary file exists; it is removed when the commit fails.
-    if (!file.commit()) return reason();
-    return {};
+    return SvgBytes(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, DescriptionOf(kind, state),
+                    [&](QPainterCanvas& canvas) { Draw(kind, canvas, state, decimalSeparator); });
 }
 
 ExportActions::ExportActions(QWidget* window, const AnalysisState& state, double screenPixelRatio,

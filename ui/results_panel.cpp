@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/number_format.h"
+
 namespace qav {
 namespace {
 
@@ -67,10 +69,7 @@ QWidget* RowBox(const QString& name, const QColor& colour, QWidget* parent)
 
 QString FormatFixed(double value, int decimals, QChar decimalPoint)
 {
-    QString text = QString::number(value, 'f', decimals);
-    // A value that rounds to zero shows without a sign ("-0.0" would read as a real negative).
-    if (text.startsWith(u'-') && text.count(u'0') + text.count(u'.') == text.size() - 1)
-        text.remove(0, 1);
+    QString text = QString::fromStdString(qav::FormatFixed(value, decimals, '.'));
     if (decimals > 0) text.replace(u'.', decimalPoint);
     return text;
 }

@@ -138,6 +138,14 @@ TEST(CliPictures, ChartAndGraphAreSavedAsPng)
     const std::string chart = (dir / "chart.png").string(), graph = (dir / "graph.png").string();
     ASSERT_EQ(RunCli("analyze --dataset south-america --location 8 --chart " + chart + " --graph " + graph).status, 0);
     for (const std::string& png : {chart, graph}) EXPECT_EQ(ReadFile(png).substr(0, 8), "\x89PNG\r\n\x1a\n") << png;
+    // The provenance of the window's saved pictures, as PNG text chunks (keyword, NUL, text).
+    const std::string bytes = ReadFile(chart);
+    using namespace std::string_literals;
+    for (const std::string& text : {"Software\0QAV 1.3"s, "Title\0Bioclimatic chart of "s, "Pressure\0"s, "Elevation\0"s}) {
+        SCOPED_TRACE(text);
+        EXPECT_NE(bytes.find(text), std::string::npos);
+    }
+    EXPECT_NE(ReadFile(graph).find("Software\0QAV 1.3"s), std::string::npos);
     std::filesystem::remove_all(dir);
 }
 
