@@ -15,6 +15,7 @@
 #include "chart/qt/picture_files.h"
 #include "chart/qt/qimage_canvas.h"
 #include "classify/raster_canvas.h"
+#include "pipeline/compare.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/results_table.h"
@@ -71,6 +72,8 @@ public:
         }
         if (options.graphPath || options.graphDir) graph_ = std::make_unique<QImageCanvas>(g.Width, g.Height, pw, ph);
         state_.View = options.view;
+        state_.Filter = options.filter;
+        state_.WarmingAsked = options.warming;
     }
 
     /// Analyses one location and returns its text; pictures are saved here.
@@ -86,10 +89,15 @@ public:
         RunPipeline(state_, canvases);
         if (chart_) SavePictures(PictureKind::Chart, chart_->Image(), options_.chartPath, options_.chartDir, position);
         if (graph_) SavePictures(PictureKind::Graph, graph_->Image(), options_.graphPath, options_.graphDir, position);
+        if (options_.compareRows) {
+            CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
+            row = CompareRowOf(state_);
+            row.Position = position;
+        }
         switch (options_.format) {
         case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.');
-        case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns);
-        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns);
+        case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns, options_.filterColumns);
+        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns, options_.filterColumns);
         }
         return {};
     }

@@ -28,9 +28,9 @@ std::string ResultsCsv(const AnalysisState& state);
 /// One row per hour with its month, hour, dry bulb (C), humidity ratio (g/kg), relative humidity
 /// (%, from FUR at the station pressure) and the letter of its strategy: the 288 typical hours,
 /// or for a weather-file location its recorded hours with their day. The letters are the
-/// strategies the last run counted, so the counted ones of a month add up to its MonthHours; an hour that
-/// no rule counts has no letter. With an hour filter a last column, Counted, holds 1 for the hours
-/// the shares count and 0 for the others.
+/// strategies the last run classified, so those of a month's counted hours add up to its
+/// MonthHours; an hour that no rule counts has no letter. With an hour filter a last column,
+/// Counted, holds 1 for the hours the shares count and 0 for the others.
 std::string HourlyCsv(const AnalysisState& state);
 
 enum class PictureKind { Chart, Graph };
