@@ -98,14 +98,33 @@ int CompareRowAt(const CompareLayout& l, double y)
     return line < l.Lines.size() ? l.Lines[line].first : -1;
 }
 
-std::pair<double, double> CompareSegment(const CompareLayout& l, const std::array<float, kStrategies + 1>& shares,
-                                         int strategy)
+std::pair<double, double> CompareSegment(double barLeft, double barWidth,
+                                         const std::array<float, kStrategies + 1>& shares, int strategy)
 {
     double before = 0;
     for (int s = 1; s < strategy; ++s) before += shares[s];
-    const double end = l.BarLeft + l.BarWidth;
-    const double left = std::min(end, l.BarLeft + before / 100 * l.BarWidth);
-    return {left, std::min(end, left + shares[strategy] / 100.0 * l.BarWidth)};
+    const double end = barLeft + barWidth;
+    const double left = std::min(end, barLeft + before / 100 * barWidth);
+    return {left, std::min(end, left + shares[strategy] / 100.0 * barWidth)};
+}
+
+void DrawCompareBar(ChartCanvas& canvas, double left, double top, double width, double height, double textY,
+                    const std::array<float, kStrategies + 1>& shares, int pixelWidth, int pixelHeight)
+{
+    const double pw = pixelWidth, bottom = top + height - pixelHeight;
+    for (int s = 1; s <= kStrategies; ++s) {
+        const auto [x1, x2] = CompareSegment(left, width, shares, s);
+        if (x2 - x1 < pw) continue;
+        canvas.DrawBox(x1, top, x2 - pw, bottom, ZoneColour[s], true);
+        const std::string letter(1, StrategyLetter(s));
+        if (x2 - x1 >= canvas.TextWidth(letter) + 4 * pw) {
+            canvas.SetForeColour(IsDark(ZoneColour[s]) ? kWhite : kBlack);
+            canvas.MoveTo((x1 + x2 - canvas.TextWidth(letter)) / 2, textY);
+            canvas.PrintText(letter);
+        }
+    }
+    canvas.DrawBox(left, top, left + width - pw, bottom, kBarOutline, false);
+    canvas.SetForeColour(kBlack);
 }
 
 std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator)
@@ -148,24 +167,13 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
         const auto& shares = recordedBar ? row.RecordedShares : row.Shares;
         const double y = l.BarsTop + static_cast<double>(i) * l.LineHeight;
         const double barTop = y + (kLine - kBarHeight) / 2.0 * ph;
-        const double barBottom = barTop + (kBarHeight - 1) * ph;
 
         canvas.SetForeColour(kBlack);
         canvas.MoveTo(l.NameLeft, y + textOffset);
         canvas.PrintText(Fitted(canvas, recordedBar ? "   recorded hours" : row.Name, (kNameWidth - 4) * pw));
 
-        for (int s = 1; s <= kStrategies; ++s) {
-            const auto [left, right] = CompareSegment(l, shares, s);
-            if (right - left < pw) continue;
-            canvas.DrawBox(left, barTop, right - pw, barBottom, ZoneColour[s], true);
-            const std::string letter(1, StrategyLetter(s));
-            if (right - left >= canvas.TextWidth(letter) + 4 * pw) {
-                canvas.SetForeColour(IsDark(ZoneColour[s]) ? kWhite : kBlack);
-                canvas.MoveTo((left + right - canvas.TextWidth(letter)) / 2, y + textOffset);
-                canvas.PrintText(letter);
-            }
-        }
-        canvas.DrawBox(l.BarLeft, barTop, l.BarLeft + l.BarWidth - pw, barBottom, kBarOutline, false);
+        DrawCompareBar(canvas, l.BarLeft, barTop, l.BarWidth, kBarHeight * ph, y + textOffset, shares, l.PixelWidth,
+                       l.PixelHeight);
 
         canvas.SetForeColour(kBlack);
         canvas.MoveTo(l.TopLeft, y + textOffset);

@@ -55,10 +55,15 @@ CompareLayout MakeCompareLayout(const std::vector<CompareRow>& rows, int pixelWi
 /// The row whose bar line holds y, or -1 above, below or between none.
 int CompareRowAt(const CompareLayout& layout, double y);
 
-/// A share's left and right edge on its bar, in canvas units: the shares are laid end to end in
-/// strategy order, 100 % filling the bar (a rounded sum above 100 is held at the bar's end).
-std::pair<double, double> CompareSegment(const CompareLayout& layout, const std::array<float, kStrategies + 1>& shares,
-                                         int strategy);
+/// A share's left and right edge on a bar from barLeft, barWidth wide: the shares are laid end to
+/// end in strategy order, 100 % filling the bar (a rounded sum above 100 is held at its end).
+std::pair<double, double> CompareSegment(double barLeft, double barWidth,
+                                         const std::array<float, kStrategies + 1>& shares, int strategy);
+
+/// One stacked bar of the shares with its outline, the letters of the segments wide enough for
+/// them centred at textY; pixelWidth and pixelHeight are canvas units per pixel.
+void DrawCompareBar(ChartCanvas& canvas, double left, double top, double width, double height, double textY,
+                    const std::array<float, kStrategies + 1>& shares, int pixelWidth, int pixelHeight);
 
 /// Title and caption (what the shares count, a warming), the key of the ten strategies, then one
 /// line per bar: name (or "recorded hours"), the bar with the letters of the segments wide

@@ -69,6 +69,32 @@ MessageText ProgramAboutText()
             })};
 }
 
+MessageText WhatIfHelpText()
+{
+    return {"  QAV 1.3     What if it were warmer",
+            Lines({
+                "View > What if... adds a warming to the monthly normals of the location shown:",
+                "one value in degrees C for every month's DBTmin and DBTmax, or a table of twelve",
+                "monthly changes of DBTmin, DBTmax (degrees C) and RHavg (percentage points).",
+                "",
+                "Relative humidity is kept unless a change of it is given, so the humidity ratio",
+                "rises with temperature, as climate projections broadly show.",
+                "For a weather file, every recorded hour is shifted by its month's mean change",
+                "of temperature (the \"shift\" method of weather-file morphing), keeping its",
+                "relative humidity, and classified again.",
+                "",
+                "The shares with and without the warming are shown side by side with their",
+                "difference, and the chart shows the changed hours.",
+                "",
+                "This is a sensitivity test, not a projection. For the values to enter, use",
+                "published regional projections, such as the monthly changes of the IPCC WGI",
+                "Interactive Atlas (interactive-atlas.ipcc.ch).",
+                "",
+                "qav-cli: analyze --warming C, or --warming-file FILE with the header",
+                "month,dbt_min,dbt_max,rh_avg and twelve rows of changes.",
+            })};
+}
+
 MessageText ClimaticDataAboutText()
 {
     return {"  QAV 1.3     About Climatic Data",

@@ -23,6 +23,7 @@ namespace qav {
 
 class CanvasView;
 class CLogFont;
+class CompareView;
 class ExportActions;
 class FileChooserPanel;
 class MonthStrategyView;
@@ -68,6 +69,17 @@ public:
     /// The content's size at the layout fixed at start-up, in logical pixels.
     QSize contentSize() const;
 
+    /// Analyses the current location again counting only the filter's hours and adding the
+    /// warming (none: the normals as read); a warming the location cannot take is reported and
+    /// the analysis shown stays without it. Returns whether the warming was applied (or none asked).
+    bool applyAnalysisOptions(const HourFilter& filter, const std::optional<Warming>& warming) noexcept;
+    /// Analyses the location in this slot of the list, as a click on its entry does.
+    void analyseSlot(int slot) noexcept;
+    /// The compare view, made by the first "Compare locations"; null before.
+    CompareView* compareView() const { return compareView_; }
+    /// What the status bar says is counted and added ("Counted: hours 9-18; What if: +2 °C").
+    QString analysisCaption() const;
+
     // Menu commands; slots that call down never let an exception reach the event loop.
 public slots:
     void showBrazil() noexcept;
@@ -83,6 +95,10 @@ public slots:
     void chooseWeatherFiles() noexcept;  // the file dialog for weather files
     void showTypicalDays() noexcept;
     void showRecordedHours() noexcept;
+    void showCompareView() noexcept;
+    void chooseHoursAnalysed() noexcept;
+    void chooseWarming() noexcept;
+    void showWhatIfHelp() noexcept;
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -127,6 +143,8 @@ private:
     QAction* viewTypical_ = nullptr;
     QAction* viewRecorded_ = nullptr;
     QString weatherFolder_;  // where the weather-file dialog opens
+    CompareView* compareView_ = nullptr;
+    QLabel* analysisCaption_ = nullptr;  // status bar: what the shares count and what was added
 };
 
 }  // namespace qav
