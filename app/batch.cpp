@@ -18,6 +18,7 @@
 #include "pipeline/compare.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
+#include "pipeline/rendering.h"
 #include "pipeline/results_table.h"
 
 namespace qav::batch {
@@ -95,7 +96,7 @@ public:
             row.Position = position;
         }
         switch (options_.format) {
-        case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.');
+        case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.', AnalysisCaption(state_));
         case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns, options_.filterColumns);
         case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns, options_.filterColumns);
         }
