@@ -32,9 +32,9 @@ std::string Fitted(const ChartCanvas& canvas, const std::string& text, double wi
     if (canvas.TextWidth(text) <= width) return text;
     std::string cut = text;
     while (!cut.empty()) {
-        do cut.pop_back();
-        while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80);
-        if (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0xC0) cut.pop_back();
+        // Drop the last character: its continuation bytes, then its first byte.
+        while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80) cut.pop_back();
+        if (!cut.empty()) cut.pop_back();
         if (canvas.TextWidth(cut + "\u2026") <= width) return cut + "\u2026";
     }
     return cut;

@@ -1,6 +1,7 @@
 #include "data/warming.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 

@@ -242,7 +242,7 @@ TEST(CompareLocations, SortsByStrategyNameOrListAndExportsCsv)
 TEST(CompareChart, SegmentsAreTheSharesInZoneColours)
 {
     std::vector<CompareRow> rows(2);
-    rows[0].Name = "North";
+    for (int i = 0; i < 20; ++i) rows[0].Name += "\u00E9";  // 40 bytes: wider than the name column
     rows[0].Shares[2] = 25, rows[0].Shares[5] = 75, rows[0].Top = 5;
     rows[1].Name = "South";
     rows[1].Shares[10] = 100, rows[1].Top = 10;
@@ -273,6 +273,10 @@ TEST(CompareChart, SegmentsAreTheSharesInZoneColours)
     EXPECT_TRUE(canvas.FindText("What if: +2 \u00B0C"));
     EXPECT_TRUE(canvas.FindText("E Thermal Comfort 75.0 %"));
     EXPECT_TRUE(canvas.FindText("   recorded hours"));
+    // The recording canvas gives 100 units a byte; the column holds 35 bytes: 16 whole "é" and "…".
+    std::string cut;
+    for (int i = 0; i < 16; ++i) cut += "\u00E9";
+    EXPECT_TRUE(canvas.FindText(cut + "\u2026"));
 }
 
 }  // namespace
