@@ -13,6 +13,7 @@ namespace qav::cli {
 std::string JsonNumber(float value)
 {
     if (!std::isfinite(value)) return "null";
+    if (value == 0) value = 0;  // -0 prints as 0
     char buffer[32];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return ec == std::errc{} ? std::string(buffer, end) : "null";

@@ -2,15 +2,13 @@
 // screen, prints the results as a table, JSON or CSV, and can save the chart and the graph.
 #include <QGuiApplication>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <iostream>
 #include <map>
+#include <new>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +16,7 @@
 #include <vector>
 
 #include "app/batch.h"
+#include "app/cli_io.h"
 #include "app/cli_output.h"
 #include "chart/qt/picture_files.h"
 #include "chart/qt/qimage_canvas.h"
@@ -38,6 +37,8 @@
 namespace {
 
 using namespace qav;
+using cli::WriteErr;
+using cli::WriteOut;
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;  // the analysis or an output could not be done
@@ -52,14 +53,18 @@ constexpr const char* kUsage =
     "    --file PATH   Monthly Data file (QAV*.TXT)\n"
     "    --epw PATH    EnergyPlus weather file: one location, typical days and recorded hours\n"
     "                  (without input: Brazil, the start-up slot 5)\n"
-    "    --location N  slot to analyse in each input (default: 1)\n"
+    "    --location N  slot to analyse in each input, 1 to its number of locations (default: 1)\n"
     "    --all         every location of every input\n"
-    "    --format table|json|csv                output form (default: table)\n"
+    "    --format table|json|csv                output form (default: table); JSON is one\n"
+    "                  object for one location asked without --all, otherwise an array\n"
     "    --hours typical|recorded|both          for weather files (default: both)\n"
-    "    --screen WxH  screen whose window the analysis reproduces (default: 1024x768)\n"
-    "    --jobs N      threads (default: the number of cores); output is the same for any N\n"
-    "    --chart FILE.png, --graph FILE.png     save the chart and the monthly graph\n"
-    "    --chart-dir DIR, --graph-dir DIR       save one picture per location into DIR\n"
+    "    --screen WxH  screen whose window the analysis reproduces, 320..16384 by\n"
+    "                  200..16384 pixels (default: 1024x768)\n"
+    "    --jobs N      threads, 1..256 (default: the number of cores), lowered to fit the\n"
+    "                  available memory; output is the same for any N\n"
+    "    --chart FILE, --graph FILE             save the chart and the monthly graph;\n"
+    "                  the suffix .png or .svg chooses the format\n"
+    "    --chart-dir DIR, --graph-dir DIR       save one PNG per location into DIR\n"
     "    --hour-range A-B  clock hours counted, 1-24 (a range may wrap: 22-5; default 1-24)\n"
     "    --months M-N  months counted, 1-12 (may wrap: 12-2 is December to February)\n"
     "    --warming C   add C degrees to every DBTmin and DBTmax, relative humidity kept\n"
@@ -68,10 +73,17 @@ constexpr const char* kUsage =
     "    --sort A..J|name|list  order of the compare chart's bars (default: list)\n"
     "  psychro         Moist-air properties at the station pressure of an elevation\n"
     "    --elevation M --t C (--rh PERCENT | --w G_PER_KG) [--format text|json]\n"
+    "                  ranges: elevation -500..9000 m, t -40..60 C, rh 0.1..100 %, w 0.01 g/kg\n"
+    "                  up to saturation (the saturation it prints is accepted). The dew point\n"
+    "                  inverts the saturation pressure (frost point below 0 C) and the wet bulb\n"
+    "                  solves the psychrometric equation over water or ice: both hold over the\n"
+    "                  whole range; the chart keeps its own fits for its -18..44 C.\n"
     "  export-dataset brazil|south-america|world\n"
     "                  Write a built-in data set as a Monthly Data file to standard output\n"
     "\n"
-    "Options --help and --version work everywhere.\n";
+    "Options --help and --version work everywhere.\n"
+    "\n"
+    "Exit status: 0 success, 1 an input, an output or the memory failed, 2 bad arguments.\n";
 
 /// A bad command line: the message names the argument; exit status 2.
 struct UsageError {
@@ -130,7 +142,8 @@ private:
     std::vector<std::string> positional_;
 };
 
-double ParseNumber(const std::string& name, const std::string& text, double lo, double hi)
+/// A number within lo..hi; `range` is how the message shows the bounds (by default lo..hi).
+double ParseNumber(const std::string& name, const std::string& text, double lo, double hi, std::string range = {})
 {
     double v = 0;
     const char* first = text.data();
@@ -138,9 +151,22 @@ double ParseNumber(const std::string& name, const std::string& text, double lo, 
     auto [end, ec] = std::from_chars(first, last, v);
     if (ec != std::errc{} || end != last || !std::isfinite(v))
         Fail(name + ": '" + text + "' is not a number");
-    if (v < lo || v > hi)
-        Fail(name + ": " + text + " is outside " + cli::JsonNumber(static_cast<float>(lo)) + ".." +
-             cli::JsonNumber(static_cast<float>(hi)));
+    if (range.empty()) range = cli::JsonNumber(static_cast<float>(lo)) + ".." + cli::JsonNumber(static_cast<float>(hi));
+    if (v < lo || v > hi) Fail(name + ": " + text + " is outside " + range);
+    return v;
+}
+
+/// A whole number within lo..hi: counts and sizes take no fractions.
+int ParseWhole(const std::string& name, const std::string& text, int lo, int hi, const std::string& why = {})
+{
+    int v = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [end, ec] = std::from_chars(first, last, v);
+    if (text.empty() || end != last || (ec != std::errc{} && ec != std::errc::result_out_of_range))
+        Fail(name + ": '" + text + "' is not a whole number");
+    if (ec == std::errc::result_out_of_range || v < lo || v > hi)
+        Fail(name + ": " + text + " is outside " + std::to_string(lo) + ".." + std::to_string(hi) + why);
     return v;
 }
 
@@ -159,22 +185,35 @@ ScreenDescription ParseScreen(const std::string& text)
     if (x == std::string::npos) Fail("--screen: '" + text + "' is not WIDTHxHEIGHT");
     // 200 pixels high is the least that leaves a chart; 16384 keeps every chart coordinate
     // within the 16-bit integers of the chart scale.
-    s.WidthPx = static_cast<int>(ParseNumber("--screen", text.substr(0, x), 320, 16384));
-    s.HeightPx = static_cast<int>(ParseNumber("--screen", text.substr(x + 1), 200, 16384));
+    s.WidthPx = ParseWhole("--screen", text.substr(0, x), 320, 16384);
+    s.HeightPx = ParseWhole("--screen", text.substr(x + 1), 200, 16384);
     return s;
+}
+
+// Qt's own notices ("QStandardPaths: XDG_RUNTIME_DIR not set", font fallbacks) are not for a
+// script's standard error; the tool reports its failures itself. Fatal messages still print.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) WriteErr("error: " + message.toStdString() + "\n");
 }
 
 /// Qt is started only when a picture is drawn: text needs fonts, the analysis does not.
 class PictureSession {
 public:
-    PictureSession(int& argc, char** argv)
+    PictureSession()
     {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
+        // Headless whatever the session says: an inherited xcb or wayland platform, or a DISPLAY
+        // pointing nowhere, would abort the program. Qt sees none of the user's arguments either.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietQtMessages);
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
         ClearUpperVectorState();
     }
 
 private:
+    char name_[8] = "qav-cli";
+    char* argv_[2] = {name_, nullptr};
+    int argc_ = 1;
     std::unique_ptr<QGuiApplication> app_;
 };
 
@@ -250,11 +289,9 @@ std::optional<CompareChartRequest> ParseCompareChart(const Arguments& a)
     }
     CompareChartRequest request;
     request.path = *a.Value("--compare-chart");
-    std::string extension = request.path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (extension != ".png" && extension != ".svg")
-        Fail("--compare-chart: '" + request.path.string() + "' does not end in .png or .svg");
-    request.svg = extension == ".svg";
+    const auto format = batch::PictureFormatOf(request.path);
+    if (!format) Fail("--compare-chart: '" + request.path.string() + "' ends neither in .png nor in .svg");
+    request.svg = *format == batch::PictureFormat::Svg;
     if (a.Has("--sort") && !ParseCompareSort(*a.Value("--sort"), request.sort))
         Fail("--sort: '" + *a.Value("--sort") + "' is not a strategy letter A..J, name or list");
     return request;
@@ -282,7 +319,7 @@ bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow
     const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                             : WriteFileAtomically(path, bytes);
     if (failure.isEmpty()) return true;
-    std::cerr << "error: cannot write " << request.path.string() << ": " << failure.toStdString() << "\n";
+    WriteErr("error: cannot write " + request.path.string() + ": " + failure.toStdString() + "\n");
     return false;
 }
 
@@ -297,22 +334,26 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             for (DataSetKind kind : kinds) {
                 batch::Input in;
                 LoadDataSet(kind, in.table);
+                in.label = "--dataset " + std::string(kind == DataSetKind::Brazil         ? "brazil"
+                                                      : kind == DataSetKind::SouthAmerica ? "south-america"
+                                                                                          : "world");
                 inputs.push_back(std::move(in));
             }
         } else if (name == "--file") {
             ReadResult r = ReadMonthlyDataFile(value);
             if (r.failure) throw InputError{value + ": " + r.failure->message};
-            inputs.push_back(batch::Input{std::move(r.table), {}});
+            if (r.warning) WriteErr("warning: " + value + ": " + *r.warning + "\n");
+            inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value});
         } else if (name == "--epw") {
             WeatherFiles opened = OpenWeatherFiles({value});
             if (!opened.Failures.empty()) throw InputError{value + ": " + opened.Failures.front().Message};
-            inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded)});
+            inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value});
         }
     }
     return inputs;
 }
 
-int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
+int Analyze(const std::vector<std::string>& args)
 {
     const Arguments a(args,
                       {"--dataset", "--file", "--epw", "--location", "--format", "--screen", "--chart", "--graph",
@@ -320,6 +361,10 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
                        "--warming-file", "--compare-chart", "--sort"},
                       {"--all"}, {"--dataset", "--file", "--epw"});
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
+    for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir"}) {
+        for (const auto& [name, value] : a.Ordered())
+            if (name == pathOption && value.empty()) Fail(name + ": the path is empty");
+    }
     batch::Options options;
     const std::string format = a.Value("--format").value_or("table");
     if (format == "json") options.format = batch::Format::Json;
@@ -330,19 +375,30 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
     else if (hours != "both" && hours != "typical") Fail("--hours: '" + hours + "' is not typical, recorded or both");
     if (a.Has("--all") && a.Has("--location")) Fail("--all: cannot be combined with --location");
     const ScreenDescription screen = a.Has("--screen") ? ParseScreen(*a.Value("--screen")) : ScreenDescription{};
-    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const int jobs = a.Has("--jobs") ? static_cast<int>(ParseNumber("--jobs", *a.Value("--jobs"), 1, 256)) : cores;
+    const int cores = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
+    const int jobs = a.Has("--jobs") ? ParseWhole("--jobs", *a.Value("--jobs"), 1, 256) : cores;
+    const int location = a.Has("--location") ? ParseWhole("--location", *a.Value("--location"), 1, kMaxLocations) : 0;
+    for (const char* option : {"--chart", "--graph"}) {
+        if (!a.Has(option)) continue;
+        const std::filesystem::path path = *a.Value(option);
+        if (!batch::PictureFormatOf(path)) Fail(std::string(option) + ": '" + path.string() + "' ends neither in .png nor in .svg");
+    }
+    if (a.Has("--chart") && a.Has("--graph") && batch::SamePath(*a.Value("--chart"), *a.Value("--graph")))
+        Fail("--graph: '" + *a.Value("--graph") + "' is the file of --chart as well");
     for (const char* dirOption : {"--chart-dir", "--graph-dir"}) {
         if (!a.Has(dirOption)) continue;
         std::error_code ec;
         std::filesystem::create_directories(*a.Value(dirOption), ec);
         if (!std::filesystem::is_directory(*a.Value(dirOption)))
-            Fail(std::string(dirOption) + ": cannot create the folder '" + *a.Value(dirOption) + "'");
+            Fail(std::string(dirOption) + ": cannot create the folder '" + *a.Value(dirOption) + "'" +
+                 (ec ? ": " + ec.message() : std::string()));
     }
     if (a.Has("--chart")) options.chartPath = *a.Value("--chart");
     if (a.Has("--graph")) options.graphPath = *a.Value("--graph");
     if (a.Has("--chart-dir")) options.chartDir = *a.Value("--chart-dir");
     if (a.Has("--graph-dir")) options.graphDir = *a.Value("--graph-dir");
+    // Charts and graphs in one folder would share their names: give them distinct ones.
+    options.kindInNames = options.chartDir && options.graphDir && batch::SamePath(*options.chartDir, *options.graphDir);
     options.filterColumns = ParseHourFilter(a, options.filter);
     const std::optional<CompareChartRequest> compareChart = ParseCompareChart(a);
 
@@ -351,12 +407,12 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
         options.warming = ParseWarming(a);
         inputs = LoadInputs(a);
     } catch (const InputError& e) {
-        std::cerr << "error: " << e.message << (e.message.ends_with('\n') ? "" : "\n");
+        WriteErr("error: " + e.message + (e.message.ends_with('\n') ? "" : "\n"));
         return kExitFailure;
     }
     const AnalysisState startup = MakeStartupState(screen);
     const bool defaultInput = inputs.empty();
-    if (defaultInput) inputs.push_back(batch::Input{startup.Locations, {}});
+    if (defaultInput) inputs.push_back(batch::Input{startup.Locations, {}, "--dataset brazil"});
 
     // The locations to analyse, in input order.
     std::vector<batch::WorkItem> work;
@@ -364,8 +420,11 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
         const int count = in.table.LocationCount;
         if (a.Has("--all")) {
             for (int s = 1; s <= count; ++s) work.push_back({&in, s});
-        } else if (a.Has("--location")) {
-            work.push_back({&in, static_cast<int>(ParseNumber("--location", *a.Value("--location"), 1, count))});
+        } else if (location > 0) {
+            if (location > count)
+                Fail("--location: " + *a.Value("--location") + " is outside 1.." + std::to_string(count) + ": " +
+                     in.label + " has " + std::to_string(count) + (count == 1 ? " location" : " locations"));
+            work.push_back({&in, location});
         } else {
             work.push_back({&in, defaultInput ? startup.CurrentLocation : 1});
         }
@@ -376,35 +435,46 @@ int Analyze(const std::vector<std::string>& args, int& argc, char** argv)
     try {
         CheckWarming(work, options.warming);
     } catch (const InputError& e) {
-        std::cerr << "error: " << e.message << "\n";
+        WriteErr("error: " + e.message + "\n");
         return kExitFailure;
     }
     std::vector<CompareRow> compareRows(compareChart ? work.size() : 0);
     if (compareChart) options.compareRows = &compareRows;
 
     std::optional<PictureSession> pictures;
-    if (options.Pictures() || compareChart) pictures.emplace(argc, argv);
+    if (options.Pictures() || compareChart) pictures.emplace();
 
-    const bool progress = isatty(STDERR_FILENO) && work.size() > 1;
-    const bool array = options.format == batch::Format::Json && work.size() > 1;
-    if (options.format == batch::Format::Csv) std::cout << cli::CsvHeader(options.recordedColumns, options.filterColumns);
-    if (array) std::cout << "[\n";
-    const bool picturesOk = batch::RunBatch(startup, work, options, jobs, [&](size_t i, const std::string& text) {
-        if (options.format == batch::Format::Table && i > 0) std::cout << "\n";
-        std::cout << text;
-        if (options.format == batch::Format::Json) std::cout << (array && i + 1 < work.size() ? ",\n" : "\n");
-        std::cout.flush();
-        if (progress) std::cerr << "\rAnalysed " << i + 1 << " of " << work.size() << " locations" << std::flush;
+    // One object for one location asked for; an array whenever the request may name several,
+    // so that a script sees the same shape whatever the inputs hold.
+    const bool array = options.format == batch::Format::Json && (a.Has("--all") || inputs.size() > 1);
+    const int usedJobs = batch::JobsForMemory(startup, options, jobs);
+    if (usedJobs < jobs && work.size() > 1)
+        WriteErr("note: --jobs " + std::to_string(jobs) + " lowered to " + std::to_string(usedJobs) +
+                 " to fit the available memory\n");
+    cli::ProgressLine progress(work.size());
+    if (options.format == batch::Format::Csv) WriteOut(cli::CsvHeader(options.recordedColumns, options.filterColumns));
+    if (array) WriteOut("[\n");
+    const batch::Outcome outcome = batch::RunBatch(startup, work, options, usedJobs, [&](size_t i, const std::string& text) {
+        std::string out;
+        if (options.format == batch::Format::Table && i > 0) out += "\n";
+        out += text;
+        if (options.format == batch::Format::Json) out += array && i + 1 < work.size() ? ",\n" : "\n";
+        progress.BeforeResult();
+        WriteOut(out);
+        progress.AfterResult(i + 1);
     });
-    if (progress) std::cerr << "\n";
-    if (array) std::cout << "]\n";
+    progress.Finish();
+    if (outcome.failure) {
+        WriteErr("error: " + *outcome.failure + "\n");
+        return kExitFailure;
+    }
+    if (array) WriteOut("]\n");
     bool compareOk = true;
     if (compareChart) {
-        const std::string caption =
-            AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr);
+        const std::string caption = AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr);
         compareOk = SaveCompareChart(*compareChart, std::move(compareRows), startup, caption);
     }
-    return picturesOk && compareOk ? kExitOk : kExitFailure;
+    return outcome.picturesOk && compareOk ? kExitOk : kExitFailure;
 }
 
 int Psychro(const std::vector<std::string>& args)
@@ -417,22 +487,26 @@ int Psychro(const std::vector<std::string>& args)
     const std::string format = a.Value("--format").value_or("text");
     if (format != "text" && format != "json") Fail("--format: '" + format + "' is not text or json");
 
-    // The functions are fitted for the chart's range; these bounds keep them there.
+    // -40..60 C at up to 9000 m keeps the saturation pressure far below the station pressure
+    // (20 kPa against at least 54 kPa), where every function used here holds.
     const float elevation = static_cast<float>(ParseNumber("--elevation", *a.Value("--elevation"), -500, 9000));
     const float t = static_cast<float>(ParseNumber("--t", *a.Value("--t"), -40, 60));
     const Psychrometrics psy(StationPressure(elevation));
     const float wSat = psy.FTSat(t);
+    // Saturation as printed (100.0 %, w to 3 decimals or in full) is accepted and means saturation.
     float w, rh;
     if (a.Has("--rh")) {
-        rh = static_cast<float>(ParseNumber("--rh", *a.Value("--rh"), 0.1, 100) / 100);
+        const double percent = ParseNumber("--rh", *a.Value("--rh"), 0.1, 100.05, "0.1..100");
+        rh = static_cast<float>(std::min(percent, 100.0) / 100);
         w = psy.FTax1(t, rh);
     } else {
-        w = static_cast<float>(ParseNumber("--w", *a.Value("--w"), 0.01, wSat));
+        char saturation[32];
+        std::snprintf(saturation, sizeof saturation, "0.01..%.3f", wSat);
+        w = std::min(static_cast<float>(ParseNumber("--w", *a.Value("--w"), 0.01, wSat + 0.0005, saturation)), wSat);
         rh = psy.FUR(t, w);
     }
-    const float pvKPa = static_cast<float>(rh * FPvsPa(t) / 1000.0);
-    const float dewPoint = FTorv(pvKPa);
-    const float wetBulb = psy.FTBU(t, w);
+    const float dewPoint = DewPointC(static_cast<float>(rh * FPvsPa(t)));
+    const float wetBulb = psy.WetBulbC(t, w);
     const float volume = psy.FVE(t, w);
 
     // The strategy zone at this point, on the zone map of the reference screen.
@@ -446,23 +520,26 @@ int Psychro(const std::vector<std::string>& args)
 
     const StationPressureValues& p = psy.Pressure();
     if (format == "json") {
-        std::cout << "{\"pressure_kpa\":" << cli::JsonNumber(p.PressureKPa)
-                  << ",\"pvs_pa\":" << cli::JsonNumber(FPvsPa(t)) << ",\"w_sat\":" << cli::JsonNumber(wSat)
-                  << ",\"w\":" << cli::JsonNumber(w) << ",\"rh\":" << cli::JsonNumber(rh)
-                  << ",\"dew_point\":" << cli::JsonNumber(dewPoint)
-                  << ",\"wet_bulb\":" << cli::JsonNumber(wetBulb)
-                  << ",\"specific_volume\":" << cli::JsonNumber(volume)
-                  << ",\"zone\":" << (zone.empty() ? "null" : cli::JsonString(zone)) << "}\n";
+        WriteOut("{\"pressure_kpa\":" + cli::JsonNumber(p.PressureKPa) + ",\"pvs_pa\":" + cli::JsonNumber(FPvsPa(t)) +
+                 ",\"w_sat\":" + cli::JsonNumber(wSat) + ",\"w\":" + cli::JsonNumber(w) +
+                 ",\"rh\":" + cli::JsonNumber(rh) + ",\"dew_point\":" + cli::JsonNumber(dewPoint) +
+                 ",\"wet_bulb\":" + cli::JsonNumber(wetBulb) + ",\"specific_volume\":" + cli::JsonNumber(volume) +
+                 ",\"zone\":" + (zone.empty() ? "null" : cli::JsonString(zone)) + "}\n");
     } else {
-        std::printf("Station pressure   %.3f kPa (elevation used %.0f m)\n", p.PressureKPa, p.PressureElevation);
-        std::printf("Dry bulb           %.2f C\n", t);
-        std::printf("Saturation         %.2f Pa, %.3f g/kg\n", FPvsPa(t), wSat);
-        std::printf("Humidity ratio     %.3f g/kg\n", w);
-        std::printf("Relative humidity  %.1f %%\n", rh * 100);
-        std::printf("Dew point          %.2f C\n", dewPoint);
-        std::printf("Wet bulb           %.2f C\n", wetBulb);
-        std::printf("Specific volume    %.4f m3/kg\n", volume);
-        std::printf("Strategy zone      %s\n", zone.empty() ? "none" : zone.c_str());
+        char text[640];
+        std::snprintf(text, sizeof text,
+                      "Station pressure   %.3f kPa (elevation used %.0f m)\n"
+                      "Dry bulb           %.2f C\n"
+                      "Saturation         %.2f Pa, %.3f g/kg\n"
+                      "Humidity ratio     %.3f g/kg\n"
+                      "Relative humidity  %.1f %%\n"
+                      "Dew point          %.2f C\n"
+                      "Wet bulb           %.2f C\n"
+                      "Specific volume    %.4f m3/kg\n"
+                      "Strategy zone      %s\n",
+                      p.PressureKPa, p.PressureElevation + 0.0f, t, FPvsPa(t), wSat, w, rh * 100, dewPoint, wetBulb,
+                      volume, zone.empty() ? "none" : zone.c_str());
+        WriteOut(text);
     }
     return kExitOk;
 }
@@ -473,41 +550,56 @@ int ExportDataSet(const std::vector<std::string>& args)
     if (a.Positional().size() != 1) Fail("export-dataset: name one data set: brazil, south-america or world");
     LocationTable table;
     LoadDataSet(ParseDataSet("export-dataset", a.Positional().front()), table);
-    std::cout << WriteMonthlyData(table);
+    WriteOut(WriteMonthlyData(table));
     return kExitOk;
+}
+
+int Run(std::vector<std::string> args)
+{
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        WriteOut(kUsage);
+        return args.empty() ? kExitUsage : kExitOk;
+    }
+    // Asking for help or the version wins over anything else on the line, after any command.
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            WriteOut(kUsage);
+            return kExitOk;
+        }
+        if (a == "--version") {
+            WriteOut("qav-cli (QAV version 1.3)\n");
+            return kExitOk;
+        }
+    }
+    const std::string command = args[0];
+    args.erase(args.begin());
+    if (command == "analyze") return Analyze(args);
+    if (command == "psychro") return Psychro(args);
+    if (command == "export-dataset") return ExportDataSet(args);
+    Fail("'" + command + "': unknown command (analyze, psychro, export-dataset)");
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    cli::GuardStandardStreams();
+    int status = kExitFailure;
     try {
-        if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-            std::cout << kUsage;
-            return args.empty() ? kExitUsage : kExitOk;
-        }
-        if (args[0] == "--version") {
-            std::cout << "qav-cli (QAV version 1.3)\n";
-            return kExitOk;
-        }
-        const std::string command = args[0];
-        args.erase(args.begin());
-        for (const std::string& a : args) {
-            if (a == "--help" || a == "-h") {
-                std::cout << kUsage;
-                return kExitOk;
-            }
-        }
-        if (command == "analyze") return Analyze(args, argc, argv);
-        if (command == "psychro") return Psychro(args);
-        if (command == "export-dataset") return ExportDataSet(args);
-        Fail("'" + command + "': unknown command (analyze, psychro, export-dataset)");
+        status = Run(std::vector<std::string>(argv + 1, argv + argc));
+        cli::FinishOut();  // a late failure to deliver the output fails the run
     } catch (const UsageError& e) {
-        std::cerr << "error: " << e.message << "\n";
-        return kExitUsage;
+        WriteErr("error: " + e.message + "\n");
+        status = kExitUsage;
+    } catch (const cli::OutputError& e) {
+        WriteErr("error: " + e.message + "\n");
+        status = kExitFailure;
+    } catch (const std::bad_alloc&) {
+        WriteErr("error: out of memory\n");
+        status = kExitFailure;
     } catch (const std::exception& e) {
-        std::cerr << "error: " << e.what() << "\n";
-        return kExitFailure;
+        WriteErr("error: " + std::string(e.what()) + "\n");
+        status = kExitFailure;
     }
+    return status;
 }

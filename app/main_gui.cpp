@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -18,6 +19,7 @@
 
 #include "chart/qt/upper_vector_state.h"
 #include "ui/main_window.h"
+#include "ui/translation.h"
 
 namespace {
 
@@ -80,6 +82,7 @@ int main(int argc, char* argv[])
     qav::ClearUpperVectorState();
     QApplication::setApplicationName(QStringLiteral("QAV"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    qav::InstallTranslations(app, QLocale::system());
 
     qav::MainWindow window;
     // The layout fills the screen; open as large as the desktop allows, content centred.

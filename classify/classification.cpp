@@ -75,9 +75,13 @@ void ComputeYearShares(StrategyTally& t)
     float total = 0;
     for (int s = 1; s <= kStrategies; ++s) total += t.YearShare[s];
     for (int s = 1; s <= kStrategies; ++s) {
-        // No hour counted leaves every share at 0 rather than dividing by zero.
-        const float share = total > 0 ? static_cast<float>(t.YearShare[s] / static_cast<double>(total) * 100) : 0.0f;
-        t.YearShare[s] = static_cast<float>(std::nearbyint(10.0 * share) / 10);
+        // The division, the x100 and the x10 each round to single, as the shares have always
+        // been computed: 59 of 400 (14.75 %) becomes 147.49998 tenths and so 14.7, where double
+        // precision would give 14.8. No hour counted leaves every share at 0.
+        const float fraction = total > 0 ? t.YearShare[s] / total : 0.0f;
+        const float percent = fraction * 100.0f;
+        const float tenths = 10.0f * percent;
+        t.YearShare[s] = std::nearbyint(tenths) / 10.0f;
     }
 
     t.TopStrategy = {};

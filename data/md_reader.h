@@ -8,8 +8,9 @@
 // monthly lines are months 1..12 in order. Numbers use a point as decimal separator.
 // A file ending at the start of a location ends the reading; one ending inside a location drops
 // that location; only the first 50 locations are read.
-// Encoding: a UTF-8 byte-order mark is skipped; valid UTF-8 is read as such, anything else as
-// Windows-1252 (older files), so accented names read back the same either way.
+// Encoding: a UTF-8 byte-order mark is skipped; each text field is decoded on its own, valid UTF-8
+// as such and anything else as Windows-1252 (older files), so accented names read back the same
+// either way. Control characters and direction overrides in texts become blanks (DecodeName).
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -44,7 +45,7 @@ enum MonthlyDataError : int {
 
 /// A file of 50 locations takes about 25 KB; anything this large is not an MD file.
 inline constexpr std::size_t kMaxMonthlyDataBytes = std::size_t{16} << 20;
-/// Longest field, in bytes of UTF-8.
+/// Longest field, in bytes as written and, for texts, in bytes of UTF-8 once decoded.
 inline constexpr std::size_t kMaxFieldBytes = 4096;
 
 // Ranges accepted for the numbers. Wider values would overflow the 16-bit roundings of the
@@ -64,6 +65,10 @@ struct ReadResult {
     /// complete locations before the fault; the caller keeps its previous table.
     LocationTable table;
     std::optional<ReadFailure> failure;
+    /// Set when the last location stops before its 54 fields are complete and was
+    /// left out: which location and on which line, for example
+    ///   "Location 3 (Cut) ends at line 29 after 20 of its 54 fields; it was left out."
+    std::optional<std::string> warning;
 };
 
 /// Parses the bytes of an MD file.

@@ -9,6 +9,7 @@ namespace qav {
 
 std::string FormatGeneral(float value, char decimalSeparator)
 {
+    if (value == 0) value = 0;  // -0 prints as 0
     char buffer[64];
     // Fixed notation keeps climate magnitudes free of exponents; the shortest form of a float
     // needs no more than its 9 significant digits, so 7-digit data print as written.

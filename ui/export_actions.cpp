@@ -132,11 +132,11 @@ void ExportActions::addTo(QMenu* menu)
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    command("MSaveChart", QStringLiteral("Save &chart as…"), &ExportActions::saveChart)->setShortcut(QKeySequence::Save);
-    command("MSaveGraph", QStringLiteral("Save &graph as…"), &ExportActions::saveGraph);
-    command("MExportResults", QStringLiteral("Export &results…"), &ExportActions::exportResults)
+    command("MSaveChart", tr("Save &chart as…"), &ExportActions::saveChart)->setShortcut(QKeySequence::Save);
+    command("MSaveGraph", tr("Save &graph as…"), &ExportActions::saveGraph);
+    command("MExportResults", tr("Export &results…"), &ExportActions::exportResults)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    command("MExportHours", QStringLiteral("Export &hourly table…"), &ExportActions::exportHourlyTable);
+    command("MExportHours", tr("Export &hourly table…"), &ExportActions::exportHourlyTable);
 }
 
 void ExportActions::setFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -158,11 +158,11 @@ std::optional<SaveChoice> ExportActions::choose(const QString& caption, const QS
 
 bool ExportActions::write(const QString& path, const QByteArray& bytes)
 {
-    const QString failure = bytes.isEmpty() ? QStringLiteral("The picture could not be encoded.")
+    const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
                                             : WriteFileAtomically(path, bytes);
     if (failure.isEmpty()) return true;
     message_(QMessageBox::Warning, QStringLiteral("QAV 1.3"),
-             QStringLiteral("The file could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), failure));
+             tr("The file could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), failure));
     return false;
 }
 
@@ -171,7 +171,7 @@ void ExportActions::savePicture(PictureKind kind)
     const bool chart = kind == PictureKind::Chart;
     const QStringList filters{QLatin1String(kPngFilter), QLatin1String(kPng2xFilter), QLatin1String(kSvgFilter)};
     const std::optional<SaveChoice> choice =
-        choose(chart ? QStringLiteral("Save chart as") : QStringLiteral("Save graph as"),
+        choose(chart ? tr("Save chart as") : tr("Save graph as"),
                FileNameOf(state_.Current().LocationName, chart ? QStringLiteral("chart") : QStringLiteral("graph")) +
                    (lastPictureFilter_ == QLatin1String(kSvgFilter) ? QStringLiteral(".svg") : QStringLiteral(".png")),
                filters, lastPictureFilter_);
@@ -221,7 +221,7 @@ void ExportActions::saveGraph() noexcept
 void ExportActions::exportResults() noexcept
 {
     try {
-        saveText(QStringLiteral("Export results"), QStringLiteral("results"), [this] { return ResultsCsv(state_); });
+        saveText(tr("Export results"), QStringLiteral("results"), [this] { return ResultsCsv(state_); });
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -230,7 +230,7 @@ void ExportActions::exportResults() noexcept
 void ExportActions::exportHourlyTable() noexcept
 {
     try {
-        saveText(QStringLiteral("Export hourly table"), QStringLiteral("hours"), [this] { return HourlyCsv(state_); });
+        saveText(tr("Export hourly table"), QStringLiteral("hours"), [this] { return HourlyCsv(state_); });
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -241,7 +241,7 @@ void ExportActions::reportUnexpected(const char* what) noexcept
     try {
         qCritical("QAV: export failed: %s", what);
         message_(QMessageBox::Critical, QStringLiteral("QAV 1.3"),
-                 QStringLiteral("The file could not be written:\n%1\n").arg(QString::fromLocal8Bit(what)));
+                 tr("The file could not be written:\n%1\n").arg(QString::fromLocal8Bit(what)));
     } catch (...) {
         // Nothing more can be reported; the event loop must not see the exception.
     }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -55,6 +56,15 @@ constexpr int kMaxMarginPx = 12;
 constexpr int kUnitsPerPixel = 15;
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The help and about texts in the window's language: their English is the translation's source.
+QString HelpText(const std::string& english) { return QCoreApplication::translate("qav::HelpTexts", english.c_str()); }
+
+// The box shown for a data set already shown, marked here for lupdate: the text itself stays
+// English in the selection flow, which knows nothing of translations.
+constexpr const char* kAlreadyPresented =
+    QT_TRANSLATE_NOOP("qav::MainWindow", "The data are already being presented.\nSelect any city of the list.\n");
+static_assert(kAlreadyPresentedMessage == kAlreadyPresented);
 
 // The title of the program's own boxes (read errors, a data set already shown).
 QString ProgramTitle() { return QStringLiteral("QAV 1.3"); }
@@ -173,19 +183,19 @@ void MainWindow::createMenus()
         return action;
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MFile"));
-    command(file, "MOpen", QStringLiteral("&Open climatic file"), &MainWindow::openClimaticFile)
+    command(file, "MOpen", tr("&Open climatic file"), &MainWindow::openClimaticFile)
         ->setShortcut(QKeySequence::Open);
-    command(file, "MOpenEpw", QStringLiteral("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
-    command(file, "AbFiles", QStringLiteral("&About climatic files"), &MainWindow::showFileFormatHelp);
+    command(file, "MOpenEpw", tr("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
+    command(file, "AbFiles", tr("&About climatic files"), &MainWindow::showFileFormatHelp);
     file->addSeparator();
-    QMenu* data = file->addMenu(QStringLiteral("Climatic data &base"));
+    QMenu* data = file->addMenu(tr("Climatic data &base"));
     data->setObjectName(QStringLiteral("MenData"));
-    command(data, "DataBras", QStringLiteral("&Brazil"), &MainWindow::showBrazil);
-    command(data, "DataAmer", QStringLiteral("&South America"), &MainWindow::showSouthAmerica);
-    command(data, "DataMun", QStringLiteral("&World"), &MainWindow::showWorld);
-    command(file, "AbTurk", QStringLiteral("About &this data"), &MainWindow::showClimaticDataAbout);
+    command(data, "DataBras", tr("&Brazil"), &MainWindow::showBrazil);
+    command(data, "DataAmer", tr("&South America"), &MainWindow::showSouthAmerica);
+    command(data, "DataMun", tr("&World"), &MainWindow::showWorld);
+    command(file, "AbTurk", tr("About &this data"), &MainWindow::showClimaticDataAbout);
     file->addSeparator();
     exports_ = new ExportActions(this, state_, devicePixelRatio_,
                                  [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -193,20 +203,20 @@ void MainWindow::createMenus()
                                  });
     exports_->addTo(file);
     file->addSeparator();
-    command(file, "MExit", QStringLiteral("E&xit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
+    command(file, "MExit", tr("E&xit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
 
-    QMenu* copy = menuBar()->addMenu(QStringLiteral("&Copy"));
+    QMenu* copy = menuBar()->addMenu(tr("&Copy"));
     copy->setObjectName(QStringLiteral("MCop"));
-    command(copy, "MCopChart", QStringLiteral("&Chart"), &MainWindow::copyChart);
-    command(copy, "CopGraf", QStringLiteral("&Graphic"), &MainWindow::copyGraphic);
-    command(copy, "MCopTab", QStringLiteral("&Tabel"), &MainWindow::copyTable);
+    command(copy, "MCopChart", tr("&Chart"), &MainWindow::copyChart);
+    command(copy, "CopGraf", tr("&Graphic"), &MainWindow::copyGraphic);
+    command(copy, "MCopTab", tr("&Tabel"), &MainWindow::copyTable);
 
     // Which hours the chart and the legend show; only weather-file locations have recorded hours.
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("MView"));
     auto* hours = new QActionGroup(this);
-    viewTypical_ = command(view, "ViewTypical", QStringLiteral("&Typical days"), &MainWindow::showTypicalDays);
-    viewRecorded_ = command(view, "ViewRecorded", QStringLiteral("&Recorded hours"), &MainWindow::showRecordedHours);
+    viewTypical_ = command(view, "ViewTypical", tr("&Typical days"), &MainWindow::showTypicalDays);
+    viewRecorded_ = command(view, "ViewRecorded", tr("&Recorded hours"), &MainWindow::showRecordedHours);
     for (QAction* a : {viewTypical_, viewRecorded_}) {
         a->setCheckable(true);
         hours->addAction(a);
@@ -221,14 +231,14 @@ void MainWindow::createMenus()
     monthStrategy_ = new MonthStrategyView;
     AddMonthStrategyDock(this, monthStrategy_, view, contentSize().width());
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("MHelp"));
-    command(help, "AboutFiles", QStringLiteral("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp)
+    command(help, "AboutFiles", tr("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp)
         ->setShortcut(QKeySequence::HelpContents);
     command(help, "AboutWhatIf", tr("&What if it were warmer"), &MainWindow::showWhatIfHelp);
-    command(help, "AboutME", QStringLiteral("&About QAV 1.3"), &MainWindow::showProgramAbout);
+    command(help, "AboutME", tr("&About QAV 1.3"), &MainWindow::showProgramAbout);
 
-    QAction* goOut = menuBar()->addAction(QStringLiteral("E&xit"));
+    QAction* goOut = menuBar()->addAction(tr("E&xit"));
     goOut->setObjectName(QStringLiteral("GoOut"));
     connect(goOut, &QAction::triggered, this, &QWidget::close);
 }
@@ -264,7 +274,7 @@ void MainWindow::createContent()
     results_->setGeometry(x(l.Results), y(l.Results), w(l.Results.Width), h(l.Results.Height));
     results_->fitFontToSize();
 
-    label2_ = new QLabel(QStringLiteral("Click a location to see the bioclimatic analysis"), content_);
+    label2_ = new QLabel(tr("Click a location to see the bioclimatic analysis"), content_);
     label2_->setObjectName(QStringLiteral("Label2"));
     const int labelHeight = label2_->sizeHint().height() + 4;
     label2_->setGeometry(x(l.Label2), y(l.Label2), w(l.Label2.Width), labelHeight);
@@ -285,7 +295,7 @@ void MainWindow::createContent()
     connect(picture10_, &FileChooserPanel::fileChosen, this, &MainWindow::openMonthlyDataFile);
     connect(picture10_, &FileChooserPanel::noFileChosen, this, [this]() noexcept {
         try {
-            showMessage(QMessageBox::NoIcon, ProgramTitle(), QStringLiteral("Select the file"));
+            showMessage(QMessageBox::NoIcon, ProgramTitle(), tr("Select the file"));
         } catch (const std::exception& e) {
             reportUnexpected(e.what());
         }
@@ -461,8 +471,7 @@ void MainWindow::showDataSet(DataSetKind kind) noexcept
     try {
         PipelineCanvases c = canvases();
         if (ShowDataSet(state_, kind, c) == ShowDataSetOutcome::AlreadyShown) {
-            showMessage(QMessageBox::Information, QStringLiteral("QAV 1.3"),
-                        QString::fromUtf8(kAlreadyPresentedMessage.data(), qsizetype(kAlreadyPresentedMessage.size())));
+            showMessage(QMessageBox::Information, QStringLiteral("QAV 1.3"), tr(kAlreadyPresented));
             return;
         }
         refillList();
@@ -517,9 +526,9 @@ void MainWindow::chooseWeatherFiles() noexcept
 {
     try {
         const QStringList paths = QFileDialog::getOpenFileNames(
-            this, QStringLiteral("Open weather files (EPW)"),
+            this, tr("Open weather files (EPW)"),
             weatherFolder_.isEmpty() ? QDir::currentPath() : weatherFolder_,
-            QStringLiteral("EnergyPlus weather files (*.epw *.EPW);;All files (*)"));
+            tr("EnergyPlus weather files (*.epw *.EPW);;All files (*)"));
         if (paths.isEmpty()) return;
         weatherFolder_ = QFileInfo(paths.first()).absolutePath();
         picture10_->cancel();  // the weather files take the chooser's place
@@ -553,16 +562,16 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
 
         QStringList report;
         if (paths.size() > kMaxLocations) {
-            report << QStringLiteral("%1 weather files were chosen; the list holds at most %2 locations, "
-                                     "so only the first %2 were opened.")
+            report << tr("%1 weather files were chosen; the list holds at most %2 locations, "
+                                "so only the first %2 were opened.")
                           .arg(paths.size())
                           .arg(kMaxLocations);
         }
         if (!failures.isEmpty()) {
             const qsizetype tried = std::min<qsizetype>(paths.size(), kMaxLocations);
             report << (qsizetype(failures.size()) == tried
-                           ? QStringLiteral("No weather file could be opened; the previous data are still shown.")
-                           : QStringLiteral("%1 of %2 weather files could not be opened:").arg(failures.size()).arg(tried));
+                           ? tr("No weather file could be opened; the previous data are still shown.")
+                           : tr("%1 of %2 weather files could not be opened:").arg(failures.size()).arg(tried));
             report << failures;
         }
         if (!report.isEmpty()) showMessage(QMessageBox::Warning, ProgramTitle(), report.join(u'\n') + u'\n');
@@ -672,7 +681,7 @@ void MainWindow::showFileFormatHelp() noexcept
 {
     try {
         const MessageText t = FileFormatHelpText();
-        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -682,7 +691,7 @@ void MainWindow::showProgramAbout() noexcept
 {
     try {
         const MessageText t = ProgramAboutText();
-        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -692,7 +701,7 @@ void MainWindow::showWhatIfHelp() noexcept
 {
     try {
         const MessageText t = WhatIfHelpText();
-        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -702,7 +711,7 @@ void MainWindow::showClimaticDataAbout() noexcept
 {
     try {
         const MessageText t = ClimaticDataAboutText();
-        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -725,7 +734,7 @@ void MainWindow::reportUnexpected(const char* what) noexcept
     try {
         qCritical("QAV: unexpected failure: %s", what);
         showMessage(QMessageBox::Critical, QStringLiteral("QAV 1.3"),
-                    QStringLiteral("The analysis could not be completed:\n%1\n")
+                    tr("The analysis could not be completed:\n%1\n")
                         .arg(QString::fromLocal8Bit(what)));
     } catch (...) {
         // Nothing more can be reported; the event loop must not see the exception.

@@ -1,6 +1,7 @@
 #include "ui/month_strategy_view.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -20,10 +21,59 @@ namespace {
 
 constexpr int kYearColumn = kMonths;  // columns 0..11 are the months
 
-constexpr const char* kMonthAbbreviation[kMonths + 1] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr const char* kMonthName[kMonths + 1] = {"",     "January", "February", "March",     "April",   "May",     "June",
-                                                 "July", "August",  "September", "October", "November", "December"};
+// Marked for lupdate and translated where they are shown.
+constexpr const char* kMonthAbbreviation[kMonths + 1] = {
+    "",
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jan"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Feb"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Mar"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Apr"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "May"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jun"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jul"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Aug"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Sep"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Oct"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Nov"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Dec"),
+};
+constexpr const char* kMonthName[kMonths + 1] = {
+    "",
+    QT_TRANSLATE_NOOP("qav::MonthName", "January"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "February"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "March"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "April"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "May"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "June"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "July"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "August"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "September"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "October"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "November"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "December"),
+};
+
+// The strategy names of the classification, in its order; the window shows them translated.
+constexpr const char* kStrategyName[kStrategies + 1] = {
+    "",
+    QT_TRANSLATE_NOOP("qav::Strategy", "Artificial Heating"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Solar Heating"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Thermal Inertia (Heating)"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Air Humidification"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Thermal Comfort"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Ventilation"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Night Ventilation"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Thermal Inertia (Cooling)"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Evaporative Cooling"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Artificial Cooling"),
+};
+constexpr bool SameNames()
+{
+    for (int s = 1; s <= kStrategies; ++s)
+        if (StrategyName[size_t(s)] != kStrategyName[s]) return false;
+    return true;
+}
+static_assert(SameNames(), "the window's strategy names must be the classification's");
 
 // The shade of a cell: white for no hours up to a light blue for the largest count, so the
 // black figures stay readable on every cell.
@@ -39,8 +89,8 @@ const QColor kZeroText(150, 150, 150);
 
 QString StrategyText(int s)
 {
-    return QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s)), QString::fromUtf8(StrategyName[s].data(),
-                                                                                   qsizetype(StrategyName[s].size())));
+    return QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s)),
+                                       QCoreApplication::translate("qav::Strategy", kStrategyName[s]));
 }
 
 }  // namespace
@@ -52,15 +102,16 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
     caption_->setObjectName(QStringLiteral("MonthStrategyCaption"));
     table_ = new QTableWidget(kStrategies, kMonths + 1, this);
     table_->setObjectName(QStringLiteral("MonthStrategyTable"));
-    table_->setAccessibleName(QStringLiteral("Hours per month and strategy"));
+    table_->setAccessibleName(tr("Hours per month and strategy"));
 
     QStringList months;
-    for (int m = 1; m <= kMonths; ++m) months << QString::fromLatin1(kMonthAbbreviation[m]);
-    months << QStringLiteral("Year");
+    for (int m = 1; m <= kMonths; ++m)
+        months << QCoreApplication::translate("qav::MonthAbbreviation", kMonthAbbreviation[m]);
+    months << tr("Year");
     table_->setHorizontalHeaderLabels(months);
     for (int m = 1; m <= kMonths; ++m)
-        table_->horizontalHeaderItem(m - 1)->setToolTip(QString::fromLatin1(kMonthName[m]));
-    table_->horizontalHeaderItem(kYearColumn)->setToolTip(QStringLiteral("The whole year"));
+        table_->horizontalHeaderItem(m - 1)->setToolTip(QCoreApplication::translate("qav::MonthName", kMonthName[m]));
+    table_->horizontalHeaderItem(kYearColumn)->setToolTip(tr("The whole year"));
     for (int s = 1; s <= kStrategies; ++s) {
         auto* header = new QTableWidgetItem(QString(QChar(StrategyLetter(s))));
         header->setToolTip(StrategyText(s));
@@ -96,7 +147,7 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
 
 void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded)
 {
-    caption_->setText(recorded ? QStringLiteral("Hours of the recorded year") : QStringLiteral("Hours of the typical days"));
+    caption_->setText(recorded ? tr("Hours of the recorded year") : tr("Hours of the typical days"));
     int largestMonth = 0, largestYear = 0;
     int year[kStrategies + 1] = {};
     for (int s = 1; s <= kStrategies; ++s) {
@@ -114,9 +165,11 @@ void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded)
             item->setText(QString::number(hours));
             item->setBackground(Shade(hours, yearCell ? largestYear : largestMonth));
             item->setForeground(hours == 0 ? kZeroText : QColor(Qt::black));  // the counts stand out
-            const QString where = yearCell ? QStringLiteral("the year") : QString::fromLatin1(kMonthName[c + 1]);
+            const QString where =
+                yearCell ? tr("the year") : QCoreApplication::translate("qav::MonthName", kMonthName[c + 1]);
             const QString description =
-                QStringLiteral("%1, %2: %3 hour%4").arg(StrategyText(s), where).arg(hours).arg(hours == 1 ? "" : "s");
+                hours == 1 ? tr("%1, %2: 1 hour").arg(StrategyText(s), where)
+                           : tr("%1, %2: %3 hours").arg(StrategyText(s), where, QString::number(hours));
             item->setToolTip(description);
             item->setData(Qt::AccessibleTextRole, description);
         }
@@ -127,13 +180,13 @@ void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded)
 
 QDockWidget* AddMonthStrategyDock(QMainWindow* window, MonthStrategyView* view, QMenu* menu, int contentWidth)
 {
-    auto* dock = new QDockWidget(QStringLiteral("Hours per month and strategy"), window);
+    auto* dock = new QDockWidget(MonthStrategyView::tr("Hours per month and strategy"), window);
     dock->setObjectName(QStringLiteral("MonthStrategyDock"));
     dock->setWidget(view);
     dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
     window->addDockWidget(Qt::RightDockWidgetArea, dock);
 
-    QAction* toggle = menu->addAction(QStringLiteral("Hours per &month and strategy"));
+    QAction* toggle = menu->addAction(MonthStrategyView::tr("Hours per &month and strategy"));
     toggle->setObjectName(QStringLiteral("ViewMonthStrategy"));
     toggle->setCheckable(true);
     toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));

@@ -1,5 +1,6 @@
 #include "ui/results_panel.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,8 +25,15 @@ const QColor kMonthRowTint(236, 236, 236);
 // Caption, share, and the side-by-side view's typical, recorded and difference columns.
 constexpr int kShareColumns = 5;
 
-constexpr const char* kMonthCaption[kMonths + 1] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+// Marked for lupdate; the panel translates them when it builds its labels.
+constexpr const char* kMonthCaption[kMonths + 1] = {
+    "",
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jan"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Feb"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Mar"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Apr"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "May"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jun"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jul"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Aug"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Sep"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Oct"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Nov"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Dec")};
 
 // Captions of the strategy rows, in strategy order 1..10, with the caption label's index. The
 // panel's own wording: both inertia rows read "Thermal inertia ".
@@ -34,17 +42,17 @@ struct StrategyRow {
     const char* Caption;
 };
 constexpr StrategyRow kStrategyRows[kPanelStrategies + 1] = {
-    {1, "Strategy"},
-    {0, "Artificial heating "},
-    {2, "Solar heating "},
-    {3, "Thermal inertia "},
-    {4, "Air humidification "},
-    {5, "Thermal confort "},
-    {6, "Ventilation "},
-    {7, "Night ventilation "},
-    {8, "Thermal inertia "},
-    {9, "Evaporative cooling "},
-    {10, "Artificial cooling "},
+    {1, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Strategy")},
+    {0, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Artificial heating ")},
+    {2, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Solar heating ")},
+    {3, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Thermal inertia ")},
+    {4, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Air humidification ")},
+    {5, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Thermal confort ")},
+    {6, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Ventilation ")},
+    {7, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Night ventilation ")},
+    {8, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Thermal inertia ")},
+    {9, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Evaporative cooling ")},
+    {10, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Artificial cooling ")},
 };
 
 QLabel* NamedLabel(const QString& caption, const QString& name, QWidget* parent)
@@ -115,15 +123,15 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     text2_[0] = addValueField(QStringLiteral("Text2_0"), 6);
     text3_[0] = addValueField(QStringLiteral("Text3_0"), 5);
     // Two rows: identity and source; latitude, longitude and elevation.
-    head->addWidget(NamedLabel(QStringLiteral("Location:"), QStringLiteral("Label11"), this), 0, 0);
+    head->addWidget(NamedLabel(tr("Location:"), QStringLiteral("Label11"), this), 0, 0);
     head->addWidget(text5_[0], 0, 1, 1, 3);
-    head->addWidget(NamedLabel(QStringLiteral("Source: "), QStringLiteral("Label4"), this), 0, 4);
+    head->addWidget(NamedLabel(tr("Source: "), QStringLiteral("Label4"), this), 0, 4);
     head->addWidget(text5_[1], 0, 5);
-    head->addWidget(NamedLabel(QStringLiteral("Latitude:"), QStringLiteral("Label8_0"), this), 1, 0);
+    head->addWidget(NamedLabel(tr("Latitude:"), QStringLiteral("Label8_0"), this), 1, 0);
     head->addWidget(text1_[0], 1, 1);
-    head->addWidget(NamedLabel(QStringLiteral("Longitude: "), QStringLiteral("Label3"), this), 1, 2);
+    head->addWidget(NamedLabel(tr("Longitude: "), QStringLiteral("Label3"), this), 1, 2);
     head->addWidget(text2_[0], 1, 3);
-    head->addWidget(NamedLabel(QStringLiteral("Elevation (m): "), QStringLiteral("Label6"), this), 1, 4);
+    head->addWidget(NamedLabel(tr("Elevation (m): "), QStringLiteral("Label6"), this), 1, 4);
     head->addWidget(text3_[0], 1, 5);
     head->setColumnStretch(1, 1);
     head->setColumnStretch(3, 1);
@@ -147,7 +155,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         months->addWidget(RowBox(QStringLiteral("Picture8_%1").arg(m + 1), kMonthRowTint, this), m, 0, 1, 4);
     }
     for (int m = 1; m <= kMonths; ++m) {
-        QLabel* caption = NamedLabel(QString::fromLatin1(kMonthCaption[m]), QStringLiteral("Label8_%1").arg(m), this);
+        QLabel* caption = NamedLabel(QCoreApplication::translate("qav::MonthAbbreviation", kMonthCaption[m]),
+                                     QStringLiteral("Label8_%1").arg(m), this);
         caption->setContentsMargins(4, 0, 4, 0);
         months->addWidget(caption, m, 0);
         text1_[m] = addValueField(QStringLiteral("Text1_%1").arg(m), 5);
@@ -161,7 +170,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     tables->addLayout(months);
 
     // Yearly shares of the ten strategies, each row on a grey box.
-    auto* frame = new QGroupBox(QStringLiteral(" Bioclimatic Classification "), this);
+    auto* frame = new QGroupBox(tr(" Bioclimatic Classification "), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* shares = new QGridLayout(frame);
     shares->setContentsMargins(4, 4, 4, 4);
@@ -171,9 +180,9 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         shares->addWidget(RowBox(QStringLiteral("Picture12_%1").arg(i), kRowGrey, frame), i, 0, 1, kShareColumns);
     for (int i = 0; i <= kPanelStrategies; ++i) {
         const StrategyRow& row = kStrategyRows[i];
-        QLabel* caption = NamedLabel(QString::fromLatin1(row.Caption), QStringLiteral("Label1_%1").arg(row.LabelIndex), frame);
+        QLabel* caption = NamedLabel(tr(row.Caption), QStringLiteral("Label1_%1").arg(row.LabelIndex), frame);
         caption->setContentsMargins(4, 1, 4, 1);
-        label5_[i] = NamedLabel(i == 0 ? QStringLiteral("% (time)") : QStringLiteral("00.0"),
+        label5_[i] = NamedLabel(i == 0 ? tr("% (time)") : QStringLiteral("00.0"),
                                 QStringLiteral("Label5_%1").arg(i), frame);
         label5_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label5_[i]->setContentsMargins(4, 1, 6, 1);
@@ -195,15 +204,18 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         const char* tip;
     };
     for (const Column& c :
-         {Column{typicalShare_, 2, "TypicalShare", "Typical", "% of the year, typical days synthesised from the monthly normals"},
-          Column{recordedShare_, 3, "RecordedShare", "Recorded", "% of the year, the weather file's recorded hours"},
-          Column{shareDifference_, 4, "ShareDifference", "Diff.", "Recorded minus typical, percentage points"}}) {
+         {Column{typicalShare_, 2, "TypicalShare", QT_TR_NOOP("Typical"),
+                 QT_TR_NOOP("% of the year, typical days synthesised from the monthly normals")},
+          Column{recordedShare_, 3, "RecordedShare", QT_TR_NOOP("Recorded"),
+                 QT_TR_NOOP("% of the year, the weather file's recorded hours")},
+          Column{shareDifference_, 4, "ShareDifference", QT_TR_NOOP("Diff."),
+                 QT_TR_NOOP("Recorded minus typical, percentage points")}}) {
         for (int i = 0; i <= kPanelStrategies; ++i) {
-            QLabel* label = NamedLabel(i == 0 ? QString::fromLatin1(c.header) : QString(),
+            QLabel* label = NamedLabel(i == 0 ? tr(c.header) : QString(),
                                        QStringLiteral("%1_%2").arg(QLatin1String(c.name)).arg(i), frame);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setContentsMargins(2, 1, 4, 1);
-            label->setToolTip(QString::fromLatin1(c.tip));
+            label->setToolTip(tr(c.tip));
             if (i == 0) {
                 QFont bold;
                 bold.setBold(true);
@@ -216,7 +228,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     }
     disagreement_ = NamedLabel(QString(), QStringLiteral("ShareDisagreement"), frame);
     disagreement_->setContentsMargins(4, 2, 4, 0);
-    disagreement_->setToolTip(QStringLiteral(
+    disagreement_->setToolTip(tr(
         "Half the sum of the differences: the share of the year that the typical days and the "
         "recorded hours place under different strategies"));
     disagreement_->hide();
@@ -236,7 +248,7 @@ void ResultsPanel::applyFieldWidths()
         else field->setFixedWidth(width);  // numbers keep a narrow column; the rest goes to the shares
     }
     for (QLabel* label : label5_)
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("% (time)")) + 10);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label5_[0]->text()) + 10);
     // The side-by-side columns keep their width whatever the shares ("100.0", "-99.9"): the
     // wider of such a number and the column's header, plus the label's margins.
     for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_}) {
@@ -284,7 +296,7 @@ void ResultsPanel::showShareComparison(std::span<const float, kPanelStrategies +
         }
         shareDifference_[size_t(i)]->setText(difference);
     }
-    disagreement_->setText(QStringLiteral("Methods differ on %1 % of the year").arg(FormatFixed(disagreement, 1, point)));
+    disagreement_->setText(tr("Methods differ on %1 % of the year").arg(FormatFixed(disagreement, 1, point)));
     if (shareComparisonShown()) return;
     for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_})
         for (QLabel* label : *column) label->show();

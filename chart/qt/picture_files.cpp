@@ -1,12 +1,23 @@
 #include "chart/qt/picture_files.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringList>
 #include <QSvgGenerator>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 namespace qav {
 namespace {
@@ -75,20 +86,59 @@ QByteArray SvgBytes(double canvasWidth, double canvasHeight, int pixelWidth, int
 
 QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
+#ifdef _WIN32
     QSaveFile file(path);
-    auto reason = [&file] {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         const QString text = file.errorString();
         return text.isEmpty() ? QStringLiteral("Unknown error") : text;
-    };
-    if (!file.open(QIODevice::WriteOnly)) return reason();
-    if (file.write(bytes) != bytes.size()) {
-        const QString text = reason();
-        file.cancelWriting();
-        return text;
     }
-    // Until here only the temporary file exists; it is removed when the commit fails.
-    if (!file.commit()) return reason();
     return {};
+#else
+    // What QSaveFile does, with the operating system's reason kept: QSaveFile names a full disk
+    // "Unknown error". A link is followed, so the file it points to is replaced, not the link.
+    const QFileInfo info(path);
+    const QString resolved = !info.isSymLink()                     ? path
+                             : !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath()
+                                                                   : info.symLinkTarget();  // a link to a file to come
+    const QByteArray target = QFile::encodeName(resolved);
+    // A device or a pipe (/dev/stdout, /dev/null) cannot be replaced: it is written directly.
+    struct stat status {};
+    if (stat(target.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        const int fd = open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        int err = fd < 0 ? errno : 0;
+        for (qsizetype done = 0; !err && done < bytes.size();) {
+            const ssize_t n = write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+            if (n < 0 && errno != EINTR) err = errno;
+            if (n > 0) done += n;
+        }
+        if (fd >= 0 && close(fd) != 0 && !err && errno != EINTR) err = errno;
+        return err ? QString::fromLocal8Bit(std::strerror(err)) : QString();
+    }
+    // The temporary file has a short name of its own, as the target's name may already take all
+    // 255 bytes a name can have.
+    QByteArray temporary = QFile::encodeName(QFileInfo(resolved).absolutePath()) + "/.qav-XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
+    // mkstemp makes the file private; a picture gets the usual rights, 0666 less the umask.
+    static const mode_t mask = [] {
+        const mode_t m = umask(0);
+        umask(m);
+        return m;
+    }();
+    int err = fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
+    for (qsizetype done = 0; !err && done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+        if (n < 0 && errno != EINTR) err = errno;
+        if (n > 0) done += n;
+    }
+    // Some file systems report a full disk only when the data are flushed or the file is closed.
+    if (!err && fsync(fd) != 0 && errno != EINVAL) err = errno;
+    if (close(fd) != 0 && !err && errno != EINTR) err = errno;
+    if (!err && std::rename(temporary.constData(), target.constData()) != 0) err = errno;
+    if (!err) return {};
+    unlink(temporary.constData());
+    return QString::fromLocal8Bit(std::strerror(err));
+#endif
 }
 
 }  // namespace qav

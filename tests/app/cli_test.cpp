@@ -92,7 +92,21 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
 {
     const std::filesystem::path err = std::filesystem::temp_directory_path() / "qav_cli_err.txt";
     struct Row { const char* args; const char* message; };
-    for (const Row& row : {Row{"analyze --location 28", "error: --location: 28 is outside 1..27\n"},
+    for (const Row& row : {Row{"analyze --location 28", "error: --location: 28 is outside 1..27: --dataset brazil has 27 locations\n"},
+                           Row{"analyze --dataset all --location 20",
+                               "error: --location: 20 is outside 1..13: --dataset south-america has 13 locations\n"},
+                           Row{"analyze --location 51", "error: --location: 51 is outside 1..50\n"},
+                           Row{"analyze --location 1.5", "error: --location: '1.5' is not a whole number\n"},
+                           Row{"analyze --jobs 1.5", "error: --jobs: '1.5' is not a whole number\n"},
+                           Row{"analyze --jobs 0", "error: --jobs: 0 is outside 1..256\n"},
+                           Row{"analyze --screen 1024.5x768", "error: --screen: '1024.5' is not a whole number\n"},
+                           Row{"analyze --screen 1024x99999999999", "error: --screen: 99999999999 is outside 200..16384\n"},
+                           Row{"analyze --chart ''", "error: --chart: the path is empty\n"},
+                           Row{"analyze --file=", "error: --file: the path is empty\n"},
+                           Row{"analyze --chart out.jpg", "error: --chart: 'out.jpg' ends neither in .png nor in .svg\n"},
+                           Row{"analyze --chart a.png --graph ./a.png", "error: --graph: './a.png' is the file of --chart as well\n"},
+                           Row{"psychro --elevation 0 --t 20 --w 14.755", "error: --w: 14.755 is outside 0.01..14.754\n"},
+                           Row{"psychro --elevation 0 --t 20 --rh 100.1", "error: --rh: 100.1 is outside 0.1..100\n"},
                            Row{"analyze --dataset mars", "error: --dataset: 'mars' is not brazil, south-america or world\n"},
                            Row{"analyze --format xml", "error: --format: 'xml' is not table, json or csv\n"},
                            Row{"analyze --bogus", "error: --bogus: unknown option\n"},
@@ -109,6 +123,33 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
     }
 }
 
+TEST(CliArguments, HelpAndVersionWorkAfterAnyCommand)
+{
+    for (const char* args : {"analyze --version", "psychro --t 20 --version", "export-dataset --version"}) {
+        SCOPED_TRACE(args);
+        const CliRun r = RunCli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "qav-cli (QAV version 1.3)\n");
+    }
+    EXPECT_EQ(RunCli("analyze --jobs x --help").out.rfind("Usage: qav-cli", 0), 0u);
+}
+
+// An object for one location asked for; an array whenever the request may name several.
+TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
+{
+    const std::string epw = QAV_FIXTURES_DIR "/chicago.epw";
+    struct Row { std::string args; char first; size_t objects; };
+    for (const Row& row : {Row{"--dataset world --location 3", '{', 1}, Row{"--epw " + epw, '{', 1},
+                           Row{"--epw " + epw + " --all", '[', 1}, Row{"--dataset all", '[', 3},
+                           Row{"--dataset world --file " QAV_SOURCE_DIR "/QAVworld.TXT --location 2", '[', 2}}) {
+        SCOPED_TRACE(row.args);
+        const CliRun r = RunCli("analyze --hours typical --format json " + row.args);
+        ASSERT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.front(), row.first);
+        EXPECT_EQ(static_cast<size_t>(std::count(r.out.begin(), r.out.end(), '\n')), row.first == '[' ? row.objects + 2 : 1);
+    }
+}
+
 TEST(CliPsychro, ComfortablePointLiesInZoneE)
 {
     const CliRun r = RunCli("psychro --elevation 0 --t 20 --rh 50 --format json");
@@ -119,6 +160,21 @@ TEST(CliPsychro, ComfortablePointLiesInZoneE)
     // Saturated air at 40 C holds more than 28 g/kg: above the chart, no zone.
     EXPECT_NE(RunCli("psychro --elevation 0 --t 40 --rh 100 --format json").out.find("\"zone\":null"),
               std::string::npos);
+}
+
+// Saturated air: the dew point and the wet bulb are the dry bulb over ice and water, and the
+// saturation the tool prints is accepted back, in full or to three decimals.
+TEST(CliPsychro, SaturationIsConsistentAndItsPrintedValueAccepted)
+{
+    EXPECT_NE(RunCli("psychro --elevation 0 --t -40 --rh 100").out.find("Dew point          -40.00 C\nWet bulb           -40.00 C\n"),
+              std::string::npos);
+    EXPECT_NE(RunCli("psychro --elevation 5000 --t 60 --rh 100").out.find("Dew point          60.00 C\nWet bulb           60.00 C\n"),
+              std::string::npos);
+    for (const char* w : {"14.753777", "14.754"}) {
+        const CliRun r = RunCli(std::string("psychro --elevation 0 --t 20 --format json --w ") + w);
+        EXPECT_EQ(r.status, 0) << w;
+        EXPECT_NE(r.out.find("\"w\":14.753777,\"rh\":1,\"dew_point\":19.999977"), std::string::npos) << r.out;
+    }
 }
 
 TEST(CliExportDataSet, ShippedWorldFileIsWhatTheExporterWrites)
@@ -146,6 +202,11 @@ TEST(CliPictures, ChartAndGraphAreSavedAsPng)
         EXPECT_NE(bytes.find(text), std::string::npos);
     }
     EXPECT_NE(ReadFile(graph).find("Software\0QAV 1.3"s), std::string::npos);
+    // The suffix chooses the format: .svg gives a drawing with its text as text.
+    const std::string svg = (dir / "Graph.SVG").string();
+    ASSERT_EQ(RunCli("analyze --graph " + svg).status, 0);
+    EXPECT_EQ(ReadFile(svg).rfind("<?xml", 0), 0u);
+    EXPECT_NE(ReadFile(svg).find("<text"), std::string::npos);
     std::filesystem::remove_all(dir);
 }
 
@@ -161,6 +222,24 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(ReadFile(err), "error: " + bad.string() +
                                  ": Err code 22\nLocation 1 (Nowhere), line 1, field 3 (Latitude): 95 is out of range (-90 to 90)\n");
+    std::filesystem::remove_all(dir);
+}
+
+// The last location cut short is left out with a warning; a written -0 prints as 0.
+TEST(CliInputs, CutLocationIsReportedAndNegativeZeroPrintsAsZero)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_cut";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / "QAVCUT.TXT", err = dir / "err.txt";
+    std::ofstream out(file);
+    out << "\"Zero\",\"Land\",-0,0,-0,\"X\"\n";
+    for (int m = 1; m <= 12; ++m) out << m << ",-0,10,50\n";
+    out << "\"Cut\",\"Land\",0,0,0,\"X\"\n1,2,3,4\n";
+    out.close();
+    const CliRun r = RunCli("analyze --file " + file.string() + " --format csv", err.string());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(r.out.find('\n') + 1, 30), "1,Zero,Land,X,0,0,0,0,101.325,");
+    EXPECT_EQ(ReadFile(err), "warning: " + file.string() + ": Location 2 (Cut) ends at line 15 after 10 of its 54 fields; it was left out.\n");
     std::filesystem::remove_all(dir);
 }
 

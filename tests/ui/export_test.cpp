@@ -157,7 +157,7 @@ private slots:
     void failedWriteNamesTheFileAndTheReasonAndLeavesNothing()
     {
         struct Case { const char* setup; const char* command; const char* file; const char* filter; const char* reason; };
-        for (const Case& c : {Case{"folder", "MExportResults", "results.csv", kCsvFilter, "Filename refers to a directory"},
+        for (const Case& c : {Case{"folder", "MExportResults", "results.csv", kCsvFilter, "Is a directory"},
                               Case{"missing", "MSaveChart", "gone/chart.svg", kSvgFilter, "No such file or directory"},
                               Case{"file", "MSaveGraph", "plain/graph.png", kPng2xFilter, "Not a directory"}}) {
             QTemporaryDir dir;
