@@ -22,6 +22,7 @@
 #include "chart/qt/picture_files.h"
 #include "chart/qt/qimage_canvas.h"
 #include "classify/raster_canvas.h"
+#include "pipeline/compare.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/rendering.h"
@@ -166,6 +167,8 @@ public:
         // QImage answers a failed allocation with a null image, not an exception.
         if ((chart_ && chart_->Image().isNull()) || (graph_ && graph_->Image().isNull())) throw std::bad_alloc();
         state_.View = options.view;
+        state_.Filter = options.filter;
+        state_.WarmingAsked = options.warming;
     }
 
     /// Analyses one location and returns its text; pictures are saved here.
@@ -181,10 +184,15 @@ public:
         RunPipeline(state_, canvases);
         if (chart_) SavePictures(PictureKind::Chart, chart_->Image(), options_.chartPath, options_.chartDir, position);
         if (graph_) SavePictures(PictureKind::Graph, graph_->Image(), options_.graphPath, options_.graphDir, position);
+        if (options_.compareRows) {
+            CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
+            row = CompareRowOf(state_);
+            row.Position = position;
+        }
         switch (options_.format) {
-        case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.');
-        case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns);
-        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns);
+        case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.', AnalysisCaption(state_));
+        case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns, options_.filterColumns);
+        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns, options_.filterColumns);
         }
         return {};
     }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "classify/compare_chart.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav::batch {
@@ -36,6 +37,11 @@ struct Options {
     std::optional<std::filesystem::path> chartDir, graphDir;    // one picture per location
     bool numbered = false;
     bool kindInNames = false;  // charts and graphs share a folder: "-chart" and "-graph" in the names
+    HourFilter filter;                  // the hours the shares count
+    bool filterColumns = false;         // JSON keys and CSV columns hour_range and months
+    std::optional<Warming> warming;     // added to every location's normals
+    /// When given, sized to the work: each location's row of the compare picture, in work order.
+    std::vector<CompareRow>* compareRows = nullptr;
     bool Pictures() const { return chartPath || graphPath || chartDir || graphDir; }
 };
 

@@ -18,6 +18,8 @@
 #include "app/batch.h"
 #include "app/cli_io.h"
 #include "app/cli_output.h"
+#include "chart/qt/picture_files.h"
+#include "chart/qt/qimage_canvas.h"
 #include "chart/qt/upper_vector_state.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
@@ -25,7 +27,11 @@
 #include "classify/zone_map.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
+#include "data/warming.h"
+#include "pipeline/compare.h"
+#include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
+#include "pipeline/rendering.h"
 #include "pipeline/weather_location.h"
 
 namespace {
@@ -59,6 +65,12 @@ constexpr const char* kUsage =
     "    --chart FILE, --graph FILE             save the chart and the monthly graph;\n"
     "                  the suffix .png or .svg chooses the format\n"
     "    --chart-dir DIR, --graph-dir DIR       save one PNG per location into DIR\n"
+    "    --hour-range A-B  clock hours counted, 1-24 (a range may wrap: 22-5; default 1-24)\n"
+    "    --months M-N  months counted, 1-12 (may wrap: 12-2 is December to February)\n"
+    "    --warming C   add C degrees to every DBTmin and DBTmax, relative humidity kept\n"
+    "    --warming-file FILE   monthly changes: CSV month,dbt_min,dbt_max,rh_avg, 12 rows\n"
+    "    --compare-chart FILE.png|FILE.svg      one bar of shares per location of the run\n"
+    "    --sort A..J|name|list  order of the compare chart's bars (default: list)\n"
     "  psychro         Moist-air properties at the station pressure of an elevation\n"
     "    --elevation M --t C (--rh PERCENT | --w G_PER_KG) [--format text|json]\n"
     "                  ranges: elevation -500..9000 m, t -40..60 C, rh 0.1..100 %, w 0.01 g/kg\n"
@@ -210,6 +222,107 @@ struct InputError {
     std::string message;
 };
 
+/// "A-B" with both ends in 1..last, or a usage error naming the option.
+std::pair<int, int> ParseRange(const std::string& name, const std::string& text, int last, const char* what)
+{
+    const size_t dash = text.find('-', 1);
+    if (dash == std::string::npos) Fail(name + ": '" + text + "' is not FIRST-LAST");
+    const std::string bounds = std::string("1..") + std::to_string(last) + " (" + what + ")";
+    const auto end = [&](const std::string& part) {
+        int v = 0;
+        const auto [ptr, ec] = std::from_chars(part.data(), part.data() + part.size(), v);
+        if (ec != std::errc{} || ptr != part.data() + part.size() || v < 1 || v > last)
+            Fail(name + ": '" + text + "' is not a range within " + bounds);
+        return v;
+    };
+    return {end(text.substr(0, dash)), end(text.substr(dash + 1))};
+}
+
+/// --hour-range and --months: the hours the shares count; true when either is given.
+bool ParseHourFilter(const Arguments& a, HourFilter& filter)
+{
+    const auto [firstHour, lastHour] =
+        a.Has("--hour-range") ? ParseRange("--hour-range", *a.Value("--hour-range"), 24, "clock hours")
+                              : std::pair{1, 24};
+    const auto [firstMonth, lastMonth] =
+        a.Has("--months") ? ParseRange("--months", *a.Value("--months"), 12, "months") : std::pair{1, 12};
+    MakeHourFilter(firstHour, lastHour, firstMonth, lastMonth, filter);
+    return a.Has("--hour-range") || a.Has("--months");
+}
+
+/// --warming C or --warming-file FILE; a file that cannot be read is an input error.
+std::optional<Warming> ParseWarming(const Arguments& a)
+{
+    if (a.Has("--warming") && a.Has("--warming-file")) Fail("--warming: give either --warming or --warming-file");
+    if (a.Has("--warming"))
+        return UniformWarming(static_cast<float>(
+            ParseNumber("--warming", *a.Value("--warming"), -kMaxTemperatureChange, kMaxTemperatureChange)));
+    if (!a.Has("--warming-file")) return std::nullopt;
+    const std::string file = *a.Value("--warming-file");
+    WarmingResult r = ReadWarmingFile(file);
+    if (r.failure) throw InputError{file + ": " + *r.failure};
+    return r.warming;
+}
+
+/// Every location of the run must take the warming; the first that cannot is named.
+void CheckWarming(const std::vector<batch::WorkItem>& work, const std::optional<Warming>& warming)
+{
+    if (!warming) return;
+    for (const batch::WorkItem& item : work) {
+        const LocationRecord& l = item.input->table.Slot[item.slot];
+        std::string why;
+        if (!ApplyWarming(l, *warming, why)) throw InputError{"--warming: " + l.LocationName + ": " + why};
+    }
+}
+
+/// --compare-chart FILE.png|FILE.svg and --sort; the format follows the file's extension.
+struct CompareChartRequest {
+    std::filesystem::path path;
+    bool svg = false;
+    CompareSort sort;
+};
+std::optional<CompareChartRequest> ParseCompareChart(const Arguments& a)
+{
+    if (!a.Has("--compare-chart")) {
+        if (a.Has("--sort")) Fail("--sort: needs --compare-chart");
+        return std::nullopt;
+    }
+    CompareChartRequest request;
+    request.path = *a.Value("--compare-chart");
+    const auto format = batch::PictureFormatOf(request.path);
+    if (!format) Fail("--compare-chart: '" + request.path.string() + "' ends neither in .png nor in .svg");
+    request.svg = *format == batch::PictureFormat::Svg;
+    if (a.Has("--sort") && !ParseCompareSort(*a.Value("--sort"), request.sort))
+        Fail("--sort: '" + *a.Value("--sort") + "' is not a strategy letter A..J, name or list");
+    return request;
+}
+
+/// Draws the compare picture of the run's rows and writes it; false (and a message) on failure.
+bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow> rows, const AnalysisState& startup,
+                      const std::string& caption)
+{
+    SortCompareRows(rows, request.sort);
+    const int pw = startup.Layout.PixelWidth, ph = startup.Layout.PixelHeight;
+    const CompareLayout layout = MakeCompareLayout(rows, pw, ph);
+    const PictureDescription description{"Yearly share of each strategy by location",
+                                         {{"Software", std::string(kSoftwareName)}}};
+    QByteArray bytes;
+    if (request.svg) {
+        bytes = SvgBytes(layout.Width, layout.Height, pw, ph, description,
+                         [&](QPainterCanvas& canvas) { DrawCompareChart(canvas, layout, rows, caption); });
+    } else {
+        QImageCanvas canvas(layout.Width, layout.Height, pw, ph);
+        DrawCompareChart(canvas, layout, rows, caption);
+        bytes = PngBytes(DescribedImage(canvas.Image(), description));
+    }
+    const QString path = QString::fromStdString(request.path.string());
+    const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
+                                            : WriteFileAtomically(path, bytes);
+    if (failure.isEmpty()) return true;
+    WriteErr("error: cannot write " + request.path.string() + ": " + failure.toStdString() + "\n");
+    return false;
+}
+
 std::vector<batch::Input> LoadInputs(const Arguments& a)
 {
     std::vector<batch::Input> inputs;
@@ -244,7 +357,8 @@ int Analyze(const std::vector<std::string>& args)
 {
     const Arguments a(args,
                       {"--dataset", "--file", "--epw", "--location", "--format", "--screen", "--chart", "--graph",
-                       "--chart-dir", "--graph-dir", "--hours", "--jobs"},
+                       "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months", "--warming",
+                       "--warming-file", "--compare-chart", "--sort"},
                       {"--all"}, {"--dataset", "--file", "--epw"});
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
     for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir"}) {
@@ -285,9 +399,12 @@ int Analyze(const std::vector<std::string>& args)
     if (a.Has("--graph-dir")) options.graphDir = *a.Value("--graph-dir");
     // Charts and graphs in one folder would share their names: give them distinct ones.
     options.kindInNames = options.chartDir && options.graphDir && batch::SamePath(*options.chartDir, *options.graphDir);
+    options.filterColumns = ParseHourFilter(a, options.filter);
+    const std::optional<CompareChartRequest> compareChart = ParseCompareChart(a);
 
     std::vector<batch::Input> inputs;
     try {
+        options.warming = ParseWarming(a);
         inputs = LoadInputs(a);
     } catch (const InputError& e) {
         WriteErr("error: " + e.message + (e.message.ends_with('\n') ? "" : "\n"));
@@ -315,9 +432,17 @@ int Analyze(const std::vector<std::string>& args)
     }
     if (hours == "typical") options.recordedColumns = false;
     options.numbered = work.size() > 1;
+    try {
+        CheckWarming(work, options.warming);
+    } catch (const InputError& e) {
+        WriteErr("error: " + e.message + "\n");
+        return kExitFailure;
+    }
+    std::vector<CompareRow> compareRows(compareChart ? work.size() : 0);
+    if (compareChart) options.compareRows = &compareRows;
 
     std::optional<PictureSession> pictures;
-    if (options.Pictures()) pictures.emplace();
+    if (options.Pictures() || compareChart) pictures.emplace();
 
     // One object for one location asked for; an array whenever the request may name several,
     // so that a script sees the same shape whatever the inputs hold.
@@ -327,7 +452,7 @@ int Analyze(const std::vector<std::string>& args)
         WriteErr("note: --jobs " + std::to_string(jobs) + " lowered to " + std::to_string(usedJobs) +
                  " to fit the available memory\n");
     cli::ProgressLine progress(work.size());
-    if (options.format == batch::Format::Csv) WriteOut(cli::CsvHeader(options.recordedColumns));
+    if (options.format == batch::Format::Csv) WriteOut(cli::CsvHeader(options.recordedColumns, options.filterColumns));
     if (array) WriteOut("[\n");
     const batch::Outcome outcome = batch::RunBatch(startup, work, options, usedJobs, [&](size_t i, const std::string& text) {
         std::string out;
@@ -344,7 +469,12 @@ int Analyze(const std::vector<std::string>& args)
         return kExitFailure;
     }
     if (array) WriteOut("]\n");
-    return outcome.picturesOk ? kExitOk : kExitFailure;
+    bool compareOk = true;
+    if (compareChart) {
+        const std::string caption = AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr);
+        compareOk = SaveCompareChart(*compareChart, std::move(compareRows), startup, caption);
+    }
+    return outcome.picturesOk && compareOk ? kExitOk : kExitFailure;
 }
 
 int Psychro(const std::vector<std::string>& args)

@@ -121,8 +121,8 @@ struct Range {
 constexpr Range kLatitudeRange{-90, 90, "-90 to 90"};
 constexpr Range kLongitudeRange{-180, 180, "-180 to 180"};
 constexpr Range kElevationRange{-500, 9000, "-500 to 9000"};
-constexpr Range kTemperatureRange{-90, 55, "-90 to 55"};
-constexpr Range kHumidityRange{0, 100, "0 to 100"};
+constexpr Range kTemperatureRange{kMonthlyTemperatureMin, kMonthlyTemperatureMax, "-90 to 55"};
+constexpr Range kHumidityRange{kMonthlyHumidityMin, kMonthlyHumidityMax, "0 to 100"};
 
 // Returns 0 and sets value, or the failure code.
 int ParseNumber(std::string_view text, const Range& range, float& value)

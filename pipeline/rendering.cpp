@@ -22,10 +22,26 @@ void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char dec
 {
     const RecordedYear* recorded = state.CurrentRecorded();
     if (recorded && state.View == HoursView::Recorded)
-        PlotRecordedHours(chart, state.Scale, recorded->Hours);
+        PlotRecordedHours(chart, state.Scale, recorded->Hours, state.Filter);
     else
-        PlotHours(chart, state.Scale, state.Hours);
-    DrawLegend(chart, state.Scale, state.ShownTally(), state.Current(), decimalSeparator);
+        PlotHours(chart, state.Scale, state.Hours, state.Filter);
+    DrawLegend(chart, state.Scale, state.ShownTally(), state.Current(), decimalSeparator, AnalysisCaption(state));
+}
+
+std::string AnalysisCaption(const HourFilter& filter, const Warming* warming)
+{
+    std::string caption;
+    if (!filter.IsAll()) caption = "Counted: " + DescribeHourFilter(filter);
+    if (warming) {
+        if (!caption.empty()) caption += "; ";
+        caption += "What if: " + DescribeWarming(*warming);
+    }
+    return caption;
+}
+
+std::string AnalysisCaption(const AnalysisState& state)
+{
+    return AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
 }
 
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state)

@@ -25,7 +25,7 @@ std::string FormatGeneral(float value, char decimalSeparator)
     return text;
 }
 
-std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally, char sep)
+std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally, char sep, std::string_view caption)
 {
     std::string t;
     t += "QAV - Meridane\n\n";
@@ -43,6 +43,11 @@ std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally
         if (tally.YearShare[s] == 0.0f) continue;
         t += std::to_string(s) + "," + std::string(StrategyName[s]) + "," +
              FormatGeneral(tally.YearShare[s], sep) + "\n";
+    }
+    if (!caption.empty()) {
+        t += '\n';
+        t += caption;
+        t += '\n';
     }
     return t;
 }

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "pipeline/rendering.h"
 #include "pipeline/results_table.h"
 
 namespace qav {
@@ -23,12 +24,14 @@ void CopyTextToClipboard(const QString& text)
 
 QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint)
 {
+    const std::string caption = AnalysisCaption(state);
     if (decimalPoint.unicode() < 0x80)
-        return QString::fromStdString(ResultsTableText(state.Current(), state.ShownTally(), char(decimalPoint.unicode())));
+        return QString::fromStdString(
+            ResultsTableText(state.Current(), state.ShownTally(), char(decimalPoint.unicode()), caption));
     // The table text is built with a one-byte separator; a separator outside ASCII (the Arabic
     // decimal separator, for one) goes in through a control character that no name contains.
     constexpr char kPlaceholder = '\x1f';
-    QString text = QString::fromStdString(ResultsTableText(state.Current(), state.ShownTally(), kPlaceholder));
+    QString text = QString::fromStdString(ResultsTableText(state.Current(), state.ShownTally(), kPlaceholder, caption));
     text.replace(QChar(kPlaceholder), decimalPoint);
     return text;
 }

@@ -56,6 +56,31 @@ MessageText ProgramAboutText()
                               "Released December 2026\n")};
 }
 
+MessageText WhatIfHelpText()
+{
+    return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  QAV 1.3     What if it were warmer"),
+            QT_TRANSLATE_NOOP("qav::HelpTexts",
+                              "View > What if... adds a warming to the monthly normals of the location shown:\n"
+                              "one value in degrees C for every month's DBTmin and DBTmax, or a table of twelve\n"
+                              "monthly changes of DBTmin, DBTmax (degrees C) and RHavg (percentage points).\n"
+                              "\n"
+                              "Relative humidity is kept unless a change of it is given, so the humidity ratio\n"
+                              "rises with temperature, as climate projections broadly show.\n"
+                              "For a weather file, every recorded hour is shifted by its month's mean change\n"
+                              "of temperature (the \"shift\" method of weather-file morphing), keeping its\n"
+                              "relative humidity, and classified again.\n"
+                              "\n"
+                              "The shares with and without the warming are shown side by side with their\n"
+                              "difference, and the chart shows the changed hours.\n"
+                              "\n"
+                              "This is a sensitivity test, not a projection. For the values to enter, use\n"
+                              "published regional projections, such as the monthly changes of the IPCC WGI\n"
+                              "Interactive Atlas (interactive-atlas.ipcc.ch).\n"
+                              "\n"
+                              "qav-cli: analyze --warming C, or --warming-file FILE with the header\n"
+                              "month,dbt_min,dbt_max,rh_avg and twelve rows of changes.\n")};
+}
+
 MessageText ClimaticDataAboutText()
 {
     return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  QAV 1.3     About Climatic Data"),

@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QUrl>
@@ -38,8 +39,11 @@
 #include "classify/recorded_classification.h"
 #include "data/md_reader.h"
 #include "pipeline/weather_location.h"
+#include "pipeline/rendering.h"
+#include "ui/analysis_options_dialogs.h"
 #include "ui/canvas_view.h"
 #include "ui/clipboard.h"
+#include "ui/compare_view.h"
 #include "ui/export_actions.h"
 #include "ui/file_chooser_panel.h"
 #include "ui/help_texts.h"
@@ -231,6 +235,11 @@ void MainWindow::createMenus()
     }
     viewTypical_->setChecked(true);
     view->addSeparator();
+    command(view, "ViewCompare", tr("&Compare locations"), &MainWindow::showCompareView)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    command(view, "ViewHours", tr("&Hours analysed…"), &MainWindow::chooseHoursAnalysed);
+    command(view, "ViewWhatIf", tr("&What if…"), &MainWindow::chooseWarming);
+    view->addSeparator();
     viewMonthStrategy_ = view->addAction(QStringLiteral("Hours per &month and strategy"));
     viewMonthStrategy_->setObjectName(QStringLiteral("ViewMonthStrategy"));
     viewMonthStrategy_->setCheckable(true);
@@ -249,6 +258,7 @@ void MainWindow::createMenus()
     help->setObjectName(QStringLiteral("MHelp"));
     command(help, "AboutFiles", tr("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp)
         ->setShortcut(QKeySequence::HelpContents);
+    command(help, "AboutWhatIf", tr("&What if it were warmer"), &MainWindow::showWhatIfHelp);
     command(help, "AboutME", tr("&About QAV 1.3"), &MainWindow::showProgramAbout);
 
     QAction* goOut = menuBar()->addAction(tr("E&xit"));
@@ -409,6 +419,113 @@ void MainWindow::refreshPanels()
     }
     monthStrategy_->showTally(state_.ShownTally(), &state_.ShownTally() == &state_.RecordedTally);
     refreshViewSwitch();
+    const QString caption = analysisCaption();
+    if (!analysisCaption_ && !caption.isEmpty()) {
+        analysisCaption_ = new QLabel;
+        analysisCaption_->setObjectName(QStringLiteral("AnalysisCaption"));
+        statusBar()->addPermanentWidget(analysisCaption_);
+    }
+    if (analysisCaption_) {
+        analysisCaption_->setText(caption);
+        analysisCaption_->setAccessibleName(caption);
+    }
+    if (compareView_ && compareView_->isVisible()) compareView_->refreshIfChanged();
+}
+
+QString MainWindow::analysisCaption() const
+{
+    QString caption = FromUtf8(AnalysisCaption(state_));
+    if (!state_.WarmingRefusal.empty()) {
+        if (!caption.isEmpty()) caption += QStringLiteral("; ");
+        caption += tr("What if: not for %1 (%2)")
+                       .arg(FromUtf8(state_.Locations.Slot[state_.CurrentLocation].LocationName),
+                            FromUtf8(state_.WarmingRefusal));
+    }
+    return caption;
+}
+
+bool MainWindow::applyAnalysisOptions(const HourFilter& filter, const std::optional<Warming>& warming) noexcept
+{
+    try {
+        state_.Filter = filter;
+        state_.WarmingAsked = warming;
+        PipelineCanvases c = canvases();
+        RunPipeline(state_, c);
+        refreshPanels();
+        if (state_.WarmingRefusal.empty()) return true;
+        showMessage(QMessageBox::Warning, ProgramTitle(),
+                    tr("The warming cannot be added to %1:\n%2\nThe analysis shows its normals unchanged.\n")
+                        .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.WarmingRefusal)));
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+    return false;
+}
+
+void MainWindow::analyseSlot(int slot) noexcept
+{
+    if (slot < 1 || slot > list1_->count()) return;
+    // Selecting the entry runs the same flow as a click on it.
+    list1_->setCurrentRow(slot - 1, QItemSelectionModel::ClearAndSelect);
+    if (state_.CurrentLocation != slot) selectLocation(slot - 1);
+}
+
+void MainWindow::showCompareView() noexcept
+{
+    try {
+        if (!compareView_) {
+            compareView_ = new CompareView(state_, this, [this](QMessageBox::Icon icon, const QString& title,
+                                                                const QString& text) { showMessage(icon, title, text); });
+            connect(compareView_, &CompareView::locationActivated, this, &MainWindow::analyseSlot);
+        }
+        {
+            WaitCursor wait;
+            compareView_->refreshIfChanged();
+        }
+        compareView_->show();
+        compareView_->raise();
+        compareView_->activateWindow();
+        compareView_->table()->setFocus();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::chooseHoursAnalysed() noexcept
+{
+    try {
+        HoursAnalysedDialog dialog(state_.Filter, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        applyAnalysisOptions(dialog.filter(), state_.WarmingAsked);
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::chooseWarming() noexcept
+{
+    try {
+        WhatIfDialog dialog(this);
+        dialog.setWarming(state_.WarmingAsked);
+        dialog.showComparison(state_);
+        connect(&dialog, &WhatIfDialog::applyRequested, this, [this, &dialog] {
+            QString failure;
+            const std::optional<Warming> warming = dialog.warming(failure);
+            if (!warming) {
+                showMessage(QMessageBox::Warning, dialog.windowTitle(), failure);
+                return;
+            }
+            applyAnalysisOptions(state_.Filter, warming);
+            dialog.showComparison(state_);
+        });
+        connect(&dialog, &WhatIfDialog::removeRequested, this, [this, &dialog] {
+            applyAnalysisOptions(state_.Filter, std::nullopt);
+            dialog.showComparison(state_);
+        });
+        dialog.exec();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
 }
 
 void MainWindow::refreshViewSwitch()
@@ -645,6 +762,16 @@ void MainWindow::showProgramAbout() noexcept
 {
     try {
         const MessageText t = ProgramAboutText();
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showWhatIfHelp() noexcept
+{
+    try {
+        const MessageText t = WhatIfHelpText();
         showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());

@@ -25,6 +25,7 @@ namespace qav {
 
 class CanvasView;
 class CLogFont;
+class CompareView;
 class ExportActions;
 class FileChooserPanel;
 class MonthStrategyView;
@@ -80,6 +81,17 @@ public:
     /// Whether the analysis is laid out for the monitor's size instead of the reference screen.
     bool analysesAtScreenSize() const { return atScreenSize_; }
 
+    /// Analyses the current location again counting only the filter's hours and adding the
+    /// warming (none: the normals as read); a warming the location cannot take is reported and
+    /// the analysis shown stays without it. Returns whether the warming was applied (or none asked).
+    bool applyAnalysisOptions(const HourFilter& filter, const std::optional<Warming>& warming) noexcept;
+    /// Analyses the location in this slot of the list, as a click on its entry does.
+    void analyseSlot(int slot) noexcept;
+    /// The compare view, made by the first "Compare locations"; null before.
+    CompareView* compareView() const { return compareView_; }
+    /// What the status bar says is counted and added ("Counted: hours 9-18; What if: +2 °C").
+    QString analysisCaption() const;
+
     // Menu commands; slots that call down never let an exception reach the event loop.
 public slots:
     void showBrazil() noexcept;
@@ -98,6 +110,10 @@ public slots:
     /// The View option: lays the analysis out for the monitor (on) or the reference screen (off),
     /// remembers the choice and analyses again.
     void setAnalyseAtScreenSize(bool on) noexcept;
+    void showCompareView() noexcept;
+    void chooseHoursAnalysed() noexcept;
+    void chooseWarming() noexcept;
+    void showWhatIfHelp() noexcept;
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -150,6 +166,8 @@ private:
     QAction* viewTypical_ = nullptr;
     QAction* viewRecorded_ = nullptr;
     QString weatherFolder_;  // where the weather-file dialog opens
+    CompareView* compareView_ = nullptr;
+    QLabel* analysisCaption_ = nullptr;  // status bar: what the shares count and what was added
 };
 
 }  // namespace qav

@@ -287,3 +287,102 @@ TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
 }
 
 }  // namespace
+
+namespace {
+
+// The sum of the numbers in the nested JSON array `key` (month_hours: 10 arrays of 12).
+int SumNested(const std::string& json, const std::string& key)
+{
+    const size_t start = json.find("\"" + key + "\":[[");
+    EXPECT_NE(start, std::string::npos) << key;
+    const std::string block = json.substr(start + key.size() + 3, json.find("]]", start) - start - key.size() - 3);
+    int total = 0;
+    std::string number;
+    for (char c : block + ",") {
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            number += c;
+        } else if (!number.empty()) {
+            total += std::stoi(number);
+            number.clear();
+        }
+    }
+    return total;
+}
+
+TEST(CliHoursAnalysed, CountOnlyTheSelectedHoursAndSaySo)
+{
+    const CliRun typical = RunCli("analyze --hour-range 9-18 --format json");
+    ASSERT_EQ(typical.status, 0);
+    EXPECT_EQ(SumNested(typical.out, "month_hours"), 120);
+    EXPECT_NE(typical.out.find(R"("hour_range":"9-18","months":"1-12")"), std::string::npos);
+    const CliRun recorded =
+        RunCli("analyze --epw " QAV_FIXTURES_DIR "/chicago.epw --hour-range 9-18 --format json");
+    EXPECT_EQ(SumNested(recorded.out, "recorded_month_hours"), 3650);
+    const CliRun night = RunCli("analyze --hour-range 22-5 --months 12-2 --format csv");
+    EXPECT_EQ(night.out.substr(0, night.out.find('\n')),
+              "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,"
+              "A,B,C,D,E,F,G,H,I,J,hour_range,months");
+    EXPECT_NE(night.out.find(",22-5,12-2\n"), std::string::npos);
+    // Without the options nothing changes, not even the keys.
+    EXPECT_EQ(RunCli("analyze --format json").out.find("hour_range"), std::string::npos);
+}
+
+TEST(CliWarming, TwoDegreesRaiseEveryTemperatureAndKeepTheBase)
+{
+    const CliRun base = RunCli("analyze --format json");
+    const CliRun warm = RunCli("analyze --warming 2 --format json");
+    ASSERT_EQ(warm.status, 0);
+    EXPECT_NE(warm.out.find(R"("monthly":[{"month":1,"dbt_min":19.4,"dbt_max":28.9,"rh_avg":76},)"), std::string::npos);
+    EXPECT_NE(warm.out.find(R"({"month":12,"dbt_min":19.5,"dbt_max":28.2,"rh_avg":79}],"hourly")"), std::string::npos);
+    EXPECT_NE(warm.out.find(R"("base_monthly":[{"month":1,"dbt_min":17.4,"dbt_max":26.9,"rh_avg":76},)"),
+              std::string::npos);
+    EXPECT_NE(warm.out.find(R"("shares":[0,17.6,17.6,0,29.1,25.5,3.4,3.4,3.4,0])"), std::string::npos);
+    std::smatch shares;
+    ASSERT_TRUE(std::regex_search(base.out, shares, std::regex(R"("shares":(\[[^\]]*\]))")));
+    EXPECT_NE(warm.out.find("\"base_shares\":" + shares[1].str() + ",\"base_top\":[5,2,3]"), std::string::npos);
+    EXPECT_NE(warm.out.find(R"("warming":[{"month":1,"dbt_min":2,"dbt_max":2,"rh_avg":0},)"), std::string::npos);
+}
+
+TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_warming";
+    std::filesystem::create_directories(dir);
+    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
+    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",1,3,0\n";
+    std::ofstream(dir / "good.csv") << table;
+    std::ofstream(dir / "bad.csv") << "month,dbt_min,dbt_max,rh_avg\n1,1,warm,0\n";
+    const CliRun good = RunCli("analyze --warming-file " + (dir / "good.csv").string() + " --format json");
+    ASSERT_EQ(good.status, 0);
+    EXPECT_NE(good.out.find(R"("monthly":[{"month":1,"dbt_min":18.4,"dbt_max":29.9,"rh_avg":76},)"), std::string::npos);
+
+    const std::string err = (dir / "err.txt").string();
+    const CliRun bad = RunCli("analyze --warming-file " + (dir / "bad.csv").string(), err);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(ReadFile(err), "error: " + (dir / "bad.csv").string() + ": line 2, field 3 (dbt_max): 'warm' is not a number\n");
+    const CliRun hot = RunCli("analyze --dataset world --all --warming 25", err);
+    EXPECT_EQ(hot.status, 1);
+    EXPECT_EQ(ReadFile(err), "error: --warming: Alexandria: August DBTmax: 30.4 + 25 = 55.4 is outside -90 to 55\n");
+    for (const char* args : {"analyze --warming 2 --warming-file x.csv", "analyze --hour-range 0-5",
+                             "analyze --months 3", "analyze --sort E", "analyze --compare-chart c.gif"}) {
+        SCOPED_TRACE(args);
+        EXPECT_EQ(RunCli(args).status, 2);
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliCompareChart, SavesThePictureOfEveryLocationAsPngOrSvg)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_compare";
+    std::filesystem::create_directories(dir);
+    const std::string png = (dir / "compare.png").string(), svg = (dir / "compare.svg").string();
+    ASSERT_EQ(RunCli("analyze --dataset south-america --all --format csv --compare-chart " + png + " --sort E").status, 0);
+    EXPECT_EQ(ReadFile(png).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    ASSERT_EQ(RunCli("analyze --dataset south-america --all --compare-chart " + svg + " --sort name").status, 0);
+    const std::string text = ReadFile(svg);
+    EXPECT_NE(text.find("<svg"), std::string::npos);
+    EXPECT_NE(text.find("La Paz"), std::string::npos);
+    EXPECT_LT(text.find("Bogot"), text.find("Lima"));  // by name
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace

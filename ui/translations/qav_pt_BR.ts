@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>qav::CompareView</name>
+    <message>
+        <source>Compare locations</source>
+        <translation>Comparar localidades</translation>
+    </message>
+    <message>
+        <source>List order</source>
+        <translation>Ordem da lista</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Largest share of %1 %2</source>
+        <translation>Maior parcela de %1 %2</translation>
+    </message>
+    <message>
+        <source>Sort the locations</source>
+        <translation>Ordenar as localidades</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by:</source>
+        <translation>&amp;Ordenar por:</translation>
+    </message>
+    <message>
+        <source>Yearly share of each strategy by location</source>
+        <translation>Parcela anual de cada estratégia por localidade</translation>
+    </message>
+    <message>
+        <source>Save &amp;picture…</source>
+        <translation>Salvar &amp;imagem…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Localidade</translation>
+    </message>
+    <message>
+        <source>Typical days</source>
+        <translation>Dias típicos</translation>
+    </message>
+    <message>
+        <source>Top strategy</source>
+        <translation>Estratégia principal</translation>
+    </message>
+    <message>
+        <source>Recorded hours</source>
+        <translation>Horas registradas</translation>
+    </message>
+    <message>
+        <source>Top (recorded)</source>
+        <translation>Principal (registradas)</translation>
+    </message>
+    <message>
+        <source>Shares</source>
+        <translation>Parcelas</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, top strategy: %3</source>
+        <translation>%1, %2, estratégia principal: %3</translation>
+    </message>
+    <message>
+        <source>typical days</source>
+        <translation>dias típicos</translation>
+    </message>
+    <message>
+        <source>recorded hours</source>
+        <translation>horas registradas</translation>
+    </message>
+    <message>
+        <source>Save compare picture</source>
+        <translation>Salvar imagem da comparação</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>Não foi possível salvar %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>A imagem não pôde ser salva.</translation>
+    </message>
+    <message>
+        <source>Export compare table</source>
+        <translation>Exportar tabela da comparação</translation>
+    </message>
+    <message>
+        <source>The table could not be exported.</source>
+        <translation>A tabela não pôde ser exportada.</translation>
+    </message>
+</context>
+<context>
     <name>qav::ExportActions</name>
     <message>
         <source>Save &amp;chart as…</source>
@@ -206,6 +311,103 @@ GOV = Instituto Nacional de Meteorologia, normais climatológicas do INMET (port
 Estes dados baseiam-se em medições de mais de 20 anos.   
 </translation>
     </message>
+    <message>
+        <source>  QAV 1.3     What if it were warmer</source>
+        <translation>  QAV 1.3     E se fizesse mais calor</translation>
+    </message>
+    <message>
+        <source>View &gt; What if... adds a warming to the monthly normals of the location shown:
+one value in degrees C for every month&apos;s DBTmin and DBTmax, or a table of twelve
+monthly changes of DBTmin, DBTmax (degrees C) and RHavg (percentage points).
+
+Relative humidity is kept unless a change of it is given, so the humidity ratio
+rises with temperature, as climate projections broadly show.
+For a weather file, every recorded hour is shifted by its month&apos;s mean change
+of temperature (the &quot;shift&quot; method of weather-file morphing), keeping its
+relative humidity, and classified again.
+
+The shares with and without the warming are shown side by side with their
+difference, and the chart shows the changed hours.
+
+This is a sensitivity test, not a projection. For the values to enter, use
+published regional projections, such as the monthly changes of the IPCC WGI
+Interactive Atlas (interactive-atlas.ipcc.ch).
+
+qav-cli: analyze --warming C, or --warming-file FILE with the header
+month,dbt_min,dbt_max,rh_avg and twelve rows of changes.
+</source>
+        <translation>Exibir &gt; E se... soma um aquecimento às normais mensais da localidade mostrada:
+um valor em graus C para DBTmin e DBTmax de todos os meses, ou uma tabela de doze
+mudanças mensais de DBTmin, DBTmax (graus C) e RHavg (pontos percentuais).
+
+A umidade relativa é mantida, a menos que se dê uma mudança dela, de modo que a razão
+de umidade sobe com a temperatura, como as projeções climáticas mostram em linhas gerais.
+Para um arquivo climático, cada hora registrada é deslocada pela mudança média de
+temperatura do seu mês (o método de &quot;deslocamento&quot; da transformação de arquivos
+climáticos), mantendo a sua umidade relativa, e classificada de novo.
+
+As parcelas com e sem o aquecimento são mostradas lado a lado com a sua diferença,
+e a carta mostra as horas mudadas.
+
+Isto é um teste de sensibilidade, não uma projeção. Para os valores, use projeções
+regionais publicadas, como as mudanças mensais do Atlas Interativo do IPCC WGI
+(interactive-atlas.ipcc.ch).
+
+qav-cli: analyze --warming C, ou --warming-file ARQUIVO com o cabeçalho
+month,dbt_min,dbt_max,rh_avg e doze linhas de mudanças.
+</translation>
+    </message>
+</context>
+<context>
+    <name>qav::HoursAnalysedDialog</name>
+    <message>
+        <source>Hours analysed</source>
+        <translation>Horas analisadas</translation>
+    </message>
+    <message>
+        <source>First clock hour</source>
+        <translation>Primeira hora do relógio</translation>
+    </message>
+    <message>
+        <source>Last clock hour</source>
+        <translation>Última hora do relógio</translation>
+    </message>
+    <message>
+        <source>First month</source>
+        <translation>Primeiro mês</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Último mês</translation>
+    </message>
+    <message>
+        <source>&amp;From clock hour:</source>
+        <translation>&amp;Da hora:</translation>
+    </message>
+    <message>
+        <source>&amp;To clock hour:</source>
+        <translation>A&amp;té a hora:</translation>
+    </message>
+    <message>
+        <source>From &amp;month:</source>
+        <translation>Do &amp;mês:</translation>
+    </message>
+    <message>
+        <source>T&amp;o month:</source>
+        <translation>At&amp;é o mês:</translation>
+    </message>
+    <message>
+        <source>Hours are numbered 1 to 24 as in the hourly table: hour 9 is the hour ending at 9:00, hour 24 the one ending at midnight. A range may wrap: 22 to 5 is the night, December to February the southern summer. The chart still draws every hour and greys out those left out; the shares, the legend, the month table and every export count only the selected hours.</source>
+        <translation>As horas são numeradas de 1 a 24 como na tabela horária: a hora 9 é a que termina às 9:00, a hora 24 a que termina à meia-noite. Um intervalo pode dar a volta: 22 a 5 é a noite, dezembro a fevereiro o verão do hemisfério sul. A carta continua a desenhar todas as horas e mostra em cinza as deixadas de fora; as parcelas, a legenda, a tabela mensal e todas as exportações contam só as horas escolhidas.</translation>
+    </message>
+    <message>
+        <source>&amp;All hours</source>
+        <translation>&amp;Todas as horas</translation>
+    </message>
+    <message>
+        <source>Counted: %1 (%2 hours a day, %3 months)</source>
+        <translation>Contadas: %1 (%2 horas por dia, %3 meses)</translation>
+    </message>
 </context>
 <context>
     <name>qav::MainWindow</name>
@@ -331,6 +533,36 @@ Selecione uma cidade da lista.
 </source>
         <translation>Não foi possível concluir a análise:
 %1
+</translation>
+    </message>
+    <message>
+        <source>&amp;Compare locations</source>
+        <translation>&amp;Comparar localidades</translation>
+    </message>
+    <message>
+        <source>&amp;Hours analysed…</source>
+        <translation>Horas &amp;analisadas…</translation>
+    </message>
+    <message>
+        <source>&amp;What if…</source>
+        <translation>&amp;E se…</translation>
+    </message>
+    <message>
+        <source>&amp;What if it were warmer</source>
+        <translation>&amp;E se fizesse mais calor</translation>
+    </message>
+    <message>
+        <source>What if: not for %1 (%2)</source>
+        <translation>E se: não para %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The warming cannot be added to %1:
+%2
+The analysis shows its normals unchanged.
+</source>
+        <translation>O aquecimento não pode ser somado a %1:
+%2
+A análise mostra as suas normais sem mudança.
 </translation>
     </message>
 </context>
@@ -619,6 +851,155 @@ Selecione uma cidade da lista.
     <message>
         <source>Artificial Cooling</source>
         <translation>Resfriamento artificial</translation>
+    </message>
+</context>
+<context>
+    <name>qav::WhatIfDialog</name>
+    <message>
+        <source>What if it were warmer</source>
+        <translation>E se fizesse mais calor</translation>
+    </message>
+    <message>
+        <source>Adds a warming to the location&apos;s monthly normals and analyses them beside the unchanged ones. Relative humidity is kept unless you change it, so the humidity ratio rises with temperature, as climate projections broadly show. Recorded hours of a weather file are shifted by their month&apos;s mean change of temperature, keeping their relative humidity.
+This is a sensitivity test, not a projection: take the values from published regional projections, such as the monthly changes of the IPCC WGI Interactive Atlas (interactive-atlas.ipcc.ch).</source>
+        <translation>Soma um aquecimento às normais mensais da localidade e as analisa ao lado das normais sem mudança. A umidade relativa é mantida, a menos que você a mude, de modo que a razão de umidade sobe com a temperatura, como as projeções climáticas mostram em linhas gerais. As horas registradas de um arquivo climático são deslocadas pela mudança média de temperatura do seu mês, mantendo a sua umidade relativa.
+Isto é um teste de sensibilidade, não uma projeção: tome os valores de projeções regionais publicadas, como as mudanças mensais do Atlas Interativo do IPCC WGI (interactive-atlas.ipcc.ch).</translation>
+    </message>
+    <message>
+        <source>&amp;Same warming every month:</source>
+        <translation>&amp;Mesmo aquecimento em todos os meses:</translation>
+    </message>
+    <message>
+        <source>&amp;Monthly changes:</source>
+        <translation>Mudanças m&amp;ensais:</translation>
+    </message>
+    <message>
+        <source>Warming of every month&apos;s minimum and maximum temperature, degrees C</source>
+        <translation>Aquecimento da temperatura mínima e máxima de cada mês, graus C</translation>
+    </message>
+    <message>
+        <source>Monthly changes of DBTmin and DBTmax in degrees C and of RHavg in points</source>
+        <translation>Mudanças mensais de DBTmin e DBTmax em graus C e de RHavg em pontos</translation>
+    </message>
+    <message>
+        <source>DBTmin (°C)</source>
+        <translation>DBTmin (°C)</translation>
+    </message>
+    <message>
+        <source>DBTmax (°C)</source>
+        <translation>DBTmax (°C)</translation>
+    </message>
+    <message>
+        <source>RHavg (points)</source>
+        <translation>RHavg (pontos)</translation>
+    </message>
+    <message>
+        <source>&amp;Load CSV…</source>
+        <translation>&amp;Carregar CSV…</translation>
+    </message>
+    <message>
+        <source>A CSV file with the header month,dbt_min,dbt_max,rh_avg and twelve rows</source>
+        <translation>Um arquivo CSV com o cabeçalho month,dbt_min,dbt_max,rh_avg e doze linhas</translation>
+    </message>
+    <message>
+        <source>Shares without and with the warming and their difference</source>
+        <translation>Parcelas sem e com o aquecimento e a sua diferença</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove warming</source>
+        <translation>&amp;Remover aquecimento</translation>
+    </message>
+    <message>
+        <source>DBTmin</source>
+        <translation>DBTmin</translation>
+    </message>
+    <message>
+        <source>DBTmax</source>
+        <translation>DBTmax</translation>
+    </message>
+    <message>
+        <source>RHavg</source>
+        <translation>RHavg</translation>
+    </message>
+    <message>
+        <source>%1, %2: &apos;%3&apos; is not a change between %4 and %5.</source>
+        <translation>%1, %2: &apos;%3&apos; não é uma mudança entre %4 e %5.</translation>
+    </message>
+    <message>
+        <source>Load monthly changes</source>
+        <translation>Carregar mudanças mensais</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv);;All files (*)</source>
+        <translation>Tabela CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not analysed: %1</source>
+        <translation>Não analisado: %1</translation>
+    </message>
+    <message>
+        <source>No warming is analysed.</source>
+        <translation>Nenhum aquecimento é analisado.</translation>
+    </message>
+    <message>
+        <source>Strategy</source>
+        <translation>Estratégia</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Warmer</source>
+        <translation>Mais quente</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferença</translation>
+    </message>
+    <message>
+        <source>Recorded now</source>
+        <translation>Registradas agora</translation>
+    </message>
+    <message>
+        <source>Recorded warmer</source>
+        <translation>Registradas mais quentes</translation>
+    </message>
+    <message>
+        <source>Difference (recorded)</source>
+        <translation>Diferença (registradas)</translation>
+    </message>
+    <message>
+        <source>%1, %2 now: %3 %</source>
+        <translation>%1, %2 agora: %3 %</translation>
+    </message>
+    <message>
+        <source>%1, %2 warmer: %3 %</source>
+        <translation>%1, %2 mais quente: %3 %</translation>
+    </message>
+    <message>
+        <source>%1, %2 difference: %3 points</source>
+        <translation>%1, %2 diferença: %3 pontos</translation>
+    </message>
+    <message>
+        <source>typical days</source>
+        <translation>dias típicos</translation>
+    </message>
+    <message>
+        <source>recorded hours</source>
+        <translation>horas registradas</translation>
+    </message>
+    <message>
+        <source>%1: %2. The chart shows the changed hours.</source>
+        <translation>%1: %2. A carta mostra as horas mudadas.</translation>
     </message>
 </context>
 </TS>
