@@ -240,7 +240,7 @@ void MainWindow::createMenus()
     command(view, "ViewHours", tr("&Hours analysed…"), &MainWindow::chooseHoursAnalysed);
     command(view, "ViewWhatIf", tr("&What if…"), &MainWindow::chooseWarming);
     view->addSeparator();
-    viewMonthStrategy_ = view->addAction(QStringLiteral("Hours per &month and strategy"));
+    viewMonthStrategy_ = view->addAction(tr("Hours per &month and strategy"));
     viewMonthStrategy_->setObjectName(QStringLiteral("ViewMonthStrategy"));
     viewMonthStrategy_->setCheckable(true);
     viewMonthStrategy_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));

@@ -565,6 +565,30 @@ The analysis shows its normals unchanged.
 A análise mostra as suas normais sem mudança.
 </translation>
     </message>
+    <message>
+        <source>Analyse at this &amp;screen&apos;s size</source>
+        <translation>Analisar no tamanho desta &amp;tela</translation>
+    </message>
+    <message>
+        <source>Lay the chart and its zone map out for this monitor, as older versions did, instead of the reference screen of 1024 x 768 pixels</source>
+        <translation>Dimensionar a carta e o seu mapa de zonas para este monitor, como nas versões anteriores, em vez da tela de referência de 1024 x 768 pixels</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Hours per month and strategy</source>
+        <translation>Horas por mês e estratégia</translation>
+    </message>
+    <message>
+        <source>Analysed at this screen&apos;s size, %1 x %2 pixels: the shares may differ from those of other screens and of qav-cli without --screen.</source>
+        <translation>Analisado no tamanho desta tela, %1 x %2 pixels: as porcentagens podem diferir das de outras telas e das do qav-cli sem --screen.</translation>
+    </message>
+    <message>
+        <source>Hours per &amp;month and strategy</source>
+        <translation>Horas por &amp;mês e estratégia</translation>
+    </message>
 </context>
 <context>
     <name>qav::MonthAbbreviation</name>
@@ -701,10 +725,6 @@ A análise mostra as suas normais sem mudança.
     <message>
         <source>%1, %2: %3 hours</source>
         <translation>%1, %2: %3 horas</translation>
-    </message>
-    <message>
-        <source>Hours per &amp;month and strategy</source>
-        <translation>Horas por &amp;mês e estratégia</translation>
     </message>
 </context>
 <context>
