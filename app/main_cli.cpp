@@ -187,6 +187,7 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
         } else if (name == "--file") {
             ReadResult r = ReadMonthlyDataFile(value);
             if (r.failure) throw InputError{value + ": " + r.failure->message};
+            if (r.warning) std::cerr << "warning: " << value << ": " << r.warning->message << "\n";
             inputs.push_back(batch::Input{std::move(r.table), {}});
         } else if (name == "--epw") {
             WeatherFiles opened = OpenWeatherFiles({value});

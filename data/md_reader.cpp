@@ -214,6 +214,9 @@ public:
     }
 
     ReadFailure TakeFailure() { return std::move(failure_); }
+    /// After Truncated: the location's name (if its first field was read) and its last line.
+    const std::string& Name() const { return record_->LocationName; }
+    int LastLine() const { return lastLine_; }
 
 private:
     Next NextField(Field& f, const char* name, int position)
@@ -222,6 +225,7 @@ private:
         position_ = position;
         int code = 0;
         const Next n = fields_.Read(f, code);
+        if (n == Next::Field) lastLine_ = f.line;
         if (n == Next::Error) {
             const char* what = code == kFieldTooLong    ? "the field is longer than 4096 bytes"
                                : code == kUnclosedQuote ? "the closing quotation mark is missing"
@@ -260,6 +264,7 @@ private:
     const LocationRecord* record_ = nullptr;
     const char* fieldName_ = "";
     int position_ = 0;
+    int lastLine_ = 0;
     ReadFailure failure_;
 };
 
@@ -288,12 +293,21 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
             result.failure = parser.TakeFailure();
             return result;
         }
-        if (outcome != LocationParser::Outcome::Complete) break;  // an unfinished location is dropped
+        if (outcome == LocationParser::Outcome::Truncated) {
+            // The unfinished location is dropped, but not in silence: the user may have lost it
+            // to a copy cut short.
+            ReadWarning w{k, parser.LastLine(), "Location " + std::to_string(k)};
+            if (!parser.Name().empty()) w.message += " (" + Excerpt(parser.Name()) + ")";
+            w.message += " was left out: the file ends at line " + std::to_string(w.line) + ", inside it.";
+            result.warning = std::move(w);
+        }
+        if (outcome != LocationParser::Outcome::Complete) break;
         table.Slot[k] = std::move(record);
         table.LocationCount = k;
     }
     if (table.LocationCount == 0) {
         result.failure = ReadFailure{kNoCompleteLocation, "The file holds no complete location."};
+        result.warning.reset();
     }
     return result;
 }
@@ -306,8 +320,8 @@ namespace {
 ReadResult ReadMonthlyDataFile(const std::filesystem::path& file) noexcept
 {
     FileBytes f = ReadFileBytes(file, kMaxMonthlyDataBytes);
-    if (f.tooLarge) return {{}, TooLargeFailure()};
-    if (f.failure) return {{}, std::move(f.failure)};
+    if (f.tooLarge) return {{}, TooLargeFailure(), {}};
+    if (f.failure) return {{}, std::move(f.failure), {}};
     return ReadMonthlyData(f.bytes);
 }
 

@@ -56,11 +56,19 @@ struct ReadFailure {
     std::string message;   // shown to the user exactly as written
 };
 
+/// A location that the file ends inside of: it is left out, the ones before it are read.
+struct ReadWarning {
+    int location = 0;      // its number in the file, 1-based
+    int line = 0;          // the last line of the file that holds a field of it
+    std::string message;   // e.g. "Location 3 (Recife) was left out: the file ends at line 28, inside it."
+};
+
 struct ReadResult {
     /// On success the locations read, LocationCount 1..50, slots above it empty. On failure the
     /// complete locations before the fault; the caller keeps its previous table.
     LocationTable table;
     std::optional<ReadFailure> failure;
+    std::optional<ReadWarning> warning;  // set on success when the last location was cut short
 };
 
 /// Parses the bytes of an MD file.

@@ -156,6 +156,26 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     std::filesystem::remove_all(dir);
 }
 
+// A file cut inside its last location: the others are analysed and standard error says which
+// location was left out, and where.
+TEST(CliInputs, ALocationCutShortIsNamedOnStandardError)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_cut";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path cut = dir / "QAVcut.TXT";
+    std::string text = "\"Alpha\",\"Land\",-10,-40,100,\"X\"\n";
+    for (int m = 1; m <= 12; ++m) text += std::to_string(m) + ",18,28,70\n";
+    std::ofstream(cut) << text << "\"Beta\",\"Land\",-11,-41,200,\"X\"\n1,18,28,70\n";
+    const std::filesystem::path err = dir / "err.txt";
+    const CliRun r = RunCli("analyze --file " + cut.string() + " --all --format csv", err.string());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Alpha"), std::string::npos);
+    EXPECT_EQ(r.out.find("Beta"), std::string::npos);
+    EXPECT_EQ(ReadFile(err), "warning: " + cut.string() +
+                                 ": Location 2 (Beta) was left out: the file ends at line 15, inside it.\n");
+    std::filesystem::remove_all(dir);
+}
+
 TEST(CliInputs, ShippedWorldFileAnalysesLikeTheBuiltInSet)
 {
     const std::string file = std::string(QAV_SOURCE_DIR) + "/QAVworld.TXT";

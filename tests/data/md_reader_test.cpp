@@ -73,6 +73,23 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
     }
 }
 
+// A location cut short is left out with a warning naming it and the file's last line of it; a
+// file ending between locations, or after the 50th, warns of nothing.
+TEST(ReadMonthlyData, WarnsOfALocationCutShort)
+{
+    const std::string two = Sites(2), truncated = two + Site("Cut");
+    const ReadResult afterFirstLine = ReadMonthlyData(truncated.substr(0, truncated.find('\n', two.size()) + 1));
+    ASSERT_TRUE(afterFirstLine.warning);
+    EXPECT_EQ(afterFirstLine.warning->location, 3);
+    EXPECT_EQ(afterFirstLine.warning->message, "Location 3 (Cut) was left out: the file ends at line 27, inside it.");
+    const ReadResult inMonths = ReadMonthlyData(truncated.substr(0, truncated.size() - 20));
+    ASSERT_TRUE(inMonths.warning);
+    EXPECT_EQ(inMonths.warning->line, 38);  // November of location 3 (line 27 + 11), cut after "11,1"
+    EXPECT_EQ(inMonths.table.LocationCount, 2);
+    for (const std::string& whole : {Sites(3) + "\n", Sites(50) + Site("Extra").substr(0, 30)})
+        EXPECT_FALSE(ReadMonthlyData(whole).warning);
+}
+
 // Blanks around fields go, blanks inside quotes stay, and the Month field is skipped whatever it
 // holds: the monthly lines are January to December in line order. The range limits themselves
 // are valid values.
