@@ -81,7 +81,9 @@ public:
         if (chart_) SavePictures(chart_->Image(), options_.chartPath, options_.chartDir, position);
         if (graph_) SavePictures(graph_->Image(), options_.graphPath, options_.graphDir, position);
         switch (options_.format) {
-        case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.');
+        case Format::Table:
+            return ResultsTableText(state_.Current(), state_.ShownTally(), '.', ',',
+                                    &state_.ShownTally() == &state_.RecordedTally);
         case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns);
         case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns);
         }

@@ -12,8 +12,14 @@ namespace qav {
 std::string FormatGeneral(float value, char decimalSeparator = '.');
 
 /// The results table: header, the location line, twelve month lines and one line per strategy
-/// whose yearly share is not zero. Every line ends with a line feed; no carriage return.
+/// whose yearly share is not zero. Every line ends with a line feed; no carriage return. Fields
+/// are separated by fieldSeparator (the headers by it and a blank); the strategies' heading says
+/// "(recorded hours)" when the tally counts a weather file's recorded hours.
 std::string ResultsTableText(const LocationRecord& location, const StrategyTally& tally,
-                             char decimalSeparator = '.');
+                             char decimalSeparator = '.', char fieldSeparator = ',', bool recordedHours = false);
+
+/// The field separator of a table pasted into a spreadsheet: a semicolon where the decimal
+/// separator is a comma (as spreadsheets of those locales expect), a comma elsewhere.
+char TableFieldSeparator(char decimalSeparator);
 
 }  // namespace qav

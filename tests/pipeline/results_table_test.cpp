@@ -53,5 +53,22 @@ TEST(ResultsTableText, ListsOnlyStrategiesWithAShareKeepingTheirNumbers)
     EXPECT_NE(text.find("Name, with comma,Brazil,GOV,-15,78"), std::string::npos);
 }
 
+// Where the comma is the decimal separator, fields are split by semicolons so that a spreadsheet
+// of that locale takes the table apart; recorded hours say so in the strategies' heading.
+TEST(ResultsTableText, DecimalCommaTablesUseSemicolonsAndRecordedHoursAreMarked)
+{
+    EXPECT_EQ(TableFieldSeparator(','), ';');
+    EXPECT_EQ(TableFieldSeparator('.'), ',');
+    StrategyTally tally{};
+    tally.YearShare[5] = 62.5f;
+    const std::string text = ResultsTableText(Brasilia(), tally, ',', ';', true);
+    EXPECT_NE(text.find("Location; Country; Data Source; Latitude; Longitude; Elevation\n"
+                        "Brasília;Brazil;GOV;-15,78;-47,93;1160\n\n"
+                        "Month; DBTmin; DBTmax; RHavg\n"
+                        "1;17,4;26,9;76\n"),
+              std::string::npos);
+    EXPECT_TRUE(text.ends_with("\nBioclimatic Strategies (recorded hours)\n5;Thermal Comfort;62,5\n"));
+}
+
 }  // namespace
 }  // namespace qav
