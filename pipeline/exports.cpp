@@ -58,7 +58,8 @@ std::string ResultsCsv(const AnalysisState& state)
 {
     const LocationRecord& l = state.Current();
     const RecordedYear* recorded = state.CurrentRecorded();
-    std::string csv = std::string(kSoftwareName) + " - Bioclimatic analysis\n\n";
+    std::string csv = std::string(kSoftwareName) + " - Bioclimatic analysis\n";
+    csv += "Hours shown," + HoursShownText(state) + "\n\n";
 
     csv += "Location,Country,Data Source,Latitude,Longitude,Elevation (m),Pressure elevation (m),"
            "Station pressure (kPa)\n";
@@ -100,7 +101,7 @@ std::string HourlyCsv(const AnalysisState& state)
 {
     const Psychrometrics psy(state.Pressure);
     std::string csv;
-    if (const RecordedYear* recorded = state.CurrentRecorded()) {
+    if (const RecordedYear* recorded = state.ShowsRecordedHours() ? state.CurrentRecorded() : nullptr) {
         csv.reserve(recorded->Hours.size() * 40);
         csv += "Month,Day,Hour,DBT (C),W (g/kg),RH (%),Strategy\n";
         for (size_t i = 0; i < recorded->Hours.size(); ++i) {
@@ -124,16 +125,23 @@ std::string HourlyCsv(const AnalysisState& state)
     return csv;
 }
 
+std::string HoursShownText(const AnalysisState& state)
+{
+    return state.ShowsRecordedHours() ? "recorded hours" : "typical days";
+}
+
 std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state)
 {
     const LocationRecord& l = state.Current();
+    const std::string& file = state.SourceFile[size_t(state.CurrentLocation)];
     return {
         {"Software", std::string(kSoftwareName)},
         {"Location", l.LocationName + " (" + l.Country + ")"},
         {"Pressure", FormatFixed(state.Pressure.PressureKPa, 3) + " kPa"},
         {"Elevation", Number(l.Elevation) + " m (pressure taken at " +
                           FormatFixed(state.Pressure.PressureElevation, 0) + " m)"},
-        {"Source", l.DataSource},
+        {"Source", file.empty() ? l.DataSource : l.DataSource + " (file " + file + ")"},
+        {"Hours", HoursShownText(state)},
     };
 }
 

@@ -24,14 +24,18 @@ std::string CsvField(std::string_view text);
 std::string ResultsCsv(const AnalysisState& state);
 
 /// One row per hour with its month, hour, dry bulb (C), humidity ratio (g/kg), relative humidity
-/// (%, from FUR at the station pressure) and the letter of its strategy: the 288 typical hours,
-/// or for a weather-file location its recorded hours with their day. The letters are the
+/// (%, from FUR at the station pressure) and the letter of its strategy: the hours of the view
+/// shown, the 288 typical hours or a weather file's recorded hours with their day. The letters are the
 /// strategies the last run counted, so those of a month add up to its MonthHours; an hour that
 /// no rule counts has no letter.
 std::string HourlyCsv(const AnalysisState& state);
 
+/// The hours the chart and the legend show, as outputs name them: "typical days" or "recorded hours".
+std::string HoursShownText(const AnalysisState& state);
+
 /// Key and value pairs that describe where a picture of the state comes from: Software,
-/// Location, Pressure, Elevation and Source, e.g. {"Pressure", "88.251 kPa"}.
+/// Location, Pressure, Elevation, Source (with the file a location was read from) and Hours,
+/// e.g. {"Pressure", "88.251 kPa"}.
 std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state);
 
 }  // namespace qav

@@ -18,6 +18,10 @@ void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotat
 /// The pipeline draws it after classifying; RenderChart after redrawing the frame.
 void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator = '.');
 
+/// The caption under the legend that marks a chart of recorded hours: "Recorded hours (8760 h of
+/// the weather file)". DrawHoursAndLegend draws it whenever the recorded hours are shown.
+void DrawRecordedHoursCaption(ChartCanvas& chart, const AnalysisState& state);
+
 /// Draws the monthly graph of the current location on a canvas of the graph's size.
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state);
 
