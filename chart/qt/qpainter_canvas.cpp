@@ -102,7 +102,27 @@ QPainterCanvas::QPainterCanvas(QPaintDevice& device, double canvasWidth, double 
     AttachDevice(device);
 }
 
-QPainterCanvas::~QPainterCanvas() = default;
+QPainterCanvas::~QPainterCanvas() { PaintJoinedLines(); }
+
+void QPainterCanvas::SetJoinLines(bool join)
+{
+    PaintJoinedLines();
+    joinLines_ = join;
+}
+
+void QPainterCanvas::PaintJoinedLines() const
+{
+    if (joined_.isEmpty() || !device_) return;
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(device_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    painter_->setPen(joinedPen_);
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawPath(joined_);
+    joined_.clear();
+}
 
 QSize QPainterCanvas::DeviceSize(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
                                  double devicePixelRatio)
@@ -117,6 +137,7 @@ QSize QPainterCanvas::DeviceSize(double canvasWidth, double canvasHeight, int pi
 
 QPainter& QPainterCanvas::Painter()
 {
+    PaintJoinedLines();
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(device_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -125,7 +146,11 @@ QPainter& QPainterCanvas::Painter()
     return *painter_;
 }
 
-void QPainterCanvas::EndPainting() const { painter_.reset(); }
+void QPainterCanvas::EndPainting() const
+{
+    PaintJoinedLines();
+    painter_.reset();
+}
 
 double QPainterCanvas::PixelX(double x) const { return (std::floor(x * dpr_ / pixelWidth_) + 0.5) / dpr_; }
 double QPainterCanvas::PixelY(double y) const { return (std::floor(y * dpr_ / pixelHeight_) + 0.5) / dpr_; }
@@ -175,6 +200,16 @@ void QPainterCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb c
         // Round ends join the short steps of a polyline without square corners sticking out.
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
+    }
+    if (joinLines_) {
+        const QPointF from(px1, py1), to(px2, py2);
+        if (joined_.isEmpty() || pen != joinedPen_ || joined_.currentPosition() != from) {
+            PaintJoinedLines();
+            joinedPen_ = pen;
+            joined_.moveTo(from);
+        }
+        joined_.lineTo(to);
+        return;
     }
     QPainter& p = Painter();
     p.setPen(pen);
