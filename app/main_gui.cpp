@@ -1,12 +1,15 @@
 // qav: the desktop program. One main window; start-up analyses Brasília.
 //
 //   qav                               start the program
+//   qav FILE...                       start and open Monthly Data and weather (.epw) files, as a
+//                                     drop on the window would
 //   qav --measure-startup[=EPOCH_NS]  start, wait for the first fully drawn window, print the
 //                                     milliseconds since EPOCH_NS (the launching shell's clock)
 //                                     or, without it, since main() began, and quit
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -78,16 +81,26 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     qav::ClearUpperVectorState();
+    // QSettings: organisation and application "QAV".
+    QApplication::setOrganizationName(QStringLiteral("QAV"));
     QApplication::setApplicationName(QStringLiteral("QAV"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
 
-    qav::MainWindow window;
-    // The layout fills the screen; open as large as the desktop allows, content centred.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        window.setGeometry(available);
+    // QApplication has taken its own options out of argv; what is left besides ours are files.
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::string_view(argv[i]).starts_with("--measure-startup")) files << QFile::decodeName(argv[i]);
     }
-    window.showMaximized();
+
+    qav::MainWindow window;
+    if (window.restoreWindowSettings()) {
+        window.show();
+    } else {
+        // The layout fills the screen; open as large as the desktop allows, content centred.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
+        window.showMaximized();
+    }
+    if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, files] { window.openFiles(files); });
 
     if (measure) QTimer::singleShot(0, &window, [&window, startNs] { ReportWhenDrawn(&window, startNs); });
     return QApplication::exec();

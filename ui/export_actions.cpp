@@ -21,6 +21,7 @@
 #include "pipeline/exports.h"
 #include "pipeline/rendering.h"
 #include "ui/main_window.h"
+#include "ui/settings.h"
 
 namespace qav {
 namespace {
@@ -48,6 +49,12 @@ void Draw(PictureKind kind, QPainterCanvas& canvas, const AnalysisState& state, 
 {
     if (kind == PictureKind::Graph) {
         RenderGraph(canvas, state);
+        // A saved graph stands alone, without the window's panel: it names its location, small,
+        // in the top margin right of the temperature labels.
+        const LocationRecord& l = state.Current();
+        canvas.SetFontSize(7);
+        canvas.MoveTo(30 * state.Layout.PixelWidth, 0);
+        canvas.PrintText(l.LocationName + " (" + l.Country + ")");
         return;
     }
     CLogFont rotated(canvas.FontFactory());
@@ -155,6 +162,7 @@ QByteArray RenderSvg(PictureKind kind, const AnalysisState& state, char decimalS
     svg.setDescription(description.join(u'\n').toHtmlEscaped());
     {
         QPainterCanvas canvas(svg, r.Width, r.Height, pw, ph);
+        canvas.SetJoinLines(true);  // one path per polyline or curve
         Draw(kind, canvas, state, decimalSeparator);
         canvas.EndPainting();
     }
@@ -200,6 +208,7 @@ ExportActions::ExportActions(QWidget* window, const AnalysisState& state, double
     setObjectName(QStringLiteral("ExportActions"));
     lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (lastFolder_.isEmpty() || !QFileInfo(lastFolder_).isDir()) lastFolder_ = QDir::homePath();
+    lastFolder_ = settings::Folder(settings::kSaveFolder, lastFolder_);
 }
 
 void ExportActions::addTo(QMenu* menu)
@@ -231,6 +240,7 @@ std::optional<SaveChoice> ExportActions::choose(const QString& caption, const QS
     }
     if (!choice || choice->Path.isEmpty()) return std::nullopt;
     lastFolder_ = QFileInfo(choice->Path).absolutePath();
+    settings::SetFolder(settings::kSaveFolder, lastFolder_);
     return choice;
 }
 

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -18,6 +22,10 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 #include <QTimer>
 #include <QUrl>
 #include <QtGlobal>
@@ -38,8 +46,12 @@
 #include "ui/export_actions.h"
 #include "ui/file_chooser_panel.h"
 #include "ui/help_texts.h"
+#include "ui/location_list.h"
+#include "ui/recent_files.h"
 #include "ui/month_strategy_view.h"
 #include "ui/results_panel.h"
+#include "ui/settings.h"
+#include "ui/status_line.h"
 
 namespace qav {
 namespace {
@@ -56,6 +68,17 @@ QString ProgramTitle() { return QStringLiteral("QAV 1.3"); }
 
 // The file name as the system spells it: Qt's names are UTF-16, the file system's are bytes.
 std::filesystem::path NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// An error box's text: the file, then the reason as the reader gives it.
+QString ReadErrorText(const QString& path, const QString& reason)
+{
+    return MainWindow::tr("The file could not be read:\n%1\n\n%2\n").arg(QDir::toNativeSeparators(path), reason);
+}
+
+bool IsWeatherFile(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("epw"), Qt::CaseInsensitive) == 0;
+}
 
 // Files dropped on the window: one Monthly Data file (.txt) or one or more weather files (.epw).
 struct DroppedFiles {
@@ -125,8 +148,16 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
     rotatedFont_->SetLogFont(chart_->Font());
 
+    // The reference screen's layout is the one every screen and qav-cli analyse by default.
+    analysisAtScreenSize_ = screen.Screen.WidthPx != ScreenDescription{}.WidthPx ||
+                            screen.Screen.HeightPx != ScreenDescription{}.HeightPx;
+    if (QSettings().value(QLatin1String(settings::kHoursView)).toString() == QLatin1String("recorded"))
+        state_.View = HoursView::Recorded;
+    weatherFolder_ = settings::Folder(settings::kWeatherFolder, QString());
+
     createMenus();
     createContent();
+    status_ = new StatusLine(statusBar());
     refillList();
     setAcceptDrops(true);
 
@@ -173,6 +204,8 @@ void MainWindow::createMenus()
     command(file, "MOpen", QStringLiteral("&Open climatic file"), &MainWindow::openClimaticFile)
         ->setShortcut(QKeySequence::Open);
     command(file, "MOpenEpw", QStringLiteral("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
+    recent_ = new RecentFiles(file->addMenu(tr("&Recent files")), this);
+    connect(recent_, &RecentFiles::openRequested, this, [this](const QString& path) { openFiles({path}); });
     command(file, "AbFiles", QStringLiteral("&About climatic files"), &MainWindow::showFileFormatHelp);
     file->addSeparator();
     QMenu* data = file->addMenu(QStringLiteral("Climatic data &base"));
@@ -213,8 +246,8 @@ void MainWindow::createMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MHelp"));
-    command(help, "AboutFiles", QStringLiteral("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp)
-        ->setShortcut(QKeySequence::HelpContents);
+    command(help, "UsingQav", tr("&Using QAV"), &MainWindow::showUsingHelp)->setShortcut(QKeySequence::HelpContents);
+    command(help, "AboutFiles", QStringLiteral("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp);
     command(help, "AboutME", QStringLiteral("&About QAV 1.3"), &MainWindow::showProgramAbout);
 
     QAction* goOut = menuBar()->addAction(QStringLiteral("E&xit"));
@@ -239,6 +272,7 @@ void MainWindow::createContent()
 
     picture1_ = new CanvasView(content_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setAccessibleName(tr("Bioclimatic chart"));
     // The canvases' own pixel size: the widget shows every pixel the zone map classifies.
     picture1_->setGeometry(x(l.Picture1), y(l.Picture1),
                            int(std::ceil(l.Picture1.Width / unitsPerPx)),
@@ -246,6 +280,7 @@ void MainWindow::createContent()
 
     picture3_ = new CanvasView(content_);
     picture3_->setObjectName(QStringLiteral("Picture3"));
+    picture3_->setAccessibleName(tr("Monthly climate graph"));
     picture3_->setGeometry(x(l.Picture3), y(l.Picture3), int(std::ceil(l.Picture3.Width / unitsPerPx)),
                            int(std::ceil(l.Picture3.Height / l.PixelHeight)));
 
@@ -258,7 +293,7 @@ void MainWindow::createContent()
     const int labelHeight = label2_->sizeHint().height() + 4;
     label2_->setGeometry(x(l.Label2), y(l.Label2), w(l.Label2.Width), labelHeight);
 
-    list1_ = new QListWidget(content_);
+    list1_ = new LocationList(content_);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setGeometry(x(l.List1), y(l.List1) + labelHeight, w(l.List1.Width), h(l.List1.Height) - labelHeight);
@@ -271,6 +306,7 @@ void MainWindow::createContent()
 
     // Picture10, over the whole window (not the scrolled content) and hidden until MOpen.
     picture10_ = new FileChooserPanel(this);
+    picture10_->setFolder(settings::Folder(settings::kChooserFolder, picture10_->currentFolder()));
     connect(picture10_, &FileChooserPanel::fileChosen, this, &MainWindow::openMonthlyDataFile);
     connect(picture10_, &FileChooserPanel::noFileChosen, this, [this]() noexcept {
         try {
@@ -311,6 +347,8 @@ void MainWindow::refillList()
     // No entry is highlighted afterwards, although a location is being analysed.
     list1_->clearSelection();
     list1_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    // ... but the analysed entry is current, so the arrow keys move on from it.
+    list1_->showAnalysed(state_.CurrentLocation);
     refilling_ = false;
 }
 
@@ -325,8 +363,15 @@ void MainWindow::refreshPanels()
     } else {
         results_->hideShareComparison();
     }
-    monthStrategy_->showTally(state_.ShownTally(), &state_.ShownTally() == &state_.RecordedTally);
+    monthStrategy_->showTally(state_.ShownTally(), state_.ShowsRecordedHours(), localeDecimalPoint());
     refreshViewSwitch();
+    picture1_->setAccessibleDescription(ChartDescription(state_, localeDecimalPoint()));
+    picture3_->setAccessibleDescription(
+        tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")
+            .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.Current().Country)));
+    results_->setNote(readWarning_);
+    status_->setWarning(readWarning_);
+    status_->show(StatusTextsOf(state_, analysisBasisText()));
 }
 
 void MainWindow::refreshViewSwitch()
@@ -347,6 +392,7 @@ void MainWindow::showDataSet(DataSetKind kind) noexcept
                         QString::fromUtf8(kAlreadyPresentedMessage.data(), qsizetype(kAlreadyPresentedMessage.size())));
             return;
         }
+        readWarning_.clear();
         refillList();
         refreshPanels();
     } catch (const std::exception& e) {
@@ -358,12 +404,12 @@ void MainWindow::showBrazil() noexcept { showDataSet(DataSetKind::Brazil); }
 void MainWindow::showSouthAmerica() noexcept { showDataSet(DataSetKind::SouthAmerica); }
 void MainWindow::showWorld() noexcept { showDataSet(DataSetKind::World); }
 
-void MainWindow::showLocationsFromFile(LocationTable table) noexcept
+void MainWindow::showLocationsFromFile(LocationTable table, SourceFiles files) noexcept
 {
     try {
         if (table.LocationCount < 1) return;
         PipelineCanvases c = canvases();
-        ShowLocationsFromFile(state_, std::move(table), c);
+        ShowLocationsFromFile(state_, std::move(table), c, {}, std::move(files));
         refillList();
         refreshPanels();
     } catch (const std::exception& e) {
@@ -386,10 +432,17 @@ void MainWindow::openMonthlyDataFile(const QString& path) noexcept
         ReadResult result = ReadMonthlyDataFile(NativePath(path));
         if (result.failure) {
             // The reader hands back no partial table: the state is not touched.
-            showMessage(QMessageBox::NoIcon, ProgramTitle(), FromUtf8(result.failure->message));
+            showMessage(QMessageBox::Warning, ProgramTitle(), ReadErrorText(path, FromUtf8(result.failure->message)));
             return;
         }
-        showLocationsFromFile(std::move(result.table));
+        settings::SetFolder(settings::kChooserFolder, QFileInfo(path).absolutePath());
+        recent_->add(path);
+        readWarning_ = result.warning ? tr("%1: %2").arg(QFileInfo(path).fileName(), FromUtf8(result.warning->message))
+                                      : QString();
+        SourceFiles files;
+        const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
+        for (int slot = 1; slot <= result.table.LocationCount; ++slot) files[size_t(slot)] = file;
+        showLocationsFromFile(std::move(result.table), std::move(files));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -404,6 +457,7 @@ void MainWindow::chooseWeatherFiles() noexcept
             QStringLiteral("EnergyPlus weather files (*.epw *.EPW);;All files (*)"));
         if (paths.isEmpty()) return;
         weatherFolder_ = QFileInfo(paths.first()).absolutePath();
+        settings::SetFolder(settings::kWeatherFolder, weatherFolder_);
         picture10_->cancel();  // the weather files take the chooser's place
         openWeatherFiles(paths);
     } catch (const std::exception& e) {
@@ -422,8 +476,12 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
             for (const QString& path : paths) files.push_back(NativePath(path));
             opened = OpenWeatherFiles(files);
             if (opened.Table.LocationCount > 0) {
+                for (int slot = opened.Table.LocationCount; slot >= 1; --slot)
+                    recent_->add(QFile::decodeName(QByteArray::fromStdString(opened.Files[size_t(slot)])));
+                readWarning_.clear();
                 PipelineCanvases c = canvases();
-                ShowLocationsFromFile(state_, std::move(opened.Table), c, std::move(opened.Recorded));
+                ShowLocationsFromFile(state_, std::move(opened.Table), c, std::move(opened.Recorded),
+                                      std::move(opened.Files));
                 refillList();
                 refreshPanels();
             }
@@ -464,6 +522,8 @@ void MainWindow::setHoursView(HoursView view) noexcept
             return;
         }
         state_.View = view;
+        QSettings().setValue(QLatin1String(settings::kHoursView),
+                             view == HoursView::Recorded ? QLatin1String("recorded") : QLatin1String("typical"));
         PipelineCanvases c = canvases();
         RunPipeline(state_, c);
         refreshPanels();
@@ -500,6 +560,68 @@ void MainWindow::dropEvent(QDropEvent* event)
             if (files.Kind == DroppedFiles::MonthlyData) openMonthlyDataFile(files.Paths.first());
             else openWeatherFiles(files.Paths);
         });
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QSettings settings;
+    settings.setValue(QLatin1String(settings::kGeometry), saveGeometry());
+    settings.setValue(QLatin1String(settings::kWindowState), saveState());
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::restoreWindowSettings()
+{
+    const QSettings settings;
+    const bool placed = restoreGeometry(settings.value(QLatin1String(settings::kGeometry)).toByteArray());
+    restoreState(settings.value(QLatin1String(settings::kWindowState)).toByteArray());
+    return placed;
+}
+
+QString MainWindow::analysisBasisText() const
+{
+    return analysisAtScreenSize_ ? tr("Analysed at this screen's size") : tr("Analysed at the reference screen");
+}
+
+void MainWindow::openFiles(const QStringList& paths) noexcept
+{
+    try {
+        QStringList weather;
+        for (const QString& path : paths) {
+            if (IsWeatherFile(path)) weather << path;
+            else openMonthlyDataFile(path);
+        }
+        if (!weather.isEmpty()) openWeatherFiles(weather);
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showUsingHelp() noexcept
+{
+    try {
+        if (!usingHelp_) {
+            // A window of its own, not modal, so the help can stay open beside the chart.
+            usingHelp_ = new QDialog(this);
+            usingHelp_->setObjectName(QStringLiteral("UsingQavHelp"));
+            usingHelp_->setWindowTitle(tr("Using QAV"));
+            auto* text = new QTextBrowser(usingHelp_);
+            text->setObjectName(QStringLiteral("UsingQavText"));
+            text->setAccessibleName(tr("Using QAV"));
+            text->setHtml(UsingQavHtml());
+            auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, usingHelp_);
+            connect(buttons, &QDialogButtonBox::rejected, usingHelp_, &QDialog::close);
+            auto* layout = new QVBoxLayout(usingHelp_);
+            layout->addWidget(text);
+            layout->addWidget(buttons);
+            usingHelp_->resize(640, 560);
+        }
+        usingHelp_->show();
+        usingHelp_->raise();
+        usingHelp_->activateWindow();
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -589,6 +711,12 @@ void MainWindow::showMessage(QMessageBox::Icon icon, const QString& title, const
     QMessageBox box(icon, title, text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);  // the texts are plain lines; keep their blanks and breaks
+    // A short text makes a narrow box, whose title bar then cuts the title: keep room for it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(title) + 160;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
     box.exec();
 }
 

@@ -13,6 +13,8 @@
 #include "pipeline/pipeline.h"
 
 class QAction;
+class QCloseEvent;
+class QDialog;
 class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
@@ -25,6 +27,9 @@ class CanvasView;
 class CLogFont;
 class ExportActions;
 class FileChooserPanel;
+class LocationList;
+class RecentFiles;
+class StatusLine;
 class MonthStrategyView;
 class QImageCanvas;
 class RasterCanvas;
@@ -55,7 +60,7 @@ public:
 
     /// Analyses the locations of a Monthly Data file: list refilled, slot 1 analysed, no
     /// built-in set marked as shown. The table must hold at least one location.
-    void showLocationsFromFile(LocationTable table) noexcept;
+    void showLocationsFromFile(LocationTable table, SourceFiles files = {}) noexcept;
 
     /// Reads a Monthly Data file and analyses its locations; on failure shows the reader's
     /// message and leaves the data set, the selection and every panel as they were.
@@ -64,6 +69,17 @@ public:
     /// Reads weather (EPW) files, each one location (at most 50), and analyses the first. A file
     /// that cannot be read is reported with its name; if none can, nothing changes.
     void openWeatherFiles(const QStringList& paths) noexcept;
+
+    /// Opens files as a drop would (`qav FILE...`): each Monthly Data file in turn, then the
+    /// weather files (.epw) together. A file that fails is reported; the others load.
+    void openFiles(const QStringList& paths) noexcept;
+
+    /// The screen the analysis is laid out for, as the status bar names it.
+    QString analysisBasisText() const;
+
+    /// Restores the window's size, position and docks from the last run; false when none were
+    /// stored (the caller then chooses them).
+    bool restoreWindowSettings();
 
     /// The content's size at the layout fixed at start-up, in logical pixels.
     QSize contentSize() const;
@@ -81,12 +97,14 @@ public slots:
     void showClimaticDataAbout() noexcept;
     void openClimaticFile() noexcept;    // MOpen: shows the file chooser
     void chooseWeatherFiles() noexcept;  // the file dialog for weather files
+    void showUsingHelp() noexcept;       // Help > Using QAV (F1)
     void showTypicalDays() noexcept;
     void showRecordedHours() noexcept;
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void onListSelectionChanged() noexcept;
@@ -120,13 +138,19 @@ private:
     CanvasView* picture3_ = nullptr;
     ResultsPanel* results_ = nullptr;
     QLabel* label2_ = nullptr;
-    QListWidget* list1_ = nullptr;
+    LocationList* list1_ = nullptr;
     FileChooserPanel* picture10_ = nullptr;
     ExportActions* exports_ = nullptr;            // File menu: save pictures, export tables
     MonthStrategyView* monthStrategy_ = nullptr;  // in a dock, shown from the View menu
     QAction* viewTypical_ = nullptr;
     QAction* viewRecorded_ = nullptr;
     QString weatherFolder_;  // where the weather-file dialog opens
+    StatusLine* status_ = nullptr;
+    RecentFiles* recent_ = nullptr;
+    QDialog* usingHelp_ = nullptr;
+    QString readWarning_;  // what the last Monthly Data file left out, until other data are shown
+    // Whether the layout follows this screen rather than the reference screen (1024 x 768).
+    bool analysisAtScreenSize_ = false;
 };
 
 }  // namespace qav

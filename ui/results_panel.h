@@ -45,6 +45,9 @@ public:
     void hideShareComparison();
     bool shareComparisonShown() const;
 
+    /// A note under the tables about the data shown (a location a file left out); empty hides it.
+    void setNote(const QString& text);
+
     /// Picks the largest font up to the default with which all rows fit the panel's fixed size.
     void fitFontToSize();
 
@@ -68,6 +71,7 @@ private:
     std::array<QLabel*, kPanelStrategies + 1> recordedShare_{};
     std::array<QLabel*, kPanelStrategies + 1> shareDifference_{};
     QLabel* disagreement_ = nullptr;
+    QLabel* note_ = nullptr;
     std::optional<QFont> baseFont_;  // the font before fitting, so a refit can grow again
 };
 
