@@ -3,18 +3,29 @@
 #include <QImage>
 #include <QString>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <condition_variable>
+#include <cstdint>
+#include <cerrno>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
+#include <fstream>
 #include <mutex>
+#include <new>
 #include <thread>
 
+#include "app/cli_io.h"
 #include "app/cli_output.h"
+#include "chart/qt/picture_files.h"
 #include "chart/qt/qimage_canvas.h"
 #include "classify/raster_canvas.h"
+#include "pipeline/compare.h"
+#include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
+#include "pipeline/rendering.h"
 #include "pipeline/results_table.h"
 
 namespace qav::batch {
@@ -31,22 +42,111 @@ std::filesystem::path NumberedPath(const std::filesystem::path& path, int positi
     return p;
 }
 
-bool SaveImage(const QImage& image, const std::filesystem::path& path)
+// The chart or the graph as an SVG drawing, text kept as text, as the window saves it.
+QByteArray SvgOf(PictureKind kind, const AnalysisState& state, const PictureDescription& description)
 {
-    if (image.save(QString::fromStdString(path.string()), "PNG")) return true;
-    std::cerr << "error: cannot write " << path.string() << "\n";
+    const CanvasRect& r = kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
+    return SvgBytes(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, description,
+                    [&](QPainterCanvas& canvas) {
+                        if (kind == PictureKind::Graph) return RenderGraph(canvas, state);
+                        CLogFont rotated(canvas.FontFactory());
+                        rotated.SetLogFont(canvas.Font());
+                        RenderChart(canvas, state, &rotated);
+                    });
+}
+
+// The picture carries the provenance that the window's Save command gives it; the suffix of the
+// path chooses PNG or SVG.
+bool SaveImage(PictureKind kind, const AnalysisState& state, const QImage& image, const PictureDescription& description,
+               const std::filesystem::path& path)
+{
+    const QByteArray bytes = PictureFormatOf(path) == PictureFormat::Svg ? SvgOf(kind, state, description)
+                                                                         : PngBytes(DescribedImage(image, description));
+    const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
+                                            : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
+    if (failure.isEmpty()) return true;
+    cli::WriteErr("error: cannot write " + path.string() + ": " + failure.toStdString() + "\n");
     return false;
 }
 
-/// A file name for the picture of one location of a run: position, slot and name.
-std::string PictureName(int position, const AnalysisState& state)
+// Letters and digits of a name, other scripts' letters included; every other character, and
+// controls, line separators and direction marks, overrides and isolates, becomes '_'.
+std::string FileNamePart(std::string_view name)
 {
-    std::string name;
-    for (unsigned char c : state.Current().LocationName)
-        name += (std::isalnum(c) || c >= 0x80) ? static_cast<char>(c) : '_';
+    std::string out;
+    for (std::size_t i = 0; i < name.size();) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c < 0x80) {
+            const bool alnum = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            out += alnum ? static_cast<char>(c) : '_';
+            ++i;
+            continue;
+        }
+        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        const std::string_view sequence = name.substr(i, length);
+        const auto byte = [&](std::size_t k) { return k < sequence.size() ? static_cast<unsigned char>(sequence[k]) : 0u; };
+        const bool invisible = (c == 0xC2 && byte(1) < 0xA0) ||                                  // C1 controls
+                               (c == 0xD8 && byte(1) == 0x9C) ||                                  // U+061C
+                               (c == 0xE2 && byte(1) == 0x80 && ((byte(2) >= 0x8B && byte(2) <= 0x8F) ||
+                                                                 (byte(2) >= 0xA8 && byte(2) <= 0xAE))) ||
+                               (c == 0xE2 && byte(1) == 0x81 && byte(2) >= 0xA6 && byte(2) <= 0xA9) ||
+                               length == 1 || sequence.size() < length;                          // stray bytes
+        out += invisible ? std::string("_") : std::string(sequence);
+        i += sequence.size();
+    }
+    return out;
+}
+
+/// A file name for the picture of one location of a run: position, slot, name and, when charts
+/// and graphs share a folder, the kind ("0007-03-Lima-chart.png").
+std::string PictureName(int position, const AnalysisState& state, const char* kind)
+{
     char prefix[32];
     std::snprintf(prefix, sizeof prefix, "%04d-%02d-", position, state.CurrentLocation);
-    return prefix + name + ".png";
+    const std::string suffix = kind ? std::string("-") + kind + ".png" : std::string(".png");
+    std::string name = FileNamePart(state.Current().LocationName);
+    // 255 bytes is the longest name Linux file systems take; cut on a character boundary.
+    const std::size_t room = 255 - std::string_view(prefix).size() - suffix.size();
+    if (name.size() > room) {
+        std::size_t cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+        name.resize(cut);
+    }
+    return prefix + name + suffix;
+}
+
+// What a worker was doing when it failed, for the message.
+std::string Doing(const std::vector<WorkItem>& work, std::size_t i, std::size_t jobBytes)
+{
+    if (i >= work.size()) return "preparing the canvases (about " + std::to_string(jobBytes >> 20) + " MB per job)";
+    const Input& in = *work[i].input;
+    return "analysing " + in.table.Slot[work[i].slot].LocationName + " (" + in.label + ", location " +
+           std::to_string(work[i].slot) + ")";
+}
+
+// Bytes left to this process: MemAvailable, and what an address-space or data limit (ulimit -v,
+// ulimit -d) leaves above what is mapped already.
+std::size_t AvailableBytes()
+{
+    std::size_t available = SIZE_MAX, vmSize = 0, vmData = 0;
+    const auto readKb = [](const char* file, std::initializer_list<std::pair<std::string_view, std::size_t*>> keys) {
+        std::ifstream in(file);
+        for (std::string line; std::getline(in, line);) {
+            for (const auto& [key, value] : keys) {
+                if (line.starts_with(key)) *value = std::strtoull(line.c_str() + key.size(), nullptr, 10) * 1024;
+            }
+        }
+    };
+    std::size_t memAvailable = 0;
+    readKb("/proc/meminfo", {{"MemAvailable:", &memAvailable}});
+    readKb("/proc/self/status", {{"VmSize:", &vmSize}, {"VmData:", &vmData}});
+    if (memAvailable > 0) available = memAvailable;
+    for (const auto& [resource, used] : {std::pair{RLIMIT_AS, vmSize}, std::pair{RLIMIT_DATA, vmData}}) {
+        rlimit limit{};
+        if (getrlimit(resource, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) continue;
+        available = std::min<std::size_t>(available, limit.rlim_cur > used ? limit.rlim_cur - used : 0);
+    }
+    return available;
 }
 
 /// What one thread draws on.
@@ -64,7 +164,11 @@ public:
             rotatedFont_->SetLogFont(chart_->Font());
         }
         if (options.graphPath || options.graphDir) graph_ = std::make_unique<QImageCanvas>(g.Width, g.Height, pw, ph);
+        // QImage answers a failed allocation with a null image, not an exception.
+        if ((chart_ && chart_->Image().isNull()) || (graph_ && graph_->Image().isNull())) throw std::bad_alloc();
         state_.View = options.view;
+        state_.Filter = options.filter;
+        state_.WarmingAsked = options.warming;
     }
 
     /// Analyses one location and returns its text; pictures are saved here.
@@ -78,14 +182,18 @@ public:
         state_.CurrentLocation = item.slot;
         PipelineCanvases canvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), '.'};
         RunPipeline(state_, canvases);
-        if (chart_) SavePictures(chart_->Image(), options_.chartPath, options_.chartDir, position);
-        if (graph_) SavePictures(graph_->Image(), options_.graphPath, options_.graphDir, position);
+        if (chart_) SavePictures(PictureKind::Chart, chart_->Image(), options_.chartPath, options_.chartDir, position);
+        if (graph_) SavePictures(PictureKind::Graph, graph_->Image(), options_.graphPath, options_.graphDir, position);
+        if (options_.compareRows) {
+            CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
+            row = CompareRowOf(state_);
+            row.Position = position;
+        }
         switch (options_.format) {
-        case Format::Table:
-            return ResultsTableText(state_.Current(), state_.ShownTally(), '.', ',',
-                                    &state_.ShownTally() == &state_.RecordedTally);
-        case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns);
-        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns);
+        case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.', ',', state_.ShowsRecordedHours(),
+                                                               AnalysisCaption(state_));
+        case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns, options_.filterColumns);
+        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns, options_.filterColumns);
         }
         return {};
     }
@@ -93,11 +201,13 @@ public:
     bool PicturesOk() const { return picturesOk_; }
 
 private:
-    void SavePictures(const QImage& image, const std::optional<std::filesystem::path>& path,
+    void SavePictures(PictureKind kind, const QImage& image, const std::optional<std::filesystem::path>& path,
                       const std::optional<std::filesystem::path>& dir, int position)
     {
-        if (path) picturesOk_ &= SaveImage(image, NumberedPath(*path, position, options_.numbered));
-        if (dir) picturesOk_ &= SaveImage(image, *dir / PictureName(position, state_));
+        const PictureDescription description{PictureTitle(kind, state_), PictureProvenance(state_)};
+        const char* kindInName = !options_.kindInNames ? nullptr : kind == PictureKind::Chart ? "chart" : "graph";
+        if (path) picturesOk_ &= SaveImage(kind, state_, image, description, NumberedPath(*path, position, options_.numbered));
+        if (dir) picturesOk_ &= SaveImage(kind, state_, image, description, *dir / PictureName(position, state_, kindInName));
     }
 
     AnalysisState state_;
@@ -111,44 +221,115 @@ private:
 
 }  // namespace
 
-bool RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options, int jobs,
-              const ResultSink& sink)
+std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path)
+{
+    std::string suffix = path.extension().string();
+    for (char& c : suffix) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (suffix == ".png") return PictureFormat::Png;
+    if (suffix == ".svg") return PictureFormat::Svg;
+    return std::nullopt;
+}
+
+bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    // Absolute first: weakly_canonical leaves a relative path whose first part does not exist as it is.
+    std::error_code ea, eb;
+    const std::filesystem::path ca = std::filesystem::weakly_canonical(std::filesystem::absolute(a, ea), ea);
+    const std::filesystem::path cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, eb), eb);
+    return ea || eb ? a.lexically_normal() == b.lexically_normal() : ca.lexically_normal() == cb.lexically_normal();
+}
+
+std::size_t JobBytes(const AnalysisState& startup, const Options& options)
+{
+    const ScreenLayout& l = startup.Layout;
+    const auto pixels = [&](const CanvasRect& r) {
+        return static_cast<std::size_t>(r.Width / l.PixelWidth + 1) * static_cast<std::size_t>(r.Height / l.PixelHeight + 1);
+    };
+    std::size_t bytes = pixels(l.Picture1) * 4;  // the zone map, one 32-bit colour per pixel
+    // A picture: its 32-bit image and, while it is encoded, about as much again.
+    if (options.chartPath || options.chartDir) bytes += pixels(l.Picture1) * 8;
+    if (options.graphPath || options.graphDir) bytes += pixels(l.Picture3) * 8;
+    return bytes + (std::size_t{16} << 20);  // the thread's stack, its state and its texts
+}
+
+int JobsForMemory(const AnalysisState& startup, const Options& options, int jobs)
+{
+    // Three quarters of what is free: the rest for the page cache, the inputs and the results.
+    const std::size_t fit = AvailableBytes() / 4 * 3 / JobBytes(startup, options);
+    return static_cast<int>(std::clamp<std::size_t>(fit, 1, static_cast<std::size_t>(std::max(jobs, 1))));
+}
+
+Outcome RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options, int jobs,
+                 const ResultSink& sink)
 {
     std::vector<std::optional<std::string>> results(work.size());
+    std::optional<std::string> failure;
     std::mutex mutex;
     std::condition_variable ready;
     std::atomic<size_t> next{0};
-    std::atomic<bool> picturesOk{true};
-    const auto runWorker = [&] {
-        Worker worker(startup, options);
-        for (size_t i; (i = next.fetch_add(1)) < work.size();) {
-            std::string text = worker.Analyze(work[i], static_cast<int>(i) + 1);
-            std::lock_guard lock(mutex);
-            results[i] = std::move(text);
-            ready.notify_one();
-        }
-        if (!worker.PicturesOk()) picturesOk = false;
+    std::atomic<bool> stop{false}, picturesOk{true};
+    const auto fail = [&](std::string message) {
+        std::lock_guard lock(mutex);
+        if (!failure) failure = std::move(message);
+        stop = true;
+        ready.notify_all();
     };
-    const int threadCount = std::max(1, std::min<int>(jobs, static_cast<int>(work.size())));
-    std::vector<std::thread> threads;
-    if (threadCount > 1) {
-        for (int t = 0; t < threadCount; ++t) threads.emplace_back(runWorker);
-    } else {
-        runWorker();
-    }
-    // Hand each result over as soon as it and every one before it are done.
-    for (size_t i = 0; i < work.size(); ++i) {
-        std::string text;
-        {
-            std::unique_lock lock(mutex);
-            ready.wait(lock, [&] { return results[i].has_value(); });
-            text = std::move(*results[i]);
-            results[i].reset();
+    // Nothing may leave a thread: an escaping exception would end the process without a word.
+    const auto runWorker = [&]() noexcept {
+        std::size_t i = work.size();
+        try {
+            Worker worker(startup, options);
+            while (!stop && (i = next.fetch_add(1)) < work.size()) {
+                std::string text = worker.Analyze(work[i], static_cast<int>(i) + 1);
+                std::lock_guard lock(mutex);
+                results[i] = std::move(text);
+                ready.notify_all();
+            }
+            if (!worker.PicturesOk()) picturesOk = false;
+        } catch (const std::bad_alloc&) {
+            fail("out of memory while " + Doing(work, i, JobBytes(startup, options)));
+        } catch (const std::exception& e) {
+            fail(std::string(e.what()) + " while " + Doing(work, i, JobBytes(startup, options)));
+        } catch (...) {
+            fail("unexpected failure while " + Doing(work, i, JobBytes(startup, options)));
         }
-        sink(i, text);
+    };
+    const int wanted = std::max(1, std::min<int>(jobs, static_cast<int>(work.size())));
+    std::vector<std::thread> threads;
+    if (wanted > 1) {
+        threads.reserve(static_cast<std::size_t>(wanted));
+        for (int t = 0; t < wanted; ++t) {
+            try {
+                threads.emplace_back(runWorker);
+            } catch (const std::exception&) {
+                break;  // no more threads (EAGAIN, address space): go on with those started
+            }
+        }
     }
-    for (std::thread& t : threads) t.join();
-    return picturesOk;
+    if (threads.empty()) runWorker();
+    const auto joinAll = [&] {
+        stop = true;
+        for (std::thread& t : threads) t.join();
+    };
+    try {
+        // Hand each result over as soon as it and every one before it are done.
+        for (size_t i = 0; i < work.size(); ++i) {
+            std::string text;
+            {
+                std::unique_lock lock(mutex);
+                ready.wait(lock, [&] { return results[i].has_value() || failure.has_value(); });
+                if (!results[i]) break;
+                text = std::move(*results[i]);
+                results[i].reset();
+            }
+            sink(i, text);
+        }
+    } catch (...) {
+        joinAll();
+        throw;
+    }
+    joinAll();
+    return {picturesOk, failure};
 }
 
 }  // namespace qav::batch

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "classify/compare_chart.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav::batch {
@@ -18,6 +19,7 @@ namespace qav::batch {
 struct Input {
     LocationTable table;
     RecordedYears recorded{};
+    std::string label;  // how the command line named it, for messages: "--dataset world", "--file PATH"
 };
 
 struct WorkItem {
@@ -34,15 +36,42 @@ struct Options {
     std::optional<std::filesystem::path> chartPath, graphPath;  // numbered when the run has several
     std::optional<std::filesystem::path> chartDir, graphDir;    // one picture per location
     bool numbered = false;
+    bool kindInNames = false;  // charts and graphs share a folder: "-chart" and "-graph" in the names
+    HourFilter filter;                  // the hours the shares count
+    bool filterColumns = false;         // JSON keys and CSV columns hour_range and months
+    std::optional<Warming> warming;     // added to every location's normals
+    /// When given, sized to the work: each location's row of the compare picture, in work order.
+    std::vector<CompareRow>* compareRows = nullptr;
     bool Pictures() const { return chartPath || graphPath || chartDir || graphDir; }
 };
 
+enum class PictureFormat { Png, Svg };
+/// The format a picture path asks for by its suffix (.png or .svg, any case); none for others.
+std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path);
+
+/// True when both paths name the same file or folder, existing or not (links resolved).
+bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b);
+
 /// Called on the calling thread, in input order, with the position and the text of each result.
+/// It may throw; the workers are then stopped and joined and the exception passes on.
 using ResultSink = std::function<void(size_t position, const std::string& text)>;
 
-/// Analyses every work item on `jobs` threads. Pictures need a running QGuiApplication. Returns
-/// false when a picture could not be written (the analysis itself cannot fail).
-bool RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options, int jobs,
-              const ResultSink& sink);
+struct Outcome {
+    bool picturesOk = true;              // false when a picture could not be written
+    std::optional<std::string> failure;  // the run stopped: "out of memory while analysing ..."
+};
+
+/// Memory one job needs: its zone map and the pictures it draws, in bytes.
+std::size_t JobBytes(const AnalysisState& startup, const Options& options);
+/// `jobs` lowered, if need be, so that the jobs fit the memory available to the process
+/// (MemAvailable, and the address-space and data limits); at least 1.
+int JobsForMemory(const AnalysisState& startup, const Options& options, int jobs);
+
+/// Analyses every work item on up to `jobs` threads (fewer when threads cannot be started; the
+/// calling thread when none can). Pictures need a running QGuiApplication. Results before a
+/// failure reach the sink; an exception in a worker (out of memory, say) stops the run and is
+/// reported in Outcome::failure, never by ending the process.
+Outcome RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options, int jobs,
+                 const ResultSink& sink);
 
 }  // namespace qav::batch

@@ -13,6 +13,7 @@ namespace qav::cli {
 std::string JsonNumber(float value)
 {
     if (!std::isfinite(value)) return "null";
+    if (value == 0) value = 0;  // -0 prints as 0
     char buffer[32];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return ec == std::errc{} ? std::string(buffer, end) : "null";
@@ -56,7 +57,24 @@ std::string JsonArray(const Range& values, int first, int last, Format format)
 
 }  // namespace
 
-std::string AnalysisJson(const AnalysisState& state, bool withRecorded)
+namespace {
+
+// The twelve monthly normals (or changes) as JSON objects.
+template <typename Month>
+std::string MonthlyJson(const Month& months)
+{
+    std::string j = "[";
+    for (int m = 1; m <= kMonths; ++m) {
+        if (m > 1) j += ",";
+        j += "{\"month\":" + std::to_string(m) + ",\"dbt_min\":" + JsonNumber(months[m].DBTmin) +
+             ",\"dbt_max\":" + JsonNumber(months[m].DBTmax) + ",\"rh_avg\":" + JsonNumber(months[m].RHavg) + "}";
+    }
+    return j + "]";
+}
+
+}  // namespace
+
+std::string AnalysisJson(const AnalysisState& state, bool withRecorded, bool withFilter)
 {
     const LocationRecord& l = state.Current();
     const auto number = [](float v) { return JsonNumber(v); };
@@ -71,14 +89,8 @@ std::string AnalysisJson(const AnalysisState& state, bool withRecorded)
     j += ",\"elevation\":" + JsonNumber(l.Elevation);
     j += ",\"pressure_elevation\":" + JsonNumber(state.Pressure.PressureElevation);
     j += ",\"pressure_kpa\":" + JsonNumber(state.Pressure.PressureKPa);
-    j += ",\"monthly\":[";
-    for (int m = 1; m <= kMonths; ++m) {
-        const MonthlyNormals& n = l.Month[m];
-        if (m > 1) j += ",";
-        j += "{\"month\":" + std::to_string(m) + ",\"dbt_min\":" + JsonNumber(n.DBTmin) +
-             ",\"dbt_max\":" + JsonNumber(n.DBTmax) + ",\"rh_avg\":" + JsonNumber(n.RHavg) + "}";
-    }
-    j += "],\"hourly\":{\"dbt\":[";
+    j += ",\"monthly\":" + MonthlyJson(l.Month);
+    j += ",\"hourly\":{\"dbt\":[";
     for (int m = 1; m <= kMonths; ++m) {
         if (m > 1) j += ",";
         j += JsonArray(state.Hours.DBT[m], 1, kHours, number);
@@ -110,10 +122,23 @@ std::string AnalysisJson(const AnalysisState& state, bool withRecorded)
         j += ",\"hours_missing\":" + std::to_string(recorded->HoursMissing);
         j += ",\"disagreement\":" + JsonNumber(ShareDisagreement(state.Tally, r));
     }
+    if (withFilter) {
+        j += ",\"hour_range\":" + JsonString(HourRangeText(state.Filter));
+        j += ",\"months\":" + JsonString(MonthRangeText(state.Filter));
+    }
+    if (state.Warmed) {
+        const BaseAnalysis& b = state.Base;
+        j += ",\"base_monthly\":" + MonthlyJson(b.Location.Month);
+        j += ",\"base_shares\":" + JsonArray(b.Tally.YearShare, 1, kStrategies, number);
+        j += ",\"base_top\":" + JsonArray(b.Tally.TopStrategy, 1, 3, integer);
+        if (state.CurrentRecorded() && withRecorded)
+            j += ",\"base_recorded_shares\":" + JsonArray(b.RecordedTally.YearShare, 1, kStrategies, number);
+        j += ",\"warming\":" + MonthlyJson(state.WarmingAsked->Month);
+    }
     return j + "}";
 }
 
-std::string CsvHeader(bool withRecorded)
+std::string CsvHeader(bool withRecorded, bool withFilter)
 {
     std::string h = "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa";
     for (int s = 1; s <= kStrategies; ++s) {
@@ -127,10 +152,11 @@ std::string CsvHeader(bool withRecorded)
         }
         h += ",hours_used,hours_missing,disagreement";
     }
+    if (withFilter) h += ",hour_range,months";
     return h + "\n";
 }
 
-std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded)
+std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded, bool withFilter)
 {
     const LocationRecord& l = state.Current();
     std::string r = std::to_string(state.CurrentLocation) + "," + CsvField(l.LocationName) + "," +
@@ -157,6 +183,12 @@ std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded)
         } else {
             r += ",,,";
         }
+    }
+    if (withFilter) {
+        r += ',';
+        r += HourRangeText(state.Filter);
+        r += ',';
+        r += MonthRangeText(state.Filter);
     }
     return r + "\n";
 }

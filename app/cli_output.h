@@ -14,13 +14,17 @@ std::string JsonString(std::string_view utf8);
 
 /// One analysed location as a JSON object (no trailing newline). With recorded hours (a weather
 /// file) and withRecorded, it adds recorded_shares, recorded_top, recorded_month_hours,
-/// hours_used, hours_missing and disagreement.
-std::string AnalysisJson(const AnalysisState& state, bool withRecorded = true);
+/// hours_used, hours_missing and disagreement. withFilter adds hour_range and months ("9-18",
+/// "12-2"). A warmed analysis keeps monthly and shares for the changed normals and adds
+/// base_monthly, base_shares, base_top (and base_recorded_shares for recorded hours) and warming
+/// (12 objects month, dbt_min, dbt_max, rh_avg of changes).
+std::string AnalysisJson(const AnalysisState& state, bool withRecorded = true, bool withFilter = false);
 
 /// With withRecorded the columns rA..rJ, hours_used, hours_missing and disagreement follow the
-/// shares; they stay empty for locations without recorded hours.
-std::string CsvHeader(bool withRecorded = false);
+/// shares; they stay empty for locations without recorded hours. withFilter adds hour_range and
+/// months.
+std::string CsvHeader(bool withRecorded = false, bool withFilter = false);
 /// One analysed location as a CSV row, with its line feed.
-std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded = false);
+std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded = false, bool withFilter = false);
 
 }  // namespace qav::cli

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -21,6 +22,7 @@
 
 #include "chart/qt/upper_vector_state.h"
 #include "ui/main_window.h"
+#include "ui/translation.h"
 
 namespace {
 
@@ -85,6 +87,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("QAV"));
     QApplication::setApplicationName(QStringLiteral("QAV"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    qav::InstallTranslations(app, QLocale::system());
 
     // QApplication has taken its own options out of argv; what is left besides ours are files.
     QStringList files;
@@ -93,13 +96,12 @@ int main(int argc, char* argv[])
     }
 
     qav::MainWindow window;
-    if (window.restoreWindowSettings()) {
-        window.show();
-    } else {
-        // The layout fills the screen; open as large as the desktop allows, content centred.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) window.setGeometry(screen->availableGeometry());
-        window.showMaximized();
+    // The content reflows, so the window opens at a size that suits the screen, not maximised,
+    // unless the last run left its size and position.
+    if (!window.restoreWindowSettings()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) window.placeOnScreen(screen->availableGeometry());
     }
+    window.show();
     if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, files] { window.openFiles(files); });
 
     if (measure) QTimer::singleShot(0, &window, [&window, startNs] { ReportWhenDrawn(&window, startNs); });

@@ -59,6 +59,9 @@ public:
     virtual void SetFontSize(double points) = 0;
     virtual double FontSize() const = 0;
     virtual void SetForeColour(Rgb colour) = 0;
+    /// Share (0..1) of each later drawing's colour over what lies beneath, so dense marks show
+    /// their density. Pictures only: a canvas that is read back (the zone map) ignores it.
+    virtual void SetOpacity(double) {}
     virtual Rgb ForeColour() const = 0;
     virtual Rgb BackColour() const = 0;
 

@@ -17,11 +17,31 @@ std::string FormatInt00(int value)
 std::string FormatFixed(double value, int decimals, char decimalSeparator)
 {
     if (!std::isfinite(value)) return "0";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", std::clamp(decimals, 0, 9), value);
-    std::string text = buffer;
-    std::replace(text.begin(), text.end(), '.', decimalSeparator);
-    return text;
+    decimals = std::clamp(decimals, 0, 9);
+    // The exact decimal expansion of |value| (60 places hold every digit that can decide the
+    // rounding), rounded half away from zero by hand: printf would round an exact tie such as
+    // 52.5 or 41.25 to even, where a reader expects 53 and 41.3.
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.60f", std::fabs(value));
+    std::string digits = buffer;
+    const size_t point = digits.find('.');
+    bool up = digits[point + 1 + decimals] >= '5';
+    digits.resize(decimals > 0 ? point + 1 + decimals : point);
+    for (size_t i = digits.size(); up && i-- > 0;) {
+        if (digits[i] == '.') continue;
+        if (digits[i] < '9') {
+            ++digits[i];
+            up = false;
+        } else {
+            digits[i] = '0';
+        }
+    }
+    if (up) digits.insert(digits.begin(), '1');
+    // A value that rounds to zero shows without a sign: "-0.0" would read as a real negative.
+    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+    if (value < 0 && !zero) digits.insert(digits.begin(), '-');
+    std::replace(digits.begin(), digits.end(), '.', decimalSeparator);
+    return digits;
 }
 
 }  // namespace qav

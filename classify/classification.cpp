@@ -75,9 +75,13 @@ void ComputeYearShares(StrategyTally& t)
     float total = 0;
     for (int s = 1; s <= kStrategies; ++s) total += t.YearShare[s];
     for (int s = 1; s <= kStrategies; ++s) {
-        // No hour counted leaves every share at 0 rather than dividing by zero.
-        const float share = total > 0 ? static_cast<float>(t.YearShare[s] / static_cast<double>(total) * 100) : 0.0f;
-        t.YearShare[s] = static_cast<float>(std::nearbyint(10.0 * share) / 10);
+        // The division, the x100 and the x10 each round to single, as the shares have always
+        // been computed: 59 of 400 (14.75 %) becomes 147.49998 tenths and so 14.7, where double
+        // precision would give 14.8. No hour counted leaves every share at 0.
+        const float fraction = total > 0 ? t.YearShare[s] / total : 0.0f;
+        const float percent = fraction * 100.0f;
+        const float tenths = 10.0f * percent;
+        t.YearShare[s] = std::nearbyint(tenths) / 10.0f;
     }
 
     t.TopStrategy = {};
@@ -89,15 +93,16 @@ void ComputeYearShares(StrategyTally& t)
 }
 
 StrategyTally ClassifyHours(const ChartCanvas& zoneMap, const ChartScale& scale, const HourlyTable& hours,
-                            HourStrategies* strategies)
+                            HourStrategies* strategies, const HourFilter& filter)
 {
-    StrategyTally tally;
+    StrategyTally tally, everyHour;
     int previousStrategy = 0;  // carried from hour to hour and month to month
     for (int m = 1; m <= kMonths; ++m) {
         for (int h = 1; h <= kHours; ++h) {
             const float x = static_cast<float>(scale.XOf(hours.DBT[m][h]));
             const float y = static_cast<float>(scale.YOf(hours.W[m][h]));
-            const int s = ClassifyHour(x, y, m, zoneMap, scale, tally, previousStrategy);
+            const int s = ClassifyHour(x, y, m, zoneMap, scale, everyHour, previousStrategy);
+            if (s > 0 && filter.Includes(m, h)) ++tally.MonthHours[s][m];
             if (strategies) (*strategies)[m][h] = static_cast<std::int8_t>(s);
         }
     }
@@ -105,7 +110,7 @@ StrategyTally ClassifyHours(const ChartCanvas& zoneMap, const ChartScale& scale,
     return tally;
 }
 
-void PlotHours(ChartCanvas& chart, const ChartScale& scale, const HourlyTable& hours)
+void PlotHours(ChartCanvas& chart, const ChartScale& scale, const HourlyTable& hours, const HourFilter& filter)
 {
     chart.SetDrawWidth(2);
     for (int m = 1; m <= kMonths; ++m) {
@@ -116,8 +121,9 @@ void PlotHours(ChartCanvas& chart, const ChartScale& scale, const HourlyTable& h
             float xp = x;
             if (xp < scale.X0) xp = scale.X0;
             if (xp > scale.X1) xp = scale.X1;
-            if (h == 1) chart.SetPixel(xp, y, mark);
-            chart.LineTo(xp, y, mark);
+            const Rgb colour = filter.Includes(m, h) ? mark : kLeftOutHourColour;
+            if (h == 1) chart.SetPixel(xp, y, colour);
+            chart.LineTo(xp, y, colour);
         }
     }
     chart.SetDrawWidth(1);
@@ -129,7 +135,7 @@ int StrategyAt(const ChartCanvas& zoneMap, const ChartScale& scale, double dbt, 
 }
 
 void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const StrategyTally& tally,
-                const LocationRecord& location, char decimalSeparator)
+                const LocationRecord& location, char decimalSeparator, std::string_view caption)
 {
     const double pw = scale.PixelWidth, ph = scale.PixelHeight;
     // Column edges measured on templates that are never drawn.
@@ -168,6 +174,10 @@ void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const StrategyTally
         chart.MoveTo(c0 + 18 * pw, y);
         chart.PrintText(kQuarterNames[q]);
         y += 14 * ph;
+    }
+    if (!caption.empty()) {
+        chart.MoveTo(c0, y + 4 * ph);
+        chart.PrintText(caption);
     }
 }
 

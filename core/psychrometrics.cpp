@@ -67,6 +67,20 @@ float FTorv(float pvKPa)
                               0.09486 * alpha * alpha * alpha + 0.4569 * std::pow(pv, 0.1984));
 }
 
+float DewPointC(float pvPa)
+{
+    double lo = -100, hi = 200;
+    if (!(pvPa > FPvsPa(static_cast<float>(lo)))) return static_cast<float>(lo);
+    if (pvPa >= FPvsPa(static_cast<float>(hi))) return static_cast<float>(hi);
+    // FPvsPa rises with t on both branches (ice lies 0.06 Pa under water at 0 C), so bisection
+    // converges; 40 halvings of 300 C are finer than a single-precision temperature.
+    for (int i = 0; i < 40; ++i) {
+        const double mid = (lo + hi) / 2;
+        (FPvsPa(static_cast<float>(mid)) < pvPa ? lo : hi) = mid;
+    }
+    return static_cast<float>((lo + hi) / 2);
+}
+
 double FArcCos(double& x)
 {
     if (x < -1) x = -1;
@@ -159,6 +173,28 @@ float Psychrometrics::FTBS(float t0, float tStar, float w) const
         }
     }
     return t;
+}
+
+float Psychrometrics::WetBulbC(float t, float w) const
+{
+    // Humidity ratio (g/kg) of the wet bulb tStar for dry bulb t; it rises with tStar and equals
+    // FTSat(t) at tStar = t, so the wet bulb of any unsaturated W lies below t.
+    const auto humidityAt = [&](double tStar) {
+        const double wsStar = FTSat(static_cast<float>(tStar)) / 1000.0;
+        const double kgPerKg = tStar >= 0
+            ? ((2501 - 2.326 * tStar) * wsStar - 1.006 * (t - tStar)) / (2501 + 1.86 * t - 4.186 * tStar)
+            : ((2830 - 0.24 * tStar) * wsStar - 1.006 * (t - tStar)) / (2830 + 1.86 * t - 2.1 * tStar);
+        return 1000 * kgPerKg;
+    };
+    double hi = t;
+    if (humidityAt(hi) <= w) return t;
+    double lo = DewPointC(FUR(t, w) * FPvsPa(t));
+    while (humidityAt(lo) > w && lo > -100) lo -= 10;
+    while (hi - lo > 0.001) {
+        const double mid = (lo + hi) / 2;
+        (humidityAt(mid) > w ? hi : lo) = mid;
+    }
+    return static_cast<float>((lo + hi) / 2);
 }
 
 }  // namespace qav

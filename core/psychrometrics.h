@@ -27,6 +27,11 @@ float FPvsPa(float t);
 /// the form for 0..93 C, used for every temperature).
 float FTorv(float pvKPa);
 
+/// Dew point (the frost point below 0 C), degrees C, of a vapour pressure in Pa: the temperature at
+/// which FPvsPa equals it, by bisection over -100..200 C, the range of the Hyland-Wexler fits. Exact
+/// at saturation at every temperature, unlike FTorv; the chart and the analysis keep FTorv.
+float DewPointC(float pvPa);
+
 /// Arc cosine in radians with its argument clamped to [-1, 1]; writes the clamped value back.
 double FArcCos(double& x);
 
@@ -54,6 +59,11 @@ public:
     float FTBU(float t, float w) const;
     /// Dry bulb on the wet-bulb line tStar at humidity ratio W, stepped search from t0.
     float FTBS(float t0, float tStar, float w) const;
+    /// Thermodynamic wet bulb, degrees C, of dry bulb t and humidity ratio W (g/kg) by bisection to
+    /// 0.001 C: ASHRAE Fundamentals (2017) ch. 1 eq. 33 over water, eq. 35 over ice below 0 C.
+    /// Valid wherever FTSat is (saturation pressure below the station pressure); the calculator's
+    /// counterpart of FTBU, whose 0.03 g/kg tolerance only suits the chart's range.
+    float WetBulbC(float t, float w) const;
 
 private:
     StationPressureValues p_;

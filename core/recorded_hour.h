@@ -10,6 +10,7 @@ struct RecordedHour {
     float W = 0;    // humidity ratio, g/kg, to 0.01
     int Day = 0;    // 1..31, as the file dates the hour
     int Hour = 0;   // 1..24, the hour ending at this time
+    float RH = 0;   // relative humidity, %, as recorded; a warming shifts the hour keeping it
 };
 
 }  // namespace qav

@@ -26,7 +26,8 @@ constexpr std::size_t kMaxLineBytes = std::size_t{64} << 10;
 constexpr std::size_t kMaxNameBytes = 4096;  // the longest text a Monthly Data file holds
 constexpr int kHeaderLines = 8;
 constexpr int kLeapYearHours = 8784;
-constexpr int kFirstColumns = 10;  // year .. station pressure: all the reader needs of a row
+constexpr int kFirstColumns = 10;   // year .. station pressure: all the reader looks at in a row
+constexpr int kNeededColumns = 9;   // year .. relative humidity: what the analysis uses
 
 constexpr std::array<int, kMonths + 1> kDaysInMonth{0,  31, 29, 31, 30, 31, 30,
                                                     31, 31, 30, 31, 30, 31};
@@ -138,14 +139,11 @@ std::optional<double> ParseNumber(std::string_view text)
     return value;
 }
 
-// A name from the LOCATION line as UTF-8 (Windows-1252 when it is not valid UTF-8). Control
-// characters become blanks so that a list entry stays on one line.
-std::string DecodeName(std::string_view raw)
+// A name from the LOCATION line as UTF-8 (Windows-1252 when it is not valid UTF-8), control and
+// direction characters blanked, blanks around it trimmed.
+std::string LocationText(std::string_view raw)
 {
-    std::string out = DecodeToUtf8(raw);
-    for (char& c : out)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-    return std::string(Trim(out));
+    return std::string(Trim(DecodeName(raw)));
 }
 
 // --- failures ------------------------------------------------------------------------------------
@@ -223,7 +221,7 @@ std::optional<ReadFailure> ReadNumber(const std::array<std::string_view, N>& fie
     if (*v < field.low || *v > field.high)
         return FieldFailure(kEpwOutOfRange, line, field.column, field.name,
                             std::string(Trim(text)) + " is outside " + field.range);
-    value = *v;
+    value = *v + 0.0;  // "-0" is 0, so that no "-0" is printed downstream
     return std::nullopt;
 }
 
@@ -252,8 +250,8 @@ std::optional<ReadFailure> ReadLocationLine(std::string_view line, LocationRecor
         return ReadFailure{kEpwMissingField,
                            "Line 1 (LOCATION) has " + std::to_string(n) + " fields; it needs 10"};
 
-    location.LocationName = DecodeName(f[1]);
-    location.Country = DecodeName(f[3]);
+    location.LocationName = LocationText(f[1]);
+    location.Country = LocationText(f[3]);
     for (const auto& [column, name, text] : {std::tuple{1, "city", &location.LocationName},
                                              std::tuple{3, "country", &location.Country}}) {
         if (text->size() > kMaxNameBytes)
@@ -277,17 +275,21 @@ std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hou
 {
     std::array<std::string_view, kFirstColumns> f{};
     const int n = SplitFields(text, f);
-    if (n < kFirstColumns)
+    if (n < kNeededColumns)
         return ReadFailure{kEpwMissingField, "Line " + std::to_string(line) + " has " +
-                                                 std::to_string(n) +
-                                                 " fields; an hourly row needs at least 10"};
-    double month = 0, day = 0, clockHour = 0, dryBulb = 0, dewPoint = 0, rh = 0, pressure = 0;
+                                                 std::to_string(n) + " fields; an hourly row needs at least " +
+                                                 std::to_string(kNeededColumns)};
+    double month = 0, day = 0, clockHour = 0, dryBulb = 0, dewPoint = 0, rh = 0;
     for (const auto& [field, value] : {std::pair{&kMonthField, &month}, {&kDayField, &day},
                                       {&kHourField, &clockHour}, {&kDryBulbField, &dryBulb},
-                                      {&kDewPointField, &dewPoint}, {&kHumidityField, &rh},
-                                      {&kPressureField, &pressure}}) {
+                                      {&kDewPointField, &dewPoint}, {&kHumidityField, &rh}}) {
         if (auto failure = ReadNumber(f, *field, line, *value)) return failure;
     }
+    // The analysis never uses the station pressure (it follows from the elevation), so a file
+    // is not refused for it: whatever is not a plausible pressure is kept as missing.
+    double pressure = std::numeric_limits<double>::quiet_NaN();
+    if (n > kPressureField.column && ReadNumber(f, kPressureField, line, pressure))
+        pressure = std::numeric_limits<double>::quiet_NaN();
     hour.Month = static_cast<int>(month);
     hour.Day = static_cast<int>(day);
     hour.Hour = static_cast<int>(clockHour);
@@ -310,6 +312,24 @@ std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hou
     return std::nullopt;
 }
 
+// True when `next` is the hour after `previous`: hours 1..24, days to the month's end, 29 February
+// optional, and 31 December followed by 1 January (a year that changes mid-file, as in typical
+// years assembled from months of different years, or a year that starts in July).
+bool Follows(const EpwHour& previous, const EpwHour& next)
+{
+    if (previous.Hour < 24)
+        return next.Month == previous.Month && next.Day == previous.Day && next.Hour == previous.Hour + 1;
+    if (next.Hour != 1) return false;
+    if (next.Month == previous.Month) return next.Day == previous.Day + 1;
+    const bool monthEnds = previous.Day == kDaysInMonth[previous.Month] || (previous.Month == 2 && previous.Day == 28);
+    return monthEnds && next.Day == 1 && next.Month == previous.Month % kMonths + 1;
+}
+
+std::string RowTime(const EpwHour& h)
+{
+    return "month " + std::to_string(h.Month) + ", day " + std::to_string(h.Day) + ", hour " + std::to_string(h.Hour);
+}
+
 std::string RowCountMessage(int rows)
 {
     return "The file holds " + std::to_string(rows) + (rows == 1 ? " hourly row" : " hourly rows") +
@@ -327,7 +347,7 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
     EpwFile& file = result.file;
     LineCursor cursor(bytes);
     std::string_view line;
-    int rows = 0, leapDayRows = 0;
+    int rows = 0, leapDayRows = 0, previousLine = 0;
     file.Hours.reserve(kLeapYearHours);
     while (cursor.Next(line)) {
         const int number = cursor.Number();
@@ -357,6 +377,12 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
             result.failure = std::move(failure);
             return result;
         }
+        // Averaging rows that repeat, go back or leave hours out would give normals of no year.
+        if (rows > 0 && !Follows(file.Hours.back(), hour))
+            return Fail(kEpwOutOfOrder, "Line " + std::to_string(number) + " (" + RowTime(hour) +
+                                            ") does not follow line " + std::to_string(previousLine) + " (" +
+                                            RowTime(file.Hours.back()) + "): the rows must advance one hour at a time");
+        previousLine = number;
         ++rows;
         if (hour.Month == 2 && hour.Day == 29) ++leapDayRows;
         file.Hours.push_back(hour);

@@ -6,6 +6,8 @@
 // hour ending), 4 minute (0 or 60 depending on the source), 6 dry bulb (degrees C), 7 dew point
 // (degrees C), 8 relative humidity (%), 9 station pressure (Pa). Missing values are written as
 // 99.9, 99.9, 999 and 999999 (EnergyPlus Auxiliary Programs, "Weather Converter Program").
+// Rows advance one hour at a time through the year; the year column is not read, so typical years
+// built from months of different years, and years that wrap from December to January, are fine.
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -25,11 +27,12 @@ enum EpwError : int {
     kEpwTooLarge = 40,      // more than 64 MiB
     kEpwNotEpw = 41,        // empty, or line 1 is not a LOCATION line
     kEpwLineTooLong = 42,   // a line over 64 KiB
-    kEpwMissingField = 43,  // a row with fewer than the 10 fields the reader uses
+    kEpwMissingField = 43,  // a row with fewer than the 9 fields the analysis uses
     kEpwBadNumber = 44,     // text where a number belongs, or a fraction in month, day or hour
     kEpwOutOfRange = 45,    // a value outside its physical range, a day past the month's end
     kEpwRowCount = 46,      // fewer than 8760 rows (a truncated file) or more than 8784
     kEpwNoData = 47,        // a month without a single usable hour
+    kEpwOutOfOrder = 48,    // a row that is not the hour after the one before: repeated, back or skipping
 };
 
 /// One hourly row. A value the file marks as missing is NaN.
@@ -40,7 +43,7 @@ struct EpwHour {
     float DryBulb = 0;             // degrees C
     float DewPoint = 0;            // degrees C
     float RelativeHumidity = 0;    // %, 0..100; derived from dry bulb and dew point if not recorded
-    float PressurePa = 0;          // station pressure as recorded, Pa
+    float PressurePa = 0;          // station pressure as recorded, Pa; NaN when missing or implausible
     bool Missing = false;          // no dry bulb or no humidity: left out of every analysis
 };
 
@@ -59,7 +62,7 @@ struct EpwResult {
 };
 
 /// Reads a whole file from memory. Header lines may hold any bytes; names are taken as UTF-8 when
-/// they are valid UTF-8 and as Windows-1252 otherwise. A year needs 8760 rows; a leap-year file of
+/// they are valid UTF-8 and as Windows-1252 otherwise, with control characters blanked (DecodeName). A year needs 8760 rows; a leap-year file of
 /// 8784 rows loses its 29 February so that every year has the same 365 days.
 EpwResult ReadEpw(std::string_view bytes) noexcept;
 

@@ -121,8 +121,8 @@ struct Range {
 constexpr Range kLatitudeRange{-90, 90, "-90 to 90"};
 constexpr Range kLongitudeRange{-180, 180, "-180 to 180"};
 constexpr Range kElevationRange{-500, 9000, "-500 to 9000"};
-constexpr Range kTemperatureRange{-90, 55, "-90 to 55"};
-constexpr Range kHumidityRange{0, 100, "0 to 100"};
+constexpr Range kTemperatureRange{kMonthlyTemperatureMin, kMonthlyTemperatureMax, "-90 to 55"};
+constexpr Range kHumidityRange{kMonthlyHumidityMin, kMonthlyHumidityMax, "0 to 100"};
 
 // Returns 0 and sets value, or the failure code.
 int ParseNumber(std::string_view text, const Range& range, float& value)
@@ -139,20 +139,22 @@ int ParseNumber(std::string_view text, const Range& range, float& value)
     // Parsed again as float: rounding the decimal once keeps written tables exact on a round trip.
     float f = 0;
     if (std::from_chars(first, last, f).ec != std::errc{}) f = static_cast<float>(d);
-    value = f;
+    value = f + 0.0f;  // "-0" is 0: a sign on zero would print as "-0" everywhere downstream
     return 0;
 }
 
 // ---- Messages ----------------------------------------------------------------------------------
 
-// Quotes at most 40 bytes of a user's text in a message, cut on a character boundary.
-std::string Excerpt(std::string_view text)
+// Quotes at most 40 bytes of a user's text in a message, cut on a character boundary; raw bytes
+// of the file are decoded and cleaned like a name first, so that the message is clean UTF-8.
+std::string Excerpt(std::string_view raw)
 {
     constexpr std::size_t kMax = 40;
-    if (text.size() <= kMax) return std::string(text);
+    const std::string text = DecodeName(raw);
+    if (text.size() <= kMax) return text;
     std::size_t cut = kMax;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    return std::string(text.substr(0, cut)) + "...";
+    return text.substr(0, cut) + "...";
 }
 
 ReadFailure Failure(int code, std::string detail)
@@ -176,12 +178,17 @@ public:
 
     enum class Outcome { Complete, EndOfFile, Truncated, Failed };
 
+    /// After Outcome::Truncated: how many of the 54 fields the location had, and the line of the last.
+    int FieldsRead() const { return fieldsRead_; }
+    int LastLine() const { return lastLine_; }
+
     // Reads location number k into record.
     Outcome Read(int k, LocationRecord& record)
     {
         k_ = k;
         record_ = &record;
         record = LocationRecord{};
+        fieldsRead_ = 0;
         for (int i = 0; i < 6; ++i) {
             Field f;
             const Next n = NextField(f, kFirstLineFields[i], i + 1);
@@ -189,12 +196,12 @@ public:
             if (n == Next::Error) return Outcome::Failed;
             bool ok = true;
             switch (i) {
-            case 0: record.LocationName = f.value; break;
-            case 1: record.Country = f.value; break;
+            case 0: ok = Text(f, record.LocationName); break;
+            case 1: ok = Text(f, record.Country); break;
             case 2: ok = Number(f, kLatitudeRange, record.Latitude); break;
             case 3: ok = Number(f, kLongitudeRange, record.Longitude); break;
             case 4: ok = Number(f, kElevationRange, record.Elevation); break;
-            case 5: record.DataSource = f.value; break;
+            case 5: ok = Text(f, record.DataSource); break;
             }
             if (!ok) return Outcome::Failed;
         }
@@ -214,9 +221,6 @@ public:
     }
 
     ReadFailure TakeFailure() { return std::move(failure_); }
-    /// After Truncated: the location's name (if its first field was read) and its last line.
-    const std::string& Name() const { return record_->LocationName; }
-    int LastLine() const { return lastLine_; }
 
 private:
     Next NextField(Field& f, const char* name, int position)
@@ -225,7 +229,10 @@ private:
         position_ = position;
         int code = 0;
         const Next n = fields_.Read(f, code);
-        if (n == Next::Field) lastLine_ = f.line;
+        if (n == Next::Field) {
+            ++fieldsRead_;
+            lastLine_ = f.line;
+        }
         if (n == Next::Error) {
             const char* what = code == kFieldTooLong    ? "the field is longer than 4096 bytes"
                                : code == kUnclosedQuote ? "the closing quotation mark is missing"
@@ -233,6 +240,17 @@ private:
             Fail(code, f.line, what);
         }
         return n;
+    }
+
+    // Each text is decoded on its own: one name saved as Windows-1252 leaves the UTF-8 of the
+    // others alone. A Windows-1252 text grows when decoded, hence the second length check.
+    bool Text(const Field& f, std::string& value)
+    {
+        value = DecodeName(f.value);
+        if (value.size() <= kMaxFieldBytes) return true;
+        value.clear();
+        Fail(kFieldTooLong, f.line, "the field is longer than 4096 bytes");
+        return false;
     }
 
     bool Number(const Field& f, const Range& range, float& value)
@@ -264,6 +282,7 @@ private:
     const LocationRecord* record_ = nullptr;
     const char* fieldName_ = "";
     int position_ = 0;
+    int fieldsRead_ = 0;
     int lastLine_ = 0;
     ReadFailure failure_;
 };
@@ -282,8 +301,9 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
                                            "(save it as UTF-8 or ANSI text).");
         return result;
     }
-    const std::string text = DecodeToUtf8(bytes);
-    LocationParser parser(text);
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    LocationParser parser(bytes);
     LocationTable& table = result.table;
     LocationRecord record;
     while (table.LocationCount < kMaxLocations) {
@@ -293,13 +313,11 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
             result.failure = parser.TakeFailure();
             return result;
         }
-        if (outcome == LocationParser::Outcome::Truncated) {
-            // The unfinished location is dropped, but not in silence: the user may have lost it
-            // to a copy cut short.
-            ReadWarning w{k, parser.LastLine(), "Location " + std::to_string(k)};
-            if (!parser.Name().empty()) w.message += " (" + Excerpt(parser.Name()) + ")";
-            w.message += " was left out: the file ends at line " + std::to_string(w.line) + ", inside it.";
-            result.warning = std::move(w);
+        if (outcome == LocationParser::Outcome::Truncated) {  // an unfinished location is dropped
+            const std::string name = record.LocationName.empty() ? "" : " (" + Excerpt(record.LocationName) + ")";
+            result.warning = "Location " + std::to_string(k) + name + " ends at line " +
+                             std::to_string(parser.LastLine()) + " after " +
+                             std::to_string(parser.FieldsRead()) + " of its 54 fields; it was left out.";
         }
         if (outcome != LocationParser::Outcome::Complete) break;
         table.Slot[k] = std::move(record);
@@ -311,11 +329,6 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
     }
     return result;
 }
-
-namespace {
-
-
-}  // namespace
 
 ReadResult ReadMonthlyDataFile(const std::filesystem::path& file) noexcept
 {

@@ -8,8 +8,9 @@
 // monthly lines are months 1..12 in order. Numbers use a point as decimal separator.
 // A file ending at the start of a location ends the reading; one ending inside a location drops
 // that location; only the first 50 locations are read.
-// Encoding: a UTF-8 byte-order mark is skipped; valid UTF-8 is read as such, anything else as
-// Windows-1252 (older files), so accented names read back the same either way.
+// Encoding: a UTF-8 byte-order mark is skipped; each text field is decoded on its own, valid UTF-8
+// as such and anything else as Windows-1252 (older files), so accented names read back the same
+// either way. Control characters and direction overrides in texts become blanks (DecodeName).
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -44,23 +45,19 @@ enum MonthlyDataError : int {
 
 /// A file of 50 locations takes about 25 KB; anything this large is not an MD file.
 inline constexpr std::size_t kMaxMonthlyDataBytes = std::size_t{16} << 20;
-/// Longest field, in bytes of UTF-8.
+/// Longest field, in bytes as written and, for texts, in bytes of UTF-8 once decoded.
 inline constexpr std::size_t kMaxFieldBytes = 4096;
 
 // Ranges accepted for the numbers. Wider values would overflow the 16-bit roundings of the
 // analysis or mean nothing on the chart: latitude -90..90, longitude -180..180 degrees,
 // elevation -500..9000 m, DBTmin and DBTmax -90..55 degrees C, RHavg 0..100 %.
+/// The ranges of the monthly normals, which a warming added to them must not leave either.
+inline constexpr double kMonthlyTemperatureMin = -90, kMonthlyTemperatureMax = 55;  // degrees C
+inline constexpr double kMonthlyHumidityMin = 0, kMonthlyHumidityMax = 100;          // %
 
 struct ReadFailure {
     int code = 0;          // a MonthlyDataError
     std::string message;   // shown to the user exactly as written
-};
-
-/// A location that the file ends inside of: it is left out, the ones before it are read.
-struct ReadWarning {
-    int location = 0;      // its number in the file, 1-based
-    int line = 0;          // the last line of the file that holds a field of it
-    std::string message;   // e.g. "Location 3 (Recife) was left out: the file ends at line 28, inside it."
 };
 
 struct ReadResult {
@@ -68,7 +65,10 @@ struct ReadResult {
     /// complete locations before the fault; the caller keeps its previous table.
     LocationTable table;
     std::optional<ReadFailure> failure;
-    std::optional<ReadWarning> warning;  // set on success when the last location was cut short
+    /// Set when the last location stops before its 54 fields are complete and was
+    /// left out: which location and on which line, for example
+    ///   "Location 3 (Cut) ends at line 29 after 20 of its 54 fields; it was left out."
+    std::optional<std::string> warning;
 };
 
 /// Parses the bytes of an MD file.

@@ -60,8 +60,6 @@ bool IsValidUtf8(std::string_view s)
 
 std::string DecodeToUtf8(std::string_view bytes)
 {
-    constexpr std::string_view kBom = "\xEF\xBB\xBF";
-    if (bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
     if (IsValidUtf8(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
@@ -74,5 +72,29 @@ std::string DecodeToUtf8(std::string_view bytes)
     return out;
 }
 
+std::string DecodeName(std::string_view bytes)
+{
+    const std::string utf8 = DecodeToUtf8(bytes);
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0u;
+        const auto third = i + 2 < utf8.size() ? static_cast<unsigned char>(utf8[i + 2]) : 0u;
+        if (b < 0x20 || b == 0x7F) {
+            out += ' ';
+        } else if (b == 0xC2 && next >= 0x80 && next <= 0x9F) {  // U+0080..U+009F
+            out += ' ';
+            i += 1;
+        } else if (b == 0xE2 && ((next == 0x80 && third >= 0xAA && third <= 0xAE) ||   // U+202A..U+202E
+                                 (next == 0x81 && third >= 0xA6 && third <= 0xA9))) {  // U+2066..U+2069
+            out += ' ';
+            i += 2;
+        } else {
+            out += utf8[i];
+        }
+    }
+    return out;
+}
 
 }  // namespace qav

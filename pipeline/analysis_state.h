@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,12 +13,14 @@
 #include "chart/chart_frame.h"
 #include "chart/chart_scale.h"
 #include "classify/classification.h"
+#include "classify/hour_filter.h"
 #include "core/hourly_synthesis.h"
 #include "core/location.h"
 #include "core/psychrometrics.h"
 #include "core/screen_layout.h"
 #include "data/builtin_sets.h"
 #include "data/recorded_hours.h"
+#include "data/warming.h"
 
 namespace qav {
 
@@ -49,6 +52,14 @@ using SourceFiles = std::array<std::string, kMaxLocations + 1>;
 /// month polylines, or the recorded hours as dots. Both are always classified.
 enum class HoursView { Typical, Recorded };
 
+/// The analysis of the unchanged normals, kept beside the analysis of the warmed ones.
+struct BaseAnalysis {
+    LocationRecord Location;      // the location with its normals as read
+    HourlyTable Hours;
+    StrategyTally Tally;          // the typical days
+    StrategyTally RecordedTally;  // the recorded hours as read; all zero without them
+};
+
 struct AnalysisState {
     LocationTable Locations;
     int CurrentLocation = 0;  // slot 1..LocationCount being analysed
@@ -57,8 +68,21 @@ struct AnalysisState {
     RecordedYears Recorded{};
     HoursView View = HoursView::Typical;
     SourceFiles SourceFile{};
+    /// The hours the tallies count; every hour is classified and drawn either way.
+    HourFilter Filter;
+    /// A warming to add to every location analysed ("What if"); none analyses the normals as read.
+    std::optional<Warming> WarmingAsked;
 
     // Derived by the last pipeline run.
+    /// The current location with the warming added; empty without a warming or when refused.
+    std::optional<LocationRecord> Warmed;
+    /// Why the warming could not be added to the current location (a value left its range); the
+    /// run then analysed the normals as read.
+    std::string WarmingRefusal;
+    /// The recorded hours shifted by the warming; null unless Warmed and the slot has recorded hours.
+    std::shared_ptr<const RecordedYear> WarmedRecorded;
+    /// The analysis without the warming; filled only when Warmed.
+    BaseAnalysis Base;
     StationPressureValues Pressure;
     HourlyTable Hours;
     ZoneVertices Vertices;
@@ -67,12 +91,18 @@ struct AnalysisState {
     StrategyTally RecordedTally;  // the recorded hours; all zero without them
     std::vector<std::int8_t> RecordedStrategy;  // strategy of each recorded hour; empty without them
 
-    // Fixed at start-up from the screen.
+    // From the analysis screen (SetAnalysisScreen): the reference screen unless the user chose
+    // the monitor's size.
     ScreenLayout Layout;
     ChartScale Scale;
 
-    const LocationRecord& Current() const { return Locations.Slot[CurrentLocation]; }
-    const RecordedYear* CurrentRecorded() const { return Recorded[CurrentLocation].get(); }
+    /// The location as analysed: with the warming added when there is one.
+    const LocationRecord& Current() const { return Warmed ? *Warmed : Locations.Slot[CurrentLocation]; }
+    /// The recorded hours as analysed: shifted by the warming when there is one.
+    const RecordedYear* CurrentRecorded() const
+    {
+        return WarmedRecorded ? WarmedRecorded.get() : Recorded[CurrentLocation].get();
+    }
     /// The tally that the chart's legend shows.
     const StrategyTally& ShownTally() const
     {
@@ -84,7 +114,11 @@ struct AnalysisState {
 
 /// The state right after start-up's first steps: layout and chart scale from the screen, the
 /// Brazil set loaded and slot 5 (Brasilia) selected. The caller then runs the pipeline.
-AnalysisState MakeStartupState(ScreenDescription screen = {});
+AnalysisState MakeStartupState(ScreenDescription screen = kReferenceScreen);
+
+/// Lays the analysis out for a screen: the layout and the chart scale. The zone map and the
+/// canvases must be remade at the new sizes and the pipeline run again.
+void SetAnalysisScreen(AnalysisState& state, const ScreenDescription& screen);
 
 /// Text of the information box shown when the data set chosen is the one already shown.
 inline constexpr std::string_view kAlreadyPresentedMessage =

@@ -67,20 +67,31 @@ std::string ResultsCsv(const AnalysisState& state)
            Number(l.Latitude) + "," + Number(l.Longitude) + "," + Number(l.Elevation) + "," +
            Number(state.Pressure.PressureElevation) + "," + Number(state.Pressure.PressureKPa) + "\n\n";
 
+    if (!state.Filter.IsAll()) csv += std::string("Hours analysed,") + CsvField(DescribeHourFilter(state.Filter)) + "\n\n";
+    if (state.Warmed) csv += std::string("What if,") + CsvField(DescribeWarming(*state.WarmingAsked)) + "\n\n";
+
     csv += "Month,DBTmin (C),DBTmax (C),RHavg (%)\n";
     for (int m = 1; m <= kMonths; ++m) {
         const MonthlyNormals& n = l.Month[m];
         csv += std::to_string(m) + "," + Number(n.DBTmin) + "," + Number(n.DBTmax) + "," + Number(n.RHavg) + "\n";
     }
 
-    csv += recorded ? "\nStrategy,Letter,Name,Year share (%),Recorded year share (%)\n"
-                    : "\nStrategy,Letter,Name,Year share (%)\n";
+    const bool warmed = state.Warmed.has_value();
+    csv += "\nStrategy,Letter,Name,Year share (%)";
+    if (recorded) csv += ",Recorded year share (%)";
+    if (warmed) csv += recorded ? ",Year share without warming (%),Recorded year share without warming (%)"
+                                : ",Year share without warming (%)";
+    csv += "\n";
     for (int s = 1; s <= kStrategies; ++s) {
         csv += std::to_string(s) + "," + StrategyLetter(s) + "," + CsvField(StrategyName[s]) + "," +
                Number(state.Tally.YearShare[s]);
-        if (recorded) {
+        std::vector<float> more;
+        if (recorded) more.push_back(state.RecordedTally.YearShare[s]);
+        if (warmed) more.push_back(state.Base.Tally.YearShare[s]);
+        if (warmed && recorded) more.push_back(state.Base.RecordedTally.YearShare[s]);
+        for (float share : more) {
             csv += ',';
-            csv += Number(state.RecordedTally.YearShare[s]);
+            csv += Number(share);
         }
         csv += "\n";
     }
@@ -100,26 +111,33 @@ std::string ResultsCsv(const AnalysisState& state)
 std::string HourlyCsv(const AnalysisState& state)
 {
     const Psychrometrics psy(state.Pressure);
+    // With a filter, a last column says whether the shares count the hour (1) or not (0).
+    const bool filtered = !state.Filter.IsAll();
+    const auto counted = [&](int month, int hour) {
+        return filtered ? (state.Filter.Includes(month, hour) ? ",1" : ",0") : "";
+    };
     std::string csv;
     if (const RecordedYear* recorded = state.ShowsRecordedHours() ? state.CurrentRecorded() : nullptr) {
         csv.reserve(recorded->Hours.size() * 40);
-        csv += "Month,Day,Hour,DBT (C),W (g/kg),RH (%),Strategy\n";
+        csv += filtered ? "Month,Day,Hour,DBT (C),W (g/kg),RH (%),Strategy,Counted\n"
+                        : "Month,Day,Hour,DBT (C),W (g/kg),RH (%),Strategy\n";
         for (size_t i = 0; i < recorded->Hours.size(); ++i) {
             const RecordedHour& h = recorded->Hours[i];
             const int s = i < state.RecordedStrategy.size() ? state.RecordedStrategy[i] : 0;
             csv += std::to_string(h.Month) + "," + std::to_string(h.Day) + "," + std::to_string(h.Hour) + "," +
                    Number(h.DBT) + "," + Number(h.W) + "," + RelativeHumidity(psy, h.DBT, h.W) + "," + LetterOf(s) +
-                   "\n";
+                   counted(h.Month, h.Hour) + "\n";
         }
         return csv;
     }
     csv.reserve(kMonths * kHours * 40);
-    csv += "Month,Hour,DBT (C),W (g/kg),RH (%),Strategy\n";
+    csv += filtered ? "Month,Hour,DBT (C),W (g/kg),RH (%),Strategy,Counted\n"
+                    : "Month,Hour,DBT (C),W (g/kg),RH (%),Strategy\n";
     for (int m = 1; m <= kMonths; ++m) {
         for (int h = 1; h <= kHours; ++h) {
             const float dbt = state.Hours.DBT[m][h], w = state.Hours.W[m][h];
             csv += std::to_string(m) + "," + std::to_string(h) + "," + Number(dbt) + "," + Number(w) + "," +
-                   RelativeHumidity(psy, dbt, w) + "," + LetterOf(state.HourStrategy[m][h]) + "\n";
+                   RelativeHumidity(psy, dbt, w) + "," + LetterOf(state.HourStrategy[m][h]) + counted(m, h) + "\n";
         }
     }
     return csv;
@@ -130,11 +148,18 @@ std::string HoursShownText(const AnalysisState& state)
     return state.ShowsRecordedHours() ? "recorded hours" : "typical days";
 }
 
+std::string PictureTitle(PictureKind kind, const AnalysisState& state)
+{
+    const LocationRecord& l = state.Current();
+    return std::string(kind == PictureKind::Chart ? "Bioclimatic chart" : "Monthly climate graph") + " of " +
+           l.LocationName + " (" + l.Country + ")";
+}
+
 std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state)
 {
     const LocationRecord& l = state.Current();
     const std::string& file = state.SourceFile[size_t(state.CurrentLocation)];
-    return {
+    std::vector<std::pair<std::string, std::string>> provenance{
         {"Software", std::string(kSoftwareName)},
         {"Location", l.LocationName + " (" + l.Country + ")"},
         {"Pressure", FormatFixed(state.Pressure.PressureKPa, 3) + " kPa"},
@@ -143,6 +168,9 @@ std::vector<std::pair<std::string, std::string>> PictureProvenance(const Analysi
         {"Source", file.empty() ? l.DataSource : l.DataSource + " (file " + file + ")"},
         {"Hours", HoursShownText(state)},
     };
+    if (!state.Filter.IsAll()) provenance.emplace_back("Hours analysed", DescribeHourFilter(state.Filter));
+    if (state.Warmed) provenance.emplace_back("What if", DescribeWarming(*state.WarmingAsked));
+    return provenance;
 }
 
 }  // namespace qav

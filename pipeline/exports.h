@@ -21,21 +21,30 @@ std::string CsvField(std::string_view text);
 /// normals, the ten yearly shares and the hours per month and strategy of the typical days; for
 /// a weather-file location also the recorded shares, the recorded hours per month and strategy,
 /// the hours used and missing and the share of the year the two analyses classify differently.
+/// A line names the hours counted when not all are, and the warming with the shares without it
+/// when there is one.
 std::string ResultsCsv(const AnalysisState& state);
 
 /// One row per hour with its month, hour, dry bulb (C), humidity ratio (g/kg), relative humidity
 /// (%, from FUR at the station pressure) and the letter of its strategy: the hours of the view
 /// shown, the 288 typical hours or a weather file's recorded hours with their day. The letters are the
-/// strategies the last run counted, so those of a month add up to its MonthHours; an hour that
-/// no rule counts has no letter.
+/// strategies the last run classified, so those of a month's counted hours add up to its
+/// MonthHours; an hour that no rule counts has no letter. With an hour filter a last column,
+/// Counted, holds 1 for the hours the shares count and 0 for the others.
 std::string HourlyCsv(const AnalysisState& state);
+
+enum class PictureKind { Chart, Graph };
+
+/// "Bioclimatic chart of Brasília (Brazil)", "Monthly climate graph of ...".
+std::string PictureTitle(PictureKind kind, const AnalysisState& state);
 
 /// The hours the chart and the legend show, as outputs name them: "typical days" or "recorded hours".
 std::string HoursShownText(const AnalysisState& state);
 
 /// Key and value pairs that describe where a picture of the state comes from: Software,
-/// Location, Pressure, Elevation, Source (with the file a location was read from) and Hours,
-/// e.g. {"Pressure", "88.251 kPa"}.
+/// Location, Pressure, Elevation, Source (with the file a location was read from) and Hours
+/// ("typical days" or "recorded hours"), e.g. {"Pressure", "88.251 kPa"}, then "Hours analysed"
+/// and "What if" when the analysis has a filter or a warming.
 std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state);
 
 }  // namespace qav

@@ -30,12 +30,17 @@ void DataSetFlags::Show(DataSetKind kind)
     }
 }
 
-AnalysisState MakeStartupState(ScreenDescription screen)
+void SetAnalysisScreen(AnalysisState& state, const ScreenDescription& screen)
 {
-    AnalysisState state;
     state.Layout = LayoutForScreen(screen);
     state.Scale = MakeChartScale(state.Layout.Picture1.Width, state.Layout.Picture1.Height,
                                  state.Layout.PixelWidth, state.Layout.PixelHeight);
+}
+
+AnalysisState MakeStartupState(ScreenDescription screen)
+{
+    AnalysisState state;
+    SetAnalysisScreen(state, screen);
     LoadDataSet(DataSetKind::Brazil, state.Locations);
     state.DataSetKind.Show(DataSetKind::Brazil);
     state.CurrentLocation = 5;
@@ -51,12 +56,48 @@ std::vector<std::string> LocationListEntries(const LocationTable& table)
     return entries;
 }
 
+namespace {
+
+// The warmed location and recorded hours of the current slot, or the reason the warming is refused.
+void ApplyAskedWarming(AnalysisState& state, const Psychrometrics& psy)
+{
+    state.Warmed.reset();
+    state.WarmedRecorded.reset();
+    state.WarmingRefusal.clear();
+    state.Base = {};
+    if (!state.WarmingAsked) return;
+    const LocationRecord& base = state.Locations.Slot[state.CurrentLocation];
+    state.Warmed = ApplyWarming(base, *state.WarmingAsked, state.WarmingRefusal);
+    if (!state.Warmed) return;
+    if (const RecordedYear* recorded = state.Recorded[state.CurrentLocation].get()) {
+        auto shifted = std::make_shared<RecordedYear>(*recorded);
+        shifted->Hours = ShiftRecordedHours(recorded->Hours, *state.WarmingAsked, psy);
+        state.WarmedRecorded = std::move(shifted);
+    }
+}
+
+// The analysis of the normals as read, beside that of the warmed ones, on the same zone map.
+void AnalyseBase(AnalysisState& state, const ChartCanvas& zoneMap)
+{
+    BaseAnalysis& b = state.Base;
+    b.Location = state.Locations.Slot[state.CurrentLocation];
+    b.Hours = SynthesizeHours(b.Location);
+    b.Tally = ClassifyHours(zoneMap, state.Scale, b.Hours, nullptr, state.Filter);
+    if (const RecordedYear* recorded = state.Recorded[state.CurrentLocation].get())
+        b.RecordedTally = ClassifyRecordedHours(zoneMap, state.Scale, recorded->Hours, nullptr, state.Filter);
+}
+
+}  // namespace
+
 void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
 {
-    const LocationRecord& location = state.Current();
-    state.Pressure = StationPressure(location.Elevation);
-    state.Hours = SynthesizeHours(location);
+    // A warming changes temperatures and humidities, never the elevation, so the pressure, the
+    // chart and the zone map are those of the location as read.
+    state.Pressure = StationPressure(state.Locations.Slot[state.CurrentLocation].Elevation);
     const Psychrometrics psy(state.Pressure);
+    ApplyAskedWarming(state, psy);
+    const LocationRecord& location = state.Current();
+    state.Hours = SynthesizeHours(location);
     if (canvases.Chart) {
         state.Vertices = DrawBioclimaticChart(*canvases.Chart, canvases.ZoneMap, state.Scale, psy,
                                               canvases.RotatedFont, canvases.DecimalSeparator);
@@ -64,12 +105,13 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
         state.Vertices = ComputeZoneVertices(state.Scale, psy);
         PaintZoneMap(canvases.ZoneMap, state.Scale, state.Vertices, psy);
     }
-    state.Tally = ClassifyHours(canvases.ZoneMap, state.Scale, state.Hours, &state.HourStrategy);
+    state.Tally = ClassifyHours(canvases.ZoneMap, state.Scale, state.Hours, &state.HourStrategy, state.Filter);
     state.RecordedTally = {};
     state.RecordedStrategy.clear();
     if (const RecordedYear* recorded = state.CurrentRecorded())
-        state.RecordedTally =
-            ClassifyRecordedHours(canvases.ZoneMap, state.Scale, recorded->Hours, &state.RecordedStrategy);
+        state.RecordedTally = ClassifyRecordedHours(canvases.ZoneMap, state.Scale, recorded->Hours,
+                                                    &state.RecordedStrategy, state.Filter);
+    if (state.Warmed) AnalyseBase(state, canvases.ZoneMap);
     if (canvases.Chart) DrawHoursAndLegend(*canvases.Chart, state, canvases.DecimalSeparator);
     if (canvases.Graph)
         DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight);

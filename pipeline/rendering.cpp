@@ -22,24 +22,33 @@ void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char dec
 {
     const RecordedYear* recorded = state.CurrentRecorded();
     if (recorded && state.View == HoursView::Recorded)
-        PlotRecordedHours(chart, state.Scale, recorded->Hours);
+        PlotRecordedHours(chart, state.Scale, recorded->Hours, state.Filter);
     else
-        PlotHours(chart, state.Scale, state.Hours);
-    DrawLegend(chart, state.Scale, state.ShownTally(), state.Current(), decimalSeparator);
-    if (state.ShowsRecordedHours()) DrawRecordedHoursCaption(chart, state);
+        PlotHours(chart, state.Scale, state.Hours, state.Filter);
+    // A chart of recorded hours says so in its caption, before what the shares count.
+    std::string caption = AnalysisCaption(state);
+    if (state.ShowsRecordedHours()) {
+        const std::string mark =
+            "Recorded hours (" + std::to_string(state.CurrentRecorded()->HoursUsed) + " h of the weather file)";
+        caption = caption.empty() ? mark : mark + "; " + caption;
+    }
+    DrawLegend(chart, state.Scale, state.ShownTally(), state.Current(), decimalSeparator, caption);
 }
 
-void DrawRecordedHoursCaption(ChartCanvas& chart, const AnalysisState& state)
+std::string AnalysisCaption(const HourFilter& filter, const Warming* warming)
 {
-    // Below the legend's quarter marks, with the legend's measures: ten rows of TH + one pixel
-    // from 2 TH, then one and a half rows of space and four marks of 14 pixels.
-    const double th = chart.TextHeight("W"), pw = state.Layout.PixelWidth, ph = state.Layout.PixelHeight;
-    const double step = th + pw;
-    const double y = 9 * step + 2 * th + 1.5 * step + 4 * 14 * ph + 0.5 * step;
-    chart.MoveTo(chart.TextWidth("88"), y);
-    chart.SetFontBold(true);
-    chart.PrintText("Recorded hours (" + std::to_string(state.CurrentRecorded()->HoursUsed) + " h of the weather file)");
-    chart.SetFontBold(false);
+    std::string caption;
+    if (!filter.IsAll()) caption = "Counted: " + DescribeHourFilter(filter);
+    if (warming) {
+        if (!caption.empty()) caption += "; ";
+        caption += "What if: " + DescribeWarming(*warming);
+    }
+    return caption;
+}
+
+std::string AnalysisCaption(const AnalysisState& state)
+{
+    return AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
 }
 
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state)

@@ -1,6 +1,8 @@
 #pragma once
 // The pictures of the last analysis drawn again on a canvas of the caller's choice (a vector
 // drawing, a picture at another pixel density), from the state alone and without changing it.
+#include <string>
+
 #include "chart/chart_canvas.h"
 #include "chart/clogfont.h"
 #include "classify/raster_canvas.h"
@@ -18,9 +20,11 @@ void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotat
 /// The pipeline draws it after classifying; RenderChart after redrawing the frame.
 void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator = '.');
 
-/// The caption under the legend that marks a chart of recorded hours: "Recorded hours (8760 h of
-/// the weather file)". DrawHoursAndLegend draws it whenever the recorded hours are shown.
-void DrawRecordedHoursCaption(ChartCanvas& chart, const AnalysisState& state);
+/// What a picture's caption says about the analysis shown: the hours counted ("Counted: hours
+/// 9-18, December-February") and the warming ("What if: +2 °C"); empty for the plain analysis.
+std::string AnalysisCaption(const AnalysisState& state);
+/// The same for a run of many locations with one filter and warming (none: nullptr).
+std::string AnalysisCaption(const HourFilter& filter, const Warming* warming);
 
 /// Draws the monthly graph of the current location on a canvas of the graph's size.
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state);

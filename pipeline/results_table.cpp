@@ -9,6 +9,7 @@ namespace qav {
 
 std::string FormatGeneral(float value, char decimalSeparator)
 {
+    if (value == 0) value = 0;  // -0 prints as 0
     char buffer[64];
     // Fixed notation keeps climate magnitudes free of exponents; the shortest form of a float
     // needs no more than its 9 significant digits, so 7-digit data print as written.
@@ -25,7 +26,7 @@ std::string FormatGeneral(float value, char decimalSeparator)
 }
 
 std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally, char sep, char field,
-                             bool recordedHours)
+                             bool recordedHours, std::string_view caption)
 {
     const std::string f(1, field), h = f + " ";
     std::string t;
@@ -43,6 +44,11 @@ std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally
     for (int s = 1; s <= kStrategies; ++s) {
         if (tally.YearShare[s] == 0.0f) continue;
         t += std::to_string(s) + f + std::string(StrategyName[s]) + f + FormatGeneral(tally.YearShare[s], sep) + "\n";
+    }
+    if (!caption.empty()) {
+        t += '\n';
+        t += caption;
+        t += '\n';
     }
     return t;
 }

@@ -7,6 +7,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  dpkg-dev file gzip lintian desktop-file-utils appstream
+  locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -18,4 +21,14 @@ if ((${#missing[@]})); then
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The Portuguese window is checked and photographed under pt_BR.UTF-8, which Debian does not
+# generate by default.
+if ! locale -a 2>/dev/null | grep -qix 'pt_BR\.utf-\?8'; then
+  echo "Generating the pt_BR.UTF-8 locale"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO sed -i 's/^# *\(pt_BR\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^pt_BR\.UTF-8 UTF-8' /etc/locale.gen || echo 'pt_BR.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen >/dev/null
 fi

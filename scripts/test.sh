@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: the release build, the
-# AddressSanitizer + UndefinedBehaviorSanitizer build, and a short run of each fuzz target.
+# Installs what is missing, then builds and runs every test: the release build, the Debian
+# package made from it, the AddressSanitizer + UndefinedBehaviorSanitizer build, and a short run
+# of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,6 +12,10 @@ echo "== release build and tests"
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
 ctest --preset release -j "$jobs"
+
+echo "== Debian package from the release build: unpacked into a temporary root and checked"
+deb=$(scripts/package.sh | tail -n 1)
+scripts/check-package.sh "$deb"
 
 echo "== sanitizer build (ASan + UBSan) and tests"
 cmake --preset asan >/dev/null

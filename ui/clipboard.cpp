@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "pipeline/rendering.h"
 #include "pipeline/results_table.h"
 
 namespace qav {
@@ -23,10 +24,11 @@ void CopyTextToClipboard(const QString& text)
 
 QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint)
 {
-    const bool recorded = &state.ShownTally() == &state.RecordedTally;
+    const bool recorded = state.ShowsRecordedHours();
+    const std::string caption = AnalysisCaption(state);
     const auto text = [&](char point) {
         return QString::fromStdString(ResultsTableText(state.Current(), state.ShownTally(), point,
-                                                       TableFieldSeparator(point), recorded));
+                                                       TableFieldSeparator(point), recorded, caption));
     };
     if (decimalPoint.unicode() < 0x80) return text(char(decimalPoint.unicode()));
     // The table text is built with a one-byte separator; a separator outside ASCII (the Arabic

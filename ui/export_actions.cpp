@@ -1,24 +1,19 @@
 #include "ui/export_actions.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QKeySequence>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QSvgGenerator>
 #include <QWidget>
 #include <cmath>
 #include <exception>
 
 #include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
-#include "pipeline/exports.h"
 #include "pipeline/rendering.h"
 #include "ui/main_window.h"
 #include "ui/settings.h"
@@ -26,21 +21,11 @@
 namespace qav {
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
-
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 const CanvasRect& RectOf(PictureKind kind, const AnalysisState& state)
 {
     return kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
-}
-
-QString PictureTitle(PictureKind kind, const AnalysisState& state)
-{
-    const LocationRecord& l = state.Current();
-    return QStringLiteral("%1 of %2 (%3)")
-        .arg(kind == PictureKind::Chart ? QStringLiteral("Bioclimatic chart") : QStringLiteral("Monthly climate graph"),
-             FromUtf8(l.LocationName), FromUtf8(l.Country));
 }
 
 // Draws the picture on a canvas of its size. The chart's rotated title needs a font made by the
@@ -62,6 +47,11 @@ void Draw(PictureKind kind, QPainterCanvas& canvas, const AnalysisState& state, 
     RenderChart(canvas, state, &rotated, decimalSeparator);
 }
 
+PictureDescription DescriptionOf(PictureKind kind, const AnalysisState& state)
+{
+    return {PictureTitle(kind, state), PictureProvenance(state)};
+}
+
 // A name for the file that every file system accepts.
 QString FileNameOf(const std::string& locationName, const QString& what)
 {
@@ -70,16 +60,6 @@ QString FileNameOf(const std::string& locationName, const QString& what)
         if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = u'_';
     if (name.isEmpty() || name.startsWith(u'.')) name.prepend(QStringLiteral("QAV"));
     return name + QStringLiteral(" - ") + what;
-}
-
-// The generator names a font as this system resolved it, with its foundry ("Nimbus Sans [urw]"):
-// other programs know the family only by its name, and a bracket is not valid in a font name.
-QByteArray WithoutFoundries(const QByteArray& svg)
-{
-    static const QRegularExpression foundry(QStringLiteral("(font-family=\"[^\"\\[]*?)\\s*\\[[^\"\\]]*\\]\""));
-    QString text = QString::fromUtf8(svg);
-    text.replace(foundry, QStringLiteral("\\1\""));
-    return text.toUtf8();
 }
 
 bool HasSuffix(const QString& path, const QString& suffix)
@@ -125,75 +105,16 @@ PictureTarget ResolvePictureTarget(const SaveChoice& choice)
 QImage RenderPicture(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator)
 {
     const CanvasRect& r = RectOf(kind, state);
-    QImage image;
-    {
-        QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
-        Draw(kind, canvas, state, decimalSeparator);
-        image = canvas.Image();
-    }
-    // A denser picture keeps its printed size: the resolution grows with the pixels.
-    image.setDotsPerMeterX(int(std::lround(image.dotsPerMeterX() * image.devicePixelRatio())));
-    image.setDotsPerMeterY(int(std::lround(image.dotsPerMeterY() * image.devicePixelRatio())));
-    image.setText(QStringLiteral("Title"), PictureTitle(kind, state));
-    for (const auto& [key, value] : PictureProvenance(state)) image.setText(FromUtf8(key), FromUtf8(value));
-    return image;
+    QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
+    Draw(kind, canvas, state, decimalSeparator);
+    return DescribedImage(canvas.Image(), DescriptionOf(kind, state));
 }
 
 QByteArray RenderSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator)
 {
     const CanvasRect& r = RectOf(kind, state);
-    const int pw = state.Layout.PixelWidth, ph = state.Layout.PixelHeight;
-    const QSize pixels = QPainterCanvas::DeviceSize(r.Width, r.Height, pw, ph);
-    QStringList description;
-    for (const auto& [key, value] : PictureProvenance(state)) description << FromUtf8(key + ": " + value);
-
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    // One user unit per screen pixel, and the screen's resolution, so the text has the size and
-    // the place it has in the window.
-    svg.setSize(pixels);
-    svg.setViewBox(QRect(QPoint(0, 0), pixels));
-    svg.setResolution(int(std::lround(kTwipsPerInch / ph)));
-    // The generator writes both texts into the document as they are: markup in a name must be
-    // escaped here, or the file is not well-formed XML.
-    svg.setTitle(PictureTitle(kind, state).toHtmlEscaped());
-    svg.setDescription(description.join(u'\n').toHtmlEscaped());
-    {
-        QPainterCanvas canvas(svg, r.Width, r.Height, pw, ph);
-        canvas.SetJoinLines(true);  // one path per polyline or curve
-        Draw(kind, canvas, state, decimalSeparator);
-        canvas.EndPainting();
-    }
-    return WithoutFoundries(buffer.data());
-}
-
-QByteArray PngBytes(const QImage& image)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) return {};
-    return buffer.data();
-}
-
-QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    auto reason = [&file] {
-        const QString text = file.errorString();
-        return text.isEmpty() ? QStringLiteral("Unknown error") : text;
-    };
-    if (!file.open(QIODevice::WriteOnly)) return reason();
-    if (file.write(bytes) != bytes.size()) {
-        const QString text = reason();
-        file.cancelWriting();
-        return text;
-    }
-    // Until here only the temporary file exists; it is removed when the commit fails.
-    if (!file.commit()) return reason();
-    return {};
+    return SvgBytes(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, DescriptionOf(kind, state),
+                    [&](QPainterCanvas& canvas) { Draw(kind, canvas, state, decimalSeparator); });
 }
 
 ExportActions::ExportActions(QWidget* window, const AnalysisState& state, double screenPixelRatio,
@@ -219,11 +140,11 @@ void ExportActions::addTo(QMenu* menu)
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    command("MSaveChart", QStringLiteral("Save &chart as…"), &ExportActions::saveChart)->setShortcut(QKeySequence::Save);
-    command("MSaveGraph", QStringLiteral("Save &graph as…"), &ExportActions::saveGraph);
-    command("MExportResults", QStringLiteral("Export &results…"), &ExportActions::exportResults)
+    command("MSaveChart", tr("Save &chart as…"), &ExportActions::saveChart)->setShortcut(QKeySequence::Save);
+    command("MSaveGraph", tr("Save &graph as…"), &ExportActions::saveGraph);
+    command("MExportResults", tr("Export &results…"), &ExportActions::exportResults)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    command("MExportHours", QStringLiteral("Export &hourly table…"), &ExportActions::exportHourlyTable);
+    command("MExportHours", tr("Export &hourly table…"), &ExportActions::exportHourlyTable);
 }
 
 void ExportActions::setFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -246,11 +167,11 @@ std::optional<SaveChoice> ExportActions::choose(const QString& caption, const QS
 
 bool ExportActions::write(const QString& path, const QByteArray& bytes)
 {
-    const QString failure = bytes.isEmpty() ? QStringLiteral("The picture could not be encoded.")
+    const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
                                             : WriteFileAtomically(path, bytes);
     if (failure.isEmpty()) return true;
     message_(QMessageBox::Warning, QStringLiteral("QAV 1.3"),
-             QStringLiteral("The file could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), failure));
+             tr("The file could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), failure));
     return false;
 }
 
@@ -259,7 +180,7 @@ void ExportActions::savePicture(PictureKind kind)
     const bool chart = kind == PictureKind::Chart;
     const QStringList filters{QLatin1String(kPngFilter), QLatin1String(kPng2xFilter), QLatin1String(kSvgFilter)};
     const std::optional<SaveChoice> choice =
-        choose(chart ? QStringLiteral("Save chart as") : QStringLiteral("Save graph as"),
+        choose(chart ? tr("Save chart as") : tr("Save graph as"),
                FileNameOf(state_.Current().LocationName, chart ? QStringLiteral("chart") : QStringLiteral("graph")) +
                    (lastPictureFilter_ == QLatin1String(kSvgFilter) ? QStringLiteral(".svg") : QStringLiteral(".png")),
                filters, lastPictureFilter_);
@@ -309,7 +230,7 @@ void ExportActions::saveGraph() noexcept
 void ExportActions::exportResults() noexcept
 {
     try {
-        saveText(QStringLiteral("Export results"), QStringLiteral("results"), [this] { return ResultsCsv(state_); });
+        saveText(tr("Export results"), QStringLiteral("results"), [this] { return ResultsCsv(state_); });
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -318,7 +239,7 @@ void ExportActions::exportResults() noexcept
 void ExportActions::exportHourlyTable() noexcept
 {
     try {
-        saveText(QStringLiteral("Export hourly table"), QStringLiteral("hours"), [this] { return HourlyCsv(state_); });
+        saveText(tr("Export hourly table"), QStringLiteral("hours"), [this] { return HourlyCsv(state_); });
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -329,7 +250,7 @@ void ExportActions::reportUnexpected(const char* what) noexcept
     try {
         qCritical("QAV: export failed: %s", what);
         message_(QMessageBox::Critical, QStringLiteral("QAV 1.3"),
-                 QStringLiteral("The file could not be written:\n%1\n").arg(QString::fromLocal8Bit(what)));
+                 tr("The file could not be written:\n%1\n").arg(QString::fromLocal8Bit(what)));
     } catch (...) {
         // Nothing more can be reported; the event loop must not see the exception.
     }

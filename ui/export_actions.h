@@ -11,7 +11,9 @@
 #include <functional>
 #include <optional>
 
+#include "chart/qt/picture_files.h"
 #include "pipeline/analysis_state.h"
+#include "pipeline/exports.h"
 
 class QMenu;
 class QWidget;
@@ -35,7 +37,6 @@ struct SaveChoice {
 using SaveFileChooser = std::function<std::optional<SaveChoice>(
     const QString& caption, const QString& suggestedPath, const QStringList& filters, const QString& selectedFilter)>;
 
-enum class PictureKind { Chart, Graph };
 enum class PictureFormat { Png, Png2x, Svg };
 
 struct PictureTarget {
@@ -52,12 +53,6 @@ PictureTarget ResolvePictureTarget(const SaveChoice& choice);
 QImage RenderPicture(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator);
 /// The same drawing as an SVG document, text as text, provenance in its title and description.
 QByteArray RenderSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator);
-/// A PNG file's bytes; empty if the image cannot be encoded.
-QByteArray PngBytes(const QImage& image);
-
-/// Writes the bytes to a temporary file beside the target and renames it over the target.
-/// Returns the reason of a failure, or an empty text; after a failure no file is left behind.
-QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 class ExportActions final : public QObject {
     Q_OBJECT

@@ -80,7 +80,7 @@ FileChooserPanel::FileChooserPanel(QWidget* window) : QFrame(window)
     setLineWidth(2);
     setAutoFillBackground(true);
 
-    label29_ = new QLabel(QStringLiteral("          QAV-06                 Open Climatic Data File"), this);
+    label29_ = new QLabel(tr("          QAV-06                 Open Climatic Data File"), this);
     label29_->setObjectName(QStringLiteral("Label29"));
     label29_->setAutoFillBackground(true);
     QPalette titlePalette = label29_->palette();
@@ -92,21 +92,21 @@ FileChooserPanel::FileChooserPanel(QWidget* window) : QFrame(window)
     label29_->setFont(bold);
     label29_->setContentsMargins(0, 3, 0, 3);
 
-    label17_ = new QLabel(QStringLiteral(" Monthly Data:   MD*.TXT"), this);
+    label17_ = new QLabel(tr(" Monthly Data:   MD*.TXT"), this);
     label17_->setObjectName(QStringLiteral("Label17"));
 
     drive1_ = new QComboBox(this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
-    drive1_->setAccessibleName(QStringLiteral("Drives"));
-    drive1_->setToolTip(QStringLiteral("File-system roots and mounted volumes"));
+    drive1_->setAccessibleName(tr("Drives"));
+    drive1_->setToolTip(tr("File-system roots and mounted volumes"));
     // Long mount points must not widen the panel's left column.
     drive1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     drive1_->setMinimumContentsLength(8);
 
     dir1_ = new FolderTree(this);
     dir1_->setObjectName(QStringLiteral("Dir1"));
-    dir1_->setAccessibleName(QStringLiteral("Folders"));
-    dir1_->setToolTip(QStringLiteral("Double-click a folder, or press Enter, to open it"));
+    dir1_->setAccessibleName(tr("Folders"));
+    dir1_->setToolTip(tr("Double-click a folder, or press Enter, to open it"));
     dir1_->setHeaderHidden(true);
     dir1_->setRootIsDecorated(false);
     dir1_->setItemsExpandable(false);
@@ -116,11 +116,11 @@ FileChooserPanel::FileChooserPanel(QWidget* window) : QFrame(window)
 
     file1_ = new QListWidget(this);
     file1_->setObjectName(QStringLiteral("File1"));
-    file1_->setAccessibleName(QStringLiteral("Monthly Data files"));
-    file1_->setToolTip(QStringLiteral("Click a file, or press Enter, to open it"));
+    file1_->setAccessibleName(tr("Monthly Data files"));
+    file1_->setToolTip(tr("Click a file, or press Enter, to open it"));
     file1_->setUniformItemSizes(true);
 
-    command15_ = new QPushButton(QStringLiteral("Cancel"), this);
+    command15_ = new QPushButton(tr("Cancel"), this);
     command15_->setObjectName(QStringLiteral("Command15"));
     command15_->setAutoDefault(false);
 

@@ -15,6 +15,8 @@ struct MessageText {
 MessageText FileFormatHelpText();
 /// "About QAV 1.3": the program, the chart method it is based on and its release.
 MessageText ProgramAboutText();
+/// "What if it were warmer": what the warming does, its assumption and where to find values.
+MessageText WhatIfHelpText();
 /// "About this data": where the built-in climate normals come from.
 MessageText ClimaticDataAboutText();
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -13,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
@@ -21,13 +23,14 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -41,8 +44,11 @@
 #include "classify/recorded_classification.h"
 #include "data/md_reader.h"
 #include "pipeline/weather_location.h"
+#include "pipeline/rendering.h"
+#include "ui/analysis_options_dialogs.h"
 #include "ui/canvas_view.h"
 #include "ui/clipboard.h"
+#include "ui/compare_view.h"
 #include "ui/export_actions.h"
 #include "ui/file_chooser_panel.h"
 #include "ui/help_texts.h"
@@ -56,12 +62,19 @@
 namespace qav {
 namespace {
 
-// Free space left and right of the 75 U block, at most what the screen leaves beside it.
-constexpr int kMaxMarginPx = 12;
 // Canvas units per logical pixel: the twips of a 96 dpi screen.
 constexpr int kUnitsPerPixel = 15;
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The help and about texts in the window's language: their English is the translation's source.
+QString HelpText(const std::string& english) { return QCoreApplication::translate("qav::HelpTexts", english.c_str()); }
+
+// The box shown for a data set already shown, marked here for lupdate: the text itself stays
+// English in the selection flow, which knows nothing of translations.
+constexpr const char* kAlreadyPresented =
+    QT_TRANSLATE_NOOP("qav::MainWindow", "The data are already being presented.\nSelect any city of the list.\n");
+static_assert(kAlreadyPresentedMessage == kAlreadyPresented);
 
 // The title of the program's own boxes (read errors, a data set already shown).
 QString ProgramTitle() { return QStringLiteral("QAV 1.3"); }
@@ -132,25 +145,14 @@ StartupScreen PrimaryStartupScreen()
 }
 
 MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
-    : QMainWindow(parent), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
+    : QMainWindow(parent), monitor_(screen), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
 {
     setWindowTitle(QStringLiteral("   Meridane  (QAV version 1.3)"));
 
-    state_ = MakeStartupState(screen.Screen);
-    const ScreenLayout& l = state_.Layout;
-    chart_ = std::make_unique<QImageCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
-                                            l.PixelHeight, devicePixelRatio_);
-    zoneMap_ = std::make_unique<RasterCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
-                                              l.PixelHeight);
-    graph_ = std::make_unique<QImageCanvas>(l.Picture3.Width, l.Picture3.Height, l.PixelWidth,
-                                            l.PixelHeight, devicePixelRatio_);
-    // The rotated title's font copies the chart's own font; the chart canvas makes its handles.
-    rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
-    rotatedFont_->SetLogFont(chart_->Font());
+    atScreenSize_ = QSettings().value(QLatin1String(kAnalyseAtScreenSizeKey), false).toBool();
+    state_ = MakeStartupState(atScreenSize_ ? monitor_.Screen : kReferenceScreen);
+    makeCanvases();
 
-    // The reference screen's layout is the one every screen and qav-cli analyse by default.
-    analysisAtScreenSize_ = screen.Screen.WidthPx != ScreenDescription{}.WidthPx ||
-                            screen.Screen.HeightPx != ScreenDescription{}.HeightPx;
     if (QSettings().value(QLatin1String(settings::kHoursView)).toString() == QLatin1String("recorded"))
         state_.View = HoursView::Recorded;
     weatherFolder_ = settings::Folder(settings::kWeatherFolder, QString());
@@ -172,6 +174,21 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::makeCanvases()
+{
+    const ScreenLayout& l = state_.Layout;
+    rotatedFont_.reset();  // its handle belongs to the chart canvas it was made by
+    chart_ = std::make_unique<QImageCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
+                                            l.PixelHeight, devicePixelRatio_);
+    zoneMap_ = std::make_unique<RasterCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
+                                              l.PixelHeight);
+    graph_ = std::make_unique<QImageCanvas>(l.Picture3.Width, l.Picture3.Height, l.PixelWidth,
+                                            l.PixelHeight, devicePixelRatio_);
+    // The rotated title's font copies the chart's own font; the chart canvas makes its handles.
+    rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
+    rotatedFont_->SetLogFont(chart_->Font());
+}
+
 void MainWindow::setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
 
 QChar MainWindow::localeDecimalPoint()
@@ -180,14 +197,18 @@ QChar MainWindow::localeDecimalPoint()
     return point.size() == 1 ? point.at(0) : QChar(u'.');
 }
 
+char MainWindow::chartDecimalSeparator() const
+{
+    const QChar point = localeDecimalPoint();
+    // The chart prints with a one-byte separator; one outside ASCII falls back to the point.
+    return point.unicode() < 0x80 ? char(point.unicode()) : '.';
+}
+
 PipelineCanvases MainWindow::canvases()
 {
     // Every pipeline run of the window starts here, after Qt has handled an event.
     ClearUpperVectorState();
-    const QChar point = localeDecimalPoint();
-    // The chart prints with a one-byte separator; one outside ASCII falls back to the point.
-    const char separator = point.unicode() < 0x80 ? char(point.unicode()) : '.';
-    return PipelineCanvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), separator};
+    return PipelineCanvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), chartDecimalSeparator()};
 }
 
 void MainWindow::createMenus()
@@ -199,21 +220,21 @@ void MainWindow::createMenus()
         return action;
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MFile"));
-    command(file, "MOpen", QStringLiteral("&Open climatic file"), &MainWindow::openClimaticFile)
+    command(file, "MOpen", tr("&Open climatic file"), &MainWindow::openClimaticFile)
         ->setShortcut(QKeySequence::Open);
-    command(file, "MOpenEpw", QStringLiteral("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
+    command(file, "MOpenEpw", tr("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
     recent_ = new RecentFiles(file->addMenu(tr("&Recent files")), this);
     connect(recent_, &RecentFiles::openRequested, this, [this](const QString& path) { openFiles({path}); });
-    command(file, "AbFiles", QStringLiteral("&About climatic files"), &MainWindow::showFileFormatHelp);
+    command(file, "AbFiles", tr("&About climatic files"), &MainWindow::showFileFormatHelp);
     file->addSeparator();
-    QMenu* data = file->addMenu(QStringLiteral("Climatic data &base"));
+    QMenu* data = file->addMenu(tr("Climatic data &base"));
     data->setObjectName(QStringLiteral("MenData"));
-    command(data, "DataBras", QStringLiteral("&Brazil"), &MainWindow::showBrazil);
-    command(data, "DataAmer", QStringLiteral("&South America"), &MainWindow::showSouthAmerica);
-    command(data, "DataMun", QStringLiteral("&World"), &MainWindow::showWorld);
-    command(file, "AbTurk", QStringLiteral("About &this data"), &MainWindow::showClimaticDataAbout);
+    command(data, "DataBras", tr("&Brazil"), &MainWindow::showBrazil);
+    command(data, "DataAmer", tr("&South America"), &MainWindow::showSouthAmerica);
+    command(data, "DataMun", tr("&World"), &MainWindow::showWorld);
+    command(file, "AbTurk", tr("About &this data"), &MainWindow::showClimaticDataAbout);
     file->addSeparator();
     exports_ = new ExportActions(this, state_, devicePixelRatio_,
                                  [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
@@ -221,122 +242,187 @@ void MainWindow::createMenus()
                                  });
     exports_->addTo(file);
     file->addSeparator();
-    command(file, "MExit", QStringLiteral("E&xit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
+    command(file, "MExit", tr("E&xit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
 
-    QMenu* copy = menuBar()->addMenu(QStringLiteral("&Copy"));
+    QMenu* copy = menuBar()->addMenu(tr("&Copy"));
     copy->setObjectName(QStringLiteral("MCop"));
-    command(copy, "MCopChart", QStringLiteral("&Chart"), &MainWindow::copyChart);
-    command(copy, "CopGraf", QStringLiteral("&Graphic"), &MainWindow::copyGraphic);
-    command(copy, "MCopTab", QStringLiteral("&Tabel"), &MainWindow::copyTable);
+    command(copy, "MCopChart", tr("&Chart"), &MainWindow::copyChart);
+    command(copy, "CopGraf", tr("&Graphic"), &MainWindow::copyGraphic);
+    command(copy, "MCopTab", tr("&Tabel"), &MainWindow::copyTable);
 
     // Which hours the chart and the legend show; only weather-file locations have recorded hours.
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("MView"));
     auto* hours = new QActionGroup(this);
-    viewTypical_ = command(view, "ViewTypical", QStringLiteral("&Typical days"), &MainWindow::showTypicalDays);
-    viewRecorded_ = command(view, "ViewRecorded", QStringLiteral("&Recorded hours"), &MainWindow::showRecordedHours);
+    viewTypical_ = command(view, "ViewTypical", tr("&Typical days"), &MainWindow::showTypicalDays);
+    viewRecorded_ = command(view, "ViewRecorded", tr("&Recorded hours"), &MainWindow::showRecordedHours);
     for (QAction* a : {viewTypical_, viewRecorded_}) {
         a->setCheckable(true);
         hours->addAction(a);
     }
     viewTypical_->setChecked(true);
     view->addSeparator();
-    monthStrategy_ = new MonthStrategyView;
-    AddMonthStrategyDock(this, monthStrategy_, view, contentSize().width());
+    command(view, "ViewCompare", tr("&Compare locations"), &MainWindow::showCompareView)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    command(view, "ViewHours", tr("&Hours analysed…"), &MainWindow::chooseHoursAnalysed);
+    command(view, "ViewWhatIf", tr("&What if…"), &MainWindow::chooseWarming);
+    view->addSeparator();
+    viewMonthStrategy_ = view->addAction(tr("Hours per &month and strategy"));
+    viewMonthStrategy_->setObjectName(QStringLiteral("ViewMonthStrategy"));
+    viewMonthStrategy_->setCheckable(true);
+    viewMonthStrategy_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    view->addSeparator();
+    analyseAtScreenSize_ = view->addAction(tr("Analyse at this &screen's size"));
+    analyseAtScreenSize_->setObjectName(QStringLiteral("ViewAnalyseAtScreenSize"));
+    analyseAtScreenSize_->setCheckable(true);
+    analyseAtScreenSize_->setChecked(atScreenSize_);
+    analyseAtScreenSize_->setStatusTip(
+        tr("Lay the chart and its zone map out for this monitor, as older versions did, instead of the "
+           "reference screen of 1024 x 768 pixels"));
+    connect(analyseAtScreenSize_, &QAction::toggled, this, &MainWindow::setAnalyseAtScreenSize);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("MHelp"));
     command(help, "UsingQav", tr("&Using QAV"), &MainWindow::showUsingHelp)->setShortcut(QKeySequence::HelpContents);
-    command(help, "AboutFiles", QStringLiteral("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp);
-    command(help, "AboutME", QStringLiteral("&About QAV 1.3"), &MainWindow::showProgramAbout);
+    command(help, "AboutFiles", tr("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp);
+    command(help, "AboutWhatIf", tr("&What if it were warmer"), &MainWindow::showWhatIfHelp);
+    command(help, "AboutME", tr("&About QAV 1.3"), &MainWindow::showProgramAbout);
 
-    QAction* goOut = menuBar()->addAction(QStringLiteral("E&xit"));
+    QAction* goOut = menuBar()->addAction(tr("E&xit"));
     goOut->setObjectName(QStringLiteral("GoOut"));
     connect(goOut, &QAction::triggered, this, &QWidget::close);
 }
 
 void MainWindow::createContent()
 {
-    const ScreenLayout& l = state_.Layout;
-    const double unitsPerPx = l.PixelWidth;
-    const double blockLeft = l.Picture1.Left;
-    const int kMarginPx = marginPx();
-    // Canvas units to logical pixels, relative to the block's left edge and the window's top.
-    auto x = [&](const CanvasRect& r) { return kMarginPx + int(std::lround((r.Left - blockLeft) / unitsPerPx)); };
-    auto y = [&](const CanvasRect& r) { return int(std::lround(r.Top / l.PixelHeight)); };
-    auto w = [&](double units) { return int(std::lround(units / unitsPerPx)); };
-    auto h = [&](double units) { return int(std::lround(units / l.PixelHeight)); };
-
-    content_ = new QWidget;
+    // Two columns in the proportions of the classic layout: the chart (40 : 31) over the location
+    // list on the left, the monthly graph over the results on the right. Both pictures scale with
+    // the window and keep their proportions; the layouts give the list and the results the room
+    // their text needs, so nothing is cut at any size from 800 x 600 up.
+    content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("Content"));
+    auto* columns = new QHBoxLayout(content_);
+    columns->setContentsMargins(6, 4, 6, 6);
+    columns->setSpacing(8);
 
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
     picture1_ = new CanvasView(content_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
     picture1_->setAccessibleName(tr("Bioclimatic chart"));
-    // The canvases' own pixel size: the widget shows every pixel the zone map classifies.
-    picture1_->setGeometry(x(l.Picture1), y(l.Picture1),
-                           int(std::ceil(l.Picture1.Width / unitsPerPx)),
-                           int(std::ceil(l.Picture1.Height / l.PixelHeight)));
+    picture1_->setRenderer([this](double ratio) {
+        return RenderPicture(PictureKind::Chart, state_, ratio, chartDecimalSeparator());
+    });
+    left->addWidget(picture1_, 31);
 
-    picture3_ = new CanvasView(content_);
-    picture3_->setObjectName(QStringLiteral("Picture3"));
-    picture3_->setAccessibleName(tr("Monthly climate graph"));
-    picture3_->setGeometry(x(l.Picture3), y(l.Picture3), int(std::ceil(l.Picture3.Width / unitsPerPx)),
-                           int(std::ceil(l.Picture3.Height / l.PixelHeight)));
-
-    results_ = new ResultsPanel(content_);
-    results_->setGeometry(x(l.Results), y(l.Results), w(l.Results.Width), h(l.Results.Height));
-    results_->fitFontToSize();
-
-    label2_ = new QLabel(QStringLiteral("Click a location to see the bioclimatic analysis"), content_);
+    label2_ = new QLabel(tr("Click a location to see the bioclimatic analysis"), content_);
     label2_->setObjectName(QStringLiteral("Label2"));
-    const int labelHeight = label2_->sizeHint().height() + 4;
-    label2_->setGeometry(x(l.Label2), y(l.Label2), w(l.Label2.Width), labelHeight);
-
+    label2_->setWordWrap(true);  // a narrow column wraps the caption rather than widening the window
+    left->addWidget(label2_);
     list1_ = new LocationList(content_);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1_->setGeometry(x(l.List1), y(l.List1) + labelHeight, w(l.List1.Width), h(l.List1.Height) - labelHeight);
+    list1_->setMinimumHeight(4 * list1_->fontMetrics().height());
+    left->addWidget(list1_, 18);
     label2_->setBuddy(list1_);
     connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onListSelectionChanged);
     // Enter on the current entry selects it, which runs the same flow as a click.
     connect(list1_, &QListWidget::itemActivated, this, [](QListWidgetItem* item) { item->setSelected(true); });
 
-    content_->setFixedSize(contentSize());
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    picture3_ = new CanvasView(content_);
+    picture3_->setObjectName(QStringLiteral("Picture3"));
+    picture3_->setAccessibleName(tr("Monthly climate graph"));
+    picture3_->setRenderer([this](double ratio) {
+        return RenderPicture(PictureKind::Graph, state_, ratio, chartDecimalSeparator());
+    });
+    right->addWidget(picture3_, 21);
 
-    // Picture10, over the whole window (not the scrolled content) and hidden until MOpen.
+    screenNote_ = new QLabel(content_);
+    screenNote_->setObjectName(QStringLiteral("ScreenSizeNote"));
+    screenNote_->setWordWrap(true);
+    right->addWidget(screenNote_);
+
+    // The month-by-strategy view is a tab beside the results: it takes their place while chosen
+    // and never covers them or the graph.
+    resultTabs_ = new QTabWidget(content_);
+    resultTabs_->setObjectName(QStringLiteral("ResultTabs"));
+    results_ = new ResultsPanel;
+    resultTabs_->addTab(results_, tr("Results"));
+    monthStrategy_ = new MonthStrategyView;
+    resultTabs_->addTab(monthStrategy_, tr("Hours per month and strategy"));
+    right->addWidget(resultTabs_, 28);
+    connect(viewMonthStrategy_, &QAction::triggered, this, [this](bool show) {
+        resultTabs_->setCurrentWidget(show ? static_cast<QWidget*>(monthStrategy_) : results_);
+        if (show) monthStrategy_->table()->setFocus(Qt::ShortcutFocusReason);
+    });
+    connect(resultTabs_, &QTabWidget::currentChanged, viewMonthStrategy_,
+            [this](int) { viewMonthStrategy_->setChecked(resultTabs_->currentWidget() == monthStrategy_); });
+
+    columns->addLayout(left, 40);
+    columns->addLayout(right, 34);
+    setCentralWidget(content_);
+
+    // Picture10, over the whole window and hidden until MOpen.
     picture10_ = new FileChooserPanel(this);
     picture10_->setFolder(settings::Folder(settings::kChooserFolder, picture10_->currentFolder()));
     connect(picture10_, &FileChooserPanel::fileChosen, this, &MainWindow::openMonthlyDataFile);
     connect(picture10_, &FileChooserPanel::noFileChosen, this, [this]() noexcept {
         try {
-            showMessage(QMessageBox::NoIcon, ProgramTitle(), QStringLiteral("Select the file"));
+            showMessage(QMessageBox::NoIcon, ProgramTitle(), tr("Select the file"));
         } catch (const std::exception& e) {
             reportUnexpected(e.what());
         }
     });
-
-    scroll_ = new QScrollArea(this);
-    scroll_->setObjectName(QStringLiteral("ContentScroll"));
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    scroll_->setWidget(content_);
-    setCentralWidget(scroll_);
+    refreshScreenNote();
     list1_->setFocus();
 }
 
-int MainWindow::marginPx() const
+void MainWindow::refreshScreenNote()
 {
-    const ScreenLayout& l = state_.Layout;
-    return std::clamp(int(l.Picture1.Left / l.PixelWidth), 0, kMaxMarginPx);
+    screenNote_->setText(tr("Analysed at this screen's size, %1 x %2 pixels: the shares may differ from those of "
+                            "other screens and of qav-cli without --screen.")
+                             .arg(monitor_.Screen.WidthPx)
+                             .arg(monitor_.Screen.HeightPx));
+    screenNote_->setVisible(atScreenSize_);
 }
 
-QSize MainWindow::contentSize() const
+void MainWindow::setAnalyseAtScreenSize(bool on) noexcept
 {
-    const ScreenLayout& l = state_.Layout;
-    const int width = 2 * marginPx() + int(std::lround(75 * l.U / l.PixelWidth));
-    const int bottom = int(std::lround((l.List1.Top + l.List1.Height) / l.PixelHeight));
-    return {width, bottom + kMaxMarginPx};
+    try {
+        QSettings().setValue(QLatin1String(kAnalyseAtScreenSizeKey), on);
+        if (analyseAtScreenSize_->isChecked() != on) analyseAtScreenSize_->setChecked(on);  // toggles back here
+        if (on == atScreenSize_) return;
+        atScreenSize_ = on;
+        SetAnalysisScreen(state_, on ? monitor_.Screen : kReferenceScreen);
+        makeCanvases();
+        PipelineCanvases c = canvases();
+        RunPipeline(state_, c);
+        refreshPanels();
+        refreshScreenNote();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::placeOnScreen(const QRect& available)
+{
+    // Most of a large screen, as a document window opens; all of a small one, which the content
+    // needs to show the chart at a readable size.
+    const double share = available.width() >= 1280 && available.height() >= 900 ? 0.9 : 1.0;
+    QSize size = (QSizeF(available.size()) * share).toSize().expandedTo(minimumSizeHint());
+    size = size.boundedTo(available.size());
+    QRect frame(QPoint(0, 0), size);
+    frame.moveCenter(available.center());
+    setGeometry(frame);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The results' text follows the window: the reference screen's window has the default size.
+    if (results_) results_->setTextScale(std::min(width() / 1024.0, height() / 768.0));
 }
 
 void MainWindow::refillList()
@@ -372,6 +458,113 @@ void MainWindow::refreshPanels()
     results_->setNote(readWarning_);
     status_->setWarning(readWarning_);
     status_->show(StatusTextsOf(state_, analysisBasisText()));
+    const QString caption = analysisCaption();
+    if (!analysisCaption_ && !caption.isEmpty()) {
+        analysisCaption_ = new QLabel;
+        analysisCaption_->setObjectName(QStringLiteral("AnalysisCaption"));
+        statusBar()->addPermanentWidget(analysisCaption_);
+    }
+    if (analysisCaption_) {
+        analysisCaption_->setText(caption);
+        analysisCaption_->setAccessibleName(caption);
+    }
+    if (compareView_ && compareView_->isVisible()) compareView_->refreshIfChanged();
+}
+
+QString MainWindow::analysisCaption() const
+{
+    QString caption = FromUtf8(AnalysisCaption(state_));
+    if (!state_.WarmingRefusal.empty()) {
+        if (!caption.isEmpty()) caption += QStringLiteral("; ");
+        caption += tr("What if: not for %1 (%2)")
+                       .arg(FromUtf8(state_.Locations.Slot[state_.CurrentLocation].LocationName),
+                            FromUtf8(state_.WarmingRefusal));
+    }
+    return caption;
+}
+
+bool MainWindow::applyAnalysisOptions(const HourFilter& filter, const std::optional<Warming>& warming) noexcept
+{
+    try {
+        state_.Filter = filter;
+        state_.WarmingAsked = warming;
+        PipelineCanvases c = canvases();
+        RunPipeline(state_, c);
+        refreshPanels();
+        if (state_.WarmingRefusal.empty()) return true;
+        showMessage(QMessageBox::Warning, ProgramTitle(),
+                    tr("The warming cannot be added to %1:\n%2\nThe analysis shows its normals unchanged.\n")
+                        .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.WarmingRefusal)));
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+    return false;
+}
+
+void MainWindow::analyseSlot(int slot) noexcept
+{
+    if (slot < 1 || slot > list1_->count()) return;
+    // Selecting the entry runs the same flow as a click on it.
+    list1_->setCurrentRow(slot - 1, QItemSelectionModel::ClearAndSelect);
+    if (state_.CurrentLocation != slot) selectLocation(slot - 1);
+}
+
+void MainWindow::showCompareView() noexcept
+{
+    try {
+        if (!compareView_) {
+            compareView_ = new CompareView(state_, this, [this](QMessageBox::Icon icon, const QString& title,
+                                                                const QString& text) { showMessage(icon, title, text); });
+            connect(compareView_, &CompareView::locationActivated, this, &MainWindow::analyseSlot);
+        }
+        {
+            WaitCursor wait;
+            compareView_->refreshIfChanged();
+        }
+        compareView_->show();
+        compareView_->raise();
+        compareView_->activateWindow();
+        compareView_->table()->setFocus();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::chooseHoursAnalysed() noexcept
+{
+    try {
+        HoursAnalysedDialog dialog(state_.Filter, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+        applyAnalysisOptions(dialog.filter(), state_.WarmingAsked);
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::chooseWarming() noexcept
+{
+    try {
+        WhatIfDialog dialog(this);
+        dialog.setWarming(state_.WarmingAsked);
+        dialog.showComparison(state_);
+        connect(&dialog, &WhatIfDialog::applyRequested, this, [this, &dialog] {
+            QString failure;
+            const std::optional<Warming> warming = dialog.warming(failure);
+            if (!warming) {
+                showMessage(QMessageBox::Warning, dialog.windowTitle(), failure);
+                return;
+            }
+            applyAnalysisOptions(state_.Filter, warming);
+            dialog.showComparison(state_);
+        });
+        connect(&dialog, &WhatIfDialog::removeRequested, this, [this, &dialog] {
+            applyAnalysisOptions(state_.Filter, std::nullopt);
+            dialog.showComparison(state_);
+        });
+        dialog.exec();
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
 }
 
 void MainWindow::refreshViewSwitch()
@@ -388,8 +581,7 @@ void MainWindow::showDataSet(DataSetKind kind) noexcept
     try {
         PipelineCanvases c = canvases();
         if (ShowDataSet(state_, kind, c) == ShowDataSetOutcome::AlreadyShown) {
-            showMessage(QMessageBox::Information, QStringLiteral("QAV 1.3"),
-                        QString::fromUtf8(kAlreadyPresentedMessage.data(), qsizetype(kAlreadyPresentedMessage.size())));
+            showMessage(QMessageBox::Information, QStringLiteral("QAV 1.3"), tr(kAlreadyPresented));
             return;
         }
         readWarning_.clear();
@@ -437,7 +629,7 @@ void MainWindow::openMonthlyDataFile(const QString& path) noexcept
         }
         settings::SetFolder(settings::kChooserFolder, QFileInfo(path).absolutePath());
         recent_->add(path);
-        readWarning_ = result.warning ? tr("%1: %2").arg(QFileInfo(path).fileName(), FromUtf8(result.warning->message))
+        readWarning_ = result.warning ? tr("%1: %2").arg(QFileInfo(path).fileName(), FromUtf8(*result.warning))
                                       : QString();
         SourceFiles files;
         const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
@@ -452,9 +644,9 @@ void MainWindow::chooseWeatherFiles() noexcept
 {
     try {
         const QStringList paths = QFileDialog::getOpenFileNames(
-            this, QStringLiteral("Open weather files (EPW)"),
+            this, tr("Open weather files (EPW)"),
             weatherFolder_.isEmpty() ? QDir::currentPath() : weatherFolder_,
-            QStringLiteral("EnergyPlus weather files (*.epw *.EPW);;All files (*)"));
+            tr("EnergyPlus weather files (*.epw *.EPW);;All files (*)"));
         if (paths.isEmpty()) return;
         weatherFolder_ = QFileInfo(paths.first()).absolutePath();
         settings::SetFolder(settings::kWeatherFolder, weatherFolder_);
@@ -493,16 +685,16 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
 
         QStringList report;
         if (paths.size() > kMaxLocations) {
-            report << QStringLiteral("%1 weather files were chosen; the list holds at most %2 locations, "
-                                     "so only the first %2 were opened.")
+            report << tr("%1 weather files were chosen; the list holds at most %2 locations, "
+                                "so only the first %2 were opened.")
                           .arg(paths.size())
                           .arg(kMaxLocations);
         }
         if (!failures.isEmpty()) {
             const qsizetype tried = std::min<qsizetype>(paths.size(), kMaxLocations);
             report << (qsizetype(failures.size()) == tried
-                           ? QStringLiteral("No weather file could be opened; the previous data are still shown.")
-                           : QStringLiteral("%1 of %2 weather files could not be opened:").arg(failures.size()).arg(tried));
+                           ? tr("No weather file could be opened; the previous data are still shown.")
+                           : tr("%1 of %2 weather files could not be opened:").arg(failures.size()).arg(tried));
             report << failures;
         }
         if (!report.isEmpty()) showMessage(QMessageBox::Warning, ProgramTitle(), report.join(u'\n') + u'\n');
@@ -583,7 +775,7 @@ bool MainWindow::restoreWindowSettings()
 
 QString MainWindow::analysisBasisText() const
 {
-    return analysisAtScreenSize_ ? tr("Analysed at this screen's size") : tr("Analysed at the reference screen");
+    return atScreenSize_ ? tr("Analysed at this screen's size") : tr("Analysed at the reference screen");
 }
 
 void MainWindow::openFiles(const QStringList& paths) noexcept
@@ -676,7 +868,7 @@ void MainWindow::showFileFormatHelp() noexcept
 {
     try {
         const MessageText t = FileFormatHelpText();
-        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -686,7 +878,17 @@ void MainWindow::showProgramAbout() noexcept
 {
     try {
         const MessageText t = ProgramAboutText();
-        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showWhatIfHelp() noexcept
+{
+    try {
+        const MessageText t = WhatIfHelpText();
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -696,7 +898,7 @@ void MainWindow::showClimaticDataAbout() noexcept
 {
     try {
         const MessageText t = ClimaticDataAboutText();
-        showMessage(QMessageBox::Information, FromUtf8(t.Title), FromUtf8(t.Text));
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -725,7 +927,7 @@ void MainWindow::reportUnexpected(const char* what) noexcept
     try {
         qCritical("QAV: unexpected failure: %s", what);
         showMessage(QMessageBox::Critical, QStringLiteral("QAV 1.3"),
-                    QStringLiteral("The analysis could not be completed:\n%1\n")
+                    tr("The analysis could not be completed:\n%1\n")
                         .arg(QString::fromLocal8Bit(what)));
     } catch (...) {
         // Nothing more can be reported; the event loop must not see the exception.

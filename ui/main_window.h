@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "pipeline/analysis_state.h"
+#include "classify/raster_canvas.h"
 #include "pipeline/pipeline.h"
 
 class QAction;
@@ -19,12 +20,14 @@ class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
 class QListWidget;
-class QScrollArea;
+class QResizeEvent;
+class QTabWidget;
 
 namespace qav {
 
 class CanvasView;
 class CLogFont;
+class CompareView;
 class ExportActions;
 class FileChooserPanel;
 class LocationList;
@@ -32,19 +35,23 @@ class RecentFiles;
 class StatusLine;
 class MonthStrategyView;
 class QImageCanvas;
-class RasterCanvas;
 class ResultsPanel;
 
 /// Shows a message box. The window's default shows a modal QMessageBox with an OK button;
 /// tests install their own to record the box instead.
 using MessageSink = std::function<void(QMessageBox::Icon icon, const QString& title, const QString& text)>;
 
-/// The screen that start-up lays the window out for, from the primary screen.
+/// The monitor the window opens on. Its size is used for the analysis only when the user asks
+/// for it ("Analyse at this screen's size"); otherwise the analysis is laid out for the
+/// reference screen and the monitor only decides how large the pictures are shown.
 struct StartupScreen {
     ScreenDescription Screen;    // logical pixels, 15 canvas units per pixel
-    qreal DevicePixelRatio = 1;  // of the visible canvases only; the zone map ignores it
+    qreal DevicePixelRatio = 1;  // of the copied pictures only; the zone map ignores it
 };
 StartupScreen PrimaryStartupScreen();
+
+/// The settings key of the View option "Analyse at this screen's size" (off by default).
+inline constexpr const char* kAnalyseAtScreenSizeKey = "view/analyseAtScreenSize";
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -53,6 +60,8 @@ public:
     ~MainWindow() override;
 
     const AnalysisState& state() const { return state_; }
+    /// The zone map of the last analysis (the hidden canvas that classified its hours).
+    const RasterCanvas& zoneMap() const { return *zoneMap_; }
     void setMessageSink(MessageSink sink);
 
     /// The decimal separator of the user's locale, as the panel, the table and the chart use it.
@@ -80,9 +89,23 @@ public:
     /// Restores the window's size, position and docks from the last run; false when none were
     /// stored (the caller then chooses them).
     bool restoreWindowSettings();
+    /// Opens at a sensible size for the screen's available area: most of a large one, centred,
+    /// all of a small one; never less than the window needs and never more than the area.
+    void placeOnScreen(const QRect& available);
 
-    /// The content's size at the layout fixed at start-up, in logical pixels.
-    QSize contentSize() const;
+    /// Whether the analysis is laid out for the monitor's size instead of the reference screen.
+    bool analysesAtScreenSize() const { return atScreenSize_; }
+
+    /// Analyses the current location again counting only the filter's hours and adding the
+    /// warming (none: the normals as read); a warming the location cannot take is reported and
+    /// the analysis shown stays without it. Returns whether the warming was applied (or none asked).
+    bool applyAnalysisOptions(const HourFilter& filter, const std::optional<Warming>& warming) noexcept;
+    /// Analyses the location in this slot of the list, as a click on its entry does.
+    void analyseSlot(int slot) noexcept;
+    /// The compare view, made by the first "Compare locations"; null before.
+    CompareView* compareView() const { return compareView_; }
+    /// What the status bar says is counted and added ("Counted: hours 9-18; What if: +2 °C").
+    QString analysisCaption() const;
 
     // Menu commands; slots that call down never let an exception reach the event loop.
 public slots:
@@ -100,11 +123,19 @@ public slots:
     void showUsingHelp() noexcept;       // Help > Using QAV (F1)
     void showTypicalDays() noexcept;
     void showRecordedHours() noexcept;
+    /// The View option: lays the analysis out for the monitor (on) or the reference screen (off),
+    /// remembers the choice and analyses again.
+    void setAnalyseAtScreenSize(bool on) noexcept;
+    void showCompareView() noexcept;
+    void chooseHoursAnalysed() noexcept;
+    void chooseWarming() noexcept;
+    void showWhatIfHelp() noexcept;
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private slots:
     void onListSelectionChanged() noexcept;
@@ -116,7 +147,9 @@ private:
     void selectLocation(int listIndex) noexcept;
     void setHoursView(HoursView view) noexcept;
     void refreshViewSwitch();
-    int marginPx() const;
+    void makeCanvases();
+    void refreshScreenNote();
+    char chartDecimalSeparator() const;
     void refillList();
     void refreshPanels();
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
@@ -124,6 +157,8 @@ private:
     PipelineCanvases canvases();
 
     AnalysisState state_;
+    StartupScreen monitor_;
+    bool atScreenSize_ = false;
     qreal devicePixelRatio_ = 1;
     std::unique_ptr<QImageCanvas> chart_;    // Picture1; makes the rotated font's handles
     std::unique_ptr<CLogFont> rotatedFont_;  // released before the chart that made its handle
@@ -132,7 +167,6 @@ private:
     MessageSink messageSink_;
     bool refilling_ = false;
 
-    QScrollArea* scroll_ = nullptr;
     QWidget* content_ = nullptr;
     CanvasView* picture1_ = nullptr;
     CanvasView* picture3_ = nullptr;
@@ -141,7 +175,11 @@ private:
     LocationList* list1_ = nullptr;
     FileChooserPanel* picture10_ = nullptr;
     ExportActions* exports_ = nullptr;            // File menu: save pictures, export tables
-    MonthStrategyView* monthStrategy_ = nullptr;  // in a dock, shown from the View menu
+    QLabel* screenNote_ = nullptr;                // says so when the monitor's size is analysed
+    QTabWidget* resultTabs_ = nullptr;            // the results panel and the month-by-strategy view
+    MonthStrategyView* monthStrategy_ = nullptr;
+    QAction* viewMonthStrategy_ = nullptr;
+    QAction* analyseAtScreenSize_ = nullptr;
     QAction* viewTypical_ = nullptr;
     QAction* viewRecorded_ = nullptr;
     QString weatherFolder_;  // where the weather-file dialog opens
@@ -149,8 +187,8 @@ private:
     RecentFiles* recent_ = nullptr;
     QDialog* usingHelp_ = nullptr;
     QString readWarning_;  // what the last Monthly Data file left out, until other data are shown
-    // Whether the layout follows this screen rather than the reference screen (1024 x 768).
-    bool analysisAtScreenSize_ = false;
+    CompareView* compareView_ = nullptr;
+    QLabel* analysisCaption_ = nullptr;  // status bar: what the shares count and what was added
 };
 
 }  // namespace qav

@@ -1,14 +1,8 @@
 #include "ui/month_strategy_view.h"
 
-#include <QAction>
-#include <QDockWidget>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
-#include <QKeySequence>
 #include <QLabel>
-#include <QMainWindow>
-#include <QMenu>
-#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,10 +17,59 @@ namespace {
 constexpr int kYearColumn = kMonths;  // columns 0..11 are the months
 constexpr int kShareColumn = kMonths + 1;
 
-constexpr const char* kMonthAbbreviation[kMonths + 1] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr const char* kMonthName[kMonths + 1] = {"",     "January", "February", "March",     "April",   "May",     "June",
-                                                 "July", "August",  "September", "October", "November", "December"};
+// Marked for lupdate and translated where they are shown.
+constexpr const char* kMonthAbbreviation[kMonths + 1] = {
+    "",
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jan"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Feb"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Mar"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Apr"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "May"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jun"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jul"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Aug"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Sep"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Oct"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Nov"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Dec"),
+};
+constexpr const char* kMonthName[kMonths + 1] = {
+    "",
+    QT_TRANSLATE_NOOP("qav::MonthName", "January"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "February"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "March"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "April"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "May"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "June"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "July"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "August"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "September"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "October"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "November"),
+    QT_TRANSLATE_NOOP("qav::MonthName", "December"),
+};
+
+// The strategy names of the classification, in its order; the window shows them translated.
+constexpr const char* kStrategyName[kStrategies + 1] = {
+    "",
+    QT_TRANSLATE_NOOP("qav::Strategy", "Artificial Heating"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Solar Heating"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Thermal Inertia (Heating)"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Air Humidification"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Thermal Comfort"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Ventilation"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Night Ventilation"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Thermal Inertia (Cooling)"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Evaporative Cooling"),
+    QT_TRANSLATE_NOOP("qav::Strategy", "Artificial Cooling"),
+};
+constexpr bool SameNames()
+{
+    for (int s = 1; s <= kStrategies; ++s)
+        if (StrategyName[size_t(s)] != kStrategyName[s]) return false;
+    return true;
+}
+static_assert(SameNames(), "the window's strategy names must be the classification's");
 
 // The shade of a cell: white for no hours up to a light blue for the largest count, so the
 // black figures stay readable on every cell.
@@ -42,8 +85,8 @@ const QColor kZeroText(150, 150, 150);
 
 QString StrategyText(int s)
 {
-    return QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s)), QString::fromUtf8(StrategyName[s].data(),
-                                                                                   qsizetype(StrategyName[s].size())));
+    return QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s)),
+                                       QCoreApplication::translate("qav::Strategy", kStrategyName[s]));
 }
 
 }  // namespace
@@ -55,14 +98,15 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
     caption_->setObjectName(QStringLiteral("MonthStrategyCaption"));
     table_ = new QTableWidget(kStrategies, kShareColumn + 1, this);
     table_->setObjectName(QStringLiteral("MonthStrategyTable"));
-    table_->setAccessibleName(QStringLiteral("Hours per month and strategy"));
+    table_->setAccessibleName(tr("Hours per month and strategy"));
 
     QStringList months;
-    for (int m = 1; m <= kMonths; ++m) months << QString::fromLatin1(kMonthAbbreviation[m]);
+    for (int m = 1; m <= kMonths; ++m)
+        months << QCoreApplication::translate("qav::MonthAbbreviation", kMonthAbbreviation[m]);
     months << tr("Year") << tr("Share (%)");
     table_->setHorizontalHeaderLabels(months);
     for (int m = 1; m <= kMonths; ++m)
-        table_->horizontalHeaderItem(m - 1)->setToolTip(QString::fromLatin1(kMonthName[m]));
+        table_->horizontalHeaderItem(m - 1)->setToolTip(QCoreApplication::translate("qav::MonthName", kMonthName[m]));
     table_->horizontalHeaderItem(kYearColumn)->setToolTip(tr("The whole year"));
     table_->horizontalHeaderItem(kShareColumn)->setToolTip(tr("The yearly share after merging, as the legend shows it"));
     for (int s = 1; s <= kStrategies; ++s) {
@@ -86,7 +130,7 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // The table asks for room for every cell; a smaller dock scrolls it.
+    // The table asks for room for every cell; a smaller tab scrolls it.
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table_->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
 
@@ -104,7 +148,7 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
 
 void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded, QChar decimalPoint)
 {
-    caption_->setText(recorded ? QStringLiteral("Hours of the recorded year") : QStringLiteral("Hours of the typical days"));
+    caption_->setText(recorded ? tr("Hours of the recorded year") : tr("Hours of the typical days"));
     int largestMonth = 0, largestYear = 0;
     int year[kStrategies + 1] = {};
     for (int s = 1; s <= kStrategies; ++s) {
@@ -122,9 +166,11 @@ void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded, QCh
             item->setText(QString::number(hours));
             item->setBackground(Shade(hours, yearCell ? largestYear : largestMonth));
             item->setForeground(hours == 0 ? kZeroText : QColor(Qt::black));  // the counts stand out
-            const QString where = yearCell ? QStringLiteral("the year") : QString::fromLatin1(kMonthName[c + 1]);
+            const QString where =
+                yearCell ? tr("the year") : QCoreApplication::translate("qav::MonthName", kMonthName[c + 1]);
             const QString description =
-                QStringLiteral("%1, %2: %3 hour%4").arg(StrategyText(s), where).arg(hours).arg(hours == 1 ? "" : "s");
+                hours == 1 ? tr("%1, %2: 1 hour").arg(StrategyText(s), where)
+                           : tr("%1, %2: %3 hours").arg(StrategyText(s), where, QString::number(hours));
             item->setToolTip(description);
             item->setData(Qt::AccessibleTextRole, description);
         }
@@ -142,35 +188,5 @@ void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded, QCh
     updateGeometry();
 }
 
-QDockWidget* AddMonthStrategyDock(QMainWindow* window, MonthStrategyView* view, QMenu* menu, int contentWidth)
-{
-    auto* dock = new QDockWidget(QStringLiteral("Hours per month and strategy"), window);
-    dock->setObjectName(QStringLiteral("MonthStrategyDock"));
-    dock->setWidget(view);
-    dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
-    window->addDockWidget(Qt::RightDockWidgetArea, dock);
-
-    QAction* toggle = menu->addAction(QStringLiteral("Hours per &month and strategy"));
-    toggle->setObjectName(QStringLiteral("ViewMonthStrategy"));
-    toggle->setCheckable(true);
-    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    QObject::connect(toggle, &QAction::triggered, dock, [dock, view](bool show) {
-        dock->setVisible(show);
-        if (show) {
-            dock->raise();
-            view->table()->setFocus(Qt::ShortcutFocusReason);
-        }
-    });
-    QObject::connect(dock, &QDockWidget::visibilityChanged, toggle, [dock, toggle](bool) {
-        toggle->setChecked(!dock->isHidden());
-    });
-
-    int room = 0;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        room = screen->availableGeometry().width() - contentWidth;
-    dock->setVisible(room >= view->sizeHint().width() + 24);  // the dock's frame and splitter
-    toggle->setChecked(!dock->isHidden());
-    return dock;
-}
-
+#include <QCoreApplication>
 }  // namespace qav

@@ -6,11 +6,7 @@
 
 #include "classify/classification.h"
 
-class QAction;
-class QDockWidget;
 class QLabel;
-class QMainWindow;
-class QMenu;
 class QTableWidget;
 
 namespace qav {
@@ -32,10 +28,5 @@ private:
     QTableWidget* table_ = nullptr;
     QLabel* mergeNote_ = nullptr;
 };
-
-/// Puts the view in a dock at the window's right edge and adds its show/hide command to the
-/// menu. The dock starts shown only when the screen leaves room for it beside the content, so
-/// the fixed layout is never squeezed; showing it moves the keyboard focus into the table.
-QDockWidget* AddMonthStrategyDock(QMainWindow* window, MonthStrategyView* view, QMenu* menu, int contentWidth);
 
 }  // namespace qav

@@ -1,5 +1,7 @@
 #include "ui/results_panel.h"
 
+#include <QCoreApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +12,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+
+#include "chart/number_format.h"
 
 namespace qav {
 namespace {
@@ -31,8 +35,15 @@ constexpr const char* kStrategyName[kPanelStrategies + 1] = {
     "Thermal comfort", "Ventilation", "Night ventilation", "Thermal inertia for cooling",
     "Evaporative cooling", "Artificial cooling"};
 
-constexpr const char* kMonthCaption[kMonths + 1] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+// Marked for lupdate; the panel translates them when it builds its labels.
+constexpr const char* kMonthCaption[kMonths + 1] = {
+    "",
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jan"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Feb"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Mar"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Apr"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "May"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jun"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jul"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Aug"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Sep"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Oct"),
+    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Nov"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Dec")};
 
 // Captions of the strategy rows, in strategy order 1..10, with the caption label's index. The
 // panel's own wording: both inertia rows read "Thermal inertia ".
@@ -41,17 +52,17 @@ struct StrategyRow {
     const char* Caption;
 };
 constexpr StrategyRow kStrategyRows[kPanelStrategies + 1] = {
-    {1, "Strategy"},
-    {0, "Artificial heating "},
-    {2, "Solar heating "},
-    {3, "Thermal inertia "},
-    {4, "Air humidification "},
-    {5, "Thermal confort "},
-    {6, "Ventilation "},
-    {7, "Night ventilation "},
-    {8, "Thermal inertia "},
-    {9, "Evaporative cooling "},
-    {10, "Artificial cooling "},
+    {1, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Strategy")},
+    {0, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Artificial heating ")},
+    {2, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Solar heating ")},
+    {3, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Thermal inertia ")},
+    {4, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Air humidification ")},
+    {5, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Thermal confort ")},
+    {6, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Ventilation ")},
+    {7, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Night ventilation ")},
+    {8, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Thermal inertia ")},
+    {9, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Evaporative cooling ")},
+    {10, QT_TRANSLATE_NOOP("qav::ResultsPanel", "Artificial cooling ")},
 };
 
 QLabel* NamedLabel(const QString& caption, const QString& name, QWidget* parent)
@@ -76,10 +87,7 @@ QWidget* RowBox(const QString& name, const QColor& colour, QWidget* parent)
 
 QString FormatFixed(double value, int decimals, QChar decimalPoint)
 {
-    QString text = QString::number(value, 'f', decimals);
-    // A value that rounds to zero shows without a sign ("-0.0" would read as a real negative).
-    if (text.startsWith(u'-') && text.count(u'0') + text.count(u'.') == text.size() - 1)
-        text.remove(0, 1);
+    QString text = QString::fromStdString(qav::FormatFixed(value, decimals, '.'));
     if (decimals > 0) text.replace(u'.', decimalPoint);
     return text;
 }
@@ -110,7 +118,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     setFrameShadow(QFrame::Sunken);
 
     auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(6, 4, 6, 4);
+    outer->setContentsMargins(4, 4, 4, 4);
     outer->setSpacing(4);
 
     // Identity, coordinates and elevation.
@@ -125,22 +133,22 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     text2_[0] = addValueField(QStringLiteral("Text2_0"), 6);
     text3_[0] = addValueField(QStringLiteral("Text3_0"), 5);
     // Two rows: identity and source; latitude, longitude and elevation.
-    head->addWidget(NamedLabel(QStringLiteral("Location:"), QStringLiteral("Label11"), this), 0, 0);
+    head->addWidget(NamedLabel(tr("Location:"), QStringLiteral("Label11"), this), 0, 0);
     head->addWidget(text5_[0], 0, 1, 1, 3);
-    head->addWidget(NamedLabel(QStringLiteral("Source: "), QStringLiteral("Label4"), this), 0, 4);
+    head->addWidget(NamedLabel(tr("Source: "), QStringLiteral("Label4"), this), 0, 4);
     head->addWidget(text5_[1], 0, 5);
-    head->addWidget(NamedLabel(QStringLiteral("Latitude:"), QStringLiteral("Label8_0"), this), 1, 0);
+    head->addWidget(NamedLabel(tr("Latitude:"), QStringLiteral("Label8_0"), this), 1, 0);
     head->addWidget(text1_[0], 1, 1);
-    head->addWidget(NamedLabel(QStringLiteral("Longitude: "), QStringLiteral("Label3"), this), 1, 2);
+    head->addWidget(NamedLabel(tr("Longitude: "), QStringLiteral("Label3"), this), 1, 2);
     head->addWidget(text2_[0], 1, 3);
-    head->addWidget(NamedLabel(QStringLiteral("Elevation (m): "), QStringLiteral("Label6"), this), 1, 4);
+    head->addWidget(NamedLabel(tr("Elevation (m): "), QStringLiteral("Label6"), this), 1, 4);
     head->addWidget(text3_[0], 1, 5);
     head->setColumnStretch(1, 1);
     head->setColumnStretch(3, 1);
     outer->addLayout(head);
 
     auto* tables = new QHBoxLayout;
-    tables->setSpacing(8);
+    tables->setSpacing(6);
 
     // Monthly normals: one row per month on its own box, columns DBTmin, DBTmax, RHavg.
     auto* months = new QGridLayout;
@@ -157,7 +165,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         months->addWidget(RowBox(QStringLiteral("Picture8_%1").arg(m + 1), kMonthRowTint, this), m, 0, 1, 4);
     }
     for (int m = 1; m <= kMonths; ++m) {
-        QLabel* caption = NamedLabel(QString::fromLatin1(kMonthCaption[m]), QStringLiteral("Label8_%1").arg(m), this);
+        QLabel* caption = NamedLabel(QCoreApplication::translate("qav::MonthAbbreviation", kMonthCaption[m]),
+                                     QStringLiteral("Label8_%1").arg(m), this);
         caption->setContentsMargins(4, 0, 4, 0);
         months->addWidget(caption, m, 0);
         text1_[m] = addValueField(QStringLiteral("Text1_%1").arg(m), 5);
@@ -171,7 +180,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     tables->addLayout(months);
 
     // Yearly shares of the ten strategies, each row on a grey box.
-    auto* frame = new QGroupBox(QStringLiteral(" Bioclimatic Classification "), this);
+    auto* frame = new QGroupBox(tr(" Bioclimatic Classification "), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* shares = new QGridLayout(frame);
     shares->setContentsMargins(4, 4, 4, 4);
@@ -181,9 +190,9 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         shares->addWidget(RowBox(QStringLiteral("Picture12_%1").arg(i), kRowGrey, frame), i, 0, 1, kShareColumns);
     for (int i = 0; i <= kPanelStrategies; ++i) {
         const StrategyRow& row = kStrategyRows[i];
-        QLabel* caption = NamedLabel(QString::fromLatin1(row.Caption), QStringLiteral("Label1_%1").arg(row.LabelIndex), frame);
+        QLabel* caption = NamedLabel(tr(row.Caption), QStringLiteral("Label1_%1").arg(row.LabelIndex), frame);
         caption->setContentsMargins(4, 1, 4, 1);
-        label5_[i] = NamedLabel(i == 0 ? QStringLiteral("% (time)") : QStringLiteral("00.0"),
+        label5_[i] = NamedLabel(i == 0 ? tr("% (time)") : QStringLiteral("00.0"),
                                 QStringLiteral("Label5_%1").arg(i), frame);
         label5_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label5_[i]->setContentsMargins(4, 1, 6, 1);
@@ -205,15 +214,18 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         const char* tip;
     };
     for (const Column& c :
-         {Column{typicalShare_, 2, "TypicalShare", "Typical", "% of the year, typical days synthesised from the monthly normals"},
-          Column{recordedShare_, 3, "RecordedShare", "Recorded", "% of the year, the weather file's recorded hours"},
-          Column{shareDifference_, 4, "ShareDifference", "Diff.", "Recorded minus typical, percentage points"}}) {
+         {Column{typicalShare_, 2, "TypicalShare", QT_TR_NOOP("Typical"),
+                 QT_TR_NOOP("% of the year, typical days synthesised from the monthly normals")},
+          Column{recordedShare_, 3, "RecordedShare", QT_TR_NOOP("Recorded"),
+                 QT_TR_NOOP("% of the year, the weather file's recorded hours")},
+          Column{shareDifference_, 4, "ShareDifference", QT_TR_NOOP("Diff."),
+                 QT_TR_NOOP("Recorded minus typical, percentage points")}}) {
         for (int i = 0; i <= kPanelStrategies; ++i) {
-            QLabel* label = NamedLabel(i == 0 ? QString::fromLatin1(c.header) : QString(),
+            QLabel* label = NamedLabel(i == 0 ? tr(c.header) : QString(),
                                        QStringLiteral("%1_%2").arg(QLatin1String(c.name)).arg(i), frame);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setContentsMargins(2, 1, 4, 1);
-            label->setToolTip(QString::fromLatin1(c.tip));
+            label->setToolTip(tr(c.tip));
             if (i == 0) {
                 QFont bold;
                 bold.setBold(true);
@@ -226,7 +238,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     }
     disagreement_ = NamedLabel(QString(), QStringLiteral("ShareDisagreement"), frame);
     disagreement_->setContentsMargins(4, 2, 4, 0);
-    disagreement_->setToolTip(QStringLiteral(
+    disagreement_->setToolTip(tr(
         "Half the sum of the differences: the share of the year that the typical days and the "
         "recorded hours place under different strategies"));
     disagreement_->hide();
@@ -271,19 +283,18 @@ void ResultsPanel::setNote(const QString& text)
     if (note_->text() == text) return;
     note_->setText(text);
     note_->setVisible(!text.isEmpty());
-    fitFontToSize();
 }
 
 void ResultsPanel::applyFieldWidths()
 {
     // Widths in characters of the current font, so the panel keeps its shape at any font size.
     for (auto [field, chars] : sizedFields_) {
-        const int width = field->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 12;
+        const int width = field->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 9;
         if (field == text5_[0]) field->setMinimumWidth(width);
         else field->setFixedWidth(width);  // numbers keep a narrow column; the rest goes to the shares
     }
     for (QLabel* label : label5_)
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("% (time)")) + 10);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label5_[0]->text()) + 10);
     // The side-by-side columns keep their width whatever the shares ("100.0", "-99.9"): the
     // wider of such a number and the column's header, plus the label's margins.
     for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_}) {
@@ -331,12 +342,13 @@ void ResultsPanel::showShareComparison(std::span<const float, kPanelStrategies +
         }
         shareDifference_[size_t(i)]->setText(difference);
     }
-    disagreement_->setText(QStringLiteral("Methods differ on %1 % of the year").arg(FormatFixed(disagreement, 1, point)));
+    disagreement_->setText(tr("Methods differ on %1 % of the year").arg(FormatFixed(disagreement, 1, point)));
     if (shareComparisonShown()) return;
     for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_})
         for (QLabel* label : *column) label->show();
+    // The "% (time)" column repeats the typical or the recorded column; its room goes to them.
+    for (QLabel* label : label5_) label->hide();
     disagreement_->show();
-    fitFontToSize();
 }
 
 void ResultsPanel::hideShareComparison()
@@ -344,31 +356,28 @@ void ResultsPanel::hideShareComparison()
     if (!shareComparisonShown()) return;
     for (auto* column : {&typicalShare_, &recordedShare_, &shareDifference_})
         for (QLabel* label : *column) label->hide();
+    for (QLabel* label : label5_) label->show();
     disagreement_->hide();
-    fitFontToSize();
 }
 
 bool ResultsPanel::shareComparisonShown() const { return !disagreement_->isHidden(); }
 
-void ResultsPanel::fitFontToSize()
+void ResultsPanel::setTextScale(double scale)
 {
-    // The panel's size follows the screen; its rows follow the font. Step the point size down
-    // from the default until everything fits, so a small screen gets smaller text instead of
-    // clipped rows. Each fit starts again from the font the panel had before the first one.
     if (!baseFont_) baseFont_ = font();
-    const QFont base = *baseFont_;
-    const double basePt = base.pointSizeF() > 0 ? base.pointSizeF() : 9.0;
-    for (double pt = basePt; pt >= 6.0; pt -= 0.5) {
-        QFont f = base;
-        f.setPointSizeF(pt);
-        setFont(f);
-        applyFieldWidths();
-        // Nested layouts cache their sizes; drop every cache so the new font is measured.
-        for (QLayout* nested : findChildren<QLayout*>()) nested->invalidate();
-        layout()->invalidate();
-        const QSize needed = layout()->minimumSize();
-        if (needed.height() <= height() && needed.width() <= width()) return;
-    }
+    const double basePt = baseFont_->pointSizeF() > 0 ? baseFont_->pointSizeF() : 9.0;
+    // The floor is the platform's smallest readable font, or its general font where that is the
+    // smaller one (X11 without a desktop theme reports 12 pt as the smallest readable size).
+    const double smallPt = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF();
+    // Half-point steps, so dragging the window's edge does not re-lay the panel at every pixel.
+    double pt = std::round(std::clamp(basePt * scale, std::min(basePt, smallPt), basePt * 1.5) * 2) / 2;
+    if (!std::isfinite(pt) || pt <= 0) pt = basePt;
+    if (pt == pointSize_) return;
+    pointSize_ = pt;
+    QFont f = *baseFont_;
+    f.setPointSizeF(pt);
+    setFont(f);
+    applyFieldWidths();
 }
 
 }  // namespace qav

@@ -37,7 +37,8 @@ public:
 
     /// The side-by-side view of a weather-file location: for each strategy the share of the
     /// typical days, the share of the recorded hours and their difference (recorded - typical),
-    /// and the share of the year that the two classify differently.
+    /// and the share of the year that the two classify differently. The "% (time)" column, which
+    /// would repeat one of the two, is hidden meanwhile.
     void showShareComparison(std::span<const float, kPanelStrategies + 1> typical,
                              std::span<const float, kPanelStrategies + 1> recorded,
                              float disagreement, QChar decimalPoint);
@@ -47,9 +48,10 @@ public:
 
     /// A note under the tables about the data shown (a location a file left out); empty hides it.
     void setNote(const QString& text);
-
-    /// Picks the largest font up to the default with which all rows fit the panel's fixed size.
-    void fitFontToSize();
+    /// Sizes the text for a window `scale` times the reference window: the default font at 1,
+    /// growing on larger windows (to half as large again), and never below the platform's
+    /// smallest readable font on small ones. The layouts then give every row its room.
+    void setTextScale(double scale);
 
 private:
     QLineEdit* addValueField(const QString& name, int minimumChars);
@@ -72,7 +74,8 @@ private:
     std::array<QLabel*, kPanelStrategies + 1> shareDifference_{};
     QLabel* disagreement_ = nullptr;
     QLabel* note_ = nullptr;
-    std::optional<QFont> baseFont_;  // the font before fitting, so a refit can grow again
+    std::optional<QFont> baseFont_;  // the font before any scaling
+    double pointSize_ = 0;          // the size in use
 };
 
 }  // namespace qav

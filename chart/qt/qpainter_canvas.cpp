@@ -31,6 +31,10 @@ namespace {
 constexpr double kTwipsPerInch = 1440;
 constexpr double kMaxPixels = 16384;  // per side, in device pixels
 constexpr double kDefaultFontPt = 8;  // the size of a classic dialog font
+// Pixel ratios a canvas accepts: a quarter of the canvas's pixels up to eight times them.
+constexpr double kMinRatio = 0.25, kMaxRatio = 8;
+
+double ValidRatio(double ratio) { return std::isfinite(ratio) ? std::clamp(ratio, kMinRatio, kMaxRatio) : 1.0; }
 
 QColor ToQColor(Rgb c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
@@ -86,7 +90,7 @@ QPainterCanvas::QPainterCanvas(double canvasWidth, double canvasHeight, int pixe
       height_(std::isfinite(canvasHeight) && canvasHeight > 0 ? canvasHeight : 0),
       pixelWidth_(std::max(1, pixelWidth)),
       pixelHeight_(std::max(1, pixelHeight)),
-      dpr_(std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, 8.0) : 1.0),
+      dpr_(ValidRatio(devicePixelRatio)),
       fonts_(static_cast<int>(std::lround(kTwipsPerInch / pixelHeight_))),
       font_(DefaultFont())
 {
@@ -129,7 +133,7 @@ QSize QPainterCanvas::DeviceSize(double canvasWidth, double canvasHeight, int pi
 {
     const auto side = [&](double units, int pixel) {
         if (!(std::isfinite(units) && units > 0)) return 0;
-        const double ratio = std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, 8.0) : 1.0;
+        const double ratio = ValidRatio(devicePixelRatio);
         return static_cast<int>(std::min(std::ceil(std::ceil(units / std::max(1, pixel)) * ratio), kMaxPixels));
     };
     return {side(canvasWidth, pixelWidth), side(canvasHeight, pixelHeight)};
@@ -140,8 +144,11 @@ QPainter& QPainterCanvas::Painter()
     PaintJoinedLines();
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(device_);
+        // QPainter scales by a device's pixel ratio only from 1 up; a smaller picture is scaled here.
+        if (dpr_ < 1) painter_->scale(dpr_, dpr_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
+        painter_->setOpacity(opacity_);
     }
     return *painter_;
 }
@@ -223,7 +230,9 @@ void QPainterCanvas::PaintDot(double x, double y, Rgb colour)
     const double left = std::floor(x * dpr_ / pixelWidth_) / dpr_, top = std::floor(y * dpr_ / pixelHeight_) / dpr_;
     if (left < -drawWidth_ || top < -drawWidth_ || left > columns_ / dpr_ || top > rows_ / dpr_) return;
     const int first = -(drawWidth_ - 1) / 2;  // the same square as the raster canvas
-    Painter().fillRect(QRectF(left + first, top + first, drawWidth_, drawWidth_), ToQColor(colour));
+    // At least one device pixel, so a picture drawn smaller than its canvas keeps its dots.
+    const double side = std::max<double>(drawWidth_, 1 / dpr_);
+    Painter().fillRect(QRectF(left + first, top + first, side, side), ToQColor(colour));
 }
 
 void QPainterCanvas::DrawBox(double x1, double y1, double x2, double y2, Rgb colour, bool filled)
@@ -294,6 +303,12 @@ double QPainterCanvas::TextHeight(std::string_view) const
 }
 
 void QPainterCanvas::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 100); }
+
+void QPainterCanvas::SetOpacity(double opacity)
+{
+    opacity_ = std::isfinite(opacity) ? std::clamp(opacity, 0.0, 1.0) : 1.0;
+    if (painter_) painter_->setOpacity(opacity_);
+}
 
 void QPainterCanvas::SetFontBold(bool bold) { font_.setBold(bold); }
 

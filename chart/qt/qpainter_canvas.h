@@ -55,7 +55,8 @@ public:
     QPainterCanvas& operator=(const QPainterCanvas&) = delete;
 
     /// Device pixels of a canvas: ceil(canvas units / pixel) times the pixel ratio, each side
-    /// limited to 16384.
+    /// limited to 16384. A ratio below 1 (down to 1/4) draws the picture smaller, for a window
+    /// that shows it smaller than its canvas.
     static QSize DeviceSize(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
                             double devicePixelRatio = 1);
 
@@ -79,6 +80,7 @@ public:
     void SetFontSize(double points) override;
     double FontSize() const override { return font_.pointSizeF(); }
     void SetForeColour(Rgb colour) override { fore_ = colour; }
+    void SetOpacity(double opacity) override;
     Rgb ForeColour() const override { return fore_; }
     Rgb BackColour() const override { return kWhite; }
     double CanvasWidth() const override { return width_; }
@@ -136,6 +138,7 @@ private:
     int drawWidth_ = 1;
     DrawStyle style_ = DrawStyle::Solid;
     Rgb fore_ = kBlack;
+    double opacity_ = 1;
 };
 
 }  // namespace qav

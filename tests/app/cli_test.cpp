@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -43,6 +44,12 @@ double SumOf(const std::string& json, const std::string& key)
     std::istringstream in(m[1].str());
     for (std::string v; std::getline(in, v, ',');) total += std::stod(v);
     return total;
+}
+
+// A name in the temporary folder of this process alone: other checkouts run these tests too.
+std::filesystem::path TempPath(const std::string& name)
+{
+    return std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + name);
 }
 
 std::string ReadFile(const std::filesystem::path& path)
@@ -90,9 +97,23 @@ TEST(CliAnalyze, CsvHasOneRowPerLocationOfTheSet)
 
 TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
 {
-    const std::filesystem::path err = std::filesystem::temp_directory_path() / "qav_cli_err.txt";
+    const std::filesystem::path err = TempPath("qav_cli_err.txt");
     struct Row { const char* args; const char* message; };
-    for (const Row& row : {Row{"analyze --location 28", "error: --location: 28 is outside 1..27\n"},
+    for (const Row& row : {Row{"analyze --location 28", "error: --location: 28 is outside 1..27: --dataset brazil has 27 locations\n"},
+                           Row{"analyze --dataset all --location 20",
+                               "error: --location: 20 is outside 1..13: --dataset south-america has 13 locations\n"},
+                           Row{"analyze --location 51", "error: --location: 51 is outside 1..50\n"},
+                           Row{"analyze --location 1.5", "error: --location: '1.5' is not a whole number\n"},
+                           Row{"analyze --jobs 1.5", "error: --jobs: '1.5' is not a whole number\n"},
+                           Row{"analyze --jobs 0", "error: --jobs: 0 is outside 1..256\n"},
+                           Row{"analyze --screen 1024.5x768", "error: --screen: '1024.5' is not a whole number\n"},
+                           Row{"analyze --screen 1024x99999999999", "error: --screen: 99999999999 is outside 200..16384\n"},
+                           Row{"analyze --chart ''", "error: --chart: the path is empty\n"},
+                           Row{"analyze --file=", "error: --file: the path is empty\n"},
+                           Row{"analyze --chart out.jpg", "error: --chart: 'out.jpg' ends neither in .png nor in .svg\n"},
+                           Row{"analyze --chart a.png --graph ./a.png", "error: --graph: './a.png' is the file of --chart as well\n"},
+                           Row{"psychro --elevation 0 --t 20 --w 14.755", "error: --w: 14.755 is outside 0.01..14.754\n"},
+                           Row{"psychro --elevation 0 --t 20 --rh 100.1", "error: --rh: 100.1 is outside 0.1..100\n"},
                            Row{"analyze --dataset mars", "error: --dataset: 'mars' is not brazil, south-america or world\n"},
                            Row{"analyze --format xml", "error: --format: 'xml' is not table, json or csv\n"},
                            Row{"analyze --bogus", "error: --bogus: unknown option\n"},
@@ -109,6 +130,33 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
     }
 }
 
+TEST(CliArguments, HelpAndVersionWorkAfterAnyCommand)
+{
+    for (const char* args : {"analyze --version", "psychro --t 20 --version", "export-dataset --version"}) {
+        SCOPED_TRACE(args);
+        const CliRun r = RunCli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "qav-cli (QAV version 1.3)\n");
+    }
+    EXPECT_EQ(RunCli("analyze --jobs x --help").out.rfind("Usage: qav-cli", 0), 0u);
+}
+
+// An object for one location asked for; an array whenever the request may name several.
+TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
+{
+    const std::string epw = QAV_FIXTURES_DIR "/chicago.epw";
+    struct Row { std::string args; char first; size_t objects; };
+    for (const Row& row : {Row{"--dataset world --location 3", '{', 1}, Row{"--epw " + epw, '{', 1},
+                           Row{"--epw " + epw + " --all", '[', 1}, Row{"--dataset all", '[', 3},
+                           Row{"--dataset world --file " QAV_SOURCE_DIR "/QAVworld.TXT --location 2", '[', 2}}) {
+        SCOPED_TRACE(row.args);
+        const CliRun r = RunCli("analyze --hours typical --format json " + row.args);
+        ASSERT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.front(), row.first);
+        EXPECT_EQ(static_cast<size_t>(std::count(r.out.begin(), r.out.end(), '\n')), row.first == '[' ? row.objects + 2 : 1);
+    }
+}
+
 TEST(CliPsychro, ComfortablePointLiesInZoneE)
 {
     const CliRun r = RunCli("psychro --elevation 0 --t 20 --rh 50 --format json");
@@ -119,6 +167,21 @@ TEST(CliPsychro, ComfortablePointLiesInZoneE)
     // Saturated air at 40 C holds more than 28 g/kg: above the chart, no zone.
     EXPECT_NE(RunCli("psychro --elevation 0 --t 40 --rh 100 --format json").out.find("\"zone\":null"),
               std::string::npos);
+}
+
+// Saturated air: the dew point and the wet bulb are the dry bulb over ice and water, and the
+// saturation the tool prints is accepted back, in full or to three decimals.
+TEST(CliPsychro, SaturationIsConsistentAndItsPrintedValueAccepted)
+{
+    EXPECT_NE(RunCli("psychro --elevation 0 --t -40 --rh 100").out.find("Dew point          -40.00 C\nWet bulb           -40.00 C\n"),
+              std::string::npos);
+    EXPECT_NE(RunCli("psychro --elevation 5000 --t 60 --rh 100").out.find("Dew point          60.00 C\nWet bulb           60.00 C\n"),
+              std::string::npos);
+    for (const char* w : {"14.753777", "14.754"}) {
+        const CliRun r = RunCli(std::string("psychro --elevation 0 --t 20 --format json --w ") + w);
+        EXPECT_EQ(r.status, 0) << w;
+        EXPECT_NE(r.out.find("\"w\":14.753777,\"rh\":1,\"dew_point\":19.999977"), std::string::npos) << r.out;
+    }
 }
 
 TEST(CliExportDataSet, ShippedWorldFileIsWhatTheExporterWrites)
@@ -132,18 +195,31 @@ TEST(CliExportDataSet, ShippedWorldFileIsWhatTheExporterWrites)
 
 TEST(CliPictures, ChartAndGraphAreSavedAsPng)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_pictures";
+    const std::filesystem::path dir = TempPath("qav_cli_pictures");
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     const std::string chart = (dir / "chart.png").string(), graph = (dir / "graph.png").string();
     ASSERT_EQ(RunCli("analyze --dataset south-america --location 8 --chart " + chart + " --graph " + graph).status, 0);
     for (const std::string& png : {chart, graph}) EXPECT_EQ(ReadFile(png).substr(0, 8), "\x89PNG\r\n\x1a\n") << png;
+    // The provenance of the window's saved pictures, as PNG text chunks (keyword, NUL, text).
+    const std::string bytes = ReadFile(chart);
+    using namespace std::string_literals;
+    for (const std::string& text : {"Software\0QAV 1.3"s, "Title\0Bioclimatic chart of "s, "Pressure\0"s, "Elevation\0"s}) {
+        SCOPED_TRACE(text);
+        EXPECT_NE(bytes.find(text), std::string::npos);
+    }
+    EXPECT_NE(ReadFile(graph).find("Software\0QAV 1.3"s), std::string::npos);
+    // The suffix chooses the format: .svg gives a drawing with its text as text.
+    const std::string svg = (dir / "Graph.SVG").string();
+    ASSERT_EQ(RunCli("analyze --graph " + svg).status, 0);
+    EXPECT_EQ(ReadFile(svg).rfind("<?xml", 0), 0u);
+    EXPECT_NE(ReadFile(svg).find("<text"), std::string::npos);
     std::filesystem::remove_all(dir);
 }
 
 TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_inputs";
+    const std::filesystem::path dir = TempPath("qav_cli_inputs");
     std::filesystem::create_directories(dir);
     const std::filesystem::path bad = dir / "QAVbad.TXT";
     std::ofstream(bad) << "\"Nowhere\",\"Land\",95,0,10,\"X\"\n";
@@ -156,23 +232,21 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     std::filesystem::remove_all(dir);
 }
 
-// A file cut inside its last location: the others are analysed and standard error says which
-// location was left out, and where.
-TEST(CliInputs, ALocationCutShortIsNamedOnStandardError)
+// The last location cut short is left out with a warning; a written -0 prints as 0.
+TEST(CliInputs, CutLocationIsReportedAndNegativeZeroPrintsAsZero)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_cut";
+    const std::filesystem::path dir = TempPath("qav_cli_cut");
     std::filesystem::create_directories(dir);
-    const std::filesystem::path cut = dir / "QAVcut.TXT";
-    std::string text = "\"Alpha\",\"Land\",-10,-40,100,\"X\"\n";
-    for (int m = 1; m <= 12; ++m) text += std::to_string(m) + ",18,28,70\n";
-    std::ofstream(cut) << text << "\"Beta\",\"Land\",-11,-41,200,\"X\"\n1,18,28,70\n";
-    const std::filesystem::path err = dir / "err.txt";
-    const CliRun r = RunCli("analyze --file " + cut.string() + " --all --format csv", err.string());
+    const std::filesystem::path file = dir / "QAVCUT.TXT", err = dir / "err.txt";
+    std::ofstream out(file);
+    out << "\"Zero\",\"Land\",-0,0,-0,\"X\"\n";
+    for (int m = 1; m <= 12; ++m) out << m << ",-0,10,50\n";
+    out << "\"Cut\",\"Land\",0,0,0,\"X\"\n1,2,3,4\n";
+    out.close();
+    const CliRun r = RunCli("analyze --file " + file.string() + " --format csv", err.string());
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("Alpha"), std::string::npos);
-    EXPECT_EQ(r.out.find("Beta"), std::string::npos);
-    EXPECT_EQ(ReadFile(err), "warning: " + cut.string() +
-                                 ": Location 2 (Beta) was left out: the file ends at line 15, inside it.\n");
+    EXPECT_EQ(r.out.substr(r.out.find('\n') + 1, 30), "1,Zero,Land,X,0,0,0,0,101.325,");
+    EXPECT_EQ(ReadFile(err), "warning: " + file.string() + ": Location 2 (Cut) ends at line 15 after 10 of its 54 fields; it was left out.\n");
     std::filesystem::remove_all(dir);
 }
 
@@ -210,6 +284,105 @@ TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
     // Typical days only: no recorded keys.
     EXPECT_EQ(RunCli("analyze --epw " + epw + " --hours typical --format json").out.find("recorded_shares"),
               std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The sum of the numbers in the nested JSON array `key` (month_hours: 10 arrays of 12).
+int SumNested(const std::string& json, const std::string& key)
+{
+    const size_t start = json.find("\"" + key + "\":[[");
+    EXPECT_NE(start, std::string::npos) << key;
+    const std::string block = json.substr(start + key.size() + 3, json.find("]]", start) - start - key.size() - 3);
+    int total = 0;
+    std::string number;
+    for (char c : block + ",") {
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            number += c;
+        } else if (!number.empty()) {
+            total += std::stoi(number);
+            number.clear();
+        }
+    }
+    return total;
+}
+
+TEST(CliHoursAnalysed, CountOnlyTheSelectedHoursAndSaySo)
+{
+    const CliRun typical = RunCli("analyze --hour-range 9-18 --format json");
+    ASSERT_EQ(typical.status, 0);
+    EXPECT_EQ(SumNested(typical.out, "month_hours"), 120);
+    EXPECT_NE(typical.out.find(R"("hour_range":"9-18","months":"1-12")"), std::string::npos);
+    const CliRun recorded =
+        RunCli("analyze --epw " QAV_FIXTURES_DIR "/chicago.epw --hour-range 9-18 --format json");
+    EXPECT_EQ(SumNested(recorded.out, "recorded_month_hours"), 3650);
+    const CliRun night = RunCli("analyze --hour-range 22-5 --months 12-2 --format csv");
+    EXPECT_EQ(night.out.substr(0, night.out.find('\n')),
+              "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,"
+              "A,B,C,D,E,F,G,H,I,J,hour_range,months");
+    EXPECT_NE(night.out.find(",22-5,12-2\n"), std::string::npos);
+    // Without the options nothing changes, not even the keys.
+    EXPECT_EQ(RunCli("analyze --format json").out.find("hour_range"), std::string::npos);
+}
+
+TEST(CliWarming, TwoDegreesRaiseEveryTemperatureAndKeepTheBase)
+{
+    const CliRun base = RunCli("analyze --format json");
+    const CliRun warm = RunCli("analyze --warming 2 --format json");
+    ASSERT_EQ(warm.status, 0);
+    EXPECT_NE(warm.out.find(R"("monthly":[{"month":1,"dbt_min":19.4,"dbt_max":28.9,"rh_avg":76},)"), std::string::npos);
+    EXPECT_NE(warm.out.find(R"({"month":12,"dbt_min":19.5,"dbt_max":28.2,"rh_avg":79}],"hourly")"), std::string::npos);
+    EXPECT_NE(warm.out.find(R"("base_monthly":[{"month":1,"dbt_min":17.4,"dbt_max":26.9,"rh_avg":76},)"),
+              std::string::npos);
+    EXPECT_NE(warm.out.find(R"("shares":[0,17.6,17.6,0,29.1,25.5,3.4,3.4,3.4,0])"), std::string::npos);
+    std::smatch shares;
+    ASSERT_TRUE(std::regex_search(base.out, shares, std::regex(R"("shares":(\[[^\]]*\]))")));
+    EXPECT_NE(warm.out.find("\"base_shares\":" + shares[1].str() + ",\"base_top\":[5,2,3]"), std::string::npos);
+    EXPECT_NE(warm.out.find(R"("warming":[{"month":1,"dbt_min":2,"dbt_max":2,"rh_avg":0},)"), std::string::npos);
+}
+
+TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_warming";
+    std::filesystem::create_directories(dir);
+    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
+    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",1,3,0\n";
+    std::ofstream(dir / "good.csv") << table;
+    std::ofstream(dir / "bad.csv") << "month,dbt_min,dbt_max,rh_avg\n1,1,warm,0\n";
+    const CliRun good = RunCli("analyze --warming-file " + (dir / "good.csv").string() + " --format json");
+    ASSERT_EQ(good.status, 0);
+    EXPECT_NE(good.out.find(R"("monthly":[{"month":1,"dbt_min":18.4,"dbt_max":29.9,"rh_avg":76},)"), std::string::npos);
+
+    const std::string err = (dir / "err.txt").string();
+    const CliRun bad = RunCli("analyze --warming-file " + (dir / "bad.csv").string(), err);
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(ReadFile(err), "error: " + (dir / "bad.csv").string() + ": line 2, field 3 (dbt_max): 'warm' is not a number\n");
+    const CliRun hot = RunCli("analyze --dataset world --all --warming 25", err);
+    EXPECT_EQ(hot.status, 1);
+    EXPECT_EQ(ReadFile(err), "error: --warming: Alexandria: August DBTmax: 30.4 + 25 = 55.4 is outside -90 to 55\n");
+    for (const char* args : {"analyze --warming 2 --warming-file x.csv", "analyze --hour-range 0-5",
+                             "analyze --months 3", "analyze --sort E", "analyze --compare-chart c.gif"}) {
+        SCOPED_TRACE(args);
+        EXPECT_EQ(RunCli(args).status, 2);
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliCompareChart, SavesThePictureOfEveryLocationAsPngOrSvg)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_compare";
+    std::filesystem::create_directories(dir);
+    const std::string png = (dir / "compare.png").string(), svg = (dir / "compare.svg").string();
+    ASSERT_EQ(RunCli("analyze --dataset south-america --all --format csv --compare-chart " + png + " --sort E").status, 0);
+    EXPECT_EQ(ReadFile(png).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    ASSERT_EQ(RunCli("analyze --dataset south-america --all --compare-chart " + svg + " --sort name").status, 0);
+    const std::string text = ReadFile(svg);
+    EXPECT_NE(text.find("<svg"), std::string::npos);
+    EXPECT_NE(text.find("La Paz"), std::string::npos);
+    EXPECT_LT(text.find("Bogot"), text.find("Lima"));  // by name
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

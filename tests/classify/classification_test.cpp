@@ -71,10 +71,16 @@ TEST(ComputeYearShares, WorkedExampleAndHalvesToEven)
     const float expected[11] = {0, 0, 9.0f, 6.0f, 0, 62.5f, 0, 1.5f, 6.0f, 15.0f, 0};
     for (int s = 1; s <= kStrategies; ++s) EXPECT_EQ(t.YearShare[s], expected[s]) << s;
     EXPECT_EQ(t.TopStrategy, (std::array<int, 4>{0, 5, 9, 2}));
-    // 1 of 400 is 0.25 %, 399 of 400 is 99.75 %: tenths of 2.5 and 997.5.
-    const StrategyTally halves = Shares({{1, 1}, {5, 399}});
-    EXPECT_EQ(halves.YearShare[1], 0.2f);
-    EXPECT_EQ(halves.YearShare[5], 99.8f);
+    // Exact halves go to the even tenth: 1 of 400 is 0.25 %, 399 of 400 is 99.75 %. The
+    // others are halves in decimal that single precision puts just below or above: the
+    // division, x100 and x10 each round to single (double precision would give 14.8, 52.8,
+    // 53.2, 60.2 and 58.8).
+    struct Row { int hours, total; float share; };
+    for (const Row& r : {Row{1, 400, 0.2f}, Row{399, 400, 99.8f}, Row{59, 400, 14.7f}, Row{211, 400, 52.7f},
+                         Row{213, 400, 53.3f}, Row{241, 400, 60.3f}, Row{188, 320, 58.7f}}) {
+        SCOPED_TRACE(::testing::Message() << r.hours << " of " << r.total);
+        EXPECT_EQ(Shares({{1, r.hours}, {5, r.total - r.hours}}).YearShare[1], r.share);
+    }
 }
 
 TEST(ComputeYearShares, TopThreeTies)

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 namespace qav {
 namespace {
@@ -69,6 +72,70 @@ TEST(SynthesizeHours, PolarNightShiftsTheMorningHours)
     EXPECT_EQ(t.DBT[12][12], -20);
     for (int h = 2; h <= 12; ++h) EXPECT_LT(t.DBT[12][h], t.DBT[12][h - 1]) << h;
     for (int h = 13; h <= 24; ++h) EXPECT_GT(t.DBT[12][h], -20) << h;
+}
+
+// All 288 hours of La Paz (-16.24 deg, 3630 m, so 64.92 kPa), exactly: every rounding to single
+// and to hundredths shows. The table was taken from the program and checked by hand: each day
+// runs from just above Tmin at sunrise to just below Tmax after 14 h, and W lies within the
+// humidity ratios that the monthly mean humidity gives at that pressure.
+TEST(SynthesizeHours, LaPazHoursExactly)
+{
+    LocationRecord laPaz;
+    laPaz.Latitude = -16.24f;
+    laPaz.Elevation = 3630;
+    const MonthlyNormals normals[] = {{5, 22.1f, 67},   {5.2f, 21.8f, 68}, {5, 22.1f, 66},   {3.8f, 21.9f, 59},
+                                      {1.8f, 21.6f, 46}, {0.5f, 20.3f, 41}, {-0.1f, 19.9f, 44}, {0.6f, 21, 46},
+                                      {2.1f, 22, 51},   {3.6f, 22.9f, 54}, {4.3f, 23.4f, 54}, {4.8f, 23.5f, 59}};
+    for (int m = 1; m <= kMonths; ++m) laPaz.Month[m] = normals[m - 1];
+    const HourlyTable t = SynthesizeHours(laPaz);
+
+    std::ifstream file(QAV_FIXTURES_DIR "/la_paz_hours.txt");
+    ASSERT_TRUE(file) << "missing fixture la_paz_hours.txt";
+    int lines = 0;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream in(line);
+        int m = 0;
+        std::string what;
+        in >> m >> what;
+        ASSERT_TRUE(m >= 1 && m <= kMonths && (what == "DBT" || what == "W")) << line;
+        const auto& hours = what == "DBT" ? t.DBT[size_t(m)] : t.W[size_t(m)];
+        for (int h = 1; h <= kHours; ++h) {
+            int hundredths = -99999;
+            in >> hundredths;
+            EXPECT_EQ(hours[h], static_cast<float>(hundredths / 100.0)) << what << " month " << m << " hour " << h;
+        }
+        ++lines;
+    }
+    EXPECT_EQ(lines, 24);
+}
+
+// Normals built to reach the limits of the vapour pressure, at sea level on the equator:
+// - January (-10 C all day, dry): the morning value falls below 0 and is raised to 0.01 kPa,
+//   so W at the day's start is 0.06 g/kg;
+// - February (0 C all day, dry): the afternoon value is negative, so from hour 11 on the hourly
+//   value passes 0 and is held at 0.01 kPa (0.06 g/kg);
+// - March (10 to 30 C, saturated): the morning value passes saturation at Tmin and is held at
+//   99 % of it, so at the minimum, 10 C at hour 6, W is 99 % of saturation, 7.58 g/kg.
+TEST(SynthesizeHours, VapourPressureLimits)
+{
+    LocationRecord r;
+    r.Month[1] = {-10, -10, 0};
+    r.Month[2] = {0, 0, 0};
+    r.Month[3] = {10, 30, 100};
+    const HourlyTable t = SynthesizeHours(r);
+    const float w[4][24] = {
+        {},
+        {0.22f, 0.17f, 0.13f, 0.09f, 0.07f, 0.06f, 0.09f, 0.15f, 0.23f, 0.29f, 0.34f, 0.38f,
+         0.42f, 0.44f, 0.44f, 0.45f, 0.46f, 0.47f, 0.46f, 0.45f, 0.42f, 0.38f, 0.33f, 0.28f},
+        {0.10f, 0.16f, 0.21f, 0.25f, 0.28f, 0.29f, 0.26f, 0.19f, 0.10f, 0.02f, 0.06f, 0.06f,
+         0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.04f},
+        {9.04f, 8.50f, 8.09f, 7.80f, 7.64f, 7.58f, 7.94f, 9.04f, 10.96f, 12.73f, 13.87f, 14.80f,
+         15.55f, 16.02f, 16.11f, 16.31f, 16.58f, 16.69f, 16.56f, 14.66f, 13.05f, 11.72f, 10.63f, 9.75f},
+    };
+    for (int m = 1; m <= 3; ++m)
+        for (int h = 1; h <= kHours; ++h) EXPECT_EQ(t.W[m][h], w[m][h - 1]) << "month " << m << " hour " << h;
+    EXPECT_EQ(t.DBT[3][6], 10);
 }
 
 TEST(SynthesizeHours, SupersaturatedMonthIsHeldAtNinetyNinePercent)

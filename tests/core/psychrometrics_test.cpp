@@ -9,17 +9,16 @@ namespace {
 // ones the chart title prints, so they are compared to the last digit where it matters.
 TEST(StationPressure, FloorsToFiftyMetresAndCapsAtFiveThousand)
 {
-    struct Row { float elevation; float pressureElevation; double kPa; double tolerance; };
-    for (const Row& r : {Row{0, 0, 101.32499694824219, 0}, Row{1160, 1150, 88.2513, 5e-5},
-                         Row{6000, 5000, 54.0198, 5e-5}, Row{-10, -50, 101.927, 5e-4},
-                         Row{49.9f, 0, 101.32499694824219, 0}}) {
+    struct Row { float elevation; float pressureElevation; double kPa; double tolerance; float pa; };
+    for (const Row& r : {Row{0, 0, 101.32499694824219, 0, 101325}, Row{1160, 1150, 88.2513, 5e-5, 88251.289f},
+                         Row{6000, 5000, 54.0198, 5e-5, 54019.754f}, Row{-10, -50, 101.927, 5e-4, 101927.1f},
+                         Row{49.9f, 0, 101.32499694824219, 0, 101325}}) {
         SCOPED_TRACE(r.elevation);
         const StationPressureValues p = StationPressure(r.elevation);
         EXPECT_EQ(p.PressureElevation, r.pressureElevation);
         EXPECT_NEAR(p.PressureKPa, r.kPa, r.tolerance);
-        EXPECT_EQ(p.PressurePa, static_cast<float>(p.PressureKPa * 1000.0));
+        EXPECT_EQ(p.PressurePa, r.pa);
     }
-    EXPECT_EQ(StationPressure(0).PressurePa, 101325.0f);
 }
 
 // ASHRAE Fundamentals (2017) ch. 1 Table 3 gives 0.6112, 0.2599 and 2.3389 kPa; the dew points
@@ -75,6 +74,28 @@ TEST(Psychrometrics, SpecificVolumeAndWetBulb)
     const float t6 = psy.FTBS(20, twb, 0.01f);
     EXPECT_GT(t6, 20);
     EXPECT_NEAR(psy.FTax(t6, twb), 0.01, 0.015);
+}
+
+// The calculator's own dew point and wet bulb. ASHRAE Fundamentals (2017) ch. 1 Table 3: 0.10324
+// kPa saturates at -20 C (ice) and 1.0021 kPa at 7 C. Its Example 2 (40 C dry bulb, 20 C wet bulb,
+// 101.325 kPa) gives W = 6.57 g/kg; our saturation carries the enhancement factor (0.4 %), which
+// moves that wet bulb by about 0.05 C.
+TEST(CalculatorFunctions, SaturatedAirHasDewPointAndWetBulbAtItsDryBulbOverIceAndWater)
+{
+    EXPECT_NEAR(DewPointC(103.24f), -20, 0.01);
+    EXPECT_NEAR(DewPointC(1002.1f), 7, 0.01);
+    EXPECT_NEAR(Psychrometrics(StationPressure(0)).WetBulbC(40, 6.57f), 20, 0.1);
+    for (float elevation : {0.0f, 5000.0f}) {
+        const Psychrometrics psy(StationPressure(elevation));
+        for (float t : {-40.0f, -18.0f, -0.5f, 0.0f, 25.0f, 60.0f}) {
+            SCOPED_TRACE(::testing::Message() << elevation << " m, " << t << " C");
+            EXPECT_NEAR(DewPointC(FPvsPa(t)), t, 0.01);
+            EXPECT_NEAR(psy.WetBulbC(t, psy.FTSat(t)), t, 0.01);
+            const float w = psy.FTax1(t, 0.3f);  // drier air: dew point < wet bulb < dry bulb
+            EXPECT_LT(DewPointC(0.3f * FPvsPa(t)), psy.WetBulbC(t, w));
+            EXPECT_LT(psy.WetBulbC(t, w), t);
+        }
+    }
 }
 
 TEST(FArcCos, ClampsItsArgumentAndWritesItBack)

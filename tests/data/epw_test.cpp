@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -142,6 +143,22 @@ TEST(ReadEpw, AcceptsLeapYearsMinute60CrLfAndStrayHeaderBytes)
     ASSERT_FALSE(r.failure) << FailureText(r);
     EXPECT_EQ(r.file.Hours.size(), 8760u);
     for (const EpwHour& h : r.file.Hours) ASSERT_FALSE(h.Month == 2 && h.Day == 29);
+    // A year from July to June (the year changes at the wrap), station pressure left empty or
+    // absent: a column the analysis does not use.
+    rows = Year(true);
+    std::rotate(rows.begin(), rows.begin() + 182 * 24, rows.end());
+    for (Row& row : rows) row.pressure = row.month == 3 ? "" : "abc";
+    std::string wrapped = Text(rows);
+    wrapped.replace(wrapped.rfind(",abc,"), 11, "\n");  // the last row stops after the humidity
+    r = ReadEpw(wrapped);
+    ASSERT_FALSE(r.failure) << FailureText(r);
+    EXPECT_EQ(r.file.Hours.size(), 8760u);
+    EXPECT_EQ(r.file.Hours.front().Month, 7);
+    EXPECT_TRUE(std::isnan(r.file.Hours.front().PressurePa));
+    // Names: control and direction characters blanked, each field decoded on its own.
+    r = ReadEpw(Text(Year(), "LOCATION,\x1B]0;x\x07S\xC3\xA3o \xE2\x80\xAEPaulo,SP,Rep\xFA" "blica,T,0,0,0,0,0"));
+    EXPECT_EQ(r.file.Location.LocationName, "]0;x São  Paulo");
+    EXPECT_EQ(r.file.Location.Country, "República");
 }
 
 TEST(ReadEpw, FailuresNameTheLineAndField)
@@ -168,7 +185,13 @@ TEST(ReadEpw, FailuresNameTheLineAndField)
         {"hour 0", edit(12, [](Row& r) { r.hour = 0; }), kEpwOutOfRange, "Line 12, field 4 (hour): 0 is outside 1 to 24"},
         {"hot", edit(12, [](Row& r) { r.dryBulb = "75.5"; }), kEpwOutOfRange, "Line 12, field 7 (dry bulb): 75.5 is outside -70 to 70"},
         {"30 February", edit(9 + 31 * 24, [](Row& r) { r.day = 30; }), kEpwOutOfRange, "Line 753, field 3 (day): 30 is past the end of month 2"},
-        {"short row", Text({}) + "1999,1,1,1,0\n", kEpwMissingField, "Line 9 has 5 fields; an hourly row needs at least 10"},
+        {"short row", Text({}) + "1999,1,1,1,0\n", kEpwMissingField, "Line 9 has 5 fields; an hourly row needs at least 9"},
+        {"repeated row", edit(12, [](Row& r) { r.hour = 3; }), kEpwOutOfOrder,
+         "Line 12 (month 1, day 1, hour 3) does not follow line 11 (month 1, day 1, hour 3): the rows must advance one hour at a time"},
+        {"every row dated day 1", YearWith([](std::vector<Row>& rows) { for (Row& r : rows) r.day = 1; }), kEpwOutOfOrder,
+         "Line 33 (month 1, day 1, hour 1) does not follow line 32 (month 1, day 1, hour 24): the rows must advance one hour at a time"},
+        {"skipped day", YearWith([](std::vector<Row>& rows) { rows.erase(rows.begin() + 24, rows.begin() + 48); }),
+         kEpwOutOfOrder, "Line 33 (month 1, day 3, hour 1) does not follow line 32 (month 1, day 1, hour 24): the rows must advance one hour at a time"},
         {"January unrecorded", YearWith([](std::vector<Row>& rows) {
              for (Row& r : rows) r.dryBulb = r.month == 1 ? "99.9" : r.dryBulb;
          }), kEpwNoData, "Month 1 has no hour with both a dry bulb and a humidity"},

@@ -71,21 +71,15 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
         SCOPED_TRACE(c.name);
         ExpectSites(ReadMonthlyData(c.text), c.count);
     }
+    // A location cut short is left out with a warning naming it and its last line.
+    const ReadResult cut = ReadMonthlyData(truncated.substr(0, truncated.size() - 20));
+    EXPECT_EQ(cut.warning, "Location 3 (Cut) ends at line 38 after 48 of its 54 fields; it was left out.");
+    EXPECT_FALSE(ReadMonthlyData(two).warning);
 }
 
-// A location cut short is left out with a warning naming it and the file's last line of it; a
-// file ending between locations, or after the 50th, warns of nothing.
-TEST(ReadMonthlyData, WarnsOfALocationCutShort)
+// A file ending between locations, or after the 50th, warns of nothing.
+TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShort)
 {
-    const std::string two = Sites(2), truncated = two + Site("Cut");
-    const ReadResult afterFirstLine = ReadMonthlyData(truncated.substr(0, truncated.find('\n', two.size()) + 1));
-    ASSERT_TRUE(afterFirstLine.warning);
-    EXPECT_EQ(afterFirstLine.warning->location, 3);
-    EXPECT_EQ(afterFirstLine.warning->message, "Location 3 (Cut) was left out: the file ends at line 27, inside it.");
-    const ReadResult inMonths = ReadMonthlyData(truncated.substr(0, truncated.size() - 20));
-    ASSERT_TRUE(inMonths.warning);
-    EXPECT_EQ(inMonths.warning->line, 38);  // November of location 3 (line 27 + 11), cut after "11,1"
-    EXPECT_EQ(inMonths.table.LocationCount, 2);
     for (const std::string& whole : {Sites(3) + "\n", Sites(50) + Site("Extra").substr(0, 30)})
         EXPECT_FALSE(ReadMonthlyData(whole).warning);
 }
@@ -125,6 +119,10 @@ TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
         {"Windows-1252 with its own letters", "\"\x93S\xE3o Jo\xE3o\x94 \x80\"" + rest, "“São João” €"},
         {"Windows-1252 although it starts like UTF-8", "\"Bras\xC3\xADlia \xE9\"" + rest,
          "Bras\xC3\x83\xC2\xADlia \xC3\xA9"},
+        // Blanked: escape, bell, backspace, tab, DEL, C1 CSI, right-to-left override, isolate.
+        {"control and direction characters", "\"\x1B[2JA\x07\x08\tB\x7F\xC2\x9B\xE2\x80\xAE" "C\xE2\x81\xA6\"" + rest,
+         " [2JA   B   C "},
+        {"Windows-1252 unassigned byte and escape", "\"\x9D\x1B\xE9\"" + rest, "  é"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -132,6 +130,12 @@ TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
         ASSERT_FALSE(r.failure) << r.failure->message;
         EXPECT_EQ(r.table.Slot[1].LocationName, c.expected);
     }
+    // Each text is decoded on its own: a Windows-1252 country leaves the UTF-8 texts intact.
+    const ReadResult mixed = ReadMonthlyData("\"Bras\xC3\xADlia\",\"Rep\xFA" "blica\",0,0,0,\"G\xC3\x93V\"" + rest.substr(rest.find('\n')));
+    ASSERT_FALSE(mixed.failure) << mixed.failure->message;
+    EXPECT_EQ(mixed.table.Slot[1].LocationName, "Brasília");
+    EXPECT_EQ(mixed.table.Slot[1].Country, "República");
+    EXPECT_EQ(mixed.table.Slot[1].DataSource, "GÓV");
 }
 
 TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)

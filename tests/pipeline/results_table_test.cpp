@@ -51,6 +51,8 @@ TEST(ResultsTableText, ListsOnlyStrategiesWithAShareKeepingTheirNumbers)
                                "2,Solar Heating,30,5\n"
                                "5,Thermal Comfort,69,4\n"));
     EXPECT_NE(text.find("Name, with comma,Brazil,GOV,-15,78"), std::string::npos);
+    EXPECT_TRUE(ResultsTableText(l, tally, '.', ',', false, "Counted: hours 9-18")
+                    .ends_with("5,Thermal Comfort,69.4\n\nCounted: hours 9-18\n"));
 }
 
 // Where the comma is the decimal separator, fields are split by semicolons so that a spreadsheet

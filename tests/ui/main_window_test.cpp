@@ -162,8 +162,8 @@ private slots:
         }
     }
 
-    // The shares equal a headless run on the same screen (as qav-cli computes them) at pixel
-    // ratio 1 and 2; only the visible chart gains pixels, and it keeps 40 : 31.
+    // The shares equal a headless run on the reference screen (as qav-cli computes them) at
+    // pixel ratio 1 and 2; only the copied chart gains pixels, and it keeps 40 : 31.
     void resultsDoNotDependOnThePixelDensity()
     {
         AnalysisState headless = MakeStartupState(kReferenceScreen.Screen);
@@ -181,8 +181,8 @@ private slots:
         const auto* plain = normal.findChild<CanvasView*>(QStringLiteral("Picture1"));
         const auto* sharp = dense.findChild<CanvasView*>(QStringLiteral("Picture1"));
         QCOMPARE(sharp->image().size(), plain->image().size() * 2);
-        QCOMPARE(sharp->size(), plain->size());
-        QVERIFY(std::abs(plain->width() / double(plain->height()) - 40.0 / 31.0) < 0.01);
+        QCOMPARE(sharp->image().deviceIndependentSize(), plain->image().deviceIndependentSize());
+        QVERIFY(std::abs(plain->pictureRect().width() / plain->pictureRect().height() - 40.0 / 31.0) < 0.01);
     }
 };
 

@@ -1,4 +1,7 @@
 // Runs every Qt Test class of the window layer in one QApplication.
+#include <QSettings>
+#include <QStandardPaths>
+
 #include "tests/ui/window_test_helpers.h"
 
 std::vector<qav::test::TestFactory>& qav::test::AllTestObjects()
@@ -10,12 +13,11 @@ std::vector<qav::test::TestFactory>& qav::test::AllTestObjects()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The window remembers folders, files and views between runs: keep the tests' own memory in
-    // a folder of their own, never in the user's settings.
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    // Settings go to a test folder, never the user's; each test sets what it relies on.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication::setOrganizationName(QStringLiteral("QAV"));
-    QApplication::setApplicationName(QStringLiteral("QAV"));
+    QApplication::setApplicationName(QStringLiteral("QAV tests"));
+    QSettings().clear();
     QApplication::setQuitOnLastWindowClosed(false);  // the exit tests close windows one by one
     int failures = 0;
     for (auto& make : qav::test::AllTestObjects()) {

@@ -1,0 +1,145 @@
+#include "chart/qt/picture_files.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringList>
+#include <QSvgGenerator>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace qav {
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+// The generator names a font as this system resolved it, with its foundry ("Nimbus Sans [urw]"):
+// other programs know the family only by its name, and a bracket is not valid in a font name.
+QByteArray WithoutFoundries(const QByteArray& svg)
+{
+    static const QRegularExpression foundry(QStringLiteral("(font-family=\"[^\"\\[]*?)\\s*\\[[^\"\\]]*\\]\""));
+    QString text = QString::fromUtf8(svg);
+    text.replace(foundry, QStringLiteral("\\1\""));
+    return text.toUtf8();
+}
+
+}  // namespace
+
+QImage DescribedImage(QImage image, const PictureDescription& description)
+{
+    image.setDotsPerMeterX(int(std::lround(image.dotsPerMeterX() * image.devicePixelRatio())));
+    image.setDotsPerMeterY(int(std::lround(image.dotsPerMeterY() * image.devicePixelRatio())));
+    image.setText(QStringLiteral("Title"), FromUtf8(description.Title));
+    for (const auto& [key, value] : description.Provenance) image.setText(FromUtf8(key), FromUtf8(value));
+    return image;
+}
+
+QByteArray PngBytes(const QImage& image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) return {};
+    return buffer.data();
+}
+
+QByteArray SvgBytes(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
+                    const PictureDescription& description, const std::function<void(QPainterCanvas&)>& draw)
+{
+    const QSize pixels = QPainterCanvas::DeviceSize(canvasWidth, canvasHeight, pixelWidth, pixelHeight);
+    QStringList provenance;
+    for (const auto& [key, value] : description.Provenance) provenance << FromUtf8(key + ": " + value);
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    // One user unit per screen pixel, and the screen's resolution, so the text has the size and
+    // the place it has in the window.
+    svg.setSize(pixels);
+    svg.setViewBox(QRect(QPoint(0, 0), pixels));
+    svg.setResolution(int(std::lround(kTwipsPerInch / pixelHeight)));
+    // The generator writes both texts into the document as they are: markup in a name must be
+    // escaped here, or the file is not well-formed XML.
+    svg.setTitle(FromUtf8(description.Title).toHtmlEscaped());
+    svg.setDescription(provenance.join(u'\n').toHtmlEscaped());
+    {
+        QPainterCanvas canvas(svg, canvasWidth, canvasHeight, pixelWidth, pixelHeight);
+        canvas.SetJoinLines(true);  // one path per polyline or curve, not one element per segment
+        draw(canvas);
+        canvas.EndPainting();
+    }
+    return WithoutFoundries(buffer.data());
+}
+
+QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+#ifdef _WIN32
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString text = file.errorString();
+        return text.isEmpty() ? QStringLiteral("Unknown error") : text;
+    }
+    return {};
+#else
+    // What QSaveFile does, with the operating system's reason kept: QSaveFile names a full disk
+    // "Unknown error". A link is followed, so the file it points to is replaced, not the link.
+    const QFileInfo info(path);
+    const QString resolved = !info.isSymLink()                     ? path
+                             : !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath()
+                                                                   : info.symLinkTarget();  // a link to a file to come
+    const QByteArray target = QFile::encodeName(resolved);
+    // A device or a pipe (/dev/stdout, /dev/null) cannot be replaced: it is written directly.
+    struct stat status {};
+    if (stat(target.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        const int fd = open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        int err = fd < 0 ? errno : 0;
+        for (qsizetype done = 0; !err && done < bytes.size();) {
+            const ssize_t n = write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+            if (n < 0 && errno != EINTR) err = errno;
+            if (n > 0) done += n;
+        }
+        if (fd >= 0 && close(fd) != 0 && !err && errno != EINTR) err = errno;
+        return err ? QString::fromLocal8Bit(std::strerror(err)) : QString();
+    }
+    // The temporary file has a short name of its own, as the target's name may already take all
+    // 255 bytes a name can have.
+    QByteArray temporary = QFile::encodeName(QFileInfo(resolved).absolutePath()) + "/.qav-XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
+    // mkstemp makes the file private; a picture gets the usual rights, 0666 less the umask.
+    static const mode_t mask = [] {
+        const mode_t m = umask(0);
+        umask(m);
+        return m;
+    }();
+    int err = fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
+    for (qsizetype done = 0; !err && done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+        if (n < 0 && errno != EINTR) err = errno;
+        if (n > 0) done += n;
+    }
+    // Some file systems report a full disk only when the data are flushed or the file is closed.
+    if (!err && fsync(fd) != 0 && errno != EINVAL) err = errno;
+    if (close(fd) != 0 && !err && errno != EINTR) err = errno;
+    if (!err && std::rename(temporary.constData(), target.constData()) != 0) err = errno;
+    if (!err) return {};
+    unlink(temporary.constData());
+    return QString::fromLocal8Bit(std::strerror(err));
+#endif
+}
+
+}  // namespace qav

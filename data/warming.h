@@ -1,0 +1,76 @@
+#pragma once
+// A warming added to a location's monthly normals, to ask what a warmer climate changes: one
+// value in degrees C for every month, or twelve monthly changes of DBTmin, DBTmax and RHavg.
+// This is a sensitivity test, not a projection. Relative humidity is kept unless a change of it
+// is given, so the humidity ratio rises with temperature.
+//
+// Warming file: UTF-8 or ASCII CSV (comma-separated, LF or CR LF), a header and twelve rows,
+//   month,dbt_min,dbt_max,rh_avg
+//   1,1.8,2.1,0
+//   ...
+// months 1..12 each once, in any order; changes in degrees C and percentage points.
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/location.h"
+#include "core/psychrometrics.h"
+#include "core/recorded_hour.h"
+
+namespace qav {
+
+/// Change of one month's normals.
+struct MonthlyChange {
+    float DBTmin = 0;  // degrees C
+    float DBTmax = 0;  // degrees C
+    float RHavg = 0;   // percentage points
+    bool operator==(const MonthlyChange&) const = default;
+};
+
+struct Warming {
+    std::array<MonthlyChange, kMonths + 1> Month{};  // index 1..12
+    bool IsZero() const;
+    /// One value for every month's DBTmin and DBTmax; the uniform warming's degrees, or nullopt.
+    std::optional<float> Uniform() const;
+    /// The month's mean change of temperature: (change of DBTmin + change of DBTmax) / 2.
+    double MeanTemperatureChange(int month) const;
+    bool operator==(const Warming&) const = default;
+};
+
+/// The same change in degrees C of DBTmin and DBTmax in every month, relative humidity kept.
+Warming UniformWarming(float degrees);
+
+/// "+2 °C" for a uniform warming, "monthly changes" for a table.
+std::string DescribeWarming(const Warming& warming);
+
+/// Largest change a warming file may hold: wider ones are typing errors, not climates.
+inline constexpr float kMaxTemperatureChange = 30;  // degrees C
+inline constexpr float kMaxHumidityChange = 100;    // percentage points
+
+struct WarmingResult {
+    Warming warming;                     // complete only when failure is empty
+    std::optional<std::string> failure;  // the line, the field and what is wrong
+};
+
+/// Parses the text of a warming file.
+WarmingResult ReadWarming(std::string_view text) noexcept;
+/// Opens and parses a warming file; opening errors are those of the Monthly Data reader.
+WarmingResult ReadWarmingFile(const std::filesystem::path& file) noexcept;
+
+/// The location's normals with the warming added; nullopt and the reason in `failure` when a
+/// changed value leaves the ranges the Monthly Data reader accepts (temperature -90..55 C,
+/// relative humidity 0..100 %), e.g. "July DBTmax: 54 + 2 = 56 is outside -90 to 55".
+std::optional<LocationRecord> ApplyWarming(const LocationRecord& location, const Warming& warming,
+                                           std::string& failure);
+
+/// The "shift" method of weather-file morphing: each hour's dry bulb moved by its month's mean
+/// change of temperature, its relative humidity moved by the month's change of RHavg (kept at
+/// zero) and held within 0..100 %, and the humidity ratio recomputed at the station pressure of
+/// `psy`. Rounded to 0.01 like the hours as read, so a zero warming gives the hours unchanged.
+std::vector<RecordedHour> ShiftRecordedHours(const std::vector<RecordedHour>& hours, const Warming& warming,
+                                             const Psychrometrics& psy);
+
+}  // namespace qav

@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# Mutation testing of the numbers: applies one single-line fault at a time to the analysis code,
+# rebuilds the release build's non-Qt test programs, runs them and prints whether the fault was
+# killed (a test failed) or survived. For a survivor it also rebuilds qav-cli and compares the
+# analysis of all 90 built-in locations (hours, shares, month hours) and the zone maps of every
+# pressure with those of the unchanged code, so a survivor that changes a result stands out.
+#
+#   scripts/mutate.sh            every fault
+#   scripts/mutate.sh 3 17       only faults 3 and 17
+#
+# Each fault is restored right after its run, and on any exit (trap), from a copy taken before
+# it was applied; the tree is left as it was found. CI does not run this (about half a minute a
+# fault on two cores).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# One fault a line: file | exact text of the line (unique in the file) | replacement | what.
+# Fields are separated by " | "; the text may not contain that.
+FAULTS=$(cat <<'EOF'
+classify/classification.cpp |         const float fraction = total > 0 ? t.YearShare[s] / total : 0.0f; |         const double fraction = total > 0 ? static_cast<double>(t.YearShare[s]) / total : 0.0; | share: division in double
+classify/classification.cpp |         t.YearShare[s] = std::nearbyint(tenths) / 10.0f; |         t.YearShare[s] = std::round(tenths) / 10.0f; | share: halves away from zero
+classify/classification.cpp |     t.YearShare[9] += t.YearShare[8]; |     t.YearShare[9] += t.YearShare[8] - t.YearShare[7]; | merging: I without the G hours
+classify/classification.cpp |     t.YearShare[2] += t.YearShare[3]; |     t.YearShare[3] += t.YearShare[2]; | merging: C gains B
+classify/classification.cpp |     t.TopStrategy[2] = LargestShare(t, true, t.TopStrategy[1], 0); |     t.TopStrategy[2] = LargestShare(t, false, t.TopStrategy[1], 0); | top three: second ties to the lowest
+classify/classification.cpp |     if (t.YearShare[t.TopStrategy[3]] == 0) t.TopStrategy[3] = 0; |     if (t.YearShare[t.TopStrategy[3]] < 0) t.TopStrategy[3] = 0; | top three: third kept at 0.0
+classify/classification.cpp |             const float y = static_cast<float>(scale.YOf(hours.W[m][h]));\n            const int s = ClassifyHour(x, y, m, |             const float y = static_cast<float>(scale.YOf(hours.W[m][h]));\n            const int s = ClassifyHour(std::round(x), y, m, | plotting: x rounded to whole canvas units
+classify/classification.cpp |     if (s == 0) s = previousStrategy; |     if (s == 0) return 0; | classification: white hours not carried
+classify/classification.cpp |     if (x < scale.X0) { |     if (x <= scale.X0) { | classification: a point on X0 by position
+classify/raster_canvas.cpp |     const double c = std::floor(x / pixelWidth_), r = std::floor(y / pixelHeight_);\n    if (!(c >= 0 |     const double c = std::floor(x / pixelWidth_ + 0.5), r = std::floor(y / pixelHeight_);\n    if (!(c >= 0 | pixel rule: hours read half a pixel off
+classify/zone_map.cpp |     p.Sweep(X(7), X(11), comfortTop, constant(Y(7) + ph), ThermalComfort); |     (void)comfortTop; | zone map: no curved top of E
+classify/zone_map.cpp |         p.Sweep(X(11), X(10) + 6 * pw, notAbove(Line(v[11], v[10]), Y(11)), constant(Y(11) - ph), NightVentilation); |         {} | zone map: no G band right of E
+classify/zone_map.cpp |     p.Sweep(X(17) - 6 * pw, X(18), constant(Y(9)), notAbove(Line(v[17], v[18]), Y(17)), ThermalInertiaCooling); |     p.Sweep(X(17), X(18), constant(Y(9)), notAbove(Line(v[17], v[18]), Y(17)), ThermalInertiaCooling); | zone map: H starts six pixels late
+classify/zone_map.cpp |     p.Sweep(s.XOf(ta), s.X1, base, sat(s.WMax), ArtificialCooling); |     p.Sweep(s.XOf(ta) + 3 * s.PixelWidth, s.X1, base, sat(s.WMax), ArtificialCooling); | zone map: J starts three pixels late
+classify/zone_map.cpp |     p.Box(X(11) - 3 * pw, Y(11) - ph, X(14), Y(9), NightVentilation); |     p.Box(X(11), Y(11) - ph, X(14), Y(9), NightVentilation); | zone map: left edge of the G box
+classify/zone_map.cpp |     p.Box(std::max(X(13), X(5)), Y(13), X(14), Y(11) - ph, Ventilation); |     p.Box(std::max(X(13), X(5)), Y(13), X(14) - pw, Y(11) - ph, Ventilation); | zone map: right edge of the F box
+classify/zone_map.cpp |     p.Sweep(s.XOf(14), s.XOf(20), base, sat(20.5), ThermalInertiaHeating); |     p.Sweep(s.XOf(14), s.XOf(20), base, sat(s.WMax), ThermalInertiaHeating); | zone map: C capped at 28 g/kg
+classify/zone_map.cpp |         if (y80 > Y(14)) map.DrawLine(x, p.Sat(x, 20.5), x, y80, Colour(Ventilation)); |         map.DrawLine(x, p.Sat(x, 20.5), x, y80, Colour(Ventilation)); | zone map: F band above 20.5 g/kg too
+classify/zone_map.cpp |     p.Box(X(6), Y(6), X(19) - pw, Y(19), EvaporativeCooling); |     p.Box(X(6), Y(6), X(19) - pw, Y(19) + ph, EvaporativeCooling); | zone map: top edge of the I box
+chart/chart_frame.cpp |     const float w7 = Capped(0.8 * psy.FTSat(18), kComfortCap); |     const float w7 = static_cast<float>(0.8 * psy.FTSat(18)); | vertices: V7 not capped at 17 g/kg
+chart/chart_frame.cpp |     const float t14 = std::min(psy.FTVE(20.5f, psy.FVE(32, w15)), 32.0f); |     const float t14 = psy.FTVE(20.5f, psy.FVE(32, w15)); | vertices: T14 not capped at 32 C
+chart/chart_frame.cpp |     if (w20 < kComfortCap) { |     if (w20 <= 0) { | vertices: V19 always on the right edge
+core/hourly_synthesis.cpp |         pvMin = LimitVapourPressure(pvMin, static_cast<float>(FPvsPa(normals.DBTmin) / 1000.0)); |         pvMin = LimitVapourPressure(pvMin, static_cast<float>(FPvsPa(normals.DBTmax) / 1000.0)); | synthesis: morning limit at Tmax
+core/hourly_synthesis.cpp |     if (pv <= 0) pv = 0.01; |     if (pv <= 0) pv = 0.001; | synthesis: floor of the vapour pressure
+core/hourly_synthesis.cpp |     if (pv >= psKPa) pv = 0.99 * psKPa; |     if (pv >= psKPa) pv = psKPa; | synthesis: saturation not held at 99 %
+core/psychrometrics.cpp |     const float denominator = static_cast<float>(p_.PressurePa - ps); |     const double denominator = p_.PressurePa - ps; | single precision: denominator of FTSat
+core/psychrometrics.cpp |     if (singleC) c = static_cast<float>(c); |     (void)singleC; | single precision: c of the enhancement factor
+core/hourly_synthesis.cpp |             const float hourRh = static_cast<float>(rhPercent / 100); |             const double hourRh = rhPercent / 100; | single precision: the hour's relative humidity
+core/hourly_synthesis.cpp |             table.W[m][h] = RoundHundredth(psy.FTax1(table.DBT[m][h], hourRh)); |             table.W[m][h] = RoundHundredth(psy.FTax1(hourDbt, hourRh)); | synthesis: W from the unrounded temperature
+core/hourly_synthesis.cpp |             const auto& c = clockHour <= sun.MaxTempHour ? kVapourShapeMorning : kVapourShapeEvening; |             const auto& c = clockHour <= sun.EveningHour ? kVapourShapeMorning : kVapourShapeEvening; | synthesis: vapour cubic switches at Ty
+core/hourly_synthesis.cpp |     const double scaled = std::clamp(std::nearbyint(x * 100.0), double{INT16_MIN}, double{INT16_MAX}); |     const double scaled = std::clamp(std::round(x * 100.0), double{INT16_MIN}, double{INT16_MAX}); | rounding: hundredths away from zero
+core/psychrometrics.cpp |     p.PressureKPa = static_cast<float>(101.325 * std::pow(1.0 - 2.25577e-5 * z, 5.2559)); |     p.PressureKPa = static_cast<float>(101.325 * std::pow(1.0 - 2.25577e-5 * elevationM, 5.2559)); | pressure: elevation not floored to 50 m
+core/psychrometrics.cpp |     const float mu = static_cast<float>(rh * (1 - r) / (1 - rh * r)); |     const double mu = rh * (1 - r) / (1 - rh * r); | single precision: mu of FTax1
+classify/recorded_classification.cpp |         const int s = ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), h.Month, |         const int s = ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), 1, | recorded hours: all counted in January
+pipeline/weather_location.cpp |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation))); |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(0))); | recorded hours: W at sea-level pressure
+data/recorded_hours.cpp |         if (h.Missing) continue; |         if (h.Missing && h.Month > 12) continue; | recorded hours: missing hours counted
+EOF
+)
+
+TEST_TARGETS=(core_tests chart_tests classify_tests pipeline_tests data_tests epw_tests)
+TEST_PROGRAMS=(core/core_tests chart/chart_tests classify/classify_tests pipeline/pipeline_tests data/data_tests
+               data/epw_tests)
+BUILD=build/release
+BACKUP=$(mktemp -d)
+current=""
+
+restore() {
+  if [ -n "$current" ]; then
+    cp "$BACKUP/original" "$current"  # a new time stamp, so the build takes it up again
+    current=""
+  fi
+}
+trap 'restore; rm -rf "$BACKUP"' EXIT
+trap 'exit 130' INT TERM
+
+# Replaces the one occurrence of the text (\n for a line break) in the file; fails when the
+# text is not there exactly once.
+apply_fault() {
+  python3 - "$1" "$2" "$3" <<'PY'
+import sys
+path, old, new = sys.argv[1], sys.argv[2].replace("\\n", "\n"), sys.argv[3].replace("\\n", "\n")
+text = open(path, encoding="utf-8").read()
+if text.count(old) != 1:
+    sys.exit(f"{path}: the text occurs {text.count(old)} times, not once: {old!r}")
+open(path, "w", encoding="utf-8").write(text.replace(old, new))
+PY
+}
+
+build_tests() { nice cmake --build --preset release --target "${TEST_TARGETS[@]}" >"$BACKUP/build.log" 2>&1; }
+run_tests() {
+  for p in "${TEST_PROGRAMS[@]}"; do
+    "$BUILD/tests/$p" --gtest_brief=1 --gtest_fail_fast >/dev/null 2>&1 || return 1
+  done
+}
+# A digest of the zone map at every pressure the program uses (-50 to 5000 m in 50 m steps).
+zone_maps() {
+  cat >"$BACKUP/zone_maps.cpp" <<'CPP'
+#include <cstdint>
+#include <cstdio>
+#include "classify/raster_canvas.h"
+#include "classify/zone_map.h"
+int main()
+{
+    using namespace qav;
+    const ChartScale s = MakeChartScale(8076, 6259, 15, 15);
+    for (int e = -50; e <= 5000; e += 50) {
+        const Psychrometrics psy(StationPressure(static_cast<float>(e)));
+        RasterCanvas map(8076, 6259, 15, 15);
+        PaintZoneMap(map, s, ComputeZoneVertices(s, psy), psy);
+        std::uint64_t h = 1469598103934665603ull;
+        for (int c = 0; c < map.Columns(); ++c)
+            for (int r = 0; r < map.Rows(); ++r) h = (h ^ static_cast<std::uint32_t>(map.PixelAt(c, r))) * 1099511628211ull;
+        std::printf("%d %016llx\n", e, static_cast<unsigned long long>(h));
+    }
+}
+CPP
+  c++ -std=c++20 -O2 -I. "$BACKUP/zone_maps.cpp" "$BUILD/classify/libqav_classify.a" "$BUILD/chart/libqav_chart.a" \
+    "$BUILD/core/libqav_core.a" -o "$BACKUP/zone_maps" && "$BACKUP/zone_maps" >"$1"
+}
+builtin_results() {
+  nice cmake --build --preset release --target qav-cli >"$BACKUP/build.log" 2>&1 &&
+    "$BUILD/app/qav-cli" analyze --dataset all --all --format json >"$1"
+}
+
+cmake --preset release >/dev/null
+echo "== unchanged code: building and running the tests"
+build_tests || { echo "the unchanged code does not build:"; tail -20 "$BACKUP/build.log"; exit 1; }
+run_tests || { echo "the unchanged code fails its own tests; fix that first"; exit 1; }
+builtin_results "$BACKUP/reference.json" || { echo "qav-cli does not build"; exit 1; }
+zone_maps "$BACKUP/reference.maps"
+
+selected=" $* "
+applied=0 killed=0 survivors=()
+n=0
+while IFS= read -r line; do
+  [ -z "$line" ] && continue
+  n=$((n + 1))
+  [ "$#" -gt 0 ] && [[ "$selected" != *" $n "* ]] && continue
+  file=${line%% | *}; rest=${line#* | }
+  old=${rest%% | *}; rest=${rest#* | }
+  new=${rest%% | *}; what=${rest#* | }
+  cp "$file" "$BACKUP/original"
+  current=$file
+  if ! apply_fault "$file" "$old" "$new"; then
+    restore
+    echo "$n. NOT APPLIED  $what"
+    exit 1
+  fi
+  applied=$((applied + 1))
+  if ! build_tests; then
+    verdict="killed (does not compile)"
+    killed=$((killed + 1))
+  elif ! run_tests; then
+    verdict="killed"
+    killed=$((killed + 1))
+  elif builtin_results "$BACKUP/mutant.json" && cmp -s "$BACKUP/reference.json" "$BACKUP/mutant.json" &&
+    zone_maps "$BACKUP/mutant.maps" && cmp -s "$BACKUP/reference.maps" "$BACKUP/mutant.maps"; then
+    verdict="SURVIVED, no built-in result or zone map changes"
+    survivors+=("$n")
+  else
+    verdict="SURVIVED, CHANGES BUILT-IN RESULTS OR ZONE MAPS"
+    survivors+=("$n")
+  fi
+  restore
+  printf '%2d. %-40s %s (%s)\n' "$n" "$verdict" "$what" "$file"
+done <<<"$FAULTS"
+
+echo "== rebuilding the unchanged code"
+nice cmake --build --preset release --target "${TEST_TARGETS[@]}" qav-cli >"$BACKUP/build.log" 2>&1
+echo "Killed $killed of $applied faults.${survivors:+ Survivors: ${survivors[*]}}"

@@ -1,0 +1,115 @@
+// Compare locations, Hours analysed and What if in the real window: the views follow the state,
+// work from the keyboard and name their figures for screen readers.
+#include <QComboBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "tests/ui/window_test_helpers.h"
+#include "ui/analysis_options_dialogs.h"
+#include "ui/compare_view.h"
+
+namespace qav::test {
+
+class AnalysisOptionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale::c()); }
+
+    // Each bar is its location's analysis; sorting by E puts the largest comfort share first;
+    // Enter on a row analyses that location in the window.
+    void compareViewShowsEveryLocationAndAnalysesTheChosenOne()
+    {
+        MainWindow w(kReferenceScreen);
+        Trigger(w, "ViewCompare");
+        CompareView* view = w.compareView();
+        QVERIFY(view && view->isVisible());
+        QTableWidget* table = view->table();
+        QCOMPARE(table->rowCount(), 27);
+        const StrategyTally brasilia = w.state().Tally;
+        const CompareRow& row5 = view->rows()[4];
+        QCOMPARE(row5.Name, std::string("Brasília"));
+        for (int s = 1; s <= 10; ++s) QCOMPARE(row5.Shares[s], brasilia.YearShare[s]);
+        QCOMPARE(table->item(4, 1)->data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("Brasília, typical days: Solar Heating 30.2 %, Thermal Inertia (Heating) 28.0 %, "
+                                "Thermal Comfort 36.8 %, Ventilation 5.0 %"));
+        QCOMPARE(table->item(4, 2)->text(), QStringLiteral("E Thermal Comfort 36.8 %"));
+
+        view->findChild<QComboBox*>(QStringLiteral("CompareSort"))->setCurrentIndex(1 + 5);  // E
+        for (int i = 1; i < table->rowCount(); ++i) QVERIFY(view->rows()[i - 1].Shares[5] >= view->rows()[i].Shares[5]);
+
+        table->setFocus();
+        table->setCurrentCell(2, 0);
+        const int slot = view->rows()[2].Slot;
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(w.state().CurrentLocation, slot);
+        QVERIFY(Locations(w)->item(slot - 1)->isSelected());
+        QCOMPARE(table->rowCount(), 27);  // the list is the same: the rows stay
+
+        Trigger(w, "DataMun");
+        QCOMPARE(table->rowCount(), 50);
+    }
+
+    void hoursAnalysedCountOnlyTheSelectedHoursAndSaySo()
+    {
+        MainWindow w(kReferenceScreen);
+        HoursAnalysedDialog dialog(w.state().Filter, &w);
+        dialog.findChild<QSpinBox*>(QStringLiteral("FirstHour"))->setValue(22);
+        dialog.findChild<QSpinBox*>(QStringLiteral("LastHour"))->setValue(5);
+        dialog.findChild<QComboBox*>(QStringLiteral("FirstMonth"))->setCurrentIndex(11);
+        dialog.findChild<QComboBox*>(QStringLiteral("LastMonth"))->setCurrentIndex(1);
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("HoursSummary"))->text(),
+                 QStringLiteral("Counted: hours 22-5, December-February (8 hours a day, 3 months)"));
+        QVERIFY(w.applyAnalysisOptions(dialog.filter(), std::nullopt));
+        int counted = 0;
+        for (int s = 1; s <= 10; ++s)
+            for (int m = 1; m <= 12; ++m) counted += w.state().Tally.MonthHours[s][m];
+        QCOMPARE(counted, 24);
+        ExpectMonthTable(w, w.state().Tally);
+        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QStringLiteral("Counted: hours 22-5, December-February"));
+        w.applyAnalysisOptions({}, std::nullopt);
+        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QString());
+    }
+
+    void whatIfShowsTheSharesSideBySideAndRefusesWhatLeavesTheRanges()
+    {
+        MainWindow w(kReferenceScreen);
+        std::vector<RecordedBox> boxes;
+        RecordBoxes(w, boxes);
+        const StrategyTally base = w.state().Tally;
+        WhatIfDialog dialog(&w);
+        QString failure;
+        QVERIFY(w.applyAnalysisOptions({}, dialog.warming(failure)));  // +2 C by default
+        QVERIFY(w.state().Warmed);
+        dialog.showComparison(w.state());
+        QTableWidget* table = dialog.comparison();
+        QCOMPARE(table->item(1, 1)->text(), QStringLiteral("30.2"));  // B without the warming
+        QCOMPARE(table->item(1, 2)->text(), QStringLiteral("17.6"));
+        QCOMPARE(table->item(1, 3)->text(), QStringLiteral("-12.6"));
+        QCOMPARE(table->item(1, 3)->data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("B Solar Heating, typical days difference: -12.6 points"));
+        QCOMPARE(w.state().Base.Tally.YearShare[2], base.YearShare[2]);
+        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QStringLiteral("What if: +2 °C"));
+
+        dialog.monthlyChoice()->setChecked(true);
+        dialog.changes()->item(6, 1)->setText(QStringLiteral("hot"));
+        QVERIFY(!dialog.warming(failure));
+        QCOMPARE(failure, QStringLiteral("July, DBTmax: 'hot' is not a change between -30 and 30."));
+        dialog.changes()->item(6, 1)->setText(QStringLiteral("29"));
+        QVERIFY(w.applyAnalysisOptions({}, dialog.warming(failure)));  // July's 25.1 + 29 = 54.1 is fine, ...
+        QCOMPARE(boxes.size(), size_t(0));
+        dialog.changes()->item(0, 1)->setText(QStringLiteral("29"));  // ... January's 26.9 + 29 is not
+        QVERIFY(!w.applyAnalysisOptions({}, dialog.warming(failure)));
+        QCOMPARE(boxes.size(), size_t(1));
+        QVERIFY(boxes[0].Text.contains(QStringLiteral("January DBTmax: 26.9 + 29 = 55.9 is outside -90 to 55")));
+        QVERIFY(!w.state().Warmed);
+        QCOMPARE(w.state().Tally.YearShare[2], base.YearShare[2]);
+    }
+};
+
+RegisterTest<AnalysisOptionsTest> registerAnalysisOptions;
+
+}  // namespace qav::test
+
+#include "analysis_options_test.moc"

@@ -1,0 +1,66 @@
+// The window under a Brazilian Portuguese locale: the compiled-in translation reaches the menus,
+// the results panel and the help boxes; any other locale keeps the English source texts.
+#include <QMenu>
+#include <QTranslator>
+
+#include "tests/ui/window_test_helpers.h"
+#include "ui/translation.h"
+
+namespace qav::test {
+
+class TranslationTest : public QObject {
+    Q_OBJECT
+
+    // The other tests read the English texts: every translator goes again after each test.
+    static void removeTranslators()
+    {
+        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+    }
+
+private slots:
+    void cleanup() { removeTranslators(); }
+
+    void otherLocalesKeepEnglish()
+    {
+        for (const QLocale& l : {QLocale(QLocale::Portuguese, QLocale::Portugal), QLocale(QLocale::English, QLocale::UnitedStates),
+                                 QLocale(QLocale::German, QLocale::Germany)}) {
+            QVERIFY2(!InstallTranslations(*qApp, l), qPrintable(l.name()));
+            QVERIFY(qApp->findChildren<QTranslator*>().isEmpty());
+        }
+        MainWindow w(kReferenceScreen);
+        QCOMPARE(w.findChild<QMenu*>(QStringLiteral("MFile"))->title(), QStringLiteral("&File"));
+    }
+
+    void brazilianPortugueseReachesMenusPanelAndHelp()
+    {
+        QVERIFY(InstallTranslations(*qApp, QLocale(QLocale::Portuguese, QLocale::Brazil)));
+        MainWindow w(kReferenceScreen);
+        struct Menu { const char* name; const char* title; };
+        for (Menu m : {Menu{"MFile", "&Arquivo"}, Menu{"MCop", "&Copiar"}, Menu{"MView", "E&xibir"}, Menu{"MHelp", "Aj&uda"}})
+            QCOMPARE(w.findChild<QMenu*>(QString::fromLatin1(m.name))->title(), QString::fromUtf8(m.title));
+        struct Item { const char* name; const char* text; };
+        for (Item i : {Item{"MOpen", "&Abrir arquivo climático"}, Item{"DataMun", "&Mundo"}, Item{"MCopTab", "&Tabela"},
+                       Item{"GoOut", "Sa&ir"}, Item{"MSaveChart", "Salvar &carta como…"}})
+            QCOMPARE(w.findChild<QAction*>(QString::fromLatin1(i.name))->text(), QString::fromUtf8(i.text));
+        // "Thermal confort" of the English panel is spelt correctly here.
+        QCOMPARE(TextOf(w, QStringLiteral("Label1_5")), QStringLiteral("Conforto térmico "));
+        QCOMPARE(TextOf(w, QStringLiteral("Label8_2")), QStringLiteral("Fev"));
+
+        std::vector<RecordedBox> boxes;
+        RecordBoxes(w, boxes);
+        Trigger(w, "AboutFiles");
+        QCOMPARE(boxes.size(), size_t(1));
+        QCOMPARE(boxes[0].Title, QStringLiteral("  QAV 1.3    Formato do arquivo de dados mensais (MD)"));
+        QVERIFY(boxes[0].Text.startsWith(QStringLiteral("\nNome do arquivo: QAV + título + .TXT\n")));
+        QVERIFY(boxes[0].Text.endsWith(QStringLiteral("\nVeja o arquivo 'QAVworld.TXT', que acompanha este programa.\n")));
+    }
+};
+
+RegisterTest<TranslationTest> registerTranslation;
+
+}  // namespace qav::test
+
+#include "translation_test.moc"

@@ -1,0 +1,202 @@
+// The window on monitors of every size: the shares are those of the headless analysis of the
+// reference screen (or, with "Analyse at this screen's size", of that screen), the pictures
+// scale without a new analysis, and at 800 x 600 nothing overlaps or is cut.
+#include <QFontDatabase>
+#include <QScrollArea>
+#include <QSettings>
+#include <QTabWidget>
+
+#include "classify/raster_canvas.h"
+#include "pipeline/pipeline.h"
+#include "tests/ui/window_test_helpers.h"
+
+namespace qav::test {
+namespace {
+
+const QString kChicago = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
+
+StrategyTally HeadlessShares(const ScreenDescription& screen)
+{
+    AnalysisState state = MakeStartupState(screen);
+    RasterCanvas zoneMap(state.Layout.Picture1.Width, state.Layout.Picture1.Height, state.Layout.PixelWidth,
+                         state.Layout.PixelHeight);
+    PipelineCanvases canvases{zoneMap};
+    RunPipeline(state, canvases);
+    return state.Tally;
+}
+
+size_t ZoneMapHash(const RasterCanvas& map)
+{
+    std::vector<Rgb> pixels;
+    for (double x = 7; x < map.CanvasWidth(); x += 15)
+        for (double y = 7; y < map.CanvasHeight(); y += 15) pixels.push_back(map.GetPixel(x, y));
+    return qHashBits(pixels.data(), pixels.size() * sizeof(Rgb));
+}
+
+void ShowAt(MainWindow& w, QSize size)
+{
+    w.resize(size);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QApplication::processEvents();
+}
+
+// The picture fills its view's width or height, keeps its canvas's proportions, and is drawn
+// with one pixel per device pixel.
+void ExpectFitted(CanvasView* view)
+{
+    const QRectF r = view->pictureRect();
+    QVERIFY(r.width() <= view->width() + 0.5 && r.height() <= view->height() + 0.5);
+    QVERIFY(std::abs(r.width() - view->width()) < 1 || std::abs(r.height() - view->height()) < 1);
+    const QSizeF canvas = view->image().deviceIndependentSize();
+    QVERIFY(std::abs(r.width() / r.height() - canvas.width() / canvas.height()) < 0.01);
+    const QImage& shown = view->shownImage();
+    QVERIFY(std::abs(shown.width() - r.width() * view->devicePixelRatioF()) <= 1.5);
+    // The whole drawing, redrawn smaller or larger: close to the canvas's picture scaled to the
+    // same size (a crop or a picture left at its canvas size differs by far more).
+    const QImage scaled = view->image().scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double difference = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) difference += std::abs(qGray(shown.pixel(x, y)) - qGray(scaled.pixel(x, y)));
+    QVERIFY2(difference / (shown.width() * shown.height()) < 20, qPrintable(view->objectName()));
+}
+
+}  // namespace
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QSettings().setValue(QLatin1String(kAnalyseAtScreenSizeKey), false); }
+    void cleanup() { QSettings().remove(QLatin1String(kAnalyseAtScreenSizeKey)); }
+
+    // Brasília on the reference screen: 30.2 % solar heating, 28.0 thermal inertia, 36.8 comfort
+    // and 5.0 ventilation, on every monitor and pixel density. The monitor's own size gave
+    // 37.2 % comfort at 800 x 600 and 36.3 at 1920 x 1080; the option brings those back.
+    void sharesComeFromTheReferenceScreenUnlessAsked()
+    {
+        const StrategyTally reference = HeadlessShares(qav::kReferenceScreen);
+        for (auto [s, share] : {std::pair{2, 30.2f}, {3, 28.0f}, {5, 36.8f}, {6, 5.0f}})
+            QCOMPARE(reference.YearShare[s], share);
+        struct Row { int width, height; float comfortAtScreenSize; };
+        for (Row r : {Row{800, 600, 37.2f}, Row{1024, 768, 36.8f}, Row{1920, 1080, 36.3f}}) {
+            const ScreenDescription screen{r.width, r.height, 15};
+            const StrategyTally atScreen = HeadlessShares(screen);
+            QCOMPARE(atScreen.YearShare[5], r.comfortAtScreenSize);
+            for (double ratio : {1.0, 2.0}) {
+                const QString row = QStringLiteral("%1x%2 @%3").arg(r.width).arg(r.height).arg(ratio);
+                QSettings().setValue(QLatin1String(kAnalyseAtScreenSizeKey), false);
+                MainWindow w({screen, ratio});
+                QVERIFY2(w.state().Scale.DegreeWidth == 112, qPrintable(row));
+                for (int s = 1; s <= 10; ++s) QCOMPARE(w.state().Tally.YearShare[s], reference.YearShare[s]);
+                ExpectPanelShares(w, reference);
+                QVERIFY(w.findChild<QLabel*>(QStringLiteral("ScreenSizeNote"))->isHidden());
+
+                QSettings().setValue(QLatin1String(kAnalyseAtScreenSizeKey), true);
+                MainWindow asked({screen, ratio});
+                QVERIFY2(asked.analysesAtScreenSize(), qPrintable(row));
+                for (int s = 1; s <= 10; ++s) QCOMPARE(asked.state().Tally.YearShare[s], atScreen.YearShare[s]);
+                ExpectPanelShares(asked, atScreen);
+                QVERIFY(!asked.findChild<QLabel*>(QStringLiteral("ScreenSizeNote"))->isHidden());
+            }
+        }
+    }
+
+    // The View command analyses again at once and is remembered for the next start.
+    void viewOptionSwitchesTheAnalysisAndIsRemembered()
+    {
+        const ScreenDescription screen{800, 600, 15};
+        MainWindow w({screen, 1.0});
+        auto* option = w.findChild<QAction*>(QStringLiteral("ViewAnalyseAtScreenSize"));
+        QVERIFY(option && option->isCheckable() && !option->isChecked());
+        option->trigger();
+        QVERIFY(w.analysesAtScreenSize());
+        QCOMPARE(w.state().Tally.YearShare[5], 37.2f);
+        QCOMPARE(w.zoneMap().CanvasWidth(), w.state().Layout.Picture1.Width);
+        QVERIFY(QSettings().value(QLatin1String(kAnalyseAtScreenSizeKey)).toBool());
+        QVERIFY(MainWindow({screen, 1.0}).analysesAtScreenSize());
+        option->trigger();
+        QCOMPARE(w.state().Tally.YearShare[5], 36.8f);
+        QCOMPARE(w.zoneMap().CanvasWidth(), 8076.0);
+        QVERIFY(!QSettings().value(QLatin1String(kAnalyseAtScreenSizeKey)).toBool());
+    }
+
+    // Resizing only redraws the pictures at the new size: shares, hour strategies and zone map
+    // stay as they were.
+    void resizingRefitsThePicturesWithoutANewAnalysis()
+    {
+        MainWindow w(kReferenceScreen);
+        ShowAt(w, {800, 600});
+        const StrategyTally before = w.state().Tally;
+        const HourStrategies hours = w.state().HourStrategy;
+        const size_t zones = ZoneMapHash(w.zoneMap());
+        auto* chart = w.findChild<CanvasView*>(QStringLiteral("Picture1"));
+        auto* graph = w.findChild<CanvasView*>(QStringLiteral("Picture3"));
+        const QSize smallChart = chart->shownImage().size(), smallGraph = graph->shownImage().size();
+        ExpectFitted(chart);
+        ExpectFitted(graph);
+
+        w.resize(1920, 1080);
+        QApplication::processEvents();
+        ExpectFitted(chart);
+        ExpectFitted(graph);
+        QVERIFY(chart->shownImage().width() > smallChart.width() * 1.5);
+        QVERIFY(graph->shownImage().width() > smallGraph.width() * 1.3);
+        QVERIFY(chart->pictureScale() > 1.4);  // legend and letters grow with the chart
+        for (int s = 1; s <= 10; ++s) QCOMPARE(w.state().Tally.YearShare[s], before.YearShare[s]);
+        QVERIFY(w.state().HourStrategy == hours);
+        QCOMPARE(ZoneMapHash(w.zoneMap()), zones);
+        QCOMPARE(chart->image().size(), QSize(539, 418));  // the copied picture keeps its size
+    }
+
+    // At 800 x 600 with a weather file's side-by-side shares: every visible widget lies inside
+    // its parent, no two siblings overlap (the rows' background boxes lie under their texts by
+    // design), every text fits its field, and the panel's text is at least the small font.
+    void nothingOverlapsOrIsCutAt800x600()
+    {
+        MainWindow w({{800, 600, 15}, 1.0});
+        w.openWeatherFiles({kChicago});
+        QVERIFY(w.findChild<ResultsPanel*>()->shareComparisonShown());
+        ShowAt(w, {800, 600});
+        QCOMPARE(w.size(), QSize(800, 600));
+        QVERIFY(w.findChildren<QScrollArea*>().isEmpty());  // the content reflows instead of scrolling
+        const auto background = [](const QWidget* widget) {
+            return widget->objectName().startsWith(QLatin1String("Picture8_")) ||
+                   widget->objectName().startsWith(QLatin1String("Picture12_"));
+        };
+        QStringList faults;
+        for (QWidget* widget : w.findChildren<QWidget*>()) {
+            if (!widget->isVisible() || widget->isWindow() || background(widget)) continue;
+            QWidget* parent = widget->parentWidget();
+            if (!parent->rect().contains(widget->geometry()))
+                faults << QStringLiteral("%1 leaves %2").arg(widget->objectName(), parent->objectName());
+            for (QObject* other : parent->children()) {
+                auto* sibling = qobject_cast<QWidget*>(other);
+                if (!sibling || sibling <= widget || !sibling->isVisible() || sibling->isWindow() || background(sibling))
+                    continue;
+                if (widget->geometry().intersects(sibling->geometry()))
+                    faults << QStringLiteral("%1 overlaps %2").arg(widget->objectName(), sibling->objectName());
+            }
+        }
+        const auto* panel = w.findChild<ResultsPanel*>();
+        for (const QLabel* label : panel->findChildren<QLabel*>())
+            if (label->isVisible() && label->width() < label->sizeHint().width())
+                faults << QStringLiteral("%1 cut: %2").arg(label->objectName(), label->text());
+        for (const QLineEdit* edit : panel->findChildren<QLineEdit*>())
+            if (edit->isVisible() && edit != panel->findChild<QLineEdit*>(QStringLiteral("Text5_0")) &&
+                edit->fontMetrics().horizontalAdvance(edit->text()) + 6 > edit->width())
+                faults << QStringLiteral("%1 cut: %2").arg(edit->objectName(), edit->text());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        QVERIFY(panel->font().pointSizeF() >=
+                std::min(QApplication::font().pointSizeF(),
+                         QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF()));
+    }
+};
+
+namespace {
+RegisterTest<WindowLayoutTest> registerWindowLayout;
+}
+
+}  // namespace qav::test
+
+#include "window_layout_test.moc"

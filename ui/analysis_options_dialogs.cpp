@@ -1,0 +1,307 @@
+#include "ui/analysis_options_dialogs.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "chart/number_format.h"
+#include "classify/strategy.h"
+
+namespace qav {
+namespace {
+
+QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+QStringList MonthNames()
+{
+    QStringList names;
+    for (int m = 1; m <= 12; ++m) names << QLocale(QLocale::English).standaloneMonthName(m);
+    return names;
+}
+
+QString Number(double value, int decimals = 1) { return QLocale().toString(value, 'f', decimals); }
+
+}  // namespace
+
+HoursAnalysedDialog::HoursAnalysedDialog(const HourFilter& current, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("HoursAnalysedDialog"));
+    setWindowTitle(tr("Hours analysed"));
+    const auto hour = [this](const QString& name) {
+        auto* box = new QSpinBox;
+        box->setRange(1, 24);
+        box->setAccessibleName(name);
+        connect(box, &QSpinBox::valueChanged, this, &HoursAnalysedDialog::updateSummary);
+        return box;
+    };
+    const auto month = [this](const QString& name) {
+        auto* box = new QComboBox;
+        box->addItems(MonthNames());
+        box->setAccessibleName(name);
+        connect(box, &QComboBox::currentIndexChanged, this, &HoursAnalysedDialog::updateSummary);
+        return box;
+    };
+    firstHour_ = hour(tr("First clock hour"));
+    lastHour_ = hour(tr("Last clock hour"));
+    firstMonth_ = month(tr("First month"));
+    lastMonth_ = month(tr("Last month"));
+    firstHour_->setObjectName(QStringLiteral("FirstHour"));
+    lastHour_->setObjectName(QStringLiteral("LastHour"));
+    firstMonth_->setObjectName(QStringLiteral("FirstMonth"));
+    lastMonth_->setObjectName(QStringLiteral("LastMonth"));
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&From clock hour:"), firstHour_);
+    form->addRow(tr("&To clock hour:"), lastHour_);
+    form->addRow(tr("From &month:"), firstMonth_);
+    form->addRow(tr("T&o month:"), lastMonth_);
+    auto* note = new QLabel(tr("Hours are numbered 1 to 24 as in the hourly table: hour 9 is the hour ending at "
+                               "9:00, hour 24 the one ending at midnight. A range may wrap: 22 to 5 is the night, "
+                               "December to February the southern summer. The chart still draws every hour and "
+                               "greys out those left out; the shares, the legend, the month table and every "
+                               "export count only the selected hours."));
+    note->setWordWrap(true);
+    summary_ = new QLabel;
+    summary_->setObjectName(QStringLiteral("HoursSummary"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QPushButton* all = buttons->addButton(tr("&All hours"), QDialogButtonBox::ResetRole);
+    connect(all, &QPushButton::clicked, this, [this] { setFilter({}); });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(note);
+    layout->addWidget(summary_);
+    layout->addWidget(buttons);
+    setFilter(current);
+    firstHour_->setFocus();
+}
+
+void HoursAnalysedDialog::setFilter(const HourFilter& f)
+{
+    firstHour_->setValue(f.FirstHour);
+    lastHour_->setValue(f.LastHour);
+    firstMonth_->setCurrentIndex(f.FirstMonth - 1);
+    lastMonth_->setCurrentIndex(f.LastMonth - 1);
+    updateSummary();
+}
+
+HourFilter HoursAnalysedDialog::filter() const
+{
+    HourFilter f;
+    MakeHourFilter(firstHour_->value(), lastHour_->value(), firstMonth_->currentIndex() + 1,
+                   lastMonth_->currentIndex() + 1, f);
+    return f;
+}
+
+void HoursAnalysedDialog::updateSummary()
+{
+    const HourFilter f = filter();
+    summary_->setText(tr("Counted: %1 (%2 hours a day, %3 months)")
+                          .arg(FromUtf8(DescribeHourFilter(f)))
+                          .arg(f.HourCount())
+                          .arg(f.MonthCount()));
+}
+
+WhatIfDialog::WhatIfDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("WhatIfDialog"));
+    setWindowTitle(tr("What if it were warmer"));
+
+    auto* intro = new QLabel(
+        tr("Adds a warming to the location's monthly normals and analyses them beside the unchanged ones. "
+           "Relative humidity is kept unless you change it, so the humidity ratio rises with temperature, as "
+           "climate projections broadly show. Recorded hours of a weather file are shifted by their month's "
+           "mean change of temperature, keeping their relative humidity.\n"
+           "This is a sensitivity test, not a projection: take the values from published regional "
+           "projections, such as the monthly changes of the IPCC WGI Interactive Atlas "
+           "(interactive-atlas.ipcc.ch)."));
+    intro->setWordWrap(true);
+
+    uniformChoice_ = new QRadioButton(tr("&Same warming every month:"));
+    monthly_ = new QRadioButton(tr("&Monthly changes:"));
+    uniformChoice_->setChecked(true);
+    uniform_ = new QDoubleSpinBox;
+    uniform_->setObjectName(QStringLiteral("WarmingDegrees"));
+    uniform_->setRange(-kMaxTemperatureChange, kMaxTemperatureChange);
+    uniform_->setDecimals(1);
+    uniform_->setSingleStep(0.5);
+    uniform_->setValue(2);
+    uniform_->setSuffix(QStringLiteral(" °C"));
+    uniform_->setAccessibleName(tr("Warming of every month's minimum and maximum temperature, degrees C"));
+
+    changes_ = new QTableWidget(12, 3);
+    changes_->setObjectName(QStringLiteral("WarmingTable"));
+    changes_->setAccessibleName(tr("Monthly changes of DBTmin and DBTmax in degrees C and of RHavg in points"));
+    changes_->setHorizontalHeaderLabels({tr("DBTmin (°C)"), tr("DBTmax (°C)"), tr("RHavg (points)")});
+    changes_->setVerticalHeaderLabels(MonthNames());
+    for (int m = 0; m < 12; ++m)
+        for (int c = 0; c < 3; ++c) changes_->setItem(m, c, new QTableWidgetItem(Number(0)));
+    changes_->setEnabled(false);
+    connect(monthly_, &QRadioButton::toggled, this, [this](bool on) {
+        changes_->setEnabled(on);
+        uniform_->setEnabled(!on);
+    });
+    auto* load = new QPushButton(tr("&Load CSV…"));
+    load->setToolTip(tr("A CSV file with the header month,dbt_min,dbt_max,rh_avg and twelve rows"));
+    connect(load, &QPushButton::clicked, this, &WhatIfDialog::loadFile);
+
+    comparison_ = new QTableWidget;
+    comparison_->setObjectName(QStringLiteral("WhatIfComparison"));
+    comparison_->setAccessibleName(tr("Shares without and with the warming and their difference"));
+    comparison_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    status_ = new QLabel;
+    status_->setWordWrap(true);
+
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(uniformChoice_);
+    choice->addWidget(uniform_);
+    choice->addStretch(1);
+    auto* monthlyRow = new QHBoxLayout;
+    monthlyRow->addWidget(monthly_);
+    monthlyRow->addStretch(1);
+    monthlyRow->addWidget(load);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton* apply = buttons->addButton(tr("&Apply"), QDialogButtonBox::ApplyRole);
+    QPushButton* remove = buttons->addButton(tr("&Remove warming"), QDialogButtonBox::ResetRole);
+    apply->setObjectName(QStringLiteral("WhatIfApply"));
+    remove->setObjectName(QStringLiteral("WhatIfRemove"));
+    connect(apply, &QPushButton::clicked, this, &WhatIfDialog::applyRequested);
+    connect(remove, &QPushButton::clicked, this, &WhatIfDialog::removeRequested);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* inputs = new QVBoxLayout;
+    inputs->addLayout(choice);
+    inputs->addLayout(monthlyRow);
+    inputs->addWidget(changes_);
+    auto* results = new QVBoxLayout;
+    results->addWidget(comparison_, 1);
+    results->addWidget(status_);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(inputs, 1);
+    columns->addLayout(results, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(columns, 1);
+    layout->addWidget(buttons);
+    resize(900, 520);
+    uniform_->setFocus();
+}
+
+void WhatIfDialog::setWarming(const std::optional<Warming>& warming)
+{
+    if (!warming) return;
+    if (const auto degrees = warming->Uniform()) {
+        uniformChoice_->setChecked(true);
+        uniform_->setValue(*degrees);
+        return;
+    }
+    monthly_->setChecked(true);
+    for (int m = 1; m <= kMonths; ++m) {
+        const MonthlyChange& c = warming->Month[m];
+        const float values[3] = {c.DBTmin, c.DBTmax, c.RHavg};
+        for (int col = 0; col < 3; ++col) changes_->item(m - 1, col)->setText(Number(values[col], 2));
+    }
+}
+
+std::optional<Warming> WhatIfDialog::warming(QString& failure) const
+{
+    if (!monthly_->isChecked()) return UniformWarming(static_cast<float>(uniform_->value()));
+    Warming w;
+    const QString names[3] = {tr("DBTmin"), tr("DBTmax"), tr("RHavg")};
+    for (int m = 1; m <= kMonths; ++m) {
+        float* targets[3] = {&w.Month[m].DBTmin, &w.Month[m].DBTmax, &w.Month[m].RHavg};
+        for (int col = 0; col < 3; ++col) {
+            const QString text = changes_->item(m - 1, col)->text().trimmed();
+            bool ok = false;
+            double v = QLocale().toDouble(text, &ok);
+            if (!ok) v = text.toDouble(&ok);  // a point is accepted in every locale
+            const double limit = col == 2 ? kMaxHumidityChange : kMaxTemperatureChange;
+            if (!ok || v < -limit || v > limit) {
+                failure = tr("%1, %2: '%3' is not a change between %4 and %5.")
+                              .arg(MonthNames()[m - 1], names[col], text)
+                              .arg(-limit)
+                              .arg(limit);
+                return std::nullopt;
+            }
+            *targets[col] = static_cast<float>(v);
+        }
+    }
+    return w;
+}
+
+void WhatIfDialog::loadFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Load monthly changes"), QString(),
+                                                      tr("CSV table (*.csv);;All files (*)"));
+    if (path.isEmpty()) return;
+    const WarmingResult r = ReadWarmingFile(path.toStdU16String());
+    if (r.failure) {
+        QMessageBox::warning(this, windowTitle(), tr("%1: %2").arg(path, FromUtf8(*r.failure)));
+        return;
+    }
+    monthly_->setChecked(true);
+    setWarming(r.warming);
+    monthly_->setChecked(true);
+}
+
+void WhatIfDialog::showComparison(const AnalysisState& state)
+{
+    comparison_->clear();
+    if (!state.WarmingRefusal.empty()) {
+        status_->setText(tr("Not analysed: %1").arg(FromUtf8(state.WarmingRefusal)));
+        comparison_->setRowCount(0);
+        return;
+    }
+    if (!state.Warmed) {
+        status_->setText(tr("No warming is analysed."));
+        comparison_->setRowCount(0);
+        return;
+    }
+    const bool recorded = state.CurrentRecorded() != nullptr;
+    QStringList headers{tr("Strategy"), tr("Now"), tr("Warmer"), tr("Difference")};
+    if (recorded) headers << tr("Recorded now") << tr("Recorded warmer") << tr("Difference (recorded)");
+    comparison_->setColumnCount(int(headers.size()));
+    comparison_->setHorizontalHeaderLabels(headers);
+    comparison_->setRowCount(kStrategies);
+    const auto put = [this](int row, int column, const QString& text, const QString& spoken) {
+        auto* item = new QTableWidgetItem(text);
+        item->setData(Qt::AccessibleTextRole, spoken);
+        if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        comparison_->setItem(row, column, item);
+    };
+    for (int s = 1; s <= kStrategies; ++s) {
+        const QString name = QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s))).arg(FromUtf8(std::string(StrategyName[s])));
+        put(s - 1, 0, name, name);
+        const auto triple = [&](int column, float before, float after, const QString& what) {
+            const double difference = std::nearbyint(10.0 * (after - before)) / 10;
+            put(s - 1, column, Number(before), tr("%1, %2 now: %3 %").arg(name, what, Number(before)));
+            put(s - 1, column + 1, Number(after), tr("%1, %2 warmer: %3 %").arg(name, what, Number(after)));
+            const QString signedText = (difference > 0 ? QStringLiteral("+") : QString()) + Number(difference);
+            put(s - 1, column + 2, signedText, tr("%1, %2 difference: %3 points").arg(name, what, signedText));
+        };
+        triple(1, state.Base.Tally.YearShare[s], state.Tally.YearShare[s], tr("typical days"));
+        if (recorded)
+            triple(4, state.Base.RecordedTally.YearShare[s], state.RecordedTally.YearShare[s], tr("recorded hours"));
+    }
+    comparison_->resizeColumnsToContents();
+    status_->setText(tr("%1: %2. The chart shows the changed hours.")
+                         .arg(FromUtf8(state.Current().LocationName), FromUtf8(DescribeWarming(*state.WarmingAsked))));
+}
+
+}  // namespace qav

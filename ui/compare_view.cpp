@@ -1,0 +1,237 @@
+#include "ui/compare_view.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "chart/number_format.h"
+#include "chart/qt/qimage_canvas.h"
+#include "pipeline/rendering.h"
+
+namespace qav {
+namespace {
+
+QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+constexpr int kBarPixels = 320;
+constexpr int kBarHeightPixels = 18;
+
+// The bar of one row, drawn by the compare picture's own code.
+QPixmap BarPixmap(const std::array<float, kStrategies + 1>& shares)
+{
+    constexpr int unit = 15;  // canvas units per pixel, as on the reference screen
+    QImageCanvas canvas((kBarPixels + 2) * unit, kBarHeightPixels * unit, unit, unit);
+    canvas.Clear();
+    canvas.SetFontSize(7);
+    DrawCompareBar(canvas, unit, 0, kBarPixels * unit, kBarHeightPixels * unit,
+                   (kBarHeightPixels * unit - canvas.TextHeight("W")) / 2, shares, unit, unit);
+    return QPixmap::fromImage(canvas.Image());
+}
+
+// "Solar Heating 30.2 %, Thermal Comfort 36.8 %": the shares that are not zero.
+QString SharesText(const std::array<float, kStrategies + 1>& shares)
+{
+    QStringList parts;
+    for (int s = 1; s <= kStrategies; ++s)
+        if (shares[s] != 0) parts << FromUtf8(std::string(StrategyName[s]) + " " + FormatFixed(shares[s], 1) + " %");
+    return parts.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+CompareView::CompareView(const AnalysisState& state, QWidget* parent, ExportActions::MessageFunction message)
+    : QDialog(parent), state_(state), message_(std::move(message))
+{
+    setObjectName(QStringLiteral("CompareView"));
+    setWindowTitle(tr("Compare locations"));
+
+    sortBox_ = new QComboBox;
+    sortBox_->setObjectName(QStringLiteral("CompareSort"));
+    sortBox_->addItem(tr("List order"));
+    sortBox_->addItem(tr("Name"));
+    for (int s = 1; s <= kStrategies; ++s)
+        sortBox_->addItem(tr("Largest share of %1 %2").arg(QChar(StrategyLetter(s))).arg(FromUtf8(std::string(StrategyName[s]))));
+    sortBox_->setAccessibleName(tr("Sort the locations"));
+    auto* sortLabel = new QLabel(tr("&Sort by:"));
+    sortLabel->setBuddy(sortBox_);
+    connect(sortBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index == 0) sort_ = {CompareSortKey::ListOrder, 0};
+        else if (index == 1) sort_ = {CompareSortKey::Name, 0};
+        else sort_ = {CompareSortKey::Strategy, index - 1};
+        fillTable();
+    });
+
+    table_ = new QTableWidget;
+    table_->setObjectName(QStringLiteral("CompareTable"));
+    table_->setAccessibleName(tr("Yearly share of each strategy by location"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setIconSize(QSize(kBarPixels + 2, kBarHeightPixels));
+    table_->verticalHeader()->hide();
+    connect(table_, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (row >= 0 && row < int(rows_.size())) emit locationActivated(rows_[row].Slot);
+    });
+    connect(table_, &QTableWidget::activated, this, [this](const QModelIndex& index) {
+        if (index.row() >= 0 && index.row() < int(rows_.size())) emit locationActivated(rows_[index.row()].Slot);
+    });
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    QPushButton* save = buttons->addButton(tr("Save &picture…"), QDialogButtonBox::ActionRole);
+    QPushButton* csv = buttons->addButton(tr("&Export CSV…"), QDialogButtonBox::ActionRole);
+    save->setObjectName(QStringLiteral("CompareSave"));
+    csv->setObjectName(QStringLiteral("CompareExport"));
+    // Enter belongs to the table (it analyses the row), not to a default button.
+    for (QAbstractButton* b : buttons->buttons())
+        if (auto* p = qobject_cast<QPushButton*>(b)) p->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, &CompareView::savePicture);
+    connect(csv, &QPushButton::clicked, this, &CompareView::exportCsv);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(sortLabel);
+    top->addWidget(sortBox_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(table_, 1);
+    layout->addWidget(buttons);
+    resize(860, 560);
+}
+
+std::string CompareView::Signature() const
+{
+    std::string s = std::to_string(state_.Locations.LocationCount) + "|" + HourRangeText(state_.Filter) + "|" +
+                    MonthRangeText(state_.Filter) + "|" +
+                    (state_.WarmingAsked ? DescribeWarming(*state_.WarmingAsked) : std::string("-"));
+    const auto add = [&s](const std::string& part) {
+        s += '|';
+        s += part;
+    };
+    if (state_.WarmingAsked && !state_.WarmingAsked->Uniform())
+        for (int m = 1; m <= kMonths; ++m) {
+            const MonthlyChange& c = state_.WarmingAsked->Month[m];
+            for (float v : {c.DBTmin, c.DBTmax, c.RHavg}) add(std::to_string(v));
+        }
+    for (int slot = 1; slot <= state_.Locations.LocationCount; ++slot) {
+        add(state_.Locations.Slot[slot].LocationName);
+        if (state_.Recorded[slot]) s += '*';
+    }
+    return s;
+}
+
+void CompareView::refreshIfChanged()
+{
+    const std::string signature = Signature();
+    if (signature == signature_ && !rows_.empty()) return;
+    signature_ = signature;
+    rows_ = CompareLocations(state_);
+    fillTable();
+}
+
+void CompareView::setSort(const CompareSort& sort)
+{
+    const int index = sort.Key == CompareSortKey::ListOrder ? 0 : sort.Key == CompareSortKey::Name ? 1 : sort.Strategy + 1;
+    if (sortBox_->currentIndex() == index) return;
+    sortBox_->setCurrentIndex(index);  // fills the table again
+}
+
+void CompareView::fillTable()
+{
+    SortCompareRows(rows_, sort_);
+    bool recorded = false;
+    for (const CompareRow& r : rows_) recorded = recorded || r.HasRecorded;
+    const QStringList headers = recorded ? QStringList{tr("Location"), tr("Typical days"), tr("Top strategy"),
+                                                       tr("Recorded hours"), tr("Top (recorded)")}
+                                         : QStringList{tr("Location"), tr("Shares"), tr("Top strategy")};
+    table_->clear();
+    table_->setColumnCount(int(headers.size()));
+    table_->setHorizontalHeaderLabels(headers);
+    table_->setRowCount(int(rows_.size()));
+    for (int i = 0; i < int(rows_.size()); ++i) {
+        const CompareRow& r = rows_[i];
+        const QString name = FromUtf8(r.Name);
+        auto* nameItem = new QTableWidgetItem(name);
+        nameItem->setData(Qt::AccessibleTextRole, tr("%1, %2").arg(name, FromUtf8(r.Country)));
+        table_->setItem(i, 0, nameItem);
+        const auto addBar = [&](int column, const std::array<float, kStrategies + 1>& shares, int top,
+                                const QString& what) {
+            auto* bar = new QTableWidgetItem;
+            bar->setIcon(BarPixmap(shares));
+            const QString text = tr("%1, %2: %3").arg(name, what, SharesText(shares));
+            bar->setData(Qt::AccessibleTextRole, text);
+            bar->setToolTip(text);
+            table_->setItem(i, column, bar);
+            auto* topItem = new QTableWidgetItem(FromUtf8(CompareTopText(shares, top)));
+            topItem->setData(Qt::AccessibleTextRole, tr("%1, %2, top strategy: %3").arg(name, what, topItem->text()));
+            table_->setItem(i, column + 1, topItem);
+        };
+        addBar(1, r.Shares, r.Top, tr("typical days"));
+        if (r.HasRecorded) addBar(3, r.RecordedShares, r.RecordedTop, tr("recorded hours"));
+    }
+    table_->resizeColumnsToContents();
+    table_->setColumnWidth(1, kBarPixels + 12);
+    if (recorded) table_->setColumnWidth(3, kBarPixels + 12);
+    if (!rows_.empty()) table_->setCurrentCell(0, 0);
+}
+
+std::optional<SaveChoice> CompareView::choose(const QString& caption, const QString& name, const QStringList& filters)
+{
+    if (chooser_) return chooser_(caption, name, filters, filters.front());
+    QString selected = filters.front();
+    const QString path = QFileDialog::getSaveFileName(this, caption, name, filters.join(QStringLiteral(";;")), &selected);
+    if (path.isEmpty()) return std::nullopt;
+    return SaveChoice{path, selected};
+}
+
+void CompareView::savePicture() noexcept
+{
+    try {
+        const auto choice = choose(tr("Save compare picture"), QStringLiteral("compare.png"),
+                                   {QLatin1String(kPngFilter), QLatin1String(kSvgFilter)});
+        if (!choice) return;
+        const PictureTarget target = ResolvePictureTarget(*choice);
+        const int pw = state_.Layout.PixelWidth, ph = state_.Layout.PixelHeight;
+        const CompareLayout layout = MakeCompareLayout(rows_, pw, ph);
+        const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr);
+        const PictureDescription description{"Yearly share of each strategy by location",
+                                             {{"Software", std::string(kSoftwareName)}}};
+        QByteArray bytes;
+        if (target.Format == PictureFormat::Svg) {
+            bytes = SvgBytes(layout.Width, layout.Height, pw, ph, description,
+                             [&](QPainterCanvas& canvas) { DrawCompareChart(canvas, layout, rows_, caption); });
+        } else {
+            QImageCanvas canvas(layout.Width, layout.Height, pw, ph, target.Format == PictureFormat::Png2x ? 2 : 1);
+            DrawCompareChart(canvas, layout, rows_, caption);
+            bytes = PngBytes(DescribedImage(canvas.Image(), description));
+        }
+        const QString failure = WriteFileAtomically(target.Path, bytes);
+        if (!failure.isEmpty())
+            message_(QMessageBox::Warning, windowTitle(), tr("Could not save %1:\n%2").arg(target.Path, failure));
+    } catch (const std::exception&) {
+        message_(QMessageBox::Critical, windowTitle(), tr("The picture could not be saved."));
+    }
+}
+
+void CompareView::exportCsv() noexcept
+{
+    try {
+        const auto choice = choose(tr("Export compare table"), QStringLiteral("compare.csv"), {QLatin1String(kCsvFilter)});
+        if (!choice) return;
+        QString path = choice->Path;
+        if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+        const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr);
+        const QString failure = WriteFileAtomically(path, QByteArray::fromStdString(CompareCsv(rows_, caption)));
+        if (!failure.isEmpty())
+            message_(QMessageBox::Warning, windowTitle(), tr("Could not save %1:\n%2").arg(path, failure));
+    } catch (const std::exception&) {
+        message_(QMessageBox::Critical, windowTitle(), tr("The table could not be exported."));
+    }
+}
+
+}  // namespace qav

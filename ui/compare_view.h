@@ -1,0 +1,56 @@
+#pragma once
+// View > Compare locations: one stacked bar of yearly shares per location of the current list,
+// sortable by a strategy, by name or in list order. A click or Enter on a row analyses that
+// location in the main window; the picture is saved as PNG or SVG and the rows as CSV. Every
+// row names its location, shares and top strategy for screen readers.
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "pipeline/compare.h"
+#include "ui/export_actions.h"
+
+class QComboBox;
+class QTableWidget;
+
+namespace qav {
+
+class CompareView final : public QDialog {
+    Q_OBJECT
+public:
+    /// Reads the window's state (table, filter, warming, screen) whenever it refreshes.
+    CompareView(const AnalysisState& state, QWidget* parent, ExportActions::MessageFunction message);
+
+    /// Analyses every location again when the list, the filter or the warming changed since
+    /// the last time; otherwise keeps the rows and the selection.
+    void refreshIfChanged();
+    void setSort(const CompareSort& sort);
+    void setFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
+
+    const std::vector<CompareRow>& rows() const { return rows_; }
+    QTableWidget* table() const { return table_; }
+
+signals:
+    /// The user chose the location in this slot of the list.
+    void locationActivated(int slot);
+
+public slots:
+    void savePicture() noexcept;
+    void exportCsv() noexcept;
+
+private:
+    void fillTable();
+    std::string Signature() const;
+    std::optional<SaveChoice> choose(const QString& caption, const QString& name, const QStringList& filters);
+
+    const AnalysisState& state_;
+    ExportActions::MessageFunction message_;
+    SaveFileChooser chooser_;
+    std::vector<CompareRow> rows_;
+    std::string signature_;
+    CompareSort sort_;
+    QComboBox* sortBox_ = nullptr;
+    QTableWidget* table_ = nullptr;
+};
+
+}  // namespace qav

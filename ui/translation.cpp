@@ -1,0 +1,30 @@
+#include "ui/translation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace qav {
+
+bool InstallTranslations(QCoreApplication& app, const QLocale& locale)
+{
+    // The .qm files are compiled into the program under :/i18n (qt_add_translations). Loading by
+    // locale tries qav_pt_BR, then qav_pt, and so on: a pt_PT user keeps English, since the
+    // Brazilian wording is the only one written.
+    auto* own = new QTranslator(&app);
+    if (!own->load(locale, QStringLiteral("qav"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        delete own;
+        return false;
+    }
+    QCoreApplication::installTranslator(own);
+    // Qt's texts (OK, Cancel, the file dialog) come from the qt6-translations-l10n package.
+    auto* qt = new QTranslator(&app);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return true;
+}
+
+}  // namespace qav

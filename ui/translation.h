@@ -1,0 +1,15 @@
+#pragma once
+// The window's language: Brazilian Portuguese under a pt_BR locale, English (the source texts)
+// under every other one. qav-cli never loads a translation.
+#include <QLocale>
+
+class QCoreApplication;
+
+namespace qav {
+
+/// Installs the program's translation for `locale` on `app`, with Qt's own for its standard
+/// dialogs and buttons when the system has it. Returns false, and installs nothing, when the
+/// program has no translation for the locale.
+bool InstallTranslations(QCoreApplication& app, const QLocale& locale);
+
+}  // namespace qav

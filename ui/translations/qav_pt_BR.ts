@@ -1,0 +1,1025 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>qav::CompareView</name>
+    <message>
+        <source>Compare locations</source>
+        <translation>Comparar localidades</translation>
+    </message>
+    <message>
+        <source>List order</source>
+        <translation>Ordem da lista</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Largest share of %1 %2</source>
+        <translation>Maior parcela de %1 %2</translation>
+    </message>
+    <message>
+        <source>Sort the locations</source>
+        <translation>Ordenar as localidades</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by:</source>
+        <translation>&amp;Ordenar por:</translation>
+    </message>
+    <message>
+        <source>Yearly share of each strategy by location</source>
+        <translation>Parcela anual de cada estratégia por localidade</translation>
+    </message>
+    <message>
+        <source>Save &amp;picture…</source>
+        <translation>Salvar &amp;imagem…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Exportar CSV…</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Localidade</translation>
+    </message>
+    <message>
+        <source>Typical days</source>
+        <translation>Dias típicos</translation>
+    </message>
+    <message>
+        <source>Top strategy</source>
+        <translation>Estratégia principal</translation>
+    </message>
+    <message>
+        <source>Recorded hours</source>
+        <translation>Horas registradas</translation>
+    </message>
+    <message>
+        <source>Top (recorded)</source>
+        <translation>Principal (registradas)</translation>
+    </message>
+    <message>
+        <source>Shares</source>
+        <translation>Parcelas</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, top strategy: %3</source>
+        <translation>%1, %2, estratégia principal: %3</translation>
+    </message>
+    <message>
+        <source>typical days</source>
+        <translation>dias típicos</translation>
+    </message>
+    <message>
+        <source>recorded hours</source>
+        <translation>horas registradas</translation>
+    </message>
+    <message>
+        <source>Save compare picture</source>
+        <translation>Salvar imagem da comparação</translation>
+    </message>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation>Não foi possível salvar %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved.</source>
+        <translation>A imagem não pôde ser salva.</translation>
+    </message>
+    <message>
+        <source>Export compare table</source>
+        <translation>Exportar tabela da comparação</translation>
+    </message>
+    <message>
+        <source>The table could not be exported.</source>
+        <translation>A tabela não pôde ser exportada.</translation>
+    </message>
+</context>
+<context>
+    <name>qav::ExportActions</name>
+    <message>
+        <source>Save &amp;chart as…</source>
+        <translation>Salvar &amp;carta como…</translation>
+    </message>
+    <message>
+        <source>Save &amp;graph as…</source>
+        <translation>Salvar &amp;gráfico como…</translation>
+    </message>
+    <message>
+        <source>Export &amp;results…</source>
+        <translation>Exportar &amp;resultados…</translation>
+    </message>
+    <message>
+        <source>Export &amp;hourly table…</source>
+        <translation>Exportar tabela &amp;horária…</translation>
+    </message>
+    <message>
+        <source>The picture could not be encoded.</source>
+        <translation>Não foi possível codificar a imagem.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved:
+%1
+
+%2</source>
+        <translation>Não foi possível salvar o arquivo:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save chart as</source>
+        <translation>Salvar carta como</translation>
+    </message>
+    <message>
+        <source>Save graph as</source>
+        <translation>Salvar gráfico como</translation>
+    </message>
+    <message>
+        <source>Export results</source>
+        <translation>Exportar resultados</translation>
+    </message>
+    <message>
+        <source>Export hourly table</source>
+        <translation>Exportar tabela horária</translation>
+    </message>
+    <message>
+        <source>The file could not be written:
+%1
+</source>
+        <translation>Não foi possível gravar o arquivo:
+%1
+</translation>
+    </message>
+</context>
+<context>
+    <name>qav::FileChooserPanel</name>
+    <message>
+        <source>          QAV-06                 Open Climatic Data File</source>
+        <translation>          QAV-06                 Abrir arquivo de dados climáticos</translation>
+    </message>
+    <message>
+        <source> Monthly Data:   MD*.TXT</source>
+        <translation> Dados mensais:   MD*.TXT</translation>
+    </message>
+    <message>
+        <source>Drives</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>File-system roots and mounted volumes</source>
+        <translation>Raízes do sistema de arquivos e volumes montados</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Pastas</translation>
+    </message>
+    <message>
+        <source>Double-click a folder, or press Enter, to open it</source>
+        <translation>Clique duas vezes em uma pasta, ou pressione Enter, para abri-la</translation>
+    </message>
+    <message>
+        <source>Monthly Data files</source>
+        <translation>Arquivos de dados mensais</translation>
+    </message>
+    <message>
+        <source>Click a file, or press Enter, to open it</source>
+        <translation>Clique em um arquivo, ou pressione Enter, para abri-lo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>qav::HelpTexts</name>
+    <message>
+        <source>  QAV 1.3    Monthly Data (MD) File Format</source>
+        <translation>  QAV 1.3    Formato do arquivo de dados mensais (MD)</translation>
+    </message>
+    <message>
+        <source>
+File name: QAV + Title + .TXT
+
+One file can contain the data of up to 50 locations.
+The data regarding each location occupy 13 lines with columns separated by comma.
+
+All words should be written between quotation marks (names of cities, countries and sources).
+
+Line 1 = Location, Country, Latitude (N+S-), Longitude, Elevation (m), Data Source
+Line 2 to line 13 = Month, DBTmin, DBTmax, RHavg
+
+DBTmin = Mean monthly minimum Dry Bulb Temperature
+DBTmax = Mean monthly maximum Dry Bulb Temperature
+RHavg = Mean monthly Relative Humidity
+
+See the file &apos;QAVworld.TXT&apos;, enclosed to this software.
+</source>
+        <translation>
+Nome do arquivo: QAV + título + .TXT
+
+Um arquivo pode conter os dados de até 50 localidades.
+Os dados de cada localidade ocupam 13 linhas, com as colunas separadas por vírgula.
+
+Todas as palavras devem ser escritas entre aspas (nomes de cidades, países e fontes).
+Os números usam ponto como separador decimal (por exemplo, -15.78).
+
+Linha 1 = Localidade, País, Latitude (N+ S-), Longitude, Altitude (m), Fonte dos dados
+Linhas 2 a 13 = Mês, DBTmin, DBTmax, RHavg
+
+DBTmin = Média mensal das temperaturas mínimas de bulbo seco
+DBTmax = Média mensal das temperaturas máximas de bulbo seco
+RHavg = Umidade relativa média mensal
+
+Veja o arquivo &apos;QAVworld.TXT&apos;, que acompanha este programa.
+</translation>
+    </message>
+    <message>
+        <source>  About QAV 1.3</source>
+        <translation>  Sobre o QAV 1.3</translation>
+    </message>
+    <message>
+        <source>QAV     Meridane
+
+
+Free software based on bioclimatic charts proposed by
+Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
+Energy and Buildings, vol. 18, July 1992, pp. 11-23.
+
+The hourly values of temperatures and humidities are
+generated using an algorithm developed by the author.
+
+Author: The QAV developers
+e-mail: none published
+Degree programme: not applicable (project release)
+University: not applicable (project release, no university, state or country)
+
+
+Released December 2026
+</source>
+        <translation>QAV     Meridane
+
+
+Software livre baseado nas cartas bioclimáticas propostas por
+Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
+Energy and Buildings, vol. 18, julho de 1992, p. 11-23.
+
+Os valores horários de temperatura e umidade são
+gerados por um algoritmo desenvolvido pelo autor.
+
+Autor: os desenvolvedores do QAV
+e-mail: não publicado
+Curso: não se aplica (versão do projeto)
+Universidade: não se aplica (versão do projeto, sem universidade, estado ou país)
+
+
+Lançado em dezembro de 2026
+</translation>
+    </message>
+    <message>
+        <source>  QAV 1.3     About Climatic Data</source>
+        <translation>  QAV 1.3     Sobre os dados climáticos</translation>
+    </message>
+    <message>
+        <source>
+QAV contains climatological normals data of some cities of the world,
+obtained in the following sources: 
+
+BBC = BBC Weather climate pages (www.bbc.co.uk/weather)
+GOV = Brazilian National Institute of Meteorology, INMET climatological normals (portal.inmet.gov.br)
+
+This data are based on readings for more than 20 years.   
+</source>
+        <translation>
+O QAV contém normais climatológicas de algumas cidades do mundo,
+obtidas nas seguintes fontes: 
+
+BBC = páginas de clima do BBC Weather (www.bbc.co.uk/weather)
+GOV = Instituto Nacional de Meteorologia, normais climatológicas do INMET (portal.inmet.gov.br)
+
+Estes dados baseiam-se em medições de mais de 20 anos.   
+</translation>
+    </message>
+    <message>
+        <source>  QAV 1.3     What if it were warmer</source>
+        <translation>  QAV 1.3     E se fizesse mais calor</translation>
+    </message>
+    <message>
+        <source>View &gt; What if... adds a warming to the monthly normals of the location shown:
+one value in degrees C for every month&apos;s DBTmin and DBTmax, or a table of twelve
+monthly changes of DBTmin, DBTmax (degrees C) and RHavg (percentage points).
+
+Relative humidity is kept unless a change of it is given, so the humidity ratio
+rises with temperature, as climate projections broadly show.
+For a weather file, every recorded hour is shifted by its month&apos;s mean change
+of temperature (the &quot;shift&quot; method of weather-file morphing), keeping its
+relative humidity, and classified again.
+
+The shares with and without the warming are shown side by side with their
+difference, and the chart shows the changed hours.
+
+This is a sensitivity test, not a projection. For the values to enter, use
+published regional projections, such as the monthly changes of the IPCC WGI
+Interactive Atlas (interactive-atlas.ipcc.ch).
+
+qav-cli: analyze --warming C, or --warming-file FILE with the header
+month,dbt_min,dbt_max,rh_avg and twelve rows of changes.
+</source>
+        <translation>Exibir &gt; E se... soma um aquecimento às normais mensais da localidade mostrada:
+um valor em graus C para DBTmin e DBTmax de todos os meses, ou uma tabela de doze
+mudanças mensais de DBTmin, DBTmax (graus C) e RHavg (pontos percentuais).
+
+A umidade relativa é mantida, a menos que se dê uma mudança dela, de modo que a razão
+de umidade sobe com a temperatura, como as projeções climáticas mostram em linhas gerais.
+Para um arquivo climático, cada hora registrada é deslocada pela mudança média de
+temperatura do seu mês (o método de &quot;deslocamento&quot; da transformação de arquivos
+climáticos), mantendo a sua umidade relativa, e classificada de novo.
+
+As parcelas com e sem o aquecimento são mostradas lado a lado com a sua diferença,
+e a carta mostra as horas mudadas.
+
+Isto é um teste de sensibilidade, não uma projeção. Para os valores, use projeções
+regionais publicadas, como as mudanças mensais do Atlas Interativo do IPCC WGI
+(interactive-atlas.ipcc.ch).
+
+qav-cli: analyze --warming C, ou --warming-file ARQUIVO com o cabeçalho
+month,dbt_min,dbt_max,rh_avg e doze linhas de mudanças.
+</translation>
+    </message>
+</context>
+<context>
+    <name>qav::HoursAnalysedDialog</name>
+    <message>
+        <source>Hours analysed</source>
+        <translation>Horas analisadas</translation>
+    </message>
+    <message>
+        <source>First clock hour</source>
+        <translation>Primeira hora do relógio</translation>
+    </message>
+    <message>
+        <source>Last clock hour</source>
+        <translation>Última hora do relógio</translation>
+    </message>
+    <message>
+        <source>First month</source>
+        <translation>Primeiro mês</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Último mês</translation>
+    </message>
+    <message>
+        <source>&amp;From clock hour:</source>
+        <translation>&amp;Da hora:</translation>
+    </message>
+    <message>
+        <source>&amp;To clock hour:</source>
+        <translation>A&amp;té a hora:</translation>
+    </message>
+    <message>
+        <source>From &amp;month:</source>
+        <translation>Do &amp;mês:</translation>
+    </message>
+    <message>
+        <source>T&amp;o month:</source>
+        <translation>At&amp;é o mês:</translation>
+    </message>
+    <message>
+        <source>Hours are numbered 1 to 24 as in the hourly table: hour 9 is the hour ending at 9:00, hour 24 the one ending at midnight. A range may wrap: 22 to 5 is the night, December to February the southern summer. The chart still draws every hour and greys out those left out; the shares, the legend, the month table and every export count only the selected hours.</source>
+        <translation>As horas são numeradas de 1 a 24 como na tabela horária: a hora 9 é a que termina às 9:00, a hora 24 a que termina à meia-noite. Um intervalo pode dar a volta: 22 a 5 é a noite, dezembro a fevereiro o verão do hemisfério sul. A carta continua a desenhar todas as horas e mostra em cinza as deixadas de fora; as parcelas, a legenda, a tabela mensal e todas as exportações contam só as horas escolhidas.</translation>
+    </message>
+    <message>
+        <source>&amp;All hours</source>
+        <translation>&amp;Todas as horas</translation>
+    </message>
+    <message>
+        <source>Counted: %1 (%2 hours a day, %3 months)</source>
+        <translation>Contadas: %1 (%2 horas por dia, %3 meses)</translation>
+    </message>
+</context>
+<context>
+    <name>qav::MainWindow</name>
+    <message>
+        <source>The data are already being presented.
+Select any city of the list.
+</source>
+        <translation>Os dados já estão sendo apresentados.
+Selecione uma cidade da lista.
+</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open climatic file</source>
+        <translation>&amp;Abrir arquivo climático</translation>
+    </message>
+    <message>
+        <source>Open &amp;weather file (EPW)…</source>
+        <translation>Abrir arquivo &amp;EPW (EnergyPlus)…</translation>
+    </message>
+    <message>
+        <source>&amp;About climatic files</source>
+        <translation>&amp;Sobre os arquivos climáticos</translation>
+    </message>
+    <message>
+        <source>Climatic data &amp;base</source>
+        <translation>&amp;Banco de dados climáticos</translation>
+    </message>
+    <message>
+        <source>&amp;Brazil</source>
+        <translation>&amp;Brasil</translation>
+    </message>
+    <message>
+        <source>&amp;South America</source>
+        <translation>América do &amp;Sul</translation>
+    </message>
+    <message>
+        <source>&amp;World</source>
+        <translation>&amp;Mundo</translation>
+    </message>
+    <message>
+        <source>About &amp;this data</source>
+        <translation>Sobre es&amp;tes dados</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Carta bioclimática</translation>
+    </message>
+    <message>
+        <source>&amp;Graphic</source>
+        <translation>&amp;Gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Tabel</source>
+        <translation>&amp;Tabela</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>&amp;Typical days</source>
+        <translation>Dias &amp;típicos</translation>
+    </message>
+    <message>
+        <source>&amp;Recorded hours</source>
+        <translation>Horas &amp;registradas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Monthly Climatic Files</source>
+        <translation>Arquivos climáticos &amp;mensais</translation>
+    </message>
+    <message>
+        <source>&amp;About QAV 1.3</source>
+        <translation>&amp;Sobre o QAV 1.3</translation>
+    </message>
+    <message>
+        <source>Click a location to see the bioclimatic analysis</source>
+        <translation>Clique em uma localidade para ver a análise bioclimática</translation>
+    </message>
+    <message>
+        <source>Select the file</source>
+        <translation>Selecione o arquivo</translation>
+    </message>
+    <message>
+        <source>Open weather files (EPW)</source>
+        <translation>Abrir arquivos climáticos (EPW)</translation>
+    </message>
+    <message>
+        <source>EnergyPlus weather files (*.epw *.EPW);;All files (*)</source>
+        <translation>Arquivos climáticos EnergyPlus (*.epw *.EPW);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 weather files were chosen; the list holds at most %2 locations, so only the first %2 were opened.</source>
+        <translation>Foram escolhidos %1 arquivos climáticos; a lista comporta no máximo %2 localidades, por isso só os %2 primeiros foram abertos.</translation>
+    </message>
+    <message>
+        <source>No weather file could be opened; the previous data are still shown.</source>
+        <translation>Nenhum arquivo climático pôde ser aberto; os dados anteriores continuam na tela.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 weather files could not be opened:</source>
+        <translation>%1 de %2 arquivos climáticos não puderam ser abertos:</translation>
+    </message>
+    <message>
+        <source>The analysis could not be completed:
+%1
+</source>
+        <translation>Não foi possível concluir a análise:
+%1
+</translation>
+    </message>
+    <message>
+        <source>&amp;Compare locations</source>
+        <translation>&amp;Comparar localidades</translation>
+    </message>
+    <message>
+        <source>&amp;Hours analysed…</source>
+        <translation>Horas &amp;analisadas…</translation>
+    </message>
+    <message>
+        <source>&amp;What if…</source>
+        <translation>&amp;E se…</translation>
+    </message>
+    <message>
+        <source>&amp;What if it were warmer</source>
+        <translation>&amp;E se fizesse mais calor</translation>
+    </message>
+    <message>
+        <source>What if: not for %1 (%2)</source>
+        <translation>E se: não para %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The warming cannot be added to %1:
+%2
+The analysis shows its normals unchanged.
+</source>
+        <translation>O aquecimento não pode ser somado a %1:
+%2
+A análise mostra as suas normais sem mudança.
+</translation>
+    </message>
+    <message>
+        <source>Analyse at this &amp;screen&apos;s size</source>
+        <translation>Analisar no tamanho desta &amp;tela</translation>
+    </message>
+    <message>
+        <source>Lay the chart and its zone map out for this monitor, as older versions did, instead of the reference screen of 1024 x 768 pixels</source>
+        <translation>Dimensionar a carta e o seu mapa de zonas para este monitor, como nas versões anteriores, em vez da tela de referência de 1024 x 768 pixels</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Hours per month and strategy</source>
+        <translation>Horas por mês e estratégia</translation>
+    </message>
+    <message>
+        <source>Analysed at this screen&apos;s size, %1 x %2 pixels: the shares may differ from those of other screens and of qav-cli without --screen.</source>
+        <translation>Analisado no tamanho desta tela, %1 x %2 pixels: as porcentagens podem diferir das de outras telas e das do qav-cli sem --screen.</translation>
+    </message>
+    <message>
+        <source>Hours per &amp;month and strategy</source>
+        <translation>Horas por &amp;mês e estratégia</translation>
+    </message>
+</context>
+<context>
+    <name>qav::MonthAbbreviation</name>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Fev</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Out</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+</context>
+<context>
+    <name>qav::MonthName</name>
+    <message>
+        <source>January</source>
+        <translation>janeiro</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>fevereiro</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>março</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>maio</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junho</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julho</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>setembro</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>outubro</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembro</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>dezembro</translation>
+    </message>
+</context>
+<context>
+    <name>qav::MonthStrategyView</name>
+    <message>
+        <source>Hours per month and strategy</source>
+        <translation>Horas por mês e estratégia</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>The whole year</source>
+        <translation>O ano inteiro</translation>
+    </message>
+    <message>
+        <source>Hours of the recorded year</source>
+        <translation>Horas do ano registrado</translation>
+    </message>
+    <message>
+        <source>Hours of the typical days</source>
+        <translation>Horas dos dias típicos</translation>
+    </message>
+    <message>
+        <source>the year</source>
+        <translation>o ano</translation>
+    </message>
+    <message>
+        <source>%1, %2: 1 hour</source>
+        <translation>%1, %2: 1 hora</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 hours</source>
+        <translation>%1, %2: %3 horas</translation>
+    </message>
+</context>
+<context>
+    <name>qav::ResultsPanel</name>
+    <message>
+        <source>Strategy</source>
+        <translation>Estratégia</translation>
+    </message>
+    <message>
+        <source>Artificial heating </source>
+        <translation>Aquecimento artificial </translation>
+    </message>
+    <message>
+        <source>Solar heating </source>
+        <translation>Aquecimento solar passivo </translation>
+    </message>
+    <message>
+        <source>Thermal inertia </source>
+        <translation>Inércia térmica </translation>
+    </message>
+    <message>
+        <source>Air humidification </source>
+        <translation>Umidificação </translation>
+    </message>
+    <message>
+        <source>Thermal confort </source>
+        <translation>Conforto térmico </translation>
+    </message>
+    <message>
+        <source>Ventilation </source>
+        <translation>Ventilação natural </translation>
+    </message>
+    <message>
+        <source>Night ventilation </source>
+        <translation>Ventilação noturna </translation>
+    </message>
+    <message>
+        <source>Evaporative cooling </source>
+        <translation>Resfriamento evaporativo </translation>
+    </message>
+    <message>
+        <source>Artificial cooling </source>
+        <translation>Resfriamento artificial </translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Local:</translation>
+    </message>
+    <message>
+        <source>Source: </source>
+        <translation>Fonte: </translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Latitude:</translation>
+    </message>
+    <message>
+        <source>Longitude: </source>
+        <translation>Longitude: </translation>
+    </message>
+    <message>
+        <source>Elevation (m): </source>
+        <translation>Altitude (m): </translation>
+    </message>
+    <message>
+        <source> Bioclimatic Classification </source>
+        <translation> Classificação bioclimática </translation>
+    </message>
+    <message>
+        <source>% (time)</source>
+        <translation>% (tempo)</translation>
+    </message>
+    <message>
+        <source>Typical</source>
+        <translation>Típico</translation>
+    </message>
+    <message>
+        <source>% of the year, typical days synthesised from the monthly normals</source>
+        <translation>% do ano, dias típicos gerados a partir das normais mensais</translation>
+    </message>
+    <message>
+        <source>Recorded</source>
+        <translation>Registrado</translation>
+    </message>
+    <message>
+        <source>% of the year, the weather file&apos;s recorded hours</source>
+        <translation>% do ano, horas registradas no arquivo climático</translation>
+    </message>
+    <message>
+        <source>Diff.</source>
+        <translation>Dif.</translation>
+    </message>
+    <message>
+        <source>Recorded minus typical, percentage points</source>
+        <translation>Registrado menos típico, em pontos percentuais</translation>
+    </message>
+    <message>
+        <source>Half the sum of the differences: the share of the year that the typical days and the recorded hours place under different strategies</source>
+        <translation>Metade da soma das diferenças: a parcela do ano que os dias típicos e as horas registradas classificam em estratégias diferentes</translation>
+    </message>
+    <message>
+        <source>Methods differ on %1 % of the year</source>
+        <translation>Os métodos divergem em %1 % do ano</translation>
+    </message>
+</context>
+<context>
+    <name>qav::Strategy</name>
+    <message>
+        <source>Artificial Heating</source>
+        <translation>Aquecimento artificial</translation>
+    </message>
+    <message>
+        <source>Solar Heating</source>
+        <translation>Aquecimento solar passivo</translation>
+    </message>
+    <message>
+        <source>Thermal Inertia (Heating)</source>
+        <translation>Inércia térmica (aquecimento)</translation>
+    </message>
+    <message>
+        <source>Air Humidification</source>
+        <translation>Umidificação do ar</translation>
+    </message>
+    <message>
+        <source>Thermal Comfort</source>
+        <translation>Conforto térmico</translation>
+    </message>
+    <message>
+        <source>Ventilation</source>
+        <translation>Ventilação natural</translation>
+    </message>
+    <message>
+        <source>Night Ventilation</source>
+        <translation>Ventilação noturna</translation>
+    </message>
+    <message>
+        <source>Thermal Inertia (Cooling)</source>
+        <translation>Inércia térmica (resfriamento)</translation>
+    </message>
+    <message>
+        <source>Evaporative Cooling</source>
+        <translation>Resfriamento evaporativo</translation>
+    </message>
+    <message>
+        <source>Artificial Cooling</source>
+        <translation>Resfriamento artificial</translation>
+    </message>
+</context>
+<context>
+    <name>qav::WhatIfDialog</name>
+    <message>
+        <source>What if it were warmer</source>
+        <translation>E se fizesse mais calor</translation>
+    </message>
+    <message>
+        <source>Adds a warming to the location&apos;s monthly normals and analyses them beside the unchanged ones. Relative humidity is kept unless you change it, so the humidity ratio rises with temperature, as climate projections broadly show. Recorded hours of a weather file are shifted by their month&apos;s mean change of temperature, keeping their relative humidity.
+This is a sensitivity test, not a projection: take the values from published regional projections, such as the monthly changes of the IPCC WGI Interactive Atlas (interactive-atlas.ipcc.ch).</source>
+        <translation>Soma um aquecimento às normais mensais da localidade e as analisa ao lado das normais sem mudança. A umidade relativa é mantida, a menos que você a mude, de modo que a razão de umidade sobe com a temperatura, como as projeções climáticas mostram em linhas gerais. As horas registradas de um arquivo climático são deslocadas pela mudança média de temperatura do seu mês, mantendo a sua umidade relativa.
+Isto é um teste de sensibilidade, não uma projeção: tome os valores de projeções regionais publicadas, como as mudanças mensais do Atlas Interativo do IPCC WGI (interactive-atlas.ipcc.ch).</translation>
+    </message>
+    <message>
+        <source>&amp;Same warming every month:</source>
+        <translation>&amp;Mesmo aquecimento em todos os meses:</translation>
+    </message>
+    <message>
+        <source>&amp;Monthly changes:</source>
+        <translation>Mudanças m&amp;ensais:</translation>
+    </message>
+    <message>
+        <source>Warming of every month&apos;s minimum and maximum temperature, degrees C</source>
+        <translation>Aquecimento da temperatura mínima e máxima de cada mês, graus C</translation>
+    </message>
+    <message>
+        <source>Monthly changes of DBTmin and DBTmax in degrees C and of RHavg in points</source>
+        <translation>Mudanças mensais de DBTmin e DBTmax em graus C e de RHavg em pontos</translation>
+    </message>
+    <message>
+        <source>DBTmin (°C)</source>
+        <translation>DBTmin (°C)</translation>
+    </message>
+    <message>
+        <source>DBTmax (°C)</source>
+        <translation>DBTmax (°C)</translation>
+    </message>
+    <message>
+        <source>RHavg (points)</source>
+        <translation>RHavg (pontos)</translation>
+    </message>
+    <message>
+        <source>&amp;Load CSV…</source>
+        <translation>&amp;Carregar CSV…</translation>
+    </message>
+    <message>
+        <source>A CSV file with the header month,dbt_min,dbt_max,rh_avg and twelve rows</source>
+        <translation>Um arquivo CSV com o cabeçalho month,dbt_min,dbt_max,rh_avg e doze linhas</translation>
+    </message>
+    <message>
+        <source>Shares without and with the warming and their difference</source>
+        <translation>Parcelas sem e com o aquecimento e a sua diferença</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove warming</source>
+        <translation>&amp;Remover aquecimento</translation>
+    </message>
+    <message>
+        <source>DBTmin</source>
+        <translation>DBTmin</translation>
+    </message>
+    <message>
+        <source>DBTmax</source>
+        <translation>DBTmax</translation>
+    </message>
+    <message>
+        <source>RHavg</source>
+        <translation>RHavg</translation>
+    </message>
+    <message>
+        <source>%1, %2: &apos;%3&apos; is not a change between %4 and %5.</source>
+        <translation>%1, %2: &apos;%3&apos; não é uma mudança entre %4 e %5.</translation>
+    </message>
+    <message>
+        <source>Load monthly changes</source>
+        <translation>Carregar mudanças mensais</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv);;All files (*)</source>
+        <translation>Tabela CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not analysed: %1</source>
+        <translation>Não analisado: %1</translation>
+    </message>
+    <message>
+        <source>No warming is analysed.</source>
+        <translation>Nenhum aquecimento é analisado.</translation>
+    </message>
+    <message>
+        <source>Strategy</source>
+        <translation>Estratégia</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Agora</translation>
+    </message>
+    <message>
+        <source>Warmer</source>
+        <translation>Mais quente</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferença</translation>
+    </message>
+    <message>
+        <source>Recorded now</source>
+        <translation>Registradas agora</translation>
+    </message>
+    <message>
+        <source>Recorded warmer</source>
+        <translation>Registradas mais quentes</translation>
+    </message>
+    <message>
+        <source>Difference (recorded)</source>
+        <translation>Diferença (registradas)</translation>
+    </message>
+    <message>
+        <source>%1, %2 now: %3 %</source>
+        <translation>%1, %2 agora: %3 %</translation>
+    </message>
+    <message>
+        <source>%1, %2 warmer: %3 %</source>
+        <translation>%1, %2 mais quente: %3 %</translation>
+    </message>
+    <message>
+        <source>%1, %2 difference: %3 points</source>
+        <translation>%1, %2 diferença: %3 pontos</translation>
+    </message>
+    <message>
+        <source>typical days</source>
+        <translation>dias típicos</translation>
+    </message>
+    <message>
+        <source>recorded hours</source>
+        <translation>horas registradas</translation>
+    </message>
+    <message>
+        <source>%1: %2. The chart shows the changed hours.</source>
+        <translation>%1: %2. A carta mostra as horas mudadas.</translation>
+    </message>
+</context>
+</TS>
