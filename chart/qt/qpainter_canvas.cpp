@@ -117,11 +117,7 @@ void QPainterCanvas::SetJoinLines(bool join)
 void QPainterCanvas::PaintJoinedLines() const
 {
     if (joined_.isEmpty() || !device_) return;
-    if (!painter_) {
-        painter_ = std::make_unique<QPainter>(device_);
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setRenderHint(QPainter::TextAntialiasing, true);
-    }
+    if (!painter_) BeginPainting();
     painter_->setPen(joinedPen_);
     painter_->setBrush(Qt::NoBrush);
     painter_->drawPath(joined_);
@@ -142,15 +138,20 @@ QSize QPainterCanvas::DeviceSize(double canvasWidth, double canvasHeight, int pi
 QPainter& QPainterCanvas::Painter()
 {
     PaintJoinedLines();
-    if (!painter_) {
-        painter_ = std::make_unique<QPainter>(device_);
-        // QPainter scales by a device's pixel ratio only from 1 up; a smaller picture is scaled here.
-        if (dpr_ < 1) painter_->scale(dpr_, dpr_);
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setRenderHint(QPainter::TextAntialiasing, true);
-        painter_->setOpacity(opacity_);
-    }
+    if (!painter_) BeginPainting();
     return *painter_;
+}
+
+void QPainterCanvas::BeginPainting() const
+{
+    // The joined lines may be the first thing painted: both paths begin the painting here, so it
+    // has the same scale and opacity whichever comes first.
+    painter_ = std::make_unique<QPainter>(device_);
+    // QPainter scales by a device's pixel ratio only from 1 up; a smaller picture is scaled here.
+    if (dpr_ < 1) painter_->scale(dpr_, dpr_);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    painter_->setOpacity(opacity_);
 }
 
 void QPainterCanvas::EndPainting() const
@@ -306,6 +307,7 @@ void QPainterCanvas::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 
 
 void QPainterCanvas::SetOpacity(double opacity)
 {
+    PaintJoinedLines();  // lines joined so far keep the opacity they were drawn with
     opacity_ = std::isfinite(opacity) ? std::clamp(opacity, 0.0, 1.0) : 1.0;
     if (painter_) painter_->setOpacity(opacity_);
 }

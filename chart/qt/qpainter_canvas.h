@@ -116,6 +116,7 @@ private:
     /// The painter, after painting the lines joined so far.
     QPainter& Painter();
     void PaintJoinedLines() const;
+    void BeginPainting() const;
     // Centre of the device pixel of a point, in the painter's (logical pixel) coordinates.
     double PixelX(double x) const;
     double PixelY(double y) const;

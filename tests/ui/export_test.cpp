@@ -145,7 +145,10 @@ private slots:
             svg.render(&painter);
             painter.end();
             // Measured: about 1.5 % either way from smoothed curves and text.
-            QVERIFY2(UnmatchedInk(drawn, shown) < 0.03 && UnmatchedInk(shown, drawn) < 0.03, file);
+            // The saved graph also names its location, which the window shows beside it: measured
+            // 4.4 % more ink in graph.svg.
+            const double extra = picture == std::string_view("Picture3") ? 0.05 : 0.03;
+            QVERIFY2(UnmatchedInk(drawn, shown) < extra && UnmatchedInk(shown, drawn) < 0.03, file);
         }
     }
 
