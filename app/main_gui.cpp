@@ -1,12 +1,15 @@
 // qav: the desktop program. One main window; start-up analyses Brasília.
 //
 //   qav                               start the program
+//   qav FILE...                       start and open Monthly Data and weather (.epw) files, as a
+//                                     drop on the window would
 //   qav --measure-startup[=EPOCH_NS]  start, wait for the first fully drawn window, print the
 //                                     milliseconds since EPOCH_NS (the launching shell's clock)
 //                                     or, without it, since main() began, and quit
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
@@ -80,15 +83,26 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     qav::ClearUpperVectorState();
+    // QSettings: organisation and application "QAV".
     QApplication::setOrganizationName(QStringLiteral("QAV"));
     QApplication::setApplicationName(QStringLiteral("QAV"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));
     qav::InstallTranslations(app, QLocale::system());
 
+    // QApplication has taken its own options out of argv; what is left besides ours are files.
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::string_view(argv[i]).starts_with("--measure-startup")) files << QFile::decodeName(argv[i]);
+    }
+
     qav::MainWindow window;
-    // The content reflows, so the window opens at a size that suits the screen, not maximised.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) window.placeOnScreen(screen->availableGeometry());
+    // The content reflows, so the window opens at a size that suits the screen, not maximised,
+    // unless the last run left its size and position.
+    if (!window.restoreWindowSettings()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) window.placeOnScreen(screen->availableGeometry());
+    }
     window.show();
+    if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, files] { window.openFiles(files); });
 
     if (measure) QTimer::singleShot(0, &window, [&window, startNs] { ReportWhenDrawn(&window, startNs); });
     return QApplication::exec();

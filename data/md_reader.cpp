@@ -325,6 +325,7 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
     }
     if (table.LocationCount == 0) {
         result.failure = ReadFailure{kNoCompleteLocation, "The file holds no complete location."};
+        result.warning.reset();
     }
     return result;
 }

@@ -45,6 +45,9 @@ struct RecordedYear {
 /// The recorded years of the slots of a location table; null for a slot without one.
 using RecordedYears = std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1>;
 
+/// The file each slot was read from (a UTF-8 path); empty for the slots of a built-in set.
+using SourceFiles = std::array<std::string, kMaxLocations + 1>;
+
 /// Which hours the chart shows for a weather-file location: the synthesised typical days as
 /// month polylines, or the recorded hours as dots. Both are always classified.
 enum class HoursView { Typical, Recorded };
@@ -64,6 +67,7 @@ struct AnalysisState {
     /// Recorded hours of the slots that came from weather files; empty for every other slot.
     RecordedYears Recorded{};
     HoursView View = HoursView::Typical;
+    SourceFiles SourceFile{};
     /// The hours the tallies count; every hour is classified and drawn either way.
     HourFilter Filter;
     /// A warming to add to every location analysed ("What if"); none analyses the normals as read.
@@ -102,8 +106,10 @@ struct AnalysisState {
     /// The tally that the chart's legend shows.
     const StrategyTally& ShownTally() const
     {
-        return View == HoursView::Recorded && CurrentRecorded() ? RecordedTally : Tally;
+        return ShowsRecordedHours() ? RecordedTally : Tally;
     }
+    /// Whether the chart, the legend and the outputs are those of a weather file's recorded hours.
+    bool ShowsRecordedHours() const { return View == HoursView::Recorded && CurrentRecorded(); }
 };
 
 /// The state right after start-up's first steps: layout and chart scale from the screen, the

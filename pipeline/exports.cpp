@@ -58,7 +58,8 @@ std::string ResultsCsv(const AnalysisState& state)
 {
     const LocationRecord& l = state.Current();
     const RecordedYear* recorded = state.CurrentRecorded();
-    std::string csv = std::string(kSoftwareName) + " - Bioclimatic analysis\n\n";
+    std::string csv = std::string(kSoftwareName) + " - Bioclimatic analysis\n";
+    csv += "Hours shown," + HoursShownText(state) + "\n\n";
 
     csv += "Location,Country,Data Source,Latitude,Longitude,Elevation (m),Pressure elevation (m),"
            "Station pressure (kPa)\n";
@@ -116,7 +117,7 @@ std::string HourlyCsv(const AnalysisState& state)
         return filtered ? (state.Filter.Includes(month, hour) ? ",1" : ",0") : "";
     };
     std::string csv;
-    if (const RecordedYear* recorded = state.CurrentRecorded()) {
+    if (const RecordedYear* recorded = state.ShowsRecordedHours() ? state.CurrentRecorded() : nullptr) {
         csv.reserve(recorded->Hours.size() * 40);
         csv += filtered ? "Month,Day,Hour,DBT (C),W (g/kg),RH (%),Strategy,Counted\n"
                         : "Month,Day,Hour,DBT (C),W (g/kg),RH (%),Strategy\n";
@@ -142,6 +143,11 @@ std::string HourlyCsv(const AnalysisState& state)
     return csv;
 }
 
+std::string HoursShownText(const AnalysisState& state)
+{
+    return state.ShowsRecordedHours() ? "recorded hours" : "typical days";
+}
+
 std::string PictureTitle(PictureKind kind, const AnalysisState& state)
 {
     const LocationRecord& l = state.Current();
@@ -152,13 +158,15 @@ std::string PictureTitle(PictureKind kind, const AnalysisState& state)
 std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state)
 {
     const LocationRecord& l = state.Current();
+    const std::string& file = state.SourceFile[size_t(state.CurrentLocation)];
     std::vector<std::pair<std::string, std::string>> provenance{
         {"Software", std::string(kSoftwareName)},
         {"Location", l.LocationName + " (" + l.Country + ")"},
         {"Pressure", FormatFixed(state.Pressure.PressureKPa, 3) + " kPa"},
         {"Elevation", Number(l.Elevation) + " m (pressure taken at " +
                           FormatFixed(state.Pressure.PressureElevation, 0) + " m)"},
-        {"Source", l.DataSource},
+        {"Source", file.empty() ? l.DataSource : l.DataSource + " (file " + file + ")"},
+        {"Hours", HoursShownText(state)},
     };
     if (!state.Filter.IsAll()) provenance.emplace_back("Hours analysed", DescribeHourFilter(state.Filter));
     if (state.Warmed) provenance.emplace_back("What if", DescribeWarming(*state.WarmingAsked));

@@ -26,8 +26,8 @@ std::string CsvField(std::string_view text);
 std::string ResultsCsv(const AnalysisState& state);
 
 /// One row per hour with its month, hour, dry bulb (C), humidity ratio (g/kg), relative humidity
-/// (%, from FUR at the station pressure) and the letter of its strategy: the 288 typical hours,
-/// or for a weather-file location its recorded hours with their day. The letters are the
+/// (%, from FUR at the station pressure) and the letter of its strategy: the hours of the view
+/// shown, the 288 typical hours or a weather file's recorded hours with their day. The letters are the
 /// strategies the last run classified, so those of a month's counted hours add up to its
 /// MonthHours; an hour that no rule counts has no letter. With an hour filter a last column,
 /// Counted, holds 1 for the hours the shares count and 0 for the others.
@@ -38,8 +38,12 @@ enum class PictureKind { Chart, Graph };
 /// "Bioclimatic chart of Brasília (Brazil)", "Monthly climate graph of ...".
 std::string PictureTitle(PictureKind kind, const AnalysisState& state);
 
+/// The hours the chart and the legend show, as outputs name them: "typical days" or "recorded hours".
+std::string HoursShownText(const AnalysisState& state);
+
 /// Key and value pairs that describe where a picture of the state comes from: Software,
-/// Location, Pressure, Elevation and Source, e.g. {"Pressure", "88.251 kPa"}, then "Hours analysed"
+/// Location, Pressure, Elevation, Source (with the file a location was read from) and Hours
+/// ("typical days" or "recorded hours"), e.g. {"Pressure", "88.251 kPa"}, then "Hours analysed"
 /// and "What if" when the analysis has a filter or a warming.
 std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state);
 

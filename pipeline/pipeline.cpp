@@ -123,6 +123,7 @@ ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineC
     state.DataSetKind.Show(kind);
     LoadDataSet(kind, state.Locations);
     state.Recorded = {};
+    state.SourceFile = {};
     state.CurrentLocation = 1;
     RunPipeline(state, canvases);
     return ShowDataSetOutcome::Loaded;
@@ -137,9 +138,10 @@ bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canva
 }
 
 void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases,
-                           RecordedYears recorded)
+                           RecordedYears recorded, SourceFiles files)
 {
     state.Recorded = std::move(recorded);
+    state.SourceFile = std::move(files);
     // Like a built-in set, a file writes only its own slots and leaves the higher ones alone.
     for (int slot = 1; slot <= table.LocationCount; ++slot)
         state.Locations.Slot[slot] = std::move(table.Slot[slot]);

@@ -32,8 +32,8 @@ bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canva
 
 /// Replaces the table by one read from a file, marks no built-in set as shown, selects slot 1
 /// and runs the pipeline. The table must hold at least one location. Weather files pass the
-/// recorded hours of their slots.
+/// recorded hours of their slots; files names the file of each slot.
 void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases,
-                           RecordedYears recorded = {});
+                           RecordedYears recorded = {}, SourceFiles files = {});
 
 }  // namespace qav

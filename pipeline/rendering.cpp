@@ -25,7 +25,14 @@ void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char dec
         PlotRecordedHours(chart, state.Scale, recorded->Hours, state.Filter);
     else
         PlotHours(chart, state.Scale, state.Hours, state.Filter);
-    DrawLegend(chart, state.Scale, state.ShownTally(), state.Current(), decimalSeparator, AnalysisCaption(state));
+    // A chart of recorded hours says so in its caption, before what the shares count.
+    std::string caption = AnalysisCaption(state);
+    if (state.ShowsRecordedHours()) {
+        const std::string mark =
+            "Recorded hours (" + std::to_string(state.CurrentRecorded()->HoursUsed) + " h of the weather file)";
+        caption = caption.empty() ? mark : mark + "; " + caption;
+    }
+    DrawLegend(chart, state.Scale, state.ShownTally(), state.Current(), decimalSeparator, caption);
 }
 
 std::string AnalysisCaption(const HourFilter& filter, const Warming* warming)

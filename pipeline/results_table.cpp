@@ -25,24 +25,25 @@ std::string FormatGeneral(float value, char decimalSeparator)
     return text;
 }
 
-std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally, char sep, std::string_view caption)
+std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally, char sep, char field,
+                             bool recordedHours, std::string_view caption)
 {
+    const std::string f(1, field), h = f + " ";
     std::string t;
     t += "QAV - Meridane\n\n";
-    t += "Location, Country, Data Source, Latitude, Longitude, Elevation\n";
-    t += l.LocationName + "," + l.Country + "," + l.DataSource + "," + FormatGeneral(l.Latitude, sep) +
-         "," + FormatGeneral(l.Longitude, sep) + "," + FormatGeneral(l.Elevation, sep) + "\n";
-    t += "\nMonth, DBTmin, DBTmax, RHavg\n";
+    t += "Location" + h + "Country" + h + "Data Source" + h + "Latitude" + h + "Longitude" + h + "Elevation\n";
+    t += l.LocationName + f + l.Country + f + l.DataSource + f + FormatGeneral(l.Latitude, sep) + f +
+         FormatGeneral(l.Longitude, sep) + f + FormatGeneral(l.Elevation, sep) + "\n";
+    t += "\nMonth" + h + "DBTmin" + h + "DBTmax" + h + "RHavg\n";
     for (int m = 1; m <= kMonths; ++m) {
         const MonthlyNormals& n = l.Month[m];
-        t += std::to_string(m) + "," + FormatGeneral(n.DBTmin, sep) + "," +
-             FormatGeneral(n.DBTmax, sep) + "," + FormatGeneral(n.RHavg, sep) + "\n";
+        t += std::to_string(m) + f + FormatGeneral(n.DBTmin, sep) + f + FormatGeneral(n.DBTmax, sep) + f +
+             FormatGeneral(n.RHavg, sep) + "\n";
     }
-    t += "\nBioclimatic Strategies\n";
+    t += recordedHours ? "\nBioclimatic Strategies (recorded hours)\n" : "\nBioclimatic Strategies\n";
     for (int s = 1; s <= kStrategies; ++s) {
         if (tally.YearShare[s] == 0.0f) continue;
-        t += std::to_string(s) + "," + std::string(StrategyName[s]) + "," +
-             FormatGeneral(tally.YearShare[s], sep) + "\n";
+        t += std::to_string(s) + f + std::string(StrategyName[s]) + f + FormatGeneral(tally.YearShare[s], sep) + "\n";
     }
     if (!caption.empty()) {
         t += '\n';
@@ -51,5 +52,7 @@ std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally
     }
     return t;
 }
+
+char TableFieldSeparator(char decimalSeparator) { return decimalSeparator == ',' ? ';' : ','; }
 
 }  // namespace qav

@@ -13,9 +13,16 @@ namespace qav {
 std::string FormatGeneral(float value, char decimalSeparator = '.');
 
 /// The results table: header, the location line, twelve month lines and one line per strategy
-/// whose yearly share is not zero. Every line ends with a line feed; no carriage return. A
-/// caption (what the shares count, a warming) follows after an empty line when given.
+/// whose yearly share is not zero. Every line ends with a line feed; no carriage return. Fields
+/// are separated by fieldSeparator (the headers by it and a blank); the strategies' heading says
+/// "(recorded hours)" when the tally counts a weather file's recorded hours. A caption (what the
+/// shares count, a warming) follows after an empty line when given.
 std::string ResultsTableText(const LocationRecord& location, const StrategyTally& tally,
-                             char decimalSeparator = '.', std::string_view caption = {});
+                             char decimalSeparator = '.', char fieldSeparator = ',', bool recordedHours = false,
+                             std::string_view caption = {});
+
+/// The field separator of a table pasted into a spreadsheet: a semicolon where the decimal
+/// separator is a comma (as spreadsheets of those locales expect), a comma elsewhere.
+char TableFieldSeparator(char decimalSeparator);
 
 }  // namespace qav

@@ -35,6 +35,7 @@ WeatherFiles OpenWeatherFiles(const std::vector<std::filesystem::path>& files)
         const int slot = ++opened.Table.LocationCount;
         opened.Table.Slot[slot] = std::move(location.Location);
         opened.Recorded[slot] = std::move(location.Recorded);
+        opened.Files[slot] = file.string();
     }
     return opened;
 }

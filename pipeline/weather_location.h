@@ -29,6 +29,7 @@ struct WeatherFileFailure {
 struct WeatherFiles {
     LocationTable Table;
     RecordedYears Recorded{};
+    SourceFiles Files{};  // the file of each slot
     std::vector<WeatherFileFailure> Failures;  // in the order given
     int NotOpened = 0;  // files beyond the table's kMaxLocations slots, left unread
 };

@@ -24,16 +24,19 @@ void CopyTextToClipboard(const QString& text)
 
 QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint)
 {
+    const bool recorded = state.ShowsRecordedHours();
     const std::string caption = AnalysisCaption(state);
-    if (decimalPoint.unicode() < 0x80)
-        return QString::fromStdString(
-            ResultsTableText(state.Current(), state.ShownTally(), char(decimalPoint.unicode()), caption));
+    const auto text = [&](char point) {
+        return QString::fromStdString(ResultsTableText(state.Current(), state.ShownTally(), point,
+                                                       TableFieldSeparator(point), recorded, caption));
+    };
+    if (decimalPoint.unicode() < 0x80) return text(char(decimalPoint.unicode()));
     // The table text is built with a one-byte separator; a separator outside ASCII (the Arabic
     // decimal separator, for one) goes in through a control character that no name contains.
     constexpr char kPlaceholder = '\x1f';
-    QString text = QString::fromStdString(ResultsTableText(state.Current(), state.ShownTally(), kPlaceholder, caption));
-    text.replace(QChar(kPlaceholder), decimalPoint);
-    return text;
+    QString table = text(kPlaceholder);
+    table.replace(QChar(kPlaceholder), decimalPoint);
+    return table;
 }
 
 }  // namespace qav

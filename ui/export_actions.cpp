@@ -16,6 +16,7 @@
 #include "chart/qt/qimage_canvas.h"
 #include "pipeline/rendering.h"
 #include "ui/main_window.h"
+#include "ui/settings.h"
 
 namespace qav {
 namespace {
@@ -33,6 +34,12 @@ void Draw(PictureKind kind, QPainterCanvas& canvas, const AnalysisState& state, 
 {
     if (kind == PictureKind::Graph) {
         RenderGraph(canvas, state);
+        // A saved graph stands alone, without the window's panel: it names its location, small,
+        // in the top margin right of the temperature labels.
+        const LocationRecord& l = state.Current();
+        canvas.SetFontSize(7);
+        canvas.MoveTo(30 * state.Layout.PixelWidth, 0);
+        canvas.PrintText(l.LocationName + " (" + l.Country + ")");
         return;
     }
     CLogFont rotated(canvas.FontFactory());
@@ -122,6 +129,7 @@ ExportActions::ExportActions(QWidget* window, const AnalysisState& state, double
     setObjectName(QStringLiteral("ExportActions"));
     lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (lastFolder_.isEmpty() || !QFileInfo(lastFolder_).isDir()) lastFolder_ = QDir::homePath();
+    lastFolder_ = settings::Folder(settings::kSaveFolder, lastFolder_);
 }
 
 void ExportActions::addTo(QMenu* menu)
@@ -153,6 +161,7 @@ std::optional<SaveChoice> ExportActions::choose(const QString& caption, const QS
     }
     if (!choice || choice->Path.isEmpty()) return std::nullopt;
     lastFolder_ = QFileInfo(choice->Path).absolutePath();
+    settings::SetFolder(settings::kSaveFolder, lastFolder_);
     return choice;
 }
 

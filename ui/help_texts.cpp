@@ -1,5 +1,7 @@
 #include "ui/help_texts.h"
 
+#include <QCoreApplication>
+#include <QtGlobal>
 #include <QtGlobal>
 
 // Each text is one literal, line feeds included, so that a translation can reflow its lines;
@@ -45,7 +47,7 @@ MessageText ProgramAboutText()
                               "Energy and Buildings, vol. 18, July 1992, pp. 11-23.\n"
                               "\n"
                               "The hourly values of temperatures and humidities are\n"
-                              "generated using an algorithm developed by the author.\n"
+                              "generated from the monthly normals by the daily-cycle method described in Help.\n"
                               "\n"
                               "Author: The QAV developers\n"
                               "e-mail: none published\n"
@@ -89,11 +91,96 @@ MessageText ClimaticDataAboutText()
                               "QAV contains climatological normals data of some cities of the world,\n"
                               "obtained in the following sources: \n"
                               "\n"
-                              "BBC = BBC Weather climate pages (www.bbc.co.uk/weather)\n"
-                              "GOV = Brazilian National Institute of Meteorology, INMET climatological normals "
-                              "(portal.inmet.gov.br)\n"
+                              "BBC = https://community.wmo.int/en/activity-areas/climate-services/climate-products-and-"
+                              "initiatives/wmo-climatological-normals\n"
+                              "GOV = https://portal.inmet.gov.br/normais\n"
                               "\n"
                               "This data are based on readings for more than 20 years.   \n")};
+}
+
+QString MergedSharesSentence()
+{
+    return QCoreApplication::translate(
+        "Help",
+        "Shares merge three strategies that work together, as the legend does: the hours of C also count "
+        "for B, those of G for H, and those of H (with G's) for I. So the shares are of a total larger "
+        "than the hours counted, and a strategy with no hours of its own (H, I) can still have a share.");
+}
+
+QString UsingQavHtml()
+{
+    const auto t = [](const char* text) { return QCoreApplication::translate("Help", text); };
+    QString html;
+    html += t("<h2>Using QAV</h2>"
+              "<p>QAV shows how the climate of a place meets human comfort, and which building strategies "
+              "suit it. Choose a location in the list (type its first letters to jump to it): the chart, "
+              "the monthly graph and the results panel show its analysis. The status bar says where the "
+              "data came from, which location is shown, whether typical days or recorded hours are "
+              "counted, and which screen size the analysis was laid out for.</p>");
+    html += t("<h3>The chart</h3>"
+              "<p>The bioclimatic chart is a psychrometric chart drawn for the station pressure of the "
+              "location's elevation: dry-bulb temperature across, humidity ratio (g/kg) up, with the "
+              "saturation curve, relative humidity and wet-bulb lines. Ten zones, lettered A to J, mark "
+              "the conditions in which each strategy brings comfort. Every hour of the year is a point "
+              "on it; the hours of one month are joined in one line, coloured by quarter.</p>");
+    html += t("<h3>The strategies</h3><ul>"
+              "<li><b>A Artificial heating</b>: too cold for passive means; the building needs a heating system.</li>"
+              "<li><b>B Solar heating</b>: sun let in through glazing facing the sun, kept by insulation, gives comfort.</li>"
+              "<li><b>C Thermal inertia (heating)</b>: heavy walls and floors store the day's and the sun's heat and give it back at night.</li>"
+              "<li><b>D Air humidification</b>: the air is too dry; water surfaces, plants or a humidifier help.</li>"
+              "<li><b>E Thermal comfort</b>: comfortable as it is.</li>"
+              "<li><b>F Ventilation</b>: air moving through the rooms (cross ventilation) takes heat and moisture away.</li>"
+              "<li><b>G Night ventilation</b>: open the building at night to cool its mass, close it by day.</li>"
+              "<li><b>H Thermal inertia (cooling)</b>: heavy construction damps the heat of the day.</li>"
+              "<li><b>I Evaporative cooling</b>: dry heat; water evaporating (fountains, pools, plants, evaporative coolers) cools the air.</li>"
+              "<li><b>J Artificial cooling</b>: too hot or too humid for passive means; the building needs air conditioning.</li>"
+              "</ul>");
+    html += t("<h3>How the shares are counted</h3>"
+              "<p>Each hour is counted for the zone its point lies in; an hour left of the chart counts for "
+              "A, one right of it for J, and one outside every zone (above the saturation curve) for the "
+              "strategy of the hour before it. The month-by-strategy view (View menu) shows these hours as "
+              "counted.</p><p>");
+    html += MergedSharesSentence();
+    html += t(" Solar heating works with thermal inertia, and night ventilation and thermal inertia also "
+              "serve where evaporative cooling does. The panel's two \"Thermal inertia\" rows are C (heating) "
+              "and H (cooling); hover over them to tell them apart.</p>");
+    html += t("<h3>Typical days and recorded hours</h3>"
+              "<p>Monthly normals hold three numbers per month: the mean minimum and maximum dry-bulb "
+              "temperature and the mean relative humidity. QAV turns them into a typical day of 24 hours "
+              "for each month (288 hours) by a daily-cycle method: the temperature follows a sine curve "
+              "from its minimum near sunrise (found from the latitude and the date) to its maximum in the "
+              "afternoon, and the vapour pressure moves between a morning and an afternoon value derived "
+              "from the monthly means.</p>"
+              "<p>A weather file (EnergyPlus EPW) holds the recorded hours of a whole year. Open one with "
+              "File &gt; Open weather file, or drop it on the window: its monthly normals are derived from "
+              "the hours, and View &gt; Recorded hours plots the year's hours themselves. Recorded-hour "
+              "results are marked as such in the status bar, on the chart, in the copied table and in "
+              "every exported file. The panel then also compares the shares of both analyses.</p>");
+    html += t("<h3>Where the data come from</h3>"
+              "<p>The built-in sets hold climatological normals of national meteorological services "
+              "(INMET for Brazil, the services reporting to the WMO elsewhere). They were compiled from "
+              "published normals, partly from memory, and not checked value by value against the "
+              "published tables. For precise work use a weather file of the site, or a Monthly Data file "
+              "typed from the tables of the source (File &gt; Open climatic file; Help &gt; Monthly "
+              "Climatic Files describes the format).</p>");
+    html += t("<h3>The reference screen</h3>"
+              "<p>The zones are classified on a map of the chart's own size, and that size follows the "
+              "screen the analysis is laid out for, so a point near a zone's edge can change zone from "
+              "one screen size to another. The status bar names the basis: the reference screen "
+              "(1024 &times; 768), which qav-cli also uses unless given --screen, or this screen's size.</p>");
+    html += t("<h3>Copying, saving and exporting</h3>"
+              "<p>Copy &gt; Chart and Copy &gt; Graphic put the pictures on the clipboard; Copy &gt; Tabel "
+              "puts a text table there (fields separated by semicolons where the decimal separator is a "
+              "comma). File &gt; Save chart and Save graph write PNG or SVG pictures carrying where they "
+              "came from; Export results and Export hourly table write CSV files of the analysis and of "
+              "the hours shown.</p>");
+    html += t("<h3>qav-cli</h3>"
+              "<p>The command-line companion gives the same analysis without a window, for example "
+              "<code>qav-cli analyze --dataset brazil --all --format csv</code> or "
+              "<code>qav-cli analyze --file QAVmine.TXT --chart chart.png</code>; "
+              "<code>qav-cli --help</code> lists every option. <code>qav FILE...</code> starts the window "
+              "with Monthly Data or weather files opened.</p>");
+    return html;
 }
 
 }  // namespace qav

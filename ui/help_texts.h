@@ -1,6 +1,7 @@
 #pragma once
 // The fixed texts of the help and about boxes. Each line of a text ends with one line feed, so
 // every text ends with a line feed and an empty line is a line feed alone.
+#include <QString>
 #include <string>
 
 namespace qav {
@@ -18,5 +19,12 @@ MessageText ProgramAboutText();
 MessageText WhatIfHelpText();
 /// "About this data": where the built-in climate normals come from.
 MessageText ClimaticDataAboutText();
+
+/// Help > "Using QAV": the chart, the strategies, how shares are counted and merged, typical
+/// days and recorded hours, weather files, the reference screen, exports and qav-cli (HTML).
+QString UsingQavHtml();
+
+/// The one sentence that says which shares are merged and why.
+QString MergedSharesSentence();
 
 }  // namespace qav

@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -20,9 +24,10 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
-#include <QTabWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -47,8 +52,12 @@
 #include "ui/export_actions.h"
 #include "ui/file_chooser_panel.h"
 #include "ui/help_texts.h"
+#include "ui/location_list.h"
+#include "ui/recent_files.h"
 #include "ui/month_strategy_view.h"
 #include "ui/results_panel.h"
+#include "ui/settings.h"
+#include "ui/status_line.h"
 
 namespace qav {
 namespace {
@@ -72,6 +81,17 @@ QString ProgramTitle() { return QStringLiteral("QAV 1.3"); }
 
 // The file name as the system spells it: Qt's names are UTF-16, the file system's are bytes.
 std::filesystem::path NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// An error box's text: the file, then the reason as the reader gives it.
+QString ReadErrorText(const QString& path, const QString& reason)
+{
+    return MainWindow::tr("The file could not be read:\n%1\n\n%2\n").arg(QDir::toNativeSeparators(path), reason);
+}
+
+bool IsWeatherFile(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("epw"), Qt::CaseInsensitive) == 0;
+}
 
 // Files dropped on the window: one Monthly Data file (.txt) or one or more weather files (.epw).
 struct DroppedFiles {
@@ -133,8 +153,13 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     state_ = MakeStartupState(atScreenSize_ ? monitor_.Screen : kReferenceScreen);
     makeCanvases();
 
+    if (QSettings().value(QLatin1String(settings::kHoursView)).toString() == QLatin1String("recorded"))
+        state_.View = HoursView::Recorded;
+    weatherFolder_ = settings::Folder(settings::kWeatherFolder, QString());
+
     createMenus();
     createContent();
+    status_ = new StatusLine(statusBar());
     refillList();
     setAcceptDrops(true);
 
@@ -200,6 +225,8 @@ void MainWindow::createMenus()
     command(file, "MOpen", tr("&Open climatic file"), &MainWindow::openClimaticFile)
         ->setShortcut(QKeySequence::Open);
     command(file, "MOpenEpw", tr("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
+    recent_ = new RecentFiles(file->addMenu(tr("&Recent files")), this);
+    connect(recent_, &RecentFiles::openRequested, this, [this](const QString& path) { openFiles({path}); });
     command(file, "AbFiles", tr("&About climatic files"), &MainWindow::showFileFormatHelp);
     file->addSeparator();
     QMenu* data = file->addMenu(tr("Climatic data &base"));
@@ -256,8 +283,8 @@ void MainWindow::createMenus()
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("MHelp"));
-    command(help, "AboutFiles", tr("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp)
-        ->setShortcut(QKeySequence::HelpContents);
+    command(help, "UsingQav", tr("&Using QAV"), &MainWindow::showUsingHelp)->setShortcut(QKeySequence::HelpContents);
+    command(help, "AboutFiles", tr("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp);
     command(help, "AboutWhatIf", tr("&What if it were warmer"), &MainWindow::showWhatIfHelp);
     command(help, "AboutME", tr("&About QAV 1.3"), &MainWindow::showProgramAbout);
 
@@ -282,6 +309,7 @@ void MainWindow::createContent()
     left->setSpacing(4);
     picture1_ = new CanvasView(content_);
     picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setAccessibleName(tr("Bioclimatic chart"));
     picture1_->setRenderer([this](double ratio) {
         return RenderPicture(PictureKind::Chart, state_, ratio, chartDecimalSeparator());
     });
@@ -291,7 +319,7 @@ void MainWindow::createContent()
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setWordWrap(true);  // a narrow column wraps the caption rather than widening the window
     left->addWidget(label2_);
-    list1_ = new QListWidget(content_);
+    list1_ = new LocationList(content_);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setMinimumHeight(4 * list1_->fontMetrics().height());
@@ -305,6 +333,7 @@ void MainWindow::createContent()
     right->setSpacing(4);
     picture3_ = new CanvasView(content_);
     picture3_->setObjectName(QStringLiteral("Picture3"));
+    picture3_->setAccessibleName(tr("Monthly climate graph"));
     picture3_->setRenderer([this](double ratio) {
         return RenderPicture(PictureKind::Graph, state_, ratio, chartDecimalSeparator());
     });
@@ -337,6 +366,7 @@ void MainWindow::createContent()
 
     // Picture10, over the whole window and hidden until MOpen.
     picture10_ = new FileChooserPanel(this);
+    picture10_->setFolder(settings::Folder(settings::kChooserFolder, picture10_->currentFolder()));
     connect(picture10_, &FileChooserPanel::fileChosen, this, &MainWindow::openMonthlyDataFile);
     connect(picture10_, &FileChooserPanel::noFileChosen, this, [this]() noexcept {
         try {
@@ -403,6 +433,8 @@ void MainWindow::refillList()
     // No entry is highlighted afterwards, although a location is being analysed.
     list1_->clearSelection();
     list1_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    // ... but the analysed entry is current, so the arrow keys move on from it.
+    list1_->showAnalysed(state_.CurrentLocation);
     refilling_ = false;
 }
 
@@ -417,8 +449,15 @@ void MainWindow::refreshPanels()
     } else {
         results_->hideShareComparison();
     }
-    monthStrategy_->showTally(state_.ShownTally(), &state_.ShownTally() == &state_.RecordedTally);
+    monthStrategy_->showTally(state_.ShownTally(), state_.ShowsRecordedHours(), localeDecimalPoint());
     refreshViewSwitch();
+    picture1_->setAccessibleDescription(ChartDescription(state_, localeDecimalPoint()));
+    picture3_->setAccessibleDescription(
+        tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")
+            .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.Current().Country)));
+    results_->setNote(readWarning_);
+    status_->setWarning(readWarning_);
+    status_->show(StatusTextsOf(state_, analysisBasisText()));
     const QString caption = analysisCaption();
     if (!analysisCaption_ && !caption.isEmpty()) {
         analysisCaption_ = new QLabel;
@@ -545,6 +584,7 @@ void MainWindow::showDataSet(DataSetKind kind) noexcept
             showMessage(QMessageBox::Information, QStringLiteral("QAV 1.3"), tr(kAlreadyPresented));
             return;
         }
+        readWarning_.clear();
         refillList();
         refreshPanels();
     } catch (const std::exception& e) {
@@ -556,12 +596,12 @@ void MainWindow::showBrazil() noexcept { showDataSet(DataSetKind::Brazil); }
 void MainWindow::showSouthAmerica() noexcept { showDataSet(DataSetKind::SouthAmerica); }
 void MainWindow::showWorld() noexcept { showDataSet(DataSetKind::World); }
 
-void MainWindow::showLocationsFromFile(LocationTable table) noexcept
+void MainWindow::showLocationsFromFile(LocationTable table, SourceFiles files) noexcept
 {
     try {
         if (table.LocationCount < 1) return;
         PipelineCanvases c = canvases();
-        ShowLocationsFromFile(state_, std::move(table), c);
+        ShowLocationsFromFile(state_, std::move(table), c, {}, std::move(files));
         refillList();
         refreshPanels();
     } catch (const std::exception& e) {
@@ -584,10 +624,17 @@ void MainWindow::openMonthlyDataFile(const QString& path) noexcept
         ReadResult result = ReadMonthlyDataFile(NativePath(path));
         if (result.failure) {
             // The reader hands back no partial table: the state is not touched.
-            showMessage(QMessageBox::NoIcon, ProgramTitle(), FromUtf8(result.failure->message));
+            showMessage(QMessageBox::Warning, ProgramTitle(), ReadErrorText(path, FromUtf8(result.failure->message)));
             return;
         }
-        showLocationsFromFile(std::move(result.table));
+        settings::SetFolder(settings::kChooserFolder, QFileInfo(path).absolutePath());
+        recent_->add(path);
+        readWarning_ = result.warning ? tr("%1: %2").arg(QFileInfo(path).fileName(), FromUtf8(*result.warning))
+                                      : QString();
+        SourceFiles files;
+        const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
+        for (int slot = 1; slot <= result.table.LocationCount; ++slot) files[size_t(slot)] = file;
+        showLocationsFromFile(std::move(result.table), std::move(files));
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -602,6 +649,7 @@ void MainWindow::chooseWeatherFiles() noexcept
             tr("EnergyPlus weather files (*.epw *.EPW);;All files (*)"));
         if (paths.isEmpty()) return;
         weatherFolder_ = QFileInfo(paths.first()).absolutePath();
+        settings::SetFolder(settings::kWeatherFolder, weatherFolder_);
         picture10_->cancel();  // the weather files take the chooser's place
         openWeatherFiles(paths);
     } catch (const std::exception& e) {
@@ -620,8 +668,12 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
             for (const QString& path : paths) files.push_back(NativePath(path));
             opened = OpenWeatherFiles(files);
             if (opened.Table.LocationCount > 0) {
+                for (int slot = opened.Table.LocationCount; slot >= 1; --slot)
+                    recent_->add(QFile::decodeName(QByteArray::fromStdString(opened.Files[size_t(slot)])));
+                readWarning_.clear();
                 PipelineCanvases c = canvases();
-                ShowLocationsFromFile(state_, std::move(opened.Table), c, std::move(opened.Recorded));
+                ShowLocationsFromFile(state_, std::move(opened.Table), c, std::move(opened.Recorded),
+                                      std::move(opened.Files));
                 refillList();
                 refreshPanels();
             }
@@ -662,6 +714,8 @@ void MainWindow::setHoursView(HoursView view) noexcept
             return;
         }
         state_.View = view;
+        QSettings().setValue(QLatin1String(settings::kHoursView),
+                             view == HoursView::Recorded ? QLatin1String("recorded") : QLatin1String("typical"));
         PipelineCanvases c = canvases();
         RunPipeline(state_, c);
         refreshPanels();
@@ -698,6 +752,68 @@ void MainWindow::dropEvent(QDropEvent* event)
             if (files.Kind == DroppedFiles::MonthlyData) openMonthlyDataFile(files.Paths.first());
             else openWeatherFiles(files.Paths);
         });
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QSettings settings;
+    settings.setValue(QLatin1String(settings::kGeometry), saveGeometry());
+    settings.setValue(QLatin1String(settings::kWindowState), saveState());
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::restoreWindowSettings()
+{
+    const QSettings settings;
+    const bool placed = restoreGeometry(settings.value(QLatin1String(settings::kGeometry)).toByteArray());
+    restoreState(settings.value(QLatin1String(settings::kWindowState)).toByteArray());
+    return placed;
+}
+
+QString MainWindow::analysisBasisText() const
+{
+    return atScreenSize_ ? tr("Analysed at this screen's size") : tr("Analysed at the reference screen");
+}
+
+void MainWindow::openFiles(const QStringList& paths) noexcept
+{
+    try {
+        QStringList weather;
+        for (const QString& path : paths) {
+            if (IsWeatherFile(path)) weather << path;
+            else openMonthlyDataFile(path);
+        }
+        if (!weather.isEmpty()) openWeatherFiles(weather);
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void MainWindow::showUsingHelp() noexcept
+{
+    try {
+        if (!usingHelp_) {
+            // A window of its own, not modal, so the help can stay open beside the chart.
+            usingHelp_ = new QDialog(this);
+            usingHelp_->setObjectName(QStringLiteral("UsingQavHelp"));
+            usingHelp_->setWindowTitle(tr("Using QAV"));
+            auto* text = new QTextBrowser(usingHelp_);
+            text->setObjectName(QStringLiteral("UsingQavText"));
+            text->setAccessibleName(tr("Using QAV"));
+            text->setHtml(UsingQavHtml());
+            auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, usingHelp_);
+            connect(buttons, &QDialogButtonBox::rejected, usingHelp_, &QDialog::close);
+            auto* layout = new QVBoxLayout(usingHelp_);
+            layout->addWidget(text);
+            layout->addWidget(buttons);
+            usingHelp_->resize(640, 560);
+        }
+        usingHelp_->show();
+        usingHelp_->raise();
+        usingHelp_->activateWindow();
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -797,6 +913,12 @@ void MainWindow::showMessage(QMessageBox::Icon icon, const QString& title, const
     QMessageBox box(icon, title, text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setTextFormat(Qt::PlainText);  // the texts are plain lines; keep their blanks and breaks
+    // A short text makes a narrow box, whose title bar then cuts the title: keep room for it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(title) + 160;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
     box.exec();
 }
 

@@ -14,6 +14,8 @@
 #include "pipeline/pipeline.h"
 
 class QAction;
+class QCloseEvent;
+class QDialog;
 class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
@@ -28,6 +30,9 @@ class CLogFont;
 class CompareView;
 class ExportActions;
 class FileChooserPanel;
+class LocationList;
+class RecentFiles;
+class StatusLine;
 class MonthStrategyView;
 class QImageCanvas;
 class ResultsPanel;
@@ -64,7 +69,7 @@ public:
 
     /// Analyses the locations of a Monthly Data file: list refilled, slot 1 analysed, no
     /// built-in set marked as shown. The table must hold at least one location.
-    void showLocationsFromFile(LocationTable table) noexcept;
+    void showLocationsFromFile(LocationTable table, SourceFiles files = {}) noexcept;
 
     /// Reads a Monthly Data file and analyses its locations; on failure shows the reader's
     /// message and leaves the data set, the selection and every panel as they were.
@@ -74,6 +79,16 @@ public:
     /// that cannot be read is reported with its name; if none can, nothing changes.
     void openWeatherFiles(const QStringList& paths) noexcept;
 
+    /// Opens files as a drop would (`qav FILE...`): each Monthly Data file in turn, then the
+    /// weather files (.epw) together. A file that fails is reported; the others load.
+    void openFiles(const QStringList& paths) noexcept;
+
+    /// The screen the analysis is laid out for, as the status bar names it.
+    QString analysisBasisText() const;
+
+    /// Restores the window's size, position and docks from the last run; false when none were
+    /// stored (the caller then chooses them).
+    bool restoreWindowSettings();
     /// Opens at a sensible size for the screen's available area: most of a large one, centred,
     /// all of a small one; never less than the window needs and never more than the area.
     void placeOnScreen(const QRect& available);
@@ -105,6 +120,7 @@ public slots:
     void showClimaticDataAbout() noexcept;
     void openClimaticFile() noexcept;    // MOpen: shows the file chooser
     void chooseWeatherFiles() noexcept;  // the file dialog for weather files
+    void showUsingHelp() noexcept;       // Help > Using QAV (F1)
     void showTypicalDays() noexcept;
     void showRecordedHours() noexcept;
     /// The View option: lays the analysis out for the monitor (on) or the reference screen (off),
@@ -118,6 +134,7 @@ public slots:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private slots:
@@ -155,7 +172,7 @@ private:
     CanvasView* picture3_ = nullptr;
     ResultsPanel* results_ = nullptr;
     QLabel* label2_ = nullptr;
-    QListWidget* list1_ = nullptr;
+    LocationList* list1_ = nullptr;
     FileChooserPanel* picture10_ = nullptr;
     ExportActions* exports_ = nullptr;            // File menu: save pictures, export tables
     QLabel* screenNote_ = nullptr;                // says so when the monitor's size is analysed
@@ -166,6 +183,10 @@ private:
     QAction* viewTypical_ = nullptr;
     QAction* viewRecorded_ = nullptr;
     QString weatherFolder_;  // where the weather-file dialog opens
+    StatusLine* status_ = nullptr;
+    RecentFiles* recent_ = nullptr;
+    QDialog* usingHelp_ = nullptr;
+    QString readWarning_;  // what the last Monthly Data file left out, until other data are shown
     CompareView* compareView_ = nullptr;
     QLabel* analysisCaption_ = nullptr;  // status bar: what the shares count and what was added
 };

@@ -8,11 +8,14 @@
 #include <algorithm>
 
 #include "classify/strategy.h"
+#include "ui/help_texts.h"
+#include "ui/results_panel.h"
 
 namespace qav {
 namespace {
 
 constexpr int kYearColumn = kMonths;  // columns 0..11 are the months
+constexpr int kShareColumn = kMonths + 1;
 
 // Marked for lupdate and translated where they are shown.
 constexpr const char* kMonthAbbreviation[kMonths + 1] = {
@@ -93,23 +96,24 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("MonthStrategyView"));
     caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("MonthStrategyCaption"));
-    table_ = new QTableWidget(kStrategies, kMonths + 1, this);
+    table_ = new QTableWidget(kStrategies, kShareColumn + 1, this);
     table_->setObjectName(QStringLiteral("MonthStrategyTable"));
     table_->setAccessibleName(tr("Hours per month and strategy"));
 
     QStringList months;
     for (int m = 1; m <= kMonths; ++m)
         months << QCoreApplication::translate("qav::MonthAbbreviation", kMonthAbbreviation[m]);
-    months << tr("Year");
+    months << tr("Year") << tr("Share (%)");
     table_->setHorizontalHeaderLabels(months);
     for (int m = 1; m <= kMonths; ++m)
         table_->horizontalHeaderItem(m - 1)->setToolTip(QCoreApplication::translate("qav::MonthName", kMonthName[m]));
     table_->horizontalHeaderItem(kYearColumn)->setToolTip(tr("The whole year"));
+    table_->horizontalHeaderItem(kShareColumn)->setToolTip(tr("The yearly share after merging, as the legend shows it"));
     for (int s = 1; s <= kStrategies; ++s) {
         auto* header = new QTableWidgetItem(QString(QChar(StrategyLetter(s))));
         header->setToolTip(StrategyText(s));
         table_->setVerticalHeaderItem(s - 1, header);
-        for (int c = 0; c <= kYearColumn; ++c) {
+        for (int c = 0; c <= kShareColumn; ++c) {
             auto* item = new QTableWidgetItem;
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -134,11 +138,15 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(caption_);
     layout->addWidget(table_);
+    mergeNote_ = new QLabel(MergedSharesSentence(), this);
+    mergeNote_->setObjectName(QStringLiteral("MonthStrategyMergeNote"));
+    mergeNote_->setWordWrap(true);
+    layout->addWidget(mergeNote_);
     layout->addStretch(1);
     showTally(StrategyTally{}, false);
 }
 
-void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded)
+void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded, QChar decimalPoint)
 {
     caption_->setText(recorded ? tr("Hours of the recorded year") : tr("Hours of the typical days"));
     int largestMonth = 0, largestYear = 0;
@@ -166,6 +174,15 @@ void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded)
             item->setToolTip(description);
             item->setData(Qt::AccessibleTextRole, description);
         }
+    }
+    for (int s = 1; s <= kStrategies; ++s) {
+        // Empty for no share and one decimal otherwise, like the legend on the chart.
+        const float share = tally.YearShare[s];
+        QTableWidgetItem* item = table_->item(s - 1, kShareColumn);
+        item->setText(share == 0 ? QString() : FormatFixed(share, 1, decimalPoint));
+        const QString description = tr("%1, share of the year after merging: %2 %").arg(StrategyText(s), item->text());
+        item->setToolTip(description);
+        item->setData(Qt::AccessibleTextRole, description);
     }
     table_->resizeColumnsToContents();
     updateGeometry();

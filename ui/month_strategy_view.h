@@ -16,15 +16,17 @@ class MonthStrategyView final : public QWidget {
 public:
     explicit MonthStrategyView(QWidget* parent = nullptr);
 
-    /// Shows the tally's MonthHours; recorded says whether they count recorded hours or the
-    /// typical days (the caption says which).
-    void showTally(const StrategyTally& tally, bool recorded);
+    /// Shows the tally's MonthHours and, beside the year's hours, its merged YearShare as the
+    /// legend shows it; recorded says whether they count recorded hours or the typical days (the
+    /// caption says which).
+    void showTally(const StrategyTally& tally, bool recorded, QChar decimalPoint = u'.');
 
     QTableWidget* table() const { return table_; }
 
 private:
     QLabel* caption_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QLabel* mergeNote_ = nullptr;
 };
 
 }  // namespace qav

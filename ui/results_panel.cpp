@@ -26,6 +26,15 @@ const QColor kMonthRowTint(236, 236, 236);
 // Caption, share, and the side-by-side view's typical, recorded and difference columns.
 constexpr int kShareColumns = 5;
 
+constexpr const char* kMonthName[kMonths + 1] = {"",     "January", "February", "March",     "April",   "May",     "June",
+                                                 "July", "August",  "September", "October", "November", "December"};
+
+// Full strategy names for screen readers, in strategy order 1..10.
+constexpr const char* kStrategyName[kPanelStrategies + 1] = {
+    "", "Artificial heating", "Solar heating", "Thermal inertia for heating", "Air humidification",
+    "Thermal comfort", "Ventilation", "Night ventilation", "Thermal inertia for cooling",
+    "Evaporative cooling", "Artificial cooling"};
+
 // Marked for lupdate; the panel translates them when it builds its labels.
 constexpr const char* kMonthCaption[kMonths + 1] = {
     "",
@@ -237,7 +246,43 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     shares->setColumnStretch(0, 1);
     tables->addWidget(frame, 1);
     outer->addLayout(tables, 1);
+    note_ = NamedLabel(QString(), QStringLiteral("ResultsNote"), this);
+    note_->setWordWrap(true);
+    note_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    note_->hide();
+    outer->addWidget(note_);
+
+    // Names for screen readers: each field says what it holds, each share which strategy.
+    text5_[0]->setAccessibleName(tr("Location"));
+    text5_[1]->setAccessibleName(tr("Data source"));
+    text1_[0]->setAccessibleName(tr("Latitude, degrees"));
+    text2_[0]->setAccessibleName(tr("Longitude, degrees"));
+    text3_[0]->setAccessibleName(tr("Elevation, metres"));
+    for (int m = 1; m <= kMonths; ++m) {
+        const QString month = tr(kMonthName[m]);
+        text1_[m]->setAccessibleName(tr("%1, mean minimum temperature, degrees Celsius").arg(month));
+        text2_[m]->setAccessibleName(tr("%1, mean maximum temperature, degrees Celsius").arg(month));
+        text3_[m]->setAccessibleName(tr("%1, mean relative humidity, percent").arg(month));
+    }
+    for (int i = 1; i <= kPanelStrategies; ++i)
+        label5_[i]->setAccessibleName(tr("%1, percent of the time").arg(tr(kStrategyName[i])));
+    // The two rows read alike; say which is which.
+    for (int i : {3, 8}) {
+        QLabel* caption = findChild<QLabel*>(QStringLiteral("Label1_%1").arg(kStrategyRows[i].LabelIndex));
+        const QString tip = i == 3 ? tr("C: thermal inertia for heating (heavy construction keeps the day's heat)")
+                                   : tr("H: thermal inertia for cooling (heavy construction damps the day's heat)");
+        caption->setToolTip(tip);
+        caption->setAccessibleName(tr(kStrategyName[i]));
+        label5_[i]->setToolTip(tip);
+    }
     applyFieldWidths();
+}
+
+void ResultsPanel::setNote(const QString& text)
+{
+    if (note_->text() == text) return;
+    note_->setText(text);
+    note_->setVisible(!text.isEmpty());
 }
 
 void ResultsPanel::applyFieldWidths()

@@ -46,6 +46,8 @@ public:
     void hideShareComparison();
     bool shareComparisonShown() const;
 
+    /// A note under the tables about the data shown (a location a file left out); empty hides it.
+    void setNote(const QString& text);
     /// Sizes the text for a window `scale` times the reference window: the default font at 1,
     /// growing on larger windows (to half as large again), and never below the platform's
     /// smallest readable font on small ones. The layouts then give every row its room.
@@ -71,6 +73,7 @@ private:
     std::array<QLabel*, kPanelStrategies + 1> recordedShare_{};
     std::array<QLabel*, kPanelStrategies + 1> shareDifference_{};
     QLabel* disagreement_ = nullptr;
+    QLabel* note_ = nullptr;
     std::optional<QFont> baseFont_;  // the font before any scaling
     double pointSize_ = 0;          // the size in use
 };

@@ -78,6 +78,7 @@ QByteArray SvgBytes(double canvasWidth, double canvasHeight, int pixelWidth, int
     svg.setDescription(provenance.join(u'\n').toHtmlEscaped());
     {
         QPainterCanvas canvas(svg, canvasWidth, canvasHeight, pixelWidth, pixelHeight);
+        canvas.SetJoinLines(true);  // one path per polyline or curve, not one element per segment
         draw(canvas);
         canvas.EndPainting();
     }

@@ -106,7 +106,23 @@ QPainterCanvas::QPainterCanvas(QPaintDevice& device, double canvasWidth, double 
     AttachDevice(device);
 }
 
-QPainterCanvas::~QPainterCanvas() = default;
+QPainterCanvas::~QPainterCanvas() { PaintJoinedLines(); }
+
+void QPainterCanvas::SetJoinLines(bool join)
+{
+    PaintJoinedLines();
+    joinLines_ = join;
+}
+
+void QPainterCanvas::PaintJoinedLines() const
+{
+    if (joined_.isEmpty() || !device_) return;
+    if (!painter_) BeginPainting();
+    painter_->setPen(joinedPen_);
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawPath(joined_);
+    joined_.clear();
+}
 
 QSize QPainterCanvas::DeviceSize(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
                                  double devicePixelRatio)
@@ -121,18 +137,28 @@ QSize QPainterCanvas::DeviceSize(double canvasWidth, double canvasHeight, int pi
 
 QPainter& QPainterCanvas::Painter()
 {
-    if (!painter_) {
-        painter_ = std::make_unique<QPainter>(device_);
-        // QPainter scales by a device's pixel ratio only from 1 up; a smaller picture is scaled here.
-        if (dpr_ < 1) painter_->scale(dpr_, dpr_);
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setRenderHint(QPainter::TextAntialiasing, true);
-        painter_->setOpacity(opacity_);
-    }
+    PaintJoinedLines();
+    if (!painter_) BeginPainting();
     return *painter_;
 }
 
-void QPainterCanvas::EndPainting() const { painter_.reset(); }
+void QPainterCanvas::BeginPainting() const
+{
+    // The joined lines may be the first thing painted: both paths begin the painting here, so it
+    // has the same scale and opacity whichever comes first.
+    painter_ = std::make_unique<QPainter>(device_);
+    // QPainter scales by a device's pixel ratio only from 1 up; a smaller picture is scaled here.
+    if (dpr_ < 1) painter_->scale(dpr_, dpr_);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    painter_->setOpacity(opacity_);
+}
+
+void QPainterCanvas::EndPainting() const
+{
+    PaintJoinedLines();
+    painter_.reset();
+}
 
 double QPainterCanvas::PixelX(double x) const { return (std::floor(x * dpr_ / pixelWidth_) + 0.5) / dpr_; }
 double QPainterCanvas::PixelY(double y) const { return (std::floor(y * dpr_ / pixelHeight_) + 0.5) / dpr_; }
@@ -182,6 +208,16 @@ void QPainterCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb c
         // Round ends join the short steps of a polyline without square corners sticking out.
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
+    }
+    if (joinLines_) {
+        const QPointF from(px1, py1), to(px2, py2);
+        if (joined_.isEmpty() || pen != joinedPen_ || joined_.currentPosition() != from) {
+            PaintJoinedLines();
+            joinedPen_ = pen;
+            joined_.moveTo(from);
+        }
+        joined_.lineTo(to);
+        return;
     }
     QPainter& p = Painter();
     p.setPen(pen);
@@ -271,6 +307,7 @@ void QPainterCanvas::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 
 
 void QPainterCanvas::SetOpacity(double opacity)
 {
+    PaintJoinedLines();  // lines joined so far keep the opacity they were drawn with
     opacity_ = std::isfinite(opacity) ? std::clamp(opacity, 0.0, 1.0) : 1.0;
     if (painter_) painter_->setOpacity(opacity_);
 }

@@ -5,6 +5,7 @@
 // Canvas units are twips: 1440 / PixelWidth pixels per inch.
 #include <QFont>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSize>
 
 #include <map>
@@ -86,6 +87,12 @@ public:
     double CanvasHeight() const override { return height_; }
     FontHandle SelectFont(FontHandle font) override;
 
+    /// Joins lines that continue one another with the same pen into one path, painted when
+    /// something else is drawn: a vector drawing then holds one path per polyline or curve
+    /// instead of one element per segment. Off by default, since joined segments may differ
+    /// from single ones by a pixel at their corners.
+    void SetJoinLines(bool join);
+
     /// Ends the painting in progress, so the device holds everything drawn (a QSvgGenerator
     /// writes its document then). Drawing afterwards begins a new painting.
     void EndPainting() const;
@@ -106,7 +113,10 @@ protected:
     int PixelHeight() const { return pixelHeight_; }
 
 private:
+    /// The painter, after painting the lines joined so far.
     QPainter& Painter();
+    void PaintJoinedLines() const;
+    void BeginPainting() const;
     // Centre of the device pixel of a point, in the painter's (logical pixel) coordinates.
     double PixelX(double x) const;
     double PixelY(double y) const;
@@ -120,6 +130,9 @@ private:
     QPaintDevice* device_ = nullptr;
     QtFontFactory fonts_;
     mutable std::unique_ptr<QPainter> painter_;
+    bool joinLines_ = false;
+    mutable QPainterPath joined_;  // lines not painted yet, all with joinedPen_
+    mutable QPen joinedPen_;
     QFont font_;
     FontHandle selected_ = 0;
     double curX_ = 0, curY_ = 0;

@@ -77,6 +77,13 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
     EXPECT_FALSE(ReadMonthlyData(two).warning);
 }
 
+// A file ending between locations, or after the 50th, warns of nothing.
+TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShort)
+{
+    for (const std::string& whole : {Sites(3) + "\n", Sites(50) + Site("Extra").substr(0, 30)})
+        EXPECT_FALSE(ReadMonthlyData(whole).warning);
+}
+
 // Blanks around fields go, blanks inside quotes stay, and the Month field is skipped whatever it
 // holds: the monthly lines are January to December in line order. The range limits themselves
 // are valid values.

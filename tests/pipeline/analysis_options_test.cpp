@@ -114,6 +114,7 @@ TEST(HourFilter, CountsOnlyTheSelectedRecordedHours)
     EXPECT_EQ(Counted(s.state.RecordedTally, 2), 224);
 
     // The hourly export marks which hours are counted; the results export says which are.
+    s.state.View = HoursView::Recorded;  // the hourly export writes the hours of the view shown
     const std::string hourly = HourlyCsv(s.state);
     EXPECT_EQ(hourly.substr(0, hourly.find('\n')), "Month,Day,Hour,DBT (C),W (g/kg),RH (%),Strategy,Counted");
     EXPECT_NE(ResultsCsv(s.state).find("\nHours analysed,\"hours 22-5, December-February\"\n"), std::string::npos);

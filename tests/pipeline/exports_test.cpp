@@ -64,7 +64,7 @@ struct Session {
         WeatherFiles opened = OpenWeatherFiles({std::filesystem::path(QAV_FIXTURES_DIR) / name});
         ASSERT_TRUE(opened.Failures.empty());
         ASSERT_EQ(opened.Table.LocationCount, 1);
-        ShowLocationsFromFile(state, std::move(opened.Table), canvases, opened.Recorded);
+        ShowLocationsFromFile(state, std::move(opened.Table), canvases, opened.Recorded, opened.Files);
     }
 };
 
@@ -169,6 +169,11 @@ TEST(ExportsCsv, WeatherFileExportsTheRecordedAnalysis)
     EXPECT_EQ(ToInt(rows[used][1]), recorded->HoursMissing);
     EXPECT_EQ(ToFloat(rows[used][2]), ShareDisagreement(s.state.Tally, s.state.RecordedTally));
 
+    // The hourly table holds the hours of the view shown: the typical days first, then the year.
+    EXPECT_EQ(SplitCsv(HourlyCsv(s.state)).size(), 1u + 288u);
+    EXPECT_EQ(rows[1], (Row{"Hours shown", "typical days"}));
+    s.state.View = HoursView::Recorded;
+    EXPECT_EQ(SplitCsv(ResultsCsv(s.state))[1], (Row{"Hours shown", "recorded hours"}));
     rows = SplitCsv(HourlyCsv(s.state));
     ASSERT_EQ(rows.size(), 1u + size_t(recorded->HoursUsed));
     EXPECT_EQ(rows[0], (Row{"Month", "Day", "Hour", "DBT (C)", "W (g/kg)", "RH (%)", "Strategy"}));
@@ -188,7 +193,15 @@ TEST(PictureProvenance, NamesProgramLocationPressureElevationAndSource)
     using Pair = std::pair<std::string, std::string>;
     EXPECT_EQ(PictureProvenance(Session().state),
               (std::vector<Pair>{{"Software", "QAV 1.3"}, {"Location", "Brasília (Brazil)"}, {"Pressure", "88.251 kPa"},
-                                 {"Elevation", "1160 m (pressure taken at 1150 m)"}, {"Source", "GOV"}}));
+                                 {"Elevation", "1160 m (pressure taken at 1150 m)"}, {"Source", "GOV"},
+                                 {"Hours", "typical days"}}));
+    // A weather-file location names its file, and the recorded hours when they are shown.
+    Session s;
+    s.ShowWeatherFile("chicago.epw");
+    s.state.View = HoursView::Recorded;
+    const auto provenance = PictureProvenance(s.state);
+    EXPECT_EQ(provenance[4].second, "EPW (file " + (std::filesystem::path(QAV_FIXTURES_DIR) / "chicago.epw").string() + ")");
+    EXPECT_EQ(provenance[5], (Pair{"Hours", "recorded hours"}));
 }
 
 }  // namespace

@@ -51,8 +51,25 @@ TEST(ResultsTableText, ListsOnlyStrategiesWithAShareKeepingTheirNumbers)
                                "2,Solar Heating,30,5\n"
                                "5,Thermal Comfort,69,4\n"));
     EXPECT_NE(text.find("Name, with comma,Brazil,GOV,-15,78"), std::string::npos);
-    EXPECT_TRUE(ResultsTableText(l, tally, '.', "Counted: hours 9-18")
+    EXPECT_TRUE(ResultsTableText(l, tally, '.', ',', false, "Counted: hours 9-18")
                     .ends_with("5,Thermal Comfort,69.4\n\nCounted: hours 9-18\n"));
+}
+
+// Where the comma is the decimal separator, fields are split by semicolons so that a spreadsheet
+// of that locale takes the table apart; recorded hours say so in the strategies' heading.
+TEST(ResultsTableText, DecimalCommaTablesUseSemicolonsAndRecordedHoursAreMarked)
+{
+    EXPECT_EQ(TableFieldSeparator(','), ';');
+    EXPECT_EQ(TableFieldSeparator('.'), ',');
+    StrategyTally tally{};
+    tally.YearShare[5] = 62.5f;
+    const std::string text = ResultsTableText(Brasilia(), tally, ',', ';', true);
+    EXPECT_NE(text.find("Location; Country; Data Source; Latitude; Longitude; Elevation\n"
+                        "Brasília;Brazil;GOV;-15,78;-47,93;1160\n\n"
+                        "Month; DBTmin; DBTmax; RHavg\n"
+                        "1;17,4;26,9;76\n"),
+              std::string::npos);
+    EXPECT_TRUE(text.ends_with("\nBioclimatic Strategies (recorded hours)\n5;Thermal Comfort;62,5\n"));
 }
 
 }  // namespace

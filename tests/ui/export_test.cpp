@@ -63,7 +63,11 @@ class ExportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        QSettings().clear();  // each test starts as a first run
+    }
 
     // The chosen type adds the suffix when the name has none ("v1.2" has none); at double
     // density the picture has twice the pixels each way.
@@ -82,7 +86,14 @@ private slots:
             for (const auto& [key, value] : PictureProvenance(s.window.state()))
                 QCOMPARE(png.text(QString::fromStdString(key)), QString::fromStdString(value));
             const QImage image = png.read().convertToFormat(QImage::Format_RGB32);
-            if (r.scale == 1) QCOMPARE(image, Picture(s.window, r.picture));  // the very picture shown
+            // The very picture shown; the saved graph adds its location's name in the top margin.
+            const QImage shown = Picture(s.window, r.picture);
+            if (r.scale == 1 && r.file == std::string_view("graph.png")) {
+                QVERIFY(image != shown);
+                QCOMPARE(image.copy(0, 12, image.width(), image.height() - 12), shown.copy(0, 12, shown.width(), shown.height() - 12));
+            } else if (r.scale == 1) {
+                QCOMPARE(image, shown);
+            }
             QCOMPARE(image.size(), Picture(s.window, r.picture).size() * r.scale);
         }
     }
@@ -134,7 +145,10 @@ private slots:
             svg.render(&painter);
             painter.end();
             // Measured: about 1.5 % either way from smoothed curves and text.
-            QVERIFY2(UnmatchedInk(drawn, shown) < 0.03 && UnmatchedInk(shown, drawn) < 0.03, file);
+            // The saved graph also names its location, which the window shows beside it: measured
+            // 4.4 % more ink in graph.svg.
+            const double extra = picture == std::string_view("Picture3") ? 0.05 : 0.03;
+            QVERIFY2(UnmatchedInk(drawn, shown) < extra && UnmatchedInk(shown, drawn) < 0.03, file);
         }
     }
 

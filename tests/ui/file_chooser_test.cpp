@@ -63,7 +63,11 @@ class FileChooserTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        QSettings().clear();  // each test starts as a first run
+    }
 
     // Ctrl+O opens the chooser; Cancel and Escape change nothing; the list holds "QAV*.TXT" in any case; a
     // click loads the file at once (and marks no built-in set as shown: the pipeline's test).
@@ -129,10 +133,13 @@ private slots:
             BoxCloser closer(seen);
             ClickFile(w, QString::fromLatin1(r.name));  // returns once the box is closed
             QVERIFY2(seen, r.name);
+            // One form for every read error: warning icon, the file, then exactly the reader's text.
             QCOMPARE(seen->Title, QStringLiteral("QAV 1.3"));
-            QVERIFY2(seen->Text.startsWith(QString::fromLatin1(r.starts)), qPrintable(seen->Text));
+            QCOMPARE(seen->Icon, QMessageBox::Warning);
+            const QString head = QStringLiteral("The file could not be read:\n%1\n\n").arg(path);
+            QVERIFY2(seen->Text.startsWith(head + QString::fromLatin1(r.starts)), qPrintable(seen->Text));
             const ReadResult read = ReadMonthlyDataFile(path.toStdString());
-            QCOMPARE(seen->Text, QString::fromStdString(read.failure.value().message));  // exactly the reader's
+            QCOMPARE(seen->Text, head + QString::fromStdString(read.failure.value().message) + u'\n');
             QVERIFY(Panel(w)->isHidden());
             QCOMPARE(Snapshot(w), before);
         }

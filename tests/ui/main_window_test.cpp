@@ -15,7 +15,11 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        QSettings().clear();  // each test starts as a first run
+    }
 
     void startsWithBrasiliaAnalysedAndNoEntryHighlighted()
     {
@@ -118,7 +122,7 @@ private slots:
         MainWindow german(kReferenceScreen);
         QCOMPARE(TextOf(german, QStringLiteral("Text1_0")), QStringLiteral("-15,8"));
         Trigger(german, "MCopTab");
-        QCOMPARE(clipboard->text(), QString::fromStdString(ResultsTableText(w.state().Current(), w.state().Tally, ',')));
+        QCOMPARE(clipboard->text(), QString::fromStdString(ResultsTableText(w.state().Current(), w.state().Tally, ',', ';')));
     }
 
     // Real modal boxes, closed from here: fixed lines, the method's published source, no invented

@@ -46,7 +46,11 @@ private slots:
     {
         QVERIFY2(QFile::exists(kChicago), qPrintable(kChicago));
     }
-    void init() { QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        QSettings().clear();  // each test starts as a first run
+    }
 
     void chicagoShowsBothAnalysesSideBySide()
     {
@@ -91,7 +95,7 @@ private slots:
         ExpectMonthTable(w, s.RecordedTally);
         Trigger(w, "MCopTab");
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString::fromStdString(ResultsTableText(s.Current(), s.RecordedTally, '.')));
+                 QString::fromStdString(ResultsTableText(s.Current(), s.RecordedTally, '.', ',', true)));
         Trigger(w, "ViewTypical");
         QVERIFY(Picture(w, "Picture1") == typicalChart);
 

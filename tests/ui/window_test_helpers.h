@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTableWidget>
 #include <QtTest>  // with the whole of Qt Core
 #include <functional>
@@ -133,7 +134,7 @@ inline void ExpectPanelShares(const MainWindow& w, const StrategyTally& tally)
 inline void ExpectMonthTable(const MainWindow& w, const StrategyTally& tally)
 {
     const auto* table = w.findChild<const QTableWidget*>(QStringLiteral("MonthStrategyTable"));
-    QVERIFY(table && table->rowCount() == 10 && table->columnCount() == 13);
+    QVERIFY(table && table->rowCount() == 10 && table->columnCount() == 14);
     for (int st = 1; st <= 10; ++st) {
         int year = 0;
         for (int m = 1; m <= 12; ++m) {
@@ -141,6 +142,9 @@ inline void ExpectMonthTable(const MainWindow& w, const StrategyTally& tally)
             year += tally.MonthHours[st][m];
         }
         QCOMPARE(table->item(st - 1, 12)->text(), QString::number(year));
+        // Beside the hours counted, the merged share exactly as the legend prints it.
+        QCOMPARE(table->item(st - 1, 13)->text(),
+                 tally.YearShare[st] == 0 ? QString() : QString::number(tally.YearShare[st], 'f', 1));
     }
 }
 

@@ -2,6 +2,64 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>Help</name>
+    <message>
+        <source>Shares merge three strategies that work together, as the legend does: the hours of C also count for B, those of G for H, and those of H (with G&apos;s) for I. So the shares are of a total larger than the hours counted, and a strategy with no hours of its own (H, I) can still have a share.</source>
+        <translation>As participações juntam três estratégias que atuam em conjunto, como faz a legenda: as horas de C também contam para B, as de G para H e as de H (com as de G) para I. Por isso as participações são de um total maior que as horas contadas, e uma estratégia sem horas próprias (H, I) ainda pode ter uma participação.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>File: %1</source>
+        <translation>Arquivo: %1</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brasil</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <translation>América do Sul</translation>
+    </message>
+    <message>
+        <source>World</source>
+        <translation>Mundo</translation>
+    </message>
+    <message>
+        <source>Monthly Data file</source>
+        <translation>Arquivo de Dados Mensais</translation>
+    </message>
+    <message>
+        <source>Data set: %1</source>
+        <translation>Conjunto de dados: %1</translation>
+    </message>
+    <message>
+        <source>Built-in climatic data base</source>
+        <translation>Base de dados climáticos embutida</translation>
+    </message>
+    <message>
+        <source>Location: %1 (%2)</source>
+        <translation>Localidade: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recorded hours</source>
+        <translation>Horas registradas</translation>
+    </message>
+    <message>
+        <source>Typical days</source>
+        <translation>Dias típicos</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source> (recorded hours)</source>
+        <translation> (horas registradas)</translation>
+    </message>
+</context>
+<context>
     <name>qav::CompareView</name>
     <message>
         <source>Compare locations</source>
@@ -250,66 +308,8 @@ Veja o arquivo &apos;QAVworld.TXT&apos;, que acompanha este programa.
         <translation>  Sobre o QAV 1.3</translation>
     </message>
     <message>
-        <source>QAV     Meridane
-
-
-Free software based on bioclimatic charts proposed by
-Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
-Energy and Buildings, vol. 18, July 1992, pp. 11-23.
-
-The hourly values of temperatures and humidities are
-generated using an algorithm developed by the author.
-
-Author: The QAV developers
-e-mail: none published
-Degree programme: not applicable (project release)
-University: not applicable (project release, no university, state or country)
-
-
-Released December 2026
-</source>
-        <translation>QAV     Meridane
-
-
-Software livre baseado nas cartas bioclimáticas propostas por
-Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
-Energy and Buildings, vol. 18, julho de 1992, p. 11-23.
-
-Os valores horários de temperatura e umidade são
-gerados por um algoritmo desenvolvido pelo autor.
-
-Autor: os desenvolvedores do QAV
-e-mail: não publicado
-Curso: não se aplica (versão do projeto)
-Universidade: não se aplica (versão do projeto, sem universidade, estado ou país)
-
-
-Lançado em dezembro de 2026
-</translation>
-    </message>
-    <message>
         <source>  QAV 1.3     About Climatic Data</source>
         <translation>  QAV 1.3     Sobre os dados climáticos</translation>
-    </message>
-    <message>
-        <source>
-QAV contains climatological normals data of some cities of the world,
-obtained in the following sources: 
-
-BBC = BBC Weather climate pages (www.bbc.co.uk/weather)
-GOV = Brazilian National Institute of Meteorology, INMET climatological normals (portal.inmet.gov.br)
-
-This data are based on readings for more than 20 years.   
-</source>
-        <translation>
-O QAV contém normais climatológicas de algumas cidades do mundo,
-obtidas nas seguintes fontes: 
-
-BBC = páginas de clima do BBC Weather (www.bbc.co.uk/weather)
-GOV = Instituto Nacional de Meteorologia, normais climatológicas do INMET (portal.inmet.gov.br)
-
-Estes dados baseiam-se em medições de mais de 20 anos.   
-</translation>
     </message>
     <message>
         <source>  QAV 1.3     What if it were warmer</source>
@@ -355,6 +355,64 @@ regionais publicadas, como as mudanças mensais do Atlas Interativo do IPCC WGI
 
 qav-cli: analyze --warming C, ou --warming-file ARQUIVO com o cabeçalho
 month,dbt_min,dbt_max,rh_avg e doze linhas de mudanças.
+</translation>
+    </message>
+    <message>
+        <source>QAV     Meridane
+
+
+Free software based on bioclimatic charts proposed by
+Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
+Energy and Buildings, vol. 18, July 1992, pp. 11-23.
+
+The hourly values of temperatures and humidities are
+generated from the monthly normals by the daily-cycle method described in Help.
+
+Author: The QAV developers
+e-mail: none published
+Degree programme: not applicable (project release)
+University: not applicable (project release, no university, state or country)
+
+
+Released December 2026
+</source>
+        <translation>QAV     Meridane
+
+
+Software livre baseado nas cartas bioclimáticas propostas por
+Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
+Energy and Buildings, vol. 18, julho de 1992, p. 11-23.
+
+Os valores horários de temperatura e umidade são
+gerados a partir das normais mensais pelo método do ciclo diário descrito na Ajuda.
+
+Autor: os desenvolvedores do QAV
+e-mail: não publicado
+Curso: não se aplica (versão do projeto)
+Universidade: não se aplica (versão do projeto, sem universidade, estado ou país)
+
+
+Lançado em dezembro de 2026
+</translation>
+    </message>
+    <message>
+        <source>
+QAV contains climatological normals data of some cities of the world,
+obtained in the following sources: 
+
+BBC = https://community.wmo.int/en/activity-areas/climate-services/climate-products-and-initiatives/wmo-climatological-normals
+GOV = https://portal.inmet.gov.br/normais
+
+This data are based on readings for more than 20 years.   
+</source>
+        <translation>
+O QAV contém normais climatológicas de algumas cidades do mundo,
+obtidas nas seguintes fontes: 
+
+BBC = https://community.wmo.int/en/activity-areas/climate-services/climate-products-and-initiatives/wmo-climatological-normals
+GOV = https://portal.inmet.gov.br/normais
+
+Estes dados baseiam-se em medições de mais de 20 anos.   
 </translation>
     </message>
 </context>
@@ -407,6 +465,17 @@ month,dbt_min,dbt_max,rh_avg e doze linhas de mudanças.
     <message>
         <source>Counted: %1 (%2 hours a day, %3 months)</source>
         <translation>Contadas: %1 (%2 horas por dia, %3 meses)</translation>
+    </message>
+</context>
+<context>
+    <name>qav::LocationList</name>
+    <message>
+        <source>Locations</source>
+        <translation>Localidades</translation>
+    </message>
+    <message>
+        <source>Choose a location to analyse; type the first letters of its name to jump to it.</source>
+        <translation>Escolha uma localidade para analisar; digite as primeiras letras do nome para ir até ela.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +658,54 @@ A análise mostra as suas normais sem mudança.
         <source>Hours per &amp;month and strategy</source>
         <translation>Horas por &amp;mês e estratégia</translation>
     </message>
+    <message>
+        <source>The file could not be read:
+%1
+
+%2
+</source>
+        <translation>Não foi possível ler o arquivo:
+%1
+
+%2
+</translation>
+    </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Arquivos &amp;recentes</translation>
+    </message>
+    <message>
+        <source>&amp;Using QAV</source>
+        <translation>&amp;Usando o QAV</translation>
+    </message>
+    <message>
+        <source>Bioclimatic chart</source>
+        <translation>Carta bioclimática</translation>
+    </message>
+    <message>
+        <source>Monthly climate graph</source>
+        <translation>Gráfico climático mensal</translation>
+    </message>
+    <message>
+        <source>Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)</source>
+        <translation>Temperaturas mínima e máxima médias mensais e umidade relativa de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Analysed at this screen&apos;s size</source>
+        <translation>Analisado no tamanho desta tela</translation>
+    </message>
+    <message>
+        <source>Analysed at the reference screen</source>
+        <translation>Analisado na tela de referência</translation>
+    </message>
+    <message>
+        <source>Using QAV</source>
+        <translation>Usando o QAV</translation>
+    </message>
 </context>
 <context>
     <name>qav::MonthAbbreviation</name>
@@ -726,6 +843,25 @@ A análise mostra as suas normais sem mudança.
         <source>%1, %2: %3 hours</source>
         <translation>%1, %2: %3 horas</translation>
     </message>
+    <message>
+        <source>Share (%)</source>
+        <translation>Participação (%)</translation>
+    </message>
+    <message>
+        <source>The yearly share after merging, as the legend shows it</source>
+        <translation>A participação anual após a junção, como a legenda a mostra</translation>
+    </message>
+    <message>
+        <source>%1, share of the year after merging: %2 %</source>
+        <translation>%1, participação no ano após a junção: %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>qav::RecentFiles</name>
+    <message>
+        <source>&amp;Clear the list</source>
+        <translation>&amp;Limpar a lista</translation>
+    </message>
 </context>
 <context>
     <name>qav::ResultsPanel</name>
@@ -828,6 +964,73 @@ A análise mostra as suas normais sem mudança.
     <message>
         <source>Methods differ on %1 % of the year</source>
         <translation>Os métodos divergem em %1 % do ano</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Localidade</translation>
+    </message>
+    <message>
+        <source>Data source</source>
+        <translation>Fonte dos dados</translation>
+    </message>
+    <message>
+        <source>Latitude, degrees</source>
+        <translation>Latitude, graus</translation>
+    </message>
+    <message>
+        <source>Longitude, degrees</source>
+        <translation>Longitude, graus</translation>
+    </message>
+    <message>
+        <source>Elevation, metres</source>
+        <translation>Altitude, metros</translation>
+    </message>
+    <message>
+        <source>%1, mean minimum temperature, degrees Celsius</source>
+        <translation>%1, temperatura mínima média, graus Celsius</translation>
+    </message>
+    <message>
+        <source>%1, mean maximum temperature, degrees Celsius</source>
+        <translation>%1, temperatura máxima média, graus Celsius</translation>
+    </message>
+    <message>
+        <source>%1, mean relative humidity, percent</source>
+        <translation>%1, umidade relativa média, por cento</translation>
+    </message>
+    <message>
+        <source>%1, percent of the time</source>
+        <translation>%1, por cento do tempo</translation>
+    </message>
+    <message>
+        <source>C: thermal inertia for heating (heavy construction keeps the day&apos;s heat)</source>
+        <translation>C: inércia térmica para aquecimento (a construção pesada guarda o calor do dia)</translation>
+    </message>
+    <message>
+        <source>H: thermal inertia for cooling (heavy construction damps the day&apos;s heat)</source>
+        <translation>H: inércia térmica para resfriamento (a construção pesada amortece o calor do dia)</translation>
+    </message>
+</context>
+<context>
+    <name>qav::StatusLine</name>
+    <message>
+        <source>Source</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Location analysed</source>
+        <translation>Localidade analisada</translation>
+    </message>
+    <message>
+        <source>Hours shown</source>
+        <translation>Horas mostradas</translation>
+    </message>
+    <message>
+        <source>Analysis basis</source>
+        <translation>Base da análise</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,283 @@
+// What the window tells and remembers: the table pasted in a decimal-comma locale, the status
+// bar, the list following the analysis, memory between runs, files given on the command line,
+// a location cut short, the recorded-hours marks and the names screen readers hear.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "data/md_writer.h"
+#include "pipeline/exports.h"
+#include "ui/export_actions.h"
+#include "ui/recent_files.h"
+#include "tests/ui/window_test_helpers.h"
+
+namespace qav::test {
+namespace {
+
+const QString kChicago = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
+
+QString WriteMonthly(const QString& folder, const QString& name, DataSetKind kind, int count)
+{
+    LocationTable table;
+    LoadDataSet(kind, table);
+    table.LocationCount = count;
+    return WriteFile(folder, name, QByteArray::fromStdString(WriteMonthlyData(table)));
+}
+
+QStringList StatusTexts(const MainWindow& w)
+{
+    QStringList texts;
+    for (const char* name : {"StatusSource", "StatusLocation", "StatusHours", "StatusBasis"})
+        texts << TextOf(w, QString::fromLatin1(name));
+    return texts;
+}
+
+int SlotNamed(const MainWindow& w, const char* name)
+{
+    for (int slot = 1; slot <= w.state().Locations.LocationCount; ++slot)
+        if (w.state().Locations.Slot[slot].LocationName == name) return slot;
+    return 0;
+}
+
+}  // namespace
+
+class WorkingWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        QSettings().clear();
+    }
+
+    // Under pt_BR the comma is the decimal separator, so fields are split by semicolons: every
+    // line splits into its fields and each number reads back to the analysis. C keeps commas.
+    void copiedTableParsesBackInBrazil()
+    {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        MainWindow w(kReferenceScreen);
+        Trigger(w, "MCopTab");
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+        const QLocale br(QLocale::Portuguese, QLocale::Brazil);
+        const LocationRecord& l = w.state().Current();
+        const QStringList place = lines[3].split(u';');
+        QCOMPARE(place.size(), 6);
+        QCOMPARE(place[0], QStringLiteral("Brasília"));
+        QCOMPARE(place[3], QStringLiteral("-15,78"));
+        QCOMPARE(br.toFloat(place[5]), l.Elevation);
+        for (int m = 1; m <= 12; ++m) {
+            const QStringList f = lines[5 + m].split(u';');
+            QCOMPARE(f.size(), 4);
+            QCOMPARE(br.toFloat(f[1]), l.Month[m].DBTmin);
+            QCOMPARE(br.toFloat(f[3]), l.Month[m].RHavg);
+        }
+        QCOMPARE(lines[19], QStringLiteral("Bioclimatic Strategies"));
+        int shares = 0;
+        for (int i = 20; i < lines.size() - 1; ++i, ++shares) {
+            const QStringList f = lines[i].split(u';');
+            QCOMPARE(f.size(), 3);
+            QCOMPARE(br.toFloat(f[2]), w.state().Tally.YearShare[f[0].toInt()]);
+        }
+        QVERIFY(shares >= 3);
+
+        QLocale::setDefault(QLocale::c());
+        MainWindow c(kReferenceScreen);
+        Trigger(c, "MCopTab");
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\nBrasília,Brazil,GOV,-15.78,-47.93,1160\n")));
+    }
+
+    // The source (with its path in a tooltip), the location, the mode and the analysis basis; the
+    // list's current entry is the location analysed, nothing highlighted, and it has the focus.
+    void statusBarAndListFollowTheAnalysis()
+    {
+        QTemporaryDir dir;
+        MainWindow w(kReferenceScreen);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(StatusTexts(w), (QStringList{"Data set: Brazil", "Location: Brasília (Brazil)", "Typical days",
+                                              "Analysed at the reference screen"}));
+        QCOMPARE(QApplication::focusWidget(), Locations(w));
+        QCOMPARE(Locations(w)->currentRow(), 4);
+        QVERIFY(Locations(w)->selectedItems().isEmpty());
+        QTest::keyClick(Locations(w), Qt::Key_Down);  // from Brasília to the entry after it
+        QCOMPARE(w.state().CurrentLocation, 6);
+
+        Trigger(w, "DataMun");
+        QCOMPARE(Locations(w)->currentRow(), 0);
+        QVERIFY(Locations(w)->selectedItems().isEmpty());
+        QCOMPARE(TextOf(w, QStringLiteral("StatusSource")), QStringLiteral("Data set: World"));
+
+        const QString file = WriteMonthly(dir.path(), QStringLiteral("QAVtwo.TXT"), DataSetKind::SouthAmerica, 2);
+        w.openMonthlyDataFile(file);
+        QCOMPARE(TextOf(w, QStringLiteral("StatusSource")), QStringLiteral("File: QAVtwo.TXT"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("StatusSource"))->toolTip(), file);
+
+        MainWindow other({{1280, 800, 15}, 1.0});
+        QCOMPARE(TextOf(other, QStringLiteral("StatusBasis")), QStringLiteral("Analysed at the reference screen"));
+        Trigger(other, "ViewAnalyseAtScreenSize");
+        QCOMPARE(TextOf(other, QStringLiteral("StatusBasis")), QStringLiteral("Analysed at this screen's size"));
+        Trigger(other, "ViewAnalyseAtScreenSize");  // off again: the option is remembered
+        QCOMPARE(TextOf(other, QStringLiteral("StatusBasis")), QStringLiteral("Analysed at the reference screen"));
+    }
+
+    // Typed letters find a name after its leading blank; a pause starts a new search.
+    void typeAheadIgnoresTheLeadingBlank()
+    {
+        MainWindow w(kReferenceScreen);
+        QTest::keyClicks(Locations(w), QStringLiteral("Rio "));
+        QCOMPARE(w.state().CurrentLocation, SlotNamed(w, "Rio Branco"));
+        QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        QTest::keyClicks(Locations(w), QStringLiteral("rio d"));
+        QCOMPARE(w.state().CurrentLocation, SlotNamed(w, "Rio de Janeiro"));
+        QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        QTest::keyClicks(Locations(w), QStringLiteral("be"));
+        QCOMPARE(w.state().CurrentLocation, SlotNamed(w, "Belém"));
+    }
+
+    // Files opened are listed newest first, at most eight, and reopen from the menu; folders,
+    // the hours view and the recent files outlive the window.
+    void recentFilesAndSettingsOutliveTheWindow()
+    {
+        QTemporaryDir dir;
+        {
+            MainWindow w(kReferenceScreen);
+            for (int i = 1; i <= 9; ++i)
+                w.openMonthlyDataFile(WriteMonthly(dir.path(), QStringLiteral("QAV%1.TXT").arg(i), DataSetKind::World, i));
+            w.openWeatherFiles({kChicago});
+            w.showRecordedHours();
+        }
+        MainWindow w(kReferenceScreen);
+        RecentFiles* recent = w.findChild<RecentFiles*>();
+        QCOMPARE(recent->files().size(), 8);
+        QCOMPARE(recent->files()[0], kChicago);
+        QCOMPARE(recent->files()[1], QDir(dir.path()).filePath(QStringLiteral("QAV9.TXT")));
+        QCOMPARE(recent->files()[7], QDir(dir.path()).filePath(QStringLiteral("QAV3.TXT")));
+        QCOMPARE(QSettings().value(QStringLiteral("files/chooserFolder")).toString(), dir.path());
+        Trigger(w, "MRecent_2");
+        QCOMPARE(w.state().Locations.LocationCount, 9);
+        Trigger(w, "MRecent_1");  // Chicago again, in the recorded-hours view left last time
+        QVERIFY(w.state().ShowsRecordedHours());
+        QCOMPARE(TextOf(w, QStringLiteral("StatusHours")), QStringLiteral("Recorded hours"));
+    }
+
+    // `qav FILE...`: a file that fails is reported with its name and the others load.
+    void filesFromTheCommandLineOpenAsADropWould()
+    {
+        QTemporaryDir dir;
+        const QString good = WriteMonthly(dir.path(), QStringLiteral("QAVgood.TXT"), DataSetKind::Brazil, 3);
+        const QString bad = WriteFile(dir.path(), QStringLiteral("QAVbad.TXT"), "\"X\",\"Y\",abc,0,0,\"Z\"\n");
+        MainWindow w(kReferenceScreen);
+        std::vector<RecordedBox> boxes;
+        RecordBoxes(w, boxes);
+        w.openFiles({good, bad});
+        QCOMPARE(boxes.size(), size_t(1));
+        QCOMPARE(boxes[0].Icon, QMessageBox::Warning);
+        QVERIFY(boxes[0].Text.startsWith(QStringLiteral("The file could not be read:\n%1\n\nErr code 20\n").arg(bad)));
+        QCOMPARE(w.state().Locations.LocationCount, 3);
+        w.openFiles({kChicago});
+        QCOMPARE(w.state().Locations.Slot[1].DataSource, std::string("EPW"));
+        QCOMPARE(boxes.size(), size_t(1));
+    }
+
+    // A file cut inside its last location loads the others and says which was left out, where.
+    void aLocationCutShortIsNamed()
+    {
+        QTemporaryDir dir;
+        LocationTable table;
+        LoadDataSet(DataSetKind::Brazil, table);
+        table.LocationCount = 3;
+        QByteArray bytes = QByteArray::fromStdString(WriteMonthlyData(table));
+        bytes.chop(bytes.size() - bytes.indexOf('\n', bytes.indexOf("\"Belo") + 1) - 1);  // 3rd: its first line only
+        const QString path = WriteFile(dir.path(), QStringLiteral("QAVcut.TXT"), bytes);
+        MainWindow w(kReferenceScreen);
+        w.openMonthlyDataFile(path);
+        QCOMPARE(w.state().Locations.LocationCount, 2);
+        const QString note = QStringLiteral("QAVcut.TXT: Location 3 (Belo Horizonte) ends at line 27 after 6 of "
+                                            "its 54 fields; it was left out.");
+        QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), note);
+        QCOMPARE(TextOf(w, QStringLiteral("StatusWarning")), note);
+        Trigger(w, "DataBras");
+        QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), QString());
+    }
+
+    // In recorded-hours mode the copied table, the pictures' caption and metadata and the
+    // exports all say so; the hourly table holds the hours shown.
+    void recordedHoursAreMarkedInEveryOutput()
+    {
+        QTemporaryDir dir;
+        MainWindow w(kReferenceScreen);
+        w.openWeatherFiles({kChicago});
+        const QImage typical = Picture(w, "Picture1");
+        w.showRecordedHours();
+        Trigger(w, "MCopTab");
+        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\n\nBioclimatic Strategies (recorded hours)\n")));
+        Trigger(w, "MCopChart");
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Picture(w, "Picture1"));
+        QVERIFY(Picture(w, "Picture1") != typical);
+        const QString svg = QString::fromUtf8(RenderSvg(PictureKind::Chart, w.state(), '.'));
+        QVERIFY(svg.contains(QStringLiteral(">Recorded hours (8760 h of the weather file)<")));
+        QVERIFY(svg.contains(QStringLiteral("Hours: recorded hours")));
+        QCOMPARE(RenderPicture(PictureKind::Chart, w.state(), 1, '.').text(QStringLiteral("Hours")),
+                 QStringLiteral("recorded hours"));
+        QVERIFY(ResultsCsv(w.state()).find("\nHours shown,recorded hours\n") != std::string::npos);
+        QCOMPARE(QString::fromStdString(HourlyCsv(w.state())).count(u'\n'), 8761);
+        w.showTypicalDays();
+        QCOMPARE(QString::fromStdString(HourlyCsv(w.state())).count(u'\n'), 289);
+        QCOMPARE(TextOf(w, QStringLiteral("StatusHours")), QStringLiteral("Typical days"));
+    }
+
+    // SVG pictures hold one path per polyline or curve, not one element per segment.
+    void svgPicturesAreCompact()
+    {
+        MainWindow w(kReferenceScreen);
+        const QByteArray svg = RenderSvg(PictureKind::Chart, w.state(), '.');
+        // Measured: 110 paths and about 258 kB with the segments joined (most of it the hours' dots).
+        QCOMPARE(svg.count("<path"), 110);
+        QCOMPARE(svg.count("<polyline"), 0);
+        QVERIFY2(svg.size() < 300000, QByteArray::number(svg.size()).constData());
+    }
+
+    // Names for screen readers; the chart describes the location and its three largest shares.
+    void controlsCarryAccessibleNames()
+    {
+        MainWindow w(kReferenceScreen);
+        QCOMPARE(Locations(w)->accessibleName(), QStringLiteral("Locations"));
+        QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("Text1_1"))->accessibleName(),
+                 QStringLiteral("January, mean minimum temperature, degrees Celsius"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label5_8"))->accessibleName(),
+                 QStringLiteral("Thermal inertia for cooling, percent of the time"));
+        QVERIFY(!w.findChild<QLabel*>(QStringLiteral("Label1_3"))->toolTip().isEmpty());
+        QVERIFY(w.findChild<QLabel*>(QStringLiteral("Label1_3"))->toolTip() !=
+                w.findChild<QLabel*>(QStringLiteral("Label1_8"))->toolTip());
+        const auto* chart = w.findChild<CanvasView*>(QStringLiteral("Picture1"));
+        QCOMPARE(chart->accessibleName(), QStringLiteral("Bioclimatic chart"));
+        QCOMPARE(chart->accessibleDescription(), QStringLiteral("Brasília (Brazil): Thermal Comfort 36.8 %, "
+                                                                "Solar Heating 30.2 %, Thermal Inertia (Heating) 28.0 %"));
+        QCOMPARE(w.findChild<CanvasView*>(QStringLiteral("Picture3"))->accessibleName(), QStringLiteral("Monthly climate graph"));
+        for (const QLineEdit* field : w.findChildren<const QLineEdit*>())
+            QVERIFY2(!field->accessibleName().isEmpty() || !field->isVisibleTo(&w), qPrintable(field->objectName()));
+    }
+
+    void helpSaysHowToUseTheProgram()
+    {
+        MainWindow w(kReferenceScreen);
+        Trigger(w, "UsingQav");
+        auto* text = w.findChild<QTextBrowser*>(QStringLiteral("UsingQavText"));
+        QVERIFY(text && text->isVisible());
+        for (const char* part : {"J Artificial cooling", "C also count for B", "weather file", "reference screen", "qav-cli"})
+            QVERIFY2(text->toPlainText().contains(QString::fromLatin1(part)), part);
+        QCOMPARE(w.findChild<QAction*>(QStringLiteral("UsingQav"))->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    }
+};
+
+namespace {
+RegisterTest<WorkingWindowTest> registerWorkingWindow;
+}
+
+}  // namespace qav::test
+
+#include "working_window_test.moc"

@@ -1,0 +1,97 @@
+#include "ui/status_line.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStatusBar>
+#include <algorithm>
+#include <array>
+#include <numeric>
+
+#include "classify/strategy.h"
+#include "ui/results_panel.h"
+
+namespace qav {
+
+StatusTexts StatusTextsOf(const AnalysisState& state, const QString& basis)
+{
+    StatusTexts t;
+    const QString file = QString::fromStdString(state.SourceFile[size_t(state.CurrentLocation)]);
+    if (!file.isEmpty()) {
+        t.Source = QObject::tr("File: %1").arg(QFileInfo(file).fileName());
+        t.SourceTip = QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    } else {
+        const DataSetFlags& k = state.DataSetKind;
+        const QString set = k.ShowingBrazil         ? QObject::tr("Brazil")
+                            : k.ShowingSouthAmerica ? QObject::tr("South America")
+                            : k.ShowingWorld        ? QObject::tr("World")
+                                                    : QObject::tr("Monthly Data file");
+        t.Source = QObject::tr("Data set: %1").arg(set);
+        t.SourceTip = QObject::tr("Built-in climatic data base");
+    }
+    const LocationRecord& l = state.Current();
+    t.Location = QObject::tr("Location: %1 (%2)").arg(QString::fromStdString(l.LocationName),
+                                                      QString::fromStdString(l.Country));
+    t.Hours = state.ShowsRecordedHours() ? QObject::tr("Recorded hours") : QObject::tr("Typical days");
+    t.Basis = basis;
+    return t;
+}
+
+QString ChartDescription(const AnalysisState& state, QChar decimalPoint)
+{
+    const LocationRecord& l = state.Current();
+    const StrategyTally& tally = state.ShownTally();
+    std::array<int, kStrategies> order;
+    std::iota(order.begin(), order.end(), 1);
+    // Largest first; equal shares in strategy order.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return tally.YearShare[a] > tally.YearShare[b]; });
+    QStringList shares;
+    for (int i = 0; i < 3; ++i) {
+        const int s = order[size_t(i)];
+        if (tally.YearShare[s] <= 0) break;
+        shares << QStringLiteral("%1 %2 %").arg(QString::fromUtf8(StrategyName[s].data(), qsizetype(StrategyName[s].size())),
+                                                FormatFixed(tally.YearShare[s], 1, decimalPoint));
+    }
+    QString text = QObject::tr("%1 (%2): %3").arg(QString::fromStdString(l.LocationName),
+                                                  QString::fromStdString(l.Country), shares.join(QStringLiteral(", ")));
+    if (state.ShowsRecordedHours()) text += QObject::tr(" (recorded hours)");
+    return text;
+}
+
+StatusLine::StatusLine(QStatusBar* bar) : QObject(bar)
+{
+    auto field = [bar](const char* name, const QString& accessibleName) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAccessibleName(accessibleName);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        bar->addWidget(label);
+        return label;
+    };
+    source_ = field("StatusSource", tr("Source"));
+    location_ = field("StatusLocation", tr("Location analysed"));
+    hours_ = field("StatusHours", tr("Hours shown"));
+    basis_ = field("StatusBasis", tr("Analysis basis"));
+    warning_ = field("StatusWarning", tr("Warning"));
+    warning_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    warning_->hide();
+}
+
+void StatusLine::show(const StatusTexts& t)
+{
+    source_->setText(t.Source);
+    source_->setToolTip(t.SourceTip);
+    location_->setText(t.Location);
+    hours_->setText(t.Hours);
+    basis_->setText(t.Basis);
+}
+
+void StatusLine::setWarning(const QString& text)
+{
+    warning_->setText(text);
+    warning_->setToolTip(text);
+    warning_->setVisible(!text.isEmpty());
+}
+
+}  // namespace qav
