@@ -187,8 +187,7 @@ void ExportActions::savePicture(PictureKind kind)
     if (!choice) return;
     if (filters.contains(choice->Filter)) lastPictureFilter_ = choice->Filter;
     const PictureTarget target = ResolvePictureTarget(*choice);
-    const QChar point = MainWindow::localeDecimalPoint();
-    const char separator = point.unicode() < 0x80 ? char(point.unicode()) : '.';
+    const char separator = MainWindow::chartDecimalSeparator();
     QByteArray bytes;
     switch (target.Format) {
     case PictureFormat::Svg: bytes = RenderSvg(kind, state_, separator); break;

@@ -163,13 +163,11 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     refillList();
     setAcceptDrops(true);
 
-    try {
+    guarded([&] {
         PipelineCanvases c = canvases();
         RunPipeline(state_, c);
         refreshPanels();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 MainWindow::~MainWindow() = default;
@@ -197,7 +195,7 @@ QChar MainWindow::localeDecimalPoint()
     return point.size() == 1 ? point.at(0) : QChar(u'.');
 }
 
-char MainWindow::chartDecimalSeparator() const
+char MainWindow::chartDecimalSeparator()
 {
     const QChar point = localeDecimalPoint();
     // The chart prints with a one-byte separator; one outside ASCII falls back to the point.
@@ -369,11 +367,9 @@ void MainWindow::createContent()
     picture10_->setFolder(settings::Folder(settings::kChooserFolder, picture10_->currentFolder()));
     connect(picture10_, &FileChooserPanel::fileChosen, this, &MainWindow::openMonthlyDataFile);
     connect(picture10_, &FileChooserPanel::noFileChosen, this, [this]() noexcept {
-        try {
+        guarded([&] {
             showMessage(QMessageBox::NoIcon, ProgramTitle(), tr("Select the file"));
-        } catch (const std::exception& e) {
-            reportUnexpected(e.what());
-        }
+        });
     });
     refreshScreenNote();
     list1_->setFocus();
@@ -390,7 +386,7 @@ void MainWindow::refreshScreenNote()
 
 void MainWindow::setAnalyseAtScreenSize(bool on) noexcept
 {
-    try {
+    guarded([&] {
         QSettings().setValue(QLatin1String(kAnalyseAtScreenSizeKey), on);
         if (analyseAtScreenSize_->isChecked() != on) analyseAtScreenSize_->setChecked(on);  // toggles back here
         if (on == atScreenSize_) return;
@@ -401,9 +397,7 @@ void MainWindow::setAnalyseAtScreenSize(bool on) noexcept
         RunPipeline(state_, c);
         refreshPanels();
         refreshScreenNote();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::placeOnScreen(const QRect& available)
@@ -511,7 +505,7 @@ void MainWindow::analyseSlot(int slot) noexcept
 
 void MainWindow::showCompareView() noexcept
 {
-    try {
+    guarded([&] {
         if (!compareView_) {
             compareView_ = new CompareView(state_, this, [this](QMessageBox::Icon icon, const QString& title,
                                                                 const QString& text) { showMessage(icon, title, text); });
@@ -525,25 +519,21 @@ void MainWindow::showCompareView() noexcept
         compareView_->raise();
         compareView_->activateWindow();
         compareView_->table()->setFocus();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::chooseHoursAnalysed() noexcept
 {
-    try {
+    guarded([&] {
         HoursAnalysedDialog dialog(state_.Filter, this);
         if (dialog.exec() != QDialog::Accepted) return;
         applyAnalysisOptions(dialog.filter(), state_.WarmingAsked);
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::chooseWarming() noexcept
 {
-    try {
+    guarded([&] {
         WhatIfDialog dialog(this);
         dialog.setWarming(state_.WarmingAsked);
         dialog.showComparison(state_);
@@ -562,9 +552,7 @@ void MainWindow::chooseWarming() noexcept
             dialog.showComparison(state_);
         });
         dialog.exec();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::refreshViewSwitch()
@@ -578,7 +566,7 @@ void MainWindow::refreshViewSwitch()
 
 void MainWindow::showDataSet(DataSetKind kind) noexcept
 {
-    try {
+    guarded([&] {
         PipelineCanvases c = canvases();
         if (ShowDataSet(state_, kind, c) == ShowDataSetOutcome::AlreadyShown) {
             showMessage(QMessageBox::Information, QStringLiteral("QAV 1.3"), tr(kAlreadyPresented));
@@ -587,9 +575,7 @@ void MainWindow::showDataSet(DataSetKind kind) noexcept
         readWarning_.clear();
         refillList();
         refreshPanels();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::showBrazil() noexcept { showDataSet(DataSetKind::Brazil); }
@@ -598,29 +584,25 @@ void MainWindow::showWorld() noexcept { showDataSet(DataSetKind::World); }
 
 void MainWindow::showLocationsFromFile(LocationTable table, SourceFiles files) noexcept
 {
-    try {
+    guarded([&] {
         if (table.LocationCount < 1) return;
         PipelineCanvases c = canvases();
         ShowLocationsFromFile(state_, std::move(table), c, {}, std::move(files));
         refillList();
         refreshPanels();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::openClimaticFile() noexcept
 {
-    try {
+    guarded([&] {
         picture10_->open();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::openMonthlyDataFile(const QString& path) noexcept
 {
-    try {
+    guarded([&] {
         ReadResult result = ReadMonthlyDataFile(NativePath(path));
         if (result.failure) {
             // The reader hands back no partial table: the state is not touched.
@@ -635,14 +617,12 @@ void MainWindow::openMonthlyDataFile(const QString& path) noexcept
         const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
         for (int slot = 1; slot <= result.table.LocationCount; ++slot) files[size_t(slot)] = file;
         showLocationsFromFile(std::move(result.table), std::move(files));
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::chooseWeatherFiles() noexcept
 {
-    try {
+    guarded([&] {
         const QStringList paths = QFileDialog::getOpenFileNames(
             this, tr("Open weather files (EPW)"),
             weatherFolder_.isEmpty() ? QDir::currentPath() : weatherFolder_,
@@ -652,14 +632,12 @@ void MainWindow::chooseWeatherFiles() noexcept
         settings::SetFolder(settings::kWeatherFolder, weatherFolder_);
         picture10_->cancel();  // the weather files take the chooser's place
         openWeatherFiles(paths);
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
 {
-    try {
+    guarded([&] {
         if (paths.isEmpty()) return;
         WeatherFiles opened;
         {
@@ -698,9 +676,7 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
             report << failures;
         }
         if (!report.isEmpty()) showMessage(QMessageBox::Warning, ProgramTitle(), report.join(u'\n') + u'\n');
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::showTypicalDays() noexcept { setHoursView(HoursView::Typical); }
@@ -708,7 +684,7 @@ void MainWindow::showRecordedHours() noexcept { setHoursView(HoursView::Recorded
 
 void MainWindow::setHoursView(HoursView view) noexcept
 {
-    try {
+    guarded([&] {
         if (!state_.CurrentRecorded() || state_.View == view) {
             refreshViewSwitch();
             return;
@@ -719,9 +695,7 @@ void MainWindow::setHoursView(HoursView view) noexcept
         PipelineCanvases c = canvases();
         RunPipeline(state_, c);
         refreshPanels();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -739,7 +713,7 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    try {
+    guarded([&] {
         DroppedFiles files = ClassifyDrop(event->mimeData());
         if (files.Kind == DroppedFiles::None) {
             event->ignore();
@@ -752,9 +726,7 @@ void MainWindow::dropEvent(QDropEvent* event)
             if (files.Kind == DroppedFiles::MonthlyData) openMonthlyDataFile(files.Paths.first());
             else openWeatherFiles(files.Paths);
         });
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -780,21 +752,19 @@ QString MainWindow::analysisBasisText() const
 
 void MainWindow::openFiles(const QStringList& paths) noexcept
 {
-    try {
+    guarded([&] {
         QStringList weather;
         for (const QString& path : paths) {
             if (IsWeatherFile(path)) weather << path;
             else openMonthlyDataFile(path);
         }
         if (!weather.isEmpty()) openWeatherFiles(weather);
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::showUsingHelp() noexcept
 {
-    try {
+    guarded([&] {
         if (!usingHelp_) {
             // A window of its own, not modal, so the help can stay open beside the chart.
             usingHelp_ = new QDialog(this);
@@ -814,9 +784,7 @@ void MainWindow::showUsingHelp() noexcept
         usingHelp_->show();
         usingHelp_->raise();
         usingHelp_->activateWindow();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::onListSelectionChanged() noexcept
@@ -829,79 +797,63 @@ void MainWindow::onListSelectionChanged() noexcept
 
 void MainWindow::selectLocation(int listIndex) noexcept
 {
-    try {
+    guarded([&] {
         PipelineCanvases c = canvases();
         if (SelectLocation(state_, listIndex, c)) refreshPanels();
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::copyChart() noexcept
 {
-    try {
+    guarded([&] {
         CopyImageToClipboard(chart_->Image());
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::copyGraphic() noexcept
 {
-    try {
+    guarded([&] {
         CopyImageToClipboard(graph_->Image());
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::copyTable() noexcept
 {
-    try {
+    guarded([&] {
         CopyTextToClipboard(ResultsTableClipboardText(state_, localeDecimalPoint()));
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::showFileFormatHelp() noexcept
 {
-    try {
+    guarded([&] {
         const MessageText t = FileFormatHelpText();
         showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::showProgramAbout() noexcept
 {
-    try {
+    guarded([&] {
         const MessageText t = ProgramAboutText();
         showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::showWhatIfHelp() noexcept
 {
-    try {
+    guarded([&] {
         const MessageText t = WhatIfHelpText();
         showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::showClimaticDataAbout() noexcept
 {
-    try {
+    guarded([&] {
         const MessageText t = ClimaticDataAboutText();
         showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
-    } catch (const std::exception& e) {
-        reportUnexpected(e.what());
-    }
+    });
 }
 
 void MainWindow::showMessage(QMessageBox::Icon icon, const QString& title, const QString& text)
@@ -926,7 +878,7 @@ void MainWindow::reportUnexpected(const char* what) noexcept
 {
     try {
         qCritical("QAV: unexpected failure: %s", what);
-        showMessage(QMessageBox::Critical, QStringLiteral("QAV 1.3"),
+        showMessage(QMessageBox::Warning, ProgramTitle(),
                     tr("The analysis could not be completed:\n%1\n")
                         .arg(QString::fromLocal8Bit(what)));
     } catch (...) {

@@ -66,6 +66,8 @@ public:
 
     /// The decimal separator of the user's locale, as the panel, the table and the chart use it.
     static QChar localeDecimalPoint();
+    /// The same as the one byte the drawing code prints with; one outside ASCII falls back to the point.
+    static char chartDecimalSeparator();
 
     /// Analyses the locations of a Monthly Data file: list refilled, slot 1 analysed, no
     /// built-in set marked as shown. The table must hold at least one location.
@@ -149,11 +151,22 @@ private:
     void refreshViewSwitch();
     void makeCanvases();
     void refreshScreenNote();
-    char chartDecimalSeparator() const;
     void refillList();
     void refreshPanels();
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
     void reportUnexpected(const char* what) noexcept;
+    /// Runs a command's body so that no exception reaches the event loop: it is reported instead.
+    template <class Body>
+    void guarded(Body&& body) noexcept
+    {
+        try {
+            body();
+        } catch (const std::exception& e) {
+            reportUnexpected(e.what());
+        } catch (...) {
+            reportUnexpected("unknown exception");
+        }
+    }
     PipelineCanvases canvases();
 
     AnalysisState state_;
