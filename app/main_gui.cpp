@@ -97,9 +97,12 @@ int main(int argc, char* argv[])
 
     qav::MainWindow window;
     // The content reflows, so the window opens at a size that suits the screen, not maximised,
-    // unless the last run left its size and position.
-    if (!window.restoreWindowSettings()) {
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) window.placeOnScreen(screen->availableGeometry());
+    // unless the last run left its size and position and they still fit: a size saved on a
+    // larger monitor would reach past this one's edges.
+    const bool restored = window.restoreWindowSettings();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        if (!restored || !screen->availableGeometry().contains(window.geometry()))
+            window.placeOnScreen(screen->availableGeometry());
     }
     window.show();
     if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, files] { window.openFiles(files); });

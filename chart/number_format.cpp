@@ -23,8 +23,13 @@ std::string FormatFixed(double value, int decimals, char decimalSeparator)
     // 52.5 or 41.25 to even, where a reader expects 53 and 41.3.
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.60f", std::fabs(value));
-    std::string digits = buffer;
-    const size_t point = digits.find('.');
+    // The C library writes the decimal point of LC_NUMERIC, which the window sets from the
+    // user's locale (a comma in Brazil, possibly several bytes elsewhere): rebuild it as '.'.
+    const std::string raw = buffer;
+    const size_t integerEnd = raw.find_first_not_of("0123456789");
+    const size_t fractionBegin = raw.find_first_of("0123456789", integerEnd);
+    std::string digits = raw.substr(0, integerEnd) + '.' + raw.substr(fractionBegin);
+    const size_t point = integerEnd;
     bool up = digits[point + 1 + decimals] >= '5';
     digits.resize(decimals > 0 ? point + 1 + decimals : point);
     for (size_t i = digits.size(); up && i-- > 0;) {

@@ -1,5 +1,8 @@
 #include "chart/number_format.h"
 
+#include <clocale>
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace qav {
@@ -17,6 +20,18 @@ TEST(FormatFixed, TiesAwayFromZeroAndNoNegativeZero)
         EXPECT_EQ(FormatFixed(r.value, r.decimals), r.text);
     }
     EXPECT_EQ(FormatFixed(12.34, 1, ','), "12,3");
+}
+
+// The window sets the C library's locale from the user's; in Brazil printf writes a decimal
+// comma, and the formatter must still find the digits (it threw at start-up under pt_BR).
+TEST(FormatFixed, SameTextUnderADecimalCommaLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "pt_BR.UTF-8"), nullptr) << "scripts/install-deps.sh generates pt_BR.UTF-8";
+    EXPECT_EQ(FormatFixed(88.25129, 3), "88.251");
+    EXPECT_EQ(FormatFixed(41.25, 1, ','), "41,3");
+    EXPECT_EQ(FormatFixed(-0.04, 1), "0.0");
+    std::setlocale(LC_NUMERIC, before.c_str());
 }
 
 }  // namespace
