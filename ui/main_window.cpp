@@ -291,6 +291,23 @@ void MainWindow::createMenus()
     connect(goOut, &QAction::triggered, this, &QWidget::close);
 }
 
+namespace {
+
+// A view that draws the state's chart or graph afresh at the size and pixel ratio it is shown at.
+CanvasView* PictureView(QWidget* parent, const AnalysisState& state, PictureKind kind, const QString& objectName,
+                        const QString& accessibleName)
+{
+    auto* view = new CanvasView(parent);
+    view->setObjectName(objectName);
+    view->setAccessibleName(accessibleName);
+    view->setRenderer([&state, kind](double ratio) {
+        return RenderPicture(kind, state, ratio, MainWindow::chartDecimalSeparator());
+    });
+    return view;
+}
+
+}  // namespace
+
 void MainWindow::createContent()
 {
     // Two columns in the proportions of the classic layout: the chart (40 : 31) over the location
@@ -305,12 +322,7 @@ void MainWindow::createContent()
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    picture1_ = new CanvasView(content_);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setAccessibleName(tr("Bioclimatic chart"));
-    picture1_->setRenderer([this](double ratio) {
-        return RenderPicture(PictureKind::Chart, state_, ratio, chartDecimalSeparator());
-    });
+    picture1_ = PictureView(content_, state_, PictureKind::Chart, QStringLiteral("Picture1"), tr("Bioclimatic chart"));
     left->addWidget(picture1_, 31);
 
     label2_ = new QLabel(tr("Click a location to see the bioclimatic analysis"), content_);
@@ -329,12 +341,7 @@ void MainWindow::createContent()
 
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
-    picture3_ = new CanvasView(content_);
-    picture3_->setObjectName(QStringLiteral("Picture3"));
-    picture3_->setAccessibleName(tr("Monthly climate graph"));
-    picture3_->setRenderer([this](double ratio) {
-        return RenderPicture(PictureKind::Graph, state_, ratio, chartDecimalSeparator());
-    });
+    picture3_ = PictureView(content_, state_, PictureKind::Graph, QStringLiteral("Picture3"), tr("Monthly climate graph"));
     right->addWidget(picture3_, 21);
 
     screenNote_ = new QLabel(content_);
