@@ -1,9 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
+#include "bench/qt_application.h"
 #include "chart/qt/qimage_canvas.h"
-#include "chart/qt/upper_vector_state.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
@@ -14,23 +12,11 @@
 
 namespace {
 
-// Text needs fonts, and fonts need a running application; it lives until the program ends.
-void EnsureApplication()
-{
-    if (QGuiApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "qav_bench";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-    qav::ClearUpperVectorState();
-}
-
 // The analysis as the window runs it for Brasilia: the whole chart on the Qt canvas, the zone
 // map, the hours plotted and classified, and the legend.
 void BM_FullChartZoneMapAndClassification(benchmark::State& state)
 {
-    EnsureApplication();
+    qav::EnsureBenchApplication();
     qav::LocationTable table;
     qav::LoadDataSet(qav::DataSetKind::Brazil, table);
     const qav::LocationRecord& brasilia = table.Slot[5];

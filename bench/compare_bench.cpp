@@ -1,9 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
+#include "bench/qt_application.h"
 #include "chart/qt/qimage_canvas.h"
-#include "chart/qt/upper_vector_state.h"
 #include "pipeline/compare.h"
 #include "pipeline/pipeline.h"
 
@@ -35,14 +33,7 @@ BENCHMARK(BM_CompareNinetyLocationsAnalysis)->Unit(benchmark::kMillisecond);
 
 void BM_CompareNinetyLocationsView(benchmark::State& state)
 {
-    if (!QGuiApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "qav_bench";
-        static char* argv[] = {name, nullptr};
-        new QGuiApplication(argc, argv);
-        qav::ClearUpperVectorState();
-    }
+    qav::EnsureBenchApplication();
     const qav::AnalysisState startup = qav::MakeStartupState();
     for (auto _ : state) {
         std::vector<qav::CompareRow> rows = CompareAllSets(startup);

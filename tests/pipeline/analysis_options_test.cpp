@@ -10,23 +10,12 @@
 #include "pipeline/weather_location.h"
 #include "tests/chart/recording_canvas.h"
 
+#include "tests/pipeline/pipeline_session.h"
+
 namespace qav {
 namespace {
 
-struct Session {
-    AnalysisState state = MakeStartupState();
-    RasterCanvas zoneMap{state.Layout.Picture1.Width, state.Layout.Picture1.Height, state.Layout.PixelWidth,
-                         state.Layout.PixelHeight};
-    PipelineCanvases canvases{zoneMap};
-    Session() { RunPipeline(state, canvases); }
-    void Run() { RunPipeline(state, canvases); }
-    void ShowChicago()
-    {
-        WeatherFiles opened = OpenWeatherFiles({std::filesystem::path(QAV_FIXTURES_DIR) / "chicago.epw"});
-        ASSERT_EQ(opened.Table.LocationCount, 1);
-        ShowLocationsFromFile(state, std::move(opened.Table), canvases, opened.Recorded);
-    }
-};
+using Session = PipelineSession;
 
 int Counted(const StrategyTally& t, int month = 0)
 {
@@ -101,7 +90,7 @@ TEST(HourFilter, CountsOnlyTheSelectedTypicalHours)
 TEST(HourFilter, CountsOnlyTheSelectedRecordedHours)
 {
     Session s;
-    s.ShowChicago();
+    s.ShowWeatherFile("chicago.epw");
     ASSERT_EQ(s.state.CurrentRecorded()->Hours.size(), 8760u);
     ASSERT_EQ(Counted(s.state.RecordedTally), 8760);
     ASSERT_TRUE(MakeHourFilter(9, 18, 1, 12, s.state.Filter));
@@ -123,7 +112,7 @@ TEST(HourFilter, CountsOnlyTheSelectedRecordedHours)
 TEST(Warming, ZeroEqualsTheBaseAnalysis)
 {
     Session s;
-    s.ShowChicago();
+    s.ShowWeatherFile("chicago.epw");
     const StrategyTally typical = s.state.Tally, recorded = s.state.RecordedTally;
     s.state.WarmingAsked = UniformWarming(0);
     s.Run();
@@ -168,7 +157,7 @@ TEST(Warming, RefusedForALocationLeavesItUnchanged)
 TEST(Warming, ShiftsTheRecordedHours)
 {
     Session s;
-    s.ShowChicago();
+    s.ShowWeatherFile("chicago.epw");
     const std::vector<RecordedHour> read = s.state.CurrentRecorded()->Hours;
     s.state.WarmingAsked = UniformWarming(2);
     s.Run();

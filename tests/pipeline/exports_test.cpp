@@ -13,6 +13,8 @@
 #include "pipeline/pipeline.h"
 #include "pipeline/weather_location.h"
 
+#include "tests/pipeline/pipeline_session.h"
+
 namespace qav {
 namespace {
 
@@ -52,21 +54,7 @@ size_t Find(const std::vector<Row>& rows, const Row& start)
     return rows.size() - 1;
 }
 
-struct Session {
-    AnalysisState state = MakeStartupState();
-    RasterCanvas zoneMap{state.Layout.Picture1.Width, state.Layout.Picture1.Height, state.Layout.PixelWidth,
-                         state.Layout.PixelHeight};
-    PipelineCanvases canvases{zoneMap};
-    Session() { RunPipeline(state, canvases); }
-
-    void ShowWeatherFile(const char* name)
-    {
-        WeatherFiles opened = OpenWeatherFiles({std::filesystem::path(QAV_FIXTURES_DIR) / name});
-        ASSERT_TRUE(opened.Failures.empty());
-        ASSERT_EQ(opened.Table.LocationCount, 1);
-        ShowLocationsFromFile(state, std::move(opened.Table), canvases, opened.Recorded, opened.Files);
-    }
-};
+using Session = PipelineSession;
 
 // The month x strategy table under its title: Strategy,Letter,Jan..Dec,Year.
 void ExpectMonthHours(const std::vector<Row>& rows, const std::string& title, const StrategyTally& tally)
