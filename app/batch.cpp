@@ -193,7 +193,7 @@ public:
         case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.', ',', state_.ShowsRecordedHours(),
                                                                AnalysisCaption(state_));
         case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns, options_.filterColumns);
-        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns, options_.filterColumns);
+        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns, options_.filterColumns, options_.stationColumns);
         }
         return {};
     }

@@ -20,6 +20,7 @@ struct Input {
     LocationTable table;
     RecordedYears recorded{};
     std::string label;  // how the command line named it, for messages: "--dataset world", "--file PATH"
+    int onlySlot = 0;   // "--dataset brazil:5": this slot alone, whatever --location or --all say
 };
 
 struct WorkItem {
@@ -39,6 +40,7 @@ struct Options {
     bool kindInNames = false;  // charts and graphs share a folder: "-chart" and "-graph" in the names
     HourFilter filter;                  // the hours the shares count
     bool filterColumns = false;         // JSON keys and CSV columns hour_range and months
+    bool stationColumns = false;        // CSV columns station, period and rh_source
     std::optional<Warming> warming;     // added to every location's normals
     /// When given, sized to the work: each location's row of the compare picture, in work order.
     std::vector<CompareRow>* compareRows = nullptr;

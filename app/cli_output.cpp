@@ -6,6 +6,7 @@
 
 #include "classify/recorded_classification.h"
 #include "classify/strategy.h"
+#include "data/station_catalogue.h"
 #include "pipeline/exports.h"
 
 namespace qav::cli {
@@ -126,6 +127,10 @@ std::string AnalysisJson(const AnalysisState& state, bool withRecorded, bool wit
         j += ",\"hour_range\":" + JsonString(HourRangeText(state.Filter));
         j += ",\"months\":" + JsonString(MonthRangeText(state.Filter));
     }
+    if (const auto tag = ParseStationSourceField(l.DataSource)) {
+        j += ",\"station\":" + std::to_string(tag->Wmo) + ",\"period\":" + JsonString(tag->Period);
+        j += ",\"rh_source\":" + JsonString(tag->RhDerived ? "derived" : "reported");
+    }
     if (state.Warmed) {
         const BaseAnalysis& b = state.Base;
         j += ",\"base_monthly\":" + MonthlyJson(b.Location.Month);
@@ -138,7 +143,7 @@ std::string AnalysisJson(const AnalysisState& state, bool withRecorded, bool wit
     return j + "}";
 }
 
-std::string CsvHeader(bool withRecorded, bool withFilter)
+std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation)
 {
     std::string h = "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa";
     for (int s = 1; s <= kStrategies; ++s) {
@@ -153,10 +158,11 @@ std::string CsvHeader(bool withRecorded, bool withFilter)
         h += ",hours_used,hours_missing,disagreement";
     }
     if (withFilter) h += ",hour_range,months";
+    if (withStation) h += ",station,period,rh_source";
     return h + "\n";
 }
 
-std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded, bool withFilter)
+std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded, bool withFilter, bool withStation)
 {
     const LocationRecord& l = state.Current();
     std::string r = std::to_string(state.CurrentLocation) + "," + CsvField(l.LocationName) + "," +
@@ -189,6 +195,12 @@ std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded, bool w
         r += HourRangeText(state.Filter);
         r += ',';
         r += MonthRangeText(state.Filter);
+    }
+    if (withStation) {
+        if (const auto tag = ParseStationSourceField(l.DataSource))
+            r += "," + std::to_string(tag->Wmo) + "," + tag->Period + "," + (tag->RhDerived ? "derived" : "reported");
+        else
+            r += ",,,";
     }
     return r + "\n";
 }

@@ -18,13 +18,16 @@ std::string JsonString(std::string_view utf8);
 /// "12-2"). A warmed analysis keeps monthly and shares for the changed normals and adds
 /// base_monthly, base_shares, base_top (and base_recorded_shares for recorded hours) and warming
 /// (12 objects month, dbt_min, dbt_max, rh_avg of changes).
+/// A location of the station catalogue (its source field "WMO 83377 1991-2020", see
+/// StationSourceField) adds station, period and rh_source.
 std::string AnalysisJson(const AnalysisState& state, bool withRecorded = true, bool withFilter = false);
 
 /// With withRecorded the columns rA..rJ, hours_used, hours_missing and disagreement follow the
 /// shares; they stay empty for locations without recorded hours. withFilter adds hour_range and
-/// months.
-std::string CsvHeader(bool withRecorded = false, bool withFilter = false);
+/// months. withStation adds station, period and rh_source, empty for locations that are no station.
+std::string CsvHeader(bool withRecorded = false, bool withFilter = false, bool withStation = false);
 /// One analysed location as a CSV row, with its line feed.
-std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded = false, bool withFilter = false);
+std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded = false, bool withFilter = false,
+                           bool withStation = false);
 
 }  // namespace qav::cli

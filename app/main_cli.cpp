@@ -13,11 +13,13 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <variant>
 #include <vector>
 
 #include "app/batch.h"
 #include "app/cli_io.h"
 #include "app/cli_output.h"
+#include "app/cli_stations.h"
 #include "chart/qt/picture_files.h"
 #include "chart/qt/qimage_canvas.h"
 #include "chart/qt/upper_vector_state.h"
@@ -27,6 +29,7 @@
 #include "classify/zone_map.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
+#include "data/station_catalogue.h"
 #include "data/warming.h"
 #include "pipeline/compare.h"
 #include "pipeline/exports.h"
@@ -49,7 +52,8 @@ constexpr const char* kUsage =
     "\n"
     "Commands:\n"
     "  analyze         Bioclimatic analysis of locations (inputs may be repeated and mixed)\n"
-    "    --dataset brazil|south-america|world|all   built-in data set\n"
+    "    --dataset brazil|south-america|world|all   built-in data set; KEY:N takes its slot N alone\n"
+    "    --station WMO station of the 1991-2020 normals (see stations), as a Monthly Data location\n"
     "    --file PATH   Monthly Data file (QAV*.TXT)\n"
     "    --epw PATH    EnergyPlus weather file: one location, typical days and recorded hours\n"
     "                  (without input: Brazil, the start-up slot 5)\n"
@@ -78,6 +82,8 @@ constexpr const char* kUsage =
     "                  inverts the saturation pressure (frost point below 0 C) and the wet bulb\n"
     "                  solves the psychrometric equation over water or ice: both hold over the\n"
     "                  whole range; the chart keeps its own fits for its -18..44 C.\n"
+    "  stations        List stations of the 1991-2020 normals, by name or nearest first\n"
+    "    [--near LAT,LON] [--name TEXT] [--limit N (default 10, 0: all)] [--format table|csv|json]\n"
     "  export-dataset brazil|south-america|world\n"
     "                  Write a built-in data set as a Monthly Data file to standard output\n"
     "\n"
@@ -328,17 +334,33 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
     std::vector<batch::Input> inputs;
     for (const auto& [name, value] : a.Ordered()) {
         if (name == "--dataset") {
+            // "brazil:5": one slot of a set (set keys hold no colon).
+            const std::string key = value.substr(0, value.find(':'));
             const std::vector<DataSetKind> kinds =
-                value == "all" ? std::vector{DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World}
-                               : std::vector{ParseDataSet("--dataset", value)};
+                key == "all" ? std::vector{DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World}
+                             : std::vector{ParseDataSet("--dataset", key)};
+            if (key == "all" && key != value) Fail("--dataset: '" + value + "': a slot needs one data set");
             for (DataSetKind kind : kinds) {
                 batch::Input in;
                 LoadDataSet(kind, in.table);
                 in.label = "--dataset " + std::string(kind == DataSetKind::Brazil         ? "brazil"
                                                       : kind == DataSetKind::SouthAmerica ? "south-america"
                                                                                           : "world");
+                if (key != value)
+                    in.onlySlot = ParseWhole("--dataset", value.substr(key.size() + 1), 1, in.table.LocationCount,
+                                             " (the slots of " + key + ")");
                 inputs.push_back(std::move(in));
             }
+        } else if (name == "--station") {
+            auto station = cli::StationForAnalysis(value);
+            if (auto* failure = std::get_if<cli::StationFailure>(&station)) {
+                if (failure->status == kExitUsage) Fail(failure->message);
+                throw InputError{failure->message};
+            }
+            batch::Input in{{}, {}, "--station " + value};
+            in.table.LocationCount = 1;
+            in.table.Slot[1] = std::get<LocationRecord>(std::move(station));
+            inputs.push_back(std::move(in));
         } else if (name == "--file") {
             ReadResult r = ReadMonthlyDataFile(value);
             if (r.failure) throw InputError{value + ": " + r.failure->message};
@@ -356,10 +378,10 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
 int Analyze(const std::vector<std::string>& args)
 {
     const Arguments a(args,
-                      {"--dataset", "--file", "--epw", "--location", "--format", "--screen", "--chart", "--graph",
+                      {"--dataset", "--file", "--epw", "--station", "--location", "--format", "--screen", "--chart", "--graph",
                        "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months", "--warming",
                        "--warming-file", "--compare-chart", "--sort"},
-                      {"--all"}, {"--dataset", "--file", "--epw"});
+                      {"--all"}, {"--dataset", "--file", "--epw", "--station"});
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
     for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir"}) {
         for (const auto& [name, value] : a.Ordered())
@@ -418,7 +440,9 @@ int Analyze(const std::vector<std::string>& args)
     std::vector<batch::WorkItem> work;
     for (const batch::Input& in : inputs) {
         const int count = in.table.LocationCount;
-        if (a.Has("--all")) {
+        if (in.onlySlot > 0) {
+            work.push_back({&in, in.onlySlot});
+        } else if (a.Has("--all")) {
             for (int s = 1; s <= count; ++s) work.push_back({&in, s});
         } else if (location > 0) {
             if (location > count)
@@ -430,6 +454,8 @@ int Analyze(const std::vector<std::string>& args)
         }
         for (const auto& r : in.recorded) options.recordedColumns = options.recordedColumns || r;
     }
+    for (const batch::WorkItem& w : work)
+        options.stationColumns = options.stationColumns || ParseStationSourceField(w.input->table.Slot[w.slot].DataSource);
     if (hours == "typical") options.recordedColumns = false;
     options.numbered = work.size() > 1;
     try {
@@ -452,7 +478,7 @@ int Analyze(const std::vector<std::string>& args)
         WriteErr("note: --jobs " + std::to_string(jobs) + " lowered to " + std::to_string(usedJobs) +
                  " to fit the available memory\n");
     cli::ProgressLine progress(work.size());
-    if (options.format == batch::Format::Csv) WriteOut(cli::CsvHeader(options.recordedColumns, options.filterColumns));
+    if (options.format == batch::Format::Csv) WriteOut(cli::CsvHeader(options.recordedColumns, options.filterColumns, options.stationColumns));
     if (array) WriteOut("[\n");
     const batch::Outcome outcome = batch::RunBatch(startup, work, options, usedJobs, [&](size_t i, const std::string& text) {
         std::string out;
@@ -576,7 +602,8 @@ int Run(std::vector<std::string> args)
     if (command == "analyze") return Analyze(args);
     if (command == "psychro") return Psychro(args);
     if (command == "export-dataset") return ExportDataSet(args);
-    Fail("'" + command + "': unknown command (analyze, psychro, export-dataset)");
+    if (command == "stations") return cli::StationsCommand(args);
+    Fail("'" + command + "': unknown command (analyze, psychro, stations, export-dataset)");
 }
 
 }  // namespace

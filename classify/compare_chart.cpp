@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "chart/number_format.h"
+#include "core/text_fold.h"
 
 namespace qav {
 namespace {
@@ -58,7 +59,7 @@ void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort)
     std::stable_sort(rows.begin(), rows.end(), [&](const CompareRow& a, const CompareRow& b) {
         switch (sort.Key) {
         case CompareSortKey::Name:
-            if (a.Name != b.Name) return a.Name < b.Name;
+            if (a.Name != b.Name) return FoldedLess(a.Name, b.Name);
             break;
         case CompareSortKey::Strategy:
             if (a.Shares[sort.Strategy] != b.Shares[sort.Strategy]) return a.Shares[sort.Strategy] > b.Shares[sort.Strategy];

@@ -35,7 +35,7 @@ struct CompareSort {
 /// "A".."J" (either case), "name" or "list"; false for anything else.
 bool ParseCompareSort(std::string_view text, CompareSort& sort);
 
-/// List order; names in byte order of their UTF-8 text; a strategy's share, largest first. Ties
+/// List order; names by their folded text (FoldedLess: case and accents aside); a strategy's share, largest first. Ties
 /// keep list order.
 void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort);
 

@@ -121,7 +121,7 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
                            Row{"analyze --screen 1024", "error: --screen: '1024' is not WIDTHxHEIGHT\n"},
                            Row{"psychro --elevation 0 --t 20", "error: --rh: give either --rh or --w\n"},
                            Row{"psychro --elevation 0 --t abc --rh 50", "error: --t: 'abc' is not a number\n"},
-                           Row{"fly", "error: 'fly': unknown command (analyze, psychro, export-dataset)\n"}}) {
+                           Row{"fly", "error: 'fly': unknown command (analyze, psychro, stations, export-dataset)\n"}}) {
         SCOPED_TRACE(row.args);
         const CliRun r = RunCli(row.args, err.string());
         EXPECT_EQ(r.status, 2);
@@ -383,6 +383,83 @@ TEST(CliCompareChart, SavesThePictureOfEveryLocationAsPngOrSvg)
     EXPECT_NE(text.find("La Paz"), std::string::npos);
     EXPECT_LT(text.find("Bogot"), text.find("Lima"));  // by name
     std::filesystem::remove_all(dir);
+}
+
+// ---- Stations of the 1991-2020 normals ------------------------------------------------------------
+
+TEST(CliStations, ListsByNameOrNearestFirstInEachFormat)
+{
+    // A negative latitude after --near is its value, not an option.
+    EXPECT_EQ(RunCli("stations --near -23.55,-46.63 --limit 2 --format json").out,
+              "[\n{\"wmo\":83781,\"name\":\"São Paulo (Mirante de Santana)\",\"country\":\"Brazil\",\"latitude\":-23.4964,"
+              "\"longitude\":-46.62,\"elevation_m\":785,\"source\":\"INMET\",\"rh_source\":\"reported\",\"distance_km\":6},\n"
+              "{\"wmo\":83683,\"name\":\"Machado\",\"country\":\"Brazil\",\"latitude\":-21.6814,\"longitude\":-45.9408,"
+              "\"elevation_m\":892,\"source\":\"WMO\",\"rh_source\":\"reported\",\"distance_km\":219.5}\n]\n");
+    EXPECT_EQ(RunCli("stations --name zuerich --format csv --limit 0").out,
+              "wmo,name,country,latitude,longitude,elevation_m,source,rh_source\n"
+              "6664,Zuerich / Affoltern,Switzerland,47.4278,8.5181,444,WMO,reported\n"
+              "6660,Zuerich / Fluntern,Switzerland,47.3781,8.5658,556,WMO,reported\n"
+              "6670,Zuerich / Kloten,Switzerland,47.4797,8.5358,426,WMO,reported\n");
+    EXPECT_EQ(RunCli("stations '--near=15 47 S 47 56 W 1160 m' --name bras --format csv").out,
+              "wmo,name,country,latitude,longitude,elevation_m,source,rh_source,distance_km,elevation_diff_m\n"
+              "83377,Brasília,Brazil,-15.7897,-47.9258,1161,WMO,reported,1.1,1\n");
+    const CliRun all = RunCli("stations --limit 0 --format csv");
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 3731);
+    const std::string table = RunCli("stations").out;
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 12);  // the header, 10 stations, the humidity note
+}
+
+// Slot 5 of the Brazil set (1961-1990) beside station 83377 (1991-2020); only station rows carry
+// station, period and rh_source.
+TEST(CliStations, AnalysesAStationBesideABuiltInSlot)
+{
+    EXPECT_EQ(RunCli("analyze --dataset brazil:5 --station 83377 --format csv").out,
+              "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,A,B,C,D,E,F,G,H,I,J,"
+              "station,period,rh_source\n"
+              "5,Brasília,Brazil,GOV,-15.78,-47.93,1160,1150,88.25129,0,30.2,28,0,36.8,5,0,0,0,0,,,\n"
+              "1,Brasília,Brazil,WMO 83377 1991-2020,-15.7897,-47.9258,1161,1150,88.25129,0,25.2,25.2,0,44.4,5.2,0,0,0,0,"
+              "83377,1991-2020,reported\n");
+    const std::string derived = RunCli("analyze --station 60560 --format json").out;
+    EXPECT_NE(derived.find("\"source\":\"WMO 60560 1991-2020 RH derived\""), std::string::npos);
+    EXPECT_NE(derived.find(",\"station\":60560,\"period\":\"1991-2020\",\"rh_source\":\"derived\"}"), std::string::npos);
+    EXPECT_EQ(RunCli("analyze --dataset brazil --format json").out.find("\"station\""), std::string::npos);
+}
+
+// The catalogue's row of station 83377 typed as a Monthly Data file analyses exactly as the station.
+TEST(CliStations, AnalysesAsTheSameValuesInAMonthlyDataFile)
+{
+    const std::filesystem::path file = TempPath("QAVSTATION.TXT");
+    std::ofstream(file) << "\"Brasília\",\"Brazil\",-15.7897,-47.9258,1161,\"WMO 83377 1991-2020\"\n"
+                           "1,18.3,26.9,75\n2,18.2,27.2,74\n3,18.2,27.0,76\n4,17.7,26.8,72\n5,15.6,26.0,65\n"
+                           "6,14.2,25.3,59\n7,13.9,25.6,51\n8,15.3,27.4,44\n9,17.6,29.1,46\n10,18.5,29.0,59\n"
+                           "11,18.1,27.0,74\n12,18.3,26.8,76\n";
+    const CliRun fromFile = RunCli("analyze --file " + file.string() + " --format json");
+    std::filesystem::remove(file);
+    EXPECT_EQ(fromFile.status, 0);
+    EXPECT_EQ(fromFile.out, RunCli("analyze --station 83377 --format json").out);
+}
+
+TEST(CliStations, BadStationsAndPlacesNameTheValueAndExitWithTwo)
+{
+    const std::filesystem::path err = TempPath("qav_cli_stations_err.txt");
+    struct Row { const char* args; const char* message; };
+    for (const Row& row : {Row{"analyze --station 99999", "error: --station: 99999 is not a station of the catalogue\n"},
+                           Row{"analyze --station 8337x", "error: --station: '8337x' is not a station number\n"},
+                           Row{"analyze --dataset brazil:28", "error: --dataset: 28 is outside 1..27 (the slots of brazil)\n"},
+                           Row{"analyze --dataset all:5", "error: --dataset: 'all:5': a slot needs one data set\n"},
+                           Row{"stations --near 95,10", "error: --near: latitude 95 is out of range (-90 to 90)\n"},
+                           Row{"stations --near -10,181", "error: --near: longitude 181 is out of range (-180 to 180)\n"},
+                           Row{"stations --near lima", "error: --near: 'lima' is not a latitude and a longitude (LAT,LON)\n"},
+                           Row{"stations --limit -1", "error: --limit: '-1' is not a whole number of 0 or more (0: all)\n"},
+                           Row{"stations --format xml", "error: --format: 'xml' is not table, csv or json\n"},
+                           Row{"stations --near", "error: --near: a value is missing\n"}}) {
+        SCOPED_TRACE(row.args);
+        const CliRun r = RunCli(row.args, err.string());
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(ReadFile(err), row.message);
+        EXPECT_EQ(r.out, "");
+    }
+    std::filesystem::remove(err);
 }
 
 }  // namespace

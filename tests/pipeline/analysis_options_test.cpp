@@ -218,6 +218,11 @@ TEST(CompareLocations, SortsByStrategyNameOrListAndExportsCsv)
         EXPECT_EQ(order(), expected) << text;
     }
     for (const char* bad : {"K", "", "names", "5"}) EXPECT_FALSE(ParseCompareSort(bad, sort)) << bad;
+    // By name, accents aside: "Ávila" before "avila2" and "Zurich", not after them as in byte order.
+    std::vector<CompareRow> named(3);
+    named[0].Name = "Zurich", named[1].Name = "avila2", named[2].Name = "Ávila";
+    SortCompareRows(named, {CompareSortKey::Name, 0});
+    EXPECT_EQ(named[0].Name + "," + named[1].Name + "," + named[2].Name, "Ávila,avila2,Zurich");
 
     EXPECT_EQ(CompareCsv(rows, "Counted: hours 9-18"),
               "QAV 1.3 - Yearly share of each strategy by location\nCounted: hours 9-18\n\n"

@@ -1,0 +1,153 @@
+#include "data/station_search.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace qav {
+namespace {
+
+const StationCatalogue& Catalogue()
+{
+    static const StationCatalogueResult result =
+        ReadStationCatalogue(std::filesystem::path(QAV_SOURCE_DIR) / "data/stations/stations-1991-2020.csv");
+    return result.catalogue;
+}
+
+std::vector<std::string> Names(const std::vector<StationMatch>& matches)
+{
+    std::vector<std::string> names;
+    for (const StationMatch& m : matches) names.push_back(m.station->Name);
+    return names;
+}
+
+TEST(StationIndex, FindsNamesWhateverTheirCaseAccentsAndPunctuation)
+{
+    const StationIndex index(Catalogue());
+    EXPECT_EQ(Names(index.ByName("sao paulo", 0)), std::vector<std::string>{"São Paulo (Mirante de Santana)"});
+    EXPECT_EQ(Names(index.ByName("SÃO-PAULO", 1)), std::vector<std::string>{"São Paulo (Mirante de Santana)"});
+    EXPECT_EQ(Names(index.ByName("geneve", 0)), std::vector<std::string>{"Geneve / Cointrin"});
+    EXPECT_EQ(Names(index.ByName("zuerich", 0)),
+              (std::vector<std::string>{"Zuerich / Affoltern", "Zuerich / Fluntern", "Zuerich / Kloten"}));
+    EXPECT_EQ(Names(index.ByName("zürich  fluntern", 0)), std::vector<std::string>{"Zuerich / Fluntern"});
+    EXPECT_EQ(Names(index.ByName("zuerich/fluntern", 0)), std::vector<std::string>{"Zuerich / Fluntern"});
+    EXPECT_EQ(Names(index.ByName("83377", 0)), std::vector<std::string>{"Brasília"});
+    EXPECT_TRUE(index.ByName("xyzzy", 0).empty());
+    EXPECT_TRUE(index.ByName(" -/ ", 0).empty());
+    // Names that begin with the query before names that merely hold it; the limit keeps the first.
+}
+
+TEST(ParseCoordinates, ReadsEveryWayOfWritingThem)
+{
+    struct Row { const char* text; double lat, lon, elevation; };  // elevation -1: none given
+    for (const Row& r : {Row{"-23.55, -46.63", -23.55, -46.63, -1}, Row{"-23,55; -46,63", -23.55, -46.63, -1},
+                         Row{"-23,55 -46,63", -23.55, -46.63, -1}, Row{"-23,55, -46,63", -23.55, -46.63, -1},
+                         Row{"-23.55,-46.63", -23.55, -46.63, -1}, Row{"23,46", 23, 46, -1},
+                         Row{"23°33′S 46°38′W", -23.55, -46.633333, -1}, Row{"23 33 S 46 38 W", -23.55, -46.633333, -1},
+                         Row{"23°33'S 46°38'W", -23.55, -46.633333, -1}, Row{"23 33 0\" s, 46 38 30\" o", -23.55, -46.641667, -1},
+                         Row{"51 28 N 0 0 7 E", 51.466667, 0.001944, -1},
+                         Row{"-23.55, -46.63, 760", -23.55, -46.63, 760}, Row{"-23,55; -46,63; 760 m", -23.55, -46.63, 760},
+                         Row{"23°33′S 46°38′W 760m", -23.55, -46.633333, 760}, Row{"\xE2\x88\x92" "1.5 +2", -1.5, 2, -1}}) {
+        SCOPED_TRACE(r.text);
+        const CoordinatesParse p = ParseCoordinates(r.text);
+        ASSERT_EQ(p.kind, CoordinatesParse::Valid);
+        EXPECT_NEAR(p.site.Latitude, r.lat, 1e-6);
+        EXPECT_NEAR(p.site.Longitude, r.lon, 1e-6);
+        EXPECT_EQ(p.site.Elevation.value_or(-1), r.elevation);
+    }
+    for (const char* name : {"Lima", "sao paulo", "23", "1 2 3 4", "23 S 46 S", "23 61 S 46 W", "-23 S 46 W", "1 m 2", "1, 2 m",
+                             "46 W 23 S", "1.2.3, 4"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(ParseCoordinates(name).kind, CoordinatesParse::NotCoordinates);
+    }
+    struct Bad { const char* text; const char* message; };
+    for (const Bad& b : {Bad{"95, 10", "latitude 95 is out of range (-90 to 90)"},
+                         Bad{"10; -180,5", "longitude -180.5 is out of range (-180 to 180)"},
+                         Bad{"91 0 N 10 E", "latitude 91 0 N is out of range (-90 to 90)"},
+                         Bad{"1, 2, 9500", "elevation 9500 is out of range (-500 to 9000 m)"}}) {
+        SCOPED_TRACE(b.text);
+        const CoordinatesParse p = ParseCoordinates(b.text);
+        EXPECT_EQ(p.kind, CoordinatesParse::OutOfRange);
+        EXPECT_EQ(p.message, b.message);
+    }
+}
+
+// Distances against published great-circle figures on the 6,371 km sphere (London-Paris
+// 343.5 km by the haversine formula; a degree of the equator 111.195 km).
+TEST(GreatCircleKm, MatchesTheSphere)
+{
+    EXPECT_NEAR(GreatCircleKm(51.5074, -0.1278, 48.8566, 2.3522), 343.5, 0.1);
+    EXPECT_NEAR(GreatCircleKm(0, 0, 0, 1), 111.195, 0.001);
+    EXPECT_NEAR(GreatCircleKm(0, 179.9, 0, -179.9), 22.239, 0.001);
+    EXPECT_NEAR(GreatCircleKm(90, 0, -90, 0), 20015.087, 0.001);
+    EXPECT_NEAR(GreatCircleKm(89.9, 0, 89.9, 180), 22.239, 0.001);
+}
+
+Station Made(int wmo, float lat, float lon, float elevation = 0)
+{
+    Station s;
+    s.Wmo = wmo;
+    s.Name = std::to_string(wmo);
+    s.Latitude = lat, s.Longitude = lon, s.Elevation = elevation;
+    return s;
+}
+
+TEST(StationIndex, OrdersStationsByDistanceAcrossTheAntimeridianPolesAndEquator)
+{
+    StationCatalogue c;
+    c.Stations = {Made(1, 0, -179.9, 500), Made(2, 0, 170), Made(3, 89.5, -90), Made(4, 88, 90), Made(5, 0, 1),
+                  Made(6, 0, -1), Made(7, -0.5, 0)};
+    const StationIndex index(c);
+    struct Row { double lat, lon; std::vector<int> nearest; };
+    for (const Row& r : {Row{0, 179.9, {1, 2}}, Row{89.9, 90, {3, 4}}, Row{0, 0, {7, 5, 6}}}) {
+        SCOPED_TRACE(r.lon);
+        const std::vector<StationMatch> m = index.Near({r.lat, r.lon, std::nullopt}, r.nearest.size());
+        ASSERT_EQ(m.size(), r.nearest.size());
+        for (std::size_t i = 0; i < m.size(); ++i) EXPECT_EQ(m[i].station->Wmo, r.nearest[i]) << i;
+    }
+    // Stations 5 and 6 lie at exactly the same distance from (0, 0): the lower number first.
+    const std::vector<StationMatch> tie = index.Near({0, 0, 100.0}, 0);
+    ASSERT_EQ(tie.size(), 7u);
+    EXPECT_EQ(*tie[1].DistanceKm, *tie[2].DistanceKm);
+    EXPECT_EQ(tie[1].station->Wmo, 5);
+    EXPECT_NEAR(*tie[0].DistanceKm, 55.597, 0.001);
+    EXPECT_EQ(*tie[0].ElevationDifferenceM, -100);
+    EXPECT_TRUE(tie[0].Far());     // 55.6 km
+    const std::vector<StationMatch> across = index.Near({0, 179.9, 210.0}, 1);
+    EXPECT_NEAR(*across[0].DistanceKm, 22.239, 0.001);
+    EXPECT_FALSE(across[0].Far());  // 290 m higher
+    EXPECT_TRUE(index.Near({0, 179.9, 199.0}, 1)[0].Far());  // 301 m higher
+}
+
+// Names that begin with the query, then names with a word that does, then the rest; the limit
+// keeps the first.
+TEST(StationIndex, RanksNamesByWhereTheQueryBegins)
+{
+    StationCatalogue c;
+    for (const char* name : {"Xsanta", "Vila Santa", "Santa Maria", "Santa Ana", "Lima"}) {
+        c.Stations.push_back(Made(static_cast<int>(c.Stations.size()) + 1, 0, 0));
+        c.Stations.back().Name = name;
+    }
+    const StationIndex index(c);
+    EXPECT_EQ(Names(index.ByName("SANTA", 0)), (std::vector<std::string>{"Santa Ana", "Santa Maria", "Vila Santa", "Xsanta"}));
+    EXPECT_EQ(Names(index.ByName("santa", 2)), (std::vector<std::string>{"Santa Ana", "Santa Maria"}));
+}
+
+TEST(SearchStations, TellsCoordinatesFromNames)
+{
+    const StationIndex index(Catalogue());
+    const StationSearch near = SearchStations(index, "-15,78; -47,93; 1160", 3);
+    EXPECT_EQ(near.coordinates.kind, CoordinatesParse::Valid);
+    ASSERT_EQ(near.matches.size(), 3u);
+    EXPECT_EQ(near.matches[0].station->Wmo, 83377);
+    EXPECT_NEAR(*near.matches[0].DistanceKm, 1.168, 0.001);
+    EXPECT_EQ(*near.matches[0].ElevationDifferenceM, 1);
+    const StationSearch bad = SearchStations(index, "-95, 0", 3);
+    EXPECT_EQ(bad.coordinates.kind, CoordinatesParse::OutOfRange);
+    EXPECT_TRUE(bad.matches.empty());
+    EXPECT_EQ(SearchStations(index, "Brasília", 3).matches.at(0).station->Wmo, 83377);
+}
+
+}  // namespace
+}  // namespace qav
