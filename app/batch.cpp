@@ -221,6 +221,17 @@ private:
 
 }  // namespace
 
+bool ParseCompareSort(std::string_view text, CompareSort& sort)
+{
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    if (text == "name") sort = {CompareSortKey::Name, 0};
+    else if (text == "list") sort = {CompareSortKey::ListOrder, 0};
+    else if (text.size() == 1 && upper(text[0]) >= 'A' && upper(text[0]) <= StrategyLetter(kStrategies))
+        sort = {CompareSortKey::Strategy, upper(text[0]) - 'A' + 1};
+    else return false;
+    return true;
+}
+
 std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path)
 {
     std::string suffix = path.extension().string();

@@ -8,9 +8,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "classify/compare_chart.h"
+#include "chart/compare_chart.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav::batch {
@@ -44,6 +45,9 @@ struct Options {
     std::vector<CompareRow>* compareRows = nullptr;
     bool Pictures() const { return chartPath || graphPath || chartDir || graphDir; }
 };
+
+/// --sort: "A".."J" (either case), "name" or "list"; false for anything else.
+bool ParseCompareSort(std::string_view text, CompareSort& sort);
 
 enum class PictureFormat { Png, Svg };
 /// The format a picture path asks for by its suffix (.png or .svg, any case); none for others.

@@ -23,7 +23,7 @@
 #include "chart/qt/upper_vector_state.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 #include "classify/zone_map.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
@@ -292,7 +292,7 @@ std::optional<CompareChartRequest> ParseCompareChart(const Arguments& a)
     const auto format = batch::PictureFormatOf(request.path);
     if (!format) Fail("--compare-chart: '" + request.path.string() + "' ends neither in .png nor in .svg");
     request.svg = *format == batch::PictureFormat::Svg;
-    if (a.Has("--sort") && !ParseCompareSort(*a.Value("--sort"), request.sort))
+    if (a.Has("--sort") && !batch::ParseCompareSort(*a.Value("--sort"), request.sort))
         Fail("--sort: '" + *a.Value("--sort") + "' is not a strategy letter A..J, name or list");
     return request;
 }

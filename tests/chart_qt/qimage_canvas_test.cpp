@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 
+#include "chart/hour_plots.h"
+#include "chart/legend.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
@@ -127,7 +129,8 @@ TEST(QImageCanvas, BrasiliaChartTitleIsCentred)
         DrawBioclimaticChart(chart, map, s, psy, &rotated);
         const HourlyTable hours = SynthesizeHours(brasilia);
         PlotHours(chart, s, hours);
-        DrawLegend(chart, s, ClassifyHours(map, s, hours), brasilia);
+        const StrategyTally tally = ClassifyHours(map, s, hours);
+        DrawLegend(chart, s, tally.YearShare, tally.TopStrategy, brasilia);
     }
     // The title is centred on the canvas below the temperature labels, the four blanks that end
     // it included: the canvas measures text as wide as it paints it.
