@@ -49,10 +49,6 @@ struct Options {
 /// --sort: "A".."J" (either case), "name" or "list"; false for anything else.
 bool ParseCompareSort(std::string_view text, CompareSort& sort);
 
-enum class PictureFormat { Png, Svg };
-/// The format a picture path asks for by its suffix (.png or .svg, any case); none for others.
-std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path);
-
 /// True when both paths name the same file or folder, existing or not (links resolved).
 bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b);
 

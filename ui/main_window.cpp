@@ -301,7 +301,7 @@ CanvasView* PictureView(QWidget* parent, const AnalysisState& state, PictureKind
     view->setObjectName(objectName);
     view->setAccessibleName(accessibleName);
     view->setRenderer([&state, kind](double ratio) {
-        return RenderPicture(kind, state, ratio, MainWindow::chartDecimalSeparator());
+        return RenderPictureImage(kind, state, ratio, MainWindow::chartDecimalSeparator());
     });
     return view;
 }
@@ -813,14 +813,14 @@ void MainWindow::selectLocation(int listIndex) noexcept
 void MainWindow::copyChart() noexcept
 {
     guarded([&] {
-        CopyImageToClipboard(chart_->Image());
+        CopyImageToClipboard(RenderPictureImage(PictureKind::Chart, state_, devicePixelRatio_, chartDecimalSeparator()));
     });
 }
 
 void MainWindow::copyGraphic() noexcept
 {
     guarded([&] {
-        CopyImageToClipboard(graph_->Image());
+        CopyImageToClipboard(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, chartDecimalSeparator()));
     });
 }
 
