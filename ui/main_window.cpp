@@ -442,7 +442,8 @@ void MainWindow::refillList()
 void MainWindow::refreshPanels()
 {
     picture1_->setImage(chart_->Image());
-    picture3_->setImage(graph_->Image());
+    // The graph as every picture of it shows it: naming its location.
+    picture3_->setImage(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, chartDecimalSeparator()));
     results_->showResults(state_.Current(), state_.ShownTally().YearShare, localeDecimalPoint());
     if (state_.CurrentRecorded()) {
         results_->showShareComparison(state_.Tally.YearShare, state_.RecordedTally.YearShare,
