@@ -1,6 +1,5 @@
 #include "app/batch.h"
 
-#include <QImage>
 #include <QString>
 
 #include <sys/resource.h>
@@ -19,9 +18,8 @@
 
 #include "app/cli_io.h"
 #include "app/cli_output.h"
-#include "chart/qt/picture_files.h"
-#include "chart/qt/qimage_canvas.h"
 #include "classify/raster_canvas.h"
+#include "pictures/pictures.h"
 #include "pipeline/compare.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
@@ -42,77 +40,16 @@ std::filesystem::path NumberedPath(const std::filesystem::path& path, int positi
     return p;
 }
 
-// The chart or the graph as an SVG drawing, text kept as text, as the window saves it.
-QByteArray SvgOf(PictureKind kind, const AnalysisState& state, const PictureDescription& description)
+// The picture's file, drawn by the picture layer as the window's Save command draws it; the
+// suffix of the path chooses PNG or SVG.
+bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesystem::path& path)
 {
-    const CanvasRect& r = kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
-    return SvgBytes(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, description,
-                    [&](QPainterCanvas& canvas) {
-                        if (kind == PictureKind::Graph) return RenderGraph(canvas, state);
-                        CLogFont rotated(canvas.FontFactory());
-                        rotated.SetLogFont(canvas.Font());
-                        RenderChart(canvas, state, &rotated);
-                    });
-}
-
-// The picture carries the provenance that the window's Save command gives it; the suffix of the
-// path chooses PNG or SVG.
-bool SaveImage(PictureKind kind, const AnalysisState& state, const QImage& image, const PictureDescription& description,
-               const std::filesystem::path& path)
-{
-    const QByteArray bytes = PictureFormatOf(path) == PictureFormat::Svg ? SvgOf(kind, state, description)
-                                                                         : PngBytes(DescribedImage(image, description));
+    const QByteArray bytes = RenderPictureFile(kind, state, PictureFormatOf(path).value_or(PictureFormat::Png));
     const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                             : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
     if (failure.isEmpty()) return true;
     cli::WriteErr("error: cannot write " + path.string() + ": " + failure.toStdString() + "\n");
     return false;
-}
-
-// Letters and digits of a name, other scripts' letters included; every other character, and
-// controls, line separators and direction marks, overrides and isolates, becomes '_'.
-std::string FileNamePart(std::string_view name)
-{
-    std::string out;
-    for (std::size_t i = 0; i < name.size();) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        if (c < 0x80) {
-            const bool alnum = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-            out += alnum ? static_cast<char>(c) : '_';
-            ++i;
-            continue;
-        }
-        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        const std::string_view sequence = name.substr(i, length);
-        const auto byte = [&](std::size_t k) { return k < sequence.size() ? static_cast<unsigned char>(sequence[k]) : 0u; };
-        const bool invisible = (c == 0xC2 && byte(1) < 0xA0) ||                                  // C1 controls
-                               (c == 0xD8 && byte(1) == 0x9C) ||                                  // U+061C
-                               (c == 0xE2 && byte(1) == 0x80 && ((byte(2) >= 0x8B && byte(2) <= 0x8F) ||
-                                                                 (byte(2) >= 0xA8 && byte(2) <= 0xAE))) ||
-                               (c == 0xE2 && byte(1) == 0x81 && byte(2) >= 0xA6 && byte(2) <= 0xA9) ||
-                               length == 1 || sequence.size() < length;                          // stray bytes
-        out += invisible ? std::string("_") : std::string(sequence);
-        i += sequence.size();
-    }
-    return out;
-}
-
-/// A file name for the picture of one location of a run: position, slot, name and, when charts
-/// and graphs share a folder, the kind ("0007-03-Lima-chart.png").
-std::string PictureName(int position, const AnalysisState& state, const char* kind)
-{
-    char prefix[32];
-    std::snprintf(prefix, sizeof prefix, "%04d-%02d-", position, state.CurrentLocation);
-    const std::string suffix = kind ? std::string("-") + kind + ".png" : std::string(".png");
-    std::string name = FileNamePart(state.Current().LocationName);
-    // 255 bytes is the longest name Linux file systems take; cut on a character boundary.
-    const std::size_t room = 255 - std::string_view(prefix).size() - suffix.size();
-    if (name.size() > room) {
-        std::size_t cut = room;
-        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
-        name.resize(cut);
-    }
-    return prefix + name + suffix;
 }
 
 // What a worker was doing when it failed, for the message.
@@ -155,17 +92,10 @@ public:
     Worker(const AnalysisState& startup, const Options& options) : state_(startup), options_(options)
     {
         const CanvasRect& c = state_.Layout.Picture1;
-        const CanvasRect& g = state_.Layout.Picture3;
         const int pw = state_.Layout.PixelWidth, ph = state_.Layout.PixelHeight;
+        // The pictures are drawn afresh from the state by the picture layer, so the run itself
+        // needs only the zone map.
         zoneMap_ = std::make_unique<RasterCanvas>(c.Width, c.Height, pw, ph);
-        if (options.chartPath || options.chartDir) {
-            chart_ = std::make_unique<QImageCanvas>(c.Width, c.Height, pw, ph);
-            rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
-            rotatedFont_->SetLogFont(chart_->Font());
-        }
-        if (options.graphPath || options.graphDir) graph_ = std::make_unique<QImageCanvas>(g.Width, g.Height, pw, ph);
-        // QImage answers a failed allocation with a null image, not an exception.
-        if ((chart_ && chart_->Image().isNull()) || (graph_ && graph_->Image().isNull())) throw std::bad_alloc();
         state_.View = options.view;
         state_.Filter = options.filter;
         state_.WarmingAsked = options.warming;
@@ -180,10 +110,10 @@ public:
             current_ = item.input;
         }
         state_.CurrentLocation = item.slot;
-        PipelineCanvases canvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), '.'};
+        PipelineCanvases canvases{*zoneMap_, nullptr, nullptr, nullptr, '.'};
         RunPipeline(state_, canvases);
-        if (chart_) SavePictures(PictureKind::Chart, chart_->Image(), options_.chartPath, options_.chartDir, position);
-        if (graph_) SavePictures(PictureKind::Graph, graph_->Image(), options_.graphPath, options_.graphDir, position);
+        SavePictures(PictureKind::Chart, options_.chartPath, options_.chartDir, position);
+        SavePictures(PictureKind::Graph, options_.graphPath, options_.graphDir, position);
         if (options_.compareRows) {
             CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
             row = CompareRowOf(state_);
@@ -201,33 +131,32 @@ public:
     bool PicturesOk() const { return picturesOk_; }
 
 private:
-    void SavePictures(PictureKind kind, const QImage& image, const std::optional<std::filesystem::path>& path,
+    void SavePictures(PictureKind kind, const std::optional<std::filesystem::path>& path,
                       const std::optional<std::filesystem::path>& dir, int position)
     {
-        const PictureDescription description{PictureTitle(kind, state_), PictureProvenance(state_)};
         const char* kindInName = !options_.kindInNames ? nullptr : kind == PictureKind::Chart ? "chart" : "graph";
-        if (path) picturesOk_ &= SaveImage(kind, state_, image, description, NumberedPath(*path, position, options_.numbered));
-        if (dir) picturesOk_ &= SaveImage(kind, state_, image, description, *dir / PictureName(position, state_, kindInName));
+        if (path) picturesOk_ &= SavePicture(kind, state_, NumberedPath(*path, position, options_.numbered));
+        if (dir) picturesOk_ &= SavePicture(kind, state_, *dir / RunPictureName(position, state_, kindInName));
     }
 
     AnalysisState state_;
     const Options& options_;
     const Input* current_ = nullptr;
     std::unique_ptr<RasterCanvas> zoneMap_;
-    std::unique_ptr<QImageCanvas> chart_, graph_;
-    std::unique_ptr<CLogFont> rotatedFont_;
     bool picturesOk_ = true;
 };
 
 }  // namespace
 
-std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path)
+bool ParseCompareSort(std::string_view text, CompareSort& sort)
 {
-    std::string suffix = path.extension().string();
-    for (char& c : suffix) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (suffix == ".png") return PictureFormat::Png;
-    if (suffix == ".svg") return PictureFormat::Svg;
-    return std::nullopt;
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    if (text == "name") sort = {CompareSortKey::Name, 0};
+    else if (text == "list") sort = {CompareSortKey::ListOrder, 0};
+    else if (text.size() == 1 && upper(text[0]) >= 'A' && upper(text[0]) <= StrategyLetter(kStrategies))
+        sort = {CompareSortKey::Strategy, upper(text[0]) - 'A' + 1};
+    else return false;
+    return true;
 }
 
 bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b)

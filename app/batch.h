@@ -8,9 +8,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "classify/compare_chart.h"
+#include "chart/compare_chart.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav::batch {
@@ -47,9 +48,8 @@ struct Options {
     bool Pictures() const { return chartPath || graphPath || chartDir || graphDir; }
 };
 
-enum class PictureFormat { Png, Svg };
-/// The format a picture path asks for by its suffix (.png or .svg, any case); none for others.
-std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path);
+/// --sort: "A".."J" (either case), "name" or "list"; false for anything else.
+bool ParseCompareSort(std::string_view text, CompareSort& sort);
 
 /// True when both paths name the same file or folder, existing or not (links resolved).
 bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b);

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "classify/recorded_classification.h"
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 #include "data/station_catalogue.h"
 #include "pipeline/exports.h"
 

@@ -20,17 +20,16 @@
 #include "app/cli_io.h"
 #include "app/cli_output.h"
 #include "app/cli_stations.h"
-#include "chart/qt/picture_files.h"
-#include "chart/qt/qimage_canvas.h"
 #include "chart/qt/upper_vector_state.h"
+#include "chart/strategy.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
-#include "classify/strategy.h"
 #include "classify/zone_map.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
 #include "data/station_catalogue.h"
 #include "data/warming.h"
+#include "pictures/pictures.h"
 #include "pipeline/compare.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
@@ -295,10 +294,10 @@ std::optional<CompareChartRequest> ParseCompareChart(const Arguments& a)
     }
     CompareChartRequest request;
     request.path = *a.Value("--compare-chart");
-    const auto format = batch::PictureFormatOf(request.path);
+    const auto format = PictureFormatOf(request.path);
     if (!format) Fail("--compare-chart: '" + request.path.string() + "' ends neither in .png nor in .svg");
-    request.svg = *format == batch::PictureFormat::Svg;
-    if (a.Has("--sort") && !ParseCompareSort(*a.Value("--sort"), request.sort))
+    request.svg = *format == PictureFormat::Svg;
+    if (a.Has("--sort") && !batch::ParseCompareSort(*a.Value("--sort"), request.sort))
         Fail("--sort: '" + *a.Value("--sort") + "' is not a strategy letter A..J, name or list");
     return request;
 }
@@ -308,19 +307,8 @@ bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow
                       const std::string& caption)
 {
     SortCompareRows(rows, request.sort);
-    const int pw = startup.Layout.PixelWidth, ph = startup.Layout.PixelHeight;
-    const CompareLayout layout = MakeCompareLayout(rows, pw, ph);
-    const PictureDescription description{"Yearly share of each strategy by location",
-                                         {{"Software", std::string(kSoftwareName)}}};
-    QByteArray bytes;
-    if (request.svg) {
-        bytes = SvgBytes(layout.Width, layout.Height, pw, ph, description,
-                         [&](QPainterCanvas& canvas) { DrawCompareChart(canvas, layout, rows, caption); });
-    } else {
-        QImageCanvas canvas(layout.Width, layout.Height, pw, ph);
-        DrawCompareChart(canvas, layout, rows, caption);
-        bytes = PngBytes(DescribedImage(canvas.Image(), description));
-    }
+    const QByteArray bytes = RenderCompareFile(rows, caption, startup.Layout.PixelWidth, startup.Layout.PixelHeight,
+                                               request.svg ? PictureFormat::Svg : PictureFormat::Png);
     const QString path = QString::fromStdString(request.path.string());
     const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                             : WriteFileAtomically(path, bytes);
@@ -403,7 +391,7 @@ int Analyze(const std::vector<std::string>& args)
     for (const char* option : {"--chart", "--graph"}) {
         if (!a.Has(option)) continue;
         const std::filesystem::path path = *a.Value(option);
-        if (!batch::PictureFormatOf(path)) Fail(std::string(option) + ": '" + path.string() + "' ends neither in .png nor in .svg");
+        if (!PictureFormatOf(path)) Fail(std::string(option) + ": '" + path.string() + "' ends neither in .png nor in .svg");
     }
     if (a.Has("--chart") && a.Has("--graph") && batch::SamePath(*a.Value("--chart"), *a.Value("--graph")))
         Fail("--graph: '" + *a.Value("--graph") + "' is the file of --chart as well");

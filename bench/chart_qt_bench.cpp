@@ -2,6 +2,8 @@
 
 #include "bench/qt_application.h"
 #include "chart/qt/qimage_canvas.h"
+#include "chart/hour_plots.h"
+#include "chart/legend.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
@@ -34,7 +36,7 @@ void BM_FullChartZoneMapAndClassification(benchmark::State& state)
         qav::DrawBioclimaticChart(chart, zoneMap, scale, psy, &rotatedFont);
         qav::PlotHours(chart, scale, hours);
         const qav::StrategyTally tally = qav::ClassifyHours(zoneMap, scale, hours);
-        qav::DrawLegend(chart, scale, tally, brasilia);
+        qav::DrawLegend(chart, scale, tally.YearShare, tally.TopStrategy, brasilia);
         benchmark::DoNotOptimize(chart.Image().constBits());
     }
 }

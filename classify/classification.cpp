@@ -1,19 +1,9 @@
 #include "classify/classification.h"
 
 #include <cmath>
-#include <string>
-
-#include "chart/number_format.h"
 
 namespace qav {
 namespace {
-
-constexpr Rgb kRowBackground = MakeRgb(232, 232, 232);
-constexpr Rgb kTopRowBackground = MakeRgb(255, 255, 160);
-
-constexpr const char* kQuarterNames[5] = {"", "Jan Feb Mar", "Apr May Jun", "Jul Aug Sep", "Oct Nov Dec"};
-
-int QuarterOf(int month) { return (month - 1) / 3 + 1; }
 
 int StrategyOfColour(Rgb colour)
 {
@@ -110,75 +100,9 @@ StrategyTally ClassifyHours(const ChartCanvas& zoneMap, const ChartScale& scale,
     return tally;
 }
 
-void PlotHours(ChartCanvas& chart, const ChartScale& scale, const HourlyTable& hours, const HourFilter& filter)
-{
-    chart.SetDrawWidth(2);
-    for (int m = 1; m <= kMonths; ++m) {
-        const Rgb mark = MarkColour[QuarterOf(m)];
-        for (int h = 1; h <= kHours; ++h) {
-            const float x = static_cast<float>(scale.XOf(hours.DBT[m][h]));
-            const float y = static_cast<float>(scale.YOf(hours.W[m][h]));
-            float xp = x;
-            if (xp < scale.X0) xp = scale.X0;
-            if (xp > scale.X1) xp = scale.X1;
-            const Rgb colour = filter.Includes(m, h) ? mark : kLeftOutHourColour;
-            if (h == 1) chart.SetPixel(xp, y, colour);
-            chart.LineTo(xp, y, colour);
-        }
-    }
-    chart.SetDrawWidth(1);
-}
-
 int StrategyAt(const ChartCanvas& zoneMap, const ChartScale& scale, double dbt, double w)
 {
     return StrategyOfColour(zoneMap.GetPixel(scale.XOf(dbt), scale.YOf(w)));
-}
-
-void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const StrategyTally& tally,
-                const LocationRecord& location, char decimalSeparator, std::string_view caption)
-{
-    const double pw = scale.PixelWidth, ph = scale.PixelHeight;
-    // Column edges measured on templates that are never drawn.
-    const double th = chart.TextHeight("W");
-    const double c0 = chart.TextWidth("88");
-    const double c1 = c0 + chart.TextWidth("D ");
-    const double c2 = c1 + chart.TextWidth(" 88.1 ");
-    const double c3 = c2 + chart.TextWidth("  ");
-    const double step = th + pw;
-
-    chart.MoveTo(c0, th / 2);
-    chart.SetFontBold(true);
-    chart.PrintText("Location: " + location.LocationName + " (" + location.Country + ")");
-    chart.SetFontBold(false);
-
-    double rowY = 0;
-    for (int i = 1; i <= kStrategies; ++i) {
-        rowY = (i - 1) * step + 2 * th;
-        const auto& top = tally.TopStrategy;
-        const bool highlighted = i == top[1] || i == top[2] || i == top[3];
-        chart.DrawBox(c1, rowY, c2, rowY + th, highlighted ? kTopRowBackground : kRowBackground, true);
-        chart.MoveTo(c0, rowY + pw);
-        chart.PrintText(std::string(1, StrategyLetter(i)));
-        chart.MoveTo(c3, rowY + pw);
-        chart.PrintText(StrategyName[i]);
-        const std::string share =
-            tally.YearShare[i] == 0 ? std::string() : FormatFixed(tally.YearShare[i], 1, decimalSeparator);
-        chart.MoveTo(c2 - 4 * pw - chart.TextWidth(share), rowY + pw);  // right-aligned in the box
-        chart.PrintText(share);
-    }
-
-    double y = rowY + 1.5 * step;
-    for (int q = 1; q <= 4; ++q) {
-        chart.DrawBox(c0, y, c0 + 12 * pw, y + 11 * ph, MarkColour[q], true);
-        chart.DrawBox(c0, y, c0 + 12 * pw, y + 11 * ph, kBlack, false);
-        chart.MoveTo(c0 + 18 * pw, y);
-        chart.PrintText(kQuarterNames[q]);
-        y += 14 * ph;
-    }
-    if (!caption.empty()) {
-        chart.MoveTo(c0, y + 4 * ph);
-        chart.PrintText(caption);
-    }
 }
 
 }  // namespace qav

@@ -1,5 +1,5 @@
 #pragma once
-// Plotting and classification of the 288 synthesised hours: each hour takes the strategy whose
+// Classification of the 288 synthesised hours: each hour takes the strategy whose
 // colour the zone map has at its chart point; the counts become yearly percentages.
 #include <array>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include "chart/chart_canvas.h"
 #include "chart/chart_scale.h"
 #include "classify/hour_filter.h"
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 #include "core/hourly_synthesis.h"
 #include "core/location.h"
 
@@ -43,21 +43,8 @@ using HourStrategies = std::array<std::array<std::int8_t, kHours + 1>, kMonths +
 StrategyTally ClassifyHours(const ChartCanvas& zoneMap, const ChartScale& scale, const HourlyTable& hours,
                             HourStrategies* strategies = nullptr, const HourFilter& filter = {});
 
-/// Colour of the hours that the filter leaves out, on the chart and in pictures.
-inline constexpr Rgb kLeftOutHourColour = MakeRgb(200, 200, 200);
-
-/// Draws each month as a polyline in its quarter's colour, held between the left and right
-/// edges of the plot; the stretches to hours the filter leaves out are grey.
-void PlotHours(ChartCanvas& chart, const ChartScale& scale, const HourlyTable& hours, const HourFilter& filter = {});
-
 /// The strategy whose colour the zone map has at the chart point of (dbt, w); 0 where the map
 /// matches none (above the saturation curve, off the canvas).
 int StrategyAt(const ChartCanvas& zoneMap, const ChartScale& scale, double dbt, double w);
-
-/// The legend over the upper left corner of the chart: location, the ten strategies with their
-/// shares (the top three highlighted, a share of 0 left blank) and the key of the quarters; a
-/// caption (what the shares count, a warming) goes below the key when given.
-void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const StrategyTally& tally,
-                const LocationRecord& location, char decimalSeparator = '.', std::string_view caption = {});
 
 }  // namespace qav

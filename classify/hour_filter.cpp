@@ -17,6 +17,14 @@ int WrappedCount(int first, int last, int period) { return first <= last ? last 
 
 bool HourFilter::IncludesHour(int hour) const { return InWrappedRange(hour, FirstHour, LastHour); }
 bool HourFilter::IncludesMonth(int month) const { return InWrappedRange(month, FirstMonth, LastMonth); }
+CountedHours CountedHoursOf(const HourFilter& filter)
+{
+    CountedHours counted{};
+    for (int m = 1; m <= kMonths; ++m)
+        for (int h = 1; h <= kHours; ++h) counted[m][h] = filter.Includes(m, h);
+    return counted;
+}
+
 int HourFilter::HourCount() const { return WrappedCount(FirstHour, LastHour, 24); }
 int HourFilter::MonthCount() const { return WrappedCount(FirstMonth, LastMonth, 12); }
 

@@ -4,6 +4,8 @@
 // is still classified and drawn; the filter decides only what the shares count.
 #include <string>
 
+#include "chart/hour_plots.h"
+
 namespace qav {
 
 struct HourFilter {
@@ -24,6 +26,9 @@ struct HourFilter {
 
 /// The filter for clock hours a..b and months m..n; false when a value is outside 1..24 or 1..12.
 bool MakeHourFilter(int firstHour, int lastHour, int firstMonth, int lastMonth, HourFilter& filter);
+
+/// The hours the filter selects, as the chart draws them.
+CountedHours CountedHoursOf(const HourFilter& filter);
 
 /// "9-18" and "12-2": the ranges as qav-cli takes them and its outputs show them.
 std::string HourRangeText(const HourFilter& filter);

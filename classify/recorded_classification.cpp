@@ -1,16 +1,8 @@
 #include "classify/recorded_classification.h"
 
-#include <algorithm>
 #include <cmath>
 
-#include "classify/strategy.h"
-
 namespace qav {
-namespace {
-
-Rgb QuarterColour(int month) { return MarkColour[(month - 1) / 3 + 1]; }
-
-}  // namespace
 
 StrategyTally ClassifyRecordedHours(const ChartCanvas& zoneMap, const ChartScale& scale,
                                     const std::vector<RecordedHour>& hours, std::vector<std::int8_t>* strategies,
@@ -28,27 +20,6 @@ StrategyTally ClassifyRecordedHours(const ChartCanvas& zoneMap, const ChartScale
     }
     ComputeYearShares(tally);
     return tally;
-}
-
-void PlotRecordedHours(ChartCanvas& chart, const ChartScale& scale, const std::vector<RecordedHour>& hours,
-                       const HourFilter& filter)
-{
-    // 8760 dots crowd a few hundred pixels: slightly larger, partly transparent dots let the
-    // density show through and keep earlier months visible under later ones. The hours the
-    // filter leaves out are grey and drawn first, so the counted ones stay on top.
-    chart.SetDrawWidth(kRecordedDotPx);
-    chart.SetOpacity(kRecordedDotOpacity);
-    const bool all = filter.IsAll();
-    for (bool counted : {false, true}) {
-        if (all && !counted) continue;
-        for (const RecordedHour& h : hours) {
-            if (!all && filter.Includes(h.Month, h.Hour) != counted) continue;
-            const double x = std::clamp<double>(scale.XOf(h.DBT), scale.X0, scale.X1);
-            chart.SetPixel(x, scale.YOf(h.W), counted ? QuarterColour(h.Month) : kLeftOutHourColour);
-        }
-    }
-    chart.SetOpacity(1);
-    chart.SetDrawWidth(1);
 }
 
 float ShareDisagreement(const StrategyTally& typical, const StrategyTally& recorded)

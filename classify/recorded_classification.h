@@ -19,16 +19,6 @@ StrategyTally ClassifyRecordedHours(const ChartCanvas& zoneMap, const ChartScale
                                     const std::vector<RecordedHour>& hours,
                                     std::vector<std::int8_t>* strategies = nullptr, const HourFilter& filter = {});
 
-/// Size and opacity of a recorded hour's dot on the chart.
-inline constexpr int kRecordedDotPx = 3;
-inline constexpr double kRecordedDotOpacity = 0.35;
-
-/// Draws each hour as a small, partly transparent dot in its quarter's colour, held between the
-/// plot's edges like the typical-day polylines; the hours the filter leaves out are grey, drawn
-/// first so the counted ones stay on top. The canvas is left opaque with draw width 1.
-void PlotRecordedHours(ChartCanvas& chart, const ChartScale& scale, const std::vector<RecordedHour>& hours,
-                       const HourFilter& filter = {});
-
 /// Share of the year that the two analyses classify differently: half the sum of the absolute
 /// differences of the ten shares, in percentage points.
 float ShareDisagreement(const StrategyTally& typical, const StrategyTally& recorded);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 
 namespace qav {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "classify/compare_chart.h"
+#include "chart/compare_chart.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {

@@ -2,7 +2,7 @@
 
 #include "chart/number_format.h"
 #include "classify/recorded_classification.h"
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 #include "pipeline/results_table.h"
 
 namespace qav {

@@ -1,5 +1,7 @@
 #include "pipeline/rendering.h"
 
+#include "chart/hour_plots.h"
+#include "chart/legend.h"
 #include "chart/monthly_graph.h"
 #include "classify/classification.h"
 #include "classify/recorded_classification.h"
@@ -22,9 +24,9 @@ void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char dec
 {
     const RecordedYear* recorded = state.CurrentRecorded();
     if (recorded && state.View == HoursView::Recorded)
-        PlotRecordedHours(chart, state.Scale, recorded->Hours, state.Filter);
+        PlotRecordedHours(chart, state.Scale, recorded->Hours, CountedHoursOf(state.Filter));
     else
-        PlotHours(chart, state.Scale, state.Hours, state.Filter);
+        PlotHours(chart, state.Scale, state.Hours, CountedHoursOf(state.Filter));
     // A chart of recorded hours says so in its caption, before what the shares count.
     std::string caption = AnalysisCaption(state);
     if (state.ShowsRecordedHours()) {
@@ -32,7 +34,8 @@ void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char dec
             "Recorded hours (" + std::to_string(state.CurrentRecorded()->HoursUsed) + " h of the weather file)";
         caption = caption.empty() ? mark : mark + "; " + caption;
     }
-    DrawLegend(chart, state.Scale, state.ShownTally(), state.Current(), decimalSeparator, caption);
+    const StrategyTally& shown = state.ShownTally();
+    DrawLegend(chart, state.Scale, shown.YearShare, shown.TopStrategy, state.Current(), decimalSeparator, caption);
 }
 
 std::string AnalysisCaption(const HourFilter& filter, const Warming* warming)

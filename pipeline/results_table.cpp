@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 
 namespace qav {
 

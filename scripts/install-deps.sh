@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that QAV needs to build, test and run, if any is missing.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config python3-fonttools
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libfast-float-dev
   clang libclang-rt-14-dev

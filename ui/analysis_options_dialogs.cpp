@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "chart/number_format.h"
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 
 namespace qav {
 namespace {

@@ -12,6 +12,7 @@
 
 #include "chart/number_format.h"
 #include "chart/qt/qimage_canvas.h"
+#include "pictures/pictures.h"
 #include "pipeline/rendering.h"
 
 namespace qav {
@@ -196,21 +197,12 @@ void CompareView::savePicture() noexcept
                                    {QLatin1String(kPngFilter), QLatin1String(kSvgFilter)});
         if (!choice) return;
         const PictureTarget target = ResolvePictureTarget(*choice);
-        const int pw = state_.Layout.PixelWidth, ph = state_.Layout.PixelHeight;
-        const CompareLayout layout = MakeCompareLayout(rows_, pw, ph);
         const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr);
-        const PictureDescription description{"Yearly share of each strategy by location",
-                                             {{"Software", std::string(kSoftwareName)}}};
-        QByteArray bytes;
-        if (target.Format == PictureFormat::Svg) {
-            bytes = SvgBytes(layout.Width, layout.Height, pw, ph, description,
-                             [&](QPainterCanvas& canvas) { DrawCompareChart(canvas, layout, rows_, caption); });
-        } else {
-            QImageCanvas canvas(layout.Width, layout.Height, pw, ph, target.Format == PictureFormat::Png2x ? 2 : 1);
-            DrawCompareChart(canvas, layout, rows_, caption);
-            bytes = PngBytes(DescribedImage(canvas.Image(), description));
-        }
-        const QString failure = WriteFileAtomically(target.Path, bytes);
+        const QByteArray bytes = RenderCompareFile(rows_, caption, state_.Layout.PixelWidth, state_.Layout.PixelHeight,
+                                                   target.Format);
+        // An image that cannot be encoded is reported, not written as an empty file.
+        const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
+                                                : WriteFileAtomically(target.Path, bytes);
         if (!failure.isEmpty())
             message_(QMessageBox::Warning, windowTitle(), tr("Could not save %1:\n%2").arg(target.Path, failure));
     } catch (const std::exception&) {

@@ -12,9 +12,6 @@
 #include <cmath>
 #include <exception>
 
-#include "chart/clogfont.h"
-#include "chart/qt/qimage_canvas.h"
-#include "pipeline/rendering.h"
 #include "ui/main_window.h"
 #include "ui/settings.h"
 
@@ -22,45 +19,6 @@ namespace qav {
 namespace {
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
-
-const CanvasRect& RectOf(PictureKind kind, const AnalysisState& state)
-{
-    return kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
-}
-
-// Draws the picture on a canvas of its size. The chart's rotated title needs a font made by the
-// canvas it is printed on.
-void Draw(PictureKind kind, QPainterCanvas& canvas, const AnalysisState& state, char decimalSeparator)
-{
-    if (kind == PictureKind::Graph) {
-        RenderGraph(canvas, state);
-        // A saved graph stands alone, without the window's panel: it names its location, small,
-        // in the top margin right of the temperature labels.
-        const LocationRecord& l = state.Current();
-        canvas.SetFontSize(7);
-        canvas.MoveTo(30 * state.Layout.PixelWidth, 0);
-        canvas.PrintText(l.LocationName + " (" + l.Country + ")");
-        return;
-    }
-    CLogFont rotated(canvas.FontFactory());
-    rotated.SetLogFont(canvas.Font());
-    RenderChart(canvas, state, &rotated, decimalSeparator);
-}
-
-PictureDescription DescriptionOf(PictureKind kind, const AnalysisState& state)
-{
-    return {PictureTitle(kind, state), PictureProvenance(state)};
-}
-
-// A name for the file that every file system accepts.
-QString FileNameOf(const std::string& locationName, const QString& what)
-{
-    QString name = FromUtf8(locationName).trimmed();
-    for (QChar& c : name)
-        if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = u'_';
-    if (name.isEmpty() || name.startsWith(u'.')) name.prepend(QStringLiteral("QAV"));
-    return name + QStringLiteral(" - ") + what;
-}
 
 bool HasSuffix(const QString& path, const QString& suffix)
 {
@@ -100,21 +58,6 @@ PictureTarget ResolvePictureTarget(const SaveChoice& choice)
         return {choice.Path, double2x ? PictureFormat::Png2x : PictureFormat::Png};
     if (choice.Filter == QLatin1String(kSvgFilter)) return {choice.Path + QStringLiteral(".svg"), PictureFormat::Svg};
     return {choice.Path + QStringLiteral(".png"), double2x ? PictureFormat::Png2x : PictureFormat::Png};
-}
-
-QImage RenderPicture(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator)
-{
-    const CanvasRect& r = RectOf(kind, state);
-    QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
-    Draw(kind, canvas, state, decimalSeparator);
-    return DescribedImage(canvas.Image(), DescriptionOf(kind, state));
-}
-
-QByteArray RenderSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator)
-{
-    const CanvasRect& r = RectOf(kind, state);
-    return SvgBytes(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, DescriptionOf(kind, state),
-                    [&](QPainterCanvas& canvas) { Draw(kind, canvas, state, decimalSeparator); });
 }
 
 ExportActions::ExportActions(QWidget* window, const AnalysisState& state, double screenPixelRatio,
@@ -181,26 +124,20 @@ void ExportActions::savePicture(PictureKind kind)
     const QStringList filters{QLatin1String(kPngFilter), QLatin1String(kPng2xFilter), QLatin1String(kSvgFilter)};
     const std::optional<SaveChoice> choice =
         choose(chart ? tr("Save chart as") : tr("Save graph as"),
-               FileNameOf(state_.Current().LocationName, chart ? QStringLiteral("chart") : QStringLiteral("graph")) +
-                   (lastPictureFilter_ == QLatin1String(kSvgFilter) ? QStringLiteral(".svg") : QStringLiteral(".png")),
+               FromUtf8(SuggestedFileName(state_, chart ? "chart" : "graph",
+                                          lastPictureFilter_ == QLatin1String(kSvgFilter) ? ".svg" : ".png")),
                filters, lastPictureFilter_);
     if (!choice) return;
     if (filters.contains(choice->Filter)) lastPictureFilter_ = choice->Filter;
     const PictureTarget target = ResolvePictureTarget(*choice);
-    const char separator = MainWindow::chartDecimalSeparator();
-    QByteArray bytes;
-    switch (target.Format) {
-    case PictureFormat::Svg: bytes = RenderSvg(kind, state_, separator); break;
-    case PictureFormat::Png: bytes = PngBytes(RenderPicture(kind, state_, screenPixelRatio_, separator)); break;
-    case PictureFormat::Png2x: bytes = PngBytes(RenderPicture(kind, state_, 2, separator)); break;
-    }
-    write(target.Path, bytes);
+    write(target.Path,
+          RenderPictureFile(kind, state_, target.Format, screenPixelRatio_, MainWindow::chartDecimalSeparator()));
 }
 
-void ExportActions::saveText(const QString& caption, const QString& what, const std::function<std::string()>& makeText)
+void ExportActions::saveText(const QString& caption, const char* what, const std::function<std::string()>& makeText)
 {
     const std::optional<SaveChoice> choice = choose(
-        caption, FileNameOf(state_.Current().LocationName, what) + QStringLiteral(".csv"),
+        caption, FromUtf8(SuggestedFileName(state_, what, ".csv")),
         {QLatin1String(kCsvFilter)}, QLatin1String(kCsvFilter));
     if (!choice) return;
     QString path = choice->Path;
@@ -229,7 +166,7 @@ void ExportActions::saveGraph() noexcept
 void ExportActions::exportResults() noexcept
 {
     try {
-        saveText(tr("Export results"), QStringLiteral("results"), [this] { return ResultsCsv(state_); });
+        saveText(tr("Export results"), "results", [this] { return ResultsCsv(state_); });
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }
@@ -238,7 +175,7 @@ void ExportActions::exportResults() noexcept
 void ExportActions::exportHourlyTable() noexcept
 {
     try {
-        saveText(tr("Export hourly table"), QStringLiteral("hours"), [this] { return HourlyCsv(state_); });
+        saveText(tr("Export hourly table"), "hours", [this] { return HourlyCsv(state_); });
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }

@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-#include "chart/qt/picture_files.h"
+#include "pictures/pictures.h"
 #include "pipeline/analysis_state.h"
 #include "pipeline/exports.h"
 
@@ -37,8 +37,6 @@ struct SaveChoice {
 using SaveFileChooser = std::function<std::optional<SaveChoice>(
     const QString& caption, const QString& suggestedPath, const QStringList& filters, const QString& selectedFilter)>;
 
-enum class PictureFormat { Png, Png2x, Svg };
-
 struct PictureTarget {
     QString Path;
     PictureFormat Format = PictureFormat::Png;
@@ -48,11 +46,6 @@ struct PictureTarget {
 /// list only chooses between the two PNG densities); any other name gets the suffix of the type
 /// chosen.
 PictureTarget ResolvePictureTarget(const SaveChoice& choice);
-
-/// The picture of the last analysis at a pixel ratio, with its provenance as PNG text.
-QImage RenderPicture(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator);
-/// The same drawing as an SVG document, text as text, provenance in its title and description.
-QByteArray RenderSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator);
 
 class ExportActions final : public QObject {
     Q_OBJECT
@@ -76,7 +69,7 @@ public slots:
 
 private:
     void savePicture(PictureKind kind);
-    void saveText(const QString& caption, const QString& what, const std::function<std::string()>& makeText);
+    void saveText(const QString& caption, const char* what, const std::function<std::string()>& makeText);
     std::optional<SaveChoice> choose(const QString& caption, const QString& fileName, const QStringList& filters,
                                      const QString& selectedFilter);
     /// Writes the file; on failure shows which file and why.

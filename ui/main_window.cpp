@@ -301,7 +301,7 @@ CanvasView* PictureView(QWidget* parent, const AnalysisState& state, PictureKind
     view->setObjectName(objectName);
     view->setAccessibleName(accessibleName);
     view->setRenderer([&state, kind](double ratio) {
-        return RenderPicture(kind, state, ratio, MainWindow::chartDecimalSeparator());
+        return RenderPictureImage(kind, state, ratio, MainWindow::chartDecimalSeparator());
     });
     return view;
 }
@@ -442,7 +442,8 @@ void MainWindow::refillList()
 void MainWindow::refreshPanels()
 {
     picture1_->setImage(chart_->Image());
-    picture3_->setImage(graph_->Image());
+    // The graph as every picture of it shows it: naming its location.
+    picture3_->setImage(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, chartDecimalSeparator()));
     results_->showResults(state_.Current(), state_.ShownTally().YearShare, localeDecimalPoint());
     if (state_.CurrentRecorded()) {
         results_->showShareComparison(state_.Tally.YearShare, state_.RecordedTally.YearShare,
@@ -813,14 +814,14 @@ void MainWindow::selectLocation(int listIndex) noexcept
 void MainWindow::copyChart() noexcept
 {
     guarded([&] {
-        CopyImageToClipboard(chart_->Image());
+        CopyImageToClipboard(RenderPictureImage(PictureKind::Chart, state_, devicePixelRatio_, chartDecimalSeparator()));
     });
 }
 
 void MainWindow::copyGraphic() noexcept
 {
     guarded([&] {
-        CopyImageToClipboard(graph_->Image());
+        CopyImageToClipboard(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, chartDecimalSeparator()));
     });
 }
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 #include "ui/help_texts.h"
 #include "ui/results_panel.h"
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <numeric>
 
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 #include "ui/results_panel.h"
 
 namespace qav {

@@ -2,6 +2,8 @@
 
 #include "chart/qt/upper_vector_state.h"
 
+#include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPen>
@@ -9,9 +11,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <utility>
 
 #include "chart/canvas_geometry.h"
+#include "chart/text_metrics.h"
 
 namespace qav {
 namespace {
@@ -42,12 +46,34 @@ QString ToQString(std::string_view utf8) { return QString::fromUtf8(utf8.data(),
 
 bool Finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
 
+// The shipped font, read from the program's resources once per process: pictures never depend on
+// the fonts or the font configuration of the machine.
+void LoadShippedFonts()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (const char* file : {":/qav/fonts/DejaVuSans.ttf", ":/qav/fonts/DejaVuSans-Bold.ttf"}) {
+            QFile font(QString::fromLatin1(file));
+            if (font.open(QIODevice::ReadOnly)) QFontDatabase::addApplicationFontFromData(font.readAll());
+        }
+    });
+}
+
+// Drawn as it is measured without Qt (chart/text_metrics.h): hinted vertically only, so the
+// advances stay the font's own, and without kerning. Set here, not left to the font configuration.
+void UseShippedFont(QFont& font)
+{
+    font.setFamily(QString::fromUtf8(ShippedFontFamily().data(), static_cast<qsizetype>(ShippedFontFamily().size())));
+    font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    font.setKerning(false);
+}
+
 QFont DefaultFont()
 {
+    LoadShippedFonts();
     QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Helvetica"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
+    UseShippedFont(font);
     font.setPointSizeF(kDefaultFontPt);
     return font;
 }
@@ -58,10 +84,8 @@ FontHandle QtFontFactory::Create(const LogFontRecord& r)
 {
     QtFontFactory::RotatedFont entry;
     QFont& font = entry.Font;
-    const char* face = r.lfFaceName;
-    const char* faceEnd = std::find(face, face + sizeof r.lfFaceName, '\0');
-    font.setFamily(QString::fromUtf8(face, static_cast<qsizetype>(faceEnd - face)));
-    font.setStyleHint(QFont::SansSerif);
+    // Every picture is drawn in the shipped font, whatever family the record names.
+    UseShippedFont(font);
     // lfHeight is the character height in pixels at LogPixelsY (negative by convention).
     const double pixels = std::abs(static_cast<double>(r.lfHeight));
     font.setPointSizeF(pixels > 0 ? pixels * 72.0 / logPixelsY_ : kDefaultFontPt);

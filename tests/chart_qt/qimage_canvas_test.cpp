@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 
+#include "chart/hour_plots.h"
+#include "chart/legend.h"
+#include "chart/svg_canvas.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
@@ -127,7 +130,8 @@ TEST(QImageCanvas, BrasiliaChartTitleIsCentred)
         DrawBioclimaticChart(chart, map, s, psy, &rotated);
         const HourlyTable hours = SynthesizeHours(brasilia);
         PlotHours(chart, s, hours);
-        DrawLegend(chart, s, ClassifyHours(map, s, hours), brasilia);
+        const StrategyTally tally = ClassifyHours(map, s, hours);
+        DrawLegend(chart, s, tally.YearShare, tally.TopStrategy, brasilia);
     }
     // The title is centred on the canvas below the temperature labels, the four blanks that end
     // it included: the canvas measures text as wide as it paints it.
@@ -136,6 +140,28 @@ TEST(QImageCanvas, BrasiliaChartTitleIsCentred)
     const double width = chart.TextWidth(ChartTitle(psy.Pressure()));
     EXPECT_NEAR(ink.left, (8076 - width) / 30, 2);
     EXPECT_NEAR(ink.right, (8076 + width) / 30 - chart.TextWidth("    ") / 15, 3);
+}
+
+// The Qt canvas draws in the shipped font, loaded from the program's resources, and measures text
+// as the Qt-free canvases do from the generated metrics: a picture is laid out alike in PNG and SVG.
+// (Qt joins "fi" and "fl" into the font's ligatures, which the metrics do not know: such texts
+// measure a fraction of a pixel narrower in Qt.)
+TEST(QImageCanvas, MeasuresTextAsTheShippedFontsMetrics)
+{
+    QImageCanvas qt(8076, 6259, 15, 15);
+    SvgCanvas svg(8076, 6259, 15, 15);
+    EXPECT_EQ(qt.Font().FaceName, "DejaVu Sans");
+    for (double points : {7.0, 8.0, 10.0}) {
+        for (bool bold : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << points << (bold ? " bold" : ""));
+            qt.SetFontSize(points), svg.SetFontSize(points);
+            qt.SetFontBold(bold), svg.SetFontBold(bold);
+            EXPECT_DOUBLE_EQ(qt.TextHeight("W"), svg.TextHeight("W"));
+            for (const char* text : {"Location: Brasília (Brazil)", "Thermal Inertia (Cooling)", "AVATAR Tó",
+                                     "QAV 1.3 - Bioclimatic Chart for pressure of 88.251 kPa (Elev: 1150 m)    "})
+                EXPECT_DOUBLE_EQ(qt.TextWidth(text), svg.TextWidth(text)) << text;
+        }
+    }
 }
 
 }  // namespace

@@ -4,14 +4,9 @@
 
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
-#include "tests/chart/recording_canvas.h"
-#include "tests/chart/test_locations.h"
 
 namespace qav {
 namespace {
-
-using testing::RecordedOp;
-using testing::RecordingCanvas;
 
 ChartScale ReferenceScale() { return MakeChartScale(8076, 6259, 15, 15); }
 
@@ -101,9 +96,8 @@ TEST(ComputeYearShares, TopThreeTies)
 }
 
 // A blank map: January is not counted, then every hour takes the last counted one, across
-// months; hours left and right of the chart are counted by their own point, drawn on its edges,
-// with or without a chart to draw on.
-TEST(ClassifyHours, MonthsArePolylinesHeldToThePlot)
+// months; hours left and right of the chart are counted by their own point.
+TEST(ClassifyHours, BlankMapCarriesThePreviousStrategy)
 {
     const ChartScale s = ReferenceScale();
     RasterCanvas map(8076, 6259, 15, 15);
@@ -112,7 +106,6 @@ TEST(ClassifyHours, MonthsArePolylinesHeldToThePlot)
         for (int h = 1; h <= kHours; ++h) hours.DBT[m][h] = 20, hours.W[m][h] = 8;
     hours.DBT[2][5] = -25;
     hours.DBT[11][7] = 47;
-    RecordingCanvas chart(8076, 6259);
     HourStrategies strategies;
     const StrategyTally t = ClassifyHours(map, s, hours, &strategies);
     EXPECT_EQ(t.MonthHours[1][1], 0);
@@ -126,53 +119,6 @@ TEST(ClassifyHours, MonthsArePolylinesHeldToThePlot)
     EXPECT_EQ(strategies[2][5], 1);
     EXPECT_EQ(strategies[11][7], 10);
     EXPECT_EQ(strategies[11][8], 10);
-    PlotHours(chart, s, hours);
-    EXPECT_EQ(chart.DrawWidth(), 1);
-    // Per month a dot and 24 segments two pixels wide in the quarter's colour.
-    ASSERT_EQ(chart.Ops.size(), 12u * 25);
-    for (int m = 1; m <= kMonths; ++m) {
-        EXPECT_EQ(chart.Ops[(m - 1) * 25].What, RecordedOp::Pixel);
-        EXPECT_EQ(chart.Ops[(m - 1) * 25].Colour, MarkColour[(m + 2) / 3]);
-    }
-    for (const RecordedOp& op : chart.Ops) EXPECT_EQ(op.Width, 2);
-    EXPECT_EQ(chart.Ops[25 + 5].X2, s.X0);       // February hour 5
-    EXPECT_EQ(chart.Ops[10 * 25 + 7].X2, s.X1);  // November hour 7
-    EXPECT_FLOAT_EQ(chart.Ops[25 + 5].Y2, s.YOf(8));
-}
-
-TEST(DrawLegend, RowsSharesAndKey)
-{
-    RecordingCanvas chart(8076, 6259);
-    DrawLegend(chart, ReferenceScale(), WorkedExample(), testing::Brasilia(), ',');
-    ASSERT_FALSE(chart.Texts.empty());
-    EXPECT_EQ(chart.Texts[0].Text, "Location: Brasília (Brazil)");
-    EXPECT_TRUE(chart.Texts[0].Bold);
-    EXPECT_FALSE(chart.Texts[1].Bold);
-    // Per row: letter, name and share ("" for 0; decimal comma here).
-    const char* shares[11] = {"", "", "9,0", "6,0", "", "62,5", "", "1,5", "6,0", "15,0", ""};
-    for (int i = 1; i <= kStrategies; ++i) {
-        SCOPED_TRACE(i);
-        const size_t row = 1 + 3 * (i - 1);
-        EXPECT_EQ(chart.Texts[row].Text, std::string(1, char('A' + i - 1)));
-        EXPECT_EQ(chart.Texts[row + 2].Text, shares[i]);
-        EXPECT_EQ(chart.Texts[row].Y, chart.Texts[row + 2].Y);
-    }
-    // Shares stand right-aligned 4 pixels inside their box: "88", "D ", " 88.1 " at 100 units
-    // a character.
-    EXPECT_EQ(chart.Texts[1 + 3 * 4 + 2].X, 200 + 200 + 600 - 60 - 400);
-    // Rows E, I and B are highlighted.
-    std::vector<int> highlighted;
-    int row = 0;
-    for (const RecordedOp& op : chart.Ops) {
-        if (op.What != RecordedOp::Box || !op.Filled || op.X1 != 400) continue;
-        ++row;
-        if (op.Colour == MakeRgb(255, 255, 160)) highlighted.push_back(row);
-        else EXPECT_EQ(op.Colour, MakeRgb(232, 232, 232));
-    }
-    EXPECT_EQ(highlighted, (std::vector<int>{2, 5, 9}));
-    std::vector<std::string> key;  // the last four texts
-    for (size_t i = chart.Texts.size() - 4; i < chart.Texts.size(); ++i) key.push_back(chart.Texts[i].Text);
-    EXPECT_EQ(key, (std::vector<std::string>{"Jan Feb Mar", "Apr May Jun", "Jul Aug Sep", "Oct Nov Dec"}));
 }
 
 }  // namespace

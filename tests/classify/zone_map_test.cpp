@@ -6,7 +6,7 @@
 
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 
 namespace qav {
 namespace {

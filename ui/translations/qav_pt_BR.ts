@@ -152,6 +152,10 @@
 %2</translation>
     </message>
     <message>
+        <source>The picture could not be encoded.</source>
+        <translation>Não foi possível codificar a imagem.</translation>
+    </message>
+    <message>
         <source>The picture could not be saved.</source>
         <translation>A imagem não pôde ser salva.</translation>
     </message>

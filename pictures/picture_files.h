@@ -1,16 +1,12 @@
 #pragma once
-// Picture files: a drawn image as PNG at its pixel density, a drawing as SVG, both carrying a
-// description of where the picture comes from, and the atomic write that puts a file on disk.
-// The window's Save commands and qav-cli's picture options write through here.
+// Picture files: a drawn image as PNG at its pixel density carrying a description of where the
+// picture comes from, and the atomic write that puts a file on disk.
 #include <QByteArray>
 #include <QImage>
 #include <QString>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "chart/qt/qpainter_canvas.h"
 
 namespace qav {
 
@@ -27,11 +23,6 @@ QImage DescribedImage(QImage image, const PictureDescription& description);
 
 /// A PNG file's bytes; empty if the image cannot be encoded.
 QByteArray PngBytes(const QImage& image);
-
-/// An SVG document of a canvas of the given size in canvas units, drawn by `draw`; text stays
-/// text and one user unit is one screen pixel.
-QByteArray SvgBytes(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
-                    const PictureDescription& description, const std::function<void(QPainterCanvas&)>& draw);
 
 /// Writes the bytes to a temporary file beside the target and renames it over the target.
 /// Returns the reason of a failure, or an empty text; after a failure no file is left behind.

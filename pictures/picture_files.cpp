@@ -1,4 +1,4 @@
-#include "chart/qt/picture_files.h"
+#include "pictures/picture_files.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -10,31 +10,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <QStringList>
-#include <QSvgGenerator>
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
+#include <cmath>
 #include <cstring>
 
 namespace qav {
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
-
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
-
-// The generator names a font as this system resolved it, with its foundry ("Nimbus Sans [urw]"):
-// other programs know the family only by its name, and a bracket is not valid in a font name.
-QByteArray WithoutFoundries(const QByteArray& svg)
-{
-    static const QRegularExpression foundry(QStringLiteral("(font-family=\"[^\"\\[]*?)\\s*\\[[^\"\\]]*\\]\""));
-    QString text = QString::fromUtf8(svg);
-    text.replace(foundry, QStringLiteral("\\1\""));
-    return text.toUtf8();
-}
 
 }  // namespace
 
@@ -54,35 +39,6 @@ QByteArray PngBytes(const QImage& image)
     QImageWriter writer(&buffer, "png");
     if (!writer.write(image)) return {};
     return buffer.data();
-}
-
-QByteArray SvgBytes(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
-                    const PictureDescription& description, const std::function<void(QPainterCanvas&)>& draw)
-{
-    const QSize pixels = QPainterCanvas::DeviceSize(canvasWidth, canvasHeight, pixelWidth, pixelHeight);
-    QStringList provenance;
-    for (const auto& [key, value] : description.Provenance) provenance << FromUtf8(key + ": " + value);
-
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    // One user unit per screen pixel, and the screen's resolution, so the text has the size and
-    // the place it has in the window.
-    svg.setSize(pixels);
-    svg.setViewBox(QRect(QPoint(0, 0), pixels));
-    svg.setResolution(int(std::lround(kTwipsPerInch / pixelHeight)));
-    // The generator writes both texts into the document as they are: markup in a name must be
-    // escaped here, or the file is not well-formed XML.
-    svg.setTitle(FromUtf8(description.Title).toHtmlEscaped());
-    svg.setDescription(provenance.join(u'\n').toHtmlEscaped());
-    {
-        QPainterCanvas canvas(svg, canvasWidth, canvasHeight, pixelWidth, pixelHeight);
-        canvas.SetJoinLines(true);  // one path per polyline or curve, not one element per segment
-        draw(canvas);
-        canvas.EndPainting();
-    }
-    return WithoutFoundries(buffer.data());
 }
 
 QString WriteFileAtomically(const QString& path, const QByteArray& bytes)

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "chart/chart_canvas.h"
-#include "classify/strategy.h"
+#include "chart/strategy.h"
 
 namespace qav {
 
@@ -31,9 +31,6 @@ struct CompareSort {
     int Strategy = 0;  // 1..10 for CompareSortKey::Strategy
     bool operator==(const CompareSort&) const = default;
 };
-
-/// "A".."J" (either case), "name" or "list"; false for anything else.
-bool ParseCompareSort(std::string_view text, CompareSort& sort);
 
 /// List order; names by their folded text (FoldedLess: case and accents aside); a strategy's share, largest first. Ties
 /// keep list order.

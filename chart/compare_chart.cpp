@@ -1,7 +1,6 @@
-#include "classify/compare_chart.h"
+#include "chart/compare_chart.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "chart/number_format.h"
@@ -42,17 +41,6 @@ std::string Fitted(const ChartCanvas& canvas, const std::string& text, double wi
 }
 
 }  // namespace
-
-bool ParseCompareSort(std::string_view text, CompareSort& sort)
-{
-    if (text == "name") sort = {CompareSortKey::Name, 0};
-    else if (text == "list") sort = {CompareSortKey::ListOrder, 0};
-    else if (text.size() == 1 && std::toupper(static_cast<unsigned char>(text[0])) >= 'A' &&
-             std::toupper(static_cast<unsigned char>(text[0])) <= StrategyLetter(kStrategies))
-        sort = {CompareSortKey::Strategy, std::toupper(static_cast<unsigned char>(text[0])) - 'A' + 1};
-    else return false;
-    return true;
-}
 
 void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort)
 {

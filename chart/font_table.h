@@ -1,0 +1,26 @@
+#pragma once
+// The metrics of a font as the build generates them from the shipped TrueType files
+// (chart/fonts/font_metrics.py): enough to measure text exactly as it is drawn, without Qt.
+#include <cstddef>
+#include <cstdint>
+
+namespace qav {
+
+/// Characters First..Last all advance by Units (font units).
+struct AdvanceRun {
+    char32_t First;
+    char32_t Last;
+    std::uint16_t Units;
+};
+
+struct FontTable {
+    const char* Family;
+    int UnitsPerEm;
+    int Ascender;        // above the baseline, font units (horizontal header)
+    int Descender;       // below the baseline, font units, positive
+    int MissingAdvance;  // of a character the font lacks (its .notdef glyph)
+    const AdvanceRun* Runs;  // ascending, not overlapping
+    std::size_t RunCount;
+};
+
+}  // namespace qav

@@ -1,0 +1,306 @@
+#include "chart/svg_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "chart/canvas_geometry.h"
+#include "chart/text_metrics.h"
+
+namespace qav {
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kMaxPixels = 16384;  // per side, as the raster pictures
+
+bool Finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+
+// Shortest of up to two decimals: coordinates are whole or half pixels.
+std::string Num(double v)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%.2f", v);
+    std::string s = text;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+std::string Colour(Rgb c)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(c), GreenOf(c), BlueOf(c));
+    return text;
+}
+
+void AppendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+int Side(double units, int pixel)
+{
+    if (!(std::isfinite(units) && units > 0)) return 0;
+    return static_cast<int>(std::min(std::ceil(units / pixel), kMaxPixels));
+}
+
+}  // namespace
+
+std::string XmlEscaped(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    ForEachCodePoint(utf8, [&out](char32_t c) {
+        switch (c) {
+        case '&': out += "&amp;"; return;
+        case '<': out += "&lt;"; return;
+        case '>': out += "&gt;"; return;
+        case '"': out += "&quot;"; return;
+        case '\'': out += "&apos;"; return;
+        default: break;
+        }
+        const bool allowed = c == '\t' || c == '\n' || (c >= 0x20 && c != 0xFFFE && c != 0xFFFF);
+        AppendUtf8(out, allowed ? c : char32_t{0xFFFD});
+    });
+    return out;
+}
+
+FontHandle SvgFontFactory::Create(const LogFontRecord& r)
+{
+    RotatedFont font;
+    // lfHeight is the character height in pixels at LogPixelsY (negative by convention).
+    const double pixels = std::abs(static_cast<double>(r.lfHeight));
+    font.Points = pixels > 0 ? pixels * 72.0 / logPixelsY_ : 8;
+    font.Bold = r.lfWeight >= 600;
+    font.AngleDeg = r.lfEscapement / 10.0;
+    const FontHandle handle = next_++;
+    if (next_ == 0) next_ = 1;
+    fonts_.emplace(handle, font);
+    return handle;
+}
+
+const SvgFontFactory::RotatedFont* SvgFontFactory::Find(FontHandle font) const
+{
+    const auto it = fonts_.find(font);
+    return it == fonts_.end() ? nullptr : &it->second;
+}
+
+SvgCanvas::SvgCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight)
+    : width_(std::isfinite(canvasWidth) && canvasWidth > 0 ? canvasWidth : 0),
+      height_(std::isfinite(canvasHeight) && canvasHeight > 0 ? canvasHeight : 0),
+      pixelWidth_(std::max(1, pixelWidth)),
+      pixelHeight_(std::max(1, pixelHeight)),
+      columns_(Side(width_, pixelWidth_)),
+      rows_(Side(height_, pixelHeight_)),
+      fonts_(static_cast<int>(std::lround(kTwipsPerInch / pixelHeight_)))
+{
+}
+
+int SvgCanvas::PixelSize(double points) const { return FontPixelSize(points, kTwipsPerInch / pixelHeight_); }
+
+void SvgCanvas::EndPath()
+{
+    if (path_.empty()) return;
+    body_ += "<path d=\"" + path_ + "\"" + pathStyle_ + "/>\n";
+    path_.clear();
+}
+
+void SvgCanvas::EndDots()
+{
+    if (dotsStyle_.empty()) return;
+    body_ += "</g>\n";
+    dotsStyle_.clear();
+}
+
+void SvgCanvas::Clear()
+{
+    EndPath();
+    EndDots();
+    body_.clear();
+    dotSizes_.clear();
+    body_ += "<rect width=\"" + std::to_string(columns_) + "\" height=\"" + std::to_string(rows_) +
+             "\" fill=\"#ffffff\"/>\n";
+    curX_ = curY_ = 0;
+}
+
+void SvgCanvas::MoveTo(double x, double y)
+{
+    curX_ = x;
+    curY_ = y;
+}
+
+void SvgCanvas::DrawLine(double x1, double y1, double x2, double y2, Rgb colour)
+{
+    PaintLine(x1, y1, x2, y2, colour);
+    curX_ = x2;
+    curY_ = y2;
+}
+
+void SvgCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb colour)
+{
+    if (!Finite(x1, y1) || !Finite(x2, y2)) return;
+    // Through the centres of the end points' pixels, as the raster pictures draw them.
+    double px1 = std::floor(x1 / pixelWidth_) + 0.5, py1 = std::floor(y1 / pixelHeight_) + 0.5;
+    double px2 = std::floor(x2 / pixelWidth_) + 0.5, py2 = std::floor(y2 / pixelHeight_) + 0.5;
+    const double margin = drawWidth_ + 2.0;
+    if (!ClipSegment(px1, py1, px2, py2, -margin, -margin, columns_ + margin, rows_ + margin)) return;
+    std::string style = " stroke=\"" + Colour(colour) + "\"";
+    if (drawWidth_ != 1) style += " stroke-width=\"" + std::to_string(drawWidth_) + "\"";
+    if (style_ == DrawStyle::Dotted && drawWidth_ == 1)
+        style += " stroke-dasharray=\"1 2\" stroke-linecap=\"butt\"";  // one-pixel dots, two-pixel gaps
+    else if (drawWidth_ != 1)
+        style += " stroke-linecap=\"round\" stroke-linejoin=\"round\"";  // joins the short steps of a polyline
+    if (opacity_ < 1) style += " stroke-opacity=\"" + Num(opacity_) + "\"";
+    EndDots();
+    if (path_.empty() || style != pathStyle_ || px1 != pathX_ || py1 != pathY_) {
+        EndPath();
+        pathStyle_ = style;
+        path_ = "M" + Num(px1) + " " + Num(py1);
+    }
+    path_ += "L" + Num(px2) + " " + Num(py2);
+    pathX_ = px2;
+    pathY_ = py2;
+}
+
+void SvgCanvas::DrawBox(double x1, double y1, double x2, double y2, Rgb colour, bool filled)
+{
+    curX_ = x2;
+    curY_ = y2;
+    if (!Finite(x1, y1) || !Finite(x2, y2)) return;
+    if (!filled) {
+        PaintLine(x1, y1, x2, y1, colour);
+        PaintLine(x2, y1, x2, y2, colour);
+        PaintLine(x2, y2, x1, y2, colour);
+        PaintLine(x1, y2, x1, y1, colour);
+        return;
+    }
+    EndPath();
+    EndDots();
+    const double limitX = columns_ + 1.0, limitY = rows_ + 1.0;
+    const double c1 = std::clamp(std::floor(std::min(x1, x2) / pixelWidth_), -1.0, limitX);
+    const double c2 = std::clamp(std::floor(std::max(x1, x2) / pixelWidth_), -1.0, limitX);
+    const double r1 = std::clamp(std::floor(std::min(y1, y2) / pixelHeight_), -1.0, limitY);
+    const double r2 = std::clamp(std::floor(std::max(y1, y2) / pixelHeight_), -1.0, limitY);
+    body_ += "<rect x=\"" + Num(c1) + "\" y=\"" + Num(r1) + "\" width=\"" + Num(c2 - c1 + 1) + "\" height=\"" +
+             Num(r2 - r1 + 1) + "\" fill=\"" + Colour(colour) + "\"" +
+             (opacity_ < 1 ? " fill-opacity=\"" + Num(opacity_) + "\"" : std::string()) + "/>\n";
+}
+
+void SvgCanvas::SetPixel(double x, double y, Rgb colour)
+{
+    curX_ = x;
+    curY_ = y;
+    if (!Finite(x, y)) return;
+    const double left = std::floor(x / pixelWidth_), top = std::floor(y / pixelHeight_);
+    if (left < -drawWidth_ || top < -drawWidth_ || left > columns_ || top > rows_) return;
+    const int first = -(drawWidth_ - 1) / 2;  // the same square as the raster canvas
+    // Dots of one colour and size share a group; each is a <use> of the size's symbol, so dense
+    // translucent dots darken one another as they do in the raster picture.
+    const std::string style = " fill=\"" + Colour(colour) + "\"" +
+                              (opacity_ < 1 ? " fill-opacity=\"" + Num(opacity_) + "\"" : std::string());
+    EndPath();
+    if (style != dotsStyle_) {
+        EndDots();
+        body_ += "<g" + style + ">\n";
+        dotsStyle_ = style;
+    }
+    dotSizes_[drawWidth_] = true;
+    body_ += "<use xlink:href=\"#d" + std::to_string(drawWidth_) + "\" x=\"" + Num(left + first) + "\" y=\"" +
+             Num(top + first) + "\"/>\n";
+}
+
+void SvgCanvas::PrintText(std::string_view utf8)
+{
+    if (!Finite(curX_, curY_)) return;
+    EndPath();
+    EndDots();
+    const SvgFontFactory::RotatedFont* rotated = fonts_.Find(selected_);
+    const int pixels = PixelSize(rotated ? rotated->Points : points_);
+    const bool bold = rotated ? rotated->Bold : bold_;
+    const double left = std::floor(curX_ / pixelWidth_), top = std::floor(curY_ / pixelHeight_);
+    std::string element = "<text";
+    if (rotated) {
+        // Turned about the current point: the cell's top-left corner stays there.
+        element += " transform=\"translate(" + Num(left) + " " + Num(top) + ") rotate(" + Num(-rotated->AngleDeg) +
+                   ")\" y=\"" + Num(FontAscentPx(pixels)) + "\"";
+    } else {
+        element += " x=\"" + Num(left) + "\" y=\"" + Num(top + FontAscentPx(pixels)) + "\"";
+    }
+    element += " font-size=\"" + std::to_string(pixels) + "\"";
+    if (bold) element += " font-weight=\"bold\"";
+    element += " fill=\"" + Colour(fore_) + "\"";
+    if (opacity_ < 1) element += " fill-opacity=\"" + Num(opacity_) + "\"";
+    body_ += element + ">" + XmlEscaped(utf8) + "</text>\n";
+    if (!rotated) curX_ += TextAdvancePx(utf8, pixels, bold) * pixelWidth_;
+}
+
+double SvgCanvas::TextWidth(std::string_view utf8) const
+{
+    return TextAdvancePx(utf8, PixelSize(points_), bold_) * pixelWidth_;
+}
+
+double SvgCanvas::TextHeight(std::string_view) const
+{
+    const int pixels = PixelSize(points_);
+    return (FontAscentPx(pixels) + FontDescentPx(pixels)) * pixelHeight_;
+}
+
+void SvgCanvas::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 100); }
+
+void SvgCanvas::SetFontSize(double points)
+{
+    if (std::isfinite(points) && points > 0) points_ = points;
+}
+
+void SvgCanvas::SetOpacity(double opacity) { opacity_ = std::isfinite(opacity) ? std::clamp(opacity, 0.0, 1.0) : 1.0; }
+
+FontHandle SvgCanvas::SelectFont(FontHandle font) { return std::exchange(selected_, font); }
+
+FontDescription SvgCanvas::Font() const
+{
+    FontDescription d;
+    d.FaceName = std::string(ShippedFontFamily());
+    d.SizePt = points_;
+    d.Bold = bold_;
+    d.Weight = bold_ ? 700 : 400;
+    return d;
+}
+
+std::string SvgCanvas::Document(std::string_view title, std::string_view description)
+{
+    EndPath();
+    EndDots();
+    // The dots' shared shapes are plain rectangles: renderers of SVG Tiny (Qt's among them)
+    // do not draw a <use> of a <symbol>.
+    std::string defs;
+    for (const auto& [side, used] : dotSizes_)
+        if (used)
+            defs += "<rect id=\"d" + std::to_string(side) + "\" width=\"" + std::to_string(side) + "\" height=\"" +
+                    std::to_string(side) + "\"/>\n";
+    // The printed size follows from the screen's resolution, as for the raster pictures.
+    const double mmPerPixel = 25.4 * pixelHeight_ / kTwipsPerInch;
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\""
+           " width=\"" + Num(columns_ * mmPerPixel) + "mm\" height=\"" + Num(rows_ * mmPerPixel) + "mm\" viewBox=\"0 0 " +
+           std::to_string(columns_) + " " + std::to_string(rows_) + "\">\n<title>" + XmlEscaped(title) +
+           "</title>\n<desc>" + XmlEscaped(description) + "</desc>\n<defs>\n" + defs +
+           "</defs>\n<g fill=\"none\" stroke-linecap=\"square\" font-family=\"" + std::string(ShippedFontFamily()) +
+           "\" xml:space=\"preserve\">\n" + body_ + "</g>\n</svg>\n";
+}
+
+}  // namespace qav

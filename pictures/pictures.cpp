@@ -1,0 +1,163 @@
+#include "pictures/pictures.h"
+
+#include <cstdio>
+
+#include "chart/clogfont.h"
+#include "chart/qt/qimage_canvas.h"
+#include "chart/svg_canvas.h"
+#include "pipeline/rendering.h"
+
+namespace qav {
+namespace {
+
+constexpr std::size_t kMaxNameBytes = 255;
+
+const CanvasRect& RectOf(PictureKind kind, const AnalysisState& state)
+{
+    return kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
+}
+
+// Draws the picture on a canvas of its size; the chart's rotated title needs a font made by the
+// canvas it is printed on.
+template <class Canvas>
+void Draw(PictureKind kind, Canvas& canvas, const AnalysisState& state, char decimalSeparator)
+{
+    if (kind == PictureKind::Graph) {
+        RenderGraph(canvas, state);
+        // A graph stands alone, without the window's panel: it names its location, small, in the
+        // top margin right of the temperature labels.
+        const LocationRecord& l = state.Current();
+        canvas.SetFontSize(7);
+        canvas.MoveTo(30 * state.Layout.PixelWidth, 0);
+        canvas.PrintText(l.LocationName + " (" + l.Country + ")");
+        return;
+    }
+    CLogFont rotated(canvas.FontFactory());
+    rotated.SetLogFont(canvas.Font());
+    RenderChart(canvas, state, &rotated, decimalSeparator);
+}
+
+std::string DescriptionText(const PictureDescription& description)
+{
+    std::string text;
+    for (const auto& [key, value] : description.Provenance) {
+        if (!text.empty()) text += '\n';
+        text += key + ": " + value;
+    }
+    return text;
+}
+
+QByteArray FromString(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
+
+PictureDescription CompareDescription()
+{
+    return {"Yearly share of each strategy by location", {{"Software", std::string(kSoftwareName)}}};
+}
+
+}  // namespace
+
+std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path)
+{
+    std::string suffix = path.extension().string();
+    for (char& c : suffix) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (suffix == ".png") return PictureFormat::Png;
+    if (suffix == ".svg") return PictureFormat::Svg;
+    return std::nullopt;
+}
+
+std::string FileNamePart(std::string_view name)
+{
+    std::string out;
+    for (std::size_t i = 0; i < name.size();) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c < 0x80) {
+            const bool alnum = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            out += alnum ? static_cast<char>(c) : '_';
+            ++i;
+            continue;
+        }
+        const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        const std::string_view sequence = name.substr(i, length);
+        const auto byte = [&](std::size_t k) { return k < sequence.size() ? static_cast<unsigned char>(sequence[k]) : 0u; };
+        // A lead byte must be followed by its continuation bytes; otherwise it is a stray byte and
+        // what follows it is read on its own (it may be a plain character).
+        bool whole = c < 0xF8 && sequence.size() == length;
+        for (std::size_t k = 1; whole && k < length; ++k) whole = (byte(k) & 0xC0) == 0x80;
+        if (!whole) {
+            out += '_';
+            ++i;
+            continue;
+        }
+        const bool invisible = (c == 0xC2 && byte(1) < 0xA0) ||                                  // C1 controls
+                               (c == 0xD8 && byte(1) == 0x9C) ||                                  // U+061C
+                               (c == 0xE2 && byte(1) == 0x80 && ((byte(2) >= 0x8B && byte(2) <= 0x8F) ||
+                                                                 (byte(2) >= 0xA8 && byte(2) <= 0xAE))) ||
+                               (c == 0xE2 && byte(1) == 0x81 && byte(2) >= 0xA6 && byte(2) <= 0xA9) ||
+                               length == 1;                                                       // stray bytes
+        out += invisible ? std::string("_") : std::string(sequence);
+        i += sequence.size();
+    }
+    return out.empty() ? "QAV" : out;
+}
+
+std::string CleanFileName(std::string_view prefix, std::string_view name, std::string_view suffix)
+{
+    std::string part = FileNamePart(name);
+    const std::size_t fixed = prefix.size() + suffix.size();
+    const std::size_t room = fixed < kMaxNameBytes ? kMaxNameBytes - fixed : 0;
+    if (part.size() > room) {
+        std::size_t cut = room;
+        while (cut > 0 && (static_cast<unsigned char>(part[cut]) & 0xC0) == 0x80) --cut;
+        part.resize(cut);
+    }
+    return std::string(prefix) + part + std::string(suffix);
+}
+
+std::string SuggestedFileName(const AnalysisState& state, std::string_view what, std::string_view extension)
+{
+    return CleanFileName({}, state.Current().LocationName, " - " + std::string(what) + std::string(extension));
+}
+
+std::string RunPictureName(int position, const AnalysisState& state, const char* kind)
+{
+    char prefix[32];
+    std::snprintf(prefix, sizeof prefix, "%04d-%02d-", position, state.CurrentLocation);
+    return CleanFileName(prefix, state.Current().LocationName, kind ? std::string("-") + kind + ".png" : ".png");
+}
+
+QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator)
+{
+    const CanvasRect& r = RectOf(kind, state);
+    QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
+    Draw(kind, canvas, state, decimalSeparator);
+    return DescribedImage(canvas.Image(), {PictureTitle(kind, state), PictureProvenance(state)});
+}
+
+QByteArray RenderPictureFile(PictureKind kind, const AnalysisState& state, PictureFormat format, double pixelRatio,
+                             char decimalSeparator)
+{
+    if (format != PictureFormat::Svg)
+        return PngBytes(RenderPictureImage(kind, state, format == PictureFormat::Png2x ? 2 : pixelRatio, decimalSeparator));
+    const CanvasRect& r = RectOf(kind, state);
+    SvgCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight);
+    Draw(kind, canvas, state, decimalSeparator);
+    const PictureDescription description{PictureTitle(kind, state), PictureProvenance(state)};
+    return FromString(canvas.Document(description.Title, DescriptionText(description)));
+}
+
+QByteArray RenderCompareFile(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth,
+                             int pixelHeight, PictureFormat format)
+{
+    const CompareLayout layout = MakeCompareLayout(rows, pixelWidth, pixelHeight);
+    const PictureDescription description = CompareDescription();
+    if (format == PictureFormat::Svg) {
+        SvgCanvas canvas(layout.Width, layout.Height, pixelWidth, pixelHeight);
+        DrawCompareChart(canvas, layout, rows, caption);
+        return FromString(canvas.Document(description.Title, DescriptionText(description)));
+    }
+    QImageCanvas canvas(layout.Width, layout.Height, pixelWidth, pixelHeight, format == PictureFormat::Png2x ? 2 : 1);
+    DrawCompareChart(canvas, layout, rows, caption);
+    return PngBytes(DescribedImage(canvas.Image(), description));
+}
+
+}  // namespace qav

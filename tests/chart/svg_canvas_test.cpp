@@ -1,0 +1,102 @@
+#include "chart/svg_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include "chart/text_metrics.h"
+
+namespace qav {
+namespace {
+
+int Count(const std::string& text, const std::string& part)
+{
+    int n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+// DejaVu Sans: 2048 units per em, ascender 1901, descender 483, '8' 1303, 'W' 2025 units. At
+// 8 pt on a 96 dpi screen the rasteriser takes 11 pixels, and cuts each advance to 1/64 pixel:
+// the values Qt's metrics give for the same font, unhinted horizontally and without kerning.
+TEST(TextMetrics, ShippedFontAsTheRasteriserMeasuresIt)
+{
+    EXPECT_EQ(ShippedFontFamily(), "DejaVu Sans");
+    EXPECT_EQ(FontPixelSize(8, 96), 11);
+    EXPECT_EQ(FontPixelSize(7, 96), 9);
+    EXPECT_EQ(FontPixelSize(8, 192), 21);
+    EXPECT_DOUBLE_EQ(FontAscentPx(11), 10.203125);
+    EXPECT_DOUBLE_EQ(FontDescentPx(11), 2.59375);
+    EXPECT_DOUBLE_EQ(FontAscentPx(9), 8.359375);
+    struct Row { const char* text; int pixels; bool bold; double width; };
+    for (const Row& r : {Row{"W", 11, false, 10.875}, {"88", 11, false, 13.96875}, {"AV", 11, false, 15.03125},
+                         {"Location: Brasília (Brazil)", 11, false, 136.921875}, {"88", 9, false, 11.4375},
+                         {"", 11, false, 0}}) {
+        SCOPED_TRACE(r.text);
+        EXPECT_DOUBLE_EQ(TextAdvancePx(r.text, r.pixels, r.bold), r.width);
+    }
+    // Bold is wider; a malformed byte is measured as U+FFFD, a character the font lacks by its
+    // missing-glyph box.
+    EXPECT_GT(TextAdvancePx("Brasília", 11, true), TextAdvancePx("Brasília", 11, false));
+    EXPECT_DOUBLE_EQ(TextAdvancePx("\xFF", 11, false), TextAdvancePx("\uFFFD", 11, false));
+    EXPECT_GT(TextAdvancePx("\U0001F600", 11, false), 0);
+}
+
+TEST(XmlEscaped, MarkupControlsAndMalformedText)
+{
+    struct Row { const char* in; const char* out; };
+    for (const Row& r : {Row{"Tom & Jerry's <\"x\">", "Tom &amp; Jerry&apos;s &lt;&quot;x&quot;&gt;"},
+                         {"a\x01" "b\x1F" "c\td\ne", "a\uFFFDb\uFFFDc\td\ne"}, {"S\xC3\xA3o", "São"},
+                         {"bad\xC3(", "bad\uFFFD("}, {"\xEF\xBF\xBF", "\uFFFD"}, {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"}}) {
+        SCOPED_TRACE(r.in);
+        EXPECT_EQ(XmlEscaped(r.in), r.out);
+    }
+}
+
+// A dotted line is one dashed path; lines that continue one another are one path; dots are one
+// <use> each of a shared shape, grouped by colour with their opacity; text is <text> in the
+// shipped font with its size, turned by a transform.
+TEST(SvgCanvas, CompactElements)
+{
+    SvgCanvas svg(1500, 750, 15, 15);  // 100 x 50 pixels
+    svg.Clear();
+    svg.SetDrawStyle(DrawStyle::Dotted);
+    svg.DrawLine(0, 150, 1485, 150);
+    svg.SetDrawStyle(DrawStyle::Solid);
+    svg.MoveTo(0, 0);
+    for (int i = 1; i <= 10; ++i) svg.LineTo(i * 150, i * 45, kBlack);
+    svg.DrawLine(0, 700, 300, 700, MakeRgb(255, 0, 0));  // not continuing: a second path
+    svg.SetDrawWidth(3);
+    svg.SetOpacity(0.35);
+    for (int i = 0; i < 5; ++i) svg.SetPixel(300 + i * 15, 300, MakeRgb(0, 0, 255));
+    svg.SetPixel(300, 450, MakeRgb(255, 0, 0));
+    svg.SetOpacity(1);
+    svg.SetDrawWidth(1);
+    svg.SetFontBold(true);
+    svg.MoveTo(150, 300);
+    svg.PrintText("A&B");
+    const std::string doc = svg.Document("T<1>", "k: v");
+    EXPECT_EQ(Count(doc, "<path "), 3);
+    EXPECT_EQ(Count(doc, "stroke-dasharray=\"1 2\""), 1);
+    EXPECT_NE(doc.find("<path d=\"M0.5 10.5L99.5 10.5\" stroke=\"#000000\" stroke-dasharray=\"1 2\""), std::string::npos);
+    EXPECT_EQ(Count(doc, "<use "), 6);
+    EXPECT_EQ(Count(doc, "<g fill=\"#0000ff\" fill-opacity=\"0.35\">"), 1);
+    EXPECT_NE(doc.find("<rect id=\"d3\" width=\"3\" height=\"3\"/>"), std::string::npos);
+    EXPECT_NE(doc.find("<use xlink:href=\"#d3\" x=\"19\" y=\"19\"/>"), std::string::npos);
+    EXPECT_NE(doc.find("<text x=\"10\" y=\"30.2\" font-size=\"11\" font-weight=\"bold\" fill=\"#000000\">A&amp;B</text>"),
+              std::string::npos);
+    EXPECT_NE(doc.find("<title>T&lt;1&gt;</title>\n<desc>k: v</desc>"), std::string::npos);
+    EXPECT_NE(doc.find("viewBox=\"0 0 100 50\""), std::string::npos);
+    EXPECT_NE(doc.find("font-family=\"DejaVu Sans\""), std::string::npos);
+
+    // The rotated title's font: turned about the current point, 90 degrees counter-clockwise.
+    CLogFont rotated(svg.FontFactory());
+    rotated.SetLogFont(svg.Font());
+    rotated.SetRotation(90);
+    svg.SelectFont(rotated.Handle());
+    svg.MoveTo(600, 600);
+    svg.PrintText("up");
+    EXPECT_NE(svg.Document("", "").find("<text transform=\"translate(40 40) rotate(-90)\""), std::string::npos);
+    EXPECT_DOUBLE_EQ(svg.TextHeight("W"), (10.203125 + 2.59375) * 15);
+}
+
+}  // namespace
+}  // namespace qav

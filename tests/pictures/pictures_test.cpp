@@ -1,0 +1,137 @@
+#include "pictures/pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+#include "pipeline/compare.h"
+#include "tests/pipeline/pipeline_session.h"
+
+namespace qav {
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs qav-cli with the arguments and an environment prefix; true on exit status 0.
+bool RunCli(const std::string& arguments, const std::string& environment = {})
+{
+    const std::string command = environment + " " + QAV_CLI + " " + arguments + " >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0;
+}
+
+bool WellFormed(const QByteArray& xml)
+{
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd()) reader.readNext();
+    return !reader.hasError();
+}
+
+TEST(PictureNames, OneRuleForTheWindowAndTheRun)
+{
+    struct Row { const char* name; const char* part; };
+    for (const Row& r : {Row{"Brasília", "Brasília"}, {"São Paulo/SP", "São_Paulo_SP"}, {"a<b>&\"c\"", "a_b___c_"},
+                         {"..", "__"}, {"", "QAV"}, {"x\u202Ey\u200Bz", "x_y_z"}, {"bad\xFFtail", "bad_tail"}, {"cut\xC3", "cut_"}, {"\xE2(ok", "__ok"},
+                         {"tab\tnew\nline", "tab_new_line"}}) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(FileNamePart(r.name), r.part);
+    }
+    // Cut to 255 bytes on a character boundary: 'é' is two bytes.
+    const std::string name = CleanFileName("0001-01-", std::string(200, 'e') + "éééééééééééééééééééééééééé", ".png");
+    EXPECT_EQ(name.size(), 254u);
+    EXPECT_TRUE(name.ends_with("é.png"));
+
+    PipelineSession session;
+    EXPECT_EQ(SuggestedFileName(session.state, "chart", ".svg"), "Brasília - chart.svg");
+    EXPECT_EQ(RunPictureName(7, session.state), "0007-05-Brasília.png");
+    EXPECT_EQ(RunPictureName(7, session.state, "graph"), "0007-05-Brasília-graph.png");
+    EXPECT_EQ(PictureFormatOf("a/b.SVG"), PictureFormat::Svg);
+    EXPECT_EQ(PictureFormatOf("b.Png"), PictureFormat::Png);
+    EXPECT_EQ(PictureFormatOf("b.jpg"), std::nullopt);
+}
+
+// qav-cli's picture options write exactly the bytes of the functions the window saves and copies
+// with, for the chart, the graph (which names its location everywhere) and the compare picture.
+TEST(PictureFiles, QavCliWritesTheWindowsFiles)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string d = dir.path().toStdString();
+    ASSERT_TRUE(RunCli("analyze --chart " + d + "/c.png --graph " + d + "/g.png"));
+    ASSERT_TRUE(RunCli("analyze --chart " + d + "/c.svg --graph " + d + "/g.svg"));
+    ASSERT_TRUE(RunCli("analyze --dataset world --all --compare-chart " + d + "/w.png --sort E"));
+    ASSERT_TRUE(RunCli("analyze --dataset world --all --compare-chart " + d + "/w.svg --sort E"));
+
+    PipelineSession session;
+    for (PictureFormat format : {PictureFormat::Png, PictureFormat::Svg}) {
+        const QString suffix = format == PictureFormat::Svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+        SCOPED_TRACE(suffix.toStdString());
+        EXPECT_EQ(ReadAll(dir.filePath("c" + suffix)), RenderPictureFile(PictureKind::Chart, session.state, format));
+        EXPECT_EQ(ReadAll(dir.filePath("g" + suffix)), RenderPictureFile(PictureKind::Graph, session.state, format));
+    }
+    const QByteArray graph = ReadAll(dir.filePath("g.svg"));
+    EXPECT_TRUE(graph.contains(">Brasília (Brazil)</text>"));
+
+    ShowDataSet(session.state, DataSetKind::World, session.canvases);
+    std::vector<CompareRow> rows = CompareLocations(session.state);
+    SortCompareRows(rows, {CompareSortKey::Strategy, 5});
+    const int pw = session.state.Layout.PixelWidth, ph = session.state.Layout.PixelHeight;
+    EXPECT_EQ(ReadAll(dir.filePath("w.png")), RenderCompareFile(rows, "", pw, ph, PictureFormat::Png));
+    EXPECT_EQ(ReadAll(dir.filePath("w.svg")), RenderCompareFile(rows, "", pw, ph, PictureFormat::Svg));
+}
+
+// Compact, well-formed SVG: sizes measured when the SVG canvas replaced Qt's generator (Brasília's
+// chart 68.6 kB, Chicago's recorded hours 411 kB) with a margin for small changes of the drawing.
+TEST(PictureFiles, SvgIsCompactAndWellFormed)
+{
+    PipelineSession session;
+    const QByteArray chart = RenderPictureFile(PictureKind::Chart, session.state, PictureFormat::Svg);
+    EXPECT_TRUE(WellFormed(chart));
+    EXPECT_LT(chart.size(), 80'000);
+    EXPECT_TRUE(chart.contains("<title>Bioclimatic chart of Brasília (Brazil)</title>"));
+    EXPECT_TRUE(chart.contains("\nPressure: 88.251 kPa\n"));
+    EXPECT_TRUE(chart.contains("stroke-dasharray=\"1 2\""));
+    session.ShowWeatherFile("chicago.epw");
+    session.state.View = HoursView::Recorded;
+    session.Run();
+    const QByteArray recorded = RenderPictureFile(PictureKind::Chart, session.state, PictureFormat::Svg);
+    EXPECT_TRUE(WellFormed(recorded));
+    EXPECT_LT(recorded.size(), 500'000);
+    EXPECT_EQ(recorded.count("<use xlink:href=\"#d3\""), 8760);  // one three-pixel dot per hour
+    EXPECT_TRUE(recorded.contains("fill-opacity=\"0.35\""));
+}
+
+// The pictures come from the shipped font: a font configuration that cannot be read (so no
+// system font at all) changes no byte.
+TEST(PictureFiles, SameBytesWithoutTheSystemsFonts)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string d = dir.path().toStdString();
+    QFile broken(dir.filePath("broken.conf"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("<fontconfig><unclosed");
+    broken.close();
+    for (const char* folder : {"/plain", "/broken"}) {
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(d + folder)));
+        const std::string env = std::string(folder) == "/broken" ? "FONTCONFIG_FILE=" + d + "/broken.conf" : "";
+        ASSERT_TRUE(RunCli("analyze --chart " + d + folder + "/c.png --graph " + d + folder + "/g.svg", env));
+        ASSERT_TRUE(RunCli("analyze --chart " + d + folder + "/c.svg --graph " + d + folder + "/g.png", env));
+    }
+    for (const char* name : {"/c.png", "/c.svg", "/g.png", "/g.svg"}) {
+        SCOPED_TRACE(name);
+        const QByteArray plain = ReadAll(QString::fromStdString(d + "/plain" + name));
+        EXPECT_FALSE(plain.isEmpty());
+        EXPECT_EQ(plain, ReadAll(QString::fromStdString(d + "/broken" + name)));
+    }
+}
+
+}  // namespace
+}  // namespace qav
