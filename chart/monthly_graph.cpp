@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
 
 namespace qav {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
 
 namespace qav {
 namespace {

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
 
 namespace qav {
 namespace {

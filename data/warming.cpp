@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/hourly_synthesis.h"
+#include "core/text_format.h"
 #include "data/file_bytes.h"
 #include "data/md_reader.h"
 
@@ -49,7 +50,7 @@ std::string Where(int line, int field)
 std::optional<std::string> ParseField(std::string_view text, int line, int field, double lo, double hi, double& value)
 {
     if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = ParseDecimal(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
         return Where(line, field) + ": '" + Excerpt(text) + "' is not a number";
     if (value < lo || value > hi)
@@ -60,18 +61,11 @@ std::optional<std::string> ParseField(std::string_view text, int line, int field
 
 std::string Signed(double value)
 {
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value));
-    const std::string text = ec == std::errc{} ? std::string(buffer, end) : "?";
+    const std::string text = FormatShortest(static_cast<float>(value));
     return value >= 0 ? "+" + text : text;
 }
 
-std::string Plain(float value)
-{
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc{} ? std::string(buffer, end) : "?";
-}
+std::string Plain(float value) { return FormatShortest(value); }
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "pipeline/exports.h"
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
 #include "classify/recorded_classification.h"
 #include "classify/strategy.h"
 #include "pipeline/results_table.h"

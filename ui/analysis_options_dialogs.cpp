@@ -16,7 +16,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
 #include "classify/strategy.h"
 
 namespace qav {

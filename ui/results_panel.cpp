@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
 
 namespace qav {
 namespace {
