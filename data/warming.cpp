@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/hourly_synthesis.h"
+#include "core/month_names.h"
 #include "core/text_format.h"
 #include "data/file_bytes.h"
 #include "data/md_reader.h"
@@ -15,9 +16,6 @@ namespace {
 
 constexpr std::string_view kHeader = "month,dbt_min,dbt_max,rh_avg";
 constexpr const char* kFieldName[5] = {"", "month", "dbt_min", "dbt_max", "rh_avg"};
-constexpr const char* kMonthName[kMonths + 1] = {"",     "January", "February",  "March",   "April",
-                                                 "May",  "June",    "July",      "August",  "September",
-                                                 "October", "November", "December"};
 // A warming file has 13 short lines; anything larger is not one.
 constexpr std::size_t kMaxWarmingBytes = 64 * 1024;
 

@@ -1,5 +1,6 @@
 #include "pipeline/exports.h"
 
+#include "core/month_names.h"
 #include "core/text_format.h"
 #include "classify/recorded_classification.h"
 #include "classify/strategy.h"
@@ -7,9 +8,6 @@
 
 namespace qav {
 namespace {
-
-constexpr const char* kMonthAbbreviation[kMonths + 1] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 std::string Number(float value) { return FormatGeneral(value, '.'); }
 
