@@ -26,10 +26,15 @@ done
 # em++'s tools run on Node, which may come from a non-Debian package that does not look in
 # Debian's module folder (where acorn is).
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
-# The default cache may be a system folder; a user without write access gets one in the build tree.
+# Debian's cache is a system folder, frozen (em++ builds nothing into it) but locked by writing
+# in it: a user without write access gets a cache in the build tree that links to its headers.
 if [ -z "${EM_CACHE:-}" ]; then
   cache=$(em-config CACHE 2>/dev/null || true)
-  if [ -z "$cache" ] || ! [ -w "$cache" ]; then export EM_CACHE="$PWD/$out/cache"; fi
+  if [ -n "$cache" ] && ! [ -w "$cache" ]; then
+    mkdir -p "$out/cache"
+    for entry in sysroot sysroot_install.stamp; do ln -sfn "$cache/$entry" "$out/cache/$entry"; done
+    export EM_CACHE="$PWD/$out/cache"
+  fi
 fi
 
 # One line per file: the file, then its -I/-isystem/-D arguments, outside /usr.
