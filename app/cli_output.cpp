@@ -1,6 +1,5 @@
 #include "app/cli_output.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -10,15 +9,6 @@
 #include "pipeline/exports.h"
 
 namespace qav::cli {
-
-std::string JsonNumber(float value)
-{
-    if (!std::isfinite(value)) return "null";
-    if (value == 0) value = 0;  // -0 prints as 0
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc{} ? std::string(buffer, end) : "null";
-}
 
 std::string JsonString(std::string_view s)
 {

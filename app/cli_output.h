@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/text_format.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav::cli {
 
-/// Shortest round-trip text of a float, decimal point, "null" for a value that is not finite.
-std::string JsonNumber(float value);
 std::string JsonString(std::string_view utf8);
 
 /// One analysed location as a JSON object (no trailing newline). With recorded hours (a weather

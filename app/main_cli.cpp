@@ -153,10 +153,10 @@ double ParseNumber(const std::string& name, const std::string& text, double lo, 
     double v = 0;
     const char* first = text.data();
     const char* last = first + text.size();
-    auto [end, ec] = std::from_chars(first, last, v);
+    auto [end, ec] = ParseDecimal(first, last, v);
     if (ec != std::errc{} || end != last || !std::isfinite(v))
         Fail(name + ": '" + text + "' is not a number");
-    if (range.empty()) range = cli::JsonNumber(static_cast<float>(lo)) + ".." + cli::JsonNumber(static_cast<float>(hi));
+    if (range.empty()) range = JsonNumber(static_cast<float>(lo)) + ".." + JsonNumber(static_cast<float>(hi));
     if (v < lo || v > hi) Fail(name + ": " + text + " is outside " + range);
     return v;
 }
@@ -534,10 +534,10 @@ int Psychro(const std::vector<std::string>& args)
 
     const StationPressureValues& p = psy.Pressure();
     if (format == "json") {
-        WriteOut("{\"pressure_kpa\":" + cli::JsonNumber(p.PressureKPa) + ",\"pvs_pa\":" + cli::JsonNumber(FPvsPa(t)) +
-                 ",\"w_sat\":" + cli::JsonNumber(wSat) + ",\"w\":" + cli::JsonNumber(w) +
-                 ",\"rh\":" + cli::JsonNumber(rh) + ",\"dew_point\":" + cli::JsonNumber(dewPoint) +
-                 ",\"wet_bulb\":" + cli::JsonNumber(wetBulb) + ",\"specific_volume\":" + cli::JsonNumber(volume) +
+        WriteOut("{\"pressure_kpa\":" + JsonNumber(p.PressureKPa) + ",\"pvs_pa\":" + JsonNumber(FPvsPa(t)) +
+                 ",\"w_sat\":" + JsonNumber(wSat) + ",\"w\":" + JsonNumber(w) +
+                 ",\"rh\":" + JsonNumber(rh) + ",\"dew_point\":" + JsonNumber(dewPoint) +
+                 ",\"wet_bulb\":" + JsonNumber(wetBulb) + ",\"specific_volume\":" + JsonNumber(volume) +
                  ",\"zone\":" + (zone.empty() ? "null" : cli::JsonString(zone)) + "}\n");
     } else {
         char text[640];

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
 
 namespace qav {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/number_format.h"
 #include "core/text_fold.h"
+#include "core/text_format.h"
 
 namespace qav {
 namespace {

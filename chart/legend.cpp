@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
 
 namespace qav {
 namespace {

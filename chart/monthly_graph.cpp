@@ -4,13 +4,11 @@
 #include <cmath>
 #include <string_view>
 
-#include "chart/number_format.h"
+#include "core/month_names.h"
+#include "core/text_format.h"
 
 namespace qav {
 namespace {
-
-constexpr std::string_view kMonthAbbreviation[kMonths + 1] = {
-    "", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 constexpr Rgb kPlotBackground = MakeRgb(224, 224, 224);
 constexpr Rgb kComfortBand = MakeRgb(255, 255, 220);

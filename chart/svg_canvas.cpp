@@ -7,6 +7,7 @@
 
 #include "chart/canvas_geometry.h"
 #include "chart/text_metrics.h"
+#include "core/text_format.h"
 
 namespace qav {
 namespace {
@@ -16,15 +17,14 @@ constexpr double kMaxPixels = 16384;  // per side, as the raster pictures
 
 bool Finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
 
-// Shortest of up to two decimals: coordinates are whole or half pixels.
+// Shortest of up to two decimals: coordinates are whole or half pixels. Always a decimal point,
+// whatever the C library's numeric locale says (the window sets it from the user's).
 std::string Num(double v)
 {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.2f", v);
-    std::string s = text;
+    std::string s = FormatFixed(v, 2);
     while (s.back() == '0') s.pop_back();
     if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
+    return s;
 }
 
 std::string Colour(Rgb c)
@@ -170,9 +170,10 @@ void SvgCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb colour
     if (path_.empty() || style != pathStyle_ || px1 != pathX_ || py1 != pathY_) {
         EndPath();
         pathStyle_ = style;
-        path_ = "M" + Num(px1) + " " + Num(py1);
+        path_ = 'M';
+        path_.append(Num(px1)).append(" ").append(Num(py1));
     }
-    path_ += "L" + Num(px2) + " " + Num(py2);
+    path_.append("L").append(Num(px2)).append(" ").append(Num(py2));
     pathX_ = px2;
     pathY_ = py2;
 }

@@ -1,10 +1,11 @@
 #include "classify/hour_filter.h"
 
+#include <string>
+
+#include "core/month_names.h"
+
 namespace qav {
 namespace {
-
-constexpr const char* kMonthName[13] = {"",     "January", "February",  "March",   "April",    "May",     "June",
-                                        "July", "August",  "September", "October", "November", "December"};
 
 bool InWrappedRange(int value, int first, int last)
 {

@@ -1,5 +1,6 @@
 #include "data/epw_reader.h"
 
+#include "core/text_format.h"
 #include "data/file_bytes.h"
 #include "data/text_encoding.h"
 
@@ -132,8 +133,8 @@ std::optional<double> ParseNumber(std::string_view text)
     text = Trim(text);
     if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    // from_chars also reads "inf" and "nan", which are no measurements.
+    const auto [end, ec] = ParseDecimal(text.data(), text.data() + text.size(), value);
+    // The parser also reads "inf" and "nan", which are no measurements.
     if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
     if (!std::isfinite(value)) return std::nullopt;
     return value;

@@ -1,5 +1,6 @@
 #include "data/md_reader.h"
 
+#include "core/text_format.h"
 #include "data/file_bytes.h"
 #include "data/text_encoding.h"
 
@@ -131,14 +132,14 @@ int ParseNumber(std::string_view text, const Range& range, float& value)
     const char* first = text.data();
     const char* last = first + text.size();
     double d = 0;
-    const auto [ptr, ec] = std::from_chars(first, last, d);
+    const auto [ptr, ec] = ParseDecimal(first, last, d);
     if (text.empty() || ptr != last || ec == std::errc::invalid_argument) return kNotANumber;
     if (ec == std::errc::result_out_of_range) return kOutOfRange;
     if (!std::isfinite(d)) return kNotFinite;
     if (d < range.lo || d > range.hi) return kOutOfRange;
     // Parsed again as float: rounding the decimal once keeps written tables exact on a round trip.
     float f = 0;
-    if (std::from_chars(first, last, f).ec != std::errc{}) f = static_cast<float>(d);
+    if (ParseDecimal(first, last, f).ec != std::errc{}) f = static_cast<float>(d);
     value = f + 0.0f;  // "-0" is 0: a sign on zero would print as "-0" everywhere downstream
     return 0;
 }

@@ -1,7 +1,8 @@
 #include "data/md_writer.h"
 
+#include "core/text_format.h"
+
 #include <algorithm>
-#include <charconv>
 #include <string_view>
 
 namespace qav {
@@ -18,14 +19,8 @@ void AppendText(std::string& out, std::string_view text)
     out += '"';
 }
 
-// Fixed notation: the file format has no exponents. Shortest fixed form of a float needs at most
-// 39 integer digits plus sign and fraction, so 64 bytes always suffice.
-void AppendNumber(std::string& out, float value)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    out.append(buffer, result.ptr);
-}
+// Fixed notation: the file format has no exponents.
+void AppendNumber(std::string& out, float value) { out += FormatShortestFixed(value); }
 
 }  // namespace
 

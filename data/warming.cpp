@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "core/hourly_synthesis.h"
+#include "core/month_names.h"
+#include "core/text_format.h"
 #include "data/file_bytes.h"
 #include "data/md_reader.h"
 
@@ -14,9 +16,6 @@ namespace {
 
 constexpr std::string_view kHeader = "month,dbt_min,dbt_max,rh_avg";
 constexpr const char* kFieldName[5] = {"", "month", "dbt_min", "dbt_max", "rh_avg"};
-constexpr const char* kMonthName[kMonths + 1] = {"",     "January", "February",  "March",   "April",
-                                                 "May",  "June",    "July",      "August",  "September",
-                                                 "October", "November", "December"};
 // A warming file has 13 short lines; anything larger is not one.
 constexpr std::size_t kMaxWarmingBytes = 64 * 1024;
 
@@ -49,7 +48,7 @@ std::string Where(int line, int field)
 std::optional<std::string> ParseField(std::string_view text, int line, int field, double lo, double hi, double& value)
 {
     if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = ParseDecimal(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
         return Where(line, field) + ": '" + Excerpt(text) + "' is not a number";
     if (value < lo || value > hi)
@@ -60,18 +59,11 @@ std::optional<std::string> ParseField(std::string_view text, int line, int field
 
 std::string Signed(double value)
 {
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value));
-    const std::string text = ec == std::errc{} ? std::string(buffer, end) : "?";
+    const std::string text = FormatShortest(static_cast<float>(value));
     return value >= 0 ? "+" + text : text;
 }
 
-std::string Plain(float value)
-{
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc{} ? std::string(buffer, end) : "?";
-}
+std::string Plain(float value) { return FormatShortest(value); }
 
 }  // namespace
 

@@ -1,15 +1,13 @@
 #include "pipeline/exports.h"
 
-#include "chart/number_format.h"
+#include "core/month_names.h"
+#include "core/text_format.h"
 #include "classify/recorded_classification.h"
 #include "chart/strategy.h"
 #include "pipeline/results_table.h"
 
 namespace qav {
 namespace {
-
-constexpr const char* kMonthAbbreviation[kMonths + 1] = {"",    "Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 std::string Number(float value) { return FormatGeneral(value, '.'); }
 

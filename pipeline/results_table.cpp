@@ -1,29 +1,9 @@
 #include "pipeline/results_table.h"
 
-#include <charconv>
-#include <cmath>
 
 #include "chart/strategy.h"
 
 namespace qav {
-
-std::string FormatGeneral(float value, char decimalSeparator)
-{
-    if (value == 0) value = 0;  // -0 prints as 0
-    char buffer[64];
-    // Fixed notation keeps climate magnitudes free of exponents; the shortest form of a float
-    // needs no more than its 9 significant digits, so 7-digit data print as written.
-    auto [end, ec] = std::abs(value) < 1e7f && std::abs(value) >= 1e-4f
-                         ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
-                         : std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (ec != std::errc{}) return "0";
-    std::string text(buffer, end);
-    if (decimalSeparator != '.') {
-        for (char& c : text)
-            if (c == '.') c = decimalSeparator;
-    }
-    return text;
-}
 
 std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally, char sep, char field,
                              bool recordedHours, std::string_view caption)

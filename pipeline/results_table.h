@@ -5,12 +5,9 @@
 
 #include "classify/classification.h"
 #include "core/location.h"
+#include "core/text_format.h"
 
 namespace qav {
-
-/// Shortest decimal text that reads back to the same float (at most 7 significant digits, no
-/// exponent for the magnitudes of climate data), with the given decimal separator.
-std::string FormatGeneral(float value, char decimalSeparator = '.');
 
 /// The results table: header, the location line, twelve month lines and one line per strategy
 /// whose yearly share is not zero. Every line ends with a line feed; no carriage return. Fields

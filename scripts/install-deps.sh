@@ -10,6 +10,8 @@ packages=(
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   dpkg-dev file gzip lintian desktop-file-utils appstream
   locales
+  libfmt-dev libfast-float-dev
+  emscripten python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: the release build, the Debian
-# package made from it, the AddressSanitizer + UndefinedBehaviorSanitizer build, and a short run
-# of each fuzz target.
+# Installs what is missing, then builds and runs every test: the release build, the em++ check
+# of the portable layers, the Debian package made from the release build, the AddressSanitizer +
+# UndefinedBehaviorSanitizer build, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,6 +12,9 @@ echo "== release build and tests"
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
 ctest --preset release -j "$jobs"
+
+echo "== the layers without Qt, compiled by emscripten (syntax only)"
+scripts/wasm-check.sh
 
 echo "== Debian package from the release build: unpacked into a temporary root and checked"
 deb=$(scripts/package.sh | tail -n 1)

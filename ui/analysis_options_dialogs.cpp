@@ -16,8 +16,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "chart/number_format.h"
 #include "chart/strategy.h"
+#include "core/text_format.h"
+#include "ui/translation.h"
 
 namespace qav {
 namespace {
@@ -27,7 +28,7 @@ QString FromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), qsiz
 QStringList MonthNames()
 {
     QStringList names;
-    for (int m = 1; m <= 12; ++m) names << QLocale(QLocale::English).standaloneMonthName(m);
+    for (int m = 1; m <= kMonths; ++m) names << MonthName(m);
     return names;
 }
 

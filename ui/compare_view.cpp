@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
 #include "chart/qt/qimage_canvas.h"
 #include "pictures/pictures.h"
 #include "pipeline/rendering.h"

@@ -10,44 +10,13 @@
 #include "chart/strategy.h"
 #include "ui/help_texts.h"
 #include "ui/results_panel.h"
+#include "ui/translation.h"
 
 namespace qav {
 namespace {
 
 constexpr int kYearColumn = kMonths;  // columns 0..11 are the months
 constexpr int kShareColumn = kMonths + 1;
-
-// Marked for lupdate and translated where they are shown.
-constexpr const char* kMonthAbbreviation[kMonths + 1] = {
-    "",
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jan"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Feb"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Mar"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Apr"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "May"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jun"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jul"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Aug"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Sep"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Oct"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Nov"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Dec"),
-};
-constexpr const char* kMonthName[kMonths + 1] = {
-    "",
-    QT_TRANSLATE_NOOP("qav::MonthName", "January"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "February"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "March"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "April"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "May"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "June"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "July"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "August"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "September"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "October"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "November"),
-    QT_TRANSLATE_NOOP("qav::MonthName", "December"),
-};
 
 // The strategy names of the classification, in its order; the window shows them translated.
 constexpr const char* kStrategyName[kStrategies + 1] = {
@@ -102,11 +71,11 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
 
     QStringList months;
     for (int m = 1; m <= kMonths; ++m)
-        months << QCoreApplication::translate("qav::MonthAbbreviation", kMonthAbbreviation[m]);
+        months << MonthAbbreviation(m);
     months << tr("Year") << tr("Share (%)");
     table_->setHorizontalHeaderLabels(months);
     for (int m = 1; m <= kMonths; ++m)
-        table_->horizontalHeaderItem(m - 1)->setToolTip(QCoreApplication::translate("qav::MonthName", kMonthName[m]));
+        table_->horizontalHeaderItem(m - 1)->setToolTip(MonthName(m));
     table_->horizontalHeaderItem(kYearColumn)->setToolTip(tr("The whole year"));
     table_->horizontalHeaderItem(kShareColumn)->setToolTip(tr("The yearly share after merging, as the legend shows it"));
     for (int s = 1; s <= kStrategies; ++s) {
@@ -167,7 +136,7 @@ void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded, QCh
             item->setBackground(Shade(hours, yearCell ? largestYear : largestMonth));
             item->setForeground(hours == 0 ? kZeroText : QColor(Qt::black));  // the counts stand out
             const QString where =
-                yearCell ? tr("the year") : QCoreApplication::translate("qav::MonthName", kMonthName[c + 1]);
+                yearCell ? tr("the year") : MonthName(c + 1);
             const QString description =
                 hours == 1 ? tr("%1, %2: 1 hour").arg(StrategyText(s), where)
                            : tr("%1, %2: %3 hours").arg(StrategyText(s), where, QString::number(hours));

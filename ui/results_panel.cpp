@@ -13,7 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/number_format.h"
+#include "core/text_format.h"
+#include "ui/translation.h"
 
 namespace qav {
 namespace {
@@ -26,24 +27,11 @@ const QColor kMonthRowTint(236, 236, 236);
 // Caption, share, and the side-by-side view's typical, recorded and difference columns.
 constexpr int kShareColumns = 5;
 
-constexpr const char* kMonthName[kMonths + 1] = {"",     "January", "February", "March",     "April",   "May",     "June",
-                                                 "July", "August",  "September", "October", "November", "December"};
-
 // Full strategy names for screen readers, in strategy order 1..10.
 constexpr const char* kStrategyName[kPanelStrategies + 1] = {
     "", "Artificial heating", "Solar heating", "Thermal inertia for heating", "Air humidification",
     "Thermal comfort", "Ventilation", "Night ventilation", "Thermal inertia for cooling",
     "Evaporative cooling", "Artificial cooling"};
-
-// Marked for lupdate; the panel translates them when it builds its labels.
-constexpr const char* kMonthCaption[kMonths + 1] = {
-    "",
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jan"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Feb"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Mar"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Apr"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "May"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jun"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Jul"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Aug"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Sep"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Oct"),
-    QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Nov"), QT_TRANSLATE_NOOP("qav::MonthAbbreviation", "Dec")};
 
 // Captions of the strategy rows, in strategy order 1..10, with the caption label's index. The
 // panel's own wording: both inertia rows read "Thermal inertia ".
@@ -165,7 +153,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         months->addWidget(RowBox(QStringLiteral("Picture8_%1").arg(m + 1), kMonthRowTint, this), m, 0, 1, 4);
     }
     for (int m = 1; m <= kMonths; ++m) {
-        QLabel* caption = NamedLabel(QCoreApplication::translate("qav::MonthAbbreviation", kMonthCaption[m]),
+        QLabel* caption = NamedLabel(MonthAbbreviation(m),
                                      QStringLiteral("Label8_%1").arg(m), this);
         caption->setContentsMargins(4, 0, 4, 0);
         months->addWidget(caption, m, 0);
@@ -259,7 +247,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     text2_[0]->setAccessibleName(tr("Longitude, degrees"));
     text3_[0]->setAccessibleName(tr("Elevation, metres"));
     for (int m = 1; m <= kMonths; ++m) {
-        const QString month = tr(kMonthName[m]);
+        const QString month = MonthName(m);
         text1_[m]->setAccessibleName(tr("%1, mean minimum temperature, degrees Celsius").arg(month));
         text2_[m]->setAccessibleName(tr("%1, mean maximum temperature, degrees Celsius").arg(month));
         text3_[m]->setAccessibleName(tr("%1, mean relative humidity, percent").arg(month));

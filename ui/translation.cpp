@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "core/month_names.h"
+
 namespace qav {
 
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale)
@@ -25,6 +27,13 @@ bool InstallTranslations(QCoreApplication& app, const QLocale& locale)
     else
         delete qt;
     return true;
+}
+
+QString MonthName(int month) { return QCoreApplication::translate("qav::Month", kMonthName.at(month)); }
+
+QString MonthAbbreviation(int month)
+{
+    return QCoreApplication::translate("qav::Month", kMonthAbbreviation.at(month), "abbreviation");
 }
 
 }  // namespace qav

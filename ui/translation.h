@@ -12,4 +12,9 @@ namespace qav {
 /// program has no translation for the locale.
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale);
 
+/// The month's name ("January", "janeiro") and abbreviation ("Jan") in the window's language;
+/// month in 1..12.
+QString MonthName(int month);
+QString MonthAbbreviation(int month);
+
 }  // namespace qav

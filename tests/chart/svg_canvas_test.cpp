@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include "chart/text_metrics.h"
 
 namespace qav {
@@ -54,8 +57,12 @@ TEST(XmlEscaped, MarkupControlsAndMalformedText)
 // A dotted line is one dashed path; lines that continue one another are one path; dots are one
 // <use> each of a shared shape, grouped by colour with their opacity; text is <text> in the
 // shipped font with its size, turned by a transform.
+// Under a decimal-comma locale too (the window sets LC_NUMERIC from the user's): SVG numbers
+// always take a point.
 TEST(SvgCanvas, CompactElements)
 {
+    const std::string numeric = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "pt_BR.UTF-8");
     SvgCanvas svg(1500, 750, 15, 15);  // 100 x 50 pixels
     svg.Clear();
     svg.SetDrawStyle(DrawStyle::Dotted);
@@ -96,6 +103,7 @@ TEST(SvgCanvas, CompactElements)
     svg.PrintText("up");
     EXPECT_NE(svg.Document("", "").find("<text transform=\"translate(40 40) rotate(-90)\""), std::string::npos);
     EXPECT_DOUBLE_EQ(svg.TextHeight("W"), (10.203125 + 2.59375) * 15);
+    std::setlocale(LC_NUMERIC, numeric.c_str());
 }
 
 }  // namespace

@@ -9,17 +9,6 @@ namespace {
 
 using testing::Brasilia;
 
-TEST(FormatGeneral, ShortestTextOfTheFloat)
-{
-    struct Row { float value; const char* text; };
-    for (const Row& r : {Row{-15.78f, "-15.78"}, Row{1160, "1160"}, Row{26.9f, "26.9"},
-                         Row{12.3f, "12.3"}, Row{0, "0"}, Row{-0.1f, "-0.1"}, Row{62.5f, "62.5"}}) {
-        SCOPED_TRACE(r.text);
-        EXPECT_EQ(FormatGeneral(r.value), r.text);
-    }
-    EXPECT_EQ(FormatGeneral(-15.78f, ','), "-15,78");
-}
-
 TEST(ResultsTableText, BeginsWithTheLocationAndItsMonths)
 {
     StrategyTally tally{};

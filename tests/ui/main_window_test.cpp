@@ -48,7 +48,7 @@ private slots:
     // No "-0.0" for a small negative; a share below 0.1 % shows empty, 0.1 % itself does not.
     void numberFormats()
     {
-        QCOMPARE(FormatFixed(-0.04, 1, u'.'), QStringLiteral("0.0"));
+        QCOMPARE(FormatFixed(-0.04, 1, QChar(u'.')), QStringLiteral("0.0"));
         QCOMPARE(ShareText(0.09f, u'.'), QString());
         QCOMPARE(ShareText(0.1f, u'.'), QStringLiteral("0.1"));
         QCOMPARE(ShareText(12.3f, u','), QStringLiteral("12,3"));

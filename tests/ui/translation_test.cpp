@@ -48,6 +48,12 @@ private slots:
         // "Thermal confort" of the English panel is spelt correctly here.
         QCOMPARE(TextOf(w, QStringLiteral("Label1_5")), QStringLiteral("Conforto térmico "));
         QCOMPARE(TextOf(w, QStringLiteral("Label8_2")), QStringLiteral("Fev"));
+        // One month table, translated in one place: "May" is both a name and an abbreviation, and
+        // the fields' names for screen readers were left in English before.
+        QCOMPARE(MonthName(5), QStringLiteral("maio"));
+        QCOMPARE(MonthAbbreviation(5), QStringLiteral("Mai"));
+        QCOMPARE(w.findChild<QWidget*>(QStringLiteral("Text1_5"))->accessibleName(),
+                 QString::fromUtf8("maio, temperatura mínima média, graus Celsius"));
 
         std::vector<RecordedBox> boxes;
         RecordBoxes(w, boxes);

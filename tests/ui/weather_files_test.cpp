@@ -83,7 +83,7 @@ private slots:
         const float disagreement = ShareDisagreement(s.Tally, s.RecordedTally);
         QVERIFY(disagreement > 0);  // a real year never matches the typical days exactly
         QCOMPARE(TextOf(w, QStringLiteral("ShareDisagreement")),
-                 QStringLiteral("Methods differ on %1 % of the year").arg(FormatFixed(disagreement, 1, u'.')));
+                 QStringLiteral("Methods differ on %1 % of the year").arg(FormatFixed(disagreement, 1, QChar(u'.'))));
 
         // Recorded hours: chart, panel, month table and clipboard use the recorded tally.
         const QImage typicalChart = Picture(w, "Picture1");

@@ -712,58 +712,7 @@ A análise mostra as suas normais sem mudança.
     </message>
 </context>
 <context>
-    <name>qav::MonthAbbreviation</name>
-    <message>
-        <source>Jan</source>
-        <translation>Jan</translation>
-    </message>
-    <message>
-        <source>Feb</source>
-        <translation>Fev</translation>
-    </message>
-    <message>
-        <source>Mar</source>
-        <translation>Mar</translation>
-    </message>
-    <message>
-        <source>Apr</source>
-        <translation>Abr</translation>
-    </message>
-    <message>
-        <source>May</source>
-        <translation>Mai</translation>
-    </message>
-    <message>
-        <source>Jun</source>
-        <translation>Jun</translation>
-    </message>
-    <message>
-        <source>Jul</source>
-        <translation>Jul</translation>
-    </message>
-    <message>
-        <source>Aug</source>
-        <translation>Ago</translation>
-    </message>
-    <message>
-        <source>Sep</source>
-        <translation>Set</translation>
-    </message>
-    <message>
-        <source>Oct</source>
-        <translation>Out</translation>
-    </message>
-    <message>
-        <source>Nov</source>
-        <translation>Nov</translation>
-    </message>
-    <message>
-        <source>Dec</source>
-        <translation>Dez</translation>
-    </message>
-</context>
-<context>
-    <name>qav::MonthName</name>
+    <name>qav::Month</name>
     <message>
         <source>January</source>
         <translation>janeiro</translation>
@@ -811,6 +760,66 @@ A análise mostra as suas normais sem mudança.
     <message>
         <source>December</source>
         <translation>dezembro</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <comment>abbreviation</comment>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>abbreviation</comment>
+        <translation>Fev</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>abbreviation</comment>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>abbreviation</comment>
+        <translation>Abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>abbreviation</comment>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>abbreviation</comment>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>abbreviation</comment>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>abbreviation</comment>
+        <translation>Ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>abbreviation</comment>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>abbreviation</comment>
+        <translation>Out</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>abbreviation</comment>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>abbreviation</comment>
+        <translation>Dez</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,190 @@
+#include "core/text_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+// Header-only: the WebAssembly build has no compiled {fmt} to link.
+#define FMT_HEADER_ONLY
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
+namespace qav {
+
+std::string FormatInt00(int value)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, value < 0 ? "-%02ld" : "%02ld", std::labs(long{value}));
+    return buffer;
+}
+
+std::string FormatFixed(double value, int decimals, char decimalSeparator)
+{
+    if (!std::isfinite(value)) return "0";
+    decimals = std::clamp(decimals, 0, 9);
+    // The exact decimal expansion of |value| (60 places hold every digit that can decide the
+    // rounding), rounded half away from zero by hand: printf would round an exact tie such as
+    // 52.5 or 41.25 to even, where a reader expects 53 and 41.3.
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.60f", std::fabs(value));
+    // The C library writes the decimal point of LC_NUMERIC, which the window sets from the
+    // user's locale (a comma in Brazil, possibly several bytes elsewhere): rebuild it as '.'.
+    const std::string raw = buffer;
+    const size_t integerEnd = raw.find_first_not_of("0123456789");
+    const size_t fractionBegin = raw.find_first_of("0123456789", integerEnd);
+    std::string digits = raw.substr(0, integerEnd) + '.' + raw.substr(fractionBegin);
+    const size_t point = integerEnd;
+    bool up = digits[point + 1 + decimals] >= '5';
+    digits.resize(decimals > 0 ? point + 1 + decimals : point);
+    for (size_t i = digits.size(); up && i-- > 0;) {
+        if (digits[i] == '.') continue;
+        if (digits[i] < '9') {
+            ++digits[i];
+            up = false;
+        } else {
+            digits[i] = '0';
+        }
+    }
+    if (up) digits.insert(digits.begin(), '1');
+    // A value that rounds to zero shows without a sign: "-0.0" would read as a real negative.
+    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+    if (value < 0 && !zero) digits.insert(digits.begin(), '-');
+    std::replace(digits.begin(), digits.end(), '.', decimalSeparator);
+    return digits;
+}
+
+namespace {
+
+// The shortest digits that read back as the value: d1.d2...dn x 10^exponent, no leading or
+// trailing zero digit; no digits for zero.
+struct ShortestDecimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+// {fmt}'s "{}" gives the shortest digits, but places them by its own rule (fixed up to 1e16,
+// where std::to_chars writes "1e+08"); read the digits and the exponent back out of its text.
+ShortestDecimal ShortestDigits(float value)
+{
+    const std::string text = fmt::format("{}", value);
+    ShortestDecimal d;
+    std::string_view s = text;
+    if (!s.empty() && s.front() == '-') {
+        d.negative = true;
+        s.remove_prefix(1);
+    }
+    int exponent = 0;
+    if (const size_t e = s.find('e'); e != std::string_view::npos) {
+        std::from_chars(s.data() + e + 1 + (s[e + 1] == '+'), s.data() + s.size(), exponent);
+        s = s.substr(0, e);
+    }
+    const size_t point = std::min(s.find('.'), s.size());
+    exponent += static_cast<int>(point) - 1;
+    for (char c : s) {
+        if (c == '.') continue;
+        if (d.digits.empty() && c == '0') {
+            --exponent;
+            continue;
+        }
+        d.digits += c;
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    d.exponent = exponent;
+    return d;
+}
+
+// The digits in fixed notation. An integer is written as its exact value, as std::to_chars does:
+// beyond 2^24 a float's shortest digits padded with zeros would name a different number.
+std::string FixedText(float value, const ShortestDecimal& d)
+{
+    const int n = static_cast<int>(d.digits.size());
+    if (d.exponent >= n - 1) return fmt::format("{:.0f}", value);
+    std::string text = d.negative ? "-" : "";
+    if (d.exponent >= 0) {
+        text += d.digits.substr(0, d.exponent + 1) + '.' + d.digits.substr(d.exponent + 1);
+    } else {
+        text += "0." + std::string(-d.exponent - 1, '0') + d.digits;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string FormatShortest(float value)
+{
+    if (!std::isfinite(value) || value == 0) return fmt::format("{}", value);
+    const ShortestDecimal d = ShortestDigits(value);
+    const int n = static_cast<int>(d.digits.size());
+    // std::to_chars without a format takes the shorter of the two notations, fixed on a tie.
+    // A float's exponent never needs more than two digits (1e-45 .. 3.4e+38).
+    const int exponentLength = n + (n > 1 ? 1 : 0) + 4;
+    const int fixedLength = d.exponent >= n - 1 ? d.exponent + 1 : d.exponent >= 0 ? n + 1 : n + 1 - d.exponent;
+    if (fixedLength <= exponentLength) return FixedText(value, d);
+    std::string text = d.negative ? "-" : "";
+    text += d.digits.front();
+    if (n > 1) text += '.' + d.digits.substr(1);
+    text += d.exponent < 0 ? "e-" : "e+";
+    const int magnitude = std::abs(d.exponent);
+    if (magnitude < 10) text += '0';
+    return text + std::to_string(magnitude);
+}
+
+std::string FormatShortestFixed(float value)
+{
+    if (!std::isfinite(value) || value == 0) return fmt::format("{}", value);
+    return FixedText(value, ShortestDigits(value));
+}
+
+std::string FormatGeneral(float value, char decimalSeparator)
+{
+    if (value == 0) value = 0;  // -0 prints as 0
+    // Fixed notation keeps climate magnitudes free of exponents; the shortest form of a float
+    // needs no more than its 9 significant digits, so 7-digit data print as written.
+    std::string text = std::abs(value) < 1e7f && std::abs(value) >= 1e-4f ? FormatShortestFixed(value)
+                                                                           : FormatShortest(value);
+    std::replace(text.begin(), text.end(), '.', decimalSeparator);
+    return text;
+}
+
+std::string JsonNumber(float value)
+{
+    if (!std::isfinite(value)) return "null";
+    if (value == 0) value = 0;  // -0 prints as 0
+    return FormatShortest(value);
+}
+
+namespace {
+
+template <typename T>
+std::from_chars_result Parse(const char* first, const char* last, T& value)
+{
+    T parsed{};
+    const auto result = fast_float::from_chars(first, last, parsed);
+    if (result.ec != std::errc{}) return {result.ptr, result.ec};
+    // fast_float rounds a finite text beyond the range to infinity or zero, where std::from_chars
+    // reports it out of range; the readers tell the user "out of range" for it, not "not finite".
+    const std::string_view text(first, static_cast<size_t>(result.ptr - first));
+    const std::string_view mantissa = text.substr(0, text.find_first_of("eE"));
+    const bool literal = mantissa.find_first_of("iInN") != std::string_view::npos;  // inf, nan
+    const bool overflow = std::isinf(parsed) && !literal;
+    const bool underflow = parsed == 0 && mantissa.find_first_of("123456789") != std::string_view::npos;
+    if (overflow || underflow) return {result.ptr, std::errc::result_out_of_range};
+    value = parsed;
+    return {result.ptr, result.ec};
+}
+
+}  // namespace
+
+std::from_chars_result ParseDecimal(const char* first, const char* last, double& value)
+{
+    return Parse(first, last, value);
+}
+
+std::from_chars_result ParseDecimal(const char* first, const char* last, float& value)
+{
+    return Parse(first, last, value);
+}
+
+}  // namespace qav

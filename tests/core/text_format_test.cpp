@@ -1,0 +1,161 @@
+#include "core/text_format.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace qav {
+namespace {
+
+// Exact binary ties round away from zero (as a reader rounds 52.5 and 41.25), and a value that
+// rounds to zero loses its sign, in the chart, the panel and the files alike.
+TEST(FormatFixed, TiesAwayFromZeroAndNoNegativeZero)
+{
+    struct Row { double value; int decimals; const char* text; };
+    for (const Row& r : {Row{52.5, 0, "53"}, Row{41.25, 1, "41.3"}, Row{-2.5, 0, "-3"}, Row{0.125, 2, "0.13"},
+                         Row{88.25129, 3, "88.251"}, Row{9.96, 1, "10.0"}, Row{999.5, 0, "1000"},
+                         Row{-0.04, 1, "0.0"}, Row{-0.4, 0, "0"}, Row{-15.78, 1, "-15.8"}, Row{1150, 0, "1150"}}) {
+        SCOPED_TRACE(r.value);
+        EXPECT_EQ(FormatFixed(r.value, r.decimals), r.text);
+    }
+    EXPECT_EQ(FormatFixed(12.34, 1, ','), "12,3");
+}
+
+// The window sets the C library's locale from the user's; in Brazil printf writes a decimal
+// comma, and the formatter must still find the digits (it threw at start-up under pt_BR).
+TEST(FormatFixed, SameTextUnderADecimalCommaLocale)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "pt_BR.UTF-8"), nullptr) << "scripts/install-deps.sh generates pt_BR.UTF-8";
+    EXPECT_EQ(FormatFixed(88.25129, 3), "88.251");
+    EXPECT_EQ(FormatFixed(41.25, 1, ','), "41,3");
+    EXPECT_EQ(FormatFixed(-0.04, 1), "0.0");
+    std::setlocale(LC_NUMERIC, before.c_str());
+}
+
+// The texts std::to_chars wrote for these floats before the forms were rebuilt on {fmt}, which by
+// itself writes 100000 for "1e+05", 0.0001 for "1e-04" and pads 1e16f with zeros.
+TEST(ShortestForms, KeepTheTextsOfToChars)
+{
+    struct Row { float value; const char* shortest; const char* fixed; const char* general; };
+    for (const Row& r : {
+             Row{0.0f, "0", "0", "0"}, Row{-0.0f, "-0", "-0", "0"}, Row{-2.25f, "-2.25", "-2.25", "-2.25"},
+             Row{33.33f, "33.33", "33.33", "33.33"}, Row{1e4f, "10000", "10000", "10000"},
+             Row{1e5f, "1e+05", "100000", "100000"}, Row{-1e5f, "-1e+05", "-100000", "-100000"},
+             Row{123456, "123456", "123456", "123456"}, Row{1e6f, "1e+06", "1000000", "1000000"},
+             Row{1.2e6f, "1200000", "1200000", "1200000"}, Row{1e7f, "1e+07", "10000000", "1e+07"},
+             Row{1.5e7f, "1.5e+07", "15000000", "1.5e+07"}, Row{1e8f, "1e+08", "100000000", "1e+08"},
+             Row{123456789.0f, "123456792", "123456792", "123456792"},
+             Row{1e15f, "1e+15", "999999986991104", "1e+15"}, Row{1e16f, "1e+16", "10000000272564224", "1e+16"},
+             Row{3.4028235e38f, "3.4028235e+38", "340282346638528859811704183484516925440", "3.4028235e+38"},
+             Row{1e-3f, "0.001", "0.001", "0.001"}, Row{1e-4f, "1e-04", "0.0001", "0.0001"},
+             Row{-1e-4f, "-1e-04", "-0.0001", "-0.0001"}, Row{1.2e-4f, "0.00012", "0.00012", "0.00012"},
+             Row{9.9e-5f, "9.9e-05", "0.000099", "9.9e-05"}, Row{1e-5f, "1e-05", "0.00001", "1e-05"},
+             Row{1.23e-5f, "1.23e-05", "0.0000123", "1.23e-05"}, Row{-7.25e-6f, "-7.25e-06", "-0.00000725", "-7.25e-06"},
+             Row{1e-10f, "1e-10", "0.0000000001", "1e-10"},
+             Row{1e-45f, "1e-45", "0.000000000000000000000000000000000000000000001", "1e-45"},
+             Row{2.0f / 3.0f, "0.6666667", "0.6666667", "0.6666667"}, Row{101.325f, "101.325", "101.325", "101.325"},
+             Row{9999999, "9999999", "9999999", "9999999"}}) {
+        SCOPED_TRACE(r.shortest);
+        EXPECT_EQ(FormatShortest(r.value), r.shortest);
+        EXPECT_EQ(FormatShortestFixed(r.value), r.fixed);
+        EXPECT_EQ(FormatGeneral(r.value), r.general);
+    }
+    EXPECT_EQ(FormatGeneral(-15.78f, ','), "-15,78");
+    EXPECT_EQ(JsonNumber(-0.0f), "0");
+    EXPECT_EQ(JsonNumber(1e-5f), "1e-05");
+    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::infinity()), "null");
+    EXPECT_EQ(JsonNumber(std::nanf("")), "null");
+}
+
+// The same texts as std::to_chars for any float (this build's library still has it to compare).
+TEST(ShortestForms, MatchToCharsOverRandomFloats)
+{
+    std::mt19937 random(20240611);
+    for (int i = 0; i < 200000; ++i) {
+        const std::uint32_t bits = random();
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value)) continue;
+        char buffer[64];
+        const std::string shortest(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+        const std::string fixed(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr);
+        ASSERT_EQ(FormatShortest(value), shortest);
+        ASSERT_EQ(FormatShortestFixed(value), fixed);
+    }
+}
+
+// What std::from_chars read, consumed and refused; fast_float alone would give infinity or zero
+// without an error where the text is out of range.
+TEST(ParseDecimal, ReadsAndRefusesLikeFromChars)
+{
+    constexpr double kUnchanged = -7;
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    constexpr auto ok = std::errc{}, bad = std::errc::invalid_argument, range = std::errc::result_out_of_range;
+    struct Row { const char* text; std::errc ec; int used; double value; };
+    for (const Row& r : {Row{"1.5", ok, 3, 1.5}, Row{"-.5", ok, 3, -0.5}, Row{"1.", ok, 2, 1}, Row{"1e", ok, 1, 1},
+                         Row{"1E-3", ok, 4, 0.001}, Row{"1,5", ok, 1, 1}, Row{"0x10", ok, 1, 0}, Row{"1 ", ok, 1, 1},
+                         Row{"12abc", ok, 2, 12}, Row{"inf", ok, 3, kInf}, Row{"-Infinity", ok, 9, -kInf},
+                         Row{"", bad, 0, kUnchanged}, Row{"+1", bad, 0, kUnchanged}, Row{" 1", bad, 0, kUnchanged},
+                         Row{"-", bad, 0, kUnchanged}, Row{"--1", bad, 0, kUnchanged}, Row{"1e400", range, 5, kUnchanged},
+                         Row{"-1e400", range, 6, kUnchanged}, Row{"1e-400", range, 6, kUnchanged},
+                         Row{"0e999", ok, 5, 0}}) {
+        SCOPED_TRACE(r.text);
+        double value = kUnchanged;
+        const auto [ptr, ec] = ParseDecimal(r.text, r.text + std::strlen(r.text), value);
+        EXPECT_EQ(ec, r.ec);
+        EXPECT_EQ(ptr - r.text, r.used);
+        EXPECT_EQ(value, r.value);
+    }
+    double nan = 0;
+    const std::string_view nanText = "NaN(1)";
+    EXPECT_EQ(ParseDecimal(nanText.data(), nanText.data() + nanText.size(), nan).ptr, nanText.data() + nanText.size());
+    EXPECT_TRUE(std::isnan(nan));
+    struct FloatRow { const char* text; std::errc ec; float value; };
+    for (const FloatRow& r : {FloatRow{"3.5e38", range, -7}, FloatRow{"1e-46", range, -7}, FloatRow{"0.7e-45", range, -7},
+                              FloatRow{"1e-40", ok, 9.99994610e-41f}, FloatRow{"2e-45", ok, 1.40129846e-45f}}) {
+        SCOPED_TRACE(r.text);
+        float value = -7;
+        EXPECT_EQ(ParseDecimal(r.text, r.text + std::strlen(r.text), value).ec, r.ec);
+        EXPECT_EQ(value, r.value);
+    }
+}
+
+// Any text over the characters a number may hold reads as std::from_chars reads it.
+TEST(ParseDecimal, MatchesFromCharsOverRandomTexts)
+{
+    std::mt19937 random(7);
+    constexpr std::string_view alphabet = "0123456789.-+eEinfaty 9";
+    for (int i = 0; i < 100000; ++i) {
+        std::string text(1 + random() % 12, ' ');
+        for (char& c : text) c = alphabet[random() % alphabet.size()];
+        if (i % 3 == 0) text = std::to_string(random()) + "e" + std::to_string(static_cast<int>(random() % 700) - 350);
+        const char* end = text.data() + text.size();
+        double expected = 1, got = 1;
+        float expectedF = 1, gotF = 1;
+        const auto e = std::from_chars(text.data(), end, expected);
+        const auto g = ParseDecimal(text.data(), end, got);
+        const auto eF = std::from_chars(text.data(), end, expectedF);
+        const auto gF = ParseDecimal(text.data(), end, gotF);
+        SCOPED_TRACE(text);
+        ASSERT_EQ(g.ec, e.ec);
+        ASSERT_EQ(g.ptr, e.ptr);
+        ASSERT_EQ(gF.ec, eF.ec);
+        ASSERT_EQ(gF.ptr, eF.ptr);
+        if (!std::isnan(expected)) {
+            ASSERT_EQ(got, expected);
+        }
+        if (!std::isnan(expectedF)) {
+            ASSERT_EQ(gotF, expectedF);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace qav
