@@ -25,9 +25,10 @@
 #include "classify/raster_canvas.h"
 #include "classify/strategy.h"
 #include "classify/zone_map.h"
+#include "core/version.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
-#include "data/warming.h"
+#include "data/warming_reader.h"
 #include "pipeline/compare.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
@@ -567,7 +568,7 @@ int Run(std::vector<std::string> args)
             return kExitOk;
         }
         if (a == "--version") {
-            WriteOut("qav-cli (QAV version 1.3)\n");
+            WriteOut("qav-cli (QAV version " + std::string(kVersion) + ")\n");
             return kExitOk;
         }
     }

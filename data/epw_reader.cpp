@@ -176,8 +176,7 @@ ReadFailure FieldFailure(int code, int line, int column, const char* name, std::
 struct NumberField {
     int column;  // 0-based
     const char* name;
-    double low, high;
-    const char* range;   // [low, high] as the message shows it
+    ValueRange range;
     double missingFrom;  // the missing-value marker; +infinity where a value must be present
     bool whole;          // month, day, hour
 };
@@ -187,19 +186,19 @@ constexpr double kNever = std::numeric_limits<double>::infinity();
 // Physical limits of the EnergyPlus weather file definition: dry bulb and dew point -70..70 C,
 // relative humidity 0..110 %, station pressure 31 000..120 000 Pa. EnergyPlus takes any value at
 // or above a missing marker as missing, and so do we.
-constexpr NumberField kMonthField{1, "month", 1, 12, "1 to 12", kNever, true};
-constexpr NumberField kDayField{2, "day", 1, 31, "1 to 31", kNever, true};
-constexpr NumberField kHourField{3, "hour", 1, 24, "1 to 24", kNever, true};
-constexpr NumberField kDryBulbField{6, "dry bulb", -70, 70, "-70 to 70", 99.9, false};
-constexpr NumberField kDewPointField{7, "dew point", -70, 70, "-70 to 70", 99.9, false};
-constexpr NumberField kHumidityField{8, "relative humidity", 0, 110, "0 to 110", 999, false};
-constexpr NumberField kPressureField{9, "station pressure", 31000, 120000, "31000 to 120000", 999999,
+constexpr NumberField kMonthField{1, "month", {1, 12}, kNever, true};
+constexpr NumberField kDayField{2, "day", {1, 31}, kNever, true};
+constexpr NumberField kHourField{3, "hour", {1, 24}, kNever, true};
+constexpr NumberField kDryBulbField{6, "dry bulb", {-70, 70}, 99.9, false};
+constexpr NumberField kDewPointField{7, "dew point", {-70, 70}, 99.9, false};
+constexpr NumberField kHumidityField{8, "relative humidity", {0, 110}, 999, false};
+constexpr NumberField kPressureField{9, "station pressure", {31000, 120000}, 999999,
                                    false};
 // LOCATION: the ranges the Monthly Data reader accepts, so that a derived location is one the
 // analysis handles.
-constexpr NumberField kLatitudeField{6, "latitude", -90, 90, "-90 to 90", kNever, false};
-constexpr NumberField kLongitudeField{7, "longitude", -180, 180, "-180 to 180", kNever, false};
-constexpr NumberField kElevationField{9, "elevation", -500, 9000, "-500 to 9000", kNever, false};
+constexpr NumberField kLatitudeField{6, "latitude", kLatitudeRange, kNever, false};
+constexpr NumberField kLongitudeField{7, "longitude", kLongitudeRange, kNever, false};
+constexpr NumberField kElevationField{9, "elevation", kElevationRange, kNever, false};
 
 // Parses column field.column of a line into `value`, NaN for a missing value.
 template <std::size_t N>
@@ -218,9 +217,9 @@ std::optional<ReadFailure> ReadNumber(const std::array<std::string_view, N>& fie
     if (field.whole && *v != std::floor(*v))
         return FieldFailure(kEpwBadNumber, line, field.column, field.name,
                             Quote(text) + " is not a whole number");
-    if (*v < field.low || *v > field.high)
+    if (!field.range.Contains(*v))
         return FieldFailure(kEpwOutOfRange, line, field.column, field.name,
-                            std::string(Trim(text)) + " is outside " + field.range);
+                            std::string(Trim(text)) + " is outside " + RangeText(field.range));
     value = *v + 0.0;  // "-0" is 0, so that no "-0" is printed downstream
     return std::nullopt;
 }

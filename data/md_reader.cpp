@@ -114,18 +114,8 @@ private:
 
 // ---- Numbers -----------------------------------------------------------------------------------
 
-struct Range {
-    double lo, hi;
-    const char* text;
-};
-constexpr Range kLatitudeRange{-90, 90, "-90 to 90"};
-constexpr Range kLongitudeRange{-180, 180, "-180 to 180"};
-constexpr Range kElevationRange{-500, 9000, "-500 to 9000"};
-constexpr Range kTemperatureRange{kMonthlyTemperatureMin, kMonthlyTemperatureMax, "-90 to 55"};
-constexpr Range kHumidityRange{kMonthlyHumidityMin, kMonthlyHumidityMax, "0 to 100"};
-
 // Returns 0 and sets value, or the failure code.
-int ParseNumber(std::string_view text, const Range& range, float& value)
+int ParseNumber(std::string_view text, const ValueRange& range, float& value)
 {
     if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
     const char* first = text.data();
@@ -135,7 +125,7 @@ int ParseNumber(std::string_view text, const Range& range, float& value)
     if (text.empty() || ptr != last || ec == std::errc::invalid_argument) return kNotANumber;
     if (ec == std::errc::result_out_of_range) return kOutOfRange;
     if (!std::isfinite(d)) return kNotFinite;
-    if (d < range.lo || d > range.hi) return kOutOfRange;
+    if (!range.Contains(d)) return kOutOfRange;
     // Parsed again as float: rounding the decimal once keeps written tables exact on a round trip.
     float f = 0;
     if (std::from_chars(first, last, f).ec != std::errc{}) f = static_cast<float>(d);
@@ -253,7 +243,7 @@ private:
         return false;
     }
 
-    bool Number(const Field& f, const Range& range, float& value)
+    bool Number(const Field& f, const ValueRange& range, float& value)
     {
         const int code = ParseNumber(f.value, range, value);
         if (code == 0) return true;
@@ -263,7 +253,7 @@ private:
         } else if (code == kNotFinite) {
             what = Excerpt(f.value) + " is not a finite number";
         } else {
-            what = Excerpt(f.value) + " is out of range (" + range.text + ")";
+            what = Excerpt(f.value) + " is out of range (" + RangeText(range) + ")";
         }
         Fail(code, f.line, what);
         return false;

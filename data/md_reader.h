@@ -48,12 +48,7 @@ inline constexpr std::size_t kMaxMonthlyDataBytes = std::size_t{16} << 20;
 /// Longest field, in bytes as written and, for texts, in bytes of UTF-8 once decoded.
 inline constexpr std::size_t kMaxFieldBytes = 4096;
 
-// Ranges accepted for the numbers. Wider values would overflow the 16-bit roundings of the
-// analysis or mean nothing on the chart: latitude -90..90, longitude -180..180 degrees,
-// elevation -500..9000 m, DBTmin and DBTmax -90..55 degrees C, RHavg 0..100 %.
-/// The ranges of the monthly normals, which a warming added to them must not leave either.
-inline constexpr double kMonthlyTemperatureMin = -90, kMonthlyTemperatureMax = 55;  // degrees C
-inline constexpr double kMonthlyHumidityMin = 0, kMonthlyHumidityMax = 100;          // %
+// The numbers must lie in the ranges of core/location.h (kLatitudeRange ... kHumidityRange).
 
 struct ReadFailure {
     int code = 0;          // a MonthlyDataError

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "core/version.h"
+
 namespace {
 
 struct CliRun {
@@ -136,7 +138,7 @@ TEST(CliArguments, HelpAndVersionWorkAfterAnyCommand)
         SCOPED_TRACE(args);
         const CliRun r = RunCli(args);
         EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, "qav-cli (QAV version 1.3)\n");
+        EXPECT_EQ(r.out, "qav-cli (QAV version " + std::string(qav::kVersion) + ")\n");
     }
     EXPECT_EQ(RunCli("analyze --jobs x --help").out.rfind("Usage: qav-cli", 0), 0u);
 }
@@ -204,11 +206,11 @@ TEST(CliPictures, ChartAndGraphAreSavedAsPng)
     // The provenance of the window's saved pictures, as PNG text chunks (keyword, NUL, text).
     const std::string bytes = ReadFile(chart);
     using namespace std::string_literals;
-    for (const std::string& text : {"Software\0QAV 1.3"s, "Title\0Bioclimatic chart of "s, "Pressure\0"s, "Elevation\0"s}) {
+    for (const std::string& text : {"Software\0"s + std::string(qav::kProgramAndVersion), "Title\0Bioclimatic chart of "s, "Pressure\0"s, "Elevation\0"s}) {
         SCOPED_TRACE(text);
         EXPECT_NE(bytes.find(text), std::string::npos);
     }
-    EXPECT_NE(ReadFile(graph).find("Software\0QAV 1.3"s), std::string::npos);
+    EXPECT_NE(ReadFile(graph).find("Software\0"s + std::string(qav::kProgramAndVersion)), std::string::npos);
     // The suffix chooses the format: .svg gives a drawing with its text as text.
     const std::string svg = (dir / "Graph.SVG").string();
     ASSERT_EQ(RunCli("analyze --graph " + svg).status, 0);

@@ -220,7 +220,7 @@ TEST(CompareLocations, SortsByStrategyNameOrListAndExportsCsv)
     for (const char* bad : {"K", "", "names", "5"}) EXPECT_FALSE(ParseCompareSort(bad, sort)) << bad;
 
     EXPECT_EQ(CompareCsv(rows, "Counted: hours 9-18"),
-              "QAV 1.3 - Yearly share of each strategy by location\nCounted: hours 9-18\n\n"
+              std::string(kProgramAndVersion) + " - Yearly share of each strategy by location\nCounted: hours 9-18\n\n"
               "position,slot,name,country,top,A,B,C,D,E,F,G,H,I,J,recorded_top,rA,rB,rC,rD,rE,rF,rG,rH,rI,rJ\n"
               "1,1,Cuiabá,,A,80,0,0,0,20,0,0,0,0,0,,,,,,,,,,,\n"
               "3,3,Curitiba,,A,80,0,0,0,20,0,0,0,0,0,E,0,0,0,0,100,0,0,0,0,0\n"

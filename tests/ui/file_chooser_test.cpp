@@ -134,7 +134,7 @@ private slots:
             ClickFile(w, QString::fromLatin1(r.name));  // returns once the box is closed
             QVERIFY2(seen, r.name);
             // One form for every read error: warning icon, the file, then exactly the reader's text.
-            QCOMPARE(seen->Title, QStringLiteral("QAV 1.3"));
+            QCOMPARE(seen->Title, "QAV " + kShownVersion);
             QCOMPARE(seen->Icon, QMessageBox::Warning);
             const QString head = QStringLiteral("The file could not be read:\n%1\n\n").arg(path);
             QVERIFY2(seen->Text.startsWith(head + QString::fromLatin1(r.starts)), qPrintable(seen->Text));

@@ -263,8 +263,8 @@
 <context>
     <name>qav::HelpTexts</name>
     <message>
-        <source>  QAV 1.3    Monthly Data (MD) File Format</source>
-        <translation>  QAV 1.3    Formato do arquivo de dados mensais (MD)</translation>
+        <source>  QAV %1    Monthly Data (MD) File Format</source>
+        <translation>  QAV %1    Formato do arquivo de dados mensais (MD)</translation>
     </message>
     <message>
         <source>
@@ -304,16 +304,16 @@ Veja o arquivo &apos;QAVworld.TXT&apos;, que acompanha este programa.
 </translation>
     </message>
     <message>
-        <source>  About QAV 1.3</source>
-        <translation>  Sobre o QAV 1.3</translation>
+        <source>  About QAV %1</source>
+        <translation>  Sobre o QAV %1</translation>
     </message>
     <message>
-        <source>  QAV 1.3     About Climatic Data</source>
-        <translation>  QAV 1.3     Sobre os dados climáticos</translation>
+        <source>  QAV %1     About Climatic Data</source>
+        <translation>  QAV %1     Sobre os dados climáticos</translation>
     </message>
     <message>
-        <source>  QAV 1.3     What if it were warmer</source>
-        <translation>  QAV 1.3     E se fizesse mais calor</translation>
+        <source>  QAV %1     What if it were warmer</source>
+        <translation>  QAV %1     E se fizesse mais calor</translation>
     </message>
     <message>
         <source>View &gt; What if... adds a warming to the monthly normals of the location shown:
@@ -365,6 +365,9 @@ Free software based on bioclimatic charts proposed by
 Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
 Energy and Buildings, vol. 18, July 1992, pp. 11-23.
 
+Licence: GNU General Public License, version 3 or (at your option)
+any later version (GPL-3.0-or-later). It comes with no warranty.
+
 The hourly values of temperatures and humidities are
 generated from the monthly normals by the daily-cycle method described in Help.
 
@@ -382,6 +385,9 @@ Released December 2026
 Software livre baseado nas cartas bioclimáticas propostas por
 Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
 Energy and Buildings, vol. 18, julho de 1992, p. 11-23.
+
+Licença: GNU General Public License, versão 3 ou (a seu critério)
+qualquer versão posterior (GPL-3.0-or-later). Sem nenhuma garantia.
 
 Os valores horários de temperatura e umidade são
 gerados a partir das normais mensais pelo método do ciclo diário descrito na Ajuda.
@@ -565,8 +571,8 @@ Selecione uma cidade da lista.
         <translation>Arquivos climáticos &amp;mensais</translation>
     </message>
     <message>
-        <source>&amp;About QAV 1.3</source>
-        <translation>&amp;Sobre o QAV 1.3</translation>
+        <source>&amp;About QAV %1</source>
+        <translation>&amp;Sobre o QAV %1</translation>
     </message>
     <message>
         <source>Click a location to see the bioclimatic analysis</source>

@@ -1,22 +1,18 @@
-#include "data/warming.h"
+#include "data/warming_reader.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
-#include "core/hourly_synthesis.h"
 #include "data/file_bytes.h"
-#include "data/md_reader.h"
 
 namespace qav {
 namespace {
 
 constexpr std::string_view kHeader = "month,dbt_min,dbt_max,rh_avg";
 constexpr const char* kFieldName[5] = {"", "month", "dbt_min", "dbt_max", "rh_avg"};
-constexpr const char* kMonthName[kMonths + 1] = {"",     "January", "February",  "March",   "April",
-                                                 "May",  "June",    "July",      "August",  "September",
-                                                 "October", "November", "December"};
 // A warming file has 13 short lines; anything larger is not one.
 constexpr std::size_t kMaxWarmingBytes = 64 * 1024;
 
@@ -58,55 +54,7 @@ std::optional<std::string> ParseField(std::string_view text, int line, int field
     return std::nullopt;
 }
 
-std::string Signed(double value)
-{
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value));
-    const std::string text = ec == std::errc{} ? std::string(buffer, end) : "?";
-    return value >= 0 ? "+" + text : text;
-}
-
-std::string Plain(float value)
-{
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc{} ? std::string(buffer, end) : "?";
-}
-
 }  // namespace
-
-bool Warming::IsZero() const
-{
-    for (int m = 1; m <= kMonths; ++m)
-        if (!(Month[m] == MonthlyChange{})) return false;
-    return true;
-}
-
-std::optional<float> Warming::Uniform() const
-{
-    const float degrees = Month[1].DBTmin;
-    for (int m = 1; m <= kMonths; ++m)
-        if (!(Month[m] == MonthlyChange{degrees, degrees, 0})) return std::nullopt;
-    return degrees;
-}
-
-double Warming::MeanTemperatureChange(int month) const
-{
-    return (static_cast<double>(Month[month].DBTmin) + Month[month].DBTmax) / 2;
-}
-
-Warming UniformWarming(float degrees)
-{
-    Warming w;
-    for (int m = 1; m <= kMonths; ++m) w.Month[m] = {degrees, degrees, 0};
-    return w;
-}
-
-std::string DescribeWarming(const Warming& warming)
-{
-    if (const auto degrees = warming.Uniform()) return Signed(*degrees) + " \u00B0C";
-    return "monthly changes";
-}
 
 WarmingResult ReadWarming(std::string_view text) noexcept
 {
@@ -172,51 +120,6 @@ WarmingResult ReadWarmingFile(const std::filesystem::path& file) noexcept
     if (f.failure) return {{}, f.failure->message};
     if (f.tooLarge) return {{}, "more than 64 KB: not a warming file"};
     return ReadWarming(f.bytes);
-}
-
-std::optional<LocationRecord> ApplyWarming(const LocationRecord& location, const Warming& warming,
-                                           std::string& failure)
-{
-    LocationRecord changed = location;
-    for (int m = 1; m <= kMonths; ++m) {
-        const MonthlyNormals& n = location.Month[m];
-        const MonthlyChange& c = warming.Month[m];
-        struct Field { const char* name; float base, change; double lo, hi; const char* range; float* target; };
-        for (const Field& f : {
-                 Field{"DBTmin", n.DBTmin, c.DBTmin, kMonthlyTemperatureMin, kMonthlyTemperatureMax, "-90 to 55",
-                       &changed.Month[m].DBTmin},
-                 Field{"DBTmax", n.DBTmax, c.DBTmax, kMonthlyTemperatureMin, kMonthlyTemperatureMax, "-90 to 55",
-                       &changed.Month[m].DBTmax},
-                 Field{"RHavg", n.RHavg, c.RHavg, kMonthlyHumidityMin, kMonthlyHumidityMax, "0 to 100",
-                       &changed.Month[m].RHavg},
-             }) {
-            const float value = static_cast<float>(static_cast<double>(f.base) + f.change);
-            if (value < f.lo || value > f.hi) {
-                failure = std::string(kMonthName[m]) + " " + f.name + ": " + Plain(f.base) + " " +
-                          (f.change < 0 ? "- " + Plain(-f.change) : "+ " + Plain(f.change)) + " = " + Plain(value) +
-                          " is outside " + f.range;
-                return std::nullopt;
-            }
-            *f.target = value;
-        }
-    }
-    return changed;
-}
-
-std::vector<RecordedHour> ShiftRecordedHours(const std::vector<RecordedHour>& hours, const Warming& warming,
-                                             const Psychrometrics& psy)
-{
-    std::vector<RecordedHour> shifted;
-    shifted.reserve(hours.size());
-    for (RecordedHour h : hours) {
-        if (h.Month >= 1 && h.Month <= kMonths) {
-            h.DBT = RoundHundredth(h.DBT + warming.MeanTemperatureChange(h.Month));
-            h.RH = std::clamp(h.RH + warming.Month[h.Month].RHavg, 0.0f, 100.0f);
-            h.W = RoundHundredth(psy.FTax1(h.DBT, h.RH / 100.0f));
-        }
-        shifted.push_back(h);
-    }
-    return shifted;
 }
 
 }  // namespace qav

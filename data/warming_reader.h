@@ -1,0 +1,28 @@
+#pragma once
+// Reads a warming (core/warming.h) from a file: UTF-8 or ASCII CSV (comma-separated, LF or
+// CR LF), a header and twelve rows,
+//   month,dbt_min,dbt_max,rh_avg
+//   1,1.8,2.1,0
+//   ...
+// months 1..12 each once, in any order; changes in degrees C and percentage points, at most
+// kMaxTemperatureChange and kMaxHumidityChange either way.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/warming.h"
+
+namespace qav {
+
+struct WarmingResult {
+    Warming warming;                     // complete only when failure is empty
+    std::optional<std::string> failure;  // the line, the field and what is wrong
+};
+
+/// Parses the text of a warming file.
+WarmingResult ReadWarming(std::string_view text) noexcept;
+/// Opens and parses a warming file; opening errors are those of the Monthly Data reader.
+WarmingResult ReadWarmingFile(const std::filesystem::path& file) noexcept;
+
+}  // namespace qav
