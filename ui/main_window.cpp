@@ -40,6 +40,7 @@
 #include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
 #include "chart/qt/upper_vector_state.h"
+#include "core/version.h"
 #include "classify/raster_canvas.h"
 #include "classify/recorded_classification.h"
 #include "data/md_reader.h"
@@ -76,8 +77,6 @@ constexpr const char* kAlreadyPresented =
     QT_TRANSLATE_NOOP("qav::MainWindow", "The data are already being presented.\nSelect any city of the list.\n");
 static_assert(kAlreadyPresentedMessage == kAlreadyPresented);
 
-// The title of the program's own boxes (read errors, a data set already shown).
-QString ProgramTitle() { return QStringLiteral("QAV 1.3"); }
 
 // The file name as the system spells it: Qt's names are UTF-16, the file system's are bytes.
 std::filesystem::path NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -147,7 +146,7 @@ StartupScreen PrimaryStartupScreen()
 MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     : QMainWindow(parent), monitor_(screen), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
 {
-    setWindowTitle(QStringLiteral("   Meridane  (QAV version 1.3)"));
+    setWindowTitle(QStringLiteral("   Meridane  (QAV version %1)").arg(FromUtf8(std::string(kVersion))));
 
     atScreenSize_ = QSettings().value(QLatin1String(kAnalyseAtScreenSizeKey), false).toBool();
     state_ = MakeStartupState(atScreenSize_ ? monitor_.Screen : kReferenceScreen);
@@ -284,7 +283,7 @@ void MainWindow::createMenus()
     command(help, "UsingQav", tr("&Using QAV"), &MainWindow::showUsingHelp)->setShortcut(QKeySequence::HelpContents);
     command(help, "AboutFiles", tr("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp);
     command(help, "AboutWhatIf", tr("&What if it were warmer"), &MainWindow::showWhatIfHelp);
-    command(help, "AboutME", tr("&About QAV 1.3"), &MainWindow::showProgramAbout);
+    command(help, "AboutME", tr("&About QAV %1").arg(FromUtf8(std::string(kVersion))), &MainWindow::showProgramAbout);
 
     QAction* goOut = menuBar()->addAction(tr("E&xit"));
     goOut->setObjectName(QStringLiteral("GoOut"));
@@ -487,8 +486,7 @@ QString MainWindow::analysisCaption() const
 bool MainWindow::applyAnalysisOptions(const HourFilter& filter, const std::optional<Warming>& warming) noexcept
 {
     try {
-        state_.Filter = filter;
-        state_.WarmingAsked = warming;
+        SetAnalysisOptions(state_, filter, warming);
         PipelineCanvases c = canvases();
         RunPipeline(state_, c);
         refreshPanels();
@@ -576,7 +574,7 @@ void MainWindow::showDataSet(DataSetKind kind) noexcept
     guarded([&] {
         PipelineCanvases c = canvases();
         if (ShowDataSet(state_, kind, c) == ShowDataSetOutcome::AlreadyShown) {
-            showMessage(QMessageBox::Information, QStringLiteral("QAV 1.3"), tr(kAlreadyPresented));
+            showMessage(QMessageBox::Information, ProgramTitle(), tr(kAlreadyPresented));
             return;
         }
         readWarning_.clear();
@@ -835,7 +833,7 @@ void MainWindow::showFileFormatHelp() noexcept
 {
     guarded([&] {
         const MessageText t = FileFormatHelpText();
-        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
     });
 }
 
@@ -843,7 +841,7 @@ void MainWindow::showProgramAbout() noexcept
 {
     guarded([&] {
         const MessageText t = ProgramAboutText();
-        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
     });
 }
 
@@ -851,7 +849,7 @@ void MainWindow::showWhatIfHelp() noexcept
 {
     guarded([&] {
         const MessageText t = WhatIfHelpText();
-        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
     });
 }
 
@@ -859,7 +857,7 @@ void MainWindow::showClimaticDataAbout() noexcept
 {
     guarded([&] {
         const MessageText t = ClimaticDataAboutText();
-        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
     });
 }
 
