@@ -261,7 +261,7 @@ std::optional<Warming> ParseWarming(const Arguments& a)
     if (!a.Has("--warming-file")) return std::nullopt;
     const std::string file = *a.Value("--warming-file");
     WarmingResult r = ReadWarmingFile(file);
-    if (r.failure) throw InputError{file + ": " + *r.failure};
+    if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
     return r.warming;
 }
 
@@ -342,12 +342,12 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             }
         } else if (name == "--file") {
             ReadResult r = ReadMonthlyDataFile(value);
-            if (r.failure) throw InputError{value + ": " + r.failure->message};
-            if (r.warning) WriteErr("warning: " + value + ": " + *r.warning + "\n");
+            if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
+            if (r.warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.warning) + "\n");
             inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value});
         } else if (name == "--epw") {
             WeatherFiles opened = OpenWeatherFiles({value});
-            if (!opened.Failures.empty()) throw InputError{value + ": " + opened.Failures.front().Message};
+            if (!opened.Failures.empty()) throw InputError{EnglishReadFailure(opened.Failures.front())};
             inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value});
         }
     }

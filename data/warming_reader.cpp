@@ -34,24 +34,41 @@ std::vector<std::string_view> SplitFields(std::string_view line)
     }
 }
 
-std::string Excerpt(std::string_view text) { return std::string(text.substr(0, 40)); }
-
-std::string Where(int line, int field)
+ReadFailure Failure(int code, ReadFault kind, int line, int field = 0)
 {
-    return "line " + std::to_string(line) + ", field " + std::to_string(field) + " (" + kFieldName[field] + ")";
+    ReadFailure f;
+    f.Format = FileFormat::Warming;
+    f.Kind = kind;
+    f.Code = code;
+    f.Line = line;
+    f.Field = field;
+    if (field > 0) f.FieldName = kFieldName[field];
+    return f;
 }
 
-// The number of a field, or the reason it is not one.
-std::optional<std::string> ParseField(std::string_view text, int line, int field, double lo, double hi, double& value)
+ReadFailure CountFailure(int code, ReadFault kind, int line, long long number)
 {
+    ReadFailure f = Failure(code, kind, line);
+    f.Number = number;
+    return f;
+}
+
+// The number of a field, or why it is not one.
+std::optional<ReadFailure> ParseField(std::string_view text, int line, int field, ValueRange range, double& value)
+{
+    const std::string_view raw = text;
     if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    std::optional<ReadFailure> failure;
     if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
-        return Where(line, field) + ": '" + Excerpt(text) + "' is not a number";
-    if (value < lo || value > hi)
-        return Where(line, field) + ": " + Excerpt(text) + " is outside " + std::to_string(static_cast<int>(lo)) +
-               " to " + std::to_string(static_cast<int>(hi));
-    return std::nullopt;
+        failure = Failure(kWarmingBadNumber, ReadFault::NotANumber, line, field);
+    else if (!range.Contains(value))
+        failure = Failure(kWarmingOutOfRange, ReadFault::OutOfRange, line, field);
+    else
+        return std::nullopt;
+    failure->Text = CleanExcerpt(raw);
+    failure->Range = range;
+    return failure;
 }
 
 }  // namespace
@@ -73,53 +90,59 @@ WarmingResult ReadWarming(std::string_view text) noexcept
             std::string lower(raw);
             lower.erase(std::remove(lower.begin(), lower.end(), ' '), lower.end());
             std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-            if (lower != kHeader)
-                result.failure = "line " + std::to_string(line) + ": expected the header " + std::string(kHeader);
+            if (lower != kHeader) result.failure = Failure(kWarmingNoHeader, ReadFault::NoHeader, line);
             header = true;
             continue;
         }
         const std::vector<std::string_view> fields = SplitFields(raw);
         if (fields.size() != 4) {
-            result.failure = "line " + std::to_string(line) + ": 4 fields expected, found " +
-                             std::to_string(fields.size());
+            result.failure = CountFailure(kWarmingFieldCount, ReadFault::WrongFieldCount, line,
+                                          static_cast<long long>(fields.size()));
+            result.failure->Needed = 4;
             break;
         }
         if (++rows > kMonths) {
-            result.failure = "line " + std::to_string(line) + ": more than twelve months";
+            result.failure = Failure(kWarmingMonthCount, ReadFault::TooManyMonths, line);
             break;
         }
         double month = 0, change[4] = {};
-        if ((result.failure = ParseField(fields[0], line, 1, 1, kMonths, month))) break;
+        if ((result.failure = ParseField(fields[0], line, 1, {1, kMonths}, month))) break;
         if (month != std::floor(month)) {
-            result.failure = Where(line, 1) + ": '" + Excerpt(fields[0]) + "' is not a month 1 to 12";
+            result.failure = Failure(kWarmingBadNumber, ReadFault::NotWholeNumber, line, 1);
+            result.failure->Text = CleanExcerpt(fields[0]);
             break;
         }
         const int m = static_cast<int>(month);
         if (seen[m]) {
-            result.failure = Where(line, 1) + ": month " + std::to_string(m) + " is given twice";
+            result.failure = Failure(kWarmingMonthCount, ReadFault::MonthTwice, line, 1);
+            result.failure->Number = m;
             break;
         }
         seen[m] = true;
         for (int f = 2; f <= 4 && !result.failure; ++f) {
-            const double limit = f == 4 ? kMaxHumidityChange : kMaxTemperatureChange;
-            result.failure = ParseField(fields[f - 1], line, f, -limit, limit, change[f - 1]);
+            const int limit = static_cast<int>(f == 4 ? kMaxHumidityChange : kMaxTemperatureChange);
+            result.failure = ParseField(fields[f - 1], line, f, {-limit, limit}, change[f - 1]);
         }
         result.warming.Month[m] = {static_cast<float>(change[1]), static_cast<float>(change[2]),
                                    static_cast<float>(change[3])};
     }
     if (result.failure) return result;
-    if (!header) return {{}, "line 1: expected the header " + std::string(kHeader)};
+    if (!header) return {{}, Failure(kWarmingNoHeader, ReadFault::NoHeader, 1)};
     for (int m = 1; m <= kMonths; ++m)
-        if (!seen[m]) return {{}, "line " + std::to_string(line) + ": month " + std::to_string(m) + " is missing"};
+        if (!seen[m]) return {{}, CountFailure(kWarmingMonthCount, ReadFault::MonthMissing, line, m)};
     return result;
 }
 
 WarmingResult ReadWarmingFile(const std::filesystem::path& file) noexcept
 {
     FileBytes f = ReadFileBytes(file, kMaxWarmingBytes);
-    if (f.failure) return {{}, f.failure->message};
-    if (f.tooLarge) return {{}, "more than 64 KB: not a warming file"};
-    return ReadWarming(f.bytes);
+    if (f.tooLarge) f.failure = TooLargeFailure(kWarmingTooLarge, FileFormat::Warming, kMaxWarmingBytes);
+    WarmingResult result = f.failure ? WarmingResult{{}, std::move(f.failure)} : ReadWarming(f.bytes);
+    if (result.failure) {
+        result.failure->File = file;
+        result.failure->Format = FileFormat::Warming;
+    }
+    return result;
 }
 
 }  // namespace qav

@@ -58,6 +58,7 @@
 #include "ui/month_strategy_view.h"
 #include "ui/results_panel.h"
 #include "ui/settings.h"
+#include "ui/read_failure_text.h"
 #include "ui/status_line.h"
 
 namespace qav {
@@ -80,12 +81,6 @@ static_assert(kAlreadyPresentedMessage == kAlreadyPresented);
 
 // The file name as the system spells it: Qt's names are UTF-16, the file system's are bytes.
 std::filesystem::path NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// An error box's text: the file, then the reason as the reader gives it.
-QString ReadErrorText(const QString& path, const QString& reason)
-{
-    return MainWindow::tr("The file could not be read:\n%1\n\n%2\n").arg(QDir::toNativeSeparators(path), reason);
-}
 
 bool IsWeatherFile(const QString& path)
 {
@@ -611,12 +606,12 @@ void MainWindow::openMonthlyDataFile(const QString& path) noexcept
         ReadResult result = ReadMonthlyDataFile(NativePath(path));
         if (result.failure) {
             // The reader hands back no partial table: the state is not touched.
-            showMessage(QMessageBox::Warning, ProgramTitle(), ReadErrorText(path, FromUtf8(result.failure->message)));
+            showMessage(QMessageBox::Warning, ProgramTitle(), ReadFailureText::text(*result.failure));
             return;
         }
         settings::SetFolder(settings::kChooserFolder, QFileInfo(path).absolutePath());
         recent_->add(path);
-        readWarning_ = result.warning ? tr("%1: %2").arg(QFileInfo(path).fileName(), FromUtf8(*result.warning))
+        readWarning_ = result.warning ? tr("%1: %2").arg(QFileInfo(path).fileName(), ReadFailureText::cutShort(*result.warning))
                                       : QString();
         SourceFiles files;
         const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
@@ -661,10 +656,9 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
                 refreshPanels();
             }
         }
+        // Each failure in the one error form, a blank line before it.
         QStringList failures;
-        for (const WeatherFileFailure& f : opened.Failures)
-            failures << QFile::decodeName(QByteArray::fromStdString(f.File.filename().string())) + QStringLiteral(": ") +
-                            FromUtf8(f.Message);
+        for (const ReadFailure& f : opened.Failures) failures << QString() << ReadFailureText::lines(f);
 
         QStringList report;
         if (paths.size() > kMaxLocations) {
@@ -675,9 +669,9 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
         }
         if (!failures.isEmpty()) {
             const qsizetype tried = std::min<qsizetype>(paths.size(), kMaxLocations);
-            report << (qsizetype(failures.size()) == tried
+            report << (qsizetype(opened.Failures.size()) == tried
                            ? tr("No weather file could be opened; the previous data are still shown.")
-                           : tr("%1 of %2 weather files could not be opened:").arg(failures.size()).arg(tried));
+                           : tr("%1 of %2 weather files could not be opened:").arg(opened.Failures.size()).arg(tried));
             report << failures;
         }
         if (!report.isEmpty()) showMessage(QMessageBox::Warning, ProgramTitle(), report.join(u'\n') + u'\n');

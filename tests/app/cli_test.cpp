@@ -230,7 +230,7 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(ReadFile(err), "error: " + bad.string() +
-                                 ": Err code 22\nLocation 1 (Nowhere), line 1, field 3 (Latitude): 95 is out of range (-90 to 90)\n");
+                                 ": '95' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (Nowhere). Err code 22\n");
     std::filesystem::remove_all(dir);
 }
 
@@ -360,7 +360,7 @@ TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
     const std::string err = (dir / "err.txt").string();
     const CliRun bad = RunCli("analyze --warming-file " + (dir / "bad.csv").string(), err);
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(ReadFile(err), "error: " + (dir / "bad.csv").string() + ": line 2, field 3 (dbt_max): 'warm' is not a number\n");
+    EXPECT_EQ(ReadFile(err), "error: " + (dir / "bad.csv").string() + ": 'warm' is not a number. Line 2, field 3 (dbt_max). Err code 63\n");
     const CliRun hot = RunCli("analyze --dataset world --all --warming 25", err);
     EXPECT_EQ(hot.status, 1);
     EXPECT_EQ(ReadFile(err), "error: --warming: Alexandria: August DBTmax: 30.4 + 25 = 55.4 is outside -90 to 55\n");

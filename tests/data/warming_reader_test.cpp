@@ -23,7 +23,7 @@ TEST(ReadWarming, ReadsTwelveMonthlyChanges)
         "\xEF\xBB\xBF Month, DBT_min ,dbt_max,rh_avg\r\n12,1,2,0\r\n\r\n"
         "1, +0.5 ,1.5,-2\n2,0,0,0\n3,0,0,0\n4,0,0,0\n5,0,0,0\n6,0,0,0\n7,0,3,10\n8,0,0,0\n9,0,0,0\n"
         "10,0,0,0\n11,0,0,0\n");
-    ASSERT_FALSE(r.failure) << *r.failure;
+    ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
     EXPECT_EQ(r.warming.Month[1], (MonthlyChange{0.5f, 1.5f, -2}));
     EXPECT_EQ(r.warming.Month[7], (MonthlyChange{0, 3, 10}));
     EXPECT_EQ(r.warming.Month[12], (MonthlyChange{1, 2, 0}));
@@ -39,30 +39,32 @@ TEST(ReadWarming, RefusesBadFilesNamingLineAndField)
 {
     std::string swapped = TwelveRows();
     swapped.replace(swapped.find("\n5,"), 3, "\n4,");
+    const std::string head = "month,dbt_min,dbt_max,rh_avg\n";
     struct Row { std::string text, message; };
     for (const Row& r : {
-             Row{"", "line 1: expected the header month,dbt_min,dbt_max,rh_avg"},
-             Row{TwelveRows("month,tmin,tmax,rh\n"), "line 1: expected the header month,dbt_min,dbt_max,rh_avg"},
-             Row{"month,dbt_min,dbt_max,rh_avg\n1,2,2\n", "line 2: 4 fields expected, found 3"},
-             Row{"month,dbt_min,dbt_max,rh_avg\n1,2,x,0\n", "line 2, field 3 (dbt_max): 'x' is not a number"},
-             Row{"month,dbt_min,dbt_max,rh_avg\n1,,2,0\n", "line 2, field 2 (dbt_min): '' is not a number"},
-             Row{"month,dbt_min,dbt_max,rh_avg\n1,2,2,nan\n", "line 2, field 4 (rh_avg): 'nan' is not a number"},
-             Row{"month,dbt_min,dbt_max,rh_avg\n13,2,2,0\n", "line 2, field 1 (month): 13 is outside 1 to 12"},
-             Row{"month,dbt_min,dbt_max,rh_avg\n1.5,2,2,0\n", "line 2, field 1 (month): '1.5' is not a month 1 to 12"},
-             Row{"month,dbt_min,dbt_max,rh_avg\n1,45,2,0\n", "line 2, field 2 (dbt_min): 45 is outside -30 to 30"},
-             Row{swapped, "line 6, field 1 (month): month 4 is given twice"},
-             Row{"month,dbt_min,dbt_max,rh_avg\n1,2,2,0\n", "line 2: month 2 is missing"},
-             Row{TwelveRows() + "1,0,0,0\n", "line 14: more than twelve months"},
+             Row{"", "The header month,dbt_min,dbt_max,rh_avg is missing. Line 1. Err code 61"},
+             Row{TwelveRows("month,tmin,tmax,rh\n"), "The header month,dbt_min,dbt_max,rh_avg is missing. Line 1. Err code 61"},
+             Row{head + "1,2,2\n", "The line has 3 fields; it needs 4. Line 2. Err code 62"},
+             Row{head + "1,2,x,0\n", "'x' is not a number. Line 2, field 3 (dbt_max). Err code 63"},
+             Row{head + "1,,2,0\n", "The field is empty where a number belongs. Line 2, field 2 (dbt_min). Err code 63"},
+             Row{head + "1,2,2,nan\n", "'nan' is not a number. Line 2, field 4 (rh_avg). Err code 63"},
+             Row{head + "13,2,2,0\n", "'13' is out of range (1 to 12). Line 2, field 1 (month). Err code 64"},
+             Row{head + "1.5,2,2,0\n", "'1.5' is not a whole number. Line 2, field 1 (month). Err code 63"},
+             Row{head + "1,45,2,0\n", "'45' is out of range (-30 to 30). Line 2, field 2 (dbt_min). Err code 64"},
+             Row{swapped, "Month 4 is given twice. Line 6, field 1 (month). Err code 65"},
+             Row{head + "1,2,2,0\n", "Month 2 is missing. Line 2. Err code 65"},
+             Row{TwelveRows() + "1,0,0,0\n", "The file has more than twelve months. Line 14. Err code 65"},
          }) {
         SCOPED_TRACE(r.text);
         const WarmingResult result = ReadWarming(r.text);
         ASSERT_TRUE(result.failure);
-        EXPECT_EQ(*result.failure, r.message);
+        EXPECT_EQ(EnglishReadFailure(*result.failure), r.message);
     }
     // A folder of the path that is missing, inside a fresh folder of this run.
     std::string folder = (std::filesystem::temp_directory_path() / "qav-warming-XXXXXX").string();
     ASSERT_TRUE(mkdtemp(folder.data()));
-    EXPECT_EQ(*ReadWarmingFile(std::filesystem::path(folder) / "missing" / "warming.csv").failure, "Path not found");
+    const std::filesystem::path missing = std::filesystem::path(folder) / "missing" / "warming.csv";
+    EXPECT_EQ(EnglishReadFailure(*ReadWarmingFile(missing).failure), missing.string() + ": Path not found. Err code 2");
     std::filesystem::remove_all(folder);
 }
 
