@@ -25,10 +25,11 @@
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
+#include "core/version.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
 #include "data/station_catalogue.h"
-#include "data/warming.h"
+#include "data/warming_reader.h"
 #include "pictures/pictures.h"
 #include "pipeline/compare.h"
 #include "pipeline/exports.h"
@@ -265,7 +266,7 @@ std::optional<Warming> ParseWarming(const Arguments& a)
     if (!a.Has("--warming-file")) return std::nullopt;
     const std::string file = *a.Value("--warming-file");
     WarmingResult r = ReadWarmingFile(file);
-    if (r.failure) throw InputError{file + ": " + *r.failure};
+    if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
     return r.warming;
 }
 
@@ -351,12 +352,12 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             inputs.push_back(std::move(in));
         } else if (name == "--file") {
             ReadResult r = ReadMonthlyDataFile(value);
-            if (r.failure) throw InputError{value + ": " + r.failure->message};
-            if (r.warning) WriteErr("warning: " + value + ": " + *r.warning + "\n");
+            if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
+            if (r.warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.warning) + "\n");
             inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value});
         } else if (name == "--epw") {
             WeatherFiles opened = OpenWeatherFiles({value});
-            if (!opened.Failures.empty()) throw InputError{value + ": " + opened.Failures.front().Message};
+            if (!opened.Failures.empty()) throw InputError{EnglishReadFailure(opened.Failures.front())};
             inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value});
         }
     }
@@ -581,7 +582,7 @@ int Run(std::vector<std::string> args)
             return kExitOk;
         }
         if (a == "--version") {
-            WriteOut("qav-cli (QAV version 1.3)\n");
+            WriteOut("qav-cli (QAV version " + std::string(kVersion) + ")\n");
             return kExitOk;
         }
     }

@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "chart/qt/upper_vector_state.h"
+#include "core/version.h"
 #include "ui/main_window.h"
 #include "ui/translation.h"
 
@@ -86,7 +87,7 @@ int main(int argc, char* argv[])
     // QSettings: organisation and application "QAV".
     QApplication::setOrganizationName(QStringLiteral("QAV"));
     QApplication::setApplicationName(QStringLiteral("QAV"));
-    QApplication::setApplicationVersion(QStringLiteral("1.3"));
+    QApplication::setApplicationVersion(QString::fromUtf8(qav::kVersion.data(), qsizetype(qav::kVersion.size())));
     qav::InstallTranslations(app, QLocale::system());
 
     // QApplication has taken its own options out of argv; what is left besides ours are files.

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/text_format.h"
+#include "core/version.h"
 
 namespace qav {
 namespace {
@@ -260,7 +261,7 @@ ZoneVertices ComputeZoneVertices(const ChartScale& s, const Psychrometrics& psy)
 
 std::string ChartTitle(const StationPressureValues& pressure, char decimalSeparator)
 {
-    return "QAV 1.3 - Bioclimatic Chart for pressure of " + FormatFixed(pressure.PressureKPa, 3, decimalSeparator) +
+    return std::string(kProgramAndVersion) + " - Bioclimatic Chart for pressure of " + FormatFixed(pressure.PressureKPa, 3, decimalSeparator) +
            " kPa (Elev: " + FormatFixed(pressure.PressureElevation, 0, decimalSeparator) + " m)    ";
 }
 

@@ -37,7 +37,7 @@ CanvasLine WetBulbLine(const ChartScale& scale, const Psychrometrics& psy, int t
 /// from these and skips the visible chart.
 ZoneVertices ComputeZoneVertices(const ChartScale& scale, const Psychrometrics& psy);
 
-/// "QAV 1.3 - Bioclimatic Chart for pressure of 101.325 kPa (Elev: 0 m)    ".
+/// "QAV <version> - Bioclimatic Chart for pressure of 101.325 kPa (Elev: 0 m)    ".
 std::string ChartTitle(const StationPressureValues& pressure, char decimalSeparator = '.');
 
 /// Clears both canvases, then draws the frame, the rotated humidity-axis title, the zone

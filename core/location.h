@@ -8,6 +8,26 @@ namespace qav {
 inline constexpr int kMaxLocations = 50;  // slots 1..50; slot 0 is never used
 inline constexpr int kMonths = 12;        // months 1..12; month 0 is never used
 
+/// The values a location may hold, bounds included. Wider values would overflow the 16-bit
+/// roundings of the analysis or mean nothing on the chart; the Monthly Data reader, the weather
+/// file reader and a warming added to the normals all keep to them.
+struct ValueRange {
+    int Low = 0;
+    int High = 0;
+    bool Contains(double v) const { return v >= Low && v <= High; }
+};
+inline constexpr ValueRange kLatitudeRange{-90, 90};       // degrees
+inline constexpr ValueRange kLongitudeRange{-180, 180};    // degrees
+inline constexpr ValueRange kElevationRange{-500, 9000};   // m
+inline constexpr ValueRange kTemperatureRange{-90, 55};    // DBTmin and DBTmax, degrees C
+inline constexpr ValueRange kHumidityRange{0, 100};        // RHavg, %
+
+/// "-90 to 55": a range as messages show it.
+inline std::string RangeText(const ValueRange& range)
+{
+    return std::to_string(range.Low) + " to " + std::to_string(range.High);
+}
+
 /// Monthly climate normals of one month: mean daily minimum and maximum dry-bulb temperature
 /// (degrees C) and mean relative humidity (percent).
 struct MonthlyNormals {

@@ -114,20 +114,6 @@ int SplitFields(std::string_view line, std::array<std::string_view, N>& fields)
     return n;
 }
 
-// A field quoted in a message: at most 24 characters, anything but printable ASCII shown as '?',
-// so the message stays valid UTF-8 whatever the file held.
-std::string Quote(std::string_view field)
-{
-    constexpr std::size_t kShown = 24;
-    std::string out = "'";
-    for (std::size_t i = 0; i < field.size() && i < kShown; ++i) {
-        const auto c = static_cast<unsigned char>(field[i]);
-        out += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
-    }
-    if (field.size() > kShown) out += "...";
-    return out + "'";
-}
-
 std::optional<double> ParseNumber(std::string_view text)
 {
     text = Trim(text);
@@ -149,6 +135,18 @@ std::string LocationText(std::string_view raw)
 
 // --- failures ------------------------------------------------------------------------------------
 
+ReadFailure Failure(int code, ReadFault kind, int line = 0, long long number = 0, long long needed = 0)
+{
+    ReadFailure f;
+    f.Format = FileFormat::Weather;
+    f.Kind = kind;
+    f.Code = code;
+    f.Line = line;
+    f.Number = number;
+    f.Needed = needed;
+    return f;
+}
+
 EpwResult Fail(ReadFailure failure)
 {
     EpwResult r;
@@ -156,29 +154,20 @@ EpwResult Fail(ReadFailure failure)
     return r;
 }
 
-EpwResult Fail(int code, std::string message)
+ReadFailure FieldFailure(int code, ReadFault kind, int line, int column, const char* name, std::string_view text)
 {
-    return Fail(ReadFailure{code, std::move(message)});
-}
-
-ReadFailure TooLarge()
-{
-    return {kEpwTooLarge, "The file is larger than 64 MiB; an EPW weather year is about 1.6 MB"};
-}
-
-
-ReadFailure FieldFailure(int code, int line, int column, const char* name, std::string_view what)
-{
-    return {code, "Line " + std::to_string(line) + ", field " + std::to_string(column + 1) + " (" +
-                      name + "): " + std::string(what)};
+    ReadFailure f = Failure(code, kind, line);
+    f.Field = column + 1;
+    f.FieldName = name;
+    f.Text = CleanExcerpt(text);
+    return f;
 }
 
 // A numeric field and the values it may hold.
 struct NumberField {
     int column;  // 0-based
     const char* name;
-    double low, high;
-    const char* range;   // [low, high] as the message shows it
+    ValueRange range;
     double missingFrom;  // the missing-value marker; +infinity where a value must be present
     bool whole;          // month, day, hour
 };
@@ -188,19 +177,19 @@ constexpr double kNever = std::numeric_limits<double>::infinity();
 // Physical limits of the EnergyPlus weather file definition: dry bulb and dew point -70..70 C,
 // relative humidity 0..110 %, station pressure 31 000..120 000 Pa. EnergyPlus takes any value at
 // or above a missing marker as missing, and so do we.
-constexpr NumberField kMonthField{1, "month", 1, 12, "1 to 12", kNever, true};
-constexpr NumberField kDayField{2, "day", 1, 31, "1 to 31", kNever, true};
-constexpr NumberField kHourField{3, "hour", 1, 24, "1 to 24", kNever, true};
-constexpr NumberField kDryBulbField{6, "dry bulb", -70, 70, "-70 to 70", 99.9, false};
-constexpr NumberField kDewPointField{7, "dew point", -70, 70, "-70 to 70", 99.9, false};
-constexpr NumberField kHumidityField{8, "relative humidity", 0, 110, "0 to 110", 999, false};
-constexpr NumberField kPressureField{9, "station pressure", 31000, 120000, "31000 to 120000", 999999,
+constexpr NumberField kMonthField{1, "month", {1, 12}, kNever, true};
+constexpr NumberField kDayField{2, "day", {1, 31}, kNever, true};
+constexpr NumberField kHourField{3, "hour", {1, 24}, kNever, true};
+constexpr NumberField kDryBulbField{6, "dry bulb", {-70, 70}, 99.9, false};
+constexpr NumberField kDewPointField{7, "dew point", {-70, 70}, 99.9, false};
+constexpr NumberField kHumidityField{8, "relative humidity", {0, 110}, 999, false};
+constexpr NumberField kPressureField{9, "station pressure", {31000, 120000}, 999999,
                                    false};
 // LOCATION: the ranges the Monthly Data reader accepts, so that a derived location is one the
 // analysis handles.
-constexpr NumberField kLatitudeField{6, "latitude", -90, 90, "-90 to 90", kNever, false};
-constexpr NumberField kLongitudeField{7, "longitude", -180, 180, "-180 to 180", kNever, false};
-constexpr NumberField kElevationField{9, "elevation", -500, 9000, "-500 to 9000", kNever, false};
+constexpr NumberField kLatitudeField{6, "latitude", kLatitudeRange, kNever, false};
+constexpr NumberField kLongitudeField{7, "longitude", kLongitudeRange, kNever, false};
+constexpr NumberField kElevationField{9, "elevation", kElevationRange, kNever, false};
 
 // Parses column field.column of a line into `value`, NaN for a missing value.
 template <std::size_t N>
@@ -209,19 +198,18 @@ std::optional<ReadFailure> ReadNumber(const std::array<std::string_view, N>& fie
 {
     const std::string_view text = fields[field.column];
     const std::optional<double> v = ParseNumber(text);
-    if (!v)
-        return FieldFailure(kEpwBadNumber, line, field.column, field.name,
-                            Quote(text) + " is not a number");
+    if (!v) return FieldFailure(kEpwBadNumber, ReadFault::NotANumber, line, field.column, field.name, text);
     if (*v >= field.missingFrom) {
         value = std::numeric_limits<double>::quiet_NaN();
         return std::nullopt;
     }
     if (field.whole && *v != std::floor(*v))
-        return FieldFailure(kEpwBadNumber, line, field.column, field.name,
-                            Quote(text) + " is not a whole number");
-    if (*v < field.low || *v > field.high)
-        return FieldFailure(kEpwOutOfRange, line, field.column, field.name,
-                            std::string(Trim(text)) + " is outside " + field.range);
+        return FieldFailure(kEpwBadNumber, ReadFault::NotWholeNumber, line, field.column, field.name, text);
+    if (!field.range.Contains(*v)) {
+        ReadFailure f = FieldFailure(kEpwOutOfRange, ReadFault::OutOfRange, line, field.column, field.name, text);
+        f.Range = field.range;
+        return f;
+    }
     value = *v + 0.0;  // "-0" is 0, so that no "-0" is printed downstream
     return std::nullopt;
 }
@@ -244,20 +232,19 @@ std::optional<ReadFailure> ReadLocationLine(std::string_view line, LocationRecor
 {
     std::array<std::string_view, 10> f{};
     const int n = SplitFields(line, f);
-    if (!IsLocationKeyword(f[0]))
-        return ReadFailure{kEpwNotEpw,
-                           "Line 1 does not begin with LOCATION: this is not an EPW weather file"};
+    if (!IsLocationKeyword(f[0])) return Failure(kEpwNotEpw, ReadFault::NotEpw, 1);
     if (n < static_cast<int>(f.size()))
-        return ReadFailure{kEpwMissingField,
-                           "Line 1 (LOCATION) has " + std::to_string(n) + " fields; it needs 10"};
+        return Failure(kEpwMissingField, ReadFault::TooFewFields, 1, n, static_cast<long long>(f.size()));
 
     location.LocationName = LocationText(f[1]);
     location.Country = LocationText(f[3]);
     for (const auto& [column, name, text] : {std::tuple{1, "city", &location.LocationName},
                                              std::tuple{3, "country", &location.Country}}) {
-        if (text->size() > kMaxNameBytes)
-            return FieldFailure(kEpwOutOfRange, 1, column, name,
-                                "longer than " + std::to_string(kMaxNameBytes) + " bytes");
+        if (text->size() > kMaxNameBytes) {
+            ReadFailure failure = FieldFailure(kEpwOutOfRange, ReadFault::FieldTooLong, 1, column, name, {});
+            failure.Number = kMaxNameBytes;
+            return failure;
+        }
     }
     double latitude = 0, longitude = 0, elevation = 0;
     if (auto failure = ReadNumber(f, kLatitudeField, 1, latitude)) return failure;
@@ -276,10 +263,7 @@ std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hou
 {
     std::array<std::string_view, kFirstColumns> f{};
     const int n = SplitFields(text, f);
-    if (n < kNeededColumns)
-        return ReadFailure{kEpwMissingField, "Line " + std::to_string(line) + " has " +
-                                                 std::to_string(n) + " fields; an hourly row needs at least " +
-                                                 std::to_string(kNeededColumns)};
+    if (n < kNeededColumns) return Failure(kEpwMissingField, ReadFault::TooFewFields, line, n, kNeededColumns);
     double month = 0, day = 0, clockHour = 0, dryBulb = 0, dewPoint = 0, rh = 0;
     for (const auto& [field, value] : {std::pair{&kMonthField, &month}, {&kDayField, &day},
                                       {&kHourField, &clockHour}, {&kDryBulbField, &dryBulb},
@@ -294,10 +278,12 @@ std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hou
     hour.Month = static_cast<int>(month);
     hour.Day = static_cast<int>(day);
     hour.Hour = static_cast<int>(clockHour);
-    if (hour.Day > kDaysInMonth[hour.Month])
-        return FieldFailure(kEpwOutOfRange, line, kDayField.column, kDayField.name,
-                            std::string(Trim(f[kDayField.column])) + " is past the end of month " +
-                                std::to_string(hour.Month));
+    if (hour.Day > kDaysInMonth[hour.Month]) {
+        ReadFailure failure = FieldFailure(kEpwOutOfRange, ReadFault::DayPastMonthEnd, line, kDayField.column,
+                                           kDayField.name, f[kDayField.column]);
+        failure.Number = hour.Month;
+        return failure;
+    }
 
     // Not recorded: the ratio of the saturation pressures at the dew point and at the dry bulb.
     if (std::isnan(rh) && !std::isnan(dryBulb) && !std::isnan(dewPoint))
@@ -326,23 +312,14 @@ bool Follows(const EpwHour& previous, const EpwHour& next)
     return monthEnds && next.Day == 1 && next.Month == previous.Month % kMonths + 1;
 }
 
-std::string RowTime(const EpwHour& h)
-{
-    return "month " + std::to_string(h.Month) + ", day " + std::to_string(h.Day) + ", hour " + std::to_string(h.Hour);
-}
-
-std::string RowCountMessage(int rows)
-{
-    return "The file holds " + std::to_string(rows) + (rows == 1 ? " hourly row" : " hourly rows") +
-           "; a weather year has " + std::to_string(kEpwYearHours);
-}
+RowTime TimeOf(const EpwHour& h) { return {h.Month, h.Day, h.Hour}; }
 
 }  // namespace
 
 EpwResult ReadEpw(std::string_view bytes) noexcept
 {
-    if (bytes.size() > kMaxFileBytes) return Fail(TooLarge());
-    if (bytes.empty()) return Fail(kEpwNotEpw, "The file is empty");
+    if (bytes.size() > kMaxFileBytes) return Fail(TooLargeFailure(kEpwTooLarge, FileFormat::Weather, kMaxFileBytes));
+    if (bytes.empty()) return Fail(Failure(kEpwNotEpw, ReadFault::EmptyFile));
 
     EpwResult result;
     EpwFile& file = result.file;
@@ -353,8 +330,7 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
     while (cursor.Next(line)) {
         const int number = cursor.Number();
         if (line.size() > kMaxLineBytes)
-            return Fail(kEpwLineTooLong, "Line " + std::to_string(number) + " is longer than " +
-                                             std::to_string(kMaxLineBytes) + " bytes");
+            return Fail(Failure(kEpwLineTooLong, ReadFault::LineTooLong, number, kMaxLineBytes));
         if (number == 1) {
             if (auto failure = ReadLocationLine(line, file.Location)) {
                 result.failure = std::move(failure);
@@ -364,40 +340,37 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
         }
         if (number <= kHeaderLines) continue;  // design conditions, periods, comments: not needed
         if (IsEmptyLine(line)) continue;
-        if (rows == kLeapYearHours)
-            return Fail(kEpwRowCount, "The file holds more than " + std::to_string(kLeapYearHours) +
-                                          " hourly rows; a weather year has " +
-                                          std::to_string(kEpwYearHours));
+        if (rows == kLeapYearHours) return Fail(Failure(kEpwRowCount, ReadFault::TooManyRows, number, kLeapYearHours));
         EpwHour hour;
         if (auto failure = ReadRow(line, number, hour)) {
             // A last row cut off in the middle is a truncated file: say how much of it arrived.
             if (cursor.EndsWithoutBreak() && rows < kEpwYearHours)
-                return Fail(kEpwRowCount, "The file ends in the middle of line " +
-                                              std::to_string(number) + ". " +
-                                              RowCountMessage(rows));
+                return Fail(Failure(kEpwRowCount, ReadFault::EndsInsideRow, number, rows, kEpwYearHours));
             result.failure = std::move(failure);
             return result;
         }
         // Averaging rows that repeat, go back or leave hours out would give normals of no year.
-        if (rows > 0 && !Follows(file.Hours.back(), hour))
-            return Fail(kEpwOutOfOrder, "Line " + std::to_string(number) + " (" + RowTime(hour) +
-                                            ") does not follow line " + std::to_string(previousLine) + " (" +
-                                            RowTime(file.Hours.back()) + "): the rows must advance one hour at a time");
+        if (rows > 0 && !Follows(file.Hours.back(), hour)) {
+            ReadFailure failure = Failure(kEpwOutOfOrder, ReadFault::OutOfOrder, number);
+            failure.Row = TimeOf(hour);
+            failure.PreviousRow = TimeOf(file.Hours.back());
+            failure.PreviousLine = previousLine;
+            return Fail(std::move(failure));
+        }
         previousLine = number;
         ++rows;
         if (hour.Month == 2 && hour.Day == 29) ++leapDayRows;
         file.Hours.push_back(hour);
     }
     if (cursor.Number() < kHeaderLines)
-        return Fail(kEpwRowCount, "The file ends at line " + std::to_string(cursor.Number()) +
-                                      ", inside its 8-line header");
+        return Fail(Failure(kEpwRowCount, ReadFault::EndsInsideHeader, cursor.Number(), kHeaderLines));
 
     // A leap year written with its 29 February: drop that day, as files of 8760 rows have done.
     if (rows == kLeapYearHours && leapDayRows == kLeapYearHours - kEpwYearHours) {
         std::erase_if(file.Hours, [](const EpwHour& h) { return h.Month == 2 && h.Day == 29; });
         rows = kEpwYearHours;
     }
-    if (rows != kEpwYearHours) return Fail(kEpwRowCount, RowCountMessage(rows));
+    if (rows != kEpwYearHours) return Fail(Failure(kEpwRowCount, ReadFault::RowCount, 0, rows, kEpwYearHours));
 
     std::array<int, kMonths + 1> usedInMonth{};
     for (const EpwHour& h : file.Hours) {
@@ -408,8 +381,7 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
     file.HoursMissing = rows - file.HoursUsed;
     for (int m = 1; m <= kMonths; ++m) {
         if (usedInMonth[m] == 0)
-            return Fail(kEpwNoData, "Month " + std::to_string(m) +
-                                        " has no hour with both a dry bulb and a humidity");
+            return Fail(Failure(kEpwNoData, ReadFault::MonthWithoutData, 0, m));
     }
     return result;
 }
@@ -417,9 +389,13 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
 EpwResult ReadEpwFile(const std::filesystem::path& path) noexcept
 {
     FileBytes f = ReadFileBytes(path, kMaxFileBytes);
-    if (f.tooLarge) return Fail(TooLarge());
-    if (f.failure) return Fail(std::move(*f.failure));
-    return ReadEpw(f.bytes);
+    if (f.tooLarge) f.failure = TooLargeFailure(kEpwTooLarge, FileFormat::Weather, kMaxFileBytes);
+    EpwResult result = f.failure ? Fail(std::move(*f.failure)) : ReadEpw(f.bytes);
+    if (result.failure) {
+        result.failure->File = path;
+        result.failure->Format = FileFormat::Weather;
+    }
+    return result;
 }
 
 }  // namespace qav

@@ -6,6 +6,8 @@
 #include <system_error>
 #include <vector>
 
+#include "data/md_reader.h"
+
 namespace qav {
 namespace {
 
@@ -17,31 +19,39 @@ struct FileCloser {
 
 ReadFailure SystemFailure(int err)
 {
+    ReadFailure f;
     switch (err) {
-    case ENOENT: return {kFileNotFound, "File not found"};
-    case ENOTDIR: return {kPathNotFound, "Path not found"};
+    case ENOENT: f.Kind = ReadFault::FileNotFound, f.Code = kFileNotFound; break;
+    case ENOTDIR: f.Kind = ReadFault::PathNotFound, f.Code = kPathNotFound; break;
     case EACCES:
     case EPERM:
-    case EROFS: return {kPermissionDenied, "Permission denied"};
+    case EROFS: f.Kind = ReadFault::PermissionDenied, f.Code = kPermissionDenied; break;
     case EISDIR:
     case ENAMETOOLONG:
     case ELOOP:
     case EINVAL:
-    case EBUSY: return {kPathFileAccess, "Path/File access error"};
+    case EBUSY: f.Kind = ReadFault::PathFileAccess, f.Code = kPathFileAccess; break;
     case EIO:
     case ENXIO:
-    case ENODEV: return {kDeviceIo, "Device I/O error"};
-    default: break;
+    case ENODEV: f.Kind = ReadFault::DeviceIo, f.Code = kDeviceIo; break;
+    default: f.Kind = ReadFault::SystemError, f.Code = kSystemErrorBase + err, f.Number = err; break;
     }
-    const int code = kSystemErrorBase + err;
-    std::string message = "Err code ";
-    message += std::to_string(code);
-    message += '\n';
-    message += std::generic_category().message(err);
-    return {code, std::move(message)};
+    return f;
 }
 
-FileBytes ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes) noexcept
+ReadFailure TooLargeFailure(int code, FileFormat format, std::size_t maxBytes)
+{
+    ReadFailure f;
+    f.Format = format;
+    f.Kind = ReadFault::TooLarge;
+    f.Code = code;
+    f.Number = static_cast<long long>(maxBytes);
+    return f;
+}
+
+namespace {
+
+FileBytes ReadBytes(const std::filesystem::path& file, std::size_t maxBytes) noexcept
 {
     namespace fs = std::filesystem;
     FileBytes result;
@@ -90,6 +100,15 @@ FileBytes ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes)
         result.bytes.clear();
         result.tooLarge = true;
     }
+    return result;
+}
+
+}  // namespace
+
+FileBytes ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes) noexcept
+{
+    FileBytes result = ReadBytes(file, maxBytes);
+    if (result.failure) result.failure->File = file;
     return result;
 }
 

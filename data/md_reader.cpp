@@ -115,18 +115,8 @@ private:
 
 // ---- Numbers -----------------------------------------------------------------------------------
 
-struct Range {
-    double lo, hi;
-    const char* text;
-};
-constexpr Range kLatitudeRange{-90, 90, "-90 to 90"};
-constexpr Range kLongitudeRange{-180, 180, "-180 to 180"};
-constexpr Range kElevationRange{-500, 9000, "-500 to 9000"};
-constexpr Range kTemperatureRange{kMonthlyTemperatureMin, kMonthlyTemperatureMax, "-90 to 55"};
-constexpr Range kHumidityRange{kMonthlyHumidityMin, kMonthlyHumidityMax, "0 to 100"};
-
 // Returns 0 and sets value, or the failure code.
-int ParseNumber(std::string_view text, const Range& range, float& value)
+int ParseNumber(std::string_view text, const ValueRange& range, float& value)
 {
     if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
     const char* first = text.data();
@@ -136,7 +126,7 @@ int ParseNumber(std::string_view text, const Range& range, float& value)
     if (text.empty() || ptr != last || ec == std::errc::invalid_argument) return kNotANumber;
     if (ec == std::errc::result_out_of_range) return kOutOfRange;
     if (!std::isfinite(d)) return kNotFinite;
-    if (d < range.lo || d > range.hi) return kOutOfRange;
+    if (!range.Contains(d)) return kOutOfRange;
     // Parsed again as float: rounding the decimal once keeps written tables exact on a round trip.
     float f = 0;
     if (ParseDecimal(first, last, f).ec != std::errc{}) f = static_cast<float>(d);
@@ -144,28 +134,27 @@ int ParseNumber(std::string_view text, const Range& range, float& value)
     return 0;
 }
 
-// ---- Messages ----------------------------------------------------------------------------------
+// ---- Failures ----------------------------------------------------------------------------------
 
-// Quotes at most 40 bytes of a user's text in a message, cut on a character boundary; raw bytes
-// of the file are decoded and cleaned like a name first, so that the message is clean UTF-8.
-std::string Excerpt(std::string_view raw)
+ReadFailure Failure(int code, ReadFault kind)
 {
-    constexpr std::size_t kMax = 40;
-    const std::string text = DecodeName(raw);
-    if (text.size() <= kMax) return text;
-    std::size_t cut = kMax;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    return text.substr(0, cut) + "...";
+    ReadFailure f;
+    f.Format = FileFormat::MonthlyData;
+    f.Kind = kind;
+    f.Code = code;
+    return f;
 }
 
-ReadFailure Failure(int code, std::string detail)
+ReadFault FaultOf(int code)
 {
-    return {code, "Err code " + std::to_string(code) + "\n" + std::move(detail)};
-}
-
-ReadFailure TooLargeFailure()
-{
-    return Failure(kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file.");
+    switch (code) {
+    case kNotANumber: return ReadFault::NotANumber;
+    case kNotFinite: return ReadFault::NotFinite;
+    case kOutOfRange: return ReadFault::OutOfRange;
+    case kFieldTooLong: return ReadFault::FieldTooLong;
+    case kUnclosedQuote: return ReadFault::UnclosedQuote;
+    default: return ReadFault::TextAfterQuote;
+    }
 }
 
 constexpr const char* kFirstLineFields[6] = {"Location", "Country", "Latitude", "Longitude", "Elevation", "Data Source"};
@@ -234,12 +223,7 @@ private:
             ++fieldsRead_;
             lastLine_ = f.line;
         }
-        if (n == Next::Error) {
-            const char* what = code == kFieldTooLong    ? "the field is longer than 4096 bytes"
-                               : code == kUnclosedQuote ? "the closing quotation mark is missing"
-                                                        : "text follows the closing quotation mark";
-            Fail(code, f.line, what);
-        }
+        if (n == Next::Error) Fail(code, f.line, {});
         return n;
     }
 
@@ -250,32 +234,29 @@ private:
         value = DecodeName(f.value);
         if (value.size() <= kMaxFieldBytes) return true;
         value.clear();
-        Fail(kFieldTooLong, f.line, "the field is longer than 4096 bytes");
+        Fail(kFieldTooLong, f.line, {});
         return false;
     }
 
-    bool Number(const Field& f, const Range& range, float& value)
+    bool Number(const Field& f, const ValueRange& range, float& value)
     {
         const int code = ParseNumber(f.value, range, value);
         if (code == 0) return true;
-        std::string what;
-        if (code == kNotANumber) {
-            what = f.value.empty() ? std::string("an empty field is not a number") : Excerpt(f.value) + " is not a number";
-        } else if (code == kNotFinite) {
-            what = Excerpt(f.value) + " is not a finite number";
-        } else {
-            what = Excerpt(f.value) + " is out of range (" + range.text + ")";
-        }
-        Fail(code, f.line, what);
+        Fail(code, f.line, f.value, range);
         return false;
     }
 
-    void Fail(int code, int line, const std::string& what)
+    void Fail(int code, int line, std::string_view text, ValueRange range = {})
     {
-        std::string where = "Location " + std::to_string(k_);
-        if (!record_->LocationName.empty()) where += " (" + Excerpt(record_->LocationName) + ")";
-        where += ", line " + std::to_string(line) + ", field " + std::to_string(position_) + " (" + fieldName_ + "): ";
-        failure_ = Failure(code, where + what);
+        failure_ = Failure(code, FaultOf(code));
+        failure_.Line = line;
+        failure_.Field = position_;
+        failure_.FieldName = fieldName_;
+        failure_.Location = k_;
+        failure_.LocationName = CleanExcerpt(record_->LocationName);
+        failure_.Text = CleanExcerpt(text);
+        failure_.Range = range;
+        if (code == kFieldTooLong) failure_.Number = kMaxFieldBytes;
     }
 
     FieldReader fields_;
@@ -290,16 +271,22 @@ private:
 
 }  // namespace
 
+std::string EnglishCutShort(const CutShortLocation& cut)
+{
+    const std::string name = cut.LocationName.empty() ? "" : " (" + cut.LocationName + ")";
+    return "Location " + std::to_string(cut.Location) + name + " ends at line " + std::to_string(cut.Line) +
+           " after " + std::to_string(cut.FieldsRead) + " of its 54 fields; it was left out.";
+}
+
 ReadResult ReadMonthlyData(std::string_view bytes) noexcept
 {
     ReadResult result;
     if (bytes.size() > kMaxMonthlyDataBytes) {
-        result.failure = TooLargeFailure();
+        result.failure = TooLargeFailure(kFileTooLarge, FileFormat::MonthlyData, kMaxMonthlyDataBytes);
         return result;
     }
     if (bytes.find('\0') != std::string_view::npos) {
-        result.failure = Failure(kNotText, "The file holds NUL bytes: it is not a plain text file "
-                                           "(save it as UTF-8 or ANSI text).");
+        result.failure = Failure(kNotText, ReadFault::NotText);
         return result;
     }
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -315,17 +302,15 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
             return result;
         }
         if (outcome == LocationParser::Outcome::Truncated) {  // an unfinished location is dropped
-            const std::string name = record.LocationName.empty() ? "" : " (" + Excerpt(record.LocationName) + ")";
-            result.warning = "Location " + std::to_string(k) + name + " ends at line " +
-                             std::to_string(parser.LastLine()) + " after " +
-                             std::to_string(parser.FieldsRead()) + " of its 54 fields; it was left out.";
+            result.warning =
+                CutShortLocation{k, CleanExcerpt(record.LocationName), parser.LastLine(), parser.FieldsRead()};
         }
         if (outcome != LocationParser::Outcome::Complete) break;
         table.Slot[k] = std::move(record);
         table.LocationCount = k;
     }
     if (table.LocationCount == 0) {
-        result.failure = ReadFailure{kNoCompleteLocation, "The file holds no complete location."};
+        result.failure = Failure(kNoCompleteLocation, ReadFault::NoCompleteLocation);
         result.warning.reset();
     }
     return result;
@@ -334,9 +319,13 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
 ReadResult ReadMonthlyDataFile(const std::filesystem::path& file) noexcept
 {
     FileBytes f = ReadFileBytes(file, kMaxMonthlyDataBytes);
-    if (f.tooLarge) return {{}, TooLargeFailure(), {}};
-    if (f.failure) return {{}, std::move(f.failure), {}};
-    return ReadMonthlyData(f.bytes);
+    if (f.tooLarge) f.failure = TooLargeFailure(kFileTooLarge, FileFormat::MonthlyData, kMaxMonthlyDataBytes);
+    ReadResult result = f.failure ? ReadResult{{}, std::move(f.failure), {}} : ReadMonthlyData(f.bytes);
+    if (result.failure) {
+        result.failure->File = file;
+        result.failure->Format = FileFormat::MonthlyData;
+    }
+    return result;
 }
 
 }  // namespace qav

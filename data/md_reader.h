@@ -18,13 +18,12 @@
 #include <string_view>
 
 #include "core/location.h"
+#include "data/read_failure.h"
 
 namespace qav {
 
-/// Stable failure codes. The messages of 1..5 are the fixed texts of those categories; every
-/// other failure except kNoCompleteLocation reads "Err code <code>" and, on a second line, what
-/// was wrong and where, for example
-///   "Err code 22\nLocation 2 (Lima), line 14, field 3 (DBTmax): 1e30 is out of range (-90 to 55)".
+/// Stable failure codes (ReadFailure::Code), shown after "Err code ". Opening and reading a file
+/// fail with 1..5 and kSystemErrorBase + errno in every reader.
 enum MonthlyDataError : int {
     kFileNotFound = 1,        // "File not found"
     kPathNotFound = 2,        // "Path not found": a folder of the path is missing
@@ -39,7 +38,7 @@ enum MonthlyDataError : int {
     kFieldTooLong = 23,       // more than kMaxFieldBytes
     kUnclosedQuote = 24,      // a quoted text still open at the end of its line
     kTextAfterQuote = 25,     // something other than blanks between a closing quote and the comma
-    kNoCompleteLocation = 30, // "The file holds no complete location."
+    kNoCompleteLocation = 30, // no location has all its 54 fields
     kSystemErrorBase = 1000,  // any other operating-system error: 1000 + errno
 };
 
@@ -48,27 +47,25 @@ inline constexpr std::size_t kMaxMonthlyDataBytes = std::size_t{16} << 20;
 /// Longest field, in bytes as written and, for texts, in bytes of UTF-8 once decoded.
 inline constexpr std::size_t kMaxFieldBytes = 4096;
 
-// Ranges accepted for the numbers. Wider values would overflow the 16-bit roundings of the
-// analysis or mean nothing on the chart: latitude -90..90, longitude -180..180 degrees,
-// elevation -500..9000 m, DBTmin and DBTmax -90..55 degrees C, RHavg 0..100 %.
-/// The ranges of the monthly normals, which a warming added to them must not leave either.
-inline constexpr double kMonthlyTemperatureMin = -90, kMonthlyTemperatureMax = 55;  // degrees C
-inline constexpr double kMonthlyHumidityMin = 0, kMonthlyHumidityMax = 100;          // %
+// The numbers must lie in the ranges of core/location.h (kLatitudeRange ... kHumidityRange).
 
-struct ReadFailure {
-    int code = 0;          // a MonthlyDataError
-    std::string message;   // shown to the user exactly as written
+/// A last location that stops before its 54 fields are complete: it is left out of the table.
+struct CutShortLocation {
+    int Location = 0;          // 1-based
+    std::string LocationName;  // cleaned; empty when the name was not read
+    int Line = 0;              // the line of its last field
+    int FieldsRead = 0;        // of 54
 };
+/// "Location 3 (Cut) ends at line 29 after 20 of its 54 fields; it was left out."
+std::string EnglishCutShort(const CutShortLocation& cut);
 
 struct ReadResult {
     /// On success the locations read, LocationCount 1..50, slots above it empty. On failure the
     /// complete locations before the fault; the caller keeps its previous table.
     LocationTable table;
     std::optional<ReadFailure> failure;
-    /// Set when the last location stops before its 54 fields are complete and was
-    /// left out: which location and on which line, for example
-    ///   "Location 3 (Cut) ends at line 29 after 20 of its 54 fields; it was left out."
-    std::optional<std::string> warning;
+    /// Set when the last location stops before its 54 fields are complete and was left out.
+    std::optional<CutShortLocation> warning;
 };
 
 /// Parses the bytes of an MD file.

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "data/file_bytes.h"
+#include "data/read_failure.h"
 
 namespace qav {
 
@@ -127,8 +128,12 @@ StationCatalogueResult ReadStationCatalogue(const std::filesystem::path& file)
 {
     FileBytes bytes = ReadFileBytes(file, kMaxCatalogueBytes);
     StationCatalogueResult result;
-    if (bytes.failure) result.failure = bytes.failure->message;
-    else if (bytes.tooLarge) result.failure = "the file is too large for a station catalogue";
+    if (bytes.failure) {
+        bytes.failure->File = file;
+        result.failure = EnglishReadFailure(*bytes.failure);  // already names the file
+        return result;
+    }
+    if (bytes.tooLarge) result.failure = "the file is too large for a station catalogue";
     else result = ParseStationCatalogue(bytes.bytes);
     if (result.failure) result.failure = file.string() + ": " + *result.failure;
     return result;

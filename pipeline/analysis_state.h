@@ -18,9 +18,9 @@
 #include "core/location.h"
 #include "core/psychrometrics.h"
 #include "core/screen_layout.h"
+#include "core/warming.h"
 #include "data/builtin_sets.h"
 #include "data/recorded_hours.h"
-#include "data/warming.h"
 
 namespace qav {
 
@@ -72,6 +72,11 @@ struct AnalysisState {
     HourFilter Filter;
     /// A warming to add to every location analysed ("What if"); none analyses the normals as read.
     std::optional<Warming> WarmingAsked;
+    /// Counts the changes of what every location's analysis depends on: the locations and their
+    /// recorded hours, the analysis screen, the filter and the warming. Views that keep analyses
+    /// of their own (the compare view) compare it to tell whether they are stale; the functions
+    /// that change those inputs bump it, so change them only through those functions.
+    std::uint64_t InputGeneration = 0;
 
     // Derived by the last pipeline run.
     /// The current location with the warming added; empty without a warming or when refused.
@@ -119,6 +124,9 @@ AnalysisState MakeStartupState(ScreenDescription screen = kReferenceScreen);
 /// Lays the analysis out for a screen: the layout and the chart scale. The zone map and the
 /// canvases must be remade at the new sizes and the pipeline run again.
 void SetAnalysisScreen(AnalysisState& state, const ScreenDescription& screen);
+
+/// Sets the hours the tallies count and the warming asked; the caller then runs the pipeline.
+void SetAnalysisOptions(AnalysisState& state, const HourFilter& filter, const std::optional<Warming>& warming);
 
 /// Text of the information box shown when the data set chosen is the one already shown.
 inline constexpr std::string_view kAlreadyPresentedMessage =

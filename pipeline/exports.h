@@ -8,11 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/version.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {
 
-inline constexpr std::string_view kSoftwareName = "QAV 1.3";
+inline constexpr std::string_view kSoftwareName = kProgramAndVersion;
 
 /// The text as one CSV field (RFC 4180 quoting).
 std::string CsvField(std::string_view text);

@@ -35,6 +35,14 @@ void SetAnalysisScreen(AnalysisState& state, const ScreenDescription& screen)
     state.Layout = LayoutForScreen(screen);
     state.Scale = MakeChartScale(state.Layout.Picture1.Width, state.Layout.Picture1.Height,
                                  state.Layout.PixelWidth, state.Layout.PixelHeight);
+    ++state.InputGeneration;
+}
+
+void SetAnalysisOptions(AnalysisState& state, const HourFilter& filter, const std::optional<Warming>& warming)
+{
+    state.Filter = filter;
+    state.WarmingAsked = warming;
+    ++state.InputGeneration;
 }
 
 AnalysisState MakeStartupState(ScreenDescription screen)
@@ -125,6 +133,7 @@ ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineC
     state.Recorded = {};
     state.SourceFile = {};
     state.CurrentLocation = 1;
+    ++state.InputGeneration;
     RunPipeline(state, canvases);
     return ShowDataSetOutcome::Loaded;
 }
@@ -148,6 +157,7 @@ void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCa
     state.Locations.LocationCount = table.LocationCount;
     state.DataSetKind.Clear();
     state.CurrentLocation = 1;
+    ++state.InputGeneration;
     RunPipeline(state, canvases);
 }
 

@@ -28,7 +28,7 @@ WeatherFiles OpenWeatherFiles(const std::vector<std::filesystem::path>& files)
         }
         const EpwResult result = ReadEpwFile(file);
         if (result.failure) {
-            opened.Failures.push_back({file, result.failure->message});
+            opened.Failures.push_back(*result.failure);
             continue;
         }
         WeatherLocation location = MakeWeatherLocation(result.file);

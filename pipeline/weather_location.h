@@ -19,18 +19,12 @@ struct WeatherLocation {
 };
 WeatherLocation MakeWeatherLocation(const EpwFile& file);
 
-/// A file that could not be opened and the reader's message.
-struct WeatherFileFailure {
-    std::filesystem::path File;
-    std::string Message;
-};
-
 /// Weather files opened as a location table, one slot per file in the order given.
 struct WeatherFiles {
     LocationTable Table;
     RecordedYears Recorded{};
     SourceFiles Files{};  // the file of each slot
-    std::vector<WeatherFileFailure> Failures;  // in the order given
+    std::vector<ReadFailure> Failures;  // in the order given, each naming its file
     int NotOpened = 0;  // files beyond the table's kMaxLocations slots, left unread
 };
 

@@ -19,6 +19,7 @@
 #include "chart/strategy.h"
 #include "core/text_format.h"
 #include "ui/translation.h"
+#include "ui/read_failure_text.h"
 
 namespace qav {
 namespace {
@@ -253,7 +254,7 @@ void WhatIfDialog::loadFile()
     if (path.isEmpty()) return;
     const WarmingResult r = ReadWarmingFile(path.toStdU16String());
     if (r.failure) {
-        QMessageBox::warning(this, windowTitle(), tr("%1: %2").arg(path, FromUtf8(*r.failure)));
+        QMessageBox::warning(this, windowTitle(), ReadFailureText::text(*r.failure));
         return;
     }
     monthly_->setChecked(true);

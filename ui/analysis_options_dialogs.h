@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "classify/hour_filter.h"
-#include "data/warming.h"
+#include "data/warming_reader.h"
 #include "pipeline/analysis_state.h"
 
 class QComboBox;

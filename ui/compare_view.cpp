@@ -105,32 +105,10 @@ CompareView::CompareView(const AnalysisState& state, QWidget* parent, ExportActi
     resize(860, 560);
 }
 
-std::string CompareView::Signature() const
-{
-    std::string s = std::to_string(state_.Locations.LocationCount) + "|" + HourRangeText(state_.Filter) + "|" +
-                    MonthRangeText(state_.Filter) + "|" +
-                    (state_.WarmingAsked ? DescribeWarming(*state_.WarmingAsked) : std::string("-"));
-    const auto add = [&s](const std::string& part) {
-        s += '|';
-        s += part;
-    };
-    if (state_.WarmingAsked && !state_.WarmingAsked->Uniform())
-        for (int m = 1; m <= kMonths; ++m) {
-            const MonthlyChange& c = state_.WarmingAsked->Month[m];
-            for (float v : {c.DBTmin, c.DBTmax, c.RHavg}) add(std::to_string(v));
-        }
-    for (int slot = 1; slot <= state_.Locations.LocationCount; ++slot) {
-        add(state_.Locations.Slot[slot].LocationName);
-        if (state_.Recorded[slot]) s += '*';
-    }
-    return s;
-}
-
 void CompareView::refreshIfChanged()
 {
-    const std::string signature = Signature();
-    if (signature == signature_ && !rows_.empty()) return;
-    signature_ = signature;
+    if (generation_ == state_.InputGeneration) return;
+    generation_ = state_.InputGeneration;
     rows_ = CompareLocations(state_);
     fillTable();
 }

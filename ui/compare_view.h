@@ -4,6 +4,8 @@
 // location in the main window; the picture is saved as PNG or SVG and the rows as CSV. Every
 // row names its location, shares and top strategy for screen readers.
 #include <QDialog>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +23,9 @@ public:
     /// Reads the window's state (table, filter, warming, screen) whenever it refreshes.
     CompareView(const AnalysisState& state, QWidget* parent, ExportActions::MessageFunction message);
 
-    /// Analyses every location again when the list, the filter or the warming changed since
-    /// the last time; otherwise keeps the rows and the selection.
+    /// Analyses every location again when the list, the analysis screen, the filter or the
+    /// warming changed since the last time (AnalysisState::InputGeneration); otherwise keeps the
+    /// rows and the selection.
     void refreshIfChanged();
     void setSort(const CompareSort& sort);
     void setFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -40,14 +43,13 @@ public slots:
 
 private:
     void fillTable();
-    std::string Signature() const;
     std::optional<SaveChoice> choose(const QString& caption, const QString& name, const QStringList& filters);
 
     const AnalysisState& state_;
     ExportActions::MessageFunction message_;
     SaveFileChooser chooser_;
     std::vector<CompareRow> rows_;
-    std::string signature_;
+    std::optional<std::uint64_t> generation_;  // of the state the rows were analysed from
     CompareSort sort_;
     QComboBox* sortBox_ = nullptr;
     QTableWidget* table_ = nullptr;

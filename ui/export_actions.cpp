@@ -13,6 +13,7 @@
 #include <exception>
 
 #include "ui/main_window.h"
+#include "ui/help_texts.h"
 #include "ui/settings.h"
 
 namespace qav {
@@ -113,7 +114,7 @@ bool ExportActions::write(const QString& path, const QByteArray& bytes)
     const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
                                             : WriteFileAtomically(path, bytes);
     if (failure.isEmpty()) return true;
-    message_(QMessageBox::Warning, QStringLiteral("QAV 1.3"),
+    message_(QMessageBox::Warning, ProgramTitle(),
              tr("The file could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), failure));
     return false;
 }
@@ -185,7 +186,7 @@ void ExportActions::reportUnexpected(const char* what) noexcept
 {
     try {
         qCritical("QAV: export failed: %s", what);
-        message_(QMessageBox::Critical, QStringLiteral("QAV 1.3"),
+        message_(QMessageBox::Critical, ProgramTitle(),
                  tr("The file could not be written:\n%1\n").arg(QString::fromLocal8Bit(what)));
     } catch (...) {
         // Nothing more can be reported; the event loop must not see the exception.

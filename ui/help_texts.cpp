@@ -2,16 +2,25 @@
 
 #include <QCoreApplication>
 #include <QtGlobal>
-#include <QtGlobal>
+
+#include "core/version.h"
 
 // Each text is one literal, line feeds included, so that a translation can reflow its lines;
 // QT_TRANSLATE_NOOP marks them for lupdate, and the window translates them when it shows them.
 
 namespace qav {
 
+QString ProgramTitle() { return QString::fromUtf8(kProgramAndVersion.data(), qsizetype(kProgramAndVersion.size())); }
+
+QString HelpTitle(const std::string& english)
+{
+    return QCoreApplication::translate("qav::HelpTexts", english.c_str())
+        .arg(QString::fromUtf8(kVersion.data(), qsizetype(kVersion.size())));
+}
+
 MessageText FileFormatHelpText()
 {
-    return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  QAV 1.3    Monthly Data (MD) File Format"),
+    return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  QAV %1    Monthly Data (MD) File Format"),
             QT_TRANSLATE_NOOP("qav::HelpTexts",
                               "\n"
                               "File name: QAV + Title + .TXT\n"
@@ -37,7 +46,7 @@ MessageText ProgramAboutText()
     // The chart method is Givoni's building bioclimatic chart; the reference is the journal
     // article that published it. The program is a project release, so the author lines name the
     // project and say plainly which personal details do not apply.
-    return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  About QAV 1.3"),
+    return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  About QAV %1"),
             QT_TRANSLATE_NOOP("qav::HelpTexts",
                               "QAV     Meridane\n"
                               "\n"
@@ -45,6 +54,9 @@ MessageText ProgramAboutText()
                               "Free software based on bioclimatic charts proposed by\n"
                               "Baruch Givoni, \"Comfort, climate analysis and building design guidelines\",\n"
                               "Energy and Buildings, vol. 18, July 1992, pp. 11-23.\n"
+                              "\n"
+                              "Licence: GNU General Public License, version 3 or (at your option)\n"
+                              "any later version (GPL-3.0-or-later). It comes with no warranty.\n"
                               "\n"
                               "The hourly values of temperatures and humidities are\n"
                               "generated from the monthly normals by the daily-cycle method described in Help.\n"
@@ -60,7 +72,7 @@ MessageText ProgramAboutText()
 
 MessageText WhatIfHelpText()
 {
-    return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  QAV 1.3     What if it were warmer"),
+    return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  QAV %1     What if it were warmer"),
             QT_TRANSLATE_NOOP("qav::HelpTexts",
                               "View > What if... adds a warming to the monthly normals of the location shown:\n"
                               "one value in degrees C for every month's DBTmin and DBTmax, or a table of twelve\n"
@@ -85,7 +97,7 @@ MessageText WhatIfHelpText()
 
 MessageText ClimaticDataAboutText()
 {
-    return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  QAV 1.3     About Climatic Data"),
+    return {QT_TRANSLATE_NOOP("qav::HelpTexts", "  QAV %1     About Climatic Data"),
             QT_TRANSLATE_NOOP("qav::HelpTexts",
                               "\n"
                               "QAV contains climatological normals data of some cities of the world,\n"

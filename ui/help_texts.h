@@ -6,14 +6,20 @@
 
 namespace qav {
 
+/// "QAV" and its version: the title of the program's own boxes.
+QString ProgramTitle();
+
 struct MessageText {
-    std::string Title;  // UTF-8
+    std::string Title;  // UTF-8; "%1" stands for the version (HelpTitle)
     std::string Text;   // UTF-8, lines separated by LF
 };
 
 /// "Monthly Climatic Files" (and "About climatic files"): the Monthly Data file format.
 MessageText FileFormatHelpText();
-/// "About QAV 1.3": the program, the chart method it is based on and its release.
+/// A box title of the texts below in the window's language, with the version in place of "%1".
+QString HelpTitle(const std::string& english);
+
+/// "About QAV": the program, the chart method it is based on, its licence and its release.
 MessageText ProgramAboutText();
 /// "What if it were warmer": what the warming does, its assumption and where to find values.
 MessageText WhatIfHelpText();

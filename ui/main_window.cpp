@@ -40,6 +40,7 @@
 #include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
 #include "chart/qt/upper_vector_state.h"
+#include "core/version.h"
 #include "classify/raster_canvas.h"
 #include "classify/recorded_classification.h"
 #include "data/md_reader.h"
@@ -57,6 +58,7 @@
 #include "ui/month_strategy_view.h"
 #include "ui/results_panel.h"
 #include "ui/settings.h"
+#include "ui/read_failure_text.h"
 #include "ui/status_line.h"
 
 namespace qav {
@@ -76,17 +78,9 @@ constexpr const char* kAlreadyPresented =
     QT_TRANSLATE_NOOP("qav::MainWindow", "The data are already being presented.\nSelect any city of the list.\n");
 static_assert(kAlreadyPresentedMessage == kAlreadyPresented);
 
-// The title of the program's own boxes (read errors, a data set already shown).
-QString ProgramTitle() { return QStringLiteral("QAV 1.3"); }
 
 // The file name as the system spells it: Qt's names are UTF-16, the file system's are bytes.
 std::filesystem::path NativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-// An error box's text: the file, then the reason as the reader gives it.
-QString ReadErrorText(const QString& path, const QString& reason)
-{
-    return MainWindow::tr("The file could not be read:\n%1\n\n%2\n").arg(QDir::toNativeSeparators(path), reason);
-}
 
 bool IsWeatherFile(const QString& path)
 {
@@ -147,7 +141,7 @@ StartupScreen PrimaryStartupScreen()
 MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     : QMainWindow(parent), monitor_(screen), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
 {
-    setWindowTitle(QStringLiteral("   Meridane  (QAV version 1.3)"));
+    setWindowTitle(QStringLiteral("   Meridane  (QAV version %1)").arg(FromUtf8(std::string(kVersion))));
 
     atScreenSize_ = QSettings().value(QLatin1String(kAnalyseAtScreenSizeKey), false).toBool();
     state_ = MakeStartupState(atScreenSize_ ? monitor_.Screen : kReferenceScreen);
@@ -284,7 +278,7 @@ void MainWindow::createMenus()
     command(help, "UsingQav", tr("&Using QAV"), &MainWindow::showUsingHelp)->setShortcut(QKeySequence::HelpContents);
     command(help, "AboutFiles", tr("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp);
     command(help, "AboutWhatIf", tr("&What if it were warmer"), &MainWindow::showWhatIfHelp);
-    command(help, "AboutME", tr("&About QAV 1.3"), &MainWindow::showProgramAbout);
+    command(help, "AboutME", tr("&About QAV %1").arg(FromUtf8(std::string(kVersion))), &MainWindow::showProgramAbout);
 
     QAction* goOut = menuBar()->addAction(tr("E&xit"));
     goOut->setObjectName(QStringLiteral("GoOut"));
@@ -488,8 +482,7 @@ QString MainWindow::analysisCaption() const
 bool MainWindow::applyAnalysisOptions(const HourFilter& filter, const std::optional<Warming>& warming) noexcept
 {
     try {
-        state_.Filter = filter;
-        state_.WarmingAsked = warming;
+        SetAnalysisOptions(state_, filter, warming);
         PipelineCanvases c = canvases();
         RunPipeline(state_, c);
         refreshPanels();
@@ -577,7 +570,7 @@ void MainWindow::showDataSet(DataSetKind kind) noexcept
     guarded([&] {
         PipelineCanvases c = canvases();
         if (ShowDataSet(state_, kind, c) == ShowDataSetOutcome::AlreadyShown) {
-            showMessage(QMessageBox::Information, QStringLiteral("QAV 1.3"), tr(kAlreadyPresented));
+            showMessage(QMessageBox::Information, ProgramTitle(), tr(kAlreadyPresented));
             return;
         }
         readWarning_.clear();
@@ -614,12 +607,12 @@ void MainWindow::openMonthlyDataFile(const QString& path) noexcept
         ReadResult result = ReadMonthlyDataFile(NativePath(path));
         if (result.failure) {
             // The reader hands back no partial table: the state is not touched.
-            showMessage(QMessageBox::Warning, ProgramTitle(), ReadErrorText(path, FromUtf8(result.failure->message)));
+            showMessage(QMessageBox::Warning, ProgramTitle(), ReadFailureText::text(*result.failure));
             return;
         }
         settings::SetFolder(settings::kChooserFolder, QFileInfo(path).absolutePath());
         recent_->add(path);
-        readWarning_ = result.warning ? tr("%1: %2").arg(QFileInfo(path).fileName(), FromUtf8(*result.warning))
+        readWarning_ = result.warning ? tr("%1: %2").arg(QFileInfo(path).fileName(), ReadFailureText::cutShort(*result.warning))
                                       : QString();
         SourceFiles files;
         const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
@@ -664,10 +657,9 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
                 refreshPanels();
             }
         }
+        // Each failure in the one error form, a blank line before it.
         QStringList failures;
-        for (const WeatherFileFailure& f : opened.Failures)
-            failures << QFile::decodeName(QByteArray::fromStdString(f.File.filename().string())) + QStringLiteral(": ") +
-                            FromUtf8(f.Message);
+        for (const ReadFailure& f : opened.Failures) failures << QString() << ReadFailureText::lines(f);
 
         QStringList report;
         if (paths.size() > kMaxLocations) {
@@ -678,9 +670,9 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
         }
         if (!failures.isEmpty()) {
             const qsizetype tried = std::min<qsizetype>(paths.size(), kMaxLocations);
-            report << (qsizetype(failures.size()) == tried
+            report << (qsizetype(opened.Failures.size()) == tried
                            ? tr("No weather file could be opened; the previous data are still shown.")
-                           : tr("%1 of %2 weather files could not be opened:").arg(failures.size()).arg(tried));
+                           : tr("%1 of %2 weather files could not be opened:").arg(opened.Failures.size()).arg(tried));
             report << failures;
         }
         if (!report.isEmpty()) showMessage(QMessageBox::Warning, ProgramTitle(), report.join(u'\n') + u'\n');
@@ -836,7 +828,7 @@ void MainWindow::showFileFormatHelp() noexcept
 {
     guarded([&] {
         const MessageText t = FileFormatHelpText();
-        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
     });
 }
 
@@ -844,7 +836,7 @@ void MainWindow::showProgramAbout() noexcept
 {
     guarded([&] {
         const MessageText t = ProgramAboutText();
-        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
     });
 }
 
@@ -852,7 +844,7 @@ void MainWindow::showWhatIfHelp() noexcept
 {
     guarded([&] {
         const MessageText t = WhatIfHelpText();
-        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
     });
 }
 
@@ -860,7 +852,7 @@ void MainWindow::showClimaticDataAbout() noexcept
 {
     guarded([&] {
         const MessageText t = ClimaticDataAboutText();
-        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
     });
 }
 

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "core/version.h"
+
 namespace {
 
 struct CliRun {
@@ -136,7 +138,7 @@ TEST(CliArguments, HelpAndVersionWorkAfterAnyCommand)
         SCOPED_TRACE(args);
         const CliRun r = RunCli(args);
         EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, "qav-cli (QAV version 1.3)\n");
+        EXPECT_EQ(r.out, "qav-cli (QAV version " + std::string(qav::kVersion) + ")\n");
     }
     EXPECT_EQ(RunCli("analyze --jobs x --help").out.rfind("Usage: qav-cli", 0), 0u);
 }
@@ -204,11 +206,11 @@ TEST(CliPictures, ChartAndGraphAreSavedAsPng)
     // The provenance of the window's saved pictures, as PNG text chunks (keyword, NUL, text).
     const std::string bytes = ReadFile(chart);
     using namespace std::string_literals;
-    for (const std::string& text : {"Software\0QAV 1.3"s, "Title\0Bioclimatic chart of "s, "Pressure\0"s, "Elevation\0"s}) {
+    for (const std::string& text : {"Software\0"s + std::string(qav::kProgramAndVersion), "Title\0Bioclimatic chart of "s, "Pressure\0"s, "Elevation\0"s}) {
         SCOPED_TRACE(text);
         EXPECT_NE(bytes.find(text), std::string::npos);
     }
-    EXPECT_NE(ReadFile(graph).find("Software\0QAV 1.3"s), std::string::npos);
+    EXPECT_NE(ReadFile(graph).find("Software\0"s + std::string(qav::kProgramAndVersion)), std::string::npos);
     // The suffix chooses the format: .svg gives a drawing with its text as text.
     const std::string svg = (dir / "Graph.SVG").string();
     ASSERT_EQ(RunCli("analyze --graph " + svg).status, 0);
@@ -228,7 +230,7 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(ReadFile(err), "error: " + bad.string() +
-                                 ": Err code 22\nLocation 1 (Nowhere), line 1, field 3 (Latitude): 95 is out of range (-90 to 90)\n");
+                                 ": '95' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (Nowhere). Err code 22\n");
     std::filesystem::remove_all(dir);
 }
 
@@ -358,7 +360,7 @@ TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
     const std::string err = (dir / "err.txt").string();
     const CliRun bad = RunCli("analyze --warming-file " + (dir / "bad.csv").string(), err);
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(ReadFile(err), "error: " + (dir / "bad.csv").string() + ": line 2, field 3 (dbt_max): 'warm' is not a number\n");
+    EXPECT_EQ(ReadFile(err), "error: " + (dir / "bad.csv").string() + ": 'warm' is not a number. Line 2, field 3 (dbt_max). Err code 63\n");
     const CliRun hot = RunCli("analyze --dataset world --all --warming 25", err);
     EXPECT_EQ(hot.status, 1);
     EXPECT_EQ(ReadFile(err), "error: --warming: Alexandria: August DBTmax: 30.4 + 25 = 55.4 is outside -90 to 55\n");

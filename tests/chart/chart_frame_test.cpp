@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/version.h"
 #include "recording_canvas.h"
 
 namespace qav {
@@ -18,10 +19,10 @@ ChartScale ReferenceScale() { return MakeChartScale(8076, 6259, 15, 15); }
 
 TEST(ChartTitle, PressureAndElevation)
 {
-    EXPECT_EQ(ChartTitle(StationPressure(0)), "QAV 1.3 - Bioclimatic Chart for pressure of 101.325 kPa (Elev: 0 m)    ");
+    EXPECT_EQ(ChartTitle(StationPressure(0)), std::string(kProgramAndVersion) + " - Bioclimatic Chart for pressure of 101.325 kPa (Elev: 0 m)    ");
     // Brasilia: 1160 m is taken as 1150 m.
     EXPECT_EQ(ChartTitle(StationPressure(1160), ','),
-              "QAV 1.3 - Bioclimatic Chart for pressure of 88,251 kPa (Elev: 1150 m)    ");
+              std::string(kProgramAndVersion) + " - Bioclimatic Chart for pressure of 88,251 kPa (Elev: 1150 m)    ");
 }
 
 TEST(BioclimaticChart, LabelsTitlesLettersAndCanvasState)

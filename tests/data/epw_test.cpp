@@ -54,7 +54,7 @@ std::string YearWith(const std::function<void(std::vector<Row>&)>& change, bool 
     return Text(rows);
 }
 
-std::string FailureText(const EpwResult& r) { return r.failure ? r.failure->message : "(read)"; }
+std::string FailureText(const EpwResult& r) { return r.failure ? EnglishReadFailure(*r.failure) : "(read)"; }
 
 // The committed TMY3 year: its location, a whole year without gaps, normals of a plausible climate.
 TEST(EpwSampleFile, LocationHoursAndNormals)
@@ -169,45 +169,60 @@ TEST(ReadEpw, FailuresNameTheLineAndField)
     const auto edit = [](int line, void (*change)(Row&)) {
         return YearWith([&](std::vector<Row>& rows) { change(rows[line - 9]); });
     };
-    const std::string notEpw = "Line 1 does not begin with LOCATION: this is not an EPW weather file";
+    const std::string notEpw = "Line 1 does not begin with LOCATION: this is not a weather file (EPW). Line 1. Err code 41";
+    const std::string order = "does not follow line 32 (month 1, day 1, hour 24): the rows must advance one hour at a "
+                              "time. Line 33. Err code 48";
     struct Case { const char* what; std::string text; int code; std::string message; };
     const Case cases[] = {
-        {"empty", "", kEpwNotEpw, "The file is empty"},
-        {"header only", Text({}), kEpwRowCount, "The file holds 0 hourly rows; a weather year has 8760"},
-        {"short header", std::string(kLocation) + "\nA\nB\n", kEpwRowCount, "The file ends at line 3, inside its 8-line header"},
-        {"truncated", first5000, kEpwRowCount, "The file holds 5000 hourly rows; a weather year has 8760"},
+        {"empty", "", kEpwNotEpw, "The file is empty. Err code 41"},
+        {"header only", Text({}), kEpwRowCount, "The file holds 0 hourly rows; a weather year has 8760. Err code 46"},
+        {"short header", std::string(kLocation) + "\nA\nB\n", kEpwRowCount,
+         "The file ends inside its 8-line header. Line 3. Err code 46"},
+        {"truncated", first5000, kEpwRowCount, "The file holds 5000 hourly rows; a weather year has 8760. Err code 46"},
         {"cut mid-row", year.substr(0, first5000.size() + 12), kEpwRowCount,
-         "The file ends in the middle of line 5009. The file holds 5000 hourly rows; a weather year has 8760"},
+         "The file ends in the middle of a row, after 5000 complete hourly rows; a weather year has 8760. Line 5009. "
+         "Err code 46"},
         {"too many rows", YearWith([](std::vector<Row>& r) { r.push_back(r.back()); }, true), kEpwRowCount,
-         "The file holds more than 8784 hourly rows; a weather year has 8760"},
-        {"text", edit(12, [](Row& r) { r.dryBulb = "abc"; }), kEpwBadNumber, "Line 12, field 7 (dry bulb): 'abc' is not a number"},
-        {"infinity", edit(12, [](Row& r) { r.dewPoint = "inf"; }), kEpwBadNumber, "Line 12, field 8 (dew point): 'inf' is not a number"},
-        {"hour 0", edit(12, [](Row& r) { r.hour = 0; }), kEpwOutOfRange, "Line 12, field 4 (hour): 0 is outside 1 to 24"},
-        {"hot", edit(12, [](Row& r) { r.dryBulb = "75.5"; }), kEpwOutOfRange, "Line 12, field 7 (dry bulb): 75.5 is outside -70 to 70"},
-        {"30 February", edit(9 + 31 * 24, [](Row& r) { r.day = 30; }), kEpwOutOfRange, "Line 753, field 3 (day): 30 is past the end of month 2"},
-        {"short row", Text({}) + "1999,1,1,1,0\n", kEpwMissingField, "Line 9 has 5 fields; an hourly row needs at least 9"},
+         "The file holds more than 8784 hourly rows; a weather year has 8760. Line 8793. Err code 46"},
+        {"text", edit(12, [](Row& r) { r.dryBulb = "abc"; }), kEpwBadNumber,
+         "'abc' is not a number. Line 12, field 7 (dry bulb). Err code 44"},
+        {"infinity", edit(12, [](Row& r) { r.dewPoint = "inf"; }), kEpwBadNumber,
+         "'inf' is not a number. Line 12, field 8 (dew point). Err code 44"},
+        {"hour 0", edit(12, [](Row& r) { r.hour = 0; }), kEpwOutOfRange,
+         "'0' is out of range (1 to 24). Line 12, field 4 (hour). Err code 45"},
+        {"hot", edit(12, [](Row& r) { r.dryBulb = "75.5"; }), kEpwOutOfRange,
+         "'75.5' is out of range (-70 to 70). Line 12, field 7 (dry bulb). Err code 45"},
+        {"30 February", edit(9 + 31 * 24, [](Row& r) { r.day = 30; }), kEpwOutOfRange,
+         "Day 30 is past the end of month 2. Line 753, field 3 (day). Err code 45"},
+        {"short row", Text({}) + "1999,1,1,1,0\n", kEpwMissingField,
+         "The line has 5 fields; it needs at least 9. Line 9. Err code 43"},
         {"repeated row", edit(12, [](Row& r) { r.hour = 3; }), kEpwOutOfOrder,
-         "Line 12 (month 1, day 1, hour 3) does not follow line 11 (month 1, day 1, hour 3): the rows must advance one hour at a time"},
+         "The row of month 1, day 1, hour 3 does not follow line 11 (month 1, day 1, hour 3): the rows must advance "
+         "one hour at a time. Line 12. Err code 48"},
         {"every row dated day 1", YearWith([](std::vector<Row>& rows) { for (Row& r : rows) r.day = 1; }), kEpwOutOfOrder,
-         "Line 33 (month 1, day 1, hour 1) does not follow line 32 (month 1, day 1, hour 24): the rows must advance one hour at a time"},
+         "The row of month 1, day 1, hour 1 " + order},
         {"skipped day", YearWith([](std::vector<Row>& rows) { rows.erase(rows.begin() + 24, rows.begin() + 48); }),
-         kEpwOutOfOrder, "Line 33 (month 1, day 3, hour 1) does not follow line 32 (month 1, day 1, hour 24): the rows must advance one hour at a time"},
+         kEpwOutOfOrder, "The row of month 1, day 3, hour 1 " + order},
         {"January unrecorded", YearWith([](std::vector<Row>& rows) {
              for (Row& r : rows) r.dryBulb = r.month == 1 ? "99.9" : r.dryBulb;
-         }), kEpwNoData, "Month 1 has no hour with both a dry bulb and a humidity"},
+         }), kEpwNoData, "Month 1 has no hour with both a dry bulb and a humidity. Err code 47"},
         {"monthly data file", R"("Lima","Peru",-12.1,-77,13,"GOV")", kEpwNotEpw, notEpw},
         {"binary", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\n\xFF\xD8", 13), kEpwNotEpw, notEpw},
-        {"latitude", Text({}, "LOCATION,X,,Y,Z,0,north,0,0,0"), kEpwBadNumber, "Line 1, field 7 (latitude): 'north' is not a number"},
-        {"long line", "LOCATION," + std::string(70000, 'x'), kEpwLineTooLong, "Line 1 is longer than 65536 bytes"},
+        {"latitude", Text({}, "LOCATION,X,,Y,Z,0,north,0,0,0"), kEpwBadNumber,
+         "'north' is not a number. Line 1, field 7 (latitude). Err code 44"},
+        {"short LOCATION", Text({}, "LOCATION,X,,Y"), kEpwMissingField,
+         "The line has 4 fields; it needs at least 10. Line 1. Err code 43"},
+        {"long line", "LOCATION," + std::string(70000, 'x'), kEpwLineTooLong,
+         "The line is longer than 65536 bytes. Line 1. Err code 42"},
         {"larger than 64 MiB", std::string((std::size_t{64} << 20) + 1, '\n'), kEpwTooLarge,
-         "The file is larger than 64 MiB; an EPW weather year is about 1.6 MB"},
+         "The file is larger than 64 MiB: it is not a weather file (EPW). Err code 40"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const EpwResult r = ReadEpw(c.text);
         ASSERT_TRUE(r.failure);
-        EXPECT_EQ(r.failure->code, c.code);
-        EXPECT_EQ(r.failure->message, c.message);
+        EXPECT_EQ(r.failure->Code, c.code);
+        EXPECT_EQ(EnglishReadFailure(*r.failure), c.message);
     }
 }
 

@@ -30,7 +30,7 @@ std::string Sites(int count, const std::string& eol = "\n")
 // Slots 1..count hold the locations of Sites(count): every name, and every field of the last.
 void ExpectSites(const ReadResult& r, int count)
 {
-    ASSERT_FALSE(r.failure) << r.failure->message;
+    ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
     ASSERT_EQ(r.table.LocationCount, count);
     for (int k = 1; k <= count; ++k) ASSERT_EQ(r.table.Slot[k].LocationName, "Site " + std::to_string(k));
     const LocationRecord& rec = r.table.Slot[count];
@@ -73,7 +73,8 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
     }
     // A location cut short is left out with a warning naming it and its last line.
     const ReadResult cut = ReadMonthlyData(truncated.substr(0, truncated.size() - 20));
-    EXPECT_EQ(cut.warning, "Location 3 (Cut) ends at line 38 after 48 of its 54 fields; it was left out.");
+    ASSERT_TRUE(cut.warning);
+    EXPECT_EQ(EnglishCutShort(*cut.warning), "Location 3 (Cut) ends at line 38 after 48 of its 54 fields; it was left out.");
     EXPECT_FALSE(ReadMonthlyData(two).warning);
 }
 
@@ -97,7 +98,7 @@ TEST(ReadMonthlyData, ReadsQuotedAndBareTextsSkipsTheMonthFieldAndAcceptsTheLimi
     text += "\"X\",\"Y\",90,-180,9000,\"GOV\"\n";
     for (int m = 1; m <= 12; ++m) text += std::to_string(m) + ",0,0.0,0\n";
     const ReadResult r = ReadMonthlyData(text);
-    ASSERT_FALSE(r.failure) << r.failure->message;
+    ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
     const LocationRecord& rec = r.table.Slot[1];
     EXPECT_EQ(rec.LocationName, "Rio de Janeiro, RJ");
     EXPECT_EQ(rec.Country, "Brasil do Sul");
@@ -127,12 +128,12 @@ TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ReadResult r = ReadMonthlyData(c.text);
-        ASSERT_FALSE(r.failure) << r.failure->message;
+        ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
         EXPECT_EQ(r.table.Slot[1].LocationName, c.expected);
     }
     // Each text is decoded on its own: a Windows-1252 country leaves the UTF-8 texts intact.
     const ReadResult mixed = ReadMonthlyData("\"Bras\xC3\xADlia\",\"Rep\xFA" "blica\",0,0,0,\"G\xC3\x93V\"" + rest.substr(rest.find('\n')));
-    ASSERT_FALSE(mixed.failure) << mixed.failure->message;
+    ASSERT_FALSE(mixed.failure) << EnglishReadFailure(*mixed.failure);
     EXPECT_EQ(mixed.table.Slot[1].LocationName, "Brasília");
     EXPECT_EQ(mixed.table.Slot[1].Country, "República");
     EXPECT_EQ(mixed.table.Slot[1].DataSource, "GÓV");
@@ -142,42 +143,48 @@ TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)
 {
     // Lima's January replaced by `line`; the blank line counts, so that is line 16.
     const auto jan = [](const std::string& line) { return Site("Brasília") + "\n\"Lima\",\"Peru\",0,0,0,\"GOV\"\n" + line + "\n"; };
-    const std::string lima = "\nLocation 2 (Lima), line 16, field ";
+    // The English message: the reason, the position, the code.
+    const auto lima = [](const std::string& reason, const std::string& field, int code) {
+        return reason + " Line 16, field " + field + ", location 2 (Lima). Err code " + std::to_string(code);
+    };
     struct Case { const char* name; std::string text; int code; std::string message; };
     const Case cases[] = {
-        {"out of range", jan("1,1,1e30,51"), kOutOfRange, "Err code 22" + lima + "3 (DBTmax): 1e30 is out of range (-90 to 55)"},
-        {"humidity above 100", jan("1,1,21,100.5"), kOutOfRange, "Err code 22" + lima + "4 (RHavg): 100.5 is out of range (0 to 100)"},
+        {"out of range", jan("1,1,1e30,51"), kOutOfRange, lima("'1e30' is out of range (-90 to 55).", "3 (DBTmax)", 22)},
+        {"humidity above 100", jan("1,1,21,100.5"), kOutOfRange,
+         lima("'100.5' is out of range (0 to 100).", "4 (RHavg)", 22)},
         {"too large for a double", jan("1,-1e999,21,51"), kOutOfRange,
-         "Err code 22" + lima + "2 (DBTmin): -1e999 is out of range (-90 to 55)"},
-        {"not finite", jan("1,nan,21,51"), kNotFinite, "Err code 21" + lima + "2 (DBTmin): nan is not a finite number"},
-        {"text in a number field", jan("1,1,21,\"humid\""), kNotANumber, "Err code 20" + lima + "4 (RHavg): humid is not a number"},
-        {"empty number field", jan("1,1,,51"), kNotANumber, "Err code 20" + lima + "3 (DBTmax): an empty field is not a number"},
+         lima("'-1e999' is out of range (-90 to 55).", "2 (DBTmin)", 22)},
+        {"not finite", jan("1,nan,21,51"), kNotFinite, lima("'nan' is not a finite number.", "2 (DBTmin)", 21)},
+        {"text in a number field", jan("1,1,21,\"humid\""), kNotANumber, lima("'humid' is not a number.", "4 (RHavg)", 20)},
+        {"empty number field", jan("1,1,,51"), kNotANumber,
+         lima("The field is empty where a number belongs.", "3 (DBTmax)", 20)},
         {"latitude", "\"X\",\"Y\",-91,0,0,\"GOV\"\n", kOutOfRange,
-         "Err code 22\nLocation 1 (X), line 1, field 3 (Latitude): -91 is out of range (-90 to 90)"},
+         "'-91' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (X). Err code 22"},
         {"elevation", "\"X\",\"Y\",0,0,9000.5,\"GOV\"\n", kOutOfRange,
-         "Err code 22\nLocation 1 (X), line 1, field 5 (Elevation): 9000.5 is out of range (-500 to 9000)"},
-        {"long value is cut in the message", std::string("\"X\",\"Y\",").append(50, '7') + ",0,0,\"GOV\"\n", kOutOfRange,
-         std::string("Err code 22\nLocation 1 (X), line 1, field 3 (Latitude): ").append(40, '7') +
-             "... is out of range (-90 to 90)"},
+         "'9000.5' is out of range (-500 to 9000). Line 1, field 5 (Elevation), location 1 (X). Err code 22"},
+        {"long value is cut, a control blanked", std::string("\"X\",\"Y\",7\x1b").append(50, '7') + ",0,0,\"GOV\"\n",
+         kNotANumber,
+         "'7 " + std::string(38, '7') + "...' is not a number. Line 1, field 3 (Latitude), location 1 (X). Err code 20"},
         {"field too long", std::string(1, '"').append(4097, 'a') + "\",\"Y\",0,0,0,\"GOV\"\n", kFieldTooLong,
-         "Err code 23\nLocation 1, line 1, field 1 (Location): the field is longer than 4096 bytes"},
+         "The field is longer than 4096 bytes. Line 1, field 1 (Location), location 1. Err code 23"},
         {"missing closing quote", "\"X\",\"Y,0,0,0,\"GOV\"\n", kTextAfterQuote,
-         "Err code 25\nLocation 1 (X), line 1, field 2 (Country): text follows the closing quotation mark"},
+         "Text follows the closing quotation mark. Line 1, field 2 (Country), location 1 (X). Err code 25"},
         {"quote open at the line end", "\"X\",\"Y\",0,0,0,\"GOV\n1,2,3,4\n", kUnclosedQuote,
-         "Err code 24\nLocation 1 (X), line 1, field 6 (Data Source): the closing quotation mark is missing"},
-        {"empty file", "", kNoCompleteLocation, "The file holds no complete location."},
-        {"first month only", "\"X\",\"Y\",0,0,0,\"GOV\"\n1,2,3,4\n", kNoCompleteLocation, "The file holds no complete location."},
+         "The closing quotation mark is missing. Line 1, field 6 (Data Source), location 1 (X). Err code 24"},
+        {"empty file", "", kNoCompleteLocation, "The file holds no complete location. Err code 30"},
+        {"first month only", "\"X\",\"Y\",0,0,0,\"GOV\"\n1,2,3,4\n", kNoCompleteLocation,
+         "The file holds no complete location. Err code 30"},
         {"UTF-16", std::string("\xFF\xFE\"\0X\0", 6), kNotText,
-         "Err code 11\nThe file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text)."},
+         "The file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text). Err code 11"},
         {"larger than 16 MiB", std::string(kMaxMonthlyDataBytes + 1, ' '), kFileTooLarge,
-         "Err code 10\nThe file is larger than 16 MiB: it is not a Monthly Data file."},
+         "The file is larger than 16 MiB: it is not a Monthly Data file. Err code 10"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ReadResult r = ReadMonthlyData(c.text);
         ASSERT_TRUE(r.failure);
-        EXPECT_EQ(r.failure->code, c.code);
-        EXPECT_EQ(r.failure->message, c.message);
+        EXPECT_EQ(r.failure->Code, c.code);
+        EXPECT_EQ(EnglishReadFailure(*r.failure), c.message);
     }
 }
 
@@ -191,16 +198,16 @@ TEST(ReadMonthlyDataFile, ReadsAFileOrNamesTheFault)
         return dir / name;
     };
     ExpectSites(ReadMonthlyDataFile(write("QAVTEST.TXT", Sites(3, "\r\n"))), 3);
-    struct Case { const char* name; fs::path path; int code; const char* message; };
+    struct Case { const char* name; fs::path path; int code; std::string reason; };
     const Case cases[] = {
-        {"missing file", dir / "QAVNONE.TXT", kFileNotFound, "File not found"},
-        {"missing folder", dir / "nowhere" / "QAVNONE.TXT", kPathNotFound, "Path not found"},
-        {"a folder", dir, kPathFileAccess, "Path/File access error"},
-        {"a character device", "/dev/zero", kPathFileAccess, "Path/File access error"},
-        {"under a file", write("QAVPLAIN.TXT", Sites(1)) / "QAV.TXT", kPathNotFound, "Path not found"},
+        {"missing file", dir / "QAVNONE.TXT", kFileNotFound, "File not found."},
+        {"missing folder", dir / "nowhere" / "QAVNONE.TXT", kPathNotFound, "Path not found."},
+        {"a folder", dir, kPathFileAccess, "Path/File access error."},
+        {"a character device", "/dev/zero", kPathFileAccess, "Path/File access error."},
+        {"under a file", write("QAVPLAIN.TXT", Sites(1)) / "QAV.TXT", kPathNotFound, "Path not found."},
         {"larger than 16 MiB", write("QAVBIG.TXT", Sites(1) + std::string(kMaxMonthlyDataBytes, '\n')),
-         kFileTooLarge, "Err code 10\nThe file is larger than 16 MiB: it is not a Monthly Data file."},
-        {"not readable", write("QAVLOCKED.TXT", Sites(1)), kPermissionDenied, "Permission denied"},
+         kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file."},
+        {"not readable", write("QAVLOCKED.TXT", Sites(1)), kPermissionDenied, "Permission denied."},
     };
     fs::permissions(dir / "QAVLOCKED.TXT", fs::perms::none);
     for (const Case& c : cases) {
@@ -208,8 +215,8 @@ TEST(ReadMonthlyDataFile, ReadsAFileOrNamesTheFault)
         if (c.code == kPermissionDenied && std::ifstream(c.path).is_open()) continue;  // root ignores file modes
         const ReadResult r = ReadMonthlyDataFile(c.path);
         ASSERT_TRUE(r.failure);
-        EXPECT_EQ(r.failure->code, c.code);
-        EXPECT_EQ(r.failure->message, c.message);
+        EXPECT_EQ(r.failure->Code, c.code);
+        EXPECT_EQ(EnglishReadFailure(*r.failure), c.path.string() + ": " + c.reason + " Err code " + std::to_string(c.code));
     }
     fs::remove_all(dir);
 }

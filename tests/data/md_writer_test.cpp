@@ -34,7 +34,7 @@ TEST(WriteMonthlyData, RoundTripsAwkwardFloats)
     const float values[] = {-89.99999f, 54.99999f, 1e-7f, -0.0f, 0.1f, 1.0f / 3, 7.0e-45f, 33.333332f};
     for (int m = 1; m <= 8; ++m) rec.Month[m] = {values[m - 1], values[m - 1], std::abs(values[m - 1])};
     const ReadResult r = ReadMonthlyData(WriteMonthlyData(t));
-    ASSERT_FALSE(r.failure) << r.failure->message;
+    ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
     const LocationRecord& back = r.table.Slot[1];
     EXPECT_EQ(back.Latitude, rec.Latitude);
     EXPECT_EQ(back.Longitude, rec.Longitude);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "data/md_reader.h"
+#include "data/read_failure.h"
 #include "data/md_writer.h"
 
 namespace qav {
@@ -65,7 +66,7 @@ TEST(StationCatalogue, EveryStationReadsBackAsMonthlyData)
         for (std::size_t i = first; i < std::min(stations.size(), first + kMaxLocations); ++i)
             t.Slot[++t.LocationCount] = StationLocation(stations[i]);
         const ReadResult r = ReadMonthlyData(WriteMonthlyData(t));
-        ASSERT_FALSE(r.failure) << "stations from " << stations[first].Wmo << ": " << r.failure->message;
+        ASSERT_FALSE(r.failure) << "stations from " << stations[first].Wmo << ": " << EnglishReadFailure(*r.failure);
         ASSERT_EQ(r.table.LocationCount, t.LocationCount);
         for (int s = 1; s <= t.LocationCount; ++s) {
             SCOPED_TRACE(t.Slot[s].DataSource);

@@ -224,7 +224,7 @@ TEST(CompareLocations, SortsByStrategyNameOrListAndExportsCsv)
     EXPECT_EQ(named[0].Name + "," + named[1].Name + "," + named[2].Name, "Ávila,avila2,Zurich");
 
     EXPECT_EQ(CompareCsv(rows, "Counted: hours 9-18"),
-              "QAV 1.3 - Yearly share of each strategy by location\nCounted: hours 9-18\n\n"
+              std::string(kProgramAndVersion) + " - Yearly share of each strategy by location\nCounted: hours 9-18\n\n"
               "position,slot,name,country,top,A,B,C,D,E,F,G,H,I,J,recorded_top,rA,rB,rC,rD,rE,rF,rG,rH,rI,rJ\n"
               "1,1,Cuiabá,,A,80,0,0,0,20,0,0,0,0,0,,,,,,,,,,,\n"
               "3,3,Curitiba,,A,80,0,0,0,20,0,0,0,0,0,E,0,0,0,0,100,0,0,0,0,0\n"

@@ -180,7 +180,7 @@ TEST(PictureProvenance, NamesProgramLocationPressureElevationAndSource)
 {
     using Pair = std::pair<std::string, std::string>;
     EXPECT_EQ(PictureProvenance(Session().state),
-              (std::vector<Pair>{{"Software", "QAV 1.3"}, {"Location", "Brasília (Brazil)"}, {"Pressure", "88.251 kPa"},
+              (std::vector<Pair>{{"Software", std::string(kProgramAndVersion)}, {"Location", "Brasília (Brazil)"}, {"Pressure", "88.251 kPa"},
                                  {"Elevation", "1160 m (pressure taken at 1150 m)"}, {"Source", "GOV"},
                                  {"Hours", "typical days"}}));
     // A weather-file location names its file, and the recorded hours when they are shown.

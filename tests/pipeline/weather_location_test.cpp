@@ -41,7 +41,7 @@ TEST(OpenWeatherFiles, SlotsInOrderFailuresByFileAndTheFiftySlotLimit)
     EXPECT_FALSE(opened.Recorded[3]);
     ASSERT_EQ(opened.Failures.size(), 1u);
     EXPECT_EQ(opened.Failures[0].File, folder / "missing.epw");
-    EXPECT_EQ(opened.Failures[0].Message, "File not found");
+    EXPECT_EQ(opened.Failures[0].Kind, ReadFault::FileNotFound);
     EXPECT_EQ(opened.NotOpened, 0);
 
     files.resize(53, files[0]);

@@ -131,7 +131,7 @@ private slots:
             else if (xml.name() == u"text") texts << xml.readElementText();
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QVERIFY2(texts.join(u'|').contains(QStringLiteral("QAV 1.3 - Bioclimatic Chart for pressure of 88.251 kPa (Elev: 1150 m)")),
+        QVERIFY2(texts.join(u'|').contains("QAV " + kShownVersion + " - Bioclimatic Chart for pressure of 88.251 kPa (Elev: 1150 m)"),
                  qPrintable(texts.join(u'|')));
         QVERIFY(texts.contains(QStringLiteral("Location: Rock & Roll <\"Hill\"> (Brazil)")));
         QCOMPARE(title, QStringLiteral("Bioclimatic chart of Rock & Roll <\"Hill\"> (Brazil)"));

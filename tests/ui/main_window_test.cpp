@@ -24,7 +24,7 @@ private slots:
     void startsWithBrasiliaAnalysedAndNoEntryHighlighted()
     {
         MainWindow w(kReferenceScreen);
-        QCOMPARE(w.windowTitle(), QStringLiteral("   Meridane  (QAV version 1.3)"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("   Meridane  (QAV version %1)").arg(kShownVersion));
         QCOMPARE(Locations(w)->count(), 27);
         QVERIFY(Locations(w)->selectedItems().isEmpty());
         QCOMPARE(Locations(w)->item(4)->text(), QStringLiteral(" Brasília"));
@@ -132,13 +132,13 @@ private slots:
         MainWindow w(kReferenceScreen);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QString format = QStringLiteral("  QAV 1.3    Monthly Data (MD) File Format");
+        const QString format = QStringLiteral("  QAV %1    Monthly Data (MD) File Format").arg(kShownVersion);
         const QStringList formatLines{"\nFile name: QAV + Title + .TXT\n", "\nLine 2 to line 13 = Month, DBTmin, DBTmax, RHavg\n"};
         struct Row { const char* command; QString title; QStringList parts; };
         for (const Row& r : {Row{"AboutFiles", format, formatLines}, Row{"AbFiles", format, formatLines},
-                             Row{"AboutME", "  About QAV 1.3", {"QAV     Meridane\n", "Givoni", "Energy and Buildings",
+                             Row{"AboutME", "  About QAV " + kShownVersion, {"QAV     Meridane\n", "Givoni", "Energy and Buildings", "(GPL-3.0-or-later)",
                                                                 "vol. 18", "pp. 11-23", "The QAV developers", "\ne-mail: "}},
-                             Row{"AbTurk", "  QAV 1.3     About Climatic Data",
+                             Row{"AbTurk", "  QAV " + kShownVersion + "     About Climatic Data",
                                  {"\nBBC = ", "\nGOV = ", "\nThis data are based on readings for more than 20 years.   \n"}}}) {
             std::optional<RecordedBox> seen;
             BoxCloser closer(seen);

@@ -59,7 +59,7 @@ private slots:
         RecordBoxes(w, boxes);
         Trigger(w, "AboutFiles");
         QCOMPARE(boxes.size(), size_t(1));
-        QCOMPARE(boxes[0].Title, QStringLiteral("  QAV 1.3    Formato do arquivo de dados mensais (MD)"));
+        QCOMPARE(boxes[0].Title, QStringLiteral("  QAV %1    Formato do arquivo de dados mensais (MD)").arg(kShownVersion));
         QVERIFY(boxes[0].Text.startsWith(QStringLiteral("\nNome do arquivo: QAV + título + .TXT\n")));
         QVERIFY(boxes[0].Text.endsWith(QStringLiteral("\nVeja o arquivo 'QAVworld.TXT', que acompanha este programa.\n")));
     }

@@ -18,6 +18,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/version.h"
 #include "ui/canvas_view.h"
 #include "ui/main_window.h"
 #include "ui/results_panel.h"
@@ -34,6 +35,8 @@ struct RegisterTest {
 
 // The reference screen of the layout: its numbers are the ones qav-cli reproduces by default.
 inline const StartupScreen kReferenceScreen{{1024, 768, 15}, 1.0};
+/// The version as the window shows it, from the build.
+inline const QString kShownVersion = QString::fromUtf8(kVersion.data(), qsizetype(kVersion.size()));
 
 struct RecordedBox {
     QMessageBox::Icon Icon = QMessageBox::NoIcon;

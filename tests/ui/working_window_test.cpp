@@ -176,7 +176,9 @@ private slots:
         w.openFiles({good, bad});
         QCOMPARE(boxes.size(), size_t(1));
         QCOMPARE(boxes[0].Icon, QMessageBox::Warning);
-        QVERIFY(boxes[0].Text.startsWith(QStringLiteral("The file could not be read:\n%1\n\nErr code 20\n").arg(bad)));
+        QCOMPARE(boxes[0].Text, QStringLiteral("%1\n'abc' is not a number.\nLine 1, field 3 (Latitude), location 1 (X).\n"
+                                               "Err code 20\n")
+                                    .arg(QDir::toNativeSeparators(bad)));
         QCOMPARE(w.state().Locations.LocationCount, 3);
         w.openFiles({kChicago});
         QCOMPARE(w.state().Locations.Slot[1].DataSource, std::string("EPW"));

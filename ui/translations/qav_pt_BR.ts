@@ -267,8 +267,8 @@
 <context>
     <name>qav::HelpTexts</name>
     <message>
-        <source>  QAV 1.3    Monthly Data (MD) File Format</source>
-        <translation>  QAV 1.3    Formato do arquivo de dados mensais (MD)</translation>
+        <source>  QAV %1    Monthly Data (MD) File Format</source>
+        <translation>  QAV %1    Formato do arquivo de dados mensais (MD)</translation>
     </message>
     <message>
         <source>
@@ -308,16 +308,16 @@ Veja o arquivo &apos;QAVworld.TXT&apos;, que acompanha este programa.
 </translation>
     </message>
     <message>
-        <source>  About QAV 1.3</source>
-        <translation>  Sobre o QAV 1.3</translation>
+        <source>  About QAV %1</source>
+        <translation>  Sobre o QAV %1</translation>
     </message>
     <message>
-        <source>  QAV 1.3     About Climatic Data</source>
-        <translation>  QAV 1.3     Sobre os dados climáticos</translation>
+        <source>  QAV %1     About Climatic Data</source>
+        <translation>  QAV %1     Sobre os dados climáticos</translation>
     </message>
     <message>
-        <source>  QAV 1.3     What if it were warmer</source>
-        <translation>  QAV 1.3     E se fizesse mais calor</translation>
+        <source>  QAV %1     What if it were warmer</source>
+        <translation>  QAV %1     E se fizesse mais calor</translation>
     </message>
     <message>
         <source>View &gt; What if... adds a warming to the monthly normals of the location shown:
@@ -369,6 +369,9 @@ Free software based on bioclimatic charts proposed by
 Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
 Energy and Buildings, vol. 18, July 1992, pp. 11-23.
 
+Licence: GNU General Public License, version 3 or (at your option)
+any later version (GPL-3.0-or-later). It comes with no warranty.
+
 The hourly values of temperatures and humidities are
 generated from the monthly normals by the daily-cycle method described in Help.
 
@@ -386,6 +389,9 @@ Released December 2026
 Software livre baseado nas cartas bioclimáticas propostas por
 Baruch Givoni, &quot;Comfort, climate analysis and building design guidelines&quot;,
 Energy and Buildings, vol. 18, julho de 1992, p. 11-23.
+
+Licença: GNU General Public License, versão 3 ou (a seu critério)
+qualquer versão posterior (GPL-3.0-or-later). Sem nenhuma garantia.
 
 Os valores horários de temperatura e umidade são
 gerados a partir das normais mensais pelo método do ciclo diário descrito na Ajuda.
@@ -569,8 +575,8 @@ Selecione uma cidade da lista.
         <translation>Arquivos climáticos &amp;mensais</translation>
     </message>
     <message>
-        <source>&amp;About QAV 1.3</source>
-        <translation>&amp;Sobre o QAV 1.3</translation>
+        <source>&amp;About QAV %1</source>
+        <translation>&amp;Sobre o QAV %1</translation>
     </message>
     <message>
         <source>Click a location to see the bioclimatic analysis</source>
@@ -661,18 +667,6 @@ A análise mostra as suas normais sem mudança.
     <message>
         <source>Hours per &amp;month and strategy</source>
         <translation>Horas por &amp;mês e estratégia</translation>
-    </message>
-    <message>
-        <source>The file could not be read:
-%1
-
-%2
-</source>
-        <translation>Não foi possível ler o arquivo:
-%1
-
-%2
-</translation>
     </message>
     <message>
         <source>&amp;Recent files</source>
@@ -867,6 +861,197 @@ A análise mostra as suas normais sem mudança.
     <message>
         <source>%1, share of the year after merging: %2 %</source>
         <translation>%1, participação no ano após a junção: %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>qav::ReadFailureText</name>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>month %1, day %2, hour %3</source>
+        <translation>mês %1, dia %2, hora %3</translation>
+    </message>
+    <message>
+        <source>File not found.</source>
+        <translation>Arquivo não encontrado.</translation>
+    </message>
+    <message>
+        <source>Path not found.</source>
+        <translation>Caminho não encontrado.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permissão negada.</translation>
+    </message>
+    <message>
+        <source>Path/File access error.</source>
+        <translation>Erro de acesso ao caminho/arquivo.</translation>
+    </message>
+    <message>
+        <source>Device I/O error.</source>
+        <translation>Erro de E/S do dispositivo.</translation>
+    </message>
+    <message>
+        <source>The system reports: %1.</source>
+        <translation>O sistema informa: %1.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1: it is not a Monthly Data file.</source>
+        <translation>O arquivo tem mais de %1: não é um arquivo de Dados Mensais.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1: it is not a weather file (EPW).</source>
+        <translation>O arquivo tem mais de %1: não é um arquivo climático (EPW).</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1: it is not a warming file.</source>
+        <translation>O arquivo tem mais de %1: não é um arquivo de aquecimento.</translation>
+    </message>
+    <message>
+        <source>The file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text).</source>
+        <translation>O arquivo contém bytes NUL: não é um arquivo de texto simples (salve-o como texto UTF-8 ou ANSI).</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>The field is empty where a number belongs.</source>
+        <translation>O campo está vazio onde deveria haver um número.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number.</source>
+        <translation>&apos;%1&apos; não é um número.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a finite number.</source>
+        <translation>&apos;%1&apos; não é um número finito.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number.</source>
+        <translation>&apos;%1&apos; não é um número inteiro.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range (%2 to %3).</source>
+        <translation>&apos;%1&apos; está fora do intervalo (%2 a %3).</translation>
+    </message>
+    <message>
+        <source>The field is longer than %1 bytes.</source>
+        <translation>O campo tem mais de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The closing quotation mark is missing.</source>
+        <translation>Falta a aspa de fechamento.</translation>
+    </message>
+    <message>
+        <source>Text follows the closing quotation mark.</source>
+        <translation>Há texto depois da aspa de fechamento.</translation>
+    </message>
+    <message>
+        <source>Day %1 is past the end of month %2.</source>
+        <translation>O dia %1 passa do fim do mês %2.</translation>
+    </message>
+    <message>
+        <source>Line 1 does not begin with LOCATION: this is not a weather file (EPW).</source>
+        <translation>A linha 1 não começa com LOCATION: este não é um arquivo climático (EPW).</translation>
+    </message>
+    <message>
+        <source>The header month,dbt_min,dbt_max,rh_avg is missing.</source>
+        <translation>Falta o cabeçalho month,dbt_min,dbt_max,rh_avg.</translation>
+    </message>
+    <message>
+        <source>The line is longer than %1 bytes.</source>
+        <translation>A linha tem mais de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields; it needs at least %2.</source>
+        <translation>A linha tem %1 campos; são necessários pelo menos %2.</translation>
+    </message>
+    <message>
+        <source>The line has %1 fields; it needs %2.</source>
+        <translation>A linha tem %1 campos; são necessários %2.</translation>
+    </message>
+    <message>
+        <source>The file holds no complete location.</source>
+        <translation>O arquivo não contém nenhuma localidade completa.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 hourly rows; a weather year has 8760.</source>
+        <translation>O arquivo contém mais de %1 linhas horárias; um ano climático tem 8760.</translation>
+    </message>
+    <message>
+        <source>The file holds 1 hourly row; a weather year has %1.</source>
+        <translation>O arquivo contém 1 linha horária; um ano climático tem %1.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 hourly rows; a weather year has %2.</source>
+        <translation>O arquivo contém %1 linhas horárias; um ano climático tem %2.</translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of a row, after %1 complete hourly rows; a weather year has %2.</source>
+        <translation>O arquivo termina no meio de uma linha, depois de %1 linhas horárias completas; um ano climático tem %2.</translation>
+    </message>
+    <message>
+        <source>The file ends inside its %1-line header.</source>
+        <translation>O arquivo termina dentro do seu cabeçalho de %1 linhas.</translation>
+    </message>
+    <message>
+        <source>Month %1 has no hour with both a dry bulb and a humidity.</source>
+        <translation>O mês %1 não tem nenhuma hora com temperatura de bulbo seco e umidade.</translation>
+    </message>
+    <message>
+        <source>The row of %1 does not follow line %2 (%3): the rows must advance one hour at a time.</source>
+        <translation>A linha de %1 não segue a linha %2 (%3): as linhas devem avançar uma hora de cada vez.</translation>
+    </message>
+    <message>
+        <source>The file has more than twelve months.</source>
+        <translation>O arquivo tem mais de doze meses.</translation>
+    </message>
+    <message>
+        <source>Month %1 is given twice.</source>
+        <translation>O mês %1 aparece duas vezes.</translation>
+    </message>
+    <message>
+        <source>Month %1 is missing.</source>
+        <translation>Falta o mês %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2</source>
+        <translation>Linha %1, campo %2</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Linha %1</translation>
+    </message>
+    <message>
+        <source>Location %1</source>
+        <translation>Localidade %1</translation>
+    </message>
+    <message>
+        <source>%1, location %2</source>
+        <translation>%1, localidade %2</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Err code %1</source>
+        <translation>Err code %1</translation>
+    </message>
+    <message>
+        <source>Location %1 ends at line %2 after %3 of its 54 fields; it was left out.</source>
+        <translation>A localidade %1 termina na linha %2 depois de %3 dos seus 54 campos; ela foi deixada de fora.</translation>
     </message>
 </context>
 <context>
@@ -1172,10 +1357,6 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     <message>
         <source>CSV table (*.csv);;All files (*)</source>
         <translation>Tabela CSV (*.csv);;Todos os arquivos (*)</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Not analysed: %1</source>

@@ -2,18 +2,11 @@
 // A warming added to a location's monthly normals, to ask what a warmer climate changes: one
 // value in degrees C for every month, or twelve monthly changes of DBTmin, DBTmax and RHavg.
 // This is a sensitivity test, not a projection. Relative humidity is kept unless a change of it
-// is given, so the humidity ratio rises with temperature.
-//
-// Warming file: UTF-8 or ASCII CSV (comma-separated, LF or CR LF), a header and twelve rows,
-//   month,dbt_min,dbt_max,rh_avg
-//   1,1.8,2.1,0
-//   ...
-// months 1..12 each once, in any order; changes in degrees C and percentage points.
+// is given, so the humidity ratio rises with temperature. data/warming_reader.h reads a warming
+// from a file.
 #include <array>
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/location.h"
@@ -46,23 +39,13 @@ Warming UniformWarming(float degrees);
 /// "+2 °C" for a uniform warming, "monthly changes" for a table.
 std::string DescribeWarming(const Warming& warming);
 
-/// Largest change a warming file may hold: wider ones are typing errors, not climates.
+/// Largest change a warming may hold: wider ones are typing errors, not climates.
 inline constexpr float kMaxTemperatureChange = 30;  // degrees C
 inline constexpr float kMaxHumidityChange = 100;    // percentage points
 
-struct WarmingResult {
-    Warming warming;                     // complete only when failure is empty
-    std::optional<std::string> failure;  // the line, the field and what is wrong
-};
-
-/// Parses the text of a warming file.
-WarmingResult ReadWarming(std::string_view text) noexcept;
-/// Opens and parses a warming file; opening errors are those of the Monthly Data reader.
-WarmingResult ReadWarmingFile(const std::filesystem::path& file) noexcept;
-
 /// The location's normals with the warming added; nullopt and the reason in `failure` when a
-/// changed value leaves the ranges the Monthly Data reader accepts (temperature -90..55 C,
-/// relative humidity 0..100 %), e.g. "July DBTmax: 54 + 2 = 56 is outside -90 to 55".
+/// changed value leaves the ranges of core/location.h (kTemperatureRange, kHumidityRange),
+/// e.g. "July DBTmax: 54 + 2 = 56 is outside -90 to 55".
 std::optional<LocationRecord> ApplyWarming(const LocationRecord& location, const Warming& warming,
                                            std::string& failure);
 

@@ -1,0 +1,97 @@
+#include "core/warming.h"
+
+#include <algorithm>
+
+#include "core/hourly_synthesis.h"
+#include "core/month_names.h"
+#include "core/text_format.h"
+
+namespace qav {
+namespace {
+
+std::string Signed(double value)
+{
+    const std::string text = FormatShortest(static_cast<float>(value));
+    return value >= 0 ? "+" + text : text;
+}
+
+std::string Plain(float value) { return FormatShortest(value); }
+
+}  // namespace
+
+bool Warming::IsZero() const
+{
+    for (int m = 1; m <= kMonths; ++m)
+        if (!(Month[m] == MonthlyChange{})) return false;
+    return true;
+}
+
+std::optional<float> Warming::Uniform() const
+{
+    const float degrees = Month[1].DBTmin;
+    for (int m = 1; m <= kMonths; ++m)
+        if (!(Month[m] == MonthlyChange{degrees, degrees, 0})) return std::nullopt;
+    return degrees;
+}
+
+double Warming::MeanTemperatureChange(int month) const
+{
+    return (static_cast<double>(Month[month].DBTmin) + Month[month].DBTmax) / 2;
+}
+
+Warming UniformWarming(float degrees)
+{
+    Warming w;
+    for (int m = 1; m <= kMonths; ++m) w.Month[m] = {degrees, degrees, 0};
+    return w;
+}
+
+std::string DescribeWarming(const Warming& warming)
+{
+    if (const auto degrees = warming.Uniform()) return Signed(*degrees) + " \u00B0C";
+    return "monthly changes";
+}
+
+std::optional<LocationRecord> ApplyWarming(const LocationRecord& location, const Warming& warming,
+                                           std::string& failure)
+{
+    LocationRecord changed = location;
+    for (int m = 1; m <= kMonths; ++m) {
+        const MonthlyNormals& n = location.Month[m];
+        const MonthlyChange& c = warming.Month[m];
+        struct Field { const char* name; float base, change; ValueRange range; float* target; };
+        for (const Field& f : {
+                 Field{"DBTmin", n.DBTmin, c.DBTmin, kTemperatureRange, &changed.Month[m].DBTmin},
+                 Field{"DBTmax", n.DBTmax, c.DBTmax, kTemperatureRange, &changed.Month[m].DBTmax},
+                 Field{"RHavg", n.RHavg, c.RHavg, kHumidityRange, &changed.Month[m].RHavg},
+             }) {
+            const float value = static_cast<float>(static_cast<double>(f.base) + f.change);
+            if (!f.range.Contains(value)) {
+                failure = std::string(kMonthName[m]) + " " + f.name + ": " + Plain(f.base) + " " +
+                          (f.change < 0 ? "- " + Plain(-f.change) : "+ " + Plain(f.change)) + " = " + Plain(value) +
+                          " is outside " + RangeText(f.range);
+                return std::nullopt;
+            }
+            *f.target = value;
+        }
+    }
+    return changed;
+}
+
+std::vector<RecordedHour> ShiftRecordedHours(const std::vector<RecordedHour>& hours, const Warming& warming,
+                                             const Psychrometrics& psy)
+{
+    std::vector<RecordedHour> shifted;
+    shifted.reserve(hours.size());
+    for (RecordedHour h : hours) {
+        if (h.Month >= 1 && h.Month <= kMonths) {
+            h.DBT = RoundHundredth(h.DBT + warming.MeanTemperatureChange(h.Month));
+            h.RH = std::clamp(h.RH + warming.Month[h.Month].RHavg, 0.0f, 100.0f);
+            h.W = RoundHundredth(psy.FTax1(h.DBT, h.RH / 100.0f));
+        }
+        shifted.push_back(h);
+    }
+    return shifted;
+}
+
+}  // namespace qav

@@ -1,0 +1,68 @@
+#include "core/warming.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/hourly_synthesis.h"
+
+namespace qav {
+namespace {
+
+LocationRecord TwoMonths()
+{
+    LocationRecord l;
+    for (int m = 1; m <= 12; ++m) l.Month[m] = {10, 20, 50};
+    l.Month[7] = {30, 54, 98};
+    return l;
+}
+
+TEST(ApplyWarming, AddsTheChangesAndRefusesValuesOutsideTheReadersRanges)
+{
+    std::string failure;
+    const auto warmed = ApplyWarming(TwoMonths(), UniformWarming(1), failure);
+    ASSERT_TRUE(warmed) << failure;
+    EXPECT_EQ(warmed->Month[1].DBTmin, 11);
+    EXPECT_EQ(warmed->Month[1].DBTmax, 21);
+    EXPECT_EQ(warmed->Month[1].RHavg, 50);  // relative humidity kept
+    EXPECT_EQ(warmed->Month[7].DBTmax, 55);  // the top of the range is allowed
+
+    EXPECT_FALSE(ApplyWarming(TwoMonths(), UniformWarming(2), failure));
+    EXPECT_EQ(failure, "July DBTmax: 54 + 2 = 56 is outside -90 to 55");
+    Warming drier;
+    drier.Month[3].RHavg = -60;
+    EXPECT_FALSE(ApplyWarming(TwoMonths(), drier, failure));
+    EXPECT_EQ(failure, "March RHavg: 50 - 60 = -10 is outside 0 to 100");
+}
+
+// Sea-level pressure: 27 C at 50 % is 11.14 g/kg (pws 3.567 kPa, ASHRAE Fundamentals ch. 1
+// Table 3; W = 0.622 pw / (p - pw)); the chart's FTax1 fit lies within 0.1 g/kg of it.
+TEST(ShiftRecordedHours, MovesTheDryBulbByTheMonthsMeanChangeKeepingRelativeHumidity)
+{
+    const Psychrometrics psy(StationPressure(0));
+    const float w25 = RoundHundredth(psy.FTax1(25, 0.5f));
+    const std::vector<RecordedHour> hours{{1, 25, w25, 1, 14, 50}, {2, 25, w25, 1, 15, 50}, {7, -3.5f, 2.5f, 2, 3, 80}};
+    Warming w = UniformWarming(2);
+    w.Month[2] = {1, 2, 10};  // mean change 1.5 C, 10 points more humid
+
+    const std::vector<RecordedHour> shifted = ShiftRecordedHours(hours, w, psy);
+    ASSERT_EQ(shifted.size(), 3u);
+    EXPECT_EQ(shifted[0].DBT, 27);
+    EXPECT_EQ(shifted[0].RH, 50);
+    EXPECT_NEAR(shifted[0].W, 11.14, 0.1);
+    EXPECT_NEAR(100 * psy.FUR(shifted[0].DBT, shifted[0].W), 50, 0.1);
+    EXPECT_EQ(shifted[1].DBT, 26.5f);
+    EXPECT_EQ(shifted[1].RH, 60);
+    EXPECT_NEAR(100 * psy.FUR(shifted[1].DBT, shifted[1].W), 60, 0.1);
+    EXPECT_EQ(shifted[2].DBT, -1.5f);
+    EXPECT_EQ(shifted[0].Day, 1);
+    EXPECT_EQ(shifted[2].Hour, 3);
+
+    // A zero warming gives back the hours as read (W from the same rounded dry bulb and RH).
+    const std::vector<RecordedHour> same = ShiftRecordedHours({hours[0]}, UniformWarming(0), psy);
+    EXPECT_EQ(same[0].DBT, hours[0].DBT);
+    EXPECT_EQ(same[0].W, hours[0].W);
+}
+
+}  // namespace
+}  // namespace qav

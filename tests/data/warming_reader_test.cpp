@@ -1,0 +1,72 @@
+#include "data/warming_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace qav {
+namespace {
+
+std::string TwelveRows(const std::string& header = "month,dbt_min,dbt_max,rh_avg\n")
+{
+    std::string text = header;
+    for (int m = 1; m <= 12; ++m) text += std::to_string(m) + ",1.5,2.5,-3\n";
+    return text;
+}
+
+// A table in any order, with a byte-order mark, CR LF, blanks and an empty line.
+TEST(ReadWarming, ReadsTwelveMonthlyChanges)
+{
+    const WarmingResult r = ReadWarming(
+        "\xEF\xBB\xBF Month, DBT_min ,dbt_max,rh_avg\r\n12,1,2,0\r\n\r\n"
+        "1, +0.5 ,1.5,-2\n2,0,0,0\n3,0,0,0\n4,0,0,0\n5,0,0,0\n6,0,0,0\n7,0,3,10\n8,0,0,0\n9,0,0,0\n"
+        "10,0,0,0\n11,0,0,0\n");
+    ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
+    EXPECT_EQ(r.warming.Month[1], (MonthlyChange{0.5f, 1.5f, -2}));
+    EXPECT_EQ(r.warming.Month[7], (MonthlyChange{0, 3, 10}));
+    EXPECT_EQ(r.warming.Month[12], (MonthlyChange{1, 2, 0}));
+    EXPECT_DOUBLE_EQ(r.warming.MeanTemperatureChange(7), 1.5);
+    EXPECT_FALSE(r.warming.Uniform());
+    EXPECT_EQ(DescribeWarming(r.warming), "monthly changes");
+    EXPECT_EQ(DescribeWarming(UniformWarming(2)), "+2 \u00B0C");
+    EXPECT_EQ(DescribeWarming(UniformWarming(-0.5f)), "-0.5 \u00B0C");
+    EXPECT_TRUE(UniformWarming(0).IsZero());
+}
+
+TEST(ReadWarming, RefusesBadFilesNamingLineAndField)
+{
+    std::string swapped = TwelveRows();
+    swapped.replace(swapped.find("\n5,"), 3, "\n4,");
+    const std::string head = "month,dbt_min,dbt_max,rh_avg\n";
+    struct Row { std::string text, message; };
+    for (const Row& r : {
+             Row{"", "The header month,dbt_min,dbt_max,rh_avg is missing. Line 1. Err code 61"},
+             Row{TwelveRows("month,tmin,tmax,rh\n"), "The header month,dbt_min,dbt_max,rh_avg is missing. Line 1. Err code 61"},
+             Row{head + "1,2,2\n", "The line has 3 fields; it needs 4. Line 2. Err code 62"},
+             Row{head + "1,2,x,0\n", "'x' is not a number. Line 2, field 3 (dbt_max). Err code 63"},
+             Row{head + "1,,2,0\n", "The field is empty where a number belongs. Line 2, field 2 (dbt_min). Err code 63"},
+             Row{head + "1,2,2,nan\n", "'nan' is not a number. Line 2, field 4 (rh_avg). Err code 63"},
+             Row{head + "13,2,2,0\n", "'13' is out of range (1 to 12). Line 2, field 1 (month). Err code 64"},
+             Row{head + "1.5,2,2,0\n", "'1.5' is not a whole number. Line 2, field 1 (month). Err code 63"},
+             Row{head + "1,45,2,0\n", "'45' is out of range (-30 to 30). Line 2, field 2 (dbt_min). Err code 64"},
+             Row{swapped, "Month 4 is given twice. Line 6, field 1 (month). Err code 65"},
+             Row{head + "1,2,2,0\n", "Month 2 is missing. Line 2. Err code 65"},
+             Row{TwelveRows() + "1,0,0,0\n", "The file has more than twelve months. Line 14. Err code 65"},
+         }) {
+        SCOPED_TRACE(r.text);
+        const WarmingResult result = ReadWarming(r.text);
+        ASSERT_TRUE(result.failure);
+        EXPECT_EQ(EnglishReadFailure(*result.failure), r.message);
+    }
+    // A folder of the path that is missing, inside a fresh folder of this run.
+    std::string folder = (std::filesystem::temp_directory_path() / "qav-warming-XXXXXX").string();
+    ASSERT_TRUE(mkdtemp(folder.data()));
+    const std::filesystem::path missing = std::filesystem::path(folder) / "missing" / "warming.csv";
+    EXPECT_EQ(EnglishReadFailure(*ReadWarmingFile(missing).failure), missing.string() + ": Path not found. Err code 2");
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace qav
