@@ -1,5 +1,7 @@
 #include "pipeline/rendering.h"
 
+#include "data/station_catalogue.h"
+
 #include "chart/monthly_graph.h"
 #include "classify/classification.h"
 #include "classify/recorded_classification.h"
@@ -46,9 +48,19 @@ std::string AnalysisCaption(const HourFilter& filter, const Warming* warming)
     return caption;
 }
 
+std::string StationCaption(const LocationRecord& location)
+{
+    const std::optional<StationTag> tag = ParseStationSourceField(location.DataSource);
+    if (!tag) return {};
+    return "Station WMO " + std::to_string(tag->Wmo) + ", normals " + tag->Period +
+           (tag->RhDerived ? ", humidity derived" : "");
+}
+
 std::string AnalysisCaption(const AnalysisState& state)
 {
-    return AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
+    const std::string station = StationCaption(state.Current());
+    const std::string options = AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
+    return station.empty() ? options : options.empty() ? station : station + "; " + options;
 }
 
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state)
