@@ -875,7 +875,7 @@ void MainWindow::showClimaticDataAbout() noexcept
 {
     guarded([&] {
         const MessageText t = ClimaticDataAboutText();
-        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpText(t.Title), HelpText(t.Text) + HelpText(StationCatalogueAboutText()));
     });
 }
 

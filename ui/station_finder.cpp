@@ -171,12 +171,12 @@ QString StationFinder::summary() const
     const QString text = field_->text().trimmed();
     if (found_.coordinates.kind == CoordinatesParse::OutOfRange)
         return QString::fromStdString(found_.coordinates.message);
-    if (text.isEmpty()) return tr("%n station(s) of the normals 1991-2020; type a name or coordinates.", nullptr,
-                                  int(catalogue_->Stations.size()));
+    if (text.isEmpty())
+        return tr("Normals 1991-2020 of %1 stations: type a name or coordinates.").arg(catalogue_->Stations.size());
     if (found_.matches.empty()) return tr("No station matches \"%1\".").arg(text);
     if (found_.coordinates.kind == CoordinatesParse::Valid)
-        return tr("The %n nearest station(s), nearest first.", nullptr, int(found_.matches.size()));
-    return tr("%n station(s) found.", nullptr, int(found_.matches.size()));
+        return tr("Nearest first: %1 stations.").arg(found_.matches.size());
+    return tr("Stations found: %1.").arg(found_.matches.size());
 }
 
 QString StationFinder::distanceNote(const StationMatch& match)

@@ -43,7 +43,7 @@ private slots:
         QVERIFY(first);
         QCOMPARE(first->text(0), QStringLiteral("Brasília"));
         QCOMPARE(first->text(3), QStringLiteral("WMO 83377"));
-        QCOMPARE(finder->summary(), QStringLiteral("%1 station(s) found.").arg(finder->results()->topLevelItemCount()));
+        QCOMPARE(finder->summary(), QStringLiteral("Stations found: %1.").arg(finder->results()->topLevelItemCount()));
 
         QTest::keyClick(finder->searchField(), Qt::Key_Down);
         QCOMPARE(finder->focusWidget(), static_cast<QWidget*>(finder->results()));
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(first->text(5), QStringLiteral("0.5"));
         QVERIFY(!finder->results()->isColumnHidden(5));
         QVERIFY(finder->results()->isColumnHidden(6));  // no elevation typed
-        QCOMPARE(finder->summary(), QStringLiteral("The 200 nearest station(s), nearest first."));
+        QCOMPARE(finder->summary(), QStringLiteral("Nearest first: 200 stations."));
 
         finder->searchField()->setText(QStringLiteral("-15,79 -47,93 400"));  // 761 m below the station
         QCOMPARE(finder->results()->topLevelItem(0)->text(6), QStringLiteral("+761"));
