@@ -78,8 +78,11 @@ StationFinder::StationFinder(StationCatalogueResult catalogue, QWidget* parent)
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
     list_->setColumnCount(kColumns);
-    list_->setHeaderLabels({tr("Station"), tr("Country"), tr("Elevation (m)"), tr("Source"), tr("Humidity"),
-                            tr("Distance (km)"), tr("Height difference (m)")});
+    // Short headings leave the room to the names; the tooltips say them in full.
+    list_->setHeaderLabels({tr("Station"), tr("Country"), tr("m"), tr("Source"), tr("RH"), tr("km"), tr("± m")});
+    const QStringList full{QString(), QString(), tr("Elevation (m)"), QString(), tr("Relative humidity"),
+                           tr("Distance from the site (km)"), tr("Station's elevation minus the site's (m)")};
+    for (int c = 0; c < kColumns; ++c) list_->headerItem()->setToolTip(c, full[c]);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
@@ -117,7 +120,7 @@ StationFinder::StationFinder(StationCatalogueResult catalogue, QWidget* parent)
             [this](QTreeWidgetItem* item) { chooseRow(list_->indexOfTopLevelItem(item)); });
     connect(list_, &QTreeWidget::currentItemChanged, this, [this] { showNoteOfCurrent(); });
     field_->installEventFilter(this);
-    resize(660, 420);  // within an 800 x 600 screen with room for the window's frame
+    resize(740, 440);  // within an 800 x 600 screen with room for the window's frame
     search();
 }
 

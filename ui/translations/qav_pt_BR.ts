@@ -1159,18 +1159,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Fonte</translation>
     </message>
     <message>
-        <source>Humidity</source>
-        <translation>Umidade</translation>
-    </message>
-    <message>
-        <source>Distance (km)</source>
-        <translation>Distância (km)</translation>
-    </message>
-    <message>
-        <source>Height difference (m)</source>
-        <translation>Diferença de altitude (m)</translation>
-    </message>
-    <message>
         <source>&amp;Analyse</source>
         <translation>&amp;Analisar</translation>
     </message>
@@ -1213,6 +1201,34 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Stations found: %1.</source>
         <translation>Estações encontradas: %1.</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>UR</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>± m</source>
+        <translation>± m</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Umidade relativa</translation>
+    </message>
+    <message>
+        <source>Distance from the site (km)</source>
+        <translation>Distância ao local (km)</translation>
+    </message>
+    <message>
+        <source>Station&apos;s elevation minus the site&apos;s (m)</source>
+        <translation>Altitude da estação menos a do local (m)</translation>
     </message>
 </context>
 <context>
