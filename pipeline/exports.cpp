@@ -4,6 +4,7 @@
 #include "core/text_format.h"
 #include "classify/recorded_classification.h"
 #include "chart/strategy.h"
+#include "pipeline/rendering.h"
 #include "pipeline/results_table.h"
 
 namespace qav {
@@ -65,6 +66,7 @@ std::string ResultsCsv(const AnalysisState& state)
            Number(l.Latitude) + "," + Number(l.Longitude) + "," + Number(l.Elevation) + "," +
            Number(state.Pressure.PressureElevation) + "," + Number(state.Pressure.PressureKPa) + "\n\n";
 
+    if (const std::string station = StationCaption(l); !station.empty()) csv += "Station," + CsvField(station) + "\n\n";
     if (!state.Filter.IsAll()) csv += std::string("Hours analysed,") + CsvField(DescribeHourFilter(state.Filter)) + "\n\n";
     if (state.Warmed) csv += std::string("What if,") + CsvField(DescribeWarming(*state.WarmingAsked)) + "\n\n";
 
@@ -166,6 +168,7 @@ std::vector<std::pair<std::string, std::string>> PictureProvenance(const Analysi
         {"Source", file.empty() ? l.DataSource : l.DataSource + " (file " + file + ")"},
         {"Hours", HoursShownText(state)},
     };
+    if (const std::string station = StationCaption(l); !station.empty()) provenance.emplace_back("Station", station);
     if (!state.Filter.IsAll()) provenance.emplace_back("Hours analysed", DescribeHourFilter(state.Filter));
     if (state.Warmed) provenance.emplace_back("What if", DescribeWarming(*state.WarmingAsked));
     return provenance;

@@ -1,5 +1,6 @@
 #include "pipeline/pipeline.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "chart/monthly_graph.h"
@@ -147,7 +148,7 @@ bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canva
 }
 
 void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases,
-                           RecordedYears recorded, SourceFiles files)
+                           RecordedYears recorded, SourceFiles files, int slot)
 {
     state.Recorded = std::move(recorded);
     state.SourceFile = std::move(files);
@@ -156,7 +157,7 @@ void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCa
         state.Locations.Slot[slot] = std::move(table.Slot[slot]);
     state.Locations.LocationCount = table.LocationCount;
     state.DataSetKind.Clear();
-    state.CurrentLocation = 1;
+    state.CurrentLocation = std::clamp(slot, 1, std::max(1, table.LocationCount));
     ++state.InputGeneration;
     RunPipeline(state, canvases);
 }

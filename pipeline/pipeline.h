@@ -30,10 +30,10 @@ ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineC
 /// the list changes nothing and returns false.
 bool SelectLocation(AnalysisState& state, int listIndex, PipelineCanvases& canvases);
 
-/// Replaces the table by one read from a file, marks no built-in set as shown, selects slot 1
-/// and runs the pipeline. The table must hold at least one location. Weather files pass the
-/// recorded hours of their slots; files names the file of each slot.
+/// Replaces the table by one read from a file, marks no built-in set as shown, selects `slot`
+/// (slot 1 for a file just read) and runs the pipeline. The table must hold at least one
+/// location. Weather files pass the recorded hours of their slots; files names the file of each slot.
 void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCanvases& canvases,
-                           RecordedYears recorded = {}, SourceFiles files = {});
+                           RecordedYears recorded = {}, SourceFiles files = {}, int slot = 1);
 
 }  // namespace qav

@@ -6,6 +6,7 @@
 #include "classify/classification.h"
 #include "classify/recorded_classification.h"
 #include "classify/zone_map.h"
+#include "data/station_catalogue.h"
 #include "pipeline/bioclimatic_chart.h"
 
 namespace qav {
@@ -49,9 +50,19 @@ std::string AnalysisCaption(const HourFilter& filter, const Warming* warming)
     return caption;
 }
 
+std::string StationCaption(const LocationRecord& location)
+{
+    const std::optional<StationTag> tag = ParseStationSourceField(location.DataSource);
+    if (!tag) return {};
+    return "Station WMO " + std::to_string(tag->Wmo) + ", normals " + tag->Period +
+           (tag->RhDerived ? ", humidity derived" : "");
+}
+
 std::string AnalysisCaption(const AnalysisState& state)
 {
-    return AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
+    const std::string station = StationCaption(state.Current());
+    const std::string options = AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
+    return station.empty() ? options : options.empty() ? station : station + "; " + options;
 }
 
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state)

@@ -20,9 +20,13 @@ void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotat
 /// The pipeline draws it after classifying; RenderChart after redrawing the frame.
 void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator = '.');
 
-/// What a picture's caption says about the analysis shown: the hours counted ("Counted: hours
-/// 9-18, December-February") and the warming ("What if: +2 °C"); empty for the plain analysis.
+/// What a picture's caption says about the analysis shown: the station and its period for a
+/// station of the catalogue, the hours counted ("Counted: hours 9-18, December-February") and the
+/// warming ("What if: +2 °C"); empty for the plain analysis of any other location.
 std::string AnalysisCaption(const AnalysisState& state);
+/// "Station WMO 83377, normals 1991-2020" (", humidity derived" when it is) for a location whose
+/// source field names a station of the catalogue; empty for any other.
+std::string StationCaption(const LocationRecord& location);
 /// The same for a run of many locations with one filter and warming (none: nullptr).
 std::string AnalysisCaption(const HourFilter& filter, const Warming* warming);
 

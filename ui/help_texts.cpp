@@ -110,6 +110,16 @@ MessageText ClimaticDataAboutText()
                               "This data are based on readings for more than 20 years.   \n")};
 }
 
+std::string StationCatalogueAboutText()
+{
+    return QT_TRANSLATE_NOOP("qav::HelpTexts",
+                             "\n"
+                             "Find a station (Ctrl+F) searches the normals 1991-2020 of 3,730 stations in 89 countries:\n"
+                             "WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members)\n"
+                             "and INMET, Normais Climatológicas do Brasil 1991-2020. Their source field reads\n"
+                             "\"WMO 83377 1991-2020\"; \"RH derived\" marks a humidity computed from the mean vapour pressure.\n");
+}
+
 QString MergedSharesSentence()
 {
     return QCoreApplication::translate(
@@ -175,6 +185,23 @@ QString UsingQavHtml()
               "published tables. For precise work use a weather file of the site, or a Monthly Data file "
               "typed from the tables of the source (File &gt; Open climatic file; Help &gt; Monthly "
               "Climatic Files describes the format).</p>");
+    html += t("<h3>Stations and My sites</h3>"
+              "<p>File &gt; Find a station (Ctrl+F) searches the normals 1991&ndash;2020 of 3,730 stations: "
+              "WMO Climatological Normals 1991&ndash;2020 (NOAA NCEI, from the data of WMO Members) and "
+              "INMET's Normais Climatológicas do Brasil 1991&ndash;2020. Type a name (case, accents and "
+              "punctuation do not matter) or coordinates such as <code>-15,79 -47,93</code> or "
+              "<code>15°47′S 47°56′W 1160 m</code>: the stations are then listed nearest first, with the "
+              "distance and the difference of elevation. Down moves into the list, Enter or a double-click "
+              "analyses the station, Escape closes. A station more than 50 km from the site, or more than "
+              "300 m above or below it, is analysed with a note saying so: its elevation, not the site's, "
+              "sets the pressure. \"derived\" marks a humidity computed from the mean vapour pressure "
+              "(within 2 points of the reported one in the median).</p>"
+              "<p>A station chosen joins My sites (File &gt; My sites, Ctrl+Shift+D), which holds up to 50 "
+              "sites, the oldest dropped first; Ctrl+D or the list's context menu adds the location "
+              "analysed. My sites is remembered, and File &gt; Save My sites as writes it as a Monthly Data "
+              "file whose source fields keep the station, its period and a derived humidity. Shown, it is "
+              "the list analysed: View &gt; Compare locations puts, for instance, Brasília's built-in "
+              "1961&ndash;1990 normals beside its station's 1991&ndash;2020 ones.</p>");
     html += t("<h3>The reference screen</h3>"
               "<p>The zones are classified on a map of the chart's own size, and that size follows the "
               "screen the analysis is laid out for, so a point near a zone's edge can change zone from "

@@ -25,6 +25,9 @@ MessageText ProgramAboutText();
 MessageText WhatIfHelpText();
 /// "About this data": where the built-in climate normals come from.
 MessageText ClimaticDataAboutText();
+/// The lines "About this data" adds after the built-in sets' own: the station catalogue of Find a
+/// station and its two sources.
+std::string StationCatalogueAboutText();
 
 /// Help > "Using QAV": the chart, the strategies, how shares are counted and merged, typical
 /// days and recorded hours, weather files, the reference screen, exports and qav-cli (HTML).

@@ -56,9 +56,11 @@
 #include "ui/location_list.h"
 #include "ui/recent_files.h"
 #include "ui/month_strategy_view.h"
+#include "ui/my_sites.h"
 #include "ui/results_panel.h"
 #include "ui/settings.h"
 #include "ui/read_failure_text.h"
+#include "ui/station_finder.h"
 #include "ui/status_line.h"
 
 namespace qav {
@@ -150,6 +152,7 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     if (QSettings().value(QLatin1String(settings::kHoursView)).toString() == QLatin1String("recorded"))
         state_.View = HoursView::Recorded;
     weatherFolder_ = settings::Folder(settings::kWeatherFolder, QString());
+    mySites_ = std::make_unique<MySites>(MySites::FromSettings());
 
     createMenus();
     createContent();
@@ -219,6 +222,7 @@ void MainWindow::createMenus()
     command(file, "MOpenEpw", tr("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
     recent_ = new RecentFiles(file->addMenu(tr("&Recent files")), this);
     connect(recent_, &RecentFiles::openRequested, this, [this](const QString& path) { openFiles({path}); });
+    createSiteCommands(file);
     command(file, "AbFiles", tr("&About climatic files"), &MainWindow::showFileFormatHelp);
     file->addSeparator();
     QMenu* data = file->addMenu(tr("Climatic data &base"));
@@ -332,6 +336,8 @@ void MainWindow::createContent()
     connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onListSelectionChanged);
     // Enter on the current entry selects it, which runs the same flow as a click.
     connect(list1_, &QListWidget::itemActivated, this, [](QListWidgetItem* item) { item->setSelected(true); });
+    list1_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list1_, &QWidget::customContextMenuRequested, this, &MainWindow::showListMenu);
 
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
@@ -423,6 +429,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::refillList()
 {
     refilling_ = true;
+    showingMySites_ = false;  // showMySitesAt sets it again after refilling
     list1_->clear();
     for (const std::string& entry : LocationListEntries(state_.Locations)) list1_->addItem(FromUtf8(entry));
     // No entry is highlighted afterwards, although a location is being analysed.
@@ -451,9 +458,11 @@ void MainWindow::refreshPanels()
     picture3_->setAccessibleDescription(
         tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")
             .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.Current().Country)));
-    results_->setNote(readWarning_);
-    status_->setWarning(readWarning_);
-    status_->show(StatusTextsOf(state_, analysisBasisText()));
+    results_->setNote(dataNote());
+    status_->setWarning(dataNote().replace(u'\n', QStringLiteral("; ")));
+    StatusTexts texts = StatusTextsOf(state_, analysisBasisText());
+    if (showingMySites_) texts.Source = tr("My sites");
+    status_->show(texts);
     const QString caption = analysisCaption();
     if (!analysisCaption_ && !caption.isEmpty()) {
         analysisCaption_ = new QLabel;
@@ -469,7 +478,14 @@ void MainWindow::refreshPanels()
 
 QString MainWindow::analysisCaption() const
 {
-    QString caption = FromUtf8(AnalysisCaption(state_));
+    QString caption = FromUtf8(AnalysisCaption(state_.Filter, state_.Warmed ? &*state_.WarmingAsked : nullptr));
+    if (const auto tag = ParseStationSourceField(state_.Current().DataSource)) {
+        const QString station = (tag->RhDerived ? tr("Station WMO %1, normals %2, humidity derived")
+                                                : tr("Station WMO %1, normals %2"))
+                                    .arg(tag->Wmo)
+                                    .arg(QString::fromStdString(tag->Period));
+        caption = caption.isEmpty() ? station : station + QStringLiteral("; ") + caption;
+    }
     if (!state_.WarmingRefusal.empty()) {
         if (!caption.isEmpty()) caption += QStringLiteral("; ");
         caption += tr("What if: not for %1 (%2)")
@@ -852,7 +868,7 @@ void MainWindow::showClimaticDataAbout() noexcept
 {
     guarded([&] {
         const MessageText t = ClimaticDataAboutText();
-        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
+        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text) + HelpText(StationCatalogueAboutText()));
     });
 }
 

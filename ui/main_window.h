@@ -20,6 +20,8 @@ class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
 class QListWidget;
+class QMenu;
+class QPoint;
 class QResizeEvent;
 class QTabWidget;
 
@@ -34,8 +36,11 @@ class LocationList;
 class RecentFiles;
 class StatusLine;
 class MonthStrategyView;
+class MySites;
 class QImageCanvas;
 class ResultsPanel;
+class StationFinder;
+struct StationMatch;
 
 /// Shows a message box. The window's default shows a modal QMessageBox with an OK button;
 /// tests install their own to record the box instead.
@@ -106,8 +111,24 @@ public:
     void analyseSlot(int slot) noexcept;
     /// The compare view, made by the first "Compare locations"; null before.
     CompareView* compareView() const { return compareView_; }
-    /// What the status bar says is counted and added ("Counted: hours 9-18; What if: +2 °C").
+    /// What the status bar says is counted and added ("Counted: hours 9-18; What if: +2 °C"),
+    /// after the station and its period when a station of the catalogue is analysed.
     QString analysisCaption() const;
+
+    /// The finder made by the first "Find a station…"; null before, or when the catalogue could not be read.
+    StationFinder* stationFinder() const { return finder_; }
+    const MySites& mySites() const { return *mySites_; }
+    /// Whether the list shows My sites.
+    bool showsMySites() const { return showingMySites_; }
+    /// Analyses a station as a location of My sites: it is added (the oldest dropped when the
+    /// list is full) and My sites becomes the list, with the station selected.
+    void chooseStation(const StationMatch& match) noexcept;
+    /// Adds the location in this slot of the list to My sites.
+    void addSlotToMySites(int slot) noexcept;
+    /// Removes the site in this slot of My sites (shown or not).
+    void removeFromMySites(int slot) noexcept;
+    /// Writes My sites as a Monthly Data file; a failure is reported and false returned.
+    bool saveMySitesTo(const QString& path) noexcept;
 
     // Menu commands; slots that call down never let an exception reach the event loop.
 public slots:
@@ -132,6 +153,10 @@ public slots:
     void chooseHoursAnalysed() noexcept;
     void chooseWarming() noexcept;
     void showWhatIfHelp() noexcept;
+    void findStation() noexcept;          // File > Find a station… (Ctrl+F)
+    void showMySites() noexcept;          // File > My sites: the list analysed
+    void addToMySites() noexcept;         // the location analysed (Ctrl+D)
+    void chooseMySitesFile() noexcept;    // File > Save My sites as…
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -168,6 +193,12 @@ private:
         }
     }
     PipelineCanvases canvases();
+    void createSiteCommands(QMenu* file);  // Find a station and My sites
+    void showListMenu(const QPoint& at);   // the location list's context menu
+    void showMySitesAt(int slot);
+    /// What the results and the status bar note about the data shown: a location a file left
+    /// out, and a station far from the coordinates it was found for.
+    QString dataNote() const;
 
     AnalysisState state_;
     StartupScreen monitor_;
@@ -202,6 +233,11 @@ private:
     QString readWarning_;  // what the last Monthly Data file left out, until other data are shown
     CompareView* compareView_ = nullptr;
     QLabel* analysisCaption_ = nullptr;  // status bar: what the shares count and what was added
+    StationFinder* finder_ = nullptr;
+    std::unique_ptr<MySites> mySites_;
+    bool showingMySites_ = false;
+    QString stationNote_;        // the distance warning of the station last chosen ...
+    std::string stationSource_;  // ... shown while the location with this source field is analysed
 };
 
 }  // namespace qav

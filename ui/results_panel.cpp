@@ -300,7 +300,11 @@ void ResultsPanel::showResults(const LocationRecord& location,
     text5_[0]->setText(QStringLiteral(" ") + QString::fromStdString(location.LocationName) +
                        QStringLiteral(" (") + QString::fromStdString(location.Country) + QStringLiteral(")"));
     text5_[0]->setCursorPosition(0);
+    // A station's source ("WMO 83377 1991-2020 RH derived") is longer than the field: show its
+    // start, the station number, and the whole in the tooltip.
     text5_[1]->setText(QString::fromStdString(location.DataSource));
+    text5_[1]->setCursorPosition(0);
+    text5_[1]->setToolTip(text5_[1]->text());
     text1_[0]->setText(FormatFixed(location.Latitude, 1, point));
     text2_[0]->setText(FormatFixed(location.Longitude, 1, point));
     text3_[0]->setText(FormatFixed(location.Elevation, 0, point));

@@ -425,6 +425,20 @@ GOV = https://portal.inmet.gov.br/normais
 Estes dados baseiam-se em medições de mais de 20 anos.   
 </translation>
     </message>
+    <message>
+        <source>
+Find a station (Ctrl+F) searches the normals 1991-2020 of 3,730 stations in 89 countries:
+WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members)
+and INMET, Normais Climatológicas do Brasil 1991-2020. Their source field reads
+&quot;WMO 83377 1991-2020&quot;; &quot;RH derived&quot; marks a humidity computed from the mean vapour pressure.
+</source>
+        <translation>
+Encontrar uma estação (Ctrl+F) busca as normais 1991-2020 de 3.730 estações em 89 países:
+Normais Climatológicas da OMM 1991-2020 (NOAA NCEI, com dados dos Membros da OMM)
+e INMET, Normais Climatológicas do Brasil 1991-2020. O campo de fonte diz
+&quot;WMO 83377 1991-2020&quot;; &quot;RH derived&quot; marca uma umidade calculada a partir da pressão de vapor média.
+</translation>
+    </message>
 </context>
 <context>
     <name>qav::HoursAnalysedDialog</name>
@@ -703,6 +717,90 @@ A análise mostra as suas normais sem mudança.
     <message>
         <source>Using QAV</source>
         <translation>Usando o QAV</translation>
+    </message>
+    <message>
+        <source>My sites</source>
+        <translation>Meus locais</translation>
+    </message>
+    <message>
+        <source>Station WMO %1, normals %2, humidity derived</source>
+        <translation>Estação OMM %1, normais %2, umidade derivada</translation>
+    </message>
+    <message>
+        <source>Station WMO %1, normals %2</source>
+        <translation>Estação OMM %1, normais %2</translation>
+    </message>
+    <message>
+        <source>&amp;Find a station…</source>
+        <translation>&amp;Encontrar uma estação…</translation>
+    </message>
+    <message>
+        <source>Find the station normals 1991-2020 of a place by its name or coordinates</source>
+        <translation>Encontrar as normais 1991-2020 da estação de um lugar pelo nome ou pelas coordenadas</translation>
+    </message>
+    <message>
+        <source>&amp;My sites</source>
+        <translation>&amp;Meus locais</translation>
+    </message>
+    <message>
+        <source>A&amp;dd to My sites</source>
+        <translation>A&amp;dicionar a Meus locais</translation>
+    </message>
+    <message>
+        <source>Keep the location analysed in My sites</source>
+        <translation>Guardar a localidade analisada em Meus locais</translation>
+    </message>
+    <message>
+        <source>Save My sites &amp;as…</source>
+        <translation>Salvar Meus locais &amp;como…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove from My sites</source>
+        <translation>&amp;Remover de Meus locais</translation>
+    </message>
+    <message>
+        <source>My sites holds at most %1 sites: the oldest, %2, was dropped.</source>
+        <translation>Meus locais guarda no máximo %1 locais: o mais antigo, %2, foi retirado.</translation>
+    </message>
+    <message>
+        <source>My sites is empty.
+Find a station (Ctrl+F) or add a location of the list (Ctrl+D).
+</source>
+        <translation>Meus locais está vazio.
+Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
+</translation>
+    </message>
+    <message>
+        <source>%1 is in My sites (%2 of %3).</source>
+        <translation>%1 está em Meus locais (%2 de %3).</translation>
+    </message>
+    <message>
+        <source>The oldest, %1, was dropped.</source>
+        <translation>O mais antigo, %1, foi retirado.</translation>
+    </message>
+    <message>
+        <source>Save My sites as</source>
+        <translation>Salvar Meus locais como</translation>
+    </message>
+    <message>
+        <source>Monthly Data files (QAV*.TXT *.txt)</source>
+        <translation>Arquivos de Dados Mensais (QAV*.TXT *.txt)</translation>
+    </message>
+    <message>
+        <source>My sites could not be saved:
+%1
+
+%2
+</source>
+        <translation>Não foi possível salvar Meus locais:
+%1
+
+%2
+</translation>
+    </message>
+    <message>
+        <source>My sites saved as %1</source>
+        <translation>Meus locais salvos como %1</translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1304,129 @@ A análise mostra as suas normais sem mudança.
     <message>
         <source>H: thermal inertia for cooling (heavy construction damps the day&apos;s heat)</source>
         <translation>H: inércia térmica para resfriamento (a construção pesada amortece o calor do dia)</translation>
+    </message>
+</context>
+<context>
+    <name>qav::StationFinder</name>
+    <message>
+        <source>The station catalogue %1 was not found in:
+%2
+</source>
+        <translation>O catálogo de estações %1 não foi encontrado em:
+%2
+</translation>
+    </message>
+    <message>
+        <source>The station catalogue could not be read:
+%1
+</source>
+        <translation>Não foi possível ler o catálogo de estações:
+%1
+</translation>
+    </message>
+    <message>
+        <source>Find a station</source>
+        <translation>Encontrar uma estação</translation>
+    </message>
+    <message>
+        <source>&amp;Name or coordinates (&quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′W 1160 m&quot;):</source>
+        <translation>&amp;Nome ou coordenadas (&quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′O 1160 m&quot;):</translation>
+    </message>
+    <message>
+        <source>Station name or coordinates</source>
+        <translation>Nome da estação ou coordenadas</translation>
+    </message>
+    <message>
+        <source>Stations found</source>
+        <translation>Estações encontradas</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Estação</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Elevation (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>&amp;Analyse</source>
+        <translation>&amp;Analisar</translation>
+    </message>
+    <message>
+        <source>derived</source>
+        <translation>derivada</translation>
+    </message>
+    <message>
+        <source>Computed from the mean vapour pressure: within 2 points of the reported humidity in the median</source>
+        <translation>Calculada a partir da pressão de vapor média: na mediana, a menos de 2 pontos da umidade publicada</translation>
+    </message>
+    <message>
+        <source>No station matches &quot;%1&quot;.</source>
+        <translation>Nenhuma estação corresponde a &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 km from the site</source>
+        <translation>a %1 km do local</translation>
+    </message>
+    <message>
+        <source> and %1 m higher</source>
+        <translation> e %1 m mais alta</translation>
+    </message>
+    <message>
+        <source> and %1 m lower</source>
+        <translation> e %1 m mais baixa</translation>
+    </message>
+    <message>
+        <source>Station %1 (%2) is %3: the site&apos;s climate may differ. The pressure is that of the station&apos;s elevation, %4 m.</source>
+        <translation>A estação %1 (%2) está %3: o clima do local pode ser outro. A pressão é a da altitude da estação, %4 m.</translation>
+    </message>
+    <message>
+        <source>Normals 1991-2020 of %1 stations: type a name or coordinates.</source>
+        <translation>Normais 1991-2020 de %1 estações: digite um nome ou coordenadas.</translation>
+    </message>
+    <message>
+        <source>Nearest first: %1 stations.</source>
+        <translation>As mais próximas primeiro: %1 estações.</translation>
+    </message>
+    <message>
+        <source>Stations found: %1.</source>
+        <translation>Estações encontradas: %1.</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>RH</source>
+        <translation>UR</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>± m</source>
+        <translation>± m</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Umidade relativa</translation>
+    </message>
+    <message>
+        <source>Distance from the site (km)</source>
+        <translation>Distância ao local (km)</translation>
+    </message>
+    <message>
+        <source>Station&apos;s elevation minus the site&apos;s (m)</source>
+        <translation>Altitude da estação menos a do local (m)</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,170 @@
+// Find a station and My sites in the real window: typed, chosen and analysed from the keyboard;
+// saved as a Monthly Data file and read back; compared like any list.
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include "tests/ui/window_test_helpers.h"
+#include "ui/clipboard.h"
+#include "ui/compare_view.h"
+#include "ui/my_sites.h"
+#include "ui/station_finder.h"
+
+namespace qav::test {
+
+class StationFinderTest : public QObject {
+    Q_OBJECT
+
+    static StationFinder* OpenFinder(MainWindow& w)
+    {
+        Trigger(w, "FindStation");
+        StationFinder* finder = w.stationFinder();
+        if (finder) QTest::keyClick(finder->searchField(), Qt::Key_A, Qt::ControlModifier);  // the last search
+        return finder;
+    }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        QSettings().remove(QLatin1String(kMySitesKey));
+    }
+
+    // Typing a name, Down into the list and Enter analyse the station through My sites: the
+    // shares are those qav-cli gives for --station 83377 at the reference screen.
+    void typedNameIsChosenFromTheKeyboardAndAnalysed()
+    {
+        MainWindow w(kReferenceScreen);
+        StationFinder* finder = OpenFinder(w);
+        QVERIFY(finder && finder->isVisible());
+        QCOMPARE(finder->searchField()->accessibleName(), QStringLiteral("Station name or coordinates"));
+        QCOMPARE(finder->results()->accessibleName(), QStringLiteral("Stations found"));
+        QTest::keyClicks(finder->searchField(), QStringLiteral("brasilia"));
+        QTreeWidgetItem* first = finder->results()->topLevelItem(0);
+        QVERIFY(first);
+        QCOMPARE(first->text(0), QStringLiteral("Brasília"));
+        QCOMPARE(first->text(3), QStringLiteral("WMO 83377"));
+        QCOMPARE(finder->summary(), QStringLiteral("Stations found: %1.").arg(finder->results()->topLevelItemCount()));
+
+        QTest::keyClick(finder->searchField(), Qt::Key_Down);
+        QCOMPARE(finder->focusWidget(), static_cast<QWidget*>(finder->results()));
+        QTest::keyClick(finder->results(), Qt::Key_Return);
+        QVERIFY(!finder->isVisible());
+
+        QVERIFY(w.showsMySites());
+        QCOMPARE(Locations(w)->count(), 1);
+        QCOMPARE(w.state().Current().DataSource, std::string("WMO 83377 1991-2020"));
+        QCOMPARE(TextOf(w, QStringLiteral("Text5_1")), QStringLiteral("WMO 83377 1991-2020"));
+        for (auto [strategy, share] : {std::pair{5, "44.4"}, {2, "25.2"}, {3, "25.2"}, {6, "5.2"}, {1, ""}})
+            QCOMPARE(TextOf(w, QStringLiteral("Label5_%1").arg(strategy)), QString::fromLatin1(share));
+        QCOMPARE(TextOf(w, QStringLiteral("StatusSource")), QStringLiteral("My sites"));
+        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QStringLiteral("Station WMO 83377, normals 1991-2020"));
+        QVERIFY(ResultsTableClipboardText(w.state(), u'.').endsWith(QStringLiteral("\nStation WMO 83377, normals 1991-2020\n")));
+        QVERIFY(TextOf(w, QStringLiteral("ResultsNote")).isEmpty());  // found by name: no distance to warn of
+
+        // Escape closes the finder without choosing.
+        OpenFinder(w);
+        QTest::keyClick(finder->searchField(), Qt::Key_Escape);
+        QVERIFY(!finder->isVisible());
+        QCOMPARE(w.mySites().count(), 1);
+    }
+
+    // Coordinates with decimal commas list the nearest first with its distance; a station far
+    // from the site is analysed with a note that says how far and whose elevation sets the pressure.
+    void coordinatesListTheNearestFirstAndWarnWhenFar()
+    {
+        MainWindow w(kReferenceScreen);
+        std::vector<RecordedBox> boxes;
+        RecordBoxes(w, boxes);
+        StationFinder* finder = OpenFinder(w);
+        QTest::keyClicks(finder->searchField(), QStringLiteral("-15,79 -47,93"));
+        const QTreeWidgetItem* first = finder->results()->topLevelItem(0);
+        QCOMPARE(first->text(0), QStringLiteral("Brasília"));
+        QCOMPARE(first->text(5), QStringLiteral("0.5"));
+        QVERIFY(!finder->results()->isColumnHidden(5));
+        QVERIFY(finder->results()->isColumnHidden(6));  // no elevation typed
+        QCOMPARE(finder->summary(), QStringLiteral("Nearest first: 200 stations."));
+
+        finder->searchField()->setText(QStringLiteral("-15,79 -47,93 400"));  // 761 m below the station
+        QCOMPARE(finder->results()->topLevelItem(0)->text(6), QStringLiteral("+761"));
+        const QString far = QStringLiteral("Station 83377 (Brasília) is 0 km from the site and 761 m higher: the site's "
+                                           "climate may differ. The pressure is that of the station's elevation, 1161 m.");
+        QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("StationNote"))->text(), far);
+        QTest::keyClick(finder->searchField(), Qt::Key_Return);
+        QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), far);
+        QCOMPARE(TextOf(w, QStringLiteral("StatusWarning")), far);
+
+        finder->searchField()->setText(QStringLiteral("95 10"));
+        QCOMPARE(finder->summary(), QStringLiteral("latitude 95 is out of range (-90 to 90)"));
+        finder->searchField()->setText(QStringLiteral("xyzzy"));
+        QCOMPARE(finder->summary(), QStringLiteral("No station matches \"xyzzy\"."));
+        QCOMPARE(finder->results()->topLevelItemCount(), 0);
+        QVERIFY(boxes.empty());
+    }
+
+    // My sites keeps stations and built-in locations, is remembered, and survives a Monthly Data
+    // file: station number, period and derived humidity stay in the source field. Compare shows
+    // Brasília's 1961-1990 normals beside its station's 1991-2020 ones.
+    void mySitesRoundTripAndCompare()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        {
+            MainWindow w(kReferenceScreen);
+            Trigger(w, "AddToMySites");  // Brasília of the Brazil set, analysed at start-up
+            for (const char* name : {"brasilia", "ain sefra"}) {
+                StationFinder* finder = OpenFinder(w);
+                QTest::keyClicks(finder->searchField(), QString::fromLatin1(name));
+                QTest::keyClick(finder->searchField(), Qt::Key_Return);
+            }
+            QCOMPARE(w.mySites().count(), 3);
+            QCOMPARE(w.state().CurrentLocation, 3);
+            QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")),
+                     QStringLiteral("Station WMO 60560, normals 1991-2020, humidity derived"));
+            QVERIFY(w.saveMySitesTo(QDir(dir.path()).filePath(QStringLiteral("QAVsites.TXT"))));
+        }
+        MainWindow w(kReferenceScreen);  // a new run remembers the list
+        QCOMPARE(w.mySites().count(), 3);
+        w.openMonthlyDataFile(QDir(dir.path()).filePath(QStringLiteral("QAVsites.TXT")));
+        QVERIFY(!w.showsMySites());
+        const LocationTable& read = w.state().Locations;
+        QCOMPARE(read.LocationCount, 3);
+        QCOMPARE(read.Slot[1].DataSource, std::string("GOV"));
+        QCOMPARE(read.Slot[2].DataSource, std::string("WMO 83377 1991-2020"));
+        QCOMPARE(read.Slot[3].DataSource, std::string("WMO 60560 1991-2020 RH derived"));
+
+        Trigger(w, "MySites");
+        QVERIFY(w.showsMySites());
+        Trigger(w, "ViewCompare");
+        const std::vector<CompareRow>& rows = w.compareView()->rows();
+        QCOMPARE(rows.size(), size_t(3));
+        QCOMPARE(rows[0].Shares[5], 36.8f);  // 1961-1990
+        QCOMPARE(rows[1].Shares[5], 44.4f);  // 1991-2020
+        w.removeFromMySites(1);
+        QCOMPARE(Locations(w)->count(), 2);
+        QCOMPARE(w.compareView()->rows().size(), size_t(2));
+    }
+
+    // 50 slots: the 51st site drops the oldest and says which.
+    void fullListDropsTheOldest()
+    {
+        MySites sites;
+        LocationRecord site;
+        for (int i = 1; i <= 50; ++i) {
+            site.LocationName = "Site " + std::to_string(i);
+            QVERIFY(!sites.add(site).Dropped);
+        }
+        QCOMPARE(sites.add(site).Slot, 50);  // already kept: not added twice
+        site.LocationName = "Site 51";
+        const MySites::Added added = sites.add(site);
+        QCOMPARE(added.Dropped.value_or(QString()), QStringLiteral("Site 1"));
+        QCOMPARE(added.Slot, 50);
+        QCOMPARE(sites.table().Slot[1].LocationName, std::string("Site 2"));
+        QCOMPARE(MySites::FromSettings().table().Slot[50].LocationName, std::string("Site 51"));
+    }
+};
+
+RegisterTest<StationFinderTest> registerStationFinder;
+
+}  // namespace qav::test
+
+#include "station_finder_test.moc"

@@ -1,0 +1,74 @@
+#include "ui/my_sites.h"
+
+#include <QByteArray>
+#include <QSettings>
+#include <algorithm>
+
+#include "chart/qt/picture_files.h"
+#include "data/md_reader.h"
+#include "data/md_writer.h"
+
+namespace qav {
+namespace {
+
+bool SameSite(const LocationRecord& a, const LocationRecord& b)
+{
+    return a.LocationName == b.LocationName && a.Country == b.Country && a.DataSource == b.DataSource &&
+           a.Latitude == b.Latitude && a.Longitude == b.Longitude && a.Elevation == b.Elevation;
+}
+
+}  // namespace
+
+MySites MySites::FromSettings()
+{
+    MySites sites;
+    const QByteArray text = QSettings().value(QLatin1String(kMySitesKey)).toByteArray();
+    if (text.isEmpty()) return sites;
+    // The text was written by WriteMonthlyData; a damaged one is dropped rather than half read.
+    const ReadResult read = ReadMonthlyData(std::string_view(text.constData(), size_t(text.size())));
+    if (read.failure || read.warning) return sites;
+    for (int slot = 1; slot <= read.table.LocationCount; ++slot) sites.sites_.push_back(read.table.Slot[size_t(slot)]);
+    return sites;
+}
+
+MySites::Added MySites::add(const LocationRecord& site)
+{
+    const auto kept = std::find_if(sites_.begin(), sites_.end(), [&](const LocationRecord& s) { return SameSite(s, site); });
+    if (kept != sites_.end()) return {int(kept - sites_.begin()) + 1, std::nullopt};
+    Added added;
+    if (sites_.size() >= size_t(kMaxLocations)) {
+        added.Dropped = QString::fromStdString(sites_.front().LocationName);
+        sites_.erase(sites_.begin());
+    }
+    sites_.push_back(site);
+    added.Slot = int(sites_.size());
+    remember();
+    return added;
+}
+
+void MySites::remove(int slot)
+{
+    if (slot < 1 || slot > count()) return;
+    sites_.erase(sites_.begin() + (slot - 1));
+    remember();
+}
+
+LocationTable MySites::table() const
+{
+    LocationTable table;
+    table.LocationCount = count();
+    for (int slot = 1; slot <= count(); ++slot) table.Slot[size_t(slot)] = sites_[size_t(slot - 1)];
+    return table;
+}
+
+QString MySites::save(const QString& path) const
+{
+    return WriteFileAtomically(path, QByteArray::fromStdString(WriteMonthlyData(table())));
+}
+
+void MySites::remember() const
+{
+    QSettings().setValue(QLatin1String(kMySitesKey), QByteArray::fromStdString(WriteMonthlyData(table())));
+}
+
+}  // namespace qav

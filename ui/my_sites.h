@@ -1,0 +1,43 @@
+#pragma once
+// "My sites": the stations and locations the user keeps, up to the 50 slots of a Monthly Data
+// file, oldest first. Remembered between runs as the text of such a file, and saved as one.
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "core/location.h"
+
+namespace qav {
+
+/// The settings key that holds My sites as Monthly Data text.
+inline constexpr const char* kMySitesKey = "mySites/monthlyData";
+
+class MySites {
+public:
+    /// Reads the list remembered by the last run (none: empty).
+    static MySites FromSettings();
+
+    struct Added {
+        int Slot = 0;                         // 1-based slot of the site in the list
+        std::optional<QString> Dropped;       // the oldest site's name, dropped to make room
+    };
+    /// Adds a site at the end and remembers the list. A site already kept (same name, country,
+    /// source and coordinates) is not added twice; its slot is returned.
+    Added add(const LocationRecord& site);
+    /// Removes the site in this 1-based slot and remembers the list.
+    void remove(int slot);
+
+    int count() const { return int(sites_.size()); }
+    bool empty() const { return sites_.empty(); }
+    /// The sites as a location table, slot 1 the oldest.
+    LocationTable table() const;
+
+    /// Writes the list as a Monthly Data file; returns the reason of a failure or an empty text.
+    QString save(const QString& path) const;
+
+private:
+    void remember() const;
+    std::vector<LocationRecord> sites_;
+};
+
+}  // namespace qav
