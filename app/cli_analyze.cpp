@@ -82,9 +82,13 @@ bool ParseHourFilter(const Arguments& a, HourFilter& filter)
 std::optional<Warming> ParseWarming(const Arguments& a)
 {
     if (a.Has("--warming") && a.Has("--warming-file")) Fail("--warming: give either --warming or --warming-file");
-    if (a.Has("--warming"))
-        return UniformWarming(static_cast<float>(
-            ParseNumber("--warming", *a.Value("--warming"), -kMaxTemperatureChange, kMaxTemperatureChange)));
+    if (a.Has("--warming")) {
+        // "+2" as the warming file writes it; -0 is no change and is shown as 0.
+        std::string text = *a.Value("--warming");
+        if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') text.erase(0, 1);
+        const double change = ParseNumber("--warming", text, -kMaxTemperatureChange, kMaxTemperatureChange) + 0.0;
+        return UniformWarming(static_cast<float>(change));
+    }
     if (!a.Has("--warming-file")) return std::nullopt;
     const std::string file = *a.Value("--warming-file");
     WarmingResult r = ReadWarmingFile(file);
@@ -93,13 +97,14 @@ std::optional<Warming> ParseWarming(const Arguments& a)
 }
 
 /// Every location of the run must take the warming; the first that cannot is named.
-void CheckWarming(const std::vector<batch::WorkItem>& work, const std::optional<Warming>& warming)
+void CheckWarming(const std::vector<batch::WorkItem>& work, const std::optional<Warming>& warming,
+                  const std::string& option)
 {
     if (!warming) return;
     for (const batch::WorkItem& item : work) {
         const LocationRecord& l = item.input->table.Slot[item.slot];
         std::string why;
-        if (!ApplyWarming(l, *warming, why)) throw InputError{"--warming: " + l.LocationName + ": " + why};
+        if (!ApplyWarming(l, *warming, why)) throw InputError{option + ": " + l.LocationName + ": " + why};
     }
 }
 
@@ -402,7 +407,7 @@ int AnalyzeCommand(const std::vector<std::string>& args)
     const std::vector<batch::WorkItem> work = PlanWork(inputs, r, defaultInput ? startup.CurrentLocation : 1);
     ChooseColumns(work, r, r.options);
     try {
-        CheckWarming(work, r.options.warming);
+        CheckWarming(work, r.options.warming, a.Has("--warming-file") ? "--warming-file" : "--warming");
         PrepareOutputFolders(a);
     } catch (const InputError& e) {
         WriteErr("error: " + e.message + "\n");

@@ -274,6 +274,19 @@ TEST(CliMessages, ArgumentsAreTakenAsAUserMeansThem)
         EXPECT_EQ(r.status, row.status);
         EXPECT_EQ(r.err, row.err);
     }
+    // --warming +2 as the warming file writes it; -0 is no change, not "+-0".
+    EXPECT_EQ(Cli({"analyze", "--warming", "+2", "--format", "json"}).out, Cli({"analyze", "--warming", "2", "--format", "json"}).out);
+    const std::string zero = Cli({"analyze", "--warming", "-0"}).out;
+    EXPECT_NE(zero.find("What if: +0"), std::string::npos) << zero;
+    EXPECT_EQ(zero.find("+-0"), std::string::npos);
+    // A warming file's refusal names its own option.
+    const Folder dir;
+    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
+    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",30,30,0\n";
+    std::ofstream(dir / "hot.csv") << table;
+    const Result hot = Cli({"analyze", "--dataset", "world", "--all", "--warming-file", (dir / "hot.csv").string()});
+    EXPECT_EQ(hot.status, 1);
+    EXPECT_EQ(hot.err, "error: --warming-file: Addis Ababa: March DBTmax: 25.1 + 30 = 55.1 is outside -90 to 55\n");
 }
 
 }  // namespace
