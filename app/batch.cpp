@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <mutex>
 #include <new>
@@ -150,23 +151,42 @@ private:
 
 bool ParseCompareSort(std::string_view text, CompareSort& sort)
 {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (text == "name") sort = {CompareSortKey::Name, 0};
-    else if (text == "list") sort = {CompareSortKey::ListOrder, 0};
-    else if (text.size() == 1 && upper(text[0]) >= 'A' && upper(text[0]) <= StrategyLetter(kStrategies))
-        sort = {CompareSortKey::Strategy, upper(text[0]) - 'A' + 1};
+    std::string lower(text);
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower == "name") sort = {CompareSortKey::Name, 0};
+    else if (lower == "list") sort = {CompareSortKey::ListOrder, 0};
+    else if (lower.size() == 1 && lower[0] >= 'a' && lower[0] < 'a' + kStrategies)
+        sort = {CompareSortKey::Strategy, lower[0] - 'a' + 1};
     else return false;
     return true;
 }
 
-bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b)
+namespace {
+
+// The path a write would reach: absolute, its folders' links resolved, and a link at its end
+// followed even when it points to a file that does not exist yet.
+std::filesystem::path Reached(const std::filesystem::path& path)
 {
-    // Absolute first: weakly_canonical leaves a relative path whose first part does not exist as it is.
-    std::error_code ea, eb;
-    const std::filesystem::path ca = std::filesystem::weakly_canonical(std::filesystem::absolute(a, ea), ea);
-    const std::filesystem::path cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, eb), eb);
-    return ea || eb ? a.lexically_normal() == b.lexically_normal() : ca.lexically_normal() == cb.lexically_normal();
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path p = fs::absolute(path, ec).lexically_normal();
+    if (ec) return path.lexically_normal();
+    if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();  // "dir/" is "dir"
+    for (int hops = 0; hops < 40; ++hops) {  // the kernel's limit of links in one lookup
+        const fs::path folder = fs::weakly_canonical(p.parent_path(), ec);
+        if (ec) break;
+        p = folder / p.filename();
+        if (!fs::is_symlink(p, ec)) break;
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = (target.is_absolute() ? target : folder / target).lexically_normal();
+    }
+    return p;
 }
+
+}  // namespace
+
+bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b) { return Reached(a) == Reached(b); }
 
 std::size_t JobBytes(const AnalysisState& startup, const Options& options)
 {
@@ -188,56 +208,109 @@ int JobsForMemory(const AnalysisState& startup, const Options& options, int jobs
     return static_cast<int>(std::clamp<std::size_t>(fit, 1, static_cast<std::size_t>(std::max(jobs, 1))));
 }
 
+namespace {
+
+// What a failed location is reported as; the run stops there.
+std::string FailureOf(std::exception_ptr error, const std::vector<WorkItem>& work, std::size_t i, std::size_t jobBytes)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+        return "out of memory while " + Doing(work, i, jobBytes);
+    } catch (const std::exception& e) {
+        return std::string(e.what()) + " while " + Doing(work, i, jobBytes);
+    } catch (...) {
+        return "unexpected failure while " + Doing(work, i, jobBytes);
+    }
+}
+
+// One job: each result goes to the sink as soon as it is done, so nothing is kept.
+Outcome RunOnThisThread(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options,
+                        const ResultSink& sink)
+{
+    std::size_t i = work.size();
+    std::string text;
+    try {
+        Worker worker(startup, options);
+        for (i = 0; i < work.size(); ++i) {
+            try {
+                text = worker.Analyze(work[i], static_cast<int>(i) + 1);
+            } catch (...) {
+                return {worker.PicturesOk(), FailureOf(std::current_exception(), work, i, JobBytes(startup, options))};
+            }
+            sink(i, text);  // its exceptions pass on
+        }
+        return {worker.PicturesOk(), std::nullopt};
+    } catch (const std::bad_alloc&) {
+        if (i < work.size()) throw;  // the sink's
+        return {true, FailureOf(std::current_exception(), work, i, JobBytes(startup, options))};
+    }
+}
+
+}  // namespace
+
 Outcome RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options, int jobs,
                  const ResultSink& sink)
 {
+    const int wanted = std::max(1, std::min<int>(jobs, static_cast<int>(work.size())));
+    if (wanted == 1) return RunOnThisThread(startup, work, options, sink);
+
+    // Results wait here for those before them. A worker takes a location only while it is
+    // within `ahead` of the next one handed over, so a slow reader of the output (or one slow
+    // location) holds back the run instead of letting the waiting results grow without bound.
+    const std::size_t ahead = 4 * static_cast<std::size_t>(wanted);
     std::vector<std::optional<std::string>> results(work.size());
     std::optional<std::string> failure;
     std::mutex mutex;
-    std::condition_variable ready;
-    std::atomic<size_t> next{0};
-    std::atomic<bool> stop{false}, picturesOk{true};
+    std::condition_variable ready, room;
+    std::size_t next = 0, handed = 0;
+    bool stop = false;
+    std::atomic<bool> picturesOk{true};
     const auto fail = [&](std::string message) {
         std::lock_guard lock(mutex);
         if (!failure) failure = std::move(message);
         stop = true;
         ready.notify_all();
+        room.notify_all();
     };
     // Nothing may leave a thread: an escaping exception would end the process without a word.
     const auto runWorker = [&]() noexcept {
         std::size_t i = work.size();
         try {
             Worker worker(startup, options);
-            while (!stop && (i = next.fetch_add(1)) < work.size()) {
+            for (;;) {
+                {
+                    std::unique_lock lock(mutex);
+                    room.wait(lock, [&] { return stop || next >= work.size() || next < handed + ahead; });
+                    if (stop || next >= work.size()) break;
+                    i = next++;
+                }
                 std::string text = worker.Analyze(work[i], static_cast<int>(i) + 1);
                 std::lock_guard lock(mutex);
                 results[i] = std::move(text);
                 ready.notify_all();
             }
             if (!worker.PicturesOk()) picturesOk = false;
-        } catch (const std::bad_alloc&) {
-            fail("out of memory while " + Doing(work, i, JobBytes(startup, options)));
-        } catch (const std::exception& e) {
-            fail(std::string(e.what()) + " while " + Doing(work, i, JobBytes(startup, options)));
         } catch (...) {
-            fail("unexpected failure while " + Doing(work, i, JobBytes(startup, options)));
+            fail(FailureOf(std::current_exception(), work, i, JobBytes(startup, options)));
         }
     };
-    const int wanted = std::max(1, std::min<int>(jobs, static_cast<int>(work.size())));
     std::vector<std::thread> threads;
-    if (wanted > 1) {
-        threads.reserve(static_cast<std::size_t>(wanted));
-        for (int t = 0; t < wanted; ++t) {
-            try {
-                threads.emplace_back(runWorker);
-            } catch (const std::exception&) {
-                break;  // no more threads (EAGAIN, address space): go on with those started
-            }
+    threads.reserve(static_cast<std::size_t>(wanted));
+    for (int t = 0; t < wanted; ++t) {
+        try {
+            threads.emplace_back(runWorker);
+        } catch (const std::exception&) {
+            break;  // no more threads (EAGAIN, address space): go on with those started
         }
     }
-    if (threads.empty()) runWorker();
+    if (threads.empty()) return RunOnThisThread(startup, work, options, sink);
     const auto joinAll = [&] {
-        stop = true;
+        {
+            std::lock_guard lock(mutex);
+            stop = true;
+            room.notify_all();
+        }
         for (std::thread& t : threads) t.join();
     };
     try {
@@ -250,6 +323,8 @@ Outcome RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work
                 if (!results[i]) break;
                 text = std::move(*results[i]);
                 results[i].reset();
+                handed = i + 1;
+                room.notify_all();
             }
             sink(i, text);
         }

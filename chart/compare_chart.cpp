@@ -26,20 +26,6 @@ constexpr Rgb kBarOutline = MakeRgb(64, 64, 64);
 // Dark zone colours carry their letter in white.
 bool IsDark(Rgb c) { return 299 * RedOf(c) + 587 * GreenOf(c) + 114 * BlueOf(c) < 128000; }
 
-// The text cut to fit the width, with an ellipsis when cut (whole UTF-8 characters only).
-std::string Fitted(const ChartCanvas& canvas, const std::string& text, double width)
-{
-    if (canvas.TextWidth(text) <= width) return text;
-    std::string cut = text;
-    while (!cut.empty()) {
-        // Drop the last character: its continuation bytes, then its first byte.
-        while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80) cut.pop_back();
-        if (!cut.empty()) cut.pop_back();
-        if (canvas.TextWidth(cut + "\u2026") <= width) return cut + "\u2026";
-    }
-    return cut;
-}
-
 }  // namespace
 
 void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort)
@@ -56,6 +42,45 @@ void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort)
         }
         return a.Position < b.Position;
     });
+}
+
+std::string FitText(const ChartCanvas& canvas, const std::string& text, double width)
+{
+    if (canvas.TextWidth(text) <= width) return text;
+    // Where each character starts after the first: the prefixes that may be kept.
+    std::vector<std::size_t> cuts{0};
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) cuts.push_back(i);
+    }
+    // The longest prefix whose text with the ellipsis fits: a prefix is never narrower than a
+    // shorter one, so the fitting ones come first.
+    std::size_t fits = 0, tooWide = cuts.size();  // cuts[fits] fits (or is empty), cuts[tooWide] does not
+    if (canvas.TextWidth(text.substr(0, cuts[0]) + "\u2026") > width) return {};
+    while (tooWide - fits > 1) {
+        const std::size_t middle = fits + (tooWide - fits) / 2;
+        if (canvas.TextWidth(text.substr(0, cuts[middle]) + "\u2026") <= width) fits = middle;
+        else tooWide = middle;
+    }
+    return text.substr(0, cuts[fits]) + "\u2026";
+}
+
+std::vector<std::vector<CompareRow>> ComparePages(std::vector<CompareRow> rows, int maxPixels)
+{
+    // Pixels of a page: the title, caption and key above the bars, a margin below them.
+    const int bars = maxPixels - (kMargin + 4 * kTextLine + kGap) - kMargin;
+    const int linesPerPage = std::max(2, bars / kLine);
+    std::vector<std::vector<CompareRow>> pages(1);
+    int lines = 0;
+    for (CompareRow& row : rows) {
+        const int needed = row.HasRecorded ? 2 : 1;
+        if (lines + needed > linesPerPage) {
+            pages.emplace_back();
+            lines = 0;
+        }
+        lines += needed;
+        pages.back().push_back(std::move(row));
+    }
+    return pages;
 }
 
 CompareLayout MakeCompareLayout(const std::vector<CompareRow>& rows, int pixelWidth, int pixelHeight)
@@ -159,7 +184,7 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
 
         canvas.SetForeColour(kBlack);
         canvas.MoveTo(l.NameLeft, y + textOffset);
-        canvas.PrintText(Fitted(canvas, recordedBar ? "   recorded hours" : row.Name, (kNameWidth - 4) * pw));
+        canvas.PrintText(FitText(canvas, recordedBar ? "   recorded hours" : row.Name, (kNameWidth - 4) * pw));
 
         DrawCompareBar(canvas, l.BarLeft, barTop, l.BarWidth, kBarHeight * ph, y + textOffset, shares, l.PixelWidth,
                        l.PixelHeight);
@@ -167,7 +192,7 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
         canvas.SetForeColour(kBlack);
         canvas.MoveTo(l.TopLeft, y + textOffset);
         const int top = recordedBar ? row.RecordedTop : row.Top;
-        canvas.PrintText(Fitted(canvas, CompareTopText(shares, top, decimalSeparator), kTopWidth * pw));
+        canvas.PrintText(FitText(canvas, CompareTopText(shares, top, decimalSeparator), kTopWidth * pw));
     }
     canvas.SetForeColour(kBlack);
 }

@@ -36,6 +36,17 @@ struct CompareSort {
 /// keep list order.
 void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort);
 
+/// The most pixels a side of a PNG picture: further bars continue on another page.
+constexpr int kMaxComparePixels = 16384;
+
+/// The rows, in their order, split into pages whose pictures are at most maxPixels high at one
+/// canvas pixel a pixel; a row and its recorded bar stay on one page. One page at least.
+std::vector<std::vector<CompareRow>> ComparePages(std::vector<CompareRow> rows, int maxPixels);
+
+/// The text cut to fit the width, with an ellipsis when cut, at whole UTF-8 characters: the
+/// longest prefix that fits, found by halving (a logarithmic number of measurements).
+std::string FitText(const ChartCanvas& canvas, const std::string& text, double width);
+
 /// Where everything of the picture goes, in canvas units.
 struct CompareLayout {
     int PixelWidth = 15, PixelHeight = 15;  // canvas units per pixel

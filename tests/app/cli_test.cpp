@@ -347,7 +347,7 @@ TEST(CliWarming, TwoDegreesRaiseEveryTemperatureAndKeepTheBase)
 
 TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_warming";
+    const std::filesystem::path dir = TempPath("qav_cli_warming");
     std::filesystem::create_directories(dir);
     std::string table = "month,dbt_min,dbt_max,rh_avg\n";
     for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",1,3,0\n";
@@ -374,7 +374,7 @@ TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
 
 TEST(CliCompareChart, SavesThePictureOfEveryLocationAsPngOrSvg)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qav_cli_compare";
+    const std::filesystem::path dir = TempPath("qav_cli_compare");
     std::filesystem::create_directories(dir);
     const std::string png = (dir / "compare.png").string(), svg = (dir / "compare.svg").string();
     ASSERT_EQ(RunCli("analyze --dataset south-america --all --format csv --compare-chart " + png + " --sort E").status, 0);
