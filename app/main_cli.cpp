@@ -18,7 +18,6 @@
 
 #include "app/batch.h"
 #include "app/cli_io.h"
-#include "app/cli_output.h"
 #include "app/cli_stations.h"
 #include "chart/qt/upper_vector_state.h"
 #include "chart/strategy.h"
@@ -31,6 +30,8 @@
 #include "data/station_catalogue.h"
 #include "data/warming_reader.h"
 #include "pictures/pictures.h"
+#include "pipeline/analysis_output.h"
+#include "pipeline/analysis_run.h"
 #include "pipeline/compare.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
@@ -270,17 +271,6 @@ std::optional<Warming> ParseWarming(const Arguments& a)
     return r.warming;
 }
 
-/// Every location of the run must take the warming; the first that cannot is named.
-void CheckWarming(const std::vector<batch::WorkItem>& work, const std::optional<Warming>& warming)
-{
-    if (!warming) return;
-    for (const batch::WorkItem& item : work) {
-        const LocationRecord& l = item.input->table.Slot[item.slot];
-        std::string why;
-        if (!ApplyWarming(l, *warming, why)) throw InputError{"--warming: " + l.LocationName + ": " + why};
-    }
-}
-
 /// --compare-chart FILE.png|FILE.svg and --sort; the format follows the file's extension.
 struct CompareChartRequest {
     std::filesystem::path path;
@@ -332,9 +322,8 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             for (DataSetKind kind : kinds) {
                 batch::Input in;
                 LoadDataSet(kind, in.table);
-                in.label = "--dataset " + std::string(kind == DataSetKind::Brazil         ? "brazil"
-                                                      : kind == DataSetKind::SouthAmerica ? "south-america"
-                                                                                          : "world");
+                in.key = DataSetKey(kind);
+                in.label = "--dataset " + in.key;
                 if (key != value)
                     in.onlySlot = ParseWhole("--dataset", value.substr(key.size() + 1), 1, in.table.LocationCount,
                                              " (the slots of " + key + ")");
@@ -346,19 +335,20 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
                 if (failure->status == kExitUsage) Fail(failure->message);
                 throw InputError{failure->message};
             }
-            batch::Input in{{}, {}, "--station " + value};
+            batch::Input in{{}, {}, "--station " + value, 0, {}};
             in.table.LocationCount = 1;
             in.table.Slot[1] = std::get<LocationRecord>(std::move(station));
+            in.key = StationInputKey(in.table.Slot[1]);
             inputs.push_back(std::move(in));
         } else if (name == "--file") {
             ReadResult r = ReadMonthlyDataFile(value);
             if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
             if (r.warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.warning) + "\n");
-            inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value});
+            inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value, 0, value});
         } else if (name == "--epw") {
             WeatherFiles opened = OpenWeatherFiles({value});
             if (!opened.Failures.empty()) throw InputError{EnglishReadFailure(opened.Failures.front())};
-            inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value});
+            inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value, 0, value});
         }
     }
     return inputs;
@@ -423,34 +413,19 @@ int Analyze(const std::vector<std::string>& args)
     }
     const AnalysisState startup = MakeStartupState(screen);
     const bool defaultInput = inputs.empty();
-    if (defaultInput) inputs.push_back(batch::Input{startup.Locations, {}, "--dataset brazil"});
+    if (defaultInput) inputs.push_back(batch::Input{startup.Locations, {}, "--dataset brazil", 0, "brazil"});
 
     // The locations to analyse, in input order.
-    std::vector<batch::WorkItem> work;
-    for (const batch::Input& in : inputs) {
-        const int count = in.table.LocationCount;
-        if (in.onlySlot > 0) {
-            work.push_back({&in, in.onlySlot});
-        } else if (a.Has("--all")) {
-            for (int s = 1; s <= count; ++s) work.push_back({&in, s});
-        } else if (location > 0) {
-            if (location > count)
-                Fail("--location: " + *a.Value("--location") + " is outside 1.." + std::to_string(count) + ": " +
-                     in.label + " has " + std::to_string(count) + (count == 1 ? " location" : " locations"));
-            work.push_back({&in, location});
-        } else {
-            work.push_back({&in, defaultInput ? startup.CurrentLocation : 1});
-        }
-        for (const auto& r : in.recorded) options.recordedColumns = options.recordedColumns || r;
-    }
-    for (const batch::WorkItem& w : work)
-        options.stationColumns = options.stationColumns || ParseStationSourceField(w.input->table.Slot[w.slot].DataSource);
-    if (hours == "typical") options.recordedColumns = false;
+    RunPlan plan = PlanRun(inputs, a.Has("--all"), location, a.Value("--location").value_or(""),
+                           defaultInput ? startup.CurrentLocation : 1);
+    if (plan.failure) Fail(*plan.failure);
+    const std::vector<batch::WorkItem>& work = plan.items;
+    const RowOptions rows = RunRowOptions(work, options.format, hours == "typical", options.filterColumns);
+    options.recordedColumns = rows.recordedColumns;
+    options.stationColumns = rows.stationColumns;
     options.numbered = work.size() > 1;
-    try {
-        CheckWarming(work, options.warming);
-    } catch (const InputError& e) {
-        WriteErr("error: " + e.message + "\n");
+    if (const auto failure = options.warming ? WarmingFailure(work, *options.warming) : std::nullopt) {
+        WriteErr("error: " + *failure + "\n");
         return kExitFailure;
     }
     std::vector<CompareRow> compareRows(compareChart ? work.size() : 0);
@@ -461,19 +436,16 @@ int Analyze(const std::vector<std::string>& args)
 
     // One object for one location asked for; an array whenever the request may name several,
     // so that a script sees the same shape whatever the inputs hold.
-    const bool array = options.format == batch::Format::Json && (a.Has("--all") || inputs.size() > 1);
+    const RunFraming framing{rows, options.format == batch::Format::Json && (a.Has("--all") || inputs.size() > 1),
+                             work.size()};
     const int usedJobs = batch::JobsForMemory(startup, options, jobs);
     if (usedJobs < jobs && work.size() > 1)
         WriteErr("note: --jobs " + std::to_string(jobs) + " lowered to " + std::to_string(usedJobs) +
                  " to fit the available memory\n");
     cli::ProgressLine progress(work.size());
-    if (options.format == batch::Format::Csv) WriteOut(cli::CsvHeader(options.recordedColumns, options.filterColumns, options.stationColumns));
-    if (array) WriteOut("[\n");
+    if (const std::string begin = framing.Begin(); !begin.empty()) WriteOut(begin);
     const batch::Outcome outcome = batch::RunBatch(startup, work, options, usedJobs, [&](size_t i, const std::string& text) {
-        std::string out;
-        if (options.format == batch::Format::Table && i > 0) out += "\n";
-        out += text;
-        if (options.format == batch::Format::Json) out += array && i + 1 < work.size() ? ",\n" : "\n";
+        const std::string out = framing.Row(i, text);
         progress.BeforeResult();
         WriteOut(out);
         progress.AfterResult(i + 1);
@@ -483,7 +455,7 @@ int Analyze(const std::vector<std::string>& args)
         WriteErr("error: " + *outcome.failure + "\n");
         return kExitFailure;
     }
-    if (array) WriteOut("]\n");
+    if (const std::string end = framing.End(); !end.empty()) WriteOut(end);
     bool compareOk = true;
     if (compareChart) {
         const std::string caption = AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr);
@@ -539,7 +511,7 @@ int Psychro(const std::vector<std::string>& args)
                  ",\"w_sat\":" + JsonNumber(wSat) + ",\"w\":" + JsonNumber(w) +
                  ",\"rh\":" + JsonNumber(rh) + ",\"dew_point\":" + JsonNumber(dewPoint) +
                  ",\"wet_bulb\":" + JsonNumber(wetBulb) + ",\"specific_volume\":" + JsonNumber(volume) +
-                 ",\"zone\":" + (zone.empty() ? "null" : cli::JsonString(zone)) + "}\n");
+                 ",\"zone\":" + (zone.empty() ? "null" : JsonString(zone)) + "}\n");
     } else {
         char text[640];
         std::snprintf(text, sizeof text,

@@ -1,4 +1,4 @@
-#include "app/cli_output.h"
+#include "pipeline/analysis_output.h"
 
 #include <cmath>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include "data/station_catalogue.h"
 #include "pipeline/exports.h"
 
-namespace qav::cli {
+namespace qav {
 
 std::string JsonString(std::string_view s)
 {
@@ -195,4 +195,4 @@ std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded, bool w
     return r + "\n";
 }
 
-}  // namespace qav::cli
+}  // namespace qav

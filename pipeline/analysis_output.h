@@ -1,13 +1,13 @@
 #pragma once
-// Machine-readable forms of an analysis for the command-line companion: JSON objects and CSV
-// rows. Numbers always use a decimal point; floats are written in their shortest round-trip form.
+// Machine-readable forms of an analysis, for qav-cli and the WebAssembly module: JSON objects
+// and CSV rows. Numbers always use a decimal point; floats are written in their shortest round-trip form.
 #include <string>
 #include <string_view>
 
 #include "core/text_format.h"
 #include "pipeline/analysis_state.h"
 
-namespace qav::cli {
+namespace qav {
 
 std::string JsonString(std::string_view utf8);
 
@@ -29,4 +29,4 @@ std::string CsvHeader(bool withRecorded = false, bool withFilter = false, bool w
 std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded = false, bool withFilter = false,
                            bool withStation = false);
 
-}  // namespace qav::cli
+}  // namespace qav
