@@ -104,7 +104,9 @@ public:
             row = CompareRowOf(state);
             row.Position = position;
         }
-        return RowText(state, {options_.format, options_.recordedColumns, options_.filterColumns, options_.stationColumns});
+        return RowText(state, item.input->key,
+                       {options_.format, options_.recordedColumns, options_.filterColumns, options_.stationColumns,
+                        options_.warming.has_value()});
     }
 
     bool PicturesOk() const { return picturesOk_; }

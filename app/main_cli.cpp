@@ -420,7 +420,8 @@ int Analyze(const std::vector<std::string>& args)
                            defaultInput ? startup.CurrentLocation : 1);
     if (plan.failure) Fail(*plan.failure);
     const std::vector<batch::WorkItem>& work = plan.items;
-    const RowOptions rows = RunRowOptions(work, options.format, hours == "typical", options.filterColumns);
+    const RowOptions rows = RunRowOptions(work, options.format, hours == "typical", options.filterColumns,
+                                           options.warming.has_value());
     options.recordedColumns = rows.recordedColumns;
     options.stationColumns = rows.stationColumns;
     options.numbered = work.size() > 1;

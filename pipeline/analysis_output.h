@@ -11,7 +11,8 @@ namespace qav {
 
 std::string JsonString(std::string_view utf8);
 
-/// One analysed location as a JSON object (no trailing newline). With recorded hours (a weather
+/// One analysed location as a JSON object (no trailing newline). `input` names the input the
+/// location came from ("brazil", a file's path as given, "station:83377"). With recorded hours (a weather
 /// file) and withRecorded, it adds recorded_shares, recorded_top, recorded_month_hours,
 /// hours_used, hours_missing and disagreement. withFilter adds hour_range and months ("9-18",
 /// "12-2"). A warmed analysis keeps monthly and shares for the changed normals and adds
@@ -19,14 +20,18 @@ std::string JsonString(std::string_view utf8);
 /// (12 objects month, dbt_min, dbt_max, rh_avg of changes).
 /// A location of the station catalogue (its source field "WMO 83377 1991-2020", see
 /// StationSourceField) adds station, period and rh_source.
-std::string AnalysisJson(const AnalysisState& state, bool withRecorded = true, bool withFilter = false);
+std::string AnalysisJson(const AnalysisState& state, std::string_view input, bool withRecorded = true,
+                         bool withFilter = false);
 
 /// With withRecorded the columns rA..rJ, hours_used, hours_missing and disagreement follow the
 /// shares; they stay empty for locations without recorded hours. withFilter adds hour_range and
 /// months. withStation adds station, period and rh_source, empty for locations that are no station.
-std::string CsvHeader(bool withRecorded = false, bool withFilter = false, bool withStation = false);
+/// Then always input; withWarming adds the warming of each month (warming_dbt_min_1,
+/// warming_dbt_max_1, warming_rh_avg_1, ... warming_rh_avg_12) and the shares before it (base_A..base_J).
+std::string CsvHeader(bool withRecorded = false, bool withFilter = false, bool withStation = false,
+                      bool withWarming = false);
 /// One analysed location as a CSV row, with its line feed.
-std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded = false, bool withFilter = false,
-                           bool withStation = false);
+std::string AnalysisCsvRow(const AnalysisState& state, std::string_view input, bool withRecorded = false,
+                           bool withFilter = false, bool withStation = false, bool withWarming = false);
 
 }  // namespace qav

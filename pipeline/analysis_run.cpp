@@ -55,9 +55,10 @@ std::optional<std::string> WarmingFailure(const std::vector<RunItem>& items, con
     return std::nullopt;
 }
 
-RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bool typicalOnly, bool filterGiven)
+RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bool typicalOnly, bool filterGiven,
+                         bool warmed)
 {
-    RowOptions options{format, false, filterGiven, false};
+    RowOptions options{format, false, filterGiven, false, warmed};
     for (const RunItem& item : items) {
         options.recordedColumns = options.recordedColumns || item.input->recorded[item.slot];
         options.stationColumns =
@@ -94,15 +95,16 @@ const AnalysisState& RowAnalyser::Analyse(const RunItem& item)
     return state_;
 }
 
-std::string RowText(const AnalysisState& analysed, const RowOptions& options)
+std::string RowText(const AnalysisState& analysed, const std::string& input, const RowOptions& options)
 {
     switch (options.format) {
     case RowFormat::Table:
         return ResultsTableText(analysed.Current(), analysed.ShownTally(), '.', ',', analysed.ShowsRecordedHours(),
                                 AnalysisCaption(analysed));
-    case RowFormat::Json: return AnalysisJson(analysed, options.recordedColumns, options.filterColumns);
+    case RowFormat::Json: return AnalysisJson(analysed, input, options.recordedColumns, options.filterColumns);
     case RowFormat::Csv:
-        return AnalysisCsvRow(analysed, options.recordedColumns, options.filterColumns, options.stationColumns);
+        return AnalysisCsvRow(analysed, input, options.recordedColumns, options.filterColumns, options.stationColumns,
+                              options.warmingColumns);
     }
     return {};
 }
@@ -110,7 +112,7 @@ std::string RowText(const AnalysisState& analysed, const RowOptions& options)
 std::string RunFraming::Begin() const
 {
     if (options.format == RowFormat::Csv)
-        return CsvHeader(options.recordedColumns, options.filterColumns, options.stationColumns);
+        return CsvHeader(options.recordedColumns, options.filterColumns, options.stationColumns, options.warmingColumns);
     return array ? "[\n" : "";
 }
 
@@ -129,7 +131,7 @@ std::string RunText(const AnalysisState& startup, const std::vector<RunItem>& it
     RowAnalyser analyser(startup, view, filter, warming);
     std::string text = framing.Begin();
     for (std::size_t i = 0; i < items.size(); ++i)
-        text += framing.Row(i, RowText(analyser.Analyse(items[i]), framing.options));
+        text += framing.Row(i, RowText(analyser.Analyse(items[i]), items[i].input->key, framing.options));
     return text + framing.End();
 }
 

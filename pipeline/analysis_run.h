@@ -56,11 +56,13 @@ struct RowOptions {
     bool recordedColumns = false;  // JSON keys and CSV columns of the recorded hours
     bool filterColumns = false;    // hour_range and months
     bool stationColumns = false;   // CSV columns station, period and rh_source
+    bool warmingColumns = false;   // CSV columns of the warming and the shares before it
 };
 
 /// The row options a run's locations call for: recorded columns when a weather file is among
 /// them (unless only the typical days are asked), station columns when a station is.
-RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bool typicalOnly, bool filterGiven);
+RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bool typicalOnly, bool filterGiven,
+                         bool warmed);
 
 /// Analyses locations one after another on one state and one zone map, as the window would with
 /// the view, the hours counted and the warming given.
@@ -81,8 +83,9 @@ private:
     std::unique_ptr<RasterCanvas> zoneMap_;
 };
 
-/// The analysed location's row in the run's format (no separators between rows).
-std::string RowText(const AnalysisState& analysed, const RowOptions& options);
+/// The analysed location's row in the run's format (no separators between rows); `input` is the
+/// key of the input it came from.
+std::string RowText(const AnalysisState& analysed, const std::string& input, const RowOptions& options);
 
 /// What goes around the rows: the CSV header or the JSON array's bracket before them, the
 /// separator before each, the closing bracket after them. A JSON run is one object for one
