@@ -18,7 +18,6 @@
 #include <thread>
 
 #include "app/cli_io.h"
-#include "app/cli_output.h"
 #include "classify/raster_canvas.h"
 #include "pictures/pictures.h"
 #include "pipeline/compare.h"
@@ -87,63 +86,43 @@ std::size_t AvailableBytes()
     return available;
 }
 
-/// What one thread draws on.
+/// What one thread analyses and draws on.
 class Worker {
 public:
-    Worker(const AnalysisState& startup, const Options& options) : state_(startup), options_(options)
+    Worker(const AnalysisState& startup, const Options& options)
+        : analyser_(startup, options.view, options.filter, options.warming), options_(options)
     {
-        const CanvasRect& c = state_.Layout.Picture1;
-        const int pw = state_.Layout.PixelWidth, ph = state_.Layout.PixelHeight;
-        // The pictures are drawn afresh from the state by the picture layer, so the run itself
-        // needs only the zone map.
-        zoneMap_ = std::make_unique<RasterCanvas>(c.Width, c.Height, pw, ph);
-        state_.View = options.view;
-        state_.Filter = options.filter;
-        state_.WarmingAsked = options.warming;
     }
 
     /// Analyses one location and returns its text; pictures are saved here.
     std::string Analyze(const WorkItem& item, int position)
     {
-        if (current_ != item.input) {
-            state_.Locations = item.input->table;
-            state_.Recorded = item.input->recorded;
-            current_ = item.input;
-        }
-        state_.CurrentLocation = item.slot;
-        PipelineCanvases canvases{*zoneMap_, nullptr, nullptr, nullptr, '.'};
-        RunPipeline(state_, canvases);
-        SavePictures(PictureKind::Chart, options_.chartPath, options_.chartDir, position);
-        SavePictures(PictureKind::Graph, options_.graphPath, options_.graphDir, position);
+        const AnalysisState& state = analyser_.Analyse(item);
+        SavePictures(PictureKind::Chart, state, options_.chartPath, options_.chartDir, position);
+        SavePictures(PictureKind::Graph, state, options_.graphPath, options_.graphDir, position);
         if (options_.compareRows) {
             CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
-            row = CompareRowOf(state_);
+            row = CompareRowOf(state);
             row.Position = position;
         }
-        switch (options_.format) {
-        case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.', ',', state_.ShowsRecordedHours(),
-                                                               AnalysisCaption(state_));
-        case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns, options_.filterColumns);
-        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns, options_.filterColumns, options_.stationColumns);
-        }
-        return {};
+        return RowText(state, item.input->key,
+                       {options_.format, options_.recordedColumns, options_.filterColumns, options_.stationColumns,
+                        options_.warming.has_value()});
     }
 
     bool PicturesOk() const { return picturesOk_; }
 
 private:
-    void SavePictures(PictureKind kind, const std::optional<std::filesystem::path>& path,
+    void SavePictures(PictureKind kind, const AnalysisState& state, const std::optional<std::filesystem::path>& path,
                       const std::optional<std::filesystem::path>& dir, int position)
     {
         const char* kindInName = !options_.kindInNames ? nullptr : kind == PictureKind::Chart ? "chart" : "graph";
-        if (path) picturesOk_ &= SavePicture(kind, state_, NumberedPath(*path, position, options_.numbered));
-        if (dir) picturesOk_ &= SavePicture(kind, state_, *dir / RunPictureName(position, state_, kindInName));
+        if (path) picturesOk_ &= SavePicture(kind, state, NumberedPath(*path, position, options_.numbered));
+        if (dir) picturesOk_ &= SavePicture(kind, state, *dir / RunPictureName(position, state, kindInName));
     }
 
-    AnalysisState state_;
+    RowAnalyser analyser_;
     const Options& options_;
-    const Input* current_ = nullptr;
-    std::unique_ptr<RasterCanvas> zoneMap_;
     bool picturesOk_ = true;
 };
 

@@ -12,24 +12,15 @@
 #include <vector>
 
 #include "chart/compare_chart.h"
-#include "pipeline/analysis_state.h"
+#include "pipeline/analysis_run.h"
 
 namespace qav::batch {
 
-/// One input: a built-in set, a Monthly Data file or a weather file (one location).
-struct Input {
-    LocationTable table;
-    RecordedYears recorded{};
-    std::string label;  // how the command line named it, for messages: "--dataset world", "--file PATH"
-    int onlySlot = 0;   // "--dataset brazil:5": this slot alone, whatever --location or --all say
-};
+/// One input and one location of a run (see pipeline/analysis_run.h).
+using Input = RunInput;
+using WorkItem = RunItem;
 
-struct WorkItem {
-    const Input* input = nullptr;
-    int slot = 1;
-};
-
-enum class Format { Table, Json, Csv };
+using Format = RowFormat;
 
 struct Options {
     Format format = Format::Table;

@@ -20,13 +20,14 @@
 #include "app/cli_arguments.h"
 #include "app/cli_commands.h"
 #include "app/cli_io.h"
-#include "app/cli_output.h"
 #include "app/cli_stations.h"
 #include "chart/qt/upper_vector_state.h"
 #include "data/md_reader.h"
 #include "data/station_catalogue.h"
 #include "data/warming_reader.h"
 #include "pictures/pictures.h"
+#include "pipeline/analysis_output.h"
+#include "pipeline/analysis_run.h"
 #include "pictures/temporary_files.h"
 #include "pipeline/compare.h"
 #include "pipeline/exports.h"
@@ -94,18 +95,6 @@ std::optional<Warming> ParseWarming(const Arguments& a)
     WarmingResult r = ReadWarmingFile(file);
     if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
     return r.warming;
-}
-
-/// Every location of the run must take the warming; the first that cannot is named.
-void CheckWarming(const std::vector<batch::WorkItem>& work, const std::optional<Warming>& warming,
-                  const std::string& option)
-{
-    if (!warming) return;
-    for (const batch::WorkItem& item : work) {
-        const LocationRecord& l = item.input->table.Slot[item.slot];
-        std::string why;
-        if (!ApplyWarming(l, *warming, why)) throw InputError{option + ": " + l.LocationName + ": " + why};
-    }
 }
 
 /// --compare-chart FILE.png|FILE.svg and --sort; the format follows the file's extension.
@@ -184,9 +173,8 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             for (DataSetKind kind : kinds) {
                 batch::Input in;
                 LoadDataSet(kind, in.table);
-                in.label = "--dataset " + std::string(kind == DataSetKind::Brazil         ? "brazil"
-                                                      : kind == DataSetKind::SouthAmerica ? "south-america"
-                                                                                          : "world");
+                in.key = DataSetKey(kind);
+                in.label = "--dataset " + in.key;
                 if (key != value)
                     in.onlySlot = ParseWhole("--dataset", value.substr(key.size() + 1), 1, in.table.LocationCount,
                                              " (the slots of " + key + ")");
@@ -198,19 +186,20 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
                 if (failure->status == kExitUsage) Fail(failure->message);
                 throw InputError{failure->message};
             }
-            batch::Input in{{}, {}, "--station " + value};
+            batch::Input in{{}, {}, "--station " + value, 0, {}};
             in.table.LocationCount = 1;
             in.table.Slot[1] = std::get<LocationRecord>(std::move(station));
+            in.key = StationInputKey(in.table.Slot[1]);
             inputs.push_back(std::move(in));
         } else if (name == "--file") {
             ReadResult r = ReadMonthlyDataFile(value);
             if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
             if (r.warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.warning) + "\n");
-            inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value});
+            inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value, 0, value});
         } else if (name == "--epw") {
             WeatherFiles opened = OpenWeatherFiles({value});
             if (!opened.Failures.empty()) throw InputError{EnglishReadFailure(opened.Failures.front())};
-            inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value});
+            inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value, 0, value});
         }
     }
     return inputs;
@@ -317,39 +306,25 @@ AnalyzeRequest ParseRequest(const Arguments& a)
 std::vector<batch::WorkItem> PlanWork(const std::vector<batch::Input>& inputs, const AnalyzeRequest& r,
                                       int defaultSlot)
 {
-    std::vector<batch::WorkItem> work;
-    for (const batch::Input& in : inputs) {
-        const int count = in.table.LocationCount;
-        if (in.onlySlot > 0) {
-            work.push_back({&in, in.onlySlot});
-        } else if (r.all) {
-            for (int s = 1; s <= count; ++s) work.push_back({&in, s});
-        } else if (r.location > 0) {
-            if (r.location > count)
-                Fail("--location: " + r.locationText + " is outside 1.." + std::to_string(count) + ": " +
-                     in.label + " has " + std::to_string(count) + (count == 1 ? " location" : " locations"));
-            work.push_back({&in, r.location});
-        } else {
-            work.push_back({&in, defaultSlot});
-        }
-    }
-    return work;
+    RunPlan plan = PlanRun(inputs, r.all, r.location, r.locationText, defaultSlot);
+    if (plan.failure) Fail(*plan.failure);
+    return std::move(plan.items);
 }
 
 /// Which columns the rows carry: those of recorded hours and of stations when any row has them.
-void ChooseColumns(const std::vector<batch::WorkItem>& work, const AnalyzeRequest& r, batch::Options& options)
+RowOptions ChooseColumns(const std::vector<batch::WorkItem>& work, const AnalyzeRequest& r, batch::Options& options)
 {
-    for (const batch::WorkItem& w : work) {
-        for (const auto& recorded : w.input->recorded) options.recordedColumns = options.recordedColumns || recorded;
-        options.stationColumns = options.stationColumns || ParseStationSourceField(w.input->table.Slot[w.slot].DataSource);
-    }
-    if (r.typicalOnly) options.recordedColumns = false;
+    const RowOptions rows = RunRowOptions(work, options.format, r.typicalOnly, options.filterColumns,
+                                          options.warming.has_value());
+    options.recordedColumns = rows.recordedColumns;
+    options.stationColumns = rows.stationColumns;
     options.numbered = work.size() > 1;
+    return rows;
 }
 
 /// Runs the batch and prints each result as it comes; the exit status.
 int RunAndPrint(const AnalysisState& startup, const std::vector<batch::WorkItem>& work, batch::Options& options,
-                const AnalyzeRequest& r, bool array)
+                const AnalyzeRequest& r, const RunFraming& framing)
 {
     std::vector<CompareRow> compareRows(r.compareChart ? work.size() : 0);
     if (r.compareChart) options.compareRows = &compareRows;
@@ -361,14 +336,9 @@ int RunAndPrint(const AnalysisState& startup, const std::vector<batch::WorkItem>
         WriteErr("note: --jobs " + std::to_string(r.jobs) + " lowered to " + std::to_string(usedJobs) +
                  " to fit the available memory\n");
     ProgressLine progress(work.size());
-    if (options.format == batch::Format::Csv)
-        WriteOut(CsvHeader(options.recordedColumns, options.filterColumns, options.stationColumns));
-    if (array) WriteOut("[\n");
+    if (const std::string begin = framing.Begin(); !begin.empty()) WriteOut(begin);
     const batch::Outcome outcome = batch::RunBatch(startup, work, options, usedJobs, [&](size_t i, const std::string& text) {
-        std::string out;
-        if (options.format == batch::Format::Table && i > 0) out += "\n";
-        out += text;
-        if (options.format == batch::Format::Json) out += array && i + 1 < work.size() ? ",\n" : "\n";
+        const std::string out = framing.Row(i, text);
         progress.BeforeResult();
         WriteOut(out);
         progress.AfterResult(i + 1);
@@ -378,7 +348,7 @@ int RunAndPrint(const AnalysisState& startup, const std::vector<batch::WorkItem>
         WriteErr("error: " + *outcome.failure + "\n");
         return kExitFailure;
     }
-    if (array) WriteOut("]\n");
+    if (const std::string end = framing.End(); !end.empty()) WriteOut(end);
     bool compareOk = true;
     if (r.compareChart) {
         const std::string caption = AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr);
@@ -403,11 +373,15 @@ int AnalyzeCommand(const std::vector<std::string>& args)
     }
     const AnalysisState startup = MakeStartupState(r.screen);
     const bool defaultInput = inputs.empty();
-    if (defaultInput) inputs.push_back(batch::Input{startup.Locations, {}, "--dataset brazil"});
+    if (defaultInput) inputs.push_back(batch::Input{startup.Locations, {}, "--dataset brazil", 0, "brazil"});
     const std::vector<batch::WorkItem> work = PlanWork(inputs, r, defaultInput ? startup.CurrentLocation : 1);
-    ChooseColumns(work, r, r.options);
+    const RowOptions rows = ChooseColumns(work, r, r.options);
     try {
-        CheckWarming(work, r.options.warming, a.Has("--warming-file") ? "--warming-file" : "--warming");
+        if (r.options.warming) {
+            const auto failure = WarmingFailure(work, *r.options.warming,
+                                                a.Has("--warming-file") ? "--warming-file" : "--warming");
+            if (failure) throw InputError{*failure};
+        }
         PrepareOutputFolders(a);
     } catch (const InputError& e) {
         WriteErr("error: " + e.message + "\n");
@@ -415,8 +389,8 @@ int AnalyzeCommand(const std::vector<std::string>& args)
     }
     // One object for one location asked for; an array whenever the request may name several,
     // so that a script sees the same shape whatever the inputs hold.
-    const bool array = r.options.format == batch::Format::Json && (r.all || inputs.size() > 1);
-    return RunAndPrint(startup, work, r.options, r, array);
+    const RunFraming framing{rows, r.options.format == batch::Format::Json && (r.all || inputs.size() > 1), work.size()};
+    return RunAndPrint(startup, work, r.options, r, framing);
 }
 
 }  // namespace qav::cli

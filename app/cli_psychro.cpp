@@ -8,7 +8,7 @@
 #include "app/cli_arguments.h"
 #include "app/cli_commands.h"
 #include "app/cli_io.h"
-#include "app/cli_output.h"
+#include "pipeline/analysis_output.h"
 #include "chart/strategy.h"
 #include "classify/classification.h"
 #include "classify/raster_canvas.h"
@@ -65,7 +65,7 @@ int PsychroCommand(const std::vector<std::string>& args)
                  ",\"w_sat\":" + JsonNumber(wSat) + ",\"w\":" + JsonNumber(w) +
                  ",\"rh\":" + JsonNumber(rh) + ",\"dew_point\":" + JsonNumber(dewPoint) +
                  ",\"wet_bulb\":" + JsonNumber(wetBulb) + ",\"specific_volume\":" + JsonNumber(volume) +
-                 ",\"zone\":" + (zone.empty() ? "null" : cli::JsonString(zone)) + "}\n");
+                 ",\"zone\":" + (zone.empty() ? "null" : JsonString(zone)) + "}\n");
     } else {
         char text[640];
         std::snprintf(text, sizeof text,
