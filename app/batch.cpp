@@ -42,9 +42,10 @@ std::filesystem::path NumberedPath(const std::filesystem::path& path, int positi
 
 // The picture's file, drawn by the picture layer as the window's Save command draws it; the
 // suffix of the path chooses PNG or SVG.
-bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesystem::path& path)
+bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesystem::path& path, Language language)
 {
-    const QByteArray bytes = RenderPictureFile(kind, state, PictureFormatOf(path).value_or(PictureFormat::Png));
+    const QByteArray bytes = RenderPictureFile(kind, state, PictureFormatOf(path).value_or(PictureFormat::Png), 1,
+                                               DecimalSeparatorOf(language), language);
     const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                             : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
     if (failure.isEmpty()) return true;
@@ -120,8 +121,12 @@ public:
             row.Position = position;
         }
         switch (options_.format) {
-        case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.', ',', state_.ShowsRecordedHours(),
-                                                               AnalysisCaption(state_));
+        case Format::Table: {
+            const char point = DecimalSeparatorOf(options_.language);
+            return ResultsTableText(state_.Current(), state_.ShownTally(), point, TableFieldSeparator(point),
+                                    state_.ShowsRecordedHours(), AnalysisCaption(state_, options_.language),
+                                    options_.language);
+        }
         case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns, options_.filterColumns);
         case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns, options_.filterColumns, options_.stationColumns);
         }
@@ -135,8 +140,8 @@ private:
                       const std::optional<std::filesystem::path>& dir, int position)
     {
         const char* kindInName = !options_.kindInNames ? nullptr : kind == PictureKind::Chart ? "chart" : "graph";
-        if (path) picturesOk_ &= SavePicture(kind, state_, NumberedPath(*path, position, options_.numbered));
-        if (dir) picturesOk_ &= SavePicture(kind, state_, *dir / RunPictureName(position, state_, kindInName));
+        if (path) picturesOk_ &= SavePicture(kind, state_, NumberedPath(*path, position, options_.numbered), options_.language);
+        if (dir) picturesOk_ &= SavePicture(kind, state_, *dir / RunPictureName(position, state_, kindInName), options_.language);
     }
 
     AnalysisState state_;

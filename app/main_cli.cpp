@@ -62,6 +62,9 @@ constexpr const char* kUsage =
     "    --format table|json|csv                output form (default: table); JSON is one\n"
     "                  object for one location asked without --all, otherwise an array\n"
     "    --hours typical|recorded|both          for weather files (default: both)\n"
+    "    --lang en|pt_BR                        words and decimal separator of the table and\n"
+    "                  the pictures (default: en; pt_BR: Portuguese, decimal comma); JSON\n"
+    "                  and CSV are never translated\n"
     "    --screen WxH  screen whose window the analysis reproduces, 320..16384 by\n"
     "                  200..16384 pixels (default: 1024x768)\n"
     "    --jobs N      threads, 1..256 (default: the number of cores), lowered to fit the\n"
@@ -305,11 +308,11 @@ std::optional<CompareChartRequest> ParseCompareChart(const Arguments& a)
 
 /// Draws the compare picture of the run's rows and writes it; false (and a message) on failure.
 bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow> rows, const AnalysisState& startup,
-                      const std::string& caption)
+                      const std::string& caption, Language language)
 {
     SortCompareRows(rows, request.sort);
     const QByteArray bytes = RenderCompareFile(rows, caption, startup.Layout.PixelWidth, startup.Layout.PixelHeight,
-                                               request.svg ? PictureFormat::Svg : PictureFormat::Png);
+                                               request.svg ? PictureFormat::Svg : PictureFormat::Png, language);
     const QString path = QString::fromStdString(request.path.string());
     const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                             : WriteFileAtomically(path, bytes);
@@ -369,7 +372,7 @@ int Analyze(const std::vector<std::string>& args)
     const Arguments a(args,
                       {"--dataset", "--file", "--epw", "--station", "--location", "--format", "--screen", "--chart", "--graph",
                        "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months", "--warming",
-                       "--warming-file", "--compare-chart", "--sort"},
+                       "--warming-file", "--compare-chart", "--sort", "--lang"},
                       {"--all"}, {"--dataset", "--file", "--epw", "--station"});
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
     for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir"}) {
@@ -381,6 +384,9 @@ int Analyze(const std::vector<std::string>& args)
     if (format == "json") options.format = batch::Format::Json;
     else if (format == "csv") options.format = batch::Format::Csv;
     else if (format != "table") Fail("--format: '" + format + "' is not table, json or csv");
+    const std::string lang = a.Value("--lang").value_or("en");
+    if (const std::optional<Language> language = LanguageFromName(lang)) options.language = *language;
+    else Fail("--lang: '" + lang + "' is not en or pt_BR");
     const std::string hours = a.Value("--hours").value_or("both");
     if (hours == "recorded") options.view = HoursView::Recorded;
     else if (hours != "both" && hours != "typical") Fail("--hours: '" + hours + "' is not typical, recorded or both");
@@ -486,8 +492,9 @@ int Analyze(const std::vector<std::string>& args)
     if (array) WriteOut("]\n");
     bool compareOk = true;
     if (compareChart) {
-        const std::string caption = AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr);
-        compareOk = SaveCompareChart(*compareChart, std::move(compareRows), startup, caption);
+        const std::string caption = AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr,
+                                                    options.language);
+        compareOk = SaveCompareChart(*compareChart, std::move(compareRows), startup, caption, options.language);
     }
     return outcome.picturesOk && compareOk ? kExitOk : kExitFailure;
 }

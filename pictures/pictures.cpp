@@ -20,10 +20,10 @@ const CanvasRect& RectOf(PictureKind kind, const AnalysisState& state)
 // Draws the picture on a canvas of its size; the chart's rotated title needs a font made by the
 // canvas it is printed on.
 template <class Canvas>
-void Draw(PictureKind kind, Canvas& canvas, const AnalysisState& state, char decimalSeparator)
+void Draw(PictureKind kind, Canvas& canvas, const AnalysisState& state, char decimalSeparator, Language language)
 {
     if (kind == PictureKind::Graph) {
-        RenderGraph(canvas, state);
+        RenderGraph(canvas, state, language);
         // A graph stands alone, without the window's panel: it names its location, small, in the
         // top margin right of the temperature labels.
         const LocationRecord& l = state.Current();
@@ -34,7 +34,7 @@ void Draw(PictureKind kind, Canvas& canvas, const AnalysisState& state, char dec
     }
     CLogFont rotated(canvas.FontFactory());
     rotated.SetLogFont(canvas.Font());
-    RenderChart(canvas, state, &rotated, decimalSeparator);
+    RenderChart(canvas, state, &rotated, decimalSeparator, language);
 }
 
 std::string DescriptionText(const PictureDescription& description)
@@ -125,38 +125,40 @@ std::string RunPictureName(int position, const AnalysisState& state, const char*
     return CleanFileName(prefix, state.Current().LocationName, kind ? std::string("-") + kind + ".png" : ".png");
 }
 
-QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator)
+QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator,
+                          Language language)
 {
     const CanvasRect& r = RectOf(kind, state);
     QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
-    Draw(kind, canvas, state, decimalSeparator);
+    Draw(kind, canvas, state, decimalSeparator, language);
     return DescribedImage(canvas.Image(), {PictureTitle(kind, state), PictureProvenance(state)});
 }
 
 QByteArray RenderPictureFile(PictureKind kind, const AnalysisState& state, PictureFormat format, double pixelRatio,
-                             char decimalSeparator)
+                             char decimalSeparator, Language language)
 {
     if (format != PictureFormat::Svg)
-        return PngBytes(RenderPictureImage(kind, state, format == PictureFormat::Png2x ? 2 : pixelRatio, decimalSeparator));
+        return PngBytes(RenderPictureImage(kind, state, format == PictureFormat::Png2x ? 2 : pixelRatio, decimalSeparator,
+                                           language));
     const CanvasRect& r = RectOf(kind, state);
     SvgCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight);
-    Draw(kind, canvas, state, decimalSeparator);
+    Draw(kind, canvas, state, decimalSeparator, language);
     const PictureDescription description{PictureTitle(kind, state), PictureProvenance(state)};
     return FromString(canvas.Document(description.Title, DescriptionText(description)));
 }
 
 QByteArray RenderCompareFile(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth,
-                             int pixelHeight, PictureFormat format)
+                             int pixelHeight, PictureFormat format, Language language)
 {
     const CompareLayout layout = MakeCompareLayout(rows, pixelWidth, pixelHeight);
     const PictureDescription description = CompareDescription();
     if (format == PictureFormat::Svg) {
         SvgCanvas canvas(layout.Width, layout.Height, pixelWidth, pixelHeight);
-        DrawCompareChart(canvas, layout, rows, caption);
+        DrawCompareChart(canvas, layout, rows, caption, DecimalSeparatorOf(language), language);
         return FromString(canvas.Document(description.Title, DescriptionText(description)));
     }
     QImageCanvas canvas(layout.Width, layout.Height, pixelWidth, pixelHeight, format == PictureFormat::Png2x ? 2 : 1);
-    DrawCompareChart(canvas, layout, rows, caption);
+    DrawCompareChart(canvas, layout, rows, caption, DecimalSeparatorOf(language), language);
     return PngBytes(DescribedImage(canvas.Image(), description));
 }
 
