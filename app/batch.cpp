@@ -42,9 +42,10 @@ std::filesystem::path NumberedPath(const std::filesystem::path& path, int positi
 
 // The picture's file, drawn by the picture layer as the window's Save command draws it; the
 // suffix of the path chooses PNG or SVG.
-bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesystem::path& path)
+bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesystem::path& path, Language language)
 {
-    const QByteArray bytes = RenderPictureFile(kind, state, PictureFormatOf(path).value_or(PictureFormat::Png));
+    const QByteArray bytes = RenderPictureFile(kind, state, PictureFormatOf(path).value_or(PictureFormat::Png), 1,
+                                               DecimalSeparatorOf(language), language);
     const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                             : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
     if (failure.isEmpty()) return true;
@@ -107,7 +108,7 @@ public:
         }
         return RowText(state, item.input->key,
                        {options_.format, options_.recordedColumns, options_.filterColumns, options_.stationColumns,
-                        options_.warming.has_value()});
+                        options_.warming.has_value(), options_.language});
     }
 
     bool PicturesOk() const { return picturesOk_; }
@@ -117,8 +118,8 @@ private:
                       const std::optional<std::filesystem::path>& dir, int position)
     {
         const char* kindInName = !options_.kindInNames ? nullptr : kind == PictureKind::Chart ? "chart" : "graph";
-        if (path) picturesOk_ &= SavePicture(kind, state, NumberedPath(*path, position, options_.numbered));
-        if (dir) picturesOk_ &= SavePicture(kind, state, *dir / RunPictureName(position, state, kindInName));
+        if (path) picturesOk_ &= SavePicture(kind, state, NumberedPath(*path, position, options_.numbered), options_.language);
+        if (dir) picturesOk_ &= SavePicture(kind, state, *dir / RunPictureName(position, state, kindInName), options_.language);
     }
 
     RowAnalyser analyser_;

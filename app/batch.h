@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/language.h"
 #include "chart/compare_chart.h"
 #include "pipeline/analysis_run.h"
 
@@ -34,6 +35,7 @@ struct Options {
     bool filterColumns = false;         // JSON keys and CSV columns hour_range and months
     bool stationColumns = false;        // CSV columns station, period and rh_source
     std::optional<Warming> warming;     // added to every location's normals
+    Language language = Language::English;  // of the table's words and numbers and of the pictures
     /// When given, sized to the work: each location's row of the compare picture, in work order.
     std::vector<CompareRow>* compareRows = nullptr;
     bool Pictures() const { return chartPath || graphPath || chartDir || graphDir; }

@@ -132,7 +132,7 @@ std::filesystem::path PagePath(const std::filesystem::path& path, std::size_t pa
 /// A PNG holds at most 16384 pixels a side: more bars continue on further pages, said on
 /// standard error. An SVG has no such bound and stays one file.
 bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow> rows, const AnalysisState& startup,
-                      const std::string& caption)
+                      const std::string& caption, Language language)
 {
     SortCompareRows(rows, request.sort);
     const std::vector<std::vector<CompareRow>> pages =
@@ -149,7 +149,7 @@ bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow
         const std::filesystem::path path = PagePath(request.path, page);
         const QByteArray bytes = RenderCompareFile(pages[page], caption, startup.Layout.PixelWidth,
                                                    startup.Layout.PixelHeight,
-                                                   request.svg ? PictureFormat::Svg : PictureFormat::Png);
+                                                   request.svg ? PictureFormat::Svg : PictureFormat::Png, language);
         const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                                 : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
         if (failure.isEmpty()) continue;
@@ -221,7 +221,7 @@ struct AnalyzeRequest {
 const std::vector<std::string> kAnalyzeValued = {
     "--dataset", "--file", "--epw", "--station", "--location", "--format", "--screen", "--chart", "--graph",
     "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months", "--warming",
-    "--warming-file", "--compare-chart", "--sort"};
+    "--warming-file", "--compare-chart", "--sort", "--lang"};
 
 /// The picture options: suffixes, and no two naming one file in any spelling.
 void ParsePictureOptions(const Arguments& a, batch::Options& options)
@@ -285,6 +285,9 @@ AnalyzeRequest ParseRequest(const Arguments& a)
     if (format == "json") options.format = batch::Format::Json;
     else if (format == "csv") options.format = batch::Format::Csv;
     else if (format != "table") Fail("--format: '" + format + "' is not table, json or csv");
+    const std::string lang = a.Value("--lang").value_or("en");
+    if (const std::optional<Language> language = LanguageFromName(lang)) options.language = *language;
+    else Fail("--lang: '" + lang + "' is not en or pt_BR");
     const std::string hours = a.Value("--hours").value_or("both");
     if (hours == "recorded") options.view = HoursView::Recorded;
     else if (hours != "both" && hours != "typical") Fail("--hours: '" + hours + "' is not typical, recorded or both");
@@ -351,8 +354,9 @@ int RunAndPrint(const AnalysisState& startup, const std::vector<batch::WorkItem>
     if (const std::string end = framing.End(); !end.empty()) WriteOut(end);
     bool compareOk = true;
     if (r.compareChart) {
-        const std::string caption = AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr);
-        compareOk = SaveCompareChart(*r.compareChart, std::move(compareRows), startup, caption);
+        const std::string caption = AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr,
+                                                    options.language);
+        compareOk = SaveCompareChart(*r.compareChart, std::move(compareRows), startup, caption, options.language);
     }
     return outcome.picturesOk && compareOk ? kExitOk : kExitFailure;
 }

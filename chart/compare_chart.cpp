@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/picture_texts.h"
 #include "core/text_fold.h"
 #include "core/text_format.h"
 
@@ -141,15 +142,15 @@ void DrawCompareBar(ChartCanvas& canvas, double left, double top, double width, 
     canvas.SetForeColour(kBlack);
 }
 
-std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator)
+std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator, Language language)
 {
     if (top < 1 || top > kStrategies) return {};
-    return std::string(1, StrategyLetter(top)) + " " + std::string(StrategyName[top]) + " " +
+    return std::string(1, StrategyLetter(top)) + " " + std::string(StrategyNameIn(language, top)) + " " +
            FormatFixed(shares[top], 1, decimalSeparator) + " %";
 }
 
 void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::vector<CompareRow>& rows,
-                      std::string_view caption, char decimalSeparator)
+                      std::string_view caption, char decimalSeparator, Language language)
 {
     const double pw = l.PixelWidth, ph = l.PixelHeight;
     canvas.Clear();
@@ -159,7 +160,7 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
 
     canvas.MoveTo(l.NameLeft, kMargin * ph);
     canvas.SetFontBold(true);
-    canvas.PrintText("Yearly share of each strategy by location");
+    canvas.PrintText(PictureText(language, picture_text::kCompareTitle));
     canvas.SetFontBold(false);
     if (!caption.empty()) {
         canvas.MoveTo(l.NameLeft, (kMargin + kTextLine) * ph);
@@ -171,7 +172,7 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
         canvas.DrawBox(x, y + 3 * ph, x + 12 * pw, y + 14 * ph, ZoneColour[s], true);
         canvas.DrawBox(x, y + 3 * ph, x + 12 * pw, y + 14 * ph, kBarOutline, false);
         canvas.MoveTo(x + 16 * pw, y);
-        canvas.PrintText(std::string(1, StrategyLetter(s)) + " " + std::string(StrategyName[s]));
+        canvas.PrintText(std::string(1, StrategyLetter(s)) + " " + std::string(StrategyNameIn(language, s)));
     }
 
     const double textOffset = (kLine - canvas.TextHeight("W") / ph) / 2 * ph;
@@ -184,7 +185,8 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
 
         canvas.SetForeColour(kBlack);
         canvas.MoveTo(l.NameLeft, y + textOffset);
-        canvas.PrintText(FitText(canvas, recordedBar ? "   recorded hours" : row.Name, (kNameWidth - 4) * pw));
+        canvas.PrintText(FitText(canvas, recordedBar ? std::string(PictureText(language, picture_text::kCompareRecorded)) : row.Name,
+                                 (kNameWidth - 4) * pw));
 
         DrawCompareBar(canvas, l.BarLeft, barTop, l.BarWidth, kBarHeight * ph, y + textOffset, shares, l.PixelWidth,
                        l.PixelHeight);
@@ -192,7 +194,7 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
         canvas.SetForeColour(kBlack);
         canvas.MoveTo(l.TopLeft, y + textOffset);
         const int top = recordedBar ? row.RecordedTop : row.Top;
-        canvas.PrintText(FitText(canvas, CompareTopText(shares, top, decimalSeparator), kTopWidth * pw));
+        canvas.PrintText(FitText(canvas, CompareTopText(shares, top, decimalSeparator, language), kTopWidth * pw));
     }
     canvas.SetForeColour(kBlack);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/chart_canvas.h"
+#include "chart/language.h"
 #include "chart/strategy.h"
 
 namespace qav {
@@ -77,9 +78,11 @@ void DrawCompareBar(ChartCanvas& canvas, double left, double top, double width, 
 /// line per bar: name (or "recorded hours"), the bar with the letters of the segments wide
 /// enough for them, and the top strategy with its share.
 void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& layout, const std::vector<CompareRow>& rows,
-                      std::string_view caption = {}, char decimalSeparator = '.');
+                      std::string_view caption = {}, char decimalSeparator = '.',
+                      Language language = Language::English);
 
 /// "E Thermal Comfort 36.8 %": a bar's top strategy as its line and screen readers say it.
-std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator = '.');
+std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator = '.',
+                           Language language = Language::English);
 
 }  // namespace qav

@@ -92,30 +92,32 @@ std::string RunPictureName(int position, const AnalysisState& state, const char*
     return CleanFileName(prefix, state.Current().LocationName, kind ? std::string("-") + kind + ".png" : ".png");
 }
 
-QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator)
+QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator,
+                          Language language)
 {
     const CanvasRect& r = RectOf(kind, state);
     QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
-    DrawPicture(kind, canvas, state, decimalSeparator);
+    DrawPicture(kind, canvas, state, decimalSeparator, language);
     return DescribedImage(canvas.Image(), {PictureTitle(kind, state), PictureProvenance(state)});
 }
 
 QByteArray RenderPictureFile(PictureKind kind, const AnalysisState& state, PictureFormat format, double pixelRatio,
-                             char decimalSeparator)
+                             char decimalSeparator, Language language)
 {
     if (format != PictureFormat::Svg)
-        return PngBytes(RenderPictureImage(kind, state, format == PictureFormat::Png2x ? 2 : pixelRatio, decimalSeparator));
-    return FromString(PictureSvg(kind, state, decimalSeparator));
+        return PngBytes(RenderPictureImage(kind, state, format == PictureFormat::Png2x ? 2 : pixelRatio, decimalSeparator,
+                                           language));
+    return FromString(PictureSvg(kind, state, decimalSeparator, language));
 }
 
 QByteArray RenderCompareFile(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth,
-                             int pixelHeight, PictureFormat format)
+                             int pixelHeight, PictureFormat format, Language language)
 {
-    if (format == PictureFormat::Svg) return FromString(CompareSvg(rows, caption, pixelWidth, pixelHeight));
+    if (format == PictureFormat::Svg) return FromString(CompareSvg(rows, caption, pixelWidth, pixelHeight, language));
     const CompareLayout layout = MakeCompareLayout(rows, pixelWidth, pixelHeight);
     const PictureDescription description = CompareDescription();
     QImageCanvas canvas(layout.Width, layout.Height, pixelWidth, pixelHeight, format == PictureFormat::Png2x ? 2 : 1);
-    DrawCompareChart(canvas, layout, rows, caption);
+    DrawCompareChart(canvas, layout, rows, caption, DecimalSeparatorOf(language), language);
     return PngBytes(DescribedImage(canvas.Image(), description));
 }
 

@@ -99,9 +99,12 @@ const AnalysisState& RowAnalyser::Analyse(const RunItem& item)
 std::string RowText(const AnalysisState& analysed, const std::string& input, const RowOptions& options)
 {
     switch (options.format) {
-    case RowFormat::Table:
-        return ResultsTableText(analysed.Current(), analysed.ShownTally(), '.', ',', analysed.ShowsRecordedHours(),
-                                AnalysisCaption(analysed));
+    case RowFormat::Table: {
+        const char point = DecimalSeparatorOf(options.language);
+        return ResultsTableText(analysed.Current(), analysed.ShownTally(), point, TableFieldSeparator(point),
+                                analysed.ShowsRecordedHours(), AnalysisCaption(analysed, options.language),
+                                options.language);
+    }
     case RowFormat::Json: return AnalysisJson(analysed, input, options.recordedColumns, options.filterColumns);
     case RowFormat::Csv:
         return AnalysisCsvRow(analysed, input, options.recordedColumns, options.filterColumns, options.stationColumns,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/language.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {
@@ -59,6 +60,7 @@ struct RowOptions {
     bool filterColumns = false;    // hour_range and months
     bool stationColumns = false;   // CSV columns station, period and rh_source
     bool warmingColumns = false;   // CSV columns of the warming and the shares before it
+    Language language = Language::English;  // the table's words and decimal separator
 };
 
 /// The row options a run's locations call for: recorded columns when a weather file is among

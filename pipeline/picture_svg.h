@@ -18,10 +18,11 @@ namespace qav {
 /// The chart's rotated title needs a font made by the canvas it is printed on (FontFactory and
 /// Font are the concrete canvas's), hence the template.
 template <class Canvas>
-void DrawPicture(PictureKind kind, Canvas& canvas, const AnalysisState& state, char decimalSeparator)
+void DrawPicture(PictureKind kind, Canvas& canvas, const AnalysisState& state, char decimalSeparator,
+                 Language language = Language::English)
 {
     if (kind == PictureKind::Graph) {
-        RenderGraph(canvas, state);
+        RenderGraph(canvas, state, language);
         // A graph stands alone, without the window's panel: it names its location, small, in the
         // top margin right of the temperature labels.
         const LocationRecord& l = state.Current();
@@ -32,7 +33,7 @@ void DrawPicture(PictureKind kind, Canvas& canvas, const AnalysisState& state, c
     }
     CLogFont rotated(canvas.FontFactory());
     rotated.SetLogFont(canvas.Font());
-    RenderChart(canvas, state, &rotated, decimalSeparator);
+    RenderChart(canvas, state, &rotated, decimalSeparator, language);
 }
 
 /// Key-value pairs of a picture's provenance as the lines of its description ("key: value").
@@ -43,10 +44,11 @@ inline constexpr const char* kCompareTitle = "Yearly share of each strategy by l
 std::vector<std::pair<std::string, std::string>> CompareProvenance();
 
 /// The chart's or the graph's SVG document, titled and described as the PNG file is.
-std::string PictureSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator = '.');
+std::string PictureSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator = '.',
+                       Language language = Language::English);
 
 /// The compare picture of the rows, in the order given, as an SVG document.
 std::string CompareSvg(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth,
-                       int pixelHeight);
+                       int pixelHeight, Language language = Language::English);
 
 }  // namespace qav

@@ -109,7 +109,7 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
     state.Hours = SynthesizeHours(location);
     if (canvases.Chart) {
         state.Vertices = DrawBioclimaticChart(*canvases.Chart, canvases.ZoneMap, state.Scale, psy,
-                                              canvases.RotatedFont, canvases.DecimalSeparator);
+                                              canvases.RotatedFont, canvases.DecimalSeparator, canvases.Lang);
     } else {
         state.Vertices = ComputeZoneVertices(state.Scale, psy);
         PaintZoneMap(canvases.ZoneMap, state.Scale, state.Vertices, psy);
@@ -121,9 +121,9 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
         state.RecordedTally = ClassifyRecordedHours(canvases.ZoneMap, state.Scale, recorded->Hours,
                                                     &state.RecordedStrategy, state.Filter);
     if (state.Warmed) AnalyseBase(state, canvases.ZoneMap);
-    if (canvases.Chart) DrawHoursAndLegend(*canvases.Chart, state, canvases.DecimalSeparator);
+    if (canvases.Chart) DrawHoursAndLegend(*canvases.Chart, state, canvases.DecimalSeparator, canvases.Lang);
     if (canvases.Graph)
-        DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight);
+        DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight, canvases.Lang);
 }
 
 ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineCanvases& canvases)

@@ -4,6 +4,7 @@
 // on the canvases it is given, and the caller refreshes its own panels afterwards.
 #include "chart/chart_canvas.h"
 #include "chart/clogfont.h"
+#include "chart/language.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {
@@ -16,6 +17,7 @@ struct PipelineCanvases {
     ChartCanvas* Graph = nullptr;
     CLogFont* RotatedFont = nullptr;
     char DecimalSeparator = '.';  // of the chart title, legend shares and graph
+    Language Lang = Language::English;  // of the texts drawn
 };
 
 void RunPipeline(AnalysisState& state, PipelineCanvases& canvases);

@@ -14,6 +14,7 @@
 
 #include "ui/main_window.h"
 #include "ui/help_texts.h"
+#include "ui/translation.h"
 #include "ui/settings.h"
 
 namespace qav {
@@ -132,7 +133,8 @@ void ExportActions::savePicture(PictureKind kind)
     if (filters.contains(choice->Filter)) lastPictureFilter_ = choice->Filter;
     const PictureTarget target = ResolvePictureTarget(*choice);
     write(target.Path,
-          RenderPictureFile(kind, state_, target.Format, screenPixelRatio_, MainWindow::chartDecimalSeparator()));
+          RenderPictureFile(kind, state_, target.Format, screenPixelRatio_, MainWindow::chartDecimalSeparator(),
+                            PictureLanguage()));
 }
 
 void ExportActions::saveText(const QString& caption, const char* what, const std::function<std::string()>& makeText)

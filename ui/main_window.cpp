@@ -53,6 +53,7 @@
 #include "ui/export_actions.h"
 #include "ui/file_chooser_panel.h"
 #include "ui/help_texts.h"
+#include "ui/translation.h"
 #include "ui/location_list.h"
 #include "ui/recent_files.h"
 #include "ui/month_strategy_view.h"
@@ -203,7 +204,8 @@ PipelineCanvases MainWindow::canvases()
 {
     // Every pipeline run of the window starts here, after Qt has handled an event.
     ClearUpperVectorState();
-    return PipelineCanvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), chartDecimalSeparator()};
+    return PipelineCanvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), chartDecimalSeparator(),
+                            PictureLanguage()};
 }
 
 void MainWindow::createMenus()
@@ -299,7 +301,7 @@ CanvasView* PictureView(QWidget* parent, const AnalysisState& state, PictureKind
     view->setObjectName(objectName);
     view->setAccessibleName(accessibleName);
     view->setRenderer([&state, kind](double ratio) {
-        return RenderPictureImage(kind, state, ratio, MainWindow::chartDecimalSeparator());
+        return RenderPictureImage(kind, state, ratio, MainWindow::chartDecimalSeparator(), PictureLanguage());
     });
     return view;
 }
@@ -444,7 +446,7 @@ void MainWindow::refreshPanels()
 {
     picture1_->setImage(chart_->Image());
     // The graph as every picture of it shows it: naming its location.
-    picture3_->setImage(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, chartDecimalSeparator()));
+    picture3_->setImage(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, chartDecimalSeparator(), PictureLanguage()));
     results_->showResults(state_.Current(), state_.ShownTally().YearShare, localeDecimalPoint());
     if (state_.CurrentRecorded()) {
         results_->showShareComparison(state_.Tally.YearShare, state_.RecordedTally.YearShare,
@@ -478,7 +480,7 @@ void MainWindow::refreshPanels()
 
 QString MainWindow::analysisCaption() const
 {
-    QString caption = FromUtf8(AnalysisCaption(state_.Filter, state_.Warmed ? &*state_.WarmingAsked : nullptr));
+    QString caption = FromUtf8(AnalysisCaption(state_.Filter, state_.Warmed ? &*state_.WarmingAsked : nullptr, PictureLanguage()));
     if (const auto tag = ParseStationSourceField(state_.Current().DataSource)) {
         const QString station = (tag->RhDerived ? tr("Station WMO %1, normals %2, humidity derived")
                                                 : tr("Station WMO %1, normals %2"))
@@ -822,14 +824,14 @@ void MainWindow::selectLocation(int listIndex) noexcept
 void MainWindow::copyChart() noexcept
 {
     guarded([&] {
-        CopyImageToClipboard(RenderPictureImage(PictureKind::Chart, state_, devicePixelRatio_, chartDecimalSeparator()));
+        CopyImageToClipboard(RenderPictureImage(PictureKind::Chart, state_, devicePixelRatio_, chartDecimalSeparator(), PictureLanguage()));
     });
 }
 
 void MainWindow::copyGraphic() noexcept
 {
     guarded([&] {
-        CopyImageToClipboard(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, chartDecimalSeparator()));
+        CopyImageToClipboard(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, chartDecimalSeparator(), PictureLanguage()));
     });
 }
 
