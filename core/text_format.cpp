@@ -64,34 +64,20 @@ struct ShortestDecimal {
     int exponent = 0;
 };
 
-// {fmt}'s "{}" gives the shortest digits, but places them by its own rule (fixed up to 1e16,
-// where std::to_chars writes "1e+08"); read the digits and the exponent back out of its text.
+// The shortest digits by {fmt}'s Dragonbox, the algorithm behind its "{}", taken directly: its
+// text would have to be parsed back, which cost most of the time of writing a JSON row.
+// value must be finite and not zero.
 ShortestDecimal ShortestDigits(float value)
 {
-    const std::string text = fmt::format("{}", value);
+    auto dec = fmt::detail::dragonbox::to_decimal(std::fabs(value));
+    while (dec.significand % 10 == 0) {
+        dec.significand /= 10;
+        ++dec.exponent;
+    }
     ShortestDecimal d;
-    std::string_view s = text;
-    if (!s.empty() && s.front() == '-') {
-        d.negative = true;
-        s.remove_prefix(1);
-    }
-    int exponent = 0;
-    if (const size_t e = s.find('e'); e != std::string_view::npos) {
-        std::from_chars(s.data() + e + 1 + (s[e + 1] == '+'), s.data() + s.size(), exponent);
-        s = s.substr(0, e);
-    }
-    const size_t point = std::min(s.find('.'), s.size());
-    exponent += static_cast<int>(point) - 1;
-    for (char c : s) {
-        if (c == '.') continue;
-        if (d.digits.empty() && c == '0') {
-            --exponent;
-            continue;
-        }
-        d.digits += c;
-    }
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    d.exponent = exponent;
+    d.negative = std::signbit(value);
+    d.digits = std::to_string(dec.significand);
+    d.exponent = dec.exponent + static_cast<int>(d.digits.size()) - 1;
     return d;
 }
 
