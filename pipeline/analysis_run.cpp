@@ -83,7 +83,7 @@ ZoneMapCache::Entry& ZoneMapCache::Get(const ChartScale& scale, const CanvasRect
         return e.map && e.scale == scale && e.size.Width == size.Width && e.size.Height == size.Height;
     };
     const auto same = [&](const Entry& e) {
-        return sameSize(e) && e.pressure.PressureElevation == pressure.PressureElevation &&
+        return sameSize(e) && e.painted && e.pressure.PressureElevation == pressure.PressureElevation &&
                e.pressure.PressurePa == pressure.PressurePa && e.pressure.PressureKPa == pressure.PressureKPa;
     };
     auto it = std::find_if(entries_.begin(), entries_.end(), same);
@@ -98,18 +98,31 @@ ZoneMapCache::Entry& ZoneMapCache::Get(const ChartScale& scale, const CanvasRect
             it->size = size;
         }
         const Psychrometrics psy(pressure);
+        it->painted = false;
         it->vertices = ComputeZoneVertices(scale, psy);
         PaintZoneMap(*it->map, scale, it->vertices, psy);
         it->pressure = pressure;
+        it->painted = true;
     }
     std::rotate(entries_.begin(), it, it + 1);
     return entries_.front();
+}
+
+void ZoneMapCache::Prepare(const ChartScale& scale, const CanvasRect& size)
+{
+    if (!entries_.empty()) return;
+    Entry blank;
+    blank.map = std::make_unique<RasterCanvas>(size.Width, size.Height, scale.PixelWidth, scale.PixelHeight);
+    blank.scale = scale;
+    blank.size = size;
+    entries_.push_back(std::move(blank));
 }
 
 RowAnalyser::RowAnalyser(const AnalysisState& startup, HoursView view, const HourFilter& filter,
                          const std::optional<Warming>& warming, ZoneMapCache* maps)
     : state_(startup), ownMaps_(maps ? nullptr : std::make_unique<ZoneMapCache>()), maps_(maps ? maps : ownMaps_.get())
 {
+    maps_->Prepare(state_.Scale, state_.Layout.Picture1);
     state_.View = view;
     state_.Filter = filter;
     state_.WarmingAsked = warming;

@@ -75,6 +75,7 @@ public:
         CanvasRect size;  // the zone map's canvas size, with the scale's pixel size
         ZoneVertices vertices{};
         std::unique_ptr<RasterCanvas> map;
+        bool painted = false;
     };
 
     explicit ZoneMapCache(std::size_t capacity = 4);
@@ -82,6 +83,9 @@ public:
     ZoneMapCache(const ZoneMapCache&) = delete;
     ZoneMapCache& operator=(const ZoneMapCache&) = delete;
 
+    /// Makes a blank map of that size ahead of the first Get (an allocation that fails fails
+    /// here, before any analysis).
+    void Prepare(const ChartScale& scale, const CanvasRect& size);
     /// The map (canvas size `size`) and its vertices for the scale at the pressure, painted
     /// unless kept. The entry stays valid until the next call.
     Entry& Get(const ChartScale& scale, const CanvasRect& size, const StationPressureValues& pressure);
