@@ -1,6 +1,10 @@
 #include "pipeline/analysis_run.h"
 
+#include <algorithm>
+
 #include "classify/raster_canvas.h"
+#include "classify/zone_map.h"
+#include "core/psychrometrics.h"
 #include "data/station_catalogue.h"
 #include "pipeline/analysis_output.h"
 #include "pipeline/pipeline.h"
@@ -69,13 +73,57 @@ RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bo
     return options;
 }
 
-RowAnalyser::RowAnalyser(const AnalysisState& startup, HoursView view, const HourFilter& filter,
-                         const std::optional<Warming>& warming)
-    : state_(startup)
+ZoneMapCache::ZoneMapCache(std::size_t capacity) : capacity_(std::max<std::size_t>(capacity, 1)) {}
+
+ZoneMapCache::~ZoneMapCache() = default;
+
+ZoneMapCache::Entry& ZoneMapCache::Get(const ChartScale& scale, const CanvasRect& size,
+                                       const StationPressureValues& pressure)
 {
-    const CanvasRect& c = state_.Layout.Picture1;
-    // Pictures are drawn afresh from the state, so the analysis itself needs only the zone map.
-    zoneMap_ = std::make_unique<RasterCanvas>(c.Width, c.Height, state_.Layout.PixelWidth, state_.Layout.PixelHeight);
+    const auto sameSize = [&](const Entry& e) {
+        return e.map && e.scale == scale && e.size.Width == size.Width && e.size.Height == size.Height;
+    };
+    const auto same = [&](const Entry& e) {
+        return sameSize(e) && e.painted && e.pressure.PressureElevation == pressure.PressureElevation &&
+               e.pressure.PressurePa == pressure.PressurePa && e.pressure.PressureKPa == pressure.PressureKPa;
+    };
+    auto it = std::find_if(entries_.begin(), entries_.end(), same);
+    if (it == entries_.end()) {
+        // Repaint the least recently used map rather than allocate another.
+        if (entries_.size() < capacity_) entries_.emplace_back();
+        it = entries_.end() - 1;
+        if (!sameSize(*it)) {
+            it->map.reset();  // a map that failed to be made matches nothing
+            it->map = std::make_unique<RasterCanvas>(size.Width, size.Height, scale.PixelWidth, scale.PixelHeight);
+            it->scale = scale;
+            it->size = size;
+        }
+        const Psychrometrics psy(pressure);
+        it->painted = false;
+        it->vertices = ComputeZoneVertices(scale, psy);
+        PaintZoneMap(*it->map, scale, it->vertices, psy);
+        it->pressure = pressure;
+        it->painted = true;
+    }
+    std::rotate(entries_.begin(), it, it + 1);
+    return entries_.front();
+}
+
+void ZoneMapCache::Prepare(const ChartScale& scale, const CanvasRect& size)
+{
+    if (!entries_.empty()) return;
+    Entry blank;
+    blank.map = std::make_unique<RasterCanvas>(size.Width, size.Height, scale.PixelWidth, scale.PixelHeight);
+    blank.scale = scale;
+    blank.size = size;
+    entries_.push_back(std::move(blank));
+}
+
+RowAnalyser::RowAnalyser(const AnalysisState& startup, HoursView view, const HourFilter& filter,
+                         const std::optional<Warming>& warming, ZoneMapCache* maps)
+    : state_(startup), ownMaps_(maps ? nullptr : std::make_unique<ZoneMapCache>()), maps_(maps ? maps : ownMaps_.get())
+{
+    maps_->Prepare(state_.Scale, state_.Layout.Picture1);
     state_.View = view;
     state_.Filter = filter;
     state_.WarmingAsked = warming;
@@ -91,7 +139,11 @@ const AnalysisState& RowAnalyser::Analyse(const RunItem& item)
         current_ = item.input;
     }
     state_.CurrentLocation = item.slot;
-    PipelineCanvases canvases{*zoneMap_, nullptr, nullptr, nullptr, '.'};
+    // Pictures are drawn afresh from the state, so the analysis itself needs only the zone map.
+    // A warming leaves the elevation, and so the pressure and the map, as read.
+    ZoneMapCache::Entry& zones = maps_->Get(state_.Scale, state_.Layout.Picture1,
+                                            StationPressure(state_.Locations.Slot[item.slot].Elevation));
+    PipelineCanvases canvases{*zones.map, nullptr, nullptr, nullptr, '.', Language::English, &zones.vertices};
     RunPipeline(state_, canvases);
     return state_;
 }
@@ -130,9 +182,10 @@ std::string RunFraming::Row(std::size_t position, const std::string& text) const
 std::string RunFraming::End() const { return array ? "]\n" : ""; }
 
 std::string RunText(const AnalysisState& startup, const std::vector<RunItem>& items, const RunFraming& framing,
-                    HoursView view, const HourFilter& filter, const std::optional<Warming>& warming)
+                    HoursView view, const HourFilter& filter, const std::optional<Warming>& warming,
+                    ZoneMapCache* maps)
 {
-    RowAnalyser analyser(startup, view, filter, warming);
+    RowAnalyser analyser(startup, view, filter, warming, maps);
     std::string text = framing.Begin();
     for (std::size_t i = 0; i < items.size(); ++i)
         text += framing.Row(i, RowText(analyser.Analyse(items[i]), items[i].input->key, framing.options));

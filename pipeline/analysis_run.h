@@ -68,12 +68,43 @@ struct RowOptions {
 RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bool typicalOnly, bool filterGiven,
                          bool warmed);
 
-/// Analyses locations one after another on one state and one zone map, as the window would with
-/// the view, the hours counted and the warming given.
+/// Zone maps already painted, kept for reuse: a map depends only on the chart scale and the
+/// station pressure, so locations at one elevation, and requests at one pressure, share it.
+/// Holds the few most recently used; painting a map costs far more than the classification.
+class ZoneMapCache {
+public:
+    struct Entry {
+        ChartScale scale;
+        StationPressureValues pressure;
+        CanvasRect size;  // the zone map's canvas size, with the scale's pixel size
+        ZoneVertices vertices{};
+        std::unique_ptr<RasterCanvas> map;
+        bool painted = false;
+    };
+
+    explicit ZoneMapCache(std::size_t capacity = 4);
+    ~ZoneMapCache();
+    ZoneMapCache(const ZoneMapCache&) = delete;
+    ZoneMapCache& operator=(const ZoneMapCache&) = delete;
+
+    /// Makes a blank map of that size ahead of the first Get (an allocation that fails fails
+    /// here, before any analysis).
+    void Prepare(const ChartScale& scale, const CanvasRect& size);
+    /// The map (canvas size `size`) and its vertices for the scale at the pressure, painted
+    /// unless kept. The entry stays valid until the next call.
+    Entry& Get(const ChartScale& scale, const CanvasRect& size, const StationPressureValues& pressure);
+
+private:
+    std::size_t capacity_;
+    std::vector<Entry> entries_;  // most recently used first
+};
+
+/// Analyses locations one after another on one state, as the window would with the view, the
+/// hours counted and the warming given, on zone maps kept in `maps` (or its own).
 class RowAnalyser {
 public:
     RowAnalyser(const AnalysisState& startup, HoursView view, const HourFilter& filter,
-                const std::optional<Warming>& warming);
+                const std::optional<Warming>& warming, ZoneMapCache* maps = nullptr);
     ~RowAnalyser();
     RowAnalyser(const RowAnalyser&) = delete;
     RowAnalyser& operator=(const RowAnalyser&) = delete;
@@ -84,7 +115,8 @@ public:
 private:
     AnalysisState state_;
     const RunInput* current_ = nullptr;
-    std::unique_ptr<RasterCanvas> zoneMap_;
+    std::unique_ptr<ZoneMapCache> ownMaps_;
+    ZoneMapCache* maps_;
 };
 
 /// The analysed location's row in the run's format (no separators between rows); `input` is the
@@ -106,6 +138,7 @@ struct RunFraming {
 
 /// A whole run on the calling thread: the text qav-cli prints for it.
 std::string RunText(const AnalysisState& startup, const std::vector<RunItem>& items, const RunFraming& framing,
-                    HoursView view, const HourFilter& filter, const std::optional<Warming>& warming);
+                    HoursView view, const HourFilter& filter, const std::optional<Warming>& warming,
+                    ZoneMapCache* maps = nullptr);
 
 }  // namespace qav

@@ -110,6 +110,8 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
     if (canvases.Chart) {
         state.Vertices = DrawBioclimaticChart(*canvases.Chart, canvases.ZoneMap, state.Scale, psy,
                                               canvases.RotatedFont, canvases.DecimalSeparator, canvases.Lang);
+    } else if (canvases.PaintedZones) {
+        state.Vertices = *canvases.PaintedZones;
     } else {
         state.Vertices = ComputeZoneVertices(state.Scale, psy);
         PaintZoneMap(canvases.ZoneMap, state.Scale, state.Vertices, psy);

@@ -59,7 +59,7 @@ for f in sorted(set(files)):
     print(f)
 PY
 # The flags as a response file: em++ reads its quoting, the shell would not.
-{ echo "-std=c++20 -Os -fexceptions -Wall -Wextra -Wpedantic -I$PWD/$work/include"; head -1 "$work/sources"; } > "$work/flags.rsp"
+{ echo "-std=c++20 -Oz -fwasm-exceptions -Wall -Wextra -Wpedantic -I$PWD/$work/include"; head -1 "$work/sources"; } > "$work/flags.rsp"
 
 # One object per source, rebuilt when the source is newer; all of them when a header is.
 newest=$(find core chart classify data pipeline web "$build" -name '*.h' -newer "$work/headers.stamp" -print -quit 2>/dev/null || true)
@@ -72,7 +72,7 @@ xargs -P 2 -I{} sh -c '
   [ "$obj" -nt "{}" ] || em++ @"$work/flags.rsp" -c "{}" -o "$obj" || { echo "web.sh: em++ failed on {}" >&2; exit 255; }
 ' < "$work/files"
 objects=$(sed "s|/|_|g; s|^|$work/|; s|\$|.o|" "$work/files")
-em++ -Os -fexceptions --bind $objects -o "$out/qav-core.mjs" \
+em++ -Oz -fwasm-exceptions --bind $objects -o "$out/qav-core.mjs" \
   -sENVIRONMENT=web -sEXPORT_ES6=1 -sMODULARIZE=1 -sEXPORT_NAME=createQavCore \
   -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0
 mv "$out/qav-core.wasm" "$out/qav.wasm"

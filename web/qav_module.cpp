@@ -88,7 +88,8 @@ std::pair<int, int> Range(const std::string& name, const std::string& text, int 
     return {end(text.substr(0, dash)), end(text.substr(dash + 1))};
 }
 
-/// The module's state: the station catalogue once given.
+/// The module's state: the station catalogue once given, the start-up state of the last screen
+/// asked and the zone maps painted so far, so a request at a pressure seen before repaints nothing.
 class Session {
 public:
     void SetStations(const std::string& csv) { catalogue_ = ParseStationCatalogue(csv); }
@@ -96,7 +97,7 @@ public:
 
     /// what: "analyze", "chart", "graph" or "compare"; args: names each followed by its values
     /// (md, epw and warming_file by a path and a text, the others by one value).
-    std::string Call(const std::string& what, const std::vector<std::string>& args) const
+    std::string Call(const std::string& what, const std::vector<std::string>& args)
     {
         try {
             return Run(what, args);
@@ -112,7 +113,7 @@ public:
     }
 
 private:
-    std::string Run(const std::string& what, const std::vector<std::string>& args) const
+    std::string Run(const std::string& what, const std::vector<std::string>& args)
     {
         std::vector<RunInput> inputs;
         bool all = false;
@@ -209,7 +210,7 @@ private:
         const auto [m1, m2] = months.value_or(std::pair{1, 12});
         MakeHourFilter(h1, h2, m1, m2, filter);
 
-        const AnalysisState startup = MakeStartupState(screen);
+        const AnalysisState& startup = Startup(screen);
         const bool defaultInput = inputs.empty();
         if (defaultInput) inputs.push_back(RunInput{startup.Locations, {}, "--dataset brazil", 0, "brazil"});
         const RunPlan plan = PlanRun(inputs, all, location, locationText, defaultInput ? startup.CurrentLocation : 1);
@@ -221,9 +222,9 @@ private:
             const RowOptions rows = RunRowOptions(plan.items, RowFormat::Json, hours == "typical",
                                                   hourRange || months, warming.has_value());
             const RunFraming framing{rows, all || inputs.size() > 1, plan.items.size()};
-            return RunText(startup, plan.items, framing, view, filter, warming);
+            return RunText(startup, plan.items, framing, view, filter, warming, &zoneMaps_);
         }
-        RowAnalyser analyser(startup, view, filter, warming);
+        RowAnalyser analyser(startup, view, filter, warming, &zoneMaps_);
         if (what == "chart" || what == "graph") {
             // qav-cli's --chart names one file: the last location's when a run has several is
             // numbered; the module draws the first location of the request.
@@ -280,7 +281,20 @@ private:
         return in;
     }
 
+    const AnalysisState& Startup(const ScreenDescription& screen)
+    {
+        if (!startup_ || startupScreen_.WidthPx != screen.WidthPx || startupScreen_.HeightPx != screen.HeightPx ||
+            startupScreen_.UnitsPerPixel != screen.UnitsPerPixel) {
+            startup_ = MakeStartupState(screen);
+            startupScreen_ = screen;
+        }
+        return *startup_;
+    }
+
     std::optional<StationCatalogueResult> catalogue_;
+    std::optional<AnalysisState> startup_;
+    ScreenDescription startupScreen_;
+    ZoneMapCache zoneMaps_;
 };
 
 }  // namespace
