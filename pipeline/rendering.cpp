@@ -39,30 +39,45 @@ void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char dec
     DrawLegend(chart, state.Scale, shown.YearShare, shown.TopStrategy, state.Current(), decimalSeparator, caption);
 }
 
-std::string AnalysisCaption(const HourFilter& filter, const Warming* warming)
+AnalysisCaptionParts CaptionPartsOf(const HourFilter& filter, const Warming* warming)
+{
+    AnalysisCaptionParts parts;
+    if (!filter.IsAll()) parts.Counted = filter;
+    if (warming) parts.WhatIf = *warming;
+    return parts;
+}
+
+AnalysisCaptionParts CaptionPartsOf(const AnalysisState& state)
+{
+    AnalysisCaptionParts parts = CaptionPartsOf(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
+    parts.Station = ParseStationSourceField(state.Current().DataSource);
+    return parts;
+}
+
+namespace {
+
+std::string EnglishStation(const StationTag& tag)
+{
+    return "Station WMO " + std::to_string(tag.Wmo) + ", normals " + tag.Period +
+           (tag.RhDerived ? ", humidity derived" : "");
+}
+
+}  // namespace
+
+std::string EnglishCaption(const AnalysisCaptionParts& parts)
 {
     std::string caption;
-    if (!filter.IsAll()) caption = "Counted: " + DescribeHourFilter(filter);
-    if (warming) {
-        if (!caption.empty()) caption += "; ";
-        caption += "What if: " + DescribeWarming(*warming);
-    }
+    const auto add = [&caption](const std::string& part) { caption += (caption.empty() ? "" : "; ") + part; };
+    if (parts.Station) add(EnglishStation(*parts.Station));
+    if (parts.Counted) add("Counted: " + DescribeHourFilter(*parts.Counted));
+    if (parts.WhatIf) add("What if: " + DescribeWarming(*parts.WhatIf));
     return caption;
 }
 
 std::string StationCaption(const LocationRecord& location)
 {
     const std::optional<StationTag> tag = ParseStationSourceField(location.DataSource);
-    if (!tag) return {};
-    return "Station WMO " + std::to_string(tag->Wmo) + ", normals " + tag->Period +
-           (tag->RhDerived ? ", humidity derived" : "");
-}
-
-std::string AnalysisCaption(const AnalysisState& state)
-{
-    const std::string station = StationCaption(state.Current());
-    const std::string options = AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
-    return station.empty() ? options : options.empty() ? station : station + "; " + options;
+    return tag ? EnglishStation(*tag) : std::string();
 }
 
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state)

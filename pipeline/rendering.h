@@ -1,11 +1,13 @@
 #pragma once
 // The pictures of the last analysis drawn again on a canvas of the caller's choice (a vector
 // drawing, a picture at another pixel density), from the state alone and without changing it.
+#include <optional>
 #include <string>
 
 #include "chart/chart_canvas.h"
 #include "chart/clogfont.h"
 #include "classify/raster_canvas.h"
+#include "data/station_catalogue.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {
@@ -20,15 +22,30 @@ void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotat
 /// The pipeline draws it after classifying; RenderChart after redrawing the frame.
 void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator = '.');
 
-/// What a picture's caption says about the analysis shown: the station and its period for a
-/// station of the catalogue, the hours counted ("Counted: hours 9-18, December-February") and the
-/// warming ("What if: +2 °C"); empty for the plain analysis of any other location.
-std::string AnalysisCaption(const AnalysisState& state);
+/// What a caption says about the analysis shown, as values that each program words in its own
+/// language: the station and its period for a station of the catalogue, the hours counted unless
+/// every hour is, and the warming added. All empty for the plain analysis of any other location.
+struct AnalysisCaptionParts {
+    std::optional<StationTag> Station;
+    std::optional<HourFilter> Counted;
+    std::optional<Warming> WhatIf;
+    bool IsEmpty() const { return !Station && !Counted && !WhatIf; }
+};
+AnalysisCaptionParts CaptionPartsOf(const AnalysisState& state);
+/// The same for a run of many locations with one filter and warming (none: nullptr): no station.
+AnalysisCaptionParts CaptionPartsOf(const HourFilter& filter, const Warming* warming);
+
+/// The caption in English, as the pictures and qav-cli print it: "Station WMO 83377, normals
+/// 1991-2020; Counted: hours 9-18, December-February; What if: +2 °C".
+std::string EnglishCaption(const AnalysisCaptionParts& parts);
+inline std::string AnalysisCaption(const AnalysisState& state) { return EnglishCaption(CaptionPartsOf(state)); }
+inline std::string AnalysisCaption(const HourFilter& filter, const Warming* warming)
+{
+    return EnglishCaption(CaptionPartsOf(filter, warming));
+}
 /// "Station WMO 83377, normals 1991-2020" (", humidity derived" when it is) for a location whose
 /// source field names a station of the catalogue; empty for any other.
 std::string StationCaption(const LocationRecord& location);
-/// The same for a run of many locations with one filter and warming (none: nullptr).
-std::string AnalysisCaption(const HourFilter& filter, const Warming* warming);
 
 /// Draws the monthly graph of the current location on a canvas of the graph's size.
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state);

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <exception>
 
-#include "ui/main_window.h"
+#include "ui/locale_format.h"
 #include "ui/help_texts.h"
 #include "ui/settings.h"
 
@@ -132,7 +132,7 @@ void ExportActions::savePicture(PictureKind kind)
     if (filters.contains(choice->Filter)) lastPictureFilter_ = choice->Filter;
     const PictureTarget target = ResolvePictureTarget(*choice);
     write(target.Path,
-          RenderPictureFile(kind, state_, target.Format, screenPixelRatio_, MainWindow::chartDecimalSeparator()));
+          RenderPictureFile(kind, state_, target.Format, screenPixelRatio_, ChartDecimalSeparator()));
 }
 
 void ExportActions::saveText(const QString& caption, const char* what, const std::function<std::string()>& makeText)

@@ -4,7 +4,7 @@
 #include <QSettings>
 #include <algorithm>
 
-#include "chart/qt/picture_files.h"
+#include "pictures/picture_files.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
 
