@@ -171,6 +171,10 @@ private:
     void refreshViewSwitch();
     void makeCanvases();
     void refreshScreenNote();
+    /// Lays the panels out in two columns (chart over list, graph over results) or, for a small
+    /// window, as tabs of one view beside the list.
+    void arrangeContent(bool compact);
+    static bool wantsCompactLayout(QSize size);
     void refillList();
     void refreshPanels();
     /// Runs the pipeline on the state as it stands and shows the result in every panel.
@@ -207,6 +211,7 @@ private:
     std::unique_ptr<QImageCanvas> graph_;    // Picture3
     MessageSink messageSink_;
     bool refilling_ = false;
+    bool compactLayout_ = false;
 
     QWidget* content_ = nullptr;
     CanvasView* picture1_ = nullptr;

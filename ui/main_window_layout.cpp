@@ -3,13 +3,16 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -132,30 +135,16 @@ CanvasView* PictureView(QWidget* parent, const AnalysisState& state, PictureKind
 
 void MainWindow::createContent()
 {
-    // Two columns in the proportions of the classic layout: the chart (40 : 31) over the location
-    // list on the left, the monthly graph over the results on the right. Both pictures scale with
-    // the window and keep their proportions; the layouts give the list and the results the room
-    // their text needs, so nothing is cut at any size from 800 x 600 up.
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("Content"));
-    auto* columns = new QHBoxLayout(content_);
-    columns->setContentsMargins(6, 4, 6, 6);
-    columns->setSpacing(8);
-
-    auto* left = new QVBoxLayout;
-    left->setSpacing(4);
     picture1_ = PictureView(content_, state_, PictureKind::Chart, QStringLiteral("Picture1"), tr("Bioclimatic chart"));
-    left->addWidget(picture1_, 31);
-
     label2_ = new QLabel(tr("Click a location to see the bioclimatic analysis"), content_);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setWordWrap(true);  // a narrow column wraps the caption rather than widening the window
-    left->addWidget(label2_);
     list1_ = new LocationList(content_);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setMinimumHeight(4 * list1_->fontMetrics().height());
-    left->addWidget(list1_, 18);
     label2_->setBuddy(list1_);
     connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onListSelectionChanged);
     // Enter on the current entry selects it, which runs the same flow as a click.
@@ -163,34 +152,22 @@ void MainWindow::createContent()
     list1_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list1_, &QWidget::customContextMenuRequested, this, &MainWindow::showListMenu);
 
-    auto* right = new QVBoxLayout;
-    right->setSpacing(4);
     picture3_ = PictureView(content_, state_, PictureKind::Graph, QStringLiteral("Picture3"), tr("Monthly climate graph"));
-    right->addWidget(picture3_, 21);
-
     screenNote_ = new QLabel(content_);
     screenNote_->setObjectName(QStringLiteral("ScreenSizeNote"));
     screenNote_->setWordWrap(true);
-    right->addWidget(screenNote_);
 
-    // The month-by-strategy view is a tab beside the results: it takes their place while chosen
-    // and never covers them or the graph.
     resultTabs_ = new QTabWidget(content_);
     resultTabs_->setObjectName(QStringLiteral("ResultTabs"));
     results_ = new ResultsPanel;
-    resultTabs_->addTab(results_, tr("Results"));
     monthStrategy_ = new MonthStrategyView;
-    resultTabs_->addTab(monthStrategy_, tr("Hours per month and strategy"));
-    right->addWidget(resultTabs_, 28);
     connect(viewMonthStrategy_, &QAction::triggered, this, [this](bool show) {
         resultTabs_->setCurrentWidget(show ? static_cast<QWidget*>(monthStrategy_) : results_);
         if (show) monthStrategy_->table()->setFocus(Qt::ShortcutFocusReason);
     });
     connect(resultTabs_, &QTabWidget::currentChanged, viewMonthStrategy_,
             [this](int) { viewMonthStrategy_->setChecked(resultTabs_->currentWidget() == monthStrategy_); });
-
-    columns->addLayout(left, 40);
-    columns->addLayout(right, 34);
+    arrangeContent(false);
     setCentralWidget(content_);
 
     // Picture10, over the whole window and hidden until MOpen.
@@ -204,6 +181,84 @@ void MainWindow::createContent()
     });
     refreshScreenNote();
     list1_->setFocus();
+}
+
+bool MainWindow::wantsCompactLayout(QSize size)
+{
+    // Below this the results panel beside the graph leaves the chart too little room.
+    return size.width() < 1100 || size.height() < 700;
+}
+
+void MainWindow::arrangeContent(bool compact)
+{
+    if (content_->layout() && compact == compactLayout_) return;
+    compactLayout_ = compact;
+    QWidget* const current = resultTabs_->currentWidget();
+    while (resultTabs_->count() > 0) resultTabs_->removeTab(0);
+    delete content_->layout();  // the layouts only; the widgets stay
+
+    auto* columns = new QHBoxLayout(content_);
+    columns->setContentsMargins(6, 4, 6, 6);
+    columns->setSpacing(8);
+    if (compact) {
+        // A small window: the chart, the graph and the results are tabs of one view, so the chart
+        // takes most of the window; the list stays beside it.
+        resultTabs_->addTab(picture1_, tr("Chart"));
+        resultTabs_->addTab(picture3_, tr("Graph"));
+        resultTabs_->addTab(results_, tr("Results"));
+        resultTabs_->addTab(monthStrategy_, tr("Hours per month and strategy"));
+        auto* side = new QVBoxLayout;
+        side->setSpacing(4);
+        side->addWidget(label2_);
+        side->addWidget(list1_, 1);
+        side->addWidget(screenNote_);
+        columns->addWidget(resultTabs_, 1);
+        columns->addLayout(side);
+        list1_->setMaximumWidth(std::max(120, content_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 9));
+        label2_->setMaximumWidth(list1_->maximumWidth());
+        // Never smaller than 1.2 times the reference screen's chart (539 x 418), where the
+        // legend's capitals are 9 px high: the window's minimum size follows.
+        picture1_->setMinimumSize(647, 502);
+        screenNote_->setMaximumWidth(list1_->maximumWidth());
+    } else {
+        // Two columns in the proportions of the classic layout: the chart (40 : 31) over the
+        // location list on the left, the monthly graph over the results on the right. Both
+        // pictures scale with the window and keep their proportions.
+        auto* left = new QVBoxLayout;
+        left->setSpacing(4);
+        left->addWidget(picture1_, 31);
+        left->addWidget(label2_);
+        left->addWidget(list1_, 18);
+        auto* right = new QVBoxLayout;
+        right->setSpacing(4);
+        right->addWidget(picture3_, 21);
+        right->addWidget(screenNote_);
+        resultTabs_->addTab(results_, tr("Results"));
+        resultTabs_->addTab(monthStrategy_, tr("Hours per month and strategy"));
+        right->addWidget(resultTabs_, 28);
+        columns->addLayout(left, 40);
+        columns->addLayout(right, 34);
+        for (QWidget* w : std::initializer_list<QWidget*>{list1_, label2_, screenNote_}) w->setMaximumWidth(QWIDGETSIZE_MAX);
+        picture1_->setMinimumSize(0, 0);
+    }
+    // A small window opens on the chart; the month view stays chosen in either layout.
+    resultTabs_->setCurrentWidget(current == monthStrategy_ ? static_cast<QWidget*>(monthStrategy_)
+                                  : compact                  ? static_cast<QWidget*>(picture1_)
+                                                             : results_);
+    // Pages moved between the tabs and the columns keep the visibility they had: set it afresh.
+    for (QWidget* w : std::initializer_list<QWidget*>{picture1_, picture3_, results_, monthStrategy_}) {
+        const int page = resultTabs_->indexOf(w);
+        w->setVisible(page < 0 || page == resultTabs_->currentIndex());
+    }
+    screenNote_->setVisible(atScreenSize_);
+    columns->activate();
+    // The tabs' page stack keeps its size when pages move in, so it would not size them: do it
+    // once the window's layouts have settled.
+    if (auto* stack = resultTabs_->findChild<QStackedWidget*>()) {
+        QTimer::singleShot(0, stack, [stack] {
+            for (int i = 0; i < stack->count(); ++i) stack->widget(i)->setGeometry(stack->rect());
+        });
+    }
 }
 
 void MainWindow::refreshScreenNote()
@@ -230,6 +285,7 @@ void MainWindow::placeOnScreen(const QRect& available)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    if (content_) arrangeContent(wantsCompactLayout(event->size()));
     // The results' text follows the window: the reference screen's window has the default size.
     if (results_) results_->setTextScale(std::min(width() / 1024.0, height() / 768.0));
 }
