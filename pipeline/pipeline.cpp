@@ -72,11 +72,13 @@ void ApplyAskedWarming(AnalysisState& state, const Psychrometrics& psy)
 {
     state.Warmed.reset();
     state.WarmedRecorded.reset();
-    state.WarmingRefusal.clear();
+    state.WarmingRefusal.reset();
     state.Base = {};
     if (!state.WarmingAsked) return;
     const LocationRecord& base = state.Locations.Slot[state.CurrentLocation];
-    state.Warmed = ApplyWarming(base, *state.WarmingAsked, state.WarmingRefusal);
+    WarmedLocation warmed = WarmLocation(base, *state.WarmingAsked);
+    state.Warmed = std::move(warmed.Location);
+    state.WarmingRefusal = warmed.Refusal;
     if (!state.Warmed) return;
     if (const RecordedYear* recorded = state.Recorded[state.CurrentLocation].get()) {
         auto shifted = std::make_shared<RecordedYear>(*recorded);

@@ -43,6 +43,21 @@ void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char dec
                language);
 }
 
+AnalysisCaptionParts CaptionPartsOf(const HourFilter& filter, const Warming* warming)
+{
+    AnalysisCaptionParts parts;
+    if (!filter.IsAll()) parts.Counted = filter;
+    if (warming) parts.WhatIf = *warming;
+    return parts;
+}
+
+AnalysisCaptionParts CaptionPartsOf(const AnalysisState& state)
+{
+    AnalysisCaptionParts parts = CaptionPartsOf(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
+    parts.Station = ParseStationSourceField(state.Current().DataSource);
+    return parts;
+}
+
 std::string HourFilterText(const HourFilter& f, Language language)
 {
     if (language == Language::English) return DescribeHourFilter(f);

@@ -1,12 +1,14 @@
 #pragma once
 // The pictures of the last analysis drawn again on a canvas of the caller's choice (a vector
 // drawing, a picture at another pixel density), from the state alone and without changing it.
+#include <optional>
 #include <string>
 
 #include "chart/chart_canvas.h"
 #include "chart/clogfont.h"
 #include "chart/language.h"
 #include "classify/raster_canvas.h"
+#include "data/station_catalogue.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {
@@ -36,6 +38,18 @@ std::string AnalysisCaption(const HourFilter& filter, const Warming* warming,
 /// separator).
 std::string HourFilterText(const HourFilter& filter, Language language);
 std::string WarmingText(const Warming& warming, Language language);
+/// What a caption says about the analysis shown, as values that the window words in its own
+/// language: the station and its period for a station of the catalogue, the hours counted unless
+/// every hour is, and the warming added. All empty for the plain analysis of any other location.
+struct AnalysisCaptionParts {
+    std::optional<StationTag> Station;
+    std::optional<HourFilter> Counted;
+    std::optional<Warming> WhatIf;
+    bool IsEmpty() const { return !Station && !Counted && !WhatIf; }
+};
+AnalysisCaptionParts CaptionPartsOf(const AnalysisState& state);
+/// The same for a run of many locations with one filter and warming (none: nullptr): no station.
+AnalysisCaptionParts CaptionPartsOf(const HourFilter& filter, const Warming* warming);
 
 /// Draws the monthly graph of the current location on a canvas of the graph's size.
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state, Language language = Language::English);

@@ -117,7 +117,8 @@ TEST(Warming, RefusedForALocationLeavesItUnchanged)
     s.state.WarmingAsked = UniformWarming(30);  // Brasília's 26.9 C in January would be 56.9
     s.Run();
     EXPECT_FALSE(s.state.Warmed);
-    EXPECT_NE(s.state.WarmingRefusal.find("January DBTmax"), std::string::npos);  // its wording: ApplyWarming's test
+    ASSERT_TRUE(s.state.WarmingRefusal);
+    EXPECT_EQ(DescribeRefusedChange(*s.state.WarmingRefusal), "January DBTmax: 26.9 + 30 = 56.9 is outside -90 to 55");
     EXPECT_EQ(s.state.Current().Month[1].DBTmax, 26.9f);
 }
 

@@ -104,6 +104,55 @@
     </message>
 </context>
 <context>
+    <name>qav::AnalysisText</name>
+    <message>
+        <source>all hours</source>
+        <translation>todas as horas</translation>
+    </message>
+    <message>
+        <source>hours %1-%2</source>
+        <translation>horas %1-%2</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <comment>a range of months</comment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>hours, months</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%2 °C</source>
+        <translation>%1%2 °C</translation>
+    </message>
+    <message>
+        <source>monthly changes</source>
+        <translation>mudanças mensais</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 %4 = %5 is outside %6 to %7</source>
+        <translation>%1 %2: %3 %4 = %5 está fora de %6 a %7</translation>
+    </message>
+    <message>
+        <source>Station WMO %1, normals %2, humidity derived</source>
+        <translation>Estação OMM %1, normais %2, umidade derivada</translation>
+    </message>
+    <message>
+        <source>Station WMO %1, normals %2</source>
+        <translation>Estação OMM %1, normais %2</translation>
+    </message>
+    <message>
+        <source>Counted: %1</source>
+        <translation>Contadas: %1</translation>
+    </message>
+    <message>
+        <source>What if: %1</source>
+        <translation>E se: %1</translation>
+    </message>
+</context>
+<context>
     <name>qav::CompareView</name>
     <message>
         <source>Compare locations</source>
@@ -767,14 +816,6 @@ A análise mostra as suas normais sem mudança.
         <translation>Meus locais</translation>
     </message>
     <message>
-        <source>Station WMO %1, normals %2, humidity derived</source>
-        <translation>Estação OMM %1, normais %2, umidade derivada</translation>
-    </message>
-    <message>
-        <source>Station WMO %1, normals %2</source>
-        <translation>Estação OMM %1, normais %2</translation>
-    </message>
-    <message>
         <source>&amp;Find a station…</source>
         <translation>&amp;Encontrar uma estação…</translation>
     </message>
@@ -845,6 +886,14 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>My sites saved as %1</source>
         <translation>Meus locais salvos como %1</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
     </message>
 </context>
 <context>
