@@ -11,13 +11,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <mutex>
 #include <new>
 #include <thread>
 
 #include "app/cli_io.h"
-#include "app/cli_output.h"
 #include "classify/raster_canvas.h"
 #include "pictures/pictures.h"
 #include "pipeline/compare.h"
@@ -42,9 +42,10 @@ std::filesystem::path NumberedPath(const std::filesystem::path& path, int positi
 
 // The picture's file, drawn by the picture layer as the window's Save command draws it; the
 // suffix of the path chooses PNG or SVG.
-bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesystem::path& path)
+bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesystem::path& path, Language language)
 {
-    const QByteArray bytes = RenderPictureFile(kind, state, PictureFormatOf(path).value_or(PictureFormat::Png));
+    const QByteArray bytes = RenderPictureFile(kind, state, PictureFormatOf(path).value_or(PictureFormat::Png), 1,
+                                               DecimalSeparatorOf(language), language);
     const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                             : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
     if (failure.isEmpty()) return true;
@@ -86,63 +87,43 @@ std::size_t AvailableBytes()
     return available;
 }
 
-/// What one thread draws on.
+/// What one thread analyses and draws on.
 class Worker {
 public:
-    Worker(const AnalysisState& startup, const Options& options) : state_(startup), options_(options)
+    Worker(const AnalysisState& startup, const Options& options)
+        : analyser_(startup, options.view, options.filter, options.warming), options_(options)
     {
-        const CanvasRect& c = state_.Layout.Picture1;
-        const int pw = state_.Layout.PixelWidth, ph = state_.Layout.PixelHeight;
-        // The pictures are drawn afresh from the state by the picture layer, so the run itself
-        // needs only the zone map.
-        zoneMap_ = std::make_unique<RasterCanvas>(c.Width, c.Height, pw, ph);
-        state_.View = options.view;
-        state_.Filter = options.filter;
-        state_.WarmingAsked = options.warming;
     }
 
     /// Analyses one location and returns its text; pictures are saved here.
     std::string Analyze(const WorkItem& item, int position)
     {
-        if (current_ != item.input) {
-            state_.Locations = item.input->table;
-            state_.Recorded = item.input->recorded;
-            current_ = item.input;
-        }
-        state_.CurrentLocation = item.slot;
-        PipelineCanvases canvases{*zoneMap_, nullptr, nullptr, nullptr, '.'};
-        RunPipeline(state_, canvases);
-        SavePictures(PictureKind::Chart, options_.chartPath, options_.chartDir, position);
-        SavePictures(PictureKind::Graph, options_.graphPath, options_.graphDir, position);
+        const AnalysisState& state = analyser_.Analyse(item);
+        SavePictures(PictureKind::Chart, state, options_.chartPath, options_.chartDir, position);
+        SavePictures(PictureKind::Graph, state, options_.graphPath, options_.graphDir, position);
         if (options_.compareRows) {
             CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
-            row = CompareRowOf(state_);
+            row = CompareRowOf(state);
             row.Position = position;
         }
-        switch (options_.format) {
-        case Format::Table: return ResultsTableText(state_.Current(), state_.ShownTally(), '.', ',', state_.ShowsRecordedHours(),
-                                                               AnalysisCaption(state_));
-        case Format::Json: return cli::AnalysisJson(state_, options_.recordedColumns, options_.filterColumns);
-        case Format::Csv: return cli::AnalysisCsvRow(state_, options_.recordedColumns, options_.filterColumns, options_.stationColumns);
-        }
-        return {};
+        return RowText(state, item.input->key,
+                       {options_.format, options_.recordedColumns, options_.filterColumns, options_.stationColumns,
+                        options_.warming.has_value(), options_.language});
     }
 
     bool PicturesOk() const { return picturesOk_; }
 
 private:
-    void SavePictures(PictureKind kind, const std::optional<std::filesystem::path>& path,
+    void SavePictures(PictureKind kind, const AnalysisState& state, const std::optional<std::filesystem::path>& path,
                       const std::optional<std::filesystem::path>& dir, int position)
     {
         const char* kindInName = !options_.kindInNames ? nullptr : kind == PictureKind::Chart ? "chart" : "graph";
-        if (path) picturesOk_ &= SavePicture(kind, state_, NumberedPath(*path, position, options_.numbered));
-        if (dir) picturesOk_ &= SavePicture(kind, state_, *dir / RunPictureName(position, state_, kindInName));
+        if (path) picturesOk_ &= SavePicture(kind, state, NumberedPath(*path, position, options_.numbered), options_.language);
+        if (dir) picturesOk_ &= SavePicture(kind, state, *dir / RunPictureName(position, state, kindInName), options_.language);
     }
 
-    AnalysisState state_;
+    RowAnalyser analyser_;
     const Options& options_;
-    const Input* current_ = nullptr;
-    std::unique_ptr<RasterCanvas> zoneMap_;
     bool picturesOk_ = true;
 };
 
@@ -150,23 +131,42 @@ private:
 
 bool ParseCompareSort(std::string_view text, CompareSort& sort)
 {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (text == "name") sort = {CompareSortKey::Name, 0};
-    else if (text == "list") sort = {CompareSortKey::ListOrder, 0};
-    else if (text.size() == 1 && upper(text[0]) >= 'A' && upper(text[0]) <= StrategyLetter(kStrategies))
-        sort = {CompareSortKey::Strategy, upper(text[0]) - 'A' + 1};
+    std::string lower(text);
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower == "name") sort = {CompareSortKey::Name, 0};
+    else if (lower == "list") sort = {CompareSortKey::ListOrder, 0};
+    else if (lower.size() == 1 && lower[0] >= 'a' && lower[0] < 'a' + kStrategies)
+        sort = {CompareSortKey::Strategy, lower[0] - 'a' + 1};
     else return false;
     return true;
 }
 
-bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b)
+namespace {
+
+// The path a write would reach: absolute, its folders' links resolved, and a link at its end
+// followed even when it points to a file that does not exist yet.
+std::filesystem::path Reached(const std::filesystem::path& path)
 {
-    // Absolute first: weakly_canonical leaves a relative path whose first part does not exist as it is.
-    std::error_code ea, eb;
-    const std::filesystem::path ca = std::filesystem::weakly_canonical(std::filesystem::absolute(a, ea), ea);
-    const std::filesystem::path cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, eb), eb);
-    return ea || eb ? a.lexically_normal() == b.lexically_normal() : ca.lexically_normal() == cb.lexically_normal();
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path p = fs::absolute(path, ec).lexically_normal();
+    if (ec) return path.lexically_normal();
+    if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();  // "dir/" is "dir"
+    for (int hops = 0; hops < 40; ++hops) {  // the kernel's limit of links in one lookup
+        const fs::path folder = fs::weakly_canonical(p.parent_path(), ec);
+        if (ec) break;
+        p = folder / p.filename();
+        if (!fs::is_symlink(p, ec)) break;
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = (target.is_absolute() ? target : folder / target).lexically_normal();
+    }
+    return p;
 }
+
+}  // namespace
+
+bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b) { return Reached(a) == Reached(b); }
 
 std::size_t JobBytes(const AnalysisState& startup, const Options& options)
 {
@@ -188,56 +188,109 @@ int JobsForMemory(const AnalysisState& startup, const Options& options, int jobs
     return static_cast<int>(std::clamp<std::size_t>(fit, 1, static_cast<std::size_t>(std::max(jobs, 1))));
 }
 
+namespace {
+
+// What a failed location is reported as; the run stops there.
+std::string FailureOf(std::exception_ptr error, const std::vector<WorkItem>& work, std::size_t i, std::size_t jobBytes)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+        return "out of memory while " + Doing(work, i, jobBytes);
+    } catch (const std::exception& e) {
+        return std::string(e.what()) + " while " + Doing(work, i, jobBytes);
+    } catch (...) {
+        return "unexpected failure while " + Doing(work, i, jobBytes);
+    }
+}
+
+// One job: each result goes to the sink as soon as it is done, so nothing is kept.
+Outcome RunOnThisThread(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options,
+                        const ResultSink& sink)
+{
+    std::size_t i = work.size();
+    std::string text;
+    try {
+        Worker worker(startup, options);
+        for (i = 0; i < work.size(); ++i) {
+            try {
+                text = worker.Analyze(work[i], static_cast<int>(i) + 1);
+            } catch (...) {
+                return {worker.PicturesOk(), FailureOf(std::current_exception(), work, i, JobBytes(startup, options))};
+            }
+            sink(i, text);  // its exceptions pass on
+        }
+        return {worker.PicturesOk(), std::nullopt};
+    } catch (const std::bad_alloc&) {
+        if (i < work.size()) throw;  // the sink's
+        return {true, FailureOf(std::current_exception(), work, i, JobBytes(startup, options))};
+    }
+}
+
+}  // namespace
+
 Outcome RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options, int jobs,
                  const ResultSink& sink)
 {
+    const int wanted = std::max(1, std::min<int>(jobs, static_cast<int>(work.size())));
+    if (wanted == 1) return RunOnThisThread(startup, work, options, sink);
+
+    // Results wait here for those before them. A worker takes a location only while it is
+    // within `ahead` of the next one handed over, so a slow reader of the output (or one slow
+    // location) holds back the run instead of letting the waiting results grow without bound.
+    const std::size_t ahead = 4 * static_cast<std::size_t>(wanted);
     std::vector<std::optional<std::string>> results(work.size());
     std::optional<std::string> failure;
     std::mutex mutex;
-    std::condition_variable ready;
-    std::atomic<size_t> next{0};
-    std::atomic<bool> stop{false}, picturesOk{true};
+    std::condition_variable ready, room;
+    std::size_t next = 0, handed = 0;
+    bool stop = false;
+    std::atomic<bool> picturesOk{true};
     const auto fail = [&](std::string message) {
         std::lock_guard lock(mutex);
         if (!failure) failure = std::move(message);
         stop = true;
         ready.notify_all();
+        room.notify_all();
     };
     // Nothing may leave a thread: an escaping exception would end the process without a word.
     const auto runWorker = [&]() noexcept {
         std::size_t i = work.size();
         try {
             Worker worker(startup, options);
-            while (!stop && (i = next.fetch_add(1)) < work.size()) {
+            for (;;) {
+                {
+                    std::unique_lock lock(mutex);
+                    room.wait(lock, [&] { return stop || next >= work.size() || next < handed + ahead; });
+                    if (stop || next >= work.size()) break;
+                    i = next++;
+                }
                 std::string text = worker.Analyze(work[i], static_cast<int>(i) + 1);
                 std::lock_guard lock(mutex);
                 results[i] = std::move(text);
                 ready.notify_all();
             }
             if (!worker.PicturesOk()) picturesOk = false;
-        } catch (const std::bad_alloc&) {
-            fail("out of memory while " + Doing(work, i, JobBytes(startup, options)));
-        } catch (const std::exception& e) {
-            fail(std::string(e.what()) + " while " + Doing(work, i, JobBytes(startup, options)));
         } catch (...) {
-            fail("unexpected failure while " + Doing(work, i, JobBytes(startup, options)));
+            fail(FailureOf(std::current_exception(), work, i, JobBytes(startup, options)));
         }
     };
-    const int wanted = std::max(1, std::min<int>(jobs, static_cast<int>(work.size())));
     std::vector<std::thread> threads;
-    if (wanted > 1) {
-        threads.reserve(static_cast<std::size_t>(wanted));
-        for (int t = 0; t < wanted; ++t) {
-            try {
-                threads.emplace_back(runWorker);
-            } catch (const std::exception&) {
-                break;  // no more threads (EAGAIN, address space): go on with those started
-            }
+    threads.reserve(static_cast<std::size_t>(wanted));
+    for (int t = 0; t < wanted; ++t) {
+        try {
+            threads.emplace_back(runWorker);
+        } catch (const std::exception&) {
+            break;  // no more threads (EAGAIN, address space): go on with those started
         }
     }
-    if (threads.empty()) runWorker();
+    if (threads.empty()) return RunOnThisThread(startup, work, options, sink);
     const auto joinAll = [&] {
-        stop = true;
+        {
+            std::lock_guard lock(mutex);
+            stop = true;
+            room.notify_all();
+        }
         for (std::thread& t : threads) t.join();
     };
     try {
@@ -250,6 +303,8 @@ Outcome RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work
                 if (!results[i]) break;
                 text = std::move(*results[i]);
                 results[i].reset();
+                handed = i + 1;
+                room.notify_all();
             }
             sink(i, text);
         }

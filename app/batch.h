@@ -11,25 +11,17 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/language.h"
 #include "chart/compare_chart.h"
-#include "pipeline/analysis_state.h"
+#include "pipeline/analysis_run.h"
 
 namespace qav::batch {
 
-/// One input: a built-in set, a Monthly Data file or a weather file (one location).
-struct Input {
-    LocationTable table;
-    RecordedYears recorded{};
-    std::string label;  // how the command line named it, for messages: "--dataset world", "--file PATH"
-    int onlySlot = 0;   // "--dataset brazil:5": this slot alone, whatever --location or --all say
-};
+/// One input and one location of a run (see pipeline/analysis_run.h).
+using Input = RunInput;
+using WorkItem = RunItem;
 
-struct WorkItem {
-    const Input* input = nullptr;
-    int slot = 1;
-};
-
-enum class Format { Table, Json, Csv };
+using Format = RowFormat;
 
 struct Options {
     Format format = Format::Table;
@@ -43,6 +35,7 @@ struct Options {
     bool filterColumns = false;         // JSON keys and CSV columns hour_range and months
     bool stationColumns = false;        // CSV columns station, period and rh_source
     std::optional<Warming> warming;     // added to every location's normals
+    Language language = Language::English;  // of the table's words and numbers and of the pictures
     /// When given, sized to the work: each location's row of the compare picture, in work order.
     std::vector<CompareRow>* compareRows = nullptr;
     bool Pictures() const { return chartPath || graphPath || chartDir || graphDir; }

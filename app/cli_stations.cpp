@@ -9,9 +9,9 @@
 #include <system_error>
 
 #include "app/cli_io.h"
-#include "app/cli_output.h"
 #include "data/station_catalogue.h"
 #include "data/station_search.h"
+#include "pipeline/analysis_output.h"
 #include "pipeline/exports.h"
 
 namespace qav::cli {

@@ -47,3 +47,28 @@ void BM_CompareNinetyLocationsView(benchmark::State& state)
 BENCHMARK(BM_CompareNinetyLocationsView)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+namespace {
+
+// 50 names of 4,096 bytes each, fitted to their column and drawn: a name is fitted by halving,
+// so this stays well within a second (one measurement per character took about 30 s).
+void BM_CompareFiftyLongNames(benchmark::State& state)
+{
+    qav::EnsureBenchApplication();
+    std::vector<qav::CompareRow> rows(50);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].Position = static_cast<int>(i) + 1;
+        rows[i].Name = std::string(4096, static_cast<char>('a' + i % 26));
+        rows[i].Shares[5] = 100;
+        rows[i].Top = 5;
+    }
+    const qav::CompareLayout layout = qav::MakeCompareLayout(rows, 15, 15);
+    for (auto _ : state) {
+        qav::QImageCanvas canvas(layout.Width, layout.Height, 15, 15);
+        qav::DrawCompareChart(canvas, layout, rows);
+        benchmark::DoNotOptimize(canvas.Image().constBits());
+    }
+}
+BENCHMARK(BM_CompareFiftyLongNames)->Unit(benchmark::kMillisecond);
+
+}  // namespace

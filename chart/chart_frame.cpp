@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "chart/picture_texts.h"
 #include "core/text_format.h"
 #include "core/version.h"
 
@@ -13,7 +14,6 @@ constexpr Rgb kOutlineColour = kBlack;
 constexpr Rgb kLightGuide = MakeRgb(220, 220, 220);
 constexpr Rgb kTitleGrey = MakeRgb(76, 76, 76);
 
-constexpr std::string_view kAxisTitle = " Humidity Ratio (g water vapor / kg dry air";
 
 // Caps of the zones: the comfort zone ends at 17 g/kg, the ventilation zone at 20.5 g/kg.
 constexpr double kComfortCap = 17;
@@ -64,14 +64,15 @@ float DewPointOf(const Psychrometrics& psy, float tMax, float w)
 }
 
 void DrawFrame(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& psy, CLogFont* rotatedFont,
-               char decimalSeparator)
+               char decimalSeparator, Language language)
 {
     const int pw = s.PixelWidth, ph = s.PixelHeight, dw = s.DegreeWidth;
     const double gh = s.GramHeight;
 
     // Humidity-axis title, reading upwards right of the humidity labels, centred on the height.
-    const double tw = chart.TextWidth(kAxisTitle);
-    PrintRotatedTitle(chart, rotatedFont, kAxisTitle, RoundToInt16(s.X1 + 22.0 * pw),
+    const std::string_view axisTitle = PictureText(language, picture_text::kHumidityAxis);
+    const double tw = chart.TextWidth(axisTitle);
+    PrintRotatedTitle(chart, rotatedFont, axisTitle, RoundToInt16(s.X1 + 22.0 * pw),
                       RoundToInt16((chart.CanvasHeight() + tw) / 2));
 
     // Thin saturation curve, one point per pixel.
@@ -131,7 +132,7 @@ void DrawFrame(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& ps
     // Title, centred on the canvas below the temperature labels.
     chart.SetDrawStyle(DrawStyle::Solid);
     chart.SetForeColour(kTitleGrey);
-    const std::string title = ChartTitle(psy.Pressure(), decimalSeparator);
+    const std::string title = ChartTitle(psy.Pressure(), decimalSeparator, language);
     chart.MoveTo((chart.CanvasWidth() - chart.TextWidth(title)) / 2, s.YBase + 90 + 1.3 * chart.TextHeight("888"));
     chart.PrintText(title);
     chart.SetForeColour(kBlack);
@@ -151,7 +152,7 @@ void DrawFrame(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& ps
     for (int t = s.TMin; t <= s.TMax + 1; t += 4) {
         chart.MoveTo(s.XOf(t) - (t < 0 ? 120 : 90), s.YBase + 90);
         if (t < s.TMax - 2) chart.PrintText(FormatInt00(t));
-        else if (t == s.TMax - 2) chart.PrintText("DBT");
+        else if (t == s.TMax - 2) chart.PrintText(PictureText(language, picture_text::kDryBulb));
     }
     // Bottom ticks every 2 degrees.
     for (int x = s.X0; x <= s.X1; x += 2 * dw) chart.DrawLine(x, s.YBase, x, s.YBase + 60.0);
@@ -259,18 +260,20 @@ ZoneVertices ComputeZoneVertices(const ChartScale& s, const Psychrometrics& psy)
     return v;
 }
 
-std::string ChartTitle(const StationPressureValues& pressure, char decimalSeparator)
+std::string ChartTitle(const StationPressureValues& pressure, char decimalSeparator, Language language)
 {
-    return std::string(kProgramAndVersion) + " - Bioclimatic Chart for pressure of " + FormatFixed(pressure.PressureKPa, 3, decimalSeparator) +
-           " kPa (Elev: " + FormatFixed(pressure.PressureElevation, 0, decimalSeparator) + " m)    ";
+    return FilledText(PictureText(language, picture_text::kChartTitle),
+                      {kProgramAndVersion, FormatFixed(pressure.PressureKPa, 3, decimalSeparator),
+                       FormatFixed(pressure.PressureElevation, 0, decimalSeparator)});
 }
 
 ZoneVertices DrawChartFrameAndZones(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
-                                    const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator)
+                                    const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator,
+                                    Language language)
 {
     chart.Clear();
     zoneMap.Clear();
-    DrawFrame(chart, scale, psy, rotatedFont, decimalSeparator);
+    DrawFrame(chart, scale, psy, rotatedFont, decimalSeparator, language);
     const ZoneVertices v = ComputeZoneVertices(scale, psy);
     DrawZones(chart, scale, psy, v);
     return v;

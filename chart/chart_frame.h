@@ -9,6 +9,7 @@
 #include "chart/chart_canvas.h"
 #include "chart/chart_scale.h"
 #include "chart/clogfont.h"
+#include "chart/language.h"
 #include "core/psychrometrics.h"
 
 namespace qav {
@@ -38,7 +39,8 @@ CanvasLine WetBulbLine(const ChartScale& scale, const Psychrometrics& psy, int t
 ZoneVertices ComputeZoneVertices(const ChartScale& scale, const Psychrometrics& psy);
 
 /// "QAV <version> - Bioclimatic Chart for pressure of 101.325 kPa (Elev: 0 m)    ".
-std::string ChartTitle(const StationPressureValues& pressure, char decimalSeparator = '.');
+std::string ChartTitle(const StationPressureValues& pressure, char decimalSeparator = '.',
+                       Language language = Language::English);
 
 /// Clears both canvases, then draws the frame, the rotated humidity-axis title, the zone
 /// outlines and the letters on the chart, and returns the zone vertices. The zone map is left
@@ -46,6 +48,6 @@ std::string ChartTitle(const StationPressureValues& pressure, char decimalSepara
 /// with draw width 1, solid lines, black fore colour and its font size as before.
 ZoneVertices DrawChartFrameAndZones(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
                                     const Psychrometrics& psy, CLogFont* rotatedFont,
-                                    char decimalSeparator = '.');
+                                    char decimalSeparator = '.', Language language = Language::English);
 
 }  // namespace qav

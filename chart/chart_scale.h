@@ -22,6 +22,8 @@ struct ChartScale {
     double XOf(double t) const { return (t - TMin) * DegreeWidth + X0; }
     double YOf(double w) const { return YBase - static_cast<double>(GramHeight) * w; }
     double TOf(double x) const { return TMin + (x - X0) / DegreeWidth; }
+
+    friend bool operator==(const ChartScale&, const ChartScale&) = default;
 };
 
 /// The plot takes 62 of 72 degree widths: margins of 2 on the left and at the top, 8 on the

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/picture_texts.h"
 #include "core/text_fold.h"
 #include "core/text_format.h"
 
@@ -26,20 +27,6 @@ constexpr Rgb kBarOutline = MakeRgb(64, 64, 64);
 // Dark zone colours carry their letter in white.
 bool IsDark(Rgb c) { return 299 * RedOf(c) + 587 * GreenOf(c) + 114 * BlueOf(c) < 128000; }
 
-// The text cut to fit the width, with an ellipsis when cut (whole UTF-8 characters only).
-std::string Fitted(const ChartCanvas& canvas, const std::string& text, double width)
-{
-    if (canvas.TextWidth(text) <= width) return text;
-    std::string cut = text;
-    while (!cut.empty()) {
-        // Drop the last character: its continuation bytes, then its first byte.
-        while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80) cut.pop_back();
-        if (!cut.empty()) cut.pop_back();
-        if (canvas.TextWidth(cut + "\u2026") <= width) return cut + "\u2026";
-    }
-    return cut;
-}
-
 }  // namespace
 
 void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort)
@@ -56,6 +43,45 @@ void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort)
         }
         return a.Position < b.Position;
     });
+}
+
+std::string FitText(const ChartCanvas& canvas, const std::string& text, double width)
+{
+    if (canvas.TextWidth(text) <= width) return text;
+    // Where each character starts after the first: the prefixes that may be kept.
+    std::vector<std::size_t> cuts{0};
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) cuts.push_back(i);
+    }
+    // The longest prefix whose text with the ellipsis fits: a prefix is never narrower than a
+    // shorter one, so the fitting ones come first.
+    std::size_t fits = 0, tooWide = cuts.size();  // cuts[fits] fits (or is empty), cuts[tooWide] does not
+    if (canvas.TextWidth(text.substr(0, cuts[0]) + "\u2026") > width) return {};
+    while (tooWide - fits > 1) {
+        const std::size_t middle = fits + (tooWide - fits) / 2;
+        if (canvas.TextWidth(text.substr(0, cuts[middle]) + "\u2026") <= width) fits = middle;
+        else tooWide = middle;
+    }
+    return text.substr(0, cuts[fits]) + "\u2026";
+}
+
+std::vector<std::vector<CompareRow>> ComparePages(std::vector<CompareRow> rows, int maxPixels)
+{
+    // Pixels of a page: the title, caption and key above the bars, a margin below them.
+    const int bars = maxPixels - (kMargin + 4 * kTextLine + kGap) - kMargin;
+    const int linesPerPage = std::max(2, bars / kLine);
+    std::vector<std::vector<CompareRow>> pages(1);
+    int lines = 0;
+    for (CompareRow& row : rows) {
+        const int needed = row.HasRecorded ? 2 : 1;
+        if (lines + needed > linesPerPage) {
+            pages.emplace_back();
+            lines = 0;
+        }
+        lines += needed;
+        pages.back().push_back(std::move(row));
+    }
+    return pages;
 }
 
 CompareLayout MakeCompareLayout(const std::vector<CompareRow>& rows, int pixelWidth, int pixelHeight)
@@ -116,15 +142,15 @@ void DrawCompareBar(ChartCanvas& canvas, double left, double top, double width, 
     canvas.SetForeColour(kBlack);
 }
 
-std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator)
+std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator, Language language)
 {
     if (top < 1 || top > kStrategies) return {};
-    return std::string(1, StrategyLetter(top)) + " " + std::string(StrategyName[top]) + " " +
+    return std::string(1, StrategyLetter(top)) + " " + std::string(StrategyNameIn(language, top)) + " " +
            FormatFixed(shares[top], 1, decimalSeparator) + " %";
 }
 
 void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::vector<CompareRow>& rows,
-                      std::string_view caption, char decimalSeparator)
+                      std::string_view caption, char decimalSeparator, Language language)
 {
     const double pw = l.PixelWidth, ph = l.PixelHeight;
     canvas.Clear();
@@ -134,7 +160,7 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
 
     canvas.MoveTo(l.NameLeft, kMargin * ph);
     canvas.SetFontBold(true);
-    canvas.PrintText("Yearly share of each strategy by location");
+    canvas.PrintText(PictureText(language, picture_text::kCompareTitle));
     canvas.SetFontBold(false);
     if (!caption.empty()) {
         canvas.MoveTo(l.NameLeft, (kMargin + kTextLine) * ph);
@@ -146,7 +172,7 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
         canvas.DrawBox(x, y + 3 * ph, x + 12 * pw, y + 14 * ph, ZoneColour[s], true);
         canvas.DrawBox(x, y + 3 * ph, x + 12 * pw, y + 14 * ph, kBarOutline, false);
         canvas.MoveTo(x + 16 * pw, y);
-        canvas.PrintText(std::string(1, StrategyLetter(s)) + " " + std::string(StrategyName[s]));
+        canvas.PrintText(std::string(1, StrategyLetter(s)) + " " + std::string(StrategyNameIn(language, s)));
     }
 
     const double textOffset = (kLine - canvas.TextHeight("W") / ph) / 2 * ph;
@@ -159,7 +185,8 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
 
         canvas.SetForeColour(kBlack);
         canvas.MoveTo(l.NameLeft, y + textOffset);
-        canvas.PrintText(Fitted(canvas, recordedBar ? "   recorded hours" : row.Name, (kNameWidth - 4) * pw));
+        canvas.PrintText(FitText(canvas, recordedBar ? std::string(PictureText(language, picture_text::kCompareRecorded)) : row.Name,
+                                 (kNameWidth - 4) * pw));
 
         DrawCompareBar(canvas, l.BarLeft, barTop, l.BarWidth, kBarHeight * ph, y + textOffset, shares, l.PixelWidth,
                        l.PixelHeight);
@@ -167,7 +194,7 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
         canvas.SetForeColour(kBlack);
         canvas.MoveTo(l.TopLeft, y + textOffset);
         const int top = recordedBar ? row.RecordedTop : row.Top;
-        canvas.PrintText(Fitted(canvas, CompareTopText(shares, top, decimalSeparator), kTopWidth * pw));
+        canvas.PrintText(FitText(canvas, CompareTopText(shares, top, decimalSeparator, language), kTopWidth * pw));
     }
     canvas.SetForeColour(kBlack);
 }

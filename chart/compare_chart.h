@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/chart_canvas.h"
+#include "chart/language.h"
 #include "chart/strategy.h"
 
 namespace qav {
@@ -35,6 +36,17 @@ struct CompareSort {
 /// List order; names by their folded text (FoldedLess: case and accents aside); a strategy's share, largest first. Ties
 /// keep list order.
 void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort);
+
+/// The most pixels a side of a PNG picture: further bars continue on another page.
+constexpr int kMaxComparePixels = 16384;
+
+/// The rows, in their order, split into pages whose pictures are at most maxPixels high at one
+/// canvas pixel a pixel; a row and its recorded bar stay on one page. One page at least.
+std::vector<std::vector<CompareRow>> ComparePages(std::vector<CompareRow> rows, int maxPixels);
+
+/// The text cut to fit the width, with an ellipsis when cut, at whole UTF-8 characters: the
+/// longest prefix that fits, found by halving (a logarithmic number of measurements).
+std::string FitText(const ChartCanvas& canvas, const std::string& text, double width);
 
 /// Where everything of the picture goes, in canvas units.
 struct CompareLayout {
@@ -66,9 +78,11 @@ void DrawCompareBar(ChartCanvas& canvas, double left, double top, double width, 
 /// line per bar: name (or "recorded hours"), the bar with the letters of the segments wide
 /// enough for them, and the top strategy with its share.
 void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& layout, const std::vector<CompareRow>& rows,
-                      std::string_view caption = {}, char decimalSeparator = '.');
+                      std::string_view caption = {}, char decimalSeparator = '.',
+                      Language language = Language::English);
 
 /// "E Thermal Comfort 36.8 %": a bar's top strategy as its line and screen readers say it.
-std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator = '.');
+std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator = '.',
+                           Language language = Language::English);
 
 }  // namespace qav

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "chart/picture_texts.h"
 #include "core/text_format.h"
 
 namespace qav {
@@ -10,13 +11,12 @@ namespace {
 constexpr Rgb kRowBackground = MakeRgb(232, 232, 232);
 constexpr Rgb kTopRowBackground = MakeRgb(255, 255, 160);
 
-constexpr const char* kQuarterNames[5] = {"", "Jan Feb Mar", "Apr May Jun", "Jul Aug Sep", "Oct Nov Dec"};
 
 }  // namespace
 
 void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const float (&shares)[kStrategies + 1],
                 const std::array<int, 4>& top, const LocationRecord& location, char decimalSeparator,
-                std::string_view caption)
+                std::string_view caption, Language language)
 {
     const double pw = scale.PixelWidth, ph = scale.PixelHeight;
     // Column edges measured on templates that are never drawn.
@@ -29,7 +29,7 @@ void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const float (&share
 
     chart.MoveTo(c0, th / 2);
     chart.SetFontBold(true);
-    chart.PrintText("Location: " + location.LocationName + " (" + location.Country + ")");
+    chart.PrintText(FilledText(PictureText(language, picture_text::kLocation), {location.LocationName, location.Country}));
     chart.SetFontBold(false);
 
     double rowY = 0;
@@ -40,7 +40,7 @@ void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const float (&share
         chart.MoveTo(c0, rowY + pw);
         chart.PrintText(std::string(1, StrategyLetter(i)));
         chart.MoveTo(c3, rowY + pw);
-        chart.PrintText(StrategyName[i]);
+        chart.PrintText(StrategyNameIn(language, i));
         const std::string share =
             shares[i] == 0 ? std::string() : FormatFixed(shares[i], 1, decimalSeparator);
         chart.MoveTo(c2 - 4 * pw - chart.TextWidth(share), rowY + pw);  // right-aligned in the box
@@ -52,7 +52,7 @@ void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const float (&share
         chart.DrawBox(c0, y, c0 + 12 * pw, y + 11 * ph, MarkColour[q], true);
         chart.DrawBox(c0, y, c0 + 12 * pw, y + 11 * ph, kBlack, false);
         chart.MoveTo(c0 + 18 * pw, y);
-        chart.PrintText(kQuarterNames[q]);
+        chart.PrintText(PictureText(language, picture_text::kQuarter[q]));
         y += 14 * ph;
     }
     if (!caption.empty()) {

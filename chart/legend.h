@@ -6,6 +6,7 @@
 
 #include "chart/chart_canvas.h"
 #include "chart/chart_scale.h"
+#include "chart/language.h"
 #include "chart/strategy.h"
 #include "core/location.h"
 
@@ -17,6 +18,6 @@ namespace qav {
 /// below the key when given.
 void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const float (&shares)[kStrategies + 1],
                 const std::array<int, 4>& top, const LocationRecord& location, char decimalSeparator = '.',
-                std::string_view caption = {});
+                std::string_view caption = {}, Language language = Language::English);
 
 }  // namespace qav

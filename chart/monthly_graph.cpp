@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "chart/picture_texts.h"
 #include "core/month_names.h"
 #include "core/text_format.h"
 
@@ -30,7 +31,7 @@ struct Geometry {
 
 // The left scale from 40 down to -12 C, a label where it stands at least kLabelSpacing below
 // the previous one. The second pass also prints "dbt" at 40 C and a tick at every label.
-void TemperatureLabels(ChartCanvas& canvas, const Geometry& g, bool withTicks)
+void TemperatureLabels(ChartCanvas& canvas, const Geometry& g, bool withTicks, Language language)
 {
     double lastLabelY = g.Ytop;
     for (int t = kTopT; t >= kBottomT; --t) {
@@ -38,7 +39,7 @@ void TemperatureLabels(ChartCanvas& canvas, const Geometry& g, bool withTicks)
         if (t == kTopT) {
             if (!withTicks) continue;
             canvas.MoveTo(g.Xleft - 24 * g.px, g.Ytop - 6 * g.py);
-            canvas.PrintText("dbt");
+            canvas.PrintText(PictureText(language, picture_text::kGraphDryBulb));
         } else {
             if (y < g.Ytop || std::fabs(y - lastLabelY) < kLabelSpacing) continue;
             canvas.MoveTo(g.Xleft - (t < 0 ? 23 : 20) * g.px, y - 6 * g.py);
@@ -51,7 +52,8 @@ void TemperatureLabels(ChartCanvas& canvas, const Geometry& g, bool withTicks)
 
 }  // namespace
 
-void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int pixelWidth, int pixelHeight)
+void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int pixelWidth, int pixelHeight,
+                      Language language)
 {
     Geometry g;
     g.px = std::max(1, pixelWidth);
@@ -65,7 +67,7 @@ void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int p
     g.R = (g.Ybottom - g.Ytop) / 100;
 
     canvas.Clear();
-    TemperatureLabels(canvas, g, false);
+    TemperatureLabels(canvas, g, false, language);
     canvas.DrawBox(g.Xleft, g.Ytop, g.Xright, g.Ybottom, kPlotBackground, true);
     canvas.DrawBox(g.Xleft, g.YOfT(29), g.Xright, g.YOfT(18), kComfortBand, true);
     canvas.DrawBox(g.Xleft, g.Ytop, g.Xright, g.Ybottom, kBlack, false);
@@ -80,15 +82,15 @@ void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int p
         }
         if (k < kMonths) {
             canvas.MoveTo(x + 5 * g.px, g.Ybottom + 3 * g.px);
-            canvas.PrintText(kMonthAbbreviation[k + 1]);
+            canvas.PrintText(Translated(language, "qav::Month", kMonthAbbreviation[k + 1], "abbreviation"));
         }
     }
 
-    TemperatureLabels(canvas, g, true);
+    TemperatureLabels(canvas, g, true, language);
     for (int h = 0; h <= 100; h += 10) {
         const double y = g.YOfRH(h);
         canvas.MoveTo(g.Xright + 7 * g.px, y - 6 * g.py);
-        canvas.PrintText(h < 100 ? FormatInt00(h) : " rh");
+        canvas.PrintText(h < 100 ? FormatInt00(h) : std::string(PictureText(language, picture_text::kGraphHumidity)));
         canvas.DrawLine(g.Xright, y, g.Xright + 5 * g.px, y);
     }
     canvas.SetDrawWidth(1);

@@ -3,12 +3,14 @@
 // dry-bulb temperature (left scale, -12 to 40 C) and the mean relative humidity as a line with
 // markers (right scale, 0 to 100 %), over the 18 to 29 C band.
 #include "chart/chart_canvas.h"
+#include "chart/language.h"
 #include "core/location.h"
 
 namespace qav {
 
 /// Redraws the whole graph in the canvas's size; pixelWidth and pixelHeight are the canvas
 /// units of one screen pixel. Text and grid dots use the canvas's fore colour and font.
-void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int pixelWidth, int pixelHeight);
+void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int pixelWidth, int pixelHeight,
+                      Language language = Language::English);
 
 }  // namespace qav

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chart/chart_canvas.h"
+#include "chart/language.h"
 
 namespace qav {
 
@@ -39,6 +40,12 @@ inline constexpr std::array<std::string_view, kStrategies + 1> StrategyName{
     "Evaporative Cooling",
     "Artificial Cooling",
 };
+
+/// The name of strategy s (1..10) in the language.
+inline std::string_view StrategyNameIn(Language language, int s)
+{
+    return Translated(language, "qav::Strategy", StrategyName[static_cast<std::size_t>(s)]);
+}
 
 /// Colour of each zone on the zone map, all distinct. 11 and 12 are painted nowhere and match
 /// no strategy.

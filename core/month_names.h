@@ -4,10 +4,8 @@
 #include <array>
 
 #include "core/location.h"
+#include "core/translatable.h"
 
-// Marks a text for Qt's lupdate (it reads this header for the window's translations, as it reads
-// QT_TRANSLATE_NOOP3); everywhere else the text stands as it is.
-#define QAV_TRANSLATABLE(context, text, disambiguation) text
 
 namespace qav {
 

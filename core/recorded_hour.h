@@ -1,6 +1,7 @@
 #pragma once
 // One recorded hour of a weather year as a point of the bioclimatic chart: the plain type that
-// the weather-file reader produces and the classification reads.
+// the weather-file reader produces and the classification reads, and the year they make.
+#include <vector>
 
 namespace qav {
 
@@ -11,6 +12,13 @@ struct RecordedHour {
     int Day = 0;    // 1..31, as the file dates the hour
     int Hour = 0;   // 1..24, the hour ending at this time
     float RH = 0;   // relative humidity, %, as recorded; a warming shifts the hour keeping it
+};
+
+/// The recorded hours of a weather-file location, at its station pressure.
+struct RecordedYear {
+    std::vector<RecordedHour> Hours;
+    int HoursUsed = 0;     // hours of the file with a value, the ones drawn and counted
+    int HoursMissing = 0;  // hours the file marks as missing
 };
 
 }  // namespace qav

@@ -57,41 +57,30 @@ std::string FormatFixed(double value, int decimals, char decimalSeparator)
 namespace {
 
 // The shortest digits that read back as the value: d1.d2...dn x 10^exponent, no leading or
-// trailing zero digit; no digits for zero.
+// trailing zero digit; no digits for zero. A float needs at most 9 digits.
 struct ShortestDecimal {
     bool negative = false;
-    std::string digits;
+    char digits[10] = {};
+    int count = 0;
     int exponent = 0;
 };
 
-// {fmt}'s "{}" gives the shortest digits, but places them by its own rule (fixed up to 1e16,
-// where std::to_chars writes "1e+08"); read the digits and the exponent back out of its text.
+// The shortest digits by {fmt}'s Dragonbox, the algorithm behind its "{}", taken directly: its
+// text would have to be parsed back, which cost most of the time of writing a JSON row.
+// value must be finite and not zero.
 ShortestDecimal ShortestDigits(float value)
 {
-    const std::string text = fmt::format("{}", value);
+    auto dec = fmt::detail::dragonbox::to_decimal(std::fabs(value));
+    while (dec.significand % 10 == 0) {
+        dec.significand /= 10;
+        ++dec.exponent;
+    }
     ShortestDecimal d;
-    std::string_view s = text;
-    if (!s.empty() && s.front() == '-') {
-        d.negative = true;
-        s.remove_prefix(1);
-    }
-    int exponent = 0;
-    if (const size_t e = s.find('e'); e != std::string_view::npos) {
-        std::from_chars(s.data() + e + 1 + (s[e + 1] == '+'), s.data() + s.size(), exponent);
-        s = s.substr(0, e);
-    }
-    const size_t point = std::min(s.find('.'), s.size());
-    exponent += static_cast<int>(point) - 1;
-    for (char c : s) {
-        if (c == '.') continue;
-        if (d.digits.empty() && c == '0') {
-            --exponent;
-            continue;
-        }
-        d.digits += c;
-    }
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    d.exponent = exponent;
+    d.negative = std::signbit(value);
+    char reversed[10];
+    for (auto s = dec.significand; s > 0; s /= 10) reversed[d.count++] = static_cast<char>('0' + s % 10);
+    std::reverse_copy(reversed, reversed + d.count, d.digits);
+    d.exponent = dec.exponent + d.count - 1;
     return d;
 }
 
@@ -99,15 +88,24 @@ ShortestDecimal ShortestDigits(float value)
 // beyond 2^24 a float's shortest digits padded with zeros would name a different number.
 std::string FixedText(float value, const ShortestDecimal& d)
 {
-    const int n = static_cast<int>(d.digits.size());
+    const int n = d.count;
     if (d.exponent >= n - 1) return fmt::format("{:.0f}", value);
-    std::string text = d.negative ? "-" : "";
+    // Below 1e-45 no float is left: 1 + 2 + 45 + 9 characters at most.
+    char text[64];
+    int length = 0;
+    if (d.negative) text[length++] = '-';
     if (d.exponent >= 0) {
-        text += d.digits.substr(0, d.exponent + 1) + '.' + d.digits.substr(d.exponent + 1);
+        for (int i = 0; i < n; ++i) {
+            text[length++] = d.digits[i];
+            if (i == d.exponent) text[length++] = '.';
+        }
     } else {
-        text += "0." + std::string(-d.exponent - 1, '0') + d.digits;
+        text[length++] = '0';
+        text[length++] = '.';
+        for (int i = 0; i < -d.exponent - 1; ++i) text[length++] = '0';
+        for (int i = 0; i < n; ++i) text[length++] = d.digits[i];
     }
-    return text;
+    return std::string(text, static_cast<size_t>(length));
 }
 
 }  // namespace
@@ -116,19 +114,24 @@ std::string FormatShortest(float value)
 {
     if (!std::isfinite(value) || value == 0) return fmt::format("{}", value);
     const ShortestDecimal d = ShortestDigits(value);
-    const int n = static_cast<int>(d.digits.size());
+    const int n = d.count;
     // std::to_chars without a format takes the shorter of the two notations, fixed on a tie.
     // A float's exponent never needs more than two digits (1e-45 .. 3.4e+38).
     const int exponentLength = n + (n > 1 ? 1 : 0) + 4;
     const int fixedLength = d.exponent >= n - 1 ? d.exponent + 1 : d.exponent >= 0 ? n + 1 : n + 1 - d.exponent;
     if (fixedLength <= exponentLength) return FixedText(value, d);
-    std::string text = d.negative ? "-" : "";
-    text += d.digits.front();
-    if (n > 1) text += '.' + d.digits.substr(1);
-    text += d.exponent < 0 ? "e-" : "e+";
+    char text[20];
+    int length = 0;
+    if (d.negative) text[length++] = '-';
+    text[length++] = d.digits[0];
+    if (n > 1) text[length++] = '.';
+    for (int i = 1; i < n; ++i) text[length++] = d.digits[i];
+    text[length++] = 'e';
+    text[length++] = d.exponent < 0 ? '-' : '+';
     const int magnitude = std::abs(d.exponent);
-    if (magnitude < 10) text += '0';
-    return text + std::to_string(magnitude);
+    text[length++] = static_cast<char>('0' + magnitude / 10);
+    text[length++] = static_cast<char>('0' + magnitude % 10);
+    return std::string(text, static_cast<size_t>(length));
 }
 
 std::string FormatShortestFixed(float value)

@@ -52,30 +52,52 @@ std::string DescribeWarming(const Warming& warming)
     return "monthly changes";
 }
 
-std::optional<LocationRecord> ApplyWarming(const LocationRecord& location, const Warming& warming,
-                                           std::string& failure)
+const char* NormalName(RefusedChange::Normal normal)
 {
+    switch (normal) {
+    case RefusedChange::Normal::DBTmin: return "DBTmin";
+    case RefusedChange::Normal::DBTmax: return "DBTmax";
+    case RefusedChange::Normal::RHavg: break;
+    }
+    return "RHavg";
+}
+
+std::string WarmingNumberText(float value) { return Plain(value); }
+
+WarmedLocation WarmLocation(const LocationRecord& location, const Warming& warming)
+{
+    using Normal = RefusedChange::Normal;
     LocationRecord changed = location;
     for (int m = 1; m <= kMonths; ++m) {
         const MonthlyNormals& n = location.Month[m];
         const MonthlyChange& c = warming.Month[m];
-        struct Field { const char* name; float base, change; ValueRange range; float* target; };
+        struct Field { Normal name; float base, change; ValueRange range; float* target; };
         for (const Field& f : {
-                 Field{"DBTmin", n.DBTmin, c.DBTmin, kTemperatureRange, &changed.Month[m].DBTmin},
-                 Field{"DBTmax", n.DBTmax, c.DBTmax, kTemperatureRange, &changed.Month[m].DBTmax},
-                 Field{"RHavg", n.RHavg, c.RHavg, kHumidityRange, &changed.Month[m].RHavg},
+                 Field{Normal::DBTmin, n.DBTmin, c.DBTmin, kTemperatureRange, &changed.Month[m].DBTmin},
+                 Field{Normal::DBTmax, n.DBTmax, c.DBTmax, kTemperatureRange, &changed.Month[m].DBTmax},
+                 Field{Normal::RHavg, n.RHavg, c.RHavg, kHumidityRange, &changed.Month[m].RHavg},
              }) {
             const float value = static_cast<float>(static_cast<double>(f.base) + f.change);
-            if (!f.range.Contains(value)) {
-                failure = std::string(kMonthName[m]) + " " + f.name + ": " + Plain(f.base) + " " +
-                          (f.change < 0 ? "- " + Plain(-f.change) : "+ " + Plain(f.change)) + " = " + Plain(value) +
-                          " is outside " + RangeText(f.range);
-                return std::nullopt;
-            }
+            if (!f.range.Contains(value)) return {std::nullopt, RefusedChange{m, f.name, f.base, f.change, value, f.range}};
             *f.target = value;
         }
     }
-    return changed;
+    return {std::move(changed), std::nullopt};
+}
+
+std::string DescribeRefusedChange(const RefusedChange& r)
+{
+    return std::string(kMonthName[r.Month]) + " " + NormalName(r.Field) + ": " + Plain(r.Base) + " " +
+           (r.Change < 0 ? "- " + Plain(-r.Change) : "+ " + Plain(r.Change)) + " = " + Plain(r.Result) +
+           " is outside " + RangeText(r.Range);
+}
+
+std::optional<LocationRecord> ApplyWarming(const LocationRecord& location, const Warming& warming,
+                                           std::string& failure)
+{
+    WarmedLocation warmed = WarmLocation(location, warming);
+    if (warmed.Refusal) failure = DescribeRefusedChange(*warmed.Refusal);
+    return std::move(warmed.Location);
 }
 
 std::vector<RecordedHour> ShiftRecordedHours(const std::vector<RecordedHour>& hours, const Warming& warming,

@@ -43,9 +43,35 @@ std::string DescribeWarming(const Warming& warming);
 inline constexpr float kMaxTemperatureChange = 30;  // degrees C
 inline constexpr float kMaxHumidityChange = 100;    // percentage points
 
-/// The location's normals with the warming added; nullopt and the reason in `failure` when a
-/// changed value leaves the ranges of core/location.h (kTemperatureRange, kHumidityRange),
-/// e.g. "July DBTmax: 54 + 2 = 56 is outside -90 to 55".
+/// The first normal that a warming would move out of its range of core/location.h
+/// (kTemperatureRange, kHumidityRange): the facts, which each program words in its language.
+struct RefusedChange {
+    enum class Normal { DBTmin, DBTmax, RHavg };
+    int Month = 1;  // 1..12
+    Normal Field = Normal::DBTmin;
+    float Base = 0;    // the normal as read
+    float Change = 0;  // the warming's change of it
+    float Result = 0;  // Base + Change, outside Range
+    ValueRange Range;
+    bool operator==(const RefusedChange&) const = default;
+};
+
+/// The normal's name as the Monthly Data format and the messages spell it: "DBTmin".
+const char* NormalName(RefusedChange::Normal normal);
+/// The numbers of a refusal as every program prints them: shortest round-trip, point decimal.
+std::string WarmingNumberText(float value);
+
+/// The location's normals with the warming added, or the change it refuses.
+struct WarmedLocation {
+    std::optional<LocationRecord> Location;  // set when every changed value is in its range
+    std::optional<RefusedChange> Refusal;    // set otherwise
+};
+WarmedLocation WarmLocation(const LocationRecord& location, const Warming& warming);
+
+/// The refusal in English, as qav-cli prints it: "July DBTmax: 54 + 2 = 56 is outside -90 to 55".
+std::string DescribeRefusedChange(const RefusedChange& refusal);
+
+/// WarmLocation with the refusal worded in English in `failure`.
 std::optional<LocationRecord> ApplyWarming(const LocationRecord& location, const Warming& warming,
                                            std::string& failure);
 

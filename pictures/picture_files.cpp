@@ -16,6 +16,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "pictures/temporary_files.h"
+
 namespace qav {
 namespace {
 
@@ -76,6 +78,8 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
     QByteArray temporary = QFile::encodeName(QFileInfo(resolved).absolutePath()) + "/.qav-XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
+    // Tracked until renamed or removed, so that an interrupted program leaves nothing behind.
+    const int tracked = TrackTemporaryFile(temporary.constData());
     // mkstemp makes the file private; a picture gets the usual rights, 0666 less the umask.
     static const mode_t mask = [] {
         const mode_t m = umask(0);
@@ -92,8 +96,9 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
     if (!err && fsync(fd) != 0 && errno != EINVAL) err = errno;
     if (close(fd) != 0 && !err && errno != EINTR) err = errno;
     if (!err && std::rename(temporary.constData(), target.constData()) != 0) err = errno;
+    if (err) unlink(temporary.constData());
+    ForgetTemporaryFile(tracked);
     if (!err) return {};
-    unlink(temporary.constData());
     return QString::fromLocal8Bit(std::strerror(err));
 #endif
 }

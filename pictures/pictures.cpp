@@ -4,7 +4,7 @@
 
 #include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
-#include "chart/svg_canvas.h"
+#include "pipeline/picture_svg.h"
 #include "pipeline/rendering.h"
 
 namespace qav {
@@ -17,42 +17,9 @@ const CanvasRect& RectOf(PictureKind kind, const AnalysisState& state)
     return kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
 }
 
-// Draws the picture on a canvas of its size; the chart's rotated title needs a font made by the
-// canvas it is printed on.
-template <class Canvas>
-void Draw(PictureKind kind, Canvas& canvas, const AnalysisState& state, char decimalSeparator)
-{
-    if (kind == PictureKind::Graph) {
-        RenderGraph(canvas, state);
-        // A graph stands alone, without the window's panel: it names its location, small, in the
-        // top margin right of the temperature labels.
-        const LocationRecord& l = state.Current();
-        canvas.SetFontSize(7);
-        canvas.MoveTo(30 * state.Layout.PixelWidth, 0);
-        canvas.PrintText(l.LocationName + " (" + l.Country + ")");
-        return;
-    }
-    CLogFont rotated(canvas.FontFactory());
-    rotated.SetLogFont(canvas.Font());
-    RenderChart(canvas, state, &rotated, decimalSeparator);
-}
-
-std::string DescriptionText(const PictureDescription& description)
-{
-    std::string text;
-    for (const auto& [key, value] : description.Provenance) {
-        if (!text.empty()) text += '\n';
-        text += key + ": " + value;
-    }
-    return text;
-}
-
 QByteArray FromString(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
 
-PictureDescription CompareDescription()
-{
-    return {"Yearly share of each strategy by location", {{"Software", std::string(kSoftwareName)}}};
-}
+PictureDescription CompareDescription() { return {kCompareTitle, CompareProvenance()}; }
 
 }  // namespace
 
@@ -125,38 +92,32 @@ std::string RunPictureName(int position, const AnalysisState& state, const char*
     return CleanFileName(prefix, state.Current().LocationName, kind ? std::string("-") + kind + ".png" : ".png");
 }
 
-QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator)
+QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator,
+                          Language language)
 {
     const CanvasRect& r = RectOf(kind, state);
     QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
-    Draw(kind, canvas, state, decimalSeparator);
+    DrawPicture(kind, canvas, state, decimalSeparator, language);
     return DescribedImage(canvas.Image(), {PictureTitle(kind, state), PictureProvenance(state)});
 }
 
 QByteArray RenderPictureFile(PictureKind kind, const AnalysisState& state, PictureFormat format, double pixelRatio,
-                             char decimalSeparator)
+                             char decimalSeparator, Language language)
 {
     if (format != PictureFormat::Svg)
-        return PngBytes(RenderPictureImage(kind, state, format == PictureFormat::Png2x ? 2 : pixelRatio, decimalSeparator));
-    const CanvasRect& r = RectOf(kind, state);
-    SvgCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight);
-    Draw(kind, canvas, state, decimalSeparator);
-    const PictureDescription description{PictureTitle(kind, state), PictureProvenance(state)};
-    return FromString(canvas.Document(description.Title, DescriptionText(description)));
+        return PngBytes(RenderPictureImage(kind, state, format == PictureFormat::Png2x ? 2 : pixelRatio, decimalSeparator,
+                                           language));
+    return FromString(PictureSvg(kind, state, decimalSeparator, language));
 }
 
 QByteArray RenderCompareFile(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth,
-                             int pixelHeight, PictureFormat format)
+                             int pixelHeight, PictureFormat format, Language language)
 {
+    if (format == PictureFormat::Svg) return FromString(CompareSvg(rows, caption, pixelWidth, pixelHeight, language));
     const CompareLayout layout = MakeCompareLayout(rows, pixelWidth, pixelHeight);
     const PictureDescription description = CompareDescription();
-    if (format == PictureFormat::Svg) {
-        SvgCanvas canvas(layout.Width, layout.Height, pixelWidth, pixelHeight);
-        DrawCompareChart(canvas, layout, rows, caption);
-        return FromString(canvas.Document(description.Title, DescriptionText(description)));
-    }
     QImageCanvas canvas(layout.Width, layout.Height, pixelWidth, pixelHeight, format == PictureFormat::Png2x ? 2 : 1);
-    DrawCompareChart(canvas, layout, rows, caption);
+    DrawCompareChart(canvas, layout, rows, caption, DecimalSeparatorOf(language), language);
     return PngBytes(DescribedImage(canvas.Image(), description));
 }
 

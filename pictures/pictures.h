@@ -44,16 +44,17 @@ std::string RunPictureName(int position, const AnalysisState& state, const char*
 /// The chart or the graph of the state's last analysis as an image at a pixel ratio, with its
 /// provenance as text: what the window shows and copies, and what a PNG file holds.
 QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio,
-                          char decimalSeparator = '.');
+                          char decimalSeparator = '.', Language language = Language::English);
 
 /// The bytes of the chart's or the graph's file: PNG at `pixelRatio` (Png) or 2 (Png2x), or SVG;
 /// empty when the picture cannot be encoded.
 QByteArray RenderPictureFile(PictureKind kind, const AnalysisState& state, PictureFormat format,
-                             double pixelRatio = 1, char decimalSeparator = '.');
+                             double pixelRatio = 1, char decimalSeparator = '.',
+                             Language language = Language::English);
 
 /// The compare picture of the rows, in the order given, on a canvas of pw x ph canvas units per
 /// pixel; the caption says what the shares count.
 QByteArray RenderCompareFile(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth,
-                             int pixelHeight, PictureFormat format);
+                             int pixelHeight, PictureFormat format, Language language = Language::English);
 
 }  // namespace qav

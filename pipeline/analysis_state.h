@@ -35,13 +35,6 @@ struct DataSetFlags {
     void Clear() { *this = {}; }
 };
 
-/// The recorded hours of a weather-file location, at its station pressure.
-struct RecordedYear {
-    std::vector<RecordedHour> Hours;
-    int HoursUsed = 0;
-    int HoursMissing = 0;
-};
-
 /// The recorded years of the slots of a location table; null for a slot without one.
 using RecordedYears = std::array<std::shared_ptr<const RecordedYear>, kMaxLocations + 1>;
 
@@ -82,8 +75,8 @@ struct AnalysisState {
     /// The current location with the warming added; empty without a warming or when refused.
     std::optional<LocationRecord> Warmed;
     /// Why the warming could not be added to the current location (a value left its range); the
-    /// run then analysed the normals as read.
-    std::string WarmingRefusal;
+    /// run then analysed the normals as read. Worded by DescribeRefusedChange or the window.
+    std::optional<RefusedChange> WarmingRefusal;
     /// The recorded hours shifted by the warming; null unless Warmed and the slot has recorded hours.
     std::shared_ptr<const RecordedYear> WarmedRecorded;
     /// The analysis without the warming; filled only when Warmed.

@@ -5,9 +5,10 @@
 namespace qav {
 
 ZoneVertices DrawBioclimaticChart(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
-                                  const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator)
+                                  const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator,
+                                  Language language)
 {
-    const ZoneVertices v = DrawChartFrameAndZones(chart, zoneMap, scale, psy, rotatedFont, decimalSeparator);
+    const ZoneVertices v = DrawChartFrameAndZones(chart, zoneMap, scale, psy, rotatedFont, decimalSeparator, language);
     PaintZoneMap(zoneMap, scale, v, psy);
     return v;
 }

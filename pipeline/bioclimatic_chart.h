@@ -14,6 +14,6 @@ namespace qav {
 /// letters, then paints the zone map. Returns the zone vertices.
 ZoneVertices DrawBioclimaticChart(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
                                   const Psychrometrics& psy, CLogFont* rotatedFont,
-                                  char decimalSeparator = '.');
+                                  char decimalSeparator = '.', Language language = Language::English);
 
 }  // namespace qav

@@ -72,11 +72,13 @@ void ApplyAskedWarming(AnalysisState& state, const Psychrometrics& psy)
 {
     state.Warmed.reset();
     state.WarmedRecorded.reset();
-    state.WarmingRefusal.clear();
+    state.WarmingRefusal.reset();
     state.Base = {};
     if (!state.WarmingAsked) return;
     const LocationRecord& base = state.Locations.Slot[state.CurrentLocation];
-    state.Warmed = ApplyWarming(base, *state.WarmingAsked, state.WarmingRefusal);
+    WarmedLocation warmed = WarmLocation(base, *state.WarmingAsked);
+    state.Warmed = std::move(warmed.Location);
+    state.WarmingRefusal = warmed.Refusal;
     if (!state.Warmed) return;
     if (const RecordedYear* recorded = state.Recorded[state.CurrentLocation].get()) {
         auto shifted = std::make_shared<RecordedYear>(*recorded);
@@ -109,7 +111,9 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
     state.Hours = SynthesizeHours(location);
     if (canvases.Chart) {
         state.Vertices = DrawBioclimaticChart(*canvases.Chart, canvases.ZoneMap, state.Scale, psy,
-                                              canvases.RotatedFont, canvases.DecimalSeparator);
+                                              canvases.RotatedFont, canvases.DecimalSeparator, canvases.Lang);
+    } else if (canvases.PaintedZones) {
+        state.Vertices = *canvases.PaintedZones;
     } else {
         state.Vertices = ComputeZoneVertices(state.Scale, psy);
         PaintZoneMap(canvases.ZoneMap, state.Scale, state.Vertices, psy);
@@ -121,9 +125,9 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
         state.RecordedTally = ClassifyRecordedHours(canvases.ZoneMap, state.Scale, recorded->Hours,
                                                     &state.RecordedStrategy, state.Filter);
     if (state.Warmed) AnalyseBase(state, canvases.ZoneMap);
-    if (canvases.Chart) DrawHoursAndLegend(*canvases.Chart, state, canvases.DecimalSeparator);
+    if (canvases.Chart) DrawHoursAndLegend(*canvases.Chart, state, canvases.DecimalSeparator, canvases.Lang);
     if (canvases.Graph)
-        DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight);
+        DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight, canvases.Lang);
 }
 
 ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineCanvases& canvases)

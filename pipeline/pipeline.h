@@ -3,7 +3,9 @@
 // pressure, hourly synthesis, chart and zone map, classification; it fills the state and draws
 // on the canvases it is given, and the caller refreshes its own panels afterwards.
 #include "chart/chart_canvas.h"
+#include "chart/chart_frame.h"
 #include "chart/clogfont.h"
+#include "chart/language.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {
@@ -16,6 +18,11 @@ struct PipelineCanvases {
     ChartCanvas* Graph = nullptr;
     CLogFont* RotatedFont = nullptr;
     char DecimalSeparator = '.';  // of the chart title, legend shares and graph
+    Language Lang = Language::English;  // of the texts drawn
+    // Set when the zone map already holds the zones of the state's scale at the location's
+    // pressure (kept from an earlier run): these are its vertices, and nothing is repainted.
+    // Ignored when a chart canvas is given, which draws the zones anew.
+    const ZoneVertices* PaintedZones = nullptr;
 };
 
 void RunPipeline(AnalysisState& state, PipelineCanvases& canvases);

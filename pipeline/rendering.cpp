@@ -3,25 +3,28 @@
 #include "chart/hour_plots.h"
 #include "chart/legend.h"
 #include "chart/monthly_graph.h"
+#include "chart/picture_texts.h"
 #include "classify/classification.h"
 #include "classify/recorded_classification.h"
 #include "classify/zone_map.h"
+#include "core/month_names.h"
 #include "data/station_catalogue.h"
 #include "pipeline/bioclimatic_chart.h"
 
 namespace qav {
 
-void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont, char decimalSeparator)
+void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont, char decimalSeparator,
+                 Language language)
 {
     // The hours are classified in the state already, so a picture needs no zone map: the frame
     // procedure only clears the one it is given.
     RasterCanvas noZoneMap(0, 0, state.Layout.PixelWidth, state.Layout.PixelHeight);
     DrawChartFrameAndZones(chart, noZoneMap, state.Scale, Psychrometrics(state.Pressure), rotatedFont,
-                           decimalSeparator);
-    DrawHoursAndLegend(chart, state, decimalSeparator);
+                           decimalSeparator, language);
+    DrawHoursAndLegend(chart, state, decimalSeparator, language);
 }
 
-void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator)
+void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator, Language language)
 {
     const RecordedYear* recorded = state.CurrentRecorded();
     if (recorded && state.View == HoursView::Recorded)
@@ -29,45 +32,92 @@ void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char dec
     else
         PlotHours(chart, state.Scale, state.Hours, CountedHoursOf(state.Filter));
     // A chart of recorded hours says so in its caption, before what the shares count.
-    std::string caption = AnalysisCaption(state);
+    std::string caption = AnalysisCaption(state, language);
     if (state.ShowsRecordedHours()) {
-        const std::string mark =
-            "Recorded hours (" + std::to_string(state.CurrentRecorded()->HoursUsed) + " h of the weather file)";
+        const std::string mark = FilledText(PictureText(language, picture_text::kRecordedHours),
+                                            {std::to_string(state.CurrentRecorded()->HoursUsed)});
         caption = caption.empty() ? mark : mark + "; " + caption;
     }
     const StrategyTally& shown = state.ShownTally();
-    DrawLegend(chart, state.Scale, shown.YearShare, shown.TopStrategy, state.Current(), decimalSeparator, caption);
+    DrawLegend(chart, state.Scale, shown.YearShare, shown.TopStrategy, state.Current(), decimalSeparator, caption,
+               language);
 }
 
-std::string AnalysisCaption(const HourFilter& filter, const Warming* warming)
+AnalysisCaptionParts CaptionPartsOf(const HourFilter& filter, const Warming* warming)
+{
+    AnalysisCaptionParts parts;
+    if (!filter.IsAll()) parts.Counted = filter;
+    if (warming) parts.WhatIf = *warming;
+    return parts;
+}
+
+AnalysisCaptionParts CaptionPartsOf(const AnalysisState& state)
+{
+    AnalysisCaptionParts parts = CaptionPartsOf(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
+    parts.Station = ParseStationSourceField(state.Current().DataSource);
+    return parts;
+}
+
+std::string HourFilterText(const HourFilter& f, Language language)
+{
+    if (language == Language::English) return DescribeHourFilter(f);
+    const std::string all(PictureText(language, picture_text::kAllHours));
+    if (f.IsAll()) return all;
+    std::string text = f.HourCount() == 24 ? all : FilledText(PictureText(language, picture_text::kHours), {HourRangeText(f)});
+    if (f.MonthCount() == 12) return text;
+    const auto month = [&](int m) { return std::string(Translated(language, "qav::Month", kMonthName[m])); };
+    text += ", ";
+    text += month(f.FirstMonth);
+    if (f.LastMonth != f.FirstMonth) {
+        text += '-';
+        text += month(f.LastMonth);
+    }
+    return text;
+}
+
+std::string WarmingText(const Warming& warming, Language language)
+{
+    if (language == Language::English) return DescribeWarming(warming);
+    if (warming.Uniform()) {
+        // "+1.5 °C" with the language's decimal separator.
+        std::string text = DescribeWarming(warming);
+        for (char& c : text)
+            if (c == '.') c = DecimalSeparatorOf(language);
+        return text;
+    }
+    return std::string(PictureText(language, picture_text::kMonthlyChanges));
+}
+
+std::string AnalysisCaption(const HourFilter& filter, const Warming* warming, Language language)
 {
     std::string caption;
-    if (!filter.IsAll()) caption = "Counted: " + DescribeHourFilter(filter);
+    if (!filter.IsAll()) caption = FilledText(PictureText(language, picture_text::kCounted), {HourFilterText(filter, language)});
     if (warming) {
         if (!caption.empty()) caption += "; ";
-        caption += "What if: " + DescribeWarming(*warming);
+        caption += FilledText(PictureText(language, picture_text::kWhatIf), {WarmingText(*warming, language)});
     }
     return caption;
 }
 
-std::string StationCaption(const LocationRecord& location)
+std::string StationCaption(const LocationRecord& location, Language language)
 {
     const std::optional<StationTag> tag = ParseStationSourceField(location.DataSource);
     if (!tag) return {};
-    return "Station WMO " + std::to_string(tag->Wmo) + ", normals " + tag->Period +
-           (tag->RhDerived ? ", humidity derived" : "");
+    return FilledText(PictureText(language, tag->RhDerived ? picture_text::kStationDerived : picture_text::kStation),
+                      {std::to_string(tag->Wmo), tag->Period});
 }
 
-std::string AnalysisCaption(const AnalysisState& state)
+std::string AnalysisCaption(const AnalysisState& state, Language language)
 {
-    const std::string station = StationCaption(state.Current());
-    const std::string options = AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr);
+    const std::string station = StationCaption(state.Current(), language);
+    const std::string options =
+        AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr, language);
     return station.empty() ? options : options.empty() ? station : station + "; " + options;
 }
 
-void RenderGraph(ChartCanvas& graph, const AnalysisState& state)
+void RenderGraph(ChartCanvas& graph, const AnalysisState& state, Language language)
 {
-    DrawMonthlyGraph(graph, state.Current(), state.Layout.PixelWidth, state.Layout.PixelHeight);
+    DrawMonthlyGraph(graph, state.Current(), state.Layout.PixelWidth, state.Layout.PixelHeight, language);
 }
 
 }  // namespace qav

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/language.h"
 #include "classify/classification.h"
 #include "core/location.h"
 #include "core/text_format.h"
@@ -16,7 +17,7 @@ namespace qav {
 /// shares count, a warming) follows after an empty line when given.
 std::string ResultsTableText(const LocationRecord& location, const StrategyTally& tally,
                              char decimalSeparator = '.', char fieldSeparator = ',', bool recordedHours = false,
-                             std::string_view caption = {});
+                             std::string_view caption = {}, Language language = Language::English);
 
 /// The field separator of a table pasted into a spreadsheet: a semicolon where the decimal
 /// separator is a comma (as spreadsheets of those locales expect), a comma elsewhere.

@@ -11,8 +11,11 @@ packages=(
   dpkg-dev file gzip lintian desktop-file-utils appstream
   locales
   libfmt-dev libfast-float-dev
-  emscripten python3
+  emscripten python3 node-acorn
 )
+# The WebAssembly module's test runs on Node 18 or later (node --test): Debian's nodejs unless a
+# node is already on the path (machines may carry a newer one from another package).
+command -v node >/dev/null || packages+=(nodejs)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

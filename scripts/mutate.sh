@@ -50,7 +50,7 @@ core/hourly_synthesis.cpp |             const auto& c = clockHour <= sun.MaxTemp
 core/hourly_synthesis.cpp |     const double scaled = std::clamp(std::nearbyint(x * 100.0), double{INT16_MIN}, double{INT16_MAX}); |     const double scaled = std::clamp(std::round(x * 100.0), double{INT16_MIN}, double{INT16_MAX}); | rounding: hundredths away from zero
 core/psychrometrics.cpp |     p.PressureKPa = static_cast<float>(101.325 * std::pow(1.0 - 2.25577e-5 * z, 5.2559)); |     p.PressureKPa = static_cast<float>(101.325 * std::pow(1.0 - 2.25577e-5 * elevationM, 5.2559)); | pressure: elevation not floored to 50 m
 core/psychrometrics.cpp |     const float mu = static_cast<float>(rh * (1 - r) / (1 - rh * r)); |     const double mu = rh * (1 - r) / (1 - rh * r); | single precision: mu of FTax1
-classify/recorded_classification.cpp |         const int s = ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), h.Month, |         const int s = ClassifyHour(static_cast<float>(scale.XOf(h.DBT)), static_cast<float>(scale.YOf(h.W)), 1, | recorded hours: all counted in January
+classify/recorded_classification.cpp |         if (s > 0 && filter.Includes(h.Month, h.Hour)) ++tally.MonthHours[s][h.Month]; |         if (s > 0 && filter.Includes(h.Month, h.Hour)) ++tally.MonthHours[s][1]; | recorded hours: all counted in January
 pipeline/weather_location.cpp |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation))); |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(0))); | recorded hours: W at sea-level pressure
 data/recorded_hours.cpp |         if (h.Missing) continue; |         if (h.Missing && h.Month > 12) continue; | recorded hours: missing hours counted
 EOF

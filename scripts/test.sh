@@ -16,6 +16,10 @@ ctest --preset release -j "$jobs"
 echo "== the layers without Qt, compiled by emscripten (syntax only)"
 scripts/wasm-check.sh
 
+echo "== the WebAssembly module: built, and its answers compared with qav-cli's (node --test)"
+web=$(scripts/web.sh | tail -1)
+QAV_CLI=build/release/app/qav-cli QAV_WEB="$web" node --test tests/web/
+
 echo "== Debian package from the release build: unpacked into a temporary root and checked"
 deb=$(scripts/package.sh | tail -n 1)
 scripts/check-package.sh "$deb"

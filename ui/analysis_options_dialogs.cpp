@@ -18,6 +18,7 @@
 
 #include "chart/strategy.h"
 #include "core/text_format.h"
+#include "ui/analysis_text.h"
 #include "ui/translation.h"
 #include "ui/read_failure_text.h"
 
@@ -114,7 +115,7 @@ void HoursAnalysedDialog::updateSummary()
 {
     const HourFilter f = filter();
     summary_->setText(tr("Counted: %1 (%2 hours a day, %3 months)")
-                          .arg(FromUtf8(DescribeHourFilter(f)))
+                          .arg(AnalysisText::hourFilter(f))
                           .arg(f.HourCount())
                           .arg(f.MonthCount()));
 }
@@ -265,8 +266,8 @@ void WhatIfDialog::loadFile()
 void WhatIfDialog::showComparison(const AnalysisState& state)
 {
     comparison_->clear();
-    if (!state.WarmingRefusal.empty()) {
-        status_->setText(tr("Not analysed: %1").arg(FromUtf8(state.WarmingRefusal)));
+    if (state.WarmingRefusal) {
+        status_->setText(tr("Not analysed: %1").arg(AnalysisText::refusal(*state.WarmingRefusal)));
         comparison_->setRowCount(0);
         return;
     }
@@ -303,7 +304,7 @@ void WhatIfDialog::showComparison(const AnalysisState& state)
     }
     comparison_->resizeColumnsToContents();
     status_->setText(tr("%1: %2. The chart shows the changed hours.")
-                         .arg(FromUtf8(state.Current().LocationName), FromUtf8(DescribeWarming(*state.WarmingAsked))));
+                         .arg(FromUtf8(state.Current().LocationName), AnalysisText::warming(*state.WarmingAsked)));
 }
 
 }  // namespace qav

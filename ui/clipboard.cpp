@@ -1,3 +1,4 @@
+#include "ui/translation.h"
 #include "ui/clipboard.h"
 
 #include <QClipboard>
@@ -25,10 +26,11 @@ void CopyTextToClipboard(const QString& text)
 QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint)
 {
     const bool recorded = state.ShowsRecordedHours();
-    const std::string caption = AnalysisCaption(state);
+    const std::string caption = AnalysisCaption(state, PictureLanguage());
     const auto text = [&](char point) {
         return QString::fromStdString(ResultsTableText(state.Current(), state.ShownTally(), point,
-                                                       TableFieldSeparator(point), recorded, caption));
+                                                       TableFieldSeparator(point), recorded, caption,
+                                                       PictureLanguage()));
     };
     if (decimalPoint.unicode() < 0x80) return text(char(decimalPoint.unicode()));
     // The table text is built with a one-byte separator; a separator outside ASCII (the Arabic

@@ -1,3 +1,4 @@
+#include "ui/translation.h"
 #include "ui/compare_view.h"
 
 #include <QComboBox>
@@ -146,7 +147,7 @@ void CompareView::fillTable()
             bar->setData(Qt::AccessibleTextRole, text);
             bar->setToolTip(text);
             table_->setItem(i, column, bar);
-            auto* topItem = new QTableWidgetItem(FromUtf8(CompareTopText(shares, top)));
+            auto* topItem = new QTableWidgetItem(FromUtf8(CompareTopText(shares, top, DecimalSeparatorOf(PictureLanguage()), PictureLanguage())));
             topItem->setData(Qt::AccessibleTextRole, tr("%1, %2, top strategy: %3").arg(name, what, topItem->text()));
             table_->setItem(i, column + 1, topItem);
         };
@@ -175,9 +176,10 @@ void CompareView::savePicture() noexcept
                                    {QLatin1String(kPngFilter), QLatin1String(kSvgFilter)});
         if (!choice) return;
         const PictureTarget target = ResolvePictureTarget(*choice);
-        const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr);
+        const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr,
+                                                    PictureLanguage());
         const QByteArray bytes = RenderCompareFile(rows_, caption, state_.Layout.PixelWidth, state_.Layout.PixelHeight,
-                                                   target.Format);
+                                                   target.Format, PictureLanguage());
         // An image that cannot be encoded is reported, not written as an empty file.
         const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
                                                 : WriteFileAtomically(target.Path, bytes);

@@ -12,9 +12,10 @@
 #include <cmath>
 #include <exception>
 
-#include "ui/main_window.h"
+#include "ui/locale_format.h"
 #include "ui/help_texts.h"
 #include "ui/settings.h"
+#include "ui/translation.h"
 
 namespace qav {
 namespace {
@@ -132,7 +133,8 @@ void ExportActions::savePicture(PictureKind kind)
     if (filters.contains(choice->Filter)) lastPictureFilter_ = choice->Filter;
     const PictureTarget target = ResolvePictureTarget(*choice);
     write(target.Path,
-          RenderPictureFile(kind, state_, target.Format, screenPixelRatio_, MainWindow::chartDecimalSeparator()));
+          RenderPictureFile(kind, state_, target.Format, screenPixelRatio_, ChartDecimalSeparator(),
+                            PictureLanguage()));
 }
 
 void ExportActions::saveText(const QString& caption, const char* what, const std::function<std::string()>& makeText)

@@ -69,11 +69,6 @@ public:
     const RasterCanvas& zoneMap() const { return *zoneMap_; }
     void setMessageSink(MessageSink sink);
 
-    /// The decimal separator of the user's locale, as the panel, the table and the chart use it.
-    static QChar localeDecimalPoint();
-    /// The same as the one byte the drawing code prints with; one outside ASCII falls back to the point.
-    static char chartDecimalSeparator();
-
     /// Analyses the locations of a Monthly Data file: list refilled, slot 1 analysed, no
     /// built-in set marked as shown. The table must hold at least one location.
     void showLocationsFromFile(LocationTable table, SourceFiles files = {}) noexcept;
@@ -176,8 +171,14 @@ private:
     void refreshViewSwitch();
     void makeCanvases();
     void refreshScreenNote();
+    /// Lays the panels out in two columns (chart over list, graph over results) or, for a small
+    /// window, as tabs of one view beside the list.
+    void arrangeContent(bool compact);
+    static bool wantsCompactLayout(QSize size);
     void refillList();
     void refreshPanels();
+    /// Runs the pipeline on the state as it stands and shows the result in every panel.
+    void reanalyse();
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
     void reportUnexpected(const char* what) noexcept;
     /// Runs a command's body so that no exception reaches the event loop: it is reported instead.
@@ -210,6 +211,7 @@ private:
     std::unique_ptr<QImageCanvas> graph_;    // Picture3
     MessageSink messageSink_;
     bool refilling_ = false;
+    bool compactLayout_ = false;
 
     QWidget* content_ = nullptr;
     CanvasView* picture1_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QStatusBar>
 
+#include "ui/help_texts.h"
 #include "ui/location_list.h"
 #include "ui/main_window.h"
 #include "ui/my_sites.h"
@@ -17,12 +18,6 @@
 #include "ui/station_finder.h"
 
 namespace qav {
-namespace {
-
-QString ProgramTitle() { return QStringLiteral("QAV 1.3"); }
-
-}  // namespace
-
 void MainWindow::createSiteCommands(QMenu* file)
 {
     auto command = [this](QMenu* menu, const char* name, const QString& caption, auto slot, const QKeySequence& keys) {

@@ -109,7 +109,25 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     outer->setContentsMargins(4, 4, 4, 4);
     outer->setSpacing(4);
 
-    // Identity, coordinates and elevation.
+    outer->addLayout(makeHeader());
+
+    auto* tables = new QHBoxLayout;
+    tables->setSpacing(6);
+    tables->addLayout(makeMonthTable());
+    tables->addWidget(makeShareTable(), 1);
+    outer->addLayout(tables, 1);
+    note_ = NamedLabel(QString(), QStringLiteral("ResultsNote"), this);
+    note_->setWordWrap(true);
+    note_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    note_->hide();
+    outer->addWidget(note_);
+    nameForScreenReaders();
+    applyFieldWidths();
+}
+
+// Identity, coordinates and elevation.
+QGridLayout* ResultsPanel::makeHeader()
+{
     auto* head = new QGridLayout;
     head->setHorizontalSpacing(6);
     head->setVerticalSpacing(2);
@@ -133,12 +151,12 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     head->addWidget(text3_[0], 1, 5);
     head->setColumnStretch(1, 1);
     head->setColumnStretch(3, 1);
-    outer->addLayout(head);
+    return head;
+}
 
-    auto* tables = new QHBoxLayout;
-    tables->setSpacing(6);
-
-    // Monthly normals: one row per month on its own box, columns DBTmin, DBTmax, RHavg.
+// Monthly normals: one row per month on its own box, columns DBTmin, DBTmax, RHavg.
+QGridLayout* ResultsPanel::makeMonthTable()
+{
     auto* months = new QGridLayout;
     months->setHorizontalSpacing(4);
     months->setVerticalSpacing(1);
@@ -165,9 +183,12 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         months->addWidget(text3_[m], m, 3);
     }
     months->setRowStretch(kMonths + 1, 1);
-    tables->addLayout(months);
+    return months;
+}
 
-    // Yearly shares of the ten strategies, each row on a grey box.
+// Yearly shares of the ten strategies, each row on a grey box, and the side-by-side view.
+QGroupBox* ResultsPanel::makeShareTable()
+{
     auto* frame = new QGroupBox(tr(" Bioclimatic Classification "), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* shares = new QGridLayout(frame);
@@ -232,15 +253,12 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     disagreement_->hide();
     shares->addWidget(disagreement_, kPanelStrategies + 1, 0, 1, kShareColumns);
     shares->setColumnStretch(0, 1);
-    tables->addWidget(frame, 1);
-    outer->addLayout(tables, 1);
-    note_ = NamedLabel(QString(), QStringLiteral("ResultsNote"), this);
-    note_->setWordWrap(true);
-    note_->setStyleSheet(QStringLiteral("color: #a00000;"));
-    note_->hide();
-    outer->addWidget(note_);
+    return frame;
+}
 
-    // Names for screen readers: each field says what it holds, each share which strategy.
+// Names for screen readers: each field says what it holds, each share which strategy.
+void ResultsPanel::nameForScreenReaders()
+{
     text5_[0]->setAccessibleName(tr("Location"));
     text5_[1]->setAccessibleName(tr("Data source"));
     text1_[0]->setAccessibleName(tr("Latitude, degrees"));
@@ -263,7 +281,6 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
         caption->setAccessibleName(tr(kStrategyName[i]));
         label5_[i]->setToolTip(tip);
     }
-    applyFieldWidths();
 }
 
 void ResultsPanel::setNote(const QString& text)

@@ -12,6 +12,8 @@
 
 #include "core/location.h"
 
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -55,6 +57,10 @@ public:
 
 private:
     QLineEdit* addValueField(const QString& name, int minimumChars);
+    QGridLayout* makeHeader();
+    QGridLayout* makeMonthTable();
+    QGroupBox* makeShareTable();
+    void nameForScreenReaders();
     void applyFieldWidths();
 
     struct SizedField {

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "ui/locale_format.h"
 #include "ui/results_panel.h"
 
 namespace qav {
@@ -23,12 +24,6 @@ namespace {
 constexpr std::size_t kShownStations = 200;
 
 enum Column { kName, kCountry, kElevation, kSource, kHumidity, kDistance, kHeight, kColumns };
-
-QChar DecimalPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 ? point.at(0) : QChar(u'.');
-}
 
 QString Signed(double value) { return (value > 0 ? QStringLiteral("+") : QString()) + FormatFixed(value, 0, u'.'); }
 
@@ -142,7 +137,7 @@ void StationFinder::search()
 {
     found_ = SearchStations(*index_, field_->text().toStdString(), kShownStations);
     const bool near = found_.coordinates.kind == CoordinatesParse::Valid;
-    const QChar point = DecimalPoint();
+    const QChar point = LocaleDecimalPoint();
     list_->clear();
     QList<QTreeWidgetItem*> rows;
     for (const StationMatch& m : found_.matches) {
@@ -186,7 +181,7 @@ QString StationFinder::distanceNote(const StationMatch& match)
 {
     if (!match.DistanceKm || !match.Far()) return {};
     const Station& s = *match.station;
-    const QChar point = DecimalPoint();
+    const QChar point = LocaleDecimalPoint();
     QString where = tr("%1 km from the site").arg(FormatFixed(*match.DistanceKm, 0, point));
     if (match.ElevationDifferenceM && std::abs(*match.ElevationDifferenceM) > kFarElevationM)
         where += *match.ElevationDifferenceM > 0

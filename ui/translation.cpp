@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "chart/picture_texts.h"
 #include "core/month_names.h"
 
 namespace qav {
@@ -27,6 +28,15 @@ bool InstallTranslations(QCoreApplication& app, const QLocale& locale)
     else
         delete qt;
     return true;
+}
+
+Language PictureLanguage()
+{
+    // The pictures speak Portuguese exactly when the window does: when a translation of the
+    // picture texts is installed.
+    const char* probe = picture_text::kDryBulb;
+    return QCoreApplication::translate("qav::Picture", probe) == QLatin1String(probe) ? Language::English
+                                                                                     : Language::PortugueseBrazil;
 }
 
 QString MonthName(int month) { return QCoreApplication::translate("qav::Month", kMonthName.at(month)); }

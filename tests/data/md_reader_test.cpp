@@ -191,8 +191,9 @@ TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)
 TEST(ReadMonthlyDataFile, ReadsAFileOrNamesTheFault)
 {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("qav_md_reader_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    std::string made = (fs::temp_directory_path() / "qav-md-XXXXXX").string();
+    ASSERT_TRUE(mkdtemp(made.data()));
+    const fs::path dir = made;
     const auto write = [&](const char* name, const std::string& bytes) {
         std::ofstream(dir / name, std::ios::binary) << bytes;
         return dir / name;

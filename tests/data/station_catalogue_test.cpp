@@ -37,13 +37,7 @@ TEST(StationCatalogue, ReadsRowsAsWritten)
 {
     const Station* b = Catalogue().Find(83377);
     ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->Name, "Brasília");
-    EXPECT_EQ(b->Country, "Brazil");
-    EXPECT_EQ(b->Source, "WMO");
-    EXPECT_FALSE(b->RhDerived);
-    EXPECT_EQ(b->Latitude, -15.7897f);
-    EXPECT_EQ(b->Longitude, -47.9258f);
-    EXPECT_EQ(b->Elevation, 1161);
+    EXPECT_FALSE(b->RhDerived);  // its name, place and source: qav-cli's stations test
     EXPECT_EQ(b->Month[1].DBTmin, 18.3f);
     EXPECT_EQ(b->Month[9].DBTmax, 29.1f);
     EXPECT_EQ(b->Month[8].RHavg, 44);

@@ -11,10 +11,8 @@
 #include <sstream>
 #include <string>
 
-#include "classify/raster_canvas.h"
 #include "data/builtin_sets.h"
-#include "pipeline/pipeline.h"
-#include "pipeline/weather_location.h"
+#include "tests/pipeline/pipeline_session.h"
 
 namespace qav {
 namespace {
@@ -39,13 +37,6 @@ void ExpectTally(const StrategyTally& t, const Pinned& p)
     EXPECT_EQ((std::array<int, 3>{t.TopStrategy[1], t.TopStrategy[2], t.TopStrategy[3]}), p.top);
 }
 
-struct Session {
-    AnalysisState state = MakeStartupState();
-    RasterCanvas zoneMap{state.Layout.Picture1.Width, state.Layout.Picture1.Height, state.Layout.PixelWidth,
-                         state.Layout.PixelHeight};
-    PipelineCanvases canvases{zoneMap};
-};
-
 // Brasilia (1160 m) with its two exact halves, 121 and 147 of 400 (30.25 and 36.75 %), which go
 // to the even tenth; La Paz at 3600 m; Bangkok, a humid coast; Helsinki, a cold winter; Baghdad,
 // a hot, dry summer.
@@ -60,10 +51,7 @@ const Pinned kBuiltIn[] = {
          {},
          {11, 10, 11, 11, 13, 12, 11, 14, 16, 17, 11, 10},
          {3, 4, 4, 2, 0, 0, 0, 0, 0, 0, 3, 4},
-         {},
-         {},
-         {},
-         {},
+         {}, {}, {}, {},
      }}},
     {"La Paz", DataSetKind::SouthAmerica, 8,
      {43.6f, 24.8f, 11.7f, 0, 19.9f, 0, 0, 0, 0, 0},
@@ -74,20 +62,13 @@ const Pinned kBuiltIn[] = {
          {3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 5},
          {},
          {6, 6, 6, 6, 5, 4, 4, 4, 6, 6, 6, 6},
-         {},
-         {},
-         {},
-         {},
-         {},
+         {}, {}, {}, {}, {},
      }}},
     {"Bangkok", DataSetKind::World, 5,
      {0, 0, 0, 0, 5.4f, 48.3f, 4.1f, 4.4f, 5.1f, 32.7f},
      {6, 10, 5},
      {{
-         {},
-         {},
-         {},
-         {},
+         {}, {}, {}, {},
          {6, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 9},
          {9, 17, 14, 9, 10, 13, 13, 13, 12, 16, 18, 8},
          {6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7},
@@ -104,11 +85,7 @@ const Pinned kBuiltIn[] = {
          {0, 0, 0, 0, 1, 6, 8, 8, 4, 0, 0, 0},
          {},
          {0, 0, 0, 0, 0, 5, 10, 7, 0, 0, 0, 0},
-         {},
-         {},
-         {},
-         {},
-         {},
+         {}, {}, {}, {}, {},
      }}},
     {"Baghdad", DataSetKind::World, 4,
      {12.2f, 17.2f, 9.6f, 0, 24.1f, 0, 5.8f, 11.6f, 19.5f, 0},
@@ -129,12 +106,12 @@ const Pinned kBuiltIn[] = {
 
 TEST(PinnedResults, BuiltInLocations)
 {
+    PipelineSession s;
     for (const Pinned& p : kBuiltIn) {
         SCOPED_TRACE(p.name);
-        Session s;
         LoadDataSet(p.set, s.state.Locations);
         s.state.CurrentLocation = p.slot;
-        RunPipeline(s.state, s.canvases);
+        s.Run();
         ASSERT_EQ(s.state.Current().LocationName, p.name);
         ExpectTally(s.state.Tally, p);
     }
@@ -156,6 +133,7 @@ TEST(PinnedResults, EveryBuiltInLocation)
     std::ifstream file(QAV_FIXTURES_DIR "/builtin_results.txt");
     ASSERT_TRUE(file) << "missing fixture builtin_results.txt";
     int locations = 0;
+    PipelineSession s;
     for (std::string line; std::getline(file, line);) {
         if (line.empty() || line[0] == '#') continue;
         std::istringstream in(line);
@@ -168,12 +146,11 @@ TEST(PinnedResults, EveryBuiltInLocation)
         ASSERT_FALSE(in.fail()) << line;
         std::getline(in >> std::ws, name);
         SCOPED_TRACE(line);
-        Session s;
         LoadDataSet(set == "Brazil" ? DataSetKind::Brazil : set == "SouthAmerica" ? DataSetKind::SouthAmerica
                                                                                     : DataSetKind::World,
                     s.state.Locations);
         s.state.CurrentLocation = p.slot;
-        RunPipeline(s.state, s.canvases);
+        s.Run();
         ASSERT_EQ(s.state.Current().LocationName, name);
         EXPECT_EQ(Hundredths(s.state.Hours.DBT), dbt);
         EXPECT_EQ(Hundredths(s.state.Hours.W), w);
@@ -206,10 +183,8 @@ const Pinned kChicagoRecorded =
 
 TEST(PinnedResults, RecordedHoursOfAWeatherYear)
 {
-    WeatherFiles opened = OpenWeatherFiles({std::filesystem::path(QAV_FIXTURES_DIR) / "chicago.epw"});
-    ASSERT_TRUE(opened.Failures.empty());
-    Session s;
-    ShowLocationsFromFile(s.state, std::move(opened.Table), s.canvases, opened.Recorded);
+    PipelineSession s;
+    s.ShowWeatherFile("chicago.epw");
     const RecordedYear* recorded = s.state.CurrentRecorded();
     ASSERT_TRUE(recorded);
     ExpectTally(s.state.RecordedTally, kChicagoRecorded);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace qav {
 namespace {
@@ -27,8 +28,9 @@ std::filesystem::path WriteSteadyYear(const std::filesystem::path& folder, const
 // reader's message; beyond the table's 50 slots files are counted, not read.
 TEST(OpenWeatherFiles, SlotsInOrderFailuresByFileAndTheFiftySlotLimit)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "qav_weather_location_test";
-    std::filesystem::create_directories(folder);
+    std::string made = (std::filesystem::temp_directory_path() / "qav-weather-XXXXXX").string();
+    ASSERT_TRUE(mkdtemp(made.data()));
+    const std::filesystem::path folder = made;
     std::vector<std::filesystem::path> files{WriteSteadyYear(folder, "first.epw"), folder / "missing.epw",
                                              WriteSteadyYear(folder, "second.epw")};
     const WeatherFiles opened = OpenWeatherFiles(files);

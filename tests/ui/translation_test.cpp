@@ -4,6 +4,7 @@
 #include <QTranslator>
 
 #include "tests/ui/window_test_helpers.h"
+#include "pipeline/rendering.h"
 #include "ui/translation.h"
 
 namespace qav::test {
@@ -21,7 +22,11 @@ class TranslationTest : public QObject {
     }
 
 private slots:
-    void cleanup() { removeTranslators(); }
+    void cleanup()
+    {
+        removeTranslators();
+        QLocale::setDefault(QLocale::c());
+    }
 
     void otherLocalesKeepEnglish()
     {
@@ -62,6 +67,27 @@ private slots:
         QCOMPARE(boxes[0].Title, QStringLiteral("  QAV %1    Formato do arquivo de dados mensais (MD)").arg(kShownVersion));
         QVERIFY(boxes[0].Text.startsWith(QStringLiteral("\nNome do arquivo: QAV + título + .TXT\n")));
         QVERIFY(boxes[0].Text.endsWith(QStringLiteral("\nVeja o arquivo 'QAVworld.TXT', que acompanha este programa.\n")));
+    }
+
+    // The status bar's caption and the warming's refusal are worded in the window's language,
+    // month names and decimal comma included; the pictures keep their English caption.
+    void captionAndRefusalSpeakPortuguese()
+    {
+        QVERIFY(InstallTranslations(*qApp, QLocale(QLocale::Portuguese, QLocale::Brazil)));
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        MainWindow w(kReferenceScreen);
+        std::vector<RecordedBox> boxes;
+        RecordBoxes(w, boxes);
+        HourFilter night;
+        QVERIFY(MakeHourFilter(22, 5, 12, 2, night));
+        QVERIFY(w.applyAnalysisOptions(night, UniformWarming(1.5f)));
+        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")),
+                 QString::fromUtf8("Contadas: horas 22-5, dezembro-fevereiro; E se: +1,5 °C"));
+        QCOMPARE(AnalysisCaption(w.state()), "Counted: hours 22-5, December-February; What if: +1.5 \u00B0C");
+        QVERIFY(!w.applyAnalysisOptions(HourFilter{}, UniformWarming(30)));
+        QCOMPARE(boxes.size(), size_t(1));
+        QVERIFY2(boxes[0].Text.contains(QString::fromUtf8("janeiro DBTmax: 26,9 + 30 = 56,9 está fora de -90 a 55")),
+                 qPrintable(boxes[0].Text));
     }
 };
 

@@ -7,6 +7,50 @@
         <source>Shares merge three strategies that work together, as the legend does: the hours of C also count for B, those of G for H, and those of H (with G&apos;s) for I. So the shares are of a total larger than the hours counted, and a strategy with no hours of its own (H, I) can still have a share.</source>
         <translation>As participações juntam três estratégias que atuam em conjunto, como faz a legenda: as horas de C também contam para B, as de G para H e as de H (com as de G) para I. Por isso as participações são de um total maior que as horas contadas, e uma estratégia sem horas próprias (H, I) ainda pode ter uma participação.</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Using QAV&lt;/h2&gt;&lt;p&gt;QAV shows how the climate of a place meets human comfort, and which building strategies suit it. Choose a location in the list (type its first letters to jump to it): the chart, the monthly graph and the results panel show its analysis. The status bar says where the data came from, which location is shown, whether typical days or recorded hours are counted, and which screen size the analysis was laid out for.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Usando o QAV&lt;/h2&gt;&lt;p&gt;O QAV mostra como o clima de um lugar se relaciona com o conforto humano e quais estratégias de projeto da edificação são adequadas a ele. Escolha uma localidade na lista (digite as primeiras letras do nome para ir até ela): a carta, o gráfico mensal e o painel de resultados mostram a sua análise. A barra de status informa de onde vieram os dados, qual localidade está sendo mostrada, se são contados dias típicos ou horas registradas e para qual tamanho de tela a análise foi calculada.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The chart&lt;/h3&gt;&lt;p&gt;The bioclimatic chart is a psychrometric chart drawn for the station pressure of the location&apos;s elevation: dry-bulb temperature across, humidity ratio (g/kg) up, with the saturation curve, relative humidity and wet-bulb lines. Ten zones, lettered A to J, mark the conditions in which each strategy brings comfort. Every hour of the year is a point on it; the hours of one month are joined in one line, coloured by quarter.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;A carta&lt;/h3&gt;&lt;p&gt;A carta bioclimática é uma carta psicrométrica traçada para a pressão atmosférica da altitude da localidade: temperatura de bulbo seco no eixo horizontal, razão de umidade (g/kg) no vertical, com a curva de saturação e as linhas de umidade relativa e de bulbo úmido. Dez zonas, identificadas pelas letras A a J, delimitam as condições em que cada estratégia proporciona conforto. Cada hora do ano é um ponto na carta; as horas de um mês são ligadas por uma linha, colorida conforme o trimestre.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The strategies&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;A Artificial heating&lt;/b&gt;: too cold for passive means; the building needs a heating system.&lt;/li&gt;&lt;li&gt;&lt;b&gt;B Solar heating&lt;/b&gt;: sun let in through glazing facing the sun, kept by insulation, gives comfort.&lt;/li&gt;&lt;li&gt;&lt;b&gt;C Thermal inertia (heating)&lt;/b&gt;: heavy walls and floors store the day&apos;s and the sun&apos;s heat and give it back at night.&lt;/li&gt;&lt;li&gt;&lt;b&gt;D Air humidification&lt;/b&gt;: the air is too dry; water surfaces, plants or a humidifier help.&lt;/li&gt;&lt;li&gt;&lt;b&gt;E Thermal comfort&lt;/b&gt;: comfortable as it is.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F Ventilation&lt;/b&gt;: air moving through the rooms (cross ventilation) takes heat and moisture away.&lt;/li&gt;&lt;li&gt;&lt;b&gt;G Night ventilation&lt;/b&gt;: open the building at night to cool its mass, close it by day.&lt;/li&gt;&lt;li&gt;&lt;b&gt;H Thermal inertia (cooling)&lt;/b&gt;: heavy construction damps the heat of the day.&lt;/li&gt;&lt;li&gt;&lt;b&gt;I Evaporative cooling&lt;/b&gt;: dry heat; water evaporating (fountains, pools, plants, evaporative coolers) cools the air.&lt;/li&gt;&lt;li&gt;&lt;b&gt;J Artificial cooling&lt;/b&gt;: too hot or too humid for passive means; the building needs air conditioning.&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h3&gt;As estratégias&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;A Aquecimento artificial&lt;/b&gt;: frio demais para meios passivos; a edificação precisa de um sistema de aquecimento.&lt;/li&gt;&lt;li&gt;&lt;b&gt;B Aquecimento solar passivo&lt;/b&gt;: o sol admitido por vidros voltados para ele, conservado por isolamento térmico, proporciona conforto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;C Inércia térmica (aquecimento)&lt;/b&gt;: paredes e pisos pesados armazenam o calor do dia e do sol e o devolvem à noite.&lt;/li&gt;&lt;li&gt;&lt;b&gt;D Umidificação do ar&lt;/b&gt;: o ar está seco demais; espelhos d&apos;água, vegetação ou um umidificador ajudam.&lt;/li&gt;&lt;li&gt;&lt;b&gt;E Conforto térmico&lt;/b&gt;: confortável sem nenhuma estratégia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F Ventilação natural&lt;/b&gt;: o ar que atravessa os ambientes (ventilação cruzada) remove calor e umidade.&lt;/li&gt;&lt;li&gt;&lt;b&gt;G Ventilação noturna&lt;/b&gt;: abrir a edificação à noite para resfriar a sua massa e fechá-la durante o dia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;H Inércia térmica (resfriamento)&lt;/b&gt;: uma construção pesada amortece o calor do dia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;I Resfriamento evaporativo&lt;/b&gt;: calor seco; a evaporação da água (fontes, piscinas, vegetação, resfriadores evaporativos) resfria o ar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;J Resfriamento artificial&lt;/b&gt;: quente ou úmido demais para meios passivos; a edificação precisa de ar-condicionado.&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;How the shares are counted&lt;/h3&gt;&lt;p&gt;Each hour is counted for the zone its point lies in; an hour left of the chart counts for A, one right of it for J, and one outside every zone (above the saturation curve) for the strategy of the hour before it. The month-by-strategy view (View menu) shows these hours as counted.&lt;/p&gt;&lt;p&gt;</source>
+        <translation>&lt;h3&gt;Como as porcentagens são contadas&lt;/h3&gt;&lt;p&gt;Cada hora é contada para a zona em que o seu ponto se encontra; uma hora à esquerda da carta conta para A, uma à direita para J, e uma fora de todas as zonas (acima da curva de saturação) para a estratégia da hora anterior. A tabela de horas por mês e estratégia (menu Exibir) mostra essas horas tal como foram contadas.&lt;/p&gt;&lt;p&gt;</translation>
+    </message>
+    <message>
+        <source> Solar heating works with thermal inertia, and night ventilation and thermal inertia also serve where evaporative cooling does. The panel&apos;s two &quot;Thermal inertia&quot; rows are C (heating) and H (cooling); hover over them to tell them apart.&lt;/p&gt;</source>
+        <translation> O aquecimento solar passivo atua junto com a inércia térmica, e a ventilação noturna e a inércia térmica também servem onde o resfriamento evaporativo serve. As duas linhas &quot;Inércia térmica&quot; do painel são C (aquecimento) e H (resfriamento); passe o mouse sobre elas para distingui-las.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Typical days and recorded hours&lt;/h3&gt;&lt;p&gt;Monthly normals hold three numbers per month: the mean minimum and maximum dry-bulb temperature and the mean relative humidity. QAV turns them into a typical day of 24 hours for each month (288 hours) by a daily-cycle method: the temperature follows a sine curve from its minimum near sunrise (found from the latitude and the date) to its maximum in the afternoon, and the vapour pressure moves between a morning and an afternoon value derived from the monthly means.&lt;/p&gt;&lt;p&gt;A weather file (EnergyPlus EPW) holds the recorded hours of a whole year. Open one with File &amp;gt; Open weather file, or drop it on the window: its monthly normals are derived from the hours, and View &amp;gt; Recorded hours plots the year&apos;s hours themselves. Recorded-hour results are marked as such in the status bar, on the chart, in the copied table and in every exported file. The panel then also compares the shares of both analyses.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Dias típicos e horas registradas&lt;/h3&gt;&lt;p&gt;As normais mensais trazem três números por mês: as médias das temperaturas de bulbo seco mínima e máxima e a umidade relativa média. O QAV as transforma em um dia típico de 24 horas para cada mês (288 horas) por um método de ciclo diário: a temperatura segue uma senoide desde o seu mínimo, perto do nascer do sol (calculado a partir da latitude e da data), até o seu máximo à tarde, e a pressão de vapor varia entre um valor da manhã e um da tarde derivados das médias mensais.&lt;/p&gt;&lt;p&gt;Um arquivo climático (EnergyPlus EPW) contém as horas registradas de um ano inteiro. Abra-o com Arquivo &amp;gt; Abrir arquivo EPW ou arraste-o para a janela: as suas normais mensais são derivadas das horas, e Exibir &amp;gt; Horas registradas traça as próprias horas do ano. Os resultados das horas registradas são indicados como tais na barra de status, na carta, na tabela copiada e em todo arquivo exportado. O painel passa então a comparar também as porcentagens das duas análises.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Where the data come from&lt;/h3&gt;&lt;p&gt;The built-in sets hold climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere). They were compiled from published normals, partly from memory, and not checked value by value against the published tables. For precise work use a weather file of the site, or a Monthly Data file typed from the tables of the source (File &amp;gt; Open climatic file; Help &amp;gt; Monthly Climatic Files describes the format).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;De onde vêm os dados&lt;/h3&gt;&lt;p&gt;Os conjuntos embutidos contêm normais climatológicas de serviços meteorológicos nacionais (o INMET para o Brasil e, nos demais países, os serviços que reportam à OMM). Foram compilados a partir de normais publicadas, em parte de memória, e não foram conferidos valor por valor com as tabelas publicadas. Para trabalhos precisos, use um arquivo climático do local ou um arquivo de Dados Mensais digitado a partir das tabelas da fonte (Arquivo &amp;gt; Abrir arquivo climático; Ajuda &amp;gt; Arquivos climáticos mensais descreve o formato).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Stations and My sites&lt;/h3&gt;&lt;p&gt;File &amp;gt; Find a station (Ctrl+F) searches the normals 1991&amp;ndash;2020 of 3,730 stations: WMO Climatological Normals 1991&amp;ndash;2020 (NOAA NCEI, from the data of WMO Members) and INMET&apos;s Normais Climatológicas do Brasil 1991&amp;ndash;2020. Type a name (case, accents and punctuation do not matter) or coordinates such as &lt;code&gt;-15,79 -47,93&lt;/code&gt; or &lt;code&gt;15°47′S 47°56′W 1160 m&lt;/code&gt;: the stations are then listed nearest first, with the distance and the difference of elevation. Down moves into the list, Enter or a double-click analyses the station, Escape closes. A station more than 50 km from the site, or more than 300 m above or below it, is analysed with a note saying so: its elevation, not the site&apos;s, sets the pressure. &quot;derived&quot; marks a humidity computed from the mean vapour pressure (within 2 points of the reported one in the median).&lt;/p&gt;&lt;p&gt;A station chosen joins My sites (File &amp;gt; My sites, Ctrl+Shift+D), which holds up to 50 sites, the oldest dropped first; Ctrl+D or the list&apos;s context menu adds the location analysed. My sites is remembered, and File &amp;gt; Save My sites as writes it as a Monthly Data file whose source fields keep the station, its period and a derived humidity. Shown, it is the list analysed: View &amp;gt; Compare locations puts, for instance, Brasília&apos;s built-in 1961&amp;ndash;1990 normals beside its station&apos;s 1991&amp;ndash;2020 ones.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Estações e Meus locais&lt;/h3&gt;&lt;p&gt;Arquivo &amp;gt; Encontrar uma estação (Ctrl+F) pesquisa as normais 1991&amp;ndash;2020 de 3.730 estações: as Normais Climatológicas da OMM 1991&amp;ndash;2020 (NOAA NCEI, a partir dos dados dos Membros da OMM) e as Normais Climatológicas do Brasil 1991&amp;ndash;2020 do INMET. Digite um nome (maiúsculas, acentos e pontuação não importam) ou coordenadas como &lt;code&gt;-15,79 -47,93&lt;/code&gt; ou &lt;code&gt;15°47′S 47°56′O 1160 m&lt;/code&gt;: as estações são então listadas da mais próxima à mais distante, com a distância e a diferença de altitude. A seta para baixo entra na lista, Enter ou um clique duplo analisa a estação e Esc fecha. Uma estação a mais de 50 km do local, ou mais de 300 m acima ou abaixo dele, é analisada com uma nota que o informa: a altitude da estação, e não a do local, define a pressão. &quot;derivada&quot; indica uma umidade calculada a partir da pressão de vapor média (a até 2 pontos da umidade informada, na mediana).&lt;/p&gt;&lt;p&gt;Uma estação escolhida entra em Meus locais (Arquivo &amp;gt; Meus locais, Ctrl+Shift+D), que guarda até 50 locais, descartando primeiro o mais antigo; Ctrl+D ou o menu de contexto da lista adiciona a localidade analisada. Meus locais é lembrado entre as sessões, e Arquivo &amp;gt; Salvar Meus locais como o grava como um arquivo de Dados Mensais cujos campos de fonte guardam a estação, o seu período e uma umidade derivada. Quando mostrado, é a lista analisada: Exibir &amp;gt; Comparar localidades coloca, por exemplo, as normais embutidas de Brasília de 1961&amp;ndash;1990 ao lado das normais 1991&amp;ndash;2020 da sua estação.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The reference screen&lt;/h3&gt;&lt;p&gt;The zones are classified on a map of the chart&apos;s own size, and that size follows the screen the analysis is laid out for, so a point near a zone&apos;s edge can change zone from one screen size to another. The status bar names the basis: the reference screen (1024 &amp;times; 768), which qav-cli also uses unless given --screen, or this screen&apos;s size.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;A tela de referência&lt;/h3&gt;&lt;p&gt;As zonas são classificadas em um mapa do mesmo tamanho da carta, e esse tamanho acompanha a tela para a qual a análise é calculada; por isso, um ponto perto da borda de uma zona pode mudar de zona de um tamanho de tela para outro. A barra de status indica a base: a tela de referência (1024 &amp;times; 768), que o qav-cli também usa quando não recebe --screen, ou o tamanho desta tela.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Copying, saving and exporting&lt;/h3&gt;&lt;p&gt;Copy &amp;gt; Chart and Copy &amp;gt; Graphic put the pictures on the clipboard; Copy &amp;gt; Tabel puts a text table there (fields separated by semicolons where the decimal separator is a comma). File &amp;gt; Save chart and Save graph write PNG or SVG pictures carrying where they came from; Export results and Export hourly table write CSV files of the analysis and of the hours shown.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Copiar, salvar e exportar&lt;/h3&gt;&lt;p&gt;Copiar &amp;gt; Carta bioclimática e Copiar &amp;gt; Gráfico colocam as imagens na área de transferência; Copiar &amp;gt; Tabela coloca ali uma tabela de texto (campos separados por ponto e vírgula onde o separador decimal é a vírgula). Arquivo &amp;gt; Salvar carta como e Salvar gráfico como gravam imagens PNG ou SVG que registram a sua origem; Exportar resultados e Exportar tabela horária gravam arquivos CSV da análise e das horas mostradas.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;qav-cli&lt;/h3&gt;&lt;p&gt;The command-line companion gives the same analysis without a window, for example &lt;code&gt;qav-cli analyze --dataset brazil --all --format csv&lt;/code&gt; or &lt;code&gt;qav-cli analyze --file QAVmine.TXT --chart chart.png&lt;/code&gt;; &lt;code&gt;qav-cli --help&lt;/code&gt; lists every option. &lt;code&gt;qav FILE...&lt;/code&gt; starts the window with Monthly Data or weather files opened.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;qav-cli&lt;/h3&gt;&lt;p&gt;O programa de linha de comando faz a mesma análise sem janela, por exemplo &lt;code&gt;qav-cli analyze --dataset brazil --all --format csv&lt;/code&gt; ou &lt;code&gt;qav-cli analyze --file QAVmine.TXT --chart carta.png&lt;/code&gt;; &lt;code&gt;qav-cli --help&lt;/code&gt; lista todas as opções (em inglês). &lt;code&gt;qav ARQUIVO...&lt;/code&gt; abre a janela com arquivos de Dados Mensais ou arquivos climáticos já carregados.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -57,6 +101,55 @@
     <message>
         <source> (recorded hours)</source>
         <translation> (horas registradas)</translation>
+    </message>
+</context>
+<context>
+    <name>qav::AnalysisText</name>
+    <message>
+        <source>all hours</source>
+        <translation>todas as horas</translation>
+    </message>
+    <message>
+        <source>hours %1-%2</source>
+        <translation>horas %1-%2</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <comment>a range of months</comment>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>hours, months</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1%2 °C</source>
+        <translation>%1%2 °C</translation>
+    </message>
+    <message>
+        <source>monthly changes</source>
+        <translation>mudanças mensais</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 %4 = %5 is outside %6 to %7</source>
+        <translation>%1 %2: %3 %4 = %5 está fora de %6 a %7</translation>
+    </message>
+    <message>
+        <source>Station WMO %1, normals %2, humidity derived</source>
+        <translation>Estação OMM %1, normais %2, umidade derivada</translation>
+    </message>
+    <message>
+        <source>Station WMO %1, normals %2</source>
+        <translation>Estação OMM %1, normais %2</translation>
+    </message>
+    <message>
+        <source>Counted: %1</source>
+        <translation>Contadas: %1</translation>
+    </message>
+    <message>
+        <source>What if: %1</source>
+        <translation>E se: %1</translation>
     </message>
 </context>
 <context>
@@ -723,14 +816,6 @@ A análise mostra as suas normais sem mudança.
         <translation>Meus locais</translation>
     </message>
     <message>
-        <source>Station WMO %1, normals %2, humidity derived</source>
-        <translation>Estação OMM %1, normais %2, umidade derivada</translation>
-    </message>
-    <message>
-        <source>Station WMO %1, normals %2</source>
-        <translation>Estação OMM %1, normais %2</translation>
-    </message>
-    <message>
         <source>&amp;Find a station…</source>
         <translation>&amp;Encontrar uma estação…</translation>
     </message>
@@ -801,6 +886,14 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>My sites saved as %1</source>
         <translation>Meus locais salvos como %1</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
     </message>
 </context>
 <context>
@@ -959,6 +1052,105 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>%1, share of the year after merging: %2 %</source>
         <translation>%1, participação no ano após a junção: %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>qav::Picture</name>
+    <message>
+        <source>%1 - Bioclimatic Chart for pressure of %2 kPa (Elev: %3 m)    </source>
+        <translation>%1 - Carta bioclimática para a pressão de %2 kPa (Alt.: %3 m)    </translation>
+    </message>
+    <message>
+        <source> Humidity Ratio (g water vapor / kg dry air</source>
+        <translation> Razão de umidade (g de vapor d&apos;água / kg de ar seco</translation>
+    </message>
+    <message>
+        <source>DBT</source>
+        <translation>TBS</translation>
+    </message>
+    <message>
+        <source>Location: %1 (%2)</source>
+        <translation>Localidade: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Jan Feb Mar</source>
+        <translation>Jan Fev Mar</translation>
+    </message>
+    <message>
+        <source>Apr May Jun</source>
+        <translation>Abr Mai Jun</translation>
+    </message>
+    <message>
+        <source>Jul Aug Sep</source>
+        <translation>Jul Ago Set</translation>
+    </message>
+    <message>
+        <source>Oct Nov Dec</source>
+        <translation>Out Nov Dez</translation>
+    </message>
+    <message>
+        <source>Recorded hours (%1 h of the weather file)</source>
+        <translation>Horas registradas (%1 h do arquivo climático)</translation>
+    </message>
+    <message>
+        <source>Counted: %1</source>
+        <translation>Contadas: %1</translation>
+    </message>
+    <message>
+        <source>What if: %1</source>
+        <translation>E se: %1</translation>
+    </message>
+    <message>
+        <source>Station WMO %1, normals %2</source>
+        <translation>Estação OMM %1, normais %2</translation>
+    </message>
+    <message>
+        <source>Station WMO %1, normals %2, humidity derived</source>
+        <translation>Estação OMM %1, normais %2, umidade derivada</translation>
+    </message>
+    <message>
+        <source>all hours</source>
+        <translation>todas as horas</translation>
+    </message>
+    <message>
+        <source>hours %1</source>
+        <translation>horas %1</translation>
+    </message>
+    <message>
+        <source>monthly changes</source>
+        <translation>mudanças mensais</translation>
+    </message>
+    <message>
+        <source>dbt</source>
+        <translation>tbs</translation>
+    </message>
+    <message>
+        <source> rh</source>
+        <translation> ur</translation>
+    </message>
+    <message>
+        <source>Yearly share of each strategy by location</source>
+        <translation>Porcentagem anual de cada estratégia por localidade</translation>
+    </message>
+    <message>
+        <source>   recorded hours</source>
+        <translation>   horas registradas</translation>
+    </message>
+    <message>
+        <source>Location%1Country%1Data Source%1Latitude%1Longitude%1Elevation</source>
+        <translation>Localidade%1País%1Fonte dos dados%1Latitude%1Longitude%1Altitude</translation>
+    </message>
+    <message>
+        <source>Month%1DBTmin%1DBTmax%1RHavg</source>
+        <translation>Mês%1TBSmín%1TBSmáx%1URméd</translation>
+    </message>
+    <message>
+        <source>Bioclimatic Strategies</source>
+        <translation>Estratégias bioclimáticas</translation>
+    </message>
+    <message>
+        <source>Bioclimatic Strategies (recorded hours)</source>
+        <translation>Estratégias bioclimáticas (horas registradas)</translation>
     </message>
 </context>
 <context>

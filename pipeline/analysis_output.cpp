@@ -1,4 +1,4 @@
-#include "app/cli_output.h"
+#include "pipeline/analysis_output.h"
 
 #include <cmath>
 #include <cstdio>
@@ -8,7 +8,7 @@
 #include "data/station_catalogue.h"
 #include "pipeline/exports.h"
 
-namespace qav::cli {
+namespace qav {
 
 std::string JsonString(std::string_view s)
 {
@@ -65,13 +65,14 @@ std::string MonthlyJson(const Month& months)
 
 }  // namespace
 
-std::string AnalysisJson(const AnalysisState& state, bool withRecorded, bool withFilter)
+std::string AnalysisJson(const AnalysisState& state, std::string_view input, bool withRecorded, bool withFilter)
 {
     const LocationRecord& l = state.Current();
     const auto number = [](float v) { return JsonNumber(v); };
     const auto integer = [](auto v) { return std::to_string(v); };
     std::string j = "{";
     j += "\"slot\":" + std::to_string(state.CurrentLocation);
+    j += ",\"input\":" + JsonString(input);
     j += ",\"name\":" + JsonString(l.LocationName);
     j += ",\"country\":" + JsonString(l.Country);
     j += ",\"source\":" + JsonString(l.DataSource);
@@ -133,7 +134,7 @@ std::string AnalysisJson(const AnalysisState& state, bool withRecorded, bool wit
     return j + "}";
 }
 
-std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation)
+std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation, bool withWarming)
 {
     std::string h = "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa";
     for (int s = 1; s <= kStrategies; ++s) {
@@ -149,10 +150,22 @@ std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation)
     }
     if (withFilter) h += ",hour_range,months";
     if (withStation) h += ",station,period,rh_source";
+    h += ",input";
+    if (withWarming) {
+        for (int m = 1; m <= kMonths; ++m) {
+            const std::string month = std::to_string(m);
+            h += ",warming_dbt_min_" + month + ",warming_dbt_max_" + month + ",warming_rh_avg_" + month;
+        }
+        for (int s = 1; s <= kStrategies; ++s) {
+            h += ",base_";
+            h += StrategyLetter(s);
+        }
+    }
     return h + "\n";
 }
 
-std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded, bool withFilter, bool withStation)
+std::string AnalysisCsvRow(const AnalysisState& state, std::string_view input, bool withRecorded, bool withFilter,
+                           bool withStation, bool withWarming)
 {
     const LocationRecord& l = state.Current();
     std::string r = std::to_string(state.CurrentLocation) + "," + CsvField(l.LocationName) + "," +
@@ -192,7 +205,24 @@ std::string AnalysisCsvRow(const AnalysisState& state, bool withRecorded, bool w
         else
             r += ",,,";
     }
+    r += ',';
+    r += CsvField(input);
+    if (withWarming) {
+        // Empty cells for a location analysed without the warming (none is, in one run).
+        for (int m = 1; m <= kMonths; ++m) {
+            for (float v : {state.WarmingAsked ? state.WarmingAsked->Month[m].DBTmin : 0.0f,
+                            state.WarmingAsked ? state.WarmingAsked->Month[m].DBTmax : 0.0f,
+                            state.WarmingAsked ? state.WarmingAsked->Month[m].RHavg : 0.0f}) {
+                r += ',';
+                if (state.Warmed) r += JsonNumber(v);
+            }
+        }
+        for (int s = 1; s <= kStrategies; ++s) {
+            r += ',';
+            if (state.Warmed) r += JsonNumber(state.Base.Tally.YearShare[s]);
+        }
+    }
     return r + "\n";
 }
 
-}  // namespace qav::cli
+}  // namespace qav

@@ -1,0 +1,39 @@
+#include "pipeline/picture_svg.h"
+
+#include "chart/svg_canvas.h"
+
+namespace qav {
+
+std::string ProvenanceText(const std::vector<std::pair<std::string, std::string>>& provenance)
+{
+    std::string text;
+    for (const auto& [key, value] : provenance) {
+        if (!text.empty()) text += '\n';
+        text += key + ": " + value;
+    }
+    return text;
+}
+
+std::vector<std::pair<std::string, std::string>> CompareProvenance()
+{
+    return {{"Software", std::string(kSoftwareName)}};
+}
+
+std::string PictureSvg(PictureKind kind, const AnalysisState& state, char decimalSeparator, Language language)
+{
+    const CanvasRect& r = kind == PictureKind::Chart ? state.Layout.Picture1 : state.Layout.Picture3;
+    SvgCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight);
+    DrawPicture(kind, canvas, state, decimalSeparator, language);
+    return canvas.Document(PictureTitle(kind, state), ProvenanceText(PictureProvenance(state)));
+}
+
+std::string CompareSvg(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth,
+                       int pixelHeight, Language language)
+{
+    const CompareLayout layout = MakeCompareLayout(rows, pixelWidth, pixelHeight);
+    SvgCanvas canvas(layout.Width, layout.Height, pixelWidth, pixelHeight);
+    DrawCompareChart(canvas, layout, rows, caption, DecimalSeparatorOf(language), language);
+    return canvas.Document(kCompareTitle, ProvenanceText(CompareProvenance()));
+}
+
+}  // namespace qav

@@ -1,0 +1,292 @@
+// qav-cli at scale and under attack, driven as a script drives it: many locations streamed in
+// bounded memory, interruptions, picture options that name one file, output folders that fail.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status = -1;  // exit status, or -1 when ended by a signal
+    int signal = 0;
+    long maxRssKb = 0;
+    std::string out, err;
+};
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A fresh folder of this process for one test, removed at its end.
+class Folder {
+public:
+    Folder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "qav_cli_scale_XXXXXX").string();
+        if (mkdtemp(pattern.data())) path_ = pattern;
+    }
+    ~Folder()
+    {
+        std::error_code ec;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path_, ec);
+    }
+    fs::path operator/(const std::string& name) const { return path_ / name; }
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+pid_t Start(const std::vector<std::string>& args, const fs::path& out, const fs::path& err, const fs::path& cwd = {})
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
+        if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(126);
+        std::vector<char*> argv{const_cast<char*>(QAV_CLI)};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(QAV_CLI, argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+Result Finish(pid_t pid, const fs::path& out, const fs::path& err)
+{
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    Result r;
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    r.maxRssKb = usage.ru_maxrss;
+    r.out = ReadFile(out);
+    r.err = ReadFile(err);
+    return r;
+}
+
+// Runs qav-cli in a child with the arguments, in the folder cwd when given.
+Result Cli(const std::vector<std::string>& args, const fs::path& cwd = {})
+{
+    const Folder files;
+    return Finish(Start(args, files / "out", files / "err", cwd), files / "out", files / "err");
+}
+
+// The data set given n times and every location of each: n x 50 locations of the World set.
+std::vector<std::string> WorldTimes(int n, std::vector<std::string> tail)
+{
+    std::vector<std::string> args{"analyze"};
+    for (int i = 0; i < n; ++i) args.insert(args.end(), {"--dataset", "world"});
+    args.insert(args.end(), tail.begin(), tail.end());
+    return args;
+}
+
+std::size_t Lines(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+
+// ---- Streaming: rows leave as they are done, in input order, in bounded memory ----------------
+
+TEST(CliStreaming, FirstRowsArriveWhileTheRunGoesOnWithOneJob)
+{
+    const Folder dir;
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[0]);
+        std::vector<std::string> args = WorldTimes(400, {"--all", "--format", "csv", "--jobs", "1"});
+        std::vector<char*> argv{const_cast<char*>(QAV_CLI)};
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(QAV_CLI, argv.data());
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string got;
+    char buffer[4096];
+    while (Lines(got) < 3) {
+        const ssize_t n = read(fds[0], buffer, sizeof buffer);
+        if (n <= 0) break;
+        got.append(buffer, static_cast<std::size_t>(n));
+    }
+    // 20,000 locations are far from done when the first two rows are read.
+    EXPECT_EQ(waitpid(pid, nullptr, WNOHANG), 0) << "the run ended before its first rows were read";
+    kill(pid, SIGTERM);
+    close(fds[0]);
+    waitpid(pid, nullptr, 0);
+    EXPECT_EQ(got.substr(got.find('\n') + 1, 14), "1,Addis Ababa,");
+}
+
+// Peak memory of a long run with one and two jobs; 10,000 results kept until the end took about
+// 90 MB more. The address sanitizer's shadow memory makes the figure meaningless there.
+TEST(CliStreaming, PeakMemoryStaysBoundedForTenThousandLocations)
+{
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "peak memory is measured in the release build only";
+#endif
+    for (const char* jobs : {"1", "2"}) {
+        SCOPED_TRACE(jobs);
+        const Folder dir;
+        const Result r = Finish(Start(WorldTimes(200, {"--all", "--format", "json", "--jobs", jobs}), "/dev/null", dir / "err"),
+                             "/dev/null", dir / "err");
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_LT(r.maxRssKb, 60 * 1024);
+    }
+}
+
+// ---- Signals: an interrupted run leaves no temporary picture behind --------------------------------
+
+TEST(CliSignals, InterruptedPictureWritingLeavesNoTemporaryFile)
+{
+    for (const int signal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal);
+        const Folder dir;
+        const fs::path pictures = dir / "pictures";
+        const pid_t pid = Start(WorldTimes(4, {"--all", "--jobs", "2", "--screen", "3840x2160", "--chart-dir",
+                                               pictures.string(), "--graph-dir", pictures.string()}),
+                                "/dev/null", dir / "err");
+        // Wait for a temporary file in progress, then interrupt.
+        bool caught = false;
+        for (int polls = 0; polls < 2'000'000 && !caught && waitpid(pid, nullptr, WNOHANG) == 0; ++polls) {
+            std::error_code ec;
+            for (fs::directory_iterator it(pictures, ec), end; !ec && it != end; it.increment(ec))
+                caught = caught || it->path().filename().string().starts_with(".qav-");
+        }
+        kill(pid, signal);
+        const Result r = Finish(pid, "/dev/null", dir / "err");
+        if (!caught) GTEST_SKIP() << "no temporary file was seen in progress";
+        EXPECT_EQ(r.signal, signal);  // the shell sees the signal, as without the clean-up
+        for (const auto& entry : fs::directory_iterator(pictures))
+            EXPECT_FALSE(entry.path().filename().string().starts_with(".qav-")) << entry.path();
+    }
+}
+
+// ---- Picture options: no two name one file, in any spelling --------------------------------------
+
+TEST(CliPictureClash, TwoOptionsNamingOneFileAreRefused)
+{
+    const Folder dir;
+    fs::create_directory(dir / "sub");
+    fs::create_symlink(dir / "a.png", dir / "to-a.png");        // a link to a file not there yet
+    fs::create_symlink("sub/../a.png", dir / "relative.png");   // relative, through a folder
+    fs::create_symlink(dir.Path(), dir / "here");                // a link to the folder
+    const std::string a = (dir / "a.png").string();
+    struct Row { std::vector<std::string> args; std::string err; };
+    for (const Row& row : {Row{{"--chart", "a.png", "--graph", "./a.png"}, "--graph: './a.png' is the file of --chart as well"},
+                           Row{{"--chart", "a.png", "--compare-chart", a}, "--compare-chart: '" + a + "' is the file of --chart as well"},
+                           Row{{"--graph", "sub/../a.png", "--compare-chart", "a.png"}, "--compare-chart: 'a.png' is the file of --graph as well"},
+                           Row{{"--chart", "a.png", "--graph", "to-a.png"}, "--graph: 'to-a.png' is the file of --chart as well"},
+                           Row{{"--chart", "relative.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"},
+                           Row{{"--chart", "here/a.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"}}) {
+        SCOPED_TRACE(row.args[1] + " " + row.args[3]);
+        std::vector<std::string> args{"analyze"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const Result r = Cli(args, dir.Path());
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "error: " + row.err + "\n");
+    }
+    EXPECT_FALSE(fs::exists(dir / "a.png"));
+}
+
+// ---- Output folders: checked once, before the analysis, after the inputs --------------------------
+
+TEST(CliOutputFolders, FailuresNameTheOptionAndTheSystemReasonAndExitWithOne)
+{
+    const Folder dir;
+    std::ofstream(dir / "file") << "x";
+    fs::create_symlink(dir / "loop", dir / "loop");
+    const std::string file = (dir / "file").string(), loop = (dir / "loop").string();
+    const std::string tooLong = (dir / std::string(300, 'n')).string();
+    struct Row { std::vector<std::string> args; std::string err; };
+    for (const Row& row : {Row{{"--chart-dir", file}, "--chart-dir " + file + ": Not a directory"},
+                           Row{{"--chart-dir", file + "/sub"}, "--chart-dir " + file + "/sub: Not a directory"},
+                           Row{{"--graph-dir", tooLong}, "--graph-dir " + tooLong + ": File name too long"},
+                           Row{{"--chart-dir", loop + "/sub"}, "--chart-dir " + loop + "/sub: Too many levels of symbolic links"},
+                           Row{{"--dataset", "world", "--all", "--chart", file + "/chart.png"},
+                               "--chart " + file + "/chart.png: Not a directory"},
+                           Row{{"--compare-chart", (dir / "missing/c.svg").string()},
+                               "--compare-chart " + (dir / "missing/c.svg").string() + ": No such file or directory"}}) {
+        SCOPED_TRACE(row.err);
+        std::vector<std::string> args{"analyze"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const Result r = Cli(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "error: " + row.err + "\n");  // once, before any result
+        EXPECT_EQ(r.out, "");
+    }
+    // An input that fails first: no folder is made for the pictures of a run that cannot start.
+    const Result bad = Cli({"analyze", "--file", (dir / "QAVnone.TXT").string(), "--chart-dir", (dir / "made").string()});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_FALSE(fs::exists(dir / "made"));
+}
+
+// ---- The compare picture: every bar drawn, on further pages beyond 16384 pixels -------------------
+
+TEST(CliComparePages, BarsBeyondOnePictureContinueOnTheNextAndAreSaid)
+{
+    const Folder dir;
+    const std::string png = (dir / "compare.png").string();
+    const Result r = Cli(WorldTimes(15, {"--all", "--format", "csv", "--compare-chart", png}));  // 750 bars
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "note: --compare-chart: the bars take 2 pictures of at most 16384 pixels: " + png + ", " +
+                         (dir / "compare-2.png").string() + "\n");
+    // 739 bars on the first page, 11 on the second: 110 + 22 per bar pixels high.
+    for (const auto& [name, height] : {std::pair{"compare.png", 16368}, std::pair{"compare-2.png", 352}}) {
+        const std::string bytes = ReadFile(dir / name);
+        ASSERT_GT(bytes.size(), 24u) << name;
+        const auto byte = [&](int i) { return static_cast<unsigned char>(bytes[static_cast<std::size_t>(i)]); };
+        EXPECT_EQ(byte(20) << 24 | byte(21) << 16 | byte(22) << 8 | byte(23), height) << name;  // IHDR height
+    }
+}
+
+// ---- Smaller things ---------------------------------------------------------------------------------
+
+TEST(CliMessages, ArgumentsAreTakenAsAUserMeansThem)
+{
+    struct Row { std::vector<std::string> args; int status; std::string err; };
+    for (const Row& row : {Row{{"analyze", "--all=1"}, 2, "error: --all: takes no value\n"},
+                           Row{{"analyze", "--dataset", "south-america", "--all", "--compare-chart", "/dev/null/x.svg", "--sort", "NAME"}, 1,
+                               "error: --compare-chart /dev/null/x.svg: Not a directory\n"},
+                           Row{{"analyze", "--compare-chart", "c.svg", "--sort", "Lists"}, 2,
+                               "error: --sort: 'Lists' is not a strategy letter A..J, name or list\n"}}) {
+        SCOPED_TRACE(row.args[1]);
+        const Result r = Cli(row.args);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(r.err, row.err);
+    }
+    // --warming +2 as the warming file writes it; -0 is no change, not "+-0".
+    EXPECT_EQ(Cli({"analyze", "--warming", "+2", "--format", "json"}).out, Cli({"analyze", "--warming", "2", "--format", "json"}).out);
+    const std::string zero = Cli({"analyze", "--warming", "-0"}).out;
+    EXPECT_NE(zero.find("What if: +0"), std::string::npos) << zero;
+    EXPECT_EQ(zero.find("+-0"), std::string::npos);
+    // A warming file's refusal names its own option.
+    const Folder dir;
+    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
+    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",30,30,0\n";
+    std::ofstream(dir / "hot.csv") << table;
+    const Result hot = Cli({"analyze", "--dataset", "world", "--all", "--warming-file", (dir / "hot.csv").string()});
+    EXPECT_EQ(hot.status, 1);
+    EXPECT_EQ(hot.err, "error: --warming-file: Addis Ababa: March DBTmax: 25.1 + 30 = 55.1 is outside -90 to 55\n");
+}
+
+}  // namespace

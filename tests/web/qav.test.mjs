@@ -1,0 +1,98 @@
+// The WebAssembly module gives qav-cli's answers byte for byte: the JSON of every built-in
+// location, a weather file, a Monthly Data file, stations, a filtered and a warmed run, the SVG
+// pictures, and the failures as error objects carrying the CLI's message.
+//   QAV_CLI=build/release/app/qav-cli QAV_WEB=build/web node --test tests/web/
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const cli = path.resolve(root, process.env.QAV_CLI ?? 'build/release/app/qav-cli');
+const web = path.resolve(root, process.env.QAV_WEB ?? 'build/web');
+const { default: createQav } = await import(pathToFileURL(path.join(web, 'qav.mjs')).href);
+const qav = await createQav();
+const run = (...args) => execFileSync(cli, ['analyze', ...args], { encoding: 'utf8', maxBuffer: 1 << 28 });
+const tmp = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-web-test-'));
+process.on('exit', () => fs.rmSync(tmp, { recursive: true, force: true }));
+
+test('every built-in location', () => {
+  for (const [dataset, count] of [['brazil', 27], ['south-america', 13], ['world', 50]]) {
+    for (let location = 1; location <= count; ++location) {
+      assert.equal(qav.analyze(JSON.stringify({ dataset, location })),
+        run('--dataset', dataset, '--location', String(location), '--format', 'json'), `${dataset} ${location}`);
+    }
+  }
+  assert.equal(qav.analyze('{}'), run('--format', 'json'));  // the start-up location, Brasília
+});
+
+test('a weather file and a Monthly Data file, by their text and path', () => {
+  const epw = path.join(root, 'tests/data/fixtures/chicago.epw');
+  const text = fs.readFileSync(epw, 'latin1');
+  assert.equal(qav.analyze({ epw: text, path: epw }), run('--epw', epw, '--format', 'json'));
+  assert.equal(qav.analyze({ epw: text, path: epw, hours: 'recorded', hour_range: '9-18' }),
+    run('--epw', epw, '--hours', 'recorded', '--hour-range', '9-18', '--format', 'json'));
+  const md = path.join(root, 'QAVworld.TXT');
+  assert.equal(qav.analyze({ md: fs.readFileSync(md, 'utf8'), path: md, all: true }),
+    run('--file', md, '--all', '--format', 'json'));
+});
+
+test('ten stations, alone and beside a built-in slot', () => {
+  const lines = fs.readFileSync(path.join(web, 'stations-1991-2020.csv'), 'utf8').trim().split('\n').slice(1);
+  const picked = Array.from({ length: 10 }, (_, i) => lines[Math.floor(i * (lines.length - 1) / 9)].split(',')[0]);
+  for (const wmo of picked) assert.equal(qav.analyze({ station: Number(wmo) }), run('--station', wmo, '--format', 'json'), wmo);
+  assert.equal(qav.analyze({ inputs: [{ dataset: 'brazil', location: 5 }, { station: '83377' }] }),
+    run('--dataset', 'brazil:5', '--station', '83377', '--format', 'json'));
+});
+
+test('filtered and warmed runs', () => {
+  assert.equal(qav.analyze({ dataset: 'all', all: true, hour_range: '22-5', months: '12-2', screen: '1280x720' }),
+    run('--dataset', 'all', '--all', '--hour-range', '22-5', '--months', '12-2', '--screen', '1280x720', '--format', 'json'));
+  assert.equal(qav.analyze({ dataset: 'world', location: 3, warming: 2.5 }),
+    run('--dataset', 'world', '--location', '3', '--warming', '2.5', '--format', 'json'));
+  const file = path.join(tmp, 'warming.csv');
+  const rows = Array.from({ length: 12 }, (_, i) => `${i + 1},${i / 4},${i / 2},-1`);
+  fs.writeFileSync(file, ['month,dbt_min,dbt_max,rh_avg', ...rows].join('\n') + '\n');
+  assert.equal(qav.analyze({ dataset: 'brazil', all: true, warming_file: fs.readFileSync(file, 'utf8'), warming_path: file }),
+    run('--dataset', 'brazil', '--all', '--warming-file', file, '--format', 'json'));
+});
+
+test('the chart, the graph and the compare picture as SVG', () => {
+  const svg = (name) => path.join(tmp, name);
+  run('--dataset', 'world', '--location', '7', '--chart', svg('c.svg'), '--graph', svg('g.svg'));
+  assert.equal(qav.chartSvg({ dataset: 'world', location: 7 }), fs.readFileSync(svg('c.svg'), 'utf8'));
+  assert.equal(qav.graphSvg({ dataset: 'world', location: 7 }), fs.readFileSync(svg('g.svg'), 'utf8'));
+  const epw = path.join(root, 'tests/data/fixtures/chicago.epw');
+  run('--epw', epw, '--hours', 'recorded', '--chart', svg('e.svg'));
+  assert.equal(qav.chartSvg({ epw: fs.readFileSync(epw, 'latin1'), path: epw, hours: 'recorded' }),
+    fs.readFileSync(svg('e.svg'), 'utf8'));
+  run('--dataset', 'south-america', '--all', '--warming', '1', '--compare-chart', svg('k.svg'), '--sort', 'E');
+  assert.equal(qav.compareSvg({ dataset: 'south-america', all: true, warming: 1, sort: 'E' }),
+    fs.readFileSync(svg('k.svg'), 'utf8'));
+});
+
+test('failures are error objects with the CLI message, never exceptions', () => {
+  const bad = path.join(tmp, 'QAVBAD.TXT');
+  fs.writeFileSync(bad, '"Lima","Peru",-12.05,-77.04,13,"X"\n1,18,1e30,80\n');
+  const cliError = spawnSync(cli, ['analyze', '--file', bad], { encoding: 'utf8' });
+  const error = JSON.parse(qav.analyze({ md: fs.readFileSync(bad, 'utf8'), path: bad })).error;
+  assert.equal(`error: ${error.message}\n`, cliError.stderr);
+  assert.equal(error.status, cliError.status);
+  assert.deepEqual([error.file, error.line, error.field, error.text, error.kind], [bad, 2, 3, '1e30', 'out_of_range']);
+  const cases = [
+    [{ dataset: 'mars' }, ['--dataset', 'mars']],
+    [{ dataset: 'brazil', location: 30 }, ['--dataset', 'brazil', '--location', '30']],
+    [{ station: 12 }, ['--station', '12']],
+    [{ hour_range: '0-5' }, ['--hour-range', '0-5']],
+    [{ dataset: 'world', all: true, warming: 25 }, ['--dataset', 'world', '--all', '--warming', '25']],
+  ];
+  for (const [request, args] of cases) {
+    const expected = spawnSync(cli, ['analyze', ...args], { encoding: 'utf8' });
+    const got = JSON.parse(qav.analyze(request)).error;
+    assert.deepEqual([`error: ${got.message}\n`, got.status], [expected.stderr, expected.status], args.join(' '));
+  }
+  assert.equal(JSON.parse(qav.analyze('{not json')).error.kind, 'request');
+});

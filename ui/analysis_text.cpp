@@ -1,0 +1,61 @@
+#include "ui/analysis_text.h"
+
+#include <QStringList>
+
+#include "ui/locale_format.h"
+#include "ui/translation.h"
+
+namespace qav {
+namespace {
+
+// A warming's number as qav-cli prints it, with the window's decimal separator.
+QString Number(float value)
+{
+    return QString::fromStdString(WarmingNumberText(value)).replace(u'.', LocaleDecimalPoint());
+}
+
+}  // namespace
+
+QString AnalysisText::hourFilter(const HourFilter& f)
+{
+    if (f.IsAll()) return tr("all hours");
+    const QString hours = f.HourCount() == 24 ? tr("all hours") : tr("hours %1-%2").arg(f.FirstHour).arg(f.LastHour);
+    if (f.MonthCount() == 12) return hours;
+    const QString months = f.FirstMonth == f.LastMonth
+                               ? MonthName(f.FirstMonth)
+                               : tr("%1-%2", "a range of months").arg(MonthName(f.FirstMonth), MonthName(f.LastMonth));
+    return tr("%1, %2", "hours, months").arg(hours, months);
+}
+
+QString AnalysisText::warming(const Warming& w)
+{
+    if (const auto degrees = w.Uniform()) return tr("%1%2 °C").arg(*degrees >= 0 ? QStringLiteral("+") : QString(), Number(*degrees));
+    return tr("monthly changes");
+}
+
+QString AnalysisText::refusal(const RefusedChange& r)
+{
+    const QString change = r.Change < 0 ? QStringLiteral("- ") + Number(-r.Change) : QStringLiteral("+ ") + Number(r.Change);
+    return tr("%1 %2: %3 %4 = %5 is outside %6 to %7")
+        .arg(MonthName(r.Month), QLatin1String(NormalName(r.Field)), Number(r.Base), change, Number(r.Result))
+        .arg(r.Range.Low)
+        .arg(r.Range.High);
+}
+
+QString AnalysisText::station(const StationTag& s)
+{
+    return (s.RhDerived ? tr("Station WMO %1, normals %2, humidity derived") : tr("Station WMO %1, normals %2"))
+        .arg(s.Wmo)
+        .arg(QString::fromStdString(s.Period));
+}
+
+QString AnalysisText::caption(const AnalysisCaptionParts& parts)
+{
+    QStringList shown;
+    if (parts.Station) shown << station(*parts.Station);
+    if (parts.Counted) shown << tr("Counted: %1").arg(hourFilter(*parts.Counted));
+    if (parts.WhatIf) shown << tr("What if: %1").arg(warming(*parts.WhatIf));
+    return shown.join(QStringLiteral("; "));
+}
+
+}  // namespace qav

@@ -1,0 +1,310 @@
+// The main window's frame: its menus, the layout of the chart, the graph, the list and the
+// results, and where the window opens and what it remembers on closing.
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QResizeEvent>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/version.h"
+#include "pipeline/rendering.h"
+#include "ui/canvas_view.h"
+#include "ui/export_actions.h"
+#include "ui/file_chooser_panel.h"
+#include "ui/help_texts.h"
+#include "ui/locale_format.h"
+#include "ui/location_list.h"
+#include "ui/main_window.h"
+#include "ui/month_strategy_view.h"
+#include "ui/recent_files.h"
+#include "ui/results_panel.h"
+#include "ui/settings.h"
+#include "ui/translation.h"
+
+namespace qav {
+
+void MainWindow::createMenus()
+{
+    auto command = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("MFile"));
+    command(file, "MOpen", tr("&Open climatic file"), &MainWindow::openClimaticFile)
+        ->setShortcut(QKeySequence::Open);
+    command(file, "MOpenEpw", tr("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
+    recent_ = new RecentFiles(file->addMenu(tr("&Recent files")), this);
+    connect(recent_, &RecentFiles::openRequested, this, [this](const QString& path) { openFiles({path}); });
+    createSiteCommands(file);
+    command(file, "AbFiles", tr("&About climatic files"), &MainWindow::showFileFormatHelp);
+    file->addSeparator();
+    QMenu* data = file->addMenu(tr("Climatic data &base"));
+    data->setObjectName(QStringLiteral("MenData"));
+    command(data, "DataBras", tr("&Brazil"), &MainWindow::showBrazil);
+    command(data, "DataAmer", tr("&South America"), &MainWindow::showSouthAmerica);
+    command(data, "DataMun", tr("&World"), &MainWindow::showWorld);
+    command(file, "AbTurk", tr("About &this data"), &MainWindow::showClimaticDataAbout);
+    file->addSeparator();
+    exports_ = new ExportActions(this, state_, devicePixelRatio_,
+                                 [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
+                                     showMessage(icon, title, text);
+                                 });
+    exports_->addTo(file);
+    file->addSeparator();
+    command(file, "MExit", tr("E&xit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
+
+    QMenu* copy = menuBar()->addMenu(tr("&Copy"));
+    copy->setObjectName(QStringLiteral("MCop"));
+    command(copy, "MCopChart", tr("&Chart"), &MainWindow::copyChart);
+    command(copy, "CopGraf", tr("&Graphic"), &MainWindow::copyGraphic);
+    command(copy, "MCopTab", tr("&Tabel"), &MainWindow::copyTable);
+
+    // Which hours the chart and the legend show; only weather-file locations have recorded hours.
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("MView"));
+    auto* hours = new QActionGroup(this);
+    viewTypical_ = command(view, "ViewTypical", tr("&Typical days"), &MainWindow::showTypicalDays);
+    viewRecorded_ = command(view, "ViewRecorded", tr("&Recorded hours"), &MainWindow::showRecordedHours);
+    for (QAction* a : {viewTypical_, viewRecorded_}) {
+        a->setCheckable(true);
+        hours->addAction(a);
+    }
+    viewTypical_->setChecked(true);
+    view->addSeparator();
+    command(view, "ViewCompare", tr("&Compare locations"), &MainWindow::showCompareView)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    command(view, "ViewHours", tr("&Hours analysed…"), &MainWindow::chooseHoursAnalysed);
+    command(view, "ViewWhatIf", tr("&What if…"), &MainWindow::chooseWarming);
+    view->addSeparator();
+    viewMonthStrategy_ = view->addAction(tr("Hours per &month and strategy"));
+    viewMonthStrategy_->setObjectName(QStringLiteral("ViewMonthStrategy"));
+    viewMonthStrategy_->setCheckable(true);
+    viewMonthStrategy_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    view->addSeparator();
+    analyseAtScreenSize_ = view->addAction(tr("Analyse at this &screen's size"));
+    analyseAtScreenSize_->setObjectName(QStringLiteral("ViewAnalyseAtScreenSize"));
+    analyseAtScreenSize_->setCheckable(true);
+    analyseAtScreenSize_->setChecked(atScreenSize_);
+    analyseAtScreenSize_->setStatusTip(
+        tr("Lay the chart and its zone map out for this monitor, as older versions did, instead of the "
+           "reference screen of 1024 x 768 pixels"));
+    connect(analyseAtScreenSize_, &QAction::toggled, this, &MainWindow::setAnalyseAtScreenSize);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("MHelp"));
+    command(help, "UsingQav", tr("&Using QAV"), &MainWindow::showUsingHelp)->setShortcut(QKeySequence::HelpContents);
+    command(help, "AboutFiles", tr("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp);
+    command(help, "AboutWhatIf", tr("&What if it were warmer"), &MainWindow::showWhatIfHelp);
+    command(help, "AboutME", tr("&About QAV %1").arg(QString::fromUtf8(kVersion.data(), qsizetype(kVersion.size()))), &MainWindow::showProgramAbout);
+
+    QAction* goOut = menuBar()->addAction(tr("E&xit"));
+    goOut->setObjectName(QStringLiteral("GoOut"));
+    connect(goOut, &QAction::triggered, this, &QWidget::close);
+}
+
+namespace {
+
+// A view that draws the state's chart or graph afresh at the size and pixel ratio it is shown at.
+CanvasView* PictureView(QWidget* parent, const AnalysisState& state, PictureKind kind, const QString& objectName,
+                        const QString& accessibleName)
+{
+    auto* view = new CanvasView(parent);
+    view->setObjectName(objectName);
+    view->setAccessibleName(accessibleName);
+    view->setRenderer([&state, kind](double ratio) {
+        return RenderPictureImage(kind, state, ratio, ChartDecimalSeparator(), PictureLanguage());
+    });
+    return view;
+}
+
+}  // namespace
+
+void MainWindow::createContent()
+{
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("Content"));
+    picture1_ = PictureView(content_, state_, PictureKind::Chart, QStringLiteral("Picture1"), tr("Bioclimatic chart"));
+    label2_ = new QLabel(tr("Click a location to see the bioclimatic analysis"), content_);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setWordWrap(true);  // a narrow column wraps the caption rather than widening the window
+    list1_ = new LocationList(content_);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list1_->setMinimumHeight(4 * list1_->fontMetrics().height());
+    label2_->setBuddy(list1_);
+    connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onListSelectionChanged);
+    // Enter on the current entry selects it, which runs the same flow as a click.
+    connect(list1_, &QListWidget::itemActivated, this, [](QListWidgetItem* item) { item->setSelected(true); });
+    list1_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list1_, &QWidget::customContextMenuRequested, this, &MainWindow::showListMenu);
+
+    picture3_ = PictureView(content_, state_, PictureKind::Graph, QStringLiteral("Picture3"), tr("Monthly climate graph"));
+    screenNote_ = new QLabel(content_);
+    screenNote_->setObjectName(QStringLiteral("ScreenSizeNote"));
+    screenNote_->setWordWrap(true);
+
+    resultTabs_ = new QTabWidget(content_);
+    resultTabs_->setObjectName(QStringLiteral("ResultTabs"));
+    results_ = new ResultsPanel;
+    monthStrategy_ = new MonthStrategyView;
+    connect(viewMonthStrategy_, &QAction::triggered, this, [this](bool show) {
+        resultTabs_->setCurrentWidget(show ? static_cast<QWidget*>(monthStrategy_) : results_);
+        if (show) monthStrategy_->table()->setFocus(Qt::ShortcutFocusReason);
+    });
+    connect(resultTabs_, &QTabWidget::currentChanged, viewMonthStrategy_,
+            [this](int) { viewMonthStrategy_->setChecked(resultTabs_->currentWidget() == monthStrategy_); });
+    arrangeContent(false);
+    setCentralWidget(content_);
+
+    // Picture10, over the whole window and hidden until MOpen.
+    picture10_ = new FileChooserPanel(this);
+    picture10_->setFolder(settings::Folder(settings::kChooserFolder, picture10_->currentFolder()));
+    connect(picture10_, &FileChooserPanel::fileChosen, this, &MainWindow::openMonthlyDataFile);
+    connect(picture10_, &FileChooserPanel::noFileChosen, this, [this]() noexcept {
+        guarded([&] {
+            showMessage(QMessageBox::NoIcon, ProgramTitle(), tr("Select the file"));
+        });
+    });
+    refreshScreenNote();
+    list1_->setFocus();
+}
+
+bool MainWindow::wantsCompactLayout(QSize size)
+{
+    // Below this the results panel beside the graph leaves the chart too little room.
+    return size.width() < 1100 || size.height() < 700;
+}
+
+void MainWindow::arrangeContent(bool compact)
+{
+    if (content_->layout() && compact == compactLayout_) return;
+    compactLayout_ = compact;
+    QWidget* const current = resultTabs_->currentWidget();
+    while (resultTabs_->count() > 0) resultTabs_->removeTab(0);
+    delete content_->layout();  // the layouts only; the widgets stay
+
+    auto* columns = new QHBoxLayout(content_);
+    columns->setContentsMargins(6, 4, 6, 6);
+    columns->setSpacing(8);
+    if (compact) {
+        // A small window: the chart, the graph and the results are tabs of one view, so the chart
+        // takes most of the window; the list stays beside it.
+        resultTabs_->addTab(picture1_, tr("Chart"));
+        resultTabs_->addTab(picture3_, tr("Graph"));
+        resultTabs_->addTab(results_, tr("Results"));
+        resultTabs_->addTab(monthStrategy_, tr("Hours per month and strategy"));
+        auto* side = new QVBoxLayout;
+        side->setSpacing(4);
+        side->addWidget(label2_);
+        side->addWidget(list1_, 1);
+        side->addWidget(screenNote_);
+        columns->addWidget(resultTabs_, 1);
+        columns->addLayout(side);
+        list1_->setMaximumWidth(std::max(120, content_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 9));
+        label2_->setMaximumWidth(list1_->maximumWidth());
+        // Never smaller than 1.2 times the reference screen's chart (539 x 418), where the
+        // legend's capitals are 9 px high: the window's minimum size follows.
+        picture1_->setMinimumSize(647, 502);
+        screenNote_->setMaximumWidth(list1_->maximumWidth());
+    } else {
+        // Two columns in the proportions of the classic layout: the chart (40 : 31) over the
+        // location list on the left, the monthly graph over the results on the right. Both
+        // pictures scale with the window and keep their proportions.
+        auto* left = new QVBoxLayout;
+        left->setSpacing(4);
+        left->addWidget(picture1_, 31);
+        left->addWidget(label2_);
+        left->addWidget(list1_, 18);
+        auto* right = new QVBoxLayout;
+        right->setSpacing(4);
+        right->addWidget(picture3_, 21);
+        right->addWidget(screenNote_);
+        resultTabs_->addTab(results_, tr("Results"));
+        resultTabs_->addTab(monthStrategy_, tr("Hours per month and strategy"));
+        right->addWidget(resultTabs_, 28);
+        columns->addLayout(left, 40);
+        columns->addLayout(right, 34);
+        for (QWidget* w : std::initializer_list<QWidget*>{list1_, label2_, screenNote_}) w->setMaximumWidth(QWIDGETSIZE_MAX);
+        picture1_->setMinimumSize(0, 0);
+    }
+    // A small window opens on the chart; the month view stays chosen in either layout.
+    resultTabs_->setCurrentWidget(current == monthStrategy_ ? static_cast<QWidget*>(monthStrategy_)
+                                  : compact                  ? static_cast<QWidget*>(picture1_)
+                                                             : results_);
+    // Pages moved between the tabs and the columns keep the visibility they had: set it afresh.
+    for (QWidget* w : std::initializer_list<QWidget*>{picture1_, picture3_, results_, monthStrategy_}) {
+        const int page = resultTabs_->indexOf(w);
+        w->setVisible(page < 0 || page == resultTabs_->currentIndex());
+    }
+    screenNote_->setVisible(atScreenSize_);
+    columns->activate();
+    // The tabs' page stack keeps its size when pages move in, so it would not size them: do it
+    // once the window's layouts have settled.
+    if (auto* stack = resultTabs_->findChild<QStackedWidget*>()) {
+        QTimer::singleShot(0, stack, [stack] {
+            for (int i = 0; i < stack->count(); ++i) stack->widget(i)->setGeometry(stack->rect());
+        });
+    }
+}
+
+void MainWindow::refreshScreenNote()
+{
+    screenNote_->setText(tr("Analysed at this screen's size, %1 x %2 pixels: the shares may differ from those of "
+                            "other screens and of qav-cli without --screen.")
+                             .arg(monitor_.Screen.WidthPx)
+                             .arg(monitor_.Screen.HeightPx));
+    screenNote_->setVisible(atScreenSize_);
+}
+
+void MainWindow::placeOnScreen(const QRect& available)
+{
+    // Most of a large screen, as a document window opens; all of a small one, which the content
+    // needs to show the chart at a readable size.
+    const double share = available.width() >= 1280 && available.height() >= 900 ? 0.9 : 1.0;
+    QSize size = (QSizeF(available.size()) * share).toSize().expandedTo(minimumSizeHint());
+    size = size.boundedTo(available.size());
+    QRect frame(QPoint(0, 0), size);
+    frame.moveCenter(available.center());
+    setGeometry(frame);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (content_) arrangeContent(wantsCompactLayout(event->size()));
+    // The results' text follows the window: the reference screen's window has the default size.
+    if (results_) results_->setTextScale(std::min(width() / 1024.0, height() / 768.0));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QSettings settings;
+    settings.setValue(QLatin1String(settings::kGeometry), saveGeometry());
+    settings.setValue(QLatin1String(settings::kWindowState), saveState());
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::restoreWindowSettings()
+{
+    const QSettings settings;
+    const bool placed = restoreGeometry(settings.value(QLatin1String(settings::kGeometry)).toByteArray());
+    restoreState(settings.value(QLatin1String(settings::kWindowState)).toByteArray());
+    return placed;
+}
+
+}  // namespace qav

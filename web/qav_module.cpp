@@ -1,0 +1,311 @@
+// The analysis as a WebAssembly module: a request (the JavaScript wrapper turns the request's
+// JSON into a list of named values) gives the text qav-cli prints for the same options, or the
+// SVG it writes; a failure gives a JSON error object, never an exception out of the module.
+#include <emscripten/bind.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/compare_chart.h"
+#include "classify/hour_filter.h"
+#include "core/text_format.h"
+#include "core/warming.h"
+#include "data/builtin_sets.h"
+#include "data/md_reader.h"
+#include "data/read_failure.h"
+#include "data/station_catalogue.h"
+#include "data/warming_reader.h"
+#include "pipeline/analysis_output.h"
+#include "pipeline/analysis_run.h"
+#include "pipeline/compare.h"
+#include "pipeline/picture_svg.h"
+#include "pipeline/rendering.h"
+#include "pipeline/weather_location.h"
+
+namespace qav::web {
+namespace {
+
+/// A request the CLI would refuse as bad arguments (exit status 2).
+struct UsageFault {
+    std::string message;
+};
+/// An input that cannot be read or analysed (exit status 1).
+struct InputFault {
+    std::string message;
+    std::optional<ReadFailure> failure;
+};
+
+// The names of ReadFault's values, in its order, for the error object's `kind`.
+constexpr const char* kFaultNames[] = {
+    "file_not_found", "path_not_found", "permission_denied", "path_file_access", "device_io", "system_error",
+    "too_large", "not_text", "empty_file", "not_a_number", "not_finite", "not_whole_number", "out_of_range",
+    "field_too_long", "unclosed_quote", "text_after_quote", "day_past_month_end", "not_epw", "no_header",
+    "line_too_long", "too_few_fields", "wrong_field_count", "no_complete_location", "too_many_rows", "row_count",
+    "ends_inside_row", "ends_inside_header", "month_without_data", "out_of_order", "too_many_months",
+    "month_twice", "month_missing"};
+static_assert(std::size(kFaultNames) == static_cast<std::size_t>(ReadFault::MonthMissing) + 1);
+
+std::string ErrorJson(const std::string& status, const std::string& message, const std::optional<ReadFailure>& f)
+{
+    std::string j = "{\"error\":{\"status\":" + status + ",\"message\":" + JsonString(message);
+    if (f) {
+        j += ",\"file\":" + JsonString(f->File.string()) + ",\"code\":" + std::to_string(f->Code) +
+             ",\"line\":" + std::to_string(f->Line) + ",\"field\":" + std::to_string(f->Field) +
+             ",\"field_name\":" + JsonString(f->FieldName) + ",\"text\":" + JsonString(f->Text) +
+             ",\"kind\":" + JsonString(kFaultNames[static_cast<int>(f->Kind)]);
+    } else {
+        j += status == "2" ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
+    }
+    return j + "}}";
+}
+
+int Whole(const std::string& name, const std::string& text, int lo, int hi, const std::string& why = {})
+{
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || end != text.data() + text.size() || (ec != std::errc{} && ec != std::errc::result_out_of_range))
+        throw UsageFault{name + ": '" + text + "' is not a whole number"};
+    if (ec == std::errc::result_out_of_range || v < lo || v > hi)
+        throw UsageFault{name + ": " + text + " is outside " + std::to_string(lo) + ".." + std::to_string(hi) + why};
+    return v;
+}
+
+std::pair<int, int> Range(const std::string& name, const std::string& text, int last, const char* what)
+{
+    const size_t dash = text.find('-', 1);
+    if (dash == std::string::npos) throw UsageFault{name + ": '" + text + "' is not FIRST-LAST"};
+    const auto end = [&](const std::string& part) {
+        int v = 0;
+        const auto [ptr, ec] = std::from_chars(part.data(), part.data() + part.size(), v);
+        if (ec != std::errc{} || ptr != part.data() + part.size() || v < 1 || v > last)
+            throw UsageFault{name + ": '" + text + "' is not a range within 1.." + std::to_string(last) + " (" + what + ")"};
+        return v;
+    };
+    return {end(text.substr(0, dash)), end(text.substr(dash + 1))};
+}
+
+/// The module's state: the station catalogue once given, the start-up state of the last screen
+/// asked and the zone maps painted so far, so a request at a pressure seen before repaints nothing.
+class Session {
+public:
+    void SetStations(const std::string& csv) { catalogue_ = ParseStationCatalogue(csv); }
+    bool HasStations() const { return catalogue_.has_value(); }
+
+    /// what: "analyze", "chart", "graph" or "compare"; args: names each followed by its values
+    /// (md, epw and warming_file by a path and a text, the others by one value).
+    std::string Call(const std::string& what, const std::vector<std::string>& args)
+    {
+        try {
+            return Run(what, args);
+        } catch (const UsageFault& f) {
+            return ErrorJson("2", f.message, std::nullopt);
+        } catch (const InputFault& f) {
+            return ErrorJson("1", f.message, f.failure);
+        } catch (const std::bad_alloc&) {
+            return ErrorJson("1", "out of memory", std::nullopt);
+        } catch (const std::exception& e) {
+            return ErrorJson("1", e.what(), std::nullopt);
+        }
+    }
+
+private:
+    std::string Run(const std::string& what, const std::vector<std::string>& args)
+    {
+        std::vector<RunInput> inputs;
+        bool all = false;
+        int location = 0;
+        std::string locationText, hours = "both", sort;
+        std::optional<std::pair<int, int>> hourRange, months;
+        std::optional<Warming> warming;
+        ScreenDescription screen;
+        const auto value = [&](std::size_t& i) -> const std::string& {
+            if (++i >= args.size()) throw UsageFault{args[i - 1] + ": a value is missing"};
+            return args[i];
+        };
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const std::string& name = args[i];
+            if (name == "dataset") {
+                const std::string& v = value(i);
+                const std::string key = v.substr(0, v.find(':'));
+                std::vector<DataSetKind> kinds;
+                if (key == "all") kinds = {DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World};
+                else if (key == "brazil") kinds = {DataSetKind::Brazil};
+                else if (key == "south-america") kinds = {DataSetKind::SouthAmerica};
+                else if (key == "world") kinds = {DataSetKind::World};
+                else throw UsageFault{"--dataset: '" + key + "' is not brazil, south-america or world"};
+                if (key == "all" && key != v) throw UsageFault{"--dataset: '" + v + "': a slot needs one data set"};
+                for (DataSetKind kind : kinds) {
+                    RunInput in;
+                    LoadDataSet(kind, in.table);
+                    in.key = DataSetKey(kind);
+                    in.label = "--dataset " + in.key;
+                    if (key != v)
+                        in.onlySlot = Whole("--dataset", v.substr(key.size() + 1), 1, in.table.LocationCount,
+                                            " (the slots of " + key + ")");
+                    inputs.push_back(std::move(in));
+                }
+            } else if (name == "station") {
+                inputs.push_back(StationInput(value(i)));
+            } else if (name == "md") {
+                const std::string& path = value(i);
+                ReadResult r = ReadMonthlyData(value(i));
+                if (r.failure) Throw(*r.failure, path);
+                inputs.push_back(RunInput{std::move(r.table), {}, "--file " + path, 0, path});
+            } else if (name == "epw") {
+                const std::string& path = value(i);
+                EpwResult r = ReadEpw(value(i));
+                if (r.failure) Throw(*r.failure, path);
+                WeatherLocation w = MakeWeatherLocation(r.file);
+                RunInput in{{}, {}, "--epw " + path, 0, path};
+                in.table.LocationCount = 1;
+                in.table.Slot[1] = std::move(w.Location);
+                in.recorded[1] = std::move(w.Recorded);
+                inputs.push_back(std::move(in));
+            } else if (name == "location") {
+                locationText = value(i);
+                location = Whole("--location", locationText, 1, kMaxLocations);
+            } else if (name == "all") {
+                all = value(i) == "1";
+            } else if (name == "hours") {
+                hours = value(i);
+                if (hours != "both" && hours != "typical" && hours != "recorded")
+                    throw UsageFault{"--hours: '" + hours + "' is not typical, recorded or both"};
+            } else if (name == "hour_range") {
+                hourRange = Range("--hour-range", value(i), 24, "clock hours");
+            } else if (name == "months") {
+                months = Range("--months", value(i), 12, "months");
+            } else if (name == "warming") {
+                const std::string& v = value(i);
+                double c = 0;
+                const auto [end, ec] = ParseDecimal(v.data(), v.data() + v.size(), c);
+                if (ec != std::errc{} || end != v.data() + v.size() || !std::isfinite(c))
+                    throw UsageFault{"--warming: '" + v + "' is not a number"};
+                if (c < -kMaxTemperatureChange || c > kMaxTemperatureChange)
+                    throw UsageFault{"--warming: " + v + " is outside -30..30"};
+                warming = UniformWarming(static_cast<float>(c));
+            } else if (name == "warming_file") {
+                const std::string& path = value(i);
+                WarmingResult r = ReadWarming(value(i));
+                if (r.failure) Throw(*r.failure, path);
+                warming = r.warming;
+            } else if (name == "screen") {
+                const std::string& v = value(i);
+                const size_t x = v.find('x');
+                if (x == std::string::npos) throw UsageFault{"--screen: '" + v + "' is not WIDTHxHEIGHT"};
+                screen.WidthPx = Whole("--screen", v.substr(0, x), 320, 16384);
+                screen.HeightPx = Whole("--screen", v.substr(x + 1), 200, 16384);
+            } else if (name == "sort") {
+                sort = value(i);
+            } else {
+                throw UsageFault{name + ": unknown option"};
+            }
+        }
+        if (all && location > 0) throw UsageFault{"--all: cannot be combined with --location"};
+        HourFilter filter;
+        const auto [h1, h2] = hourRange.value_or(std::pair{1, 24});
+        const auto [m1, m2] = months.value_or(std::pair{1, 12});
+        MakeHourFilter(h1, h2, m1, m2, filter);
+
+        const AnalysisState& startup = Startup(screen);
+        const bool defaultInput = inputs.empty();
+        if (defaultInput) inputs.push_back(RunInput{startup.Locations, {}, "--dataset brazil", 0, "brazil"});
+        const RunPlan plan = PlanRun(inputs, all, location, locationText, defaultInput ? startup.CurrentLocation : 1);
+        if (plan.failure) throw UsageFault{*plan.failure};
+        if (warming)
+            if (auto failure = WarmingFailure(plan.items, *warming)) throw InputFault{*failure, std::nullopt};
+        const HoursView view = hours == "recorded" ? HoursView::Recorded : HoursView::Typical;
+        if (what == "analyze") {
+            const RowOptions rows = RunRowOptions(plan.items, RowFormat::Json, hours == "typical",
+                                                  hourRange || months, warming.has_value());
+            const RunFraming framing{rows, all || inputs.size() > 1, plan.items.size()};
+            return RunText(startup, plan.items, framing, view, filter, warming, &zoneMaps_);
+        }
+        RowAnalyser analyser(startup, view, filter, warming, &zoneMaps_);
+        if (what == "chart" || what == "graph") {
+            // qav-cli's --chart names one file: the last location's when a run has several is
+            // numbered; the module draws the first location of the request.
+            const AnalysisState& state = analyser.Analyse(plan.items.front());
+            return PictureSvg(what == "chart" ? PictureKind::Chart : PictureKind::Graph, state);
+        }
+        if (what == "compare") {
+            CompareSort order;
+            if (!sort.empty() && !ParseSort(sort, order))
+                throw UsageFault{"--sort: '" + sort + "' is not a strategy letter A..J, name or list"};
+            std::vector<CompareRow> compareRows;
+            for (std::size_t i = 0; i < plan.items.size(); ++i) {
+                compareRows.push_back(CompareRowOf(analyser.Analyse(plan.items[i])));
+                compareRows.back().Position = static_cast<int>(i) + 1;
+            }
+            SortCompareRows(compareRows, order);
+            return CompareSvg(compareRows, AnalysisCaption(filter, warming ? &*warming : nullptr),
+                              startup.Layout.PixelWidth, startup.Layout.PixelHeight);
+        }
+        throw UsageFault{"'" + what + "': unknown command (analyze, chart, graph, compare)"};
+    }
+
+    static bool ParseSort(const std::string& text, CompareSort& sort)
+    {
+        const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+        if (text == "name") sort = {CompareSortKey::Name, 0};
+        else if (text == "list") sort = {CompareSortKey::ListOrder, 0};
+        else if (text.size() == 1 && upper(text[0]) >= 'A' && upper(text[0]) <= 'J')
+            sort = {CompareSortKey::Strategy, upper(text[0]) - 'A' + 1};
+        else return false;
+        return true;
+    }
+
+    [[noreturn]] static void Throw(ReadFailure failure, const std::string& path)
+    {
+        failure.File = path;
+        throw InputFault{EnglishReadFailure(failure), failure};
+    }
+
+    RunInput StationInput(const std::string& wmo) const
+    {
+        int number = 0;
+        const auto [end, ec] = std::from_chars(wmo.data(), wmo.data() + wmo.size(), number);
+        if (wmo.empty() || ec != std::errc{} || end != wmo.data() + wmo.size() || number <= 0)
+            throw UsageFault{"--station: '" + wmo + "' is not a station number"};
+        if (!catalogue_) throw InputFault{"the station catalogue was not loaded", std::nullopt};
+        if (catalogue_->failure) throw InputFault{"the station catalogue: " + *catalogue_->failure, std::nullopt};
+        const qav::Station* s = catalogue_->catalogue.Find(number);
+        if (!s) throw UsageFault{"--station: " + wmo + " is not a station of the catalogue"};
+        RunInput in{{}, {}, "--station " + wmo, 0, {}};
+        in.table.LocationCount = 1;
+        in.table.Slot[1] = StationLocation(*s);
+        in.key = StationInputKey(in.table.Slot[1]);
+        return in;
+    }
+
+    const AnalysisState& Startup(const ScreenDescription& screen)
+    {
+        if (!startup_ || startupScreen_.WidthPx != screen.WidthPx || startupScreen_.HeightPx != screen.HeightPx ||
+            startupScreen_.UnitsPerPixel != screen.UnitsPerPixel) {
+            startup_ = MakeStartupState(screen);
+            startupScreen_ = screen;
+        }
+        return *startup_;
+    }
+
+    std::optional<StationCatalogueResult> catalogue_;
+    std::optional<AnalysisState> startup_;
+    ScreenDescription startupScreen_;
+    ZoneMapCache zoneMaps_;
+};
+
+}  // namespace
+}  // namespace qav::web
+
+EMSCRIPTEN_BINDINGS(qav)
+{
+    emscripten::register_vector<std::string>("StringList");
+    emscripten::class_<qav::web::Session>("QavSession")
+        .constructor<>()
+        .function("setStations", &qav::web::Session::SetStations)
+        .function("hasStations", &qav::web::Session::HasStations)
+        .function("call", &qav::web::Session::Call);
+}
