@@ -15,6 +15,7 @@ struct ValueRange {
     int Low = 0;
     int High = 0;
     bool Contains(double v) const { return v >= Low && v <= High; }
+    bool operator==(const ValueRange&) const = default;
 };
 inline constexpr ValueRange kLatitudeRange{-90, 90};       // degrees
 inline constexpr ValueRange kLongitudeRange{-180, 180};    // degrees
