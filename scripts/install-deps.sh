@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config python3-fonttools
   qt6-base-dev qt6-svg-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libfast-float-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
