@@ -14,6 +14,7 @@
 
 #include "data/epw_normals.h"
 #include "data/epw_reader.h"
+#include "data/read_failure.h"
 #include "data/recorded_hours.h"
 
 namespace {
@@ -81,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const qav::EpwResult r = qav::ReadEpw(input);
     if (r.failure) {
-        if (r.failure->message.empty() || !IsUtf8(r.failure->message)) __builtin_trap();
+        const std::string message = qav::EnglishReadFailure(*r.failure);
+        if (message.empty() || !IsUtf8(message)) __builtin_trap();
         return 0;
     }
     const qav::EpwFile& f = r.file;

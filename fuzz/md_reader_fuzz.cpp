@@ -10,6 +10,7 @@
 
 #include "data/md_reader.h"
 #include "data/md_writer.h"
+#include "data/read_failure.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const qav::ReadResult r = qav::ReadMonthlyData(std::string_view(reinterpret_cast<const char*>(data), size));
     if (r.failure) {
-        if (r.failure->message.empty()) __builtin_trap();
+        if (qav::EnglishReadFailure(*r.failure).empty()) __builtin_trap();
         return 0;
     }
     const qav::LocationTable& t = r.table;
