@@ -12,10 +12,14 @@ packages=(
   locales
   libfmt-dev libfast-float-dev
   emscripten python3 node-acorn
+  poppler-utils chromium woff2
 )
 # The WebAssembly module's test runs on Node 18 or later (node --test): Debian's nodejs unless a
 # node is already on the path (machines may carry a newer one from another package).
 command -v node >/dev/null || packages+=(nodejs)
+# The browser page's test packages come from npm. Debian's npm conflicts with the nodejs package
+# some machines carry, so it is installed only where no npm is on the path.
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
