@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-// Header-only: the WebAssembly build has no compiled {fmt} to link.
+// Header-only: the WebAssembly build has no compiled {fmt} to link. Only {fmt}'s Dragonbox is
+// used here: its formatting functions would bring std::locale and every facet of the C++
+// library into the WebAssembly module (80 KB of its 470).
 #define FMT_HEADER_ONLY
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>
@@ -89,7 +91,12 @@ ShortestDecimal ShortestDigits(float value)
 std::string FixedText(float value, const ShortestDecimal& d)
 {
     const int n = d.count;
-    if (d.exponent >= n - 1) return fmt::format("{:.0f}", value);
+    if (d.exponent >= n - 1) {
+        // An integer's exact digits; "%.0f" writes no decimal point, so the locale plays no part.
+        char digits[48];
+        std::snprintf(digits, sizeof digits, "%.0f", static_cast<double>(value));
+        return digits;
+    }
     // Below 1e-45 no float is left: 1 + 2 + 45 + 9 characters at most.
     char text[64];
     int length = 0;
@@ -108,11 +115,18 @@ std::string FixedText(float value, const ShortestDecimal& d)
     return std::string(text, static_cast<size_t>(length));
 }
 
+// Zero, infinities and NaN as {fmt} and std::to_chars write them: "0", "-0", "inf", "-nan".
+std::string SpecialText(float value)
+{
+    const std::string sign = std::signbit(value) ? "-" : "";
+    return sign + (std::isnan(value) ? "nan" : std::isinf(value) ? "inf" : "0");
+}
+
 }  // namespace
 
 std::string FormatShortest(float value)
 {
-    if (!std::isfinite(value) || value == 0) return fmt::format("{}", value);
+    if (!std::isfinite(value) || value == 0) return SpecialText(value);
     const ShortestDecimal d = ShortestDigits(value);
     const int n = d.count;
     // std::to_chars without a format takes the shorter of the two notations, fixed on a tie.
@@ -136,7 +150,7 @@ std::string FormatShortest(float value)
 
 std::string FormatShortestFixed(float value)
 {
-    if (!std::isfinite(value) || value == 0) return fmt::format("{}", value);
+    if (!std::isfinite(value) || value == 0) return SpecialText(value);
     return FixedText(value, ShortestDigits(value));
 }
 

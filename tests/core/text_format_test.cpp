@@ -60,7 +60,8 @@ TEST(ShortestForms, KeepTheTextsOfToChars)
              Row{1e-10f, "1e-10", "0.0000000001", "1e-10"},
              Row{1e-45f, "1e-45", "0.000000000000000000000000000000000000000000001", "1e-45"},
              Row{2.0f / 3.0f, "0.6666667", "0.6666667", "0.6666667"}, Row{101.325f, "101.325", "101.325", "101.325"},
-             Row{9999999, "9999999", "9999999", "9999999"}}) {
+             Row{9999999, "9999999", "9999999", "9999999"},
+             Row{-std::numeric_limits<float>::infinity(), "-inf", "-inf", "-inf"}}) {
         SCOPED_TRACE(r.shortest);
         EXPECT_EQ(FormatShortest(r.value), r.shortest);
         EXPECT_EQ(FormatShortestFixed(r.value), r.fixed);
