@@ -6,10 +6,10 @@
 
 namespace qav {
 
-/// Characters First..Last all advance by Units (font units).
+/// Characters First..Last of one plane (the code's low 16 bits) all advance by Units (font units).
 struct AdvanceRun {
-    char32_t First;
-    char32_t Last;
+    std::uint16_t First;
+    std::uint16_t Last;
     std::uint16_t Units;
 };
 
@@ -19,7 +19,8 @@ struct FontTable {
     int Ascender;        // above the baseline, font units (horizontal header)
     int Descender;       // below the baseline, font units, positive
     int MissingAdvance;  // of a character the font lacks (its .notdef glyph)
-    const AdvanceRun* Runs;  // ascending, not overlapping
+    const AdvanceRun* Runs;  // ascending within each plane, not overlapping
+    std::size_t BmpRunCount;  // Runs[0, BmpRunCount) are U+0000..U+FFFF, the rest U+10000..U+1FFFF
     std::size_t RunCount;
 };
 

@@ -11,10 +11,13 @@ namespace {
 
 int AdvanceUnits(const FontTable& font, char32_t code)
 {
-    const AdvanceRun* end = font.Runs + font.RunCount;
+    if (code >= 0x20000) return font.MissingAdvance;
+    const AdvanceRun* begin = code < 0x10000 ? font.Runs : font.Runs + font.BmpRunCount;
+    const AdvanceRun* end = code < 0x10000 ? font.Runs + font.BmpRunCount : font.Runs + font.RunCount;
+    const auto low = static_cast<std::uint16_t>(code & 0xFFFF);
     const AdvanceRun* run =
-        std::lower_bound(font.Runs, end, code, [](const AdvanceRun& r, char32_t c) { return r.Last < c; });
-    return run != end && run->First <= code ? run->Units : font.MissingAdvance;
+        std::lower_bound(begin, end, low, [](const AdvanceRun& r, std::uint16_t c) { return r.Last < c; });
+    return run != end && run->First <= low ? run->Units : font.MissingAdvance;
 }
 
 // FreeType's scale from font units to 26.6 pixels, in 16.16 fixed point (FT_DivFix).
