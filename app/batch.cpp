@@ -127,21 +127,6 @@ private:
     bool picturesOk_ = true;
 };
 
-}  // namespace
-
-bool ParseCompareSort(std::string_view text, CompareSort& sort)
-{
-    std::string lower(text);
-    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    if (lower == "name") sort = {CompareSortKey::Name, 0};
-    else if (lower == "list") sort = {CompareSortKey::ListOrder, 0};
-    else if (lower.size() == 1 && lower[0] >= 'a' && lower[0] < 'a' + kStrategies)
-        sort = {CompareSortKey::Strategy, lower[0] - 'a' + 1};
-    else return false;
-    return true;
-}
-
-namespace {
 
 // The path a write would reach: absolute, its folders' links resolved, and a link at its end
 // followed even when it points to a file that does not exist yet.

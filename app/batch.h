@@ -41,9 +41,6 @@ struct Options {
     bool Pictures() const { return chartPath || graphPath || chartDir || graphDir; }
 };
 
-/// --sort: "A".."J" (either case), "name" or "list"; false for anything else.
-bool ParseCompareSort(std::string_view text, CompareSort& sort);
-
 /// True when both paths name the same file or folder, existing or not (links resolved).
 bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b);
 

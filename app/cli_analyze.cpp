@@ -67,29 +67,11 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-/// --hour-range and --months: the hours the shares count; true when either is given.
-bool ParseHourFilter(const Arguments& a, HourFilter& filter)
-{
-    const auto [firstHour, lastHour] =
-        a.Has("--hour-range") ? ParseRange("--hour-range", *a.Value("--hour-range"), 24, "clock hours")
-                              : std::pair{1, 24};
-    const auto [firstMonth, lastMonth] =
-        a.Has("--months") ? ParseRange("--months", *a.Value("--months"), 12, "months") : std::pair{1, 12};
-    MakeHourFilter(firstHour, lastHour, firstMonth, lastMonth, filter);
-    return a.Has("--hour-range") || a.Has("--months");
-}
-
 /// --warming C or --warming-file FILE; a file that cannot be read is an input error.
 std::optional<Warming> ParseWarming(const Arguments& a)
 {
     if (a.Has("--warming") && a.Has("--warming-file")) Fail("--warming: give either --warming or --warming-file");
-    if (a.Has("--warming")) {
-        // "+2" as the warming file writes it; -0 is no change and is shown as 0.
-        std::string text = *a.Value("--warming");
-        if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') text.erase(0, 1);
-        const double change = ParseNumber("--warming", text, -kMaxTemperatureChange, kMaxTemperatureChange) + 0.0;
-        return UniformWarming(static_cast<float>(change));
-    }
+    if (a.Has("--warming")) return ParseWarmingChange(*a.Value("--warming"));
     if (!a.Has("--warming-file")) return std::nullopt;
     const std::string file = *a.Value("--warming-file");
     WarmingResult r = ReadWarmingFile(file);
@@ -114,8 +96,7 @@ std::optional<CompareChartRequest> ParseCompareChart(const Arguments& a)
     const auto format = PictureFormatOf(request.path);
     if (!format) Fail("--compare-chart: '" + request.path.string() + "' ends neither in .png nor in .svg");
     request.svg = *format == PictureFormat::Svg;
-    if (a.Has("--sort") && !batch::ParseCompareSort(*a.Value("--sort"), request.sort))
-        Fail("--sort: '" + *a.Value("--sort") + "' is not a strategy letter A..J, name or list");
+    if (a.Has("--sort")) request.sort = ParseSort(*a.Value("--sort"));
     return request;
 }
 
@@ -164,22 +145,7 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
     std::vector<batch::Input> inputs;
     for (const auto& [name, value] : a.Ordered()) {
         if (name == "--dataset") {
-            // "brazil:5": one slot of a set (set keys hold no colon).
-            const std::string key = value.substr(0, value.find(':'));
-            const std::vector<DataSetKind> kinds =
-                key == "all" ? std::vector{DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World}
-                             : std::vector{ParseDataSet("--dataset", key)};
-            if (key == "all" && key != value) Fail("--dataset: '" + value + "': a slot needs one data set");
-            for (DataSetKind kind : kinds) {
-                batch::Input in;
-                LoadDataSet(kind, in.table);
-                in.key = DataSetKey(kind);
-                in.label = "--dataset " + in.key;
-                if (key != value)
-                    in.onlySlot = ParseWhole("--dataset", value.substr(key.size() + 1), 1, in.table.LocationCount,
-                                             " (the slots of " + key + ")");
-                inputs.push_back(std::move(in));
-            }
+            for (batch::Input& in : DataSetInputs(value)) inputs.push_back(std::move(in));
         } else if (name == "--station") {
             auto station = cli::StationForAnalysis(value);
             if (auto* failure = std::get_if<cli::StationFailure>(&station)) {
@@ -285,13 +251,10 @@ AnalyzeRequest ParseRequest(const Arguments& a)
     if (format == "json") options.format = batch::Format::Json;
     else if (format == "csv") options.format = batch::Format::Csv;
     else if (format != "table") Fail("--format: '" + format + "' is not table, json or csv");
-    const std::string lang = a.Value("--lang").value_or("en");
-    if (const std::optional<Language> language = LanguageFromName(lang)) options.language = *language;
-    else Fail("--lang: '" + lang + "' is not en or pt_BR");
-    const std::string hours = a.Value("--hours").value_or("both");
-    if (hours == "recorded") options.view = HoursView::Recorded;
-    else if (hours != "both" && hours != "typical") Fail("--hours: '" + hours + "' is not typical, recorded or both");
-    r.typicalOnly = hours == "typical";
+    options.language = ParseLanguage(a.Value("--lang").value_or("en"));
+    const HoursChoice hours = ParseHours(a.Value("--hours").value_or("both"));
+    if (hours == HoursChoice::Recorded) options.view = HoursView::Recorded;
+    r.typicalOnly = hours == HoursChoice::Typical;
     if (a.Has("--all") && a.Has("--location")) Fail("--all: cannot be combined with --location");
     r.all = a.Has("--all");
     r.screen = a.Has("--screen") ? ParseScreen(*a.Value("--screen")) : ScreenDescription{};
@@ -300,7 +263,8 @@ AnalyzeRequest ParseRequest(const Arguments& a)
     r.locationText = a.Value("--location").value_or("");
     r.location = a.Has("--location") ? ParseWhole("--location", r.locationText, 1, kMaxLocations) : 0;
     ParsePictureOptions(a, options);
-    options.filterColumns = ParseHourFilter(a, options.filter);
+    options.filter = ParseHourFilter(a.Value("--hour-range"), a.Value("--months"));
+    options.filterColumns = a.Has("--hour-range") || a.Has("--months");
     r.compareChart = ParseCompareChart(a);
     return r;
 }
