@@ -31,7 +31,7 @@ function requestArgs(request) {
   input(request, () => undefined);
   if (request.location !== undefined) args.push('location', String(request.location));
   if (request.all) args.push('all', '1');
-  for (const key of ['hours', 'hour_range', 'months', 'warming', 'screen', 'sort']) {
+  for (const key of ['hours', 'hour_range', 'months', 'warming', 'screen', 'sort', 'lang']) {
     if (request[key] !== undefined) args.push(key, String(request[key]));
   }
   if (request.warming_file !== undefined) args.push('warming_file', String(request.warming_path ?? ''), String(request.warming_file));

@@ -4,17 +4,11 @@
 #include <emscripten/bind.h>
 
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "chart/compare_chart.h"
-#include "classify/hour_filter.h"
 #include "core/text_format.h"
-#include "core/warming.h"
-#include "data/builtin_sets.h"
 #include "data/md_reader.h"
 #include "data/read_failure.h"
 #include "data/station_catalogue.h"
@@ -24,15 +18,12 @@
 #include "pipeline/compare.h"
 #include "pipeline/picture_svg.h"
 #include "pipeline/rendering.h"
+#include "pipeline/run_options.h"
 #include "pipeline/weather_location.h"
 
 namespace qav::web {
 namespace {
 
-/// A request the CLI would refuse as bad arguments (exit status 2).
-struct UsageFault {
-    std::string message;
-};
 /// An input that cannot be read or analysed (exit status 1).
 struct InputFault {
     std::string message;
@@ -63,31 +54,6 @@ std::string ErrorJson(const std::string& status, const std::string& message, con
     return j + "}}";
 }
 
-int Whole(const std::string& name, const std::string& text, int lo, int hi, const std::string& why = {})
-{
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || end != text.data() + text.size() || (ec != std::errc{} && ec != std::errc::result_out_of_range))
-        throw UsageFault{name + ": '" + text + "' is not a whole number"};
-    if (ec == std::errc::result_out_of_range || v < lo || v > hi)
-        throw UsageFault{name + ": " + text + " is outside " + std::to_string(lo) + ".." + std::to_string(hi) + why};
-    return v;
-}
-
-std::pair<int, int> Range(const std::string& name, const std::string& text, int last, const char* what)
-{
-    const size_t dash = text.find('-', 1);
-    if (dash == std::string::npos) throw UsageFault{name + ": '" + text + "' is not FIRST-LAST"};
-    const auto end = [&](const std::string& part) {
-        int v = 0;
-        const auto [ptr, ec] = std::from_chars(part.data(), part.data() + part.size(), v);
-        if (ec != std::errc{} || ptr != part.data() + part.size() || v < 1 || v > last)
-            throw UsageFault{name + ": '" + text + "' is not a range within 1.." + std::to_string(last) + " (" + what + ")"};
-        return v;
-    };
-    return {end(text.substr(0, dash)), end(text.substr(dash + 1))};
-}
-
 /// The module's state: the station catalogue once given, the start-up state of the last screen
 /// asked and the zone maps painted so far, so a request at a pressure seen before repaints nothing.
 class Session {
@@ -101,7 +67,7 @@ public:
     {
         try {
             return Run(what, args);
-        } catch (const UsageFault& f) {
+        } catch (const OptionError& f) {
             return ErrorJson("2", f.message, std::nullopt);
         } catch (const InputFault& f) {
             return ErrorJson("1", f.message, f.failure);
@@ -118,36 +84,20 @@ private:
         std::vector<RunInput> inputs;
         bool all = false;
         int location = 0;
-        std::string locationText, hours = "both", sort;
-        std::optional<std::pair<int, int>> hourRange, months;
+        std::string locationText, sort, warmingOption = "--warming";
+        HoursChoice hours = HoursChoice::Both;
+        std::optional<std::string> hourRange, months;
         std::optional<Warming> warming;
         ScreenDescription screen;
+        Language language = Language::English;
         const auto value = [&](std::size_t& i) -> const std::string& {
-            if (++i >= args.size()) throw UsageFault{args[i - 1] + ": a value is missing"};
+            if (++i >= args.size()) throw OptionError{args[i - 1] + ": a value is missing"};
             return args[i];
         };
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& name = args[i];
             if (name == "dataset") {
-                const std::string& v = value(i);
-                const std::string key = v.substr(0, v.find(':'));
-                std::vector<DataSetKind> kinds;
-                if (key == "all") kinds = {DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World};
-                else if (key == "brazil") kinds = {DataSetKind::Brazil};
-                else if (key == "south-america") kinds = {DataSetKind::SouthAmerica};
-                else if (key == "world") kinds = {DataSetKind::World};
-                else throw UsageFault{"--dataset: '" + key + "' is not brazil, south-america or world"};
-                if (key == "all" && key != v) throw UsageFault{"--dataset: '" + v + "': a slot needs one data set"};
-                for (DataSetKind kind : kinds) {
-                    RunInput in;
-                    LoadDataSet(kind, in.table);
-                    in.key = DataSetKey(kind);
-                    in.label = "--dataset " + in.key;
-                    if (key != v)
-                        in.onlySlot = Whole("--dataset", v.substr(key.size() + 1), 1, in.table.LocationCount,
-                                            " (the slots of " + key + ")");
-                    inputs.push_back(std::move(in));
-                }
+                for (RunInput& in : DataSetInputs(value(i))) inputs.push_back(std::move(in));
             } else if (name == "station") {
                 inputs.push_back(StationInput(value(i)));
             } else if (name == "md") {
@@ -167,59 +117,48 @@ private:
                 inputs.push_back(std::move(in));
             } else if (name == "location") {
                 locationText = value(i);
-                location = Whole("--location", locationText, 1, kMaxLocations);
+                location = ParseWhole("--location", locationText, 1, kMaxLocations);
             } else if (name == "all") {
                 all = value(i) == "1";
             } else if (name == "hours") {
-                hours = value(i);
-                if (hours != "both" && hours != "typical" && hours != "recorded")
-                    throw UsageFault{"--hours: '" + hours + "' is not typical, recorded or both"};
+                hours = ParseHours(value(i));
             } else if (name == "hour_range") {
-                hourRange = Range("--hour-range", value(i), 24, "clock hours");
+                hourRange = value(i);
             } else if (name == "months") {
-                months = Range("--months", value(i), 12, "months");
+                months = value(i);
             } else if (name == "warming") {
-                const std::string& v = value(i);
-                double c = 0;
-                const auto [end, ec] = ParseDecimal(v.data(), v.data() + v.size(), c);
-                if (ec != std::errc{} || end != v.data() + v.size() || !std::isfinite(c))
-                    throw UsageFault{"--warming: '" + v + "' is not a number"};
-                if (c < -kMaxTemperatureChange || c > kMaxTemperatureChange)
-                    throw UsageFault{"--warming: " + v + " is outside -30..30"};
-                warming = UniformWarming(static_cast<float>(c));
+                if (warmingOption == "--warming-file") throw OptionError{"--warming: give either --warming or --warming-file"};
+                warming = ParseWarmingChange(value(i));
             } else if (name == "warming_file") {
+                if (warming) throw OptionError{"--warming: give either --warming or --warming-file"};
                 const std::string& path = value(i);
                 WarmingResult r = ReadWarming(value(i));
                 if (r.failure) Throw(*r.failure, path);
                 warming = r.warming;
+                warmingOption = "--warming-file";
             } else if (name == "screen") {
-                const std::string& v = value(i);
-                const size_t x = v.find('x');
-                if (x == std::string::npos) throw UsageFault{"--screen: '" + v + "' is not WIDTHxHEIGHT"};
-                screen.WidthPx = Whole("--screen", v.substr(0, x), 320, 16384);
-                screen.HeightPx = Whole("--screen", v.substr(x + 1), 200, 16384);
+                screen = ParseScreen(value(i));
             } else if (name == "sort") {
                 sort = value(i);
+            } else if (name == "lang") {
+                language = ParseLanguage(value(i));
             } else {
-                throw UsageFault{name + ": unknown option"};
+                throw OptionError{name + ": unknown option"};
             }
         }
-        if (all && location > 0) throw UsageFault{"--all: cannot be combined with --location"};
-        HourFilter filter;
-        const auto [h1, h2] = hourRange.value_or(std::pair{1, 24});
-        const auto [m1, m2] = months.value_or(std::pair{1, 12});
-        MakeHourFilter(h1, h2, m1, m2, filter);
+        if (all && location > 0) throw OptionError{"--all: cannot be combined with --location"};
+        const HourFilter filter = ParseHourFilter(hourRange, months);
 
         const AnalysisState& startup = Startup(screen);
         const bool defaultInput = inputs.empty();
         if (defaultInput) inputs.push_back(RunInput{startup.Locations, {}, "--dataset brazil", 0, "brazil"});
         const RunPlan plan = PlanRun(inputs, all, location, locationText, defaultInput ? startup.CurrentLocation : 1);
-        if (plan.failure) throw UsageFault{*plan.failure};
+        if (plan.failure) throw OptionError{*plan.failure};
         if (warming)
-            if (auto failure = WarmingFailure(plan.items, *warming)) throw InputFault{*failure, std::nullopt};
-        const HoursView view = hours == "recorded" ? HoursView::Recorded : HoursView::Typical;
+            if (auto failure = WarmingFailure(plan.items, *warming, warmingOption)) throw InputFault{*failure, std::nullopt};
+        const HoursView view = hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
         if (what == "analyze") {
-            const RowOptions rows = RunRowOptions(plan.items, RowFormat::Json, hours == "typical",
+            const RowOptions rows = RunRowOptions(plan.items, RowFormat::Json, hours == HoursChoice::Typical,
                                                   hourRange || months, warming.has_value());
             const RunFraming framing{rows, all || inputs.size() > 1, plan.items.size()};
             return RunText(startup, plan.items, framing, view, filter, warming, &zoneMaps_);
@@ -229,33 +168,21 @@ private:
             // qav-cli's --chart names one file: the last location's when a run has several is
             // numbered; the module draws the first location of the request.
             const AnalysisState& state = analyser.Analyse(plan.items.front());
-            return PictureSvg(what == "chart" ? PictureKind::Chart : PictureKind::Graph, state);
+            return PictureSvg(what == "chart" ? PictureKind::Chart : PictureKind::Graph, state,
+                              DecimalSeparatorOf(language), language);
         }
         if (what == "compare") {
-            CompareSort order;
-            if (!sort.empty() && !ParseSort(sort, order))
-                throw UsageFault{"--sort: '" + sort + "' is not a strategy letter A..J, name or list"};
+            const CompareSort order = sort.empty() ? CompareSort{} : ParseSort(sort);
             std::vector<CompareRow> compareRows;
             for (std::size_t i = 0; i < plan.items.size(); ++i) {
                 compareRows.push_back(CompareRowOf(analyser.Analyse(plan.items[i])));
                 compareRows.back().Position = static_cast<int>(i) + 1;
             }
             SortCompareRows(compareRows, order);
-            return CompareSvg(compareRows, AnalysisCaption(filter, warming ? &*warming : nullptr),
-                              startup.Layout.PixelWidth, startup.Layout.PixelHeight);
+            return CompareSvg(compareRows, AnalysisCaption(filter, warming ? &*warming : nullptr, language),
+                              startup.Layout.PixelWidth, startup.Layout.PixelHeight, language);
         }
-        throw UsageFault{"'" + what + "': unknown command (analyze, chart, graph, compare)"};
-    }
-
-    static bool ParseSort(const std::string& text, CompareSort& sort)
-    {
-        const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-        if (text == "name") sort = {CompareSortKey::Name, 0};
-        else if (text == "list") sort = {CompareSortKey::ListOrder, 0};
-        else if (text.size() == 1 && upper(text[0]) >= 'A' && upper(text[0]) <= 'J')
-            sort = {CompareSortKey::Strategy, upper(text[0]) - 'A' + 1};
-        else return false;
-        return true;
+        throw OptionError{"'" + what + "': unknown command (analyze, chart, graph, compare)"};
     }
 
     [[noreturn]] static void Throw(ReadFailure failure, const std::string& path)
@@ -269,11 +196,11 @@ private:
         int number = 0;
         const auto [end, ec] = std::from_chars(wmo.data(), wmo.data() + wmo.size(), number);
         if (wmo.empty() || ec != std::errc{} || end != wmo.data() + wmo.size() || number <= 0)
-            throw UsageFault{"--station: '" + wmo + "' is not a station number"};
+            throw OptionError{"--station: '" + wmo + "' is not a station number"};
         if (!catalogue_) throw InputFault{"the station catalogue was not loaded", std::nullopt};
         if (catalogue_->failure) throw InputFault{"the station catalogue: " + *catalogue_->failure, std::nullopt};
         const qav::Station* s = catalogue_->catalogue.Find(number);
-        if (!s) throw UsageFault{"--station: " + wmo + " is not a station of the catalogue"};
+        if (!s) throw OptionError{"--station: " + wmo + " is not a station of the catalogue"};
         RunInput in{{}, {}, "--station " + wmo, 0, {}};
         in.table.LocationCount = 1;
         in.table.Slot[1] = StationLocation(*s);

@@ -72,6 +72,16 @@ test('the chart, the graph and the compare picture as SVG', () => {
   run('--dataset', 'south-america', '--all', '--warming', '1', '--compare-chart', svg('k.svg'), '--sort', 'E');
   assert.equal(qav.compareSvg({ dataset: 'south-america', all: true, warming: 1, sort: 'E' }),
     fs.readFileSync(svg('k.svg'), 'utf8'));
+  // In Portuguese: the words, the decimal comma and the captions of a filtered, warmed run.
+  run('--dataset', 'brazil', '--location', '5', '--lang', 'pt_BR', '--months', '12-2', '--warming', '1.5',
+    '--chart', svg('cp.svg'), '--graph', svg('gp.svg'));
+  const pt = { dataset: 'brazil', location: 5, lang: 'pt_BR', months: '12-2', warming: 1.5 };
+  assert.equal(qav.chartSvg(pt), fs.readFileSync(svg('cp.svg'), 'utf8'));
+  assert.equal(qav.graphSvg(pt), fs.readFileSync(svg('gp.svg'), 'utf8'));
+  run('--dataset', 'brazil', '--all', '--lang', 'pt_BR', '--hour-range', '9-18', '--warming', '+2',
+    '--compare-chart', svg('kp.svg'), '--sort', 'NAME');
+  assert.equal(qav.compareSvg({ dataset: 'brazil', all: true, lang: 'pt_BR', hour_range: '9-18', warming: '+2', sort: 'NAME' }),
+    fs.readFileSync(svg('kp.svg'), 'utf8'));
 });
 
 test('failures are error objects with the CLI message, never exceptions', () => {
@@ -88,6 +98,8 @@ test('failures are error objects with the CLI message, never exceptions', () => 
     [{ station: 12 }, ['--station', '12']],
     [{ hour_range: '0-5' }, ['--hour-range', '0-5']],
     [{ dataset: 'world', all: true, warming: 25 }, ['--dataset', 'world', '--all', '--warming', '25']],
+    [{ lang: 'pt' }, ['--lang', 'pt']],
+    [{ dataset: 'brazil:0' }, ['--dataset', 'brazil:0']],
   ];
   for (const [request, args] of cases) {
     const expected = spawnSync(cli, ['analyze', ...args], { encoding: 'utf8' });
