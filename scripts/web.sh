@@ -74,7 +74,7 @@ xargs -P 2 -I{} sh -c '
 objects=$(sed "s|/|_|g; s|^|$work/|; s|\$|.o|" "$work/files")
 em++ -Oz -fwasm-exceptions --bind $objects -o "$out/qav-core.mjs" \
   -sENVIRONMENT=web -sEXPORT_ES6=1 -sMODULARIZE=1 -sEXPORT_NAME=createQavCore \
-  -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0
+  -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sMALLOC=emmalloc
 mv "$out/qav-core.wasm" "$out/qav.wasm"
 cp web/qav.mjs web/package.json "$out/"
 cp data/stations/stations-1991-2020.csv "$out/"
