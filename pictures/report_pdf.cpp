@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDateTime>
 #include <QFontMetricsF>
+#include <QHashFunctions>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -73,10 +74,12 @@ public:
     }
 
 private:
-    QFont Font(double points, bool bold = false, bool italic = false) const
+    // Only the shipped regular and bold faces: an italic would be a system font or a synthesised one.
+    // Without shaping there are no ligatures, so "fi" is copied and found as two letters.
+    QFont Font(double points, bool bold = false) const
     {
         QFont font = ShippedFont(points, bold);
-        font.setItalic(italic);
+        font.setStyleStrategy(QFont::PreferNoShaping);
         return font;
     }
     double Bottom() const { return area_.height() - 14 * kPt; }  // room for the footer
@@ -164,7 +167,7 @@ double PageLayout::Height(const ReportBlock& block) const
     switch (block.Kind) {
     case ReportBlockKind::Section: return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt;
     case ReportBlockKind::Text: return TextHeight(Font(kBodyPt), Q(block.Text), width) + 4 * kPt;
-    case ReportBlockKind::Note: return TextHeight(Font(kNotePt, false, true), Q(block.Text), width) + 3 * kPt;
+    case ReportBlockKind::Note: return TextHeight(Font(kNotePt), Q(block.Text), width) + 3 * kPt;
     case ReportBlockKind::Facts: return TableHeight(block.Table, true);
     case ReportBlockKind::Table: return TableHeight(block.Table, false);
     case ReportBlockKind::Chart:
@@ -203,7 +206,7 @@ void PageLayout::Block(std::size_t i)
         y_ += 4 * kPt;
         return;
     case ReportBlockKind::Text: Paragraph(Font(kBodyPt), block.Text); y_ += 4 * kPt; return;
-    case ReportBlockKind::Note: Paragraph(Font(kNotePt, false, true), block.Text, kGrey); y_ += 3 * kPt; return;
+    case ReportBlockKind::Note: Paragraph(Font(kNotePt), block.Text, kGrey); y_ += 3 * kPt; return;
     case ReportBlockKind::Facts: Table(block.Table, true); return;
     case ReportBlockKind::Table: Table(block.Table, false); return;
     case ReportBlockKind::Chart:
@@ -393,6 +396,12 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
     const std::string day = Utc(unixTime).toString(QStringLiteral("yyyy-MM-dd")).toStdString();
     const std::optional<ReportContent> content = ComposeReport(state, language, day);
     if (!content) return {};
+    // Qt's PDF writer keeps the embedded fonts in a QHash and writes them in its order, which the
+    // per-process hash seed would change from run to run. A fixed seed makes the same report the
+    // same bytes in every process; it stays fixed for the rest of the process (setting it back
+    // could race with a report drawn on another thread), at no cost here: no hash of this program
+    // is keyed by text an attacker could choose to collide.
+    QHashSeed::setDeterministicGlobalSeed();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {

@@ -72,9 +72,9 @@ TEST_F(ReportPdf, TextFontsVectorAndPages)
         SCOPED_TRACE(row);
         EXPECT_TRUE(std::regex_search(text, std::regex(row)));
     }
-    for (const char* heading : {"E - Thermal Comfort   36.8 %", "B - Solar Heating   30.2 %",
-                                "C - Thermal Inertia (Heating)   28.0 %", "QAV", "Page 4 of 4"})
-        EXPECT_NE(text.find(heading), std::string::npos) << heading;
+    for (const char* heading : {"\nE - Thermal Comfort +36\\.8 %\n", "\nB - Solar Heating +30\\.2 %\n",
+                                "\nC - Thermal Inertia \\(Heating\\) +28\\.0 %\n", "Page 4 of 4"})
+        EXPECT_TRUE(std::regex_search(text, std::regex(heading))) << heading;
     const std::string fonts = Output("pdffonts " + pdf);
     EXPECT_NE(fonts.find("DejaVuSans "), std::string::npos);
     EXPECT_FALSE(std::regex_search(fonts, std::regex("Identity-H +no "))) << fonts;
@@ -88,15 +88,15 @@ TEST_F(ReportPdf, TextFontsVectorAndPages)
     session_.ShowWeatherFile("chicago.epw");
     EXPECT_EQ(Pages(Save("chicago.pdf")), 4);
     for (int s = 1; s <= 10; ++s) session_.state.RecordedTally.YearShare[s] = 10;
-    EXPECT_EQ(Pages(Save("every.pdf")), 5);
+    EXPECT_EQ(Pages(Save("every.pdf")), 4);
 }
 
 TEST_F(ReportPdf, PortugueseNamesAndDecimalCommas)
 {
     const std::string text = Output("pdftotext -layout " + Save("pt.pdf", Paper::A4, Language::PortugueseBrazil) + " -");
-    for (const char* expected : {"Análise bioclimática de Brasília (Brazil)", "E - Conforto térmico   36,8 %",
-                                 "88,251 kPa (tomada a 1150 m)", "O que o projeto deve atender", "Página 1 de 4"})
-        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    for (const char* expected : {"Análise bioclimática de Brasília \\(Brazil\\)", "E - Conforto térmico +36,8 %",
+                                 "88,251 kPa \\(tomada a 1150 m\\)", "O que o projeto deve atender", "Página 1 de 4"})
+        EXPECT_TRUE(std::regex_search(text, std::regex(expected))) << expected;
 }
 
 // The window's Export report and qav-cli --report write the same bytes for the same analysis, and
