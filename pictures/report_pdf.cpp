@@ -32,6 +32,7 @@ constexpr double kPt = kDpi / 72.0;
 constexpr double kMarginMm = 18;
 constexpr double kBodyPt = 9, kNotePt = 8, kSectionPt = 12, kTitlePt = 16, kAdvicePt = 10;
 const QColor kGrey(90, 90, 90);
+constexpr double kCellPad = 4 * kPt;  // each side of a table cell
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -237,7 +238,7 @@ std::vector<double> PageLayout::ColumnWidths(const ReportTable& table, bool fact
     const std::size_t columns = facts ? 2 : table.Columns.size();
     std::vector<double> widths(columns, 0);
     const QFontMetricsF plain(Font(kBodyPt), &device_), bold(Font(kBodyPt, true), &device_);
-    const double padding = 8 * kPt;
+    const double padding = 2 * kCellPad;
     for (std::size_t c = 0; c < columns; ++c) {
         if (!facts) widths[c] = bold.horizontalAdvance(Q(table.Columns[c])) + padding;
         for (const auto& row : table.Rows)
@@ -257,7 +258,7 @@ double PageLayout::TableHeight(const ReportTable& table, bool facts) const
     const std::vector<double> widths = ColumnWidths(table, facts);
     const double line = QFontMetricsF(Font(kBodyPt), &device_).height() + 3 * kPt;
     double h = facts ? 0 : line;
-    for (const auto& row : table.Rows) h += facts ? TextHeight(Font(kBodyPt), Q(row[1]), widths[1]) + 3 * kPt : line;
+    for (const auto& row : table.Rows) h += facts ? TextHeight(Font(kBodyPt), Q(row[1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
     return h + 6 * kPt;
 }
 
@@ -269,7 +270,7 @@ void PageLayout::Table(const ReportTable& table, bool facts)
         double x = 0;
         for (std::size_t c = 0; c < widths.size(); ++c) {
             const int align = !facts && NumericColumn(table, c) ? Qt::AlignRight : Qt::AlignLeft;
-            const double pad = 4 * kPt;
+            const double pad = kCellPad;
             const QFont& cellFont = facts && c == 0 ? Font(kBodyPt, true) : font;
             DrawText(cellFont, QRectF(x + pad, y_, widths[c] - 2 * pad, height), Q(row[c]), align | Qt::AlignTop);
             x += widths[c];
@@ -286,7 +287,7 @@ void PageLayout::Table(const ReportTable& table, bool facts)
         }
     }
     for (std::size_t r = 0; r < table.Rows.size(); ++r) {
-        const double height = facts ? TextHeight(Font(kBodyPt), Q(table.Rows[r][1]), widths[1]) + 3 * kPt : line;
+        const double height = facts ? TextHeight(Font(kBodyPt), Q(table.Rows[r][1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
         const bool bold = r < table.Bold.size() && table.Bold[r];
         cells(table.Rows[r], Font(kBodyPt, bold), height);
         y_ += height;
