@@ -53,6 +53,16 @@ bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesy
     return false;
 }
 
+// The report's file, written as the window's Export report command writes it.
+bool SaveReportFile(const AnalysisState& state, const std::filesystem::path& path, const Options& options)
+{
+    const QString failure = SaveReport(state, QString::fromStdString(path.string()), options.paper, options.language,
+                                       options.reportTime);
+    if (failure.isEmpty()) return true;
+    cli::WriteErr("error: cannot write " + path.string() + ": " + failure.toStdString() + "\n");
+    return false;
+}
+
 // What a worker was doing when it failed, for the message.
 std::string Doing(const std::vector<WorkItem>& work, std::size_t i, std::size_t jobBytes)
 {
@@ -101,6 +111,12 @@ public:
         const AnalysisState& state = analyser_.Analyse(item);
         SavePictures(PictureKind::Chart, state, options_.chartPath, options_.chartDir, position);
         SavePictures(PictureKind::Graph, state, options_.graphPath, options_.graphDir, position);
+        if (options_.reportPath)
+            picturesOk_ &= SaveReportFile(state, NumberedPath(*options_.reportPath, position, options_.numbered), options_);
+        if (options_.reportDir)
+            picturesOk_ &= SaveReportFile(
+                state, *options_.reportDir / std::filesystem::path(RunPictureName(position, state)).replace_extension(".pdf"),
+                options_);
         if (options_.compareRows) {
             CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
             row = CompareRowOf(state);

@@ -3,6 +3,7 @@
 // with its own state and canvases; the results come back in input order, identical for any
 // number of threads.
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -13,6 +14,7 @@
 
 #include "chart/language.h"
 #include "chart/compare_chart.h"
+#include "pictures/report_pdf.h"
 #include "pipeline/analysis_run.h"
 
 namespace qav::batch {
@@ -30,6 +32,9 @@ struct Options {
     std::optional<std::filesystem::path> chartPath, graphPath;  // numbered when the run has several
     std::optional<std::filesystem::path> chartDir, graphDir;    // one picture per location
     bool numbered = false;
+    std::optional<std::filesystem::path> reportPath, reportDir;  // PDF reports, named as pictures are
+    Paper paper = Paper::A4;
+    std::int64_t reportTime = 0;  // seconds since 1970 that the reports are dated
     bool kindInNames = false;  // charts and graphs share a folder: "-chart" and "-graph" in the names
     HourFilter filter;                  // the hours the shares count
     bool filterColumns = false;         // JSON keys and CSV columns hour_range and months
@@ -38,7 +43,7 @@ struct Options {
     Language language = Language::English;  // of the table's words and numbers and of the pictures
     /// When given, sized to the work: each location's row of the compare picture, in work order.
     std::vector<CompareRow>* compareRows = nullptr;
-    bool Pictures() const { return chartPath || graphPath || chartDir || graphDir; }
+    bool Pictures() const { return chartPath || graphPath || chartDir || graphDir || reportPath || reportDir; }
 };
 
 /// True when both paths name the same file or folder, existing or not (links resolved).

@@ -26,6 +26,7 @@
 #include "data/station_catalogue.h"
 #include "data/warming_reader.h"
 #include "pictures/pictures.h"
+#include "pictures/report_pdf.h"
 #include "pipeline/analysis_output.h"
 #include "pipeline/analysis_run.h"
 #include "pictures/temporary_files.h"
@@ -187,7 +188,15 @@ struct AnalyzeRequest {
 const std::vector<std::string> kAnalyzeValued = {
     "--dataset", "--file", "--epw", "--station", "--location", "--format", "--screen", "--chart", "--graph",
     "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months", "--warming",
-    "--warming-file", "--compare-chart", "--sort", "--lang"};
+    "--warming-file", "--compare-chart", "--sort", "--lang", "--report", "--report-dir", "--paper"};
+
+/// ".pdf" in any case.
+bool IsPdfName(const std::filesystem::path& path)
+{
+    std::string suffix = path.extension().string();
+    for (char& c : suffix) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return suffix == ".pdf";
+}
 
 /// The picture options: suffixes, and no two naming one file in any spelling.
 void ParsePictureOptions(const Arguments& a, batch::Options& options)
@@ -197,7 +206,9 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
         const std::filesystem::path path = *a.Value(option);
         if (!PictureFormatOf(path)) Fail(std::string(option) + ": '" + path.string() + "' ends neither in .png nor in .svg");
     }
-    const char* const files[] = {"--chart", "--graph", "--compare-chart"};
+    if (a.Has("--report") && !IsPdfName(*a.Value("--report")))
+        Fail("--report: '" + *a.Value("--report") + "' does not end in .pdf");
+    const char* const files[] = {"--chart", "--graph", "--compare-chart", "--report"};
     for (std::size_t i = 0; i < std::size(files); ++i) {
         for (std::size_t j = i + 1; j < std::size(files); ++j) {
             if (a.Has(files[i]) && a.Has(files[j]) && batch::SamePath(*a.Value(files[i]), *a.Value(files[j])))
@@ -208,6 +219,14 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
     if (a.Has("--graph")) options.graphPath = *a.Value("--graph");
     if (a.Has("--chart-dir")) options.chartDir = *a.Value("--chart-dir");
     if (a.Has("--graph-dir")) options.graphDir = *a.Value("--graph-dir");
+    if (a.Has("--report")) options.reportPath = *a.Value("--report");
+    if (a.Has("--report-dir")) options.reportDir = *a.Value("--report-dir");
+    if (a.Has("--paper")) {
+        const std::optional<Paper> paper = PaperFromName(*a.Value("--paper"));
+        if (!paper) Fail("--paper: '" + *a.Value("--paper") + "' is not a4 or letter");
+        options.paper = *paper;
+    }
+    options.reportTime = ReportTime();
     // Charts and graphs in one folder would share their names: give them distinct ones.
     options.kindInNames = options.chartDir && options.graphDir && batch::SamePath(*options.chartDir, *options.graphDir);
 }
@@ -218,7 +237,7 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
 void PrepareOutputFolders(const Arguments& a)
 {
     namespace fs = std::filesystem;
-    for (const char* option : {"--chart-dir", "--graph-dir"}) {
+    for (const char* option : {"--chart-dir", "--graph-dir", "--report-dir"}) {
         if (!a.Has(option)) continue;
         const fs::path dir = *a.Value(option);
         std::error_code ec;
@@ -227,7 +246,7 @@ void PrepareOutputFolders(const Arguments& a)
         if (!ec && access(dir.c_str(), W_OK | X_OK) != 0) ec = std::error_code(errno, std::generic_category());
         if (ec) throw InputError{std::string(option) + " " + dir.string() + ": " + ec.message()};
     }
-    for (const char* option : {"--chart", "--graph", "--compare-chart"}) {
+    for (const char* option : {"--chart", "--graph", "--compare-chart", "--report"}) {
         if (!a.Has(option)) continue;
         const fs::path file = *a.Value(option);
         const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
@@ -241,7 +260,8 @@ void PrepareOutputFolders(const Arguments& a)
 AnalyzeRequest ParseRequest(const Arguments& a)
 {
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
-    for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir"}) {
+    for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir",
+                                   "--report", "--report-dir"}) {
         for (const auto& [name, value] : a.Ordered())
             if (name == pathOption && value.empty()) Fail(name + ": the path is empty");
     }

@@ -7,11 +7,14 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
 #include <cmath>
 #include <exception>
 
+#include "pictures/report_pdf.h"
+#include "pipeline/report_texts.h"
 #include "ui/locale_format.h"
 #include "ui/help_texts.h"
 #include "ui/settings.h"
@@ -90,6 +93,7 @@ void ExportActions::addTo(QMenu* menu)
     command("MExportResults", tr("Export &results…"), &ExportActions::exportResults)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     command("MExportHours", tr("Export &hourly table…"), &ExportActions::exportHourlyTable);
+    command("MExportReport", tr("Export re&port…"), &ExportActions::exportReport);
 }
 
 void ExportActions::setFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
@@ -179,6 +183,38 @@ void ExportActions::exportHourlyTable() noexcept
 {
     try {
         saveText(tr("Export hourly table"), "hours", [this] { return HourlyCsv(state_); });
+    } catch (const std::exception& e) {
+        reportUnexpected(e.what());
+    }
+}
+
+void ExportActions::saveReport()
+{
+    const Language language = PictureLanguage();
+    if (state_.CurrentLocation < 1 || state_.CurrentLocation > state_.Locations.LocationCount) {
+        const std::string_view refusal = ReportText(language, report_text::kNoLocation);
+        message_(QMessageBox::Information, ProgramTitle(), QString::fromUtf8(refusal.data(), qsizetype(refusal.size())));
+        return;
+    }
+    const QString a4 = tr("PDF report, A4 (*.pdf)"), letter = tr("PDF report, Letter (*.pdf)");
+    QSettings stored;
+    const bool wasLetter = stored.value(QLatin1String(settings::kReportPaper)).toString() == QLatin1String("letter");
+    const std::optional<SaveChoice> choice =
+        choose(tr("Export report"), FromUtf8(SuggestedFileName(state_, "report", ".pdf")), {a4, letter},
+               wasLetter ? letter : a4);
+    if (!choice) return;
+    const Paper paper = choice->Filter == letter ? Paper::Letter : Paper::A4;
+    stored.setValue(QLatin1String(settings::kReportPaper),
+                      paper == Paper::Letter ? QStringLiteral("letter") : QStringLiteral("a4"));
+    QString path = choice->Path;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    write(path, RenderReportPdf(state_, paper, language, ReportTime()));
+}
+
+void ExportActions::exportReport() noexcept
+{
+    try {
+        saveReport();
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }

@@ -55,7 +55,8 @@ public:
     /// Reads the state at each command; the window runs the pipeline before, never during one.
     ExportActions(QWidget* window, const AnalysisState& state, double screenPixelRatio, MessageFunction message);
 
-    /// Adds "Save chart as…", "Save graph as…", "Export results…" and "Export hourly table…".
+    /// Adds "Save chart as…", "Save graph as…", "Export results…", "Export hourly table…" and
+    /// "Export report…".
     void addTo(QMenu* menu);
     void setFileChooser(SaveFileChooser chooser);
     /// Where the next dialog opens: the folder of the last file chosen in this session.
@@ -66,9 +67,12 @@ public slots:
     void saveGraph() noexcept;
     void exportResults() noexcept;
     void exportHourlyTable() noexcept;
+    /// The PDF report in the window's language, on the paper chosen in the dialog (remembered).
+    void exportReport() noexcept;
 
 private:
     void savePicture(PictureKind kind);
+    void saveReport();
     void saveText(const QString& caption, const char* what, const std::function<std::string()>& makeText);
     std::optional<SaveChoice> choose(const QString& caption, const QString& fileName, const QStringList& filters,
                                      const QString& selectedFilter);

@@ -80,6 +80,14 @@ QFont DefaultFont()
 
 }  // namespace
 
+QFont ShippedFont(double points, bool bold)
+{
+    QFont font = DefaultFont();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
 FontHandle QtFontFactory::Create(const LogFontRecord& r)
 {
     QtFontFactory::RotatedFont entry;

@@ -42,6 +42,10 @@ private:
     std::map<FontHandle, RotatedFont> fonts_;
 };
 
+/// The shipped font (DejaVu Sans, from the program's resources) at a size in points, drawn as the
+/// canvas draws it: for text laid out beside a picture, such as a report's.
+QFont ShippedFont(double points, bool bold = false);
+
 class QPainterCanvas : public ChartCanvas {
 public:
     /// Paints on a device that the caller owns and keeps alive while the canvas paints. The

@@ -102,8 +102,8 @@ TEST(CliOutputFailures, LostOutputNamesTheReasonAndExitsWithOne)
     }
 }
 
-// A full disk, as a 64 KiB tmpfs: the JSON stops short and says so, and a picture that does not
-// fit leaves neither a partial file nor its temporary file behind.
+// A full disk, as a 64 KiB tmpfs: the JSON stops short and says so, and a picture or a report that
+// does not fit leaves neither a partial file nor its temporary file behind.
 TEST(CliOutputFailures, FullDiskFailsTheRunAndLeavesNoPartialPicture)
 {
     const fs::path dir = Folder("tiny");
@@ -112,12 +112,16 @@ TEST(CliOutputFailures, FullDiskFailsTheRunAndLeavesNoPartialPicture)
     const std::string json = (dir / "world.json").string(), chart = (dir / "chart.png").string();
     const Outcome full = Shell("analyze --dataset world --all --format json > " + json);
     const Outcome picture = Shell("analyze --screen 3840x2160 --chart " + chart);
+    const std::string report = (dir / "report.pdf").string();
+    const Outcome pdf = Shell("analyze --report " + report);  // about 100 kB
     const int entries = static_cast<int>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
     umount(dir.c_str());
     EXPECT_EQ(full.status, 1);
     EXPECT_EQ(full.err, "error: standard output: No space left on device\n");
     EXPECT_EQ(picture.status, 1);
     EXPECT_EQ(picture.err, "error: cannot write " + chart + ": No space left on device\n");
+    EXPECT_EQ(pdf.status, 1);
+    EXPECT_EQ(pdf.err, "error: cannot write " + report + ": No space left on device\n");
     EXPECT_EQ(entries, 1);  // world.json alone
     fs::remove_all(dir);
 }

@@ -108,8 +108,8 @@ TEST(PictureFiles, SvgIsCompactAndWellFormed)
     EXPECT_TRUE(recorded.contains("fill-opacity=\"0.35\""));
 }
 
-// The pictures come from the shipped font: a font configuration that cannot be read (so no
-// system font at all) changes no byte.
+// The pictures and the report come from the shipped font: a font configuration that cannot be
+// read (so no system font at all) changes no byte.
 TEST(PictureFiles, SameBytesWithoutTheSystemsFonts)
 {
     QTemporaryDir dir;
@@ -121,11 +121,14 @@ TEST(PictureFiles, SameBytesWithoutTheSystemsFonts)
     broken.close();
     for (const char* folder : {"/plain", "/broken"}) {
         ASSERT_TRUE(QDir().mkpath(QString::fromStdString(d + folder)));
-        const std::string env = std::string(folder) == "/broken" ? "FONTCONFIG_FILE=" + d + "/broken.conf" : "";
-        ASSERT_TRUE(RunCli("analyze --chart " + d + folder + "/c.png --graph " + d + folder + "/g.svg", env));
+        const std::string env = std::string("SOURCE_DATE_EPOCH=1 ") +
+                                (std::string(folder) == "/broken" ? "FONTCONFIG_FILE=" + d + "/broken.conf" : "");
+        ASSERT_TRUE(RunCli("analyze --chart " + d + folder + "/c.png --graph " + d + folder + "/g.svg --report " + d +
+                               folder + "/r.pdf",
+                           env));
         ASSERT_TRUE(RunCli("analyze --chart " + d + folder + "/c.svg --graph " + d + folder + "/g.png", env));
     }
-    for (const char* name : {"/c.png", "/c.svg", "/g.png", "/g.svg"}) {
+    for (const char* name : {"/c.png", "/c.svg", "/g.png", "/g.svg", "/r.pdf"}) {
         SCOPED_TRACE(name);
         const QByteArray plain = ReadAll(QString::fromStdString(d + "/plain" + name));
         EXPECT_FALSE(plain.isEmpty());

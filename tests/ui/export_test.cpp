@@ -9,7 +9,10 @@
 #include <QXmlStreamReader>
 #include <utility>
 
+#include "classify/raster_canvas.h"
+#include "pictures/report_pdf.h"
 #include "pipeline/exports.h"
+#include "pipeline/pipeline.h"
 #include "tests/ui/window_test_helpers.h"
 #include "ui/export_actions.h"
 
@@ -212,6 +215,27 @@ private slots:
         QCOMPARE(s.suggested.last(), dir.filePath(QStringLiteral("sub/Brasília - chart.svg")));
         QVERIFY(s.boxes.empty());
         QCOMPARE(QDir(dir.filePath(QStringLiteral("sub"))).entryList(QDir::Files), QStringList{"g.svg"});
+    }
+
+    // Export report writes what RenderReportPdf (and so qav-cli --report) gives for the analysis
+    // shown, on the paper chosen, which the next dialog proposes again.
+    void reportIsTheClisFileOnThePaperChosen()
+    {
+        QTemporaryDir dir;
+        qputenv("SOURCE_DATE_EPOCH", "1700000000");
+        Session s;
+        s.save("MExportReport", dir.filePath(QStringLiteral("r")), "PDF report, Letter (*.pdf)");
+        qunsetenv("SOURCE_DATE_EPOCH");
+        QVERIFY(s.boxes.empty());
+        AnalysisState state = MakeStartupState();
+        RasterCanvas zoneMap(state.Layout.Picture1.Width, state.Layout.Picture1.Height, state.Layout.PixelWidth,
+                             state.Layout.PixelHeight);
+        PipelineCanvases canvases{zoneMap};
+        RunPipeline(state, canvases);
+        QCOMPARE(Contents(dir.filePath(QStringLiteral("r.pdf"))),
+                 RenderReportPdf(state, Paper::Letter, Language::English, 1700000000));
+        QCOMPARE(QSettings().value(QStringLiteral("files/reportPaper")).toString(), QStringLiteral("letter"));
+        QVERIFY(s.suggested.last().endsWith(QStringLiteral("/Brasília - report.pdf")));
     }
 
     // The view equals the tally after every run, and the keyboard reaches and reads each cell.

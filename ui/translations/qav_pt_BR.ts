@@ -317,6 +317,22 @@
 %1
 </translation>
     </message>
+    <message>
+        <source>Export re&amp;port…</source>
+        <translation>Exportar relatório em &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>PDF report, A4 (*.pdf)</source>
+        <translation>Relatório PDF, A4 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF report, Letter (*.pdf)</source>
+        <translation>Relatório PDF, Carta (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export report</source>
+        <translation>Exportar relatório</translation>
+    </message>
 </context>
 <context>
     <name>qav::FileChooserPanel</name>
@@ -1349,6 +1365,349 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>&amp;Clear the list</source>
         <translation>&amp;Limpar a lista</translation>
+    </message>
+</context>
+<context>
+    <name>qav::Report</name>
+    <message>
+        <source>Bioclimatic analysis of %1</source>
+        <translation>Análise bioclimática de %1</translation>
+    </message>
+    <message>
+        <source>There is no analysed location to report on.</source>
+        <translation>Não há localidade analisada para o relatório.</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Localidade</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Latitude, longitude</source>
+        <translation>Latitude, longitude</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Station pressure</source>
+        <translation>Pressão da estação</translation>
+    </message>
+    <message>
+        <source>%1 kPa (taken at %2 m)</source>
+        <translation>%1 kPa (tomada a %2 m)</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Análise</translation>
+    </message>
+    <message>
+        <source>Hours counted</source>
+        <translation>Horas contadas</translation>
+    </message>
+    <message>
+        <source>Warming</source>
+        <translation>Aquecimento</translation>
+    </message>
+    <message>
+        <source>none (normals as read)</source>
+        <translation>nenhum (normais como lidas)</translation>
+    </message>
+    <message>
+        <source>Chart laid out for</source>
+        <translation>Carta dimensionada para</translation>
+    </message>
+    <message>
+        <source>a screen of %1 × %2 pixels</source>
+        <translation>uma tela de %1 × %2 pixels</translation>
+    </message>
+    <message>
+        <source>the reference screen (%1 × %2 pixels)</source>
+        <translation>a tela de referência (%1 × %2 pixels)</translation>
+    </message>
+    <message>
+        <source>Program, date</source>
+        <translation>Programa, data</translation>
+    </message>
+    <message>
+        <source>typical days synthesised from the monthly normals (288 hours)</source>
+        <translation>dias típicos sintetizados a partir das normais mensais (288 horas)</translation>
+    </message>
+    <message>
+        <source>recorded hours of the weather file (%1 used, %2 missing), beside typical days</source>
+        <translation>horas registradas do arquivo climático (%1 usadas, %2 ausentes), ao lado dos dias típicos</translation>
+    </message>
+    <message>
+        <source>built-in data set Brazil</source>
+        <translation>base de dados interna Brasil</translation>
+    </message>
+    <message>
+        <source>built-in data set South America</source>
+        <translation>base de dados interna América do Sul</translation>
+    </message>
+    <message>
+        <source>built-in data set World</source>
+        <translation>base de dados interna Mundo</translation>
+    </message>
+    <message>
+        <source>file %1</source>
+        <translation>arquivo %1</translation>
+    </message>
+    <message>
+        <source>source field %1</source>
+        <translation>campo de fonte %1</translation>
+    </message>
+    <message>
+        <source>Bioclimatic chart</source>
+        <translation>Carta bioclimática</translation>
+    </message>
+    <message>
+        <source>Monthly climate</source>
+        <translation>Clima mensal</translation>
+    </message>
+    <message>
+        <source>Monthly normals</source>
+        <translation>Normais mensais</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mês</translation>
+    </message>
+    <message>
+        <source>DBTmin (°C)</source>
+        <translation>DBTmin (°C)</translation>
+    </message>
+    <message>
+        <source>DBTmax (°C)</source>
+        <translation>DBTmax (°C)</translation>
+    </message>
+    <message>
+        <source>RHavg (%)</source>
+        <translation>RHavg (%)</translation>
+    </message>
+    <message>
+        <source>Yearly shares</source>
+        <translation>Participações anuais</translation>
+    </message>
+    <message>
+        <source>Strategy</source>
+        <translation>Estratégia</translation>
+    </message>
+    <message>
+        <source>Share (%)</source>
+        <translation>Participação (%)</translation>
+    </message>
+    <message>
+        <source>Typical days (%)</source>
+        <translation>Dias típicos (%)</translation>
+    </message>
+    <message>
+        <source>Recorded hours (%)</source>
+        <translation>Horas registradas (%)</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>The three largest shares are ranked and set in bold.</source>
+        <translation>As três maiores participações estão numeradas e em negrito.</translation>
+    </message>
+    <message>
+        <source>The typical days and the recorded hours classify %1 % of the year differently (half the sum of the differences of the shares).</source>
+        <translation>Os dias típicos e as horas registradas classificam %1 % do ano de modo diferente (metade da soma das diferenças das participações).</translation>
+    </message>
+    <message>
+        <source>Hours per month and strategy (%1)</source>
+        <translation>Horas por mês e estratégia (%1)</translation>
+    </message>
+    <message>
+        <source>typical days</source>
+        <translation>dias típicos</translation>
+    </message>
+    <message>
+        <source>recorded hours</source>
+        <translation>horas registradas</translation>
+    </message>
+    <message>
+        <source>The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G&apos;s) for I, so a share is not simply the hours of its column divided by the hours counted.</source>
+        <translation>As participações juntam estratégias que atuam em conjunto: as horas de C contam também para B, as de G para H e as de H (com as de G) para I; por isso uma participação não é simplesmente as horas da sua coluna divididas pelas horas contadas.</translation>
+    </message>
+    <message>
+        <source>What to design for</source>
+        <translation>O que o projeto deve atender</translation>
+    </message>
+    <message>
+        <source>Every strategy with a share of 5 % or more, and always the three largest, in order of share.</source>
+        <translation>Toda estratégia com participação de 5 % ou mais, e sempre as três maiores, em ordem de participação.</translation>
+    </message>
+    <message>
+        <source>Every strategy with a share of 5 % or more of the recorded hours, and always the three largest, in order of share; the typical days&apos; share is given beside it.</source>
+        <translation>Toda estratégia com 5 % ou mais das horas registradas, e sempre as três maiores, em ordem de participação; a participação dos dias típicos aparece ao lado.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 % of the recorded hours, %2 % of the typical days</source>
+        <translation>%1 % das horas registradas, %2 % dos dias típicos</translation>
+    </message>
+    <message>
+        <source>What it asks of the building:</source>
+        <translation>O que exige do edifício:</translation>
+    </message>
+    <message>
+        <source>Design measures:</source>
+        <translation>Medidas de projeto:</translation>
+    </message>
+    <message>
+        <source>Pitfalls:</source>
+        <translation>Erros comuns:</translation>
+    </message>
+    <message>
+        <source>Method and data</source>
+        <translation>Método e dados</translation>
+    </message>
+    <message>
+        <source>Each month&apos;s normals (mean daily minimum and maximum temperature, mean relative humidity) give a typical day of 24 hours; the 288 hours, or a weather file&apos;s recorded hours, are placed on a psychrometric chart drawn for the station pressure of the site&apos;s elevation and counted in the strategy zone they fall in. The zones and the design advice follow the building bioclimatic chart of Givoni as adapted for Brazil by Lamberts, Dutra and Pereira. The shares describe the outdoor climate, not a building: use them to choose what to design for, and check the design with a thermal simulation.</source>
+        <translation>As normais de cada mês (temperaturas mínima e máxima diárias médias, umidade relativa média) geram um dia típico de 24 horas; as 288 horas, ou as horas registradas de um arquivo climático, são lançadas numa carta psicrométrica traçada para a pressão da estação na altitude do local e contadas na zona de estratégia em que caem. As zonas e as recomendações de projeto seguem a carta bioclimática para edificações de Givoni, adaptada ao Brasil por Lamberts, Dutra e Pereira. As participações descrevem o clima externo, não um edifício: use-as para escolher o que o projeto deve atender e verifique o projeto com uma simulação térmica.</translation>
+    </message>
+    <message>
+        <source>Data: climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere), as compiled in the program&apos;s built-in data sets; not checked value by value against the published tables.</source>
+        <translation>Dados: normais climatológicas dos serviços meteorológicos nacionais (INMET no Brasil, nos demais países os serviços que informam à OMM), como reunidas nas bases de dados internas do programa; não conferidas valor a valor com as tabelas publicadas.</translation>
+    </message>
+    <message>
+        <source>Data: WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members) and INMET, Normais Climatológicas do Brasil 1991-2020.</source>
+        <translation>Dados: Normais Climatológicas da OMM 1991-2020 (NOAA NCEI, a partir dos dados dos Membros da OMM) e INMET, Normais Climatológicas do Brasil 1991-2020.</translation>
+    </message>
+    <message>
+        <source>Data: the EnergyPlus weather file named above; cite the provider named in its header.</source>
+        <translation>Dados: o arquivo climático EnergyPlus indicado acima; cite o fornecedor indicado no seu cabeçalho.</translation>
+    </message>
+    <message>
+        <source>Data: the Monthly Data file named above, as supplied by the user.</source>
+        <translation>Dados: o arquivo de dados mensais indicado acima, como fornecido pelo usuário.</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Referências</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Heat must be added in the coldest hours; passive gains alone cannot keep the rooms comfortable.</source>
+        <translation>Nas horas mais frias é preciso fornecer calor; os ganhos passivos sozinhos não mantêm os ambientes confortáveis.</translation>
+    </message>
+    <message>
+        <source>Insulate the envelope first, roof above all; seal air leaks; keep the heated volume compact and zone it; size an efficient heater (heat pump, biomass stove) for what remains, and still take the solar gains the site gives.</source>
+        <translation>Isole primeiro a envoltória, sobretudo a cobertura; vede as infiltrações de ar; mantenha o volume aquecido compacto e setorizado; dimensione um aquecedor eficiente (bomba de calor, fogão a lenha) para o que restar, sem abrir mão dos ganhos solares que o local oferece.</translation>
+    </message>
+    <message>
+        <source>Oversized heaters in leaky, uninsulated shells; thermal bridges and single glazing that invite condensation; ventilation that is cut so far that the air grows stale.</source>
+        <translation>Aquecedores superdimensionados em envoltórias sem isolamento e cheias de frestas; pontes térmicas e vidros simples que favorecem a condensação; ventilação tão reduzida que o ar fica viciado.</translation>
+    </message>
+    <message>
+        <source>The sun can carry the heating of the cool hours if the building collects its heat in the day and keeps it.</source>
+        <translation>O sol pode suprir o aquecimento das horas frescas se o edifício captar o seu calor durante o dia e conservá-lo.</translation>
+    </message>
+    <message>
+        <source>Face the main rooms and their glazing to the equator (north in the southern hemisphere); keep the other façades&apos; openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.</source>
+        <translation>Volte os ambientes principais e as suas janelas para o equador (norte no hemisfério sul); mantenha pequenas as aberturas das outras fachadas; isole a envoltória; dimensione beirais que deixem entrar o sol baixo de inverno e barrem o sol alto de verão.</translation>
+    </message>
+    <message>
+        <source>Too much glass, which overheats on clear days and loses heat at night; windows left unshaded in the warm season; glazing facing east and west, where the sun is hard to control.</source>
+        <translation>Vidro em excesso, que superaquece nos dias claros e perde calor à noite; janelas sem sombreamento na estação quente; vidros voltados a leste e oeste, onde o sol é difícil de controlar.</translation>
+    </message>
+    <message>
+        <source>Heavy construction stores the day&apos;s heat, solar and internal, and gives it back in the cold night, evening out the daily swing.</source>
+        <translation>A construção pesada armazena o calor do dia, solar e interno, e o devolve na noite fria, amortecendo a variação diária.</translation>
+    </message>
+    <message>
+        <source>Exposed masonry or concrete floors and walls inside the insulation, lit by the winter sun; a heavy, insulated roof; a compact plan, and night shutters or curtains over the windows.</source>
+        <translation>Pisos e paredes de alvenaria ou concreto aparentes, por dentro do isolamento e atingidos pelo sol de inverno; cobertura pesada e isolada; planta compacta e venezianas ou cortinas fechadas sobre as janelas à noite.</translation>
+    </message>
+    <message>
+        <source>Mass covered by carpets, linings or suspended ceilings; mass outside the insulation, which loses its heat to the air; heavy rooms in shade, which stay cold.</source>
+        <translation>Massa coberta por carpetes, revestimentos leves ou forros; massa por fora do isolamento, que perde o calor para o ar; ambientes pesados à sombra, que continuam frios.</translation>
+    </message>
+    <message>
+        <source>Air that is warm enough but very dry irritates eyes, skin and airways; the rooms need moisture.</source>
+        <translation>Ar com temperatura adequada mas muito seco irrita olhos, pele e vias respiratórias; os ambientes precisam de umidade.</translation>
+    </message>
+    <message>
+        <source>Plants, pools and fountains near the openings; wet surfaces in courtyards; limited air leakage so that the moisture stays; a humidifier where the dry season is long.</source>
+        <translation>Vegetação, espelhos d&apos;água e fontes junto às aberturas; superfícies úmidas nos pátios; poucas infiltrações de ar, para que a umidade permaneça; um umidificador onde a estação seca é longa.</translation>
+    </message>
+    <message>
+        <source>Overdoing it, which brings condensation and mould; standing water that breeds mosquitoes; dust from bare ground upwind of the openings.</source>
+        <translation>Exagerar, o que traz condensação e mofo; água parada que cria mosquitos; poeira de solo descoberto a barlavento das aberturas.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is comfortable in these hours; the building should not spoil it.</source>
+        <translation>Nestas horas o ar externo é confortável; o edifício não deve estragar isso.</translation>
+    </message>
+    <message>
+        <source>Openings that can be opened or closed at will; moderate glazing with shading; an envelope that neither gains nor loses too much, so the comfortable hours are not turned into hot or cold ones.</source>
+        <translation>Aberturas que se possam abrir ou fechar à vontade; área envidraçada moderada e sombreada; uma envoltória que não ganhe nem perca calor demais, para que as horas confortáveis não se tornem quentes ou frias.</translation>
+    </message>
+    <message>
+        <source>Sealed, heavily glazed buildings that need cooling even in mild weather; internal heat from lighting and equipment; treating these hours as needing no design at all.</source>
+        <translation>Edifícios fechados e muito envidraçados que precisam de resfriamento mesmo com tempo ameno; calor interno de iluminação e equipamentos; tratar estas horas como se dispensassem qualquer cuidado de projeto.</translation>
+    </message>
+    <message>
+        <source>Air movement over the body cools it in warm, humid hours; the building must let the breeze through the occupied rooms.</source>
+        <translation>O movimento do ar sobre o corpo o refresca nas horas quentes e úmidas; o edifício deve deixar a brisa passar pelos ambientes ocupados.</translation>
+    </message>
+    <message>
+        <source>Cross ventilation: openings on opposite façades, to windward and to leeward; a narrow plan and few partitions across the air path; high outlets and ventilated roofs; light, shaded walls; ceiling fans for still days.</source>
+        <translation>Ventilação cruzada: aberturas em fachadas opostas, a barlavento e a sotavento; planta estreita e poucas divisórias no caminho do ar; saídas altas e coberturas ventiladas; paredes claras e sombreadas; ventiladores de teto para os dias sem vento.</translation>
+    </message>
+    <message>
+        <source>Windows on one side only; insect screens and grilles that choke the flow; neighbours and walls that block the wind; security and noise that keep the windows closed.</source>
+        <translation>Janelas em um só lado; telas e grades que estrangulam o fluxo; vizinhos e muros que barram o vento; segurança e ruído que mantêm as janelas fechadas.</translation>
+    </message>
+    <message>
+        <source>Days are hot but nights cool: heavy construction absorbs the day&apos;s heat and the night air carries it away, so the rooms stay cooler than the air outside at noon.</source>
+        <translation>Os dias são quentes, mas as noites frescas: a construção pesada absorve o calor do dia e o ar da noite o leva embora, de modo que os ambientes ficam mais frescos que o ar externo ao meio-dia.</translation>
+    </message>
+    <message>
+        <source>Exposed heavy walls, floors and roof inside the insulation; shaded openings kept closed in the heat of the day; openings that can stay safely open at night, with cross or stack ventilation; light, reflective outer surfaces.</source>
+        <translation>Paredes, pisos e cobertura pesados e aparentes, por dentro do isolamento; aberturas sombreadas e fechadas no calor do dia; aberturas que possam ficar abertas com segurança à noite, com ventilação cruzada ou por efeito chaminé; superfícies externas claras e refletoras.</translation>
+    </message>
+    <message>
+        <source>Mass hidden behind linings; windows left open in the hot afternoon; nights too warm or too humid for the mass to cool; heavy rooms that take long to respond when occupied only briefly.</source>
+        <translation>Massa escondida atrás de revestimentos; janelas abertas na tarde quente; noites quentes ou úmidas demais para resfriar a massa; ambientes pesados que demoram a responder quando ocupados só por pouco tempo.</translation>
+    </message>
+    <message>
+        <source>Hot, dry air can be cooled by evaporating water into it; the building must bring the cooled air in and let it out.</source>
+        <translation>O ar quente e seco pode ser resfriado pela evaporação de água; o edifício deve trazer para dentro o ar resfriado e deixá-lo sair.</translation>
+    </message>
+    <message>
+        <source>Pools, fountains, wet pads or sprays in the air path to the openings; planted, shaded courtyards; cooling towers or direct evaporative coolers; roof ponds; airflow so that the added moisture leaves.</source>
+        <translation>Espelhos d&apos;água, fontes, painéis umedecidos ou nebulizadores no caminho do ar até as aberturas; pátios sombreados e vegetados; torres de resfriamento ou resfriadores evaporativos diretos; lâminas d&apos;água na cobertura; fluxo de ar que leve embora a umidade acrescentada.</translation>
+    </message>
+    <message>
+        <source>Using it in humid hours, when it only adds moisture; stagnant water and its hygiene; short supply of water in dry regions; closed rooms that grow humid.</source>
+        <translation>Usá-lo nas horas úmidas, quando só acrescenta umidade; água parada e a sua higiene; falta de água nas regiões secas; ambientes fechados que ficam úmidos.</translation>
+    </message>
+    <message>
+        <source>The air is too hot, or too hot and humid, for passive means; mechanical cooling is needed in these hours.</source>
+        <translation>O ar está quente demais, ou quente e úmido demais, para meios passivos; nestas horas é preciso resfriamento mecânico.</translation>
+    </message>
+    <message>
+        <source>Reduce the load first: shade every opening, insulate and lighten the roof, limit glazing to the east and west, cut internal gains; then an efficient, well-sized air conditioner or heat pump in a sealed zone, with dehumidification where the air is humid.</source>
+        <translation>Reduza primeiro a carga: sombreie todas as aberturas, isole a cobertura e clareie a sua face externa, limite os vidros a leste e oeste, corte os ganhos internos; depois, um ar-condicionado ou bomba de calor eficiente e bem dimensionado numa zona vedada, com desumidificação onde o ar é úmido.</translation>
+    </message>
+    <message>
+        <source>Conditioning an unshaded glass box; equipment sized for loads that design could have removed; open windows while it runs; the heat it rejects where people are.</source>
+        <translation>Climatizar uma caixa de vidro sem sombreamento; equipamento dimensionado para cargas que o projeto poderia ter eliminado; janelas abertas com o aparelho ligado; o calor rejeitado despejado onde há pessoas.</translation>
     </message>
 </context>
 <context>

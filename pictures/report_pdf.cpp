@@ -1,0 +1,440 @@
+#include "pictures/report_pdf.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QFontMetricsF>
+#include <QHashFunctions>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "chart/qt/qpainter_canvas.h"
+#include "chart/qt/upper_vector_state.h"
+#include "core/version.h"
+#include "pictures/picture_files.h"
+#include "pipeline/picture_svg.h"
+#include "pipeline/report.h"
+#include "pipeline/report_texts.h"
+
+namespace qav {
+namespace {
+
+// Device units: 720 per inch, ten per point, fine enough that text and rules need no rounding.
+constexpr int kDpi = 720;
+constexpr double kPt = kDpi / 72.0;
+constexpr double kMarginMm = 18;
+constexpr double kBodyPt = 9, kNotePt = 8, kSectionPt = 12, kTitlePt = 16, kAdvicePt = 10;
+const QColor kGrey(90, 90, 90);
+constexpr double kCellPad = 4 * kPt;  // each side of a table cell
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QDateTime Utc(std::int64_t unixTime) { return QDateTime::fromSecsSinceEpoch(unixTime, Qt::UTC); }
+
+/// A cell is right-aligned when its column holds numbers only ("12,5", "-3", "" allowed).
+bool NumericColumn(const ReportTable& table, std::size_t column)
+{
+    bool any = false;
+    for (const auto& row : table.Rows) {
+        const std::string& cell = row[column];
+        for (char c : cell) {
+            if (!(c >= '0' && c <= '9') && c != '.' && c != ',' && c != '-') return false;
+        }
+        any = any || !cell.empty();
+    }
+    return any;
+}
+
+/// Lays the blocks out page by page; draws them too when given a painter. Returns the pages used.
+class PageLayout {
+public:
+    PageLayout(const ReportContent& content, const AnalysisState& state, Language language, QPaintDevice& device,
+               QSizeF area)
+        : content_(content), state_(state), language_(language), device_(device), area_(area)
+    {
+    }
+
+    int Run(QPdfWriter* writer, QPainter* painter, int pageCount)
+    {
+        writer_ = writer;
+        painter_ = painter;
+        pageCount_ = pageCount;
+        page_ = 1;
+        y_ = 0;
+        Title();
+        for (std::size_t i = 0; i < content_.Blocks.size(); ++i) Block(i);
+        Footer();
+        return page_;
+    }
+
+private:
+    // Only the shipped regular and bold faces: an italic would be a system font or a synthesised one.
+    // Without shaping there are no ligatures, so "fi" is copied and found as two letters.
+    QFont Font(double points, bool bold = false) const
+    {
+        QFont font = ShippedFont(points, bold);
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        return font;
+    }
+    double Bottom() const { return area_.height() - 14 * kPt; }  // room for the footer
+
+    double TextHeight(const QFont& font, const QString& text, double width) const
+    {
+        return QFontMetricsF(font, &device_)
+            .boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap | Qt::AlignLeft, text)
+            .height();
+    }
+    void DrawText(const QFont& font, const QRectF& box, const QString& text, int flags = Qt::AlignLeft,
+                  const QColor& colour = Qt::black)
+    {
+        if (!painter_) return;
+        painter_->setFont(font);
+        painter_->setPen(colour);
+        painter_->drawText(box, flags | Qt::TextWordWrap, text);
+    }
+
+    void NewPage()
+    {
+        Footer();
+        ++page_;
+        y_ = 0;
+        if (writer_) writer_->newPage();
+    }
+    /// Starts a new page unless `height` fits below the current position.
+    void Need(double height)
+    {
+        if (y_ > 0 && y_ + height > Bottom()) NewPage();
+    }
+
+    void Footer()
+    {
+        const QFont font = Font(kNotePt - 1);
+        const QRectF box(0, area_.height() - 10 * kPt, area_.width(), 10 * kPt);
+        DrawText(font, box, Q(content_.Title), Qt::AlignLeft | Qt::AlignBottom, kGrey);
+        const std::string page = FilledText(ReportText(language_, report_text::kPage),
+                                            {std::to_string(page_), std::to_string(pageCount_)});
+        DrawText(font, box, Q(page), Qt::AlignRight | Qt::AlignBottom, kGrey);
+    }
+
+    void Title()
+    {
+        const QFont font = Font(kTitlePt, true);
+        const double h = TextHeight(font, Q(content_.Title), area_.width());
+        DrawText(font, QRectF(0, 0, area_.width(), h), Q(content_.Title));
+        y_ = h + 6 * kPt;
+    }
+
+    /// Height of a block as laid out at the page's width.
+    double Height(const ReportBlock& block) const;
+    void Block(std::size_t i);
+    void Paragraph(const QFont& font, const std::string& text, const QColor& colour = Qt::black);
+    double TableHeight(const ReportTable& table, bool facts) const;
+    void Table(const ReportTable& table, bool facts);
+    std::vector<double> ColumnWidths(const ReportTable& table, bool facts) const;
+    void Picture(PictureKind kind, double width);
+    double PictureHeight(PictureKind kind, double width) const
+    {
+        const CanvasRect& r = kind == PictureKind::Chart ? state_.Layout.Picture1 : state_.Layout.Picture3;
+        return width * r.Height / r.Width;
+    }
+    double PictureWidth(PictureKind kind) const
+    {
+        // The graph is drawn at three quarters of the width: large enough to read, and it leaves
+        // the normals room on its page.
+        return kind == PictureKind::Chart ? area_.width() : area_.width() * 0.75;
+    }
+
+    const ReportContent& content_;
+    const AnalysisState& state_;
+    Language language_;
+    QPaintDevice& device_;
+    QSizeF area_;
+    QPdfWriter* writer_ = nullptr;
+    QPainter* painter_ = nullptr;
+    int page_ = 1, pageCount_ = 1;
+    double y_ = 0;
+};
+
+double PageLayout::Height(const ReportBlock& block) const
+{
+    const double width = area_.width();
+    switch (block.Kind) {
+    case ReportBlockKind::Section: return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt;
+    case ReportBlockKind::Text: return TextHeight(Font(kBodyPt), Q(block.Text), width) + 4 * kPt;
+    case ReportBlockKind::Note: return TextHeight(Font(kNotePt), Q(block.Text), width) + 3 * kPt;
+    case ReportBlockKind::Facts: return TableHeight(block.Table, true);
+    case ReportBlockKind::Table: return TableHeight(block.Table, false);
+    case ReportBlockKind::Chart:
+    case ReportBlockKind::Graph: {
+        const PictureKind kind = block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph;
+        return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt +
+               PictureHeight(kind, PictureWidth(kind)) + 6 * kPt;
+    }
+    case ReportBlockKind::Guidance: {
+        const ReportGuidance& g = block.Advice;
+        double h = TextHeight(Font(kAdvicePt, true), Q(g.Heading + "   " + g.Share), width) + 2 * kPt;
+        for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls}) h += TextHeight(Font(kBodyPt), Q(*p), width) + 2 * kPt;
+        return h + 6 * kPt;
+    }
+    }
+    return 0;
+}
+
+void PageLayout::Paragraph(const QFont& font, const std::string& text, const QColor& colour)
+{
+    const double h = TextHeight(font, Q(text), area_.width());
+    DrawText(font, QRectF(0, y_, area_.width(), h), Q(text), Qt::AlignLeft, colour);
+    y_ += h;
+}
+
+void PageLayout::Block(std::size_t i)
+{
+    const ReportBlock& block = content_.Blocks[i];
+    // A heading stays with what follows it.
+    const bool heading = block.Kind == ReportBlockKind::Section && i + 1 < content_.Blocks.size();
+    Need(Height(block) + (heading ? Height(content_.Blocks[i + 1]) : 0));
+    switch (block.Kind) {
+    case ReportBlockKind::Section:
+        y_ += 6 * kPt;
+        Paragraph(Font(kSectionPt, true), block.Text);
+        y_ += 4 * kPt;
+        return;
+    case ReportBlockKind::Text: Paragraph(Font(kBodyPt), block.Text); y_ += 4 * kPt; return;
+    case ReportBlockKind::Note: Paragraph(Font(kNotePt), block.Text, kGrey); y_ += 3 * kPt; return;
+    case ReportBlockKind::Facts: Table(block.Table, true); return;
+    case ReportBlockKind::Table: Table(block.Table, false); return;
+    case ReportBlockKind::Chart:
+    case ReportBlockKind::Graph:
+        y_ += 6 * kPt;
+        Paragraph(Font(kSectionPt, true), block.Text);
+        y_ += 4 * kPt;
+        Picture(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph,
+                PictureWidth(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph));
+        y_ += 6 * kPt;
+        return;
+    case ReportBlockKind::Guidance: {
+        const ReportGuidance& g = block.Advice;
+        Paragraph(Font(kAdvicePt, true), g.Heading + "   " + g.Share);
+        y_ += 2 * kPt;
+        for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls}) {
+            Paragraph(Font(kBodyPt), *p);
+            y_ += 2 * kPt;
+        }
+        y_ += 6 * kPt;
+        return;
+    }
+    }
+}
+
+std::vector<double> PageLayout::ColumnWidths(const ReportTable& table, bool facts) const
+{
+    const std::size_t columns = facts ? 2 : table.Columns.size();
+    std::vector<double> widths(columns, 0);
+    const QFontMetricsF plain(Font(kBodyPt), &device_), bold(Font(kBodyPt, true), &device_);
+    const double padding = 2 * kCellPad;
+    for (std::size_t c = 0; c < columns; ++c) {
+        if (!facts) widths[c] = bold.horizontalAdvance(Q(table.Columns[c])) + padding;
+        for (const auto& row : table.Rows)
+            widths[c] = std::max(widths[c], (facts && c != 0 ? plain : bold).horizontalAdvance(Q(row[c])) + padding);
+    }
+    // The last column of facts takes the rest of the width and wraps; a table too wide shrinks.
+    if (facts) widths[1] = area_.width() - widths[0];
+    double total = 0;
+    for (double w : widths) total += w;
+    if (total > area_.width())
+        for (double& w : widths) w *= area_.width() / total;
+    return widths;
+}
+
+double PageLayout::TableHeight(const ReportTable& table, bool facts) const
+{
+    const std::vector<double> widths = ColumnWidths(table, facts);
+    const double line = QFontMetricsF(Font(kBodyPt), &device_).height() + 3 * kPt;
+    double h = facts ? 0 : line;
+    for (const auto& row : table.Rows) h += facts ? TextHeight(Font(kBodyPt), Q(row[1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
+    return h + 6 * kPt;
+}
+
+void PageLayout::Table(const ReportTable& table, bool facts)
+{
+    const std::vector<double> widths = ColumnWidths(table, facts);
+    const double line = QFontMetricsF(Font(kBodyPt), &device_).height() + 3 * kPt;
+    const auto cells = [&](const std::vector<std::string>& row, const QFont& font, double height) {
+        double x = 0;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            const int align = !facts && NumericColumn(table, c) ? Qt::AlignRight : Qt::AlignLeft;
+            const double pad = kCellPad;
+            const QFont& cellFont = facts && c == 0 ? Font(kBodyPt, true) : font;
+            DrawText(cellFont, QRectF(x + pad, y_, widths[c] - 2 * pad, height), Q(row[c]), align | Qt::AlignTop);
+            x += widths[c];
+        }
+    };
+    if (!facts) {
+        cells(table.Columns, Font(kBodyPt, true), line);
+        y_ += line;
+        if (painter_) {
+            double total = 0;
+            for (double w : widths) total += w;
+            painter_->setPen(QPen(Qt::black, 0.5 * kPt));
+            painter_->drawLine(QPointF(0, y_ - 1.5 * kPt), QPointF(total, y_ - 1.5 * kPt));
+        }
+    }
+    for (std::size_t r = 0; r < table.Rows.size(); ++r) {
+        const double height = facts ? TextHeight(Font(kBodyPt), Q(table.Rows[r][1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
+        const bool bold = r < table.Bold.size() && table.Bold[r];
+        cells(table.Rows[r], Font(kBodyPt, bold), height);
+        y_ += height;
+    }
+    y_ += 6 * kPt;
+}
+
+void PageLayout::Picture(PictureKind kind, double width)
+{
+    const double height = PictureHeight(kind, width);
+    if (painter_) {
+        // The picture is recorded by the Qt canvas and replayed here, so it stays vector paths
+        // and text; it is scaled from its screen pixels to the width given.
+        const CanvasRect& r = kind == PictureKind::Chart ? state_.Layout.Picture1 : state_.Layout.Picture3;
+        QPicture picture;
+        {
+            QPainterCanvas canvas(picture, r.Width, r.Height, state_.Layout.PixelWidth, state_.Layout.PixelHeight);
+            DrawPicture(kind, canvas, state_, DecimalSeparatorOf(language_), language_);
+            canvas.EndPainting();
+        }
+        const QSize pixels = QPainterCanvas::DeviceSize(r.Width, r.Height, state_.Layout.PixelWidth,
+                                                        state_.Layout.PixelHeight);
+        painter_->save();
+        const QRectF target(0, y_, width, height);
+        painter_->setClipRect(target);
+        painter_->translate(target.topLeft());
+        // Qt replays a picture at the resolution of the device it is played on; its pixels are
+        // taken back to the resolution it was recorded at before they are fitted to the box.
+        const double replay = static_cast<double>(picture.logicalDpiX()) / painter_->device()->logicalDpiX();
+        painter_->scale(replay * width / pixels.width(), replay * height / pixels.height());
+        painter_->drawPicture(0, 0, picture);
+        painter_->restore();
+        painter_->setPen(QPen(kGrey, 0.5 * kPt));
+        painter_->setBrush(Qt::NoBrush);
+        painter_->drawRect(target);
+        ClearUpperVectorState();
+    }
+    y_ += height;
+}
+
+/// "D:20261207170000" and the zone Qt wrote after it ("Z" or "+01'00'"), as UTC in the same length.
+QByteArray PdfDate(std::int64_t unixTime, qsizetype length)
+{
+    QByteArray date = "D:" + Utc(unixTime).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    const qsizetype zone = length - date.size();
+    if (zone == 1) date += 'Z';
+    else if (zone == 7) date += "+00'00'";
+    return date.size() == length ? date : QByteArray();
+}
+
+QByteArray Xmp(const ReportContent& content, std::int64_t unixTime)
+{
+    // Written by us rather than by Qt, whose packet carries a new random document id each time.
+    const QString date = Utc(unixTime).toString(Qt::ISODate);
+    QString title = Q(content.Title).toHtmlEscaped();
+    return QStringLiteral(
+               "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+               "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+               "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+               "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
+               "xmlns:xmp='http://ns.adobe.com/xap/1.0/'>\n"
+               "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>\n"
+               "<xmp:CreatorTool>%2</xmp:CreatorTool>\n"
+               "<xmp:CreateDate>%3</xmp:CreateDate>\n"
+               "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>")
+        .arg(title, QString::fromUtf8(kProgramAndVersion.data(), static_cast<qsizetype>(kProgramAndVersion.size())), date)
+        .toUtf8();
+}
+
+}  // namespace
+
+std::optional<Paper> PaperFromName(std::string_view name)
+{
+    std::string lower(name);
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower == "a4") return Paper::A4;
+    if (lower == "letter") return Paper::Letter;
+    return std::nullopt;
+}
+
+std::int64_t ReportTime()
+{
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
+        bool ok = false;
+        const qlonglong seconds = QByteArray(epoch).toLongLong(&ok);
+        // Beyond the year 9999 a PDF date has no room.
+        if (ok && seconds >= 0 && seconds < 253402300800LL) return seconds;
+    }
+    return QDateTime::currentSecsSinceEpoch();
+}
+
+QByteArray WithCreationDate(QByteArray pdf, std::int64_t unixTime)
+{
+    const QByteArray key = "/CreationDate (";
+    const qsizetype start = pdf.indexOf(key);
+    if (start < 0) return pdf;
+    const qsizetype from = start + key.size();
+    const qsizetype end = pdf.indexOf(')', from);
+    if (end < 0) return pdf;
+    const QByteArray date = PdfDate(unixTime, end - from);
+    if (!date.isEmpty()) pdf.replace(from, date.size(), date);
+    return pdf;
+}
+
+QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language language, std::int64_t unixTime)
+{
+    const std::string day = Utc(unixTime).toString(QStringLiteral("yyyy-MM-dd")).toStdString();
+    const std::optional<ReportContent> content = ComposeReport(state, language, day);
+    if (!content) return {};
+    // Qt's PDF writer keeps the embedded fonts in a QHash and writes them in its order, which the
+    // per-process hash seed would change from run to run. A fixed seed makes the same report the
+    // same bytes in every process; it stays fixed for the rest of the process (setting it back
+    // could race with a report drawn on another thread), at no cost here: no hash of this program
+    // is keyed by text an attacker could choose to collide.
+    QHashSeed::setDeterministicGlobalSeed();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kDpi);
+        writer.setPageLayout(QPageLayout(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
+                                         QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                         QPageLayout::Millimeter));
+        writer.setTitle(Q(content->Title));
+        writer.setCreator(QString::fromUtf8(kProgramAndVersion.data(), static_cast<qsizetype>(kProgramAndVersion.size())));
+        writer.setDocumentXmpMetadata(Xmp(*content, unixTime));
+        const QSizeF area(writer.width(), writer.height());
+        PageLayout layout(*content, state, language, writer, area);
+        const int pages = layout.Run(nullptr, nullptr, 1);
+        QPainter painter(&writer);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        layout.Run(&writer, &painter, pages);
+        painter.end();
+        ClearUpperVectorState();
+    }
+    return WithCreationDate(buffer.data(), unixTime);
+}
+
+QString SaveReport(const AnalysisState& state, const QString& path, Paper paper, Language language,
+                   std::int64_t unixTime)
+{
+    const QByteArray bytes = RenderReportPdf(state, paper, language, unixTime);
+    if (bytes.isEmpty()) {
+        const std::string_view refusal = ReportText(language, report_text::kNoLocation);
+        return QString::fromUtf8(refusal.data(), static_cast<qsizetype>(refusal.size()));
+    }
+    return WriteFileAtomically(path, bytes);
+}
+
+}  // namespace qav

@@ -1,0 +1,141 @@
+#include "pictures/report_pdf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <regex>
+
+#include "tests/pipeline/pipeline_session.h"
+
+namespace qav {
+namespace {
+
+constexpr std::int64_t kEpoch = 1700000000;  // 2023-11-14 22:13:20 UTC
+
+// The standard output of a shell command (poppler's tools, qav-cli).
+std::string Output(const std::string& command)
+{
+    std::string out;
+    if (FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int Pages(const std::string& pdf)
+{
+    std::smatch m;
+    const std::string info = Output("pdfinfo " + pdf);
+    return std::regex_search(info, m, std::regex("Pages: +([0-9]+)")) ? std::stoi(m[1]) : 0;
+}
+
+class ReportPdf : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    /// Writes the report of the session's state and returns its path.
+    std::string Save(const char* name, Paper paper = Paper::A4, Language language = Language::English)
+    {
+        const QString path = dir_.filePath(QString::fromLatin1(name));
+        EXPECT_EQ(SaveReport(session_.state, path, paper, language, kEpoch), QString());
+        return path.toStdString();
+    }
+    QTemporaryDir dir_;
+    PipelineSession session_;
+};
+
+// What a reader finds: the location, every share on its row, the advice for the top three; the
+// text is selectable, the fonts embedded, the chart and graph vector, on two to five pages.
+TEST_F(ReportPdf, TextFontsVectorAndPages)
+{
+    const std::string pdf = Save("b.pdf");
+    const std::string text = Output("pdftotext -layout " + pdf + " -");
+    EXPECT_NE(text.find("Bioclimatic analysis of Brasília (Brazil)"), std::string::npos);
+    const char* rows[] = {"A - Artificial Heating +0.0", "2 +B - Solar Heating +30.2",
+                          "3 +C - Thermal Inertia \\(Heating\\) +28.0", "D - Air Humidification +0.0",
+                          "1 +E - Thermal Comfort +36.8", "F - Ventilation +5.0", "G - Night Ventilation +0.0",
+                          "H - Thermal Inertia \\(Cooling\\) +0.0", "I - Evaporative Cooling +0.0",
+                          "J - Artificial Cooling +0.0"};
+    for (const char* row : rows) {
+        SCOPED_TRACE(row);
+        EXPECT_TRUE(std::regex_search(text, std::regex(row)));
+    }
+    for (const char* heading : {"\nE - Thermal Comfort +36\\.8 %\n", "\nB - Solar Heating +30\\.2 %\n",
+                                "\nC - Thermal Inertia \\(Heating\\) +28\\.0 %\n", "Page 4 of 4"})
+        EXPECT_TRUE(std::regex_search(text, std::regex(heading))) << heading;
+    const std::string fonts = Output("pdffonts " + pdf);
+    EXPECT_NE(fonts.find("DejaVuSans "), std::string::npos);
+    EXPECT_FALSE(std::regex_search(fonts, std::regex("Identity-H +no "))) << fonts;
+    const std::string images = Output("pdfimages -list " + pdf);
+    EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;  // its header: no raster image
+    EXPECT_EQ(Pages(pdf), 4);
+    EXPECT_NE(Output("pdfinfo " + pdf).find("595 x 842 pts (A4)"), std::string::npos);
+
+    // Letter paper; a weather file; every strategy qualifying (the longest advice): still 2-5 pages.
+    EXPECT_NE(Output("pdfinfo " + Save("letter.pdf", Paper::Letter)).find("612 x 792 pts (letter)"), std::string::npos);
+    session_.ShowWeatherFile("chicago.epw");
+    EXPECT_EQ(Pages(Save("chicago.pdf")), 4);
+    for (int s = 1; s <= 10; ++s) session_.state.RecordedTally.YearShare[s] = 10;
+    EXPECT_EQ(Pages(Save("every.pdf")), 4);
+}
+
+TEST_F(ReportPdf, PortugueseNamesAndDecimalCommas)
+{
+    const std::string text = Output("pdftotext -layout " + Save("pt.pdf", Paper::A4, Language::PortugueseBrazil) + " -");
+    for (const char* expected : {"Análise bioclimática de Brasília \\(Brazil\\)", "E - Conforto térmico +36,8 %",
+                                 "88,251 kPa \\(tomada a 1150 m\\)", "O que o projeto deve atender", "Página 1 de 4"})
+        EXPECT_TRUE(std::regex_search(text, std::regex(expected))) << expected;
+}
+
+// The window's Export report and qav-cli --report write the same bytes for the same analysis, and
+// a given SOURCE_DATE_EPOCH makes them reproducible: the creation date is that time.
+TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
+{
+    const std::string d = dir_.path().toStdString();
+    const std::string cli = "SOURCE_DATE_EPOCH=" + std::to_string(kEpoch) + " " + QAV_CLI;
+    Output(cli + " analyze --report " + d + "/cli.pdf --paper letter --lang pt_BR");
+    Output(cli + " analyze --report " + d + "/again.pdf --paper letter --lang pt_BR");
+    const QByteArray window = RenderReportPdf(session_.state, Paper::Letter, Language::PortugueseBrazil, kEpoch);
+    EXPECT_EQ(ReadAll(dir_.filePath("cli.pdf")), window);
+    EXPECT_EQ(ReadAll(dir_.filePath("again.pdf")), window);
+    EXPECT_NE(Output("pdfinfo " + d + "/cli.pdf").find("CreationDate:    Tue Nov 14 22:13:20 2023 UTC"), std::string::npos);
+    EXPECT_TRUE(window.contains("<xmp:CreateDate>2023-11-14T22:13:20Z</xmp:CreateDate>"));
+
+    // In place and at its length, whatever zone Qt wrote.
+    EXPECT_EQ(WithCreationDate("/CreationDate (D:20261207101500+01'00')", kEpoch), "/CreationDate (D:20231114221320+00'00')");
+    EXPECT_EQ(WithCreationDate("/CreationDate (D:20261207101500Z)", kEpoch), "/CreationDate (D:20231114221320Z)");
+
+    // --report-dir: one report per location, named as pictures are.
+    Output(std::string(QAV_CLI) + " analyze --dataset brazil:5 --dataset brazil:6 --report-dir " + d + "/reports");
+    EXPECT_EQ(QDir(dir_.filePath("reports")).entryList(QDir::Files),
+              (QStringList{"0001-05-Brasília.pdf", "0002-06-Campo_Grande.pdf"}));
+}
+
+// Nothing analysed: refused with a message; an unwritable place: the system's reason, no file.
+TEST_F(ReportPdf, RefusalsAndFailuresLeaveNoFile)
+{
+    QFile blocker(dir_.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_EQ(SaveReport(session_.state, dir_.filePath("file/r.pdf"), Paper::A4, Language::English, kEpoch),
+              "Not a directory");
+    session_.state.CurrentLocation = 0;
+    EXPECT_EQ(SaveReport(session_.state, dir_.filePath("r.pdf"), Paper::A4, Language::PortugueseBrazil, kEpoch),
+              "Não há localidade analisada para o relatório.");
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"file"});
+}
+
+}  // namespace
+}  // namespace qav
