@@ -128,6 +128,12 @@ private slots:
                 window->close();
             }
         }
+        // Every context menu a widget offers, walked and closed as it pops up.
+        for (const QPointer<QWidget> widget : w.findChildren<QWidget*>()) {
+            if (!widget || widget->contextMenuPolicy() != Qt::CustomContextMenu) continue;
+            ModalWalker walker(check);
+            emit widget->customContextMenuRequested(widget->rect().center());
+        }
         check.checkWidgetTree(&w);
 
         // The reasons of error boxes: a Monthly Data file with a letter for a digit, a cut weather
