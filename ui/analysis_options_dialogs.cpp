@@ -289,7 +289,7 @@ void WhatIfDialog::showComparison(const AnalysisState& state)
         comparison_->setItem(row, column, item);
     };
     for (int s = 1; s <= kStrategies; ++s) {
-        const QString name = QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s))).arg(FromUtf8(std::string(StrategyName[s])));
+        const QString name = QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s))).arg(StrategyDisplayName(s));
         put(s - 1, 0, name, name);
         const auto triple = [&](int column, float before, float after, const QString& what) {
             const double difference = std::nearbyint(10.0 * (after - before)) / 10;

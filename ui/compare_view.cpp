@@ -36,12 +36,15 @@ QPixmap BarPixmap(const std::array<float, kStrategies + 1>& shares)
     return QPixmap::fromImage(canvas.Image());
 }
 
-// "Solar Heating 30.2 %, Thermal Comfort 36.8 %": the shares that are not zero.
+// "Solar Heating 30.2 %, Thermal Comfort 36.8 %": the shares that are not zero, in the window's
+// language and with its decimal separator.
 QString SharesText(const std::array<float, kStrategies + 1>& shares)
 {
     QStringList parts;
     for (int s = 1; s <= kStrategies; ++s)
-        if (shares[s] != 0) parts << FromUtf8(std::string(StrategyName[s]) + " " + FormatFixed(shares[s], 1) + " %");
+        if (shares[s] != 0)
+            parts << QStringLiteral("%1 %2 %").arg(StrategyDisplayName(s),
+                                                 FromUtf8(FormatFixed(shares[s], 1, DecimalSeparatorOf(PictureLanguage()))));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -58,7 +61,7 @@ CompareView::CompareView(const AnalysisState& state, QWidget* parent, ExportActi
     sortBox_->addItem(tr("List order"));
     sortBox_->addItem(tr("Name"));
     for (int s = 1; s <= kStrategies; ++s)
-        sortBox_->addItem(tr("Largest share of %1 %2").arg(QChar(StrategyLetter(s))).arg(FromUtf8(std::string(StrategyName[s]))));
+        sortBox_->addItem(tr("Largest share of %1 %2").arg(QChar(StrategyLetter(s))).arg(StrategyDisplayName(s)));
     sortBox_->setAccessibleName(tr("Sort the locations"));
     auto* sortLabel = new QLabel(tr("&Sort by:"));
     sortLabel->setBuddy(sortBox_);
@@ -173,7 +176,7 @@ void CompareView::savePicture() noexcept
 {
     try {
         const auto choice = choose(tr("Save compare picture"), QStringLiteral("compare.png"),
-                                   {QLatin1String(kPngFilter), QLatin1String(kSvgFilter)});
+                                   {FilterText(kPngFilter), FilterText(kSvgFilter)});
         if (!choice) return;
         const PictureTarget target = ResolvePictureTarget(*choice);
         const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr,
@@ -193,7 +196,7 @@ void CompareView::savePicture() noexcept
 void CompareView::exportCsv() noexcept
 {
     try {
-        const auto choice = choose(tr("Export compare table"), QStringLiteral("compare.csv"), {QLatin1String(kCsvFilter)});
+        const auto choice = choose(tr("Export compare table"), QStringLiteral("compare.csv"), {FilterText(kCsvFilter)});
         if (!choice) return;
         QString path = choice->Path;
         if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");

@@ -1,6 +1,7 @@
 #include "ui/export_actions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -55,13 +56,15 @@ std::optional<SaveChoice> AskWithFileDialog(QWidget* parent, const QString& capt
 
 }  // namespace
 
+QString FilterText(const char* filter) { return QCoreApplication::translate("qav::ExportActions", filter); }
+
 PictureTarget ResolvePictureTarget(const SaveChoice& choice)
 {
-    const bool double2x = choice.Filter == QLatin1String(kPng2xFilter);
+    const bool double2x = choice.Filter == FilterText(kPng2xFilter);
     if (HasSuffix(choice.Path, QStringLiteral("svg"))) return {choice.Path, PictureFormat::Svg};
     if (HasSuffix(choice.Path, QStringLiteral("png")))
         return {choice.Path, double2x ? PictureFormat::Png2x : PictureFormat::Png};
-    if (choice.Filter == QLatin1String(kSvgFilter)) return {choice.Path + QStringLiteral(".svg"), PictureFormat::Svg};
+    if (choice.Filter == FilterText(kSvgFilter)) return {choice.Path + QStringLiteral(".svg"), PictureFormat::Svg};
     return {choice.Path + QStringLiteral(".png"), double2x ? PictureFormat::Png2x : PictureFormat::Png};
 }
 
@@ -72,7 +75,7 @@ ExportActions::ExportActions(QWidget* window, const AnalysisState& state, double
       state_(state),
       screenPixelRatio_(std::isfinite(screenPixelRatio) && screenPixelRatio >= 1 ? screenPixelRatio : 1),
       message_(std::move(message)),
-      lastPictureFilter_(QLatin1String(kPngFilter))
+      lastPictureFilter_(FilterText(kPngFilter))
 {
     setObjectName(QStringLiteral("ExportActions"));
     lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -127,11 +130,11 @@ bool ExportActions::write(const QString& path, const QByteArray& bytes)
 void ExportActions::savePicture(PictureKind kind)
 {
     const bool chart = kind == PictureKind::Chart;
-    const QStringList filters{QLatin1String(kPngFilter), QLatin1String(kPng2xFilter), QLatin1String(kSvgFilter)};
+    const QStringList filters{FilterText(kPngFilter), FilterText(kPng2xFilter), FilterText(kSvgFilter)};
     const std::optional<SaveChoice> choice =
         choose(chart ? tr("Save chart as") : tr("Save graph as"),
                FromUtf8(SuggestedFileName(state_, chart ? "chart" : "graph",
-                                          lastPictureFilter_ == QLatin1String(kSvgFilter) ? ".svg" : ".png")),
+                                          lastPictureFilter_ == FilterText(kSvgFilter) ? ".svg" : ".png")),
                filters, lastPictureFilter_);
     if (!choice) return;
     if (filters.contains(choice->Filter)) lastPictureFilter_ = choice->Filter;
@@ -145,7 +148,7 @@ void ExportActions::saveText(const QString& caption, const char* what, const std
 {
     const std::optional<SaveChoice> choice = choose(
         caption, FromUtf8(SuggestedFileName(state_, what, ".csv")),
-        {QLatin1String(kCsvFilter)}, QLatin1String(kCsvFilter));
+        {FilterText(kCsvFilter)}, FilterText(kCsvFilter));
     if (!choice) return;
     QString path = choice->Path;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");

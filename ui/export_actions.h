@@ -20,11 +20,13 @@ class QWidget;
 
 namespace qav {
 
-/// The choices of the picture dialogs' type list.
-inline constexpr const char* kPngFilter = "PNG image (*.png)";
-inline constexpr const char* kPng2xFilter = "PNG image, double resolution (*.png)";
-inline constexpr const char* kSvgFilter = "SVG drawing (*.svg)";
-inline constexpr const char* kCsvFilter = "CSV table (*.csv)";
+/// The choices of the save dialogs' type list, in English; FilterText words them for the dialog.
+inline constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("qav::ExportActions", "PNG image (*.png)");
+inline constexpr const char* kPng2xFilter = QT_TRANSLATE_NOOP("qav::ExportActions", "PNG image, double resolution (*.png)");
+inline constexpr const char* kSvgFilter = QT_TRANSLATE_NOOP("qav::ExportActions", "SVG drawing (*.svg)");
+inline constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("qav::ExportActions", "CSV table (*.csv)");
+/// A type-list choice in the window's language, as the dialog shows and answers it.
+QString FilterText(const char* filter);
 
 /// What a save dialog answers: the file and the type chosen in its list.
 struct SaveChoice {

@@ -69,7 +69,7 @@ StartupScreen PrimaryStartupScreen()
 MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     : QMainWindow(parent), monitor_(screen), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
 {
-    setWindowTitle(QStringLiteral("   Meridane  (QAV version %1)").arg(FromUtf8(std::string(kVersion))));
+    setWindowTitle(tr("   Meridane  (QAV version %1)").arg(FromUtf8(std::string(kVersion))));
 
     atScreenSize_ = QSettings().value(QLatin1String(kAnalyseAtScreenSizeKey), false).toBool();
     state_ = MakeStartupState(atScreenSize_ ? monitor_.Screen : kReferenceScreen);

@@ -29,9 +29,17 @@ constexpr int kShareColumns = 5;
 
 // Full strategy names for screen readers, in strategy order 1..10.
 constexpr const char* kStrategyName[kPanelStrategies + 1] = {
-    "", "Artificial heating", "Solar heating", "Thermal inertia for heating", "Air humidification",
-    "Thermal comfort", "Ventilation", "Night ventilation", "Thermal inertia for cooling",
-    "Evaporative cooling", "Artificial cooling"};
+    "",
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Artificial heating"),
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Solar heating"),
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Thermal inertia for heating"),
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Air humidification"),
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Thermal comfort"),
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Ventilation"),
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Night ventilation"),
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Thermal inertia for cooling"),
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Evaporative cooling"),
+    QT_TRANSLATE_NOOP("qav::ResultsPanel", "Artificial cooling")};
 
 // Captions of the strategy rows, in strategy order 1..10, with the caption label's index. The
 // panel's own wording: both inertia rows read "Thermal inertia ".

@@ -11,6 +11,7 @@
 
 #include "chart/strategy.h"
 #include "ui/results_panel.h"
+#include "ui/translation.h"
 
 namespace qav {
 
@@ -50,8 +51,7 @@ QString ChartDescription(const AnalysisState& state, QChar decimalPoint)
     for (int i = 0; i < 3; ++i) {
         const int s = order[size_t(i)];
         if (tally.YearShare[s] <= 0) break;
-        shares << QStringLiteral("%1 %2 %").arg(QString::fromUtf8(StrategyName[s].data(), qsizetype(StrategyName[s].size())),
-                                                FormatFixed(tally.YearShare[s], 1, decimalPoint));
+        shares << QStringLiteral("%1 %2 %").arg(StrategyDisplayName(s), FormatFixed(tally.YearShare[s], 1, decimalPoint));
     }
     QString text = QObject::tr("%1 (%2): %3").arg(QString::fromStdString(l.LocationName),
                                                   QString::fromStdString(l.Country), shares.join(QStringLiteral(", ")));

@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "chart/picture_texts.h"
+#include "chart/strategy.h"
 #include "core/month_names.h"
 
 namespace qav {
@@ -40,6 +41,12 @@ Language PictureLanguage()
 }
 
 QString MonthName(int month) { return QCoreApplication::translate("qav::Month", kMonthName.at(month)); }
+
+QString StrategyDisplayName(int strategy)
+{
+    const std::string_view name = StrategyNameIn(PictureLanguage(), strategy);
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
 
 QString MonthAbbreviation(int month)
 {

@@ -21,5 +21,8 @@ Language PictureLanguage();
 /// month in 1..12.
 QString MonthName(int month);
 QString MonthAbbreviation(int month);
+/// The strategy's name ("Thermal Comfort", "Conforto térmico") in the window's language, as the
+/// pictures' legend writes it; strategy in 1..10.
+QString StrategyDisplayName(int strategy);
 
 }  // namespace qav

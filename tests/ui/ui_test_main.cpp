@@ -19,9 +19,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("QAV tests"));
     QSettings().clear();
     QApplication::setQuitOnLastWindowClosed(false);  // the exit tests close windows one by one
+    // QAV_UI_TEST=ClassName runs that class alone, for work on one part of the window.
+    const QByteArray only = qgetenv("QAV_UI_TEST");
     int failures = 0;
     for (auto& make : qav::test::AllTestObjects()) {
         std::unique_ptr<QObject> test = make();
+        if (!only.isEmpty() && !QByteArray(test->metaObject()->className()).endsWith("::" + only)) continue;
         failures += QTest::qExec(test.get(), argc, argv);
     }
     return failures == 0 ? 0 : 1;

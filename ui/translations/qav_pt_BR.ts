@@ -333,6 +333,22 @@
         <source>Export report</source>
         <translation>Exportar relatório</translation>
     </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image, double resolution (*.png)</source>
+        <translation>Imagem PNG, resolução dupla (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Desenho SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabela CSV (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>qav::FileChooserPanel</name>
@@ -910,6 +926,10 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Graph</source>
         <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>   Meridane  (QAV version %1)</source>
+        <translation>   Meridane  (QAV versão %1)</translation>
     </message>
 </context>
 <context>
@@ -1855,6 +1875,46 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>H: thermal inertia for cooling (heavy construction damps the day&apos;s heat)</source>
         <translation>H: inércia térmica para resfriamento (a construção pesada amortece o calor do dia)</translation>
+    </message>
+    <message>
+        <source>Artificial heating</source>
+        <translation>Aquecimento artificial</translation>
+    </message>
+    <message>
+        <source>Solar heating</source>
+        <translation>Aquecimento solar passivo</translation>
+    </message>
+    <message>
+        <source>Thermal inertia for heating</source>
+        <translation>Inércia térmica para aquecimento</translation>
+    </message>
+    <message>
+        <source>Air humidification</source>
+        <translation>Umidificação do ar</translation>
+    </message>
+    <message>
+        <source>Thermal comfort</source>
+        <translation>Conforto térmico</translation>
+    </message>
+    <message>
+        <source>Ventilation</source>
+        <translation>Ventilação natural</translation>
+    </message>
+    <message>
+        <source>Night ventilation</source>
+        <translation>Ventilação noturna</translation>
+    </message>
+    <message>
+        <source>Thermal inertia for cooling</source>
+        <translation>Inércia térmica para resfriamento</translation>
+    </message>
+    <message>
+        <source>Evaporative cooling</source>
+        <translation>Resfriamento evaporativo</translation>
+    </message>
+    <message>
+        <source>Artificial cooling</source>
+        <translation>Resfriamento artificial</translation>
     </message>
 </context>
 <context>
