@@ -68,6 +68,8 @@ export async function launch({ width = 1280, height = 900 } = {}) {
   };
   return {
     page, evaluate, settle, until,
+    /// Saves the page's downloads into `folder`.
+    downloadTo: (folder) => send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder }),
     /// Loads `url` afresh and waits for its state.
     async open(url) {
       await page('Page.navigate', { url: 'about:blank' });

@@ -81,6 +81,18 @@ test('Portuguese, compare and the station finder', async () => {
     document.getElementById('station-form').requestSubmit(); }`);
   assert.equal(await browser.until(`document.getElementById('stations').options[0]?.text.includes('km')
     && document.getElementById('stations').options[0].text`), 'Brasília (Brazil), WMO 83377 — 0,5 km');
+  // Downloads: the PNG drawn from the SVG on a canvas, and the CSV of the shares.
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-page-downloads-'));
+  await browser.downloadTo(downloads);
+  await browser.evaluate(`document.getElementById('png').click(); document.getElementById('csv').click()`);
+  const saved = async (name) => {
+    for (let i = 0; i < 500 && !fs.existsSync(path.join(downloads, name)); ++i) await new Promise((r) => setTimeout(r, 20));
+    return fs.readFileSync(path.join(downloads, name));
+  };
+  assert.equal((await saved('qav-brasilia-chart.png')).subarray(1, 4).toString(), 'PNG');
+  assert.equal(String(await saved('qav-brasilia.csv')).split('\n')[2], 'B,Solar Heating,30.2');
+  fs.rmSync(downloads, { recursive: true, force: true });
+
   const screenshot = await browser.screenshot();
   assert.equal(screenshot.subarray(1, 4).toString(), 'PNG');
   if (process.env.QAV_PAGE_SCREENSHOT) fs.writeFileSync(path.resolve(root, process.env.QAV_PAGE_SCREENSHOT), screenshot);
@@ -103,4 +115,12 @@ test('bad fragments and files give the error state and a message', async () => {
   assert.equal(await browser.settle(['error']), 'error');
   assert.match(await text('#message'), /^QAVBAD\.TXT could not be read:\n/);
   assert.equal(await text('#place'), 'Brasília, Brazil');  // what was shown stays
+});
+
+test('after the first visit the page works without its server', async () => {
+  assert.equal(await browser.open(server.url + '#dataset=brazil&location=4'), 'ready');
+  await browser.until(`navigator.serviceWorker.ready.then(() => !!navigator.serviceWorker.controller)`);
+  server.stop();
+  assert.equal(await browser.open(server.url + '#dataset=world&location=7'), 'ready');
+  assert.equal(await shown(), expected(cliJson('--dataset', 'world', '--location', '7').shares));
 });
