@@ -24,7 +24,7 @@ for (const f of fs.readdirSync(web)) fs.symlinkSync(path.join(web, f), path.join
 fs.copyFileSync(chicago, path.join(site, 'chicago.epw'));
 let server;
 let browser;
-before(async () => { server = await serve(root, site); browser = await launch(); });
+before(async () => { server = await serve(root, site); browser = await launch({ width: 1024, height: 720 }); });
 after(async () => { await browser?.close(); server?.stop(); fs.rmSync(site, { recursive: true, force: true }); });
 
 const shown = () => browser.evaluate(`[...document.querySelectorAll('#results tbody tr')]

@@ -350,6 +350,7 @@ function bind() {
         const where = s.distance_km !== undefined ? ` — ${decimal(s.distance_km)} km${s.far ? ' ⚠' : ''}` : '';
         select.append(new Option(`${s.name} (${s.country}), WMO ${s.wmo}${where}`, String(s.wmo)));
       }
+      $('stations-found').hidden = !found.length;
       $('live').textContent = t('%1 stations found', found.length);
       if (found.length) select.focus();
     } catch (err) {
