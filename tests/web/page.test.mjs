@@ -115,6 +115,14 @@ test('bad fragments and files give the error state and a message', async () => {
   assert.equal(await browser.settle(['error']), 'error');
   assert.match(await text('#message'), /^QAVBAD\.TXT could not be read:\n/);
   assert.equal(await text('#place'), 'Brasília, Brazil');  // what was shown stays
+  // A file past the reader's limit is refused unread (a sparse file: no disk used).
+  const huge = path.join(site, 'huge.epw');
+  fs.closeSync(fs.openSync(huge, 'w'));
+  fs.truncateSync(huge, 65 << 20);
+  await browser.evaluate(`document.documentElement.dataset.state = 'ready'`);
+  await browser.setFile('#file', huge);
+  assert.equal(await browser.settle(['error']), 'error');
+  assert.equal(await text('#message'), 'huge.epw could not be read:\nThe file is larger than 64 MiB: it is not a weather file (EPW).');
 });
 
 test('after the first visit the page works without its server', async () => {
