@@ -18,7 +18,10 @@ scripts/wasm-check.sh
 
 echo "== the WebAssembly module: built, and its answers compared with qav-cli's (node --test)"
 web=$(scripts/web.sh | tail -1)
-QAV_CLI=build/release/app/qav-cli QAV_WEB="$web" node --test tests/web/
+QAV_CLI=build/release/app/qav-cli QAV_WEB="$web" node --test tests/web/qav.test.mjs
+
+echo "== the browser page in headless chromium: shares, files, Portuguese, compare, bad input"
+QAV_CLI=build/release/app/qav-cli QAV_WEB="$web" node --test tests/web/page.test.mjs
 
 echo "== Debian package from the release build: unpacked into a temporary root and checked"
 deb=$(scripts/package.sh | tail -n 1)

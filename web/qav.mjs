@@ -82,11 +82,36 @@ export default async function createQav(options = {}) {
       if (list) list.delete();
     }
   };
+  // A call whose arguments are given as they go to the module.
+  const direct = (what, args, stations = false) => {
+    let list;
+    try {
+      if (stations) ensureStations();
+      list = new core.StringList();
+      for (const a of args) list.push_back(a);
+      return session.call(what, list);
+    } catch (e) {
+      return errorText(String(e && e.message ? e.message : e));
+    } finally {
+      if (list) list.delete();
+    }
+  };
   return {
     analyze: (request) => call('analyze', request),
     chartSvg: (request) => call('chart', request),
     graphSvg: (request) => call('graph', request),
     compareSvg: (request) => call('compare', request),
+    /// Stations by name, or nearest first to coordinates ("-23.55, -46.63"): a JSON list, or an
+    /// error object for coordinates out of range.
+    findStations(query, limit = 20) {
+      return direct('stations', ['query', String(query), 'limit', String(limit)], true);
+    },
+    /// The locations of a data set ({dataset}) or a Monthly Data file ({md, path}), without
+    /// analysing them: a JSON list of {slot, name, country}.
+    locations(request) {
+      const r = typeof request === 'string' ? JSON.parse(request) : request;
+      return direct('locations', r.md !== undefined ? ['md', String(r.path ?? ''), String(r.md)] : ['dataset', String(r.dataset)]);
+    },
     /// Loads the station catalogue ahead of the first request that needs it (browsers: async).
     async loadStations(text) {
       if (text === undefined) {

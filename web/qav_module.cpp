@@ -12,6 +12,7 @@
 #include "data/md_reader.h"
 #include "data/read_failure.h"
 #include "data/station_catalogue.h"
+#include "data/station_search.h"
 #include "data/warming_reader.h"
 #include "pipeline/analysis_output.h"
 #include "pipeline/analysis_run.h"
@@ -58,7 +59,11 @@ std::string ErrorJson(const std::string& status, const std::string& message, con
 /// asked and the zone maps painted so far, so a request at a pressure seen before repaints nothing.
 class Session {
 public:
-    void SetStations(const std::string& csv) { catalogue_ = ParseStationCatalogue(csv); }
+    void SetStations(const std::string& csv)
+    {
+        index_.reset();  // it points into the catalogue replaced here
+        catalogue_ = ParseStationCatalogue(csv);
+    }
     bool HasStations() const { return catalogue_.has_value(); }
 
     /// what: "analyze", "chart", "graph" or "compare"; args: names each followed by its values
@@ -66,6 +71,8 @@ public:
     std::string Call(const std::string& what, const std::vector<std::string>& args)
     {
         try {
+            if (what == "stations") return Stations(args);
+            if (what == "locations") return Locations(args);
             return Run(what, args);
         } catch (const OptionError& f) {
             return ErrorJson("2", f.message, std::nullopt);
@@ -191,6 +198,70 @@ private:
         throw InputFault{EnglishReadFailure(failure), failure};
     }
 
+    /// The location list of a built-in set ("dataset" KEY) or of a Monthly Data file ("md" PATH
+    /// TEXT), read but not analysed, for a page's list: a JSON list of {slot, name, country}.
+    std::string Locations(const std::vector<std::string>& args)
+    {
+        LocationTable table;
+        if (args.size() == 2 && args[0] == "dataset") {
+            const std::string& key = args[1];
+            if (key == "brazil") LoadDataSet(DataSetKind::Brazil, table);
+            else if (key == "south-america") LoadDataSet(DataSetKind::SouthAmerica, table);
+            else if (key == "world") LoadDataSet(DataSetKind::World, table);
+            else throw UsageFault{"--dataset: '" + key + "' is not brazil, south-america or world"};
+        } else if (args.size() == 3 && args[0] == "md") {
+            ReadResult r = ReadMonthlyData(args[2]);
+            if (r.failure) Throw(*r.failure, args[1]);
+            table = std::move(r.table);
+        } else {
+            throw UsageFault{"locations: a data set or a Monthly Data file is needed"};
+        }
+        std::string out = "[";
+        for (int slot = 1; slot <= table.LocationCount; ++slot) {
+            out += slot > 1 ? "," : "";
+            out += "{\"slot\":" + std::to_string(slot) + ",\"name\":" + JsonString(table.Slot[slot].LocationName) +
+                   ",\"country\":" + JsonString(table.Slot[slot].Country) + "}";
+        }
+        return out + "]";
+    }
+
+    /// The station finder: args "query" TEXT and optionally "limit" N (default 20). A name gives
+    /// the stations holding its words, coordinates the nearest stations; a JSON list of
+    /// {wmo, name, country, latitude, longitude, elevation_m[, distance_km, elevation_diff_m, far]}.
+    std::string Stations(const std::vector<std::string>& args)
+    {
+        std::string query;
+        std::size_t limit = 20;
+        for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+            if (args[i] == "query") query = args[i + 1];
+            else if (args[i] == "limit") limit = static_cast<std::size_t>(Whole("limit", args[i + 1], 1, 5000));
+            else throw UsageFault{args[i] + ": unknown option"};
+        }
+        if (!catalogue_) throw InputFault{"the station catalogue was not loaded", std::nullopt};
+        if (catalogue_->failure) throw InputFault{"the station catalogue: " + *catalogue_->failure, std::nullopt};
+        if (!index_) index_.emplace(catalogue_->catalogue);
+        const StationSearch found = SearchStations(*index_, query, limit);
+        if (found.coordinates.kind == CoordinatesParse::OutOfRange) throw UsageFault{found.coordinates.message};
+        const bool near = found.coordinates.kind == CoordinatesParse::Valid;
+        std::string out = "[";
+        for (const StationMatch& m : found.matches) {
+            const Station& s = *m.station;
+            out += out.size() > 1 ? "," : "";
+            out += "{\"wmo\":" + std::to_string(s.Wmo) + ",\"name\":" + JsonString(s.Name) +
+                   ",\"country\":" + JsonString(s.Country) + ",\"latitude\":" + JsonNumber(s.Latitude) +
+                   ",\"longitude\":" + JsonNumber(s.Longitude) + ",\"elevation_m\":" + JsonNumber(s.Elevation);
+            if (near) {
+                // km to 0.1 and m to 1, as qav-cli's stations command rounds them
+                out += ",\"distance_km\":" + JsonNumber(static_cast<float>(std::round(*m.DistanceKm * 10) / 10));
+                if (m.ElevationDifferenceM)
+                    out += ",\"elevation_diff_m\":" + JsonNumber(static_cast<float>(std::round(*m.ElevationDifferenceM)));
+                out += m.Far() ? ",\"far\":true" : ",\"far\":false";
+            }
+            out += "}";
+        }
+        return out + "]";
+    }
+
     RunInput StationInput(const std::string& wmo) const
     {
         int number = 0;
@@ -219,6 +290,7 @@ private:
     }
 
     std::optional<StationCatalogueResult> catalogue_;
+    std::optional<StationIndex> index_;
     std::optional<AnalysisState> startup_;
     ScreenDescription startupScreen_;
     ZoneMapCache zoneMaps_;

@@ -108,3 +108,19 @@ test('failures are error objects with the CLI message, never exceptions', () => 
   }
   assert.equal(JSON.parse(qav.analyze('{not json')).error.kind, 'request');
 });
+
+test('the station finder and the location lists give qav-cli\'s stations and names', () => {
+  const cliStations = (...args) => JSON.parse(execFileSync(cli, ['stations', ...args, '--format', 'json'], { encoding: 'utf8' }));
+  const common = (list) => list.map(({ source, rh_source, far, ...s }) => s);
+  assert.deepEqual(common(JSON.parse(qav.findStations('-15,79 -47,93 1160 m', 5))),
+    common(cliStations('--near', '-15,79 -47,93 1160 m', '--limit', '5')));
+  assert.deepEqual(common(JSON.parse(qav.findStations('sao', 8))), common(cliStations('--name', 'sao', '--limit', '8')));
+  assert.deepEqual(JSON.parse(qav.findStations('-15,79 -47,93', 2)).map((s) => s.far), [false, true]);
+  assert.equal(JSON.parse(qav.findStations('95, 10')).error.message, 'latitude 95 is out of range (-90 to 90)');
+  const names = (text) => JSON.parse(text).map((r) => `${r.slot} ${r.name} ${r.country}`);
+  assert.deepEqual(names(qav.locations({ dataset: 'world' })), names(run('--dataset', 'world', '--all', '--format', 'json')));
+  const md = path.join(root, 'QAVworld.TXT');
+  assert.deepEqual(names(qav.locations({ md: fs.readFileSync(md, 'utf8'), path: md })),
+    names(run('--file', md, '--all', '--format', 'json')));
+  assert.equal(JSON.parse(qav.locations({ md: 'garbage', path: 'QAVx.TXT' })).error.kind, 'no_complete_location');
+});

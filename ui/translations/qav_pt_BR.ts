@@ -2107,6 +2107,133 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
 </context>
 <context>
+    <name>qav::WebPage</name>
+    <message>
+        <source>&quot;%1&quot; is not a data set (brazil, south-america, world).</source>
+        <translation>“%1” não é um conjunto de dados (brazil, south-america, world).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read:</source>
+        <translation>Não foi possível ler %1:</translation>
+    </message>
+    <message>
+        <source>%1 stations found</source>
+        <translation>%1 estações encontradas</translation>
+    </message>
+    <message>
+        <source>Bioclimatic analysis of a building site</source>
+        <translation>Análise bioclimática do local de um edifício</translation>
+    </message>
+    <message>
+        <source>Bioclimatic chart of %1</source>
+        <translation>Carta bioclimática de %1</translation>
+    </message>
+    <message>
+        <source>Chart as PNG</source>
+        <translation>Carta em PNG</translation>
+    </message>
+    <message>
+        <source>Chart as SVG</source>
+        <translation>Carta em SVG</translation>
+    </message>
+    <message>
+        <source>Clock hours (first-last, 1 to 24)</source>
+        <translation>Horas do dia (primeira-última, 1 a 24)</translation>
+    </message>
+    <message>
+        <source>Copy the table</source>
+        <translation>Copiar a tabela</translation>
+    </message>
+    <message>
+        <source>Data set</source>
+        <translation>Conjunto de dados</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>Filter the locations</source>
+        <translation>Filtrar as localidades</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Hours of each strategy by month</source>
+        <translation>Horas de cada estratégia por mês</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Latitude %1, longitude %2, elevation %3 m</source>
+        <translation>Latitude %1, longitude %2, altitude %3 m</translation>
+    </message>
+    <message>
+        <source>Monthly Data file (QAV*.TXT) or weather file (EPW): choose one or drop it here. It is read in this browser and sent nowhere.</source>
+        <translation>Arquivo de Dados Mensais (QAV*.TXT) ou arquivo climático (EPW): escolha um ou solte-o aqui. Ele é lido neste navegador e não é enviado a lugar nenhum.</translation>
+    </message>
+    <message>
+        <source>Monthly climate graph of %1</source>
+        <translation>Gráfico climático mensal de %1</translation>
+    </message>
+    <message>
+        <source>Months (first-last, 1 to 12)</source>
+        <translation>Meses (primeiro-último, 1 a 12)</translation>
+    </message>
+    <message>
+        <source>Name or coordinates</source>
+        <translation>Nome ou coordenadas</translation>
+    </message>
+    <message>
+        <source>Open a file</source>
+        <translation>Abrir um arquivo</translation>
+    </message>
+    <message>
+        <source>Skip to the results</source>
+        <translation>Ir para os resultados</translation>
+    </message>
+    <message>
+        <source>Station WMO %1</source>
+        <translation>Estação OMM %1</translation>
+    </message>
+    <message>
+        <source>The analysis could not be made:</source>
+        <translation>Não foi possível fazer a análise:</translation>
+    </message>
+    <message>
+        <source>The table was copied.</source>
+        <translation>A tabela foi copiada.</translation>
+    </message>
+    <message>
+        <source>Top three: %1</source>
+        <translation>As três principais: %1</translation>
+    </message>
+    <message>
+        <source>Typical days and recorded hours differ on %1 % of the year.</source>
+        <translation>Dias típicos e horas registradas diferem em %1 % do ano.</translation>
+    </message>
+    <message>
+        <source>What if: warming (°C)</source>
+        <translation>E se: aquecimento (°C)</translation>
+    </message>
+    <message>
+        <source>Works offline after the first visit.</source>
+        <translation>Funciona sem conexão depois da primeira visita.</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>pressure %1 kPa</source>
+        <translation>pressão %1 kPa</translation>
+    </message>
+</context>
+<context>
     <name>qav::WhatIfDialog</name>
     <message>
         <source>What if it were warmer</source>

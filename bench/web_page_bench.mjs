@@ -1,0 +1,49 @@
+// The browser page in headless Chromium: time from navigation to the first analysis shown (a
+// first visit, then visits with the service worker's cache), the module's time per further
+// analysis in the page, the time from picking a location to its new chart painted, and the size
+// of the page's files.
+//   node bench/web_page_bench.mjs [build/web]
+import fs from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { launch, serve } from '../tests/web/chromium.mjs';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
+const web = path.resolve(process.argv[2] ?? path.join(root, 'build/web'));
+const server = await serve(root, web);
+const browser = await launch();
+const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+const firstShown = async () => {
+  await browser.open(server.url + '#dataset=brazil&location=5');
+  return browser.evaluate(`performance.getEntriesByName('qav-ready')[0].startTime`);
+};
+console.log(`first visit: first analysis shown ${(await firstShown()).toFixed(0)} ms after navigation`);
+const visits = [];
+for (let i = 0; i < 10; ++i) visits.push(await firstShown());
+console.log(`later visits: median ${median(visits).toFixed(0)} ms, slowest ${Math.max(...visits).toFixed(0)} ms (10 visits)`);
+
+// Every location of the data set in turn: the module's share, and the change to the next paint.
+const times = await browser.evaluate(`(async () => {
+  const select = document.getElementById('location');
+  const module = [], painted = [];
+  for (let round = 0; round < 3; ++round) {
+    for (const option of [...select.options].map((o) => o.value)) {
+      performance.clearMeasures('qav-analyze');
+      const start = performance.now();
+      select.value = option;
+      select.dispatchEvent(new Event('change'));
+      await new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0)));
+      painted.push(performance.now() - start);
+      module.push(performance.getEntriesByName('qav-analyze')[0].duration);
+    }
+  }
+  return { module, painted };
+})()`);
+console.log(`further analysis in the module: median ${median(times.module).toFixed(2)} ms, slowest ${Math.max(...times.module).toFixed(2)} ms`);
+console.log(`location picked to new chart painted: median ${median(times.painted).toFixed(1)} ms, slowest ${Math.max(...times.painted).toFixed(1)} ms (${times.painted.length} picks)`);
+await browser.close();
+server.stop();
+
+let total = 0;
+for (const f of fs.readdirSync(web)) if (!f.endsWith('.csv')) total += fs.statSync(path.join(web, f)).size;
+console.log(`build/web without the station catalogue: ${(total / 1024).toFixed(1)} KB`);

@@ -1,0 +1,134 @@
+// The browser page in a headless Chromium: the URL's analysis with qav-cli's shares, a location
+// picked from the list, a weather file by URL and through the file input, Portuguese, compare,
+// the station finder, and the error state of bad fragments and files.
+//   QAV_CLI=build/release/app/qav-cli QAV_WEB=build/web node --test tests/web/page.test.mjs
+// QAV_PAGE_SCREENSHOT=docs/web-page.png also writes the README's screenshot.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { launch, serve } from './chromium.mjs';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const cli = path.resolve(root, process.env.QAV_CLI ?? 'build/release/app/qav-cli');
+const web = path.resolve(root, process.env.QAV_WEB ?? 'build/web');
+const chicago = path.join(root, 'tests/data/fixtures/chicago.epw');
+const cliJson = (...args) => JSON.parse(execFileSync(cli, ['analyze', ...args, '--format', 'json'], { encoding: 'utf8' }));
+
+// The served folder: the built page and, beside it, the weather file that #epw= names.
+const site = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-page-test-'));
+for (const f of fs.readdirSync(web)) fs.symlinkSync(path.join(web, f), path.join(site, f));
+fs.copyFileSync(chicago, path.join(site, 'chicago.epw'));
+let server;
+let browser;
+before(async () => { server = await serve(root, site); browser = await launch({ width: 1024, height: 720 }); });
+after(async () => { await browser?.close(); server?.stop(); fs.rmSync(site, { recursive: true, force: true }); });
+
+const shown = () => browser.evaluate(`[...document.querySelectorAll('#results tbody tr')]
+  .map((r) => r.dataset.letter + '=' + r.dataset.share).join(' ')`);
+const expected = (shares) => shares.map((s, i) => 'ABCDEFGHIJ'[i] + '=' + String(s)).join(' ');
+const text = (selector) => browser.evaluate(`document.querySelector(${JSON.stringify(selector)}).textContent`);
+
+test('the URL\'s analysis, and a location picked from the list, give qav-cli\'s shares', async () => {
+  assert.equal(await browser.open(server.url), 'ready');
+  assert.equal(await text('#place'), 'Brasília, Brazil');
+  assert.equal(await shown(), expected(cliJson().shares));
+  await browser.evaluate(`{ const s = document.getElementById('location'); s.value = '1'; s.dispatchEvent(new Event('change')); }`);
+  assert.equal(await browser.evaluate('location.hash'), '#dataset=brazil&location=1');
+  assert.equal(await shown(), expected(cliJson('--dataset', 'brazil', '--location', '1').shares));
+  // Type-ahead narrows the list.
+  await browser.evaluate(`{ const f = document.getElementById('filter'); f.value = 'sao paulo'; f.dispatchEvent(new Event('input')); }`);
+  assert.equal(await browser.evaluate(`[...document.getElementById('location').options].map((o) => o.text).join('|')`), 'São Paulo (Brazil)');
+
+  const fragment = '#dataset=world&location=3&hour_range=9-18&months=12-2&warming=2';
+  assert.equal(await browser.open(server.url + fragment), 'ready');
+  assert.equal(await shown(), expected(cliJson('--dataset', 'world', '--location', '3', '--hour-range', '9-18',
+    '--months', '12-2', '--warming', '2').shares));
+  assert.equal(await browser.open(server.url + '#station=83377'), 'ready');
+  assert.equal(await shown(), expected(cliJson('--station', '83377').shares));
+});
+
+test('a weather file by URL and through the file input', async () => {
+  const cliChicago = cliJson('--epw', chicago);
+  assert.equal(await browser.open(server.url + '#epw=chicago.epw&hours=recorded'), 'ready');
+  assert.equal(await shown(), expected(cliChicago.recorded_shares));
+  assert.match(await text('#disagreement'), /6\.4 %/);
+  assert.equal(await text('#month-table tbody tr:first-child'), 'A Artificial Heating73364265042914570027295472743');
+
+  assert.equal(await browser.open(server.url + '#dataset=brazil&location=2'), 'ready');
+  await browser.setFile('#file', chicago);
+  await browser.until(`document.getElementById('place').textContent.startsWith('Chicago')`);
+  assert.equal(await shown(), expected(cliChicago.shares));
+  assert.equal(await text('#place'), 'Chicago Ohare Intl Ap, USA');
+});
+
+test('Portuguese, compare and the station finder', async () => {
+  assert.equal(await browser.open(server.url + '#dataset=brazil&location=5&lang=pt-BR'), 'ready');
+  assert.equal(await browser.evaluate('document.documentElement.lang'), 'pt-BR');
+  assert.equal(await text('#results tbody tr[data-letter="B"] td:nth-child(2)'), 'Aquecimento solar passivo');
+  assert.equal(await text('#results tbody tr[data-letter="B"] td:nth-child(3)'), '30,2 %');
+  assert.equal(await text('#results thead th:nth-child(1)'), 'Zona');
+  assert.equal(await browser.evaluate(`new Promise((r) => { const d = document.getElementById('compare-details');
+    d.open = true; setTimeout(() => r(d.querySelectorAll('svg').length), 100); })`), 1);
+
+  await browser.evaluate(`{ document.getElementById('station-query').value = 'brasilia';
+    document.getElementById('station-form').requestSubmit(); }`);
+  assert.match(await browser.until(`document.getElementById('stations').options[0]?.text`), /^Brasília \(Brazil\), WMO 83377/);
+  await browser.evaluate(`{ document.getElementById('station-query').value = '-15,79 -47,93';
+    document.getElementById('station-form').requestSubmit(); }`);
+  assert.equal(await browser.until(`document.getElementById('stations').options[0]?.text.includes('km')
+    && document.getElementById('stations').options[0].text`), 'Brasília (Brazil), WMO 83377 — 0,5 km');
+  // Downloads: the PNG drawn from the SVG on a canvas, and the CSV of the shares.
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-page-downloads-'));
+  await browser.downloadTo(downloads);
+  await browser.evaluate(`document.getElementById('png').click(); document.getElementById('csv').click()`);
+  const saved = async (name) => {
+    for (let i = 0; i < 500 && !fs.existsSync(path.join(downloads, name)); ++i) await new Promise((r) => setTimeout(r, 20));
+    return fs.readFileSync(path.join(downloads, name));
+  };
+  assert.equal((await saved('qav-brasilia-chart.png')).subarray(1, 4).toString(), 'PNG');
+  assert.equal(String(await saved('qav-brasilia.csv')).split('\n')[2], 'B,Solar Heating,30.2');
+  fs.rmSync(downloads, { recursive: true, force: true });
+
+  const screenshot = await browser.screenshot();
+  assert.equal(screenshot.subarray(1, 4).toString(), 'PNG');
+  if (process.env.QAV_PAGE_SCREENSHOT) fs.writeFileSync(path.resolve(root, process.env.QAV_PAGE_SCREENSHOT), screenshot);
+});
+
+test('bad fragments and files give the error state and a message', async () => {
+  const bad = path.join(site, 'QAVBAD.TXT');
+  fs.writeFileSync(bad, '"Lima","Peru",-12.05,-77.04,13,"X"\n1,18,1e30,80\n');
+  for (const [fragment, message] of [
+    ['#dataset=brazil&location=99', /location: 99 is outside/],
+    ['#station=1', /1 is not a station of the catalogue/],
+    ['#dataset=mars', /"mars" is not a data set/],
+    ['#epw=missing.epw', /missing\.epw could not be read:\nHTTP 404/],
+  ]) {
+    assert.equal(await browser.open(server.url + fragment), 'error', fragment);
+    assert.match(await text('#message'), message, fragment);
+  }
+  assert.equal(await browser.open(server.url), 'ready');
+  await browser.setFile('#file', bad);
+  assert.equal(await browser.settle(['error']), 'error');
+  assert.match(await text('#message'), /^QAVBAD\.TXT could not be read:\n/);
+  assert.equal(await text('#place'), 'Brasília, Brazil');  // what was shown stays
+  // A file past the reader's limit is refused unread (a sparse file: no disk used).
+  const huge = path.join(site, 'huge.epw');
+  fs.closeSync(fs.openSync(huge, 'w'));
+  fs.truncateSync(huge, 65 << 20);
+  await browser.evaluate(`document.documentElement.dataset.state = 'ready'`);
+  await browser.setFile('#file', huge);
+  assert.equal(await browser.settle(['error']), 'error');
+  assert.equal(await text('#message'), 'huge.epw could not be read:\nThe file is larger than 64 MiB: it is not a weather file (EPW).');
+});
+
+test('after the first visit the page works without its server', async () => {
+  assert.equal(await browser.open(server.url + '#dataset=brazil&location=4'), 'ready');
+  await browser.until(`navigator.serviceWorker.ready.then(() => !!navigator.serviceWorker.controller)`);
+  server.stop();
+  assert.equal(await browser.open(server.url + '#dataset=world&location=7'), 'ready');
+  assert.equal(await shown(), expected(cliJson('--dataset', 'world', '--location', '7').shares));
+});

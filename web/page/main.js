@@ -1,0 +1,422 @@
+// QAV's page: the inputs, the URL fragment that holds them, and the analysis drawn from the
+// WebAssembly module's answers (the same JSON and SVG as qav-cli's).
+import createQav from './qav.mjs';
+import { currentLanguage, decimal, languageOf, setLanguage, t } from './texts.js';
+
+const $ = (id) => document.getElementById(id);
+const kLetters = 'ABCDEFGHIJ';
+const kStrategies = ['Artificial Heating', 'Solar Heating', 'Thermal Inertia (Heating)', 'Air Humidification',
+  'Thermal Comfort', 'Ventilation', 'Night Ventilation', 'Thermal Inertia (Cooling)', 'Evaporative Cooling',
+  'Artificial Cooling'];
+const kMonths = ['January', 'February', 'March', 'April', 'May', 'June', 'July', 'August', 'September',
+  'October', 'November', 'December'];
+const kDataSets = ['brazil', 'south-america', 'world'];
+
+const qav = await createQav();
+const reader = new Worker(new URL('reader.worker.js', import.meta.url));
+
+// What is analysed: the source (a data set's slot, a station or a file's text) and the options.
+const state = { source: { kind: 'dataset', dataset: 'brazil', location: null }, hours: 'typical',
+  hour_range: '', months: '', warming: '' };
+let lastJson = '';
+let lastSvg = '';
+const lists = new Map();  // the location names of each data set or file, read once
+
+const setState = (value, message = '') => {
+  // The first analysis shown, for timing from navigation (performance.getEntriesByName).
+  if (value === 'ready' && !performance.getEntriesByName('qav-ready').length) performance.mark('qav-ready');
+  document.documentElement.dataset.state = value;
+  $('message').hidden = !message;
+  $('message').textContent = message;
+};
+
+// ---- The URL fragment: #dataset=brazil&location=5, #station=83377, #epw=URL, and the options.
+function readFragment() {
+  const p = new URLSearchParams(location.hash.slice(1));
+  // No source: the program's start-up location (Brasília), as qav-cli without options.
+  const s = { source: { kind: 'dataset', dataset: 'brazil', location: null, startup: true }, hours: 'typical',
+    hour_range: p.get('hour_range') ?? '', months: p.get('months') ?? '', warming: p.get('warming') ?? '' };
+  if (p.get('hours') === 'recorded') s.hours = 'recorded';
+  if (p.has('station')) s.source = { kind: 'station', wmo: p.get('station') };
+  else if (p.has('epw')) s.source = { kind: 'file', format: 'epw', url: p.get('epw'), name: p.get('epw').split('/').pop() };
+  else if (p.has('dataset') || p.has('location')) {
+    s.source = { kind: 'dataset', dataset: p.get('dataset') ?? 'brazil', location: p.get('location') };
+  }
+  return { state: s, lang: p.get('lang') };
+}
+
+function writeFragment() {
+  const p = new URLSearchParams();
+  const src = state.source;
+  if (src.kind === 'dataset') {
+    p.set('dataset', src.dataset);
+    if (src.location !== null) p.set('location', src.location);
+  } else if (src.kind === 'station') p.set('station', src.wmo);
+  else if (src.url) p.set('epw', src.url);
+  if (currentLanguage() !== languageOf(navigator.language)) p.set('lang', currentLanguage());
+  for (const key of ['hour_range', 'months', 'warming']) if (state[key]) p.set(key, state[key]);
+  if (state.hours === 'recorded') p.set('hours', 'recorded');
+  history.replaceState(null, '', '#' + p.toString());
+}
+
+// ---- Requests to the module.
+function sourceRequest(src, slot) {
+  if (src.startup) return {};
+  if (src.kind === 'dataset') return { dataset: src.dataset, ...(slot != null ? { location: slot } : {}) };
+  if (src.kind === 'station') return { station: src.wmo };
+  return { [src.format]: src.text, path: src.name, ...(slot != null ? { location: slot } : {}) };
+}
+
+function options(request) {
+  if (state.hour_range) request.hour_range = state.hour_range;
+  if (state.months) request.months = state.months;
+  if (state.warming && Number(state.warming.replace(',', '.')) !== 0) request.warming = state.warming.replace(',', '.');
+  request.lang = currentLanguage() === 'pt-BR' ? 'pt_BR' : 'en';
+  return request;
+}
+
+const failed = (text) => text.startsWith('{"error"') ? JSON.parse(text).error : null;
+
+function errorMessage(error, src) {
+  if (error.file !== undefined) return t('%1 could not be read:', src.name ?? error.file) + '\n' + error.message;
+  return t('The analysis could not be made:') + '\n' + error.message;
+}
+
+// ---- The location list of a data set or a Monthly Data file, with type-ahead.
+function locationNames(src) {
+  if (src.startup) src = { kind: 'dataset', dataset: 'brazil' };
+  const key = src.kind === 'dataset' ? src.dataset : 'file:' + src.name;
+  if (src.kind === 'file' && src.format === 'epw') {
+    // One location: the one shown.
+    const r = JSON.parse(lastJson);
+    return [{ slot: 1, name: r.name, country: r.country }];
+  }
+  if (src.kind !== 'station' && !lists.has(key)) {
+    const text = qav.locations(sourceRequest(src));
+    const error = failed(text);
+    if (error) throw new Error(errorMessage(error, src));
+    lists.set(key, JSON.parse(text));
+  }
+  return lists.get(key) ?? [];
+}
+
+const fold = (s) => s.normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCase();
+
+function fillLocations(selectedSlot) {
+  const select = $('location');
+  const filter = fold($('filter').value.trim());
+  select.replaceChildren();
+  if (state.source.kind === 'station') return;
+  for (const loc of locationNames(state.source)) {
+    if (filter && !fold(loc.name).includes(filter) && !fold(loc.country).includes(filter)) continue;
+    const option = new Option(`${loc.name} (${loc.country})`, String(loc.slot));
+    option.selected = loc.slot === selectedSlot;
+    select.append(option);
+  }
+}
+
+// ---- The analysis.
+function show() {
+  const src = state.source;
+  const request = options(sourceRequest(src, src.location));
+  const started = performance.now();
+  const text = qav.analyze(request);
+  performance.measure('qav-analyze', { start: started });
+  const error = failed(text);
+  if (error) throw new Error(errorMessage(error, src));
+  lastJson = text;
+  const r = JSON.parse(text);
+  if (src.kind !== 'station') src.location = String(r.slot);
+  src.startup = false;
+  const picture = { ...request, ...(state.hours === 'recorded' && r.recorded_shares ? { hours: 'recorded' } : {}) };
+  lastSvg = qav.chartSvg(picture);
+  $('chart').innerHTML = lastSvg;
+  $('graph').innerHTML = qav.graphSvg(request);
+  $('chart').setAttribute('aria-label', t('Bioclimatic chart of %1', r.name));
+  $('graph').setAttribute('aria-label', t('Monthly climate graph of %1', r.name));
+  $('place').textContent = `${r.name}, ${r.country}`;
+  $('caption').textContent = [
+    t('Latitude %1, longitude %2, elevation %3 m', decimal(r.latitude), decimal(r.longitude), decimal(r.elevation)),
+    t('pressure %1 kPa', decimal(Math.round(r.pressure_kpa * 100) / 100)),
+    src.kind === 'file' ? src.name : src.kind === 'station' ? t('Station WMO %1', src.wmo) : '',
+  ].filter(Boolean).join(' · ');
+  fillResults(r);
+  fillMonths(r);
+  if ($('compare-details').open) showCompare();
+  document.title = `QAV · ${r.name}`;
+}
+
+function fillResults(r) {
+  const recorded = Array.isArray(r.recorded_shares);
+  const shown = recorded && state.hours === 'recorded' ? r.recorded_shares : r.shares;
+  // The top three: fewer when fewer strategies have hours (0 fills the list).
+  const top = (recorded && state.hours === 'recorded' ? r.recorded_top : r.top).filter((s) => s > 0);
+  $('recorded-head').hidden = !recorded;
+  const body = $('results').tBodies[0];
+  body.replaceChildren();
+  r.shares.forEach((share, i) => {
+    const row = body.insertRow();
+    row.dataset.letter = kLetters[i];
+    row.dataset.share = String(shown[i]);
+    row.className = top.includes(i + 1) ? 'top' : '';
+    row.insertCell().textContent = kLetters[i];
+    row.insertCell().textContent = t(kStrategies[i]);
+    const cell = (v) => { const c = row.insertCell(); c.className = 'n'; c.textContent = decimal(v) + ' %'; };
+    cell(share);
+    if (recorded) cell(r.recorded_shares[i]);
+  });
+  const names = top.map((s) => `${kLetters[s - 1]} ${t(kStrategies[s - 1])} (${decimal(shown[s - 1])} %)`);
+  $('top').textContent = t('Top three: %1', names.join(', '));
+  $('disagreement').textContent = recorded
+    ? t('Typical days and recorded hours differ on %1 % of the year.', decimal(r.disagreement)) : '';
+  $('live').textContent = `${r.name}: ${$('top').textContent}`;
+}
+
+function fillMonths(r) {
+  const hours = Array.isArray(r.recorded_month_hours) && state.hours === 'recorded' ? r.recorded_month_hours : r.month_hours;
+  const table = $('month-table');
+  const head = table.tHead;
+  head.replaceChildren();
+  const hr = head.insertRow();
+  const th = (row, text, scope) => { const c = document.createElement('th'); c.scope = scope; c.textContent = text; row.append(c); return c; };
+  th(hr, t('Strategy'), 'col');
+  for (const m of kMonths) th(hr, t(m).slice(0, 3), 'col').title = t(m);
+  const body = table.tBodies[0];
+  body.replaceChildren();
+  hours.forEach((row, i) => {
+    if (row.every((h) => h === 0)) return;
+    const tr = body.insertRow();
+    th(tr, `${kLetters[i]} ${t(kStrategies[i])}`, 'row');
+    for (const h of row) { const c = tr.insertCell(); c.className = 'n'; c.textContent = h; }
+  });
+}
+
+function showCompare() {
+  const src = state.source;
+  const request = src.kind === 'dataset' ? { dataset: src.dataset, all: true }
+    : src.kind === 'station' ? { inputs: [{ dataset: $('dataset').value }, { station: src.wmo }], all: true }
+    : { ...sourceRequest(src), all: true };
+  const svg = qav.compareSvg(options(request));
+  const error = failed(svg);
+  $('compare').textContent = '';
+  if (error) $('compare').textContent = error.message;
+  else $('compare').innerHTML = svg;
+  $('compare').setAttribute('aria-label', t('Yearly share of each strategy by location'));
+}
+
+// Runs an analysis for the current state; any failure shows its message and the error state.
+function analyse({ focusResults = false } = {}) {
+  try {
+    show();
+    fillLocations(state.source.location === null ? null : Number(state.source.location));
+    writeFragment();
+    setState('ready');
+    if (focusResults) $('results-heading').focus();
+  } catch (e) {
+    setState('error', e.message);
+  }
+}
+
+// ---- Files: picked, dropped or named by #epw=URL.
+function readFile(file) {
+  return new Promise((resolve) => {
+    reader.onmessage = ({ data }) => resolve(data);
+    reader.postMessage(file);
+  });
+}
+
+async function openFile(file) {
+  setState('busy');
+  const got = await readFile(file);
+  if (got.tooLarge) {
+    const what = got.format === 'epw' ? /* text */ 'The file is larger than %1: it is not a weather file (EPW).'
+      : /* text */ 'The file is larger than %1: it is not a Monthly Data file.';
+    return setState('error', t('%1 could not be read:', got.name) + '\n' + t(what, `${got.tooLarge} MiB`));
+  }
+  if (got.failure) return setState('error', t('%1 could not be read:', got.name) + '\n' + got.failure);
+  openText(got);
+}
+
+function openText({ name, format, text, url }) {
+  const previous = state.source;
+  state.source = { kind: 'file', format, name, text, url, location: null };
+  lists.delete('file:' + name);
+  $('filter').value = '';
+  analyse();
+  if (document.documentElement.dataset.state === 'error') state.source = previous;
+}
+
+async function openUrl(url) {
+  const name = url.split('/').pop() || url;
+  try {
+    const response = await fetch(url);
+    if (!response.ok) throw new Error(`HTTP ${response.status}`);
+    const bytes = await response.arrayBuffer();
+    let text;
+    try { text = new TextDecoder('utf-8', { fatal: true }).decode(bytes); } catch { text = new TextDecoder('windows-1252').decode(bytes); }
+    openText({ name, format: /\.epw$/i.test(url) ? 'epw' : 'md', text, url });
+  } catch (e) {
+    setState('error', t('%1 could not be read:', name) + '\n' + e.message);
+  }
+}
+
+// ---- Downloads and the copied table.
+function save(name, blob) {
+  const a = document.createElement('a');
+  a.href = URL.createObjectURL(blob);
+  a.download = name;
+  a.click();
+  setTimeout(() => URL.revokeObjectURL(a.href), 1000);
+}
+
+const baseName = () => 'qav-' + fold($('place').textContent.split(',')[0] || 'analysis').replace(/[^a-z0-9]+/g, '-');
+
+let embeddedFonts = null;
+// An SVG drawn as an image sees no page fonts: the PNG's SVG carries the font as data URLs.
+async function fontStyle() {
+  if (!embeddedFonts) {
+    const url = async (file) => {
+      const blob = await (await fetch(file)).blob();
+      return new Promise((resolve) => { const r = new FileReader(); r.onload = () => resolve(r.result); r.readAsDataURL(blob); });
+    };
+    embeddedFonts = `<style>@font-face{font-family:"DejaVu Sans";src:url(${await url('dejavu-sans.woff2')})}` +
+      `@font-face{font-family:"DejaVu Sans";font-weight:bold;src:url(${await url('dejavu-sans-bold.woff2')})}</style>`;
+  }
+  return embeddedFonts;
+}
+
+async function savePng() {
+  const svg = lastSvg.replace(/(<svg[^>]*>)/, `$1${await fontStyle()}`);
+  const image = new Image();
+  image.src = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
+  await image.decode();
+  const canvas = document.createElement('canvas');
+  canvas.width = image.naturalWidth * 2;
+  canvas.height = image.naturalHeight * 2;
+  const g = canvas.getContext('2d');
+  g.fillStyle = '#fff';
+  g.fillRect(0, 0, canvas.width, canvas.height);
+  g.drawImage(image, 0, 0, canvas.width, canvas.height);
+  URL.revokeObjectURL(image.src);
+  canvas.toBlob((blob) => save(baseName() + '-chart.png', blob), 'image/png');
+}
+
+// The results as rows of fields; CSV keeps the decimal point for programs, the copied table
+// follows the page's language.
+function tableRows(local) {
+  const r = JSON.parse(lastJson);
+  const recorded = Array.isArray(r.recorded_shares);
+  const n = (v) => (local ? decimal(v) : String(v));
+  const head = ['zone', 'strategy', 'typical_days_percent', ...(recorded ? ['recorded_hours_percent'] : [])];
+  const rows = r.shares.map((s, i) => [kLetters[i], local ? t(kStrategies[i]) : kStrategies[i], n(s),
+    ...(recorded ? [n(r.recorded_shares[i])] : [])]);
+  return [local ? [t('Zone'), t('Strategy'), t('Typical days'), ...(recorded ? [t('Recorded hours')] : [])] : head, ...rows];
+}
+
+const csvField = (f) => (/[",\n]/.test(f) ? `"${f.replace(/"/g, '""')}"` : f);
+
+// ---- Wiring.
+function bind() {
+  $('dataset').addEventListener('change', () => {
+    state.source = { kind: 'dataset', dataset: $('dataset').value, location: '1' };
+    $('filter').value = '';
+    analyse();
+  });
+  $('filter').addEventListener('input', () => fillLocations(Number(state.source.location)));
+  $('filter').addEventListener('keydown', (e) => {
+    if (e.key === 'ArrowDown' || e.key === 'Enter') {
+      e.preventDefault();
+      const first = $('location').options[0];
+      if (!first) return;
+      if (e.key === 'Enter') { state.source.location = first.value; analyse({ focusResults: true }); } else $('location').focus();
+    }
+  });
+  $('location').addEventListener('change', () => {
+    if (!$('location').value) return;
+    state.source.location = $('location').value;
+    analyse();
+  });
+  $('station-form').addEventListener('submit', async (e) => {
+    e.preventDefault();
+    const select = $('stations');
+    select.replaceChildren();
+    try {
+      await qav.loadStations().catch(() => {});
+      const text = qav.findStations($('station-query').value.trim(), 30);
+      const error = failed(text);
+      if (error) throw new Error(error.message);
+      const found = JSON.parse(text);
+      for (const s of found) {
+        const where = s.distance_km !== undefined ? ` — ${decimal(s.distance_km)} km${s.far ? ' ⚠' : ''}` : '';
+        select.append(new Option(`${s.name} (${s.country}), WMO ${s.wmo}${where}`, String(s.wmo)));
+      }
+      $('stations-found').hidden = !found.length;
+      $('live').textContent = t('%1 stations found', found.length);
+      if (found.length) select.focus();
+    } catch (err) {
+      setState('error', err.message);
+    }
+  });
+  const pickStation = () => {
+    if (!$('stations').value) return;
+    state.source = { kind: 'station', wmo: $('stations').value };
+    analyse();
+  };
+  $('stations').addEventListener('change', pickStation);
+  $('stations').addEventListener('keydown', (e) => { if (e.key === 'Enter') pickStation(); });
+  $('file').addEventListener('change', () => { if ($('file').files[0]) openFile($('file').files[0]); });
+  const drop = $('drop');
+  document.addEventListener('dragover', (e) => { e.preventDefault(); drop.classList.add('over'); });
+  document.addEventListener('dragleave', () => drop.classList.remove('over'));
+  document.addEventListener('drop', (e) => {
+    e.preventDefault();
+    drop.classList.remove('over');
+    if (e.dataTransfer.files[0]) openFile(e.dataTransfer.files[0]);
+  });
+  $('hours').addEventListener('change', () => { state.hours = $('hours').value; analyse(); });
+  for (const [id, key] of [['hour-range', 'hour_range'], ['months', 'months'], ['warming', 'warming']]) {
+    $(id).addEventListener('change', () => { state[key] = $(id).value.trim(); analyse(); });
+  }
+  $('lang').addEventListener('change', async () => { await setLanguage($('lang').value); analyse(); });
+  $('compare-details').addEventListener('toggle', () => { if ($('compare-details').open) showCompare(); });
+  $('svg').addEventListener('click', () => save(baseName() + '-chart.svg', new Blob([lastSvg], { type: 'image/svg+xml' })));
+  $('png').addEventListener('click', () => savePng().catch((e) => setState('error', e.message)));
+  $('json').addEventListener('click', () => save(baseName() + '.json', new Blob([lastJson], { type: 'application/json' })));
+  $('csv').addEventListener('click', () => save(baseName() + '.csv',
+    new Blob([tableRows(false).map((r) => r.map(csvField).join(',')).join('\n') + '\n'], { type: 'text/csv' })));
+  $('copy').addEventListener('click', async () => {
+    try {
+      await navigator.clipboard.writeText(tableRows(true).map((r) => r.join('\t')).join('\n') + '\n');
+      $('live').textContent = t('The table was copied.');
+    } catch (e) {
+      setState('error', e.message);
+    }
+  });
+  window.addEventListener('hashchange', start);
+}
+
+// Shows the state the URL names.
+async function start() {
+  const { state: s, lang } = readFragment();
+  Object.assign(state, s);
+  const language = await setLanguage(lang ?? navigator.language);
+  $('lang').value = language;
+  $('hours').value = state.hours;
+  $('hour-range').value = state.hour_range;
+  $('months').value = state.months;
+  $('warming').value = state.warming;
+  const src = state.source;
+  if (src.kind === 'dataset') {
+    if (!kDataSets.includes(src.dataset)) return setState('error', t('"%1" is not a data set (brazil, south-america, world).', src.dataset));
+    $('dataset').value = src.dataset;
+  }
+  if (src.kind === 'station') {
+    try { await qav.loadStations(); } catch { /* the analysis reports the catalogue's absence */ }
+  }
+  if (src.kind === 'file') return openUrl(src.url);
+  analyse();
+}
+
+bind();
+await start();
+if ('serviceWorker' in navigator && window.isSecureContext) navigator.serviceWorker.register('sw.js').catch(() => {});
