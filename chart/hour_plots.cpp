@@ -57,14 +57,20 @@ void PlotHours(ChartCanvas& chart, const ChartScale& scale, const HourlyTable& h
 
 std::vector<int> InterleavedMonthOrder(const std::vector<RecordedHour>& hours)
 {
-    std::array<std::vector<int>, kMonths + 1> byMonth;
-    for (int i = 0; i < static_cast<int>(hours.size()); ++i)
-        byMonth[static_cast<std::size_t>(std::clamp(hours[static_cast<std::size_t>(i)].Month, 0, kMonths))].push_back(i);
+    // Each month's hours in runs of one day; the months then take turns run by run. Whole days
+    // keep the colour changes few, so a vector picture can group its dots by colour.
+    std::array<std::vector<std::vector<int>>, kMonths + 1> days;
+    for (int i = 0; i < static_cast<int>(hours.size()); ++i) {
+        const RecordedHour& h = hours[static_cast<std::size_t>(i)];
+        auto& month = days[static_cast<std::size_t>(std::clamp(h.Month, 0, kMonths))];
+        if (month.empty() || hours[static_cast<std::size_t>(month.back().back())].Day != h.Day) month.emplace_back();
+        month.back().push_back(i);
+    }
     std::vector<int> order;
     order.reserve(hours.size());
     for (std::size_t rank = 0; order.size() < hours.size(); ++rank)
-        for (const std::vector<int>& month : byMonth)
-            if (rank < month.size()) order.push_back(month[rank]);
+        for (const auto& month : days)
+            if (rank < month.size()) order.insert(order.end(), month[rank].begin(), month[rank].end());
     return order;
 }
 

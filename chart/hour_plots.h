@@ -51,14 +51,14 @@ void PlotHours(ChartCanvas& chart, const ChartScale& scale, const HourlyTable& h
 
 /// Draws each hour as a small, partly transparent dot in its quarter's colour, held between the
 /// plot's edges like the typical-day polylines; the hours not counted are grey, drawn first so
-/// the counted ones stay on top. Within each pass the months take turns (the first hour of every
+/// the counted ones stay on top. Within each pass the months take turns (the first day of every
 /// month, then the second...), so no quarter lies under another. The canvas is left opaque with
 /// draw width 1.
 void PlotRecordedHours(ChartCanvas& chart, const ChartScale& scale, const std::vector<RecordedHour>& hours,
                        const CountedHours& counted = EveryHourCounted(), HourEmphasis emphasis = {});
 
 /// The order PlotRecordedHours draws the hours in within one pass: indexes into hours, the months
-/// taking turns hour by hour, each month in its own order.
+/// taking turns day by day, each month in its own order.
 std::vector<int> InterleavedMonthOrder(const std::vector<RecordedHour>& hours);
 
 }  // namespace qav

@@ -8,8 +8,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QToolTip>
 #include <QCursor>
+#include <QToolTip>
 #include <algorithm>
 #include <exception>
 

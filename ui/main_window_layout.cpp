@@ -149,7 +149,8 @@ void MainWindow::createContent()
                                   highlighted_);
     });
     picture1_->setLegendHit([this](double x, double y) { return chart_ ? LegendRowAt(*chart_, state_.Scale, x, y) : 0; });
-    connect(picture1_, &ChartView::hourPointed, this, [this](int index) { showHourReadout(index); });
+    connect(picture1_, &ChartView::hourPointed, this,
+            [this](int index) noexcept { guarded([&] { showHourReadout(index); }); });
     connect(picture1_, &ChartView::strategyChosen, this, &MainWindow::chooseStrategy);
     label2_ = new QLabel(tr("Click a location to see the bioclimatic analysis"), content_);
     label2_->setObjectName(QStringLiteral("Label2"));

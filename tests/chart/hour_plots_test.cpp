@@ -44,13 +44,13 @@ TEST(PlotHours, MonthsArePolylinesHeldToThePlot)
 }
 
 // Three-pixel dots; the hours not counted come first, grey; the counted ones follow with the
-// months taking turns (January's second hour after December's first). With a strategy chosen,
+// months taking turns day by day (January's second day after December's first). With a strategy chosen,
 // the hours not lit go first, pale.
 TEST(PlotRecordedHours, LeftOutFirstThenMonthsInTurn)
 {
     const ChartScale s = ReferenceScale();
     const std::vector<RecordedHour> hours{
-        {1, 20, 8, 1, 3, 50}, {1, 22, 8, 1, 4, 50}, {7, 60, 8, 1, 12, 50}, {12, 20, 8, 1, 23, 50}};
+        {1, 20, 8, 1, 3, 50}, {1, 22, 8, 2, 4, 50}, {7, 60, 8, 1, 12, 50}, {12, 20, 8, 1, 23, 50}};
     RecordingCanvas every(8076, 6259), some(8076, 6259), lit(8076, 6259);
     PlotRecordedHours(every, s, hours);
     CountedHours counted = EveryHourCounted();

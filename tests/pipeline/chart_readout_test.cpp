@@ -79,7 +79,8 @@ TEST(ChartReadout, LitHoursFollowTheMergedShares)
     EXPECT_FALSE(LitHoursOf(s.state, 2).Typical[7][6]);
 }
 
-// The recorded chart draws its dots month by month in turn, then its zone letters over them.
+// The recorded chart draws its dots with the months taking turns day by day, then its zone
+// letters over them.
 TEST(ChartReadout, RecordedChartLettersOverInterleavedDots)
 {
     PipelineSession s;
@@ -95,7 +96,9 @@ TEST(ChartReadout, RecordedChartLettersOverInterleavedDots)
     ASSERT_NE(a, nullptr);
     EXPECT_GE(a->OpsBefore, dots);
     const std::vector<int> order = InterleavedMonthOrder(s.state.CurrentRecorded()->Hours);
-    EXPECT_EQ(std::vector<int>(order.begin(), order.begin() + 4), (std::vector<int>{0, 744, 1416, 2160}));
+    // January 1, then February 1 (hour 744), March 1 (1416)... day by day.
+    EXPECT_EQ((std::vector<int>{order[0], order[23], order[24], order[48], order[12 * 24]}),
+              (std::vector<int>{0, 23, 744, 1416, 24}));
 }
 
 }  // namespace
