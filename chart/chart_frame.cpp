@@ -194,6 +194,13 @@ void DrawZones(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& ps
     line(11, 19), lineTo(20);                          // wet-bulb-25 edge
     chart.LineTo(v[20].X, s.YBase, c);
 
+    DrawZoneLetters(chart, s);
+}
+
+}  // namespace
+
+void DrawZoneLetters(ChartCanvas& chart, const ChartScale& s)
+{
     const double fontSize = chart.FontSize();
     chart.SetFontSize(12);
     for (const LetterMark& mark : kLetters) {
@@ -202,8 +209,6 @@ void DrawZones(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& ps
     }
     chart.SetFontSize(fontSize);
 }
-
-}  // namespace
 
 CanvasLine WetBulbLine(const ChartScale& scale, const Psychrometrics& psy, int twb)
 {

@@ -42,6 +42,10 @@ ZoneVertices ComputeZoneVertices(const ChartScale& scale, const Psychrometrics& 
 std::string ChartTitle(const StationPressureValues& pressure, char decimalSeparator = '.',
                        Language language = Language::English);
 
+/// The zone letters, in the fore colour; the frame draws them, and a chart of recorded hours
+/// draws them again over its dots.
+void DrawZoneLetters(ChartCanvas& chart, const ChartScale& scale);
+
 /// Clears both canvases, then draws the frame, the rotated humidity-axis title, the zone
 /// outlines and the letters on the chart, and returns the zone vertices. The zone map is left
 /// cleared: DrawBioclimaticChart (pipeline/bioclimatic_chart.h) goes on to paint it. The chart is left

@@ -15,6 +15,9 @@ constexpr Rgb kPlotBackground = MakeRgb(224, 224, 224);
 constexpr Rgb kComfortBand = MakeRgb(255, 255, 220);
 constexpr Rgb kBarOutline = MakeRgb(255, 0, 0);
 constexpr Rgb kHumidityColour = MakeRgb(0, 0, 128);
+constexpr Rgb kLeftOutLabel = MakeRgb(160, 160, 160);
+// A month the shares leave out lies under white at this opacity.
+constexpr double kLeftOutWash = 0.6;
 
 // Labels of the temperature scale are at least this far apart (canvas units).
 constexpr double kLabelSpacing = 240;
@@ -30,35 +33,56 @@ struct Geometry {
 };
 
 // The left scale from 40 down to -12 C, a label where it stands at least kLabelSpacing below
-// the previous one. The second pass also prints "dbt" at 40 C and a tick at every label.
-void TemperatureLabels(ChartCanvas& canvas, const Geometry& g, bool withTicks, Language language)
+// the previous one. The second pass also puts a tick at every label.
+void TemperatureLabels(ChartCanvas& canvas, const Geometry& g, bool withTicks)
 {
     double lastLabelY = g.Ytop;
     for (int t = kTopT; t >= kBottomT; --t) {
         const double y = g.YOfT(t);
-        if (t == kTopT) {
-            if (!withTicks) continue;
-            canvas.MoveTo(g.Xleft - 24 * g.px, g.Ytop - 6 * g.py);
-            canvas.PrintText(PictureText(language, picture_text::kGraphDryBulb));
-        } else {
-            if (y < g.Ytop || std::fabs(y - lastLabelY) < kLabelSpacing) continue;
-            canvas.MoveTo(g.Xleft - (t < 0 ? 23 : 20) * g.px, y - 6 * g.py);
-            canvas.PrintText(FormatInt00(t));
-        }
+        if (t != kTopT && (y < g.Ytop || std::fabs(y - lastLabelY) < kLabelSpacing)) continue;
+        if (t == kTopT && !withTicks) continue;
+        canvas.MoveTo(g.Xleft - (t < 0 ? 23 : 20) * g.px, y - 6 * g.py);
+        canvas.PrintText(FormatInt00(t));
         lastLabelY = y;
         if (withTicks) canvas.DrawLine(g.Xleft - 5 * g.px, y, g.Xleft, y);
     }
 }
 
+// The band over the plot: the title, the units of both scales over them and the comfort band's key
+// between, all clear of the frame.
+void DrawTopBand(ChartCanvas& canvas, const Geometry& g, Language language, std::string_view title)
+{
+    const double fontSize = canvas.FontSize();
+    if (!title.empty()) {
+        canvas.SetFontSize(7);
+        canvas.MoveTo(g.Xleft, 0);
+        canvas.PrintText(title);
+        canvas.SetFontSize(fontSize);
+    }
+    const double y = g.Ytop - 13 * g.py;
+    canvas.MoveTo(2 * g.px, y);
+    canvas.PrintText(PictureText(language, picture_text::kGraphDryBulb));
+    const std::string_view rh = PictureText(language, picture_text::kGraphHumidity);
+    canvas.MoveTo(canvas.CanvasWidth() - 2 * g.px - canvas.TextWidth(rh), y);
+    canvas.PrintText(rh);
+    const std::string_view band = PictureText(language, picture_text::kGraphComfortBand);
+    const double keyWidth = 16 * g.px + canvas.TextWidth(band);
+    const double x = (g.Xleft + g.Xright - keyWidth) / 2;
+    canvas.DrawBox(x, y + 2 * g.py, x + 12 * g.px, y + 10 * g.py, kComfortBand, true);
+    canvas.DrawBox(x, y + 2 * g.py, x + 12 * g.px, y + 10 * g.py, kBlack, false);
+    canvas.MoveTo(x + 16 * g.px, y);
+    canvas.PrintText(band);
+}
+
 }  // namespace
 
 void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int pixelWidth, int pixelHeight,
-                      Language language)
+                      Language language, std::string_view title, const CountedMonths& counted)
 {
     Geometry g;
     g.px = std::max(1, pixelWidth);
     g.py = std::max(1, pixelHeight);
-    g.Ytop = 10 * g.py;
+    g.Ytop = (title.empty() ? 15 : 25) * g.py;  // the top band: units and key, under the title if any
     g.Ybottom = canvas.CanvasHeight() - 24 * g.py;
     g.Xleft = 28 * g.px;
     g.Xright = canvas.CanvasWidth() - 35 * g.px;
@@ -67,7 +91,7 @@ void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int p
     g.R = (g.Ybottom - g.Ytop) / 100;
 
     canvas.Clear();
-    TemperatureLabels(canvas, g, false, language);
+    TemperatureLabels(canvas, g, false);
     canvas.DrawBox(g.Xleft, g.Ytop, g.Xright, g.Ybottom, kPlotBackground, true);
     canvas.DrawBox(g.Xleft, g.YOfT(29), g.Xright, g.YOfT(18), kComfortBand, true);
     canvas.DrawBox(g.Xleft, g.Ytop, g.Xright, g.Ybottom, kBlack, false);
@@ -81,16 +105,19 @@ void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int p
             canvas.SetPixel(x, y, canvas.ForeColour());
         }
         if (k < kMonths) {
+            const Rgb fore = canvas.ForeColour();
+            if (!counted[static_cast<std::size_t>(k + 1)]) canvas.SetForeColour(kLeftOutLabel);
             canvas.MoveTo(x + 5 * g.px, g.Ybottom + 3 * g.px);
             canvas.PrintText(Translated(language, "qav::Month", kMonthAbbreviation[k + 1], "abbreviation"));
+            canvas.SetForeColour(fore);
         }
     }
 
-    TemperatureLabels(canvas, g, true, language);
+    TemperatureLabels(canvas, g, true);
     for (int h = 0; h <= 100; h += 10) {
         const double y = g.YOfRH(h);
         canvas.MoveTo(g.Xright + 7 * g.px, y - 6 * g.py);
-        canvas.PrintText(h < 100 ? FormatInt00(h) : std::string(PictureText(language, picture_text::kGraphHumidity)));
+        canvas.PrintText(FormatInt00(h));
         canvas.DrawLine(g.Xright, y, g.Xright + 5 * g.px, y);
     }
     canvas.SetDrawWidth(1);
@@ -114,6 +141,12 @@ void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int p
         canvas.DrawBox(x - d, y - d, x + d, y + d, kWhite, true);
         canvas.DrawBox(x - d, y - d, x + d, y + d, kHumidityColour, false);
     }
+    canvas.SetOpacity(kLeftOutWash);
+    for (int m = 1; m <= kMonths; ++m)
+        if (!counted[static_cast<std::size_t>(m)])
+            canvas.DrawBox(g.Xleft + (m - 1) * g.C, g.Ytop, g.Xleft + m * g.C, g.Ybottom, kWhite, true);
+    canvas.SetOpacity(1);
+    DrawTopBand(canvas, g, language, title);
 }
 
 }  // namespace qav

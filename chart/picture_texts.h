@@ -31,8 +31,9 @@ inline constexpr const char* kAllHours = QAV_TRANSLATABLE("qav::Picture", "all h
 inline constexpr const char* kHours = QAV_TRANSLATABLE("qav::Picture", "hours %1", "");
 inline constexpr const char* kMonthlyChanges = QAV_TRANSLATABLE("qav::Picture", "monthly changes", "");
 // Monthly graph
-inline constexpr const char* kGraphDryBulb = QAV_TRANSLATABLE("qav::Picture", "dbt", "");
-inline constexpr const char* kGraphHumidity = QAV_TRANSLATABLE("qav::Picture", " rh", "");
+inline constexpr const char* kGraphDryBulb = QAV_TRANSLATABLE("qav::Picture", "dbt (°C)", "");
+inline constexpr const char* kGraphHumidity = QAV_TRANSLATABLE("qav::Picture", "rh (%)", "");
+inline constexpr const char* kGraphComfortBand = QAV_TRANSLATABLE("qav::Picture", "comfort band, 18 to 29 °C", "");
 // Compare picture
 inline constexpr const char* kCompareTitle = QAV_TRANSLATABLE("qav::Picture", "Yearly share of each strategy by location", "");
 inline constexpr const char* kCompareRecorded = QAV_TRANSLATABLE("qav::Picture", "   recorded hours", "");

@@ -93,11 +93,11 @@ std::string RunPictureName(int position, const AnalysisState& state, const char*
 }
 
 QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator,
-                          Language language)
+                          Language language, int highlighted)
 {
     const CanvasRect& r = RectOf(kind, state);
     QImageCanvas canvas(r.Width, r.Height, state.Layout.PixelWidth, state.Layout.PixelHeight, devicePixelRatio);
-    DrawPicture(kind, canvas, state, decimalSeparator, language);
+    DrawPicture(kind, canvas, state, decimalSeparator, language, highlighted);
     return DescribedImage(canvas.Image(), {PictureTitle(kind, state), PictureProvenance(state)});
 }
 

@@ -42,9 +42,10 @@ std::string SuggestedFileName(const AnalysisState& state, std::string_view what,
 std::string RunPictureName(int position, const AnalysisState& state, const char* kind = nullptr);
 
 /// The chart or the graph of the state's last analysis as an image at a pixel ratio, with its
-/// provenance as text: what the window shows and copies, and what a PNG file holds.
+/// provenance as text: what the window shows and copies, and what a PNG file holds. A highlighted
+/// strategy (1..10) pales the chart's hours that do not count toward its share.
 QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio,
-                          char decimalSeparator = '.', Language language = Language::English);
+                          char decimalSeparator = '.', Language language = Language::English, int highlighted = 0);
 
 /// The bytes of the chart's or the graph's file: PNG at `pixelRatio` (Png) or 2 (Png2x), or SVG;
 /// empty when the picture cannot be encoded.

@@ -19,21 +19,17 @@ namespace qav {
 /// Font are the concrete canvas's), hence the template.
 template <class Canvas>
 void DrawPicture(PictureKind kind, Canvas& canvas, const AnalysisState& state, char decimalSeparator,
-                 Language language = Language::English)
+                 Language language = Language::English, int highlighted = 0)
 {
     if (kind == PictureKind::Graph) {
-        RenderGraph(canvas, state, language);
-        // A graph stands alone, without the window's panel: it names its location, small, in the
-        // top margin right of the temperature labels.
+        // A graph stands alone, without the window's panel: it names its location in its title.
         const LocationRecord& l = state.Current();
-        canvas.SetFontSize(7);
-        canvas.MoveTo(30 * state.Layout.PixelWidth, 0);
-        canvas.PrintText(l.LocationName + " (" + l.Country + ")");
+        RenderGraph(canvas, state, language, l.LocationName + " (" + l.Country + ")");
         return;
     }
     CLogFont rotated(canvas.FontFactory());
     rotated.SetLogFont(canvas.Font());
-    RenderChart(canvas, state, &rotated, decimalSeparator, language);
+    RenderChart(canvas, state, &rotated, decimalSeparator, language, highlighted);
 }
 
 /// Key-value pairs of a picture's provenance as the lines of its description ("key: value").

@@ -127,7 +127,8 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
     if (state.Warmed) AnalyseBase(state, canvases.ZoneMap);
     if (canvases.Chart) DrawHoursAndLegend(*canvases.Chart, state, canvases.DecimalSeparator, canvases.Lang);
     if (canvases.Graph)
-        DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight, canvases.Lang);
+        DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight, canvases.Lang, {},
+                         CountedMonthsOf(state.Filter));
 }
 
 ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineCanvases& canvases)

@@ -10,27 +10,33 @@
 #include "core/month_names.h"
 #include "data/station_catalogue.h"
 #include "pipeline/bioclimatic_chart.h"
+#include "pipeline/chart_readout.h"
 
 namespace qav {
 
 void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont, char decimalSeparator,
-                 Language language)
+                 Language language, int highlighted)
 {
     // The hours are classified in the state already, so a picture needs no zone map: the frame
     // procedure only clears the one it is given.
     RasterCanvas noZoneMap(0, 0, state.Layout.PixelWidth, state.Layout.PixelHeight);
     DrawChartFrameAndZones(chart, noZoneMap, state.Scale, Psychrometrics(state.Pressure), rotatedFont,
                            decimalSeparator, language);
-    DrawHoursAndLegend(chart, state, decimalSeparator, language);
+    DrawHoursAndLegend(chart, state, decimalSeparator, language, highlighted);
 }
 
-void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator, Language language)
+void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator, Language language,
+                        int highlighted)
 {
-    const RecordedYear* recorded = state.CurrentRecorded();
-    if (recorded && state.View == HoursView::Recorded)
-        PlotRecordedHours(chart, state.Scale, recorded->Hours, CountedHoursOf(state.Filter));
-    else
-        PlotHours(chart, state.Scale, state.Hours, CountedHoursOf(state.Filter));
+    const LitHours lit = highlighted > 0 ? LitHoursOf(state, highlighted) : LitHours{};
+    const HourEmphasis emphasis = highlighted > 0 ? lit.Emphasis(state) : HourEmphasis{};
+    if (state.ShowsRecordedHours()) {
+        PlotRecordedHours(chart, state.Scale, state.CurrentRecorded()->Hours, CountedHoursOf(state.Filter), emphasis);
+        // Thousands of dots would hide the zone letters drawn with the frame.
+        DrawZoneLetters(chart, state.Scale);
+    } else {
+        PlotHours(chart, state.Scale, state.Hours, CountedHoursOf(state.Filter), emphasis);
+    }
     // A chart of recorded hours says so in its caption, before what the shares count.
     std::string caption = AnalysisCaption(state, language);
     if (state.ShowsRecordedHours()) {
@@ -115,9 +121,17 @@ std::string AnalysisCaption(const AnalysisState& state, Language language)
     return station.empty() ? options : options.empty() ? station : station + "; " + options;
 }
 
-void RenderGraph(ChartCanvas& graph, const AnalysisState& state, Language language)
+CountedMonths CountedMonthsOf(const HourFilter& filter)
 {
-    DrawMonthlyGraph(graph, state.Current(), state.Layout.PixelWidth, state.Layout.PixelHeight, language);
+    CountedMonths counted{};
+    for (int m = 1; m <= kMonths; ++m) counted[static_cast<std::size_t>(m)] = filter.IncludesMonth(m);
+    return counted;
+}
+
+void RenderGraph(ChartCanvas& graph, const AnalysisState& state, Language language, std::string_view title)
+{
+    DrawMonthlyGraph(graph, state.Current(), state.Layout.PixelWidth, state.Layout.PixelHeight, language, title,
+                     CountedMonthsOf(state.Filter));
 }
 
 }  // namespace qav

@@ -7,6 +7,7 @@
 #include "chart/chart_canvas.h"
 #include "chart/clogfont.h"
 #include "chart/language.h"
+#include "chart/monthly_graph.h"
 #include "classify/raster_canvas.h"
 #include "data/station_catalogue.h"
 #include "pipeline/analysis_state.h"
@@ -15,14 +16,15 @@ namespace qav {
 
 /// Draws the chart as the last run left it: frame, rotated title, zones, then the hours and
 /// the legend (DrawHoursAndLegend). The canvas should have the chart's size.
+/// A highlighted strategy (1..10) pales every hour that does not count toward its share.
 void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont,
-                 char decimalSeparator = '.', Language language = Language::English);
+                 char decimalSeparator = '.', Language language = Language::English, int highlighted = 0);
 
 /// The second half of the chart, after the frame and zones: the hours of the view shown (month
 /// polylines of the typical days or dots of the recorded hours) and the legend of the shown tally.
 /// The pipeline draws it after classifying; RenderChart after redrawing the frame.
 void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator = '.',
-                        Language language = Language::English);
+                        Language language = Language::English, int highlighted = 0);
 
 /// What a picture's caption says about the analysis shown: the station and its period for a
 /// station of the catalogue, the hours counted ("Counted: hours 9-18, December-February") and the
@@ -51,7 +53,11 @@ AnalysisCaptionParts CaptionPartsOf(const AnalysisState& state);
 /// The same for a run of many locations with one filter and warming (none: nullptr): no station.
 AnalysisCaptionParts CaptionPartsOf(const HourFilter& filter, const Warming* warming);
 
-/// Draws the monthly graph of the current location on a canvas of the graph's size.
-void RenderGraph(ChartCanvas& graph, const AnalysisState& state, Language language = Language::English);
+/// Draws the monthly graph of the current location on a canvas of the graph's size, titled when a
+/// title is given, the months the filter leaves out washed out.
+void RenderGraph(ChartCanvas& graph, const AnalysisState& state, Language language = Language::English,
+                 std::string_view title = {});
+/// The months the filter counts, for the graph.
+CountedMonths CountedMonthsOf(const HourFilter& filter);
 
 }  // namespace qav

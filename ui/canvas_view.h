@@ -8,7 +8,7 @@
 
 namespace qav {
 
-class CanvasView final : public QWidget {
+class CanvasView : public QWidget {
     Q_OBJECT
 public:
     /// Draws the picture at a pixel ratio (picture pixels per canvas pixel; 1 is the canvas's own

@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QCursor>
+#include <QToolTip>
 #include <algorithm>
 #include <exception>
 
@@ -20,6 +22,7 @@
 #include "pipeline/rendering.h"
 #include "ui/analysis_options_dialogs.h"
 #include "ui/analysis_text.h"
+#include "ui/chart_view.h"
 #include "ui/canvas_view.h"
 #include "ui/compare_view.h"
 #include "ui/help_texts.h"
@@ -151,9 +154,52 @@ void MainWindow::refillList()
     refilling_ = false;
 }
 
+void MainWindow::refreshChart()
+{
+    // The pipeline's canvas holds the chart with every hour alike; a lit strategy is drawn afresh.
+    picture1_->setImage(highlighted_ == 0 ? chart_->Image()
+                                          : RenderPictureImage(PictureKind::Chart, state_, devicePixelRatio_,
+                                                               ChartDecimalSeparator(), PictureLanguage(), highlighted_));
+    std::vector<PlottedHour> hours = PlottedHoursOf(state_);
+    QString description = ChartDescription(state_, LocaleDecimalPoint());
+    if (highlighted_ > 0) description += QStringLiteral(". ") + HighlightDescription(highlighted_, LitHourCount(hours, highlighted_));
+    picture1_->setAccessibleDescription(description);
+    results_->setHighlightedStrategy(highlighted_);
+    const auto counted = std::count_if(hours.begin(), hours.end(), [](const PlottedHour& h) { return h.Counted; });
+    results_->setCountedNote(state_.Filter.IsAll() ? QString()
+                                                   : tr("Counted: %1, %2 of the %3 hours shown")
+                                                         .arg(AnalysisText::hourFilter(state_.Filter))
+                                                         .arg(counted)
+                                                         .arg(hours.size()));
+    picture1_->setHours(std::move(hours), state_.Layout.PixelWidth, state_.Layout.PixelHeight);
+    showHourReadout(picture1_->currentHour());
+}
+
+void MainWindow::chooseStrategy(int strategy) noexcept
+{
+    guarded([&] {
+        highlighted_ = strategy == highlighted_ || strategy < 0 || strategy > kStrategies ? 0 : strategy;
+        refreshChart();
+    });
+}
+
+void MainWindow::showHourReadout(int index)
+{
+    const std::vector<PlottedHour>& hours = picture1_->hours();
+    const QString text = index >= 0 && index < static_cast<int>(hours.size())
+                             ? HourReadout(hours[static_cast<std::size_t>(index)], LocaleDecimalPoint())
+                             : QString();
+    status_->setReadout(text);
+    picture1_->setToolTip(text);
+    if (picture1_->underMouse()) {
+        if (text.isEmpty()) QToolTip::hideText();
+        else QToolTip::showText(QCursor::pos(), text, picture1_);
+    }
+}
+
 void MainWindow::refreshPanels()
 {
-    picture1_->setImage(chart_->Image());
+    refreshChart();
     // The graph as every picture of it shows it: naming its location.
     picture3_->setImage(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, ChartDecimalSeparator(), PictureLanguage()));
     results_->showResults(state_.Current(), state_.ShownTally().YearShare, LocaleDecimalPoint());
@@ -165,7 +211,6 @@ void MainWindow::refreshPanels()
     }
     monthStrategy_->showTally(state_.ShownTally(), state_.ShowsRecordedHours(), LocaleDecimalPoint());
     refreshViewSwitch();
-    picture1_->setAccessibleDescription(ChartDescription(state_, LocaleDecimalPoint()));
     picture3_->setAccessibleDescription(
         tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")
             .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.Current().Country)));

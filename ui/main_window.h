@@ -28,6 +28,7 @@ class QTabWidget;
 namespace qav {
 
 class CanvasView;
+class ChartView;
 class CLogFont;
 class CompareView;
 class ExportActions;
@@ -106,6 +107,11 @@ public:
     void analyseSlot(int slot) noexcept;
     /// The compare view, made by the first "Compare locations"; null before.
     CompareView* compareView() const { return compareView_; }
+    /// The strategy whose hours the chart lights (1..10), 0 for none.
+    int highlightedStrategy() const { return highlighted_; }
+    /// Lights the hours that count toward strategy s's share and dims the others; 0, or the
+    /// strategy already lit, shows every hour alike.
+    void chooseStrategy(int strategy) noexcept;
     /// What the status bar says is counted and added ("Counted: hours 9-18; What if: +2 °C"),
     /// after the station and its period when a station of the catalogue is analysed.
     QString analysisCaption() const;
@@ -177,6 +183,9 @@ private:
     static bool wantsCompactLayout(QSize size);
     void refillList();
     void refreshPanels();
+    /// The chart shown and its accessible description, with the strategy chosen lit.
+    void refreshChart();
+    void showHourReadout(int index);
     /// Runs the pipeline on the state as it stands and shows the result in every panel.
     void reanalyse();
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
@@ -212,9 +221,10 @@ private:
     MessageSink messageSink_;
     bool refilling_ = false;
     bool compactLayout_ = false;
+    int highlighted_ = 0;
 
     QWidget* content_ = nullptr;
-    CanvasView* picture1_ = nullptr;
+    ChartView* picture1_ = nullptr;
     CanvasView* picture3_ = nullptr;
     ResultsPanel* results_ = nullptr;
     QLabel* label2_ = nullptr;

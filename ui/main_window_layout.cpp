@@ -19,7 +19,10 @@
 
 #include "core/version.h"
 #include "pipeline/rendering.h"
+#include "chart/legend.h"
+#include "chart/qt/qimage_canvas.h"
 #include "ui/canvas_view.h"
+#include "ui/chart_view.h"
 #include "ui/export_actions.h"
 #include "ui/file_chooser_panel.h"
 #include "ui/help_texts.h"
@@ -138,7 +141,17 @@ void MainWindow::createContent()
 {
     content_ = new QWidget(this);
     content_->setObjectName(QStringLiteral("Content"));
-    picture1_ = PictureView(content_, state_, PictureKind::Chart, QStringLiteral("Picture1"), tr("Bioclimatic chart"));
+    picture1_ = new ChartView(content_);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setAccessibleName(tr("Bioclimatic chart"));
+    picture1_->setRenderer([this](double ratio) {
+        return RenderPictureImage(PictureKind::Chart, state_, ratio, ChartDecimalSeparator(), PictureLanguage(),
+                                  highlighted_);
+    });
+    picture1_->setLegendHit([this](double x, double y) { return chart_ ? LegendRowAt(*chart_, state_.Scale, x, y) : 0; });
+    connect(picture1_, &ChartView::hourPointed, this,
+            [this](int index) noexcept { guarded([&] { showHourReadout(index); }); });
+    connect(picture1_, &ChartView::strategyChosen, this, &MainWindow::chooseStrategy);
     label2_ = new QLabel(tr("Click a location to see the bioclimatic analysis"), content_);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setWordWrap(true);  // a narrow column wraps the caption rather than widening the window
@@ -161,6 +174,7 @@ void MainWindow::createContent()
     resultTabs_ = new QTabWidget(content_);
     resultTabs_->setObjectName(QStringLiteral("ResultTabs"));
     results_ = new ResultsPanel;
+    connect(results_, &ResultsPanel::strategyChosen, this, &MainWindow::chooseStrategy);
     monthStrategy_ = new MonthStrategyView;
     connect(viewMonthStrategy_, &QAction::triggered, this, [this](bool show) {
         resultTabs_->setCurrentWidget(show ? static_cast<QWidget*>(monthStrategy_) : results_);

@@ -118,6 +118,10 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     outer->setSpacing(4);
 
     outer->addLayout(makeHeader());
+    counted_ = NamedLabel(QString(), QStringLiteral("ResultsCounted"), this);
+    counted_->setWordWrap(true);
+    counted_->hide();
+    outer->addWidget(counted_);
 
     auto* tables = new QHBoxLayout;
     tables->setSpacing(6);
@@ -221,6 +225,14 @@ QGroupBox* ResultsPanel::makeShareTable()
         }
         shares->addWidget(caption, i, 0);
         shares->addWidget(label5_[i], i, 1);
+        caption_[size_t(i)] = caption;
+        if (i > 0) {
+            // A click on the row lights the strategy's hours on the chart.
+            for (QLabel* part : {caption, label5_[i]}) {
+                part->installEventFilter(this);
+                part->setCursor(Qt::PointingHandCursor);
+            }
+        }
     }
     // The side-by-side view of weather-file locations, hidden until one is shown.
     struct Column {
@@ -289,6 +301,32 @@ void ResultsPanel::nameForScreenReaders()
         caption->setAccessibleName(tr(kStrategyName[i]));
         label5_[i]->setToolTip(tip);
     }
+}
+
+void ResultsPanel::setCountedNote(const QString& text)
+{
+    counted_->setText(text);
+    counted_->setVisible(!text.isEmpty());
+}
+
+void ResultsPanel::setHighlightedStrategy(int strategy)
+{
+    // A background only: the panel's text scaling sets the fonts.
+    for (int i = 1; i <= kPanelStrategies; ++i)
+        caption_[size_t(i)]->setStyleSheet(i == strategy ? QStringLiteral("background-color: #ffe680;") : QString());
+}
+
+bool ResultsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int i = 1; i <= kPanelStrategies; ++i) {
+            if (watched == caption_[size_t(i)] || watched == label5_[size_t(i)]) {
+                emit strategyChosen(i);
+                return true;
+            }
+        }
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void ResultsPanel::setNote(const QString& text)

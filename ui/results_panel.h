@@ -48,12 +48,25 @@ public:
     void hideShareComparison();
     bool shareComparisonShown() const;
 
+    /// What the shares count ("Counted: hours 9-18, December-February"), over the tables; empty
+    /// (every hour counted) hides it.
+    void setCountedNote(const QString& text);
+    /// Marks the row of the strategy whose hours the chart lights (1..10), none for 0.
+    void setHighlightedStrategy(int strategy);
+
     /// A note under the tables about the data shown (a location a file left out); empty hides it.
     void setNote(const QString& text);
     /// Sizes the text for a window `scale` times the reference window: the default font at 1,
     /// growing on larger windows (to half as large again), and never below the platform's
     /// smallest readable font on small ones. The layouts then give every row its room.
     void setTextScale(double scale);
+
+signals:
+    /// A strategy's row was clicked: light its hours on the chart.
+    void strategyChosen(int strategy);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLineEdit* addValueField(const QString& name, int minimumChars);
@@ -80,6 +93,8 @@ private:
     std::array<QLabel*, kPanelStrategies + 1> shareDifference_{};
     QLabel* disagreement_ = nullptr;
     QLabel* note_ = nullptr;
+    QLabel* counted_ = nullptr;
+    std::array<QLabel*, kPanelStrategies + 1> caption_{};  // strategy names, 1..10
     std::optional<QFont> baseFont_;  // the font before any scaling
     double pointSize_ = 0;          // the size in use
 };

@@ -1,5 +1,6 @@
 #include "ui/status_line.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,6 +60,33 @@ QString ChartDescription(const AnalysisState& state, QChar decimalPoint)
     return text;
 }
 
+namespace {
+
+QString StrategyText(int s)
+{
+    if (s < 1 || s > kStrategies) return QObject::tr("no zone");
+    return QStringLiteral("%1 %2").arg(QChar::fromLatin1(StrategyLetter(s)),
+                                       QCoreApplication::translate("qav::Strategy", StrategyName[size_t(s)].data()));
+}
+
+}  // namespace
+
+QString HourReadout(const PlottedHour& h, QChar decimalPoint)
+{
+    const QString when = h.Day > 0 ? QObject::tr("%1 %2, %3 h").arg(MonthName(h.Month)).arg(h.Day).arg(h.Hour)
+                                   : QObject::tr("%1, %2 h (typical day)").arg(MonthName(h.Month)).arg(h.Hour);
+    QString text = QObject::tr("%1: DBT %2 °C, RH %3 %, W %4 g/kg, %5")
+                       .arg(when, FormatFixed(h.DBT, 1, decimalPoint), FormatFixed(h.RH, 0, decimalPoint),
+                            FormatFixed(h.W, 2, decimalPoint), StrategyText(h.Strategy));
+    if (!h.Counted) text += QObject::tr(" (not counted)");
+    return text;
+}
+
+QString HighlightDescription(int strategy, int hourCount)
+{
+    return QObject::tr("Lit: %1, %2 of the hours shown; the others dimmed.").arg(StrategyText(strategy)).arg(hourCount);
+}
+
 StatusLine::StatusLine(QStatusBar* bar) : QObject(bar)
 {
     auto field = [bar](const char* name, const QString& accessibleName) {
@@ -76,6 +104,18 @@ StatusLine::StatusLine(QStatusBar* bar) : QObject(bar)
     warning_ = field("StatusWarning", tr("Warning"));
     warning_->setStyleSheet(QStringLiteral("color: #a00000;"));
     warning_->hide();
+    readout_ = field("StatusReadout", tr("Hour pointed at"));
+    readout_->hide();
+}
+
+void StatusLine::setReadout(const QString& text)
+{
+    // The hour takes the whole line while it is read: on a small screen it would be cut short.
+    const bool reading = !text.isEmpty();
+    for (QLabel* field : {source_, location_, hours_, basis_}) field->setVisible(!reading);
+    warning_->setVisible(!reading && !warning_->text().isEmpty());
+    readout_->setText(text);
+    readout_->setVisible(reading);
 }
 
 void StatusLine::show(const StatusTexts& t)
@@ -91,7 +131,7 @@ void StatusLine::setWarning(const QString& text)
 {
     warning_->setText(text);
     warning_->setToolTip(text);
-    warning_->setVisible(!text.isEmpty());
+    warning_->setVisible(!text.isEmpty() && readout_->isHidden());
 }
 
 }  // namespace qav

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "pipeline/analysis_state.h"
+#include "pipeline/chart_readout.h"
 
 class QLabel;
 class QStatusBar;
@@ -22,6 +23,15 @@ StatusTexts StatusTextsOf(const AnalysisState& state, const QString& basis);
 /// "Brasília (Brazil): Thermal Comfort 45.3 %, Ventilation 20.1 %, Solar Heating 12.0 %".
 QString ChartDescription(const AnalysisState& state, QChar decimalPoint);
 
+/// What the chart shows of one hour, for its tooltip and the status bar: "January, 14 h (typical
+/// day): DBT 27.3 °C, RH 40 %, W 9.05 g/kg, E Thermal Comfort"; a recorded hour is dated
+/// ("January 15, 14 h"), an hour the shares leave out says so.
+QString HourReadout(const PlottedHour& hour, QChar decimalPoint);
+
+/// The chart's accessible description while a strategy's hours are lit: "Lit: B Solar Heating,
+/// 40 of the hours shown; the others dimmed."
+QString HighlightDescription(int strategy, int hourCount);
+
 class StatusLine final : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +41,9 @@ public:
     /// A warning about the data shown (a location left out of a file), after the fields; an
     /// empty text removes it.
     void setWarning(const QString& text);
+    /// The hour pointed at on the chart (HourReadout), in place of the other fields; an empty
+    /// text brings them back.
+    void setReadout(const QString& text);
 
 private:
     QLabel* source_;
@@ -38,6 +51,7 @@ private:
     QLabel* hours_;
     QLabel* basis_;
     QLabel* warning_;
+    QLabel* readout_;
 };
 
 }  // namespace qav

@@ -43,24 +43,30 @@ TEST(PlotHours, MonthsArePolylinesHeldToThePlot)
     EXPECT_EQ(chart.Ops[2 * 25 + 11].Colour, MakeRgb(255, 0, 0));
 }
 
-// Three-pixel dots; the hours not counted come first, grey, and the counted ones follow in file
-// order in their quarter's colour.
-TEST(PlotRecordedHours, LeftOutHoursFirstThenCountedInOrder)
+// Three-pixel dots; the hours not counted come first, grey; the counted ones follow with the
+// months taking turns day by day (January's second day after December's first). With a strategy chosen,
+// the hours not lit go first, pale.
+TEST(PlotRecordedHours, LeftOutFirstThenMonthsInTurn)
 {
     const ChartScale s = ReferenceScale();
-    const std::vector<RecordedHour> hours{{1, 20, 8, 1, 3, 50}, {7, 60, 8, 1, 12, 50}, {12, 20, 8, 1, 23, 50}};
-    RecordingCanvas every(8076, 6259), some(8076, 6259);
+    const std::vector<RecordedHour> hours{
+        {1, 20, 8, 1, 3, 50}, {1, 22, 8, 2, 4, 50}, {7, 60, 8, 1, 12, 50}, {12, 20, 8, 1, 23, 50}};
+    RecordingCanvas every(8076, 6259), some(8076, 6259), lit(8076, 6259);
     PlotRecordedHours(every, s, hours);
     CountedHours counted = EveryHourCounted();
     counted[1][3] = false;
     PlotRecordedHours(some, s, hours, counted);
+    const std::vector<bool> litHours{true, false, true, false};
+    PlotRecordedHours(lit, s, hours, EveryHourCounted(), {nullptr, &litHours});
     const auto colours = [](const RecordingCanvas& c) {
         std::vector<Rgb> out;
         for (const RecordedOp& op : c.Ops) out.push_back(op.Colour);
         return out;
     };
-    EXPECT_EQ(colours(every), (std::vector<Rgb>{MakeRgb(255, 0, 0), MakeRgb(64, 64, 64), MakeRgb(0, 0, 255)}));
-    EXPECT_EQ(colours(some), (std::vector<Rgb>{kLeftOutHourColour, MakeRgb(64, 64, 64), MakeRgb(0, 0, 255)}));
+    const Rgb red = MakeRgb(255, 0, 0), dark = MakeRgb(64, 64, 64), blue = MakeRgb(0, 0, 255);
+    EXPECT_EQ(colours(every), (std::vector<Rgb>{red, dark, blue, red}));
+    EXPECT_EQ(colours(some), (std::vector<Rgb>{kLeftOutHourColour, dark, blue, red}));
+    EXPECT_EQ(colours(lit), (std::vector<Rgb>{MakeRgb(191, 191, 255), MakeRgb(255, 191, 191), red, dark}));
     EXPECT_EQ(every.Ops[1].X1, s.X1);  // 60 degrees is held at the right edge
     for (const RecordedOp& op : every.Ops) EXPECT_EQ(op.Width, 3);
     EXPECT_EQ(every.DrawWidth(), 1);

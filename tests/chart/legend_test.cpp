@@ -47,5 +47,27 @@ TEST(DrawLegend, RowsSharesAndKey)
     EXPECT_EQ(key, (std::vector<std::string>{"Jan Feb Mar", "Apr May Jun", "Jul Aug Sep", "Oct Nov Dec"}));
 }
 
+// The caption wraps at spaces to the legend's width (its longest strategy name, 35 characters of
+// 100 units here) under the key; a click finds its row.
+TEST(DrawLegend, CaptionWrapsToTheLegendAndRowsAreFound)
+{
+    RecordingCanvas chart(8076, 6259);
+    const ChartScale scale = MakeChartScale(8076, 6259, 15, 15);
+    const float shares[kStrategies + 1] = {};
+    DrawLegend(chart, scale, shares, {}, testing::Brasilia(), '.', "Counted: hours 9-18, December-February; What if: +2 °C");
+    ASSERT_GE(chart.Texts.size(), 2u);
+    const auto& last = chart.Texts.back();
+    const auto& before = chart.Texts[chart.Texts.size() - 2];
+    EXPECT_EQ(before.Text, "Counted: hours 9-18,");
+    EXPECT_EQ(last.Text, "December-February; What if: +2 °C");
+    EXPECT_EQ(last.X, before.X);
+    EXPECT_EQ(last.Y - before.Y, 195);
+    EXPECT_EQ(WrapText(chart, "a-very-long-word b", 300), (std::vector<std::string>{"a-very-long-word", "b"}));
+    for (auto [x, y, row] : {std::tuple{500.0, 1300.0, 5}, {500.0, 100.0, 0}, {5000.0, 1300.0, 0}, {250.0, 400.0, 1}}) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(LegendRowAt(chart, scale, x, y), row);
+    }
+}
+
 }  // namespace
 }  // namespace qav

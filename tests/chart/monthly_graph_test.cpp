@@ -18,21 +18,21 @@ using testing::RecordingCanvas;
 constexpr double kWidth = 6865, kHeight = 4240, kPx = 15;
 constexpr double kLeft = 28 * kPx, kRight = kWidth - 35 * kPx;
 
-// Left-scale labels of the second pass, the one that begins with "dbt", top to bottom.
+// Left-scale labels of the second pass, the one that begins at 40 C, top to bottom.
 std::vector<std::string> LeftLabels(const RecordingCanvas& c)
 {
     std::vector<std::string> out;
     bool second = false;
     for (const auto& t : c.Texts) {
-        second = second || t.Text == "dbt";
-        if (second && t.X < kLeft) out.push_back(t.Text);
+        second = second || t.Text == "40";
+        if (second && t.X < kLeft && t.Y > 3 * kPx) out.push_back(t.Text);  // not the unit over them
     }
     return out;
 }
 
 std::vector<std::string> Labels(int from, int to, int step)
 {
-    std::vector<std::string> out{"dbt"};
+    std::vector<std::string> out{"40"};
     for (int t = from; t >= to; t -= step) {
         std::string label = t < 0 ? "-" : "";
         if (std::abs(t) < 10) label += '0';
@@ -41,12 +41,12 @@ std::vector<std::string> Labels(int from, int to, int step)
     return out;
 }
 
-// Per degree (height - 34 px) / 52 units: 240 or more labels every degree; the reference 71.7
+// Per degree (height - 39 px) / 52 units: 240 or more labels every degree; the reference 71.7
 // every 4th (the first step at least 240 below the last label), 100 every 3rd.
 TEST(MonthlyGraph, TemperatureLabelsThinOutOnAShortCanvas)
 {
     struct Row { double height; int first, last, step; };
-    for (const Row& r : {Row{510 + 52 * 240, 39, -12, 1}, Row{kHeight, 36, -12, 4}, Row{510 + 5200, 37, -11, 3}}) {
+    for (const Row& r : {Row{585 + 52 * 240, 39, -12, 1}, Row{kHeight, 36, -12, 4}, Row{585 + 5200, 37, -11, 3}}) {
         SCOPED_TRACE(r.height);
         RecordingCanvas c(kWidth, r.height);
         DrawMonthlyGraph(c, testing::Brasilia(), 15, 15);
@@ -58,13 +58,13 @@ TEST(MonthlyGraph, HumidityLabelsMonthsBarsAndHumidityLine)
 {
     RecordingCanvas c(kWidth, kHeight);
     DrawMonthlyGraph(c, testing::Brasilia(), 15, 15);
-    const double yTop = 10 * kPx, yBottom = kHeight - 24 * kPx;
+    const double yTop = 15 * kPx, yBottom = kHeight - 24 * kPx;
     std::vector<std::string> humidity, months;
     for (const auto& t : c.Texts) {
         if (t.X == kRight + 7 * kPx) humidity.push_back(t.Text);
         if (t.Y == yBottom + 3 * kPx) months.push_back(t.Text);
     }
-    EXPECT_EQ(humidity, (std::vector<std::string>{"00", "10", "20", "30", "40", "50", "60", "70", "80", "90", " rh"}));
+    EXPECT_EQ(humidity, (std::vector<std::string>{"00", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}));
     EXPECT_EQ(months, (std::vector<std::string>{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct",
                                                 "Nov", "Dec"}));
     EXPECT_NEAR(c.FindText("Dec")->X, 5921.667, 1e-3);
@@ -79,13 +79,36 @@ TEST(MonthlyGraph, HumidityLabelsMonthsBarsAndHumidityLine)
         if (op.What == RecordedOp::Line && op.Colour == MakeRgb(0, 0, 128)) last = &op;
     }
     ASSERT_EQ(bars.size(), 12u);
-    EXPECT_NEAR(bars[6]->Y1, 1218.788, 1e-3);
-    EXPECT_NEAR(bars[6]->Y2, 2093.904, 1e-3);
+    EXPECT_NEAR(bars[6]->Y1, 1272.298, 1e-3);
+    EXPECT_NEAR(bars[6]->Y2, 2129.817, 1e-3);
     EXPECT_NEAR((bars[6]->X1 + bars[6]->X2) / 2, 3626.667, 1e-3);
     // The humidity line ends on the right edge at December's level.
     ASSERT_NE(last, nullptr);
     EXPECT_DOUBLE_EQ(last->X2, kRight);
-    EXPECT_NEAR(last->Y2, 933.300, 1e-3);
+    EXPECT_NEAR(last->Y2, 992.550, 1e-3);
+}
+
+// A titled graph of December to February: title, units and the comfort band's key over the frame,
+// clear of it; the other nine months washed out under white and their names grey.
+TEST(MonthlyGraph, TitleUnitsKeyAndLeftOutMonths)
+{
+    RecordingCanvas c(kWidth, kHeight);
+    CountedMonths counted{};
+    counted[12] = counted[1] = counted[2] = true;
+    DrawMonthlyGraph(c, testing::Brasilia(), 15, 15, Language::English, "Brasilia (Brazil)", counted);
+    const double yTop = 25 * kPx;
+    for (const char* text : {"Brasilia (Brazil)", "dbt (°C)", "rh (%)", "comfort band, 18 to 29 °C"}) {
+        SCOPED_TRACE(text);
+        ASSERT_NE(c.FindText(text), nullptr);
+        EXPECT_LE(c.FindText(text)->Y + c.TextHeight(text), yTop);
+    }
+    EXPECT_DOUBLE_EQ(c.FindText("rh (%)")->X + c.TextWidth("rh (%)"), kWidth - 2 * kPx);
+    int washed = 0;
+    for (const RecordedOp& op : c.Ops)
+        washed += op.What == RecordedOp::Box && op.Filled && op.Colour == kWhite && op.Y1 == yTop;
+    EXPECT_EQ(washed, 9);
+    EXPECT_EQ(c.FindText("Jan")->Colour, kBlack);
+    EXPECT_EQ(c.FindText("Mar")->Colour, MakeRgb(160, 160, 160));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ struct RecordedText {
     Rgb Colour = 0;
     double FontSize = 0;
     bool Bold = false;
+    std::size_t OpsBefore = 0;  // how many Ops were drawn before it: what it lies over
 };
 
 struct RecordedOp {
@@ -61,7 +62,7 @@ public:
         x_ = x, y_ = y;
     }
     Rgb GetPixel(double, double) const override { return kWhite; }
-    void PrintText(std::string_view utf8) override { Texts.push_back({std::string(utf8), x_, y_, fore_, size_, bold_}); }
+    void PrintText(std::string_view utf8) override { Texts.push_back({std::string(utf8), x_, y_, fore_, size_, bold_, Ops.size()}); }
     double TextWidth(std::string_view utf8) const override
     {
         ++TextWidthCalls;

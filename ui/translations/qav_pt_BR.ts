@@ -102,6 +102,30 @@
         <source> (recorded hours)</source>
         <translation> (horas registradas)</translation>
     </message>
+    <message>
+        <source>no zone</source>
+        <translation>fora das zonas</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 h</source>
+        <translation>%2 de %1, %3 h</translation>
+    </message>
+    <message>
+        <source>%1, %2 h (typical day)</source>
+        <translation>%1, %2 h (dia típico)</translation>
+    </message>
+    <message>
+        <source>%1: DBT %2 °C, RH %3 %, W %4 g/kg, %5</source>
+        <translation>%1: TBS %2 °C, UR %3 %, W %4 g/kg, %5</translation>
+    </message>
+    <message>
+        <source> (not counted)</source>
+        <translation> (não contada)</translation>
+    </message>
+    <message>
+        <source>Lit: %1, %2 of the hours shown; the others dimmed.</source>
+        <translation>Em destaque: %1, %2 das horas mostradas; as demais esmaecidas.</translation>
+    </message>
 </context>
 <context>
     <name>qav::AnalysisText</name>
@@ -931,6 +955,10 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>   Meridane  (QAV version %1)</source>
         <translation>   Meridane  (QAV versão %1)</translation>
     </message>
+    <message>
+        <source>Counted: %1, %2 of the %3 hours shown</source>
+        <translation>Contadas: %1, %2 das %3 horas mostradas</translation>
+    </message>
 </context>
 <context>
     <name>qav::Month</name>
@@ -1157,14 +1185,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>mudanças mensais</translation>
     </message>
     <message>
-        <source>dbt</source>
-        <translation>tbs</translation>
-    </message>
-    <message>
-        <source> rh</source>
-        <translation> ur</translation>
-    </message>
-    <message>
         <source>Yearly share of each strategy by location</source>
         <translation>Porcentagem anual de cada estratégia por localidade</translation>
     </message>
@@ -1187,6 +1207,18 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Bioclimatic Strategies (recorded hours)</source>
         <translation>Estratégias bioclimáticas (horas registradas)</translation>
+    </message>
+    <message>
+        <source>dbt (°C)</source>
+        <translation>tbs (°C)</translation>
+    </message>
+    <message>
+        <source>rh (%)</source>
+        <translation>ur (%)</translation>
+    </message>
+    <message>
+        <source>comfort band, 18 to 29 °C</source>
+        <translation>faixa de conforto, 18 a 29 °C</translation>
     </message>
 </context>
 <context>
@@ -2061,6 +2093,10 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Hour pointed at</source>
+        <translation>Hora apontada</translation>
     </message>
 </context>
 <context>
