@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
@@ -99,7 +98,6 @@ void MainWindow::openMonthlyDataFile(const QString& path) noexcept
         const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
         for (int slot = 1; slot <= result.table.LocationCount; ++slot) files[size_t(slot)] = file;
         showLocationsFromFile(std::move(result.table), std::move(files));
-        if (!readWarning_.isEmpty()) statusBar()->showMessage(readWarning_, 15000);
     });
 }
 

@@ -254,6 +254,41 @@ TEST(CliInputs, CutLocationIsReportedAndNegativeZeroPrintsAsZero)
     std::filesystem::remove_all(dir);
 }
 
+// Files piped in are read as streams under the size limit of their kind; what follows the 50th
+// location of a Monthly Data file is left out with a warning.
+TEST(CliInputs, StandardInputIsReadAsAFileAndLeftOutLocationsAreCounted)
+{
+    const std::filesystem::path dir = TempPath("qav_cli_streams");
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "QAV51.TXT") << ReadFile(QAV_SOURCE_DIR "/QAVworld.TXT") << "\"Extra\",\"Land\",0,0,0,\"X\"\n";
+    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
+    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",1,3,0\n";
+    std::ofstream(dir / "warming.csv") << table;
+    const std::string err = (dir / "err.txt").string();
+    struct Case { std::string command; int status; std::string out, err; };
+    const Case cases[] = {
+        {"cat " + (dir / "QAV51.TXT").string() + " | " QAV_CLI " analyze --file /dev/stdin --all --format csv", 0,
+         "\n50,Zurich,", "warning: /dev/stdin: Only 50 locations are read; left out from line 651 on: 6 fields.\n"},
+        {"cat " + (dir / "warming.csv").string() + " | " QAV_CLI " analyze --warming-file /dev/stdin --format csv", 0,
+         "\n5,Brasília,", ""},
+        {"yes | " QAV_CLI " analyze --warming-file /dev/stdin", 1, "",
+         "error: --warming-file: /dev/stdin: The file is larger than 64 KiB: it is not a warming file. Err code 60\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        FILE* pipe = popen((c.command + " 2>" + err).c_str(), "r");
+        ASSERT_TRUE(pipe);
+        std::string out;
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+        const int status = pclose(pipe);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, c.status);
+        EXPECT_EQ(c.out.empty() ? out : out.substr(out.find(c.out), c.out.size()), c.out);
+        EXPECT_EQ(ReadFile(err), c.err);
+    }
+    std::filesystem::remove_all(dir);
+}
+
 TEST(CliInputs, ShippedWorldFileAnalysesLikeTheBuiltInSet)
 {
     const std::string file = std::string(QAV_SOURCE_DIR) + "/QAVworld.TXT";
@@ -381,7 +416,8 @@ TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
     const std::string err = (dir / "err.txt").string();
     const CliRun bad = RunCli("analyze --warming-file " + (dir / "bad.csv").string(), err);
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(ReadFile(err), "error: " + (dir / "bad.csv").string() + ": 'warm' is not a number. Line 2, field 3 (dbt_max). Err code 63\n");
+    EXPECT_EQ(ReadFile(err), "error: --warming-file: " + (dir / "bad.csv").string() +
+                                 ": 'warm' is not a number. Line 2, field 3 (dbt_max). Err code 63\n");
     const CliRun hot = RunCli("analyze --dataset world --all --warming 25", err);
     EXPECT_EQ(hot.status, 1);
     EXPECT_TRUE(ReadFile(err).starts_with("error: --warming: Alexandria: August DBTmax")) << ReadFile(err);
