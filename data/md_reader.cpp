@@ -219,14 +219,17 @@ public:
     ReadFailure TakeFailure() { return std::move(failure_); }
 
     /// Counts the fields left after the last location read, up to the end or the first field
-    /// that cannot be split off (an unclosed quote: the rest is not counted).
+    /// that cannot be split off (an unclosed quote), which counts as one: what follows it is not
+    /// counted, but the line it starts on is still given.
     std::optional<LeftOutData> CountRest()
     {
         LeftOutData rest;
         long long fields = 0;
         Field f;
         int code = 0;
-        while (fields_.Read(f, code) == Next::Field) {
+        for (Next n = Next::Field; n == Next::Field;) {
+            n = fields_.Read(f, code);
+            if (n == Next::End) break;
             if (fields++ == 0) rest.Line = f.line;
         }
         if (fields == 0) return std::nullopt;

@@ -90,6 +90,7 @@ TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShortAndCountsWhatFollowsTheFiftiet
         {Sites(50) + Site("Extra").substr(0, 30), "Only 50 locations are read; left out from line 651 on: 4 fields."},
         {Sites(52) + "\"Extra\"", "Only 50 locations are read; left out from line 651 on: 2 more locations and 1 field."},
         {Sites(51), "Only 50 locations are read; left out from line 651 on: 1 more location."},
+        {Sites(50) + "\n\"Open,\"X\",0\n", "Only 50 locations are read; left out from line 652 on: 1 field."},
     };
     for (const Case& c : cases) {
         const ReadResult r = ReadMonthlyData(c.text);
