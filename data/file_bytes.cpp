@@ -1,7 +1,7 @@
 #include "data/file_bytes.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <system_error>

@@ -227,10 +227,11 @@ public:
         long long fields = 0;
         Field f;
         int code = 0;
-        for (Next n = Next::Field; n == Next::Field;) {
-            n = fields_.Read(f, code);
+        for (;;) {
+            const Next n = fields_.Read(f, code);
             if (n == Next::End) break;
             if (fields++ == 0) rest.Line = f.line;
+            if (n == Next::Error) break;  // the rest cannot be split into fields
         }
         if (fields == 0) return std::nullopt;
         rest.Locations = static_cast<int>(fields / kLocationFields);
