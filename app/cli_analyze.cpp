@@ -76,7 +76,7 @@ std::optional<Warming> ParseWarming(const Arguments& a)
     if (!a.Has("--warming-file")) return std::nullopt;
     const std::string file = *a.Value("--warming-file");
     WarmingResult r = ReadWarmingFile(file);
-    if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
+    if (r.failure) throw InputError{"--warming-file: " + EnglishReadFailure(*r.failure)};
     return r.warming;
 }
 
@@ -162,6 +162,7 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             ReadResult r = ReadMonthlyDataFile(value);
             if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
             if (r.warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.warning) + "\n");
+            if (r.leftOut) WriteErr("warning: " + value + ": " + EnglishLeftOut(*r.leftOut) + "\n");
             inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value, 0, value});
         } else if (name == "--epw") {
             WeatherFiles opened = OpenWeatherFiles({value});

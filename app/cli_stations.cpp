@@ -95,7 +95,7 @@ std::string Csv(const std::vector<StationMatch>& matches, bool near)
     out += near ? ",distance_km,elevation_diff_m\n" : "\n";
     for (const StationMatch& m : matches) {
         const Station& s = *m.station;
-        out += std::to_string(s.Wmo) + "," + CsvField(s.Name) + "," + CsvField(s.Country) + "," + JsonNumber(s.Latitude) +
+        out += std::to_string(s.Wmo) + "," + CsvTextField(s.Name) + "," + CsvTextField(s.Country) + "," + JsonNumber(s.Latitude) +
                "," + JsonNumber(s.Longitude) + "," + JsonNumber(s.Elevation) + "," + s.Source + "," +
                (s.RhDerived ? "derived" : "reported");
         if (near) {

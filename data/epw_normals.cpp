@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <cmath>
+
+#include "core/text_format.h"
 
 namespace qav {
 namespace {
@@ -55,6 +58,28 @@ LocationRecord DeriveMonthlyNormals(const EpwFile& file)
         n.RHavg = RoundTenth(rhSum[m] / rhCount[m]);
     }
     return r;
+}
+
+std::optional<ReadFailure> NormalOutsideRanges(const LocationRecord& normals)
+{
+    for (int m = 1; m <= kMonths; ++m) {
+        const MonthlyNormals& n = normals.Month[m];
+        for (const auto& [name, value, range] : {std::tuple{"DBTmin", n.DBTmin, kTemperatureRange},
+                                                 std::tuple{"DBTmax", n.DBTmax, kTemperatureRange},
+                                                 std::tuple{"RHavg", n.RHavg, kHumidityRange}}) {
+            if (range.Contains(value)) continue;
+            ReadFailure f;
+            f.Format = FileFormat::Weather;
+            f.Kind = ReadFault::NormalOutOfRange;
+            f.Code = kEpwOutOfRange;
+            f.FieldName = name;
+            f.Number = m;
+            f.Text = FormatFixed(value, 1);
+            f.Range = range;
+            return f;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace qav

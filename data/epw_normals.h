@@ -1,8 +1,11 @@
 #pragma once
 // Monthly climate normals of a recorded weather year, so that an EPW file can be analysed like
 // any built-in location.
+#include <optional>
+
 #include "core/location.h"
 #include "data/epw_reader.h"
+#include "data/read_failure.h"
 
 namespace qav {
 
@@ -12,5 +15,10 @@ namespace qav {
 /// elevation come from the LOCATION line, DataSource is "EPW". A month without usable hours (which
 /// ReadEpw never returns) keeps zeros.
 LocationRecord DeriveMonthlyNormals(const EpwFile& file);
+
+/// The first monthly normal outside the ranges a Monthly Data file may hold (kTemperatureRange,
+/// kHumidityRange), as a failure naming the month, the field and the value; none when all fit.
+/// A weather year may reach 70 C, a Monthly Data file 55 C: the analysis handles the latter.
+std::optional<ReadFailure> NormalOutsideRanges(const LocationRecord& normals);
 
 }  // namespace qav

@@ -1,5 +1,7 @@
 #include "data/epw_reader.h"
 
+#include "data/epw_normals.h"
+
 #include "core/text_format.h"
 #include "data/file_bytes.h"
 #include "data/text_encoding.h"
@@ -114,12 +116,17 @@ int SplitFields(std::string_view line, std::array<std::string_view, N>& fields)
     return n;
 }
 
-std::optional<double> ParseNumber(std::string_view text)
+// The value of a number field, or the kind of fault: NotANumber, or NotRepresentable for a
+// number beyond a double (1e400, 1e-400).
+std::optional<double> ParseNumber(std::string_view text, ReadFault& fault)
 {
     text = Trim(text);
     if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
     double value = 0;
     const auto [end, ec] = ParseDecimal(text.data(), text.data() + text.size(), value);
+    fault = ReadFault::NotANumber;
+    if (!text.empty() && end == text.data() + text.size() && ec == std::errc::result_out_of_range)
+        fault = ReadFault::NotRepresentable;
     // The parser also reads "inf" and "nan", which are no measurements.
     if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
     if (!std::isfinite(value)) return std::nullopt;
@@ -197,8 +204,9 @@ std::optional<ReadFailure> ReadNumber(const std::array<std::string_view, N>& fie
                                       const NumberField& field, int line, double& value)
 {
     const std::string_view text = fields[field.column];
-    const std::optional<double> v = ParseNumber(text);
-    if (!v) return FieldFailure(kEpwBadNumber, ReadFault::NotANumber, line, field.column, field.name, text);
+    ReadFault fault{};
+    const std::optional<double> v = ParseNumber(text, fault);
+    if (!v) return FieldFailure(kEpwBadNumber, fault, line, field.column, field.name, text);
     if (*v >= field.missingFrom) {
         value = std::numeric_limits<double>::quiet_NaN();
         return std::nullopt;
@@ -338,7 +346,13 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
             }
             continue;
         }
-        if (number <= kHeaderLines) continue;  // design conditions, periods, comments: not needed
+        if (number <= kHeaderLines) {  // design conditions, periods, comments: not needed
+            // A header line that reads as an hourly row: header lines are missing, and skipping
+            // it would report a row short of a year instead.
+            if (EpwHour row; !ReadRow(line, number, row))
+                return Fail(Failure(kEpwRowCount, ReadFault::ShortHeader, number, number - 1, kHeaderLines));
+            continue;
+        }
         if (IsEmptyLine(line)) continue;
         if (rows == kLeapYearHours) return Fail(Failure(kEpwRowCount, ReadFault::TooManyRows, number, kLeapYearHours));
         EpwHour hour;
@@ -383,6 +397,8 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
         if (usedInMonth[m] == 0)
             return Fail(Failure(kEpwNoData, ReadFault::MonthWithoutData, 0, m));
     }
+    // The normals are analysed like a Monthly Data file's, so they must lie in its ranges.
+    if (auto failure = NormalOutsideRanges(DeriveMonthlyNormals(file))) return Fail(std::move(*failure));
     return result;
 }
 

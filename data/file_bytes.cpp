@@ -1,5 +1,6 @@
 #include "data/file_bytes.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -67,14 +68,20 @@ FileBytes ReadBytes(const std::filesystem::path& file, std::size_t maxBytes) noe
         result.failure = SystemFailure(folder.empty() || fs::is_directory(folder, folderEc) ? ENOENT : ENOTDIR);
         return result;
     }
-    if (!fs::is_regular_file(status)) {
+    // Pipes, terminals and sockets ("--file <(...)", /dev/stdin) are streams: read until their end
+    // or one byte past the limit, whichever comes first, so an endless one is refused, not read
+    // without bound. Folders and block devices (whole disks) are no data files.
+    const bool stream = fs::is_fifo(status) || fs::is_character_file(status) || fs::is_socket(status);
+    if (!fs::is_regular_file(status) && !stream) {
         result.failure = SystemFailure(fs::is_directory(status) ? EISDIR : EINVAL);
         return result;
     }
-    const std::uintmax_t size = fs::file_size(file, ec);
-    if (!ec && size > maxBytes) {
-        result.tooLarge = true;
-        return result;
+    if (!stream) {
+        const std::uintmax_t size = fs::file_size(file, ec);
+        if (!ec && size > maxBytes) {
+            result.tooLarge = true;
+            return result;
+        }
     }
     errno = 0;
 #ifdef _WIN32
@@ -88,10 +95,12 @@ FileBytes ReadBytes(const std::filesystem::path& file, std::size_t maxBytes) noe
     }
     // Read up to one byte past the limit: the file may have grown since its size was taken.
     std::vector<char> buffer(std::size_t{1} << 16);
+    // A pipe hands over what its writer has written so far: a short read is not its end, feof is.
     while (result.bytes.size() <= maxBytes) {
-        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), f.get());
+        const std::size_t want = std::min(buffer.size(), maxBytes + 1 - result.bytes.size());
+        const std::size_t n = std::fread(buffer.data(), 1, want, f.get());
         result.bytes.append(buffer.data(), n);
-        if (n < buffer.size()) break;
+        if (n < want && (std::feof(f.get()) || std::ferror(f.get()))) break;
     }
     if (std::ferror(f.get())) {
         result.bytes.clear();

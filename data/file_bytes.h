@@ -16,8 +16,9 @@ struct FileBytes {
     bool tooLarge = false;               // more than the limit: the caller says what the file is not
 };
 
-/// The bytes of a regular file of at most maxBytes. Folders, pipes and devices are refused
-/// (a pipe could block or never end); a missing folder is told from a missing file.
+/// The bytes of a file of at most maxBytes: a regular file, or a stream (a pipe, standard input,
+/// a terminal) read to its end or until it passes the limit. Folders and block devices are
+/// refused; a missing folder is told from a missing file.
 FileBytes ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes) noexcept;
 
 /// An operating-system error (errno) as the readers report it: the categories of the Monthly

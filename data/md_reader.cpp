@@ -16,6 +16,10 @@
 namespace qav {
 namespace {
 
+// ParseNumber's result for a number beyond a double (1e400, 1e-400): worded as such, reported
+// with the code of a number out of range, which such files have always had.
+constexpr int kNotRepresentable = -1;
+
 // ---- Fields ------------------------------------------------------------------------------------
 
 struct Field {
@@ -124,7 +128,7 @@ int ParseNumber(std::string_view text, const ValueRange& range, float& value)
     double d = 0;
     const auto [ptr, ec] = ParseDecimal(first, last, d);
     if (text.empty() || ptr != last || ec == std::errc::invalid_argument) return kNotANumber;
-    if (ec == std::errc::result_out_of_range) return kOutOfRange;
+    if (ec == std::errc::result_out_of_range) return kNotRepresentable;
     if (!std::isfinite(d)) return kNotFinite;
     if (!range.Contains(d)) return kOutOfRange;
     // Parsed again as float: rounding the decimal once keeps written tables exact on a round trip.
@@ -151,12 +155,14 @@ ReadFault FaultOf(int code)
     case kNotANumber: return ReadFault::NotANumber;
     case kNotFinite: return ReadFault::NotFinite;
     case kOutOfRange: return ReadFault::OutOfRange;
+    case kNotRepresentable: return ReadFault::NotRepresentable;
     case kFieldTooLong: return ReadFault::FieldTooLong;
     case kUnclosedQuote: return ReadFault::UnclosedQuote;
     default: return ReadFault::TextAfterQuote;
     }
 }
 
+constexpr int kLocationFields = 6 + 4 * kMonths;
 constexpr const char* kFirstLineFields[6] = {"Location", "Country", "Latitude", "Longitude", "Elevation", "Data Source"};
 constexpr const char* kMonthLineFields[4] = {"Month", "DBTmin", "DBTmax", "RHavg"};
 
@@ -212,6 +218,27 @@ public:
 
     ReadFailure TakeFailure() { return std::move(failure_); }
 
+    /// Counts the fields left after the last location read, up to the end or the first field
+    /// that cannot be split off (an unclosed quote), which counts as one: what follows it is not
+    /// counted, but the line it starts on is still given.
+    std::optional<LeftOutData> CountRest()
+    {
+        LeftOutData rest;
+        long long fields = 0;
+        Field f;
+        int code = 0;
+        for (;;) {
+            const Next n = fields_.Read(f, code);
+            if (n == Next::End) break;
+            if (fields++ == 0) rest.Line = f.line;
+            if (n == Next::Error) break;  // the rest cannot be split into fields
+        }
+        if (fields == 0) return std::nullopt;
+        rest.Locations = static_cast<int>(fields / kLocationFields);
+        rest.Fields = static_cast<int>(fields % kLocationFields);
+        return rest;
+    }
+
 private:
     Next NextField(Field& f, const char* name, int position)
     {
@@ -248,7 +275,8 @@ private:
 
     void Fail(int code, int line, std::string_view text, ValueRange range = {})
     {
-        failure_ = Failure(code, FaultOf(code));
+        // A number beyond a double keeps the code of a number out of range, as it always had.
+        failure_ = Failure(code == kNotRepresentable ? kOutOfRange : code, FaultOf(code));
         failure_.Line = line;
         failure_.Field = position_;
         failure_.FieldName = fieldName_;
@@ -276,6 +304,18 @@ std::string EnglishCutShort(const CutShortLocation& cut)
     const std::string name = cut.LocationName.empty() ? "" : " (" + cut.LocationName + ")";
     return "Location " + std::to_string(cut.Location) + name + " ends at line " + std::to_string(cut.Line) +
            " after " + std::to_string(cut.FieldsRead) + " of its 54 fields; it was left out.";
+}
+
+std::string EnglishLeftOut(const LeftOutData& leftOut)
+{
+    const auto count = [](int n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    std::string what;
+    if (leftOut.Locations > 0) what = count(leftOut.Locations, "more location", "more locations");
+    if (leftOut.Fields > 0) what += (what.empty() ? "" : " and ") + count(leftOut.Fields, "field", "fields");
+    return "Only " + std::to_string(kMaxLocations) + " locations are read; left out from line " +
+           std::to_string(leftOut.Line) + " on: " + what + ".";
 }
 
 ReadResult ReadMonthlyData(std::string_view bytes) noexcept
@@ -309,8 +349,23 @@ ReadResult ReadMonthlyData(std::string_view bytes) noexcept
         table.Slot[k] = std::move(record);
         table.LocationCount = k;
     }
+    if (table.LocationCount == kMaxLocations) result.leftOut = parser.CountRest();
     if (table.LocationCount == 0) {
         result.failure = Failure(kNoCompleteLocation, ReadFault::NoCompleteLocation);
+        if (const auto& cut = result.warning) {  // where the one location stops, as for a later one
+            result.failure->Number = cut->FieldsRead;
+            result.failure->Needed = kLocationFields;
+            result.failure->Line = cut->Line;
+            result.failure->Location = cut->Location;
+            result.failure->LocationName = cut->LocationName;
+            // The missing field, when it belongs on the line of the last one read.
+            const bool firstLine = cut->FieldsRead < 6;
+            const int position = firstLine ? cut->FieldsRead : (cut->FieldsRead - 6) % 4;
+            if (position > 0) {
+                result.failure->Field = position + 1;
+                result.failure->FieldName = firstLine ? kFirstLineFields[position] : kMonthLineFields[position];
+            }
+        }
         result.warning.reset();
     }
     return result;
@@ -320,7 +375,7 @@ ReadResult ReadMonthlyDataFile(const std::filesystem::path& file) noexcept
 {
     FileBytes f = ReadFileBytes(file, kMaxMonthlyDataBytes);
     if (f.tooLarge) f.failure = TooLargeFailure(kFileTooLarge, FileFormat::MonthlyData, kMaxMonthlyDataBytes);
-    ReadResult result = f.failure ? ReadResult{{}, std::move(f.failure), {}} : ReadMonthlyData(f.bytes);
+    ReadResult result = f.failure ? ReadResult{{}, std::move(f.failure), {}, {}} : ReadMonthlyData(f.bytes);
     if (result.failure) {
         result.failure->File = file;
         result.failure->Format = FileFormat::MonthlyData;

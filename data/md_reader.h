@@ -7,7 +7,7 @@
 // or bare; blanks around a field are ignored. The Month field is read and discarded: the twelve
 // monthly lines are months 1..12 in order. Numbers use a point as decimal separator.
 // A file ending at the start of a location ends the reading; one ending inside a location drops
-// that location; only the first 50 locations are read.
+// that location; only the first 50 locations are read, and what follows them is counted.
 // Encoding: a UTF-8 byte-order mark is skipped; each text field is decoded on its own, valid UTF-8
 // as such and anything else as Windows-1252 (older files), so accented names read back the same
 // either way. Control characters and direction overrides in texts become blanks (DecodeName).
@@ -59,6 +59,15 @@ struct CutShortLocation {
 /// "Location 3 (Cut) ends at line 29 after 20 of its 54 fields; it was left out."
 std::string EnglishCutShort(const CutShortLocation& cut);
 
+/// What follows the 50th location, which the table has no slot for: left out of the table.
+struct LeftOutData {
+    int Line = 0;       // where the first field after the 50th location starts
+    int Locations = 0;  // complete locations (54 fields each) among the fields left out
+    int Fields = 0;     // fields beyond those, short of one more location
+};
+/// "Only 50 locations are read; left out from line 651 on: 2 more locations and 5 fields."
+std::string EnglishLeftOut(const LeftOutData& leftOut);
+
 struct ReadResult {
     /// On success the locations read, LocationCount 1..50, slots above it empty. On failure the
     /// complete locations before the fault; the caller keeps its previous table.
@@ -66,6 +75,8 @@ struct ReadResult {
     std::optional<ReadFailure> failure;
     /// Set when the last location stops before its 54 fields are complete and was left out.
     std::optional<CutShortLocation> warning;
+    /// Set when data follow the 50th location.
+    std::optional<LeftOutData> leftOut;
 };
 
 /// Parses the bytes of an MD file.

@@ -59,7 +59,10 @@ std::string Reason(const ReadFailure& f)
     case ReadFault::LineTooLong: return "The line is longer than " + n + " bytes.";
     case ReadFault::TooFewFields: return "The line has " + n + " fields; it needs at least " + needed + ".";
     case ReadFault::WrongFieldCount: return "The line has " + n + " fields; it needs " + needed + ".";
-    case ReadFault::NoCompleteLocation: return "The file holds no complete location.";
+    case ReadFault::NoCompleteLocation:
+        return f.Number > 0 ? "The file holds no complete location: it ends after " + n + " of the " + needed +
+                                  " fields of a location."
+                            : "The file holds no complete location.";
     case ReadFault::TooManyRows: return "The file holds more than " + n + " hourly rows; a weather year has 8760.";
     case ReadFault::RowCount:
         return "The file holds " + n + (f.Number == 1 ? " hourly row" : " hourly rows") + "; a weather year has " +
@@ -75,6 +78,13 @@ std::string Reason(const ReadFailure& f)
     case ReadFault::TooManyMonths: return "The file has more than twelve months.";
     case ReadFault::MonthTwice: return "Month " + n + " is given twice.";
     case ReadFault::MonthMissing: return "Month " + n + " is missing.";
+    case ReadFault::NormalOutOfRange:
+        return "The monthly normal " + f.FieldName + " of month " + n + ", " + f.Text + ", is out of range (" +
+               RangeText(f.Range) + ").";
+    case ReadFault::NotRepresentable: return Quoted(f.Text) + " is not a representable number.";
+    case ReadFault::ShortHeader:
+        return "The header is short: the hourly rows begin after " + n + " lines; a weather file has " + needed +
+               " header lines.";
     }
     return {};
 }

@@ -52,6 +52,9 @@ enum class ReadFault {
     TooManyMonths,
     MonthTwice,        // Number: the month
     MonthMissing,      // Number: the month
+    NormalOutOfRange,  // a weather year's monthly normal: Number the month, FieldName, Text, Range
+    NotRepresentable,  // Text: a number too large or too small for a double (1e400, 1e-400)
+    ShortHeader,       // a weather file's hourly row at Line, inside the header: Number the header's lines, Needed 8
 };
 
 /// Month, day and clock hour of a weather file's row.

@@ -19,7 +19,7 @@ constexpr std::size_t kMaxWarmingBytes = 64 * 1024;
 std::string_view Trim(std::string_view s)
 {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
 }
 
@@ -60,7 +60,10 @@ std::optional<ReadFailure> ParseField(std::string_view text, int line, int field
     if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
     const auto [end, ec] = ParseDecimal(text.data(), text.data() + text.size(), value);
     std::optional<ReadFailure> failure;
-    if (text.empty() || ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
+    const bool whole = !text.empty() && end == text.data() + text.size();
+    if (whole && ec == std::errc::result_out_of_range)  // 1e400, 1e-400
+        failure = Failure(kWarmingBadNumber, ReadFault::NotRepresentable, line, field);
+    else if (!whole || ec != std::errc{} || !std::isfinite(value))
         failure = Failure(kWarmingBadNumber, ReadFault::NotANumber, line, field);
     else if (!range.Contains(value))
         failure = Failure(kWarmingOutOfRange, ReadFault::OutOfRange, line, field);
@@ -81,14 +84,18 @@ WarmingResult ReadWarming(std::string_view text) noexcept
     int line = 0, rows = 0;
     bool header = false;
     while (!text.empty() && !result.failure) {
-        const size_t end = text.find('\n');
+        // A line ends at LF, CR LF or a lone CR, as in the other readers.
+        const size_t end = text.find_first_of("\r\n");
         const std::string_view raw = Trim(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (next < text.size() && text[end] == '\r' && text[next] == '\n') ++next;
+        text.remove_prefix(next);
         ++line;
         if (raw.empty()) continue;
         if (!header) {
             std::string lower(raw);
-            lower.erase(std::remove(lower.begin(), lower.end(), ' '), lower.end());
+            lower.erase(std::remove_if(lower.begin(), lower.end(), [](char c) { return c == ' ' || c == '\t'; }),
+                        lower.end());
             std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
             if (lower != kHeader) result.failure = Failure(kWarmingNoHeader, ReadFault::NoHeader, line);
             header = true;

@@ -1,6 +1,6 @@
 #pragma once
-// Reads a warming (core/warming.h) from a file: UTF-8 or ASCII CSV (comma-separated, LF or
-// CR LF), a header and twelve rows,
+// Reads a warming (core/warming.h) from a file: UTF-8 or ASCII CSV (comma-separated, LF, CR LF
+// or CR; blanks and tabs around fields ignored), a header and twelve rows,
 //   month,dbt_min,dbt_max,rh_avg
 //   1,1.8,2.1,0
 //   ...

@@ -168,8 +168,8 @@ std::string AnalysisCsvRow(const AnalysisState& state, std::string_view input, b
                            bool withStation, bool withWarming)
 {
     const LocationRecord& l = state.Current();
-    std::string r = std::to_string(state.CurrentLocation) + "," + CsvField(l.LocationName) + "," +
-                    CsvField(l.Country) + "," + CsvField(l.DataSource) + "," +
+    std::string r = std::to_string(state.CurrentLocation) + "," + CsvTextField(l.LocationName) + "," +
+                    CsvTextField(l.Country) + "," + CsvTextField(l.DataSource) + "," +
                     JsonNumber(l.Latitude) + "," + JsonNumber(l.Longitude) + "," +
                     JsonNumber(l.Elevation) + "," + JsonNumber(state.Pressure.PressureElevation) +
                     "," + JsonNumber(state.Pressure.PressureKPa);

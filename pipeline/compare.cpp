@@ -55,8 +55,8 @@ std::string CompareCsv(const std::vector<CompareRow>& rows, const std::string& c
     csv += "\n";
     const auto letter = [](int s) { return s > 0 ? std::string(1, StrategyLetter(s)) : std::string(); };
     for (const CompareRow& r : rows) {
-        csv += std::to_string(r.Position) + "," + std::to_string(r.Slot) + "," + CsvField(r.Name) + "," +
-               CsvField(r.Country) + "," + letter(r.Top);
+        csv += std::to_string(r.Position) + "," + std::to_string(r.Slot) + "," + CsvTextField(r.Name) + "," +
+               CsvTextField(r.Country) + "," + letter(r.Top);
         const auto field = [&csv](const std::string& text) {
             csv += ',';
             csv += text;

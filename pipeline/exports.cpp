@@ -40,17 +40,28 @@ std::string RelativeHumidity(const Psychrometrics& psy, float dbt, float w)
     return Number(RoundHundredth(100.0 * psy.FUR(dbt, w)));
 }
 
-}  // namespace
-
-std::string CsvField(std::string_view text)
+// The text in double quotes, its quotes doubled (RFC 4180), after prefix.
+std::string QuotedCsv(std::string_view text, std::string_view prefix)
 {
-    if (text.find_first_of(",\"\n\r") == std::string_view::npos) return std::string(text);
-    std::string out = "\"";
+    std::string out = "\"" + std::string(prefix);
     for (char c : text) {
         if (c == '"') out += '"';
         out += c;
     }
     return out + "\"";
+}
+
+}  // namespace
+
+std::string CsvField(std::string_view text)
+{
+    return text.find_first_of(",\"\n\r") == std::string_view::npos ? std::string(text) : QuotedCsv(text, "");
+}
+
+std::string CsvTextField(std::string_view text)
+{
+    const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    return formula ? QuotedCsv(text, "'") : CsvField(text);
 }
 
 std::string ResultsCsv(const AnalysisState& state)
@@ -62,7 +73,7 @@ std::string ResultsCsv(const AnalysisState& state)
 
     csv += "Location,Country,Data Source,Latitude,Longitude,Elevation (m),Pressure elevation (m),"
            "Station pressure (kPa)\n";
-    csv += CsvField(l.LocationName) + "," + CsvField(l.Country) + "," + CsvField(l.DataSource) + "," +
+    csv += CsvTextField(l.LocationName) + "," + CsvTextField(l.Country) + "," + CsvTextField(l.DataSource) + "," +
            Number(l.Latitude) + "," + Number(l.Longitude) + "," + Number(l.Elevation) + "," +
            Number(state.Pressure.PressureElevation) + "," + Number(state.Pressure.PressureKPa) + "\n\n";
 

@@ -18,6 +18,12 @@ inline constexpr std::string_view kSoftwareName = kProgramAndVersion;
 /// The text as one CSV field (RFC 4180 quoting).
 std::string CsvField(std::string_view text);
 
+/// A text read from a user's file (a name, a country, a source) as one CSV field. One that
+/// begins with =, +, -, @, a tab or a carriage return would be taken for a formula by a
+/// spreadsheet: it gets a single quote in front and is quoted, "'=1+2" (the OWASP advice on CSV
+/// injection). Anything else is CsvField's. Numbers never pass through here.
+std::string CsvTextField(std::string_view text);
+
 /// The results of the last run: the location with its station pressure, the twelve monthly
 /// normals, the ten yearly shares and the hours per month and strategy of the typical days; for
 /// a weather-file location also the recorded shares, the recorded hours per month and strategy,

@@ -4,6 +4,22 @@
 #include "chart/strategy.h"
 
 namespace qav {
+namespace {
+
+// A text of the table as a spreadsheet reads it back: in double quotes, its quotes doubled, when
+// it holds the field separator or a quote ("Lima, Peru" would otherwise shift the columns).
+std::string TableText(std::string_view text, char field)
+{
+    if (text.find_first_of(std::string{field, '"'}) == std::string_view::npos) return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+}  // namespace
 
 std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally, char sep, char field,
                              bool recordedHours, std::string_view caption, Language language)
@@ -12,7 +28,8 @@ std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally
     std::string t;
     t += "QAV - Meridane\n\n";
     t += FilledText(PictureText(language, picture_text::kTableLocationHeader), {h}) + "\n";
-    t += l.LocationName + f + l.Country + f + l.DataSource + f + FormatGeneral(l.Latitude, sep) + f +
+    t += TableText(l.LocationName, field) + f + TableText(l.Country, field) + f + TableText(l.DataSource, field) + f +
+         FormatGeneral(l.Latitude, sep) + f +
          FormatGeneral(l.Longitude, sep) + f + FormatGeneral(l.Elevation, sep) + "\n";
     t += '\n';
     t += FilledText(PictureText(language, picture_text::kTableMonthHeader), {h});
@@ -27,7 +44,7 @@ std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally
     t += '\n';
     for (int s = 1; s <= kStrategies; ++s) {
         if (tally.YearShare[s] == 0.0f) continue;
-        t += std::to_string(s) + f + std::string(StrategyNameIn(language, s)) + f + FormatGeneral(tally.YearShare[s], sep) + "\n";
+        t += std::to_string(s) + f + TableText(StrategyNameIn(language, s), field) + f + FormatGeneral(tally.YearShare[s], sep) + "\n";
     }
     if (!caption.empty()) {
         t += '\n';

@@ -12,7 +12,8 @@ namespace qav {
 
 /// The results table: header, the location line, twelve month lines and one line per strategy
 /// whose yearly share is not zero. Every line ends with a line feed; no carriage return. Fields
-/// are separated by fieldSeparator (the headers by it and a blank); the strategies' heading says
+/// are separated by fieldSeparator (the headers by it and a blank); a text holding the separator
+/// or a double quote is written in double quotes with its quotes doubled; the strategies' heading says
 /// "(recorded hours)" when the tally counts a weather file's recorded hours. A caption (what the
 /// shares count, a warming) follows after an empty line when given.
 std::string ResultsTableText(const LocationRecord& location, const StrategyTally& tally,

@@ -90,8 +90,10 @@ void MainWindow::openMonthlyDataFile(const QString& path) noexcept
         }
         settings::SetFolder(settings::kChooserFolder, QFileInfo(path).absolutePath());
         recent_->add(path);
-        readWarning_ = result.warning ? tr("%1: %2").arg(QFileInfo(path).fileName(), ReadFailureText::cutShort(*result.warning))
-                                      : QString();
+        QStringList left;
+        if (result.warning) left << ReadFailureText::cutShort(*result.warning);
+        if (result.leftOut) left << ReadFailureText::leftOut(*result.leftOut);
+        readWarning_ = left.isEmpty() ? QString() : tr("%1: %2").arg(QFileInfo(path).fileName(), left.join(u' '));
         SourceFiles files;
         const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
         for (int slot = 1; slot <= result.table.LocationCount; ++slot) files[size_t(slot)] = file;

@@ -61,7 +61,11 @@ QString Reason(const ReadFailure& f)
     case ReadFault::TooFewFields:
         return ReadFailureText::tr("The line has %1 fields; it needs at least %2.").arg(f.Number).arg(f.Needed);
     case ReadFault::WrongFieldCount: return ReadFailureText::tr("The line has %1 fields; it needs %2.").arg(f.Number).arg(f.Needed);
-    case ReadFault::NoCompleteLocation: return ReadFailureText::tr("The file holds no complete location.");
+    case ReadFault::NoCompleteLocation:
+        return f.Number > 0 ? ReadFailureText::tr("The file holds no complete location: it ends after %1 of the %2 fields of a location.")
+                                  .arg(f.Number)
+                                  .arg(f.Needed)
+                            : ReadFailureText::tr("The file holds no complete location.");
     case ReadFault::TooManyRows:
         return ReadFailureText::tr("The file holds more than %1 hourly rows; a weather year has 8760.").arg(f.Number);
     case ReadFault::RowCount:
@@ -82,6 +86,18 @@ QString Reason(const ReadFailure& f)
     case ReadFault::TooManyMonths: return ReadFailureText::tr("The file has more than twelve months.");
     case ReadFault::MonthTwice: return ReadFailureText::tr("Month %1 is given twice.").arg(f.Number);
     case ReadFault::MonthMissing: return ReadFailureText::tr("Month %1 is missing.").arg(f.Number);
+    case ReadFault::NormalOutOfRange:
+        return ReadFailureText::tr("The monthly normal %1 of month %2, %3, is out of range (%4 to %5).")
+            .arg(FromUtf8(f.FieldName))
+            .arg(f.Number)
+            .arg(text)
+            .arg(f.Range.Low)
+            .arg(f.Range.High);
+    case ReadFault::NotRepresentable: return ReadFailureText::tr("'%1' is not a representable number.").arg(text);
+    case ReadFault::ShortHeader:
+        return ReadFailureText::tr("The header is short: the hourly rows begin after %1 lines; a weather file has %2 header lines.")
+            .arg(f.Number)
+            .arg(f.Needed);
     }
     return {};
 }
@@ -125,6 +141,16 @@ QString ReadFailureText::cutShort(const CutShortLocation& cut)
         .arg(location)
         .arg(cut.Line)
         .arg(cut.FieldsRead);
+}
+
+QString ReadFailureText::leftOut(const LeftOutData& leftOut)
+{
+    const QString locations = leftOut.Locations == 1 ? tr("1 more location") : tr("%1 more locations").arg(leftOut.Locations);
+    const QString fields = leftOut.Fields == 1 ? tr("1 field") : tr("%1 fields").arg(leftOut.Fields);
+    const QString what = leftOut.Locations > 0 && leftOut.Fields > 0 ? tr("%1 and %2").arg(locations, fields)
+                         : leftOut.Locations > 0                     ? locations
+                                                                     : fields;
+    return tr("Only %1 locations are read; left out from line %2 on: %3.").arg(kMaxLocations).arg(leftOut.Line).arg(what);
 }
 
 }  // namespace qav

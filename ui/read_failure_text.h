@@ -21,6 +21,8 @@ public:
     static QString text(const ReadFailure& failure);
     /// "Location 3 (Cut) ends at line 29 after 20 of its 54 fields; it was left out."
     static QString cutShort(const CutShortLocation& cut);
+    /// "Only 50 locations are read; left out from line 651 on: 2 more locations and 5 fields."
+    static QString leftOut(const LeftOutData& leftOut);
 };
 
 }  // namespace qav

@@ -22,10 +22,10 @@ struct CliRun {
 };
 
 // Runs qav-cli with the arguments (shell words) and collects standard output; standard error
-// goes to the file err when given.
-CliRun RunCli(const std::string& arguments, const std::string& err = "/dev/null")
+// goes to the file err when given, standard input comes from the shell command input when given.
+CliRun RunCli(const std::string& arguments, const std::string& err = "/dev/null", const std::string& input = "")
 {
-    const std::string command = std::string(QAV_CLI) + " " + arguments + " 2>" + err;
+    const std::string command = (input.empty() ? "" : input + " | ") + QAV_CLI + " " + arguments + " 2>" + err;
     CliRun r;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return r;
@@ -257,6 +257,35 @@ TEST(CliInputs, CutLocationIsReportedAndNegativeZeroPrintsAsZero)
     std::filesystem::remove_all(dir);
 }
 
+// Files piped in are read as streams under the size limit of their kind; what follows the 50th
+// location of a Monthly Data file is left out with a warning.
+TEST(CliInputs, StandardInputIsReadAsAFileAndLeftOutLocationsAreCounted)
+{
+    const std::filesystem::path dir = TempPath("qav_cli_streams");
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "QAV51.TXT") << ReadFile(QAV_SOURCE_DIR "/QAVworld.TXT") << "\"Extra\",\"Land\",0,0,0,\"X\"\n";
+    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
+    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",1,3,0\n";
+    std::ofstream(dir / "warming.csv") << table;
+    const std::string err = (dir / "err.txt").string();
+    struct Case { std::string input, arguments; int status; std::string out, err; };
+    const Case cases[] = {
+        {"cat " + (dir / "QAV51.TXT").string(), "analyze --file /dev/stdin --all --format csv", 0, "\n50,Zurich,",
+         "warning: /dev/stdin: Only 50 locations are read; left out from line 651 on: 6 fields.\n"},
+        {"cat " + (dir / "warming.csv").string(), "analyze --warming-file /dev/stdin --format csv", 0, "\n5,Brasília,", ""},
+        {"yes", "analyze --warming-file /dev/stdin", 1, "",
+         "error: --warming-file: /dev/stdin: The file is larger than 64 KiB: it is not a warming file. Err code 60\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun r = RunCli(c.arguments, err, c.input);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
+        EXPECT_EQ(ReadFile(err), c.err);
+    }
+    std::filesystem::remove_all(dir);
+}
+
 TEST(CliInputs, ShippedWorldFileAnalysesLikeTheBuiltInSet)
 {
     const std::string file = std::string(QAV_SOURCE_DIR) + "/QAVworld.TXT";
@@ -384,7 +413,8 @@ TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
     const std::string err = (dir / "err.txt").string();
     const CliRun bad = RunCli("analyze --warming-file " + (dir / "bad.csv").string(), err);
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(ReadFile(err), "error: " + (dir / "bad.csv").string() + ": 'warm' is not a number. Line 2, field 3 (dbt_max). Err code 63\n");
+    EXPECT_EQ(ReadFile(err), "error: --warming-file: " + (dir / "bad.csv").string() +
+                                 ": 'warm' is not a number. Line 2, field 3 (dbt_max). Err code 63\n");
     const CliRun hot = RunCli("analyze --dataset world --all --warming 25", err);
     EXPECT_EQ(hot.status, 1);
     EXPECT_TRUE(ReadFile(err).starts_with("error: --warming: Alexandria: August DBTmax")) << ReadFile(err);

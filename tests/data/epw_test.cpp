@@ -178,6 +178,8 @@ TEST(ReadEpw, FailuresNameTheLineAndField)
         {"header only", Text({}), kEpwRowCount, "The file holds 0 hourly rows; a weather year has 8760. Err code 46"},
         {"short header", std::string(kLocation) + "\nA\nB\n", kEpwRowCount,
          "The file ends inside its 8-line header. Line 3. Err code 46"},
+        {"seven-line header", [&] { std::string t = year; return t.erase(t.find("HEADER LINE 8"), 20); }(), kEpwRowCount,
+         "The header is short: the hourly rows begin after 7 lines; a weather file has 8 header lines. Line 8. Err code 46"},
         {"truncated", first5000, kEpwRowCount, "The file holds 5000 hourly rows; a weather year has 8760. Err code 46"},
         {"cut mid-row", year.substr(0, first5000.size() + 12), kEpwRowCount,
          "The file ends in the middle of a row, after 5000 complete hourly rows; a weather year has 8760. Line 5009. "
@@ -188,6 +190,11 @@ TEST(ReadEpw, FailuresNameTheLineAndField)
          "'abc' is not a number. Line 12, field 7 (dry bulb). Err code 44"},
         {"infinity", edit(12, [](Row& r) { r.dewPoint = "inf"; }), kEpwBadNumber,
          "'inf' is not a number. Line 12, field 8 (dew point). Err code 44"},
+        {"beyond a double", edit(12, [](Row& r) { r.dryBulb = "1e400"; }), kEpwBadNumber,
+         "'1e400' is not a representable number. Line 12, field 7 (dry bulb). Err code 44"},
+        {"July afternoons at 60 C", YearWith([](std::vector<Row>& rows) {
+             for (Row& r : rows) r.dryBulb = r.month == 7 && r.hour > 12 ? "60" : r.dryBulb;
+         }), kEpwOutOfRange, "The monthly normal DBTmax of month 7, 60.0, is out of range (-90 to 55). Err code 45"},
         {"hour 0", edit(12, [](Row& r) { r.hour = 0; }), kEpwOutOfRange,
          "'0' is out of range (1 to 24). Line 12, field 4 (hour). Err code 45"},
         {"hot", edit(12, [](Row& r) { r.dryBulb = "75.5"; }), kEpwOutOfRange,

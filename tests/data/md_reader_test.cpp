@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace qav {
@@ -79,10 +81,23 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
 }
 
 // A file ending between locations, or after the 50th, warns of nothing.
-TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShort)
+// What follows the 50th location is left out and counted, from the line it starts on.
+TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShortAndCountsWhatFollowsTheFiftieth)
 {
-    for (const std::string& whole : {Sites(3) + "\n", Sites(50) + Site("Extra").substr(0, 30)})
-        EXPECT_FALSE(ReadMonthlyData(whole).warning);
+    struct Case { std::string text; std::string leftOut; };
+    const Case cases[] = {
+        {Sites(3) + "\n", ""},
+        {Sites(50) + Site("Extra").substr(0, 30), "Only 50 locations are read; left out from line 651 on: 4 fields."},
+        {Sites(52) + "\"Extra\"", "Only 50 locations are read; left out from line 651 on: 2 more locations and 1 field."},
+        {Sites(51), "Only 50 locations are read; left out from line 651 on: 1 more location."},
+        {Sites(50) + "\n\"Open,\"X\",0\n", "Only 50 locations are read; left out from line 652 on: 1 field."},
+    };
+    for (const Case& c : cases) {
+        const ReadResult r = ReadMonthlyData(c.text);
+        EXPECT_FALSE(r.warning);
+        EXPECT_EQ(r.table.LocationCount, c.leftOut.empty() ? 3 : 50);
+        EXPECT_EQ(r.leftOut ? EnglishLeftOut(*r.leftOut) : "", c.leftOut);
+    }
 }
 
 // Blanks around fields go, blanks inside quotes stay, and the Month field is skipped whatever it
@@ -153,7 +168,9 @@ TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)
         {"humidity above 100", jan("1,1,21,100.5"), kOutOfRange,
          lima("'100.5' is out of range (0 to 100).", "4 (RHavg)", 22)},
         {"too large for a double", jan("1,-1e999,21,51"), kOutOfRange,
-         lima("'-1e999' is out of range (-90 to 55).", "2 (DBTmin)", 22)},
+         lima("'-1e999' is not a representable number.", "2 (DBTmin)", 22)},
+        {"too small for a double", jan("1,1,21,1e-400"), kOutOfRange,
+         lima("'1e-400' is not a representable number.", "4 (RHavg)", 22)},
         {"not finite", jan("1,nan,21,51"), kNotFinite, lima("'nan' is not a finite number.", "2 (DBTmin)", 21)},
         {"text in a number field", jan("1,1,21,\"humid\""), kNotANumber, lima("'humid' is not a number.", "4 (RHavg)", 20)},
         {"empty number field", jan("1,1,,51"), kNotANumber,
@@ -173,7 +190,11 @@ TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)
          "The closing quotation mark is missing. Line 1, field 6 (Data Source), location 1 (X). Err code 24"},
         {"empty file", "", kNoCompleteLocation, "The file holds no complete location. Err code 30"},
         {"first month only", "\"X\",\"Y\",0,0,0,\"GOV\"\n1,2,3,4\n", kNoCompleteLocation,
-         "The file holds no complete location. Err code 30"},
+         "The file holds no complete location: it ends after 10 of the 54 fields of a location. Line 2, location 1 "
+         "(X). Err code 30"},
+        {"last field missing", Site("X").substr(0, Site("X").size() - 4), kNoCompleteLocation,
+         "The file holds no complete location: it ends after 53 of the 54 fields of a location. Line 13, field 4 "
+         "(RHavg), location 1 (X). Err code 30"},
         {"UTF-16", std::string("\xFF\xFE\"\0X\0", 6), kNotText,
          "The file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text). Err code 11"},
         {"larger than 16 MiB", std::string(kMaxMonthlyDataBytes + 1, ' '), kFileTooLarge,
@@ -199,12 +220,22 @@ TEST(ReadMonthlyDataFile, ReadsAFileOrNamesTheFault)
         return dir / name;
     };
     ExpectSites(ReadMonthlyDataFile(write("QAVTEST.TXT", Sites(3, "\r\n"))), 3);
+    // A pipe is read to its end, in whatever pieces its writer hands over.
+    const fs::path fifo = dir / "QAVPIPE.TXT";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] {
+        std::ofstream out(fifo, std::ios::binary);
+        for (int k = 1; k <= 2; ++k) out << Site("Site " + std::to_string(k)) << std::flush;
+    });
+    const ReadResult piped = ReadMonthlyDataFile(fifo);
+    writer.join();
+    ExpectSites(piped, 2);
     struct Case { const char* name; fs::path path; int code; std::string reason; };
     const Case cases[] = {
         {"missing file", dir / "QAVNONE.TXT", kFileNotFound, "File not found."},
         {"missing folder", dir / "nowhere" / "QAVNONE.TXT", kPathNotFound, "Path not found."},
         {"a folder", dir, kPathFileAccess, "Path/File access error."},
-        {"a character device", "/dev/zero", kPathFileAccess, "Path/File access error."},
+        {"an endless stream", "/dev/zero", kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file."},
         {"under a file", write("QAVPLAIN.TXT", Sites(1)) / "QAV.TXT", kPathNotFound, "Path not found."},
         {"larger than 16 MiB", write("QAVBIG.TXT", Sites(1) + std::string(kMaxMonthlyDataBytes, '\n')),
          kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file."},

@@ -16,12 +16,12 @@ std::string TwelveRows(const std::string& header = "month,dbt_min,dbt_max,rh_avg
     return text;
 }
 
-// A table in any order, with a byte-order mark, CR LF, blanks and an empty line.
+// A table in any order, with a byte-order mark, CR LF, a lone CR, blanks and tabs, an empty line.
 TEST(ReadWarming, ReadsTwelveMonthlyChanges)
 {
     const WarmingResult r = ReadWarming(
-        "\xEF\xBB\xBF Month, DBT_min ,dbt_max,rh_avg\r\n12,1,2,0\r\n\r\n"
-        "1, +0.5 ,1.5,-2\n2,0,0,0\n3,0,0,0\n4,0,0,0\n5,0,0,0\n6,0,0,0\n7,0,3,10\n8,0,0,0\n9,0,0,0\n"
+        "\xEF\xBB\xBF Month,\tDBT_min ,dbt_max\t,rh_avg\r12,1,2,0\r\n\r\n"
+        "1, +0.5\t,1.5,-2\n2,0,0,0\r3,0,0,0\n4,0,0,0\n5,0,0,0\n6,0,0,0\n7,0,3,10\n8,0,0,0\n9,0,0,0\n"
         "10,0,0,0\n11,0,0,0\n");
     ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
     EXPECT_EQ(r.warming.Month[1], (MonthlyChange{0.5f, 1.5f, -2}));
@@ -48,6 +48,8 @@ TEST(ReadWarming, RefusesBadFilesNamingLineAndField)
              Row{head + "1,2,x,0\n", "'x' is not a number. Line 2, field 3 (dbt_max). Err code 63"},
              Row{head + "1,,2,0\n", "The field is empty where a number belongs. Line 2, field 2 (dbt_min). Err code 63"},
              Row{head + "1,2,2,nan\n", "'nan' is not a number. Line 2, field 4 (rh_avg). Err code 63"},
+             Row{head + "1,1e400,2,0\n", "'1e400' is not a representable number. Line 2, field 2 (dbt_min). Err code 63"},
+             Row{head + "1,2,2,\x1b]0;\x07\xff\n", "']0; \xC3\xBF' is not a number. Line 2, field 4 (rh_avg). Err code 63"},
              Row{head + "13,2,2,0\n", "'13' is out of range (1 to 12). Line 2, field 1 (month). Err code 64"},
              Row{head + "1.5,2,2,0\n", "'1.5' is not a whole number. Line 2, field 1 (month). Err code 63"},
              Row{head + "1,45,2,0\n", "'45' is out of range (-30 to 30). Line 2, field 2 (dbt_min). Err code 64"},

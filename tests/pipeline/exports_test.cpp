@@ -92,12 +92,20 @@ TEST(ExportsCsv, TypicalDaysReadBackAsTheAnalysis)
 {
     Session s;
     s.state.Locations.Slot[5].LocationName = "Brasília, \"DF\"";  // needs quoting, must come back whole
+    s.state.Locations.Slot[5].Country = "=HYPERLINK(\"x\")";        // a formula to a spreadsheet
+    s.state.Locations.Slot[5].DataSource = "@GOV";
     RunPipeline(s.state, s.canvases);
     const LocationRecord& l = s.state.Current();
     const std::string csv = ResultsCsv(s.state);
     // Shortest round-trip texts of the floats: the data's own digits, and 88.251 kPa at 1150 m.
-    EXPECT_NE(csv.find("\n\"Brasília, \"\"DF\"\"\",Brazil,GOV,-15.78,-47.93,1160,1150,88.25129\n"), std::string::npos)
+    // Texts that begin like a formula are quoted behind a single quote; negative numbers are not.
+    EXPECT_NE(csv.find("\n\"Brasília, \"\"DF\"\"\",\"'=HYPERLINK(\"\"x\"\")\",\"'@GOV\",-15.78,-47.93,1160,1150,"
+                       "88.25129\n"),
+              std::string::npos)
         << csv;
+    for (const auto& [text, field] : {std::pair{"+55 61", "\"'+55 61\""}, {"-", "\"'-\""}, {"\tx", "\"'\tx\""},
+                                      {"a=b", "a=b"}, {"", ""}})
+        EXPECT_EQ(CsvTextField(text), field);
     const std::vector<Row> rows = SplitCsv(csv);
     const size_t months = Find(rows, {"Month", "DBTmin (C)"});
     for (int m = 1; m <= 12; ++m) {

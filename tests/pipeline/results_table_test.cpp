@@ -33,13 +33,14 @@ TEST(ResultsTableText, ListsOnlyStrategiesWithAShareKeepingTheirNumbers)
     tally.YearShare[2] = 30.5f;
     tally.YearShare[5] = 69.4f;
     LocationRecord l = Brasilia();
-    l.LocationName = "Name, with comma";
+    l.LocationName = "Name, with comma";  // quoted, so that a pasted row keeps its columns
+    l.Country = "5\" Ave";
     const std::string text = ResultsTableText(l, tally, ',');
     EXPECT_TRUE(text.ends_with("Bioclimatic Strategies\n"
                                "1,Artificial Heating,0,1\n"
                                "2,Solar Heating,30,5\n"
                                "5,Thermal Comfort,69,4\n"));
-    EXPECT_NE(text.find("Name, with comma,Brazil,GOV,-15,78"), std::string::npos);
+    EXPECT_NE(text.find("\"Name, with comma\",\"5\"\" Ave\",GOV,-15,78"), std::string::npos);
     EXPECT_TRUE(ResultsTableText(l, tally, '.', ',', false, "Counted: hours 9-18")
                     .ends_with("5,Thermal Comfort,69.4\n\nCounted: hours 9-18\n"));
 }
@@ -52,9 +53,11 @@ TEST(ResultsTableText, DecimalCommaTablesUseSemicolonsAndRecordedHoursAreMarked)
     EXPECT_EQ(TableFieldSeparator('.'), ',');
     StrategyTally tally{};
     tally.YearShare[5] = 62.5f;
-    const std::string text = ResultsTableText(Brasilia(), tally, ',', ';', true);
+    LocationRecord l = Brasilia();
+    l.LocationName = "Brasília, DF";  // a comma is no separator here
+    const std::string text = ResultsTableText(l, tally, ',', ';', true);
     EXPECT_NE(text.find("Location; Country; Data Source; Latitude; Longitude; Elevation\n"
-                        "Brasília;Brazil;GOV;-15,78;-47,93;1160\n\n"
+                        "Brasília, DF;Brazil;GOV;-15,78;-47,93;1160\n\n"
                         "Month; DBTmin; DBTmax; RHavg\n"
                         "1;17,4;26,9;76\n"),
               std::string::npos);

@@ -117,7 +117,8 @@ private slots:
             {"QAVrange.TXT", lines.join('\n'),
              "'1e30' is out of range (-90 to 55).\nLine 16, field 3 (DBTmax), location 2 (Bogota).\nErr code 22\n"},
             {"QAVshort.TXT", "\"Lima\",\"Peru\",-12.1,-77.0,13,\"BBC\"\n1,19,26,80\n",
-             "The file holds no complete location.\nErr code 30\n"},
+             "The file holds no complete location: it ends after 10 of the 54 fields of a location.\n"
+             "Line 2, location 1 (Lima).\nErr code 30\n"},
             {"QAVgone.TXT", two, "File not found.\nErr code 1\n"},
         };
         for (const Row& r : rows) WriteFile(dir.path(), QString::fromLatin1(r.name), r.bytes);

@@ -185,8 +185,9 @@ private slots:
         QCOMPARE(boxes.size(), size_t(1));
     }
 
-    // A file cut inside its last location loads the others and says which was left out, where.
-    void aLocationCutShortIsNamed()
+    // A file cut inside its last location loads the others and says which was left out, where;
+    // one of more than 50 locations says from which line how much was left out.
+    void aLocationCutShortOrBeyondTheFiftiethIsNamed()
     {
         QTemporaryDir dir;
         LocationTable table;
@@ -204,6 +205,16 @@ private slots:
         QCOMPARE(TextOf(w, QStringLiteral("StatusWarning")), note);
         Trigger(w, "DataBras");
         QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), QString());
+
+        // A 51st location has no slot: the first 50 load, and the note says what was left out.
+        LoadDataSet(DataSetKind::World, table);
+        w.openMonthlyDataFile(WriteFile(dir.path(), QStringLiteral("QAV51.TXT"),
+                                        QByteArray::fromStdString(WriteMonthlyData(table)) + bytes));
+        QCOMPARE(w.state().Locations.LocationCount, 50);
+        const QString left = QStringLiteral("QAV51.TXT: Only 50 locations are read; left out from line 651 on: 2 more "
+                                            "locations and 6 fields.");
+        QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), left);
+        QCOMPARE(TextOf(w, QStringLiteral("StatusWarning")), left);
     }
 
     // In recorded-hours mode the copied table, the pictures' caption and metadata and the

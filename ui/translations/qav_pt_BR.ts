@@ -1411,6 +1411,46 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>Location %1 ends at line %2 after %3 of its 54 fields; it was left out.</source>
         <translation>A localidade %1 termina na linha %2 depois de %3 dos seus 54 campos; ela foi deixada de fora.</translation>
     </message>
+    <message>
+        <source>The file holds no complete location: it ends after %1 of the %2 fields of a location.</source>
+        <translation>O arquivo não contém nenhuma localidade completa: ele termina depois de %1 dos %2 campos de uma localidade.</translation>
+    </message>
+    <message>
+        <source>The monthly normal %1 of month %2, %3, is out of range (%4 to %5).</source>
+        <translation>A normal mensal %1 do mês %2, %3, está fora do intervalo (%4 a %5).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a representable number.</source>
+        <translation>&apos;%1&apos; não é um número representável.</translation>
+    </message>
+    <message>
+        <source>The header is short: the hourly rows begin after %1 lines; a weather file has %2 header lines.</source>
+        <translation>O cabeçalho está incompleto: as linhas horárias começam depois de %1 linhas; um arquivo climático tem %2 linhas de cabeçalho.</translation>
+    </message>
+    <message>
+        <source>1 more location</source>
+        <translation>mais 1 localidade</translation>
+    </message>
+    <message>
+        <source>%1 more locations</source>
+        <translation>mais %1 localidades</translation>
+    </message>
+    <message>
+        <source>1 field</source>
+        <translation>1 campo</translation>
+    </message>
+    <message>
+        <source>%1 fields</source>
+        <translation>%1 campos</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Only %1 locations are read; left out from line %2 on: %3.</source>
+        <translation>Só são lidas %1 localidades; ficou de fora, a partir da linha %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>qav::RecentFiles</name>
