@@ -174,6 +174,7 @@ void MainWindow::refreshPanels()
     StatusTexts texts = StatusTextsOf(state_, analysisBasisText());
     if (showingMySites_) texts.Source = tr("My sites");
     status_->show(texts);
+    if (compareView_) compareView_->setSourceName(texts.Source);
     const QString caption = analysisCaption();
     if (!analysisCaption_ && !caption.isEmpty()) {
         analysisCaption_ = new QLabel;
@@ -229,11 +230,13 @@ void MainWindow::showCompareView() noexcept
             compareView_ = new CompareView(state_, this, [this](QMessageBox::Icon icon, const QString& title,
                                                                 const QString& text) { showMessage(icon, title, text); });
             connect(compareView_, &CompareView::locationActivated, this, &MainWindow::analyseSlot);
+            compareView_->setSourceName(showingMySites_ ? tr("My sites") : StatusTextsOf(state_, QString()).Source);
         }
         {
             WaitCursor wait;
             compareView_->refreshIfChanged();
         }
+        compareView_->showCurrentLocation();
         compareView_->show();
         compareView_->raise();
         compareView_->activateWindow();
@@ -260,6 +263,8 @@ void MainWindow::chooseWarming() noexcept
             QString failure;
             const std::optional<Warming> warming = dialog.warming(failure);
             if (!warming) {
+                // The shares shown were for another value: they must not pass for this one's.
+                dialog.clearComparison(tr("Not analysed: %1").arg(failure));
                 showMessage(QMessageBox::Warning, dialog.windowTitle(), failure);
                 return;
             }
