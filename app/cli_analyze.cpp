@@ -33,7 +33,7 @@
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/rendering.h"
-#include "pipeline/weather_location.h"
+#include "pipeline/open_inputs.h"
 
 namespace qav::cli {
 namespace {
@@ -172,7 +172,7 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             if (key == "all" && key != value) Fail("--dataset: '" + value + "': a slot needs one data set");
             for (DataSetKind kind : kinds) {
                 batch::Input in;
-                LoadDataSet(kind, in.table);
+                in.table = OpenInputs({InputRequest::Kind::DataSet, kind, {}}).Table;
                 in.key = DataSetKey(kind);
                 in.label = "--dataset " + in.key;
                 if (key != value)
@@ -192,12 +192,12 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             in.key = StationInputKey(in.table.Slot[1]);
             inputs.push_back(std::move(in));
         } else if (name == "--file") {
-            ReadResult r = ReadMonthlyDataFile(value);
-            if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
-            if (r.warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.warning) + "\n");
-            inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value, 0, value});
+            OpenedInputs r = OpenInputs({InputRequest::Kind::MonthlyData, {}, {value}});
+            if (!r.Failures.empty()) throw InputError{EnglishReadFailure(r.Failures.front())};
+            if (r.Warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.Warning) + "\n");
+            inputs.push_back(batch::Input{std::move(r.Table), {}, "--file " + value, 0, value});
         } else if (name == "--epw") {
-            WeatherFiles opened = OpenWeatherFiles({value});
+            OpenedInputs opened = OpenInputs({InputRequest::Kind::Weather, {}, {value}});
             if (!opened.Failures.empty()) throw InputError{EnglishReadFailure(opened.Failures.front())};
             inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value, 0, value});
         }

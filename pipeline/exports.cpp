@@ -1,5 +1,7 @@
 #include "pipeline/exports.h"
 
+#include <filesystem>
+
 #include "core/month_names.h"
 #include "core/text_format.h"
 #include "classify/recorded_classification.h"
@@ -53,12 +55,14 @@ std::string CsvField(std::string_view text)
     return out + "\"";
 }
 
-std::string ResultsCsv(const AnalysisState& state)
+std::string ResultsCsv(const AnalysisState& state, std::string_view basis)
 {
     const LocationRecord& l = state.Current();
     const RecordedYear* recorded = state.CurrentRecorded();
     std::string csv = std::string(kSoftwareName) + " - Bioclimatic analysis\n";
-    csv += "Hours shown," + HoursShownText(state) + "\n\n";
+    csv += "Hours shown," + HoursShownText(state) + "\n";
+    if (!basis.empty()) csv += "Analysed at," + CsvField(basis) + "\n";
+    csv += "\n";
 
     csv += "Location,Country,Data Source,Latitude,Longitude,Elevation (m),Pressure elevation (m),"
            "Station pressure (kPa)\n";
@@ -165,7 +169,9 @@ std::vector<std::pair<std::string, std::string>> PictureProvenance(const Analysi
         {"Pressure", FormatFixed(state.Pressure.PressureKPa, 3) + " kPa"},
         {"Elevation", Number(l.Elevation) + " m (pressure taken at " +
                           FormatFixed(state.Pressure.PressureElevation, 0) + " m)"},
-        {"Source", file.empty() ? l.DataSource : l.DataSource + " (file " + file + ")"},
+        // The file's name only: a shared picture must not reveal the folders of the user's disk.
+        {"Source", file.empty() ? l.DataSource
+                                : l.DataSource + " (file " + std::filesystem::path(file).filename().string() + ")"},
         {"Hours", HoursShownText(state)},
     };
     if (const std::string station = StationCaption(l); !station.empty()) provenance.emplace_back("Station", station);

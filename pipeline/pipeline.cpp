@@ -7,6 +7,7 @@
 #include "classify/recorded_classification.h"
 #include "classify/zone_map.h"
 #include "pipeline/bioclimatic_chart.h"
+#include "pipeline/open_inputs.h"
 #include "pipeline/rendering.h"
 
 namespace qav {
@@ -50,7 +51,7 @@ AnalysisState MakeStartupState(ScreenDescription screen)
 {
     AnalysisState state;
     SetAnalysisScreen(state, screen);
-    LoadDataSet(DataSetKind::Brazil, state.Locations);
+    state.Locations = OpenInputs({InputRequest::Kind::DataSet, DataSetKind::Brazil, {}}).Table;
     state.DataSetKind.Show(DataSetKind::Brazil);
     state.CurrentLocation = 5;
     return state;
@@ -134,7 +135,7 @@ ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineC
 {
     if (state.DataSetKind.IsShown(kind)) return ShowDataSetOutcome::AlreadyShown;
     state.DataSetKind.Show(kind);
-    LoadDataSet(kind, state.Locations);
+    state.Locations = OpenInputs({InputRequest::Kind::DataSet, kind, {}}).Table;
     state.Recorded = {};
     state.SourceFile = {};
     state.CurrentLocation = 1;

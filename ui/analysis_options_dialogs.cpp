@@ -259,7 +259,7 @@ std::optional<Warming> WhatIfDialog::warming(QString& failure) const
         const double v = uniform_->value();
         if (v >= -kMaxTemperatureChange && v <= kMaxTemperatureChange) return UniformWarming(static_cast<float>(v));
         failure = tr("'%1' is not a warming between %2 and %3 °C.")
-                      .arg(uniform_->text(), Number(-kMaxTemperatureChange, 0), Number(kMaxTemperatureChange, 0));
+                      .arg(uniform_->cleanText(), Number(-kMaxTemperatureChange, 0), Number(kMaxTemperatureChange, 0));
         return std::nullopt;
     }
     Warming w;

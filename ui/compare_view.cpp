@@ -17,6 +17,7 @@
 #include "chart/qt/qimage_canvas.h"
 #include "pictures/pictures.h"
 #include "pipeline/rendering.h"
+#include "ui/read_failure_text.h"
 #include "ui/screen_fit.h"
 
 namespace qav {
@@ -262,7 +263,7 @@ void CompareView::savePicture() noexcept
         const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
                                                 : WriteFileAtomically(target.Path, bytes);
         if (!failure.isEmpty())
-            message_(QMessageBox::Warning, windowTitle(), tr("Could not save %1:\n%2").arg(target.Path, failure));
+            message_(QMessageBox::Warning, windowTitle(), ReadFailureText::saveFailure(target.Path, failure));
     } catch (const std::exception&) {
         message_(QMessageBox::Critical, windowTitle(), tr("The picture could not be saved."));
     }
@@ -278,7 +279,7 @@ void CompareView::exportCsv() noexcept
         const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr);
         const QString failure = WriteFileAtomically(path, QByteArray::fromStdString(CompareCsv(rows_, caption)));
         if (!failure.isEmpty())
-            message_(QMessageBox::Warning, windowTitle(), tr("Could not save %1:\n%2").arg(path, failure));
+            message_(QMessageBox::Warning, windowTitle(), ReadFailureText::saveFailure(path, failure));
     } catch (const std::exception&) {
         message_(QMessageBox::Critical, windowTitle(), tr("The table could not be exported."));
     }

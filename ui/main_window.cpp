@@ -21,6 +21,7 @@
 #include "ui/analysis_options_dialogs.h"
 #include "ui/analysis_text.h"
 #include "ui/canvas_view.h"
+#include "ui/export_actions.h"
 #include "ui/compare_view.h"
 #include "ui/help_texts.h"
 #include "ui/locale_format.h"
@@ -47,6 +48,12 @@ constexpr const char* kAlreadyPresented =
     QT_TRANSLATE_NOOP("qav::MainWindow", "The data are already being presented.\nSelect any city of the list.\n");
 static_assert(kAlreadyPresentedMessage == kAlreadyPresented);
 
+
+// How exported results name a monitor the analysis was laid out for (the files are English).
+std::string ScreenBasisForFiles(const ScreenDescription& screen)
+{
+    return "this screen's size (" + std::to_string(screen.WidthPx) + " x " + std::to_string(screen.HeightPx) + " px)";
+}
 
 }  // namespace
 
@@ -81,6 +88,7 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     mySites_ = std::make_unique<MySites>(MySites::FromSettings());
 
     createMenus();
+    if (atScreenSize_) exports_->setAnalysisBasis(ScreenBasisForFiles(monitor_.Screen));
     createContent();
     status_ = new StatusLine(statusBar());
     refillList();
@@ -130,6 +138,7 @@ void MainWindow::setAnalyseAtScreenSize(bool on) noexcept
         if (analyseAtScreenSize_->isChecked() != on) analyseAtScreenSize_->setChecked(on);  // toggles back here
         if (on == atScreenSize_) return;
         atScreenSize_ = on;
+        exports_->setAnalysisBasis(on ? ScreenBasisForFiles(monitor_.Screen) : std::string());
         SetAnalysisScreen(state_, on ? monitor_.Screen : kReferenceScreen);
         makeCanvases();
         reanalyse();
@@ -169,6 +178,7 @@ void MainWindow::refreshPanels()
     picture3_->setAccessibleDescription(
         tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")
             .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.Current().Country)));
+    results_->markWarmedNormals(state_.Warmed ? AnalysisText::warming(*state_.WarmingAsked) : QString());
     results_->setNote(dataNote());
     status_->setWarning(dataNote().replace(u'\n', QStringLiteral("; ")));
     StatusTexts texts = StatusTextsOf(state_, analysisBasisText());
@@ -321,6 +331,11 @@ void MainWindow::setHoursView(HoursView view) noexcept
                              view == HoursView::Recorded ? QLatin1String("recorded") : QLatin1String("typical"));
         reanalyse();
     });
+}
+
+QString MainWindow::screenBasisNote() const
+{
+    return tr("Analysed at this screen's size (%1 × %2 px)").arg(monitor_.Screen.WidthPx).arg(monitor_.Screen.HeightPx);
 }
 
 QString MainWindow::analysisBasisText() const

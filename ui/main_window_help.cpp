@@ -64,7 +64,8 @@ void MainWindow::copyGraphic() noexcept
 void MainWindow::copyTable() noexcept
 {
     guarded([&] {
-        CopyTextToClipboard(ResultsTableClipboardText(state_, LocaleDecimalPoint()));
+        CopyTextToClipboard(
+            ResultsTableClipboardText(state_, LocaleDecimalPoint(), atScreenSize_ ? screenBasisNote() : QString()));
     });
 }
 
