@@ -7,7 +7,6 @@
 #include "classify/recorded_classification.h"
 #include "classify/zone_map.h"
 #include "pipeline/bioclimatic_chart.h"
-#include "pipeline/open_inputs.h"
 #include "pipeline/rendering.h"
 
 namespace qav {
@@ -51,7 +50,7 @@ AnalysisState MakeStartupState(ScreenDescription screen)
 {
     AnalysisState state;
     SetAnalysisScreen(state, screen);
-    state.Locations = OpenInputs({InputRequest::Kind::DataSet, DataSetKind::Brazil, {}}).Table;
+    LoadDataSet(DataSetKind::Brazil, state.Locations);
     state.DataSetKind.Show(DataSetKind::Brazil);
     state.CurrentLocation = 5;
     return state;
@@ -135,7 +134,8 @@ ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineC
 {
     if (state.DataSetKind.IsShown(kind)) return ShowDataSetOutcome::AlreadyShown;
     state.DataSetKind.Show(kind);
-    state.Locations = OpenInputs({InputRequest::Kind::DataSet, kind, {}}).Table;
+    // Over the table shown, not into an empty one: the slots above the set's count stay.
+    LoadDataSet(kind, state.Locations);
     state.Recorded = {};
     state.SourceFile = {};
     state.CurrentLocation = 1;
