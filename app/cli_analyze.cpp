@@ -34,7 +34,7 @@
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/rendering.h"
-#include "pipeline/weather_location.h"
+#include "pipeline/open_inputs.h"
 
 namespace qav::cli {
 namespace {
@@ -159,13 +159,13 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
             in.key = StationInputKey(in.table.Slot[1]);
             inputs.push_back(std::move(in));
         } else if (name == "--file") {
-            ReadResult r = ReadMonthlyDataFile(value);
-            if (r.failure) throw InputError{EnglishReadFailure(*r.failure)};
-            if (r.warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.warning) + "\n");
-            if (r.leftOut) WriteErr("warning: " + value + ": " + EnglishLeftOut(*r.leftOut) + "\n");
-            inputs.push_back(batch::Input{std::move(r.table), {}, "--file " + value, 0, value});
+            OpenedInputs r = OpenInputs({InputRequest::Kind::MonthlyData, {}, {value}});
+            if (!r.Failures.empty()) throw InputError{EnglishReadFailure(r.Failures.front())};
+            if (r.Warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.Warning) + "\n");
+            if (r.LeftOut) WriteErr("warning: " + value + ": " + EnglishLeftOut(*r.LeftOut) + "\n");
+            inputs.push_back(batch::Input{std::move(r.Table), {}, "--file " + value, 0, value});
         } else if (name == "--epw") {
-            WeatherFiles opened = OpenWeatherFiles({value});
+            OpenedInputs opened = OpenInputs({InputRequest::Kind::Weather, {}, {value}});
             if (!opened.Failures.empty()) throw InputError{EnglishReadFailure(opened.Failures.front())};
             inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value, 0, value});
         }

@@ -1,5 +1,7 @@
 #include "pipeline/exports.h"
 
+#include <filesystem>
+
 #include "core/month_names.h"
 #include "core/text_format.h"
 #include "classify/recorded_classification.h"
@@ -43,7 +45,11 @@ std::string RelativeHumidity(const Psychrometrics& psy, float dbt, float w)
 // The text in double quotes, its quotes doubled (RFC 4180), after prefix.
 std::string QuotedCsv(std::string_view text, std::string_view prefix)
 {
-    std::string out = "\"" + std::string(prefix);
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) about "\"" + std::string.
+    std::string out;
+    out.reserve(text.size() + prefix.size() + 2);
+    out += '"';
+    out += prefix;
     for (char c : text) {
         if (c == '"') out += '"';
         out += c;
@@ -64,12 +70,14 @@ std::string CsvTextField(std::string_view text)
     return formula ? QuotedCsv(text, "'") : CsvField(text);
 }
 
-std::string ResultsCsv(const AnalysisState& state)
+std::string ResultsCsv(const AnalysisState& state, std::string_view basis)
 {
     const LocationRecord& l = state.Current();
     const RecordedYear* recorded = state.CurrentRecorded();
     std::string csv = std::string(kSoftwareName) + " - Bioclimatic analysis\n";
-    csv += "Hours shown," + HoursShownText(state) + "\n\n";
+    csv += "Hours shown," + HoursShownText(state) + "\n";
+    if (!basis.empty()) csv += "Analysed at," + CsvField(basis) + "\n";
+    csv += "\n";
 
     csv += "Location,Country,Data Source,Latitude,Longitude,Elevation (m),Pressure elevation (m),"
            "Station pressure (kPa)\n";
@@ -176,7 +184,9 @@ std::vector<std::pair<std::string, std::string>> PictureProvenance(const Analysi
         {"Pressure", FormatFixed(state.Pressure.PressureKPa, 3) + " kPa"},
         {"Elevation", Number(l.Elevation) + " m (pressure taken at " +
                           FormatFixed(state.Pressure.PressureElevation, 0) + " m)"},
-        {"Source", file.empty() ? l.DataSource : l.DataSource + " (file " + file + ")"},
+        // The file's name only: a shared picture must not reveal the folders of the user's disk.
+        {"Source", file.empty() ? l.DataSource
+                                : l.DataSource + " (file " + std::filesystem::path(file).filename().string() + ")"},
         {"Hours", HoursShownText(state)},
     };
     if (const std::string station = StationCaption(l); !station.empty()) provenance.emplace_back("Station", station);

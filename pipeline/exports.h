@@ -29,8 +29,9 @@ std::string CsvTextField(std::string_view text);
 /// a weather-file location also the recorded shares, the recorded hours per month and strategy,
 /// the hours used and missing and the share of the year the two analyses classify differently.
 /// A line names the hours counted when not all are, and the warming with the shares without it
-/// when there is one.
-std::string ResultsCsv(const AnalysisState& state);
+/// when there is one. A basis, when given, says the analysis was laid out for a screen other than
+/// the reference one ("Analysed at,this screen's size (1366 x 768 px)").
+std::string ResultsCsv(const AnalysisState& state, std::string_view basis = {});
 
 /// One row per hour with its month, hour, dry bulb (C), humidity ratio (g/kg), relative humidity
 /// (%, from FUR at the station pressure) and the letter of its strategy: the hours of the view

@@ -135,6 +135,7 @@ ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineC
 {
     if (state.DataSetKind.IsShown(kind)) return ShowDataSetOutcome::AlreadyShown;
     state.DataSetKind.Show(kind);
+    // Over the table shown, not into an empty one: the slots above the set's count stay.
     LoadDataSet(kind, state.Locations);
     state.Recorded = {};
     state.SourceFile = {};

@@ -22,7 +22,8 @@ std::string TableText(std::string_view text, char field)
 }  // namespace
 
 std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally, char sep, char field,
-                             bool recordedHours, std::string_view caption, Language language)
+                             bool recordedHours, std::string_view caption, Language language,
+                             std::string_view monthMark)
 {
     const std::string f(1, field), h = f + " ";
     std::string t;
@@ -37,7 +38,9 @@ std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally
     for (int m = 1; m <= kMonths; ++m) {
         const MonthlyNormals& n = l.Month[m];
         t += std::to_string(m) + f + FormatGeneral(n.DBTmin, sep) + f + FormatGeneral(n.DBTmax, sep) + f +
-             FormatGeneral(n.RHavg, sep) + "\n";
+             FormatGeneral(n.RHavg, sep);
+        if (!monthMark.empty()) t += f + std::string(monthMark);
+        t += '\n';
     }
     t += '\n';
     t += PictureText(language, recordedHours ? picture_text::kTableStrategiesRecorded : picture_text::kTableStrategies);

@@ -6,6 +6,7 @@
 
 #include "chart/strategy.h"
 #include "core/text_format.h"
+#include "pipeline/open_inputs.h"
 
 namespace qav {
 namespace {
@@ -58,7 +59,7 @@ std::vector<RunInput> DataSetInputs(const std::string& value)
     std::vector<RunInput> inputs;
     for (DataSetKind kind : kinds) {
         RunInput in;
-        LoadDataSet(kind, in.table);
+        in.table = OpenInputs({InputRequest::Kind::DataSet, kind, {}}).Table;
         in.key = DataSetKey(kind);
         in.label = "--dataset " + in.key;
         if (key != value)

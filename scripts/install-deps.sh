@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick fonts-dejavu-core
+  openbox  # a window manager under Xvfb, to check by hand that the first window's frame is on screen
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   dpkg-dev file gzip lintian desktop-file-utils appstream
   locales

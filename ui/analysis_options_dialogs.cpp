@@ -21,6 +21,7 @@
 #include "ui/analysis_text.h"
 #include "ui/translation.h"
 #include "ui/read_failure_text.h"
+#include "ui/screen_fit.h"
 
 namespace qav {
 namespace {
@@ -35,6 +36,21 @@ QStringList MonthNames()
 }
 
 QString Number(double value, int decimals = 1) { return QLocale().toString(value, 'f', decimals); }
+
+// The most a change may be typed as, in degrees C; warming() refuses what lies beyond the
+// accepted range.
+constexpr double kTypingLimit = 999.9;
+
+// The headers of the comparison, also shown while it is empty.
+QStringList ComparisonHeaders(bool recorded)
+{
+    QStringList headers{WhatIfDialog::tr("Strategy"), WhatIfDialog::tr("Now"), WhatIfDialog::tr("Warmer"),
+                        WhatIfDialog::tr("Difference")};
+    if (recorded)
+        headers << WhatIfDialog::tr("Recorded now") << WhatIfDialog::tr("Recorded warmer")
+                << WhatIfDialog::tr("Difference (recorded)");
+    return headers;
+}
 
 }  // namespace
 
@@ -91,6 +107,7 @@ HoursAnalysedDialog::HoursAnalysedDialog(const HourFilter& current, QWidget* par
     layout->addWidget(summary_);
     layout->addWidget(buttons);
     setFilter(current);
+    FitToScreen(this, sizeHint());
     firstHour_->setFocus();
 }
 
@@ -140,7 +157,9 @@ WhatIfDialog::WhatIfDialog(QWidget* parent) : QDialog(parent)
     uniformChoice_->setChecked(true);
     uniform_ = new QDoubleSpinBox;
     uniform_->setObjectName(QStringLiteral("WarmingDegrees"));
-    uniform_->setRange(-kMaxTemperatureChange, kMaxTemperatureChange);
+    // Wider than the accepted range: a spin box refuses each keystroke that leaves its range,
+    // so "35" typed against a limit of 30 would become a silent 3. Apply refuses it instead.
+    uniform_->setRange(-kTypingLimit, kTypingLimit);
     uniform_->setDecimals(1);
     uniform_->setSingleStep(0.5);
     uniform_->setValue(2);
@@ -159,7 +178,14 @@ WhatIfDialog::WhatIfDialog(QWidget* parent) : QDialog(parent)
         changes_->setEnabled(on);
         uniform_->setEnabled(!on);
     });
+    auto* range = new QLabel(tr("Accepted: %1 to %2 °C for DBTmin and DBTmax, %3 to %4 points for RHavg; "
+                                "a value outside is refused, not cut to the limit.")
+                                 .arg(Number(-kMaxTemperatureChange, 0), Number(kMaxTemperatureChange, 0),
+                                      Number(-kMaxHumidityChange, 0), Number(kMaxHumidityChange, 0)));
+    range->setObjectName(QStringLiteral("WarmingRange"));
+    range->setWordWrap(true);
     auto* load = new QPushButton(tr("&Load CSV…"));
+    load->setAutoDefault(false);  // Enter applies the warming typed, it does not open a file dialog
     load->setToolTip(tr("A CSV file with the header month,dbt_min,dbt_max,rh_avg and twelve rows"));
     connect(load, &QPushButton::clicked, this, &WhatIfDialog::loadFile);
 
@@ -183,6 +209,9 @@ WhatIfDialog::WhatIfDialog(QWidget* parent) : QDialog(parent)
     QPushButton* apply = buttons->addButton(tr("&Apply"), QDialogButtonBox::ApplyRole);
     QPushButton* remove = buttons->addButton(tr("&Remove warming"), QDialogButtonBox::ResetRole);
     apply->setObjectName(QStringLiteral("WhatIfApply"));
+    for (QAbstractButton* b : buttons->buttons())
+        if (auto* p = qobject_cast<QPushButton*>(b)) p->setAutoDefault(false);
+    apply->setDefault(true);
     remove->setObjectName(QStringLiteral("WhatIfRemove"));
     connect(apply, &QPushButton::clicked, this, &WhatIfDialog::applyRequested);
     connect(remove, &QPushButton::clicked, this, &WhatIfDialog::removeRequested);
@@ -190,6 +219,7 @@ WhatIfDialog::WhatIfDialog(QWidget* parent) : QDialog(parent)
 
     auto* inputs = new QVBoxLayout;
     inputs->addLayout(choice);
+    inputs->addWidget(range);
     inputs->addLayout(monthlyRow);
     inputs->addWidget(changes_);
     auto* results = new QVBoxLayout;
@@ -202,7 +232,8 @@ WhatIfDialog::WhatIfDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(intro);
     layout->addLayout(columns, 1);
     layout->addWidget(buttons);
-    resize(900, 520);
+    clearComparison(tr("No warming is analysed."));
+    FitToScreen(this, QSize(900, 520));
     uniform_->setFocus();
 }
 
@@ -224,7 +255,13 @@ void WhatIfDialog::setWarming(const std::optional<Warming>& warming)
 
 std::optional<Warming> WhatIfDialog::warming(QString& failure) const
 {
-    if (!monthly_->isChecked()) return UniformWarming(static_cast<float>(uniform_->value()));
+    if (!monthly_->isChecked()) {
+        const double v = uniform_->value();
+        if (v >= -kMaxTemperatureChange && v <= kMaxTemperatureChange) return UniformWarming(static_cast<float>(v));
+        failure = tr("'%1' is not a warming between %2 and %3 °C.")
+                      .arg(uniform_->cleanText(), Number(-kMaxTemperatureChange, 0), Number(kMaxTemperatureChange, 0));
+        return std::nullopt;
+    }
     Warming w;
     const QString names[3] = {tr("DBTmin"), tr("DBTmax"), tr("RHavg")};
     for (int m = 1; m <= kMonths; ++m) {
@@ -263,22 +300,29 @@ void WhatIfDialog::loadFile()
     monthly_->setChecked(true);
 }
 
-void WhatIfDialog::showComparison(const AnalysisState& state)
+void WhatIfDialog::clearComparison(const QString& status)
 {
     comparison_->clear();
+    comparison_->setRowCount(0);
+    const QStringList headers = ComparisonHeaders(false);
+    comparison_->setColumnCount(int(headers.size()));
+    comparison_->setHorizontalHeaderLabels(headers);
+    status_->setText(status);
+}
+
+void WhatIfDialog::showComparison(const AnalysisState& state)
+{
     if (state.WarmingRefusal) {
-        status_->setText(tr("Not analysed: %1").arg(AnalysisText::refusal(*state.WarmingRefusal)));
-        comparison_->setRowCount(0);
+        clearComparison(tr("Not analysed: %1").arg(AnalysisText::refusal(*state.WarmingRefusal)));
         return;
     }
     if (!state.Warmed) {
-        status_->setText(tr("No warming is analysed."));
-        comparison_->setRowCount(0);
+        clearComparison(tr("No warming is analysed."));
         return;
     }
+    comparison_->clear();
     const bool recorded = state.CurrentRecorded() != nullptr;
-    QStringList headers{tr("Strategy"), tr("Now"), tr("Warmer"), tr("Difference")};
-    if (recorded) headers << tr("Recorded now") << tr("Recorded warmer") << tr("Difference (recorded)");
+    const QStringList headers = ComparisonHeaders(recorded);
     comparison_->setColumnCount(int(headers.size()));
     comparison_->setHorizontalHeaderLabels(headers);
     comparison_->setRowCount(kStrategies);

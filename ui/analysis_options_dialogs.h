@@ -48,6 +48,8 @@ public:
     /// Shares without and with the warming, side by side with the difference (typical days,
     /// and recorded hours for a weather file); empty when no warming is analysed.
     void showComparison(const AnalysisState& state);
+    /// Empties the comparison, keeping its headers, and says why (a value refused, none analysed).
+    void clearComparison(const QString& status);
 
     QTableWidget* changes() const { return changes_; }
     QTableWidget* comparison() const { return comparison_; }

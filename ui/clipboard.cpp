@@ -2,6 +2,7 @@
 #include "ui/clipboard.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include "pipeline/rendering.h"
@@ -23,14 +24,19 @@ void CopyTextToClipboard(const QString& text)
     clipboard->setText(text);
 }
 
-QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint)
+QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint, const QString& basisNote)
 {
     const bool recorded = state.ShowsRecordedHours();
-    const std::string caption = AnalysisCaption(state, PictureLanguage());
+    std::string caption = AnalysisCaption(state, PictureLanguage());
+    if (!basisNote.isEmpty()) caption += (caption.empty() ? "" : "; ") + basisNote.toStdString();
+    // Month lines of normals a warming changed end in a mark, so a pasted table is not taken for
+    // the normals as read.
+    const std::string mark =
+        state.Warmed ? QCoreApplication::translate("qav::Clipboard", "warmed").toStdString() : std::string();
     const auto text = [&](char point) {
         return QString::fromStdString(ResultsTableText(state.Current(), state.ShownTally(), point,
                                                        TableFieldSeparator(point), recorded, caption,
-                                                       PictureLanguage()));
+                                                       PictureLanguage(), mark));
     };
     if (decimalPoint.unicode() < 0x80) return text(char(decimalPoint.unicode()));
     // The table text is built with a one-byte separator; a separator outside ASCII (the Arabic

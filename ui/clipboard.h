@@ -13,7 +13,8 @@ void CopyImageToClipboard(const QImage& image);
 void CopyTextToClipboard(const QString& text);
 
 /// The results table of the current analysis (the shares the legend shows), with the given
-/// decimal separator; LF line ends.
-QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint);
+/// decimal separator; LF line ends. A basis note ("Analysed at this screen's size") joins the
+/// caption when the analysis is not laid out for the reference screen.
+QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint, const QString& basisNote = {});
 
 }  // namespace qav

@@ -7,6 +7,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,6 +17,8 @@
 #include "chart/qt/qimage_canvas.h"
 #include "pictures/pictures.h"
 #include "pipeline/rendering.h"
+#include "ui/read_failure_text.h"
+#include "ui/screen_fit.h"
 
 namespace qav {
 namespace {
@@ -36,6 +40,39 @@ QPixmap BarPixmap(const std::array<float, kStrategies + 1>& shares)
     return QPixmap::fromImage(canvas.Image());
 }
 
+// The same picture in every mode: a selected row's bar keeps the colours of the legend instead
+// of the tint an item view gives a selected icon.
+QIcon UntintedIcon(const QPixmap& pixmap)
+{
+    QIcon icon;
+    icon.addPixmap(pixmap, QIcon::Normal);
+    icon.addPixmap(pixmap, QIcon::Selected);
+    icon.addPixmap(pixmap, QIcon::Active);
+    return icon;
+}
+
+// A ruler from 0 to 100 % as wide as a bar, with ticks every 10 % and figures every 25 %.
+QPixmap ScalePixmap(const QWidget& widget)
+{
+    const QFontMetrics metrics = widget.fontMetrics();
+    const int width = kBarPixels + 2 + metrics.horizontalAdvance(QStringLiteral("100 %"));
+    QPixmap pixmap(width, metrics.height() + 6);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(widget.palette().color(QPalette::WindowText));
+    const int base = pixmap.height() - 1;
+    painter.drawLine(0, base, kBarPixels, base);
+    for (int percent = 0; percent <= 100; percent += 10) {
+        const int x = percent * kBarPixels / 100;
+        painter.drawLine(x, base, x, base - (percent % 50 == 0 ? 5 : 3));
+        if (percent % 25 != 0 && percent != 100) continue;
+        const QString figure = QStringLiteral("%1 %").arg(percent);
+        const int left = percent == 0 ? 0 : x - metrics.horizontalAdvance(figure) / 2;
+        painter.drawText(left, metrics.ascent(), figure);
+    }
+    return pixmap;
+}
+
 // "Solar Heating 30.2 %, Thermal Comfort 36.8 %": the shares that are not zero, in the window's
 // language and with its decimal separator.
 QString SharesText(const std::array<float, kStrategies + 1>& shares)
@@ -54,7 +91,6 @@ CompareView::CompareView(const AnalysisState& state, QWidget* parent, ExportActi
     : QDialog(parent), state_(state), message_(std::move(message))
 {
     setObjectName(QStringLiteral("CompareView"));
-    setWindowTitle(tr("Compare locations"));
 
     sortBox_ = new QComboBox;
     sortBox_->setObjectName(QStringLiteral("CompareSort"));
@@ -70,6 +106,7 @@ CompareView::CompareView(const AnalysisState& state, QWidget* parent, ExportActi
         else if (index == 1) sort_ = {CompareSortKey::Name, 0};
         else sort_ = {CompareSortKey::Strategy, index - 1};
         fillTable();
+        updateTitle();
     });
 
     table_ = new QTableWidget;
@@ -99,14 +136,22 @@ CompareView::CompareView(const AnalysisState& state, QWidget* parent, ExportActi
     connect(csv, &QPushButton::clicked, this, &CompareView::exportCsv);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    scale_ = new QLabel;
+    scale_->setObjectName(QStringLiteral("CompareScale"));
+    scale_->setPixmap(ScalePixmap(*scale_));
+    scale_->setAccessibleName(tr("Scale of the bars: 0 to 100 % of the year"));
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this, &CompareView::alignScale);
+
     auto* top = new QHBoxLayout;
     top->addWidget(sortLabel);
     top->addWidget(sortBox_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(scale_);
     layout->addWidget(table_, 1);
     layout->addWidget(buttons);
-    resize(860, 560);
+    updateTitle();
+    FitToScreen(this, QSize(860, 560));
 }
 
 void CompareView::refreshIfChanged()
@@ -115,6 +160,39 @@ void CompareView::refreshIfChanged()
     generation_ = state_.InputGeneration;
     rows_ = CompareLocations(state_);
     fillTable();
+}
+
+void CompareView::setSourceName(const QString& name)
+{
+    sourceName_ = name;
+    updateTitle();
+}
+
+void CompareView::updateTitle()
+{
+    const QString sort = sortBox_->currentIndex() == 0   ? tr("list order")
+                         : sortBox_->currentIndex() == 1 ? tr("name")
+                                                         : tr("share of %1").arg(QChar(StrategyLetter(sortBox_->currentIndex() - 1)));
+    setWindowTitle(sourceName_.isEmpty() ? tr("Compare locations, by %1").arg(sort)
+                                         : tr("Compare locations: %1, by %2").arg(sourceName_, sort));
+}
+
+void CompareView::alignScale()
+{
+    // The figures stand over the bars: the icon starts after the first column and the cell's margin.
+    const int margin = table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1;
+    scale_->setContentsMargins(table_->frameWidth() + table_->columnViewportPosition(1) + margin, 0, 0, 0);
+}
+
+void CompareView::showCurrentLocation()
+{
+    for (int i = 0; i < int(rows_.size()); ++i) {
+        if (rows_[i].Slot != state_.CurrentLocation) continue;
+        table_->setCurrentCell(i, 0);
+        table_->scrollToItem(table_->item(i, 0));
+        return;
+    }
+    if (!rows_.empty()) table_->setCurrentCell(0, 0);
 }
 
 void CompareView::setSort(const CompareSort& sort)
@@ -145,7 +223,7 @@ void CompareView::fillTable()
         const auto addBar = [&](int column, const std::array<float, kStrategies + 1>& shares, int top,
                                 const QString& what) {
             auto* bar = new QTableWidgetItem;
-            bar->setIcon(BarPixmap(shares));
+            bar->setIcon(UntintedIcon(BarPixmap(shares)));
             const QString text = tr("%1, %2: %3").arg(name, what, SharesText(shares));
             bar->setData(Qt::AccessibleTextRole, text);
             bar->setToolTip(text);
@@ -160,7 +238,8 @@ void CompareView::fillTable()
     table_->resizeColumnsToContents();
     table_->setColumnWidth(1, kBarPixels + 12);
     if (recorded) table_->setColumnWidth(3, kBarPixels + 12);
-    if (!rows_.empty()) table_->setCurrentCell(0, 0);
+    alignScale();
+    showCurrentLocation();
 }
 
 std::optional<SaveChoice> CompareView::choose(const QString& caption, const QString& name, const QStringList& filters)
@@ -187,7 +266,7 @@ void CompareView::savePicture() noexcept
         const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
                                                 : WriteFileAtomically(target.Path, bytes);
         if (!failure.isEmpty())
-            message_(QMessageBox::Warning, windowTitle(), tr("Could not save %1:\n%2").arg(target.Path, failure));
+            message_(QMessageBox::Warning, windowTitle(), ReadFailureText::saveFailure(target.Path, failure));
     } catch (const std::exception&) {
         message_(QMessageBox::Critical, windowTitle(), tr("The picture could not be saved."));
     }
@@ -203,7 +282,7 @@ void CompareView::exportCsv() noexcept
         const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr);
         const QString failure = WriteFileAtomically(path, QByteArray::fromStdString(CompareCsv(rows_, caption)));
         if (!failure.isEmpty())
-            message_(QMessageBox::Warning, windowTitle(), tr("Could not save %1:\n%2").arg(path, failure));
+            message_(QMessageBox::Warning, windowTitle(), ReadFailureText::saveFailure(path, failure));
     } catch (const std::exception&) {
         message_(QMessageBox::Critical, windowTitle(), tr("The table could not be exported."));
     }

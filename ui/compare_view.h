@@ -13,6 +13,7 @@
 #include "ui/export_actions.h"
 
 class QComboBox;
+class QLabel;
 class QTableWidget;
 
 namespace qav {
@@ -28,6 +29,10 @@ public:
     /// rows and the selection.
     void refreshIfChanged();
     void setSort(const CompareSort& sort);
+    /// The data set or file compared, as the status bar names it; the title names it and the sort.
+    void setSourceName(const QString& name);
+    /// Makes the row of the location the window analyses current, scrolled into view.
+    void showCurrentLocation();
     void setFileChooser(SaveFileChooser chooser) { chooser_ = std::move(chooser); }
 
     const std::vector<CompareRow>& rows() const { return rows_; }
@@ -43,6 +48,8 @@ public slots:
 
 private:
     void fillTable();
+    void updateTitle();
+    void alignScale();
     std::optional<SaveChoice> choose(const QString& caption, const QString& name, const QStringList& filters);
 
     const AnalysisState& state_;
@@ -53,6 +60,8 @@ private:
     CompareSort sort_;
     QComboBox* sortBox_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QLabel* scale_ = nullptr;  // 0 to 100 %, over the bars
+    QString sourceName_;
 };
 
 }  // namespace qav

@@ -17,6 +17,7 @@
 #include "pictures/report_pdf.h"
 #include "pipeline/report_texts.h"
 #include "ui/locale_format.h"
+#include "ui/read_failure_text.h"
 #include "ui/help_texts.h"
 #include "ui/settings.h"
 #include "ui/translation.h"
@@ -122,8 +123,7 @@ bool ExportActions::write(const QString& path, const QByteArray& bytes)
     const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
                                             : WriteFileAtomically(path, bytes);
     if (failure.isEmpty()) return true;
-    message_(QMessageBox::Warning, ProgramTitle(),
-             tr("The file could not be saved:\n%1\n\n%2").arg(QDir::toNativeSeparators(path), failure));
+    message_(QMessageBox::Warning, ProgramTitle(), ReadFailureText::saveFailure(path, failure));
     return false;
 }
 
@@ -176,7 +176,7 @@ void ExportActions::saveGraph() noexcept
 void ExportActions::exportResults() noexcept
 {
     try {
-        saveText(tr("Export results"), "results", [this] { return ResultsCsv(state_); });
+        saveText(tr("Export results"), "results", [this] { return ResultsCsv(state_, basis_); });
     } catch (const std::exception& e) {
         reportUnexpected(e.what());
     }

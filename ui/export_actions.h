@@ -61,6 +61,8 @@ public:
     /// "Export report…".
     void addTo(QMenu* menu);
     void setFileChooser(SaveFileChooser chooser);
+    /// What the exported results say of the analysis screen: empty for the reference screen.
+    void setAnalysisBasis(std::string basis) { basis_ = std::move(basis); }
     /// Where the next dialog opens: the folder of the last file chosen in this session.
     const QString& lastFolder() const { return lastFolder_; }
 
@@ -84,6 +86,7 @@ private:
 
     QWidget* window_;
     const AnalysisState& state_;
+    std::string basis_;
     double screenPixelRatio_;
     MessageFunction message_;
     SaveFileChooser chooser_;

@@ -25,6 +25,9 @@ MessageText ProgramAboutText();
 MessageText WhatIfHelpText();
 /// "About this data": where the built-in climate normals come from.
 MessageText ClimaticDataAboutText();
+/// How closely the built-in sets match published normals, in English; "About this data" and
+/// Help both show it.
+std::string BuiltInDataProvenanceText();
 /// The lines "About this data" adds after the built-in sets' own: the station catalogue of Find a
 /// station and its two sources.
 std::string StationCatalogueAboutText();

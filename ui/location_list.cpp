@@ -29,7 +29,24 @@ void LocationList::showAnalysed(int slot)
 {
     if (slot < 1 || slot > count()) return;
     setCurrentRow(slot - 1, QItemSelectionModel::NoUpdate);
-    scrollToItem(item(slot - 1));
+    // Before the list is laid out its viewport is a few pixels high, and scrolling the entry
+    // into it would leave the list opened part-way down: wait for the real size.
+    firstViewPending_ = !isVisible();
+    if (!firstViewPending_) showFromTop();
+}
+
+void LocationList::showEvent(QShowEvent* event)
+{
+    QListWidget::showEvent(event);
+    if (!firstViewPending_) return;
+    firstViewPending_ = false;
+    showFromTop();
+}
+
+void LocationList::showFromTop()
+{
+    scrollToTop();
+    if (QListWidgetItem* current = currentItem()) scrollToItem(current, EnsureVisible);
 }
 
 }  // namespace qav

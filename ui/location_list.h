@@ -17,11 +17,17 @@ public:
     /// the arrow keys would. Case is ignored.
     void keyboardSearch(const QString& search) override;
 
-    /// Makes the analysed slot's entry current and scrolls it into view without highlighting
-    /// it, so the arrow keys move on from the location shown.
+    /// Makes the analysed slot's entry current without highlighting it, so the arrow keys move on
+    /// from the location shown, and shows the list from its top with that entry in view (once
+    /// the list is shown, when it is not yet).
     void showAnalysed(int slot);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void showFromTop();
+    bool firstViewPending_ = false;
     QString typed_;
     QElapsedTimer sinceLastKey_;
 };

@@ -24,6 +24,7 @@
 #include "ui/analysis_text.h"
 #include "ui/chart_view.h"
 #include "ui/canvas_view.h"
+#include "ui/export_actions.h"
 #include "ui/compare_view.h"
 #include "ui/help_texts.h"
 #include "ui/locale_format.h"
@@ -50,6 +51,12 @@ constexpr const char* kAlreadyPresented =
     QT_TRANSLATE_NOOP("qav::MainWindow", "The data are already being presented.\nSelect any city of the list.\n");
 static_assert(kAlreadyPresentedMessage == kAlreadyPresented);
 
+
+// How exported results name a monitor the analysis was laid out for (the files are English).
+std::string ScreenBasisForFiles(const ScreenDescription& screen)
+{
+    return "this screen's size (" + std::to_string(screen.WidthPx) + " x " + std::to_string(screen.HeightPx) + " px)";
+}
 
 }  // namespace
 
@@ -84,6 +91,7 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     mySites_ = std::make_unique<MySites>(MySites::FromSettings());
 
     createMenus();
+    if (atScreenSize_) exports_->setAnalysisBasis(ScreenBasisForFiles(monitor_.Screen));
     createContent();
     status_ = new StatusLine(statusBar());
     refillList();
@@ -133,6 +141,7 @@ void MainWindow::setAnalyseAtScreenSize(bool on) noexcept
         if (analyseAtScreenSize_->isChecked() != on) analyseAtScreenSize_->setChecked(on);  // toggles back here
         if (on == atScreenSize_) return;
         atScreenSize_ = on;
+        exports_->setAnalysisBasis(on ? ScreenBasisForFiles(monitor_.Screen) : std::string());
         SetAnalysisScreen(state_, on ? monitor_.Screen : kReferenceScreen);
         makeCanvases();
         reanalyse();
@@ -214,11 +223,13 @@ void MainWindow::refreshPanels()
     picture3_->setAccessibleDescription(
         tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")
             .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.Current().Country)));
+    results_->markWarmedNormals(state_.Warmed ? AnalysisText::warming(*state_.WarmingAsked) : QString());
     results_->setNote(dataNote());
     status_->setWarning(dataNote().replace(u'\n', QStringLiteral("; ")));
     StatusTexts texts = StatusTextsOf(state_, analysisBasisText());
     if (showingMySites_) texts.Source = tr("My sites");
     status_->show(texts);
+    if (compareView_) compareView_->setSourceName(texts.Source);
     const QString caption = analysisCaption();
     if (!analysisCaption_ && !caption.isEmpty()) {
         analysisCaption_ = new QLabel;
@@ -274,11 +285,13 @@ void MainWindow::showCompareView() noexcept
             compareView_ = new CompareView(state_, this, [this](QMessageBox::Icon icon, const QString& title,
                                                                 const QString& text) { showMessage(icon, title, text); });
             connect(compareView_, &CompareView::locationActivated, this, &MainWindow::analyseSlot);
+            compareView_->setSourceName(showingMySites_ ? tr("My sites") : StatusTextsOf(state_, QString()).Source);
         }
         {
             WaitCursor wait;
             compareView_->refreshIfChanged();
         }
+        compareView_->showCurrentLocation();
         compareView_->show();
         compareView_->raise();
         compareView_->activateWindow();
@@ -305,6 +318,8 @@ void MainWindow::chooseWarming() noexcept
             QString failure;
             const std::optional<Warming> warming = dialog.warming(failure);
             if (!warming) {
+                // The shares shown were for another value: they must not pass for this one's.
+                dialog.clearComparison(tr("Not analysed: %1").arg(failure));
                 showMessage(QMessageBox::Warning, dialog.windowTitle(), failure);
                 return;
             }
@@ -361,6 +376,11 @@ void MainWindow::setHoursView(HoursView view) noexcept
                              view == HoursView::Recorded ? QLatin1String("recorded") : QLatin1String("typical"));
         reanalyse();
     });
+}
+
+QString MainWindow::screenBasisNote() const
+{
+    return tr("Analysed at this screen's size (%1 × %2 px)").arg(monitor_.Screen.WidthPx).arg(monitor_.Screen.HeightPx);
 }
 
 QString MainWindow::analysisBasisText() const

@@ -4,6 +4,7 @@
 // window's own panels from the state.
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -22,6 +23,7 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QPoint;
+class QMoveEvent;
 class QResizeEvent;
 class QTabWidget;
 
@@ -88,6 +90,9 @@ public:
 
     /// The screen the analysis is laid out for, as the status bar names it.
     QString analysisBasisText() const;
+    /// "Analysed at this screen's size (1366 × 768 px)": what the copied table adds when the
+    /// analysis is laid out for the monitor.
+    QString screenBasisNote() const;
 
     /// Restores the window's size, position and docks from the last run; false when none were
     /// stored (the caller then chooses them).
@@ -164,6 +169,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private slots:
     void onListSelectionChanged() noexcept;
@@ -222,6 +228,8 @@ private:
     bool refilling_ = false;
     bool compactLayout_ = false;
     int highlighted_ = 0;
+    QRect placementArea_;  // the screen area of placeOnScreen, until the frame is known and fitted
+    void fitFrameIntoPlacementArea();
 
     QWidget* content_ = nullptr;
     ChartView* picture1_ = nullptr;

@@ -13,8 +13,7 @@
 #include <exception>
 #include <filesystem>
 
-#include "data/md_reader.h"
-#include "pipeline/weather_location.h"
+#include "pipeline/open_inputs.h"
 #include "ui/file_chooser_panel.h"
 #include "ui/help_texts.h"
 #include "ui/location_list.h"
@@ -82,22 +81,20 @@ void MainWindow::openClimaticFile() noexcept
 void MainWindow::openMonthlyDataFile(const QString& path) noexcept
 {
     guarded([&] {
-        ReadResult result = ReadMonthlyDataFile(NativePath(path));
-        if (result.failure) {
-            // The reader hands back no partial table: the state is not touched.
-            showMessage(QMessageBox::Warning, ProgramTitle(), ReadFailureText::text(*result.failure));
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        OpenedInputs opened = OpenInputs({InputRequest::Kind::MonthlyData, {}, {NativePath(absolute)}});
+        if (!opened.Failures.empty()) {
+            // Nothing was read into a table: the state is not touched.
+            showMessage(QMessageBox::Warning, ProgramTitle(), ReadFailureText::text(opened.Failures.front()));
             return;
         }
         settings::SetFolder(settings::kChooserFolder, QFileInfo(path).absolutePath());
         recent_->add(path);
         QStringList left;
-        if (result.warning) left << ReadFailureText::cutShort(*result.warning);
-        if (result.leftOut) left << ReadFailureText::leftOut(*result.leftOut);
+        if (opened.Warning) left << ReadFailureText::cutShort(*opened.Warning);
+        if (opened.LeftOut) left << ReadFailureText::leftOut(*opened.LeftOut);
         readWarning_ = left.isEmpty() ? QString() : tr("%1: %2").arg(QFileInfo(path).fileName(), left.join(u' '));
-        SourceFiles files;
-        const std::string file = QFileInfo(path).absoluteFilePath().toStdString();
-        for (int slot = 1; slot <= result.table.LocationCount; ++slot) files[size_t(slot)] = file;
-        showLocationsFromFile(std::move(result.table), std::move(files));
+        showLocationsFromFile(std::move(opened.Table), std::move(opened.Files));
     });
 }
 
@@ -120,12 +117,12 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
 {
     guarded([&] {
         if (paths.isEmpty()) return;
-        WeatherFiles opened;
+        OpenedInputs opened;
         {
             WaitCursor wait;
-            std::vector<std::filesystem::path> files;
-            for (const QString& path : paths) files.push_back(NativePath(path));
-            opened = OpenWeatherFiles(files);
+            InputRequest request{InputRequest::Kind::Weather, {}, {}};
+            for (const QString& path : paths) request.Files.push_back(NativePath(path));
+            opened = OpenInputs(request);
             if (opened.Table.LocationCount > 0) {
                 for (int slot = opened.Table.LocationCount; slot >= 1; --slot)
                     recent_->add(QFile::decodeName(QByteArray::fromStdString(opened.Files[size_t(slot)])));

@@ -11,6 +11,7 @@
 #include "ui/help_texts.h"
 #include "ui/locale_format.h"
 #include "ui/main_window.h"
+#include "ui/screen_fit.h"
 #include "ui/translation.h"
 
 namespace qav {
@@ -38,7 +39,7 @@ void MainWindow::showUsingHelp() noexcept
             auto* layout = new QVBoxLayout(usingHelp_);
             layout->addWidget(text);
             layout->addWidget(buttons);
-            usingHelp_->resize(640, 560);
+            FitToScreen(usingHelp_, QSize(640, 560));
         }
         usingHelp_->show();
         usingHelp_->raise();
@@ -63,7 +64,8 @@ void MainWindow::copyGraphic() noexcept
 void MainWindow::copyTable() noexcept
 {
     guarded([&] {
-        CopyTextToClipboard(ResultsTableClipboardText(state_, LocaleDecimalPoint()));
+        CopyTextToClipboard(
+            ResultsTableClipboardText(state_, LocaleDecimalPoint(), atScreenSize_ ? screenBasisNote() : QString()));
     });
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -294,7 +295,33 @@ void MainWindow::placeOnScreen(const QRect& available)
     size = size.boundedTo(available.size());
     QRect frame(QPoint(0, 0), size);
     frame.moveCenter(available.center());
-    setGeometry(frame);
+    // move() places a window's frame, setGeometry() its inside: with the inside filling the area,
+    // a window manager's title bar went above the screen (y = -20 at 1366 x 768).
+    resize(size);
+    move(frame.topLeft());
+    placementArea_ = available;  // the frame is fitted in once the window manager has drawn it
+}
+
+void MainWindow::fitFrameIntoPlacementArea()
+{
+    const QRect inner = geometry(), outer = frameGeometry();
+    const QMargins margins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                           outer.bottom() - inner.bottom());
+    if (placementArea_.isNull() || margins.isNull()) return;  // no frame known yet
+    const QRect area = placementArea_;
+    placementArea_ = QRect();
+    if (area.contains(frameGeometry())) return;
+    const QSize inside = size().boundedTo(area.size().shrunkBy(margins)).expandedTo(minimumSizeHint());
+    resize(inside);
+    QRect frame(QPoint(0, 0), inside.grownBy(margins));
+    frame.moveCenter(area.center());
+    move(frame.topLeft().y() < area.top() ? QPoint(frame.left(), area.top()) : frame.topLeft());
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    fitFrameIntoPlacementArea();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

@@ -12,6 +12,7 @@
 #include "ui/help_texts.h"
 #include "ui/location_list.h"
 #include "ui/main_window.h"
+#include "ui/read_failure_text.h"
 #include "ui/my_sites.h"
 #include "ui/recent_files.h"
 #include "ui/settings.h"
@@ -169,8 +170,7 @@ bool MainWindow::saveMySitesTo(const QString& path) noexcept
     guarded([&] {
         const QString failure = mySites_->save(path);
         if (!failure.isEmpty()) {
-            showMessage(QMessageBox::Warning, ProgramTitle(),
-                        tr("My sites could not be saved:\n%1\n\n%2\n").arg(QDir::toNativeSeparators(path), failure));
+            showMessage(QMessageBox::Warning, ProgramTitle(), ReadFailureText::saveFailure(path, failure));
             return;
         }
         statusBar()->showMessage(tr("My sites saved as %1").arg(QDir::toNativeSeparators(path)), 15000);

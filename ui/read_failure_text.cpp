@@ -132,6 +132,13 @@ QStringList ReadFailureText::lines(const ReadFailure& failure)
 
 QString ReadFailureText::text(const ReadFailure& failure) { return lines(failure).join(u'\n') + u'\n'; }
 
+QString ReadFailureText::saveFailure(const QString& path, const QString& reason)
+{
+    QString sentence = reason.trimmed();
+    if (!sentence.endsWith(u'.')) sentence += u'.';
+    return QDir::toNativeSeparators(path) + u'\n' + tr("The file could not be saved: %1").arg(sentence) + u'\n';
+}
+
 QString ReadFailureText::cutShort(const CutShortLocation& cut)
 {
     const QString location = cut.LocationName.empty()

@@ -19,6 +19,9 @@ public:
     static QStringList lines(const ReadFailure& failure);
     /// The lines of one message box, each followed by a line feed.
     static QString text(const ReadFailure& failure);
+    /// A failed save in the same shape: the file, then the system's reason as one sentence. The
+    /// writer reports a reason, not a code, so there is no "Err code" line.
+    static QString saveFailure(const QString& path, const QString& reason);
     /// "Location 3 (Cut) ends at line 29 after 20 of its 54 fields; it was left out."
     static QString cutShort(const CutShortLocation& cut);
     /// "Only 50 locations are read; left out from line 651 on: 2 more locations and 5 fields."

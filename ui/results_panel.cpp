@@ -128,6 +128,10 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     tables->addLayout(makeMonthTable());
     tables->addWidget(makeShareTable(), 1);
     outer->addLayout(tables, 1);
+    warmedNote_ = NamedLabel(QString(), QStringLiteral("WarmedNormalsNote"), this);
+    warmedNote_->setWordWrap(true);
+    warmedNote_->hide();
+    outer->addWidget(warmedNote_);
     note_ = NamedLabel(QString(), QStringLiteral("ResultsNote"), this);
     note_->setWordWrap(true);
     note_->setStyleSheet(QStringLiteral("color: #a00000;"));
@@ -378,6 +382,22 @@ void ResultsPanel::showResults(const LocationRecord& location,
         text3_[m]->setText(FormatFixed(n.RHavg, 0, point));
     }
     for (int i = 1; i <= kPanelStrategies; ++i) label5_[i]->setText(ShareText(yearShare[i], point));
+}
+
+void ResultsPanel::markWarmedNormals(const QString& warming)
+{
+    // Italic values and a line under the table: these are not the normals as read.
+    const QString tip = warming.isEmpty() ? QString() : tr("Normals with the warming of What if: %1").arg(warming);
+    for (int m = 1; m <= kMonths; ++m) {
+        for (QLineEdit* field : {text1_[m], text2_[m], text3_[m]}) {
+            QFont font = field->font();
+            font.setItalic(!warming.isEmpty());
+            field->setFont(font);
+            field->setToolTip(tip);
+        }
+    }
+    warmedNote_->setText(warming.isEmpty() ? QString() : tr("* Monthly normals warmed (What if: %1)").arg(warming));
+    warmedNote_->setVisible(!warming.isEmpty());
 }
 
 void ResultsPanel::showShareComparison(std::span<const float, kPanelStrategies + 1> typical,

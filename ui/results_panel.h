@@ -56,6 +56,8 @@ public:
 
     /// A note under the tables about the data shown (a location a file left out); empty hides it.
     void setNote(const QString& text);
+    /// Marks the month values as warmed by What if (the warming as worded), or as read (empty).
+    void markWarmedNormals(const QString& warming);
     /// Sizes the text for a window `scale` times the reference window: the default font at 1,
     /// growing on larger windows (to half as large again), and never below the platform's
     /// smallest readable font on small ones. The layouts then give every row its room.
@@ -82,6 +84,7 @@ private:
     };
     std::vector<SizedField> sizedFields_;
 
+    QLabel* warmedNote_ = nullptr;
     std::array<QLineEdit*, 2> text5_{};                // location, source
     std::array<QLineEdit*, kMonths + 1> text1_{};      // latitude, DBTmin by month
     std::array<QLineEdit*, kMonths + 1> text2_{};      // longitude, DBTmax by month

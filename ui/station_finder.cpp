@@ -1,4 +1,5 @@
 #include "ui/station_finder.h"
+#include "ui/screen_fit.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -115,7 +116,7 @@ StationFinder::StationFinder(StationCatalogueResult catalogue, QWidget* parent)
             [this](QTreeWidgetItem* item) { chooseRow(list_->indexOfTopLevelItem(item)); });
     connect(list_, &QTreeWidget::currentItemChanged, this, [this] { showNoteOfCurrent(); });
     field_->installEventFilter(this);
-    resize(740, 440);  // within an 800 x 600 screen with room for the window's frame
+    FitToScreen(this, QSize(740, 440));
     search();
 }
 

@@ -170,6 +170,9 @@ TEST(ExportsCsv, WeatherFileExportsTheRecordedAnalysis)
     EXPECT_EQ(rows[1], (Row{"Hours shown", "typical days"}));
     s.state.View = HoursView::Recorded;
     EXPECT_EQ(SplitCsv(ResultsCsv(s.state))[1], (Row{"Hours shown", "recorded hours"}));
+    // The window's export says when the analysis was laid out for its monitor.
+    EXPECT_EQ(SplitCsv(ResultsCsv(s.state, "this screen's size (1366 x 768 px)"))[2],
+              (Row{"Analysed at", "this screen's size (1366 x 768 px)"}));
     rows = SplitCsv(HourlyCsv(s.state));
     ASSERT_EQ(rows.size(), 1u + size_t(recorded->HoursUsed));
     EXPECT_EQ(rows[0], (Row{"Month", "Day", "Hour", "DBT (C)", "W (g/kg)", "RH (%)", "Strategy"}));
@@ -196,7 +199,7 @@ TEST(PictureProvenance, NamesProgramLocationPressureElevationAndSource)
     s.ShowWeatherFile("chicago.epw");
     s.state.View = HoursView::Recorded;
     const auto provenance = PictureProvenance(s.state);
-    EXPECT_EQ(provenance[4].second, "EPW (file " + (std::filesystem::path(QAV_FIXTURES_DIR) / "chicago.epw").string() + ")");
+    EXPECT_EQ(provenance[4].second, "EPW (file chicago.epw)");  // the name only, never the folders
     EXPECT_EQ(provenance[5], (Pair{"Hours", "recorded hours"}));
 }
 

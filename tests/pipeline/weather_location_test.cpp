@@ -1,4 +1,5 @@
 #include "pipeline/weather_location.h"
+#include "pipeline/open_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,34 @@ TEST(OpenWeatherFiles, SlotsInOrderFailuresByFileAndTheFiftySlotLimit)
     EXPECT_EQ(many.Table.LocationCount, 49);
     EXPECT_EQ(many.Failures.size(), 1u);
     EXPECT_EQ(many.NotOpened, 3);
+    std::filesystem::remove_all(folder);
+}
+
+// A Monthly Data file opens whole, every slot naming it, its cut-short last location a warning;
+// one that cannot be read leaves the table empty with its one failure. A data set needs no file.
+TEST(OpenInputs, MonthlyDataWholeOrNotAtAllAndDataSets)
+{
+    std::string made = (std::filesystem::temp_directory_path() / "qav-inputs-XXXXXX").string();
+    ASSERT_TRUE(mkdtemp(made.data()));
+    const std::filesystem::path folder = made, file = folder / "QAVtwo.TXT";
+    std::ofstream(file) << "\"Lima\",\"Peru\",-12.1,-77.0,13,\"BBC\"\n"
+                           "1,19,26,80\n2,20,27,79\n3,20,27,80\n4,18,25,81\n5,17,23,82\n6,16,21,83\n"
+                           "7,15,20,84\n8,15,20,85\n9,15,21,84\n10,16,22,82\n11,17,23,81\n12,18,25,80\n"
+                           "\"Cut\",\"Nowhere\",0,0,0,\"X\"\n1,1,2\n";
+    const OpenedInputs opened = OpenInputs({InputRequest::Kind::MonthlyData, {}, {file}});
+    ASSERT_EQ(opened.Table.LocationCount, 1);
+    EXPECT_EQ(opened.Files[1], file.string());
+    EXPECT_EQ(opened.Files[2], "");
+    ASSERT_TRUE(opened.Warning);
+    EXPECT_EQ(opened.Warning->Location, 2);
+    EXPECT_TRUE(opened.Failures.empty());
+
+    const OpenedInputs missing = OpenInputs({InputRequest::Kind::MonthlyData, {}, {folder / "gone.TXT"}});
+    EXPECT_EQ(missing.Table.LocationCount, 0);
+    ASSERT_EQ(missing.Failures.size(), 1u);
+    EXPECT_EQ(missing.Failures[0].Kind, ReadFault::FileNotFound);
+
+    EXPECT_EQ(OpenInputs({InputRequest::Kind::DataSet, DataSetKind::World, {}}).Table.LocationCount, 50);
     std::filesystem::remove_all(folder);
 }
 

@@ -1,13 +1,21 @@
 // Compare locations, Hours analysed and What if in the real window: the views follow the state,
 // work from the keyboard and name their figures for screen readers.
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTranslator>
 
 #include "tests/ui/window_test_helpers.h"
+#include "ui/clipboard.h"
 #include "ui/analysis_options_dialogs.h"
 #include "ui/compare_view.h"
+#include "ui/station_finder.h"
+#include "ui/translation.h"
 
 namespace qav::test {
 
@@ -65,6 +73,94 @@ private slots:
         QSettings().remove(QLatin1String(kAnalyseAtScreenSizeKey));
         QCOMPARE(view->rows()[4].Shares[5], 37.2f);
         QCOMPARE(view->table()->item(4, 2)->text(), QStringLiteral("E Thermal Comfort 37.2 %"));
+    }
+
+    // Compare opens at the location analysed, its title naming the data and the sort, its
+    // selected bar in the legend's colours.
+    void compareOpensAtTheAnalysedLocation()
+    {
+        MainWindow w(kReferenceScreen);
+        w.analyseSlot(12);
+        Trigger(w, "ViewCompare");
+        CompareView* view = w.compareView();
+        QCOMPARE(view->table()->currentRow(), 11);
+        QCOMPARE(view->windowTitle(), QStringLiteral("Compare locations: Data set: Brazil, by list order"));
+        view->findChild<QComboBox*>(QStringLiteral("CompareSort"))->setCurrentIndex(1 + 5);
+        QCOMPARE(view->windowTitle(), QStringLiteral("Compare locations: Data set: Brazil, by share of E"));
+        QCOMPARE(view->rows()[size_t(view->table()->currentRow())].Slot, 12);
+        const QIcon bar = view->table()->item(view->table()->currentRow(), 1)->icon();
+        QCOMPARE(bar.pixmap(QSize(322, 18), QIcon::Selected).toImage(), bar.pixmap(QSize(322, 18), QIcon::Normal).toImage());
+        QVERIFY(!view->findChild<QLabel*>(QStringLiteral("CompareScale"))->pixmap().isNull());
+    }
+
+    // Every dialog can be laid out within an 800 x 600 screen less a title bar, in English and
+    // Portuguese, and opens no wider than the screen (What if and Compare were 900 and 860 wide).
+    void everyDialogFitsAnEightHundredBySixHundredScreen()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        for (bool portuguese : {false, true}) {
+            if (portuguese) QVERIFY(InstallTranslations(*qApp, QLocale(QLocale::Portuguese, QLocale::Brazil)));
+            MainWindow w({{800, 600, 15}, 1.0});
+            std::vector<RecordedBox> boxes;
+            RecordBoxes(w, boxes);  // a station catalogue that cannot be read is reported, not waited on
+            w.openWeatherFiles({QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw")});
+            w.show();
+            Trigger(w, "ViewCompare");
+            Trigger(w, "UsingQav");
+            auto whatIf = std::make_unique<WhatIfDialog>(&w);
+            whatIf->showComparison(w.state());
+            auto hours = std::make_unique<HoursAnalysedDialog>(w.state().Filter, &w);
+            QList<QDialog*> dialogs{w.compareView(), w.findChild<QDialog*>(QStringLiteral("UsingQavHelp")), whatIf.get(),
+                                    hours.get()};
+            Trigger(w, "FindStation");
+            if (w.stationFinder()) dialogs << w.stationFinder();
+            for (QDialog* d : dialogs) {
+                QVERIFY(d);
+                d->show();
+                QApplication::processEvents();
+                const QString what = QStringLiteral("%1 (%2): %3 x %4").arg(d->objectName()).arg(portuguese).arg(d->width()).arg(d->height());
+                const QSize least = d->minimumSizeHint();
+                QVERIFY2(least.width() <= 780 && least.height() <= 550, qPrintable(what));
+                QVERIFY2(d->width() <= screen.width() - 20 && d->height() <= screen.height() - 50, qPrintable(what));
+                d->hide();
+            }
+            for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+                QCoreApplication::removeTranslator(t);
+                delete t;
+            }
+        }
+    }
+
+    // Enter in the warming's field applies it; a value beyond the stated range is refused as
+    // typed, with a box, and the shares of the value before are no longer shown.
+    void whatIfAppliesOnEnterAndRefusesOutOfRangeTyping()
+    {
+        MainWindow w(kReferenceScreen);
+        std::vector<RecordedBox> boxes;
+        RecordBoxes(w, boxes);
+        w.show();
+        QTimer::singleShot(0, &w, [&] {
+            auto* dialog = qobject_cast<WhatIfDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            const auto close = qScopeGuard([dialog] { dialog->reject(); });
+            QDoubleSpinBox* field = dialog->uniform();
+            QCOMPARE(dialog->focusWidget(), field);  // the first field is the warming
+            for (const char* typed : {"3", "35"}) {
+                field->selectAll();
+                QTest::keyClicks(field, QString::fromLatin1(typed));
+                QTest::keyClick(field, Qt::Key_Return);
+            }
+            QCOMPARE(field->text(), QStringLiteral("35.0 °C"));
+            QCOMPARE(dialog->comparison()->rowCount(), 0);
+            QCOMPARE(dialog->comparison()->horizontalHeaderItem(1)->text(), QStringLiteral("Now"));
+        });
+        Trigger(w, "ViewWhatIf");
+        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QStringLiteral("What if: +3 °C"));
+        QCOMPARE(boxes.size(), size_t(1));
+        QCOMPARE(boxes[0].Text, QStringLiteral("'35.0' is not a warming between -30 and 30 °C."));
+        // The warmed normals are marked in the panel and in the copied table's month lines.
+        QVERIFY(w.findChild<QLabel*>(QStringLiteral("WarmedNormalsNote"))->text().contains(QStringLiteral("+3 °C")));
+        QVERIFY(ResultsTableClipboardText(w.state(), u'.').contains(QStringLiteral("\n1,20.4,29.9,76,warmed\n")));
     }
 
     void hoursAnalysedCountOnlyTheSelectedHoursAndSaySo()

@@ -192,7 +192,7 @@ private slots:
             s.save(c.command, target, c.filter);
             QVERIFY2(s.boxes.size() == 1, c.setup);
             QCOMPARE(s.boxes[0].Icon, QMessageBox::Warning);
-            QCOMPARE(s.boxes[0].Text, QStringLiteral("The file could not be saved:\n%1\n\n%2")
+            QCOMPARE(s.boxes[0].Text, QStringLiteral("%1\nThe file could not be saved: %2.\n")
                                           .arg(QDir::toNativeSeparators(target), QString::fromLatin1(c.reason)));
             // No temporary file beside the target; what was there is untouched.
             QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);

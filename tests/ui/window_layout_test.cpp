@@ -3,6 +3,7 @@
 // scale without a new analysis, and at 800 x 600 nothing overlaps or is cut.
 #include <QFontDatabase>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTranslator>
@@ -185,6 +186,21 @@ private slots:
         ShowAt(w, {1366, 768});
         for (const char* name : {"Picture1", "Picture3", "Picture8_1"})
             QVERIFY2(w.findChild<QWidget*>(QString::fromLatin1(name))->isVisible(), name);
+    }
+
+    // The list opens at its top, the analysed Brasília (5th) current and in view at every size;
+    // it once opened scrolled down to Boa Vista, its viewport measured before the layout.
+    void listOpensAtItsTopWithTheAnalysedEntryInView()
+    {
+        for (QSize size : {QSize(800, 600), QSize(1366, 768)}) {
+            MainWindow w({{size.width(), size.height(), 15}, 1.0});
+            ShowAt(w, size);
+            QListWidget* list = Locations(w);
+            QCOMPARE(list->verticalScrollBar()->value(), 0);
+            QCOMPARE(list->currentRow(), 4);
+            QVERIFY(list->viewport()->rect().contains(list->visualItemRect(list->currentItem())));
+            QVERIFY(list->selectedItems().isEmpty());
+        }
     }
 
     // At 800 x 600 with a weather file's side-by-side shares: every visible widget lies inside

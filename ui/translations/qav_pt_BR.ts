@@ -32,10 +32,6 @@
         <translation>&lt;h3&gt;Dias típicos e horas registradas&lt;/h3&gt;&lt;p&gt;As normais mensais trazem três números por mês: as médias das temperaturas de bulbo seco mínima e máxima e a umidade relativa média. O QAV as transforma em um dia típico de 24 horas para cada mês (288 horas) por um método de ciclo diário: a temperatura segue uma senoide desde o seu mínimo, perto do nascer do sol (calculado a partir da latitude e da data), até o seu máximo à tarde, e a pressão de vapor varia entre um valor da manhã e um da tarde derivados das médias mensais.&lt;/p&gt;&lt;p&gt;Um arquivo climático (EnergyPlus EPW) contém as horas registradas de um ano inteiro. Abra-o com Arquivo &amp;gt; Abrir arquivo EPW ou arraste-o para a janela: as suas normais mensais são derivadas das horas, e Exibir &amp;gt; Horas registradas traça as próprias horas do ano. Os resultados das horas registradas são indicados como tais na barra de status, na carta, na tabela copiada e em todo arquivo exportado. O painel passa então a comparar também as porcentagens das duas análises.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Where the data come from&lt;/h3&gt;&lt;p&gt;The built-in sets hold climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere). They were compiled from published normals, partly from memory, and not checked value by value against the published tables. For precise work use a weather file of the site, or a Monthly Data file typed from the tables of the source (File &amp;gt; Open climatic file; Help &amp;gt; Monthly Climatic Files describes the format).&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;De onde vêm os dados&lt;/h3&gt;&lt;p&gt;Os conjuntos embutidos contêm normais climatológicas de serviços meteorológicos nacionais (o INMET para o Brasil e, nos demais países, os serviços que reportam à OMM). Foram compilados a partir de normais publicadas, em parte de memória, e não foram conferidos valor por valor com as tabelas publicadas. Para trabalhos precisos, use um arquivo climático do local ou um arquivo de Dados Mensais digitado a partir das tabelas da fonte (Arquivo &amp;gt; Abrir arquivo climático; Ajuda &amp;gt; Arquivos climáticos mensais descreve o formato).&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Stations and My sites&lt;/h3&gt;&lt;p&gt;File &amp;gt; Find a station (Ctrl+F) searches the normals 1991&amp;ndash;2020 of 3,730 stations: WMO Climatological Normals 1991&amp;ndash;2020 (NOAA NCEI, from the data of WMO Members) and INMET&apos;s Normais Climatológicas do Brasil 1991&amp;ndash;2020. Type a name (case, accents and punctuation do not matter) or coordinates such as &lt;code&gt;-15,79 -47,93&lt;/code&gt; or &lt;code&gt;15°47′S 47°56′W 1160 m&lt;/code&gt;: the stations are then listed nearest first, with the distance and the difference of elevation. Down moves into the list, Enter or a double-click analyses the station, Escape closes. A station more than 50 km from the site, or more than 300 m above or below it, is analysed with a note saying so: its elevation, not the site&apos;s, sets the pressure. &quot;derived&quot; marks a humidity computed from the mean vapour pressure (within 2 points of the reported one in the median).&lt;/p&gt;&lt;p&gt;A station chosen joins My sites (File &amp;gt; My sites, Ctrl+Shift+D), which holds up to 50 sites, the oldest dropped first; Ctrl+D or the list&apos;s context menu adds the location analysed. My sites is remembered, and File &amp;gt; Save My sites as writes it as a Monthly Data file whose source fields keep the station, its period and a derived humidity. Shown, it is the list analysed: View &amp;gt; Compare locations puts, for instance, Brasília&apos;s built-in 1961&amp;ndash;1990 normals beside its station&apos;s 1991&amp;ndash;2020 ones.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Estações e Meus locais&lt;/h3&gt;&lt;p&gt;Arquivo &amp;gt; Encontrar uma estação (Ctrl+F) pesquisa as normais 1991&amp;ndash;2020 de 3.730 estações: as Normais Climatológicas da OMM 1991&amp;ndash;2020 (NOAA NCEI, a partir dos dados dos Membros da OMM) e as Normais Climatológicas do Brasil 1991&amp;ndash;2020 do INMET. Digite um nome (maiúsculas, acentos e pontuação não importam) ou coordenadas como &lt;code&gt;-15,79 -47,93&lt;/code&gt; ou &lt;code&gt;15°47′S 47°56′O 1160 m&lt;/code&gt;: as estações são então listadas da mais próxima à mais distante, com a distância e a diferença de altitude. A seta para baixo entra na lista, Enter ou um clique duplo analisa a estação e Esc fecha. Uma estação a mais de 50 km do local, ou mais de 300 m acima ou abaixo dele, é analisada com uma nota que o informa: a altitude da estação, e não a do local, define a pressão. &quot;derivada&quot; indica uma umidade calculada a partir da pressão de vapor média (a até 2 pontos da umidade informada, na mediana).&lt;/p&gt;&lt;p&gt;Uma estação escolhida entra em Meus locais (Arquivo &amp;gt; Meus locais, Ctrl+Shift+D), que guarda até 50 locais, descartando primeiro o mais antigo; Ctrl+D ou o menu de contexto da lista adiciona a localidade analisada. Meus locais é lembrado entre as sessões, e Arquivo &amp;gt; Salvar Meus locais como o grava como um arquivo de Dados Mensais cujos campos de fonte guardam a estação, o seu período e uma umidade derivada. Quando mostrado, é a lista analisada: Exibir &amp;gt; Comparar localidades coloca, por exemplo, as normais embutidas de Brasília de 1961&amp;ndash;1990 ao lado das normais 1991&amp;ndash;2020 da sua estação.&lt;/p&gt;</translation>
     </message>
@@ -50,6 +46,14 @@
     <message>
         <source>&lt;h3&gt;qav-cli&lt;/h3&gt;&lt;p&gt;The command-line companion gives the same analysis without a window, for example &lt;code&gt;qav-cli analyze --dataset brazil --all --format csv&lt;/code&gt; or &lt;code&gt;qav-cli analyze --file QAVmine.TXT --chart chart.png&lt;/code&gt;; &lt;code&gt;qav-cli --help&lt;/code&gt; lists every option. &lt;code&gt;qav FILE...&lt;/code&gt; starts the window with Monthly Data or weather files opened.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;qav-cli&lt;/h3&gt;&lt;p&gt;O programa de linha de comando faz a mesma análise sem janela, por exemplo &lt;code&gt;qav-cli analyze --dataset brazil --all --format csv&lt;/code&gt; ou &lt;code&gt;qav-cli analyze --file QAVmine.TXT --chart carta.png&lt;/code&gt;; &lt;code&gt;qav-cli --help&lt;/code&gt; lista todas as opções (em inglês). &lt;code&gt;qav ARQUIVO...&lt;/code&gt; abre a janela com arquivos de Dados Mensais ou arquivos climáticos já carregados.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Where the data come from</source>
+        <translation>De onde vêm os dados</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Comparing, filtering and warming&lt;/h3&gt;&lt;p&gt;View &amp;gt; Compare locations shows one bar of yearly shares per location of the list, on a scale of 0 to 100 % of the year, sorted in list order, by name or by the share of a strategy; it opens at the location analysed, and Enter or a click analyses a row. Its picture and its table can be saved.&lt;/p&gt;&lt;p&gt;View &amp;gt; Hours analysed counts only a range of clock hours and of months, for instance the hours a school is in use; the chart greys out the hours left out.&lt;/p&gt;&lt;p&gt;View &amp;gt; What if adds a warming to the monthly normals, one value for every month or twelve monthly changes typed or loaded from a CSV file, and shows the shares with and without it. A value outside the accepted range is refused. Remove warming goes back to the normals as read.&lt;/p&gt;&lt;p&gt;View &amp;gt; Typical days and View &amp;gt; Recorded hours switch, for a weather file, between the typical days made from its normals and the hours it recorded.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Comparar, filtrar e aquecer&lt;/h3&gt;&lt;p&gt;Exibir &amp;gt; Comparar localidades mostra uma barra das parcelas anuais para cada localidade da lista, numa escala de 0 a 100 % do ano, na ordem da lista, por nome ou pela parcela de uma estratégia; abre na localidade analisada, e Enter ou um clique analisa uma linha. A imagem e a tabela podem ser salvas.&lt;/p&gt;&lt;p&gt;Exibir &amp;gt; Horas analisadas conta só um intervalo de horas do relógio e de meses, por exemplo as horas de uso de uma escola; a carta acinzenta as horas deixadas de fora.&lt;/p&gt;&lt;p&gt;Exibir &amp;gt; E se acrescenta um aquecimento às normais mensais, um valor para todos os meses ou doze variações mensais digitadas ou carregadas de um arquivo CSV, e mostra as parcelas com e sem ele. Um valor fora do intervalo aceito é recusado. Remover aquecimento volta às normais como foram lidas.&lt;/p&gt;&lt;p&gt;Exibir &amp;gt; Dias típicos e Exibir &amp;gt; Horas registradas alternam, para um arquivo climático, entre os dias típicos gerados de suas normais e as horas que ele registrou.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -177,11 +181,14 @@
     </message>
 </context>
 <context>
-    <name>qav::CompareView</name>
+    <name>qav::Clipboard</name>
     <message>
-        <source>Compare locations</source>
-        <translation>Comparar localidades</translation>
+        <source>warmed</source>
+        <translation>aquecida</translation>
     </message>
+</context>
+<context>
+    <name>qav::CompareView</name>
     <message>
         <source>List order</source>
         <translation>Ordem da lista</translation>
@@ -263,12 +270,6 @@
         <translation>Salvar imagem da comparação</translation>
     </message>
     <message>
-        <source>Could not save %1:
-%2</source>
-        <translation>Não foi possível salvar %1:
-%2</translation>
-    </message>
-    <message>
         <source>The picture could not be encoded.</source>
         <translation>Não foi possível codificar a imagem.</translation>
     </message>
@@ -283,6 +284,30 @@
     <message>
         <source>The table could not be exported.</source>
         <translation>A tabela não pôde ser exportada.</translation>
+    </message>
+    <message>
+        <source>Scale of the bars: 0 to 100 % of the year</source>
+        <translation>Escala das barras: 0 a 100 % do ano</translation>
+    </message>
+    <message>
+        <source>list order</source>
+        <translation>ordem da lista</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>share of %1</source>
+        <translation>parcela de %1</translation>
+    </message>
+    <message>
+        <source>Compare locations, by %1</source>
+        <translation>Comparar localidades, por %1</translation>
+    </message>
+    <message>
+        <source>Compare locations: %1, by %2</source>
+        <translation>Comparar localidades: %1, por %2</translation>
     </message>
 </context>
 <context>
@@ -306,16 +331,6 @@
     <message>
         <source>The picture could not be encoded.</source>
         <translation>Não foi possível codificar a imagem.</translation>
-    </message>
-    <message>
-        <source>The file could not be saved:
-%1
-
-%2</source>
-        <translation>Não foi possível salvar o arquivo:
-%1
-
-%2</translation>
     </message>
     <message>
         <source>Save chart as</source>
@@ -556,26 +571,6 @@ Lançado em dezembro de 2026
     </message>
     <message>
         <source>
-QAV contains climatological normals data of some cities of the world,
-obtained in the following sources: 
-
-BBC = https://community.wmo.int/en/activity-areas/climate-services/climate-products-and-initiatives/wmo-climatological-normals
-GOV = https://portal.inmet.gov.br/normais
-
-This data are based on readings for more than 20 years.   
-</source>
-        <translation>
-O QAV contém normais climatológicas de algumas cidades do mundo,
-obtidas nas seguintes fontes: 
-
-BBC = https://community.wmo.int/en/activity-areas/climate-services/climate-products-and-initiatives/wmo-climatological-normals
-GOV = https://portal.inmet.gov.br/normais
-
-Estes dados baseiam-se em medições de mais de 20 anos.   
-</translation>
-    </message>
-    <message>
-        <source>
 Find a station (Ctrl+F) searches the normals 1991-2020 of 3,730 stations in 89 countries:
 WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members)
 and INMET, Normais Climatológicas do Brasil 1991-2020. Their source field reads
@@ -586,6 +581,24 @@ Encontrar uma estação (Ctrl+F) busca as normais 1991-2020 de 3.730 estações 
 Normais Climatológicas da OMM 1991-2020 (NOAA NCEI, com dados dos Membros da OMM)
 e INMET, Normais Climatológicas do Brasil 1991-2020. O campo de fonte diz
 &quot;WMO 83377 1991-2020&quot;; &quot;RH derived&quot; marca uma umidade calculada a partir da pressão de vapor média.
+</translation>
+    </message>
+    <message>
+        <source>
+The Brazil set matches INMET&apos;s climatological normals 1961-1990
+(https://portal.inmet.gov.br/normais) within 0.2 °C: the median over 26 capitals;
+Palmas has no 1961-1990 normal.
+The South America and World sets are compiled normals of mixed periods,
+mostly within 1 °C of the national normals.
+For the current climate, use the stations of 1991-2020 (File &gt; Find a station).
+</source>
+        <translation>
+O conjunto Brasil coincide com as Normais Climatológicas 1961-1990 do INMET
+(https://portal.inmet.gov.br/normais) com diferença de até 0,2 °C: a mediana das 26 capitais;
+Palmas não tem normal de 1961-1990.
+Os conjuntos América do Sul e Mundo são normais compiladas de períodos variados,
+em geral a menos de 1 °C das normais nacionais.
+Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Encontrar uma estação).
 </translation>
     </message>
 </context>
@@ -928,18 +941,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Arquivos de Dados Mensais (QAV*.TXT *.txt)</translation>
     </message>
     <message>
-        <source>My sites could not be saved:
-%1
-
-%2
-</source>
-        <translation>Não foi possível salvar Meus locais:
-%1
-
-%2
-</translation>
-    </message>
-    <message>
         <source>My sites saved as %1</source>
         <translation>Meus locais salvos como %1</translation>
     </message>
@@ -958,6 +959,14 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Counted: %1, %2 of the %3 hours shown</source>
         <translation>Contadas: %1, %2 das %3 horas mostradas</translation>
+    </message>
+    <message>
+        <source>Not analysed: %1</source>
+        <translation>Não analisado: %1</translation>
+    </message>
+    <message>
+        <source>Analysed at this screen&apos;s size (%1 × %2 px)</source>
+        <translation>Analisado no tamanho desta tela (%1 × %2 px)</translation>
     </message>
 </context>
 <context>
@@ -1450,6 +1459,10 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Only %1 locations are read; left out from line %2 on: %3.</source>
         <translation>Só são lidas %1 localidades; ficou de fora, a partir da linha %2: %3.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved: %1</source>
+        <translation>O arquivo não pôde ser salvo: %1</translation>
     </message>
 </context>
 <context>
@@ -1988,6 +2001,14 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>Artificial cooling</source>
         <translation>Resfriamento artificial</translation>
     </message>
+    <message>
+        <source>Normals with the warming of What if: %1</source>
+        <translation>Normais com o aquecimento de E se: %1</translation>
+    </message>
+    <message>
+        <source>* Monthly normals warmed (What if: %1)</source>
+        <translation>* Normais mensais aquecidas (E se: %1)</translation>
+    </message>
 </context>
 <context>
     <name>qav::StationFinder</name>
@@ -2452,6 +2473,14 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     <message>
         <source>%1: %2. The chart shows the changed hours.</source>
         <translation>%1: %2. A carta mostra as horas mudadas.</translation>
+    </message>
+    <message>
+        <source>Accepted: %1 to %2 °C for DBTmin and DBTmax, %3 to %4 points for RHavg; a value outside is refused, not cut to the limit.</source>
+        <translation>Aceito: de %1 a %2 °C para DBTmin e DBTmax, de %3 a %4 pontos para RHavg; um valor fora disso é recusado, não cortado no limite.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a warming between %2 and %3 °C.</source>
+        <translation>“%1” não é um aquecimento entre %2 e %3 °C.</translation>
     </message>
 </context>
 </TS>
