@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,25 @@ std::string ReadFile(const fs::path& path)
     return s.str();
 }
 
-// A fresh folder for one test.
+// A fresh folder for one test, inside one made for the whole program and removed when it ends.
 fs::path Folder(const std::string& name)
 {
-    const fs::path dir = fs::temp_directory_path() / ("qav_cli_" + name + "_" + std::to_string(getpid()));
-    fs::remove_all(dir);
+    struct ProgramFolder {
+        fs::path path;
+        ProgramFolder()
+        {
+            std::string pattern = (fs::temp_directory_path() / "qav_cli_faults_XXXXXX").string();
+            if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+            path = pattern;
+        }
+        ~ProgramFolder()
+        {
+            std::error_code ec;
+            fs::remove_all(path, ec);
+        }
+    };
+    static const ProgramFolder program;
+    const fs::path dir = program.path / name;
     fs::create_directories(dir);
     return dir;
 }

@@ -1,6 +1,6 @@
-// What the window tells and remembers: the table pasted in a decimal-comma locale, the status
-// bar, the list following the analysis, memory between runs, files given on the command line,
-// a location cut short, the recorded-hours marks and the names screen readers hear.
+// What the window tells and remembers: the status bar, the list following the analysis, memory
+// between runs, files given on the command line, a location cut short, the recorded-hours marks
+// and the names screen readers hear.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -52,42 +52,6 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         QSettings().clear();
-    }
-
-    // Under pt_BR the comma is the decimal separator, so fields are split by semicolons: every
-    // line splits into its fields and each number reads back to the analysis. C keeps commas.
-    void copiedTableParsesBackInBrazil()
-    {
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-        MainWindow w(kReferenceScreen);
-        Trigger(w, "MCopTab");
-        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
-        const QLocale br(QLocale::Portuguese, QLocale::Brazil);
-        const LocationRecord& l = w.state().Current();
-        const QStringList place = lines[3].split(u';');
-        QCOMPARE(place.size(), 6);
-        QCOMPARE(place[0], QStringLiteral("Brasília"));
-        QCOMPARE(place[3], QStringLiteral("-15,78"));
-        QCOMPARE(br.toFloat(place[5]), l.Elevation);
-        for (int m = 1; m <= 12; ++m) {
-            const QStringList f = lines[5 + m].split(u';');
-            QCOMPARE(f.size(), 4);
-            QCOMPARE(br.toFloat(f[1]), l.Month[m].DBTmin);
-            QCOMPARE(br.toFloat(f[3]), l.Month[m].RHavg);
-        }
-        QCOMPARE(lines[19], QStringLiteral("Bioclimatic Strategies"));
-        int shares = 0;
-        for (int i = 20; i < lines.size() - 1; ++i, ++shares) {
-            const QStringList f = lines[i].split(u';');
-            QCOMPARE(f.size(), 3);
-            QCOMPARE(br.toFloat(f[2]), w.state().Tally.YearShare[f[0].toInt()]);
-        }
-        QVERIFY(shares >= 3);
-
-        QLocale::setDefault(QLocale::c());
-        MainWindow c(kReferenceScreen);
-        Trigger(c, "MCopTab");
-        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\nBrasília,Brazil,GOV,-15.78,-47.93,1160\n")));
     }
 
     // The source (with its path in a tooltip), the location, the mode and the analysis basis; the
@@ -230,17 +194,6 @@ private slots:
         w.showTypicalDays();
         QCOMPARE(QString::fromStdString(HourlyCsv(w.state())).count(u'\n'), 289);
         QCOMPARE(TextOf(w, QStringLiteral("StatusHours")), QStringLiteral("Typical days"));
-    }
-
-    // SVG pictures hold one path per polyline or curve, not one element per segment.
-    void svgPicturesAreCompact()
-    {
-        MainWindow w(kReferenceScreen);
-        const QByteArray svg = RenderPictureFile(PictureKind::Chart, w.state(), PictureFormat::Svg);
-        // Measured: 110 paths and about 69 kB (Qt's generator wrote 257 kB, most of it the grid's dots).
-        QCOMPARE(svg.count("<path"), 110);
-        QCOMPARE(svg.count("<polyline"), 0);
-        QVERIFY2(svg.size() < 80000, QByteArray::number(svg.size()).constData());
     }
 
     // Names for screen readers; the chart describes the location and its three largest shares.
