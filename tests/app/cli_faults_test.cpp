@@ -12,9 +12,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "tests/app/cli_support.h"
 
 namespace {
 
@@ -25,33 +26,12 @@ struct Outcome {
     std::string out, err;
 };
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using qav::test::ReadFile;
 
-// A fresh folder for one test, inside one made for the whole program and removed when it ends.
+// A fresh folder for one test, inside the program's.
 fs::path Folder(const std::string& name)
 {
-    struct ProgramFolder {
-        fs::path path;
-        ProgramFolder()
-        {
-            std::string pattern = (fs::temp_directory_path() / "qav_cli_faults_XXXXXX").string();
-            if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-            path = pattern;
-        }
-        ~ProgramFolder()
-        {
-            std::error_code ec;
-            fs::remove_all(path, ec);
-        }
-    };
-    static const ProgramFolder program;
-    const fs::path dir = program.path / name;
+    const fs::path dir = qav::test::ProgramFolder() / name;
     fs::create_directories(dir);
     return dir;
 }

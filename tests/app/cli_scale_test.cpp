@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/cli_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -27,34 +29,8 @@ struct Result {
     std::string out, err;
 };
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// A fresh folder of this process for one test, removed at its end.
-class Folder {
-public:
-    Folder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "qav_cli_scale_XXXXXX").string();
-        if (mkdtemp(pattern.data())) path_ = pattern;
-    }
-    ~Folder()
-    {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using qav::test::ReadFile;
+using Folder = qav::test::TempFolder;  // one for each test
 
 pid_t Start(const std::vector<std::string>& args, const fs::path& out, const fs::path& err, const fs::path& cwd = {})
 {

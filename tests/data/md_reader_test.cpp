@@ -75,13 +75,8 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
     const ReadResult cut = ReadMonthlyData(truncated.substr(0, truncated.size() - 20));
     ASSERT_TRUE(cut.warning);
     EXPECT_EQ(EnglishCutShort(*cut.warning), "Location 3 (Cut) ends at line 38 after 48 of its 54 fields; it was left out.");
-    EXPECT_FALSE(ReadMonthlyData(two).warning);
-}
-
-// A file ending between locations, or after the 50th, warns of nothing.
-TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShort)
-{
-    for (const std::string& whole : {Sites(3) + "\n", Sites(50) + Site("Extra").substr(0, 30)})
+    // A file ending between locations, or after the 50th, warns of nothing.
+    for (const std::string& whole : {two, Sites(3) + "\n", Sites(50) + Site("Extra").substr(0, 30)})
         EXPECT_FALSE(ReadMonthlyData(whole).warning);
 }
 
