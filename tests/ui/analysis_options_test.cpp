@@ -27,10 +27,7 @@ private slots:
         QVERIFY(view && view->isVisible());
         QTableWidget* table = view->table();
         QCOMPARE(table->rowCount(), 27);
-        const StrategyTally brasilia = w.state().Tally;
-        const CompareRow& row5 = view->rows()[4];
-        QCOMPARE(row5.Name, std::string("Brasília"));
-        for (int s = 1; s <= 10; ++s) QCOMPARE(row5.Shares[s], brasilia.YearShare[s]);
+        QCOMPARE(view->rows()[4].Name, std::string("Brasília"));  // its shares: the pipeline's test
         QCOMPARE(table->item(4, 1)->data(Qt::AccessibleTextRole).toString(),
                  QStringLiteral("Brasília, typical days: Solar Heating 30.2 %, Thermal Inertia (Heating) 28.0 %, "
                                 "Thermal Comfort 36.8 %, Ventilation 5.0 %"));
