@@ -1,11 +1,7 @@
 // qav-cli end to end: the program is run as a user would run it.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -18,28 +14,8 @@
 namespace {
 
 using qav::test::ReadFile;
-
-struct CliRun {
-    std::string out, err;
-    int status = -1;
-};
-
-// Runs qav-cli with the arguments (shell words) and collects standard output and error.
-CliRun RunCli(const std::string& arguments)
-{
-    const std::filesystem::path err = qav::test::ProgramFolder() / "err.txt";
-    const std::string command = std::string(QAV_CLI) + " " + arguments + " 2>" + err.string();
-    CliRun r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = ReadFile(err);
-    return r;
-}
+using qav::test::Shell;
+using CliRun = qav::test::CliResult;
 
 // The sum of the numbers in the JSON array `key`.
 double SumOf(const std::string& json, const std::string& key)
@@ -56,7 +32,7 @@ bool Has(const std::string& text, const std::string& part) { return text.find(pa
 
 TEST(CliAnalyze, WithoutOptionsPrintsTheStartUpAnalysisOfBrasilia)
 {
-    const CliRun r = RunCli("analyze");
+    const CliRun r = Shell("analyze");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("QAV - Meridane\n\nLocation, Country, Data Source, Latitude, Longitude, Elevation\n"
                           "Brasília,Brazil,GOV,-15.78,-47.93,1160\n",
@@ -69,7 +45,7 @@ TEST(CliAnalyze, WithoutOptionsPrintsTheStartUpAnalysisOfBrasilia)
 
 TEST(CliAnalyze, JsonCarriesPressureHoursAndSharesThatAddUp)
 {
-    const CliRun r = RunCli("analyze --format json");
+    const CliRun r = Shell("analyze --format json");
     ASSERT_EQ(r.status, 0);
     EXPECT_TRUE(Has(r.out, "\"pressure_elevation\":1150,\"pressure_kpa\":88.25129"));
     // January hours 1, 6, 14 and 24 of the typical day.
@@ -81,7 +57,7 @@ TEST(CliAnalyze, JsonCarriesPressureHoursAndSharesThatAddUp)
 
 TEST(CliAnalyze, CsvHasOneRowPerLocationOfTheSet)
 {
-    const CliRun r = RunCli("analyze --dataset south-america --all --format csv");
+    const CliRun r = Shell("analyze --dataset south-america --all --format csv");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "slot,name,country,source,latitude,longitude,elevation,"
                                                 "pressure_elevation,pressure_kpa,A,B,C,D,E,F,G,H,I,J,input");
@@ -127,7 +103,7 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
                            Row{"stations --format xml", "error: --format: 'xml' is not table, csv or json\n"},
                            Row{"stations --near", "error: --near: a value is missing\n"}}) {
         SCOPED_TRACE(row.args);
-        const CliRun r = RunCli(row.args);
+        const CliRun r = Shell(row.args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.err, row.message);
         EXPECT_EQ(r.out, "");
@@ -138,11 +114,11 @@ TEST(CliArguments, HelpAndVersionWorkAfterAnyCommand)
 {
     for (const char* args : {"analyze --version", "psychro --t 20 --version", "export-dataset --version"}) {
         SCOPED_TRACE(args);
-        const CliRun r = RunCli(args);
+        const CliRun r = Shell(args);
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.out, "qav-cli (QAV version " + std::string(qav::kVersion) + ")\n");
     }
-    EXPECT_EQ(RunCli("analyze --jobs x --help").out.rfind("Usage: qav-cli", 0), 0u);
+    EXPECT_EQ(Shell("analyze --jobs x --help").out.rfind("Usage: qav-cli", 0), 0u);
 }
 
 // An object for one location asked for; an array whenever the request may name several.
@@ -154,7 +130,7 @@ TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
                            Row{"--epw " + epw + " --all", '[', 1}, Row{"--dataset all", '[', 3},
                            Row{"--dataset world --file " QAV_SOURCE_DIR "/QAVworld.TXT --location 2", '[', 2}}) {
         SCOPED_TRACE(row.args);
-        const CliRun r = RunCli("analyze --hours typical --format json " + row.args);
+        const CliRun r = Shell("analyze --hours typical --format json " + row.args);
         ASSERT_EQ(r.status, 0);
         EXPECT_EQ(r.out.front(), row.first);
         EXPECT_EQ(static_cast<size_t>(std::count(r.out.begin(), r.out.end(), '\n')), row.first == '[' ? row.objects + 2 : 1);
@@ -163,23 +139,23 @@ TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
 
 TEST(CliPsychro, ComfortablePointLiesInZoneE)
 {
-    const CliRun r = RunCli("psychro --elevation 0 --t 20 --rh 50 --format json");
+    const CliRun r = Shell("psychro --elevation 0 --t 20 --rh 50 --format json");
     ASSERT_EQ(r.status, 0);
     EXPECT_TRUE(Has(r.out, "\"pressure_kpa\":101.325"));
     EXPECT_TRUE(Has(r.out, "\"w\":7.29"));  // 7.290 g/kg at sea level
     EXPECT_TRUE(Has(r.out, "\"zone\":\"E\""));
     // Saturated air at 40 C holds more than 28 g/kg: above the chart, no zone.
-    EXPECT_TRUE(Has(RunCli("psychro --elevation 0 --t 40 --rh 100 --format json").out, "\"zone\":null"));
+    EXPECT_TRUE(Has(Shell("psychro --elevation 0 --t 40 --rh 100 --format json").out, "\"zone\":null"));
 }
 
 // Saturated air: the dew point and the wet bulb are the dry bulb over ice and water, and the
 // saturation the tool prints is accepted back, in full or to three decimals.
 TEST(CliPsychro, SaturationIsConsistentAndItsPrintedValueAccepted)
 {
-    EXPECT_TRUE(Has(RunCli("psychro --elevation 0 --t -40 --rh 100").out, "Dew point          -40.00 C\nWet bulb           -40.00 C\n"));
-    EXPECT_TRUE(Has(RunCli("psychro --elevation 5000 --t 60 --rh 100").out, "Dew point          60.00 C\nWet bulb           60.00 C\n"));
+    EXPECT_TRUE(Has(Shell("psychro --elevation 0 --t -40 --rh 100").out, "Dew point          -40.00 C\nWet bulb           -40.00 C\n"));
+    EXPECT_TRUE(Has(Shell("psychro --elevation 5000 --t 60 --rh 100").out, "Dew point          60.00 C\nWet bulb           60.00 C\n"));
     for (const char* w : {"14.753777", "14.754"}) {
-        const CliRun r = RunCli(std::string("psychro --elevation 0 --t 20 --format json --w ") + w);
+        const CliRun r = Shell(std::string("psychro --elevation 0 --t 20 --format json --w ") + w);
         EXPECT_EQ(r.status, 0) << w;
         EXPECT_TRUE(Has(r.out, "\"w\":14.753777,\"rh\":1,\"dew_point\":19.999977")) << r.out;
     }
@@ -187,7 +163,7 @@ TEST(CliPsychro, SaturationIsConsistentAndItsPrintedValueAccepted)
 
 TEST(CliExportDataSet, ShippedWorldFileIsWhatTheExporterWrites)
 {
-    const CliRun r = RunCli("export-dataset world");
+    const CliRun r = Shell("export-dataset world");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, ReadFile(std::filesystem::path(QAV_SOURCE_DIR) / "QAVworld.TXT"));
     EXPECT_TRUE(Has(r.out, "\"Brasília\",\"Brazil\",-15.78,-47.93,1160,\"GOV\"\n1,17.4,26.9,76\n"));
@@ -198,7 +174,7 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     const qav::test::TempFolder dir;
     const std::filesystem::path bad = dir / "QAVbad.TXT";
     std::ofstream(bad) << "\"Nowhere\",\"Land\",95,0,10,\"X\"\n";
-    const CliRun r = RunCli("analyze --file " + bad.string());
+    const CliRun r = Shell("analyze --file " + bad.string());
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "error: " + bad.string() +
@@ -215,7 +191,7 @@ TEST(CliInputs, CutLocationIsReportedAndNegativeZeroPrintsAsZero)
     for (int m = 1; m <= 12; ++m) out << m << ",-0,10,50\n";
     out << "\"Cut\",\"Land\",0,0,0,\"X\"\n1,2,3,4\n";
     out.close();
-    const CliRun r = RunCli("analyze --file " + file.string() + " --format csv");
+    const CliRun r = Shell("analyze --file " + file.string() + " --format csv");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.substr(r.out.find('\n') + 1, 30), "1,Zero,Land,X,0,0,0,0,101.325,");
     EXPECT_EQ(r.err, "warning: " + file.string() + ": Location 2 (Cut) ends at line 15 after 10 of its 54 fields; it was left out.\n");
@@ -223,8 +199,8 @@ TEST(CliInputs, CutLocationIsReportedAndNegativeZeroPrintsAsZero)
 
 TEST(CliBatch, EveryJobCountGivesTheSameOutputInInputOrder)
 {
-    const CliRun one = RunCli("analyze --dataset all --all --format json --jobs 1");
-    const CliRun two = RunCli("analyze --dataset all --all --format json --jobs 2");
+    const CliRun one = Shell("analyze --dataset all --all --format json --jobs 1");
+    const CliRun two = Shell("analyze --dataset all --all --format json --jobs 2");
     ASSERT_EQ(one.status, 0);
     EXPECT_EQ(one.out, two.out);
     const std::regex slot(R"("slot":)");
@@ -234,7 +210,7 @@ TEST(CliBatch, EveryJobCountGivesTheSameOutputInInputOrder)
 TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
 {
     const std::string epw = QAV_FIXTURES_DIR "/chicago.epw";
-    const CliRun r = RunCli("analyze --epw " + epw + " --format json");
+    const CliRun r = Shell("analyze --epw " + epw + " --format json");
     ASSERT_EQ(r.status, 0);
     EXPECT_TRUE(Has(r.out, "\"source\":\"EPW\""));
     EXPECT_TRUE(Has(r.out, "\"hours_used\":8760,\"hours_missing\":0"));
@@ -245,29 +221,29 @@ TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
     EXPECT_GT(std::stod(m[1].str()), 0);
     EXPECT_LT(std::stod(m[1].str()), 50);
     // Typical days only: no recorded keys.
-    EXPECT_FALSE(Has(RunCli("analyze --epw " + epw + " --hours typical --format json").out, "recorded_shares"));
+    EXPECT_FALSE(Has(Shell("analyze --epw " + epw + " --hours typical --format json").out, "recorded_shares"));
 }
 
 TEST(CliHoursAnalysed, CountOnlyTheSelectedHoursAndSaySo)
 {
     // Ten hours of each typical day, 120 in all: strategies C to F by month.
-    const CliRun typical = RunCli("analyze --hour-range 9-18 --format json");
+    const CliRun typical = Shell("analyze --hour-range 9-18 --format json");
     ASSERT_EQ(typical.status, 0);
     EXPECT_TRUE(Has(typical.out, "[0,0,0,1,1,1,2,1,0,0,0,0],[0,0,0,0,0,0,0,0,0,0,0,0],[9,9,9,9,9,9,8,9,10,10,9,9],"
                                  "[1,1,1,0,0,0,0,0,0,0,1,1],"));
     EXPECT_TRUE(Has(typical.out, R"("hour_range":"9-18","months":"1-12")"));
-    const CliRun night = RunCli("analyze --hour-range 22-5 --months 12-2 --format csv");
+    const CliRun night = Shell("analyze --hour-range 22-5 --months 12-2 --format csv");
     EXPECT_EQ(night.out.substr(0, night.out.find('\n')),
               "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,"
               "A,B,C,D,E,F,G,H,I,J,hour_range,months,input");
     EXPECT_TRUE(Has(night.out, ",22-5,12-2,brazil\n"));
     // Without the options nothing changes, not even the keys.
-    EXPECT_EQ(RunCli("analyze --format json").out.find("hour_range"), std::string::npos);
+    EXPECT_EQ(Shell("analyze --format json").out.find("hour_range"), std::string::npos);
 }
 
 TEST(CliWarming, TwoDegreesRaiseEveryTemperatureAndKeepTheBase)
 {
-    const CliRun warm = RunCli("analyze --warming 2 --format json");
+    const CliRun warm = Shell("analyze --warming 2 --format json");
     ASSERT_EQ(warm.status, 0);
     EXPECT_TRUE(Has(warm.out, R"("monthly":[{"month":1,"dbt_min":19.4,"dbt_max":28.9,"rh_avg":76},)"));
     EXPECT_TRUE(Has(warm.out, R"("base_monthly":[{"month":1,"dbt_min":17.4,"dbt_max":26.9,"rh_avg":76},)"));
@@ -275,14 +251,14 @@ TEST(CliWarming, TwoDegreesRaiseEveryTemperatureAndKeepTheBase)
     EXPECT_TRUE(Has(warm.out, R"("warming":[{"month":1,"dbt_min":2,"dbt_max":2,"rh_avg":0},)"));
 }
 
-// CSV says what JSON says of a warmed run: the changes of each month and the shares before them,
-// after the input.
-TEST(CliWarming, CsvCarriesTheWarmingAndTheBaseShares)
+// A warming file is read; CSV says what JSON says of a warmed run: the changes of each month and
+// the shares before them, after the input.
+TEST(CliWarming, FileIsReadAndCsvCarriesTheWarmingAndTheBaseShares)
 {
     const std::filesystem::path file = qav::test::ProgramFolder() / "warming.csv";
     std::ofstream(file) << "month,dbt_min,dbt_max,rh_avg\n1,1.5,2.5,-3\n2,0,0,0\n3,0,0,0\n4,0,0,0\n5,0,0,0\n6,0,0,0\n"
                            "7,0,0,0\n8,0,0,0\n9,0,0,0\n10,0,0,0\n11,0,0,0\n12,0.5,1,2\n";
-    const CliRun r = RunCli("analyze --dataset brazil:5 --warming-file " + file.string() + " --format csv");
+    const CliRun r = Shell("analyze --dataset brazil:5 --warming-file " + file.string() + " --format csv");
     ASSERT_EQ(r.status, 0);
     const std::string header = r.out.substr(0, r.out.find('\n'));
     EXPECT_TRUE(Has(header, ",J,input,warming_dbt_min_1,warming_dbt_max_1,warming_rh_avg_1,warming_dbt_min_2,"));
@@ -290,29 +266,24 @@ TEST(CliWarming, CsvCarriesTheWarmingAndTheBaseShares)
     std::string months2To11;
     for (int m = 2; m <= 11; ++m) months2To11 += ",0,0,0";
     EXPECT_TRUE(r.out.ends_with(",brazil,1.5,2.5,-3" + months2To11 + ",0.5,1,2,0,30.2,28,0,36.8,5,0,0,0,0\n")) << r.out;
+    const CliRun json = Shell("analyze --warming-file " + file.string() + " --format json");
+    EXPECT_TRUE(Has(json.out, R"("monthly":[{"month":1,"dbt_min":18.9,"dbt_max":29.4,"rh_avg":73},)")) << json.out;
 }
 
-TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
+TEST(CliWarming, BadFilesAndValuesAreRefused)
 {
     const qav::test::TempFolder dir;
-    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
-    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",1,3,0\n";
-    std::ofstream(dir / "good.csv") << table;
     std::ofstream(dir / "bad.csv") << "month,dbt_min,dbt_max,rh_avg\n1,1,warm,0\n";
-    const CliRun good = RunCli("analyze --warming-file " + (dir / "good.csv").string() + " --format json");
-    ASSERT_EQ(good.status, 0);
-    EXPECT_TRUE(Has(good.out, R"("monthly":[{"month":1,"dbt_min":18.4,"dbt_max":29.9,"rh_avg":76},)"));
-
-    const CliRun bad = RunCli("analyze --warming-file " + (dir / "bad.csv").string());
+    const CliRun bad = Shell("analyze --warming-file " + (dir / "bad.csv").string());
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "error: " + (dir / "bad.csv").string() + ": 'warm' is not a number. Line 2, field 3 (dbt_max). Err code 63\n");
-    const CliRun hot = RunCli("analyze --dataset world --all --warming 25");
+    const CliRun hot = Shell("analyze --dataset world --all --warming 25");
     EXPECT_EQ(hot.status, 1);
     EXPECT_TRUE(hot.err.starts_with("error: --warming: Alexandria: August DBTmax")) << hot.err;
     for (const char* args : {"analyze --warming 2 --warming-file x.csv", "analyze --hour-range 0-5",
                              "analyze --months 3", "analyze --sort E", "analyze --compare-chart c.gif"}) {
         SCOPED_TRACE(args);
-        EXPECT_EQ(RunCli(args).status, 2);
+        EXPECT_EQ(Shell(args).status, 2);
     }
 }
 
@@ -321,22 +292,22 @@ TEST(CliWarming, FileIsReadAndBadOnesAreRefused)
 TEST(CliStations, ListsByNameOrNearestFirstInEachFormat)
 {
     // A negative latitude after --near is its value, not an option.
-    EXPECT_EQ(RunCli("stations --near -23.55,-46.63 --limit 2 --format json").out,
+    EXPECT_EQ(Shell("stations --near -23.55,-46.63 --limit 2 --format json").out,
               "[\n{\"wmo\":83781,\"name\":\"São Paulo (Mirante de Santana)\",\"country\":\"Brazil\",\"latitude\":-23.4964,"
               "\"longitude\":-46.62,\"elevation_m\":785,\"source\":\"INMET\",\"rh_source\":\"reported\",\"distance_km\":6},\n"
               "{\"wmo\":83683,\"name\":\"Machado\",\"country\":\"Brazil\",\"latitude\":-21.6814,\"longitude\":-45.9408,"
               "\"elevation_m\":892,\"source\":\"WMO\",\"rh_source\":\"reported\",\"distance_km\":219.5}\n]\n");
-    EXPECT_EQ(RunCli("stations --name zuerich --format csv --limit 0").out,
+    EXPECT_EQ(Shell("stations --name zuerich --format csv --limit 0").out,
               "wmo,name,country,latitude,longitude,elevation_m,source,rh_source\n"
               "6664,Zuerich / Affoltern,Switzerland,47.4278,8.5181,444,WMO,reported\n"
               "6660,Zuerich / Fluntern,Switzerland,47.3781,8.5658,556,WMO,reported\n"
               "6670,Zuerich / Kloten,Switzerland,47.4797,8.5358,426,WMO,reported\n");
-    EXPECT_EQ(RunCli("stations '--near=15 47 S 47 56 W 1160 m' --name bras --format csv").out,
+    EXPECT_EQ(Shell("stations '--near=15 47 S 47 56 W 1160 m' --name bras --format csv").out,
               "wmo,name,country,latitude,longitude,elevation_m,source,rh_source,distance_km,elevation_diff_m\n"
               "83377,Brasília,Brazil,-15.7897,-47.9258,1161,WMO,reported,1.1,1\n");
-    const CliRun all = RunCli("stations --limit 0 --format csv");
+    const CliRun all = Shell("stations --limit 0 --format csv");
     EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 3731);
-    const std::string table = RunCli("stations").out;
+    const std::string table = Shell("stations").out;
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 12);  // the header, 10 stations, the humidity note
 }
 
@@ -344,16 +315,16 @@ TEST(CliStations, ListsByNameOrNearestFirstInEachFormat)
 // station, period and rh_source.
 TEST(CliStations, AnalysesAStationBesideABuiltInSlot)
 {
-    EXPECT_EQ(RunCli("analyze --dataset brazil:5 --station 83377 --format csv").out,
+    EXPECT_EQ(Shell("analyze --dataset brazil:5 --station 83377 --format csv").out,
               "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,A,B,C,D,E,F,G,H,I,J,"
               "station,period,rh_source,input\n"
               "5,Brasília,Brazil,GOV,-15.78,-47.93,1160,1150,88.25129,0,30.2,28,0,36.8,5,0,0,0,0,,,,brazil\n"
               "1,Brasília,Brazil,WMO 83377 1991-2020,-15.7897,-47.9258,1161,1150,88.25129,0,25.2,25.2,0,44.4,5.2,0,0,0,0,"
               "83377,1991-2020,reported,station:83377\n");
-    const std::string derived = RunCli("analyze --station 60560 --format json").out;
+    const std::string derived = Shell("analyze --station 60560 --format json").out;
     EXPECT_TRUE(Has(derived, "\"source\":\"WMO 60560 1991-2020 RH derived\""));
     EXPECT_TRUE(Has(derived, ",\"station\":60560,\"period\":\"1991-2020\",\"rh_source\":\"derived\"}"));
-    EXPECT_EQ(RunCli("analyze --dataset brazil --format json").out.find("\"station\""), std::string::npos);
+    EXPECT_EQ(Shell("analyze --dataset brazil --format json").out.find("\"station\""), std::string::npos);
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 // Compare locations, Hours analysed and What if in the real window: the views follow the state,
 // work from the keyboard and name their figures for screen readers.
-#include <QComboBox>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTableWidget>
 
 #include "tests/ui/window_test_helpers.h"
 #include "ui/analysis_options_dialogs.h"
@@ -84,8 +80,7 @@ private slots:
     void whatIfShowsTheSharesSideBySideAndRefusesWhatLeavesTheRanges()
     {
         MainWindow w(kReferenceScreen);
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         const StrategyTally base = w.state().Tally;
         WhatIfDialog dialog(&w);
         QString failure;

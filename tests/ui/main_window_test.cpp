@@ -1,7 +1,5 @@
 // Drives the real main window: start-up, data-set commands, list selection by mouse and
 // keyboard, the results panel, clipboard copies, help boxes, exit and the pixel density.
-#include <QClipboard>
-#include <QGuiApplication>
 #include <cmath>
 
 #include "tests/ui/window_test_helpers.h"
@@ -12,11 +10,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QLocale::setDefault(QLocale::c());
-        QSettings().clear();  // each test starts as a first run
-    }
+    void init() { StartAsFirstRun(); }
 
     void startsWithBrasiliaAnalysedAndNoEntryHighlighted()
     {
@@ -55,8 +49,7 @@ private slots:
     void dataSetCommandsLoadTheirSetOrSayItIsShown()
     {
         MainWindow w(kReferenceScreen);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Show(w);
         struct Step { const char* command; int entries, current; bool box; };
         for (Step s : {Step{"DataBras", 27, 5, true}, Step{"DataMun", 50, 1, false}, Step{"DataMun", 50, 1, true},
                        Step{"DataAmer", 13, 1, false}, Step{"DataBras", 27, 1, false}}) {
@@ -81,8 +74,7 @@ private slots:
     void listSelectsByMouseAndKeyboard()
     {
         MainWindow w(kReferenceScreen);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Show(w);
         QListWidget* list = Locations(w);
         const QImage brasilia = Picture(w, "Picture1");
         ClickRow(list, 2);
@@ -126,8 +118,7 @@ private slots:
     void helpBoxesShowTheirTexts()
     {
         MainWindow w(kReferenceScreen);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Show(w);
         const QString format = QStringLiteral("  QAV %1    Monthly Data (MD) File Format").arg(kShownVersion);
         const QStringList formatLines{"\nFile name: QAV + Title + .TXT\n", "\nLine 2 to line 13 = Month, DBTmin, DBTmax, RHavg\n"};
         struct Row { const char* command; QString title; QStringList parts; };
@@ -151,8 +142,7 @@ private slots:
     {
         for (const char* command : {"MExit", "GoOut"}) {
             MainWindow w(kReferenceScreen);
-            w.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            Show(w);
             Trigger(w, command);
             QVERIFY2(!w.isVisible(), command);
         }

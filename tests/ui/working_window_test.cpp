@@ -1,13 +1,7 @@
 // What the window tells and remembers: the status bar, the list following the analysis, memory
 // between runs, files given on the command line, a location cut short, the recorded-hours marks
 // and the names screen readers hear.
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTextBrowser>
 
-#include "data/md_writer.h"
 #include "ui/export_actions.h"
 #include "ui/recent_files.h"
 #include "tests/ui/window_test_helpers.h"
@@ -19,10 +13,7 @@ const QString kChicago = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
 
 QString WriteMonthly(const QString& folder, const QString& name, DataSetKind kind, int count)
 {
-    LocationTable table;
-    LoadDataSet(kind, table);
-    table.LocationCount = count;
-    return WriteFile(folder, name, QByteArray::fromStdString(WriteMonthlyData(table)));
+    return WriteFile(folder, name, MonthlyData(FirstLocations(kind, count)));
 }
 
 QStringList StatusTexts(const MainWindow& w)
@@ -46,11 +37,7 @@ class WorkingWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QLocale::setDefault(QLocale::c());
-        QSettings().clear();
-    }
+    void init() { StartAsFirstRun(); }
 
     // The source (with its path in a tooltip), the location, the mode and the analysis basis; the
     // list's current entry is the location analysed, nothing highlighted, and it has the focus.
@@ -133,8 +120,7 @@ private slots:
         const QString good = WriteMonthly(dir.path(), QStringLiteral("QAVgood.TXT"), DataSetKind::Brazil, 3);
         const QString bad = WriteFile(dir.path(), QStringLiteral("QAVbad.TXT"), "\"X\",\"Y\",abc,0,0,\"Z\"\n");
         MainWindow w(kReferenceScreen);
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         w.openFiles({good, bad});
         QCOMPARE(boxes.size(), size_t(1));
         QCOMPARE(boxes[0].Icon, QMessageBox::Warning);
@@ -151,10 +137,7 @@ private slots:
     void aLocationCutShortIsNamed()
     {
         QTemporaryDir dir;
-        LocationTable table;
-        LoadDataSet(DataSetKind::Brazil, table);
-        table.LocationCount = 3;
-        QByteArray bytes = QByteArray::fromStdString(WriteMonthlyData(table));
+        QByteArray bytes = MonthlyData(FirstLocations(DataSetKind::Brazil, 3));
         bytes.chop(bytes.size() - bytes.indexOf('\n', bytes.indexOf("\"Belo") + 1) - 1);  // 3rd: its first line only
         const QString path = WriteFile(dir.path(), QStringLiteral("QAVcut.TXT"), bytes);
         MainWindow w(kReferenceScreen);
