@@ -77,14 +77,11 @@ private slots:
     void typeAheadIgnoresTheLeadingBlank()
     {
         MainWindow w(kReferenceScreen);
-        QTest::keyClicks(Locations(w), QStringLiteral("Rio "));
-        QCOMPARE(w.state().CurrentLocation, SlotNamed(w, "Rio Branco"));
-        QTest::qWait(QApplication::keyboardInputInterval() + 100);
-        QTest::keyClicks(Locations(w), QStringLiteral("rio d"));
-        QCOMPARE(w.state().CurrentLocation, SlotNamed(w, "Rio de Janeiro"));
-        QTest::qWait(QApplication::keyboardInputInterval() + 100);
-        QTest::keyClicks(Locations(w), QStringLiteral("be"));
-        QCOMPARE(w.state().CurrentLocation, SlotNamed(w, "Belém"));
+        for (auto [typed, name] : {std::pair{"Rio ", "Rio Branco"}, {"rio d", "Rio de Janeiro"}, {"be", "Belém"}}) {
+            QTest::keyClicks(Locations(w), QString::fromLatin1(typed));
+            QCOMPARE(w.state().CurrentLocation, SlotNamed(w, name));
+            QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        }
     }
 
     // Files opened are listed newest first, at most eight, and reopen from the menu; folders,
