@@ -15,70 +15,17 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/cli_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
+using qav::test::ReadFile;
+using qav::test::Shell;
+using Outcome = qav::test::CliResult;
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// A fresh folder for one test.
-fs::path Folder(const std::string& name)
-{
-    const fs::path dir = fs::temp_directory_path() / ("qav_cli_" + name + "_" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-// Runs "qav-cli <tail>" through the shell; the tail may redirect standard output. Standard output
-// goes to a file unless the tail redirects it.
-Outcome Shell(const std::string& tail, const std::string& environment = "")
-{
-    static const fs::path dir = Folder("shell");
-    const std::string command = environment + " " QAV_CLI " " + tail;
-    const bool redirects = tail.find('>') != std::string::npos;
-    Outcome r;
-    const int status = std::system(("(" + command + ")" + (redirects ? "" : " >" + (dir / "out").string()) + " 2>" +
-                                    (dir / "err").string()).c_str());
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = redirects ? "" : ReadFile(dir / "out");
-    r.err = ReadFile(dir / "err");
-    return r;
-}
-
-// Runs qav-cli in a child under the given resource limits; standard output and error go to files.
-Outcome Limited(const std::vector<std::string>& args, const std::vector<std::pair<int, rlim_t>>& limits)
-{
-    static const fs::path dir = Folder("limited");
-    const std::string out = (dir / "out").string(), err = (dir / "err").string();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        for (const auto& [resource, value] : limits) {
-            const rlimit limit{value, value};
-            setrlimit(resource, &limit);
-        }
-        if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(126);
-        std::vector<char*> argv{const_cast<char*>(QAV_CLI)};
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(QAV_CLI, argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-}
+using Folder = qav::test::TempFolder;  // one for each test
 
 // A whole PNG: the signature, and the IEND chunk with its CRC at the very end.
 bool IsCompletePng(const std::string& bytes)
@@ -106,16 +53,16 @@ TEST(CliOutputFailures, LostOutputNamesTheReasonAndExitsWithOne)
 // does not fit leaves neither a partial file nor its temporary file behind.
 TEST(CliOutputFailures, FullDiskFailsTheRunAndLeavesNoPartialPicture)
 {
-    const fs::path dir = Folder("tiny");
-    if (geteuid() != 0 || mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k") != 0)
+    const Folder dir;
+    if (geteuid() != 0 || mount("tmpfs", dir.Path().c_str(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "mounting a small tmpfs needs root; run the tests as root to check a full disk";
     const std::string json = (dir / "world.json").string(), chart = (dir / "chart.png").string();
     const Outcome full = Shell("analyze --dataset world --all --format json > " + json);
     const Outcome picture = Shell("analyze --screen 3840x2160 --chart " + chart);
     const std::string report = (dir / "report.pdf").string();
     const Outcome pdf = Shell("analyze --report " + report);  // about 100 kB
-    const int entries = static_cast<int>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
-    umount(dir.c_str());
+    const int entries = static_cast<int>(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()));
+    umount(dir.Path().c_str());
     EXPECT_EQ(full.status, 1);
     EXPECT_EQ(full.err, "error: standard output: No space left on device\n");
     EXPECT_EQ(picture.status, 1);
@@ -123,32 +70,30 @@ TEST(CliOutputFailures, FullDiskFailsTheRunAndLeavesNoPartialPicture)
     EXPECT_EQ(pdf.status, 1);
     EXPECT_EQ(pdf.err, "error: cannot write " + report + ": No space left on device\n");
     EXPECT_EQ(entries, 1);  // world.json alone
-    fs::remove_all(dir);
 }
 
 TEST(CliPictures, ConcurrentWritersLeaveOneCompletePicture)
 {
-    const fs::path dir = Folder("concurrent");
+    const Folder dir;
     const std::string chart = (dir / "chart.png").string();
     std::string command = "for i in 1 2 3 4 5 6 7 8 9 10 11 12; do " QAV_CLI " analyze --dataset world --location $i "
                           "--chart " + chart + " >/dev/null || echo failed >&2 & done; wait";
     EXPECT_EQ(Shell("--version >/dev/null; " + command).err, "");
     EXPECT_TRUE(IsCompletePng(ReadFile(chart)));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary file left
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);  // no temporary file left
     // A link is followed: the picture it points to is replaced, the link stays.
     fs::create_symlink(chart, dir / "link.png");
     fs::resize_file(chart, 0);
     EXPECT_EQ(Shell("analyze --chart " + (dir / "link.png").string()).status, 0);
     EXPECT_TRUE(fs::is_symlink(dir / "link.png"));
     EXPECT_TRUE(IsCompletePng(ReadFile(chart)));
-    fs::remove_all(dir);
 }
 
 // Charts and graphs sharing a folder get distinct names; a name with an escape sequence, a
 // right-to-left override and 300 letters gives a file name of at most 255 bytes without them.
 TEST(CliPictures, SharedFolderNamesAreDistinctCleanAndShort)
 {
-    const fs::path dir = Folder("names");
+    const Folder dir;
     std::ofstream(dir / "QAVLONG.TXT") << "\"\x1b[31m\xE2\x80\xAE" << std::string(300, 'a') << "\",\"X\",0,0,0,\"Y\"\n"
                                       << "1,1,2,50\n2,1,2,50\n3,1,2,50\n4,1,2,50\n5,1,2,50\n6,1,2,50\n"
                                       << "7,1,2,50\n8,1,2,50\n9,1,2,50\n10,1,2,50\n11,1,2,50\n12,1,2,50\n";
@@ -165,7 +110,6 @@ TEST(CliPictures, SharedFolderNamesAreDistinctCleanAndShort)
     EXPECT_EQ(names[2], "0002-01-Asuncion-chart.png");
     EXPECT_EQ(names[3], "0002-01-Asuncion-graph.png");
     for (const std::string& name : names) EXPECT_TRUE(IsCompletePng(ReadFile(pictures / name))) << name;
-    fs::remove_all(dir);
 }
 
 // Memory running out in a worker is reported, and threads that cannot start (each would take a
@@ -175,13 +119,13 @@ TEST(CliResources, LimitsGiveAMessageOrFewerThreadsNeverAnAbort)
 #ifdef __SANITIZE_ADDRESS__
     GTEST_SKIP() << "an AddressSanitizer build reserves terabytes of shadow memory and cannot start under an address-space limit";
 #endif
-    const fs::path dir = Folder("starved");
-    const Outcome starved = Limited({"analyze", "--screen", "16384x16384", "--chart", (dir / "x.png").string(), "--jobs", "8"},
+    const Folder dir;
+    const Outcome starved = qav::test::RunCli({"analyze", "--screen", "16384x16384", "--chart", (dir / "x.png").string(), "--jobs", "8"}, {},
                                 {{RLIMIT_AS, rlim_t{150} << 20}});
     EXPECT_EQ(starved.status, 1);
     EXPECT_TRUE(starved.err.ends_with("error: out of memory while preparing the canvases (about 1522 MB per job)\n"))
         << starved.err;
-    const Outcome fewThreads = Limited({"analyze", "--dataset", "all", "--all", "--format", "csv", "--jobs", "8"},
+    const Outcome fewThreads = qav::test::RunCli({"analyze", "--dataset", "all", "--all", "--format", "csv", "--jobs", "8"}, {},
                                    {{RLIMIT_STACK, rlim_t{1} << 30}, {RLIMIT_AS, rlim_t{5} << 29}});
     EXPECT_EQ(fewThreads.status, 0) << fewThreads.err;
     EXPECT_EQ(fewThreads.out, Shell("analyze --dataset all --all --format csv --jobs 1").out);
@@ -191,7 +135,7 @@ TEST(CliResources, LimitsGiveAMessageOrFewerThreadsNeverAnAbort)
 // (XDG_RUNTIME_DIR not set, for one) reaches standard error.
 TEST(CliEnvironment, HeadlessWhateverTheSessionSays)
 {
-    const fs::path dir = Folder("headless");
+    const Folder dir;
     for (const char* platform : {"xcb", "wayland", "offscreen"}) {
         SCOPED_TRACE(platform);
         const fs::path chart = dir / (std::string(platform) + ".png");
@@ -201,7 +145,6 @@ TEST(CliEnvironment, HeadlessWhateverTheSessionSays)
         EXPECT_EQ(r.err, "");
         EXPECT_TRUE(IsCompletePng(ReadFile(chart)));
     }
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -2,10 +2,7 @@
 // bounded memory, interruptions, picture options that name one file, output folders that fail.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/stat.h>  // mkfifo
 
 #include <algorithm>
 #include <csignal>
@@ -16,81 +13,18 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/cli_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status = -1;  // exit status, or -1 when ended by a signal
-    int signal = 0;
-    long maxRssKb = 0;
-    std::string out, err;
-};
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// A fresh folder of this process for one test, removed at its end.
-class Folder {
-public:
-    Folder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "qav_cli_scale_XXXXXX").string();
-        if (mkdtemp(pattern.data())) path_ = pattern;
-    }
-    ~Folder()
-    {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-pid_t Start(const std::vector<std::string>& args, const fs::path& out, const fs::path& err, const fs::path& cwd = {})
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (!cwd.empty() && chdir(cwd.c_str()) != 0) _exit(126);
-        if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(126);
-        std::vector<char*> argv{const_cast<char*>(QAV_CLI)};
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(QAV_CLI, argv.data());
-        _exit(127);
-    }
-    return pid;
-}
-
-Result Finish(pid_t pid, const fs::path& out, const fs::path& err)
-{
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    Result r;
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    r.maxRssKb = usage.ru_maxrss;
-    r.out = ReadFile(out);
-    r.err = ReadFile(err);
-    return r;
-}
-
-// Runs qav-cli in a child with the arguments, in the folder cwd when given.
-Result Cli(const std::vector<std::string>& args, const fs::path& cwd = {})
-{
-    const Folder files;
-    return Finish(Start(args, files / "out", files / "err", cwd), files / "out", files / "err");
-}
+using qav::test::Finish;
+using qav::test::ReadFile;
+using qav::test::RunCli;
+using qav::test::Start;
+using Folder = qav::test::TempFolder;  // one for each test
+using Result = qav::test::CliResult;
 
 // The data set given n times and every location of each: n x 50 locations of the World set.
 std::vector<std::string> WorldTimes(int n, std::vector<std::string> tail)
@@ -101,38 +35,19 @@ std::vector<std::string> WorldTimes(int n, std::vector<std::string> tail)
     return args;
 }
 
-std::size_t Lines(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
-
 // ---- Streaming: rows leave as they are done, in input order, in bounded memory ----------------
 
 TEST(CliStreaming, FirstRowsArriveWhileTheRunGoesOnWithOneJob)
 {
     const Folder dir;
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(fds[1], STDOUT_FILENO);
-        close(fds[0]);
-        std::vector<std::string> args = WorldTimes(400, {"--all", "--format", "csv", "--jobs", "1"});
-        std::vector<char*> argv{const_cast<char*>(QAV_CLI)};
-        for (std::string& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        execv(QAV_CLI, argv.data());
-        _exit(127);
-    }
-    close(fds[1]);
-    std::string got;
-    char buffer[4096];
-    while (Lines(got) < 3) {
-        const ssize_t n = read(fds[0], buffer, sizeof buffer);
-        if (n <= 0) break;
-        got.append(buffer, static_cast<std::size_t>(n));
-    }
+    ASSERT_EQ(mkfifo((dir / "out").c_str(), 0600), 0);  // read while the program writes
+    const pid_t pid = Start(WorldTimes(400, {"--all", "--format", "csv", "--jobs", "1"}), dir / "out", dir / "err");
+    std::ifstream rows(dir / "out");
+    std::string got, line;
+    for (int i = 0; i < 3 && std::getline(rows, line); ++i) got += line + '\n';
     // 20,000 locations are far from done when the first two rows are read.
     EXPECT_EQ(waitpid(pid, nullptr, WNOHANG), 0) << "the run ended before its first rows were read";
     kill(pid, SIGTERM);
-    close(fds[0]);
     waitpid(pid, nullptr, 0);
     EXPECT_EQ(got.substr(got.find('\n') + 1, 14), "1,Addis Ababa,");
 }
@@ -201,7 +116,7 @@ TEST(CliPictureClash, TwoOptionsNamingOneFileAreRefused)
         SCOPED_TRACE(row.args[1] + " " + row.args[3]);
         std::vector<std::string> args{"analyze"};
         args.insert(args.end(), row.args.begin(), row.args.end());
-        const Result r = Cli(args, dir.Path());
+        const Result r = RunCli(args, dir.Path());
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.err, "error: " + row.err + "\n");
     }
@@ -229,13 +144,13 @@ TEST(CliOutputFolders, FailuresNameTheOptionAndTheSystemReasonAndExitWithOne)
         SCOPED_TRACE(row.err);
         std::vector<std::string> args{"analyze"};
         args.insert(args.end(), row.args.begin(), row.args.end());
-        const Result r = Cli(args);
+        const Result r = RunCli(args);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err, "error: " + row.err + "\n");  // once, before any result
         EXPECT_EQ(r.out, "");
     }
     // An input that fails first: no folder is made for the pictures of a run that cannot start.
-    const Result bad = Cli({"analyze", "--file", (dir / "QAVnone.TXT").string(), "--chart-dir", (dir / "made").string()});
+    const Result bad = RunCli({"analyze", "--file", (dir / "QAVnone.TXT").string(), "--chart-dir", (dir / "made").string()});
     EXPECT_EQ(bad.status, 1);
     EXPECT_FALSE(fs::exists(dir / "made"));
 }
@@ -246,7 +161,7 @@ TEST(CliComparePages, BarsBeyondOnePictureContinueOnTheNextAndAreSaid)
 {
     const Folder dir;
     const std::string png = (dir / "compare.png").string();
-    const Result r = Cli(WorldTimes(15, {"--all", "--format", "csv", "--compare-chart", png}));  // 750 bars
+    const Result r = RunCli(WorldTimes(15, {"--all", "--format", "csv", "--compare-chart", png}));  // 750 bars
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "note: --compare-chart: the bars take 2 pictures of at most 16384 pixels: " + png + ", " +
                          (dir / "compare-2.png").string() + "\n");
@@ -270,13 +185,13 @@ TEST(CliMessages, ArgumentsAreTakenAsAUserMeansThem)
                            Row{{"analyze", "--compare-chart", "c.svg", "--sort", "Lists"}, 2,
                                "error: --sort: 'Lists' is not a strategy letter A..J, name or list\n"}}) {
         SCOPED_TRACE(row.args[1]);
-        const Result r = Cli(row.args);
+        const Result r = RunCli(row.args);
         EXPECT_EQ(r.status, row.status);
         EXPECT_EQ(r.err, row.err);
     }
     // --warming +2 as the warming file writes it; -0 is no change, not "+-0".
-    EXPECT_EQ(Cli({"analyze", "--warming", "+2", "--format", "json"}).out, Cli({"analyze", "--warming", "2", "--format", "json"}).out);
-    const std::string zero = Cli({"analyze", "--warming", "-0"}).out;
+    EXPECT_EQ(RunCli({"analyze", "--warming", "+2", "--format", "json"}).out, RunCli({"analyze", "--warming", "2", "--format", "json"}).out);
+    const std::string zero = RunCli({"analyze", "--warming", "-0"}).out;
     EXPECT_NE(zero.find("What if: +0"), std::string::npos) << zero;
     EXPECT_EQ(zero.find("+-0"), std::string::npos);
     // A warming file's refusal names its own option.
@@ -284,7 +199,7 @@ TEST(CliMessages, ArgumentsAreTakenAsAUserMeansThem)
     std::string table = "month,dbt_min,dbt_max,rh_avg\n";
     for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",30,30,0\n";
     std::ofstream(dir / "hot.csv") << table;
-    const Result hot = Cli({"analyze", "--dataset", "world", "--all", "--warming-file", (dir / "hot.csv").string()});
+    const Result hot = RunCli({"analyze", "--dataset", "world", "--all", "--warming-file", (dir / "hot.csv").string()});
     EXPECT_EQ(hot.status, 1);
     EXPECT_EQ(hot.err, "error: --warming-file: Addis Ababa: March DBTmax: 25.1 + 30 = 55.1 is outside -90 to 55\n");
 }

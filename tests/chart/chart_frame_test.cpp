@@ -58,8 +58,8 @@ TEST(BioclimaticChart, LabelsTitlesLettersAndCanvasState)
     const auto* title = chart.FindText(ChartTitle(StationPressure(0), ','));
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->Colour, MakeRgb(76, 76, 76));
-    EXPECT_DOUBLE_EQ(title->X, (8076 - chart.TextWidth(title->Text)) / 2);  // centred on the canvas
-    EXPECT_DOUBLE_EQ(title->Y, s.YBase + 90 + 1.3 * 195);
+    EXPECT_DOUBLE_EQ(title->X, 44.25);  // centred on the canvas: (8076 - 7987.5) / 2
+    EXPECT_DOUBLE_EQ(title->Y, 5706.5);
     // Without a font object the axis title is printed in the chart's own font from its bottom
     // end: (6259 + 43 characters x 112.5) / 2 = 5548.25.
     const auto* axis = chart.FindText(" Humidity Ratio (g water vapor / kg dry air");

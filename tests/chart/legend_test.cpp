@@ -31,7 +31,7 @@ TEST(DrawLegend, RowsSharesAndKey)
     }
     // Shares stand right-aligned 4 pixels inside their box: "88", "D ", " 88.1 " at 100 units
     // a character.
-    EXPECT_EQ(chart.Texts[1 + 3 * 4 + 2].X, 200 + 200 + 600 - 60 - 400);
+    EXPECT_EQ(chart.Texts[1 + 3 * 4 + 2].X, 540);
     // Rows E, I and B are highlighted.
     std::vector<int> highlighted;
     int row = 0;

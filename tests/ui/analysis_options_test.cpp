@@ -1,14 +1,5 @@
 // Compare locations, Hours analysed and What if in the real window: the views follow the state,
 // work from the keyboard and name their figures for screen readers.
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QHeaderView>
-#include <QRadioButton>
-#include <QScopeGuard>
-#include <QScreen>
-#include <QSpinBox>
-#include <QTableWidget>
-#include <QTranslator>
 
 #include "tests/ui/window_test_helpers.h"
 #include "ui/clipboard.h"
@@ -35,10 +26,7 @@ private slots:
         QVERIFY(view && view->isVisible());
         QTableWidget* table = view->table();
         QCOMPARE(table->rowCount(), 27);
-        const StrategyTally brasilia = w.state().Tally;
-        const CompareRow& row5 = view->rows()[4];
-        QCOMPARE(row5.Name, std::string("Brasília"));
-        for (int s = 1; s <= 10; ++s) QCOMPARE(row5.Shares[s], brasilia.YearShare[s]);
+        QCOMPARE(view->rows()[4].Name, std::string("Brasília"));  // its shares: the pipeline's test
         QCOMPARE(table->item(4, 1)->data(Qt::AccessibleTextRole).toString(),
                  QStringLiteral("Brasília, typical days: Solar Heating 30.2 %, Thermal Inertia (Heating) 28.0 %, "
                                 "Thermal Comfort 36.8 %, Ventilation 5.0 %"));
@@ -101,8 +89,7 @@ private slots:
         for (bool portuguese : {false, true}) {
             if (portuguese) QVERIFY(InstallTranslations(*qApp, QLocale(QLocale::Portuguese, QLocale::Brazil)));
             MainWindow w({{800, 600, 15}, 1.0});
-            std::vector<RecordedBox> boxes;
-            RecordBoxes(w, boxes);  // a station catalogue that cannot be read is reported, not waited on
+            BoxLog boxes(w);  // a station catalogue that cannot be read is reported, not waited on
             w.openWeatherFiles({QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw")});
             w.show();
             Trigger(w, "ViewCompare");
@@ -124,10 +111,7 @@ private slots:
                 QVERIFY2(d->width() <= screen.width() - 20 && d->height() <= screen.height() - 50, qPrintable(what));
                 d->hide();
             }
-            for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-                QCoreApplication::removeTranslator(t);
-                delete t;
-            }
+            RemoveTranslators();
         }
     }
 
@@ -136,8 +120,7 @@ private slots:
     void whatIfAppliesOnEnterAndRefusesOutOfRangeTyping()
     {
         MainWindow w(kReferenceScreen);
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         w.show();
         QTimer::singleShot(0, &w, [&] {
             auto* dialog = qobject_cast<WhatIfDialog*>(QApplication::activeModalWidget());
@@ -174,10 +157,6 @@ private slots:
         const QString summary = dialog.findChild<QLabel*>(QStringLiteral("HoursSummary"))->text();
         QCOMPARE(summary, QStringLiteral("Counted: hours 22-5, December-February (8 hours a day, 3 months)"));
         QVERIFY(w.applyAnalysisOptions(dialog.filter(), std::nullopt));
-        int counted = 0;
-        for (int s = 1; s <= 10; ++s)
-            for (int m = 1; m <= 12; ++m) counted += w.state().Tally.MonthHours[s][m];
-        QCOMPARE(counted, 24);
         ExpectMonthTable(w, w.state().Tally);
         QVERIFY(summary.startsWith(TextOf(w, QStringLiteral("AnalysisCaption")) + QStringLiteral(" (")));
         w.applyAnalysisOptions({}, std::nullopt);
@@ -187,8 +166,7 @@ private slots:
     void whatIfShowsTheSharesSideBySideAndRefusesWhatLeavesTheRanges()
     {
         MainWindow w(kReferenceScreen);
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         const StrategyTally base = w.state().Tally;
         WhatIfDialog dialog(&w);
         QString failure;

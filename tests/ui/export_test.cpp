@@ -1,12 +1,6 @@
 // The saving commands and the month-by-strategy view, driven through the real window: every
 // file is written through the menu and read back, failures leave nothing behind.
-#include <QFile>
-#include <QImageReader>
-#include <QPainter>
 #include <QSvgRenderer>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <utility>
 
 #include "classify/raster_canvas.h"
@@ -25,11 +19,10 @@ struct Session {
     ExportActions* exports = window.findChild<ExportActions*>(QStringLiteral("ExportActions"));
     std::optional<SaveChoice> answer;
     QStringList suggested;  // the path each dialog proposed
-    std::vector<RecordedBox> boxes;
+    BoxLog boxes{window};
 
     Session()
     {
-        RecordBoxes(window, boxes);
         exports->setFileChooser([this](const QString&, const QString& path, const QStringList&, const QString&) {
             suggested << path;
             return std::exchange(answer, std::nullopt);
@@ -67,11 +60,7 @@ class ExportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QLocale::setDefault(QLocale::c());
-        QSettings().clear();  // each test starts as a first run
-    }
+    void init() { StartAsFirstRun(); }
 
     // The chosen type adds the suffix when the name has none ("v1.2" has none); at double
     // density the picture has twice the pixels each way.
@@ -95,10 +84,7 @@ private slots:
             QCOMPARE(image.size(), Picture(s.window, r.picture).size() * r.scale);
         }
         // The files are the picture layer's, byte for byte, as qav-cli's are (tests/pictures).
-        const auto bytes = [&dir](const char* name) {
-            QFile file(dir.filePath(QString::fromLatin1(name)));
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        };
+        const auto bytes = [&dir](const char* name) { return Contents(dir.filePath(QString::fromLatin1(name))); };
         const AnalysisState& state = s.window.state();
         QCOMPARE(bytes("chart.png"), RenderPictureFile(PictureKind::Chart, state, PictureFormat::Png));
         QCOMPARE(bytes("graph.png"), RenderPictureFile(PictureKind::Graph, state, PictureFormat::Png));
@@ -245,8 +231,7 @@ private slots:
         Trigger(s.window, "DataMun");  // refilled after a run (the weather files' test shows another tally)
         ExpectMonthTable(s.window, s.window.state().Tally);
 
-        s.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+        Show(s.window);
         auto* tabs = s.window.findChild<QTabWidget*>(QStringLiteral("ResultTabs"));
         auto* table = s.window.findChild<QTableWidget*>(QStringLiteral("MonthStrategyTable"));
         auto* toggle = s.window.findChild<QAction*>(QStringLiteral("ViewMonthStrategy"));

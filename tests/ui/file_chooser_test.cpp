@@ -1,29 +1,12 @@
 // Drives the Monthly Data file chooser of the real window: the files it lists, loading a file by
 // mouse, keyboard and drop, Cancel, and bad files that must leave the previous analysis as it was.
-#include <QComboBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTreeWidget>
 
-#include "data/builtin_sets.h"
 #include "data/md_reader.h"
-#include "data/md_writer.h"
 #include "tests/ui/window_test_helpers.h"
 #include "ui/file_chooser_panel.h"
 
 namespace qav::test {
 namespace {
-
-// The first `count` locations of a built-in set, as a table of their own.
-LocationTable FirstLocations(DataSetKind kind, int count)
-{
-    LocationTable table;
-    LoadDataSet(kind, table);
-    table.LocationCount = count;  // the writer and the list stop there
-    return table;
-}
-
-QByteArray MonthlyData(const LocationTable& table) { return QByteArray::fromStdString(WriteMonthlyData(table)); }
 
 FileChooserPanel* Panel(MainWindow& w) { return w.findChild<FileChooserPanel*>(QStringLiteral("Picture10")); }
 QListWidget* Files(MainWindow& w) { return w.findChild<QListWidget*>(QStringLiteral("File1")); }
@@ -63,11 +46,7 @@ class FileChooserTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QLocale::setDefault(QLocale::c());
-        QSettings().clear();  // each test starts as a first run
-    }
+    void init() { StartAsFirstRun(); }
 
     // Ctrl+O opens the chooser; Cancel and Escape change nothing; the list holds "QAV*.TXT" in any case; a
     // click loads the file at once (and marks no built-in set as shown: the pipeline's test).
@@ -80,10 +59,8 @@ private slots:
             WriteFile(dir.path(), QString::fromLatin1(name), "");
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("QAVfolder.TXT")));  // a folder is not a file
         MainWindow w(kReferenceScreen);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        Show(w);
+        BoxLog boxes(w);
         const QStringList before = Snapshot(w);
         const QImage brasilia = Picture(w, "Picture1");
         QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
@@ -124,8 +101,7 @@ private slots:
         for (const Row& r : rows) WriteFile(dir.path(), QString::fromLatin1(r.name), r.bytes);
 
         MainWindow w(kReferenceScreen);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Show(w);
         ClickRow(Locations(w), 2);
         const QStringList before = Snapshot(w);
         for (const Row& r : rows) {
@@ -159,10 +135,8 @@ private slots:
         const LocationTable two = FirstLocations(DataSetKind::SouthAmerica, 2);
         WriteFile(dir.filePath(QStringLiteral("sub")), QStringLiteral("QAVsub.TXT"), MonthlyData(two));
         MainWindow w(kReferenceScreen);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        Show(w);
+        BoxLog boxes(w);
         const QStringList before = Snapshot(w);
         FileChooserPanel* panel = OpenChooserAt(w, dir.path());
         Files(w)->setFocus();
@@ -204,7 +178,6 @@ private slots:
     void droppedFilesOpen()
     {
         const QString epw = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
-        QVERIFY2(QFile::exists(epw), qPrintable(epw));
         QTemporaryDir dir;
         const LocationTable three = FirstLocations(DataSetKind::World, 3);
         const QString md = WriteFile(dir.path(), QStringLiteral("QAVthree.TXT"), MonthlyData(three));

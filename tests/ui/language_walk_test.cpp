@@ -97,8 +97,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         MainWindow w(kReferenceScreen);
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         w.show();
         w.openWeatherFiles({QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw")});
         HourFilter night;

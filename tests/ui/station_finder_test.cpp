@@ -1,7 +1,5 @@
 // Find a station and My sites in the real window: typed, chosen and analysed from the keyboard;
 // saved as a Monthly Data file and read back; compared like any list.
-#include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include "tests/ui/window_test_helpers.h"
 #include "ui/clipboard.h"
@@ -73,8 +71,7 @@ private slots:
     void coordinatesListTheNearestFirstAndWarnWhenFar()
     {
         MainWindow w(kReferenceScreen);
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         StationFinder* finder = OpenFinder(w);
         QTest::keyClicks(finder->searchField(), QStringLiteral("-15,79 -47,93"));
         const QTreeWidgetItem* first = finder->results()->topLevelItem(0);

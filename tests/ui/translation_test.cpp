@@ -1,7 +1,5 @@
 // The window under a Brazilian Portuguese locale: the compiled-in translation reaches the menus,
 // the results panel and the help boxes; any other locale keeps the English source texts.
-#include <QMenu>
-#include <QTranslator>
 
 #include "tests/ui/window_test_helpers.h"
 #include "pipeline/rendering.h"
@@ -12,19 +10,10 @@ namespace qav::test {
 class TranslationTest : public QObject {
     Q_OBJECT
 
-    // The other tests read the English texts: every translator goes again after each test.
-    static void removeTranslators()
-    {
-        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
-    }
-
 private slots:
     void cleanup()
     {
-        removeTranslators();
+        RemoveTranslators();
         QLocale::setDefault(QLocale::c());
     }
 
@@ -60,8 +49,7 @@ private slots:
         QCOMPARE(w.findChild<QWidget*>(QStringLiteral("Text1_5"))->accessibleName(),
                  QString::fromUtf8("maio, temperatura mínima média, graus Celsius"));
 
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         Trigger(w, "AboutFiles");
         QCOMPARE(boxes.size(), size_t(1));
         QCOMPARE(boxes[0].Title, QStringLiteral("  QAV %1    Formato do arquivo de dados mensais (MD)").arg(kShownVersion));
@@ -76,8 +64,7 @@ private slots:
         QVERIFY(InstallTranslations(*qApp, QLocale(QLocale::Portuguese, QLocale::Brazil)));
         QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
         MainWindow w(kReferenceScreen);
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         HourFilter night;
         QVERIFY(MakeHourFilter(22, 5, 12, 2, night));
         QVERIFY(w.applyAnalysisOptions(night, UniformWarming(1.5f)));

@@ -1,6 +1,7 @@
 // Runs every Qt Test class of the window layer in one QApplication.
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "tests/ui/window_test_helpers.h"
 
@@ -13,8 +14,13 @@ std::vector<qav::test::TestFactory>& qav::test::AllTestObjects()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // Settings go to a test folder, never the user's; each test sets what it relies on.
+    // Settings go to a fresh folder of this run, never the user's nor another run's (test mode
+    // alone shares ~/.qttest between checkouts); each test sets what it relies on.
     QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settings;
+    if (!settings.isValid()) qFatal("cannot make a temporary folder for the settings");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     QApplication::setOrganizationName(QStringLiteral("QAV"));
     QApplication::setApplicationName(QStringLiteral("QAV tests"));
     QSettings().clear();

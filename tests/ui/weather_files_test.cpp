@@ -1,8 +1,5 @@
 // Weather (EPW) files in the real window: each file a location, failures named, the switch
 // between typical days and recorded hours, and the side-by-side shares of the results panel.
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QTemporaryDir>
 #include <cmath>
 
 #include "classify/recorded_classification.h"
@@ -41,21 +38,12 @@ class WeatherFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(QFile::exists(kChicago), qPrintable(kChicago));
-    }
-    void init()
-    {
-        QLocale::setDefault(QLocale::c());
-        QSettings().clear();  // each test starts as a first run
-    }
+    void init() { StartAsFirstRun(); }
 
     void chicagoShowsBothAnalysesSideBySide()
     {
         MainWindow w(kReferenceScreen);
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         QVERIFY(!Action(w, "ViewRecorded")->isEnabled() && !ComparisonShown(w));  // Brasília has no recorded hours
 
         w.openWeatherFiles({kChicago});
@@ -112,8 +100,7 @@ private slots:
         const QString cut = WriteTruncated(dir.path(), 100);
         const QString second = WriteSecondSite(dir.path());
         MainWindow w(kReferenceScreen);
-        std::vector<RecordedBox> boxes;
-        RecordBoxes(w, boxes);
+        BoxLog boxes(w);
         w.openWeatherFiles({kChicago, cut, second});
         QCOMPARE(Locations(w)->count(), 2);
         QCOMPARE(Locations(w)->item(1)->text(), QStringLiteral(" Testburg"));

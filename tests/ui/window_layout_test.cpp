@@ -1,12 +1,6 @@
 // The window on monitors of every size: the shares are those of the headless analysis of the
 // reference screen (or, with "Analyse at this screen's size", of that screen), the pictures
 // scale without a new analysis, and at 800 x 600 nothing overlaps or is cut.
-#include <QFontDatabase>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSettings>
-#include <QTabWidget>
-#include <QTranslator>
 
 #include "classify/raster_canvas.h"
 #include "pipeline/pipeline.h"
@@ -39,8 +33,7 @@ size_t ZoneMapHash(const RasterCanvas& map)
 void ShowAt(MainWindow& w, QSize size)
 {
     w.resize(size);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Show(w);
     QApplication::processEvents();
 }
 
@@ -74,10 +67,7 @@ private slots:
     void cleanup()
     {
         QSettings().remove(QLatin1String(kAnalyseAtScreenSizeKey));
-        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
+        RemoveTranslators();
     }
 
     // Brasília on the reference screen: 30.2 % solar heating, 28.0 thermal inertia, 36.8 comfort

@@ -1,17 +1,7 @@
 #pragma once
 // Shared by the window's Qt tests: registration of the test classes, the reference screen,
 // closing modal boxes without letting a test hang, and what the window shows.
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QSettings>
-#include <QTableWidget>
+#include <QtWidgets>  // with the whole of Qt Gui
 #include <QtTest>  // with the whole of Qt Core
 #include <functional>
 #include <memory>
@@ -19,6 +9,8 @@
 #include <vector>
 
 #include "core/version.h"
+#include "data/builtin_sets.h"
+#include "data/md_writer.h"
 #include "ui/canvas_view.h"
 #include "ui/main_window.h"
 #include "ui/results_panel.h"
@@ -70,13 +62,49 @@ private:
     int polls_ = 0;
 };
 
-// Records the boxes the window shows instead of opening them.
-inline void RecordBoxes(MainWindow& w, std::vector<RecordedBox>& boxes)
+// The boxes the window shows, recorded instead of opened.
+struct BoxLog : std::vector<RecordedBox> {
+    explicit BoxLog(MainWindow& w)
+    {
+        w.setMessageSink([this](QMessageBox::Icon icon, const QString& title, const QString& text) {
+            push_back({icon, title, text, 1});
+        });
+    }
+    BoxLog(const BoxLog&) = delete;
+    BoxLog& operator=(const BoxLog&) = delete;
+};
+
+// Each test starts as a first run, in the C locale.
+inline void StartAsFirstRun()
 {
-    w.setMessageSink([&boxes](QMessageBox::Icon icon, const QString& title, const QString& text) {
-        boxes.push_back({icon, title, text, 1});
-    });
+    QLocale::setDefault(QLocale::c());
+    QSettings().clear();
 }
+
+// The other tests read the English texts: a test that installs translators removes them.
+inline void RemoveTranslators()
+{
+    for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+}
+
+inline void Show(QWidget& w)
+{
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+}
+
+// The first `count` locations of a built-in set, as a table of their own, and its file.
+inline LocationTable FirstLocations(DataSetKind kind, int count)
+{
+    LocationTable table;
+    LoadDataSet(kind, table);
+    table.LocationCount = count;  // the writer and the list stop there
+    return table;
+}
+inline QByteArray MonthlyData(const LocationTable& table) { return QByteArray::fromStdString(WriteMonthlyData(table)); }
 
 inline QString TextOf(const MainWindow& w, const QString& name)
 {
