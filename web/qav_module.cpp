@@ -204,17 +204,13 @@ private:
     {
         LocationTable table;
         if (args.size() == 2 && args[0] == "dataset") {
-            const std::string& key = args[1];
-            if (key == "brazil") LoadDataSet(DataSetKind::Brazil, table);
-            else if (key == "south-america") LoadDataSet(DataSetKind::SouthAmerica, table);
-            else if (key == "world") LoadDataSet(DataSetKind::World, table);
-            else throw UsageFault{"--dataset: '" + key + "' is not brazil, south-america or world"};
+            LoadDataSet(ParseDataSet("--dataset", args[1]), table);
         } else if (args.size() == 3 && args[0] == "md") {
             ReadResult r = ReadMonthlyData(args[2]);
             if (r.failure) Throw(*r.failure, args[1]);
             table = std::move(r.table);
         } else {
-            throw UsageFault{"locations: a data set or a Monthly Data file is needed"};
+            throw OptionError{"locations: a data set or a Monthly Data file is needed"};
         }
         std::string out = "[";
         for (int slot = 1; slot <= table.LocationCount; ++slot) {
@@ -234,14 +230,14 @@ private:
         std::size_t limit = 20;
         for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
             if (args[i] == "query") query = args[i + 1];
-            else if (args[i] == "limit") limit = static_cast<std::size_t>(Whole("limit", args[i + 1], 1, 5000));
-            else throw UsageFault{args[i] + ": unknown option"};
+            else if (args[i] == "limit") limit = static_cast<std::size_t>(ParseWhole("limit", args[i + 1], 1, 5000));
+            else throw OptionError{args[i] + ": unknown option"};
         }
         if (!catalogue_) throw InputFault{"the station catalogue was not loaded", std::nullopt};
         if (catalogue_->failure) throw InputFault{"the station catalogue: " + *catalogue_->failure, std::nullopt};
         if (!index_) index_.emplace(catalogue_->catalogue);
         const StationSearch found = SearchStations(*index_, query, limit);
-        if (found.coordinates.kind == CoordinatesParse::OutOfRange) throw UsageFault{found.coordinates.message};
+        if (found.coordinates.kind == CoordinatesParse::OutOfRange) throw OptionError{found.coordinates.message};
         const bool near = found.coordinates.kind == CoordinatesParse::Valid;
         std::string out = "[";
         for (const StationMatch& m : found.matches) {

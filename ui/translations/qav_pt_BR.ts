@@ -2329,6 +2329,10 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>pressure %1 kPa</source>
         <translation>pressão %1 kPa</translation>
     </message>
+    <message>
+        <source>Compare locations</source>
+        <translation>Comparar localidades</translation>
+    </message>
 </context>
 <context>
     <name>qav::WhatIfDialog</name>

@@ -16,6 +16,7 @@ inline constexpr const char* kTexts[] = {
     QAV_TRANSLATABLE("qav::WebPage", "Chart as PNG", ""),
     QAV_TRANSLATABLE("qav::WebPage", "Chart as SVG", ""),
     QAV_TRANSLATABLE("qav::WebPage", "Clock hours (first-last, 1 to 24)", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "Compare locations", ""),
     QAV_TRANSLATABLE("qav::WebPage", "Copy the table", ""),
     QAV_TRANSLATABLE("qav::WebPage", "Data set", ""),
     QAV_TRANSLATABLE("qav::WebPage", "Download", ""),
