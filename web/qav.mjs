@@ -68,20 +68,6 @@ export default async function createQav(options = {}) {
       setStations(xhr.responseText);
     }
   };
-  const call = (what, request) => {
-    let list;
-    try {
-      const { args, stations } = requestArgs(request);
-      if (stations) ensureStations();
-      list = new core.StringList();
-      for (const a of args) list.push_back(a);
-      return session.call(what, list);
-    } catch (e) {
-      return errorText(String(e && e.message ? e.message : e));
-    } finally {
-      if (list) list.delete();
-    }
-  };
   // A call whose arguments are given as they go to the module.
   const direct = (what, args, stations = false) => {
     let list;
@@ -95,6 +81,15 @@ export default async function createQav(options = {}) {
     } finally {
       if (list) list.delete();
     }
+  };
+  const call = (what, request) => {
+    let parsed;
+    try {
+      parsed = requestArgs(request);
+    } catch (e) {
+      return errorText(String(e && e.message ? e.message : e));
+    }
+    return direct(what, parsed.args, parsed.stations);
   };
   return {
     analyze: (request) => call('analyze', request),
