@@ -71,8 +71,7 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
 {
     struct Row { const char* args; const char* message; };
     for (const Row& row : {Row{"analyze --location 28", "error: --location: 28 is outside 1..27: --dataset brazil has 27 locations\n"},
-                           Row{"analyze --dataset all --location 20",
-                               "error: --location: 20 is outside 1..13: --dataset south-america has 13 locations\n"},
+                           Row{"analyze --dataset all --location 20", "error: --location: 20 is outside 1..13: --dataset south-america has 13 locations\n"},
                            Row{"analyze --location 51", "error: --location: 51 is outside 1..50\n"},
                            Row{"analyze --location 1.5", "error: --location: '1.5' is not a whole number\n"},
                            Row{"analyze --jobs 1.5", "error: --jobs: '1.5' is not a whole number\n"},
@@ -211,11 +210,9 @@ TEST(CliInputs, StandardInputIsReadAsAFileAndLeftOutLocationsAreCounted)
     std::ofstream(dir / "warming.csv") << table;
     struct Case { std::string input, arguments; int status; std::string out, err; };
     const Case cases[] = {
-        {"cat " + (dir / "QAV51.TXT").string() + " |", "analyze --file /dev/stdin --all --format csv", 0, "\n50,Zurich,",
-         "warning: /dev/stdin: Only 50 locations are read; left out from line 651 on: 6 fields.\n"},
+        {"cat " + (dir / "QAV51.TXT").string() + " |", "analyze --file /dev/stdin --all --format csv", 0, "\n50,Zurich,", "warning: /dev/stdin: Only 50 locations are read; left out from line 651 on: 6 fields.\n"},
         {"cat " + (dir / "warming.csv").string() + " |", "analyze --warming-file /dev/stdin --format csv", 0, "\n5,Brasília,", ""},
-        {"yes |", "analyze --warming-file /dev/stdin", 1, "",
-         "error: --warming-file: /dev/stdin: The file is larger than 64 KiB: it is not a warming file. Err code 60\n"},
+        {"yes |", "analyze --warming-file /dev/stdin", 1, "", "error: --warming-file: /dev/stdin: The file is larger than 64 KiB: it is not a warming file. Err code 60\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -245,10 +242,7 @@ TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
     EXPECT_TRUE(Has(r.out, "\"hours_used\":8760,\"hours_missing\":0"));
     EXPECT_NEAR(SumOf(r.out, "recorded_shares"), 100, 0.2);
     EXPECT_TRUE(Has(r.out, R"("recorded_month_hours":[[733,642,650,429,145,7,0,0,27,295,472,743],[11,22,)"));
-    std::smatch m;
-    ASSERT_TRUE(std::regex_search(r.out, m, std::regex(R"("disagreement":([0-9.]+))")));
-    EXPECT_GT(std::stod(m[1].str()), 0);
-    EXPECT_LT(std::stod(m[1].str()), 50);
+    EXPECT_TRUE(Has(r.out, R"("disagreement":6.4)"));
     // Typical days only: no recorded keys.
     EXPECT_FALSE(Has(Shell("analyze --epw " + epw + " --hours typical --format json").out, "recorded_shares"));
 }

@@ -47,22 +47,6 @@ private slots:
         QCOMPARE(table->rowCount(), 50);
     }
 
-    // The bars follow the analysis screen: "Analyse at this screen's size" on an 800 x 600 monitor
-    // gives Brasília's bar 37.2 % comfort, against 36.8 on the reference screen. The view once
-    // kept its rows, as its key left the screen out.
-    void compareViewFollowsTheAnalysisScreen()
-    {
-        QSettings().setValue(QLatin1String(kAnalyseAtScreenSizeKey), false);
-        MainWindow w({{800, 600, 15}, 1.0});
-        Trigger(w, "ViewCompare");
-        CompareView* view = w.compareView();
-        QCOMPARE(view->rows()[4].Shares[5], 36.8f);
-        w.findChild<QAction*>(QStringLiteral("ViewAnalyseAtScreenSize"))->trigger();
-        QSettings().remove(QLatin1String(kAnalyseAtScreenSizeKey));
-        QCOMPARE(view->rows()[4].Shares[5], 37.2f);
-        QCOMPARE(view->table()->item(4, 2)->text(), QStringLiteral("E Thermal Comfort 37.2 %"));
-    }
-
     // Compare opens at the location analysed, its title naming the data and the sort, its
     // selected bar in the legend's colours.
     void compareOpensAtTheAnalysedLocation()

@@ -123,11 +123,8 @@ private slots:
         const QStringList formatLines{"\nFile name: QAV + Title + .TXT\n", "\nLine 2 to line 13 = Month, DBTmin, DBTmax, RHavg\n"};
         struct Row { const char* command; QString title; QStringList parts; };
         for (const Row& r : {Row{"AboutFiles", format, formatLines}, Row{"AbFiles", format, formatLines},
-                             Row{"AboutME", "  About QAV " + kShownVersion, {"QAV     Meridane\n", "Givoni", "Energy and Buildings", "(GPL-3.0-or-later)",
-                                                                "vol. 18", "pp. 11-23", "The QAV developers", "\ne-mail: "}},
-                             Row{"AbTurk", "  QAV " + kShownVersion + "     About Climatic Data",
-                                 {"INMET's climatological normals 1961-1990\n", "within 0.2 °C", "Palmas has no 1961-1990 normal",
-                                  "mixed periods,\nmostly within 1 °C", "stations of 1991-2020"}}}) {
+                             Row{"AboutME", "  About QAV " + kShownVersion, {"QAV     Meridane\n", "Givoni", "Energy and Buildings", "(GPL-3.0-or-later)", "vol. 18", "pp. 11-23", "The QAV developers", "\ne-mail: "}},
+                             Row{"AbTurk", "  QAV " + kShownVersion + "     About Climatic Data", {"INMET's climatological normals 1961-1990\n", "within 0.2 °C", "Palmas has no 1961-1990 normal", "mixed periods,\nmostly within 1 °C", "stations of 1991-2020"}}}) {
             std::optional<RecordedBox> seen;
             BoxCloser closer(seen);
             Trigger(w, r.command);

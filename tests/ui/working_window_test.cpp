@@ -64,13 +64,6 @@ private slots:
         w.openMonthlyDataFile(file);
         QCOMPARE(TextOf(w, QStringLiteral("StatusSource")), QStringLiteral("File: QAVtwo.TXT"));
         QCOMPARE(w.findChild<QLabel*>(QStringLiteral("StatusSource"))->toolTip(), file);
-
-        MainWindow other({{1280, 800, 15}, 1.0});
-        QCOMPARE(TextOf(other, QStringLiteral("StatusBasis")), QStringLiteral("Analysed at the reference screen"));
-        Trigger(other, "ViewAnalyseAtScreenSize");
-        QCOMPARE(TextOf(other, QStringLiteral("StatusBasis")), QStringLiteral("Analysed at this screen's size"));
-        Trigger(other, "ViewAnalyseAtScreenSize");  // off again: the option is remembered
-        QCOMPARE(TextOf(other, QStringLiteral("StatusBasis")), QStringLiteral("Analysed at the reference screen"));
     }
 
     // Typed letters find a name after its leading blank; a pause starts a new search.
