@@ -49,10 +49,11 @@ QString PlainText(const QString& text)
     return document.toPlainText();
 }
 
-// File paths name data, not the program's words: "/home/ana/work/QAVmine.TXT".
+// File paths name data, not the program's words: "/home/ana/work/QAVmine.TXT", or an absolute
+// path up to the end of its line or a ": " after it, as folders may hold blanks ("/tmp/QAV tests-1/cut.epw").
 QString WithoutPaths(QString text)
 {
-    static const QRegularExpression path(QStringLiteral("\\S*[/\\\\]\\S*[/\\\\]\\S*"));
+    static const QRegularExpression path(QStringLiteral("(?:^|(?<=\\s))/[^\\n]*?(?=: |\\n|$)|\\S*[/\\\\]\\S*[/\\\\]\\S*"));
     return text.replace(path, QStringLiteral(" "));
 }
 

@@ -76,7 +76,7 @@ private slots:
         QVERIFY(check.englishWordCount() > 300);
         check.check(QStringLiteral("a"), QStringLiteral("Export results"));
         check.check(QStringLiteral("b"), QString::fromUtf8("Contadas: all hours"));
-        check.check(QStringLiteral("c"), QString::fromUtf8("Total: 12,5 % Latitude -15,8° Inertia /home/open/file/results.csv"));
+        check.check(QStringLiteral("c"), QString::fromUtf8("Total: 12,5 % Latitude -15,8° Inertia /home/my cut/results.csv"));
         check.check(QStringLiteral("d"), QString::fromUtf8("E&xibir"));
         check.checkSvg(QStringLiteral("e"), "<svg><title>Chart</title><text x=\"1\">Umidade <tspan>relativa</tspan></text><text>Night</text></svg>");
         QCOMPARE(check.failures(), (QStringList{QStringLiteral("a: untranslated \"Export results\""),
