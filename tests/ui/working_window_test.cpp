@@ -52,6 +52,12 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Locations(w));
         QTest::keyClick(Locations(w), Qt::Key_Down);  // from Brasília to the entry after it
         QCOMPARE(w.state().CurrentLocation, 6);
+        // Typed letters find a name after its leading blank; a pause starts a new search.
+        for (auto [typed, name] : {std::pair{"Rio ", "Rio Branco"}, {"rio d", "Rio de Janeiro"}, {"be", "Belém"}}) {
+            QTest::keyClicks(Locations(w), QString::fromLatin1(typed));
+            QCOMPARE(w.state().CurrentLocation, SlotNamed(w, name));
+            QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        }
 
         Trigger(w, "DataMun");
         QCOMPARE(TextOf(w, QStringLiteral("StatusSource")), QStringLiteral("Data set: World"));
@@ -60,17 +66,6 @@ private slots:
         w.openMonthlyDataFile(file);
         QCOMPARE(TextOf(w, QStringLiteral("StatusSource")), QStringLiteral("File: QAVtwo.TXT"));
         QCOMPARE(w.findChild<QLabel*>(QStringLiteral("StatusSource"))->toolTip(), file);
-    }
-
-    // Typed letters find a name after its leading blank; a pause starts a new search.
-    void typeAheadIgnoresTheLeadingBlank()
-    {
-        MainWindow w(kReferenceScreen);
-        for (auto [typed, name] : {std::pair{"Rio ", "Rio Branco"}, {"rio d", "Rio de Janeiro"}, {"be", "Belém"}}) {
-            QTest::keyClicks(Locations(w), QString::fromLatin1(typed));
-            QCOMPARE(w.state().CurrentLocation, SlotNamed(w, name));
-            QTest::qWait(QApplication::keyboardInputInterval() + 100);
-        }
     }
 
     // Files opened are listed newest first, at most eight, and reopen from the menu; folders,
@@ -167,8 +162,9 @@ private slots:
         QCOMPARE(TextOf(w, QStringLiteral("StatusHours")), QStringLiteral("Typical days"));
     }
 
-    // Names for screen readers; the chart describes the location and its three largest shares.
-    void controlsCarryAccessibleNames()
+    // Names for screen readers, the chart describing the location and its three largest shares;
+    // the help says how to use the program.
+    void controlsCarryAccessibleNamesAndHelpSaysHowToUseTheProgram()
     {
         MainWindow w(kReferenceScreen);
         QCOMPARE(Locations(w)->accessibleName(), QStringLiteral("Locations"));
@@ -186,11 +182,6 @@ private slots:
         QCOMPARE(w.findChild<CanvasView*>(QStringLiteral("Picture3"))->accessibleName(), QStringLiteral("Monthly climate graph"));
         for (const QLineEdit* field : w.findChildren<const QLineEdit*>())
             QVERIFY2(!field->accessibleName().isEmpty() || !field->isVisibleTo(&w), qPrintable(field->objectName()));
-    }
-
-    void helpSaysHowToUseTheProgram()
-    {
-        MainWindow w(kReferenceScreen);
         Trigger(w, "UsingQav");
         auto* text = w.findChild<QTextBrowser*>(QStringLiteral("UsingQavText"));
         QVERIFY(text && text->isVisible());
