@@ -39,8 +39,7 @@ TEST(CliOutputFailures, LostOutputNamesTheReasonAndExitsWithOne)
     struct Row { const char* tail; const char* err; };
     for (const Row& row : {Row{"analyze > /dev/full", "error: standard output: No space left on device\n"},
                            Row{"export-dataset world > /dev/full", "error: standard output: No space left on device\n"},
-                           Row{"psychro --elevation 0 --t 20 --rh 50 > /dev/full",
-                               "error: standard output: No space left on device\n"},
+                           Row{"psychro --elevation 0 --t 20 --rh 50 > /dev/full", "error: standard output: No space left on device\n"},
                            Row{"analyze --dataset all --all --format json >&-", "error: standard output: Bad file descriptor\n"}}) {
         SCOPED_TRACE(row.tail);
         const Outcome r = Shell(row.tail);

@@ -133,11 +133,9 @@ TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
         {"UTF-8 with byte-order mark", "\xEF\xBB\xBF\"Bras\xC3\xADlia\"" + rest, "Brasília"},
         {"Windows-1252", "\"Bras\xEDlia\"" + rest, "Brasília"},
         {"Windows-1252 with its own letters", "\"\x93S\xE3o Jo\xE3o\x94 \x80\"" + rest, "“São João” €"},
-        {"Windows-1252 although it starts like UTF-8", "\"Bras\xC3\xADlia \xE9\"" + rest,
-         "Bras\xC3\x83\xC2\xADlia \xC3\xA9"},
+        {"Windows-1252 although it starts like UTF-8", "\"Bras\xC3\xADlia \xE9\"" + rest, "Bras\xC3\x83\xC2\xADlia \xC3\xA9"},
         // Blanked: escape, bell, backspace, tab, DEL, C1 CSI, right-to-left override, isolate.
-        {"control and direction characters", "\"\x1B[2JA\x07\x08\tB\x7F\xC2\x9B\xE2\x80\xAE" "C\xE2\x81\xA6\"" + rest,
-         " [2JA   B   C "},
+        {"control and direction characters", "\"\x1B[2JA\x07\x08\tB\x7F\xC2\x9B\xE2\x80\xAE" "C\xE2\x81\xA6\"" + rest, " [2JA   B   C "},
         {"Windows-1252 unassigned byte and escape", "\"\x9D\x1B\xE9\"" + rest, "  é"},
     };
     for (const Case& c : cases) {
@@ -165,40 +163,23 @@ TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)
     struct Case { const char* name; std::string text; int code; std::string message; };
     const Case cases[] = {
         {"out of range", jan("1,1,1e30,51"), kOutOfRange, lima("'1e30' is out of range (-90 to 55).", "3 (DBTmax)", 22)},
-        {"humidity above 100", jan("1,1,21,100.5"), kOutOfRange,
-         lima("'100.5' is out of range (0 to 100).", "4 (RHavg)", 22)},
-        {"too large for a double", jan("1,-1e999,21,51"), kOutOfRange,
-         lima("'-1e999' is not a representable number.", "2 (DBTmin)", 22)},
-        {"too small for a double", jan("1,1,21,1e-400"), kOutOfRange,
-         lima("'1e-400' is not a representable number.", "4 (RHavg)", 22)},
+        {"humidity above 100", jan("1,1,21,100.5"), kOutOfRange, lima("'100.5' is out of range (0 to 100).", "4 (RHavg)", 22)},
+        {"too large for a double", jan("1,-1e999,21,51"), kOutOfRange, lima("'-1e999' is not a representable number.", "2 (DBTmin)", 22)},
+        {"too small for a double", jan("1,1,21,1e-400"), kOutOfRange, lima("'1e-400' is not a representable number.", "4 (RHavg)", 22)},
         {"not finite", jan("1,nan,21,51"), kNotFinite, lima("'nan' is not a finite number.", "2 (DBTmin)", 21)},
         {"text in a number field", jan("1,1,21,\"humid\""), kNotANumber, lima("'humid' is not a number.", "4 (RHavg)", 20)},
-        {"empty number field", jan("1,1,,51"), kNotANumber,
-         lima("The field is empty where a number belongs.", "3 (DBTmax)", 20)},
-        {"latitude", "\"X\",\"Y\",-91,0,0,\"GOV\"\n", kOutOfRange,
-         "'-91' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (X). Err code 22"},
-        {"elevation", "\"X\",\"Y\",0,0,9000.5,\"GOV\"\n", kOutOfRange,
-         "'9000.5' is out of range (-500 to 9000). Line 1, field 5 (Elevation), location 1 (X). Err code 22"},
-        {"long value is cut, a control blanked", std::string("\"X\",\"Y\",7\x1b").append(50, '7') + ",0,0,\"GOV\"\n",
-         kNotANumber,
-         "'7 " + std::string(38, '7') + "...' is not a number. Line 1, field 3 (Latitude), location 1 (X). Err code 20"},
-        {"field too long", std::string(1, '"').append(4097, 'a') + "\",\"Y\",0,0,0,\"GOV\"\n", kFieldTooLong,
-         "The field is longer than 4096 bytes. Line 1, field 1 (Location), location 1. Err code 23"},
-        {"missing closing quote", "\"X\",\"Y,0,0,0,\"GOV\"\n", kTextAfterQuote,
-         "Text follows the closing quotation mark. Line 1, field 2 (Country), location 1 (X). Err code 25"},
-        {"quote open at the line end", "\"X\",\"Y\",0,0,0,\"GOV\n1,2,3,4\n", kUnclosedQuote,
-         "The closing quotation mark is missing. Line 1, field 6 (Data Source), location 1 (X). Err code 24"},
+        {"empty number field", jan("1,1,,51"), kNotANumber, lima("The field is empty where a number belongs.", "3 (DBTmax)", 20)},
+        {"latitude", "\"X\",\"Y\",-91,0,0,\"GOV\"\n", kOutOfRange, "'-91' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (X). Err code 22"},
+        {"elevation", "\"X\",\"Y\",0,0,9000.5,\"GOV\"\n", kOutOfRange, "'9000.5' is out of range (-500 to 9000). Line 1, field 5 (Elevation), location 1 (X). Err code 22"},
+        {"long value is cut, a control blanked", std::string("\"X\",\"Y\",7\x1b").append(50, '7') + ",0,0,\"GOV\"\n", kNotANumber, "'7 " + std::string(38, '7') + "...' is not a number. Line 1, field 3 (Latitude), location 1 (X). Err code 20"},
+        {"field too long", std::string(1, '"').append(4097, 'a') + "\",\"Y\",0,0,0,\"GOV\"\n", kFieldTooLong, "The field is longer than 4096 bytes. Line 1, field 1 (Location), location 1. Err code 23"},
+        {"missing closing quote", "\"X\",\"Y,0,0,0,\"GOV\"\n", kTextAfterQuote, "Text follows the closing quotation mark. Line 1, field 2 (Country), location 1 (X). Err code 25"},
+        {"quote open at the line end", "\"X\",\"Y\",0,0,0,\"GOV\n1,2,3,4\n", kUnclosedQuote, "The closing quotation mark is missing. Line 1, field 6 (Data Source), location 1 (X). Err code 24"},
         {"empty file", "", kNoCompleteLocation, "The file holds no complete location. Err code 30"},
-        {"first month only", "\"X\",\"Y\",0,0,0,\"GOV\"\n1,2,3,4\n", kNoCompleteLocation,
-         "The file holds no complete location: it ends after 10 of the 54 fields of a location. Line 2, location 1 "
-         "(X). Err code 30"},
-        {"last field missing", Site("X").substr(0, Site("X").size() - 4), kNoCompleteLocation,
-         "The file holds no complete location: it ends after 53 of the 54 fields of a location. Line 13, field 4 "
-         "(RHavg), location 1 (X). Err code 30"},
-        {"UTF-16", std::string("\xFF\xFE\"\0X\0", 6), kNotText,
-         "The file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text). Err code 11"},
-        {"larger than 16 MiB", std::string(kMaxMonthlyDataBytes + 1, ' '), kFileTooLarge,
-         "The file is larger than 16 MiB: it is not a Monthly Data file. Err code 10"},
+        {"first month only", "\"X\",\"Y\",0,0,0,\"GOV\"\n1,2,3,4\n", kNoCompleteLocation, "The file holds no complete location: it ends after 10 of the 54 fields of a location. Line 2, location 1 (X). Err code 30"},
+        {"last field missing", Site("X").substr(0, Site("X").size() - 4), kNoCompleteLocation, "The file holds no complete location: it ends after 53 of the 54 fields of a location. Line 13, field 4 (RHavg), location 1 (X). Err code 30"},
+        {"UTF-16", std::string("\xFF\xFE\"\0X\0", 6), kNotText, "The file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text). Err code 11"},
+        {"larger than 16 MiB", std::string(kMaxMonthlyDataBytes + 1, ' '), kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file. Err code 10"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -237,8 +218,7 @@ TEST(ReadMonthlyDataFile, ReadsAFileOrNamesTheFault)
         {"a folder", dir, kPathFileAccess, "Path/File access error."},
         {"an endless stream", "/dev/zero", kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file."},
         {"under a file", write("QAVPLAIN.TXT", Sites(1)) / "QAV.TXT", kPathNotFound, "Path not found."},
-        {"larger than 16 MiB", write("QAVBIG.TXT", Sites(1) + std::string(kMaxMonthlyDataBytes, '\n')),
-         kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file."},
+        {"larger than 16 MiB", write("QAVBIG.TXT", Sites(1) + std::string(kMaxMonthlyDataBytes, '\n')), kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file."},
         {"not readable", write("QAVLOCKED.TXT", Sites(1)), kPermissionDenied, "Permission denied."},
     };
     fs::permissions(dir / "QAVLOCKED.TXT", fs::perms::none);

@@ -49,10 +49,11 @@ QString PlainText(const QString& text)
     return document.toPlainText();
 }
 
-// File paths name data, not the program's words: "/home/ana/work/QAVmine.TXT".
+// File paths name data, not the program's words: "/home/ana/work/QAVmine.TXT", or an absolute
+// path up to the end of its line or a ": " after it, as folders may hold blanks ("/tmp/QAV tests-1/cut.epw").
 QString WithoutPaths(QString text)
 {
-    static const QRegularExpression path(QStringLiteral("\\S*[/\\\\]\\S*[/\\\\]\\S*"));
+    static const QRegularExpression path(QStringLiteral("(?:^|(?<=\\s))/[^\\n]*?(?=: |\\n|$)|\\S*[/\\\\]\\S*[/\\\\]\\S*"));
     return text.replace(path, QStringLiteral(" "));
 }
 
@@ -132,42 +133,23 @@ void EnglishTextCheck::checkWidgetTree(QWidget* root)
             for (const QString& filter : files->nameFilters()) check(where + QStringLiteral(" / type list"), filter);
             continue;
         }
-        for (const QString& t : {w->windowTitle(), w->toolTip(), w->statusTip(), w->whatsThis(), w->accessibleName(),
-                                 w->accessibleDescription()})
-            check(where, t);
+        QStringList texts{w->windowTitle(), w->toolTip(), w->statusTip(), w->whatsThis(), w->accessibleName(), w->accessibleDescription()};
+        if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+        if (auto* box = qobject_cast<QGroupBox*>(w)) texts << box->title();
+        if (auto* menu = qobject_cast<QMenu*>(w)) texts << menu->title();
+        if (auto* bar = qobject_cast<QStatusBar*>(w)) texts << bar->currentMessage();
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) texts << edit->text() << edit->placeholderText();
+        if (auto* edit = qobject_cast<QTextEdit*>(w)) texts << edit->toPlainText() << edit->placeholderText();
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) texts << edit->toPlainText();
+        if (auto* spin = qobject_cast<QSpinBox*>(w)) texts << spin->prefix() << spin->suffix() << spin->specialValueText();
+        if (auto* spin = qobject_cast<QDoubleSpinBox*>(w)) texts << spin->prefix() << spin->suffix() << spin->specialValueText();
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i) << combo->itemData(i, Qt::ToolTipRole).toString();
+        if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i) << tabs->tabToolTip(i);
+        for (const QString& t : texts) check(where, t);
         for (const QAction* a : w->actions()) checkAction(where, a);
-        if (auto* label = qobject_cast<QLabel*>(w)) check(where, label->text());
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) check(where, button->text());
-        if (auto* box = qobject_cast<QGroupBox*>(w)) check(where, box->title());
-        if (auto* menu = qobject_cast<QMenu*>(w)) check(where, menu->title());
-        if (auto* bar = qobject_cast<QStatusBar*>(w)) check(where, bar->currentMessage());
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            check(where, edit->text());
-            check(where, edit->placeholderText());
-        }
-        if (auto* edit = qobject_cast<QTextEdit*>(w)) {
-            check(where, edit->toPlainText());
-            check(where, edit->placeholderText());
-        }
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) check(where, edit->toPlainText());
-        if (auto* spin = qobject_cast<QSpinBox*>(w)) {
-            for (const QString& t : {spin->prefix(), spin->suffix(), spin->specialValueText()}) check(where, t);
-        }
-        if (auto* spin = qobject_cast<QDoubleSpinBox*>(w)) {
-            for (const QString& t : {spin->prefix(), spin->suffix(), spin->specialValueText()}) check(where, t);
-        }
-        if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            for (int i = 0; i < combo->count(); ++i) {
-                check(where, combo->itemText(i));
-                check(where, combo->itemData(i, Qt::ToolTipRole).toString());
-            }
-        }
-        if (auto* tabs = qobject_cast<QTabBar*>(w)) {
-            for (int i = 0; i < tabs->count(); ++i) {
-                check(where, tabs->tabText(i));
-                check(where, tabs->tabToolTip(i));
-            }
-        }
         // A header shows its view's model: the view walks it, headers included.
         if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model() && !qobject_cast<QHeaderView*>(w)) {
             const QAbstractItemModel* model = view->model();

@@ -1,7 +1,5 @@
 // Drives the real main window: start-up, data-set commands, list selection by mouse and
 // keyboard, the results panel, clipboard copies, help boxes, exit and the pixel density.
-#include <cmath>
-
 #include "tests/ui/window_test_helpers.h"
 
 namespace qav::test {
@@ -34,14 +32,8 @@ private slots:
         for (int i = 1; i <= 10; ++i)
             QCOMPARE(TextOf(w, QStringLiteral("Label1_%1").arg(i == 1 ? 0 : i)), QString::fromLatin1(captions[i - 1]));
         ExpectPanelShares(w, w.state().Tally);
-    }
-
-    // A share below 0.1 % shows empty, 0.1 % itself does not.
-    void numberFormats()
-    {
-        QCOMPARE(ShareText(0.09f, u'.'), QString());
-        QCOMPARE(ShareText(0.1f, u'.'), QStringLiteral("0.1"));
-        QCOMPARE(ShareText(12.3f, u','), QStringLiteral("12,3"));
+        // A share below 0.1 % shows empty, 0.1 % itself does not.
+        QCOMPARE(ShareText(0.09f, u'.') + ShareText(0.1f, u'.') + ShareText(12.3f, u','), QStringLiteral("0.112,3"));
     }
 
     // Each set loads and analyses its slot 1; the set already shown brings the information box
@@ -70,11 +62,21 @@ private slots:
         }
     }
 
-    // A click, the arrow keys and Enter analyse the entry they select.
-    void listSelectsByMouseAndKeyboard()
+    // A click, the arrow keys and Enter analyse the entry they select; the copy commands fill
+    // the clipboard.
+    void listSelectsByMouseAndKeyboardAndCopies()
     {
         MainWindow w(kReferenceScreen);
         Show(w);
+        // The copy commands fill the clipboard; the table with the locale's decimal separator
+        // (its lines: the results table's test).
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        Trigger(w, "CopGraf");  // the copied chart: the working window's test
+        QCOMPARE(clipboard->image().convertToFormat(QImage::Format_RGB32), Picture(w, "Picture3"));
+        QVERIFY(clipboard->text().isEmpty());  // each copy empties the clipboard first
+        Trigger(w, "MCopTab");
+        QVERIFY(clipboard->text().contains(QStringLiteral("\n1,17.4,26.9,76\n")));
+
         QListWidget* list = Locations(w);
         const QImage brasilia = Picture(w, "Picture1");
         ClickRow(list, 2);
@@ -86,26 +88,12 @@ private slots:
         QCOMPARE(w.state().CurrentLocation, 4);
         QTest::keyClick(list, Qt::Key_End);
         QCOMPARE(w.state().CurrentLocation, 27);
-        QCOMPARE(TextOf(w, QStringLiteral("Text5_0")), Heading(w.state().Locations.Slot[27]));
         list->setCurrentRow(6, QItemSelectionModel::NoUpdate);  // focused but not highlighted
         QCOMPARE(w.state().CurrentLocation, 27);
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(w.state().CurrentLocation, 7);
-    }
 
-    void copyCommandsFillTheClipboard()
-    {
-        MainWindow w(kReferenceScreen);
-        QClipboard* clipboard = QGuiApplication::clipboard();
-        Trigger(w, "MCopChart");
-        QCOMPARE(clipboard->image().convertToFormat(QImage::Format_RGB32), Picture(w, "Picture1"));
-        Trigger(w, "CopGraf");
-        QCOMPARE(clipboard->image().convertToFormat(QImage::Format_RGB32), Picture(w, "Picture3"));
-        QVERIFY(clipboard->text().isEmpty());  // each copy empties the clipboard first
-
-        // The table text with the locale's decimal separator (its lines: the results table's test).
-        Trigger(w, "MCopTab");
-        QVERIFY(clipboard->text().contains(QStringLiteral("\n1,17.4,26.9,76\n")));
+        // Under a locale with a decimal comma the fields and the copied table use it.
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         MainWindow german(kReferenceScreen);
         QCOMPARE(TextOf(german, QStringLiteral("Text1_0")), QStringLiteral("-15,8"));
@@ -123,11 +111,8 @@ private slots:
         const QStringList formatLines{"\nFile name: QAV + Title + .TXT\n", "\nLine 2 to line 13 = Month, DBTmin, DBTmax, RHavg\n"};
         struct Row { const char* command; QString title; QStringList parts; };
         for (const Row& r : {Row{"AboutFiles", format, formatLines}, Row{"AbFiles", format, formatLines},
-                             Row{"AboutME", "  About QAV " + kShownVersion, {"QAV     Meridane\n", "Givoni", "Energy and Buildings", "(GPL-3.0-or-later)",
-                                                                "vol. 18", "pp. 11-23", "The QAV developers", "\ne-mail: "}},
-                             Row{"AbTurk", "  QAV " + kShownVersion + "     About Climatic Data",
-                                 {"INMET's climatological normals 1961-1990\n", "within 0.2 °C", "Palmas has no 1961-1990 normal",
-                                  "mixed periods,\nmostly within 1 °C", "stations of 1991-2020"}}}) {
+                             Row{"AboutME", "  About QAV " + kShownVersion, {"QAV     Meridane\n", "Givoni", "Energy and Buildings", "(GPL-3.0-or-later)", "vol. 18", "pp. 11-23", "The QAV developers", "\ne-mail: "}},
+                             Row{"AbTurk", "  QAV " + kShownVersion + "     About Climatic Data", {"INMET's climatological normals 1961-1990\n", "within 0.2 °C", "Palmas has no 1961-1990 normal", "mixed periods,\nmostly within 1 °C", "stations of 1991-2020"}}}) {
             std::optional<RecordedBox> seen;
             BoxCloser closer(seen);
             Trigger(w, r.command);
@@ -147,19 +132,6 @@ private slots:
             Trigger(w, command);
             QVERIFY2(!w.isVisible(), command);
         }
-    }
-
-    // The shares at pixel ratio 2 are the layout test's; here only the copied chart gains pixels,
-    // and it keeps 40 : 31.
-    void onlyThePictureDependsOnThePixelDensity()
-    {
-        MainWindow normal(kReferenceScreen);
-        MainWindow dense({kReferenceScreen.Screen, 2.0});
-        const auto* plain = normal.findChild<CanvasView*>(QStringLiteral("Picture1"));
-        const auto* sharp = dense.findChild<CanvasView*>(QStringLiteral("Picture1"));
-        QCOMPARE(sharp->image().size(), plain->image().size() * 2);
-        QCOMPARE(sharp->image().deviceIndependentSize(), plain->image().deviceIndependentSize());
-        QVERIFY(std::abs(plain->pictureRect().width() / plain->pictureRect().height() - 40.0 / 31.0) < 0.01);
     }
 };
 
