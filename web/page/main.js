@@ -13,7 +13,8 @@ const kMonths = ['January', 'February', 'March', 'April', 'May', 'June', 'July',
 const kDataSets = ['brazil', 'south-america', 'world'];
 
 const qav = await createQav();
-const reader = new Worker(new URL('reader.worker.js', import.meta.url));
+// The file reader's worker, started with the first file: a page opened on a link needs none.
+let reader = null;
 
 // What is analysed: the source (a data set's slot, a station or a file's text) and the options.
 const state = { source: { kind: 'dataset', dataset: 'brazil', location: null }, hours: 'typical',
@@ -219,6 +220,7 @@ function analyse({ focusResults = false } = {}) {
 
 // ---- Files: picked, dropped or named by #epw=URL.
 function readFile(file) {
+  reader ??= new Worker(new URL('reader.worker.js', import.meta.url));
   return new Promise((resolve) => {
     reader.onmessage = ({ data }) => resolve(data);
     reader.postMessage(file);

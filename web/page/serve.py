@@ -17,6 +17,8 @@ TYPES = {
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
+    # Keep-alive: the page's dozen files come over a few connections, not one connection each.
+    protocol_version = "HTTP/1.1"
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, **TYPES}
 
     def log_message(self, *args):  # quiet: the address printed is what callers read
