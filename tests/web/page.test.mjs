@@ -70,6 +70,7 @@ test('Portuguese, compare and the station finder', async () => {
   assert.equal(await browser.evaluate('document.documentElement.lang'), 'pt-BR');
   assert.equal(await text('#results tbody tr[data-letter="B"] td:nth-child(2)'), 'Aquecimento solar passivo');
   assert.equal(await text('#results tbody tr[data-letter="B"] td:nth-child(3)'), '30,2 %');
+  assert.equal(await text('#results tbody tr[data-letter="C"] td:nth-child(3)'), '28,0 %');
   assert.equal(await text('#results thead th:nth-child(1)'), 'Zona');
   assert.equal(await browser.evaluate(`new Promise((r) => { const d = document.getElementById('compare-details');
     d.open = true; setTimeout(() => r(d.querySelectorAll('svg').length), 100); })`), 1);

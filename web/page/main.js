@@ -162,11 +162,12 @@ function fillResults(r) {
     row.className = top.includes(i + 1) ? 'top' : '';
     row.insertCell().textContent = kLetters[i];
     row.insertCell().textContent = t(kStrategies[i]);
-    const cell = (v) => { const c = row.insertCell(); c.className = 'n'; c.textContent = decimal(v) + ' %'; };
+    // One decimal, as the window's results panel shows a share ("28,0 %", not "28 %").
+    const cell = (v) => { const c = row.insertCell(); c.className = 'n'; c.textContent = decimal(v.toFixed(1)) + ' %'; };
     cell(share);
     if (recorded) cell(r.recorded_shares[i]);
   });
-  const names = top.map((s) => `${kLetters[s - 1]} ${t(kStrategies[s - 1])} (${decimal(shown[s - 1])} %)`);
+  const names = top.map((s) => `${kLetters[s - 1]} ${t(kStrategies[s - 1])} (${decimal(shown[s - 1].toFixed(1))} %)`);
   $('top').textContent = t('Top three: %1', names.join(', '));
   $('disagreement').textContent = recorded
     ? t('Typical days and recorded hours differ on %1 % of the year.', decimal(r.disagreement)) : '';
