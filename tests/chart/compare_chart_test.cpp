@@ -20,10 +20,8 @@ TEST(CompareChart, SegmentsAreTheSharesInZoneColours)
     rows[1].RecordedShares[9] = 50, rows[1].RecordedShares[10] = 50, rows[1].RecordedTop = 10;
     const CompareLayout l = MakeCompareLayout(rows, 15, 15);
     ASSERT_EQ(l.Lines.size(), 3u);
-    EXPECT_EQ(CompareRowAt(l, l.BarsTop - 1), -1);
-    EXPECT_EQ(CompareRowAt(l, l.BarsTop + 0.5 * l.LineHeight), 0);
-    EXPECT_EQ(CompareRowAt(l, l.BarsTop + 2.5 * l.LineHeight), 1);
-    EXPECT_EQ(CompareRowAt(l, l.BarsTop + 3.5 * l.LineHeight), -1);
+    for (auto [lines, row] : {std::pair{-0.01, -1}, {0.5, 0}, {2.5, 1}, {3.5, -1}})
+        EXPECT_EQ(CompareRowAt(l, l.BarsTop + lines * l.LineHeight), row) << lines;
 
     testing::RecordingCanvas canvas(l.Width, l.Height);
     DrawCompareChart(canvas, l, rows, "What if: +2 \u00B0C");
