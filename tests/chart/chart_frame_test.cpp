@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -48,9 +49,8 @@ TEST(BioclimaticChart, LabelsTitlesLettersAndCanvasState)
                                                      "22", "26", "30", "34", "38", "DBT"}));
     EXPECT_NEAR(chart.FindText("28")->Y, s.YTop - 90, 0.01);  // 6 pixels above its row
     // Temperature labels stand left of their line, a minus further left.
-    EXPECT_EQ(chart.FindText("-18")->X, 104);
-    EXPECT_EQ(chart.FindText("30")->X, 5510);
-    EXPECT_EQ(chart.FindText("DBT")->X, 6854);
+    EXPECT_EQ((std::array{chart.FindText("-18")->X, chart.FindText("30")->X, chart.FindText("DBT")->X}),
+              (std::array{104.0, 5510.0, 6854.0}));
     EXPECT_EQ(letters, "ABBCDEFJHHGIII");
     EXPECT_DOUBLE_EQ(chart.FindText("A")->X, s.XOf(3.8));
     EXPECT_DOUBLE_EQ(chart.FindText("A")->Y, s.YOf(4.1));
@@ -68,12 +68,9 @@ TEST(BioclimaticChart, LabelsTitlesLettersAndCanvasState)
     EXPECT_EQ(axis->Y, 5548);
 
     // The canvas is left as it was found: the font size before the chart, not a fixed one.
-    EXPECT_EQ(chart.FontSize(), 9);
-    EXPECT_EQ(chart.DrawWidth(), 1);
-    EXPECT_EQ(chart.Style(), DrawStyle::Solid);
-    EXPECT_EQ(chart.ForeColour(), kBlack);
-    EXPECT_EQ(map.Clears, 1);
-    EXPECT_TRUE(map.Ops.empty());  // the zone-map layer paints the map
+    EXPECT_TRUE(chart.FontSize() == 9 && chart.DrawWidth() == 1 && chart.Style() == DrawStyle::Solid &&
+                chart.ForeColour() == kBlack);
+    EXPECT_TRUE(map.Clears == 1 && map.Ops.empty());  // the zone-map layer paints the map
 }
 
 // The vertex table on the reference chart (YBase 5363, 183.5 units per g/kg, 112 per C).

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -83,12 +84,10 @@ TEST(CLogFont, FillsTheRecordFromItsOwnCopy)
     FontDescription f{.FaceName = std::string(40, 'x'), .SizePt = 12, .Italic = true, .StrikeOut = true, .Weight = 700};
     font.SetLogFont(f);
     const LogFontRecord& r = factory.Records.back();
-    EXPECT_EQ(r.lfHeight, -16);  // 12 pt at 96 dpi
-    EXPECT_EQ(r.lfWeight, 700);
-    EXPECT_EQ(r.lfItalic, 1);
-    EXPECT_EQ(r.lfUnderline, 0);
-    EXPECT_EQ(r.lfStrikeOut, 1);
-    EXPECT_EQ(r.lfQuality, 2);
+    // Height -16: 12 pt at 96 dpi.
+    EXPECT_EQ((std::array{int(r.lfHeight), int(r.lfWeight), int(r.lfItalic), int(r.lfUnderline), int(r.lfStrikeOut),
+                          int(r.lfQuality)}),
+              (std::array{-16, 700, 1, 0, 1, 2}));
     EXPECT_EQ(std::string(r.lfFaceName), std::string(31, 'x'));
     // Changing the caller's description afterwards does not reach the font.
     f.SizePt = 14;

@@ -20,10 +20,8 @@ TEST(CompareChart, SegmentsAreTheSharesInZoneColours)
     rows[1].RecordedShares[9] = 50, rows[1].RecordedShares[10] = 50, rows[1].RecordedTop = 10;
     const CompareLayout l = MakeCompareLayout(rows, 15, 15);
     ASSERT_EQ(l.Lines.size(), 3u);
-    EXPECT_EQ(CompareRowAt(l, l.BarsTop - 1), -1);
-    EXPECT_EQ(CompareRowAt(l, l.BarsTop + 0.5 * l.LineHeight), 0);
-    EXPECT_EQ(CompareRowAt(l, l.BarsTop + 2.5 * l.LineHeight), 1);
-    EXPECT_EQ(CompareRowAt(l, l.BarsTop + 3.5 * l.LineHeight), -1);
+    for (auto [lines, row] : {std::pair{-0.01, -1}, {0.5, 0}, {2.5, 1}, {3.5, -1}})
+        EXPECT_EQ(CompareRowAt(l, l.BarsTop + lines * l.LineHeight), row) << lines;
 
     testing::RecordingCanvas canvas(l.Width, l.Height);
     DrawCompareChart(canvas, l, rows, "What if: +2 \u00B0C");
@@ -38,11 +36,8 @@ TEST(CompareChart, SegmentsAreTheSharesInZoneColours)
     ASSERT_EQ(e.size(), 1u);
     EXPECT_DOUBLE_EQ(e[0].X1, l.BarLeft + 0.25 * l.BarWidth);
     EXPECT_DOUBLE_EQ(e[0].X2 + 15, l.BarLeft + l.BarWidth);
-    EXPECT_EQ(filledBoxes(ZoneColour[10]).size(), 2u);
-    EXPECT_EQ(filledBoxes(ZoneColour[9]).size(), 1u);
-    EXPECT_TRUE(canvas.FindText("What if: +2 \u00B0C"));
-    EXPECT_TRUE(canvas.FindText("E Thermal Comfort 75.0 %"));
-    EXPECT_TRUE(canvas.FindText("   recorded hours"));
+    EXPECT_EQ(filledBoxes(ZoneColour[10]).size() * 10 + filledBoxes(ZoneColour[9]).size(), 21u);  // J twice, I once
+    for (const char* text : {"What if: +2 \u00B0C", "E Thermal Comfort 75.0 %", "   recorded hours"}) EXPECT_TRUE(canvas.FindText(text)) << text;
     // The recording canvas gives 100 units a byte; the column holds 35 bytes: 16 whole "é" and "…".
     std::string cut;
     for (int i = 0; i < 16; ++i) cut += "\u00E9";

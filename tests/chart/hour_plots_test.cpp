@@ -36,8 +36,7 @@ TEST(PlotHours, MonthsArePolylinesHeldToThePlot)
         EXPECT_EQ(chart.Ops[(m - 1) * 25].Colour, quarters[(m - 1) / 3]);
     }
     for (const RecordedOp& op : chart.Ops) EXPECT_EQ(op.Width, 2);
-    EXPECT_EQ(chart.Ops[25 + 5].X2, s.X0);       // February hour 5
-    EXPECT_EQ(chart.Ops[10 * 25 + 7].X2, s.X1);  // November hour 7
+    EXPECT_TRUE(chart.Ops[25 + 5].X2 == s.X0 && chart.Ops[10 * 25 + 7].X2 == s.X1);  // February hour 5, November hour 7
     EXPECT_FLOAT_EQ(chart.Ops[25 + 5].Y2, s.YOf(8));
     EXPECT_EQ(chart.Ops[2 * 25 + 10].Colour, kLeftOutHourColour);  // March hour 10
     EXPECT_EQ(chart.Ops[2 * 25 + 11].Colour, MakeRgb(255, 0, 0));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
 #include <string>
 
@@ -23,12 +24,8 @@ int Count(const std::string& text, const std::string& part)
 TEST(TextMetrics, ShippedFontAsTheRasteriserMeasuresIt)
 {
     EXPECT_EQ(ShippedFontFamily(), "DejaVu Sans");
-    EXPECT_EQ(FontPixelSize(8, 96), 11);
-    EXPECT_EQ(FontPixelSize(7, 96), 9);
-    EXPECT_EQ(FontPixelSize(8, 192), 21);
-    EXPECT_DOUBLE_EQ(FontAscentPx(11), 10.203125);
-    EXPECT_DOUBLE_EQ(FontDescentPx(11), 2.59375);
-    EXPECT_DOUBLE_EQ(FontAscentPx(9), 8.359375);
+    EXPECT_EQ((std::array{FontPixelSize(8, 96), FontPixelSize(7, 96), FontPixelSize(8, 192)}), (std::array{11, 9, 21}));
+    EXPECT_EQ((std::array{FontAscentPx(11), FontDescentPx(11), FontAscentPx(9)}), (std::array{10.203125, 2.59375, 8.359375}));
     struct Row { const char* text; int pixels; bool bold; double width; };
     for (const Row& r : {Row{"W", 11, false, 10.875}, {"88", 11, false, 13.96875}, {"AV", 11, false, 15.03125},
                          {"Location: Brasília (Brazil)", 11, false, 136.921875}, {"88", 9, false, 11.4375},
@@ -84,16 +81,13 @@ TEST(SvgCanvas, CompactElements)
     const std::string doc = svg.Document("T<1>", "k: v");
     EXPECT_EQ(Count(doc, "<path "), 3);
     EXPECT_EQ(Count(doc, "stroke-dasharray=\"1 2\""), 1);
-    EXPECT_NE(doc.find("<path d=\"M0.5 10.5L99.5 10.5\" stroke=\"#000000\" stroke-dasharray=\"1 2\""), std::string::npos);
     EXPECT_EQ(Count(doc, "<use "), 6);
     EXPECT_EQ(Count(doc, "<g fill=\"#0000ff\" fill-opacity=\"0.35\">"), 1);
-    EXPECT_NE(doc.find("<rect id=\"d3\" width=\"3\" height=\"3\"/>"), std::string::npos);
-    EXPECT_NE(doc.find("<use xlink:href=\"#d3\" x=\"19\" y=\"19\"/>"), std::string::npos);
-    EXPECT_NE(doc.find("<text x=\"10\" y=\"30.2\" font-size=\"11\" font-weight=\"bold\" fill=\"#000000\">A&amp;B</text>"),
-              std::string::npos);
-    EXPECT_NE(doc.find("<title>T&lt;1&gt;</title>\n<desc>k: v</desc>"), std::string::npos);
-    EXPECT_NE(doc.find("viewBox=\"0 0 100 50\""), std::string::npos);
-    EXPECT_NE(doc.find("font-family=\"DejaVu Sans\""), std::string::npos);
+    for (const char* part : {"<path d=\"M0.5 10.5L99.5 10.5\" stroke=\"#000000\" stroke-dasharray=\"1 2\"",
+                             "<rect id=\"d3\" width=\"3\" height=\"3\"/>", "<use xlink:href=\"#d3\" x=\"19\" y=\"19\"/>",
+                             "<text x=\"10\" y=\"30.2\" font-size=\"11\" font-weight=\"bold\" fill=\"#000000\">A&amp;B</text>",
+                             "<title>T&lt;1&gt;</title>\n<desc>k: v</desc>", "viewBox=\"0 0 100 50\"", "font-family=\"DejaVu Sans\""})
+        EXPECT_NE(doc.find(part), std::string::npos) << part;
 
     // The rotated title's font: turned about the current point, 90 degrees counter-clockwise.
     CLogFont rotated(svg.FontFactory());

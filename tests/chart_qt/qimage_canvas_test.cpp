@@ -2,15 +2,8 @@
 
 #include <gtest/gtest.h>
 
-
-#include "chart/hour_plots.h"
-#include "chart/legend.h"
 #include "chart/svg_canvas.h"
-#include "classify/classification.h"
 #include "classify/raster_canvas.h"
-#include "classify/zone_map.h"
-#include "pipeline/bioclimatic_chart.h"
-#include "tests/chart/test_locations.h"
 
 namespace qav {
 namespace {
@@ -18,14 +11,14 @@ namespace {
 constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 
-// Bounding box, in pixels, of the pixels that are not white from row firstRow down.
+// Bounding box, in pixels, of the pixels that are not white.
 struct PixelBounds {
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1, count = 0;
 };
-PixelBounds InkBounds(const QImage& image, int firstRow = 0)
+PixelBounds InkBounds(const QImage& image)
 {
     PixelBounds b;
-    for (int y = firstRow; y < image.height(); ++y)
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             if ((image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) continue;
             b.left = std::min(b.left, x), b.right = std::max(b.right, x);
@@ -63,8 +56,7 @@ TEST(QImageCanvas, SamePixelsAsTheRasterCanvasAtAnyDensity)
     // At double density the box's edges stay where they are in canvas units.
     for (auto [x, y] : {std::pair{149.0, 350.0}, {150.0, 350.0}, {299.0, 450.0}, {300.0, 470.0}})
         EXPECT_EQ(two.GetPixel(x, y), q.GetPixel(x, y)) << x << ", " << y;
-    EXPECT_EQ(q.GetPixel(-1, 0), kNoColour);
-    EXPECT_EQ(q.GetPixel(0, 2010), kNoColour);  // 134 rows: 2000 / 15 = 133.3
+    EXPECT_TRUE(q.GetPixel(-1, 0) == kNoColour && q.GetPixel(0, 2010) == kNoColour);  // 134 rows: 2000 / 15 = 133.3
     EXPECT_NEAR(two.TextWidth("Humidity Ratio"), q.TextWidth("Humidity Ratio"), 15);
     EXPECT_NEAR(two.TextHeight("888"), q.TextHeight("888"), 15);
 }
@@ -113,31 +105,6 @@ TEST(QImageCanvas, TextAndRotatedTitle)
     EXPECT_TRUE(b.bottom <= 160 && b.top >= 160 - q.TextWidth(title) / 15 - 2) << b.top << ", " << b.bottom;
     EXPECT_GT(b.bottom - b.top, b.right - b.left);  // taller than wide
     EXPECT_EQ(q.SelectFont(0), 0u);                 // the canvas's own font is back
-}
-
-// The whole chart of Brasilia on the reference screen (its legend and hourly lines are checked
-// on the recording canvas).
-TEST(QImageCanvas, BrasiliaChartTitleIsCentred)
-{
-    const ChartScale s = MakeChartScale(8076, 6259, 15, 15);
-    const LocationRecord brasilia = testing::Brasilia();
-    const Psychrometrics psy(StationPressure(brasilia.Elevation));
-    QImageCanvas chart(8076, 6259, 15, 15);
-    RasterCanvas map(8076, 6259, 15, 15);
-    {
-        CLogFont rotated(chart.FontFactory());
-        rotated.SetLogFont(chart.Font());
-        DrawBioclimaticChart(chart, map, s, psy, &rotated);
-        const HourlyTable hours = SynthesizeHours(brasilia);
-        PlotHours(chart, s, hours);
-        const StrategyTally tally = ClassifyHours(map, s, hours);
-        DrawLegend(chart, s, tally.YearShare, tally.TopStrategy, brasilia);
-    }
-    // The title, from pixel row 380 below the temperature labels, is centred on the canvas with
-    // the four blanks that end it: 5958.5 units wide, the blanks 209.
-    const PixelBounds ink = InkBounds(chart.Image(), 380);
-    EXPECT_NEAR(ink.left, 70, 1);
-    EXPECT_NEAR(ink.right, 452, 1);
 }
 
 // The Qt canvas draws in the shipped font, loaded from the program's resources, and measures text

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
 
@@ -105,17 +107,13 @@ TEST(ClassifyHours, BlankMapCarriesThePreviousStrategy)
     hours.DBT[11][7] = 47;
     HourStrategies strategies;
     const StrategyTally t = ClassifyHours(map, s, hours, &strategies);
-    EXPECT_EQ(t.MonthHours[1][1], 0);
-    EXPECT_EQ(t.MonthHours[1][2], 20);
-    EXPECT_EQ(t.MonthHours[1][11], 6);
-    EXPECT_EQ(t.MonthHours[10][11], 18);
+    EXPECT_EQ((std::array<int, 4>{t.MonthHours[1][1], t.MonthHours[1][2], t.MonthHours[1][11], t.MonthHours[10][11]}),
+              (std::array{0, 20, 6, 18}));
     EXPECT_EQ(Counted(t), 260);  // all but January's 24 hours and February's first four
     // Each hour's strategy is the one counted: none in January, heating from February 5 on.
-    EXPECT_EQ(strategies[1][24], 0);
-    EXPECT_EQ(strategies[2][4], 0);
-    EXPECT_EQ(strategies[2][5], 1);
-    EXPECT_EQ(strategies[11][7], 10);
-    EXPECT_EQ(strategies[11][8], 10);
+    EXPECT_EQ((std::array<int, 5>{strategies[1][24], strategies[2][4], strategies[2][5], strategies[11][7],
+                                  strategies[11][8]}),
+              (std::array{0, 0, 1, 10, 10}));
 }
 
 }  // namespace

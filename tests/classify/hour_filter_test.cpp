@@ -13,8 +13,7 @@ TEST(HourFilter, RangesWrapPastMidnightAndDecember)
     EXPECT_TRUE(f.IsAll());
     EXPECT_EQ(DescribeHourFilter(f), "all hours");
     ASSERT_TRUE(MakeHourFilter(22, 5, 12, 2, f));
-    EXPECT_EQ(f.HourCount(), 8);
-    EXPECT_EQ(f.MonthCount(), 3);
+    EXPECT_EQ((std::array{f.HourCount(), f.MonthCount()}), (std::array{8, 3}));
     for (int h : {22, 24, 1, 5}) EXPECT_TRUE(f.IncludesHour(h)) << h;
     for (int h : {6, 21}) EXPECT_FALSE(f.IncludesHour(h)) << h;
     EXPECT_TRUE(f.IncludesMonth(1) && f.IncludesMonth(12) && !f.IncludesMonth(3) && !f.IncludesMonth(11));

@@ -39,28 +39,19 @@ TEST(FormatFixed, SameTextUnderADecimalCommaLocale)
 }
 
 // The texts std::to_chars wrote for these floats before the forms were rebuilt on {fmt}, which by
-// itself writes 100000 for "1e+05", 0.0001 for "1e-04" and pads 1e16f with zeros.
+// itself writes 100000 for "1e+05", 0.0001 for "1e-04" and pads 1e16f with zeros; the rows mark
+// where the general form turns to an exponent (the random floats below carry the other two).
 TEST(ShortestForms, KeepTheTextsOfToChars)
 {
     struct Row { float value; const char* shortest; const char* fixed; const char* general; };
     for (const Row& r : {
-             Row{0.0f, "0", "0", "0"}, Row{-0.0f, "-0", "-0", "0"}, Row{-2.25f, "-2.25", "-2.25", "-2.25"},
-             Row{33.33f, "33.33", "33.33", "33.33"}, Row{1e4f, "10000", "10000", "10000"},
-             Row{1e5f, "1e+05", "100000", "100000"}, Row{-1e5f, "-1e+05", "-100000", "-100000"},
-             Row{123456, "123456", "123456", "123456"}, Row{1e6f, "1e+06", "1000000", "1000000"},
-             Row{1.2e6f, "1200000", "1200000", "1200000"}, Row{1e7f, "1e+07", "10000000", "1e+07"},
-             Row{1.5e7f, "1.5e+07", "15000000", "1.5e+07"}, Row{1e8f, "1e+08", "100000000", "1e+08"},
-             Row{123456789.0f, "123456792", "123456792", "123456792"},
-             Row{1e15f, "1e+15", "999999986991104", "1e+15"}, Row{1e16f, "1e+16", "10000000272564224", "1e+16"},
-             Row{3.4028235e38f, "3.4028235e+38", "340282346638528859811704183484516925440", "3.4028235e+38"},
-             Row{1e-3f, "0.001", "0.001", "0.001"}, Row{1e-4f, "1e-04", "0.0001", "0.0001"},
-             Row{-1e-4f, "-1e-04", "-0.0001", "-0.0001"}, Row{1.2e-4f, "0.00012", "0.00012", "0.00012"},
-             Row{9.9e-5f, "9.9e-05", "0.000099", "9.9e-05"}, Row{1e-5f, "1e-05", "0.00001", "1e-05"},
-             Row{1.23e-5f, "1.23e-05", "0.0000123", "1.23e-05"}, Row{-7.25e-6f, "-7.25e-06", "-0.00000725", "-7.25e-06"},
-             Row{1e-10f, "1e-10", "0.0000000001", "1e-10"},
+             Row{0.0f, "0", "0", "0"}, Row{-0.0f, "-0", "-0", "0"}, Row{1e5f, "1e+05", "100000", "100000"},
+             Row{-1e5f, "-1e+05", "-100000", "-100000"}, Row{1e6f, "1e+06", "1000000", "1000000"},
+             Row{1.2e6f, "1200000", "1200000", "1200000"}, Row{9999999, "9999999", "9999999", "9999999"},
+             Row{1e7f, "1e+07", "10000000", "1e+07"}, Row{1e16f, "1e+16", "10000000272564224", "1e+16"},
+             Row{1e-4f, "1e-04", "0.0001", "0.0001"}, Row{-1e-4f, "-1e-04", "-0.0001", "-0.0001"},
+             Row{9.9e-5f, "9.9e-05", "0.000099", "9.9e-05"},
              Row{1e-45f, "1e-45", "0.000000000000000000000000000000000000000000001", "1e-45"},
-             Row{2.0f / 3.0f, "0.6666667", "0.6666667", "0.6666667"}, Row{101.325f, "101.325", "101.325", "101.325"},
-             Row{9999999, "9999999", "9999999", "9999999"},
              Row{-std::numeric_limits<float>::infinity(), "-inf", "-inf", "-inf"}}) {
         SCOPED_TRACE(r.shortest);
         EXPECT_EQ(FormatShortest(r.value), r.shortest);
@@ -68,10 +59,9 @@ TEST(ShortestForms, KeepTheTextsOfToChars)
         EXPECT_EQ(FormatGeneral(r.value), r.general);
     }
     EXPECT_EQ(FormatGeneral(-15.78f, ','), "-15,78");
-    EXPECT_EQ(JsonNumber(-0.0f), "0");
-    EXPECT_EQ(JsonNumber(1e-5f), "1e-05");
-    EXPECT_EQ(JsonNumber(std::numeric_limits<float>::infinity()), "null");
-    EXPECT_EQ(JsonNumber(std::nanf("")), "null");
+    EXPECT_EQ(JsonNumber(-0.0f) + " " + JsonNumber(1e-5f) + " " + JsonNumber(std::numeric_limits<float>::infinity()) + " " +
+                  JsonNumber(std::nanf("")),
+              "0 1e-05 null null");
 }
 
 // The same texts as std::to_chars for any float (this build's library still has it to compare).
@@ -91,21 +81,17 @@ TEST(ShortestForms, MatchToCharsOverRandomFloats)
     }
 }
 
-// What std::from_chars read, consumed and refused; fast_float alone would give infinity or zero
-// without an error where the text is out of range.
+// What std::from_chars read, consumed and refused (the random texts below carry the rest);
+// fast_float alone would give infinity or zero without an error where the text is out of range.
 TEST(ParseDecimal, ReadsAndRefusesLikeFromChars)
 {
     constexpr double kUnchanged = -7;
     constexpr double kInf = std::numeric_limits<double>::infinity();
     constexpr auto ok = std::errc{}, bad = std::errc::invalid_argument, range = std::errc::result_out_of_range;
     struct Row { const char* text; std::errc ec; int used; double value; };
-    for (const Row& r : {Row{"1.5", ok, 3, 1.5}, Row{"-.5", ok, 3, -0.5}, Row{"1.", ok, 2, 1}, Row{"1e", ok, 1, 1},
-                         Row{"1E-3", ok, 4, 0.001}, Row{"1,5", ok, 1, 1}, Row{"0x10", ok, 1, 0}, Row{"1 ", ok, 1, 1},
-                         Row{"12abc", ok, 2, 12}, Row{"inf", ok, 3, kInf}, Row{"-Infinity", ok, 9, -kInf},
-                         Row{"", bad, 0, kUnchanged}, Row{"+1", bad, 0, kUnchanged}, Row{" 1", bad, 0, kUnchanged},
-                         Row{"-", bad, 0, kUnchanged}, Row{"--1", bad, 0, kUnchanged}, Row{"1e400", range, 5, kUnchanged},
-                         Row{"-1e400", range, 6, kUnchanged}, Row{"1e-400", range, 6, kUnchanged},
-                         Row{"0e999", ok, 5, 0}}) {
+    for (const Row& r : {Row{"-.5", ok, 3, -0.5}, Row{"1e", ok, 1, 1}, Row{"1,5", ok, 1, 1}, Row{"0x10", ok, 1, 0},
+                         Row{"-Infinity", ok, 9, -kInf}, Row{"", bad, 0, kUnchanged}, Row{"+1", bad, 0, kUnchanged},
+                         Row{"1e400", range, 5, kUnchanged}, Row{"1e-400", range, 6, kUnchanged}}) {
         SCOPED_TRACE(r.text);
         double value = kUnchanged;
         const auto [ptr, ec] = ParseDecimal(r.text, r.text + std::strlen(r.text), value);

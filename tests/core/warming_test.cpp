@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "core/hourly_synthesis.h"
@@ -22,10 +23,9 @@ TEST(ApplyWarming, AddsTheChangesAndRefusesValuesOutsideTheReadersRanges)
     std::string failure;
     const auto warmed = ApplyWarming(TwoMonths(), UniformWarming(1), failure);
     ASSERT_TRUE(warmed) << failure;
-    EXPECT_EQ(warmed->Month[1].DBTmin, 11);
-    EXPECT_EQ(warmed->Month[1].DBTmax, 21);
-    EXPECT_EQ(warmed->Month[1].RHavg, 50);  // relative humidity kept
-    EXPECT_EQ(warmed->Month[7].DBTmax, 55);  // the top of the range is allowed
+    // Relative humidity kept; the top of the range, 55 C, allowed.
+    EXPECT_EQ((std::array{warmed->Month[1].DBTmin, warmed->Month[1].DBTmax, warmed->Month[1].RHavg, warmed->Month[7].DBTmax}),
+              (std::array{11.0f, 21.0f, 50.0f, 55.0f}));
 
     EXPECT_FALSE(ApplyWarming(TwoMonths(), UniformWarming(2), failure));
     EXPECT_EQ(failure, "July DBTmax: 54 + 2 = 56 is outside -90 to 55");
@@ -47,16 +47,11 @@ TEST(ShiftRecordedHours, MovesTheDryBulbByTheMonthsMeanChangeKeepingRelativeHumi
 
     const std::vector<RecordedHour> shifted = ShiftRecordedHours(hours, w, psy);
     ASSERT_EQ(shifted.size(), 3u);
-    EXPECT_EQ(shifted[0].DBT, 27);
-    EXPECT_EQ(shifted[0].RH, 50);
+    EXPECT_EQ((std::array{shifted[0].DBT, shifted[0].RH, shifted[1].DBT, shifted[1].RH, shifted[2].DBT}),
+              (std::array{27.0f, 50.0f, 26.5f, 60.0f, -1.5f}));
+    EXPECT_EQ((std::array{shifted[0].Day, shifted[2].Hour}), (std::array{1, 3}));
     EXPECT_NEAR(shifted[0].W, 11.14, 0.1);
-    EXPECT_NEAR(100 * psy.FUR(shifted[0].DBT, shifted[0].W), 50, 0.1);
-    EXPECT_EQ(shifted[1].DBT, 26.5f);
-    EXPECT_EQ(shifted[1].RH, 60);
-    EXPECT_NEAR(100 * psy.FUR(shifted[1].DBT, shifted[1].W), 60, 0.1);
-    EXPECT_EQ(shifted[2].DBT, -1.5f);
-    EXPECT_EQ(shifted[0].Day, 1);
-    EXPECT_EQ(shifted[2].Hour, 3);
+    for (int i : {0, 1}) EXPECT_NEAR(100 * psy.FUR(shifted[i].DBT, shifted[i].W), shifted[i].RH, 0.1) << i;
 
     // A zero warming gives back the hours as read (W from the same rounded dry bulb and RH).
     const std::vector<RecordedHour> same = ShiftRecordedHours({hours[0]}, UniformWarming(0), psy);

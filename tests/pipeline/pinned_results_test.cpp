@@ -39,7 +39,7 @@ void ExpectTally(const StrategyTally& t, const Pinned& p)
 
 // Hours per month beside the shares (every location's shares: the fixture below). Brasilia
 // (1160 m) with its two exact halves, 121 and 147 of 400 (30.25 and 36.75 %), which go to the
-// even tenth; Bangkok, a humid coast; Baghdad, a cold winter and a hot, dry summer.
+// even tenth.
 const Pinned kBuiltIn[] = {
     {"Brasília", DataSetKind::Brazil, 5,
      {0, 30.2f, 28, 0, 36.8f, 5, 0, 0, 0, 0},
@@ -52,33 +52,6 @@ const Pinned kBuiltIn[] = {
          {11, 10, 11, 11, 13, 12, 11, 14, 16, 17, 11, 10},
          {3, 4, 4, 2, 0, 0, 0, 0, 0, 0, 3, 4},
          {}, {}, {}, {},
-     }}},
-    {"Bangkok", DataSetKind::World, 5,
-     {0, 0, 0, 0, 5.4f, 48.3f, 4.1f, 4.4f, 5.1f, 32.7f},
-     {6, 10, 5},
-     {{
-         {}, {}, {}, {},
-         {6, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 9},
-         {9, 17, 14, 9, 10, 13, 13, 13, 12, 16, 18, 8},
-         {6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7},
-         {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-         {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-         {0, 6, 10, 15, 14, 11, 11, 11, 12, 8, 5, 0},
-     }}},
-    {"Baghdad", DataSetKind::World, 4,
-     {12.2f, 17.2f, 9.6f, 0, 24.1f, 0, 5.8f, 11.6f, 19.5f, 0},
-     {5, 9, 2},
-     {{
-         {15, 11, 4, 0, 0, 0, 0, 0, 0, 0, 5, 13},
-         {5, 6, 7, 0, 0, 0, 0, 0, 0, 0, 6, 6},
-         {4, 5, 4, 9, 0, 0, 0, 0, 0, 6, 5, 5},
-         {},
-         {0, 2, 9, 13, 14, 10, 7, 8, 12, 12, 8, 0},
-         {},
-         {0, 0, 0, 2, 4, 3, 4, 4, 3, 3, 0, 0},
-         {0, 0, 0, 0, 5, 5, 3, 4, 3, 3, 0, 0},
-         {0, 0, 0, 0, 1, 6, 10, 8, 6, 0, 0, 0},
-         {},
      }}},
 };
 

@@ -49,8 +49,7 @@ TEST(ResultsTableText, ListsOnlyStrategiesWithAShareKeepingTheirNumbers)
 // of that locale takes the table apart; recorded hours say so in the strategies' heading.
 TEST(ResultsTableText, DecimalCommaTablesUseSemicolonsAndRecordedHoursAreMarked)
 {
-    EXPECT_EQ(TableFieldSeparator(','), ';');
-    EXPECT_EQ(TableFieldSeparator('.'), ',');
+    EXPECT_EQ((std::string{TableFieldSeparator(','), TableFieldSeparator('.')}), ";,");
     StrategyTally tally{};
     tally.YearShare[5] = 62.5f;
     LocationRecord l = Brasilia();
