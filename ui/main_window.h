@@ -43,6 +43,7 @@ class MySites;
 class QImageCanvas;
 class ResultsPanel;
 class StationFinder;
+struct MessageText;
 struct StationMatch;
 
 /// Shows a message box. The window's default shows a modal QMessageBox with an OK button;
@@ -195,6 +196,8 @@ private:
     /// Runs the pipeline on the state as it stands and shows the result in every panel.
     void reanalyse();
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
+    /// A help or About box: its translated title and text, and any text that follows.
+    void showHelpBox(const MessageText& box, const QString& more = {});
     void reportUnexpected(const char* what) noexcept;
     /// Runs a command's body so that no exception reaches the event loop: it is reported instead.
     template <class Body>

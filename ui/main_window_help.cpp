@@ -71,34 +71,27 @@ void MainWindow::copyTable() noexcept
 
 void MainWindow::showFileFormatHelp() noexcept
 {
-    guarded([&] {
-        const MessageText t = FileFormatHelpText();
-        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
-    });
+    guarded([&] { showHelpBox(FileFormatHelpText()); });
 }
 
 void MainWindow::showProgramAbout() noexcept
 {
-    guarded([&] {
-        const MessageText t = ProgramAboutText();
-        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
-    });
+    guarded([&] { showHelpBox(ProgramAboutText()); });
 }
 
 void MainWindow::showWhatIfHelp() noexcept
 {
-    guarded([&] {
-        const MessageText t = WhatIfHelpText();
-        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text));
-    });
+    guarded([&] { showHelpBox(WhatIfHelpText()); });
 }
 
 void MainWindow::showClimaticDataAbout() noexcept
 {
-    guarded([&] {
-        const MessageText t = ClimaticDataAboutText();
-        showMessage(QMessageBox::Information, HelpTitle(t.Title), HelpText(t.Text) + HelpText(StationCatalogueAboutText()));
-    });
+    guarded([&] { showHelpBox(ClimaticDataAboutText(), HelpText(StationCatalogueAboutText())); });
+}
+
+void MainWindow::showHelpBox(const MessageText& box, const QString& more)
+{
+    showMessage(QMessageBox::Information, HelpTitle(box.Title), HelpText(box.Text) + more);
 }
 
 void MainWindow::showMessage(QMessageBox::Icon icon, const QString& title, const QString& text)
