@@ -15,11 +15,24 @@
 #include <cstdio>
 #include <cmath>
 #include <cstring>
+#include <random>
 
 #include "pictures/temporary_files.h"
 
 namespace qav {
+
 namespace {
+
+// Six letters or digits, as mkstemp's: the name of a temporary picture beside its target.
+QByteArray TemporarySuffix()
+{
+    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof kAlphabet) - 2);
+    QByteArray suffix(6, '\0');
+    for (char& c : suffix) c = kAlphabet[pick(random)];
+    return suffix;
+}
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -75,11 +88,21 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
     }
     // The temporary file has a short name of its own, as the target's name may already take all
     // 255 bytes a name can have.
-    QByteArray temporary = QFile::encodeName(QFileInfo(resolved).absolutePath()) + "/.qav-XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
-    // Tracked until renamed or removed, so that an interrupted program leaves nothing behind.
-    const int tracked = TrackTemporaryFile(temporary.constData());
+    // Its name is tracked before the file exists, and until it is renamed or removed, so that a
+    // signal at any moment (SIGINT, SIGTERM) finds every file this program made and removes it.
+    // mkstemp would leave a moment between making the file and tracking it.
+    const QByteArray folder = QFile::encodeName(QFileInfo(resolved).absolutePath());
+    QByteArray temporary;
+    int fd = -1, tracked = -1;
+    for (int attempt = 0; fd < 0; ++attempt) {
+        temporary = folder + "/.qav-" + TemporarySuffix();
+        tracked = TrackTemporaryFile(temporary.constData());
+        fd = open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0) break;
+        const int err = errno;
+        ForgetTemporaryFile(tracked);
+        if (err != EEXIST || attempt == 100) return QString::fromLocal8Bit(std::strerror(err));
+    }
     // mkstemp makes the file private; a picture gets the usual rights, 0666 less the umask.
     static const mode_t mask = [] {
         const mode_t m = umask(0);
