@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <regex>
-#include <sstream>
 #include <string>
 
 #include "core/version.h"
@@ -17,19 +15,9 @@ using qav::test::ReadFile;
 using qav::test::Shell;
 using CliRun = qav::test::CliResult;
 
-// The sum of the numbers in the JSON array `key`.
-double SumOf(const std::string& json, const std::string& key)
-{
-    std::smatch m;
-    EXPECT_TRUE(std::regex_search(json, m, std::regex("\"" + key + "\":\\[([^\\]]*)\\]"))) << key;
-    double total = 0;
-    std::istringstream in(m[1].str());
-    for (std::string v; std::getline(in, v, ',');) total += std::stod(v);
-    return total;
-}
-
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// The rest of the table: the results table's test.
 TEST(CliAnalyze, WithoutOptionsPrintsTheStartUpAnalysisOfBrasilia)
 {
     const CliRun r = Shell("analyze");
@@ -38,31 +26,6 @@ TEST(CliAnalyze, WithoutOptionsPrintsTheStartUpAnalysisOfBrasilia)
                           "Brasília,Brazil,GOV,-15.78,-47.93,1160\n",
                           0),
               0u);
-    EXPECT_TRUE(Has(r.out, "\nBioclimatic Strategies\n"));
-    EXPECT_TRUE(Has(r.out, "\n5,Thermal Comfort,"));
-    EXPECT_EQ(r.out.find('\r'), std::string::npos);
-}
-
-TEST(CliAnalyze, JsonCarriesPressureHoursAndSharesThatAddUp)
-{
-    const CliRun r = Shell("analyze --format json");
-    ASSERT_EQ(r.status, 0);
-    EXPECT_TRUE(Has(r.out, "\"pressure_elevation\":1150,\"pressure_kpa\":88.25129"));
-    EXPECT_TRUE(Has(r.out, "\"dbt\":[[18.51,"));  // January's first hour; the day itself: the synthesis test
-    EXPECT_NEAR(SumOf(r.out, "shares"), 100, 0.2);
-    EXPECT_TRUE(std::regex_search(r.out, std::regex(R"("top":\[5,2,3\])")));
-}
-
-TEST(CliAnalyze, CsvHasOneRowPerLocationOfTheSet)
-{
-    const CliRun r = Shell("analyze --dataset south-america --all --format csv");
-    ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "slot,name,country,source,latitude,longitude,elevation,"
-                                                "pressure_elevation,pressure_kpa,A,B,C,D,E,F,G,H,I,J,input");
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1 + 13);
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), ','), 19 * 14);  // 20 columns; no name holds a comma
-    EXPECT_TRUE(r.out.ends_with(",south-america\n"));
-    EXPECT_TRUE(Has(r.out, "\n8,La Paz,Bolivia,BBC,-16.24,-67.39,3630,3600,"));
 }
 
 TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
@@ -72,7 +35,6 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
                            Row{"analyze --dataset all --location 20", "error: --location: 20 is outside 1..13: --dataset south-america has 13 locations\n"},
                            Row{"analyze --location 51", "error: --location: 51 is outside 1..50\n"},
                            Row{"analyze --location 1.5", "error: --location: '1.5' is not a whole number\n"},
-                           Row{"analyze --jobs 1.5", "error: --jobs: '1.5' is not a whole number\n"},
                            Row{"analyze --jobs 0", "error: --jobs: 0 is outside 1..256\n"},
                            Row{"analyze --screen 1024.5x768", "error: --screen: '1024.5' is not a whole number\n"},
                            Row{"analyze --screen 1024x99999999999", "error: --screen: 99999999999 is outside 200..16384\n"},
@@ -80,7 +42,6 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
                            Row{"analyze --file=", "error: --file: the path is empty\n"},
                            Row{"analyze --chart out.jpg", "error: --chart: 'out.jpg' ends neither in .png nor in .svg\n"},
                            Row{"analyze --report r.png", "error: --report: 'r.png' does not end in .pdf\n"},
-                           Row{"analyze --report ''", "error: --report: the path is empty\n"},
                            Row{"analyze --report r.pdf --paper a5", "error: --paper: 'a5' is not a4 or letter\n"},
                            Row{"psychro --elevation 0 --t 20 --w 14.755", "error: --w: 14.755 is outside 0.01..14.754\n"},
                            Row{"psychro --elevation 0 --t 20 --rh 100.1", "error: --rh: 100.1 is outside 0.1..100\n"},
@@ -94,10 +55,9 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
                            Row{"fly", "error: 'fly': unknown command (analyze, psychro, stations, export-dataset)\n"},
                            Row{"analyze --station 99999", "error: --station: 99999 is not a station of the catalogue\n"},
                            Row{"analyze --station 8337x", "error: --station: '8337x' is not a station number\n"},
-                           Row{"analyze --dataset brazil:28", "error: --dataset: 28 is outside 1..27 (the slots of brazil)\n"},
-                           Row{"analyze --dataset all:5", "error: --dataset: 'all:5': a slot needs one data set\n"},
+                           Row{"analyze --warming 2 --warming-file x.csv", "error: --warming: give either --warming or --warming-file\n"},
+                           Row{"analyze --sort E", "error: --sort: needs --compare-chart\n"},
                            Row{"stations --near 95,10", "error: --near: latitude 95 is out of range (-90 to 90)\n"},
-                           Row{"stations --near -10,181", "error: --near: longitude 181 is out of range (-180 to 180)\n"},
                            Row{"stations --near lima", "error: --near: 'lima' is not a latitude and a longitude (LAT,LON)\n"},
                            Row{"stations --limit -1", "error: --limit: '-1' is not a whole number of 0 or more (0: all)\n"},
                            Row{"stations --format xml", "error: --format: 'xml' is not table, csv or json\n"},
@@ -137,17 +97,6 @@ TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
     }
 }
 
-TEST(CliPsychro, ComfortablePointLiesInZoneE)
-{
-    const CliRun r = Shell("psychro --elevation 0 --t 20 --rh 50 --format json");
-    ASSERT_EQ(r.status, 0);
-    EXPECT_TRUE(Has(r.out, "\"pressure_kpa\":101.325"));
-    EXPECT_TRUE(Has(r.out, "\"w\":7.29"));  // 7.290 g/kg at sea level
-    EXPECT_TRUE(Has(r.out, "\"zone\":\"E\""));
-    // Saturated air at 40 C holds more than 28 g/kg: above the chart, no zone.
-    EXPECT_TRUE(Has(Shell("psychro --elevation 0 --t 40 --rh 100 --format json").out, "\"zone\":null"));
-}
-
 // Saturated air: the dew point and the wet bulb are the dry bulb over ice and water, and the
 // saturation the tool prints is accepted back, in full or to three decimals.
 TEST(CliPsychro, SaturationIsConsistentAndItsPrintedValueAccepted)
@@ -166,7 +115,6 @@ TEST(CliExportDataSet, ShippedWorldFileIsWhatTheExporterWrites)
     const CliRun r = Shell("export-dataset world");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, ReadFile(std::filesystem::path(QAV_SOURCE_DIR) / "QAVworld.TXT"));
-    EXPECT_TRUE(Has(r.out, "\"Brasília\",\"Brazil\",-15.78,-47.93,1160,\"GOV\"\n1,17.4,26.9,76\n"));
 }
 
 TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
@@ -179,22 +127,6 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "error: " + bad.string() +
                                  ": '95' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (Nowhere). Err code 22\n");
-}
-
-// The last location cut short is left out with a warning; a written -0 prints as 0.
-TEST(CliInputs, CutLocationIsReportedAndNegativeZeroPrintsAsZero)
-{
-    const qav::test::TempFolder dir;
-    const std::filesystem::path file = dir / "QAVCUT.TXT";
-    std::ofstream out(file);
-    out << "\"Zero\",\"Land\",-0,0,-0,\"X\"\n";
-    for (int m = 1; m <= 12; ++m) out << m << ",-0,10,50\n";
-    out << "\"Cut\",\"Land\",0,0,0,\"X\"\n1,2,3,4\n";
-    out.close();
-    const CliRun r = Shell("analyze --file " + file.string() + " --format csv");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.substr(r.out.find('\n') + 1, 30), "1,Zero,Land,X,0,0,0,0,101.325,");
-    EXPECT_EQ(r.err, "warning: " + file.string() + ": Location 2 (Cut) ends at line 15 after 10 of its 54 fields; it was left out.\n");
 }
 
 // Files piped in are read as streams under the size limit of their kind; what follows the 50th
@@ -228,7 +160,6 @@ TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
     ASSERT_EQ(r.status, 0);
     EXPECT_TRUE(Has(r.out, "\"source\":\"EPW\""));
     EXPECT_TRUE(Has(r.out, "\"hours_used\":8760,\"hours_missing\":0"));
-    EXPECT_NEAR(SumOf(r.out, "recorded_shares"), 100, 0.2);
     EXPECT_TRUE(Has(r.out, R"("recorded_month_hours":[[733,642,650,429,145,7,0,0,27,295,472,743],[11,22,)"));
     EXPECT_TRUE(Has(r.out, R"("disagreement":6.4)"));
     // Typical days only: no recorded keys.
@@ -237,12 +168,8 @@ TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
 
 TEST(CliHoursAnalysed, CountOnlyTheSelectedHoursAndSaySo)
 {
-    // Ten hours of each typical day, 120 in all: strategies C to F by month.
-    const CliRun typical = Shell("analyze --hour-range 9-18 --format json");
-    ASSERT_EQ(typical.status, 0);
-    EXPECT_TRUE(Has(typical.out, "[0,0,0,1,1,1,2,1,0,0,0,0],[0,0,0,0,0,0,0,0,0,0,0,0],[9,9,9,9,9,9,8,9,10,10,9,9],"
-                                 "[1,1,1,0,0,0,0,0,0,0,1,1],"));
-    EXPECT_TRUE(Has(typical.out, R"("hour_range":"9-18","months":"1-12")"));
+    // The hours counted themselves: the pipeline's hour filter tests.
+    EXPECT_TRUE(Has(Shell("analyze --hour-range 9-18 --format json").out, R"("hour_range":"9-18","months":"1-12")"));
     const CliRun night = Shell("analyze --hour-range 22-5 --months 12-2 --format csv");
     EXPECT_EQ(night.out.substr(0, night.out.find('\n')),
               "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,"
@@ -252,18 +179,8 @@ TEST(CliHoursAnalysed, CountOnlyTheSelectedHoursAndSaySo)
     EXPECT_EQ(Shell("analyze --format json").out.find("hour_range"), std::string::npos);
 }
 
-TEST(CliWarming, TwoDegreesRaiseEveryTemperatureAndKeepTheBase)
-{
-    const CliRun warm = Shell("analyze --warming 2 --format json");
-    ASSERT_EQ(warm.status, 0);
-    EXPECT_TRUE(Has(warm.out, R"("monthly":[{"month":1,"dbt_min":19.4,"dbt_max":28.9,"rh_avg":76},)"));
-    EXPECT_TRUE(Has(warm.out, R"("base_monthly":[{"month":1,"dbt_min":17.4,"dbt_max":26.9,"rh_avg":76},)"));
-    EXPECT_TRUE(Has(warm.out, R"("base_shares":[0,30.2,28,0,36.8,5,0,0,0,0],"base_top":[5,2,3])"));
-    EXPECT_TRUE(Has(warm.out, R"("warming":[{"month":1,"dbt_min":2,"dbt_max":2,"rh_avg":0},)"));
-}
-
 // A warming file is read; CSV says what JSON says of a warmed run: the changes of each month and
-// the shares before them, after the input.
+// the shares before them, after the input. (The warmed shares of Brasília: the pipeline's warming test.)
 TEST(CliWarming, FileIsReadAndCsvCarriesTheWarmingAndTheBaseShares)
 {
     const std::filesystem::path file = qav::test::ProgramFolder() / "warming.csv";
@@ -279,23 +196,7 @@ TEST(CliWarming, FileIsReadAndCsvCarriesTheWarmingAndTheBaseShares)
     EXPECT_TRUE(r.out.ends_with(",brazil,1.5,2.5,-3" + months2To11 + ",0.5,1,2,0,30.2,28,0,36.8,5,0,0,0,0\n")) << r.out;
     const CliRun json = Shell("analyze --warming-file " + file.string() + " --format json");
     EXPECT_TRUE(Has(json.out, R"("monthly":[{"month":1,"dbt_min":18.9,"dbt_max":29.4,"rh_avg":73},)")) << json.out;
-}
-
-TEST(CliWarming, BadFilesAndValuesAreRefused)
-{
-    const qav::test::TempFolder dir;
-    std::ofstream(dir / "bad.csv") << "month,dbt_min,dbt_max,rh_avg\n1,1,warm,0\n";
-    const CliRun bad = Shell("analyze --warming-file " + (dir / "bad.csv").string());
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, "error: --warming-file: " + (dir / "bad.csv").string() + ": 'warm' is not a number. Line 2, field 3 (dbt_max). Err code 63\n");
-    const CliRun hot = Shell("analyze --dataset world --all --warming 25");
-    EXPECT_EQ(hot.status, 1);
-    EXPECT_TRUE(hot.err.starts_with("error: --warming: Alexandria: August DBTmax")) << hot.err;
-    for (const char* args : {"analyze --warming 2 --warming-file x.csv", "analyze --hour-range 0-5",
-                             "analyze --months 3", "analyze --sort E", "analyze --compare-chart c.gif"}) {
-        SCOPED_TRACE(args);
-        EXPECT_EQ(Shell(args).status, 2);
-    }
+    EXPECT_TRUE(Has(json.out, R"("base_shares":[0,30.2,28,0,36.8,5,0,0,0,0],"base_top":[5,2,3],"warming":[{"month":1,"dbt_min":1.5,)"));
 }
 
 // ---- Stations of the 1991-2020 normals ------------------------------------------------------------
@@ -308,8 +209,6 @@ TEST(CliStations, ListsByNameOrNearestFirstInEachFormat)
               "\"longitude\":-46.62,\"elevation_m\":785,\"source\":\"INMET\",\"rh_source\":\"reported\",\"distance_km\":6},\n"
               "{\"wmo\":83683,\"name\":\"Machado\",\"country\":\"Brazil\",\"latitude\":-21.6814,\"longitude\":-45.9408,"
               "\"elevation_m\":892,\"source\":\"WMO\",\"rh_source\":\"reported\",\"distance_km\":219.5}\n]\n");
-    EXPECT_EQ(Shell("stations --name zuerich --format csv --limit 0").out.substr(0, 79),
-              "wmo,name,country,latitude,longitude,elevation_m,source,rh_source\n6664,Zuerich /");
     EXPECT_EQ(Shell("stations '--near=15 47 S 47 56 W 1160 m' --name bras --format csv").out,
               "wmo,name,country,latitude,longitude,elevation_m,source,rh_source,distance_km,elevation_diff_m\n"
               "83377,Brasília,Brazil,-15.7897,-47.9258,1161,WMO,reported,1.1,1\n");

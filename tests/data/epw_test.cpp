@@ -56,7 +56,8 @@ std::string YearWith(const std::function<void(std::vector<Row>&)>& change, bool 
 
 std::string FailureText(const EpwResult& r) { return r.failure ? EnglishReadFailure(*r.failure) : "(read)"; }
 
-// The committed TMY3 year: its location, a whole year without gaps, normals of a plausible climate.
+// The committed TMY3 year: its location and a whole year without gaps (its hours and their
+// analysis: the pipeline's pinned results).
 TEST(EpwSampleFile, LocationHoursAndNormals)
 {
     const EpwResult r = ReadEpwFile(std::filesystem::path(QAV_FIXTURES_DIR) / "chicago.epw");
@@ -68,11 +69,7 @@ TEST(EpwSampleFile, LocationHoursAndNormals)
     EXPECT_EQ(f.Hours.size(), 8760u);
     EXPECT_EQ(f.HoursUsed, 8760);
 
-    const LocationRecord normals = DeriveMonthlyNormals(f);
-    EXPECT_EQ(normals.LocationName, "Chicago Ohare Intl Ap");
-    for (int m = 1; m <= 12; ++m) EXPECT_LT(normals.Month[m].DBTmin, normals.Month[m].DBTmax) << m;
-    EXPECT_TRUE(normals.Month[1].DBTmax > -5 && normals.Month[1].DBTmax < 4);
-    EXPECT_TRUE(normals.Month[7].DBTmax > 26 && normals.Month[7].DBTmax < 31);
+    EXPECT_EQ(DeriveMonthlyNormals(f).LocationName, "Chicago Ohare Intl Ap");  // the normals: the next test
 }
 
 TEST(ReadEpw, NormalsOfAKnownYearLeaveMissingHoursOut)
@@ -130,11 +127,9 @@ TEST(ReadEpw, AcceptsLeapYearsMinute60CrLfAndStrayHeaderBytes)
     for (char c : text) c == '\n' ? crlf += "\r\n" : crlf += c;
     EpwResult r = ReadEpw(crlf);
     ASSERT_FALSE(r.failure) << FailureText(r);
-    EXPECT_EQ(r.file.Location.LocationName, "Zürich – Kloten");  // Windows-1252 0xFC, 0x96
+    // Windows-1252 0xFC and 0x96 (every other case of the names' decoding: the Monthly Data reader's).
+    EXPECT_EQ(r.file.Location.LocationName, "Zürich – Kloten");
     EXPECT_EQ(r.file.Hours.size(), 8760u);
-    // Valid UTF-8 stays as it is.
-    r = ReadEpw(Text(Year(), "LOCATION,São Paulo,SP,Brasil,TEST,0,-23.6,-46.6,-3,792"));
-    EXPECT_EQ(r.file.Location.LocationName, "São Paulo");
     // A leap year of 8784 rows loses 29 February and reads as 365 days.
     r = ReadEpw(Text(Year(true)));
     ASSERT_FALSE(r.failure) << FailureText(r);
@@ -152,10 +147,6 @@ TEST(ReadEpw, AcceptsLeapYearsMinute60CrLfAndStrayHeaderBytes)
     EXPECT_EQ(r.file.Hours.size(), 8760u);
     EXPECT_EQ(r.file.Hours.front().Month, 7);
     EXPECT_TRUE(std::isnan(r.file.Hours.front().PressurePa));
-    // Names: control and direction characters blanked, each field decoded on its own.
-    r = ReadEpw(Text(Year(), "LOCATION,\x1B]0;x\x07S\xC3\xA3o \xE2\x80\xAEPaulo,SP,Rep\xFA" "blica,T,0,0,0,0,0"));
-    EXPECT_EQ(r.file.Location.LocationName, "]0;x São  Paulo");
-    EXPECT_EQ(r.file.Location.Country, "República");
 }
 
 TEST(ReadEpw, FailuresNameTheLineAndField)
@@ -191,7 +182,6 @@ TEST(ReadEpw, FailuresNameTheLineAndField)
         {"skipped day", YearWith([](std::vector<Row>& rows) { rows.erase(rows.begin() + 24, rows.begin() + 48); }), kEpwOutOfOrder, "The row of month 1, day 3, hour 1 " + order},
         {"January unrecorded", YearWith([](std::vector<Row>& rows) { for (Row& r : rows) r.dryBulb = r.month == 1 ? "99.9" : r.dryBulb; }), kEpwNoData, "Month 1 has no hour with both a dry bulb and a humidity. Err code 47"},
         {"monthly data file", R"("Lima","Peru",-12.1,-77,13,"GOV")", kEpwNotEpw, notEpw},
-        {"binary", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\n\xFF\xD8", 13), kEpwNotEpw, notEpw},
         {"latitude", Text({}, "LOCATION,X,,Y,Z,0,north,0,0,0"), kEpwBadNumber, "'north' is not a number. Line 1, field 7 (latitude). Err code 44"},
         {"short LOCATION", Text({}, "LOCATION,X,,Y"), kEpwMissingField, "The line has 4 fields; it needs at least 10. Line 1. Err code 43"},
         {"long line", "LOCATION," + std::string(70000, 'x'), kEpwLineTooLong, "The line is longer than 65536 bytes. Line 1. Err code 42"},

@@ -16,16 +16,6 @@ TEST(LocationList, EveryEntryIsTheNameAfterOneSpace)
     for (const std::string& e : entries) EXPECT_TRUE(e[0] == ' ' && e[1] != ' ') << e;
 }
 
-// The window's test covers the commands and the "already shown" box; here the table behind them.
-TEST(ShowDataSet, LoadsOverTheShownSetKeepingHigherSlots)
-{
-    Session s;
-    ASSERT_EQ(ShowDataSet(s.state, DataSetKind::World, s.canvases), ShowDataSetOutcome::Loaded);
-    ASSERT_EQ(ShowDataSet(s.state, DataSetKind::Brazil, s.canvases), ShowDataSetOutcome::Loaded);
-    EXPECT_EQ(s.state.Locations.LocationCount, 27);
-    EXPECT_EQ(s.state.Locations.Slot[50].LocationName, "Zurich");  // World's, untouched
-}
-
 TEST(SelectLocation, AnalysesTheSlotOfTheEntry)
 {
     Session s;
@@ -60,11 +50,7 @@ TEST(ScreenLayout, ReferenceScreenGivesTheReferenceChart)
 {
     const ScreenLayout l = LayoutForScreen({});
     EXPECT_EQ(l.Picture1.Width, 8076);
-    EXPECT_EQ(l.Picture1.Height, 6259);
-    // A larger screen gives a larger chart in the same 40 : 31 proportion.
-    const ScreenLayout big = LayoutForScreen({1920, 1080, 15});
-    EXPECT_GT(big.Picture1.Width, l.Picture1.Width);
-    EXPECT_NEAR(big.Picture1.Width / big.Picture1.Height, 40.0 / 31.0, 1e-3);
+    EXPECT_EQ(l.Picture1.Height, 6259);  // other screens: the window layout test's shares at their size
 }
 
 }  // namespace
