@@ -38,7 +38,6 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
                            Row{"analyze --jobs 0", "error: --jobs: 0 is outside 1..256\n"},
                            Row{"analyze --screen 1024.5x768", "error: --screen: '1024.5' is not a whole number\n"},
                            Row{"analyze --screen 1024x99999999999", "error: --screen: 99999999999 is outside 200..16384\n"},
-                           Row{"analyze --chart ''", "error: --chart: the path is empty\n"},
                            Row{"analyze --file=", "error: --file: the path is empty\n"},
                            Row{"analyze --chart out.jpg", "error: --chart: 'out.jpg' ends neither in .png nor in .svg\n"},
                            Row{"analyze --report r.png", "error: --report: 'r.png' does not end in .pdf\n"},
@@ -97,12 +96,12 @@ TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
     }
 }
 
-// Saturated air: the dew point and the wet bulb are the dry bulb over ice and water, and the
-// saturation the tool prints is accepted back, in full or to three decimals.
+// Saturated air: the dew point and the wet bulb are the dry bulb (over ice and water at both ends
+// of the range and elevations: the calculator functions' test), and the saturation the tool
+// prints is accepted back, in full or to three decimals.
 TEST(CliPsychro, SaturationIsConsistentAndItsPrintedValueAccepted)
 {
     EXPECT_TRUE(Has(Shell("psychro --elevation 0 --t -40 --rh 100").out, "Dew point          -40.00 C\nWet bulb           -40.00 C\n"));
-    EXPECT_TRUE(Has(Shell("psychro --elevation 5000 --t 60 --rh 100").out, "Dew point          60.00 C\nWet bulb           60.00 C\n"));
     for (const char* w : {"14.753777", "14.754"}) {
         const CliRun r = Shell(std::string("psychro --elevation 0 --t 20 --format json --w ") + w);
         EXPECT_EQ(r.status, 0) << w;
@@ -158,7 +157,6 @@ TEST(CliWeatherFile, RecordedHoursAreClassifiedBesideTheTypicalDays)
     const std::string epw = QAV_FIXTURES_DIR "/chicago.epw";
     const CliRun r = Shell("analyze --epw " + epw + " --format json");
     ASSERT_EQ(r.status, 0);
-    EXPECT_TRUE(Has(r.out, "\"source\":\"EPW\""));
     EXPECT_TRUE(Has(r.out, "\"hours_used\":8760,\"hours_missing\":0"));
     EXPECT_TRUE(Has(r.out, R"("recorded_month_hours":[[733,642,650,429,145,7,0,0,27,295,472,743],[11,22,)"));
     EXPECT_TRUE(Has(r.out, R"("disagreement":6.4)"));
@@ -229,7 +227,6 @@ TEST(CliStations, AnalysesAStationBesideABuiltInSlot)
               "1,Brasília,Brazil,WMO 83377 1991-2020,-15.7897,-47.9258,1161,1150,88.25129,0,25.2,25.2,0,44.4,5.2,0,0,0,0,"
               "83377,1991-2020,reported,station:83377\n");
     const std::string derived = Shell("analyze --station 60560 --format json").out;
-    EXPECT_TRUE(Has(derived, "\"source\":\"WMO 60560 1991-2020 RH derived\""));
     EXPECT_TRUE(Has(derived, ",\"station\":60560,\"period\":\"1991-2020\",\"rh_source\":\"derived\"}"));
     EXPECT_EQ(Shell("analyze --dataset brazil --format json").out.find("\"station\""), std::string::npos);
 }

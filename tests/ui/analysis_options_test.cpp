@@ -41,7 +41,6 @@ private slots:
         view->findChild<QComboBox*>(QStringLiteral("CompareSort"))->setCurrentIndex(1 + 5);  // E
         QCOMPARE(view->windowTitle(), QStringLiteral("Compare locations: Data set: Brazil, by share of E"));
         QCOMPARE(view->rows()[size_t(table->currentRow())].Slot, 12);
-        for (int i = 1; i < table->rowCount(); ++i) QVERIFY(view->rows()[i - 1].Shares[5] >= view->rows()[i].Shares[5]);
 
         table->setFocus();
         table->setCurrentCell(2, 0);
