@@ -102,10 +102,11 @@ export default async function createQav(options = {}) {
       return direct('stations', ['query', String(query), 'limit', String(limit)], true);
     },
     /// The locations of a data set ({dataset}) or a Monthly Data file ({md, path}), without
-    /// analysing them: a JSON list of {slot, name, country}.
+    /// analysing them: a JSON list of {slot, name, country}. `lang` words a file's failure.
     locations(request) {
       const r = typeof request === 'string' ? JSON.parse(request) : request;
-      return direct('locations', r.md !== undefined ? ['md', String(r.path ?? ''), String(r.md)] : ['dataset', String(r.dataset)]);
+      return direct('locations', [...(r.md !== undefined ? ['md', String(r.path ?? ''), String(r.md)] : ['dataset', String(r.dataset)]),
+        ...(r.lang !== undefined ? ['lang', String(r.lang)] : [])]);
     },
     /// Loads the station catalogue ahead of the first request that needs it (browsers: async).
     async loadStations(text) {

@@ -18,6 +18,7 @@
 #include "pipeline/analysis_run.h"
 #include "pipeline/compare.h"
 #include "pipeline/picture_svg.h"
+#include "pipeline/read_failure_words.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
 #include "pipeline/weather_location.h"
@@ -25,7 +26,8 @@
 namespace qav::web {
 namespace {
 
-/// An input that cannot be read or analysed (exit status 1).
+/// An input that cannot be read or analysed (exit status 1): a file's failure, worded in the
+/// request's language when it is answered, or else a message.
 struct InputFault {
     std::string message;
     std::optional<ReadFailure> failure;
@@ -38,8 +40,8 @@ constexpr const char* kFaultNames[] = {
     "field_too_long", "unclosed_quote", "text_after_quote", "day_past_month_end", "not_epw", "no_header",
     "line_too_long", "too_few_fields", "wrong_field_count", "no_complete_location", "too_many_rows", "row_count",
     "ends_inside_row", "ends_inside_header", "month_without_data", "out_of_order", "too_many_months",
-    "month_twice", "month_missing"};
-static_assert(std::size(kFaultNames) == static_cast<std::size_t>(ReadFault::MonthMissing) + 1);
+    "month_twice", "month_missing", "normal_out_of_range", "not_representable", "short_header"};
+static_assert(std::size(kFaultNames) == static_cast<std::size_t>(ReadFault::ShortHeader) + 1);
 
 std::string ErrorJson(const std::string& status, const std::string& message, const std::optional<ReadFailure>& f)
 {
@@ -53,6 +55,19 @@ std::string ErrorJson(const std::string& status, const std::string& message, con
         j += status == "2" ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
     }
     return j + "}}";
+}
+
+/// The language the request names ("lang" en or pt_BR), read before its files so that a file's
+/// failure is worded in it; English when it names none or an unknown one (the request then fails
+/// on the name itself).
+Language RequestLanguage(const std::vector<std::string>& args)
+{
+    for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+        if (args[i] == "lang") return LanguageFromName(args[i + 1]).value_or(Language::English);
+        // md, epw and warming_file are followed by a path and a text
+        if (args[i] == "md" || args[i] == "epw" || args[i] == "warming_file") ++i;
+    }
+    return Language::English;
 }
 
 /// The module's state: the station catalogue once given, the start-up state of the last screen
@@ -70,6 +85,7 @@ public:
     /// (md, epw and warming_file by a path and a text, the others by one value).
     std::string Call(const std::string& what, const std::vector<std::string>& args)
     {
+        const Language language = RequestLanguage(args);
         try {
             if (what == "stations") return Stations(args);
             if (what == "locations") return Locations(args);
@@ -77,7 +93,7 @@ public:
         } catch (const OptionError& f) {
             return ErrorJson("2", f.message, std::nullopt);
         } catch (const InputFault& f) {
-            return ErrorJson("1", f.message, f.failure);
+            return ErrorJson("1", f.failure ? ReadFailureLine(*f.failure, language) : f.message, f.failure);
         } catch (const std::bad_alloc&) {
             return ErrorJson("1", "out of memory", std::nullopt);
         } catch (const std::exception& e) {
@@ -195,13 +211,18 @@ private:
     [[noreturn]] static void Throw(ReadFailure failure, const std::string& path)
     {
         failure.File = path;
-        throw InputFault{EnglishReadFailure(failure), failure};
+        throw InputFault{{}, failure};
     }
 
     /// The location list of a built-in set ("dataset" KEY) or of a Monthly Data file ("md" PATH
-    /// TEXT), read but not analysed, for a page's list: a JSON list of {slot, name, country}.
-    std::string Locations(const std::vector<std::string>& args)
+    /// TEXT), read but not analysed, for a page's list: a JSON list of {slot, name, country}. A
+    /// trailing "lang" NAME words a file's failure.
+    std::string Locations(std::vector<std::string> args)
     {
+        if (args.size() >= 2 && args[args.size() - 2] == "lang") {
+            ParseLanguage(args.back());
+            args.resize(args.size() - 2);
+        }
         LocationTable table;
         if (args.size() == 2 && args[0] == "dataset") {
             LoadDataSet(ParseDataSet("--dataset", args[1]), table);

@@ -4,6 +4,7 @@
 
 #include "tests/ui/window_test_helpers.h"
 #include "pipeline/rendering.h"
+#include "ui/read_failure_text.h"
 #include "ui/translation.h"
 
 namespace qav::test {
@@ -56,6 +57,13 @@ private slots:
         QCOMPARE(boxes.size(), size_t(1));
         QVERIFY2(boxes[0].Text.contains(QString::fromUtf8("janeiro DBTmax: 26,9 + 30 = 56,9 está fora de -90 a 55")),
                  qPrintable(boxes[0].Text));
+        // A reader's failure, in the words the browser page shows too.
+        ReadFailure missing;
+        missing.File = "QAVx.TXT";
+        missing.Kind = ReadFault::MonthMissing;
+        missing.Code = 25;
+        missing.Number = 3;
+        QCOMPARE(ReadFailureText::text(missing), QString::fromUtf8("QAVx.TXT\nFalta o mês 3.\nErr code 25\n"));
     }
 };
 

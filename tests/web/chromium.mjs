@@ -21,6 +21,7 @@ export async function launch({ width = 1280, height = 900 } = {}) {
     '--disable-extensions', '--lang=en-US', `--user-data-dir=${profile}`, 'about:blank',
   ], { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
   const pending = new Map();
+  const awaited = new Map();  // event name -> the resolver of its next occurrence
   let next = 1;
   let buffer = '';
   browser.stdio[4].on('data', (chunk) => {
@@ -28,7 +29,11 @@ export async function launch({ width = 1280, height = 900 } = {}) {
     for (let end; (end = buffer.indexOf('\0')) >= 0; buffer = buffer.slice(end + 1)) {
       const message = JSON.parse(buffer.slice(0, end));
       const waiting = pending.get(message.id);
-      if (!waiting) continue;
+      if (!waiting) {
+        awaited.get(message.method)?.(message.params);
+        awaited.delete(message.method);
+        continue;
+      }
       pending.delete(message.id);
       if (message.error) waiting.reject(new Error(message.error.message));
       else waiting.resolve(message.result);
@@ -66,8 +71,10 @@ export async function launch({ width = 1280, height = 900 } = {}) {
     }
     throw new Error(`timed out waiting for ${expression}`);
   };
+  /// The parameters of the next event named `method` ('Page.fileChooserOpened').
+  const nextEvent = (method) => new Promise((resolve) => awaited.set(method, resolve));
   return {
-    page, evaluate, settle, until,
+    page, evaluate, settle, until, nextEvent,
     /// Saves the page's downloads into `folder`.
     downloadTo: (folder) => send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder }),
     /// Loads `url` afresh and waits for its state.
@@ -80,6 +87,25 @@ export async function launch({ width = 1280, height = 900 } = {}) {
       const { root } = await page('DOM.getDocument', {});
       const { nodeId } = await page('DOM.querySelector', { nodeId: root.nodeId, selector });
       await page('DOM.setFileInputFiles', { nodeId, files: [file] });
+    },
+    /// Presses a key as a keyboard does, keyDown then keyUp: 'Tab', 'Enter', 'ArrowDown', ' '
+    /// or one character (typed into the focused control); shift for Shift+Tab.
+    async press(key, { shift = false } = {}) {
+      const named = { Tab: [9, '', 'Tab'], Enter: [13, '\r', 'Enter'], ArrowDown: [40, '', 'ArrowDown'],
+        ArrowUp: [38, '', 'ArrowUp'], Escape: [27, '', 'Escape'] }[key];
+      const [code, text, name] = named ?? [key.toUpperCase().charCodeAt(0), key, ''];
+      const event = { key, code: name, windowsVirtualKeyCode: code, modifiers: shift ? 8 : 0 };
+      await page('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', ...event, ...(text ? { text } : {}) });
+      await page('Input.dispatchKeyEvent', { type: 'keyUp', ...event });
+    },
+    /// Types `text` key by key into the focused control.
+    async type(text) {
+      for (const c of text) await this.press(c);
+    },
+    /// Drags files (paths) from outside the browser and drops them at (x, y) of the viewport.
+    async drop(files, x = 200, y = 200) {
+      const data = { items: [], files, dragOperationsMask: 1 };  // 1: copy
+      for (const type of ['dragEnter', 'dragOver', 'drop']) await page('Input.dispatchDragEvent', { type, x, y, data });
     },
     async screenshot() {
       return Buffer.from((await page('Page.captureScreenshot', { format: 'png' })).data, 'base64');

@@ -1,6 +1,6 @@
 // The browser page in a headless Chromium: the URL's analysis with qav-cli's shares, a location
-// picked from the list, a weather file by URL and through the file input, Portuguese, compare,
-// the station finder, and the error state of bad fragments and files.
+// picked from the list, a weather file by URL, through the file input and dropped, Portuguese,
+// compare, the station finder, the error state of bad fragments and files, and the keyboard alone.
 //   QAV_CLI=build/release/app/qav-cli QAV_WEB=build/web node --test tests/web/page.test.mjs
 // QAV_PAGE_SCREENSHOT=docs/web-page.png also writes the README's screenshot.
 import { after, before, test } from 'node:test';
@@ -22,6 +22,8 @@ const cliJson = (...args) => JSON.parse(execFileSync(cli, ['analyze', ...args, '
 const site = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-page-test-'));
 for (const f of fs.readdirSync(web)) fs.symlinkSync(path.join(web, f), path.join(site, f));
 fs.copyFileSync(chicago, path.join(site, 'chicago.epw'));
+const bad = path.join(site, 'QAVBAD.TXT');
+fs.writeFileSync(bad, '"Lima","Peru",-12.05,-77.04,13,"X"\n1,18,1e30,80\n');
 let server;
 let browser;
 before(async () => { server = await serve(root, site); browser = await launch({ width: 1024, height: 720 }); });
@@ -100,13 +102,12 @@ test('Portuguese, compare and the station finder', async () => {
 });
 
 test('bad fragments and files give the error state and a message', async () => {
-  const bad = path.join(site, 'QAVBAD.TXT');
-  fs.writeFileSync(bad, '"Lima","Peru",-12.05,-77.04,13,"X"\n1,18,1e30,80\n');
   for (const [fragment, message] of [
     ['#dataset=brazil&location=99', /location: 99 is outside/],
     ['#station=1', /1 is not a station of the catalogue/],
     ['#dataset=mars', /"mars" is not a data set/],
-    ['#epw=missing.epw', /missing\.epw could not be read:\nHTTP 404/],
+    ['#epw=missing.epw', /^missing\.epw could not be read:\nThe address answered with HTTP status 404\.$/],
+    ['#epw=missing.epw&lang=pt-BR', /^Não foi possível ler missing\.epw:\nO endereço respondeu com o status HTTP 404\.$/],
   ]) {
     assert.equal(await browser.open(server.url + fragment), 'error', fragment);
     assert.match(await text('#message'), message, fragment);
@@ -124,6 +125,51 @@ test('bad fragments and files give the error state and a message', async () => {
   await browser.setFile('#file', huge);
   assert.equal(await browser.settle(['error']), 'error');
   assert.equal(await text('#message'), 'huge.epw could not be read:\nThe file is larger than 64 MiB: it is not a weather file (EPW).');
+});
+
+test('a dropped file is opened; a broken one gives the reader\'s message in the page\'s language', async () => {
+  assert.equal(await browser.open(server.url + '#dataset=brazil&location=2'), 'ready');
+  await browser.drop([chicago]);
+  await browser.until(`document.getElementById('place').textContent.startsWith('Chicago')`);
+  assert.equal(await shown(), expected(cliJson('--epw', chicago).shares));
+  assert.equal(await browser.open(server.url + '#lang=pt-BR'), 'ready');
+  await browser.drop([bad]);
+  assert.equal(await browser.settle(['error']), 'error');
+  assert.equal(await text('#message'), 'Não foi possível ler QAVBAD.TXT:\n'
+    + "QAVBAD.TXT: '1e30' está fora do intervalo (-90 a 55). Linha 2, campo 3 (DBTmax), localidade 1 (Lima). Err code 22");
+});
+
+test('the keyboard alone: every stop named and outlined, in order, to a location\'s results and a file', async () => {
+  assert.equal(await browser.open(server.url), 'ready');
+  const stop = () => browser.evaluate(`{ const e = document.activeElement, r = e.getBoundingClientRect();
+    (e.id || e.tagName.toLowerCase()) + (getComputedStyle(e).outlineStyle === 'solid' && r.right > 0 && r.left < innerWidth ? '' : '(unseen)') }`);
+  const stops = [];
+  for (let i = 0; i < 19; ++i) { await browser.press('Tab'); stops.push(await stop()); }
+  assert.equal(stops.join(' '), 'a lang dataset filter location station-query button file hours hour-range months warming '
+    + 'png svg csv json copy summary summary');
+  const { nodes } = await browser.page('Accessibility.getFullAXTree', {});
+  const unnamed = nodes.filter((n) => n.properties?.some((p) => p.name === 'focusable' && p.value.value) && !n.name?.value);
+  assert.deepEqual(unnamed.map((n) => n.role.value), []);
+
+  // The skip link keeps the analysis; back to the filter, then the type-ahead, the arrow keys and
+  // Enter reach a location's results.
+  assert.equal(await browser.open(server.url + '#dataset=brazil&location=3'), 'ready');
+  for (const key of ['Tab', 'Enter']) await browser.press(key);
+  assert.deepEqual([await stop(), await text('#place')], ['results-heading', 'Belo Horizonte, Brazil']);
+  for (let i = 0; i < 9; ++i) await browser.press('Tab', { shift: true });
+  assert.equal(await stop(), 'filter');
+  await browser.type('sao');
+  for (const key of ['ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter']) await browser.press(key);
+  assert.deepEqual([await stop(), await browser.evaluate('location.hash')], ['results-heading', '#dataset=brazil&location=25']);
+  assert.equal(await shown(), expected(cliJson('--dataset', 'brazil', '--location', '25').shares));
+  // Back to the file button, whose Enter opens the file chooser.
+  for (let i = 0; i < 5; ++i) await browser.press('Tab', { shift: true });
+  await browser.page('Page.setInterceptFileChooserDialog', { enabled: true });
+  const chooser = browser.nextEvent('Page.fileChooserOpened');
+  await browser.press('Enter');
+  await browser.page('DOM.setFileInputFiles', { files: [chicago], backendNodeId: (await chooser).backendNodeId });
+  await browser.page('Page.setInterceptFileChooserDialog', { enabled: false });
+  await browser.until(`document.getElementById('place').textContent.startsWith('Chicago')`);
 });
 
 test('after the first visit the page works without its server', async () => {

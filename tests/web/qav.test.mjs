@@ -107,6 +107,12 @@ test('failures are error objects with the CLI message, never exceptions', () => 
     assert.deepEqual([`error: ${got.message}\n`, got.status], [expected.stderr, expected.status], args.join(' '));
   }
   assert.equal(JSON.parse(qav.analyze('{not json')).error.kind, 'request');
+  // In Portuguese, though the file comes before the language in the request; the kinds named
+  // after month_missing too.
+  const pt = JSON.parse(qav.analyze({ md: fs.readFileSync(bad, 'utf8'), path: 'QAVBAD.TXT', lang: 'pt_BR' })).error;
+  assert.equal(pt.message, "QAVBAD.TXT: '1e30' está fora do intervalo (-90 a 55). Linha 2, campo 3 (DBTmax), localidade 1 (Lima). Err code 22");
+  const huge = JSON.parse(qav.analyze({ md: '"Lima","Peru",-12.05,-77.04,13,"X"\n1,18,1e400,80\n', path: 'Q.TXT' })).error;
+  assert.equal(huge.kind, 'not_representable');
 });
 
 test('the station finder and the location lists give qav-cli\'s stations and names', () => {
@@ -122,5 +128,8 @@ test('the station finder and the location lists give qav-cli\'s stations and nam
   const md = path.join(root, 'QAVworld.TXT');
   assert.deepEqual(names(qav.locations({ md: fs.readFileSync(md, 'utf8'), path: md })),
     names(run('--file', md, '--all', '--format', 'json')));
-  assert.equal(JSON.parse(qav.locations({ md: 'garbage', path: 'QAVx.TXT' })).error.kind, 'no_complete_location');
+  const none = JSON.parse(qav.locations({ md: 'garbage', path: 'QAVx.TXT', lang: 'pt_BR' })).error;
+  assert.deepEqual([none.kind, none.message], ['no_complete_location',
+    'QAVx.TXT: O arquivo não contém nenhuma localidade completa: ele termina depois de 1 dos 54 campos de uma localidade. '
+    + 'Linha 1, campo 2 (Country), localidade 1 (garbage). Err code 30']);
 });

@@ -2333,6 +2333,18 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>Compare locations</source>
         <translation>Comparar localidades</translation>
     </message>
+    <message>
+        <source>The address answered with HTTP status %1.</source>
+        <translation>O endereço respondeu com o status HTTP %1.</translation>
+    </message>
+    <message>
+        <source>The address could not be reached: the network is down, or the site does not allow it.</source>
+        <translation>Não foi possível acessar o endereço: a rede está fora do ar, ou o site não permite o acesso.</translation>
+    </message>
+    <message>
+        <source>The browser could not read the file: %1</source>
+        <translation>O navegador não conseguiu ler o arquivo: %1</translation>
+    </message>
 </context>
 <context>
     <name>qav::WhatIfDialog</name>

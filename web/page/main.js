@@ -72,9 +72,12 @@ function options(request) {
   if (state.hour_range) request.hour_range = state.hour_range;
   if (state.months) request.months = state.months;
   if (state.warming && Number(state.warming.replace(',', '.')) !== 0) request.warming = state.warming.replace(',', '.');
-  request.lang = currentLanguage() === 'pt-BR' ? 'pt_BR' : 'en';
+  request.lang = moduleLanguage();
   return request;
 }
+
+// The module words a file's failure in the language it is given.
+const moduleLanguage = () => (currentLanguage() === 'pt-BR' ? 'pt_BR' : 'en');
 
 const failed = (text) => text.startsWith('{"error"') ? JSON.parse(text).error : null;
 
@@ -93,7 +96,7 @@ function locationNames(src) {
     return [{ slot: 1, name: r.name, country: r.country }];
   }
   if (src.kind !== 'station' && !lists.has(key)) {
-    const text = qav.locations(sourceRequest(src));
+    const text = qav.locations({ ...sourceRequest(src), lang: moduleLanguage() });
     const error = failed(text);
     if (error) throw new Error(errorMessage(error, src));
     lists.set(key, JSON.parse(text));
@@ -236,7 +239,9 @@ async function openFile(file) {
       : /* text */ 'The file is larger than %1: it is not a Monthly Data file.';
     return setState('error', t('%1 could not be read:', got.name) + '\n' + t(what, `${got.tooLarge} MiB`));
   }
-  if (got.failure) return setState('error', t('%1 could not be read:', got.name) + '\n' + got.failure);
+  if (got.failure) {
+    return setState('error', t('%1 could not be read:', got.name) + '\n' + t('The browser could not read the file: %1', got.failure));
+  }
   openText(got);
 }
 
@@ -251,16 +256,19 @@ function openText({ name, format, text, url }) {
 
 async function openUrl(url) {
   const name = url.split('/').pop() || url;
+  const refused = (reason) => setState('error', t('%1 could not be read:', name) + '\n' + reason);
+  let bytes;
   try {
     const response = await fetch(url);
-    if (!response.ok) throw new Error(`HTTP ${response.status}`);
-    const bytes = await response.arrayBuffer();
-    let text;
-    try { text = new TextDecoder('utf-8', { fatal: true }).decode(bytes); } catch { text = new TextDecoder('windows-1252').decode(bytes); }
-    openText({ name, format: /\.epw$/i.test(url) ? 'epw' : 'md', text, url });
-  } catch (e) {
-    setState('error', t('%1 could not be read:', name) + '\n' + e.message);
+    if (!response.ok) return refused(t('The address answered with HTTP status %1.', response.status));
+    bytes = await response.arrayBuffer();
+  } catch {
+    // The browser tells a page no more than this: offline, no such host, or refused by the site.
+    return refused(t('The address could not be reached: the network is down, or the site does not allow it.'));
   }
+  let text;
+  try { text = new TextDecoder('utf-8', { fatal: true }).decode(bytes); } catch { text = new TextDecoder('windows-1252').decode(bytes); }
+  openText({ name, format: /\.epw$/i.test(url) ? 'epw' : 'md', text, url });
 }
 
 // ---- Downloads and the copied table.
@@ -338,6 +346,18 @@ function bind() {
     if (!$('location').value) return;
     state.source.location = $('location').value;
     analyse();
+  });
+  // The arrow keys have analysed the location already: Enter goes on to its results.
+  $('location').addEventListener('keydown', (e) => {
+    if (e.key !== 'Enter' || !$('location').value) return;
+    e.preventDefault();
+    state.source.location = $('location').value;
+    analyse({ focusResults: true });
+  });
+  // The skip link moves the focus without touching the fragment, which holds the analysis.
+  document.querySelector('.skip').addEventListener('click', (e) => {
+    e.preventDefault();
+    $('results-heading').focus();
   });
   $('station-form').addEventListener('submit', async (e) => {
     e.preventDefault();
