@@ -13,14 +13,21 @@ const web = path.resolve(process.argv[2] ?? path.join(root, 'build/web'));
 const server = await serve(root, web);
 const browser = await launch();
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+// Milliseconds from navigation to the first analysis painted (the chart and the results) and to
+// the whole page ready (the graph and the month table drawn after that first paint).
 const firstShown = async () => {
   await browser.open(server.url + '#dataset=brazil&location=5');
-  return browser.evaluate(`performance.getEntriesByName('qav-ready')[0].startTime`);
+  return browser.evaluate(`['qav-shown', 'qav-ready'].map((n) => performance.getEntriesByName(n)[0].startTime)`);
 };
-console.log(`first visit: first analysis shown ${(await firstShown()).toFixed(0)} ms after navigation`);
+const report = (what, visits) => {
+  const column = (i) => visits.map((v) => v[i]);
+  console.log(`${what}: first analysis shown ${median(column(0)).toFixed(0)} ms after navigation ` +
+    `(slowest ${Math.max(...column(0)).toFixed(0)}), page ready ${median(column(1)).toFixed(0)} ms (median of ${visits.length})`);
+};
+report('first visit', [await firstShown()]);
 const visits = [];
 for (let i = 0; i < 10; ++i) visits.push(await firstShown());
-console.log(`later visits: median ${median(visits).toFixed(0)} ms, slowest ${Math.max(...visits).toFixed(0)} ms (10 visits)`);
+report('later visits', visits);
 
 // Every location of the data set in turn: the module's share, and the change to the next paint.
 const times = await browser.evaluate(`(async () => {
