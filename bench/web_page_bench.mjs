@@ -1,9 +1,11 @@
 // The browser page in headless Chromium: time from navigation to the first analysis shown (a
-// first visit, then visits with the service worker's cache), the module's time per further
-// analysis in the page, the time from picking a location to its new chart painted, and the size
-// of the page's files.
+// first visit, then visits with the service worker's cache, in a new page process as a link opened
+// from elsewhere gets, and reloads in the page's running process), the same for an empty page (what
+// the browser itself takes before any script), the module's time per further analysis in the page,
+// the time from picking a location to its new chart painted, and the size of the page's files.
 //   node bench/web_page_bench.mjs [build/web]
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launch, serve } from '../tests/web/chromium.mjs';
@@ -13,14 +15,45 @@ const web = path.resolve(process.argv[2] ?? path.join(root, 'build/web'));
 const server = await serve(root, web);
 const browser = await launch();
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+// Milliseconds from navigation to the first analysis painted (the chart and the results) and to
+// the whole page ready (the graph and the month table drawn after that first paint).
+const marks = `['qav-shown', 'qav-ready'].map((n) => performance.getEntriesByName(n)[0].startTime)`;
 const firstShown = async () => {
   await browser.open(server.url + '#dataset=brazil&location=5');
-  return browser.evaluate(`performance.getEntriesByName('qav-ready')[0].startTime`);
+  return browser.evaluate(marks);
 };
-console.log(`first visit: first analysis shown ${(await firstShown()).toFixed(0)} ms after navigation`);
+const reloaded = async () => {
+  await browser.page('Page.reload', {});
+  await browser.until(`performance.getEntriesByName('qav-ready').length`);
+  return browser.evaluate(marks);
+};
+const report = (what, visits) => {
+  const column = (i) => visits.map((v) => v[i]);
+  console.log(`${what}: first analysis shown ${median(column(0)).toFixed(0)} ms after navigation ` +
+    `(slowest ${Math.max(...column(0)).toFixed(0)}), page ready ${median(column(1)).toFixed(0)} ms (median of ${visits.length})`);
+};
+report('first visit', [await firstShown()]);
 const visits = [];
 for (let i = 0; i < 10; ++i) visits.push(await firstShown());
-console.log(`later visits: median ${median(visits).toFixed(0)} ms, slowest ${Math.max(...visits).toFixed(0)} ms (10 visits)`);
+report('later visits', visits);
+const reloads = [];
+for (let i = 0; i < 10; ++i) reloads.push(await reloaded());
+report('reloads', reloads);
+
+// The floor: an empty page's first script, in a new page process, as the page's visits above.
+const empty = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-bench-empty-'));
+fs.writeFileSync(path.join(empty, 'index.html'), '<!doctype html><title>-</title><script>performance.mark("run")</script>');
+const emptyServer = await serve(root, empty);
+const floors = [];
+for (let i = 0; i < 10; ++i) {
+  await browser.page('Page.navigate', { url: 'about:blank' });
+  await browser.page('Page.navigate', { url: emptyServer.url });
+  floors.push(await browser.until(`performance.getEntriesByName('run')[0]?.startTime`));
+}
+console.log(`an empty page: first script ${median(floors).toFixed(0)} ms after navigation (median of 10)`);
+emptyServer.stop();
+fs.rmSync(empty, { recursive: true, force: true });
+await browser.open(server.url + '#dataset=brazil&location=5');
 
 // Every location of the data set in turn: the module's share, and the change to the next paint.
 const times = await browser.evaluate(`(async () => {

@@ -25,6 +25,21 @@ std::string FormatFixed(double value, int decimals, char decimalSeparator)
 {
     if (!std::isfinite(value)) return "0";
     decimals = std::clamp(decimals, 0, 9);
+    // Whole numbers and halves, most of a picture's coordinates, have a short exact expansion:
+    // written directly, without the 60-place expansion below (a chart's SVG writes thousands).
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e15 && magnitude * 2 == std::floor(magnitude * 2) && (decimals > 0 || magnitude == std::floor(magnitude))) {
+        const auto whole = static_cast<long long>(magnitude);
+        const bool half = magnitude != static_cast<double>(whole);
+        std::string text = value < 0 && (whole != 0 || half) ? "-" : "";
+        text += std::to_string(whole);
+        if (decimals > 0) {
+            text += decimalSeparator;
+            text += half ? '5' : '0';
+            text.append(static_cast<size_t>(decimals - 1), '0');
+        }
+        return text;
+    }
     // The exact decimal expansion of |value| (60 places hold every digit that can decide the
     // rounding), rounded half away from zero by hand: printf would round an exact tie such as
     // 52.5 or 41.25 to even, where a reader expects 53 and 41.3.

@@ -87,7 +87,7 @@ cp data/stations/stations-1991-2020.csv "$out/"
 # The page. Its font is the shipped DejaVu Sans cut to the Latin scripts of place names and the
 # signs the pictures draw (°, ′ ″, −, ×, dashes, quotes), as WOFF2: about 15 KB a weight.
 page=web/page
-cp $page/index.html $page/page.css $page/main.js $page/texts.js $page/reader.worker.js \
+cp $page/index.html $page/page.css $page/main.js $page/texts.js $page/svg_view.js $page/reader.worker.js \
    $page/manifest.webmanifest dist/qav.svg "$out/"
 python3 $page/make_texts.py ui/translations/qav_pt_BR.ts $page "$out/texts-pt_BR.json"
 fontpy=python3

@@ -1,4 +1,5 @@
-// QAV's analysis in JavaScript: createQav() loads the WebAssembly module and returns the API.
+// QAV's analysis in JavaScript: createQav() loads the WebAssembly module and returns the API;
+// createQav({ compiled }) takes a WebAssembly.Module (or its promise) compiled ahead instead.
 // In Node it reads qav.wasm beside this file; in a browser the module fetches it from there. The
 // station catalogue (stations-1991-2020.csv, beside this file) is read when a request first names
 // a station: in Node from the file, in a browser by a synchronous request to the same folder,
@@ -43,8 +44,19 @@ function errorText(message) {
 }
 
 export default async function createQav(options = {}) {
-  const settings = { ...options };
-  if (isNode && settings.wasmBinary === undefined) {
+  const { compiled, ...settings } = options;
+  // A WebAssembly.Module, or a promise of one, compiled ahead by the caller: instantiated as is.
+  // When it failed, the module is fetched and compiled here as without it.
+  const module = await Promise.resolve(compiled).catch(() => undefined);
+  if (module instanceof WebAssembly.Module) {
+    settings.instantiateWasm = (imports, receive) => {
+      WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module));
+      return {};
+    };
+  }
+  if (settings.instantiateWasm) {
+    // compiled ahead: nothing to fetch
+  } else if (isNode && settings.wasmBinary === undefined) {
     const fs = await import('node:fs');
     settings.wasmBinary = fs.readFileSync(here('qav.wasm'));
   } else if (settings.locateFile === undefined) {

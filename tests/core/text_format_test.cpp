@@ -20,11 +20,12 @@ TEST(FormatFixed, TiesAwayFromZeroAndNoNegativeZero)
     struct Row { double value; int decimals; const char* text; };
     for (const Row& r : {Row{52.5, 0, "53"}, Row{41.25, 1, "41.3"}, Row{-2.5, 0, "-3"}, Row{0.125, 2, "0.13"},
                          Row{88.25129, 3, "88.251"}, Row{9.96, 1, "10.0"}, Row{999.5, 0, "1000"},
-                         Row{-0.04, 1, "0.0"}, Row{-0.4, 0, "0"}, Row{-15.78, 1, "-15.8"}, Row{1150, 0, "1150"}}) {
+                         Row{-0.04, 1, "0.0"}, Row{-0.4, 0, "0"}, Row{-15.78, 1, "-15.8"}, Row{1150, 0, "1150"},
+                         Row{-0.5, 2, "-0.50"}, Row{-0.0, 1, "0.0"}, Row{346.5, 3, "346.500"}}) {
         SCOPED_TRACE(r.value);
         EXPECT_EQ(FormatFixed(r.value, r.decimals), r.text);
     }
-    EXPECT_EQ(FormatFixed(12.34, 1, ','), "12,3");
+    EXPECT_EQ(FormatFixed(12.34, 1, ',') + FormatFixed(14.5, 1, ','), "12,314,5");
 }
 
 // The window sets the C library's locale from the user's; in Brazil printf writes a decimal

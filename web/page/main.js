@@ -1,6 +1,7 @@
 // QAV's page: the inputs, the URL fragment that holds them, and the analysis drawn from the
 // WebAssembly module's answers (the same JSON and SVG as qav-cli's).
 import createQav from './qav.mjs';
+import { viewSvg } from './svg_view.js';
 import { currentLanguage, decimal, languageOf, setLanguage, t } from './texts.js';
 
 const $ = (id) => document.getElementById(id);
@@ -12,7 +13,9 @@ const kMonths = ['January', 'February', 'March', 'April', 'May', 'June', 'July',
   'October', 'November', 'December'];
 const kDataSets = ['brazil', 'south-america', 'world'];
 
-const qav = await createQav();
+const qav = await createQav({ compiled: self.qavCompiled });
+// This script runs as soon as it and the module are loaded, which can be before the page is parsed.
+if (document.readyState === 'loading') await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
 // The file reader's worker, started with the first file: a page opened on a link needs none.
 let reader = null;
 
@@ -120,6 +123,10 @@ function fillLocations(selectedSlot) {
 }
 
 // ---- The analysis.
+// Runs after the browser has painted what is on the page now.
+const afterPaint = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+
+// The chart and the results of the current state; returns what the parts below them need.
 function show() {
   const src = state.source;
   const request = options(sourceRequest(src, src.location));
@@ -134,10 +141,8 @@ function show() {
   src.startup = false;
   const picture = { ...request, ...(state.hours === 'recorded' && r.recorded_shares ? { hours: 'recorded' } : {}) };
   lastSvg = qav.chartSvg(picture);
-  $('chart').innerHTML = lastSvg;
-  $('graph').innerHTML = qav.graphSvg(request);
+  $('chart').innerHTML = viewSvg(lastSvg);
   $('chart').setAttribute('aria-label', t('Bioclimatic chart of %1', r.name));
-  $('graph').setAttribute('aria-label', t('Monthly climate graph of %1', r.name));
   $('place').textContent = `${r.name}, ${r.country}`;
   $('caption').textContent = [
     t('Latitude %1, longitude %2, elevation %3 m', decimal(r.latitude), decimal(r.longitude), decimal(r.elevation)),
@@ -145,9 +150,16 @@ function show() {
     src.kind === 'file' ? src.name : src.kind === 'station' ? t('Station WMO %1', src.wmo) : '',
   ].filter(Boolean).join(' · ');
   fillResults(r);
+  document.title = `QAV · ${r.name}`;
+  return { r, request };
+}
+
+// What lies below the chart and the results: the graph, the month table and compare.
+function showBelow({ r, request }) {
+  $('graph').innerHTML = viewSvg(qav.graphSvg(request));
+  $('graph').setAttribute('aria-label', t('Monthly climate graph of %1', r.name));
   fillMonths(r);
   if ($('compare-details').open) showCompare();
-  document.title = `QAV · ${r.name}`;
 }
 
 function fillResults(r) {
@@ -205,20 +217,30 @@ function showCompare() {
   const error = failed(svg);
   $('compare').textContent = '';
   if (error) $('compare').textContent = error.message;
-  else $('compare').innerHTML = svg;
+  else $('compare').innerHTML = viewSvg(svg);
   $('compare').setAttribute('aria-label', t('Yearly share of each strategy by location'));
 }
 
 // Runs an analysis for the current state; any failure shows its message and the error state.
-function analyse({ focusResults = false } = {}) {
+// The chart and the results are painted first; the rest follows in the next task, unless a newer
+// analysis has taken their place by then. The state is "ready" once all of it is shown.
+let analyses = 0;
+async function analyse({ focusResults = false } = {}) {
+  const number = ++analyses;
+  document.documentElement.dataset.state = 'busy';
   try {
-    show();
+    const shown = show();
     fillLocations(state.source.location === null ? null : Number(state.source.location));
     writeFragment();
+    await afterPaint();
+    // The first analysis on the screen, for timing from navigation (performance.getEntriesByName).
+    if (!performance.getEntriesByName('qav-shown').length) performance.mark('qav-shown');
+    if (number !== analyses) return;
+    showBelow(shown);
     setState('ready');
     if (focusResults) $('results-heading').focus();
   } catch (e) {
-    setState('error', e.message);
+    if (number === analyses) setState('error', e.message);
   }
 }
 
@@ -242,15 +264,15 @@ async function openFile(file) {
   if (got.failure) {
     return setState('error', t('%1 could not be read:', got.name) + '\n' + t('The browser could not read the file: %1', got.failure));
   }
-  openText(got);
+  return openText(got);
 }
 
-function openText({ name, format, text, url }) {
+async function openText({ name, format, text, url }) {
   const previous = state.source;
   state.source = { kind: 'file', format, name, text, url, location: null };
   lists.delete('file:' + name);
   $('filter').value = '';
-  analyse();
+  await analyse();
   if (document.documentElement.dataset.state === 'error') state.source = previous;
 }
 
@@ -268,7 +290,7 @@ async function openUrl(url) {
   }
   let text;
   try { text = new TextDecoder('utf-8', { fatal: true }).decode(bytes); } catch { text = new TextDecoder('windows-1252').decode(bytes); }
-  openText({ name, format: /\.epw$/i.test(url) ? 'epw' : 'md', text, url });
+  await openText({ name, format: /\.epw$/i.test(url) ? 'epw' : 'md', text, url });
 }
 
 // ---- Downloads and the copied table.
@@ -437,7 +459,7 @@ async function start() {
     try { await qav.loadStations(); } catch { /* the analysis reports the catalogue's absence */ }
   }
   if (src.kind === 'file') return openUrl(src.url);
-  analyse();
+  return analyse();
 }
 
 bind();

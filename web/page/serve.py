@@ -25,10 +25,17 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that leaves a page mid-transfer closes its connection: not worth a traceback.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def main():
     folder = sys.argv[1]
     port = int(sys.argv[2]) if len(sys.argv) > 2 else 8000
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), functools.partial(Handler, directory=folder))
+    server = Server(("127.0.0.1", port), functools.partial(Handler, directory=folder))
     print(f"http://127.0.0.1:{server.server_address[1]}/", flush=True)
     try:
         server.serve_forever()
