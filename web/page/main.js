@@ -232,13 +232,13 @@ async function analyse({ focusResults = false } = {}) {
     const shown = show();
     fillLocations(state.source.location === null ? null : Number(state.source.location));
     writeFragment();
+    if (focusResults) $('results-heading').focus();  // the results are on the page already
     await afterPaint();
     // The first analysis on the screen, for timing from navigation (performance.getEntriesByName).
     if (!performance.getEntriesByName('qav-shown').length) performance.mark('qav-shown');
     if (number !== analyses) return;
     showBelow(shown);
     setState('ready');
-    if (focusResults) $('results-heading').focus();
   } catch (e) {
     if (number === analyses) setState('error', e.message);
   }

@@ -6,6 +6,18 @@ const kFiles = [/*@FILES@*/];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(kCache).then((cache) => cache.addAll(kFiles)).then(() => self.skipWaiting()));
+  // The page's own files come straight from the cache, without starting this worker: otherwise a
+  // visit in a new page process waits for the worker to start before its first file (about a
+  // fifth of a second here). Anything else, the station catalogue included, goes to the fetch
+  // handler below. Browsers without static routes use that handler for everything.
+  if (!event.addRoutes) return;
+  const file = (name) => {
+    const url = new URL(name, self.location);
+    return { urlPattern: new URLPattern({ protocol: url.protocol.slice(0, -1), hostname: url.hostname,
+      port: url.port, pathname: url.pathname }), requestMethod: 'GET' };
+  };
+  event.waitUntil(event.addRoutes({ condition: { or: kFiles.map(file) }, source: { cacheName: kCache } })
+    .catch(() => {}));  // the fetch handler still serves the files
 });
 
 self.addEventListener('activate', (event) => {
