@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -102,12 +101,9 @@ TEST(CliPictures, SharedFolderNamesAreDistinctCleanAndShort)
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(pictures)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
-    ASSERT_EQ(names.size(), 4u);
-    EXPECT_EQ(names[0], "0001-01-__31m_" + std::string(231, 'a') + "-chart.png");
+    const std::string cut = "0001-01-__31m_" + std::string(231, 'a');
+    ASSERT_EQ(names, (std::vector<std::string>{cut + "-chart.png", cut + "-graph.png", "0002-01-Asuncion-chart.png", "0002-01-Asuncion-graph.png"}));
     EXPECT_EQ(names[0].size(), 255u);
-    EXPECT_EQ(names[1], "0001-01-__31m_" + std::string(231, 'a') + "-graph.png");
-    EXPECT_EQ(names[2], "0002-01-Asuncion-chart.png");
-    EXPECT_EQ(names[3], "0002-01-Asuncion-graph.png");
     for (const std::string& name : names) EXPECT_TRUE(IsCompletePng(ReadFile(pictures / name))) << name;
 }
 

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,11 +24,12 @@ using qav::test::Start;
 using Folder = qav::test::TempFolder;  // one for each test
 using Result = qav::test::CliResult;
 
-// The data set given n times and every location of each: n x 50 locations of the World set.
-std::vector<std::string> WorldTimes(int n, std::vector<std::string> tail)
+// "analyze", the World set given `worlds` times (every location of each: worlds x 50 locations),
+// then the tail.
+std::vector<std::string> Analyze(std::vector<std::string> tail, int worlds = 0)
 {
     std::vector<std::string> args{"analyze"};
-    for (int i = 0; i < n; ++i) args.insert(args.end(), {"--dataset", "world"});
+    for (int i = 0; i < worlds; ++i) args.insert(args.end(), {"--dataset", "world"});
     args.insert(args.end(), tail.begin(), tail.end());
     return args;
 }
@@ -40,7 +40,7 @@ TEST(CliStreaming, FirstRowsArriveWhileTheRunGoesOnWithOneJob)
 {
     const Folder dir;
     ASSERT_EQ(mkfifo((dir / "out").c_str(), 0600), 0);  // read while the program writes
-    const pid_t pid = Start(WorldTimes(400, {"--all", "--format", "csv", "--jobs", "1"}), dir / "out", dir / "err");
+    const pid_t pid = Start(Analyze({"--all", "--format", "csv", "--jobs", "1"}, 400), dir / "out", dir / "err");
     std::ifstream rows(dir / "out");
     std::string got, line;
     for (int i = 0; i < 3 && std::getline(rows, line); ++i) got += line + '\n';
@@ -61,7 +61,7 @@ TEST(CliStreaming, PeakMemoryStaysBoundedForTenThousandLocations)
     for (const char* jobs : {"1", "2"}) {
         SCOPED_TRACE(jobs);
         const Folder dir;
-        const Result r = Finish(Start(WorldTimes(200, {"--all", "--format", "json", "--jobs", jobs}), "/dev/null", dir / "err"),
+        const Result r = Finish(Start(Analyze({"--all", "--format", "json", "--jobs", jobs}, 200), "/dev/null", dir / "err"),
                              "/dev/null", dir / "err");
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_LT(r.maxRssKb, 60 * 1024);
@@ -76,8 +76,8 @@ TEST(CliSignals, InterruptedPictureWritingLeavesNoTemporaryFile)
         SCOPED_TRACE(signal);
         const Folder dir;
         const fs::path pictures = dir / "pictures";
-        const pid_t pid = Start(WorldTimes(4, {"--all", "--jobs", "2", "--screen", "3840x2160", "--chart-dir",
-                                               pictures.string(), "--graph-dir", pictures.string()}),
+        const pid_t pid = Start(Analyze({"--all", "--jobs", "2", "--screen", "3840x2160", "--chart-dir", pictures.string(),
+                                         "--graph-dir", pictures.string()}, 4),
                                 "/dev/null", dir / "err");
         // Wait for a temporary file in progress, then interrupt.
         bool caught = false;
@@ -113,9 +113,7 @@ TEST(CliPictureClash, TwoOptionsNamingOneFileAreRefused)
                            Row{{"--chart", "relative.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"},
                            Row{{"--chart", "here/a.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"}}) {
         SCOPED_TRACE(row.args[1] + " " + row.args[3]);
-        std::vector<std::string> args{"analyze"};
-        args.insert(args.end(), row.args.begin(), row.args.end());
-        const Result r = RunCli(args, dir.Path());
+        const Result r = RunCli(Analyze(row.args), dir.Path());
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.err, "error: " + row.err + "\n");
     }
@@ -141,9 +139,7 @@ TEST(CliOutputFolders, FailuresNameTheOptionAndTheSystemReasonAndExitWithOne)
                            Row{{"--compare-chart", (dir / "missing/c.svg").string()},
                                "--compare-chart " + (dir / "missing/c.svg").string() + ": No such file or directory"}}) {
         SCOPED_TRACE(row.err);
-        std::vector<std::string> args{"analyze"};
-        args.insert(args.end(), row.args.begin(), row.args.end());
-        const Result r = RunCli(args);
+        const Result r = RunCli(Analyze(row.args));
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err, "error: " + row.err + "\n");  // once, before any result
         EXPECT_EQ(r.out, "");
@@ -160,7 +156,7 @@ TEST(CliComparePages, BarsBeyondOnePictureContinueOnTheNextAndAreSaid)
 {
     const Folder dir;
     const std::string png = (dir / "compare.png").string();
-    const Result r = RunCli(WorldTimes(15, {"--all", "--format", "csv", "--compare-chart", png}));  // 750 bars
+    const Result r = RunCli(Analyze({"--all", "--format", "csv", "--compare-chart", png}, 15));  // 750 bars
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "note: --compare-chart: the bars take 2 pictures of at most 16384 pixels: " + png + ", " +
                          (dir / "compare-2.png").string() + "\n");

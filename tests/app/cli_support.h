@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -52,9 +52,7 @@ inline const TempFolder& ProgramFolder()
 inline std::string ReadFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 struct CliResult {
@@ -73,11 +71,7 @@ inline CliResult Shell(const std::string& tail, const std::string& environment =
     const std::string command = "(" + environment + " " QAV_CLI " " + tail + ")" + (redirects ? "" : " >" + out.string()) +
                                 " 2>" + err.string();
     const int status = std::system(command.c_str());
-    CliResult r;
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = redirects ? "" : ReadFile(out);
-    r.err = ReadFile(err);
-    return r;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0, 0, redirects ? "" : ReadFile(out), ReadFile(err)};
 }
 
 using Limits = std::vector<std::pair<int, rlim_t>>;
@@ -109,13 +103,8 @@ inline CliResult Finish(pid_t pid, const std::filesystem::path& out, const std::
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    CliResult r;
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    r.maxRssKb = usage.ru_maxrss;
-    r.out = ReadFile(out);
-    r.err = ReadFile(err);
-    return r;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, WIFSIGNALED(status) ? WTERMSIG(status) : 0, usage.ru_maxrss,
+            ReadFile(out), ReadFile(err)};
 }
 
 inline CliResult RunCli(const std::vector<std::string>& args, const std::filesystem::path& cwd = {}, const Limits& limits = {})

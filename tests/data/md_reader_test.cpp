@@ -8,6 +8,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 namespace qav {
@@ -36,11 +37,8 @@ void ExpectSites(const ReadResult& r, int count)
     ASSERT_EQ(r.table.LocationCount, count);
     for (int k = 1; k <= count; ++k) ASSERT_EQ(r.table.Slot[k].LocationName, "Site " + std::to_string(k));
     const LocationRecord& rec = r.table.Slot[count];
-    EXPECT_EQ(rec.Country, "Testland");
-    EXPECT_EQ(rec.Latitude, -10.5f);
-    EXPECT_EQ(rec.Longitude, -40.25f);
-    EXPECT_EQ(rec.Elevation, 100.0f);
-    EXPECT_EQ(rec.DataSource, "GOV");
+    EXPECT_EQ(std::tie(rec.Country, rec.DataSource, rec.Latitude, rec.Longitude, rec.Elevation),
+              std::make_tuple("Testland", "GOV", -10.5f, -40.25f, 100.0f));
     for (int m = 1; m <= 12; ++m)
         EXPECT_TRUE(rec.Month[m].DBTmin == m && rec.Month[m].DBTmax == 20 + m && rec.Month[m].RHavg == 50 + m) << m;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -36,14 +37,10 @@ TEST(WriteMonthlyData, RoundTripsAwkwardFloats)
     const ReadResult r = ReadMonthlyData(WriteMonthlyData(t));
     ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
     const LocationRecord& back = r.table.Slot[1];
-    EXPECT_EQ(back.Latitude, rec.Latitude);
-    EXPECT_EQ(back.Longitude, rec.Longitude);
-    EXPECT_EQ(back.Elevation, rec.Elevation);
+    EXPECT_EQ((std::array{back.Latitude, back.Longitude, back.Elevation}), (std::array{rec.Latitude, rec.Longitude, rec.Elevation}));
     for (int m = 1; m <= 8; ++m) {
-        SCOPED_TRACE(m);
-        EXPECT_EQ(back.Month[m].DBTmin, values[m - 1]);
-        EXPECT_EQ(back.Month[m].DBTmax, values[m - 1]);
-        EXPECT_EQ(back.Month[m].RHavg, std::abs(values[m - 1]));
+        const MonthlyNormals& n = back.Month[m];
+        EXPECT_EQ((std::array{n.DBTmin, n.DBTmax, n.RHavg}), (std::array{values[m - 1], values[m - 1], std::abs(values[m - 1])})) << m;
     }
 }
 

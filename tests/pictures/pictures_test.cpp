@@ -5,6 +5,7 @@
 #include <QXmlStreamReader>
 
 #include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
 
 #include "pictures/report_pdf.h"
@@ -65,10 +66,7 @@ TEST(PictureFiles, QavCliWritesTheWindowsFilesWithoutTheSystemsFonts)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string d = dir.path().toStdString();
-    QFile broken(dir.filePath("broken.conf"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("<fontconfig><unclosed");
-    broken.close();
+    ASSERT_TRUE(std::ofstream(d + "/broken.conf") << "<fontconfig><unclosed");
     const std::string env = "SOURCE_DATE_EPOCH=1 FONTCONFIG_FILE=" + d + "/broken.conf";
     ASSERT_TRUE(RunCli("analyze --chart " + d + "/c.png --graph " + d + "/g.svg --report " + d + "/r.pdf", env));
     ASSERT_TRUE(RunCli("analyze --chart " + d + "/c.svg --graph " + d + "/g.png", env));

@@ -115,9 +115,7 @@ TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
 // Nothing analysed: refused with a message; an unwritable place: the system's reason, no file.
 TEST_F(ReportPdf, RefusalsAndFailuresLeaveNoFile)
 {
-    QFile blocker(dir_.filePath("file"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(QFile(dir_.filePath("file")).open(QIODevice::WriteOnly));  // a file where a folder is needed
     EXPECT_EQ(SaveReport(session_.state, dir_.filePath("file/r.pdf"), Paper::A4, Language::English, kEpoch),
               "Not a directory");
     session_.state.CurrentLocation = 0;

@@ -5,11 +5,13 @@
 namespace qav {
 namespace {
 
-ReadFailure Failure(ReadFault kind, int code)
+// A failure of `kind` with its code, the fields it words set by `set`.
+ReadFailure Failure(ReadFault kind, int code, void (*set)(ReadFailure&))
 {
     ReadFailure f;
     f.Kind = kind;
     f.Code = code;
+    set(f);
     return f;
 }
 
@@ -17,31 +19,16 @@ ReadFailure Failure(ReadFault kind, int code)
 // "%2" stays as the file wrote it.
 TEST(ReadFailureWords, PortugueseLineOfEachPart)
 {
-    ReadFailure range = Failure(ReadFault::OutOfRange, 22);
-    range.File = "QAVx.TXT";
-    range.Text = "1e30%2";
-    range.Range = kTemperatureRange;
-    range.Line = 14;
-    range.Field = 3;
-    range.FieldName = "DBTmax";
-    range.Location = 2;
-    range.LocationName = "Lima";
-    ReadFailure large = Failure(ReadFault::TooLarge, 7);
-    large.Format = FileFormat::Weather;
-    large.Number = 64 << 20;
-    ReadFailure order = Failure(ReadFault::OutOfOrder, 31);
-    order.File = "a.epw";
-    order.Line = 20;
-    order.Row = {1, 1, 14};
-    order.PreviousRow = {1, 1, 12};
-    order.PreviousLine = 19;
-    ReadFailure rows = Failure(ReadFault::RowCount, 30);
-    rows.Number = 1;
-    rows.Needed = 8760;
-    ReadFailure cut = Failure(ReadFault::NoCompleteLocation, 27);
-    cut.Location = 1;
-    cut.Number = 20;
-    cut.Needed = 54;
+    const ReadFailure range = Failure(ReadFault::OutOfRange, 22, [](ReadFailure& f) {
+        f.File = "QAVx.TXT"; f.Text = "1e30%2"; f.Range = kTemperatureRange; f.Line = 14; f.Field = 3;
+        f.FieldName = "DBTmax"; f.Location = 2; f.LocationName = "Lima";
+    });
+    const ReadFailure large = Failure(ReadFault::TooLarge, 7, [](ReadFailure& f) { f.Format = FileFormat::Weather; f.Number = 64 << 20; });
+    const ReadFailure order = Failure(ReadFault::OutOfOrder, 31, [](ReadFailure& f) {
+        f.File = "a.epw"; f.Line = 20; f.Row = {1, 1, 14}; f.PreviousRow = {1, 1, 12}; f.PreviousLine = 19;
+    });
+    const ReadFailure rows = Failure(ReadFault::RowCount, 30, [](ReadFailure& f) { f.Number = 1; f.Needed = 8760; });
+    const ReadFailure cut = Failure(ReadFault::NoCompleteLocation, 27, [](ReadFailure& f) { f.Location = 1; f.Number = 20; f.Needed = 54; });
     const struct {
         ReadFailure failure;
         const char* line;

@@ -63,7 +63,7 @@ private slots:
             if (portuguese) QVERIFY(InstallTranslations(*qApp, QLocale(QLocale::Portuguese, QLocale::Brazil)));
             MainWindow w({{800, 600, 15}, 1.0});
             BoxLog boxes(w);  // a station catalogue that cannot be read is reported, not waited on
-            w.openWeatherFiles({QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw")});
+            w.openWeatherFiles({kChicago});
             w.show();
             Trigger(w, "ViewCompare");
             Trigger(w, "UsingQav");

@@ -51,7 +51,7 @@ private slots:
             QCOMPARE(chart->currentHour(), r.hour);
         }
         QVERIFY(Readout(w).startsWith(QStringLiteral("February, 1 h (typical day)")));
-        w.openWeatherFiles({QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw")});
+        w.openWeatherFiles({kChicago});
         w.showRecordedHours();
         chart->setCurrentHour(4800);
         QCOMPARE(Readout(w), QStringLiteral("July 20, 1 h: DBT 24.4 °C, RH 85 %, W 16.84 g/kg, F Ventilation"));

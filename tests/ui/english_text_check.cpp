@@ -1,25 +1,6 @@
 #include "tests/ui/english_text_check.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAction>
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QFile>
-#include <QFileDialog>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QRegularExpression>
-#include <QSpinBox>
-#include <QStatusBar>
-#include <QTabBar>
-#include <QTextDocument>
-#include <QTextEdit>
-#include <QXmlStreamReader>
+#include <QtWidgets>  // with the whole of Qt Gui and Qt Core, as the window's tests include it
 #include <algorithm>
 
 namespace qav::test {

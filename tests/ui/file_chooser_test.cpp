@@ -172,18 +172,17 @@ private slots:
     // A drop opens one Monthly Data file, or weather files; never a mix, two MD files or others.
     void droppedFilesOpen()
     {
-        const QString epw = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
         QTemporaryDir dir;
         const LocationTable three = FirstLocations(DataSetKind::World, 3);
         const QString md = WriteFile(dir.path(), QStringLiteral("QAVthree.TXT"), MonthlyData(three));
         const QString pdf = WriteFile(dir.path(), QStringLiteral("readme.pdf"), "%PDF");
         MainWindow w(kReferenceScreen);
-        for (const QStringList& refused : {QStringList{pdf}, QStringList{md, md}, QStringList{epw, md}})
+        for (const QStringList& refused : {QStringList{pdf}, QStringList{md, md}, QStringList{kChicago, md}})
             QVERIFY2(!DropFiles(w, refused), qPrintable(refused.join(u' ')));
         QCOMPARE(w.state().Locations.LocationCount, 27);
         QVERIFY(DropFiles(w, {md}));
         QTRY_COMPARE(Entries(Locations(w)), EntriesOf(three));
-        QVERIFY(DropFiles(w, {epw, epw}));
+        QVERIFY(DropFiles(w, {kChicago, kChicago}));
         QTRY_COMPARE(Locations(w)->count(), 2);
         QVERIFY(w.state().CurrentRecorded());
     }

@@ -2,12 +2,6 @@
 // commands open, the panels, the status bar, the help and the message boxes, and the chart, graph
 // and compare pictures saved from the window and drawn by qav-cli --lang pt_BR. The walk finds
 // widgets and actions by itself, so a new dialog or text is checked without naming it here.
-#include <QMenu>
-#include <QPointer>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTranslator>
-
 #include "tests/ui/english_text_check.h"
 #include "tests/ui/window_test_helpers.h"
 #include "ui/compare_view.h"
@@ -92,7 +86,7 @@ private slots:
         MainWindow w(kReferenceScreen);
         BoxLog boxes(w);
         w.show();
-        w.openWeatherFiles({QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw")});
+        w.openWeatherFiles({kChicago});
         HourFilter night;
         QVERIFY(MakeHourFilter(22, 5, 12, 2, night));
         QVERIFY(w.applyAnalysisOptions(night, UniformWarming(1.5f)));
@@ -134,9 +128,9 @@ private slots:
         const QString bad = WriteFile(dir.path(), QStringLiteral("QAVbad.TXT"),
                                       Contents(QStringLiteral(QAV_SOURCE_DIR "/QAVworld.TXT")).replace("1", "l"));
         w.openMonthlyDataFile(bad);
-        const QList<QByteArray> chicago = Contents(QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw")).split('\n');
+        const QList<QByteArray> chicago = Contents(kChicago).split('\n');
         w.openWeatherFiles({WriteFile(dir.path(), QStringLiteral("cut.epw"), chicago.mid(0, 20).join('\n'))});
-        w.openWeatherFiles({QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw")});
+        w.openWeatherFiles({kChicago});
         w.applyAnalysisOptions(HourFilter{}, UniformWarming(30));
         QVERIFY(boxes.size() > 8);
         for (const RecordedBox& box : boxes) {
@@ -173,7 +167,7 @@ private slots:
         QProcess cli;
         cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QStringList arguments = QStringLiteral("analyze --lang pt_BR --hour-range 22-5 --months 12-2 --warming 1.5 --epw").split(u' ');
-        arguments << QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
+        arguments << kChicago;
         for (auto [option, file] : {std::pair{"--chart", "chart.svg"}, {"--graph", "graph.svg"}, {"--compare-chart", "compare.svg"}})
             arguments << QString::fromLatin1(option) << dir.filePath(QString::fromLatin1(file));
         cli.start(QStringLiteral(QAV_CLI), arguments);

@@ -1,8 +1,4 @@
 // Runs every Qt Test class of the window layer in one QApplication.
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
 #include "tests/ui/window_test_helpers.h"
 
 std::vector<qav::test::TestFactory>& qav::test::AllTestObjects()

@@ -6,8 +6,6 @@
 namespace qav::test {
 namespace {
 
-const QString kChicago = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
-
 // The Chicago year under another site's name and elevation: a second location with hours of its own.
 QString WriteSecondSite(const QString& folder)
 {

@@ -11,8 +11,6 @@
 namespace qav::test {
 namespace {
 
-const QString kChicago = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
-
 StrategyTally HeadlessShares(const ScreenDescription& screen)
 {
     AnalysisState state = MakeStartupState(screen);

@@ -27,6 +27,7 @@ struct RegisterTest {
 
 // The reference screen of the layout: its numbers are the ones qav-cli reproduces by default.
 inline const StartupScreen kReferenceScreen{{1024, 768, 15}, 1.0};
+inline const QString kChicago = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");  // a recorded weather year
 /// The version as the window shows it, from the build.
 inline const QString kShownVersion = QString::fromUtf8(kVersion.data(), qsizetype(kVersion.size()));
 

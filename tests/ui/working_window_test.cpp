@@ -9,8 +9,6 @@
 namespace qav::test {
 namespace {
 
-const QString kChicago = QStringLiteral(QAV_FIXTURES_DIR "/chicago.epw");
-
 QString WriteMonthly(const QString& folder, const QString& name, DataSetKind kind, int count)
 {
     return WriteFile(folder, name, MonthlyData(FirstLocations(kind, count)));
@@ -127,21 +125,16 @@ private slots:
         QCOMPARE(w.state().Locations.LocationCount, 2);
         const QString note = QStringLiteral("QAVcut.TXT: Location 3 (Belo Horizonte) ends at line 27 after 6 of "
                                             "its 54 fields; it was left out.");
-        QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), note);
-        QCOMPARE(TextOf(w, QStringLiteral("StatusWarning")), note);
+        for (const char* shown : {"ResultsNote", "StatusWarning"}) QCOMPARE(TextOf(w, QLatin1String(shown)), note);
         Trigger(w, "DataBras");
         QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), QString());
 
         // A 51st location has no slot: the first 50 load, and the note says what was left out.
-        LocationTable table;
-        LoadDataSet(DataSetKind::World, table);
-        w.openMonthlyDataFile(WriteFile(dir.path(), QStringLiteral("QAV51.TXT"),
-                                        QByteArray::fromStdString(WriteMonthlyData(table)) + bytes));
+        w.openMonthlyDataFile(WriteFile(dir.path(), QStringLiteral("QAV51.TXT"), MonthlyData(FirstLocations(DataSetKind::World, 50)) + bytes));
         QCOMPARE(w.state().Locations.LocationCount, 50);
         const QString left = QStringLiteral("QAV51.TXT: Only 50 locations are read; left out from line 651 on: 2 more "
                                             "locations and 6 fields.");
-        QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), left);
-        QCOMPARE(TextOf(w, QStringLiteral("StatusWarning")), left);
+        for (const char* shown : {"ResultsNote", "StatusWarning"}) QCOMPARE(TextOf(w, QLatin1String(shown)), left);
     }
 
     // In recorded-hours mode the copied chart is the one shown and the pictures' caption says so
