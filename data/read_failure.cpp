@@ -124,12 +124,13 @@ FailureWords EnglishFailureWords(const ReadFailure& failure)
     return {failure.File.string(), Reason(failure), Position(failure), "Err code " + std::to_string(failure.Code)};
 }
 
-std::string EnglishReadFailure(const ReadFailure& failure)
+std::string FailureLine(const FailureWords& w)
 {
-    const FailureWords w = EnglishFailureWords(failure);
     std::string line = w.File.empty() ? w.Reason : w.File + ": " + w.Reason;
     if (!w.Position.empty()) line += " " + w.Position;
     return line + " " + w.Code;
 }
+
+std::string EnglishReadFailure(const ReadFailure& failure) { return FailureLine(EnglishFailureWords(failure)); }
 
 }  // namespace qav

@@ -97,6 +97,9 @@ struct FailureWords {
 };
 FailureWords EnglishFailureWords(const ReadFailure& failure);
 
+/// The parts on one line: "FILE: reason position code", each part left out where empty.
+std::string FailureLine(const FailureWords& words);
+
 /// The English message on one line, as qav-cli prints it after "error: ":
 ///   "QAVx.TXT: '1e30' is out of range (-90 to 55). Line 14, field 3 (DBTmax), location 2 (Lima). Err code 22"
 std::string EnglishReadFailure(const ReadFailure& failure);

@@ -119,11 +119,8 @@ FailureWords ReadFailureWords(const ReadFailure& failure, Language language)
 
 std::string ReadFailureLine(const ReadFailure& failure, Language language)
 {
-    if (language == Language::English) return EnglishReadFailure(failure);
-    const FailureWords w = ReadFailureWords(failure, language);
-    std::string line = w.File.empty() ? w.Reason : w.File + ": " + w.Reason;
-    if (!w.Position.empty()) line += " " + w.Position;
-    return line + " " + w.Code;
+    return language == Language::English ? EnglishReadFailure(failure)
+                                          : FailureLine(ReadFailureWords(failure, language));
 }
 
 }  // namespace qav
