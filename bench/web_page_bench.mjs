@@ -1,5 +1,5 @@
 // The browser page in headless Chromium: time from navigation to the first analysis shown (a
-// first visit, then visits with the service worker's cache, in a new page process as a link opened
+// first visit in a new browser, then visits with the service worker's cache, in a new page process as a link opened
 // from elsewhere gets, and reloads in the page's running process), the same for an empty page (what
 // the browser itself takes before any script), the module's time per further analysis in the page,
 // the time from picking a location to its new chart painted, and the size of the page's files.
@@ -16,7 +16,7 @@ import { launch, serve } from '../tests/web/chromium.mjs';
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
 const web = path.resolve(process.argv[2] ?? path.join(root, 'build/web'));
 const server = await serve(root, web);
-const browser = await launch();
+let browser = await launch();
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 // Milliseconds from navigation to the first analysis painted (the chart and the results) and to
 // the whole page ready (the graph and the month table drawn after that first paint).
@@ -42,7 +42,14 @@ const report = (what, visits) => {
   console.log(`${what}: first analysis shown ${median(column(0)).toFixed(0)} ms after navigation ` +
     `(slowest ${Math.max(...column(0)).toFixed(0)}), page ready ${median(column(1)).toFixed(0)} ms (median of ${visits.length})`);
 };
-report('first visit', [await firstShown()]);
+// First visits: each in a new browser, with nothing cached.
+const firsts = [];
+for (let i = 0; i < 5; ++i) {
+  await browser.close();
+  browser = await launch();
+  firsts.push(await firstShown());
+}
+report('first visits', firsts);
 const visits = [];
 for (let i = 0; i < 10; ++i) visits.push(await firstShown());
 report('later visits', visits);
