@@ -48,9 +48,12 @@ export default async function createQav(options = {}) {
   // A WebAssembly.Module, or a promise of one, compiled ahead by the caller: instantiated as is.
   // When it failed, the module is fetched and compiled here as without it.
   const module = await Promise.resolve(compiled).catch(() => undefined);
+  // The glue's hook has no way to report a failed instantiation: it rejects this instead.
+  let refuse;
+  const refused = new Promise((resolve, reject) => { refuse = reject; });
   if (module instanceof WebAssembly.Module) {
     settings.instantiateWasm = (imports, receive) => {
-      WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module));
+      WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module), refuse);
       return {};
     };
   }
@@ -62,7 +65,7 @@ export default async function createQav(options = {}) {
   } else if (settings.locateFile === undefined) {
     settings.locateFile = (name) => (name.endsWith('.wasm') ? here('qav.wasm').href : name);
   }
-  const core = await createQavCore(settings);
+  const core = await Promise.race([createQavCore(settings), refused]);
   const session = new core.QavSession();
   let fsModule = null;
   if (isNode) fsModule = await import('node:fs');

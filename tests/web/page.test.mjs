@@ -125,6 +125,14 @@ test('bad fragments and files give the error state and a message', async () => {
   await browser.setFile('#file', huge);
   assert.equal(await browser.settle(['error']), 'error');
   assert.equal(await text('#message'), 'huge.epw could not be read:\nThe file is larger than 64 MiB: it is not a weather file (EPW).');
+  // Without its module the page says why.
+  const bare = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-page-bare-'));
+  for (const f of fs.readdirSync(web)) if (f !== 'qav.wasm') fs.symlinkSync(path.join(web, f), path.join(bare, f));
+  const bareServer = await serve(root, bare);
+  assert.equal(await browser.open(bareServer.url + '#lang=pt-BR'), 'error');
+  assert.match(await text('#message'), /^Não foi possível fazer a análise:\n./);
+  bareServer.stop();
+  fs.rmSync(bare, { recursive: true, force: true });
 });
 
 test('a dropped file is opened; a broken one gives the reader\'s message in the page\'s language', async () => {

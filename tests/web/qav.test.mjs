@@ -115,6 +115,12 @@ test('failures are error objects with the CLI message, never exceptions', () => 
   assert.equal(huge.kind, 'not_representable');
 });
 
+test('a module compiled ahead that cannot be instantiated is refused, not waited on forever', async () => {
+  // One import, x.y, that the glue does not give.
+  const wrong = new WebAssembly.Module(new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 4, 1, 96, 0, 0, 2, 7, 1, 1, 120, 1, 121, 0, 0]));
+  await assert.rejects(createQav({ compiled: wrong }), /Import #0 module="x"/);
+});
+
 test('the station finder and the location lists give qav-cli\'s stations and names', () => {
   const cliStations = (...args) => JSON.parse(execFileSync(cli, ['stations', ...args, '--format', 'json'], { encoding: 'utf8' }));
   const common = (list) => list.map(({ source, rh_source, far, ...s }) => s);

@@ -13,7 +13,8 @@ const kMonths = ['January', 'February', 'March', 'April', 'May', 'June', 'July',
   'October', 'November', 'December'];
 const kDataSets = ['brazil', 'south-america', 'world'];
 
-const qav = await createQav({ compiled: self.qavCompiled });
+const loading = createQav({ compiled: self.qavCompiled });
+let qav = null;
 // This script runs as soon as it and the module are loaded, which can be before the page is parsed.
 if (document.readyState === 'loading') await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
 // The file reader's worker, started with the first file: a page opened on a link needs none.
@@ -462,6 +463,15 @@ async function start() {
   return analyse();
 }
 
-bind();
-await start();
+try {
+  qav = await loading;
+} catch (e) {
+  // Without its module the page can show nothing but why.
+  await setLanguage(readFragment().lang ?? navigator.language);
+  setState('error', t('The analysis could not be made:') + '\n' + (e?.message ?? String(e)));
+}
+if (qav) {
+  bind();
+  await start();
+}
 if ('serviceWorker' in navigator && window.isSecureContext) navigator.serviceWorker.register('sw.js').catch(() => {});
