@@ -1,8 +1,8 @@
 #include "chart/svg_canvas.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 #include "chart/canvas_geometry.h"
@@ -17,21 +17,47 @@ constexpr double kMaxPixels = 16384;  // per side, as the raster pictures
 
 bool Finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
 
-// Shortest of up to two decimals: coordinates are whole or half pixels. Always a decimal point,
-// whatever the C library's numeric locale says (the window sets it from the user's).
-std::string Num(double v)
+// Appends the shortest of up to two decimals: coordinates are whole or half pixels. Always a
+// decimal point, whatever the C library's numeric locale says (the window sets it from the user's).
+// A chart writes thousands of them, so whole and half values skip the general formatting.
+void AppendNum(std::string& out, double v)
 {
+    if (std::fabs(v) < 1e15 && v * 2 == std::floor(v * 2)) {
+        const double whole = std::trunc(v);
+        if (v < 0 && whole == 0 && v != whole) out += '-';  // -0.5: the integer part has no sign
+        char digits[24];
+        out.append(digits, std::to_chars(digits, digits + sizeof digits, static_cast<long long>(whole)).ptr);
+        if (v != whole) out += ".5";
+        return;
+    }
     std::string s = FormatFixed(v, 2);
     while (s.back() == '0') s.pop_back();
     if (s.back() == '.') s.pop_back();
+    out += s;
+}
+
+std::string Num(double v)
+{
+    std::string s;
+    AppendNum(s, v);
     return s;
+}
+
+void AppendColour(std::string& out, Rgb c)
+{
+    constexpr char kHex[] = "0123456789abcdef";
+    out += '#';
+    for (const int part : {RedOf(c), GreenOf(c), BlueOf(c)}) {
+        out += kHex[(part >> 4) & 15];
+        out += kHex[part & 15];
+    }
 }
 
 std::string Colour(Rgb c)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(c), GreenOf(c), BlueOf(c));
-    return text;
+    std::string s;
+    AppendColour(s, c);
+    return s;
 }
 
 void AppendUtf8(std::string& out, char32_t code)
@@ -116,7 +142,7 @@ int SvgCanvas::PixelSize(double points) const { return FontPixelSize(points, kTw
 void SvgCanvas::EndPath()
 {
     if (path_.empty()) return;
-    body_ += "<path d=\"" + path_ + "\"" + pathStyle_ + "/>\n";
+    body_.append("<path d=\"").append(path_).append("\"").append(pathStyle_).append("/>\n");
     path_.clear();
 }
 
@@ -159,21 +185,34 @@ void SvgCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb colour
     double px2 = std::floor(x2 / pixelWidth_) + 0.5, py2 = std::floor(y2 / pixelHeight_) + 0.5;
     const double margin = drawWidth_ + 2.0;
     if (!ClipSegment(px1, py1, px2, py2, -margin, -margin, columns_ + margin, rows_ + margin)) return;
-    std::string style = " stroke=\"" + Colour(colour) + "\"";
-    if (drawWidth_ != 1) style += " stroke-width=\"" + std::to_string(drawWidth_) + "\"";
-    if (style_ == DrawStyle::Dotted && drawWidth_ == 1)
-        style += " stroke-dasharray=\"1 2\" stroke-linecap=\"butt\"";  // one-pixel dots, two-pixel gaps
-    else if (drawWidth_ != 1)
-        style += " stroke-linecap=\"round\" stroke-linejoin=\"round\"";  // joins the short steps of a polyline
-    if (opacity_ < 1) style += " stroke-opacity=\"" + Num(opacity_) + "\"";
-    EndDots();
-    if (path_.empty() || style != pathStyle_ || px1 != pathX_ || py1 != pathY_) {
-        EndPath();
-        pathStyle_ = style;
-        path_ = 'M';
-        path_.append(Num(px1)).append(" ").append(Num(py1));
+    // The attributes are written again only when what they say has changed.
+    const StyleKey key{colour, drawWidth_, style_, opacity_};
+    if (lineStyle_.empty() || !(key == lineKey_)) {
+        lineKey_ = key;
+        std::string& style = lineStyle_;
+        style = " stroke=\"";
+        AppendColour(style, colour);
+        style += '"';
+        if (drawWidth_ != 1) style += " stroke-width=\"" + std::to_string(drawWidth_) + "\"";
+        if (style_ == DrawStyle::Dotted && drawWidth_ == 1)
+            style += " stroke-dasharray=\"1 2\" stroke-linecap=\"butt\"";  // one-pixel dots, two-pixel gaps
+        else if (drawWidth_ != 1)
+            style += " stroke-linecap=\"round\" stroke-linejoin=\"round\"";  // joins the short steps of a polyline
+        if (opacity_ < 1) style += " stroke-opacity=\"" + Num(opacity_) + "\"";
     }
-    path_.append("L").append(Num(px2)).append(" ").append(Num(py2));
+    EndDots();
+    if (path_.empty() || lineStyle_ != pathStyle_ || px1 != pathX_ || py1 != pathY_) {
+        EndPath();
+        pathStyle_ = lineStyle_;
+        path_ = 'M';
+        AppendNum(path_, px1);
+        path_ += ' ';
+        AppendNum(path_, py1);
+    }
+    path_ += 'L';
+    AppendNum(path_, px2);
+    path_ += ' ';
+    AppendNum(path_, py2);
     pathX_ = px2;
     pathY_ = py2;
 }
@@ -212,17 +251,26 @@ void SvgCanvas::SetPixel(double x, double y, Rgb colour)
     const int first = -(drawWidth_ - 1) / 2;  // the same square as the raster canvas
     // Dots of one colour and size share a group; each is a <use> of the size's symbol, so dense
     // translucent dots darken one another as they do in the raster picture.
-    const std::string style = " fill=\"" + Colour(colour) + "\"" +
-                              (opacity_ < 1 ? " fill-opacity=\"" + Num(opacity_) + "\"" : std::string());
+    const StyleKey key{colour, drawWidth_, DrawStyle::Solid, opacity_};
+    if (dotStyle_.empty() || !(key == dotKey_)) {
+        dotKey_ = key;
+        dotStyle_ = " fill=\"";
+        AppendColour(dotStyle_, colour);
+        dotStyle_ += '"';
+        if (opacity_ < 1) dotStyle_ += " fill-opacity=\"" + Num(opacity_) + "\"";
+    }
     EndPath();
-    if (style != dotsStyle_) {
+    if (dotStyle_ != dotsStyle_) {
         EndDots();
-        body_ += "<g" + style + ">\n";
-        dotsStyle_ = style;
+        body_.append("<g").append(dotStyle_).append(">\n");
+        dotsStyle_ = dotStyle_;
     }
     dotSizes_[drawWidth_] = true;
-    body_ += "<use xlink:href=\"#d" + std::to_string(drawWidth_) + "\" x=\"" + Num(left + first) + "\" y=\"" +
-             Num(top + first) + "\"/>\n";
+    body_.append("<use xlink:href=\"#d").append(std::to_string(drawWidth_)).append("\" x=\"");
+    AppendNum(body_, left + first);
+    body_ += "\" y=\"";
+    AppendNum(body_, top + first);
+    body_ += "\"/>\n";
 }
 
 void SvgCanvas::PrintText(std::string_view utf8)
@@ -246,7 +294,7 @@ void SvgCanvas::PrintText(std::string_view utf8)
     if (bold) element += " font-weight=\"bold\"";
     element += " fill=\"" + Colour(fore_) + "\"";
     if (opacity_ < 1) element += " fill-opacity=\"" + Num(opacity_) + "\"";
-    body_ += element + ">" + XmlEscaped(utf8) + "</text>\n";
+    body_.append(element).append(">").append(XmlEscaped(utf8)).append("</text>\n");
     if (!rotated) curX_ += TextAdvancePx(utf8, pixels, bold) * pixelWidth_;
 }
 

@@ -86,6 +86,16 @@ private:
     std::string pathStyle_, path_;  // the path being joined and its attributes
     double pathX_ = 0, pathY_ = 0;  // where it ends
     std::string dotsStyle_;         // attributes of the open group of dots
+    // The attributes last written for a line and for a dot, and what they were written from.
+    struct StyleKey {
+        Rgb Colour;
+        int Width;
+        DrawStyle Style;
+        double Opacity;
+        bool operator==(const StyleKey&) const = default;
+    };
+    StyleKey lineKey_{}, dotKey_{};
+    std::string lineStyle_, dotStyle_;
     std::map<int, bool> dotSizes_;  // symbols the document defines, by side in pixels
     FontHandle selected_ = 0;
     double points_ = 8;
