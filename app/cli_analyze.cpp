@@ -295,7 +295,7 @@ std::vector<batch::WorkItem> PlanWork(const std::vector<batch::Input>& inputs, c
                                       int defaultSlot)
 {
     RunPlan plan = PlanRun(inputs, r.all, r.location, r.locationText, defaultSlot);
-    if (plan.failure) Fail(*plan.failure);
+    if (plan.failure) Fail(plan.failure->message);
     return std::move(plan.items);
 }
 

@@ -13,6 +13,7 @@
 #include "data/station_search.h"
 #include "pipeline/analysis_output.h"
 #include "pipeline/exports.h"
+#include "pipeline/option_error.h"
 
 namespace qav::cli {
 
@@ -204,13 +205,13 @@ std::variant<LocationRecord, StationFailure> StationForAnalysis(const std::strin
     int number = 0;
     const auto [end, ec] = std::from_chars(wmo.data(), wmo.data() + wmo.size(), number);
     if (wmo.empty() || ec != std::errc{} || end != wmo.data() + wmo.size() || number <= 0)
-        return StationFailure{"--station: '" + wmo + "' is not a station number"};
+        return StationFailure{Refusal(option_text::kNotStationNumber, {"--station", wmo}).message};
     try {
         if (const Station* s = Catalogue().Find(number)) return StationLocation(*s);
     } catch (const Failure& f) {
         return StationFailure{f.message, f.status};
     }
-    return StationFailure{"--station: " + wmo + " is not a station of the catalogue"};
+    return StationFailure{Refusal(option_text::kNotCatalogueStation, {"--station", wmo}).message};
 }
 
 }  // namespace qav::cli

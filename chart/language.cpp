@@ -22,7 +22,10 @@ std::string_view Translated(Language language, std::string_view context, std::st
     return english;
 }
 
-std::string FilledText(std::string_view pattern, std::initializer_list<std::string_view> arguments)
+namespace {
+
+template <typename Arguments>
+std::string Filled(std::string_view pattern, const Arguments& arguments)
 {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -36,6 +39,18 @@ std::string FilledText(std::string_view pattern, std::initializer_list<std::stri
         }
     }
     return out;
+}
+
+}  // namespace
+
+std::string FilledText(std::string_view pattern, std::initializer_list<std::string_view> arguments)
+{
+    return Filled(pattern, arguments);
+}
+
+std::string FilledText(std::string_view pattern, const std::vector<std::string>& arguments)
+{
+    return Filled(pattern, arguments);
 }
 
 }  // namespace qav

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qav {
 
@@ -24,5 +25,6 @@ std::string_view Translated(Language language, std::string_view context, std::st
 
 /// The pattern with %1..%9 replaced by the arguments in order, as QString::arg does.
 std::string FilledText(std::string_view pattern, std::initializer_list<std::string_view> arguments);
+std::string FilledText(std::string_view pattern, const std::vector<std::string>& arguments);
 
 }  // namespace qav

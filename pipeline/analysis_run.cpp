@@ -36,9 +36,9 @@ RunPlan PlanRun(const std::vector<RunInput>& inputs, bool all, int location, con
             for (int s = 1; s <= count; ++s) plan.items.push_back({&in, s});
         } else if (location > 0) {
             if (location > count) {
-                plan.failure = "--location: " + locationAsGiven + " is outside 1.." + std::to_string(count) +
-                               ": " + in.label + " has " + std::to_string(count) +
-                               (count == 1 ? " location" : " locations");
+                plan.failure = count == 1 ? Refusal(option_text::kLocationOutsideOne, {"--location", locationAsGiven, in.label})
+                                          : Refusal(option_text::kLocationOutside,
+                                                    {"--location", locationAsGiven, std::to_string(count), in.label});
                 return plan;
             }
             plan.items.push_back({&in, location});

@@ -10,6 +10,7 @@
 
 #include "chart/language.h"
 #include "pipeline/analysis_state.h"
+#include "pipeline/option_error.h"
 
 namespace qav {
 
@@ -41,7 +42,7 @@ struct RunItem {
 /// the location as it was given.
 struct RunPlan {
     std::vector<RunItem> items;
-    std::optional<std::string> failure;
+    std::optional<OptionError> failure;  // a location beyond the inputs' lists
 };
 RunPlan PlanRun(const std::vector<RunInput>& inputs, bool all, int location, const std::string& locationAsGiven,
                 int defaultSlot);

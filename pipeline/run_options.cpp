@@ -11,7 +11,12 @@
 namespace qav {
 namespace {
 
-[[noreturn]] void Refuse(std::string message) { throw OptionError{std::move(message)}; }
+namespace text = option_text;
+
+[[noreturn]] void Refuse(const char* wording, std::initializer_list<std::string_view> parts)
+{
+    throw Refusal(wording, parts);
+}
 
 }  // namespace
 
@@ -21,22 +26,25 @@ double ParseNumber(const std::string& name, const std::string& text, double lo, 
     const char* first = text.data();
     const char* last = first + text.size();
     auto [end, ec] = ParseDecimal(first, last, v);
-    if (ec != std::errc{} || end != last || !std::isfinite(v)) Refuse(name + ": '" + text + "' is not a number");
+    if (ec != std::errc{} || end != last || !std::isfinite(v)) Refuse(text::kNotANumber, {name, text});
     if (range.empty()) range = JsonNumber(static_cast<float>(lo)) + ".." + JsonNumber(static_cast<float>(hi));
-    if (v < lo || v > hi) Refuse(name + ": " + text + " is outside " + range);
+    if (v < lo || v > hi) Refuse(text::kOutside, {name, text, range});
     return v;
 }
 
-int ParseWhole(const std::string& name, const std::string& text, int lo, int hi, const std::string& why)
+int ParseWhole(const std::string& name, const std::string& text, int lo, int hi, const std::string& slotsOf)
 {
     int v = 0;
     const char* first = text.data();
     const char* last = first + text.size();
     const auto [end, ec] = std::from_chars(first, last, v);
     if (text.empty() || end != last || (ec != std::errc{} && ec != std::errc::result_out_of_range))
-        Refuse(name + ": '" + text + "' is not a whole number");
-    if (ec == std::errc::result_out_of_range || v < lo || v > hi)
-        Refuse(name + ": " + text + " is outside " + std::to_string(lo) + ".." + std::to_string(hi) + why);
+        Refuse(text::kNotWhole, {name, text});
+    if (ec == std::errc::result_out_of_range || v < lo || v > hi) {
+        const std::string range = std::to_string(lo) + ".." + std::to_string(hi);
+        if (slotsOf.empty()) Refuse(text::kOutside, {name, text, range});
+        Refuse(text::kSlotOutside, {name, text, range, slotsOf});
+    }
     return v;
 }
 
@@ -45,7 +53,7 @@ DataSetKind ParseDataSet(const std::string& name, const std::string& text)
     if (text == "brazil") return DataSetKind::Brazil;
     if (text == "south-america") return DataSetKind::SouthAmerica;
     if (text == "world") return DataSetKind::World;
-    Refuse(name + ": '" + text + "' is not brazil, south-america or world");
+    Refuse(text::kNotDataSet, {name, text});
 }
 
 std::vector<RunInput> DataSetInputs(const std::string& value)
@@ -55,7 +63,7 @@ std::vector<RunInput> DataSetInputs(const std::string& value)
     const std::vector<DataSetKind> kinds =
         key == "all" ? std::vector{DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World}
                      : std::vector{ParseDataSet("--dataset", key)};
-    if (key == "all" && key != value) Refuse("--dataset: '" + value + "': a slot needs one data set");
+    if (key == "all" && key != value) Refuse(text::kSlotOfAll, {"--dataset", value});
     std::vector<RunInput> inputs;
     for (DataSetKind kind : kinds) {
         RunInput in;
@@ -63,8 +71,7 @@ std::vector<RunInput> DataSetInputs(const std::string& value)
         in.key = DataSetKey(kind);
         in.label = "--dataset " + in.key;
         if (key != value)
-            in.onlySlot = ParseWhole("--dataset", value.substr(key.size() + 1), 1, in.table.LocationCount,
-                                     " (the slots of " + key + ")");
+            in.onlySlot = ParseWhole("--dataset", value.substr(key.size() + 1), 1, in.table.LocationCount, key);
         inputs.push_back(std::move(in));
     }
     return inputs;
@@ -74,7 +81,7 @@ ScreenDescription ParseScreen(const std::string& text)
 {
     ScreenDescription s;
     const size_t x = text.find('x');
-    if (x == std::string::npos) Refuse("--screen: '" + text + "' is not WIDTHxHEIGHT");
+    if (x == std::string::npos) Refuse(text::kNotScreen, {"--screen", text});
     // 200 pixels high is the least that leaves a chart; 16384 keeps every chart coordinate
     // within the 16-bit integers of the chart scale.
     s.WidthPx = ParseWhole("--screen", text.substr(0, x), 320, 16384);
@@ -82,16 +89,15 @@ ScreenDescription ParseScreen(const std::string& text)
     return s;
 }
 
-std::pair<int, int> ParseRange(const std::string& name, const std::string& text, int last, const char* what)
+std::pair<int, int> ParseRange(const std::string& name, const std::string& text, int last, const char* notInRange)
 {
     const size_t dash = text.find('-', 1);
-    if (dash == std::string::npos) Refuse(name + ": '" + text + "' is not FIRST-LAST");
-    const std::string bounds = std::string("1..") + std::to_string(last) + " (" + what + ")";
+    if (dash == std::string::npos) Refuse(text::kNotFirstLast, {name, text});
     const auto end = [&](const std::string& part) {
         int v = 0;
         const auto [ptr, ec] = std::from_chars(part.data(), part.data() + part.size(), v);
         if (ec != std::errc{} || ptr != part.data() + part.size() || v < 1 || v > last)
-            Refuse(name + ": '" + text + "' is not a range within " + bounds);
+            Refuse(notInRange, {name, text, std::to_string(last)});
         return v;
     };
     return {end(text.substr(0, dash)), end(text.substr(dash + 1))};
@@ -99,9 +105,9 @@ std::pair<int, int> ParseRange(const std::string& name, const std::string& text,
 
 HourFilter ParseHourFilter(const std::optional<std::string>& hourRange, const std::optional<std::string>& months)
 {
-    const auto [firstHour, lastHour] = hourRange ? ParseRange("--hour-range", *hourRange, 24, "clock hours")
+    const auto [firstHour, lastHour] = hourRange ? ParseRange("--hour-range", *hourRange, 24, text::kNotHourRange)
                                                  : std::pair{1, 24};
-    const auto [firstMonth, lastMonth] = months ? ParseRange("--months", *months, 12, "months") : std::pair{1, 12};
+    const auto [firstMonth, lastMonth] = months ? ParseRange("--months", *months, 12, text::kNotMonthRange) : std::pair{1, 12};
     HourFilter filter;
     MakeHourFilter(firstHour, lastHour, firstMonth, lastMonth, filter);
     return filter;
@@ -121,13 +127,13 @@ HoursChoice ParseHours(const std::string& text)
     if (text == "both") return HoursChoice::Both;
     if (text == "typical") return HoursChoice::Typical;
     if (text == "recorded") return HoursChoice::Recorded;
-    Refuse("--hours: '" + text + "' is not typical, recorded or both");
+    Refuse(text::kNotHours, {"--hours", text});
 }
 
 Language ParseLanguage(const std::string& text)
 {
     if (const std::optional<Language> language = LanguageFromName(text)) return *language;
-    Refuse("--lang: '" + text + "' is not en or pt_BR");
+    Refuse(text::kNotLanguage, {"--lang", text});
 }
 
 bool ParseCompareSort(std::string_view text, CompareSort& sort)
@@ -145,7 +151,7 @@ bool ParseCompareSort(std::string_view text, CompareSort& sort)
 CompareSort ParseSort(const std::string& text)
 {
     CompareSort sort;
-    if (!ParseCompareSort(text, sort)) Refuse("--sort: '" + text + "' is not a strategy letter A..J, name or list");
+    if (!ParseCompareSort(text, sort)) Refuse(text::kNotSort, {"--sort", text});
     return sort;
 }
 

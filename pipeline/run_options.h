@@ -2,7 +2,7 @@
 // The values of an analysis run's options as qav-cli and the WebAssembly module both take them
 // ("9-18", "12-2", "+2", "1280x720", "E", "pt_BR"): one parser each, one wording of each refusal.
 // A refused value throws OptionError, whose message names the option; qav-cli prints it with
-// exit status 2, the module returns it in its error object.
+// exit status 2, the module returns it in its error object, in the request's language.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,19 +16,16 @@
 #include "core/warming.h"
 #include "data/builtin_sets.h"
 #include "pipeline/analysis_run.h"
+#include "pipeline/option_error.h"
 
 namespace qav {
-
-/// A refused option value: "--months: '0-5' is not a range within 1..12 (months)".
-struct OptionError {
-    std::string message;
-};
 
 /// A number within lo..hi; `range` is how the message shows the bounds (by default lo..hi).
 double ParseNumber(const std::string& name, const std::string& text, double lo, double hi, std::string range = {});
 
-/// A whole number within lo..hi: counts and sizes take no fractions; `why` follows the bounds.
-int ParseWhole(const std::string& name, const std::string& text, int lo, int hi, const std::string& why = {});
+/// A whole number within lo..hi: counts and sizes take no fractions. A slot of a data set names
+/// the set (`slotsOf`) in its refusal.
+int ParseWhole(const std::string& name, const std::string& text, int lo, int hi, const std::string& slotsOf = {});
 
 /// brazil, south-america or world.
 DataSetKind ParseDataSet(const std::string& name, const std::string& text);
@@ -39,8 +36,9 @@ std::vector<RunInput> DataSetInputs(const std::string& value);
 /// WIDTHxHEIGHT within 320..16384 by 200..16384.
 ScreenDescription ParseScreen(const std::string& text);
 
-/// "A-B" with both ends in 1..last, or a refusal naming the option.
-std::pair<int, int> ParseRange(const std::string& name, const std::string& text, int last, const char* what);
+/// "A-B" with both ends in 1..last, or a refusal naming the option (`notInRange`, a wording of
+/// option_text, says what the numbers count).
+std::pair<int, int> ParseRange(const std::string& name, const std::string& text, int last, const char* notInRange);
 
 /// --hour-range and --months (either may be absent) as the filter of the hours the shares count.
 HourFilter ParseHourFilter(const std::optional<std::string>& hourRange, const std::optional<std::string>& months);

@@ -91,7 +91,7 @@ public:
             if (what == "locations") return Locations(args);
             return Run(what, args);
         } catch (const OptionError& f) {
-            return ErrorJson("2", f.message, std::nullopt);
+            return ErrorJson("2", OptionErrorText(f, language), std::nullopt);
         } catch (const InputFault& f) {
             return ErrorJson("1", f.failure ? ReadFailureLine(*f.failure, language) : f.message, f.failure);
         } catch (const std::bad_alloc&) {
@@ -176,7 +176,7 @@ private:
         const bool defaultInput = inputs.empty();
         if (defaultInput) inputs.push_back(RunInput{startup.Locations, {}, "--dataset brazil", 0, "brazil"});
         const RunPlan plan = PlanRun(inputs, all, location, locationText, defaultInput ? startup.CurrentLocation : 1);
-        if (plan.failure) throw OptionError{*plan.failure};
+        if (plan.failure) throw *plan.failure;
         if (warming)
             if (auto failure = WarmingFailure(plan.items, *warming, warmingOption)) throw InputFault{*failure, std::nullopt};
         const HoursView view = hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
@@ -284,11 +284,11 @@ private:
         int number = 0;
         const auto [end, ec] = std::from_chars(wmo.data(), wmo.data() + wmo.size(), number);
         if (wmo.empty() || ec != std::errc{} || end != wmo.data() + wmo.size() || number <= 0)
-            throw OptionError{"--station: '" + wmo + "' is not a station number"};
+            throw Refusal(option_text::kNotStationNumber, {"--station", wmo});
         if (!catalogue_) throw InputFault{"the station catalogue was not loaded", std::nullopt};
         if (catalogue_->failure) throw InputFault{"the station catalogue: " + *catalogue_->failure, std::nullopt};
         const qav::Station* s = catalogue_->catalogue.Find(number);
-        if (!s) throw OptionError{"--station: " + wmo + " is not a station of the catalogue"};
+        if (!s) throw Refusal(option_text::kNotCatalogueStation, {"--station", wmo});
         RunInput in{{}, {}, "--station " + wmo, 0, {}};
         in.table.LocationCount = 1;
         in.table.Slot[1] = StationLocation(*s);

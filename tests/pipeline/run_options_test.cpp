@@ -47,6 +47,9 @@ TEST(RunOptions, RefusalsNameTheOption)
             EXPECT_EQ(e.message, message);
         }
     }
+    // The browser page shows a refusal in Portuguese; qav-cli keeps the English above.
+    const OptionError slot = Refusal(option_text::kSlotOutside, {"--dataset", "28", "1..27", "brazil"});
+    EXPECT_EQ(OptionErrorText(slot, Language::PortugueseBrazil), "--dataset: 28 está fora de 1..27 (as posições de brazil)");
 }
 
 }  // namespace

@@ -104,6 +104,7 @@ test('Portuguese, compare and the station finder', async () => {
 test('bad fragments and files give the error state and a message', async () => {
   for (const [fragment, message] of [
     ['#dataset=brazil&location=99', /location: 99 is outside/],
+    ['#dataset=brazil&location=9&months=3&lang=pt-BR', /^Não foi possível fazer a análise:\n--months: '3' não está na forma PRIMEIRO-ÚLTIMO$/],
     ['#station=1', /1 is not a station of the catalogue/],
     ['#dataset=mars', /"mars" is not a data set/],
     ['#epw=missing.epw', /^missing\.epw could not be read:\nThe address answered with HTTP status 404\.$/],

@@ -1128,6 +1128,77 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
 </context>
 <context>
+    <name>qav::OptionText</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number</source>
+        <translation>%1: &apos;%2&apos; não é um número</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3</source>
+        <translation>%1: %2 está fora de %3</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a whole number</source>
+        <translation>%1: &apos;%2&apos; não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3 (the slots of %4)</source>
+        <translation>%1: %2 está fora de %3 (as posições de %4)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not brazil, south-america or world</source>
+        <translation>%1: &apos;%2&apos; não é brazil, south-america nem world</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos;: a slot needs one data set</source>
+        <translation>%1: &apos;%2&apos;: uma posição exige um único conjunto de dados</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not WIDTHxHEIGHT</source>
+        <translation>%1: &apos;%2&apos; não está na forma LARGURAxALTURA</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not FIRST-LAST</source>
+        <translation>%1: &apos;%2&apos; não está na forma PRIMEIRO-ÚLTIMO</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a range within 1..%3 (clock hours)</source>
+        <translation>%1: &apos;%2&apos; não é um intervalo dentro de 1..%3 (horas do relógio)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a range within 1..%3 (months)</source>
+        <translation>%1: &apos;%2&apos; não é um intervalo dentro de 1..%3 (meses)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not typical, recorded or both</source>
+        <translation>%1: &apos;%2&apos; não é typical, recorded nem both</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not en or pt_BR</source>
+        <translation>%1: &apos;%2&apos; não é en nem pt_BR</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a strategy letter A..J, name or list</source>
+        <translation>%1: &apos;%2&apos; não é uma letra de estratégia A..J, name nem list</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 1..%3: %4 has %3 locations</source>
+        <translation>%1: %2 está fora de 1..%3: %4 tem %3 localidades</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside 1..1: %3 has 1 location</source>
+        <translation>%1: %2 está fora de 1..1: %3 tem 1 localidade</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a station number</source>
+        <translation>%1: &apos;%2&apos; não é um número de estação</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a station of the catalogue</source>
+        <translation>%1: %2 não é uma estação do catálogo</translation>
+    </message>
+</context>
+<context>
     <name>qav::Picture</name>
     <message>
         <source>%1 - Bioclimatic Chart for pressure of %2 kPa (Elev: %3 m)    </source>

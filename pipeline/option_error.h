@@ -1,0 +1,59 @@
+#pragma once
+// A refused option value, as qav-cli prints it and the WebAssembly module returns it: "--months:
+// '0-5' is not a range within 1..12 (months)". The wording is a text of the translation file
+// (context "qav::OptionText", marked for lupdate) with %1, %2... for the option, the value and the
+// bounds, so that the browser page can show the refusal in Portuguese; qav-cli keeps the English.
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chart/language.h"
+#include "core/translatable.h"
+
+namespace qav {
+
+struct OptionError {
+    std::string message;            // in English
+    const char* wording = nullptr;  // its text, when it has one in the translation file
+    std::vector<std::string> parts{};  // what fills the wording's %1, %2...
+};
+
+/// The refusal of `wording` filled with `parts`.
+OptionError Refusal(const char* wording, std::initializer_list<std::string_view> parts);
+
+/// The refusal in `language`; English, or a refusal without a wording, is its message.
+std::string OptionErrorText(const OptionError& error, Language language);
+
+namespace option_text {
+
+inline constexpr const char* kNotANumber = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not a number", "");
+inline constexpr const char* kOutside = QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is outside %3", "");
+inline constexpr const char* kNotWhole = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not a whole number", "");
+inline constexpr const char* kSlotOutside =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is outside %3 (the slots of %4)", "");
+inline constexpr const char* kNotDataSet =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not brazil, south-america or world", "");
+inline constexpr const char* kSlotOfAll = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2': a slot needs one data set", "");
+inline constexpr const char* kNotScreen = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not WIDTHxHEIGHT", "");
+inline constexpr const char* kNotFirstLast = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not FIRST-LAST", "");
+inline constexpr const char* kNotHourRange =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not a range within 1..%3 (clock hours)", "");
+inline constexpr const char* kNotMonthRange =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not a range within 1..%3 (months)", "");
+inline constexpr const char* kNotHours =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not typical, recorded or both", "");
+inline constexpr const char* kNotLanguage = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not en or pt_BR", "");
+inline constexpr const char* kNotSort =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not a strategy letter A..J, name or list", "");
+inline constexpr const char* kLocationOutside =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is outside 1..%3: %4 has %3 locations", "");
+inline constexpr const char* kLocationOutsideOne =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is outside 1..1: %3 has 1 location", "");
+inline constexpr const char* kNotStationNumber =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not a station number", "");
+inline constexpr const char* kNotCatalogueStation =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not a station of the catalogue", "");
+
+}  // namespace option_text
+}  // namespace qav
