@@ -4,7 +4,9 @@
 
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
+#include "core/month_names.h"
 #include "core/psychrometrics.h"
+#include "core/warming.h"
 #include "data/station_catalogue.h"
 #include "pipeline/analysis_output.h"
 #include "pipeline/pipeline.h"
@@ -50,14 +52,30 @@ RunPlan PlanRun(const std::vector<RunInput>& inputs, bool all, int location, con
 }
 
 std::optional<std::string> WarmingFailure(const std::vector<RunItem>& items, const Warming& warming,
-                                          std::string_view option)
+                                          std::string_view option, Language language)
 {
     for (const RunItem& item : items) {
         const LocationRecord& l = item.input->table.Slot[item.slot];
-        std::string why;
-        if (!ApplyWarming(l, warming, why)) return std::string(option) + ": " + l.LocationName + ": " + why;
+        if (const WarmedLocation warmed = WarmLocation(l, warming); warmed.Refusal)
+            return std::string(option) + ": " + l.LocationName + ": " + WarmingRefusalText(*warmed.Refusal, language);
     }
     return std::nullopt;
+}
+
+std::string WarmingRefusalText(const RefusedChange& r, Language language)
+{
+    if (language == Language::English) return DescribeRefusedChange(r);
+    // The numbers as qav-cli prints them, with the language's decimal separator.
+    const auto number = [language](float value) {
+        std::string text = WarmingNumberText(value);
+        std::replace(text.begin(), text.end(), '.', DecimalSeparatorOf(language));
+        return text;
+    };
+    const std::string change = r.Change < 0 ? "- " + number(-r.Change) : "+ " + number(r.Change);
+    return FilledText(Translated(language, "qav::AnalysisText", kWarmingRefusal),
+                      {Translated(language, "qav::Month", kMonthName[static_cast<std::size_t>(r.Month)]),
+                       NormalName(r.Field), number(r.Base), change, number(r.Result), std::to_string(r.Range.Low),
+                       std::to_string(r.Range.High)});
 }
 
 RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bool typicalOnly, bool filterGiven,

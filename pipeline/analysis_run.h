@@ -50,7 +50,11 @@ RunPlan PlanRun(const std::vector<RunInput>& inputs, bool all, int location, con
 /// The first location of the run that cannot take the warming: "--warming: Lima: <why>", with the
 /// option that gave the warming first.
 std::optional<std::string> WarmingFailure(const std::vector<RunItem>& items, const Warming& warming,
-                                          std::string_view option = "--warming");
+                                          std::string_view option = "--warming",
+                                          Language language = Language::English);
+
+/// A warming's refused change in `language`: qav-cli's English, or the window's Portuguese.
+std::string WarmingRefusalText(const RefusedChange& refusal, Language language);
 
 enum class RowFormat { Table, Json, Csv };
 

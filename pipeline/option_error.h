@@ -56,4 +56,11 @@ inline constexpr const char* kNotCatalogueStation =
     QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not a station of the catalogue", "");
 
 }  // namespace option_text
+
+/// A warming that would move a normal out of its range, in the window's words (its context), so
+/// that the window and the browser page say it alike: "July DBTmax: 54 + 2 = 56 is outside -90 to
+/// 55" for the month, the normal, its value, the change, the result and the range.
+inline constexpr const char* kWarmingRefusal =
+    QAV_TRANSLATABLE("qav::AnalysisText", "%1 %2: %3 %4 = %5 is outside %6 to %7", "");
+
 }  // namespace qav

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "pipeline/option_error.h"
 #include "ui/locale_format.h"
 #include "ui/translation.h"
 
@@ -36,7 +37,7 @@ QString AnalysisText::warming(const Warming& w)
 QString AnalysisText::refusal(const RefusedChange& r)
 {
     const QString change = r.Change < 0 ? QStringLiteral("- ") + Number(-r.Change) : QStringLiteral("+ ") + Number(r.Change);
-    return tr("%1 %2: %3 %4 = %5 is outside %6 to %7")
+    return tr(kWarmingRefusal)
         .arg(MonthName(r.Month), QLatin1String(NormalName(r.Field)), Number(r.Base), change, Number(r.Result))
         .arg(r.Range.Low)
         .arg(r.Range.High);

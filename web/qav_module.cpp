@@ -178,7 +178,7 @@ private:
         const RunPlan plan = PlanRun(inputs, all, location, locationText, defaultInput ? startup.CurrentLocation : 1);
         if (plan.failure) throw *plan.failure;
         if (warming)
-            if (auto failure = WarmingFailure(plan.items, *warming, warmingOption)) throw InputFault{*failure, std::nullopt};
+            if (auto failure = WarmingFailure(plan.items, *warming, warmingOption, language)) throw InputFault{*failure, std::nullopt};
         const HoursView view = hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
         if (what == "analyze") {
             const RowOptions rows = RunRowOptions(plan.items, RowFormat::Json, hours == HoursChoice::Typical,
