@@ -109,9 +109,13 @@ std::optional<std::vector<Token>> Tokenize(std::string_view s, bool decimalComma
     return tokens;
 }
 
-std::string RangeMessage(const char* what, const std::string& text, const char* range)
+void RefuseCoordinate(CoordinatesParse& result, const char* wording, const std::string& value)
 {
-    return std::string(what) + " " + text + " is out of range (" + range + ")";
+    result.kind = CoordinatesParse::OutOfRange;
+    result.wording = wording;
+    result.value = value;
+    result.message = wording;
+    result.message.replace(result.message.find("%1"), 2, value);
 }
 
 // Degrees, minutes and seconds of one hemisphere: 1 to 3 unsigned numbers, minutes and seconds below 60.
@@ -174,14 +178,11 @@ CoordinatesParse FromTokens(const std::vector<Token>& tokens)
     result.site.Longitude = angles[1];
     if (elevation) result.site.Elevation = elevation->value;
     if (std::abs(angles[0]) > 90) {
-        result.kind = CoordinatesParse::OutOfRange;
-        result.message = RangeMessage("latitude", texts[0], "-90 to 90");
+        RefuseCoordinate(result, kLatitudeOutOfRange, texts[0]);
     } else if (std::abs(angles[1]) > 180) {
-        result.kind = CoordinatesParse::OutOfRange;
-        result.message = RangeMessage("longitude", texts[1], "-180 to 180");
+        RefuseCoordinate(result, kLongitudeOutOfRange, texts[1]);
     } else if (elevation && (elevation->value < -500 || elevation->value > 9000)) {
-        result.kind = CoordinatesParse::OutOfRange;
-        result.message = RangeMessage("elevation", elevation->text, "-500 to 9000 m");
+        RefuseCoordinate(result, kElevationOutOfRange, elevation->text);
     } else {
         result.kind = CoordinatesParse::Valid;
     }

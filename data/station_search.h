@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/translatable.h"
 #include "data/station_catalogue.h"
 
 namespace qav {
@@ -27,10 +28,21 @@ struct SiteCoordinates {
     std::optional<double> Elevation;  // metres, when given
 };
 
+/// A coordinate out of range, %1 the value as typed: texts of the translation file (context
+/// "qav::CoordinatesText"), so that the window and the browser page word them in Portuguese.
+inline constexpr const char* kLatitudeOutOfRange =
+    QAV_TRANSLATABLE("qav::CoordinatesText", "latitude %1 is out of range (-90 to 90)", "");
+inline constexpr const char* kLongitudeOutOfRange =
+    QAV_TRANSLATABLE("qav::CoordinatesText", "longitude %1 is out of range (-180 to 180)", "");
+inline constexpr const char* kElevationOutOfRange =
+    QAV_TRANSLATABLE("qav::CoordinatesText", "elevation %1 is out of range (-500 to 9000 m)", "");
+
 struct CoordinatesParse {
     enum Kind { NotCoordinates, Valid, OutOfRange } kind = NotCoordinates;
     SiteCoordinates site;
-    std::string message;  // for OutOfRange: "latitude 95 is out of range (-90 to 90)"
+    std::string message;            // for OutOfRange, in English: "latitude 95 is out of range (-90 to 90)"
+    const char* wording = nullptr;  // for OutOfRange: its text (k...OutOfRange)
+    std::string value;              // for OutOfRange: the value as typed, %1 of the wording
 };
 
 /// Reads a site's coordinates as people write them: "-23.55, -46.63"; with decimal commas

@@ -10,7 +10,7 @@ OptionError Refusal(const char* wording, std::initializer_list<std::string_view>
 std::string OptionErrorText(const OptionError& error, Language language)
 {
     if (!error.wording || language == Language::English) return error.message;
-    return FilledText(Translated(language, "qav::OptionText", error.wording), error.parts);
+    return FilledText(Translated(language, error.context, error.wording), error.parts);
 }
 
 }  // namespace qav

@@ -17,6 +17,7 @@ struct OptionError {
     std::string message;            // in English
     const char* wording = nullptr;  // its text, when it has one in the translation file
     std::vector<std::string> parts{};  // what fills the wording's %1, %2...
+    const char* context = "qav::OptionText";  // the wording's in the translation file
 };
 
 /// The refusal of `wording` filled with `parts`.

@@ -169,7 +169,8 @@ QString StationFinder::summary() const
 {
     const QString text = field_->text().trimmed();
     if (found_.coordinates.kind == CoordinatesParse::OutOfRange)
-        return QString::fromStdString(found_.coordinates.message);
+        return QCoreApplication::translate("qav::CoordinatesText", found_.coordinates.wording)
+            .arg(QString::fromStdString(found_.coordinates.value));
     if (text.isEmpty())
         return tr("Normals 1991-2020 of %1 stations: type a name or coordinates.").arg(catalogue_->Stations.size());
     if (found_.matches.empty()) return tr("No station matches \"%1\".").arg(text);

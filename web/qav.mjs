@@ -112,9 +112,9 @@ export default async function createQav(options = {}) {
     graphSvg: (request) => call('graph', request),
     compareSvg: (request) => call('compare', request),
     /// Stations by name, or nearest first to coordinates ("-23.55, -46.63"): a JSON list, or an
-    /// error object for coordinates out of range.
-    findStations(query, limit = 20) {
-      return direct('stations', ['query', String(query), 'limit', String(limit)], true);
+    /// error object for coordinates out of range, worded in `lang` (en or pt_BR).
+    findStations(query, limit = 20, lang = 'en') {
+      return direct('stations', ['query', String(query), 'limit', String(limit), 'lang', String(lang)], true);
     },
     /// The locations of a data set ({dataset}) or a Monthly Data file ({md, path}), without
     /// analysing them: a JSON list of {slot, name, country}. `lang` words a file's failure.

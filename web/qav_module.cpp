@@ -242,7 +242,8 @@ private:
         return out + "]";
     }
 
-    /// The station finder: args "query" TEXT and optionally "limit" N (default 20). A name gives
+    /// The station finder: args "query" TEXT and optionally "limit" N (default 20) and "lang" (read
+    /// by Call, which words the refusal of coordinates out of range). A name gives
     /// the stations holding its words, coordinates the nearest stations; a JSON list of
     /// {wmo, name, country, latitude, longitude, elevation_m[, distance_km, elevation_diff_m, far]}.
     std::string Stations(const std::vector<std::string>& args)
@@ -252,13 +253,15 @@ private:
         for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
             if (args[i] == "query") query = args[i + 1];
             else if (args[i] == "limit") limit = static_cast<std::size_t>(ParseWhole("limit", args[i + 1], 1, 5000));
+            else if (args[i] == "lang") continue;
             else throw OptionError{args[i] + ": unknown option"};
         }
         if (!catalogue_) throw InputFault{"the station catalogue was not loaded", std::nullopt};
         if (catalogue_->failure) throw InputFault{"the station catalogue: " + *catalogue_->failure, std::nullopt};
         if (!index_) index_.emplace(catalogue_->catalogue);
         const StationSearch found = SearchStations(*index_, query, limit);
-        if (found.coordinates.kind == CoordinatesParse::OutOfRange) throw OptionError{found.coordinates.message};
+        if (found.coordinates.kind == CoordinatesParse::OutOfRange) throw OptionError{found.coordinates.message, found.coordinates.wording, {found.coordinates.value},
+                                  "qav::CoordinatesText"};
         const bool near = found.coordinates.kind == CoordinatesParse::Valid;
         std::string out = "[";
         for (const StationMatch& m : found.matches) {

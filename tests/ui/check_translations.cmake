@@ -9,7 +9,7 @@ configure_file(${TS} ${copy} COPYONLY)
 # -I lets lupdate read the class declarations, which give the texts their context.
 execute_process(COMMAND ${LUPDATE} -silent -locations none -no-obsolete
                         -tr-function-alias QT_TRANSLATE_NOOP3+=QAV_TRANSLATABLE
-                        -I ${ROOT} ${ROOT}/ui ${ROOT}/core/month_names.h ${ROOT}/chart/picture_texts.h ${ROOT}/pipeline/report_texts.h ${ROOT}/pipeline/read_failure_texts.h ${ROOT}/pipeline/option_error.h ${ROOT}/web/page/page_texts.h -ts ${copy}
+                        -I ${ROOT} ${ROOT}/ui ${ROOT}/core/month_names.h ${ROOT}/chart/picture_texts.h ${ROOT}/pipeline/report_texts.h ${ROOT}/pipeline/read_failure_texts.h ${ROOT}/pipeline/option_error.h ${ROOT}/data/station_search.h ${ROOT}/web/page/page_texts.h -ts ${copy}
                 RESULT_VARIABLE status)
 if(status)
   message(FATAL_ERROR "lupdate failed (${status})")

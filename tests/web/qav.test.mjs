@@ -129,6 +129,7 @@ test('the station finder and the location lists give qav-cli\'s stations and nam
   assert.deepEqual(common(JSON.parse(qav.findStations('sao', 8))), common(cliStations('--name', 'sao', '--limit', '8')));
   assert.deepEqual(JSON.parse(qav.findStations('-15,79 -47,93', 2)).map((s) => s.far), [false, true]);
   assert.equal(JSON.parse(qav.findStations('95, 10')).error.message, 'latitude 95 is out of range (-90 to 90)');
+  assert.equal(JSON.parse(qav.findStations('9, 10, 9500', 5, 'pt_BR')).error.message, 'altitude 9500 está fora do intervalo (-500 a 9000 m)');
   const names = (text) => JSON.parse(text).map((r) => `${r.slot} ${r.name} ${r.country}`);
   assert.deepEqual(names(qav.locations({ dataset: 'world' })), names(run('--dataset', 'world', '--all', '--format', 'json')));
   const md = path.join(root, 'QAVworld.TXT');

@@ -311,6 +311,21 @@
     </message>
 </context>
 <context>
+    <name>qav::CoordinatesText</name>
+    <message>
+        <source>latitude %1 is out of range (-90 to 90)</source>
+        <translation>latitude %1 está fora do intervalo (-90 a 90)</translation>
+    </message>
+    <message>
+        <source>longitude %1 is out of range (-180 to 180)</source>
+        <translation>longitude %1 está fora do intervalo (-180 a 180)</translation>
+    </message>
+    <message>
+        <source>elevation %1 is out of range (-500 to 9000 m)</source>
+        <translation>altitude %1 está fora do intervalo (-500 a 9000 m)</translation>
+    </message>
+</context>
+<context>
     <name>qav::ExportActions</name>
     <message>
         <source>Save &amp;chart as…</source>

@@ -388,7 +388,7 @@ function bind() {
     select.replaceChildren();
     try {
       await qav.loadStations().catch(() => {});
-      const text = qav.findStations($('station-query').value.trim(), 30);
+      const text = qav.findStations($('station-query').value.trim(), 30, moduleLanguage());
       const error = failed(text);
       if (error) throw new Error(error.message);
       const found = JSON.parse(text);
