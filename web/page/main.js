@@ -242,6 +242,8 @@ async function analyse({ focusResults = false } = {}) {
     setState('ready');
   } catch (e) {
     if (number === analyses) setState('error', e.message);
+    // A bad link still leaves its data set's locations to pick from.
+    if (!$('location').options.length) try { fillLocations(null); } catch { /* the message above says why */ }
   }
 }
 
