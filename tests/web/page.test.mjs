@@ -113,6 +113,7 @@ test('bad fragments and files give the error state and a message', async () => {
     assert.equal(await browser.open(server.url + fragment), 'error', fragment);
     assert.match(await text('#message'), message, fragment);
     if (fragment.includes('location=')) assert.ok(await browser.evaluate(`document.getElementById('location').options.length > 20`), fragment);
+    assert.ok(await browser.evaluate(`document.getElementById('svg').disabled`), fragment);  // nothing to download
   }
   assert.equal(await browser.open(server.url), 'ready');
   await browser.setFile('#file', bad);

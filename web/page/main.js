@@ -143,6 +143,8 @@ function show() {
   const picture = { ...request, ...(state.hours === 'recorded' && r.recorded_shares ? { hours: 'recorded' } : {}) };
   lastSvg = qav.chartSvg(picture);
   $('chart').innerHTML = viewSvg(lastSvg);
+  // Nothing to download until a first analysis is shown; one shown stays until the next.
+  for (const button of document.querySelectorAll('.actions button')) button.disabled = false;
   $('chart').setAttribute('aria-label', t('Bioclimatic chart of %1', r.name));
   $('place').textContent = `${r.name}, ${r.country}`;
   $('caption').textContent = [
