@@ -147,7 +147,7 @@ test('a dropped file is opened; a broken one gives the reader\'s message in the 
   await browser.drop([bad]);
   assert.equal(await browser.settle(['error']), 'error');
   assert.equal(await text('#message'), 'Não foi possível ler QAVBAD.TXT:\n'
-    + "QAVBAD.TXT: '1e30' está fora do intervalo (-90 a 55). Linha 2, campo 3 (DBTmax), localidade 1 (Lima). Err code 22");
+    + "'1e30' está fora do intervalo (-90 a 55). Linha 2, campo 3 (DBTmax), localidade 1 (Lima). Err code 22");
 });
 
 test('the keyboard alone: every stop named and outlined, in order, to a location\'s results and a file', async () => {

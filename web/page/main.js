@@ -86,7 +86,11 @@ const moduleLanguage = () => (currentLanguage() === 'pt-BR' ? 'pt_BR' : 'en');
 const failed = (text) => text.startsWith('{"error"') ? JSON.parse(text).error : null;
 
 function errorMessage(error, src) {
-  if (error.file !== undefined) return t('%1 could not be read:', src.name ?? error.file) + '\n' + error.message;
+  if (error.file !== undefined) {
+    // The heading names the file: the reader's line need not name it again.
+    const line = error.message.startsWith(error.file + ': ') ? error.message.slice(error.file.length + 2) : error.message;
+    return t('%1 could not be read:', src.name ?? error.file) + '\n' + line;
+  }
   return t('The analysis could not be made:') + '\n' + error.message;
 }
 
