@@ -88,19 +88,19 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
     }
     // The temporary file has a short name of its own, as the target's name may already take all
     // 255 bytes a name can have.
-    // Its name is tracked before the file exists, and until it is renamed or removed, so that a
-    // signal at any moment (SIGINT, SIGTERM) finds every file this program made and removes it.
-    // mkstemp would leave a moment between making the file and tracking it.
+    // It is tracked from the moment it exists until it is renamed or removed, so that a signal at
+    // any moment (SIGINT, SIGTERM) finds every file this program made and removes it; mkstemp
+    // would leave a moment between making the file and tracking it.
     const QByteArray folder = QFile::encodeName(QFileInfo(resolved).absolutePath());
     QByteArray temporary;
     int fd = -1, tracked = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
         temporary = folder + "/.qav-" + TemporarySuffix();
-        tracked = TrackTemporaryFile(temporary.constData());
-        fd = open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        const TrackedFile made = CreateTrackedFile(temporary.constData());
+        fd = made.fd;
+        tracked = made.slot;
         if (fd >= 0) break;
         const int err = errno;
-        ForgetTemporaryFile(tracked);
         if (err != EEXIST || attempt == 100) return QString::fromLocal8Bit(std::strerror(err));
     }
     // mkstemp makes the file private; a picture gets the usual rights, 0666 less the umask.

@@ -6,6 +6,9 @@
 #include <cstring>
 
 #ifndef _WIN32
+#include <fcntl.h>
+#include <pthread.h>
+#include <time.h>
 #include <unistd.h>
 #endif
 
@@ -30,10 +33,30 @@ Slot* Slots()
     return slots;
 }
 
+// Set by the first signal's clean-up; until then, how many threads are making a file.
+struct Creation {
+    std::atomic<bool> stopping{false};
+    std::atomic<int> making{0};
+};
+
+Creation& Creations()
+{
+    static Creation creation;
+    return creation;
+}
+
 #ifndef _WIN32
 void OnSignal(int signal)
 {
     const int savedErrno = errno;
+    // No thread makes a file from now on; those making one now (with the signals blocked, so not
+    // this thread) finish, tracked, before the tracked files are removed. A second at most.
+    Creation& creation = Creations();
+    creation.stopping.store(true);
+    for (int waits = 0; creation.making.load() > 0 && waits < 1000; ++waits) {
+        const timespec millisecond{0, 1'000'000};
+        nanosleep(&millisecond, nullptr);
+    }
     RemoveTrackedTemporaryFiles();
     errno = savedErrno;
     // The handler was installed with SA_RESETHAND: the default action is back, and the signal,
@@ -59,6 +82,37 @@ int TrackTemporaryFile(const char* path) noexcept
     return -1;
 }
 
+TrackedFile CreateTrackedFile(const char* path) noexcept
+{
+    TrackedFile file;
+#ifndef _WIN32
+    // The signals wait while this thread makes the file: their clean-up waits for it.
+    sigset_t signals, previous;
+    sigemptyset(&signals);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&signals, signal);
+    pthread_sigmask(SIG_BLOCK, &signals, &previous);
+    Creation& creation = Creations();
+    creation.making.fetch_add(1);
+    int err = EINTR;
+    if (!creation.stopping.load()) {
+        file.slot = TrackTemporaryFile(path);
+        file.fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        err = errno;
+        if (file.fd < 0) {
+            ForgetTemporaryFile(file.slot);
+            file.slot = -1;
+        }
+    }
+    creation.making.fetch_sub(1);
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (file.fd < 0) errno = err;
+#else
+    (void)path;
+    errno = ENOSYS;
+#endif
+    return file;
+}
+
 void ForgetTemporaryFile(int slot) noexcept
 {
     if (slot >= 0 && slot < kSlots) Slots()[slot].state.store(kFree);
@@ -80,6 +134,7 @@ void RemoveTemporaryFilesOnSignals() noexcept
 {
 #ifndef _WIN32
     Slots();  // the table exists before any handler may read it
+    Creations();
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction old {};
         if (sigaction(signal, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) continue;

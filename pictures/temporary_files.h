@@ -11,6 +11,18 @@ namespace qav {
 /// not tracked. Thread-safe.
 int TrackTemporaryFile(const char* path) noexcept;
 
+/// A temporary file made by CreateTrackedFile: its descriptor (-1 when it was not made, with
+/// errno set) and its tracking slot.
+struct TrackedFile {
+    int fd = -1;
+    int slot = -1;
+};
+
+/// Creates the new file `path` (mode 0600, failing when it exists) and tracks it, so that a signal
+/// at any moment, in any thread, finds it. Once a signal has begun the clean-up no file is made
+/// (errno EINTR): another thread could otherwise make one after the clean-up looked.
+TrackedFile CreateTrackedFile(const char* path) noexcept;
+
 /// Stops tracking the slot once the file has been renamed or removed. -1 is ignored.
 void ForgetTemporaryFile(int slot) noexcept;
 
