@@ -7,6 +7,9 @@
 #include "core/hourly_synthesis.h"
 #include "core/screen_layout.h"
 #include "data/builtin_sets.h"
+#include "pipeline/analysis_state.h"
+#include "pipeline/pipeline.h"
+#include "pipeline/picture_svg.h"
 
 namespace {
 
@@ -31,5 +34,19 @@ void BM_HeadlessZoneMapAndClassification(benchmark::State& state)
     }
 }
 BENCHMARK(BM_HeadlessZoneMapAndClassification)->Unit(benchmark::kMicrosecond);
+
+// The start-up analysis (Brasília) drawn as SVG documents, as qav-cli's --svg and the browser
+// page make them: the chart (0) and the monthly graph (1).
+void BM_PictureSvg(benchmark::State& state)
+{
+    qav::AnalysisState startup = qav::MakeStartupState();
+    qav::RasterCanvas zoneMap(startup.Layout.Picture1.Width, startup.Layout.Picture1.Height, startup.Layout.PixelWidth,
+                              startup.Layout.PixelHeight);
+    qav::PipelineCanvases canvases{zoneMap};
+    qav::RunPipeline(startup, canvases);
+    const qav::PictureKind kind = state.range(0) == 0 ? qav::PictureKind::Chart : qav::PictureKind::Graph;
+    for (auto _ : state) benchmark::DoNotOptimize(qav::PictureSvg(kind, startup));
+}
+BENCHMARK(BM_PictureSvg)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
