@@ -33,6 +33,8 @@ const setState = (value, message = '') => {
   document.documentElement.dataset.state = value;
   $('message').hidden = !message;
   $('message').textContent = message;
+  // On a phone the inputs come first: a message below them is brought into view.
+  if (message) $('message').scrollIntoView({ block: 'nearest' });
 };
 
 // ---- The URL fragment: #dataset=brazil&location=5, #station=83377, #epw=URL, and the options.
