@@ -92,14 +92,6 @@ std::string DescribeRefusedChange(const RefusedChange& r)
            " is outside " + RangeText(r.Range);
 }
 
-std::optional<LocationRecord> ApplyWarming(const LocationRecord& location, const Warming& warming,
-                                           std::string& failure)
-{
-    WarmedLocation warmed = WarmLocation(location, warming);
-    if (warmed.Refusal) failure = DescribeRefusedChange(*warmed.Refusal);
-    return std::move(warmed.Location);
-}
-
 std::vector<RecordedHour> ShiftRecordedHours(const std::vector<RecordedHour>& hours, const Warming& warming,
                                              const Psychrometrics& psy)
 {

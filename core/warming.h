@@ -71,10 +71,6 @@ WarmedLocation WarmLocation(const LocationRecord& location, const Warming& warmi
 /// The refusal in English, as qav-cli prints it: "July DBTmax: 54 + 2 = 56 is outside -90 to 55".
 std::string DescribeRefusedChange(const RefusedChange& refusal);
 
-/// WarmLocation with the refusal worded in English in `failure`.
-std::optional<LocationRecord> ApplyWarming(const LocationRecord& location, const Warming& warming,
-                                           std::string& failure);
-
 /// The "shift" method of weather-file morphing: each hour's dry bulb moved by its month's mean
 /// change of temperature, its relative humidity moved by the month's change of RHavg (kept at
 /// zero) and held within 0..100 %, and the humidity ratio recomputed at the station pressure of

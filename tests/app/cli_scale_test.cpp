@@ -188,7 +188,7 @@ TEST(CliMessages, ArgumentsAreTakenAsAUserMeansThem)
     std::ofstream(dir / "hot.csv") << table;
     const Result hot = RunCli({"analyze", "--dataset", "world", "--all", "--warming-file", (dir / "hot.csv").string()});
     EXPECT_EQ(hot.status, 1);
-    EXPECT_TRUE(hot.err.starts_with("error: --warming-file: Addis Ababa: March DBTmax")) << hot.err;  // its wording: ApplyWarming's test
+    EXPECT_TRUE(hot.err.starts_with("error: --warming-file: Addis Ababa: March DBTmax")) << hot.err;  // its wording: WarmLocation's test
 }
 
 }  // namespace

@@ -18,21 +18,23 @@ LocationRecord TwoMonths()
     return l;
 }
 
-TEST(ApplyWarming, AddsTheChangesAndRefusesValuesOutsideTheReadersRanges)
+TEST(WarmLocation, AddsTheChangesAndRefusesValuesOutsideTheReadersRanges)
 {
-    std::string failure;
-    const auto warmed = ApplyWarming(TwoMonths(), UniformWarming(1), failure);
-    ASSERT_TRUE(warmed) << failure;
+    const WarmedLocation warmed = WarmLocation(TwoMonths(), UniformWarming(1));
+    ASSERT_TRUE(warmed.Location);
     // Relative humidity kept; the top of the range, 55 C, allowed.
-    EXPECT_EQ((std::array{warmed->Month[1].DBTmin, warmed->Month[1].DBTmax, warmed->Month[1].RHavg, warmed->Month[7].DBTmax}),
+    const LocationRecord& l = *warmed.Location;
+    EXPECT_EQ((std::array{l.Month[1].DBTmin, l.Month[1].DBTmax, l.Month[1].RHavg, l.Month[7].DBTmax}),
               (std::array{11.0f, 21.0f, 50.0f, 55.0f}));
 
-    EXPECT_FALSE(ApplyWarming(TwoMonths(), UniformWarming(2), failure));
-    EXPECT_EQ(failure, "July DBTmax: 54 + 2 = 56 is outside -90 to 55");
+    const WarmedLocation hot = WarmLocation(TwoMonths(), UniformWarming(2));
+    ASSERT_TRUE(hot.Refusal && !hot.Location);
+    EXPECT_EQ(DescribeRefusedChange(*hot.Refusal), "July DBTmax: 54 + 2 = 56 is outside -90 to 55");
     Warming drier;
     drier.Month[3].RHavg = -60;
-    EXPECT_FALSE(ApplyWarming(TwoMonths(), drier, failure));
-    EXPECT_EQ(failure, "March RHavg: 50 - 60 = -10 is outside 0 to 100");
+    const WarmedLocation dry = WarmLocation(TwoMonths(), drier);
+    ASSERT_TRUE(dry.Refusal);
+    EXPECT_EQ(DescribeRefusedChange(*dry.Refusal), "March RHavg: 50 - 60 = -10 is outside 0 to 100");
 }
 
 // Sea-level pressure: 27 C at 50 % is 11.14 g/kg (pws 3.567 kPa, ASHRAE Fundamentals ch. 1

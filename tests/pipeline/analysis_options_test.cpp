@@ -81,7 +81,7 @@ TEST(HourFilter, CountsOnlyTheSelectedRecordedHours)
               std::string::npos);
 }
 
-// +2 C on Brasília: the shares of the warmed normals (the normals themselves: ApplyWarming's
+// +2 C on Brasília: the shares of the warmed normals (the normals themselves: WarmLocation's
 // test), the base analysis beside them.
 TEST(Warming, TwoDegreesOnBrasilia)
 {
@@ -103,7 +103,7 @@ TEST(Warming, RefusedForALocationLeavesItUnchanged)
     EXPECT_FALSE(s.state.Warmed);
     ASSERT_TRUE(s.state.WarmingRefusal);
     EXPECT_EQ((std::pair{s.state.WarmingRefusal->Month, s.state.WarmingRefusal->Field}),
-              (std::pair{1, RefusedChange::Normal::DBTmax}));  // its wording: ApplyWarming's test
+              (std::pair{1, RefusedChange::Normal::DBTmax}));  // its wording: WarmLocation's test
     EXPECT_EQ(s.state.Current().Month[1].DBTmax, 26.9f);
 }
 
