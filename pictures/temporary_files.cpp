@@ -1,6 +1,7 @@
 #include "pictures/temporary_files.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -46,6 +47,32 @@ Creation& Creations()
 }
 
 #ifndef _WIN32
+// Starts tracking the file `path`; its slot, or -1 when it is not tracked (a name too long, the
+// table full). Thread-safe.
+int TrackTemporaryFile(const char* path) noexcept
+{
+    const std::size_t length = std::strlen(path);
+    if (length >= kNameBytes) return -1;
+    Slot* slots = Slots();
+    for (int i = 0; i < kSlots; ++i) {
+        int expected = kFree;
+        if (!slots[i].state.compare_exchange_strong(expected, kFilling)) continue;
+        std::memcpy(slots[i].name, path, length + 1);
+        slots[i].state.store(kInUse);
+        return i;
+    }
+    return -1;
+}
+
+// Removes every tracked file; async-signal-safe (unlink only).
+void RemoveTrackedTemporaryFiles() noexcept
+{
+    Slot* slots = Slots();
+    for (int i = 0; i < kSlots; ++i) {
+        if (slots[i].state.load() == kInUse) unlink(slots[i].name);
+    }
+}
+
 void OnSignal(int signal)
 {
     const int savedErrno = errno;
@@ -66,21 +93,6 @@ void OnSignal(int signal)
 #endif
 
 }  // namespace
-
-int TrackTemporaryFile(const char* path) noexcept
-{
-    const std::size_t length = std::strlen(path);
-    if (length >= kNameBytes) return -1;
-    Slot* slots = Slots();
-    for (int i = 0; i < kSlots; ++i) {
-        int expected = kFree;
-        if (!slots[i].state.compare_exchange_strong(expected, kFilling)) continue;
-        std::memcpy(slots[i].name, path, length + 1);
-        slots[i].state.store(kInUse);
-        return i;
-    }
-    return -1;
-}
 
 TrackedFile CreateTrackedFile(const char* path) noexcept
 {
@@ -116,18 +128,6 @@ TrackedFile CreateTrackedFile(const char* path) noexcept
 void ForgetTemporaryFile(int slot) noexcept
 {
     if (slot >= 0 && slot < kSlots) Slots()[slot].state.store(kFree);
-}
-
-std::size_t RemoveTrackedTemporaryFiles() noexcept
-{
-    std::size_t removed = 0;
-#ifndef _WIN32
-    Slot* slots = Slots();
-    for (int i = 0; i < kSlots; ++i) {
-        if (slots[i].state.load() == kInUse && unlink(slots[i].name) == 0) ++removed;
-    }
-#endif
-    return removed;
 }
 
 void RemoveTemporaryFilesOnSignals() noexcept

@@ -7,10 +7,6 @@
 
 namespace qav {
 
-/// Starts tracking the file `path` (a NUL-terminated name); returns its slot, or -1 when it is
-/// not tracked. Thread-safe.
-int TrackTemporaryFile(const char* path) noexcept;
-
 /// A temporary file made by CreateTrackedFile: its descriptor (-1 when it was not made, with
 /// errno set) and its tracking slot.
 struct TrackedFile {
@@ -25,9 +21,6 @@ TrackedFile CreateTrackedFile(const char* path) noexcept;
 
 /// Stops tracking the slot once the file has been renamed or removed. -1 is ignored.
 void ForgetTemporaryFile(int slot) noexcept;
-
-/// Removes every tracked file; async-signal-safe (unlink only). Returns how many were removed.
-std::size_t RemoveTrackedTemporaryFiles() noexcept;
 
 /// For SIGINT, SIGTERM and SIGHUP (unless ignored, as under nohup): a handler that removes the
 /// tracked files and then lets the signal take its default action, so a shell sees the program
