@@ -3,8 +3,6 @@
 // them. A signal handler may only touch memory without locks or allocation, so the names are
 // kept in a fixed table of atomically claimed slots: the one piece of process-wide state the
 // picture layer keeps. A name longer than a slot, or a slot table full, is simply not tracked.
-#include <cstddef>
-
 namespace qav {
 
 /// A temporary file made by CreateTrackedFile: its descriptor (-1 when it was not made, with
