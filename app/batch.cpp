@@ -56,8 +56,8 @@ bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesy
 // The report's file, written as the window's Export report command writes it.
 bool SaveReportFile(const AnalysisState& state, const std::filesystem::path& path, const Options& options)
 {
-    const QString failure = SaveReport(state, QString::fromStdString(path.string()), options.paper, options.language,
-                                       options.reportTime);
+    const QString failure =
+        SaveReport(state, QString::fromStdString(path.string()), options.paper, options.language, options.reportTime);
     if (failure.isEmpty()) return true;
     cli::WriteErr("error: cannot write " + path.string() + ": " + failure.toStdString() + "\n");
     return false;
@@ -99,7 +99,7 @@ std::size_t AvailableBytes()
 
 /// What one thread analyses and draws on.
 class Worker {
-public:
+  public:
     Worker(const AnalysisState& startup, const Options& options)
         : analyser_(startup, options.view, options.filter, options.warming), options_(options)
     {
@@ -112,10 +112,12 @@ public:
         SavePictures(PictureKind::Chart, state, options_.chartPath, options_.chartDir, position);
         SavePictures(PictureKind::Graph, state, options_.graphPath, options_.graphDir, position);
         if (options_.reportPath)
-            picturesOk_ &= SaveReportFile(state, NumberedPath(*options_.reportPath, position, options_.numbered), options_);
+            picturesOk_ &=
+                SaveReportFile(state, NumberedPath(*options_.reportPath, position, options_.numbered), options_);
         if (options_.reportDir)
             picturesOk_ &= SaveReportFile(
-                state, *options_.reportDir / std::filesystem::path(RunPictureName(position, state)).replace_extension(".pdf"),
+                state,
+                *options_.reportDir / std::filesystem::path(RunPictureName(position, state)).replace_extension(".pdf"),
                 options_);
         if (options_.compareRows) {
             CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
@@ -129,20 +131,23 @@ public:
 
     bool PicturesOk() const { return picturesOk_; }
 
-private:
+  private:
     void SavePictures(PictureKind kind, const AnalysisState& state, const std::optional<std::filesystem::path>& path,
                       const std::optional<std::filesystem::path>& dir, int position)
     {
         const char* kindInName = !options_.kindInNames ? nullptr : kind == PictureKind::Chart ? "chart" : "graph";
-        if (path) picturesOk_ &= SavePicture(kind, state, NumberedPath(*path, position, options_.numbered), options_.language);
-        if (dir) picturesOk_ &= SavePicture(kind, state, *dir / RunPictureName(position, state, kindInName), options_.language);
+        if (path)
+            picturesOk_ &=
+                SavePicture(kind, state, NumberedPath(*path, position, options_.numbered), options_.language);
+        if (dir)
+            picturesOk_ &=
+                SavePicture(kind, state, *dir / RunPictureName(position, state, kindInName), options_.language);
     }
 
     RowAnalyser analyser_;
     const Options& options_;
     bool picturesOk_ = true;
 };
-
 
 // The path a write would reach: absolute, its folders' links resolved, and a link at its end
 // followed even when it points to a file that does not exist yet.
@@ -153,7 +158,7 @@ std::filesystem::path Reached(const std::filesystem::path& path)
     fs::path p = fs::absolute(path, ec).lexically_normal();
     if (ec) return path.lexically_normal();
     if (!p.has_filename() && p.has_relative_path()) p = p.parent_path();  // "dir/" is "dir"
-    for (int hops = 0; hops < 40; ++hops) {  // the kernel's limit of links in one lookup
+    for (int hops = 0; hops < 40; ++hops) {                               // the kernel's limit of links in one lookup
         const fs::path folder = fs::weakly_canonical(p.parent_path(), ec);
         if (ec) break;
         p = folder / p.filename();
@@ -173,7 +178,8 @@ std::size_t JobBytes(const AnalysisState& startup, const Options& options)
 {
     const ScreenLayout& l = startup.Layout;
     const auto pixels = [&](const CanvasRect& r) {
-        return static_cast<std::size_t>(r.Width / l.PixelWidth + 1) * static_cast<std::size_t>(r.Height / l.PixelHeight + 1);
+        return static_cast<std::size_t>(r.Width / l.PixelWidth + 1) *
+               static_cast<std::size_t>(r.Height / l.PixelHeight + 1);
     };
     std::size_t bytes = pixels(l.Picture1) * 4;  // the zone map, one 32-bit colour per pixel
     // A picture: its 32-bit image and, while it is encoded, about as much again.

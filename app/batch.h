@@ -28,18 +28,18 @@ using Format = RowFormat;
 struct Options {
     Format format = Format::Table;
     HoursView view = HoursView::Typical;
-    bool recordedColumns = false;  // JSON keys and CSV columns of the recorded hours
+    bool recordedColumns = false;                               // JSON keys and CSV columns of the recorded hours
     std::optional<std::filesystem::path> chartPath, graphPath;  // numbered when the run has several
     std::optional<std::filesystem::path> chartDir, graphDir;    // one picture per location
     bool numbered = false;
     std::optional<std::filesystem::path> reportPath, reportDir;  // PDF reports, named as pictures are
     Paper paper = Paper::A4;
-    std::int64_t reportTime = 0;  // seconds since 1970 that the reports are dated
-    bool kindInNames = false;  // charts and graphs share a folder: "-chart" and "-graph" in the names
-    HourFilter filter;                  // the hours the shares count
-    bool filterColumns = false;         // JSON keys and CSV columns hour_range and months
-    bool stationColumns = false;        // CSV columns station, period and rh_source
-    std::optional<Warming> warming;     // added to every location's normals
+    std::int64_t reportTime = 0;            // seconds since 1970 that the reports are dated
+    bool kindInNames = false;               // charts and graphs share a folder: "-chart" and "-graph" in the names
+    HourFilter filter;                      // the hours the shares count
+    bool filterColumns = false;             // JSON keys and CSV columns hour_range and months
+    bool stationColumns = false;            // CSV columns station, period and rh_source
+    std::optional<Warming> warming;         // added to every location's normals
     Language language = Language::English;  // of the table's words and numbers and of the pictures
     /// When given, sized to the work: each location's row of the compare picture, in work order.
     std::vector<CompareRow>* compareRows = nullptr;

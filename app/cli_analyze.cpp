@@ -48,7 +48,7 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 /// Qt is started only when a picture is drawn: text needs fonts, the analysis does not.
 class PictureSession {
-public:
+  public:
     PictureSession()
     {
         // Headless whatever the session says: an inherited xcb or wayland platform, or a DISPLAY
@@ -61,7 +61,7 @@ public:
         ClearUpperVectorState();
     }
 
-private:
+  private:
     char name_[8] = "qav-cli";
     char* argv_[2] = {name_, nullptr};
     int argc_ = 1;
@@ -117,8 +117,9 @@ bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow
                       const std::string& caption, Language language)
 {
     SortCompareRows(rows, request.sort);
-    const std::vector<std::vector<CompareRow>> pages =
-        request.svg ? std::vector<std::vector<CompareRow>>{std::move(rows)} : ComparePages(std::move(rows), kMaxComparePixels);
+    const std::vector<std::vector<CompareRow>> pages = request.svg
+                                                           ? std::vector<std::vector<CompareRow>>{std::move(rows)}
+                                                           : ComparePages(std::move(rows), kMaxComparePixels);
     if (pages.size() > 1) {
         std::string names;
         for (std::size_t page = 0; page < pages.size(); ++page)
@@ -129,9 +130,9 @@ bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow
     bool ok = true;
     for (std::size_t page = 0; page < pages.size(); ++page) {
         const std::filesystem::path path = PagePath(request.path, page);
-        const QByteArray bytes = RenderCompareFile(pages[page], caption, startup.Layout.PixelWidth,
-                                                   startup.Layout.PixelHeight,
-                                                   request.svg ? PictureFormat::Svg : PictureFormat::Png, language);
+        const QByteArray bytes =
+            RenderCompareFile(pages[page], caption, startup.Layout.PixelWidth, startup.Layout.PixelHeight,
+                              request.svg ? PictureFormat::Svg : PictureFormat::Png, language);
         const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                                 : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
         if (failure.isEmpty()) continue;
@@ -167,19 +168,19 @@ std::vector<batch::Input> LoadInputs(const Arguments& a)
         } else if (name == "--epw") {
             OpenedInputs opened = OpenInputs({InputRequest::Kind::Weather, {}, {value}});
             if (!opened.Failures.empty()) throw InputError{EnglishReadFailure(opened.Failures.front())};
-            inputs.push_back(batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value, 0, value});
+            inputs.push_back(
+                batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value, 0, value});
         }
     }
     return inputs;
 }
-
 
 /// What the options of one analyze run ask for, checked before any input is read.
 struct AnalyzeRequest {
     batch::Options options;
     ScreenDescription screen;
     int jobs = 1;
-    int location = 0;  // --location N, 0 when not given
+    int location = 0;          // --location N, 0 when not given
     std::string locationText;  // as typed, for messages
     bool all = false;
     bool typicalOnly = false;  // --hours typical: no recorded columns
@@ -187,9 +188,10 @@ struct AnalyzeRequest {
 };
 
 const std::vector<std::string> kAnalyzeValued = {
-    "--dataset", "--file", "--epw", "--station", "--location", "--format", "--screen", "--chart", "--graph",
-    "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months", "--warming",
-    "--warming-file", "--compare-chart", "--sort", "--lang", "--report", "--report-dir", "--paper"};
+    "--dataset", "--file",       "--epw",    "--station",    "--location",     "--format",
+    "--screen",  "--chart",      "--graph",  "--chart-dir",  "--graph-dir",    "--hours",
+    "--jobs",    "--hour-range", "--months", "--warming",    "--warming-file", "--compare-chart",
+    "--sort",    "--lang",       "--report", "--report-dir", "--paper"};
 
 /// ".pdf" in any case.
 bool IsPdfName(const std::filesystem::path& path)
@@ -205,7 +207,8 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
     for (const char* option : {"--chart", "--graph"}) {
         if (!a.Has(option)) continue;
         const std::filesystem::path path = *a.Value(option);
-        if (!PictureFormatOf(path)) Fail(std::string(option) + ": '" + path.string() + "' ends neither in .png nor in .svg");
+        if (!PictureFormatOf(path))
+            Fail(std::string(option) + ": '" + path.string() + "' ends neither in .png nor in .svg");
     }
     if (a.Has("--report") && !IsPdfName(*a.Value("--report")))
         Fail("--report: '" + *a.Value("--report") + "' does not end in .pdf");
@@ -261,17 +264,20 @@ void PrepareOutputFolders(const Arguments& a)
 AnalyzeRequest ParseRequest(const Arguments& a)
 {
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
-    for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir",
-                                   "--report", "--report-dir"}) {
+    for (const char* pathOption :
+         {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir", "--report", "--report-dir"}) {
         for (const auto& [name, value] : a.Ordered())
             if (name == pathOption && value.empty()) Fail(name + ": the path is empty");
     }
     AnalyzeRequest r;
     batch::Options& options = r.options;
     const std::string format = a.Value("--format").value_or("table");
-    if (format == "json") options.format = batch::Format::Json;
-    else if (format == "csv") options.format = batch::Format::Csv;
-    else if (format != "table") Fail("--format: '" + format + "' is not table, json or csv");
+    if (format == "json")
+        options.format = batch::Format::Json;
+    else if (format == "csv")
+        options.format = batch::Format::Csv;
+    else if (format != "table")
+        Fail("--format: '" + format + "' is not table, json or csv");
     options.language = ParseLanguage(a.Value("--lang").value_or("en"));
     const HoursChoice hours = ParseHours(a.Value("--hours").value_or("both"));
     if (hours == HoursChoice::Recorded) options.view = HoursView::Recorded;
@@ -291,8 +297,7 @@ AnalyzeRequest ParseRequest(const Arguments& a)
 }
 
 /// The locations to analyse, in input order; a --location beyond an input's count is refused.
-std::vector<batch::WorkItem> PlanWork(const std::vector<batch::Input>& inputs, const AnalyzeRequest& r,
-                                      int defaultSlot)
+std::vector<batch::WorkItem> PlanWork(const std::vector<batch::Input>& inputs, const AnalyzeRequest& r, int defaultSlot)
 {
     RunPlan plan = PlanRun(inputs, r.all, r.location, r.locationText, defaultSlot);
     if (plan.failure) Fail(plan.failure->message);
@@ -302,8 +307,8 @@ std::vector<batch::WorkItem> PlanWork(const std::vector<batch::Input>& inputs, c
 /// Which columns the rows carry: those of recorded hours and of stations when any row has them.
 RowOptions ChooseColumns(const std::vector<batch::WorkItem>& work, const AnalyzeRequest& r, batch::Options& options)
 {
-    const RowOptions rows = RunRowOptions(work, options.format, r.typicalOnly, options.filterColumns,
-                                          options.warming.has_value());
+    const RowOptions rows =
+        RunRowOptions(work, options.format, r.typicalOnly, options.filterColumns, options.warming.has_value());
     options.recordedColumns = rows.recordedColumns;
     options.stationColumns = rows.stationColumns;
     options.numbered = work.size() > 1;
@@ -325,12 +330,13 @@ int RunAndPrint(const AnalysisState& startup, const std::vector<batch::WorkItem>
                  " to fit the available memory\n");
     ProgressLine progress(work.size());
     if (const std::string begin = framing.Begin(); !begin.empty()) WriteOut(begin);
-    const batch::Outcome outcome = batch::RunBatch(startup, work, options, usedJobs, [&](size_t i, const std::string& text) {
-        const std::string out = framing.Row(i, text);
-        progress.BeforeResult();
-        WriteOut(out);
-        progress.AfterResult(i + 1);
-    });
+    const batch::Outcome outcome =
+        batch::RunBatch(startup, work, options, usedJobs, [&](size_t i, const std::string& text) {
+            const std::string out = framing.Row(i, text);
+            progress.BeforeResult();
+            WriteOut(out);
+            progress.AfterResult(i + 1);
+        });
     progress.Finish();
     if (outcome.failure) {
         WriteErr("error: " + *outcome.failure + "\n");
@@ -339,8 +345,8 @@ int RunAndPrint(const AnalysisState& startup, const std::vector<batch::WorkItem>
     if (const std::string end = framing.End(); !end.empty()) WriteOut(end);
     bool compareOk = true;
     if (r.compareChart) {
-        const std::string caption = AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr,
-                                                    options.language);
+        const std::string caption =
+            AnalysisCaption(options.filter, options.warming ? &*options.warming : nullptr, options.language);
         compareOk = SaveCompareChart(*r.compareChart, std::move(compareRows), startup, caption, options.language);
     }
     return outcome.picturesOk && compareOk ? kExitOk : kExitFailure;
@@ -367,8 +373,8 @@ int AnalyzeCommand(const std::vector<std::string>& args)
     const RowOptions rows = ChooseColumns(work, r, r.options);
     try {
         if (r.options.warming) {
-            const auto failure = WarmingFailure(work, *r.options.warming,
-                                                a.Has("--warming-file") ? "--warming-file" : "--warming");
+            const auto failure =
+                WarmingFailure(work, *r.options.warming, a.Has("--warming-file") ? "--warming-file" : "--warming");
             if (failure) throw InputError{*failure};
         }
         PrepareOutputFolders(a);
@@ -378,7 +384,8 @@ int AnalyzeCommand(const std::vector<std::string>& args)
     }
     // One object for one location asked for; an array whenever the request may name several,
     // so that a script sees the same shape whatever the inputs hold.
-    const RunFraming framing{rows, r.options.format == batch::Format::Json && (r.all || inputs.size() > 1), work.size()};
+    const RunFraming framing{rows, r.options.format == batch::Format::Json && (r.all || inputs.size() > 1),
+                             work.size()};
     return RunAndPrint(startup, work, r.options, r, framing);
 }
 

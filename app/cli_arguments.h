@@ -29,7 +29,7 @@ struct InputError {
 
 /// Arguments of the form --name value, --flag and positional words.
 class Arguments {
-public:
+  public:
     Arguments(const std::vector<std::string>& args, const std::vector<std::string>& valued,
               const std::vector<std::string>& flags, const std::vector<std::string>& repeatable = {});
     bool Has(const std::string& name) const { return values_.count(name) != 0; }
@@ -38,7 +38,7 @@ public:
     /// The valued options in the order given, repeated ones included.
     const std::vector<std::pair<std::string, std::string>>& Ordered() const { return ordered_; }
 
-private:
+  private:
     std::vector<std::pair<std::string, std::string>> ordered_;
     std::map<std::string, std::string> values_;
     std::vector<std::string> positional_;

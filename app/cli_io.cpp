@@ -68,7 +68,8 @@ void WriteErr(std::string_view text) { WriteAll(STDERR_FILENO, text); }
 ProgressLine::ProgressLine(std::size_t total) : total_(total)
 {
     enabled_ = total > 1 && isatty(STDERR_FILENO);
-    struct stat out {}, err {};
+    struct stat out {
+    }, err{};
     sharesTerminal_ = enabled_ && isatty(STDOUT_FILENO) && fstat(STDOUT_FILENO, &out) == 0 &&
                       fstat(STDERR_FILENO, &err) == 0 && out.st_rdev == err.st_rdev;
 }

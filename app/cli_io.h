@@ -29,13 +29,13 @@ void WriteErr(std::string_view text);
 /// "Analysed 3 of 90 locations" on standard error while a batch runs, only on a terminal. When
 /// standard output is the same terminal the line is cleared before each result is printed.
 class ProgressLine {
-public:
+  public:
     explicit ProgressLine(std::size_t total);
     void BeforeResult();                 // clears the line if results share the terminal
     void AfterResult(std::size_t done);  // shows "Analysed <done> of <total> locations"
     void Finish();                       // clears the line
 
-private:
+  private:
     std::size_t total_;
     bool shown_ = false;
     bool sharesTerminal_ = false;

@@ -52,8 +52,8 @@ int PsychroCommand(const std::vector<std::string>& args)
 
     // The strategy zone at this point, on the zone map of the reference screen.
     const ScreenLayout layout = LayoutForScreen({});
-    const ChartScale scale = MakeChartScale(layout.Picture1.Width, layout.Picture1.Height,
-                                            layout.PixelWidth, layout.PixelHeight);
+    const ChartScale scale =
+        MakeChartScale(layout.Picture1.Width, layout.Picture1.Height, layout.PixelWidth, layout.PixelHeight);
     RasterCanvas zoneMap(layout.Picture1.Width, layout.Picture1.Height, layout.PixelWidth, layout.PixelHeight);
     PaintZoneMap(zoneMap, scale, ComputeZoneVertices(scale, psy), psy);
     const int strategy = StrategyAt(zoneMap, scale, t, w);
@@ -62,9 +62,9 @@ int PsychroCommand(const std::vector<std::string>& args)
     const StationPressureValues& p = psy.Pressure();
     if (format == "json") {
         WriteOut("{\"pressure_kpa\":" + JsonNumber(p.PressureKPa) + ",\"pvs_pa\":" + JsonNumber(FPvsPa(t)) +
-                 ",\"w_sat\":" + JsonNumber(wSat) + ",\"w\":" + JsonNumber(w) +
-                 ",\"rh\":" + JsonNumber(rh) + ",\"dew_point\":" + JsonNumber(dewPoint) +
-                 ",\"wet_bulb\":" + JsonNumber(wetBulb) + ",\"specific_volume\":" + JsonNumber(volume) +
+                 ",\"w_sat\":" + JsonNumber(wSat) + ",\"w\":" + JsonNumber(w) + ",\"rh\":" + JsonNumber(rh) +
+                 ",\"dew_point\":" + JsonNumber(dewPoint) + ",\"wet_bulb\":" + JsonNumber(wetBulb) +
+                 ",\"specific_volume\":" + JsonNumber(volume) +
                  ",\"zone\":" + (zone.empty() ? "null" : JsonString(zone)) + "}\n");
     } else {
         char text[640];

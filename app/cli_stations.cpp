@@ -39,9 +39,11 @@ const StationCatalogue& Catalogue()
             *result = ReadStationCatalogue(*file);
         } else {
             std::string places;
-            for (const auto& candidate : StationCatalogueCandidates(ec ? std::filesystem::path() : program.parent_path()))
+            for (const auto& candidate :
+                 StationCatalogueCandidates(ec ? std::filesystem::path() : program.parent_path()))
                 places += (places.empty() ? "" : ", ") + candidate.string();
-            result->failure = "the station catalogue " + std::string(kStationCatalogueFile) + " was not found (" + places + ")";
+            result->failure =
+                "the station catalogue " + std::string(kStationCatalogueFile) + " was not found (" + places + ")";
         }
         return result;
     }();
@@ -64,7 +66,8 @@ std::size_t Columns(const std::string& s)
 
 std::string Table(const std::vector<StationMatch>& matches, bool near)
 {
-    std::vector<std::vector<std::string>> rows{{"wmo", "name", "country", "latitude", "longitude", "elevation_m", "source", "rh"}};
+    std::vector<std::vector<std::string>> rows{
+        {"wmo", "name", "country", "latitude", "longitude", "elevation_m", "source", "rh"}};
     if (near) rows[0].insert(rows[0].end(), {"distance_km", "elevation_diff_m"});
     for (const StationMatch& m : matches) {
         const Station& s = *m.station;
@@ -86,7 +89,8 @@ std::string Table(const std::vector<StationMatch>& matches, bool near)
     }
     bool derived = false;
     for (const StationMatch& m : matches) derived = derived || m.station->RhDerived;
-    if (derived) out += "Derived humidity: from the mean vapour pressure, within 2 points of the reported one in the median.\n";
+    if (derived)
+        out += "Derived humidity: from the mean vapour pressure, within 2 points of the reported one in the median.\n";
     return out;
 }
 
@@ -96,9 +100,9 @@ std::string Csv(const std::vector<StationMatch>& matches, bool near)
     out += near ? ",distance_km,elevation_diff_m\n" : "\n";
     for (const StationMatch& m : matches) {
         const Station& s = *m.station;
-        out += std::to_string(s.Wmo) + "," + CsvTextField(s.Name) + "," + CsvTextField(s.Country) + "," + JsonNumber(s.Latitude) +
-               "," + JsonNumber(s.Longitude) + "," + JsonNumber(s.Elevation) + "," + s.Source + "," +
-               (s.RhDerived ? "derived" : "reported");
+        out += std::to_string(s.Wmo) + "," + CsvTextField(s.Name) + "," + CsvTextField(s.Country) + "," +
+               JsonNumber(s.Latitude) + "," + JsonNumber(s.Longitude) + "," + JsonNumber(s.Elevation) + "," + s.Source +
+               "," + (s.RhDerived ? "derived" : "reported");
         if (near) {
             out += ',';
             out += Rounded(*m.DistanceKm, 0.1);
@@ -119,10 +123,12 @@ std::string Json(const std::vector<StationMatch>& matches, bool near)
         out += "{\"wmo\":" + std::to_string(s.Wmo) + ",\"name\":" + JsonString(s.Name) +
                ",\"country\":" + JsonString(s.Country) + ",\"latitude\":" + JsonNumber(s.Latitude) +
                ",\"longitude\":" + JsonNumber(s.Longitude) + ",\"elevation_m\":" + JsonNumber(s.Elevation) +
-               ",\"source\":" + JsonString(s.Source) + ",\"rh_source\":" + JsonString(s.RhDerived ? "derived" : "reported");
+               ",\"source\":" + JsonString(s.Source) +
+               ",\"rh_source\":" + JsonString(s.RhDerived ? "derived" : "reported");
         if (near) {
             out += ",\"distance_km\":" + Rounded(*matches[i].DistanceKm, 0.1);
-            if (matches[i].ElevationDifferenceM) out += ",\"elevation_diff_m\":" + Rounded(*matches[i].ElevationDifferenceM, 1);
+            if (matches[i].ElevationDifferenceM)
+                out += ",\"elevation_diff_m\":" + Rounded(*matches[i].ElevationDifferenceM, 1);
         }
         out += "}";
     }
@@ -140,9 +146,14 @@ int Stations(const std::vector<std::string>& args)
             value = option.substr(equals + 1);
             option.resize(equals);
         }
-        std::optional<std::string>* slot = option == "--near" ? &near : option == "--name" ? &name
-                                         : option == "--limit" ? &limitText : option == "--format" ? &format : nullptr;
-        if (!slot) throw Failure{option.starts_with("--") ? option + ": unknown option" : "'" + option + "': unexpected argument"};
+        std::optional<std::string>* slot = option == "--near"     ? &near
+                                           : option == "--name"   ? &name
+                                           : option == "--limit"  ? &limitText
+                                           : option == "--format" ? &format
+                                                                  : nullptr;
+        if (!slot)
+            throw Failure{option.starts_with("--") ? option + ": unknown option"
+                                                   : "'" + option + "': unexpected argument"};
         if (*slot) throw Failure{option + ": given more than once"};
         // The value is the next word whatever it starts with: "--near -23.5,-46.6" is a place.
         if (!inlineValue) {
@@ -152,7 +163,8 @@ int Stations(const std::vector<std::string>& args)
         *slot = value;
     }
     const std::string form = format.value_or("table");
-    if (form != "table" && form != "csv" && form != "json") throw Failure{"--format: '" + form + "' is not table, csv or json"};
+    if (form != "table" && form != "csv" && form != "json")
+        throw Failure{"--format: '" + form + "' is not table, csv or json"};
     std::size_t limit = 10;
     if (limitText) {
         int n = -1;
@@ -165,7 +177,8 @@ int Stations(const std::vector<std::string>& args)
     if (near) {
         const CoordinatesParse parse = ParseCoordinates(*near);
         if (parse.kind == CoordinatesParse::OutOfRange) throw Failure{"--near: " + parse.message};
-        if (parse.kind != CoordinatesParse::Valid) throw Failure{"--near: '" + *near + "' is not a latitude and a longitude (LAT,LON)"};
+        if (parse.kind != CoordinatesParse::Valid)
+            throw Failure{"--near: '" + *near + "' is not a latitude and a longitude (LAT,LON)"};
         site = parse.site;
     }
     const StationIndex index(Catalogue());
@@ -175,7 +188,9 @@ int Stations(const std::vector<std::string>& args)
         if (name) {
             std::vector<const Station*> named;
             for (const StationMatch& m : index.ByName(*name, 0)) named.push_back(m.station);
-            std::erase_if(matches, [&](const StationMatch& m) { return std::find(named.begin(), named.end(), m.station) == named.end(); });
+            std::erase_if(matches, [&](const StationMatch& m) {
+                return std::find(named.begin(), named.end(), m.station) == named.end();
+            });
         }
     } else if (name) {
         matches = index.ByName(*name, 0);
@@ -183,8 +198,9 @@ int Stations(const std::vector<std::string>& args)
         for (const Station& s : Catalogue().Stations) matches.push_back({&s, std::nullopt, std::nullopt});
     }
     if (limit > 0 && matches.size() > limit) matches.resize(limit);
-    WriteOut(form == "json" ? Json(matches, site.has_value()) : form == "csv" ? Csv(matches, site.has_value())
-                                                                            : Table(matches, site.has_value()));
+    WriteOut(form == "json"  ? Json(matches, site.has_value())
+             : form == "csv" ? Csv(matches, site.has_value())
+                             : Table(matches, site.has_value()));
     return 0;
 }
 

@@ -22,8 +22,7 @@ void BM_HeadlessZoneMapAndClassification(benchmark::State& state)
     const qav::LocationRecord& brasilia = table.Slot[5];
     const qav::ScreenLayout layout = qav::LayoutForScreen({});
     const qav::CanvasRect& rect = layout.Picture1;
-    const qav::ChartScale scale =
-        qav::MakeChartScale(rect.Width, rect.Height, layout.PixelWidth, layout.PixelHeight);
+    const qav::ChartScale scale = qav::MakeChartScale(rect.Width, rect.Height, layout.PixelWidth, layout.PixelHeight);
     const qav::Psychrometrics psy(qav::StationPressure(brasilia.Elevation));
     const qav::HourlyTable hours = qav::SynthesizeHours(brasilia);
     qav::RasterCanvas zoneMap(rect.Width, rect.Height, layout.PixelWidth, layout.PixelHeight);

@@ -46,16 +46,19 @@ void BM_BatchCsv(benchmark::State& state)
         batch::RunBatch(startup, work, options, jobs, [&](size_t, const std::string& text) { bytes += text.size(); });
     }
     benchmark::DoNotOptimize(bytes);
-    state.counters["locations/s"] = benchmark::Counter(static_cast<double>(count) * state.iterations(),
-                                                       benchmark::Counter::kIsRate);
+    state.counters["locations/s"] =
+        benchmark::Counter(static_cast<double>(count) * state.iterations(), benchmark::Counter::kIsRate);
     state.counters["us/location"] = benchmark::Counter(static_cast<double>(count) * state.iterations(),
                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_BatchCsv)
     ->ArgNames({"locations", "jobs"})
-    ->Args({50, 1})->Args({50, 2})
-    ->Args({500, 1})->Args({500, 2})
-    ->Args({5000, 1})->Args({5000, 2})
+    ->Args({50, 1})
+    ->Args({50, 2})
+    ->Args({500, 1})
+    ->Args({500, 2})
+    ->Args({5000, 1})
+    ->Args({5000, 2})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
@@ -64,8 +67,8 @@ void BM_ReadAndAnalyseFiftyLocationFile(benchmark::State& state)
 {
     const std::string file = WriteMonthlyData(MakeInputs(50).front().table);
     AnalysisState analysis = MakeStartupState();
-    RasterCanvas zoneMap(analysis.Layout.Picture1.Width, analysis.Layout.Picture1.Height,
-                         analysis.Layout.PixelWidth, analysis.Layout.PixelHeight);
+    RasterCanvas zoneMap(analysis.Layout.Picture1.Width, analysis.Layout.Picture1.Height, analysis.Layout.PixelWidth,
+                         analysis.Layout.PixelHeight);
     PipelineCanvases canvases{zoneMap};
     for (auto _ : state) {
         ReadResult r = ReadMonthlyData(file);

@@ -38,7 +38,8 @@ void BM_CompareNinetyLocationsView(benchmark::State& state)
     for (auto _ : state) {
         std::vector<qav::CompareRow> rows = CompareAllSets(startup);
         qav::SortCompareRows(rows, {qav::CompareSortKey::Strategy, 5});
-        const qav::CompareLayout layout = qav::MakeCompareLayout(rows, startup.Layout.PixelWidth, startup.Layout.PixelHeight);
+        const qav::CompareLayout layout =
+            qav::MakeCompareLayout(rows, startup.Layout.PixelWidth, startup.Layout.PixelHeight);
         qav::QImageCanvas canvas(layout.Width, layout.Height, startup.Layout.PixelWidth, startup.Layout.PixelHeight);
         qav::DrawCompareChart(canvas, layout, rows);
         benchmark::DoNotOptimize(canvas.Image().constBits());

@@ -6,8 +6,7 @@ namespace qav {
 
 /// Clips the segment (x1, y1)-(x2, y2) to the rectangle [xlo, xhi] x [ylo, yhi] (Liang-Barsky);
 /// false when nothing of it lies inside. Keeps far-off end points from reaching a rasteriser.
-inline bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double xlo, double ylo, double xhi,
-                        double yhi)
+inline bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double xlo, double ylo, double xhi, double yhi)
 {
     const double dx = x2 - x1, dy = y2 - y1;
     double t0 = 0, t1 = 1;
@@ -19,8 +18,10 @@ inline bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double x
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
         if (t0 > t1) return false;
     }
     const double ox = x1, oy = y1;

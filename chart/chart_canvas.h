@@ -29,7 +29,7 @@ using FontHandle = std::uint32_t;
 /// the canvas is ceil(CanvasWidth / PixelWidth) x ceil(CanvasHeight / PixelHeight) pixels;
 /// lines and boxes include both end points.
 class ChartCanvas {
-public:
+  public:
     virtual ~ChartCanvas() = default;
 
     /// Fills the canvas with the background colour; the current point becomes (0, 0).

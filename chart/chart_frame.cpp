@@ -14,7 +14,6 @@ constexpr Rgb kOutlineColour = kBlack;
 constexpr Rgb kLightGuide = MakeRgb(220, 220, 220);
 constexpr Rgb kTitleGrey = MakeRgb(76, 76, 76);
 
-
 // Caps of the zones: the comfort zone ends at 17 g/kg, the ventilation zone at 20.5 g/kg.
 constexpr double kComfortCap = 17;
 constexpr double kVentilationCap = 20.5;
@@ -24,9 +23,9 @@ struct LetterMark {
     double T, W;  // degrees C, g/kg: fixed, whatever the pressure
 };
 constexpr LetterMark kLetters[] = {
-    {'A', 3.8, 4.1},  {'B', 11, 4.1},   {'B', 15, 4.1},   {'C', 15, 2.1},   {'D', 21.3, 2.1},
-    {'E', 23, 10},    {'F', 26.2, 20},  {'J', 35.2, 20},  {'H', 29.7, 10},  {'H', 32.8, 10},
-    {'G', 29.7, 12},  {'I', 30.1, 8},   {'I', 33.4, 8},   {'I', 39, 8},
+    {'A', 3.8, 4.1}, {'B', 11, 4.1},  {'B', 15, 4.1},  {'C', 15, 2.1},  {'D', 21.3, 2.1},
+    {'E', 23, 10},   {'F', 26.2, 20}, {'J', 35.2, 20}, {'H', 29.7, 10}, {'H', 32.8, 10},
+    {'G', 29.7, 12}, {'I', 30.1, 8},  {'I', 33.4, 8},  {'I', 39, 8},
 };
 
 float Capped(double w, double cap) { return static_cast<float>(std::min(w, cap)); }
@@ -103,7 +102,8 @@ void DrawFrame(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& ps
     for (int w = 0; w <= s.WMax; w += 2) {
         const double y = s.YBase - w * gh;
         if (w >= 2) {
-            const double xd = std::max(s.XOf(DewPointOf(psy, s.TMax, static_cast<float>(w))), static_cast<double>(s.X0));
+            const double xd =
+                std::max(s.XOf(DewPointOf(psy, s.TMax, static_cast<float>(w))), static_cast<double>(s.X0));
             for (int xx = s.X1; xx >= xd; xx -= dw) chart.SetPixel(xx, y, kOutlineColour);
         }
         chart.MoveTo(s.X1 + 7.0 * pw, y - 6.0 * ph);
@@ -151,8 +151,10 @@ void DrawFrame(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& ps
     // Temperature labels; negative ones stand further left for the minus sign.
     for (int t = s.TMin; t <= s.TMax + 1; t += 4) {
         chart.MoveTo(s.XOf(t) - (t < 0 ? 120 : 90), s.YBase + 90);
-        if (t < s.TMax - 2) chart.PrintText(FormatInt00(t));
-        else if (t == s.TMax - 2) chart.PrintText(PictureText(language, picture_text::kDryBulb));
+        if (t < s.TMax - 2)
+            chart.PrintText(FormatInt00(t));
+        else if (t == s.TMax - 2)
+            chart.PrintText(PictureText(language, picture_text::kDryBulb));
     }
     // Bottom ticks every 2 degrees.
     for (int x = s.X0; x <= s.X1; x += 2 * dw) chart.DrawLine(x, s.YBase, x, s.YBase + 60.0);
@@ -190,8 +192,8 @@ void DrawZones(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& ps
     }
 
     line(13, 14), lineTo(15), lineTo(16), lineTo(9);  // zone below 20.5 g/kg
-    line(8, 18), lineTo(17), lineTo(11);               // zone up to 38 C
-    line(11, 19), lineTo(20);                          // wet-bulb-25 edge
+    line(8, 18), lineTo(17), lineTo(11);              // zone up to 38 C
+    line(11, 19), lineTo(20);                         // wet-bulb-25 edge
     chart.LineTo(v[20].X, s.YBase, c);
 
     DrawZoneLetters(chart, s);

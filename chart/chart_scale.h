@@ -7,17 +7,17 @@
 namespace qav {
 
 struct ChartScale {
-    std::int16_t DegreeWidth = 0;  // canvas units per degree C
-    std::int16_t TMin = -18;       // degrees C at the left edge of the plot
-    std::int16_t TMax = 44;        // degrees C at the right edge
-    std::int16_t WMax = 28;        // g/kg at the top edge
-    std::int16_t X0 = 0;           // canvas x of TMin
-    std::int16_t X1 = 0;           // canvas x of TMax
-    std::int16_t YTop = 0;         // canvas y of WMax
-    std::int16_t YBase = 0;        // canvas y of humidity ratio 0
-    float GramHeight = 0;          // canvas units per g/kg
-    std::int16_t PixelWidth = 15;  // canvas units per screen pixel, horizontally
-    std::int16_t PixelHeight = 15; // canvas units per screen pixel, vertically
+    std::int16_t DegreeWidth = 0;   // canvas units per degree C
+    std::int16_t TMin = -18;        // degrees C at the left edge of the plot
+    std::int16_t TMax = 44;         // degrees C at the right edge
+    std::int16_t WMax = 28;         // g/kg at the top edge
+    std::int16_t X0 = 0;            // canvas x of TMin
+    std::int16_t X1 = 0;            // canvas x of TMax
+    std::int16_t YTop = 0;          // canvas y of WMax
+    std::int16_t YBase = 0;         // canvas y of humidity ratio 0
+    float GramHeight = 0;           // canvas units per g/kg
+    std::int16_t PixelWidth = 15;   // canvas units per screen pixel, horizontally
+    std::int16_t PixelHeight = 15;  // canvas units per screen pixel, vertically
 
     double XOf(double t) const { return (t - TMin) * DegreeWidth + X0; }
     double YOf(double w) const { return YBase - static_cast<double>(GramHeight) * w; }

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstring>
 
-
 namespace qav {
 namespace {
 
@@ -78,8 +77,7 @@ void CLogFont::DeleteHandle()
     handle_ = 0;
 }
 
-void PrintRotatedTitle(ChartCanvas& chart, CLogFont* rotatedFont, std::string_view text, std::int16_t x,
-                       std::int16_t y)
+void PrintRotatedTitle(ChartCanvas& chart, CLogFont* rotatedFont, std::string_view text, std::int16_t x, std::int16_t y)
 {
     if (!rotatedFont) {
         chart.MoveTo(x, y);

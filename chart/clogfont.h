@@ -42,7 +42,7 @@ struct LogFontRecord {
 
 /// Makes and releases platform fonts.
 class FontFactory {
-public:
+  public:
     virtual ~FontFactory() = default;
     /// A new font for the record, or 0 when none can be made.
     virtual FontHandle Create(const LogFontRecord& record) = 0;
@@ -54,7 +54,7 @@ public:
 /// Invariant: Handle is non-zero only while LogFont is set, and then it was built from the
 /// current LogFont and Rotation. The factory must outlive the object.
 class CLogFont {
-public:
+  public:
     explicit CLogFont(FontFactory& factory) : factory_(factory) {}
     ~CLogFont();
     CLogFont(const CLogFont&) = delete;
@@ -71,7 +71,7 @@ public:
 
     FontHandle Handle() const { return handle_; }
 
-private:
+  private:
     LogFontRecord FontRecord() const;
     FontHandle BuildFontHandle();
     void DeleteHandle();

@@ -33,13 +33,15 @@ void SortCompareRows(std::vector<CompareRow>& rows, const CompareSort& sort)
 {
     std::stable_sort(rows.begin(), rows.end(), [&](const CompareRow& a, const CompareRow& b) {
         switch (sort.Key) {
-        case CompareSortKey::Name:
-            if (a.Name != b.Name) return FoldedLess(a.Name, b.Name);
-            break;
-        case CompareSortKey::Strategy:
-            if (a.Shares[sort.Strategy] != b.Shares[sort.Strategy]) return a.Shares[sort.Strategy] > b.Shares[sort.Strategy];
-            break;
-        case CompareSortKey::ListOrder: break;
+            case CompareSortKey::Name:
+                if (a.Name != b.Name) return FoldedLess(a.Name, b.Name);
+                break;
+            case CompareSortKey::Strategy:
+                if (a.Shares[sort.Strategy] != b.Shares[sort.Strategy])
+                    return a.Shares[sort.Strategy] > b.Shares[sort.Strategy];
+                break;
+            case CompareSortKey::ListOrder:
+                break;
         }
         return a.Position < b.Position;
     });
@@ -59,8 +61,10 @@ std::string FitText(const ChartCanvas& canvas, const std::string& text, double w
     if (canvas.TextWidth(text.substr(0, cuts[0]) + "\u2026") > width) return {};
     while (tooWide - fits > 1) {
         const std::size_t middle = fits + (tooWide - fits) / 2;
-        if (canvas.TextWidth(text.substr(0, cuts[middle]) + "\u2026") <= width) fits = middle;
-        else tooWide = middle;
+        if (canvas.TextWidth(text.substr(0, cuts[middle]) + "\u2026") <= width)
+            fits = middle;
+        else
+            tooWide = middle;
     }
     return text.substr(0, cuts[fits]) + "\u2026";
 }
@@ -142,7 +146,8 @@ void DrawCompareBar(ChartCanvas& canvas, double left, double top, double width, 
     canvas.SetForeColour(kBlack);
 }
 
-std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator, Language language)
+std::string CompareTopText(const std::array<float, kStrategies + 1>& shares, int top, char decimalSeparator,
+                           Language language)
 {
     if (top < 1 || top > kStrategies) return {};
     return std::string(1, StrategyLetter(top)) + " " + std::string(StrategyNameIn(language, top)) + " " +
@@ -185,8 +190,9 @@ void DrawCompareChart(ChartCanvas& canvas, const CompareLayout& l, const std::ve
 
         canvas.SetForeColour(kBlack);
         canvas.MoveTo(l.NameLeft, y + textOffset);
-        canvas.PrintText(FitText(canvas, recordedBar ? std::string(PictureText(language, picture_text::kCompareRecorded)) : row.Name,
-                                 (kNameWidth - 4) * pw));
+        canvas.PrintText(
+            FitText(canvas, recordedBar ? std::string(PictureText(language, picture_text::kCompareRecorded)) : row.Name,
+                    (kNameWidth - 4) * pw));
 
         DrawCompareBar(canvas, l.BarLeft, barTop, l.BarWidth, kBarHeight * ph, y + textOffset, shares, l.PixelWidth,
                        l.PixelHeight);

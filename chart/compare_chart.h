@@ -20,7 +20,7 @@ struct CompareRow {
     std::string Name;
     std::string Country;
     std::array<float, kStrategies + 1> Shares{};  // typical days, percent, [1..10]
-    int Top = 0;                                   // largest share's strategy
+    int Top = 0;                                  // largest share's strategy
     bool HasRecorded = false;
     std::array<float, kStrategies + 1> RecordedShares{};
     int RecordedTop = 0;
@@ -52,7 +52,7 @@ std::string FitText(const ChartCanvas& canvas, const std::string& text, double w
 struct CompareLayout {
     int PixelWidth = 15, PixelHeight = 15;  // canvas units per pixel
     double Width = 0, Height = 0;
-    double BarsTop = 0;    // y of the first bar's line
+    double BarsTop = 0;     // y of the first bar's line
     double LineHeight = 0;  // one bar's line
     double NameLeft = 0, BarLeft = 0, BarWidth = 0, TopLeft = 0;
     /// For each line from the top: the row it belongs to and whether it is the recorded bar.

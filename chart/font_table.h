@@ -16,10 +16,10 @@ struct AdvanceRun {
 struct FontTable {
     const char* Family;
     int UnitsPerEm;
-    int Ascender;        // above the baseline, font units (horizontal header)
-    int Descender;       // below the baseline, font units, positive
-    int MissingAdvance;  // of a character the font lacks (its .notdef glyph)
-    const AdvanceRun* Runs;  // ascending within each plane, not overlapping
+    int Ascender;             // above the baseline, font units (horizontal header)
+    int Descender;            // below the baseline, font units, positive
+    int MissingAdvance;       // of a character the font lacks (its .notdef glyph)
+    const AdvanceRun* Runs;   // ascending within each plane, not overlapping
     std::size_t BmpRunCount;  // Runs[0, BmpRunCount) are U+0000..U+FFFF, the rest U+10000..U+1FFFF
     std::size_t RunCount;
 };

@@ -82,8 +82,8 @@ void PlotRecordedHours(ChartCanvas& chart, const ChartScale& scale, const std::v
     const auto isCounted = [&](const RecordedHour& h) {
         return h.Month >= 1 && h.Month <= kMonths && h.Hour >= 1 && h.Hour <= kHours && counted[h.Month][h.Hour];
     };
-    const std::vector<bool>* lit = emphasis.Recorded && emphasis.Recorded->size() == hours.size() ? emphasis.Recorded
-                                                                                                   : nullptr;
+    const std::vector<bool>* lit =
+        emphasis.Recorded && emphasis.Recorded->size() == hours.size() ? emphasis.Recorded : nullptr;
     const auto isLit = [&](int i) { return !lit || (*lit)[static_cast<std::size_t>(i)]; };
     const std::vector<int> order = InterleavedMonthOrder(hours);
     chart.SetDrawWidth(kRecordedDotPx);

@@ -70,7 +70,8 @@ void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const float (&share
 
     chart.MoveTo(c0, th / 2);
     chart.SetFontBold(true);
-    chart.PrintText(FilledText(PictureText(language, picture_text::kLocation), {location.LocationName, location.Country}));
+    chart.PrintText(
+        FilledText(PictureText(language, picture_text::kLocation), {location.LocationName, location.Country}));
     chart.SetFontBold(false);
 
     double rowY = 0;
@@ -82,8 +83,7 @@ void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const float (&share
         chart.PrintText(std::string(1, StrategyLetter(i)));
         chart.MoveTo(c3, rowY + pw);
         chart.PrintText(StrategyNameIn(language, i));
-        const std::string share =
-            shares[i] == 0 ? std::string() : FormatFixed(shares[i], 1, decimalSeparator);
+        const std::string share = shares[i] == 0 ? std::string() : FormatFixed(shares[i], 1, decimalSeparator);
         chart.MoveTo(c2 - 4 * pw - chart.TextWidth(share), rowY + pw);  // right-aligned in the box
         chart.PrintText(share);
     }
@@ -99,7 +99,8 @@ void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const float (&share
     // The caption wraps to the legend's width, where it stays above the saturation curve: a long
     // one would run into the zone lines and, on a chart of recorded hours, under the dots.
     double legendWidth = 0;
-    for (int i = 1; i <= kStrategies; ++i) legendWidth = std::max(legendWidth, chart.TextWidth(StrategyNameIn(language, i)));
+    for (int i = 1; i <= kStrategies; ++i)
+        legendWidth = std::max(legendWidth, chart.TextWidth(StrategyNameIn(language, i)));
     y += 4 * ph;
     for (const std::string& line : WrapText(chart, caption, c3 + legendWidth - c0)) {
         chart.MoveTo(c0, y);

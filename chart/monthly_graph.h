@@ -13,7 +13,8 @@ namespace qav {
 
 /// Months the shares count, [1..12].
 using CountedMonths = std::array<bool, kMonths + 1>;
-inline constexpr CountedMonths kEveryMonth{true, true, true, true, true, true, true, true, true, true, true, true, true};
+inline constexpr CountedMonths kEveryMonth{true, true, true, true, true, true, true,
+                                           true, true, true, true, true, true};
 
 /// Redraws the whole graph in the canvas's size; pixelWidth and pixelHeight are the canvas
 /// units of one screen pixel. Text and grid dots use the canvas's fore colour and font. A band

@@ -93,12 +93,23 @@ std::string XmlEscaped(std::string_view utf8)
     out.reserve(utf8.size());
     ForEachCodePoint(utf8, [&out](char32_t c) {
         switch (c) {
-        case '&': out += "&amp;"; return;
-        case '<': out += "&lt;"; return;
-        case '>': out += "&gt;"; return;
-        case '"': out += "&quot;"; return;
-        case '\'': out += "&apos;"; return;
-        default: break;
+            case '&':
+                out += "&amp;";
+                return;
+            case '<':
+                out += "&lt;";
+                return;
+            case '>':
+                out += "&gt;";
+                return;
+            case '"':
+                out += "&quot;";
+                return;
+            case '\'':
+                out += "&apos;";
+                return;
+            default:
+                break;
         }
         const bool allowed = c == '\t' || c == '\n' || (c >= 0x20 && c != 0xFFFE && c != 0xFFFF);
         AppendUtf8(out, allowed ? c : char32_t{0xFFFD});
@@ -345,7 +356,8 @@ std::string SvgCanvas::Document(std::string_view title, std::string_view descrip
     const double mmPerPixel = 25.4 * pixelHeight_ / kTwipsPerInch;
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\""
-           " width=\"" + Num(columns_ * mmPerPixel) + "mm\" height=\"" + Num(rows_ * mmPerPixel) + "mm\" viewBox=\"0 0 " +
+           " width=\"" +
+           Num(columns_ * mmPerPixel) + "mm\" height=\"" + Num(rows_ * mmPerPixel) + "mm\" viewBox=\"0 0 " +
            std::to_string(columns_) + " " + std::to_string(rows_) + "\">\n<title>" + XmlEscaped(title) +
            "</title>\n<desc>" + XmlEscaped(description) + "</desc>\n<defs>\n" + defs +
            "</defs>\n<g fill=\"none\" stroke-linecap=\"square\" font-family=\"" + std::string(ShippedFontFamily()) +

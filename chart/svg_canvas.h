@@ -14,7 +14,7 @@ namespace qav {
 
 /// Rotated fonts for the CLogFont of an SvgCanvas, keyed by handle.
 class SvgFontFactory final : public FontFactory {
-public:
+  public:
     explicit SvgFontFactory(int logPixelsY) : logPixelsY_(logPixelsY) {}
 
     struct RotatedFont {
@@ -28,14 +28,14 @@ public:
     /// The font of a live handle, or nullptr.
     const RotatedFont* Find(FontHandle font) const;
 
-private:
+  private:
     int logPixelsY_;
     FontHandle next_ = 1;
     std::map<FontHandle, RotatedFont> fonts_;
 };
 
 class SvgCanvas final : public ChartCanvas {
-public:
+  public:
     SvgCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight);
 
     /// The whole document, with a title and a description (both plain text, escaped here).
@@ -72,7 +72,7 @@ public:
     /// Makes the fonts that SelectFont accepts; it must outlive the CLogFont that uses it.
     qav::FontFactory& FontFactory() { return fonts_; }
 
-private:
+  private:
     void PaintLine(double x1, double y1, double x2, double y2, Rgb colour);
     void EndPath();
     void EndDots();

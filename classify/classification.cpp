@@ -30,8 +30,8 @@ int LargestShare(const StrategyTally& t, bool lastOfEquals, int exclude1, int ex
 
 }  // namespace
 
-int ClassifyHour(float x, float y, int month, const ChartCanvas& zoneMap, const ChartScale& scale,
-                 StrategyTally& tally, int& previousStrategy)
+int ClassifyHour(float x, float y, int month, const ChartCanvas& zoneMap, const ChartScale& scale, StrategyTally& tally,
+                 int& previousStrategy)
 {
     if (month < 1 || month > kMonths) return 0;
     const Rgb c = zoneMap.GetPixel(x, y);

@@ -17,16 +17,16 @@ namespace qav {
 /// Hours per strategy and month and the yearly shares; arrays are used from index 1.
 struct StrategyTally {
     std::int16_t MonthHours[kStrategies + 1][kMonths + 1] = {};  // [strategy][month]
-    float YearShare[kStrategies + 1] = {};  // percent, one decimal
-    std::array<int, 4> TopStrategy{};       // [1..3]: largest, second, third share; 0 for none
+    float YearShare[kStrategies + 1] = {};                       // percent, one decimal
+    std::array<int, 4> TopStrategy{};                            // [1..3]: largest, second, third share; 0 for none
 };
 
 /// Classifies the hour at the unclamped chart point (x, y) of month m: left of X0 it is
 /// Artificial Heating, right of X1 Artificial Cooling, otherwise the strategy of the zone map's
 /// colour there. A point that matches no zone (white, off the canvas) takes previousStrategy,
 /// and is not counted while that is 0. Returns the strategy counted, or 0.
-int ClassifyHour(float x, float y, int month, const ChartCanvas& zoneMap, const ChartScale& scale,
-                 StrategyTally& tally, int& previousStrategy);
+int ClassifyHour(float x, float y, int month, const ChartCanvas& zoneMap, const ChartScale& scale, StrategyTally& tally,
+                 int& previousStrategy);
 
 /// From MonthHours: the yearly sums, the merging of the nested zones (2 gains 3, 8 gains 7,
 /// then 9 gains 8), the shares rounded to one decimal (all 0 when no hour was counted) and

@@ -12,7 +12,10 @@ bool InWrappedRange(int value, int first, int last)
     return first <= last ? value >= first && value <= last : value >= first || value <= last;
 }
 
-int WrappedCount(int first, int last, int period) { return first <= last ? last - first + 1 : period - first + 1 + last; }
+int WrappedCount(int first, int last, int period)
+{
+    return first <= last ? last - first + 1 : period - first + 1 + last;
+}
 
 }  // namespace
 
@@ -37,7 +40,10 @@ bool MakeHourFilter(int firstHour, int lastHour, int firstMonth, int lastMonth, 
     return true;
 }
 
-std::string HourRangeText(const HourFilter& f) { return std::to_string(f.FirstHour) + "-" + std::to_string(f.LastHour); }
+std::string HourRangeText(const HourFilter& f)
+{
+    return std::to_string(f.FirstHour) + "-" + std::to_string(f.LastHour);
+}
 std::string MonthRangeText(const HourFilter& f)
 {
     return std::to_string(f.FirstMonth) + "-" + std::to_string(f.LastMonth);

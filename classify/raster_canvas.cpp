@@ -41,10 +41,7 @@ void RasterCanvas::MoveTo(double x, double y)
     curY_ = y;
 }
 
-void RasterCanvas::DrawLine(double x1, double y1, double x2, double y2)
-{
-    DrawLine(x1, y1, x2, y2, fore_);
-}
+void RasterCanvas::DrawLine(double x1, double y1, double x2, double y2) { DrawLine(x1, y1, x2, y2, fore_); }
 
 void RasterCanvas::DrawLine(double x1, double y1, double x2, double y2, Rgb colour)
 {

@@ -9,7 +9,7 @@
 namespace qav {
 
 class RasterCanvas final : public ChartCanvas {
-public:
+  public:
     /// A canvas of the given size in canvas units, with the canvas units of one pixel.
     RasterCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight);
 
@@ -44,7 +44,7 @@ public:
     /// The pixel in column c, row r, or kNoColour outside.
     Rgb PixelAt(int c, int r) const;
 
-private:
+  private:
     bool InRange(long c, long r) const { return c >= 0 && r >= 0 && c < columns_ && r < rows_; }
     void Stamp(long c, long r, Rgb colour);  // a dot as wide as the draw width
     void PixelLine(double c1, double r1, double c2, double r2, Rgb colour);

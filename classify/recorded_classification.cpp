@@ -30,4 +30,3 @@ float ShareDisagreement(const StrategyTally& typical, const StrategyTally& recor
 }
 
 }  // namespace qav
-

@@ -13,15 +13,14 @@ Rgb Colour(Strategy s) { return ZoneColour[static_cast<int>(s)]; }
 // The straight canvas line through two vertices.
 struct Line {
     double m, b;
-    Line(const ZoneVertex& p, const ZoneVertex& q)
-        : m(static_cast<double>(p.Y - q.Y) / (p.X - q.X)), b(p.Y - m * p.X)
+    Line(const ZoneVertex& p, const ZoneVertex& q) : m(static_cast<double>(p.Y - q.Y) / (p.X - q.X)), b(p.Y - m * p.X)
     {
     }
     double operator()(double x) const { return b + m * x; }
 };
 
 class Painter {
-public:
+  public:
     Painter(ChartCanvas& map, const ChartScale& s, const Psychrometrics& psy) : map_(map), s_(s), psy_(psy) {}
 
     // y of the saturation curve at column x, cut off at the humidity ratio cap.

@@ -11,7 +11,6 @@ namespace qav {
 
 /// Clears the map and paints the zones from the vertices computed for the same scale and
 /// pressure. Every pixel ends white or one of the ten ZoneColour values.
-void PaintZoneMap(ChartCanvas& map, const ChartScale& scale, const ZoneVertices& vertices,
-                  const Psychrometrics& psy);
+void PaintZoneMap(ChartCanvas& map, const ChartScale& scale, const ZoneVertices& vertices, const Psychrometrics& psy);
 
 }  // namespace qav

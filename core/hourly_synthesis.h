@@ -18,8 +18,7 @@ struct HourlyTable {
 };
 
 /// Day of the year before the first day of each month, [1..12].
-inline constexpr std::array<int, kMonths + 1> DaysBeforeMonth{0,   0,   31,  59,  90,  120, 151,
-                                                              181, 212, 243, 273, 304, 334};
+inline constexpr std::array<int, kMonths + 1> DaysBeforeMonth{0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
 /// Sunrise and the two turning hours of the temperature curve of one month.
 struct SunTimes {

@@ -17,11 +17,11 @@ struct ValueRange {
     bool Contains(double v) const { return v >= Low && v <= High; }
     bool operator==(const ValueRange&) const = default;
 };
-inline constexpr ValueRange kLatitudeRange{-90, 90};       // degrees
-inline constexpr ValueRange kLongitudeRange{-180, 180};    // degrees
-inline constexpr ValueRange kElevationRange{-500, 9000};   // m
-inline constexpr ValueRange kTemperatureRange{-90, 55};    // DBTmin and DBTmax, degrees C
-inline constexpr ValueRange kHumidityRange{0, 100};        // RHavg, %
+inline constexpr ValueRange kLatitudeRange{-90, 90};      // degrees
+inline constexpr ValueRange kLongitudeRange{-180, 180};   // degrees
+inline constexpr ValueRange kElevationRange{-500, 9000};  // m
+inline constexpr ValueRange kTemperatureRange{-90, 55};   // DBTmin and DBTmax, degrees C
+inline constexpr ValueRange kHumidityRange{0, 100};       // RHavg, %
 
 /// "-90 to 55": a range as messages show it.
 inline std::string RangeText(const ValueRange& range)
@@ -38,12 +38,12 @@ struct MonthlyNormals {
 };
 
 struct LocationRecord {
-    std::string LocationName;  // UTF-8
-    std::string Country;       // UTF-8
-    float Latitude = 0;        // degrees, north positive
-    float Longitude = 0;       // degrees, west negative
-    float Elevation = 0;       // metres above sea level
-    std::string DataSource;    // "GOV", "BBC", ...
+    std::string LocationName;                         // UTF-8
+    std::string Country;                              // UTF-8
+    float Latitude = 0;                               // degrees, north positive
+    float Longitude = 0;                              // degrees, west negative
+    float Elevation = 0;                              // metres above sea level
+    std::string DataSource;                           // "GOV", "BBC", ...
     std::array<MonthlyNormals, kMonths + 1> Month{};  // index 1..12
 };
 

@@ -6,7 +6,6 @@
 #include "core/location.h"
 #include "core/translatable.h"
 
-
 namespace qav {
 
 /// "January".."December" at 1..12; index 0 is empty. Translated in context "qav::Month".

@@ -13,10 +13,10 @@ constexpr int kMaxSearchSteps = 200000;
 
 // Hyland-Wexler saturation-pressure coefficients (ASHRAE Fundamentals ch. 1 eq. 5 and 6):
 // C1..C7 over ice, C8..C13 over liquid water; T in K, p in Pa.
-constexpr double C1 = -5674.5359, C2 = 6.3925247, C3 = -0.009677843, C4 = 6.2215701e-7,
-                 C5 = 2.0747825e-9, C6 = -9.484024e-13, C7 = 4.1635019;
-constexpr double C8 = -5800.2206, C9 = 1.3914993, C10 = -0.048640239, C11 = 4.1764768e-5,
-                 C12 = -1.4452093e-8, C13 = 6.5459673;
+constexpr double C1 = -5674.5359, C2 = 6.3925247, C3 = -0.009677843, C4 = 6.2215701e-7, C5 = 2.0747825e-9,
+                 C6 = -9.484024e-13, C7 = 4.1635019;
+constexpr double C8 = -5800.2206, C9 = 1.3914993, C10 = -0.048640239, C11 = 4.1764768e-5, C12 = -1.4452093e-8,
+                 C13 = 6.5459673;
 
 // Enhancement factor f = a + b exp(-t / c) of moist air, P in kPa (about 1.00394 at sea level).
 // c is held in single precision by FTSat and FUR and in double precision by FTax1; the stored
@@ -53,8 +53,7 @@ float FPvsPa(float t)
     if (tk >= 273.15f) {  // the single 273.1499939: t = 0 takes the water branch
         lnP = C8 / T + C9 + C10 * T + C11 * T * T + C12 * T * T * T + C13 * std::log(T);
     } else {
-        lnP = C1 / T + C2 + C3 * T + C4 * T * T + C5 * T * T * T + C6 * T * T * T * T +
-              C7 * std::log(T);
+        lnP = C1 / T + C2 + C3 * T + C4 * T * T + C5 * T * T * T + C6 * T * T * T * T + C7 * std::log(T);
     }
     return static_cast<float>(std::exp(static_cast<float>(lnP)));
 }
@@ -63,8 +62,8 @@ float FTorv(float pvKPa)
 {
     const double pv = pvKPa;
     const double alpha = static_cast<float>(std::log(pv));
-    return static_cast<float>(6.54 + 14.526 * alpha + 0.7389 * alpha * alpha +
-                              0.09486 * alpha * alpha * alpha + 0.4569 * std::pow(pv, 0.1984));
+    return static_cast<float>(6.54 + 14.526 * alpha + 0.7389 * alpha * alpha + 0.09486 * alpha * alpha * alpha +
+                              0.4569 * std::pow(pv, 0.1984));
 }
 
 float DewPointC(float pvPa)
@@ -130,9 +129,7 @@ float Psychrometrics::FVE(float t, float w) const
 
 float Psychrometrics::FTVE(float w, float v) const
 {
-    return static_cast<float>(p_.PressureKPa * static_cast<double>(v) / (1 + 1.6078 * w / 1000) /
-                                  0.2871 -
-                              273.15);
+    return static_cast<float>(p_.PressureKPa * static_cast<double>(v) / (1 + 1.6078 * w / 1000) / 0.2871 - 273.15);
 }
 
 float Psychrometrics::FTBU(float t, float w) const
@@ -181,9 +178,9 @@ float Psychrometrics::WetBulbC(float t, float w) const
     // FTSat(t) at tStar = t, so the wet bulb of any unsaturated W lies below t.
     const auto humidityAt = [&](double tStar) {
         const double wsStar = FTSat(static_cast<float>(tStar)) / 1000.0;
-        const double kgPerKg = tStar >= 0
-            ? ((2501 - 2.326 * tStar) * wsStar - 1.006 * (t - tStar)) / (2501 + 1.86 * t - 4.186 * tStar)
-            : ((2830 - 0.24 * tStar) * wsStar - 1.006 * (t - tStar)) / (2830 + 1.86 * t - 2.1 * tStar);
+        const double kgPerKg =
+            tStar >= 0 ? ((2501 - 2.326 * tStar) * wsStar - 1.006 * (t - tStar)) / (2501 + 1.86 * t - 4.186 * tStar)
+                       : ((2830 - 0.24 * tStar) * wsStar - 1.006 * (t - tStar)) / (2830 + 1.86 * t - 2.1 * tStar);
         return 1000 * kgPerKg;
     };
     double hi = t;

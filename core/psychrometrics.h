@@ -37,7 +37,7 @@ double FArcCos(double& x);
 
 /// The functions that depend on the station pressure.
 class Psychrometrics {
-public:
+  public:
     Psychrometrics() : Psychrometrics(StationPressure(0)) {}
     explicit Psychrometrics(const StationPressureValues& pressure) : p_(pressure) {}
 
@@ -65,7 +65,7 @@ public:
     /// counterpart of FTBU, whose 0.03 g/kg tolerance only suits the chart's range.
     float WetBulbC(float t, float w) const;
 
-private:
+  private:
     StationPressureValues p_;
 };
 

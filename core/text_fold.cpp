@@ -11,22 +11,57 @@ namespace {
 constexpr std::string_view kLatin1 = "aaaaaa*ceeeeiiiidnooooo ouuuuy**aaaaaa*ceeeeiiiidnooooo ouuuuy*y";
 // U+0100..U+017F without their marks; '*' marks the ligatures IJ and OE.
 constexpr std::string_view kLatinExtendedA =
-    "aaaaaacccccccc" "dddd" "eeeeeeeeee" "gggggggg" "hhhh" "iiiiiiiiii" "**" "jj" "kkk" "llllllllll"
-    "nnnnnnnnn" "oooooo" "**" "rrrrrr" "ssssssss" "tttttt" "uuuuuuuuuuuu" "ww" "yyy" "zzzzzz" "s";
+    "aaaaaacccccccc"
+    "dddd"
+    "eeeeeeeeee"
+    "gggggggg"
+    "hhhh"
+    "iiiiiiiiii"
+    "**"
+    "jj"
+    "kkk"
+    "llllllllll"
+    "nnnnnnnnn"
+    "oooooo"
+    "**"
+    "rrrrrr"
+    "ssssssss"
+    "tttttt"
+    "uuuuuuuuuuuu"
+    "ww"
+    "yyy"
+    "zzzzzz"
+    "s";
 static_assert(kLatin1.size() == 64 && kLatinExtendedA.size() == 128);
 
 std::string_view TwoLetters(char32_t c, UmlautFold umlauts)
 {
     switch (c) {
-    case 0xC4: case 0xE4: return umlauts == UmlautFold::WithE ? "ae" : "a";
-    case 0xD6: case 0xF6: return umlauts == UmlautFold::WithE ? "oe" : "o";
-    case 0xDC: case 0xFC: return umlauts == UmlautFold::WithE ? "ue" : "u";
-    case 0xC6: case 0xE6: return "ae";
-    case 0xDE: case 0xFE: return "th";
-    case 0xDF: return "ss";
-    case 0x132: case 0x133: return "ij";
-    case 0x152: case 0x153: return "oe";
-    default: return {};
+        case 0xC4:
+        case 0xE4:
+            return umlauts == UmlautFold::WithE ? "ae" : "a";
+        case 0xD6:
+        case 0xF6:
+            return umlauts == UmlautFold::WithE ? "oe" : "o";
+        case 0xDC:
+        case 0xFC:
+            return umlauts == UmlautFold::WithE ? "ue" : "u";
+        case 0xC6:
+        case 0xE6:
+            return "ae";
+        case 0xDE:
+        case 0xFE:
+            return "th";
+        case 0xDF:
+            return "ss";
+        case 0x132:
+        case 0x133:
+            return "ij";
+        case 0x152:
+        case 0x153:
+            return "oe";
+        default:
+            return {};
     }
 }
 
@@ -75,9 +110,12 @@ std::string FoldText(std::string_view utf8, UmlautFold umlauts)
             put(std::string_view(&lower, 1));
         } else if (c >= 0xC0 && c <= 0x17F) {
             const char base = c <= 0xFF ? kLatin1[c - 0xC0] : kLatinExtendedA[c - 0x100];
-            if (base == ' ') blank = true;
-            else if (base == '*' || TwoLetters(c, umlauts).size()) put(TwoLetters(c, umlauts));
-            else put(std::string_view(&base, 1));
+            if (base == ' ')
+                blank = true;
+            else if (base == '*' || TwoLetters(c, umlauts).size())
+                put(TwoLetters(c, umlauts));
+            else
+                put(std::string_view(&base, 1));
         } else if (c >= 0x300 && c <= 0x36F) {
             // combining marks: the letter before them stays as it is
         } else if (c < 0xC0 || c == 0xFFFD || (c >= 0x2000 && c <= 0x206F) || (c >= 0x3000 && c <= 0x303F)) {

@@ -28,7 +28,8 @@ std::string FormatFixed(double value, int decimals, char decimalSeparator)
     // Whole numbers and halves, most of a picture's coordinates, have a short exact expansion:
     // written directly, without the 60-place expansion below (a chart's SVG writes thousands).
     const double magnitude = std::fabs(value);
-    if (magnitude < 1e15 && magnitude * 2 == std::floor(magnitude * 2) && (decimals > 0 || magnitude == std::floor(magnitude))) {
+    if (magnitude < 1e15 && magnitude * 2 == std::floor(magnitude * 2) &&
+        (decimals > 0 || magnitude == std::floor(magnitude))) {
         const auto whole = static_cast<long long>(magnitude);
         const bool half = magnitude != static_cast<double>(whole);
         std::string text = value < 0 && (whole != 0 || half) ? "-" : "";
@@ -174,8 +175,8 @@ std::string FormatGeneral(float value, char decimalSeparator)
     if (value == 0) value = 0;  // -0 prints as 0
     // Fixed notation keeps climate magnitudes free of exponents; the shortest form of a float
     // needs no more than its 9 significant digits, so 7-digit data print as written.
-    std::string text = std::abs(value) < 1e7f && std::abs(value) >= 1e-4f ? FormatShortestFixed(value)
-                                                                           : FormatShortest(value);
+    std::string text =
+        std::abs(value) < 1e7f && std::abs(value) >= 1e-4f ? FormatShortestFixed(value) : FormatShortest(value);
     std::replace(text.begin(), text.end(), '.', decimalSeparator);
     return text;
 }

@@ -55,9 +55,12 @@ std::string DescribeWarming(const Warming& warming)
 const char* NormalName(RefusedChange::Normal normal)
 {
     switch (normal) {
-    case RefusedChange::Normal::DBTmin: return "DBTmin";
-    case RefusedChange::Normal::DBTmax: return "DBTmax";
-    case RefusedChange::Normal::RHavg: break;
+        case RefusedChange::Normal::DBTmin:
+            return "DBTmin";
+        case RefusedChange::Normal::DBTmax:
+            return "DBTmax";
+        case RefusedChange::Normal::RHavg:
+            break;
     }
     return "RHavg";
 }
@@ -71,14 +74,20 @@ WarmedLocation WarmLocation(const LocationRecord& location, const Warming& warmi
     for (int m = 1; m <= kMonths; ++m) {
         const MonthlyNormals& n = location.Month[m];
         const MonthlyChange& c = warming.Month[m];
-        struct Field { Normal name; float base, change; ValueRange range; float* target; };
+        struct Field {
+            Normal name;
+            float base, change;
+            ValueRange range;
+            float* target;
+        };
         for (const Field& f : {
                  Field{Normal::DBTmin, n.DBTmin, c.DBTmin, kTemperatureRange, &changed.Month[m].DBTmin},
                  Field{Normal::DBTmax, n.DBTmax, c.DBTmax, kTemperatureRange, &changed.Month[m].DBTmax},
                  Field{Normal::RHavg, n.RHavg, c.RHavg, kHumidityRange, &changed.Month[m].RHavg},
              }) {
             const float value = static_cast<float>(static_cast<double>(f.base) + f.change);
-            if (!f.range.Contains(value)) return {std::nullopt, RefusedChange{m, f.name, f.base, f.change, value, f.range}};
+            if (!f.range.Contains(value))
+                return {std::nullopt, RefusedChange{m, f.name, f.base, f.change, value, f.range}};
             *f.target = value;
         }
     }

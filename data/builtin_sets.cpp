@@ -28,6 +28,8 @@ constexpr LocationRow WithSource(LocationRow row, const char* source)
     return row;
 }
 
+// The tables keep one location to a group of rows, as the sources print them.
+// clang-format off
 // Brasília carries the same numbers in all three sets; only the source code differs.
 constexpr LocationRow kBrasilia{
     "Brasília", "Brazil", -15.78, -47.93, 1160, "GOV",
@@ -402,6 +404,7 @@ constexpr LocationRow kWorld[] = {
      {3.2, 4.8, 9.3, 13.4, 18, 21.4, 23.7, 23, 18.7, 13.6, 7.6, 4},
      {85, 80, 74, 71, 72, 72, 72, 75, 80, 84, 85, 86}},
 };
+// clang-format on
 
 static_assert(std::size(kBrazil) == 27);
 static_assert(std::size(kSouthAmerica) == 13);
@@ -439,10 +442,7 @@ void LoadSouthAmericaDataSet(LocationTable& table)
     table.LocationCount = static_cast<int>(std::size(kSouthAmerica));
 }
 
-void LoadWorldDataSetFirst(LocationTable& table)
-{
-    WriteRows(table, 1, std::span(kWorld).first(kWorldFirstCount));
-}
+void LoadWorldDataSetFirst(LocationTable& table) { WriteRows(table, 1, std::span(kWorld).first(kWorldFirstCount)); }
 
 void LoadWorldDataSetSecond(LocationTable& table)
 {
@@ -453,16 +453,16 @@ void LoadWorldDataSetSecond(LocationTable& table)
 void LoadDataSet(DataSetKind kind, LocationTable& table)
 {
     switch (kind) {
-    case DataSetKind::Brazil:
-        LoadBrazilDataSet(table);
-        break;
-    case DataSetKind::SouthAmerica:
-        LoadSouthAmericaDataSet(table);
-        break;
-    case DataSetKind::World:
-        LoadWorldDataSetFirst(table);
-        LoadWorldDataSetSecond(table);
-        break;
+        case DataSetKind::Brazil:
+            LoadBrazilDataSet(table);
+            break;
+        case DataSetKind::SouthAmerica:
+            LoadSouthAmericaDataSet(table);
+            break;
+        case DataSetKind::World:
+            LoadWorldDataSetFirst(table);
+            LoadWorldDataSetSecond(table);
+            break;
     }
 }
 

@@ -64,9 +64,9 @@ std::optional<ReadFailure> NormalOutsideRanges(const LocationRecord& normals)
 {
     for (int m = 1; m <= kMonths; ++m) {
         const MonthlyNormals& n = normals.Month[m];
-        for (const auto& [name, value, range] : {std::tuple{"DBTmin", n.DBTmin, kTemperatureRange},
-                                                 std::tuple{"DBTmax", n.DBTmax, kTemperatureRange},
-                                                 std::tuple{"RHavg", n.RHavg, kHumidityRange}}) {
+        for (const auto& [name, value, range] :
+             {std::tuple{"DBTmin", n.DBTmin, kTemperatureRange}, std::tuple{"DBTmax", n.DBTmax, kTemperatureRange},
+              std::tuple{"RHavg", n.RHavg, kHumidityRange}}) {
             if (range.Contains(value)) continue;
             ReadFailure f;
             f.Format = FileFormat::Weather;

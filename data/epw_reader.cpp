@@ -29,11 +29,10 @@ constexpr std::size_t kMaxLineBytes = std::size_t{64} << 10;
 constexpr std::size_t kMaxNameBytes = 4096;  // the longest text a Monthly Data file holds
 constexpr int kHeaderLines = 8;
 constexpr int kLeapYearHours = 8784;
-constexpr int kFirstColumns = 10;   // year .. station pressure: all the reader looks at in a row
-constexpr int kNeededColumns = 9;   // year .. relative humidity: what the analysis uses
+constexpr int kFirstColumns = 10;  // year .. station pressure: all the reader looks at in a row
+constexpr int kNeededColumns = 9;  // year .. relative humidity: what the analysis uses
 
-constexpr std::array<int, kMonths + 1> kDaysInMonth{0,  31, 29, 31, 30, 31, 30,
-                                                    31, 31, 30, 31, 30, 31};
+constexpr std::array<int, kMonths + 1> kDaysInMonth{0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // --- text ----------------------------------------------------------------------------------------
 
@@ -56,7 +55,7 @@ std::string_view Trim(std::string_view s)
 
 // Hands out the lines one by one; a line ends at LF, CR LF or a lone CR.
 class LineCursor {
-public:
+  public:
     explicit LineCursor(std::string_view text) : rest_(text) {}
 
     bool Next(std::string_view& line)
@@ -80,7 +79,7 @@ public:
     // True once the last line handed out was cut off without a line break.
     bool EndsWithoutBreak() const { return endsWithoutBreak_; }
 
-private:
+  private:
     std::string_view rest_;
     int number_ = 0;
     bool endsWithoutBreak_ = false;
@@ -135,10 +134,7 @@ std::optional<double> ParseNumber(std::string_view text, ReadFault& fault)
 
 // A name from the LOCATION line as UTF-8 (Windows-1252 when it is not valid UTF-8), control and
 // direction characters blanked, blanks around it trimmed.
-std::string LocationText(std::string_view raw)
-{
-    return std::string(Trim(DecodeName(raw)));
-}
+std::string LocationText(std::string_view raw) { return std::string(Trim(DecodeName(raw))); }
 
 // --- failures ------------------------------------------------------------------------------------
 
@@ -190,8 +186,7 @@ constexpr NumberField kHourField{3, "hour", {1, 24}, kNever, true};
 constexpr NumberField kDryBulbField{6, "dry bulb", {-70, 70}, 99.9, false};
 constexpr NumberField kDewPointField{7, "dew point", {-70, 70}, 99.9, false};
 constexpr NumberField kHumidityField{8, "relative humidity", {0, 110}, 999, false};
-constexpr NumberField kPressureField{9, "station pressure", {31000, 120000}, 999999,
-                                   false};
+constexpr NumberField kPressureField{9, "station pressure", {31000, 120000}, 999999, false};
 // LOCATION: the ranges the Monthly Data reader accepts, so that a derived location is one the
 // analysis handles.
 constexpr NumberField kLatitudeField{6, "latitude", kLatitudeRange, kNever, false};
@@ -200,8 +195,8 @@ constexpr NumberField kElevationField{9, "elevation", kElevationRange, kNever, f
 
 // Parses column field.column of a line into `value`, NaN for a missing value.
 template <std::size_t N>
-std::optional<ReadFailure> ReadNumber(const std::array<std::string_view, N>& fields,
-                                      const NumberField& field, int line, double& value)
+std::optional<ReadFailure> ReadNumber(const std::array<std::string_view, N>& fields, const NumberField& field, int line,
+                                      double& value)
 {
     const std::string_view text = fields[field.column];
     ReadFault fault{};
@@ -246,8 +241,8 @@ std::optional<ReadFailure> ReadLocationLine(std::string_view line, LocationRecor
 
     location.LocationName = LocationText(f[1]);
     location.Country = LocationText(f[3]);
-    for (const auto& [column, name, text] : {std::tuple{1, "city", &location.LocationName},
-                                             std::tuple{3, "country", &location.Country}}) {
+    for (const auto& [column, name, text] :
+         {std::tuple{1, "city", &location.LocationName}, std::tuple{3, "country", &location.Country}}) {
         if (text->size() > kMaxNameBytes) {
             ReadFailure failure = FieldFailure(kEpwOutOfRange, ReadFault::FieldTooLong, 1, column, name, {});
             failure.Number = kMaxNameBytes;
@@ -273,9 +268,12 @@ std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hou
     const int n = SplitFields(text, f);
     if (n < kNeededColumns) return Failure(kEpwMissingField, ReadFault::TooFewFields, line, n, kNeededColumns);
     double month = 0, day = 0, clockHour = 0, dryBulb = 0, dewPoint = 0, rh = 0;
-    for (const auto& [field, value] : {std::pair{&kMonthField, &month}, {&kDayField, &day},
-                                      {&kHourField, &clockHour}, {&kDryBulbField, &dryBulb},
-                                      {&kDewPointField, &dewPoint}, {&kHumidityField, &rh}}) {
+    for (const auto& [field, value] : {std::pair{&kMonthField, &month},
+                                       {&kDayField, &day},
+                                       {&kHourField, &clockHour},
+                                       {&kDryBulbField, &dryBulb},
+                                       {&kDewPointField, &dewPoint},
+                                       {&kHumidityField, &rh}}) {
         if (auto failure = ReadNumber(f, *field, line, *value)) return failure;
     }
     // The analysis never uses the station pressure (it follows from the elevation), so a file
@@ -394,8 +392,7 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
     }
     file.HoursMissing = rows - file.HoursUsed;
     for (int m = 1; m <= kMonths; ++m) {
-        if (usedInMonth[m] == 0)
-            return Fail(Failure(kEpwNoData, ReadFault::MonthWithoutData, 0, m));
+        if (usedInMonth[m] == 0) return Fail(Failure(kEpwNoData, ReadFault::MonthWithoutData, 0, m));
     }
     // The normals are analysed like a Monthly Data file's, so they must lie in its ranges.
     if (auto failure = NormalOutsideRanges(DeriveMonthlyNormals(file))) return Fail(std::move(*failure));

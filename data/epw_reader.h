@@ -37,14 +37,14 @@ enum EpwError : int {
 
 /// One hourly row. A value the file marks as missing is NaN.
 struct EpwHour {
-    int Month = 0;                 // 1..12
-    int Day = 0;                   // 1..31
-    int Hour = 0;                  // 1..24, the hour ending at this time
-    float DryBulb = 0;             // degrees C
-    float DewPoint = 0;            // degrees C
-    float RelativeHumidity = 0;    // %, 0..100; derived from dry bulb and dew point if not recorded
-    float PressurePa = 0;          // station pressure as recorded, Pa; NaN when missing or implausible
-    bool Missing = false;          // no dry bulb or no humidity: left out of every analysis
+    int Month = 0;               // 1..12
+    int Day = 0;                 // 1..31
+    int Hour = 0;                // 1..24, the hour ending at this time
+    float DryBulb = 0;           // degrees C
+    float DewPoint = 0;          // degrees C
+    float RelativeHumidity = 0;  // %, 0..100; derived from dry bulb and dew point if not recorded
+    float PressurePa = 0;        // station pressure as recorded, Pa; NaN when missing or implausible
+    bool Missing = false;        // no dry bulb or no humidity: left out of every analysis
 };
 
 struct EpwFile {

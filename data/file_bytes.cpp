@@ -22,20 +22,32 @@ ReadFailure SystemFailure(int err)
 {
     ReadFailure f;
     switch (err) {
-    case ENOENT: f.Kind = ReadFault::FileNotFound, f.Code = kFileNotFound; break;
-    case ENOTDIR: f.Kind = ReadFault::PathNotFound, f.Code = kPathNotFound; break;
-    case EACCES:
-    case EPERM:
-    case EROFS: f.Kind = ReadFault::PermissionDenied, f.Code = kPermissionDenied; break;
-    case EISDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-    case EINVAL:
-    case EBUSY: f.Kind = ReadFault::PathFileAccess, f.Code = kPathFileAccess; break;
-    case EIO:
-    case ENXIO:
-    case ENODEV: f.Kind = ReadFault::DeviceIo, f.Code = kDeviceIo; break;
-    default: f.Kind = ReadFault::SystemError, f.Code = kSystemErrorBase + err, f.Number = err; break;
+        case ENOENT:
+            f.Kind = ReadFault::FileNotFound, f.Code = kFileNotFound;
+            break;
+        case ENOTDIR:
+            f.Kind = ReadFault::PathNotFound, f.Code = kPathNotFound;
+            break;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            f.Kind = ReadFault::PermissionDenied, f.Code = kPermissionDenied;
+            break;
+        case EISDIR:
+        case ENAMETOOLONG:
+        case ELOOP:
+        case EINVAL:
+        case EBUSY:
+            f.Kind = ReadFault::PathFileAccess, f.Code = kPathFileAccess;
+            break;
+        case EIO:
+        case ENXIO:
+        case ENODEV:
+            f.Kind = ReadFault::DeviceIo, f.Code = kDeviceIo;
+            break;
+        default:
+            f.Kind = ReadFault::SystemError, f.Code = kSystemErrorBase + err, f.Number = err;
+            break;
     }
     return f;
 }

@@ -35,7 +35,7 @@ bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 // Splits the text into fields. A field ends at a comma, a line end or the end of the text; a line
 // holding nothing but blanks yields no field, while a comma always closes one (possibly empty).
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     Next Read(Field& field, int& errorCode)
@@ -99,7 +99,7 @@ public:
         return Next::Field;
     }
 
-private:
+  private:
     void SkipBlanks()
     {
         while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
@@ -152,24 +152,32 @@ ReadFailure Failure(int code, ReadFault kind)
 ReadFault FaultOf(int code)
 {
     switch (code) {
-    case kNotANumber: return ReadFault::NotANumber;
-    case kNotFinite: return ReadFault::NotFinite;
-    case kOutOfRange: return ReadFault::OutOfRange;
-    case kNotRepresentable: return ReadFault::NotRepresentable;
-    case kFieldTooLong: return ReadFault::FieldTooLong;
-    case kUnclosedQuote: return ReadFault::UnclosedQuote;
-    default: return ReadFault::TextAfterQuote;
+        case kNotANumber:
+            return ReadFault::NotANumber;
+        case kNotFinite:
+            return ReadFault::NotFinite;
+        case kOutOfRange:
+            return ReadFault::OutOfRange;
+        case kNotRepresentable:
+            return ReadFault::NotRepresentable;
+        case kFieldTooLong:
+            return ReadFault::FieldTooLong;
+        case kUnclosedQuote:
+            return ReadFault::UnclosedQuote;
+        default:
+            return ReadFault::TextAfterQuote;
     }
 }
 
 constexpr int kLocationFields = 6 + 4 * kMonths;
-constexpr const char* kFirstLineFields[6] = {"Location", "Country", "Latitude", "Longitude", "Elevation", "Data Source"};
+constexpr const char* kFirstLineFields[6] = {"Location",  "Country",   "Latitude",
+                                             "Longitude", "Elevation", "Data Source"};
 constexpr const char* kMonthLineFields[4] = {"Month", "DBTmin", "DBTmax", "RHavg"};
 
 // ---- Locations ---------------------------------------------------------------------------------
 
 class LocationParser {
-public:
+  public:
     explicit LocationParser(std::string_view text) : fields_(text) {}
 
     enum class Outcome { Complete, EndOfFile, Truncated, Failed };
@@ -192,12 +200,24 @@ public:
             if (n == Next::Error) return Outcome::Failed;
             bool ok = true;
             switch (i) {
-            case 0: ok = Text(f, record.LocationName); break;
-            case 1: ok = Text(f, record.Country); break;
-            case 2: ok = Number(f, kLatitudeRange, record.Latitude); break;
-            case 3: ok = Number(f, kLongitudeRange, record.Longitude); break;
-            case 4: ok = Number(f, kElevationRange, record.Elevation); break;
-            case 5: ok = Text(f, record.DataSource); break;
+                case 0:
+                    ok = Text(f, record.LocationName);
+                    break;
+                case 1:
+                    ok = Text(f, record.Country);
+                    break;
+                case 2:
+                    ok = Number(f, kLatitudeRange, record.Latitude);
+                    break;
+                case 3:
+                    ok = Number(f, kLongitudeRange, record.Longitude);
+                    break;
+                case 4:
+                    ok = Number(f, kElevationRange, record.Elevation);
+                    break;
+                case 5:
+                    ok = Text(f, record.DataSource);
+                    break;
             }
             if (!ok) return Outcome::Failed;
         }
@@ -239,7 +259,7 @@ public:
         return rest;
     }
 
-private:
+  private:
     Next NextField(Field& f, const char* name, int position)
     {
         fieldName_ = name;
@@ -302,8 +322,8 @@ private:
 std::string EnglishCutShort(const CutShortLocation& cut)
 {
     const std::string name = cut.LocationName.empty() ? "" : " (" + cut.LocationName + ")";
-    return "Location " + std::to_string(cut.Location) + name + " ends at line " + std::to_string(cut.Line) +
-           " after " + std::to_string(cut.FieldsRead) + " of its 54 fields; it was left out.";
+    return "Location " + std::to_string(cut.Location) + name + " ends at line " + std::to_string(cut.Line) + " after " +
+           std::to_string(cut.FieldsRead) + " of its 54 fields; it was left out.";
 }
 
 std::string EnglishLeftOut(const LeftOutData& leftOut)

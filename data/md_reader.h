@@ -25,21 +25,21 @@ namespace qav {
 /// Stable failure codes (ReadFailure::Code), shown after "Err code ". Opening and reading a file
 /// fail with 1..5 and kSystemErrorBase + errno in every reader.
 enum MonthlyDataError : int {
-    kFileNotFound = 1,        // "File not found"
-    kPathNotFound = 2,        // "Path not found": a folder of the path is missing
-    kPermissionDenied = 3,    // "Permission denied"
-    kPathFileAccess = 4,      // "Path/File access error": a folder, device or pipe, a bad name
-    kDeviceIo = 5,            // "Device I/O error"
-    kFileTooLarge = 10,       // more than kMaxMonthlyDataBytes
-    kNotText = 11,            // NUL bytes: a binary or UTF-16 file
-    kNotANumber = 20,         // text (or nothing) in a number field
-    kNotFinite = 21,          // inf, nan
-    kOutOfRange = 22,         // outside the range the analysis handles (see below)
-    kFieldTooLong = 23,       // more than kMaxFieldBytes
-    kUnclosedQuote = 24,      // a quoted text still open at the end of its line
-    kTextAfterQuote = 25,     // something other than blanks between a closing quote and the comma
-    kNoCompleteLocation = 30, // no location has all its 54 fields
-    kSystemErrorBase = 1000,  // any other operating-system error: 1000 + errno
+    kFileNotFound = 1,         // "File not found"
+    kPathNotFound = 2,         // "Path not found": a folder of the path is missing
+    kPermissionDenied = 3,     // "Permission denied"
+    kPathFileAccess = 4,       // "Path/File access error": a folder, device or pipe, a bad name
+    kDeviceIo = 5,             // "Device I/O error"
+    kFileTooLarge = 10,        // more than kMaxMonthlyDataBytes
+    kNotText = 11,             // NUL bytes: a binary or UTF-16 file
+    kNotANumber = 20,          // text (or nothing) in a number field
+    kNotFinite = 21,           // inf, nan
+    kOutOfRange = 22,          // outside the range the analysis handles (see below)
+    kFieldTooLong = 23,        // more than kMaxFieldBytes
+    kUnclosedQuote = 24,       // a quoted text still open at the end of its line
+    kTextAfterQuote = 25,      // something other than blanks between a closing quote and the comma
+    kNoCompleteLocation = 30,  // no location has all its 54 fields
+    kSystemErrorBase = 1000,   // any other operating-system error: 1000 + errno
 };
 
 /// A file of 50 locations takes about 25 KB; anything this large is not an MD file.

@@ -12,8 +12,10 @@ void AppendText(std::string& out, std::string_view text)
 {
     out += '"';
     for (char c : text) {
-        if (c == '"') c = '\'';
-        else if (c == '\r' || c == '\n') c = ' ';
+        if (c == '"')
+            c = '\'';
+        else if (c == '\r' || c == '\n')
+            c = ' ';
         out += c;
     }
     out += '"';

@@ -18,30 +18,30 @@ enum class FileFormat { MonthlyData, Weather, Warming };
 /// The kind of fault; the values the wording needs are in the ReadFailure fields named here.
 enum class ReadFault {
     // Opening and reading the file.
-    FileNotFound,      // a folder of the path exists, the file does not
-    PathNotFound,      // a folder of the path is missing
+    FileNotFound,  // a folder of the path exists, the file does not
+    PathNotFound,  // a folder of the path is missing
     PermissionDenied,
-    PathFileAccess,    // a folder, device or pipe, or a name the system refuses
+    PathFileAccess,  // a folder, device or pipe, or a name the system refuses
     DeviceIo,
-    SystemError,       // any other system error: Number is its errno
-    TooLarge,          // Number: the limit in bytes
-    NotText,           // NUL bytes: a binary or UTF-16 file
+    SystemError,  // any other system error: Number is its errno
+    TooLarge,     // Number: the limit in bytes
+    NotText,      // NUL bytes: a binary or UTF-16 file
     EmptyFile,
     // One field.
-    NotANumber,        // Text (empty for an empty field)
-    NotFinite,         // Text: inf, nan
-    NotWholeNumber,    // Text: a fraction where a month, day or hour belongs
-    OutOfRange,        // Text, Range
-    FieldTooLong,      // Number: the limit in bytes
+    NotANumber,      // Text (empty for an empty field)
+    NotFinite,       // Text: inf, nan
+    NotWholeNumber,  // Text: a fraction where a month, day or hour belongs
+    OutOfRange,      // Text, Range
+    FieldTooLong,    // Number: the limit in bytes
     UnclosedQuote,
     TextAfterQuote,
-    DayPastMonthEnd,   // Text: the day; Number: the month
+    DayPastMonthEnd,  // Text: the day; Number: the month
     // Lines and the file as a whole.
-    NotEpw,            // line 1 is not a LOCATION line
-    NoHeader,          // the first line is not the warming file's header
-    LineTooLong,       // Number: the limit in bytes
-    TooFewFields,      // Number: fields found; Needed: the least a line needs
-    WrongFieldCount,   // Number: fields found; Needed: the count a line must have
+    NotEpw,           // line 1 is not a LOCATION line
+    NoHeader,         // the first line is not the warming file's header
+    LineTooLong,      // Number: the limit in bytes
+    TooFewFields,     // Number: fields found; Needed: the least a line needs
+    WrongFieldCount,  // Number: fields found; Needed: the count a line must have
     NoCompleteLocation,
     TooManyRows,       // Number: the most rows a file may hold
     RowCount,          // Number: the rows found; Needed: the rows of a year
@@ -69,13 +69,13 @@ struct ReadFailure {
     std::filesystem::path File;  // empty when bytes were read from memory
     FileFormat Format = FileFormat::MonthlyData;
     ReadFault Kind = ReadFault::SystemError;
-    int Code = 0;                // the number shown after "Err code "
-    int Line = 0;                // 1-based; 0 when the fault is not on one line
-    int Field = 0;               // 1-based position on the line; 0 when not one field
-    std::string FieldName;       // the field's name in the file format ("DBTmax", "dry bulb")
-    int Location = 0;            // Monthly Data: the location being read, 1-based; 0 otherwise
-    std::string LocationName;    // its name when read so far, cleaned
-    std::string Text;            // the offending text, cleaned by CleanExcerpt
+    int Code = 0;              // the number shown after "Err code "
+    int Line = 0;              // 1-based; 0 when the fault is not on one line
+    int Field = 0;             // 1-based position on the line; 0 when not one field
+    std::string FieldName;     // the field's name in the file format ("DBTmax", "dry bulb")
+    int Location = 0;          // Monthly Data: the location being read, 1-based; 0 otherwise
+    std::string LocationName;  // its name when read so far, cleaned
+    std::string Text;          // the offending text, cleaned by CleanExcerpt
     ValueRange Range{};
     long long Number = 0;
     long long Needed = 0;

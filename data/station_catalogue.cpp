@@ -39,7 +39,8 @@ std::vector<std::string> SplitCsvLine(std::string_view line)
 
 std::string ColumnName(int column)
 {
-    constexpr const char* kFixed[] = {"wmo", "name", "country", "latitude", "longitude", "elevation_m", "source", "rh_source"};
+    constexpr const char* kFixed[] = {"wmo",       "name",        "country", "latitude",
+                                      "longitude", "elevation_m", "source",  "rh_source"};
     if (column < 8) return kFixed[column];
     const int k = column - 8;
     return std::string(k < 12 ? "tmin_" : k < 24 ? "tmax_" : "rh_") + std::to_string(k % 12 + 1);
@@ -49,10 +50,14 @@ std::string ColumnName(int column)
 std::pair<double, double> ColumnRange(int column)
 {
     switch (column) {
-    case 3: return {-90, 90};
-    case 4: return {-180, 180};
-    case 5: return {-500, 9000};
-    default: return column < 8 + 24 ? std::pair{-90.0, 55.0} : std::pair{0.0, 100.0};
+        case 3:
+            return {-90, 90};
+        case 4:
+            return {-180, 180};
+        case 5:
+            return {-500, 9000};
+        default:
+            return column < 8 + 24 ? std::pair{-90.0, 55.0} : std::pair{0.0, 100.0};
     }
 }
 
@@ -71,9 +76,9 @@ StationCatalogueResult ParseStationCatalogue(std::string_view csv)
     if (csv.starts_with("\xEF\xBB\xBF")) csv.remove_prefix(3);
     int lineNumber = 0;
     const auto fail = [&](int column, const std::string& why) {
-        result.failure = "line " + std::to_string(lineNumber) +
-                         (column >= 0 ? ", field " + std::to_string(column + 1) + " (" + ColumnName(column) + ")" : "") +
-                         ": " + why;
+        result.failure =
+            "line " + std::to_string(lineNumber) +
+            (column >= 0 ? ", field " + std::to_string(column + 1) + " (" + ColumnName(column) + ")" : "") + ": " + why;
         result.catalogue.Stations.clear();
         return result;
     };
@@ -107,9 +112,12 @@ StationCatalogueResult ParseStationCatalogue(std::string_view csv)
                 return fail(column, text + " is out of range (" + std::to_string(static_cast<int>(lo)) + " to " +
                                         std::to_string(static_cast<int>(hi)) + ")");
             value += 0.0f;  // "-0.0" is 0, as the Monthly Data reader reads it
-            if (column == 3) s.Latitude = value;
-            else if (column == 4) s.Longitude = value;
-            else if (column == 5) s.Elevation = value;
+            if (column == 3)
+                s.Latitude = value;
+            else if (column == 4)
+                s.Longitude = value;
+            else if (column == 5)
+                s.Elevation = value;
             else {
                 const int k = column - 8;
                 MonthlyNormals& m = s.Month[k % 12 + 1];
@@ -133,8 +141,10 @@ StationCatalogueResult ReadStationCatalogue(const std::filesystem::path& file)
         result.failure = EnglishReadFailure(*bytes.failure);  // already names the file
         return result;
     }
-    if (bytes.tooLarge) result.failure = "the file is too large for a station catalogue";
-    else result = ParseStationCatalogue(bytes.bytes);
+    if (bytes.tooLarge)
+        result.failure = "the file is too large for a station catalogue";
+    else
+        result = ParseStationCatalogue(bytes.bytes);
     if (result.failure) result.failure = file.string() + ": " + *result.failure;
     return result;
 }
@@ -142,8 +152,7 @@ StationCatalogueResult ReadStationCatalogue(const std::filesystem::path& file)
 std::vector<std::filesystem::path> StationCatalogueCandidates(const std::filesystem::path& programDir)
 {
     std::vector<std::filesystem::path> candidates;
-    if (!programDir.empty())
-        candidates.push_back(programDir.parent_path() / "share" / "qav" / kStationCatalogueFile);
+    if (!programDir.empty()) candidates.push_back(programDir.parent_path() / "share" / "qav" / kStationCatalogueFile);
 #ifdef QAV_STATION_CATALOGUE_SOURCE
     candidates.emplace_back(QAV_STATION_CATALOGUE_SOURCE);
 #endif
@@ -183,8 +192,10 @@ std::optional<StationTag> ParseStationSourceField(std::string_view source)
     if (!isPeriod(source.substr(0, 9))) return std::nullopt;
     tag.Period = std::string(source.substr(0, 9));
     source.remove_prefix(9);
-    if (source == " RH derived") tag.RhDerived = true;
-    else if (!source.empty()) return std::nullopt;
+    if (source == " RH derived")
+        tag.RhDerived = true;
+    else if (!source.empty())
+        return std::nullopt;
     return tag;
 }
 

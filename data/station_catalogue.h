@@ -18,13 +18,13 @@ inline constexpr std::string_view kStationPeriod = "1991-2020";
 
 struct Station {
     int Wmo = 0;
-    std::string Name;     // UTF-8, as the issuing service writes it
-    std::string Country;  // in English
-    float Latitude = 0;   // degrees, north positive
-    float Longitude = 0;  // degrees, east positive
-    float Elevation = 0;  // metres
-    std::string Source;   // "WMO" or "INMET"
-    bool RhDerived = false;  // humidity computed from the mean vapour pressure, not reported
+    std::string Name;                                 // UTF-8, as the issuing service writes it
+    std::string Country;                              // in English
+    float Latitude = 0;                               // degrees, north positive
+    float Longitude = 0;                              // degrees, east positive
+    float Elevation = 0;                              // metres
+    std::string Source;                               // "WMO" or "INMET"
+    bool RhDerived = false;                           // humidity computed from the mean vapour pressure, not reported
     std::array<MonthlyNormals, kMonths + 1> Month{};  // index 1..12
 };
 

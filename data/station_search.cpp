@@ -48,7 +48,7 @@ std::optional<std::vector<Token>> Tokenize(std::string_view s, bool decimalComma
         const unsigned char c = static_cast<unsigned char>(s[i]);
         // Degree, minute and second signs and their look-alikes separate like blanks:
         // ° º (U+00B0, U+00BA), ′ ″ (U+2032, U+2033), ’ ” (U+2019, U+201D).
-        static constexpr std::string_view kMarks[] = {"\xC2\xB0", "\xC2\xBA", "\xE2\x80\xB2", "\xE2\x80\xB3",
+        static constexpr std::string_view kMarks[] = {"\xC2\xB0",     "\xC2\xBA",     "\xE2\x80\xB2", "\xE2\x80\xB3",
                                                       "\xE2\x80\x99", "\xE2\x80\x9D", "\xC2\xA0"};
         bool mark = false;
         for (std::string_view m : kMarks) {
@@ -192,7 +192,8 @@ CoordinatesParse FromTokens(const std::vector<Token>& tokens)
 // Every word of the query is part of the name.
 bool HoldsWords(std::string_view name, const std::vector<std::string_view>& words)
 {
-    return std::all_of(words.begin(), words.end(), [&](std::string_view w) { return name.find(w) != std::string_view::npos; });
+    return std::all_of(words.begin(), words.end(),
+                       [&](std::string_view w) { return name.find(w) != std::string_view::npos; });
 }
 
 std::vector<std::string_view> Words(std::string_view folded)
@@ -299,9 +300,14 @@ StationSearch SearchStations(const StationIndex& index, std::string_view text, s
     StationSearch search;
     search.coordinates = ParseCoordinates(text);
     switch (search.coordinates.kind) {
-    case CoordinatesParse::Valid: search.matches = index.Near(search.coordinates.site, limit); break;
-    case CoordinatesParse::NotCoordinates: search.matches = index.ByName(text, limit); break;
-    case CoordinatesParse::OutOfRange: break;
+        case CoordinatesParse::Valid:
+            search.matches = index.Near(search.coordinates.site, limit);
+            break;
+        case CoordinatesParse::NotCoordinates:
+            search.matches = index.ByName(text, limit);
+            break;
+        case CoordinatesParse::OutOfRange:
+            break;
     }
     return search;
 }

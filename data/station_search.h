@@ -23,8 +23,8 @@ inline constexpr double kFarElevationM = 300;
 double GreatCircleKm(double lat1, double lon1, double lat2, double lon2);
 
 struct SiteCoordinates {
-    double Latitude = 0;   // degrees, north positive
-    double Longitude = 0;  // degrees, east positive
+    double Latitude = 0;              // degrees, north positive
+    double Longitude = 0;             // degrees, east positive
     std::optional<double> Elevation;  // metres, when given
 };
 
@@ -53,7 +53,7 @@ CoordinatesParse ParseCoordinates(std::string_view text);
 
 struct StationMatch {
     const Station* station = nullptr;
-    std::optional<double> DistanceKm;          // searches by coordinates
+    std::optional<double> DistanceKm;            // searches by coordinates
     std::optional<double> ElevationDifferenceM;  // station minus site, when the site's is given
     /// More than kFarDistanceKm away, or more than kFarElevationM higher or lower.
     bool Far() const;
@@ -61,7 +61,7 @@ struct StationMatch {
 
 /// The catalogue's names folded once, searched on every key press. The catalogue must outlive it.
 class StationIndex {
-public:
+  public:
     explicit StationIndex(const StationCatalogue& catalogue);
 
     /// Stations whose name holds every word of the query, folded for case, accents and
@@ -74,7 +74,7 @@ public:
 
     const StationCatalogue& Catalogue() const { return *catalogue_; }
 
-private:
+  private:
     const StationCatalogue* catalogue_;
     std::vector<std::string> plain_, withE_;  // each name folded both ways
 };

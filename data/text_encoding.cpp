@@ -19,11 +19,10 @@ void AppendUtf8(std::string& out, char32_t cp)
 
 // Windows-1252 0x80..0x9F; the five unassigned bytes map to the C1 controls of the same value,
 // as Windows itself converts them. 0xA0..0xFF equal Latin-1.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 }  // namespace
 
@@ -40,14 +39,26 @@ bool IsValidUtf8(std::string_view s)
         }
         int trailing;
         unsigned lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) trailing = 1;
-        else if (c == 0xE0) { trailing = 2; lo = 0xA0; }
-        else if (c == 0xED) { trailing = 2; hi = 0x9F; }
-        else if (c >= 0xE1 && c <= 0xEF) trailing = 2;
-        else if (c == 0xF0) { trailing = 3; lo = 0x90; }
-        else if (c == 0xF4) { trailing = 3; hi = 0x8F; }
-        else if (c >= 0xF1 && c <= 0xF3) trailing = 3;
-        else return false;
+        if (c >= 0xC2 && c <= 0xDF)
+            trailing = 1;
+        else if (c == 0xE0) {
+            trailing = 2;
+            lo = 0xA0;
+        } else if (c == 0xED) {
+            trailing = 2;
+            hi = 0x9F;
+        } else if (c >= 0xE1 && c <= 0xEF)
+            trailing = 2;
+        else if (c == 0xF0) {
+            trailing = 3;
+            lo = 0x90;
+        } else if (c == 0xF4) {
+            trailing = 3;
+            hi = 0x8F;
+        } else if (c >= 0xF1 && c <= 0xF3)
+            trailing = 3;
+        else
+            return false;
         if (end - p <= trailing) return false;
         if (p[1] < lo || p[1] > hi) return false;
         for (int i = 2; i <= trailing; ++i) {
@@ -65,9 +76,12 @@ std::string DecodeToUtf8(std::string_view bytes)
     out.reserve(bytes.size() + bytes.size() / 8);
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80) out += ch;
-        else if (b < 0xA0) AppendUtf8(out, kCp1252High[b - 0x80]);
-        else AppendUtf8(out, b);
+        if (b < 0x80)
+            out += ch;
+        else if (b < 0xA0)
+            AppendUtf8(out, kCp1252High[b - 0x80]);
+        else
+            AppendUtf8(out, b);
     }
     return out;
 }

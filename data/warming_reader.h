@@ -19,12 +19,12 @@ namespace qav {
 /// Failure codes of the warming reader (ReadFailure::Code). Opening and reading the file fail with
 /// the codes of the Monthly Data reader (kFileNotFound .. kDeviceIo, kSystemErrorBase).
 enum WarmingFileError : int {
-    kWarmingTooLarge = 60,      // more than 64 KiB
-    kWarmingNoHeader = 61,      // the first line is not month,dbt_min,dbt_max,rh_avg
-    kWarmingFieldCount = 62,    // a row without exactly 4 fields
-    kWarmingBadNumber = 63,     // text where a number belongs, a month with a fraction
-    kWarmingOutOfRange = 64,    // a month outside 1..12, a change beyond the largest allowed
-    kWarmingMonthCount = 65,    // a month given twice or missing, more than twelve rows
+    kWarmingTooLarge = 60,    // more than 64 KiB
+    kWarmingNoHeader = 61,    // the first line is not month,dbt_min,dbt_max,rh_avg
+    kWarmingFieldCount = 62,  // a row without exactly 4 fields
+    kWarmingBadNumber = 63,   // text where a number belongs, a month with a fraction
+    kWarmingOutOfRange = 64,  // a month outside 1..12, a change beyond the largest allowed
+    kWarmingMonthCount = 65,  // a month given twice or missing, more than twelve rows
 };
 
 struct WarmingResult {

@@ -48,8 +48,7 @@ std::string GrowIntoYear(std::string_view input)
     for (int m = 1; m <= 12; ++m)
         for (int d = 1; d <= days[m - 1]; ++d)
             for (int h = 1; h <= 24; ++h, ++k) {
-                out += "1999," + std::to_string(m) + "," + std::to_string(d) + "," +
-                       std::to_string(h) + ",";
+                out += "1999," + std::to_string(m) + "," + std::to_string(d) + "," + std::to_string(h) + ",";
                 out.append(tails[k % tails.size()]).append("\n");
             }
     return out;
@@ -87,15 +86,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const qav::EpwFile& f = r.file;
-    if (f.Hours.size() != 8760 || f.HoursUsed + f.HoursMissing != 8760 || f.HoursUsed < 12)
-        __builtin_trap();
+    if (f.Hours.size() != 8760 || f.HoursUsed + f.HoursMissing != 8760 || f.HoursUsed < 12) __builtin_trap();
     if (!IsUtf8(f.Location.LocationName) || !IsUtf8(f.Location.Country)) __builtin_trap();
 
     const qav::LocationRecord n = qav::DeriveMonthlyNormals(f);
     for (int m = 1; m <= qav::kMonths; ++m) {
         const qav::MonthlyNormals& x = n.Month[m];
-        if (!In(x.DBTmin, -70, 70) || !In(x.DBTmax, x.DBTmin, 70) || !In(x.RHavg, 0, 100))
-            __builtin_trap();
+        if (!In(x.DBTmin, -70, 70) || !In(x.DBTmax, x.DBTmin, 70) || !In(x.RHavg, 0, 100)) __builtin_trap();
     }
     const qav::Psychrometrics psy(qav::StationPressure(f.Location.Elevation));
     const std::vector<qav::RecordedHour> hours = qav::RecordedHoursAt(f, psy);

@@ -29,8 +29,8 @@ bool SameTable(const qav::LocationTable& a, const qav::LocationTable& b)
         const qav::LocationRecord& x = a.Slot[k];
         const qav::LocationRecord& y = b.Slot[k];
         if (AsWritten(x.LocationName) != y.LocationName || AsWritten(x.Country) != y.Country ||
-            AsWritten(x.DataSource) != y.DataSource || x.Latitude != y.Latitude ||
-            x.Longitude != y.Longitude || x.Elevation != y.Elevation) {
+            AsWritten(x.DataSource) != y.DataSource || x.Latitude != y.Latitude || x.Longitude != y.Longitude ||
+            x.Elevation != y.Elevation) {
             return false;
         }
         for (int m = 1; m <= qav::kMonths; ++m) {

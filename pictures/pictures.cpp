@@ -45,7 +45,9 @@ std::string FileNamePart(std::string_view name)
         }
         const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
         const std::string_view sequence = name.substr(i, length);
-        const auto byte = [&](std::size_t k) { return k < sequence.size() ? static_cast<unsigned char>(sequence[k]) : 0u; };
+        const auto byte = [&](std::size_t k) {
+            return k < sequence.size() ? static_cast<unsigned char>(sequence[k]) : 0u;
+        };
         // A lead byte must be followed by its continuation bytes; otherwise it is a stray byte and
         // what follows it is read on its own (it may be a plain character).
         bool whole = c < 0xF8 && sequence.size() == length;
@@ -55,12 +57,12 @@ std::string FileNamePart(std::string_view name)
             ++i;
             continue;
         }
-        const bool invisible = (c == 0xC2 && byte(1) < 0xA0) ||                                  // C1 controls
-                               (c == 0xD8 && byte(1) == 0x9C) ||                                  // U+061C
-                               (c == 0xE2 && byte(1) == 0x80 && ((byte(2) >= 0x8B && byte(2) <= 0x8F) ||
-                                                                 (byte(2) >= 0xA8 && byte(2) <= 0xAE))) ||
+        const bool invisible = (c == 0xC2 && byte(1) < 0xA0) ||   // C1 controls
+                               (c == 0xD8 && byte(1) == 0x9C) ||  // U+061C
+                               (c == 0xE2 && byte(1) == 0x80 &&
+                                ((byte(2) >= 0x8B && byte(2) <= 0x8F) || (byte(2) >= 0xA8 && byte(2) <= 0xAE))) ||
                                (c == 0xE2 && byte(1) == 0x81 && byte(2) >= 0xA6 && byte(2) <= 0xA9) ||
-                               length == 1;                                                       // stray bytes
+                               length == 1;  // stray bytes
         out += invisible ? std::string("_") : std::string(sequence);
         i += sequence.size();
     }
@@ -105,8 +107,8 @@ QByteArray RenderPictureFile(PictureKind kind, const AnalysisState& state, Pictu
                              char decimalSeparator, Language language)
 {
     if (format != PictureFormat::Svg)
-        return PngBytes(RenderPictureImage(kind, state, format == PictureFormat::Png2x ? 2 : pixelRatio, decimalSeparator,
-                                           language));
+        return PngBytes(RenderPictureImage(kind, state, format == PictureFormat::Png2x ? 2 : pixelRatio,
+                                           decimalSeparator, language));
     return FromString(PictureSvg(kind, state, decimalSeparator, language));
 }
 

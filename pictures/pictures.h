@@ -49,9 +49,8 @@ QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double d
 
 /// The bytes of the chart's or the graph's file: PNG at `pixelRatio` (Png) or 2 (Png2x), or SVG;
 /// empty when the picture cannot be encoded.
-QByteArray RenderPictureFile(PictureKind kind, const AnalysisState& state, PictureFormat format,
-                             double pixelRatio = 1, char decimalSeparator = '.',
-                             Language language = Language::English);
+QByteArray RenderPictureFile(PictureKind kind, const AnalysisState& state, PictureFormat format, double pixelRatio = 1,
+                             char decimalSeparator = '.', Language language = Language::English);
 
 /// The compare picture of the rows, in the order given, on a canvas of pw x ph canvas units per
 /// pixel; the caption says what the shares count.

@@ -54,7 +54,7 @@ bool NumericColumn(const ReportTable& table, std::size_t column)
 
 /// Lays the blocks out page by page; draws them too when given a painter. Returns the pages used.
 class PageLayout {
-public:
+  public:
     PageLayout(const ReportContent& content, const AnalysisState& state, Language language, QPaintDevice& device,
                QSizeF area)
         : content_(content), state_(state), language_(language), device_(device), area_(area)
@@ -74,7 +74,7 @@ public:
         return page_;
     }
 
-private:
+  private:
     // Only the shipped regular and bold faces: an italic would be a system font or a synthesised one.
     // Without shaping there are no ligatures, so "fi" is copied and found as two letters.
     QFont Font(double points, bool bold = false) const
@@ -118,8 +118,8 @@ private:
         const QFont font = Font(kNotePt - 1);
         const QRectF box(0, area_.height() - 10 * kPt, area_.width(), 10 * kPt);
         DrawText(font, box, Q(content_.Title), Qt::AlignLeft | Qt::AlignBottom, kGrey);
-        const std::string page = FilledText(ReportText(language_, report_text::kPage),
-                                            {std::to_string(page_), std::to_string(pageCount_)});
+        const std::string page =
+            FilledText(ReportText(language_, report_text::kPage), {std::to_string(page_), std::to_string(pageCount_)});
         DrawText(font, box, Q(page), Qt::AlignRight | Qt::AlignBottom, kGrey);
     }
 
@@ -166,23 +166,29 @@ double PageLayout::Height(const ReportBlock& block) const
 {
     const double width = area_.width();
     switch (block.Kind) {
-    case ReportBlockKind::Section: return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt;
-    case ReportBlockKind::Text: return TextHeight(Font(kBodyPt), Q(block.Text), width) + 4 * kPt;
-    case ReportBlockKind::Note: return TextHeight(Font(kNotePt), Q(block.Text), width) + 3 * kPt;
-    case ReportBlockKind::Facts: return TableHeight(block.Table, true);
-    case ReportBlockKind::Table: return TableHeight(block.Table, false);
-    case ReportBlockKind::Chart:
-    case ReportBlockKind::Graph: {
-        const PictureKind kind = block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph;
-        return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt +
-               PictureHeight(kind, PictureWidth(kind)) + 6 * kPt;
-    }
-    case ReportBlockKind::Guidance: {
-        const ReportGuidance& g = block.Advice;
-        double h = TextHeight(Font(kAdvicePt, true), Q(g.Heading + "   " + g.Share), width) + 2 * kPt;
-        for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls}) h += TextHeight(Font(kBodyPt), Q(*p), width) + 2 * kPt;
-        return h + 6 * kPt;
-    }
+        case ReportBlockKind::Section:
+            return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt;
+        case ReportBlockKind::Text:
+            return TextHeight(Font(kBodyPt), Q(block.Text), width) + 4 * kPt;
+        case ReportBlockKind::Note:
+            return TextHeight(Font(kNotePt), Q(block.Text), width) + 3 * kPt;
+        case ReportBlockKind::Facts:
+            return TableHeight(block.Table, true);
+        case ReportBlockKind::Table:
+            return TableHeight(block.Table, false);
+        case ReportBlockKind::Chart:
+        case ReportBlockKind::Graph: {
+            const PictureKind kind = block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph;
+            return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt +
+                   PictureHeight(kind, PictureWidth(kind)) + 6 * kPt;
+        }
+        case ReportBlockKind::Guidance: {
+            const ReportGuidance& g = block.Advice;
+            double h = TextHeight(Font(kAdvicePt, true), Q(g.Heading + "   " + g.Share), width) + 2 * kPt;
+            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls})
+                h += TextHeight(Font(kBodyPt), Q(*p), width) + 2 * kPt;
+            return h + 6 * kPt;
+        }
     }
     return 0;
 }
@@ -201,35 +207,45 @@ void PageLayout::Block(std::size_t i)
     const bool heading = block.Kind == ReportBlockKind::Section && i + 1 < content_.Blocks.size();
     Need(Height(block) + (heading ? Height(content_.Blocks[i + 1]) : 0));
     switch (block.Kind) {
-    case ReportBlockKind::Section:
-        y_ += 6 * kPt;
-        Paragraph(Font(kSectionPt, true), block.Text);
-        y_ += 4 * kPt;
-        return;
-    case ReportBlockKind::Text: Paragraph(Font(kBodyPt), block.Text); y_ += 4 * kPt; return;
-    case ReportBlockKind::Note: Paragraph(Font(kNotePt), block.Text, kGrey); y_ += 3 * kPt; return;
-    case ReportBlockKind::Facts: Table(block.Table, true); return;
-    case ReportBlockKind::Table: Table(block.Table, false); return;
-    case ReportBlockKind::Chart:
-    case ReportBlockKind::Graph:
-        y_ += 6 * kPt;
-        Paragraph(Font(kSectionPt, true), block.Text);
-        y_ += 4 * kPt;
-        Picture(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph,
-                PictureWidth(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph));
-        y_ += 6 * kPt;
-        return;
-    case ReportBlockKind::Guidance: {
-        const ReportGuidance& g = block.Advice;
-        Paragraph(Font(kAdvicePt, true), g.Heading + "   " + g.Share);
-        y_ += 2 * kPt;
-        for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls}) {
-            Paragraph(Font(kBodyPt), *p);
+        case ReportBlockKind::Section:
+            y_ += 6 * kPt;
+            Paragraph(Font(kSectionPt, true), block.Text);
+            y_ += 4 * kPt;
+            return;
+        case ReportBlockKind::Text:
+            Paragraph(Font(kBodyPt), block.Text);
+            y_ += 4 * kPt;
+            return;
+        case ReportBlockKind::Note:
+            Paragraph(Font(kNotePt), block.Text, kGrey);
+            y_ += 3 * kPt;
+            return;
+        case ReportBlockKind::Facts:
+            Table(block.Table, true);
+            return;
+        case ReportBlockKind::Table:
+            Table(block.Table, false);
+            return;
+        case ReportBlockKind::Chart:
+        case ReportBlockKind::Graph:
+            y_ += 6 * kPt;
+            Paragraph(Font(kSectionPt, true), block.Text);
+            y_ += 4 * kPt;
+            Picture(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph,
+                    PictureWidth(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph));
+            y_ += 6 * kPt;
+            return;
+        case ReportBlockKind::Guidance: {
+            const ReportGuidance& g = block.Advice;
+            Paragraph(Font(kAdvicePt, true), g.Heading + "   " + g.Share);
             y_ += 2 * kPt;
+            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls}) {
+                Paragraph(Font(kBodyPt), *p);
+                y_ += 2 * kPt;
+            }
+            y_ += 6 * kPt;
+            return;
         }
-        y_ += 6 * kPt;
-        return;
-    }
     }
 }
 
@@ -258,7 +274,8 @@ double PageLayout::TableHeight(const ReportTable& table, bool facts) const
     const std::vector<double> widths = ColumnWidths(table, facts);
     const double line = QFontMetricsF(Font(kBodyPt), &device_).height() + 3 * kPt;
     double h = facts ? 0 : line;
-    for (const auto& row : table.Rows) h += facts ? TextHeight(Font(kBodyPt), Q(row[1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
+    for (const auto& row : table.Rows)
+        h += facts ? TextHeight(Font(kBodyPt), Q(row[1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
     return h + 6 * kPt;
 }
 
@@ -287,7 +304,8 @@ void PageLayout::Table(const ReportTable& table, bool facts)
         }
     }
     for (std::size_t r = 0; r < table.Rows.size(); ++r) {
-        const double height = facts ? TextHeight(Font(kBodyPt), Q(table.Rows[r][1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
+        const double height =
+            facts ? TextHeight(Font(kBodyPt), Q(table.Rows[r][1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
         const bool bold = r < table.Bold.size() && table.Bold[r];
         cells(table.Rows[r], Font(kBodyPt, bold), height);
         y_ += height;
@@ -308,8 +326,8 @@ void PageLayout::Picture(PictureKind kind, double width)
             DrawPicture(kind, canvas, state_, DecimalSeparatorOf(language_), language_);
             canvas.EndPainting();
         }
-        const QSize pixels = QPainterCanvas::DeviceSize(r.Width, r.Height, state_.Layout.PixelWidth,
-                                                        state_.Layout.PixelHeight);
+        const QSize pixels =
+            QPainterCanvas::DeviceSize(r.Width, r.Height, state_.Layout.PixelWidth, state_.Layout.PixelHeight);
         painter_->save();
         const QRectF target(0, y_, width, height);
         painter_->setClipRect(target);
@@ -333,8 +351,10 @@ QByteArray PdfDate(std::int64_t unixTime, qsizetype length)
 {
     QByteArray date = "D:" + Utc(unixTime).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
     const qsizetype zone = length - date.size();
-    if (zone == 1) date += 'Z';
-    else if (zone == 7) date += "+00'00'";
+    if (zone == 1)
+        date += 'Z';
+    else if (zone == 7)
+        date += "+00'00'";
     return date.size() == length ? date : QByteArray();
 }
 
@@ -353,7 +373,8 @@ QByteArray Xmp(const ReportContent& content, std::int64_t unixTime)
                "<xmp:CreatorTool>%2</xmp:CreatorTool>\n"
                "<xmp:CreateDate>%3</xmp:CreateDate>\n"
                "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>")
-        .arg(title, QString::fromUtf8(kProgramAndVersion.data(), static_cast<qsizetype>(kProgramAndVersion.size())), date)
+        .arg(title, QString::fromUtf8(kProgramAndVersion.data(), static_cast<qsizetype>(kProgramAndVersion.size())),
+             date)
         .toUtf8();
 }
 
@@ -412,7 +433,8 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
                                          QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                          QPageLayout::Millimeter));
         writer.setTitle(Q(content->Title));
-        writer.setCreator(QString::fromUtf8(kProgramAndVersion.data(), static_cast<qsizetype>(kProgramAndVersion.size())));
+        writer.setCreator(
+            QString::fromUtf8(kProgramAndVersion.data(), static_cast<qsizetype>(kProgramAndVersion.size())));
         writer.setDocumentXmpMetadata(Xmp(*content, unixTime));
         const QSizeF area(writer.width(), writer.height());
         PageLayout layout(*content, state, language, writer, area);

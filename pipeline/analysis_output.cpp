@@ -15,19 +15,29 @@ std::string JsonString(std::string_view s)
     std::string out = "\"";
     for (unsigned char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += static_cast<char>(c);
-            }
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (c < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                    out += escaped;
+                } else {
+                    out += static_cast<char>(c);
+                }
         }
     }
     return out + "\"";
@@ -169,10 +179,9 @@ std::string AnalysisCsvRow(const AnalysisState& state, std::string_view input, b
 {
     const LocationRecord& l = state.Current();
     std::string r = std::to_string(state.CurrentLocation) + "," + CsvTextField(l.LocationName) + "," +
-                    CsvTextField(l.Country) + "," + CsvTextField(l.DataSource) + "," +
-                    JsonNumber(l.Latitude) + "," + JsonNumber(l.Longitude) + "," +
-                    JsonNumber(l.Elevation) + "," + JsonNumber(state.Pressure.PressureElevation) +
-                    "," + JsonNumber(state.Pressure.PressureKPa);
+                    CsvTextField(l.Country) + "," + CsvTextField(l.DataSource) + "," + JsonNumber(l.Latitude) + "," +
+                    JsonNumber(l.Longitude) + "," + JsonNumber(l.Elevation) + "," +
+                    JsonNumber(state.Pressure.PressureElevation) + "," + JsonNumber(state.Pressure.PressureKPa);
     for (int s = 1; s <= kStrategies; ++s) {
         r += ',';
         r += JsonNumber(state.Tally.YearShare[s]);

@@ -38,9 +38,10 @@ RunPlan PlanRun(const std::vector<RunInput>& inputs, bool all, int location, con
             for (int s = 1; s <= count; ++s) plan.items.push_back({&in, s});
         } else if (location > 0) {
             if (location > count) {
-                plan.failure = count == 1 ? Refusal(option_text::kLocationOutsideOne, {"--location", locationAsGiven, in.label})
-                                          : Refusal(option_text::kLocationOutside,
-                                                    {"--location", locationAsGiven, std::to_string(count), in.label});
+                plan.failure =
+                    count == 1 ? Refusal(option_text::kLocationOutsideOne, {"--location", locationAsGiven, in.label})
+                               : Refusal(option_text::kLocationOutside,
+                                         {"--location", locationAsGiven, std::to_string(count), in.label});
                 return plan;
             }
             plan.items.push_back({&in, location});
@@ -72,10 +73,10 @@ std::string WarmingRefusalText(const RefusedChange& r, Language language)
         return text;
     };
     const std::string change = r.Change < 0 ? "- " + number(-r.Change) : "+ " + number(r.Change);
-    return FilledText(Translated(language, "qav::AnalysisText", kWarmingRefusal),
-                      {Translated(language, "qav::Month", kMonthName[static_cast<std::size_t>(r.Month)]),
-                       NormalName(r.Field), number(r.Base), change, number(r.Result), std::to_string(r.Range.Low),
-                       std::to_string(r.Range.High)});
+    return FilledText(
+        Translated(language, "qav::AnalysisText", kWarmingRefusal),
+        {Translated(language, "qav::Month", kMonthName[static_cast<std::size_t>(r.Month)]), NormalName(r.Field),
+         number(r.Base), change, number(r.Result), std::to_string(r.Range.Low), std::to_string(r.Range.High)});
 }
 
 RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bool typicalOnly, bool filterGiven,
@@ -159,8 +160,8 @@ const AnalysisState& RowAnalyser::Analyse(const RunItem& item)
     state_.CurrentLocation = item.slot;
     // Pictures are drawn afresh from the state, so the analysis itself needs only the zone map.
     // A warming leaves the elevation, and so the pressure and the map, as read.
-    ZoneMapCache::Entry& zones = maps_->Get(state_.Scale, state_.Layout.Picture1,
-                                            StationPressure(state_.Locations.Slot[item.slot].Elevation));
+    ZoneMapCache::Entry& zones =
+        maps_->Get(state_.Scale, state_.Layout.Picture1, StationPressure(state_.Locations.Slot[item.slot].Elevation));
     PipelineCanvases canvases{*zones.map, nullptr, nullptr, nullptr, '.', Language::English, &zones.vertices};
     RunPipeline(state_, canvases);
     return state_;
@@ -169,16 +170,17 @@ const AnalysisState& RowAnalyser::Analyse(const RunItem& item)
 std::string RowText(const AnalysisState& analysed, const std::string& input, const RowOptions& options)
 {
     switch (options.format) {
-    case RowFormat::Table: {
-        const char point = DecimalSeparatorOf(options.language);
-        return ResultsTableText(analysed.Current(), analysed.ShownTally(), point, TableFieldSeparator(point),
-                                analysed.ShowsRecordedHours(), AnalysisCaption(analysed, options.language),
-                                options.language);
-    }
-    case RowFormat::Json: return AnalysisJson(analysed, input, options.recordedColumns, options.filterColumns);
-    case RowFormat::Csv:
-        return AnalysisCsvRow(analysed, input, options.recordedColumns, options.filterColumns, options.stationColumns,
-                              options.warmingColumns);
+        case RowFormat::Table: {
+            const char point = DecimalSeparatorOf(options.language);
+            return ResultsTableText(analysed.Current(), analysed.ShownTally(), point, TableFieldSeparator(point),
+                                    analysed.ShowsRecordedHours(), AnalysisCaption(analysed, options.language),
+                                    options.language);
+        }
+        case RowFormat::Json:
+            return AnalysisJson(analysed, input, options.recordedColumns, options.filterColumns);
+        case RowFormat::Csv:
+            return AnalysisCsvRow(analysed, input, options.recordedColumns, options.filterColumns,
+                                  options.stationColumns, options.warmingColumns);
     }
     return {};
 }
@@ -186,7 +188,8 @@ std::string RowText(const AnalysisState& analysed, const std::string& input, con
 std::string RunFraming::Begin() const
 {
     if (options.format == RowFormat::Csv)
-        return CsvHeader(options.recordedColumns, options.filterColumns, options.stationColumns, options.warmingColumns);
+        return CsvHeader(options.recordedColumns, options.filterColumns, options.stationColumns,
+                         options.warmingColumns);
     return array ? "[\n" : "";
 }
 
@@ -200,8 +203,7 @@ std::string RunFraming::Row(std::size_t position, const std::string& text) const
 std::string RunFraming::End() const { return array ? "]\n" : ""; }
 
 std::string RunText(const AnalysisState& startup, const std::vector<RunItem>& items, const RunFraming& framing,
-                    HoursView view, const HourFilter& filter, const std::optional<Warming>& warming,
-                    ZoneMapCache* maps)
+                    HoursView view, const HourFilter& filter, const std::optional<Warming>& warming, ZoneMapCache* maps)
 {
     RowAnalyser analyser(startup, view, filter, warming, maps);
     std::string text = framing.Begin();

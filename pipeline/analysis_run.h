@@ -50,8 +50,7 @@ RunPlan PlanRun(const std::vector<RunInput>& inputs, bool all, int location, con
 /// The first location of the run that cannot take the warming: "--warming: Lima: <why>", with the
 /// option that gave the warming first.
 std::optional<std::string> WarmingFailure(const std::vector<RunItem>& items, const Warming& warming,
-                                          std::string_view option = "--warming",
-                                          Language language = Language::English);
+                                          std::string_view option = "--warming", Language language = Language::English);
 
 /// A warming's refused change in `language`: qav-cli's English, or the window's Portuguese.
 std::string WarmingRefusalText(const RefusedChange& refusal, Language language);
@@ -61,10 +60,10 @@ enum class RowFormat { Table, Json, Csv };
 /// The form of the rows and which optional keys and columns they carry.
 struct RowOptions {
     RowFormat format = RowFormat::Table;
-    bool recordedColumns = false;  // JSON keys and CSV columns of the recorded hours
-    bool filterColumns = false;    // hour_range and months
-    bool stationColumns = false;   // CSV columns station, period and rh_source
-    bool warmingColumns = false;   // CSV columns of the warming and the shares before it
+    bool recordedColumns = false;           // JSON keys and CSV columns of the recorded hours
+    bool filterColumns = false;             // hour_range and months
+    bool stationColumns = false;            // CSV columns station, period and rh_source
+    bool warmingColumns = false;            // CSV columns of the warming and the shares before it
     Language language = Language::English;  // the table's words and decimal separator
 };
 
@@ -77,7 +76,7 @@ RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bo
 /// station pressure, so locations at one elevation, and requests at one pressure, share it.
 /// Holds the few most recently used; painting a map costs far more than the classification.
 class ZoneMapCache {
-public:
+  public:
     struct Entry {
         ChartScale scale;
         StationPressureValues pressure;
@@ -99,7 +98,7 @@ public:
     /// unless kept. The entry stays valid until the next call.
     Entry& Get(const ChartScale& scale, const CanvasRect& size, const StationPressureValues& pressure);
 
-private:
+  private:
     std::size_t capacity_;
     std::vector<Entry> entries_;  // most recently used first
 };
@@ -107,7 +106,7 @@ private:
 /// Analyses locations one after another on one state, as the window would with the view, the
 /// hours counted and the warming given, on zone maps kept in `maps` (or its own).
 class RowAnalyser {
-public:
+  public:
     RowAnalyser(const AnalysisState& startup, HoursView view, const HourFilter& filter,
                 const std::optional<Warming>& warming, ZoneMapCache* maps = nullptr);
     ~RowAnalyser();
@@ -117,7 +116,7 @@ public:
     /// Runs the pipeline on the item's location; the state holds the analysis until the next call.
     const AnalysisState& Analyse(const RunItem& item);
 
-private:
+  private:
     AnalysisState state_;
     const RunInput* current_ = nullptr;
     std::unique_ptr<ZoneMapCache> ownMaps_;

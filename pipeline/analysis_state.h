@@ -47,7 +47,7 @@ enum class HoursView { Typical, Recorded };
 
 /// The analysis of the unchanged normals, kept beside the analysis of the warmed ones.
 struct BaseAnalysis {
-    LocationRecord Location;      // the location with its normals as read
+    LocationRecord Location;  // the location with its normals as read
     HourlyTable Hours;
     StrategyTally Tally;          // the typical days
     StrategyTally RecordedTally;  // the recorded hours as read; all zero without them
@@ -84,9 +84,9 @@ struct AnalysisState {
     StationPressureValues Pressure;
     HourlyTable Hours;
     ZoneVertices Vertices;
-    StrategyTally Tally;          // the typical days
-    HourStrategies HourStrategy{};  // strategy of each typical hour, as the tally counted it
-    StrategyTally RecordedTally;  // the recorded hours; all zero without them
+    StrategyTally Tally;                        // the typical days
+    HourStrategies HourStrategy{};              // strategy of each typical hour, as the tally counted it
+    StrategyTally RecordedTally;                // the recorded hours; all zero without them
     std::vector<std::int8_t> RecordedStrategy;  // strategy of each recorded hour; empty without them
 
     // From the analysis screen (SetAnalysisScreen): the reference screen unless the user chose
@@ -102,10 +102,7 @@ struct AnalysisState {
         return WarmedRecorded ? WarmedRecorded.get() : Recorded[CurrentLocation].get();
     }
     /// The tally that the chart's legend shows.
-    const StrategyTally& ShownTally() const
-    {
-        return ShowsRecordedHours() ? RecordedTally : Tally;
-    }
+    const StrategyTally& ShownTally() const { return ShowsRecordedHours() ? RecordedTally : Tally; }
     /// Whether the chart, the legend and the outputs are those of a weather file's recorded hours.
     bool ShowsRecordedHours() const { return View == HoursView::Recorded && CurrentRecorded(); }
 };

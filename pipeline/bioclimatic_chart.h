@@ -13,7 +13,7 @@ namespace qav {
 /// Clears both canvases, draws the chart with its rotated axis title, zone outlines and
 /// letters, then paints the zone map. Returns the zone vertices.
 ZoneVertices DrawBioclimaticChart(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
-                                  const Psychrometrics& psy, CLogFont* rotatedFont,
-                                  char decimalSeparator = '.', Language language = Language::English);
+                                  const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator = '.',
+                                  Language language = Language::English);
 
 }  // namespace qav

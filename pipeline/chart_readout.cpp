@@ -10,10 +10,7 @@ namespace {
 
 // x as the hour plots draw it, held between the plot's edges: the typical days' polylines in
 // single precision, the recorded dots in double.
-double PlottedX(const ChartScale& scale, double x)
-{
-    return std::clamp<double>(x, scale.X0, scale.X1);
-}
+double PlottedX(const ChartScale& scale, double x) { return std::clamp<double>(x, scale.X0, scale.X1); }
 
 }  // namespace
 
@@ -28,7 +25,8 @@ std::vector<PlottedHour> PlottedHoursOf(const AnalysisState& state)
             const RecordedHour& h = hours[i];
             const int s = i < state.RecordedStrategy.size() ? state.RecordedStrategy[i] : 0;
             out.push_back({h.Month, h.Day, h.Hour, h.DBT, 100 * psy.FUR(h.DBT, h.W), h.W, s,
-                           state.Filter.Includes(h.Month, h.Hour), PlottedX(state.Scale, state.Scale.XOf(h.DBT)), state.Scale.YOf(h.W)});
+                           state.Filter.Includes(h.Month, h.Hour), PlottedX(state.Scale, state.Scale.XOf(h.DBT)),
+                           state.Scale.YOf(h.W)});
         }
         return out;
     }
@@ -36,8 +34,9 @@ std::vector<PlottedHour> PlottedHoursOf(const AnalysisState& state)
     for (int m = 1; m <= kMonths; ++m) {
         for (int h = 1; h <= kHours; ++h) {
             const float dbt = state.Hours.DBT[m][h], w = state.Hours.W[m][h];
-            out.push_back({m, 0, h, dbt, 100 * psy.FUR(dbt, w), w, state.HourStrategy[m][h], state.Filter.Includes(m, h),
-                           PlottedX(state.Scale, static_cast<float>(state.Scale.XOf(dbt))), static_cast<float>(state.Scale.YOf(w))});
+            out.push_back({m, 0, h, dbt, 100 * psy.FUR(dbt, w), w, state.HourStrategy[m][h],
+                           state.Filter.Includes(m, h), PlottedX(state.Scale, static_cast<float>(state.Scale.XOf(dbt))),
+                           static_cast<float>(state.Scale.YOf(w))});
         }
     }
     return out;

@@ -10,15 +10,15 @@ namespace qav {
 
 /// One hour of the chart shown: a typical day's hour (Day 0) or a recorded hour.
 struct PlottedHour {
-    int Month = 0;          // 1..12
-    int Day = 0;            // day of the month of a recorded hour; 0 for a typical day's hour
-    int Hour = 0;           // 1..24, the hour ending at this time
-    float DBT = 0;          // degrees C
-    float RH = 0;           // percent, from DBT and W at the station pressure, as the hourly table gives it
-    float W = 0;            // g/kg
-    int Strategy = 0;       // 1..10 as classified; 0 when the hour matched no zone
-    bool Counted = true;    // whether the shares count it
-    double X = 0, Y = 0;    // canvas units, where the chart draws it
+    int Month = 0;        // 1..12
+    int Day = 0;          // day of the month of a recorded hour; 0 for a typical day's hour
+    int Hour = 0;         // 1..24, the hour ending at this time
+    float DBT = 0;        // degrees C
+    float RH = 0;         // percent, from DBT and W at the station pressure, as the hourly table gives it
+    float W = 0;          // g/kg
+    int Strategy = 0;     // 1..10 as classified; 0 when the hour matched no zone
+    bool Counted = true;  // whether the shares count it
+    double X = 0, Y = 0;  // canvas units, where the chart draws it
 };
 
 /// The hours of the chart as the state shows it, in time order: 288 typical hours month by month,

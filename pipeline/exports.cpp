@@ -79,14 +79,16 @@ std::string ResultsCsv(const AnalysisState& state, std::string_view basis)
     if (!basis.empty()) csv += "Analysed at," + CsvField(basis) + "\n";
     csv += "\n";
 
-    csv += "Location,Country,Data Source,Latitude,Longitude,Elevation (m),Pressure elevation (m),"
-           "Station pressure (kPa)\n";
+    csv +=
+        "Location,Country,Data Source,Latitude,Longitude,Elevation (m),Pressure elevation (m),"
+        "Station pressure (kPa)\n";
     csv += CsvTextField(l.LocationName) + "," + CsvTextField(l.Country) + "," + CsvTextField(l.DataSource) + "," +
            Number(l.Latitude) + "," + Number(l.Longitude) + "," + Number(l.Elevation) + "," +
            Number(state.Pressure.PressureElevation) + "," + Number(state.Pressure.PressureKPa) + "\n\n";
 
     if (const std::string station = StationCaption(l); !station.empty()) csv += "Station," + CsvField(station) + "\n\n";
-    if (!state.Filter.IsAll()) csv += std::string("Hours analysed,") + CsvField(DescribeHourFilter(state.Filter)) + "\n\n";
+    if (!state.Filter.IsAll())
+        csv += std::string("Hours analysed,") + CsvField(DescribeHourFilter(state.Filter)) + "\n\n";
     if (state.Warmed) csv += std::string("What if,") + CsvField(DescribeWarming(*state.WarmingAsked)) + "\n\n";
 
     csv += "Month,DBTmin (C),DBTmax (C),RHavg (%)\n";
@@ -98,8 +100,9 @@ std::string ResultsCsv(const AnalysisState& state, std::string_view basis)
     const bool warmed = state.Warmed.has_value();
     csv += "\nStrategy,Letter,Name,Year share (%)";
     if (recorded) csv += ",Recorded year share (%)";
-    if (warmed) csv += recorded ? ",Year share without warming (%),Recorded year share without warming (%)"
-                                : ",Year share without warming (%)";
+    if (warmed)
+        csv += recorded ? ",Year share without warming (%),Recorded year share without warming (%)"
+                        : ",Year share without warming (%)";
     csv += "\n";
     for (int s = 1; s <= kStrategies; ++s) {
         csv += std::to_string(s) + "," + StrategyLetter(s) + "," + CsvField(StrategyName[s]) + "," +
@@ -182,8 +185,8 @@ std::vector<std::pair<std::string, std::string>> PictureProvenance(const Analysi
         {"Software", std::string(kSoftwareName)},
         {"Location", l.LocationName + " (" + l.Country + ")"},
         {"Pressure", FormatFixed(state.Pressure.PressureKPa, 3) + " kPa"},
-        {"Elevation", Number(l.Elevation) + " m (pressure taken at " +
-                          FormatFixed(state.Pressure.PressureElevation, 0) + " m)"},
+        {"Elevation",
+         Number(l.Elevation) + " m (pressure taken at " + FormatFixed(state.Pressure.PressureElevation, 0) + " m)"},
         // The file's name only: a shared picture must not reveal the folders of the user's disk.
         {"Source", file.empty() ? l.DataSource
                                 : l.DataSource + " (file " + std::filesystem::path(file).filename().string() + ")"},

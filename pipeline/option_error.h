@@ -14,9 +14,9 @@
 namespace qav {
 
 struct OptionError {
-    std::string message;            // in English
-    const char* wording = nullptr;  // its text, when it has one in the translation file
-    std::vector<std::string> parts{};  // what fills the wording's %1, %2...
+    std::string message;                      // in English
+    const char* wording = nullptr;            // its text, when it has one in the translation file
+    std::vector<std::string> parts{};         // what fills the wording's %1, %2...
     const char* context = "qav::OptionText";  // the wording's in the translation file
 };
 
@@ -35,7 +35,8 @@ inline constexpr const char* kSlotOutside =
     QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is outside %3 (the slots of %4)", "");
 inline constexpr const char* kNotDataSet =
     QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not brazil, south-america or world", "");
-inline constexpr const char* kSlotOfAll = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2': a slot needs one data set", "");
+inline constexpr const char* kSlotOfAll =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: '%2': a slot needs one data set", "");
 inline constexpr const char* kNotScreen = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not WIDTHxHEIGHT", "");
 inline constexpr const char* kNotFirstLast = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not FIRST-LAST", "");
 inline constexpr const char* kNotHourRange =

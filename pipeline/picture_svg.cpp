@@ -27,8 +27,8 @@ std::string PictureSvg(PictureKind kind, const AnalysisState& state, char decima
     return canvas.Document(PictureTitle(kind, state), ProvenanceText(PictureProvenance(state)));
 }
 
-std::string CompareSvg(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth,
-                       int pixelHeight, Language language)
+std::string CompareSvg(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth, int pixelHeight,
+                       Language language)
 {
     const CompareLayout layout = MakeCompareLayout(rows, pixelWidth, pixelHeight);
     SvgCanvas canvas(layout.Width, layout.Height, pixelWidth, pixelHeight);

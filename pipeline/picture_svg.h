@@ -44,7 +44,7 @@ std::string PictureSvg(PictureKind kind, const AnalysisState& state, char decima
                        Language language = Language::English);
 
 /// The compare picture of the rows, in the order given, as an SVG document.
-std::string CompareSvg(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth,
-                       int pixelHeight, Language language = Language::English);
+std::string CompareSvg(const std::vector<CompareRow>& rows, const std::string& caption, int pixelWidth, int pixelHeight,
+                       Language language = Language::English);
 
 }  // namespace qav

@@ -14,9 +14,12 @@ namespace qav {
 bool DataSetFlags::IsShown(DataSetKind kind) const
 {
     switch (kind) {
-    case DataSetKind::Brazil: return ShowingBrazil;
-    case DataSetKind::SouthAmerica: return ShowingSouthAmerica;
-    case DataSetKind::World: return ShowingWorld;
+        case DataSetKind::Brazil:
+            return ShowingBrazil;
+        case DataSetKind::SouthAmerica:
+            return ShowingSouthAmerica;
+        case DataSetKind::World:
+            return ShowingWorld;
     }
     return false;
 }
@@ -25,17 +28,23 @@ void DataSetFlags::Show(DataSetKind kind)
 {
     Clear();
     switch (kind) {
-    case DataSetKind::Brazil: ShowingBrazil = true; break;
-    case DataSetKind::SouthAmerica: ShowingSouthAmerica = true; break;
-    case DataSetKind::World: ShowingWorld = true; break;
+        case DataSetKind::Brazil:
+            ShowingBrazil = true;
+            break;
+        case DataSetKind::SouthAmerica:
+            ShowingSouthAmerica = true;
+            break;
+        case DataSetKind::World:
+            ShowingWorld = true;
+            break;
     }
 }
 
 void SetAnalysisScreen(AnalysisState& state, const ScreenDescription& screen)
 {
     state.Layout = LayoutForScreen(screen);
-    state.Scale = MakeChartScale(state.Layout.Picture1.Width, state.Layout.Picture1.Height,
-                                 state.Layout.PixelWidth, state.Layout.PixelHeight);
+    state.Scale = MakeChartScale(state.Layout.Picture1.Width, state.Layout.Picture1.Height, state.Layout.PixelWidth,
+                                 state.Layout.PixelHeight);
     ++state.InputGeneration;
 }
 
@@ -60,8 +69,7 @@ std::vector<std::string> LocationListEntries(const LocationTable& table)
 {
     std::vector<std::string> entries;
     entries.reserve(table.LocationCount);
-    for (int slot = 1; slot <= table.LocationCount; ++slot)
-        entries.push_back(" " + table.Slot[slot].LocationName);
+    for (int slot = 1; slot <= table.LocationCount; ++slot) entries.push_back(" " + table.Slot[slot].LocationName);
     return entries;
 }
 
@@ -110,8 +118,8 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
     const LocationRecord& location = state.Current();
     state.Hours = SynthesizeHours(location);
     if (canvases.Chart) {
-        state.Vertices = DrawBioclimaticChart(*canvases.Chart, canvases.ZoneMap, state.Scale, psy,
-                                              canvases.RotatedFont, canvases.DecimalSeparator, canvases.Lang);
+        state.Vertices = DrawBioclimaticChart(*canvases.Chart, canvases.ZoneMap, state.Scale, psy, canvases.RotatedFont,
+                                              canvases.DecimalSeparator, canvases.Lang);
     } else if (canvases.PaintedZones) {
         state.Vertices = *canvases.PaintedZones;
     } else {
@@ -127,8 +135,8 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
     if (state.Warmed) AnalyseBase(state, canvases.ZoneMap);
     if (canvases.Chart) DrawHoursAndLegend(*canvases.Chart, state, canvases.DecimalSeparator, canvases.Lang);
     if (canvases.Graph)
-        DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight, canvases.Lang, {},
-                         CountedMonthsOf(state.Filter));
+        DrawMonthlyGraph(*canvases.Graph, location, state.Layout.PixelWidth, state.Layout.PixelHeight, canvases.Lang,
+                         {}, CountedMonthsOf(state.Filter));
 }
 
 ShowDataSetOutcome ShowDataSet(AnalysisState& state, DataSetKind kind, PipelineCanvases& canvases)
@@ -159,8 +167,7 @@ void ShowLocationsFromFile(AnalysisState& state, LocationTable table, PipelineCa
     state.Recorded = std::move(recorded);
     state.SourceFile = std::move(files);
     // Like a built-in set, a file writes only its own slots and leaves the higher ones alone.
-    for (int slot = 1; slot <= table.LocationCount; ++slot)
-        state.Locations.Slot[slot] = std::move(table.Slot[slot]);
+    for (int slot = 1; slot <= table.LocationCount; ++slot) state.Locations.Slot[slot] = std::move(table.Slot[slot]);
     state.Locations.LocationCount = table.LocationCount;
     state.DataSetKind.Clear();
     state.CurrentLocation = std::clamp(slot, 1, std::max(1, table.LocationCount));

@@ -17,7 +17,7 @@ struct PipelineCanvases {
     ChartCanvas* Chart = nullptr;
     ChartCanvas* Graph = nullptr;
     CLogFont* RotatedFont = nullptr;
-    char DecimalSeparator = '.';  // of the chart title, legend shares and graph
+    char DecimalSeparator = '.';        // of the chart title, legend shares and graph
     Language Lang = Language::English;  // of the texts drawn
     // Set when the zone map already holds the zones of the state's scale at the location's
     // pressure (kept from an earlier run): these are its vertices, and nothing is repainted.

@@ -20,8 +20,8 @@ void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotat
     // The hours are classified in the state already, so a picture needs no zone map: the frame
     // procedure only clears the one it is given.
     RasterCanvas noZoneMap(0, 0, state.Layout.PixelWidth, state.Layout.PixelHeight);
-    DrawChartFrameAndZones(chart, noZoneMap, state.Scale, Psychrometrics(state.Pressure), rotatedFont,
-                           decimalSeparator, language);
+    DrawChartFrameAndZones(chart, noZoneMap, state.Scale, Psychrometrics(state.Pressure), rotatedFont, decimalSeparator,
+                           language);
     DrawHoursAndLegend(chart, state, decimalSeparator, language, highlighted);
 }
 
@@ -69,7 +69,8 @@ std::string HourFilterText(const HourFilter& f, Language language)
     if (language == Language::English) return DescribeHourFilter(f);
     const std::string all(PictureText(language, picture_text::kAllHours));
     if (f.IsAll()) return all;
-    std::string text = f.HourCount() == 24 ? all : FilledText(PictureText(language, picture_text::kHours), {HourRangeText(f)});
+    std::string text =
+        f.HourCount() == 24 ? all : FilledText(PictureText(language, picture_text::kHours), {HourRangeText(f)});
     if (f.MonthCount() == 12) return text;
     const auto month = [&](int m) { return std::string(Translated(language, "qav::Month", kMonthName[m])); };
     text += ", ";
@@ -97,7 +98,8 @@ std::string WarmingText(const Warming& warming, Language language)
 std::string AnalysisCaption(const HourFilter& filter, const Warming* warming, Language language)
 {
     std::string caption;
-    if (!filter.IsAll()) caption = FilledText(PictureText(language, picture_text::kCounted), {HourFilterText(filter, language)});
+    if (!filter.IsAll())
+        caption = FilledText(PictureText(language, picture_text::kCounted), {HourFilterText(filter, language)});
     if (warming) {
         if (!caption.empty()) caption += "; ";
         caption += FilledText(PictureText(language, picture_text::kWhatIf), {WarmingText(*warming, language)});
@@ -116,8 +118,7 @@ std::string StationCaption(const LocationRecord& location, Language language)
 std::string AnalysisCaption(const AnalysisState& state, Language language)
 {
     const std::string station = StationCaption(state.Current(), language);
-    const std::string options =
-        AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr, language);
+    const std::string options = AnalysisCaption(state.Filter, state.Warmed ? &*state.WarmingAsked : nullptr, language);
     return station.empty() ? options : options.empty() ? station : station + "; " + options;
 }
 

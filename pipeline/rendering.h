@@ -17,8 +17,8 @@ namespace qav {
 /// Draws the chart as the last run left it: frame, rotated title, zones, then the hours and
 /// the legend (DrawHoursAndLegend). The canvas should have the chart's size.
 /// A highlighted strategy (1..10) pales every hour that does not count toward its share.
-void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont,
-                 char decimalSeparator = '.', Language language = Language::English, int highlighted = 0);
+void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont, char decimalSeparator = '.',
+                 Language language = Language::English, int highlighted = 0);
 
 /// The second half of the chart, after the frame and zones: the hours of the view shown (month
 /// polylines of the typical days or dots of the recorded hours) and the legend of the shown tally.
@@ -34,8 +34,7 @@ std::string AnalysisCaption(const AnalysisState& state, Language language = Lang
 /// source field names a station of the catalogue; empty for any other.
 std::string StationCaption(const LocationRecord& location, Language language = Language::English);
 /// The same for a run of many locations with one filter and warming (none: nullptr).
-std::string AnalysisCaption(const HourFilter& filter, const Warming* warming,
-                            Language language = Language::English);
+std::string AnalysisCaption(const HourFilter& filter, const Warming* warming, Language language = Language::English);
 /// DescribeHourFilter and DescribeWarming in the language (the warming's number with its decimal
 /// separator).
 std::string HourFilterText(const HourFilter& filter, Language language);

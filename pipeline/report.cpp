@@ -19,7 +19,7 @@ namespace rt = report_text;
 constexpr float kGuidanceShare = 5.0f;
 
 class Composer {
-public:
+  public:
     Composer(const AnalysisState& state, Language language) : state_(state), language_(language) {}
 
     std::string T(const char* english) const { return std::string(ReportText(language_, english)); }
@@ -48,7 +48,7 @@ public:
     void Method();
     ReportContent Take() { return std::move(content_); }
 
-private:
+  private:
     /// The tally the report follows: a weather file's recorded hours, otherwise the typical days.
     const StrategyTally& Basis() const { return Recorded() ? state_.RecordedTally : state_.Tally; }
     bool Recorded() const { return state_.CurrentRecorded() != nullptr; }
@@ -64,7 +64,7 @@ std::string Composer::SourceText() const
     const LocationRecord& l = state_.Current();
     const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
     if (const std::string station = StationCaption(l, language_); !station.empty()) return station;
-    std::string source = !file.empty()                                       ? Fill(rt::kFileSource, {file})
+    std::string source = !file.empty()                                           ? Fill(rt::kFileSource, {file})
                          : state_.DataSetKind.IsShown(DataSetKind::Brazil)       ? T(rt::kSetBrazil)
                          : state_.DataSetKind.IsShown(DataSetKind::SouthAmerica) ? T(rt::kSetSouthAmerica)
                          : state_.DataSetKind.IsShown(DataSetKind::World)        ? T(rt::kSetWorld)
@@ -83,11 +83,11 @@ void Composer::Heading(const std::string& date)
     fact(rt::kSource, SourceText());
     fact(rt::kCoordinates, Fixed(l.Latitude, 2) + "°, " + Fixed(l.Longitude, 2) + "°");
     fact(rt::kElevation, FormatGeneral(l.Elevation, sep) + " m");
-    fact(rt::kPressure, Fill(rt::kPressureValue, {Fixed(state_.Pressure.PressureKPa, 3),
-                                                  Fixed(state_.Pressure.PressureElevation, 0)}));
+    fact(rt::kPressure, Fill(rt::kPressureValue,
+                             {Fixed(state_.Pressure.PressureKPa, 3), Fixed(state_.Pressure.PressureElevation, 0)}));
     const RecordedYear* recorded = state_.CurrentRecorded();
-    fact(rt::kBasis, recorded ? Fill(rt::kRecordedBasis, {std::to_string(recorded->HoursUsed),
-                                                          std::to_string(recorded->HoursMissing)})
+    fact(rt::kBasis, recorded ? Fill(rt::kRecordedBasis,
+                                     {std::to_string(recorded->HoursUsed), std::to_string(recorded->HoursMissing)})
                               : T(rt::kTypicalBasis));
     fact(rt::kCountedHours, HourFilterText(state_.Filter, language_));
     fact(rt::kWarming, state_.Warmed ? WarmingText(*state_.WarmingAsked, language_) : T(rt::kNoWarming));
@@ -119,8 +119,9 @@ void Composer::Tables()
     ReportTable normals{{T(rt::kMonth), T(rt::kDbtMin), T(rt::kDbtMax), T(rt::kRhAvg)}, {}, {}};
     for (int m = 1; m <= kMonths; ++m) {
         const MonthlyNormals& n = l.Month[static_cast<std::size_t>(m)];
-        normals.Rows.push_back({std::string(Translated(language_, "qav::Month", kMonthName[static_cast<std::size_t>(m)])),
-                                FormatGeneral(n.DBTmin, sep), FormatGeneral(n.DBTmax, sep), FormatGeneral(n.RHavg, sep)});
+        normals.Rows.push_back(
+            {std::string(Translated(language_, "qav::Month", kMonthName[static_cast<std::size_t>(m)])),
+             FormatGeneral(n.DBTmin, sep), FormatGeneral(n.DBTmax, sep), FormatGeneral(n.RHavg, sep)});
     }
     Add(ReportBlockKind::Section, T(rt::kNormals));
     Add(ReportBlockKind::Table, {}, std::move(normals));
@@ -146,12 +147,14 @@ void Composer::Tables()
     Add(ReportBlockKind::Table, {}, std::move(shares));
     Add(ReportBlockKind::Note, T(rt::kTopMarked));
     if (Recorded())
-        Add(ReportBlockKind::Note, Fill(rt::kDisagreement, {Fixed(ShareDisagreement(state_.Tally, state_.RecordedTally), 1)}));
+        Add(ReportBlockKind::Note,
+            Fill(rt::kDisagreement, {Fixed(ShareDisagreement(state_.Tally, state_.RecordedTally), 1)}));
 
     ReportTable hours{{T(rt::kMonth)}, {}, {}};
     for (int s = 1; s <= kStrategies; ++s) hours.Columns.push_back(std::string(1, StrategyLetter(s)));
     for (int m = 1; m <= kMonths; ++m) {
-        std::vector<std::string> row{std::string(Translated(language_, "qav::Month", kMonthAbbreviation[static_cast<std::size_t>(m)], "abbreviation"))};
+        std::vector<std::string> row{std::string(
+            Translated(language_, "qav::Month", kMonthAbbreviation[static_cast<std::size_t>(m)], "abbreviation"))};
         for (int s = 1; s <= kStrategies; ++s) row.push_back(std::to_string(basis.MonthHours[s][m]));
         hours.Rows.push_back(std::move(row));
     }
@@ -177,9 +180,10 @@ void Composer::Advice()
         for (int k : it->Strategies) {
             if (k == 0) continue;
             advice.Heading += (advice.Heading.empty() ? "" : " / ") + StrategyLabel(k);
-            const std::string share = Recorded() ? Fill(rt::kGuidanceShares, {Fixed(basis.YearShare[k], 1),
-                                                                               Fixed(state_.Tally.YearShare[k], 1)})
-                                                 : Fill(rt::kGuidanceShare, {Fixed(basis.YearShare[k], 1)});
+            const std::string share =
+                Recorded()
+                    ? Fill(rt::kGuidanceShares, {Fixed(basis.YearShare[k], 1), Fixed(state_.Tally.YearShare[k], 1)})
+                    : Fill(rt::kGuidanceShare, {Fixed(basis.YearShare[k], 1)});
             advice.Share += (advice.Share.empty() ? "" : "; ") +
                             (it->Strategies[1] ? std::string(1, StrategyLetter(k)) + ": " : std::string()) + share;
         }
@@ -197,9 +201,9 @@ void Composer::Method()
     const LocationRecord& l = state_.Current();
     const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
     const char* data = !StationCaption(l).empty() ? rt::kDataStation
-                       : Recorded()                ? rt::kDataWeatherFile
-                       : !file.empty()             ? rt::kDataMonthlyFile
-                                                   : rt::kDataBuiltIn;
+                       : Recorded()               ? rt::kDataWeatherFile
+                       : !file.empty()            ? rt::kDataMonthlyFile
+                                                  : rt::kDataBuiltIn;
     Add(ReportBlockKind::Text, T(data));
     Add(ReportBlockKind::Section, T(rt::kReferences));
     Add(ReportBlockKind::Note, std::string(rt::kGivoni));
@@ -212,7 +216,8 @@ std::vector<int> GuidedStrategies(const StrategyTally& tally)
 {
     std::vector<int> order;
     for (int s = 1; s <= kStrategies; ++s) {
-        const bool top = std::find(tally.TopStrategy.begin() + 1, tally.TopStrategy.end(), s) != tally.TopStrategy.end();
+        const bool top =
+            std::find(tally.TopStrategy.begin() + 1, tally.TopStrategy.end(), s) != tally.TopStrategy.end();
         if (top || tally.YearShare[s] >= kGuidanceShare) order.push_back(s);
     }
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return tally.YearShare[a] > tally.YearShare[b]; });

@@ -18,8 +18,8 @@ struct ReportTable {
 };
 
 struct ReportGuidance {
-    std::string Heading;  // "B - Solar Heating" (two strategies joined by " / ")
-    std::string Share;    // "30.2 %"; for a weather file the recorded and the typical share
+    std::string Heading;                   // "B - Solar Heating" (two strategies joined by " / ")
+    std::string Share;                     // "30.2 %"; for a weather file the recorded and the typical share
     std::string Asks, Measures, Pitfalls;  // each with its lead-in ("Pitfalls: ...")
 };
 

@@ -11,7 +11,8 @@
 namespace qav::report_text {
 
 inline constexpr const char* kDocumentTitle = QAV_TRANSLATABLE("qav::Report", "Bioclimatic analysis of %1", "");
-inline constexpr const char* kNoLocation = QAV_TRANSLATABLE("qav::Report", "There is no analysed location to report on.", "");
+inline constexpr const char* kNoLocation =
+    QAV_TRANSLATABLE("qav::Report", "There is no analysed location to report on.", "");
 // Heading
 inline constexpr const char* kLocation = QAV_TRANSLATABLE("qav::Report", "Location", "");
 inline constexpr const char* kSource = QAV_TRANSLATABLE("qav::Report", "Source", "");
@@ -25,10 +26,13 @@ inline constexpr const char* kWarming = QAV_TRANSLATABLE("qav::Report", "Warming
 inline constexpr const char* kNoWarming = QAV_TRANSLATABLE("qav::Report", "none (normals as read)", "");
 inline constexpr const char* kScreen = QAV_TRANSLATABLE("qav::Report", "Chart laid out for", "");
 inline constexpr const char* kScreenValue = QAV_TRANSLATABLE("qav::Report", "a screen of %1 × %2 pixels", "");
-inline constexpr const char* kReferenceScreen = QAV_TRANSLATABLE("qav::Report", "the reference screen (%1 × %2 pixels)", "");
+inline constexpr const char* kReferenceScreen =
+    QAV_TRANSLATABLE("qav::Report", "the reference screen (%1 × %2 pixels)", "");
 inline constexpr const char* kProgram = QAV_TRANSLATABLE("qav::Report", "Program, date", "");
-inline constexpr const char* kTypicalBasis = QAV_TRANSLATABLE("qav::Report", "typical days synthesised from the monthly normals (288 hours)", "");
-inline constexpr const char* kRecordedBasis = QAV_TRANSLATABLE("qav::Report", "recorded hours of the weather file (%1 used, %2 missing), beside typical days", "");
+inline constexpr const char* kTypicalBasis =
+    QAV_TRANSLATABLE("qav::Report", "typical days synthesised from the monthly normals (288 hours)", "");
+inline constexpr const char* kRecordedBasis = QAV_TRANSLATABLE(
+    "qav::Report", "recorded hours of the weather file (%1 used, %2 missing), beside typical days", "");
 inline constexpr const char* kSetBrazil = QAV_TRANSLATABLE("qav::Report", "built-in data set Brazil", "");
 inline constexpr const char* kSetSouthAmerica = QAV_TRANSLATABLE("qav::Report", "built-in data set South America", "");
 inline constexpr const char* kSetWorld = QAV_TRANSLATABLE("qav::Report", "built-in data set World", "");
@@ -48,32 +52,57 @@ inline constexpr const char* kShare = QAV_TRANSLATABLE("qav::Report", "Share (%)
 inline constexpr const char* kTypical = QAV_TRANSLATABLE("qav::Report", "Typical days (%)", "");
 inline constexpr const char* kRecorded = QAV_TRANSLATABLE("qav::Report", "Recorded hours (%)", "");
 inline constexpr const char* kRank = QAV_TRANSLATABLE("qav::Report", "Rank", "");
-inline constexpr const char* kTopMarked = QAV_TRANSLATABLE("qav::Report", "The three largest shares are ranked and set in bold.", "");
-inline constexpr const char* kDisagreement = QAV_TRANSLATABLE("qav::Report", "The typical days and the recorded hours classify %1 % of the year differently (half the sum of the differences of the shares).", "");
+inline constexpr const char* kTopMarked =
+    QAV_TRANSLATABLE("qav::Report", "The three largest shares are ranked and set in bold.", "");
+inline constexpr const char* kDisagreement = QAV_TRANSLATABLE(
+    "qav::Report",
+    "The typical days and the recorded hours classify %1 % of the year differently (half the sum of the differences of the shares).",
+    "");
 inline constexpr const char* kMonthHours = QAV_TRANSLATABLE("qav::Report", "Hours per month and strategy (%1)", "");
 inline constexpr const char* kTypicalHours = QAV_TRANSLATABLE("qav::Report", "typical days", "");
 inline constexpr const char* kRecordedHours = QAV_TRANSLATABLE("qav::Report", "recorded hours", "");
-inline constexpr const char* kMerged = QAV_TRANSLATABLE("qav::Report", "The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G's) for I, so a share is not simply the hours of its column divided by the hours counted.", "");
+inline constexpr const char* kMerged = QAV_TRANSLATABLE(
+    "qav::Report",
+    "The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G's) for I, so a share is not simply the hours of its column divided by the hours counted.",
+    "");
 // Guidance
 inline constexpr const char* kGuidance = QAV_TRANSLATABLE("qav::Report", "What to design for", "");
-inline constexpr const char* kGuidanceIntro = QAV_TRANSLATABLE("qav::Report", "Every strategy with a share of 5 % or more, and always the three largest, in order of share.", "");
-inline constexpr const char* kGuidanceIntroRecorded = QAV_TRANSLATABLE("qav::Report", "Every strategy with a share of 5 % or more of the recorded hours, and always the three largest, in order of share; the typical days' share is given beside it.", "");
+inline constexpr const char* kGuidanceIntro = QAV_TRANSLATABLE(
+    "qav::Report", "Every strategy with a share of 5 % or more, and always the three largest, in order of share.", "");
+inline constexpr const char* kGuidanceIntroRecorded = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Every strategy with a share of 5 % or more of the recorded hours, and always the three largest, in order of share; the typical days' share is given beside it.",
+    "");
 inline constexpr const char* kGuidanceShare = QAV_TRANSLATABLE("qav::Report", "%1 %", "");
-inline constexpr const char* kGuidanceShares = QAV_TRANSLATABLE("qav::Report", "%1 % of the recorded hours, %2 % of the typical days", "");
+inline constexpr const char* kGuidanceShares =
+    QAV_TRANSLATABLE("qav::Report", "%1 % of the recorded hours, %2 % of the typical days", "");
 inline constexpr const char* kAsks = QAV_TRANSLATABLE("qav::Report", "What it asks of the building:", "");
 inline constexpr const char* kMeasures = QAV_TRANSLATABLE("qav::Report", "Design measures:", "");
 inline constexpr const char* kPitfalls = QAV_TRANSLATABLE("qav::Report", "Pitfalls:", "");
 // Method and data
 inline constexpr const char* kMethodSection = QAV_TRANSLATABLE("qav::Report", "Method and data", "");
-inline constexpr const char* kMethod = QAV_TRANSLATABLE("qav::Report", "Each month's normals (mean daily minimum and maximum temperature, mean relative humidity) give a typical day of 24 hours; the 288 hours, or a weather file's recorded hours, are placed on a psychrometric chart drawn for the station pressure of the site's elevation and counted in the strategy zone they fall in. The zones and the design advice follow the building bioclimatic chart of Givoni as adapted for Brazil by Lamberts, Dutra and Pereira. The shares describe the outdoor climate, not a building: use them to choose what to design for, and check the design with a thermal simulation.", "");
-inline constexpr const char* kDataBuiltIn = QAV_TRANSLATABLE("qav::Report", "Data: climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere), as compiled in the program's built-in data sets; not checked value by value against the published tables.", "");
-inline constexpr const char* kDataStation = QAV_TRANSLATABLE("qav::Report", "Data: WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members) and INMET, Normais Climatológicas do Brasil 1991-2020.", "");
-inline constexpr const char* kDataWeatherFile = QAV_TRANSLATABLE("qav::Report", "Data: the EnergyPlus weather file named above; cite the provider named in its header.", "");
-inline constexpr const char* kDataMonthlyFile = QAV_TRANSLATABLE("qav::Report", "Data: the Monthly Data file named above, as supplied by the user.", "");
+inline constexpr const char* kMethod = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Each month's normals (mean daily minimum and maximum temperature, mean relative humidity) give a typical day of 24 hours; the 288 hours, or a weather file's recorded hours, are placed on a psychrometric chart drawn for the station pressure of the site's elevation and counted in the strategy zone they fall in. The zones and the design advice follow the building bioclimatic chart of Givoni as adapted for Brazil by Lamberts, Dutra and Pereira. The shares describe the outdoor climate, not a building: use them to choose what to design for, and check the design with a thermal simulation.",
+    "");
+inline constexpr const char* kDataBuiltIn = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Data: climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere), as compiled in the program's built-in data sets; not checked value by value against the published tables.",
+    "");
+inline constexpr const char* kDataStation = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Data: WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members) and INMET, Normais Climatológicas do Brasil 1991-2020.",
+    "");
+inline constexpr const char* kDataWeatherFile = QAV_TRANSLATABLE(
+    "qav::Report", "Data: the EnergyPlus weather file named above; cite the provider named in its header.", "");
+inline constexpr const char* kDataMonthlyFile =
+    QAV_TRANSLATABLE("qav::Report", "Data: the Monthly Data file named above, as supplied by the user.", "");
 inline constexpr const char* kReferences = QAV_TRANSLATABLE("qav::Report", "References", "");
 // Titles of cited literature stay as published.
-inline constexpr std::string_view kGivoni = "Givoni, B. Comfort, climate analysis and building design guidelines. Energy and Buildings 18 (1992) 11-23.";
-inline constexpr std::string_view kLamberts = "Lamberts, R.; Dutra, L.; Pereira, F. O. R. Eficiência Energética na Arquitetura. São Paulo: PW, 1997.";
+inline constexpr std::string_view kGivoni =
+    "Givoni, B. Comfort, climate analysis and building design guidelines. Energy and Buildings 18 (1992) 11-23.";
+inline constexpr std::string_view kLamberts =
+    "Lamberts, R.; Dutra, L.; Pereira, F. O. R. Eficiência Energética na Arquitetura. São Paulo: PW, 1997.";
 inline constexpr const char* kPage = QAV_TRANSLATABLE("qav::Report", "Page %1 of %2", "");
 
 /// Design advice for one strategy, or for strategies that one set of measures serves.
@@ -86,41 +115,118 @@ struct Guidance {
 
 inline constexpr std::array<Guidance, 9> kAdvice{{
     {{1, 0},
-     QAV_TRANSLATABLE("qav::Report", "Heat must be added in the coldest hours; passive gains alone cannot keep the rooms comfortable.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Insulate the envelope first, roof above all; seal air leaks; keep the heated volume compact and zone it; size an efficient heater (heat pump, biomass stove) for what remains, and still take the solar gains the site gives.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Oversized heaters in leaky, uninsulated shells; thermal bridges and single glazing that invite condensation; ventilation that is cut so far that the air grows stale.", "")},
+     QAV_TRANSLATABLE("qav::Report",
+                      "Heat must be added in the coldest hours; passive gains alone cannot keep the rooms comfortable.",
+                      ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Insulate the envelope first, roof above all; seal air leaks; keep the heated volume compact and zone it; size an efficient heater (heat pump, biomass stove) for what remains, and still take the solar gains the site gives.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Oversized heaters in leaky, uninsulated shells; thermal bridges and single glazing that invite condensation; ventilation that is cut so far that the air grows stale.",
+         "")},
     {{2, 0},
-     QAV_TRANSLATABLE("qav::Report", "The sun can carry the heating of the cool hours if the building collects its heat in the day and keeps it.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Face the main rooms and their glazing to the equator (north in the southern hemisphere); keep the other façades' openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Too much glass, which overheats on clear days and loses heat at night; windows left unshaded in the warm season; glazing facing east and west, where the sun is hard to control.", "")},
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "The sun can carry the heating of the cool hours if the building collects its heat in the day and keeps it.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Face the main rooms and their glazing to the equator (north in the southern hemisphere); keep the other façades' openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Too much glass, which overheats on clear days and loses heat at night; windows left unshaded in the warm season; glazing facing east and west, where the sun is hard to control.",
+         "")},
     {{3, 0},
-     QAV_TRANSLATABLE("qav::Report", "Heavy construction stores the day's heat, solar and internal, and gives it back in the cold night, evening out the daily swing.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Exposed masonry or concrete floors and walls inside the insulation, lit by the winter sun; a heavy, insulated roof; a compact plan, and night shutters or curtains over the windows.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Mass covered by carpets, linings or suspended ceilings; mass outside the insulation, which loses its heat to the air; heavy rooms in shade, which stay cold.", "")},
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Heavy construction stores the day's heat, solar and internal, and gives it back in the cold night, evening out the daily swing.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Exposed masonry or concrete floors and walls inside the insulation, lit by the winter sun; a heavy, insulated roof; a compact plan, and night shutters or curtains over the windows.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Mass covered by carpets, linings or suspended ceilings; mass outside the insulation, which loses its heat to the air; heavy rooms in shade, which stay cold.",
+         "")},
     {{4, 0},
-     QAV_TRANSLATABLE("qav::Report", "Air that is warm enough but very dry irritates eyes, skin and airways; the rooms need moisture.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Plants, pools and fountains near the openings; wet surfaces in courtyards; limited air leakage so that the moisture stays; a humidifier where the dry season is long.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Overdoing it, which brings condensation and mould; standing water that breeds mosquitoes; dust from bare ground upwind of the openings.", "")},
+     QAV_TRANSLATABLE("qav::Report",
+                      "Air that is warm enough but very dry irritates eyes, skin and airways; the rooms need moisture.",
+                      ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Plants, pools and fountains near the openings; wet surfaces in courtyards; limited air leakage so that the moisture stays; a humidifier where the dry season is long.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Overdoing it, which brings condensation and mould; standing water that breeds mosquitoes; dust from bare ground upwind of the openings.",
+         "")},
     {{5, 0},
-     QAV_TRANSLATABLE("qav::Report", "The outdoor air is comfortable in these hours; the building should not spoil it.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Openings that can be opened or closed at will; moderate glazing with shading; an envelope that neither gains nor loses too much, so the comfortable hours are not turned into hot or cold ones.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Sealed, heavily glazed buildings that need cooling even in mild weather; internal heat from lighting and equipment; treating these hours as needing no design at all.", "")},
+     QAV_TRANSLATABLE("qav::Report", "The outdoor air is comfortable in these hours; the building should not spoil it.",
+                      ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Openings that can be opened or closed at will; moderate glazing with shading; an envelope that neither gains nor loses too much, so the comfortable hours are not turned into hot or cold ones.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Sealed, heavily glazed buildings that need cooling even in mild weather; internal heat from lighting and equipment; treating these hours as needing no design at all.",
+         "")},
     {{6, 0},
-     QAV_TRANSLATABLE("qav::Report", "Air movement over the body cools it in warm, humid hours; the building must let the breeze through the occupied rooms.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Cross ventilation: openings on opposite façades, to windward and to leeward; a narrow plan and few partitions across the air path; high outlets and ventilated roofs; light, shaded walls; ceiling fans for still days.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Windows on one side only; insect screens and grilles that choke the flow; neighbours and walls that block the wind; security and noise that keep the windows closed.", "")},
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Air movement over the body cools it in warm, humid hours; the building must let the breeze through the occupied rooms.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Cross ventilation: openings on opposite façades, to windward and to leeward; a narrow plan and few partitions across the air path; high outlets and ventilated roofs; light, shaded walls; ceiling fans for still days.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Windows on one side only; insect screens and grilles that choke the flow; neighbours and walls that block the wind; security and noise that keep the windows closed.",
+         "")},
     {{7, 8},
-     QAV_TRANSLATABLE("qav::Report", "Days are hot but nights cool: heavy construction absorbs the day's heat and the night air carries it away, so the rooms stay cooler than the air outside at noon.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Exposed heavy walls, floors and roof inside the insulation; shaded openings kept closed in the heat of the day; openings that can stay safely open at night, with cross or stack ventilation; light, reflective outer surfaces.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Mass hidden behind linings; windows left open in the hot afternoon; nights too warm or too humid for the mass to cool; heavy rooms that take long to respond when occupied only briefly.", "")},
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Days are hot but nights cool: heavy construction absorbs the day's heat and the night air carries it away, so the rooms stay cooler than the air outside at noon.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Exposed heavy walls, floors and roof inside the insulation; shaded openings kept closed in the heat of the day; openings that can stay safely open at night, with cross or stack ventilation; light, reflective outer surfaces.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Mass hidden behind linings; windows left open in the hot afternoon; nights too warm or too humid for the mass to cool; heavy rooms that take long to respond when occupied only briefly.",
+         "")},
     {{9, 0},
-     QAV_TRANSLATABLE("qav::Report", "Hot, dry air can be cooled by evaporating water into it; the building must bring the cooled air in and let it out.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Pools, fountains, wet pads or sprays in the air path to the openings; planted, shaded courtyards; cooling towers or direct evaporative coolers; roof ponds; airflow so that the added moisture leaves.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Using it in humid hours, when it only adds moisture; stagnant water and its hygiene; short supply of water in dry regions; closed rooms that grow humid.", "")},
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Hot, dry air can be cooled by evaporating water into it; the building must bring the cooled air in and let it out.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Pools, fountains, wet pads or sprays in the air path to the openings; planted, shaded courtyards; cooling towers or direct evaporative coolers; roof ponds; airflow so that the added moisture leaves.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Using it in humid hours, when it only adds moisture; stagnant water and its hygiene; short supply of water in dry regions; closed rooms that grow humid.",
+         "")},
     {{10, 0},
-     QAV_TRANSLATABLE("qav::Report", "The air is too hot, or too hot and humid, for passive means; mechanical cooling is needed in these hours.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Reduce the load first: shade every opening, insulate and lighten the roof, limit glazing to the east and west, cut internal gains; then an efficient, well-sized air conditioner or heat pump in a sealed zone, with dehumidification where the air is humid.", ""),
-     QAV_TRANSLATABLE("qav::Report", "Conditioning an unshaded glass box; equipment sized for loads that design could have removed; open windows while it runs; the heat it rejects where people are.", "")},
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "The air is too hot, or too hot and humid, for passive means; mechanical cooling is needed in these hours.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Reduce the load first: shade every opening, insulate and lighten the roof, limit glazing to the east and west, cut internal gains; then an efficient, well-sized air conditioner or heat pump in a sealed zone, with dehumidification where the air is humid.",
+         ""),
+     QAV_TRANSLATABLE(
+         "qav::Report",
+         "Conditioning an unshaded glass box; equipment sized for loads that design could have removed; open windows while it runs; the heat it rejects where people are.",
+         "")},
 }};
 
 }  // namespace qav::report_text

@@ -30,8 +30,8 @@ std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally
     t += "QAV - Meridane\n\n";
     t += FilledText(PictureText(language, picture_text::kTableLocationHeader), {h}) + "\n";
     t += TableText(l.LocationName, field) + f + TableText(l.Country, field) + f + TableText(l.DataSource, field) + f +
-         FormatGeneral(l.Latitude, sep) + f +
-         FormatGeneral(l.Longitude, sep) + f + FormatGeneral(l.Elevation, sep) + "\n";
+         FormatGeneral(l.Latitude, sep) + f + FormatGeneral(l.Longitude, sep) + f + FormatGeneral(l.Elevation, sep) +
+         "\n";
     t += '\n';
     t += FilledText(PictureText(language, picture_text::kTableMonthHeader), {h});
     t += '\n';
@@ -47,7 +47,8 @@ std::string ResultsTableText(const LocationRecord& l, const StrategyTally& tally
     t += '\n';
     for (int s = 1; s <= kStrategies; ++s) {
         if (tally.YearShare[s] == 0.0f) continue;
-        t += std::to_string(s) + f + TableText(StrategyNameIn(language, s), field) + f + FormatGeneral(tally.YearShare[s], sep) + "\n";
+        t += std::to_string(s) + f + TableText(StrategyNameIn(language, s), field) + f +
+             FormatGeneral(tally.YearShare[s], sep) + "\n";
     }
     if (!caption.empty()) {
         t += '\n';

@@ -17,10 +17,9 @@ namespace qav {
 /// "(recorded hours)" when the tally counts a weather file's recorded hours. A caption (what the
 /// shares count, a warming) follows after an empty line when given. A month mark, when given,
 /// ends every month line as a last field (the window's "warmed" for normals changed by a warming).
-std::string ResultsTableText(const LocationRecord& location, const StrategyTally& tally,
-                             char decimalSeparator = '.', char fieldSeparator = ',', bool recordedHours = false,
-                             std::string_view caption = {}, Language language = Language::English,
-                             std::string_view monthMark = {});
+std::string ResultsTableText(const LocationRecord& location, const StrategyTally& tally, char decimalSeparator = '.',
+                             char fieldSeparator = ',', bool recordedHours = false, std::string_view caption = {},
+                             Language language = Language::English, std::string_view monthMark = {});
 
 /// The field separator of a table pasted into a spreadsheet: a semicolon where the decimal
 /// separator is a comma (as spreadsheets of those locales expect), a comma elsewhere.

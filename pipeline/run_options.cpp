@@ -105,9 +105,10 @@ std::pair<int, int> ParseRange(const std::string& name, const std::string& text,
 
 HourFilter ParseHourFilter(const std::optional<std::string>& hourRange, const std::optional<std::string>& months)
 {
-    const auto [firstHour, lastHour] = hourRange ? ParseRange("--hour-range", *hourRange, 24, text::kNotHourRange)
-                                                 : std::pair{1, 24};
-    const auto [firstMonth, lastMonth] = months ? ParseRange("--months", *months, 12, text::kNotMonthRange) : std::pair{1, 12};
+    const auto [firstHour, lastHour] =
+        hourRange ? ParseRange("--hour-range", *hourRange, 24, text::kNotHourRange) : std::pair{1, 24};
+    const auto [firstMonth, lastMonth] =
+        months ? ParseRange("--months", *months, 12, text::kNotMonthRange) : std::pair{1, 12};
     HourFilter filter;
     MakeHourFilter(firstHour, lastHour, firstMonth, lastMonth, filter);
     return filter;
@@ -140,11 +141,14 @@ bool ParseCompareSort(std::string_view text, CompareSort& sort)
 {
     std::string lower(text);
     for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    if (lower == "name") sort = {CompareSortKey::Name, 0};
-    else if (lower == "list") sort = {CompareSortKey::ListOrder, 0};
+    if (lower == "name")
+        sort = {CompareSortKey::Name, 0};
+    else if (lower == "list")
+        sort = {CompareSortKey::ListOrder, 0};
     else if (lower.size() == 1 && lower[0] >= 'a' && lower[0] < 'a' + kStrategies)
         sort = {CompareSortKey::Strategy, lower[0] - 'a' + 1};
-    else return false;
+    else
+        return false;
     return true;
 }
 

@@ -23,9 +23,9 @@ WeatherLocation MakeWeatherLocation(const EpwFile& file);
 struct WeatherFiles {
     LocationTable Table;
     RecordedYears Recorded{};
-    SourceFiles Files{};  // the file of each slot
+    SourceFiles Files{};                // the file of each slot
     std::vector<ReadFailure> Failures;  // in the order given, each naming its file
-    int NotOpened = 0;  // files beyond the table's kMaxLocations slots, left unread
+    int NotOpened = 0;                  // files beyond the table's kMaxLocations slots, left unread
 };
 
 /// Reads each file and turns it into a location with its recorded year. A file that cannot be

@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config python3-fonttools
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14
   xvfb xauth imagemagick fonts-dejavu-core
   openbox  # a window manager under Xvfb, to check by hand that the first window's frame is on screen
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n

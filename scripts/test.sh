@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test: the release build, the em++ check
-# of the portable layers, the Debian package made from the release build, the AddressSanitizer +
-# UndefinedBehaviorSanitizer build, and a short run of each fuzz target.
+# Installs what is missing, checks the C++ layout, then builds and runs every test: the release
+# build, the em++ check of the portable layers, the Debian package made from the release build,
+# the AddressSanitizer + UndefinedBehaviorSanitizer build, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+
+echo "== the C++ layout (.clang-format)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror
 
 echo "== release build and tests"
 cmake --preset release >/dev/null

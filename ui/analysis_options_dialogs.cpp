@@ -86,11 +86,12 @@ HoursAnalysedDialog::HoursAnalysedDialog(const HourFilter& current, QWidget* par
     form->addRow(tr("&To clock hour:"), lastHour_);
     form->addRow(tr("From &month:"), firstMonth_);
     form->addRow(tr("T&o month:"), lastMonth_);
-    auto* note = new QLabel(tr("Hours are numbered 1 to 24 as in the hourly table: hour 9 is the hour ending at "
-                               "9:00, hour 24 the one ending at midnight. A range may wrap: 22 to 5 is the night, "
-                               "December to February the southern summer. The chart still draws every hour and "
-                               "greys out those left out; the shares, the legend, the month table and every "
-                               "export count only the selected hours."));
+    auto* note =
+        new QLabel(tr("Hours are numbered 1 to 24 as in the hourly table: hour 9 is the hour ending at "
+                      "9:00, hour 24 the one ending at midnight. A range may wrap: 22 to 5 is the night, "
+                      "December to February the southern summer. The chart still draws every hour and "
+                      "greys out those left out; the shares, the legend, the month table and every "
+                      "export count only the selected hours."));
     note->setWordWrap(true);
     summary_ = new QLabel;
     summary_->setObjectName(QStringLiteral("HoursSummary"));

@@ -20,12 +20,12 @@ namespace qav {
 /// A range of clock hours (1-24) and a range of months; either may wrap.
 class HoursAnalysedDialog final : public QDialog {
     Q_OBJECT
-public:
+  public:
     HoursAnalysedDialog(const HourFilter& current, QWidget* parent = nullptr);
     HourFilter filter() const;
     void setFilter(const HourFilter& filter);
 
-private:
+  private:
     void updateSummary();
     QSpinBox* firstHour_ = nullptr;
     QSpinBox* lastHour_ = nullptr;
@@ -38,7 +38,7 @@ private:
 /// the dialog then shows the shares with and without it and their difference.
 class WhatIfDialog final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit WhatIfDialog(QWidget* parent = nullptr);
 
     void setWarming(const std::optional<Warming>& warming);
@@ -56,11 +56,11 @@ public:
     QDoubleSpinBox* uniform() const { return uniform_; }
     QRadioButton* monthlyChoice() const { return monthly_; }
 
-signals:
+  signals:
     void applyRequested();
     void removeRequested();
 
-private:
+  private:
     void loadFile();
     QRadioButton* uniformChoice_ = nullptr;
     QRadioButton* monthly_ = nullptr;

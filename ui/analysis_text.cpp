@@ -30,13 +30,15 @@ QString AnalysisText::hourFilter(const HourFilter& f)
 
 QString AnalysisText::warming(const Warming& w)
 {
-    if (const auto degrees = w.Uniform()) return tr("%1%2 °C").arg(*degrees >= 0 ? QStringLiteral("+") : QString(), Number(*degrees));
+    if (const auto degrees = w.Uniform())
+        return tr("%1%2 °C").arg(*degrees >= 0 ? QStringLiteral("+") : QString(), Number(*degrees));
     return tr("monthly changes");
 }
 
 QString AnalysisText::refusal(const RefusedChange& r)
 {
-    const QString change = r.Change < 0 ? QStringLiteral("- ") + Number(-r.Change) : QStringLiteral("+ ") + Number(r.Change);
+    const QString change =
+        r.Change < 0 ? QStringLiteral("- ") + Number(-r.Change) : QStringLiteral("+ ") + Number(r.Change);
     return tr(kWarmingRefusal)
         .arg(MonthName(r.Month), QLatin1String(NormalName(r.Field)), Number(r.Base), change, Number(r.Result))
         .arg(r.Range.Low)

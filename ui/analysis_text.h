@@ -12,7 +12,7 @@ namespace qav {
 class AnalysisText {
     Q_DECLARE_TR_FUNCTIONS(qav::AnalysisText)
 
-public:
+  public:
     /// "hours 22-5, December-February", "all hours, July", "all hours".
     static QString hourFilter(const HourFilter& filter);
     /// "+2 °C" or "monthly changes".

@@ -34,10 +34,7 @@ void CanvasView::setRenderer(Renderer renderer)
     update();
 }
 
-QSizeF CanvasView::canvasSize() const
-{
-    return image_.isNull() ? QSizeF(100, 100) : image_.deviceIndependentSize();
-}
+QSizeF CanvasView::canvasSize() const { return image_.isNull() ? QSizeF(100, 100) : image_.deviceIndependentSize(); }
 
 double CanvasView::pictureScale() const
 {

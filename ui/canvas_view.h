@@ -10,7 +10,7 @@ namespace qav {
 
 class CanvasView : public QWidget {
     Q_OBJECT
-public:
+  public:
     /// Draws the picture at a pixel ratio (picture pixels per canvas pixel; 1 is the canvas's own
     /// size) and returns it.
     using Renderer = std::function<QImage(double pixelRatio)>;
@@ -34,11 +34,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QSizeF canvasSize() const;
 
     QImage image_;

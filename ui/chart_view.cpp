@@ -79,22 +79,34 @@ void ChartView::keyPressEvent(QKeyEvent* event)
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     int hourSteps = 0, monthSteps = 0;
     switch (key) {
-    case Qt::Key_Left: hourSteps = -1; break;
-    case Qt::Key_Right: hourSteps = 1; break;
-    case Qt::Key_Up: monthSteps = -1; break;
-    case Qt::Key_Down: monthSteps = 1; break;
-    case Qt::Key_Escape: emit strategyChosen(0); return;
-    default:
-        // A, B ... J: the strategy of that zone letter.
-        if (plain && key >= Qt::Key_A && key <= Qt::Key_J) {
-            emit strategyChosen(key - Qt::Key_A + 1);
+        case Qt::Key_Left:
+            hourSteps = -1;
+            break;
+        case Qt::Key_Right:
+            hourSteps = 1;
+            break;
+        case Qt::Key_Up:
+            monthSteps = -1;
+            break;
+        case Qt::Key_Down:
+            monthSteps = 1;
+            break;
+        case Qt::Key_Escape:
+            emit strategyChosen(0);
             return;
-        }
-        CanvasView::keyPressEvent(event);
-        return;
+        default:
+            // A, B ... J: the strategy of that zone letter.
+            if (plain && key >= Qt::Key_A && key <= Qt::Key_J) {
+                emit strategyChosen(key - Qt::Key_A + 1);
+                return;
+            }
+            CanvasView::keyPressEvent(event);
+            return;
     }
-    if (current_ < 0) setCurrentHour(StepPlottedHour(hours_, -1, 0, 0));
-    else setCurrentHour(StepPlottedHour(hours_, current_, hourSteps, monthSteps));
+    if (current_ < 0)
+        setCurrentHour(StepPlottedHour(hours_, -1, 0, 0));
+    else
+        setCurrentHour(StepPlottedHour(hours_, current_, hourSteps, monthSteps));
 }
 
 void ChartView::paintEvent(QPaintEvent* event)

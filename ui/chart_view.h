@@ -12,7 +12,7 @@ namespace qav {
 
 class ChartView final : public CanvasView {
     Q_OBJECT
-public:
+  public:
     /// The legend row's strategy at a canvas point, 0 for none.
     using LegendHit = std::function<int(double x, double y)>;
 
@@ -30,20 +30,20 @@ public:
     /// Where an hour stands in the widget, logical pixels.
     QPointF widgetPointOf(const PlottedHour& hour) const;
 
-signals:
+  signals:
     /// The hour pointed at or stepped to; -1 when the pointer left every hour.
     void hourPointed(int index);
     /// A legend row clicked or a strategy's letter typed (1..10); 0 clears the choice (Escape).
     void strategyChosen(int strategy);
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPointF canvasPointOf(QPointF widgetPoint) const;
 
     std::vector<PlottedHour> hours_;

@@ -35,8 +35,8 @@ QString ResultsTableClipboardText(const AnalysisState& state, QChar decimalPoint
         state.Warmed ? QCoreApplication::translate("qav::Clipboard", "warmed").toStdString() : std::string();
     const auto text = [&](char point) {
         return QString::fromStdString(ResultsTableText(state.Current(), state.ShownTally(), point,
-                                                       TableFieldSeparator(point), recorded, caption,
-                                                       PictureLanguage(), mark));
+                                                       TableFieldSeparator(point), recorded, caption, PictureLanguage(),
+                                                       mark));
     };
     if (decimalPoint.unicode() < 0x80) return text(char(decimalPoint.unicode()));
     // The table text is built with a one-byte separator; a separator outside ASCII (the Arabic

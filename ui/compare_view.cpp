@@ -80,8 +80,8 @@ QString SharesText(const std::array<float, kStrategies + 1>& shares)
     QStringList parts;
     for (int s = 1; s <= kStrategies; ++s)
         if (shares[s] != 0)
-            parts << QStringLiteral("%1 %2 %").arg(StrategyDisplayName(s),
-                                                 FromUtf8(FormatFixed(shares[s], 1, DecimalSeparatorOf(PictureLanguage()))));
+            parts << QStringLiteral("%1 %2 %").arg(
+                StrategyDisplayName(s), FromUtf8(FormatFixed(shares[s], 1, DecimalSeparatorOf(PictureLanguage()))));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -102,9 +102,12 @@ CompareView::CompareView(const AnalysisState& state, QWidget* parent, ExportActi
     auto* sortLabel = new QLabel(tr("&Sort by:"));
     sortLabel->setBuddy(sortBox_);
     connect(sortBox_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index == 0) sort_ = {CompareSortKey::ListOrder, 0};
-        else if (index == 1) sort_ = {CompareSortKey::Name, 0};
-        else sort_ = {CompareSortKey::Strategy, index - 1};
+        if (index == 0)
+            sort_ = {CompareSortKey::ListOrder, 0};
+        else if (index == 1)
+            sort_ = {CompareSortKey::Name, 0};
+        else
+            sort_ = {CompareSortKey::Strategy, index - 1};
         fillTable();
         updateTitle();
     });
@@ -170,9 +173,10 @@ void CompareView::setSourceName(const QString& name)
 
 void CompareView::updateTitle()
 {
-    const QString sort = sortBox_->currentIndex() == 0   ? tr("list order")
-                         : sortBox_->currentIndex() == 1 ? tr("name")
-                                                         : tr("share of %1").arg(QChar(StrategyLetter(sortBox_->currentIndex() - 1)));
+    const QString sort = sortBox_->currentIndex() == 0 ? tr("list order")
+                         : sortBox_->currentIndex() == 1
+                             ? tr("name")
+                             : tr("share of %1").arg(QChar(StrategyLetter(sortBox_->currentIndex() - 1)));
     setWindowTitle(sourceName_.isEmpty() ? tr("Compare locations, by %1").arg(sort)
                                          : tr("Compare locations: %1, by %2").arg(sourceName_, sort));
 }
@@ -197,7 +201,9 @@ void CompareView::showCurrentLocation()
 
 void CompareView::setSort(const CompareSort& sort)
 {
-    const int index = sort.Key == CompareSortKey::ListOrder ? 0 : sort.Key == CompareSortKey::Name ? 1 : sort.Strategy + 1;
+    const int index = sort.Key == CompareSortKey::ListOrder ? 0
+                      : sort.Key == CompareSortKey::Name    ? 1
+                                                            : sort.Strategy + 1;
     if (sortBox_->currentIndex() == index) return;
     sortBox_->setCurrentIndex(index);  // fills the table again
 }
@@ -228,7 +234,8 @@ void CompareView::fillTable()
             bar->setData(Qt::AccessibleTextRole, text);
             bar->setToolTip(text);
             table_->setItem(i, column, bar);
-            auto* topItem = new QTableWidgetItem(FromUtf8(CompareTopText(shares, top, DecimalSeparatorOf(PictureLanguage()), PictureLanguage())));
+            auto* topItem = new QTableWidgetItem(
+                FromUtf8(CompareTopText(shares, top, DecimalSeparatorOf(PictureLanguage()), PictureLanguage())));
             topItem->setData(Qt::AccessibleTextRole, tr("%1, %2, top strategy: %3").arg(name, what, topItem->text()));
             table_->setItem(i, column + 1, topItem);
         };
@@ -246,7 +253,8 @@ std::optional<SaveChoice> CompareView::choose(const QString& caption, const QStr
 {
     if (chooser_) return chooser_(caption, name, filters, filters.front());
     QString selected = filters.front();
-    const QString path = QFileDialog::getSaveFileName(this, caption, name, filters.join(QStringLiteral(";;")), &selected);
+    const QString path =
+        QFileDialog::getSaveFileName(this, caption, name, filters.join(QStringLiteral(";;")), &selected);
     if (path.isEmpty()) return std::nullopt;
     return SaveChoice{path, selected};
 }
@@ -258,13 +266,13 @@ void CompareView::savePicture() noexcept
                                    {FilterText(kPngFilter), FilterText(kSvgFilter)});
         if (!choice) return;
         const PictureTarget target = ResolvePictureTarget(*choice);
-        const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr,
-                                                    PictureLanguage());
+        const std::string caption =
+            AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr, PictureLanguage());
         const QByteArray bytes = RenderCompareFile(rows_, caption, state_.Layout.PixelWidth, state_.Layout.PixelHeight,
                                                    target.Format, PictureLanguage());
         // An image that cannot be encoded is reported, not written as an empty file.
-        const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
-                                                : WriteFileAtomically(target.Path, bytes);
+        const QString failure =
+            bytes.isEmpty() ? tr("The picture could not be encoded.") : WriteFileAtomically(target.Path, bytes);
         if (!failure.isEmpty())
             message_(QMessageBox::Warning, windowTitle(), ReadFailureText::saveFailure(target.Path, failure));
     } catch (const std::exception&) {
@@ -279,7 +287,8 @@ void CompareView::exportCsv() noexcept
         if (!choice) return;
         QString path = choice->Path;
         if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
-        const std::string caption = AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr);
+        const std::string caption =
+            AnalysisCaption(state_.Filter, state_.WarmingAsked ? &*state_.WarmingAsked : nullptr);
         const QString failure = WriteFileAtomically(path, QByteArray::fromStdString(CompareCsv(rows_, caption)));
         if (!failure.isEmpty())
             message_(QMessageBox::Warning, windowTitle(), ReadFailureText::saveFailure(path, failure));

@@ -20,7 +20,7 @@ namespace qav {
 
 class CompareView final : public QDialog {
     Q_OBJECT
-public:
+  public:
     /// Reads the window's state (table, filter, warming, screen) whenever it refreshes.
     CompareView(const AnalysisState& state, QWidget* parent, ExportActions::MessageFunction message);
 
@@ -38,15 +38,15 @@ public:
     const std::vector<CompareRow>& rows() const { return rows_; }
     QTableWidget* table() const { return table_; }
 
-signals:
+  signals:
     /// The user chose the location in this slot of the list.
     void locationActivated(int slot);
 
-public slots:
+  public slots:
     void savePicture() noexcept;
     void exportCsv() noexcept;
 
-private:
+  private:
     void fillTable();
     void updateTitle();
     void alignScale();

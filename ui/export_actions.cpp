@@ -120,8 +120,8 @@ std::optional<SaveChoice> ExportActions::choose(const QString& caption, const QS
 
 bool ExportActions::write(const QString& path, const QByteArray& bytes)
 {
-    const QString failure = bytes.isEmpty() ? tr("The picture could not be encoded.")
-                                            : WriteFileAtomically(path, bytes);
+    const QString failure =
+        bytes.isEmpty() ? tr("The picture could not be encoded.") : WriteFileAtomically(path, bytes);
     if (failure.isEmpty()) return true;
     message_(QMessageBox::Warning, ProgramTitle(), ReadFailureText::saveFailure(path, failure));
     return false;
@@ -139,16 +139,14 @@ void ExportActions::savePicture(PictureKind kind)
     if (!choice) return;
     if (filters.contains(choice->Filter)) lastPictureFilter_ = choice->Filter;
     const PictureTarget target = ResolvePictureTarget(*choice);
-    write(target.Path,
-          RenderPictureFile(kind, state_, target.Format, screenPixelRatio_, ChartDecimalSeparator(),
-                            PictureLanguage()));
+    write(target.Path, RenderPictureFile(kind, state_, target.Format, screenPixelRatio_, ChartDecimalSeparator(),
+                                         PictureLanguage()));
 }
 
 void ExportActions::saveText(const QString& caption, const char* what, const std::function<std::string()>& makeText)
 {
-    const std::optional<SaveChoice> choice = choose(
-        caption, FromUtf8(SuggestedFileName(state_, what, ".csv")),
-        {FilterText(kCsvFilter)}, FilterText(kCsvFilter));
+    const std::optional<SaveChoice> choice = choose(caption, FromUtf8(SuggestedFileName(state_, what, ".csv")),
+                                                    {FilterText(kCsvFilter)}, FilterText(kCsvFilter));
     if (!choice) return;
     QString path = choice->Path;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
@@ -196,7 +194,8 @@ void ExportActions::saveReport()
     const Language language = PictureLanguage();
     if (state_.CurrentLocation < 1 || state_.CurrentLocation > state_.Locations.LocationCount) {
         const std::string_view refusal = ReportText(language, report_text::kNoLocation);
-        message_(QMessageBox::Information, ProgramTitle(), QString::fromUtf8(refusal.data(), qsizetype(refusal.size())));
+        message_(QMessageBox::Information, ProgramTitle(),
+                 QString::fromUtf8(refusal.data(), qsizetype(refusal.size())));
         return;
     }
     const QString a4 = tr("PDF report, A4 (*.pdf)"), letter = tr("PDF report, Letter (*.pdf)");
@@ -208,7 +207,7 @@ void ExportActions::saveReport()
     if (!choice) return;
     const Paper paper = choice->Filter == letter ? Paper::Letter : Paper::A4;
     stored.setValue(QLatin1String(settings::kReportPaper),
-                      paper == Paper::Letter ? QStringLiteral("letter") : QStringLiteral("a4"));
+                    paper == Paper::Letter ? QStringLiteral("letter") : QStringLiteral("a4"));
     QString path = choice->Path;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     write(path, RenderReportPdf(state_, paper, language, ReportTime()));

@@ -22,7 +22,8 @@ namespace qav {
 
 /// The choices of the save dialogs' type list, in English; FilterText words them for the dialog.
 inline constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("qav::ExportActions", "PNG image (*.png)");
-inline constexpr const char* kPng2xFilter = QT_TRANSLATE_NOOP("qav::ExportActions", "PNG image, double resolution (*.png)");
+inline constexpr const char* kPng2xFilter =
+    QT_TRANSLATE_NOOP("qav::ExportActions", "PNG image, double resolution (*.png)");
 inline constexpr const char* kSvgFilter = QT_TRANSLATE_NOOP("qav::ExportActions", "SVG drawing (*.svg)");
 inline constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("qav::ExportActions", "CSV table (*.csv)");
 /// A type-list choice in the window's language, as the dialog shows and answers it.
@@ -51,7 +52,7 @@ PictureTarget ResolvePictureTarget(const SaveChoice& choice);
 
 class ExportActions final : public QObject {
     Q_OBJECT
-public:
+  public:
     using MessageFunction = std::function<void(QMessageBox::Icon icon, const QString& title, const QString& text)>;
 
     /// Reads the state at each command; the window runs the pipeline before, never during one.
@@ -66,7 +67,7 @@ public:
     /// Where the next dialog opens: the folder of the last file chosen in this session.
     const QString& lastFolder() const { return lastFolder_; }
 
-public slots:
+  public slots:
     void saveChart() noexcept;
     void saveGraph() noexcept;
     void exportResults() noexcept;
@@ -74,7 +75,7 @@ public slots:
     /// The PDF report in the window's language, on the paper chosen in the dialog (remembered).
     void exportReport() noexcept;
 
-private:
+  private:
     void savePicture(PictureKind kind);
     void saveReport();
     void saveText(const QString& caption, const char* what, const std::function<std::string()>& makeText);

@@ -27,10 +27,10 @@ constexpr int kPathRole = Qt::UserRole;
 
 // The folder list shows every level open at once, so it draws no expand and collapse marks.
 class FolderTree final : public QTreeWidget {
-public:
+  public:
     using QTreeWidget::QTreeWidget;
 
-protected:
+  protected:
     void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 };
 
@@ -63,8 +63,7 @@ QStringList DriveRoots()
     for (const QFileInfo& drive : QDir::drives()) roots << drive.absoluteFilePath();
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         // Containers bind-mount single files (/etc/hosts); only folders can be browsed.
-        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir())
-            roots << volume.rootPath();
+        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir()) roots << volume.rootPath();
     }
     roots.removeDuplicates();
     std::sort(roots.begin(), roots.end(),
@@ -148,14 +147,11 @@ FileChooserPanel::FileChooserPanel(QWidget* window) : QFrame(window)
 
     // A fixed size in characters of the window's font: about 34 characters per list.
     const QFontMetrics metrics(font());
-    setFixedSize(std::max(label29_->sizeHint().width() + 24, 70 * metrics.averageCharWidth()),
-                 20 * metrics.height());
+    setFixedSize(std::max(label29_->sizeHint().width() + 24, 70 * metrics.averageCharWidth()), 20 * metrics.height());
 
     connect(drive1_, &QComboBox::activated, this, &FileChooserPanel::onDriveChosen);
-    connect(dir1_, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { openFolderItem(item); });
-    connect(file1_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { chooseFile(file1_->row(item)); });
+    connect(dir1_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { openFolderItem(item); });
+    connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { chooseFile(file1_->row(item)); });
     connect(command15_, &QPushButton::clicked, this, &FileChooserPanel::cancel);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &FileChooserPanel::cancel);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
@@ -185,8 +181,10 @@ void FileChooserPanel::open()
     placeOverWindow();
     show();
     raise();
-    if (file1_->count() > 0) file1_->setFocus(Qt::TabFocusReason);
-    else dir1_->setFocus(Qt::TabFocusReason);
+    if (file1_->count() > 0)
+        file1_->setFocus(Qt::TabFocusReason);
+    else
+        dir1_->setFocus(Qt::TabFocusReason);
 }
 
 void FileChooserPanel::cancel() { hidePanel(); }

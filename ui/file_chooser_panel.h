@@ -24,7 +24,7 @@ QStringList DriveRoots();
 
 class FileChooserPanel final : public QFrame {
     Q_OBJECT
-public:
+  public:
     /// `window` is the main window the panel lies over; the panel starts hidden, showing the
     /// current directory.
     explicit FileChooserPanel(QWidget* window);
@@ -44,17 +44,17 @@ public:
     /// y = height / 2.5 - own height / 2, kept inside the window and below its menu bar.
     void placeOverWindow();
 
-signals:
+  signals:
     /// A file was clicked (or Enter pressed on it); the panel is already hidden.
     void fileChosen(const QString& path);
     /// Enter was pressed on the file list with no file chosen; the panel stays open.
     void noFileChosen();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
-private:
+  private:
     void fillDrives();
     void fillFolders();
     void fillFiles();
@@ -64,9 +64,9 @@ private:
     void openSelectedFile();
     void hidePanel();
 
-    QString currentFolder_;       // CurrentFolder: the folder the file list shows
-    int selectedFileIndex_ = 0;   // SelectedFileIndex: 1-based row of the chosen file, 0 = none
-    QString selectedFileName_;    // SelectedFileName
+    QString currentFolder_;      // CurrentFolder: the folder the file list shows
+    int selectedFileIndex_ = 0;  // SelectedFileIndex: 1-based row of the chosen file, 0 = none
+    QString selectedFileName_;   // SelectedFileName
     QPointer<QWidget> focusBeforeOpen_;
 
     QLabel* label29_ = nullptr;

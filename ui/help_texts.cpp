@@ -118,12 +118,13 @@ std::string BuiltInDataProvenanceText()
 
 std::string StationCatalogueAboutText()
 {
-    return QT_TRANSLATE_NOOP("qav::HelpTexts",
-                             "\n"
-                             "Find a station (Ctrl+F) searches the normals 1991-2020 of 3,730 stations in 89 countries:\n"
-                             "WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members)\n"
-                             "and INMET, Normais Climatológicas do Brasil 1991-2020. Their source field reads\n"
-                             "\"WMO 83377 1991-2020\"; \"RH derived\" marks a humidity computed from the mean vapour pressure.\n");
+    return QT_TRANSLATE_NOOP(
+        "qav::HelpTexts",
+        "\n"
+        "Find a station (Ctrl+F) searches the normals 1991-2020 of 3,730 stations in 89 countries:\n"
+        "WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members)\n"
+        "and INMET, Normais Climatológicas do Brasil 1991-2020. Their source field reads\n"
+        "\"WMO 83377 1991-2020\"; \"RH derived\" marks a humidity computed from the mean vapour pressure.\n");
 }
 
 QString MergedSharesSentence()
@@ -167,29 +168,32 @@ QString UsingQavHtml()
                           "saturation curve, relative humidity and wet-bulb lines. Ten zones, lettered A to J, mark "
                           "the conditions in which each strategy brings comfort. Every hour of the year is a point "
                           "on it; the hours of one month are joined in one line, coloured by quarter.</p>"),
-        QT_TRANSLATE_NOOP("Help",
-                          "<h3>The strategies</h3><ul>"
-                          "<li><b>A Artificial heating</b>: too cold for passive means; the building needs a heating system.</li>"
-                          "<li><b>B Solar heating</b>: sun let in through glazing facing the sun, kept by insulation, gives comfort.</li>"
-                          "<li><b>C Thermal inertia (heating)</b>: heavy walls and floors store the day's and the sun's heat and give it back at night.</li>"
-                          "<li><b>D Air humidification</b>: the air is too dry; water surfaces, plants or a humidifier help.</li>"
-                          "<li><b>E Thermal comfort</b>: comfortable as it is.</li>"
-                          "<li><b>F Ventilation</b>: air moving through the rooms (cross ventilation) takes heat and moisture away.</li>"
-                          "<li><b>G Night ventilation</b>: open the building at night to cool its mass, close it by day.</li>"
-                          "<li><b>H Thermal inertia (cooling)</b>: heavy construction damps the heat of the day.</li>"
-                          "<li><b>I Evaporative cooling</b>: dry heat; water evaporating (fountains, pools, plants, evaporative coolers) cools the air.</li>"
-                          "<li><b>J Artificial cooling</b>: too hot or too humid for passive means; the building needs air conditioning.</li>"
-                          "</ul>"),
-        QT_TRANSLATE_NOOP("Help",
-                          "<h3>How the shares are counted</h3>"
-                          "<p>Each hour is counted for the zone its point lies in; an hour left of the chart counts for "
-                          "A, one right of it for J, and one outside every zone (above the saturation curve) for the "
-                          "strategy of the hour before it. The month-by-strategy view (View menu) shows these hours as "
-                          "counted.</p><p>"),
-        QT_TRANSLATE_NOOP("Help",
-                          " Solar heating works with thermal inertia, and night ventilation and thermal inertia also "
-                          "serve where evaporative cooling does. The panel's two \"Thermal inertia\" rows are C (heating) "
-                          "and H (cooling); hover over them to tell them apart.</p>"),
+        QT_TRANSLATE_NOOP(
+            "Help",
+            "<h3>The strategies</h3><ul>"
+            "<li><b>A Artificial heating</b>: too cold for passive means; the building needs a heating system.</li>"
+            "<li><b>B Solar heating</b>: sun let in through glazing facing the sun, kept by insulation, gives comfort.</li>"
+            "<li><b>C Thermal inertia (heating)</b>: heavy walls and floors store the day's and the sun's heat and give it back at night.</li>"
+            "<li><b>D Air humidification</b>: the air is too dry; water surfaces, plants or a humidifier help.</li>"
+            "<li><b>E Thermal comfort</b>: comfortable as it is.</li>"
+            "<li><b>F Ventilation</b>: air moving through the rooms (cross ventilation) takes heat and moisture away.</li>"
+            "<li><b>G Night ventilation</b>: open the building at night to cool its mass, close it by day.</li>"
+            "<li><b>H Thermal inertia (cooling)</b>: heavy construction damps the heat of the day.</li>"
+            "<li><b>I Evaporative cooling</b>: dry heat; water evaporating (fountains, pools, plants, evaporative coolers) cools the air.</li>"
+            "<li><b>J Artificial cooling</b>: too hot or too humid for passive means; the building needs air conditioning.</li>"
+            "</ul>"),
+        QT_TRANSLATE_NOOP(
+            "Help",
+            "<h3>How the shares are counted</h3>"
+            "<p>Each hour is counted for the zone its point lies in; an hour left of the chart counts for "
+            "A, one right of it for J, and one outside every zone (above the saturation curve) for the "
+            "strategy of the hour before it. The month-by-strategy view (View menu) shows these hours as "
+            "counted.</p><p>"),
+        QT_TRANSLATE_NOOP(
+            "Help",
+            " Solar heating works with thermal inertia, and night ventilation and thermal inertia also "
+            "serve where evaporative cooling does. The panel's two \"Thermal inertia\" rows are C (heating) "
+            "and H (cooling); hover over them to tell them apart.</p>"),
         QT_TRANSLATE_NOOP("Help",
                           "<h3>Typical days and recorded hours</h3>"
                           "<p>Monthly normals hold three numbers per month: the mean minimum and maximum dry-bulb "
@@ -217,30 +221,32 @@ QString UsingQavHtml()
                           "the normals as read.</p>"
                           "<p>View &gt; Typical days and View &gt; Recorded hours switch, for a weather file, between "
                           "the typical days made from its normals and the hours it recorded.</p>"),
-        QT_TRANSLATE_NOOP("Help",
-                          "<h3>Stations and My sites</h3>"
-                          "<p>File &gt; Find a station (Ctrl+F) searches the normals 1991&ndash;2020 of 3,730 stations: "
-                          "WMO Climatological Normals 1991&ndash;2020 (NOAA NCEI, from the data of WMO Members) and "
-                          "INMET's Normais Climatológicas do Brasil 1991&ndash;2020. Type a name (case, accents and "
-                          "punctuation do not matter) or coordinates such as <code>-15,79 -47,93</code> or "
-                          "<code>15°47′S 47°56′W 1160 m</code>: the stations are then listed nearest first, with the "
-                          "distance and the difference of elevation. Down moves into the list, Enter or a double-click "
-                          "analyses the station, Escape closes. A station more than 50 km from the site, or more than "
-                          "300 m above or below it, is analysed with a note saying so: its elevation, not the site's, "
-                          "sets the pressure. \"derived\" marks a humidity computed from the mean vapour pressure "
-                          "(within 2 points of the reported one in the median).</p>"
-                          "<p>A station chosen joins My sites (File &gt; My sites, Ctrl+Shift+D), which holds up to 50 "
-                          "sites, the oldest dropped first; Ctrl+D or the list's context menu adds the location "
-                          "analysed. My sites is remembered, and File &gt; Save My sites as writes it as a Monthly Data "
-                          "file whose source fields keep the station, its period and a derived humidity. Shown, it is "
-                          "the list analysed: View &gt; Compare locations puts, for instance, Brasília's built-in "
-                          "1961&ndash;1990 normals beside its station's 1991&ndash;2020 ones.</p>"),
-        QT_TRANSLATE_NOOP("Help",
-                          "<h3>The reference screen</h3>"
-                          "<p>The zones are classified on a map of the chart's own size, and that size follows the "
-                          "screen the analysis is laid out for, so a point near a zone's edge can change zone from "
-                          "one screen size to another. The status bar names the basis: the reference screen "
-                          "(1024 &times; 768), which qav-cli also uses unless given --screen, or this screen's size.</p>"),
+        QT_TRANSLATE_NOOP(
+            "Help",
+            "<h3>Stations and My sites</h3>"
+            "<p>File &gt; Find a station (Ctrl+F) searches the normals 1991&ndash;2020 of 3,730 stations: "
+            "WMO Climatological Normals 1991&ndash;2020 (NOAA NCEI, from the data of WMO Members) and "
+            "INMET's Normais Climatológicas do Brasil 1991&ndash;2020. Type a name (case, accents and "
+            "punctuation do not matter) or coordinates such as <code>-15,79 -47,93</code> or "
+            "<code>15°47′S 47°56′W 1160 m</code>: the stations are then listed nearest first, with the "
+            "distance and the difference of elevation. Down moves into the list, Enter or a double-click "
+            "analyses the station, Escape closes. A station more than 50 km from the site, or more than "
+            "300 m above or below it, is analysed with a note saying so: its elevation, not the site's, "
+            "sets the pressure. \"derived\" marks a humidity computed from the mean vapour pressure "
+            "(within 2 points of the reported one in the median).</p>"
+            "<p>A station chosen joins My sites (File &gt; My sites, Ctrl+Shift+D), which holds up to 50 "
+            "sites, the oldest dropped first; Ctrl+D or the list's context menu adds the location "
+            "analysed. My sites is remembered, and File &gt; Save My sites as writes it as a Monthly Data "
+            "file whose source fields keep the station, its period and a derived humidity. Shown, it is "
+            "the list analysed: View &gt; Compare locations puts, for instance, Brasília's built-in "
+            "1961&ndash;1990 normals beside its station's 1991&ndash;2020 ones.</p>"),
+        QT_TRANSLATE_NOOP(
+            "Help",
+            "<h3>The reference screen</h3>"
+            "<p>The zones are classified on a map of the chart's own size, and that size follows the "
+            "screen the analysis is laid out for, so a point near a zone's edge can change zone from "
+            "one screen size to another. The status bar names the basis: the reference screen "
+            "(1024 &times; 768), which qav-cli also uses unless given --screen, or this screen's size.</p>"),
         QT_TRANSLATE_NOOP("Help",
                           "<h3>Copying, saving and exporting</h3>"
                           "<p>Copy &gt; Chart and Copy &gt; Graphic put the pictures on the clipboard; Copy &gt; Tabel "

@@ -9,7 +9,7 @@ namespace qav {
 
 class LocationList final : public QListWidget {
     Q_OBJECT
-public:
+  public:
     explicit LocationList(QWidget* parent = nullptr);
 
     /// Typed letters, gathered while they follow each other within the platform's key interval,
@@ -22,10 +22,10 @@ public:
     /// the list is shown, when it is not yet).
     void showAnalysed(int slot);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void showFromTop();
     bool firstViewPending_ = false;
     QString typed_;

@@ -51,7 +51,6 @@ constexpr const char* kAlreadyPresented =
     QT_TRANSLATE_NOOP("qav::MainWindow", "The data are already being presented.\nSelect any city of the list.\n");
 static_assert(kAlreadyPresentedMessage == kAlreadyPresented);
 
-
 // How exported results name a monitor the analysis was laid out for (the files are English).
 std::string ScreenBasisForFiles(const ScreenDescription& screen)
 {
@@ -113,12 +112,11 @@ void MainWindow::makeCanvases()
 {
     const ScreenLayout& l = state_.Layout;
     rotatedFont_.reset();  // its handle belongs to the chart canvas it was made by
-    chart_ = std::make_unique<QImageCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
-                                            l.PixelHeight, devicePixelRatio_);
-    zoneMap_ = std::make_unique<RasterCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth,
-                                              l.PixelHeight);
-    graph_ = std::make_unique<QImageCanvas>(l.Picture3.Width, l.Picture3.Height, l.PixelWidth,
-                                            l.PixelHeight, devicePixelRatio_);
+    chart_ = std::make_unique<QImageCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth, l.PixelHeight,
+                                            devicePixelRatio_);
+    zoneMap_ = std::make_unique<RasterCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth, l.PixelHeight);
+    graph_ = std::make_unique<QImageCanvas>(l.Picture3.Width, l.Picture3.Height, l.PixelWidth, l.PixelHeight,
+                                            devicePixelRatio_);
     // The rotated title's font copies the chart's own font; the chart canvas makes its handles.
     rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
     rotatedFont_->SetLogFont(chart_->Font());
@@ -130,7 +128,7 @@ PipelineCanvases MainWindow::canvases()
 {
     // Every pipeline run of the window starts here, after Qt has handled an event.
     ClearUpperVectorState();
-    return PipelineCanvases{*zoneMap_, chart_.get(), graph_.get(), rotatedFont_.get(), ChartDecimalSeparator(),
+    return PipelineCanvases{*zoneMap_,        chart_.get(), graph_.get(), rotatedFont_.get(), ChartDecimalSeparator(),
                             PictureLanguage()};
 }
 
@@ -166,12 +164,14 @@ void MainWindow::refillList()
 void MainWindow::refreshChart()
 {
     // The pipeline's canvas holds the chart with every hour alike; a lit strategy is drawn afresh.
-    picture1_->setImage(highlighted_ == 0 ? chart_->Image()
-                                          : RenderPictureImage(PictureKind::Chart, state_, devicePixelRatio_,
-                                                               ChartDecimalSeparator(), PictureLanguage(), highlighted_));
+    picture1_->setImage(highlighted_ == 0
+                            ? chart_->Image()
+                            : RenderPictureImage(PictureKind::Chart, state_, devicePixelRatio_, ChartDecimalSeparator(),
+                                                 PictureLanguage(), highlighted_));
     std::vector<PlottedHour> hours = PlottedHoursOf(state_);
     QString description = ChartDescription(state_, LocaleDecimalPoint());
-    if (highlighted_ > 0) description += QStringLiteral(". ") + HighlightDescription(highlighted_, LitHourCount(hours, highlighted_));
+    if (highlighted_ > 0)
+        description += QStringLiteral(". ") + HighlightDescription(highlighted_, LitHourCount(hours, highlighted_));
     picture1_->setAccessibleDescription(description);
     results_->setHighlightedStrategy(highlighted_);
     const auto counted = std::count_if(hours.begin(), hours.end(), [](const PlottedHour& h) { return h.Counted; });
@@ -201,8 +201,10 @@ void MainWindow::showHourReadout(int index)
     status_->setReadout(text);
     picture1_->setToolTip(text);
     if (picture1_->underMouse()) {
-        if (text.isEmpty()) QToolTip::hideText();
-        else QToolTip::showText(QCursor::pos(), text, picture1_);
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(QCursor::pos(), text, picture1_);
     }
 }
 
@@ -210,7 +212,8 @@ void MainWindow::refreshPanels()
 {
     refreshChart();
     // The graph as every picture of it shows it: naming its location.
-    picture3_->setImage(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, ChartDecimalSeparator(), PictureLanguage()));
+    picture3_->setImage(
+        RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, ChartDecimalSeparator(), PictureLanguage()));
     results_->showResults(state_.Current(), state_.ShownTally().YearShare, LocaleDecimalPoint());
     if (state_.CurrentRecorded()) {
         results_->showShareComparison(state_.Tally.YearShare, state_.RecordedTally.YearShare,
@@ -282,8 +285,10 @@ void MainWindow::showCompareView() noexcept
 {
     guarded([&] {
         if (!compareView_) {
-            compareView_ = new CompareView(state_, this, [this](QMessageBox::Icon icon, const QString& title,
-                                                                const QString& text) { showMessage(icon, title, text); });
+            compareView_ = new CompareView(state_, this,
+                                           [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
+                                               showMessage(icon, title, text);
+                                           });
             connect(compareView_, &CompareView::locationActivated, this, &MainWindow::analyseSlot);
             compareView_->setSourceName(showingMySites_ ? tr("My sites") : StatusTextsOf(state_, QString()).Source);
         }
@@ -409,8 +414,7 @@ void MainWindow::reportUnexpected(const char* what) noexcept
     try {
         qCritical("QAV: unexpected failure: %s", what);
         showMessage(QMessageBox::Warning, ProgramTitle(),
-                    tr("The analysis could not be completed:\n%1\n")
-                        .arg(QString::fromLocal8Bit(what)));
+                    tr("The analysis could not be completed:\n%1\n").arg(QString::fromLocal8Bit(what)));
     } catch (...) {
         // Nothing more can be reported; the event loop must not see the exception.
     }

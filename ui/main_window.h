@@ -64,7 +64,7 @@ inline constexpr const char* kAnalyseAtScreenSizeKey = "view/analyseAtScreenSize
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(const StartupScreen& screen = PrimaryStartupScreen(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -138,7 +138,7 @@ public:
     bool saveMySitesTo(const QString& path) noexcept;
 
     // Menu commands; slots that call down never let an exception reach the event loop.
-public slots:
+  public slots:
     void showBrazil() noexcept;
     void showSouthAmerica() noexcept;
     void showWorld() noexcept;
@@ -160,22 +160,22 @@ public slots:
     void chooseHoursAnalysed() noexcept;
     void chooseWarming() noexcept;
     void showWhatIfHelp() noexcept;
-    void findStation() noexcept;          // File > Find a station… (Ctrl+F)
-    void showMySites() noexcept;          // File > My sites: the list analysed
-    void addToMySites() noexcept;         // the location analysed (Ctrl+D)
-    void chooseMySitesFile() noexcept;    // File > Save My sites as…
+    void findStation() noexcept;        // File > Find a station… (Ctrl+F)
+    void showMySites() noexcept;        // File > My sites: the list analysed
+    void addToMySites() noexcept;       // the location analysed (Ctrl+D)
+    void chooseMySitesFile() noexcept;  // File > Save My sites as…
 
-protected:
+  protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
-private slots:
+  private slots:
     void onListSelectionChanged() noexcept;
 
-private:
+  private:
     void createMenus();
     void createContent();
     void showDataSet(DataSetKind kind) noexcept;
@@ -241,9 +241,9 @@ private:
     QLabel* label2_ = nullptr;
     LocationList* list1_ = nullptr;
     FileChooserPanel* picture10_ = nullptr;
-    ExportActions* exports_ = nullptr;            // File menu: save pictures, export tables
-    QLabel* screenNote_ = nullptr;                // says so when the monitor's size is analysed
-    QTabWidget* resultTabs_ = nullptr;            // the results panel and the month-by-strategy view
+    ExportActions* exports_ = nullptr;  // File menu: save pictures, export tables
+    QLabel* screenNote_ = nullptr;      // says so when the monitor's size is analysed
+    QTabWidget* resultTabs_ = nullptr;  // the results panel and the month-by-strategy view
     MonthStrategyView* monthStrategy_ = nullptr;
     QAction* viewMonthStrategy_ = nullptr;
     QAction* analyseAtScreenSize_ = nullptr;

@@ -48,9 +48,12 @@ DroppedFiles ClassifyDrop(const QMimeData* mime)
         if (!url.isLocalFile()) return {};
         const QString path = url.toLocalFile();
         const QString suffix = QFileInfo(path).suffix();
-        if (suffix.compare(QLatin1String("epw"), Qt::CaseInsensitive) == 0) weather << path;
-        else if (suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0) text << path;
-        else return {};
+        if (suffix.compare(QLatin1String("epw"), Qt::CaseInsensitive) == 0)
+            weather << path;
+        else if (suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0)
+            text << path;
+        else
+            return {};
     }
     // A second Monthly Data file would replace the first at once, so only one is taken.
     if (text.size() == 1 && weather.isEmpty()) return {DroppedFiles::MonthlyData, text};
@@ -73,9 +76,7 @@ void MainWindow::showLocationsFromFile(LocationTable table, SourceFiles files) n
 
 void MainWindow::openClimaticFile() noexcept
 {
-    guarded([&] {
-        picture10_->open();
-    });
+    guarded([&] { picture10_->open(); });
 }
 
 void MainWindow::openMonthlyDataFile(const QString& path) noexcept
@@ -102,8 +103,7 @@ void MainWindow::chooseWeatherFiles() noexcept
 {
     guarded([&] {
         const QStringList paths = QFileDialog::getOpenFileNames(
-            this, tr("Open weather files (EPW)"),
-            weatherFolder_.isEmpty() ? QDir::currentPath() : weatherFolder_,
+            this, tr("Open weather files (EPW)"), weatherFolder_.isEmpty() ? QDir::currentPath() : weatherFolder_,
             tr("EnergyPlus weather files (*.epw *.EPW);;All files (*)"));
         if (paths.isEmpty()) return;
         weatherFolder_ = QFileInfo(paths.first()).absolutePath();
@@ -141,7 +141,7 @@ void MainWindow::openWeatherFiles(const QStringList& paths) noexcept
         QStringList report;
         if (paths.size() > kMaxLocations) {
             report << tr("%1 weather files were chosen; the list holds at most %2 locations, "
-                                "so only the first %2 were opened.")
+                         "so only the first %2 were opened.")
                           .arg(paths.size())
                           .arg(kMaxLocations);
         }
@@ -181,8 +181,10 @@ void MainWindow::dropEvent(QDropEvent* event)
         picture10_->cancel();
         // Read once the drop is over, so a message box does not keep the dragging program waiting.
         QTimer::singleShot(0, this, [this, files]() noexcept {
-            if (files.Kind == DroppedFiles::MonthlyData) openMonthlyDataFile(files.Paths.first());
-            else openWeatherFiles(files.Paths);
+            if (files.Kind == DroppedFiles::MonthlyData)
+                openMonthlyDataFile(files.Paths.first());
+            else
+                openWeatherFiles(files.Paths);
         });
     });
 }
@@ -192,8 +194,10 @@ void MainWindow::openFiles(const QStringList& paths) noexcept
     guarded([&] {
         QStringList weather;
         for (const QString& path : paths) {
-            if (IsWeatherFile(path)) weather << path;
-            else openMonthlyDataFile(path);
+            if (IsWeatherFile(path))
+                weather << path;
+            else
+                openMonthlyDataFile(path);
         }
         if (!weather.isEmpty()) openWeatherFiles(weather);
     });

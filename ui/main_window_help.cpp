@@ -50,14 +50,16 @@ void MainWindow::showUsingHelp() noexcept
 void MainWindow::copyChart() noexcept
 {
     guarded([&] {
-        CopyImageToClipboard(RenderPictureImage(PictureKind::Chart, state_, devicePixelRatio_, ChartDecimalSeparator(), PictureLanguage()));
+        CopyImageToClipboard(RenderPictureImage(PictureKind::Chart, state_, devicePixelRatio_, ChartDecimalSeparator(),
+                                                PictureLanguage()));
     });
 }
 
 void MainWindow::copyGraphic() noexcept
 {
     guarded([&] {
-        CopyImageToClipboard(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, ChartDecimalSeparator(), PictureLanguage()));
+        CopyImageToClipboard(RenderPictureImage(PictureKind::Graph, state_, devicePixelRatio_, ChartDecimalSeparator(),
+                                                PictureLanguage()));
     });
 }
 

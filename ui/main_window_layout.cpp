@@ -49,8 +49,7 @@ void MainWindow::createMenus()
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MFile"));
-    command(file, "MOpen", tr("&Open climatic file"), &MainWindow::openClimaticFile)
-        ->setShortcut(QKeySequence::Open);
+    command(file, "MOpen", tr("&Open climatic file"), &MainWindow::openClimaticFile)->setShortcut(QKeySequence::Open);
     command(file, "MOpenEpw", tr("Open &weather file (EPW)…"), &MainWindow::chooseWeatherFiles);
     recent_ = new RecentFiles(file->addMenu(tr("&Recent files")), this);
     connect(recent_, &RecentFiles::openRequested, this, [this](const QString& path) { openFiles({path}); });
@@ -64,10 +63,9 @@ void MainWindow::createMenus()
     command(data, "DataMun", tr("&World"), &MainWindow::showWorld);
     command(file, "AbTurk", tr("About &this data"), &MainWindow::showClimaticDataAbout);
     file->addSeparator();
-    exports_ = new ExportActions(this, state_, devicePixelRatio_,
-                                 [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
-                                     showMessage(icon, title, text);
-                                 });
+    exports_ = new ExportActions(
+        this, state_, devicePixelRatio_,
+        [this](QMessageBox::Icon icon, const QString& title, const QString& text) { showMessage(icon, title, text); });
     exports_->addTo(file);
     file->addSeparator();
     command(file, "MExit", tr("E&xit"), &QWidget::close)->setShortcut(QKeySequence::Quit);
@@ -114,7 +112,8 @@ void MainWindow::createMenus()
     command(help, "UsingQav", tr("&Using QAV"), &MainWindow::showUsingHelp)->setShortcut(QKeySequence::HelpContents);
     command(help, "AboutFiles", tr("&Monthly Climatic Files"), &MainWindow::showFileFormatHelp);
     command(help, "AboutWhatIf", tr("&What if it were warmer"), &MainWindow::showWhatIfHelp);
-    command(help, "AboutME", tr("&About QAV %1").arg(QString::fromUtf8(kVersion.data(), qsizetype(kVersion.size()))), &MainWindow::showProgramAbout);
+    command(help, "AboutME", tr("&About QAV %1").arg(QString::fromUtf8(kVersion.data(), qsizetype(kVersion.size()))),
+            &MainWindow::showProgramAbout);
 
     QAction* goOut = menuBar()->addAction(tr("E&xit"));
     goOut->setObjectName(QStringLiteral("GoOut"));
@@ -149,7 +148,8 @@ void MainWindow::createContent()
         return RenderPictureImage(PictureKind::Chart, state_, ratio, ChartDecimalSeparator(), PictureLanguage(),
                                   highlighted_);
     });
-    picture1_->setLegendHit([this](double x, double y) { return chart_ ? LegendRowAt(*chart_, state_.Scale, x, y) : 0; });
+    picture1_->setLegendHit(
+        [this](double x, double y) { return chart_ ? LegendRowAt(*chart_, state_.Scale, x, y) : 0; });
     connect(picture1_, &ChartView::hourPointed, this,
             [this](int index) noexcept { guarded([&] { showHourReadout(index); }); });
     connect(picture1_, &ChartView::strategyChosen, this, &MainWindow::chooseStrategy);
@@ -167,7 +167,8 @@ void MainWindow::createContent()
     list1_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list1_, &QWidget::customContextMenuRequested, this, &MainWindow::showListMenu);
 
-    picture3_ = PictureView(content_, state_, PictureKind::Graph, QStringLiteral("Picture3"), tr("Monthly climate graph"));
+    picture3_ =
+        PictureView(content_, state_, PictureKind::Graph, QStringLiteral("Picture3"), tr("Monthly climate graph"));
     screenNote_ = new QLabel(content_);
     screenNote_->setObjectName(QStringLiteral("ScreenSizeNote"));
     screenNote_->setWordWrap(true);
@@ -191,9 +192,7 @@ void MainWindow::createContent()
     picture10_->setFolder(settings::Folder(settings::kChooserFolder, picture10_->currentFolder()));
     connect(picture10_, &FileChooserPanel::fileChosen, this, &MainWindow::openMonthlyDataFile);
     connect(picture10_, &FileChooserPanel::noFileChosen, this, [this]() noexcept {
-        guarded([&] {
-            showMessage(QMessageBox::NoIcon, ProgramTitle(), tr("Select the file"));
-        });
+        guarded([&] { showMessage(QMessageBox::NoIcon, ProgramTitle(), tr("Select the file")); });
     });
     refreshScreenNote();
     list1_->setFocus();
@@ -254,13 +253,14 @@ void MainWindow::arrangeContent(bool compact)
         right->addWidget(resultTabs_, 28);
         columns->addLayout(left, 40);
         columns->addLayout(right, 34);
-        for (QWidget* w : std::initializer_list<QWidget*>{list1_, label2_, screenNote_}) w->setMaximumWidth(QWIDGETSIZE_MAX);
+        for (QWidget* w : std::initializer_list<QWidget*>{list1_, label2_, screenNote_})
+            w->setMaximumWidth(QWIDGETSIZE_MAX);
         picture1_->setMinimumSize(0, 0);
     }
     // A small window opens on the chart; the month view stays chosen in either layout.
     resultTabs_->setCurrentWidget(current == monthStrategy_ ? static_cast<QWidget*>(monthStrategy_)
-                                  : compact                  ? static_cast<QWidget*>(picture1_)
-                                                             : results_);
+                                  : compact                 ? static_cast<QWidget*>(picture1_)
+                                                            : results_);
     // Pages moved between the tabs and the columns keep the visibility they had: set it afresh.
     for (QWidget* w : std::initializer_list<QWidget*>{picture1_, picture3_, results_, monthStrategy_}) {
         const int page = resultTabs_->indexOf(w);

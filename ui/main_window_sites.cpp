@@ -155,7 +155,8 @@ void MainWindow::chooseMySitesFile() noexcept
             return;
         }
         const QString folder = settings::Folder(settings::kSaveFolder, QDir::homePath());
-        QString path = QFileDialog::getSaveFileName(this, tr("Save My sites as"), QDir(folder).filePath(QStringLiteral("QAVmysites.TXT")),
+        QString path = QFileDialog::getSaveFileName(this, tr("Save My sites as"),
+                                                    QDir(folder).filePath(QStringLiteral("QAVmysites.TXT")),
                                                     tr("Monthly Data files (QAV*.TXT *.txt)"));
         if (path.isEmpty()) return;
         if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".TXT");

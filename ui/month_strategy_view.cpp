@@ -70,14 +70,13 @@ MonthStrategyView::MonthStrategyView(QWidget* parent) : QWidget(parent)
     table_->setAccessibleName(tr("Hours per month and strategy"));
 
     QStringList months;
-    for (int m = 1; m <= kMonths; ++m)
-        months << MonthAbbreviation(m);
+    for (int m = 1; m <= kMonths; ++m) months << MonthAbbreviation(m);
     months << tr("Year") << tr("Share (%)");
     table_->setHorizontalHeaderLabels(months);
-    for (int m = 1; m <= kMonths; ++m)
-        table_->horizontalHeaderItem(m - 1)->setToolTip(MonthName(m));
+    for (int m = 1; m <= kMonths; ++m) table_->horizontalHeaderItem(m - 1)->setToolTip(MonthName(m));
     table_->horizontalHeaderItem(kYearColumn)->setToolTip(tr("The whole year"));
-    table_->horizontalHeaderItem(kShareColumn)->setToolTip(tr("The yearly share after merging, as the legend shows it"));
+    table_->horizontalHeaderItem(kShareColumn)
+        ->setToolTip(tr("The yearly share after merging, as the legend shows it"));
     for (int s = 1; s <= kStrategies; ++s) {
         auto* header = new QTableWidgetItem(QString(QChar(StrategyLetter(s))));
         header->setToolTip(StrategyText(s));
@@ -135,8 +134,7 @@ void MonthStrategyView::showTally(const StrategyTally& tally, bool recorded, QCh
             item->setText(QString::number(hours));
             item->setBackground(Shade(hours, yearCell ? largestYear : largestMonth));
             item->setForeground(hours == 0 ? kZeroText : QColor(Qt::black));  // the counts stand out
-            const QString where =
-                yearCell ? tr("the year") : MonthName(c + 1);
+            const QString where = yearCell ? tr("the year") : MonthName(c + 1);
             const QString description =
                 hours == 1 ? tr("%1, %2: 1 hour").arg(StrategyText(s), where)
                            : tr("%1, %2: %3 hours").arg(StrategyText(s), where, QString::number(hours));

@@ -13,7 +13,7 @@ namespace qav {
 
 class MonthStrategyView final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MonthStrategyView(QWidget* parent = nullptr);
 
     /// Shows the tally's MonthHours and, beside the year's hours, its merged YearShare as the
@@ -23,7 +23,7 @@ public:
 
     QTableWidget* table() const { return table_; }
 
-private:
+  private:
     QLabel* caption_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* mergeNote_ = nullptr;

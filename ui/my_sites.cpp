@@ -33,7 +33,8 @@ MySites MySites::FromSettings()
 
 MySites::Added MySites::add(const LocationRecord& site)
 {
-    const auto kept = std::find_if(sites_.begin(), sites_.end(), [&](const LocationRecord& s) { return SameSite(s, site); });
+    const auto kept =
+        std::find_if(sites_.begin(), sites_.end(), [&](const LocationRecord& s) { return SameSite(s, site); });
     if (kept != sites_.end()) return {int(kept - sites_.begin()) + 1, std::nullopt};
     Added added;
     if (sites_.size() >= size_t(kMaxLocations)) {

@@ -13,13 +13,13 @@ namespace qav {
 inline constexpr const char* kMySitesKey = "mySites/monthlyData";
 
 class MySites {
-public:
+  public:
     /// Reads the list remembered by the last run (none: empty).
     static MySites FromSettings();
 
     struct Added {
-        int Slot = 0;                         // 1-based slot of the site in the list
-        std::optional<QString> Dropped;       // the oldest site's name, dropped to make room
+        int Slot = 0;                    // 1-based slot of the site in the list
+        std::optional<QString> Dropped;  // the oldest site's name, dropped to make room
     };
     /// Adds a site at the end and remembers the list. A site already kept (same name, country,
     /// source and coordinates) is not added twice; its slot is returned.
@@ -35,7 +35,7 @@ public:
     /// Writes the list as a Monthly Data file; returns the reason of a failure or an empty text.
     QString save(const QString& path) const;
 
-private:
+  private:
     void remember() const;
     std::vector<LocationRecord> sites_;
 };

@@ -37,9 +37,8 @@ QString ReadFailureText::saveFailure(const QString& path, const QString& reason)
 
 QString ReadFailureText::cutShort(const CutShortLocation& cut)
 {
-    const QString location = cut.LocationName.empty()
-                                 ? QString::number(cut.Location)
-                                 : tr("%1 (%2)").arg(cut.Location).arg(FromUtf8(cut.LocationName));
+    const QString location = cut.LocationName.empty() ? QString::number(cut.Location)
+                                                      : tr("%1 (%2)").arg(cut.Location).arg(FromUtf8(cut.LocationName));
     return tr("Location %1 ends at line %2 after %3 of its 54 fields; it was left out.")
         .arg(location)
         .arg(cut.Line)
@@ -48,12 +47,16 @@ QString ReadFailureText::cutShort(const CutShortLocation& cut)
 
 QString ReadFailureText::leftOut(const LeftOutData& leftOut)
 {
-    const QString locations = leftOut.Locations == 1 ? tr("1 more location") : tr("%1 more locations").arg(leftOut.Locations);
+    const QString locations =
+        leftOut.Locations == 1 ? tr("1 more location") : tr("%1 more locations").arg(leftOut.Locations);
     const QString fields = leftOut.Fields == 1 ? tr("1 field") : tr("%1 fields").arg(leftOut.Fields);
     const QString what = leftOut.Locations > 0 && leftOut.Fields > 0 ? tr("%1 and %2").arg(locations, fields)
                          : leftOut.Locations > 0                     ? locations
                                                                      : fields;
-    return tr("Only %1 locations are read; left out from line %2 on: %3.").arg(kMaxLocations).arg(leftOut.Line).arg(what);
+    return tr("Only %1 locations are read; left out from line %2 on: %3.")
+        .arg(kMaxLocations)
+        .arg(leftOut.Line)
+        .arg(what);
 }
 
 }  // namespace qav

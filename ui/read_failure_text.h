@@ -13,7 +13,7 @@ namespace qav {
 class ReadFailureText {
     Q_DECLARE_TR_FUNCTIONS(qav::ReadFailureText)
 
-public:
+  public:
     /// The parts in order: the file as the system shows it (when known), the reason, the
     /// position (when known) and the error code.
     static QStringList lines(const ReadFailure& failure);

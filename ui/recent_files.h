@@ -11,7 +11,7 @@ namespace qav {
 
 class RecentFiles final : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMaxFiles = 8;
 
     /// Fills `menu` (the "Recent files" submenu) from the settings.
@@ -21,10 +21,10 @@ public:
     void add(const QString& path);
     QStringList files() const;
 
-signals:
+  signals:
     void openRequested(const QString& path);
 
-private:
+  private:
     void refill();
 
     QMenu* menu_;

@@ -176,7 +176,11 @@ QGridLayout* ResultsPanel::makeMonthTable()
     auto* months = new QGridLayout;
     months->setHorizontalSpacing(4);
     months->setVerticalSpacing(1);
-    struct Header { int index; const char* caption; int column; };
+    struct Header {
+        int index;
+        const char* caption;
+        int column;
+    };
     for (Header h : {Header{3, "DBTmin", 1}, Header{1, "DBTmax", 2}, Header{2, "RHavg", 3}}) {
         QLabel* label = NamedLabel(QString::fromLatin1(h.caption), QStringLiteral("Label9_%1").arg(h.index), this);
         label->setAlignment(Qt::AlignCenter);
@@ -187,8 +191,7 @@ QGridLayout* ResultsPanel::makeMonthTable()
         months->addWidget(RowBox(QStringLiteral("Picture8_%1").arg(m + 1), kMonthRowTint, this), m, 0, 1, 4);
     }
     for (int m = 1; m <= kMonths; ++m) {
-        QLabel* caption = NamedLabel(MonthAbbreviation(m),
-                                     QStringLiteral("Label8_%1").arg(m), this);
+        QLabel* caption = NamedLabel(MonthAbbreviation(m), QStringLiteral("Label8_%1").arg(m), this);
         caption->setContentsMargins(4, 0, 4, 0);
         months->addWidget(caption, m, 0);
         text1_[m] = addValueField(QStringLiteral("Text1_%1").arg(m), 5);
@@ -217,8 +220,8 @@ QGroupBox* ResultsPanel::makeShareTable()
         const StrategyRow& row = kStrategyRows[i];
         QLabel* caption = NamedLabel(tr(row.Caption), QStringLiteral("Label1_%1").arg(row.LabelIndex), frame);
         caption->setContentsMargins(4, 1, 4, 1);
-        label5_[i] = NamedLabel(i == 0 ? tr("% (time)") : QStringLiteral("00.0"),
-                                QStringLiteral("Label5_%1").arg(i), frame);
+        label5_[i] =
+            NamedLabel(i == 0 ? tr("% (time)") : QStringLiteral("00.0"), QStringLiteral("Label5_%1").arg(i), frame);
         label5_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label5_[i]->setContentsMargins(4, 1, 6, 1);
         if (i == 0) {
@@ -246,13 +249,12 @@ QGroupBox* ResultsPanel::makeShareTable()
         const char* header;
         const char* tip;
     };
-    for (const Column& c :
-         {Column{typicalShare_, 2, "TypicalShare", QT_TR_NOOP("Typical"),
-                 QT_TR_NOOP("% of the year, typical days synthesised from the monthly normals")},
-          Column{recordedShare_, 3, "RecordedShare", QT_TR_NOOP("Recorded"),
-                 QT_TR_NOOP("% of the year, the weather file's recorded hours")},
-          Column{shareDifference_, 4, "ShareDifference", QT_TR_NOOP("Diff."),
-                 QT_TR_NOOP("Recorded minus typical, percentage points")}}) {
+    for (const Column& c : {Column{typicalShare_, 2, "TypicalShare", QT_TR_NOOP("Typical"),
+                                   QT_TR_NOOP("% of the year, typical days synthesised from the monthly normals")},
+                            Column{recordedShare_, 3, "RecordedShare", QT_TR_NOOP("Recorded"),
+                                   QT_TR_NOOP("% of the year, the weather file's recorded hours")},
+                            Column{shareDifference_, 4, "ShareDifference", QT_TR_NOOP("Diff."),
+                                   QT_TR_NOOP("Recorded minus typical, percentage points")}}) {
         for (int i = 0; i <= kPanelStrategies; ++i) {
             QLabel* label = NamedLabel(i == 0 ? tr(c.header) : QString(),
                                        QStringLiteral("%1_%2").arg(QLatin1String(c.name)).arg(i), frame);
@@ -271,9 +273,9 @@ QGroupBox* ResultsPanel::makeShareTable()
     }
     disagreement_ = NamedLabel(QString(), QStringLiteral("ShareDisagreement"), frame);
     disagreement_->setContentsMargins(4, 2, 4, 0);
-    disagreement_->setToolTip(tr(
-        "Half the sum of the differences: the share of the year that the typical days and the "
-        "recorded hours place under different strategies"));
+    disagreement_->setToolTip(
+        tr("Half the sum of the differences: the share of the year that the typical days and the "
+           "recorded hours place under different strategies"));
     disagreement_->hide();
     shares->addWidget(disagreement_, kPanelStrategies + 1, 0, 1, kShareColumns);
     shares->setColumnStretch(0, 1);
@@ -345,8 +347,10 @@ void ResultsPanel::applyFieldWidths()
     // Widths in characters of the current font, so the panel keeps its shape at any font size.
     for (auto [field, chars] : sizedFields_) {
         const int width = field->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 9;
-        if (field == text5_[0]) field->setMinimumWidth(width);
-        else field->setFixedWidth(width);  // numbers keep a narrow column; the rest goes to the shares
+        if (field == text5_[0])
+            field->setMinimumWidth(width);
+        else
+            field->setFixedWidth(width);  // numbers keep a narrow column; the rest goes to the shares
     }
     for (QLabel* label : label5_)
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(label5_[0]->text()) + 10);
@@ -356,16 +360,17 @@ void ResultsPanel::applyFieldWidths()
         const QFontMetrics numbers((*column)[1]->font());
         const QFontMetrics header((*column)[0]->font());
         const int width = std::max(numbers.horizontalAdvance(QStringLiteral("-00.0")),
-                                   header.horizontalAdvance((*column)[0]->text())) + 8;
+                                   header.horizontalAdvance((*column)[0]->text())) +
+                          8;
         for (QLabel* label : *column) label->setMinimumWidth(width);
     }
 }
 
-void ResultsPanel::showResults(const LocationRecord& location,
-                               std::span<const float, kPanelStrategies + 1> yearShare, QChar point)
+void ResultsPanel::showResults(const LocationRecord& location, std::span<const float, kPanelStrategies + 1> yearShare,
+                               QChar point)
 {
-    text5_[0]->setText(QStringLiteral(" ") + QString::fromStdString(location.LocationName) +
-                       QStringLiteral(" (") + QString::fromStdString(location.Country) + QStringLiteral(")"));
+    text5_[0]->setText(QStringLiteral(" ") + QString::fromStdString(location.LocationName) + QStringLiteral(" (") +
+                       QString::fromStdString(location.Country) + QStringLiteral(")"));
     text5_[0]->setCursorPosition(0);
     // A station's source ("WMO 83377 1991-2020 RH derived") is longer than the field: show its
     // start, the station number, and the whole in the tooltip.
@@ -401,8 +406,8 @@ void ResultsPanel::markWarmedNormals(const QString& warming)
 }
 
 void ResultsPanel::showShareComparison(std::span<const float, kPanelStrategies + 1> typical,
-                                       std::span<const float, kPanelStrategies + 1> recorded,
-                                       float disagreement, QChar point)
+                                       std::span<const float, kPanelStrategies + 1> recorded, float disagreement,
+                                       QChar point)
 {
     for (int i = 1; i <= kPanelStrategies; ++i) {
         const QString t = ShareText(typical[size_t(i)], point);

@@ -30,20 +30,20 @@ QString ShareText(float share, QChar decimalPoint);
 
 class ResultsPanel final : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit ResultsPanel(QWidget* parent = nullptr);
 
     /// Writes every value field from the location and the yearly shares (index 1..10).
-    void showResults(const LocationRecord& location,
-                     std::span<const float, kPanelStrategies + 1> yearShare, QChar decimalPoint);
+    void showResults(const LocationRecord& location, std::span<const float, kPanelStrategies + 1> yearShare,
+                     QChar decimalPoint);
 
     /// The side-by-side view of a weather-file location: for each strategy the share of the
     /// typical days, the share of the recorded hours and their difference (recorded - typical),
     /// and the share of the year that the two classify differently. The "% (time)" column, which
     /// would repeat one of the two, is hidden meanwhile.
     void showShareComparison(std::span<const float, kPanelStrategies + 1> typical,
-                             std::span<const float, kPanelStrategies + 1> recorded,
-                             float disagreement, QChar decimalPoint);
+                             std::span<const float, kPanelStrategies + 1> recorded, float disagreement,
+                             QChar decimalPoint);
     /// Hides the side-by-side view (every location that is not from a weather file).
     void hideShareComparison();
     bool shareComparisonShown() const;
@@ -63,14 +63,14 @@ public:
     /// smallest readable font on small ones. The layouts then give every row its room.
     void setTextScale(double scale);
 
-signals:
+  signals:
     /// A strategy's row was clicked: light its hours on the chart.
     void strategyChosen(int strategy);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QLineEdit* addValueField(const QString& name, int minimumChars);
     QGridLayout* makeHeader();
     QGridLayout* makeMonthTable();
@@ -85,10 +85,10 @@ private:
     std::vector<SizedField> sizedFields_;
 
     QLabel* warmedNote_ = nullptr;
-    std::array<QLineEdit*, 2> text5_{};                // location, source
-    std::array<QLineEdit*, kMonths + 1> text1_{};      // latitude, DBTmin by month
-    std::array<QLineEdit*, kMonths + 1> text2_{};      // longitude, DBTmax by month
-    std::array<QLineEdit*, kMonths + 1> text3_{};      // elevation, RHavg by month
+    std::array<QLineEdit*, 2> text5_{};                   // location, source
+    std::array<QLineEdit*, kMonths + 1> text1_{};         // latitude, DBTmin by month
+    std::array<QLineEdit*, kMonths + 1> text2_{};         // longitude, DBTmax by month
+    std::array<QLineEdit*, kMonths + 1> text3_{};         // elevation, RHavg by month
     std::array<QLabel*, kPanelStrategies + 1> label5_{};  // 0: header, 1..10: shares
     // The side-by-side view, columns beside label5_: 0 header, 1..10 strategies.
     std::array<QLabel*, kPanelStrategies + 1> typicalShare_{};
@@ -98,8 +98,8 @@ private:
     QLabel* note_ = nullptr;
     QLabel* counted_ = nullptr;
     std::array<QLabel*, kPanelStrategies + 1> caption_{};  // strategy names, 1..10
-    std::optional<QFont> baseFont_;  // the font before any scaling
-    double pointSize_ = 0;          // the size in use
+    std::optional<QFont> baseFont_;                        // the font before any scaling
+    double pointSize_ = 0;                                 // the size in use
 };
 
 }  // namespace qav

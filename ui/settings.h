@@ -8,11 +8,11 @@ namespace qav::settings {
 inline constexpr const char* kChooserFolder = "files/chooserFolder";  // the Monthly Data chooser
 inline constexpr const char* kWeatherFolder = "files/weatherFolder";  // the weather-file dialog
 inline constexpr const char* kSaveFolder = "files/saveFolder";        // the save and export dialogs
-inline constexpr const char* kReportPaper = "files/reportPaper";  // "a4" or "letter"
+inline constexpr const char* kReportPaper = "files/reportPaper";      // "a4" or "letter"
 inline constexpr const char* kRecentFiles = "files/recent";           // newest first
 inline constexpr const char* kGeometry = "window/geometry";
-inline constexpr const char* kWindowState = "window/state";           // docks and their visibility
-inline constexpr const char* kHoursView = "view/hours";               // "typical" or "recorded"
+inline constexpr const char* kWindowState = "window/state";  // docks and their visibility
+inline constexpr const char* kHoursView = "view/hours";      // "typical" or "recorded"
 
 /// The folder stored under key if it still exists, else fallback.
 QString Folder(const char* key, const QString& fallback);

@@ -76,8 +76,13 @@ StationFinder::StationFinder(StationCatalogueResult catalogue, QWidget* parent)
     list_->setColumnCount(kColumns);
     // Short headings leave the room to the names; the tooltips say them in full.
     list_->setHeaderLabels({tr("Station"), tr("Country"), tr("m"), tr("Source"), tr("RH"), tr("km"), tr("± m")});
-    const QStringList full{QString(), QString(), tr("Elevation (m)"), QString(), tr("Relative humidity"),
-                           tr("Distance from the site (km)"), tr("Station's elevation minus the site's (m)")};
+    const QStringList full{QString(),
+                           QString(),
+                           tr("Elevation (m)"),
+                           QString(),
+                           tr("Relative humidity"),
+                           tr("Distance from the site (km)"),
+                           tr("Station's elevation minus the site's (m)")};
     for (int c = 0; c < kColumns; ++c) list_->headerItem()->setToolTip(c, full[c]);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -97,7 +102,8 @@ StationFinder::StationFinder(StationCatalogueResult catalogue, QWidget* parent)
     // Enter belongs to the field and the list, which choose the row themselves.
     for (QAbstractButton* b : buttons->buttons())
         if (auto* push = qobject_cast<QPushButton*>(b)) push->setAutoDefault(false);
-    connect(analyse, &QPushButton::clicked, this, [this] { chooseRow(std::max(0, list_->indexOfTopLevelItem(list_->currentItem()))); });
+    connect(analyse, &QPushButton::clicked, this,
+            [this] { chooseRow(std::max(0, list_->indexOfTopLevelItem(list_->currentItem()))); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -109,9 +115,8 @@ StationFinder::StationFinder(StationCatalogueResult catalogue, QWidget* parent)
     layout->addWidget(buttons);
 
     connect(field_, &QLineEdit::textChanged, this, [this] { search(); });
-    connect(field_, &QLineEdit::returnPressed, this, [this] {
-        chooseRow(std::max(0, list_->indexOfTopLevelItem(list_->currentItem())));
-    });
+    connect(field_, &QLineEdit::returnPressed, this,
+            [this] { chooseRow(std::max(0, list_->indexOfTopLevelItem(list_->currentItem()))); });
     connect(list_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { chooseRow(list_->indexOfTopLevelItem(item)); });
     connect(list_, &QTreeWidget::currentItemChanged, this, [this] { showNoteOfCurrent(); });

@@ -16,7 +16,7 @@ namespace qav {
 
 class StationFinder final : public QDialog {
     Q_OBJECT
-public:
+  public:
     /// Reads the catalogue (installed beside the program or in the source tree it was built
     /// from). Null when it cannot be read; failure then holds the reason.
     static StationFinder* create(QWidget* parent, QString& failure);
@@ -30,14 +30,14 @@ public:
     /// coordinates and lies more than 50 km from them or 300 m above or below.
     static QString distanceNote(const StationMatch& match);
 
-signals:
+  signals:
     /// A station chosen; the match carries its distance when the search was by coordinates.
     void stationChosen(const qav::StationMatch& match);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     StationFinder(StationCatalogueResult catalogue, QWidget* parent);
     void search();
     void chooseRow(int row) noexcept;

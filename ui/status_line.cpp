@@ -33,8 +33,8 @@ StatusTexts StatusTextsOf(const AnalysisState& state, const QString& basis)
         t.SourceTip = QObject::tr("Built-in climatic data base");
     }
     const LocationRecord& l = state.Current();
-    t.Location = QObject::tr("Location: %1 (%2)").arg(QString::fromStdString(l.LocationName),
-                                                      QString::fromStdString(l.Country));
+    t.Location =
+        QObject::tr("Location: %1 (%2)").arg(QString::fromStdString(l.LocationName), QString::fromStdString(l.Country));
     t.Hours = state.ShowsRecordedHours() ? QObject::tr("Recorded hours") : QObject::tr("Typical days");
     t.Basis = basis;
     return t;
@@ -52,10 +52,12 @@ QString ChartDescription(const AnalysisState& state, QChar decimalPoint)
     for (int i = 0; i < 3; ++i) {
         const int s = order[size_t(i)];
         if (tally.YearShare[s] <= 0) break;
-        shares << QStringLiteral("%1 %2 %").arg(StrategyDisplayName(s), FormatFixed(tally.YearShare[s], 1, decimalPoint));
+        shares << QStringLiteral("%1 %2 %").arg(StrategyDisplayName(s),
+                                                FormatFixed(tally.YearShare[s], 1, decimalPoint));
     }
-    QString text = QObject::tr("%1 (%2): %3").arg(QString::fromStdString(l.LocationName),
-                                                  QString::fromStdString(l.Country), shares.join(QStringLiteral(", ")));
+    QString text = QObject::tr("%1 (%2): %3")
+                       .arg(QString::fromStdString(l.LocationName), QString::fromStdString(l.Country),
+                            shares.join(QStringLiteral(", ")));
     if (state.ShowsRecordedHours()) text += QObject::tr(" (recorded hours)");
     return text;
 }

@@ -34,7 +34,7 @@ QString HighlightDescription(int strategy, int hourCount);
 
 class StatusLine final : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit StatusLine(QStatusBar* bar);
 
     void show(const StatusTexts& texts);
@@ -45,7 +45,7 @@ public:
     /// text brings them back.
     void setReadout(const QString& text);
 
-private:
+  private:
     QLabel* source_;
     QLabel* location_;
     QLabel* hours_;

@@ -37,7 +37,7 @@ Language PictureLanguage()
     // picture texts is installed.
     const char* probe = picture_text::kDryBulb;
     return QCoreApplication::translate("qav::Picture", probe) == QLatin1String(probe) ? Language::English
-                                                                                     : Language::PortugueseBrazil;
+                                                                                      : Language::PortugueseBrazil;
 }
 
 QString MonthName(int month) { return QCoreApplication::translate("qav::Month", kMonthName.at(month)); }

@@ -6,7 +6,7 @@
 namespace qav {
 
 class WaitCursor {
-public:
+  public:
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
     WaitCursor(const WaitCursor&) = delete;

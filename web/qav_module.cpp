@@ -34,13 +34,41 @@ struct InputFault {
 };
 
 // The names of ReadFault's values, in its order, for the error object's `kind`.
-constexpr const char* kFaultNames[] = {
-    "file_not_found", "path_not_found", "permission_denied", "path_file_access", "device_io", "system_error",
-    "too_large", "not_text", "empty_file", "not_a_number", "not_finite", "not_whole_number", "out_of_range",
-    "field_too_long", "unclosed_quote", "text_after_quote", "day_past_month_end", "not_epw", "no_header",
-    "line_too_long", "too_few_fields", "wrong_field_count", "no_complete_location", "too_many_rows", "row_count",
-    "ends_inside_row", "ends_inside_header", "month_without_data", "out_of_order", "too_many_months",
-    "month_twice", "month_missing", "normal_out_of_range", "not_representable", "short_header"};
+constexpr const char* kFaultNames[] = {"file_not_found",
+                                       "path_not_found",
+                                       "permission_denied",
+                                       "path_file_access",
+                                       "device_io",
+                                       "system_error",
+                                       "too_large",
+                                       "not_text",
+                                       "empty_file",
+                                       "not_a_number",
+                                       "not_finite",
+                                       "not_whole_number",
+                                       "out_of_range",
+                                       "field_too_long",
+                                       "unclosed_quote",
+                                       "text_after_quote",
+                                       "day_past_month_end",
+                                       "not_epw",
+                                       "no_header",
+                                       "line_too_long",
+                                       "too_few_fields",
+                                       "wrong_field_count",
+                                       "no_complete_location",
+                                       "too_many_rows",
+                                       "row_count",
+                                       "ends_inside_row",
+                                       "ends_inside_header",
+                                       "month_without_data",
+                                       "out_of_order",
+                                       "too_many_months",
+                                       "month_twice",
+                                       "month_missing",
+                                       "normal_out_of_range",
+                                       "not_representable",
+                                       "short_header"};
 static_assert(std::size(kFaultNames) == static_cast<std::size_t>(ReadFault::ShortHeader) + 1);
 
 std::string ErrorJson(const std::string& status, const std::string& message, const std::optional<ReadFailure>& f)
@@ -73,7 +101,7 @@ Language RequestLanguage(const std::vector<std::string>& args)
 /// The module's state: the station catalogue once given, the start-up state of the last screen
 /// asked and the zone maps painted so far, so a request at a pressure seen before repaints nothing.
 class Session {
-public:
+  public:
     void SetStations(const std::string& csv)
     {
         index_.reset();  // it points into the catalogue replaced here
@@ -101,7 +129,7 @@ public:
         }
     }
 
-private:
+  private:
     std::string Run(const std::string& what, const std::vector<std::string>& args)
     {
         std::vector<RunInput> inputs;
@@ -150,7 +178,8 @@ private:
             } else if (name == "months") {
                 months = value(i);
             } else if (name == "warming") {
-                if (warmingOption == "--warming-file") throw OptionError{"--warming: give either --warming or --warming-file"};
+                if (warmingOption == "--warming-file")
+                    throw OptionError{"--warming: give either --warming or --warming-file"};
                 warming = ParseWarmingChange(value(i));
             } else if (name == "warming_file") {
                 if (warming) throw OptionError{"--warming: give either --warming or --warming-file"};
@@ -178,7 +207,8 @@ private:
         const RunPlan plan = PlanRun(inputs, all, location, locationText, defaultInput ? startup.CurrentLocation : 1);
         if (plan.failure) throw *plan.failure;
         if (warming)
-            if (auto failure = WarmingFailure(plan.items, *warming, warmingOption, language)) throw InputFault{*failure, std::nullopt};
+            if (auto failure = WarmingFailure(plan.items, *warming, warmingOption, language))
+                throw InputFault{*failure, std::nullopt};
         const HoursView view = hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
         if (what == "analyze") {
             const RowOptions rows = RunRowOptions(plan.items, RowFormat::Json, hours == HoursChoice::Typical,
@@ -251,17 +281,24 @@ private:
         std::string query;
         std::size_t limit = 20;
         for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
-            if (args[i] == "query") query = args[i + 1];
-            else if (args[i] == "limit") limit = static_cast<std::size_t>(ParseWhole("limit", args[i + 1], 1, 5000));
-            else if (args[i] == "lang") continue;
-            else throw OptionError{args[i] + ": unknown option"};
+            if (args[i] == "query")
+                query = args[i + 1];
+            else if (args[i] == "limit")
+                limit = static_cast<std::size_t>(ParseWhole("limit", args[i + 1], 1, 5000));
+            else if (args[i] == "lang")
+                continue;
+            else
+                throw OptionError{args[i] + ": unknown option"};
         }
         if (!catalogue_) throw InputFault{"the station catalogue was not loaded", std::nullopt};
         if (catalogue_->failure) throw InputFault{"the station catalogue: " + *catalogue_->failure, std::nullopt};
         if (!index_) index_.emplace(catalogue_->catalogue);
         const StationSearch found = SearchStations(*index_, query, limit);
-        if (found.coordinates.kind == CoordinatesParse::OutOfRange) throw OptionError{found.coordinates.message, found.coordinates.wording, {found.coordinates.value},
-                                  "qav::CoordinatesText"};
+        if (found.coordinates.kind == CoordinatesParse::OutOfRange)
+            throw OptionError{found.coordinates.message,
+                              found.coordinates.wording,
+                              {found.coordinates.value},
+                              "qav::CoordinatesText"};
         const bool near = found.coordinates.kind == CoordinatesParse::Valid;
         std::string out = "[";
         for (const StationMatch& m : found.matches) {
@@ -274,7 +311,8 @@ private:
                 // km to 0.1 and m to 1, as qav-cli's stations command rounds them
                 out += ",\"distance_km\":" + JsonNumber(static_cast<float>(std::round(*m.DistanceKm * 10) / 10));
                 if (m.ElevationDifferenceM)
-                    out += ",\"elevation_diff_m\":" + JsonNumber(static_cast<float>(std::round(*m.ElevationDifferenceM)));
+                    out +=
+                        ",\"elevation_diff_m\":" + JsonNumber(static_cast<float>(std::round(*m.ElevationDifferenceM)));
                 out += m.Far() ? ",\"far\":true" : ",\"far\":false";
             }
             out += "}";

@@ -8,11 +8,10 @@
 namespace qav {
 
 class QImageCanvas final : public QPainterCanvas {
-public:
+  public:
     /// devicePixelRatio > 1 gives that many times the pixels each way for a sharp picture on a
     /// dense screen; every coordinate stays in the same canvas units.
-    QImageCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
-                 double devicePixelRatio = 1);
+    QImageCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight, double devicePixelRatio = 1);
     ~QImageCanvas() override;
 
     /// Fills the image with the background colour; the current point becomes (0, 0).
@@ -22,7 +21,7 @@ public:
     /// The picture drawn so far (ends the painting in progress; the next drawing resumes it).
     const QImage& Image() const;
 
-private:
+  private:
     QImage image_;
 };
 

@@ -21,7 +21,7 @@ namespace qav {
 
 /// Rotated fonts keyed by handle, for the CLogFont of a QPainterCanvas.
 class QtFontFactory final : public FontFactory {
-public:
+  public:
     explicit QtFontFactory(int logPixelsY = 96) : logPixelsY_(logPixelsY) {}
 
     FontHandle Create(const LogFontRecord& record) override;
@@ -36,7 +36,7 @@ public:
     const RotatedFont* Find(FontHandle font) const;
     int Count() const { return static_cast<int>(fonts_.size()); }
 
-private:
+  private:
     int logPixelsY_;
     FontHandle next_ = 1;
     std::map<FontHandle, RotatedFont> fonts_;
@@ -47,13 +47,13 @@ private:
 QFont ShippedFont(double points, bool bold = false);
 
 class QPainterCanvas : public ChartCanvas {
-public:
+  public:
     /// Paints on a device that the caller owns and keeps alive while the canvas paints. The
     /// device should be DeviceSize(...) pixels and have the resolution 1440 / pixelHeight dots
     /// per inch, so text has the size it has on the screen. Nothing can be read back: GetPixel
     /// gives kNoColour.
-    QPainterCanvas(QPaintDevice& device, double canvasWidth, double canvasHeight, int pixelWidth,
-                   int pixelHeight, double devicePixelRatio = 1);
+    QPainterCanvas(QPaintDevice& device, double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
+                   double devicePixelRatio = 1);
     ~QPainterCanvas() override;
     QPainterCanvas(const QPainterCanvas&) = delete;
     QPainterCanvas& operator=(const QPainterCanvas&) = delete;
@@ -105,10 +105,9 @@ public:
     /// Makes the fonts that SelectFont accepts; it must outlive the CLogFont that uses it.
     qav::FontFactory& FontFactory() { return fonts_; }
 
-protected:
+  protected:
     /// For a canvas that owns its device: AttachDevice must follow before anything is drawn.
-    QPainterCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
-                   double devicePixelRatio);
+    QPainterCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight, double devicePixelRatio);
     void AttachDevice(QPaintDevice& device) { device_ = &device; }
 
     QSize DevicePixels() const { return {columns_, rows_}; }
@@ -116,7 +115,7 @@ protected:
     int PixelWidth() const { return pixelWidth_; }
     int PixelHeight() const { return pixelHeight_; }
 
-private:
+  private:
     /// The painter, after painting the lines joined so far.
     QPainter& Painter();
     void PaintJoinedLines() const;

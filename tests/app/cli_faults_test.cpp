@@ -35,11 +35,15 @@ bool IsCompletePng(const std::string& bytes)
 
 TEST(CliOutputFailures, LostOutputNamesTheReasonAndExitsWithOne)
 {
-    struct Row { const char* tail; const char* err; };
-    for (const Row& row : {Row{"analyze > /dev/full", "error: standard output: No space left on device\n"},
-                           Row{"export-dataset world > /dev/full", "error: standard output: No space left on device\n"},
-                           Row{"psychro --elevation 0 --t 20 --rh 50 > /dev/full", "error: standard output: No space left on device\n"},
-                           Row{"analyze --dataset all --all --format json >&-", "error: standard output: Bad file descriptor\n"}}) {
+    struct Row {
+        const char* tail;
+        const char* err;
+    };
+    for (const Row& row :
+         {Row{"analyze > /dev/full", "error: standard output: No space left on device\n"},
+          Row{"export-dataset world > /dev/full", "error: standard output: No space left on device\n"},
+          Row{"psychro --elevation 0 --t 20 --rh 50 > /dev/full", "error: standard output: No space left on device\n"},
+          Row{"analyze --dataset all --all --format json >&-", "error: standard output: Bad file descriptor\n"}}) {
         SCOPED_TRACE(row.tail);
         const Outcome r = Shell(row.tail);
         EXPECT_EQ(r.status, 1);
@@ -74,11 +78,14 @@ TEST(CliPictures, ConcurrentWritersLeaveOneCompletePicture)
 {
     const Folder dir;
     const std::string chart = (dir / "chart.png").string();
-    std::string command = "for i in 1 2 3 4 5 6 7 8 9 10 11 12; do " QAV_CLI " analyze --dataset world --location $i "
-                          "--chart " + chart + " >/dev/null || echo failed >&2 & done; wait";
+    std::string command = "for i in 1 2 3 4 5 6 7 8 9 10 11 12; do " QAV_CLI
+                          " analyze --dataset world --location $i "
+                          "--chart " +
+                          chart + " >/dev/null || echo failed >&2 & done; wait";
     EXPECT_EQ(Shell("--version >/dev/null; " + command).err, "");
     EXPECT_TRUE(IsCompletePng(ReadFile(chart)));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);  // no temporary file left
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()),
+              1);  // no temporary file left
     // A link is followed: the picture it points to is replaced, the link stays.
     fs::create_symlink(chart, dir / "link.png");
     fs::resize_file(chart, 0);
@@ -93,16 +100,19 @@ TEST(CliPictures, SharedFolderNamesAreDistinctCleanAndShort)
 {
     const Folder dir;
     std::ofstream(dir / "QAVLONG.TXT") << "\"\x1b[31m\xE2\x80\xAE" << std::string(300, 'a') << "\",\"X\",0,0,0,\"Y\"\n"
-                                      << "1,1,2,50\n2,1,2,50\n3,1,2,50\n4,1,2,50\n5,1,2,50\n6,1,2,50\n"
-                                      << "7,1,2,50\n8,1,2,50\n9,1,2,50\n10,1,2,50\n11,1,2,50\n12,1,2,50\n";
+                                       << "1,1,2,50\n2,1,2,50\n3,1,2,50\n4,1,2,50\n5,1,2,50\n6,1,2,50\n"
+                                       << "7,1,2,50\n8,1,2,50\n9,1,2,50\n10,1,2,50\n11,1,2,50\n12,1,2,50\n";
     const fs::path pictures = dir / "pictures";
-    const Outcome r = Shell("analyze --file " + (dir / "QAVLONG.TXT").string() + " --dataset south-america --chart-dir " + pictures.string() + " --graph-dir " + pictures.string() + "/.");
+    const Outcome r =
+        Shell("analyze --file " + (dir / "QAVLONG.TXT").string() + " --dataset south-america --chart-dir " +
+              pictures.string() + " --graph-dir " + pictures.string() + "/.");
     ASSERT_EQ(r.status, 0) << r.err;
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(pictures)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     const std::string cut = "0001-01-__31m_" + std::string(231, 'a');
-    ASSERT_EQ(names, (std::vector<std::string>{cut + "-chart.png", cut + "-graph.png", "0002-01-Asuncion-chart.png", "0002-01-Asuncion-graph.png"}));
+    ASSERT_EQ(names, (std::vector<std::string>{cut + "-chart.png", cut + "-graph.png", "0002-01-Asuncion-chart.png",
+                                               "0002-01-Asuncion-graph.png"}));
     EXPECT_EQ(names[0].size(), 255u);
     for (const std::string& name : names) EXPECT_TRUE(IsCompletePng(ReadFile(pictures / name))) << name;
 }
@@ -112,16 +122,19 @@ TEST(CliPictures, SharedFolderNamesAreDistinctCleanAndShort)
 TEST(CliResources, LimitsGiveAMessageOrFewerThreadsNeverAnAbort)
 {
 #ifdef __SANITIZE_ADDRESS__
-    GTEST_SKIP() << "an AddressSanitizer build reserves terabytes of shadow memory and cannot start under an address-space limit";
+    GTEST_SKIP()
+        << "an AddressSanitizer build reserves terabytes of shadow memory and cannot start under an address-space limit";
 #endif
     const Folder dir;
-    const Outcome starved = qav::test::RunCli({"analyze", "--screen", "16384x16384", "--chart", (dir / "x.png").string(), "--jobs", "8"}, {},
-                                {{RLIMIT_AS, rlim_t{150} << 20}});
+    const Outcome starved =
+        qav::test::RunCli({"analyze", "--screen", "16384x16384", "--chart", (dir / "x.png").string(), "--jobs", "8"},
+                          {}, {{RLIMIT_AS, rlim_t{150} << 20}});
     EXPECT_EQ(starved.status, 1);
     EXPECT_TRUE(starved.err.ends_with("error: out of memory while preparing the canvases (about 1522 MB per job)\n"))
         << starved.err;
-    const Outcome fewThreads = qav::test::RunCli({"analyze", "--dataset", "all", "--all", "--format", "csv", "--jobs", "8"}, {},
-                                   {{RLIMIT_STACK, rlim_t{1} << 30}, {RLIMIT_AS, rlim_t{5} << 29}});
+    const Outcome fewThreads =
+        qav::test::RunCli({"analyze", "--dataset", "all", "--all", "--format", "csv", "--jobs", "8"}, {},
+                          {{RLIMIT_STACK, rlim_t{1} << 30}, {RLIMIT_AS, rlim_t{5} << 29}});
     EXPECT_EQ(fewThreads.status, 0) << fewThreads.err;
     EXPECT_EQ(fewThreads.out, Shell("analyze --dataset all --all --format csv --jobs 1").out);
 }
@@ -134,8 +147,9 @@ TEST(CliEnvironment, HeadlessWhateverTheSessionSays)
     for (const char* platform : {"xcb", "wayland", "offscreen"}) {
         SCOPED_TRACE(platform);
         const fs::path chart = dir / (std::string(platform) + ".png");
-        const Outcome r = Shell("analyze --chart " + chart.string(), std::string("env -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=") +
-                                                                    platform + " DISPLAY=:77 WAYLAND_DISPLAY=none");
+        const Outcome r =
+            Shell("analyze --chart " + chart.string(), std::string("env -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=") +
+                                                           platform + " DISPLAY=:77 WAYLAND_DISPLAY=none");
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.err, "");
         EXPECT_TRUE(IsCompletePng(ReadFile(chart)));

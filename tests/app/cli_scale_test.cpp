@@ -61,8 +61,9 @@ TEST(CliStreaming, PeakMemoryStaysBoundedForTenThousandLocations)
     for (const char* jobs : {"1", "2"}) {
         SCOPED_TRACE(jobs);
         const Folder dir;
-        const Result r = Finish(Start(Analyze({"--all", "--format", "json", "--jobs", jobs}, 200), "/dev/null", dir / "err"),
-                             "/dev/null", dir / "err");
+        const Result r =
+            Finish(Start(Analyze({"--all", "--format", "json", "--jobs", jobs}, 200), "/dev/null", dir / "err"),
+                   "/dev/null", dir / "err");
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_LT(r.maxRssKb, 60 * 1024);
     }
@@ -76,8 +77,9 @@ TEST(CliSignals, InterruptedPictureWritingLeavesNoTemporaryFile)
         SCOPED_TRACE(signal);
         const Folder dir;
         const fs::path pictures = dir / "pictures";
-        const pid_t pid = Start(Analyze({"--all", "--jobs", "2", "--screen", "3840x2160", "--chart-dir", pictures.string(),
-                                         "--graph-dir", pictures.string()}, 4),
+        const pid_t pid = Start(Analyze({"--all", "--jobs", "2", "--screen", "3840x2160", "--chart-dir",
+                                         pictures.string(), "--graph-dir", pictures.string()},
+                                        4),
                                 "/dev/null", dir / "err");
         // Wait for a temporary file in progress, then interrupt.
         bool caught = false;
@@ -101,17 +103,23 @@ TEST(CliPictureClash, TwoOptionsNamingOneFileAreRefused)
 {
     const Folder dir;
     fs::create_directory(dir / "sub");
-    fs::create_symlink(dir / "a.png", dir / "to-a.png");        // a link to a file not there yet
-    fs::create_symlink("sub/../a.png", dir / "relative.png");   // relative, through a folder
-    fs::create_symlink(dir.Path(), dir / "here");                // a link to the folder
+    fs::create_symlink(dir / "a.png", dir / "to-a.png");       // a link to a file not there yet
+    fs::create_symlink("sub/../a.png", dir / "relative.png");  // relative, through a folder
+    fs::create_symlink(dir.Path(), dir / "here");              // a link to the folder
     const std::string a = (dir / "a.png").string();
-    struct Row { std::vector<std::string> args; std::string err; };
-    for (const Row& row : {Row{{"--chart", "a.png", "--graph", "./a.png"}, "--graph: './a.png' is the file of --chart as well"},
-                           Row{{"--chart", "a.png", "--compare-chart", a}, "--compare-chart: '" + a + "' is the file of --chart as well"},
-                           Row{{"--graph", "sub/../a.png", "--compare-chart", "a.png"}, "--compare-chart: 'a.png' is the file of --graph as well"},
-                           Row{{"--chart", "a.png", "--graph", "to-a.png"}, "--graph: 'to-a.png' is the file of --chart as well"},
-                           Row{{"--chart", "relative.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"},
-                           Row{{"--chart", "here/a.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"}}) {
+    struct Row {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    for (const Row& row :
+         {Row{{"--chart", "a.png", "--graph", "./a.png"}, "--graph: './a.png' is the file of --chart as well"},
+          Row{{"--chart", "a.png", "--compare-chart", a},
+              "--compare-chart: '" + a + "' is the file of --chart as well"},
+          Row{{"--graph", "sub/../a.png", "--compare-chart", "a.png"},
+              "--compare-chart: 'a.png' is the file of --graph as well"},
+          Row{{"--chart", "a.png", "--graph", "to-a.png"}, "--graph: 'to-a.png' is the file of --chart as well"},
+          Row{{"--chart", "relative.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"},
+          Row{{"--chart", "here/a.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"}}) {
         SCOPED_TRACE(row.args[1] + " " + row.args[3]);
         const Result r = RunCli(Analyze(row.args), dir.Path());
         EXPECT_EQ(r.status, 2);
@@ -129,15 +137,19 @@ TEST(CliOutputFolders, FailuresNameTheOptionAndTheSystemReasonAndExitWithOne)
     fs::create_symlink(dir / "loop", dir / "loop");
     const std::string file = (dir / "file").string(), loop = (dir / "loop").string();
     const std::string tooLong = (dir / std::string(300, 'n')).string();
-    struct Row { std::vector<std::string> args; std::string err; };
-    for (const Row& row : {Row{{"--chart-dir", file}, "--chart-dir " + file + ": Not a directory"},
-                           Row{{"--chart-dir", file + "/sub"}, "--chart-dir " + file + "/sub: Not a directory"},
-                           Row{{"--graph-dir", tooLong}, "--graph-dir " + tooLong + ": File name too long"},
-                           Row{{"--chart-dir", loop + "/sub"}, "--chart-dir " + loop + "/sub: Too many levels of symbolic links"},
-                           Row{{"--dataset", "world", "--all", "--chart", file + "/chart.png"},
-                               "--chart " + file + "/chart.png: Not a directory"},
-                           Row{{"--compare-chart", (dir / "missing/c.svg").string()},
-                               "--compare-chart " + (dir / "missing/c.svg").string() + ": No such file or directory"}}) {
+    struct Row {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    for (const Row& row :
+         {Row{{"--chart-dir", file}, "--chart-dir " + file + ": Not a directory"},
+          Row{{"--chart-dir", file + "/sub"}, "--chart-dir " + file + "/sub: Not a directory"},
+          Row{{"--graph-dir", tooLong}, "--graph-dir " + tooLong + ": File name too long"},
+          Row{{"--chart-dir", loop + "/sub"}, "--chart-dir " + loop + "/sub: Too many levels of symbolic links"},
+          Row{{"--dataset", "world", "--all", "--chart", file + "/chart.png"},
+              "--chart " + file + "/chart.png: Not a directory"},
+          Row{{"--compare-chart", (dir / "missing/c.svg").string()},
+              "--compare-chart " + (dir / "missing/c.svg").string() + ": No such file or directory"}}) {
         SCOPED_TRACE(row.err);
         const Result r = RunCli(Analyze(row.args));
         EXPECT_EQ(r.status, 1);
@@ -145,7 +157,8 @@ TEST(CliOutputFolders, FailuresNameTheOptionAndTheSystemReasonAndExitWithOne)
         EXPECT_EQ(r.out, "");
     }
     // An input that fails first: no folder is made for the pictures of a run that cannot start.
-    const Result bad = RunCli({"analyze", "--file", (dir / "QAVnone.TXT").string(), "--chart-dir", (dir / "made").string()});
+    const Result bad =
+        RunCli({"analyze", "--file", (dir / "QAVnone.TXT").string(), "--chart-dir", (dir / "made").string()});
     EXPECT_EQ(bad.status, 1);
     EXPECT_FALSE(fs::exists(dir / "made"));
 }
@@ -168,16 +181,24 @@ TEST(CliComparePages, BarsBeyondOnePictureContinueOnTheNextAndAreSaid)
 
 TEST(CliMessages, ArgumentsAreTakenAsAUserMeansThem)
 {
-    struct Row { std::vector<std::string> args; int status; std::string err; };
+    struct Row {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    };
     for (const Row& row : {Row{{"analyze", "--all=1"}, 2, "error: --all: takes no value\n"},
-                           Row{{"analyze", "--dataset", "south-america", "--all", "--compare-chart", "/dev/null/x.svg", "--sort", "NAME"}, 1, "error: --compare-chart /dev/null/x.svg: Not a directory\n"}}) {
+                           Row{{"analyze", "--dataset", "south-america", "--all", "--compare-chart", "/dev/null/x.svg",
+                                "--sort", "NAME"},
+                               1,
+                               "error: --compare-chart /dev/null/x.svg: Not a directory\n"}}) {
         SCOPED_TRACE(row.args[1]);
         const Result r = RunCli(row.args);
         EXPECT_EQ(r.status, row.status);
         EXPECT_EQ(r.err, row.err);
     }
     // --warming +2 as the warming file writes it; -0 is no change, not "+-0".
-    EXPECT_EQ(RunCli({"analyze", "--warming", "+2", "--format", "json"}).out, RunCli({"analyze", "--warming", "2", "--format", "json"}).out);
+    EXPECT_EQ(RunCli({"analyze", "--warming", "+2", "--format", "json"}).out,
+              RunCli({"analyze", "--warming", "2", "--format", "json"}).out);
     const std::string zero = RunCli({"analyze", "--warming", "-0"}).out;
     EXPECT_NE(zero.find("What if: +0"), std::string::npos) << zero;
     EXPECT_EQ(zero.find("+-0"), std::string::npos);
@@ -188,7 +209,8 @@ TEST(CliMessages, ArgumentsAreTakenAsAUserMeansThem)
     std::ofstream(dir / "hot.csv") << table;
     const Result hot = RunCli({"analyze", "--dataset", "world", "--all", "--warming-file", (dir / "hot.csv").string()});
     EXPECT_EQ(hot.status, 1);
-    EXPECT_TRUE(hot.err.starts_with("error: --warming-file: Addis Ababa: March DBTmax")) << hot.err;  // its wording: WarmLocation's test
+    EXPECT_TRUE(hot.err.starts_with("error: --warming-file: Addis Ababa: March DBTmax"))
+        << hot.err;  // its wording: WarmLocation's test
 }
 
 }  // namespace

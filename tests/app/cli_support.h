@@ -20,7 +20,7 @@ namespace qav::test {
 // A fresh folder under the system's temporary folder, removed with everything in it (made
 // writable again first) when the object goes: no test relies on a fixed name being free.
 class TempFolder {
-public:
+  public:
     TempFolder()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "qav_cli_XXXXXX").string();
@@ -38,7 +38,7 @@ public:
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -68,8 +68,8 @@ inline CliResult Shell(const std::string& tail, const std::string& environment =
 {
     const std::filesystem::path out = ProgramFolder() / "shell.out", err = ProgramFolder() / "shell.err";
     const bool redirects = tail.find('>') != std::string::npos;
-    const std::string command = "(" + environment + " " QAV_CLI " " + tail + ")" + (redirects ? "" : " >" + out.string()) +
-                                " 2>" + err.string();
+    const std::string command = "(" + environment + " " QAV_CLI " " + tail + ")" +
+                                (redirects ? "" : " >" + out.string()) + " 2>" + err.string();
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0, 0, redirects ? "" : ReadFile(out), ReadFile(err)};
 }
@@ -107,7 +107,8 @@ inline CliResult Finish(pid_t pid, const std::filesystem::path& out, const std::
             ReadFile(out), ReadFile(err)};
 }
 
-inline CliResult RunCli(const std::vector<std::string>& args, const std::filesystem::path& cwd = {}, const Limits& limits = {})
+inline CliResult RunCli(const std::vector<std::string>& args, const std::filesystem::path& cwd = {},
+                        const Limits& limits = {})
 {
     const TempFolder files;
     return Finish(Start(args, files / "out", files / "err", cwd, limits), files / "out", files / "err");

@@ -30,37 +30,43 @@ TEST(CliAnalyze, WithoutOptionsPrintsTheStartUpAnalysisOfBrasilia)
 
 TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
 {
-    struct Row { const char* args; const char* message; };
-    for (const Row& row : {Row{"analyze --location 28", "error: --location: 28 is outside 1..27: --dataset brazil has 27 locations\n"},
-                           Row{"analyze --dataset all --location 20", "error: --location: 20 is outside 1..13: --dataset south-america has 13 locations\n"},
-                           Row{"analyze --location 51", "error: --location: 51 is outside 1..50\n"},
-                           Row{"analyze --location 1.5", "error: --location: '1.5' is not a whole number\n"},
-                           Row{"analyze --jobs 0", "error: --jobs: 0 is outside 1..256\n"},
-                           Row{"analyze --screen 1024.5x768", "error: --screen: '1024.5' is not a whole number\n"},
-                           Row{"analyze --screen 1024x99999999999", "error: --screen: 99999999999 is outside 200..16384\n"},
-                           Row{"analyze --file=", "error: --file: the path is empty\n"},
-                           Row{"analyze --chart out.jpg", "error: --chart: 'out.jpg' ends neither in .png nor in .svg\n"},
-                           Row{"analyze --report r.png", "error: --report: 'r.png' does not end in .pdf\n"},
-                           Row{"analyze --report r.pdf --paper a5", "error: --paper: 'a5' is not a4 or letter\n"},
-                           Row{"psychro --elevation 0 --t 20 --w 14.755", "error: --w: 14.755 is outside 0.01..14.754\n"},
-                           Row{"psychro --elevation 0 --t 20 --rh 100.1", "error: --rh: 100.1 is outside 0.1..100\n"},
-                           Row{"analyze --dataset mars", "error: --dataset: 'mars' is not brazil, south-america or world\n"},
-                           Row{"analyze --format xml", "error: --format: 'xml' is not table, json or csv\n"},
-                           Row{"analyze --bogus", "error: --bogus: unknown option\n"},
-                           Row{"analyze --location", "error: --location: a value is missing\n"},
-                           Row{"analyze --screen 1024", "error: --screen: '1024' is not WIDTHxHEIGHT\n"},
-                           Row{"psychro --elevation 0 --t 20", "error: --rh: give either --rh or --w\n"},
-                           Row{"psychro --elevation 0 --t abc --rh 50", "error: --t: 'abc' is not a number\n"},
-                           Row{"fly", "error: 'fly': unknown command (analyze, psychro, stations, export-dataset)\n"},
-                           Row{"analyze --station 99999", "error: --station: 99999 is not a station of the catalogue\n"},
-                           Row{"analyze --station 8337x", "error: --station: '8337x' is not a station number\n"},
-                           Row{"analyze --warming 2 --warming-file x.csv", "error: --warming: give either --warming or --warming-file\n"},
-                           Row{"analyze --sort E", "error: --sort: needs --compare-chart\n"},
-                           Row{"stations --near 95,10", "error: --near: latitude 95 is out of range (-90 to 90)\n"},
-                           Row{"stations --near lima", "error: --near: 'lima' is not a latitude and a longitude (LAT,LON)\n"},
-                           Row{"stations --limit -1", "error: --limit: '-1' is not a whole number of 0 or more (0: all)\n"},
-                           Row{"stations --format xml", "error: --format: 'xml' is not table, csv or json\n"},
-                           Row{"stations --near", "error: --near: a value is missing\n"}}) {
+    struct Row {
+        const char* args;
+        const char* message;
+    };
+    for (const Row& row :
+         {Row{"analyze --location 28", "error: --location: 28 is outside 1..27: --dataset brazil has 27 locations\n"},
+          Row{"analyze --dataset all --location 20",
+              "error: --location: 20 is outside 1..13: --dataset south-america has 13 locations\n"},
+          Row{"analyze --location 51", "error: --location: 51 is outside 1..50\n"},
+          Row{"analyze --location 1.5", "error: --location: '1.5' is not a whole number\n"},
+          Row{"analyze --jobs 0", "error: --jobs: 0 is outside 1..256\n"},
+          Row{"analyze --screen 1024.5x768", "error: --screen: '1024.5' is not a whole number\n"},
+          Row{"analyze --screen 1024x99999999999", "error: --screen: 99999999999 is outside 200..16384\n"},
+          Row{"analyze --file=", "error: --file: the path is empty\n"},
+          Row{"analyze --chart out.jpg", "error: --chart: 'out.jpg' ends neither in .png nor in .svg\n"},
+          Row{"analyze --report r.png", "error: --report: 'r.png' does not end in .pdf\n"},
+          Row{"analyze --report r.pdf --paper a5", "error: --paper: 'a5' is not a4 or letter\n"},
+          Row{"psychro --elevation 0 --t 20 --w 14.755", "error: --w: 14.755 is outside 0.01..14.754\n"},
+          Row{"psychro --elevation 0 --t 20 --rh 100.1", "error: --rh: 100.1 is outside 0.1..100\n"},
+          Row{"analyze --dataset mars", "error: --dataset: 'mars' is not brazil, south-america or world\n"},
+          Row{"analyze --format xml", "error: --format: 'xml' is not table, json or csv\n"},
+          Row{"analyze --bogus", "error: --bogus: unknown option\n"},
+          Row{"analyze --location", "error: --location: a value is missing\n"},
+          Row{"analyze --screen 1024", "error: --screen: '1024' is not WIDTHxHEIGHT\n"},
+          Row{"psychro --elevation 0 --t 20", "error: --rh: give either --rh or --w\n"},
+          Row{"psychro --elevation 0 --t abc --rh 50", "error: --t: 'abc' is not a number\n"},
+          Row{"fly", "error: 'fly': unknown command (analyze, psychro, stations, export-dataset)\n"},
+          Row{"analyze --station 99999", "error: --station: 99999 is not a station of the catalogue\n"},
+          Row{"analyze --station 8337x", "error: --station: '8337x' is not a station number\n"},
+          Row{"analyze --warming 2 --warming-file x.csv",
+              "error: --warming: give either --warming or --warming-file\n"},
+          Row{"analyze --sort E", "error: --sort: needs --compare-chart\n"},
+          Row{"stations --near 95,10", "error: --near: latitude 95 is out of range (-90 to 90)\n"},
+          Row{"stations --near lima", "error: --near: 'lima' is not a latitude and a longitude (LAT,LON)\n"},
+          Row{"stations --limit -1", "error: --limit: '-1' is not a whole number of 0 or more (0: all)\n"},
+          Row{"stations --format xml", "error: --format: 'xml' is not table, csv or json\n"},
+          Row{"stations --near", "error: --near: a value is missing\n"}}) {
         SCOPED_TRACE(row.args);
         const CliRun r = Shell(row.args);
         EXPECT_EQ(r.status, 2);
@@ -84,7 +90,11 @@ TEST(CliArguments, HelpAndVersionWorkAfterAnyCommand)
 TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
 {
     const std::string epw = QAV_FIXTURES_DIR "/chicago.epw";
-    struct Row { std::string args; char first; size_t objects; };
+    struct Row {
+        std::string args;
+        char first;
+        size_t objects;
+    };
     for (const Row& row : {Row{"--dataset world --location 3", '{', 1}, Row{"--epw " + epw, '{', 1},
                            Row{"--epw " + epw + " --all", '[', 1}, Row{"--dataset all", '[', 3},
                            Row{"--dataset world --file " QAV_SOURCE_DIR "/QAVworld.TXT --location 2", '[', 2}}) {
@@ -92,7 +102,8 @@ TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
         const CliRun r = Shell("analyze --hours typical --format json " + row.args);
         ASSERT_EQ(r.status, 0);
         EXPECT_EQ(r.out.front(), row.first);
-        EXPECT_EQ(static_cast<size_t>(std::count(r.out.begin(), r.out.end(), '\n')), row.first == '[' ? row.objects + 2 : 1);
+        EXPECT_EQ(static_cast<size_t>(std::count(r.out.begin(), r.out.end(), '\n')),
+                  row.first == '[' ? row.objects + 2 : 1);
     }
 }
 
@@ -101,7 +112,8 @@ TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
 // prints is accepted back, in full or to three decimals.
 TEST(CliPsychro, SaturationIsConsistentAndItsPrintedValueAccepted)
 {
-    EXPECT_TRUE(Has(Shell("psychro --elevation 0 --t -40 --rh 100").out, "Dew point          -40.00 C\nWet bulb           -40.00 C\n"));
+    EXPECT_TRUE(Has(Shell("psychro --elevation 0 --t -40 --rh 100").out,
+                    "Dew point          -40.00 C\nWet bulb           -40.00 C\n"));
     for (const char* w : {"14.753777", "14.754"}) {
         const CliRun r = Shell(std::string("psychro --elevation 0 --t 20 --format json --w ") + w);
         EXPECT_EQ(r.status, 0) << w;
@@ -124,8 +136,10 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     const CliRun r = Shell("analyze --file " + bad.string());
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "error: " + bad.string() +
-                                 ": '95' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (Nowhere). Err code 22\n");
+    EXPECT_EQ(
+        r.err,
+        "error: " + bad.string() +
+            ": '95' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (Nowhere). Err code 22\n");
 }
 
 // Files piped in are read as streams under the size limit of their kind; what follows the 50th
@@ -137,11 +151,18 @@ TEST(CliInputs, StandardInputIsReadAsAFileAndLeftOutLocationsAreCounted)
     std::string table = "month,dbt_min,dbt_max,rh_avg\n";
     for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",1,3,0\n";
     std::ofstream(dir / "warming.csv") << table;
-    struct Case { std::string input, arguments; int status; std::string out, err; };
+    struct Case {
+        std::string input, arguments;
+        int status;
+        std::string out, err;
+    };
     const Case cases[] = {
-        {"cat " + (dir / "QAV51.TXT").string() + " |", "analyze --file /dev/stdin --all --format csv", 0, "\n50,Zurich,", "warning: /dev/stdin: Only 50 locations are read; left out from line 651 on: 6 fields.\n"},
-        {"cat " + (dir / "warming.csv").string() + " |", "analyze --warming-file /dev/stdin --format csv", 0, "\n5,Brasília,", ""},
-        {"yes |", "analyze --warming-file /dev/stdin", 1, "", "error: --warming-file: /dev/stdin: The file is larger than 64 KiB: it is not a warming file. Err code 60\n"},
+        {"cat " + (dir / "QAV51.TXT").string() + " |", "analyze --file /dev/stdin --all --format csv", 0,
+         "\n50,Zurich,", "warning: /dev/stdin: Only 50 locations are read; left out from line 651 on: 6 fields.\n"},
+        {"cat " + (dir / "warming.csv").string() + " |", "analyze --warming-file /dev/stdin --format csv", 0,
+         "\n5,Brasília,", ""},
+        {"yes |", "analyze --warming-file /dev/stdin", 1, "",
+         "error: --warming-file: /dev/stdin: The file is larger than 64 KiB: it is not a warming file. Err code 60\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -188,13 +209,16 @@ TEST(CliWarming, FileIsReadAndCsvCarriesTheWarmingAndTheBaseShares)
     ASSERT_EQ(r.status, 0);
     const std::string header = r.out.substr(0, r.out.find('\n'));
     EXPECT_TRUE(Has(header, ",J,input,warming_dbt_min_1,warming_dbt_max_1,warming_rh_avg_1,warming_dbt_min_2,"));
-    EXPECT_TRUE(header.ends_with(",warming_rh_avg_12,base_A,base_B,base_C,base_D,base_E,base_F,base_G,base_H,base_I,base_J"));
+    EXPECT_TRUE(
+        header.ends_with(",warming_rh_avg_12,base_A,base_B,base_C,base_D,base_E,base_F,base_G,base_H,base_I,base_J"));
     std::string months2To11;
     for (int m = 2; m <= 11; ++m) months2To11 += ",0,0,0";
     EXPECT_TRUE(r.out.ends_with(",brazil,1.5,2.5,-3" + months2To11 + ",0.5,1,2,0,30.2,28,0,36.8,5,0,0,0,0\n")) << r.out;
     const CliRun json = Shell("analyze --warming-file " + file.string() + " --format json");
     EXPECT_TRUE(Has(json.out, R"("monthly":[{"month":1,"dbt_min":18.9,"dbt_max":29.4,"rh_avg":73},)")) << json.out;
-    EXPECT_TRUE(Has(json.out, R"("base_shares":[0,30.2,28,0,36.8,5,0,0,0,0],"base_top":[5,2,3],"warming":[{"month":1,"dbt_min":1.5,)"));
+    EXPECT_TRUE(
+        Has(json.out,
+            R"("base_shares":[0,30.2,28,0,36.8,5,0,0,0,0],"base_top":[5,2,3],"warming":[{"month":1,"dbt_min":1.5,)"));
 }
 
 // ---- Stations of the 1991-2020 normals ------------------------------------------------------------
@@ -202,11 +226,12 @@ TEST(CliWarming, FileIsReadAndCsvCarriesTheWarmingAndTheBaseShares)
 TEST(CliStations, ListsByNameOrNearestFirstInEachFormat)
 {
     // A negative latitude after --near is its value, not an option.
-    EXPECT_EQ(Shell("stations --near -23.55,-46.63 --limit 2 --format json").out,
-              "[\n{\"wmo\":83781,\"name\":\"São Paulo (Mirante de Santana)\",\"country\":\"Brazil\",\"latitude\":-23.4964,"
-              "\"longitude\":-46.62,\"elevation_m\":785,\"source\":\"INMET\",\"rh_source\":\"reported\",\"distance_km\":6},\n"
-              "{\"wmo\":83683,\"name\":\"Machado\",\"country\":\"Brazil\",\"latitude\":-21.6814,\"longitude\":-45.9408,"
-              "\"elevation_m\":892,\"source\":\"WMO\",\"rh_source\":\"reported\",\"distance_km\":219.5}\n]\n");
+    EXPECT_EQ(
+        Shell("stations --near -23.55,-46.63 --limit 2 --format json").out,
+        "[\n{\"wmo\":83781,\"name\":\"São Paulo (Mirante de Santana)\",\"country\":\"Brazil\",\"latitude\":-23.4964,"
+        "\"longitude\":-46.62,\"elevation_m\":785,\"source\":\"INMET\",\"rh_source\":\"reported\",\"distance_km\":6},\n"
+        "{\"wmo\":83683,\"name\":\"Machado\",\"country\":\"Brazil\",\"latitude\":-21.6814,\"longitude\":-45.9408,"
+        "\"elevation_m\":892,\"source\":\"WMO\",\"rh_source\":\"reported\",\"distance_km\":219.5}\n]\n");
     EXPECT_EQ(Shell("stations '--near=15 47 S 47 56 W 1160 m' --name bras --format csv").out,
               "wmo,name,country,latitude,longitude,elevation_m,source,rh_source,distance_km,elevation_diff_m\n"
               "83377,Brasília,Brazil,-15.7897,-47.9258,1161,WMO,reported,1.1,1\n");
@@ -220,12 +245,13 @@ TEST(CliStations, ListsByNameOrNearestFirstInEachFormat)
 // station, period and rh_source.
 TEST(CliStations, AnalysesAStationBesideABuiltInSlot)
 {
-    EXPECT_EQ(Shell("analyze --dataset brazil:5 --station 83377 --format csv").out,
-              "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,A,B,C,D,E,F,G,H,I,J,"
-              "station,period,rh_source,input\n"
-              "5,Brasília,Brazil,GOV,-15.78,-47.93,1160,1150,88.25129,0,30.2,28,0,36.8,5,0,0,0,0,,,,brazil\n"
-              "1,Brasília,Brazil,WMO 83377 1991-2020,-15.7897,-47.9258,1161,1150,88.25129,0,25.2,25.2,0,44.4,5.2,0,0,0,0,"
-              "83377,1991-2020,reported,station:83377\n");
+    EXPECT_EQ(
+        Shell("analyze --dataset brazil:5 --station 83377 --format csv").out,
+        "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,A,B,C,D,E,F,G,H,I,J,"
+        "station,period,rh_source,input\n"
+        "5,Brasília,Brazil,GOV,-15.78,-47.93,1160,1150,88.25129,0,30.2,28,0,36.8,5,0,0,0,0,,,,brazil\n"
+        "1,Brasília,Brazil,WMO 83377 1991-2020,-15.7897,-47.9258,1161,1150,88.25129,0,25.2,25.2,0,44.4,5.2,0,0,0,0,"
+        "83377,1991-2020,reported,station:83377\n");
     const std::string derived = Shell("analyze --station 60560 --format json").out;
     EXPECT_TRUE(Has(derived, ",\"station\":60560,\"period\":\"1991-2020\",\"rh_source\":\"derived\"}"));
     EXPECT_EQ(Shell("analyze --dataset brazil --format json").out.find("\"station\""), std::string::npos);

@@ -20,7 +20,8 @@ ChartScale ReferenceScale() { return MakeChartScale(8076, 6259, 15, 15); }
 
 TEST(ChartTitle, PressureAndElevation)
 {
-    EXPECT_EQ(ChartTitle(StationPressure(0)), std::string(kProgramAndVersion) + " - Bioclimatic Chart for pressure of 101.325 kPa (Elev: 0 m)    ");
+    EXPECT_EQ(ChartTitle(StationPressure(0)),
+              std::string(kProgramAndVersion) + " - Bioclimatic Chart for pressure of 101.325 kPa (Elev: 0 m)    ");
     // Brasilia: 1160 m is taken as 1150 m.
     EXPECT_EQ(ChartTitle(StationPressure(1160), ','),
               std::string(kProgramAndVersion) + " - Bioclimatic Chart for pressure of 88,251 kPa (Elev: 1150 m)    ");
@@ -82,11 +83,11 @@ TEST(BioclimaticChart, LabelsTitlesLettersAndCanvasState)
 TEST(ZoneVertices, ReferenceChartAtSeaLevelAndAt4200Metres)
 {
     using V = ZoneVertex;
-    const ZoneVertices sea = {V{0, 0},       {3360, 3957}, {3808, 3526}, {0, 2655},    {0, 3197},    {4480, 4629},
+    const ZoneVertices sea = {V{0, 0},      {3360, 3957}, {3808, 3526}, {0, 2655},    {0, 3197},    {4480, 4629},
                               {5584, 5363}, {4256, 3456}, {4256, 4629}, {5488, 4629}, {5488, 3003}, {5269, 2243},
                               {0, 0},       {5071, 1601}, {5552, 1601}, {5824, 2539}, {5824, 4629}, {5787, 2243},
                               {6496, 4629}, {5881, 2243}, {7168, 3131}, {0, 0},       {0, 0}};
-    const ZoneVertices high = {V{0, 0},       {3360, 2975}, {3808, 2234}, {0, 1601},    {0, 2243},    {4480, 4629},
+    const ZoneVertices high = {V{0, 0},      {3360, 2975}, {3808, 2234}, {0, 1601},    {0, 2243},    {4480, 4629},
                                {5594, 5363}, {4256, 2243}, {4256, 4629}, {5488, 4629}, {5488, 2243}, {5488, 2243},
                                {0, 0},       {4124, 1601}, {5824, 1601}, {5824, 1601}, {5824, 4629}, {5787, 2243},
                                {6496, 4629}, {7168, 2243}, {7168, 2243}, {0, 0},       {0, 0}};

@@ -11,8 +11,9 @@ namespace {
 TEST(ChartScale, ReferenceCanvas)
 {
     const ChartScale s = MakeChartScale(8076, 6259, 15, 15);
-    EXPECT_EQ((std::array<double, 5>{double(s.DegreeWidth), double(s.X0), double(s.YTop), double(s.X1), double(s.YBase)}),
-              (std::array<double, 5>{112, 224, 224, 7168, 5363}));
+    EXPECT_EQ(
+        (std::array<double, 5>{double(s.DegreeWidth), double(s.X0), double(s.YTop), double(s.X1), double(s.YBase)}),
+        (std::array<double, 5>{112, 224, 224, 7168, 5363}));
     EXPECT_NEAR(s.GramHeight, 183.536, 0.001);
     EXPECT_NEAR(s.TOf(s.XOf(21.35)), 21.35, 1e-12);
 }

@@ -11,7 +11,7 @@ namespace {
 
 // Hands out handles 101, 102, ... (or 0 when told to fail) and records what it was asked.
 class FakeFactory final : public FontFactory {
-public:
+  public:
     FontHandle Create(const LogFontRecord& record) override
     {
         Records.push_back(record);
@@ -25,7 +25,7 @@ public:
     std::vector<LogFontRecord> Records;
     std::vector<FontHandle> Deleted;
 
-private:
+  private:
     FontHandle last_ = 100;
 };
 
@@ -61,9 +61,12 @@ TEST(CLogFont, HandleLifecycle)
 // keep the defaults; the whole number of degrees is the rotation rounded (359.6 is 360).
 TEST(CLogFont, PrecisionAndCharSetFollowTheRotation)
 {
-    struct Row { float rotation; int charSet, outPrecision, escapement; };
-    for (const Row& r : {Row{0, 255, 0, 0}, Row{360, 255, 0, 3600}, Row{-720, 255, 0, -7200},
-                         Row{359.6f, 255, 0, 3596}, Row{90, 0, 7, 900}, Row{45.5f, 0, 7, 455}}) {
+    struct Row {
+        float rotation;
+        int charSet, outPrecision, escapement;
+    };
+    for (const Row& r : {Row{0, 255, 0, 0}, Row{360, 255, 0, 3600}, Row{-720, 255, 0, -7200}, Row{359.6f, 255, 0, 3596},
+                         Row{90, 0, 7, 900}, Row{45.5f, 0, 7, 455}}) {
         SCOPED_TRACE(r.rotation);
         FakeFactory factory;
         CLogFont font(factory);

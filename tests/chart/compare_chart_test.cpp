@@ -37,7 +37,8 @@ TEST(CompareChart, SegmentsAreTheSharesInZoneColours)
     EXPECT_DOUBLE_EQ(e[0].X1, l.BarLeft + 0.25 * l.BarWidth);
     EXPECT_DOUBLE_EQ(e[0].X2 + 15, l.BarLeft + l.BarWidth);
     EXPECT_EQ(filledBoxes(ZoneColour[10]).size() * 10 + filledBoxes(ZoneColour[9]).size(), 21u);  // J twice, I once
-    for (const char* text : {"What if: +2 \u00B0C", "E Thermal Comfort 75.0 %", "   recorded hours"}) EXPECT_TRUE(canvas.FindText(text)) << text;
+    for (const char* text : {"What if: +2 \u00B0C", "E Thermal Comfort 75.0 %", "   recorded hours"})
+        EXPECT_TRUE(canvas.FindText(text)) << text;
     // The recording canvas gives 100 units a byte; the column holds 35 bytes: 16 whole "é" and "…".
     std::string cut;
     for (int i = 0; i < 16; ++i) cut += "\u00E9";

@@ -12,13 +12,18 @@ namespace {
 TEST(CompareFitText, KeepsTheLongestPrefixThatFitsInLogarithmicallyManyMeasurements)
 {
     testing::RecordingCanvas canvas(1000, 1000);
-    struct Row { std::string text; double width; std::string fitted; int atMost; };
-    for (const Row& row : {Row{"Lima", 400, "Lima", 1},
-                           Row{"Florianópolis", 900, "Floria\u2026", 6},  // 6 bytes and the 3 of the ellipsis
-                           Row{"Florianópolis", 1000, "Florian\u2026", 6},
-                           Row{"ó" + std::string(10, 'x'), 500, "ó\u2026", 6},  // never half a character
-                           Row{"Lima", 250, "", 2},
-                           Row{std::string(4096, 'a'), 236 * 15, std::string(32, 'a') + "\u2026", 15}}) {
+    struct Row {
+        std::string text;
+        double width;
+        std::string fitted;
+        int atMost;
+    };
+    for (const Row& row :
+         {Row{"Lima", 400, "Lima", 1},
+          Row{"Florianópolis", 900, "Floria\u2026", 6},  // 6 bytes and the 3 of the ellipsis
+          Row{"Florianópolis", 1000, "Florian\u2026", 6},
+          Row{"ó" + std::string(10, 'x'), 500, "ó\u2026", 6},  // never half a character
+          Row{"Lima", 250, "", 2}, Row{std::string(4096, 'a'), 236 * 15, std::string(32, 'a') + "\u2026", 15}}) {
         SCOPED_TRACE(row.text.substr(0, 20));
         canvas.TextWidthCalls = 0;
         EXPECT_EQ(FitText(canvas, row.text, row.width), row.fitted);

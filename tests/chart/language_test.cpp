@@ -10,19 +10,23 @@ namespace {
 // pictures both programs save.
 TEST(Language, TranslatesFromTheWindowsTranslationFile)
 {
-    struct Row { const char* context; const char* english; const char* disambiguation; const char* portuguese; };
-    for (const Row& r : {Row{"qav::Strategy", "Thermal Comfort", "", "Conforto térmico"},
-                         Row{"qav::Month", "May", "abbreviation", "Mai"},
-                         Row{"qav::Month", "February", "", "fevereiro"},
-                         Row{"qav::Picture", "DBT", "", "TBS"},
-                         Row{"qav::Picture", "no such text", "", "no such text"}}) {
+    struct Row {
+        const char* context;
+        const char* english;
+        const char* disambiguation;
+        const char* portuguese;
+    };
+    for (const Row& r :
+         {Row{"qav::Strategy", "Thermal Comfort", "", "Conforto térmico"},
+          Row{"qav::Month", "May", "abbreviation", "Mai"}, Row{"qav::Month", "February", "", "fevereiro"},
+          Row{"qav::Picture", "DBT", "", "TBS"}, Row{"qav::Picture", "no such text", "", "no such text"}}) {
         SCOPED_TRACE(r.english);
         EXPECT_EQ(Translated(Language::PortugueseBrazil, r.context, r.english, r.disambiguation), r.portuguese);
         EXPECT_EQ(Translated(Language::English, r.context, r.english, r.disambiguation), r.english);
     }
     EXPECT_EQ(FilledText("%1 - %2 kPa %3%", {"QAV", "101,325"}), "QAV - 101,325 kPa %3%");
-    EXPECT_TRUE(LanguageFromName("pt_BR") == Language::PortugueseBrazil && LanguageFromName("en") == Language::English &&
-                !LanguageFromName("pt"));
+    EXPECT_TRUE(LanguageFromName("pt_BR") == Language::PortugueseBrazil &&
+                LanguageFromName("en") == Language::English && !LanguageFromName("pt"));
     EXPECT_EQ(DecimalSeparatorOf(Language::PortugueseBrazil), ',');
 }
 

@@ -38,8 +38,10 @@ TEST(DrawLegend, RowsSharesAndKey)
     for (const RecordedOp& op : chart.Ops) {
         if (op.What != RecordedOp::Box || !op.Filled || op.X1 != 400) continue;
         ++row;
-        if (op.Colour == MakeRgb(255, 255, 160)) highlighted.push_back(row);
-        else EXPECT_EQ(op.Colour, MakeRgb(232, 232, 232));
+        if (op.Colour == MakeRgb(255, 255, 160))
+            highlighted.push_back(row);
+        else
+            EXPECT_EQ(op.Colour, MakeRgb(232, 232, 232));
     }
     EXPECT_EQ(highlighted, (std::vector<int>{2, 5, 9}));
     std::vector<std::string> key;  // the last four texts
@@ -54,7 +56,8 @@ TEST(DrawLegend, CaptionWrapsToTheLegendAndRowsAreFound)
     RecordingCanvas chart(8076, 6259);
     const ChartScale scale = MakeChartScale(8076, 6259, 15, 15);
     const float shares[kStrategies + 1] = {};
-    DrawLegend(chart, scale, shares, {}, testing::Brasilia(), '.', "Counted: hours 9-18, December-February; What if: +2 °C");
+    DrawLegend(chart, scale, shares, {}, testing::Brasilia(), '.',
+               "Counted: hours 9-18, December-February; What if: +2 °C");
     ASSERT_GE(chart.Texts.size(), 2u);
     const auto& last = chart.Texts.back();
     const auto& before = chart.Texts[chart.Texts.size() - 2];

@@ -45,7 +45,10 @@ std::vector<std::string> Labels(int from, int to, int step)
 // every 4th (the first step at least 240 below the last label), 100 every 3rd.
 TEST(MonthlyGraph, TemperatureLabelsThinOutOnAShortCanvas)
 {
-    struct Row { double height; int first, last, step; };
+    struct Row {
+        double height;
+        int first, last, step;
+    };
     for (const Row& r : {Row{585 + 52 * 240, 39, -12, 1}, Row{kHeight, 36, -12, 4}, Row{585 + 5200, 37, -11, 3}}) {
         SCOPED_TRACE(r.height);
         RecordingCanvas c(kWidth, r.height);

@@ -28,7 +28,7 @@ struct RecordedOp {
 };
 
 class RecordingCanvas final : public ChartCanvas {
-public:
+  public:
     RecordingCanvas(double width, double height) : width_(width), height_(height) {}
 
     std::vector<RecordedText> Texts;
@@ -62,7 +62,10 @@ public:
         x_ = x, y_ = y;
     }
     Rgb GetPixel(double, double) const override { return kWhite; }
-    void PrintText(std::string_view utf8) override { Texts.push_back({std::string(utf8), x_, y_, fore_, size_, bold_, Ops.size()}); }
+    void PrintText(std::string_view utf8) override
+    {
+        Texts.push_back({std::string(utf8), x_, y_, fore_, size_, bold_, Ops.size()});
+    }
     double TextWidth(std::string_view utf8) const override
     {
         ++TextWidthCalls;
@@ -82,7 +85,7 @@ public:
     double CanvasHeight() const override { return height_; }
     FontHandle SelectFont(FontHandle font) override { return std::exchange(font_, font); }
 
-private:
+  private:
     double width_, height_, x_ = 0, y_ = 0, size_ = 8;
     int drawWidth_ = 1;
     DrawStyle style_ = DrawStyle::Solid;

@@ -25,11 +25,22 @@ TEST(TextMetrics, ShippedFontAsTheRasteriserMeasuresIt)
 {
     EXPECT_EQ(ShippedFontFamily(), "DejaVu Sans");
     EXPECT_EQ((std::array{FontPixelSize(8, 96), FontPixelSize(7, 96), FontPixelSize(8, 192)}), (std::array{11, 9, 21}));
-    EXPECT_EQ((std::array{FontAscentPx(11), FontDescentPx(11), FontAscentPx(9)}), (std::array{10.203125, 2.59375, 8.359375}));
-    struct Row { const char* text; int pixels; bool bold; double width; };
-    for (const Row& r : {Row{"W", 11, false, 10.875}, {"88", 11, false, 13.96875}, {"AV", 11, false, 15.03125},
-                         {"Location: Brasília (Brazil)", 11, false, 136.921875}, {"88", 9, false, 11.4375},
-                         {"", 11, false, 0}, {"\U0001F0A1", 11, false, 11.25}, {"\uF0A1", 11, false, 6.59375},
+    EXPECT_EQ((std::array{FontAscentPx(11), FontDescentPx(11), FontAscentPx(9)}),
+              (std::array{10.203125, 2.59375, 8.359375}));
+    struct Row {
+        const char* text;
+        int pixels;
+        bool bold;
+        double width;
+    };
+    for (const Row& r : {Row{"W", 11, false, 10.875},
+                         {"88", 11, false, 13.96875},
+                         {"AV", 11, false, 15.03125},
+                         {"Location: Brasília (Brazil)", 11, false, 136.921875},
+                         {"88", 9, false, 11.4375},
+                         {"", 11, false, 0},
+                         {"\U0001F0A1", 11, false, 11.25},
+                         {"\uF0A1", 11, false, 6.59375},
                          {"\U00020000", 11, false, 6.59375}}) {
         SCOPED_TRACE(r.text);
         EXPECT_DOUBLE_EQ(TextAdvancePx(r.text, r.pixels, r.bold), r.width);
@@ -43,10 +54,19 @@ TEST(TextMetrics, ShippedFontAsTheRasteriserMeasuresIt)
 
 TEST(XmlEscaped, MarkupControlsAndMalformedText)
 {
-    struct Row { const char* in; const char* out; };
+    struct Row {
+        const char* in;
+        const char* out;
+    };
     for (const Row& r : {Row{"Tom & Jerry's <\"x\">", "Tom &amp; Jerry&apos;s &lt;&quot;x&quot;&gt;"},
-                         {"a\x01" "b\x1F" "c\td\ne", "a\uFFFDb\uFFFDc\td\ne"}, {"S\xC3\xA3o", "São"},
-                         {"bad\xC3(", "bad\uFFFD("}, {"\xEF\xBF\xBF", "\uFFFD"}, {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"}}) {
+                         {"a\x01"
+                          "b\x1F"
+                          "c\td\ne",
+                          "a\uFFFDb\uFFFDc\td\ne"},
+                         {"S\xC3\xA3o", "São"},
+                         {"bad\xC3(", "bad\uFFFD("},
+                         {"\xEF\xBF\xBF", "\uFFFD"},
+                         {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"}}) {
         SCOPED_TRACE(r.in);
         EXPECT_EQ(XmlEscaped(r.in), r.out);
     }
@@ -83,10 +103,11 @@ TEST(SvgCanvas, CompactElements)
     EXPECT_EQ(Count(doc, "stroke-dasharray=\"1 2\""), 1);
     EXPECT_EQ(Count(doc, "<use "), 6);
     EXPECT_EQ(Count(doc, "<g fill=\"#0000ff\" fill-opacity=\"0.35\">"), 1);
-    for (const char* part : {"<path d=\"M0.5 10.5L99.5 10.5\" stroke=\"#000000\" stroke-dasharray=\"1 2\"",
-                             "<rect id=\"d3\" width=\"3\" height=\"3\"/>", "<use xlink:href=\"#d3\" x=\"19\" y=\"19\"/>",
-                             "<text x=\"10\" y=\"30.2\" font-size=\"11\" font-weight=\"bold\" fill=\"#000000\">A&amp;B</text>",
-                             "<title>T&lt;1&gt;</title>\n<desc>k: v</desc>", "viewBox=\"0 0 100 50\"", "font-family=\"DejaVu Sans\""})
+    for (const char* part :
+         {"<path d=\"M0.5 10.5L99.5 10.5\" stroke=\"#000000\" stroke-dasharray=\"1 2\"",
+          "<rect id=\"d3\" width=\"3\" height=\"3\"/>", "<use xlink:href=\"#d3\" x=\"19\" y=\"19\"/>",
+          "<text x=\"10\" y=\"30.2\" font-size=\"11\" font-weight=\"bold\" fill=\"#000000\">A&amp;B</text>",
+          "<title>T&lt;1&gt;</title>\n<desc>k: v</desc>", "viewBox=\"0 0 100 50\"", "font-family=\"DejaVu Sans\""})
         EXPECT_NE(doc.find(part), std::string::npos) << part;
 
     // The rotated title's font: turned about the current point, 90 degrees counter-clockwise.

@@ -26,7 +26,11 @@ TEST(ClassifyHour, PositionColourAndPreviousStrategy)
     const ChartScale s = ReferenceScale();
     RasterCanvas map(8076, 6259, 15, 15);
     map.DrawBox(0, 0, 3000, 6259, ZoneColour[6], true);
-    struct Row { const char* what; float x, y; int previous, counted; };  // counted: the strategy, or 0
+    struct Row {
+        const char* what;
+        float x, y;
+        int previous, counted;
+    };  // counted: the strategy, or 0
     for (const Row& r : {
              Row{"left of X0, on a coloured pixel", s.X0 - 1.0f, 3000, 0, 1},
              Row{"left of the canvas", -500, 3000, 6, 1},
@@ -69,7 +73,10 @@ TEST(ComputeYearShares, WorkedExampleAndHalvesToEven)
     // others are halves in decimal that single precision puts just below or above: the
     // division, x100 and x10 each round to single (double precision would give 14.8, 52.8,
     // 53.2, 60.2 and 58.8).
-    struct Row { int hours, total; float share; };
+    struct Row {
+        int hours, total;
+        float share;
+    };
     for (const Row& r : {Row{1, 400, 0.2f}, Row{399, 400, 99.8f}, Row{59, 400, 14.7f}, Row{211, 400, 52.7f},
                          Row{213, 400, 53.3f}, Row{241, 400, 60.3f}, Row{188, 320, 58.7f}}) {
         SCOPED_TRACE(::testing::Message() << r.hours << " of " << r.total);
@@ -79,7 +86,11 @@ TEST(ComputeYearShares, WorkedExampleAndHalvesToEven)
 
 TEST(ComputeYearShares, TopThreeTies)
 {
-    struct Row { const char* what; std::initializer_list<std::pair<int, int>> hours; std::array<int, 4> top; };
+    struct Row {
+        const char* what;
+        std::initializer_list<std::pair<int, int>> hours;
+        std::array<int, 4> top;
+    };
     for (const Row& r : {
              Row{"equal largest: the lower number first, the higher second", {{4, 10}, {6, 10}, {1, 5}}, {0, 4, 6, 1}},
              Row{"equal second: the higher number", {{5, 20}, {1, 5}, {4, 5}, {6, 5}}, {0, 5, 6, 4}},

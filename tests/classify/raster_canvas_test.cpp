@@ -16,8 +16,8 @@ TEST(RasterCanvas, SizeAndOutside)
     EXPECT_EQ(c.Columns(), 539);  // ceil(538.4)
     EXPECT_EQ(c.Rows(), 418);     // ceil(417.27)
     EXPECT_EQ(c.GetPixel(8075.9, 6258.9), kWhite);
-    for (auto [x, y] : {std::pair{-0.01, 10.0}, {10.0, -0.01}, {539 * 15.0, 10.0}, {10.0, 418 * 15.0}, {kNaN, 10.0},
-                        {10.0, 1e300}}) {
+    for (auto [x, y] :
+         {std::pair{-0.01, 10.0}, {10.0, -0.01}, {539 * 15.0, 10.0}, {10.0, 418 * 15.0}, {kNaN, 10.0}, {10.0, 1e300}}) {
         SCOPED_TRACE(::testing::Message() << x << ", " << y);
         EXPECT_EQ(c.GetPixel(x, y), kNoColour);
     }
@@ -29,9 +29,13 @@ TEST(RasterCanvas, EdgesFollowTheFloorMapping)
 {
     RasterCanvas c(3000, 3000, 15, 15);
     c.DrawBox(150, 300, 299.9, 450, kRed, true);  // columns 10..19, rows 20..30
-    struct Row { double x, y; Rgb colour; };
-    for (const Row& r : {Row{149.99, 350, kWhite}, Row{150, 350, kRed}, Row{299.99, 350, kRed}, Row{300, 350, kWhite},
-                         Row{200, 299.99, kWhite}, Row{200, 300, kRed}, Row{200, 464.99, kRed}, Row{200, 465, kWhite}}) {
+    struct Row {
+        double x, y;
+        Rgb colour;
+    };
+    for (const Row& r :
+         {Row{149.99, 350, kWhite}, Row{150, 350, kRed}, Row{299.99, 350, kRed}, Row{300, 350, kWhite},
+          Row{200, 299.99, kWhite}, Row{200, 300, kRed}, Row{200, 464.99, kRed}, Row{200, 465, kWhite}}) {
         SCOPED_TRACE(::testing::Message() << r.x << ", " << r.y);
         EXPECT_EQ(c.GetPixel(r.x, r.y), r.colour);
     }

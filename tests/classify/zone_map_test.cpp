@@ -65,7 +65,12 @@ struct Map {
 // it from Ta.
 TEST(ZoneMap, EdgesBetweenTheReferencePoints)
 {
-    struct Row { float elevation; char axis; double value; const char* runs; };
+    struct Row {
+        float elevation;
+        char axis;
+        double value;
+        const char* runs;
+    };
     const Row rows[] = {
         {0, 'w', 2, "-0 A89 B224 C253 D298 I335 -478"},
         {0, 'w', 4.05, "-0 A156 B224 C253 E283 G366 H389 I433 -478"},
@@ -106,12 +111,14 @@ TEST(ZoneMap, EdgesBetweenTheReferencePoints)
 // B at (15, 4.1) lies on C, its H at (29.7, 10) and I at (30.1, 8) on G, its I at (33.4, 8) on H).
 TEST(ZoneMap, StrategiesAtReferencePoints)
 {
-    struct Row { double t, w; char letter; };
+    struct Row {
+        double t, w;
+        char letter;
+    };
     const Row rows[] = {
-        {3.8, 4.1, 'A'},  {11, 4.1, 'B'},   {15, 4.1, 'C'},   {15, 2.1, 'C'},  {19, 2, 'C'},
-        {21.3, 2.1, 'D'}, {25, 3, 'I'},     {23, 10, 'E'},    {26.2, 20, 'F'}, {24, 18, 'F'},
-        {29.7, 10, 'G'},  {29.7, 12, 'G'},  {30.1, 8, 'G'},   {32.8, 10, 'H'}, {33.4, 8, 'H'},
-        {39, 8, 'I'},     {35.2, 20, 'J'},  {40, 29, '-'},
+        {3.8, 4.1, 'A'}, {11, 4.1, 'B'},  {15, 4.1, 'C'},  {15, 2.1, 'C'}, {19, 2, 'C'},    {21.3, 2.1, 'D'},
+        {25, 3, 'I'},    {23, 10, 'E'},   {26.2, 20, 'F'}, {24, 18, 'F'},  {29.7, 10, 'G'}, {29.7, 12, 'G'},
+        {30.1, 8, 'G'},  {32.8, 10, 'H'}, {33.4, 8, 'H'},  {39, 8, 'I'},   {35.2, 20, 'J'}, {40, 29, '-'},
     };
     for (float elevation : {0.0f, kHighSiteM}) {
         const Map map(elevation);

@@ -41,7 +41,10 @@ TEST(SynthesizeHours, BrasiliaReferenceHours)
 {
     const LocationRecord b = Brasilia();
     const HourlyTable t = SynthesizeHours(b);
-    struct Row { int month, hour; float dbt, w; };
+    struct Row {
+        int month, hour;
+        float dbt, w;
+    };
     for (const Row& r : {Row{1, 1, 18.51f, 14.28f}, Row{1, 6, 17.45f, 13.59f}, Row{1, 14, 26.85f, 15.40f},
                          Row{1, 24, 19.04f, 14.55f}, Row{7, 6, 12.91f, -1}, Row{7, 15, 25.03f, 9.24f}}) {
         SCOPED_TRACE(::testing::Message() << "month " << r.month << " hour " << r.hour);
@@ -91,7 +94,7 @@ TEST(SynthesizeHours, VapourPressureLimits)
          0.42f, 0.44f, 0.44f, 0.45f, 0.46f, 0.47f, 0.46f, 0.45f, 0.42f, 0.38f, 0.33f, 0.28f},
         {0.10f, 0.16f, 0.21f, 0.25f, 0.28f, 0.29f, 0.26f, 0.19f, 0.10f, 0.02f, 0.06f, 0.06f,
          0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.06f, 0.04f},
-        {9.04f, 8.50f, 8.09f, 7.80f, 7.64f, 7.58f, 7.94f, 9.04f, 10.96f, 12.73f, 13.87f, 14.80f,
+        {9.04f,  8.50f,  8.09f,  7.80f,  7.64f,  7.58f,  7.94f,  9.04f,  10.96f, 12.73f, 13.87f, 14.80f,
          15.55f, 16.02f, 16.11f, 16.31f, 16.58f, 16.69f, 16.56f, 14.66f, 13.05f, 11.72f, 10.63f, 9.75f},
     };
     for (int m = 1; m <= 3; ++m)

@@ -9,7 +9,13 @@ namespace {
 // ones the chart title prints, so they are compared to the last digit where it matters.
 TEST(StationPressure, FloorsToFiftyMetresAndCapsAtFiveThousand)
 {
-    struct Row { float elevation; float pressureElevation; double kPa; double tolerance; float pa; };
+    struct Row {
+        float elevation;
+        float pressureElevation;
+        double kPa;
+        double tolerance;
+        float pa;
+    };
     for (const Row& r : {Row{0, 0, 101.32499694824219, 0, 101325}, Row{1160, 1150, 88.2513, 5e-5, 88251.289f},
                          Row{6000, 5000, 54.0198, 5e-5, 54019.754f}, Row{-10, -50, 101.927, 5e-4, 101927.1f},
                          Row{49.9f, 0, 101.32499694824219, 0, 101325}}) {
@@ -101,7 +107,9 @@ TEST(CalculatorFunctions, SaturatedAirHasDewPointAndWetBulbAtItsDryBulbOverIceAn
 TEST(FArcCos, ClampsItsArgumentAndWritesItBack)
 {
     constexpr double pi = 3.14159265358979323846;
-    struct Row { double x, angle, written; };
+    struct Row {
+        double x, angle, written;
+    };
     for (const Row& r : {Row{1.5, 0, 1}, Row{-2, pi, -1}, Row{0, pi / 2, 0}, Row{0.5, pi / 3, 0.5}}) {
         SCOPED_TRACE(r.x);
         double x = r.x;

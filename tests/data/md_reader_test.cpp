@@ -19,7 +19,8 @@ std::string Site(const std::string& name, const std::string& eol = "\n")
 {
     std::string s = "\"" + name + "\",\"Testland\",-10.5,-40.25,100,\"GOV\"" + eol;
     for (int m = 1; m <= 12; ++m)
-        s += std::to_string(m) + "," + std::to_string(m) + "," + std::to_string(20 + m) + "," + std::to_string(50 + m) + eol;
+        s += std::to_string(m) + "," + std::to_string(m) + "," + std::to_string(20 + m) + "," + std::to_string(50 + m) +
+             eol;
     return s;
 }
 
@@ -52,7 +53,11 @@ std::string OneLine(const std::string& text) { return Replaced(text.substr(0, te
 
 TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
 {
-    struct Case { const char* name; std::string text; int count; };
+    struct Case {
+        const char* name;
+        std::string text;
+        int count;
+    };
     const std::string two = Sites(2), truncated = two + Site("Cut");
     const Case cases[] = {
         {"three then an empty line", Sites(3) + "\n", 3},
@@ -74,7 +79,8 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
     // A location cut short is left out with a warning naming it and its last line.
     const ReadResult cut = ReadMonthlyData(truncated.substr(0, truncated.size() - 20));
     ASSERT_TRUE(cut.warning);
-    EXPECT_EQ(EnglishCutShort(*cut.warning), "Location 3 (Cut) ends at line 38 after 48 of its 54 fields; it was left out.");
+    EXPECT_EQ(EnglishCutShort(*cut.warning),
+              "Location 3 (Cut) ends at line 38 after 48 of its 54 fields; it was left out.");
     EXPECT_FALSE(ReadMonthlyData(two).warning);
 }
 
@@ -82,11 +88,15 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
 // What follows the 50th location is left out and counted, from the line it starts on.
 TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShortAndCountsWhatFollowsTheFiftieth)
 {
-    struct Case { std::string text; std::string leftOut; };
+    struct Case {
+        std::string text;
+        std::string leftOut;
+    };
     const Case cases[] = {
         {Sites(3) + "\n", ""},
         {Sites(50) + Site("Extra").substr(0, 30), "Only 50 locations are read; left out from line 651 on: 4 fields."},
-        {Sites(52) + "\"Extra\"", "Only 50 locations are read; left out from line 651 on: 2 more locations and 1 field."},
+        {Sites(52) + "\"Extra\"",
+         "Only 50 locations are read; left out from line 651 on: 2 more locations and 1 field."},
         {Sites(51), "Only 50 locations are read; left out from line 651 on: 1 more location."},
         {Sites(50) + "\n\"Open,\"X\",0\n", "Only 50 locations are read; left out from line 652 on: 1 field."},
     };
@@ -125,15 +135,24 @@ TEST(ReadMonthlyData, ReadsQuotedAndBareTextsSkipsTheMonthFieldAndAcceptsTheLimi
 TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
 {
     const std::string rest = ",\"Brazil\",-15.78,-47.93,1160,\"GOV\"\n" + Sites(1).substr(Sites(1).find('\n') + 1);
-    struct Case { const char* name; std::string text; const char* expected; };
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* expected;
+    };
     const Case cases[] = {
         {"UTF-8", "\"Bras\xC3\xADlia\"" + rest, "Brasília"},
         {"UTF-8 with byte-order mark", "\xEF\xBB\xBF\"Bras\xC3\xADlia\"" + rest, "Brasília"},
         {"Windows-1252", "\"Bras\xEDlia\"" + rest, "Brasília"},
         {"Windows-1252 with its own letters", "\"\x93S\xE3o Jo\xE3o\x94 \x80\"" + rest, "“São João” €"},
-        {"Windows-1252 although it starts like UTF-8", "\"Bras\xC3\xADlia \xE9\"" + rest, "Bras\xC3\x83\xC2\xADlia \xC3\xA9"},
+        {"Windows-1252 although it starts like UTF-8", "\"Bras\xC3\xADlia \xE9\"" + rest,
+         "Bras\xC3\x83\xC2\xADlia \xC3\xA9"},
         // Blanked: escape, bell, backspace, tab, DEL, C1 CSI, right-to-left override, isolate.
-        {"control and direction characters", "\"\x1B[2JA\x07\x08\tB\x7F\xC2\x9B\xE2\x80\xAE" "C\xE2\x81\xA6\"" + rest, " [2JA   B   C "},
+        {"control and direction characters",
+         "\"\x1B[2JA\x07\x08\tB\x7F\xC2\x9B\xE2\x80\xAE"
+         "C\xE2\x81\xA6\"" +
+             rest,
+         " [2JA   B   C "},
         {"Windows-1252 unassigned byte and escape", "\"\x9D\x1B\xE9\"" + rest, "  é"},
     };
     for (const Case& c : cases) {
@@ -143,7 +162,10 @@ TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
         EXPECT_EQ(r.table.Slot[1].LocationName, c.expected);
     }
     // Each text is decoded on its own: a Windows-1252 country leaves the UTF-8 texts intact.
-    const ReadResult mixed = ReadMonthlyData("\"Bras\xC3\xADlia\",\"Rep\xFA" "blica\",0,0,0,\"G\xC3\x93V\"" + rest.substr(rest.find('\n')));
+    const ReadResult mixed = ReadMonthlyData(
+        "\"Bras\xC3\xADlia\",\"Rep\xFA"
+        "blica\",0,0,0,\"G\xC3\x93V\"" +
+        rest.substr(rest.find('\n')));
     ASSERT_FALSE(mixed.failure) << EnglishReadFailure(*mixed.failure);
     EXPECT_EQ(mixed.table.Slot[1].LocationName, "Brasília");
     EXPECT_EQ(mixed.table.Slot[1].Country, "República");
@@ -153,30 +175,54 @@ TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
 TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)
 {
     // Lima's January replaced by `line`; the blank line counts, so that is line 16.
-    const auto jan = [](const std::string& line) { return Site("Brasília") + "\n\"Lima\",\"Peru\",0,0,0,\"GOV\"\n" + line + "\n"; };
+    const auto jan = [](const std::string& line) {
+        return Site("Brasília") + "\n\"Lima\",\"Peru\",0,0,0,\"GOV\"\n" + line + "\n";
+    };
     // The English message: the reason, the position, the code.
     const auto lima = [](const std::string& reason, const std::string& field, int code) {
         return reason + " Line 16, field " + field + ", location 2 (Lima). Err code " + std::to_string(code);
     };
-    struct Case { const char* name; std::string text; int code; std::string message; };
+    struct Case {
+        const char* name;
+        std::string text;
+        int code;
+        std::string message;
+    };
     const Case cases[] = {
-        {"out of range", jan("1,1,1e30,51"), kOutOfRange, lima("'1e30' is out of range (-90 to 55).", "3 (DBTmax)", 22)},
-        {"humidity above 100", jan("1,1,21,100.5"), kOutOfRange, lima("'100.5' is out of range (0 to 100).", "4 (RHavg)", 22)},
-        {"too large for a double", jan("1,-1e999,21,51"), kOutOfRange, lima("'-1e999' is not a representable number.", "2 (DBTmin)", 22)},
+        {"out of range", jan("1,1,1e30,51"), kOutOfRange,
+         lima("'1e30' is out of range (-90 to 55).", "3 (DBTmax)", 22)},
+        {"humidity above 100", jan("1,1,21,100.5"), kOutOfRange,
+         lima("'100.5' is out of range (0 to 100).", "4 (RHavg)", 22)},
+        {"too large for a double", jan("1,-1e999,21,51"), kOutOfRange,
+         lima("'-1e999' is not a representable number.", "2 (DBTmin)", 22)},
         {"not finite", jan("1,nan,21,51"), kNotFinite, lima("'nan' is not a finite number.", "2 (DBTmin)", 21)},
-        {"text in a number field", jan("1,1,21,\"humid\""), kNotANumber, lima("'humid' is not a number.", "4 (RHavg)", 20)},
-        {"empty number field", jan("1,1,,51"), kNotANumber, lima("The field is empty where a number belongs.", "3 (DBTmax)", 20)},
-        {"latitude", "\"X\",\"Y\",-91,0,0,\"GOV\"\n", kOutOfRange, "'-91' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (X). Err code 22"},
-        {"elevation", "\"X\",\"Y\",0,0,9000.5,\"GOV\"\n", kOutOfRange, "'9000.5' is out of range (-500 to 9000). Line 1, field 5 (Elevation), location 1 (X). Err code 22"},
-        {"long value is cut, a control blanked", std::string("\"X\",\"Y\",7\x1b").append(50, '7') + ",0,0,\"GOV\"\n", kNotANumber, "'7 " + std::string(38, '7') + "...' is not a number. Line 1, field 3 (Latitude), location 1 (X). Err code 20"},
-        {"field too long", std::string(1, '"').append(4097, 'a') + "\",\"Y\",0,0,0,\"GOV\"\n", kFieldTooLong, "The field is longer than 4096 bytes. Line 1, field 1 (Location), location 1. Err code 23"},
-        {"missing closing quote", "\"X\",\"Y,0,0,0,\"GOV\"\n", kTextAfterQuote, "Text follows the closing quotation mark. Line 1, field 2 (Country), location 1 (X). Err code 25"},
-        {"quote open at the line end", "\"X\",\"Y\",0,0,0,\"GOV\n1,2,3,4\n", kUnclosedQuote, "The closing quotation mark is missing. Line 1, field 6 (Data Source), location 1 (X). Err code 24"},
+        {"text in a number field", jan("1,1,21,\"humid\""), kNotANumber,
+         lima("'humid' is not a number.", "4 (RHavg)", 20)},
+        {"empty number field", jan("1,1,,51"), kNotANumber,
+         lima("The field is empty where a number belongs.", "3 (DBTmax)", 20)},
+        {"latitude", "\"X\",\"Y\",-91,0,0,\"GOV\"\n", kOutOfRange,
+         "'-91' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (X). Err code 22"},
+        {"elevation", "\"X\",\"Y\",0,0,9000.5,\"GOV\"\n", kOutOfRange,
+         "'9000.5' is out of range (-500 to 9000). Line 1, field 5 (Elevation), location 1 (X). Err code 22"},
+        {"long value is cut, a control blanked", std::string("\"X\",\"Y\",7\x1b").append(50, '7') + ",0,0,\"GOV\"\n",
+         kNotANumber,
+         "'7 " + std::string(38, '7') +
+             "...' is not a number. Line 1, field 3 (Latitude), location 1 (X). Err code 20"},
+        {"field too long", std::string(1, '"').append(4097, 'a') + "\",\"Y\",0,0,0,\"GOV\"\n", kFieldTooLong,
+         "The field is longer than 4096 bytes. Line 1, field 1 (Location), location 1. Err code 23"},
+        {"missing closing quote", "\"X\",\"Y,0,0,0,\"GOV\"\n", kTextAfterQuote,
+         "Text follows the closing quotation mark. Line 1, field 2 (Country), location 1 (X). Err code 25"},
+        {"quote open at the line end", "\"X\",\"Y\",0,0,0,\"GOV\n1,2,3,4\n", kUnclosedQuote,
+         "The closing quotation mark is missing. Line 1, field 6 (Data Source), location 1 (X). Err code 24"},
         {"empty file", "", kNoCompleteLocation, "The file holds no complete location. Err code 30"},
-        {"first month only", "\"X\",\"Y\",0,0,0,\"GOV\"\n1,2,3,4\n", kNoCompleteLocation, "The file holds no complete location: it ends after 10 of the 54 fields of a location. Line 2, location 1 (X). Err code 30"},
-        {"last field missing", Site("X").substr(0, Site("X").size() - 4), kNoCompleteLocation, "The file holds no complete location: it ends after 53 of the 54 fields of a location. Line 13, field 4 (RHavg), location 1 (X). Err code 30"},
-        {"UTF-16", std::string("\xFF\xFE\"\0X\0", 6), kNotText, "The file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text). Err code 11"},
-        {"larger than 16 MiB", std::string(kMaxMonthlyDataBytes + 1, ' '), kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file. Err code 10"},
+        {"first month only", "\"X\",\"Y\",0,0,0,\"GOV\"\n1,2,3,4\n", kNoCompleteLocation,
+         "The file holds no complete location: it ends after 10 of the 54 fields of a location. Line 2, location 1 (X). Err code 30"},
+        {"last field missing", Site("X").substr(0, Site("X").size() - 4), kNoCompleteLocation,
+         "The file holds no complete location: it ends after 53 of the 54 fields of a location. Line 13, field 4 (RHavg), location 1 (X). Err code 30"},
+        {"UTF-16", std::string("\xFF\xFE\"\0X\0", 6), kNotText,
+         "The file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text). Err code 11"},
+        {"larger than 16 MiB", std::string(kMaxMonthlyDataBytes + 1, ' '), kFileTooLarge,
+         "The file is larger than 16 MiB: it is not a Monthly Data file. Err code 10"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -208,14 +254,21 @@ TEST(ReadMonthlyDataFile, ReadsAFileOrNamesTheFault)
     const ReadResult piped = ReadMonthlyDataFile(fifo);
     writer.join();
     ExpectSites(piped, 2);
-    struct Case { const char* name; fs::path path; int code; std::string reason; };
+    struct Case {
+        const char* name;
+        fs::path path;
+        int code;
+        std::string reason;
+    };
     const Case cases[] = {
         {"missing file", dir / "QAVNONE.TXT", kFileNotFound, "File not found."},
         {"missing folder", dir / "nowhere" / "QAVNONE.TXT", kPathNotFound, "Path not found."},
         {"a folder", dir, kPathFileAccess, "Path/File access error."},
-        {"an endless stream", "/dev/zero", kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file."},
+        {"an endless stream", "/dev/zero", kFileTooLarge,
+         "The file is larger than 16 MiB: it is not a Monthly Data file."},
         {"under a file", write("QAVPLAIN.TXT", Sites(1)) / "QAV.TXT", kPathNotFound, "Path not found."},
-        {"larger than 16 MiB", write("QAVBIG.TXT", Sites(1) + std::string(kMaxMonthlyDataBytes, '\n')), kFileTooLarge, "The file is larger than 16 MiB: it is not a Monthly Data file."},
+        {"larger than 16 MiB", write("QAVBIG.TXT", Sites(1) + std::string(kMaxMonthlyDataBytes, '\n')), kFileTooLarge,
+         "The file is larger than 16 MiB: it is not a Monthly Data file."},
         {"not readable", write("QAVLOCKED.TXT", Sites(1)), kPermissionDenied, "Permission denied."},
     };
     fs::permissions(dir / "QAVLOCKED.TXT", fs::perms::none);
@@ -225,7 +278,8 @@ TEST(ReadMonthlyDataFile, ReadsAFileOrNamesTheFault)
         const ReadResult r = ReadMonthlyDataFile(c.path);
         ASSERT_TRUE(r.failure);
         EXPECT_EQ(r.failure->Code, c.code);
-        EXPECT_EQ(EnglishReadFailure(*r.failure), c.path.string() + ": " + c.reason + " Err code " + std::to_string(c.code));
+        EXPECT_EQ(EnglishReadFailure(*r.failure),
+                  c.path.string() + ": " + c.reason + " Err code " + std::to_string(c.code));
     }
     fs::remove_all(dir);
 }

@@ -37,10 +37,13 @@ TEST(WriteMonthlyData, RoundTripsAwkwardFloats)
     const ReadResult r = ReadMonthlyData(WriteMonthlyData(t));
     ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
     const LocationRecord& back = r.table.Slot[1];
-    EXPECT_EQ((std::array{back.Latitude, back.Longitude, back.Elevation}), (std::array{rec.Latitude, rec.Longitude, rec.Elevation}));
+    EXPECT_EQ((std::array{back.Latitude, back.Longitude, back.Elevation}),
+              (std::array{rec.Latitude, rec.Longitude, rec.Elevation}));
     for (int m = 1; m <= 8; ++m) {
         const MonthlyNormals& n = back.Month[m];
-        EXPECT_EQ((std::array{n.DBTmin, n.DBTmax, n.RHavg}), (std::array{values[m - 1], values[m - 1], std::abs(values[m - 1])})) << m;
+        EXPECT_EQ((std::array{n.DBTmin, n.DBTmax, n.RHavg}),
+                  (std::array{values[m - 1], values[m - 1], std::abs(values[m - 1])}))
+            << m;
     }
 }
 

@@ -28,8 +28,10 @@ TEST(StationCatalogue, HoldsTheStationsOfBothSourcesOnceEach)
     std::set<int> numbers;
     for (const Station& s : stations) numbers.insert(s.Wmo);
     EXPECT_EQ(numbers.size(), 3730u);
-    EXPECT_EQ(std::count_if(stations.begin(), stations.end(), [](const Station& s) { return s.Country == "Brazil"; }), 113);
-    EXPECT_EQ(std::count_if(stations.begin(), stations.end(), [](const Station& s) { return s.Source == "INMET"; }), 38);
+    EXPECT_EQ(std::count_if(stations.begin(), stations.end(), [](const Station& s) { return s.Country == "Brazil"; }),
+              113);
+    EXPECT_EQ(std::count_if(stations.begin(), stations.end(), [](const Station& s) { return s.Source == "INMET"; }),
+              38);
     EXPECT_EQ(std::count_if(stations.begin(), stations.end(), [](const Station& s) { return s.RhDerived; }), 1968);
 }
 
@@ -39,7 +41,8 @@ TEST(StationCatalogue, ReadsRowsAsWritten)
     const Station* b = Catalogue().Find(83377);
     ASSERT_NE(b, nullptr);
     EXPECT_FALSE(b->RhDerived);  // its name, place and source: qav-cli's stations test
-    EXPECT_EQ((std::array{b->Month[1].DBTmin, b->Month[9].DBTmax, b->Month[8].RHavg}), (std::array{18.3f, 29.1f, 44.0f}));
+    EXPECT_EQ((std::array{b->Month[1].DBTmin, b->Month[9].DBTmax, b->Month[8].RHavg}),
+              (std::array{18.3f, 29.1f, 44.0f}));
     const Station* a = Catalogue().Find(60560);
     ASSERT_NE(a, nullptr);
     EXPECT_TRUE(a->RhDerived);
@@ -74,14 +77,20 @@ TEST(StationCatalogue, EveryStationReadsBackAsMonthlyData)
 TEST(StationCatalogue, NamesTheLineAndFieldOfABadRow)
 {
     const std::string header = "wmo,name\n";
-    struct Row { std::string text; const char* message; };
+    struct Row {
+        std::string text;
+        const char* message;
+    };
     std::string row = "7,A,B,0,0,0,WMO,reported";
     for (int k = 0; k < 36; ++k) row += ",1";
     for (const Row& r : {Row{header + row.substr(0, row.size() - 2), "line 2: 43 fields instead of 44"},
                          Row{header + "x" + row, "line 2, field 1 (wmo): 'x7' is not a station number"},
-                         Row{header + "\n" + row.substr(0, 6) + "91" + row.substr(7), "line 3, field 4 (latitude): 91 is out of range (-90 to 90)"},
-                         Row{header + row.substr(0, row.size() - 1) + "101", "line 2, field 44 (rh_12): 101 is out of range (0 to 100)"},
-                         Row{header + row.substr(0, 16) + "guess" + row.substr(24), "line 2, field 8 (rh_source): 'guess' is neither reported nor derived"},
+                         Row{header + "\n" + row.substr(0, 6) + "91" + row.substr(7),
+                             "line 3, field 4 (latitude): 91 is out of range (-90 to 90)"},
+                         Row{header + row.substr(0, row.size() - 1) + "101",
+                             "line 2, field 44 (rh_12): 101 is out of range (0 to 100)"},
+                         Row{header + row.substr(0, 16) + "guess" + row.substr(24),
+                             "line 2, field 8 (rh_source): 'guess' is neither reported nor derived"},
                          Row{header, "the catalogue holds no station"}}) {
         SCOPED_TRACE(r.text);
         const StationCatalogueResult result = ParseStationCatalogue(r.text);
@@ -100,7 +109,8 @@ TEST(StationSourceField, ReadsBackWhatItWritesAndNothingElse)
     EXPECT_EQ(tag->Period, "1991-2020");
     EXPECT_FALSE(tag->RhDerived);
     EXPECT_TRUE(ParseStationSourceField("WMO 60560 1991-2020 RH derived")->RhDerived);
-    for (const char* other : {"GOV", "WMO", "WMO 83377", "WMO x 1991-2020", "WMO 83377 1991-20", "WMO 83377 1991-2020 more"}) {
+    for (const char* other :
+         {"GOV", "WMO", "WMO 83377", "WMO x 1991-2020", "WMO 83377 1991-20", "WMO 83377 1991-2020 more"}) {
         SCOPED_TRACE(other);
         EXPECT_FALSE(ParseStationSourceField(other));
     }

@@ -25,11 +25,20 @@ std::vector<std::string> Names(const std::vector<StationMatch>& matches)
 TEST(StationIndex, FindsNamesWhateverTheirCaseAccentsAndPunctuation)
 {
     const StationIndex index(Catalogue());
-    struct Row { const char* query; std::size_t limit; std::vector<std::string> names; };
-    for (const Row& r : {Row{"sao paulo", 0, {"São Paulo (Mirante de Santana)"}}, {"SÃO-PAULO", 1, {"São Paulo (Mirante de Santana)"}},
-                         {"geneve", 0, {"Geneve / Cointrin"}}, {"zuerich", 0, {"Zuerich / Affoltern", "Zuerich / Fluntern", "Zuerich / Kloten"}},
-                         {"zürich  fluntern", 0, {"Zuerich / Fluntern"}}, {"zuerich/fluntern", 0, {"Zuerich / Fluntern"}},
-                         {"83377", 0, {"Brasília"}}, {"xyzzy", 0, {}}, {" -/ ", 0, {}}}) {
+    struct Row {
+        const char* query;
+        std::size_t limit;
+        std::vector<std::string> names;
+    };
+    for (const Row& r : {Row{"sao paulo", 0, {"São Paulo (Mirante de Santana)"}},
+                         {"SÃO-PAULO", 1, {"São Paulo (Mirante de Santana)"}},
+                         {"geneve", 0, {"Geneve / Cointrin"}},
+                         {"zuerich", 0, {"Zuerich / Affoltern", "Zuerich / Fluntern", "Zuerich / Kloten"}},
+                         {"zürich  fluntern", 0, {"Zuerich / Fluntern"}},
+                         {"zuerich/fluntern", 0, {"Zuerich / Fluntern"}},
+                         {"83377", 0, {"Brasília"}},
+                         {"xyzzy", 0, {}},
+                         {" -/ ", 0, {}}}) {
         SCOPED_TRACE(r.query);
         EXPECT_EQ(Names(index.ByName(r.query, r.limit)), r.names);
     }
@@ -37,15 +46,21 @@ TEST(StationIndex, FindsNamesWhateverTheirCaseAccentsAndPunctuation)
 
 TEST(ParseCoordinates, ReadsEveryWayOfWritingThem)
 {
-    struct Row { const char* text; double lat, lon, elevation; };  // elevation -1: none given
-    for (const Row& r : {Row{"-23.55, -46.63", -23.55, -46.63, -1}, Row{"-23,55; -46,63", -23.55, -46.63, -1},
-                         Row{"-23,55 -46,63", -23.55, -46.63, -1}, Row{"-23,55, -46,63", -23.55, -46.63, -1},
-                         Row{"-23.55,-46.63", -23.55, -46.63, -1}, Row{"23,46", 23, 46, -1},
-                         Row{"23°33′S 46°38′W", -23.55, -46.633333, -1}, Row{"23 33 S 46 38 W", -23.55, -46.633333, -1},
-                         Row{"23°33'S 46°38'W", -23.55, -46.633333, -1}, Row{"23 33 0\" s, 46 38 30\" o", -23.55, -46.641667, -1},
-                         Row{"51 28 N 0 0 7 E", 51.466667, 0.001944, -1},
-                         Row{"-23.55, -46.63, 760", -23.55, -46.63, 760}, Row{"-23,55; -46,63; 760 m", -23.55, -46.63, 760},
-                         Row{"23°33′S 46°38′W 760m", -23.55, -46.633333, 760}, Row{"\xE2\x88\x92" "1.5 +2", -1.5, 2, -1}}) {
+    struct Row {
+        const char* text;
+        double lat, lon, elevation;
+    };  // elevation -1: none given
+    for (const Row& r :
+         {Row{"-23.55, -46.63", -23.55, -46.63, -1}, Row{"-23,55; -46,63", -23.55, -46.63, -1},
+          Row{"-23,55 -46,63", -23.55, -46.63, -1}, Row{"-23,55, -46,63", -23.55, -46.63, -1},
+          Row{"-23.55,-46.63", -23.55, -46.63, -1}, Row{"23,46", 23, 46, -1},
+          Row{"23°33′S 46°38′W", -23.55, -46.633333, -1}, Row{"23 33 S 46 38 W", -23.55, -46.633333, -1},
+          Row{"23°33'S 46°38'W", -23.55, -46.633333, -1}, Row{"23 33 0\" s, 46 38 30\" o", -23.55, -46.641667, -1},
+          Row{"51 28 N 0 0 7 E", 51.466667, 0.001944, -1}, Row{"-23.55, -46.63, 760", -23.55, -46.63, 760},
+          Row{"-23,55; -46,63; 760 m", -23.55, -46.63, 760}, Row{"23°33′S 46°38′W 760m", -23.55, -46.633333, 760},
+          Row{"\xE2\x88\x92"
+              "1.5 +2",
+              -1.5, 2, -1}}) {
         SCOPED_TRACE(r.text);
         const CoordinatesParse p = ParseCoordinates(r.text);
         ASSERT_EQ(p.kind, CoordinatesParse::Valid);
@@ -53,12 +68,15 @@ TEST(ParseCoordinates, ReadsEveryWayOfWritingThem)
         EXPECT_NEAR(p.site.Longitude, r.lon, 1e-6);
         EXPECT_EQ(p.site.Elevation.value_or(-1), r.elevation);
     }
-    for (const char* name : {"Lima", "sao paulo", "23", "1 2 3 4", "23 S 46 S", "23 61 S 46 W", "-23 S 46 W", "1 m 2", "1, 2 m",
-                             "46 W 23 S", "1.2.3, 4"}) {
+    for (const char* name : {"Lima", "sao paulo", "23", "1 2 3 4", "23 S 46 S", "23 61 S 46 W", "-23 S 46 W", "1 m 2",
+                             "1, 2 m", "46 W 23 S", "1.2.3, 4"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(ParseCoordinates(name).kind, CoordinatesParse::NotCoordinates);
     }
-    struct Bad { const char* text; const char* message; };
+    struct Bad {
+        const char* text;
+        const char* message;
+    };
     for (const Bad& b : {Bad{"95, 10", "latitude 95 is out of range (-90 to 90)"},
                          Bad{"10; -180,5", "longitude -180.5 is out of range (-180 to 180)"},
                          Bad{"91 0 N 10 E", "latitude 91 0 N is out of range (-90 to 90)"},
@@ -93,10 +111,13 @@ Station Made(int wmo, float lat, float lon, float elevation = 0)
 TEST(StationIndex, OrdersStationsByDistanceAcrossTheAntimeridianPolesAndEquator)
 {
     StationCatalogue c;
-    c.Stations = {Made(1, 0, -179.9, 500), Made(2, 0, 170), Made(3, 89.5, -90), Made(4, 88, 90), Made(5, 0, 1),
-                  Made(6, 0, -1), Made(7, -0.5, 0)};
+    c.Stations = {Made(1, 0, -179.9, 500), Made(2, 0, 170), Made(3, 89.5, -90), Made(4, 88, 90),
+                  Made(5, 0, 1),           Made(6, 0, -1),  Made(7, -0.5, 0)};
     const StationIndex index(c);
-    struct Row { double lat, lon; std::vector<int> nearest; };
+    struct Row {
+        double lat, lon;
+        std::vector<int> nearest;
+    };
     for (const Row& r : {Row{0, 179.9, {1, 2}}, Row{89.9, 90, {3, 4}}, Row{0, 0, {7, 5, 6}}}) {
         SCOPED_TRACE(r.lon);
         const std::vector<StationMatch> m = index.Near({r.lat, r.lon, std::nullopt}, r.nearest.size());
@@ -109,10 +130,10 @@ TEST(StationIndex, OrdersStationsByDistanceAcrossTheAntimeridianPolesAndEquator)
     EXPECT_TRUE(*tie[1].DistanceKm == *tie[2].DistanceKm && tie[1].station->Wmo == 5);
     EXPECT_NEAR(*tie[0].DistanceKm, 55.597, 0.001);
     EXPECT_EQ(*tie[0].ElevationDifferenceM, -100);
-    EXPECT_TRUE(tie[0].Far());     // 55.6 km
+    EXPECT_TRUE(tie[0].Far());  // 55.6 km
     const std::vector<StationMatch> across = index.Near({0, 179.9, 210.0}, 1);
     EXPECT_NEAR(*across[0].DistanceKm, 22.239, 0.001);
-    EXPECT_FALSE(across[0].Far());  // 290 m higher
+    EXPECT_FALSE(across[0].Far());                           // 290 m higher
     EXPECT_TRUE(index.Near({0, 179.9, 199.0}, 1)[0].Far());  // 301 m higher
 }
 
@@ -126,7 +147,8 @@ TEST(StationIndex, RanksNamesByWhereTheQueryBegins)
         c.Stations.back().Name = name;
     }
     const StationIndex index(c);
-    EXPECT_EQ(Names(index.ByName("SANTA", 0)), (std::vector<std::string>{"Santa Ana", "Santa Maria", "Vila Santa", "Xsanta"}));
+    EXPECT_EQ(Names(index.ByName("SANTA", 0)),
+              (std::vector<std::string>{"Santa Ana", "Santa Maria", "Vila Santa", "Xsanta"}));
     EXPECT_EQ(Names(index.ByName("santa", 2)), (std::vector<std::string>{"Santa Ana", "Santa Maria"}));
 }
 

@@ -39,16 +39,22 @@ TEST(ReadWarming, RefusesBadFilesNamingLineAndField)
     std::string swapped = TwelveRows();
     swapped.replace(swapped.find("\n5,"), 3, "\n4,");
     const std::string head = "month,dbt_min,dbt_max,rh_avg\n";
-    struct Row { std::string text, message; };
+    struct Row {
+        std::string text, message;
+    };
     for (const Row& r : {
              Row{"", "The header month,dbt_min,dbt_max,rh_avg is missing. Line 1. Err code 61"},
-             Row{TwelveRows("month,tmin,tmax,rh\n"), "The header month,dbt_min,dbt_max,rh_avg is missing. Line 1. Err code 61"},
+             Row{TwelveRows("month,tmin,tmax,rh\n"),
+                 "The header month,dbt_min,dbt_max,rh_avg is missing. Line 1. Err code 61"},
              Row{head + "1,2,2\n", "The line has 3 fields; it needs 4. Line 2. Err code 62"},
              Row{head + "1,2,x,0\n", "'x' is not a number. Line 2, field 3 (dbt_max). Err code 63"},
-             Row{head + "1,,2,0\n", "The field is empty where a number belongs. Line 2, field 2 (dbt_min). Err code 63"},
+             Row{head + "1,,2,0\n",
+                 "The field is empty where a number belongs. Line 2, field 2 (dbt_min). Err code 63"},
              Row{head + "1,2,2,nan\n", "'nan' is not a number. Line 2, field 4 (rh_avg). Err code 63"},
-             Row{head + "1,1e400,2,0\n", "'1e400' is not a representable number. Line 2, field 2 (dbt_min). Err code 63"},
-             Row{head + "1,2,2,\x1b]0;\x07\xff\n", "']0; \xC3\xBF' is not a number. Line 2, field 4 (rh_avg). Err code 63"},
+             Row{head + "1,1e400,2,0\n",
+                 "'1e400' is not a representable number. Line 2, field 2 (dbt_min). Err code 63"},
+             Row{head + "1,2,2,\x1b]0;\x07\xff\n",
+                 "']0; \xC3\xBF' is not a number. Line 2, field 4 (rh_avg). Err code 63"},
              Row{head + "13,2,2,0\n", "'13' is out of range (1 to 12). Line 2, field 1 (month). Err code 64"},
              Row{head + "1.5,2,2,0\n", "'1.5' is not a whole number. Line 2, field 1 (month). Err code 63"},
              Row{head + "1,45,2,0\n", "'45' is out of range (-30 to 30). Line 2, field 2 (dbt_min). Err code 64"},

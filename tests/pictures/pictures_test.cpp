@@ -37,9 +37,19 @@ bool WellFormed(const QByteArray& xml)
 
 TEST(PictureNames, OneRuleForTheWindowAndTheRun)
 {
-    struct Row { const char* name; const char* part; };
-    for (const Row& r : {Row{"Brasília", "Brasília"}, {"São Paulo/SP", "São_Paulo_SP"}, {"a<b>&\"c\"", "a_b___c_"},
-                         {"..", "__"}, {"", "QAV"}, {"x\u202Ey\u200Bz", "x_y_z"}, {"bad\xFFtail", "bad_tail"}, {"cut\xC3", "cut_"}, {"\xE2(ok", "__ok"},
+    struct Row {
+        const char* name;
+        const char* part;
+    };
+    for (const Row& r : {Row{"Brasília", "Brasília"},
+                         {"São Paulo/SP", "São_Paulo_SP"},
+                         {"a<b>&\"c\"", "a_b___c_"},
+                         {"..", "__"},
+                         {"", "QAV"},
+                         {"x\u202Ey\u200Bz", "x_y_z"},
+                         {"bad\xFFtail", "bad_tail"},
+                         {"cut\xC3", "cut_"},
+                         {"\xE2(ok", "__ok"},
                          {"tab\tnew\nline", "tab_new_line"}}) {
         SCOPED_TRACE(r.name);
         EXPECT_EQ(FileNamePart(r.name), r.part);

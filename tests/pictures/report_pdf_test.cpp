@@ -43,7 +43,7 @@ int Pages(const std::string& pdf)
 }
 
 class ReportPdf : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
     /// Writes the report of the session's state and returns its path.
     std::string Save(const char* name, Paper paper = Paper::A4)
@@ -95,7 +95,8 @@ TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
     const QByteArray window = RenderReportPdf(session_.state, Paper::Letter, Language::PortugueseBrazil, kEpoch);
     EXPECT_EQ(ReadAll(dir_.filePath("cli.pdf")), window);
     EXPECT_EQ(ReadAll(dir_.filePath("again.pdf")), window);
-    EXPECT_NE(Output("pdfinfo " + d + "/cli.pdf").find("CreationDate:    Tue Nov 14 22:13:20 2023 UTC"), std::string::npos);
+    EXPECT_NE(Output("pdfinfo " + d + "/cli.pdf").find("CreationDate:    Tue Nov 14 22:13:20 2023 UTC"),
+              std::string::npos);
     EXPECT_TRUE(window.contains("<xmp:CreateDate>2023-11-14T22:13:20Z</xmp:CreateDate>"));
     const std::string text = Output("pdftotext -layout " + d + "/cli.pdf -");  // Portuguese names, decimal commas
     for (const char* expected : {"Análise bioclimática de Brasília \\(Brazil\\)", "E - Conforto térmico +36,8 %",
@@ -103,7 +104,8 @@ TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
         EXPECT_TRUE(std::regex_search(text, std::regex(expected))) << expected;
 
     // In place and at its length, whatever zone Qt wrote.
-    EXPECT_EQ(WithCreationDate("/CreationDate (D:20261207101500+01'00')", kEpoch), "/CreationDate (D:20231114221320+00'00')");
+    EXPECT_EQ(WithCreationDate("/CreationDate (D:20261207101500+01'00')", kEpoch),
+              "/CreationDate (D:20231114221320+00'00')");
     EXPECT_EQ(WithCreationDate("/CreationDate (D:20261207101500Z)", kEpoch), "/CreationDate (D:20231114221320Z)");
 
     // --report-dir: one report per location, named as pictures are.

@@ -162,8 +162,10 @@ TEST(CompareLocations, SortsByStrategyNameOrListAndExportsCsv)
         return o;
     };
     using K = CompareSortKey;
-    for (auto [sort, expected] : {std::pair{CompareSort{K::Strategy, 5}, "213"}, {CompareSort{K::Name, 0}, "213"},
-                                  {CompareSort{K::ListOrder, 0}, "123"}, {CompareSort{K::Strategy, 1}, "132"}}) {
+    for (auto [sort, expected] : {std::pair{CompareSort{K::Strategy, 5}, "213"},
+                                  {CompareSort{K::Name, 0}, "213"},
+                                  {CompareSort{K::ListOrder, 0}, "123"},
+                                  {CompareSort{K::Strategy, 1}, "132"}}) {
         SortCompareRows(rows, sort);
         EXPECT_EQ(order(), expected) << sort.Strategy;
     }
@@ -174,11 +176,12 @@ TEST(CompareLocations, SortsByStrategyNameOrListAndExportsCsv)
     EXPECT_EQ(named[0].Name + "," + named[1].Name + "," + named[2].Name, "Ávila,avila2,Zurich");
 
     EXPECT_EQ(CompareCsv(rows, "Counted: hours 9-18"),
-              std::string(kProgramAndVersion) + " - Yearly share of each strategy by location\nCounted: hours 9-18\n\n"
-              "position,slot,name,country,top,A,B,C,D,E,F,G,H,I,J,recorded_top,rA,rB,rC,rD,rE,rF,rG,rH,rI,rJ\n"
-              "1,1,Cuiabá,,A,80,0,0,0,20,0,0,0,0,0,,,,,,,,,,,\n"
-              "3,3,Curitiba,,A,80,0,0,0,20,0,0,0,0,0,E,0,0,0,0,100,0,0,0,0,0\n"
-              "2,2,Belém,,A,64.5,0,0,0,35.5,0,0,0,0,0,,,,,,,,,,,\n");
+              std::string(kProgramAndVersion) +
+                  " - Yearly share of each strategy by location\nCounted: hours 9-18\n\n"
+                  "position,slot,name,country,top,A,B,C,D,E,F,G,H,I,J,recorded_top,rA,rB,rC,rD,rE,rF,rG,rH,rI,rJ\n"
+                  "1,1,Cuiabá,,A,80,0,0,0,20,0,0,0,0,0,,,,,,,,,,,\n"
+                  "3,3,Curitiba,,A,80,0,0,0,20,0,0,0,0,0,E,0,0,0,0,100,0,0,0,0,0\n"
+                  "2,2,Belém,,A,64.5,0,0,0,35.5,0,0,0,0,0,,,,,,,,,,,\n");
 }
 
 }  // namespace

@@ -43,7 +43,9 @@ TEST(ChartReadout, RecordedHoursOfChicagoAndStepping)
     EXPECT_NEAR(h.RH, 85.0, 0.05);
     EXPECT_NEAR(h.W, 16.84, 0.005);
     EXPECT_EQ(h.Strategy, 6);
-    struct Row { int from, hourSteps, monthSteps, to; };
+    struct Row {
+        int from, hourSteps, monthSteps, to;
+    };
     for (const Row& r : {Row{-1, 0, 0, 0}, Row{0, -1, 0, 0}, Row{8759, 1, 0, 8759}, Row{30 * 24 + 13, 0, 1, 1405},
                          Row{13, 0, -1, 13}, Row{13, 1, 1, 758}}) {
         SCOPED_TRACE(r.from);
@@ -55,8 +57,14 @@ TEST(ChartReadout, RecordedHoursOfChicagoAndStepping)
 // hours the filter counts.
 TEST(ChartReadout, LitHoursFollowTheMergedShares)
 {
-    for (auto [hour, share, counts] : {std::tuple{3, 2, true}, {2, 3, false}, {7, 8, true}, {7, 9, true}, {8, 9, true},
-                                       {9, 8, false}, {5, 5, true}, {0, 1, false}}) {
+    for (auto [hour, share, counts] : {std::tuple{3, 2, true},
+                                       {2, 3, false},
+                                       {7, 8, true},
+                                       {7, 9, true},
+                                       {8, 9, true},
+                                       {9, 8, false},
+                                       {5, 5, true},
+                                       {0, 1, false}}) {
         SCOPED_TRACE(hour * 100 + share);
         EXPECT_EQ(CountsTowardShare(hour, share), counts);
     }

@@ -62,8 +62,8 @@ void ExpectMonthHours(const std::vector<Row>& rows, const std::string& title, co
 {
     const size_t t = Find(rows, {title});
     ASSERT_LT(t + 11, rows.size());
-    EXPECT_EQ(rows[t + 1], (Row{"Strategy", "Letter", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug",
-                                "Sep", "Oct", "Nov", "Dec", "Year"}));
+    EXPECT_EQ(rows[t + 1], (Row{"Strategy", "Letter", "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep",
+                                "Oct", "Nov", "Dec", "Year"}));
     for (int s = 1; s <= 10; ++s) {
         const Row& r = rows[t + 1 + s];
         ASSERT_EQ(r.size(), 15u);
@@ -93,7 +93,7 @@ TEST(ExportsCsv, TypicalDaysReadBackAsTheAnalysis)
 {
     Session s;
     s.state.Locations.Slot[5].LocationName = "Brasília, \"DF\"";  // needs quoting, must come back whole
-    s.state.Locations.Slot[5].Country = "=HYPERLINK(\"x\")";        // a formula to a spreadsheet
+    s.state.Locations.Slot[5].Country = "=HYPERLINK(\"x\")";      // a formula to a spreadsheet
     s.state.Locations.Slot[5].DataSource = "@GOV";
     RunPipeline(s.state, s.canvases);
     const LocationRecord& l = s.state.Current();
@@ -104,8 +104,8 @@ TEST(ExportsCsv, TypicalDaysReadBackAsTheAnalysis)
                        "88.25129\n"),
               std::string::npos)
         << csv;
-    for (const auto& [text, field] : {std::pair{"+55 61", "\"'+55 61\""}, {"-", "\"'-\""}, {"\tx", "\"'\tx\""},
-                                      {"a=b", "a=b"}, {"", ""}})
+    for (const auto& [text, field] :
+         {std::pair{"+55 61", "\"'+55 61\""}, {"-", "\"'-\""}, {"\tx", "\"'\tx\""}, {"a=b", "a=b"}, {"", ""}})
         EXPECT_EQ(CsvTextField(text), field);
     const std::vector<Row> rows = SplitCsv(csv);
     const size_t months = Find(rows, {"Month", "DBTmin (C)"});
@@ -188,10 +188,12 @@ TEST(ExportsCsv, WeatherFileExportsTheRecordedAnalysis)
 TEST(PictureProvenance, NamesProgramLocationPressureElevationAndSource)
 {
     using Pair = std::pair<std::string, std::string>;
-    EXPECT_EQ(PictureProvenance(Session().state),
-              (std::vector<Pair>{{"Software", std::string(kProgramAndVersion)}, {"Location", "Brasília (Brazil)"}, {"Pressure", "88.251 kPa"},
-                                 {"Elevation", "1160 m (pressure taken at 1150 m)"}, {"Source", "GOV"},
-                                 {"Hours", "typical days"}}));
+    EXPECT_EQ(PictureProvenance(Session().state), (std::vector<Pair>{{"Software", std::string(kProgramAndVersion)},
+                                                                     {"Location", "Brasília (Brazil)"},
+                                                                     {"Pressure", "88.251 kPa"},
+                                                                     {"Elevation", "1160 m (pressure taken at 1150 m)"},
+                                                                     {"Source", "GOV"},
+                                                                     {"Hours", "typical days"}}));
     // A weather-file location names its file, and the recorded hours when they are shown.
     Session s;
     s.ShowWeatherFile("chicago.epw");

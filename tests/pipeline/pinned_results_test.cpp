@@ -41,7 +41,9 @@ void ExpectTally(const StrategyTally& t, const Pinned& p)
 // (1160 m) with its two exact halves, 121 and 147 of 400 (30.25 and 36.75 %), which go to the
 // even tenth.
 const Pinned kBuiltIn[] = {
-    {"Brasília", DataSetKind::Brazil, 5,
+    {"Brasília",
+     DataSetKind::Brazil,
+     5,
      {0, 30.2f, 28, 0, 36.8f, 5, 0, 0, 0, 0},
      {5, 2, 3},
      {{
@@ -51,7 +53,10 @@ const Pinned kBuiltIn[] = {
          {},
          {11, 10, 11, 11, 13, 12, 11, 14, 16, 17, 11, 10},
          {3, 4, 4, 2, 0, 0, 0, 0, 0, 0, 3, 4},
-         {}, {}, {}, {},
+         {},
+         {},
+         {},
+         {},
      }}},
 };
 
@@ -97,8 +102,9 @@ TEST(PinnedResults, EveryBuiltInLocation)
         ASSERT_FALSE(in.fail()) << line;
         std::getline(in >> std::ws, name);
         SCOPED_TRACE(line);
-        LoadDataSet(set == "Brazil" ? DataSetKind::Brazil : set == "SouthAmerica" ? DataSetKind::SouthAmerica
-                                                                                    : DataSetKind::World,
+        LoadDataSet(set == "Brazil"         ? DataSetKind::Brazil
+                    : set == "SouthAmerica" ? DataSetKind::SouthAmerica
+                                            : DataSetKind::World,
                     s.state.Locations);
         s.state.CurrentLocation = p.slot;
         s.Run();
@@ -115,22 +121,23 @@ TEST(PinnedResults, EveryBuiltInLocation)
 }
 
 // The TMY3 year of Chicago O'Hare: its 8760 recorded hours classified on the zone map at 200 m.
-const Pinned kChicagoRecorded =
-    {"Chicago recorded", DataSetKind::World, 0,
-     {39.8f, 21.2f, 12.4f, 0, 15.5f, 5.2f, 1.7f, 1.7f, 1.8f, 0.6f},
-     {1, 2, 5},
-     {{
-         {733, 642, 650, 429, 145, 7, 0, 0, 27, 295, 472, 743},
-         {11, 22, 50, 96, 187, 70, 5, 25, 118, 225, 103, 1},
-         {0, 8, 39, 63, 190, 168, 121, 168, 243, 169, 125, 0},
-         {0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0},
-         {0, 0, 5, 115, 196, 354, 272, 337, 263, 55, 20, 0},
-         {0, 0, 0, 1, 10, 51, 236, 181, 61, 0, 0, 0},
-         {0, 0, 0, 16, 9, 65, 55, 19, 8, 0, 0, 0},
-         {0, 0, 0, 0, 0, 1, 2, 1, 0, 0, 0, 0},
-         {0, 0, 0, 0, 5, 2, 8, 0, 0, 0, 0, 0},
-         {0, 0, 0, 0, 0, 2, 45, 13, 0, 0, 0, 0},
-     }}};
+const Pinned kChicagoRecorded = {"Chicago recorded",
+                                 DataSetKind::World,
+                                 0,
+                                 {39.8f, 21.2f, 12.4f, 0, 15.5f, 5.2f, 1.7f, 1.7f, 1.8f, 0.6f},
+                                 {1, 2, 5},
+                                 {{
+                                     {733, 642, 650, 429, 145, 7, 0, 0, 27, 295, 472, 743},
+                                     {11, 22, 50, 96, 187, 70, 5, 25, 118, 225, 103, 1},
+                                     {0, 8, 39, 63, 190, 168, 121, 168, 243, 169, 125, 0},
+                                     {0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0},
+                                     {0, 0, 5, 115, 196, 354, 272, 337, 263, 55, 20, 0},
+                                     {0, 0, 0, 1, 10, 51, 236, 181, 61, 0, 0, 0},
+                                     {0, 0, 0, 16, 9, 65, 55, 19, 8, 0, 0, 0},
+                                     {0, 0, 0, 0, 0, 1, 2, 1, 0, 0, 0, 0},
+                                     {0, 0, 0, 0, 5, 2, 8, 0, 0, 0, 0, 0},
+                                     {0, 0, 0, 0, 0, 2, 45, 13, 0, 0, 0, 0},
+                                 }}};
 
 TEST(PinnedResults, RecordedHoursOfAWeatherYear)
 {

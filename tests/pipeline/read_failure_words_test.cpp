@@ -20,27 +20,50 @@ ReadFailure Failure(ReadFault kind, int code, void (*set)(ReadFailure&))
 TEST(ReadFailureWords, PortugueseLineOfEachPart)
 {
     const ReadFailure range = Failure(ReadFault::OutOfRange, 22, [](ReadFailure& f) {
-        f.File = "QAVx.TXT"; f.Text = "1e30%2"; f.Range = kTemperatureRange; f.Line = 14; f.Field = 3;
-        f.FieldName = "DBTmax"; f.Location = 2; f.LocationName = "Lima";
+        f.File = "QAVx.TXT";
+        f.Text = "1e30%2";
+        f.Range = kTemperatureRange;
+        f.Line = 14;
+        f.Field = 3;
+        f.FieldName = "DBTmax";
+        f.Location = 2;
+        f.LocationName = "Lima";
     });
-    const ReadFailure large = Failure(ReadFault::TooLarge, 7, [](ReadFailure& f) { f.Format = FileFormat::Weather; f.Number = 64 << 20; });
+    const ReadFailure large = Failure(ReadFault::TooLarge, 7, [](ReadFailure& f) {
+        f.Format = FileFormat::Weather;
+        f.Number = 64 << 20;
+    });
     const ReadFailure order = Failure(ReadFault::OutOfOrder, 31, [](ReadFailure& f) {
-        f.File = "a.epw"; f.Line = 20; f.Row = {1, 1, 14}; f.PreviousRow = {1, 1, 12}; f.PreviousLine = 19;
+        f.File = "a.epw";
+        f.Line = 20;
+        f.Row = {1, 1, 14};
+        f.PreviousRow = {1, 1, 12};
+        f.PreviousLine = 19;
     });
-    const ReadFailure rows = Failure(ReadFault::RowCount, 30, [](ReadFailure& f) { f.Number = 1; f.Needed = 8760; });
-    const ReadFailure cut = Failure(ReadFault::NoCompleteLocation, 27, [](ReadFailure& f) { f.Location = 1; f.Number = 20; f.Needed = 54; });
+    const ReadFailure rows = Failure(ReadFault::RowCount, 30, [](ReadFailure& f) {
+        f.Number = 1;
+        f.Needed = 8760;
+    });
+    const ReadFailure cut = Failure(ReadFault::NoCompleteLocation, 27, [](ReadFailure& f) {
+        f.Location = 1;
+        f.Number = 20;
+        f.Needed = 54;
+    });
     const struct {
         ReadFailure failure;
         const char* line;
     } cases[] = {
-        {range, "QAVx.TXT: '1e30%2' está fora do intervalo (-90 a 55). "
-                "Linha 14, campo 3 (DBTmax), localidade 2 (Lima). Err code 22"},
+        {range,
+         "QAVx.TXT: '1e30%2' está fora do intervalo (-90 a 55). "
+         "Linha 14, campo 3 (DBTmax), localidade 2 (Lima). Err code 22"},
         {large, "O arquivo tem mais de 64 MiB: não é um arquivo climático (EPW). Err code 7"},
-        {order, "a.epw: A linha de mês 1, dia 1, hora 14 não segue a linha 19 (mês 1, dia 1, hora 12): "
-                "as linhas devem avançar uma hora de cada vez. Linha 20. Err code 31"},
+        {order,
+         "a.epw: A linha de mês 1, dia 1, hora 14 não segue a linha 19 (mês 1, dia 1, hora 12): "
+         "as linhas devem avançar uma hora de cada vez. Linha 20. Err code 31"},
         {rows, "O arquivo contém 1 linha horária; um ano climático tem 8760. Err code 30"},
-        {cut, "O arquivo não contém nenhuma localidade completa: ele termina depois de 20 dos 54 campos de uma "
-              "localidade. Localidade 1. Err code 27"},
+        {cut,
+         "O arquivo não contém nenhuma localidade completa: ele termina depois de 20 dos 54 campos de uma "
+         "localidade. Localidade 1. Err code 27"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

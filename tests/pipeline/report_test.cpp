@@ -29,10 +29,14 @@ const ReportBlock* Find(const ReportContent& report, ReportBlockKind kind, std::
 // Advice for every share of 5 % or more and always for the three largest, largest first.
 TEST(ReportGuidance, FollowsTheSharesAndAlwaysTheTopThree)
 {
-    struct Row { std::vector<std::pair<int, float>> shares; std::array<int, 4> top; std::vector<int> guided; };
-    for (const Row& r : {Row{{{2, 30.2f}, {3, 28}, {5, 36.8f}, {6, 5}}, {0, 5, 2, 3}, {5, 2, 3, 6}},
-                         Row{{{1, 90}, {2, 4.9f}, {5, 3}, {6, 2.1f}}, {0, 1, 2, 5}, {1, 2, 5}},
-                         Row{{{1, 100}}, {0, 1, 0, 0}, {1}}}) {
+    struct Row {
+        std::vector<std::pair<int, float>> shares;
+        std::array<int, 4> top;
+        std::vector<int> guided;
+    };
+    for (const Row& r :
+         {Row{{{2, 30.2f}, {3, 28}, {5, 36.8f}, {6, 5}}, {0, 5, 2, 3}, {5, 2, 3, 6}},
+          Row{{{1, 90}, {2, 4.9f}, {5, 3}, {6, 2.1f}}, {0, 1, 2, 5}, {1, 2, 5}}, Row{{{1, 100}}, {0, 1, 0, 0}, {1}}}) {
         StrategyTally tally;
         for (auto [s, share] : r.shares) tally.YearShare[s] = share;
         tally.TopStrategy = r.top;
@@ -58,7 +62,8 @@ TEST(Report, BrasiliaInBothLanguages)
     EXPECT_EQ(facts.Rows.back()[1], std::string(kProgramAndVersion) + ", 2026-12-07");
     ASSERT_EQ(en->Blocks[6].Kind, ReportBlockKind::Table);  // the yearly shares, the top three ranked
     EXPECT_EQ(en->Blocks[6].Table.Rows[4], (std::vector<std::string>{"1", "E - Thermal Comfort", "36.8"}));
-    EXPECT_EQ(en->Blocks[6].Table.Bold, (std::vector<bool>{false, true, true, false, true, false, false, false, false, false}));
+    EXPECT_EQ(en->Blocks[6].Table.Bold,
+              (std::vector<bool>{false, true, true, false, true, false, false, false, false, false}));
     EXPECT_TRUE(Find(*en, ReportBlockKind::Note, "The shares merge strategies"));
     EXPECT_TRUE(Find(*en, ReportBlockKind::Text, "Data: climatological normals"));
 

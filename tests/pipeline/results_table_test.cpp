@@ -36,10 +36,11 @@ TEST(ResultsTableText, ListsOnlyStrategiesWithAShareKeepingTheirNumbers)
     l.LocationName = "Name, with comma";  // quoted, so that a pasted row keeps its columns
     l.Country = "5\" Ave";
     const std::string text = ResultsTableText(l, tally, ',');
-    EXPECT_TRUE(text.ends_with("Bioclimatic Strategies\n"
-                               "1,Artificial Heating,0,1\n"
-                               "2,Solar Heating,30,5\n"
-                               "5,Thermal Comfort,69,4\n"));
+    EXPECT_TRUE(
+        text.ends_with("Bioclimatic Strategies\n"
+                       "1,Artificial Heating,0,1\n"
+                       "2,Solar Heating,30,5\n"
+                       "5,Thermal Comfort,69,4\n"));
     EXPECT_NE(text.find("\"Name, with comma\",\"5\"\" Ave\",GOV,-15,78"), std::string::npos);
     EXPECT_TRUE(ResultsTableText(l, tally, '.', ',', false, "Counted: hours 9-18")
                     .ends_with("5,Thermal Comfort,69.4\n\nCounted: hours 9-18\n"));

@@ -49,9 +49,11 @@ TEST(RunOptions, RefusalsNameTheOption)
     }
     // The browser page shows a refusal in Portuguese; qav-cli keeps the English above.
     const OptionError slot = Refusal(option_text::kSlotOutside, {"--dataset", "28", "1..27", "brazil"});
-    EXPECT_EQ(OptionErrorText(slot, Language::PortugueseBrazil), "--dataset: 28 está fora de 1..27 (as posições de brazil)");
+    EXPECT_EQ(OptionErrorText(slot, Language::PortugueseBrazil),
+              "--dataset: 28 está fora de 1..27 (as posições de brazil)");
     const RefusedChange cold{7, RefusedChange::Normal::DBTmin, -85.5f, -5, -90.5f, kTemperatureRange};
-    EXPECT_EQ(WarmingRefusalText(cold, Language::PortugueseBrazil), "julho DBTmin: -85,5 - 5 = -90,5 está fora de -90 a 55");
+    EXPECT_EQ(WarmingRefusalText(cold, Language::PortugueseBrazil),
+              "julho DBTmin: -85,5 - 5 = -90,5 está fora de -90 a 55");
 }
 
 }  // namespace

@@ -22,7 +22,8 @@ std::filesystem::path WriteSteadyYear(const std::filesystem::path& folder, const
     const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int m = 1; m <= 12; ++m)
         for (int d = 1; d <= days[m - 1]; ++d)
-            for (int h = 1; h <= 24; ++h) out << "1999," << m << "," << d << "," << h << ",0,?9?9?9,20.0,9.0,50,101325,0,0,0\n";
+            for (int h = 1; h <= 24; ++h)
+                out << "1999," << m << "," << d << "," << h << ",0,?9?9?9,20.0,9.0,50,101325,0,0,0\n";
     return file;
 }
 
@@ -39,10 +40,12 @@ TEST(OpenWeatherFiles, SlotsInOrderFailuresByFileAndTheFiftySlotLimit)
     ASSERT_EQ(opened.Table.LocationCount, 2);
     EXPECT_EQ(opened.Table.Slot[1].LocationName + "," + opened.Table.Slot[2].LocationName, "first.epw,second.epw");
     ASSERT_TRUE(opened.Recorded[1] && opened.Recorded[2] && !opened.Recorded[3]);
-    EXPECT_EQ((std::array<std::size_t, 2>{std::size_t(opened.Recorded[2]->HoursUsed), opened.Recorded[2]->Hours.size()}),
-              (std::array<std::size_t, 2>{8760, 8760}));
+    EXPECT_EQ(
+        (std::array<std::size_t, 2>{std::size_t(opened.Recorded[2]->HoursUsed), opened.Recorded[2]->Hours.size()}),
+        (std::array<std::size_t, 2>{8760, 8760}));
     ASSERT_EQ(opened.Failures.size(), 1u);
-    EXPECT_TRUE(opened.Failures[0].File == folder / "missing.epw" && opened.Failures[0].Kind == ReadFault::FileNotFound);
+    EXPECT_TRUE(opened.Failures[0].File == folder / "missing.epw" &&
+                opened.Failures[0].Kind == ReadFault::FileNotFound);
     EXPECT_EQ(opened.NotOpened, 0);
 
     files.resize(53, files[0]);

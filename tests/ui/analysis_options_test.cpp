@@ -13,7 +13,7 @@ namespace qav::test {
 class AnalysisOptionsTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
     // Each bar is its location's analysis; the view opens at the location analysed, its title
@@ -35,7 +35,8 @@ private slots:
                                 "Thermal Comfort 36.8 %, Ventilation 5.0 %"));
         QCOMPARE(table->item(4, 2)->text(), QStringLiteral("E Thermal Comfort 36.8 %"));
         const QIcon bar = table->item(11, 1)->icon();
-        QCOMPARE(bar.pixmap(QSize(322, 18), QIcon::Selected).toImage(), bar.pixmap(QSize(322, 18), QIcon::Normal).toImage());
+        QCOMPARE(bar.pixmap(QSize(322, 18), QIcon::Selected).toImage(),
+                 bar.pixmap(QSize(322, 18), QIcon::Normal).toImage());
         QVERIFY(!view->findChild<QLabel*>(QStringLiteral("CompareScale"))->pixmap().isNull());
 
         view->findChild<QComboBox*>(QStringLiteral("CompareSort"))->setCurrentIndex(1 + 5);  // E
@@ -70,15 +71,19 @@ private slots:
             auto whatIf = std::make_unique<WhatIfDialog>(&w);
             whatIf->showComparison(w.state());
             auto hours = std::make_unique<HoursAnalysedDialog>(w.state().Filter, &w);
-            QList<QDialog*> dialogs{w.compareView(), w.findChild<QDialog*>(QStringLiteral("UsingQavHelp")), whatIf.get(),
-                                    hours.get()};
+            QList<QDialog*> dialogs{w.compareView(), w.findChild<QDialog*>(QStringLiteral("UsingQavHelp")),
+                                    whatIf.get(), hours.get()};
             Trigger(w, "FindStation");
             if (w.stationFinder()) dialogs << w.stationFinder();
             for (QDialog* d : dialogs) {
                 QVERIFY(d);
                 d->show();
                 QApplication::processEvents();
-                const QString what = QStringLiteral("%1 (%2): %3 x %4").arg(d->objectName()).arg(portuguese).arg(d->width()).arg(d->height());
+                const QString what = QStringLiteral("%1 (%2): %3 x %4")
+                                         .arg(d->objectName())
+                                         .arg(portuguese)
+                                         .arg(d->width())
+                                         .arg(d->height());
                 const QSize least = d->minimumSizeHint();
                 QVERIFY2(least.width() <= 780 && least.height() <= 550, qPrintable(what));
                 QVERIFY2(d->width() <= screen.width() - 20 && d->height() <= screen.height() - 50, qPrintable(what));

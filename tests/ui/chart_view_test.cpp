@@ -14,7 +14,7 @@ QString Readout(MainWindow& w) { return w.findChild<QLabel*>(QStringLiteral("Sta
 class ChartViewTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         QLocale::setDefault(QLocale::c());
@@ -32,7 +32,8 @@ private slots:
         const QPointF at = chart->widgetPointOf(chart->hours()[13]);
         QTest::mouseMove(chart, (at + QPointF(1, 1)).toPoint());
         QCOMPARE(chart->currentHour(), 13);
-        QCOMPARE(Readout(w), QStringLiteral("January, 14 h (typical day): DBT 26.9 °C, RH 60 %, W 15.40 g/kg, E Thermal Comfort"));
+        QCOMPARE(Readout(w),
+                 QStringLiteral("January, 14 h (typical day): DBT 26.9 °C, RH 60 %, W 15.40 g/kg, E Thermal Comfort"));
         QCOMPARE(chart->toolTip(), Readout(w));
         QTest::mouseMove(chart, QPoint(2, chart->height() - 2));
         QCOMPARE(Readout(w), QString());
@@ -44,7 +45,10 @@ private slots:
     {
         MainWindow w(kReferenceScreen);
         ChartView* chart = Chart(w);
-        struct Row { Qt::Key key; int hour; };
+        struct Row {
+            Qt::Key key;
+            int hour;
+        };
         for (const Row& r : {Row{Qt::Key_Right, 0}, Row{Qt::Key_Left, 0}, Row{Qt::Key_Right, 1}, Row{Qt::Key_Down, 25},
                              Row{Qt::Key_Down, 49}, Row{Qt::Key_Up, 25}, Row{Qt::Key_Left, 24}}) {
             QTest::keyClick(chart, r.key);
@@ -67,7 +71,8 @@ private slots:
         QTest::keyClick(chart, Qt::Key_B);
         QCOMPARE(w.highlightedStrategy(), 2);
         QVERIFY(chart->image() != plain);
-        QVERIFY2(chart->accessibleDescription().endsWith(QStringLiteral("28.0 %. Lit: B Solar Heating, 121 of the hours shown; the others dimmed.")),
+        QVERIFY2(chart->accessibleDescription().endsWith(
+                     QStringLiteral("28.0 %. Lit: B Solar Heating, 121 of the hours shown; the others dimmed.")),
                  qPrintable(chart->accessibleDescription()));
         QTest::keyClick(chart, Qt::Key_Escape);
         QCOMPARE(w.highlightedStrategy(), 0);

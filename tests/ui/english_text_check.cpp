@@ -34,7 +34,8 @@ QString PlainText(const QString& text)
 // path up to the end of its line or a ": " after it, as folders may hold blanks ("/tmp/QAV tests-1/cut.epw").
 QString WithoutPaths(QString text)
 {
-    static const QRegularExpression path(QStringLiteral("(?:^|(?<=\\s))/[^\\n]*?(?=: |\\n|$)|\\S*[/\\\\]\\S*[/\\\\]\\S*"));
+    static const QRegularExpression path(
+        QStringLiteral("(?:^|(?<=\\s))/[^\\n]*?(?=: |\\n|$)|\\S*[/\\\\]\\S*[/\\\\]\\S*"));
     return text.replace(path, QStringLiteral(" "));
 }
 
@@ -97,7 +98,8 @@ void EnglishTextCheck::checkAction(const QString& where, const QAction* action)
 {
     if (action->isSeparator()) return;
     const QString at = where + QStringLiteral(" / action ") + action->objectName();
-    for (const QString& t : {action->text(), action->iconText(), action->toolTip(), action->statusTip(), action->whatsThis()})
+    for (const QString& t :
+         {action->text(), action->iconText(), action->toolTip(), action->statusTip(), action->whatsThis()})
         check(at, t);
     if (const QMenu* menu = action->menu()) check(at, menu->title());
 }
@@ -114,7 +116,8 @@ void EnglishTextCheck::checkWidgetTree(QWidget* root)
             for (const QString& filter : files->nameFilters()) check(where + QStringLiteral(" / type list"), filter);
             continue;
         }
-        QStringList texts{w->windowTitle(), w->toolTip(), w->statusTip(), w->whatsThis(), w->accessibleName(), w->accessibleDescription()};
+        QStringList texts{w->windowTitle(), w->toolTip(),        w->statusTip(),
+                          w->whatsThis(),   w->accessibleName(), w->accessibleDescription()};
         if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
         if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
         if (auto* box = qobject_cast<QGroupBox*>(w)) texts << box->title();
@@ -123,10 +126,13 @@ void EnglishTextCheck::checkWidgetTree(QWidget* root)
         if (auto* edit = qobject_cast<QLineEdit*>(w)) texts << edit->text() << edit->placeholderText();
         if (auto* edit = qobject_cast<QTextEdit*>(w)) texts << edit->toPlainText() << edit->placeholderText();
         if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) texts << edit->toPlainText();
-        if (auto* spin = qobject_cast<QSpinBox*>(w)) texts << spin->prefix() << spin->suffix() << spin->specialValueText();
-        if (auto* spin = qobject_cast<QDoubleSpinBox*>(w)) texts << spin->prefix() << spin->suffix() << spin->specialValueText();
+        if (auto* spin = qobject_cast<QSpinBox*>(w))
+            texts << spin->prefix() << spin->suffix() << spin->specialValueText();
+        if (auto* spin = qobject_cast<QDoubleSpinBox*>(w))
+            texts << spin->prefix() << spin->suffix() << spin->specialValueText();
         if (auto* combo = qobject_cast<QComboBox*>(w))
-            for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i) << combo->itemData(i, Qt::ToolTipRole).toString();
+            for (int i = 0; i < combo->count(); ++i)
+                texts << combo->itemText(i) << combo->itemData(i, Qt::ToolTipRole).toString();
         if (auto* tabs = qobject_cast<QTabBar*>(w))
             for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i) << tabs->tabToolTip(i);
         for (const QString& t : texts) check(where, t);
@@ -137,7 +143,8 @@ void EnglishTextCheck::checkWidgetTree(QWidget* root)
             const QModelIndex parent = view->rootIndex();
             const int rows = std::min(model->rowCount(parent), 200), columns = model->columnCount(parent);
             for (const int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::AccessibleTextRole)}) {
-                for (int c = 0; c < columns; ++c) check(where + QStringLiteral(" / header"), model->headerData(c, Qt::Horizontal, role).toString());
+                for (int c = 0; c < columns; ++c)
+                    check(where + QStringLiteral(" / header"), model->headerData(c, Qt::Horizontal, role).toString());
                 for (int r = 0; r < rows; ++r) {
                     check(where + QStringLiteral(" / row header"), model->headerData(r, Qt::Vertical, role).toString());
                     for (int c = 0; c < columns; ++c) check(where, model->index(r, c, parent).data(role).toString());

@@ -12,7 +12,7 @@ class QWidget;
 namespace qav::test {
 
 class EnglishTextCheck {
-public:
+  public:
     /// Reads the .ts file; `sameInBoth` adds words that read the same in both languages but no
     /// translation happens to use (names of data, file types).
     EnglishTextCheck(const QString& tsPath, const QStringList& sameInBoth);
@@ -33,7 +33,7 @@ public:
     /// One line per English text found, sorted, each once.
     QStringList failures() const;
 
-private:
+  private:
     QSet<QString> untranslated_;  // sources whose Portuguese differs from them
     QSet<QString> englishWords_;  // lower case
     QSet<QString> failures_;

@@ -57,7 +57,7 @@ double UnmatchedInk(const QImage& a, const QImage& b)
 class ExportTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { StartAsFirstRun(); }
 
     // The chosen type adds the suffix when the name has none ("v1.2" has none); at double
@@ -71,14 +71,16 @@ private slots:
         s.save("MSaveChart", dir.filePath(QStringLiteral("v1.2")), kPng2xFilter);
         QVERIFY(s.boxes.empty());
         // The very picture shown, and byte for byte the picture layer's file (as qav-cli's are).
-        QCOMPARE(QImage(dir.filePath(QStringLiteral("chart.png"))).convertToFormat(QImage::Format_RGB32), Picture(s.window, "Picture1"));
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("chart.png"))).convertToFormat(QImage::Format_RGB32),
+                 Picture(s.window, "Picture1"));
         const auto bytes = [&dir](const char* name) { return Contents(dir.filePath(QString::fromLatin1(name))); };
         const AnalysisState& state = s.window.state();
         QCOMPARE(bytes("chart.png"), RenderPictureFile(PictureKind::Chart, state, PictureFormat::Png));
         QCOMPARE(bytes("graph.png"), RenderPictureFile(PictureKind::Graph, state, PictureFormat::Png));
         QCOMPARE(bytes("v1.2.png"), RenderPictureFile(PictureKind::Chart, state, PictureFormat::Png2x));
         const QImageReader png(dir.filePath(QStringLiteral("chart.png")));
-        for (const auto& [key, value] : PictureProvenance(state)) QCOMPARE(png.text(QString::fromStdString(key)), QString::fromStdString(value));
+        for (const auto& [key, value] : PictureProvenance(state))
+            QCOMPARE(png.text(QString::fromStdString(key)), QString::fromStdString(value));
         s.save("MSaveGraph", dir.filePath(QStringLiteral("graph.svg")), kSvgFilter);
         QCOMPARE(bytes("graph.svg"), RenderPictureFile(PictureKind::Graph, state, PictureFormat::Svg));
     }
@@ -127,14 +129,21 @@ private slots:
         s.save("MExportHours", dir.filePath(QStringLiteral("hours.csv")), kCsvFilter);
         QVERIFY(s.boxes.empty());
         QCOMPARE(Contents(results), QByteArray::fromStdString(ResultsCsv(s.window.state())));
-        QCOMPARE(Contents(dir.filePath(QStringLiteral("hours.csv"))), QByteArray::fromStdString(HourlyCsv(s.window.state())));
+        QCOMPARE(Contents(dir.filePath(QStringLiteral("hours.csv"))),
+                 QByteArray::fromStdString(HourlyCsv(s.window.state())));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"hours.csv", "results.csv"}));
     }
 
     // Root ignores a read-only folder, so the failures come from the names themselves.
     void failedWriteNamesTheFileAndTheReasonAndLeavesNothing()
     {
-        struct Case { const char* setup; const char* command; const char* file; const char* filter; const char* reason; };
+        struct Case {
+            const char* setup;
+            const char* command;
+            const char* file;
+            const char* filter;
+            const char* reason;
+        };
         for (const Case& c : {Case{"folder", "MExportResults", "results.csv", kCsvFilter, "Is a directory"},
                               Case{"missing", "MSaveChart", "gone/chart.svg", kSvgFilter, "No such file or directory"},
                               Case{"file", "MSaveGraph", "plain/graph.png", kPng2xFilter, "Not a directory"}}) {
@@ -142,7 +151,8 @@ private slots:
             const QString target = dir.filePath(QString::fromLatin1(c.file));
             if (c.setup == std::string_view("folder")) QVERIFY(QDir(dir.path()).mkdir(QString::fromLatin1(c.file)));
             if (c.setup == std::string_view("file")) WriteFile(dir.path(), QStringLiteral("plain"), "keep");
-            const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            const QStringList before =
+                QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
             Session s;
             s.save(c.command, target, c.filter);
             QVERIFY2(s.boxes.size() == 1, c.setup);
@@ -152,7 +162,8 @@ private slots:
             // No temporary file beside the target; what was there is untouched.
             QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
             if (c.setup == std::string_view("folder")) QVERIFY(QDir(target).isEmpty());
-            if (c.setup == std::string_view("file")) QCOMPARE(Contents(dir.filePath(QStringLiteral("plain"))), QByteArray("keep"));
+            if (c.setup == std::string_view("file"))
+                QCOMPARE(Contents(dir.filePath(QStringLiteral("plain"))), QByteArray("keep"));
         }
     }
 

@@ -45,7 +45,7 @@ void ClickFile(MainWindow& w, const QString& name)
 class FileChooserTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { StartAsFirstRun(); }
 
     // Ctrl+O opens the chooser; Cancel and Escape change nothing; the list holds "QAV*.TXT" in any case; a
@@ -55,7 +55,8 @@ private slots:
         QTemporaryDir dir;
         const LocationTable three = FirstLocations(DataSetKind::World, 3);
         WriteFile(dir.path(), QStringLiteral("qavtest.txt"), MonthlyData(three));
-        for (const char* name : {"QAVthree.TXT", "QavZ.Txt", "other.txt", "QAV.doc", "notes.TXT", "xQAV.TXT", "QAVa.TXT.bak"})
+        for (const char* name :
+             {"QAVthree.TXT", "QavZ.Txt", "other.txt", "QAV.doc", "notes.TXT", "xQAV.TXT", "QAVa.TXT.bak"})
             WriteFile(dir.path(), QString::fromLatin1(name), "");
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("QAVfolder.TXT")));  // a folder is not a file
         MainWindow w(kReferenceScreen);
@@ -87,10 +88,16 @@ private slots:
         const QByteArray two = MonthlyData(FirstLocations(DataSetKind::SouthAmerica, 2));
         QList<QByteArray> lines = two.split('\n');
         lines[15] = "3,12.5,1e30,70";  // March of the second location: a DBTmax no climate has
-        struct Row { const char* name; QByteArray bytes; const char* lines; };
+        struct Row {
+            const char* name;
+            QByteArray bytes;
+            const char* lines;
+        };
         const Row rows[] = {
-            {"QAVrange.TXT", lines.join('\n'), "'1e30' is out of range (-90 to 55).\nLine 16, field 3 (DBTmax), location 2 (Bogota).\nErr code 22\n"},
-            {"QAVshort.TXT", "\"Lima\",\"Peru\",-12.1,-77.0,13,\"BBC\"\n1,19,26,80\n", "The file holds no complete location: it ends after 10 of the 54 fields of a location.\nLine 2, location 1 (Lima).\nErr code 30\n"},
+            {"QAVrange.TXT", lines.join('\n'),
+             "'1e30' is out of range (-90 to 55).\nLine 16, field 3 (DBTmax), location 2 (Bogota).\nErr code 22\n"},
+            {"QAVshort.TXT", "\"Lima\",\"Peru\",-12.1,-77.0,13,\"BBC\"\n1,19,26,80\n",
+             "The file holds no complete location: it ends after 10 of the 54 fields of a location.\nLine 2, location 1 (Lima).\nErr code 30\n"},
             {"QAVgone.TXT", two, "File not found.\nErr code 1\n"},
         };
         for (const Row& r : rows) WriteFile(dir.path(), QString::fromLatin1(r.name), r.bytes);

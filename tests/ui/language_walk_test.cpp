@@ -13,7 +13,7 @@ namespace {
 
 // While a command runs, walks each modal dialog and popup menu it opens and then closes it.
 class ModalWalker : public QObject {
-public:
+  public:
     explicit ModalWalker(EnglishTextCheck& check) : check_(check)
     {
         connect(&timer_, &QTimer::timeout, this, [this] {
@@ -22,13 +22,16 @@ public:
                 popup->close();
             } else if (QWidget* modal = QApplication::activeModalWidget()) {
                 check_.checkWidgetTree(modal);
-                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject(); else modal->close();
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                else
+                    modal->close();
             }
         });
         timer_.start(10);
     }
 
-private:
+  private:
     EnglishTextCheck& check_;
     QTimer timer_;
 };
@@ -48,7 +51,7 @@ std::optional<SaveChoice> SvgChoice(const QString& path, const QStringList& filt
 class LanguageWalkTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase()
     {
         QSettings().clear();
@@ -70,9 +73,12 @@ private slots:
         QVERIFY(check.englishWordCount() > 300);
         check.check(QStringLiteral("a"), QStringLiteral("Export results"));
         check.check(QStringLiteral("b"), QString::fromUtf8("Contadas: all hours"));
-        check.check(QStringLiteral("c"), QString::fromUtf8("Total: 12,5 % Latitude -15,8° Inertia /home/my cut/results.csv"));
+        check.check(QStringLiteral("c"),
+                    QString::fromUtf8("Total: 12,5 % Latitude -15,8° Inertia /home/my cut/results.csv"));
         check.check(QStringLiteral("d"), QString::fromUtf8("E&xibir"));
-        check.checkSvg(QStringLiteral("e"), "<svg><title>Chart</title><text x=\"1\">Umidade <tspan>relativa</tspan></text><text>Night</text></svg>");
+        check.checkSvg(
+            QStringLiteral("e"),
+            "<svg><title>Chart</title><text x=\"1\">Umidade <tspan>relativa</tspan></text><text>Night</text></svg>");
         QCOMPARE(check.failures(), (QStringList{QStringLiteral("a: untranslated \"Export results\""),
                                                 QStringLiteral("b: \"Contadas: all hours\" has English (hours)"),
                                                 QStringLiteral("e: \"Night\" has English (night)")}));
@@ -148,9 +154,10 @@ private slots:
             check.checkSvg(QString::fromLatin1(command), Contents(dir.filePath(QStringLiteral("saved.svg"))));
         }
         w.showCompareView();
-        w.compareView()->setFileChooser([&dir](const QString&, const QString&, const QStringList& filters, const QString&) {
-            return SvgChoice(dir.filePath(QStringLiteral("compare.svg")), filters);
-        });
+        w.compareView()->setFileChooser(
+            [&dir](const QString&, const QString&, const QStringList& filters, const QString&) {
+                return SvgChoice(dir.filePath(QStringLiteral("compare.svg")), filters);
+            });
         QMetaObject::invokeMethod(w.compareView(), "savePicture");
         check.checkSvg(QStringLiteral("compare picture"), Contents(dir.filePath(QStringLiteral("compare.svg"))));
         w.compareView()->close();
@@ -166,9 +173,11 @@ private slots:
         QVERIFY(dir.isValid());
         QProcess cli;
         cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        QStringList arguments = QStringLiteral("analyze --lang pt_BR --hour-range 22-5 --months 12-2 --warming 1.5 --epw").split(u' ');
+        QStringList arguments =
+            QStringLiteral("analyze --lang pt_BR --hour-range 22-5 --months 12-2 --warming 1.5 --epw").split(u' ');
         arguments << kChicago;
-        for (auto [option, file] : {std::pair{"--chart", "chart.svg"}, {"--graph", "graph.svg"}, {"--compare-chart", "compare.svg"}})
+        for (auto [option, file] :
+             {std::pair{"--chart", "chart.svg"}, {"--graph", "graph.svg"}, {"--compare-chart", "compare.svg"}})
             arguments << QString::fromLatin1(option) << dir.filePath(QString::fromLatin1(file));
         cli.start(QStringLiteral(QAV_CLI), arguments);
         QVERIFY(cli.waitForFinished(60000));

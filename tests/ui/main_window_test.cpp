@@ -7,7 +7,7 @@ namespace qav::test {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { StartAsFirstRun(); }
 
     void startsWithBrasiliaAnalysedAndNoEntryHighlighted()
@@ -20,14 +20,19 @@ private slots:
         QCOMPARE(w.state().CurrentLocation, 5);
         QVERIFY(w.state().DataSetKind.ShowingBrazil);
         // Brazil slot 5 (every figure of it: the built-in sets' test) in the panel's fields.
-        struct Field { const char* name; const char* text; };
-        for (Field f : {Field{"Text5_0", " Brasília (Brazil)"}, Field{"Text5_1", "GOV"}, Field{"Text1_0", "-15.8"},
-                        Field{"Text3_0", "1160"}, Field{"Text1_1", "17.4"}, Field{"Text2_1", "26.9"}, Field{"Text3_1", "76"}})
+        struct Field {
+            const char* name;
+            const char* text;
+        };
+        for (Field f :
+             {Field{"Text5_0", " Brasília (Brazil)"}, Field{"Text5_1", "GOV"}, Field{"Text1_0", "-15.8"},
+              Field{"Text3_0", "1160"}, Field{"Text1_1", "17.4"}, Field{"Text2_1", "26.9"}, Field{"Text3_1", "76"}})
             QVERIFY2(TextOf(w, QString::fromLatin1(f.name)) == QString::fromUtf8(f.text), f.name);
         // The strategy rows top to bottom (row 1 is the column heading) and their shares.
-        const char* captions[] = {"Artificial heating ", "Solar heating ", "Thermal inertia ", "Air humidification ",
-                                  "Thermal confort ", "Ventilation ", "Night ventilation ", "Thermal inertia ",
-                                  "Evaporative cooling ", "Artificial cooling "};
+        const char* captions[] = {"Artificial heating ", "Solar heating ",   "Thermal inertia ",
+                                  "Air humidification ", "Thermal confort ", "Ventilation ",
+                                  "Night ventilation ",  "Thermal inertia ", "Evaporative cooling ",
+                                  "Artificial cooling "};
         for (int i = 1; i <= 10; ++i)
             QCOMPARE(TextOf(w, QStringLiteral("Label1_%1").arg(i == 1 ? 0 : i)), QString::fromLatin1(captions[i - 1]));
         ExpectPanelShares(w, w.state().Tally);
@@ -41,7 +46,11 @@ private slots:
     {
         MainWindow w(kReferenceScreen);
         Show(w);
-        struct Step { const char* command; int entries, current; bool box; };
+        struct Step {
+            const char* command;
+            int entries, current;
+            bool box;
+        };
         for (Step s : {Step{"DataBras", 27, 5, true}, Step{"DataMun", 50, 1, false}, Step{"DataMun", 50, 1, true},
                        Step{"DataAmer", 13, 1, false}, Step{"DataBras", 27, 1, false}}) {
             const QStringList before = Snapshot(w);
@@ -56,7 +65,8 @@ private slots:
             if (!s.box) continue;
             QCOMPARE(seen->Icon, QMessageBox::Information);
             QCOMPARE(seen->Buttons, 1);
-            QCOMPARE(seen->Text, QStringLiteral("The data are already being presented.\nSelect any city of the list.\n"));
+            QCOMPARE(seen->Text,
+                     QStringLiteral("The data are already being presented.\nSelect any city of the list.\n"));
             QCOMPARE(Snapshot(w), before);
         }
     }
@@ -107,11 +117,23 @@ private slots:
         MainWindow w(kReferenceScreen);
         Show(w);
         const QString format = QStringLiteral("  QAV %1    Monthly Data (MD) File Format").arg(kShownVersion);
-        const QStringList formatLines{"\nFile name: QAV + Title + .TXT\n", "\nLine 2 to line 13 = Month, DBTmin, DBTmax, RHavg\n"};
-        struct Row { const char* command; QString title; QStringList parts; };
-        for (const Row& r : {Row{"AboutFiles", format, formatLines}, Row{"AbFiles", format, formatLines},
-                             Row{"AboutME", "  About QAV " + kShownVersion, {"QAV     Meridane\n", "Givoni", "Energy and Buildings", "(GPL-3.0-or-later)", "vol. 18", "pp. 11-23", "The QAV developers", "\ne-mail: "}},
-                             Row{"AbTurk", "  QAV " + kShownVersion + "     About Climatic Data", {"INMET's climatological normals 1961-1990\n", "within 0.2 °C", "Palmas has no 1961-1990 normal", "mixed periods,\nmostly within 1 °C", "stations of 1991-2020"}}}) {
+        const QStringList formatLines{"\nFile name: QAV + Title + .TXT\n",
+                                      "\nLine 2 to line 13 = Month, DBTmin, DBTmax, RHavg\n"};
+        struct Row {
+            const char* command;
+            QString title;
+            QStringList parts;
+        };
+        for (const Row& r :
+             {Row{"AboutFiles", format, formatLines}, Row{"AbFiles", format, formatLines},
+              Row{"AboutME",
+                  "  About QAV " + kShownVersion,
+                  {"QAV     Meridane\n", "Givoni", "Energy and Buildings", "(GPL-3.0-or-later)", "vol. 18", "pp. 11-23",
+                   "The QAV developers", "\ne-mail: "}},
+              Row{"AbTurk",
+                  "  QAV " + kShownVersion + "     About Climatic Data",
+                  {"INMET's climatological normals 1961-1990\n", "within 0.2 °C", "Palmas has no 1961-1990 normal",
+                   "mixed periods,\nmostly within 1 °C", "stations of 1991-2020"}}}) {
             std::optional<RecordedBox> seen;
             BoxCloser closer(seen);
             Trigger(w, r.command);

@@ -20,7 +20,7 @@ class StationFinderTest : public QObject {
         return finder;
     }
 
-private slots:
+  private slots:
     void init()
     {
         QLocale::setDefault(QLocale::c());
@@ -54,7 +54,8 @@ private slots:
             QCOMPARE(TextOf(w, QStringLiteral("Label5_%1").arg(strategy)), QString::fromLatin1(share));
         QCOMPARE(TextOf(w, QStringLiteral("StatusSource")) + u'|' + TextOf(w, QStringLiteral("AnalysisCaption")),
                  QStringLiteral("My sites|Station WMO 83377, normals 1991-2020"));
-        QVERIFY(ResultsTableClipboardText(w.state(), u'.').endsWith(QStringLiteral("\nStation WMO 83377, normals 1991-2020\n")));
+        QVERIFY(ResultsTableClipboardText(w.state(), u'.')
+                    .endsWith(QStringLiteral("\nStation WMO 83377, normals 1991-2020\n")));
         QVERIFY(TextOf(w, QStringLiteral("ResultsNote")).isEmpty());  // found by name: no distance to warn of
 
         // Escape closes the finder without choosing.
@@ -80,8 +81,9 @@ private slots:
 
         finder->searchField()->setText(QStringLiteral("-15,79 -47,93 400"));  // 761 m below the station
         QCOMPARE(finder->results()->topLevelItem(0)->text(6), QStringLiteral("+761"));
-        const QString far = QStringLiteral("Station 83377 (Brasília) is 0 km from the site and 761 m higher: the site's "
-                                           "climate may differ. The pressure is that of the station's elevation, 1161 m.");
+        const QString far = QStringLiteral(
+            "Station 83377 (Brasília) is 0 km from the site and 761 m higher: the site's "
+            "climate may differ. The pressure is that of the station's elevation, 1161 m.");
         QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("StationNote"))->text(), far);
         QTest::keyClick(finder->searchField(), Qt::Key_Return);
         QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), far);

@@ -12,7 +12,7 @@ namespace qav::test {
 class TranslationTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cleanup()
     {
         RemoveTranslators();
@@ -21,8 +21,9 @@ private slots:
 
     void otherLocalesKeepEnglish()
     {
-        for (const QLocale& l : {QLocale(QLocale::Portuguese, QLocale::Portugal), QLocale(QLocale::English, QLocale::UnitedStates),
-                                 QLocale(QLocale::German, QLocale::Germany)}) {
+        for (const QLocale& l :
+             {QLocale(QLocale::Portuguese, QLocale::Portugal), QLocale(QLocale::English, QLocale::UnitedStates),
+              QLocale(QLocale::German, QLocale::Germany)}) {
             QVERIFY2(!InstallTranslations(*qApp, l), qPrintable(l.name()));
             QVERIFY(qApp->findChildren<QTranslator*>().isEmpty());
         }

@@ -17,7 +17,8 @@ QString WriteSecondSite(const QString& folder)
 // The header and the first `rows` hours of the Chicago year: a truncated file.
 QString WriteTruncated(const QString& folder, int rows)
 {
-    return WriteFile(folder, QStringLiteral("cut.epw"), Contents(kChicago).split('\n').mid(0, 8 + rows).join('\n') + '\n');
+    return WriteFile(folder, QStringLiteral("cut.epw"),
+                     Contents(kChicago).split('\n').mid(0, 8 + rows).join('\n') + '\n');
 }
 
 QAction* Action(MainWindow& w, const char* name) { return w.findChild<QAction*>(QString::fromLatin1(name)); }
@@ -32,7 +33,7 @@ bool ComparisonShown(const MainWindow& w)
 class WeatherFilesTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { StartAsFirstRun(); }
 
     void chicagoShowsBothAnalysesSideBySide()
@@ -52,11 +53,12 @@ private slots:
         QVERIFY(Action(w, "ViewTypical")->isChecked());
 
         // Typical, recorded and their difference, as the report gives them for A.
-        QCOMPARE(TextOf(w, QStringLiteral("TypicalShare_1")) + u'|' + TextOf(w, QStringLiteral("RecordedShare_1")) + u'|' +
-                     TextOf(w, QStringLiteral("ShareDifference_1")),
+        QCOMPARE(TextOf(w, QStringLiteral("TypicalShare_1")) + u'|' + TextOf(w, QStringLiteral("RecordedShare_1")) +
+                     u'|' + TextOf(w, QStringLiteral("ShareDifference_1")),
                  QStringLiteral("44.6|39.8|-4.8"));
         ExpectPanelShares(w, s.Tally);
-        QCOMPARE(TextOf(w, QStringLiteral("ShareDisagreement")), QStringLiteral("Methods differ on 6.4 % of the year"));  // as qav-cli's
+        QCOMPARE(TextOf(w, QStringLiteral("ShareDisagreement")),
+                 QStringLiteral("Methods differ on 6.4 % of the year"));  // as qav-cli's
 
         // Recorded hours: chart, panel, month table and clipboard use the recorded tally.
         const QImage typicalChart = Picture(w, "Picture1");
@@ -67,7 +69,8 @@ private slots:
         ExpectPanelShares(w, s.RecordedTally);
         ExpectMonthTable(w, s.RecordedTally);
         Trigger(w, "MCopTab");
-        QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\nBioclimatic Strategies (recorded hours)\n")));
+        QVERIFY(QGuiApplication::clipboard()->text().contains(
+            QStringLiteral("\nBioclimatic Strategies (recorded hours)\n")));
         Trigger(w, "ViewTypical");
         QVERIFY(Picture(w, "Picture1") == typicalChart);
 
@@ -114,10 +117,12 @@ private slots:
         const QStringList before = Snapshot(w);
         w.openWeatherFiles({cut, dir.filePath(QStringLiteral("missing.epw"))});
         QCOMPARE(boxes.size(), size_t(1));
-        QVERIFY2(boxes[0].Text.startsWith(QStringLiteral("No weather file could be opened; the previous data are still shown.\n")),
+        QVERIFY2(boxes[0].Text.startsWith(
+                     QStringLiteral("No weather file could be opened; the previous data are still shown.\n")),
                  qPrintable(boxes[0].Text));
-        QVERIFY(boxes[0].Text.endsWith(QStringLiteral("\n%1\nFile not found.\nErr code 1\n")
-                                           .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("missing.epw"))))));
+        QVERIFY(
+            boxes[0].Text.endsWith(QStringLiteral("\n%1\nFile not found.\nErr code 1\n")
+                                       .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("missing.epw"))))));
         QCOMPARE(Snapshot(w), before);
     }
 };

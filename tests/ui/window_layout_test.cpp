@@ -52,7 +52,8 @@ void ExpectFitted(CanvasView* view)
     const QImage scaled = view->image().scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double difference = 0;
     for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x < shown.width(); ++x) difference += std::abs(qGray(shown.pixel(x, y)) - qGray(scaled.pixel(x, y)));
+        for (int x = 0; x < shown.width(); ++x)
+            difference += std::abs(qGray(shown.pixel(x, y)) - qGray(scaled.pixel(x, y)));
     QVERIFY2(difference / (shown.width() * shown.height()) < 20, qPrintable(view->objectName()));
 }
 
@@ -61,7 +62,7 @@ void ExpectFitted(CanvasView* view)
 class WindowLayoutTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { QSettings().setValue(QLatin1String(kAnalyseAtScreenSizeKey), false); }
     void cleanup()
     {
@@ -75,7 +76,10 @@ private slots:
     void sharesComeFromTheReferenceScreenUnlessAsked()
     {
         const StrategyTally reference = HeadlessShares(qav::kReferenceScreen);
-        struct Row { int width, height; float comfortAtScreenSize; };
+        struct Row {
+            int width, height;
+            float comfortAtScreenSize;
+        };
         for (Row r : {Row{800, 600, 37.2f}, Row{1024, 768, 36.8f}, Row{1920, 1080, 36.3f}}) {
             const ScreenDescription screen{r.width, r.height, 15};
             QCOMPARE(HeadlessShares(screen).YearShare[5], r.comfortAtScreenSize);
@@ -137,7 +141,7 @@ private slots:
         ExpectFitted(chart);
         ExpectFitted(graph);
         QVERIFY(chart->shownImage().width() > smallChart.width() * 1.2);  // the small window shows it in a tab
-        QVERIFY(chart->pictureScale() > 1.4);  // legend and letters grow with the chart
+        QVERIFY(chart->pictureScale() > 1.4);                             // legend and letters grow with the chart
         for (int s = 1; s <= 10; ++s) QCOMPARE(w.state().Tally.YearShare[s], before.YearShare[s]);
         QVERIFY(w.state().HourStrategy == hours);
         QCOMPARE(ZoneMapHash(w.zoneMap()), zones);
@@ -160,8 +164,11 @@ private slots:
                 QApplication::processEvents();
                 const QRectF drawn = chart->pictureRect();
                 const double share = drawn.width() * drawn.height() / (w.width() * w.height());
-                QVERIFY2(chart->isVisible() && share >= 0.40,
-                         qPrintable(QStringLiteral("%1 at %2 x %3: %4").arg(QLatin1String(view)).arg(w.width()).arg(w.height()).arg(share)));
+                QVERIFY2(chart->isVisible() && share >= 0.40, qPrintable(QStringLiteral("%1 at %2 x %3: %4")
+                                                                             .arg(QLatin1String(view))
+                                                                             .arg(w.width())
+                                                                             .arg(w.height())
+                                                                             .arg(share)));
                 // The legend's letters: capitals of the chart's 8 pt font, about 7.6 px at scale 1.
                 QVERIFY2(7.6 * chart->pictureScale() >= 9, qPrintable(QString::number(chart->pictureScale())));
             }
@@ -210,7 +217,8 @@ private slots:
                 faults << QStringLiteral("%1 leaves %2").arg(widget->objectName(), parent->objectName());
             for (QObject* other : parent->children()) {
                 auto* sibling = qobject_cast<QWidget*>(other);
-                if (!sibling || sibling <= widget || !sibling->isVisible() || sibling->isWindow() || background(sibling))
+                if (!sibling || sibling <= widget || !sibling->isVisible() || sibling->isWindow() ||
+                    background(sibling))
                     continue;
                 if (widget->geometry().intersects(sibling->geometry()))
                     faults << QStringLiteral("%1 overlaps %2").arg(widget->objectName(), sibling->objectName());

@@ -2,7 +2,7 @@
 // Shared by the window's Qt tests: registration of the test classes, the reference screen,
 // closing modal boxes without letting a test hang, and what the window shows.
 #include <QtWidgets>  // with the whole of Qt Gui
-#include <QtTest>  // with the whole of Qt Core
+#include <QtTest>     // with the whole of Qt Core
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,7 +22,10 @@ using TestFactory = std::function<std::unique_ptr<QObject>()>;
 std::vector<TestFactory>& AllTestObjects();
 template <typename T>
 struct RegisterTest {
-    RegisterTest() { AllTestObjects().push_back([] { return std::make_unique<T>(); }); }
+    RegisterTest()
+    {
+        AllTestObjects().push_back([] { return std::make_unique<T>(); });
+    }
 };
 
 // The reference screen of the layout: its numbers are the ones qav-cli reproduces by default.
@@ -40,14 +43,17 @@ struct RecordedBox {
 // Closes the next modal message box with its OK button, recording what it showed. Gives up
 // after five seconds, rejecting whatever modal dialog is open, so no test can hang.
 class BoxCloser : public QObject {
-public:
+  public:
     explicit BoxCloser(std::optional<RecordedBox>& seen) : seen_(seen)
     {
         connect(&timer_, &QTimer::timeout, this, [this] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                 seen_ = RecordedBox{box->icon(), box->windowTitle(), box->text(), int(box->buttons().size())};
-                if (QAbstractButton* ok = box->button(QMessageBox::Ok)) ok->click(); else box->reject();
+                if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                    ok->click();
+                else
+                    box->reject();
                 timer_.stop();
             } else if (++polls_ > 500) {
                 if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
@@ -57,7 +63,7 @@ public:
         timer_.start(10);
     }
 
-private:
+  private:
     std::optional<RecordedBox>& seen_;
     QTimer timer_;
     int polls_ = 0;
@@ -144,14 +150,18 @@ inline QStringList Snapshot(const MainWindow& w)
     QStringList s;
     for (int i = 0; i < Locations(w)->count(); ++i)
         s << Locations(w)->item(i)->text() + QLatin1String(Locations(w)->item(i)->isSelected() ? "*" : "");
-    for (const QLineEdit* edit : w.findChild<const ResultsPanel*>()->findChildren<const QLineEdit*>()) s << edit->text();
+    for (const QLineEdit* edit : w.findChild<const ResultsPanel*>()->findChildren<const QLineEdit*>())
+        s << edit->text();
     for (const QLabel* label : w.findChild<const ResultsPanel*>()->findChildren<const QLabel*>()) s << label->text();
     for (const char* name : {"Picture1", "Picture3"}) {
         const QImage image = Picture(w, name);
         s << QString::number(qHashBits(image.constBits(), size_t(image.sizeInBytes())));
     }
     const AnalysisState& st = w.state();
-    s << QStringLiteral("%1/%2 %3").arg(st.CurrentLocation).arg(st.Locations.LocationCount).arg(st.DataSetKind.ShowingBrazil);
+    s << QStringLiteral("%1/%2 %3")
+             .arg(st.CurrentLocation)
+             .arg(st.Locations.LocationCount)
+             .arg(st.DataSetKind.ShowingBrazil);
     return s;
 }
 
@@ -190,7 +200,8 @@ inline QString WriteFile(const QString& folder, const QString& name, const QByte
 {
     const QString path = QDir(folder).filePath(name);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
     return path;
 }
 

@@ -34,7 +34,7 @@ int SlotNamed(const MainWindow& w, const char* name)
 class WorkingWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { StartAsFirstRun(); }
 
     // The source (with its path in a tooltip), the location, the mode and the analysis basis; the
@@ -74,7 +74,8 @@ private slots:
         {
             MainWindow w(kReferenceScreen);
             for (int i = 1; i <= 9; ++i)
-                w.openMonthlyDataFile(WriteMonthly(dir.path(), QStringLiteral("QAV%1.TXT").arg(i), DataSetKind::World, i));
+                w.openMonthlyDataFile(
+                    WriteMonthly(dir.path(), QStringLiteral("QAV%1.TXT").arg(i), DataSetKind::World, i));
             w.openWeatherFiles({kChicago});
             w.showRecordedHours();
         }
@@ -103,9 +104,10 @@ private slots:
         w.openFiles({good, bad});
         QCOMPARE(boxes.size(), size_t(1));
         QCOMPARE(boxes[0].Icon, QMessageBox::Warning);
-        QCOMPARE(boxes[0].Text, QStringLiteral("%1\n'abc' is not a number.\nLine 1, field 3 (Latitude), location 1 (X).\n"
-                                               "Err code 20\n")
-                                    .arg(QDir::toNativeSeparators(bad)));
+        QCOMPARE(boxes[0].Text,
+                 QStringLiteral("%1\n'abc' is not a number.\nLine 1, field 3 (Latitude), location 1 (X).\n"
+                                "Err code 20\n")
+                     .arg(QDir::toNativeSeparators(bad)));
         QCOMPARE(w.state().Locations.LocationCount, 3);
         w.openFiles({kChicago});
         QCOMPARE(w.state().Locations.Slot[1].DataSource, std::string("EPW"));
@@ -123,17 +125,20 @@ private slots:
         MainWindow w(kReferenceScreen);
         w.openMonthlyDataFile(path);
         QCOMPARE(w.state().Locations.LocationCount, 2);
-        const QString note = QStringLiteral("QAVcut.TXT: Location 3 (Belo Horizonte) ends at line 27 after 6 of "
-                                            "its 54 fields; it was left out.");
+        const QString note = QStringLiteral(
+            "QAVcut.TXT: Location 3 (Belo Horizonte) ends at line 27 after 6 of "
+            "its 54 fields; it was left out.");
         for (const char* shown : {"ResultsNote", "StatusWarning"}) QCOMPARE(TextOf(w, QLatin1String(shown)), note);
         Trigger(w, "DataBras");
         QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), QString());
 
         // A 51st location has no slot: the first 50 load, and the note says what was left out.
-        w.openMonthlyDataFile(WriteFile(dir.path(), QStringLiteral("QAV51.TXT"), MonthlyData(FirstLocations(DataSetKind::World, 50)) + bytes));
+        w.openMonthlyDataFile(WriteFile(dir.path(), QStringLiteral("QAV51.TXT"),
+                                        MonthlyData(FirstLocations(DataSetKind::World, 50)) + bytes));
         QCOMPARE(w.state().Locations.LocationCount, 50);
-        const QString left = QStringLiteral("QAV51.TXT: Only 50 locations are read; left out from line 651 on: 2 more "
-                                            "locations and 6 fields.");
+        const QString left = QStringLiteral(
+            "QAV51.TXT: Only 50 locations are read; left out from line 651 on: 2 more "
+            "locations and 6 fields.");
         for (const char* shown : {"ResultsNote", "StatusWarning"}) QCOMPARE(TextOf(w, QLatin1String(shown)), left);
     }
 
@@ -150,7 +155,8 @@ private slots:
         QVERIFY(Picture(w, "Picture1") != typical);
         const QString svg = QString::fromUtf8(RenderPictureFile(PictureKind::Chart, w.state(), PictureFormat::Svg));
         // The caption wraps to the legend's width.
-        QVERIFY(svg.contains(QStringLiteral(">Recorded hours (8760 h of the<")) && svg.contains(QStringLiteral(">weather file)<")));
+        QVERIFY(svg.contains(QStringLiteral(">Recorded hours (8760 h of the<")) &&
+                svg.contains(QStringLiteral(">weather file)<")));
         w.showTypicalDays();
         QCOMPARE(TextOf(w, QStringLiteral("StatusHours")), QStringLiteral("Typical days"));
     }
@@ -170,17 +176,21 @@ private slots:
                 w.findChild<QLabel*>(QStringLiteral("Label1_8"))->toolTip());
         const auto* chart = w.findChild<CanvasView*>(QStringLiteral("Picture1"));
         QCOMPARE(chart->accessibleName(), QStringLiteral("Bioclimatic chart"));
-        QCOMPARE(chart->accessibleDescription(), QStringLiteral("Brasília (Brazil): Thermal Comfort 36.8 %, "
-                                                                "Solar Heating 30.2 %, Thermal Inertia (Heating) 28.0 %"));
-        QCOMPARE(w.findChild<CanvasView*>(QStringLiteral("Picture3"))->accessibleName(), QStringLiteral("Monthly climate graph"));
+        QCOMPARE(chart->accessibleDescription(),
+                 QStringLiteral("Brasília (Brazil): Thermal Comfort 36.8 %, "
+                                "Solar Heating 30.2 %, Thermal Inertia (Heating) 28.0 %"));
+        QCOMPARE(w.findChild<CanvasView*>(QStringLiteral("Picture3"))->accessibleName(),
+                 QStringLiteral("Monthly climate graph"));
         for (const QLineEdit* field : w.findChildren<const QLineEdit*>())
             QVERIFY2(!field->accessibleName().isEmpty() || !field->isVisibleTo(&w), qPrintable(field->objectName()));
         Trigger(w, "UsingQav");
         auto* text = w.findChild<QTextBrowser*>(QStringLiteral("UsingQavText"));
         QVERIFY(text && text->isVisible());
-        for (const char* part : {"J Artificial cooling", "C also count for B", "weather file", "reference screen", "qav-cli"})
+        for (const char* part :
+             {"J Artificial cooling", "C also count for B", "weather file", "reference screen", "qav-cli"})
             QVERIFY2(text->toPlainText().contains(QString::fromLatin1(part)), part);
-        QCOMPARE(w.findChild<QAction*>(QStringLiteral("UsingQav"))->shortcut(), QKeySequence(QKeySequence::HelpContents));
+        QCOMPARE(w.findChild<QAction*>(QStringLiteral("UsingQav"))->shortcut(),
+                 QKeySequence(QKeySequence::HelpContents));
     }
 };
 
