@@ -81,7 +81,7 @@ A slot outside an input is refused with exit status 2, naming the input and its 
      "                output form (default: table); JSON is one\n"
      "                  object for one location asked without --all, otherwise an array\n",
      R"(.B table
-(the default) prints the results table that the window's Copy menu copies, with a decimal
+(the default) prints the results table that the window's Copy > Tabel command copies, with a decimal
 point; a text holding the field separator or a double quote is written in double quotes, its
 quotes doubled, so a pasted row keeps its columns.
 .IP
@@ -98,7 +98,8 @@ Each object has the keys
 (the input it came from: the set's key such as
 .BR brazil ,
 the file's path as given, or
-.BR station:83377 ),
+.BR station:83377 ,
+so two weather files of one station can be told apart),
 .BR name ,
 .BR country ,
 .BR source ,
@@ -146,7 +147,8 @@ round-trip form. A name, country or source that begins with
 .BR = ", " + ", " \- " or " @
 (which a spreadsheet would take for a formula) is written with a single quote in front, in
 double quotes:
-.BR \(dq'=1+2\(dq .
+.BR \(dq'=1+2\(dq ,
+as the OWASP advice on CSV injection has it, here and in the window's CSV exports.
 Numbers are never altered.)"},
     {"analyze", "--hours typical|recorded|both", "          for weather files (default: both)\n",
      R"(For weather files:
