@@ -20,7 +20,7 @@ TEST(BioclimaticChart, DegenerateCanvasesDrawInBoundedTime)
         SCOPED_TRACE(::testing::Message() << width << " x " << height);
         const ChartScale s = MakeChartScale(width, height, 15, 15);
         RasterCanvas chart(width, height, 15, 15), map(width, height, 15, 15);
-        const ZoneVertices v = DrawBioclimaticChart(chart, map, s, Psychrometrics(), nullptr);
+        const ZoneVertices v = DrawBioclimaticChart(chart, map, s, Psychrometrics());
         EXPECT_EQ(v, ComputeZoneVertices(s, Psychrometrics()));
     }
 }
@@ -32,7 +32,7 @@ TEST(BioclimaticChart, NothingOfTheCurvesAboveThePlot)
     const ChartScale s = ReferenceScale();
     const Psychrometrics psy(StationPressure(kHighSiteM));
     RasterCanvas chart(8076, 6259, 15, 15), map(8076, 6259, 15, 15);
-    DrawBioclimaticChart(chart, map, s, psy, nullptr);
+    DrawBioclimaticChart(chart, map, s, psy);
     const int topRow = s.YTop / s.PixelHeight - 1;  // the frame is two pixels wide
     int grey = 0, greyInPlot = 0;
     for (int c = 0; c < chart.Columns(); ++c) {
