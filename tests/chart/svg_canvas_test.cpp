@@ -110,8 +110,7 @@ TEST(SvgCanvas, CompactElements)
           "<title>T&lt;1&gt;</title>\n<desc>k: v</desc>", "viewBox=\"0 0 100 50\"", "font-family=\"DejaVu Sans\""})
         EXPECT_NE(doc.find(part), std::string::npos) << part;
 
-    // Turned text: about the current point, 90 degrees counter-clockwise, in the canvas's font;
-    // the current point stays.
+    // Turned about the current point, 90 degrees counter-clockwise, in the canvas's font; it stays.
     svg.MoveTo(600, 600);
     svg.PrintRotatedText("up");
     svg.PrintText("x");

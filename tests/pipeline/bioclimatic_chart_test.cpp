@@ -15,10 +15,9 @@ constexpr float kHighSiteM = 4200;  // 60.05 kPa
 
 ChartScale ReferenceScale() { return MakeChartScale(8076, 6259, 15, 15); }
 
-// A canvas too small to hold the plot still draws the chart and paints the map, and stops: its
-// degree is held to one canvas unit, and where the baseline lies above the top edge (30 x 5, and
-// 0 x 0 with the same scale) the grid is left out. The map's few pixels take the last zone painted
-// over them: H on the one row of 30 x 5, G on the 2 x 2 of 30 x 30.
+// A canvas too small for the plot still draws and stops: a degree is at least one unit, and with
+// the baseline above the top edge (30 x 5, 0 x 0) there is no grid. The map's few pixels take the
+// last zone painted: H on the one row of 30 x 5, G on the 2 x 2 of 30 x 30.
 TEST(BioclimaticChart, DegenerateCanvasesDrawInBoundedTime)
 {
     struct Row {
