@@ -30,10 +30,8 @@ void BM_FullChartZoneMapAndClassification(benchmark::State& state)
     const qav::HourlyTable hours = qav::SynthesizeHours(brasilia);
     qav::QImageCanvas chart(rect.Width, rect.Height, pw, ph);
     qav::RasterCanvas zoneMap(rect.Width, rect.Height, pw, ph);
-    qav::CLogFont rotatedFont(chart.FontFactory());
-    rotatedFont.SetLogFont(chart.Font());
     for (auto _ : state) {
-        qav::DrawBioclimaticChart(chart, zoneMap, scale, psy, &rotatedFont);
+        qav::DrawBioclimaticChart(chart, zoneMap, scale, psy);
         qav::PlotHours(chart, scale, hours);
         const qav::StrategyTally tally = qav::ClassifyHours(zoneMap, scale, hours);
         qav::DrawLegend(chart, scale, tally.YearShare, tally.TopStrategy, brasilia);

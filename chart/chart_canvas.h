@@ -21,9 +21,6 @@ inline constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 
 enum class DrawStyle { Solid, Dotted };
 
-/// A platform font made by a FontFactory; 0 is none (the canvas's own font).
-using FontHandle = std::uint32_t;
-
 /// Every implementation maps canvas units to pixels the same way, so that a point is drawn and
 /// read back in the same pixel: column = floor(x / PixelWidth), row = floor(y / PixelHeight);
 /// the canvas is ceil(CanvasWidth / PixelWidth) x ceil(CanvasHeight / PixelHeight) pixels;
@@ -49,6 +46,11 @@ class ChartCanvas {
 
     /// Text with the top-left corner of its cell at the current point, in the fore colour.
     virtual void PrintText(std::string_view utf8) = 0;
+    /// Text turned 90 degrees counter-clockwise, reading upwards from the current point, in the
+    /// fore colour and the canvas's font: the cell's top-left corner before the turn stays at the
+    /// current point, so the cell extends one text height to the right and the text's width
+    /// upwards. The current point does not move.
+    virtual void PrintRotatedText(std::string_view utf8) = 0;
     virtual double TextWidth(std::string_view utf8) const = 0;   // canvas units
     virtual double TextHeight(std::string_view utf8) const = 0;  // canvas units
 
@@ -67,10 +69,6 @@ class ChartCanvas {
 
     virtual double CanvasWidth() const = 0;   // canvas units
     virtual double CanvasHeight() const = 0;  // canvas units
-
-    /// Makes a font handle the one PrintText uses (0: the canvas's own font) and returns the
-    /// handle that was in use.
-    virtual FontHandle SelectFont(FontHandle font) = 0;
 };
 
 }  // namespace qav

@@ -62,17 +62,18 @@ float DewPointOf(const Psychrometrics& psy, float tMax, float w)
     return FTorv(static_cast<float>(psy.FUR(tMax, w) * static_cast<double>(FPvsPa(tMax)) / 1000));
 }
 
-void DrawFrame(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& psy, CLogFont* rotatedFont,
-               char decimalSeparator, Language language)
+void DrawFrame(ChartCanvas& chart, const ChartScale& s, const Psychrometrics& psy, char decimalSeparator,
+               Language language)
 {
     const int pw = s.PixelWidth, ph = s.PixelHeight, dw = s.DegreeWidth;
     const double gh = s.GramHeight;
 
-    // Humidity-axis title, reading upwards right of the humidity labels, centred on the height.
+    // Humidity-axis title, reading upwards right of the humidity labels, centred on the height:
+    // it starts from its bottom end.
     const std::string_view axisTitle = PictureText(language, picture_text::kHumidityAxis);
     const double tw = chart.TextWidth(axisTitle);
-    PrintRotatedTitle(chart, rotatedFont, axisTitle, RoundToInt16(s.X1 + 22.0 * pw),
-                      RoundToInt16((chart.CanvasHeight() + tw) / 2));
+    chart.MoveTo(RoundToInt16(s.X1 + 22.0 * pw), RoundToInt16((chart.CanvasHeight() + tw) / 2));
+    chart.PrintRotatedText(axisTitle);
 
     // Thin saturation curve, one point per pixel.
     for (int x = s.X0; x <= s.X1; x += pw) {
@@ -275,12 +276,11 @@ std::string ChartTitle(const StationPressureValues& pressure, char decimalSepara
 }
 
 ZoneVertices DrawChartFrameAndZones(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
-                                    const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator,
-                                    Language language)
+                                    const Psychrometrics& psy, char decimalSeparator, Language language)
 {
     chart.Clear();
     zoneMap.Clear();
-    DrawFrame(chart, scale, psy, rotatedFont, decimalSeparator, language);
+    DrawFrame(chart, scale, psy, decimalSeparator, language);
     const ZoneVertices v = ComputeZoneVertices(scale, psy);
     DrawZones(chart, scale, psy, v);
     return v;

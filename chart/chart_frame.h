@@ -8,7 +8,6 @@
 
 #include "chart/chart_canvas.h"
 #include "chart/chart_scale.h"
-#include "chart/clogfont.h"
 #include "chart/language.h"
 #include "core/psychrometrics.h"
 
@@ -51,7 +50,7 @@ void DrawZoneLetters(ChartCanvas& chart, const ChartScale& scale);
 /// cleared: DrawBioclimaticChart (pipeline/bioclimatic_chart.h) goes on to paint it. The chart is left
 /// with draw width 1, solid lines, black fore colour and its font size as before.
 ZoneVertices DrawChartFrameAndZones(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
-                                    const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator = '.',
+                                    const Psychrometrics& psy, char decimalSeparator = '.',
                                     Language language = Language::English);
 
 }  // namespace qav

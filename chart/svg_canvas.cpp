@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <utility>
 
 #include "chart/canvas_geometry.h"
 #include "chart/text_metrics.h"
@@ -117,34 +116,10 @@ std::string XmlEscaped(std::string_view utf8)
     return out;
 }
 
-FontHandle SvgFontFactory::Create(const LogFontRecord& r)
-{
-    RotatedFont font;
-    // lfHeight is the character height in pixels at LogPixelsY (negative by convention).
-    const double pixels = std::abs(static_cast<double>(r.lfHeight));
-    font.Points = pixels > 0 ? pixels * 72.0 / logPixelsY_ : 8;
-    font.Bold = r.lfWeight >= 600;
-    font.AngleDeg = r.lfEscapement / 10.0;
-    const FontHandle handle = next_++;
-    if (next_ == 0) next_ = 1;
-    fonts_.emplace(handle, font);
-    return handle;
-}
-
-const SvgFontFactory::RotatedFont* SvgFontFactory::Find(FontHandle font) const
-{
-    const auto it = fonts_.find(font);
-    return it == fonts_.end() ? nullptr : &it->second;
-}
-
 SvgCanvas::SvgCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight)
-    : width_(std::isfinite(canvasWidth) && canvasWidth > 0 ? canvasWidth : 0),
-      height_(std::isfinite(canvasHeight) && canvasHeight > 0 ? canvasHeight : 0),
-      pixelWidth_(std::max(1, pixelWidth)),
-      pixelHeight_(std::max(1, pixelHeight)),
+    : PenCanvas(canvasWidth, canvasHeight, pixelWidth, pixelHeight),
       columns_(Side(width_, pixelWidth_)),
-      rows_(Side(height_, pixelHeight_)),
-      fonts_(static_cast<int>(std::lround(kTwipsPerInch / pixelHeight_)))
+      rows_(Side(height_, pixelHeight_))
 {
 }
 
@@ -173,12 +148,6 @@ void SvgCanvas::Clear()
     body_ += "<rect width=\"" + std::to_string(columns_) + "\" height=\"" + std::to_string(rows_) +
              "\" fill=\"#ffffff\"/>\n";
     curX_ = curY_ = 0;
-}
-
-void SvgCanvas::MoveTo(double x, double y)
-{
-    curX_ = x;
-    curY_ = y;
 }
 
 void SvgCanvas::DrawLine(double x1, double y1, double x2, double y2, Rgb colour)
@@ -287,26 +256,32 @@ void SvgCanvas::SetPixel(double x, double y, Rgb colour)
 void SvgCanvas::PrintText(std::string_view utf8)
 {
     if (!Finite(curX_, curY_)) return;
+    const int pixels = PixelSize(points_);
+    const double left = std::floor(curX_ / pixelWidth_), top = std::floor(curY_ / pixelHeight_);
+    AppendText("<text x=\"" + Num(left) + "\" y=\"" + Num(top + FontAscentPx(pixels)) + "\"", pixels, utf8);
+    curX_ += TextAdvancePx(utf8, pixels, bold_) * pixelWidth_;
+}
+
+void SvgCanvas::PrintRotatedText(std::string_view utf8)
+{
+    if (!Finite(curX_, curY_)) return;
+    const int pixels = PixelSize(RotatedFontPoints());
+    const double left = std::floor(curX_ / pixelWidth_), top = std::floor(curY_ / pixelHeight_);
+    // Turned about the current point: the cell's top-left corner stays there.
+    AppendText("<text transform=\"translate(" + Num(left) + " " + Num(top) + ") rotate(-90)\" y=\"" +
+                   Num(FontAscentPx(pixels)) + "\"",
+               pixels, utf8);
+}
+
+void SvgCanvas::AppendText(std::string element, int pixels, std::string_view utf8)
+{
     EndPath();
     EndDots();
-    const SvgFontFactory::RotatedFont* rotated = fonts_.Find(selected_);
-    const int pixels = PixelSize(rotated ? rotated->Points : points_);
-    const bool bold = rotated ? rotated->Bold : bold_;
-    const double left = std::floor(curX_ / pixelWidth_), top = std::floor(curY_ / pixelHeight_);
-    std::string element = "<text";
-    if (rotated) {
-        // Turned about the current point: the cell's top-left corner stays there.
-        element += " transform=\"translate(" + Num(left) + " " + Num(top) + ") rotate(" + Num(-rotated->AngleDeg) +
-                   ")\" y=\"" + Num(FontAscentPx(pixels)) + "\"";
-    } else {
-        element += " x=\"" + Num(left) + "\" y=\"" + Num(top + FontAscentPx(pixels)) + "\"";
-    }
     element += " font-size=\"" + std::to_string(pixels) + "\"";
-    if (bold) element += " font-weight=\"bold\"";
+    if (bold_) element += " font-weight=\"bold\"";
     element += " fill=\"" + Colour(fore_) + "\"";
     if (opacity_ < 1) element += " fill-opacity=\"" + Num(opacity_) + "\"";
     body_.append(element).append(">").append(XmlEscaped(utf8)).append("</text>\n");
-    if (!rotated) curX_ += TextAdvancePx(utf8, pixels, bold) * pixelWidth_;
 }
 
 double SvgCanvas::TextWidth(std::string_view utf8) const
@@ -318,27 +293,6 @@ double SvgCanvas::TextHeight(std::string_view) const
 {
     const int pixels = PixelSize(points_);
     return (FontAscentPx(pixels) + FontDescentPx(pixels)) * pixelHeight_;
-}
-
-void SvgCanvas::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 100); }
-
-void SvgCanvas::SetFontSize(double points)
-{
-    if (std::isfinite(points) && points > 0) points_ = points;
-}
-
-void SvgCanvas::SetOpacity(double opacity) { opacity_ = std::isfinite(opacity) ? std::clamp(opacity, 0.0, 1.0) : 1.0; }
-
-FontHandle SvgCanvas::SelectFont(FontHandle font) { return std::exchange(selected_, font); }
-
-FontDescription SvgCanvas::Font() const
-{
-    FontDescription d;
-    d.FaceName = std::string(ShippedFontFamily());
-    d.SizePt = points_;
-    d.Bold = bold_;
-    d.Weight = bold_ ? 700 : 400;
-    return d;
 }
 
 std::string SvgCanvas::Document(std::string_view title, std::string_view description)

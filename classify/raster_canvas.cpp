@@ -14,15 +14,10 @@ namespace {
 // asking for gigabytes.
 constexpr double kMaxPixels = 16384;
 
-double SizeOrZero(double v) { return std::isfinite(v) && v > 0 ? v : 0; }
-
 }  // namespace
 
 RasterCanvas::RasterCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight)
-    : width_(SizeOrZero(canvasWidth)),
-      height_(SizeOrZero(canvasHeight)),
-      pixelWidth_(std::max(1, pixelWidth)),
-      pixelHeight_(std::max(1, pixelHeight))
+    : PenCanvas(canvasWidth, canvasHeight, pixelWidth, pixelHeight)
 {
     columns_ = static_cast<int>(std::min(std::ceil(width_ / pixelWidth_), kMaxPixels));
     rows_ = static_cast<int>(std::min(std::ceil(height_ / pixelHeight_), kMaxPixels));
@@ -35,14 +30,6 @@ void RasterCanvas::Clear()
     curX_ = curY_ = 0;
 }
 
-void RasterCanvas::MoveTo(double x, double y)
-{
-    curX_ = x;
-    curY_ = y;
-}
-
-void RasterCanvas::DrawLine(double x1, double y1, double x2, double y2) { DrawLine(x1, y1, x2, y2, fore_); }
-
 void RasterCanvas::DrawLine(double x1, double y1, double x2, double y2, Rgb colour)
 {
     PixelLine(std::floor(x1 / pixelWidth_), std::floor(y1 / pixelHeight_), std::floor(x2 / pixelWidth_),
@@ -50,8 +37,6 @@ void RasterCanvas::DrawLine(double x1, double y1, double x2, double y2, Rgb colo
     curX_ = x2;
     curY_ = y2;
 }
-
-void RasterCanvas::LineTo(double x, double y, Rgb colour) { DrawLine(curX_, curY_, x, y, colour); }
 
 void RasterCanvas::DrawBox(double x1, double y1, double x2, double y2, Rgb colour, bool filled)
 {
@@ -95,10 +80,6 @@ Rgb RasterCanvas::PixelAt(int c, int r) const
 {
     return InRange(c, r) ? pixels_[static_cast<size_t>(c) * rows_ + r] : kNoColour;
 }
-
-void RasterCanvas::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 100); }
-
-FontHandle RasterCanvas::SelectFont(FontHandle font) { return std::exchange(font_, font); }
 
 void RasterCanvas::FillColumn(long c, long r1, long r2, Rgb colour)
 {

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
 #include "pipeline/picture_svg.h"
 #include "pipeline/rendering.h"

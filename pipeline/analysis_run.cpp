@@ -162,7 +162,7 @@ const AnalysisState& RowAnalyser::Analyse(const RunItem& item)
     // A warming leaves the elevation, and so the pressure and the map, as read.
     ZoneMapCache::Entry& zones =
         maps_->Get(state_.Scale, state_.Layout.Picture1, StationPressure(state_.Locations.Slot[item.slot].Elevation));
-    PipelineCanvases canvases{*zones.map, nullptr, nullptr, nullptr, '.', Language::English, &zones.vertices};
+    PipelineCanvases canvases{*zones.map, nullptr, nullptr, '.', Language::English, &zones.vertices};
     RunPipeline(state_, canvases);
     return state_;
 }

@@ -5,10 +5,9 @@
 namespace qav {
 
 ZoneVertices DrawBioclimaticChart(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
-                                  const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator,
-                                  Language language)
+                                  const Psychrometrics& psy, char decimalSeparator, Language language)
 {
-    const ZoneVertices v = DrawChartFrameAndZones(chart, zoneMap, scale, psy, rotatedFont, decimalSeparator, language);
+    const ZoneVertices v = DrawChartFrameAndZones(chart, zoneMap, scale, psy, decimalSeparator, language);
     PaintZoneMap(zoneMap, scale, v, psy);
     return v;
 }

@@ -5,7 +5,6 @@
 #include "chart/chart_canvas.h"
 #include "chart/chart_frame.h"
 #include "chart/chart_scale.h"
-#include "chart/clogfont.h"
 #include "core/psychrometrics.h"
 
 namespace qav {
@@ -13,7 +12,7 @@ namespace qav {
 /// Clears both canvases, draws the chart with its rotated axis title, zone outlines and
 /// letters, then paints the zone map. Returns the zone vertices.
 ZoneVertices DrawBioclimaticChart(ChartCanvas& chart, ChartCanvas& zoneMap, const ChartScale& scale,
-                                  const Psychrometrics& psy, CLogFont* rotatedFont, char decimalSeparator = '.',
+                                  const Psychrometrics& psy, char decimalSeparator = '.',
                                   Language language = Language::English);
 
 }  // namespace qav

@@ -4,6 +4,18 @@
 
 namespace qav {
 
+void DrawPicture(PictureKind kind, ChartCanvas& canvas, const AnalysisState& state, char decimalSeparator,
+                 Language language, int highlighted)
+{
+    if (kind == PictureKind::Graph) {
+        // A graph stands alone, without the window's panel: it names its location in its title.
+        const LocationRecord& l = state.Current();
+        RenderGraph(canvas, state, language, l.LocationName + " (" + l.Country + ")");
+        return;
+    }
+    RenderChart(canvas, state, decimalSeparator, language, highlighted);
+}
+
 std::string ProvenanceText(const std::vector<std::pair<std::string, std::string>>& provenance)
 {
     std::string text;

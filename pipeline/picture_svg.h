@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "chart/clogfont.h"
 #include "chart/compare_chart.h"
 #include "pipeline/analysis_state.h"
 #include "pipeline/exports.h"
@@ -15,22 +14,8 @@
 namespace qav {
 
 /// Draws the chart or the graph of the state's last analysis on a canvas of the picture's size.
-/// The chart's rotated title needs a font made by the canvas it is printed on (FontFactory and
-/// Font are the concrete canvas's), hence the template.
-template <class Canvas>
-void DrawPicture(PictureKind kind, Canvas& canvas, const AnalysisState& state, char decimalSeparator,
-                 Language language = Language::English, int highlighted = 0)
-{
-    if (kind == PictureKind::Graph) {
-        // A graph stands alone, without the window's panel: it names its location in its title.
-        const LocationRecord& l = state.Current();
-        RenderGraph(canvas, state, language, l.LocationName + " (" + l.Country + ")");
-        return;
-    }
-    CLogFont rotated(canvas.FontFactory());
-    rotated.SetLogFont(canvas.Font());
-    RenderChart(canvas, state, &rotated, decimalSeparator, language, highlighted);
-}
+void DrawPicture(PictureKind kind, ChartCanvas& canvas, const AnalysisState& state, char decimalSeparator,
+                 Language language = Language::English, int highlighted = 0);
 
 /// Key-value pairs of a picture's provenance as the lines of its description ("key: value").
 std::string ProvenanceText(const std::vector<std::pair<std::string, std::string>>& provenance);

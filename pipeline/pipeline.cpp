@@ -118,7 +118,7 @@ void RunPipeline(AnalysisState& state, PipelineCanvases& canvases)
     const LocationRecord& location = state.Current();
     state.Hours = SynthesizeHours(location);
     if (canvases.Chart) {
-        state.Vertices = DrawBioclimaticChart(*canvases.Chart, canvases.ZoneMap, state.Scale, psy, canvases.RotatedFont,
+        state.Vertices = DrawBioclimaticChart(*canvases.Chart, canvases.ZoneMap, state.Scale, psy,
                                               canvases.DecimalSeparator, canvases.Lang);
     } else if (canvases.PaintedZones) {
         state.Vertices = *canvases.PaintedZones;

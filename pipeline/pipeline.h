@@ -4,7 +4,6 @@
 // on the canvases it is given, and the caller refreshes its own panels afterwards.
 #include "chart/chart_canvas.h"
 #include "chart/chart_frame.h"
-#include "chart/clogfont.h"
 #include "chart/language.h"
 #include "pipeline/analysis_state.h"
 
@@ -16,7 +15,6 @@ struct PipelineCanvases {
     ChartCanvas& ZoneMap;
     ChartCanvas* Chart = nullptr;
     ChartCanvas* Graph = nullptr;
-    CLogFont* RotatedFont = nullptr;
     char DecimalSeparator = '.';        // of the chart title, legend shares and graph
     Language Lang = Language::English;  // of the texts drawn
     // Set when the zone map already holds the zones of the state's scale at the location's

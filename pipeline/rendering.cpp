@@ -14,14 +14,13 @@
 
 namespace qav {
 
-void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont, char decimalSeparator,
-                 Language language, int highlighted)
+void RenderChart(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator, Language language,
+                 int highlighted)
 {
     // The hours are classified in the state already, so a picture needs no zone map: the frame
     // procedure only clears the one it is given.
     RasterCanvas noZoneMap(0, 0, state.Layout.PixelWidth, state.Layout.PixelHeight);
-    DrawChartFrameAndZones(chart, noZoneMap, state.Scale, Psychrometrics(state.Pressure), rotatedFont, decimalSeparator,
-                           language);
+    DrawChartFrameAndZones(chart, noZoneMap, state.Scale, Psychrometrics(state.Pressure), decimalSeparator, language);
     DrawHoursAndLegend(chart, state, decimalSeparator, language, highlighted);
 }
 

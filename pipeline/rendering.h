@@ -5,7 +5,6 @@
 #include <string>
 
 #include "chart/chart_canvas.h"
-#include "chart/clogfont.h"
 #include "chart/language.h"
 #include "chart/monthly_graph.h"
 #include "classify/raster_canvas.h"
@@ -17,7 +16,7 @@ namespace qav {
 /// Draws the chart as the last run left it: frame, rotated title, zones, then the hours and
 /// the legend (DrawHoursAndLegend). The canvas should have the chart's size.
 /// A highlighted strategy (1..10) pales every hour that does not count toward its share.
-void RenderChart(ChartCanvas& chart, const AnalysisState& state, CLogFont* rotatedFont, char decimalSeparator = '.',
+void RenderChart(ChartCanvas& chart, const AnalysisState& state, char decimalSeparator = '.',
                  Language language = Language::English, int highlighted = 0);
 
 /// The second half of the chart, after the frame and zones: the hours of the view shown (month

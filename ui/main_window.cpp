@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "chart/clogfont.h"
 #include "chart/qt/qimage_canvas.h"
 #include "chart/qt/upper_vector_state.h"
 #include "core/version.h"
@@ -111,15 +110,11 @@ void MainWindow::reanalyse()
 void MainWindow::makeCanvases()
 {
     const ScreenLayout& l = state_.Layout;
-    rotatedFont_.reset();  // its handle belongs to the chart canvas it was made by
     chart_ = std::make_unique<QImageCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth, l.PixelHeight,
                                             devicePixelRatio_);
     zoneMap_ = std::make_unique<RasterCanvas>(l.Picture1.Width, l.Picture1.Height, l.PixelWidth, l.PixelHeight);
     graph_ = std::make_unique<QImageCanvas>(l.Picture3.Width, l.Picture3.Height, l.PixelWidth, l.PixelHeight,
                                             devicePixelRatio_);
-    // The rotated title's font copies the chart's own font; the chart canvas makes its handles.
-    rotatedFont_ = std::make_unique<CLogFont>(chart_->FontFactory());
-    rotatedFont_->SetLogFont(chart_->Font());
 }
 
 void MainWindow::setMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
@@ -128,8 +123,7 @@ PipelineCanvases MainWindow::canvases()
 {
     // Every pipeline run of the window starts here, after Qt has handled an event.
     ClearUpperVectorState();
-    return PipelineCanvases{*zoneMap_,        chart_.get(), graph_.get(), rotatedFont_.get(), ChartDecimalSeparator(),
-                            PictureLanguage()};
+    return PipelineCanvases{*zoneMap_, chart_.get(), graph_.get(), ChartDecimalSeparator(), PictureLanguage()};
 }
 
 void MainWindow::setAnalyseAtScreenSize(bool on) noexcept

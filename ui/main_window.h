@@ -31,7 +31,6 @@ namespace qav {
 
 class CanvasView;
 class ChartView;
-class CLogFont;
 class CompareView;
 class ExportActions;
 class FileChooserPanel;
@@ -223,8 +222,7 @@ class MainWindow final : public QMainWindow {
     StartupScreen monitor_;
     bool atScreenSize_ = false;
     qreal devicePixelRatio_ = 1;
-    std::unique_ptr<QImageCanvas> chart_;    // Picture1; makes the rotated font's handles
-    std::unique_ptr<CLogFont> rotatedFont_;  // released before the chart that made its handle
+    std::unique_ptr<QImageCanvas> chart_;    // Picture1
     std::unique_ptr<RasterCanvas> zoneMap_;  // Picture2: logical pixels, never shown
     std::unique_ptr<QImageCanvas> graph_;    // Picture3
     MessageSink messageSink_;

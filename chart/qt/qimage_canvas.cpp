@@ -16,8 +16,8 @@ QImageCanvas::QImageCanvas(double canvasWidth, double canvasHeight, int pixelWid
     image_ = QImage(DevicePixels(), QImage::Format_RGB32);
     image_.setDevicePixelRatio(DevicePixelRatio());
     // Points convert to pixels at the screen's resolution, as on the screen the units come from.
-    image_.setDotsPerMeterX(static_cast<int>(std::lround(kTwipsPerInch / PixelWidth() / 0.0254)));
-    image_.setDotsPerMeterY(static_cast<int>(std::lround(kTwipsPerInch / PixelHeight() / 0.0254)));
+    image_.setDotsPerMeterX(static_cast<int>(std::lround(kTwipsPerInch / pixelWidth_ / 0.0254)));
+    image_.setDotsPerMeterY(static_cast<int>(std::lround(kTwipsPerInch / pixelHeight_ / 0.0254)));
     image_.fill(Qt::white);
     AttachDevice(image_);
 }
@@ -36,7 +36,7 @@ void QImageCanvas::Clear()
 Rgb QImageCanvas::GetPixel(double x, double y) const
 {
     const double dpr = DevicePixelRatio();
-    const double c = std::floor(x * dpr / PixelWidth()), r = std::floor(y * dpr / PixelHeight());
+    const double c = std::floor(x * dpr / pixelWidth_), r = std::floor(y * dpr / pixelHeight_);
     if (!(c >= 0 && c < image_.width() && r >= 0 && r < image_.height())) return kNoColour;
     const QRgb p = image_.pixel(static_cast<int>(c), static_cast<int>(r));
     return MakeRgb(qRed(p), qGreen(p), qBlue(p));

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPen>
 #include <QString>
@@ -12,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <mutex>
-#include <utility>
 
 #include "chart/canvas_geometry.h"
 #include "chart/text_metrics.h"
@@ -32,7 +30,6 @@ struct PaintingScope {
 }  // namespace
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
 constexpr double kMaxPixels = 16384;  // per side, in device pixels
 constexpr double kDefaultFontPt = 8;  // the size of a classic dialog font
 // Pixel ratios a canvas accepts: a quarter of the canvas's pixels up to eight times them.
@@ -88,43 +85,11 @@ QFont ShippedFont(double points, bool bold)
     return font;
 }
 
-FontHandle QtFontFactory::Create(const LogFontRecord& r)
-{
-    QtFontFactory::RotatedFont entry;
-    QFont& font = entry.Font;
-    // Every picture is drawn in the shipped font, whatever family the record names.
-    UseShippedFont(font);
-    // lfHeight is the character height in pixels at LogPixelsY (negative by convention).
-    const double pixels = std::abs(static_cast<double>(r.lfHeight));
-    font.setPointSizeF(pixels > 0 ? pixels * 72.0 / logPixelsY_ : kDefaultFontPt);
-    if (r.lfWeight > 0) font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(r.lfWeight, 1, 1000)));
-    font.setItalic(r.lfItalic != 0);
-    font.setUnderline(r.lfUnderline != 0);
-    font.setStrikeOut(r.lfStrikeOut != 0);
-    entry.AngleDeg = r.lfEscapement / 10.0;
-    const FontHandle handle = next_++;
-    if (next_ == 0) next_ = 1;
-    fonts_.emplace(handle, entry);
-    return handle;
-}
-
-void QtFontFactory::Delete(FontHandle font) { fonts_.erase(font); }
-
-const QtFontFactory::RotatedFont* QtFontFactory::Find(FontHandle font) const
-{
-    const auto it = fonts_.find(font);
-    return it == fonts_.end() ? nullptr : &it->second;
-}
-
 QPainterCanvas::QPainterCanvas(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
                                double devicePixelRatio)
-    : width_(std::isfinite(canvasWidth) && canvasWidth > 0 ? canvasWidth : 0),
-      height_(std::isfinite(canvasHeight) && canvasHeight > 0 ? canvasHeight : 0),
-      pixelWidth_(std::max(1, pixelWidth)),
-      pixelHeight_(std::max(1, pixelHeight)),
+    : PenCanvas(canvasWidth, canvasHeight, pixelWidth, pixelHeight),
       dpr_(ValidRatio(devicePixelRatio)),
-      fonts_(static_cast<int>(std::lround(kTwipsPerInch / pixelHeight_))),
-      font_(DefaultFont())
+      font_(ShippedFont(points_, bold_))
 {
     const QSize pixels = DeviceSize(width_, height_, pixelWidth_, pixelHeight_, dpr_);
     columns_ = pixels.width();
@@ -138,23 +103,7 @@ QPainterCanvas::QPainterCanvas(QPaintDevice& device, double canvasWidth, double 
     AttachDevice(device);
 }
 
-QPainterCanvas::~QPainterCanvas() { PaintJoinedLines(); }
-
-void QPainterCanvas::SetJoinLines(bool join)
-{
-    PaintJoinedLines();
-    joinLines_ = join;
-}
-
-void QPainterCanvas::PaintJoinedLines() const
-{
-    if (joined_.isEmpty() || !device_) return;
-    if (!painter_) BeginPainting();
-    painter_->setPen(joinedPen_);
-    painter_->setBrush(Qt::NoBrush);
-    painter_->drawPath(joined_);
-    joined_.clear();
-}
+QPainterCanvas::~QPainterCanvas() = default;
 
 QSize QPainterCanvas::DeviceSize(double canvasWidth, double canvasHeight, int pixelWidth, int pixelHeight,
                                  double devicePixelRatio)
@@ -169,28 +118,17 @@ QSize QPainterCanvas::DeviceSize(double canvasWidth, double canvasHeight, int pi
 
 QPainter& QPainterCanvas::Painter()
 {
-    PaintJoinedLines();
-    if (!painter_) BeginPainting();
-    return *painter_;
-}
-
-void QPainterCanvas::BeginPainting() const
-{
-    // The joined lines may be the first thing painted: both paths begin the painting here, so it
-    // has the same scale and opacity whichever comes first.
+    if (painter_) return *painter_;
     painter_ = std::make_unique<QPainter>(device_);
     // QPainter scales by a device's pixel ratio only from 1 up; a smaller picture is scaled here.
     if (dpr_ < 1) painter_->scale(dpr_, dpr_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setRenderHint(QPainter::TextAntialiasing, true);
     painter_->setOpacity(opacity_);
+    return *painter_;
 }
 
-void QPainterCanvas::EndPainting() const
-{
-    PaintJoinedLines();
-    painter_.reset();
-}
+void QPainterCanvas::EndPainting() const { painter_.reset(); }
 
 double QPainterCanvas::PixelX(double x) const { return (std::floor(x * dpr_ / pixelWidth_) + 0.5) / dpr_; }
 double QPainterCanvas::PixelY(double y) const { return (std::floor(y * dpr_ / pixelHeight_) + 0.5) / dpr_; }
@@ -202,22 +140,12 @@ void QPainterCanvas::Clear()
     curX_ = curY_ = 0;
 }
 
-void QPainterCanvas::MoveTo(double x, double y)
-{
-    curX_ = x;
-    curY_ = y;
-}
-
-void QPainterCanvas::DrawLine(double x1, double y1, double x2, double y2) { DrawLine(x1, y1, x2, y2, fore_); }
-
 void QPainterCanvas::DrawLine(double x1, double y1, double x2, double y2, Rgb colour)
 {
     PaintLine(x1, y1, x2, y2, colour);
     curX_ = x2;
     curY_ = y2;
 }
-
-void QPainterCanvas::LineTo(double x, double y, Rgb colour) { DrawLine(curX_, curY_, x, y, colour); }
 
 void QPainterCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb colour)
 {
@@ -240,16 +168,6 @@ void QPainterCanvas::PaintLine(double x1, double y1, double x2, double y2, Rgb c
         // Round ends join the short steps of a polyline without square corners sticking out.
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
-    }
-    if (joinLines_) {
-        const QPointF from(px1, py1), to(px2, py2);
-        if (joined_.isEmpty() || pen != joinedPen_ || joined_.currentPosition() != from) {
-            PaintJoinedLines();
-            joinedPen_ = pen;
-            joined_.moveTo(from);
-        }
-        joined_.lineTo(to);
-        return;
     }
     QPainter& p = Painter();
     p.setPen(pen);
@@ -298,13 +216,20 @@ void QPainterCanvas::SetPixel(double x, double y, Rgb colour)
 
 Rgb QPainterCanvas::GetPixel(double, double) const { return kNoColour; }
 
-void QPainterCanvas::PrintText(std::string_view utf8)
+void QPainterCanvas::PrintText(std::string_view utf8) { PaintText(font_, utf8, false); }
+
+void QPainterCanvas::PrintRotatedText(std::string_view utf8)
+{
+    QFont turned = font_;
+    turned.setPointSizeF(RotatedFontPoints());
+    PaintText(turned, utf8, true);
+}
+
+void QPainterCanvas::PaintText(const QFont& font, std::string_view utf8, bool rotated)
 {
     const PaintingScope scope;
     if (!Finite(curX_, curY_)) return;
     const QString text = ToQString(utf8);
-    const QtFontFactory::RotatedFont* rotated = fonts_.Find(selected_);
-    const QFont& font = rotated ? rotated->Font : font_;
     QPainter& p = Painter();
     p.setFont(font);
     p.setPen(ToQColor(fore_));
@@ -316,7 +241,7 @@ void QPainterCanvas::PrintText(std::string_view utf8)
         // upwards and its cell extends to the right by one text height.
         p.save();
         p.translate(left, top);
-        p.rotate(-rotated->AngleDeg);
+        p.rotate(-90);
         p.drawText(QPointF(0, metrics.ascent()), text);
         p.restore();
         return;
@@ -335,36 +260,22 @@ double QPainterCanvas::TextHeight(std::string_view) const
     return QFontMetricsF(font_, device_).height() * pixelHeight_;
 }
 
-void QPainterCanvas::SetDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 100); }
-
 void QPainterCanvas::SetOpacity(double opacity)
 {
-    PaintJoinedLines();  // lines joined so far keep the opacity they were drawn with
-    opacity_ = std::isfinite(opacity) ? std::clamp(opacity, 0.0, 1.0) : 1.0;
+    PenCanvas::SetOpacity(opacity);
     if (painter_) painter_->setOpacity(opacity_);
 }
 
-void QPainterCanvas::SetFontBold(bool bold) { font_.setBold(bold); }
+void QPainterCanvas::SetFontBold(bool bold)
+{
+    PenCanvas::SetFontBold(bold);
+    font_.setBold(bold_);
+}
 
 void QPainterCanvas::SetFontSize(double points)
 {
-    if (std::isfinite(points) && points > 0) font_.setPointSizeF(points);
-}
-
-FontHandle QPainterCanvas::SelectFont(FontHandle font) { return std::exchange(selected_, font); }
-
-FontDescription QPainterCanvas::Font() const
-{
-    FontDescription d;
-    d.FaceName = QFontInfo(font_).family().toStdString();
-    d.SizePt = font_.pointSizeF();
-    d.Bold = font_.bold();
-    d.Italic = font_.italic();
-    d.Underline = font_.underline();
-    d.StrikeOut = font_.strikeOut();
-    d.Weight = font_.weight();
-    d.CharSet = 0;
-    return d;
+    PenCanvas::SetFontSize(points);
+    font_.setPointSizeF(points_);
 }
 
 }  // namespace qav

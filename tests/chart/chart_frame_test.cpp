@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ TEST(BioclimaticChart, LabelsTitlesLettersAndCanvasState)
     RecordingCanvas chart(8076, 6259), map(8076, 6259);
     chart.SetFontSize(9);
     const ChartScale s = ReferenceScale();
-    DrawChartFrameAndZones(chart, map, s, Psychrometrics(), nullptr, ',');
+    DrawChartFrameAndZones(chart, map, s, Psychrometrics(), ',');
 
     std::vector<std::string> humidity, temperature;
     std::string letters;
@@ -61,10 +62,12 @@ TEST(BioclimaticChart, LabelsTitlesLettersAndCanvasState)
     EXPECT_EQ(title->Colour, MakeRgb(76, 76, 76));
     EXPECT_DOUBLE_EQ(title->X, 44.25);  // centred on the canvas: (8076 - 7987.5) / 2
     EXPECT_DOUBLE_EQ(title->Y, 5706.5);
-    // Without a font object the axis title is printed in the chart's own font from its bottom
-    // end: (6259 + 43 characters x 112.5) / 2 = 5548.25.
+    // The axis title is the one turned text, in the chart's font, from its bottom end:
+    // (6259 + 43 characters x 112.5) / 2 = 5548.25.
     const auto* axis = chart.FindText(" Humidity Ratio (g water vapor / kg dry air");
     ASSERT_NE(axis, nullptr);
+    EXPECT_EQ(std::count_if(chart.Texts.begin(), chart.Texts.end(), [](const auto& t) { return t.Rotated; }), 1);
+    EXPECT_TRUE(axis->Rotated && axis->FontSize == 9);
     EXPECT_EQ(axis->X, s.X1 + 22 * 15);
     EXPECT_EQ(axis->Y, 5548);
 

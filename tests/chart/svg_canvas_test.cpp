@@ -110,16 +110,29 @@ TEST(SvgCanvas, CompactElements)
           "<title>T&lt;1&gt;</title>\n<desc>k: v</desc>", "viewBox=\"0 0 100 50\"", "font-family=\"DejaVu Sans\""})
         EXPECT_NE(doc.find(part), std::string::npos) << part;
 
-    // The rotated title's font: turned about the current point, 90 degrees counter-clockwise.
-    CLogFont rotated(svg.FontFactory());
-    rotated.SetLogFont(svg.Font());
-    rotated.SetRotation(90);
-    svg.SelectFont(rotated.Handle());
+    // Turned about the current point, 90 degrees counter-clockwise, in the canvas's font; it stays.
     svg.MoveTo(600, 600);
-    svg.PrintText("up");
-    EXPECT_NE(svg.Document("", "").find("<text transform=\"translate(40 40) rotate(-90)\""), std::string::npos);
+    svg.PrintRotatedText("up");
+    svg.PrintText("x");
+    const std::string turned = svg.Document("", "");
+    EXPECT_NE(turned.find("<text transform=\"translate(40 40) rotate(-90)\" y=\"10.2\" font-size=\"11\" "
+                          "font-weight=\"bold\" fill=\"#000000\">up</text>\n<text x=\"40\" y=\"50.2\""),
+              std::string::npos);
     EXPECT_DOUBLE_EQ(svg.TextHeight("W"), (10.203125 + 2.59375) * 15);
     std::setlocale(LC_NUMERIC, numeric.c_str());
+}
+
+// A turned font is made to whole pixels at the screen's whole dots per inch, as a platform font
+// is: 10 pt at 90 dpi is 12.5 pixels, 12 turned (halves to even) where level text has 13.
+TEST(SvgCanvas, TurnedFontInWholeScreenPixels)
+{
+    SvgCanvas svg(1600, 1600, 16, 16);
+    svg.SetFontSize(10);
+    svg.PrintRotatedText("a");
+    svg.PrintText("b");
+    EXPECT_NE(svg.Document("", "").find(
+                  "y=\"11.14\" font-size=\"12\" fill=\"#000000\">a</text>\n<text x=\"0\" y=\"12.06\" font-size=\"13\""),
+              std::string::npos);
 }
 
 }  // namespace

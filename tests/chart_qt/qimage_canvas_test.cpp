@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
+
 #include "chart/svg_canvas.h"
 #include "classify/raster_canvas.h"
 
@@ -95,16 +97,18 @@ TEST(QImageCanvas, TextAndRotatedTitle)
     EXPECT_LE(b.right, 40 + q.TextWidth("HHH") / 15);
 
     q.Clear();
-    CLogFont rotated(q.FontFactory());
-    rotated.SetLogFont(q.Font());
     const std::string_view title = "Humidity Ratio";
-    PrintRotatedTitle(q, &rotated, title, 1500, 2400);
+    q.MoveTo(1500, 2400);
+    q.PrintRotatedText(title);
     b = InkBounds(q.Image());
     ASSERT_GT(b.count, 0);
     EXPECT_TRUE(b.left >= 100 && b.right <= 100 + h / 15) << b.left << ", " << b.right;
     EXPECT_TRUE(b.bottom <= 160 && b.top >= 160 - q.TextWidth(title) / 15 - 2) << b.top << ", " << b.bottom;
     EXPECT_GT(b.bottom - b.top, b.right - b.left);  // taller than wide
-    EXPECT_EQ(q.SelectFont(0), 0u);                 // the canvas's own font is back
+    // The current point stays: later text is level again, from the turned text's foot.
+    q.PrintText("HHH");
+    const PixelBounds level = InkBounds(q.Image());
+    EXPECT_TRUE(level.left >= 99 && level.bottom > 165 && level.right >= 100 + q.TextWidth("HHH") / 15 - 4);
 }
 
 // The Qt canvas draws in the shipped font, loaded from the program's resources, and measures text
@@ -115,7 +119,7 @@ TEST(QImageCanvas, MeasuresTextAsTheShippedFontsMetrics)
 {
     QImageCanvas qt(8076, 6259, 15, 15);
     SvgCanvas svg(8076, 6259, 15, 15);
-    EXPECT_EQ(qt.Font().FaceName, "DejaVu Sans");
+    EXPECT_EQ(QFontInfo(ShippedFont(8)).family(), QStringLiteral("DejaVu Sans"));
     for (double points : {7.0, 8.0, 10.0}) {
         for (bool bold : {false, true}) {
             SCOPED_TRACE(::testing::Message() << points << (bold ? " bold" : ""));
