@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/cli_io.h"
+#include "app/output_names.h"
 #include "classify/raster_canvas.h"
 #include "pictures/pictures.h"
 #include "pipeline/compare.h"
@@ -28,17 +29,6 @@
 
 namespace qav::batch {
 namespace {
-
-/// "chart.png" for the 7th location of a run -> "chart-07.png": one picture per location.
-std::filesystem::path NumberedPath(const std::filesystem::path& path, int position, bool numbered)
-{
-    if (!numbered) return path;
-    char suffix[16];
-    std::snprintf(suffix, sizeof suffix, "-%02d", position);
-    std::filesystem::path p = path;
-    p.replace_filename(path.stem().string() + suffix + path.extension().string());
-    return p;
-}
 
 // The picture's file, drawn by the picture layer as the window's Save command draws it; the
 // suffix of the path chooses PNG or SVG.
@@ -109,16 +99,13 @@ class Worker {
     std::string Analyze(const WorkItem& item, int position)
     {
         const AnalysisState& state = analyser_.Analyse(item);
-        SavePictures(PictureKind::Chart, state, options_.chartPath, options_.chartDir, position);
-        SavePictures(PictureKind::Graph, state, options_.graphPath, options_.graphDir, position);
-        if (options_.reportPath)
-            picturesOk_ &=
-                SaveReportFile(state, NumberedPath(*options_.reportPath, position, options_.numbered), options_);
-        if (options_.reportDir)
-            picturesOk_ &= SaveReportFile(
-                state,
-                *options_.reportDir / std::filesystem::path(RunPictureName(position, state)).replace_extension(".pdf"),
-                options_);
+        for (const LocationFile& file :
+             LocationFiles(options_, position, state.CurrentLocation, state.Current().LocationName)) {
+            picturesOk_ &= file.kind == OutputKind::Report
+                               ? SaveReportFile(state, file.path, options_)
+                               : SavePicture(file.kind == OutputKind::Chart ? PictureKind::Chart : PictureKind::Graph,
+                                             state, file.path, options_.language);
+        }
         if (options_.compareRows) {
             CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
             row = CompareRowOf(state);
@@ -132,26 +119,14 @@ class Worker {
     bool PicturesOk() const { return picturesOk_; }
 
   private:
-    void SavePictures(PictureKind kind, const AnalysisState& state, const std::optional<std::filesystem::path>& path,
-                      const std::optional<std::filesystem::path>& dir, int position)
-    {
-        const char* kindInName = !options_.kindInNames ? nullptr : kind == PictureKind::Chart ? "chart" : "graph";
-        if (path)
-            picturesOk_ &=
-                SavePicture(kind, state, NumberedPath(*path, position, options_.numbered), options_.language);
-        if (dir)
-            picturesOk_ &=
-                SavePicture(kind, state, *dir / RunPictureName(position, state, kindInName), options_.language);
-    }
-
     RowAnalyser analyser_;
     const Options& options_;
     bool picturesOk_ = true;
 };
 
-// The path a write would reach: absolute, its folders' links resolved, and a link at its end
-// followed even when it points to a file that does not exist yet.
-std::filesystem::path Reached(const std::filesystem::path& path)
+}  // namespace
+
+std::filesystem::path ReachedPath(const std::filesystem::path& path)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -170,9 +145,10 @@ std::filesystem::path Reached(const std::filesystem::path& path)
     return p;
 }
 
-}  // namespace
-
-bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b) { return Reached(a) == Reached(b); }
+bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    return ReachedPath(a) == ReachedPath(b);
+}
 
 std::size_t JobBytes(const AnalysisState& startup, const Options& options)
 {

@@ -48,6 +48,9 @@ struct Options {
 
 /// True when both paths name the same file or folder, existing or not (links resolved).
 bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b);
+/// The path a write to `path` would reach: absolute, its folders' links resolved, and a link at
+/// its end followed even when it points to a file that does not exist yet.
+std::filesystem::path ReachedPath(const std::filesystem::path& path);
 
 /// Called on the calling thread, in input order, with the position and the text of each result.
 /// It may throw; the workers are then stopped and joined and the exception passes on.

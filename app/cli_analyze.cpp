@@ -21,6 +21,7 @@
 #include "app/cli_commands.h"
 #include "app/cli_io.h"
 #include "app/cli_stations.h"
+#include "app/output_names.h"
 #include "chart/qt/upper_vector_state.h"
 #include "data/md_reader.h"
 #include "data/station_catalogue.h"
@@ -101,15 +102,6 @@ std::optional<CompareChartRequest> ParseCompareChart(const Arguments& a)
     return request;
 }
 
-/// "compare.png" -> "compare-2.png": the further pages of a long compare picture.
-std::filesystem::path PagePath(const std::filesystem::path& path, std::size_t page)
-{
-    if (page == 0) return path;
-    std::filesystem::path p = path;
-    p.replace_filename(path.stem().string() + "-" + std::to_string(page + 1) + path.extension().string());
-    return p;
-}
-
 /// Draws the compare picture of the run's rows and writes it; false (and a message) on failure.
 /// A PNG holds at most 16384 pixels a side: more bars continue on further pages, said on
 /// standard error. An SVG has no such bound and stays one file.
@@ -123,13 +115,13 @@ bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow
     if (pages.size() > 1) {
         std::string names;
         for (std::size_t page = 0; page < pages.size(); ++page)
-            names += (page ? ", " : "") + PagePath(request.path, page).string();
+            names += (page ? ", " : "") + batch::PagePath(request.path, page).string();
         WriteErr("note: --compare-chart: the bars take " + std::to_string(pages.size()) +
                  " pictures of at most 16384 pixels: " + names + "\n");
     }
     bool ok = true;
     for (std::size_t page = 0; page < pages.size(); ++page) {
-        const std::filesystem::path path = PagePath(request.path, page);
+        const std::filesystem::path path = batch::PagePath(request.path, page);
         const QByteArray bytes =
             RenderCompareFile(pages[page], caption, startup.Layout.PixelWidth, startup.Layout.PixelHeight,
                               request.svg ? PictureFormat::Svg : PictureFormat::Png, language);
@@ -371,6 +363,10 @@ int AnalyzeCommand(const std::vector<std::string>& args)
     if (defaultInput) inputs.push_back(batch::Input{startup.Locations, {}, "--dataset brazil", 0, "brazil"});
     const std::vector<batch::WorkItem> work = PlanWork(inputs, r, defaultInput ? startup.CurrentLocation : 1);
     const RowOptions rows = ChooseColumns(work, r, r.options);
+    // Every file the run writes, named before any is written: none may replace another.
+    std::optional<batch::CompareOutput> compare;
+    if (r.compareChart) compare = batch::CompareOutput{r.compareChart->path, r.compareChart->svg};
+    if (const std::optional<std::string> clash = batch::OutputClash(r.options, work, compare)) Fail(*clash);
     try {
         if (r.options.warming) {
             const auto failure =

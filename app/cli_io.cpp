@@ -28,10 +28,12 @@ int WriteAll(int fd, std::string_view text)
     return 0;
 }
 
+// A reader that closed the pipe (head -2) asked for no more: the run fails, quietly, as a
+// program killed by SIGPIPE would, but after its clean-up.
 [[noreturn]] void ThrowStdout(int err)
 {
     stdoutError = err;
-    throw OutputError{std::string("standard output: ") + std::strerror(err)};
+    throw OutputError{err == EPIPE ? std::string() : std::string("standard output: ") + std::strerror(err)};
 }
 
 }  // namespace

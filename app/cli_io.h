@@ -7,7 +7,8 @@
 
 namespace qav::cli {
 
-/// A write that failed: "standard output: No space left on device".
+/// A write that failed: "standard output: No space left on device"; empty when the reader of a
+/// pipe closed it, which needs no message.
 struct OutputError {
     std::string message;
 };

@@ -212,15 +212,22 @@ or
 (any case); any other suffix is refused.
 With several locations the position is added to the file name
 .RI ( chart\-05.png ).
-Two picture options
-.RB ( \-\-chart ", " \-\-graph ", " \-\-compare\-chart )
-naming one file, in any spelling (./, a link, an absolute path, a link to a
-file still to be written), are refused with exit status 2.
+Every file a run will write (pictures, their numbered names, folder outputs, compare pages,
+reports) is named before anything is written; two naming one file, in any spelling (./, a link,
+an absolute path, a link to a file still to be written, a hard link), are refused with exit
+status 2.
 Pictures are written to a temporary file beside the target and renamed over it (a link is
-followed), so a full disk or a concurrent run never leaves a partial picture; an interrupt
-(SIGINT, SIGTERM, SIGHUP) removes the temporary
+followed; a loop of links is refused), so a full disk or a concurrent run never leaves a
+partial picture.
+A file the user may not write is refused (Permission denied, as the shell's redirection says;
+root keeps root's rights), and a replaced file keeps its rights and, where allowed, its owner.
+A signal that ends the program (SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM,
+SIGXCPU) removes the temporary
 .I .qav\-XXXXXX
-files in progress and then ends the program by its signal.)"},
+files in progress and then ends the program by its signal.
+SIGXFSZ is ignored: a write past the file-size limit fails with
+.B "File too large"
+and leaves nothing, as a full disk does.)"},
     {"analyze", "--chart-dir DIR, --graph-dir DIR", "       save one PNG per location into DIR\n",
      R"(Save one PNG picture per location into
 .I DIR
@@ -258,7 +265,11 @@ Reports are written atomically, as pictures are, and their paths are checked wit
 (the same file twice, the folders before the analysis).
 With
 .B SOURCE_DATE_EPOCH
-set, the same analysis gives the same bytes.)"},
+set, the same analysis gives the same bytes.
+Letters that DejaVu Sans lacks (a Chinese, Japanese or Devanagari name) are drawn from Debian's
+Droid Sans Fallback and Lohit Devanagari, embedded as subsets, so the text layer keeps them; a
+name without spaces too wide for a line is elided on the pages and kept whole in the document's
+title.)"},
     {"analyze", "--report-dir DIR", "   one PDF report per location into DIR\n",
      R"(One report per location, named as the pictures of
 .B \-\-chart\-dir

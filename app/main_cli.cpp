@@ -12,6 +12,7 @@
 #include "app/cli_options.h"
 #include "app/cli_stations.h"
 #include "core/version.h"
+#include "pictures/temporary_files.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ int Run(std::vector<std::string> args)
 int main(int argc, char** argv)
 {
     GuardStandardStreams();
+    IgnoreOutputSignals();
     int status = kExitFailure;
     try {
         status = Run(std::vector<std::string>(argv + 1, argv + argc));
@@ -81,7 +83,7 @@ int main(int argc, char** argv)
         WriteErr("error: " + e.message + "\n");
         status = kExitUsage;
     } catch (const OutputError& e) {
-        WriteErr("error: " + e.message + "\n");
+        if (!e.message.empty()) WriteErr("error: " + e.message + "\n");
         status = kExitFailure;
     } catch (const std::bad_alloc&) {
         WriteErr("error: out of memory\n");

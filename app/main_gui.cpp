@@ -22,6 +22,7 @@
 
 #include "chart/qt/upper_vector_state.h"
 #include "core/version.h"
+#include "pictures/temporary_files.h"
 #include "ui/main_window.h"
 #include "ui/translation.h"
 
@@ -83,6 +84,10 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     qav::ClearUpperVectorState();
+    // A file saved past ulimit -f fails with "File too large" in the window's message instead of
+    // ending the program, and a signal that ends it removes the temporary file of a save.
+    qav::IgnoreOutputSignals();
+    qav::RemoveTemporaryFilesOnSignals();
     // QSettings: organisation and application "QAV".
     QApplication::setOrganizationName(QStringLiteral("QAV"));
     QApplication::setApplicationName(QStringLiteral("QAV"));

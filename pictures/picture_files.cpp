@@ -36,6 +36,31 @@ QByteArray TemporarySuffix()
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
+#ifndef _WIN32
+// Follows the links at the end of `path` to the name a write must replace: the last link's target,
+// which may not exist yet. Returns 0, or ELOOP for a loop or a chain longer than the kernel's 40
+// (a loop turned into a regular file would hide the mistake), or lstat's reason.
+int FollowLinks(QByteArray& path)
+{
+    for (int hops = 0;; ++hops) {
+        struct stat status {};
+        if (lstat(path.constData(), &status) != 0) return errno == ENOENT ? 0 : errno;
+        if (!S_ISLNK(status.st_mode)) return 0;
+        if (hops == 40) return ELOOP;
+        QByteArray link(static_cast<qsizetype>(status.st_size > 0 ? status.st_size : 4096) + 1, '\0');
+        const ssize_t n = readlink(path.constData(), link.data(), static_cast<std::size_t>(link.size()));
+        if (n < 0) return errno;
+        link.truncate(n);
+        if (link.startsWith('/')) {
+            path = link;
+        } else {
+            const qsizetype slash = path.lastIndexOf('/');
+            path = (slash < 0 ? QByteArray() : path.left(slash + 1)) + link;
+        }
+    }
+}
+#endif
+
 }  // namespace
 
 QImage DescribedImage(QImage image, const PictureDescription& description)
@@ -68,14 +93,13 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
 #else
     // What QSaveFile does, with the operating system's reason kept: QSaveFile names a full disk
     // "Unknown error". A link is followed, so the file it points to is replaced, not the link.
-    const QFileInfo info(path);
-    const QString resolved = !info.isSymLink()                     ? path
-                             : !info.canonicalFilePath().isEmpty() ? info.canonicalFilePath()
-                                                                   : info.symLinkTarget();  // a link to a file to come
-    const QByteArray target = QFile::encodeName(resolved);
+    QByteArray target = QFile::encodeName(path);
+    const int resolveError = FollowLinks(target);
+    if (resolveError) return QString::fromLocal8Bit(std::strerror(resolveError));
     // A device or a pipe (/dev/stdout, /dev/null) cannot be replaced: it is written directly.
     struct stat status {};
-    if (stat(target.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+    const bool exists = stat(target.constData(), &status) == 0;
+    if (exists && !S_ISREG(status.st_mode)) {
         const int fd = open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
         int err = fd < 0 ? errno : 0;
         for (qsizetype done = 0; !err && done < bytes.size();) {
@@ -86,12 +110,16 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
         if (fd >= 0 && close(fd) != 0 && !err && errno != EINTR) err = errno;
         return err ? QString::fromLocal8Bit(std::strerror(err)) : QString();
     }
+    // A file the user may not write is not replaced behind its back, as the shell's redirection
+    // would not write it either; root keeps root's rights (access checks the effective user).
+    if (exists && faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
     // The temporary file has a short name of its own, as the target's name may already take all
     // 255 bytes a name can have.
     // It is tracked from the moment it exists until it is renamed or removed, so that a signal at
     // any moment (SIGINT, SIGTERM) finds every file this program made and removes it; mkstemp
     // would leave a moment between making the file and tracking it.
-    const QByteArray folder = QFile::encodeName(QFileInfo(resolved).absolutePath());
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
     QByteArray temporary;
     int fd = -1, tracked = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
@@ -103,13 +131,18 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes)
         const int err = errno;
         if (err != EEXIST || attempt == 100) return QString::fromLocal8Bit(std::strerror(err));
     }
-    // mkstemp makes the file private; a picture gets the usual rights, 0666 less the umask.
+    // mkstemp makes the file private; a new picture gets the usual rights, 0666 less the umask,
+    // and a replaced one keeps its own rights (not the set-id bits) and, where allowed, its owner.
     static const mode_t mask = [] {
         const mode_t m = umask(0);
         umask(m);
         return m;
     }();
-    int err = fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
+    if (exists && (status.st_uid != geteuid() || status.st_gid != getegid()) &&
+        fchown(fd, status.st_uid, status.st_gid) != 0) {
+        // Only root may give a file away: the replaced file is then the user's, as a new one is.
+    }
+    int err = fchmod(fd, exists ? status.st_mode & 0777 : 0666 & ~mask) == 0 ? 0 : errno;
     for (qsizetype done = 0; !err && done < bytes.size();) {
         const ssize_t n = write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
         if (n < 0 && errno != EINTR) err = errno;

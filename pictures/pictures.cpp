@@ -88,9 +88,14 @@ std::string SuggestedFileName(const AnalysisState& state, std::string_view what,
 
 std::string RunPictureName(int position, const AnalysisState& state, const char* kind)
 {
+    return RunFileName(position, state.CurrentLocation, state.Current().LocationName, kind);
+}
+
+std::string RunFileName(int position, int slot, std::string_view name, const char* kind)
+{
     char prefix[32];
-    std::snprintf(prefix, sizeof prefix, "%04d-%02d-", position, state.CurrentLocation);
-    return CleanFileName(prefix, state.Current().LocationName, kind ? std::string("-") + kind + ".png" : ".png");
+    std::snprintf(prefix, sizeof prefix, "%04d-%02d-", position, slot);
+    return CleanFileName(prefix, name, kind ? std::string("-") + kind + ".png" : ".png");
 }
 
 QImage RenderPictureImage(PictureKind kind, const AnalysisState& state, double devicePixelRatio, char decimalSeparator,

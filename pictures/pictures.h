@@ -40,6 +40,8 @@ std::string SuggestedFileName(const AnalysisState& state, std::string_view what,
 /// "0007-03-Lima.png" for the 7th location of a run, slot 3; "0007-03-Lima-chart.png" when a kind
 /// is given (charts and graphs share a folder).
 std::string RunPictureName(int position, const AnalysisState& state, const char* kind = nullptr);
+/// The same name from the slot and the location's name, before the location is analysed.
+std::string RunFileName(int position, int slot, std::string_view name, const char* kind = nullptr);
 
 /// The chart or the graph of the state's last analysis as an image at a pixel ratio, with its
 /// provenance as text: what the window shows and copies, and what a PNG file holds. A highlighted

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdlib>
@@ -52,6 +53,46 @@ bool NumericColumn(const ReportTable& table, std::size_t column)
     return any;
 }
 
+// Letters the shipped font lacks (Chinese, Japanese, Devanagari) come from these, in this order,
+// so that a location named in those scripts is drawn and stays in the text layer (Qt embeds the
+// glyphs used as a subset). Debian's fonts-droid-fallback and fonts-lohit-deva; DejaVu Sans has
+// Arabic itself.
+const QStringList& FallbackFamilies()
+{
+    static const QStringList families{QStringLiteral("Droid Sans Fallback"), QStringLiteral("Lohit Devanagari")};
+    return families;
+}
+
+QFont ReportFont(double points, bool bold = false)
+{
+    QFont font = ShippedFont(points, bold);
+    font.setFamilies(QStringList{font.family()} + FallbackFamilies());
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+// The longest name the heading shows, in characters; the document's title keeps the whole.
+constexpr qsizetype kShownNameChars = 160;
+
+/// The location's name as the report shows it: each unbroken run of letters (a name without
+/// spaces cannot wrap) elided to the width of a line of the heading, and the whole cut to
+/// kShownNameChars with an ellipsis. A name that fits comes back as it is.
+QString ShownName(const QString& name, QPaintDevice& device, double width)
+{
+    const QFontMetricsF heading(ReportFont(kTitlePt, true), &device);
+    QStringList runs = name.split(QLatin1Char(' '));
+    for (QString& run : runs) {
+        if (heading.horizontalAdvance(run) > width) run = heading.elidedText(run, Qt::ElideRight, width);
+    }
+    QString shown = runs.join(QLatin1Char(' '));
+    if (shown.size() > kShownNameChars) {
+        qsizetype cut = kShownNameChars - 1;
+        if (shown.at(cut - 1).isHighSurrogate()) --cut;  // not half a character
+        shown = shown.left(cut) + QChar(0x2026);
+    }
+    return shown;
+}
+
 /// Lays the blocks out page by page; draws them too when given a painter. Returns the pages used.
 class PageLayout {
   public:
@@ -77,12 +118,7 @@ class PageLayout {
   private:
     // Only the shipped regular and bold faces: an italic would be a system font or a synthesised one.
     // Without shaping there are no ligatures, so "fi" is copied and found as two letters.
-    QFont Font(double points, bool bold = false) const
-    {
-        QFont font = ShippedFont(points, bold);
-        font.setStyleStrategy(QFont::PreferNoShaping);
-        return font;
-    }
+    QFont Font(double points, bool bold = false) const { return ReportFont(points, bold); }
     double Bottom() const { return area_.height() - 14 * kPt; }  // room for the footer
 
     double TextHeight(const QFont& font, const QString& text, double width) const
@@ -117,9 +153,15 @@ class PageLayout {
     {
         const QFont font = Font(kNotePt - 1);
         const QRectF box(0, area_.height() - 10 * kPt, area_.width(), 10 * kPt);
-        DrawText(font, box, Q(content_.Title), Qt::AlignLeft | Qt::AlignBottom, kGrey);
         const std::string page =
             FilledText(ReportText(language_, report_text::kPage), {std::to_string(page_), std::to_string(pageCount_)});
+        // One line: a title too long for it would climb into the page's text.
+        const QFontMetricsF metrics(font, &device_);
+        const double room = area_.width() - metrics.horizontalAdvance(Q(page)) - 12 * kPt;
+        const QString title = Q(content_.Title);
+        DrawText(font, box,
+                 metrics.horizontalAdvance(title) > room ? metrics.elidedText(title, Qt::ElideRight, room) : title,
+                 Qt::AlignLeft | Qt::AlignBottom, kGrey);
         DrawText(font, box, Q(page), Qt::AlignRight | Qt::AlignBottom, kGrey);
     }
 
@@ -416,8 +458,8 @@ QByteArray WithCreationDate(QByteArray pdf, std::int64_t unixTime)
 QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language language, std::int64_t unixTime)
 {
     const std::string day = Utc(unixTime).toString(QStringLiteral("yyyy-MM-dd")).toStdString();
-    const std::optional<ReportContent> content = ComposeReport(state, language, day);
-    if (!content) return {};
+    const std::optional<ReportContent> full = ComposeReport(state, language, day);
+    if (!full) return {};
     // Qt's PDF writer keeps the embedded fonts in a QHash and writes them in its order, which the
     // per-process hash seed would change from run to run. A fixed seed makes the same report the
     // same bytes in every process; it stays fixed for the rest of the process (setting it back
@@ -432,12 +474,23 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
         writer.setPageLayout(QPageLayout(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
                                          QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                          QPageLayout::Millimeter));
-        writer.setTitle(Q(content->Title));
+        writer.setTitle(Q(full->Title));
         writer.setCreator(
             QString::fromUtf8(kProgramAndVersion.data(), static_cast<qsizetype>(kProgramAndVersion.size())));
-        writer.setDocumentXmpMetadata(Xmp(*content, unixTime));
+        writer.setDocumentXmpMetadata(Xmp(*full, unixTime));
         const QSizeF area(writer.width(), writer.height());
-        PageLayout layout(*content, state, language, writer, area);
+        // The pages show the name shortened where it would not fit; the metadata keep it whole.
+        std::optional<ReportContent> content = full;
+        const std::string& name = state.Current().LocationName;
+        const std::string shown = ShownName(Q(name), writer, area.width()).toStdString();
+        AnalysisState shortened;
+        if (shown != name) {
+            shortened = state;
+            shortened.Locations.Slot[state.CurrentLocation].LocationName = shown;
+            content = ComposeReport(shortened, language, day);
+        }
+        const AnalysisState& drawn = shown != name ? shortened : state;
+        PageLayout layout(*content, drawn, language, writer, area);
         const int pages = layout.Run(nullptr, nullptr, 1);
         QPainter painter(&writer);
         painter.setRenderHint(QPainter::TextAntialiasing, true);

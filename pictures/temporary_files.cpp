@@ -1,8 +1,8 @@
 #include "pictures/temporary_files.h"
 
 #include <atomic>
-#include <cstddef>
 #include <cerrno>
+#include <cstddef>
 #include <csignal>
 #include <cstring>
 
@@ -33,6 +33,11 @@ Slot* Slots()
     static Slot slots[kSlots];  // zero pages until used
     return slots;
 }
+
+// The signals whose default action ends the program, each given the clean-up. SIGPIPE and SIGXFSZ
+// are not among them: IgnoreOutputSignals turns them into failed writes (EPIPE, EFBIG) that the
+// writer reports and cleans up after itself.
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU};
 
 // Set by the first signal's clean-up; until then, how many threads are making a file.
 struct Creation {
@@ -77,10 +82,16 @@ void OnSignal(int signal)
 {
     const int savedErrno = errno;
     // No thread makes a file from now on; those making one now (with the signals blocked, so not
-    // this thread) finish, tracked, before the tracked files are removed. A second at most.
+    // this thread) finish, tracked, before the tracked files are removed. The wait is bounded by
+    // the clock, not by a count of naps: on a loaded machine a thread may stay descheduled for
+    // longer than a thousand one-millisecond naps suggest, and leave its file behind.
     Creation& creation = Creations();
     creation.stopping.store(true);
-    for (int waits = 0; creation.making.load() > 0 && waits < 1000; ++waits) {
+    timespec start{}, now{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    while (creation.making.load() > 0) {
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        if (now.tv_sec - start.tv_sec >= 10) break;  // a thread stuck in open (a hung file server)
         const timespec millisecond{0, 1'000'000};
         nanosleep(&millisecond, nullptr);
     }
@@ -101,7 +112,7 @@ TrackedFile CreateTrackedFile(const char* path) noexcept
     // The signals wait while this thread makes the file: their clean-up waits for it.
     sigset_t signals, previous;
     sigemptyset(&signals);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&signals, signal);
+    for (const int signal : kEndingSignals) sigaddset(&signals, signal);
     pthread_sigmask(SIG_BLOCK, &signals, &previous);
     Creation& creation = Creations();
     creation.making.fetch_add(1);
@@ -135,7 +146,7 @@ void RemoveTemporaryFilesOnSignals() noexcept
 #ifndef _WIN32
     Slots();  // the table exists before any handler may read it
     Creations();
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const int signal : kEndingSignals) {
         struct sigaction old {};
         if (sigaction(signal, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) continue;
         struct sigaction action {};
@@ -144,6 +155,14 @@ void RemoveTemporaryFilesOnSignals() noexcept
         action.sa_flags = SA_RESETHAND;
         sigaction(signal, &action, nullptr);
     }
+#endif
+}
+
+void IgnoreOutputSignals() noexcept
+{
+#ifndef _WIN32
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
 }
 

@@ -20,9 +20,15 @@ TrackedFile CreateTrackedFile(const char* path) noexcept;
 /// Stops tracking the slot once the file has been renamed or removed. -1 is ignored.
 void ForgetTemporaryFile(int slot) noexcept;
 
-/// For SIGINT, SIGTERM and SIGHUP (unless ignored, as under nohup): a handler that removes the
-/// tracked files and then lets the signal take its default action, so a shell sees the program
-/// ended by the signal as before.
+/// For every signal whose default action ends the program (SIGINT, SIGTERM, SIGHUP, SIGQUIT,
+/// SIGUSR1, SIGUSR2, SIGALRM, SIGXCPU; those not ignored, as SIGHUP is under nohup): a handler
+/// that removes the tracked files and then lets the signal take its default action, so a shell
+/// sees the program ended by the signal as before.
 void RemoveTemporaryFilesOnSignals() noexcept;
+
+/// Ignores SIGPIPE and SIGXFSZ, so that a reader that closed the pipe gives EPIPE and a write past
+/// the file-size limit (ulimit -f) gives EFBIG: failed writes, reported and cleaned up by their
+/// writer as a full disk is, instead of an end without a word that leaves a partial file.
+void IgnoreOutputSignals() noexcept;
 
 }  // namespace qav

@@ -14,6 +14,7 @@ packages=(
   libfmt-dev libfast-float-dev
   emscripten python3 node-acorn
   poppler-utils chromium woff2
+  fonts-droid-fallback fonts-lohit-deva  # the reports' letters for Chinese, Japanese and Devanagari names
 )
 # The WebAssembly module's test runs on Node 18 or later (node --test): Debian's nodejs unless a
 # node is already on the path (machines may carry a newer one from another package).

@@ -4,10 +4,12 @@
 
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -72,6 +74,73 @@ TEST(CliOutputFailures, FullDiskFailsTheRunAndLeavesNoPartialPicture)
     EXPECT_EQ(pdf.status, 1);
     EXPECT_EQ(pdf.err, "error: cannot write " + report + ": No space left on device\n");
     EXPECT_EQ(entries, 1);  // world.json alone
+}
+
+// A reader that closes the pipe (head -2) ends the run quietly with status 1, after the reports in
+// progress are done: 20 runs leave no temporary file. A write past ulimit -f is a failure that
+// names its reason, as a full disk is, and leaves nothing.
+TEST(CliOutputFailures, ClosedPipeAndFileSizeLimitFailCleanly)
+{
+    const Folder dir;
+    const std::string reports = (dir / "reports").string(), err = (dir / "err").string();
+    const std::string loop = "for i in $(seq 20); do " QAV_CLI
+                             " analyze --dataset world --all --jobs 2 --format csv "
+                             "--report-dir " +
+                             reports + " 2>>" + err + " | head -2 >/dev/null; echo -n ${PIPESTATUS[0]}; done";
+    std::string statuses;
+    if (FILE* pipe = popen(("bash -c '" + loop + "'").c_str(), "r")) {
+        for (int c; (c = std::fgetc(pipe)) != EOF;) statuses += static_cast<char>(c);
+        pclose(pipe);
+    }
+    EXPECT_EQ(statuses, std::string(20, '1'));
+    EXPECT_EQ(ReadFile(err), "");
+    for (const auto& entry : fs::directory_iterator(reports))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".qav-")) << entry.path();
+
+    const std::string report = (dir / "big.pdf").string();
+    const Outcome big = qav::test::RunCli({"analyze", "--report", report}, {}, {{RLIMIT_FSIZE, rlim_t{50} << 10}});
+    EXPECT_EQ(big.status, 1);
+    EXPECT_EQ(big.err, "error: cannot write " + report + ": File too large\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);  // reports, err
+}
+
+// A file the user may not write is refused as the shell's redirection refuses it; root, who may,
+// replaces it and the file keeps its rights; a loop of links is refused with the system's reason.
+TEST(CliOutputFailures, ProtectedFilesAndLinkLoopsAreRefused)
+{
+    const Folder dir;
+    const fs::path locked = dir / "locked.png", shared = dir / "shared.png";
+    std::ofstream(locked) << "old";
+    std::ofstream(shared) << "old";
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(shared, fs::perms(0640));
+    fs::create_symlink("loop2.pdf", dir / "loop1.pdf");
+    fs::create_symlink("loop1.pdf", dir / "loop2.pdf");
+    const Outcome loop = qav::test::RunCli({"analyze", "--report", "loop1.pdf"}, dir.Path());
+    EXPECT_EQ(loop.status, 1);
+    EXPECT_EQ(loop.err, "error: cannot write loop1.pdf: Too many levels of symbolic links\n");
+    EXPECT_TRUE(fs::is_symlink(dir / "loop1.pdf") && fs::is_symlink(dir / "loop2.pdf"));
+
+    if (geteuid() != 0 || std::system("command -v setpriv >/dev/null") != 0)
+        GTEST_SKIP() << "dropping to the user nobody needs root and setpriv; root keeps root's rights";
+    // The folder is nobody's to write, the file is nobody's own but read-only.
+    fs::permissions(dir.Path(), fs::perms::all);
+    ASSERT_EQ(chown(locked.c_str(), 65534, 65534), 0);
+    const Outcome refused =
+        Shell("analyze --chart " + locked.string(), "setpriv --reuid=65534 --regid=65534 --clear-groups");
+    if (refused.status >= 126) GTEST_SKIP() << "nobody cannot run " QAV_CLI;
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "error: cannot write " + locked.string() + ": Permission denied\n");
+    EXPECT_EQ(ReadFile(locked), "old");
+    for (const fs::path& file : {locked, shared}) {
+        SCOPED_TRACE(file);
+        EXPECT_EQ(Shell("analyze --graph " + file.string()).status, 0);
+        EXPECT_TRUE(IsCompletePng(ReadFile(file)));
+    }
+    EXPECT_EQ(fs::status(locked).permissions(), fs::perms(0444));
+    EXPECT_EQ(fs::status(shared).permissions(), fs::perms(0640));
+    struct stat status {};
+    EXPECT_EQ(stat(locked.c_str(), &status) == 0 ? status.st_uid : 0u, 65534u);  // its owner kept
 }
 
 TEST(CliPictures, ConcurrentWritersLeaveOneCompletePicture)

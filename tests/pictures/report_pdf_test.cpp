@@ -114,6 +114,40 @@ TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
               (QStringList{"0001-05-Brasília.pdf", "0002-06-Campo_Grande.pdf"}));
 }
 
+// Names in scripts the shipped font lacks are drawn from the fallback fonts, embedded, and stay in
+// the text layer; a name without spaces too long for a line is elided on the pages and kept whole
+// in the document's title.
+TEST_F(ReportPdf, NamesInAnyScriptAndOfAnyLengthStayOnThePage)
+{
+    std::string& name = session_.state.Locations.Slot[session_.state.CurrentLocation].LocationName;
+    struct Row {
+        const char* name;
+        const char* font;  // the font that draws its letters
+    };
+    for (const Row& row : {Row{"北京市", "DroidSansFallback"}, Row{"東京都", "DroidSansFallback"},
+                           Row{"القاهرة", "DejaVuSans "}, Row{"नई दिल्ली", "Lohit-Devanagari"}}) {
+        SCOPED_TRACE(row.name);
+        name = row.name;
+        const std::string pdf = Save("script.pdf");
+        const std::string fonts = Output("pdffonts " + pdf);
+        EXPECT_NE(fonts.find(row.font), std::string::npos) << fonts;
+        EXPECT_FALSE(std::regex_search(fonts, std::regex(" no +no +no +[0-9]"))) << fonts;  // all embedded
+        // Devanagari's conjuncts come back from the text layer as their first letters alone.
+        const std::string text = Output("pdftotext -f 1 -l 1 " + pdf + " -");
+        const std::string found = std::string(row.name).substr(0, std::string(row.name).find(' '));
+        EXPECT_NE(text.find(found), std::string::npos) << text;
+    }
+    name = std::string(4000, 'X');
+    const std::string pdf = Save("long.pdf");
+    const std::string page1 = Output("pdftotext -f 1 -l 1 " + pdf + " -");
+    EXPECT_EQ(std::count(page1.begin(), page1.end(), 'X'), 152);
+    EXPECT_NE(page1.find("Bioclimatic analysis of\nXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\u2026\n(Brazil)"),
+              std::string::npos)
+        << page1;
+    EXPECT_NE(Output("pdfinfo " + pdf).find("Title:           Bioclimatic analysis of " + name + " (Brazil)"),
+              std::string::npos);
+}
+
 // Nothing analysed: refused with a message; an unwritable place: the system's reason, no file.
 TEST_F(ReportPdf, RefusalsAndFailuresLeaveNoFile)
 {
