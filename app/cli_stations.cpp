@@ -216,18 +216,14 @@ int StationsCommand(const std::vector<std::string>& args)
     }
 }
 
-std::variant<LocationRecord, StationFailure> StationForAnalysis(const std::string& wmo)
+const StationCatalogue* CatalogueForAnalysis(std::string& failure)
 {
-    int number = 0;
-    const auto [end, ec] = std::from_chars(wmo.data(), wmo.data() + wmo.size(), number);
-    if (wmo.empty() || ec != std::errc{} || end != wmo.data() + wmo.size() || number <= 0)
-        return StationFailure{Refusal(option_text::kNotStationNumber, {"--station", wmo}).message};
     try {
-        if (const Station* s = Catalogue().Find(number)) return StationLocation(*s);
+        return &Catalogue();
     } catch (const Failure& f) {
-        return StationFailure{f.message, f.status};
+        failure = f.message;
+        return nullptr;
     }
-    return StationFailure{Refusal(option_text::kNotCatalogueStation, {"--station", wmo}).message};
 }
 
 }  // namespace qav::cli
