@@ -178,7 +178,7 @@ int Stations(const std::vector<std::string>& args)
         const CoordinatesParse parse = ParseCoordinates(*near);
         if (parse.kind == CoordinatesParse::OutOfRange) throw Failure{"--near: " + parse.message};
         if (parse.kind != CoordinatesParse::Valid)
-            throw Failure{"--near: '" + *near + "' is not a latitude and a longitude (LAT,LON)"};
+            throw Failure{Refusal(option_text::kNotCoordinates, {"--near", *near}).message};
         site = parse.site;
     }
     const StationIndex index(Catalogue());
