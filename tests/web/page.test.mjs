@@ -108,7 +108,7 @@ test('bad fragments and files give the error state and a message', async () => {
     ['#dataset=brazil&location=99', /location: 99 is outside/],
     ['#dataset=brazil&location=9&months=3&lang=pt-BR', /^Não foi possível fazer a análise:\n--months: '3' não está na forma PRIMEIRO-ÚLTIMO$/],
     ['#station=1', /1 is not a station of the catalogue/],
-    ['#dataset=mars', /"mars" is not a data set/],
+    ['#dataset=mars', /^The analysis could not be made:\n--dataset: 'mars' is not brazil, south-america or world$/],
     ['#epw=missing.epw', /^missing\.epw could not be read:\nThe address answered with HTTP status 404\.$/],
     ['#epw=missing.epw&lang=pt-BR', /^Não foi possível ler missing\.epw:\nO endereço respondeu com o status HTTP 404\.$/],
   ]) {

@@ -502,10 +502,8 @@ async function start() {
   $('months').value = state.months;
   $('warming').value = state.warming;
   const src = state.source;
-  if (src.kind === 'dataset') {
-    if (!kDataSets.includes(src.dataset)) return setState('error', t('"%1" is not a data set (brazil, south-america, world).', src.dataset));
-    $('dataset').value = src.dataset;
-  }
+  // A data set the module does not know is refused by it, in qav-cli's words.
+  if (src.kind === 'dataset' && kDataSets.includes(src.dataset)) $('dataset').value = src.dataset;
   if (src.kind === 'station') {
     try { await qav.loadStations(); } catch { /* the analysis reports the catalogue's absence */ }
   }
