@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <iterator>
 #include <map>
 #include <system_error>
@@ -9,6 +10,7 @@
 #include "data/file_bytes.h"
 #include "data/md_reader.h"
 #include "data/warming_reader.h"
+#include "pipeline/analysis_output.h"
 #include "pipeline/open_inputs.h"
 
 namespace qav {
@@ -388,6 +390,34 @@ bool LooksLikeCoordinates(std::string_view text)
         }
     }
     return number && separated;
+}
+
+std::string StationListJson(const std::vector<StationMatch>& matches, bool near, StationJsonForm form)
+{
+    const bool cli = form == StationJsonForm::Cli;
+    std::string out = "[";
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        const StationMatch& m = matches[i];
+        const Station& s = *m.station;
+        out += cli ? (i ? ",\n" : "\n") : (i ? "," : "");
+        out += "{\"wmo\":" + std::to_string(s.Wmo) + ",\"name\":" + JsonString(s.Name) +
+               ",\"country\":" + JsonString(s.Country) + ",\"latitude\":" + JsonNumber(s.Latitude) +
+               ",\"longitude\":" + JsonNumber(s.Longitude) + ",\"elevation_m\":" + JsonNumber(s.Elevation);
+        if (cli)
+            out += ",\"source\":" + JsonString(s.Source) +
+                   ",\"rh_source\":" + JsonString(s.RhDerived ? "derived" : "reported");
+        if (near) {
+            // km to 0.1 and m to 1, as the stations table rounds them (each form as it always has)
+            const double km = cli ? std::round(*m.DistanceKm / 0.1) * 0.1 : std::round(*m.DistanceKm * 10) / 10;
+            out += ",\"distance_km\":" + JsonNumber(static_cast<float>(km));
+            if (m.ElevationDifferenceM)
+                out += ",\"elevation_diff_m\":" + JsonNumber(static_cast<float>(std::round(*m.ElevationDifferenceM)));
+            if (!cli) out += m.Far() ? ",\"far\":true" : ",\"far\":false";
+        }
+        out += "}";
+    }
+    if (!cli) return out + "]";
+    return out + (matches.empty() ? "]\n" : "\n]\n");
 }
 
 const StationCatalogue* LoadedCatalogue(const StationCatalogueResult* loaded, std::string& failure)

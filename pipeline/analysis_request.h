@@ -13,6 +13,7 @@
 
 #include "data/read_failure.h"
 #include "data/station_catalogue.h"
+#include "data/station_search.h"
 #include "pipeline/analysis_run.h"
 #include "pipeline/run_options.h"
 
@@ -113,6 +114,12 @@ StationQuery StationQueryFromKeys(const std::vector<std::string>& entries);
 /// hemisphere letters and separators only. qav-cli's --near refuses such a text; a search by name
 /// would only find nothing.
 bool LooksLikeCoordinates(std::string_view text);
+
+/// Stations found, as a JSON list: qav-cli's `stations --format json` (a station a line, with
+/// source and rh_source) or the module's finder (one line, with far). `near`: a search by
+/// coordinates, which adds distance_km and elevation_diff_m.
+enum class StationJsonForm { Cli, Finder };
+std::string StationListJson(const std::vector<StationMatch>& matches, bool near, StationJsonForm form);
 
 /// The catalogue a module or a test was given, or null with the reason.
 const StationCatalogue* LoadedCatalogue(const StationCatalogueResult* loaded, std::string& failure);

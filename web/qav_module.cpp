@@ -249,25 +249,8 @@ class Session {
                               "qav::CoordinatesText"};
         if (found.coordinates.kind == CoordinatesParse::NotCoordinates && LooksLikeCoordinates(query))
             throw Refusal(option_text::kNotCoordinates, {"query", query});
-        const bool near = found.coordinates.kind == CoordinatesParse::Valid;
-        std::string out = "[";
-        for (const StationMatch& m : found.matches) {
-            const Station& s = *m.station;
-            out += out.size() > 1 ? "," : "";
-            out += "{\"wmo\":" + std::to_string(s.Wmo) + ",\"name\":" + JsonString(s.Name) +
-                   ",\"country\":" + JsonString(s.Country) + ",\"latitude\":" + JsonNumber(s.Latitude) +
-                   ",\"longitude\":" + JsonNumber(s.Longitude) + ",\"elevation_m\":" + JsonNumber(s.Elevation);
-            if (near) {
-                // km to 0.1 and m to 1, as qav-cli's stations command rounds them
-                out += ",\"distance_km\":" + JsonNumber(static_cast<float>(std::round(*m.DistanceKm * 10) / 10));
-                if (m.ElevationDifferenceM)
-                    out +=
-                        ",\"elevation_diff_m\":" + JsonNumber(static_cast<float>(std::round(*m.ElevationDifferenceM)));
-                out += m.Far() ? ",\"far\":true" : ",\"far\":false";
-            }
-            out += "}";
-        }
-        return out + "]";
+        return StationListJson(found.matches, found.coordinates.kind == CoordinatesParse::Valid,
+                               StationJsonForm::Finder);
     }
 
     const AnalysisState& Startup(const ScreenDescription& screen)

@@ -104,8 +104,16 @@ TEST(AnalysisRequest, PlanAddsTheStartUpLocationAndBoundsTheRun)
     OpenRequestInputs(request, {}, opened);
     EXPECT_EQ(Refused([&] { PlanRequest(request, opened, startup, Language::English, 89); }),
               "the request asks for up to 90 locations; at most 89 are analysed in one request");
+    // Counted before anything is read: each set's slots, 50 for a Monthly Data file, one a slot.
     request = ParseAnalysisRequest(Options({{"--dataset", "world"}, {"--file", "x"}, {"--station", "1"}}));
     EXPECT_EQ(MostLocations(request), 3u);
+    request = ParseAnalysisRequest(Options({{"--dataset", "brazil"},
+                                            {"--dataset", "south-america"},
+                                            {"--file", "x"},
+                                            {"--dataset", "world:3"},
+                                            {"--epw", "y"},
+                                            {"--all", ""}}));
+    EXPECT_EQ(MostLocations(request), 27u + 13 + 50 + 1 + 1);
 }
 
 // The module's keys in the object's order become qav-cli's options: the listed inputs first,
