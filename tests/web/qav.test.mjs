@@ -206,13 +206,15 @@ test('strict requests: unknown keys, wrong kinds, sizes and coordinates are refu
 });
 
 test('a request too large for the module is refused and its memory given back', () => {
-  qav.analyze({ dataset: 'world', location: 2 });
+  // The zone maps kept for reuse are painted first, so that only what the request kept would show.
+  const ordinary = (i) => qav.analyze({ dataset: 'brazil', location: 1 + (i % 27) });
+  for (let i = 0; i < 27; ++i) ordinary(i);
   const before = qav.memory();
   const huge = { inputs: Array.from({ length: 100000 }, () => ({ dataset: 'world' })), all: true };
   const error = JSON.parse(qav.analyze(huge)).error;
   assert.deepEqual([error.code, error.values], ['too_many_locations', ['5000000', '5000']]);
-  for (let i = 0; i < 1000; ++i) qav.analyze({ dataset: 'brazil', location: 1 + (i % 27) });
+  for (let i = 0; i < 1000; ++i) ordinary(i);
   const after = qav.memory();
-  assert.ok(after.in_use <= before.in_use + (1 << 20), `${after.in_use} bytes in use, ${before.in_use} before`);
+  assert.ok(after.in_use <= before.in_use + (64 << 10), `${after.in_use} bytes in use, ${before.in_use} before`);
   assert.ok(after.heap <= before.heap + (64 << 20), `a heap of ${after.heap} bytes, ${before.heap} before`);
 });
