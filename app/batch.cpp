@@ -54,10 +54,10 @@ bool SaveReportFile(const AnalysisState& state, const std::filesystem::path& pat
 }
 
 // What a worker was doing when it failed, for the message.
-std::string Doing(const std::vector<WorkItem>& work, std::size_t i, std::size_t jobBytes)
+std::string Doing(const std::vector<RunItem>& work, std::size_t i, std::size_t jobBytes)
 {
     if (i >= work.size()) return "preparing the canvases (about " + std::to_string(jobBytes >> 20) + " MB per job)";
-    const Input& in = *work[i].input;
+    const RunInput& in = *work[i].input;
     return "analysing " + in.table.Slot[work[i].slot].LocationName + " (" + in.label + ", location " +
            std::to_string(work[i].slot) + ")";
 }
@@ -96,7 +96,7 @@ class Worker {
     }
 
     /// Analyses one location and returns its text; pictures are saved here.
-    std::string Analyze(const WorkItem& item, int position)
+    std::string Analyze(const RunItem& item, int position)
     {
         const AnalysisState& state = analyser_.Analyse(item);
         for (const LocationFile& file :
@@ -174,7 +174,7 @@ int JobsForMemory(const AnalysisState& startup, const Options& options, int jobs
 namespace {
 
 // What a failed location is reported as; the run stops there.
-std::string FailureOf(std::exception_ptr error, const std::vector<WorkItem>& work, std::size_t i, std::size_t jobBytes)
+std::string FailureOf(std::exception_ptr error, const std::vector<RunItem>& work, std::size_t i, std::size_t jobBytes)
 {
     try {
         std::rethrow_exception(error);
@@ -188,7 +188,7 @@ std::string FailureOf(std::exception_ptr error, const std::vector<WorkItem>& wor
 }
 
 // One job: each result goes to the sink as soon as it is done, so nothing is kept.
-Outcome RunOnThisThread(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options,
+Outcome RunOnThisThread(const AnalysisState& startup, const std::vector<RunItem>& work, const Options& options,
                         const ResultSink& sink)
 {
     std::size_t i = work.size();
@@ -212,7 +212,7 @@ Outcome RunOnThisThread(const AnalysisState& startup, const std::vector<WorkItem
 
 }  // namespace
 
-Outcome RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options, int jobs,
+Outcome RunBatch(const AnalysisState& startup, const std::vector<RunItem>& work, const Options& options, int jobs,
                  const ResultSink& sink)
 {
     const int wanted = std::max(1, std::min<int>(jobs, static_cast<int>(work.size())));

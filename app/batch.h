@@ -19,14 +19,8 @@
 
 namespace qav::batch {
 
-/// One input and one location of a run (see pipeline/analysis_run.h).
-using Input = RunInput;
-using WorkItem = RunItem;
-
-using Format = RowFormat;
-
 struct Options {
-    Format format = Format::Table;
+    RowFormat format = RowFormat::Table;
     HoursView view = HoursView::Typical;
     bool recordedColumns = false;                               // JSON keys and CSV columns of the recorded hours
     std::optional<std::filesystem::path> chartPath, graphPath;  // numbered when the run has several
@@ -71,7 +65,7 @@ int JobsForMemory(const AnalysisState& startup, const Options& options, int jobs
 /// calling thread when none can). Pictures need a running QGuiApplication. Results before a
 /// failure reach the sink; an exception in a worker (out of memory, say) stops the run and is
 /// reported in Outcome::failure, never by ending the process.
-Outcome RunBatch(const AnalysisState& startup, const std::vector<WorkItem>& work, const Options& options, int jobs,
+Outcome RunBatch(const AnalysisState& startup, const std::vector<RunItem>& work, const Options& options, int jobs,
                  const ResultSink& sink);
 
 }  // namespace qav::batch

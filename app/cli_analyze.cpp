@@ -29,6 +29,7 @@
 #include "pictures/pictures.h"
 #include "pictures/report_pdf.h"
 #include "pipeline/analysis_output.h"
+#include "pipeline/analysis_request.h"
 #include "pipeline/analysis_run.h"
 #include "pictures/temporary_files.h"
 #include "pipeline/compare.h"
@@ -69,36 +70,21 @@ class PictureSession {
     std::unique_ptr<QGuiApplication> app_;
 };
 
-/// --warming C or --warming-file FILE; a file that cannot be read is an input error.
-std::optional<Warming> ParseWarming(const Arguments& a)
-{
-    if (a.Has("--warming") && a.Has("--warming-file")) Fail("--warming: give either --warming or --warming-file");
-    if (a.Has("--warming")) return ParseWarmingChange(*a.Value("--warming"));
-    if (!a.Has("--warming-file")) return std::nullopt;
-    const std::string file = *a.Value("--warming-file");
-    WarmingResult r = ReadWarmingFile(file);
-    if (r.failure) throw InputError{"--warming-file: " + EnglishReadFailure(*r.failure)};
-    return r.warming;
-}
-
 /// --compare-chart FILE.png|FILE.svg and --sort; the format follows the file's extension.
 struct CompareChartRequest {
     std::filesystem::path path;
     bool svg = false;
     CompareSort sort;
 };
-std::optional<CompareChartRequest> ParseCompareChart(const Arguments& a)
+std::optional<CompareChartRequest> ParseCompareChart(const Arguments& a, const std::optional<CompareSort>& sort)
 {
-    if (!a.Has("--compare-chart")) {
-        if (a.Has("--sort")) Fail("--sort: needs --compare-chart");
-        return std::nullopt;
-    }
+    if (!a.Has("--compare-chart")) return std::nullopt;
     CompareChartRequest request;
     request.path = *a.Value("--compare-chart");
     const auto format = PictureFormatOf(request.path);
     if (!format) Fail("--compare-chart: '" + request.path.string() + "' ends neither in .png nor in .svg");
     request.svg = *format == PictureFormat::Svg;
-    if (a.Has("--sort")) request.sort = ParseSort(*a.Value("--sort"));
+    if (sort) request.sort = *sort;
     return request;
 }
 
@@ -134,50 +120,18 @@ bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow
     return ok;
 }
 
-std::vector<batch::Input> LoadInputs(const Arguments& a)
-{
-    std::vector<batch::Input> inputs;
-    for (const auto& [name, value] : a.Ordered()) {
-        if (name == "--dataset") {
-            for (batch::Input& in : DataSetInputs(value)) inputs.push_back(std::move(in));
-        } else if (name == "--station") {
-            auto station = cli::StationForAnalysis(value);
-            if (auto* failure = std::get_if<cli::StationFailure>(&station)) {
-                if (failure->status == kExitUsage) Fail(failure->message);
-                throw InputError{failure->message};
-            }
-            batch::Input in{{}, {}, "--station " + value, 0, {}};
-            in.table.LocationCount = 1;
-            in.table.Slot[1] = std::get<LocationRecord>(std::move(station));
-            in.key = StationInputKey(in.table.Slot[1]);
-            inputs.push_back(std::move(in));
-        } else if (name == "--file") {
-            OpenedInputs r = OpenInputs({InputRequest::Kind::MonthlyData, {}, {value}});
-            if (!r.Failures.empty()) throw InputError{EnglishReadFailure(r.Failures.front())};
-            if (r.Warning) WriteErr("warning: " + value + ": " + EnglishCutShort(*r.Warning) + "\n");
-            if (r.LeftOut) WriteErr("warning: " + value + ": " + EnglishLeftOut(*r.LeftOut) + "\n");
-            inputs.push_back(batch::Input{std::move(r.Table), {}, "--file " + value, 0, value});
-        } else if (name == "--epw") {
-            OpenedInputs opened = OpenInputs({InputRequest::Kind::Weather, {}, {value}});
-            if (!opened.Failures.empty()) throw InputError{EnglishReadFailure(opened.Failures.front())};
-            inputs.push_back(
-                batch::Input{std::move(opened.Table), std::move(opened.Recorded), "--epw " + value, 0, value});
-        }
-    }
-    return inputs;
-}
-
 /// What the options of one analyze run ask for, checked before any input is read.
 struct AnalyzeRequest {
+    AnalysisRequest request;  // what every front end of the analysis takes
     batch::Options options;
-    ScreenDescription screen;
     int jobs = 1;
-    int location = 0;          // --location N, 0 when not given
-    std::string locationText;  // as typed, for messages
-    bool all = false;
-    bool typicalOnly = false;  // --hours typical: no recorded columns
     std::optional<CompareChartRequest> compareChart;
 };
+
+// qav-cli's own options, beside those of the analysis request: the pictures, reports and jobs.
+const std::vector<std::string_view> kPictureAndJobOptions = {"--jobs",      "--chart",      "--graph",
+                                                             "--chart-dir", "--graph-dir",  "--compare-chart",
+                                                             "--report",    "--report-dir", "--paper"};
 
 const std::vector<std::string> kAnalyzeValued = {
     "--dataset", "--file",       "--epw",    "--station",    "--location",     "--format",
@@ -240,7 +194,7 @@ void PrepareOutputFolders(const Arguments& a)
         fs::create_directories(dir, ec);
         if (!ec && !fs::is_directory(dir, ec) && !ec) ec = std::make_error_code(std::errc::not_a_directory);
         if (!ec && access(dir.c_str(), W_OK | X_OK) != 0) ec = std::error_code(errno, std::generic_category());
-        if (ec) throw InputError{std::string(option) + " " + dir.string() + ": " + ec.message()};
+        if (ec) throw InputFailure{std::string(option) + " " + dir.string() + ": " + ec.message(), {}};
     }
     for (const char* option : {"--chart", "--graph", "--compare-chart", "--report"}) {
         if (!a.Has(option)) continue;
@@ -249,7 +203,7 @@ void PrepareOutputFolders(const Arguments& a)
         std::error_code ec;
         if (!fs::is_directory(folder, ec) && !ec) ec = std::make_error_code(std::errc::not_a_directory);
         if (!ec && access(folder.c_str(), W_OK | X_OK) != 0) ec = std::error_code(errno, std::generic_category());
-        if (ec) throw InputError{std::string(option) + " " + file.string() + ": " + ec.message()};
+        if (ec) throw InputFailure{std::string(option) + " " + file.string() + ": " + ec.message(), {}};
     }
 }
 
@@ -261,54 +215,30 @@ AnalyzeRequest ParseRequest(const Arguments& a)
         for (const auto& [name, value] : a.Ordered())
             if (name == pathOption && value.empty()) Fail(name + ": the path is empty");
     }
+    if (a.Has("--sort") && !a.Has("--compare-chart")) Fail("--sort: needs --compare-chart");
+    std::vector<RequestOption> given;
+    for (const auto& [name, value] : a.Ordered()) given.push_back({name, value, std::nullopt});
+    if (a.Has("--all")) given.push_back({"--all", "", std::nullopt});
     AnalyzeRequest r;
+    r.request = ParseAnalysisRequest(given, kPictureAndJobOptions);
     batch::Options& options = r.options;
-    const std::string format = a.Value("--format").value_or("table");
-    if (format == "json")
-        options.format = batch::Format::Json;
-    else if (format == "csv")
-        options.format = batch::Format::Csv;
-    else if (format != "table")
-        Fail("--format: '" + format + "' is not table, json or csv");
-    options.language = ParseLanguage(a.Value("--lang").value_or("en"));
-    const HoursChoice hours = ParseHours(a.Value("--hours").value_or("both"));
-    if (hours == HoursChoice::Recorded) options.view = HoursView::Recorded;
-    r.typicalOnly = hours == HoursChoice::Typical;
-    if (a.Has("--all") && a.Has("--location")) Fail("--all: cannot be combined with --location");
-    r.all = a.Has("--all");
-    r.screen = a.Has("--screen") ? ParseScreen(*a.Value("--screen")) : ScreenDescription{};
+    options.format = r.request.format;
+    options.language = r.request.language;
+    if (r.request.hours == HoursChoice::Recorded) options.view = HoursView::Recorded;
     const int cores = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
     r.jobs = a.Has("--jobs") ? ParseWhole("--jobs", *a.Value("--jobs"), 1, 256) : cores;
-    r.locationText = a.Value("--location").value_or("");
-    r.location = a.Has("--location") ? ParseWhole("--location", r.locationText, 1, kMaxLocations) : 0;
     ParsePictureOptions(a, options);
-    options.filter = ParseHourFilter(a.Value("--hour-range"), a.Value("--months"));
-    options.filterColumns = a.Has("--hour-range") || a.Has("--months");
-    r.compareChart = ParseCompareChart(a);
+    options.filter = r.request.filter;
+    options.filterColumns = r.request.filterGiven;
+    r.compareChart = ParseCompareChart(a, r.request.sort);
     return r;
 }
 
-/// The locations to analyse, in input order; a --location beyond an input's count is refused.
-std::vector<batch::WorkItem> PlanWork(const std::vector<batch::Input>& inputs, const AnalyzeRequest& r, int defaultSlot)
-{
-    RunPlan plan = PlanRun(inputs, r.all, r.location, r.locationText, defaultSlot);
-    if (plan.failure) Fail(plan.failure->message);
-    return std::move(plan.items);
-}
-
-/// Which columns the rows carry: those of recorded hours and of stations when any row has them.
-RowOptions ChooseColumns(const std::vector<batch::WorkItem>& work, const AnalyzeRequest& r, batch::Options& options)
-{
-    const RowOptions rows =
-        RunRowOptions(work, options.format, r.typicalOnly, options.filterColumns, options.warming.has_value());
-    options.recordedColumns = rows.recordedColumns;
-    options.stationColumns = rows.stationColumns;
-    options.numbered = work.size() > 1;
-    return rows;
-}
+/// The catalogue of --station, read beside the program on first use.
+const StationCatalogue* Stations(std::string& failure) { return cli::CatalogueForAnalysis(failure); }
 
 /// Runs the batch and prints each result as it comes; the exit status.
-int RunAndPrint(const AnalysisState& startup, const std::vector<batch::WorkItem>& work, batch::Options& options,
+int RunAndPrint(const AnalysisState& startup, const std::vector<RunItem>& work, batch::Options& options,
                 const AnalyzeRequest& r, const RunFraming& framing)
 {
     std::vector<CompareRow> compareRows(r.compareChart ? work.size() : 0);
@@ -350,39 +280,35 @@ int AnalyzeCommand(const std::vector<std::string>& args)
 {
     const Arguments a(args, kAnalyzeValued, {"--all"}, {"--dataset", "--file", "--epw", "--station"});
     AnalyzeRequest r = ParseRequest(a);
-    std::vector<batch::Input> inputs;
-    try {
-        r.options.warming = ParseWarming(a);
-        inputs = LoadInputs(a);
-    } catch (const InputError& e) {
+    RequestInputs opened;
+    const auto fail = [&](const InputFailure& e) {
         WriteErr("error: " + e.message + (e.message.ends_with('\n') ? "" : "\n"));
         return kExitFailure;
-    }
-    const AnalysisState startup = MakeStartupState(r.screen);
-    const bool defaultInput = inputs.empty();
-    if (defaultInput) inputs.push_back(batch::Input{startup.Locations, {}, "--dataset brazil", 0, "brazil"});
-    const std::vector<batch::WorkItem> work = PlanWork(inputs, r, defaultInput ? startup.CurrentLocation : 1);
-    const RowOptions rows = ChooseColumns(work, r, r.options);
-    // Every file the run writes, named before any is written: none may replace another.
-    std::optional<batch::CompareOutput> compare;
-    if (r.compareChart) compare = batch::CompareOutput{r.compareChart->path, r.compareChart->svg};
-    if (const std::optional<std::string> clash = batch::OutputClash(r.options, work, compare)) Fail(*clash);
+    };
     try {
-        if (r.options.warming) {
-            const auto failure =
-                WarmingFailure(work, *r.options.warming, a.Has("--warming-file") ? "--warming-file" : "--warming");
-            if (failure) throw InputError{*failure};
-        }
-        PrepareOutputFolders(a);
-    } catch (const InputError& e) {
-        WriteErr("error: " + e.message + "\n");
-        return kExitFailure;
+        OpenRequestInputs(r.request, Stations, opened);
+    } catch (const InputFailure& e) {
+        for (const std::string& warning : opened.warnings) WriteErr("warning: " + warning + "\n");
+        return fail(e);
     }
-    // One object for one location asked for; an array whenever the request may name several,
-    // so that a script sees the same shape whatever the inputs hold.
-    const RunFraming framing{rows, r.options.format == batch::Format::Json && (r.all || inputs.size() > 1),
-                             work.size()};
-    return RunAndPrint(startup, work, r.options, r, framing);
+    for (const std::string& warning : opened.warnings) WriteErr("warning: " + warning + "\n");
+    r.options.warming = opened.warming;
+    const AnalysisState startup = MakeStartupState(r.request.screen);
+    RequestPlan plan;
+    try {
+        plan = PlanRequest(r.request, opened, startup);
+        r.options.recordedColumns = plan.rows.recordedColumns;
+        r.options.stationColumns = plan.rows.stationColumns;
+        r.options.numbered = plan.items.size() > 1;
+        // Every file the run writes, named before any is written: none may replace another.
+        std::optional<batch::CompareOutput> compare;
+        if (r.compareChart) compare = batch::CompareOutput{r.compareChart->path, r.compareChart->svg};
+        if (const std::optional<std::string> clash = batch::OutputClash(r.options, plan.items, compare)) Fail(*clash);
+        PrepareOutputFolders(a);
+    } catch (const InputFailure& e) {
+        return fail(e);
+    }
+    return RunAndPrint(startup, plan.items, r.options, r, plan.framing);
 }
 
 }  // namespace qav::cli

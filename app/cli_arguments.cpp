@@ -4,7 +4,7 @@
 
 namespace qav::cli {
 
-void Fail(std::string message) { throw UsageError{std::move(message)}; }
+void Fail(std::string message) { throw OptionError{std::move(message)}; }
 
 Arguments::Arguments(const std::vector<std::string>& args, const std::vector<std::string>& valued,
                      const std::vector<std::string>& flags, const std::vector<std::string>& repeatable)

@@ -1,7 +1,8 @@
 #pragma once
 // qav-cli's command line: options of the form --name value (or --name=value), flags and
 // positional words; the values' parsers are shared with the WebAssembly module. A bad argument
-// throws UsageError, which main turns into a one-line message and exit status 2.
+// throws OptionError (pipeline/option_error.h), which main turns into a one-line message and exit
+// status 2.
 #include <map>
 #include <optional>
 #include <string>
@@ -15,15 +16,6 @@ namespace qav::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;  // an input, an output or the memory failed
 constexpr int kExitUsage = 2;    // bad arguments
-
-/// A bad command line: the message names the argument; exit status 2. The option values'
-/// parsers (pipeline/run_options.h) throw the same type.
-using UsageError = OptionError;
-
-/// A failure to read an input file or to prepare an output: the message, exit status 1.
-struct InputError {
-    std::string message;
-};
 
 [[noreturn]] void Fail(std::string message);
 

@@ -1,6 +1,6 @@
 #pragma once
 // qav-cli's commands. Each takes the arguments after its name and returns the exit status; a bad
-// argument throws UsageError, a lost output cli::OutputError.
+// argument throws OptionError, a lost output cli::OutputError.
 #include <string>
 #include <vector>
 

@@ -13,6 +13,7 @@
 #include "data/station_search.h"
 #include "pipeline/analysis_output.h"
 #include "pipeline/exports.h"
+#include "pipeline/analysis_request.h"
 #include "pipeline/option_error.h"
 
 namespace qav::cli {
@@ -114,27 +115,6 @@ std::string Csv(const std::vector<StationMatch>& matches, bool near)
     return out;
 }
 
-std::string Json(const std::vector<StationMatch>& matches, bool near)
-{
-    std::string out = "[";
-    for (std::size_t i = 0; i < matches.size(); ++i) {
-        const Station& s = *matches[i].station;
-        out += i ? ",\n" : "\n";
-        out += "{\"wmo\":" + std::to_string(s.Wmo) + ",\"name\":" + JsonString(s.Name) +
-               ",\"country\":" + JsonString(s.Country) + ",\"latitude\":" + JsonNumber(s.Latitude) +
-               ",\"longitude\":" + JsonNumber(s.Longitude) + ",\"elevation_m\":" + JsonNumber(s.Elevation) +
-               ",\"source\":" + JsonString(s.Source) +
-               ",\"rh_source\":" + JsonString(s.RhDerived ? "derived" : "reported");
-        if (near) {
-            out += ",\"distance_km\":" + Rounded(*matches[i].DistanceKm, 0.1);
-            if (matches[i].ElevationDifferenceM)
-                out += ",\"elevation_diff_m\":" + Rounded(*matches[i].ElevationDifferenceM, 1);
-        }
-        out += "}";
-    }
-    return out + (matches.empty() ? "]\n" : "\n]\n");
-}
-
 int Stations(const std::vector<std::string>& args)
 {
     std::optional<std::string> near, name, limitText, format;
@@ -178,7 +158,7 @@ int Stations(const std::vector<std::string>& args)
         const CoordinatesParse parse = ParseCoordinates(*near);
         if (parse.kind == CoordinatesParse::OutOfRange) throw Failure{"--near: " + parse.message};
         if (parse.kind != CoordinatesParse::Valid)
-            throw Failure{"--near: '" + *near + "' is not a latitude and a longitude (LAT,LON)"};
+            throw Failure{Refusal(option_text::kNotCoordinates, {"--near", *near}).message};
         site = parse.site;
     }
     const StationIndex index(Catalogue());
@@ -198,7 +178,7 @@ int Stations(const std::vector<std::string>& args)
         for (const Station& s : Catalogue().Stations) matches.push_back({&s, std::nullopt, std::nullopt});
     }
     if (limit > 0 && matches.size() > limit) matches.resize(limit);
-    WriteOut(form == "json"  ? Json(matches, site.has_value())
+    WriteOut(form == "json"  ? StationListJson(matches, site.has_value(), StationJsonForm::Cli)
              : form == "csv" ? Csv(matches, site.has_value())
                              : Table(matches, site.has_value()));
     return 0;
@@ -216,18 +196,14 @@ int StationsCommand(const std::vector<std::string>& args)
     }
 }
 
-std::variant<LocationRecord, StationFailure> StationForAnalysis(const std::string& wmo)
+const StationCatalogue* CatalogueForAnalysis(std::string& failure)
 {
-    int number = 0;
-    const auto [end, ec] = std::from_chars(wmo.data(), wmo.data() + wmo.size(), number);
-    if (wmo.empty() || ec != std::errc{} || end != wmo.data() + wmo.size() || number <= 0)
-        return StationFailure{Refusal(option_text::kNotStationNumber, {"--station", wmo}).message};
     try {
-        if (const Station* s = Catalogue().Find(number)) return StationLocation(*s);
+        return &Catalogue();
     } catch (const Failure& f) {
-        return StationFailure{f.message, f.status};
+        failure = f.message;
+        return nullptr;
     }
-    return StationFailure{Refusal(option_text::kNotCatalogueStation, {"--station", wmo}).message};
 }
 
 }  // namespace qav::cli

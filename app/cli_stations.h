@@ -2,10 +2,9 @@
 // qav-cli's station commands: `stations` lists the catalogue by name or distance, and
 // `analyze --station WMO` analyses a station as a Monthly Data location with its values.
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "core/location.h"
+#include "data/station_catalogue.h"
 
 namespace qav::cli {
 
@@ -14,12 +13,8 @@ namespace qav::cli {
 /// catalogue cannot be read).
 int StationsCommand(const std::vector<std::string>& args);
 
-/// A failure to look a station up: the message and the exit status it calls for.
-struct StationFailure {
-    std::string message;  // "--station: 12345 is not a station of the catalogue"
-    int status = 2;
-};
-/// The location of the station numbered `wmo` (as typed), read from the catalogue on first use.
-std::variant<LocationRecord, StationFailure> StationForAnalysis(const std::string& wmo);
+/// The station catalogue beside the program, read on first use; null with the reason when it
+/// cannot be read.
+const StationCatalogue* CatalogueForAnalysis(std::string& failure);
 
 }  // namespace qav::cli

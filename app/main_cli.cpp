@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     try {
         status = Run(std::vector<std::string>(argv + 1, argv + argc));
         FinishOut();  // a late failure to deliver the output fails the run
-    } catch (const UsageError& e) {
+    } catch (const OptionError& e) {
         WriteErr("error: " + e.message + "\n");
         status = kExitUsage;
     } catch (const OutputError& e) {

@@ -13,7 +13,7 @@ namespace {
 using namespace qav;
 
 // N locations drawn in turn from the 90 built-in records, in inputs of 50 like Monthly Data files.
-std::vector<batch::Input> MakeInputs(int count)
+std::vector<RunInput> MakeInputs(int count)
 {
     LocationTable all[3];
     LoadDataSet(DataSetKind::Brazil, all[0]);
@@ -22,7 +22,7 @@ std::vector<batch::Input> MakeInputs(int count)
     std::vector<LocationRecord> records;
     for (const LocationTable& t : all)
         for (int s = 1; s <= t.LocationCount; ++s) records.push_back(t.Slot[s]);
-    std::vector<batch::Input> inputs((count + kMaxLocations - 1) / kMaxLocations);
+    std::vector<RunInput> inputs((count + kMaxLocations - 1) / kMaxLocations);
     for (int i = 0; i < count; ++i) {
         LocationTable& t = inputs[i / kMaxLocations].table;
         t.Slot[++t.LocationCount] = records[i % records.size()];
@@ -34,13 +34,13 @@ void BM_BatchCsv(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
     const int jobs = static_cast<int>(state.range(1));
-    const std::vector<batch::Input> inputs = MakeInputs(count);
-    std::vector<batch::WorkItem> work;
-    for (const batch::Input& in : inputs)
+    const std::vector<RunInput> inputs = MakeInputs(count);
+    std::vector<RunItem> work;
+    for (const RunInput& in : inputs)
         for (int s = 1; s <= in.table.LocationCount; ++s) work.push_back({&in, s});
     const AnalysisState startup = MakeStartupState();
     batch::Options options;
-    options.format = batch::Format::Csv;
+    options.format = RowFormat::Csv;
     size_t bytes = 0;
     for (auto _ : state) {
         batch::RunBatch(startup, work, options, jobs, [&](size_t, const std::string& text) { bytes += text.size(); });

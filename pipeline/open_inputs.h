@@ -4,6 +4,7 @@
 // in either and fails with the same failure value.
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "data/builtin_sets.h"
@@ -17,6 +18,9 @@ struct InputRequest {
     Kind What = Kind::DataSet;
     DataSetKind DataSet = DataSetKind::Brazil;
     std::vector<std::filesystem::path> Files;  // one Monthly Data file, or the weather files
+    /// The files' bytes when they were read already (the browser hands over a file's text): the
+    /// entry of a file, when set, is parsed instead of the file at its path, with the same limits.
+    std::vector<std::optional<std::string>> Contents{};
 };
 
 /// What was opened: the table (empty when nothing could be), the recorded years and the file of

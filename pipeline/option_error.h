@@ -56,6 +56,35 @@ inline constexpr const char* kNotStationNumber =
     QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not a station number", "");
 inline constexpr const char* kNotCatalogueStation =
     QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not a station of the catalogue", "");
+inline constexpr const char* kNotFormat = QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not table, json or csv", "");
+inline constexpr const char* kAllWithLocation =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: cannot be combined with %2", "");
+inline constexpr const char* kEitherWarming =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: give either --warming or --warming-file", "");
+inline constexpr const char* kGivenTwice = QAV_TRANSLATABLE("qav::OptionText", "%1: given more than once", "");
+inline constexpr const char* kNotCoordinates =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: '%2' is not a latitude and a longitude (LAT,LON)", "");
+inline constexpr const char* kTooManyLocations = QAV_TRANSLATABLE(
+    "qav::OptionText", "the request asks for up to %1 locations; at most %2 are analysed in one request", "");
+
+// The module's requests are JSON objects: a key it does not take, or a value of the wrong kind,
+// is refused with the key's name (%2 the value as JSON: "false", 5, null, [...]).
+inline constexpr const char* kNotJsonObject =
+    QAV_TRANSLATABLE("qav::OptionText", "the request is not a JSON object", "");
+inline constexpr const char* kUnknownKey = QAV_TRANSLATABLE("qav::OptionText", "%1: unknown key", "");
+inline constexpr const char* kNotBoolean = QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not true or false", "");
+inline constexpr const char* kNotText = QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not a text", "");
+inline constexpr const char* kNotNumberOrText =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not a number or a text", "");
+inline constexpr const char* kNotList = QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not a list", "");
+inline constexpr const char* kNotObject = QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not an object", "");
+inline constexpr const char* kOneSource =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: an input names one of dataset, station, md or epw", "");
+inline constexpr const char* kSlotOfDataSet =
+    QAV_TRANSLATABLE("qav::OptionText", "%1: only a data set takes a location", "");
+inline constexpr const char* kNeedsKey = QAV_TRANSLATABLE("qav::OptionText", "%1: needs %2", "");
+inline constexpr const char* kLocationsNeedOne =
+    QAV_TRANSLATABLE("qav::OptionText", "locations: a data set or a Monthly Data file is needed", "");
 
 }  // namespace option_text
 

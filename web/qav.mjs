@@ -10,38 +10,35 @@ const isNode = typeof process !== 'undefined' && process.versions != null && pro
 const here = (name) => new URL(name, import.meta.url);
 const catalogueFile = 'stations-1991-2020.csv';
 
-// A request as a list of names each followed by its values, in the order the inputs are given.
-function requestArgs(request) {
-  if (typeof request === 'string') request = JSON.parse(request);
-  if (request === null || typeof request !== 'object' || Array.isArray(request))
-    throw new TypeError('the request is not a JSON object');
-  const args = [];
-  const input = (r, slotOf) => {
-    if (r.dataset !== undefined) {
-      const slot = slotOf(r);
-      args.push('dataset', String(r.dataset) + (slot !== undefined ? ':' + slot : ''));
+// A request as its keys, each followed by the kind of its value and its text, in the object's
+// order; an element of `inputs` is "inputs.N", its keys "inputs.N.KEY". The module checks them
+// all. Anything but a JSON object becomes one entry with an empty key, which it refuses.
+const kindOf = (v) => (v === null ? 'null' : Array.isArray(v) ? 'list' : typeof v);
+const textOf = (v) => (typeof v === 'string' ? v : v === null ? 'null' : typeof v === 'object' ? '' : String(v));
+function requestEntries(request) {
+  try {
+    if (typeof request === 'string') request = JSON.parse(request);
+  } catch {
+    request = undefined;
+  }
+  if (kindOf(request) !== 'object') return ['', kindOf(request), ''];
+  const entries = [];
+  const add = (key, value) => {
+    if (value === undefined) return;  // JSON has no undefined: such a key is absent
+    entries.push(key, kindOf(value), textOf(value));
+    if (key === 'inputs' && Array.isArray(value)) {
+      value.forEach((input, i) => {
+        entries.push(`inputs.${i}`, kindOf(input), '');
+        if (kindOf(input) === 'object') for (const [k, v] of Object.entries(input)) if (v !== undefined) entries.push(`inputs.${i}.${k}`, kindOf(v), textOf(v));
+      });
     }
-    if (r.station !== undefined) args.push('station', String(r.station));
-    if (r.md !== undefined) args.push('md', String(r.path ?? ''), String(r.md));
-    if (r.epw !== undefined) args.push('epw', String(r.path ?? ''), String(r.epw));
   };
-  if (Array.isArray(request.inputs)) {
-    // Each input takes its own slot, as `--dataset brazil:5` does.
-    for (const r of request.inputs) input(r, (x) => x.location);
-  }
-  input(request, () => undefined);
-  if (request.location !== undefined) args.push('location', String(request.location));
-  if (request.all) args.push('all', '1');
-  for (const key of ['hours', 'hour_range', 'months', 'warming', 'screen', 'sort', 'lang']) {
-    if (request[key] !== undefined) args.push(key, String(request[key]));
-  }
-  if (request.warming_file !== undefined) args.push('warming_file', String(request.warming_path ?? ''), String(request.warming_file));
-  return { args, stations: JSON.stringify(request).includes('"station"') };
+  for (const [key, value] of Object.entries(request)) add(key, value);
+  return entries;
 }
 
-function errorText(message) {
-  return JSON.stringify({ error: { status: 2, message, kind: 'request' } });
-}
+// Whether the request names a station, so that the catalogue is read first.
+const namesStation = (entries) => entries.some((e, i) => i % 3 === 0 && (e === 'station' || e.endsWith('.station')));
 
 export default async function createQav(options = {}) {
   const { compiled, ...settings } = options;
@@ -71,42 +68,48 @@ export default async function createQav(options = {}) {
   if (isNode) fsModule = await import('node:fs');
 
   const setStations = (text) => session.setStations(text);
+  // A catalogue that cannot be read is left unset: the module then says so in its error object.
   const ensureStations = () => {
     if (session.hasStations()) return;
-    if (fsModule) {
-      setStations(fsModule.readFileSync(here(catalogueFile), 'utf8'));
-    } else {
-      const xhr = new XMLHttpRequest();
-      xhr.open('GET', here(catalogueFile).href, false);
-      xhr.send();
-      if (xhr.status !== 200) throw new Error('the station catalogue could not be loaded (' + xhr.status + ')');
-      setStations(xhr.responseText);
+    try {
+      if (fsModule) {
+        setStations(fsModule.readFileSync(here(catalogueFile), 'utf8'));
+      } else {
+        const xhr = new XMLHttpRequest();
+        xhr.open('GET', here(catalogueFile).href, false);
+        xhr.send();
+        if (xhr.status === 200) setStations(xhr.responseText);
+      }
+    } catch {
+      // the module answers "the station catalogue was not loaded"
     }
   };
-  // A call whose arguments are given as they go to the module.
-  const direct = (what, args, stations = false) => {
+  // A call with the request's entries as they go to the module. Only a failure of the module
+  // itself (out of memory while the entries are handed over) escapes as an exception; it becomes
+  // the module's error object for memory.
+  const direct = (what, entries) => {
     let list;
     try {
-      if (stations) ensureStations();
+      if (namesStation(entries)) ensureStations();
       list = new core.StringList();
-      for (const a of args) list.push_back(a);
+      for (const e of entries) list.push_back(e);
       return session.call(what, list);
-    } catch (e) {
-      return errorText(String(e && e.message ? e.message : e));
+    } catch {
+      if (list) list.delete();
+      list = undefined;
+      try {
+        return session.call('', new core.StringList());
+      } catch {
+        return '{"error":{"status":1,"message":"out of memory","code":"out_of_memory","values":[],"kind":"input"}}';
+      }
     } finally {
       if (list) list.delete();
     }
   };
-  const call = (what, request) => {
-    let parsed;
-    try {
-      parsed = requestArgs(request);
-    } catch (e) {
-      return errorText(String(e && e.message ? e.message : e));
-    }
-    return direct(what, parsed.args, parsed.stations);
-  };
+  const call = (what, request) => direct(what, requestEntries(request));
   return {
+    /// qav-cli's JSON for the request (`format: "csv"` or `"table"`: its other forms); with
+    /// `warnings: true`, {"result": that, "warnings": [what qav-cli warns of]}.
     analyze: (request) => call('analyze', request),
     chartSvg: (request) => call('chart', request),
     graphSvg: (request) => call('graph', request),
@@ -114,15 +117,19 @@ export default async function createQav(options = {}) {
     /// Stations by name, or nearest first to coordinates ("-23.55, -46.63"): a JSON list, or an
     /// error object for coordinates out of range, worded in `lang` (en or pt_BR).
     findStations(query, limit = 20, lang = 'en') {
-      return direct('stations', ['query', String(query), 'limit', String(limit), 'lang', String(lang)], true);
+      const entries = [];
+      for (const [key, value] of [['query', query], ['limit', limit], ['lang', lang]]) entries.push(key, kindOf(value), textOf(value));
+      if (kindOf(query) === 'string') ensureStations();
+      return direct('stations', entries);
     },
     /// The locations of a data set ({dataset}) or a Monthly Data file ({md, path}), without
     /// analysing them: a JSON list of {slot, name, country}. `lang` words a file's failure.
-    locations(request) {
-      const r = typeof request === 'string' ? JSON.parse(request) : request;
-      return direct('locations', [...(r.md !== undefined ? ['md', String(r.path ?? ''), String(r.md)] : ['dataset', String(r.dataset)]),
-        ...(r.lang !== undefined ? ['lang', String(r.lang)] : [])]);
-    },
+    locations: (request) => call('locations', request),
+    /// The strategies' and months' names in `lang` (en or pt_BR):
+    /// {strategies: [10], months: [12], month_abbreviations: [12]}, or an error object.
+    names: (lang = 'en') => call('names', { lang }),
+    /// The module's memory: {in_use, heap} in bytes.
+    memory: () => JSON.parse(session.memory()),
     /// Loads the station catalogue ahead of the first request that needs it (browsers: async).
     async loadStations(text) {
       if (text === undefined) {

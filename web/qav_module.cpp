@@ -1,100 +1,69 @@
 // The analysis as a WebAssembly module: a request (the JavaScript wrapper turns the request's
-// JSON into a list of named values) gives the text qav-cli prints for the same options, or the
-// SVG it writes; a failure gives a JSON error object, never an exception out of the module.
+// JSON into its keys, each with the kind of its value) gives the text qav-cli prints for the same
+// options, or the SVG it writes; a refusal or failure gives a JSON error object, never an
+// exception out of the module. Requests are parsed, refused and opened by the same request layer
+// as qav-cli's.
 #include <emscripten/bind.h>
+#include <emscripten/emmalloc.h>
+#include <emscripten/heap.h>
 
-#include <charconv>
+#include <cmath>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "chart/strategy.h"
+#include "core/month_names.h"
 #include "core/text_format.h"
-#include "data/md_reader.h"
-#include "data/read_failure.h"
 #include "data/station_catalogue.h"
 #include "data/station_search.h"
-#include "data/warming_reader.h"
 #include "pipeline/analysis_output.h"
+#include "pipeline/analysis_request.h"
 #include "pipeline/analysis_run.h"
 #include "pipeline/compare.h"
 #include "pipeline/picture_svg.h"
 #include "pipeline/read_failure_words.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
-#include "pipeline/weather_location.h"
 
 namespace qav::web {
 namespace {
 
-/// An input that cannot be read or analysed (exit status 1): a file's failure, worded in the
-/// request's language when it is answered, or else a message.
-struct InputFault {
-    std::string message;
-    std::optional<ReadFailure> failure;
-};
+// A request's answer is built whole in memory, which a 32-bit module cannot grow without end:
+// more locations than this are refused before any input is opened (a row of JSON is about 1.5 KB).
+constexpr std::size_t kMaxRequestLocations = 5000;
 
-// The names of ReadFault's values, in its order, for the error object's `kind`.
-constexpr const char* kFaultNames[] = {"file_not_found",
-                                       "path_not_found",
-                                       "permission_denied",
-                                       "path_file_access",
-                                       "device_io",
-                                       "system_error",
-                                       "too_large",
-                                       "not_text",
-                                       "empty_file",
-                                       "not_a_number",
-                                       "not_finite",
-                                       "not_whole_number",
-                                       "out_of_range",
-                                       "field_too_long",
-                                       "unclosed_quote",
-                                       "text_after_quote",
-                                       "day_past_month_end",
-                                       "not_epw",
-                                       "no_header",
-                                       "line_too_long",
-                                       "too_few_fields",
-                                       "wrong_field_count",
-                                       "no_complete_location",
-                                       "too_many_rows",
-                                       "row_count",
-                                       "ends_inside_row",
-                                       "ends_inside_header",
-                                       "month_without_data",
-                                       "out_of_order",
-                                       "too_many_months",
-                                       "month_twice",
-                                       "month_missing",
-                                       "normal_out_of_range",
-                                       "not_representable",
-                                       "short_header"};
-static_assert(std::size(kFaultNames) == static_cast<std::size_t>(ReadFault::ShortHeader) + 1);
-
-std::string ErrorJson(const std::string& status, const std::string& message, const std::optional<ReadFailure>& f)
+std::string JsonList(const std::vector<std::string>& texts)
 {
-    std::string j = "{\"error\":{\"status\":" + status + ",\"message\":" + JsonString(message);
+    std::string out = "[";
+    for (const std::string& t : texts) out += (out.size() > 1 ? "," : "") + JsonString(t);
+    return out + "]";
+}
+
+std::string ErrorJson(int status, const std::string& message, const FailureCode& code,
+                      const std::optional<ReadFailure>& f = std::nullopt)
+{
+    std::string j = "{\"error\":{\"status\":" + std::to_string(status) + ",\"message\":" + JsonString(message) +
+                    ",\"code\":" + JsonString(code.code) + ",\"values\":" + JsonList(code.values);
     if (f) {
-        j += ",\"file\":" + JsonString(f->File.string()) + ",\"code\":" + std::to_string(f->Code) +
+        j += ",\"file\":" + JsonString(f->File.string()) + ",\"err_code\":" + std::to_string(f->Code) +
              ",\"line\":" + std::to_string(f->Line) + ",\"field\":" + std::to_string(f->Field) +
              ",\"field_name\":" + JsonString(f->FieldName) + ",\"text\":" + JsonString(f->Text) +
-             ",\"kind\":" + JsonString(kFaultNames[static_cast<int>(f->Kind)]);
+             ",\"kind\":" + JsonString(code.code);
     } else {
-        j += status == "2" ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
+        j += status == 2 ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
     }
     return j + "}}";
 }
 
-/// The language the request names ("lang" en or pt_BR), read before its files so that a file's
-/// failure is worded in it; English when it names none or an unknown one (the request then fails
-/// on the name itself).
-Language RequestLanguage(const std::vector<std::string>& args)
+/// The language the request names, read before anything else so that every refusal is worded in
+/// it; English when it names none or an unknown one (the request then fails on the name itself).
+Language RequestLanguage(const std::vector<std::string>& entries)
 {
-    for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
-        if (args[i] == "lang") return LanguageFromName(args[i + 1]).value_or(Language::English);
-        // md, epw and warming_file are followed by a path and a text
-        if (args[i] == "md" || args[i] == "epw" || args[i] == "warming_file") ++i;
-    }
+    for (std::size_t i = 0; i + 2 < entries.size(); i += 3)
+        if (entries[i] == "lang" && entries[i + 1] == "string")
+            return LanguageFromName(entries[i + 2]).value_or(Language::English);
     return Language::English;
 }
 
@@ -109,159 +78,150 @@ class Session {
     }
     bool HasStations() const { return catalogue_.has_value(); }
 
-    /// what: "analyze", "chart", "graph" or "compare"; args: names each followed by its values
-    /// (md, epw and warming_file by a path and a text, the others by one value).
-    std::string Call(const std::string& what, const std::vector<std::string>& args)
+    /// The allocator's bytes in use and the module's memory, for a test that a failed request
+    /// gives back what it took: {"in_use": N, "heap": N}.
+    std::string Memory() const
     {
-        const Language language = RequestLanguage(args);
+        const std::size_t heap = emscripten_get_heap_size();
+        const std::size_t inUse = emmalloc_dynamic_heap_size() - emmalloc_free_dynamic_memory();
+        return "{\"in_use\":" + std::to_string(inUse) + ",\"heap\":" + std::to_string(heap) + "}";
+    }
+
+    /// what: "analyze", "chart", "graph", "compare", "locations" or "stations"; entries: the
+    /// request's keys, each followed by the kind of its value and its text (RequestFromKeys).
+    std::string Call(const std::string& what, const std::vector<std::string>& entries)
+    {
+        // No command: the wrapper could not hand the request over (its memory ran out).
+        if (what.empty()) return ErrorJson(1, "out of memory", {"out_of_memory", {}});
+        const Language language = RequestLanguage(entries);
+        bool withWarnings = false;
+        std::vector<std::string> warnings;
         try {
-            if (what == "stations") return Stations(args);
-            if (what == "locations") return Locations(args);
-            return Run(what, args);
+            std::string result;
+            bool json = true;
+            if (what == "stations")
+                result = Stations(entries);
+            else if (what == "names")
+                result = Names(entries);
+            else if (what == "locations")
+                result = Locations(entries, warnings, withWarnings);
+            else
+                result = Run(what, entries, language, warnings, withWarnings, json);
+            if (!withWarnings) return result;
+            return "{\"result\":" + (json ? result : JsonString(result)) + ",\"warnings\":" + JsonList(warnings) + "}";
         } catch (const OptionError& f) {
-            return ErrorJson("2", OptionErrorText(f, language), std::nullopt);
-        } catch (const InputFault& f) {
-            return ErrorJson("1", f.failure ? ReadFailureLine(*f.failure, language) : f.message, f.failure);
+            return ErrorJson(2, OptionErrorText(f, language), CodeOf(f));
+        } catch (const InputFailure& f) {
+            if (f.read) {
+                // What qav-cli puts before the file's line ("--warming-file: ") stays before it.
+                const std::string line = EnglishReadFailure(*f.read);
+                const std::string before =
+                    f.message.ends_with(line) ? f.message.substr(0, f.message.size() - line.size()) : "";
+                return ErrorJson(1, before + ReadFailureLine(*f.read, language), CodeOf(*f.read), f.read);
+            }
+            return ErrorJson(1, f.message, {"input", {}});
         } catch (const std::bad_alloc&) {
-            return ErrorJson("1", "out of memory", std::nullopt);
+            return ErrorJson(1, "out of memory", {"out_of_memory", {}});
         } catch (const std::exception& e) {
-            return ErrorJson("1", e.what(), std::nullopt);
+            return ErrorJson(1, e.what(), {"failure", {}});
         }
     }
 
   private:
-    std::string Run(const std::string& what, const std::vector<std::string>& args)
+    const StationCatalogue* Catalogue(std::string& failure) const
     {
-        std::vector<RunInput> inputs;
-        bool all = false;
-        int location = 0;
-        std::string locationText, sort, warmingOption = "--warming";
-        HoursChoice hours = HoursChoice::Both;
-        std::optional<std::string> hourRange, months;
-        std::optional<Warming> warming;
-        ScreenDescription screen;
-        Language language = Language::English;
-        const auto value = [&](std::size_t& i) -> const std::string& {
-            if (++i >= args.size()) throw OptionError{args[i - 1] + ": a value is missing"};
-            return args[i];
-        };
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            const std::string& name = args[i];
-            if (name == "dataset") {
-                for (RunInput& in : DataSetInputs(value(i))) inputs.push_back(std::move(in));
-            } else if (name == "station") {
-                inputs.push_back(StationInput(value(i)));
-            } else if (name == "md") {
-                const std::string& path = value(i);
-                ReadResult r = ReadMonthlyData(value(i));
-                if (r.failure) Throw(*r.failure, path);
-                inputs.push_back(RunInput{std::move(r.table), {}, "--file " + path, 0, path});
-            } else if (name == "epw") {
-                const std::string& path = value(i);
-                EpwResult r = ReadEpw(value(i));
-                if (r.failure) Throw(*r.failure, path);
-                WeatherLocation w = MakeWeatherLocation(r.file);
-                RunInput in{{}, {}, "--epw " + path, 0, path};
-                in.table.LocationCount = 1;
-                in.table.Slot[1] = std::move(w.Location);
-                in.recorded[1] = std::move(w.Recorded);
-                inputs.push_back(std::move(in));
-            } else if (name == "location") {
-                locationText = value(i);
-                location = ParseWhole("--location", locationText, 1, kMaxLocations);
-            } else if (name == "all") {
-                all = value(i) == "1";
-            } else if (name == "hours") {
-                hours = ParseHours(value(i));
-            } else if (name == "hour_range") {
-                hourRange = value(i);
-            } else if (name == "months") {
-                months = value(i);
-            } else if (name == "warming") {
-                if (warmingOption == "--warming-file")
-                    throw OptionError{"--warming: give either --warming or --warming-file"};
-                warming = ParseWarmingChange(value(i));
-            } else if (name == "warming_file") {
-                if (warming) throw OptionError{"--warming: give either --warming or --warming-file"};
-                const std::string& path = value(i);
-                WarmingResult r = ReadWarming(value(i));
-                if (r.failure) Throw(*r.failure, path);
-                warming = r.warming;
-                warmingOption = "--warming-file";
-            } else if (name == "screen") {
-                screen = ParseScreen(value(i));
-            } else if (name == "sort") {
-                sort = value(i);
-            } else if (name == "lang") {
-                language = ParseLanguage(value(i));
-            } else {
-                throw OptionError{name + ": unknown option"};
-            }
-        }
-        if (all && location > 0) throw OptionError{"--all: cannot be combined with --location"};
-        const HourFilter filter = ParseHourFilter(hourRange, months);
+        return LoadedCatalogue(catalogue_ ? &*catalogue_ : nullptr, failure);
+    }
+    StationSource Source() const
+    {
+        return [this](std::string& failure) { return Catalogue(failure); };
+    }
 
-        const AnalysisState& startup = Startup(screen);
-        const bool defaultInput = inputs.empty();
-        if (defaultInput) inputs.push_back(RunInput{startup.Locations, {}, "--dataset brazil", 0, "brazil"});
-        const RunPlan plan = PlanRun(inputs, all, location, locationText, defaultInput ? startup.CurrentLocation : 1);
-        if (plan.failure) throw *plan.failure;
-        if (warming)
-            if (auto failure = WarmingFailure(plan.items, *warming, warmingOption, language))
-                throw InputFault{*failure, std::nullopt};
-        const HoursView view = hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
-        if (what == "analyze") {
-            const RowOptions rows = RunRowOptions(plan.items, RowFormat::Json, hours == HoursChoice::Typical,
-                                                  hourRange || months, warming.has_value());
-            const RunFraming framing{rows, all || inputs.size() > 1, plan.items.size()};
-            return RunText(startup, plan.items, framing, view, filter, warming, &zoneMaps_);
+    std::string Run(const std::string& what, const std::vector<std::string>& entries, Language language,
+                    std::vector<std::string>& warnings, bool& withWarnings, bool& json)
+    {
+        if (what != "analyze" && what != "chart" && what != "graph" && what != "compare")
+            throw Refusal(option_text::kUnknownKey, {what});
+        std::vector<RequestOption> options = RequestFromKeys(entries, withWarnings);
+        for (const RequestOption& o : options) {
+            // A picture has no rows to format; only the compare picture is sorted.
+            if ((o.name == "--format" && what != "analyze") || (o.name == "--sort" && what != "compare"))
+                throw Refusal(option_text::kUnknownKey, {o.name.substr(2)});
         }
-        RowAnalyser analyser(startup, view, filter, warming, &zoneMaps_);
+        AnalysisRequest request = ParseAnalysisRequest(options);
+        const bool formatGiven =
+            std::any_of(options.begin(), options.end(), [](const RequestOption& o) { return o.name == "--format"; });
+        if (!formatGiven) request.format = RowFormat::Json;
+        json = request.format == RowFormat::Json && what == "analyze";
+        const std::size_t most = MostLocations(request);
+        if (most > kMaxRequestLocations)
+            throw Refusal(option_text::kTooManyLocations, {std::to_string(most), std::to_string(kMaxRequestLocations)});
+        RequestInputs opened;
+        OpenRequestInputs(request, Source(), opened);
+        warnings = opened.warnings;
+        const AnalysisState& startup = Startup(request.screen);
+        const RequestPlan plan = PlanRequest(request, opened, startup, language, kMaxRequestLocations);
+        const HoursView view = request.hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
+        if (what == "analyze")
+            return RunText(startup, plan.items, plan.framing, view, request.filter, opened.warming, &zoneMaps_);
+        RowAnalyser analyser(startup, view, request.filter, opened.warming, &zoneMaps_);
         if (what == "chart" || what == "graph") {
             // qav-cli's --chart names one file: the last location's when a run has several is
             // numbered; the module draws the first location of the request.
             const AnalysisState& state = analyser.Analyse(plan.items.front());
             return PictureSvg(what == "chart" ? PictureKind::Chart : PictureKind::Graph, state,
-                              DecimalSeparatorOf(language), language);
+                              DecimalSeparatorOf(request.language), request.language);
         }
-        if (what == "compare") {
-            const CompareSort order = sort.empty() ? CompareSort{} : ParseSort(sort);
-            std::vector<CompareRow> compareRows;
-            for (std::size_t i = 0; i < plan.items.size(); ++i) {
-                compareRows.push_back(CompareRowOf(analyser.Analyse(plan.items[i])));
-                compareRows.back().Position = static_cast<int>(i) + 1;
-            }
-            SortCompareRows(compareRows, order);
-            return CompareSvg(compareRows, AnalysisCaption(filter, warming ? &*warming : nullptr, language),
-                              startup.Layout.PixelWidth, startup.Layout.PixelHeight, language);
+        std::vector<CompareRow> compareRows;
+        for (std::size_t i = 0; i < plan.items.size(); ++i) {
+            compareRows.push_back(CompareRowOf(analyser.Analyse(plan.items[i])));
+            compareRows.back().Position = static_cast<int>(i) + 1;
         }
-        throw OptionError{"'" + what + "': unknown command (analyze, chart, graph, compare)"};
+        SortCompareRows(compareRows, request.sort.value_or(CompareSort{}));
+        const Warming* warming = opened.warming ? &*opened.warming : nullptr;
+        return CompareSvg(compareRows, AnalysisCaption(request.filter, warming, request.language),
+                          startup.Layout.PixelWidth, startup.Layout.PixelHeight, request.language);
     }
 
-    [[noreturn]] static void Throw(ReadFailure failure, const std::string& path)
+    /// The strategies' and months' names in the request's language, for a page's tables:
+    /// {"strategies": [10], "months": [12], "month_abbreviations": [12]}.
+    static std::string Names(const std::vector<std::string>& entries)
     {
-        failure.File = path;
-        throw InputFault{{}, failure};
+        bool warnings = false;
+        Language language = Language::English;
+        for (const RequestOption& o : RequestFromKeys(entries, warnings)) {
+            if (o.name != "--lang") throw Refusal(option_text::kUnknownKey, {o.name.substr(2)});
+            language = ParseLanguage(o.value);
+        }
+        std::vector<std::string> strategies, months, abbreviations;
+        for (int s = 1; s <= kStrategies; ++s) strategies.emplace_back(StrategyNameIn(language, s));
+        for (std::size_t m = 1; m <= kMonths; ++m) {
+            months.emplace_back(Translated(language, "qav::Month", kMonthName[m]));
+            abbreviations.emplace_back(Translated(language, "qav::Month", kMonthAbbreviation[m], "abbreviation"));
+        }
+        return "{\"strategies\":" + JsonList(strategies) + ",\"months\":" + JsonList(months) +
+               ",\"month_abbreviations\":" + JsonList(abbreviations) + "}";
     }
 
-    /// The location list of a built-in set ("dataset" KEY) or of a Monthly Data file ("md" PATH
-    /// TEXT), read but not analysed, for a page's list: a JSON list of {slot, name, country}. A
-    /// trailing "lang" NAME words a file's failure.
-    std::string Locations(std::vector<std::string> args)
+    /// The location list of a built-in set ({dataset}) or of a Monthly Data file ({md, path}),
+    /// read but not analysed, for a page's list: a JSON list of {slot, name, country}.
+    std::string Locations(const std::vector<std::string>& entries, std::vector<std::string>& warnings,
+                          bool& withWarnings)
     {
-        if (args.size() >= 2 && args[args.size() - 2] == "lang") {
-            ParseLanguage(args.back());
-            args.resize(args.size() - 2);
-        }
+        const std::vector<RequestOption> options = RequestFromKeys(entries, withWarnings);
+        for (const RequestOption& o : options)
+            if (o.name != "--dataset" && o.name != "--file" && o.name != "--lang")
+                throw Refusal(option_text::kUnknownKey, {o.name.substr(2)});
+        const AnalysisRequest request = ParseAnalysisRequest(options);
+        if (request.inputs.size() != 1) throw Refusal(option_text::kLocationsNeedOne, {});
         LocationTable table;
-        if (args.size() == 2 && args[0] == "dataset") {
-            LoadDataSet(ParseDataSet("--dataset", args[1]), table);
-        } else if (args.size() == 3 && args[0] == "md") {
-            ReadResult r = ReadMonthlyData(args[2]);
-            if (r.failure) Throw(*r.failure, args[1]);
-            table = std::move(r.table);
+        if (request.inputs.front().name == "--dataset") {
+            LoadDataSet(ParseDataSet("--dataset", request.inputs.front().value), table);
         } else {
-            throw OptionError{"locations: a data set or a Monthly Data file is needed"};
+            RequestInputs opened;
+            OpenRequestInputs(request, {}, opened);
+            warnings = opened.warnings;
+            table = std::move(opened.inputs.front().table);
         }
         std::string out = "[";
         for (int slot = 1; slot <= table.LocationCount; ++slot) {
@@ -272,26 +232,14 @@ class Session {
         return out + "]";
     }
 
-    /// The station finder: args "query" TEXT and optionally "limit" N (default 20) and "lang" (read
-    /// by Call, which words the refusal of coordinates out of range). A name gives
-    /// the stations holding its words, coordinates the nearest stations; a JSON list of
+    /// The station finder (StationQueryFromKeys). A name gives the
+    /// stations holding its words, coordinates the nearest stations; a JSON list of
     /// {wmo, name, country, latitude, longitude, elevation_m[, distance_km, elevation_diff_m, far]}.
-    std::string Stations(const std::vector<std::string>& args)
+    std::string Stations(const std::vector<std::string>& entries)
     {
-        std::string query;
-        std::size_t limit = 20;
-        for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
-            if (args[i] == "query")
-                query = args[i + 1];
-            else if (args[i] == "limit")
-                limit = static_cast<std::size_t>(ParseWhole("limit", args[i + 1], 1, 5000));
-            else if (args[i] == "lang")
-                continue;
-            else
-                throw OptionError{args[i] + ": unknown option"};
-        }
-        if (!catalogue_) throw InputFault{"the station catalogue was not loaded", std::nullopt};
-        if (catalogue_->failure) throw InputFault{"the station catalogue: " + *catalogue_->failure, std::nullopt};
+        const auto [query, limit] = StationQueryFromKeys(entries);
+        std::string failure;
+        if (!Catalogue(failure)) throw InputFailure{failure, {}};
         if (!index_) index_.emplace(catalogue_->catalogue);
         const StationSearch found = SearchStations(*index_, query, limit);
         if (found.coordinates.kind == CoordinatesParse::OutOfRange)
@@ -299,42 +247,10 @@ class Session {
                               found.coordinates.wording,
                               {found.coordinates.value},
                               "qav::CoordinatesText"};
-        const bool near = found.coordinates.kind == CoordinatesParse::Valid;
-        std::string out = "[";
-        for (const StationMatch& m : found.matches) {
-            const Station& s = *m.station;
-            out += out.size() > 1 ? "," : "";
-            out += "{\"wmo\":" + std::to_string(s.Wmo) + ",\"name\":" + JsonString(s.Name) +
-                   ",\"country\":" + JsonString(s.Country) + ",\"latitude\":" + JsonNumber(s.Latitude) +
-                   ",\"longitude\":" + JsonNumber(s.Longitude) + ",\"elevation_m\":" + JsonNumber(s.Elevation);
-            if (near) {
-                // km to 0.1 and m to 1, as qav-cli's stations command rounds them
-                out += ",\"distance_km\":" + JsonNumber(static_cast<float>(std::round(*m.DistanceKm * 10) / 10));
-                if (m.ElevationDifferenceM)
-                    out +=
-                        ",\"elevation_diff_m\":" + JsonNumber(static_cast<float>(std::round(*m.ElevationDifferenceM)));
-                out += m.Far() ? ",\"far\":true" : ",\"far\":false";
-            }
-            out += "}";
-        }
-        return out + "]";
-    }
-
-    RunInput StationInput(const std::string& wmo) const
-    {
-        int number = 0;
-        const auto [end, ec] = std::from_chars(wmo.data(), wmo.data() + wmo.size(), number);
-        if (wmo.empty() || ec != std::errc{} || end != wmo.data() + wmo.size() || number <= 0)
-            throw Refusal(option_text::kNotStationNumber, {"--station", wmo});
-        if (!catalogue_) throw InputFault{"the station catalogue was not loaded", std::nullopt};
-        if (catalogue_->failure) throw InputFault{"the station catalogue: " + *catalogue_->failure, std::nullopt};
-        const qav::Station* s = catalogue_->catalogue.Find(number);
-        if (!s) throw Refusal(option_text::kNotCatalogueStation, {"--station", wmo});
-        RunInput in{{}, {}, "--station " + wmo, 0, {}};
-        in.table.LocationCount = 1;
-        in.table.Slot[1] = StationLocation(*s);
-        in.key = StationInputKey(in.table.Slot[1]);
-        return in;
+        if (found.coordinates.kind == CoordinatesParse::NotCoordinates && LooksLikeCoordinates(query))
+            throw Refusal(option_text::kNotCoordinates, {"query", query});
+        return StationListJson(found.matches, found.coordinates.kind == CoordinatesParse::Valid,
+                               StationJsonForm::Finder);
     }
 
     const AnalysisState& Startup(const ScreenDescription& screen)
@@ -364,5 +280,6 @@ EMSCRIPTEN_BINDINGS(qav)
         .constructor<>()
         .function("setStations", &qav::web::Session::SetStations)
         .function("hasStations", &qav::web::Session::HasStations)
+        .function("memory", &qav::web::Session::Memory)
         .function("call", &qav::web::Session::Call);
 }

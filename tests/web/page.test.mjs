@@ -93,7 +93,9 @@ test('Portuguese, compare and the station finder', async () => {
     return fs.readFileSync(path.join(downloads, name));
   };
   assert.equal((await saved('qav-brasilia-chart.png')).subarray(1, 4).toString(), 'PNG');
-  assert.equal(String(await saved('qav-brasilia.csv')).split('\n')[2], 'B,Solar Heating,30.2');
+  // qav-cli's CSV, whatever the page's language.
+  assert.equal(String(await saved('qav-brasilia.csv')),
+    execFileSync(cli, ['analyze', '--dataset', 'brazil', '--location', '5', '--format', 'csv'], { encoding: 'utf8' }));
   fs.rmSync(downloads, { recursive: true, force: true });
 
   const screenshot = await browser.screenshot();
@@ -106,7 +108,7 @@ test('bad fragments and files give the error state and a message', async () => {
     ['#dataset=brazil&location=99', /location: 99 is outside/],
     ['#dataset=brazil&location=9&months=3&lang=pt-BR', /^Não foi possível fazer a análise:\n--months: '3' não está na forma PRIMEIRO-ÚLTIMO$/],
     ['#station=1', /1 is not a station of the catalogue/],
-    ['#dataset=mars', /"mars" is not a data set/],
+    ['#dataset=mars', /^The analysis could not be made:\n--dataset: 'mars' is not brazil, south-america or world$/],
     ['#epw=missing.epw', /^missing\.epw could not be read:\nThe address answered with HTTP status 404\.$/],
     ['#epw=missing.epw&lang=pt-BR', /^Não foi possível ler missing\.epw:\nO endereço respondeu com o status HTTP 404\.$/],
   ]) {
@@ -148,6 +150,28 @@ test('a dropped file is opened; a broken one gives the reader\'s message in the 
   assert.equal(await browser.settle(['error']), 'error');
   assert.equal(await text('#message'), 'Não foi possível ler QAVBAD.TXT:\n'
     + "'1e30' está fora do intervalo (-90 a 55). Linha 2, campo 3 (DBTmax), localidade 1 (Lima). Err code 22");
+});
+
+test('a Monthly Data file cut short or of 51 locations: the warning above the results, in the page\'s language', async () => {
+  const world = fs.readFileSync(path.join(root, 'QAVworld.TXT'), 'utf8');
+  const cut = path.join(site, 'QAVCUT.TXT');
+  fs.writeFileSync(cut, world.slice(0, world.indexOf('"Athens"')) + '"Athens","Greece",37.9,23.7,107,"BBC"\n1,6,13\n');
+  const many = path.join(site, 'QAV51.TXT');
+  fs.writeFileSync(many, world + '"Extra","Land",0,0,0,"X"\n');
+  const options = () => browser.evaluate(`document.getElementById('location').options.length`);
+  assert.equal(await browser.open(server.url), 'ready');
+  assert.ok(await browser.evaluate(`document.getElementById('warnings').hidden`));
+  await browser.setFile('#file', cut);
+  await browser.until(`!document.getElementById('warnings').hidden`);
+  assert.equal(await text('#warnings'), 'QAVCUT.TXT: Location 3 (Athens) ends at line 28 after 9 of its 54 fields; it was left out.');
+  assert.equal(await options(), 2);
+  // Two files dropped one after the other: the second is the one shown.
+  assert.equal(await browser.open(server.url + '#lang=pt-BR'), 'ready');
+  await browser.drop([cut]);
+  await browser.drop([many]);
+  await browser.until(`document.getElementById('warnings').textContent.includes('QAV51')`);
+  assert.equal(await text('#warnings'), 'QAV51.TXT: Só são lidas 50 localidades; ficou de fora, a partir da linha 651: 6 campos.');
+  assert.equal(await options(), 50);
 });
 
 test('the keyboard alone: every stop named and outlined, in order, to a location\'s results and a file', async () => {

@@ -106,7 +106,7 @@ test('failures are error objects with the CLI message, never exceptions', () => 
     const got = JSON.parse(qav.analyze(request)).error;
     assert.deepEqual([`error: ${got.message}\n`, got.status], [expected.stderr, expected.status], args.join(' '));
   }
-  assert.equal(JSON.parse(qav.analyze('{not json')).error.kind, 'request');
+  assert.equal(JSON.parse(qav.analyze('{not json')).error.code, 'not_json_object');
   // In Portuguese, though the file comes before the language in the request; the kinds named
   // after month_missing too.
   const pt = JSON.parse(qav.analyze({ md: fs.readFileSync(bad, 'utf8'), path: 'QAVBAD.TXT', lang: 'pt_BR' })).error;
@@ -139,4 +139,82 @@ test('the station finder and the location lists give qav-cli\'s stations and nam
   assert.deepEqual([none.kind, none.message], ['no_complete_location',
     'QAVx.TXT: O arquivo não contém nenhuma localidade completa: ele termina depois de 1 dos 54 campos de uma localidade. '
     + 'Linha 1, campo 2 (Country), localidade 1 (garbage). Err code 30']);
+});
+
+test('warnings: a cut last location and a 51st, as qav-cli warns of them', () => {
+  const world = fs.readFileSync(path.join(root, 'QAVworld.TXT'), 'utf8');
+  const files = {
+    'QAVCUT.TXT': world.slice(0, world.indexOf('"Athens"')) + '"Athens","Greece",37.9,23.7,107,"BBC"\n1,6,13\n',
+    'QAV51.TXT': world + '"Extra","Land",0,0,0,"X"\n',
+  };
+  for (const [name, text] of Object.entries(files)) {
+    const file = path.join(tmp, name);
+    fs.writeFileSync(file, text);
+    const cliRun = spawnSync(cli, ['analyze', '--file', file, '--all', '--format', 'json'], { encoding: 'utf8' });
+    const request = { md: text, path: file, all: true };
+    const answer = JSON.parse(qav.analyze({ ...request, warnings: true }));
+    assert.deepEqual(answer.warnings.map((w) => `warning: ${w}\n`).join(''), cliRun.stderr, name);
+    assert.deepEqual(answer.result, JSON.parse(cliRun.stdout));
+    assert.equal(qav.analyze(request), cliRun.stdout);  // without the key, as before
+    assert.deepEqual(JSON.parse(qav.locations({ md: text, path: file, warnings: true })).warnings, answer.warnings);
+  }
+  assert.deepEqual(JSON.parse(qav.analyze({ dataset: 'world', warnings: true })).warnings, []);
+});
+
+test('the CSV and the table of ten random requests are qav-cli\'s bytes', () => {
+  let seed = 7;
+  const random = (n) => { seed = (seed * 1103515245 + 12345) % 2147483648; return seed % n; };
+  const sets = [['brazil', 27], ['south-america', 13], ['world', 50]];
+  for (let i = 0; i < 10; ++i) {
+    const [dataset, count] = sets[random(3)];
+    const request = { dataset, ...(random(3) ? { location: 1 + random(count) } : { all: true }) };
+    if (random(2)) request.hour_range = `${1 + random(24)}-${1 + random(24)}`;
+    if (random(2)) request.months = `${1 + random(12)}-${1 + random(12)}`;
+    if (random(2)) request.warming = random(7) - 3;
+    const args = ['--dataset', dataset];
+    if (request.location) args.push('--location', String(request.location));
+    if (request.all) args.push('--all');
+    for (const key of ['hour_range', 'months', 'warming']) if (request[key] !== undefined) args.push('--' + key.replace('_', '-'), String(request[key]));
+    assert.equal(qav.analyze({ ...request, format: 'csv' }), run(...args, '--format', 'csv'), args.join(' '));
+    if (i < 3) {
+      const lang = i ? 'pt_BR' : 'en';
+      assert.equal(qav.analyze({ ...request, format: 'table', lang }), run(...args, '--lang', lang), args.join(' '));
+    }
+  }
+});
+
+test('strict requests: unknown keys, wrong kinds, sizes and coordinates are refused', () => {
+  const refused = (text) => { const e = JSON.parse(text).error; return e && `${e.status} ${e.code}: ${e.message}`; };
+  assert.equal(refused(qav.analyze({ Dataset: 'world' })), '2 unknown_key: Dataset: unknown key');
+  assert.equal(refused(qav.analyze({ Location: 3 })), '2 unknown_key: Location: unknown key');
+  assert.equal(refused(qav.analyze({ inputs: { dataset: 'world' } })), '2 not_list: inputs: {...} is not a list');
+  assert.equal(refused(qav.analyze({ all: 'false' })), '2 not_boolean: all: "false" is not true or false');
+  assert.equal(refused(qav.analyze({ dataset: 'world', all: true, lang: 'pt_BR', hours: 5 })),
+    '2 not_text: hours: 5 não é um texto');
+  for (const odd of [undefined, null, 5, [], '{', '[1]'])
+    for (const entry of ['analyze', 'chartSvg', 'graphSvg', 'compareSvg', 'locations'])
+      assert.equal(refused(qav[entry](odd)), '2 not_json_object: the request is not a JSON object', `${entry}(${odd})`);
+  assert.match(refused(qav.findStations(undefined)), /^2 not_text: query: undefined is not a text/);
+  const near = spawnSync(cli, ['stations', '--near', 'NaN,0'], { encoding: 'utf8' });
+  assert.equal(`${near.status} error: ${JSON.parse(qav.findStations('NaN,0')).error.message.replace('query', '--near')}\n`,
+    `2 ${near.stderr}`);
+  const warming = path.join(tmp, 'big-warming.csv');
+  fs.writeFileSync(warming, 'month,dbt_min,dbt_max,rh_avg\n' + '#'.repeat(70 * 1024));
+  const cliWarming = spawnSync(cli, ['analyze', '--warming-file', warming], { encoding: 'utf8' });
+  const error = JSON.parse(qav.analyze({ warming_file: fs.readFileSync(warming, 'utf8'), warming_path: warming })).error;
+  assert.deepEqual([`error: ${error.message}\n`, error.status, error.code], [cliWarming.stderr, cliWarming.status, 'too_large']);
+});
+
+test('a request too large for the module is refused and its memory given back', () => {
+  // The zone maps kept for reuse are painted first, so that only what the request kept would show.
+  const ordinary = (i) => qav.analyze({ dataset: 'brazil', location: 1 + (i % 27) });
+  for (let i = 0; i < 27; ++i) ordinary(i);
+  const before = qav.memory();
+  const huge = { inputs: Array.from({ length: 100000 }, () => ({ dataset: 'world' })), all: true };
+  const error = JSON.parse(qav.analyze(huge)).error;
+  assert.deepEqual([error.code, error.values], ['too_many_locations', ['5000000', '5000']]);
+  for (let i = 0; i < 1000; ++i) ordinary(i);
+  const after = qav.memory();
+  assert.ok(after.in_use <= before.in_use + (64 << 10), `${after.in_use} bytes in use, ${before.in_use} before`);
+  assert.ok(after.heap <= before.heap + (64 << 20), `a heap of ${after.heap} bytes, ${before.heap} before`);
 });

@@ -1212,6 +1212,74 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>%1: %2 is not a station of the catalogue</source>
         <translation>%1: %2 não é uma estação do catálogo</translation>
     </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not table, json or csv</source>
+        <translation>%1: &apos;%2&apos; não é table, json nem csv</translation>
+    </message>
+    <message>
+        <source>%1: cannot be combined with %2</source>
+        <translation>%1: não pode ser combinado com %2</translation>
+    </message>
+    <message>
+        <source>%1: give either --warming or --warming-file</source>
+        <translation>%1: informe --warming ou --warming-file, não ambos</translation>
+    </message>
+    <message>
+        <source>%1: given more than once</source>
+        <translation>%1: informado mais de uma vez</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a latitude and a longitude (LAT,LON)</source>
+        <translation>%1: &apos;%2&apos; não é uma latitude e uma longitude (LAT,LON)</translation>
+    </message>
+    <message>
+        <source>the request asks for up to %1 locations; at most %2 are analysed in one request</source>
+        <translation>o pedido abrange até %1 localidades; no máximo %2 são analisadas num pedido</translation>
+    </message>
+    <message>
+        <source>the request is not a JSON object</source>
+        <translation>o pedido não é um objeto JSON</translation>
+    </message>
+    <message>
+        <source>%1: unknown key</source>
+        <translation>%1: chave desconhecida</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not true or false</source>
+        <translation>%1: %2 não é true nem false</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a text</source>
+        <translation>%1: %2 não é um texto</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a number or a text</source>
+        <translation>%1: %2 não é um número nem um texto</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a list</source>
+        <translation>%1: %2 não é uma lista</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an object</source>
+        <translation>%1: %2 não é um objeto</translation>
+    </message>
+    <message>
+        <source>%1: an input names one of dataset, station, md or epw</source>
+        <translation>%1: uma entrada indica um só entre dataset, station, md e epw</translation>
+    </message>
+    <message>
+        <source>%1: only a data set takes a location</source>
+        <translation>%1: só um conjunto de dados aceita uma localidade</translation>
+    </message>
+    <message>
+        <source>%1: needs %2</source>
+        <translation>%1: exige %2</translation>
+    </message>
+    <message>
+        <source>locations: a data set or a Monthly Data file is needed</source>
+        <translation>locations: é preciso um conjunto de dados ou um arquivo Monthly Data</translation>
+    </message>
 </context>
 <context>
     <name>qav::Picture</name>

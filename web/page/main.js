@@ -6,11 +6,6 @@ import { currentLanguage, decimal, languageOf, setLanguage, t } from './texts.js
 
 const $ = (id) => document.getElementById(id);
 const kLetters = 'ABCDEFGHIJ';
-const kStrategies = ['Artificial Heating', 'Solar Heating', 'Thermal Inertia (Heating)', 'Air Humidification',
-  'Thermal Comfort', 'Ventilation', 'Night Ventilation', 'Thermal Inertia (Cooling)', 'Evaporative Cooling',
-  'Artificial Cooling'];
-const kMonths = ['January', 'February', 'March', 'April', 'May', 'June', 'July', 'August', 'September',
-  'October', 'November', 'December'];
 const kDataSets = ['brazil', 'south-america', 'world'];
 
 const loading = createQav({ compiled: self.qavCompiled });
@@ -19,12 +14,17 @@ let qav = null;
 if (document.readyState === 'loading') await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve));
 // The file reader's worker, started with the first file: a page opened on a link needs none.
 let reader = null;
+const pendingFiles = new Map();  // the reader's requests by id, each waiting for its reply
+let files = 0;
 
 // What is analysed: the source (a data set's slot, a station or a file's text) and the options.
 const state = { source: { kind: 'dataset', dataset: 'brazil', location: null }, hours: 'typical',
   hour_range: '', months: '', warming: '' };
 let lastJson = '';
+let lastRequest = null;  // the analysis shown: the downloads and the copied table ask for its other forms
 let lastSvg = '';
+// The strategies' and months' names in the page's language, as the module words them.
+let names = null;
 const lists = new Map();  // the location names of each data set or file, read once
 
 const setState = (value, message = '') => {
@@ -84,6 +84,32 @@ function options(request) {
 
 // The module words a file's failure in the language it is given.
 const moduleLanguage = () => (currentLanguage() === 'pt-BR' ? 'pt_BR' : 'en');
+const namesNow = () => {
+  if (names?.lang !== moduleLanguage()) names = { lang: moduleLanguage(), ...JSON.parse(qav.names(moduleLanguage())) };
+  return names;
+};
+
+// The module's warnings are qav-cli's English sentences ("PATH: Location 3 (Athens) ends at ...");
+// the page words them in its own language from their figures.
+function warningText(warning) {
+  let m = warning.match(/^(.*): Location (\d+)(?: \((.*)\))? ends at line (\d+) after (\d+) of its 54 fields; it was left out\.$/s);
+  if (m) {
+    const where = m[3] !== undefined ? t('%1 (%2)', m[2], m[3]) : m[2];
+    return `${m[1]}: ${t('Location %1 ends at line %2 after %3 of its 54 fields; it was left out.', where, m[4], m[5])}`;
+  }
+  m = warning.match(/^(.*): Only (\d+) locations are read; left out from line (\d+) on: (?:(\d+) more locations?)?(?: and )?(?:(\d+) fields?)?\.$/s);
+  if (!m) return warning;
+  const locations = m[4] === undefined ? '' : m[4] === '1' ? t('1 more location') : t('%1 more locations', m[4]);
+  const fields = m[5] === undefined ? '' : m[5] === '1' ? t('1 field') : t('%1 fields', m[5]);
+  const what = locations && fields ? t('%1 and %2', locations, fields) : locations || fields;
+  return `${m[1]}: ${t('Only %1 locations are read; left out from line %2 on: %3.', m[2], m[3], what)}`;
+}
+
+function showWarnings(warnings) {
+  const list = $('warnings');
+  list.replaceChildren(...warnings.map((w) => { const li = document.createElement('li'); li.textContent = warningText(w); return li; }));
+  list.hidden = !warnings.length;
+}
 
 const failed = (text) => text.startsWith('{"error"') ? JSON.parse(text).error : null;
 
@@ -138,12 +164,15 @@ function show() {
   const src = state.source;
   const request = options(sourceRequest(src, src.location));
   const started = performance.now();
-  const text = qav.analyze(request);
+  const text = qav.analyze({ ...request, warnings: true });
   performance.measure('qav-analyze', { start: started });
   const error = failed(text);
   if (error) throw new Error(errorMessage(error, src));
-  lastJson = text;
-  const r = JSON.parse(text);
+  const answer = JSON.parse(text);
+  showWarnings(answer.warnings);
+  lastRequest = request;
+  lastJson = JSON.stringify(answer.result);
+  const r = answer.result;
   if (src.kind !== 'station') src.location = String(r.slot);
   src.startup = false;
   const picture = { ...request, ...(state.hours === 'recorded' && r.recorded_shares ? { hours: 'recorded' } : {}) };
@@ -185,14 +214,14 @@ function fillResults(r) {
     row.dataset.share = String(shown[i]);
     row.className = top.includes(i + 1) ? 'top' : '';
     row.insertCell().textContent = kLetters[i];
-    row.insertCell().textContent = t(kStrategies[i]);
+    row.insertCell().textContent = namesNow().strategies[i];
     // One decimal, as the window's results panel shows a share ("28,0 %", not "28 %").
     const cell = (v) => { const c = row.insertCell(); c.className = 'n'; c.textContent = decimal(v.toFixed(1)) + ' %'; };
     cell(share);
     if (recorded) cell(r.recorded_shares[i]);
   });
-  const names = top.map((s) => `${kLetters[s - 1]} ${t(kStrategies[s - 1])} (${decimal(shown[s - 1].toFixed(1))} %)`);
-  $('top').textContent = t('Top three: %1', names.join(', '));
+  const topNames = top.map((s) => `${kLetters[s - 1]} ${namesNow().strategies[s - 1]} (${decimal(shown[s - 1].toFixed(1))} %)`);
+  $('top').textContent = t('Top three: %1', topNames.join(', '));
   $('disagreement').textContent = recorded
     ? t('Typical days and recorded hours differ on %1 % of the year.', decimal(r.disagreement)) : '';
   $('live').textContent = `${r.name}: ${$('top').textContent}`;
@@ -206,13 +235,13 @@ function fillMonths(r) {
   const hr = head.insertRow();
   const th = (row, text, scope) => { const c = document.createElement('th'); c.scope = scope; c.textContent = text; row.append(c); return c; };
   th(hr, t('Strategy'), 'col');
-  for (const m of kMonths) th(hr, t(m).slice(0, 3), 'col').title = t(m);
+  namesNow().months.forEach((m, i) => { th(hr, namesNow().month_abbreviations[i], 'col').title = m; });
   const body = table.tBodies[0];
   body.replaceChildren();
   hours.forEach((row, i) => {
     if (row.every((h) => h === 0)) return;
     const tr = body.insertRow();
-    th(tr, `${kLetters[i]} ${t(kStrategies[i])}`, 'row');
+    th(tr, `${kLetters[i]} ${namesNow().strategies[i]}`, 'row');
     for (const h of row) { const c = tr.insertCell(); c.className = 'n'; c.textContent = h; }
   });
 }
@@ -256,17 +285,27 @@ async function analyse({ focusResults = false } = {}) {
 }
 
 // ---- Files: picked, dropped or named by #epw=URL.
+// One message per file, with an id that its reply carries back: files picked or dropped quickly
+// each get their own reply, and only the last one asked for is opened.
 function readFile(file) {
-  reader ??= new Worker(new URL('reader.worker.js', import.meta.url));
+  if (!reader) {
+    reader = new Worker(new URL('reader.worker.js', import.meta.url));
+    reader.onmessage = ({ data }) => {
+      pendingFiles.get(data.id)?.(data);
+      pendingFiles.delete(data.id);
+    };
+  }
+  const id = ++files;
   return new Promise((resolve) => {
-    reader.onmessage = ({ data }) => resolve(data);
-    reader.postMessage(file);
+    pendingFiles.set(id, resolve);
+    reader.postMessage({ id, file });
   });
 }
 
 async function openFile(file) {
   setState('busy');
   const got = await readFile(file);
+  if (got.id !== files) return;  // a file dropped after this one is shown instead
   if (got.tooLarge) {
     const what = got.format === 'epw' ? /* text */ 'The file is larger than %1: it is not a weather file (EPW).'
       : /* text */ 'The file is larger than %1: it is not a Monthly Data file.';
@@ -345,19 +384,14 @@ async function savePng() {
   canvas.toBlob((blob) => save(baseName() + '-chart.png', blob), 'image/png');
 }
 
-// The results as rows of fields; CSV keeps the decimal point for programs, the copied table
-// follows the page's language.
-function tableRows(local) {
-  const r = JSON.parse(lastJson);
-  const recorded = Array.isArray(r.recorded_shares);
-  const n = (v) => (local ? decimal(v) : String(v));
-  const head = ['zone', 'strategy', 'typical_days_percent', ...(recorded ? ['recorded_hours_percent'] : [])];
-  const rows = r.shares.map((s, i) => [kLetters[i], local ? t(kStrategies[i]) : kStrategies[i], n(s),
-    ...(recorded ? [n(r.recorded_shares[i])] : [])]);
-  return [local ? [t('Zone'), t('Strategy'), t('Typical days'), ...(recorded ? [t('Recorded hours')] : [])] : head, ...rows];
+// qav-cli's other forms of the analysis shown: its CSV for programs, its table (in the page's
+// language) for the clipboard.
+function otherForm(format) {
+  const text = qav.analyze({ ...lastRequest, format });
+  const error = failed(text);
+  if (error) throw new Error(errorMessage(error, state.source));
+  return text;
 }
-
-const csvField = (f) => (/[",\n]/.test(f) ? `"${f.replace(/"/g, '""')}"` : f);
 
 // ---- Wiring.
 function bind() {
@@ -437,12 +471,18 @@ function bind() {
   $('compare-details').addEventListener('toggle', () => { if ($('compare-details').open) showCompare(); });
   $('svg').addEventListener('click', () => save(baseName() + '-chart.svg', new Blob([lastSvg], { type: 'image/svg+xml' })));
   $('png').addEventListener('click', () => savePng().catch((e) => setState('error', e.message)));
-  $('json').addEventListener('click', () => save(baseName() + '.json', new Blob([lastJson], { type: 'application/json' })));
-  $('csv').addEventListener('click', () => save(baseName() + '.csv',
-    new Blob([tableRows(false).map((r) => r.map(csvField).join(',')).join('\n') + '\n'], { type: 'text/csv' })));
+  const download = (extension, format, type) => {
+    try {
+      save(baseName() + extension, new Blob([otherForm(format)], { type }));
+    } catch (e) {
+      setState('error', e.message);
+    }
+  };
+  $('json').addEventListener('click', () => download('.json', 'json', 'application/json'));
+  $('csv').addEventListener('click', () => download('.csv', 'csv', 'text/csv'));
   $('copy').addEventListener('click', async () => {
     try {
-      await navigator.clipboard.writeText(tableRows(true).map((r) => r.join('\t')).join('\n') + '\n');
+      await navigator.clipboard.writeText(otherForm('table'));
       $('live').textContent = t('The table was copied.');
     } catch (e) {
       setState('error', e.message);
@@ -462,10 +502,8 @@ async function start() {
   $('months').value = state.months;
   $('warming').value = state.warming;
   const src = state.source;
-  if (src.kind === 'dataset') {
-    if (!kDataSets.includes(src.dataset)) return setState('error', t('"%1" is not a data set (brazil, south-america, world).', src.dataset));
-    $('dataset').value = src.dataset;
-  }
+  // A data set the module does not know is refused by it, in qav-cli's words.
+  if (src.kind === 'dataset' && kDataSets.includes(src.dataset)) $('dataset').value = src.dataset;
   if (src.kind === 'station') {
     try { await qav.loadStations(); } catch { /* the analysis reports the catalogue's absence */ }
   }

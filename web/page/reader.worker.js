@@ -4,10 +4,11 @@ const kMiB = 1 << 20;
 // The readers' own limits (bytes): larger files are refused before they are read at all.
 const kMaxBytes = { epw: 64 * kMiB, md: 16 * kMiB };
 
-self.onmessage = async ({ data: file }) => {
+// Each message is {id, file}; its reply carries the id back.
+self.onmessage = async ({ data: { id, file } }) => {
   const format = /\.epw$/i.test(file.name) ? 'epw' : 'md';
   if (file.size > kMaxBytes[format]) {
-    self.postMessage({ name: file.name, format, tooLarge: kMaxBytes[format] / kMiB });
+    self.postMessage({ id, name: file.name, format, tooLarge: kMaxBytes[format] / kMiB });
     return;
   }
   try {
@@ -18,8 +19,8 @@ self.onmessage = async ({ data: file }) => {
     } catch {
       text = new TextDecoder('windows-1252').decode(bytes);  // older files of Windows programs
     }
-    self.postMessage({ name: file.name, format, text });
+    self.postMessage({ id, name: file.name, format, text });
   } catch (e) {
-    self.postMessage({ name: file.name, format, failure: String(e && e.message ? e.message : e) });
+    self.postMessage({ id, name: file.name, format, failure: String(e && e.message ? e.message : e) });
   }
 };
