@@ -68,8 +68,10 @@ constexpr const char* kFaultNames[] = {"file_not_found",
                                        "month_missing",
                                        "normal_out_of_range",
                                        "not_representable",
-                                       "short_header"};
-static_assert(std::size(kFaultNames) == static_cast<std::size_t>(ReadFault::ShortHeader) + 1);
+                                       "short_header",
+                                       "wrong_month",
+                                       "min_above_max"};
+static_assert(std::size(kFaultNames) == static_cast<std::size_t>(ReadFault::MinAboveMax) + 1);
 
 std::string ErrorJson(const std::string& status, const std::string& message, const std::optional<ReadFailure>& f)
 {
