@@ -145,6 +145,9 @@ bool SaveCompareChart(const CompareChartRequest& request, std::vector<CompareRow
 std::vector<batch::Input> LoadInputs(const Arguments& a)
 {
     std::vector<batch::Input> inputs;
+    // An input holds a whole location table (about 16 KB): growing the vector by doubling would
+    // hold the old and the new copy at once, twice the memory of thousands of inputs.
+    inputs.reserve(a.Ordered().size());
     for (const auto& [name, value] : a.Ordered()) {
         if (name == "--dataset") {
             for (batch::Input& in : DataSetInputs(value)) inputs.push_back(std::move(in));
@@ -226,6 +229,8 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
     if (a.Has("--report")) options.reportPath = *a.Value("--report");
     if (a.Has("--report-dir")) options.reportDir = *a.Value("--report-dir");
     if (a.Has("--paper")) {
+        // A paper size with no report to print it on is a mistake in the command, not a default.
+        if (!a.Has("--report") && !a.Has("--report-dir")) Fail("--paper: given without --report or --report-dir");
         const std::optional<Paper> paper = PaperFromName(*a.Value("--paper"));
         if (!paper) Fail("--paper: '" + *a.Value("--paper") + "' is not a4 or letter");
         options.paper = *paper;
