@@ -57,7 +57,7 @@ TEST(RunOptions, RefusalsNameTheOption)
     RefusedChange crossed{7, RefusedChange::Normal::DBTmin, 20, 5.5f, 25.5f, kTemperatureRange};
     crossed.AboveMax = RefusedChange::Pair{22, -1, 21};
     EXPECT_EQ(WarmingRefusalText(crossed, Language::PortugueseBrazil),
-              "julho DBTmin: 20 + 5,5 = 25,5 fica acima de DBTmax 22 - 1 = 21");
+              "julho DBTmin: 20 + 5,5 = 25,5 está acima de DBTmax 22 - 1 = 21");
 }
 
 }  // namespace
