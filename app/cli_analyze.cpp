@@ -172,6 +172,8 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
     if (a.Has("--report")) options.reportPath = *a.Value("--report");
     if (a.Has("--report-dir")) options.reportDir = *a.Value("--report-dir");
     if (a.Has("--paper")) {
+        // A paper size with no report to print it on is a mistake in the command, not a default.
+        if (!a.Has("--report") && !a.Has("--report-dir")) Fail("--paper: given without --report or --report-dir");
         const std::optional<Paper> paper = PaperFromName(*a.Value("--paper"));
         if (!paper) Fail("--paper: '" + *a.Value("--paper") + "' is not a4 or letter");
         options.paper = *paper;

@@ -4,11 +4,13 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <system_error>
 
 #include "app/cli_io.h"
+#include "core/text_fold.h"
 #include "data/station_catalogue.h"
 #include "data/station_search.h"
 #include "pipeline/analysis_output.h"
@@ -149,10 +151,17 @@ int Stations(const std::vector<std::string>& args)
     if (limitText) {
         int n = -1;
         const auto [end, ec] = std::from_chars(limitText->data(), limitText->data() + limitText->size(), n);
-        if (ec != std::errc{} || end != limitText->data() + limitText->size() || n < 0)
-            throw Failure{"--limit: '" + *limitText + "' is not a whole number of 0 or more (0: all)"};
+        const bool whole = end == limitText->data() + limitText->size() && ec != std::errc::invalid_argument;
+        if (!whole) throw Failure{"--limit: '" + *limitText + "' is not a whole number of 0 or more (0: all)"};
+        // A whole number too large for an int, or below 0: the count is fine, its range is not.
+        if (ec == std::errc::result_out_of_range || n < 0)
+            throw Failure{"--limit: '" + *limitText + "' is out of range (0 to " +
+                          std::to_string(std::numeric_limits<int>::max()) + "; 0: all)"};
         limit = static_cast<std::size_t>(n);
     }
+    // A name that folds to nothing (empty, blanks, punctuation) would match no station in silence.
+    if (name && FoldText(*name).empty())
+        throw Failure{"--name: '" + *name + "' holds no letter or digit to search for"};
     std::optional<SiteCoordinates> site;
     if (near) {
         const CoordinatesParse parse = ParseCoordinates(*near);

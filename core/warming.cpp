@@ -90,15 +90,27 @@ WarmedLocation WarmLocation(const LocationRecord& location, const Warming& warmi
                 return {std::nullopt, RefusedChange{m, f.name, f.base, f.change, value, f.range}};
             *f.target = value;
         }
+        // Per-month changes of DBTmin and DBTmax may cross them; the typical day would then run
+        // backwards. Equal values are a day of constant temperature and are kept.
+        const MonthlyNormals& w = changed.Month[m];
+        if (w.DBTmin > w.DBTmax) {
+            RefusedChange r{m, Normal::DBTmin, n.DBTmin, c.DBTmin, w.DBTmin, kTemperatureRange, {}};
+            r.AboveMax = RefusedChange::Pair{n.DBTmax, c.DBTmax, w.DBTmax};
+            return {std::nullopt, r};
+        }
     }
     return {std::move(changed), std::nullopt};
 }
 
 std::string DescribeRefusedChange(const RefusedChange& r)
 {
-    return std::string(kMonthName[r.Month]) + " " + NormalName(r.Field) + ": " + Plain(r.Base) + " " +
-           (r.Change < 0 ? "- " + Plain(-r.Change) : "+ " + Plain(r.Change)) + " = " + Plain(r.Result) +
-           " is outside " + RangeText(r.Range);
+    const auto sum = [](float base, float change, float result) {
+        return Plain(base) + " " + (change < 0 ? "- " + Plain(-change) : "+ " + Plain(change)) + " = " + Plain(result);
+    };
+    const std::string head = std::string(kMonthName[r.Month]) + " " + NormalName(r.Field) + ": ";
+    if (const auto& max = r.AboveMax)
+        return head + sum(r.Base, r.Change, r.Result) + " is above DBTmax " + sum(max->Base, max->Change, max->Result);
+    return head + sum(r.Base, r.Change, r.Result) + " is outside " + RangeText(r.Range);
 }
 
 std::vector<RecordedHour> ShiftRecordedHours(const std::vector<RecordedHour>& hours, const Warming& warming,

@@ -44,7 +44,8 @@ inline constexpr float kMaxTemperatureChange = 30;  // degrees C
 inline constexpr float kMaxHumidityChange = 100;    // percentage points
 
 /// The first normal that a warming would move out of its range of core/location.h
-/// (kTemperatureRange, kHumidityRange): the facts, which each program words in its language.
+/// (kTemperatureRange, kHumidityRange), or the first month whose warmed DBTmin would lie above
+/// its warmed DBTmax: the facts, which each program words in its language.
 struct RefusedChange {
     enum class Normal { DBTmin, DBTmax, RHavg };
     int Month = 1;  // 1..12
@@ -53,6 +54,12 @@ struct RefusedChange {
     float Change = 0;  // the warming's change of it
     float Result = 0;  // Base + Change, outside Range
     ValueRange Range;
+    /// DBTmax's side of a crossing (Field is then DBTmin, its Result above this Result; Range unused).
+    struct Pair {
+        float Base = 0, Change = 0, Result = 0;
+        bool operator==(const Pair&) const = default;
+    };
+    std::optional<Pair> AboveMax = std::nullopt;
     bool operator==(const RefusedChange&) const = default;
 };
 
@@ -68,7 +75,8 @@ struct WarmedLocation {
 };
 WarmedLocation WarmLocation(const LocationRecord& location, const Warming& warming);
 
-/// The refusal in English, as qav-cli prints it: "July DBTmax: 54 + 2 = 56 is outside -90 to 55".
+/// The refusal in English, as qav-cli prints it: "July DBTmax: 54 + 2 = 56 is outside -90 to 55",
+/// "July DBTmin: 20 + 5 = 25 is above DBTmax 22 - 1 = 21".
 std::string DescribeRefusedChange(const RefusedChange& refusal);
 
 /// The "shift" method of weather-file morphing: each hour's dry bulb moved by its month's mean

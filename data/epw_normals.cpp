@@ -78,6 +78,18 @@ std::optional<ReadFailure> NormalOutsideRanges(const LocationRecord& normals)
             f.Range = range;
             return f;
         }
+        // Each day's minimum is at most its maximum, and sums and roundings keep that order, so
+        // a derived month cannot cross; a caller's normals are checked all the same.
+        if (n.DBTmin > n.DBTmax) {
+            ReadFailure f;
+            f.Format = FileFormat::Weather;
+            f.Kind = ReadFault::MinAboveMax;
+            f.Code = kEpwOutOfRange;
+            f.Number = m;
+            f.Text = FormatFixed(n.DBTmin, 1);
+            f.OtherText = FormatFixed(n.DBTmax, 1);
+            return f;
+        }
     }
     return std::nullopt;
 }

@@ -17,7 +17,8 @@ namespace qav {
 LocationRecord DeriveMonthlyNormals(const EpwFile& file);
 
 /// The first monthly normal outside the ranges a Monthly Data file may hold (kTemperatureRange,
-/// kHumidityRange), as a failure naming the month, the field and the value; none when all fit.
+/// kHumidityRange), or the first month whose DBTmin is above its DBTmax, as a failure naming the
+/// month, the field and the values; none when all fit.
 /// A weather year may reach 70 C, a Monthly Data file 55 C: the analysis handles the latter.
 std::optional<ReadFailure> NormalOutsideRanges(const LocationRecord& normals);
 

@@ -164,6 +164,10 @@ ReadFault FaultOf(int code)
             return ReadFault::FieldTooLong;
         case kUnclosedQuote:
             return ReadFault::UnclosedQuote;
+        case kWrongMonth:
+            return ReadFault::WrongMonth;
+        case kMinAboveMax:
+            return ReadFault::MinAboveMax;
         default:
             return ReadFault::TextAfterQuote;
     }
@@ -223,14 +227,28 @@ class LocationParser {
         }
         for (int m = 1; m <= kMonths; ++m) {
             MonthlyNormals& normals = record.Month[m];
+            Field minField;
             float* targets[4] = {nullptr, &normals.DBTmin, &normals.DBTmax, &normals.RHavg};
             for (int i = 0; i < 4; ++i) {
                 Field f;
                 const Next n = NextField(f, kMonthLineFields[i], i + 1);
                 if (n == Next::End) return Outcome::Truncated;
                 if (n == Next::Error) return Outcome::Failed;
-                if (i == 0) continue;  // the Month field: months follow the order of the lines
+                if (i == 0) {
+                    if (!MonthField(f, m)) return Outcome::Failed;
+                    continue;
+                }
                 if (!Number(f, i == 3 ? kHumidityRange : kTemperatureRange, *targets[i])) return Outcome::Failed;
+                if (i == 1) minField = f;
+                if (i == 2 && normals.DBTmin > normals.DBTmax) {
+                    // Placed at DBTmin: the pair is refused, and DBTmin comes first on the line.
+                    fieldName_ = kMonthLineFields[1];
+                    position_ = 2;
+                    Fail(kMinAboveMax, minField.line, minField.value);
+                    failure_.OtherText = CleanExcerpt(f.value);
+                    failure_.Number = m;
+                    return Outcome::Failed;
+                }
             }
         }
         return Outcome::Complete;
@@ -282,6 +300,20 @@ class LocationParser {
         if (value.size() <= kMaxFieldBytes) return true;
         value.clear();
         Fail(kFieldTooLong, f.line, {});
+        return false;
+    }
+
+    // The month of line m: any number equal to m. Text, nan and an empty field are worded as in
+    // any number field; another number is the wrong month.
+    bool MonthField(const Field& f, int m)
+    {
+        constexpr ValueRange kAnyMonth{-1000000, 1000000};
+        float month = 0;
+        int code = ParseNumber(f.value, kAnyMonth, month);
+        if (code == 0 && month == static_cast<float>(m)) return true;
+        if (code == 0 || code == kOutOfRange || code == kNotRepresentable) code = kWrongMonth;
+        Fail(code, f.line, f.value);
+        if (code == kWrongMonth) failure_.Number = m;
         return false;
     }
 

@@ -4,8 +4,10 @@
 //   month,DBTmin,DBTmax,RHavg          (twelve lines, January to December)
 // Fields end at a comma or a line end (LF, CR LF or CR); blank lines are skipped, so line breaks
 // may fall anywhere between fields. Texts are double-quoted (a comma inside belongs to the text)
-// or bare; blanks around a field are ignored. The Month field is read and discarded: the twelve
-// monthly lines are months 1..12 in order. Numbers use a point as decimal separator.
+// or bare; blanks around a field are ignored. The Month field must hold the month of its line,
+// 1..12 in order ("1", "01" and "1.0" alike), and DBTmin may not exceed DBTmax (equal is allowed):
+// a file with its lines swapped would otherwise report one month's climate under another's name.
+// Numbers use a point as decimal separator.
 // A file ending at the start of a location ends the reading; one ending inside a location drops
 // that location; only the first 50 locations are read, and what follows them is counted.
 // Encoding: a UTF-8 byte-order mark is skipped; each text field is decoded on its own, valid UTF-8
@@ -38,6 +40,8 @@ enum MonthlyDataError : int {
     kFieldTooLong = 23,        // more than kMaxFieldBytes
     kUnclosedQuote = 24,       // a quoted text still open at the end of its line
     kTextAfterQuote = 25,      // something other than blanks between a closing quote and the comma
+    kWrongMonth = 26,          // a Month field that is not the month of its line
+    kMinAboveMax = 27,         // DBTmin greater than DBTmax
     kNoCompleteLocation = 30,  // no location has all its 54 fields
     kSystemErrorBase = 1000,   // any other operating-system error: 1000 + errno
 };

@@ -114,6 +114,10 @@ std::string Reason(const ReadFailure& f)
         case ReadFault::ShortHeader:
             return "The header is short: the hourly rows begin after " + n + " lines; a weather file has " + needed +
                    " header lines.";
+        case ReadFault::WrongMonth:
+            return Quoted(f.Text) + " is not month " + n + ": the monthly lines hold months 1 to 12 in order.";
+        case ReadFault::MinAboveMax:
+            return "In month " + n + ", DBTmin " + Quoted(f.Text) + " is above DBTmax " + Quoted(f.OtherText) + ".";
     }
     return {};
 }

@@ -55,6 +55,8 @@ enum class ReadFault {
     NormalOutOfRange,  // a weather year's monthly normal: Number the month, FieldName, Text, Range
     NotRepresentable,  // Text: a number too large or too small for a double (1e400, 1e-400)
     ShortHeader,       // a weather file's hourly row at Line, inside the header: Number the header's lines, Needed 8
+    WrongMonth,        // Text: a Monthly Data file's Month field; Number: the month its line belongs to
+    MinAboveMax,       // Number: the month; Text: DBTmin, OtherText: DBTmax, as the file or the normals give them
 };
 
 /// Month, day and clock hour of a weather file's row.
@@ -76,6 +78,7 @@ struct ReadFailure {
     int Location = 0;          // Monthly Data: the location being read, 1-based; 0 otherwise
     std::string LocationName;  // its name when read so far, cleaned
     std::string Text;          // the offending text, cleaned by CleanExcerpt
+    std::string OtherText;     // a second value the reason needs (MinAboveMax: DBTmax), cleaned
     ValueRange Range{};
     long long Number = 0;
     long long Needed = 0;

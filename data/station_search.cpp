@@ -222,14 +222,21 @@ CoordinatesParse ParseCoordinates(std::string_view text)
 {
     // Without a decimal point, a comma between digits is a decimal comma, unless reading it so
     // leaves no coordinates ("23,46" is then two whole degrees).
+    // Both readings refused: the one with separating commas wins, so that "10,10 100000" blames
+    // its elevation (latitude 10, longitude 10, 100000 m) rather than a longitude of 100000. A
+    // valid reading with separating commas does not: "10; -180,5" is a longitude of -180.5.
+    std::optional<CoordinatesParse> decimalCommas;
     if (text.find('.') == std::string_view::npos) {
         if (const auto tokens = Tokenize(text, true)) {
             CoordinatesParse parse = FromTokens(*tokens);
-            if (parse.kind != CoordinatesParse::NotCoordinates) return parse;
+            if (parse.kind == CoordinatesParse::Valid) return parse;
+            if (parse.kind == CoordinatesParse::OutOfRange) decimalCommas = std::move(parse);
         }
     }
     const auto tokens = Tokenize(text, false);
-    return tokens ? FromTokens(*tokens) : CoordinatesParse{};
+    CoordinatesParse parse = tokens ? FromTokens(*tokens) : CoordinatesParse{};
+    if (decimalCommas && parse.kind != CoordinatesParse::OutOfRange) return std::move(*decimalCommas);
+    return parse;
 }
 
 StationIndex::StationIndex(const StationCatalogue& catalogue) : catalogue_(&catalogue)

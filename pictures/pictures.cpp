@@ -1,6 +1,7 @@
 #include "pictures/pictures.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "chart/qt/qimage_canvas.h"
 #include "pipeline/picture_svg.h"
@@ -19,6 +20,30 @@ const CanvasRect& RectOf(PictureKind kind, const AnalysisState& state)
 QByteArray FromString(const std::string& text) { return QByteArray(text.data(), static_cast<qsizetype>(text.size())); }
 
 PictureDescription CompareDescription() { return {kCompareTitle, CompareProvenance()}; }
+
+// The code point of one whole UTF-8 sequence.
+char32_t CodePoint(std::string_view sequence)
+{
+    const auto lead = static_cast<unsigned char>(sequence[0]);
+    char32_t point = sequence.size() == 1 ? lead : lead & (0x7F >> sequence.size());
+    for (std::size_t k = 1; k < sequence.size(); ++k) point = (point << 6) | (sequence[k] & 0x3F);
+    return point;
+}
+
+// Unicode 15 general category Cf: soft hyphen, zero-width characters, direction marks, embeddings,
+// overrides and isolates, the byte-order mark (U+FEFF), invisible operators, tags.
+bool IsFormatCharacter(char32_t p)
+{
+    constexpr std::pair<char32_t, char32_t> kFormat[] = {
+        {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},   {0x070F, 0x070F},
+        {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},   {0x200B, 0x200F},   {0x202A, 0x202E},
+        {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+        {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+        {0xE0020, 0xE007F}};
+    for (const auto& [low, high] : kFormat)
+        if (p >= low && p <= high) return true;
+    return false;
+}
 
 }  // namespace
 
@@ -56,13 +81,15 @@ std::string FileNamePart(std::string_view name)
             ++i;
             continue;
         }
-        const bool invisible = (c == 0xC2 && byte(1) < 0xA0) ||   // C1 controls
-                               (c == 0xD8 && byte(1) == 0x9C) ||  // U+061C
-                               (c == 0xE2 && byte(1) == 0x80 &&
-                                ((byte(2) >= 0x8B && byte(2) <= 0x8F) || (byte(2) >= 0xA8 && byte(2) <= 0xAE))) ||
-                               (c == 0xE2 && byte(1) == 0x81 && byte(2) >= 0xA6 && byte(2) <= 0xA9) ||
-                               length == 1;  // stray bytes
-        out += invisible ? std::string("_") : std::string(sequence);
+        const char32_t point = CodePoint(sequence);
+        if (IsFormatCharacter(point)) {  // invisible: nothing in the name to stand for
+            i += sequence.size();
+            continue;
+        }
+        const bool blank = (c == 0xC2 && byte(1) < 0xA0) ||       // C1 controls
+                           point == 0x2028 || point == 0x2029 ||  // line and paragraph separators
+                           length == 1;                           // stray bytes
+        out += blank ? std::string("_") : std::string(sequence);
         i += sequence.size();
     }
     return out.empty() ? "QAV" : out;

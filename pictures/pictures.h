@@ -26,8 +26,9 @@ enum class PictureFormat { Png, Png2x, Svg };
 std::optional<PictureFormat> PictureFormatOf(const std::filesystem::path& path);
 
 /// A location's name as part of a file name: letters and digits are kept (other scripts' letters
-/// included); every other character, and controls, line separators and direction marks,
-/// overrides and isolates, becomes '_'. An empty name gives "QAV".
+/// included); format characters (byte-order mark, zero-width characters, direction marks,
+/// overrides and isolates) are dropped; every other character, controls and line separators
+/// included, becomes '_'. An empty name gives "QAV".
 std::string FileNamePart(std::string_view name);
 
 /// prefix + FileNamePart(name) + suffix, the name cut on a character boundary so the whole takes

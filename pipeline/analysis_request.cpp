@@ -131,6 +131,9 @@ void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stat
 {
     opened = {};
     opened.warming = OpenWarming(request);
+    // An input holds a whole location table (about 16 KB): growing the vector by doubling would
+    // hold the old and the new copy at once, twice the memory of thousands of inputs.
+    opened.inputs.reserve(request.inputs.size());
     for (const RequestOption& o : request.inputs) {
         const std::string& value = o.value;
         if (o.name == "--dataset") {
@@ -515,7 +518,9 @@ FailureCode CodeOf(const ReadFailure& f)
                                               "month_missing",
                                               "normal_out_of_range",
                                               "not_representable",
-                                              "short_header"};
+                                              "short_header",
+                                              "wrong_month",
+                                              "min_above_max"};
     const auto kind = static_cast<std::size_t>(f.Kind);
     return {kind < std::size(kFaults) ? kFaults[kind] : "read_failure",
             {f.File.string(), std::to_string(f.Code), std::to_string(f.Line), std::to_string(f.Field), f.FieldName,

@@ -73,6 +73,13 @@ std::string WarmingRefusalText(const RefusedChange& r, Language language)
         return text;
     };
     const std::string change = r.Change < 0 ? "- " + number(-r.Change) : "+ " + number(r.Change);
+    if (const auto& max = r.AboveMax) {
+        const std::string maxChange = max->Change < 0 ? "- " + number(-max->Change) : "+ " + number(max->Change);
+        return FilledText(
+            Translated(language, "qav::AnalysisText", kWarmingAboveMax),
+            {Translated(language, "qav::Month", kMonthName[static_cast<std::size_t>(r.Month)]), number(r.Base), change,
+             number(r.Result), number(max->Base), maxChange, number(max->Result)});
+    }
     return FilledText(
         Translated(language, "qav::AnalysisText", kWarmingRefusal),
         {Translated(language, "qav::Month", kMonthName[static_cast<std::size_t>(r.Month)]), NormalName(r.Field),

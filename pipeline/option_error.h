@@ -93,5 +93,9 @@ inline constexpr const char* kLocationsNeedOne =
 /// 55" for the month, the normal, its value, the change, the result and the range.
 inline constexpr const char* kWarmingRefusal =
     QAV_TRANSLATABLE("qav::AnalysisText", "%1 %2: %3 %4 = %5 is outside %6 to %7", "");
+/// A warming that would lift a month's DBTmin above its DBTmax: "July DBTmin: 20 + 5 = 25 is above
+/// DBTmax 22 - 1 = 21" for the month, DBTmin, its change and result, then DBTmax's.
+inline constexpr const char* kWarmingAboveMax =
+    QAV_TRANSLATABLE("qav::AnalysisText", "%1 DBTmin: %2 %3 = %4 is above DBTmax %5 %6 = %7", "");
 
 }  // namespace qav

@@ -87,6 +87,11 @@ inline constexpr const char* kNormalOutOfRange =
 inline constexpr const char* kShortHeader = QAV_TRANSLATABLE(
     "qav::ReadFailureText",
     "The header is short: the hourly rows begin after %1 lines; a weather file has %2 header lines.", "");
+// The order of a Monthly Data file's months, and the pair of temperatures of a month
+inline constexpr const char* kWrongMonth = QAV_TRANSLATABLE(
+    "qav::ReadFailureText", "'%1' is not month %2: the monthly lines hold months 1 to 12 in order.", "");
+inline constexpr const char* kMinAboveMax =
+    QAV_TRANSLATABLE("qav::ReadFailureText", "In month %1, DBTmin '%2' is above DBTmax '%3'.", "");
 // Where, and the code
 inline constexpr const char* kNamed = QAV_TRANSLATABLE("qav::ReadFailureText", "%1 (%2)", "");
 inline constexpr const char* kLineField = QAV_TRANSLATABLE("qav::ReadFailureText", "Line %1, field %2", "");

@@ -113,6 +113,10 @@ class Wording {
                 return Fill(text::kNotRepresentable, {t});
             case ReadFault::ShortHeader:
                 return Fill(text::kShortHeader, {n, needed});
+            case ReadFault::WrongMonth:
+                return Fill(text::kWrongMonth, {t, n});
+            case ReadFault::MinAboveMax:
+                return Fill(text::kMinAboveMax, {n, t, f.OtherText});
         }
         return {};
     }

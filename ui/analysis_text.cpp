@@ -37,8 +37,14 @@ QString AnalysisText::warming(const Warming& w)
 
 QString AnalysisText::refusal(const RefusedChange& r)
 {
-    const QString change =
-        r.Change < 0 ? QStringLiteral("- ") + Number(-r.Change) : QStringLiteral("+ ") + Number(r.Change);
+    const auto signedChange = [](float change) {
+        return change < 0 ? QStringLiteral("- ") + Number(-change) : QStringLiteral("+ ") + Number(change);
+    };
+    const QString change = signedChange(r.Change);
+    if (const auto& max = r.AboveMax)
+        return tr(kWarmingAboveMax)
+            .arg(MonthName(r.Month), Number(r.Base), change, Number(r.Result), Number(max->Base),
+                 signedChange(max->Change), Number(max->Result));
     return tr(kWarmingRefusal)
         .arg(MonthName(r.Month), QLatin1String(NormalName(r.Field)), Number(r.Base), change, Number(r.Result))
         .arg(r.Range.Low)

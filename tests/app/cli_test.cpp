@@ -64,7 +64,14 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
           Row{"analyze --sort E", "error: --sort: needs --compare-chart\n"},
           Row{"stations --near 95,10", "error: --near: latitude 95 is out of range (-90 to 90)\n"},
           Row{"stations --near lima", "error: --near: 'lima' is not a latitude and a longitude (LAT,LON)\n"},
-          Row{"stations --limit -1", "error: --limit: '-1' is not a whole number of 0 or more (0: all)\n"},
+          Row{"stations --near '10,10 100000'", "error: --near: elevation 100000 is out of range (-500 to 9000 m)\n"},
+          Row{"stations --limit -1", "error: --limit: '-1' is out of range (0 to 2147483647; 0: all)\n"},
+          Row{"stations --limit 2147483648",
+              "error: --limit: '2147483648' is out of range (0 to 2147483647; 0: all)\n"},
+          Row{"stations --limit 1e3", "error: --limit: '1e3' is not a whole number of 0 or more (0: all)\n"},
+          Row{"stations --name ''", "error: --name: '' holds no letter or digit to search for\n"},
+          Row{"stations --name ' -.- '", "error: --name: ' -.- ' holds no letter or digit to search for\n"},
+          Row{"analyze --paper letter", "error: --paper: given without --report or --report-dir\n"},
           Row{"stations --format xml", "error: --format: 'xml' is not table, csv or json\n"},
           Row{"stations --near", "error: --near: a value is missing\n"}}) {
         SCOPED_TRACE(row.args);
@@ -140,6 +147,20 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
         r.err,
         "error: " + bad.string() +
             ": '95' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (Nowhere). Err code 22\n");
+    // The world set with its first location's January and July lines swapped.
+    std::string world = ReadFile(QAV_SOURCE_DIR "/QAVworld.TXT");
+    const std::size_t jan = world.find('\n') + 1, feb = world.find('\n', jan) + 1;
+    std::size_t jul = feb;
+    for (int line = 2; line < 7; ++line) jul = world.find('\n', jul) + 1;
+    const std::size_t aug = world.find('\n', jul) + 1;
+    world = world.substr(0, jan) + world.substr(jul, aug - jul) + world.substr(feb, jul - feb) +
+            world.substr(jan, feb - jan) + world.substr(aug);
+    const std::filesystem::path swapped = dir / "QAVswapped.TXT";
+    std::ofstream(swapped) << world;
+    EXPECT_EQ(Shell("analyze --file " + swapped.string()).err,
+              "error: " + swapped.string() +
+                  ": '7' is not month 1: the monthly lines hold months 1 to 12 in order. Line 2, field 1 (Month), "
+                  "location 1 (Addis Ababa). Err code 26\n");
 }
 
 // Files piped in are read as streams under the size limit of their kind; what follows the 50th

@@ -35,6 +35,17 @@ TEST(WarmLocation, AddsTheChangesAndRefusesValuesOutsideTheReadersRanges)
     const WarmedLocation dry = WarmLocation(TwoMonths(), drier);
     ASSERT_TRUE(dry.Refusal);
     EXPECT_EQ(DescribeRefusedChange(*dry.Refusal), "March RHavg: 50 - 60 = -10 is outside 0 to 100");
+
+    // Per-month changes may cross DBTmin and DBTmax; meeting is allowed, crossing is not.
+    Warming closer;
+    closer.Month[7] = {12, -12, 0};
+    const WarmedLocation met = WarmLocation(TwoMonths(), closer);
+    ASSERT_TRUE(met.Location);
+    EXPECT_EQ(met.Location->Month[7].DBTmin, 42.0f);
+    closer.Month[7].DBTmin = 12.5f;
+    const WarmedLocation crossed = WarmLocation(TwoMonths(), closer);
+    ASSERT_TRUE(crossed.Refusal && !crossed.Location);
+    EXPECT_EQ(DescribeRefusedChange(*crossed.Refusal), "July DBTmin: 30 + 12.5 = 42.5 is above DBTmax 54 - 12 = 42");
 }
 
 // Sea-level pressure: 27 C at 50 % is 11.14 g/kg (pws 3.567 kPa, ASHRAE Fundamentals ch. 1

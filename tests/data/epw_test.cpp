@@ -92,6 +92,16 @@ TEST(ReadEpw, NormalsOfAKnownYearLeaveMissingHoursOut)
         EXPECT_FLOAT_EQ(n.Month[m].RHavg, m == 1 ? 52 : 52.5f);          // January: mean of 41..63
     }
     EXPECT_EQ(RecordedHoursAt(r.file, Psychrometrics()).size(), 8760u - 31);
+
+    // Means of daily minima never pass the means of the maxima; normals that do are refused.
+    LocationRecord crossed = n;
+    crossed.Month[3].DBTmin = 15.5f;
+    crossed.Month[3].DBTmax = 15.5f;
+    EXPECT_FALSE(NormalOutsideRanges(crossed));
+    crossed.Month[3].DBTmax = 15.4f;
+    const auto refused = NormalOutsideRanges(crossed);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(EnglishReadFailure(*refused), "In month 3, DBTmin '15.5' is above DBTmax '15.4'. Err code 45");
 }
 
 TEST(ReadEpw, HumidityDerivedCappedOrMissing)

@@ -108,13 +108,12 @@ TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShortAndCountsWhatFollowsTheFiftiet
     }
 }
 
-// Blanks around fields go, blanks inside quotes stay, and the Month field is skipped whatever it
-// holds: the monthly lines are January to December in line order. The range limits themselves
-// are valid values.
-TEST(ReadMonthlyData, ReadsQuotedAndBareTextsSkipsTheMonthFieldAndAcceptsTheLimits)
+// Blanks around fields go, blanks inside quotes stay, and a Month field is its month however it
+// is written. The range limits themselves are valid values, and DBTmin may equal DBTmax.
+TEST(ReadMonthlyData, ReadsQuotedAndBareTextsAnyFormOfTheMonthAndAcceptsTheLimits)
 {
     std::string text = "  \"Rio de Janeiro, RJ\" ,Brasil do Sul ,  -22.9\t, -43.17,11 , \" INMET \"\n";
-    const char* monthFields[] = {"\"Jan\"", "7", "-3.5", "x", "\"\"", "12", "0", "1e9", "\"a, b\"", "13", "nan", " "};
+    const char* monthFields[] = {"01", "2.0", " 3", "+4", "5", "6", "7", "8", "9", "10", "11", "12e0"};
     for (int m = 1; m <= 12; ++m) text += std::string(monthFields[m - 1]) + " , " + std::to_string(m) + " , 29.4,79 \n";
     text += "\"X\",\"Y\",-90,180,-500,\"GOV\"\n";
     for (int m = 1; m <= 12; ++m) text += std::to_string(m) + ",-90,55,100\n";
@@ -200,6 +199,16 @@ TEST(ReadMonthlyData, ReportsEachFaultWithItsPlace)
          lima("'humid' is not a number.", "4 (RHavg)", 20)},
         {"empty number field", jan("1,1,,51"), kNotANumber,
          lima("The field is empty where a number belongs.", "3 (DBTmax)", 20)},
+        // January and July swapped would report July's climate as January's.
+        {"another month", jan("7,1,21,51"), kWrongMonth,
+         lima("'7' is not month 1: the monthly lines hold months 1 to 12 in order.", "1 (Month)", 26)},
+        {"a fraction of a month", jan("1.5,1,21,51"), kWrongMonth,
+         lima("'1.5' is not month 1: the monthly lines hold months 1 to 12 in order.", "1 (Month)", 26)},
+        {"text for a month", jan("abc,1,21,51"), kNotANumber, lima("'abc' is not a number.", "1 (Month)", 20)},
+        {"empty month", jan(",1,21,51"), kNotANumber,
+         lima("The field is empty where a number belongs.", "1 (Month)", 20)},
+        {"DBTmin above DBTmax", jan("1,30,10,51"), kMinAboveMax,
+         lima("In month 1, DBTmin '30' is above DBTmax '10'.", "2 (DBTmin)", 27)},
         {"latitude", "\"X\",\"Y\",-91,0,0,\"GOV\"\n", kOutOfRange,
          "'-91' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (X). Err code 22"},
         {"elevation", "\"X\",\"Y\",0,0,9000.5,\"GOV\"\n", kOutOfRange,

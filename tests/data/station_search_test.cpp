@@ -80,7 +80,10 @@ TEST(ParseCoordinates, ReadsEveryWayOfWritingThem)
     for (const Bad& b : {Bad{"95, 10", "latitude 95 is out of range (-90 to 90)"},
                          Bad{"10; -180,5", "longitude -180.5 is out of range (-180 to 180)"},
                          Bad{"91 0 N 10 E", "latitude 91 0 N is out of range (-90 to 90)"},
-                         Bad{"1, 2, 9500", "elevation 9500 is out of range (-500 to 9000 m)"}}) {
+                         Bad{"1, 2, 9500", "elevation 9500 is out of range (-500 to 9000 m)"},
+                         // Read with decimal commas it would blame a longitude of 100000.
+                         Bad{"10,10 100000", "elevation 100000 is out of range (-500 to 9000 m)"},
+                         Bad{"10,10 -200", "longitude -200 is out of range (-180 to 180)"}}) {
         SCOPED_TRACE(b.text);
         const CoordinatesParse p = ParseCoordinates(b.text);
         EXPECT_EQ(p.kind, CoordinatesParse::OutOfRange);

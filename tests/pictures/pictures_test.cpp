@@ -46,7 +46,12 @@ TEST(PictureNames, OneRuleForTheWindowAndTheRun)
                          {"a<b>&\"c\"", "a_b___c_"},
                          {"..", "__"},
                          {"", "QAV"},
-                         {"x\u202Ey\u200Bz", "x_y_z"},
+                         // Format characters are dropped: override, zero-width space, byte-order
+                         // mark, soft hyphen, a tag; a line separator is a blank.
+                         {"x\u202Ey\u200Bz", "xyz"},
+                         {"\uFEFFBras\u00ADília\U000E0041", "Brasília"},
+                         {"a\u2028b", "a_b"},
+                         {"\uFEFF", "QAV"},
                          {"bad\xFFtail", "bad_tail"},
                          {"cut\xC3", "cut_"},
                          {"\xE2(ok", "__ok"},

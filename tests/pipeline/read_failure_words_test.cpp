@@ -49,6 +49,15 @@ TEST(ReadFailureWords, PortugueseLineOfEachPart)
         f.Number = 20;
         f.Needed = 54;
     });
+    const ReadFailure month = Failure(ReadFault::WrongMonth, 26, [](ReadFailure& f) {
+        f.Text = "7";
+        f.Number = 1;
+    });
+    const ReadFailure crossed = Failure(ReadFault::MinAboveMax, 27, [](ReadFailure& f) {
+        f.Number = 3;
+        f.Text = "30";
+        f.OtherText = "10.5";
+    });
     const struct {
         ReadFailure failure;
         const char* line;
@@ -64,6 +73,8 @@ TEST(ReadFailureWords, PortugueseLineOfEachPart)
         {cut,
          "O arquivo não contém nenhuma localidade completa: ele termina depois de 20 dos 54 campos de uma "
          "localidade. Localidade 1. Err code 27"},
+        {month, "'7' não é o mês 1: as linhas mensais trazem os meses de 1 a 12, em ordem. Err code 26"},
+        {crossed, "No mês 3, DBTmin '30' está acima de DBTmax '10.5'. Err code 27"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

@@ -54,6 +54,10 @@ TEST(RunOptions, RefusalsNameTheOption)
     const RefusedChange cold{7, RefusedChange::Normal::DBTmin, -85.5f, -5, -90.5f, kTemperatureRange};
     EXPECT_EQ(WarmingRefusalText(cold, Language::PortugueseBrazil),
               "julho DBTmin: -85,5 - 5 = -90,5 está fora de -90 a 55");
+    RefusedChange crossed{7, RefusedChange::Normal::DBTmin, 20, 5.5f, 25.5f, kTemperatureRange};
+    crossed.AboveMax = RefusedChange::Pair{22, -1, 21};
+    EXPECT_EQ(WarmingRefusalText(crossed, Language::PortugueseBrazil),
+              "julho DBTmin: 20 + 5,5 = 25,5 está acima de DBTmax 22 - 1 = 21");
 }
 
 }  // namespace

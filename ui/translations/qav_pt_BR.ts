@@ -179,6 +179,10 @@
         <source>What if: %1</source>
         <translation>E se: %1</translation>
     </message>
+    <message>
+        <source>%1 DBTmin: %2 %3 = %4 is above DBTmax %5 %6 = %7</source>
+        <translation>%1 DBTmin: %2 %3 = %4 está acima de DBTmax %5 %6 = %7</translation>
+    </message>
 </context>
 <context>
     <name>qav::Clipboard</name>
@@ -1617,6 +1621,14 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>The file could not be saved: %1</source>
         <translation>O arquivo não pôde ser salvo: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not month %2: the monthly lines hold months 1 to 12 in order.</source>
+        <translation>&apos;%1&apos; não é o mês %2: as linhas mensais trazem os meses de 1 a 12, em ordem.</translation>
+    </message>
+    <message>
+        <source>In month %1, DBTmin &apos;%2&apos; is above DBTmax &apos;%3&apos;.</source>
+        <translation>No mês %1, DBTmin &apos;%2&apos; está acima de DBTmax &apos;%3&apos;.</translation>
     </message>
 </context>
 <context>
