@@ -521,6 +521,7 @@ FailureCode CodeOf(const ReadFailure& f)
                                               "short_header",
                                               "wrong_month",
                                               "min_above_max"};
+    static_assert(std::size(kFaults) == static_cast<std::size_t>(ReadFault::MinAboveMax) + 1);
     const auto kind = static_cast<std::size_t>(f.Kind);
     return {kind < std::size(kFaults) ? kFaults[kind] : "read_failure",
             {f.File.string(), std::to_string(f.Code), std::to_string(f.Line), std::to_string(f.Field), f.FieldName,
