@@ -83,7 +83,7 @@ class FileKeys {
 
 }  // namespace
 
-std::optional<std::string> OutputClash(const Options& options, const std::vector<WorkItem>& work,
+std::optional<std::string> OutputClash(const Options& options, const std::vector<RunItem>& work,
                                        const std::optional<CompareOutput>& compare)
 {
     FileKeys keys;
@@ -96,7 +96,7 @@ std::optional<std::string> OutputClash(const Options& options, const std::vector
             clash = std::string(option) + ": '" + path.string() + "' is the file of " + earlier->second + " as well";
     };
     for (std::size_t i = 0; i < work.size() && !clash; ++i) {
-        const WorkItem& item = work[i];
+        const RunItem& item = work[i];
         for (const LocationFile& file :
              LocationFiles(options, static_cast<int>(i) + 1, item.slot, item.input->table.Slot[item.slot].LocationName))
             add(file.option, file.path);

@@ -41,7 +41,7 @@ struct CompareOutput {
 /// earlier one, in any spelling (relative or absolute, through links, a hard link), as
 /// "--chart-dir: 'dd/0001-05-Brasília.png' is the file of --graph as well"; none when all differ.
 /// A PNG compare picture is counted with as many pages as its bars could take.
-std::optional<std::string> OutputClash(const Options& options, const std::vector<WorkItem>& work,
+std::optional<std::string> OutputClash(const Options& options, const std::vector<RunItem>& work,
                                        const std::optional<CompareOutput>& compare);
 
 }  // namespace qav::batch
