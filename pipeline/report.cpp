@@ -1,6 +1,7 @@
 #include "pipeline/report.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "chart/strategy.h"
 #include "classify/recorded_classification.h"
@@ -62,15 +63,25 @@ class Composer {
 std::string Composer::SourceText() const
 {
     const LocationRecord& l = state_.Current();
-    const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
     if (const std::string station = StationCaption(l, language_); !station.empty()) return station;
-    std::string source = !file.empty()                                           ? Fill(rt::kFileSource, {file})
-                         : state_.DataSetKind.IsShown(DataSetKind::Brazil)       ? T(rt::kSetBrazil)
-                         : state_.DataSetKind.IsShown(DataSetKind::SouthAmerica) ? T(rt::kSetSouthAmerica)
-                         : state_.DataSetKind.IsShown(DataSetKind::World)        ? T(rt::kSetWorld)
-                                                                                 : std::string();
-    if (!l.DataSource.empty()) source += (source.empty() ? "" : ", ") + Fill(rt::kSourceField, {l.DataSource});
-    return source;
+    const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
+    // The file's name only: a report handed on must not reveal the folders of the user's disk.
+    const std::string name = std::filesystem::path(file).filename().string();
+    if (!file.empty() && Recorded())
+        return Fill(rt::kWeatherFileSource, {name, l.LocationName + " (" + l.Country + ")"});
+    const DataSetFlags& set = state_.DataSetKind;
+    std::string source = !file.empty()                      ? Fill(rt::kFileSource, {name})
+                         : set.IsShown(DataSetKind::Brazil) ? T(rt::kSetBrazil) + ", " + T(rt::kPeriodBrazil)
+                         : set.IsShown(DataSetKind::SouthAmerica)
+                             ? T(rt::kSetSouthAmerica) + ", " + T(rt::kPeriodSouthAmerica)
+                         : set.IsShown(DataSetKind::World) ? T(rt::kSetWorld) + ", " + T(rt::kPeriodWorld)
+                                                           : std::string();
+    if (l.DataSource.empty()) return source;
+    // The codes of the built-in sets say who published the normals; a user's file may hold any code.
+    const std::string field = l.DataSource == "GOV"   ? T(rt::kSourceGov)
+                              : l.DataSource == "BBC" ? T(rt::kSourceBbc)
+                                                      : Fill(rt::kSourceField, {l.DataSource});
+    return source + (source.empty() ? "" : "; ") + field;
 }
 
 void Composer::Heading(const std::string& date)
@@ -114,17 +125,25 @@ void Composer::Pictures()
 
 void Composer::Tables()
 {
-    const char sep = DecimalSeparatorOf(language_);
     const LocationRecord& l = state_.Current();
     ReportTable normals{{T(rt::kMonth), T(rt::kDbtMin), T(rt::kDbtMax), T(rt::kRhAvg)}, {}, {}};
+    // One decimal throughout, as the normals are published; a warmed value is marked, so that
+    // nobody takes it for the station's record.
+    const auto value = [&](float v, float asRead) { return Fixed(v, 1) + (state_.Warmed && v != asRead ? " *" : ""); };
     for (int m = 1; m <= kMonths; ++m) {
         const MonthlyNormals& n = l.Month[static_cast<std::size_t>(m)];
+        const MonthlyNormals& read = (state_.Warmed ? state_.Base.Location : l).Month[static_cast<std::size_t>(m)];
         normals.Rows.push_back(
             {std::string(Translated(language_, "qav::Month", kMonthName[static_cast<std::size_t>(m)])),
-             FormatGeneral(n.DBTmin, sep), FormatGeneral(n.DBTmax, sep), FormatGeneral(n.RHavg, sep)});
+             value(n.DBTmin, read.DBTmin), value(n.DBTmax, read.DBTmax), value(n.RHavg, read.RHavg)});
     }
     Add(ReportBlockKind::Section, T(rt::kNormals));
     Add(ReportBlockKind::Table, {}, std::move(normals));
+    if (state_.Warmed) {
+        const std::optional<float> degrees = state_.WarmingAsked->Uniform();
+        Add(ReportBlockKind::Note,
+            degrees ? Fill(rt::kWarmedUniform, {WarmingText(*state_.WarmingAsked, language_)}) : T(rt::kWarmedMonthly));
+    }
 
     const StrategyTally& basis = Basis();
     ReportTable shares{{T(rt::kRank), T(rt::kStrategy)}, {}, {}};

@@ -36,8 +36,25 @@ inline constexpr const char* kRecordedBasis = QAV_TRANSLATABLE(
 inline constexpr const char* kSetBrazil = QAV_TRANSLATABLE("qav::Report", "built-in data set Brazil", "");
 inline constexpr const char* kSetSouthAmerica = QAV_TRANSLATABLE("qav::Report", "built-in data set South America", "");
 inline constexpr const char* kSetWorld = QAV_TRANSLATABLE("qav::Report", "built-in data set World", "");
-inline constexpr const char* kFileSource = QAV_TRANSLATABLE("qav::Report", "file %1", "");
+inline constexpr const char* kFileSource = QAV_TRANSLATABLE("qav::Report", "Monthly Data file %1", "");
 inline constexpr const char* kSourceField = QAV_TRANSLATABLE("qav::Report", "source field %1", "");
+inline constexpr const char* kPeriodBrazil =
+    QAV_TRANSLATABLE("qav::Report", "climatological normals 1961-1990 of INMET", "");
+inline constexpr const char* kPeriodSouthAmerica =
+    QAV_TRANSLATABLE("qav::Report", "normals 1961-1990 or 1981-2010 of each country's meteorological service", "");
+inline constexpr const char* kPeriodWorld = QAV_TRANSLATABLE(
+    "qav::Report", "normals 1961-1990 to 1991-2020 of the national meteorological services, as reported to the WMO",
+    "");
+inline constexpr const char* kSourceGov =
+    QAV_TRANSLATABLE("qav::Report", "source field GOV: normals published by the national meteorological service", "");
+inline constexpr const char* kSourceBbc = QAV_TRANSLATABLE(
+    "qav::Report", "source field BBC: normals taken from a published compilation of world climate tables", "");
+inline constexpr const char* kWeatherFileSource =
+    QAV_TRANSLATABLE("qav::Report", "weather file %1, location from its header: %2", "");
+inline constexpr const char* kWarmedUniform =
+    QAV_TRANSLATABLE("qav::Report", "* Warmed normals: %1 added to every minimum and maximum; humidity as read.", "");
+inline constexpr const char* kWarmedMonthly = QAV_TRANSLATABLE(
+    "qav::Report", "* Warmed normals: the warming file's monthly changes added to the values as read.", "");
 // Pictures and tables
 inline constexpr const char* kChartSection = QAV_TRANSLATABLE("qav::Report", "Bioclimatic chart", "");
 inline constexpr const char* kGraphSection = QAV_TRANSLATABLE("qav::Report", "Monthly climate", "");

@@ -1645,12 +1645,44 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>base de dados interna Mundo</translation>
     </message>
     <message>
-        <source>file %1</source>
-        <translation>arquivo %1</translation>
+        <source>Monthly Data file %1</source>
+        <translation>arquivo de dados mensais %1</translation>
     </message>
     <message>
         <source>source field %1</source>
         <translation>campo de fonte %1</translation>
+    </message>
+    <message>
+        <source>climatological normals 1961-1990 of INMET</source>
+        <translation>normais climatológicas 1961-1990 do INMET</translation>
+    </message>
+    <message>
+        <source>normals 1961-1990 or 1981-2010 of each country&apos;s meteorological service</source>
+        <translation>normais 1961-1990 ou 1981-2010 do serviço meteorológico de cada país</translation>
+    </message>
+    <message>
+        <source>normals 1961-1990 to 1991-2020 of the national meteorological services, as reported to the WMO</source>
+        <translation>normais de 1961-1990 a 1991-2020 dos serviços meteorológicos nacionais, como informadas à OMM</translation>
+    </message>
+    <message>
+        <source>source field GOV: normals published by the national meteorological service</source>
+        <translation>campo de fonte GOV: normais publicadas pelo serviço meteorológico nacional</translation>
+    </message>
+    <message>
+        <source>source field BBC: normals taken from a published compilation of world climate tables</source>
+        <translation>campo de fonte BBC: normais tiradas de uma compilação publicada de tabelas climáticas mundiais</translation>
+    </message>
+    <message>
+        <source>weather file %1, location from its header: %2</source>
+        <translation>arquivo climático %1, local segundo o seu cabeçalho: %2</translation>
+    </message>
+    <message>
+        <source>* Warmed normals: %1 added to every minimum and maximum; humidity as read.</source>
+        <translation>* Normais aquecidas: %1 somados a todas as mínimas e máximas; umidade original.</translation>
+    </message>
+    <message>
+        <source>* Warmed normals: the warming file&apos;s monthly changes added to the values as read.</source>
+        <translation>* Normais aquecidas: as variações mensais do arquivo de aquecimento somadas aos valores originais.</translation>
     </message>
     <message>
         <source>Bioclimatic chart</source>
