@@ -146,6 +146,7 @@ void Composer::Tables()
     }
 
     const StrategyTally& basis = Basis();
+    const HourCounts counts = CountHours(basis);
     ReportTable shares{{T(rt::kRank), T(rt::kStrategy)}, {}, {}};
     if (Recorded()) {
         shares.Columns.push_back(T(rt::kRecorded));
@@ -153,18 +154,32 @@ void Composer::Tables()
     } else {
         shares.Columns.push_back(T(rt::kShare));
     }
+    shares.Columns.push_back(T(rt::kOwnHours));
     for (int s = 1; s <= kStrategies; ++s) {
         const auto top = std::find(basis.TopStrategy.begin() + 1, basis.TopStrategy.end(), s);
         const bool marked = top != basis.TopStrategy.end();
         std::vector<std::string> row{marked ? std::to_string(top - basis.TopStrategy.begin()) : std::string(),
                                      StrategyLabel(s), Fixed(basis.YearShare[s], 1)};
         if (Recorded()) row.push_back(Fixed(state_.Tally.YearShare[s], 1));
+        row.push_back(Fixed(counts.Percent(counts.Own[static_cast<std::size_t>(s)]), 1));
         shares.Rows.push_back(std::move(row));
         shares.Bold.push_back(marked);
     }
     Add(ReportBlockKind::Section, T(rt::kShares));
     Add(ReportBlockKind::Table, {}, std::move(shares));
     Add(ReportBlockKind::Note, T(rt::kTopMarked));
+    Add(ReportBlockKind::Note,
+        Fill(rt::kHourTotals, {Fixed(counts.Percent(counts.Cold()), 1), Fixed(counts.Percent(counts.Own[5]), 1),
+                               Fixed(counts.Percent(counts.Hot()), 1), Fixed(counts.Percent(counts.Own[4]), 1)}));
+    // What each merged share holds, in hours, so that it is not read as hours of its own.
+    const auto h = [&](int s) { return std::to_string(counts.Own[static_cast<std::size_t>(s)]); };
+    if (counts.Served(2) > 0)
+        Add(ReportBlockKind::Note, Fill(rt::kMergedB, {Fixed(basis.YearShare[2], 1), h(2), h(3)}));
+    if (counts.Served(8) > 0)
+        Add(ReportBlockKind::Note, Fill(rt::kMergedH, {Fixed(basis.YearShare[8], 1), h(8), h(7)}));
+    if (counts.Served(9) > 0)
+        Add(ReportBlockKind::Note,
+            Fill(rt::kMergedI, {Fixed(basis.YearShare[9], 1), h(9), std::to_string(counts.Own[7] + counts.Own[8])}));
     if (Recorded())
         Add(ReportBlockKind::Note,
             Fill(rt::kDisagreement, {Fixed(ShareDisagreement(state_.Tally, state_.RecordedTally), 1)}));

@@ -68,6 +68,19 @@ inline constexpr const char* kStrategy = QAV_TRANSLATABLE("qav::Report", "Strate
 inline constexpr const char* kShare = QAV_TRANSLATABLE("qav::Report", "Share (%)", "");
 inline constexpr const char* kTypical = QAV_TRANSLATABLE("qav::Report", "Typical days (%)", "");
 inline constexpr const char* kRecorded = QAV_TRANSLATABLE("qav::Report", "Recorded hours (%)", "");
+inline constexpr const char* kOwnHours = QAV_TRANSLATABLE("qav::Report", "% of the hours", "");
+inline constexpr const char* kHourTotals = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Each hour counted once, by the zone it falls in: cold (A to C) %1 %, comfortable (E) %2 %, hot (F to J) %3 %, dry (D) %4 % of the hours.",
+    "");
+inline constexpr const char* kMergedB =
+    QAV_TRANSLATABLE("qav::Report", "B (%1 %) holds C: %2 h need solar gains alone, %3 h also need thermal mass.", "");
+inline constexpr const char* kMergedH = QAV_TRANSLATABLE(
+    "qav::Report", "H (%1 %) holds G: %2 h need thermal mass alone, %3 h also need night ventilation.", "");
+inline constexpr const char* kMergedI = QAV_TRANSLATABLE(
+    "qav::Report",
+    "I (%1 %) holds G and H: %2 h need evaporative cooling alone, %3 h can also be served by thermal mass or night ventilation.",
+    "");
 inline constexpr const char* kRank = QAV_TRANSLATABLE("qav::Report", "Rank", "");
 inline constexpr const char* kTopMarked =
     QAV_TRANSLATABLE("qav::Report", "The three largest shares are ranked and set in bold.", "");
@@ -80,7 +93,7 @@ inline constexpr const char* kTypicalHours = QAV_TRANSLATABLE("qav::Report", "ty
 inline constexpr const char* kRecordedHours = QAV_TRANSLATABLE("qav::Report", "recorded hours", "");
 inline constexpr const char* kMerged = QAV_TRANSLATABLE(
     "qav::Report",
-    "The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G's) for I, so a share is not simply the hours of its column divided by the hours counted.",
+    "The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G's) for I, so a share is not simply the hours of its column divided by the hours counted; the column “% of the hours” is.",
     "");
 // Guidance
 inline constexpr const char* kGuidance = QAV_TRANSLATABLE("qav::Report", "What to design for", "");

@@ -62,10 +62,16 @@ TEST(Report, BrasiliaInBothLanguages)
     EXPECT_EQ(facts.Rows[4][1], "88.251 kPa (taken at 1150 m)");
     EXPECT_EQ(facts.Rows.back()[1], std::string(kProgramAndVersion) + ", 2026-12-07");
     ASSERT_EQ(en->Blocks[6].Kind, ReportBlockKind::Table);  // the yearly shares, the top three ranked
-    EXPECT_EQ(en->Blocks[6].Table.Rows[4], (std::vector<std::string>{"1", "E - Thermal Comfort", "36.8"}));
+    EXPECT_EQ(en->Blocks[6].Table.Rows[4], (std::vector<std::string>{"1", "E - Thermal Comfort", "36.8", "51.0"}));
     EXPECT_EQ(en->Blocks[6].Table.Bold,
               (std::vector<bool>{false, true, true, false, true, false, false, false, false, false}));
     EXPECT_TRUE(Find(*en, ReportBlockKind::Note, "The shares merge strategies"));
+    EXPECT_TRUE(Find(*en, ReportBlockKind::Note,
+                     "Each hour counted once, by the zone it falls in: cold (A to C) 42.0 %, comfortable (E) 51.0 %, "
+                     "hot (F to J) 6.9 %, dry (D) 0.0 % of the hours."));
+    EXPECT_TRUE(Find(*en, ReportBlockKind::Note,
+                     "B (30.2 %) holds C: 9 h need solar gains alone, 112 h also need thermal mass."));
+    EXPECT_FALSE(Find(*en, ReportBlockKind::Note, "H ("));
     EXPECT_TRUE(Find(*en, ReportBlockKind::Text, "Data: climatological normals"));
 
     const std::optional<ReportContent> pt = ComposeReport(session.state, Language::PortugueseBrazil, "2026-12-07");

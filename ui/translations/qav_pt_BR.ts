@@ -1737,6 +1737,26 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Posição</translation>
     </message>
     <message>
+        <source>% of the hours</source>
+        <translation>% das horas</translation>
+    </message>
+    <message>
+        <source>Each hour counted once, by the zone it falls in: cold (A to C) %1 %, comfortable (E) %2 %, hot (F to J) %3 %, dry (D) %4 % of the hours.</source>
+        <translation>Cada hora contada uma só vez, pela zona em que cai: frio (A a C) %1 %, conforto (E) %2 %, calor (F a J) %3 %, ar seco (D) %4 % das horas.</translation>
+    </message>
+    <message>
+        <source>B (%1 %) holds C: %2 h need solar gains alone, %3 h also need thermal mass.</source>
+        <translation>B (%1 %) inclui C: %2 h pedem só ganhos solares, %3 h pedem também inércia térmica.</translation>
+    </message>
+    <message>
+        <source>H (%1 %) holds G: %2 h need thermal mass alone, %3 h also need night ventilation.</source>
+        <translation>H (%1 %) inclui G: %2 h pedem só inércia térmica, %3 h pedem também ventilação noturna.</translation>
+    </message>
+    <message>
+        <source>I (%1 %) holds G and H: %2 h need evaporative cooling alone, %3 h can also be served by thermal mass or night ventilation.</source>
+        <translation>I (%1 %) inclui G e H: %2 h pedem só resfriamento evaporativo, %3 h podem ser atendidas também por inércia térmica ou ventilação noturna.</translation>
+    </message>
+    <message>
         <source>The three largest shares are ranked and set in bold.</source>
         <translation>As três maiores participações estão numeradas e em negrito.</translation>
     </message>
@@ -1757,8 +1777,8 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>horas registradas</translation>
     </message>
     <message>
-        <source>The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G&apos;s) for I, so a share is not simply the hours of its column divided by the hours counted.</source>
-        <translation>As participações juntam estratégias que atuam em conjunto: as horas de C contam também para B, as de G para H e as de H (com as de G) para I; por isso uma participação não é simplesmente as horas da sua coluna divididas pelas horas contadas.</translation>
+        <source>The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G&apos;s) for I, so a share is not simply the hours of its column divided by the hours counted; the column “% of the hours” is.</source>
+        <translation>As participações juntam estratégias que atuam em conjunto: as horas de C contam também para B, as de G para H e as de H (com as de G) para I; por isso uma participação não é simplesmente as horas da sua coluna divididas pelas horas contadas; a coluna “% das horas” é.</translation>
     </message>
     <message>
         <source>What to design for</source>
