@@ -418,6 +418,14 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
     const std::string day = Utc(unixTime).toString(QStringLiteral("yyyy-MM-dd")).toStdString();
     const std::optional<ReportContent> content = ComposeReport(state, language, day);
     if (!content) return {};
+    // A weather file's report follows its recorded hours, so its chart shows them too (the dots,
+    // the recorded shares in the legend), whichever hours the window shows.
+    std::optional<AnalysisState> recordedView;
+    if (state.CurrentRecorded() && state.View != HoursView::Recorded) {
+        recordedView = state;
+        recordedView->View = HoursView::Recorded;
+    }
+    const AnalysisState& shown = recordedView ? *recordedView : state;
     // Qt's PDF writer keeps the embedded fonts in a QHash and writes them in its order, which the
     // per-process hash seed would change from run to run. A fixed seed makes the same report the
     // same bytes in every process; it stays fixed for the rest of the process (setting it back
@@ -437,7 +445,7 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
             QString::fromUtf8(kProgramAndVersion.data(), static_cast<qsizetype>(kProgramAndVersion.size())));
         writer.setDocumentXmpMetadata(Xmp(*content, unixTime));
         const QSizeF area(writer.width(), writer.height());
-        PageLayout layout(*content, state, language, writer, area);
+        PageLayout layout(*content, shown, language, writer, area);
         const int pages = layout.Run(nullptr, nullptr, 1);
         QPainter painter(&writer);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
