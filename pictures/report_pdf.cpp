@@ -185,8 +185,8 @@ double PageLayout::Height(const ReportBlock& block) const
         case ReportBlockKind::Guidance: {
             const ReportGuidance& g = block.Advice;
             double h = TextHeight(Font(kAdvicePt, true), Q(g.Heading + "   " + g.Share), width) + 2 * kPt;
-            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls})
-                h += TextHeight(Font(kBodyPt), Q(*p), width) + 2 * kPt;
+            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls, &g.Site})
+                if (!p->empty()) h += TextHeight(Font(kBodyPt), Q(*p), width) + 2 * kPt;
             return h + 6 * kPt;
         }
     }
@@ -239,7 +239,8 @@ void PageLayout::Block(std::size_t i)
             const ReportGuidance& g = block.Advice;
             Paragraph(Font(kAdvicePt, true), g.Heading + "   " + g.Share);
             y_ += 2 * kPt;
-            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls}) {
+            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls, &g.Site}) {
+                if (p->empty()) continue;
                 Paragraph(Font(kBodyPt), *p);
                 y_ += 2 * kPt;
             }

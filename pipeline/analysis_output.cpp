@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "classify/recorded_classification.h"
+#include "pipeline/site_guidance.h"
 #include "chart/strategy.h"
 #include "data/station_catalogue.h"
 #include "pipeline/exports.h"
@@ -139,6 +140,10 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
         j += ",\"disagreement\":" + JsonNumber(ShareDisagreement(state.Tally, r));
         j += HourSharesJson(r, "recorded_");
     }
+    // The advice follows the hours the report follows: a weather file's recorded ones.
+    const bool recordedBasis = state.CurrentRecorded() && withRecorded;
+    j += ",\"guidance\":" +
+         GuidanceJson(SiteGuidance(state, recordedBasis ? state.RecordedTally : state.Tally, Language::English));
     if (withFilter) {
         j += ",\"hour_range\":" + JsonString(HourRangeText(state.Filter));
         j += ",\"months\":" + JsonString(MonthRangeText(state.Filter));

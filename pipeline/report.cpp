@@ -10,13 +10,14 @@
 #include "core/version.h"
 #include "pipeline/rendering.h"
 #include "pipeline/report_texts.h"
+#include "pipeline/site_guidance.h"
 
 namespace qav {
 namespace {
 
 namespace rt = report_text;
 
-// A share qualifies for design advice from 5 % of the hours counted.
+// A strategy qualifies for design advice from 5 % of the hours counted.
 constexpr float kGuidanceShare = 5.0f;
 
 class Composer {
@@ -202,13 +203,10 @@ void Composer::Advice()
     Add(ReportBlockKind::Section, T(rt::kGuidance));
     Add(ReportBlockKind::Text, T(Recorded() ? rt::kGuidanceIntroRecorded : rt::kGuidanceIntro));
     const StrategyTally& basis = Basis();
-    std::vector<const rt::Guidance*> given;
-    for (int s : GuidedStrategies(basis)) {
-        const auto it = std::find_if(rt::kAdvice.begin(), rt::kAdvice.end(), [s](const rt::Guidance& g) {
-            return g.Strategies[0] == s || g.Strategies[1] == s;
-        });
-        if (std::find(given.begin(), given.end(), &*it) != given.end()) continue;  // G and H share theirs
-        given.push_back(&*it);
+    const std::string facade = T(state_.Current().Latitude < 0 ? rt::kNorth : rt::kSouth);
+    for (const GuidanceBlock& g : SiteGuidance(state_, basis, language_)) {
+        const auto it = std::find_if(rt::kAdvice.begin(), rt::kAdvice.end(),
+                                     [&](const rt::Guidance& a) { return a.Strategies == g.Strategies; });
         ReportBlock block{ReportBlockKind::Guidance, {}, {}, {}};
         ReportGuidance& advice = block.Advice;
         for (int k : it->Strategies) {
@@ -221,9 +219,12 @@ void Composer::Advice()
             advice.Share += (advice.Share.empty() ? "" : "; ") +
                             (it->Strategies[1] ? std::string(1, StrategyLetter(k)) + ": " : std::string()) + share;
         }
+        advice.Share += " (" + Fill(rt::kServedHours, {std::to_string(g.Hours), Fixed(g.HourShare, 1)}) + ")";
         advice.Asks = T(rt::kAsks) + " " + T(it->Asks);
-        advice.Measures = T(rt::kMeasures) + " " + T(it->Measures);
+        advice.Measures = T(rt::kMeasures) + " " + Fill(it->Measures, {facade});
         advice.Pitfalls = T(rt::kPitfalls) + " " + T(it->Pitfalls);
+        for (const GuidanceCheck& c : g.Checks)
+            if (!c.Holds) advice.Site += (advice.Site.empty() ? T(rt::kSiteChecks) : std::string()) + " " + c.Text;
         content_.Blocks.push_back(std::move(block));
     }
 }
@@ -232,6 +233,7 @@ void Composer::Method()
 {
     Add(ReportBlockKind::Section, T(rt::kMethodSection));
     Add(ReportBlockKind::Text, T(rt::kMethod));
+    Add(ReportBlockKind::Text, T(rt::kMethodLimits));
     const LocationRecord& l = state_.Current();
     const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
     const char* data = !StationCaption(l).empty() ? rt::kDataStation
@@ -248,11 +250,14 @@ void Composer::Method()
 
 std::vector<int> GuidedStrategies(const StrategyTally& tally)
 {
+    // By the hours served, not the share: a share divides by the merged counts, so it neither
+    // adds up hours nor says how many a strategy serves.
+    const HourCounts counts = CountHours(tally);
     std::vector<int> order;
     for (int s = 1; s <= kStrategies; ++s) {
         const bool top =
             std::find(tally.TopStrategy.begin() + 1, tally.TopStrategy.end(), s) != tally.TopStrategy.end();
-        if (top || tally.YearShare[s] >= kGuidanceShare) order.push_back(s);
+        if (top || (counts.Served(s) > 0 && counts.Percent(counts.Served(s)) >= kGuidanceShare)) order.push_back(s);
     }
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return tally.YearShare[a] > tally.YearShare[b]; });
     return order;

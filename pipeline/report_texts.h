@@ -101,11 +101,41 @@ inline constexpr const char* kGuidanceIntro = QAV_TRANSLATABLE(
     "qav::Report", "Every strategy with a share of 5 % or more, and always the three largest, in order of share.", "");
 inline constexpr const char* kGuidanceIntroRecorded = QAV_TRANSLATABLE(
     "qav::Report",
-    "Every strategy with a share of 5 % or more of the recorded hours, and always the three largest, in order of share; the typical days' share is given beside it.",
+    "Every strategy that serves 5 % or more of the recorded hours, with the zones merged into it, and always the three largest shares, in order of share; the typical days' share is given beside it.",
     "");
 inline constexpr const char* kGuidanceShare = QAV_TRANSLATABLE("qav::Report", "%1 %", "");
 inline constexpr const char* kGuidanceShares =
     QAV_TRANSLATABLE("qav::Report", "%1 % of the recorded hours, %2 % of the typical days", "");
+inline constexpr const char* kServedHours = QAV_TRANSLATABLE("qav::Report", "serves %1 h, %2 % of the hours", "");
+inline constexpr const char* kSiteChecks = QAV_TRANSLATABLE("qav::Report", "At this site:", "");
+inline constexpr const char* kAllYear = QAV_TRANSLATABLE("qav::Report", "all year", "");
+inline constexpr const char* kMonthSpan = QAV_TRANSLATABLE("qav::Report", "%1 to %2", "");
+inline constexpr const char* kNorth = QAV_TRANSLATABLE("qav::Report", "north, in the southern hemisphere", "");
+inline constexpr const char* kSouth = QAV_TRANSLATABLE("qav::Report", "south, in the northern hemisphere", "");
+inline constexpr const char* kWarmNights = QAV_TRANSLATABLE(
+    "qav::Report",
+    "the %1 nights stay at %2 °C, above the %3 °C to which night ventilation can cool a building: shade, insulate and ventilate by day rather than rely on night-cooled mass.",
+    "");
+inline constexpr const char* kNarrowRange = QAV_TRANSLATABLE(
+    "qav::Report",
+    "in %1 the daily range is only %2 K, under the %3 K that night-cooled mass needs: the nights do not cool it enough.",
+    "");
+inline constexpr const char* kHumidMonths = QAV_TRANSLATABLE(
+    "qav::Report",
+    "the air is humid: in %1 the mean relative humidity is %2 % and the afternoon wet-bulb temperature reaches %3 °C, the %4 °C at which evaporative cooling stops working; it would only add moisture, so ventilate and shade instead.",
+    "");
+inline constexpr const char* kLowLatitude = QAV_TRANSLATABLE(
+    "qav::Report",
+    "at %1° from the equator the sun stands north for part of the year and south for the rest; the roof and the east and west façades take most sun, so insulate and shade the roof, keep east and west openings small and shade both north and south openings.",
+    "");
+inline constexpr const char* kMostlyHot = QAV_TRANSLATABLE(
+    "qav::Report",
+    "%1 % of the hours are hot: solar gains are wanted only in the cold months (%2), and the openings must be shaded in the others.",
+    "");
+inline constexpr const char* kLargeRange = QAV_TRANSLATABLE(
+    "qav::Report",
+    "the daily range of the cold months (%1) is %2 K on average, above the %3 K at which an insulated, massive building heated by the sun carries much of the cold night hours: build so before sizing artificial heating.",
+    "");
 inline constexpr const char* kAsks = QAV_TRANSLATABLE("qav::Report", "What it asks of the building:", "");
 inline constexpr const char* kMeasures = QAV_TRANSLATABLE("qav::Report", "Design measures:", "");
 inline constexpr const char* kPitfalls = QAV_TRANSLATABLE("qav::Report", "Pitfalls:", "");
@@ -114,6 +144,10 @@ inline constexpr const char* kMethodSection = QAV_TRANSLATABLE("qav::Report", "M
 inline constexpr const char* kMethod = QAV_TRANSLATABLE(
     "qav::Report",
     "Each month's normals (mean daily minimum and maximum temperature, mean relative humidity) give a typical day of 24 hours; the 288 hours, or a weather file's recorded hours, are placed on a psychrometric chart drawn for the station pressure of the site's elevation and counted in the strategy zone they fall in. The zones and the design advice follow the building bioclimatic chart of Givoni as adapted for Brazil by Lamberts, Dutra and Pereira. The shares describe the outdoor climate, not a building: use them to choose what to design for, and check the design with a thermal simulation.",
+    "");
+inline constexpr const char* kMethodLimits = QAV_TRANSLATABLE(
+    "qav::Report",
+    "The advice is checked against the site's normals with limits from Givoni (1992) and Lamberts, Dutra and Pereira: night ventilation and thermal mass for cooling need nights of 24 °C or less and a daily range of 10 K or more; evaporative cooling an afternoon wet-bulb temperature below 24 °C; a daily range above 15 K lets sun-heated mass carry the cold nights; within 15° of the equator the sun stands north and south of the building in turn.",
     "");
 inline constexpr const char* kDataBuiltIn = QAV_TRANSLATABLE(
     "qav::Report",
@@ -163,7 +197,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          ""),
      QAV_TRANSLATABLE(
          "qav::Report",
-         "Face the main rooms and their glazing to the equator (north in the southern hemisphere); keep the other façades' openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.",
+         "Face the main rooms and their glazing to the equator (%1); keep the other façades' openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.",
          ""),
      QAV_TRANSLATABLE(
          "qav::Report",

@@ -65,7 +65,9 @@ TEST_F(ReportPdf, TextFontsVectorAndPages)
     EXPECT_NE(text.find("Bioclimatic analysis of Brasília (Brazil)"), std::string::npos);
     // A row of the shares table and a heading of the advice, as laid out (their figures: the
     // report's own test).
-    for (const char* line : {"1 +E - Thermal Comfort +36.8", "\nB - Solar Heating +30\\.2 %\n", "Page 4 of 4"})
+    for (const char* line :
+         {"1 +E - Thermal Comfort +36.8", "\nB - Solar Heating +30\\.2 % \\(serves 121 h, 42\\.0 % of the hours\\)\n",
+          "Page 4 of 4"})
         EXPECT_TRUE(std::regex_search(text, std::regex(line))) << line;
     const std::string fonts = Output("pdffonts " + pdf);
     EXPECT_NE(fonts.find("DejaVuSans "), std::string::npos);

@@ -4,6 +4,8 @@
 
 #include "core/version.h"
 #include "data/builtin_sets.h"
+#include "data/station_catalogue.h"
+#include "pipeline/analysis_output.h"
 #include "pipeline/analysis_run.h"
 #include "tests/pipeline/pipeline_session.h"
 
@@ -28,7 +30,8 @@ const ReportBlock* Find(const ReportContent& report, ReportBlockKind kind, std::
     return nullptr;
 }
 
-// Advice for every share of 5 % or more and always for the three largest, largest first.
+// Advice for every strategy serving 5 % or more of the hours and always for the three largest
+// shares, largest first.
 TEST(ReportGuidance, FollowsTheSharesAndAlwaysTheTopThree)
 {
     struct Row {
@@ -36,10 +39,22 @@ TEST(ReportGuidance, FollowsTheSharesAndAlwaysTheTopThree)
         std::array<int, 4> top;
         std::vector<int> guided;
     };
+    // Hours by own zone: Brasília's (B 9, C 112, E 147, F 20 of 288) and a site whose F serves
+    // 19 h of 288 (6.6 %) though its share is under 5 %: it gets advice now.
+    const auto hours = [](StrategyTally t, std::vector<std::pair<int, int>> own) {
+        for (auto [s, h] : own) t.MonthHours[s][1] = static_cast<std::int16_t>(h);
+        return t;
+    };
+    StrategyTally curitiba;
+    curitiba.YearShare[2] = 50, curitiba.YearShare[3] = 30, curitiba.YearShare[5] = 15.3f, curitiba.YearShare[6] = 4.7f;
+    curitiba.TopStrategy = {0, 2, 3, 5};
+    EXPECT_EQ(GuidedStrategies(hours(curitiba, {{2, 100}, {3, 120}, {5, 49}, {6, 19}})),
+              (std::vector<int>{2, 3, 5, 6}));
+    EXPECT_EQ(GuidedStrategies(hours(curitiba, {{2, 100}, {3, 120}, {5, 54}, {6, 14}})), (std::vector<int>{2, 3, 5}));
     for (const Row& r :
-         {Row{{{2, 30.2f}, {3, 28}, {5, 36.8f}, {6, 5}}, {0, 5, 2, 3}, {5, 2, 3, 6}},
+         {Row{{{2, 30.2f}, {3, 28}, {5, 36.8f}, {6, 5}}, {0, 5, 2, 3}, {5, 2, 3}},
           Row{{{1, 90}, {2, 4.9f}, {5, 3}, {6, 2.1f}}, {0, 1, 2, 5}, {1, 2, 5}}, Row{{{1, 100}}, {0, 1, 0, 0}, {1}}}) {
-        StrategyTally tally;
+        StrategyTally tally;  // shares alone: no hours counted, so only the top three
         for (auto [s, share] : r.shares) tally.YearShare[s] = share;
         tally.TopStrategy = r.top;
         SCOPED_TRACE(r.guided.size());
@@ -57,7 +72,9 @@ TEST(Report, BrasiliaInBothLanguages)
     EXPECT_EQ(GuidanceHeadings(*en, &shares),
               (std::vector<std::string>{"E - Thermal Comfort", "B - Solar Heating", "C - Thermal Inertia (Heating)",
                                         "F - Ventilation"}));
-    EXPECT_EQ(shares, (std::vector<std::string>{"36.8 %", "30.2 %", "28.0 %", "5.0 %"}));
+    EXPECT_EQ(shares, (std::vector<std::string>{
+                          "36.8 % (serves 147 h, 51.0 % of the hours)", "30.2 % (serves 121 h, 42.0 % of the hours)",
+                          "28.0 % (serves 112 h, 38.9 % of the hours)", "5.0 % (serves 20 h, 6.9 % of the hours)"}));
     const ReportTable& facts = en->Blocks.front().Table;
     EXPECT_EQ(facts.Rows[4][1], "88.251 kPa (taken at 1150 m)");
     EXPECT_EQ(facts.Rows.back()[1], std::string(kProgramAndVersion) + ", 2026-12-07");
@@ -78,7 +95,7 @@ TEST(Report, BrasiliaInBothLanguages)
     ASSERT_TRUE(pt);
     shares.clear();
     EXPECT_EQ(GuidanceHeadings(*pt, &shares).front(), "E - Conforto térmico");
-    EXPECT_EQ(shares.front(), "36,8 %");
+    EXPECT_EQ(shares.front(), "36,8 % (atende 147 h, 51,0 % das horas)");
     EXPECT_TRUE(Find(*pt, ReportBlockKind::Section, "O que o projeto deve atender"));
 
     session.state.CurrentLocation = 0;  // nothing analysed: refused
@@ -97,11 +114,11 @@ TEST(Report, WeatherFileFollowsTheRecordedHours)
     const std::vector<std::string> headings = GuidanceHeadings(*report, &shares);
     EXPECT_EQ(headings, (std::vector<std::string>{"A - Artificial Heating", "B - Solar Heating", "E - Thermal Comfort",
                                                   "C - Thermal Inertia (Heating)", "F - Ventilation"}));
-    EXPECT_EQ(shares.front(), "39.8 % of the recorded hours, 44.6 % of the typical days");
+    EXPECT_EQ(shares.front(),
+              "39.8 % of the recorded hours, 44.6 % of the typical days (serves 4143 h, 47.3 % of the hours)");
     EXPECT_TRUE(Find(*report, ReportBlockKind::Note, "The typical days and the recorded hours classify 6.4 %"));
 
-    session.state.RecordedTally.YearShare[7] = 6;
-    session.state.RecordedTally.YearShare[8] = 7;
+    session.state.RecordedTally.MonthHours[7][7] += 400;  // G then serves 572 h, H 576 h: over 5 % each
     const std::vector<std::string> merged =
         GuidanceHeadings(*ComposeReport(session.state, Language::English, "2026-12-07"));
     EXPECT_EQ(std::count(merged.begin(), merged.end(), "G - Night Ventilation / H - Thermal Inertia (Cooling)"), 1);
@@ -178,6 +195,62 @@ TEST(Report, WarmedNormalsAreMarked)
     EXPECT_TRUE(Find(report, ReportBlockKind::Note,
                      "* Warmed normals: +2 °C added to every minimum and maximum; humidity as read."));
     EXPECT_EQ(RunReport(SetInput(DataSetKind::Brazil), 2).Blocks[4].Table.Rows[0][1], "22.0");
+}
+
+// The advice checked against each site's normals: what fires where it should, and nowhere else.
+TEST(Report, ChecksFollowTheSite)
+{
+    const StationCatalogueResult stations =
+        ReadStationCatalogue(std::string(QAV_FIXTURES_DIR) + "/../../../data/stations/stations-1991-2020.csv");
+    ASSERT_FALSE(stations.failure);
+    const auto station = [&](int wmo) {
+        RunInput in{{}, {}, "--station " + std::to_string(wmo), 0, "station:" + std::to_string(wmo)};
+        in.table.LocationCount = 1;
+        in.table.Slot[1] = StationLocation(*stations.catalogue.Find(wmo));
+        return in;
+    };
+    const auto site = [](const ReportContent& report) {
+        std::string text;
+        for (const ReportBlock& b : report.Blocks) text += b.Advice.Site + b.Advice.Measures + "|";
+        return text;
+    };
+    struct Row {
+        RunInput in;
+        int slot;
+        std::vector<std::string> found, absent;
+    };
+    const std::string warmNights = "nights stay at", humid = "The air is humid",
+                      lowLatitude = "from the equator the sun", mass = "massive building heated by the sun",
+                      southern = "north, in the southern hemisphere";
+    for (const Row& r : {
+             Row{station(40438), 1, {"The August nights stay at 29.5 °C, above the 24 °C"}, {humid, lowLatitude}},
+             Row{station(82983), 1, {"In May the daily range is only 9.1 K, under the 10 K"}, {warmNights, humid}},
+             Row{SetInput(DataSetKind::Brazil), 18, {"mean relative humidity is 76 %"}, {warmNights, mass}},
+             Row{SetInput(DataSetKind::SouthAmerica), 12, {"At 0.2° from the equator the sun stands north"}, {mass}},
+             Row{SetInput(DataSetKind::World),
+                 37,
+                 {"to the equator (south, in the northern hemisphere)"},
+                 {southern, mass, lowLatitude}},
+             Row{SetInput(DataSetKind::SouthAmerica),
+                 8,
+                 {"(all year) is 18.8 K on average, above the 15 K"},
+                 {lowLatitude}},
+             Row{SetInput(DataSetKind::Brazil), 7, {"75.0 % of the hours are hot", "(May to July)"}, {warmNights}},
+             Row{SetInput(DataSetKind::Brazil), 5, {southern}, {"At this site", "hot:", humid, mass, lowLatitude}},
+         }) {
+        SCOPED_TRACE(r.in.label + ":" + std::to_string(r.slot));
+        const std::string text = site(RunReport(r.in, r.slot));
+        for (const std::string& f : r.found) EXPECT_NE(text.find(f), std::string::npos) << f;
+        for (const std::string& a : r.absent) EXPECT_EQ(text.find(a), std::string::npos) << a;
+    }
+
+    // The same in JSON: Riyadh's night-ventilation check with its figures.
+    RowAnalyser analyser(MakeStartupState(), HoursView::Typical, HourFilter{}, std::nullopt);
+    const RunInput riyadh = station(40438);
+    const std::string json = AnalysisJson(analyser.Analyse({&riyadh, 1}), "station:40438");
+    EXPECT_NE(json.find("{\"strategies\":[\"G\",\"H\"],\"hours\":71,\"share\":24.7,\"checks\":[{\"check\":"
+                        "\"night_cooling\",\"holds\":false,\"value\":29.5,\"limit\":24,\"text\":\"The August nights"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -1785,12 +1785,12 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>O que o projeto deve atender</translation>
     </message>
     <message>
-        <source>Every strategy with a share of 5 % or more, and always the three largest, in order of share.</source>
-        <translation>Toda estratégia com participação de 5 % ou mais, e sempre as três maiores, em ordem de participação.</translation>
+        <source>Every strategy that serves 5 % or more of the hours counted, with the zones merged into it, and always the three largest shares, in order of share.</source>
+        <translation>Toda estratégia que atende 5 % ou mais das horas consideradas, somadas as zonas incluídas nela, e sempre as três maiores participações, em ordem de participação.</translation>
     </message>
     <message>
-        <source>Every strategy with a share of 5 % or more of the recorded hours, and always the three largest, in order of share; the typical days&apos; share is given beside it.</source>
-        <translation>Toda estratégia com 5 % ou mais das horas registradas, e sempre as três maiores, em ordem de participação; a participação dos dias típicos aparece ao lado.</translation>
+        <source>Every strategy that serves 5 % or more of the recorded hours, with the zones merged into it, and always the three largest shares, in order of share; the typical days&apos; share is given beside it.</source>
+        <translation>Toda estratégia que atende 5 % ou mais das horas registradas, somadas as zonas incluídas nela, e sempre as três maiores participações, em ordem de participação; a participação dos dias típicos aparece ao lado.</translation>
     </message>
     <message>
         <source>%1 %</source>
@@ -1813,8 +1813,60 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Erros comuns:</translation>
     </message>
     <message>
+        <source>serves %1 h, %2 % of the hours</source>
+        <translation>atende %1 h, %2 % das horas</translation>
+    </message>
+    <message>
+        <source>At this site:</source>
+        <translation>Neste local:</translation>
+    </message>
+    <message>
+        <source>all year</source>
+        <translation>o ano todo</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>north, in the southern hemisphere</source>
+        <translation>norte, no hemisfério sul</translation>
+    </message>
+    <message>
+        <source>south, in the northern hemisphere</source>
+        <translation>sul, no hemisfério norte</translation>
+    </message>
+    <message>
+        <source>the %1 nights stay at %2 °C, above the %3 °C to which night ventilation can cool a building: shade, insulate and ventilate by day rather than rely on night-cooled mass.</source>
+        <translation>as noites de %1 ficam em %2 °C, acima dos %3 °C até os quais a ventilação noturna pode resfriar uma edificação: sombreie, isole e ventile de dia em vez de contar com a massa resfriada à noite.</translation>
+    </message>
+    <message>
+        <source>in %1 the daily range is only %2 K, under the %3 K that night-cooled mass needs: the nights do not cool it enough.</source>
+        <translation>em %1 a amplitude diária é de apenas %2 K, abaixo dos %3 K de que a massa resfriada à noite precisa: as noites não a resfriam o bastante.</translation>
+    </message>
+    <message>
+        <source>the air is humid: in %1 the mean relative humidity is %2 % and the afternoon wet-bulb temperature reaches %3 °C, the %4 °C at which evaporative cooling stops working; it would only add moisture, so ventilate and shade instead.</source>
+        <translation>o ar é úmido: em %1 a umidade relativa média é de %2 % e a temperatura de bulbo úmido da tarde chega a %3 °C, os %4 °C a partir dos quais o resfriamento evaporativo deixa de funcionar; ele só acrescentaria umidade, então ventile e sombreie.</translation>
+    </message>
+    <message>
+        <source>at %1° from the equator the sun stands north for part of the year and south for the rest; the roof and the east and west façades take most sun, so insulate and shade the roof, keep east and west openings small and shade both north and south openings.</source>
+        <translation>a %1° do equador o sol fica ao norte em parte do ano e ao sul no restante; a cobertura e as fachadas leste e oeste recebem mais sol, então isole e sombreie a cobertura, mantenha pequenas as aberturas a leste e a oeste e sombreie as aberturas norte e sul.</translation>
+    </message>
+    <message>
+        <source>%1 % of the hours are hot: solar gains are wanted only in the cold months (%2), and the openings must be shaded in the others.</source>
+        <translation>%1 % das horas são quentes: os ganhos solares só são desejados nos meses frios (%2), e as aberturas devem ser sombreadas nos demais.</translation>
+    </message>
+    <message>
+        <source>the daily range of the cold months (%1) is %2 K on average, above the %3 K at which an insulated, massive building heated by the sun carries much of the cold night hours: build so before sizing artificial heating.</source>
+        <translation>a amplitude diária dos meses frios (%1) é de %2 K em média, acima dos %3 K a partir dos quais uma edificação isolada, de grande inércia e aquecida pelo sol atende boa parte das horas frias da noite: construa assim antes de dimensionar o aquecimento artificial.</translation>
+    </message>
+    <message>
         <source>Method and data</source>
         <translation>Método e dados</translation>
+    </message>
+    <message>
+        <source>The advice is checked against the site&apos;s normals with limits from Givoni (1992) and Lamberts, Dutra and Pereira: night ventilation and thermal mass for cooling need nights of 24 °C or less and a daily range of 10 K or more; evaporative cooling an afternoon wet-bulb temperature below 24 °C; a daily range above 15 K lets sun-heated mass carry the cold nights; within 15° of the equator the sun stands north and south of the building in turn.</source>
+        <translation>As diretrizes são conferidas com as normais do local, com limites de Givoni (1992) e de Lamberts, Dutra e Pereira: a ventilação noturna e a inércia térmica para resfriamento pedem noites de 24 °C ou menos e amplitude diária de 10 K ou mais; o resfriamento evaporativo, temperatura de bulbo úmido à tarde abaixo de 24 °C; com amplitude diária acima de 15 K, a massa aquecida pelo sol atende as noites frias; a menos de 15° do equador o sol fica ora ao norte, ora ao sul da edificação.</translation>
     </message>
     <message>
         <source>Each month&apos;s normals (mean daily minimum and maximum temperature, mean relative humidity) give a typical day of 24 hours; the 288 hours, or a weather file&apos;s recorded hours, are placed on a psychrometric chart drawn for the station pressure of the site&apos;s elevation and counted in the strategy zone they fall in. The zones and the design advice follow the building bioclimatic chart of Givoni as adapted for Brazil by Lamberts, Dutra and Pereira. The shares describe the outdoor climate, not a building: use them to choose what to design for, and check the design with a thermal simulation.</source>
@@ -1861,8 +1913,8 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>O sol pode suprir o aquecimento das horas frescas se o edifício captar o seu calor durante o dia e conservá-lo.</translation>
     </message>
     <message>
-        <source>Face the main rooms and their glazing to the equator (north in the southern hemisphere); keep the other façades&apos; openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.</source>
-        <translation>Volte os ambientes principais e as suas janelas para o equador (norte no hemisfério sul); mantenha pequenas as aberturas das outras fachadas; isole a envoltória; dimensione beirais que deixem entrar o sol baixo de inverno e barrem o sol alto de verão.</translation>
+        <source>Face the main rooms and their glazing to the equator (%1); keep the other façades&apos; openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.</source>
+        <translation>Oriente os ambientes de permanência prolongada e suas aberturas para o equador (%1); mantenha pequenas as aberturas das outras fachadas; isole a envoltória; dimensione beirais e brises que admitam o sol de inverno e bloqueiem o sol de verão (sombreamento das aberturas).</translation>
     </message>
     <message>
         <source>Too much glass, which overheats on clear days and loses heat at night; windows left unshaded in the warm season; glazing facing east and west, where the sun is hard to control.</source>
