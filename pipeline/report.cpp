@@ -114,7 +114,12 @@ void Composer::Heading(const std::string& date)
     fact(rt::kScreen, isReference ? Fill(rt::kReferenceScreen, {std::to_string(kReferenceScreen.WidthPx),
                                                                 std::to_string(kReferenceScreen.HeightPx)})
                                   : Fill(rt::kScreenValue, {w, h}));
-    fact(rt::kProgram, std::string(kProgramAndVersion) + ", " + date);
+    // Brazilian readers write the day first: 08/12/2026.
+    const bool iso = date.size() == 10 && date[4] == '-' && date[7] == '-';
+    const std::string shownDate = language_ != Language::English && iso
+                                      ? date.substr(8, 2) + "/" + date.substr(5, 2) + "/" + date.substr(0, 4)
+                                      : date;
+    fact(rt::kProgram, std::string(kProgramAndVersion) + ", " + shownDate);
     Add(ReportBlockKind::Facts, {}, std::move(facts));
 }
 

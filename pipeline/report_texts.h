@@ -19,7 +19,7 @@ inline constexpr const char* kSource = QAV_TRANSLATABLE("qav::Report", "Source",
 inline constexpr const char* kCoordinates = QAV_TRANSLATABLE("qav::Report", "Latitude, longitude", "");
 inline constexpr const char* kElevation = QAV_TRANSLATABLE("qav::Report", "Elevation", "");
 inline constexpr const char* kPressure = QAV_TRANSLATABLE("qav::Report", "Station pressure", "");
-inline constexpr const char* kPressureValue = QAV_TRANSLATABLE("qav::Report", "%1 kPa (taken at %2 m)", "");
+inline constexpr const char* kPressureValue = QAV_TRANSLATABLE("qav::Report", "%1 kPa (computed for %2 m)", "");
 inline constexpr const char* kBasis = QAV_TRANSLATABLE("qav::Report", "Analysis", "");
 inline constexpr const char* kCountedHours = QAV_TRANSLATABLE("qav::Report", "Hours counted", "");
 inline constexpr const char* kWarming = QAV_TRANSLATABLE("qav::Report", "Warming", "");
@@ -86,7 +86,7 @@ inline constexpr const char* kTopMarked =
     QAV_TRANSLATABLE("qav::Report", "The three largest shares are ranked and set in bold.", "");
 inline constexpr const char* kDisagreement = QAV_TRANSLATABLE(
     "qav::Report",
-    "The typical days and the recorded hours classify %1 % of the year differently (half the sum of the differences of the shares).",
+    "The typical days and the recorded hours classify %1 % of the year differently (half the sum of the absolute differences of the shares).",
     "");
 inline constexpr const char* kMonthHours = QAV_TRANSLATABLE("qav::Report", "Hours per month and strategy (%1)", "");
 inline constexpr const char* kTypicalHours = QAV_TRANSLATABLE("qav::Report", "typical days", "");

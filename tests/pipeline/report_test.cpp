@@ -76,7 +76,7 @@ TEST(Report, BrasiliaInBothLanguages)
                           "36.8 % (serves 147 h, 51.0 % of the hours)", "30.2 % (serves 121 h, 42.0 % of the hours)",
                           "28.0 % (serves 112 h, 38.9 % of the hours)", "5.0 % (serves 20 h, 6.9 % of the hours)"}));
     const ReportTable& facts = en->Blocks.front().Table;
-    EXPECT_EQ(facts.Rows[4][1], "88.251 kPa (taken at 1150 m)");
+    EXPECT_EQ(facts.Rows[4][1], "88.251 kPa (computed for 1150 m)");
     EXPECT_EQ(facts.Rows.back()[1], std::string(kProgramAndVersion) + ", 2026-12-07");
     ASSERT_EQ(en->Blocks[6].Kind, ReportBlockKind::Table);  // the yearly shares, the top three ranked
     EXPECT_EQ(en->Blocks[6].Table.Rows[4], (std::vector<std::string>{"1", "E - Thermal Comfort", "36.8", "51.0"}));
@@ -96,7 +96,8 @@ TEST(Report, BrasiliaInBothLanguages)
     shares.clear();
     EXPECT_EQ(GuidanceHeadings(*pt, &shares).front(), "E - Conforto térmico");
     EXPECT_EQ(shares.front(), "36,8 % (atende 147 h, 51,0 % das horas)");
-    EXPECT_TRUE(Find(*pt, ReportBlockKind::Section, "O que o projeto deve atender"));
+    EXPECT_TRUE(Find(*pt, ReportBlockKind::Section, "Diretrizes de projeto"));
+    EXPECT_EQ(pt->Blocks.front().Table.Rows.back()[1], std::string(kProgramAndVersion) + ", 07/12/2026");
 
     session.state.CurrentLocation = 0;  // nothing analysed: refused
     EXPECT_FALSE(ComposeReport(session.state, Language::English, "2026-12-07"));

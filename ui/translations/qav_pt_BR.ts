@@ -1586,11 +1586,11 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Station pressure</source>
-        <translation>Pressão da estação</translation>
+        <translation>Pressão atmosférica</translation>
     </message>
     <message>
-        <source>%1 kPa (taken at %2 m)</source>
-        <translation>%1 kPa (tomada a %2 m)</translation>
+        <source>%1 kPa (computed for %2 m)</source>
+        <translation>%1 kPa (calculada para %2 m)</translation>
     </message>
     <message>
         <source>Analysis</source>
@@ -1598,15 +1598,15 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Hours counted</source>
-        <translation>Horas contadas</translation>
+        <translation>Horas consideradas</translation>
     </message>
     <message>
         <source>Warming</source>
-        <translation>Aquecimento</translation>
+        <translation>Cenário de aquecimento climático</translation>
     </message>
     <message>
         <source>none (normals as read)</source>
-        <translation>nenhum (normais como lidas)</translation>
+        <translation>nenhum (normais originais)</translation>
     </message>
     <message>
         <source>Chart laid out for</source>
@@ -1702,19 +1702,19 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>DBTmin (°C)</source>
-        <translation>DBTmin (°C)</translation>
+        <translation>TBS mín. (°C)</translation>
     </message>
     <message>
         <source>DBTmax (°C)</source>
-        <translation>DBTmax (°C)</translation>
+        <translation>TBS máx. (°C)</translation>
     </message>
     <message>
         <source>RHavg (%)</source>
-        <translation>RHavg (%)</translation>
+        <translation>UR méd. (%)</translation>
     </message>
     <message>
         <source>Yearly shares</source>
-        <translation>Participações anuais</translation>
+        <translation>Percentuais anuais por estratégia</translation>
     </message>
     <message>
         <source>Strategy</source>
@@ -1722,7 +1722,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Share (%)</source>
-        <translation>Participação (%)</translation>
+        <translation>Percentual do ano (%)</translation>
     </message>
     <message>
         <source>Typical days (%)</source>
@@ -1734,7 +1734,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Rank</source>
-        <translation>Posição</translation>
+        <translation>Ordem</translation>
     </message>
     <message>
         <source>% of the hours</source>
@@ -1758,11 +1758,11 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>The three largest shares are ranked and set in bold.</source>
-        <translation>As três maiores participações estão numeradas e em negrito.</translation>
+        <translation>Os três maiores percentuais estão numerados e em negrito.</translation>
     </message>
     <message>
-        <source>The typical days and the recorded hours classify %1 % of the year differently (half the sum of the differences of the shares).</source>
-        <translation>Os dias típicos e as horas registradas classificam %1 % do ano de modo diferente (metade da soma das diferenças das participações).</translation>
+        <source>The typical days and the recorded hours classify %1 % of the year differently (half the sum of the absolute differences of the shares).</source>
+        <translation>Os dias típicos e as horas registradas classificam %1 % do ano de modo diferente (metade da soma dos valores absolutos das diferenças dos percentuais).</translation>
     </message>
     <message>
         <source>Hours per month and strategy (%1)</source>
@@ -1778,19 +1778,19 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G&apos;s) for I, so a share is not simply the hours of its column divided by the hours counted; the column “% of the hours” is.</source>
-        <translation>As participações juntam estratégias que atuam em conjunto: as horas de C contam também para B, as de G para H e as de H (com as de G) para I; por isso uma participação não é simplesmente as horas da sua coluna divididas pelas horas contadas; a coluna “% das horas” é.</translation>
+        <translation>Os percentuais juntam estratégias que atuam em conjunto: as horas de C contam também para B, as de G para H e as de H (com as de G) para I; por isso um percentual não é simplesmente as horas da sua coluna divididas pelas horas contadas; a coluna “% das horas” é.</translation>
     </message>
     <message>
         <source>What to design for</source>
-        <translation>O que o projeto deve atender</translation>
+        <translation>Diretrizes de projeto</translation>
     </message>
     <message>
         <source>Every strategy that serves 5 % or more of the hours counted, with the zones merged into it, and always the three largest shares, in order of share.</source>
-        <translation>Toda estratégia que atende 5 % ou mais das horas consideradas, somadas as zonas incluídas nela, e sempre as três maiores participações, em ordem de participação.</translation>
+        <translation>Toda estratégia que atende 5 % ou mais das horas consideradas, somadas as zonas incluídas nela, e sempre os três maiores percentuais, em ordem de percentual.</translation>
     </message>
     <message>
         <source>Every strategy that serves 5 % or more of the recorded hours, with the zones merged into it, and always the three largest shares, in order of share; the typical days&apos; share is given beside it.</source>
-        <translation>Toda estratégia que atende 5 % ou mais das horas registradas, somadas as zonas incluídas nela, e sempre as três maiores participações, em ordem de participação; a participação dos dias típicos aparece ao lado.</translation>
+        <translation>Toda estratégia que atende 5 % ou mais das horas registradas, somadas as zonas incluídas nela, e sempre os três maiores percentuais, em ordem de percentual; o percentual dos dias típicos aparece ao lado.</translation>
     </message>
     <message>
         <source>%1 %</source>
@@ -1802,7 +1802,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>What it asks of the building:</source>
-        <translation>O que exige do edifício:</translation>
+        <translation>O que a estratégia exige da edificação:</translation>
     </message>
     <message>
         <source>Design measures:</source>
@@ -1870,7 +1870,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Each month&apos;s normals (mean daily minimum and maximum temperature, mean relative humidity) give a typical day of 24 hours; the 288 hours, or a weather file&apos;s recorded hours, are placed on a psychrometric chart drawn for the station pressure of the site&apos;s elevation and counted in the strategy zone they fall in. The zones and the design advice follow the building bioclimatic chart of Givoni as adapted for Brazil by Lamberts, Dutra and Pereira. The shares describe the outdoor climate, not a building: use them to choose what to design for, and check the design with a thermal simulation.</source>
-        <translation>As normais de cada mês (temperaturas mínima e máxima diárias médias, umidade relativa média) geram um dia típico de 24 horas; as 288 horas, ou as horas registradas de um arquivo climático, são lançadas numa carta psicrométrica traçada para a pressão da estação na altitude do local e contadas na zona de estratégia em que caem. As zonas e as recomendações de projeto seguem a carta bioclimática para edificações de Givoni, adaptada ao Brasil por Lamberts, Dutra e Pereira. As participações descrevem o clima externo, não um edifício: use-as para escolher o que o projeto deve atender e verifique o projeto com uma simulação térmica.</translation>
+        <translation>As normais de cada mês (temperaturas mínima e máxima diárias médias, umidade relativa média) geram um dia típico de 24 horas; as 288 horas, ou as horas registradas de um arquivo climático, são lançadas numa carta psicrométrica traçada para a pressão da estação na altitude do local e contadas na zona de estratégia em que caem. As zonas e as recomendações de projeto seguem a carta bioclimática para edificações de Givoni, adaptada ao Brasil por Lamberts, Dutra e Pereira. Os percentuais descrevem o clima externo, não uma edificação: use-os para escolher o que o projeto deve atender e avalie o desempenho por simulação (por exemplo, segundo a NBR 15575).</translation>
     </message>
     <message>
         <source>Data: climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere), as compiled in the program&apos;s built-in data sets; not checked value by value against the published tables.</source>
@@ -1902,7 +1902,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Insulate the envelope first, roof above all; seal air leaks; keep the heated volume compact and zone it; size an efficient heater (heat pump, biomass stove) for what remains, and still take the solar gains the site gives.</source>
-        <translation>Isole primeiro a envoltória, sobretudo a cobertura; vede as infiltrações de ar; mantenha o volume aquecido compacto e setorizado; dimensione um aquecedor eficiente (bomba de calor, fogão a lenha) para o que restar, sem abrir mão dos ganhos solares que o local oferece.</translation>
+        <translation>Isole primeiro a envoltória, sobretudo a cobertura; vede as infiltrações de ar; mantenha o volume aquecido compacto e setorizado; dimensione um aquecedor eficiente (bomba de calor, calefator a lenha) para o que restar, sem abrir mão dos ganhos solares que o local oferece.</translation>
     </message>
     <message>
         <source>Oversized heaters in leaky, uninsulated shells; thermal bridges and single glazing that invite condensation; ventilation that is cut so far that the air grows stale.</source>
@@ -1926,7 +1926,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Exposed masonry or concrete floors and walls inside the insulation, lit by the winter sun; a heavy, insulated roof; a compact plan, and night shutters or curtains over the windows.</source>
-        <translation>Pisos e paredes de alvenaria ou concreto aparentes, por dentro do isolamento e atingidos pelo sol de inverno; cobertura pesada e isolada; planta compacta e venezianas ou cortinas fechadas sobre as janelas à noite.</translation>
+        <translation>Pisos e vedações internas pesadas, de alvenaria ou concreto aparentes, do lado interno do isolamento térmico e atingidos pelo sol de inverno; cobertura pesada e isolada; planta compacta e venezianas ou cortinas fechadas sobre as janelas à noite.</translation>
     </message>
     <message>
         <source>Mass covered by carpets, linings or suspended ceilings; mass outside the insulation, which loses its heat to the air; heavy rooms in shade, which stay cold.</source>
@@ -1986,11 +1986,11 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Pools, fountains, wet pads or sprays in the air path to the openings; planted, shaded courtyards; cooling towers or direct evaporative coolers; roof ponds; airflow so that the added moisture leaves.</source>
-        <translation>Espelhos d&apos;água, fontes, painéis umedecidos ou nebulizadores no caminho do ar até as aberturas; pátios sombreados e vegetados; torres de resfriamento ou resfriadores evaporativos diretos; lâminas d&apos;água na cobertura; fluxo de ar que leve embora a umidade acrescentada.</translation>
+        <translation>Espelhos d&apos;água, fontes, painéis umedecidos ou nebulizadores no caminho do ar até as aberturas; pátios sombreados e vegetados; torres de resfriamento evaporativo passivo ou resfriadores evaporativos diretos; lâminas d&apos;água na cobertura; fluxo de ar que leve embora a umidade acrescentada.</translation>
     </message>
     <message>
         <source>Using it in humid hours, when it only adds moisture; stagnant water and its hygiene; short supply of water in dry regions; closed rooms that grow humid.</source>
-        <translation>Usá-lo nas horas úmidas, quando só acrescenta umidade; água parada e a sua higiene; falta de água nas regiões secas; ambientes fechados que ficam úmidos.</translation>
+        <translation>Usá-lo nas horas úmidas, quando só acrescenta umidade; água parada (criadouro do Aedes aegypti); falta de água nas regiões secas; ambientes fechados que ficam úmidos.</translation>
     </message>
     <message>
         <source>The air is too hot, or too hot and humid, for passive means; mechanical cooling is needed in these hours.</source>
