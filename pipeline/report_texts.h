@@ -98,7 +98,9 @@ inline constexpr const char* kMerged = QAV_TRANSLATABLE(
 // Guidance
 inline constexpr const char* kGuidance = QAV_TRANSLATABLE("qav::Report", "What to design for", "");
 inline constexpr const char* kGuidanceIntro = QAV_TRANSLATABLE(
-    "qav::Report", "Every strategy with a share of 5 % or more, and always the three largest, in order of share.", "");
+    "qav::Report",
+    "Every strategy that serves 5 % or more of the hours counted, with the zones merged into it, and always the three largest shares, in order of share.",
+    "");
 inline constexpr const char* kGuidanceIntroRecorded = QAV_TRANSLATABLE(
     "qav::Report",
     "Every strategy that serves 5 % or more of the recorded hours, with the zones merged into it, and always the three largest shares, in order of share; the typical days' share is given beside it.",
