@@ -144,6 +144,8 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
     const bool recordedBasis = state.CurrentRecorded() && withRecorded;
     j += ",\"guidance\":" +
          GuidanceJson(SiteGuidance(state, recordedBasis ? state.RecordedTally : state.Tally, Language::English));
+    j += ",\"synthesis\":" +
+         JsonString(BuildingInBrief(state, recordedBasis ? state.RecordedTally : state.Tally, Language::English));
     if (withFilter) {
         j += ",\"hour_range\":" + JsonString(HourRangeText(state.Filter));
         j += ",\"months\":" + JsonString(MonthRangeText(state.Filter));

@@ -206,8 +206,10 @@ void Composer::Tables()
 void Composer::Advice()
 {
     Add(ReportBlockKind::Section, T(rt::kGuidance));
-    Add(ReportBlockKind::Text, T(Recorded() ? rt::kGuidanceIntroRecorded : rt::kGuidanceIntro));
     const StrategyTally& basis = Basis();
+    Add(ReportBlockKind::Section, T(rt::kBriefSection));
+    Add(ReportBlockKind::Text, BuildingInBrief(state_, basis, language_));
+    Add(ReportBlockKind::Text, T(Recorded() ? rt::kGuidanceIntroRecorded : rt::kGuidanceIntro));
     const std::string facade = T(state_.Current().Latitude < 0 ? rt::kNorth : rt::kSouth);
     for (const GuidanceBlock& g : SiteGuidance(state_, basis, language_)) {
         const auto it = std::find_if(rt::kAdvice.begin(), rt::kAdvice.end(),

@@ -110,7 +110,7 @@ inline constexpr const char* kGuidanceShares =
     QAV_TRANSLATABLE("qav::Report", "%1 % of the recorded hours, %2 % of the typical days", "");
 inline constexpr const char* kServedHours = QAV_TRANSLATABLE("qav::Report", "serves %1 h, %2 % of the hours", "");
 inline constexpr const char* kSiteChecks = QAV_TRANSLATABLE("qav::Report", "At this site:", "");
-inline constexpr const char* kAllYear = QAV_TRANSLATABLE("qav::Report", "all year", "");
+inline constexpr const char* kAllYear = QAV_TRANSLATABLE("qav::Report", "the whole year", "");
 inline constexpr const char* kMonthSpan = QAV_TRANSLATABLE("qav::Report", "%1 to %2", "");
 inline constexpr const char* kNorth = QAV_TRANSLATABLE("qav::Report", "north, in the southern hemisphere", "");
 inline constexpr const char* kSouth = QAV_TRANSLATABLE("qav::Report", "south, in the northern hemisphere", "");
@@ -138,6 +138,48 @@ inline constexpr const char* kLargeRange = QAV_TRANSLATABLE(
     "qav::Report",
     "the daily range of the cold months (%1) is %2 K on average, above the %3 K at which an insulated, massive building heated by the sun carries much of the cold night hours: build so before sizing artificial heating.",
     "");
+inline constexpr const char* kBriefSection = QAV_TRANSLATABLE("qav::Report", "The building in brief", "");
+inline constexpr const char* kBriefWallsMixedLight = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: insulated, with heavy internal walls and floors for the %1 cold hours of %2; light, shaded external walls and a ventilated roof for the %3 hot hours of %4, when ventilation wins.",
+    "");
+inline constexpr const char* kBriefWallsMixedHeavy = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: heavy and insulated throughout: the mass keeps the sun's heat for the %1 cold hours of %2 and damps the heat of the %3 hot hours of %4.",
+    "");
+inline constexpr const char* kBriefWallsCold = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: well insulated, with heavy internal walls and floors inside the insulation for the %1 cold hours of %2.",
+    "");
+inline constexpr const char* kBriefWallsHotLight = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: light, shaded external walls and an insulated, ventilated roof for the %1 hot hours of %2.", "");
+inline constexpr const char* kBriefWallsHotHeavy = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: heavy, insulated and shaded, with light-coloured outer surfaces, for the %1 hot hours of %2.", "");
+inline constexpr const char* kBriefOpeningsColdBreeze = QAV_TRANSLATABLE(
+    "qav::Report", "Openings: medium, facing %1 and on opposite façades for the breeze, shaded in %2.", "");
+inline constexpr const char* kBriefOpeningsCold =
+    QAV_TRANSLATABLE("qav::Report", "Openings: medium, facing %1, with overhangs that shade them in %2.", "");
+inline constexpr const char* kBriefOpeningsBreeze =
+    QAV_TRANSLATABLE("qav::Report", "Openings: large, on opposite façades for cross-ventilation, all shaded.", "");
+inline constexpr const char* kBriefOpeningsSmall = QAV_TRANSLATABLE("qav::Report", "Openings: small and shaded.", "");
+inline constexpr const char* kBriefRunCold =
+    QAV_TRANSLATABLE("qav::Report", "In %1 let the sun in by day and close the openings and shutters at night.", "");
+inline constexpr const char* kBriefRunNight =
+    QAV_TRANSLATABLE("qav::Report", "In %1 keep the building closed and shaded by day and open it at night.", "");
+inline constexpr const char* kBriefRunBreeze =
+    QAV_TRANSLATABLE("qav::Report", "In %1 keep it open to the breeze and shaded.", "");
+inline constexpr const char* kBriefRunClosed =
+    QAV_TRANSLATABLE("qav::Report", "In %1 keep it closed and shaded in the heat of the day.", "");
+inline constexpr const char* kBriefMild = QAV_TRANSLATABLE(
+    "qav::Report",
+    "The outdoor air is comfortable most of the year: moderate, shaded openings that can be opened at will.", "");
+inline constexpr const char* kColdMonths = QAV_TRANSLATABLE("qav::Report", "the cold months", "");
+inline constexpr const char* kWarmMonths = QAV_TRANSLATABLE("qav::Report", "the warm months", "");
+inline constexpr const char* kNorthFacade = QAV_TRANSLATABLE("qav::Report", "the north", "");
+inline constexpr const char* kBothFacades = QAV_TRANSLATABLE("qav::Report", "the north and the south", "");
+inline constexpr const char* kSouthFacade = QAV_TRANSLATABLE("qav::Report", "the south", "");
 inline constexpr const char* kAsks = QAV_TRANSLATABLE("qav::Report", "What it asks of the building:", "");
 inline constexpr const char* kMeasures = QAV_TRANSLATABLE("qav::Report", "Design measures:", "");
 inline constexpr const char* kPitfalls = QAV_TRANSLATABLE("qav::Report", "Pitfalls:", "");

@@ -52,6 +52,63 @@ class Checker {
         return checks;
     }
 
+    /// The months where cold (A to C) or hot (F to J) hours are the larger part of the hours counted.
+    std::vector<int> SeasonMonths(bool cold) const
+    {
+        std::vector<int> months;
+        for (int m = 1; m <= kMonths; ++m) {
+            int c = 0, h = 0, all = 0;
+            for (int s = 1; s <= kStrategies; ++s) {
+                all += basis_.MonthHours[s][m];
+                if (s <= 3) c += basis_.MonthHours[s][m];
+                if (s >= 6) h += basis_.MonthHours[s][m];
+            }
+            const int mine = cold ? c : h, other = cold ? h : c;
+            if (mine > other && 2 * mine >= all) months.push_back(m);
+        }
+        return months;
+    }
+
+    std::string Brief() const
+    {
+        const auto F = [&](const char* english, std::initializer_list<std::string_view> values) {
+            return FilledText(ReportText(language_, english), values);
+        };
+        const double kSignificant = 5;  // percent of the hours, as for a block of advice
+        const bool cold = counts_.Percent(counts_.Cold()) >= kSignificant;
+        const bool hot = counts_.Percent(counts_.Hot()) >= kSignificant;
+        const std::vector<int> coldSeason = SeasonMonths(true), hotSeason = SeasonMonths(false);
+        const std::string coldMonths = coldSeason.empty() ? T(rt::kColdMonths) : MonthsText(coldSeason);
+        const std::string hotMonths = hotSeason.empty() ? T(rt::kWarmMonths) : MonthsText(hotSeason);
+        const std::string coldHours = std::to_string(counts_.Cold()), hotHours = std::to_string(counts_.Hot());
+        // Ventilation wins the hot season when its own hours outnumber those that mass or
+        // evaporation serve; night-cooled mass only where the nights allow it.
+        const bool breeze = counts_.Own[6] >= counts_.Own[7] + counts_.Own[8] + counts_.Own[9];
+        const bool nightMass = !breeze && counts_.Own[7] + counts_.Own[8] > 0 && NightCooling().Holds;
+        const double latitude = state_.Current().Latitude;
+        const std::string facade = T(std::fabs(latitude) < kLowLatitude ? rt::kBothFacades
+                                     : latitude < 0                     ? rt::kNorthFacade
+                                                                        : rt::kSouthFacade);
+        std::string text;
+        const auto add = [&](const std::string& sentence) { text += (text.empty() ? "" : " ") + sentence; };
+        if (cold && hot)
+            add(F(breeze ? rt::kBriefWallsMixedLight : rt::kBriefWallsMixedHeavy,
+                  {coldHours, coldMonths, hotHours, hotMonths}));
+        else if (cold)
+            add(F(rt::kBriefWallsCold, {coldHours, coldMonths}));
+        else if (hot)
+            add(F(breeze ? rt::kBriefWallsHotLight : rt::kBriefWallsHotHeavy, {hotHours, hotMonths}));
+        if (cold)
+            add(F(hot && breeze ? rt::kBriefOpeningsColdBreeze : rt::kBriefOpeningsCold, {facade, hotMonths}));
+        else if (hot)
+            add(T(breeze ? rt::kBriefOpeningsBreeze : rt::kBriefOpeningsSmall));
+        if (cold) add(F(rt::kBriefRunCold, {coldMonths}));
+        if (hot)
+            add(F(nightMass ? rt::kBriefRunNight : breeze ? rt::kBriefRunBreeze : rt::kBriefRunClosed, {hotMonths}));
+        if (text.empty()) add(T(rt::kBriefMild));
+        return text;
+    }
+
   private:
     std::string T(const char* english) const { return std::string(ReportText(language_, english)); }
     std::string Fixed(double v, int decimals) const { return FormatFixed(v, decimals, DecimalSeparatorOf(language_)); }
@@ -75,15 +132,24 @@ class Checker {
     std::string MonthsText(const std::vector<int>& months) const
     {
         if (months.size() == static_cast<std::size_t>(kMonths)) return T(rt::kAllYear);
+        std::vector<std::pair<int, int>> runs;
+        for (int m : months) {
+            if (!runs.empty() && runs.back().second == m - 1)
+                runs.back().second = m;
+            else
+                runs.emplace_back(m, m);
+        }
+        // A season across the new year reads as one: December to February.
+        if (runs.size() > 1 && runs.front().first == 1 && runs.back().second == kMonths) {
+            runs.back().second = runs.front().second;
+            runs.erase(runs.begin());
+        }
         std::string text;
-        for (std::size_t i = 0; i < months.size();) {
-            std::size_t j = i;
-            while (j + 1 < months.size() && months[j + 1] == months[j] + 1) ++j;
+        for (auto [first, last] : runs) {
             if (!text.empty()) text += ", ";
-            text += j == i ? MonthName(months[i])
-                           : FilledText(ReportText(language_, rt::kMonthSpan),
-                                        {MonthName(months[i]), MonthName(months[j])});
-            i = j + 1;
+            text += first == last
+                        ? MonthName(first)
+                        : FilledText(ReportText(language_, rt::kMonthSpan), {MonthName(first), MonthName(last)});
         }
         return text;
     }
@@ -207,6 +273,11 @@ std::vector<GuidanceBlock> SiteGuidance(const AnalysisState& state, const Strate
         blocks.push_back(std::move(b));
     }
     return blocks;
+}
+
+std::string BuildingInBrief(const AnalysisState& state, const StrategyTally& basis, Language language)
+{
+    return Checker(state, basis, language).Brief();
 }
 
 std::string GuidanceJson(const std::vector<GuidanceBlock>& blocks)

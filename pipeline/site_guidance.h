@@ -30,6 +30,10 @@ struct GuidanceBlock {
 /// hours or the typical days), with the checks' sentences in `language`.
 std::vector<GuidanceBlock> SiteGuidance(const AnalysisState& state, const StrategyTally& basis, Language language);
 
+/// "The building in brief": walls and roof, openings and how the building is run, by season (the
+/// months named from the tally), and which need wins where the blocks pull different ways.
+std::string BuildingInBrief(const AnalysisState& state, const StrategyTally& basis, Language language);
+
 /// The blocks as a JSON array (English sentences).
 std::string GuidanceJson(const std::vector<GuidanceBlock>& blocks);
 

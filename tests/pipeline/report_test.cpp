@@ -234,7 +234,7 @@ TEST(Report, ChecksFollowTheSite)
                  {southern, mass, lowLatitude}},
              Row{SetInput(DataSetKind::SouthAmerica),
                  8,
-                 {"(all year) is 18.8 K on average, above the 15 K"},
+                 {"(the whole year) is 18.8 K on average, above the 15 K"},
                  {lowLatitude}},
              Row{SetInput(DataSetKind::Brazil), 7, {"75.0 % of the hours are hot", "(May to July)"}, {warmNights}},
              Row{SetInput(DataSetKind::Brazil), 5, {southern}, {"At this site", "hot:", humid, mass, lowLatitude}},
@@ -245,6 +245,17 @@ TEST(Report, ChecksFollowTheSite)
         for (const std::string& a : r.absent) EXPECT_EQ(text.find(a), std::string::npos) << a;
     }
 
+    // The synthesis names the seasons from the hours (a winter across the new year as one) and
+    // the façade by hemisphere.
+    EXPECT_TRUE(Find(RunReport(station(40438), 1), ReportBlockKind::Text,
+                     "Walls and roof: heavy and insulated throughout: the mass keeps the sun's heat for the 68 cold "
+                     "hours of December to February and damps the heat of the 115 hot hours of May to September. "
+                     "Openings: medium, facing the south,"));
+    EXPECT_TRUE(Find(RunReport(SetInput(DataSetKind::Brazil), 5), ReportBlockKind::Text,
+                     "Walls and roof: insulated, with heavy internal walls and floors for the 121 cold hours of June "
+                     "to July; light, shaded external walls and a ventilated roof for the 20 hot hours of the warm "
+                     "months, when ventilation wins. Openings: medium, facing the north and on opposite façades"));
+
     // The same in JSON: Riyadh's night-ventilation check with its figures.
     RowAnalyser analyser(MakeStartupState(), HoursView::Typical, HourFilter{}, std::nullopt);
     const RunInput riyadh = station(40438);
@@ -252,6 +263,7 @@ TEST(Report, ChecksFollowTheSite)
     EXPECT_NE(json.find("{\"strategies\":[\"G\",\"H\"],\"hours\":71,\"share\":24.7,\"checks\":[{\"check\":"
                         "\"night_cooling\",\"holds\":false,\"value\":29.5,\"limit\":24,\"text\":\"The August nights"),
               std::string::npos);
+    EXPECT_NE(json.find(",\"synthesis\":\"Walls and roof: heavy and insulated"), std::string::npos);
 }
 
 }  // namespace

@@ -1821,8 +1821,88 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Neste local:</translation>
     </message>
     <message>
-        <source>all year</source>
-        <translation>o ano todo</translation>
+        <source>The building in brief</source>
+        <translation>A edificação em resumo</translation>
+    </message>
+    <message>
+        <source>Walls and roof: insulated, with heavy internal walls and floors for the %1 cold hours of %2; light, shaded external walls and a ventilated roof for the %3 hot hours of %4, when ventilation wins.</source>
+        <translation>Vedações e cobertura: isoladas, com vedações internas e pisos pesados para as %1 horas frias de %2; vedações externas leves e sombreadas e cobertura ventilada para as %3 horas quentes de %4, quando a ventilação prevalece.</translation>
+    </message>
+    <message>
+        <source>Walls and roof: heavy and insulated throughout: the mass keeps the sun&apos;s heat for the %1 cold hours of %2 and damps the heat of the %3 hot hours of %4.</source>
+        <translation>Vedações e cobertura: pesadas e isoladas em toda a edificação: a massa guarda o calor do sol para as %1 horas frias de %2 e amortece o calor das %3 horas quentes de %4.</translation>
+    </message>
+    <message>
+        <source>Walls and roof: well insulated, with heavy internal walls and floors inside the insulation for the %1 cold hours of %2.</source>
+        <translation>Vedações e cobertura: bem isoladas, com vedações internas e pisos pesados do lado interno do isolamento térmico para as %1 horas frias de %2.</translation>
+    </message>
+    <message>
+        <source>Walls and roof: light, shaded external walls and an insulated, ventilated roof for the %1 hot hours of %2.</source>
+        <translation>Vedações e cobertura: vedações externas leves e sombreadas e cobertura isolada e ventilada para as %1 horas quentes de %2.</translation>
+    </message>
+    <message>
+        <source>Walls and roof: heavy, insulated and shaded, with light-coloured outer surfaces, for the %1 hot hours of %2.</source>
+        <translation>Vedações e cobertura: pesadas, isoladas e sombreadas, com superfícies externas claras, para as %1 horas quentes de %2.</translation>
+    </message>
+    <message>
+        <source>Openings: medium, facing %1 and on opposite façades for the breeze, shaded in %2.</source>
+        <translation>Aberturas: médias, voltadas para %1 e em fachadas opostas para a ventilação cruzada, sombreadas em %2.</translation>
+    </message>
+    <message>
+        <source>Openings: medium, facing %1, with overhangs that shade them in %2.</source>
+        <translation>Aberturas: médias, voltadas para %1, com beirais e brises que as sombreiem em %2.</translation>
+    </message>
+    <message>
+        <source>Openings: large, on opposite façades for cross-ventilation, all shaded.</source>
+        <translation>Aberturas: grandes, em fachadas opostas para a ventilação cruzada, todas sombreadas.</translation>
+    </message>
+    <message>
+        <source>Openings: small and shaded.</source>
+        <translation>Aberturas: pequenas e sombreadas.</translation>
+    </message>
+    <message>
+        <source>In %1 let the sun in by day and close the openings and shutters at night.</source>
+        <translation>Em %1, deixe o sol entrar de dia e feche aberturas e venezianas à noite.</translation>
+    </message>
+    <message>
+        <source>In %1 keep the building closed and shaded by day and open it at night.</source>
+        <translation>Em %1, mantenha a edificação fechada e sombreada de dia e abra-a à noite.</translation>
+    </message>
+    <message>
+        <source>In %1 keep it open to the breeze and shaded.</source>
+        <translation>Em %1, mantenha-a aberta à brisa e sombreada.</translation>
+    </message>
+    <message>
+        <source>In %1 keep it closed and shaded in the heat of the day.</source>
+        <translation>Em %1, mantenha-a fechada e sombreada nas horas quentes do dia.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is comfortable most of the year: moderate, shaded openings that can be opened at will.</source>
+        <translation>O ar externo é confortável na maior parte do ano: aberturas moderadas, sombreadas e que possam ser abertas à vontade.</translation>
+    </message>
+    <message>
+        <source>the cold months</source>
+        <translation>os meses frios</translation>
+    </message>
+    <message>
+        <source>the warm months</source>
+        <translation>os meses quentes</translation>
+    </message>
+    <message>
+        <source>the north</source>
+        <translation>o norte</translation>
+    </message>
+    <message>
+        <source>the north and the south</source>
+        <translation>o norte e o sul</translation>
+    </message>
+    <message>
+        <source>the south</source>
+        <translation>o sul</translation>
+    </message>
+    <message>
+        <source>the whole year</source>
+        <translation>o ano inteiro</translation>
     </message>
     <message>
         <source>%1 to %2</source>
