@@ -241,6 +241,8 @@ void Composer::Method()
     Add(ReportBlockKind::Section, T(rt::kMethodSection));
     Add(ReportBlockKind::Text, T(rt::kMethod));
     Add(ReportBlockKind::Text, T(rt::kMethodLimits));
+    Add(ReportBlockKind::Text,
+        Fill(rt::kMethodScreen, {std::to_string(kReferenceScreen.WidthPx), std::to_string(kReferenceScreen.HeightPx)}));
     const LocationRecord& l = state_.Current();
     const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
     const char* data = !StationCaption(l).empty() ? rt::kDataStation
@@ -249,8 +251,9 @@ void Composer::Method()
                                                   : rt::kDataBuiltIn;
     Add(ReportBlockKind::Text, T(data));
     Add(ReportBlockKind::Section, T(rt::kReferences));
-    Add(ReportBlockKind::Note, std::string(rt::kGivoni));
-    Add(ReportBlockKind::Note, std::string(rt::kLamberts));
+    const bool abnt = language_ == Language::PortugueseBrazil;
+    Add(ReportBlockKind::Note, std::string(abnt ? rt::kGivoniAbnt : rt::kGivoni));
+    Add(ReportBlockKind::Note, std::string(abnt ? rt::kLambertsAbnt : rt::kLamberts));
 }
 
 }  // namespace

@@ -193,6 +193,10 @@ inline constexpr const char* kMethodLimits = QAV_TRANSLATABLE(
     "qav::Report",
     "The advice is checked against the site's normals with limits from Givoni (1992) and Lamberts, Dutra and Pereira: night ventilation and thermal mass for cooling need nights of 24 °C or less and a daily range of 10 K or more; evaporative cooling an afternoon wet-bulb temperature below 24 °C; a daily range above 15 K lets sun-heated mass carry the cold nights; within 15° of the equator the sun stands north and south of the building in turn.",
     "");
+inline constexpr const char* kMethodScreen = QAV_TRANSLATABLE(
+    "qav::Report",
+    "The hours are read off a chart drawn at the size the program's window gives it on a screen of %1 × %2 pixels (the reference screen), so that every computer classifies them alike.",
+    "");
 inline constexpr const char* kDataBuiltIn = QAV_TRANSLATABLE(
     "qav::Report",
     "Data: climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere), as compiled in the program's built-in data sets; not checked value by value against the published tables.",
@@ -210,7 +214,15 @@ inline constexpr const char* kReferences = QAV_TRANSLATABLE("qav::Report", "Refe
 inline constexpr std::string_view kGivoni =
     "Givoni, B. Comfort, climate analysis and building design guidelines. Energy and Buildings 18 (1992) 11-23.";
 inline constexpr std::string_view kLamberts =
-    "Lamberts, R.; Dutra, L.; Pereira, F. O. R. Eficiência Energética na Arquitetura. São Paulo: PW, 1997.";
+    "Lamberts, R.; Dutra, L.; Pereira, F. O. R. Eficiência Energética na Arquitetura. 3rd ed. Rio de Janeiro: "
+    "Eletrobras/Procel, 2014.";
+// The same in ABNT NBR 6023 form, for the Portuguese report.
+inline constexpr std::string_view kGivoniAbnt =
+    "GIVONI, B. Comfort, climate analysis and building design guidelines. "
+    "Energy and Buildings, v. 18, n. 1, p. 11-23, 1992.";
+inline constexpr std::string_view kLambertsAbnt =
+    "LAMBERTS, R.; DUTRA, L.; PEREIRA, F. O. R. Eficiência energética na "
+    "arquitetura. 3. ed. Rio de Janeiro: Eletrobras/Procel, 2014.";
 inline constexpr const char* kPage = QAV_TRANSLATABLE("qav::Report", "Page %1 of %2", "");
 
 /// Design advice for one strategy, or for strategies that one set of measures serves.

@@ -97,6 +97,12 @@ TEST(Report, BrasiliaInBothLanguages)
     EXPECT_EQ(GuidanceHeadings(*pt, &shares).front(), "E - Conforto térmico");
     EXPECT_EQ(shares.front(), "36,8 % (atende 147 h, 51,0 % das horas)");
     EXPECT_TRUE(Find(*pt, ReportBlockKind::Section, "Diretrizes de projeto"));
+    EXPECT_TRUE(Find(*pt, ReportBlockKind::Note,
+                     "LAMBERTS, R.; DUTRA, L.; PEREIRA, F. O. R. Eficiência energética na "
+                     "arquitetura. 3. ed. Rio de Janeiro: Eletrobras/Procel, 2014."));
+    EXPECT_TRUE(Find(*en, ReportBlockKind::Text,
+                     "The hours are read off a chart drawn at the size the program's "
+                     "window gives it on a screen of 1024 × 768 pixels"));
     EXPECT_EQ(pt->Blocks.front().Table.Rows.back()[1], std::string(kProgramAndVersion) + ", 07/12/2026");
 
     session.state.CurrentLocation = 0;  // nothing analysed: refused

@@ -1945,6 +1945,10 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Método e dados</translation>
     </message>
     <message>
+        <source>The hours are read off a chart drawn at the size the program&apos;s window gives it on a screen of %1 × %2 pixels (the reference screen), so that every computer classifies them alike.</source>
+        <translation>As horas são lidas numa carta desenhada no tamanho que a janela do programa lhe dá numa tela de %1 × %2 pixels (a tela de referência), para que todo computador as classifique igualmente.</translation>
+    </message>
+    <message>
         <source>The advice is checked against the site&apos;s normals with limits from Givoni (1992) and Lamberts, Dutra and Pereira: night ventilation and thermal mass for cooling need nights of 24 °C or less and a daily range of 10 K or more; evaporative cooling an afternoon wet-bulb temperature below 24 °C; a daily range above 15 K lets sun-heated mass carry the cold nights; within 15° of the equator the sun stands north and south of the building in turn.</source>
         <translation>As diretrizes são conferidas com as normais do local, com limites de Givoni (1992) e de Lamberts, Dutra e Pereira: a ventilação noturna e a inércia térmica para resfriamento pedem noites de 24 °C ou menos e amplitude diária de 10 K ou mais; o resfriamento evaporativo, temperatura de bulbo úmido à tarde abaixo de 24 °C; com amplitude diária acima de 15 K, a massa aquecida pelo sol atende as noites frias; a menos de 15° do equador o sol fica ora ao norte, ora ao sul da edificação.</translation>
     </message>
