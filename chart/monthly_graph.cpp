@@ -59,11 +59,13 @@ void DrawTopBand(ChartCanvas& canvas, const Geometry& g, Language language, std:
         canvas.PrintText(title);
         canvas.SetFontSize(fontSize);
     }
+    // The scales' titles sit over the frame, inside its corners: the top labels ("40", "100")
+    // stand outside the frame at nearly the same height and would be overprinted otherwise.
     const double y = g.Ytop - 13 * g.py;
-    canvas.MoveTo(2 * g.px, y);
+    canvas.MoveTo(g.Xleft + 2 * g.px, y);
     canvas.PrintText(PictureText(language, picture_text::kGraphDryBulb));
     const std::string_view rh = PictureText(language, picture_text::kGraphHumidity);
-    canvas.MoveTo(canvas.CanvasWidth() - 2 * g.px - canvas.TextWidth(rh), y);
+    canvas.MoveTo(g.Xright - 2 * g.px - canvas.TextWidth(rh), y);
     canvas.PrintText(rh);
     const std::string_view band = PictureText(language, picture_text::kGraphComfortBand);
     const double keyWidth = 16 * g.px + canvas.TextWidth(band);

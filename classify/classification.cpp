@@ -82,6 +82,37 @@ void ComputeYearShares(StrategyTally& t)
     if (t.YearShare[t.TopStrategy[2]] == 0) t.TopStrategy[2] = 0;
 }
 
+int HourCounts::Served(int strategy) const
+{
+    switch (strategy) {
+        case 2:
+            return Own[2] + Own[3];
+        case 8:
+            return Own[8] + Own[7];
+        case 9:
+            return Own[9] + Own[8] + Own[7];
+        default:
+            return Own[static_cast<std::size_t>(strategy)];
+    }
+}
+
+float HourCounts::Percent(int hours) const
+{
+    return Counted > 0 ? static_cast<float>(std::nearbyint(1000.0 * hours / Counted) / 10.0) : 0.0f;
+}
+
+int HourCounts::Hot() const { return Own[6] + Own[7] + Own[8] + Own[9] + Own[10]; }
+
+HourCounts CountHours(const StrategyTally& tally)
+{
+    HourCounts c;
+    for (int s = 1; s <= kStrategies; ++s) {
+        for (int m = 1; m <= kMonths; ++m) c.Own[static_cast<std::size_t>(s)] += tally.MonthHours[s][m];
+        c.Counted += c.Own[static_cast<std::size_t>(s)];
+    }
+    return c;
+}
+
 StrategyTally ClassifyHours(const ChartCanvas& zoneMap, const ChartScale& scale, const HourlyTable& hours,
                             HourStrategies* strategies, const HourFilter& filter)
 {

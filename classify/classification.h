@@ -33,6 +33,21 @@ int ClassifyHour(float x, float y, int month, const ChartCanvas& zoneMap, const 
 /// TopStrategy.
 void ComputeYearShares(StrategyTally& tally);
 
+/// The tally's hours counted once each, by the zone they fall in: unlike YearShare, nothing is merged.
+struct HourCounts {
+    std::array<int, kStrategies + 1> Own{};  // [1..10]: hours in the strategy's own zone
+    int Counted = 0;                         // every hour the tally counted
+    /// The hours a strategy serves: its own and those of the zones merged into its share
+    /// (C's for B, G's for H, G's and H's for I).
+    int Served(int strategy) const;
+    /// Percent of the hours counted, one decimal; 0 when none was counted.
+    float Percent(int hours) const;
+    int Cold() const { return Own[1] + Own[2] + Own[3]; }  // A, B, C
+    int Hot() const;                                       // F to J
+};
+
+HourCounts CountHours(const StrategyTally& tally);
+
 /// The strategy counted for each typical hour, [month 1..12][hour 1..24]; 0 where none was.
 using HourStrategies = std::array<std::array<std::int8_t, kHours + 1>, kMonths + 1>;
 

@@ -227,8 +227,8 @@ double PageLayout::Height(const ReportBlock& block) const
         case ReportBlockKind::Guidance: {
             const ReportGuidance& g = block.Advice;
             double h = TextHeight(Font(kAdvicePt, true), Q(g.Heading + "   " + g.Share), width) + 2 * kPt;
-            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls})
-                h += TextHeight(Font(kBodyPt), Q(*p), width) + 2 * kPt;
+            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls, &g.Site})
+                if (!p->empty()) h += TextHeight(Font(kBodyPt), Q(*p), width) + 2 * kPt;
             return h + 6 * kPt;
         }
     }
@@ -281,7 +281,8 @@ void PageLayout::Block(std::size_t i)
             const ReportGuidance& g = block.Advice;
             Paragraph(Font(kAdvicePt, true), g.Heading + "   " + g.Share);
             y_ += 2 * kPt;
-            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls}) {
+            for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls, &g.Site}) {
+                if (p->empty()) continue;
                 Paragraph(Font(kBodyPt), *p);
                 y_ += 2 * kPt;
             }
@@ -460,6 +461,14 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
     const std::string day = Utc(unixTime).toString(QStringLiteral("yyyy-MM-dd")).toStdString();
     const std::optional<ReportContent> full = ComposeReport(state, language, day);
     if (!full) return {};
+    // A weather file's report follows its recorded hours, so its chart shows them too (the dots,
+    // the recorded shares in the legend), whichever hours the window shows.
+    std::optional<AnalysisState> recordedView;
+    if (state.CurrentRecorded() && state.View != HoursView::Recorded) {
+        recordedView = state;
+        recordedView->View = HoursView::Recorded;
+    }
+    const AnalysisState& viewed = recordedView ? *recordedView : state;
     // Qt's PDF writer keeps the embedded fonts in a QHash and writes them in its order, which the
     // per-process hash seed would change from run to run. A fixed seed makes the same report the
     // same bytes in every process; it stays fixed for the rest of the process (setting it back
@@ -481,15 +490,16 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
         const QSizeF area(writer.width(), writer.height());
         // The pages show the name shortened where it would not fit; the metadata keep it whole.
         std::optional<ReportContent> content = full;
-        const std::string& name = state.Current().LocationName;
+        const std::string& name = viewed.Current().LocationName;
         const std::string shown = ShownName(Q(name), writer, area.width()).toStdString();
         AnalysisState shortened;
         if (shown != name) {
             shortened = state;
             shortened.Locations.Slot[state.CurrentLocation].LocationName = shown;
             content = ComposeReport(shortened, language, day);
+            if (recordedView) shortened.View = HoursView::Recorded;
         }
-        const AnalysisState& drawn = shown != name ? shortened : state;
+        const AnalysisState& drawn = shown != name ? shortened : viewed;
         PageLayout layout(*content, drawn, language, writer, area);
         const int pages = layout.Run(nullptr, nullptr, 1);
         QPainter painter(&writer);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "classify/recorded_classification.h"
+#include "pipeline/site_guidance.h"
 #include "chart/strategy.h"
 #include "data/station_catalogue.h"
 #include "pipeline/exports.h"
@@ -73,6 +74,19 @@ std::string MonthlyJson(const Month& months)
     return j + "]";
 }
 
+// Each hour once, by its own zone, beside the merged shares: "hour_shares" and "hour_totals".
+std::string HourSharesJson(const StrategyTally& tally, const std::string& prefix)
+{
+    const HourCounts c = CountHours(tally);
+    std::array<float, kStrategies + 1> own{};
+    for (int s = 1; s <= kStrategies; ++s)
+        own[static_cast<std::size_t>(s)] = c.Percent(c.Own[static_cast<std::size_t>(s)]);
+    return ",\"" + prefix + "hour_shares\":" + JsonArray(own, 1, kStrategies, [](float v) { return JsonNumber(v); }) +
+           ",\"" + prefix + "hour_totals\":{\"cold\":" + JsonNumber(c.Percent(c.Cold())) +
+           ",\"comfortable\":" + JsonNumber(c.Percent(c.Own[5])) + ",\"hot\":" + JsonNumber(c.Percent(c.Hot())) +
+           ",\"dry\":" + JsonNumber(c.Percent(c.Own[4])) + "}";
+}
+
 }  // namespace
 
 std::string AnalysisJson(const AnalysisState& state, std::string_view input, bool withRecorded, bool withFilter)
@@ -111,6 +125,7 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
         j += JsonArray(state.Tally.MonthHours[s], 1, kMonths, integer);
     }
     j += "]";
+    j += HourSharesJson(state.Tally, "");
     if (const RecordedYear* recorded = state.CurrentRecorded(); recorded && withRecorded) {
         const StrategyTally& r = state.RecordedTally;
         j += ",\"recorded_shares\":" + JsonArray(r.YearShare, 1, kStrategies, number);
@@ -123,7 +138,14 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
         j += "],\"hours_used\":" + std::to_string(recorded->HoursUsed);
         j += ",\"hours_missing\":" + std::to_string(recorded->HoursMissing);
         j += ",\"disagreement\":" + JsonNumber(ShareDisagreement(state.Tally, r));
+        j += HourSharesJson(r, "recorded_");
     }
+    // The advice follows the hours the report follows: a weather file's recorded ones.
+    const bool recordedBasis = state.CurrentRecorded() && withRecorded;
+    j += ",\"guidance\":" +
+         GuidanceJson(SiteGuidance(state, recordedBasis ? state.RecordedTally : state.Tally, Language::English));
+    j += ",\"synthesis\":" +
+         JsonString(BuildingInBrief(state, recordedBasis ? state.RecordedTally : state.Tally, Language::English));
     if (withFilter) {
         j += ",\"hour_range\":" + JsonString(HourRangeText(state.Filter));
         j += ",\"months\":" + JsonString(MonthRangeText(state.Filter));

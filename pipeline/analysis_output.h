@@ -12,9 +12,13 @@ namespace qav {
 std::string JsonString(std::string_view utf8);
 
 /// One analysed location as a JSON object (no trailing newline). `input` names the input the
-/// location came from ("brazil", a file's path as given, "station:83377"). With recorded hours (a weather
+/// location came from ("brazil", a file's path as given, "station:83377"). Beside the merged shares,
+/// hour_shares gives each strategy's own hours and hour_totals the cold (A-C), comfortable (E), hot
+/// (F-J) and dry (D) hours, each as a percent of the hours counted. With recorded hours (a weather
 /// file) and withRecorded, it adds recorded_shares, recorded_top, recorded_month_hours,
-/// hours_used, hours_missing and disagreement. withFilter adds hour_range and months ("9-18",
+/// hours_used, hours_missing, disagreement, recorded_hour_shares and recorded_hour_totals. guidance
+/// lists the report's blocks of advice and their checks against the site (SiteGuidance), on the
+/// recorded hours when they are given. withFilter adds hour_range and months ("9-18",
 /// "12-2"). A warmed analysis keeps monthly and shares for the changed normals and adds
 /// base_monthly, base_shares, base_top (and base_recorded_shares for recorded hours) and warming
 /// (12 objects month, dbt_min, dbt_max, rh_avg of changes).

@@ -157,11 +157,31 @@ RowAnalyser::RowAnalyser(const AnalysisState& startup, HoursView view, const Hou
 
 RowAnalyser::~RowAnalyser() = default;
 
+namespace {
+
+// Records where the input came from as the window does when it opens one, so that a report or a
+// picture credits the right source: the built-in set shown, or the file of each slot. The label
+// is how the command line (or the module's request) named the input.
+void SetProvenance(AnalysisState& state, const RunInput& in)
+{
+    state.DataSetKind.Clear();
+    state.SourceFile = {};
+    if (in.label.starts_with("--dataset ")) {
+        for (DataSetKind kind : {DataSetKind::Brazil, DataSetKind::SouthAmerica, DataSetKind::World})
+            if (in.key == DataSetKey(kind)) state.DataSetKind.Show(kind);
+    } else if (in.label.starts_with("--file ") || in.label.starts_with("--epw ")) {
+        for (int s = 1; s <= in.table.LocationCount; ++s) state.SourceFile[static_cast<std::size_t>(s)] = in.key;
+    }
+}
+
+}  // namespace
+
 const AnalysisState& RowAnalyser::Analyse(const RunItem& item)
 {
     if (current_ != item.input) {
         state_.Locations = item.input->table;
         state_.Recorded = item.input->recorded;
+        SetProvenance(state_, *item.input);
         current_ = item.input;
     }
     state_.CurrentLocation = item.slot;

@@ -1,6 +1,7 @@
 #include "pipeline/report.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "chart/strategy.h"
 #include "classify/recorded_classification.h"
@@ -9,13 +10,14 @@
 #include "core/version.h"
 #include "pipeline/rendering.h"
 #include "pipeline/report_texts.h"
+#include "pipeline/site_guidance.h"
 
 namespace qav {
 namespace {
 
 namespace rt = report_text;
 
-// A share qualifies for design advice from 5 % of the hours counted.
+// A strategy qualifies for design advice from 5 % of the hours counted.
 constexpr float kGuidanceShare = 5.0f;
 
 class Composer {
@@ -62,15 +64,25 @@ class Composer {
 std::string Composer::SourceText() const
 {
     const LocationRecord& l = state_.Current();
-    const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
     if (const std::string station = StationCaption(l, language_); !station.empty()) return station;
-    std::string source = !file.empty()                                           ? Fill(rt::kFileSource, {file})
-                         : state_.DataSetKind.IsShown(DataSetKind::Brazil)       ? T(rt::kSetBrazil)
-                         : state_.DataSetKind.IsShown(DataSetKind::SouthAmerica) ? T(rt::kSetSouthAmerica)
-                         : state_.DataSetKind.IsShown(DataSetKind::World)        ? T(rt::kSetWorld)
-                                                                                 : std::string();
-    if (!l.DataSource.empty()) source += (source.empty() ? "" : ", ") + Fill(rt::kSourceField, {l.DataSource});
-    return source;
+    const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
+    // The file's name only: a report handed on must not reveal the folders of the user's disk.
+    const std::string name = std::filesystem::path(file).filename().string();
+    if (!file.empty() && Recorded())
+        return Fill(rt::kWeatherFileSource, {name, l.LocationName + " (" + l.Country + ")"});
+    const DataSetFlags& set = state_.DataSetKind;
+    std::string source = !file.empty()                      ? Fill(rt::kFileSource, {name})
+                         : set.IsShown(DataSetKind::Brazil) ? T(rt::kSetBrazil) + ", " + T(rt::kPeriodBrazil)
+                         : set.IsShown(DataSetKind::SouthAmerica)
+                             ? T(rt::kSetSouthAmerica) + ", " + T(rt::kPeriodSouthAmerica)
+                         : set.IsShown(DataSetKind::World) ? T(rt::kSetWorld) + ", " + T(rt::kPeriodWorld)
+                                                           : std::string();
+    if (l.DataSource.empty()) return source;
+    // The codes of the built-in sets say who published the normals; a user's file may hold any code.
+    const std::string field = l.DataSource == "GOV"   ? T(rt::kSourceGov)
+                              : l.DataSource == "BBC" ? T(rt::kSourceBbc)
+                                                      : Fill(rt::kSourceField, {l.DataSource});
+    return source + (source.empty() ? "" : "; ") + field;
 }
 
 void Composer::Heading(const std::string& date)
@@ -102,7 +114,12 @@ void Composer::Heading(const std::string& date)
     fact(rt::kScreen, isReference ? Fill(rt::kReferenceScreen, {std::to_string(kReferenceScreen.WidthPx),
                                                                 std::to_string(kReferenceScreen.HeightPx)})
                                   : Fill(rt::kScreenValue, {w, h}));
-    fact(rt::kProgram, std::string(kProgramAndVersion) + ", " + date);
+    // Brazilian readers write the day first: 08/12/2026.
+    const bool iso = date.size() == 10 && date[4] == '-' && date[7] == '-';
+    const std::string shownDate = language_ != Language::English && iso
+                                      ? date.substr(8, 2) + "/" + date.substr(5, 2) + "/" + date.substr(0, 4)
+                                      : date;
+    fact(rt::kProgram, std::string(kProgramAndVersion) + ", " + shownDate);
     Add(ReportBlockKind::Facts, {}, std::move(facts));
 }
 
@@ -114,19 +131,28 @@ void Composer::Pictures()
 
 void Composer::Tables()
 {
-    const char sep = DecimalSeparatorOf(language_);
     const LocationRecord& l = state_.Current();
     ReportTable normals{{T(rt::kMonth), T(rt::kDbtMin), T(rt::kDbtMax), T(rt::kRhAvg)}, {}, {}};
+    // One decimal throughout, as the normals are published; a warmed value is marked, so that
+    // nobody takes it for the station's record.
+    const auto value = [&](float v, float asRead) { return Fixed(v, 1) + (state_.Warmed && v != asRead ? " *" : ""); };
     for (int m = 1; m <= kMonths; ++m) {
         const MonthlyNormals& n = l.Month[static_cast<std::size_t>(m)];
+        const MonthlyNormals& read = (state_.Warmed ? state_.Base.Location : l).Month[static_cast<std::size_t>(m)];
         normals.Rows.push_back(
             {std::string(Translated(language_, "qav::Month", kMonthName[static_cast<std::size_t>(m)])),
-             FormatGeneral(n.DBTmin, sep), FormatGeneral(n.DBTmax, sep), FormatGeneral(n.RHavg, sep)});
+             value(n.DBTmin, read.DBTmin), value(n.DBTmax, read.DBTmax), value(n.RHavg, read.RHavg)});
     }
     Add(ReportBlockKind::Section, T(rt::kNormals));
     Add(ReportBlockKind::Table, {}, std::move(normals));
+    if (state_.Warmed) {
+        const std::optional<float> degrees = state_.WarmingAsked->Uniform();
+        Add(ReportBlockKind::Note,
+            degrees ? Fill(rt::kWarmedUniform, {WarmingText(*state_.WarmingAsked, language_)}) : T(rt::kWarmedMonthly));
+    }
 
     const StrategyTally& basis = Basis();
+    const HourCounts counts = CountHours(basis);
     ReportTable shares{{T(rt::kRank), T(rt::kStrategy)}, {}, {}};
     if (Recorded()) {
         shares.Columns.push_back(T(rt::kRecorded));
@@ -134,18 +160,32 @@ void Composer::Tables()
     } else {
         shares.Columns.push_back(T(rt::kShare));
     }
+    shares.Columns.push_back(T(rt::kOwnHours));
     for (int s = 1; s <= kStrategies; ++s) {
         const auto top = std::find(basis.TopStrategy.begin() + 1, basis.TopStrategy.end(), s);
         const bool marked = top != basis.TopStrategy.end();
         std::vector<std::string> row{marked ? std::to_string(top - basis.TopStrategy.begin()) : std::string(),
                                      StrategyLabel(s), Fixed(basis.YearShare[s], 1)};
         if (Recorded()) row.push_back(Fixed(state_.Tally.YearShare[s], 1));
+        row.push_back(Fixed(counts.Percent(counts.Own[static_cast<std::size_t>(s)]), 1));
         shares.Rows.push_back(std::move(row));
         shares.Bold.push_back(marked);
     }
     Add(ReportBlockKind::Section, T(rt::kShares));
     Add(ReportBlockKind::Table, {}, std::move(shares));
     Add(ReportBlockKind::Note, T(rt::kTopMarked));
+    Add(ReportBlockKind::Note,
+        Fill(rt::kHourTotals, {Fixed(counts.Percent(counts.Cold()), 1), Fixed(counts.Percent(counts.Own[5]), 1),
+                               Fixed(counts.Percent(counts.Hot()), 1), Fixed(counts.Percent(counts.Own[4]), 1)}));
+    // What each merged share holds, in hours, so that it is not read as hours of its own.
+    const auto h = [&](int s) { return std::to_string(counts.Own[static_cast<std::size_t>(s)]); };
+    if (counts.Served(2) > 0)
+        Add(ReportBlockKind::Note, Fill(rt::kMergedB, {Fixed(basis.YearShare[2], 1), h(2), h(3)}));
+    if (counts.Served(8) > 0)
+        Add(ReportBlockKind::Note, Fill(rt::kMergedH, {Fixed(basis.YearShare[8], 1), h(8), h(7)}));
+    if (counts.Served(9) > 0)
+        Add(ReportBlockKind::Note,
+            Fill(rt::kMergedI, {Fixed(basis.YearShare[9], 1), h(9), std::to_string(counts.Own[7] + counts.Own[8])}));
     if (Recorded())
         Add(ReportBlockKind::Note,
             Fill(rt::kDisagreement, {Fixed(ShareDisagreement(state_.Tally, state_.RecordedTally), 1)}));
@@ -166,15 +206,14 @@ void Composer::Tables()
 void Composer::Advice()
 {
     Add(ReportBlockKind::Section, T(rt::kGuidance));
-    Add(ReportBlockKind::Text, T(Recorded() ? rt::kGuidanceIntroRecorded : rt::kGuidanceIntro));
     const StrategyTally& basis = Basis();
-    std::vector<const rt::Guidance*> given;
-    for (int s : GuidedStrategies(basis)) {
-        const auto it = std::find_if(rt::kAdvice.begin(), rt::kAdvice.end(), [s](const rt::Guidance& g) {
-            return g.Strategies[0] == s || g.Strategies[1] == s;
-        });
-        if (std::find(given.begin(), given.end(), &*it) != given.end()) continue;  // G and H share theirs
-        given.push_back(&*it);
+    Add(ReportBlockKind::Section, T(rt::kBriefSection));
+    Add(ReportBlockKind::Text, BuildingInBrief(state_, basis, language_));
+    Add(ReportBlockKind::Text, T(Recorded() ? rt::kGuidanceIntroRecorded : rt::kGuidanceIntro));
+    const std::string facade = T(state_.Current().Latitude < 0 ? rt::kNorth : rt::kSouth);
+    for (const GuidanceBlock& g : SiteGuidance(state_, basis, language_)) {
+        const auto it = std::find_if(rt::kAdvice.begin(), rt::kAdvice.end(),
+                                     [&](const rt::Guidance& a) { return a.Strategies == g.Strategies; });
         ReportBlock block{ReportBlockKind::Guidance, {}, {}, {}};
         ReportGuidance& advice = block.Advice;
         for (int k : it->Strategies) {
@@ -187,9 +226,12 @@ void Composer::Advice()
             advice.Share += (advice.Share.empty() ? "" : "; ") +
                             (it->Strategies[1] ? std::string(1, StrategyLetter(k)) + ": " : std::string()) + share;
         }
+        advice.Share += " (" + Fill(rt::kServedHours, {std::to_string(g.Hours), Fixed(g.HourShare, 1)}) + ")";
         advice.Asks = T(rt::kAsks) + " " + T(it->Asks);
-        advice.Measures = T(rt::kMeasures) + " " + T(it->Measures);
+        advice.Measures = T(rt::kMeasures) + " " + Fill(it->Measures, {facade});
         advice.Pitfalls = T(rt::kPitfalls) + " " + T(it->Pitfalls);
+        for (const GuidanceCheck& c : g.Checks)
+            if (!c.Holds) advice.Site += (advice.Site.empty() ? T(rt::kSiteChecks) : std::string()) + " " + c.Text;
         content_.Blocks.push_back(std::move(block));
     }
 }
@@ -198,6 +240,9 @@ void Composer::Method()
 {
     Add(ReportBlockKind::Section, T(rt::kMethodSection));
     Add(ReportBlockKind::Text, T(rt::kMethod));
+    Add(ReportBlockKind::Text, T(rt::kMethodLimits));
+    Add(ReportBlockKind::Text,
+        Fill(rt::kMethodScreen, {std::to_string(kReferenceScreen.WidthPx), std::to_string(kReferenceScreen.HeightPx)}));
     const LocationRecord& l = state_.Current();
     const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
     const char* data = !StationCaption(l).empty() ? rt::kDataStation
@@ -206,19 +251,23 @@ void Composer::Method()
                                                   : rt::kDataBuiltIn;
     Add(ReportBlockKind::Text, T(data));
     Add(ReportBlockKind::Section, T(rt::kReferences));
-    Add(ReportBlockKind::Note, std::string(rt::kGivoni));
-    Add(ReportBlockKind::Note, std::string(rt::kLamberts));
+    const bool abnt = language_ == Language::PortugueseBrazil;
+    Add(ReportBlockKind::Note, std::string(abnt ? rt::kGivoniAbnt : rt::kGivoni));
+    Add(ReportBlockKind::Note, std::string(abnt ? rt::kLambertsAbnt : rt::kLamberts));
 }
 
 }  // namespace
 
 std::vector<int> GuidedStrategies(const StrategyTally& tally)
 {
+    // By the hours served, not the share: a share divides by the merged counts, so it neither
+    // adds up hours nor says how many a strategy serves.
+    const HourCounts counts = CountHours(tally);
     std::vector<int> order;
     for (int s = 1; s <= kStrategies; ++s) {
         const bool top =
             std::find(tally.TopStrategy.begin() + 1, tally.TopStrategy.end(), s) != tally.TopStrategy.end();
-        if (top || tally.YearShare[s] >= kGuidanceShare) order.push_back(s);
+        if (top || (counts.Served(s) > 0 && counts.Percent(counts.Served(s)) >= kGuidanceShare)) order.push_back(s);
     }
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return tally.YearShare[a] > tally.YearShare[b]; });
     return order;

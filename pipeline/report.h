@@ -21,6 +21,7 @@ struct ReportGuidance {
     std::string Heading;                   // "B - Solar Heating" (two strategies joined by " / ")
     std::string Share;                     // "30.2 %"; for a weather file the recorded and the typical share
     std::string Asks, Measures, Pitfalls;  // each with its lead-in ("Pitfalls: ...")
+    std::string Site;                      // what the site's numbers change ("At this site: ..."); may be empty
 };
 
 enum class ReportBlockKind { Section, Text, Note, Facts, Table, Chart, Graph, Guidance };
@@ -42,8 +43,9 @@ struct ReportContent {
 /// has been analysed (ReportText(language, report_text::kNoLocation) says why).
 std::optional<ReportContent> ComposeReport(const AnalysisState& state, Language language, const std::string& date);
 
-/// The strategies that get design advice, by the tally the report follows: every one with a share
-/// of 5 % or more and always the three largest, in order of share (ties in strategy order).
+/// The strategies that get design advice, by the tally the report follows: every one serving 5 %
+/// or more of the hours counted (its own zone and those merged into its share) and always the
+/// three largest shares, in order of share (ties in strategy order).
 std::vector<int> GuidedStrategies(const StrategyTally& tally);
 
 }  // namespace qav

@@ -19,7 +19,7 @@ inline constexpr const char* kSource = QAV_TRANSLATABLE("qav::Report", "Source",
 inline constexpr const char* kCoordinates = QAV_TRANSLATABLE("qav::Report", "Latitude, longitude", "");
 inline constexpr const char* kElevation = QAV_TRANSLATABLE("qav::Report", "Elevation", "");
 inline constexpr const char* kPressure = QAV_TRANSLATABLE("qav::Report", "Station pressure", "");
-inline constexpr const char* kPressureValue = QAV_TRANSLATABLE("qav::Report", "%1 kPa (taken at %2 m)", "");
+inline constexpr const char* kPressureValue = QAV_TRANSLATABLE("qav::Report", "%1 kPa (computed for %2 m)", "");
 inline constexpr const char* kBasis = QAV_TRANSLATABLE("qav::Report", "Analysis", "");
 inline constexpr const char* kCountedHours = QAV_TRANSLATABLE("qav::Report", "Hours counted", "");
 inline constexpr const char* kWarming = QAV_TRANSLATABLE("qav::Report", "Warming", "");
@@ -36,8 +36,25 @@ inline constexpr const char* kRecordedBasis = QAV_TRANSLATABLE(
 inline constexpr const char* kSetBrazil = QAV_TRANSLATABLE("qav::Report", "built-in data set Brazil", "");
 inline constexpr const char* kSetSouthAmerica = QAV_TRANSLATABLE("qav::Report", "built-in data set South America", "");
 inline constexpr const char* kSetWorld = QAV_TRANSLATABLE("qav::Report", "built-in data set World", "");
-inline constexpr const char* kFileSource = QAV_TRANSLATABLE("qav::Report", "file %1", "");
+inline constexpr const char* kFileSource = QAV_TRANSLATABLE("qav::Report", "Monthly Data file %1", "");
 inline constexpr const char* kSourceField = QAV_TRANSLATABLE("qav::Report", "source field %1", "");
+inline constexpr const char* kPeriodBrazil =
+    QAV_TRANSLATABLE("qav::Report", "climatological normals 1961-1990 of INMET", "");
+inline constexpr const char* kPeriodSouthAmerica =
+    QAV_TRANSLATABLE("qav::Report", "normals 1961-1990 or 1981-2010 of each country's meteorological service", "");
+inline constexpr const char* kPeriodWorld = QAV_TRANSLATABLE(
+    "qav::Report", "normals 1961-1990 to 1991-2020 of the national meteorological services, as reported to the WMO",
+    "");
+inline constexpr const char* kSourceGov =
+    QAV_TRANSLATABLE("qav::Report", "source field GOV: normals published by the national meteorological service", "");
+inline constexpr const char* kSourceBbc = QAV_TRANSLATABLE(
+    "qav::Report", "source field BBC: normals taken from a published compilation of world climate tables", "");
+inline constexpr const char* kWeatherFileSource =
+    QAV_TRANSLATABLE("qav::Report", "weather file %1, location from its header: %2", "");
+inline constexpr const char* kWarmedUniform =
+    QAV_TRANSLATABLE("qav::Report", "* Warmed normals: %1 added to every minimum and maximum; humidity as read.", "");
+inline constexpr const char* kWarmedMonthly = QAV_TRANSLATABLE(
+    "qav::Report", "* Warmed normals: the warming file's monthly changes added to the values as read.", "");
 // Pictures and tables
 inline constexpr const char* kChartSection = QAV_TRANSLATABLE("qav::Report", "Bioclimatic chart", "");
 inline constexpr const char* kGraphSection = QAV_TRANSLATABLE("qav::Report", "Monthly climate", "");
@@ -51,31 +68,118 @@ inline constexpr const char* kStrategy = QAV_TRANSLATABLE("qav::Report", "Strate
 inline constexpr const char* kShare = QAV_TRANSLATABLE("qav::Report", "Share (%)", "");
 inline constexpr const char* kTypical = QAV_TRANSLATABLE("qav::Report", "Typical days (%)", "");
 inline constexpr const char* kRecorded = QAV_TRANSLATABLE("qav::Report", "Recorded hours (%)", "");
+inline constexpr const char* kOwnHours = QAV_TRANSLATABLE("qav::Report", "% of the hours", "");
+inline constexpr const char* kHourTotals = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Each hour counted once, by the zone it falls in: cold (A to C) %1 %, comfortable (E) %2 %, hot (F to J) %3 %, dry (D) %4 % of the hours.",
+    "");
+inline constexpr const char* kMergedB =
+    QAV_TRANSLATABLE("qav::Report", "B (%1 %) holds C: %2 h need solar gains alone, %3 h also need thermal mass.", "");
+inline constexpr const char* kMergedH = QAV_TRANSLATABLE(
+    "qav::Report", "H (%1 %) holds G: %2 h need thermal mass alone, %3 h also need night ventilation.", "");
+inline constexpr const char* kMergedI = QAV_TRANSLATABLE(
+    "qav::Report",
+    "I (%1 %) holds G and H: %2 h need evaporative cooling alone, %3 h can also be served by thermal mass or night ventilation.",
+    "");
 inline constexpr const char* kRank = QAV_TRANSLATABLE("qav::Report", "Rank", "");
 inline constexpr const char* kTopMarked =
     QAV_TRANSLATABLE("qav::Report", "The three largest shares are ranked and set in bold.", "");
 inline constexpr const char* kDisagreement = QAV_TRANSLATABLE(
     "qav::Report",
-    "The typical days and the recorded hours classify %1 % of the year differently (half the sum of the differences of the shares).",
+    "The typical days and the recorded hours classify %1 % of the year differently (half the sum of the absolute differences of the shares).",
     "");
 inline constexpr const char* kMonthHours = QAV_TRANSLATABLE("qav::Report", "Hours per month and strategy (%1)", "");
 inline constexpr const char* kTypicalHours = QAV_TRANSLATABLE("qav::Report", "typical days", "");
 inline constexpr const char* kRecordedHours = QAV_TRANSLATABLE("qav::Report", "recorded hours", "");
 inline constexpr const char* kMerged = QAV_TRANSLATABLE(
     "qav::Report",
-    "The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G's) for I, so a share is not simply the hours of its column divided by the hours counted.",
+    "The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G's) for I, so a share is not simply the hours of its column divided by the hours counted; the column “% of the hours” is.",
     "");
 // Guidance
 inline constexpr const char* kGuidance = QAV_TRANSLATABLE("qav::Report", "What to design for", "");
 inline constexpr const char* kGuidanceIntro = QAV_TRANSLATABLE(
-    "qav::Report", "Every strategy with a share of 5 % or more, and always the three largest, in order of share.", "");
+    "qav::Report",
+    "Every strategy that serves 5 % or more of the hours counted, with the zones merged into it, and always the three largest shares, in order of share.",
+    "");
 inline constexpr const char* kGuidanceIntroRecorded = QAV_TRANSLATABLE(
     "qav::Report",
-    "Every strategy with a share of 5 % or more of the recorded hours, and always the three largest, in order of share; the typical days' share is given beside it.",
+    "Every strategy that serves 5 % or more of the recorded hours, with the zones merged into it, and always the three largest shares, in order of share; the typical days' share is given beside it.",
     "");
 inline constexpr const char* kGuidanceShare = QAV_TRANSLATABLE("qav::Report", "%1 %", "");
 inline constexpr const char* kGuidanceShares =
     QAV_TRANSLATABLE("qav::Report", "%1 % of the recorded hours, %2 % of the typical days", "");
+inline constexpr const char* kServedHours = QAV_TRANSLATABLE("qav::Report", "serves %1 h, %2 % of the hours", "");
+inline constexpr const char* kSiteChecks = QAV_TRANSLATABLE("qav::Report", "At this site:", "");
+inline constexpr const char* kAllYear = QAV_TRANSLATABLE("qav::Report", "the whole year", "");
+inline constexpr const char* kMonthSpan = QAV_TRANSLATABLE("qav::Report", "%1 to %2", "");
+inline constexpr const char* kNorth = QAV_TRANSLATABLE("qav::Report", "north, in the southern hemisphere", "");
+inline constexpr const char* kSouth = QAV_TRANSLATABLE("qav::Report", "south, in the northern hemisphere", "");
+inline constexpr const char* kWarmNights = QAV_TRANSLATABLE(
+    "qav::Report",
+    "the %1 nights stay at %2 °C, above the %3 °C to which night ventilation can cool a building: shade, insulate and ventilate by day rather than rely on night-cooled mass.",
+    "");
+inline constexpr const char* kNarrowRange = QAV_TRANSLATABLE(
+    "qav::Report",
+    "in %1 the daily range is only %2 K, under the %3 K that night-cooled mass needs: the nights do not cool it enough.",
+    "");
+inline constexpr const char* kHumidMonths = QAV_TRANSLATABLE(
+    "qav::Report",
+    "the air is humid: in %1 the mean relative humidity is %2 % and the afternoon wet-bulb temperature reaches %3 °C, the %4 °C at which evaporative cooling stops working; it would only add moisture, so ventilate and shade instead.",
+    "");
+inline constexpr const char* kLowLatitude = QAV_TRANSLATABLE(
+    "qav::Report",
+    "at %1° from the equator the sun stands north for part of the year and south for the rest; the roof and the east and west façades take most sun, so insulate and shade the roof, keep east and west openings small and shade both north and south openings.",
+    "");
+inline constexpr const char* kMostlyHot = QAV_TRANSLATABLE(
+    "qav::Report",
+    "%1 % of the hours are hot: solar gains are wanted only in the cold months (%2), and the openings must be shaded in the others.",
+    "");
+inline constexpr const char* kLargeRange = QAV_TRANSLATABLE(
+    "qav::Report",
+    "the daily range of the cold months (%1) is %2 K on average, above the %3 K at which an insulated, massive building heated by the sun carries much of the cold night hours: build so before sizing artificial heating.",
+    "");
+inline constexpr const char* kBriefSection = QAV_TRANSLATABLE("qav::Report", "The building in brief", "");
+inline constexpr const char* kBriefWallsMixedLight = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: insulated, with heavy internal walls and floors for the %1 cold hours of %2; light, shaded external walls and a ventilated roof for the %3 hot hours of %4, when ventilation wins.",
+    "");
+inline constexpr const char* kBriefWallsMixedHeavy = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: heavy and insulated throughout: the mass keeps the sun's heat for the %1 cold hours of %2 and damps the heat of the %3 hot hours of %4.",
+    "");
+inline constexpr const char* kBriefWallsCold = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: well insulated, with heavy internal walls and floors inside the insulation for the %1 cold hours of %2.",
+    "");
+inline constexpr const char* kBriefWallsHotLight = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: light, shaded external walls and an insulated, ventilated roof for the %1 hot hours of %2.", "");
+inline constexpr const char* kBriefWallsHotHeavy = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Walls and roof: heavy, insulated and shaded, with light-coloured outer surfaces, for the %1 hot hours of %2.", "");
+inline constexpr const char* kBriefOpeningsColdBreeze = QAV_TRANSLATABLE(
+    "qav::Report", "Openings: medium, facing %1 and on opposite façades for the breeze, shaded in %2.", "");
+inline constexpr const char* kBriefOpeningsCold =
+    QAV_TRANSLATABLE("qav::Report", "Openings: medium, facing %1, with overhangs that shade them in %2.", "");
+inline constexpr const char* kBriefOpeningsBreeze =
+    QAV_TRANSLATABLE("qav::Report", "Openings: large, on opposite façades for cross-ventilation, all shaded.", "");
+inline constexpr const char* kBriefOpeningsSmall = QAV_TRANSLATABLE("qav::Report", "Openings: small and shaded.", "");
+inline constexpr const char* kBriefRunCold =
+    QAV_TRANSLATABLE("qav::Report", "In %1 let the sun in by day and close the openings and shutters at night.", "");
+inline constexpr const char* kBriefRunNight =
+    QAV_TRANSLATABLE("qav::Report", "In %1 keep the building closed and shaded by day and open it at night.", "");
+inline constexpr const char* kBriefRunBreeze =
+    QAV_TRANSLATABLE("qav::Report", "In %1 keep it open to the breeze and shaded.", "");
+inline constexpr const char* kBriefRunClosed =
+    QAV_TRANSLATABLE("qav::Report", "In %1 keep it closed and shaded in the heat of the day.", "");
+inline constexpr const char* kBriefMild = QAV_TRANSLATABLE(
+    "qav::Report",
+    "The outdoor air is comfortable most of the year: moderate, shaded openings that can be opened at will.", "");
+inline constexpr const char* kColdMonths = QAV_TRANSLATABLE("qav::Report", "the cold months", "");
+inline constexpr const char* kWarmMonths = QAV_TRANSLATABLE("qav::Report", "the warm months", "");
+inline constexpr const char* kNorthFacade = QAV_TRANSLATABLE("qav::Report", "the north", "");
+inline constexpr const char* kBothFacades = QAV_TRANSLATABLE("qav::Report", "the north and the south", "");
+inline constexpr const char* kSouthFacade = QAV_TRANSLATABLE("qav::Report", "the south", "");
 inline constexpr const char* kAsks = QAV_TRANSLATABLE("qav::Report", "What it asks of the building:", "");
 inline constexpr const char* kMeasures = QAV_TRANSLATABLE("qav::Report", "Design measures:", "");
 inline constexpr const char* kPitfalls = QAV_TRANSLATABLE("qav::Report", "Pitfalls:", "");
@@ -84,6 +188,14 @@ inline constexpr const char* kMethodSection = QAV_TRANSLATABLE("qav::Report", "M
 inline constexpr const char* kMethod = QAV_TRANSLATABLE(
     "qav::Report",
     "Each month's normals (mean daily minimum and maximum temperature, mean relative humidity) give a typical day of 24 hours; the 288 hours, or a weather file's recorded hours, are placed on a psychrometric chart drawn for the station pressure of the site's elevation and counted in the strategy zone they fall in. The zones and the design advice follow the building bioclimatic chart of Givoni as adapted for Brazil by Lamberts, Dutra and Pereira. The shares describe the outdoor climate, not a building: use them to choose what to design for, and check the design with a thermal simulation.",
+    "");
+inline constexpr const char* kMethodLimits = QAV_TRANSLATABLE(
+    "qav::Report",
+    "The advice is checked against the site's normals with limits from Givoni (1992) and Lamberts, Dutra and Pereira: night ventilation and thermal mass for cooling need nights of 24 °C or less and a daily range of 10 K or more; evaporative cooling an afternoon wet-bulb temperature below 24 °C; a daily range above 15 K lets sun-heated mass carry the cold nights; within 15° of the equator the sun stands north and south of the building in turn.",
+    "");
+inline constexpr const char* kMethodScreen = QAV_TRANSLATABLE(
+    "qav::Report",
+    "The hours are read off a chart drawn at the size the program's window gives it on a screen of %1 × %2 pixels (the reference screen), so that every computer classifies them alike.",
     "");
 inline constexpr const char* kDataBuiltIn = QAV_TRANSLATABLE(
     "qav::Report",
@@ -102,7 +214,15 @@ inline constexpr const char* kReferences = QAV_TRANSLATABLE("qav::Report", "Refe
 inline constexpr std::string_view kGivoni =
     "Givoni, B. Comfort, climate analysis and building design guidelines. Energy and Buildings 18 (1992) 11-23.";
 inline constexpr std::string_view kLamberts =
-    "Lamberts, R.; Dutra, L.; Pereira, F. O. R. Eficiência Energética na Arquitetura. São Paulo: PW, 1997.";
+    "Lamberts, R.; Dutra, L.; Pereira, F. O. R. Eficiência Energética na Arquitetura. 3rd ed. Rio de Janeiro: "
+    "Eletrobras/Procel, 2014.";
+// The same in ABNT NBR 6023 form, for the Portuguese report.
+inline constexpr std::string_view kGivoniAbnt =
+    "GIVONI, B. Comfort, climate analysis and building design guidelines. "
+    "Energy and Buildings, v. 18, n. 1, p. 11-23, 1992.";
+inline constexpr std::string_view kLambertsAbnt =
+    "LAMBERTS, R.; DUTRA, L.; PEREIRA, F. O. R. Eficiência energética na "
+    "arquitetura. 3. ed. Rio de Janeiro: Eletrobras/Procel, 2014.";
 inline constexpr const char* kPage = QAV_TRANSLATABLE("qav::Report", "Page %1 of %2", "");
 
 /// Design advice for one strategy, or for strategies that one set of measures serves.
@@ -133,7 +253,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          ""),
      QAV_TRANSLATABLE(
          "qav::Report",
-         "Face the main rooms and their glazing to the equator (north in the southern hemisphere); keep the other façades' openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.",
+         "Face the main rooms and their glazing to the equator (%1); keep the other façades' openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.",
          ""),
      QAV_TRANSLATABLE(
          "qav::Report",

@@ -105,7 +105,18 @@ TEST(MonthlyGraph, TitleUnitsKeyAndLeftOutMonths)
         ASSERT_NE(c.FindText(text), nullptr);
         EXPECT_LE(c.FindText(text)->Y + c.TextHeight(text), yTop);
     }
-    EXPECT_DOUBLE_EQ(c.FindText("rh (%)")->X + c.TextWidth("rh (%)"), kWidth - 2 * kPx);
+    // The scales' titles inside the frame's corners, clear of the top labels they used to overprint.
+    EXPECT_DOUBLE_EQ(c.FindText("dbt (°C)")->X, 30 * kPx);
+    EXPECT_DOUBLE_EQ(c.FindText("rh (%)")->X + c.TextWidth("rh (%)"), kWidth - 37 * kPx);
+    for (auto [title, label] : {std::pair{"dbt (°C)", "40"}, {"rh (%)", "100"}}) {
+        SCOPED_TRACE(label);
+        const auto* t = c.FindText(title);
+        const auto* l = c.FindText(label);
+        ASSERT_NE(l, nullptr);
+        const bool apart = l->X + c.TextWidth(label) <= t->X || t->X + c.TextWidth(title) <= l->X ||
+                           l->Y + c.TextHeight(label) <= t->Y || t->Y + c.TextHeight(title) <= l->Y;
+        EXPECT_TRUE(apart);
+    }
     int washed = 0;
     for (const RecordedOp& op : c.Ops)
         washed += op.What == RecordedOp::Box && op.Filled && op.Colour == kWhite && op.Y1 == yTop;

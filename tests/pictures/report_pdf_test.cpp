@@ -65,7 +65,9 @@ TEST_F(ReportPdf, TextFontsVectorAndPages)
     EXPECT_NE(text.find("Bioclimatic analysis of Brasília (Brazil)"), std::string::npos);
     // A row of the shares table and a heading of the advice, as laid out (their figures: the
     // report's own test).
-    for (const char* line : {"1 +E - Thermal Comfort +36.8", "\nB - Solar Heating +30\\.2 %\n", "Page 4 of 4"})
+    for (const char* line :
+         {"1 +E - Thermal Comfort +36.8", "\nB - Solar Heating +30\\.2 % \\(serves 121 h, 42\\.0 % of the hours\\)\n",
+          "Page 4 of 4"})
         EXPECT_TRUE(std::regex_search(text, std::regex(line))) << line;
     const std::string fonts = Output("pdffonts " + pdf);
     EXPECT_NE(fonts.find("DejaVuSans "), std::string::npos);
@@ -78,7 +80,10 @@ TEST_F(ReportPdf, TextFontsVectorAndPages)
     // Letter paper; a weather file; every strategy qualifying (the longest advice): still 2-5 pages.
     EXPECT_NE(Output("pdfinfo " + Save("letter.pdf", Paper::Letter)).find("612 x 792 pts (letter)"), std::string::npos);
     session_.ShowWeatherFile("chicago.epw");
-    EXPECT_EQ(Pages(Save("chicago.pdf")), 4);
+    const std::string chicago = Save("chicago.pdf");
+    EXPECT_EQ(Pages(chicago), 4);
+    // Its chart shows the recorded hours its advice follows, though the window shows typical days.
+    EXPECT_NE(Output("pdftotext " + chicago + " -").find("Recorded hours (8760 h of the"), std::string::npos);
     for (int s = 1; s <= 10; ++s) session_.state.RecordedTally.YearShare[s] = 10;
     EXPECT_EQ(Pages(Save("every.pdf")), 4);
 }
@@ -100,13 +105,20 @@ TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
     EXPECT_TRUE(window.contains("<xmp:CreateDate>2023-11-14T22:13:20Z</xmp:CreateDate>"));
     const std::string text = Output("pdftotext -layout " + d + "/cli.pdf -");  // Portuguese names, decimal commas
     for (const char* expected : {"Análise bioclimática de Brasília \\(Brazil\\)", "E - Conforto térmico +36,8 %",
-                                 "88,251 kPa \\(tomada a 1150 m\\)", "O que o projeto deve atender", "Página 1 de 4"})
+                                 "88,251 kPa \\(calculada para 1150 m\\)", "Diretrizes de projeto", "Página 1 de 4"})
         EXPECT_TRUE(std::regex_search(text, std::regex(expected))) << expected;
 
     // In place and at its length, whatever zone Qt wrote.
     EXPECT_EQ(WithCreationDate("/CreationDate (D:20261207101500+01'00')", kEpoch),
               "/CreationDate (D:20231114221320+00'00')");
     EXPECT_EQ(WithCreationDate("/CreationDate (D:20261207101500Z)", kEpoch), "/CreationDate (D:20231114221320Z)");
+
+    // qav-cli credits a weather file by its name and header, never by its folders.
+    const std::string epw = std::string(QAV_FIXTURES_DIR) + "/chicago.epw";
+    Output(std::string(QAV_CLI) + " analyze --epw " + epw + " --report " + d + "/epw.pdf");
+    const std::string epwText = Output("pdftotext " + d + "/epw.pdf -");
+    EXPECT_NE(epwText.find("weather file chicago.epw, location from its header"), std::string::npos);
+    EXPECT_EQ(epwText.find(QAV_FIXTURES_DIR), std::string::npos);
 
     // --report-dir: one report per location, named as pictures are.
     Output(std::string(QAV_CLI) + " analyze --dataset brazil:5 --dataset brazil:6 --report-dir " + d + "/reports");

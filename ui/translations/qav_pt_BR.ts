@@ -1666,11 +1666,11 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Station pressure</source>
-        <translation>Pressão da estação</translation>
+        <translation>Pressão atmosférica</translation>
     </message>
     <message>
-        <source>%1 kPa (taken at %2 m)</source>
-        <translation>%1 kPa (tomada a %2 m)</translation>
+        <source>%1 kPa (computed for %2 m)</source>
+        <translation>%1 kPa (calculada para %2 m)</translation>
     </message>
     <message>
         <source>Analysis</source>
@@ -1678,15 +1678,15 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Hours counted</source>
-        <translation>Horas contadas</translation>
+        <translation>Horas consideradas</translation>
     </message>
     <message>
         <source>Warming</source>
-        <translation>Aquecimento</translation>
+        <translation>Cenário de aquecimento climático</translation>
     </message>
     <message>
         <source>none (normals as read)</source>
-        <translation>nenhum (normais como lidas)</translation>
+        <translation>nenhum (normais originais)</translation>
     </message>
     <message>
         <source>Chart laid out for</source>
@@ -1725,12 +1725,44 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>base de dados interna Mundo</translation>
     </message>
     <message>
-        <source>file %1</source>
-        <translation>arquivo %1</translation>
+        <source>Monthly Data file %1</source>
+        <translation>arquivo de dados mensais %1</translation>
     </message>
     <message>
         <source>source field %1</source>
         <translation>campo de fonte %1</translation>
+    </message>
+    <message>
+        <source>climatological normals 1961-1990 of INMET</source>
+        <translation>normais climatológicas 1961-1990 do INMET</translation>
+    </message>
+    <message>
+        <source>normals 1961-1990 or 1981-2010 of each country&apos;s meteorological service</source>
+        <translation>normais 1961-1990 ou 1981-2010 do serviço meteorológico de cada país</translation>
+    </message>
+    <message>
+        <source>normals 1961-1990 to 1991-2020 of the national meteorological services, as reported to the WMO</source>
+        <translation>normais de 1961-1990 a 1991-2020 dos serviços meteorológicos nacionais, como informadas à OMM</translation>
+    </message>
+    <message>
+        <source>source field GOV: normals published by the national meteorological service</source>
+        <translation>campo de fonte GOV: normais publicadas pelo serviço meteorológico nacional</translation>
+    </message>
+    <message>
+        <source>source field BBC: normals taken from a published compilation of world climate tables</source>
+        <translation>campo de fonte BBC: normais tiradas de uma compilação publicada de tabelas climáticas mundiais</translation>
+    </message>
+    <message>
+        <source>weather file %1, location from its header: %2</source>
+        <translation>arquivo climático %1, local segundo o seu cabeçalho: %2</translation>
+    </message>
+    <message>
+        <source>* Warmed normals: %1 added to every minimum and maximum; humidity as read.</source>
+        <translation>* Normais aquecidas: %1 somados a todas as mínimas e máximas; umidade original.</translation>
+    </message>
+    <message>
+        <source>* Warmed normals: the warming file&apos;s monthly changes added to the values as read.</source>
+        <translation>* Normais aquecidas: as variações mensais do arquivo de aquecimento somadas aos valores originais.</translation>
     </message>
     <message>
         <source>Bioclimatic chart</source>
@@ -1750,19 +1782,19 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>DBTmin (°C)</source>
-        <translation>DBTmin (°C)</translation>
+        <translation>TBS mín. (°C)</translation>
     </message>
     <message>
         <source>DBTmax (°C)</source>
-        <translation>DBTmax (°C)</translation>
+        <translation>TBS máx. (°C)</translation>
     </message>
     <message>
         <source>RHavg (%)</source>
-        <translation>RHavg (%)</translation>
+        <translation>UR méd. (%)</translation>
     </message>
     <message>
         <source>Yearly shares</source>
-        <translation>Participações anuais</translation>
+        <translation>Percentuais anuais por estratégia</translation>
     </message>
     <message>
         <source>Strategy</source>
@@ -1770,7 +1802,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Share (%)</source>
-        <translation>Participação (%)</translation>
+        <translation>Percentual do ano (%)</translation>
     </message>
     <message>
         <source>Typical days (%)</source>
@@ -1782,15 +1814,35 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Rank</source>
-        <translation>Posição</translation>
+        <translation>Ordem</translation>
+    </message>
+    <message>
+        <source>% of the hours</source>
+        <translation>% das horas</translation>
+    </message>
+    <message>
+        <source>Each hour counted once, by the zone it falls in: cold (A to C) %1 %, comfortable (E) %2 %, hot (F to J) %3 %, dry (D) %4 % of the hours.</source>
+        <translation>Cada hora contada uma só vez, pela zona em que cai: frio (A a C) %1 %, conforto (E) %2 %, calor (F a J) %3 %, ar seco (D) %4 % das horas.</translation>
+    </message>
+    <message>
+        <source>B (%1 %) holds C: %2 h need solar gains alone, %3 h also need thermal mass.</source>
+        <translation>B (%1 %) inclui C: %2 h pedem só ganhos solares, %3 h pedem também inércia térmica.</translation>
+    </message>
+    <message>
+        <source>H (%1 %) holds G: %2 h need thermal mass alone, %3 h also need night ventilation.</source>
+        <translation>H (%1 %) inclui G: %2 h pedem só inércia térmica, %3 h pedem também ventilação noturna.</translation>
+    </message>
+    <message>
+        <source>I (%1 %) holds G and H: %2 h need evaporative cooling alone, %3 h can also be served by thermal mass or night ventilation.</source>
+        <translation>I (%1 %) inclui G e H: %2 h pedem só resfriamento evaporativo, %3 h podem ser atendidas também por inércia térmica ou ventilação noturna.</translation>
     </message>
     <message>
         <source>The three largest shares are ranked and set in bold.</source>
-        <translation>As três maiores participações estão numeradas e em negrito.</translation>
+        <translation>Os três maiores percentuais estão numerados e em negrito.</translation>
     </message>
     <message>
-        <source>The typical days and the recorded hours classify %1 % of the year differently (half the sum of the differences of the shares).</source>
-        <translation>Os dias típicos e as horas registradas classificam %1 % do ano de modo diferente (metade da soma das diferenças das participações).</translation>
+        <source>The typical days and the recorded hours classify %1 % of the year differently (half the sum of the absolute differences of the shares).</source>
+        <translation>Os dias típicos e as horas registradas classificam %1 % do ano de modo diferente (metade da soma dos valores absolutos das diferenças dos percentuais).</translation>
     </message>
     <message>
         <source>Hours per month and strategy (%1)</source>
@@ -1805,20 +1857,20 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>horas registradas</translation>
     </message>
     <message>
-        <source>The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G&apos;s) for I, so a share is not simply the hours of its column divided by the hours counted.</source>
-        <translation>As participações juntam estratégias que atuam em conjunto: as horas de C contam também para B, as de G para H e as de H (com as de G) para I; por isso uma participação não é simplesmente as horas da sua coluna divididas pelas horas contadas.</translation>
+        <source>The shares merge strategies that work together: the hours of C also count for B, those of G for H, and those of H (with G&apos;s) for I, so a share is not simply the hours of its column divided by the hours counted; the column “% of the hours” is.</source>
+        <translation>Os percentuais juntam estratégias que atuam em conjunto: as horas de C contam também para B, as de G para H e as de H (com as de G) para I; por isso um percentual não é simplesmente as horas da sua coluna divididas pelas horas contadas; a coluna “% das horas” é.</translation>
     </message>
     <message>
         <source>What to design for</source>
-        <translation>O que o projeto deve atender</translation>
+        <translation>Diretrizes de projeto</translation>
     </message>
     <message>
-        <source>Every strategy with a share of 5 % or more, and always the three largest, in order of share.</source>
-        <translation>Toda estratégia com participação de 5 % ou mais, e sempre as três maiores, em ordem de participação.</translation>
+        <source>Every strategy that serves 5 % or more of the hours counted, with the zones merged into it, and always the three largest shares, in order of share.</source>
+        <translation>Toda estratégia que atende 5 % ou mais das horas consideradas, somadas as zonas incluídas nela, e sempre os três maiores percentuais, em ordem de percentual.</translation>
     </message>
     <message>
-        <source>Every strategy with a share of 5 % or more of the recorded hours, and always the three largest, in order of share; the typical days&apos; share is given beside it.</source>
-        <translation>Toda estratégia com 5 % ou mais das horas registradas, e sempre as três maiores, em ordem de participação; a participação dos dias típicos aparece ao lado.</translation>
+        <source>Every strategy that serves 5 % or more of the recorded hours, with the zones merged into it, and always the three largest shares, in order of share; the typical days&apos; share is given beside it.</source>
+        <translation>Toda estratégia que atende 5 % ou mais das horas registradas, somadas as zonas incluídas nela, e sempre os três maiores percentuais, em ordem de percentual; o percentual dos dias típicos aparece ao lado.</translation>
     </message>
     <message>
         <source>%1 %</source>
@@ -1830,7 +1882,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>What it asks of the building:</source>
-        <translation>O que exige do edifício:</translation>
+        <translation>O que a estratégia exige da edificação:</translation>
     </message>
     <message>
         <source>Design measures:</source>
@@ -1841,12 +1893,148 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Erros comuns:</translation>
     </message>
     <message>
+        <source>serves %1 h, %2 % of the hours</source>
+        <translation>atende %1 h, %2 % das horas</translation>
+    </message>
+    <message>
+        <source>At this site:</source>
+        <translation>Neste local:</translation>
+    </message>
+    <message>
+        <source>The building in brief</source>
+        <translation>A edificação em resumo</translation>
+    </message>
+    <message>
+        <source>Walls and roof: insulated, with heavy internal walls and floors for the %1 cold hours of %2; light, shaded external walls and a ventilated roof for the %3 hot hours of %4, when ventilation wins.</source>
+        <translation>Vedações e cobertura: isoladas, com vedações internas e pisos pesados para as %1 horas frias de %2; vedações externas leves e sombreadas e cobertura ventilada para as %3 horas quentes de %4, quando a ventilação prevalece.</translation>
+    </message>
+    <message>
+        <source>Walls and roof: heavy and insulated throughout: the mass keeps the sun&apos;s heat for the %1 cold hours of %2 and damps the heat of the %3 hot hours of %4.</source>
+        <translation>Vedações e cobertura: pesadas e isoladas em toda a edificação: a massa guarda o calor do sol para as %1 horas frias de %2 e amortece o calor das %3 horas quentes de %4.</translation>
+    </message>
+    <message>
+        <source>Walls and roof: well insulated, with heavy internal walls and floors inside the insulation for the %1 cold hours of %2.</source>
+        <translation>Vedações e cobertura: bem isoladas, com vedações internas e pisos pesados do lado interno do isolamento térmico para as %1 horas frias de %2.</translation>
+    </message>
+    <message>
+        <source>Walls and roof: light, shaded external walls and an insulated, ventilated roof for the %1 hot hours of %2.</source>
+        <translation>Vedações e cobertura: vedações externas leves e sombreadas e cobertura isolada e ventilada para as %1 horas quentes de %2.</translation>
+    </message>
+    <message>
+        <source>Walls and roof: heavy, insulated and shaded, with light-coloured outer surfaces, for the %1 hot hours of %2.</source>
+        <translation>Vedações e cobertura: pesadas, isoladas e sombreadas, com superfícies externas claras, para as %1 horas quentes de %2.</translation>
+    </message>
+    <message>
+        <source>Openings: medium, facing %1 and on opposite façades for the breeze, shaded in %2.</source>
+        <translation>Aberturas: médias, voltadas para %1 e em fachadas opostas para a ventilação cruzada, sombreadas em %2.</translation>
+    </message>
+    <message>
+        <source>Openings: medium, facing %1, with overhangs that shade them in %2.</source>
+        <translation>Aberturas: médias, voltadas para %1, com beirais e brises que as sombreiem em %2.</translation>
+    </message>
+    <message>
+        <source>Openings: large, on opposite façades for cross-ventilation, all shaded.</source>
+        <translation>Aberturas: grandes, em fachadas opostas para a ventilação cruzada, todas sombreadas.</translation>
+    </message>
+    <message>
+        <source>Openings: small and shaded.</source>
+        <translation>Aberturas: pequenas e sombreadas.</translation>
+    </message>
+    <message>
+        <source>In %1 let the sun in by day and close the openings and shutters at night.</source>
+        <translation>Em %1, deixe o sol entrar de dia e feche aberturas e venezianas à noite.</translation>
+    </message>
+    <message>
+        <source>In %1 keep the building closed and shaded by day and open it at night.</source>
+        <translation>Em %1, mantenha a edificação fechada e sombreada de dia e abra-a à noite.</translation>
+    </message>
+    <message>
+        <source>In %1 keep it open to the breeze and shaded.</source>
+        <translation>Em %1, mantenha-a aberta à brisa e sombreada.</translation>
+    </message>
+    <message>
+        <source>In %1 keep it closed and shaded in the heat of the day.</source>
+        <translation>Em %1, mantenha-a fechada e sombreada nas horas quentes do dia.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is comfortable most of the year: moderate, shaded openings that can be opened at will.</source>
+        <translation>O ar externo é confortável na maior parte do ano: aberturas moderadas, sombreadas e que possam ser abertas à vontade.</translation>
+    </message>
+    <message>
+        <source>the cold months</source>
+        <translation>os meses frios</translation>
+    </message>
+    <message>
+        <source>the warm months</source>
+        <translation>os meses quentes</translation>
+    </message>
+    <message>
+        <source>the north</source>
+        <translation>o norte</translation>
+    </message>
+    <message>
+        <source>the north and the south</source>
+        <translation>o norte e o sul</translation>
+    </message>
+    <message>
+        <source>the south</source>
+        <translation>o sul</translation>
+    </message>
+    <message>
+        <source>the whole year</source>
+        <translation>o ano inteiro</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>north, in the southern hemisphere</source>
+        <translation>norte, no hemisfério sul</translation>
+    </message>
+    <message>
+        <source>south, in the northern hemisphere</source>
+        <translation>sul, no hemisfério norte</translation>
+    </message>
+    <message>
+        <source>the %1 nights stay at %2 °C, above the %3 °C to which night ventilation can cool a building: shade, insulate and ventilate by day rather than rely on night-cooled mass.</source>
+        <translation>as noites de %1 ficam em %2 °C, acima dos %3 °C até os quais a ventilação noturna pode resfriar uma edificação: sombreie, isole e ventile de dia em vez de contar com a massa resfriada à noite.</translation>
+    </message>
+    <message>
+        <source>in %1 the daily range is only %2 K, under the %3 K that night-cooled mass needs: the nights do not cool it enough.</source>
+        <translation>em %1 a amplitude diária é de apenas %2 K, abaixo dos %3 K de que a massa resfriada à noite precisa: as noites não a resfriam o bastante.</translation>
+    </message>
+    <message>
+        <source>the air is humid: in %1 the mean relative humidity is %2 % and the afternoon wet-bulb temperature reaches %3 °C, the %4 °C at which evaporative cooling stops working; it would only add moisture, so ventilate and shade instead.</source>
+        <translation>o ar é úmido: em %1 a umidade relativa média é de %2 % e a temperatura de bulbo úmido da tarde chega a %3 °C, os %4 °C a partir dos quais o resfriamento evaporativo deixa de funcionar; ele só acrescentaria umidade, então ventile e sombreie.</translation>
+    </message>
+    <message>
+        <source>at %1° from the equator the sun stands north for part of the year and south for the rest; the roof and the east and west façades take most sun, so insulate and shade the roof, keep east and west openings small and shade both north and south openings.</source>
+        <translation>a %1° do equador o sol fica ao norte em parte do ano e ao sul no restante; a cobertura e as fachadas leste e oeste recebem mais sol, então isole e sombreie a cobertura, mantenha pequenas as aberturas a leste e a oeste e sombreie as aberturas norte e sul.</translation>
+    </message>
+    <message>
+        <source>%1 % of the hours are hot: solar gains are wanted only in the cold months (%2), and the openings must be shaded in the others.</source>
+        <translation>%1 % das horas são quentes: os ganhos solares só são desejados nos meses frios (%2), e as aberturas devem ser sombreadas nos demais.</translation>
+    </message>
+    <message>
+        <source>the daily range of the cold months (%1) is %2 K on average, above the %3 K at which an insulated, massive building heated by the sun carries much of the cold night hours: build so before sizing artificial heating.</source>
+        <translation>a amplitude diária dos meses frios (%1) é de %2 K em média, acima dos %3 K a partir dos quais uma edificação isolada, de grande inércia e aquecida pelo sol atende boa parte das horas frias da noite: construa assim antes de dimensionar o aquecimento artificial.</translation>
+    </message>
+    <message>
         <source>Method and data</source>
         <translation>Método e dados</translation>
     </message>
     <message>
+        <source>The hours are read off a chart drawn at the size the program&apos;s window gives it on a screen of %1 × %2 pixels (the reference screen), so that every computer classifies them alike.</source>
+        <translation>As horas são lidas numa carta desenhada no tamanho que a janela do programa lhe dá numa tela de %1 × %2 pixels (a tela de referência), para que todo computador as classifique igualmente.</translation>
+    </message>
+    <message>
+        <source>The advice is checked against the site&apos;s normals with limits from Givoni (1992) and Lamberts, Dutra and Pereira: night ventilation and thermal mass for cooling need nights of 24 °C or less and a daily range of 10 K or more; evaporative cooling an afternoon wet-bulb temperature below 24 °C; a daily range above 15 K lets sun-heated mass carry the cold nights; within 15° of the equator the sun stands north and south of the building in turn.</source>
+        <translation>As diretrizes são conferidas com as normais do local, com limites de Givoni (1992) e de Lamberts, Dutra e Pereira: a ventilação noturna e a inércia térmica para resfriamento pedem noites de 24 °C ou menos e amplitude diária de 10 K ou mais; o resfriamento evaporativo, temperatura de bulbo úmido à tarde abaixo de 24 °C; com amplitude diária acima de 15 K, a massa aquecida pelo sol atende as noites frias; a menos de 15° do equador o sol fica ora ao norte, ora ao sul da edificação.</translation>
+    </message>
+    <message>
         <source>Each month&apos;s normals (mean daily minimum and maximum temperature, mean relative humidity) give a typical day of 24 hours; the 288 hours, or a weather file&apos;s recorded hours, are placed on a psychrometric chart drawn for the station pressure of the site&apos;s elevation and counted in the strategy zone they fall in. The zones and the design advice follow the building bioclimatic chart of Givoni as adapted for Brazil by Lamberts, Dutra and Pereira. The shares describe the outdoor climate, not a building: use them to choose what to design for, and check the design with a thermal simulation.</source>
-        <translation>As normais de cada mês (temperaturas mínima e máxima diárias médias, umidade relativa média) geram um dia típico de 24 horas; as 288 horas, ou as horas registradas de um arquivo climático, são lançadas numa carta psicrométrica traçada para a pressão da estação na altitude do local e contadas na zona de estratégia em que caem. As zonas e as recomendações de projeto seguem a carta bioclimática para edificações de Givoni, adaptada ao Brasil por Lamberts, Dutra e Pereira. As participações descrevem o clima externo, não um edifício: use-as para escolher o que o projeto deve atender e verifique o projeto com uma simulação térmica.</translation>
+        <translation>As normais de cada mês (temperaturas mínima e máxima diárias médias, umidade relativa média) geram um dia típico de 24 horas; as 288 horas, ou as horas registradas de um arquivo climático, são lançadas numa carta psicrométrica traçada para a pressão da estação na altitude do local e contadas na zona de estratégia em que caem. As zonas e as recomendações de projeto seguem a carta bioclimática para edificações de Givoni, adaptada ao Brasil por Lamberts, Dutra e Pereira. Os percentuais descrevem o clima externo, não uma edificação: use-os para escolher o que o projeto deve atender e avalie o desempenho por simulação (por exemplo, segundo a NBR 15575).</translation>
     </message>
     <message>
         <source>Data: climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere), as compiled in the program&apos;s built-in data sets; not checked value by value against the published tables.</source>
@@ -1878,7 +2066,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Insulate the envelope first, roof above all; seal air leaks; keep the heated volume compact and zone it; size an efficient heater (heat pump, biomass stove) for what remains, and still take the solar gains the site gives.</source>
-        <translation>Isole primeiro a envoltória, sobretudo a cobertura; vede as infiltrações de ar; mantenha o volume aquecido compacto e setorizado; dimensione um aquecedor eficiente (bomba de calor, fogão a lenha) para o que restar, sem abrir mão dos ganhos solares que o local oferece.</translation>
+        <translation>Isole primeiro a envoltória, sobretudo a cobertura; vede as infiltrações de ar; mantenha o volume aquecido compacto e setorizado; dimensione um aquecedor eficiente (bomba de calor, calefator a lenha) para o que restar, sem abrir mão dos ganhos solares que o local oferece.</translation>
     </message>
     <message>
         <source>Oversized heaters in leaky, uninsulated shells; thermal bridges and single glazing that invite condensation; ventilation that is cut so far that the air grows stale.</source>
@@ -1889,8 +2077,8 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>O sol pode suprir o aquecimento das horas frescas se o edifício captar o seu calor durante o dia e conservá-lo.</translation>
     </message>
     <message>
-        <source>Face the main rooms and their glazing to the equator (north in the southern hemisphere); keep the other façades&apos; openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.</source>
-        <translation>Volte os ambientes principais e as suas janelas para o equador (norte no hemisfério sul); mantenha pequenas as aberturas das outras fachadas; isole a envoltória; dimensione beirais que deixem entrar o sol baixo de inverno e barrem o sol alto de verão.</translation>
+        <source>Face the main rooms and their glazing to the equator (%1); keep the other façades&apos; openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.</source>
+        <translation>Oriente os ambientes de permanência prolongada e suas aberturas para o equador (%1); mantenha pequenas as aberturas das outras fachadas; isole a envoltória; dimensione beirais e brises que admitam o sol de inverno e bloqueiem o sol de verão (sombreamento das aberturas).</translation>
     </message>
     <message>
         <source>Too much glass, which overheats on clear days and loses heat at night; windows left unshaded in the warm season; glazing facing east and west, where the sun is hard to control.</source>
@@ -1902,7 +2090,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Exposed masonry or concrete floors and walls inside the insulation, lit by the winter sun; a heavy, insulated roof; a compact plan, and night shutters or curtains over the windows.</source>
-        <translation>Pisos e paredes de alvenaria ou concreto aparentes, por dentro do isolamento e atingidos pelo sol de inverno; cobertura pesada e isolada; planta compacta e venezianas ou cortinas fechadas sobre as janelas à noite.</translation>
+        <translation>Pisos e vedações internas pesadas, de alvenaria ou concreto aparentes, do lado interno do isolamento térmico e atingidos pelo sol de inverno; cobertura pesada e isolada; planta compacta e venezianas ou cortinas fechadas sobre as janelas à noite.</translation>
     </message>
     <message>
         <source>Mass covered by carpets, linings or suspended ceilings; mass outside the insulation, which loses its heat to the air; heavy rooms in shade, which stay cold.</source>
@@ -1962,11 +2150,11 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Pools, fountains, wet pads or sprays in the air path to the openings; planted, shaded courtyards; cooling towers or direct evaporative coolers; roof ponds; airflow so that the added moisture leaves.</source>
-        <translation>Espelhos d&apos;água, fontes, painéis umedecidos ou nebulizadores no caminho do ar até as aberturas; pátios sombreados e vegetados; torres de resfriamento ou resfriadores evaporativos diretos; lâminas d&apos;água na cobertura; fluxo de ar que leve embora a umidade acrescentada.</translation>
+        <translation>Espelhos d&apos;água, fontes, painéis umedecidos ou nebulizadores no caminho do ar até as aberturas; pátios sombreados e vegetados; torres de resfriamento evaporativo passivo ou resfriadores evaporativos diretos; lâminas d&apos;água na cobertura; fluxo de ar que leve embora a umidade acrescentada.</translation>
     </message>
     <message>
         <source>Using it in humid hours, when it only adds moisture; stagnant water and its hygiene; short supply of water in dry regions; closed rooms that grow humid.</source>
-        <translation>Usá-lo nas horas úmidas, quando só acrescenta umidade; água parada e a sua higiene; falta de água nas regiões secas; ambientes fechados que ficam úmidos.</translation>
+        <translation>Usá-lo nas horas úmidas, quando só acrescenta umidade; água parada (criadouro do Aedes aegypti); falta de água nas regiões secas; ambientes fechados que ficam úmidos.</translation>
     </message>
     <message>
         <source>The air is too hot, or too hot and humid, for passive means; mechanical cooling is needed in these hours.</source>
