@@ -1,27 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the C++ layout, then builds and runs every test: the release
-# build, the em++ check of the portable layers, the Debian package made from the release build,
-# the AddressSanitizer + UndefinedBehaviorSanitizer build, and a short run of each fuzz target.
+# Installs what is missing, checks the C++ layout, then builds and runs every test through the
+# CMake workflow presets: the release build, the WebAssembly module and page (emscripten compiles
+# every portable source), the Debian package made from the release build, the AddressSanitizer +
+# UndefinedBehaviorSanitizer build, and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+# The workflows take no -j: cmake --build and ctest read these.
+export CMAKE_BUILD_PARALLEL_LEVEL=$jobs CTEST_PARALLEL_LEVEL=$jobs
 
 echo "== the C++ layout (.clang-format)"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror
 
 echo "== release build and tests"
-cmake --preset release >/dev/null
-cmake --build --preset release -j "$jobs"
-ctest --preset release -j "$jobs"
+cmake --workflow --preset release
 
-echo "== the layers without Qt, compiled by emscripten (syntax only)"
-scripts/wasm-check.sh
-
-echo "== the WebAssembly module: built, and its answers compared with qav-cli's (node --test)"
-web=$(scripts/web.sh | tail -1)
-QAV_CLI=build/release/app/qav-cli QAV_WEB="$web" node --test tests/web/qav.test.mjs
+echo "== the WebAssembly module and page: built, and the module's answers compared with qav-cli's (node --test)"
+cmake --workflow --preset wasm
+web=build/web
+QAV_CLI=build/release/app/qav-cli QAV_WEB="$web" node --test tests/web/qav.test.mjs tests/web/build.test.mjs
 
 echo "== the browser page in headless chromium: shares, files, Portuguese, compare, bad input"
 QAV_CLI=build/release/app/qav-cli QAV_WEB="$web" node --test tests/web/page.test.mjs
@@ -31,9 +30,7 @@ deb=$(scripts/package.sh | tail -n 1)
 scripts/check-package.sh "$deb"
 
 echo "== sanitizer build (ASan + UBSan) and tests"
-cmake --preset asan >/dev/null
-cmake --build --preset asan -j "$jobs"
-ctest --preset asan -j "$jobs"
+cmake --workflow --preset asan
 
 if [ -f fuzz/CMakeLists.txt ]; then
   echo "== fuzz targets, ${QAV_FUZZ_SECONDS:-60} s each"

@@ -17,14 +17,17 @@
 
 namespace qav::test {
 
-// Every test class registers itself; ui_test_main.cpp runs them all in one QApplication.
-using TestFactory = std::function<std::unique_ptr<QObject>()>;
-std::vector<TestFactory>& AllTestObjects();
+// Every test class registers itself; ui_test_main.cpp runs them, all or the ones named.
+struct TestClass {
+    const QMetaObject* Meta;  // its class name, known before any object is made
+    std::function<std::unique_ptr<QObject>()> Make;
+};
+std::vector<TestClass>& AllTestObjects();
 template <typename T>
 struct RegisterTest {
     RegisterTest()
     {
-        AllTestObjects().push_back([] { return std::make_unique<T>(); });
+        AllTestObjects().push_back({&T::staticMetaObject, [] { return std::make_unique<T>(); }});
     }
 };
 
