@@ -87,7 +87,7 @@ class FileChooserTest : public QObject {
         QTemporaryDir dir;
         const QByteArray two = MonthlyData(FirstLocations(DataSetKind::SouthAmerica, 2));
         QList<QByteArray> lines = two.split('\n');
-        lines[15] = "3,12.5,1e30,70";  // March of the second location: a DBTmax no climate has
+        lines[15] = "2,12.5,1e30,70";  // February of the second location: a DBTmax no climate has
         struct Row {
             const char* name;
             QByteArray bytes;

@@ -2730,15 +2730,15 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     </message>
     <message>
         <source>DBTmin (°C)</source>
-        <translation>DBTmin (°C)</translation>
+        <translation>TBS mín. (°C)</translation>
     </message>
     <message>
         <source>DBTmax (°C)</source>
-        <translation>DBTmax (°C)</translation>
+        <translation>TBS máx. (°C)</translation>
     </message>
     <message>
         <source>RHavg (points)</source>
-        <translation>RHavg (pontos)</translation>
+        <translation>UR méd. (pontos)</translation>
     </message>
     <message>
         <source>&amp;Load CSV…</source>
