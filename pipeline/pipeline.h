@@ -5,7 +5,7 @@
 #include "chart/chart_canvas.h"
 #include "chart/chart_frame.h"
 #include "chart/clogfont.h"
-#include "chart/language.h"
+#include "text/language.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the WebAssembly module into build/web: qav.mjs (the API, an ES module whose default
 # export createQav() works in Node and in browsers), qav-core.mjs and qav.wasm (the analysis
-# compiled by Debian's emscripten from core, chart, classify, data and pipeline), the station
+# compiled by Debian's emscripten from text, core, chart, classify, data and pipeline), the station
 # catalogue beside them and package.json; then the browser page beside the module (index.html,
 # styles, scripts, icon, web app manifest, service worker, font, Portuguese texts). Prints the
 # folder last; with --serve, then serves it on 127.0.0.1 (port $QAV_PORT, default 8000) and
@@ -39,7 +39,7 @@ fi
 python3 - "$commands" "$PWD" > "$work/sources" <<'PY'
 import json, os, shlex, sys
 root = sys.argv[2]
-layers = ("core/", "chart/", "classify/", "data/", "pipeline/")
+layers = ("text/", "core/", "chart/", "classify/", "data/", "pipeline/")
 files, flags = [], []
 for entry in json.load(open(sys.argv[1])):
     path = os.path.relpath(os.path.join(entry["directory"], entry["file"]), root)
@@ -67,7 +67,7 @@ PY
 { echo "-std=c++20 -Oz -fwasm-exceptions -Wall -Wextra -Wpedantic -I$PWD/$work/include"; head -1 "$work/sources"; } > "$work/flags.rsp"
 
 # One object per source, rebuilt when the source is newer; all of them when a header is.
-newest=$(find core chart classify data pipeline web "$build" -path web/page -prune -o -name '*.h' -newer "$work/headers.stamp" -print -quit 2>/dev/null || true)
+newest=$(find text core chart classify data pipeline web "$build" -path web/page -prune -o -name '*.h' -newer "$work/headers.stamp" -print -quit 2>/dev/null || true)
 if [ -n "$newest" ] || ! [ -f "$work/headers.stamp" ]; then rm -f "$work"/*.o; touch "$work/headers.stamp"; fi
 tail -n +2 "$work/sources" > "$work/files"
 echo web/qav_module.cpp >> "$work/files"
@@ -89,7 +89,7 @@ cp data/stations/stations-1991-2020.csv "$out/"
 page=web/page
 cp $page/index.html $page/page.css $page/main.js $page/texts.js $page/svg_view.js $page/reader.worker.js \
    $page/manifest.webmanifest dist/qav.svg "$out/"
-python3 $page/make_texts.py ui/translations/qav_pt_BR.ts $page "$out/texts-pt_BR.json"
+python3 text/make_texts.py text/qav_pt_BR.ts $page "$out/texts-pt_BR.json"
 fontpy=python3
 python3 -c 'import fontTools' 2>/dev/null || fontpy=/usr/bin/python3  # Debian's, with python3-fonttools
 for weight in "" -Bold; do

@@ -18,7 +18,6 @@
 #include "pipeline/analysis_run.h"
 #include "pipeline/compare.h"
 #include "pipeline/picture_svg.h"
-#include "pipeline/read_failure_words.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
 #include "pipeline/weather_location.h"
