@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chart/language.h"
+#include "text/language.h"
 #include "chart/compare_chart.h"
 #include "pictures/report_pdf.h"
 #include "pipeline/analysis_run.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "chart/picture_texts.h"
+#include "text/picture_texts.h"
 #include "core/text_format.h"
 #include "core/version.h"
 

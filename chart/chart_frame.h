@@ -8,7 +8,7 @@
 
 #include "chart/chart_canvas.h"
 #include "chart/chart_scale.h"
-#include "chart/language.h"
+#include "text/language.h"
 #include "core/psychrometrics.h"
 
 namespace qav {

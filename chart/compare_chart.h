@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "chart/chart_canvas.h"
-#include "chart/language.h"
+#include "text/language.h"
 #include "chart/strategy.h"
 
 namespace qav {

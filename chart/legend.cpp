@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "chart/picture_texts.h"
+#include "text/picture_texts.h"
 #include "core/text_format.h"
 
 namespace qav {

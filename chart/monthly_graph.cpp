@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "chart/picture_texts.h"
-#include "core/month_names.h"
+#include "text/picture_texts.h"
+#include "text/month_names.h"
 #include "core/text_format.h"
 
 namespace qav {

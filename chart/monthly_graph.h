@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "chart/chart_canvas.h"
-#include "chart/language.h"
+#include "text/language.h"
 #include "core/location.h"
 
 namespace qav {

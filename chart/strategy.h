@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "chart/chart_canvas.h"
-#include "chart/language.h"
+#include "text/language.h"
+#include "text/strategy_names.h"
 
 namespace qav {
 
@@ -27,19 +28,13 @@ enum class Strategy {
 /// Zone letter of strategy s: "A" for 1 ... "J" for 10.
 constexpr char StrategyLetter(int s) { return static_cast<char>(64 + s); }
 
-inline constexpr std::array<std::string_view, kStrategies + 1> StrategyName{
-    "",
-    "Artificial Heating",
-    "Solar Heating",
-    "Thermal Inertia (Heating)",
-    "Air Humidification",
-    "Thermal Comfort",
-    "Ventilation",
-    "Night Ventilation",
-    "Thermal Inertia (Cooling)",
-    "Evaporative Cooling",
-    "Artificial Cooling",
-};
+static_assert(kStrategyName.size() == kStrategies + 1);
+/// The English names at 1..10, as the classification and the exported files write them.
+inline constexpr std::array<std::string_view, kStrategies + 1> StrategyName = [] {
+    std::array<std::string_view, kStrategies + 1> names{};
+    for (std::size_t s = 0; s < names.size(); ++s) names[s] = kStrategyName[s];
+    return names;
+}();
 
 /// The name of strategy s (1..10) in the language.
 inline std::string_view StrategyNameIn(Language language, int s)

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/month_names.h"
+#include "text/month_names.h"
 
 namespace qav {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/hourly_synthesis.h"
-#include "core/month_names.h"
+#include "text/month_names.h"
 #include "core/text_format.h"
 
 namespace qav {

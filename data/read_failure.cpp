@@ -1,141 +1,157 @@
 #include "data/read_failure.h"
 
+#include <initializer_list>
+#include <string_view>
 #include <system_error>
 
 #include "data/text_encoding.h"
+#include "text/read_failure_texts.h"
 
 namespace qav {
 namespace {
 
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+namespace text = read_failure_text;
 
-// "16 MiB", "64 KiB": the file-size limits as the messages give them.
-std::string SizeText(long long bytes)
-{
-    return bytes >= (1 << 20) ? std::to_string(bytes >> 20) + " MiB" : std::to_string(bytes >> 10) + " KiB";
-}
+class Wording {
+  public:
+    explicit Wording(Language language) : language_(language) {}
 
-std::string FormatName(FileFormat format)
-{
-    switch (format) {
-        case FileFormat::MonthlyData:
-            return "a Monthly Data file";
-        case FileFormat::Weather:
-            return "a weather file (EPW)";
-        case FileFormat::Warming:
-            return "a warming file";
+    std::string Fill(const char* english, std::initializer_list<std::string_view> arguments) const
+    {
+        return FilledText(Translated(language_, "qav::ReadFailureText", english), arguments);
     }
-    return {};
-}
-
-std::string Time(const RowTime& t)
-{
-    return "month " + std::to_string(t.Month) + ", day " + std::to_string(t.Day) + ", hour " + std::to_string(t.Hour);
-}
-
-std::string Reason(const ReadFailure& f)
-{
-    const std::string n = std::to_string(f.Number), needed = std::to_string(f.Needed);
-    switch (f.Kind) {
-        case ReadFault::FileNotFound:
-            return "File not found.";
-        case ReadFault::PathNotFound:
-            return "Path not found.";
-        case ReadFault::PermissionDenied:
-            return "Permission denied.";
-        case ReadFault::PathFileAccess:
-            return "Path/File access error.";
-        case ReadFault::DeviceIo:
-            return "Device I/O error.";
-        case ReadFault::SystemError:
-            return std::generic_category().message(static_cast<int>(f.Number)) + ".";
-        case ReadFault::TooLarge:
-            return "The file is larger than " + SizeText(f.Number) + ": it is not " + FormatName(f.Format) + ".";
-        case ReadFault::NotText:
-            return "The file holds NUL bytes: it is not a plain text file (save it as UTF-8 or ANSI text).";
-        case ReadFault::EmptyFile:
-            return "The file is empty.";
-        case ReadFault::NotANumber:
-            return f.Text.empty() ? "The field is empty where a number belongs." : Quoted(f.Text) + " is not a number.";
-        case ReadFault::NotFinite:
-            return Quoted(f.Text) + " is not a finite number.";
-        case ReadFault::NotWholeNumber:
-            return Quoted(f.Text) + " is not a whole number.";
-        case ReadFault::OutOfRange:
-            return Quoted(f.Text) + " is out of range (" + RangeText(f.Range) + ").";
-        case ReadFault::FieldTooLong:
-            return "The field is longer than " + n + " bytes.";
-        case ReadFault::UnclosedQuote:
-            return "The closing quotation mark is missing.";
-        case ReadFault::TextAfterQuote:
-            return "Text follows the closing quotation mark.";
-        case ReadFault::DayPastMonthEnd:
-            return "Day " + f.Text + " is past the end of month " + n + ".";
-        case ReadFault::NotEpw:
-            return "Line 1 does not begin with LOCATION: this is not " + FormatName(f.Format) + ".";
-        case ReadFault::NoHeader:
-            return "The header month,dbt_min,dbt_max,rh_avg is missing.";
-        case ReadFault::LineTooLong:
-            return "The line is longer than " + n + " bytes.";
-        case ReadFault::TooFewFields:
-            return "The line has " + n + " fields; it needs at least " + needed + ".";
-        case ReadFault::WrongFieldCount:
-            return "The line has " + n + " fields; it needs " + needed + ".";
-        case ReadFault::NoCompleteLocation:
-            return f.Number > 0 ? "The file holds no complete location: it ends after " + n + " of the " + needed +
-                                      " fields of a location."
-                                : "The file holds no complete location.";
-        case ReadFault::TooManyRows:
-            return "The file holds more than " + n + " hourly rows; a weather year has 8760.";
-        case ReadFault::RowCount:
-            return "The file holds " + n + (f.Number == 1 ? " hourly row" : " hourly rows") + "; a weather year has " +
-                   needed + ".";
-        case ReadFault::EndsInsideRow:
-            return "The file ends in the middle of a row, after " + n + " complete hourly rows; a weather year has " +
-                   needed + ".";
-        case ReadFault::EndsInsideHeader:
-            return "The file ends inside its " + n + "-line header.";
-        case ReadFault::MonthWithoutData:
-            return "Month " + n + " has no hour with both a dry bulb and a humidity.";
-        case ReadFault::OutOfOrder:
-            return "The row of " + Time(f.Row) + " does not follow line " + std::to_string(f.PreviousLine) + " (" +
-                   Time(f.PreviousRow) + "): the rows must advance one hour at a time.";
-        case ReadFault::TooManyMonths:
-            return "The file has more than twelve months.";
-        case ReadFault::MonthTwice:
-            return "Month " + n + " is given twice.";
-        case ReadFault::MonthMissing:
-            return "Month " + n + " is missing.";
-        case ReadFault::NormalOutOfRange:
-            return "The monthly normal " + f.FieldName + " of month " + n + ", " + f.Text + ", is out of range (" +
-                   RangeText(f.Range) + ").";
-        case ReadFault::NotRepresentable:
-            return Quoted(f.Text) + " is not a representable number.";
-        case ReadFault::ShortHeader:
-            return "The header is short: the hourly rows begin after " + n + " lines; a weather file has " + needed +
-                   " header lines.";
-        case ReadFault::WrongMonth:
-            return Quoted(f.Text) + " is not month " + n + ": the monthly lines hold months 1 to 12 in order.";
-        case ReadFault::MinAboveMax:
-            return "In month " + n + ", DBTmin " + Quoted(f.Text) + " is above DBTmax " + Quoted(f.OtherText) + ".";
+    std::string Plain(const char* english) const
+    {
+        return std::string(Translated(language_, "qav::ReadFailureText", english));
     }
-    return {};
-}
 
-std::string Position(const ReadFailure& f)
-{
-    std::string where;
-    if (f.Line > 0) where = "Line " + std::to_string(f.Line);
-    if (f.Field > 0) {
-        where += (where.empty() ? "Field " : ", field ") + std::to_string(f.Field);
-        if (!f.FieldName.empty()) where += " (" + f.FieldName + ")";
+    std::string Reason(const ReadFailure& f) const
+    {
+        const std::string n = std::to_string(f.Number), needed = std::to_string(f.Needed);
+        const std::string& t = f.Text;
+        switch (f.Kind) {
+            case ReadFault::FileNotFound:
+                return Plain(text::kFileNotFound);
+            case ReadFault::PathNotFound:
+                return Plain(text::kPathNotFound);
+            case ReadFault::PermissionDenied:
+                return Plain(text::kPermissionDenied);
+            case ReadFault::PathFileAccess:
+                return Plain(text::kPathFileAccess);
+            case ReadFault::DeviceIo:
+                return Plain(text::kDeviceIo);
+            case ReadFault::SystemError:
+                return Fill(language_ == Language::English ? text::kSentence : text::kSystemError,
+                            {std::generic_category().message(static_cast<int>(f.Number))});
+            case ReadFault::TooLarge: {
+                const std::string size = Fill(f.Number >= (1 << 20) ? text::kMiB : text::kKiB,
+                                              {std::to_string(f.Number >> (f.Number >= (1 << 20) ? 20 : 10))});
+                switch (f.Format) {
+                    case FileFormat::MonthlyData:
+                        return Fill(text::kTooLargeMonthlyData, {size});
+                    case FileFormat::Weather:
+                        return Fill(text::kTooLargeWeather, {size});
+                    case FileFormat::Warming:
+                        return Fill(text::kTooLargeWarming, {size});
+                }
+                break;
+            }
+            case ReadFault::NotText:
+                return Plain(text::kNotText);
+            case ReadFault::EmptyFile:
+                return Plain(text::kEmptyFile);
+            case ReadFault::NotANumber:
+                return t.empty() ? Plain(text::kEmptyField) : Fill(text::kNotANumber, {t});
+            case ReadFault::NotFinite:
+                return Fill(text::kNotFinite, {t});
+            case ReadFault::NotWholeNumber:
+                return Fill(text::kNotWholeNumber, {t});
+            case ReadFault::OutOfRange:
+                return Fill(text::kOutOfRange, {t, std::to_string(f.Range.Low), std::to_string(f.Range.High)});
+            case ReadFault::FieldTooLong:
+                return Fill(text::kFieldTooLong, {n});
+            case ReadFault::UnclosedQuote:
+                return Plain(text::kUnclosedQuote);
+            case ReadFault::TextAfterQuote:
+                return Plain(text::kTextAfterQuote);
+            case ReadFault::DayPastMonthEnd:
+                return Fill(text::kDayPastMonthEnd, {t, n});
+            case ReadFault::NotEpw:
+                return Plain(text::kNotEpw);
+            case ReadFault::NoHeader:
+                return Plain(text::kNoHeader);
+            case ReadFault::LineTooLong:
+                return Fill(text::kLineTooLong, {n});
+            case ReadFault::TooFewFields:
+                return Fill(text::kTooFewFields, {n, needed});
+            case ReadFault::WrongFieldCount:
+                return Fill(text::kWrongFieldCount, {n, needed});
+            case ReadFault::NoCompleteLocation:
+                return f.Number > 0 ? Fill(text::kNoCompleteLocationAfter, {n, needed})
+                                    : Plain(text::kNoCompleteLocation);
+            case ReadFault::TooManyRows:
+                return Fill(text::kTooManyRows, {n});
+            case ReadFault::RowCount:
+                return f.Number == 1 ? Fill(text::kOneRow, {needed}) : Fill(text::kRowCount, {n, needed});
+            case ReadFault::EndsInsideRow:
+                return Fill(text::kEndsInsideRow, {n, needed});
+            case ReadFault::EndsInsideHeader:
+                return Fill(text::kEndsInsideHeader, {n});
+            case ReadFault::MonthWithoutData:
+                return Fill(text::kMonthWithoutData, {n});
+            case ReadFault::OutOfOrder:
+                return Fill(text::kOutOfOrder, {Time(f.Row), std::to_string(f.PreviousLine), Time(f.PreviousRow)});
+            case ReadFault::TooManyMonths:
+                return Plain(text::kTooManyMonths);
+            case ReadFault::MonthTwice:
+                return Fill(text::kMonthTwice, {n});
+            case ReadFault::MonthMissing:
+                return Fill(text::kMonthMissing, {n});
+            case ReadFault::NormalOutOfRange:
+                return Fill(text::kNormalOutOfRange,
+                            {f.FieldName, n, t, std::to_string(f.Range.Low), std::to_string(f.Range.High)});
+            case ReadFault::NotRepresentable:
+                return Fill(text::kNotRepresentable, {t});
+            case ReadFault::ShortHeader:
+                return Fill(text::kShortHeader, {n, needed});
+            case ReadFault::WrongMonth:
+                return Fill(text::kWrongMonth, {t, n});
+            case ReadFault::MinAboveMax:
+                return Fill(text::kMinAboveMax, {n, t, f.OtherText});
+        }
+        return {};
     }
-    if (f.Location > 0) {
-        where += (where.empty() ? "Location " : ", location ") + std::to_string(f.Location);
-        if (!f.LocationName.empty()) where += " (" + f.LocationName + ")";
+
+    // The field and location names are those of the file formats and stay as the files write them.
+    std::string Position(const ReadFailure& f) const
+    {
+        const auto named = [&](int number, const std::string& name) {
+            return name.empty() ? std::to_string(number) : Fill(text::kNamed, {std::to_string(number), name});
+        };
+        std::string where;
+        if (f.Line > 0 && f.Field > 0)
+            where = Fill(text::kLineField, {std::to_string(f.Line), named(f.Field, f.FieldName)});
+        else if (f.Line > 0)
+            where = Fill(text::kLine, {std::to_string(f.Line)});
+        else if (f.Field > 0)
+            where = Fill(text::kField, {named(f.Field, f.FieldName)});
+        if (f.Location > 0) {
+            const std::string location = named(f.Location, f.LocationName);
+            where = where.empty() ? Fill(text::kLocation, {location}) : Fill(text::kWhereLocation, {where, location});
+        }
+        return where.empty() ? where : Fill(text::kSentence, {where});
     }
-    return where.empty() ? where : where + ".";
-}
+
+    std::string Code(const ReadFailure& f) const { return Fill(text::kCode, {std::to_string(f.Code)}); }
+
+  private:
+    std::string Time(const RowTime& t) const
+    {
+        return Fill(text::kRowTime, {std::to_string(t.Month), std::to_string(t.Day), std::to_string(t.Hour)});
+    }
+
+    Language language_;
+};
 
 }  // namespace
 
@@ -152,9 +168,10 @@ std::string CleanExcerpt(std::string_view raw)
     return text.substr(0, cut) + "...";
 }
 
-FailureWords EnglishFailureWords(const ReadFailure& failure)
+FailureWords ReadFailureWords(const ReadFailure& failure, Language language)
 {
-    return {failure.File.string(), Reason(failure), Position(failure), "Err code " + std::to_string(failure.Code)};
+    const Wording w(language);
+    return {failure.File.string(), w.Reason(failure), w.Position(failure), w.Code(failure)};
 }
 
 std::string FailureLine(const FailureWords& w)
@@ -164,6 +181,11 @@ std::string FailureLine(const FailureWords& w)
     return line + " " + w.Code;
 }
 
-std::string EnglishReadFailure(const ReadFailure& failure) { return FailureLine(EnglishFailureWords(failure)); }
+std::string ReadFailureLine(const ReadFailure& failure, Language language)
+{
+    return FailureLine(ReadFailureWords(failure, language));
+}
+
+std::string EnglishReadFailure(const ReadFailure& failure) { return ReadFailureLine(failure, Language::English); }
 
 }  // namespace qav

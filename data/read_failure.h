@@ -1,14 +1,18 @@
 #pragma once
 // Why a data file could not be read, as a value: the readers of Monthly Data, weather (EPW) and
-// warming files all return this, and the programs word it for their users (the window through
-// its translations, qav-cli in English with EnglishReadFailure). Every message has the same
-// parts in the same order: the file, the reason in one sentence, the position where known, and
-// "Err code N" last.
+// warming files all return this, and ReadFailureWords words it, in English or Portuguese, for
+// the window, qav-cli and the browser page alike. Every message has the same parts in the same
+// order: the file, the reason in one sentence, the position where known, and "Err code N" last.
+//
+// A new fault: its value in ReadFault (with the fields it fills), its English sentence in
+// text/read_failure_texts.h, its case in Reason() in read_failure.cpp (the compiler names a
+// missing one), and its Portuguese in text/qav_pt_BR.ts.
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "core/location.h"
+#include "text/language.h"
 
 namespace qav {
 
@@ -91,20 +95,23 @@ struct ReadFailure {
 /// and cut to 40 bytes on a character boundary with "..." after the cut.
 std::string CleanExcerpt(std::string_view raw);
 
-/// The English parts of a failure's message; the window words the same parts in its language.
+/// The parts of a failure's message, in one language.
 struct FailureWords {
     std::string File;      // the file as given; empty when unknown
     std::string Reason;    // one sentence, with its full stop
     std::string Position;  // "Line 14, field 3 (DBTmax), location 2 (Lima)."; empty when unknown
     std::string Code;      // "Err code 22"
 };
-FailureWords EnglishFailureWords(const ReadFailure& failure);
+/// The parts in `language`; the window shows them on lines of their own.
+FailureWords ReadFailureWords(const ReadFailure& failure, Language language);
 
 /// The parts on one line: "FILE: reason position code", each part left out where empty.
 std::string FailureLine(const FailureWords& words);
 
-/// The English message on one line, as qav-cli prints it after "error: ":
+/// The message on one line, as qav-cli prints it after "error: " and the browser page shows it:
 ///   "QAVx.TXT: '1e30' is out of range (-90 to 55). Line 14, field 3 (DBTmax), location 2 (Lima). Err code 22"
+std::string ReadFailureLine(const ReadFailure& failure, Language language);
+/// ReadFailureLine in English.
 std::string EnglishReadFailure(const ReadFailure& failure);
 
 }  // namespace qav

@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "core/text_fold.h"
+#include "text/language.h"
 
 namespace qav {
 
@@ -114,8 +115,7 @@ void RefuseCoordinate(CoordinatesParse& result, const char* wording, const std::
     result.kind = CoordinatesParse::OutOfRange;
     result.wording = wording;
     result.value = value;
-    result.message = wording;
-    result.message.replace(result.message.find("%1"), 2, value);
+    result.message = FilledText(wording, {value});
 }
 
 // Degrees, minutes and seconds of one hemisphere: 1 to 3 unsigned numbers, minutes and seconds below 60.

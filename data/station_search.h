@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/translatable.h"
 #include "data/station_catalogue.h"
+#include "text/coordinates_texts.h"
 
 namespace qav {
 
@@ -27,15 +27,6 @@ struct SiteCoordinates {
     double Longitude = 0;             // degrees, east positive
     std::optional<double> Elevation;  // metres, when given
 };
-
-/// A coordinate out of range, %1 the value as typed: texts of the translation file (context
-/// "qav::CoordinatesText"), so that the window and the browser page word them in Portuguese.
-inline constexpr const char* kLatitudeOutOfRange =
-    QAV_TRANSLATABLE("qav::CoordinatesText", "latitude %1 is out of range (-90 to 90)", "");
-inline constexpr const char* kLongitudeOutOfRange =
-    QAV_TRANSLATABLE("qav::CoordinatesText", "longitude %1 is out of range (-180 to 180)", "");
-inline constexpr const char* kElevationOutOfRange =
-    QAV_TRANSLATABLE("qav::CoordinatesText", "elevation %1 is out of range (-500 to 9000 m)", "");
 
 struct CoordinatesParse {
     enum Kind { NotCoordinates, Valid, OutOfRange } kind = NotCoordinates;

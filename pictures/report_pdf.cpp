@@ -22,7 +22,7 @@
 #include "pictures/picture_files.h"
 #include "pipeline/picture_svg.h"
 #include "pipeline/report.h"
-#include "pipeline/report_texts.h"
+#include "text/report_texts.h"
 
 namespace qav {
 namespace {

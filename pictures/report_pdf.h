@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "chart/language.h"
+#include "text/language.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {

@@ -4,7 +4,7 @@
 
 #include "classify/raster_canvas.h"
 #include "classify/zone_map.h"
-#include "core/month_names.h"
+#include "text/month_names.h"
 #include "core/psychrometrics.h"
 #include "core/warming.h"
 #include "data/station_catalogue.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/language.h"
+#include "text/language.h"
 #include "pipeline/analysis_state.h"
 #include "pipeline/option_error.h"
 

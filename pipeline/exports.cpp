@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/month_names.h"
+#include "text/month_names.h"
 #include "core/text_format.h"
 #include "classify/recorded_classification.h"
 #include "chart/strategy.h"

@@ -4,7 +4,7 @@
 // on the canvases it is given, and the caller refreshes its own panels afterwards.
 #include "chart/chart_canvas.h"
 #include "chart/chart_frame.h"
-#include "chart/language.h"
+#include "text/language.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {

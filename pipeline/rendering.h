@@ -5,7 +5,7 @@
 #include <string>
 
 #include "chart/chart_canvas.h"
-#include "chart/language.h"
+#include "text/language.h"
 #include "chart/monthly_graph.h"
 #include "classify/raster_canvas.h"
 #include "data/station_catalogue.h"

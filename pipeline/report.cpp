@@ -5,12 +5,12 @@
 
 #include "chart/strategy.h"
 #include "classify/recorded_classification.h"
-#include "core/month_names.h"
+#include "text/month_names.h"
 #include "core/text_format.h"
 #include "core/version.h"
 #include "pipeline/rendering.h"
-#include "pipeline/report_texts.h"
 #include "pipeline/site_guidance.h"
+#include "text/report_texts.h"
 
 namespace qav {
 namespace {

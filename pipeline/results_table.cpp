@@ -1,6 +1,6 @@
 #include "pipeline/results_table.h"
 
-#include "chart/picture_texts.h"
+#include "text/picture_texts.h"
 #include "chart/strategy.h"
 
 namespace qav {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "chart/language.h"
+#include "text/language.h"
 #include "classify/classification.h"
 #include "core/location.h"
 #include "core/text_format.h"

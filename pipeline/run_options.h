@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "chart/compare_chart.h"
-#include "chart/language.h"
+#include "text/language.h"
 #include "classify/hour_filter.h"
 #include "core/screen_layout.h"
 #include "core/warming.h"

@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "chart/strategy.h"
-#include "core/month_names.h"
+#include "text/month_names.h"
 #include "core/psychrometrics.h"
 #include "core/text_format.h"
 #include "pipeline/analysis_output.h"
 #include "pipeline/report.h"
-#include "pipeline/report_texts.h"
+#include "text/report_texts.h"
 
 namespace qav {
 namespace {

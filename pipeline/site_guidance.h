@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/language.h"
+#include "text/language.h"
 #include "pipeline/analysis_state.h"
 
 namespace qav {

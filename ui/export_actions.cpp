@@ -15,7 +15,7 @@
 #include <exception>
 
 #include "pictures/report_pdf.h"
-#include "pipeline/report_texts.h"
+#include "text/report_texts.h"
 #include "ui/locale_format.h"
 #include "ui/read_failure_text.h"
 #include "ui/help_texts.h"

@@ -18,28 +18,6 @@ namespace {
 constexpr int kYearColumn = kMonths;  // columns 0..11 are the months
 constexpr int kShareColumn = kMonths + 1;
 
-// The strategy names of the classification, in its order; the window shows them translated.
-constexpr const char* kStrategyName[kStrategies + 1] = {
-    "",
-    QT_TRANSLATE_NOOP("qav::Strategy", "Artificial Heating"),
-    QT_TRANSLATE_NOOP("qav::Strategy", "Solar Heating"),
-    QT_TRANSLATE_NOOP("qav::Strategy", "Thermal Inertia (Heating)"),
-    QT_TRANSLATE_NOOP("qav::Strategy", "Air Humidification"),
-    QT_TRANSLATE_NOOP("qav::Strategy", "Thermal Comfort"),
-    QT_TRANSLATE_NOOP("qav::Strategy", "Ventilation"),
-    QT_TRANSLATE_NOOP("qav::Strategy", "Night Ventilation"),
-    QT_TRANSLATE_NOOP("qav::Strategy", "Thermal Inertia (Cooling)"),
-    QT_TRANSLATE_NOOP("qav::Strategy", "Evaporative Cooling"),
-    QT_TRANSLATE_NOOP("qav::Strategy", "Artificial Cooling"),
-};
-constexpr bool SameNames()
-{
-    for (int s = 1; s <= kStrategies; ++s)
-        if (StrategyName[size_t(s)] != kStrategyName[s]) return false;
-    return true;
-}
-static_assert(SameNames(), "the window's strategy names must be the classification's");
-
 // The shade of a cell: white for no hours up to a light blue for the largest count, so the
 // black figures stay readable on every cell.
 QColor Shade(int count, int largest)
@@ -55,7 +33,7 @@ const QColor kZeroText(150, 150, 150);
 QString StrategyText(int s)
 {
     return QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s)),
-                                       QCoreApplication::translate("qav::Strategy", kStrategyName[s]));
+                                       QCoreApplication::translate("qav::Strategy", kStrategyName[size_t(s)]));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "pipeline/read_failure_words.h"
+#include "data/read_failure.h"
 #include "ui/translation.h"
 
 namespace qav {
@@ -18,7 +18,7 @@ QStringList ReadFailureText::lines(const ReadFailure& failure)
     QStringList lines;
     if (!failure.File.empty())
         lines << QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(failure.File.string())));
-    // The words are the pipeline's, so the browser page words a failure as the window does.
+    // One wording (data/read_failure.cpp), so qav-cli and the browser page word a failure alike.
     const FailureWords words = ReadFailureWords(failure, PictureLanguage());
     lines << FromUtf8(words.Reason);
     if (!words.Position.empty()) lines << FromUtf8(words.Position);

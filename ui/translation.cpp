@@ -4,9 +4,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "chart/picture_texts.h"
+#include "text/picture_texts.h"
 #include "chart/strategy.h"
-#include "core/month_names.h"
+#include "text/month_names.h"
 
 namespace qav {
 

@@ -3,7 +3,7 @@
 // under every other one. qav-cli never loads a translation.
 #include <QLocale>
 
-#include "chart/language.h"
+#include "text/language.h"
 
 class QCoreApplication;
 

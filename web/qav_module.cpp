@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "chart/strategy.h"
-#include "core/month_names.h"
+#include "text/month_names.h"
 #include "core/text_format.h"
 #include "data/station_catalogue.h"
 #include "data/station_search.h"
@@ -23,7 +23,6 @@
 #include "pipeline/analysis_run.h"
 #include "pipeline/compare.h"
 #include "pipeline/picture_svg.h"
-#include "pipeline/read_failure_words.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
 

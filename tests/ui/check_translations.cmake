@@ -1,7 +1,10 @@
 # Fails when a text of the window has no Brazilian Portuguese. lupdate extracts the texts of ui/
 # into a copy of the committed .ts: a new or changed English text then shows up as unfinished,
 # a removed one as a difference from the committed file.
-#   cmake -DLUPDATE=... -DROOT=<source tree> -DTS=<qav_pt_BR.ts> -DWORK_DIR=<dir> -P check_translations.cmake
+#   cmake -DLUPDATE=... -DROOT=<source tree> -DWORK_DIR=<dir> -P check_translations.cmake
+include(${ROOT}/text/texts.cmake)
+set(TS ${ROOT}/${QAV_TRANSLATION_FILE})
+list(TRANSFORM QAV_TEXT_HEADERS PREPEND ${ROOT}/)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 set(copy ${WORK_DIR}/qav_pt_BR.ts)
@@ -9,7 +12,7 @@ configure_file(${TS} ${copy} COPYONLY)
 # -I lets lupdate read the class declarations, which give the texts their context.
 execute_process(COMMAND ${LUPDATE} -silent -locations none -no-obsolete
                         -tr-function-alias QT_TRANSLATE_NOOP3+=QAV_TRANSLATABLE
-                        -I ${ROOT} ${ROOT}/ui ${ROOT}/core/month_names.h ${ROOT}/chart/picture_texts.h ${ROOT}/pipeline/report_texts.h ${ROOT}/pipeline/read_failure_texts.h ${ROOT}/pipeline/option_error.h ${ROOT}/data/station_search.h ${ROOT}/web/page/page_texts.h -ts ${copy}
+                        -I ${ROOT} ${ROOT}/ui ${QAV_TEXT_HEADERS} -ts ${copy}
                 RESULT_VARIABLE status)
 if(status)
   message(FATAL_ERROR "lupdate failed (${status})")

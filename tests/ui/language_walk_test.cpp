@@ -36,7 +36,7 @@ class ModalWalker : public QObject {
     QTimer timer_;
 };
 
-QString TsFile() { return QStringLiteral(QAV_SOURCE_DIR "/ui/translations/qav_pt_BR.ts"); }
+QString TsFile() { return QStringLiteral(QAV_SOURCE_DIR "/text/qav_pt_BR.ts"); }
 
 // Picks the SVG choice of the type list the window offers, in whatever language it is worded.
 std::optional<SaveChoice> SvgChoice(const QString& path, const QStringList& filters)

@@ -5,8 +5,8 @@
 #include <array>
 #include <string_view>
 
-#include "chart/language.h"
-#include "core/translatable.h"
+#include "text/language.h"
+#include "text/translatable.h"
 
 namespace qav::report_text {
 

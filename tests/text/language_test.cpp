@@ -1,11 +1,11 @@
-#include "chart/language.h"
+#include "text/language.h"
 
 #include <gtest/gtest.h>
 
 namespace qav {
 namespace {
 
-// The table comes from ui/translations/qav_pt_BR.ts at build time; these rows pin what it holds.
+// The table comes from text/qav_pt_BR.ts at build time; these rows pin what it holds.
 // That no English word is left in a Portuguese picture: the window's language walk, over the
 // pictures both programs save.
 TEST(Language, TranslatesFromTheWindowsTranslationFile)

@@ -1559,6 +1559,10 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Linha %1</translation>
     </message>
     <message>
+        <source>Field %1</source>
+        <translation>Campo %1</translation>
+    </message>
+    <message>
         <source>Location %1</source>
         <translation>Localidade %1</translation>
     </message>

@@ -1,9 +1,8 @@
 #pragma once
-// The English texts of a reader's failure as the window and the browser page word it, marked for
-// lupdate so that the translation file holds their Portuguese (context "qav::ReadFailureText", the
-// window's own); the build tabulates them with the pictures' texts. %1, %2... are filled by
-// FilledText. qav-cli keeps its own English wording (EnglishReadFailure), which scripts read.
-#include "core/translatable.h"
+// The texts of a reader's failure (context "qav::ReadFailureText", shared with the window's own
+// notices about a file), the only wording of a failure: ReadFailureWords in data/read_failure.cpp
+// fills them, %1, %2... in order, for the window, qav-cli and the browser page alike.
+#include "text/translatable.h"
 
 namespace qav::read_failure_text {
 
@@ -13,6 +12,8 @@ inline constexpr const char* kPathNotFound = QAV_TRANSLATABLE("qav::ReadFailureT
 inline constexpr const char* kPermissionDenied = QAV_TRANSLATABLE("qav::ReadFailureText", "Permission denied.", "");
 inline constexpr const char* kPathFileAccess = QAV_TRANSLATABLE("qav::ReadFailureText", "Path/File access error.", "");
 inline constexpr const char* kDeviceIo = QAV_TRANSLATABLE("qav::ReadFailureText", "Device I/O error.", "");
+// The system's message is English: in English it stands alone (kSentence), in Portuguese it is
+// introduced as the system's own words.
 inline constexpr const char* kSystemError = QAV_TRANSLATABLE("qav::ReadFailureText", "The system reports: %1.", "");
 inline constexpr const char* kMiB = QAV_TRANSLATABLE("qav::ReadFailureText", "%1 MiB", "");
 inline constexpr const char* kKiB = QAV_TRANSLATABLE("qav::ReadFailureText", "%1 KiB", "");
@@ -96,6 +97,7 @@ inline constexpr const char* kMinAboveMax =
 inline constexpr const char* kNamed = QAV_TRANSLATABLE("qav::ReadFailureText", "%1 (%2)", "");
 inline constexpr const char* kLineField = QAV_TRANSLATABLE("qav::ReadFailureText", "Line %1, field %2", "");
 inline constexpr const char* kLine = QAV_TRANSLATABLE("qav::ReadFailureText", "Line %1", "");
+inline constexpr const char* kField = QAV_TRANSLATABLE("qav::ReadFailureText", "Field %1", "");
 inline constexpr const char* kLocation = QAV_TRANSLATABLE("qav::ReadFailureText", "Location %1", "");
 inline constexpr const char* kWhereLocation = QAV_TRANSLATABLE("qav::ReadFailureText", "%1, location %2", "");
 inline constexpr const char* kSentence = QAV_TRANSLATABLE("qav::ReadFailureText", "%1.", "");

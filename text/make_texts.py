@@ -5,7 +5,7 @@ translation file, so the page and the window share one source of their words.
 
 The page's texts are the data-t attributes of index.html, the first arguments t('...') of its
 scripts, and the strategy and month names. A text with no finished translation fails the build:
-add it to page_texts.h, run lupdate, translate it."""
+add it to text/page_texts.h, build the update_translations target, translate it."""
 import json
 import pathlib
 import re

@@ -1,6 +1,6 @@
-#include "chart/language.h"
+#include "text/language.h"
 
-#include "chart/translations_data.h"
+#include "text/translations_data.h"
 
 namespace qav {
 

@@ -4,8 +4,8 @@
 // through PictureText. %1, %2... stand for the values filled in (FilledText).
 #include <string_view>
 
-#include "chart/language.h"
-#include "core/translatable.h"
+#include "text/language.h"
+#include "text/translatable.h"
 
 namespace qav::picture_text {
 

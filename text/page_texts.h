@@ -1,9 +1,9 @@
 #pragma once
 // The English texts of the browser page (web/page) that the window does not already have, marked
 // for lupdate so that the translation file holds their Portuguese (context "qav::WebPage");
-// web/page/make_texts.py turns that file into the page's texts-pt_BR.json at build time. The
+// text/make_texts.py turns that file into the page's texts-pt_BR.json at build time. The
 // page's scripts use the English text as the key: keep both spelt alike.
-#include "core/translatable.h"
+#include "text/translatable.h"
 
 namespace qav::web_page_text {
 

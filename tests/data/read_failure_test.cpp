@@ -1,6 +1,8 @@
-#include "pipeline/read_failure_words.h"
+#include "data/read_failure.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace qav {
 namespace {
@@ -80,11 +82,44 @@ TEST(ReadFailureWords, PortugueseLineOfEachPart)
         SCOPED_TRACE(c.line);
         EXPECT_EQ(ReadFailureLine(c.failure, Language::PortugueseBrazil), c.line);
     }
-    // English: the window's parts, and on one line qav-cli's own message.
     const FailureWords english = ReadFailureWords(range, Language::English);
     EXPECT_EQ(english.Reason, "'1e30%2' is out of range (-90 to 55).");
     EXPECT_EQ(english.Position, "Line 14, field 3 (DBTmax), location 2 (Lima).");
-    EXPECT_EQ(ReadFailureLine(range, Language::English), EnglishReadFailure(range));
+}
+
+// One wording for every front end: the English line is qav-cli's, which scripts read, and the
+// window's parts are the same words. The system's message is English, so only the Portuguese
+// introduces it; a field without a line is still placed.
+TEST(ReadFailureWords, EnglishAndPortugueseFromOneTable)
+{
+    const ReadFailure system = Failure(ReadFault::SystemError, 5, [](ReadFailure& f) {
+        f.File = "dir.epw";
+        f.Number = EISDIR;
+    });
+    const ReadFailure field = Failure(ReadFault::NotANumber, 9, [](ReadFailure& f) {
+        f.Field = 4;
+        f.FieldName = "RHavg";
+        f.Location = 3;
+    });
+    const ReadFailure small = Failure(ReadFault::TooLarge, 4, [](ReadFailure& f) {
+        f.Format = FileFormat::Warming;
+        f.Number = 64 << 10;
+    });
+    const struct {
+        ReadFailure failure;
+        const char *english, *portuguese;
+    } cases[] = {
+        {system, "dir.epw: Is a directory. Err code 5", "dir.epw: O sistema informa: Is a directory. Err code 5"},
+        {field, "The field is empty where a number belongs. Field 4 (RHavg), location 3. Err code 9",
+         "O campo está vazio onde deveria haver um número. Campo 4 (RHavg), localidade 3. Err code 9"},
+        {small, "The file is larger than 64 KiB: it is not a warming file. Err code 4",
+         "O arquivo tem mais de 64 KiB: não é um arquivo de aquecimento. Err code 4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.english);
+        EXPECT_EQ(EnglishReadFailure(c.failure), c.english);
+        EXPECT_EQ(ReadFailureLine(c.failure, Language::PortugueseBrazil), c.portuguese);
+    }
 }
 
 }  // namespace

@@ -3,13 +3,12 @@
 // filter's description and the messages write, and the source texts the window translates.
 #include <array>
 
-#include "core/location.h"
-#include "core/translatable.h"
+#include "text/translatable.h"
 
 namespace qav {
 
 /// "January".."December" at 1..12; index 0 is empty. Translated in context "qav::Month".
-inline constexpr std::array<const char*, kMonths + 1> kMonthName = {
+inline constexpr std::array<const char*, 13> kMonthName = {
     "",
     QAV_TRANSLATABLE("qav::Month", "January", ""),
     QAV_TRANSLATABLE("qav::Month", "February", ""),
@@ -27,7 +26,7 @@ inline constexpr std::array<const char*, kMonths + 1> kMonthName = {
 
 /// "Jan".."Dec" at 1..12; index 0 is empty. Translated in context "qav::Month", disambiguation
 /// "abbreviation" ("May" is both).
-inline constexpr std::array<const char*, kMonths + 1> kMonthAbbreviation = {
+inline constexpr std::array<const char*, 13> kMonthAbbreviation = {
     "",
     QAV_TRANSLATABLE("qav::Month", "Jan", "abbreviation"),
     QAV_TRANSLATABLE("qav::Month", "Feb", "abbreviation"),
