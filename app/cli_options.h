@@ -189,7 +189,7 @@ The output is the same for any
 .IR N .
 Each result is written as soon as it and those before it are done, in input order, whatever
 .IR N ,
-so memory does not grow with the number of locations.
+so the results do not pile up in memory (the inputs do: about 16 KB each until the run ends).
 Each job holds a zone map of the chart's pixels and, with pictures, the pictures it draws;
 .I N
 is lowered, with a note on standard error, to what fits in three quarters of the memory
