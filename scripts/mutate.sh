@@ -114,7 +114,7 @@ int main()
 }
 CPP
   c++ -std=c++20 -O2 -I. "$BACKUP/zone_maps.cpp" "$BUILD/classify/libqav_classify.a" "$BUILD/chart/libqav_chart.a" \
-    "$BUILD/core/libqav_core.a" -o "$BACKUP/zone_maps" && "$BACKUP/zone_maps" >"$1"
+    "$BUILD/core/libqav_core.a" "$BUILD/text/libqav_text.a" -o "$BACKUP/zone_maps" && "$BACKUP/zone_maps" >"$1"
 }
 builtin_results() {
   nice cmake --build --preset release --target qav-cli >"$BACKUP/build.log" 2>&1 &&
