@@ -2,6 +2,7 @@
 // from contents, the module's JSON keys as options, and the codes a front end words itself.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <sstream>
 
@@ -16,6 +17,14 @@ std::vector<RequestOption> Options(std::initializer_list<std::pair<const char*, 
     std::vector<RequestOption> options;
     for (const auto& [name, value] : pairs) options.push_back({name, value, std::nullopt});
     return options;
+}
+
+// The module's keys as it flattens them, given here as (key, type, value) triples.
+std::vector<std::string> Keys(std::initializer_list<std::array<const char*, 3>> triples)
+{
+    std::vector<std::string> entries;
+    for (const auto& triple : triples) entries.insert(entries.end(), triple.begin(), triple.end());
+    return entries;
 }
 
 std::string Refused(const std::function<void()>& parse)
@@ -55,10 +64,8 @@ TEST(AnalysisRequest, RefusalsNameTheOption)
     const AnalysisRequest r = ParseAnalysisRequest(
         Options({{"--chart", "c.png"}, {"--dataset", "world"}, {"--months", "12-2"}, {"--file", "a.txt"}}),
         {"--chart"});
-    ASSERT_EQ(r.own.size(), 1u);
-    EXPECT_EQ(r.inputs.size(), 2u);
-    EXPECT_TRUE(r.filterGiven);
-    EXPECT_EQ(r.format, RowFormat::Table);
+    EXPECT_EQ(std::tuple(r.own.size(), r.inputs.size(), r.filterGiven, r.format),
+              std::tuple(1u, 2u, true, RowFormat::Table));
 }
 
 // A file handed over as contents opens as qav-cli opens it: the same warnings in the same words,
@@ -72,8 +79,7 @@ TEST(AnalysisRequest, ContentsOpenAsFilesDo)
     request.inputs = {{"--file", "cut.txt", cut}, {"--file", "51.txt", world + "\"Extra\",\"Land\",0,0,0,\"X\"\n"}};
     RequestInputs opened;
     ASSERT_EQ(Refused([&] { OpenRequestInputs(request, {}, opened); }), "accepted");
-    EXPECT_EQ(opened.inputs[0].table.LocationCount, 2);
-    EXPECT_EQ(opened.inputs[1].table.LocationCount, 50);
+    EXPECT_EQ(std::pair(opened.inputs[0].table.LocationCount, opened.inputs[1].table.LocationCount), std::pair(2, 50));
     EXPECT_EQ(opened.warnings,
               (std::vector<std::string>{
                   "cut.txt: Location 3 (Athens) ends at line 28 after 9 of its 54 fields; it was left out.",
@@ -121,39 +127,17 @@ TEST(AnalysisRequest, PlanAddsTheStartUpLocationAndBoundsTheRun)
 TEST(AnalysisRequest, ModuleKeysBecomeOptions)
 {
     bool warnings = false;
-    const std::vector<RequestOption> options = RequestFromKeys({"location",
-                                                                "number",
-                                                                "3",
-                                                                "dataset",
-                                                                "string",
-                                                                "world",
-                                                                "inputs",
-                                                                "list",
-                                                                "",
-                                                                "inputs.0",
-                                                                "object",
-                                                                "",
-                                                                "inputs.0.dataset",
-                                                                "string",
-                                                                "brazil",
-                                                                "inputs.0.location",
-                                                                "number",
-                                                                "5",
-                                                                "inputs.1",
-                                                                "object",
-                                                                "",
-                                                                "inputs.1.md",
-                                                                "string",
-                                                                "TEXT",
-                                                                "inputs.1.path",
-                                                                "string",
-                                                                "a.txt",
-                                                                "all",
-                                                                "boolean",
-                                                                "false",
-                                                                "warnings",
-                                                                "boolean",
-                                                                "true"},
+    const std::vector<RequestOption> options = RequestFromKeys(Keys({{"location", "number", "3"},
+                                                                     {"dataset", "string", "world"},
+                                                                     {"inputs", "list", ""},
+                                                                     {"inputs.0", "object", ""},
+                                                                     {"inputs.0.dataset", "string", "brazil"},
+                                                                     {"inputs.0.location", "number", "5"},
+                                                                     {"inputs.1", "object", ""},
+                                                                     {"inputs.1.md", "string", "TEXT"},
+                                                                     {"inputs.1.path", "string", "a.txt"},
+                                                                     {"all", "boolean", "false"},
+                                                                     {"warnings", "boolean", "true"}}),
                                                                warnings);
     std::string shown;
     for (const RequestOption& o : options)
@@ -180,10 +164,8 @@ TEST(AnalysisRequest, ModuleKeysBecomeOptions)
         SCOPED_TRACE(message);
         EXPECT_EQ(Refused([&] { RequestFromKeys(entries, warnings); }), message);
     }
-    EXPECT_EQ(Refused([&] {
-                  StationQueryFromKeys({"limit", "boolean", "true"});
-              }),
-              "limit: true is not a number or a text");
+    const auto limit = [] { StationQueryFromKeys({"limit", "boolean", "true"}); };
+    EXPECT_EQ(Refused(limit), "limit: true is not a number or a text");
     EXPECT_EQ(StationQueryFromKeys({"query", "string", "Lima", "limit", "number", "7"}).limit, 7u);
 }
 
@@ -194,11 +176,7 @@ TEST(AnalysisRequest, FailureCodesAndCoordinatesLookalikes)
     EXPECT_EQ(slot.values, (std::vector<std::string>{"--dataset", "28", "1..27", "brazil"}));
     EXPECT_EQ(CodeOf(OptionError{"--jobs: x"}).code, "usage");
     ReadFailure f;
-    f.File = "a.txt";
-    f.Kind = ReadFault::OutOfRange;
-    f.Code = 22;
-    f.Line = 3;
-    f.Text = "95";
+    f.File = "a.txt", f.Kind = ReadFault::OutOfRange, f.Code = 22, f.Line = 3, f.Text = "95";
     const FailureCode read = CodeOf(f);
     EXPECT_EQ(read.code, "out_of_range");
     EXPECT_EQ(read.values, (std::vector<std::string>{"a.txt", "22", "3", "0", "", "95", "0"}));
