@@ -21,6 +21,8 @@ using Outcome = qav::test::CliResult;
 
 using Folder = qav::test::TempFolder;  // one for each test
 
+std::tuple<int, std::string> StatusAndError(const Outcome& r) { return {r.status, r.err}; }
+
 // A whole PNG: the signature, and the IEND chunk with its CRC at the very end.
 bool IsCompletePng(const std::string& bytes)
 {
@@ -55,11 +57,9 @@ TEST(CliOutputFailures, FullDiskFailsTheRunAndLeavesNoPartialPicture)
     const Outcome pdf = Shell("analyze --report " + report);  // about 100 kB
     const int entries = static_cast<int>(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()));
     umount(dir.Path().c_str());
-    EXPECT_EQ(std::tuple(full.status, full.err), std::tuple(1, "error: standard output: No space left on device\n"));
-    EXPECT_EQ(std::tuple(picture.status, picture.err),
-              std::tuple(1, "error: cannot write " + chart + ": No space left on device\n"));
-    EXPECT_EQ(std::tuple(pdf.status, pdf.err),
-              std::tuple(1, "error: cannot write " + report + ": No space left on device\n"));
+    EXPECT_EQ(StatusAndError(full), std::tuple(1, "error: standard output: No space left on device\n"));
+    EXPECT_EQ(StatusAndError(picture), std::tuple(1, "error: cannot write " + chart + ": No space left on device\n"));
+    EXPECT_EQ(StatusAndError(pdf), std::tuple(1, "error: cannot write " + report + ": No space left on device\n"));
     EXPECT_EQ(entries, 1);  // world.json alone
 }
 
@@ -85,7 +85,7 @@ TEST(CliOutputFailures, ClosedPipeAndFileSizeLimitFailCleanly)
 
     const std::string report = (dir / "big.pdf").string();
     const Outcome big = qav::test::RunCli({"analyze", "--report", report}, {}, {{RLIMIT_FSIZE, rlim_t{50} << 10}});
-    EXPECT_EQ(std::tuple(big.status, big.err), std::tuple(1, "error: cannot write " + report + ": File too large\n"));
+    EXPECT_EQ(StatusAndError(big), std::tuple(1, "error: cannot write " + report + ": File too large\n"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);  // reports, err
 }
 
@@ -102,7 +102,7 @@ TEST(CliOutputFailures, ProtectedFilesAndLinkLoopsAreRefused)
     fs::create_symlink("loop2.pdf", dir / "loop1.pdf");
     fs::create_symlink("loop1.pdf", dir / "loop2.pdf");
     const Outcome loop = qav::test::RunCli({"analyze", "--report", "loop1.pdf"}, dir.Path());
-    EXPECT_EQ(std::tuple(loop.status, loop.err),
+    EXPECT_EQ(StatusAndError(loop),
               std::tuple(1, "error: cannot write loop1.pdf: Too many levels of symbolic links\n"));
     EXPECT_TRUE(fs::is_symlink(dir / "loop1.pdf") && fs::is_symlink(dir / "loop2.pdf"));
 
@@ -114,7 +114,7 @@ TEST(CliOutputFailures, ProtectedFilesAndLinkLoopsAreRefused)
     const Outcome refused =
         Shell("analyze --chart " + locked.string(), "setpriv --reuid=65534 --regid=65534 --clear-groups");
     if (refused.status >= 126) GTEST_SKIP() << "nobody cannot run " QAV_CLI;
-    EXPECT_EQ(std::tuple(refused.status, refused.err),
+    EXPECT_EQ(StatusAndError(refused),
               std::tuple(1, "error: cannot write " + locked.string() + ": Permission denied\n"));
     EXPECT_EQ(ReadFile(locked), "old");
     for (const fs::path& file : {locked, shared}) {
