@@ -79,9 +79,7 @@ TEST(CliArguments, HelpAndVersionWorkAfterAnyCommand)
 {
     for (const char* args : {"analyze --version", "psychro --t 20 --version", "export-dataset --version"}) {
         SCOPED_TRACE(args);
-        const CliRun r = Shell(args);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, "qav-cli (QAV version " + std::string(qav::kVersion) + ")\n");
+        EXPECT_EQ(Seen(Shell(args)), std::tuple(0, "qav-cli (QAV version " + std::string(qav::kVersion) + ")\n", ""));
     }
     EXPECT_EQ(Shell("analyze --jobs x --help").out.rfind("Usage: qav-cli", 0), 0u);
 }
