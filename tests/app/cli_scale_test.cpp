@@ -4,14 +4,8 @@
 
 #include <sys/stat.h>  // mkfifo
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
 
 #include "tests/app/cli_support.h"
 
@@ -21,6 +15,7 @@ namespace fs = std::filesystem;
 
 using qav::test::Finish;
 using qav::test::RunCli;
+using qav::test::Seen;
 using qav::test::Start;
 using Folder = qav::test::TempFolder;  // one for each test
 using Result = qav::test::CliResult;
@@ -122,19 +117,21 @@ TEST(CliSignals, EverySignalThatEndsTheRunLeavesNoTemporaryFile)
 
 // ---- Picture options: no two name one file, in any spelling --------------------------------------
 
-TEST(CliPictureClash, TwoOptionsNamingOneFileAreRefused)
+// Two options, numbered names, folder outputs and reports are named before the run: one that would
+// replace another is refused, in any spelling (through links, relative or to the folder; a hard
+// link is the file it links), before any file or folder is made.
+TEST(CliPictureClash, OptionsAndDerivedNamesMeetingOneFileAreRefusedBeforeAnythingIsWritten)
 {
     const Folder dir;
     fs::create_directory(dir / "sub");
     fs::create_symlink(dir / "a.png", dir / "to-a.png");       // a link to a file not there yet
     fs::create_symlink("sub/../a.png", dir / "relative.png");  // relative, through a folder
     fs::create_symlink(dir.Path(), dir / "here");              // a link to the folder
+    std::ofstream(dir / "h.png") << "x";
+    fs::create_hard_link(dir / "h.png", dir / "k.png");
     const std::string a = (dir / "a.png").string();
-    struct Row {
-        std::vector<std::string> args;
-        std::string err;
-    };
-    for (const Row& row :
+    using Row = std::pair<std::vector<std::string>, std::string>;
+    for (const auto& [args, err] :
          {Row{{"--chart", "a.png", "--graph", "./a.png"}, "--graph: './a.png' is the file of --chart as well"},
           Row{{"--chart", "a.png", "--compare-chart", a},
               "--compare-chart: '" + a + "' is the file of --chart as well"},
@@ -142,42 +139,19 @@ TEST(CliPictureClash, TwoOptionsNamingOneFileAreRefused)
               "--compare-chart: 'a.png' is the file of --graph as well"},
           Row{{"--chart", "a.png", "--graph", "to-a.png"}, "--graph: 'to-a.png' is the file of --chart as well"},
           Row{{"--chart", "relative.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"},
-          Row{{"--chart", "here/a.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"}}) {
-        SCOPED_TRACE(row.args[1] + " " + row.args[3]);
-        const Result r = RunCli(Analyze(row.args), dir.Path());
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.err, "error: " + row.err + "\n");
-    }
-    EXPECT_FALSE(fs::exists(dir / "a.png"));
-}
-
-// Numbered names, folder outputs and reports are named before the run: one that would replace
-// another is refused as two options are, before any file or folder is made. A hard link is the
-// file it links.
-TEST(CliPictureClash, DerivedNamesThatMeetAreRefusedBeforeAnythingIsWritten)
-{
-    const Folder dir;
-    std::ofstream(dir / "h.png") << "x";
-    fs::create_hard_link(dir / "h.png", dir / "k.png");
-    struct Row {
-        std::vector<std::string> args;
-        std::string err;
-    };
-    for (const Row& row :
-         {Row{{"--dataset", "brazil", "--all", "--chart", "c.png", "--compare-chart", "c-03.png"},
+          Row{{"--chart", "here/a.png", "--graph", "a.png"}, "--graph: 'a.png' is the file of --chart as well"},
+          Row{{"--dataset", "brazil", "--all", "--chart", "c.png", "--compare-chart", "c-03.png"},
               "--compare-chart: 'c-03.png' is the file of --chart as well"},
           Row{{"--graph", "dd/0001-05-Brasília.png", "--chart-dir", "dd"},
               "--graph: 'dd/0001-05-Brasília.png' is the file of --chart-dir as well"},
           Row{{"--report", "0001-05-Brasília.pdf", "--report-dir", "."},
               "--report-dir: './0001-05-Brasília.pdf' is the file of --report as well"},
           Row{{"--chart", "h.png", "--graph", "k.png"}, "--graph: 'k.png' is the file of --chart as well"}}) {
-        SCOPED_TRACE(row.err);
-        const Result r = RunCli(Analyze(row.args), dir.Path());
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.err, "error: " + row.err + "\n");
-        EXPECT_EQ(r.out, "");
+        SCOPED_TRACE(err);
+        EXPECT_EQ(Seen(RunCli(Analyze(args), dir.Path())), std::tuple(2, "", "error: " + err + "\n"));
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);  // h.png, k.png
+    // Only what the test made: sub, to-a.png, relative.png, here, h.png, k.png.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 6);
     EXPECT_EQ(qav::test::ReadFile(dir / "h.png"), "x");
 }
 
@@ -190,11 +164,8 @@ TEST(CliOutputFolders, FailuresNameTheOptionAndTheSystemReasonAndExitWithOne)
     fs::create_symlink(dir / "loop", dir / "loop");
     const std::string file = (dir / "file").string(), loop = (dir / "loop").string();
     const std::string tooLong = (dir / std::string(300, 'n')).string();
-    struct Row {
-        std::vector<std::string> args;
-        std::string err;
-    };
-    for (const Row& row :
+    using Row = std::pair<std::vector<std::string>, std::string>;
+    for (const auto& [args, err] :
          {Row{{"--chart-dir", file}, "--chart-dir " + file + ": Not a directory"},
           Row{{"--chart-dir", file + "/sub"}, "--chart-dir " + file + "/sub: Not a directory"},
           Row{{"--graph-dir", tooLong}, "--graph-dir " + tooLong + ": File name too long"},
@@ -203,11 +174,8 @@ TEST(CliOutputFolders, FailuresNameTheOptionAndTheSystemReasonAndExitWithOne)
               "--chart " + file + "/chart.png: Not a directory"},
           Row{{"--compare-chart", (dir / "missing/c.svg").string()},
               "--compare-chart " + (dir / "missing/c.svg").string() + ": No such file or directory"}}) {
-        SCOPED_TRACE(row.err);
-        const Result r = RunCli(Analyze(row.args));
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, "error: " + row.err + "\n");  // once, before any result
-        EXPECT_EQ(r.out, "");
+        SCOPED_TRACE(err);
+        EXPECT_EQ(Seen(RunCli(Analyze(args))), std::tuple(1, "", "error: " + err + "\n"));  // once, before any result
     }
     // An input that fails first: no folder is made for the pictures of a run that cannot start.
     const Result bad =
@@ -234,20 +202,14 @@ TEST(CliComparePages, BarsBeyondOnePictureContinueOnTheNextAndAreSaid)
 
 TEST(CliMessages, ArgumentsAreTakenAsAUserMeansThem)
 {
-    struct Row {
-        std::vector<std::string> args;
-        int status;
-        std::string err;
-    };
-    for (const Row& row : {Row{{"analyze", "--all=1"}, 2, "error: --all: takes no value\n"},
-                           Row{{"analyze", "--dataset", "south-america", "--all", "--compare-chart", "/dev/null/x.svg",
-                                "--sort", "NAME"},
-                               1,
-                               "error: --compare-chart /dev/null/x.svg: Not a directory\n"}}) {
-        SCOPED_TRACE(row.args[1]);
-        const Result r = RunCli(row.args);
-        EXPECT_EQ(r.status, row.status);
-        EXPECT_EQ(r.err, row.err);
+    using Row = std::tuple<std::vector<std::string>, int, std::string>;
+    for (const auto& [args, status, err] : {Row{{"analyze", "--all=1"}, 2, "error: --all: takes no value\n"},
+                                            Row{{"analyze", "--dataset", "south-america", "--all", "--compare-chart",
+                                                 "/dev/null/x.svg", "--sort", "NAME"},
+                                                1,
+                                                "error: --compare-chart /dev/null/x.svg: Not a directory\n"}}) {
+        SCOPED_TRACE(args[1]);
+        EXPECT_EQ(Seen(RunCli(args)), std::tuple(status, "", err));
     }
     // --warming +2 as the warming file writes it; -0 is no change, not "+-0".
     EXPECT_EQ(RunCli({"analyze", "--warming", "+2", "--format", "json"}).out,
@@ -257,9 +219,7 @@ TEST(CliMessages, ArgumentsAreTakenAsAUserMeansThem)
     EXPECT_EQ(zero.find("+-0"), std::string::npos);
     // A warming file's refusal names its own option.
     const Folder dir;
-    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
-    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",30,30,0\n";
-    std::ofstream(dir / "hot.csv") << table;
+    std::ofstream(dir / "hot.csv") << qav::test::WarmingTable("30,30,0");
     const Result hot = RunCli({"analyze", "--dataset", "world", "--all", "--warming-file", (dir / "hot.csv").string()});
     EXPECT_EQ(hot.status, 1);
     EXPECT_TRUE(hot.err.starts_with("error: --warming-file: Addis Ababa: March DBTmax"))

@@ -12,6 +12,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -55,12 +56,23 @@ inline std::string ReadFile(const std::filesystem::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A warming table whose twelve months all carry the same changes ("DBTMIN,DBTMAX,RH").
+inline std::string WarmingTable(const std::string& changes)
+{
+    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
+    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + "," + changes + "\n";
+    return table;
+}
+
 struct CliResult {
     int status = -1;  // exit status, or -1 when ended by a signal
     int signal = 0;
     long maxRssKb = 0;
     std::string out, err;
 };
+
+// What a run shows its caller, compared in one: exit status, standard output, standard error.
+inline std::tuple<int, std::string, std::string> Seen(const CliResult& r) { return {r.status, r.out, r.err}; }
 
 // Runs "qav-cli <tail>" (shell words) through the shell, after the environment assignments given;
 // standard output goes to a file unless the tail redirects it.

@@ -2,9 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <string>
 
 #include "core/version.h"
 #include "tests/app/cli_support.h"
@@ -12,10 +9,12 @@
 namespace {
 
 using qav::test::ReadFile;
+using qav::test::Seen;
 using qav::test::Shell;
 using CliRun = qav::test::CliResult;
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
 // The rest of the table: the results table's test.
 TEST(CliAnalyze, WithoutOptionsPrintsTheStartUpAnalysisOfBrasilia)
@@ -30,11 +29,8 @@ TEST(CliAnalyze, WithoutOptionsPrintsTheStartUpAnalysisOfBrasilia)
 
 TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
 {
-    struct Row {
-        const char* args;
-        const char* message;
-    };
-    for (const Row& row :
+    using Row = std::pair<const char*, const char*>;
+    for (const auto& [args, message] :
          {Row{"analyze --location 28", "error: --location: 28 is outside 1..27: --dataset brazil has 27 locations\n"},
           Row{"analyze --dataset all --location 20",
               "error: --location: 20 is outside 1..13: --dataset south-america has 13 locations\n"},
@@ -74,11 +70,8 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
           Row{"analyze --paper letter", "error: --paper: given without --report or --report-dir\n"},
           Row{"stations --format xml", "error: --format: 'xml' is not table, csv or json\n"},
           Row{"stations --near", "error: --near: a value is missing\n"}}) {
-        SCOPED_TRACE(row.args);
-        const CliRun r = Shell(row.args);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.err, row.message);
-        EXPECT_EQ(r.out, "");
+        SCOPED_TRACE(args);
+        EXPECT_EQ(Seen(Shell(args)), std::tuple(2, "", message));
     }
 }
 
@@ -86,9 +79,7 @@ TEST(CliArguments, HelpAndVersionWorkAfterAnyCommand)
 {
     for (const char* args : {"analyze --version", "psychro --t 20 --version", "export-dataset --version"}) {
         SCOPED_TRACE(args);
-        const CliRun r = Shell(args);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, "qav-cli (QAV version " + std::string(qav::kVersion) + ")\n");
+        EXPECT_EQ(Seen(Shell(args)), std::tuple(0, "qav-cli (QAV version " + std::string(qav::kVersion) + ")\n", ""));
     }
     EXPECT_EQ(Shell("analyze --jobs x --help").out.rfind("Usage: qav-cli", 0), 0u);
 }
@@ -97,20 +88,15 @@ TEST(CliArguments, HelpAndVersionWorkAfterAnyCommand)
 TEST(CliJson, ShapeFollowsTheRequestNotTheCount)
 {
     const std::string epw = QAV_FIXTURES_DIR "/chicago.epw";
-    struct Row {
-        std::string args;
-        char first;
-        size_t objects;
-    };
-    for (const Row& row : {Row{"--dataset world --location 3", '{', 1}, Row{"--epw " + epw, '{', 1},
-                           Row{"--epw " + epw + " --all", '[', 1}, Row{"--dataset all", '[', 3},
-                           Row{"--dataset world --file " QAV_SOURCE_DIR "/QAVworld.TXT --location 2", '[', 2}}) {
-        SCOPED_TRACE(row.args);
-        const CliRun r = Shell("analyze --hours typical --format json " + row.args);
+    using Row = std::tuple<std::string, char, long>;
+    for (const auto& [args, first, objects] :
+         {Row{"--dataset world --location 3", '{', 1}, Row{"--epw " + epw, '{', 1},
+          Row{"--epw " + epw + " --all", '[', 1}, Row{"--dataset all", '[', 3},
+          Row{"--dataset world --file " QAV_SOURCE_DIR "/QAVworld.TXT --location 2", '[', 2}}) {
+        SCOPED_TRACE(args);
+        const CliRun r = Shell("analyze --hours typical --format json " + args);
         ASSERT_EQ(r.status, 0);
-        EXPECT_EQ(r.out.front(), row.first);
-        EXPECT_EQ(static_cast<size_t>(std::count(r.out.begin(), r.out.end(), '\n')),
-                  row.first == '[' ? row.objects + 2 : 1);
+        EXPECT_EQ(std::tuple(r.out.front(), Lines(r.out)), std::tuple(first, first == '[' ? objects + 2 : 1));
     }
 }
 
@@ -130,9 +116,7 @@ TEST(CliPsychro, SaturationIsConsistentAndItsPrintedValueAccepted)
 
 TEST(CliExportDataSet, ShippedWorldFileIsWhatTheExporterWrites)
 {
-    const CliRun r = Shell("export-dataset world");
-    ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, ReadFile(std::filesystem::path(QAV_SOURCE_DIR) / "QAVworld.TXT"));
+    EXPECT_EQ(Seen(Shell("export-dataset world")), std::tuple(0, ReadFile(QAV_SOURCE_DIR "/QAVworld.TXT"), ""));
 }
 
 TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
@@ -140,13 +124,12 @@ TEST(CliInputs, FileErrorsPrintTheReaderMessageAndExitWithOne)
     const qav::test::TempFolder dir;
     const std::filesystem::path bad = dir / "QAVbad.TXT";
     std::ofstream(bad) << "\"Nowhere\",\"Land\",95,0,10,\"X\"\n";
-    const CliRun r = Shell("analyze --file " + bad.string());
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
     EXPECT_EQ(
-        r.err,
-        "error: " + bad.string() +
-            ": '95' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (Nowhere). Err code 22\n");
+        Seen(Shell("analyze --file " + bad.string())),
+        std::tuple(
+            1, "",
+            "error: " + bad.string() +
+                ": '95' is out of range (-90 to 90). Line 1, field 3 (Latitude), location 1 (Nowhere). Err code 22\n"));
     // The world set with its first location's January and July lines swapped.
     std::string world = ReadFile(QAV_SOURCE_DIR "/QAVworld.TXT");
     const std::size_t jan = world.find('\n') + 1, feb = world.find('\n', jan) + 1;
@@ -169,14 +152,8 @@ TEST(CliInputs, StandardInputIsReadAsAFileAndLeftOutLocationsAreCounted)
 {
     const qav::test::TempFolder dir;
     std::ofstream(dir / "QAV51.TXT") << ReadFile(QAV_SOURCE_DIR "/QAVworld.TXT") << "\"Extra\",\"Land\",0,0,0,\"X\"\n";
-    std::string table = "month,dbt_min,dbt_max,rh_avg\n";
-    for (int m = 1; m <= 12; ++m) table += std::to_string(m) + ",1,3,0\n";
-    std::ofstream(dir / "warming.csv") << table;
-    struct Case {
-        std::string input, arguments;
-        int status;
-        std::string out, err;
-    };
+    std::ofstream(dir / "warming.csv") << qav::test::WarmingTable("1,3,0");
+    using Case = std::tuple<std::string, std::string, int, std::string, std::string>;
     const Case cases[] = {
         {"cat " + (dir / "QAV51.TXT").string() + " |", "analyze --file /dev/stdin --all --format csv", 0,
          "\n50,Zurich,", "warning: /dev/stdin: Only 50 locations are read; left out from line 651 on: 6 fields.\n"},
@@ -185,12 +162,10 @@ TEST(CliInputs, StandardInputIsReadAsAFileAndLeftOutLocationsAreCounted)
         {"yes |", "analyze --warming-file /dev/stdin", 1, "",
          "error: --warming-file: /dev/stdin: The file is larger than 64 KiB: it is not a warming file. Err code 60\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments);
-        const CliRun r = Shell(c.arguments, c.input);
-        EXPECT_EQ(r.status, c.status);
-        EXPECT_TRUE(Has(r.out, c.out)) << r.out;
-        EXPECT_EQ(r.err, c.err);
+    for (const auto& [input, arguments, status, out, err] : cases) {
+        SCOPED_TRACE(arguments);
+        const CliRun r = Shell(arguments, input);
+        EXPECT_EQ(std::tuple(r.status, Has(r.out, out), r.err), std::tuple(status, true, err)) << r.out;
     }
 }
 
@@ -256,10 +231,8 @@ TEST(CliStations, ListsByNameOrNearestFirstInEachFormat)
     EXPECT_EQ(Shell("stations '--near=15 47 S 47 56 W 1160 m' --name bras --format csv").out,
               "wmo,name,country,latitude,longitude,elevation_m,source,rh_source,distance_km,elevation_diff_m\n"
               "83377,Brasília,Brazil,-15.7897,-47.9258,1161,WMO,reported,1.1,1\n");
-    const CliRun all = Shell("stations --limit 0 --format csv");
-    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 3731);
-    const std::string table = Shell("stations").out;
-    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 12);  // the header, 10 stations, the humidity note
+    EXPECT_EQ(Lines(Shell("stations --limit 0 --format csv").out), 3731);
+    EXPECT_EQ(Lines(Shell("stations").out), 12);  // the header, 10 stations, the humidity note
 }
 
 // Slot 5 of the Brazil set (1961-1990) beside station 83377 (1991-2020); only station rows carry

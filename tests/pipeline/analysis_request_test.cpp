@@ -11,11 +11,31 @@
 namespace qav {
 namespace {
 
-std::vector<RequestOption> Options(std::initializer_list<std::pair<const char*, const char*>> pairs)
+// Options as a command line gives them ("--dataset world --all"): a word after an option is its value.
+std::vector<RequestOption> Options(const std::string& line)
 {
     std::vector<RequestOption> options;
-    for (const auto& [name, value] : pairs) options.push_back({name, value, std::nullopt});
+    std::istringstream words(line);
+    for (std::string word; words >> word;)
+        if (word.starts_with("--"))
+            options.push_back({word, "", std::nullopt});
+        else
+            options.back().value = word;
     return options;
+}
+
+// The module's keys as it flattens them, written "key type value, key type value"; a missing value is empty.
+std::vector<std::string> Keys(const std::string& triples)
+{
+    std::vector<std::string> entries;
+    std::istringstream items(triples);
+    for (std::string item; std::getline(items, item, ',');) {
+        std::istringstream words(item);
+        std::string key, type, value;
+        words >> key >> type >> value;
+        entries.insert(entries.end(), {key, type, value});
+    }
+    return entries;
 }
 
 std::string Refused(const std::function<void()>& parse)
@@ -41,24 +61,20 @@ std::string WorldFile()
 TEST(AnalysisRequest, RefusalsNameTheOption)
 {
     const std::pair<std::vector<RequestOption>, const char*> rows[] = {
-        {Options({{"--format", "xml"}}), "--format: 'xml' is not table, json or csv"},
-        {Options({{"--all", ""}, {"--location", "2"}}), "--all: cannot be combined with --location"},
-        {Options({{"--warming", "1"}, {"--warming-file", "w.csv"}}),
-         "--warming: give either --warming or --warming-file"},
-        {Options({{"--hours", "typical"}, {"--hours", "both"}}), "--hours: given more than once"},
-        {Options({{"--chart", "c.png"}}), "--chart: unknown option"},
+        {Options("--format xml"), "--format: 'xml' is not table, json or csv"},
+        {Options("--all --location 2"), "--all: cannot be combined with --location"},
+        {Options("--warming 1 --warming-file w.csv"), "--warming: give either --warming or --warming-file"},
+        {Options("--hours typical --hours both"), "--hours: given more than once"},
+        {Options("--chart c.png"), "--chart: unknown option"},
     };
     for (const auto& [options, message] : rows) {
         SCOPED_TRACE(message);
         EXPECT_EQ(Refused([&] { ParseAnalysisRequest(options); }), message);
     }
-    const AnalysisRequest r = ParseAnalysisRequest(
-        Options({{"--chart", "c.png"}, {"--dataset", "world"}, {"--months", "12-2"}, {"--file", "a.txt"}}),
-        {"--chart"});
-    ASSERT_EQ(r.own.size(), 1u);
-    EXPECT_EQ(r.inputs.size(), 2u);
-    EXPECT_TRUE(r.filterGiven);
-    EXPECT_EQ(r.format, RowFormat::Table);
+    const AnalysisRequest r =
+        ParseAnalysisRequest(Options("--chart c.png --dataset world --months 12-2 --file a.txt"), {"--chart"});
+    EXPECT_EQ(std::tuple(r.own.size(), r.inputs.size(), r.filterGiven, r.format),
+              std::tuple(1u, 2u, true, RowFormat::Table));
 }
 
 // A file handed over as contents opens as qav-cli opens it: the same warnings in the same words,
@@ -72,8 +88,7 @@ TEST(AnalysisRequest, ContentsOpenAsFilesDo)
     request.inputs = {{"--file", "cut.txt", cut}, {"--file", "51.txt", world + "\"Extra\",\"Land\",0,0,0,\"X\"\n"}};
     RequestInputs opened;
     ASSERT_EQ(Refused([&] { OpenRequestInputs(request, {}, opened); }), "accepted");
-    EXPECT_EQ(opened.inputs[0].table.LocationCount, 2);
-    EXPECT_EQ(opened.inputs[1].table.LocationCount, 50);
+    EXPECT_EQ(std::pair(opened.inputs[0].table.LocationCount, opened.inputs[1].table.LocationCount), std::pair(2, 50));
     EXPECT_EQ(opened.warnings,
               (std::vector<std::string>{
                   "cut.txt: Location 3 (Athens) ends at line 28 after 9 of its 54 fields; it was left out.",
@@ -99,20 +114,16 @@ TEST(AnalysisRequest, PlanAddsTheStartUpLocationAndBoundsTheRun)
     ASSERT_EQ(plan.items.size(), 1u);
     EXPECT_TRUE(plan.defaultInput);
     EXPECT_EQ(plan.items[0].slot, 5);  // Brasília
-    request = ParseAnalysisRequest(Options({{"--dataset", "all"}, {"--all", ""}}));
+    request = ParseAnalysisRequest(Options("--dataset all --all"));
     EXPECT_EQ(MostLocations(request), 90u);
     OpenRequestInputs(request, {}, opened);
     EXPECT_EQ(Refused([&] { PlanRequest(request, opened, startup, Language::English, 89); }),
               "the request asks for up to 90 locations; at most 89 are analysed in one request");
     // Counted before anything is read: each set's slots, 50 for a Monthly Data file, one a slot.
-    request = ParseAnalysisRequest(Options({{"--dataset", "world"}, {"--file", "x"}, {"--station", "1"}}));
+    request = ParseAnalysisRequest(Options("--dataset world --file x --station 1"));
     EXPECT_EQ(MostLocations(request), 3u);
-    request = ParseAnalysisRequest(Options({{"--dataset", "brazil"},
-                                            {"--dataset", "south-america"},
-                                            {"--file", "x"},
-                                            {"--dataset", "world:3"},
-                                            {"--epw", "y"},
-                                            {"--all", ""}}));
+    request = ParseAnalysisRequest(
+        Options("--dataset brazil --dataset south-america --file x --dataset world:3 --epw y --all"));
     EXPECT_EQ(MostLocations(request), 27u + 13 + 50 + 1 + 1);
 }
 
@@ -121,40 +132,12 @@ TEST(AnalysisRequest, PlanAddsTheStartUpLocationAndBoundsTheRun)
 TEST(AnalysisRequest, ModuleKeysBecomeOptions)
 {
     bool warnings = false;
-    const std::vector<RequestOption> options = RequestFromKeys({"location",
-                                                                "number",
-                                                                "3",
-                                                                "dataset",
-                                                                "string",
-                                                                "world",
-                                                                "inputs",
-                                                                "list",
-                                                                "",
-                                                                "inputs.0",
-                                                                "object",
-                                                                "",
-                                                                "inputs.0.dataset",
-                                                                "string",
-                                                                "brazil",
-                                                                "inputs.0.location",
-                                                                "number",
-                                                                "5",
-                                                                "inputs.1",
-                                                                "object",
-                                                                "",
-                                                                "inputs.1.md",
-                                                                "string",
-                                                                "TEXT",
-                                                                "inputs.1.path",
-                                                                "string",
-                                                                "a.txt",
-                                                                "all",
-                                                                "boolean",
-                                                                "false",
-                                                                "warnings",
-                                                                "boolean",
-                                                                "true"},
-                                                               warnings);
+    const std::vector<RequestOption> options =
+        RequestFromKeys(Keys("location number 3, dataset string world, inputs list, inputs.0 object, "
+                             "inputs.0.dataset string brazil, inputs.0.location number 5, inputs.1 object, "
+                             "inputs.1.md string TEXT, inputs.1.path string a.txt, all boolean false, "
+                             "warnings boolean true"),
+                        warnings);
     std::string shown;
     for (const RequestOption& o : options)
         shown += o.name + "=" + o.value + (o.contents ? "+" + *o.contents : "") + " ";
@@ -169,8 +152,7 @@ TEST(AnalysisRequest, ModuleKeysBecomeOptions)
         {{"inputs", "list", "", "inputs.0", "string", "brazil"}, "inputs.0: \"brazil\" is not an object"},
         {{"inputs", "list", "", "inputs.0", "object", ""},
          "inputs.0: an input names one of dataset, station, md or epw"},
-        {{"inputs", "list", "", "inputs.0", "object", "", "inputs.0.md", "string", "", "inputs.0.location", "number",
-          "2"},
+        {Keys("inputs list, inputs.0 object, inputs.0.md string, inputs.0.location number 2"),
          "inputs.0.location: only a data set takes a location"},
         {{"location", "null", "null"}, "location: null is not a number or a text"},
         {{"path", "string", "a.txt"}, "path: needs md or epw"},
@@ -180,10 +162,8 @@ TEST(AnalysisRequest, ModuleKeysBecomeOptions)
         SCOPED_TRACE(message);
         EXPECT_EQ(Refused([&] { RequestFromKeys(entries, warnings); }), message);
     }
-    EXPECT_EQ(Refused([&] {
-                  StationQueryFromKeys({"limit", "boolean", "true"});
-              }),
-              "limit: true is not a number or a text");
+    const auto limit = [] { StationQueryFromKeys({"limit", "boolean", "true"}); };
+    EXPECT_EQ(Refused(limit), "limit: true is not a number or a text");
     EXPECT_EQ(StationQueryFromKeys({"query", "string", "Lima", "limit", "number", "7"}).limit, 7u);
 }
 
@@ -194,11 +174,7 @@ TEST(AnalysisRequest, FailureCodesAndCoordinatesLookalikes)
     EXPECT_EQ(slot.values, (std::vector<std::string>{"--dataset", "28", "1..27", "brazil"}));
     EXPECT_EQ(CodeOf(OptionError{"--jobs: x"}).code, "usage");
     ReadFailure f;
-    f.File = "a.txt";
-    f.Kind = ReadFault::OutOfRange;
-    f.Code = 22;
-    f.Line = 3;
-    f.Text = "95";
+    f.File = "a.txt", f.Kind = ReadFault::OutOfRange, f.Code = 22, f.Line = 3, f.Text = "95";
     const FailureCode read = CodeOf(f);
     EXPECT_EQ(read.code, "out_of_range");
     EXPECT_EQ(read.values, (std::vector<std::string>{"a.txt", "22", "3", "0", "", "95", "0"}));
