@@ -53,13 +53,8 @@ std::string OneLine(const std::string& text) { return Replaced(text.substr(0, te
 
 TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
 {
-    struct Case {
-        const char* name;
-        std::string text;
-        int count;
-    };
     const std::string two = Sites(2), truncated = two + Site("Cut");
-    const Case cases[] = {
+    const std::tuple<const char*, std::string, int> cases[] = {
         {"three then an empty line", Sites(3) + "\n", 3},
         {"blank lines between and after", Site("Site 1") + "\n  \n" + Site("Site 2") + "\n\n", 2},
         {"no final line end", two.substr(0, two.size() - 1), 2},
@@ -72,9 +67,9 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
         {"last stops inside a monthly line", truncated.substr(0, truncated.size() - 20), 2},
         {"60 locations, the 51st unreadable", Sites(50) + "\"Bad\",\"X\",abc,1,1,\"GOV\"\n" + Sites(9), 50},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ExpectSites(ReadMonthlyData(c.text), c.count);
+    for (const auto& [name, text, count] : cases) {
+        SCOPED_TRACE(name);
+        ExpectSites(ReadMonthlyData(text), count);
     }
     // A location cut short is left out with a warning naming it and its last line.
     const ReadResult cut = ReadMonthlyData(truncated.substr(0, truncated.size() - 20));
@@ -88,11 +83,7 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
 // What follows the 50th location is left out and counted, from the line it starts on.
 TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShortAndCountsWhatFollowsTheFiftieth)
 {
-    struct Case {
-        std::string text;
-        std::string leftOut;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {Sites(3) + "\n", ""},
         {Sites(50) + Site("Extra").substr(0, 30), "Only 50 locations are read; left out from line 651 on: 4 fields."},
         {Sites(52) + "\"Extra\"",
@@ -100,11 +91,11 @@ TEST(ReadMonthlyData, WarnsOnlyOfALocationCutShortAndCountsWhatFollowsTheFiftiet
         {Sites(51), "Only 50 locations are read; left out from line 651 on: 1 more location."},
         {Sites(50) + "\n\"Open,\"X\",0\n", "Only 50 locations are read; left out from line 652 on: 1 field."},
     };
-    for (const Case& c : cases) {
-        const ReadResult r = ReadMonthlyData(c.text);
-        EXPECT_FALSE(r.warning);
-        EXPECT_EQ(r.table.LocationCount, c.leftOut.empty() ? 3 : 50);
-        EXPECT_EQ(r.leftOut ? EnglishLeftOut(*r.leftOut) : "", c.leftOut);
+    for (const auto& [text, leftOut] : cases) {
+        const ReadResult r = ReadMonthlyData(text);
+        EXPECT_EQ(
+            std::make_tuple(r.warning.has_value(), r.table.LocationCount, r.leftOut ? EnglishLeftOut(*r.leftOut) : ""),
+            std::make_tuple(false, leftOut.empty() ? 3 : 50, leftOut));
     }
 }
 
@@ -131,12 +122,7 @@ TEST(ReadMonthlyData, ReadsQuotedAndBareTextsAnyFormOfTheMonthAndAcceptsTheLimit
 TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
 {
     const std::string rest = ",\"Brazil\",-15.78,-47.93,1160,\"GOV\"\n" + Sites(1).substr(Sites(1).find('\n') + 1);
-    struct Case {
-        const char* name;
-        std::string text;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::string, const char*> cases[] = {
         {"UTF-8", "\"Bras\xC3\xADlia\"" + rest, "Brasília"},
         {"UTF-8 with byte-order mark", "\xEF\xBB\xBF\"Bras\xC3\xADlia\"" + rest, "Brasília"},
         {"Windows-1252", "\"Bras\xEDlia\"" + rest, "Brasília"},
@@ -151,11 +137,9 @@ TEST(ReadMonthlyData, ReadsAccentedNamesInEveryEncoding)
          " [2JA   B   C "},
         {"Windows-1252 unassigned byte and escape", "\"\x9D\x1B\xE9\"" + rest, "  é"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ReadResult r = ReadMonthlyData(c.text);
-        ASSERT_FALSE(r.failure) << EnglishReadFailure(*r.failure);
-        EXPECT_EQ(r.table.Slot[1].LocationName, c.expected);
+    for (const auto& [name, text, expected] : cases) {
+        const ReadResult r = ReadMonthlyData(text);
+        EXPECT_EQ(r.failure ? EnglishReadFailure(*r.failure) : r.table.Slot[1].LocationName, expected) << name;
     }
     // Each text is decoded on its own: a Windows-1252 country leaves the UTF-8 texts intact.
     const ReadResult mixed = ReadMonthlyData(
