@@ -25,32 +25,25 @@ std::vector<std::string> Names(const std::vector<StationMatch>& matches)
 TEST(StationIndex, FindsNamesWhateverTheirCaseAccentsAndPunctuation)
 {
     const StationIndex index(Catalogue());
-    struct Row {
-        const char* query;
-        std::size_t limit;
-        std::vector<std::string> names;
-    };
-    for (const Row& r : {Row{"sao paulo", 0, {"São Paulo (Mirante de Santana)"}},
-                         {"SÃO-PAULO", 1, {"São Paulo (Mirante de Santana)"}},
-                         {"geneve", 0, {"Geneve / Cointrin"}},
-                         {"zuerich", 0, {"Zuerich / Affoltern", "Zuerich / Fluntern", "Zuerich / Kloten"}},
-                         {"zürich  fluntern", 0, {"Zuerich / Fluntern"}},
-                         {"zuerich/fluntern", 0, {"Zuerich / Fluntern"}},
-                         {"83377", 0, {"Brasília"}},
-                         {"xyzzy", 0, {}},
-                         {" -/ ", 0, {}}}) {
-        SCOPED_TRACE(r.query);
-        EXPECT_EQ(Names(index.ByName(r.query, r.limit)), r.names);
+    using Row = std::tuple<const char*, std::size_t, std::vector<std::string>>;
+    for (const auto& [query, limit, names] :
+         {Row{"sao paulo", 0, {"São Paulo (Mirante de Santana)"}},
+          {"SÃO-PAULO", 1, {"São Paulo (Mirante de Santana)"}},
+          {"geneve", 0, {"Geneve / Cointrin"}},
+          {"zuerich", 0, {"Zuerich / Affoltern", "Zuerich / Fluntern", "Zuerich / Kloten"}},
+          {"zürich  fluntern", 0, {"Zuerich / Fluntern"}},
+          {"zuerich/fluntern", 0, {"Zuerich / Fluntern"}},
+          {"83377", 0, {"Brasília"}},
+          {"xyzzy", 0, {}},
+          {" -/ ", 0, {}}}) {
+        EXPECT_EQ(Names(index.ByName(query, limit)), names) << query;
     }
 }
 
 TEST(ParseCoordinates, ReadsEveryWayOfWritingThem)
 {
-    struct Row {
-        const char* text;
-        double lat, lon, elevation;
-    };  // elevation -1: none given
-    for (const Row& r :
+    using Row = std::tuple<const char*, double, double, double>;  // text, latitude, longitude, elevation (-1: none)
+    for (const auto& [text, lat, lon, elevation] :
          {Row{"-23.55, -46.63", -23.55, -46.63, -1}, Row{"-23,55; -46,63", -23.55, -46.63, -1},
           Row{"-23,55 -46,63", -23.55, -46.63, -1}, Row{"-23,55, -46,63", -23.55, -46.63, -1},
           Row{"-23.55,-46.63", -23.55, -46.63, -1}, Row{"23,46", 23, 46, -1},
@@ -59,18 +52,16 @@ TEST(ParseCoordinates, ReadsEveryWayOfWritingThem)
           Row{"51 28 N 0 0 7 E", 51.466667, 0.001944, -1}, Row{"-23.55, -46.63, 760", -23.55, -46.63, 760},
           Row{"-23,55; -46,63; 760 m", -23.55, -46.63, 760}, Row{"23°33′S 46°38′W 760m", -23.55, -46.633333, 760},
           Row{"\u22121.5 +2", -1.5, 2, -1}}) {
-        SCOPED_TRACE(r.text);
-        const CoordinatesParse p = ParseCoordinates(r.text);
+        SCOPED_TRACE(text);
+        const CoordinatesParse p = ParseCoordinates(text);
         ASSERT_EQ(p.kind, CoordinatesParse::Valid);
-        EXPECT_NEAR(p.site.Latitude, r.lat, 1e-6);
-        EXPECT_NEAR(p.site.Longitude, r.lon, 1e-6);
-        EXPECT_EQ(p.site.Elevation.value_or(-1), r.elevation);
+        EXPECT_NEAR(p.site.Latitude, lat, 1e-6);
+        EXPECT_NEAR(p.site.Longitude, lon, 1e-6);
+        EXPECT_EQ(p.site.Elevation.value_or(-1), elevation);
     }
     for (const char* name : {"Lima", "sao paulo", "23", "1 2 3 4", "23 S 46 S", "23 61 S 46 W", "-23 S 46 W", "1 m 2",
-                             "1, 2 m", "46 W 23 S", "1.2.3, 4"}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(ParseCoordinates(name).kind, CoordinatesParse::NotCoordinates);
-    }
+                             "1, 2 m", "46 W 23 S", "1.2.3, 4"})
+        EXPECT_EQ(ParseCoordinates(name).kind, CoordinatesParse::NotCoordinates) << name;
     for (const auto& [text, message] : std::initializer_list<std::pair<const char*, const char*>>{
              {"95, 10", "latitude 95 is out of range (-90 to 90)"},
              {"10; -180,5", "longitude -180.5 is out of range (-180 to 180)"},
