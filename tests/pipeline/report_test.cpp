@@ -34,11 +34,6 @@ const ReportBlock* Find(const ReportContent& report, ReportBlockKind kind, std::
 // shares, largest first.
 TEST(ReportGuidance, FollowsTheSharesAndAlwaysTheTopThree)
 {
-    struct Row {
-        std::vector<std::pair<int, float>> shares;
-        std::array<int, 4> top;
-        std::vector<int> guided;
-    };
     // Hours by own zone: Brasília's (B 9, C 112, E 147, F 20 of 288) and a site whose F serves
     // 19 h of 288 (6.6 %) though its share is under 5 %: it gets advice now.
     const auto hours = [](StrategyTally t, std::vector<std::pair<int, int>> own) {
@@ -51,14 +46,14 @@ TEST(ReportGuidance, FollowsTheSharesAndAlwaysTheTopThree)
     EXPECT_EQ(GuidedStrategies(hours(curitiba, {{2, 100}, {3, 120}, {5, 49}, {6, 19}})),
               (std::vector<int>{2, 3, 5, 6}));
     EXPECT_EQ(GuidedStrategies(hours(curitiba, {{2, 100}, {3, 120}, {5, 54}, {6, 14}})), (std::vector<int>{2, 3, 5}));
-    for (const Row& r :
+    using Row = std::tuple<std::vector<std::pair<int, float>>, std::array<int, 4>, std::vector<int>>;
+    for (const auto& [shares, top, guided] :
          {Row{{{2, 30.2f}, {3, 28}, {5, 36.8f}, {6, 5}}, {0, 5, 2, 3}, {5, 2, 3}},
           Row{{{1, 90}, {2, 4.9f}, {5, 3}, {6, 2.1f}}, {0, 1, 2, 5}, {1, 2, 5}}, Row{{{1, 100}}, {0, 1, 0, 0}, {1}}}) {
         StrategyTally tally;  // shares alone: no hours counted, so only the top three
-        for (auto [s, share] : r.shares) tally.YearShare[s] = share;
-        tally.TopStrategy = r.top;
-        SCOPED_TRACE(r.guided.size());
-        EXPECT_EQ(GuidedStrategies(tally), r.guided);
+        for (auto [s, share] : shares) tally.YearShare[s] = share;
+        tally.TopStrategy = top;
+        EXPECT_EQ(GuidedStrategies(tally), guided) << guided.size();
     }
 }
 
@@ -164,12 +159,8 @@ TEST(Report, SourceAndDataNameTheInput)
     const std::string epwPath = std::string(QAV_FIXTURES_DIR) + "/chicago.epw";
     WeatherFiles opened = OpenWeatherFiles({epwPath});
     const RunInput epw{opened.Table, opened.Recorded, "--epw " + epwPath, 0, epwPath};
-    struct Row {
-        RunInput in;
-        int slot;
-        std::string source, data;
-    };
-    for (const Row& r : {
+    using Row = std::tuple<RunInput, int, std::string, std::string>;  // input, slot, source, data note
+    for (const auto& [in, slot, source, data] : {
              Row{SetInput(DataSetKind::Brazil), 5,
                  "built-in data set Brazil, climatological normals 1961-1990 of INMET; source field GOV: normals "
                  "published by the national meteorological service",
@@ -188,10 +179,9 @@ TEST(Report, SourceAndDataNameTheInput)
                  "Data: the EnergyPlus weather file named above"},
              Row{station, 1, "Station WMO 83377, normals 1991-2020", "Data: WMO Climatological Normals"},
          }) {
-        SCOPED_TRACE(r.in.label);
-        const ReportContent report = RunReport(r.in, r.slot);
-        EXPECT_EQ(report.Blocks.front().Table.Rows[1][1], r.source);
-        EXPECT_TRUE(Find(report, ReportBlockKind::Text, r.data));
+        const ReportContent report = RunReport(in, slot);
+        EXPECT_EQ(report.Blocks.front().Table.Rows[1][1], source);
+        EXPECT_TRUE(Find(report, ReportBlockKind::Text, data)) << in.label;
     }
 }
 
@@ -223,17 +213,13 @@ TEST(Report, ChecksFollowTheSite)
         for (const ReportBlock& b : report.Blocks) text += b.Advice.Site + b.Advice.Measures + "|";
         return text;
     };
-    struct Row {
-        RunInput in;
-        int slot;
-        std::vector<std::string> found, absent;
-    };
+    using Row = std::tuple<RunInput, int, std::vector<std::string>, std::vector<std::string>>;  // found, absent
     const std::string warmNights = "nights stay at", humid = "The air is humid",
                       lowLatitude = "from the equator the sun", mass = "massive building heated by the sun",
                       southern = "north, in the southern hemisphere";
     const RunInput brazil = SetInput(DataSetKind::Brazil), america = SetInput(DataSetKind::SouthAmerica),
                    world = SetInput(DataSetKind::World);
-    for (const Row& r : {
+    for (const auto& [in, slot, found, absent] : {
              Row{station(40438), 1, {"The August nights stay at 29.5 °C, above the 24 °C"}, {humid, lowLatitude}},
              Row{station(82983), 1, {"In May the daily range is only 9.1 K, under the 10 K"}, {warmNights, humid}},
              Row{brazil, 18, {"mean relative humidity is 76 %"}, {warmNights, mass}},
@@ -243,10 +229,10 @@ TEST(Report, ChecksFollowTheSite)
              Row{brazil, 7, {"75.0 % of the hours are hot", "(May to July)"}, {warmNights}},
              Row{brazil, 5, {southern}, {"At this site", "hot:", humid, mass, lowLatitude}},
          }) {
-        SCOPED_TRACE(r.in.label + ":" + std::to_string(r.slot));
-        const std::string text = site(RunReport(r.in, r.slot));
-        for (const std::string& f : r.found) EXPECT_NE(text.find(f), std::string::npos) << f;
-        for (const std::string& a : r.absent) EXPECT_EQ(text.find(a), std::string::npos) << a;
+        SCOPED_TRACE(in.label + ":" + std::to_string(slot));
+        const std::string text = site(RunReport(in, slot));
+        for (const std::string& f : found) EXPECT_NE(text.find(f), std::string::npos) << f;
+        for (const std::string& a : absent) EXPECT_EQ(text.find(a), std::string::npos) << a;
     }
 
     // The synthesis names the seasons from the hours (a winter across the new year as one) and
