@@ -133,8 +133,8 @@ TEST(ReadEpw, AcceptsLeapYearsMinute60CrLfAndStrayHeaderBytes)
     EpwResult r = ReadEpw(crlf);
     ASSERT_FALSE(r.failure) << FailureText(r);
     // Windows-1252 0xFC and 0x96 (every other case of the names' decoding: the Monthly Data reader's).
-    EXPECT_EQ(r.file.Location.LocationName, "Zürich – Kloten");
-    EXPECT_EQ(r.file.Hours.size(), 8760u);
+    EXPECT_EQ(std::make_tuple(r.file.Location.LocationName, r.file.Hours.size()),
+              std::make_tuple("Zürich – Kloten", 8760u));
     // A leap year of 8784 rows loses 29 February and reads as 365 days.
     r = ReadEpw(Text(Year(true)));
     ASSERT_FALSE(r.failure) << FailureText(r);
@@ -149,8 +149,7 @@ TEST(ReadEpw, AcceptsLeapYearsMinute60CrLfAndStrayHeaderBytes)
     wrapped.replace(wrapped.rfind(",abc,"), 11, "\n");  // the last row stops after the humidity
     r = ReadEpw(wrapped);
     ASSERT_FALSE(r.failure) << FailureText(r);
-    EXPECT_EQ(r.file.Hours.size(), 8760u);
-    EXPECT_EQ(r.file.Hours.front().Month, 7);
+    EXPECT_EQ(std::make_tuple(r.file.Hours.size(), r.file.Hours.front().Month), std::make_tuple(8760u, 7));
     EXPECT_TRUE(std::isnan(r.file.Hours.front().PressurePa));
 }
 

@@ -73,8 +73,7 @@ TEST(ReadMonthlyData, ReadsEveryLayoutOfTheSameFields)
     }
     // A location cut short is left out with a warning naming it and its last line.
     const ReadResult cut = ReadMonthlyData(truncated.substr(0, truncated.size() - 20));
-    ASSERT_TRUE(cut.warning);
-    EXPECT_EQ(EnglishCutShort(*cut.warning),
+    EXPECT_EQ(cut.warning ? EnglishCutShort(*cut.warning) : "",
               "Location 3 (Cut) ends at line 38 after 48 of its 54 fields; it was left out.");
     EXPECT_FALSE(ReadMonthlyData(two).warning);
 }
