@@ -89,8 +89,7 @@ TEST(GreatCircleKm, MatchesTheSphere)
 Station Made(int wmo, float lat, float lon, float elevation = 0)
 {
     Station s;
-    s.Wmo = wmo;
-    s.Name = std::to_string(wmo);
+    s.Wmo = wmo, s.Name = std::to_string(wmo);
     s.Latitude = lat, s.Longitude = lon, s.Elevation = elevation;
     return s;
 }

@@ -189,8 +189,7 @@ TEST(Report, SourceAndDataNameTheInput)
 TEST(Report, WarmedNormalsAreMarked)
 {
     const ReportContent report = RunReport(SetInput(DataSetKind::Brazil), 2, UniformWarming(2));
-    const ReportTable& normals = report.Blocks[4].Table;
-    EXPECT_EQ(normals.Rows[0], (std::vector<std::string>{"January", "24.0 *", "33.0 *", "89.0"}));
+    EXPECT_EQ(report.Blocks[4].Table.Rows[0], (std::vector<std::string>{"January", "24.0 *", "33.0 *", "89.0"}));
     EXPECT_TRUE(Find(report, ReportBlockKind::Note,
                      "* Warmed normals: +2 °C added to every minimum and maximum; humidity as read."));
     EXPECT_EQ(RunReport(SetInput(DataSetKind::Brazil), 2).Blocks[4].Table.Rows[0][1], "22.0");
