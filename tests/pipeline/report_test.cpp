@@ -135,10 +135,8 @@ ReportContent RunReport(const RunInput& in, int slot, const std::optional<Warmin
 
 RunInput SetInput(DataSetKind kind)
 {
-    RunInput in;
+    RunInput in{{}, {}, "--dataset " + DataSetKey(kind), 0, DataSetKey(kind)};
     LoadDataSet(kind, in.table);
-    in.key = DataSetKey(kind);
-    in.label = "--dataset " + in.key;
     return in;
 }
 
