@@ -25,32 +25,25 @@ std::vector<std::string> Names(const std::vector<StationMatch>& matches)
 TEST(StationIndex, FindsNamesWhateverTheirCaseAccentsAndPunctuation)
 {
     const StationIndex index(Catalogue());
-    struct Row {
-        const char* query;
-        std::size_t limit;
-        std::vector<std::string> names;
-    };
-    for (const Row& r : {Row{"sao paulo", 0, {"São Paulo (Mirante de Santana)"}},
-                         {"SÃO-PAULO", 1, {"São Paulo (Mirante de Santana)"}},
-                         {"geneve", 0, {"Geneve / Cointrin"}},
-                         {"zuerich", 0, {"Zuerich / Affoltern", "Zuerich / Fluntern", "Zuerich / Kloten"}},
-                         {"zürich  fluntern", 0, {"Zuerich / Fluntern"}},
-                         {"zuerich/fluntern", 0, {"Zuerich / Fluntern"}},
-                         {"83377", 0, {"Brasília"}},
-                         {"xyzzy", 0, {}},
-                         {" -/ ", 0, {}}}) {
-        SCOPED_TRACE(r.query);
-        EXPECT_EQ(Names(index.ByName(r.query, r.limit)), r.names);
+    using Row = std::tuple<const char*, std::size_t, std::vector<std::string>>;
+    for (const auto& [query, limit, names] :
+         {Row{"sao paulo", 0, {"São Paulo (Mirante de Santana)"}},
+          {"SÃO-PAULO", 1, {"São Paulo (Mirante de Santana)"}},
+          {"geneve", 0, {"Geneve / Cointrin"}},
+          {"zuerich", 0, {"Zuerich / Affoltern", "Zuerich / Fluntern", "Zuerich / Kloten"}},
+          {"zürich  fluntern", 0, {"Zuerich / Fluntern"}},
+          {"zuerich/fluntern", 0, {"Zuerich / Fluntern"}},
+          {"83377", 0, {"Brasília"}},
+          {"xyzzy", 0, {}},
+          {" -/ ", 0, {}}}) {
+        EXPECT_EQ(Names(index.ByName(query, limit)), names) << query;
     }
 }
 
 TEST(ParseCoordinates, ReadsEveryWayOfWritingThem)
 {
-    struct Row {
-        const char* text;
-        double lat, lon, elevation;
-    };  // elevation -1: none given
-    for (const Row& r :
+    using Row = std::tuple<const char*, double, double, double>;  // text, latitude, longitude, elevation (-1: none)
+    for (const auto& [text, lat, lon, elevation] :
          {Row{"-23.55, -46.63", -23.55, -46.63, -1}, Row{"-23,55; -46,63", -23.55, -46.63, -1},
           Row{"-23,55 -46,63", -23.55, -46.63, -1}, Row{"-23,55, -46,63", -23.55, -46.63, -1},
           Row{"-23.55,-46.63", -23.55, -46.63, -1}, Row{"23,46", 23, 46, -1},
@@ -58,36 +51,27 @@ TEST(ParseCoordinates, ReadsEveryWayOfWritingThem)
           Row{"23°33'S 46°38'W", -23.55, -46.633333, -1}, Row{"23 33 0\" s, 46 38 30\" o", -23.55, -46.641667, -1},
           Row{"51 28 N 0 0 7 E", 51.466667, 0.001944, -1}, Row{"-23.55, -46.63, 760", -23.55, -46.63, 760},
           Row{"-23,55; -46,63; 760 m", -23.55, -46.63, 760}, Row{"23°33′S 46°38′W 760m", -23.55, -46.633333, 760},
-          Row{"\xE2\x88\x92"
-              "1.5 +2",
-              -1.5, 2, -1}}) {
-        SCOPED_TRACE(r.text);
-        const CoordinatesParse p = ParseCoordinates(r.text);
+          Row{"\u22121.5 +2", -1.5, 2, -1}}) {
+        SCOPED_TRACE(text);
+        const CoordinatesParse p = ParseCoordinates(text);
         ASSERT_EQ(p.kind, CoordinatesParse::Valid);
-        EXPECT_NEAR(p.site.Latitude, r.lat, 1e-6);
-        EXPECT_NEAR(p.site.Longitude, r.lon, 1e-6);
-        EXPECT_EQ(p.site.Elevation.value_or(-1), r.elevation);
+        EXPECT_NEAR(p.site.Latitude, lat, 1e-6);
+        EXPECT_NEAR(p.site.Longitude, lon, 1e-6);
+        EXPECT_EQ(p.site.Elevation.value_or(-1), elevation);
     }
     for (const char* name : {"Lima", "sao paulo", "23", "1 2 3 4", "23 S 46 S", "23 61 S 46 W", "-23 S 46 W", "1 m 2",
-                             "1, 2 m", "46 W 23 S", "1.2.3, 4"}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(ParseCoordinates(name).kind, CoordinatesParse::NotCoordinates);
-    }
-    struct Bad {
-        const char* text;
-        const char* message;
-    };
-    for (const Bad& b : {Bad{"95, 10", "latitude 95 is out of range (-90 to 90)"},
-                         Bad{"10; -180,5", "longitude -180.5 is out of range (-180 to 180)"},
-                         Bad{"91 0 N 10 E", "latitude 91 0 N is out of range (-90 to 90)"},
-                         Bad{"1, 2, 9500", "elevation 9500 is out of range (-500 to 9000 m)"},
-                         // Read with decimal commas it would blame a longitude of 100000.
-                         Bad{"10,10 100000", "elevation 100000 is out of range (-500 to 9000 m)"},
-                         Bad{"10,10 -200", "longitude -200 is out of range (-180 to 180)"}}) {
-        SCOPED_TRACE(b.text);
-        const CoordinatesParse p = ParseCoordinates(b.text);
-        EXPECT_EQ(p.kind, CoordinatesParse::OutOfRange);
-        EXPECT_EQ(p.message, b.message);
+                             "1, 2 m", "46 W 23 S", "1.2.3, 4"})
+        EXPECT_EQ(ParseCoordinates(name).kind, CoordinatesParse::NotCoordinates) << name;
+    for (const auto& [text, message] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"95, 10", "latitude 95 is out of range (-90 to 90)"},
+             {"10; -180,5", "longitude -180.5 is out of range (-180 to 180)"},
+             {"91 0 N 10 E", "latitude 91 0 N is out of range (-90 to 90)"},
+             {"1, 2, 9500", "elevation 9500 is out of range (-500 to 9000 m)"},
+             // Read with decimal commas it would blame a longitude of 100000.
+             {"10,10 100000", "elevation 100000 is out of range (-500 to 9000 m)"},
+             {"10,10 -200", "longitude -200 is out of range (-180 to 180)"}}) {
+        const CoordinatesParse p = ParseCoordinates(text);
+        EXPECT_EQ(std::tie(p.kind, p.message), std::make_tuple(CoordinatesParse::OutOfRange, message)) << text;
     }
 }
 
@@ -105,8 +89,7 @@ TEST(GreatCircleKm, MatchesTheSphere)
 Station Made(int wmo, float lat, float lon, float elevation = 0)
 {
     Station s;
-    s.Wmo = wmo;
-    s.Name = std::to_string(wmo);
+    s.Wmo = wmo, s.Name = std::to_string(wmo);
     s.Latitude = lat, s.Longitude = lon, s.Elevation = elevation;
     return s;
 }
@@ -117,23 +100,16 @@ TEST(StationIndex, OrdersStationsByDistanceAcrossTheAntimeridianPolesAndEquator)
     c.Stations = {Made(1, 0, -179.9, 500), Made(2, 0, 170), Made(3, 89.5, -90), Made(4, 88, 90),
                   Made(5, 0, 1),           Made(6, 0, -1),  Made(7, -0.5, 0)};
     const StationIndex index(c);
-    struct Row {
-        double lat, lon;
-        std::vector<int> nearest;
-    };
-    for (const Row& r : {Row{0, 179.9, {1, 2}}, Row{89.9, 90, {3, 4}}, Row{0, 0, {7, 5, 6}}}) {
-        SCOPED_TRACE(r.lon);
-        const std::vector<StationMatch> m = index.Near({r.lat, r.lon, std::nullopt}, r.nearest.size());
-        ASSERT_EQ(m.size(), r.nearest.size());
-        for (std::size_t i = 0; i < m.size(); ++i) EXPECT_EQ(m[i].station->Wmo, r.nearest[i]) << i;
-    }
+    // Made names each station by its number.
+    EXPECT_EQ(Names(index.Near({0, 179.9, std::nullopt}, 2)), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(Names(index.Near({89.9, 90, std::nullopt}, 2)), (std::vector<std::string>{"3", "4"}));
+    EXPECT_EQ(Names(index.Near({0, 0, std::nullopt}, 3)), (std::vector<std::string>{"7", "5", "6"}));
     // Stations 5 and 6 lie at exactly the same distance from (0, 0): the lower number first.
     const std::vector<StationMatch> tie = index.Near({0, 0, 100.0}, 0);
     ASSERT_EQ(tie.size(), 7u);
     EXPECT_TRUE(*tie[1].DistanceKm == *tie[2].DistanceKm && tie[1].station->Wmo == 5);
     EXPECT_NEAR(*tie[0].DistanceKm, 55.597, 0.001);
-    EXPECT_EQ(*tie[0].ElevationDifferenceM, -100);
-    EXPECT_TRUE(tie[0].Far());  // 55.6 km
+    EXPECT_EQ(std::make_tuple(*tie[0].ElevationDifferenceM, tie[0].Far()), std::make_tuple(-100, true));  // 55.6 km
     const std::vector<StationMatch> across = index.Near({0, 179.9, 210.0}, 1);
     EXPECT_NEAR(*across[0].DistanceKm, 22.239, 0.001);
     EXPECT_FALSE(across[0].Far());                           // 290 m higher
@@ -159,14 +135,14 @@ TEST(SearchStations, TellsCoordinatesFromNames)
 {
     const StationIndex index(Catalogue());
     const StationSearch near = SearchStations(index, "-15,78; -47,93; 1160", 3);
-    EXPECT_EQ(near.coordinates.kind, CoordinatesParse::Valid);
     ASSERT_EQ(near.matches.size(), 3u);
-    EXPECT_EQ(near.matches[0].station->Wmo, 83377);
+    EXPECT_EQ(
+        std::make_tuple(near.coordinates.kind, near.matches[0].station->Wmo, *near.matches[0].ElevationDifferenceM),
+        std::make_tuple(CoordinatesParse::Valid, 83377, 1));
     EXPECT_NEAR(*near.matches[0].DistanceKm, 1.168, 0.001);
-    EXPECT_EQ(*near.matches[0].ElevationDifferenceM, 1);
     const StationSearch bad = SearchStations(index, "-95, 0", 3);
-    EXPECT_EQ(bad.coordinates.kind, CoordinatesParse::OutOfRange);
-    EXPECT_TRUE(bad.matches.empty());
+    EXPECT_EQ(std::make_tuple(bad.coordinates.kind, bad.matches.size()),
+              std::make_tuple(CoordinatesParse::OutOfRange, 0u));
     EXPECT_EQ(SearchStations(index, "Brasília", 3).matches.at(0).station->Wmo, 83377);
 }
 

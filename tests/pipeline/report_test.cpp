@@ -34,11 +34,6 @@ const ReportBlock* Find(const ReportContent& report, ReportBlockKind kind, std::
 // shares, largest first.
 TEST(ReportGuidance, FollowsTheSharesAndAlwaysTheTopThree)
 {
-    struct Row {
-        std::vector<std::pair<int, float>> shares;
-        std::array<int, 4> top;
-        std::vector<int> guided;
-    };
     // Hours by own zone: Brasília's (B 9, C 112, E 147, F 20 of 288) and a site whose F serves
     // 19 h of 288 (6.6 %) though its share is under 5 %: it gets advice now.
     const auto hours = [](StrategyTally t, std::vector<std::pair<int, int>> own) {
@@ -51,14 +46,14 @@ TEST(ReportGuidance, FollowsTheSharesAndAlwaysTheTopThree)
     EXPECT_EQ(GuidedStrategies(hours(curitiba, {{2, 100}, {3, 120}, {5, 49}, {6, 19}})),
               (std::vector<int>{2, 3, 5, 6}));
     EXPECT_EQ(GuidedStrategies(hours(curitiba, {{2, 100}, {3, 120}, {5, 54}, {6, 14}})), (std::vector<int>{2, 3, 5}));
-    for (const Row& r :
+    using Row = std::tuple<std::vector<std::pair<int, float>>, std::array<int, 4>, std::vector<int>>;
+    for (const auto& [shares, top, guided] :
          {Row{{{2, 30.2f}, {3, 28}, {5, 36.8f}, {6, 5}}, {0, 5, 2, 3}, {5, 2, 3}},
           Row{{{1, 90}, {2, 4.9f}, {5, 3}, {6, 2.1f}}, {0, 1, 2, 5}, {1, 2, 5}}, Row{{{1, 100}}, {0, 1, 0, 0}, {1}}}) {
         StrategyTally tally;  // shares alone: no hours counted, so only the top three
-        for (auto [s, share] : r.shares) tally.YearShare[s] = share;
-        tally.TopStrategy = r.top;
-        SCOPED_TRACE(r.guided.size());
-        EXPECT_EQ(GuidedStrategies(tally), r.guided);
+        for (auto [s, share] : shares) tally.YearShare[s] = share;
+        tally.TopStrategy = top;
+        EXPECT_EQ(GuidedStrategies(tally), guided) << guided.size();
     }
 }
 
@@ -76,33 +71,33 @@ TEST(Report, BrasiliaInBothLanguages)
                           "36.8 % (serves 147 h, 51.0 % of the hours)", "30.2 % (serves 121 h, 42.0 % of the hours)",
                           "28.0 % (serves 112 h, 38.9 % of the hours)", "5.0 % (serves 20 h, 6.9 % of the hours)"}));
     const ReportTable& facts = en->Blocks.front().Table;
-    EXPECT_EQ(facts.Rows[4][1], "88.251 kPa (computed for 1150 m)");
-    EXPECT_EQ(facts.Rows.back()[1], std::string(kProgramAndVersion) + ", 2026-12-07");
+    EXPECT_EQ(facts.Rows[4][1] + "|" + facts.Rows.back()[1],
+              "88.251 kPa (computed for 1150 m)|" + std::string(kProgramAndVersion) + ", 2026-12-07");
     ASSERT_EQ(en->Blocks[6].Kind, ReportBlockKind::Table);  // the yearly shares, the top three ranked
     EXPECT_EQ(en->Blocks[6].Table.Rows[4], (std::vector<std::string>{"1", "E - Thermal Comfort", "36.8", "51.0"}));
     EXPECT_EQ(en->Blocks[6].Table.Bold,
               (std::vector<bool>{false, true, true, false, true, false, false, false, false, false}));
-    EXPECT_TRUE(Find(*en, ReportBlockKind::Note, "The shares merge strategies"));
-    EXPECT_TRUE(Find(*en, ReportBlockKind::Note,
+    using K = ReportBlockKind;
+    EXPECT_TRUE(Find(*en, K::Note, "The shares merge strategies") &&
+                Find(*en, K::Text, "Data: climatological normals"));
+    EXPECT_TRUE(Find(*en, K::Note,
                      "Each hour counted once, by the zone it falls in: cold (A to C) 42.0 %, comfortable (E) 51.0 %, "
                      "hot (F to J) 6.9 %, dry (D) 0.0 % of the hours."));
-    EXPECT_TRUE(Find(*en, ReportBlockKind::Note,
-                     "B (30.2 %) holds C: 9 h need solar gains alone, 112 h also need thermal mass."));
-    EXPECT_FALSE(Find(*en, ReportBlockKind::Note, "H ("));
-    EXPECT_TRUE(Find(*en, ReportBlockKind::Text, "Data: climatological normals"));
+    EXPECT_TRUE(Find(*en, K::Note, "B (30.2 %) holds C: 9 h need solar gains alone, 112 h also need thermal mass."));
+    EXPECT_FALSE(Find(*en, K::Note, "H ("));
+    EXPECT_TRUE(Find(*en, K::Text,
+                     "The hours are read off a chart drawn at the size the program's window gives it on a screen of "
+                     "1024 × 768 pixels"));
 
     const std::optional<ReportContent> pt = ComposeReport(session.state, Language::PortugueseBrazil, "2026-12-07");
     ASSERT_TRUE(pt);
     shares.clear();
-    EXPECT_EQ(GuidanceHeadings(*pt, &shares).front(), "E - Conforto térmico");
-    EXPECT_EQ(shares.front(), "36,8 % (atende 147 h, 51,0 % das horas)");
-    EXPECT_TRUE(Find(*pt, ReportBlockKind::Section, "Diretrizes de projeto"));
-    EXPECT_TRUE(Find(*pt, ReportBlockKind::Note,
+    EXPECT_EQ(GuidanceHeadings(*pt, &shares).front() + "|" + shares.front(),
+              "E - Conforto térmico|36,8 % (atende 147 h, 51,0 % das horas)");
+    EXPECT_TRUE(Find(*pt, K::Section, "Diretrizes de projeto"));
+    EXPECT_TRUE(Find(*pt, K::Note,
                      "LAMBERTS, R.; DUTRA, L.; PEREIRA, F. O. R. Eficiência energética na "
                      "arquitetura. 3. ed. Rio de Janeiro: Eletrobras/Procel, 2014."));
-    EXPECT_TRUE(Find(*en, ReportBlockKind::Text,
-                     "The hours are read off a chart drawn at the size the program's "
-                     "window gives it on a screen of 1024 × 768 pixels"));
     EXPECT_EQ(pt->Blocks.front().Table.Rows.back()[1], std::string(kProgramAndVersion) + ", 07/12/2026");
 
     session.state.CurrentLocation = 0;  // nothing analysed: refused
@@ -118,9 +113,9 @@ TEST(Report, WeatherFileFollowsTheRecordedHours)
     const std::optional<ReportContent> report = ComposeReport(session.state, Language::English, "2026-12-07");
     ASSERT_TRUE(report);
     std::vector<std::string> shares;
-    const std::vector<std::string> headings = GuidanceHeadings(*report, &shares);
-    EXPECT_EQ(headings, (std::vector<std::string>{"A - Artificial Heating", "B - Solar Heating", "E - Thermal Comfort",
-                                                  "C - Thermal Inertia (Heating)", "F - Ventilation"}));
+    EXPECT_EQ(GuidanceHeadings(*report, &shares),
+              (std::vector<std::string>{"A - Artificial Heating", "B - Solar Heating", "E - Thermal Comfort",
+                                        "C - Thermal Inertia (Heating)", "F - Ventilation"}));
     EXPECT_EQ(shares.front(),
               "39.8 % of the recorded hours, 44.6 % of the typical days (serves 4143 h, 47.3 % of the hours)");
     EXPECT_TRUE(Find(*report, ReportBlockKind::Note, "The typical days and the recorded hours classify 6.4 %"));
@@ -140,10 +135,8 @@ ReportContent RunReport(const RunInput& in, int slot, const std::optional<Warmin
 
 RunInput SetInput(DataSetKind kind)
 {
-    RunInput in;
+    RunInput in{{}, {}, "--dataset " + DataSetKey(kind), 0, DataSetKey(kind)};
     LoadDataSet(kind, in.table);
-    in.key = DataSetKey(kind);
-    in.label = "--dataset " + in.key;
     return in;
 }
 
@@ -151,23 +144,21 @@ RunInput SetInput(DataSetKind kind)
 // with the data note that fits it and no folder of the disk.
 TEST(Report, SourceAndDataNameTheInput)
 {
-    RunInput md{{}, {}, "--file /home/ana/clima/QAVmine.TXT", 0, "/home/ana/clima/QAVmine.TXT"};
-    md.table.LocationCount = 1;
-    md.table.Slot[1] = SetInput(DataSetKind::World).table.Slot[37];
-    md.table.Slot[1].DataSource = "ANA";
-    RunInput station{{}, {}, "--station 83377", 0, "station:83377"};
-    station.table.LocationCount = 1;
-    station.table.Slot[1] = md.table.Slot[1];
-    station.table.Slot[1].DataSource = "WMO 83377 1991-2020";
+    // World's 37th location alone, as read from a file or a station's normals.
+    const auto single = [](const std::string& label, const std::string& key, const std::string& source) {
+        RunInput in{{}, {}, label, 0, key};
+        in.table.LocationCount = 1;
+        in.table.Slot[1] = SetInput(DataSetKind::World).table.Slot[37];
+        in.table.Slot[1].DataSource = source;
+        return in;
+    };
+    const RunInput md = single("--file /home/ana/clima/QAVmine.TXT", "/home/ana/clima/QAVmine.TXT", "ANA");
+    const RunInput station = single("--station 83377", "station:83377", "WMO 83377 1991-2020");
     const std::string epwPath = std::string(QAV_FIXTURES_DIR) + "/chicago.epw";
     WeatherFiles opened = OpenWeatherFiles({epwPath});
     const RunInput epw{opened.Table, opened.Recorded, "--epw " + epwPath, 0, epwPath};
-    struct Row {
-        RunInput in;
-        int slot;
-        std::string source, data;
-    };
-    for (const Row& r : {
+    using Row = std::tuple<RunInput, int, std::string, std::string>;  // input, slot, source, data note
+    for (const auto& [in, slot, source, data] : {
              Row{SetInput(DataSetKind::Brazil), 5,
                  "built-in data set Brazil, climatological normals 1961-1990 of INMET; source field GOV: normals "
                  "published by the national meteorological service",
@@ -186,10 +177,9 @@ TEST(Report, SourceAndDataNameTheInput)
                  "Data: the EnergyPlus weather file named above"},
              Row{station, 1, "Station WMO 83377, normals 1991-2020", "Data: WMO Climatological Normals"},
          }) {
-        SCOPED_TRACE(r.in.label);
-        const ReportContent report = RunReport(r.in, r.slot);
-        EXPECT_EQ(report.Blocks.front().Table.Rows[1][1], r.source);
-        EXPECT_TRUE(Find(report, ReportBlockKind::Text, r.data));
+        const ReportContent report = RunReport(in, slot);
+        EXPECT_EQ(report.Blocks.front().Table.Rows[1][1], source);
+        EXPECT_TRUE(Find(report, ReportBlockKind::Text, data)) << in.label;
     }
 }
 
@@ -197,8 +187,7 @@ TEST(Report, SourceAndDataNameTheInput)
 TEST(Report, WarmedNormalsAreMarked)
 {
     const ReportContent report = RunReport(SetInput(DataSetKind::Brazil), 2, UniformWarming(2));
-    const ReportTable& normals = report.Blocks[4].Table;
-    EXPECT_EQ(normals.Rows[0], (std::vector<std::string>{"January", "24.0 *", "33.0 *", "89.0"}));
+    EXPECT_EQ(report.Blocks[4].Table.Rows[0], (std::vector<std::string>{"January", "24.0 *", "33.0 *", "89.0"}));
     EXPECT_TRUE(Find(report, ReportBlockKind::Note,
                      "* Warmed normals: +2 °C added to every minimum and maximum; humidity as read."));
     EXPECT_EQ(RunReport(SetInput(DataSetKind::Brazil), 2).Blocks[4].Table.Rows[0][1], "22.0");
@@ -221,34 +210,26 @@ TEST(Report, ChecksFollowTheSite)
         for (const ReportBlock& b : report.Blocks) text += b.Advice.Site + b.Advice.Measures + "|";
         return text;
     };
-    struct Row {
-        RunInput in;
-        int slot;
-        std::vector<std::string> found, absent;
-    };
+    using Row = std::tuple<RunInput, int, std::vector<std::string>, std::vector<std::string>>;  // found, absent
     const std::string warmNights = "nights stay at", humid = "The air is humid",
                       lowLatitude = "from the equator the sun", mass = "massive building heated by the sun",
                       southern = "north, in the southern hemisphere";
-    for (const Row& r : {
+    const RunInput brazil = SetInput(DataSetKind::Brazil), america = SetInput(DataSetKind::SouthAmerica),
+                   world = SetInput(DataSetKind::World);
+    for (const auto& [in, slot, found, absent] : {
              Row{station(40438), 1, {"The August nights stay at 29.5 °C, above the 24 °C"}, {humid, lowLatitude}},
              Row{station(82983), 1, {"In May the daily range is only 9.1 K, under the 10 K"}, {warmNights, humid}},
-             Row{SetInput(DataSetKind::Brazil), 18, {"mean relative humidity is 76 %"}, {warmNights, mass}},
-             Row{SetInput(DataSetKind::SouthAmerica), 12, {"At 0.2° from the equator the sun stands north"}, {mass}},
-             Row{SetInput(DataSetKind::World),
-                 37,
-                 {"to the equator (south, in the northern hemisphere)"},
-                 {southern, mass, lowLatitude}},
-             Row{SetInput(DataSetKind::SouthAmerica),
-                 8,
-                 {"(the whole year) is 18.8 K on average, above the 15 K"},
-                 {lowLatitude}},
-             Row{SetInput(DataSetKind::Brazil), 7, {"75.0 % of the hours are hot", "(May to July)"}, {warmNights}},
-             Row{SetInput(DataSetKind::Brazil), 5, {southern}, {"At this site", "hot:", humid, mass, lowLatitude}},
+             Row{brazil, 18, {"mean relative humidity is 76 %"}, {warmNights, mass}},
+             Row{america, 12, {"At 0.2° from the equator the sun stands north"}, {mass}},
+             Row{world, 37, {"to the equator (south, in the northern hemisphere)"}, {southern, mass, lowLatitude}},
+             Row{america, 8, {"(the whole year) is 18.8 K on average, above the 15 K"}, {lowLatitude}},
+             Row{brazil, 7, {"75.0 % of the hours are hot", "(May to July)"}, {warmNights}},
+             Row{brazil, 5, {southern}, {"At this site", "hot:", humid, mass, lowLatitude}},
          }) {
-        SCOPED_TRACE(r.in.label + ":" + std::to_string(r.slot));
-        const std::string text = site(RunReport(r.in, r.slot));
-        for (const std::string& f : r.found) EXPECT_NE(text.find(f), std::string::npos) << f;
-        for (const std::string& a : r.absent) EXPECT_EQ(text.find(a), std::string::npos) << a;
+        SCOPED_TRACE(in.label + ":" + std::to_string(slot));
+        const std::string text = site(RunReport(in, slot));
+        for (const std::string& f : found) EXPECT_NE(text.find(f), std::string::npos) << f;
+        for (const std::string& a : absent) EXPECT_EQ(text.find(a), std::string::npos) << a;
     }
 
     // The synthesis names the seasons from the hours (a winter across the new year as one) and
@@ -257,7 +238,7 @@ TEST(Report, ChecksFollowTheSite)
                      "Walls and roof: heavy and insulated throughout: the mass keeps the sun's heat for the 68 cold "
                      "hours of December to February and damps the heat of the 115 hot hours of May to September. "
                      "Openings: medium, facing the south,"));
-    EXPECT_TRUE(Find(RunReport(SetInput(DataSetKind::Brazil), 5), ReportBlockKind::Text,
+    EXPECT_TRUE(Find(RunReport(brazil, 5), ReportBlockKind::Text,
                      "Walls and roof: insulated, with heavy internal walls and floors for the 121 cold hours of June "
                      "to July; light, shaded external walls and a ventilated roof for the 20 hot hours of the warm "
                      "months, when ventilation wins. Openings: medium, facing the north and on opposite façades"));

@@ -41,15 +41,10 @@ std::optional<std::string> Literal(const std::string& code, std::size_t& i)
         while (i < code.size() && std::isspace(static_cast<unsigned char>(code[i]))) ++i;
         if (i >= code.size() || code[i] != '"') return any ? std::optional(text) : std::nullopt;
         for (++i; i < code.size() && code[i] != '"'; ++i) {
-            if (code[i] == '\\' && i + 1 < code.size()) {
-                const char e = code[++i];
-                text += e == 'n' ? '\n' : e == 't' ? '\t' : e;
-            } else {
-                text += code[i];
-            }
+            const bool escaped = code[i] == '\\' && i + 1 < code.size() && ++i;
+            text += !escaped ? code[i] : code[i] == 'n' ? '\n' : code[i] == 't' ? '\t' : code[i];
         }
-        ++i;
-        any = true;
+        ++i, any = true;
     }
 }
 
@@ -94,10 +89,8 @@ TEST(TranslatableTexts, ReadsTheMarksAsTheCompilerDoes)
                              "LATABLE(\"qav::B\", kName, \"\");";
     const std::vector<Mark> marks = Marks(code, unreadable);
     ASSERT_EQ(marks.size(), 1u);
-    EXPECT_EQ(marks[0].Context, "qav::A");
-    EXPECT_EQ(marks[0].Source, "say \"%1\" then\n");
-    EXPECT_EQ(marks[0].Disambiguation, "");
-    EXPECT_EQ(unreadable, 1);
+    EXPECT_EQ(std::tie(marks[0].Context, marks[0].Source, marks[0].Disambiguation, unreadable),
+              std::make_tuple("qav::A", "say \"%1\" then\n", "", 1));
 }
 
 // The whole source tree but the tests, whose texts are not the program's.
@@ -115,8 +108,8 @@ TEST(TranslatableTexts, EveryMarkedTextIsListedAndTabulated)
         for (const fs::directory_entry& e : fs::recursive_directory_iterator(root / folder)) {
             const std::string ext = e.path().extension().string();
             if (!e.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
-            std::ifstream in(e.path(), std::ios::binary);
-            const std::string code{std::istreambuf_iterator<char>(in), {}};
+            const std::string code{std::istreambuf_iterator<char>(std::ifstream(e.path(), std::ios::binary).rdbuf()),
+                                   {}};
             const std::string file = e.path().lexically_relative(root).generic_string();
             int unreadable = 0;
             const std::vector<Mark> marks = Marks(code, unreadable);
@@ -139,9 +132,7 @@ TEST(TranslatableTexts, EveryMarkedTextIsListedAndTabulated)
         if (!markedFiles.count(h)) faults.push_back(h + ": listed in text/texts.cmake but holds no text");
     for (const std::string& c : contexts)
         if (!markedContexts.count(c)) faults.push_back(c + ": listed in text/texts.cmake but no text has it");
-    std::string all;
-    for (const std::string& f : faults) all += f + "\n";
-    EXPECT_TRUE(faults.empty()) << all;
+    EXPECT_EQ(faults, std::vector<std::string>{});
     // Guards the scan itself: the strategies, months and picture texts alone are well over a hundred.
     EXPECT_GT(count, 200);
 }
