@@ -474,8 +474,11 @@ FailureCode CodeOf(const OptionError& error)
         {text::kNeedsKey, "needs_key"},
         {text::kLocationsNeedOne, "locations_need_one"},
     };
-    for (const auto& [wording, code] : kCodes)
-        if (error.wording == wording) return {code, error.parts};
+    // By the text, not its address: a literal need not have one address in every unit (the
+    // sanitizer build keeps a copy in each).
+    if (error.wording)
+        for (const auto& [wording, code] : kCodes)
+            if (std::string_view(error.wording) == wording) return {code, error.parts};
     // The coordinates' own wordings (latitude, longitude, elevation out of range).
     if (error.wording) return {"coordinates_out_of_range", error.parts};
     return {"usage", {}};
