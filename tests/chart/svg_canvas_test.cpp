@@ -33,15 +33,10 @@ TEST(TextMetrics, ShippedFontAsTheRasteriserMeasuresIt)
         bool bold;
         double width;
     };
-    for (const Row& r : {Row{"W", 11, false, 10.875},
-                         {"88", 11, false, 13.96875},
-                         {"AV", 11, false, 15.03125},
-                         {"Location: Brasília (Brazil)", 11, false, 136.921875},
-                         {"88", 9, false, 11.4375},
-                         {"", 11, false, 0},
-                         {"\U0001F0A1", 11, false, 11.25},
-                         {"\uF0A1", 11, false, 6.59375},
-                         {"\U00020000", 11, false, 6.59375}}) {
+    for (const Row& r : {Row{"W", 11, false, 10.875}, Row{"88", 11, false, 13.96875}, Row{"AV", 11, false, 15.03125},
+                         Row{"Location: Brasília (Brazil)", 11, false, 136.921875}, Row{"88", 9, false, 11.4375},
+                         Row{"", 11, false, 0}, Row{"\U0001F0A1", 11, false, 11.25}, Row{"\uF0A1", 11, false, 6.59375},
+                         Row{"\U00020000", 11, false, 6.59375}}) {
         SCOPED_TRACE(r.text);
         EXPECT_DOUBLE_EQ(TextAdvancePx(r.text, r.pixels, r.bold), r.width);
     }
@@ -59,14 +54,12 @@ TEST(XmlEscaped, MarkupControlsAndMalformedText)
         const char* out;
     };
     for (const Row& r : {Row{"Tom & Jerry's <\"x\">", "Tom &amp; Jerry&apos;s &lt;&quot;x&quot;&gt;"},
-                         {"a\x01"
-                          "b\x1F"
-                          "c\td\ne",
-                          "a\uFFFDb\uFFFDc\td\ne"},
-                         {"S\xC3\xA3o", "São"},
-                         {"bad\xC3(", "bad\uFFFD("},
-                         {"\xEF\xBF\xBF", "\uFFFD"},
-                         {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"}}) {
+                         Row{"a\x01"
+                             "b\x1F"
+                             "c\td\ne",
+                             "a\uFFFDb\uFFFDc\td\ne"},
+                         Row{"S\xC3\xA3o", "São"}, Row{"bad\xC3(", "bad\uFFFD("}, Row{"\xEF\xBF\xBF", "\uFFFD"},
+                         Row{"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"}}) {
         SCOPED_TRACE(r.in);
         EXPECT_EQ(XmlEscaped(r.in), r.out);
     }
@@ -99,10 +92,9 @@ TEST(SvgCanvas, CompactElements)
     svg.MoveTo(150, 300);
     svg.PrintText("A&B");
     const std::string doc = svg.Document("T<1>", "k: v");
-    EXPECT_EQ(Count(doc, "<path "), 3);
-    EXPECT_EQ(Count(doc, "stroke-dasharray=\"1 2\""), 1);
-    EXPECT_EQ(Count(doc, "<use "), 6);
-    EXPECT_EQ(Count(doc, "<g fill=\"#0000ff\" fill-opacity=\"0.35\">"), 1);
+    EXPECT_EQ((std::array{Count(doc, "<path "), Count(doc, "stroke-dasharray=\"1 2\""), Count(doc, "<use "),
+                          Count(doc, "<g fill=\"#0000ff\" fill-opacity=\"0.35\">")}),
+              (std::array{3, 1, 6, 1}));
     for (const char* part :
          {"<path d=\"M0.5 10.5L99.5 10.5\" stroke=\"#000000\" stroke-dasharray=\"1 2\"",
           "<rect id=\"d3\" width=\"3\" height=\"3\"/>", "<use xlink:href=\"#d3\" x=\"19\" y=\"19\"/>",
