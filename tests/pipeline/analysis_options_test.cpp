@@ -1,7 +1,9 @@
 // The hour filter, the warming and the compare rows on the headless pipeline.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <tuple>
 #include <utility>
 
 #include "classify/raster_canvas.h"
@@ -50,13 +52,12 @@ TEST(HourFilter, CountsOnlyTheSelectedTypicalHours)
     s.Run();
     EXPECT_EQ(Counted(s.state.Tally), 120);
     EXPECT_EQ(s.state.HourStrategy, strategies);  // every hour is still classified as before
-    const float office[11] = {0, 0, 4.8f, 4.8f, 0, 86.5f, 4.0f, 0, 0, 0, 0};
-    for (int i = 1; i <= kStrategies; ++i) EXPECT_EQ(s.state.Tally.YearShare[i], office[i]) << i;
+    EXPECT_EQ(std::to_array(s.state.Tally.YearShare),
+              (std::to_array<float>({0, 0, 4.8f, 4.8f, 0, 86.5f, 4.0f, 0, 0, 0, 0})));
 
     ASSERT_TRUE(MakeHourFilter(22, 5, 12, 2, s.state.Filter));
     s.Run();
-    EXPECT_EQ(Counted(s.state.Tally), 24);
-    EXPECT_EQ(Counted(s.state.Tally, 2), 8);
+    EXPECT_EQ((std::pair{Counted(s.state.Tally), Counted(s.state.Tally, 2)}), (std::pair{24, 8}));
 }
 
 // A full recorded year (8760 hours: the pinned results): 9-18 is ten hours of 365 days; 22-5 in
@@ -70,8 +71,7 @@ TEST(HourFilter, CountsOnlyTheSelectedRecordedHours)
     EXPECT_EQ(Counted(s.state.RecordedTally), 3650);
     ASSERT_TRUE(MakeHourFilter(22, 5, 12, 2, s.state.Filter));
     s.Run();
-    EXPECT_EQ(Counted(s.state.RecordedTally), 720);
-    EXPECT_EQ(Counted(s.state.RecordedTally, 2), 224);
+    EXPECT_EQ((std::pair{Counted(s.state.RecordedTally), Counted(s.state.RecordedTally, 2)}), (std::pair{720, 224}));
 
     // The hourly export marks which hours are counted; the results export says which are.
     s.state.View = HoursView::Recorded;  // the hourly export writes the hours of the view shown
@@ -91,8 +91,8 @@ TEST(Warming, TwoDegreesOnBrasilia)
     s.Run();
     ASSERT_TRUE(s.state.Warmed);
     EXPECT_TRUE(SameTally(s.state.Base.Tally, base));
-    const float warmed[11] = {0, 0, 17.6f, 17.6f, 0, 29.1f, 25.5f, 3.4f, 3.4f, 3.4f, 0};
-    for (int i = 1; i <= kStrategies; ++i) EXPECT_EQ(s.state.Tally.YearShare[i], warmed[i]) << i;
+    EXPECT_EQ(std::to_array(s.state.Tally.YearShare),
+              (std::to_array<float>({0, 0, 17.6f, 17.6f, 0, 29.1f, 25.5f, 3.4f, 3.4f, 3.4f, 0})));
 }
 
 TEST(Warming, RefusedForALocationLeavesItUnchanged)
@@ -119,8 +119,8 @@ TEST(Warming, ShiftsTheRecordedHours)
     const std::vector<RecordedHour>& shifted = s.state.CurrentRecorded()->Hours;
     ASSERT_EQ(shifted.size(), read.size());
     EXPECT_FLOAT_EQ(shifted[4000].DBT, read[4000].DBT + 2);  // the hours shown and exported are the shifted ones
-    const float recorded[11] = {0, 36.2f, 19.0f, 11.3f, 0, 15.0f, 7.2f, 2.7f, 3.4f, 3.6f, 1.6f};
-    for (int i = 1; i <= kStrategies; ++i) EXPECT_EQ(s.state.RecordedTally.YearShare[i], recorded[i]) << i;
+    EXPECT_EQ(std::to_array(s.state.RecordedTally.YearShare),
+              (std::to_array<float>({0, 36.2f, 19.0f, 11.3f, 0, 15.0f, 7.2f, 2.7f, 3.4f, 3.6f, 1.6f})));
 }
 
 // Each bar of the compare view is the analysis of its location, as a selection in the list gives.
@@ -133,11 +133,9 @@ TEST(CompareLocations, BarsAreEachLocationsShares)
     for (int slot : {1, 5, 27}) {
         SelectLocation(s.state, slot - 1, s.canvases);
         const CompareRow& r = rows[slot - 1];
-        EXPECT_EQ(r.Position, slot);
-        EXPECT_EQ(r.Name, s.state.Current().LocationName);
-        EXPECT_EQ(r.Top, s.state.Tally.TopStrategy[1]);
-        for (int i = 1; i <= kStrategies; ++i) EXPECT_EQ(r.Shares[i], s.state.Tally.YearShare[i]) << slot;
-        EXPECT_FALSE(r.HasRecorded);
+        EXPECT_EQ((std::tuple{r.Position, r.Name, r.Top, r.Shares, r.HasRecorded}),
+                  (std::tuple{slot, s.state.Current().LocationName, s.state.Tally.TopStrategy[1],
+                              std::to_array(s.state.Tally.YearShare), false}));
     }
 }
 
