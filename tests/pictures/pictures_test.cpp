@@ -40,20 +40,16 @@ bool WellFormed(const QByteArray& xml)
 
 TEST(PictureNames, OneRuleForTheWindowAndTheRun)
 {
-    struct Row {
-        const char* name;
-        const char* part;
-    };
+    using Row = std::pair<const char*, const char*>;
     // Format characters are dropped: override, zero-width space, byte-order mark, soft hyphen, a
     // tag; a line separator is a blank.
-    for (const Row& r : {Row{"Brasília", "Brasília"}, Row{"São Paulo/SP", "São_Paulo_SP"},
-                         Row{"a<b>&\"c\"", "a_b___c_"}, Row{"..", "__"}, Row{"", "QAV"}, Row{"x\u202Ey\u200Bz", "xyz"},
-                         Row{"\uFEFFBras\u00ADília\U000E0041", "Brasília"}, Row{"a\u2028b", "a_b"},
-                         Row{"\uFEFF", "QAV"}, Row{"bad\xFFtail", "bad_tail"}, Row{"cut\xC3", "cut_"},
-                         Row{"\xE2(ok", "__ok"}, Row{"tab\tnew\nline", "tab_new_line"}}) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(FileNamePart(r.name), r.part);
-    }
+    for (const auto& [name, part] :
+         {Row{"Brasília", "Brasília"}, Row{"São Paulo/SP", "São_Paulo_SP"}, Row{"a<b>&\"c\"", "a_b___c_"},
+          Row{"..", "__"}, Row{"", "QAV"}, Row{"x\u202Ey\u200Bz", "xyz"},
+          Row{"\uFEFFBras\u00ADília\U000E0041", "Brasília"}, Row{"a\u2028b", "a_b"}, Row{"\uFEFF", "QAV"},
+          Row{"bad\xFFtail", "bad_tail"}, Row{"cut\xC3", "cut_"}, Row{"\xE2(ok", "__ok"},
+          Row{"tab\tnew\nline", "tab_new_line"}})
+        EXPECT_EQ(FileNamePart(name), part) << name;
     // Cut to 255 bytes on a character boundary: 'é' is two bytes.
     const std::string name = CleanFileName("0001-01-", std::string(200, 'e') + "éééééééééééééééééééééééééé", ".png");
     EXPECT_EQ((std::pair{name.size(), name.ends_with("é.png")}), (std::pair{std::size_t{254}, true}));
