@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "recording_canvas.h"
@@ -45,15 +46,12 @@ std::vector<std::string> Labels(int from, int to, int step)
 // every 4th (the first step at least 240 below the last label), 100 every 3rd.
 TEST(MonthlyGraph, TemperatureLabelsThinOutOnAShortCanvas)
 {
-    struct Row {
-        double height;
-        int first, last, step;
-    };
-    for (const Row& r : {Row{585 + 52 * 240, 39, -12, 1}, Row{kHeight, 36, -12, 4}, Row{585 + 5200, 37, -11, 3}}) {
-        SCOPED_TRACE(r.height);
-        RecordingCanvas c(kWidth, r.height);
+    using Row = std::tuple<double, int, int, int>;  // canvas height; first, last label and step
+    for (const auto& [height, first, last, step] :
+         {Row{585 + 52 * 240, 39, -12, 1}, Row{kHeight, 36, -12, 4}, Row{585 + 5200, 37, -11, 3}}) {
+        RecordingCanvas c(kWidth, height);
         DrawMonthlyGraph(c, testing::Brasilia(), 15, 15);
-        EXPECT_EQ(LeftLabels(c), Labels(r.first, r.last, r.step));
+        EXPECT_EQ(LeftLabels(c), Labels(first, last, step)) << height;
     }
 }
 
