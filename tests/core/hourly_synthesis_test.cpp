@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace qav {
 namespace {
@@ -42,15 +43,13 @@ TEST(SynthesizeHours, BrasiliaReferenceHours)
 {
     const LocationRecord b = Brasilia();
     const HourlyTable t = SynthesizeHours(b);
-    struct Row {
-        int month, hour;
-        float dbt, w;
-    };
-    for (const Row& r : {Row{1, 1, 18.51f, 14.28f}, Row{1, 6, 17.45f, 13.59f}, Row{1, 14, 26.85f, 15.40f},
-                         Row{1, 24, 19.04f, 14.55f}, Row{7, 6, 12.91f, -1}, Row{7, 15, 25.03f, 9.24f}}) {
-        SCOPED_TRACE(::testing::Message() << "month " << r.month << " hour " << r.hour);
-        EXPECT_EQ(t.DBT[r.month][r.hour], r.dbt);
-        EXPECT_TRUE(r.w < 0 || t.W[r.month][r.hour] == r.w) << t.W[r.month][r.hour];
+    using Row = std::tuple<int, int, float, float>;  // month, hour, DBT, W (negative: not pinned)
+    for (const auto& [month, hour, dbt, w] :
+         {Row{1, 1, 18.51f, 14.28f}, Row{1, 6, 17.45f, 13.59f}, Row{1, 14, 26.85f, 15.40f}, Row{1, 24, 19.04f, 14.55f},
+          Row{7, 6, 12.91f, -1}, Row{7, 15, 25.03f, 9.24f}}) {
+        SCOPED_TRACE(::testing::Message() << "month " << month << " hour " << hour);
+        EXPECT_EQ(t.DBT[month][hour], dbt);
+        EXPECT_TRUE(w < 0 || t.W[month][hour] == w) << t.W[month][hour];
     }
     // The day spans nearly, never more than, Tmin to Tmax: sunrise falls between whole hours.
     for (int m : {1, 7}) {
