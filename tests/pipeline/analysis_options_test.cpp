@@ -141,19 +141,14 @@ TEST(CompareLocations, BarsAreEachLocationsShares)
 
 TEST(CompareLocations, SortsByStrategyNameOrListAndExportsCsv)
 {
-    std::vector<CompareRow> rows(3);
-    const char* names[] = {"Cuiabá", "Belém", "Curitiba"};
-    const float comfort[] = {20, 35.5f, 20};
-    for (int i = 0; i < 3; ++i) {
-        rows[i].Position = rows[i].Slot = i + 1;
-        rows[i].Name = names[i];
-        rows[i].Shares[5] = comfort[i];
-        rows[i].Shares[1] = 100 - comfort[i];
-        rows[i].Top = 1;
-    }
-    rows[2].HasRecorded = true;
-    rows[2].RecordedShares[5] = 100;
-    rows[2].RecordedTop = 5;
+    const auto made = [](int position, const char* name, float comfort) {
+        CompareRow r;
+        r.Position = r.Slot = position, r.Name = name, r.Top = 1;
+        r.Shares[5] = comfort, r.Shares[1] = 100 - comfort;
+        return r;
+    };
+    std::vector<CompareRow> rows{made(1, "Cuiabá", 20), made(2, "Belém", 35.5f), made(3, "Curitiba", 20)};
+    rows[2].HasRecorded = true, rows[2].RecordedShares[5] = 100, rows[2].RecordedTop = 5;
     const auto order = [&] {
         std::string o;
         for (const CompareRow& r : rows) o += std::to_string(r.Position);
