@@ -112,9 +112,8 @@ TEST(SynthesizeHours, SupersaturatedMonthIsHeldAtNinetyNinePercent)
     // none is supersaturated (0.0005 allows for the stored hundredths).
     int heldAt99 = 0;
     for (int h = 1; h <= 24; ++h) {
-        SCOPED_TRACE(h);
         const float rh = psy.FUR(t.DBT[1][h], t.W[1][h]);
-        EXPECT_LE(rh, 1.0005f);
+        EXPECT_LE(rh, 1.0005f) << h;
         heldAt99 += std::abs(rh - 0.99f) < 0.0015f;
     }
     EXPECT_GE(heldAt99, 12);
