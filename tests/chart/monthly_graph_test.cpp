@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "recording_canvas.h"
@@ -45,15 +46,12 @@ std::vector<std::string> Labels(int from, int to, int step)
 // every 4th (the first step at least 240 below the last label), 100 every 3rd.
 TEST(MonthlyGraph, TemperatureLabelsThinOutOnAShortCanvas)
 {
-    struct Row {
-        double height;
-        int first, last, step;
-    };
-    for (const Row& r : {Row{585 + 52 * 240, 39, -12, 1}, Row{kHeight, 36, -12, 4}, Row{585 + 5200, 37, -11, 3}}) {
-        SCOPED_TRACE(r.height);
-        RecordingCanvas c(kWidth, r.height);
+    using Row = std::tuple<double, int, int, int>;  // canvas height; first, last label and step
+    for (const auto& [height, first, last, step] :
+         {Row{585 + 52 * 240, 39, -12, 1}, Row{kHeight, 36, -12, 4}, Row{585 + 5200, 37, -11, 3}}) {
+        RecordingCanvas c(kWidth, height);
         DrawMonthlyGraph(c, testing::Brasilia(), 15, 15);
-        EXPECT_EQ(LeftLabels(c), Labels(r.first, r.last, r.step));
+        EXPECT_EQ(LeftLabels(c), Labels(first, last, step)) << height;
     }
 }
 
@@ -101,21 +99,18 @@ TEST(MonthlyGraph, TitleUnitsKeyAndLeftOutMonths)
     DrawMonthlyGraph(c, testing::Brasilia(), 15, 15, Language::English, "Brasilia (Brazil)", counted);
     const double yTop = 25 * kPx;
     for (const char* text : {"Brasilia (Brazil)", "dbt (°C)", "rh (%)", "comfort band, 18 to 29 °C"}) {
-        SCOPED_TRACE(text);
-        ASSERT_NE(c.FindText(text), nullptr);
-        EXPECT_LE(c.FindText(text)->Y + c.TextHeight(text), yTop);
+        ASSERT_NE(c.FindText(text), nullptr) << text;
+        EXPECT_LE(c.FindText(text)->Y + c.TextHeight(text), yTop) << text;
     }
     // The scales' titles inside the frame's corners, clear of the top labels they used to overprint.
     EXPECT_DOUBLE_EQ(c.FindText("dbt (°C)")->X, 30 * kPx);
     EXPECT_DOUBLE_EQ(c.FindText("rh (%)")->X + c.TextWidth("rh (%)"), kWidth - 37 * kPx);
     for (auto [title, label] : {std::pair{"dbt (°C)", "40"}, {"rh (%)", "100"}}) {
-        SCOPED_TRACE(label);
-        const auto* t = c.FindText(title);
-        const auto* l = c.FindText(label);
-        ASSERT_NE(l, nullptr);
-        const bool apart = l->X + c.TextWidth(label) <= t->X || t->X + c.TextWidth(title) <= l->X ||
-                           l->Y + c.TextHeight(label) <= t->Y || t->Y + c.TextHeight(title) <= l->Y;
-        EXPECT_TRUE(apart);
+        const auto *t = c.FindText(title), *l = c.FindText(label);
+        ASSERT_NE(l, nullptr) << label;
+        EXPECT_TRUE(l->X + c.TextWidth(label) <= t->X || t->X + c.TextWidth(title) <= l->X ||
+                    l->Y + c.TextHeight(label) <= t->Y || t->Y + c.TextHeight(title) <= l->Y)
+            << label;
     }
     int washed = 0;
     for (const RecordedOp& op : c.Ops)

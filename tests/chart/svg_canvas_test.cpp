@@ -5,6 +5,8 @@
 #include <array>
 #include <clocale>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "chart/text_metrics.h"
 
@@ -27,24 +29,12 @@ TEST(TextMetrics, ShippedFontAsTheRasteriserMeasuresIt)
     EXPECT_EQ((std::array{FontPixelSize(8, 96), FontPixelSize(7, 96), FontPixelSize(8, 192)}), (std::array{11, 9, 21}));
     EXPECT_EQ((std::array{FontAscentPx(11), FontDescentPx(11), FontAscentPx(9)}),
               (std::array{10.203125, 2.59375, 8.359375}));
-    struct Row {
-        const char* text;
-        int pixels;
-        bool bold;
-        double width;
-    };
-    for (const Row& r : {Row{"W", 11, false, 10.875},
-                         {"88", 11, false, 13.96875},
-                         {"AV", 11, false, 15.03125},
-                         {"Location: Brasília (Brazil)", 11, false, 136.921875},
-                         {"88", 9, false, 11.4375},
-                         {"", 11, false, 0},
-                         {"\U0001F0A1", 11, false, 11.25},
-                         {"\uF0A1", 11, false, 6.59375},
-                         {"\U00020000", 11, false, 6.59375}}) {
-        SCOPED_TRACE(r.text);
-        EXPECT_DOUBLE_EQ(TextAdvancePx(r.text, r.pixels, r.bold), r.width);
-    }
+    using Row = std::tuple<const char*, int, double>;  // text, pixels, width of regular type
+    for (const auto& [text, pixels, width] :
+         {Row{"W", 11, 10.875}, Row{"88", 11, 13.96875}, Row{"AV", 11, 15.03125},
+          Row{"Location: Brasília (Brazil)", 11, 136.921875}, Row{"88", 9, 11.4375}, Row{"", 11, 0},
+          Row{"\U0001F0A1", 11, 11.25}, Row{"\uF0A1", 11, 6.59375}, Row{"\U00020000", 11, 6.59375}})
+        EXPECT_DOUBLE_EQ(TextAdvancePx(text, pixels, false), width) << text;
     // Bold is wider; a malformed byte is measured as U+FFFD. A character the font lacks is
     // measured by its missing-glyph box (6.59375 above: U+F0A1, whose low 16 bits are those of
     // the playing card U+1F0A1 the font has, and U+20000).
@@ -54,22 +44,12 @@ TEST(TextMetrics, ShippedFontAsTheRasteriserMeasuresIt)
 
 TEST(XmlEscaped, MarkupControlsAndMalformedText)
 {
-    struct Row {
-        const char* in;
-        const char* out;
-    };
-    for (const Row& r : {Row{"Tom & Jerry's <\"x\">", "Tom &amp; Jerry&apos;s &lt;&quot;x&quot;&gt;"},
-                         {"a\x01"
-                          "b\x1F"
-                          "c\td\ne",
-                          "a\uFFFDb\uFFFDc\td\ne"},
-                         {"S\xC3\xA3o", "São"},
-                         {"bad\xC3(", "bad\uFFFD("},
-                         {"\xEF\xBF\xBF", "\uFFFD"},
-                         {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"}}) {
-        SCOPED_TRACE(r.in);
-        EXPECT_EQ(XmlEscaped(r.in), r.out);
-    }
+    using Row = std::pair<const char*, const char*>;
+    for (const auto& [in, out] :
+         {Row{"Tom & Jerry's <\"x\">", "Tom &amp; Jerry&apos;s &lt;&quot;x&quot;&gt;"},
+          Row{"a\001b\037c\td\ne", "a\uFFFDb\uFFFDc\td\ne"}, Row{"S\xC3\xA3o", "São"}, Row{"bad\xC3(", "bad\uFFFD("},
+          Row{"\xEF\xBF\xBF", "\uFFFD"}, Row{"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"}})
+        EXPECT_EQ(XmlEscaped(in), out) << in;
 }
 
 // A dotted line is one dashed path; lines that continue one another are one path; dots are one
@@ -99,10 +79,9 @@ TEST(SvgCanvas, CompactElements)
     svg.MoveTo(150, 300);
     svg.PrintText("A&B");
     const std::string doc = svg.Document("T<1>", "k: v");
-    EXPECT_EQ(Count(doc, "<path "), 3);
-    EXPECT_EQ(Count(doc, "stroke-dasharray=\"1 2\""), 1);
-    EXPECT_EQ(Count(doc, "<use "), 6);
-    EXPECT_EQ(Count(doc, "<g fill=\"#0000ff\" fill-opacity=\"0.35\">"), 1);
+    EXPECT_EQ((std::array{Count(doc, "<path "), Count(doc, "stroke-dasharray=\"1 2\""), Count(doc, "<use "),
+                          Count(doc, "<g fill=\"#0000ff\" fill-opacity=\"0.35\">")}),
+              (std::array{3, 1, 6, 1}));
     for (const char* part :
          {"<path d=\"M0.5 10.5L99.5 10.5\" stroke=\"#000000\" stroke-dasharray=\"1 2\"",
           "<rect id=\"d3\" width=\"3\" height=\"3\"/>", "<use xlink:href=\"#d3\" x=\"19\" y=\"19\"/>",

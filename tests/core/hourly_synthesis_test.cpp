@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace qav {
 namespace {
@@ -24,15 +25,16 @@ LocationRecord Brasilia()
 
 TEST(MonthSunTimes, BrasiliaPolarNightAndPolarDay)
 {
+    // In hours to 1e-4: sunrise, the hour of the maximum and the evening of January, July's sunrise.
     const SunTimes jan = MonthSunTimes(-15.78f, 1);
-    EXPECT_NEAR(jan.SunriseHour, 5.5790, 5e-5);
-    EXPECT_NEAR(jan.MaxTempHour, 14.3947, 5e-5);
-    EXPECT_NEAR(jan.EveningHour, 16.6053, 5e-5);
-    EXPECT_NEAR(MonthSunTimes(-15.78f, 7).SunriseHour, 6.4265, 5e-5);
+    EXPECT_EQ(
+        (std::array{std::lround(jan.SunriseHour * 1e4), std::lround(jan.MaxTempHour * 1e4),
+                    std::lround(jan.EveningHour * 1e4), std::lround(MonthSunTimes(-15.78f, 7).SunriseHour * 1e4)}),
+        (std::array{55790L, 143947L, 166053L, 64265L}));
     // December at 80 N the sun never rises; in June it never sets.
     const SunTimes night = MonthSunTimes(80, 12);
-    EXPECT_EQ((std::array{night.SunriseHour, night.MaxTempHour, night.EveningHour}), (std::array{12.0, 16.0, 15.0}));
-    EXPECT_EQ(MonthSunTimes(80, 6).SunriseHour, 0);
+    EXPECT_EQ((std::array{night.SunriseHour, night.MaxTempHour, night.EveningHour, MonthSunTimes(80, 6).SunriseHour}),
+              (std::array{12.0, 16.0, 15.0, 0.0}));
 }
 
 // Reference hours of Brasília's typical days, stored to the hundredth. July's hour 6 lies before
@@ -41,15 +43,13 @@ TEST(SynthesizeHours, BrasiliaReferenceHours)
 {
     const LocationRecord b = Brasilia();
     const HourlyTable t = SynthesizeHours(b);
-    struct Row {
-        int month, hour;
-        float dbt, w;
-    };
-    for (const Row& r : {Row{1, 1, 18.51f, 14.28f}, Row{1, 6, 17.45f, 13.59f}, Row{1, 14, 26.85f, 15.40f},
-                         Row{1, 24, 19.04f, 14.55f}, Row{7, 6, 12.91f, -1}, Row{7, 15, 25.03f, 9.24f}}) {
-        SCOPED_TRACE(::testing::Message() << "month " << r.month << " hour " << r.hour);
-        EXPECT_EQ(t.DBT[r.month][r.hour], r.dbt);
-        EXPECT_TRUE(r.w < 0 || t.W[r.month][r.hour] == r.w) << t.W[r.month][r.hour];
+    using Row = std::tuple<int, int, float, float>;  // month, hour, DBT, W (negative: not pinned)
+    for (const auto& [month, hour, dbt, w] :
+         {Row{1, 1, 18.51f, 14.28f}, Row{1, 6, 17.45f, 13.59f}, Row{1, 14, 26.85f, 15.40f}, Row{1, 24, 19.04f, 14.55f},
+          Row{7, 6, 12.91f, -1}, Row{7, 15, 25.03f, 9.24f}}) {
+        SCOPED_TRACE(::testing::Message() << "month " << month << " hour " << hour);
+        EXPECT_EQ(t.DBT[month][hour], dbt);
+        EXPECT_TRUE(w < 0 || t.W[month][hour] == w) << t.W[month][hour];
     }
     // The day spans nearly, never more than, Tmin to Tmax: sunrise falls between whole hours.
     for (int m : {1, 7}) {
@@ -112,9 +112,8 @@ TEST(SynthesizeHours, SupersaturatedMonthIsHeldAtNinetyNinePercent)
     // none is supersaturated (0.0005 allows for the stored hundredths).
     int heldAt99 = 0;
     for (int h = 1; h <= 24; ++h) {
-        SCOPED_TRACE(h);
         const float rh = psy.FUR(t.DBT[1][h], t.W[1][h]);
-        EXPECT_LE(rh, 1.0005f);
+        EXPECT_LE(rh, 1.0005f) << h;
         heldAt99 += std::abs(rh - 0.99f) < 0.0015f;
     }
     EXPECT_GE(heldAt99, 12);
@@ -122,10 +121,9 @@ TEST(SynthesizeHours, SupersaturatedMonthIsHeldAtNinetyNinePercent)
 
 TEST(RoundHundredth, HalvesGoToTheEvenNeighbour)
 {
-    EXPECT_EQ(RoundHundredth(0.125), 0.12f);
-    EXPECT_EQ(RoundHundredth(0.135), 0.14f);
-    EXPECT_EQ(RoundHundredth(-18.5149), -18.51f);
-    EXPECT_EQ(RoundHundredth(1e9), 327.67f);  // a 16-bit store cannot hold more
+    // 1e9: a 16-bit store cannot hold more than 327.67.
+    EXPECT_EQ((std::array{RoundHundredth(0.125), RoundHundredth(0.135), RoundHundredth(-18.5149), RoundHundredth(1e9)}),
+              (std::array{0.12f, 0.14f, -18.51f, 327.67f}));
 }
 
 }  // namespace

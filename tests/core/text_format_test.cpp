@@ -7,6 +7,8 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -17,18 +19,13 @@ namespace {
 // rounds to zero loses its sign, in the chart, the panel and the files alike.
 TEST(FormatFixed, TiesAwayFromZeroAndNoNegativeZero)
 {
-    struct Row {
-        double value;
-        int decimals;
-        const char* text;
-    };
-    for (const Row& r : {Row{52.5, 0, "53"}, Row{41.25, 1, "41.3"}, Row{-2.5, 0, "-3"}, Row{0.125, 2, "0.13"},
-                         Row{88.25129, 3, "88.251"}, Row{9.96, 1, "10.0"}, Row{999.5, 0, "1000"}, Row{-0.04, 1, "0.0"},
-                         Row{-0.4, 0, "0"}, Row{-15.78, 1, "-15.8"}, Row{1150, 0, "1150"}, Row{-0.5, 2, "-0.50"},
-                         Row{-0.0, 1, "0.0"}, Row{346.5, 3, "346.500"}}) {
-        SCOPED_TRACE(r.value);
-        EXPECT_EQ(FormatFixed(r.value, r.decimals), r.text);
-    }
+    using Row = std::tuple<double, int, const char*>;
+    for (const auto& [value, decimals, text] :
+         {Row{52.5, 0, "53"}, Row{41.25, 1, "41.3"}, Row{-2.5, 0, "-3"}, Row{0.125, 2, "0.13"},
+          Row{88.25129, 3, "88.251"}, Row{9.96, 1, "10.0"}, Row{999.5, 0, "1000"}, Row{-0.04, 1, "0.0"},
+          Row{-0.4, 0, "0"}, Row{-15.78, 1, "-15.8"}, Row{1150, 0, "1150"}, Row{-0.5, 2, "-0.50"}, Row{-0.0, 1, "0.0"},
+          Row{346.5, 3, "346.500"}})
+        EXPECT_EQ(FormatFixed(value, decimals), text) << value;
     EXPECT_EQ(FormatFixed(12.34, 1, ',') + FormatFixed(14.5, 1, ','), "12,314,5");
 }
 
@@ -38,8 +35,7 @@ TEST(FormatFixed, SameTextUnderADecimalCommaLocale)
 {
     const std::string before = std::setlocale(LC_NUMERIC, nullptr);
     ASSERT_NE(std::setlocale(LC_NUMERIC, "pt_BR.UTF-8"), nullptr) << "scripts/install-deps.sh generates pt_BR.UTF-8";
-    EXPECT_EQ(FormatFixed(88.25129, 3), "88.251");
-    EXPECT_EQ(FormatFixed(41.25, 1, ','), "41,3");
+    EXPECT_EQ(FormatFixed(88.25129, 3) + " " + FormatFixed(41.25, 1, ','), "88.251 41,3");
     std::setlocale(LC_NUMERIC, before.c_str());
 }
 
@@ -48,25 +44,18 @@ TEST(FormatFixed, SameTextUnderADecimalCommaLocale)
 // where the general form turns to an exponent (the random floats below carry the other two).
 TEST(ShortestForms, KeepTheTextsOfToChars)
 {
-    struct Row {
-        float value;
-        const char* shortest;
-        const char* fixed;
-        const char* general;
-    };
-    for (const Row& r : {Row{0.0f, "0", "0", "0"}, Row{-0.0f, "-0", "-0", "0"}, Row{1e5f, "1e+05", "100000", "100000"},
-                         Row{-1e5f, "-1e+05", "-100000", "-100000"}, Row{1e6f, "1e+06", "1000000", "1000000"},
-                         Row{1.2e6f, "1200000", "1200000", "1200000"}, Row{9999999, "9999999", "9999999", "9999999"},
-                         Row{1e7f, "1e+07", "10000000", "1e+07"}, Row{1e16f, "1e+16", "10000000272564224", "1e+16"},
-                         Row{1e-4f, "1e-04", "0.0001", "0.0001"}, Row{-1e-4f, "-1e-04", "-0.0001", "-0.0001"},
-                         Row{9.9e-5f, "9.9e-05", "0.000099", "9.9e-05"},
-                         Row{1e-45f, "1e-45", "0.000000000000000000000000000000000000000000001", "1e-45"},
-                         Row{-std::numeric_limits<float>::infinity(), "-inf", "-inf", "-inf"}}) {
-        SCOPED_TRACE(r.shortest);
-        EXPECT_EQ(FormatShortest(r.value), r.shortest);
-        EXPECT_EQ(FormatShortestFixed(r.value), r.fixed);
-        EXPECT_EQ(FormatGeneral(r.value), r.general);
-    }
+    using Row = std::tuple<float, const char*, const char*, const char*>;
+    for (const auto& [value, shortest, fixed, general] :
+         {Row{0.0f, "0", "0", "0"}, Row{-0.0f, "-0", "-0", "0"}, Row{1e5f, "1e+05", "100000", "100000"},
+          Row{-1e5f, "-1e+05", "-100000", "-100000"}, Row{1e6f, "1e+06", "1000000", "1000000"},
+          Row{1.2e6f, "1200000", "1200000", "1200000"}, Row{9999999, "9999999", "9999999", "9999999"},
+          Row{1e7f, "1e+07", "10000000", "1e+07"}, Row{1e16f, "1e+16", "10000000272564224", "1e+16"},
+          Row{1e-4f, "1e-04", "0.0001", "0.0001"}, Row{-1e-4f, "-1e-04", "-0.0001", "-0.0001"},
+          Row{9.9e-5f, "9.9e-05", "0.000099", "9.9e-05"},
+          Row{1e-45f, "1e-45", "0.000000000000000000000000000000000000000000001", "1e-45"},
+          Row{-std::numeric_limits<float>::infinity(), "-inf", "-inf", "-inf"}})
+        EXPECT_EQ((std::tuple{FormatShortest(value), FormatShortestFixed(value), FormatGeneral(value)}),
+                  (std::tuple{shortest, fixed, general}));
     EXPECT_EQ(FormatGeneral(-15.78f, ','), "-15,78");
     EXPECT_EQ(JsonNumber(-0.0f) + " " + JsonNumber(1e-5f) + " " + JsonNumber(std::numeric_limits<float>::infinity()) +
                   " " + JsonNumber(std::nanf("")),
@@ -86,8 +75,7 @@ TEST(ShortestForms, MatchToCharsOverRandomFloats)
         const std::string shortest(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
         const std::string fixed(buffer,
                                 std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr);
-        ASSERT_EQ(FormatShortest(value), shortest);
-        ASSERT_EQ(FormatShortestFixed(value), fixed);
+        ASSERT_EQ((std::pair{FormatShortest(value), FormatShortestFixed(value)}), (std::pair{shortest, fixed}));
     }
 }
 
@@ -98,38 +86,26 @@ TEST(ParseDecimal, ReadsAndRefusesLikeFromChars)
     constexpr double kUnchanged = -7;
     constexpr double kInf = std::numeric_limits<double>::infinity();
     constexpr auto ok = std::errc{}, bad = std::errc::invalid_argument, range = std::errc::result_out_of_range;
-    struct Row {
-        const char* text;
-        std::errc ec;
-        int used;
-        double value;
-    };
-    for (const Row& r : {Row{"-.5", ok, 3, -0.5}, Row{"1e", ok, 1, 1}, Row{"1,5", ok, 1, 1}, Row{"0x10", ok, 1, 0},
-                         Row{"-Infinity", ok, 9, -kInf}, Row{"", bad, 0, kUnchanged}, Row{"+1", bad, 0, kUnchanged},
-                         Row{"1e400", range, 5, kUnchanged}, Row{"1e-400", range, 6, kUnchanged}}) {
-        SCOPED_TRACE(r.text);
+    using Row = std::tuple<const char*, std::errc, std::ptrdiff_t, double>;
+    for (const auto& [text, ec, used, parsed] :
+         {Row{"-.5", ok, 3, -0.5}, Row{"1e", ok, 1, 1}, Row{"1,5", ok, 1, 1}, Row{"0x10", ok, 1, 0},
+          Row{"-Infinity", ok, 9, -kInf}, Row{"", bad, 0, kUnchanged}, Row{"+1", bad, 0, kUnchanged},
+          Row{"1e400", range, 5, kUnchanged}, Row{"1e-400", range, 6, kUnchanged}}) {
         double value = kUnchanged;
-        const auto [ptr, ec] = ParseDecimal(r.text, r.text + std::strlen(r.text), value);
-        EXPECT_EQ(ec, r.ec);
-        EXPECT_EQ(ptr - r.text, r.used);
-        EXPECT_EQ(value, r.value);
+        const auto result = ParseDecimal(text, text + std::strlen(text), value);
+        EXPECT_EQ((std::tuple{result.ec, result.ptr - text, value}), (std::tuple{ec, used, parsed})) << text;
     }
     double nan = 0;
     const std::string_view nanText = "NaN(1)";
     EXPECT_EQ(ParseDecimal(nanText.data(), nanText.data() + nanText.size(), nan).ptr, nanText.data() + nanText.size());
     EXPECT_TRUE(std::isnan(nan));
-    struct FloatRow {
-        const char* text;
-        std::errc ec;
-        float value;
-    };
-    for (const FloatRow& r :
+    using FloatRow = std::tuple<const char*, std::errc, float>;
+    for (const auto& [text, ec, parsed] :
          {FloatRow{"3.5e38", range, -7}, FloatRow{"1e-46", range, -7}, FloatRow{"0.7e-45", range, -7},
           FloatRow{"1e-40", ok, 9.99994610e-41f}, FloatRow{"2e-45", ok, 1.40129846e-45f}}) {
-        SCOPED_TRACE(r.text);
-        float value = -7;
-        EXPECT_EQ(ParseDecimal(r.text, r.text + std::strlen(r.text), value).ec, r.ec);
-        EXPECT_EQ(value, r.value);
+        float value = -7;  // braces evaluate in order: the value is read after the parse
+        EXPECT_EQ((std::pair{ParseDecimal(text, text + std::strlen(text), value).ec, value}), (std::pair{ec, parsed}))
+            << text;
     }
 }
 
@@ -150,16 +126,10 @@ TEST(ParseDecimal, MatchesFromCharsOverRandomTexts)
         const auto eF = std::from_chars(text.data(), end, expectedF);
         const auto gF = ParseDecimal(text.data(), end, gotF);
         SCOPED_TRACE(text);
-        ASSERT_EQ(g.ec, e.ec);
-        ASSERT_EQ(g.ptr, e.ptr);
-        ASSERT_EQ(gF.ec, eF.ec);
-        ASSERT_EQ(gF.ptr, eF.ptr);
-        if (!std::isnan(expected)) {
-            ASSERT_EQ(got, expected);
-        }
-        if (!std::isnan(expectedF)) {
-            ASSERT_EQ(gotF, expectedF);
-        }
+        ASSERT_EQ((std::tuple{g.ec, g.ptr - end, gF.ec, gF.ptr - end}),
+                  (std::tuple{e.ec, e.ptr - end, eF.ec, eF.ptr - end}));
+        ASSERT_TRUE((std::isnan(expected) || got == expected) && (std::isnan(expectedF) || gotF == expectedF))
+            << got << " " << expected << " " << gotF << " " << expectedF;
     }
 }
 

@@ -5,7 +5,10 @@
 #include <QXmlStreamReader>
 
 #include <cstdlib>
+#include <array>
 #include <fstream>
+#include <tuple>
+#include <utility>
 #include <gtest/gtest.h>
 
 #include "pictures/report_pdf.h"
@@ -37,32 +40,19 @@ bool WellFormed(const QByteArray& xml)
 
 TEST(PictureNames, OneRuleForTheWindowAndTheRun)
 {
-    struct Row {
-        const char* name;
-        const char* part;
-    };
-    for (const Row& r : {Row{"Brasília", "Brasília"},
-                         {"São Paulo/SP", "São_Paulo_SP"},
-                         {"a<b>&\"c\"", "a_b___c_"},
-                         {"..", "__"},
-                         {"", "QAV"},
-                         // Format characters are dropped: override, zero-width space, byte-order
-                         // mark, soft hyphen, a tag; a line separator is a blank.
-                         {"x\u202Ey\u200Bz", "xyz"},
-                         {"\uFEFFBras\u00ADília\U000E0041", "Brasília"},
-                         {"a\u2028b", "a_b"},
-                         {"\uFEFF", "QAV"},
-                         {"bad\xFFtail", "bad_tail"},
-                         {"cut\xC3", "cut_"},
-                         {"\xE2(ok", "__ok"},
-                         {"tab\tnew\nline", "tab_new_line"}}) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(FileNamePart(r.name), r.part);
-    }
+    using Row = std::pair<const char*, const char*>;
+    // Format characters are dropped: override, zero-width space, byte-order mark, soft hyphen, a
+    // tag; a line separator is a blank.
+    for (const auto& [name, part] :
+         {Row{"Brasília", "Brasília"}, Row{"São Paulo/SP", "São_Paulo_SP"}, Row{"a<b>&\"c\"", "a_b___c_"},
+          Row{"..", "__"}, Row{"", "QAV"}, Row{"x\u202Ey\u200Bz", "xyz"},
+          Row{"\uFEFFBras\u00ADília\U000E0041", "Brasília"}, Row{"a\u2028b", "a_b"}, Row{"\uFEFF", "QAV"},
+          Row{"bad\xFFtail", "bad_tail"}, Row{"cut\xC3", "cut_"}, Row{"\xE2(ok", "__ok"},
+          Row{"tab\tnew\nline", "tab_new_line"}})
+        EXPECT_EQ(FileNamePart(name), part) << name;
     // Cut to 255 bytes on a character boundary: 'é' is two bytes.
     const std::string name = CleanFileName("0001-01-", std::string(200, 'e') + "éééééééééééééééééééééééééé", ".png");
-    EXPECT_EQ(name.size(), 254u);
-    EXPECT_TRUE(name.ends_with("é.png"));
+    EXPECT_EQ((std::pair{name.size(), name.ends_with("é.png")}), (std::pair{std::size_t{254}, true}));
 
     PipelineSession session;
     EXPECT_EQ(SuggestedFileName(session.state, "chart", ".svg"), "Brasília - chart.svg");
@@ -83,10 +73,11 @@ TEST(PictureFiles, QavCliWritesTheWindowsFilesWithoutTheSystemsFonts)
     const std::string d = dir.path().toStdString();
     ASSERT_TRUE(std::ofstream(d + "/broken.conf") << "<fontconfig><unclosed");
     const std::string env = "SOURCE_DATE_EPOCH=1 FONTCONFIG_FILE=" + d + "/broken.conf";
-    ASSERT_TRUE(RunCli("analyze --chart " + d + "/c.png --graph " + d + "/g.svg --report " + d + "/r.pdf", env));
-    ASSERT_TRUE(RunCli("analyze --chart " + d + "/c.svg --graph " + d + "/g.png", env));
-    ASSERT_TRUE(RunCli("analyze --dataset world --all --compare-chart " + d + "/w.png --sort E", env));
-    ASSERT_TRUE(RunCli("analyze --dataset world --all --compare-chart " + d + "/w.svg --sort E", env));
+    for (const std::string& arguments : {"--chart " + d + "/c.png --graph " + d + "/g.svg --report " + d + "/r.pdf",
+                                         "--chart " + d + "/c.svg --graph " + d + "/g.png",
+                                         "--dataset world --all --compare-chart " + d + "/w.png --sort E",
+                                         "--dataset world --all --compare-chart " + d + "/w.svg --sort E"})
+        ASSERT_TRUE(RunCli("analyze " + arguments, env)) << arguments;
 
     PipelineSession session;
     for (PictureFormat format : {PictureFormat::Png, PictureFormat::Svg}) {
@@ -112,18 +103,18 @@ TEST(PictureFiles, SvgIsCompactAndWellFormed)
 {
     PipelineSession session;
     const QByteArray chart = RenderPictureFile(PictureKind::Chart, session.state, PictureFormat::Svg);
-    EXPECT_TRUE(WellFormed(chart));
-    EXPECT_LT(chart.size(), 80'000);
-    EXPECT_TRUE(chart.contains("<title>Bioclimatic chart of Brasília (Brazil)</title>"));
-    EXPECT_TRUE(chart.contains("\nPressure: 88.251 kPa\n"));
+    EXPECT_EQ((std::array{WellFormed(chart), chart.size() < 80'000,
+                          chart.contains("<title>Bioclimatic chart of Brasília (Brazil)</title>"),
+                          chart.contains("\nPressure: 88.251 kPa\n")}),
+              (std::array{true, true, true, true}));
     session.ShowWeatherFile("chicago.epw");
     session.state.View = HoursView::Recorded;
     session.Run();
     const QByteArray recorded = RenderPictureFile(PictureKind::Chart, session.state, PictureFormat::Svg);
-    EXPECT_TRUE(WellFormed(recorded));
-    EXPECT_LT(recorded.size(), 500'000);
-    EXPECT_EQ(recorded.count("<use xlink:href=\"#d3\""), 8760);  // one three-pixel dot per hour
-    EXPECT_TRUE(recorded.contains("fill-opacity=\"0.35\""));
+    // 8760: one three-pixel dot per hour.
+    EXPECT_EQ((std::tuple{WellFormed(recorded), recorded.size() < 500'000, recorded.count("<use xlink:href=\"#d3\""),
+                          recorded.contains("fill-opacity=\"0.35\"")}),
+              (std::tuple{true, true, 8760, true}));
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 // The hour filter, the warming and the compare rows on the headless pipeline.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "classify/raster_canvas.h"
 #include "pipeline/compare.h"
@@ -25,14 +29,12 @@ int Counted(const StrategyTally& t, int month = 0)
     return n;
 }
 
-bool SameTally(const StrategyTally& a, const StrategyTally& b)
+// The whole tally as one comparable value: shares, hours of each strategy and month, the top three.
+auto Whole(const StrategyTally& t)
 {
-    for (int s = 1; s <= kStrategies; ++s) {
-        if (a.YearShare[s] != b.YearShare[s]) return false;
-        for (int m = 1; m <= kMonths; ++m)
-            if (a.MonthHours[s][m] != b.MonthHours[s][m]) return false;
-    }
-    return a.TopStrategy == b.TopStrategy;
+    const std::int16_t* hours = &t.MonthHours[0][0];
+    return std::tuple{std::to_array(t.YearShare), std::vector<int>(hours, hours + sizeof t.MonthHours / sizeof *hours),
+                      t.TopStrategy};
 }
 
 // Every hour of the year, written as a wrapped range, gives exactly the analysis without one;
@@ -44,19 +46,18 @@ TEST(HourFilter, CountsOnlyTheSelectedTypicalHours)
     const HourStrategies strategies = s.state.HourStrategy;
     ASSERT_TRUE(MakeHourFilter(7, 6, 4, 3, s.state.Filter));
     s.Run();
-    EXPECT_TRUE(SameTally(s.state.Tally, all));
+    EXPECT_EQ(Whole(s.state.Tally), Whole(all));
 
     ASSERT_TRUE(MakeHourFilter(9, 18, 1, 12, s.state.Filter));
     s.Run();
     EXPECT_EQ(Counted(s.state.Tally), 120);
     EXPECT_EQ(s.state.HourStrategy, strategies);  // every hour is still classified as before
-    const float office[11] = {0, 0, 4.8f, 4.8f, 0, 86.5f, 4.0f, 0, 0, 0, 0};
-    for (int i = 1; i <= kStrategies; ++i) EXPECT_EQ(s.state.Tally.YearShare[i], office[i]) << i;
+    EXPECT_EQ(std::to_array(s.state.Tally.YearShare),
+              (std::to_array<float>({0, 0, 4.8f, 4.8f, 0, 86.5f, 4.0f, 0, 0, 0, 0})));
 
     ASSERT_TRUE(MakeHourFilter(22, 5, 12, 2, s.state.Filter));
     s.Run();
-    EXPECT_EQ(Counted(s.state.Tally), 24);
-    EXPECT_EQ(Counted(s.state.Tally, 2), 8);
+    EXPECT_EQ((std::pair{Counted(s.state.Tally), Counted(s.state.Tally, 2)}), (std::pair{24, 8}));
 }
 
 // A full recorded year (8760 hours: the pinned results): 9-18 is ten hours of 365 days; 22-5 in
@@ -70,8 +71,7 @@ TEST(HourFilter, CountsOnlyTheSelectedRecordedHours)
     EXPECT_EQ(Counted(s.state.RecordedTally), 3650);
     ASSERT_TRUE(MakeHourFilter(22, 5, 12, 2, s.state.Filter));
     s.Run();
-    EXPECT_EQ(Counted(s.state.RecordedTally), 720);
-    EXPECT_EQ(Counted(s.state.RecordedTally, 2), 224);
+    EXPECT_EQ((std::pair{Counted(s.state.RecordedTally), Counted(s.state.RecordedTally, 2)}), (std::pair{720, 224}));
 
     // The hourly export marks which hours are counted; the results export says which are.
     s.state.View = HoursView::Recorded;  // the hourly export writes the hours of the view shown
@@ -90,9 +90,9 @@ TEST(Warming, TwoDegreesOnBrasilia)
     s.state.WarmingAsked = UniformWarming(2);
     s.Run();
     ASSERT_TRUE(s.state.Warmed);
-    EXPECT_TRUE(SameTally(s.state.Base.Tally, base));
-    const float warmed[11] = {0, 0, 17.6f, 17.6f, 0, 29.1f, 25.5f, 3.4f, 3.4f, 3.4f, 0};
-    for (int i = 1; i <= kStrategies; ++i) EXPECT_EQ(s.state.Tally.YearShare[i], warmed[i]) << i;
+    EXPECT_EQ(Whole(s.state.Base.Tally), Whole(base));
+    EXPECT_EQ(std::to_array(s.state.Tally.YearShare),
+              (std::to_array<float>({0, 0, 17.6f, 17.6f, 0, 29.1f, 25.5f, 3.4f, 3.4f, 3.4f, 0})));
 }
 
 TEST(Warming, RefusedForALocationLeavesItUnchanged)
@@ -119,8 +119,8 @@ TEST(Warming, ShiftsTheRecordedHours)
     const std::vector<RecordedHour>& shifted = s.state.CurrentRecorded()->Hours;
     ASSERT_EQ(shifted.size(), read.size());
     EXPECT_FLOAT_EQ(shifted[4000].DBT, read[4000].DBT + 2);  // the hours shown and exported are the shifted ones
-    const float recorded[11] = {0, 36.2f, 19.0f, 11.3f, 0, 15.0f, 7.2f, 2.7f, 3.4f, 3.6f, 1.6f};
-    for (int i = 1; i <= kStrategies; ++i) EXPECT_EQ(s.state.RecordedTally.YearShare[i], recorded[i]) << i;
+    EXPECT_EQ(std::to_array(s.state.RecordedTally.YearShare),
+              (std::to_array<float>({0, 36.2f, 19.0f, 11.3f, 0, 15.0f, 7.2f, 2.7f, 3.4f, 3.6f, 1.6f})));
 }
 
 // Each bar of the compare view is the analysis of its location, as a selection in the list gives.
@@ -133,29 +133,22 @@ TEST(CompareLocations, BarsAreEachLocationsShares)
     for (int slot : {1, 5, 27}) {
         SelectLocation(s.state, slot - 1, s.canvases);
         const CompareRow& r = rows[slot - 1];
-        EXPECT_EQ(r.Position, slot);
-        EXPECT_EQ(r.Name, s.state.Current().LocationName);
-        EXPECT_EQ(r.Top, s.state.Tally.TopStrategy[1]);
-        for (int i = 1; i <= kStrategies; ++i) EXPECT_EQ(r.Shares[i], s.state.Tally.YearShare[i]) << slot;
-        EXPECT_FALSE(r.HasRecorded);
+        EXPECT_EQ((std::tuple{r.Position, r.Name, r.Top, r.Shares, r.HasRecorded}),
+                  (std::tuple{slot, s.state.Current().LocationName, s.state.Tally.TopStrategy[1],
+                              std::to_array(s.state.Tally.YearShare), false}));
     }
 }
 
 TEST(CompareLocations, SortsByStrategyNameOrListAndExportsCsv)
 {
-    std::vector<CompareRow> rows(3);
-    const char* names[] = {"Cuiabá", "Belém", "Curitiba"};
-    const float comfort[] = {20, 35.5f, 20};
-    for (int i = 0; i < 3; ++i) {
-        rows[i].Position = rows[i].Slot = i + 1;
-        rows[i].Name = names[i];
-        rows[i].Shares[5] = comfort[i];
-        rows[i].Shares[1] = 100 - comfort[i];
-        rows[i].Top = 1;
-    }
-    rows[2].HasRecorded = true;
-    rows[2].RecordedShares[5] = 100;
-    rows[2].RecordedTop = 5;
+    const auto made = [](int position, const char* name, float comfort) {
+        CompareRow r;
+        r.Position = r.Slot = position, r.Name = name, r.Top = 1;
+        r.Shares[5] = comfort, r.Shares[1] = 100 - comfort;
+        return r;
+    };
+    std::vector<CompareRow> rows{made(1, "Cuiabá", 20), made(2, "Belém", 35.5f), made(3, "Curitiba", 20)};
+    rows[2].HasRecorded = true, rows[2].RecordedShares[5] = 100, rows[2].RecordedTop = 5;
     const auto order = [&] {
         std::string o;
         for (const CompareRow& r : rows) o += std::to_string(r.Position);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "classify/raster_canvas.h"
@@ -133,9 +134,8 @@ TEST(ExportsCsv, TypicalDaysReadBackAsTheAnalysis)
         const int m = i / 24 + 1, h = i % 24 + 1;
         SCOPED_TRACE(testing::Message() << m << "/" << h);
         ASSERT_EQ(r.size(), 6u);
-        EXPECT_EQ(r[0] + "/" + r[1], std::to_string(m) + "/" + std::to_string(h));
-        EXPECT_EQ(ToFloat(r[2]), s.state.Hours.DBT[m][h]);
-        EXPECT_EQ(ToFloat(r[3]), s.state.Hours.W[m][h]);
+        EXPECT_EQ((std::tuple{r[0], r[1], ToFloat(r[2]), ToFloat(r[3])}),
+                  (std::tuple{std::to_string(m), std::to_string(h), s.state.Hours.DBT[m][h], s.state.Hours.W[m][h]}));
         // FTax1 inverts FUR: the humidity, rounded to 0.01 %, gives back W within 0.01 g/kg.
         EXPECT_NEAR(psy.FTax1(ToFloat(r[2]), ToFloat(r[4]) / 100), ToFloat(r[3]), 0.01);
     }
@@ -152,10 +152,9 @@ TEST(ExportsCsv, WeatherFileExportsTheRecordedAnalysis)
     ASSERT_TRUE(recorded);
     std::vector<Row> rows = SplitCsv(ResultsCsv(s.state));
     const size_t shares = Find(rows, {"Strategy", "Letter", "Name", "Year share (%)", "Recorded year share (%)"});
-    for (int st = 1; st <= 10; ++st) {
-        EXPECT_EQ(ToFloat(rows[shares + st][3]), s.state.Tally.YearShare[st]) << st;
-        EXPECT_EQ(ToFloat(rows[shares + st][4]), s.state.RecordedTally.YearShare[st]) << st;
-    }
+    for (int st = 1; st <= 10; ++st)
+        EXPECT_EQ((std::pair{ToFloat(rows[shares + st][3]), ToFloat(rows[shares + st][4])}),
+                  (std::pair{s.state.Tally.YearShare[st], s.state.RecordedTally.YearShare[st]}));
     ExpectMonthHours(rows, "Hours per month and strategy (recorded hours)", s.state.RecordedTally);
     const size_t used = Find(rows, {"Hours used", "Hours missing"}) + 1;
     ASSERT_EQ(rows[used].size(), 3u);
@@ -178,9 +177,9 @@ TEST(ExportsCsv, WeatherFileExportsTheRecordedAnalysis)
     EXPECT_EQ(rows.back()[0] + "/" + rows.back()[1] + "/" + rows.back()[2], "12/31/24");
     for (size_t i = 1; i < rows.size(); i += 97) {
         const RecordedHour& h = recorded->Hours[i - 1];
-        EXPECT_EQ(rows[i][1] + "/" + rows[i][2], std::to_string(h.Day) + "/" + std::to_string(h.Hour)) << i;
-        EXPECT_EQ(ToFloat(rows[i][3]), h.DBT) << i;
-        EXPECT_EQ(ToFloat(rows[i][4]), h.W) << i;
+        EXPECT_EQ((std::tuple{rows[i][1], rows[i][2], ToFloat(rows[i][3]), ToFloat(rows[i][4])}),
+                  (std::tuple{std::to_string(h.Day), std::to_string(h.Hour), h.DBT, h.W}))
+            << i;
     }
     ExpectLettersEqualTally(rows, 6, s.state.RecordedTally);
 }
