@@ -34,6 +34,10 @@ constexpr double kMarginMm = 18;
 constexpr double kBodyPt = 9, kNotePt = 8, kSectionPt = 12, kTitlePt = 16, kAdvicePt = 10;
 const QColor kGrey(90, 90, 90);
 constexpr double kCellPad = 4 * kPt;  // each side of a table cell
+// A last page filled below this share is worth saving by the tight layout, which sets type and
+// gaps at this factor (the gaps twice): 9 pt body text becomes about 8.6 pt.
+constexpr double kSparseLastPage = 0.25;
+constexpr double kTightLayout = 0.95;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -102,6 +106,12 @@ class PageLayout {
     {
     }
 
+    /// Scales the type and the gaps (1: as designed): a tighter layout keeps a last page that
+    /// would hold a few lines off the report.
+    void SetTightness(double tight) { tight_ = tight; }
+    /// How much of the last page the last Run filled, 0 to 1.
+    double LastPageFill() const { return y_ / Bottom(); }
+
     int Run(QPdfWriter* writer, QPainter* painter, int pageCount)
     {
         writer_ = writer;
@@ -118,7 +128,9 @@ class PageLayout {
   private:
     // Only the shipped regular and bold faces: an italic would be a system font or a synthesised one.
     // Without shaping there are no ligatures, so "fi" is copied and found as two letters.
-    QFont Font(double points, bool bold = false) const { return ReportFont(points, bold); }
+    QFont Font(double points, bool bold = false) const { return ReportFont(points * tight_, bold); }
+    /// A vertical gap of `points`, closed up in a tight layout.
+    double Gap(double points) const { return points * kPt * tight_ * tight_; }
     double Bottom() const { return area_.height() - 14 * kPt; }  // room for the footer
 
     double TextHeight(const QFont& font, const QString& text, double width) const
@@ -170,7 +182,7 @@ class PageLayout {
         const QFont font = Font(kTitlePt, true);
         const double h = TextHeight(font, Q(content_.Title), area_.width());
         DrawText(font, QRectF(0, 0, area_.width(), h), Q(content_.Title));
-        y_ = h + 6 * kPt;
+        y_ = h + Gap(6);
     }
 
     /// Height of a block as laid out at the page's width.
@@ -202,6 +214,7 @@ class PageLayout {
     QPainter* painter_ = nullptr;
     int page_ = 1, pageCount_ = 1;
     double y_ = 0;
+    double tight_ = 1;
 };
 
 double PageLayout::Height(const ReportBlock& block) const
@@ -209,11 +222,11 @@ double PageLayout::Height(const ReportBlock& block) const
     const double width = area_.width();
     switch (block.Kind) {
         case ReportBlockKind::Section:
-            return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt;
+            return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + Gap(10);
         case ReportBlockKind::Text:
-            return TextHeight(Font(kBodyPt), Q(block.Text), width) + 4 * kPt;
+            return TextHeight(Font(kBodyPt), Q(block.Text), width) + Gap(4);
         case ReportBlockKind::Note:
-            return TextHeight(Font(kNotePt), Q(block.Text), width) + 3 * kPt;
+            return TextHeight(Font(kNotePt), Q(block.Text), width) + Gap(3);
         case ReportBlockKind::Facts:
             return TableHeight(block.Table, true);
         case ReportBlockKind::Table:
@@ -221,15 +234,15 @@ double PageLayout::Height(const ReportBlock& block) const
         case ReportBlockKind::Chart:
         case ReportBlockKind::Graph: {
             const PictureKind kind = block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph;
-            return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt +
-                   PictureHeight(kind, PictureWidth(kind)) + 6 * kPt;
+            return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + Gap(10) +
+                   PictureHeight(kind, PictureWidth(kind)) + Gap(6);
         }
         case ReportBlockKind::Guidance: {
             const ReportGuidance& g = block.Advice;
-            double h = TextHeight(Font(kAdvicePt, true), Q(g.Heading + "   " + g.Share), width) + 2 * kPt;
+            double h = TextHeight(Font(kAdvicePt, true), Q(g.Heading + "   " + g.Share), width) + Gap(2);
             for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls, &g.Site})
-                if (!p->empty()) h += TextHeight(Font(kBodyPt), Q(*p), width) + 2 * kPt;
-            return h + 6 * kPt;
+                if (!p->empty()) h += TextHeight(Font(kBodyPt), Q(*p), width) + Gap(2);
+            return h + Gap(6);
         }
     }
     return 0;
@@ -250,17 +263,17 @@ void PageLayout::Block(std::size_t i)
     Need(Height(block) + (heading ? Height(content_.Blocks[i + 1]) : 0));
     switch (block.Kind) {
         case ReportBlockKind::Section:
-            y_ += 6 * kPt;
+            y_ += Gap(6);
             Paragraph(Font(kSectionPt, true), block.Text);
-            y_ += 4 * kPt;
+            y_ += Gap(4);
             return;
         case ReportBlockKind::Text:
             Paragraph(Font(kBodyPt), block.Text);
-            y_ += 4 * kPt;
+            y_ += Gap(4);
             return;
         case ReportBlockKind::Note:
             Paragraph(Font(kNotePt), block.Text, kGrey);
-            y_ += 3 * kPt;
+            y_ += Gap(3);
             return;
         case ReportBlockKind::Facts:
             Table(block.Table, true);
@@ -270,23 +283,23 @@ void PageLayout::Block(std::size_t i)
             return;
         case ReportBlockKind::Chart:
         case ReportBlockKind::Graph:
-            y_ += 6 * kPt;
+            y_ += Gap(6);
             Paragraph(Font(kSectionPt, true), block.Text);
-            y_ += 4 * kPt;
+            y_ += Gap(4);
             Picture(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph,
                     PictureWidth(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph));
-            y_ += 6 * kPt;
+            y_ += Gap(6);
             return;
         case ReportBlockKind::Guidance: {
             const ReportGuidance& g = block.Advice;
             Paragraph(Font(kAdvicePt, true), g.Heading + "   " + g.Share);
-            y_ += 2 * kPt;
+            y_ += Gap(2);
             for (const std::string* p : {&g.Asks, &g.Measures, &g.Pitfalls, &g.Site}) {
                 if (p->empty()) continue;
                 Paragraph(Font(kBodyPt), *p);
-                y_ += 2 * kPt;
+                y_ += Gap(2);
             }
-            y_ += 6 * kPt;
+            y_ += Gap(6);
             return;
         }
     }
@@ -315,17 +328,17 @@ std::vector<double> PageLayout::ColumnWidths(const ReportTable& table, bool fact
 double PageLayout::TableHeight(const ReportTable& table, bool facts) const
 {
     const std::vector<double> widths = ColumnWidths(table, facts);
-    const double line = QFontMetricsF(Font(kBodyPt), &device_).height() + 3 * kPt;
+    const double line = QFontMetricsF(Font(kBodyPt), &device_).height() + Gap(3);
     double h = facts ? 0 : line;
     for (const auto& row : table.Rows)
-        h += facts ? TextHeight(Font(kBodyPt), Q(row[1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
-    return h + 6 * kPt;
+        h += facts ? TextHeight(Font(kBodyPt), Q(row[1]), widths[1] - 2 * kCellPad) + Gap(3) : line;
+    return h + Gap(6);
 }
 
 void PageLayout::Table(const ReportTable& table, bool facts)
 {
     const std::vector<double> widths = ColumnWidths(table, facts);
-    const double line = QFontMetricsF(Font(kBodyPt), &device_).height() + 3 * kPt;
+    const double line = QFontMetricsF(Font(kBodyPt), &device_).height() + Gap(3);
     const auto cells = [&](const std::vector<std::string>& row, const QFont& font, double height) {
         double x = 0;
         for (std::size_t c = 0; c < widths.size(); ++c) {
@@ -348,12 +361,12 @@ void PageLayout::Table(const ReportTable& table, bool facts)
     }
     for (std::size_t r = 0; r < table.Rows.size(); ++r) {
         const double height =
-            facts ? TextHeight(Font(kBodyPt), Q(table.Rows[r][1]), widths[1] - 2 * kCellPad) + 3 * kPt : line;
+            facts ? TextHeight(Font(kBodyPt), Q(table.Rows[r][1]), widths[1] - 2 * kCellPad) + Gap(3) : line;
         const bool bold = r < table.Bold.size() && table.Bold[r];
         cells(table.Rows[r], Font(kBodyPt, bold), height);
         y_ += height;
     }
-    y_ += 6 * kPt;
+    y_ += Gap(6);
 }
 
 void PageLayout::Picture(PictureKind kind, double width)
@@ -501,7 +514,17 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
         }
         const AnalysisState& drawn = shown != name ? shortened : viewed;
         PageLayout layout(*content, drawn, language, writer, area);
-        const int pages = layout.Run(nullptr, nullptr, 1);
+        int pages = layout.Run(nullptr, nullptr, 1);
+        // A last page holding only a few lines (the references) is pulled back by setting the
+        // text a little closer, when that saves the page.
+        if (pages > 2 && layout.LastPageFill() < kSparseLastPage) {
+            layout.SetTightness(kTightLayout);
+            const int tight = layout.Run(nullptr, nullptr, 1);
+            if (tight < pages)
+                pages = tight;
+            else
+                layout.SetTightness(1);
+        }
         QPainter painter(&writer);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
         layout.Run(&writer, &painter, pages);

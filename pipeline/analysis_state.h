@@ -21,6 +21,7 @@
 #include "core/warming.h"
 #include "data/builtin_sets.h"
 #include "data/recorded_hours.h"
+#include "pipeline/searched_site.h"
 
 namespace qav {
 
@@ -70,6 +71,8 @@ struct AnalysisState {
     /// of their own (the compare view) compare it to tell whether they are stale; the functions
     /// that change those inputs bump it, so change them only through those functions.
     std::uint64_t InputGeneration = 0;
+    /// The site the current station was found for, when it was found by a search.
+    std::optional<SearchedSite> Searched;
 
     // Derived by the last pipeline run.
     /// The current location with the warming added; empty without a warming or when refused.

@@ -9,8 +9,10 @@
 #include "core/text_format.h"
 #include "core/version.h"
 #include "pipeline/rendering.h"
+#include "pipeline/searched_site.h"
 #include "pipeline/site_guidance.h"
 #include "text/report_texts.h"
+#include "text/stored_country_names.h"
 
 namespace qav {
 namespace {
@@ -32,6 +34,11 @@ class Composer {
     std::string Fixed(double value, int decimals) const
     {
         return FormatFixed(value, decimals, DecimalSeparatorOf(language_));
+    }
+    /// "Brasília (Brasil)": the country in the reader's language.
+    std::string Place(const LocationRecord& l) const
+    {
+        return l.LocationName + " (" + std::string(StoredCountryName(language_, l.Country)) + ")";
     }
     std::string StrategyLabel(int s) const
     {
@@ -68,8 +75,7 @@ std::string Composer::SourceText() const
     const std::string& file = state_.SourceFile[static_cast<std::size_t>(state_.CurrentLocation)];
     // The file's name only: a report handed on must not reveal the folders of the user's disk.
     const std::string name = std::filesystem::path(file).filename().string();
-    if (!file.empty() && Recorded())
-        return Fill(rt::kWeatherFileSource, {name, l.LocationName + " (" + l.Country + ")"});
+    if (!file.empty() && Recorded()) return Fill(rt::kWeatherFileSource, {name, Place(l)});
     const DataSetFlags& set = state_.DataSetKind;
     std::string source = !file.empty()                      ? Fill(rt::kFileSource, {name})
                          : set.IsShown(DataSetKind::Brazil) ? T(rt::kSetBrazil) + ", " + T(rt::kPeriodBrazil)
@@ -91,9 +97,11 @@ void Composer::Heading(const std::string& date)
     const char sep = DecimalSeparatorOf(language_);
     ReportTable facts;
     const auto fact = [&](const char* label, std::string value) { facts.Rows.push_back({T(label), std::move(value)}); };
-    fact(rt::kLocation, l.LocationName + " (" + l.Country + ")");
+    fact(rt::kLocation, Place(l));
     fact(rt::kSource, SourceText());
     fact(rt::kCoordinates, Fixed(l.Latitude, 2) + "°, " + Fixed(l.Longitude, 2) + "°");
+    const SearchedSiteText site = DescribeSearchedSite(state_, language_);
+    if (!site.Site.empty()) fact(rt::kSearchedSite, site.Site);
     fact(rt::kElevation, FormatGeneral(l.Elevation, sep) + " m");
     fact(rt::kPressure, Fill(rt::kPressureValue,
                              {Fixed(state_.Pressure.PressureKPa, 3), Fixed(state_.Pressure.PressureElevation, 0)}));
@@ -101,7 +109,7 @@ void Composer::Heading(const std::string& date)
     fact(rt::kBasis, recorded ? Fill(rt::kRecordedBasis,
                                      {std::to_string(recorded->HoursUsed), std::to_string(recorded->HoursMissing)})
                               : T(rt::kTypicalBasis));
-    fact(rt::kCountedHours, HourFilterText(state_.Filter, language_));
+    fact(rt::kCountedHours, state_.Filter.IsAll() ? T(rt::kAllDayHours) : HourFilterText(state_.Filter, language_));
     fact(rt::kWarming, state_.Warmed ? WarmingText(*state_.WarmingAsked, language_) : T(rt::kNoWarming));
     // The chart's size in screen pixels tells which screen the zone map was laid out for.
     const ScreenLayout& layout = state_.Layout;
@@ -121,6 +129,7 @@ void Composer::Heading(const std::string& date)
                                       : date;
     fact(rt::kProgram, std::string(kProgramAndVersion) + ", " + shownDate);
     Add(ReportBlockKind::Facts, {}, std::move(facts));
+    if (!site.Warning.empty()) Add(ReportBlockKind::Note, site.Warning);
 }
 
 void Composer::Pictures()
@@ -285,7 +294,7 @@ std::optional<ReportContent> ComposeReport(const AnalysisState& state, Language 
     composer.Method();
     content = composer.Take();
     const LocationRecord& l = state.Current();
-    content.Title = composer.Fill(report_text::kDocumentTitle, {l.LocationName + " (" + l.Country + ")"});
+    content.Title = composer.Fill(report_text::kDocumentTitle, {composer.Place(l)});
     return content;
 }
 

@@ -52,21 +52,19 @@ class Checker {
         return checks;
     }
 
-    /// The months where cold (A to C) or hot (F to J) hours are the larger part of the hours counted.
+    /// The months of a need: those where its hours (cold A to C, or hot F to J) are at least a
+    /// tenth of the month's hours counted, about two and a half hours of the typical day; a need
+    /// that never reaches that is named by every month it has hours in.
     std::vector<int> SeasonMonths(bool cold) const
     {
-        std::vector<int> months;
+        std::vector<int> months, any;
         for (int m = 1; m <= kMonths; ++m) {
-            int c = 0, h = 0, all = 0;
-            for (int s = 1; s <= kStrategies; ++s) {
-                all += basis_.MonthHours[s][m];
-                if (s <= 3) c += basis_.MonthHours[s][m];
-                if (s >= 6) h += basis_.MonthHours[s][m];
-            }
-            const int mine = cold ? c : h, other = cold ? h : c;
-            if (mine > other && 2 * mine >= all) months.push_back(m);
+            const auto [coldHours, hotHours, all] = MonthNeeds(m);
+            const int need = cold ? coldHours : hotHours;
+            if (need > 0) any.push_back(m);
+            if (need > 0 && 10 * need >= all) months.push_back(m);
         }
-        return months;
+        return months.empty() ? any : months;
     }
 
     std::string Brief() const
@@ -77,9 +75,7 @@ class Checker {
         const double kSignificant = 5;  // percent of the hours, as for a block of advice
         const bool cold = counts_.Percent(counts_.Cold()) >= kSignificant;
         const bool hot = counts_.Percent(counts_.Hot()) >= kSignificant;
-        const std::vector<int> coldSeason = SeasonMonths(true), hotSeason = SeasonMonths(false);
-        const std::string coldMonths = coldSeason.empty() ? T(rt::kColdMonths) : MonthsText(coldSeason);
-        const std::string hotMonths = hotSeason.empty() ? T(rt::kWarmMonths) : MonthsText(hotSeason);
+        const std::string coldMonths = MonthsText(SeasonMonths(true)), hotMonths = MonthsText(SeasonMonths(false));
         const std::string coldHours = std::to_string(counts_.Cold()), hotHours = std::to_string(counts_.Hot());
         // Ventilation wins the hot season when its own hours outnumber those that mass or
         // evaporation serve; night-cooled mass only where the nights allow it.
@@ -98,18 +94,54 @@ class Checker {
             add(F(rt::kBriefWallsCold, {coldHours, coldMonths}));
         else if (hot)
             add(F(breeze ? rt::kBriefWallsHotLight : rt::kBriefWallsHotHeavy, {hotHours, hotMonths}));
-        if (cold)
-            add(F(hot && breeze ? rt::kBriefOpeningsColdBreeze : rt::kBriefOpeningsCold, {facade, hotMonths}));
+        if (cold && hot)
+            add(F(breeze ? rt::kBriefOpeningsColdBreeze : rt::kBriefOpeningsColdShaded, {facade, hotMonths}));
+        else if (cold)
+            add(F(rt::kBriefOpeningsCold, {facade}));
         else if (hot)
             add(T(breeze ? rt::kBriefOpeningsBreeze : rt::kBriefOpeningsSmall));
-        if (cold) add(F(rt::kBriefRunCold, {coldMonths}));
-        if (hot)
-            add(F(nightMass ? rt::kBriefRunNight : breeze ? rt::kBriefRunBreeze : rt::kBriefRunClosed, {hotMonths}));
+        // How to run it, month by month: a month of both needs is warm by day and cool at night.
+        std::vector<int> coldOnly, both, hotOnly;
+        const std::vector<int> coldSeason = SeasonMonths(true), hotSeason = SeasonMonths(false);
+        for (int m = 1; m <= kMonths; ++m) {
+            const bool c = cold && std::count(coldSeason.begin(), coldSeason.end(), m);
+            const bool h = hot && std::count(hotSeason.begin(), hotSeason.end(), m);
+            (c && h ? both : c ? coldOnly : hotOnly).push_back(m);
+            if (!c && !h) hotOnly.pop_back();
+        }
+        if (!coldOnly.empty()) add(Capitalised(F(rt::kBriefRunCold, {MonthsText(coldOnly)})));
+        if (!both.empty()) add(Capitalised(F(rt::kBriefRunBoth, {MonthsText(both)})));
+        if (!hotOnly.empty())
+            add(Capitalised(F(nightMass ? rt::kBriefRunNight
+                              : breeze  ? rt::kBriefRunBreeze
+                                        : rt::kBriefRunClosed,
+                              {MonthsText(hotOnly)})));
+        // The blocks that follow pull apart where both needs matter: the one with more hours wins.
+        if (cold && hot)
+            add(counts_.Cold() >= counts_.Hot() ? F(rt::kBriefColdWins, {coldHours, hotHours})
+                                                : F(rt::kBriefHotWins, {hotHours, coldHours}));
         if (text.empty()) add(T(rt::kBriefMild));
         return text;
     }
 
   private:
+    /// Month names and "all year round" open a sentence in either language.
+    static std::string Capitalised(std::string text)
+    {
+        if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+        return text;
+    }
+    /// A month's cold (A to C) and hot (F to J) hours and all its hours counted.
+    std::array<int, 3> MonthNeeds(int m) const
+    {
+        std::array<int, 3> n{};
+        for (int s = 1; s <= kStrategies; ++s) {
+            n[2] += basis_.MonthHours[s][m];
+            if (s <= 3) n[0] += basis_.MonthHours[s][m];
+            if (s >= 6) n[1] += basis_.MonthHours[s][m];
+        }
+        return n;
+    }
     std::string T(const char* english) const { return std::string(ReportText(language_, english)); }
     std::string Fixed(double v, int decimals) const { return FormatFixed(v, decimals, DecimalSeparatorOf(language_)); }
     const MonthlyNormals& Normals(int m) const { return state_.Current().Month[static_cast<std::size_t>(m)]; }

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;The strategies&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;A Artificial heating&lt;/b&gt;: too cold for passive means; the building needs a heating system.&lt;/li&gt;&lt;li&gt;&lt;b&gt;B Solar heating&lt;/b&gt;: sun let in through glazing facing the sun, kept by insulation, gives comfort.&lt;/li&gt;&lt;li&gt;&lt;b&gt;C Thermal inertia (heating)&lt;/b&gt;: heavy walls and floors store the day&apos;s and the sun&apos;s heat and give it back at night.&lt;/li&gt;&lt;li&gt;&lt;b&gt;D Air humidification&lt;/b&gt;: the air is too dry; water surfaces, plants or a humidifier help.&lt;/li&gt;&lt;li&gt;&lt;b&gt;E Thermal comfort&lt;/b&gt;: comfortable as it is.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F Ventilation&lt;/b&gt;: air moving through the rooms (cross ventilation) takes heat and moisture away.&lt;/li&gt;&lt;li&gt;&lt;b&gt;G Night ventilation&lt;/b&gt;: open the building at night to cool its mass, close it by day.&lt;/li&gt;&lt;li&gt;&lt;b&gt;H Thermal inertia (cooling)&lt;/b&gt;: heavy construction damps the heat of the day.&lt;/li&gt;&lt;li&gt;&lt;b&gt;I Evaporative cooling&lt;/b&gt;: dry heat; water evaporating (fountains, pools, plants, evaporative coolers) cools the air.&lt;/li&gt;&lt;li&gt;&lt;b&gt;J Artificial cooling&lt;/b&gt;: too hot or too humid for passive means; the building needs air conditioning.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h3&gt;As estratégias&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;A Aquecimento artificial&lt;/b&gt;: frio demais para meios passivos; a edificação precisa de um sistema de aquecimento.&lt;/li&gt;&lt;li&gt;&lt;b&gt;B Aquecimento solar passivo&lt;/b&gt;: o sol admitido por vidros voltados para ele, conservado por isolamento térmico, proporciona conforto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;C Inércia térmica (aquecimento)&lt;/b&gt;: paredes e pisos pesados armazenam o calor do dia e do sol e o devolvem à noite.&lt;/li&gt;&lt;li&gt;&lt;b&gt;D Umidificação do ar&lt;/b&gt;: o ar está seco demais; espelhos d&apos;água, vegetação ou um umidificador ajudam.&lt;/li&gt;&lt;li&gt;&lt;b&gt;E Conforto térmico&lt;/b&gt;: confortável sem nenhuma estratégia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F Ventilação natural&lt;/b&gt;: o ar que atravessa os ambientes (ventilação cruzada) remove calor e umidade.&lt;/li&gt;&lt;li&gt;&lt;b&gt;G Ventilação noturna&lt;/b&gt;: abrir a edificação à noite para resfriar a sua massa e fechá-la durante o dia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;H Inércia térmica (resfriamento)&lt;/b&gt;: uma construção pesada amortece o calor do dia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;I Resfriamento evaporativo&lt;/b&gt;: calor seco; a evaporação da água (fontes, piscinas, vegetação, resfriadores evaporativos) resfria o ar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;J Resfriamento artificial&lt;/b&gt;: quente ou úmido demais para meios passivos; a edificação precisa de ar-condicionado.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <translation>&lt;h3&gt;As estratégias&lt;/h3&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;A Aquecimento artificial&lt;/b&gt;: frio demais para meios passivos; a edificação precisa de um sistema de aquecimento.&lt;/li&gt;&lt;li&gt;&lt;b&gt;B Aquecimento solar passivo&lt;/b&gt;: o sol admitido por vidros voltados para ele, conservado por isolamento térmico, proporciona conforto.&lt;/li&gt;&lt;li&gt;&lt;b&gt;C Inércia térmica para aquecimento&lt;/b&gt;: paredes e pisos pesados armazenam o calor do dia e do sol e o devolvem à noite.&lt;/li&gt;&lt;li&gt;&lt;b&gt;D Umidificação do ar&lt;/b&gt;: o ar está seco demais; espelhos d&apos;água, vegetação ou um umidificador ajudam.&lt;/li&gt;&lt;li&gt;&lt;b&gt;E Conforto térmico&lt;/b&gt;: confortável sem nenhuma estratégia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;F Ventilação natural&lt;/b&gt;: o ar que atravessa os ambientes (ventilação cruzada) remove calor e umidade.&lt;/li&gt;&lt;li&gt;&lt;b&gt;G Ventilação noturna&lt;/b&gt;: abrir a edificação à noite para resfriar a sua massa e fechá-la durante o dia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;H Inércia térmica para resfriamento&lt;/b&gt;: uma construção pesada amortece o calor do dia.&lt;/li&gt;&lt;li&gt;&lt;b&gt;I Resfriamento evaporativo&lt;/b&gt;: calor seco; a evaporação da água (fontes, piscinas, vegetação, resfriadores evaporativos) resfria o ar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;J Resfriamento artificial&lt;/b&gt;: quente ou úmido demais para meios passivos; a edificação precisa de ar-condicionado.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;How the shares are counted&lt;/h3&gt;&lt;p&gt;Each hour is counted for the zone its point lies in; an hour left of the chart counts for A, one right of it for J, and one outside every zone (above the saturation curve) for the strategy of the hour before it. The month-by-strategy view (View menu) shows these hours as counted.&lt;/p&gt;&lt;p&gt;</source>
@@ -327,6 +327,453 @@
     <message>
         <source>elevation %1 is out of range (-500 to 9000 m)</source>
         <translation>altitude %1 está fora do intervalo (-500 a 9000 m)</translation>
+    </message>
+</context>
+<context>
+    <name>qav::Country</name>
+    <message>
+        <source>Algeria</source>
+        <translation>Argélia</translation>
+    </message>
+    <message>
+        <source>Argentina</source>
+        <translation>Argentina</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Austrália</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation>Áustria</translation>
+    </message>
+    <message>
+        <source>Bahamas</source>
+        <translation>Bahamas</translation>
+    </message>
+    <message>
+        <source>Bahrain</source>
+        <translation>Bahrein</translation>
+    </message>
+    <message>
+        <source>Barbados</source>
+        <translation>Barbados</translation>
+    </message>
+    <message>
+        <source>Belarus</source>
+        <translation>Belarus</translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation>Bélgica</translation>
+    </message>
+    <message>
+        <source>Benin</source>
+        <translation>Benin</translation>
+    </message>
+    <message>
+        <source>Bermuda</source>
+        <translation>Bermudas</translation>
+    </message>
+    <message>
+        <source>Bolivia</source>
+        <translation>Bolívia</translation>
+    </message>
+    <message>
+        <source>Bosnia and Herzegovina</source>
+        <translation>Bósnia e Herzegovina</translation>
+    </message>
+    <message>
+        <source>Bosnia and Herzegovina Srpska</source>
+        <translation>Bósnia e Herzegovina (República Sérvia)</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brasil</translation>
+    </message>
+    <message>
+        <source>Bulgaria</source>
+        <translation>Bulgária</translation>
+    </message>
+    <message>
+        <source>Cameroon</source>
+        <translation>Camarões</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canadá</translation>
+    </message>
+    <message>
+        <source>Cayman Islands</source>
+        <translation>Ilhas Cayman</translation>
+    </message>
+    <message>
+        <source>Central African Republic</source>
+        <translation>República Centro-Africana</translation>
+    </message>
+    <message>
+        <source>Chile</source>
+        <translation>Chile</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>Colombia</source>
+        <translation>Colômbia</translation>
+    </message>
+    <message>
+        <source>Croatia</source>
+        <translation>Croácia</translation>
+    </message>
+    <message>
+        <source>Cuba</source>
+        <translation>Cuba</translation>
+    </message>
+    <message>
+        <source>Curacao a. S. Maarten</source>
+        <translation>Curaçao e São Martinho</translation>
+    </message>
+    <message>
+        <source>Cyprus</source>
+        <translation>Chipre</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>República Tcheca</translation>
+    </message>
+    <message>
+        <source>Dem. Rep. Congo</source>
+        <translation>República Democrática do Congo</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dinamarca</translation>
+    </message>
+    <message>
+        <source>Dominican Republic</source>
+        <translation>República Dominicana</translation>
+    </message>
+    <message>
+        <source>Ecuador</source>
+        <translation>Equador</translation>
+    </message>
+    <message>
+        <source>Egypt</source>
+        <translation>Egito</translation>
+    </message>
+    <message>
+        <source>Estonia</source>
+        <translation>Estônia</translation>
+    </message>
+    <message>
+        <source>Ethiopia</source>
+        <translation>Etiópia</translation>
+    </message>
+    <message>
+        <source>Faroe Islands</source>
+        <translation>Ilhas Faroé</translation>
+    </message>
+    <message>
+        <source>Finland</source>
+        <translation>Finlândia</translation>
+    </message>
+    <message>
+        <source>Fr. Polynesia</source>
+        <translation>Polinésia Francesa</translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation>França</translation>
+    </message>
+    <message>
+        <source>French Guiana</source>
+        <translation>Guiana Francesa</translation>
+    </message>
+    <message>
+        <source>Georgia</source>
+        <translation>Geórgia</translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation>Alemanha</translation>
+    </message>
+    <message>
+        <source>Greece</source>
+        <translation>Grécia</translation>
+    </message>
+    <message>
+        <source>Greenland</source>
+        <translation>Groenlândia</translation>
+    </message>
+    <message>
+        <source>Guyana</source>
+        <translation>Guiana</translation>
+    </message>
+    <message>
+        <source>Hong Kong, China</source>
+        <translation>Hong Kong (China)</translation>
+    </message>
+    <message>
+        <source>Hungary</source>
+        <translation>Hungria</translation>
+    </message>
+    <message>
+        <source>Iceland</source>
+        <translation>Islândia</translation>
+    </message>
+    <message>
+        <source>India</source>
+        <translation>Índia</translation>
+    </message>
+    <message>
+        <source>Iran</source>
+        <translation>Irã</translation>
+    </message>
+    <message>
+        <source>Iraq</source>
+        <translation>Iraque</translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation>Irlanda</translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation>Israel</translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation>Itália</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japão</translation>
+    </message>
+    <message>
+        <source>Kazakhstan</source>
+        <translation>Cazaquistão</translation>
+    </message>
+    <message>
+        <source>Kiribati</source>
+        <translation>Kiribati</translation>
+    </message>
+    <message>
+        <source>Laos</source>
+        <translation>Laos</translation>
+    </message>
+    <message>
+        <source>Latvia</source>
+        <translation>Letônia</translation>
+    </message>
+    <message>
+        <source>Lebanon</source>
+        <translation>Líbano</translation>
+    </message>
+    <message>
+        <source>Libya</source>
+        <translation>Líbia</translation>
+    </message>
+    <message>
+        <source>Luxembourg</source>
+        <translation>Luxemburgo</translation>
+    </message>
+    <message>
+        <source>Macao, China</source>
+        <translation>Macau (China)</translation>
+    </message>
+    <message>
+        <source>Malaysia</source>
+        <translation>Malásia</translation>
+    </message>
+    <message>
+        <source>Mali</source>
+        <translation>Mali</translation>
+    </message>
+    <message>
+        <source>Mauritius</source>
+        <translation>Maurício</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>México</translation>
+    </message>
+    <message>
+        <source>Moldova</source>
+        <translation>Moldávia</translation>
+    </message>
+    <message>
+        <source>Morocco</source>
+        <translation>Marrocos</translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation>Países Baixos</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nova Zelândia</translation>
+    </message>
+    <message>
+        <source>Niger</source>
+        <translation>Níger</translation>
+    </message>
+    <message>
+        <source>Nigeria</source>
+        <translation>Nigéria</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Noruega</translation>
+    </message>
+    <message>
+        <source>Oman</source>
+        <translation>Omã</translation>
+    </message>
+    <message>
+        <source>Pakistan</source>
+        <translation>Paquistão</translation>
+    </message>
+    <message>
+        <source>Paraguay</source>
+        <translation>Paraguai</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Philippines</source>
+        <translation>Filipinas</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polônia</translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation>Portugal</translation>
+    </message>
+    <message>
+        <source>Republic of Korea</source>
+        <translation>Coreia do Sul</translation>
+    </message>
+    <message>
+        <source>Romania</source>
+        <translation>Romênia</translation>
+    </message>
+    <message>
+        <source>Russian Federation</source>
+        <translation>Rússia</translation>
+    </message>
+    <message>
+        <source>Saudi Arabia</source>
+        <translation>Arábia Saudita</translation>
+    </message>
+    <message>
+        <source>Senegal</source>
+        <translation>Senegal</translation>
+    </message>
+    <message>
+        <source>Serbia</source>
+        <translation>Sérvia</translation>
+    </message>
+    <message>
+        <source>Seychelles</source>
+        <translation>Seicheles</translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation>Singapura</translation>
+    </message>
+    <message>
+        <source>Slovakia</source>
+        <translation>Eslováquia</translation>
+    </message>
+    <message>
+        <source>Slovenia</source>
+        <translation>Eslovênia</translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation>Espanha</translation>
+    </message>
+    <message>
+        <source>Sudan</source>
+        <translation>Sudão</translation>
+    </message>
+    <message>
+        <source>Suriname</source>
+        <translation>Suriname</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Suécia</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Suíça</translation>
+    </message>
+    <message>
+        <source>Syria</source>
+        <translation>Síria</translation>
+    </message>
+    <message>
+        <source>Thailand</source>
+        <translation>Tailândia</translation>
+    </message>
+    <message>
+        <source>Trinidad and Tobago</source>
+        <translation>Trinidad e Tobago</translation>
+    </message>
+    <message>
+        <source>Tunisia</source>
+        <translation>Tunísia</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turquia</translation>
+    </message>
+    <message>
+        <source>Turkmenistan</source>
+        <translation>Turcomenistão</translation>
+    </message>
+    <message>
+        <source>Türkiye</source>
+        <translation>Turquia</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>EUA</translation>
+    </message>
+    <message>
+        <source>Ukraine</source>
+        <translation>Ucrânia</translation>
+    </message>
+    <message>
+        <source>United Arab Emirates</source>
+        <translation>Emirados Árabes Unidos</translation>
+    </message>
+    <message>
+        <source>United Kingdom</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message>
+        <source>Uruguay</source>
+        <translation>Uruguai</translation>
+    </message>
+    <message>
+        <source>Uzbekistan</source>
+        <translation>Uzbequistão</translation>
+    </message>
+    <message>
+        <source>Venezuela</source>
+        <translation>Venezuela</translation>
+    </message>
+    <message>
+        <source>Zimbabwe</source>
+        <translation>Zimbábue</translation>
     </message>
 </context>
 <context>
@@ -1649,6 +2096,10 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Análise bioclimática de %1</translation>
     </message>
     <message>
+        <source>report</source>
+        <translation>relatório</translation>
+    </message>
+    <message>
         <source>There is no analysed location to report on.</source>
         <translation>Não há localidade analisada para o relatório.</translation>
     </message>
@@ -1759,6 +2210,34 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>weather file %1, location from its header: %2</source>
         <translation>arquivo climático %1, local segundo o seu cabeçalho: %2</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Local do projeto</translation>
+    </message>
+    <message>
+        <source>the station is %1 km away</source>
+        <translation>a estação fica a %1 km</translation>
+    </message>
+    <message>
+        <source> and %1 m higher</source>
+        <translation> e %1 m mais alta</translation>
+    </message>
+    <message>
+        <source> and %1 m lower</source>
+        <translation> e %1 m mais baixa</translation>
+    </message>
+    <message>
+        <source> at the same elevation</source>
+        <translation> na mesma altitude</translation>
+    </message>
+    <message>
+        <source>The station is more than %1 km from the site or more than %2 m higher or lower: the site&apos;s climate may differ. The pressure is that of the station&apos;s elevation, %3 m.</source>
+        <translation>A estação fica a mais de %1 km do local ou mais de %2 m acima ou abaixo dele: o clima do local pode ser outro. A pressão é a da altitude da estação, %3 m.</translation>
+    </message>
+    <message>
+        <source>all 24 hours of the day</source>
+        <translation>todas as 24 horas do dia</translation>
     </message>
     <message>
         <source>* Warmed normals: %1 added to every minimum and maximum; humidity as read.</source>
@@ -1905,36 +2384,44 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Neste local:</translation>
     </message>
     <message>
+        <source>all year round</source>
+        <translation>o ano todo</translation>
+    </message>
+    <message>
         <source>The building in brief</source>
         <translation>A edificação em resumo</translation>
     </message>
     <message>
-        <source>Walls and roof: insulated, with heavy internal walls and floors for the %1 cold hours of %2; light, shaded external walls and a ventilated roof for the %3 hot hours of %4, when ventilation wins.</source>
-        <translation>Vedações e cobertura: isoladas, com vedações internas e pisos pesados para as %1 horas frias de %2; vedações externas leves e sombreadas e cobertura ventilada para as %3 horas quentes de %4, quando a ventilação prevalece.</translation>
+        <source>Walls and roof: an insulated roof; heavy internal walls and floors inside the insulation for the %1 cold hours (%2); light, shaded external walls and a ventilated roof space for the %3 hot hours (%4).</source>
+        <translation>Vedações e cobertura: cobertura isolada; vedações internas e pisos pesados, do lado interno do isolamento térmico, para as %1 horas frias (%2); vedações externas leves e sombreadas e ático ventilado para as %3 horas quentes (%4).</translation>
     </message>
     <message>
-        <source>Walls and roof: heavy and insulated throughout: the mass keeps the sun&apos;s heat for the %1 cold hours of %2 and damps the heat of the %3 hot hours of %4.</source>
-        <translation>Vedações e cobertura: pesadas e isoladas em toda a edificação: a massa guarda o calor do sol para as %1 horas frias de %2 e amortece o calor das %3 horas quentes de %4.</translation>
+        <source>Walls and roof: heavy and insulated throughout: the mass stores the sun&apos;s heat for the %1 cold hours (%2) and damps the heat of the %3 hot hours (%4).</source>
+        <translation>Vedações e cobertura: pesadas e isoladas em toda a edificação: a massa guarda o calor do sol para as %1 horas frias (%2) e amortece o calor das %3 horas quentes (%4).</translation>
     </message>
     <message>
-        <source>Walls and roof: well insulated, with heavy internal walls and floors inside the insulation for the %1 cold hours of %2.</source>
-        <translation>Vedações e cobertura: bem isoladas, com vedações internas e pisos pesados do lado interno do isolamento térmico para as %1 horas frias de %2.</translation>
+        <source>Walls and roof: heavy and well insulated, with the mass of the internal walls and floors inside the insulation, for the %1 cold hours (%2).</source>
+        <translation>Vedações e cobertura: pesadas e bem isoladas, com a massa das vedações internas e dos pisos do lado interno do isolamento térmico, para as %1 horas frias (%2).</translation>
     </message>
     <message>
-        <source>Walls and roof: light, shaded external walls and an insulated, ventilated roof for the %1 hot hours of %2.</source>
-        <translation>Vedações e cobertura: vedações externas leves e sombreadas e cobertura isolada e ventilada para as %1 horas quentes de %2.</translation>
+        <source>Walls and roof: light, shaded external walls and an insulated, ventilated roof for the %1 hot hours (%2).</source>
+        <translation>Vedações e cobertura: vedações externas leves e sombreadas e cobertura isolada e ventilada para as %1 horas quentes (%2).</translation>
     </message>
     <message>
-        <source>Walls and roof: heavy, insulated and shaded, with light-coloured outer surfaces, for the %1 hot hours of %2.</source>
-        <translation>Vedações e cobertura: pesadas, isoladas e sombreadas, com superfícies externas claras, para as %1 horas quentes de %2.</translation>
+        <source>Walls and roof: heavy, insulated and shaded, with light-coloured outer surfaces, for the %1 hot hours (%2).</source>
+        <translation>Vedações e cobertura: pesadas, isoladas e sombreadas, com superfícies externas de cor clara, para as %1 horas quentes (%2).</translation>
     </message>
     <message>
-        <source>Openings: medium, facing %1 and on opposite façades for the breeze, shaded in %2.</source>
-        <translation>Aberturas: médias, voltadas para %1 e em fachadas opostas para a ventilação cruzada, sombreadas em %2.</translation>
+        <source>Openings: medium, facing %1, with openings on opposite façades for the breeze; all shaded (%2).</source>
+        <translation>Aberturas: médias, voltadas para %1, com aberturas em fachadas opostas para a ventilação cruzada; todas sombreadas (%2).</translation>
     </message>
     <message>
-        <source>Openings: medium, facing %1, with overhangs that shade them in %2.</source>
-        <translation>Aberturas: médias, voltadas para %1, com beirais e brises que as sombreiem em %2.</translation>
+        <source>Openings: medium, facing %1, with overhangs that shade them (%2).</source>
+        <translation>Aberturas: médias, voltadas para %1, com beirais que as sombreiem (%2).</translation>
+    </message>
+    <message>
+        <source>Openings: medium, facing %1, with shutters for the nights.</source>
+        <translation>Aberturas: médias, voltadas para %1, com venezianas para as noites.</translation>
     </message>
     <message>
         <source>Openings: large, on opposite façades for cross-ventilation, all shaded.</source>
@@ -1945,32 +2432,36 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Aberturas: pequenas e sombreadas.</translation>
     </message>
     <message>
-        <source>In %1 let the sun in by day and close the openings and shutters at night.</source>
-        <translation>Em %1, deixe o sol entrar de dia e feche aberturas e venezianas à noite.</translation>
+        <source>%1: let the sun in by day; close the openings and shutters at night.</source>
+        <translation>%1: deixe o sol entrar durante o dia; feche as aberturas e as venezianas à noite.</translation>
     </message>
     <message>
-        <source>In %1 keep the building closed and shaded by day and open it at night.</source>
-        <translation>Em %1, mantenha a edificação fechada e sombreada de dia e abra-a à noite.</translation>
+        <source>%1: shade the openings and ventilate in the warm hours of the day; close them in the cool nights.</source>
+        <translation>%1: sombreie as aberturas e ventile nas horas quentes do dia; feche-as nas noites frescas.</translation>
     </message>
     <message>
-        <source>In %1 keep it open to the breeze and shaded.</source>
-        <translation>Em %1, mantenha-a aberta à brisa e sombreada.</translation>
+        <source>%1: keep the building closed and shaded by day and open it at night.</source>
+        <translation>%1: mantenha a edificação fechada e sombreada durante o dia e abra-a à noite.</translation>
     </message>
     <message>
-        <source>In %1 keep it closed and shaded in the heat of the day.</source>
-        <translation>Em %1, mantenha-a fechada e sombreada nas horas quentes do dia.</translation>
+        <source>%1: keep it open to the breeze and shaded.</source>
+        <translation>%1: mantenha a edificação aberta à brisa e sombreada.</translation>
+    </message>
+    <message>
+        <source>%1: keep it closed and shaded in the heat of the day.</source>
+        <translation>%1: mantenha a edificação fechada e sombreada nas horas quentes do dia.</translation>
+    </message>
+    <message>
+        <source>Where the advice below pulls two ways, heating wins: %1 cold hours against %2 hot ones; cooling measures must not block the winter sun.</source>
+        <translation>Onde as diretrizes abaixo apontam em sentidos opostos, prevalece o aquecimento: %1 horas frias contra %2 horas quentes; as medidas de resfriamento não devem bloquear o sol de inverno.</translation>
+    </message>
+    <message>
+        <source>Where the advice below pulls two ways, cooling wins: %1 hot hours against %2 cold ones; solar gains only where they can be shaded in the hot months.</source>
+        <translation>Onde as diretrizes abaixo apontam em sentidos opostos, prevalece o resfriamento: %1 horas quentes contra %2 horas frias; ganhos solares só onde puderem ser sombreados nos meses quentes.</translation>
     </message>
     <message>
         <source>The outdoor air is comfortable most of the year: moderate, shaded openings that can be opened at will.</source>
         <translation>O ar externo é confortável na maior parte do ano: aberturas moderadas, sombreadas e que possam ser abertas à vontade.</translation>
-    </message>
-    <message>
-        <source>the cold months</source>
-        <translation>os meses frios</translation>
-    </message>
-    <message>
-        <source>the warm months</source>
-        <translation>os meses quentes</translation>
     </message>
     <message>
         <source>the north</source>
@@ -1983,10 +2474,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>the south</source>
         <translation>o sul</translation>
-    </message>
-    <message>
-        <source>the whole year</source>
-        <translation>o ano inteiro</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -2530,7 +3017,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Thermal Inertia (Heating)</source>
-        <translation>Inércia térmica (aquecimento)</translation>
+        <translation>Inércia térmica para aquecimento</translation>
     </message>
     <message>
         <source>Air Humidification</source>
@@ -2550,7 +3037,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Thermal Inertia (Cooling)</source>
-        <translation>Inércia térmica (resfriamento)</translation>
+        <translation>Inércia térmica para resfriamento</translation>
     </message>
     <message>
         <source>Evaporative Cooling</source>

@@ -11,6 +11,8 @@
 namespace qav::report_text {
 
 inline constexpr const char* kDocumentTitle = QAV_TRANSLATABLE("qav::Report", "Bioclimatic analysis of %1", "");
+// The word of the report's suggested file name, "Brasília - report.pdf".
+inline constexpr const char* kReportFileWord = QAV_TRANSLATABLE("qav::Report", "report", "");
 inline constexpr const char* kNoLocation =
     QAV_TRANSLATABLE("qav::Report", "There is no analysed location to report on.", "");
 // Heading
@@ -51,6 +53,16 @@ inline constexpr const char* kSourceBbc = QAV_TRANSLATABLE(
     "qav::Report", "source field BBC: normals taken from a published compilation of world climate tables", "");
 inline constexpr const char* kWeatherFileSource =
     QAV_TRANSLATABLE("qav::Report", "weather file %1, location from its header: %2", "");
+inline constexpr const char* kSearchedSite = QAV_TRANSLATABLE("qav::Report", "Site", "");
+inline constexpr const char* kSiteDistance = QAV_TRANSLATABLE("qav::Report", "the station is %1 km away", "");
+inline constexpr const char* kSiteHigher = QAV_TRANSLATABLE("qav::Report", " and %1 m higher", "");
+inline constexpr const char* kSiteLower = QAV_TRANSLATABLE("qav::Report", " and %1 m lower", "");
+inline constexpr const char* kSiteSameElevation = QAV_TRANSLATABLE("qav::Report", " at the same elevation", "");
+inline constexpr const char* kSiteFar = QAV_TRANSLATABLE(
+    "qav::Report",
+    "The station is more than %1 km from the site or more than %2 m higher or lower: the site's climate may differ. The pressure is that of the station's elevation, %3 m.",
+    "");
+inline constexpr const char* kAllDayHours = QAV_TRANSLATABLE("qav::Report", "all 24 hours of the day", "");
 inline constexpr const char* kWarmedUniform =
     QAV_TRANSLATABLE("qav::Report", "* Warmed normals: %1 added to every minimum and maximum; humidity as read.", "");
 inline constexpr const char* kWarmedMonthly = QAV_TRANSLATABLE(
@@ -110,7 +122,7 @@ inline constexpr const char* kGuidanceShares =
     QAV_TRANSLATABLE("qav::Report", "%1 % of the recorded hours, %2 % of the typical days", "");
 inline constexpr const char* kServedHours = QAV_TRANSLATABLE("qav::Report", "serves %1 h, %2 % of the hours", "");
 inline constexpr const char* kSiteChecks = QAV_TRANSLATABLE("qav::Report", "At this site:", "");
-inline constexpr const char* kAllYear = QAV_TRANSLATABLE("qav::Report", "the whole year", "");
+inline constexpr const char* kAllYear = QAV_TRANSLATABLE("qav::Report", "all year round", "");
 inline constexpr const char* kMonthSpan = QAV_TRANSLATABLE("qav::Report", "%1 to %2", "");
 inline constexpr const char* kNorth = QAV_TRANSLATABLE("qav::Report", "north, in the southern hemisphere", "");
 inline constexpr const char* kSouth = QAV_TRANSLATABLE("qav::Report", "south, in the northern hemisphere", "");
@@ -141,42 +153,54 @@ inline constexpr const char* kLargeRange = QAV_TRANSLATABLE(
 inline constexpr const char* kBriefSection = QAV_TRANSLATABLE("qav::Report", "The building in brief", "");
 inline constexpr const char* kBriefWallsMixedLight = QAV_TRANSLATABLE(
     "qav::Report",
-    "Walls and roof: insulated, with heavy internal walls and floors for the %1 cold hours of %2; light, shaded external walls and a ventilated roof for the %3 hot hours of %4, when ventilation wins.",
+    "Walls and roof: an insulated roof; heavy internal walls and floors inside the insulation for the %1 cold hours (%2); light, shaded external walls and a ventilated roof space for the %3 hot hours (%4).",
     "");
 inline constexpr const char* kBriefWallsMixedHeavy = QAV_TRANSLATABLE(
     "qav::Report",
-    "Walls and roof: heavy and insulated throughout: the mass keeps the sun's heat for the %1 cold hours of %2 and damps the heat of the %3 hot hours of %4.",
+    "Walls and roof: heavy and insulated throughout: the mass stores the sun's heat for the %1 cold hours (%2) and damps the heat of the %3 hot hours (%4).",
     "");
 inline constexpr const char* kBriefWallsCold = QAV_TRANSLATABLE(
     "qav::Report",
-    "Walls and roof: well insulated, with heavy internal walls and floors inside the insulation for the %1 cold hours of %2.",
+    "Walls and roof: heavy and well insulated, with the mass of the internal walls and floors inside the insulation, for the %1 cold hours (%2).",
     "");
 inline constexpr const char* kBriefWallsHotLight = QAV_TRANSLATABLE(
     "qav::Report",
-    "Walls and roof: light, shaded external walls and an insulated, ventilated roof for the %1 hot hours of %2.", "");
+    "Walls and roof: light, shaded external walls and an insulated, ventilated roof for the %1 hot hours (%2).", "");
 inline constexpr const char* kBriefWallsHotHeavy = QAV_TRANSLATABLE(
     "qav::Report",
-    "Walls and roof: heavy, insulated and shaded, with light-coloured outer surfaces, for the %1 hot hours of %2.", "");
+    "Walls and roof: heavy, insulated and shaded, with light-coloured outer surfaces, for the %1 hot hours (%2).", "");
 inline constexpr const char* kBriefOpeningsColdBreeze = QAV_TRANSLATABLE(
-    "qav::Report", "Openings: medium, facing %1 and on opposite façades for the breeze, shaded in %2.", "");
+    "qav::Report", "Openings: medium, facing %1, with openings on opposite façades for the breeze; all shaded (%2).",
+    "");
+inline constexpr const char* kBriefOpeningsColdShaded =
+    QAV_TRANSLATABLE("qav::Report", "Openings: medium, facing %1, with overhangs that shade them (%2).", "");
 inline constexpr const char* kBriefOpeningsCold =
-    QAV_TRANSLATABLE("qav::Report", "Openings: medium, facing %1, with overhangs that shade them in %2.", "");
+    QAV_TRANSLATABLE("qav::Report", "Openings: medium, facing %1, with shutters for the nights.", "");
 inline constexpr const char* kBriefOpeningsBreeze =
     QAV_TRANSLATABLE("qav::Report", "Openings: large, on opposite façades for cross-ventilation, all shaded.", "");
 inline constexpr const char* kBriefOpeningsSmall = QAV_TRANSLATABLE("qav::Report", "Openings: small and shaded.", "");
 inline constexpr const char* kBriefRunCold =
-    QAV_TRANSLATABLE("qav::Report", "In %1 let the sun in by day and close the openings and shutters at night.", "");
+    QAV_TRANSLATABLE("qav::Report", "%1: let the sun in by day; close the openings and shutters at night.", "");
+inline constexpr const char* kBriefRunBoth = QAV_TRANSLATABLE(
+    "qav::Report", "%1: shade the openings and ventilate in the warm hours of the day; close them in the cool nights.",
+    "");
 inline constexpr const char* kBriefRunNight =
-    QAV_TRANSLATABLE("qav::Report", "In %1 keep the building closed and shaded by day and open it at night.", "");
+    QAV_TRANSLATABLE("qav::Report", "%1: keep the building closed and shaded by day and open it at night.", "");
 inline constexpr const char* kBriefRunBreeze =
-    QAV_TRANSLATABLE("qav::Report", "In %1 keep it open to the breeze and shaded.", "");
+    QAV_TRANSLATABLE("qav::Report", "%1: keep it open to the breeze and shaded.", "");
 inline constexpr const char* kBriefRunClosed =
-    QAV_TRANSLATABLE("qav::Report", "In %1 keep it closed and shaded in the heat of the day.", "");
+    QAV_TRANSLATABLE("qav::Report", "%1: keep it closed and shaded in the heat of the day.", "");
+inline constexpr const char* kBriefColdWins = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Where the advice below pulls two ways, heating wins: %1 cold hours against %2 hot ones; cooling measures must not block the winter sun.",
+    "");
+inline constexpr const char* kBriefHotWins = QAV_TRANSLATABLE(
+    "qav::Report",
+    "Where the advice below pulls two ways, cooling wins: %1 hot hours against %2 cold ones; solar gains only where they can be shaded in the hot months.",
+    "");
 inline constexpr const char* kBriefMild = QAV_TRANSLATABLE(
     "qav::Report",
     "The outdoor air is comfortable most of the year: moderate, shaded openings that can be opened at will.", "");
-inline constexpr const char* kColdMonths = QAV_TRANSLATABLE("qav::Report", "the cold months", "");
-inline constexpr const char* kWarmMonths = QAV_TRANSLATABLE("qav::Report", "the warm months", "");
 inline constexpr const char* kNorthFacade = QAV_TRANSLATABLE("qav::Report", "the north", "");
 inline constexpr const char* kBothFacades = QAV_TRANSLATABLE("qav::Report", "the north and the south", "");
 inline constexpr const char* kSouthFacade = QAV_TRANSLATABLE("qav::Report", "the south", "");

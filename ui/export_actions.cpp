@@ -202,8 +202,9 @@ void ExportActions::saveReport()
     QSettings stored;
     const bool wasLetter = stored.value(QLatin1String(settings::kReportPaper)).toString() == QLatin1String("letter");
     const std::optional<SaveChoice> choice =
-        choose(tr("Export report"), FromUtf8(SuggestedFileName(state_, "report", ".pdf")), {a4, letter},
-               wasLetter ? letter : a4);
+        choose(tr("Export report"),
+               FromUtf8(SuggestedFileName(state_, ReportText(language, report_text::kReportFileWord), ".pdf")),
+               {a4, letter}, wasLetter ? letter : a4);
     if (!choice) return;
     const Paper paper = choice->Filter == letter ? Paper::Letter : Paper::A4;
     stored.setValue(QLatin1String(settings::kReportPaper),

@@ -82,6 +82,11 @@ void MainWindow::chooseStation(const StationMatch& match) noexcept
         const MySites::Added added = mySites_->add(site);
         stationNote_ = StationFinder::distanceNote(match);
         stationSource_ = site.DataSource;
+        // The report names the site and the station's distance from it.
+        const std::optional<SiteCoordinates> at = finder_ ? finder_->searchedSite() : std::nullopt;
+        state_.Searched.reset();
+        if (at && match.DistanceKm)
+            state_.Searched = SearchedSite{{}, at->Latitude, at->Longitude, at->Elevation, site.DataSource};
         showMySitesAt(added.Slot);
         if (added.Dropped)
             statusBar()->showMessage(tr("My sites holds at most %1 sites: the oldest, %2, was dropped.")

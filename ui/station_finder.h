@@ -29,6 +29,12 @@ class StationFinder final : public QDialog {
     /// The text a station's choice leaves beside the results: empty unless it was found for
     /// coordinates and lies more than 50 km from them or 300 m above or below.
     static QString distanceNote(const StationMatch& match);
+    /// The site of the last search by coordinates; none after a search by name.
+    std::optional<SiteCoordinates> searchedSite() const
+    {
+        if (found_.coordinates.kind != CoordinatesParse::Valid) return std::nullopt;
+        return found_.coordinates.site;
+    }
 
   signals:
     /// A station chosen; the match carries its distance when the search was by coordinates.

@@ -95,6 +95,9 @@ TEST(Report, BrasiliaInBothLanguages)
     EXPECT_EQ(GuidanceHeadings(*pt, &shares).front() + "|" + shares.front(),
               "E - Conforto térmico|36,8 % (atende 147 h, 51,0 % das horas)");
     EXPECT_TRUE(Find(*pt, K::Section, "Diretrizes de projeto"));
+    // The country and the hours counted in Portuguese words.
+    EXPECT_EQ(pt->Title + "|" + pt->Blocks.front().Table.Rows[6][1],
+              "Análise bioclimática de Brasília (Brasil)|todas as 24 horas do dia");
     EXPECT_TRUE(Find(*pt, K::Note,
                      "LAMBERTS, R.; DUTRA, L.; PEREIRA, F. O. R. Eficiência energética na "
                      "arquitetura. 3. ed. Rio de Janeiro: Eletrobras/Procel, 2014."));
@@ -222,7 +225,7 @@ TEST(Report, ChecksFollowTheSite)
              Row{brazil, 18, {"mean relative humidity is 76 %"}, {warmNights, mass}},
              Row{america, 12, {"At 0.2° from the equator the sun stands north"}, {mass}},
              Row{world, 37, {"to the equator (south, in the northern hemisphere)"}, {southern, mass, lowLatitude}},
-             Row{america, 8, {"(the whole year) is 18.8 K on average, above the 15 K"}, {lowLatitude}},
+             Row{america, 8, {"(all year round) is 18.8 K on average, above the 15 K"}, {lowLatitude}},
              Row{brazil, 7, {"75.0 % of the hours are hot", "(May to July)"}, {warmNights}},
              Row{brazil, 5, {southern}, {"At this site", "hot:", humid, mass, lowLatitude}},
          }) {
@@ -232,16 +235,27 @@ TEST(Report, ChecksFollowTheSite)
         for (const std::string& a : absent) EXPECT_EQ(text.find(a), std::string::npos) << a;
     }
 
-    // The synthesis names the seasons from the hours (a winter across the new year as one) and
-    // the façade by hemisphere.
+    // The synthesis names the seasons from the hours, says how to run the months of both needs
+    // and which need wins, by hours; the façade by hemisphere.
     EXPECT_TRUE(Find(RunReport(station(40438), 1), ReportBlockKind::Text,
-                     "Walls and roof: heavy and insulated throughout: the mass keeps the sun's heat for the 68 cold "
-                     "hours of December to February and damps the heat of the 115 hot hours of May to September. "
-                     "Openings: medium, facing the south,"));
+                     "Walls and roof: heavy and insulated throughout: the mass stores the sun's heat for the 68 cold "
+                     "hours (November to March) and damps the heat of the 115 hot hours (April to October). "
+                     "Openings: medium, facing the south, with overhangs that shade them (April to October). November "
+                     "to March: let the sun in by day; close the openings and shutters at night. April to October: "
+                     "keep it closed and shaded in the heat of the day. Where the advice below pulls two ways, "
+                     "cooling wins: 115 hot hours against 68 cold ones;"));
     EXPECT_TRUE(Find(RunReport(brazil, 5), ReportBlockKind::Text,
-                     "Walls and roof: insulated, with heavy internal walls and floors for the 121 cold hours of June "
-                     "to July; light, shaded external walls and a ventilated roof for the 20 hot hours of the warm "
-                     "months, when ventilation wins. Openings: medium, facing the north and on opposite façades"));
+                     "Walls and roof: an insulated roof; heavy internal walls and floors inside the insulation for "
+                     "the 121 cold hours (all year round); light, shaded external walls and a ventilated roof space "
+                     "for the 20 hot hours (November to March). Openings: medium, facing the north, with openings on "
+                     "opposite façades for the breeze; all shaded (November to March). April to October: let the sun "
+                     "in by day; close the openings and shutters at night. November to March: shade the openings and "
+                     "ventilate in the warm hours of the day; close them in the cool nights. Where the advice below "
+                     "pulls two ways, heating wins: 121 cold hours against 20 hot ones;"));
+    EXPECT_TRUE(Find(RunReport(america, 12), ReportBlockKind::Text,
+                     "Walls and roof: heavy and well insulated, with the mass of the internal walls and floors inside "
+                     "the insulation, for the 228 cold hours (all year round). Openings: medium, facing the north and "
+                     "the south, with shutters for the nights. All year round: let the sun in"));
 
     // The same in JSON: Riyadh's night-ventilation check with its figures.
     RowAnalyser analyser(MakeStartupState(), HoursView::Typical, HourFilter{}, std::nullopt);
@@ -251,6 +265,42 @@ TEST(Report, ChecksFollowTheSite)
                         "\"night_cooling\",\"holds\":false,\"value\":29.5,\"limit\":24,\"text\":\"The August nights"),
               std::string::npos);
     EXPECT_NE(json.find(",\"synthesis\":\"Walls and roof: heavy and insulated"), std::string::npos);
+}
+
+// A station found for a site: the site's coordinates, the station's distance and elevation
+// difference, and the caution beyond 50 km or 300 m; nothing once another location is shown.
+// Brasília's normals stand in for the station (-15.78, -47.93, 1160 m).
+TEST(Report, SearchedSiteAndStationDistance)
+{
+    RowAnalyser analyser(MakeStartupState(), HoursView::Typical, HourFilter{}, std::nullopt);
+    const RunInput brazil = SetInput(DataSetKind::Brazil);
+    AnalysisState state = analyser.Analyse({&brazil, 5});
+    const auto heading = [&](Language language) {
+        const ReportContent report = *ComposeReport(state, language, "2026-12-08");
+        const auto& rows = report.Blocks.front().Table.Rows;
+        const ReportBlock& next = report.Blocks[1];
+        return rows[2][1] + "|" + rows[3][0] + ": " + rows[3][1] + "|" +
+               (next.Kind == ReportBlockKind::Note ? next.Text : "");
+    };
+    using Row = std::tuple<SearchedSite, Language, std::string>;
+    for (const auto& [site, language, expected] : {
+             Row{{"", -16.68, -49.25, 750, "GOV"},
+                 Language::English,
+                 "-15.78°, -47.93°|Site: -16.68°, -49.25°, 750 m; the station is 173 km away and 410 m higher|The "
+                 "station is more than 50 km from the site or more than 300 m higher or lower: the site's climate "
+                 "may differ. The pressure is that of the station's elevation, 1160 m."},
+             Row{{"Taguatinga", -15.83, -48.06, std::nullopt, "GOV"},
+                 Language::PortugueseBrazil,
+                 "-15,78°, -47,93°|Local do projeto: Taguatinga, -15,83°, -48,06°; a estação fica a 15 km|"},
+             Row{{"", -15.80, -47.90, 1400, "GOV"},
+                 Language::English,
+                 "-15.78°, -47.93°|Site: -15.80°, -47.90°, 1400 m; the station is 4 km away and 240 m lower|"},
+         }) {
+        state.Searched = site;
+        EXPECT_EQ(heading(language), expected);
+    }
+    state.Searched->ForSource = "WMO 83377 1991-2020";  // found for another location: not printed
+    EXPECT_EQ(heading(Language::English), "-15.78°, -47.93°|Elevation: 1160 m|");
 }
 
 }  // namespace
