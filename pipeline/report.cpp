@@ -263,6 +263,7 @@ void Composer::Method()
     const bool abnt = language_ == Language::PortugueseBrazil;
     Add(ReportBlockKind::Note, std::string(abnt ? rt::kGivoniAbnt : rt::kGivoni));
     Add(ReportBlockKind::Note, std::string(abnt ? rt::kLambertsAbnt : rt::kLamberts));
+    Add(ReportBlockKind::Note, std::string(abnt ? rt::kProjetEeeAbnt : rt::kProjetEee));
 }
 
 }  // namespace

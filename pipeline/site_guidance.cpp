@@ -16,13 +16,14 @@ namespace {
 
 namespace rt = report_text;
 
-// Limits of the checks. Givoni (1992): night-ventilated mass cools a building towards the night
-// minimum, so it helps only where the nights fall to about 24 C or below and the daily range
-// reaches about 10 K; direct evaporative cooling is limited to afternoon wet-bulb temperatures of
-// about 24 C (22 C where comfort expectations are stricter); with a daily range above about
-// 15 K an insulated heavy building warmed by the sun carries the cold nights. Lamberts, Dutra and
-// Pereira (Eficiencia Energetica na Arquitetura) take the same zones for Brazil; within about 15
-// degrees of the equator the sun crosses the zenith and stands north for part of the year.
+// Limits of the checks. Night-ventilated mass cools a building towards the night minimum: it needs
+// a daily range of about 10 K (ProjetEEE guide of the Brazilian Ministry of Mines and Energy, after
+// Evans) and nights that fall to about 24 C. Direct evaporative cooling stops at an afternoon wet
+// bulb of about 24 C (Givoni 1992, for hot developing countries; 22 C where expectations are
+// stricter). Above a daily range of about 15 K an insulated heavy building warmed by the sun
+// carries the cold nights (Givoni 1992; Lamberts, Dutra and Pereira). Within 15 degrees of the
+// equator the noon sun stands on the poleward side for three months or more of the year: between
+// the tropics it passes the zenith twice a year.
 constexpr double kNightMinimumC = 24;
 constexpr double kNightRangeK = 10;
 constexpr double kWetBulbC = 24;

@@ -2152,8 +2152,8 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>uma tela de %1 × %2 pixels</translation>
     </message>
     <message>
-        <source>the reference screen (%1 × %2 pixels)</source>
-        <translation>a tela de referência (%1 × %2 pixels)</translation>
+        <source>the program&apos;s reference screen of %1 × %2 pixels, the same on every computer (see Method and data)</source>
+        <translation>a tela de referência do programa, de %1 × %2 pixels, a mesma em todo computador (ver Método e dados)</translation>
     </message>
     <message>
         <source>Program, date</source>
@@ -2520,12 +2520,12 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>As horas são lidas numa carta desenhada no tamanho que a janela do programa lhe dá numa tela de %1 × %2 pixels (a tela de referência), para que todo computador as classifique igualmente.</translation>
     </message>
     <message>
-        <source>The advice is checked against the site&apos;s normals with limits from Givoni (1992) and Lamberts, Dutra and Pereira: night ventilation and thermal mass for cooling need nights of 24 °C or less and a daily range of 10 K or more; evaporative cooling an afternoon wet-bulb temperature below 24 °C; a daily range above 15 K lets sun-heated mass carry the cold nights; within 15° of the equator the sun stands north and south of the building in turn.</source>
-        <translation>As diretrizes são conferidas com as normais do local, com limites de Givoni (1992) e de Lamberts, Dutra e Pereira: a ventilação noturna e a inércia térmica para resfriamento pedem noites de 24 °C ou menos e amplitude diária de 10 K ou mais; o resfriamento evaporativo, temperatura de bulbo úmido à tarde abaixo de 24 °C; com amplitude diária acima de 15 K, a massa aquecida pelo sol atende as noites frias; a menos de 15° do equador o sol fica ora ao norte, ora ao sul da edificação.</translation>
-    </message>
-    <message>
         <source>Each month&apos;s normals (mean daily minimum and maximum temperature, mean relative humidity) give a typical day of 24 hours; the 288 hours, or a weather file&apos;s recorded hours, are placed on a psychrometric chart drawn for the station pressure of the site&apos;s elevation and counted in the strategy zone they fall in. The zones and the design advice follow the building bioclimatic chart of Givoni as adapted for Brazil by Lamberts, Dutra and Pereira. The shares describe the outdoor climate, not a building: use them to choose what to design for, and check the design with a thermal simulation.</source>
         <translation>As normais de cada mês (temperaturas mínima e máxima diárias médias, umidade relativa média) geram um dia típico de 24 horas; as 288 horas, ou as horas registradas de um arquivo climático, são lançadas numa carta psicrométrica traçada para a pressão da estação na altitude do local e contadas na zona de estratégia em que caem. As zonas e as recomendações de projeto seguem a carta bioclimática para edificações de Givoni, adaptada ao Brasil por Lamberts, Dutra e Pereira. Os percentuais descrevem o clima externo, não uma edificação: use-os para escolher o que o projeto deve atender e avalie o desempenho por simulação (por exemplo, segundo a NBR 15575).</translation>
+    </message>
+    <message>
+        <source>The advice is checked against the site&apos;s own normals. Night ventilation with thermal mass needs a daily range of at least 10 K (the ProjetEEE guide of the Brazilian Ministry of Mines and Energy, after Evans) and nights that fall to 24 °C or below; direct evaporative cooling needs an afternoon wet-bulb temperature below 24 °C, the limit Givoni (1992) gives for hot developing countries (22 °C where expectations are stricter); with a daily range above 15 K an insulated, heavy, sun-heated building carries much of the cold nights (Givoni, 1992; Lamberts, Dutra and Pereira); within 15° of the equator the noon sun stands on the building&apos;s poleward side for at least three months of the year, since between the tropics it crosses the zenith twice a year.</source>
+        <translation>As diretrizes são conferidas com as normais do próprio local. A ventilação noturna com inércia térmica requer amplitude térmica diária de pelo menos 10 K (guia ProjetEEE do Ministério de Minas e Energia, segundo Evans) e noites que caiam a 24 °C ou menos; o resfriamento evaporativo direto requer temperatura de bulbo úmido à tarde abaixo de 24 °C, o limite que Givoni (1992) indica para países quentes em desenvolvimento (22 °C onde as expectativas são mais rigorosas); com amplitude diária acima de 15 K, uma edificação isolada, pesada e aquecida pelo sol atende boa parte das horas frias da noite (Givoni, 1992; Lamberts, Dutra e Pereira); a menos de 15° do equador o sol do meio-dia fica do lado da edificação voltado para o polo durante pelo menos três meses do ano, pois entre os trópicos passa pelo zênite duas vezes por ano.</translation>
     </message>
     <message>
         <source>Data: climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere), as compiled in the program&apos;s built-in data sets; not checked value by value against the published tables.</source>

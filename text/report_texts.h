@@ -28,8 +28,9 @@ inline constexpr const char* kWarming = QAV_TRANSLATABLE("qav::Report", "Warming
 inline constexpr const char* kNoWarming = QAV_TRANSLATABLE("qav::Report", "none (normals as read)", "");
 inline constexpr const char* kScreen = QAV_TRANSLATABLE("qav::Report", "Chart laid out for", "");
 inline constexpr const char* kScreenValue = QAV_TRANSLATABLE("qav::Report", "a screen of %1 × %2 pixels", "");
-inline constexpr const char* kReferenceScreen =
-    QAV_TRANSLATABLE("qav::Report", "the reference screen (%1 × %2 pixels)", "");
+inline constexpr const char* kReferenceScreen = QAV_TRANSLATABLE(
+    "qav::Report", "the program's reference screen of %1 × %2 pixels, the same on every computer (see Method and data)",
+    "");
 inline constexpr const char* kProgram = QAV_TRANSLATABLE("qav::Report", "Program, date", "");
 inline constexpr const char* kTypicalBasis =
     QAV_TRANSLATABLE("qav::Report", "typical days synthesised from the monthly normals (288 hours)", "");
@@ -215,7 +216,7 @@ inline constexpr const char* kMethod = QAV_TRANSLATABLE(
     "");
 inline constexpr const char* kMethodLimits = QAV_TRANSLATABLE(
     "qav::Report",
-    "The advice is checked against the site's normals with limits from Givoni (1992) and Lamberts, Dutra and Pereira: night ventilation and thermal mass for cooling need nights of 24 °C or less and a daily range of 10 K or more; evaporative cooling an afternoon wet-bulb temperature below 24 °C; a daily range above 15 K lets sun-heated mass carry the cold nights; within 15° of the equator the sun stands north and south of the building in turn.",
+    "The advice is checked against the site's own normals. Night ventilation with thermal mass needs a daily range of at least 10 K (the ProjetEEE guide of the Brazilian Ministry of Mines and Energy, after Evans) and nights that fall to 24 °C or below; direct evaporative cooling needs an afternoon wet-bulb temperature below 24 °C, the limit Givoni (1992) gives for hot developing countries (22 °C where expectations are stricter); with a daily range above 15 K an insulated, heavy, sun-heated building carries much of the cold nights (Givoni, 1992; Lamberts, Dutra and Pereira); within 15° of the equator the noon sun stands on the building's poleward side for at least three months of the year, since between the tropics it crosses the zenith twice a year.",
     "");
 inline constexpr const char* kMethodScreen = QAV_TRANSLATABLE(
     "qav::Report",
@@ -247,6 +248,12 @@ inline constexpr std::string_view kGivoniAbnt =
 inline constexpr std::string_view kLambertsAbnt =
     "LAMBERTS, R.; DUTRA, L.; PEREIRA, F. O. R. Eficiência energética na "
     "arquitetura. 3. ed. Rio de Janeiro: Eletrobras/Procel, 2014.";
+inline constexpr std::string_view kProjetEee =
+    "Brazil, Ministry of Mines and Energy. ProjetEEE, Projetando Edificações Energeticamente Eficientes: envelope "
+    "de alta inércia térmica. http://www.mme.gov.br/projeteee";
+inline constexpr std::string_view kProjetEeeAbnt =
+    "BRASIL. Ministério de Minas e Energia. ProjetEEE: Projetando Edificações Energeticamente Eficientes. "
+    "Envelope de alta inércia térmica. Disponível em: http://www.mme.gov.br/projeteee.";
 inline constexpr const char* kPage = QAV_TRANSLATABLE("qav::Report", "Page %1 of %2", "");
 
 /// Design advice for one strategy, or for strategies that one set of measures serves.

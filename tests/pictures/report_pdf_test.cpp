@@ -104,7 +104,7 @@ TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
               std::string::npos);
     EXPECT_TRUE(window.contains("<xmp:CreateDate>2023-11-14T22:13:20Z</xmp:CreateDate>"));
     const std::string text = Output("pdftotext -layout " + d + "/cli.pdf -");  // Portuguese names, decimal commas
-    for (const char* expected : {"Análise bioclimática de Brasília \\(Brazil\\)", "E - Conforto térmico +36,8 %",
+    for (const char* expected : {"Análise bioclimática de Brasília \\(Brasil\\)", "E - Conforto térmico +36,8 %",
                                  "88,251 kPa \\(calculada para 1150 m\\)", "Diretrizes de projeto", "Página 1 de 4"})
         EXPECT_TRUE(std::regex_search(text, std::regex(expected))) << expected;
 
@@ -124,6 +124,34 @@ TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
     Output(std::string(QAV_CLI) + " analyze --dataset brazil:5 --dataset brazil:6 --report-dir " + d + "/reports");
     EXPECT_EQ(QDir(dir_.filePath("reports")).entryList(QDir::Files),
               (QStringList{"0001-05-Brasília.pdf", "0002-06-Campo_Grande.pdf"}));
+}
+
+// qav-cli's reports credit each input to itself on the page and name no folder of the disk, on
+// four pages; Cuiabá's Portuguese report is set tighter rather than leave its references alone
+// on a fifth.
+TEST_F(ReportPdf, CliReportsNameTheirInput)
+{
+    const std::string d = dir_.path().toStdString(), cli = std::string(QAV_CLI) + " ";
+    Output(cli + "export-dataset world > " + d + "/QAVmine.TXT");
+    using Row = std::pair<std::string, std::vector<const char*>>;  // arguments, lines found
+    for (const auto& [args, lines] : {
+             Row{"--dataset world:37", {"Oslo \\(Norway\\)", "Source +built-in data set World, normals 1961-1990"}},
+             Row{"--dataset south-america:8 --lang pt_BR",
+                 {"La Paz \\(Bolívia\\)", "Fonte +base de dados interna América do Sul", "Dados: normais"}},
+             Row{"--file " + d + "/QAVmine.TXT --location 37",
+                 {"Source +Monthly Data file QAVmine.TXT; source field BBC", "Data: the Monthly Data file"}},
+             Row{"--station 83377", {"Source +Station WMO 83377, normals 1991-2020", "Data: WMO Climatological"}},
+             Row{"--dataset brazil:2 --warming 2",
+                 {"Warming +\\+2 °C", "January +24.0 \\* +33.0 \\* +89.0", "\\* Warmed normals: \\+2 °C added"}},
+             Row{"--dataset brazil:7 --lang pt_BR", {"Cuiabá \\(Brasil\\)", "Página 4 de 4"}},
+         }) {
+        SCOPED_TRACE(args);
+        Output(cli + "analyze " + args + " --report " + d + "/r.pdf");
+        const std::string text = Output("pdftotext -layout " + d + "/r.pdf -");
+        for (const char* line : lines) EXPECT_TRUE(std::regex_search(text, std::regex(line))) << line;
+        EXPECT_EQ(text.find(d), std::string::npos);
+        EXPECT_EQ(Pages(d + "/r.pdf"), 4);
+    }
 }
 
 // Names in scripts the shipped font lacks are drawn from the fallback fonts, embedded, and stay in
