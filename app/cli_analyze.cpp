@@ -134,10 +134,10 @@ const std::vector<std::string_view> kPictureAndJobOptions = {"--jobs",      "--c
                                                              "--report",    "--report-dir", "--paper"};
 
 const std::vector<std::string> kAnalyzeValued = {
-    "--dataset", "--file",       "--epw",    "--station",    "--location",     "--format",
-    "--screen",  "--chart",      "--graph",  "--chart-dir",  "--graph-dir",    "--hours",
-    "--jobs",    "--hour-range", "--months", "--warming",    "--warming-file", "--compare-chart",
-    "--sort",    "--lang",       "--report", "--report-dir", "--paper"};
+    "--dataset",       "--file",   "--epw",        "--station", "--near",       "--location",
+    "--format",        "--screen", "--chart",      "--graph",   "--chart-dir",  "--graph-dir",
+    "--hours",         "--jobs",   "--hour-range", "--months",  "--warming",    "--warming-file",
+    "--compare-chart", "--sort",   "--lang",       "--report",  "--report-dir", "--paper"};
 
 /// ".pdf" in any case.
 bool IsPdfName(const std::filesystem::path& path)
@@ -280,7 +280,7 @@ int RunAndPrint(const AnalysisState& startup, const std::vector<RunItem>& work, 
 
 int AnalyzeCommand(const std::vector<std::string>& args)
 {
-    const Arguments a(args, kAnalyzeValued, {"--all"}, {"--dataset", "--file", "--epw", "--station"});
+    const Arguments a(args, kAnalyzeValued, {"--all"}, {"--dataset", "--file", "--epw", "--station", "--near"});
     AnalyzeRequest r = ParseRequest(a);
     RequestInputs opened;
     const auto fail = [&](const InputFailure& e) {

@@ -55,6 +55,13 @@ locations. Other inputs' fields are unchanged.
 An unknown station number exits with status 2, naming it.
 .B "qav\-cli analyze \-\-dataset brazil:5 \-\-station 83377"
 analyses Bras\('ilia's built-in normals beside its station's.)"},
+    {"analyze", "--near LAT,LON", " the station nearest a place (LAT,LON[,ELEVATION]), as --station\n",
+     R"(The station of the 1991\(en2020 normals nearest a place, written as for
+.BR "stations \-\-near" ,
+with its elevation in metres as a third number if known, analysed as
+.BR \-\-station .
+Its report names the place's coordinates, the station's distance and its elevation
+difference, and warns when the station is more than 50 km away or 300 m higher or lower.)"},
     {"analyze", "--file PATH", "   Monthly Data file (QAV*.TXT)\n",
      R"(A Monthly Data file
 .RI ( QAV*.TXT ,

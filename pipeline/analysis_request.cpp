@@ -25,7 +25,7 @@ namespace text = option_text;
 
 bool IsInput(std::string_view name)
 {
-    return name == "--dataset" || name == "--station" || name == "--file" || name == "--epw";
+    return name == "--dataset" || name == "--station" || name == "--near" || name == "--file" || name == "--epw";
 }
 
 // The warming reader parses text of any length; its file reader stops at 64 KiB, and so do we.
@@ -67,6 +67,27 @@ RunInput StationInput(const std::string& wmo, const StationSource& stations)
     in.table.LocationCount = 1;
     in.table.Slot[1] = StationLocation(*s);
     in.key = StationInputKey(in.table.Slot[1]);
+    return in;
+}
+
+/// --near LAT,LON[,ELEVATION]: the station nearest the place, which the report names with its
+/// distance and elevation difference.
+RunInput NearInput(const std::string& place, const StationSource& stations)
+{
+    const CoordinatesParse parse = ParseCoordinates(place);
+    if (parse.kind == CoordinatesParse::OutOfRange) throw OptionError{"--near: " + parse.message, {}, {}};
+    if (parse.kind != CoordinatesParse::Valid) Refuse(text::kNotCoordinates, {"--near", place});
+    std::string failure;
+    const StationCatalogue* catalogue = stations ? stations(failure) : LoadedCatalogue(nullptr, failure);
+    if (!catalogue) throw InputFailure{failure, {}};
+    const std::vector<StationMatch> nearest = StationIndex(*catalogue).Near(parse.site, 1);
+    if (nearest.empty()) throw InputFailure{"--near: the station catalogue is empty", {}};
+    RunInput in{{}, {}, "--near " + place, 0, {}};
+    in.table.LocationCount = 1;
+    in.table.Slot[1] = StationLocation(*nearest.front().station);
+    in.key = StationInputKey(in.table.Slot[1]);
+    in.site =
+        SearchedSite{{}, parse.site.Latitude, parse.site.Longitude, parse.site.Elevation, in.table.Slot[1].DataSource};
     return in;
 }
 
@@ -140,6 +161,8 @@ void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stat
             for (RunInput& in : DataSetInputs(value)) opened.inputs.push_back(std::move(in));
         } else if (o.name == "--station") {
             opened.inputs.push_back(StationInput(value, stations));
+        } else if (o.name == "--near") {
+            opened.inputs.push_back(NearInput(value, stations));
         } else if (o.name == "--file") {
             OpenedInputs r = OpenInputs({InputRequest::Kind::MonthlyData, {}, {value}, {o.contents}});
             if (!r.Failures.empty()) ThrowRead(r.Failures.front(), value);

@@ -182,6 +182,7 @@ const AnalysisState& RowAnalyser::Analyse(const RunItem& item)
         state_.Locations = item.input->table;
         state_.Recorded = item.input->recorded;
         SetProvenance(state_, *item.input);
+        state_.Searched = item.input->site;
         current_ = item.input;
     }
     state_.CurrentLocation = item.slot;

@@ -6,6 +6,7 @@
 #include "data/builtin_sets.h"
 #include "data/station_catalogue.h"
 #include "pipeline/analysis_output.h"
+#include "pipeline/analysis_request.h"
 #include "pipeline/analysis_run.h"
 #include "tests/pipeline/pipeline_session.h"
 
@@ -301,6 +302,24 @@ TEST(Report, SearchedSiteAndStationDistance)
     }
     state.Searched->ForSource = "WMO 83377 1991-2020";  // found for another location: not printed
     EXPECT_EQ(heading(Language::English), "-15.78°, -47.93°|Elevation: 1160 m|");
+}
+
+// qav-cli's --near analyses the nearest station and hands the place on to the report.
+TEST(Report, NearestStationKeepsThePlace)
+{
+    const StationCatalogueResult stations =
+        ReadStationCatalogue(std::string(QAV_FIXTURES_DIR) + "/../../../data/stations/stations-1991-2020.csv");
+    ASSERT_FALSE(stations.failure);
+    AnalysisRequest request;
+    request.inputs = {{"--near", "-23.55, -46.63, 760", std::nullopt}};
+    RequestInputs opened;
+    OpenRequestInputs(
+        request, [&](std::string&) { return &stations.catalogue; }, opened);
+    ASSERT_EQ(opened.inputs.size(), 1u);
+    RowAnalyser analyser(MakeStartupState(), HoursView::Typical, HourFilter{}, std::nullopt);
+    const ReportContent report = *ComposeReport(analyser.Analyse({&opened.inputs[0], 1}), Language::English, "");
+    EXPECT_EQ(report.Blocks.front().Table.Rows[1][1] + "|" + report.Blocks.front().Table.Rows[3][1],
+              "Station WMO 83781, normals 1991-2020|-23.55°, -46.63°, 760 m; the station is 6 km away and 25 m higher");
 }
 
 }  // namespace
