@@ -34,10 +34,11 @@ constexpr double kMarginMm = 18;
 constexpr double kBodyPt = 9, kNotePt = 8, kSectionPt = 12, kTitlePt = 16, kAdvicePt = 10;
 const QColor kGrey(90, 90, 90);
 constexpr double kCellPad = 4 * kPt;  // each side of a table cell
-// A last page filled below this share is worth saving by the tight layout, which sets type and
-// gaps at this factor (the gaps twice): 9 pt body text becomes about 8.6 pt.
+// A last page filled below this share is worth saving by a tighter layout, which sets type and
+// gaps at one of these factors (the gaps twice), the least that saves the page: 9 pt body text
+// becomes about 8.6 or 8.1 pt.
 constexpr double kSparseLastPage = 0.25;
-constexpr double kTightLayout = 0.95;
+constexpr double kTightLayouts[] = {0.95, 0.9};
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -518,12 +519,16 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
         // A last page holding only a few lines (the references) is pulled back by setting the
         // text a little closer, when that saves the page.
         if (pages > 2 && layout.LastPageFill() < kSparseLastPage) {
-            layout.SetTightness(kTightLayout);
-            const int tight = layout.Run(nullptr, nullptr, 1);
-            if (tight < pages)
-                pages = tight;
-            else
-                layout.SetTightness(1);
+            bool saved = false;
+            for (double tightness : kTightLayouts) {
+                layout.SetTightness(tightness);
+                const int tight = layout.Run(nullptr, nullptr, 1);
+                if (tight < pages) {
+                    pages = tight, saved = true;
+                    break;
+                }
+            }
+            if (!saved) layout.SetTightness(1);
         }
         QPainter painter(&writer);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
