@@ -312,6 +312,13 @@ bool FilterWords(std::string_view folded, std::vector<std::string>& countries, s
 
 }  // namespace
 
+std::vector<std::string> CountriesNamed(std::string_view text)
+{
+    std::vector<std::string> countries, states;
+    FilterWords(FoldText(text), countries, states);
+    return countries;
+}
+
 PlaceIndex::PlaceIndex(const PlaceList& list) : list_(&list)
 {
     names_ = "\n";

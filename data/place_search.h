@@ -57,6 +57,10 @@ PlaceListResult ReadPlaceList(const std::filesystem::path& file);
 std::vector<std::filesystem::path> PlaceListCandidates(const std::filesystem::path& programDir);
 std::optional<std::filesystem::path> FindPlaceList(const std::filesystem::path& programDir);
 
+/// The codes of the countries a text names: an ISO code ("br"), a name in English or Portuguese
+/// ("Brasil", "Rússia") or a common short form ("USA", "EUA", "UK"); empty when it names none.
+std::vector<std::string> CountriesNamed(std::string_view text);
+
 /// "Campinas (SP, Brazil)", "Phoenix (AZ, United States)", "Moscou (Rússia)": the name in the
 /// language, then the division where it means something to a reader (Brazil's UF and other
 /// lettered codes; GeoNames' numbered codes are left out), then the country.

@@ -330,6 +330,45 @@
     </message>
 </context>
 <context>
+    <name>qav::PlaceText</name>
+    <message>
+        <source>%1: station %2 %3, %4 km</source>
+        <translation>%1: estação %2 %3, %4 km</translation>
+    </message>
+    <message>
+        <source>No station within 300 km: open a weather file for this site</source>
+        <translation>Nenhuma estação a menos de 300 km: abra um arquivo climático deste local</translation>
+    </message>
+    <message>
+        <source>The nearest station, %1 %2, %3 km away, is listed for reference only.</source>
+        <translation>A estação mais próxima, %1 %2, a %3 km, é indicada apenas como referência.</translation>
+    </message>
+    <message>
+        <source>%1 chosen among %2 places named %3</source>
+        <translation>%1 escolhido entre %2 locais chamados %3</translation>
+    </message>
+    <message>
+        <source>%1, %2; station %3, %4 km away, at %5 m (the place&apos;s own elevation is not known)</source>
+        <translation>%1, %2; estação %3, a %4 km, a %5 m de altitude (a altitude do próprio local não é conhecida)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; holds no letter or digit to search for</source>
+        <translation>%1: &apos;%2&apos; não tem letra nem algarismo a procurar</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; names no place of the list</source>
+        <translation>%1: &apos;%2&apos; não nomeia nenhum local da lista</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
+        <translation>Localidades: GeoNames (geonames.org), CC BY 4.0</translation>
+    </message>
+</context>
+<context>
     <name>qav::ExportActions</name>
     <message>
         <source>Save &amp;chart as…</source>
