@@ -263,14 +263,17 @@ std::vector<NearStation> StationLocator::Nearest(double latitude, double longitu
     return best;
 }
 
-// A narrowing of the search: the place lies in one of these countries, or in one of these states
-// of Brazil (a two-letter word can be both: SC is Seychelles and Santa Catarina).
+// A narrowing of the search: the place lies in one of these countries, in one of these states of
+// Brazil, or in a division of this lettered code in any country (a two-letter word can be all
+// three: SC is Seychelles, Santa Catarina and South Carolina; AZ Azerbaijan and Arizona).
 struct PlaceIndex::Filter {
     std::vector<std::string> countries;
     std::vector<std::string> states;
+    std::string division;
     bool Admits(const Place& p) const
     {
         if (std::find(countries.begin(), countries.end(), p.Country) != countries.end()) return true;
+        if (!division.empty() && p.Division == division) return true;
         return p.Country == "BR" && std::find(states.begin(), states.end(), p.Division) != states.end();
     }
 };
@@ -339,6 +342,26 @@ PlaceIndex::PlaceIndex(const PlaceList& list) : list_(&list)
         add(FoldText(p.NamePt), i);
     }
     starts_.push_back(static_cast<std::uint32_t>(names_.size()));
+    // Lettered division codes of two or three letters, which people write after a town: "Phoenix, AZ".
+    for (const Place& p : list.Places)
+        if (p.Division.size() >= 2 && p.Division.size() <= 3 &&
+            std::all_of(p.Division.begin(), p.Division.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+            divisions_.push_back(p.Division);
+    std::sort(divisions_.begin(), divisions_.end());
+    divisions_.erase(std::unique(divisions_.begin(), divisions_.end()), divisions_.end());
+}
+
+bool PlaceIndex::FilterOf(std::string_view folded, Filter& filter) const
+{
+    FilterWords(folded, filter.countries, filter.states);
+    filter.division.clear();
+    if (folded.size() >= 2 && folded.size() <= 3) {
+        std::string upper(folded);
+        for (char& c : upper)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (std::binary_search(divisions_.begin(), divisions_.end(), upper)) filter.division = upper;
+    }
+    return !filter.countries.empty() || !filter.states.empty() || !filter.division.empty();
 }
 
 void PlaceIndex::Collect(const std::vector<std::string>& words, const std::vector<Filter>& filters, std::size_t limit,
@@ -419,7 +442,6 @@ std::vector<const Place*> PlaceIndex::Search(std::string_view query, std::size_t
     // one to four words ("Juiz de Fora Minas Gerais"), each at most once.
     std::vector<Filter> filters;
     std::vector<std::string> head;
-    std::vector<std::string> countries, states;
     const std::size_t comma = query.find(',');
     if (comma != std::string_view::npos) {
         std::vector<std::string_view> parts;
@@ -429,8 +451,8 @@ std::vector<const Place*> PlaceIndex::Search(std::string_view query, std::size_t
             if (c == std::string_view::npos) break;
             rest.remove_prefix(c + 1);
         }
-        while (parts.size() > 1 && filters.size() < 2 && FilterWords(FoldText(parts.back()), countries, states)) {
-            filters.push_back({countries, states});
+        for (Filter f; parts.size() > 1 && filters.size() < 2 && FilterOf(FoldText(parts.back()), f);) {
+            filters.push_back(f);
             parts.pop_back();
         }
         for (std::string_view part : parts)
@@ -440,8 +462,8 @@ std::vector<const Place*> PlaceIndex::Search(std::string_view query, std::size_t
         while (filters.size() < 2 && head.size() > 1) {
             bool peeled = false;
             for (std::size_t k = std::min<std::size_t>(4, head.size() - 1); k >= 1 && !peeled; --k) {
-                if (FilterWords(Joined(head, head.size() - k, head.size()), countries, states)) {
-                    filters.push_back({countries, states});
+                if (Filter f; FilterOf(Joined(head, head.size() - k, head.size()), f)) {
+                    filters.push_back(f);
                     head.resize(head.size() - k);
                     peeled = true;
                 }

@@ -94,8 +94,8 @@ class PlaceIndex {
     /// for case, accents and punctuation as the station search folds them. Names that are the query
     /// come first, then names that begin with it, then names with a word that begins with it, then
     /// the rest; each group most populous first. A trailing country ("Lisboa, Portugal", "Moscow Russia", "RU",
-    /// in English or Portuguese) or Brazilian state ("Campinas, SP", "Campinas Santa Catarina")
-    /// narrows the search; without a comma the unnarrowed matches of the whole text follow, so
+    /// in English or Portuguese), Brazilian state ("Campinas, SP", "Campinas Santa Catarina") or
+    /// lettered division ("Phoenix, AZ") narrows the search; without a comma the unnarrowed matches of the whole text follow, so
     /// that "Foz do" still finds Foz do Iguaçu although DO is a country. At most `limit` (0: all).
     std::vector<const Place*> Search(std::string_view query, std::size_t limit) const;
 
@@ -112,13 +112,15 @@ class PlaceIndex {
     // The places found by rank (the whole name, its beginning, a word's beginning, anywhere),
     // each group in the list's order.
     using Found = std::array<std::vector<std::uint32_t>, 4>;
+    bool FilterOf(std::string_view folded, Filter& filter) const;
     void Collect(const std::vector<std::string>& words, const std::vector<Filter>& filters, std::size_t limit,
                  Found& found) const;
 
     const PlaceList* list_;
-    std::string names_;                  // "\n" + every folded name + "\n", one after the other
-    std::vector<std::uint32_t> starts_;  // where each name of names_ starts
-    std::vector<std::uint32_t> owner_;   // the place of each name
+    std::string names_;                   // "\n" + every folded name + "\n", one after the other
+    std::vector<std::uint32_t> starts_;   // where each name of names_ starts
+    std::vector<std::uint32_t> owner_;    // the place of each name
+    std::vector<std::string> divisions_;  // the lettered division codes, sorted
 };
 
 /// A place with the stations nearest it.

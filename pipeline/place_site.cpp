@@ -98,6 +98,36 @@ RunInput PlaceInput(const std::string& query, const PlaceSource& source, std::ve
     return in;
 }
 
+std::string SitePlaceLabel(const SitePlace& place, Language language)
+{
+    Place p;
+    p.Name = place.Name;
+    p.NamePt = place.NamePt;
+    p.Division = place.Division;
+    p.Country = place.Country;
+    return PlaceLabel(p, language);
+}
+
+std::vector<std::string> PlaceSiteRow(const LocationRecord& location, Language language)
+{
+    const SitePlace& p = *location.Place;
+    const char point = DecimalSeparatorOf(language);
+    const std::string coordinates =
+        FormatFixed(p.Latitude, 2, point) + "°, " + FormatFixed(p.Longitude, 2, point) + "°";
+    const std::optional<StationTag> tag = ParseStationSourceField(location.DataSource);
+    // The station's name is the location's name after its number ("...: station 83781 NAME, 80 km").
+    std::string station = tag ? std::to_string(tag->Wmo) : location.DataSource;
+    const std::string& name = location.LocationName;
+    const std::size_t from = name.find(station + " "), to = name.rfind(", ");
+    if (tag && from != std::string::npos && to != std::string::npos && to > from)
+        station = name.substr(from, to - from);
+    std::string line = FilledText(Translated(language, "qav::PlaceText", text::kSiteLine),
+                                  {SitePlaceLabel(p, language), coordinates, station, WholeKm(p.DistanceKm),
+                                   FormatGeneral(location.Elevation, point)});
+    if (p.DistanceKm > kFarDistanceKm) line += ". " + std::string(Translated(language, "qav::PlaceText", text::kFar));
+    return {std::string(Translated(language, "qav::PlaceText", text::kSite)), std::move(line)};
+}
+
 std::string PlaceJsonFields(const LocationRecord& location)
 {
     if (!location.Place) return {};

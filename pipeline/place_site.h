@@ -41,6 +41,14 @@ std::string ChosenAmongText(const PlaceIndex& index, const Place& place, Languag
 /// places of one name.
 RunInput PlaceInput(const std::string& text, const PlaceSource& source, std::vector<std::string>& notes);
 
+/// The label of a place a location carries: "Campinas (SP, Brazil)", "Moscou (Rússia)".
+std::string SitePlaceLabel(const SitePlace& place, Language language);
+
+/// The report's row for the site of a location found by its town: {"Site", "Campinas (SP,
+/// Brazil), -22.91°, -47.06°; station 83781 São Paulo (Mirante de Santana), 80 km away, at 785 m
+/// (...)"}, with the distance warning beyond 50 km. The location must carry a place.
+std::vector<std::string> PlaceSiteRow(const LocationRecord& location, Language language);
+
 /// The JSON keys a row of a place adds (`,"place":{...},"distance_km":80`), empty for other rows.
 std::string PlaceJsonFields(const LocationRecord& location);
 /// The CSV columns place, place_division, place_country, geonames_id and distance_km, each

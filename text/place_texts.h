@@ -26,6 +26,8 @@ inline constexpr const char* kNoLetterToSearch =
     QAV_TRANSLATABLE("qav::PlaceText", "%1: '%2' holds no letter or digit to search for", "");
 inline constexpr const char* kNoSuchPlace =
     QAV_TRANSLATABLE("qav::PlaceText", "%1: '%2' names no place of the list", "");
+inline constexpr const char* kFar =
+    QAV_TRANSLATABLE("qav::PlaceText", "The station is more than 50 km away: the site's climate may differ.", "");
 inline constexpr const char* kSite = QAV_TRANSLATABLE("qav::PlaceText", "Site", "");
 inline constexpr const char* kPlaceCredit =
     QAV_TRANSLATABLE("qav::PlaceText", "Places: GeoNames (geonames.org), CC BY 4.0", "");

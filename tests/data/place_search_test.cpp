@@ -95,6 +95,9 @@ TEST(PlaceIndex, PutsTheExpectedPlaceFirst)
                                     {"Guará, SP", 3461935},
                                     {"zuerich", 2657896},
                                     {"Foz do", 3463030},
+                                    {"Phoenix, AZ", 5308655},
+                                    {"Phoenix OR", 5745656},
+                                    {"Moscow ID", 5601538},
                                     {"Petrolina", 3392242}}) {
         SCOPED_TRACE(query);
         const std::vector<const Place*> found = Index().Search(query, 3);
