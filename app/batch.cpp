@@ -113,7 +113,7 @@ class Worker {
         }
         return RowText(state, item.input->key,
                        {options_.format, options_.recordedColumns, options_.filterColumns, options_.stationColumns,
-                        options_.warming.has_value(), options_.language});
+                        options_.warming.has_value(), options_.language, options_.placeColumns});
     }
 
     bool PicturesOk() const { return picturesOk_; }

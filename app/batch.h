@@ -33,6 +33,7 @@ struct Options {
     HourFilter filter;                      // the hours the shares count
     bool filterColumns = false;             // JSON keys and CSV columns hour_range and months
     bool stationColumns = false;            // CSV columns station, period and rh_source
+    bool placeColumns = false;              // CSV columns of a place (found by its town)
     std::optional<Warming> warming;         // added to every location's normals
     Language language = Language::English;  // of the table's words and numbers and of the pictures
     /// When given, sized to the work: each location's row of the compare picture, in work order.

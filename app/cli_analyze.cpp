@@ -20,6 +20,7 @@
 #include "app/cli_arguments.h"
 #include "app/cli_commands.h"
 #include "app/cli_io.h"
+#include "app/cli_places.h"
 #include "app/cli_stations.h"
 #include "app/output_names.h"
 #include "chart/qt/upper_vector_state.h"
@@ -134,10 +135,9 @@ const std::vector<std::string_view> kPictureAndJobOptions = {"--jobs",      "--c
                                                              "--report",    "--report-dir", "--paper"};
 
 const std::vector<std::string> kAnalyzeValued = {
-    "--dataset",       "--file",   "--epw",        "--station", "--near",       "--location",
-    "--format",        "--screen", "--chart",      "--graph",   "--chart-dir",  "--graph-dir",
-    "--hours",         "--jobs",   "--hour-range", "--months",  "--warming",    "--warming-file",
-    "--compare-chart", "--sort",   "--lang",       "--report",  "--report-dir", "--paper"};
+    "--dataset", "--file", "--epw", "--station", "--near", "--place", "--location", "--format", "--screen",
+    "--chart", "--graph", "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months",
+    "--warming", "--warming-file", "--compare-chart", "--sort", "--lang", "--report", "--report-dir", "--paper"};
 
 /// ".pdf" in any case.
 bool IsPdfName(const std::filesystem::path& path)
@@ -280,7 +280,8 @@ int RunAndPrint(const AnalysisState& startup, const std::vector<RunItem>& work, 
 
 int AnalyzeCommand(const std::vector<std::string>& args)
 {
-    const Arguments a(args, kAnalyzeValued, {"--all"}, {"--dataset", "--file", "--epw", "--station", "--near"});
+    const Arguments a(args, kAnalyzeValued, {"--all"},
+                      {"--dataset", "--file", "--epw", "--station", "--near", "--place"});
     AnalyzeRequest r = ParseRequest(a);
     RequestInputs opened;
     const auto fail = [&](const InputFailure& e) {
@@ -288,12 +289,13 @@ int AnalyzeCommand(const std::vector<std::string>& args)
         return kExitFailure;
     };
     try {
-        OpenRequestInputs(r.request, Stations, opened);
+        OpenRequestInputs(r.request, Stations, opened, PlacesForAnalysis);
     } catch (const InputFailure& e) {
         for (const std::string& warning : opened.warnings) WriteErr("warning: " + warning + "\n");
         return fail(e);
     }
     for (const std::string& warning : opened.warnings) WriteErr("warning: " + warning + "\n");
+    for (const std::string& note : opened.notes) WriteErr("note: " + note + "\n");
     r.options.warming = opened.warming;
     const AnalysisState startup = MakeStartupState(r.request.screen);
     RequestPlan plan;
@@ -301,6 +303,7 @@ int AnalyzeCommand(const std::vector<std::string>& args)
         plan = PlanRequest(r.request, opened, startup);
         r.options.recordedColumns = plan.rows.recordedColumns;
         r.options.stationColumns = plan.rows.stationColumns;
+        r.options.placeColumns = plan.rows.placeColumns;
         r.options.numbered = plan.items.size() > 1;
         // Every file the run writes, named before any is written: none may replace another.
         std::optional<batch::CompareOutput> compare;

@@ -12,7 +12,7 @@
 namespace qav::cli {
 
 struct CliOption {
-    std::string_view command;  // analyze, psychro or stations
+    std::string_view command;  // analyze, psychro, stations or places
     std::string_view names;    // as --help spells them: "--chart FILE, --graph FILE"
     std::string_view usage;    // what --help prints after the names, from the gap on, with its line ends
     std::string_view man;      // the manual page's paragraph (roff), below the names
@@ -62,6 +62,41 @@ with its elevation in metres as a third number if known, analysed as
 .BR \-\-station .
 Its report names the place's coordinates, the station's distance and its elevation
 difference, and warns when the station is more than 50 km away or 300 m higher or lower.)"},
+    {"analyze", "--place TEXT", "  town or city (see places): its nearest station within 300 km\n",
+     R"(The best match of
+.I TEXT
+among the places of
+.B places
+(\(lqCampinas, SP\(rq, \(lqMoskva\(rq, \(lqLisboa\(rq), analysed as its nearest station
+within 300 km, named for the place:
+.BR "Campinas (SP, Brazil): station 83781 S\(~ao Paulo (Mirante de Santana), 80 km" .
+When the text was ambiguous, standard error names the choice
+.RB ( "note: Campinas, SP (Brazil) chosen among 2 places named Campinas" ).
+JSON objects add
+.B place
+(an object with
+.BR name ,
+.BR division ,
+.B country
+and
+.BR geonames_id )
+and
+.BR distance_km
+beside
+.BR station ;
+CSV gains the columns
+.BR place ,
+.BR place_division ,
+.BR place_country ,
+.B geonames_id
+and
+.B distance_km
+before
+.BR input .
+A place without a station within 300 km exits with status 1 (\(lqNo station within 300 km:
+open a weather file for this site\(rq), naming the nearest station, which
+.B \-\-station
+still analyses; a text naming no place exits with status 2.)"},
     {"analyze", "--file PATH", "   Monthly Data file (QAV*.TXT)\n",
      R"(A Monthly Data file
 .RI ( QAV*.TXT ,
@@ -430,6 +465,43 @@ humidity in the median), plus
 .BR elevation_diff_m )
 with
 .BR \-\-near .)"},
+
+    {"places", "--name TEXT", "     towns whose name holds every word of TEXT, whole names first\n",
+     R"(The places (135,233 towns and cities of GeoNames, CC BY 4.0; 2,032 in Brazil) whose name,
+or Portuguese name, holds every word of
+.IR TEXT ,
+whatever the case, accents and punctuation: whole names first, then names that begin with
+.IR TEXT ,
+then names with a word that does, each group most populous first. A trailing country
+(\(lqLisboa, Portugal\(rq, \(lqMoscow Russia\(rq, its code) or Brazilian state
+(\(lqCampinas, SP\(rq, \(lqCampinas SC\(rq) puts that place first.)"},
+    {"places", "--country CC", "   only places of that country (ISO code or name, in English or Portuguese)\n",
+     R"(Keep the places of one country, given by its ISO code
+.RB ( BR )
+or its name in English or Portuguese
+.RB ( Brazil ", " Brasil ).)"},
+    {"places", "--limit N", "      number of places (default 10, 0: all)\n",
+     R"(The number of places listed (default 10, 0 for all).)"},
+    {"places", "--format table|csv|json", "  output form (default: table)\n",
+     R"(A table (the default, with the nearest station), CSV (the three nearest stations), or a
+JSON array of objects with
+.BR geonames_id ,
+.BR name ,
+.B division
+(the state's UF in Brazil, else GeoNames' division code),
+.BR country ,
+.BR population ,
+.BR latitude ,
+.B longitude
+and
+.BR stations :
+the three nearest stations as objects with
+.BR wmo ,
+.BR name ,
+.B distance_km
+and
+.BR elevation_m .
+A place's own elevation is not known.)"},
 };
 // clang-format on
 

@@ -10,6 +10,7 @@
 #include "app/cli_commands.h"
 #include "app/cli_io.h"
 #include "app/cli_options.h"
+#include "app/cli_places.h"
 #include "app/cli_stations.h"
 #include "core/version.h"
 #include "pictures/temporary_files.h"
@@ -35,6 +36,8 @@ std::string UsageText()
            "                  -18..44 C.\n"
            "  stations        List stations of the 1991-2020 normals, by name or nearest first\n" +
            UsageOptionLines("stations") +
+           "  places          Find towns and cities by name (GeoNames, CC BY 4.0), with their nearest stations\n" +
+           UsageOptionLines("places") +
            "  export-dataset brazil|south-america|world\n"
            "                  Write a built-in data set as a Monthly Data file to standard output\n"
            "\n"
@@ -66,7 +69,8 @@ int Run(std::vector<std::string> args)
     if (command == "psychro") return PsychroCommand(args);
     if (command == "export-dataset") return ExportDataSetCommand(args);
     if (command == "stations") return StationsCommand(args);
-    Fail("'" + command + "': unknown command (analyze, psychro, stations, export-dataset)");
+    if (command == "places") return PlacesCommand(args);
+    Fail("'" + command + "': unknown command (analyze, psychro, stations, places, export-dataset)");
 }
 
 }  // namespace

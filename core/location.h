@@ -1,6 +1,7 @@
 #pragma once
 // The location record shared by the built-in data sets, the Monthly Data reader and the analysis.
 #include <array>
+#include <memory>
 #include <string>
 
 namespace qav {
@@ -37,6 +38,19 @@ struct MonthlyNormals {
     float RHavg = 0;
 };
 
+/// The town a site was found by, when it was: its location holds the normals of the station
+/// nearest the town, and this says where the site itself lies.
+struct SitePlace {
+    int GeonamesId = 0;
+    std::string Name;       // UTF-8, as the place list gives it
+    std::string NamePt;     // the Portuguese name, empty where it is the name
+    std::string Division;   // Brazil's UF, else the list's division code
+    std::string Country;    // ISO 3166-1 alpha-2
+    double Latitude = 0;    // degrees, north positive; the place's elevation is not known
+    double Longitude = 0;   // degrees, east positive
+    double DistanceKm = 0;  // from the place to the station whose normals are analysed
+};
+
 struct LocationRecord {
     std::string LocationName;                         // UTF-8
     std::string Country;                              // UTF-8
@@ -45,6 +59,7 @@ struct LocationRecord {
     float Elevation = 0;                              // metres above sea level
     std::string DataSource;                           // "GOV", "BBC", ...
     std::array<MonthlyNormals, kMonths + 1> Month{};  // index 1..12
+    std::shared_ptr<const SitePlace> Place;           // the town it was found by, if any (not kept in files)
 };
 
 /// The locations of the data set in use. Slots 1..LocationCount are valid; slots above the

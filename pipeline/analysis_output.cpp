@@ -7,6 +7,7 @@
 #include "pipeline/site_guidance.h"
 #include "chart/strategy.h"
 #include "data/station_catalogue.h"
+#include "pipeline/place_site.h"
 #include "pipeline/exports.h"
 
 namespace qav {
@@ -163,10 +164,11 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
             j += ",\"base_recorded_shares\":" + JsonArray(b.RecordedTally.YearShare, 1, kStrategies, number);
         j += ",\"warming\":" + MonthlyJson(state.WarmingAsked->Month);
     }
+    j += PlaceJsonFields(l);
     return j + "}";
 }
 
-std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation, bool withWarming)
+std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation, bool withWarming, bool withPlace)
 {
     std::string h = "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa";
     for (int s = 1; s <= kStrategies; ++s) {
@@ -182,6 +184,7 @@ std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation, bool
     }
     if (withFilter) h += ",hour_range,months";
     if (withStation) h += ",station,period,rh_source";
+    if (withPlace) h += kPlaceCsvColumns;
     h += ",input";
     if (withWarming) {
         for (int m = 1; m <= kMonths; ++m) {
@@ -197,7 +200,7 @@ std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation, bool
 }
 
 std::string AnalysisCsvRow(const AnalysisState& state, std::string_view input, bool withRecorded, bool withFilter,
-                           bool withStation, bool withWarming)
+                           bool withStation, bool withWarming, bool withPlace)
 {
     const LocationRecord& l = state.Current();
     std::string r = std::to_string(state.CurrentLocation) + "," + CsvTextField(l.LocationName) + "," +
@@ -236,6 +239,7 @@ std::string AnalysisCsvRow(const AnalysisState& state, std::string_view input, b
         else
             r += ",,,";
     }
+    if (withPlace) r += PlaceCsvFields(l);
     r += ',';
     r += CsvField(input);
     if (withWarming) {

@@ -23,19 +23,21 @@ std::string JsonString(std::string_view utf8);
 /// base_monthly, base_shares, base_top (and base_recorded_shares for recorded hours) and warming
 /// (12 objects month, dbt_min, dbt_max, rh_avg of changes).
 /// A location of the station catalogue (its source field "WMO 83377 1991-2020", see
-/// StationSourceField) adds station, period and rh_source.
+/// StationSourceField) adds station, period and rh_source; one found by its town then adds place
+/// and distance_km (PlaceJsonFields).
 std::string AnalysisJson(const AnalysisState& state, std::string_view input, bool withRecorded = true,
                          bool withFilter = false);
 
 /// With withRecorded the columns rA..rJ, hours_used, hours_missing and disagreement follow the
 /// shares; they stay empty for locations without recorded hours. withFilter adds hour_range and
 /// months. withStation adds station, period and rh_source, empty for locations that are no station.
-/// Then always input; withWarming adds the warming of each month (warming_dbt_min_1,
+/// withPlace adds the place's columns (kPlaceCsvColumns). Then always input; withWarming adds the warming of each month (warming_dbt_min_1,
 /// warming_dbt_max_1, warming_rh_avg_1, ... warming_rh_avg_12) and the shares before it (base_A..base_J).
 std::string CsvHeader(bool withRecorded = false, bool withFilter = false, bool withStation = false,
-                      bool withWarming = false);
+                      bool withWarming = false, bool withPlace = false);
 /// One analysed location as a CSV row, with its line feed.
 std::string AnalysisCsvRow(const AnalysisState& state, std::string_view input, bool withRecorded = false,
-                           bool withFilter = false, bool withStation = false, bool withWarming = false);
+                           bool withFilter = false, bool withStation = false, bool withWarming = false,
+                           bool withPlace = false);
 
 }  // namespace qav

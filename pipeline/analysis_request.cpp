@@ -12,6 +12,7 @@
 #include "data/warming_reader.h"
 #include "pipeline/analysis_output.h"
 #include "pipeline/open_inputs.h"
+#include "pipeline/place_site.h"
 
 namespace qav {
 namespace {
@@ -25,7 +26,8 @@ namespace text = option_text;
 
 bool IsInput(std::string_view name)
 {
-    return name == "--dataset" || name == "--station" || name == "--near" || name == "--file" || name == "--epw";
+    return name == "--dataset" || name == "--station" || name == "--near" || name == "--place" || name == "--file" ||
+           name == "--epw";
 }
 
 // The warming reader parses text of any length; its file reader stops at 64 KiB, and so do we.
@@ -148,7 +150,8 @@ AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
     return r;
 }
 
-void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stations, RequestInputs& opened)
+void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stations, RequestInputs& opened,
+                       const PlaceSource& places)
 {
     opened = {};
     opened.warming = OpenWarming(request);
@@ -163,6 +166,8 @@ void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stat
             opened.inputs.push_back(StationInput(value, stations));
         } else if (o.name == "--near") {
             opened.inputs.push_back(NearInput(value, stations));
+        } else if (o.name == "--place") {
+            opened.inputs.push_back(PlaceInput(value, places, opened.notes));
         } else if (o.name == "--file") {
             OpenedInputs r = OpenInputs({InputRequest::Kind::MonthlyData, {}, {value}, {o.contents}});
             if (!r.Failures.empty()) ThrowRead(r.Failures.front(), value);

@@ -15,6 +15,7 @@
 #include "data/station_catalogue.h"
 #include "data/station_search.h"
 #include "pipeline/analysis_run.h"
+#include "pipeline/place_site.h"
 #include "pipeline/run_options.h"
 
 namespace qav {
@@ -48,7 +49,7 @@ struct AnalysisRequest {
     std::optional<CompareSort> sort;
     std::optional<Warming> warmingChange;      // --warming
     std::optional<RequestOption> warmingFile;  // --warming-file
-    std::vector<RequestOption> inputs;         // --dataset, --station, --file, --epw in order
+    std::vector<RequestOption> inputs;         // --dataset, --station, --place, --file, --epw in order
     std::vector<RequestOption> own;            // the front end's own options, in order
 
     /// The option that gives the warming, as its refusals name it.
@@ -69,12 +70,15 @@ struct RequestInputs {
     std::vector<RunInput> inputs;
     std::optional<Warming> warming;
     std::vector<std::string> warnings;  // "PATH: Location 3 (Athens) ends at line 29 ..."
+    std::vector<std::string> notes;     // "Campinas, SP (Brazil) chosen among 2 places named Campinas"
 };
 
 /// Opens the warming file first, then each input in order, as qav-cli reads them, into `opened`.
 /// A refused value (a data set's slot, a station number) throws OptionError; a file or the
 /// catalogue that cannot be read throws InputFailure, `opened` keeping the warnings so far.
-void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stations, RequestInputs& opened);
+/// `places` gives the place list for --place.
+void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stations, RequestInputs& opened,
+                       const PlaceSource& places = {});
 
 /// The locations of a run and the form of its rows.
 struct RequestPlan {

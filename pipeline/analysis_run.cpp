@@ -94,6 +94,7 @@ RowOptions RunRowOptions(const std::vector<RunItem>& items, RowFormat format, bo
         options.recordedColumns = options.recordedColumns || item.input->recorded[item.slot];
         options.stationColumns =
             options.stationColumns || ParseStationSourceField(item.input->table.Slot[item.slot].DataSource);
+        options.placeColumns = options.placeColumns || item.input->table.Slot[item.slot].Place;
     }
     if (typicalOnly) options.recordedColumns = false;
     return options;
@@ -208,7 +209,7 @@ std::string RowText(const AnalysisState& analysed, const std::string& input, con
             return AnalysisJson(analysed, input, options.recordedColumns, options.filterColumns);
         case RowFormat::Csv:
             return AnalysisCsvRow(analysed, input, options.recordedColumns, options.filterColumns,
-                                  options.stationColumns, options.warmingColumns);
+                                  options.stationColumns, options.warmingColumns, options.placeColumns);
     }
     return {};
 }
@@ -216,8 +217,8 @@ std::string RowText(const AnalysisState& analysed, const std::string& input, con
 std::string RunFraming::Begin() const
 {
     if (options.format == RowFormat::Csv)
-        return CsvHeader(options.recordedColumns, options.filterColumns, options.stationColumns,
-                         options.warmingColumns);
+        return CsvHeader(options.recordedColumns, options.filterColumns, options.stationColumns, options.warmingColumns,
+                         options.placeColumns);
     return array ? "[\n" : "";
 }
 

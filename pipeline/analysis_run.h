@@ -68,6 +68,7 @@ struct RowOptions {
     bool stationColumns = false;            // CSV columns station, period and rh_source
     bool warmingColumns = false;            // CSV columns of the warming and the shares before it
     Language language = Language::English;  // the table's words and decimal separator
+    bool placeColumns = false;              // CSV columns of a place (found by its town)
 };
 
 /// The row options a run's locations call for: recorded columns when a weather file is among

@@ -8,6 +8,7 @@
 #include "text/month_names.h"
 #include "core/text_format.h"
 #include "core/version.h"
+#include "pipeline/place_site.h"
 #include "pipeline/rendering.h"
 #include "pipeline/searched_site.h"
 #include "pipeline/site_guidance.h"
@@ -98,6 +99,7 @@ void Composer::Heading(const std::string& date)
     ReportTable facts;
     const auto fact = [&](const char* label, std::string value) { facts.Rows.push_back({T(label), std::move(value)}); };
     fact(rt::kLocation, Place(l));
+    if (l.Place) facts.Rows.push_back(PlaceSiteRow(l, language_));
     fact(rt::kSource, SourceText());
     fact(rt::kCoordinates, Fixed(l.Latitude, 2) + "°, " + Fixed(l.Longitude, 2) + "°");
     const SearchedSiteText site = DescribeSearchedSite(state_, language_);

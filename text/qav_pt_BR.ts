@@ -48,6 +48,10 @@
         <translation>&lt;h3&gt;qav-cli&lt;/h3&gt;&lt;p&gt;O programa de linha de comando faz a mesma análise sem janela, por exemplo &lt;code&gt;qav-cli analyze --dataset brazil --all --format csv&lt;/code&gt; ou &lt;code&gt;qav-cli analyze --file QAVmine.TXT --chart carta.png&lt;/code&gt;; &lt;code&gt;qav-cli --help&lt;/code&gt; lista todas as opções (em inglês). &lt;code&gt;qav ARQUIVO...&lt;/code&gt; abre a janela com arquivos de Dados Mensais ou arquivos climáticos já carregados.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;h3&gt;Places&lt;/h3&gt;&lt;p&gt;Find a place or station (Ctrl+F) searches 135,233 towns and cities of the world (GeoNames, geonames.org, CC BY 4.0; 2,032 in Brazil) beside the stations, places first. Type a town&apos;s name, in English or Portuguese, with its country or Brazilian state if you like: &lt;code&gt;Campinas, SP&lt;/code&gt;, &lt;code&gt;Lisboa&lt;/code&gt;, &lt;code&gt;Moscou&lt;/code&gt;. A place is analysed as the normals of its nearest station, named for the place; beyond 50 km a note says the site&apos;s climate may differ. Where no station lies within 300 km, the place is listed with its nearest station for reference only: open a weather file for such a site. A place&apos;s own elevation is not known: the station&apos;s sets the pressure.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Locais&lt;/h3&gt;&lt;p&gt;Buscar local ou estação (Ctrl+F) pesquisa 135.233 cidades e vilas do mundo (GeoNames, geonames.org, CC BY 4.0; 2.032 no Brasil) ao lado das estações, os locais primeiro. Digite o nome de uma cidade, em português ou em inglês, com o país ou o estado brasileiro se quiser: &lt;code&gt;Campinas, SP&lt;/code&gt;, &lt;code&gt;Lisboa&lt;/code&gt;, &lt;code&gt;Moscou&lt;/code&gt;. Um local é analisado com as normais da estação mais próxima, com o nome do local; a mais de 50 km, uma nota avisa que o clima do local pode ser outro. Onde nenhuma estação fica a menos de 300 km, o local aparece com a estação mais próxima apenas como referência: abra um arquivo climático para esse local. A altitude do próprio local não é conhecida: a da estação define a pressão.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>Where the data come from</source>
         <translation>De onde vêm os dados</translation>
     </message>
@@ -777,6 +781,49 @@
     </message>
 </context>
 <context>
+    <name>qav::PlaceText</name>
+    <message>
+        <source>%1: station %2 %3, %4 km</source>
+        <translation>%1: estação %2 %3, %4 km</translation>
+    </message>
+    <message>
+        <source>No station within 300 km: open a weather file for this site</source>
+        <translation>Nenhuma estação a menos de 300 km: abra um arquivo climático deste local</translation>
+    </message>
+    <message>
+        <source>The nearest station, %1 %2, %3 km away, is listed for reference only.</source>
+        <translation>A estação mais próxima, %1 %2, a %3 km, é indicada apenas como referência.</translation>
+    </message>
+    <message>
+        <source>%1 chosen among %2 places named %3</source>
+        <translation>%1 escolhido entre %2 locais chamados %3</translation>
+    </message>
+    <message>
+        <source>%1, %2; station %3, %4 km away, at %5 m (the place&apos;s own elevation is not known)</source>
+        <translation>%1, %2; estação %3, a %4 km, a %5 m de altitude (a altitude do próprio local não é conhecida)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; holds no letter or digit to search for</source>
+        <translation>%1: &apos;%2&apos; não tem letra nem algarismo a procurar</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; names no place of the list</source>
+        <translation>%1: &apos;%2&apos; não nomeia nenhum local da lista</translation>
+    </message>
+    <message>
+        <source>The station is more than 50 km away: the site&apos;s climate may differ.</source>
+        <translation>A estação fica a mais de 50 km: o clima do local pode ser outro.</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
+        <translation>Localidades: GeoNames (geonames.org), CC BY 4.0</translation>
+    </message>
+</context>
+<context>
     <name>qav::ExportActions</name>
     <message>
         <source>Save &amp;chart as…</source>
@@ -1047,6 +1094,18 @@ Encontrar uma estação (Ctrl+F) busca as normais 1991-2020 de 3.730 estações 
 Normais Climatológicas da OMM 1991-2020 (NOAA NCEI, com dados dos Membros da OMM)
 e INMET, Normais Climatológicas do Brasil 1991-2020. O campo de fonte diz
 &quot;WMO 83377 1991-2020&quot;; &quot;RH derived&quot; marca uma umidade calculada a partir da pressão de vapor média.
+</translation>
+    </message>
+    <message>
+        <source>
+Find a place or station also searches 135,233 towns and cities of the world:
+GeoNames (geonames.org), CC BY 4.0, with our Portuguese names of the larger ones.
+A place is analysed as its nearest station within 300 km; its own elevation is not known.
+</source>
+        <translation>
+Buscar local ou estação também pesquisa 135.233 cidades e vilas do mundo:
+GeoNames (geonames.org), CC BY 4.0, com os nomes em português das maiores, escritos para o QAV.
+Um local é analisado com a estação mais próxima a até 300 km; a altitude do próprio local não é conhecida.
 </translation>
     </message>
     <message>

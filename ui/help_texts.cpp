@@ -127,6 +127,16 @@ std::string StationCatalogueAboutText()
         "\"WMO 83377 1991-2020\"; \"RH derived\" marks a humidity computed from the mean vapour pressure.\n");
 }
 
+std::string PlaceListAboutText()
+{
+    return QT_TRANSLATE_NOOP(
+        "qav::HelpTexts",
+        "\n"
+        "Find a place or station also searches 135,233 towns and cities of the world:\n"
+        "GeoNames (geonames.org), CC BY 4.0, with our Portuguese names of the larger ones.\n"
+        "A place is analysed as its nearest station within 300 km; its own elevation is not known.\n");
+}
+
 QString MergedSharesSentence()
 {
     return QCoreApplication::translate(
@@ -261,6 +271,16 @@ QString UsingQavHtml()
                           "<code>qav-cli analyze --file QAVmine.TXT --chart chart.png</code>; "
                           "<code>qav-cli --help</code> lists every option. <code>qav FILE...</code> starts the window "
                           "with Monthly Data or weather files opened.</p>"),
+        QT_TRANSLATE_NOOP("Help",
+                          "<h3>Places</h3>"
+                          "<p>Find a place or station (Ctrl+F) searches 135,233 towns and cities of the world "
+                          "(GeoNames, geonames.org, CC BY 4.0; 2,032 in Brazil) beside the stations, places first. "
+                          "Type a town's name, in English or Portuguese, with its country or Brazilian state if you "
+                          "like: <code>Campinas, SP</code>, <code>Lisboa</code>, <code>Moscou</code>. A place is "
+                          "analysed as the normals of its nearest station, named for the place; beyond 50 km a "
+                          "note says the site's climate may differ. Where no station lies within 300 km, the place "
+                          "is listed with its nearest station for reference only: open a weather file for such a "
+                          "site. A place's own elevation is not known: the station's sets the pressure.</p>"),
     };
     QString html;
     for (std::size_t i = 0; i < std::size(kSections); ++i) {

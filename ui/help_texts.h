@@ -31,6 +31,8 @@ std::string BuiltInDataProvenanceText();
 /// The lines "About this data" adds after the built-in sets' own: the station catalogue of Find a
 /// station and its two sources.
 std::string StationCatalogueAboutText();
+/// The place list's source and licence (GeoNames, CC BY 4.0), after the catalogue's.
+std::string PlaceListAboutText();
 
 /// Help > "Using QAV": the chart, the strategies, how shares are counted and merged, typical
 /// days and recorded hours, weather files, the reference screen, exports and qav-cli (HTML).

@@ -88,7 +88,9 @@ void MainWindow::showWhatIfHelp() noexcept
 
 void MainWindow::showClimaticDataAbout() noexcept
 {
-    guarded([&] { showHelpBox(ClimaticDataAboutText(), HelpText(StationCatalogueAboutText())); });
+    guarded([&] {
+        showHelpBox(ClimaticDataAboutText(), HelpText(StationCatalogueAboutText()) + HelpText(PlaceListAboutText()));
+    });
 }
 
 void MainWindow::showHelpBox(const MessageText& box, const QString& more)

@@ -29,7 +29,7 @@ std::set<std::string> OptionNames(std::string_view text, bool quoted = false)
 TEST(CliOptions, TableNamesWhatTheParsersAccept)
 {
     std::set<std::string> parsed;
-    for (const char* file : {"cli_analyze.cpp", "cli_psychro.cpp", "cli_stations.cpp"})
+    for (const char* file : {"cli_analyze.cpp", "cli_psychro.cpp", "cli_stations.cpp", "cli_places.cpp"})
         parsed.merge(OptionNames(qav::test::ReadFile(std::string(QAV_SOURCE_DIR "/app/") + file), true));
     std::set<std::string> table;
     for (const auto& o : kCliOptions) table.merge(OptionNames(o.names));
@@ -61,7 +61,7 @@ TEST(CliOptions, ManPageGetsEveryCommandsOptionsOrTheBuildSaysWhatIsMissing)
             synopsis += ".B " + std::regex_replace(name, std::regex("-"), "\\-") + "\n";
     const std::string page = synopsis +
                              ".SH DESCRIPTION\nText.\n.\\\" options: analyze\n.SH X\n.\\\" options: psychro\n"
-                             ".\\\" options: stations\n.SH END\n";
+                             ".\\\" options: stations\n.\\\" options: places\n.SH END\n";
     const qav::cli::ManPage man = qav::cli::WriteManOptions(page);
     EXPECT_EQ(man.failure, "");
     EXPECT_EQ(man.text.find(".\\\" options"), std::string::npos);

@@ -52,7 +52,7 @@ TEST(CliArguments, BadArgumentsNameTheArgumentAndExitWithTwo)
           Row{"analyze --screen 1024", "error: --screen: '1024' is not WIDTHxHEIGHT\n"},
           Row{"psychro --elevation 0 --t 20", "error: --rh: give either --rh or --w\n"},
           Row{"psychro --elevation 0 --t abc --rh 50", "error: --t: 'abc' is not a number\n"},
-          Row{"fly", "error: 'fly': unknown command (analyze, psychro, stations, export-dataset)\n"},
+          Row{"fly", "error: 'fly': unknown command (analyze, psychro, stations, places, export-dataset)\n"},
           Row{"analyze --station 99999", "error: --station: 99999 is not a station of the catalogue\n"},
           Row{"analyze --station 8337x", "error: --station: '8337x' is not a station number\n"},
           Row{"analyze --warming 2 --warming-file x.csv",

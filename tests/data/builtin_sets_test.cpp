@@ -120,7 +120,7 @@ TEST(BuiltinSets, LoadersWriteExactlyTheirSlots)
 {
     LocationTable stale;
     for (LocationRecord& r : stale.Slot) {
-        r = {"stale", "stale", 99, 99, 9999, "OLD", {}};
+        r = {"stale", "stale", 99, 99, 9999, "OLD", {}, {}};
         r.Month.fill({-99, -99, -99});
     }
     stale.LocationCount = 7;
