@@ -134,10 +134,10 @@ const std::vector<std::string_view> kPictureAndJobOptions = {"--jobs",      "--c
                                                              "--report",    "--report-dir", "--paper"};
 
 const std::vector<std::string> kAnalyzeValued = {
-    "--dataset", "--file",       "--epw",    "--station",    "--location",     "--format",
-    "--screen",  "--chart",      "--graph",  "--chart-dir",  "--graph-dir",    "--hours",
-    "--jobs",    "--hour-range", "--months", "--warming",    "--warming-file", "--compare-chart",
-    "--sort",    "--lang",       "--report", "--report-dir", "--paper"};
+    "--dataset",    "--file",    "--epw",          "--station",       "--location", "--format", "--screen",
+    "--chart",      "--graph",   "--chart-dir",    "--graph-dir",     "--hours",    "--jobs",   "--hour-range",
+    "--months",     "--warming", "--warming-file", "--compare-chart", "--sort",     "--lang",   "--report",
+    "--report-dir", "--paper",   "--shade-above",  "--facade"};
 
 /// ".pdf" in any case.
 bool IsPdfName(const std::filesystem::path& path)
@@ -295,7 +295,8 @@ int AnalyzeCommand(const std::vector<std::string>& args)
     }
     for (const std::string& warning : opened.warnings) WriteErr("warning: " + warning + "\n");
     r.options.warming = opened.warming;
-    const AnalysisState startup = MakeStartupState(r.request.screen);
+    AnalysisState startup = MakeStartupState(r.request.screen);
+    startup.Sun = r.request.sun;
     RequestPlan plan;
     try {
         plan = PlanRequest(r.request, opened, startup);

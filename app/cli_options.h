@@ -277,6 +277,51 @@ are
 .RI ( 0001\-05\-Bras\('ilia.pdf ).)"},
     {"analyze", "--paper a4|letter", "  paper of the reports (default: a4); --lang sets their language\n",
      R"(Paper of the reports (default a4).)"},
+    {"analyze", "--shade-above C",
+     "  dry bulb from which a sunlit hour wants shade, 10..35 (default: 21,\n"
+     "                  Olgyay's shading line)\n",
+     R"(A sunlit hour wants shade (is overheated) when its strategy is F to J or its dry bulb is at or
+above
+.I C
+degrees Celsius (10 to 35; default 21, the shading line of Olgyay's bioclimatic chart,
+about 70 \(deF); it wants sun (is underheated) when its strategy is A, B or C.
+Every JSON object carries
+.B hour_letters
+(12 texts of 24 strategy letters, one per typical hour, \- for none),
+.B recorded_hour_letters
+for a weather file (8760 letters, \- for a missing hour) and
+.BR sun :
+.B shade_above
+(\(deC),
+.B altitude
+and
+.B azimuth
+(12 arrays of 24 numbers, degrees to two decimals, the azimuth clockwise from north; the
+typical hour h of month m is solar time h:00 on the 15th) and
+.B facades
+(8 objects, N to NW:
+.BR azimuth ,
+.BR overheated_hours ,
+.BR underheated_hours ,
+.B overhang_vsa
+and
+.B fins_hsa
+(the largest whole-degree cut-off angles that shade 90 % of the overheated sun-hours on the
+fa\(,cade),
+.B overhang_keeps
+and
+.B fins_keeps
+(the percent of the underheated sun-hours they leave unshaded) and
+.B overhang_depth
+(the overhang's depth over a window of height 1); null where there is none).
+CSV gains no column.)"},
+    {"analyze", "--facade N|NE|E|SE|S|SW|W|NW|DEG",
+     "\n                  facade whose shading mask the sun path draws (default: the\n"
+     "                  side facing the equator)\n",
+     R"(The fa\(,cade whose shading mask the sun path
+.RB ( \-\-sun\-chart )
+and the report draw: a compass point or whole degrees 0 to 359 clockwise from north
+(default: north south of the equator, south north of it).)"},
     {"analyze", "--hour-range A-B", "  clock hours counted, 1-24 (a range may wrap: 22-5; default 1-24)\n",
      R"(Count only clock hours
 .I A

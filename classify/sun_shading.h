@@ -13,6 +13,14 @@ namespace qav {
 inline constexpr float kShadingLineC = 21.0f;
 inline constexpr float kShadeAboveLowC = 10.0f, kShadeAboveHighC = 35.0f;  // the range a user may choose
 
+/// What a user chooses about sun and shade: the shading line, the façade whose mask the sun path
+/// draws (-1: the side facing the equator) and the sun path's projection.
+struct SunOptions {
+    float ShadeAboveC = kShadingLineC;
+    int FacadeDeg = -1;  // 0..359 clockwise from north
+    bool Equidistant = false;
+};
+
 enum class SunNeed : signed char { SunDown, Neutral, Overheated, Underheated };
 
 /// Overheated (wants shade): strategy F..J (6..10) or a dry bulb at or above `shadeAboveC`;

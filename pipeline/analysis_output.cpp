@@ -8,6 +8,7 @@
 #include "chart/strategy.h"
 #include "data/station_catalogue.h"
 #include "pipeline/exports.h"
+#include "pipeline/sun_block.h"
 
 namespace qav {
 
@@ -163,7 +164,7 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
             j += ",\"base_recorded_shares\":" + JsonArray(b.RecordedTally.YearShare, 1, kStrategies, number);
         j += ",\"warming\":" + MonthlyJson(state.WarmingAsked->Month);
     }
-    return j + "}";
+    return j + SunJsonKeys(state, withRecorded) + "}";
 }
 
 std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation, bool withWarming)

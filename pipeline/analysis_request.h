@@ -48,6 +48,7 @@ struct AnalysisRequest {
     std::optional<CompareSort> sort;
     std::optional<Warming> warmingChange;      // --warming
     std::optional<RequestOption> warmingFile;  // --warming-file
+    SunOptions sun;                            // --shade-above, --facade
     std::vector<RequestOption> inputs;         // --dataset, --station, --file, --epw in order
     std::vector<RequestOption> own;            // the front end's own options, in order
 

@@ -1,0 +1,29 @@
+#pragma once
+// The texts of the sun and shade: the refusal of a façade, the sun-path and calendar pictures
+// and the report's section (context "qav::SunText"). %1, %2... stand for the values filled in.
+#include <string_view>
+
+#include "text/language.h"
+#include "text/translatable.h"
+
+namespace qav::sun_text {
+
+inline constexpr const char* kContext = "qav::SunText";
+
+inline constexpr const char* kNotFacade =
+    QAV_TRANSLATABLE("qav::SunText", "%1: '%2' is not N, NE, E, SE, S, SW, W, NW or degrees from 0 to 359", "");
+
+// The eight façades, from north clockwise.
+inline constexpr const char* kFacadeName[8] = {
+    QAV_TRANSLATABLE("qav::SunText", "North", "facade"), QAV_TRANSLATABLE("qav::SunText", "Northeast", "facade"),
+    QAV_TRANSLATABLE("qav::SunText", "East", "facade"),  QAV_TRANSLATABLE("qav::SunText", "Southeast", "facade"),
+    QAV_TRANSLATABLE("qav::SunText", "South", "facade"), QAV_TRANSLATABLE("qav::SunText", "Southwest", "facade"),
+    QAV_TRANSLATABLE("qav::SunText", "West", "facade"),  QAV_TRANSLATABLE("qav::SunText", "Northwest", "facade"),
+};
+// Compass letters on the sun path's rim.
+inline constexpr const char* kNorth = QAV_TRANSLATABLE("qav::SunText", "N", "compass");
+inline constexpr const char* kEast = QAV_TRANSLATABLE("qav::SunText", "E", "compass");
+inline constexpr const char* kSouth = QAV_TRANSLATABLE("qav::SunText", "S", "compass");
+inline constexpr const char* kWest = QAV_TRANSLATABLE("qav::SunText", "W", "compass");
+
+}  // namespace qav::sun_text
