@@ -5,6 +5,8 @@
 #include <optional>
 #include <span>
 
+#include "core/sun_hour.h"
+
 namespace qav {
 
 /// Olgyay's shading line: the lower edge of the comfort zone of his bioclimatic chart, 70 F
@@ -21,19 +23,10 @@ struct SunOptions {
     bool Equidistant = false;
 };
 
-enum class SunNeed : signed char { SunDown, Neutral, Overheated, Underheated };
-
 /// Overheated (wants shade): strategy F..J (6..10) or a dry bulb at or above `shadeAboveC`;
 /// underheated (wants sun): strategy A..C (1..3); neutral otherwise; SunDown with the sun at or
 /// below the horizon.
 SunNeed SunNeedOf(double altitudeDeg, int strategy, float dbtC, float shadeAboveC);
-
-/// One hour as the façades see it.
-struct SunHour {
-    double AltitudeDeg = 0;
-    double AzimuthDeg = 0;  // clockwise from north
-    SunNeed Need = SunNeed::SunDown;
-};
 
 /// Shadow angles of the sun on a vertical façade (the façade's outward normal at
 /// `facadeAzimuthDeg`): HSA the azimuth less the façade's, in (-180, 180]; VSA the profile angle
