@@ -322,6 +322,30 @@ CSV gains no column.)"},
 .RB ( \-\-sun\-chart )
 and the report draw: a compass point or whole degrees 0 to 359 clockwise from north
 (default: north south of the equator, south north of it).)"},
+    {"analyze", "--sun-chart FILE, --calendar-chart FILE",
+     "\n                  save the sun path (with the --facade's shading mask) and the\n"
+     "                  calendar of the hours' strategies; .png or .svg\n",
+     R"(Save the sun path or the hours' calendar of the location, numbered as
+.B \-\-chart
+is when the run has several locations, and written as pictures are.
+The sun path is stereographic, north up and east to the right: the horizon and the altitude
+circles every 15\(de, the day arcs of the 15th of each month (21 June and 21 December bold),
+the hours of apparent solar time, each typical hour with the sun up as a dot (red: wants shade,
+blue: wants sun, grey: neither; see
+.BR \-\-shade\-above ),
+a weather file's recorded hours as faint dots, and the shading mask of the fa\(,cade of
+.BR \-\-facade :
+its line, the overhang's and the fins' cut-off lines and the sky they shade.
+The calendar is a grid of months by hours in the zone colours with the strategies' letters;
+for a weather file each cell is shared out among the strategies of its recorded hours.)"},
+    {"analyze", "--sun-chart-dir DIR", "    save both pictures of each location into DIR as PNG\n",
+     R"(Save the sun path and the calendar of each location into
+.I DIR
+.RI ( 0005\-05\-Bras\('ilia\-sun.png ,
+.IR 0005\-05\-Bras\('ilia\-calendar.png ),
+created as
+.B \-\-chart\-dir
+is.)"},
     {"analyze", "--hour-range A-B", "  clock hours counted, 1-24 (a range may wrap: 22-5; default 1-24)\n",
      R"(Count only clock hours
 .I A

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "pipeline/analysis_output.h"
 #include "pipeline/option_error.h"
 #include "tests/pipeline/pipeline_session.h"
 #include "pipeline/sun_options.h"
+#include "pipeline/sun_pictures.h"
 
 namespace qav {
 namespace {
@@ -76,6 +79,27 @@ TEST(SunBlock, RecordedHoursOnTheFilesClockAndYear)
     s.state.RecordedStrategy.erase(s.state.RecordedStrategy.begin() + 30);
     EXPECT_EQ(RecordedHourLetters(s.state)[30], '-');
     EXPECT_EQ(RecordedHourLetters(s.state)[8759], letters[8759]);
+}
+
+// The pictures stay light enough for a page: the sun path of typical days under 40 KB, with a
+// weather file's 8760 hours under 500 KB, the calendar under 200 KB.
+TEST(SunPictures, SvgSizesAndTheEquatorSideMask)
+{
+    PipelineSession s;
+    const std::string sun = SunPictureSvg(SunPictureKind::SunPath, s.state);
+    EXPECT_LT(sun.size(), 40000u);
+    EXPECT_NE(sun.find("North façade: overhang 39°, fins 0°"), std::string::npos);
+    EXPECT_LT(SunPictureSvg(SunPictureKind::Calendar, s.state).size(), 200000u);
+    s.ShowWeatherFile("chicago.epw");
+    EXPECT_LT(SunPictureSvg(SunPictureKind::SunPath, s.state).size(), 500000u);
+    const std::string calendar = SunPictureSvg(SunPictureKind::Calendar, s.state);
+    EXPECT_LT(calendar.size(), 200000u);
+    EXPECT_NE(calendar.find("Recorded hours"), std::string::npos);
+    // Chicago's 31 January noons: 30 of them want artificial heating (A).
+    const auto noon = CalendarInputOf(s.state).RecordedCounts[1][12];
+    EXPECT_EQ(noon[1], 30);
+    EXPECT_EQ(std::accumulate(noon.begin(), noon.end(), 0), 31);
+    EXPECT_NE(SunPictureSvg(SunPictureKind::SunPath, s.state).find("South façade"), std::string::npos);
 }
 
 TEST(SunOptions, ParsesAndRefusesAsTheOtherOptions)
