@@ -246,13 +246,16 @@ permission) reads
 with the system's reason (the same for the folder of
 .BR "\-\-chart \fIFILE\fP" ),
 and exits with 1.)"},
-    {"analyze", "--report FILE.pdf", "  PDF report: heading, chart, graph, tables and design advice\n",
+    {"analyze", "--report FILE.pdf", "  PDF report: chart, graph, tables, advice, sun and shade\n",
      R"(Write a PDF report of each location: the heading (location, source, coordinates, elevation and
 station pressure, what the analysis counts, program version and date), the chart and the monthly
 graph as vector drawings, the monthly normals, the yearly shares with the three largest ranked
 (for a weather file beside the typical days', with their disagreement), the hours per month and
 strategy, design advice for every strategy with a share of 5 % or more and always the three
-largest, and a note on the method and the data; two to five pages, fonts embedded, in the
+largest, the sun and shade (the sun path with the shading mask of the
+.B \-\-facade
+side, the eight fa\(,cades' overhang and fin angles, the hours' calendar), and a note on the
+method and the data; two to six pages, fonts embedded, in the
 language of
 .BR \-\-lang .
 The file is numbered as
