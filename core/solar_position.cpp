@@ -44,7 +44,8 @@ SunOrbit OrbitAt(double t)
     const double lambda = l0 + c - 0.00569 - 0.00478 * std::sin(omega * kDeg);  // apparent longitude
     const double eps0 = 23.0 + (26.0 + (21.448 - t * (46.815 + t * (0.00059 - t * 0.001813))) / 60.0) / 60.0;
     const double eps = eps0 + 0.00256 * std::cos(omega * kDeg);  // corrected obliquity
-    const double y = std::pow(std::tan(eps * kDeg / 2), 2);
+    const double tanHalf = std::tan(eps * kDeg / 2);
+    const double y = tanHalf * tanHalf;
     const double eot = y * std::sin(2 * l0 * kDeg) - 2 * e * std::sin(m * kDeg) +
                        4 * e * y * std::sin(m * kDeg) * std::cos(2 * l0 * kDeg) -
                        0.5 * y * y * std::sin(4 * l0 * kDeg) - 1.25 * e * e * std::sin(2 * m * kDeg);
@@ -84,12 +85,11 @@ SunPosition SunAt(double julianDayUt, double latitudeDeg, double longitudeDeg)
 
 SunPosition SunAtSolarTime(int year, int month, int day, double solarHours, double latitudeDeg, double longitudeDeg)
 {
-    // UT = solar time - longitude / 15 - equation of time; the equation of time changes by
-    // under a second an hour, so two passes fix the moment well inside a second.
+    // UT = solar time - longitude / 15 - equation of time. The equation of time changes by at most
+    // half a minute a day, so one correction from the mean-time moment fixes it within a second.
     const double meanUt = solarHours - longitudeDeg / 15.0;
-    double jd = JulianDay(year, month, day, meanUt);
-    for (int pass = 0; pass < 2; ++pass)
-        jd = JulianDay(year, month, day, meanUt - OrbitAt(CenturyOf(jd)).equationOfTimeMin / 60.0);
+    const double eot = OrbitAt(CenturyOf(JulianDay(year, month, day, meanUt))).equationOfTimeMin;
+    const double jd = JulianDay(year, month, day, meanUt - eot / 60.0);
     return SunAtHourAngle(OrbitAt(CenturyOf(jd)), 15.0 * (solarHours - 12.0), latitudeDeg);
 }
 
