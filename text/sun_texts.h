@@ -41,7 +41,7 @@ inline constexpr const char* kLatitudeSouth = QAV_TRANSLATABLE("qav::SunText", "
 inline constexpr const char* kCalendarTitle =
     QAV_TRANSLATABLE("qav::SunText", "%1 - Strategy of each hour of the typical days", "");
 inline constexpr const char* kCalendarRecordedTitle =
-    QAV_TRANSLATABLE("qav::SunText", "%1 - Recorded hours by strategy: each cell shares out one hour of one month", "");
+    QAV_TRANSLATABLE("qav::SunText", "%1 - Recorded hours: each strategy's share of every hour", "");
 inline constexpr const char* kHour = QAV_TRANSLATABLE("qav::SunText", "Hour", "");
 
 // Report
