@@ -21,6 +21,7 @@
 #include "app/output_names.h"
 #include "classify/raster_canvas.h"
 #include "pictures/pictures.h"
+#include "pictures/sun_picture_files.h"
 #include "pipeline/compare.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
@@ -36,6 +37,18 @@ bool SavePicture(PictureKind kind, const AnalysisState& state, const std::filesy
 {
     const QByteArray bytes = RenderPictureFile(kind, state, PictureFormatOf(path).value_or(PictureFormat::Png), 1,
                                                DecimalSeparatorOf(language), language);
+    const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
+                                            : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
+    if (failure.isEmpty()) return true;
+    cli::WriteErr("error: cannot write " + path.string() + ": " + failure.toStdString() + "\n");
+    return false;
+}
+
+// The sun path's or the calendar's file, written as the chart's is.
+bool SaveSunPicture(bool sunPath, const AnalysisState& state, const std::filesystem::path& path, Language language)
+{
+    const QByteArray bytes = RenderSunPictureFile(sunPath ? SunPictureKind::SunPath : SunPictureKind::Calendar, state,
+                                                  PictureFormatOf(path).value_or(PictureFormat::Png), language);
     const QString failure = bytes.isEmpty() ? QStringLiteral("the picture could not be encoded")
                                             : WriteFileAtomically(QString::fromStdString(path.string()), bytes);
     if (failure.isEmpty()) return true;
@@ -101,6 +114,10 @@ class Worker {
         const AnalysisState& state = analyser_.Analyse(item);
         for (const LocationFile& file :
              LocationFiles(options_, position, state.CurrentLocation, state.Current().LocationName)) {
+            if (file.kind == OutputKind::SunPath || file.kind == OutputKind::Calendar) {
+                picturesOk_ &= SaveSunPicture(file.kind == OutputKind::SunPath, state, file.path, options_.language);
+                continue;
+            }
             picturesOk_ &= file.kind == OutputKind::Report
                                ? SaveReportFile(state, file.path, options_)
                                : SavePicture(file.kind == OutputKind::Chart ? PictureKind::Chart : PictureKind::Graph,

@@ -26,7 +26,8 @@ struct Options {
     std::optional<std::filesystem::path> chartPath, graphPath;  // numbered when the run has several
     std::optional<std::filesystem::path> chartDir, graphDir;    // one picture per location
     bool numbered = false;
-    std::optional<std::filesystem::path> reportPath, reportDir;  // PDF reports, named as pictures are
+    std::optional<std::filesystem::path> reportPath, reportDir;                    // PDF reports, named as pictures are
+    std::optional<std::filesystem::path> sunChartPath, calendarPath, sunChartDir;  // the sun path and calendar
     Paper paper = Paper::A4;
     std::int64_t reportTime = 0;            // seconds since 1970 that the reports are dated
     bool kindInNames = false;               // charts and graphs share a folder: "-chart" and "-graph" in the names
@@ -38,7 +39,11 @@ struct Options {
     Language language = Language::English;  // of the table's words and numbers and of the pictures
     /// When given, sized to the work: each location's row of the compare picture, in work order.
     std::vector<CompareRow>* compareRows = nullptr;
-    bool Pictures() const { return chartPath || graphPath || chartDir || graphDir || reportPath || reportDir; }
+    bool Pictures() const
+    {
+        return chartPath || graphPath || chartDir || graphDir || reportPath || reportDir || sunChartPath ||
+               calendarPath || sunChartDir;
+    }
 };
 
 /// True when both paths name the same file or folder, existing or not (links resolved).

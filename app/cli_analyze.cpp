@@ -130,14 +130,15 @@ struct AnalyzeRequest {
 };
 
 // qav-cli's own options, beside those of the analysis request: the pictures, reports and jobs.
-const std::vector<std::string_view> kPictureAndJobOptions = {"--jobs",      "--chart",      "--graph",
-                                                             "--chart-dir", "--graph-dir",  "--compare-chart",
-                                                             "--report",    "--report-dir", "--paper"};
+const std::vector<std::string_view> kPictureAndJobOptions = {
+    "--jobs",   "--chart",      "--graph", "--chart-dir", "--graph-dir",      "--compare-chart",
+    "--report", "--report-dir", "--paper", "--sun-chart", "--calendar-chart", "--sun-chart-dir"};
 
 const std::vector<std::string> kAnalyzeValued = {
     "--dataset", "--file", "--epw", "--station", "--near", "--place", "--location", "--format", "--screen",
     "--chart", "--graph", "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months",
-    "--warming", "--warming-file", "--compare-chart", "--sort", "--lang", "--report", "--report-dir", "--paper"};
+    "--warming", "--warming-file", "--compare-chart", "--sort", "--lang", "--report", "--report-dir", "--paper",
+    "--shade-above", "--facade", "--sun-chart", "--calendar-chart", "--sun-chart-dir"};
 
 /// ".pdf" in any case.
 bool IsPdfName(const std::filesystem::path& path)
@@ -150,7 +151,7 @@ bool IsPdfName(const std::filesystem::path& path)
 /// The picture options: suffixes, and no two naming one file in any spelling.
 void ParsePictureOptions(const Arguments& a, batch::Options& options)
 {
-    for (const char* option : {"--chart", "--graph"}) {
+    for (const char* option : {"--chart", "--graph", "--sun-chart", "--calendar-chart"}) {
         if (!a.Has(option)) continue;
         const std::filesystem::path path = *a.Value(option);
         if (!PictureFormatOf(path))
@@ -171,6 +172,9 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
     if (a.Has("--graph-dir")) options.graphDir = *a.Value("--graph-dir");
     if (a.Has("--report")) options.reportPath = *a.Value("--report");
     if (a.Has("--report-dir")) options.reportDir = *a.Value("--report-dir");
+    if (a.Has("--sun-chart")) options.sunChartPath = *a.Value("--sun-chart");
+    if (a.Has("--calendar-chart")) options.calendarPath = *a.Value("--calendar-chart");
+    if (a.Has("--sun-chart-dir")) options.sunChartDir = *a.Value("--sun-chart-dir");
     if (a.Has("--paper")) {
         // A paper size with no report to print it on is a mistake in the command, not a default.
         if (!a.Has("--report") && !a.Has("--report-dir")) Fail("--paper: given without --report or --report-dir");
@@ -189,7 +193,7 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
 void PrepareOutputFolders(const Arguments& a)
 {
     namespace fs = std::filesystem;
-    for (const char* option : {"--chart-dir", "--graph-dir", "--report-dir"}) {
+    for (const char* option : {"--chart-dir", "--graph-dir", "--report-dir", "--sun-chart-dir"}) {
         if (!a.Has(option)) continue;
         const fs::path dir = *a.Value(option);
         std::error_code ec;
@@ -198,7 +202,8 @@ void PrepareOutputFolders(const Arguments& a)
         if (!ec && access(dir.c_str(), W_OK | X_OK) != 0) ec = std::error_code(errno, std::generic_category());
         if (ec) throw InputFailure{std::string(option) + " " + dir.string() + ": " + ec.message(), {}};
     }
-    for (const char* option : {"--chart", "--graph", "--compare-chart", "--report"}) {
+    for (const char* option :
+         {"--chart", "--graph", "--compare-chart", "--report", "--sun-chart", "--calendar-chart"}) {
         if (!a.Has(option)) continue;
         const fs::path file = *a.Value(option);
         const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
@@ -212,8 +217,8 @@ void PrepareOutputFolders(const Arguments& a)
 AnalyzeRequest ParseRequest(const Arguments& a)
 {
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
-    for (const char* pathOption :
-         {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir", "--report", "--report-dir"}) {
+    for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir", "--report",
+                                   "--report-dir", "--sun-chart", "--calendar-chart", "--sun-chart-dir"}) {
         for (const auto& [name, value] : a.Ordered())
             if (name == pathOption && value.empty()) Fail(name + ": the path is empty");
     }
@@ -297,7 +302,8 @@ int AnalyzeCommand(const std::vector<std::string>& args)
     for (const std::string& warning : opened.warnings) WriteErr("warning: " + warning + "\n");
     for (const std::string& note : opened.notes) WriteErr("note: " + note + "\n");
     r.options.warming = opened.warming;
-    const AnalysisState startup = MakeStartupState(r.request.screen);
+    AnalysisState startup = MakeStartupState(r.request.screen);
+    startup.Sun = r.request.sun;
     RequestPlan plan;
     try {
         plan = PlanRequest(r.request, opened, startup);

@@ -288,13 +288,16 @@ permission) reads
 with the system's reason (the same for the folder of
 .BR "\-\-chart \fIFILE\fP" ),
 and exits with 1.)"},
-    {"analyze", "--report FILE.pdf", "  PDF report: heading, chart, graph, tables and design advice\n",
+    {"analyze", "--report FILE.pdf", "  PDF report: chart, graph, tables, advice, sun and shade\n",
      R"(Write a PDF report of each location: the heading (location, source, coordinates, elevation and
 station pressure, what the analysis counts, program version and date), the chart and the monthly
 graph as vector drawings, the monthly normals, the yearly shares with the three largest ranked
 (for a weather file beside the typical days', with their disagreement), the hours per month and
 strategy, design advice for every strategy with a share of 5 % or more and always the three
-largest, and a note on the method and the data; two to five pages, fonts embedded, in the
+largest, the sun and shade (the sun path with the shading mask of the
+.B \-\-facade
+side, the eight fa\(,cades' overhang and fin angles, the hours' calendar), and a note on the
+method and the data; two to six pages, fonts embedded, in the
 language of
 .BR \-\-lang .
 The file is numbered as
@@ -319,6 +322,75 @@ are
 .RI ( 0001\-05\-Bras\('ilia.pdf ).)"},
     {"analyze", "--paper a4|letter", "  paper of the reports (default: a4); --lang sets their language\n",
      R"(Paper of the reports (default a4).)"},
+    {"analyze", "--shade-above C",
+     "  dry bulb from which a sunlit hour wants shade, 10..35 (default: 21,\n"
+     "                  Olgyay's shading line)\n",
+     R"(A sunlit hour wants shade (is overheated) when its strategy is F to J or its dry bulb is at or
+above
+.I C
+degrees Celsius (10 to 35; default 21, the shading line of Olgyay's bioclimatic chart,
+about 70 \(deF); it wants sun (is underheated) when its strategy is A, B or C.
+Every JSON object carries
+.B hour_letters
+(12 texts of 24 strategy letters, one per typical hour, \- for none),
+.B recorded_hour_letters
+for a weather file (8760 letters, \- for a missing hour) and
+.BR sun :
+.B shade_above
+(\(deC),
+.B altitude
+and
+.B azimuth
+(12 arrays of 24 numbers, degrees to two decimals, the azimuth clockwise from north; the
+typical hour h of month m is solar time h:00 on the 15th) and
+.B facades
+(8 objects, N to NW:
+.BR azimuth ,
+.BR overheated_hours ,
+.BR underheated_hours ,
+.B overhang_vsa
+and
+.B fins_hsa
+(the largest whole-degree cut-off angles that shade 90 % of the overheated sun-hours on the
+fa\(,cade),
+.B overhang_keeps
+and
+.B fins_keeps
+(the percent of the underheated sun-hours they leave unshaded) and
+.B overhang_depth
+(the overhang's depth over a window of height 1); null where there is none).
+CSV gains no column.)"},
+    {"analyze", "--facade N|NE|E|SE|S|SW|W|NW|DEG",
+     "\n                  facade whose shading mask the sun path draws (default: the\n"
+     "                  side facing the equator)\n",
+     R"(The fa\(,cade whose shading mask the sun path
+.RB ( \-\-sun\-chart )
+and the report draw: a compass point or whole degrees 0 to 359 clockwise from north
+(default: north south of the equator, south north of it).)"},
+    {"analyze", "--sun-chart FILE, --calendar-chart FILE",
+     "\n                  save the sun path (with the --facade's shading mask) and the\n"
+     "                  calendar of the hours' strategies; .png or .svg\n",
+     R"(Save the sun path or the hours' calendar of the location, numbered as
+.B \-\-chart
+is when the run has several locations, and written as pictures are.
+The sun path is stereographic, north up and east to the right: the horizon and the altitude
+circles every 15\(de, the day arcs of the 15th of each month (21 June and 21 December bold),
+the hours of apparent solar time, each typical hour with the sun up as a dot (red: wants shade,
+blue: wants sun, grey: neither; see
+.BR \-\-shade\-above ),
+a weather file's recorded hours as faint dots, and the shading mask of the fa\(,cade of
+.BR \-\-facade :
+its line, the overhang's and the fins' cut-off lines and the sky they shade.
+The calendar is a grid of months by hours in the zone colours with the strategies' letters;
+for a weather file each cell is shared out among the strategies of its recorded hours.)"},
+    {"analyze", "--sun-chart-dir DIR", "    save both pictures of each location into DIR as PNG\n",
+     R"(Save the sun path and the calendar of each location into
+.I DIR
+.RI ( 0005\-05\-Bras\('ilia\-sun.png ,
+.IR 0005\-05\-Bras\('ilia\-calendar.png ),
+created as
+.B \-\-chart\-dir
+is.)"},
     {"analyze", "--hour-range A-B", "  clock hours counted, 1-24 (a range may wrap: 22-5; default 1-24)\n",
      R"(Count only clock hours
 .I A

@@ -31,6 +31,28 @@ fs::path PagePath(const fs::path& path, std::size_t page)
     return p;
 }
 
+namespace {
+
+// --sun-chart, --calendar-chart and --sun-chart-dir (both pictures, "-sun" and "-calendar" in the names).
+void AddSunFiles(std::vector<LocationFile>& files, const Options& options, int position, int slot,
+                 std::string_view name)
+{
+    if (options.sunChartPath)
+        files.push_back(
+            {OutputKind::SunPath, "--sun-chart", NumberedPath(*options.sunChartPath, position, options.numbered)});
+    if (options.calendarPath)
+        files.push_back({OutputKind::Calendar, "--calendar-chart",
+                         NumberedPath(*options.calendarPath, position, options.numbered)});
+    if (options.sunChartDir) {
+        files.push_back(
+            {OutputKind::SunPath, "--sun-chart-dir", *options.sunChartDir / RunFileName(position, slot, name, "sun")});
+        files.push_back({OutputKind::Calendar, "--sun-chart-dir",
+                         *options.sunChartDir / RunFileName(position, slot, name, "calendar")});
+    }
+}
+
+}  // namespace
+
 std::vector<LocationFile> LocationFiles(const Options& options, int position, int slot, std::string_view name)
 {
     std::vector<LocationFile> files;
@@ -48,6 +70,7 @@ std::vector<LocationFile> LocationFiles(const Options& options, int position, in
     if (options.reportDir)
         files.push_back({OutputKind::Report, "--report-dir",
                          *options.reportDir / fs::path(RunFileName(position, slot, name)).replace_extension(".pdf")});
+    AddSunFiles(files, options, position, slot, name);
     return files;
 }
 

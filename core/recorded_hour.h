@@ -12,6 +12,7 @@ struct RecordedHour {
     int Day = 0;    // 1..31, as the file dates the hour
     int Hour = 0;   // 1..24, the hour ending at this time
     float RH = 0;   // relative humidity, %, as recorded; a warming shifts the hour keeping it
+    int Year = 0;   // as the file dates the hour; 0 when it gives none
 };
 
 /// The recorded hours of a weather-file location, at its station pressure.
@@ -19,6 +20,8 @@ struct RecordedYear {
     std::vector<RecordedHour> Hours;
     int HoursUsed = 0;     // hours of the file with a value, the ones drawn and counted
     int HoursMissing = 0;  // hours the file marks as missing
+    /// Hours east of UTC of the file's clock, for the sun's position; NaN when the file gives none.
+    float TimeZoneHours = 0;
 };
 
 }  // namespace qav

@@ -192,6 +192,10 @@ constexpr NumberField kPressureField{9, "station pressure", {31000, 120000}, 999
 constexpr NumberField kLatitudeField{6, "latitude", kLatitudeRange, kNever, false};
 constexpr NumberField kLongitudeField{7, "longitude", kLongitudeRange, kNever, false};
 constexpr NumberField kElevationField{9, "elevation", kElevationRange, kNever, false};
+// Read for the sun's position only, and never a reason to refuse a file: files that left them
+// out or wrote them oddly were analysed before the sun was.
+constexpr NumberField kTimeZoneField{8, "time zone", {-12, 14}, kNever, false};
+constexpr NumberField kYearField{0, "year", {1, 9999}, kNever, true};
 
 // Parses column field.column of a line into `value`, NaN for a missing value.
 template <std::size_t N>
@@ -260,6 +264,15 @@ std::optional<ReadFailure> ReadLocationLine(std::string_view line, LocationRecor
     return std::nullopt;
 }
 
+// The LOCATION line's time zone, or NaN where it is not a plausible one.
+float TimeZoneOf(std::string_view line)
+{
+    std::array<std::string_view, 10> f{};
+    SplitFields(line, f);
+    double zone = 0;
+    return ReadNumber(f, kTimeZoneField, 1, zone) ? std::numeric_limits<float>::quiet_NaN() : static_cast<float>(zone);
+}
+
 // --- rows ----------------------------------------------------------------------------------------
 
 std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hour)
@@ -281,6 +294,7 @@ std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hou
     double pressure = std::numeric_limits<double>::quiet_NaN();
     if (n > kPressureField.column && ReadNumber(f, kPressureField, line, pressure))
         pressure = std::numeric_limits<double>::quiet_NaN();
+    if (double year = 0; !ReadNumber(f, kYearField, line, year)) hour.Year = static_cast<int>(year);
     hour.Month = static_cast<int>(month);
     hour.Day = static_cast<int>(day);
     hour.Hour = static_cast<int>(clockHour);
@@ -342,6 +356,7 @@ EpwResult ReadEpw(std::string_view bytes) noexcept
                 result.failure = std::move(failure);
                 return result;
             }
+            file.TimeZoneHours = TimeZoneOf(line);
             continue;
         }
         if (number <= kHeaderLines) {  // design conditions, periods, comments: not needed

@@ -37,6 +37,7 @@ enum EpwError : int {
 
 /// One hourly row. A value the file marks as missing is NaN.
 struct EpwHour {
+    int Year = 0;                // as written; 0 where the column is not a year
     int Month = 0;               // 1..12
     int Day = 0;                 // 1..31
     int Hour = 0;                // 1..24, the hour ending at this time
@@ -51,6 +52,9 @@ struct EpwFile {
     /// Name and country from the LOCATION line (UTF-8), latitude, longitude, elevation,
     /// DataSource "EPW"; the monthly normals are left at zero (DeriveMonthlyNormals fills them).
     LocationRecord Location;
+    /// Hours east of UTC of the file's standard time (LOCATION's time zone); NaN when the line
+    /// gives none in -12..14.
+    float TimeZoneHours = 0;
     std::vector<EpwHour> Hours;  // 8760 rows in file order, missing ones included
     int HoursUsed = 0;           // rows with Missing == false
     int HoursMissing = 0;        // rows with Missing == true

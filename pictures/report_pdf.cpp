@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "pictures/picture_files.h"
 #include "pipeline/picture_svg.h"
 #include "pipeline/report.h"
+#include "pipeline/sun_pictures.h"
 #include "text/report_texts.h"
 
 namespace qav {
@@ -194,6 +196,23 @@ class PageLayout {
     void Table(const ReportTable& table, bool facts);
     std::vector<double> ColumnWidths(const ReportTable& table, bool facts) const;
     void Picture(PictureKind kind, double width);
+    /// Records a drawing of a canvas of cw x ch canvas units (pw, ph a pixel) and plays it into a
+    /// box of the width and height given at the current line.
+    void Replay(const std::function<void(ChartCanvas&)>& draw, double cw, double ch, int pw, int ph, double width,
+                double height);
+    static SunPictureKind SunKindOf(ReportBlockKind kind)
+    {
+        return kind == ReportBlockKind::SunPath ? SunPictureKind::SunPath : SunPictureKind::Calendar;
+    }
+    // The sun path is square-ish and tall: at 0.62 of the width it leaves room for its caption.
+    double SunWidth(SunPictureKind kind) const
+    {
+        return area_.width() * (kind == SunPictureKind::SunPath ? 0.62 : 1.0);
+    }
+    double SunHeight(SunPictureKind kind) const
+    {
+        return SunWidth(kind) * SunPictureHeight(kind) / SunPictureWidth(kind);
+    }
     double PictureHeight(PictureKind kind, double width) const
     {
         const CanvasRect& r = kind == PictureKind::Chart ? state_.Layout.Picture1 : state_.Layout.Picture3;
@@ -238,6 +257,10 @@ double PageLayout::Height(const ReportBlock& block) const
             return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + Gap(10) +
                    PictureHeight(kind, PictureWidth(kind)) + Gap(6);
         }
+        case ReportBlockKind::SunPath:
+        case ReportBlockKind::Calendar:
+            return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt +
+                   SunHeight(SunKindOf(block.Kind)) + 6 * kPt;
         case ReportBlockKind::Guidance: {
             const ReportGuidance& g = block.Advice;
             double h = TextHeight(Font(kAdvicePt, true), Q(g.Heading + "   " + g.Share), width) + Gap(2);
@@ -291,6 +314,17 @@ void PageLayout::Block(std::size_t i)
                     PictureWidth(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph));
             y_ += Gap(6);
             return;
+        case ReportBlockKind::SunPath:
+        case ReportBlockKind::Calendar: {
+            const SunPictureKind kind = SunKindOf(block.Kind);
+            y_ += 6 * kPt;
+            Paragraph(Font(kSectionPt, true), block.Text);
+            y_ += 4 * kPt;
+            Replay([&](ChartCanvas& canvas) { DrawSunPicture(kind, canvas, state_, language_); }, SunPictureWidth(kind),
+                   SunPictureHeight(kind), kSunPictureUnits, kSunPictureUnits, SunWidth(kind), SunHeight(kind));
+            y_ += 6 * kPt;
+            return;
+        }
         case ReportBlockKind::Guidance: {
             const ReportGuidance& g = block.Advice;
             Paragraph(Font(kAdvicePt, true), g.Heading + "   " + g.Share);
@@ -372,19 +406,24 @@ void PageLayout::Table(const ReportTable& table, bool facts)
 
 void PageLayout::Picture(PictureKind kind, double width)
 {
-    const double height = PictureHeight(kind, width);
+    const CanvasRect& r = kind == PictureKind::Chart ? state_.Layout.Picture1 : state_.Layout.Picture3;
+    Replay([&](ChartCanvas& canvas) { DrawPicture(kind, canvas, state_, DecimalSeparatorOf(language_), language_); },
+           r.Width, r.Height, state_.Layout.PixelWidth, state_.Layout.PixelHeight, width, PictureHeight(kind, width));
+}
+
+void PageLayout::Replay(const std::function<void(ChartCanvas&)>& draw, double cw, double ch, int pw, int ph,
+                        double width, double height)
+{
     if (painter_) {
         // The picture is recorded by the Qt canvas and replayed here, so it stays vector paths
         // and text; it is scaled from its screen pixels to the width given.
-        const CanvasRect& r = kind == PictureKind::Chart ? state_.Layout.Picture1 : state_.Layout.Picture3;
         QPicture picture;
         {
-            QPainterCanvas canvas(picture, r.Width, r.Height, state_.Layout.PixelWidth, state_.Layout.PixelHeight);
-            DrawPicture(kind, canvas, state_, DecimalSeparatorOf(language_), language_);
+            QPainterCanvas canvas(picture, cw, ch, pw, ph);
+            draw(canvas);
             canvas.EndPainting();
         }
-        const QSize pixels =
-            QPainterCanvas::DeviceSize(r.Width, r.Height, state_.Layout.PixelWidth, state_.Layout.PixelHeight);
+        const QSize pixels = QPainterCanvas::DeviceSize(cw, ch, pw, ph);
         painter_->save();
         const QRectF target(0, y_, width, height);
         painter_->setClipRect(target);

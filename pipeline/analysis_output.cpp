@@ -9,6 +9,7 @@
 #include "data/station_catalogue.h"
 #include "pipeline/place_site.h"
 #include "pipeline/exports.h"
+#include "pipeline/sun_block.h"
 
 namespace qav {
 
@@ -165,7 +166,7 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
         j += ",\"warming\":" + MonthlyJson(state.WarmingAsked->Month);
     }
     j += PlaceJsonFields(l);
-    return j + "}";
+    return j + SunJsonKeys(state, withRecorded) + "}";
 }
 
 std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation, bool withWarming, bool withPlace)

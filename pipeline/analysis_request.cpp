@@ -13,6 +13,8 @@
 #include "pipeline/analysis_output.h"
 #include "pipeline/open_inputs.h"
 #include "pipeline/place_site.h"
+#include "pipeline/sun_options.h"
+#include "text/sun_texts.h"
 
 namespace qav {
 namespace {
@@ -104,9 +106,9 @@ RunInput NearInput(const std::string& place, const StationSource& stations)
 AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
                                      const std::vector<std::string_view>& own)
 {
-    static const std::vector<std::string_view> kSingle = {"--location",   "--format", "--screen",  "--hours",
-                                                          "--hour-range", "--months", "--warming", "--warming-file",
-                                                          "--sort",       "--lang",   "--all"};
+    static const std::vector<std::string_view> kSingle = {
+        "--location",     "--format", "--screen", "--hours", "--hour-range",  "--months", "--warming",
+        "--warming-file", "--sort",   "--lang",   "--all",   "--shade-above", "--facade"};
     AnalysisRequest r;
     std::map<std::string, const RequestOption*> given;
     for (const RequestOption& o : options) {
@@ -147,6 +149,7 @@ AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
     if (given.count("--warming") && given.count("--warming-file")) Refuse(text::kEitherWarming, {"--warming"});
     if (const auto change = value("--warming")) r.warmingChange = ParseWarmingChange(*change);
     if (given.count("--warming-file")) r.warmingFile = *given["--warming-file"];
+    r.sun = ParseSunOptions(value("--shade-above"), value("--facade"));
     return r;
 }
 
@@ -304,10 +307,17 @@ std::vector<RequestOption> RequestFromKeys(const std::vector<std::string>& flat,
         const char* option;
         bool number;  // a number is taken as well as a text
     };
-    static constexpr Scalar kScalars[] = {
-        {"location", "--location", true}, {"hours", "--hours", false},    {"hour_range", "--hour-range", false},
-        {"months", "--months", false},    {"warming", "--warming", true}, {"screen", "--screen", false},
-        {"sort", "--sort", false},        {"lang", "--lang", false},      {"format", "--format", false}};
+    static constexpr Scalar kScalars[] = {{"location", "--location", true},
+                                          {"hours", "--hours", false},
+                                          {"hour_range", "--hour-range", false},
+                                          {"months", "--months", false},
+                                          {"warming", "--warming", true},
+                                          {"screen", "--screen", false},
+                                          {"sort", "--sort", false},
+                                          {"lang", "--lang", false},
+                                          {"format", "--format", false},
+                                          {"shade_above", "--shade-above", true},
+                                          {"facade", "--facade", true}};
     static constexpr const char* kSources[] = {"dataset", "station", "md", "epw", "path"};
     static constexpr const char* kInputKeys[] = {"dataset", "station", "md", "epw", "path", "location"};
 
@@ -501,6 +511,7 @@ FailureCode CodeOf(const OptionError& error)
         {text::kSlotOfDataSet, "slot_of_data_set"},
         {text::kNeedsKey, "needs_key"},
         {text::kLocationsNeedOne, "locations_need_one"},
+        {sun_text::kNotFacade, "not_facade"},
     };
     // By the text, not its address: a literal need not have one address in every unit (the
     // sanitizer build keeps a copy in each).

@@ -49,7 +49,8 @@ struct AnalysisRequest {
     std::optional<CompareSort> sort;
     std::optional<Warming> warmingChange;      // --warming
     std::optional<RequestOption> warmingFile;  // --warming-file
-    std::vector<RequestOption> inputs;         // --dataset, --station, --place, --file, --epw in order
+    SunOptions sun;                            // --shade-above, --facade
+    std::vector<RequestOption> inputs;         // --dataset, --station, --near, --place, --file, --epw in order
     std::vector<RequestOption> own;            // the front end's own options, in order
 
     /// The option that gives the warming, as its refusals name it.

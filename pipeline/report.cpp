@@ -12,6 +12,7 @@
 #include "pipeline/rendering.h"
 #include "pipeline/searched_site.h"
 #include "pipeline/site_guidance.h"
+#include "pipeline/sun_report.h"
 #include "text/report_texts.h"
 #include "text/stored_country_names.h"
 
@@ -57,6 +58,10 @@ class Composer {
     void Advice();
     void Method();
     ReportContent Take() { return std::move(content_); }
+    void Append(std::vector<ReportBlock> blocks)
+    {
+        content_.Blocks.insert(content_.Blocks.end(), blocks.begin(), blocks.end());
+    }
 
   private:
     /// The tally the report follows: a weather file's recorded hours, otherwise the typical days.
@@ -294,6 +299,7 @@ std::optional<ReportContent> ComposeReport(const AnalysisState& state, Language 
     composer.Pictures();
     composer.Tables();
     composer.Advice();
+    composer.Append(SunReportSection(state, language));
     composer.Method();
     content = composer.Take();
     const LocationRecord& l = state.Current();

@@ -13,6 +13,7 @@ WeatherLocation MakeWeatherLocation(const EpwFile& file)
     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation)));
     year->HoursUsed = file.HoursUsed;
     year->HoursMissing = file.HoursMissing;
+    year->TimeZoneHours = file.TimeZoneHours;
     w.Recorded = std::move(year);
     return w;
 }

@@ -3403,4 +3403,195 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
         <translation>“%1” não é um aquecimento entre %2 e %3 °C.</translation>
     </message>
 </context>
+<context>
+    <name>qav::SunText</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not N, NE, E, SE, S, SW, W, NW or degrees from 0 to 359</source>
+        <translation>%1: &apos;%2&apos; não é N, NE, E, SE, S, SW, W, NW nem graus de 0 a 359</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>facade</comment>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>Northeast</source>
+        <comment>facade</comment>
+        <translation>Nordeste</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>facade</comment>
+        <translation>Leste</translation>
+    </message>
+    <message>
+        <source>Southeast</source>
+        <comment>facade</comment>
+        <translation>Sudeste</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>facade</comment>
+        <translation>Sul</translation>
+    </message>
+    <message>
+        <source>Southwest</source>
+        <comment>facade</comment>
+        <translation>Sudoeste</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>facade</comment>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Northwest</source>
+        <comment>facade</comment>
+        <translation>Noroeste</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>compass</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>compass</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>compass</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>compass</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>%1 - Sun path, latitude %2</source>
+        <translation>%1 - Carta solar, latitude %2</translation>
+    </message>
+    <message>
+        <source>Apparent solar time. Hours: red wants shade, blue wants sun, grey neutral</source>
+        <translation>Hora solar verdadeira. Horas: vermelho pede sombra, azul pede sol, cinza neutro</translation>
+    </message>
+    <message>
+        <source>Faint dots: the weather file&apos;s recorded hours</source>
+        <translation>Pontos claros: as horas medidas do arquivo climático</translation>
+    </message>
+    <message>
+        <source>Shading mask of the %1 façade: overhang %2, fins %3</source>
+        <translation>Máscara de sombreamento da fachada %1: brise horizontal %2, brises verticais %3</translation>
+    </message>
+    <message>
+        <source>none needed</source>
+        <translation>desnecessário</translation>
+    </message>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1 - Strategy of each hour of the typical days</source>
+        <translation>%1 - Estratégia de cada hora dos dias típicos</translation>
+    </message>
+    <message>
+        <source>%1 - Recorded hours: each strategy&apos;s share of every hour</source>
+        <translation>%1 - Horas medidas: a parcela de cada estratégia em cada hora</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Sun and shade</source>
+        <translation>Sol e sombra</translation>
+    </message>
+    <message>
+        <source>A sunlit hour wants shade (overheated) when its strategy is F to J or its dry bulb is %1 °C or more, the shading line of Olgyay&apos;s bioclimatic chart (Design with Climate, 1963: about 70 °F); it wants sun (underheated) when its strategy is A, B or C. For each façade the cut-off angles below shade 90 % of the overheated sun-hours that reach it; the share of the underheated ones they leave unshaded is the winter sun they keep. Sun positions: NOAA&apos;s solar equations (after Meeus), typical hour h at solar time h:00 on the 15th.</source>
+        <translation>Uma hora de sol pede sombra (sobreaquecida) quando sua estratégia é de F a J ou sua temperatura de bulbo seco é de %1 °C ou mais, a linha de sombreamento da carta bioclimática de Olgyay (Design with Climate, 1963: cerca de 70 °F); pede sol (subaquecida) quando sua estratégia é A, B ou C. Para cada fachada, os ângulos de corte abaixo sombreiam 90 % das horas de sol sobreaquecidas que a atingem; a parcela das subaquecidas que deixam sem sombra é o sol de inverno que preservam. Posições do sol: equações solares da NOAA (segundo Meeus), hora típica h às h:00 de hora solar do dia 15.</translation>
+    </message>
+    <message>
+        <source>Sun path and the shading mask of the %1 façade</source>
+        <translation>Carta solar e máscara de sombreamento da fachada %1</translation>
+    </message>
+    <message>
+        <source>When: the hours&apos; strategies</source>
+        <translation>Quando: as estratégias de cada hora</translation>
+    </message>
+    <message>
+        <source>Façade</source>
+        <comment>column</comment>
+        <translation>Fachada</translation>
+    </message>
+    <message>
+        <source>Overheated h</source>
+        <comment>column</comment>
+        <translation>Horas sobreaquecidas</translation>
+    </message>
+    <message>
+        <source>Underheated h</source>
+        <comment>column</comment>
+        <translation>Horas subaquecidas</translation>
+    </message>
+    <message>
+        <source>Overhang α</source>
+        <comment>column</comment>
+        <translation>Brise horizontal α</translation>
+    </message>
+    <message>
+        <source>Sun kept</source>
+        <comment>column</comment>
+        <translation>Sol preservado</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <comment>column</comment>
+        <translation>Profundidade</translation>
+    </message>
+    <message>
+        <source>Fins β</source>
+        <comment>column</comment>
+        <translation>Brises verticais β</translation>
+    </message>
+    <message>
+        <source>Sun kept</source>
+        <comment>fins column</comment>
+        <translation>Sol preservado</translation>
+    </message>
+    <message>
+        <source>%1: no overheated sun-hour reaches this façade; it needs no shading.</source>
+        <translation>%1: nenhuma hora de sol sobreaquecida atinge esta fachada; ela não precisa de sombreamento.</translation>
+    </message>
+    <message>
+        <source>%1: an overhang with a %2° cut-off (vertical shadow angle α) shades 90 % of the %3 overheated sun-hours and keeps %4 % of the winter sun; depth %5 × the window height.</source>
+        <translation>%1: um brise horizontal com corte de %2° (ângulo de sombra vertical α) sombreia 90 % das %3 horas de sol sobreaquecidas e preserva %4 % do sol de inverno; profundidade de %5 × a altura da janela.</translation>
+    </message>
+    <message>
+        <source>%1: an overhang with a %2° cut-off (vertical shadow angle α) shades 90 % of the %3 overheated sun-hours; depth %4 × the window height; no winter sun reaches this façade.</source>
+        <translation>%1: um brise horizontal com corte de %2° (ângulo de sombra vertical α) sombreia 90 % das %3 horas de sol sobreaquecidas; profundidade de %4 × a altura da janela; o sol de inverno não atinge esta fachada.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 overheated sun-hours come so low that no overhang alone shades 90 % of them; use fins, movable shutters or shaded glazing.</source>
+        <translation>%1: as %2 horas de sol sobreaquecidas chegam tão baixas que nenhum brise horizontal sozinho sombreia 90 % delas; use brises verticais, venezianas móveis ou vidros sombreados.</translation>
+    </message>
+    <message>
+        <source>Fins with a %1° cut-off (horizontal shadow angle β) keep %2 % of it.</source>
+        <translation>Brises verticais com corte de %1° (ângulo de sombra horizontal β) preservam %2 % dele.</translation>
+    </message>
+    <message>
+        <source>Fins would need a %1° cut-off (horizontal shadow angle β).</source>
+        <translation>Brises verticais precisariam de um corte de %1° (ângulo de sombra horizontal β).</translation>
+    </message>
+    <message>
+        <source>Fins alone cannot shade them.</source>
+        <translation>Brises verticais sozinhos não conseguem sombreá-las.</translation>
+    </message>
+</context>
 </TS>

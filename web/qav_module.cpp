@@ -158,7 +158,8 @@ class Session {
         RequestInputs opened;
         OpenRequestInputs(request, Source(), opened);
         warnings = opened.warnings;
-        const AnalysisState& startup = Startup(request.screen);
+        AnalysisState startup = Startup(request.screen);
+        startup.Sun = request.sun;
         const RequestPlan plan = PlanRequest(request, opened, startup, language, kMaxRequestLocations);
         const HoursView view = request.hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
         if (what == "analyze")

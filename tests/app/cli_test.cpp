@@ -252,3 +252,19 @@ TEST(CliStations, AnalysesAStationBesideABuiltInSlot)
 }
 
 }  // namespace
+
+// The sun's options refuse as the others do, and its pictures are written beside the rows.
+TEST(CliSun, ShadeAboveFacadeAndPictures)
+{
+    EXPECT_EQ(Seen(Shell("analyze --shade-above 36")),
+              std::tuple(2, "", "error: --shade-above: 36 is outside 10..35\n"));
+    EXPECT_EQ(Seen(Shell("analyze --facade up")),
+              std::tuple(2, "", "error: --facade: 'up' is not N, NE, E, SE, S, SW, W, NW or degrees from 0 to 359\n"));
+    const qav::test::TempFolder dir;
+    const CliRun r = Shell("analyze --format json --shade-above 26 --facade W --sun-chart " + (dir / "s.svg").string() +
+                           " --calendar-chart " + (dir / "c.png").string());
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Has(r.out, "\"sun\":{\"shade_above\":26,"));
+    EXPECT_TRUE(Has(ReadFile(dir / "s.svg"), "West façade"));
+    EXPECT_EQ(ReadFile(dir / "c.png").substr(1, 3), "PNG");
+}

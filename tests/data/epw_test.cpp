@@ -70,6 +70,23 @@ TEST(EpwSampleFile, LocationHoursAndNormals)
     EXPECT_EQ(std::make_tuple(f.HoursUsed, DeriveMonthlyNormals(f).LocationName),
               std::make_tuple(8760, "Chicago Ohare Intl Ap"));
     EXPECT_EQ(f.Hours.size(), 8760u);
+    EXPECT_EQ(f.TimeZoneHours, -6.0f);
+    EXPECT_EQ(f.Hours.front().Year, 1986);  // a typical year of months from several years
+    EXPECT_EQ(f.Hours.back().Year, 1981);
+}
+
+// The time zone and the year place the sun only: a file that writes neither is still read.
+TEST(ReadEpw, TimeZoneAndYearAreReadWithoutRefusing)
+{
+    EXPECT_EQ(ReadEpw(Text(Year())).file.TimeZoneHours, 1.0f);
+    EXPECT_EQ(ReadEpw(Text(Year())).file.Hours[0].Year, 1999);
+    const EpwResult odd = ReadEpw(Text(Year(), "LOCATION,Testville,XX,Nowhere,TEST,000000,45.00,-10.00,GMT,120.0"));
+    ASSERT_FALSE(odd.failure) << FailureText(odd);
+    EXPECT_TRUE(std::isnan(odd.file.TimeZoneHours));
+    EXPECT_TRUE(std::isnan(ReadEpw(Text(Year(), "LOCATION,T,XX,N,TEST,0,45.00,-10.00,15,120.0")).file.TimeZoneHours));
+    const EpwResult noYear = ReadEpw(YearWith([](std::vector<Row>& rows) { rows[5].year = 0; }));
+    ASSERT_FALSE(noYear.failure) << FailureText(noYear);
+    EXPECT_EQ(noYear.file.Hours[5].Year, 0);
 }
 
 TEST(ReadEpw, NormalsOfAKnownYearLeaveMissingHoursOut)
