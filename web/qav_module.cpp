@@ -3,11 +3,18 @@
 // options, or the SVG it writes; a refusal or failure gives a JSON error object, never an
 // exception out of the module. Requests are parsed, refused and opened by the same request layer
 // as qav-cli's.
-#include <emscripten/bind.h>
+//
+// The module exports plain C functions rather than generated bindings: those bindings build their
+// callers with `new Function` at start-up, which a page under a Content-Security-Policy without
+// 'unsafe-eval' may not run, and their glue is about 35 KB of JavaScript.
+#include <emscripten/em_macros.h>
 #include <emscripten/emmalloc.h>
 #include <emscripten/heap.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <string>
@@ -272,13 +279,77 @@ class Session {
 }  // namespace
 }  // namespace qav::web
 
-EMSCRIPTEN_BINDINGS(qav)
+// The calls of qav.mjs. Texts cross as UTF-8 bytes in the module's memory: a request is its
+// command followed by its entries, each a 4-byte little-endian length and that many bytes (a text
+// may hold any byte, NUL included). An answer stays valid until the next call.
+namespace {
+
+qav::web::Session& TheSession()
 {
-    emscripten::register_vector<std::string>("StringList");
-    emscripten::class_<qav::web::Session>("QavSession")
-        .constructor<>()
-        .function("setStations", &qav::web::Session::SetStations)
-        .function("hasStations", &qav::web::Session::HasStations)
-        .function("memory", &qav::web::Session::Memory)
-        .function("call", &qav::web::Session::Call);
+    static qav::web::Session session;
+    return session;
 }
+
+std::string& Answer()
+{
+    static std::string answer;
+    return answer;
+}
+
+/// The texts of a request buffer; false when its lengths run past its end.
+bool SplitTexts(const unsigned char* bytes, std::size_t size, std::vector<std::string>& texts)
+{
+    std::size_t at = 0;
+    while (at < size) {
+        if (size - at < 4) return false;
+        const std::uint32_t length =
+            bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+        at += 4;
+        if (length > size - at) return false;
+        texts.emplace_back(reinterpret_cast<const char*>(bytes + at), length);
+        at += length;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void* qav_alloc(std::size_t size) { return std::malloc(size > 0 ? size : 1); }
+EMSCRIPTEN_KEEPALIVE void qav_free(void* p) { std::free(p); }
+
+/// Answers the request in `request` (see above) and returns the answer's first byte; its length
+/// is qav_answer_size(). A buffer that cannot be split, or memory that runs out while it is,
+/// gives the error object for memory, as a request the wrapper could not hand over.
+EMSCRIPTEN_KEEPALIVE const char* qav_call(const unsigned char* request, std::size_t size)
+{
+    try {
+        std::vector<std::string> texts;
+        if (!SplitTexts(request, size, texts) || texts.empty()) texts.assign(1, "");
+        const std::string what = texts.front();
+        texts.erase(texts.begin());
+        Answer() = TheSession().Call(what, texts);
+    } catch (...) {
+        Answer() =
+            R"({"error":{"status":1,"message":"out of memory","code":"out_of_memory","values":[],"kind":"input"}})";
+    }
+    return Answer().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t qav_answer_size() { return Answer().size(); }
+
+EMSCRIPTEN_KEEPALIVE void qav_set_stations(const char* csv, std::size_t size)
+{
+    TheSession().SetStations(std::string(csv, size));
+}
+
+EMSCRIPTEN_KEEPALIVE int qav_has_stations() { return TheSession().HasStations() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE const char* qav_memory()
+{
+    Answer() = TheSession().Memory();
+    return Answer().c_str();
+}
+
+}  // extern "C"
