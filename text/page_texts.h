@@ -75,6 +75,19 @@ inline constexpr const char* kTexts[] = {
     QAV_TRANSLATABLE("qav::WebPage", "shares", ""),
     QAV_TRANSLATABLE("qav::WebPage", "There is no location %1 in %2.", ""),
     QAV_TRANSLATABLE("qav::WebPage", "1 station found", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "Asking the browser where it is…", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "Back to the analysis", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "Copy the link", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "Print or save as PDF", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "Report to print", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "Stations near me", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "The browser could not tell where it is.", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "The browser was not allowed to tell where it is.", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "The link could not be copied: it is the address of this page.", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "The link was copied.", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "This browser cannot tell where it is.", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "With a warming of %1 °C", ""),
+    QAV_TRANSLATABLE("qav::WebPage", "Without the warming", ""),
 };
 
 }  // namespace qav::web_page_text

@@ -2807,6 +2807,58 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>1 station found</source>
         <translation>1 estação encontrada</translation>
     </message>
+    <message>
+        <source>Asking the browser where it is…</source>
+        <translation>Perguntando ao navegador onde ele está…</translation>
+    </message>
+    <message>
+        <source>Back to the analysis</source>
+        <translation>Voltar à análise</translation>
+    </message>
+    <message>
+        <source>Copy the link</source>
+        <translation>Copiar o link</translation>
+    </message>
+    <message>
+        <source>Print or save as PDF</source>
+        <translation>Imprimir ou salvar em PDF</translation>
+    </message>
+    <message>
+        <source>Report to print</source>
+        <translation>Relatório para imprimir</translation>
+    </message>
+    <message>
+        <source>Stations near me</source>
+        <translation>Estações perto de mim</translation>
+    </message>
+    <message>
+        <source>The browser could not tell where it is.</source>
+        <translation>O navegador não conseguiu dizer onde está.</translation>
+    </message>
+    <message>
+        <source>The browser was not allowed to tell where it is.</source>
+        <translation>O navegador não teve permissão para dizer onde está.</translation>
+    </message>
+    <message>
+        <source>The link could not be copied: it is the address of this page.</source>
+        <translation>Não foi possível copiar o link: é o endereço desta página.</translation>
+    </message>
+    <message>
+        <source>The link was copied.</source>
+        <translation>O link foi copiado.</translation>
+    </message>
+    <message>
+        <source>This browser cannot tell where it is.</source>
+        <translation>Este navegador não sabe dizer onde está.</translation>
+    </message>
+    <message>
+        <source>With a warming of %1 °C</source>
+        <translation>Com aquecimento de %1 °C</translation>
+    </message>
+    <message>
+        <source>Without the warming</source>
+        <translation>Sem o aquecimento</translation>
+    </message>
 </context>
 <context>
     <name>qav::WhatIfDialog</name>

@@ -140,6 +140,8 @@ export default async function createQav(options = {}) {
     chartSvg: (request) => call('chart', request),
     graphSvg: (request) => call('graph', request),
     compareSvg: (request) => call('compare', request),
+    /// The PDF report's content for the request's first location: {title, blocks} (JSON).
+    report: (request) => call('report', request),
     /// Stations by name, or nearest first to coordinates ("-23.55, -46.63"): a JSON list, or an
     /// error object for coordinates out of range, worded in `lang` (en or pt_BR).
     findStations(query, limit = 20, lang = 'en') {

@@ -11,10 +11,13 @@
 #include <emscripten/emmalloc.h>
 #include <emscripten/heap.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <new>
 #include <optional>
 #include <string>
@@ -30,8 +33,11 @@
 #include "pipeline/analysis_run.h"
 #include "pipeline/compare.h"
 #include "pipeline/picture_svg.h"
+#include "pipeline/report.h"
+#include "pipeline/report_json.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
+#include "text/report_texts.h"
 
 namespace qav::web {
 namespace {
@@ -61,6 +67,25 @@ std::string ErrorJson(int status, const std::string& message, const FailureCode&
         j += status == 2 ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
     }
     return j + "}}";
+}
+
+/// Today's date in UTC, "2026-12-07", from the clock's seconds (the civil-from-days algorithm of
+/// H. Hinnant, "chrono-compatible low-level date algorithms"): the C library's calendar functions
+/// would bring the time-zone glue into the module's JavaScript (10 KB) for this one date.
+std::string TodayUtc()
+{
+    const long long days = static_cast<long long>(std::time(nullptr)) / 86400 + 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long long doe = days - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    const long long day = doy - (153 * mp + 2) / 5 + 1;
+    const long long month = mp < 10 ? mp + 3 : mp - 9;
+    const long long year = yoe + era * 400 + (month <= 2);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld", year, month, day);
+    return text;
 }
 
 /// The language the request names, read before anything else so that every refusal is worded in
@@ -146,7 +171,7 @@ class Session {
     std::string Run(const std::string& what, const std::vector<std::string>& entries, Language language,
                     std::vector<std::string>& warnings, bool& withWarnings, bool& json)
     {
-        if (what != "analyze" && what != "chart" && what != "graph" && what != "compare")
+        if (what != "analyze" && what != "chart" && what != "graph" && what != "compare" && what != "report")
             throw Refusal(option_text::kUnknownKey, {what});
         std::vector<RequestOption> options = RequestFromKeys(entries, withWarnings);
         for (const RequestOption& o : options) {
@@ -158,7 +183,7 @@ class Session {
         const bool formatGiven =
             std::any_of(options.begin(), options.end(), [](const RequestOption& o) { return o.name == "--format"; });
         if (!formatGiven) request.format = RowFormat::Json;
-        json = request.format == RowFormat::Json && what == "analyze";
+        json = (request.format == RowFormat::Json && what == "analyze") || what == "report";
         const std::size_t most = MostLocations(request);
         if (most > kMaxRequestLocations)
             throw Refusal(option_text::kTooManyLocations, {std::to_string(most), std::to_string(kMaxRequestLocations)});
@@ -171,6 +196,7 @@ class Session {
         if (what == "analyze")
             return RunText(startup, plan.items, plan.framing, view, request.filter, opened.warming, &zoneMaps_);
         RowAnalyser analyser(startup, view, request.filter, opened.warming, &zoneMaps_);
+        if (what == "report") return Report(analyser.Analyse(plan.items.front()), request.language);
         if (what == "chart" || what == "graph") {
             // qav-cli's --chart names one file: the last location's when a run has several is
             // numbered; the module draws the first location of the request.
@@ -189,8 +215,17 @@ class Session {
                           startup.Layout.PixelWidth, startup.Layout.PixelHeight, request.language);
     }
 
+    /// The PDF report's content for the request's first location, dated today (UTC), as JSON
+    /// (ReportJson), for a page that lays it out to print.
+    static std::string Report(const AnalysisState& state, Language language)
+    {
+        const std::optional<ReportContent> report = ComposeReport(state, language, TodayUtc());
+        if (!report) throw InputFailure{std::string(ReportText(language, report_text::kNoLocation)), {}};
+        return ReportJson(*report);
+    }
+
     /// The strategies' and months' names in the request's language, for a page's tables:
-    /// {"strategies": [10], "months": [12], "month_abbreviations": [12]}.
+    /// {"strategies": [10], "months": [12], "month_abbreviations": [12], "advice": [10]}.
     static std::string Names(const std::vector<std::string>& entries)
     {
         bool warnings = false;
@@ -199,14 +234,21 @@ class Session {
             if (o.name != "--lang") throw Refusal(option_text::kUnknownKey, {o.name.substr(2)});
             language = ParseLanguage(o.value);
         }
-        std::vector<std::string> strategies, months, abbreviations;
-        for (int s = 1; s <= kStrategies; ++s) strategies.emplace_back(StrategyNameIn(language, s));
+        std::vector<std::string> strategies, months, abbreviations, advice;
+        for (int s = 1; s <= kStrategies; ++s) {
+            strategies.emplace_back(StrategyNameIn(language, s));
+            // What the strategy asks of a building, as the report's design advice words it.
+            const auto it = std::find_if(
+                report_text::kAdvice.begin(), report_text::kAdvice.end(),
+                [s](const report_text::Guidance& g) { return g.Strategies[0] == s || g.Strategies[1] == s; });
+            advice.emplace_back(it == report_text::kAdvice.end() ? "" : ReportText(language, it->Asks));
+        }
         for (std::size_t m = 1; m <= kMonths; ++m) {
             months.emplace_back(Translated(language, "qav::Month", kMonthName[m]));
             abbreviations.emplace_back(Translated(language, "qav::Month", kMonthAbbreviation[m], "abbreviation"));
         }
         return "{\"strategies\":" + JsonList(strategies) + ",\"months\":" + JsonList(months) +
-               ",\"month_abbreviations\":" + JsonList(abbreviations) + "}";
+               ",\"month_abbreviations\":" + JsonList(abbreviations) + ",\"advice\":" + JsonList(advice) + "}";
     }
 
     /// The location list of a built-in set ({dataset}) or of a Monthly Data file ({md, path}),

@@ -75,6 +75,8 @@ export async function launch({ width = 1280, height = 900, lang = 'en-US' } = {}
   const nextEvent = (method) => new Promise((resolve) => awaited.set(method, resolve));
   return {
     page, evaluate, settle, until, nextEvent,
+    /// A command of the browser itself, outside the page's session ('Browser.grantPermissions').
+    browser: (method, params) => send(method, params),
     /// Saves the page's downloads into `folder`.
     downloadTo: (folder) => send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder }),
     /// Loads `url` afresh and waits for its state.

@@ -13,6 +13,8 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launch, serve } from './chromium.mjs';
 
+const { default: createQav } = await import(path.join(process.env.QAV_WEB ? path.resolve(process.env.QAV_WEB) : path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../../build/web'), 'qav.mjs'));
+
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const cli = path.resolve(root, process.env.QAV_CLI ?? 'build/release/app/qav-cli');
 const web = path.resolve(root, process.env.QAV_WEB ?? 'build/web');
@@ -224,6 +226,48 @@ test('the page starts under its security policy, and axe-core finds no violation
       /^default-src 'self'; script-src 'self' 'wasm-unsafe-eval';/);
   } finally {
     await desktop.close();
+  }
+});
+
+test('the report to print, what-if before and after, a strategy explained, stations near me, the link copied', async () => {
+  const b = await launch({ width: 1366, height: 768 });
+  try {
+    assert.equal(await b.open(server.url + '#warming=2'), 'ready');
+    const row = (letter) => b.evaluate(`[...document.querySelectorAll('#results tr[data-letter="${letter}"] td')].map((c) => c.textContent).join('|')`);
+    assert.equal(await row('C'), 'C|Thermal Inertia (Heating)Heavy construction stores the day\'s heat, solar and internal, and gives it back in the cold night, evening out the daily swing.|28.0 %|17.6 %');
+    assert.deepEqual([await text(b, '#before-head'), await text(b, '#typical-head')], ['Without the warming', 'With a warming of +2 °C']);
+    assert.equal(await shown(b), shares('--warming', '2'));
+
+    // The report: the PDF report's sections, alone on the page, laid out for A4.
+    await b.evaluate(`document.getElementById('report').click()`);
+    assert.equal(await b.evaluate('document.activeElement.id'), 'report-title');
+    // Every block of the module's report, in its order: the sections, pictures, tables and advice.
+    const kinds = await b.evaluate(`[...document.getElementById('report-body').children].map((e) => e.tagName + (e.className ? '.' + e.className : '')).join(' ')`);
+    const tag = { section: 'H2', text: 'P', note: 'P.note', facts: 'TABLE.facts', table: 'TABLE', chart: 'FIGURE', graph: 'FIGURE', guidance: 'ARTICLE.advice' };
+    const report = JSON.parse((await createQav()).report({ warming: '2' }));
+    assert.equal(kinds, ['H1', ...report.blocks.map((block) => tag[block.kind])].join(' '));
+    assert.match(kinds, / H2 (P )+(ARTICLE\.advice )+/);
+    assert.equal(await text(b, '#report-title'), 'Bioclimatic analysis of Brasília (Brazil)');
+    assert.equal(await b.evaluate(`[...document.querySelectorAll('#report-body table.facts tr')].find((r) => r.cells[0].textContent === 'Warming').cells[1].textContent`), '+2 °C');
+    assert.ok(await b.evaluate(`document.querySelectorAll('#report-body figure svg').length === 2`));
+    assert.equal(await b.evaluate(`getComputedStyle(document.querySelector('main')).display`), 'none');
+    const pdf = Buffer.from((await b.page('Page.printToPDF', { preferCSSPageSize: true })).data, 'base64');
+    assert.match(pdf.toString('latin1'), /\/MediaBox \[0 0 594\.9\d+ 841\.9\d+\]/);  // A4
+    if (process.env.QAV_PAGE_SHOTS) fs.writeFileSync(path.join(process.env.QAV_PAGE_SHOTS, 'report.pdf'), pdf);
+    await b.press('Escape');
+    assert.deepEqual([await b.evaluate('document.activeElement.id'), await b.evaluate(`document.getElementById('report-view').hidden`)], ['report', true]);
+
+    // My location: asked of the browser on the click, and the nearest stations listed.
+    const origin = new URL(server.url).origin;
+    await b.browser('Browser.grantPermissions', { origin, permissions: ['geolocation', 'clipboardReadWrite', 'clipboardSanitizedWrite'] });
+    await b.page('Emulation.setGeolocationOverride', { latitude: -15.79, longitude: -47.93, accuracy: 10 });
+    await b.evaluate(`document.getElementById('my-location').click()`);
+    assert.equal(await b.until(`document.getElementById('stations').options[0]?.text`), 'Brasília (Brazil), WMO 83377 — 0.5 km');
+    await b.evaluate(`document.getElementById('share').focus(); document.getElementById('share').click()`);
+    await b.until(`document.getElementById('live').textContent === 'The link was copied.'`);
+    assert.equal(await b.evaluate('navigator.clipboard.readText()'), await b.evaluate('location.href'));
+  } finally {
+    await b.close();
   }
 });
 

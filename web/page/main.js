@@ -2,6 +2,7 @@
 // WebAssembly module's answers (the same JSON and SVG as qav-cli's).
 import createQav from './qav.mjs';
 import { readDecimal } from './numbers.js';
+import { fillReport } from './report_view.js';
 import { viewSvg } from './svg_view.js';
 import { currentLanguage, decimal, languageOf, setLanguage, t } from './texts.js';
 
@@ -242,6 +243,13 @@ function show() {
   lastRequest = request;
   lastJson = JSON.stringify(answer.result);
   const r = answer.result;
+  // What if: the shares without the warming beside those with it.
+  r.before = null;
+  if (request.warming) {
+    const { warming, ...without } = request;
+    const base = qav.analyze(without);
+    if (!failed(base)) r.before = JSON.parse(base);
+  }
   if (src.kind !== 'station') src.location = String(r.slot);
   src.startup = false;
   const picture = { ...request, ...(state.hours === 'recorded' && r.recorded_shares ? { hours: 'recorded' } : {}) };
@@ -282,6 +290,9 @@ function fillResults(r) {
   // The top three: fewer when fewer strategies have hours (0 fills the list).
   const top = (recorded && state.hours === 'recorded' ? r.recorded_top : r.top).filter((s) => s > 0);
   $('recorded-head').hidden = !recorded;
+  $('before-head').hidden = !r.before;
+  $('typical-head').textContent = r.before
+    ? t('With a warming of %1 °C', `${Number(lastRequest.warming) > 0 ? '+' : ''}${decimal(lastRequest.warming)}`) : t('Typical days');
   const body = $('results').tBodies[0];
   body.replaceChildren();
   r.shares.forEach((share, i) => {
@@ -290,9 +301,17 @@ function fillResults(r) {
     row.dataset.share = String(shown[i]);
     row.className = top.includes(i + 1) ? 'top' : '';
     row.insertCell().textContent = kLetters[i];
-    row.insertCell().textContent = namesNow().strategies[i];
+    // The name opens what the strategy asks of a building, in the report's words.
+    const explained = document.createElement('details');
+    const summary = document.createElement('summary');
+    summary.textContent = namesNow().strategies[i];
+    const advice = document.createElement('p');
+    advice.textContent = namesNow().advice[i];
+    explained.append(summary, advice);
+    row.insertCell().append(explained);
     // One decimal, as the window's results panel shows a share ("28,0 %", not "28 %").
     const cell = (v) => { const c = row.insertCell(); c.className = 'n'; c.textContent = decimal(v.toFixed(1)) + ' %'; };
+    if (r.before) cell(r.before.shares[i]);
     cell(share);
     if (recorded) cell(r.recorded_shares[i]);
   });
@@ -594,6 +613,48 @@ async function findStations(query = $('station-query').value.trim()) {
   }
 }
 
+// ---- The report to print: the PDF report's content, laid out by report_view.js.
+function openReport() {
+  const text = qav.report(lastRequest);
+  const error = failed(text);
+  if (error) throw errorMessage(error, state.source);
+  fillReport($('report-body'), JSON.parse(text), {
+    chart: $('chart').innerHTML, chartLabel: $('chart').getAttribute('aria-label'),
+    graph: $('graph').innerHTML, graphLabel: $('graph').getAttribute('aria-label'),
+  });
+  document.documentElement.classList.add('report');
+  $('report-view').hidden = false;
+  scrollTo(0, 0);
+  $('report-title').focus();
+}
+
+function closeReport() {
+  document.documentElement.classList.remove('report');
+  $('report-view').hidden = true;
+  $('report').focus();
+}
+
+// Stations near where the browser says it is: asked on a click only.
+function nearMe() {
+  const status = $('stations-status');
+  status.classList.remove('failed');
+  if (!navigator.geolocation) {
+    status.textContent = t('This browser cannot tell where it is.');
+    status.classList.add('failed');
+    return;
+  }
+  status.textContent = t('Asking the browser where it is…');
+  navigator.geolocation.getCurrentPosition((p) => {
+    const query = `${p.coords.latitude.toFixed(4)}, ${p.coords.longitude.toFixed(4)}`;
+    $('station-query').value = currentLanguage() === 'pt-BR' ? query.replace(/\./g, ',').replace(', ', ' ') : query;
+    findStations(query);
+  }, (e) => {
+    status.textContent = e.code === e.PERMISSION_DENIED ? t('The browser was not allowed to tell where it is.')
+      : t('The browser could not tell where it is.');
+    status.classList.add('failed');
+  }, { timeout: 20000, maximumAge: 600000 });
+}
+
 // ---- Wiring.
 function bind() {
   $('dataset').addEventListener('change', () => {
@@ -689,6 +750,21 @@ function bind() {
   };
   $('json').addEventListener('click', () => download(t('analysis'), '.json', 'json', 'application/json'));
   $('csv').addEventListener('click', () => download(t('shares'), '.csv', 'csv', 'text/csv'));
+  $('report').addEventListener('click', () => {
+    try { openReport(); } catch (e) { setState('error', e.message, e.detail ?? ''); }
+  });
+  $('close-report').addEventListener('click', closeReport);
+  $('print').addEventListener('click', () => print());
+  document.addEventListener('keydown', (e) => { if (e.key === 'Escape' && !$('report-view').hidden) closeReport(); });
+  $('share').addEventListener('click', async () => {
+    try {
+      await navigator.clipboard.writeText(location.href);
+      $('live').textContent = t('The link was copied.');
+    } catch {
+      $('live').textContent = t('The link could not be copied: it is the address of this page.');
+    }
+  });
+  $('my-location').addEventListener('click', nearMe);
   $('copy').addEventListener('click', async () => {
     try {
       await navigator.clipboard.writeText(otherForm('table'));
