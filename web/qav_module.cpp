@@ -225,7 +225,8 @@ class Session {
     }
 
     /// The strategies' and months' names in the request's language, for a page's tables:
-    /// {"strategies": [10], "months": [12], "month_abbreviations": [12], "advice": [10]}.
+    /// {"strategies": [10], "months": [12], "month_abbreviations": [12], "advice": [10],
+    /// "colours": [10]}.
     static std::string Names(const std::vector<std::string>& entries)
     {
         bool warnings = false;
@@ -234,9 +235,14 @@ class Session {
             if (o.name != "--lang") throw Refusal(option_text::kUnknownKey, {o.name.substr(2)});
             language = ParseLanguage(o.value);
         }
-        std::vector<std::string> strategies, months, abbreviations, advice;
+        std::vector<std::string> strategies, months, abbreviations, advice, colours;
         for (int s = 1; s <= kStrategies; ++s) {
             strategies.emplace_back(StrategyNameIn(language, s));
+            // The zone's colour, as the pictures draw it, for a page's own bars ("#ff00ff").
+            const Rgb c = ZoneColour[static_cast<std::size_t>(s)];
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "#%02x%02x%02x", RedOf(c), GreenOf(c), BlueOf(c));
+            colours.emplace_back(hex);
             // What the strategy asks of a building, as the report's design advice words it.
             const auto it = std::find_if(
                 report_text::kAdvice.begin(), report_text::kAdvice.end(),
@@ -248,7 +254,8 @@ class Session {
             abbreviations.emplace_back(Translated(language, "qav::Month", kMonthAbbreviation[m], "abbreviation"));
         }
         return "{\"strategies\":" + JsonList(strategies) + ",\"months\":" + JsonList(months) +
-               ",\"month_abbreviations\":" + JsonList(abbreviations) + ",\"advice\":" + JsonList(advice) + "}";
+               ",\"month_abbreviations\":" + JsonList(abbreviations) + ",\"advice\":" + JsonList(advice) +
+               ",\"colours\":" + JsonList(colours) + "}";
     }
 
     /// The location list of a built-in set ({dataset}) or of a Monthly Data file ({md, path}),

@@ -69,6 +69,10 @@ test('on a phone a pick brings the results into view; a link shows them first; n
   await phone.evaluate(`document.getElementById('months-details').open = true; document.getElementById('compare-details').open = true`);
   await phone.until(`document.querySelector('#compare svg')`);
   assert.equal(await phone.evaluate('document.documentElement.scrollWidth'), 360);
+  // Compare as one bar per location, in text of 12 px or more.
+  assert.deepEqual(await phone.evaluate(`[...document.querySelectorAll('#compare-list li')].map((li) => parseFloat(getComputedStyle(li).fontSize))
+    .filter((size) => size >= 12).length`), 50);
+  assert.equal(await text(phone, '#compare-list li:nth-child(2) .name'), 'Alexandria — E Thermal Comfort 29.1 %');
   await shot(phone, 'phone-360');
   // Every control a finger uses is at least 44 px high and wide.
   const small = await phone.evaluate(`[...document.querySelectorAll('button, input, select, summary, .drop')]
@@ -219,6 +223,10 @@ test('the page starts under its security policy, and axe-core finds no violation
       if (prepare) await b.evaluate(prepare);
       await new Promise((r) => setTimeout(r, 150));
       assert.deepEqual(await violations(b), [], state);
+      if (state === 'compare') {
+        assert.match(await b.evaluate(`document.getElementById('compare').getAttribute('aria-label')`),
+          /^Yearly share of each strategy by location: Aracajú: F Ventilation 74\.8 %; Belém: F Ventilation 70\.1 %;/);
+      }
       if (b === phone) assert.deepEqual(await phone.evaluate('self.cspViolations'), [], state);
       await shot(b, `axe-${state}`);
     }

@@ -349,9 +349,40 @@ function showCompare() {
   const svg = qav.compareSvg(options(request));
   const error = failed(svg);
   $('compare').textContent = '';
-  if (error) $('compare').textContent = error.message;
-  else $('compare').innerHTML = viewSvg(svg);
-  $('compare').setAttribute('aria-label', t('Yearly share of each strategy by location'));
+  $('compare-list').replaceChildren();
+  if (error) {
+    $('compare').textContent = errorMessage(error, src).message;
+    $('compare').setAttribute('aria-label', t('Yearly share of each strategy by location'));
+    return;
+  }
+  $('compare').innerHTML = viewSvg(svg);
+  // The same shares as one bar per location, readable on a phone, and as the picture's text:
+  // each location with its largest share.
+  const rows = JSON.parse(qav.analyze(options({ ...request })));
+  const ranking = [];
+  for (const row of Array.isArray(rows) ? rows : [rows]) {
+    const top = row.top[0];
+    const best = top ? `${kLetters[top - 1]} ${namesNow().strategies[top - 1]} ${decimal(row.shares[top - 1].toFixed(1))} %` : '';
+    ranking.push(`${row.name}: ${best}`);
+    const item = document.createElement('li');
+    const name = document.createElement('span');
+    name.className = 'name';
+    name.textContent = `${row.name} — ${best}`;
+    const bar = document.createElement('span');
+    bar.className = 'bar';
+    bar.setAttribute('aria-hidden', 'true');
+    row.shares.forEach((share, i) => {
+      if (!(share > 0)) return;
+      const part = document.createElement('span');
+      part.style.width = `${share}%`;  // shares merge strategies, so they may sum past 100: the bar clips
+      part.style.background = namesNow().colours[i];
+      part.title = `${kLetters[i]} ${decimal(share.toFixed(1))} %`;
+      bar.append(part);
+    });
+    item.append(name, bar);
+    $('compare-list').append(item);
+  }
+  $('compare').setAttribute('aria-label', `${t('Yearly share of each strategy by location')}: ${ranking.join('; ')}`);
 }
 
 // Runs an analysis for the current state; any failure shows its message and the error state.
