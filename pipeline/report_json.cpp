@@ -31,7 +31,10 @@ const char* KindName(ReportBlockKind kind)
 std::string TextList(const std::vector<std::string>& texts)
 {
     std::string out = "[";
-    for (std::size_t i = 0; i < texts.size(); ++i) out += (i ? "," : "") + JsonString(texts[i]);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i) out += ',';
+        out += JsonString(texts[i]);
+    }
     return out + "]";
 }
 
@@ -46,11 +49,15 @@ std::string ReportJson(const ReportContent& report)
         out += "\"kind\":\"" + std::string(KindName(block.Kind)) + "\",\"text\":" + JsonString(block.Text);
         if (block.Kind == ReportBlockKind::Facts || block.Kind == ReportBlockKind::Table) {
             out += ",\"columns\":" + TextList(block.Table.Columns) + ",\"rows\":[";
-            for (std::size_t r = 0; r < block.Table.Rows.size(); ++r)
-                out += (r ? "," : "") + TextList(block.Table.Rows[r]);
+            for (std::size_t r = 0; r < block.Table.Rows.size(); ++r) {
+                if (r) out += ',';
+                out += TextList(block.Table.Rows[r]);
+            }
             out += "],\"bold\":[";
-            for (std::size_t r = 0; r < block.Table.Bold.size(); ++r)
-                out += std::string(r ? "," : "") + (block.Table.Bold[r] ? "true" : "false");
+            for (std::size_t r = 0; r < block.Table.Bold.size(); ++r) {
+                if (r) out += ',';
+                out += block.Table.Bold[r] ? "true" : "false";
+            }
             out += "]";
         }
         if (block.Kind == ReportBlockKind::Guidance) {
