@@ -4,7 +4,7 @@ import createQav from './qav.mjs';
 import { readDecimal } from './numbers.js';
 import { fillReport } from './report_view.js';
 import { viewSvg } from './svg_view.js';
-import { currentLanguage, decimal, languageOf, setLanguage, t } from './texts.js';
+import { countryName, currentLanguage, decimal, languageOf, setLanguage, t } from './texts.js';
 
 const $ = (id) => document.getElementById(id);
 const kLetters = 'ABCDEFGHIJ';
@@ -219,7 +219,7 @@ function fillLocations(selectedSlot) {
   select.replaceChildren();
   for (const loc of locationNames(listSource())) {
     if (filter && !fold(loc.name).includes(filter) && !fold(loc.country).includes(filter)) continue;
-    const option = new Option(`${loc.name} (${loc.country})`, String(loc.slot));
+    const option = new Option(`${loc.name} (${countryName(loc.country)})`, String(loc.slot));
     option.selected = state.source.kind !== 'station' && loc.slot === selectedSlot;
     select.append(option);
   }
@@ -262,7 +262,7 @@ function show() {
   const ranked = shares.map((v, i) => [v, i]).filter(([v]) => v > 0).sort((a, b) => b[0] - a[0])
     .map(([v, i]) => `${kLetters[i]} ${namesNow().strategies[i]} ${decimal(v.toFixed(1))} %`);
   $('chart').setAttribute('aria-label', `${t('Bioclimatic chart of %1', r.name)}: ${ranked.join(', ')}`);
-  $('place').textContent = `${r.name}, ${r.country}`;
+  $('place').textContent = `${r.name}, ${countryName(r.country)}`;
   $('caption').textContent = [
     t('Latitude %1, longitude %2, elevation %3 m', decimal(r.latitude), decimal(r.longitude), decimal(r.elevation)),
     t('pressure %1 kPa', decimal(Math.round(r.pressure_kpa * 100) / 100)),
@@ -633,7 +633,7 @@ async function findStations(query = $('station-query').value.trim()) {
     const found = JSON.parse(text);
     for (const s of found) {
       const where = s.distance_km !== undefined ? ` — ${decimal(s.distance_km)} km${s.far ? ' ⚠' : ''}` : '';
-      select.append(new Option(`${s.name} (${s.country}), WMO ${s.wmo}${where}`, String(s.wmo)));
+      select.append(new Option(`${s.name} (${countryName(s.country)}), WMO ${s.wmo}${where}`, String(s.wmo)));
     }
     $('stations-found').hidden = !found.length;
     status.textContent = found.length === 1 ? t('1 station found') : found.length ? t('%1 stations found', found.length) : t('No station found.');
