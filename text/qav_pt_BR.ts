@@ -3249,6 +3249,162 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>The browser could not read the file: %1</source>
         <translation>O navegador não conseguiu ler o arquivo: %1</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of degrees, such as 2.5 or -1.</source>
+        <translation>“%1” não é um número de graus, como 2,5 ou -1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3 °C, %4 %</source>
+        <translation>%1 de %2 a %3 °C, %4 %</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a range of clock hours from 1 to 24.</source>
+        <translation>%1: “%2” não é um intervalo de horas do dia de 1 a 24.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a range such as 12-2.</source>
+        <translation>%1: “%2” não é um intervalo como 12-2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside %3.</source>
+        <translation>%1: %2 está fora do intervalo %3.</translation>
+    </message>
+    <message>
+        <source>Clock hours</source>
+        <translation>Horas do dia</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Arquivo: %1</translation>
+    </message>
+    <message>
+        <source>Location and options</source>
+        <translation>Local e opções</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>No analysis</source>
+        <translation>Nenhuma análise</translation>
+    </message>
+    <message>
+        <source>No station found.</source>
+        <translation>Nenhuma estação encontrada.</translation>
+    </message>
+    <message>
+        <source>Only http and https addresses are read.</source>
+        <translation>Só são lidos endereços http e https.</translation>
+    </message>
+    <message>
+        <source>Recorded hours come only from a weather file (EPW): the typical days are shown.</source>
+        <translation>As horas registradas vêm só de um arquivo climático (EPW): são mostrados os dias típicos.</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Procurando…</translation>
+    </message>
+    <message>
+        <source>The station catalogue could not be loaded: the network is down or the site did not answer.</source>
+        <translation>Não foi possível carregar o catálogo de estações: a rede está fora do ar ou o site não respondeu.</translation>
+    </message>
+    <message>
+        <source>There is no location %1 in %2: it holds %3 locations.</source>
+        <translation>Não há localidade %1 em %2: há %3 localidades.</translation>
+    </message>
+    <message>
+        <source>There is no station %1 in the catalogue.</source>
+        <translation>Não há estação %1 no catálogo.</translation>
+    </message>
+    <message>
+        <source>What if</source>
+        <translation>E se</translation>
+    </message>
+    <message>
+        <source>analysis</source>
+        <translation>análise</translation>
+    </message>
+    <message>
+        <source>chart</source>
+        <translation>carta</translation>
+    </message>
+    <message>
+        <source>hours %1</source>
+        <translation>horas %1</translation>
+    </message>
+    <message>
+        <source>months %1</source>
+        <translation>meses %1</translation>
+    </message>
+    <message>
+        <source>recorded hours</source>
+        <translation>horas registradas</translation>
+    </message>
+    <message>
+        <source>shares</source>
+        <translation>porcentagens</translation>
+    </message>
+    <message>
+        <source>There is no location %1 in %2.</source>
+        <translation>Não há localidade %1 em %2.</translation>
+    </message>
+    <message>
+        <source>1 station found</source>
+        <translation>1 estação encontrada</translation>
+    </message>
+    <message>
+        <source>Asking the browser where it is…</source>
+        <translation>Perguntando ao navegador onde ele está…</translation>
+    </message>
+    <message>
+        <source>Back to the analysis</source>
+        <translation>Voltar à análise</translation>
+    </message>
+    <message>
+        <source>Copy the link</source>
+        <translation>Copiar o link</translation>
+    </message>
+    <message>
+        <source>Print or save as PDF</source>
+        <translation>Imprimir ou salvar em PDF</translation>
+    </message>
+    <message>
+        <source>Report to print</source>
+        <translation>Relatório para imprimir</translation>
+    </message>
+    <message>
+        <source>Stations near me</source>
+        <translation>Estações perto de mim</translation>
+    </message>
+    <message>
+        <source>The browser could not tell where it is.</source>
+        <translation>O navegador não conseguiu dizer onde está.</translation>
+    </message>
+    <message>
+        <source>The browser was not allowed to tell where it is.</source>
+        <translation>O navegador não teve permissão para dizer onde está.</translation>
+    </message>
+    <message>
+        <source>The link could not be copied: it is the address of this page.</source>
+        <translation>Não foi possível copiar o link: é o endereço desta página.</translation>
+    </message>
+    <message>
+        <source>The link was copied.</source>
+        <translation>O link foi copiado.</translation>
+    </message>
+    <message>
+        <source>This browser cannot tell where it is.</source>
+        <translation>Este navegador não sabe dizer onde está.</translation>
+    </message>
+    <message>
+        <source>With a warming of %1 °C</source>
+        <translation>Com aquecimento de %1 °C</translation>
+    </message>
+    <message>
+        <source>Without the warming</source>
+        <translation>Sem o aquecimento</translation>
+    </message>
 </context>
 <context>
     <name>qav::WhatIfDialog</name>

@@ -63,14 +63,47 @@ export default async function createQav(options = {}) {
     settings.locateFile = (name) => (name.endsWith('.wasm') ? here('qav.wasm').href : name);
   }
   const core = await Promise.race([createQavCore(settings), refused]);
-  const session = new core.QavSession();
   let fsModule = null;
   if (isNode) fsModule = await import('node:fs');
 
-  const setStations = (text) => session.setStations(text);
+  // Texts cross into the module as UTF-8 in its memory: a request is its command and its
+  // entries, each a 4-byte little-endian length and its bytes; the answer is read back the same way.
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+  const withBytes = (texts, use) => {
+    const parts = texts.map((text) => encoder.encode(text));
+    const size = parts.reduce((sum, p) => sum + 4 + p.length, 0);
+    const at = core._qav_alloc(size);
+    if (!at) throw new RangeError('out of memory');
+    try {
+      const view = new DataView(core.HEAPU8.buffer, at, size);
+      let offset = 0;
+      for (const p of parts) {
+        view.setUint32(offset, p.length, true);
+        core.HEAPU8.set(p, at + offset + 4);
+        offset += 4 + p.length;
+      }
+      return use(at, size);
+    } finally {
+      core._qav_free(at);
+    }
+  };
+  const answer = (at, size) => decoder.decode(core.HEAPU8.subarray(at, at + size));
+  const setStations = (text) => {
+    const bytes = encoder.encode(text);
+    const at = core._qav_alloc(bytes.length);
+    if (!at) throw new RangeError('out of memory');
+    try {
+      core.HEAPU8.set(bytes, at);
+      core._qav_set_stations(at, bytes.length);
+    } finally {
+      core._qav_free(at);
+    }
+  };
+  const hasStations = () => core._qav_has_stations() !== 0;
   // A catalogue that cannot be read is left unset: the module then says so in its error object.
   const ensureStations = () => {
-    if (session.hasStations()) return;
+    if (hasStations()) return;
     try {
       if (fsModule) {
         setStations(fsModule.readFileSync(here(catalogueFile), 'utf8'));
@@ -87,23 +120,16 @@ export default async function createQav(options = {}) {
   // A call with the request's entries as they go to the module. Only a failure of the module
   // itself (out of memory while the entries are handed over) escapes as an exception; it becomes
   // the module's error object for memory.
+  const kOutOfMemory = '{"error":{"status":1,"message":"out of memory","code":"out_of_memory","values":[],"kind":"input"}}';
   const direct = (what, entries) => {
-    let list;
     try {
       if (namesStation(entries)) ensureStations();
-      list = new core.StringList();
-      for (const e of entries) list.push_back(e);
-      return session.call(what, list);
+      return withBytes([what, ...entries], (at, size) => {
+        const result = core._qav_call(at, size);
+        return answer(result, core._qav_answer_size());
+      });
     } catch {
-      if (list) list.delete();
-      list = undefined;
-      try {
-        return session.call('', new core.StringList());
-      } catch {
-        return '{"error":{"status":1,"message":"out of memory","code":"out_of_memory","values":[],"kind":"input"}}';
-      }
-    } finally {
-      if (list) list.delete();
+      return kOutOfMemory;
     }
   };
   const call = (what, request) => direct(what, requestEntries(request));
@@ -114,6 +140,8 @@ export default async function createQav(options = {}) {
     chartSvg: (request) => call('chart', request),
     graphSvg: (request) => call('graph', request),
     compareSvg: (request) => call('compare', request),
+    /// The PDF report's content for the request's first location: {title, blocks} (JSON).
+    report: (request) => call('report', request),
     /// Stations by name, or nearest first to coordinates ("-23.55, -46.63"): a JSON list, or an
     /// error object for coordinates out of range, worded in `lang` (en or pt_BR).
     findStations(query, limit = 20, lang = 'en') {
@@ -129,12 +157,17 @@ export default async function createQav(options = {}) {
     /// {strategies: [10], months: [12], month_abbreviations: [12]}, or an error object.
     names: (lang = 'en') => call('names', { lang }),
     /// The module's memory: {in_use, heap} in bytes.
-    memory: () => JSON.parse(session.memory()),
+    memory: () => { const at = core._qav_memory(); return JSON.parse(answer(at, core._qav_answer_size())); },
     /// Loads the station catalogue ahead of the first request that needs it (browsers: async).
     async loadStations(text) {
       if (text === undefined) {
         if (fsModule) text = fsModule.readFileSync(here(catalogueFile), 'utf8');
-        else text = await (await fetch(here(catalogueFile))).text();
+        else {
+          // An error page is no catalogue: a failed answer rejects rather than being read as one.
+          const response = await fetch(here(catalogueFile));
+          if (!response.ok) throw new Error(`${catalogueFile}: HTTP status ${response.status}`);
+          text = await response.text();
+        }
       }
       setStations(text);
     },

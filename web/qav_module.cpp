@@ -3,11 +3,21 @@
 // options, or the SVG it writes; a refusal or failure gives a JSON error object, never an
 // exception out of the module. Requests are parsed, refused and opened by the same request layer
 // as qav-cli's.
-#include <emscripten/bind.h>
+//
+// The module exports plain C functions rather than generated bindings: those bindings build their
+// callers with `new Function` at start-up, which a page under a Content-Security-Policy without
+// 'unsafe-eval' may not run, and their glue is about 35 KB of JavaScript.
+#include <emscripten/em_macros.h>
 #include <emscripten/emmalloc.h>
 #include <emscripten/heap.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <new>
 #include <optional>
 #include <string>
@@ -23,8 +33,11 @@
 #include "pipeline/analysis_run.h"
 #include "pipeline/compare.h"
 #include "pipeline/picture_svg.h"
+#include "pipeline/report.h"
+#include "pipeline/report_json.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
+#include "text/report_texts.h"
 
 namespace qav::web {
 namespace {
@@ -54,6 +67,25 @@ std::string ErrorJson(int status, const std::string& message, const FailureCode&
         j += status == 2 ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
     }
     return j + "}}";
+}
+
+/// Today's date in UTC, "2026-12-07", from the clock's seconds (the civil-from-days algorithm of
+/// H. Hinnant, "chrono-compatible low-level date algorithms"): the C library's calendar functions
+/// would bring the time-zone glue into the module's JavaScript (10 KB) for this one date.
+std::string TodayUtc()
+{
+    const long long days = static_cast<long long>(std::time(nullptr)) / 86400 + 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long long doe = days - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    const long long day = doy - (153 * mp + 2) / 5 + 1;
+    const long long month = mp < 10 ? mp + 3 : mp - 9;
+    const long long year = yoe + era * 400 + (month <= 2);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld", year, month, day);
+    return text;
 }
 
 /// The language the request names, read before anything else so that every refusal is worded in
@@ -139,7 +171,7 @@ class Session {
     std::string Run(const std::string& what, const std::vector<std::string>& entries, Language language,
                     std::vector<std::string>& warnings, bool& withWarnings, bool& json)
     {
-        if (what != "analyze" && what != "chart" && what != "graph" && what != "compare")
+        if (what != "analyze" && what != "chart" && what != "graph" && what != "compare" && what != "report")
             throw Refusal(option_text::kUnknownKey, {what});
         std::vector<RequestOption> options = RequestFromKeys(entries, withWarnings);
         for (const RequestOption& o : options) {
@@ -151,7 +183,7 @@ class Session {
         const bool formatGiven =
             std::any_of(options.begin(), options.end(), [](const RequestOption& o) { return o.name == "--format"; });
         if (!formatGiven) request.format = RowFormat::Json;
-        json = request.format == RowFormat::Json && what == "analyze";
+        json = (request.format == RowFormat::Json && what == "analyze") || what == "report";
         const std::size_t most = MostLocations(request);
         if (most > kMaxRequestLocations)
             throw Refusal(option_text::kTooManyLocations, {std::to_string(most), std::to_string(kMaxRequestLocations)});
@@ -165,6 +197,7 @@ class Session {
         if (what == "analyze")
             return RunText(startup, plan.items, plan.framing, view, request.filter, opened.warming, &zoneMaps_);
         RowAnalyser analyser(startup, view, request.filter, opened.warming, &zoneMaps_);
+        if (what == "report") return Report(analyser.Analyse(plan.items.front()), request.language);
         if (what == "chart" || what == "graph") {
             // qav-cli's --chart names one file: the last location's when a run has several is
             // numbered; the module draws the first location of the request.
@@ -183,8 +216,18 @@ class Session {
                           startup.Layout.PixelWidth, startup.Layout.PixelHeight, request.language);
     }
 
+    /// The PDF report's content for the request's first location, dated today (UTC), as JSON
+    /// (ReportJson), for a page that lays it out to print.
+    static std::string Report(const AnalysisState& state, Language language)
+    {
+        const std::optional<ReportContent> report = ComposeReport(state, language, TodayUtc());
+        if (!report) throw InputFailure{std::string(ReportText(language, report_text::kNoLocation)), {}};
+        return ReportJson(*report);
+    }
+
     /// The strategies' and months' names in the request's language, for a page's tables:
-    /// {"strategies": [10], "months": [12], "month_abbreviations": [12]}.
+    /// {"strategies": [10], "months": [12], "month_abbreviations": [12], "advice": [10],
+    /// "colours": [10]}.
     static std::string Names(const std::vector<std::string>& entries)
     {
         bool warnings = false;
@@ -193,14 +236,27 @@ class Session {
             if (o.name != "--lang") throw Refusal(option_text::kUnknownKey, {o.name.substr(2)});
             language = ParseLanguage(o.value);
         }
-        std::vector<std::string> strategies, months, abbreviations;
-        for (int s = 1; s <= kStrategies; ++s) strategies.emplace_back(StrategyNameIn(language, s));
+        std::vector<std::string> strategies, months, abbreviations, advice, colours;
+        for (int s = 1; s <= kStrategies; ++s) {
+            strategies.emplace_back(StrategyNameIn(language, s));
+            // The zone's colour, as the pictures draw it, for a page's own bars ("#ff00ff").
+            const Rgb c = ZoneColour[static_cast<std::size_t>(s)];
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "#%02x%02x%02x", RedOf(c), GreenOf(c), BlueOf(c));
+            colours.emplace_back(hex);
+            // What the strategy asks of a building, as the report's design advice words it.
+            const auto it = std::find_if(
+                report_text::kAdvice.begin(), report_text::kAdvice.end(),
+                [s](const report_text::Guidance& g) { return g.Strategies[0] == s || g.Strategies[1] == s; });
+            advice.emplace_back(it == report_text::kAdvice.end() ? "" : ReportText(language, it->Asks));
+        }
         for (std::size_t m = 1; m <= kMonths; ++m) {
             months.emplace_back(Translated(language, "qav::Month", kMonthName[m]));
             abbreviations.emplace_back(Translated(language, "qav::Month", kMonthAbbreviation[m], "abbreviation"));
         }
         return "{\"strategies\":" + JsonList(strategies) + ",\"months\":" + JsonList(months) +
-               ",\"month_abbreviations\":" + JsonList(abbreviations) + "}";
+               ",\"month_abbreviations\":" + JsonList(abbreviations) + ",\"advice\":" + JsonList(advice) +
+               ",\"colours\":" + JsonList(colours) + "}";
     }
 
     /// The location list of a built-in set ({dataset}) or of a Monthly Data file ({md, path}),
@@ -273,13 +329,77 @@ class Session {
 }  // namespace
 }  // namespace qav::web
 
-EMSCRIPTEN_BINDINGS(qav)
+// The calls of qav.mjs. Texts cross as UTF-8 bytes in the module's memory: a request is its
+// command followed by its entries, each a 4-byte little-endian length and that many bytes (a text
+// may hold any byte, NUL included). An answer stays valid until the next call.
+namespace {
+
+qav::web::Session& TheSession()
 {
-    emscripten::register_vector<std::string>("StringList");
-    emscripten::class_<qav::web::Session>("QavSession")
-        .constructor<>()
-        .function("setStations", &qav::web::Session::SetStations)
-        .function("hasStations", &qav::web::Session::HasStations)
-        .function("memory", &qav::web::Session::Memory)
-        .function("call", &qav::web::Session::Call);
+    static qav::web::Session session;
+    return session;
 }
+
+std::string& Answer()
+{
+    static std::string answer;
+    return answer;
+}
+
+/// The texts of a request buffer; false when its lengths run past its end.
+bool SplitTexts(const unsigned char* bytes, std::size_t size, std::vector<std::string>& texts)
+{
+    std::size_t at = 0;
+    while (at < size) {
+        if (size - at < 4) return false;
+        const std::uint32_t length =
+            bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+        at += 4;
+        if (length > size - at) return false;
+        texts.emplace_back(reinterpret_cast<const char*>(bytes + at), length);
+        at += length;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void* qav_alloc(std::size_t size) { return std::malloc(size > 0 ? size : 1); }
+EMSCRIPTEN_KEEPALIVE void qav_free(void* p) { std::free(p); }
+
+/// Answers the request in `request` (see above) and returns the answer's first byte; its length
+/// is qav_answer_size(). A buffer that cannot be split, or memory that runs out while it is,
+/// gives the error object for memory, as a request the wrapper could not hand over.
+EMSCRIPTEN_KEEPALIVE const char* qav_call(const unsigned char* request, std::size_t size)
+{
+    try {
+        std::vector<std::string> texts;
+        if (!SplitTexts(request, size, texts) || texts.empty()) texts.assign(1, "");
+        const std::string what = texts.front();
+        texts.erase(texts.begin());
+        Answer() = TheSession().Call(what, texts);
+    } catch (...) {
+        Answer() =
+            R"({"error":{"status":1,"message":"out of memory","code":"out_of_memory","values":[],"kind":"input"}})";
+    }
+    return Answer().c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t qav_answer_size() { return Answer().size(); }
+
+EMSCRIPTEN_KEEPALIVE void qav_set_stations(const char* csv, std::size_t size)
+{
+    TheSession().SetStations(std::string(csv, size));
+}
+
+EMSCRIPTEN_KEEPALIVE int qav_has_stations() { return TheSession().HasStations() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE const char* qav_memory()
+{
+    Answer() = TheSession().Memory();
+    return Answer().c_str();
+}
+
+}  // extern "C"

@@ -12,15 +12,15 @@ import { fileURLToPath } from 'node:url';
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const web = path.resolve(root, process.env.QAV_WEB ?? 'build/web');
 // In byte order, the order of the worker's list and of its hash.
-const page = ['dejavu-sans-bold.woff2', 'dejavu-sans.woff2', 'index.html', 'main.js', 'manifest.webmanifest',
-  'page.css', 'qav-core.mjs', 'qav.mjs', 'qav.svg', 'qav.wasm', 'reader.worker.js', 'svg_view.js',
-  'texts-pt_BR.json', 'texts.js'];
+const page = ['compile.js', 'dejavu-sans-bold.woff2', 'dejavu-sans.woff2', 'index.html', 'main.js', 'manifest.webmanifest',
+  'numbers.js', 'page.css', 'qav-core.mjs', 'qav.mjs', 'qav.svg', 'qav.wasm', 'reader.worker.js', 'report_view.js',
+  'stations-1991-2020.csv', 'svg_view.js', 'texts-pt_BR.json', 'texts.js'];
 
 test('the folder holds the module, its package, the catalogue and the page, nothing else', () => {
-  assert.deepEqual(fs.readdirSync(web).sort(), [...page, 'package.json', 'stations-1991-2020.csv', 'sw.js'].sort());
+  assert.deepEqual(fs.readdirSync(web).sort(), [...page, 'package.json', 'sw.js'].sort());
 });
 
-test('the service worker caches every file of the page, in a cache named after their content', () => {
+test('the service worker caches every file of the page, the catalogue too, in a cache named after their content', () => {
   const worker = fs.readFileSync(path.join(web, 'sw.js'), 'utf8');
   const listed = worker.match(/^const kFiles = \[(.*)\];$/m)[1].split(', ').map((name) => name.slice(1, -1));
   assert.deepEqual(listed, ['./', ...page]);

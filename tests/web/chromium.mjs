@@ -14,11 +14,11 @@ export function serve(root, folder) {
   });
 }
 
-export async function launch({ width = 1280, height = 900 } = {}) {
+export async function launch({ width = 1280, height = 900, lang = 'en-US' } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-chromium-'));
   const browser = spawn(process.env.CHROMIUM ?? '/usr/bin/chromium', [
     '--headless=new', '--remote-debugging-pipe', '--no-sandbox', '--disable-gpu', '--no-first-run',
-    '--disable-extensions', '--lang=en-US', `--user-data-dir=${profile}`, 'about:blank',
+    '--disable-extensions', `--lang=${lang}`, `--accept-lang=${lang}`, `--user-data-dir=${profile}`, 'about:blank',
   ], { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
   const pending = new Map();
   const awaited = new Map();  // event name -> the resolver of its next occurrence
@@ -75,6 +75,8 @@ export async function launch({ width = 1280, height = 900 } = {}) {
   const nextEvent = (method) => new Promise((resolve) => awaited.set(method, resolve));
   return {
     page, evaluate, settle, until, nextEvent,
+    /// A command of the browser itself, outside the page's session ('Browser.grantPermissions').
+    browser: (method, params) => send(method, params),
     /// Saves the page's downloads into `folder`.
     downloadTo: (folder) => send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder }),
     /// Loads `url` afresh and waits for its state.
@@ -93,7 +95,9 @@ export async function launch({ width = 1280, height = 900 } = {}) {
     async press(key, { shift = false } = {}) {
       const named = { Tab: [9, '', 'Tab'], Enter: [13, '\r', 'Enter'], ArrowDown: [40, '', 'ArrowDown'],
         ArrowUp: [38, '', 'ArrowUp'], Escape: [27, '', 'Escape'] }[key];
-      const [code, text, name] = named ?? [key.toUpperCase().charCodeAt(0), key, ''];
+      // Punctuation has key codes of its own: '.' as its character code (46) would be Delete.
+      const punctuation = { '.': 190, ',': 188, '-': 189, '+': 187 }[key];
+      const [code, text, name] = named ?? [punctuation ?? key.toUpperCase().charCodeAt(0), key, ''];
       const event = { key, code: name, windowsVirtualKeyCode: code, modifiers: shift ? 8 : 0 };
       await page('Input.dispatchKeyEvent', { type: text ? 'keyDown' : 'rawKeyDown', ...event, ...(text ? { text } : {}) });
       await page('Input.dispatchKeyEvent', { type: 'keyUp', ...event });

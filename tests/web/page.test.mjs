@@ -70,7 +70,7 @@ test('a weather file by URL and through the file input', async () => {
 test('Portuguese, compare and the station finder', async () => {
   assert.equal(await browser.open(server.url + '#dataset=brazil&location=5&lang=pt-BR'), 'ready');
   assert.equal(await browser.evaluate('document.documentElement.lang'), 'pt-BR');
-  assert.equal(await text('#results tbody tr[data-letter="B"] td:nth-child(2)'), 'Aquecimento solar passivo');
+  assert.equal(await text('#results tbody tr[data-letter="B"] td:nth-child(2) summary'), 'Aquecimento solar passivo');
   assert.equal(await text('#results tbody tr[data-letter="B"] td:nth-child(3)'), '30,2 %');
   assert.equal(await text('#results tbody tr[data-letter="C"] td:nth-child(3)'), '28,0 %');
   assert.equal(await text('#results thead th:nth-child(1)'), 'Zona');
@@ -92,9 +92,9 @@ test('Portuguese, compare and the station finder', async () => {
     for (let i = 0; i < 500 && !fs.existsSync(path.join(downloads, name)); ++i) await new Promise((r) => setTimeout(r, 20));
     return fs.readFileSync(path.join(downloads, name));
   };
-  assert.equal((await saved('qav-brasilia-chart.png')).subarray(1, 4).toString(), 'PNG');
-  // qav-cli's CSV, whatever the page's language.
-  assert.equal(String(await saved('qav-brasilia.csv')),
+  assert.equal((await saved('Brasília - carta.png')).subarray(1, 4).toString(), 'PNG');
+  // qav-cli's CSV, whatever the page's language; named after the place and the options.
+  assert.equal(String(await saved('Brasília - porcentagens.csv')),
     execFileSync(cli, ['analyze', '--dataset', 'brazil', '--location', '5', '--format', 'csv'], { encoding: 'utf8' }));
   fs.rmSync(downloads, { recursive: true, force: true });
 
@@ -105,10 +105,10 @@ test('Portuguese, compare and the station finder', async () => {
 
 test('bad fragments and files give the error state and a message', async () => {
   for (const [fragment, message] of [
-    ['#dataset=brazil&location=99', /location: 99 is outside/],
-    ['#dataset=brazil&location=9&months=3&lang=pt-BR', /^Não foi possível fazer a análise:\n--months: '3' não está na forma PRIMEIRO-ÚLTIMO$/],
-    ['#station=1', /1 is not a station of the catalogue/],
-    ['#dataset=mars', /^The analysis could not be made:\n--dataset: 'mars' is not brazil, south-america or world$/],
+    ['#dataset=brazil&location=99', /^The analysis could not be made:\nThere is no location 99 in Brazil\.$/],
+    ['#dataset=brazil&location=9&months=3&lang=pt-BR', /^Não foi possível fazer a análise:\nMeses: “3” não é um intervalo como 12-2\.$/],
+    ['#station=1', /^The analysis could not be made:\nThere is no station 1 in the catalogue\.$/],
+    ['#dataset=mars', /^The analysis could not be made:\n"mars" is not a data set \(brazil, south-america, world\)\.$/],
     ['#epw=missing.epw', /^missing\.epw could not be read:\nThe address answered with HTTP status 404\.$/],
     ['#epw=missing.epw&lang=pt-BR', /^Não foi possível ler missing\.epw:\nO endereço respondeu com o status HTTP 404\.$/],
   ]) {
@@ -149,7 +149,9 @@ test('a dropped file is opened; a broken one gives the reader\'s message in the 
   await browser.drop([bad]);
   assert.equal(await browser.settle(['error']), 'error');
   assert.equal(await text('#message'), 'Não foi possível ler QAVBAD.TXT:\n'
-    + "'1e30' está fora do intervalo (-90 a 55). Linha 2, campo 3 (DBTmax), localidade 1 (Lima). Err code 22");
+    + "'1e30' está fora do intervalo (-90 a 55). Linha 2, campo 3 (DBTmax), localidade 1 (Lima).");
+  // qav-cli's sentence, with its error number, in small print for a bug report.
+  assert.match(await text('#message-detail'), /Err code 22$/);
 });
 
 test('a Monthly Data file cut short or of 51 locations: the warning above the results, in the page\'s language', async () => {
@@ -179,9 +181,10 @@ test('the keyboard alone: every stop named and outlined, in order, to a location
   const stop = () => browser.evaluate(`{ const e = document.activeElement, r = e.getBoundingClientRect();
     (e.id || e.tagName.toLowerCase()) + (getComputedStyle(e).outlineStyle === 'solid' && r.right > 0 && r.left < innerWidth ? '' : '(unseen)') }`);
   const stops = [];
-  for (let i = 0; i < 19; ++i) { await browser.press('Tab'); stops.push(await stop()); }
-  assert.equal(stops.join(' '), 'a lang dataset filter location station-query button file hours hour-range months warming '
-    + 'png svg csv json copy summary summary');
+  for (let i = 0; i < 32; ++i) { await browser.press('Tab'); stops.push(await stop()); }
+  assert.equal(stops.join(' '), 'a lang dataset filter location station-query button my-location file hours hour-range months warming '
+    + 'summary summary summary summary summary summary summary summary summary summary '
+    + 'png svg csv json copy report share months-summary summary');
   const { nodes } = await browser.page('Accessibility.getFullAXTree', {});
   const unnamed = nodes.filter((n) => n.properties?.some((p) => p.name === 'focusable' && p.value.value) && !n.name?.value);
   assert.deepEqual(unnamed.map((n) => n.role.value), []);
@@ -191,7 +194,7 @@ test('the keyboard alone: every stop named and outlined, in order, to a location
   assert.equal(await browser.open(server.url + '#dataset=brazil&location=3'), 'ready');
   for (const key of ['Tab', 'Enter']) await browser.press(key);
   assert.deepEqual([await stop(), await text('#place')], ['results-heading', 'Belo Horizonte, Brazil']);
-  for (let i = 0; i < 9; ++i) await browser.press('Tab', { shift: true });
+  for (let i = 0; i < 10; ++i) await browser.press('Tab', { shift: true });
   assert.equal(await stop(), 'filter');
   await browser.type('sao');
   for (const key of ['ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter']) await browser.press(key);

@@ -1,11 +1,15 @@
-// Keeps the page working offline: the files of the page are cached at installation, and the
-// station catalogue when first fetched. The build fills in the file list and a cache name that
-// changes with their content, so a new build replaces the old cache.
+// Keeps the page working offline: the files of the page, the station catalogue included, are
+// cached at installation. The build fills in the file list and a cache name that changes with
+// their content, so a new build replaces the old cache.
 const kCache = 'qav-@HASH@';
 const kFiles = [/*@FILES@*/];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(kCache).then((cache) => cache.addAll(kFiles)).then(() => self.skipWaiting()));
+  // 'reload': from the server, never from the browser's HTTP cache, which may still hold a file of
+  // the build before and would make a cache of two builds mixed.
+  event.waitUntil(caches.open(kCache)
+    .then((cache) => cache.addAll(kFiles.map((name) => new Request(name, { cache: 'reload' }))))
+    .then(() => self.skipWaiting()));
   // The page's own files come straight from the cache, without starting this worker: otherwise a
   // visit in a new page process waits for the worker to start before its first file (about a
   // fifth of a second here). Anything else, the station catalogue included, goes to the fetch
@@ -33,8 +37,6 @@ self.addEventListener('fetch', (event) => {
   event.respondWith(caches.open(kCache).then(async (cache) => {
     const hit = await cache.match(event.request, { ignoreSearch: true });
     if (hit) return hit;
-    const response = await fetch(event.request);
-    if (response.ok && url.pathname.endsWith('.csv')) cache.put(event.request, response.clone());
-    return response;
+    return fetch(event.request);
   }));
 });
