@@ -134,12 +134,12 @@ const std::vector<std::string_view> kPictureAndJobOptions = {
     "--report", "--report-dir", "--paper", "--sun-chart", "--calendar-chart", "--sun-chart-dir"};
 
 const std::vector<std::string> kAnalyzeValued = {
-    "--dataset",   "--file",           "--epw",           "--station",     "--location",
-    "--format",    "--screen",         "--chart",         "--graph",       "--chart-dir",
-    "--graph-dir", "--hours",          "--jobs",          "--hour-range",  "--months",
-    "--warming",   "--warming-file",   "--compare-chart", "--sort",        "--lang",
-    "--report",    "--report-dir",     "--paper",         "--shade-above", "--facade",
-    "--sun-chart", "--calendar-chart", "--sun-chart-dir"};
+    "--dataset",   "--file",           "--epw",           "--station",       "--location",
+    "--format",    "--screen",         "--chart",         "--graph",         "--chart-dir",
+    "--graph-dir", "--hours",          "--jobs",          "--hour-range",    "--months",
+    "--warming",   "--warming-file",   "--compare-chart", "--sort",          "--lang",
+    "--report",    "--report-dir",     "--paper",         "--shade-above",   "--facade",
+    "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--sun-projection"};
 
 /// ".pdf" in any case.
 bool IsPdfName(const std::filesystem::path& path)
