@@ -138,7 +138,7 @@ const std::vector<std::string> kAnalyzeValued = {
     "--dataset", "--file", "--epw", "--station", "--near", "--place", "--location", "--format", "--screen",
     "--chart", "--graph", "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months",
     "--warming", "--warming-file", "--compare-chart", "--sort", "--lang", "--report", "--report-dir", "--paper",
-    "--shade-above", "--facade", "--sun-chart", "--calendar-chart", "--sun-chart-dir"};
+    "--shade-above", "--facade", "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--sun-projection"};
 
 /// ".pdf" in any case.
 bool IsPdfName(const std::filesystem::path& path)

@@ -383,6 +383,13 @@ a weather file's recorded hours as faint dots, and the shading mask of the fa\(,
 its line, the overhang's and the fins' cut-off lines and the sky they shade.
 The calendar is a grid of months by hours in the zone colours with the strategies' letters;
 for a weather file each cell is shared out among the strategies of its recorded hours.)"},
+    {"analyze", "--sun-projection stereographic|equidistant",
+     "\n                  the sun path's projection (default: stereographic)\n",
+     R"(The sun path's projection:
+.B stereographic
+(the default; a sun at altitude a lies R tan((90\(de \- a) / 2) from the centre) or
+.B equidistant
+(R (90\(de \- a) / 90\(de, altitude circles evenly spaced).)"},
     {"analyze", "--sun-chart-dir DIR", "    save both pictures of each location into DIR as PNG\n",
      R"(Save the sun path and the calendar of each location into
 .I DIR

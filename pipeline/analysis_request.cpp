@@ -107,8 +107,8 @@ AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
                                      const std::vector<std::string_view>& own)
 {
     static const std::vector<std::string_view> kSingle = {
-        "--location",     "--format", "--screen", "--hours", "--hour-range",  "--months", "--warming",
-        "--warming-file", "--sort",   "--lang",   "--all",   "--shade-above", "--facade"};
+        "--location",     "--format", "--screen", "--hours", "--hour-range",  "--months",         "--warming",
+        "--warming-file", "--sort",   "--lang",   "--all",   "--shade-above", "--sun-projection", "--facade"};
     AnalysisRequest r;
     std::map<std::string, const RequestOption*> given;
     for (const RequestOption& o : options) {
@@ -149,7 +149,7 @@ AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
     if (given.count("--warming") && given.count("--warming-file")) Refuse(text::kEitherWarming, {"--warming"});
     if (const auto change = value("--warming")) r.warmingChange = ParseWarmingChange(*change);
     if (given.count("--warming-file")) r.warmingFile = *given["--warming-file"];
-    r.sun = ParseSunOptions(value("--shade-above"), value("--facade"));
+    r.sun = ParseSunOptions(value("--shade-above"), value("--facade"), value("--sun-projection"));
     return r;
 }
 
@@ -317,7 +317,8 @@ std::vector<RequestOption> RequestFromKeys(const std::vector<std::string>& flat,
                                           {"lang", "--lang", false},
                                           {"format", "--format", false},
                                           {"shade_above", "--shade-above", true},
-                                          {"facade", "--facade", true}};
+                                          {"facade", "--facade", true},
+                                          {"sun_projection", "--sun-projection", false}};
     static constexpr const char* kSources[] = {"dataset", "station", "md", "epw", "path"};
     static constexpr const char* kInputKeys[] = {"dataset", "station", "md", "epw", "path", "location"};
 
@@ -512,6 +513,7 @@ FailureCode CodeOf(const OptionError& error)
         {text::kNeedsKey, "needs_key"},
         {text::kLocationsNeedOne, "locations_need_one"},
         {sun_text::kNotFacade, "not_facade"},
+        {sun_text::kNotProjection, "not_projection"},
     };
     // By the text, not its address: a literal need not have one address in every unit (the
     // sanitizer build keeps a copy in each).

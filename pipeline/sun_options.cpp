@@ -26,13 +26,20 @@ int ParseFacade(const std::string& text)
     return degrees;
 }
 
-SunOptions ParseSunOptions(const std::optional<std::string>& shadeAbove, const std::optional<std::string>& facade)
+SunOptions ParseSunOptions(const std::optional<std::string>& shadeAbove, const std::optional<std::string>& facade,
+                           const std::optional<std::string>& projection)
 {
     SunOptions o;
     if (shadeAbove)
         o.ShadeAboveC =
             static_cast<float>(ParseNumber("--shade-above", *shadeAbove, kShadeAboveLowC, kShadeAboveHighC));
     if (facade) o.FacadeDeg = ParseFacade(*facade);
+    if (projection && *projection != "stereographic" && *projection != "equidistant") {
+        OptionError e = Refusal(sun_text::kNotProjection, {"--sun-projection", *projection});
+        e.context = sun_text::kContext;
+        throw e;
+    }
+    o.Equidistant = projection == "equidistant";
     return o;
 }
 

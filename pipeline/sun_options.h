@@ -8,8 +8,10 @@
 
 namespace qav {
 
-/// --shade-above (10..35 degrees C) and --facade, either absent.
-SunOptions ParseSunOptions(const std::optional<std::string>& shadeAbove, const std::optional<std::string>& facade);
+/// --shade-above (10..35 degrees C), --facade and --sun-projection (stereographic or equidistant),
+/// any of them absent.
+SunOptions ParseSunOptions(const std::optional<std::string>& shadeAbove, const std::optional<std::string>& facade,
+                           const std::optional<std::string>& projection = std::nullopt);
 
 /// "N" ... "NW" or a whole number of degrees 0..359 clockwise from north.
 int ParseFacade(const std::string& text);

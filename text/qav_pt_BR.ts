@@ -3562,6 +3562,10 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
 <context>
     <name>qav::SunText</name>
     <message>
+        <source>%1: &apos;%2&apos; is not stereographic or equidistant</source>
+        <translation>%1: &apos;%2&apos; não é stereographic (estereográfica) nem equidistant (equidistante)</translation>
+    </message>
+    <message>
         <source>%1: &apos;%2&apos; is not N, NE, E, SE, S, SW, W, NW or degrees from 0 to 359</source>
         <translation>%1: &apos;%2&apos; não é N, NE, E, SE, S, SW, W, NW nem graus de 0 a 359</translation>
     </message>

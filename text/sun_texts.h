@@ -13,6 +13,9 @@ inline constexpr const char* kContext = "qav::SunText";
 inline constexpr const char* kNotFacade =
     QAV_TRANSLATABLE("qav::SunText", "%1: '%2' is not N, NE, E, SE, S, SW, W, NW or degrees from 0 to 359", "");
 
+inline constexpr const char* kNotProjection =
+    QAV_TRANSLATABLE("qav::SunText", "%1: '%2' is not stereographic or equidistant", "");
+
 // The eight façades, from north clockwise.
 inline constexpr const char* kFacadeName[8] = {
     QAV_TRANSLATABLE("qav::SunText", "North", "facade"), QAV_TRANSLATABLE("qav::SunText", "Northeast", "facade"),

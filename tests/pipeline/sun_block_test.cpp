@@ -110,15 +110,19 @@ TEST(SunOptions, ParsesAndRefusesAsTheOtherOptions)
     EXPECT_EQ(ParseFacade("SW"), 225);
     EXPECT_EQ(ParseFacade("0"), 0);
     EXPECT_EQ(ParseFacade("359"), 359);
+    EXPECT_TRUE(ParseSunOptions(std::nullopt, std::nullopt, "equidistant").Equidistant);
+    EXPECT_FALSE(ParseSunOptions(std::nullopt, std::nullopt, "stereographic").Equidistant);
+    EXPECT_FALSE(ParseSunOptions(std::nullopt, std::nullopt).Equidistant);
     for (const auto& [shade, facade, message] :
          {std::tuple{"40", "N", "--shade-above: 40 is outside 10..35"},
+          {"21", "N", "--sun-projection: '' is not stereographic or equidistant"},
           {"9.9", "N", "--shade-above: 9.9 is outside 10..35"},
           {"warm", "N", "--shade-above: 'warm' is not a number"},
           {"21", "360", "--facade: '360' is not N, NE, E, SE, S, SW, W, NW or degrees from 0 to 359"},
           {"21", "NNE", "--facade: 'NNE' is not N, NE, E, SE, S, SW, W, NW or degrees from 0 to 359"}}) {
         SCOPED_TRACE(message);
         try {
-            ParseSunOptions(shade, facade);
+            ParseSunOptions(shade, facade, std::string(facade) == "N" ? "" : "stereographic");
             ADD_FAILURE() << "accepted";
         } catch (const OptionError& e) {
             EXPECT_EQ(e.message, message);

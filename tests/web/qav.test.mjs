@@ -38,6 +38,11 @@ test('a weather file and a Monthly Data file, by their text and path', () => {
   const md = path.join(root, 'QAVworld.TXT');
   assert.equal(qav.analyze({ md: fs.readFileSync(md, 'utf8'), path: md, all: true }),
     run('--file', md, '--all', '--format', 'json'));
+  // The shading line and the façade as keys, the same as qav-cli's options.
+  assert.equal(qav.analyze({ epw: text, path: epw, shade_above: 26.5, facade: 'w' }),
+    run('--epw', epw, '--shade-above', '26.5', '--facade', 'w', '--format', 'json'));
+  assert.equal(JSON.parse(qav.analyze({ shade_above: 40 })).error.code, 'outside');
+  assert.equal(JSON.parse(qav.analyze({ facade: 'up' })).error.code, 'not_facade');
 });
 
 test('ten stations, alone and beside a built-in slot', () => {
