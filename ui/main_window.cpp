@@ -21,6 +21,7 @@
 #include "pipeline/rendering.h"
 #include "ui/analysis_options_dialogs.h"
 #include "ui/analysis_text.h"
+#include "ui/chart_notes.h"
 #include "ui/chart_view.h"
 #include "ui/canvas_view.h"
 #include "ui/export_actions.h"
@@ -78,6 +79,8 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     : QMainWindow(parent), monitor_(screen), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
 {
     setWindowTitle(tr("   Meridane  (QAV version %1)").arg(FromUtf8(std::string(kVersion))));
+    // The smallest window whose chart and list show whole (the layout alone allowed 741 px).
+    setMinimumSize(800, 600);
 
     atScreenSize_ = QSettings().value(QLatin1String(kAnalyseAtScreenSizeKey), false).toBool();
     state_ = MakeStartupState(atScreenSize_ ? monitor_.Screen : kReferenceScreen);
@@ -146,7 +149,10 @@ void MainWindow::refillList()
     refilling_ = true;
     showingMySites_ = false;  // showMySitesAt sets it again after refilling
     list1_->clear();
-    for (const std::string& entry : LocationListEntries(state_.Locations)) list1_->addItem(FromUtf8(entry));
+    for (const std::string& entry : LocationListEntries(state_.Locations)) {
+        list1_->addItem(FromUtf8(entry));
+        list1_->item(list1_->count() - 1)->setToolTip(FromUtf8(entry).trimmed());
+    }
     // No entry is highlighted afterwards, although a location is being analysed.
     list1_->clearSelection();
     list1_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
@@ -222,7 +228,6 @@ void MainWindow::refreshPanels()
             .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.Current().Country)));
     results_->markWarmedNormals(state_.Warmed ? AnalysisText::warming(*state_.WarmingAsked) : QString());
     results_->setNote(dataNote());
-    status_->setWarning(dataNote().replace(u'\n', QStringLiteral("; ")));
     StatusTexts texts = StatusTextsOf(state_, analysisBasisText());
     if (showingMySites_) texts.Source = tr("My sites");
     status_->show(texts);
@@ -235,8 +240,16 @@ void MainWindow::refreshPanels()
     }
     if (analysisCaption_) {
         analysisCaption_->setText(caption);
+        analysisCaption_->setToolTip(caption);
         analysisCaption_->setAccessibleName(caption);
     }
+    // Every warning and addition in full under the chart; the status bar keeps the first, short.
+    QStringList notes = dataNote().split(u'\n', Qt::SkipEmptyParts);
+    notes << ChartNotes::recordedHoursNotes(state_);
+    if (!caption.isEmpty()) notes << caption;
+    notes_->setNotes(notes);
+    status_->setWarning(dataNote().replace(u'\n', QStringLiteral("; ")));
+    fitContentToWindow();
     if (compareView_ && compareView_->isVisible()) compareView_->refreshIfChanged();
 }
 

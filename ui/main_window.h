@@ -30,6 +30,7 @@ class QTabWidget;
 namespace qav {
 
 class CanvasView;
+class ChartNotes;
 class ChartView;
 class CompareView;
 class ExportActions;
@@ -187,6 +188,11 @@ class MainWindow final : public QMainWindow {
     /// window, as tabs of one view beside the list.
     void arrangeContent(bool compact);
     static bool wantsCompactLayout(QSize size);
+    /// The list's width: its longest name's, within the room given.
+    int listWidthFor(int room) const;
+    /// Sizes the list to its names and, beside the other views, the chart's column to the width
+    /// its height fills.
+    void fitContentToWindow();
     void refillList();
     void refreshPanels();
     /// The chart shown and its accessible description, with the strategy chosen lit.
@@ -240,6 +246,7 @@ class MainWindow final : public QMainWindow {
     LocationList* list1_ = nullptr;
     FileChooserPanel* picture10_ = nullptr;
     ExportActions* exports_ = nullptr;  // File menu: save pictures, export tables
+    ChartNotes* notes_ = nullptr;       // under the chart: every warning and addition, in full
     QLabel* screenNote_ = nullptr;      // says so when the monitor's size is analysed
     QTabWidget* resultTabs_ = nullptr;  // the results panel and the month-by-strategy view
     MonthStrategyView* monthStrategy_ = nullptr;

@@ -131,7 +131,9 @@ void StatusLine::show(const StatusTexts& t)
 
 void StatusLine::setWarning(const QString& text)
 {
-    warning_->setText(text);
+    // The short form: the notes under the chart give the whole text, and the tooltip here.
+    const QFontMetrics metrics = warning_->fontMetrics();
+    warning_->setText(metrics.elidedText(text, Qt::ElideRight, 40 * metrics.averageCharWidth()));
     warning_->setToolTip(text);
     warning_->setVisible(!text.isEmpty() && readout_->isHidden());
 }

@@ -38,8 +38,8 @@ class StatusLine final : public QObject {
     explicit StatusLine(QStatusBar* bar);
 
     void show(const StatusTexts& texts);
-    /// A warning about the data shown (a location left out of a file), after the fields; an
-    /// empty text removes it.
+    /// A warning about the data shown (a location left out of a file), after the fields: cut to
+    /// a short form, whole in its tooltip; an empty text removes it.
     void setWarning(const QString& text);
     /// The hour pointed at on the chart (HourReadout), in place of the other fields; an empty
     /// text brings them back.

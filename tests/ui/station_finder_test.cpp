@@ -87,7 +87,9 @@ class StationFinderTest : public QObject {
         QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("StationNote"))->text(), far);
         QTest::keyClick(finder->searchField(), Qt::Key_Return);
         QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), far);
-        QCOMPARE(TextOf(w, QStringLiteral("StatusWarning")), far);
+        QCOMPARE(TextOf(w, QStringLiteral("ChartNotes")),
+                 far + QStringLiteral("\nStation WMO 83377, normals 1991-2020"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("StatusWarning"))->toolTip(), far);
 
         finder->searchField()->setText(QStringLiteral("95 10"));
         QCOMPARE(finder->summary(), QStringLiteral("latitude 95 is out of range (-90 to 90)"));
