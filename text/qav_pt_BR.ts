@@ -59,6 +59,10 @@
 <context>
     <name>QObject</name>
     <message>
+        <source>Lit: %1, %2 hours; Escape shows all</source>
+        <translation>Destacada: %1, %2 horas; Esc mostra todas</translation>
+    </message>
+    <message>
         <source>File: %1</source>
         <translation>Arquivo: %1</translation>
     </message>
@@ -340,7 +344,7 @@
         <translation>Salvar &amp;gráfico como…</translation>
     </message>
     <message>
-        <source>Export &amp;results…</source>
+        <source>&amp;Export results…</source>
         <translation>Exportar &amp;resultados…</translation>
     </message>
     <message>
@@ -686,6 +690,14 @@ Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Encontrar uma e
 <context>
     <name>qav::MainWindow</name>
     <message>
+        <source>Recent s&amp;ites</source>
+        <translation>&amp;Locais recentes</translation>
+    </message>
+    <message>
+        <source>Recent sites</source>
+        <translation>Locais recentes</translation>
+    </message>
+    <message>
         <source>The data are already being presented.
 Select any city of the list.
 </source>
@@ -823,7 +835,7 @@ Selecione uma cidade da lista.
     </message>
     <message>
         <source>&amp;What if it were warmer</source>
-        <translation>&amp;E se fizesse mais calor</translation>
+        <translation>&amp;E se fizer mais calor?</translation>
     </message>
     <message>
         <source>What if: not for %1 (%2)</source>
@@ -841,7 +853,7 @@ A análise mostra as suas normais sem mudança.
     </message>
     <message>
         <source>Analyse at this &amp;screen&apos;s size</source>
-        <translation>Analisar no tamanho desta &amp;tela</translation>
+        <translation>Analisar no tamanho &amp;desta tela</translation>
     </message>
     <message>
         <source>Lay the chart and its zone map out for this monitor, as older versions did, instead of the reference screen of 1024 x 768 pixels</source>
@@ -865,11 +877,11 @@ A análise mostra as suas normais sem mudança.
     </message>
     <message>
         <source>&amp;Recent files</source>
-        <translation>Arquivos &amp;recentes</translation>
+        <translation>Arquivos rece&amp;ntes</translation>
     </message>
     <message>
         <source>&amp;Using QAV</source>
-        <translation>&amp;Usando o QAV</translation>
+        <translation>&amp;Como usar o QAV</translation>
     </message>
     <message>
         <source>Bioclimatic chart</source>
@@ -905,7 +917,7 @@ A análise mostra as suas normais sem mudança.
     </message>
     <message>
         <source>&amp;Find a station…</source>
-        <translation>&amp;Encontrar uma estação…</translation>
+        <translation>B&amp;uscar local ou estação…</translation>
     </message>
     <message>
         <source>Find the station normals 1991-2020 of a place by its name or coordinates</source>
@@ -924,8 +936,8 @@ A análise mostra as suas normais sem mudança.
         <translation>Guardar a localidade analisada em Meus locais</translation>
     </message>
     <message>
-        <source>Save My sites &amp;as…</source>
-        <translation>Salvar Meus locais &amp;como…</translation>
+        <source>Sa&amp;ve My sites as…</source>
+        <translation>Salvar Meus locais c&amp;omo…</translation>
     </message>
     <message>
         <source>&amp;Remove from My sites</source>
@@ -2494,6 +2506,14 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
 <context>
     <name>qav::StatusLine</name>
     <message>
+        <source>File saved</source>
+        <translation>Arquivo salvo</translation>
+    </message>
+    <message>
+        <source>Strategy lit</source>
+        <translation>Estratégia destacada</translation>
+    </message>
+    <message>
         <source>Source</source>
         <translation>Fonte</translation>
     </message>
@@ -2855,6 +2875,72 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     <message>
         <source>&apos;%1&apos; is not a warming between %2 and %3 °C.</source>
         <translation>“%1” não é um aquecimento entre %2 e %3 °C.</translation>
+    </message>
+</context>
+<context>
+    <name>qav::ChartNotes</name>
+    <message>
+        <source>Notes on the chart</source>
+        <translation>Notas sobre a carta</translation>
+    </message>
+    <message>
+        <source>1 recorded hour is colder than %1, the chart&apos;s edge</source>
+        <translation>1 hora registrada é mais fria que %1, o limite da carta</translation>
+    </message>
+    <message>
+        <source>%1 recorded hours are colder than %2, the chart&apos;s edge</source>
+        <translation>%1 horas registradas são mais frias que %2, o limite da carta</translation>
+    </message>
+    <message>
+        <source>1 recorded hour is warmer than %1, the chart&apos;s edge</source>
+        <translation>1 hora registrada é mais quente que %1, o limite da carta</translation>
+    </message>
+    <message>
+        <source>%1 recorded hours are warmer than %2, the chart&apos;s edge</source>
+        <translation>%1 horas registradas são mais quentes que %2, o limite da carta</translation>
+    </message>
+    <message>
+        <source>1 recorded hour is more humid than %1, the chart&apos;s top</source>
+        <translation>1 hora registrada é mais úmida que %1, o topo da carta</translation>
+    </message>
+    <message>
+        <source>%1 recorded hours are more humid than %2, the chart&apos;s top</source>
+        <translation>%1 horas registradas são mais úmidas que %2, o topo da carta</translation>
+    </message>
+    <message>
+        <source>1 hour the file marks as missing is left out</source>
+        <translation>1 hora marcada como ausente no arquivo fica de fora</translation>
+    </message>
+    <message>
+        <source>%1 hours the file marks as missing are left out</source>
+        <translation>%1 horas marcadas como ausentes no arquivo ficam de fora</translation>
+    </message>
+</context>
+<context>
+    <name>qav::SavedFiles</name>
+    <message>
+        <source>chart</source>
+        <translation>carta</translation>
+    </message>
+    <message>
+        <source>graph</source>
+        <translation>gráfico</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>resultados</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>relatório</translation>
+    </message>
+    <message>
+        <source>Saved: %1 (%2)</source>
+        <translation>Salvo: %1 (%2)</translation>
     </message>
 </context>
 </TS>

@@ -90,11 +90,13 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
         state_.View = HoursView::Recorded;
     weatherFolder_ = settings::Folder(settings::kWeatherFolder, QString());
     mySites_ = std::make_unique<MySites>(MySites::FromSettings());
+    recentSites_ = std::make_unique<MySites>(MySites::FromSettings(kRecentSitesKey, kMaxRecentSites));
 
     createMenus();
     if (atScreenSize_) exports_->setAnalysisBasis(ScreenBasisForFiles(monitor_.Screen));
     createContent();
     status_ = new StatusLine(statusBar());
+    connect(exports_, &ExportActions::saved, status_, &StatusLine::showSaved);
     refillList();
     setAcceptDrops(true);
 
@@ -148,6 +150,7 @@ void MainWindow::refillList()
 {
     refilling_ = true;
     showingMySites_ = false;  // showMySitesAt sets it again after refilling
+    listed_.reset();          // the list shows the data analysed
     list1_->clear();
     for (const std::string& entry : LocationListEntries(state_.Locations)) {
         list1_->addItem(FromUtf8(entry));
@@ -173,6 +176,8 @@ void MainWindow::refreshChart()
     if (highlighted_ > 0)
         description += QStringLiteral(". ") + HighlightDescription(highlighted_, LitHourCount(hours, highlighted_));
     picture1_->setAccessibleDescription(description);
+    picture1_->setLitStrategy(highlighted_);
+    status_->setLit(highlighted_ > 0 ? LitStatusText(highlighted_, LitHourCount(hours, highlighted_)) : QString());
     results_->setHighlightedStrategy(highlighted_);
     const auto counted = std::count_if(hours.begin(), hours.end(), [](const PlottedHour& h) { return h.Counted; });
     results_->setCountedNote(state_.Filter.IsAll() ? QString()
@@ -230,6 +235,7 @@ void MainWindow::refreshPanels()
     results_->setNote(dataNote());
     StatusTexts texts = StatusTextsOf(state_, analysisBasisText());
     if (showingMySites_) texts.Source = tr("My sites");
+    if (listed_) texts.Source = tr("Recent sites");
     status_->show(texts);
     if (compareView_) compareView_->setSourceName(texts.Source);
     const QString caption = analysisCaption();
@@ -297,6 +303,7 @@ void MainWindow::showCompareView() noexcept
                                                showMessage(icon, title, text);
                                            });
             connect(compareView_, &CompareView::locationActivated, this, &MainWindow::analyseSlot);
+            connect(compareView_, &CompareView::saved, status_, &StatusLine::showSaved);
             compareView_->setSourceName(showingMySites_ ? tr("My sites") : StatusTextsOf(state_, QString()).Source);
         }
         {
@@ -411,6 +418,10 @@ void MainWindow::onListSelectionChanged() noexcept
 void MainWindow::selectLocation(int listIndex) noexcept
 {
     guarded([&] {
+        if (listed_) {
+            analyseListedEntry(listIndex);
+            return;
+        }
         PipelineCanvases c = canvases();
         if (SelectLocation(state_, listIndex, c)) refreshPanels();
     });

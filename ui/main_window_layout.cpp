@@ -28,6 +28,7 @@
 #include "ui/chart_view.h"
 #include "ui/export_actions.h"
 #include "ui/file_chooser_panel.h"
+#include "ui/focus_frame.h"
 #include "ui/help_texts.h"
 #include "ui/locale_format.h"
 #include "ui/location_list.h"
@@ -179,11 +180,15 @@ void MainWindow::createContent()
 
     resultTabs_ = new QTabWidget(content_);
     resultTabs_->setObjectName(QStringLiteral("ResultTabs"));
+    new TabFocusFrame(resultTabs_->tabBar());
     results_ = new ResultsPanel;
     connect(results_, &ResultsPanel::strategyChosen, this, &MainWindow::chooseStrategy);
     monthStrategy_ = new MonthStrategyView;
     connect(viewMonthStrategy_, &QAction::triggered, this, [this](bool show) {
-        resultTabs_->setCurrentWidget(show ? static_cast<QWidget*>(monthStrategy_) : results_);
+        // A second Ctrl+M goes back to the view shown before the first.
+        QWidget* back = resultTabs_->indexOf(beforeMonthView_) >= 0 ? beforeMonthView_.data() : resultTabs_->widget(0);
+        if (show) beforeMonthView_ = resultTabs_->currentWidget();
+        resultTabs_->setCurrentWidget(show ? static_cast<QWidget*>(monthStrategy_) : back);
         if (show) monthStrategy_->table()->setFocus(Qt::ShortcutFocusReason);
     });
     connect(resultTabs_, &QTabWidget::currentChanged, viewMonthStrategy_,

@@ -32,6 +32,9 @@ QString HourReadout(const PlottedHour& hour, QChar decimalPoint);
 /// 40 of the hours shown; the others dimmed."
 QString HighlightDescription(int strategy, int hourCount);
 
+/// The status bar's word on a lit strategy: "Lit: B Solar Heating, 121 hours; Escape shows all".
+QString LitStatusText(int strategy, int hourCount);
+
 class StatusLine final : public QObject {
     Q_OBJECT
   public:
@@ -44,6 +47,10 @@ class StatusLine final : public QObject {
     /// The hour pointed at on the chart (HourReadout), in place of the other fields; an empty
     /// text brings them back.
     void setReadout(const QString& text);
+    /// "Saved: Brasília - report.pdf (86 KB)", its folder as the tooltip, until the next analysis.
+    void showSaved(const QString& path);
+    /// LitStatusText while a strategy is lit; an empty text removes it.
+    void setLit(const QString& text);
 
   private:
     QLabel* source_;
@@ -52,6 +59,8 @@ class StatusLine final : public QObject {
     QLabel* basis_;
     QLabel* warning_;
     QLabel* readout_;
+    QLabel* saved_;
+    QLabel* lit_;
 };
 
 }  // namespace qav
