@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&lt;h2&gt;Using QAV&lt;/h2&gt;&lt;p&gt;QAV shows how the climate of a place meets human comfort, and which building strategies suit it. Choose a location in the list (type its first letters to jump to it): the chart, the monthly graph and the results panel show its analysis. The status bar says where the data came from, which location is shown, whether typical days or recorded hours are counted, and which screen size the analysis was laid out for.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Usando o QAV&lt;/h2&gt;&lt;p&gt;O QAV mostra como o clima de um lugar se relaciona com o conforto humano e quais estratégias de projeto da edificação são adequadas a ele. Escolha uma localidade na lista (digite as primeiras letras do nome para ir até ela): a carta, o gráfico mensal e o painel de resultados mostram a sua análise. A barra de status informa de onde vieram os dados, qual localidade está sendo mostrada, se são contados dias típicos ou horas registradas e para qual tamanho de tela a análise foi calculada.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Como usar o QAV&lt;/h2&gt;&lt;p&gt;O QAV mostra como o clima de um lugar se relaciona com o conforto humano e quais estratégias de projeto da edificação são adequadas a ele. Escolha uma localidade na lista (digite as primeiras letras do nome para ir até ela): a carta, o gráfico mensal e o painel de resultados mostram a sua análise. A barra de status informa de onde vieram os dados, qual localidade está sendo mostrada, se são contados dias típicos ou horas registradas e para qual tamanho de tela a análise foi calculada.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chart&lt;/h3&gt;&lt;p&gt;The bioclimatic chart is a psychrometric chart drawn for the station pressure of the location&apos;s elevation: dry-bulb temperature across, humidity ratio (g/kg) up, with the saturation curve, relative humidity and wet-bulb lines. Ten zones, lettered A to J, mark the conditions in which each strategy brings comfort. Every hour of the year is a point on it; the hours of one month are joined in one line, coloured by quarter.&lt;/p&gt;</source>
@@ -504,7 +504,7 @@ Veja o arquivo &apos;QAVworld.TXT&apos;, que acompanha este programa.
     </message>
     <message>
         <source>  QAV %1     What if it were warmer</source>
-        <translation>  QAV %1     E se fizesse mais calor</translation>
+        <translation>  QAV %1     E se fizer mais calor?</translation>
     </message>
     <message>
         <source>View &gt; What if... adds a warming to the monthly normals of the location shown:
@@ -665,7 +665,7 @@ Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Encontrar uma e
     </message>
     <message>
         <source>Hours are numbered 1 to 24 as in the hourly table: hour 9 is the hour ending at 9:00, hour 24 the one ending at midnight. A range may wrap: 22 to 5 is the night, December to February the southern summer. The chart still draws every hour and greys out those left out; the shares, the legend, the month table and every export count only the selected hours.</source>
-        <translation>As horas são numeradas de 1 a 24 como na tabela horária: a hora 9 é a que termina às 9:00, a hora 24 a que termina à meia-noite. Um intervalo pode dar a volta: 22 a 5 é a noite, dezembro a fevereiro o verão do hemisfério sul. A carta continua a desenhar todas as horas e mostra em cinza as deixadas de fora; as parcelas, a legenda, a tabela mensal e todas as exportações contam só as horas escolhidas.</translation>
+        <translation>As horas são numeradas de 1 a 24 como na tabela horária: a hora 9 é a que termina às 9:00, a hora 24 a que termina à meia-noite. Um intervalo pode passar da meia-noite (22 a 5 = a noite) ou da virada do ano (dezembro a fevereiro = o verão no hemisfério sul). A carta continua a desenhar todas as horas e mostra em cinza as deixadas de fora; as parcelas, a legenda, a tabela mensal e todas as exportações contam só as horas escolhidas.</translation>
     </message>
     <message>
         <source>&amp;All hours</source>
@@ -909,7 +909,7 @@ A análise mostra as suas normais sem mudança.
     </message>
     <message>
         <source>Using QAV</source>
-        <translation>Usando o QAV</translation>
+        <translation>Como usar o QAV</translation>
     </message>
     <message>
         <source>My sites</source>
@@ -1147,7 +1147,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Share (%)</source>
-        <translation>Participação (%)</translation>
+        <translation>Percentual do ano (%)</translation>
     </message>
     <message>
         <source>The yearly share after merging, as the legend shows it</source>
@@ -2229,7 +2229,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Location:</source>
-        <translation>Local:</translation>
+        <translation>Localidade:</translation>
     </message>
     <message>
         <source>Source: </source>
@@ -2460,7 +2460,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Station %1 (%2) is %3: the site&apos;s climate may differ. The pressure is that of the station&apos;s elevation, %4 m.</source>
-        <translation>A estação %1 (%2) está %3: o clima do local pode ser outro. A pressão é a da altitude da estação, %4 m.</translation>
+        <translation>A estação %1 (%2) está %3: o clima do local pode ser diferente. A pressão é a da altitude da estação, %4 m.</translation>
     </message>
     <message>
         <source>Normals 1991-2020 of %1 stations: type a name or coordinates.</source>
@@ -2468,7 +2468,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Nearest first: %1 stations.</source>
-        <translation>As mais próximas primeiro: %1 estações.</translation>
+        <translation>%1 estações, da mais próxima para a mais distante.</translation>
     </message>
     <message>
         <source>Stations found: %1.</source>
@@ -2728,12 +2728,12 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <name>qav::WhatIfDialog</name>
     <message>
         <source>What if it were warmer</source>
-        <translation>E se fizesse mais calor</translation>
+        <translation>E se fizer mais calor?</translation>
     </message>
     <message>
         <source>Adds a warming to the location&apos;s monthly normals and analyses them beside the unchanged ones. Relative humidity is kept unless you change it, so the humidity ratio rises with temperature, as climate projections broadly show. Recorded hours of a weather file are shifted by their month&apos;s mean change of temperature, keeping their relative humidity.
 This is a sensitivity test, not a projection: take the values from published regional projections, such as the monthly changes of the IPCC WGI Interactive Atlas (interactive-atlas.ipcc.ch).</source>
-        <translation>Soma um aquecimento às normais mensais da localidade e as analisa ao lado das normais sem mudança. A umidade relativa é mantida, a menos que você a mude, de modo que a razão de umidade sobe com a temperatura, como as projeções climáticas mostram em linhas gerais. As horas registradas de um arquivo climático são deslocadas pela mudança média de temperatura do seu mês, mantendo a sua umidade relativa.
+        <translation>Acrescenta um aquecimento às normais mensais e compara o resultado com as normais originais. A umidade relativa é mantida, a menos que você a mude, de modo que a razão de umidade sobe com a temperatura, como as projeções climáticas mostram em linhas gerais. As horas registradas de um arquivo climático são deslocadas pela mudança média de temperatura do seu mês, mantendo a sua umidade relativa.
 Isto é um teste de sensibilidade, não uma projeção: tome os valores de projeções regionais publicadas, como as mudanças mensais do Atlas Interativo do IPCC WGI (interactive-atlas.ipcc.ch).</translation>
     </message>
     <message>
@@ -2870,7 +2870,7 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     </message>
     <message>
         <source>Accepted: %1 to %2 °C for DBTmin and DBTmax, %3 to %4 points for RHavg; a value outside is refused, not cut to the limit.</source>
-        <translation>Aceito: de %1 a %2 °C para DBTmin e DBTmax, de %3 a %4 pontos para RHavg; um valor fora disso é recusado, não cortado no limite.</translation>
+        <translation>Aceito: de %1 a %2 °C para DBTmin e DBTmax, de %3 a %4 pontos para RHavg; valores fora dessa faixa são recusados (não são ajustados ao limite).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a warming between %2 and %3 °C.</source>
