@@ -189,6 +189,45 @@
     </message>
 </context>
 <context>
+    <name>qav::ChartNotes</name>
+    <message>
+        <source>Notes on the chart</source>
+        <translation>Notas sobre a carta</translation>
+    </message>
+    <message>
+        <source>1 recorded hour is colder than %1, the chart&apos;s edge</source>
+        <translation>1 hora registrada é mais fria que %1, o limite da carta</translation>
+    </message>
+    <message>
+        <source>%1 recorded hours are colder than %2, the chart&apos;s edge</source>
+        <translation>%1 horas registradas são mais frias que %2, o limite da carta</translation>
+    </message>
+    <message>
+        <source>1 recorded hour is warmer than %1, the chart&apos;s edge</source>
+        <translation>1 hora registrada é mais quente que %1, o limite da carta</translation>
+    </message>
+    <message>
+        <source>%1 recorded hours are warmer than %2, the chart&apos;s edge</source>
+        <translation>%1 horas registradas são mais quentes que %2, o limite da carta</translation>
+    </message>
+    <message>
+        <source>1 recorded hour is more humid than %1, the chart&apos;s top</source>
+        <translation>1 hora registrada é mais úmida que %1, o topo da carta</translation>
+    </message>
+    <message>
+        <source>%1 recorded hours are more humid than %2, the chart&apos;s top</source>
+        <translation>%1 horas registradas são mais úmidas que %2, o topo da carta</translation>
+    </message>
+    <message>
+        <source>1 hour the file marks as missing is left out</source>
+        <translation>1 hora marcada como ausente no arquivo fica de fora</translation>
+    </message>
+    <message>
+        <source>%1 hours the file marks as missing are left out</source>
+        <translation>%1 horas marcadas como ausentes no arquivo ficam de fora</translation>
+    </message>
+</context>
+<context>
     <name>qav::Clipboard</name>
     <message>
         <source>warmed</source>
@@ -944,10 +983,6 @@ A análise mostra as suas normais sem mudança.
         <translation>&amp;Remover de Meus locais</translation>
     </message>
     <message>
-        <source>My sites holds at most %1 sites: the oldest, %2, was dropped.</source>
-        <translation>Meus locais guarda no máximo %1 locais: o mais antigo, %2, foi retirado.</translation>
-    </message>
-    <message>
         <source>My sites is empty.
 Find a station (Ctrl+F) or add a location of the list (Ctrl+D).
 </source>
@@ -970,10 +1005,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Monthly Data files (QAV*.TXT *.txt)</source>
         <translation>Arquivos de Dados Mensais (QAV*.TXT *.txt)</translation>
-    </message>
-    <message>
-        <source>My sites saved as %1</source>
-        <translation>Meus locais salvos como %1</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -2381,6 +2412,33 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
 </context>
 <context>
+    <name>qav::SavedFiles</name>
+    <message>
+        <source>chart</source>
+        <translation>carta</translation>
+    </message>
+    <message>
+        <source>graph</source>
+        <translation>gráfico</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>resultados</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>relatório</translation>
+    </message>
+    <message>
+        <source>Saved: %1 (%2)</source>
+        <translation>Salvo: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>qav::StationFinder</name>
     <message>
         <source>The station catalogue %1 was not found in:
@@ -2875,72 +2933,6 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     <message>
         <source>&apos;%1&apos; is not a warming between %2 and %3 °C.</source>
         <translation>“%1” não é um aquecimento entre %2 e %3 °C.</translation>
-    </message>
-</context>
-<context>
-    <name>qav::ChartNotes</name>
-    <message>
-        <source>Notes on the chart</source>
-        <translation>Notas sobre a carta</translation>
-    </message>
-    <message>
-        <source>1 recorded hour is colder than %1, the chart&apos;s edge</source>
-        <translation>1 hora registrada é mais fria que %1, o limite da carta</translation>
-    </message>
-    <message>
-        <source>%1 recorded hours are colder than %2, the chart&apos;s edge</source>
-        <translation>%1 horas registradas são mais frias que %2, o limite da carta</translation>
-    </message>
-    <message>
-        <source>1 recorded hour is warmer than %1, the chart&apos;s edge</source>
-        <translation>1 hora registrada é mais quente que %1, o limite da carta</translation>
-    </message>
-    <message>
-        <source>%1 recorded hours are warmer than %2, the chart&apos;s edge</source>
-        <translation>%1 horas registradas são mais quentes que %2, o limite da carta</translation>
-    </message>
-    <message>
-        <source>1 recorded hour is more humid than %1, the chart&apos;s top</source>
-        <translation>1 hora registrada é mais úmida que %1, o topo da carta</translation>
-    </message>
-    <message>
-        <source>%1 recorded hours are more humid than %2, the chart&apos;s top</source>
-        <translation>%1 horas registradas são mais úmidas que %2, o topo da carta</translation>
-    </message>
-    <message>
-        <source>1 hour the file marks as missing is left out</source>
-        <translation>1 hora marcada como ausente no arquivo fica de fora</translation>
-    </message>
-    <message>
-        <source>%1 hours the file marks as missing are left out</source>
-        <translation>%1 horas marcadas como ausentes no arquivo ficam de fora</translation>
-    </message>
-</context>
-<context>
-    <name>qav::SavedFiles</name>
-    <message>
-        <source>chart</source>
-        <translation>carta</translation>
-    </message>
-    <message>
-        <source>graph</source>
-        <translation>gráfico</translation>
-    </message>
-    <message>
-        <source>results</source>
-        <translation>resultados</translation>
-    </message>
-    <message>
-        <source>hours</source>
-        <translation>horas</translation>
-    </message>
-    <message>
-        <source>report</source>
-        <translation>relatório</translation>
-    </message>
-    <message>
-        <source>Saved: %1 (%2)</source>
-        <translation>Salvo: %1 (%2)</translation>
     </message>
 </context>
 </TS>
