@@ -162,6 +162,15 @@ class AnalysisOptionsTest : public QObject {
                  QStringLiteral("B Solar Heating, typical days difference: %1 points").arg(difference));
         QCOMPARE(w.state().Base.Tally.YearShare[2], base.YearShare[2]);
         QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QStringLiteral("What if: +2\u00a0°C"));
+        // On the offscreen platform's 800 x 600 screen every column shows whole, with no row numbers.
+        dialog.show();
+        QApplication::processEvents();
+        QVERIFY(table->verticalHeader()->isHidden());
+        QVERIFY2(
+            table->horizontalHeader()->length() <= table->viewport()->width(),
+            qPrintable(
+                QStringLiteral("%1 > %2").arg(table->horizontalHeader()->length()).arg(table->viewport()->width())));
+        dialog.hide();
 
         dialog.monthlyChoice()->setChecked(true);
         dialog.changes()->item(6, 1)->setText(QStringLiteral("hot"));
