@@ -130,13 +130,12 @@ void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int p
         canvas.DrawBox(x - 7 * g.px, g.YOfT(n.DBTmax), x + 7 * g.px, g.YOfT(n.DBTmin), kWhite, true);
         canvas.DrawBox(x - 7 * g.px, g.YOfT(n.DBTmax), x + 7 * g.px, g.YOfT(n.DBTmin), kBarOutline, false);
     }
-    // The humidity line runs from January's centre to the right edge at December's level.
+    // The humidity line joins the months' centres, over the same months as the temperature bars.
     for (int m = 1; m <= kMonths; ++m) {
         const double y = g.YOfRH(location.Month[m].RHavg);
         if (m == 1) canvas.SetPixel(g.XCentre(1), y, kHumidityColour);
         canvas.LineTo(g.XCentre(m), y, kHumidityColour);
     }
-    canvas.LineTo(g.Xright, g.YOfRH(location.Month[kMonths].RHavg), kHumidityColour);
     for (int m = 1; m <= kMonths; ++m) {
         const double x = g.XCentre(m), y = g.YOfRH(location.Month[m].RHavg);
         const double d = 2 * g.px;  // px vertically too: a square marker

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&lt;h2&gt;Using QAV&lt;/h2&gt;&lt;p&gt;QAV shows how the climate of a place meets human comfort, and which building strategies suit it. Choose a location in the list (type its first letters to jump to it): the chart, the monthly graph and the results panel show its analysis. The status bar says where the data came from, which location is shown, whether typical days or recorded hours are counted, and which screen size the analysis was laid out for.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Usando o QAV&lt;/h2&gt;&lt;p&gt;O QAV mostra como o clima de um lugar se relaciona com o conforto humano e quais estratégias de projeto da edificação são adequadas a ele. Escolha uma localidade na lista (digite as primeiras letras do nome para ir até ela): a carta, o gráfico mensal e o painel de resultados mostram a sua análise. A barra de status informa de onde vieram os dados, qual localidade está sendo mostrada, se são contados dias típicos ou horas registradas e para qual tamanho de tela a análise foi calculada.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Como usar o QAV&lt;/h2&gt;&lt;p&gt;O QAV mostra como o clima de um lugar se relaciona com o conforto humano e quais estratégias de projeto da edificação são adequadas a ele. Escolha uma localidade na lista (digite as primeiras letras do nome para ir até ela): a carta, o gráfico mensal e o painel de resultados mostram a sua análise. A barra de status informa de onde vieram os dados, qual localidade está sendo mostrada, se são contados dias típicos ou horas registradas e para qual tamanho de tela a análise foi calculada.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chart&lt;/h3&gt;&lt;p&gt;The bioclimatic chart is a psychrometric chart drawn for the station pressure of the location&apos;s elevation: dry-bulb temperature across, humidity ratio (g/kg) up, with the saturation curve, relative humidity and wet-bulb lines. Ten zones, lettered A to J, mark the conditions in which each strategy brings comfort. Every hour of the year is a point on it; the hours of one month are joined in one line, coloured by quarter.&lt;/p&gt;</source>
@@ -32,8 +32,8 @@
         <translation>&lt;h3&gt;Dias típicos e horas registradas&lt;/h3&gt;&lt;p&gt;As normais mensais trazem três números por mês: as médias das temperaturas de bulbo seco mínima e máxima e a umidade relativa média. O QAV as transforma em um dia típico de 24 horas para cada mês (288 horas) por um método de ciclo diário: a temperatura segue uma senoide desde o seu mínimo, perto do nascer do sol (calculado a partir da latitude e da data), até o seu máximo à tarde, e a pressão de vapor varia entre um valor da manhã e um da tarde derivados das médias mensais.&lt;/p&gt;&lt;p&gt;Um arquivo climático (EnergyPlus EPW) contém as horas registradas de um ano inteiro. Abra-o com Arquivo &amp;gt; Abrir arquivo EPW ou arraste-o para a janela: as suas normais mensais são derivadas das horas, e Exibir &amp;gt; Horas registradas traça as próprias horas do ano. Os resultados das horas registradas são indicados como tais na barra de status, na carta, na tabela copiada e em todo arquivo exportado. O painel passa então a comparar também as porcentagens das duas análises.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Stations and My sites&lt;/h3&gt;&lt;p&gt;File &amp;gt; Find a station (Ctrl+F) searches the normals 1991&amp;ndash;2020 of 3,730 stations: WMO Climatological Normals 1991&amp;ndash;2020 (NOAA NCEI, from the data of WMO Members) and INMET&apos;s Normais Climatológicas do Brasil 1991&amp;ndash;2020. Type a name (case, accents and punctuation do not matter) or coordinates such as &lt;code&gt;-15,79 -47,93&lt;/code&gt; or &lt;code&gt;15°47′S 47°56′W 1160 m&lt;/code&gt;: the stations are then listed nearest first, with the distance and the difference of elevation. Down moves into the list, Enter or a double-click analyses the station, Escape closes. A station more than 50 km from the site, or more than 300 m above or below it, is analysed with a note saying so: its elevation, not the site&apos;s, sets the pressure. &quot;derived&quot; marks a humidity computed from the mean vapour pressure (within 2 points of the reported one in the median).&lt;/p&gt;&lt;p&gt;A station chosen joins My sites (File &amp;gt; My sites, Ctrl+Shift+D), which holds up to 50 sites, the oldest dropped first; Ctrl+D or the list&apos;s context menu adds the location analysed. My sites is remembered, and File &amp;gt; Save My sites as writes it as a Monthly Data file whose source fields keep the station, its period and a derived humidity. Shown, it is the list analysed: View &amp;gt; Compare locations puts, for instance, Brasília&apos;s built-in 1961&amp;ndash;1990 normals beside its station&apos;s 1991&amp;ndash;2020 ones.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Estações e Meus locais&lt;/h3&gt;&lt;p&gt;Arquivo &amp;gt; Encontrar uma estação (Ctrl+F) pesquisa as normais 1991&amp;ndash;2020 de 3.730 estações: as Normais Climatológicas da OMM 1991&amp;ndash;2020 (NOAA NCEI, a partir dos dados dos Membros da OMM) e as Normais Climatológicas do Brasil 1991&amp;ndash;2020 do INMET. Digite um nome (maiúsculas, acentos e pontuação não importam) ou coordenadas como &lt;code&gt;-15,79 -47,93&lt;/code&gt; ou &lt;code&gt;15°47′S 47°56′O 1160 m&lt;/code&gt;: as estações são então listadas da mais próxima à mais distante, com a distância e a diferença de altitude. A seta para baixo entra na lista, Enter ou um clique duplo analisa a estação e Esc fecha. Uma estação a mais de 50 km do local, ou mais de 300 m acima ou abaixo dele, é analisada com uma nota que o informa: a altitude da estação, e não a do local, define a pressão. &quot;derivada&quot; indica uma umidade calculada a partir da pressão de vapor média (a até 2 pontos da umidade informada, na mediana).&lt;/p&gt;&lt;p&gt;Uma estação escolhida entra em Meus locais (Arquivo &amp;gt; Meus locais, Ctrl+Shift+D), que guarda até 50 locais, descartando primeiro o mais antigo; Ctrl+D ou o menu de contexto da lista adiciona a localidade analisada. Meus locais é lembrado entre as sessões, e Arquivo &amp;gt; Salvar Meus locais como o grava como um arquivo de Dados Mensais cujos campos de fonte guardam a estação, o seu período e uma umidade derivada. Quando mostrado, é a lista analisada: Exibir &amp;gt; Comparar localidades coloca, por exemplo, as normais embutidas de Brasília de 1961&amp;ndash;1990 ao lado das normais 1991&amp;ndash;2020 da sua estação.&lt;/p&gt;</translation>
+        <source>&lt;h3&gt;Stations and My sites&lt;/h3&gt;&lt;p&gt;File &amp;gt; Find a station (Ctrl+F) searches the normals 1991&amp;ndash;2020 of 3,730 stations: WMO Climatological Normals 1991&amp;ndash;2020 (NOAA NCEI, from the data of WMO Members) and INMET&apos;s Normais Climatológicas do Brasil 1991&amp;ndash;2020. Type a name (case, accents and punctuation do not matter) or coordinates such as &lt;code&gt;-15,79 -47,93&lt;/code&gt; or &lt;code&gt;15°47′S 47°56′W 1160 m&lt;/code&gt;: the stations are then listed nearest first, with the distance and the difference of elevation. Down moves into the list, Enter or a double-click analyses the station, Escape closes. A station more than 50 km from the site, or more than 300 m above or below it, is analysed with a note saying so: its elevation, not the site&apos;s, sets the pressure. &quot;derived&quot; marks a humidity computed from the mean vapour pressure (within 2 points of the reported one in the median).&lt;/p&gt;&lt;p&gt;A station chosen is analysed and kept in File &amp;gt; Recent sites (the last 10); the list keeps its data. My sites (File &amp;gt; My sites, Ctrl+Shift+D) holds up to 50 sites, the oldest dropped first; Ctrl+D or the list&apos;s context menu adds the location analysed. My sites is remembered, and File &amp;gt; Save My sites as writes it as a Monthly Data file whose source fields keep the station, its period and a derived humidity. Shown, it is the list analysed: View &amp;gt; Compare locations puts, for instance, Brasília&apos;s built-in 1961&amp;ndash;1990 normals beside its station&apos;s 1991&amp;ndash;2020 ones.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Estações e Meus locais&lt;/h3&gt;&lt;p&gt;Arquivo &amp;gt; Encontrar uma estação (Ctrl+F) pesquisa as normais 1991&amp;ndash;2020 de 3.730 estações: as Normais Climatológicas da OMM 1991&amp;ndash;2020 (NOAA NCEI, a partir dos dados dos Membros da OMM) e as Normais Climatológicas do Brasil 1991&amp;ndash;2020 do INMET. Digite um nome (maiúsculas, acentos e pontuação não importam) ou coordenadas como &lt;code&gt;-15,79 -47,93&lt;/code&gt; ou &lt;code&gt;15°47′S 47°56′O 1160 m&lt;/code&gt;: as estações são então listadas da mais próxima à mais distante, com a distância e a diferença de altitude. A seta para baixo entra na lista, Enter ou um clique duplo analisa a estação e Esc fecha. Uma estação a mais de 50 km do local, ou mais de 300 m acima ou abaixo dele, é analisada com uma nota que o informa: a altitude da estação, e não a do local, define a pressão. &quot;derivada&quot; indica uma umidade calculada a partir da pressão de vapor média (a até 2 pontos da umidade informada, na mediana).&lt;/p&gt;&lt;p&gt;Uma estação escolhida é analisada e guardada em Arquivo &amp;gt; Locais recentes (as 10 últimas); a lista mantém os seus dados. Meus locais (Arquivo &amp;gt; Meus locais, Ctrl+Shift+D) guarda até 50 locais, descartando primeiro o mais antigo; Ctrl+D ou o menu de contexto da lista adiciona a localidade analisada. Meus locais é lembrado entre as sessões, e Arquivo &amp;gt; Salvar Meus locais como o grava como um arquivo de Dados Mensais cujos campos de fonte guardam a estação, o seu período e uma umidade derivada. Quando mostrado, é a lista analisada: Exibir &amp;gt; Comparar localidades coloca, por exemplo, as normais embutidas de Brasília de 1961&amp;ndash;1990 ao lado das normais 1991&amp;ndash;2020 da sua estação.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The reference screen&lt;/h3&gt;&lt;p&gt;The zones are classified on a map of the chart&apos;s own size, and that size follows the screen the analysis is laid out for, so a point near a zone&apos;s edge can change zone from one screen size to another. The status bar names the basis: the reference screen (1024 &amp;times; 768), which qav-cli also uses unless given --screen, or this screen&apos;s size.&lt;/p&gt;</source>
@@ -62,6 +62,10 @@
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>Lit: %1, %2 hours; Escape shows all</source>
+        <translation>Destacada: %1, %2 horas; Esc mostra todas</translation>
+    </message>
     <message>
         <source>File: %1</source>
         <translation>Arquivo: %1</translation>
@@ -186,6 +190,45 @@
     <message>
         <source>%1 DBTmin: %2 %3 = %4 is above DBTmax %5 %6 = %7</source>
         <translation>%1 DBTmin: %2 %3 = %4 está acima de DBTmax %5 %6 = %7</translation>
+    </message>
+</context>
+<context>
+    <name>qav::ChartNotes</name>
+    <message>
+        <source>Notes on the chart</source>
+        <translation>Notas sobre a carta</translation>
+    </message>
+    <message>
+        <source>1 recorded hour is colder than %1, the chart&apos;s edge</source>
+        <translation>1 hora registrada é mais fria que %1, o limite da carta</translation>
+    </message>
+    <message>
+        <source>%1 recorded hours are colder than %2, the chart&apos;s edge</source>
+        <translation>%1 horas registradas são mais frias que %2, o limite da carta</translation>
+    </message>
+    <message>
+        <source>1 recorded hour is warmer than %1, the chart&apos;s edge</source>
+        <translation>1 hora registrada é mais quente que %1, o limite da carta</translation>
+    </message>
+    <message>
+        <source>%1 recorded hours are warmer than %2, the chart&apos;s edge</source>
+        <translation>%1 horas registradas são mais quentes que %2, o limite da carta</translation>
+    </message>
+    <message>
+        <source>1 recorded hour is more humid than %1, the chart&apos;s top</source>
+        <translation>1 hora registrada é mais úmida que %1, o topo da carta</translation>
+    </message>
+    <message>
+        <source>%1 recorded hours are more humid than %2, the chart&apos;s top</source>
+        <translation>%1 horas registradas são mais úmidas que %2, o topo da carta</translation>
+    </message>
+    <message>
+        <source>1 hour the file marks as missing is left out</source>
+        <translation>1 hora marcada como ausente no arquivo fica de fora</translation>
+    </message>
+    <message>
+        <source>%1 hours the file marks as missing are left out</source>
+        <translation>%1 horas marcadas como ausentes no arquivo ficam de fora</translation>
     </message>
 </context>
 <context>
@@ -834,7 +877,7 @@
         <translation>Salvar &amp;gráfico como…</translation>
     </message>
     <message>
-        <source>Export &amp;results…</source>
+        <source>&amp;Export results…</source>
         <translation>Exportar &amp;resultados…</translation>
     </message>
     <message>
@@ -994,7 +1037,7 @@ Veja o arquivo &apos;QAVworld.TXT&apos;, que acompanha este programa.
     </message>
     <message>
         <source>  QAV %1     What if it were warmer</source>
-        <translation>  QAV %1     E se fizesse mais calor</translation>
+        <translation>  QAV %1     E se fizer mais calor?</translation>
     </message>
     <message>
         <source>View &gt; What if... adds a warming to the monthly normals of the location shown:
@@ -1167,7 +1210,7 @@ Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Encontrar uma e
     </message>
     <message>
         <source>Hours are numbered 1 to 24 as in the hourly table: hour 9 is the hour ending at 9:00, hour 24 the one ending at midnight. A range may wrap: 22 to 5 is the night, December to February the southern summer. The chart still draws every hour and greys out those left out; the shares, the legend, the month table and every export count only the selected hours.</source>
-        <translation>As horas são numeradas de 1 a 24 como na tabela horária: a hora 9 é a que termina às 9:00, a hora 24 a que termina à meia-noite. Um intervalo pode dar a volta: 22 a 5 é a noite, dezembro a fevereiro o verão do hemisfério sul. A carta continua a desenhar todas as horas e mostra em cinza as deixadas de fora; as parcelas, a legenda, a tabela mensal e todas as exportações contam só as horas escolhidas.</translation>
+        <translation>As horas são numeradas de 1 a 24 como na tabela horária: a hora 9 é a que termina às 9:00, a hora 24 a que termina à meia-noite. Um intervalo pode passar da meia-noite (22 a 5 = a noite) ou da virada do ano (dezembro a fevereiro = o verão no hemisfério sul). A carta continua a desenhar todas as horas e mostra em cinza as deixadas de fora; as parcelas, a legenda, a tabela mensal e todas as exportações contam só as horas escolhidas.</translation>
     </message>
     <message>
         <source>&amp;All hours</source>
@@ -1191,6 +1234,14 @@ Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Encontrar uma e
 </context>
 <context>
     <name>qav::MainWindow</name>
+    <message>
+        <source>Recent s&amp;ites</source>
+        <translation>&amp;Locais recentes</translation>
+    </message>
+    <message>
+        <source>Recent sites</source>
+        <translation>Locais recentes</translation>
+    </message>
     <message>
         <source>The data are already being presented.
 Select any city of the list.
@@ -1329,7 +1380,7 @@ Selecione uma cidade da lista.
     </message>
     <message>
         <source>&amp;What if it were warmer</source>
-        <translation>&amp;E se fizesse mais calor</translation>
+        <translation>&amp;E se fizer mais calor?</translation>
     </message>
     <message>
         <source>What if: not for %1 (%2)</source>
@@ -1347,7 +1398,7 @@ A análise mostra as suas normais sem mudança.
     </message>
     <message>
         <source>Analyse at this &amp;screen&apos;s size</source>
-        <translation>Analisar no tamanho desta &amp;tela</translation>
+        <translation>Analisar no tamanho &amp;desta tela</translation>
     </message>
     <message>
         <source>Lay the chart and its zone map out for this monitor, as older versions did, instead of the reference screen of 1024 x 768 pixels</source>
@@ -1371,11 +1422,11 @@ A análise mostra as suas normais sem mudança.
     </message>
     <message>
         <source>&amp;Recent files</source>
-        <translation>Arquivos &amp;recentes</translation>
+        <translation>Arquivos rece&amp;ntes</translation>
     </message>
     <message>
         <source>&amp;Using QAV</source>
-        <translation>&amp;Usando o QAV</translation>
+        <translation>&amp;Como usar o QAV</translation>
     </message>
     <message>
         <source>Bioclimatic chart</source>
@@ -1403,7 +1454,7 @@ A análise mostra as suas normais sem mudança.
     </message>
     <message>
         <source>Using QAV</source>
-        <translation>Usando o QAV</translation>
+        <translation>Como usar o QAV</translation>
     </message>
     <message>
         <source>My sites</source>
@@ -1411,7 +1462,7 @@ A análise mostra as suas normais sem mudança.
     </message>
     <message>
         <source>&amp;Find a station…</source>
-        <translation>&amp;Encontrar uma estação…</translation>
+        <translation>B&amp;uscar local ou estação…</translation>
     </message>
     <message>
         <source>Find the station normals 1991-2020 of a place by its name or coordinates</source>
@@ -1430,16 +1481,12 @@ A análise mostra as suas normais sem mudança.
         <translation>Guardar a localidade analisada em Meus locais</translation>
     </message>
     <message>
-        <source>Save My sites &amp;as…</source>
-        <translation>Salvar Meus locais &amp;como…</translation>
+        <source>Sa&amp;ve My sites as…</source>
+        <translation>Salvar Meus locais c&amp;omo…</translation>
     </message>
     <message>
         <source>&amp;Remove from My sites</source>
         <translation>&amp;Remover de Meus locais</translation>
-    </message>
-    <message>
-        <source>My sites holds at most %1 sites: the oldest, %2, was dropped.</source>
-        <translation>Meus locais guarda no máximo %1 locais: o mais antigo, %2, foi retirado.</translation>
     </message>
     <message>
         <source>My sites is empty.
@@ -1464,10 +1511,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Monthly Data files (QAV*.TXT *.txt)</source>
         <translation>Arquivos de Dados Mensais (QAV*.TXT *.txt)</translation>
-    </message>
-    <message>
-        <source>My sites saved as %1</source>
-        <translation>Meus locais salvos como %1</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -1641,7 +1684,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Share (%)</source>
-        <translation>Participação (%)</translation>
+        <translation>Percentual do ano (%)</translation>
     </message>
     <message>
         <source>The yearly share after merging, as the legend shows it</source>
@@ -2763,7 +2806,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Location:</source>
-        <translation>Local:</translation>
+        <translation>Localidade:</translation>
     </message>
     <message>
         <source>Source: </source>
@@ -2915,6 +2958,33 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
 </context>
 <context>
+    <name>qav::SavedFiles</name>
+    <message>
+        <source>chart</source>
+        <translation>carta</translation>
+    </message>
+    <message>
+        <source>graph</source>
+        <translation>gráfico</translation>
+    </message>
+    <message>
+        <source>results</source>
+        <translation>resultados</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <translation>relatório</translation>
+    </message>
+    <message>
+        <source>Saved: %1 (%2)</source>
+        <translation>Salvo: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>qav::StationFinder</name>
     <message>
         <source>The station catalogue %1 was not found in:
@@ -2994,7 +3064,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Station %1 (%2) is %3: the site&apos;s climate may differ. The pressure is that of the station&apos;s elevation, %4 m.</source>
-        <translation>A estação %1 (%2) está %3: o clima do local pode ser outro. A pressão é a da altitude da estação, %4 m.</translation>
+        <translation>A estação %1 (%2) está %3: o clima do local pode ser diferente. A pressão é a da altitude da estação, %4 m.</translation>
     </message>
     <message>
         <source>Normals 1991-2020 of %1 stations: type a name or coordinates.</source>
@@ -3002,7 +3072,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Nearest first: %1 stations.</source>
-        <translation>As mais próximas primeiro: %1 estações.</translation>
+        <translation>%1 estações, da mais próxima para a mais distante.</translation>
     </message>
     <message>
         <source>Stations found: %1.</source>
@@ -3039,6 +3109,14 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
 </context>
 <context>
     <name>qav::StatusLine</name>
+    <message>
+        <source>File saved</source>
+        <translation>Arquivo salvo</translation>
+    </message>
+    <message>
+        <source>Strategy lit</source>
+        <translation>Estratégia destacada</translation>
+    </message>
     <message>
         <source>Source</source>
         <translation>Fonte</translation>
@@ -3410,12 +3488,12 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <name>qav::WhatIfDialog</name>
     <message>
         <source>What if it were warmer</source>
-        <translation>E se fizesse mais calor</translation>
+        <translation>E se fizer mais calor?</translation>
     </message>
     <message>
         <source>Adds a warming to the location&apos;s monthly normals and analyses them beside the unchanged ones. Relative humidity is kept unless you change it, so the humidity ratio rises with temperature, as climate projections broadly show. Recorded hours of a weather file are shifted by their month&apos;s mean change of temperature, keeping their relative humidity.
 This is a sensitivity test, not a projection: take the values from published regional projections, such as the monthly changes of the IPCC WGI Interactive Atlas (interactive-atlas.ipcc.ch).</source>
-        <translation>Soma um aquecimento às normais mensais da localidade e as analisa ao lado das normais sem mudança. A umidade relativa é mantida, a menos que você a mude, de modo que a razão de umidade sobe com a temperatura, como as projeções climáticas mostram em linhas gerais. As horas registradas de um arquivo climático são deslocadas pela mudança média de temperatura do seu mês, mantendo a sua umidade relativa.
+        <translation>Acrescenta um aquecimento às normais mensais e compara o resultado com as normais originais. A umidade relativa é mantida, a menos que você a mude, de modo que a razão de umidade sobe com a temperatura, como as projeções climáticas mostram em linhas gerais. As horas registradas de um arquivo climático são deslocadas pela mudança média de temperatura do seu mês, mantendo a sua umidade relativa.
 Isto é um teste de sensibilidade, não uma projeção: tome os valores de projeções regionais publicadas, como as mudanças mensais do Atlas Interativo do IPCC WGI (interactive-atlas.ipcc.ch).</translation>
     </message>
     <message>
@@ -3552,7 +3630,7 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     </message>
     <message>
         <source>Accepted: %1 to %2 °C for DBTmin and DBTmax, %3 to %4 points for RHavg; a value outside is refused, not cut to the limit.</source>
-        <translation>Aceito: de %1 a %2 °C para DBTmin e DBTmax, de %3 a %4 pontos para RHavg; um valor fora disso é recusado, não cortado no limite.</translation>
+        <translation>Aceito: de %1 a %2 °C para DBTmin e DBTmax, de %3 a %4 pontos para RHavg; valores fora dessa faixa são recusados (não são ajustados ao limite).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a warming between %2 and %3 °C.</source>

@@ -194,6 +194,8 @@ WhatIfDialog::WhatIfDialog(QWidget* parent) : QDialog(parent)
     comparison_->setObjectName(QStringLiteral("WhatIfComparison"));
     comparison_->setAccessibleName(tr("Shares without and with the warming and their difference"));
     comparison_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Row numbers say nothing here and took the room of the Difference column at 800 x 600.
+    comparison_->verticalHeader()->hide();
     status_ = new QLabel;
     status_->setWordWrap(true);
 

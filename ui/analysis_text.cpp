@@ -31,7 +31,10 @@ QString AnalysisText::hourFilter(const HourFilter& f)
 QString AnalysisText::warming(const Warming& w)
 {
     if (const auto degrees = w.Uniform())
-        return tr("%1%2 °C").arg(*degrees >= 0 ? QStringLiteral("+") : QString(), Number(*degrees));
+        // A caption that wraps must not part "+2" from its unit.
+        return tr("%1%2 °C")
+            .arg(*degrees >= 0 ? QStringLiteral("+") : QString(), Number(*degrees))
+            .replace(u' ', QChar(QChar::Nbsp));
     return tr("monthly changes");
 }
 

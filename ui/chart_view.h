@@ -1,7 +1,8 @@
 #pragma once
 // The bioclimatic chart as the window shows it, read by pointing: the hour under the mouse or
 // stepped to with the arrow keys is ringed and reported; a strategy chosen in the legend (a
-// click, or its letter key) lights the hours that count toward its share.
+// click, or its letter key) lights the hours that count toward its share. Home and End go to the
+// month's first and last hour, Ctrl+Home and Ctrl+End to the year's.
 #include <functional>
 #include <vector>
 
@@ -29,6 +30,10 @@ class ChartView final : public CanvasView {
     void setCurrentHour(int index);
     /// Where an hour stands in the widget, logical pixels.
     QPointF widgetPointOf(const PlottedHour& hour) const;
+    /// Frames the legend's row of this strategy (1..10; 0 none) on screen; pictures never show it.
+    void setLitStrategy(int strategy);
+    /// The lit row's frame in canvas units, empty when none is lit.
+    const QRectF& litRow() const { return litRow_; }
 
   signals:
     /// The hour pointed at or stepped to; -1 when the pointer left every hour.
@@ -40,16 +45,22 @@ class ChartView final : public CanvasView {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QPointF canvasPointOf(QPointF widgetPoint) const;
+    QRectF widgetRectOf(const QRectF& canvasRect) const;
+    /// The hour of the current one's month (or of the whole year) at its start or end.
+    int boundaryHour(bool wholeYear, bool last) const;
 
     std::vector<PlottedHour> hours_;
     int pixelWidth_ = 15, pixelHeight_ = 15;
     int current_ = -1;
     LegendHit legendHit_;
+    QRectF litRow_;
 };
 
 }  // namespace qav

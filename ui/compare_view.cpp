@@ -275,6 +275,8 @@ void CompareView::savePicture() noexcept
             bytes.isEmpty() ? tr("The picture could not be encoded.") : WriteFileAtomically(target.Path, bytes);
         if (!failure.isEmpty())
             message_(QMessageBox::Warning, windowTitle(), ReadFailureText::saveFailure(target.Path, failure));
+        else
+            emit saved(target.Path);
     } catch (const std::exception&) {
         message_(QMessageBox::Critical, windowTitle(), tr("The picture could not be saved."));
     }
@@ -292,6 +294,8 @@ void CompareView::exportCsv() noexcept
         const QString failure = WriteFileAtomically(path, QByteArray::fromStdString(CompareCsv(rows_, caption)));
         if (!failure.isEmpty())
             message_(QMessageBox::Warning, windowTitle(), ReadFailureText::saveFailure(path, failure));
+        else
+            emit saved(path);
     } catch (const std::exception&) {
         message_(QMessageBox::Critical, windowTitle(), tr("The table could not be exported."));
     }

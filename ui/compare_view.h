@@ -41,6 +41,8 @@ class CompareView final : public QDialog {
   signals:
     /// The user chose the location in this slot of the list.
     void locationActivated(int slot);
+    /// A picture or table was written whole at this path.
+    void saved(const QString& path);
 
   public slots:
     void savePicture() noexcept;

@@ -18,6 +18,7 @@
 #include "text/report_texts.h"
 #include "ui/locale_format.h"
 #include "ui/read_failure_text.h"
+#include "ui/saved_files.h"
 #include "ui/help_texts.h"
 #include "ui/settings.h"
 #include "ui/translation.h"
@@ -94,7 +95,7 @@ void ExportActions::addTo(QMenu* menu)
     };
     command("MSaveChart", tr("Save &chart as…"), &ExportActions::saveChart)->setShortcut(QKeySequence::Save);
     command("MSaveGraph", tr("Save &graph as…"), &ExportActions::saveGraph);
-    command("MExportResults", tr("Export &results…"), &ExportActions::exportResults)
+    command("MExportResults", tr("&Export results…"), &ExportActions::exportResults)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     command("MExportHours", tr("Export &hourly table…"), &ExportActions::exportHourlyTable);
     command("MExportReport", tr("Export re&port…"), &ExportActions::exportReport);
@@ -122,7 +123,10 @@ bool ExportActions::write(const QString& path, const QByteArray& bytes)
 {
     const QString failure =
         bytes.isEmpty() ? tr("The picture could not be encoded.") : WriteFileAtomically(path, bytes);
-    if (failure.isEmpty()) return true;
+    if (failure.isEmpty()) {
+        emit saved(path);
+        return true;
+    }
     message_(QMessageBox::Warning, ProgramTitle(), ReadFailureText::saveFailure(path, failure));
     return false;
 }
@@ -133,8 +137,8 @@ void ExportActions::savePicture(PictureKind kind)
     const QStringList filters{FilterText(kPngFilter), FilterText(kPng2xFilter), FilterText(kSvgFilter)};
     const std::optional<SaveChoice> choice =
         choose(chart ? tr("Save chart as") : tr("Save graph as"),
-               FromUtf8(SuggestedFileName(state_, chart ? "chart" : "graph",
-                                          lastPictureFilter_ == FilterText(kSvgFilter) ? ".svg" : ".png")),
+               SuggestedWindowFileName(FromUtf8(state_.Current().LocationName), chart ? "chart" : "graph",
+                                       lastPictureFilter_ == FilterText(kSvgFilter) ? ".svg" : ".png"),
                filters, lastPictureFilter_);
     if (!choice) return;
     if (filters.contains(choice->Filter)) lastPictureFilter_ = choice->Filter;
@@ -145,8 +149,9 @@ void ExportActions::savePicture(PictureKind kind)
 
 void ExportActions::saveText(const QString& caption, const char* what, const std::function<std::string()>& makeText)
 {
-    const std::optional<SaveChoice> choice = choose(caption, FromUtf8(SuggestedFileName(state_, what, ".csv")),
-                                                    {FilterText(kCsvFilter)}, FilterText(kCsvFilter));
+    const std::optional<SaveChoice> choice =
+        choose(caption, SuggestedWindowFileName(FromUtf8(state_.Current().LocationName), what, QStringLiteral(".csv")),
+               {FilterText(kCsvFilter)}, FilterText(kCsvFilter));
     if (!choice) return;
     QString path = choice->Path;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
@@ -203,7 +208,7 @@ void ExportActions::saveReport()
     const bool wasLetter = stored.value(QLatin1String(settings::kReportPaper)).toString() == QLatin1String("letter");
     const std::optional<SaveChoice> choice =
         choose(tr("Export report"),
-               FromUtf8(SuggestedFileName(state_, ReportText(language, report_text::kReportFileWord), ".pdf")),
+               SuggestedWindowFileName(FromUtf8(state_.Current().LocationName), "report", QStringLiteral(".pdf")),
                {a4, letter}, wasLetter ? letter : a4);
     if (!choice) return;
     const Paper paper = choice->Filter == letter ? Paper::Letter : Paper::A4;

@@ -67,6 +67,10 @@ class ExportActions final : public QObject {
     /// Where the next dialog opens: the folder of the last file chosen in this session.
     const QString& lastFolder() const { return lastFolder_; }
 
+  signals:
+    /// A file was written whole at this path.
+    void saved(const QString& path);
+
   public slots:
     void saveChart() noexcept;
     void saveGraph() noexcept;

@@ -52,9 +52,12 @@ QString RootOf(const QString& path)
 
 bool IsMonthlyDataFileName(const QString& fileName)
 {
-    // "QAV" + anything + ".TXT": seven characters at least, so the two ends never overlap.
-    return fileName.size() >= 7 && fileName.startsWith(QLatin1String("QAV"), Qt::CaseInsensitive) &&
-           fileName.endsWith(QLatin1String(".TXT"), Qt::CaseInsensitive);
+    // "QAV" or "MD" + anything + ".TXT": the caption names MD*.TXT, the program's own files are
+    // QAV*.TXT. The length test keeps the two ends from overlapping ("MD.TXT" is the shortest).
+    if (!fileName.endsWith(QLatin1String(".TXT"), Qt::CaseInsensitive)) return false;
+    for (const QLatin1String prefix : {QLatin1String("QAV"), QLatin1String("MD")})
+        if (fileName.size() >= prefix.size() + 4 && fileName.startsWith(prefix, Qt::CaseInsensitive)) return true;
+    return false;
 }
 
 QStringList DriveRoots()

@@ -21,6 +21,7 @@
 #include "pipeline/rendering.h"
 #include "ui/analysis_options_dialogs.h"
 #include "ui/analysis_text.h"
+#include "ui/chart_notes.h"
 #include "ui/chart_view.h"
 #include "ui/canvas_view.h"
 #include "ui/export_actions.h"
@@ -78,6 +79,8 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
     : QMainWindow(parent), monitor_(screen), devicePixelRatio_(std::max<qreal>(1, screen.DevicePixelRatio))
 {
     setWindowTitle(tr("   Meridane  (QAV version %1)").arg(FromUtf8(std::string(kVersion))));
+    // The smallest window whose chart and list show whole (the layout alone allowed 741 px).
+    setMinimumSize(800, 600);
 
     atScreenSize_ = QSettings().value(QLatin1String(kAnalyseAtScreenSizeKey), false).toBool();
     state_ = MakeStartupState(atScreenSize_ ? monitor_.Screen : kReferenceScreen);
@@ -87,11 +90,13 @@ MainWindow::MainWindow(const StartupScreen& screen, QWidget* parent)
         state_.View = HoursView::Recorded;
     weatherFolder_ = settings::Folder(settings::kWeatherFolder, QString());
     mySites_ = std::make_unique<MySites>(MySites::FromSettings());
+    recentSites_ = std::make_unique<MySites>(MySites::FromSettings(kRecentSitesKey, kMaxRecentSites));
 
     createMenus();
     if (atScreenSize_) exports_->setAnalysisBasis(ScreenBasisForFiles(monitor_.Screen));
     createContent();
     status_ = new StatusLine(statusBar());
+    connect(exports_, &ExportActions::saved, status_, &StatusLine::showSaved);
     refillList();
     setAcceptDrops(true);
 
@@ -145,8 +150,12 @@ void MainWindow::refillList()
 {
     refilling_ = true;
     showingMySites_ = false;  // showMySitesAt sets it again after refilling
+    listed_.reset();          // the list shows the data analysed
     list1_->clear();
-    for (const std::string& entry : LocationListEntries(state_.Locations)) list1_->addItem(FromUtf8(entry));
+    for (const std::string& entry : LocationListEntries(state_.Locations)) {
+        list1_->addItem(FromUtf8(entry));
+        list1_->item(list1_->count() - 1)->setToolTip(FromUtf8(entry).trimmed());
+    }
     // No entry is highlighted afterwards, although a location is being analysed.
     list1_->clearSelection();
     list1_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
@@ -167,6 +176,8 @@ void MainWindow::refreshChart()
     if (highlighted_ > 0)
         description += QStringLiteral(". ") + HighlightDescription(highlighted_, LitHourCount(hours, highlighted_));
     picture1_->setAccessibleDescription(description);
+    picture1_->setLitStrategy(highlighted_);
+    status_->setLit(highlighted_ > 0 ? LitStatusText(highlighted_, LitHourCount(hours, highlighted_)) : QString());
     results_->setHighlightedStrategy(highlighted_);
     const auto counted = std::count_if(hours.begin(), hours.end(), [](const PlottedHour& h) { return h.Counted; });
     results_->setCountedNote(state_.Filter.IsAll() ? QString()
@@ -222,9 +233,9 @@ void MainWindow::refreshPanels()
             .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.Current().Country)));
     results_->markWarmedNormals(state_.Warmed ? AnalysisText::warming(*state_.WarmingAsked) : QString());
     results_->setNote(dataNote());
-    status_->setWarning(dataNote().replace(u'\n', QStringLiteral("; ")));
     StatusTexts texts = StatusTextsOf(state_, analysisBasisText());
     if (showingMySites_) texts.Source = tr("My sites");
+    if (listed_) texts.Source = tr("Recent sites");
     status_->show(texts);
     if (compareView_) compareView_->setSourceName(texts.Source);
     const QString caption = analysisCaption();
@@ -235,8 +246,16 @@ void MainWindow::refreshPanels()
     }
     if (analysisCaption_) {
         analysisCaption_->setText(caption);
+        analysisCaption_->setToolTip(caption);
         analysisCaption_->setAccessibleName(caption);
     }
+    // Every warning and addition in full under the chart; the status bar keeps the first, short.
+    QStringList notes = dataNote().split(u'\n', Qt::SkipEmptyParts);
+    notes << ChartNotes::recordedHoursNotes(state_);
+    if (!caption.isEmpty()) notes << caption;
+    notes_->setNotes(notes);
+    status_->setWarning(dataNote().replace(u'\n', QStringLiteral("; ")));
+    fitContentToWindow();
     if (compareView_ && compareView_->isVisible()) compareView_->refreshIfChanged();
 }
 
@@ -284,6 +303,7 @@ void MainWindow::showCompareView() noexcept
                                                showMessage(icon, title, text);
                                            });
             connect(compareView_, &CompareView::locationActivated, this, &MainWindow::analyseSlot);
+            connect(compareView_, &CompareView::saved, status_, &StatusLine::showSaved);
             compareView_->setSourceName(showingMySites_ ? tr("My sites") : StatusTextsOf(state_, QString()).Source);
         }
         {
@@ -398,6 +418,10 @@ void MainWindow::onListSelectionChanged() noexcept
 void MainWindow::selectLocation(int listIndex) noexcept
 {
     guarded([&] {
+        if (listed_) {
+            analyseListedEntry(listIndex);
+            return;
+        }
         PipelineCanvases c = canvases();
         if (SelectLocation(state_, listIndex, c)) refreshPanels();
     });

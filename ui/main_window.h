@@ -4,6 +4,7 @@
 // window's own panels from the state.
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,7 @@ class QTabWidget;
 namespace qav {
 
 class CanvasView;
+class ChartNotes;
 class ChartView;
 class CompareView;
 class ExportActions;
@@ -126,9 +128,10 @@ class MainWindow final : public QMainWindow {
     const MySites& mySites() const { return *mySites_; }
     /// Whether the list shows My sites.
     bool showsMySites() const { return showingMySites_; }
-    /// Analyses a station as a location of My sites: it is added (the oldest dropped when the
-    /// list is full) and My sites becomes the list, with the station selected.
+    /// Analyses a station and puts it first in Recent sites; the list keeps showing its data
+    /// (My sites changes only through Add and Remove), and its next click analyses that entry.
     void chooseStation(const StationMatch& match) noexcept;
+    const MySites& recentSites() const { return *recentSites_; }
     /// Adds the location in this slot of the list to My sites.
     void addSlotToMySites(int slot) noexcept;
     /// Removes the site in this slot of My sites (shown or not).
@@ -187,6 +190,11 @@ class MainWindow final : public QMainWindow {
     /// window, as tabs of one view beside the list.
     void arrangeContent(bool compact);
     static bool wantsCompactLayout(QSize size);
+    /// The list's width: its longest name's, within the room given.
+    int listWidthFor(int room) const;
+    /// Sizes the list to its names and, beside the other views, the chart's column to the width
+    /// its height fills.
+    void fitContentToWindow();
     void refillList();
     void refreshPanels();
     /// The chart shown and its accessible description, with the strategy chosen lit.
@@ -214,6 +222,12 @@ class MainWindow final : public QMainWindow {
     void createSiteCommands(QMenu* file);  // Find a station and My sites
     void showListMenu(const QPoint& at);   // the location list's context menu
     void showMySitesAt(int slot);
+    /// Analyses a site on its own, the list left as it is (its data kept in listed_).
+    void analyseSite(const LocationRecord& site);
+    /// Analyses the list's entry after a site analysed on its own: the list's data come back.
+    void analyseListedEntry(int listIndex);
+    void addSite(const LocationRecord& site);
+    void refillRecentSites();
     /// What the results and the status bar note about the data shown: a location a file left
     /// out, and a station far from the coordinates it was found for.
     QString dataNote() const;
@@ -240,10 +254,12 @@ class MainWindow final : public QMainWindow {
     LocationList* list1_ = nullptr;
     FileChooserPanel* picture10_ = nullptr;
     ExportActions* exports_ = nullptr;  // File menu: save pictures, export tables
+    ChartNotes* notes_ = nullptr;       // under the chart: every warning and addition, in full
     QLabel* screenNote_ = nullptr;      // says so when the monitor's size is analysed
     QTabWidget* resultTabs_ = nullptr;  // the results panel and the month-by-strategy view
     MonthStrategyView* monthStrategy_ = nullptr;
     QAction* viewMonthStrategy_ = nullptr;
+    QPointer<QWidget> beforeMonthView_;  // the tab Ctrl+M left, for the next Ctrl+M
     QAction* analyseAtScreenSize_ = nullptr;
     QAction* viewTypical_ = nullptr;
     QAction* viewRecorded_ = nullptr;
@@ -256,6 +272,18 @@ class MainWindow final : public QMainWindow {
     QLabel* analysisCaption_ = nullptr;  // status bar: what the shares count and what was added
     StationFinder* finder_ = nullptr;
     std::unique_ptr<MySites> mySites_;
+    std::unique_ptr<MySites> recentSites_;  // the stations analysed last, newest last
+    QMenu* recentSitesMenu_ = nullptr;
+    /// What the list shows while a site of the finder or of Recent sites is analysed on its own.
+    struct ListedData {
+        LocationTable Locations;
+        DataSetFlags Kind;
+        RecordedYears Recorded;
+        SourceFiles Files;
+        bool MySites = false;
+        QString ReadWarning;
+    };
+    std::optional<ListedData> listed_;
     bool showingMySites_ = false;
     QString stationNote_;        // the distance warning of the station last chosen ...
     std::string stationSource_;  // ... shown while the location with this source field is analysed

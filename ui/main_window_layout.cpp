@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -23,9 +24,11 @@
 #include "chart/legend.h"
 #include "chart/qt/qimage_canvas.h"
 #include "ui/canvas_view.h"
+#include "ui/chart_notes.h"
 #include "ui/chart_view.h"
 #include "ui/export_actions.h"
 #include "ui/file_chooser_panel.h"
+#include "ui/focus_frame.h"
 #include "ui/help_texts.h"
 #include "ui/locale_format.h"
 #include "ui/location_list.h"
@@ -160,6 +163,7 @@ void MainWindow::createContent()
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setMinimumHeight(4 * list1_->fontMetrics().height());
+    list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // a cut name has its tooltip
     label2_->setBuddy(list1_);
     connect(list1_, &QListWidget::itemSelectionChanged, this, &MainWindow::onListSelectionChanged);
     // Enter on the current entry selects it, which runs the same flow as a click.
@@ -169,17 +173,22 @@ void MainWindow::createContent()
 
     picture3_ =
         PictureView(content_, state_, PictureKind::Graph, QStringLiteral("Picture3"), tr("Monthly climate graph"));
+    notes_ = new ChartNotes(content_);
     screenNote_ = new QLabel(content_);
     screenNote_->setObjectName(QStringLiteral("ScreenSizeNote"));
     screenNote_->setWordWrap(true);
 
     resultTabs_ = new QTabWidget(content_);
     resultTabs_->setObjectName(QStringLiteral("ResultTabs"));
+    new TabFocusFrame(resultTabs_->tabBar());
     results_ = new ResultsPanel;
     connect(results_, &ResultsPanel::strategyChosen, this, &MainWindow::chooseStrategy);
     monthStrategy_ = new MonthStrategyView;
     connect(viewMonthStrategy_, &QAction::triggered, this, [this](bool show) {
-        resultTabs_->setCurrentWidget(show ? static_cast<QWidget*>(monthStrategy_) : results_);
+        // A second Ctrl+M goes back to the view shown before the first.
+        QWidget* back = resultTabs_->indexOf(beforeMonthView_) >= 0 ? beforeMonthView_.data() : resultTabs_->widget(0);
+        if (show) beforeMonthView_ = resultTabs_->currentWidget();
+        resultTabs_->setCurrentWidget(show ? static_cast<QWidget*>(monthStrategy_) : back);
         if (show) monthStrategy_->table()->setFocus(Qt::ShortcutFocusReason);
     });
     connect(resultTabs_, &QTabWidget::currentChanged, viewMonthStrategy_,
@@ -204,69 +213,94 @@ bool MainWindow::wantsCompactLayout(QSize size)
     return size.width() < 1100 || size.height() < 700;
 }
 
+int MainWindow::listWidthFor(int room) const
+{
+    // As wide as the longest name needs; where the room is too small, each entry's tooltip has it.
+    const QFontMetrics metrics = list1_->fontMetrics();
+    const int names = list1_->count() > 0 ? list1_->sizeHintForColumn(0) : 0;
+    const int chrome = 2 * list1_->frameWidth() + list1_->verticalScrollBar()->sizeHint().width() + 4;
+    return std::clamp(names + chrome, metrics.horizontalAdvance(QLatin1Char('M')) * 8, std::max(120, room));
+}
+
 void MainWindow::arrangeContent(bool compact)
 {
-    if (content_->layout() && compact == compactLayout_) return;
+    if (content_->layout() && compact == compactLayout_) {
+        fitContentToWindow();
+        return;
+    }
     compactLayout_ = compact;
     QWidget* const current = resultTabs_->currentWidget();
     while (resultTabs_->count() > 0) resultTabs_->removeTab(0);
     delete content_->layout();  // the layouts only; the widgets stay
 
+    // The views that become tabs: in a small window all of them, in a larger one those not shown
+    // beside the chart. A further view is one more row here.
+    struct View {
+        QWidget* Widget;
+        QString Title;
+        bool OwnPlaceWhenWide;
+    };
+    const std::vector<View> views{{picture1_, tr("Chart"), true},
+                                  {picture3_, tr("Graph"), true},
+                                  {results_, tr("Results"), false},
+                                  {monthStrategy_, tr("Hours per month and strategy"), false}};
+    for (const View& v : views)
+        if (compact || !v.OwnPlaceWhenWide) resultTabs_->addTab(v.Widget, v.Title);
+
     auto* columns = new QHBoxLayout(content_);
     columns->setContentsMargins(6, 4, 6, 6);
     columns->setSpacing(8);
+    auto* side = new QVBoxLayout;
+    side->setSpacing(4);
+    side->addWidget(label2_);
+    side->addWidget(list1_, 1);
     if (compact) {
         // A small window: the chart, the graph and the results are tabs of one view, so the chart
-        // takes most of the window; the list stays beside it.
-        resultTabs_->addTab(picture1_, tr("Chart"));
-        resultTabs_->addTab(picture3_, tr("Graph"));
-        resultTabs_->addTab(results_, tr("Results"));
-        resultTabs_->addTab(monthStrategy_, tr("Hours per month and strategy"));
-        auto* side = new QVBoxLayout;
-        side->setSpacing(4);
-        side->addWidget(label2_);
-        side->addWidget(list1_, 1);
+        // takes most of the window, with its notes under it; the list stays beside it.
+        // The notes go under the list: an 800 x 600 window has no height to spare under the chart.
+        side->addWidget(notes_);
         side->addWidget(screenNote_);
         columns->addWidget(resultTabs_, 1);
         columns->addLayout(side);
-        list1_->setMaximumWidth(std::max(120, content_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 9));
-        label2_->setMaximumWidth(list1_->maximumWidth());
         // Never smaller than 1.2 times the reference screen's chart (539 x 418), where the
         // legend's capitals are 9 px high: the window's minimum size follows.
         picture1_->setMinimumSize(647, 502);
-        screenNote_->setMaximumWidth(list1_->maximumWidth());
     } else {
-        // Two columns in the proportions of the classic layout: the chart (40 : 31) over the
-        // location list on the left, the monthly graph over the results on the right. Both
-        // pictures scale with the window and keep their proportions.
+        // The chart, as high as the window allows, with its notes under it; beside it the list
+        // and the monthly graph over the results. The chart's column is held to the width its
+        // height fills (fitContentToWindow), so the other views take the rest of the width.
         auto* left = new QVBoxLayout;
         left->setSpacing(4);
-        left->addWidget(picture1_, 31);
-        left->addWidget(label2_);
-        left->addWidget(list1_, 18);
+        left->addWidget(picture1_, 1);
+        left->addWidget(notes_);
+        auto* top = new QHBoxLayout;
+        top->setSpacing(8);
+        top->addLayout(side);
+        top->addWidget(picture3_, 1);
         auto* right = new QVBoxLayout;
         right->setSpacing(4);
-        right->addWidget(picture3_, 21);
+        right->addLayout(top, 21);
         right->addWidget(screenNote_);
-        resultTabs_->addTab(results_, tr("Results"));
-        resultTabs_->addTab(monthStrategy_, tr("Hours per month and strategy"));
         right->addWidget(resultTabs_, 28);
-        columns->addLayout(left, 40);
-        columns->addLayout(right, 34);
-        for (QWidget* w : std::initializer_list<QWidget*>{list1_, label2_, screenNote_})
-            w->setMaximumWidth(QWIDGETSIZE_MAX);
+        columns->addLayout(left, 3);
+        columns->addLayout(right, 1);
         picture1_->setMinimumSize(0, 0);
     }
-    // A small window opens on the chart; the month view stays chosen in either layout.
-    resultTabs_->setCurrentWidget(current == monthStrategy_ ? static_cast<QWidget*>(monthStrategy_)
-                                  : compact                 ? static_cast<QWidget*>(picture1_)
-                                                            : results_);
+    // A small window opens on the chart; the view chosen stays chosen in either layout.
+    const bool keep = current && resultTabs_->indexOf(current) >= 0 && (current != results_ || !compact);
+    resultTabs_->setCurrentWidget(keep ? current : compact ? static_cast<QWidget*>(picture1_) : results_);
     // Pages moved between the tabs and the columns keep the visibility they had: set it afresh.
-    for (QWidget* w : std::initializer_list<QWidget*>{picture1_, picture3_, results_, monthStrategy_}) {
-        const int page = resultTabs_->indexOf(w);
-        w->setVisible(page < 0 || page == resultTabs_->currentIndex());
+    for (const View& v : views) {
+        const int page = resultTabs_->indexOf(v.Widget);
+        v.Widget->setVisible(page < 0 || page == resultTabs_->currentIndex());
     }
     screenNote_->setVisible(atScreenSize_);
+    // Tab follows the reading order: left to right, then down.
+    const std::vector<QWidget*> order =
+        compact ? std::vector<QWidget*>{resultTabs_, picture1_, picture3_, results_, monthStrategy_, list1_}
+                : std::vector<QWidget*>{picture1_, list1_, picture3_, resultTabs_, results_, monthStrategy_};
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    fitContentToWindow();
     columns->activate();
     // The tabs' page stack keeps its size when pages move in, so it would not size them: do it
     // once the window's layouts have settled.
@@ -275,6 +309,33 @@ void MainWindow::arrangeContent(bool compact)
             for (int i = 0; i < stack->count(); ++i) stack->widget(i)->setGeometry(stack->rect());
         });
     }
+}
+
+void MainWindow::fitContentToWindow()
+{
+    const int room = content_->width();
+    if (compactLayout_) {
+        // What the chart's minimum leaves of an 800 px window goes to the names.
+        const int width = listWidthFor(room - 647 - 24);
+        for (QWidget* w : std::initializer_list<QWidget*>{list1_, label2_, notes_, screenNote_})
+            w->setFixedWidth(width);
+        picture1_->setMaximumWidth(QWIDGETSIZE_MAX);
+        return;
+    }
+    const int width = listWidthFor(room / 5);
+    for (QWidget* w : std::initializer_list<QWidget*>{list1_, label2_}) w->setFixedWidth(width);
+    for (QWidget* w : std::initializer_list<QWidget*>{notes_, screenNote_}) {
+        w->setMinimumWidth(0);
+        w->setMaximumWidth(QWIDGETSIZE_MAX);
+    }
+    // The chart's column as wide as its height fills at the chart's proportions, leaving the
+    // others at least 40 % of the window (the results' table needs that much).
+    const QSizeF canvas = picture1_->image().isNull() ? QSizeF(539, 418) : picture1_->image().deviceIndependentSize();
+    const int notesHeight = notes_->isVisibleTo(content_) ? notes_->heightForWidth(room * 3 / 5) + 4 : 0;
+    const int height = content_->height() - 10 - notesHeight;
+    const int fill = int(height * canvas.width() / canvas.height());
+    picture1_->setMaximumWidth(std::max(200, std::min(fill, room * 3 / 5)));
+    notes_->setMaximumWidth(picture1_->maximumWidth());
 }
 
 void MainWindow::refreshScreenNote()

@@ -17,6 +17,7 @@
 #include "ui/recent_files.h"
 #include "ui/settings.h"
 #include "ui/station_finder.h"
+#include "ui/status_line.h"
 
 namespace qav {
 void MainWindow::createSiteCommands(QMenu* file)
@@ -33,7 +34,10 @@ void MainWindow::createSiteCommands(QMenu* file)
     command(file, "MySites", tr("&My sites"), &MainWindow::showMySites, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     command(file, "AddToMySites", tr("A&dd to My sites"), &MainWindow::addToMySites, QKeySequence(Qt::CTRL | Qt::Key_D))
         ->setStatusTip(tr("Keep the location analysed in My sites"));
-    command(file, "SaveMySites", tr("Save My sites &as…"), &MainWindow::chooseMySitesFile, QKeySequence());
+    recentSitesMenu_ = file->addMenu(tr("Recent s&ites"));
+    recentSitesMenu_->setObjectName(QStringLiteral("MRecentSites"));
+    refillRecentSites();
+    command(file, "SaveMySites", tr("Sa&ve My sites as…"), &MainWindow::chooseMySitesFile, QKeySequence());
     file->addSeparator();
 }
 
@@ -45,7 +49,7 @@ void MainWindow::showListMenu(const QPoint& at)
         const int slot = list1_->row(item) + 1;
         QMenu menu(this);
         menu.setObjectName(QStringLiteral("LocationListMenu"));
-        if (showingMySites_) {
+        if (listed_ ? listed_->MySites : showingMySites_) {
             menu.addAction(tr("&Remove from My sites"), this, [this, slot] { removeFromMySites(slot); });
         } else {
             menu.addAction(tr("A&dd to My sites"), this, [this, slot] { addSlotToMySites(slot); });
@@ -79,7 +83,6 @@ void MainWindow::chooseStation(const StationMatch& match) noexcept
     guarded([&] {
         if (!match.station) return;
         const LocationRecord site = StationLocation(*match.station);
-        const MySites::Added added = mySites_->add(site);
         stationNote_ = StationFinder::distanceNote(match);
         stationSource_ = site.DataSource;
         // The report names the site and the station's distance from it.
@@ -87,13 +90,72 @@ void MainWindow::chooseStation(const StationMatch& match) noexcept
         state_.Searched.reset();
         if (at && match.DistanceKm)
             state_.Searched = SearchedSite{{}, at->Latitude, at->Longitude, at->Elevation, site.DataSource};
-        showMySitesAt(added.Slot);
-        if (added.Dropped)
-            statusBar()->showMessage(tr("My sites holds at most %1 sites: the oldest, %2, was dropped.")
-                                         .arg(kMaxLocations)
-                                         .arg(*added.Dropped),
-                                     15000);
+        analyseSite(site);
     });
+}
+
+void MainWindow::analyseSite(const LocationRecord& site)
+{
+    recentSites_->addAsNewest(site);
+    refillRecentSites();
+    if (!listed_)
+        listed_ = ListedData{state_.Locations,  state_.DataSetKind, state_.Recorded,
+                             state_.SourceFile, showingMySites_,    readWarning_};
+    readWarning_.clear();  // the list's file note is not the site's
+    LocationTable one;
+    one.LocationCount = 1;
+    one.Slot[1] = site;
+    PipelineCanvases c = canvases();
+    ShowLocationsFromFile(state_, std::move(one), c);
+    refilling_ = true;
+    list1_->clearSelection();
+    list1_->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    refilling_ = false;
+    refreshPanels();
+}
+
+void MainWindow::analyseListedEntry(int listIndex)
+{
+    ListedData listed = std::move(*listed_);
+    listed_.reset();
+    readWarning_ = listed.ReadWarning;
+    PipelineCanvases c = canvases();
+    const DataSetFlags& k = listed.Kind;
+    if (k.ShowingBrazil || k.ShowingSouthAmerica || k.ShowingWorld) {
+        ShowDataSet(state_,
+                    k.ShowingBrazil         ? DataSetKind::Brazil
+                    : k.ShowingSouthAmerica ? DataSetKind::SouthAmerica
+                                            : DataSetKind::World,
+                    c);
+        SelectLocation(state_, listIndex, c);
+    } else {
+        ShowLocationsFromFile(state_, std::move(listed.Locations), c, std::move(listed.Recorded),
+                              std::move(listed.Files), listIndex + 1);
+    }
+    showingMySites_ = listed.MySites;
+    refreshPanels();
+}
+
+void MainWindow::refillRecentSites()
+{
+    recentSitesMenu_->clear();
+    // Newest first, "&1 Brasília (Brazil)": the digit is the entry's access key.
+    for (int slot = recentSites_->count(), key = 1; slot >= 1; --slot, ++key) {
+        const LocationRecord site = recentSites_->table().Slot[size_t(slot)];
+        QAction* action = recentSitesMenu_->addAction(
+            QStringLiteral("&%1 %2 (%3)")
+                .arg(key % 10)
+                .arg(QString::fromStdString(site.LocationName), QString::fromStdString(site.Country)));
+        action->setObjectName(QStringLiteral("MRecentSite_%1").arg(key));
+        action->setStatusTip(QString::fromStdString(site.DataSource));
+        connect(action, &QAction::triggered, this, [this, site]() noexcept {
+            guarded([&] {
+                stationNote_.clear();  // the distance belonged to the search that found it
+                analyseSite(site);
+            });
+        });
+    }
+    recentSitesMenu_->setEnabled(!recentSites_->empty());
 }
 
 void MainWindow::showMySites() noexcept
@@ -119,14 +181,27 @@ void MainWindow::showMySitesAt(int slot)
     refreshPanels();
 }
 
-void MainWindow::addToMySites() noexcept { addSlotToMySites(state_.CurrentLocation); }
+void MainWindow::addToMySites() noexcept
+{
+    guarded([&] {
+        if (listed_ || !showingMySites_) addSite(state_.Locations.Slot[size_t(state_.CurrentLocation)]);
+    });
+}
 
 void MainWindow::addSlotToMySites(int slot) noexcept
 {
     guarded([&] {
-        if (slot < 1 || slot > state_.Locations.LocationCount || showingMySites_) return;
+        // The list's entry: while a site is analysed on its own, the list's data are kept aside.
+        const LocationTable& table = listed_ ? listed_->Locations : state_.Locations;
+        if (slot < 1 || slot > table.LocationCount || (listed_ ? listed_->MySites : showingMySites_)) return;
+        addSite(table.Slot[size_t(slot)]);
+    });
+}
+
+void MainWindow::addSite(const LocationRecord& site)
+{
+    {
         // The normals as read: a warming belongs to the analysis, not to the site.
-        const LocationRecord& site = state_.Locations.Slot[size_t(slot)];
         const MySites::Added added = mySites_->add(site);
         QString text = tr("%1 is in My sites (%2 of %3).")
                            .arg(QString::fromStdString(site.LocationName))
@@ -134,7 +209,7 @@ void MainWindow::addSlotToMySites(int slot) noexcept
                            .arg(mySites_->count());
         if (added.Dropped) text += u' ' + tr("The oldest, %1, was dropped.").arg(*added.Dropped);
         statusBar()->showMessage(text, 15000);
-    });
+    }
 }
 
 void MainWindow::removeFromMySites(int slot) noexcept
@@ -142,7 +217,7 @@ void MainWindow::removeFromMySites(int slot) noexcept
     guarded([&] {
         if (slot < 1 || slot > mySites_->count()) return;
         mySites_->remove(slot);
-        if (!showingMySites_) return;
+        if (!(listed_ ? listed_->MySites : showingMySites_)) return;
         if (mySites_->empty()) {
             showBrazil();  // nothing left to show: back to the start-up set
             return;
@@ -179,7 +254,7 @@ bool MainWindow::saveMySitesTo(const QString& path) noexcept
             showMessage(QMessageBox::Warning, ProgramTitle(), ReadFailureText::saveFailure(path, failure));
             return;
         }
-        statusBar()->showMessage(tr("My sites saved as %1").arg(QDir::toNativeSeparators(path)), 15000);
+        status_->showSaved(path);
         saved = true;
     });
     return saved;

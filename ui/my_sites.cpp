@@ -19,15 +19,19 @@ bool SameSite(const LocationRecord& a, const LocationRecord& b)
 
 }  // namespace
 
-MySites MySites::FromSettings()
+MySites MySites::FromSettings(const char* key, int capacity)
 {
     MySites sites;
-    const QByteArray text = QSettings().value(QLatin1String(kMySitesKey)).toByteArray();
+    sites.key_ = key;
+    sites.capacity_ = std::clamp(capacity, 1, kMaxLocations);
+    const QByteArray text = QSettings().value(QLatin1String(key)).toByteArray();
     if (text.isEmpty()) return sites;
     // The text was written by WriteMonthlyData; a damaged one is dropped rather than half read.
     const ReadResult read = ReadMonthlyData(std::string_view(text.constData(), size_t(text.size())));
     if (read.failure || read.warning) return sites;
-    for (int slot = 1; slot <= read.table.LocationCount; ++slot) sites.sites_.push_back(read.table.Slot[size_t(slot)]);
+    for (int slot = std::max(1, read.table.LocationCount - sites.capacity_ + 1); slot <= read.table.LocationCount;
+         ++slot)
+        sites.sites_.push_back(read.table.Slot[size_t(slot)]);
     return sites;
 }
 
@@ -37,7 +41,7 @@ MySites::Added MySites::add(const LocationRecord& site)
         std::find_if(sites_.begin(), sites_.end(), [&](const LocationRecord& s) { return SameSite(s, site); });
     if (kept != sites_.end()) return {int(kept - sites_.begin()) + 1, std::nullopt};
     Added added;
-    if (sites_.size() >= size_t(kMaxLocations)) {
+    if (sites_.size() >= size_t(capacity_)) {
         added.Dropped = QString::fromStdString(sites_.front().LocationName);
         sites_.erase(sites_.begin());
     }
@@ -45,6 +49,14 @@ MySites::Added MySites::add(const LocationRecord& site)
     added.Slot = int(sites_.size());
     remember();
     return added;
+}
+
+void MySites::addAsNewest(const LocationRecord& site)
+{
+    sites_.erase(
+        std::remove_if(sites_.begin(), sites_.end(), [&](const LocationRecord& s) { return SameSite(s, site); }),
+        sites_.end());
+    add(site);
 }
 
 void MySites::remove(int slot)
@@ -69,7 +81,7 @@ QString MySites::save(const QString& path) const
 
 void MySites::remember() const
 {
-    QSettings().setValue(QLatin1String(kMySitesKey), QByteArray::fromStdString(WriteMonthlyData(table())));
+    QSettings().setValue(QLatin1String(key_), QByteArray::fromStdString(WriteMonthlyData(table())));
 }
 
 }  // namespace qav

@@ -11,11 +11,15 @@ namespace qav {
 
 /// The settings key that holds My sites as Monthly Data text.
 inline constexpr const char* kMySitesKey = "mySites/monthlyData";
+/// The settings key of Recent sites: the stations and places analysed last, newest last.
+inline constexpr const char* kRecentSitesKey = "recentSites/monthlyData";
+inline constexpr int kMaxRecentSites = 10;
 
 class MySites {
   public:
-    /// Reads the list remembered by the last run (none: empty).
-    static MySites FromSettings();
+    /// Reads the list remembered by the last run under this key (none: empty); it keeps at most
+    /// `capacity` sites.
+    static MySites FromSettings(const char* key = kMySitesKey, int capacity = kMaxLocations);
 
     struct Added {
         int Slot = 0;                    // 1-based slot of the site in the list
@@ -24,6 +28,8 @@ class MySites {
     /// Adds a site at the end and remembers the list. A site already kept (same name, country,
     /// source and coordinates) is not added twice; its slot is returned.
     Added add(const LocationRecord& site);
+    /// Adds the site as the newest (an equal one moves there) and remembers the list.
+    void addAsNewest(const LocationRecord& site);
     /// Removes the site in this 1-based slot and remembers the list.
     void remove(int slot);
 
@@ -38,6 +44,8 @@ class MySites {
   private:
     void remember() const;
     std::vector<LocationRecord> sites_;
+    const char* key_ = kMySitesKey;
+    int capacity_ = kMaxLocations;
 };
 
 }  // namespace qav

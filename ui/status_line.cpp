@@ -12,6 +12,7 @@
 
 #include "chart/strategy.h"
 #include "ui/results_panel.h"
+#include "ui/saved_files.h"
 #include "ui/translation.h"
 
 namespace qav {
@@ -89,6 +90,11 @@ QString HighlightDescription(int strategy, int hourCount)
     return QObject::tr("Lit: %1, %2 of the hours shown; the others dimmed.").arg(StrategyText(strategy)).arg(hourCount);
 }
 
+QString LitStatusText(int strategy, int hourCount)
+{
+    return QObject::tr("Lit: %1, %2 hours; Escape shows all").arg(StrategyText(strategy)).arg(hourCount);
+}
+
 StatusLine::StatusLine(QStatusBar* bar) : QObject(bar)
 {
     auto field = [bar](const char* name, const QString& accessibleName) {
@@ -108,6 +114,23 @@ StatusLine::StatusLine(QStatusBar* bar) : QObject(bar)
     warning_->hide();
     readout_ = field("StatusReadout", tr("Hour pointed at"));
     readout_->hide();
+    saved_ = field("StatusSaved", tr("File saved"));
+    saved_->hide();
+    lit_ = field("StatusLit", tr("Strategy lit"));
+    lit_->hide();
+}
+
+void StatusLine::setLit(const QString& text)
+{
+    lit_->setText(text);
+    lit_->setVisible(!text.isEmpty());
+}
+
+void StatusLine::showSaved(const QString& path)
+{
+    saved_->setText(SavedFileText(path));
+    saved_->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    saved_->show();
 }
 
 void StatusLine::setReadout(const QString& text)
@@ -127,11 +150,14 @@ void StatusLine::show(const StatusTexts& t)
     location_->setText(t.Location);
     hours_->setText(t.Hours);
     basis_->setText(t.Basis);
+    saved_->hide();  // it confirmed a file of the analysis before
 }
 
 void StatusLine::setWarning(const QString& text)
 {
-    warning_->setText(text);
+    // The short form: the notes under the chart give the whole text, and the tooltip here.
+    const QFontMetrics metrics = warning_->fontMetrics();
+    warning_->setText(metrics.elidedText(text, Qt::ElideRight, 40 * metrics.averageCharWidth()));
     warning_->setToolTip(text);
     warning_->setVisible(!text.isEmpty() && readout_->isHidden());
 }

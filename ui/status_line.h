@@ -32,18 +32,25 @@ QString HourReadout(const PlottedHour& hour, QChar decimalPoint);
 /// 40 of the hours shown; the others dimmed."
 QString HighlightDescription(int strategy, int hourCount);
 
+/// The status bar's word on a lit strategy: "Lit: B Solar Heating, 121 hours; Escape shows all".
+QString LitStatusText(int strategy, int hourCount);
+
 class StatusLine final : public QObject {
     Q_OBJECT
   public:
     explicit StatusLine(QStatusBar* bar);
 
     void show(const StatusTexts& texts);
-    /// A warning about the data shown (a location left out of a file), after the fields; an
-    /// empty text removes it.
+    /// A warning about the data shown (a location left out of a file), after the fields: cut to
+    /// a short form, whole in its tooltip; an empty text removes it.
     void setWarning(const QString& text);
     /// The hour pointed at on the chart (HourReadout), in place of the other fields; an empty
     /// text brings them back.
     void setReadout(const QString& text);
+    /// "Saved: Brasília - report.pdf (86 KB)", its folder as the tooltip, until the next analysis.
+    void showSaved(const QString& path);
+    /// LitStatusText while a strategy is lit; an empty text removes it.
+    void setLit(const QString& text);
 
   private:
     QLabel* source_;
@@ -52,6 +59,8 @@ class StatusLine final : public QObject {
     QLabel* basis_;
     QLabel* warning_;
     QLabel* readout_;
+    QLabel* saved_;
+    QLabel* lit_;
 };
 
 }  // namespace qav

@@ -83,9 +83,11 @@ TEST(MonthlyGraph, HumidityLabelsMonthsBarsAndHumidityLine)
     EXPECT_NEAR(bars[6]->Y1, 1272.298, 1e-3);
     EXPECT_NEAR(bars[6]->Y2, 2129.817, 1e-3);
     EXPECT_NEAR((bars[6]->X1 + bars[6]->X2) / 2, 3626.667, 1e-3);
-    // The humidity line ends on the right edge at December's level.
+    // The humidity line ends at December's centre, over its bar: it spans the bars' months (it
+    // once ran on to the right edge).
     ASSERT_NE(last, nullptr);
-    EXPECT_DOUBLE_EQ(last->X2, kRight);
+    EXPECT_NEAR(last->X2, 6093.333, 1e-3);
+    EXPECT_NEAR((bars[11]->X1 + bars[11]->X2) / 2, 6093.333, 1e-3);
     EXPECT_NEAR(last->Y2, 992.550, 1e-3);
 }
 

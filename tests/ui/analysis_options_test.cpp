@@ -116,11 +116,12 @@ class AnalysisOptionsTest : public QObject {
             QCOMPARE(dialog->comparison()->horizontalHeaderItem(1)->text(), QStringLiteral("Now"));
         });
         Trigger(w, "ViewWhatIf");
-        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QStringLiteral("What if: +3 °C"));
+        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QStringLiteral("What if: +3\u00a0°C"));
         QCOMPARE(boxes.size(), size_t(1));
         QCOMPARE(boxes[0].Text, QStringLiteral("'35.0' is not a warming between -30 and 30 °C."));
         // The warmed normals are marked in the panel and in the copied table's month lines.
-        QVERIFY(w.findChild<QLabel*>(QStringLiteral("WarmedNormalsNote"))->text().contains(QStringLiteral("+3 °C")));
+        QVERIFY(
+            w.findChild<QLabel*>(QStringLiteral("WarmedNormalsNote"))->text().contains(QStringLiteral("+3\u00a0°C")));
         QVERIFY(ResultsTableClipboardText(w.state(), u'.').contains(QStringLiteral("\n1,20.4,29.9,76,warmed\n")));
     }
 
@@ -160,7 +161,16 @@ class AnalysisOptionsTest : public QObject {
         QCOMPARE(table->item(1, 3)->data(Qt::AccessibleTextRole).toString(),
                  QStringLiteral("B Solar Heating, typical days difference: %1 points").arg(difference));
         QCOMPARE(w.state().Base.Tally.YearShare[2], base.YearShare[2]);
-        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QStringLiteral("What if: +2 °C"));
+        QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QStringLiteral("What if: +2\u00a0°C"));
+        // On the offscreen platform's 800 x 600 screen every column shows whole, with no row numbers.
+        dialog.show();
+        QApplication::processEvents();
+        QVERIFY(table->verticalHeader()->isHidden());
+        QVERIFY2(
+            table->horizontalHeader()->length() <= table->viewport()->width(),
+            qPrintable(
+                QStringLiteral("%1 > %2").arg(table->horizontalHeader()->length()).arg(table->viewport()->width())));
+        dialog.hide();
 
         dialog.monthlyChoice()->setChecked(true);
         dialog.changes()->item(6, 1)->setText(QStringLiteral("hot"));

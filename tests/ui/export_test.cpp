@@ -7,6 +7,8 @@
 #include "pipeline/exports.h"
 #include "tests/ui/window_test_helpers.h"
 #include "ui/export_actions.h"
+#include "ui/saved_files.h"
+#include "ui/translation.h"
 
 namespace qav::test {
 namespace {
@@ -128,6 +130,10 @@ class ExportTest : public QObject {
         s.save("MExportResults", dir.filePath(QStringLiteral("results")), kCsvFilter);
         s.save("MExportHours", dir.filePath(QStringLiteral("hours.csv")), kCsvFilter);
         QVERIFY(s.boxes.empty());
+        // Each save says so, with the file's size and its folder (a success once said nothing).
+        const auto* saved = s.window.findChild<QLabel*>(QStringLiteral("StatusSaved"));
+        QCOMPARE(saved->text(), QStringLiteral("Saved: hours.csv (7 kB)"));
+        QCOMPARE(saved->toolTip(), QDir::toNativeSeparators(dir.path()));
         QCOMPARE(Contents(results), QByteArray::fromStdString(ResultsCsv(s.window.state())));
         QCOMPARE(Contents(dir.filePath(QStringLiteral("hours.csv"))),
                  QByteArray::fromStdString(HourlyCsv(s.window.state())));
@@ -157,6 +163,7 @@ class ExportTest : public QObject {
             s.save(c.command, target, c.filter);
             QVERIFY2(s.boxes.size() == 1, c.setup);
             QCOMPARE(s.boxes[0].Icon, QMessageBox::Warning);
+            QVERIFY(s.window.findChild<QLabel*>(QStringLiteral("StatusSaved"))->isHidden());
             QCOMPARE(s.boxes[0].Text, QStringLiteral("%1\nThe file could not be saved: %2.\n")
                                           .arg(QDir::toNativeSeparators(target), QString::fromLatin1(c.reason)));
             // No temporary file beside the target; what was there is untouched.
@@ -197,6 +204,25 @@ class ExportTest : public QObject {
                  RenderReportPdf(s.window.state(), Paper::Letter, Language::English, 1700000000));
         QCOMPARE(QSettings().value(QStringLiteral("files/reportPaper")).toString(), QStringLiteral("letter"));
         QVERIFY(s.suggested.last().endsWith(QStringLiteral("/Brasília - report.pdf")));
+    }
+
+    // Default names keep parentheses, hyphens and accents (they were "Recife__Curado_ - chart.png")
+    // and say what the file holds in the window's language.
+    void defaultNamesKeepTheLocationsNameInTheWindowsLanguage()
+    {
+        QCOMPARE(SuggestedWindowFileName(QStringLiteral(" Recife (Curado)"), "chart", QStringLiteral(".png")),
+                 QStringLiteral("Recife (Curado) - chart.png"));
+        QCOMPARE(SuggestedWindowFileName(QStringLiteral("St. John's/Torbay-Sul"), "results", QStringLiteral(".csv")),
+                 QStringLiteral("St_ John_s_Torbay-Sul - results.csv"));
+        QCOMPARE(SuggestedWindowFileName(QStringLiteral("?*"), "hours", QStringLiteral(".csv")),
+                 QStringLiteral("__ - hours.csv"));
+        QVERIFY(InstallTranslations(*qApp, QLocale(QLocale::Portuguese, QLocale::Brazil)));
+        QStringList names;
+        for (const char* what : {"report", "chart", "graph", "results", "hours"})
+            names << SuggestedWindowFileName(QStringLiteral("Brasília"), what, QString());
+        RemoveTranslators();
+        QCOMPARE(names.join(u'|'), QStringLiteral("Brasília - relatório|Brasília - carta|Brasília - gráfico|"
+                                                  "Brasília - resultados|Brasília - horas"));
     }
 
     // The keyboard reaches and reads each cell (the view's figures: the weather files' and the

@@ -48,15 +48,16 @@ class FileChooserTest : public QObject {
   private slots:
     void init() { StartAsFirstRun(); }
 
-    // Ctrl+O opens the chooser; Cancel and Escape change nothing; the list holds "QAV*.TXT" in any case; a
+    // Ctrl+O opens the chooser; Cancel and Escape change nothing; the list holds "QAV*.TXT" and the
+    // caption's "MD*.TXT" in any case (MD files once never showed); a
     // click loads the file at once (and marks no built-in set as shown: the pipeline's test).
     void chooserListsQavFilesAndAClickLoadsOne()
     {
         QTemporaryDir dir;
         const LocationTable three = FirstLocations(DataSetKind::World, 3);
         WriteFile(dir.path(), QStringLiteral("qavtest.txt"), MonthlyData(three));
-        for (const char* name :
-             {"QAVthree.TXT", "QavZ.Txt", "other.txt", "QAV.doc", "notes.TXT", "xQAV.TXT", "QAVa.TXT.bak"})
+        for (const char* name : {"QAVthree.TXT", "QavZ.Txt", "other.txt", "QAV.doc", "notes.TXT", "xQAV.TXT",
+                                 "QAVa.TXT.bak", "MDrio.txt", "md.TXT", "MD.doc", "xMD.TXT", "MDX"})
             WriteFile(dir.path(), QString::fromLatin1(name), "");
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("QAVfolder.TXT")));  // a folder is not a file
         MainWindow w(kReferenceScreen);
@@ -73,7 +74,7 @@ class FileChooserTest : public QObject {
         QVERIFY(Panel(w)->isHidden() && Snapshot(w) == before);
 
         OpenChooserAt(w, dir.path());
-        QCOMPARE(Entries(Files(w)), (QStringList{"qavtest.txt", "QAVthree.TXT", "QavZ.Txt"}));
+        QCOMPARE(Entries(Files(w)), (QStringList{"md.TXT", "MDrio.txt", "qavtest.txt", "QAVthree.TXT", "QavZ.Txt"}));
         ClickFile(w, QStringLiteral("qavtest.txt"));
         QVERIFY(boxes.empty() && Panel(w)->isHidden());
         QCOMPARE(Entries(Locations(w)), EntriesOf(three));

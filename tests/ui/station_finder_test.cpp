@@ -25,10 +25,12 @@ class StationFinderTest : public QObject {
     {
         QLocale::setDefault(QLocale::c());
         QSettings().remove(QLatin1String(kMySitesKey));
+        QSettings().remove(QLatin1String(kRecentSitesKey));
     }
 
-    // Typing a name, Down into the list and Enter analyse the station through My sites: the
-    // shares are those qav-cli gives for --station 83377 at the reference screen.
+    // Typing a name, Down into the list and Enter analyse the station, which goes to Recent sites
+    // while the list and My sites stay as they were (the station once replaced the list with My
+    // sites and stayed there for good): the shares are those qav-cli gives for --station 83377.
     void typedNameIsChosenFromTheKeyboardAndAnalysed()
     {
         MainWindow w(kReferenceScreen);
@@ -46,14 +48,18 @@ class StationFinderTest : public QObject {
         QTest::keyClick(finder->results(), Qt::Key_Return);
         QVERIFY(!finder->isVisible());
 
-        QVERIFY(w.showsMySites());
-        QCOMPARE(Locations(w)->count(), 1);
+        QVERIFY(!w.showsMySites() && w.mySites().empty());
+        QCOMPARE(Locations(w)->count(), 27);
+        QVERIFY(Locations(w)->selectedItems().isEmpty());
+        QCOMPARE(w.recentSites().count(), 1);
+        QCOMPARE(w.findChild<QMenu*>(QStringLiteral("MRecentSites"))->actions().first()->text(),
+                 QStringLiteral("&1 Brasília (Brazil)"));
         QCOMPARE(w.state().Current().DataSource, std::string("WMO 83377 1991-2020"));
         QCOMPARE(TextOf(w, QStringLiteral("Text5_1")), QStringLiteral("WMO 83377 1991-2020"));
         for (auto [strategy, share] : {std::pair{5, "44.4"}, {2, "25.2"}, {3, "25.2"}, {6, "5.2"}, {1, ""}})
             QCOMPARE(TextOf(w, QStringLiteral("Label5_%1").arg(strategy)), QString::fromLatin1(share));
         QCOMPARE(TextOf(w, QStringLiteral("StatusSource")) + u'|' + TextOf(w, QStringLiteral("AnalysisCaption")),
-                 QStringLiteral("My sites|Station WMO 83377, normals 1991-2020"));
+                 QStringLiteral("Recent sites|Station WMO 83377, normals 1991-2020"));
         QVERIFY(ResultsTableClipboardText(w.state(), u'.')
                     .endsWith(QStringLiteral("\nStation WMO 83377, normals 1991-2020\n")));
         QVERIFY(TextOf(w, QStringLiteral("ResultsNote")).isEmpty());  // found by name: no distance to warn of
@@ -62,7 +68,16 @@ class StationFinderTest : public QObject {
         OpenFinder(w);
         QTest::keyClick(finder->searchField(), Qt::Key_Escape);
         QVERIFY(!finder->isVisible());
-        QCOMPARE(w.mySites().count(), 1);
+        QVERIFY(w.mySites().empty());
+
+        // The list's next click analyses its entry from the data set it shows.
+        Locations(w)->item(2)->setSelected(true);
+        QCOMPARE(w.state().Current().LocationName, std::string("Belo Horizonte"));
+        QVERIFY(w.state().DataSetKind.ShowingBrazil);
+        QCOMPARE(TextOf(w, QStringLiteral("StatusSource")), QStringLiteral("Data set: Brazil"));
+        Trigger(w, "MRecentSite_1");  // and Recent sites analyses the station again
+        QCOMPARE(w.state().Current().DataSource, std::string("WMO 83377 1991-2020"));
+        QVERIFY(w.mySites().empty() && QSettings().value(QLatin1String(kMySitesKey)).isNull());
     }
 
     // Coordinates with decimal commas list the nearest first with its distance; a station far
@@ -87,7 +102,9 @@ class StationFinderTest : public QObject {
         QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("StationNote"))->text(), far);
         QTest::keyClick(finder->searchField(), Qt::Key_Return);
         QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), far);
-        QCOMPARE(TextOf(w, QStringLiteral("StatusWarning")), far);
+        QCOMPARE(TextOf(w, QStringLiteral("ChartNotes")),
+                 far + QStringLiteral("\nStation WMO 83377, normals 1991-2020"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("StatusWarning"))->toolTip(), far);
 
         finder->searchField()->setText(QStringLiteral("95 10"));
         QCOMPARE(finder->summary(), QStringLiteral("latitude 95 is out of range (-90 to 90)"));
@@ -111,9 +128,9 @@ class StationFinderTest : public QObject {
                 StationFinder* finder = OpenFinder(w);
                 QTest::keyClicks(finder->searchField(), QString::fromLatin1(name));
                 QTest::keyClick(finder->searchField(), Qt::Key_Return);
+                Trigger(w, "AddToMySites");  // the station analysed
             }
             QCOMPARE(w.mySites().count(), 3);
-            QCOMPARE(w.state().CurrentLocation, 3);
             QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")),
                      QStringLiteral("Station WMO 60560, normals 1991-2020, humidity derived"));
             QVERIFY(w.saveMySitesTo(QDir(dir.path()).filePath(QStringLiteral("QAVsites.TXT"))));

@@ -65,6 +65,9 @@ class WeatherFilesTest : public QObject {
         Trigger(w, "ViewRecorded");
         QCOMPARE(s.View, HoursView::Recorded);
         QVERIFY(Picture(w, "Picture1") != typicalChart);
+        // The hours drawn held at the chart's left edge are counted under it (the pictures leave it out).
+        QCOMPARE(TextOf(w, QStringLiteral("ChartNotes")), QString::fromUtf8("64 recorded hours are colder than \u2212"
+                                                                            "18\u00a0°C, the chart's edge"));
         QVERIFY(ComparisonShown(w));
         ExpectPanelShares(w, s.RecordedTally);
         ExpectMonthTable(w, s.RecordedTally);
@@ -73,6 +76,7 @@ class WeatherFilesTest : public QObject {
             QStringLiteral("\nBioclimatic Strategies (recorded hours)\n")));
         Trigger(w, "ViewTypical");
         QVERIFY(Picture(w, "Picture1") == typicalChart);
+        QVERIFY(w.findChild<QLabel*>(QStringLiteral("ChartNotes"))->isHidden());
 
         // A built-in set has no recorded hours: the switch is off and the view hidden.
         Trigger(w, "DataMun");

@@ -179,6 +179,35 @@ class WindowLayoutTest : public QObject {
             QVERIFY2(w.findChild<QWidget*>(QString::fromLatin1(name))->isVisible(), name);
     }
 
+    // The chart is the largest view at every size and grows with the window; at 1366 x 768 it
+    // was once drawn 547 x 424 beside the graph, smaller than in an 800 x 600 window's tab.
+    void chartIsTheLargestViewAndGrowsWithTheWindow()
+    {
+        MainWindow w(kReferenceScreen);
+        auto* chart = w.findChild<CanvasView*>(QStringLiteral("Picture1"));
+        QStringList drawn;
+        std::vector<double> areas;
+        for (QSize size : {QSize(800, 600), QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080)}) {
+            ShowAt(w, size);
+            const QRectF r = chart->pictureRect();
+            drawn << QStringLiteral("%1x%2").arg(qRound(r.width())).arg(qRound(r.height()));
+            areas.push_back(r.width() * r.height());
+            if (size.width() >= 1024)
+                QVERIFY2(areas.back() >= 0.45 * size.width() * size.height(), qPrintable(drawn.last()));
+            for (const QWidget* view :
+                 {w.findChild<QWidget*>(QStringLiteral("Picture3")), w.findChild<QWidget*>(QStringLiteral("List1")),
+                  static_cast<QWidget*>(w.findChild<ResultsPanel*>())}) {
+                const auto* picture = qobject_cast<const CanvasView*>(view);
+                const QSizeF shown = picture ? picture->pictureRect().size() : QSizeF(view->size());
+                QVERIFY2(!view->isVisible() || shown.width() * shown.height() < areas.back(),
+                         qPrintable(view->objectName()));
+            }
+        }
+        QCOMPARE(drawn.join(u' '), QStringLiteral("655x508 879x682 819x635 1152x893"));
+        QVERIFY(areas[2] >= areas[0] && areas[3] >= 1.8 * areas[0]);
+        QVERIFY(w.minimumSize() == QSize(800, 600));
+    }
+
     // The list opens at its top, the analysed Brasília (5th) current and in view at every size;
     // it once opened scrolled down to Boa Vista, its viewport measured before the layout.
     void listOpensAtItsTopWithTheAnalysedEntryInView()

@@ -128,7 +128,9 @@ class WorkingWindowTest : public QObject {
         const QString note = QStringLiteral(
             "QAVcut.TXT: Location 3 (Belo Horizonte) ends at line 27 after 6 of "
             "its 54 fields; it was left out.");
-        for (const char* shown : {"ResultsNote", "StatusWarning"}) QCOMPARE(TextOf(w, QLatin1String(shown)), note);
+        // Whole under the chart and in the status bar's tooltip, which shows it cut short.
+        for (const char* shown : {"ResultsNote", "ChartNotes"}) QCOMPARE(TextOf(w, QLatin1String(shown)), note);
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("StatusWarning"))->toolTip(), note);
         Trigger(w, "DataBras");
         QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), QString());
 
@@ -139,7 +141,7 @@ class WorkingWindowTest : public QObject {
         const QString left = QStringLiteral(
             "QAV51.TXT: Only 50 locations are read; left out from line 651 on: 2 more "
             "locations and 6 fields.");
-        for (const char* shown : {"ResultsNote", "StatusWarning"}) QCOMPARE(TextOf(w, QLatin1String(shown)), left);
+        for (const char* shown : {"ResultsNote", "ChartNotes"}) QCOMPARE(TextOf(w, QLatin1String(shown)), left);
     }
 
     // In recorded-hours mode the copied chart is the one shown and the pictures' caption says so
