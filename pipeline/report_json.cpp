@@ -24,6 +24,10 @@ const char* KindName(ReportBlockKind kind)
             return "graph";
         case ReportBlockKind::Guidance:
             return "guidance";
+        case ReportBlockKind::SunPath:
+            return "sun_path";
+        case ReportBlockKind::Calendar:
+            return "calendar";
     }
     return "text";
 }
