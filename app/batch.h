@@ -25,6 +25,7 @@ struct Options {
     bool recordedColumns = false;                               // JSON keys and CSV columns of the recorded hours
     std::optional<std::filesystem::path> chartPath, graphPath;  // numbered when the run has several
     std::optional<std::filesystem::path> chartDir, graphDir;    // one picture per location
+    std::optional<std::filesystem::path> windRosePath, adaptiveChartPath;  // numbered as chartPath
     bool numbered = false;
     std::optional<std::filesystem::path> reportPath, reportDir;  // PDF reports, named as pictures are
     Paper paper = Paper::A4;
@@ -37,7 +38,11 @@ struct Options {
     Language language = Language::English;  // of the table's words and numbers and of the pictures
     /// When given, sized to the work: each location's row of the compare picture, in work order.
     std::vector<CompareRow>* compareRows = nullptr;
-    bool Pictures() const { return chartPath || graphPath || chartDir || graphDir || reportPath || reportDir; }
+    bool Pictures() const
+    {
+        return chartPath || graphPath || chartDir || graphDir || reportPath || reportDir || windRosePath ||
+               adaptiveChartPath;
+    }
 };
 
 /// True when both paths name the same file or folder, existing or not (links resolved).

@@ -15,8 +15,6 @@ struct ModelConstants {
 // symmetric and valid over one range, so its lower limits share the upper ones' range.
 constexpr ModelConstants kAshrae55{0.31, 17.8, 10, 10, 33.5, {3.5, 2.5, 0}, {3.5, 2.5, 0}};
 constexpr ModelConstants kEn16798{0.33, 18.8, 10, 15, 30, {3, 4, 5}, {2, 3, 4}};
-// ASHRAE 55-2020 table 5.4.2.4: the rise of the 80 % and 90 % upper limits at 0.6, 0.9, 1.2 m/s.
-constexpr std::array<double, kAirSpeeds> kFanRiseK{1.2, 1.8, 2.2};
 
 const ModelConstants& ConstantsOf(ComfortModel model) { return model == ComfortModel::En16798 ? kEn16798 : kAshrae55; }
 
@@ -76,7 +74,7 @@ void CountAdaptiveHour(ComfortModel model, AdaptiveMonth& month, float t)
     }
     if (model != ComfortModel::Ashrae55) return;
     for (int s = 0; s < kAirSpeeds; ++s)
-        if (t >= month.Lower[0] && t <= month.Upper[0] + kFanRiseK[s]) ++month.WithinFan[s];
+        if (t >= month.Lower[0] && t <= month.Upper[0] + kAirSpeedRiseK[s]) ++month.WithinFan[s];
 }
 
 AdaptiveYear AdaptiveTypicalDays(ComfortModel model, const LocationRecord& location, const HourlyTable& hours)

@@ -34,6 +34,8 @@ bool ParseComfortModel(std::string_view key, ComfortModel& model);
 inline constexpr int kAdaptiveLevels = 3;  // ASHRAE 55: 80 % and 90 % (the third unused); EN 16798-1: I, II, III
 inline constexpr int kAirSpeeds = 3;       // 0.6, 0.9 and 1.2 m/s
 inline constexpr std::array<float, kAirSpeeds> kAirSpeedsMs{0.6f, 0.9f, 1.2f};
+/// ASHRAE 55-2020 table 5.4.2.4: the rise of the upper acceptability limits at those speeds, K.
+inline constexpr std::array<double, kAirSpeeds> kAirSpeedRiseK{1.2, 1.8, 2.2};
 
 /// One month's band and the hours counted against it. Limits are unrounded, in degrees C.
 struct AdaptiveMonth {

@@ -7,6 +7,7 @@
 #include "pipeline/site_guidance.h"
 #include "chart/strategy.h"
 #include "data/station_catalogue.h"
+#include "pipeline/comfort_output.h"
 #include "pipeline/exports.h"
 
 namespace qav {
@@ -163,6 +164,7 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
             j += ",\"base_recorded_shares\":" + JsonArray(b.RecordedTally.YearShare, 1, kStrategies, number);
         j += ",\"warming\":" + MonthlyJson(state.WarmingAsked->Month);
     }
+    j += ComfortJson(state, withRecorded);
     return j + "}";
 }
 

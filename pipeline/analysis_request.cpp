@@ -11,6 +11,8 @@
 #include "data/md_reader.h"
 #include "data/warming_reader.h"
 #include "pipeline/analysis_output.h"
+#include "pipeline/comfort_output.h"
+#include "text/comfort_texts.h"
 #include "pipeline/open_inputs.h"
 
 namespace qav {
@@ -83,7 +85,7 @@ AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
 {
     static const std::vector<std::string_view> kSingle = {"--location",   "--format", "--screen",  "--hours",
                                                           "--hour-range", "--months", "--warming", "--warming-file",
-                                                          "--sort",       "--lang",   "--all"};
+                                                          "--sort",       "--lang",   "--all",     "--comfort"};
     AnalysisRequest r;
     std::map<std::string, const RequestOption*> given;
     for (const RequestOption& o : options) {
@@ -124,6 +126,7 @@ AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
     if (given.count("--warming") && given.count("--warming-file")) Refuse(text::kEitherWarming, {"--warming"});
     if (const auto change = value("--warming")) r.warmingChange = ParseWarmingChange(*change);
     if (given.count("--warming-file")) r.warmingFile = *given["--warming-file"];
+    if (const auto comfort = value("--comfort")) r.comfort = ParseComfortOption(*comfort);
     return r;
 }
 
@@ -279,7 +282,8 @@ std::vector<RequestOption> RequestFromKeys(const std::vector<std::string>& flat,
     static constexpr Scalar kScalars[] = {
         {"location", "--location", true}, {"hours", "--hours", false},    {"hour_range", "--hour-range", false},
         {"months", "--months", false},    {"warming", "--warming", true}, {"screen", "--screen", false},
-        {"sort", "--sort", false},        {"lang", "--lang", false},      {"format", "--format", false}};
+        {"sort", "--sort", false},        {"lang", "--lang", false},      {"format", "--format", false},
+        {"comfort", "--comfort", false}};
     static constexpr const char* kSources[] = {"dataset", "station", "md", "epw", "path"};
     static constexpr const char* kInputKeys[] = {"dataset", "station", "md", "epw", "path", "location"};
 
@@ -473,6 +477,8 @@ FailureCode CodeOf(const OptionError& error)
         {text::kSlotOfDataSet, "slot_of_data_set"},
         {text::kNeedsKey, "needs_key"},
         {text::kLocationsNeedOne, "locations_need_one"},
+        {comfort_text::kNotComfortModel, "not_comfort_model"},
+        {comfort_text::kWindRoseNeedsWeather, "wind_rose_needs_weather"},
     };
     // By the text, not its address: a literal need not have one address in every unit (the
     // sanitizer build keeps a copy in each).

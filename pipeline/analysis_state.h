@@ -14,6 +14,7 @@
 #include "chart/chart_scale.h"
 #include "classify/classification.h"
 #include "classify/hour_filter.h"
+#include "core/adaptive_comfort.h"
 #include "core/hourly_synthesis.h"
 #include "core/location.h"
 #include "core/psychrometrics.h"
@@ -65,6 +66,8 @@ struct AnalysisState {
     HourFilter Filter;
     /// A warming to add to every location analysed ("What if"); none analyses the normals as read.
     std::optional<Warming> WarmingAsked;
+    /// The comfort model the graph and the report show; the chart and the shares never change with it.
+    ComfortModel Comfort = ComfortModel::Givoni;
     /// Counts the changes of what every location's analysis depends on: the locations and their
     /// recorded hours, the analysis screen, the filter and the warming. Views that keep analyses
     /// of their own (the compare view) compare it to tell whether they are stale; the functions

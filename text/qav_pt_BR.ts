@@ -315,6 +315,129 @@
     </message>
 </context>
 <context>
+    <name>qav::ComfortText</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not givoni, ashrae55 or en16798</source>
+        <translation>%1: &apos;%2&apos; não é givoni, ashrae55 nem en16798</translation>
+    </message>
+    <message>
+        <source>%1: needs a weather file (--epw): only recorded hours have a wind</source>
+        <translation>%1: requer um arquivo climático (--epw): só as horas registradas têm vento</translation>
+    </message>
+    <message>
+        <source>ASHRAE 55, 80 % / 90 % (dots: 0.9 m/s)</source>
+        <translation>ASHRAE 55, 80 % / 90 % (pontos: 0,9 m/s)</translation>
+    </message>
+    <message>
+        <source>EN 16798-1, categories I to III</source>
+        <translation>EN 16798-1, categorias I a III</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>wind sector</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>NNE</source>
+        <comment>wind sector</comment>
+        <translation>NNE</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <comment>wind sector</comment>
+        <translation>NE</translation>
+    </message>
+    <message>
+        <source>ENE</source>
+        <comment>wind sector</comment>
+        <translation>ENE</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>wind sector</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>ESE</source>
+        <comment>wind sector</comment>
+        <translation>LSE</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <comment>wind sector</comment>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>SSE</source>
+        <comment>wind sector</comment>
+        <translation>SSE</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>wind sector</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>SSW</source>
+        <comment>wind sector</comment>
+        <translation>SSO</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <comment>wind sector</comment>
+        <translation>SO</translation>
+    </message>
+    <message>
+        <source>WSW</source>
+        <comment>wind sector</comment>
+        <translation>OSO</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>wind sector</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>WNW</source>
+        <comment>wind sector</comment>
+        <translation>ONO</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <comment>wind sector</comment>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>NNW</source>
+        <comment>wind sector</comment>
+        <translation>NNO</translation>
+    </message>
+    <message>
+        <source>All hours</source>
+        <translation>Todas as horas</translation>
+    </message>
+    <message>
+        <source>Ventilation hours (F)</source>
+        <translation>Horas de ventilação (F)</translation>
+    </message>
+    <message>
+        <source>calm %1 %</source>
+        <translation>calmaria %1 %</translation>
+    </message>
+    <message>
+        <source>no hours with wind</source>
+        <translation>nenhuma hora com vento</translation>
+    </message>
+    <message>
+        <source>wind speed (m/s)</source>
+        <translation>velocidade do vento (m/s)</translation>
+    </message>
+    <message>
+        <source>prevailing winds: %1, %2 %</source>
+        <translation>ventos predominantes: %1, %2 %</translation>
+    </message>
+</context>
+<context>
     <name>qav::CoordinatesText</name>
     <message>
         <source>latitude %1 is out of range (-90 to 90)</source>
