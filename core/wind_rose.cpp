@@ -9,26 +9,34 @@ namespace {
 constexpr int kVentilation = 6;  // strategy F
 constexpr double kSectorDeg = 360.0 / kWindSectors;
 
+constexpr int kMissingCode = -2, kCalmCode = -1;
+
+// An hour's wind as one number: missing, calm, or sector * kWindClasses + class.
+int WindCode(const RecordedHour& h)
+{
+    if (std::isnan(h.WindDirection) || std::isnan(h.WindSpeed)) return kMissingCode;
+    if (h.WindSpeed < kCalmBelowMs) return kCalmCode;
+    return WindSector(h.WindDirection) * kWindClasses + WindClass(h.WindSpeed);
+}
+
+// Counts a rose's hours; the median of the prevailing sector comes from a second pass, once that
+// sector is known, so that no speeds are kept for the others.
 struct RoseBuilder {
     WindRose rose;
-    std::array<std::vector<float>, kWindSectors> speeds;  // for the prevailing sector's median
+    std::vector<float> speeds;
 
-    void Add(const RecordedHour& h)
+    void Add(int code)
     {
-        if (std::isnan(h.WindDirection) || std::isnan(h.WindSpeed)) {
+        if (code == kMissingCode)
             ++rose.Missing;
-            return;
-        }
-        if (h.WindSpeed < kCalmBelowMs) {
+        else if (code == kCalmCode)
             ++rose.Calm;
-            return;
-        }
-        const int sector = WindSector(h.WindDirection);
-        ++rose.Hours[sector][WindClass(h.WindSpeed)];
-        speeds[sector].push_back(h.WindSpeed);
+        else
+            ++rose.Hours[code / kWindClasses][code % kWindClasses];
     }
 
-    WindRose Finish()
+    // Picks the prevailing sector and its share; true when there is one.
+    bool Prevail()
     {
         int best = -1, bestHours = 0;
         for (int k = 0; k < kWindSectors; ++k) {
@@ -37,13 +45,24 @@ struct RoseBuilder {
                 bestHours = rose.SectorHours(k);
             }
         }
-        if (best < 0) return rose;
+        if (best < 0) return false;
         rose.Prevailing = best;
         rose.PrevailingShare = std::round(1000.0 * bestHours / rose.Counted()) / 10.0f;
-        std::vector<float>& v = speeds[best];
-        std::sort(v.begin(), v.end());
-        const std::size_t n = v.size();
-        rose.PrevailingMedianMs = n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+        speeds.reserve(static_cast<std::size_t>(bestHours));
+        return true;
+    }
+
+    void AddSpeed(int code, float speed)
+    {
+        if (code >= 0 && code / kWindClasses == rose.Prevailing) speeds.push_back(speed);
+    }
+
+    WindRose Finish()
+    {
+        const std::size_t n = speeds.size();
+        if (n == 0) return rose;
+        std::sort(speeds.begin(), speeds.end());
+        rose.PrevailingMedianMs = n % 2 ? speeds[n / 2] : (speeds[n / 2 - 1] + speeds[n / 2]) / 2;
         return rose;
     }
 };
@@ -84,11 +103,21 @@ WindRoses WindRosesOf(const std::vector<RecordedHour>& hours, const std::vector<
 {
     RoseBuilder all, ventilation;
     std::array<RoseBuilder, kSeasons> season;
+    std::vector<int> codes(hours.size());
+    const auto ventilated = [&](std::size_t i) { return i < strategies.size() && strategies[i] == kVentilation; };
     for (std::size_t i = 0; i < hours.size(); ++i) {
-        const RecordedHour& h = hours[i];
-        all.Add(h);
-        season[SeasonOf(h.Month)].Add(h);
-        if (i < strategies.size() && strategies[i] == kVentilation) ventilation.Add(h);
+        const int code = codes[i] = WindCode(hours[i]);
+        all.Add(code);
+        season[SeasonOf(hours[i].Month)].Add(code);
+        if (ventilated(i)) ventilation.Add(code);
+    }
+    bool any = all.Prevail();
+    any |= ventilation.Prevail();
+    for (RoseBuilder& s : season) any |= s.Prevail();
+    for (std::size_t i = 0; any && i < hours.size(); ++i) {
+        all.AddSpeed(codes[i], hours[i].WindSpeed);
+        season[SeasonOf(hours[i].Month)].AddSpeed(codes[i], hours[i].WindSpeed);
+        if (ventilated(i)) ventilation.AddSpeed(codes[i], hours[i].WindSpeed);
     }
     WindRoses roses;
     roses.All = all.Finish();

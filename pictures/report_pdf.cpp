@@ -21,6 +21,7 @@
 #include "core/version.h"
 #include "pictures/picture_files.h"
 #include "pipeline/picture_svg.h"
+#include "pipeline/comfort_report.h"
 #include "pipeline/report.h"
 #include "text/report_texts.h"
 
@@ -219,8 +220,10 @@ double PageLayout::Height(const ReportBlock& block) const
         case ReportBlockKind::Table:
             return TableHeight(block.Table, false);
         case ReportBlockKind::Chart:
-        case ReportBlockKind::Graph: {
-            const PictureKind kind = block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph;
+        case ReportBlockKind::Graph:
+        case ReportBlockKind::AdaptiveGraph:
+        case ReportBlockKind::WindRose: {
+            const PictureKind kind = ReportPictureKind(block.Kind);
             return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt +
                    PictureHeight(kind, PictureWidth(kind)) + 6 * kPt;
         }
@@ -270,11 +273,12 @@ void PageLayout::Block(std::size_t i)
             return;
         case ReportBlockKind::Chart:
         case ReportBlockKind::Graph:
+        case ReportBlockKind::AdaptiveGraph:
+        case ReportBlockKind::WindRose:
             y_ += 6 * kPt;
             Paragraph(Font(kSectionPt, true), block.Text);
             y_ += 4 * kPt;
-            Picture(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph,
-                    PictureWidth(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph));
+            Picture(ReportPictureKind(block.Kind), PictureWidth(ReportPictureKind(block.Kind)));
             y_ += 6 * kPt;
             return;
         case ReportBlockKind::Guidance: {

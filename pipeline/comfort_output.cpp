@@ -84,13 +84,18 @@ std::string RoseJson(const WindRose& r)
 
 }  // namespace
 
+OptionError ComfortRefusal(const char* wording, std::initializer_list<std::string_view> parts)
+{
+    OptionError refusal = Refusal(wording, parts);
+    refusal.context = comfort_text::kContext;
+    return refusal;
+}
+
 ComfortModel ParseComfortOption(const std::string& text)
 {
     ComfortModel model = ComfortModel::Givoni;
     if (ParseComfortModel(text, model)) return model;
-    OptionError refusal = Refusal(comfort_text::kNotComfortModel, {"--comfort", text});
-    refusal.context = comfort_text::kContext;
-    throw refusal;
+    throw ComfortRefusal(comfort_text::kNotComfortModel, {"--comfort", text});
 }
 
 ComfortModel AdaptiveModelShown(const AnalysisState& state)

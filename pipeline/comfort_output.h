@@ -11,6 +11,9 @@
 
 namespace qav {
 
+/// A refusal worded by one of comfort_text's texts.
+OptionError ComfortRefusal(const char* wording, std::initializer_list<std::string_view> parts);
+
 /// --comfort: "givoni" (the default), "ashrae55" or "en16798"; anything else throws OptionError.
 ComfortModel ParseComfortOption(const std::string& text);
 

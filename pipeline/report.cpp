@@ -1,5 +1,7 @@
 #include "pipeline/report.h"
 
+#include "pipeline/comfort_report.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -284,6 +286,7 @@ std::optional<ReportContent> ComposeReport(const AnalysisState& state, Language 
     composer.Advice();
     composer.Method();
     content = composer.Take();
+    AddComfortSections(state, language, content.Blocks);
     const LocationRecord& l = state.Current();
     content.Title = composer.Fill(report_text::kDocumentTitle, {l.LocationName + " (" + l.Country + ")"});
     return content;

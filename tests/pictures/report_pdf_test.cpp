@@ -57,7 +57,7 @@ class ReportPdf : public ::testing::Test {
 };
 
 // What a reader finds: the location, every share on its row, the advice for the top three; the
-// text is selectable, the fonts embedded, the chart and graph vector, on two to five pages.
+// text is selectable, the fonts embedded, the chart and graph vector, on two to six pages.
 TEST_F(ReportPdf, TextFontsVectorAndPages)
 {
     const std::string pdf = Save("b.pdf");
@@ -67,25 +67,26 @@ TEST_F(ReportPdf, TextFontsVectorAndPages)
     // report's own test).
     for (const char* line :
          {"1 +E - Thermal Comfort +36.8", "\nB - Solar Heating +30\\.2 % \\(serves 121 h, 42\\.0 % of the hours\\)\n",
-          "Page 4 of 4"})
+          "Page 5 of 5"})
         EXPECT_TRUE(std::regex_search(text, std::regex(line))) << line;
     const std::string fonts = Output("pdffonts " + pdf);
     EXPECT_NE(fonts.find("DejaVuSans "), std::string::npos);
     EXPECT_FALSE(std::regex_search(fonts, std::regex("Identity-H +no "))) << fonts;
     const std::string images = Output("pdfimages -list " + pdf);
     EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;  // its header: no raster image
-    EXPECT_EQ(Pages(pdf), 4);
+    EXPECT_EQ(Pages(pdf), 5);
     EXPECT_NE(Output("pdfinfo " + pdf).find("595 x 842 pts (A4)"), std::string::npos);
 
-    // Letter paper; a weather file; every strategy qualifying (the longest advice): still 2-5 pages.
+    // Letter paper; a weather file (with its wind rose); every strategy qualifying (the longest
+    // advice): still 2-6 pages.
     EXPECT_NE(Output("pdfinfo " + Save("letter.pdf", Paper::Letter)).find("612 x 792 pts (letter)"), std::string::npos);
     session_.ShowWeatherFile("chicago.epw");
     const std::string chicago = Save("chicago.pdf");
-    EXPECT_EQ(Pages(chicago), 4);
+    EXPECT_EQ(Pages(chicago), 6);
     // Its chart shows the recorded hours its advice follows, though the window shows typical days.
     EXPECT_NE(Output("pdftotext " + chicago + " -").find("Recorded hours (8760 h of the"), std::string::npos);
     for (int s = 1; s <= 10; ++s) session_.state.RecordedTally.YearShare[s] = 10;
-    EXPECT_EQ(Pages(Save("every.pdf")), 4);
+    EXPECT_EQ(Pages(Save("every.pdf")), 6);
 }
 
 // The window's Export report and qav-cli --report write the same bytes for the same analysis, and
@@ -105,7 +106,7 @@ TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
     EXPECT_TRUE(window.contains("<xmp:CreateDate>2023-11-14T22:13:20Z</xmp:CreateDate>"));
     const std::string text = Output("pdftotext -layout " + d + "/cli.pdf -");  // Portuguese names, decimal commas
     for (const char* expected : {"Análise bioclimática de Brasília \\(Brazil\\)", "E - Conforto térmico +36,8 %",
-                                 "88,251 kPa \\(calculada para 1150 m\\)", "Diretrizes de projeto", "Página 1 de 4"})
+                                 "88,251 kPa \\(calculada para 1150 m\\)", "Diretrizes de projeto", "Página 1 de 5"})
         EXPECT_TRUE(std::regex_search(text, std::regex(expected))) << expected;
 
     // In place and at its length, whatever zone Qt wrote.

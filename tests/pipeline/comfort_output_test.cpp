@@ -4,6 +4,7 @@
 
 #include "pipeline/analysis_output.h"
 #include "pipeline/analysis_request.h"
+#include "pipeline/report.h"
 #include "tests/pipeline/pipeline_session.h"
 
 namespace qav {
@@ -66,6 +67,47 @@ TEST(ComfortJson, RecordedHoursAndWindOfAWeatherFile)
     EXPECT_EQ(ventilation.substr(ventilation.find("\"prevailing\""), 42),
               "\"prevailing\":\"SW\",\"prevailing_share\":16.3}");
     EXPECT_EQ(AnalysisJson(s.state, "chicago.epw", false).find("\"wind\""), std::string::npos);
+}
+
+// The sections come before the design advice; the advice on ventilation names the wind of its hours.
+TEST(ComfortReport, AdaptiveTableWindRoseAndVentilationWind)
+{
+    PipelineSession s;
+    s.ShowWeatherFile("chicago.epw");
+    const std::optional<ReportContent> report = ComposeReport(s.state, Language::English, "2026-12-08");
+    ASSERT_TRUE(report);
+    std::vector<std::string> sections;
+    const ReportTable* adaptive = nullptr;
+    const ReportGuidance* ventilation = nullptr;
+    for (const ReportBlock& b : report->Blocks) {
+        if (b.Kind == ReportBlockKind::Section || b.Kind == ReportBlockKind::WindRose) sections.push_back(b.Text);
+        if (b.Kind == ReportBlockKind::Table && sections.back() == "Adaptive comfort") adaptive = &b.Table;
+        if (b.Kind == ReportBlockKind::Guidance && b.Advice.Heading.starts_with("F -")) ventilation = &b.Advice;
+    }
+    const auto at = std::find(sections.begin(), sections.end(), "Adaptive comfort");
+    ASSERT_NE(at, sections.end());
+    EXPECT_EQ(at[1], "Wind rose");
+    EXPECT_EQ(at[2], "What to design for");
+    ASSERT_TRUE(adaptive);
+    EXPECT_EQ(adaptive->Rows[0],
+              (std::vector<std::string>{"Jan", "-4.6", "-", "out of range", "-", "-", "-", "-", "0"}));
+    EXPECT_EQ(adaptive->Rows[6],
+              (std::vector<std::string>{"Jul", "24.1", "25.3", "21.8 - 28.8", "345", "142", "273", "403", "272"}));
+    ASSERT_TRUE(ventilation);
+    EXPECT_NE(ventilation->Site.find("In the ventilation hours the wind comes from SW 16.3 % of the time, at a "
+                                     "median 4.1 m/s"),
+              std::string::npos);
+
+    const PipelineSession brasilia;  // the start-up location: typical days, no wind
+    const std::optional<ReportContent> typical =
+        ComposeReport(brasilia.state, Language::PortugueseBrazil, "2026-12-08");
+    ASSERT_TRUE(typical);
+    int adaptiveSections = 0, windSections = 0;
+    for (const ReportBlock& b : typical->Blocks) {
+        adaptiveSections += b.Text == "Conforto adaptativo";
+        windSections += b.Kind == ReportBlockKind::WindRose;
+    }
+    EXPECT_EQ((std::array{adaptiveSections, windSections}), (std::array{1, 0}));
 }
 
 TEST(ComfortOption, ParsedByTheRequestAndRefusedWithItsCode)
