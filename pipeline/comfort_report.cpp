@@ -82,10 +82,14 @@ std::vector<ReportBlock> ComfortComposer::Adaptive() const
         table.Bold.push_back(false);
     }
     const std::string hours = T(recorded ? ct::kRecordedHours : ct::kTypicalHours);
-    return {Block(ReportBlockKind::Section, T(ct::kAdaptiveSection)),
-            Block(ReportBlockKind::Text, FilledText(T(en ? ct::kEnIntro : ct::kAshraeIntro), {hours})),
-            Block(ReportBlockKind::Table, {}, std::move(table)), Block(ReportBlockKind::Note, T(ct::kAdaptiveMethod)),
-            Block(ReportBlockKind::AdaptiveGraph, T(ct::kAdaptiveGraphSection))};
+    std::vector<ReportBlock> blocks{
+        Block(ReportBlockKind::Section, T(ct::kAdaptiveSection)),
+        Block(ReportBlockKind::Text, FilledText(T(en ? ct::kEnIntro : ct::kAshraeIntro), {hours})),
+        Block(ReportBlockKind::Table, {}, std::move(table)), Block(ReportBlockKind::Note, T(ct::kAdaptiveMethod))};
+    // An adaptive model chosen draws its band on the report's monthly graph already.
+    if (state_.Comfort == ComfortModel::Givoni)
+        blocks.push_back(Block(ReportBlockKind::AdaptiveGraph, T(ct::kAdaptiveGraphSection)));
+    return blocks;
 }
 
 std::vector<ReportBlock> ComfortComposer::Wind(const WindRoses& roses) const

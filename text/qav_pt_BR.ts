@@ -315,6 +315,25 @@
     </message>
 </context>
 <context>
+    <name>qav::ComfortMenu</name>
+    <message>
+        <source>Comfort &amp;model</source>
+        <translation>&amp;Modelo de conforto</translation>
+    </message>
+    <message>
+        <source>&amp;Chart&apos;s comfort zone (Givoni)</source>
+        <translation>Zona de conforto da &amp;carta (Givoni)</translation>
+    </message>
+    <message>
+        <source>&amp;ASHRAE 55 adaptive</source>
+        <translation>Modelo adaptativo &amp;ASHRAE 55</translation>
+    </message>
+    <message>
+        <source>&amp;EN 16798-1 adaptive</source>
+        <translation>Modelo adaptativo &amp;EN 16798-1</translation>
+    </message>
+</context>
+<context>
     <name>qav::ComfortText</name>
     <message>
         <source>%1: &apos;%2&apos; is not givoni, ashrae55 or en16798</source>

@@ -113,6 +113,8 @@ export default async function createQav(options = {}) {
     analyze: (request) => call('analyze', request),
     chartSvg: (request) => call('chart', request),
     graphSvg: (request) => call('graph', request),
+    windRoseSvg: (request) => call('wind_rose', request),
+    adaptiveChartSvg: (request) => call('adaptive_chart', request),
     compareSvg: (request) => call('compare', request),
     /// Stations by name, or nearest first to coordinates ("-23.55, -46.63"): a JSON list, or an
     /// error object for coordinates out of range, worded in `lang` (en or pt_BR).
