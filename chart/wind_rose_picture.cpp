@@ -89,7 +89,7 @@ void DrawRose(ChartCanvas& canvas, const RoseFrame& f, const WindRose& rose, dou
         canvas.PrintText(FormatFixed(r * ringStep, 0) + " %");
     }
     for (int k = 0; k < kWindSectors; k += 4) {
-        const std::string_view name = WindSectorText(language, k);
+        const std::string_view name = WindSectorName(k);
         double x, y;
         PointAt(f, 22.5 * k, outer + 10 * f.px, x, y);
         canvas.MoveTo(x - canvas.TextWidth(name) / 2, y - canvas.TextHeight(name) / 2);
@@ -109,7 +109,7 @@ void DrawRose(ChartCanvas& canvas, const RoseFrame& f, const WindRose& rose, dou
             FilledText(ComfortText(language, comfort_text::kRoseCalm), {Share(100.0 * rose.Calm / counted, separator)});
         if (rose.Prevailing)
             lines[1] = FilledText(ComfortText(language, comfort_text::kRosePrevailing),
-                                  {WindSectorText(language, *rose.Prevailing), Share(rose.PrevailingShare, separator)});
+                                  {WindSectorName(*rose.Prevailing), Share(rose.PrevailingShare, separator)});
     }
     for (int i = 0; i < 2; ++i) {
         canvas.MoveTo(f.cx - canvas.TextWidth(lines[i]) / 2, f.cy + outer * f.py / f.px + (14 + 12 * i) * f.py);

@@ -99,7 +99,7 @@ std::vector<ReportBlock> ComfortComposer::Wind(const WindRoses& roses) const
         const int counted = r.Counted();
         std::vector<std::string> cells{name, "-", "-", "-", "-"};
         if (r.Prevailing) {
-            cells[1] = std::string(WindSectorText(language_, *r.Prevailing));
+            cells[1] = std::string(WindSectorName(*r.Prevailing));
             cells[2] = Fixed(r.PrevailingShare, 1) + " %";
             cells[3] = Fixed(r.PrevailingMedianMs, 1) + " m/s";
         }
@@ -117,8 +117,8 @@ std::vector<ReportBlock> ComfortComposer::Wind(const WindRoses& roses) const
 std::string ComfortComposer::VentilationWind(const WindRose& rose) const
 {
     if (!rose.Prevailing) return {};
-    return FilledText(T(ct::kVentilationWind), {WindSectorText(language_, *rose.Prevailing),
-                                                Fixed(rose.PrevailingShare, 1), Fixed(rose.PrevailingMedianMs, 1)});
+    return FilledText(T(ct::kVentilationWind), {WindSectorName(*rose.Prevailing), Fixed(rose.PrevailingShare, 1),
+                                                Fixed(rose.PrevailingMedianMs, 1)});
 }
 
 }  // namespace

@@ -22,25 +22,6 @@ inline constexpr const char* kAshraeBandKey =
 inline constexpr const char* kEnBandKey = QAV_TRANSLATABLE("qav::ComfortText", "EN 16798-1, categories I to III", "");
 
 // Wind rose picture
-// The 16 sectors as the roses name them, from north clockwise.
-inline constexpr const char* kSectors[16] = {
-    QAV_TRANSLATABLE("qav::ComfortText", "N", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "NNE", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "NE", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "ENE", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "E", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "ESE", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "SE", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "SSE", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "S", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "SSW", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "SW", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "WSW", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "W", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "WNW", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "NW", "wind sector"),
-    QAV_TRANSLATABLE("qav::ComfortText", "NNW", "wind sector"),
-};
 inline constexpr const char* kRoseAllHours = QAV_TRANSLATABLE("qav::ComfortText", "All hours", "");
 inline constexpr const char* kRoseVentilation = QAV_TRANSLATABLE("qav::ComfortText", "Ventilation hours (F)", "");
 inline constexpr const char* kRoseCalm = QAV_TRANSLATABLE("qav::ComfortText", "calm %1 %", "");
@@ -121,12 +102,6 @@ namespace qav {
 inline std::string_view ComfortText(Language language, const char* english)
 {
     return Translated(language, comfort_text::kContext, english);
-}
-
-/// Sector 0..15's name in the language ("ESE", "LSE").
-inline std::string_view WindSectorText(Language language, int sector)
-{
-    return Translated(language, comfort_text::kContext, comfort_text::kSectors[sector & 15], "wind sector");
 }
 
 }  // namespace qav

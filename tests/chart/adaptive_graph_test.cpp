@@ -56,7 +56,7 @@ TEST(WindRosePicture, BarsAlongTheirSectorAndTheFiguresUnder)
     EXPECT_NEAR(bar->Y1, bar->Y2, 1e-9);
     EXPECT_GT(bar->X2, bar->X1);
     EXPECT_TRUE(canvas.FindText("calmaria 25,0 %"));
-    EXPECT_TRUE(canvas.FindText("ventos predominantes: L, 75,0 %"));
+    EXPECT_TRUE(canvas.FindText("ventos predominantes: E, 75,0 %"));
     EXPECT_TRUE(canvas.FindText("nenhuma hora com vento"));
 }
 
