@@ -100,6 +100,22 @@ std::size_t AvailableBytes()
     return available;
 }
 
+PictureKind PictureKindOf(OutputKind kind)
+{
+    switch (kind) {
+        case OutputKind::Chart:
+            return PictureKind::Chart;
+        case OutputKind::WindRose:
+            return PictureKind::WindRose;
+        case OutputKind::AdaptiveChart:
+            return PictureKind::AdaptiveGraph;
+        case OutputKind::Graph:
+        case OutputKind::Report:
+            break;
+    }
+    return PictureKind::Graph;
+}
+
 /// What one thread analyses and draws on.
 class Worker {
   public:
@@ -120,8 +136,7 @@ class Worker {
             }
             picturesOk_ &= file.kind == OutputKind::Report
                                ? SaveReportFile(state, file.path, options_)
-                               : SavePicture(file.kind == OutputKind::Chart ? PictureKind::Chart : PictureKind::Graph,
-                                             state, file.path, options_.language);
+                               : SavePicture(PictureKindOf(file.kind), state, file.path, options_.language);
         }
         if (options_.compareRows) {
             CompareRow& row = (*options_.compareRows)[position - 1];  // each position has one writer
@@ -178,6 +193,8 @@ std::size_t JobBytes(const AnalysisState& startup, const Options& options)
     // A picture: its 32-bit image and, while it is encoded, about as much again.
     if (options.chartPath || options.chartDir) bytes += pixels(l.Picture1) * 8;
     if (options.graphPath || options.graphDir) bytes += pixels(l.Picture3) * 8;
+    if (options.windRosePath) bytes += pixels(l.Picture3) * 8;
+    if (options.adaptiveChartPath) bytes += pixels(l.Picture3) * 8;
     return bytes + (std::size_t{16} << 20);  // the thread's stack, its state and its texts
 }
 

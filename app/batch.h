@@ -25,6 +25,7 @@ struct Options {
     bool recordedColumns = false;                               // JSON keys and CSV columns of the recorded hours
     std::optional<std::filesystem::path> chartPath, graphPath;  // numbered when the run has several
     std::optional<std::filesystem::path> chartDir, graphDir;    // one picture per location
+    std::optional<std::filesystem::path> windRosePath, adaptiveChartPath;  // numbered as chartPath
     bool numbered = false;
     std::optional<std::filesystem::path> reportPath, reportDir;                    // PDF reports, named as pictures are
     std::optional<std::filesystem::path> sunChartPath, calendarPath, sunChartDir;  // the sun path and calendar
@@ -42,7 +43,7 @@ struct Options {
     bool Pictures() const
     {
         return chartPath || graphPath || chartDir || graphDir || reportPath || reportDir || sunChartPath ||
-               calendarPath || sunChartDir;
+               calendarPath || sunChartDir || windRosePath || adaptiveChartPath;
     }
 };
 

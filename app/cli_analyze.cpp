@@ -34,6 +34,7 @@
 #include "pipeline/analysis_run.h"
 #include "pictures/temporary_files.h"
 #include "pipeline/compare.h"
+#include "text/comfort_texts.h"
 #include "pipeline/exports.h"
 #include "pipeline/pipeline.h"
 #include "pipeline/rendering.h"
@@ -131,14 +132,15 @@ struct AnalyzeRequest {
 
 // qav-cli's own options, beside those of the analysis request: the pictures, reports and jobs.
 const std::vector<std::string_view> kPictureAndJobOptions = {
-    "--jobs",   "--chart",      "--graph", "--chart-dir", "--graph-dir",      "--compare-chart",
-    "--report", "--report-dir", "--paper", "--sun-chart", "--calendar-chart", "--sun-chart-dir"};
+    "--jobs", "--chart", "--graph", "--chart-dir", "--graph-dir", "--compare-chart", "--report", "--report-dir",
+    "--paper", "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--wind-rose", "--adaptive-chart"};
 
 const std::vector<std::string> kAnalyzeValued = {
     "--dataset", "--file", "--epw", "--station", "--near", "--place", "--location", "--format", "--screen",
     "--chart", "--graph", "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months",
     "--warming", "--warming-file", "--compare-chart", "--sort", "--lang", "--report", "--report-dir", "--paper",
-    "--shade-above", "--facade", "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--sun-projection"};
+    "--shade-above", "--facade", "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--sun-projection",
+    "--comfort", "--wind-rose", "--adaptive-chart"};
 
 /// ".pdf" in any case.
 bool IsPdfName(const std::filesystem::path& path)
@@ -151,7 +153,7 @@ bool IsPdfName(const std::filesystem::path& path)
 /// The picture options: suffixes, and no two naming one file in any spelling.
 void ParsePictureOptions(const Arguments& a, batch::Options& options)
 {
-    for (const char* option : {"--chart", "--graph", "--sun-chart", "--calendar-chart"}) {
+    for (const char* option : {"--chart", "--graph", "--sun-chart", "--calendar-chart", "--wind-rose", "--adaptive-chart"}) {
         if (!a.Has(option)) continue;
         const std::filesystem::path path = *a.Value(option);
         if (!PictureFormatOf(path))
@@ -159,7 +161,8 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
     }
     if (a.Has("--report") && !IsPdfName(*a.Value("--report")))
         Fail("--report: '" + *a.Value("--report") + "' does not end in .pdf");
-    const char* const files[] = {"--chart", "--graph", "--compare-chart", "--report"};
+    const char* const files[] = {"--chart",  "--graph",     "--compare-chart",
+                                 "--report", "--wind-rose", "--adaptive-chart"};
     for (std::size_t i = 0; i < std::size(files); ++i) {
         for (std::size_t j = i + 1; j < std::size(files); ++j) {
             if (a.Has(files[i]) && a.Has(files[j]) && batch::SamePath(*a.Value(files[i]), *a.Value(files[j])))
@@ -168,6 +171,8 @@ void ParsePictureOptions(const Arguments& a, batch::Options& options)
     }
     if (a.Has("--chart")) options.chartPath = *a.Value("--chart");
     if (a.Has("--graph")) options.graphPath = *a.Value("--graph");
+    if (a.Has("--wind-rose")) options.windRosePath = *a.Value("--wind-rose");
+    if (a.Has("--adaptive-chart")) options.adaptiveChartPath = *a.Value("--adaptive-chart");
     if (a.Has("--chart-dir")) options.chartDir = *a.Value("--chart-dir");
     if (a.Has("--graph-dir")) options.graphDir = *a.Value("--graph-dir");
     if (a.Has("--report")) options.reportPath = *a.Value("--report");
@@ -203,7 +208,8 @@ void PrepareOutputFolders(const Arguments& a)
         if (ec) throw InputFailure{std::string(option) + " " + dir.string() + ": " + ec.message(), {}};
     }
     for (const char* option :
-         {"--chart", "--graph", "--compare-chart", "--report", "--sun-chart", "--calendar-chart"}) {
+         {"--chart", "--graph", "--compare-chart", "--report", "--sun-chart", "--calendar-chart", "--wind-rose",
+          "--adaptive-chart"}) {
         if (!a.Has(option)) continue;
         const fs::path file = *a.Value(option);
         const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
@@ -218,7 +224,7 @@ AnalyzeRequest ParseRequest(const Arguments& a)
 {
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
     for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir", "--report",
-                                   "--report-dir", "--sun-chart", "--calendar-chart", "--sun-chart-dir"}) {
+                                   "--report-dir", "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--wind-rose", "--adaptive-chart"}) {
         for (const auto& [name, value] : a.Ordered())
             if (name == pathOption && value.empty()) Fail(name + ": the path is empty");
     }
@@ -238,6 +244,8 @@ AnalyzeRequest ParseRequest(const Arguments& a)
     options.filter = r.request.filter;
     options.filterColumns = r.request.filterGiven;
     r.compareChart = ParseCompareChart(a, r.request.sort);
+    // Only a weather file records the wind.
+    if (a.Has("--wind-rose") && !a.Has("--epw")) Fail(FilledText(comfort_text::kWindRoseNeedsWeather, {"--wind-rose"}));
     return r;
 }
 
@@ -304,6 +312,7 @@ int AnalyzeCommand(const std::vector<std::string>& args)
     r.options.warming = opened.warming;
     AnalysisState startup = MakeStartupState(r.request.screen);
     startup.Sun = r.request.sun;
+    startup.Comfort = r.request.comfort;
     RequestPlan plan;
     try {
         plan = PlanRequest(r.request, opened, startup);

@@ -458,6 +458,37 @@ month,dbt_min,dbt_max,rh_avg, applied and reported as
 .B \-\-warming
 is. A bad file names its line and field; a file that cannot be read is reported as
 .BI "error: \-\-warming\-file: " FILE ": " reason .)"},
+    {"analyze", "--comfort givoni|ashrae55|en16798",
+     "  comfort model of the graph and the report (default: givoni)\n",
+     R"(The comfort model the monthly graph and the report show:
+.B givoni
+(the chart's fixed comfort zone, the default),
+.B ashrae55
+(the adaptive model of ASHRAE 55\-2020 for naturally ventilated buildings) or
+.B en16798
+(the adaptive model of EN 16798\-1).
+With an adaptive model the graph draws each month's band of acceptable temperatures.
+The chart and its shares never change with it; JSON always carries
+.B adaptive
+(both models on the typical days) and, for a weather file,
+.B recorded_adaptive
+and
+.BR wind .)"},
+    {"analyze", "--adaptive-chart FILE.png|FILE.svg", "  monthly graph with the adaptive comfort band\n",
+     R"(Save the monthly graph with the adaptive band of the model of
+.B \-\-comfort
+(ASHRAE 55 when it is
+.BR givoni ):
+the 80 % and 90 % acceptability limits (ASHRAE 55, with the limit raised by fans at
+0.9 m/s dotted) or categories I to III (EN 16798\-1). Numbered as
+.B \-\-graph
+with several locations.)"},
+    {"analyze", "--wind-rose FILE.png|FILE.svg", "  wind roses of a weather file: all and ventilation hours\n",
+     R"(Save the wind roses of a weather file's recorded hours: all hours and the hours
+classified F (Ventilation), in 16 sectors and five speed classes, calms apart.
+A run without a weather file
+.RB ( \-\-epw )
+is refused with exit status 2.)"},
     {"analyze", "--compare-chart FILE.png|FILE.svg", "      one bar of shares per location of the run\n",
      R"(Draw one bar of the ten shares per location of the run as PNG or SVG (by the suffix).
 A PNG holds at most 16384 pixels a side (739 bars): further bars continue on

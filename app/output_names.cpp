@@ -64,6 +64,8 @@ std::vector<LocationFile> LocationFiles(const Options& options, int position, in
     };
     pictures(OutputKind::Chart, "--chart", options.chartPath, "--chart-dir", options.chartDir);
     pictures(OutputKind::Graph, "--graph", options.graphPath, "--graph-dir", options.graphDir);
+    pictures(OutputKind::WindRose, "--wind-rose", options.windRosePath, nullptr, std::nullopt);
+    pictures(OutputKind::AdaptiveChart, "--adaptive-chart", options.adaptiveChartPath, nullptr, std::nullopt);
     if (options.reportPath)
         files.push_back(
             {OutputKind::Report, "--report", NumberedPath(*options.reportPath, position, options.numbered)});

@@ -18,7 +18,7 @@ std::filesystem::path NumberedPath(const std::filesystem::path& path, int positi
 /// "compare.png" -> "compare-2.png": the further pages (0-based `page`) of a long compare picture.
 std::filesystem::path PagePath(const std::filesystem::path& path, std::size_t page);
 
-enum class OutputKind { Chart, Graph, Report, SunPath, Calendar };
+enum class OutputKind { Chart, Graph, Report, SunPath, Calendar, WindRose, AdaptiveChart };
 
 /// One file of one location, and the option that asks for it.
 struct LocationFile {

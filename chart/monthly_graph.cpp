@@ -1,5 +1,7 @@
 #include "chart/monthly_graph.h"
 
+#include "chart/adaptive_graph.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string_view>
@@ -22,16 +24,6 @@ constexpr double kLeftOutWash = 0.6;
 // Labels of the temperature scale are at least this far apart (canvas units).
 constexpr double kLabelSpacing = 240;
 
-constexpr int kTopT = 40, kBottomT = -12;  // degrees C at the top and bottom of the plot
-
-struct Geometry {
-    double px, py;
-    double Ytop, Ybottom, Xleft, Xright, C, S, R;
-    double XCentre(int m) const { return Xleft + C / 2 + (m - 1) * C; }
-    double YOfT(double t) const { return Ytop + (kTopT - t) * S; }
-    double YOfRH(double h) const { return Ybottom - h * R; }
-};
-
 // The left scale from 40 down to -12 C, a label where it stands at least kLabelSpacing below
 // the previous one. The second pass also puts a tick at every label.
 void TemperatureLabels(ChartCanvas& canvas, const Geometry& g, bool withTicks)
@@ -50,7 +42,8 @@ void TemperatureLabels(ChartCanvas& canvas, const Geometry& g, bool withTicks)
 
 // The band over the plot: the title, the units of both scales over them and the comfort band's key
 // between, all clear of the frame.
-void DrawTopBand(ChartCanvas& canvas, const Geometry& g, Language language, std::string_view title)
+void DrawTopBand(ChartCanvas& canvas, const Geometry& g, Language language, std::string_view title,
+                 const AdaptiveYear* adaptive)
 {
     const double fontSize = canvas.FontSize();
     if (!title.empty()) {
@@ -67,10 +60,11 @@ void DrawTopBand(ChartCanvas& canvas, const Geometry& g, Language language, std:
     const std::string_view rh = PictureText(language, picture_text::kGraphHumidity);
     canvas.MoveTo(g.Xright - 2 * g.px - canvas.TextWidth(rh), y);
     canvas.PrintText(rh);
-    const std::string_view band = PictureText(language, picture_text::kGraphComfortBand);
+    const std::string_view band =
+        adaptive ? AdaptiveBandKey(*adaptive, language) : PictureText(language, picture_text::kGraphComfortBand);
     const double keyWidth = 16 * g.px + canvas.TextWidth(band);
     const double x = (g.Xleft + g.Xright - keyWidth) / 2;
-    canvas.DrawBox(x, y + 2 * g.py, x + 12 * g.px, y + 10 * g.py, kComfortBand, true);
+    canvas.DrawBox(x, y + 2 * g.py, x + 12 * g.px, y + 10 * g.py, adaptive ? kAdaptiveKeyColour : kComfortBand, true);
     canvas.DrawBox(x, y + 2 * g.py, x + 12 * g.px, y + 10 * g.py, kBlack, false);
     canvas.MoveTo(x + 16 * g.px, y);
     canvas.PrintText(band);
@@ -79,7 +73,8 @@ void DrawTopBand(ChartCanvas& canvas, const Geometry& g, Language language, std:
 }  // namespace
 
 void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int pixelWidth, int pixelHeight,
-                      Language language, std::string_view title, const CountedMonths& counted)
+                      Language language, std::string_view title, const CountedMonths& counted,
+                      const AdaptiveYear* adaptive)
 {
     Geometry g;
     g.px = std::max(1, pixelWidth);
@@ -95,7 +90,10 @@ void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int p
     canvas.Clear();
     TemperatureLabels(canvas, g, false);
     canvas.DrawBox(g.Xleft, g.Ytop, g.Xright, g.Ybottom, kPlotBackground, true);
-    canvas.DrawBox(g.Xleft, g.YOfT(29), g.Xright, g.YOfT(18), kComfortBand, true);
+    if (adaptive)
+        DrawAdaptiveBands(canvas, g, *adaptive);
+    else
+        canvas.DrawBox(g.Xleft, g.YOfT(29), g.Xright, g.YOfT(18), kComfortBand, true);
     canvas.DrawBox(g.Xleft, g.Ytop, g.Xright, g.Ybottom, kBlack, false);
 
     // Dotted month boundaries, both frame edges included, each month's name right of its left one.
@@ -147,7 +145,7 @@ void DrawMonthlyGraph(ChartCanvas& canvas, const LocationRecord& location, int p
         if (!counted[static_cast<std::size_t>(m)])
             canvas.DrawBox(g.Xleft + (m - 1) * g.C, g.Ytop, g.Xleft + m * g.C, g.Ybottom, kWhite, true);
     canvas.SetOpacity(1);
-    DrawTopBand(canvas, g, language, title);
+    DrawTopBand(canvas, g, language, title, adaptive);
 }
 
 }  // namespace qav

@@ -1,6 +1,7 @@
 #pragma once
 // One recorded hour of a weather year as a point of the bioclimatic chart: the plain type that
 // the weather-file reader produces and the classification reads, and the year they make.
+#include <limits>
 #include <vector>
 
 namespace qav {
@@ -13,6 +14,10 @@ struct RecordedHour {
     int Hour = 0;   // 1..24, the hour ending at this time
     float RH = 0;   // relative humidity, %, as recorded; a warming shifts the hour keeping it
     int Year = 0;   // as the file dates the hour; 0 when it gives none
+    // Wind as recorded: the direction it blows from (degrees from north, clockwise) and its speed
+    // (m/s); NaN where the file has none.
+    float WindDirection = std::numeric_limits<float>::quiet_NaN();
+    float WindSpeed = std::numeric_limits<float>::quiet_NaN();
 };
 
 /// The recorded hours of a weather-file location, at its station pressure.

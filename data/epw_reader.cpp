@@ -29,7 +29,7 @@ constexpr std::size_t kMaxLineBytes = std::size_t{64} << 10;
 constexpr std::size_t kMaxNameBytes = 4096;  // the longest text a Monthly Data file holds
 constexpr int kHeaderLines = 8;
 constexpr int kLeapYearHours = 8784;
-constexpr int kFirstColumns = 10;  // year .. station pressure: all the reader looks at in a row
+constexpr int kFirstColumns = 22;  // year .. wind speed: all the reader looks at in a row
 constexpr int kNeededColumns = 9;  // year .. relative humidity: what the analysis uses
 
 constexpr std::array<int, kMonths + 1> kDaysInMonth{0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -187,6 +187,9 @@ constexpr NumberField kDryBulbField{6, "dry bulb", {-70, 70}, 99.9, false};
 constexpr NumberField kDewPointField{7, "dew point", {-70, 70}, 99.9, false};
 constexpr NumberField kHumidityField{8, "relative humidity", {0, 110}, 999, false};
 constexpr NumberField kPressureField{9, "station pressure", {31000, 120000}, 999999, false};
+// Wind direction 0..360 degrees and speed 0..40 m/s, 999 missing.
+constexpr NumberField kWindDirectionField{20, "wind direction", {0, 360}, 999, false};
+constexpr NumberField kWindSpeedField{21, "wind speed", {0, 40}, 999, false};
 // LOCATION: the ranges the Monthly Data reader accepts, so that a derived location is one the
 // analysis handles.
 constexpr NumberField kLatitudeField{6, "latitude", kLatitudeRange, kNever, false};
@@ -295,6 +298,11 @@ std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hou
     if (n > kPressureField.column && ReadNumber(f, kPressureField, line, pressure))
         pressure = std::numeric_limits<double>::quiet_NaN();
     if (double year = 0; !ReadNumber(f, kYearField, line, year)) hour.Year = static_cast<int>(year);
+    // Nor is the wind needed to read a year: a short row or an implausible value leaves it missing.
+    double windDirection = std::numeric_limits<double>::quiet_NaN(), windSpeed = windDirection;
+    for (const auto& [field, value] : {std::pair{&kWindDirectionField, &windDirection}, {&kWindSpeedField, &windSpeed}})
+        if (n <= field->column || ReadNumber(f, *field, line, *value))
+            *value = std::numeric_limits<double>::quiet_NaN();
     hour.Month = static_cast<int>(month);
     hour.Day = static_cast<int>(day);
     hour.Hour = static_cast<int>(clockHour);
@@ -315,6 +323,8 @@ std::optional<ReadFailure> ReadRow(std::string_view text, int line, EpwHour& hou
     hour.DewPoint = static_cast<float>(dewPoint);
     hour.RelativeHumidity = static_cast<float>(rh);
     hour.PressurePa = static_cast<float>(pressure);
+    hour.WindDirection = static_cast<float>(windDirection);
+    hour.WindSpeed = static_cast<float>(windSpeed);
     hour.Missing = std::isnan(dryBulb) || std::isnan(rh);
     return std::nullopt;
 }

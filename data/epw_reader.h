@@ -4,8 +4,9 @@
 //   LOCATION,city,region,country,source,WMO,latitude,longitude,time zone,elevation
 // then one comma-separated row per hour with (0-based) columns 1 month, 2 day, 3 hour (1-24,
 // hour ending), 4 minute (0 or 60 depending on the source), 6 dry bulb (degrees C), 7 dew point
-// (degrees C), 8 relative humidity (%), 9 station pressure (Pa). Missing values are written as
-// 99.9, 99.9, 999 and 999999 (EnergyPlus Auxiliary Programs, "Weather Converter Program").
+// (degrees C), 8 relative humidity (%), 9 station pressure (Pa), 20 wind direction (degrees) and 21
+// wind speed (m/s). Missing values are written as
+// 99.9, 99.9, 999, 999999, 999 and 999 (EnergyPlus Auxiliary Programs, "Weather Converter Program").
 // Rows advance one hour at a time through the year; the year column is not read, so typical years
 // built from months of different years, and years that wrap from December to January, are fine.
 #include <filesystem>
@@ -45,6 +46,8 @@ struct EpwHour {
     float DewPoint = 0;          // degrees C
     float RelativeHumidity = 0;  // %, 0..100; derived from dry bulb and dew point if not recorded
     float PressurePa = 0;        // station pressure as recorded, Pa; NaN when missing or implausible
+    float WindDirection = 0;     // degrees from north, clockwise, 0..360; NaN when missing or implausible
+    float WindSpeed = 0;         // m/s, 0..40; NaN when missing or implausible
     bool Missing = false;        // no dry bulb or no humidity: left out of every analysis
 };
 

@@ -13,7 +13,7 @@ std::vector<RecordedHour> RecordedHoursAt(const EpwFile& file, const Psychrometr
         // As in the synthesis: the humidity ratio from the temperature as stored.
         const float dbt = RoundHundredth(h.DryBulb);
         const float w = RoundHundredth(psy.FTax1(dbt, h.RelativeHumidity / 100.0f));
-        hours.push_back({h.Month, dbt, w, h.Day, h.Hour, h.RelativeHumidity, h.Year});
+        hours.push_back({h.Month, dbt, w, h.Day, h.Hour, h.RelativeHumidity, h.Year, h.WindDirection, h.WindSpeed});
     }
     return hours;
 }

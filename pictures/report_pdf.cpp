@@ -22,6 +22,7 @@
 #include "core/version.h"
 #include "pictures/picture_files.h"
 #include "pipeline/picture_svg.h"
+#include "pipeline/comfort_report.h"
 #include "pipeline/report.h"
 #include "pipeline/sun_pictures.h"
 #include "text/report_texts.h"
@@ -252,15 +253,17 @@ double PageLayout::Height(const ReportBlock& block) const
         case ReportBlockKind::Table:
             return TableHeight(block.Table, false);
         case ReportBlockKind::Chart:
-        case ReportBlockKind::Graph: {
-            const PictureKind kind = block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph;
+        case ReportBlockKind::Graph:
+        case ReportBlockKind::AdaptiveGraph:
+        case ReportBlockKind::WindRose: {
+            const PictureKind kind = ReportPictureKind(block.Kind);
             return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + Gap(10) +
                    PictureHeight(kind, PictureWidth(kind)) + Gap(6);
         }
         case ReportBlockKind::SunPath:
         case ReportBlockKind::Calendar:
-            return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + 10 * kPt +
-                   SunHeight(SunKindOf(block.Kind)) + 6 * kPt;
+            return TextHeight(Font(kSectionPt, true), Q(block.Text), width) + Gap(10) +
+                   SunHeight(SunKindOf(block.Kind)) + Gap(6);
         case ReportBlockKind::Guidance: {
             const ReportGuidance& g = block.Advice;
             double h = TextHeight(Font(kAdvicePt, true), Q(g.Heading + "   " + g.Share), width) + Gap(2);
@@ -307,22 +310,23 @@ void PageLayout::Block(std::size_t i)
             return;
         case ReportBlockKind::Chart:
         case ReportBlockKind::Graph:
+        case ReportBlockKind::AdaptiveGraph:
+        case ReportBlockKind::WindRose:
             y_ += Gap(6);
             Paragraph(Font(kSectionPt, true), block.Text);
             y_ += Gap(4);
-            Picture(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph,
-                    PictureWidth(block.Kind == ReportBlockKind::Chart ? PictureKind::Chart : PictureKind::Graph));
+            Picture(ReportPictureKind(block.Kind), PictureWidth(ReportPictureKind(block.Kind)));
             y_ += Gap(6);
             return;
         case ReportBlockKind::SunPath:
         case ReportBlockKind::Calendar: {
             const SunPictureKind kind = SunKindOf(block.Kind);
-            y_ += 6 * kPt;
+            y_ += Gap(6);
             Paragraph(Font(kSectionPt, true), block.Text);
-            y_ += 4 * kPt;
+            y_ += Gap(4);
             Replay([&](ChartCanvas& canvas) { DrawSunPicture(kind, canvas, state_, language_); }, SunPictureWidth(kind),
                    SunPictureHeight(kind), kSunPictureUnits, kSunPictureUnits, SunWidth(kind), SunHeight(kind));
-            y_ += 6 * kPt;
+            y_ += Gap(6);
             return;
         }
         case ReportBlockKind::Guidance: {

@@ -7,8 +7,9 @@
 #include "pipeline/site_guidance.h"
 #include "chart/strategy.h"
 #include "data/station_catalogue.h"
-#include "pipeline/place_site.h"
+#include "pipeline/comfort_output.h"
 #include "pipeline/exports.h"
+#include "pipeline/place_site.h"
 #include "pipeline/sun_block.h"
 
 namespace qav {
@@ -166,7 +167,9 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
         j += ",\"warming\":" + MonthlyJson(state.WarmingAsked->Month);
     }
     j += PlaceJsonFields(l);
-    return j + SunJsonKeys(state, withRecorded) + "}";
+    j += SunJsonKeys(state, withRecorded);
+    j += ComfortJson(state, withRecorded);
+    return j + "}";
 }
 
 std::string CsvHeader(bool withRecorded, bool withFilter, bool withStation, bool withWarming, bool withPlace)

@@ -11,6 +11,8 @@
 #include "data/md_reader.h"
 #include "data/warming_reader.h"
 #include "pipeline/analysis_output.h"
+#include "pipeline/comfort_output.h"
+#include "text/comfort_texts.h"
 #include "pipeline/open_inputs.h"
 #include "pipeline/place_site.h"
 #include "pipeline/sun_options.h"
@@ -108,7 +110,8 @@ AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
 {
     static const std::vector<std::string_view> kSingle = {
         "--location",     "--format", "--screen", "--hours", "--hour-range",  "--months",         "--warming",
-        "--warming-file", "--sort",   "--lang",   "--all",   "--shade-above", "--sun-projection", "--facade"};
+        "--warming-file", "--sort",   "--lang",   "--all",   "--shade-above", "--sun-projection", "--facade",
+        "--comfort"};
     AnalysisRequest r;
     std::map<std::string, const RequestOption*> given;
     for (const RequestOption& o : options) {
@@ -150,6 +153,7 @@ AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
     if (const auto change = value("--warming")) r.warmingChange = ParseWarmingChange(*change);
     if (given.count("--warming-file")) r.warmingFile = *given["--warming-file"];
     r.sun = ParseSunOptions(value("--shade-above"), value("--facade"), value("--sun-projection"));
+    if (const auto comfort = value("--comfort")) r.comfort = ParseComfortOption(*comfort);
     return r;
 }
 
@@ -318,7 +322,8 @@ std::vector<RequestOption> RequestFromKeys(const std::vector<std::string>& flat,
                                           {"format", "--format", false},
                                           {"shade_above", "--shade-above", true},
                                           {"facade", "--facade", true},
-                                          {"sun_projection", "--sun-projection", false}};
+                                          {"sun_projection", "--sun-projection", false},
+                                          {"comfort", "--comfort", false}};
     static constexpr const char* kSources[] = {"dataset", "station", "md", "epw", "path"};
     static constexpr const char* kInputKeys[] = {"dataset", "station", "md", "epw", "path", "location"};
 
@@ -514,6 +519,8 @@ FailureCode CodeOf(const OptionError& error)
         {text::kLocationsNeedOne, "locations_need_one"},
         {sun_text::kNotFacade, "not_facade"},
         {sun_text::kNotProjection, "not_projection"},
+        {comfort_text::kNotComfortModel, "not_comfort_model"},
+        {comfort_text::kWindRoseNeedsWeather, "wind_rose_needs_weather"},
     };
     // By the text, not its address: a literal need not have one address in every unit (the
     // sanitizer build keeps a copy in each).

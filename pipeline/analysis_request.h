@@ -47,11 +47,12 @@ struct AnalysisRequest {
     HourFilter filter;
     bool filterGiven = false;  // --hour-range or --months: the rows name the hours counted
     std::optional<CompareSort> sort;
-    std::optional<Warming> warmingChange;      // --warming
-    std::optional<RequestOption> warmingFile;  // --warming-file
-    SunOptions sun;                            // --shade-above, --facade
-    std::vector<RequestOption> inputs;         // --dataset, --station, --near, --place, --file, --epw in order
-    std::vector<RequestOption> own;            // the front end's own options, in order
+    std::optional<Warming> warmingChange;         // --warming
+    std::optional<RequestOption> warmingFile;     // --warming-file
+    SunOptions sun;                               // --shade-above, --facade
+    ComfortModel comfort = ComfortModel::Givoni;  // --comfort
+    std::vector<RequestOption> inputs;            // --dataset, --station, --near, --place, --file, --epw in order
+    std::vector<RequestOption> own;               // the front end's own options, in order
 
     /// The option that gives the warming, as its refusals name it.
     const char* WarmingOption() const { return warmingFile ? "--warming-file" : "--warming"; }

@@ -15,6 +15,7 @@
 #include "classify/classification.h"
 #include "classify/hour_filter.h"
 #include "classify/sun_shading.h"
+#include "core/adaptive_comfort.h"
 #include "core/hourly_synthesis.h"
 #include "core/location.h"
 #include "core/psychrometrics.h"
@@ -69,6 +70,8 @@ struct AnalysisState {
     std::optional<Warming> WarmingAsked;
     /// The shading line and façade of the sun and shade; they change no tally.
     SunOptions Sun;
+    /// The comfort model the graph and the report show; the chart and the shares never change with it.
+    ComfortModel Comfort = ComfortModel::Givoni;
     /// Counts the changes of what every location's analysis depends on: the locations and their
     /// recorded hours, the analysis screen, the filter and the warming. Views that keep analyses
     /// of their own (the compare view) compare it to tell whether they are stale; the functions

@@ -173,8 +173,11 @@ std::string HoursShownText(const AnalysisState& state)
 std::string PictureTitle(PictureKind kind, const AnalysisState& state)
 {
     const LocationRecord& l = state.Current();
-    return std::string(kind == PictureKind::Chart ? "Bioclimatic chart" : "Monthly climate graph") + " of " +
-           l.LocationName + " (" + l.Country + ")";
+    const char* what = kind == PictureKind::Chart           ? "Bioclimatic chart"
+                       : kind == PictureKind::AdaptiveGraph ? "Adaptive comfort graph"
+                       : kind == PictureKind::WindRose      ? "Wind roses"
+                                                            : "Monthly climate graph";
+    return std::string(what) + " of " + l.LocationName + " (" + l.Country + ")";
 }
 
 std::vector<std::pair<std::string, std::string>> PictureProvenance(const AnalysisState& state)

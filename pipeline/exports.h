@@ -41,7 +41,9 @@ std::string ResultsCsv(const AnalysisState& state, std::string_view basis = {});
 /// Counted, holds 1 for the hours the shares count and 0 for the others.
 std::string HourlyCsv(const AnalysisState& state);
 
-enum class PictureKind { Chart, Graph };
+/// The graph's canvas holds the adaptive graph (the graph with the band of the model chosen,
+/// ASHRAE 55 under the chart's) and the wind roses as well.
+enum class PictureKind { Chart, Graph, AdaptiveGraph, WindRose };
 
 /// "Bioclimatic chart of Brasília (Brazil)", "Monthly climate graph of ...".
 std::string PictureTitle(PictureKind kind, const AnalysisState& state);

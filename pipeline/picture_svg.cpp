@@ -1,16 +1,20 @@
 #include "pipeline/picture_svg.h"
 
 #include "chart/svg_canvas.h"
+#include "pipeline/comfort_output.h"
 
 namespace qav {
 
 void DrawPicture(PictureKind kind, ChartCanvas& canvas, const AnalysisState& state, char decimalSeparator,
                  Language language, int highlighted)
 {
-    if (kind == PictureKind::Graph) {
+    if (kind != PictureKind::Chart) {
         // A graph stands alone, without the window's panel: it names its location in its title.
         const LocationRecord& l = state.Current();
-        RenderGraph(canvas, state, language, l.LocationName + " (" + l.Country + ")");
+        const std::string title = l.LocationName + " (" + l.Country + ")";
+        if (kind == PictureKind::Graph) RenderGraph(canvas, state, language, title);
+        if (kind == PictureKind::AdaptiveGraph) RenderAdaptiveGraph(canvas, state, state.Comfort, language, title);
+        if (kind == PictureKind::WindRose) RenderWindRoses(canvas, state, language, title);
         return;
     }
     RenderChart(canvas, state, decimalSeparator, language, highlighted);

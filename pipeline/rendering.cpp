@@ -1,5 +1,7 @@
 #include "pipeline/rendering.h"
 
+#include "pipeline/comfort_output.h"
+
 #include "chart/hour_plots.h"
 #include "chart/legend.h"
 #include "chart/monthly_graph.h"
@@ -130,6 +132,8 @@ CountedMonths CountedMonthsOf(const HourFilter& filter)
 
 void RenderGraph(ChartCanvas& graph, const AnalysisState& state, Language language, std::string_view title)
 {
+    // The chart's own comfort zone keeps the fixed band; an adaptive model draws its own.
+    if (state.Comfort != ComfortModel::Givoni) return RenderAdaptiveGraph(graph, state, state.Comfort, language, title);
     DrawMonthlyGraph(graph, state.Current(), state.Layout.PixelWidth, state.Layout.PixelHeight, language, title,
                      CountedMonthsOf(state.Filter));
 }

@@ -1,5 +1,7 @@
 #include "pipeline/report.h"
 
+#include "pipeline/comfort_report.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -302,6 +304,7 @@ std::optional<ReportContent> ComposeReport(const AnalysisState& state, Language 
     composer.Append(SunReportSection(state, language));
     composer.Method();
     content = composer.Take();
+    AddComfortSections(state, language, content.Blocks);
     const LocationRecord& l = state.Current();
     content.Title = composer.Fill(report_text::kDocumentTitle, {composer.Place(l)});
     return content;

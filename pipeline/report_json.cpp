@@ -28,6 +28,10 @@ const char* KindName(ReportBlockKind kind)
             return "sun_path";
         case ReportBlockKind::Calendar:
             return "calendar";
+        case ReportBlockKind::AdaptiveGraph:
+            return "adaptive_graph";
+        case ReportBlockKind::WindRose:
+            return "wind_rose";
     }
     return "text";
 }

@@ -362,6 +362,189 @@
     </message>
 </context>
 <context>
+    <name>qav::ComfortMenu</name>
+    <message>
+        <source>Comfort &amp;model</source>
+        <translation>&amp;Modelo de conforto</translation>
+    </message>
+    <message>
+        <source>&amp;Chart&apos;s comfort zone (Givoni)</source>
+        <translation>Zona de conforto da &amp;carta (Givoni)</translation>
+    </message>
+    <message>
+        <source>&amp;ASHRAE 55 adaptive</source>
+        <translation>Modelo adaptativo &amp;ASHRAE 55</translation>
+    </message>
+    <message>
+        <source>&amp;EN 16798-1 adaptive</source>
+        <translation>Modelo adaptativo &amp;EN 16798-1</translation>
+    </message>
+</context>
+<context>
+    <name>qav::ComfortText</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not givoni, ashrae55 or en16798</source>
+        <translation>%1: &apos;%2&apos; não é givoni, ashrae55 nem en16798</translation>
+    </message>
+    <message>
+        <source>%1: needs a weather file (--epw): only recorded hours have a wind</source>
+        <translation>%1: requer um arquivo climático (--epw): só as horas registradas têm vento</translation>
+    </message>
+    <message>
+        <source>ASHRAE 55, 80 % / 90 % (dots: 0.9 m/s)</source>
+        <translation>ASHRAE 55, 80 % / 90 % (pontos: 0,9 m/s)</translation>
+    </message>
+    <message>
+        <source>EN 16798-1, categories I to III</source>
+        <translation>EN 16798-1, categorias I a III</translation>
+    </message>
+    <message>
+        <source>All hours</source>
+        <translation>Todas as horas</translation>
+    </message>
+    <message>
+        <source>Ventilation hours (F)</source>
+        <translation>Horas de ventilação (F)</translation>
+    </message>
+    <message>
+        <source>calm %1 %</source>
+        <translation>calmaria %1 %</translation>
+    </message>
+    <message>
+        <source>no hours with wind</source>
+        <translation>nenhuma hora com vento</translation>
+    </message>
+    <message>
+        <source>wind speed (m/s)</source>
+        <translation>velocidade do vento (m/s)</translation>
+    </message>
+    <message>
+        <source>prevailing winds: %1, %2 %</source>
+        <translation>ventos predominantes: %1, %2 %</translation>
+    </message>
+    <message>
+        <source>Adaptive comfort</source>
+        <translation>Conforto adaptativo</translation>
+    </message>
+    <message>
+        <source>Monthly graph with the adaptive band</source>
+        <translation>Gráfico mensal com a faixa adaptativa</translation>
+    </message>
+    <message>
+        <source>By the adaptive model of ASHRAE 55-2020, people in a naturally ventilated building accept a band of temperatures that follows the month&apos;s mean outdoor temperature: the comfort temperature is 0.31 times that mean plus 17.8 °C, with 80 % and 90 % acceptability limits 3.5 and 2.5 K either side (°C in the table). The table counts the %1 within the 80 % band, above it and within the 90 % band, within the 80 % band once ceiling fans move the air at 0.9 m/s (its upper limit 1.8 K higher), and beside them the hours the chart finds comfortable (E).</source>
+        <translation>Pelo modelo adaptativo da ASHRAE 55-2020, as pessoas num edifício ventilado naturalmente aceitam uma faixa de temperaturas que acompanha a temperatura externa média do mês: a temperatura de conforto é 0,31 vez essa média mais 17,8 °C, com limites de aceitabilidade de 80 % e 90 % a 3,5 e 2,5 K de cada lado (°C na tabela). A tabela conta as %1 dentro da faixa de 80 %, acima dela e dentro da faixa de 90 %, dentro da faixa de 80 % quando ventiladores de teto movem o ar a 0,9 m/s (o limite superior 1,8 K mais alto) e, ao lado, as horas que a carta considera confortáveis (E).</translation>
+    </message>
+    <message>
+        <source>By the adaptive model of EN 16798-1, people in a building without mechanical cooling accept a band of temperatures that follows the month&apos;s mean outdoor temperature: the comfort temperature is 0.33 times that mean plus 18.8 °C, with categories I (-3/+2 K), II (-4/+3 K) and III (-5/+4 K) (°C in the table). The table counts the %1 within each category, beside the hours the chart finds comfortable (E).</source>
+        <translation>Pelo modelo adaptativo da EN 16798-1, as pessoas num edifício sem resfriamento mecânico aceitam uma faixa de temperaturas que acompanha a temperatura externa média do mês: a temperatura de conforto é 0,33 vez essa média mais 18,8 °C, com as categorias I (-3/+2 K), II (-4/+3 K) e III (-5/+4 K) (°C na tabela). A tabela conta as %1 dentro de cada categoria e, ao lado, as horas que a carta considera confortáveis (E).</translation>
+    </message>
+    <message>
+        <source>hours of the typical days</source>
+        <translation>horas dos dias típicos</translation>
+    </message>
+    <message>
+        <source>recorded hours</source>
+        <translation>horas registradas</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mês</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Comfort</source>
+        <translation>Conforto</translation>
+    </message>
+    <message>
+        <source>80 % band</source>
+        <translation>Faixa de 80 %</translation>
+    </message>
+    <message>
+        <source>In 80 %</source>
+        <translation>Em 80 %</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>In 90 %</source>
+        <translation>Em 90 %</translation>
+    </message>
+    <message>
+        <source>Fans</source>
+        <translation>Ventiladores</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <comment>EN 16798-1 category</comment>
+        <translation>Em %1</translation>
+    </message>
+    <message>
+        <source>Chart E</source>
+        <translation>Carta E</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fora da faixa</translation>
+    </message>
+    <message>
+        <source>Method: the outdoor dry-bulb temperature of each hour stands in for the indoor operative temperature of a free-running building, and the month&apos;s mean (of the normals&apos; minimum and maximum for the typical days, of the recorded hours for a weather file) for the prevailing mean outdoor temperature. ASHRAE 55-2020, section 5.4 and table 5.4.2.4 (elevated air speed), holds for means of 10 to 33.5 °C; EN 16798-1:2019, annex B.2.2, for 10 to 30 °C (upper limits) and 15 to 30 °C (lower limits). A month outside its model&apos;s range is not counted.</source>
+        <translation>Método: a temperatura de bulbo seco externa de cada hora faz as vezes da temperatura operativa interna de um edifício em livre evolução, e a média do mês (da mínima e da máxima das normais para os dias típicos, das horas registradas para um arquivo climático) a da temperatura externa média predominante. A ASHRAE 55-2020, seção 5.4 e tabela 5.4.2.4 (velocidade do ar elevada), vale para médias de 10 a 33,5 °C; a EN 16798-1:2019, anexo B.2.2, de 10 a 30 °C (limites superiores) e de 15 a 30 °C (limites inferiores). Um mês fora da faixa do seu modelo não é contado.</translation>
+    </message>
+    <message>
+        <source>Wind rose</source>
+        <translation>Rosa dos ventos</translation>
+    </message>
+    <message>
+        <source>The wind the weather file records (direction it blows from and speed), in 16 sectors; calms are hours below 0.5 m/s. The ventilation hours are those the chart classifies F.</source>
+        <translation>O vento que o arquivo climático registra (direção de onde sopra e velocidade), em 16 setores; calmaria são as horas abaixo de 0,5 m/s. As horas de ventilação são as que a carta classifica como F.</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Prevailing winds</source>
+        <translation>Ventos predominantes</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Median speed</source>
+        <translation>Velocidade mediana</translation>
+    </message>
+    <message>
+        <source>Calm</source>
+        <translation>Calmaria</translation>
+    </message>
+    <message>
+        <source>December-February</source>
+        <translation>Dezembro a fevereiro</translation>
+    </message>
+    <message>
+        <source>March-May</source>
+        <translation>Março a maio</translation>
+    </message>
+    <message>
+        <source>June-August</source>
+        <translation>Junho a agosto</translation>
+    </message>
+    <message>
+        <source>September-November</source>
+        <translation>Setembro a novembro</translation>
+    </message>
+    <message>
+        <source>In the ventilation hours the wind comes from %1 %2 % of the time, at a median %3 m/s: put the inlets on the façade facing %1 and the outlets on the opposite one.</source>
+        <translation>Nas horas de ventilação o vento vem de %1 em %2 % do tempo, a uma velocidade do ar mediana de %3 m/s: coloque as entradas de ar na fachada voltada para %1 e as saídas na oposta.</translation>
+    </message>
+</context>
+<context>
     <name>qav::CoordinatesText</name>
     <message>
         <source>latitude %1 is out of range (-90 to 90)</source>

@@ -30,6 +30,7 @@
 #include "ui/file_chooser_panel.h"
 #include "ui/focus_frame.h"
 #include "ui/help_texts.h"
+#include "ui/comfort_menu.h"
 #include "ui/locale_format.h"
 #include "ui/location_list.h"
 #include "ui/main_window.h"
@@ -95,6 +96,7 @@ void MainWindow::createMenus()
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     command(view, "ViewHours", tr("&Hours analysed…"), &MainWindow::chooseHoursAnalysed);
     command(view, "ViewWhatIf", tr("&What if…"), &MainWindow::chooseWarming);
+    new ComfortMenu(view, state_, [this] { guarded([&] { refreshPanels(); }); });
     view->addSeparator();
     viewMonthStrategy_ = view->addAction(tr("Hours per &month and strategy"));
     viewMonthStrategy_->setObjectName(QStringLiteral("ViewMonthStrategy"));

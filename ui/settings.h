@@ -11,8 +11,9 @@ inline constexpr const char* kSaveFolder = "files/saveFolder";        // the sav
 inline constexpr const char* kReportPaper = "files/reportPaper";      // "a4" or "letter"
 inline constexpr const char* kRecentFiles = "files/recent";           // newest first
 inline constexpr const char* kGeometry = "window/geometry";
-inline constexpr const char* kWindowState = "window/state";  // docks and their visibility
-inline constexpr const char* kHoursView = "view/hours";      // "typical" or "recorded"
+inline constexpr const char* kWindowState = "window/state";   // docks and their visibility
+inline constexpr const char* kHoursView = "view/hours";       // "typical" or "recorded"
+inline constexpr const char* kComfortModel = "view/comfort";  // "givoni", "ashrae55" or "en16798"
 
 /// The folder stored under key if it still exists, else fallback.
 QString Folder(const char* key, const QString& fallback);

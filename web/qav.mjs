@@ -139,6 +139,8 @@ export default async function createQav(options = {}) {
     analyze: (request) => call('analyze', request),
     chartSvg: (request) => call('chart', request),
     graphSvg: (request) => call('graph', request),
+    windRoseSvg: (request) => call('wind_rose', request),
+    adaptiveChartSvg: (request) => call('adaptive_chart', request),
     compareSvg: (request) => call('compare', request),
     /// The PDF report's content for the request's first location: {title, blocks} (JSON).
     report: (request) => call('report', request),

@@ -31,6 +31,7 @@
 #include "pipeline/analysis_output.h"
 #include "pipeline/analysis_request.h"
 #include "pipeline/analysis_run.h"
+#include "pipeline/comfort_output.h"
 #include "pipeline/compare.h"
 #include "pipeline/picture_svg.h"
 #include "pipeline/report.h"
@@ -38,6 +39,7 @@
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
 #include "text/report_texts.h"
+#include "text/comfort_texts.h"
 
 namespace qav::web {
 namespace {
@@ -171,7 +173,8 @@ class Session {
     std::string Run(const std::string& what, const std::vector<std::string>& entries, Language language,
                     std::vector<std::string>& warnings, bool& withWarnings, bool& json)
     {
-        if (what != "analyze" && what != "chart" && what != "graph" && what != "compare" && what != "report")
+        if (what != "analyze" && what != "chart" && what != "graph" && what != "compare" && what != "report" &&
+            what != "wind_rose" && what != "adaptive_chart")
             throw Refusal(option_text::kUnknownKey, {what});
         std::vector<RequestOption> options = RequestFromKeys(entries, withWarnings);
         for (const RequestOption& o : options) {
@@ -192,18 +195,25 @@ class Session {
         warnings = opened.warnings;
         AnalysisState startup = Startup(request.screen);
         startup.Sun = request.sun;
+        startup.Comfort = request.comfort;
         const RequestPlan plan = PlanRequest(request, opened, startup, language, kMaxRequestLocations);
         const HoursView view = request.hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
         if (what == "analyze")
             return RunText(startup, plan.items, plan.framing, view, request.filter, opened.warming, &zoneMaps_);
         RowAnalyser analyser(startup, view, request.filter, opened.warming, &zoneMaps_);
         if (what == "report") return Report(analyser.Analyse(plan.items.front()), request.language);
-        if (what == "chart" || what == "graph") {
+        if (what != "compare") {
             // qav-cli's --chart names one file: the last location's when a run has several is
             // numbered; the module draws the first location of the request.
-            const AnalysisState& state = analyser.Analyse(plan.items.front());
-            return PictureSvg(what == "chart" ? PictureKind::Chart : PictureKind::Graph, state,
-                              DecimalSeparatorOf(request.language), request.language);
+            const PictureKind kind = what == "chart"       ? PictureKind::Chart
+                                     : what == "graph"     ? PictureKind::Graph
+                                     : what == "wind_rose" ? PictureKind::WindRose
+                                                           : PictureKind::AdaptiveGraph;
+            AnalysisState state = analyser.Analyse(plan.items.front());
+            state.Comfort = request.comfort;
+            if (kind == PictureKind::WindRose && !state.CurrentRecorded())
+                throw ComfortRefusal(comfort_text::kWindRoseNeedsWeather, {"wind_rose"});
+            return PictureSvg(kind, state, DecimalSeparatorOf(request.language), request.language);
         }
         std::vector<CompareRow> compareRows;
         for (std::size_t i = 0; i < plan.items.size(); ++i) {

@@ -5,11 +5,13 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/psychrometrics.h"
 #include "data/epw_normals.h"
 #include "data/epw_reader.h"
+#include "core/wind_rose.h"
 #include "data/recorded_hours.h"
 
 namespace qav {
@@ -35,13 +37,17 @@ std::vector<Row> Year(bool leapDay = false)
     return rows;
 }
 
-std::string Text(const std::vector<Row>& rows, const std::string& location = kLocation)
+// `wind` gives the first rows' fields 21 and 22 ("90,3.5"); the other rows stop before them.
+std::string Text(const std::vector<Row>& rows, const std::string& location = kLocation,
+                 const std::vector<std::string>& wind = {})
 {
     std::string s = location + "\n";
     for (int i = 2; i <= 8; ++i) s += "HEADER LINE " + std::to_string(i) + ",1,2,3\n";
     for (const Row& r : rows) {
         for (const int v : {r.year, r.month, r.day, r.hour, r.minute}) s += std::to_string(v) + ",";
-        s += "?9?9?9," + r.dryBulb + "," + r.dewPoint + "," + r.rh + "," + r.pressure + ",0,0,0\n";
+        s += "?9?9?9," + r.dryBulb + "," + r.dewPoint + "," + r.rh + "," + r.pressure + ",0,0,0";
+        if (const std::size_t i = &r - rows.data(); i < wind.size()) s += ",0,0,0,0,0,0,0," + wind[i];
+        s += "\n";
     }
     return s;
 }
@@ -87,6 +93,45 @@ TEST(ReadEpw, TimeZoneAndYearAreReadWithoutRefusing)
     const EpwResult noYear = ReadEpw(YearWith([](std::vector<Row>& rows) { rows[5].year = 0; }));
     ASSERT_FALSE(noYear.failure) << FailureText(noYear);
     EXPECT_EQ(noYear.file.Hours[5].Year, 0);
+}
+
+// A hand-made year whose first rows carry the sector edges, a calm, the 999 markers and an
+// implausible value; the other rows stop before the wind and count as missing.
+TEST(ReadEpw, WindOfRowsIntoRoses)
+{
+    const EpwResult r =
+        ReadEpw(Text(Year(), kLocation,
+                     {"11.25,3.0", "348.75,1.0", "360,8.0", "0,0.4", "999,0", "90,999", "400,5", "90,2", "90,x"}));
+    ASSERT_FALSE(r.failure) << FailureText(r);
+    EXPECT_EQ(r.file.Hours[2].WindDirection, 360.0f);
+    EXPECT_TRUE(std::isnan(r.file.Hours[8].WindSpeed) && std::isnan(r.file.Hours[9].WindDirection));
+
+    const WindRose all = WindRosesOf(RecordedHoursAt(r.file, Psychrometrics()), {}).All;
+    EXPECT_EQ((std::array{all.Calm, all.Missing, all.Counted()}), (std::array{1, 8760 - 5, 5}));
+    EXPECT_EQ(all.Hours[0], (std::array{1, 0, 0, 0, 1}));  // 348.75 and 360 degrees: north
+    EXPECT_EQ(all.Hours[1], (std::array{0, 1, 0, 0, 0}));  // 11.25 degrees: NNE
+    EXPECT_EQ(all.Hours[4], (std::array{0, 1, 0, 0, 0}));
+    EXPECT_EQ(all.Prevailing, 0);
+    EXPECT_FLOAT_EQ(all.PrevailingShare, 40.0f);
+    EXPECT_FLOAT_EQ(all.PrevailingMedianMs, 4.5f);
+}
+
+// Chicago's roses, counted from fields 21 and 22 of the file by a separate awk script: every hour
+// has a wind, 310 calms, the south prevailing over the year and the west in winter.
+TEST(EpwSampleFile, WindRoses)
+{
+    const EpwResult r = ReadEpwFile(std::filesystem::path(QAV_FIXTURES_DIR) / "chicago.epw");
+    ASSERT_FALSE(r.failure) << FailureText(r);
+    const WindRoses roses = WindRosesOf(RecordedHoursAt(r.file, Psychrometrics()), {});
+    EXPECT_EQ((std::array{roses.All.Calm, roses.All.Missing, roses.All.Counted()}), (std::array{310, 0, 8760}));
+    EXPECT_EQ(roses.All.Hours[8], (std::array{42, 398, 375, 209, 114}));
+    EXPECT_EQ(roses.All.Hours[5], (std::array{7, 102, 69, 33, 13}));
+    EXPECT_EQ(roses.All.Prevailing, 8);
+    EXPECT_FLOAT_EQ(roses.All.PrevailingShare, 13.0f);
+    EXPECT_EQ((std::array{roses.Season[0].Calm, roses.Season[0].SectorHours(12), *roses.Season[0].Prevailing}),
+              (std::array{66, 357, 12}));
+    EXPECT_FLOAT_EQ(roses.Season[0].PrevailingShare, 16.5f);
+    EXPECT_EQ(roses.Ventilation.Counted(), 0);
 }
 
 TEST(ReadEpw, NormalsOfAKnownYearLeaveMissingHoursOut)
