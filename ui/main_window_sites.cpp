@@ -78,7 +78,7 @@ void MainWindow::chooseStation(const StationMatch& match) noexcept
 {
     guarded([&] {
         if (!match.station) return;
-        const LocationRecord site = StationLocation(*match.station);
+        const LocationRecord site = finder_ ? finder_->chosenSite(match) : StationLocation(*match.station);
         const MySites::Added added = mySites_->add(site);
         stationNote_ = StationFinder::distanceNote(match);
         stationSource_ = site.DataSource;
