@@ -111,6 +111,8 @@ PictureKind PictureKindOf(OutputKind kind)
             return PictureKind::AdaptiveGraph;
         case OutputKind::Graph:
         case OutputKind::Report:
+        case OutputKind::SunPath:  // drawn by the sun's own pictures
+        case OutputKind::Calendar:
             break;
     }
     return PictureKind::Graph;

@@ -1007,49 +1007,6 @@
     </message>
 </context>
 <context>
-    <name>qav::PlaceText</name>
-    <message>
-        <source>%1: station %2 %3, %4 km</source>
-        <translation>%1: estação %2 %3, %4 km</translation>
-    </message>
-    <message>
-        <source>No station within 300 km: open a weather file for this site</source>
-        <translation>Nenhuma estação a menos de 300 km: abra um arquivo climático deste local</translation>
-    </message>
-    <message>
-        <source>The nearest station, %1 %2, %3 km away, is listed for reference only.</source>
-        <translation>A estação mais próxima, %1 %2, a %3 km, é indicada apenas como referência.</translation>
-    </message>
-    <message>
-        <source>%1 chosen among %2 places named %3</source>
-        <translation>%1 escolhido entre %2 locais chamados %3</translation>
-    </message>
-    <message>
-        <source>%1, %2; station %3, %4 km away, at %5 m (the place&apos;s own elevation is not known)</source>
-        <translation>%1, %2; estação %3, a %4 km, a %5 m de altitude (a altitude do próprio local não é conhecida)</translation>
-    </message>
-    <message>
-        <source>%1: &apos;%2&apos; holds no letter or digit to search for</source>
-        <translation>%1: &apos;%2&apos; não tem letra nem algarismo a procurar</translation>
-    </message>
-    <message>
-        <source>%1: &apos;%2&apos; names no place of the list</source>
-        <translation>%1: &apos;%2&apos; não nomeia nenhum local da lista</translation>
-    </message>
-    <message>
-        <source>The station is more than 50 km away: the site&apos;s climate may differ.</source>
-        <translation>A estação fica a mais de 50 km: o clima do local pode ser outro.</translation>
-    </message>
-    <message>
-        <source>Site</source>
-        <translation>Local</translation>
-    </message>
-    <message>
-        <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
-        <translation>Localidades: GeoNames (geonames.org), CC BY 4.0</translation>
-    </message>
-</context>
-<context>
     <name>qav::ExportActions</name>
     <message>
         <source>Save &amp;chart as…</source>
@@ -2121,6 +2078,49 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
 </context>
 <context>
+    <name>qav::PlaceText</name>
+    <message>
+        <source>%1: station %2 %3, %4 km</source>
+        <translation>%1: estação %2 %3, %4 km</translation>
+    </message>
+    <message>
+        <source>No station within 300 km: open a weather file for this site</source>
+        <translation>Nenhuma estação a menos de 300 km: abra um arquivo climático deste local</translation>
+    </message>
+    <message>
+        <source>The nearest station, %1 %2, %3 km away, is listed for reference only.</source>
+        <translation>A estação mais próxima, %1 %2, a %3 km, é indicada apenas como referência.</translation>
+    </message>
+    <message>
+        <source>%1 chosen among %2 places named %3</source>
+        <translation>%1 escolhido entre %2 locais chamados %3</translation>
+    </message>
+    <message>
+        <source>%1, %2; station %3, %4 km away, at %5 m (the place&apos;s own elevation is not known)</source>
+        <translation>%1, %2; estação %3, a %4 km, a %5 m de altitude (a altitude do próprio local não é conhecida)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; holds no letter or digit to search for</source>
+        <translation>%1: &apos;%2&apos; não tem letra nem algarismo a procurar</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; names no place of the list</source>
+        <translation>%1: &apos;%2&apos; não nomeia nenhum local da lista</translation>
+    </message>
+    <message>
+        <source>The station is more than 50 km away: the site&apos;s climate may differ.</source>
+        <translation>A estação fica a mais de 50 km: o clima do local pode ser outro.</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames (geonames.org), CC BY 4.0</source>
+        <translation>Localidades: GeoNames (geonames.org), CC BY 4.0</translation>
+    </message>
+</context>
+<context>
     <name>qav::ReadFailureText</name>
     <message>
         <source>%1 MiB</source>
@@ -3186,32 +3186,8 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
 </translation>
     </message>
     <message>
-        <source>Find a station</source>
-        <translation>Encontrar uma estação</translation>
-    </message>
-    <message>
-        <source>&amp;Name or coordinates (&quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′W 1160 m&quot;):</source>
-        <translation>&amp;Nome ou coordenadas (&quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′O 1160 m&quot;):</translation>
-    </message>
-    <message>
-        <source>Station name or coordinates</source>
-        <translation>Nome da estação ou coordenadas</translation>
-    </message>
-    <message>
-        <source>Stations found</source>
-        <translation>Estações encontradas</translation>
-    </message>
-    <message>
-        <source>Station</source>
-        <translation>Estação</translation>
-    </message>
-    <message>
         <source>Country</source>
         <translation>País</translation>
-    </message>
-    <message>
-        <source>Elevation (m)</source>
-        <translation>Altitude (m)</translation>
     </message>
     <message>
         <source>Source</source>
@@ -3228,10 +3204,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Computed from the mean vapour pressure: within 2 points of the reported humidity in the median</source>
         <translation>Calculada a partir da pressão de vapor média: na mediana, a menos de 2 pontos da umidade publicada</translation>
-    </message>
-    <message>
-        <source>No station matches &quot;%1&quot;.</source>
-        <translation>Nenhuma estação corresponde a &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>%1 km from the site</source>
@@ -3282,12 +3254,80 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Umidade relativa</translation>
     </message>
     <message>
-        <source>Distance from the site (km)</source>
-        <translation>Distância ao local (km)</translation>
-    </message>
-    <message>
         <source>Station&apos;s elevation minus the site&apos;s (m)</source>
         <translation>Altitude da estação menos a do local (m)</translation>
+    </message>
+    <message>
+        <source>the place list %1 was not found</source>
+        <translation>a lista de locais %1 não foi encontrada</translation>
+    </message>
+    <message>
+        <source>Find a place or station</source>
+        <translation>Buscar local ou estação</translation>
+    </message>
+    <message>
+        <source>&amp;Town, station or coordinates (&quot;Campinas, SP&quot;, &quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′W 1160 m&quot;):</source>
+        <translation>&amp;Cidade, estação ou coordenadas (&quot;Campinas, SP&quot;, &quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′O 1160 m&quot;):</translation>
+    </message>
+    <message>
+        <source>Place, station or coordinates</source>
+        <translation>Local, estação ou coordenadas</translation>
+    </message>
+    <message>
+        <source>Places and stations found</source>
+        <translation>Locais e estações encontrados</translation>
+    </message>
+    <message>
+        <source>Place or station</source>
+        <translation>Local ou estação</translation>
+    </message>
+    <message>
+        <source>Elevation of the station (m)</source>
+        <translation>Altitude da estação (m)</translation>
+    </message>
+    <message>
+        <source>Source of the normals; for a place, its nearest station</source>
+        <translation>Fonte das normais; para um local, a estação mais próxima</translation>
+    </message>
+    <message>
+        <source>Distance from the site, or from the place to its station (km)</source>
+        <translation>Distância do ponto digitado, ou do local à sua estação (km)</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Local: %1</translation>
+    </message>
+    <message>
+        <source>→ %1 %2</source>
+        <translation>→ %1 %2</translation>
+    </message>
+    <message>
+        <source>, no station within 300 km</source>
+        <translation>, nenhuma estação a menos de 300 km</translation>
+    </message>
+    <message>
+        <source>, station %1 %2, %3 km</source>
+        <translation>, estação %1 %2, a %3 km</translation>
+    </message>
+    <message>
+        <source>No places: %1.</source>
+        <translation>Sem locais: %1.</translation>
+    </message>
+    <message>
+        <source>%1 places and the normals 1991-2020 of %2 stations: type a town, a station or coordinates.</source>
+        <translation>%1 locais e as normais 1991-2020 de %2 estações: digite uma cidade, uma estação ou coordenadas.</translation>
+    </message>
+    <message>
+        <source>No place or station matches &quot;%1&quot;.</source>
+        <translation>Nenhum local ou estação corresponde a &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Nearest first: %1 places, %2 stations.</source>
+        <translation>Mais próximos primeiro: %1 locais, %2 estações.</translation>
+    </message>
+    <message>
+        <source>Places found: %1; stations found: %2.</source>
+        <translation>Locais encontrados: %1; estações encontradas: %2.</translation>
     </message>
 </context>
 <context>

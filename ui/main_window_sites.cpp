@@ -82,13 +82,13 @@ void MainWindow::chooseStation(const StationMatch& match) noexcept
 {
     guarded([&] {
         if (!match.station) return;
-        const LocationRecord site = StationLocation(*match.station);
+        const LocationRecord site = finder_ ? finder_->chosenSite(match) : StationLocation(*match.station);
         stationNote_ = StationFinder::distanceNote(match);
         stationSource_ = site.DataSource;
         // The report names the site and the station's distance from it.
         const std::optional<SiteCoordinates> at = finder_ ? finder_->searchedSite() : std::nullopt;
         state_.Searched.reset();
-        if (at && match.DistanceKm)
+        if (at && match.DistanceKm && !site.Place)  // a place names itself in the report
             state_.Searched = SearchedSite{{}, at->Latitude, at->Longitude, at->Elevation, site.DataSource};
         analyseSite(site);
     });

@@ -15,14 +15,20 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "pipeline/place_site.h"
+#include "text/country_names.h"
 #include "ui/locale_format.h"
 #include "ui/results_panel.h"
+#include "ui/translation.h"
 
 namespace qav {
 namespace {
 
 // Rows shown per key press: enough to scroll through, few enough to refill at once.
 constexpr std::size_t kShownStations = 200;
+// Places listed before the stations: a town's namesakes, or the towns near typed coordinates.
+constexpr std::size_t kShownPlaces = 50;
+constexpr std::size_t kPlacesNear = 5;
 
 enum Column { kName, kCountry, kElevation, kSource, kHumidity, kDistance, kHeight, kColumns };
 
@@ -48,40 +54,57 @@ StationFinder* StationFinder::create(QWidget* parent, QString& failure)
         failure = tr("The station catalogue could not be read:\n%1\n").arg(QString::fromStdString(*read.failure));
         return nullptr;
     }
-    return new StationFinder(std::move(read), parent);
+    // The place list is read with the catalogue, on the finder's first opening: about 0.2 s.
+    PlaceListResult places;
+    QString placeFailure;
+    if (const std::optional<std::filesystem::path> list = FindPlaceList(programDir)) {
+        places = ReadPlaceList(*list);
+        if (places.failure) placeFailure = QString::fromStdString(*places.failure);
+    } else {
+        placeFailure = tr("the place list %1 was not found")
+                           .arg(QString::fromLatin1(kPlaceListFile.data(), qsizetype(kPlaceListFile.size())));
+    }
+    return new StationFinder(std::move(read), std::move(places), placeFailure, parent);
 }
 
-StationFinder::StationFinder(StationCatalogueResult catalogue, QWidget* parent)
+StationFinder::StationFinder(StationCatalogueResult catalogue, PlaceListResult places, QString placeFailure,
+                             QWidget* parent)
     : QDialog(parent),
       catalogue_(std::make_unique<StationCatalogue>(std::move(catalogue.catalogue))),
-      index_(std::make_unique<StationIndex>(*catalogue_))
+      index_(std::make_unique<StationIndex>(*catalogue_)),
+      placeList_(std::make_unique<PlaceList>(std::move(places.list))),
+      placeIndex_(std::make_unique<PlaceIndex>(*placeList_)),
+      locator_(std::make_unique<StationLocator>(*catalogue_)),
+      placeFailure_(std::move(placeFailure))
 {
     setObjectName(QStringLiteral("StationFinder"));
-    setWindowTitle(tr("Find a station"));
+    setWindowTitle(tr("Find a place or station"));
 
-    auto* caption = new QLabel(tr("&Name or coordinates (\"-15,79 -47,93\", \"15°47′S 47°56′W 1160 m\"):"), this);
+    auto* caption = new QLabel(
+        tr("&Town, station or coordinates (\"Campinas, SP\", \"-15,79 -47,93\", \"15°47′S 47°56′W 1160 m\"):"), this);
     caption->setWordWrap(true);
     field_ = new QLineEdit(this);
     field_->setObjectName(QStringLiteral("StationSearchField"));
-    field_->setAccessibleName(tr("Station name or coordinates"));
+    field_->setAccessibleName(tr("Place, station or coordinates"));
     field_->setClearButtonEnabled(true);
     caption->setBuddy(field_);
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("StationResults"));
-    list_->setAccessibleName(tr("Stations found"));
+    list_->setAccessibleName(tr("Places and stations found"));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
     list_->setColumnCount(kColumns);
     // Short headings leave the room to the names; the tooltips say them in full.
-    list_->setHeaderLabels({tr("Station"), tr("Country"), tr("m"), tr("Source"), tr("RH"), tr("km"), tr("± m")});
+    list_->setHeaderLabels(
+        {tr("Place or station"), tr("Country"), tr("m"), tr("Source"), tr("RH"), tr("km"), tr("± m")});
     const QStringList full{QString(),
                            QString(),
-                           tr("Elevation (m)"),
-                           QString(),
+                           tr("Elevation of the station (m)"),
+                           tr("Source of the normals; for a place, its nearest station"),
                            tr("Relative humidity"),
-                           tr("Distance from the site (km)"),
+                           tr("Distance from the site, or from the place to its station (km)"),
                            tr("Station's elevation minus the site's (m)")};
     for (int c = 0; c < kColumns; ++c) list_->headerItem()->setToolTip(c, full[c]);
     list_->header()->setStretchLastSection(false);
@@ -141,11 +164,51 @@ bool StationFinder::eventFilter(QObject* watched, QEvent* event)
 
 void StationFinder::search()
 {
-    found_ = SearchStations(*index_, field_->text().toStdString(), kShownStations);
+    const std::string text = field_->text().toStdString();
+    found_ = SearchStations(*index_, text, kShownStations);
     const bool near = found_.coordinates.kind == CoordinatesParse::Valid;
+    places_.clear();
+    if (near) {
+        for (const Place* p :
+             placeIndex_->Near(found_.coordinates.site.Latitude, found_.coordinates.site.Longitude, kPlacesNear))
+            places_.push_back({p, locator_->Nearest(p->Latitude, p->Longitude, kPlaceStations)});
+    } else if (found_.coordinates.kind == CoordinatesParse::NotCoordinates) {
+        places_ = SearchPlaces(*placeIndex_, *locator_, text, kShownPlaces);
+    }
+    const Language language = PictureLanguage();
     const QChar point = LocaleDecimalPoint();
     list_->clear();
     QList<QTreeWidgetItem*> rows;
+    for (const PlaceMatch& m : places_) {
+        const Place& p = *m.place;
+        auto* row = new QTreeWidgetItem;
+        const QString label = QString::fromStdString(PlaceLabel(p, language));
+        row->setText(kName, QString::fromStdString(p.NameIn(language)) +
+                                (p.Division.empty() || p.Division.find_first_not_of("0123456789") == std::string::npos
+                                     ? QString()
+                                     : QStringLiteral(" (%1)").arg(QString::fromStdString(p.Division))));
+        row->setText(kCountry, QString::fromStdString(std::string(CountryName(p.Country, language))));
+        QString spoken = tr("Place: %1").arg(label);
+        if (!m.stations.empty()) {
+            const NearStation& s = m.stations.front();
+            row->setText(kElevation, FormatFixed(s.station->Elevation, 0, point));
+            row->setText(kSource, tr("→ %1 %2").arg(s.station->Wmo).arg(QString::fromStdString(s.station->Name)));
+            row->setText(kDistance, FormatFixed(s.DistanceKm, 1, point));
+            spoken += s.TooFar()
+                          ? tr(", no station within 300 km")
+                          : tr(", station %1 %2, %3 km")
+                                .arg(s.station->Wmo)
+                                .arg(QString::fromStdString(s.station->Name), FormatFixed(s.DistanceKm, 0, point));
+        }
+        // Screen readers say what the row is, not only its cells.
+        row->setData(kName, Qt::AccessibleTextRole, spoken);
+        row->setToolTip(kName, spoken);
+        for (int c : {kElevation, kDistance}) row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        QFont bold = row->font(kName);
+        bold.setBold(true);
+        row->setFont(kName, bold);
+        rows << row;
+    }
     for (const StationMatch& m : found_.matches) {
         const Station& s = *m.station;
         auto* row = new QTreeWidgetItem;
@@ -164,7 +227,7 @@ void StationFinder::search()
         rows << row;
     }
     list_->addTopLevelItems(rows);
-    list_->setColumnHidden(kDistance, !near);
+    list_->setColumnHidden(kDistance, !near && places_.empty());
     list_->setColumnHidden(kHeight, !near || !found_.coordinates.site.Elevation);
     summary_->setText(summary());
     showNoteOfCurrent();
@@ -176,12 +239,17 @@ QString StationFinder::summary() const
     if (found_.coordinates.kind == CoordinatesParse::OutOfRange)
         return QCoreApplication::translate("qav::CoordinatesText", found_.coordinates.wording)
             .arg(QString::fromStdString(found_.coordinates.value));
+    // Without the place list the finder still searches the stations, and says why it alone.
+    const QString missing = placeFailure_.isEmpty() ? QString() : u' ' + tr("No places: %1.").arg(placeFailure_);
     if (text.isEmpty())
-        return tr("Normals 1991-2020 of %1 stations: type a name or coordinates.").arg(catalogue_->Stations.size());
-    if (found_.matches.empty()) return tr("No station matches \"%1\".").arg(text);
+        return tr("%1 places and the normals 1991-2020 of %2 stations: type a town, a station or coordinates.")
+                   .arg(placeList_->Places.size())
+                   .arg(catalogue_->Stations.size()) +
+               missing;
+    if (found_.matches.empty() && places_.empty()) return tr("No place or station matches \"%1\".").arg(text) + missing;
     if (found_.coordinates.kind == CoordinatesParse::Valid)
-        return tr("Nearest first: %1 stations.").arg(found_.matches.size());
-    return tr("Stations found: %1.").arg(found_.matches.size());
+        return tr("Nearest first: %1 places, %2 stations.").arg(places_.size()).arg(found_.matches.size()) + missing;
+    return tr("Places found: %1; stations found: %2.").arg(places_.size()).arg(found_.matches.size()) + missing;
 }
 
 QString StationFinder::distanceNote(const StationMatch& match)
@@ -203,17 +271,52 @@ QString StationFinder::distanceNote(const StationMatch& match)
 void StationFinder::showNoteOfCurrent()
 {
     const int row = list_->indexOfTopLevelItem(list_->currentItem());
-    const int shown = row >= 0 ? row : 0;
-    note_->setText(size_t(shown) < found_.matches.size() ? distanceNote(found_.matches[size_t(shown)]) : QString());
+    const std::size_t shown = row >= 0 ? std::size_t(row) : 0;
+    QString note;
+    if (shown < places_.size()) {
+        const PlaceMatch& m = places_[shown];
+        if (!m.stations.empty() && !m.Climate())
+            note = QString::fromStdString(NoStationNearText(m.stations.front(), PictureLanguage()));
+        else if (const NearStation* s = m.Climate())
+            note = distanceNote(StationMatch{s->station, s->DistanceKm, std::nullopt});
+    } else if (shown - places_.size() < found_.matches.size()) {
+        note = distanceNote(found_.matches[shown - places_.size()]);
+    }
+    note_->setText(note);
     note_->setVisible(!note_->text().isEmpty());
 }
 
 void StationFinder::chooseRow(int row) noexcept
 {
-    if (row < 0 || size_t(row) >= found_.matches.size()) return;
-    const StationMatch match = found_.matches[size_t(row)];
+    if (row < 0) return;
+    const std::size_t r = std::size_t(row);
+    StationMatch match;
+    if (r < places_.size()) {
+        const PlaceMatch& place = places_[r];
+        // Beyond 300 km the station is no climate for the place: the note says so and nothing is analysed.
+        const NearStation* climate = place.Climate();
+        if (!climate) {
+            list_->setCurrentItem(list_->topLevelItem(row));
+            showNoteOfCurrent();
+            return;
+        }
+        chosen_ = place;
+        match = {climate->station, climate->DistanceKm, std::nullopt};
+    } else if (r - places_.size() < found_.matches.size()) {
+        chosen_.reset();
+        match = found_.matches[r - places_.size()];
+    } else {
+        return;
+    }
     accept();  // hidden before the analysis, which may show a box of its own
     emit stationChosen(match);
+}
+
+LocationRecord StationFinder::chosenSite(const StationMatch& match) const
+{
+    if (chosen_ && chosen_->Climate() && chosen_->Climate()->station == match.station)
+        return PlaceLocation(*chosen_->place, *chosen_->Climate(), PictureLanguage());
+    return StationLocation(*match.station);
 }
 
 }  // namespace qav

@@ -1,10 +1,14 @@
 #pragma once
-// "Find a station…": one search field over the catalogue of station normals 1991-2020, by name
-// or by a site's coordinates, and the stations found. Enter or a double-click chooses one.
+// "Find a place or station…": one search field over the towns of the place list and the
+// catalogue of station normals 1991-2020, by name or by a site's coordinates; the places found
+// come first, then the stations. Enter or a double-click chooses one: a place is analysed as its
+// nearest station within 300 km, named for the place.
 #include <QDialog>
 #include <QString>
 #include <memory>
 
+#include "core/location.h"
+#include "data/place_search.h"
 #include "data/station_catalogue.h"
 #include "data/station_search.h"
 
@@ -17,8 +21,9 @@ namespace qav {
 class StationFinder final : public QDialog {
     Q_OBJECT
   public:
-    /// Reads the catalogue (installed beside the program or in the source tree it was built
-    /// from). Null when it cannot be read; failure then holds the reason.
+    /// Reads the catalogue and the place list (installed beside the program or in the source tree
+    /// it was built from). Null when the catalogue cannot be read; failure then holds the reason.
+    /// Without the place list the finder searches the stations alone and says why.
     static StationFinder* create(QWidget* parent, QString& failure);
 
     QLineEdit* searchField() const { return field_; }
@@ -36,6 +41,12 @@ class StationFinder final : public QDialog {
         return found_.coordinates.site;
     }
 
+    /// The places listed first, then the stations (results()'s rows in that order).
+    const std::vector<PlaceMatch>& places() const { return places_; }
+    /// The location a choice analyses: the place's, named for it, when the row chosen last was
+    /// a place with that station; else the station's own.
+    LocationRecord chosenSite(const StationMatch& match) const;
+
   signals:
     /// A station chosen; the match carries its distance when the search was by coordinates.
     void stationChosen(const qav::StationMatch& match);
@@ -44,14 +55,20 @@ class StationFinder final : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    StationFinder(StationCatalogueResult catalogue, QWidget* parent);
+    StationFinder(StationCatalogueResult catalogue, PlaceListResult places, QString placeFailure, QWidget* parent);
     void search();
     void chooseRow(int row) noexcept;
     void showNoteOfCurrent();
 
     std::unique_ptr<StationCatalogue> catalogue_;
     std::unique_ptr<StationIndex> index_;
+    std::unique_ptr<PlaceList> placeList_;
+    std::unique_ptr<PlaceIndex> placeIndex_;
+    std::unique_ptr<StationLocator> locator_;
+    QString placeFailure_;  // why no place is searched, when the list could not be read
     StationSearch found_;
+    std::vector<PlaceMatch> places_;    // listed before the stations
+    std::optional<PlaceMatch> chosen_;  // the place chosen last
     QLineEdit* field_;
     QTreeWidget* list_;
     QLabel* summary_;

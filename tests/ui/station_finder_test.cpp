@@ -36,15 +36,21 @@ class StationFinderTest : public QObject {
         MainWindow w(kReferenceScreen);
         StationFinder* finder = OpenFinder(w);
         QVERIFY(finder && finder->isVisible());
-        QCOMPARE(finder->searchField()->accessibleName(), QStringLiteral("Station name or coordinates"));
-        QCOMPARE(finder->results()->accessibleName(), QStringLiteral("Stations found"));
+        QCOMPARE(finder->searchField()->accessibleName(), QStringLiteral("Place, station or coordinates"));
+        QCOMPARE(finder->results()->accessibleName(), QStringLiteral("Places and stations found"));
         QTest::keyClicks(finder->searchField(), QStringLiteral("brasilia"));
-        QTreeWidgetItem* first = finder->results()->topLevelItem(0);
-        QVERIFY(first && first->text(0) == QStringLiteral("Brasília") && first->text(3) == QStringLiteral("WMO 83377"));
-        QCOMPARE(finder->summary(), QStringLiteral("Stations found: %1.").arg(finder->results()->topLevelItemCount()));
+        // The places first (Brasília, Brasília de Minas), then the station.
+        const std::size_t places = finder->places().size();
+        QCOMPARE(places, std::size_t(2));
+        QTreeWidgetItem* station = finder->results()->topLevelItem(int(places));
+        QVERIFY(station && station->text(0) == QStringLiteral("Brasília") &&
+                station->text(3) == QStringLiteral("WMO 83377"));
+        QCOMPARE(finder->summary(), QStringLiteral("Places found: 2; stations found: %1.")
+                                        .arg(finder->results()->topLevelItemCount() - int(places)));
 
         QTest::keyClick(finder->searchField(), Qt::Key_Down);
         QCOMPARE(finder->focusWidget(), static_cast<QWidget*>(finder->results()));
+        for (std::size_t k = 0; k < places; ++k) QTest::keyClick(finder->results(), Qt::Key_Down);
         QTest::keyClick(finder->results(), Qt::Key_Return);
         QVERIFY(!finder->isVisible());
 
@@ -88,19 +94,21 @@ class StationFinderTest : public QObject {
         BoxLog boxes(w);
         StationFinder* finder = OpenFinder(w);
         QTest::keyClicks(finder->searchField(), QStringLiteral("-15,79 -47,93"));
-        const QTreeWidgetItem* first = finder->results()->topLevelItem(0);
+        QCOMPARE(finder->places().size(), std::size_t(5));  // the towns nearest the point, then the stations
+        const QTreeWidgetItem* first = finder->results()->topLevelItem(5);
         QCOMPARE(first->text(0) + u'|' + first->text(5), QStringLiteral("Brasília|0.5"));
         QVERIFY(!finder->results()->isColumnHidden(5));
         QVERIFY(finder->results()->isColumnHidden(6));  // no elevation typed
-        QCOMPARE(finder->summary(), QStringLiteral("Nearest first: 200 stations."));
+        QCOMPARE(finder->summary(), QStringLiteral("Nearest first: 5 places, 200 stations."));
 
         finder->searchField()->setText(QStringLiteral("-15,79 -47,93 400"));  // 761 m below the station
-        QCOMPARE(finder->results()->topLevelItem(0)->text(6), QStringLiteral("+761"));
+        QCOMPARE(finder->results()->topLevelItem(5)->text(6), QStringLiteral("+761"));
+        finder->results()->setCurrentItem(finder->results()->topLevelItem(5));
         const QString far = QStringLiteral(
             "Station 83377 (Brasília) is 0 km from the site and 761 m higher: the site's "
             "climate may differ. The pressure is that of the station's elevation, 1161 m.");
         QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("StationNote"))->text(), far);
-        QTest::keyClick(finder->searchField(), Qt::Key_Return);
+        QTest::keyClick(finder->results(), Qt::Key_Return);
         QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), far);
         QCOMPARE(TextOf(w, QStringLiteral("ChartNotes")),
                  far + QStringLiteral("\nStation WMO 83377, normals 1991-2020"));
@@ -109,9 +117,37 @@ class StationFinderTest : public QObject {
         finder->searchField()->setText(QStringLiteral("95 10"));
         QCOMPARE(finder->summary(), QStringLiteral("latitude 95 is out of range (-90 to 90)"));
         finder->searchField()->setText(QStringLiteral("xyzzy"));
-        QCOMPARE(finder->summary(), QStringLiteral("No station matches \"xyzzy\"."));
+        QCOMPARE(finder->summary(), QStringLiteral("No place or station matches \"xyzzy\"."));
         QCOMPARE(finder->results()->topLevelItemCount(), 0);
         QVERIFY(boxes.empty());
+    }
+
+    // A town is analysed as its nearest station, named for the place, with the distance warning;
+    // a town without a station within 300 km is not analysed: the note says to open a weather file.
+    void placesComeFirstAndAreAnalysedAsTheirNearestStation()
+    {
+        MainWindow w(kReferenceScreen);
+        StationFinder* finder = OpenFinder(w);
+        QTest::keyClicks(finder->searchField(), QStringLiteral("Phoenix, AZ"));
+        QTreeWidgetItem* phoenix = finder->results()->topLevelItem(0);
+        QCOMPARE(phoenix->text(0) + u'|' + phoenix->text(1), QStringLiteral("Phoenix (AZ)|United States"));
+        QCOMPARE(phoenix->data(0, Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("Place: Phoenix (AZ, United States), no station within 300 km"));
+        QTest::keyClick(finder->searchField(), Qt::Key_Return);
+        QVERIFY(finder->isVisible());  // nothing analysed
+        QCOMPARE(
+            finder->findChild<QLabel*>(QStringLiteral("StationNote"))->text(),
+            QStringLiteral("No station within 300 km: open a weather file for this site. The nearest station, "
+                           "76225 Observatorio Meteorológico Chihuahua, 783 km away, is listed for reference only."));
+        QCOMPARE(w.mySites().count(), 0);
+
+        finder->searchField()->setText(QStringLiteral("Campinas, SP"));
+        QTest::keyClick(finder->searchField(), Qt::Key_Return);
+        QVERIFY(!finder->isVisible());
+        QCOMPARE(w.state().Current().LocationName,
+                 std::string("Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km"));
+        QVERIFY(w.state().Current().Place && w.state().Current().Place->GeonamesId == 3467865);
+        QVERIFY(TextOf(w, QStringLiteral("ResultsNote")).startsWith(QStringLiteral("Station 83781")));
     }
 
     // My sites keeps stations and built-in locations, is remembered, and survives a Monthly Data
