@@ -132,15 +132,17 @@ struct AnalyzeRequest {
 
 // qav-cli's own options, beside those of the analysis request: the pictures, reports and jobs.
 const std::vector<std::string_view> kPictureAndJobOptions = {
-    "--jobs", "--chart", "--graph", "--chart-dir", "--graph-dir", "--compare-chart", "--report", "--report-dir",
-    "--paper", "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--wind-rose", "--adaptive-chart"};
+    "--jobs",           "--chart",         "--graph",      "--chart-dir",     "--graph-dir",
+    "--compare-chart",  "--report",        "--report-dir", "--paper",         "--sun-chart",
+    "--calendar-chart", "--sun-chart-dir", "--wind-rose",  "--adaptive-chart"};
 
 const std::vector<std::string> kAnalyzeValued = {
-    "--dataset", "--file", "--epw", "--station", "--near", "--place", "--location", "--format", "--screen",
-    "--chart", "--graph", "--chart-dir", "--graph-dir", "--hours", "--jobs", "--hour-range", "--months",
-    "--warming", "--warming-file", "--compare-chart", "--sort", "--lang", "--report", "--report-dir", "--paper",
-    "--shade-above", "--facade", "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--sun-projection",
-    "--comfort", "--wind-rose", "--adaptive-chart"};
+    "--dataset",        "--file",          "--epw",       "--station",       "--near",           "--place",
+    "--location",       "--format",        "--screen",    "--chart",         "--graph",          "--chart-dir",
+    "--graph-dir",      "--hours",         "--jobs",      "--hour-range",    "--months",         "--warming",
+    "--warming-file",   "--compare-chart", "--sort",      "--lang",          "--report",         "--report-dir",
+    "--paper",          "--shade-above",   "--facade",    "--sun-chart",     "--calendar-chart", "--sun-chart-dir",
+    "--sun-projection", "--comfort",       "--wind-rose", "--adaptive-chart"};
 
 /// ".pdf" in any case.
 bool IsPdfName(const std::filesystem::path& path)
@@ -153,7 +155,8 @@ bool IsPdfName(const std::filesystem::path& path)
 /// The picture options: suffixes, and no two naming one file in any spelling.
 void ParsePictureOptions(const Arguments& a, batch::Options& options)
 {
-    for (const char* option : {"--chart", "--graph", "--sun-chart", "--calendar-chart", "--wind-rose", "--adaptive-chart"}) {
+    for (const char* option :
+         {"--chart", "--graph", "--sun-chart", "--calendar-chart", "--wind-rose", "--adaptive-chart"}) {
         if (!a.Has(option)) continue;
         const std::filesystem::path path = *a.Value(option);
         if (!PictureFormatOf(path))
@@ -207,9 +210,8 @@ void PrepareOutputFolders(const Arguments& a)
         if (!ec && access(dir.c_str(), W_OK | X_OK) != 0) ec = std::error_code(errno, std::generic_category());
         if (ec) throw InputFailure{std::string(option) + " " + dir.string() + ": " + ec.message(), {}};
     }
-    for (const char* option :
-         {"--chart", "--graph", "--compare-chart", "--report", "--sun-chart", "--calendar-chart", "--wind-rose",
-          "--adaptive-chart"}) {
+    for (const char* option : {"--chart", "--graph", "--compare-chart", "--report", "--sun-chart", "--calendar-chart",
+                               "--wind-rose", "--adaptive-chart"}) {
         if (!a.Has(option)) continue;
         const fs::path file = *a.Value(option);
         const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
@@ -223,8 +225,9 @@ void PrepareOutputFolders(const Arguments& a)
 AnalyzeRequest ParseRequest(const Arguments& a)
 {
     if (!a.Positional().empty()) Fail("'" + a.Positional().front() + "': unexpected argument");
-    for (const char* pathOption : {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir", "--report",
-                                   "--report-dir", "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--wind-rose", "--adaptive-chart"}) {
+    for (const char* pathOption :
+         {"--file", "--epw", "--chart", "--graph", "--chart-dir", "--graph-dir", "--report", "--report-dir",
+          "--sun-chart", "--calendar-chart", "--sun-chart-dir", "--wind-rose", "--adaptive-chart"}) {
         for (const auto& [name, value] : a.Ordered())
             if (name == pathOption && value.empty()) Fail(name + ": the path is empty");
     }

@@ -39,9 +39,11 @@ const QColor kGrey(90, 90, 90);
 constexpr double kCellPad = 4 * kPt;  // each side of a table cell
 // A last page filled below this share is worth saving by a tighter layout, which sets type and
 // gaps at one of these factors (the gaps twice), the least that saves the page: 9 pt body text
-// becomes about 8.6 or 8.1 pt.
+// becomes about 8.6, 8.1 or 7.7 pt.
 constexpr double kSparseLastPage = 0.25;
-constexpr double kTightLayouts[] = {0.95, 0.9};
+constexpr double kTightLayouts[] = {0.95, 0.9, 0.85};
+// A report is meant to be handed in: at most this many pages, closed up as above when it runs over.
+constexpr int kMostPages = 6;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -208,7 +210,7 @@ class PageLayout {
     // The sun path is square-ish and tall: at 0.62 of the width it leaves room for its caption.
     double SunWidth(SunPictureKind kind) const
     {
-        return area_.width() * (kind == SunPictureKind::SunPath ? 0.62 : 1.0);
+        return area_.width() * (kind == SunPictureKind::SunPath ? 0.5 : 0.85);
     }
     double SunHeight(SunPictureKind kind) const
     {
@@ -559,9 +561,9 @@ QByteArray RenderReportPdf(const AnalysisState& state, Paper paper, Language lan
         const AnalysisState& drawn = shown != name ? shortened : viewed;
         PageLayout layout(*content, drawn, language, writer, area);
         int pages = layout.Run(nullptr, nullptr, 1);
-        // A last page holding only a few lines (the references) is pulled back by setting the
-        // text a little closer, when that saves the page.
-        if (pages > 2 && layout.LastPageFill() < kSparseLastPage) {
+        // A last page holding only a few lines (the references), or one past the sixth, is pulled
+        // back by setting the text a little closer, when that saves the page.
+        if ((pages > 2 && layout.LastPageFill() < kSparseLastPage) || pages > kMostPages) {
             bool saved = false;
             for (double tightness : kTightLayouts) {
                 layout.SetTightness(tightness);

@@ -108,10 +108,10 @@ RunInput NearInput(const std::string& place, const StationSource& stations)
 AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
                                      const std::vector<std::string_view>& own)
 {
-    static const std::vector<std::string_view> kSingle = {
-        "--location",     "--format", "--screen", "--hours", "--hour-range",  "--months",         "--warming",
-        "--warming-file", "--sort",   "--lang",   "--all",   "--shade-above", "--sun-projection", "--facade",
-        "--comfort"};
+    static const std::vector<std::string_view> kSingle = {"--location",       "--format", "--screen",  "--hours",
+                                                          "--hour-range",     "--months", "--warming", "--warming-file",
+                                                          "--sort",           "--lang",   "--all",     "--shade-above",
+                                                          "--sun-projection", "--facade", "--comfort"};
     AnalysisRequest r;
     std::map<std::string, const RequestOption*> given;
     for (const RequestOption& o : options) {

@@ -86,9 +86,8 @@ std::vector<ReportBlock> ComfortComposer::Adaptive() const
         Block(ReportBlockKind::Section, T(ct::kAdaptiveSection)),
         Block(ReportBlockKind::Text, FilledText(T(en ? ct::kEnIntro : ct::kAshraeIntro), {hours})),
         Block(ReportBlockKind::Table, {}, std::move(table)), Block(ReportBlockKind::Note, T(ct::kAdaptiveMethod))};
-    // An adaptive model chosen draws its band on the report's monthly graph already.
-    if (state_.Comfort == ComfortModel::Givoni)
-        blocks.push_back(Block(ReportBlockKind::AdaptiveGraph, T(ct::kAdaptiveGraphSection)));
+    // The table carries the band's figures; its picture is the monthly graph of an adaptive model
+    // (chosen, or --adaptive-chart), which would cost the report a page of its six.
     return blocks;
 }
 

@@ -24,7 +24,20 @@ struct ReportGuidance {
     std::string Site;                      // what the site's numbers change ("At this site: ..."); may be empty
 };
 
-enum class ReportBlockKind { Section, Text, Note, Facts, Table, Chart, Graph, Guidance, SunPath, Calendar, AdaptiveGraph, WindRose };
+enum class ReportBlockKind {
+    Section,
+    Text,
+    Note,
+    Facts,
+    Table,
+    Chart,
+    Graph,
+    Guidance,
+    SunPath,
+    Calendar,
+    AdaptiveGraph,
+    WindRose
+};
 
 /// One piece of the report, laid out in order. Facts holds label-value pairs in Table.Rows.
 struct ReportBlock {

@@ -71,7 +71,11 @@ std::vector<ReportBlock> SunReportSection(const AnalysisState& state, Language l
         table.Bold.push_back(f.AzimuthDeg == ChosenFacade(state));
     }
     add(ReportBlockKind::Table, {}, std::move(table));
-    for (const FacadeShading& f : b.Facades) add(ReportBlockKind::Note, FacadeSentence(f, language));
+    // The four cardinal façades (and the one drawn) in words; the table gives the diagonals, and
+    // the report keeps its six pages.
+    for (const FacadeShading& f : b.Facades)
+        if (f.AzimuthDeg % 90 == 0 || f.AzimuthDeg == ChosenFacade(state))
+            add(ReportBlockKind::Note, FacadeSentence(f, language));
     add(ReportBlockKind::Calendar, S(language, sun_text::kCalendarCaption));
     return blocks;
 }

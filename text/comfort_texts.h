@@ -31,8 +31,6 @@ inline constexpr const char* kRosePrevailing = QAV_TRANSLATABLE("qav::ComfortTex
 
 // Report
 inline constexpr const char* kAdaptiveSection = QAV_TRANSLATABLE("qav::ComfortText", "Adaptive comfort", "");
-inline constexpr const char* kAdaptiveGraphSection =
-    QAV_TRANSLATABLE("qav::ComfortText", "Monthly graph with the adaptive band", "");
 inline constexpr const char* kAshraeIntro = QAV_TRANSLATABLE(
     "qav::ComfortText",
     "By the adaptive model of ASHRAE 55-2020, people in a naturally ventilated building accept a band of "

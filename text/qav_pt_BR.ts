@@ -239,6 +239,185 @@
     </message>
 </context>
 <context>
+    <name>qav::ComfortMenu</name>
+    <message>
+        <source>Com&amp;fort model</source>
+        <translation>Modelo de con&amp;forto</translation>
+    </message>
+    <message>
+        <source>&amp;Chart&apos;s comfort zone (Givoni)</source>
+        <translation>Zona de conforto da &amp;carta (Givoni)</translation>
+    </message>
+    <message>
+        <source>&amp;ASHRAE 55 adaptive</source>
+        <translation>Modelo adaptativo &amp;ASHRAE 55</translation>
+    </message>
+    <message>
+        <source>&amp;EN 16798-1 adaptive</source>
+        <translation>Modelo adaptativo &amp;EN 16798-1</translation>
+    </message>
+</context>
+<context>
+    <name>qav::ComfortText</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not givoni, ashrae55 or en16798</source>
+        <translation>%1: &apos;%2&apos; não é givoni, ashrae55 nem en16798</translation>
+    </message>
+    <message>
+        <source>%1: needs a weather file (--epw): only recorded hours have a wind</source>
+        <translation>%1: requer um arquivo climático (--epw): só as horas registradas têm vento</translation>
+    </message>
+    <message>
+        <source>ASHRAE 55, 80 % / 90 % (dots: 0.9 m/s)</source>
+        <translation>ASHRAE 55, 80 % / 90 % (pontos: 0,9 m/s)</translation>
+    </message>
+    <message>
+        <source>EN 16798-1, categories I to III</source>
+        <translation>EN 16798-1, categorias I a III</translation>
+    </message>
+    <message>
+        <source>All hours</source>
+        <translation>Todas as horas</translation>
+    </message>
+    <message>
+        <source>Ventilation hours (F)</source>
+        <translation>Horas de ventilação (F)</translation>
+    </message>
+    <message>
+        <source>calm %1 %</source>
+        <translation>calmaria %1 %</translation>
+    </message>
+    <message>
+        <source>no hours with wind</source>
+        <translation>nenhuma hora com vento</translation>
+    </message>
+    <message>
+        <source>wind speed (m/s)</source>
+        <translation>velocidade do vento (m/s)</translation>
+    </message>
+    <message>
+        <source>prevailing winds: %1, %2 %</source>
+        <translation>ventos predominantes: %1, %2 %</translation>
+    </message>
+    <message>
+        <source>Adaptive comfort</source>
+        <translation>Conforto adaptativo</translation>
+    </message>
+    <message>
+        <source>By the adaptive model of ASHRAE 55-2020, people in a naturally ventilated building accept a band of temperatures that follows the month&apos;s mean outdoor temperature: the comfort temperature is 0.31 times that mean plus 17.8 °C, with 80 % and 90 % acceptability limits 3.5 and 2.5 K either side (°C in the table). The table counts the %1 within the 80 % band, above it and within the 90 % band, within the 80 % band once ceiling fans move the air at 0.9 m/s (its upper limit 1.8 K higher), and beside them the hours the chart finds comfortable (E).</source>
+        <translation>Pelo modelo adaptativo da ASHRAE 55-2020, as pessoas num edifício ventilado naturalmente aceitam uma faixa de temperaturas que acompanha a temperatura externa média do mês: a temperatura de conforto é 0,31 vez essa média mais 17,8 °C, com limites de aceitabilidade de 80 % e 90 % a 3,5 e 2,5 K de cada lado (°C na tabela). A tabela conta as %1 dentro da faixa de 80 %, acima dela e dentro da faixa de 90 %, dentro da faixa de 80 % quando ventiladores de teto movem o ar a 0,9 m/s (o limite superior 1,8 K mais alto) e, ao lado, as horas que a carta considera confortáveis (E).</translation>
+    </message>
+    <message>
+        <source>By the adaptive model of EN 16798-1, people in a building without mechanical cooling accept a band of temperatures that follows the month&apos;s mean outdoor temperature: the comfort temperature is 0.33 times that mean plus 18.8 °C, with categories I (-3/+2 K), II (-4/+3 K) and III (-5/+4 K) (°C in the table). The table counts the %1 within each category, beside the hours the chart finds comfortable (E).</source>
+        <translation>Pelo modelo adaptativo da EN 16798-1, as pessoas num edifício sem resfriamento mecânico aceitam uma faixa de temperaturas que acompanha a temperatura externa média do mês: a temperatura de conforto é 0,33 vez essa média mais 18,8 °C, com as categorias I (-3/+2 K), II (-4/+3 K) e III (-5/+4 K) (°C na tabela). A tabela conta as %1 dentro de cada categoria e, ao lado, as horas que a carta considera confortáveis (E).</translation>
+    </message>
+    <message>
+        <source>hours of the typical days</source>
+        <translation>horas dos dias típicos</translation>
+    </message>
+    <message>
+        <source>recorded hours</source>
+        <translation>horas registradas</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mês</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Comfort</source>
+        <translation>Conforto</translation>
+    </message>
+    <message>
+        <source>80 % band</source>
+        <translation>Faixa de 80 %</translation>
+    </message>
+    <message>
+        <source>In 80 %</source>
+        <translation>Em 80 %</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>In 90 %</source>
+        <translation>Em 90 %</translation>
+    </message>
+    <message>
+        <source>Fans</source>
+        <translation>Ventiladores</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <comment>EN 16798-1 category</comment>
+        <translation>Em %1</translation>
+    </message>
+    <message>
+        <source>Chart E</source>
+        <translation>Carta E</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>fora da faixa</translation>
+    </message>
+    <message>
+        <source>Method: the outdoor dry-bulb temperature of each hour stands in for the indoor operative temperature of a free-running building, and the month&apos;s mean (of the normals&apos; minimum and maximum for the typical days, of the recorded hours for a weather file) for the prevailing mean outdoor temperature. ASHRAE 55-2020, section 5.4 and table 5.4.2.4 (elevated air speed), holds for means of 10 to 33.5 °C; EN 16798-1:2019, annex B.2.2, for 10 to 30 °C (upper limits) and 15 to 30 °C (lower limits). A month outside its model&apos;s range is not counted.</source>
+        <translation>Método: a temperatura de bulbo seco externa de cada hora faz as vezes da temperatura operativa interna de um edifício em livre evolução, e a média do mês (da mínima e da máxima das normais para os dias típicos, das horas registradas para um arquivo climático) a da temperatura externa média predominante. A ASHRAE 55-2020, seção 5.4 e tabela 5.4.2.4 (velocidade do ar elevada), vale para médias de 10 a 33,5 °C; a EN 16798-1:2019, anexo B.2.2, de 10 a 30 °C (limites superiores) e de 15 a 30 °C (limites inferiores). Um mês fora da faixa do seu modelo não é contado.</translation>
+    </message>
+    <message>
+        <source>Wind rose</source>
+        <translation>Rosa dos ventos</translation>
+    </message>
+    <message>
+        <source>The wind the weather file records (direction it blows from and speed), in 16 sectors; calms are hours below 0.5 m/s. The ventilation hours are those the chart classifies F.</source>
+        <translation>O vento que o arquivo climático registra (direção de onde sopra e velocidade), em 16 setores; calmaria são as horas abaixo de 0,5 m/s. As horas de ventilação são as que a carta classifica como F.</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Prevailing winds</source>
+        <translation>Ventos predominantes</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Parcela</translation>
+    </message>
+    <message>
+        <source>Median speed</source>
+        <translation>Velocidade mediana</translation>
+    </message>
+    <message>
+        <source>Calm</source>
+        <translation>Calmaria</translation>
+    </message>
+    <message>
+        <source>December-February</source>
+        <translation>Dezembro a fevereiro</translation>
+    </message>
+    <message>
+        <source>March-May</source>
+        <translation>Março a maio</translation>
+    </message>
+    <message>
+        <source>June-August</source>
+        <translation>Junho a agosto</translation>
+    </message>
+    <message>
+        <source>September-November</source>
+        <translation>Setembro a novembro</translation>
+    </message>
+    <message>
+        <source>In the ventilation hours the wind comes from %1 %2 % of the time, at a median %3 m/s: put the inlets on the façade facing %1 and the outlets on the opposite one.</source>
+        <translation>Nas horas de ventilação o vento vem de %1 em %2 % do tempo, a uma velocidade do ar mediana de %3 m/s: coloque as entradas de ar na fachada voltada para %1 e as saídas na oposta.</translation>
+    </message>
+</context>
+<context>
     <name>qav::CompareView</name>
     <message>
         <source>List order</source>
@@ -359,189 +538,6 @@
     <message>
         <source>Compare locations: %1, by %2</source>
         <translation>Comparar localidades: %1, por %2</translation>
-    </message>
-</context>
-<context>
-    <name>qav::ComfortMenu</name>
-    <message>
-        <source>Comfort &amp;model</source>
-        <translation>&amp;Modelo de conforto</translation>
-    </message>
-    <message>
-        <source>&amp;Chart&apos;s comfort zone (Givoni)</source>
-        <translation>Zona de conforto da &amp;carta (Givoni)</translation>
-    </message>
-    <message>
-        <source>&amp;ASHRAE 55 adaptive</source>
-        <translation>Modelo adaptativo &amp;ASHRAE 55</translation>
-    </message>
-    <message>
-        <source>&amp;EN 16798-1 adaptive</source>
-        <translation>Modelo adaptativo &amp;EN 16798-1</translation>
-    </message>
-</context>
-<context>
-    <name>qav::ComfortText</name>
-    <message>
-        <source>%1: &apos;%2&apos; is not givoni, ashrae55 or en16798</source>
-        <translation>%1: &apos;%2&apos; não é givoni, ashrae55 nem en16798</translation>
-    </message>
-    <message>
-        <source>%1: needs a weather file (--epw): only recorded hours have a wind</source>
-        <translation>%1: requer um arquivo climático (--epw): só as horas registradas têm vento</translation>
-    </message>
-    <message>
-        <source>ASHRAE 55, 80 % / 90 % (dots: 0.9 m/s)</source>
-        <translation>ASHRAE 55, 80 % / 90 % (pontos: 0,9 m/s)</translation>
-    </message>
-    <message>
-        <source>EN 16798-1, categories I to III</source>
-        <translation>EN 16798-1, categorias I a III</translation>
-    </message>
-    <message>
-        <source>All hours</source>
-        <translation>Todas as horas</translation>
-    </message>
-    <message>
-        <source>Ventilation hours (F)</source>
-        <translation>Horas de ventilação (F)</translation>
-    </message>
-    <message>
-        <source>calm %1 %</source>
-        <translation>calmaria %1 %</translation>
-    </message>
-    <message>
-        <source>no hours with wind</source>
-        <translation>nenhuma hora com vento</translation>
-    </message>
-    <message>
-        <source>wind speed (m/s)</source>
-        <translation>velocidade do vento (m/s)</translation>
-    </message>
-    <message>
-        <source>prevailing winds: %1, %2 %</source>
-        <translation>ventos predominantes: %1, %2 %</translation>
-    </message>
-    <message>
-        <source>Adaptive comfort</source>
-        <translation>Conforto adaptativo</translation>
-    </message>
-    <message>
-        <source>Monthly graph with the adaptive band</source>
-        <translation>Gráfico mensal com a faixa adaptativa</translation>
-    </message>
-    <message>
-        <source>By the adaptive model of ASHRAE 55-2020, people in a naturally ventilated building accept a band of temperatures that follows the month&apos;s mean outdoor temperature: the comfort temperature is 0.31 times that mean plus 17.8 °C, with 80 % and 90 % acceptability limits 3.5 and 2.5 K either side (°C in the table). The table counts the %1 within the 80 % band, above it and within the 90 % band, within the 80 % band once ceiling fans move the air at 0.9 m/s (its upper limit 1.8 K higher), and beside them the hours the chart finds comfortable (E).</source>
-        <translation>Pelo modelo adaptativo da ASHRAE 55-2020, as pessoas num edifício ventilado naturalmente aceitam uma faixa de temperaturas que acompanha a temperatura externa média do mês: a temperatura de conforto é 0,31 vez essa média mais 17,8 °C, com limites de aceitabilidade de 80 % e 90 % a 3,5 e 2,5 K de cada lado (°C na tabela). A tabela conta as %1 dentro da faixa de 80 %, acima dela e dentro da faixa de 90 %, dentro da faixa de 80 % quando ventiladores de teto movem o ar a 0,9 m/s (o limite superior 1,8 K mais alto) e, ao lado, as horas que a carta considera confortáveis (E).</translation>
-    </message>
-    <message>
-        <source>By the adaptive model of EN 16798-1, people in a building without mechanical cooling accept a band of temperatures that follows the month&apos;s mean outdoor temperature: the comfort temperature is 0.33 times that mean plus 18.8 °C, with categories I (-3/+2 K), II (-4/+3 K) and III (-5/+4 K) (°C in the table). The table counts the %1 within each category, beside the hours the chart finds comfortable (E).</source>
-        <translation>Pelo modelo adaptativo da EN 16798-1, as pessoas num edifício sem resfriamento mecânico aceitam uma faixa de temperaturas que acompanha a temperatura externa média do mês: a temperatura de conforto é 0,33 vez essa média mais 18,8 °C, com as categorias I (-3/+2 K), II (-4/+3 K) e III (-5/+4 K) (°C na tabela). A tabela conta as %1 dentro de cada categoria e, ao lado, as horas que a carta considera confortáveis (E).</translation>
-    </message>
-    <message>
-        <source>hours of the typical days</source>
-        <translation>horas dos dias típicos</translation>
-    </message>
-    <message>
-        <source>recorded hours</source>
-        <translation>horas registradas</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Mês</translation>
-    </message>
-    <message>
-        <source>Mean</source>
-        <translation>Média</translation>
-    </message>
-    <message>
-        <source>Comfort</source>
-        <translation>Conforto</translation>
-    </message>
-    <message>
-        <source>80 % band</source>
-        <translation>Faixa de 80 %</translation>
-    </message>
-    <message>
-        <source>In 80 %</source>
-        <translation>Em 80 %</translation>
-    </message>
-    <message>
-        <source>Above</source>
-        <translation>Acima</translation>
-    </message>
-    <message>
-        <source>In 90 %</source>
-        <translation>Em 90 %</translation>
-    </message>
-    <message>
-        <source>Fans</source>
-        <translation>Ventiladores</translation>
-    </message>
-    <message>
-        <source>In %1</source>
-        <comment>EN 16798-1 category</comment>
-        <translation>Em %1</translation>
-    </message>
-    <message>
-        <source>Chart E</source>
-        <translation>Carta E</translation>
-    </message>
-    <message>
-        <source>out of range</source>
-        <translation>fora da faixa</translation>
-    </message>
-    <message>
-        <source>Method: the outdoor dry-bulb temperature of each hour stands in for the indoor operative temperature of a free-running building, and the month&apos;s mean (of the normals&apos; minimum and maximum for the typical days, of the recorded hours for a weather file) for the prevailing mean outdoor temperature. ASHRAE 55-2020, section 5.4 and table 5.4.2.4 (elevated air speed), holds for means of 10 to 33.5 °C; EN 16798-1:2019, annex B.2.2, for 10 to 30 °C (upper limits) and 15 to 30 °C (lower limits). A month outside its model&apos;s range is not counted.</source>
-        <translation>Método: a temperatura de bulbo seco externa de cada hora faz as vezes da temperatura operativa interna de um edifício em livre evolução, e a média do mês (da mínima e da máxima das normais para os dias típicos, das horas registradas para um arquivo climático) a da temperatura externa média predominante. A ASHRAE 55-2020, seção 5.4 e tabela 5.4.2.4 (velocidade do ar elevada), vale para médias de 10 a 33,5 °C; a EN 16798-1:2019, anexo B.2.2, de 10 a 30 °C (limites superiores) e de 15 a 30 °C (limites inferiores). Um mês fora da faixa do seu modelo não é contado.</translation>
-    </message>
-    <message>
-        <source>Wind rose</source>
-        <translation>Rosa dos ventos</translation>
-    </message>
-    <message>
-        <source>The wind the weather file records (direction it blows from and speed), in 16 sectors; calms are hours below 0.5 m/s. The ventilation hours are those the chart classifies F.</source>
-        <translation>O vento que o arquivo climático registra (direção de onde sopra e velocidade), em 16 setores; calmaria são as horas abaixo de 0,5 m/s. As horas de ventilação são as que a carta classifica como F.</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Horas</translation>
-    </message>
-    <message>
-        <source>Prevailing winds</source>
-        <translation>Ventos predominantes</translation>
-    </message>
-    <message>
-        <source>Share</source>
-        <translation>Parcela</translation>
-    </message>
-    <message>
-        <source>Median speed</source>
-        <translation>Velocidade mediana</translation>
-    </message>
-    <message>
-        <source>Calm</source>
-        <translation>Calmaria</translation>
-    </message>
-    <message>
-        <source>December-February</source>
-        <translation>Dezembro a fevereiro</translation>
-    </message>
-    <message>
-        <source>March-May</source>
-        <translation>Março a maio</translation>
-    </message>
-    <message>
-        <source>June-August</source>
-        <translation>Junho a agosto</translation>
-    </message>
-    <message>
-        <source>September-November</source>
-        <translation>Setembro a novembro</translation>
-    </message>
-    <message>
-        <source>In the ventilation hours the wind comes from %1 %2 % of the time, at a median %3 m/s: put the inlets on the façade facing %1 and the outlets on the opposite one.</source>
-        <translation>Nas horas de ventilação o vento vem de %1 em %2 % do tempo, a uma velocidade do ar mediana de %3 m/s: coloque as entradas de ar na fachada voltada para %1 e as saídas na oposta.</translation>
     </message>
 </context>
 <context>
@@ -1601,7 +1597,7 @@ A análise mostra as suas normais sem mudança.
         <translation>Meus locais</translation>
     </message>
     <message>
-        <source>&amp;Find a station…</source>
+        <source>&amp;Find a place or station…</source>
         <translation>B&amp;uscar local ou estação…</translation>
     </message>
     <message>
@@ -3222,18 +3218,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>A estação %1 (%2) está %3: o clima do local pode ser diferente. A pressão é a da altitude da estação, %4 m.</translation>
     </message>
     <message>
-        <source>Normals 1991-2020 of %1 stations: type a name or coordinates.</source>
-        <translation>Normais 1991-2020 de %1 estações: digite um nome ou coordenadas.</translation>
-    </message>
-    <message>
-        <source>Nearest first: %1 stations.</source>
-        <translation>%1 estações, da mais próxima para a mais distante.</translation>
-    </message>
-    <message>
-        <source>Stations found: %1.</source>
-        <translation>Estações encontradas: %1.</translation>
-    </message>
-    <message>
         <source>m</source>
         <translation>m</translation>
     </message>
@@ -3406,6 +3390,201 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Artificial Cooling</source>
         <translation>Resfriamento artificial</translation>
+    </message>
+</context>
+<context>
+    <name>qav::SunText</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not stereographic or equidistant</source>
+        <translation>%1: &apos;%2&apos; não é stereographic (estereográfica) nem equidistant (equidistante)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not N, NE, E, SE, S, SW, W, NW or degrees from 0 to 359</source>
+        <translation>%1: &apos;%2&apos; não é N, NE, E, SE, S, SW, W, NW nem graus de 0 a 359</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <comment>facade</comment>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>Northeast</source>
+        <comment>facade</comment>
+        <translation>Nordeste</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <comment>facade</comment>
+        <translation>Leste</translation>
+    </message>
+    <message>
+        <source>Southeast</source>
+        <comment>facade</comment>
+        <translation>Sudeste</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <comment>facade</comment>
+        <translation>Sul</translation>
+    </message>
+    <message>
+        <source>Southwest</source>
+        <comment>facade</comment>
+        <translation>Sudoeste</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <comment>facade</comment>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Northwest</source>
+        <comment>facade</comment>
+        <translation>Noroeste</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>compass</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>compass</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>compass</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>compass</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>%1 - Sun path, latitude %2</source>
+        <translation>%1 - Carta solar, latitude %2</translation>
+    </message>
+    <message>
+        <source>Apparent solar time. Hours: red wants shade, blue wants sun, grey neutral</source>
+        <translation>Hora solar verdadeira. Horas: vermelho pede sombra, azul pede sol, cinza neutro</translation>
+    </message>
+    <message>
+        <source>Faint dots: the weather file&apos;s recorded hours</source>
+        <translation>Pontos claros: as horas medidas do arquivo climático</translation>
+    </message>
+    <message>
+        <source>Shading mask of the %1 façade: overhang %2, fins %3</source>
+        <translation>Máscara de sombreamento da fachada %1: brise horizontal %2, brises verticais %3</translation>
+    </message>
+    <message>
+        <source>none needed</source>
+        <translation>desnecessário</translation>
+    </message>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1 - Strategy of each hour of the typical days</source>
+        <translation>%1 - Estratégia de cada hora dos dias típicos</translation>
+    </message>
+    <message>
+        <source>%1 - Recorded hours: each strategy&apos;s share of every hour</source>
+        <translation>%1 - Horas medidas: a parcela de cada estratégia em cada hora</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Sun and shade</source>
+        <translation>Sol e sombra</translation>
+    </message>
+    <message>
+        <source>A sunlit hour wants shade (overheated) when its strategy is F to J or its dry bulb is %1 °C or more, the shading line of Olgyay&apos;s bioclimatic chart (Design with Climate, 1963: about 70 °F); it wants sun (underheated) when its strategy is A, B or C. For each façade the cut-off angles below shade 90 % of the overheated sun-hours that reach it; the share of the underheated ones they leave unshaded is the winter sun they keep. Sun positions: NOAA&apos;s solar equations (after Meeus), typical hour h at solar time h:00 on the 15th.</source>
+        <translation>Uma hora de sol pede sombra (sobreaquecida) quando sua estratégia é de F a J ou sua temperatura de bulbo seco é de %1 °C ou mais, a linha de sombreamento da carta bioclimática de Olgyay (Design with Climate, 1963: cerca de 70 °F); pede sol (subaquecida) quando sua estratégia é A, B ou C. Para cada fachada, os ângulos de corte abaixo sombreiam 90 % das horas de sol sobreaquecidas que a atingem; a parcela das subaquecidas que deixam sem sombra é o sol de inverno que preservam. Posições do sol: equações solares da NOAA (segundo Meeus), hora típica h às h:00 de hora solar do dia 15.</translation>
+    </message>
+    <message>
+        <source>Sun path and the shading mask of the %1 façade</source>
+        <translation>Carta solar e máscara de sombreamento da fachada %1</translation>
+    </message>
+    <message>
+        <source>When: the hours&apos; strategies</source>
+        <translation>Quando: as estratégias de cada hora</translation>
+    </message>
+    <message>
+        <source>Façade</source>
+        <comment>column</comment>
+        <translation>Fachada</translation>
+    </message>
+    <message>
+        <source>Overheated h</source>
+        <comment>column</comment>
+        <translation>Horas sobreaquecidas</translation>
+    </message>
+    <message>
+        <source>Underheated h</source>
+        <comment>column</comment>
+        <translation>Horas subaquecidas</translation>
+    </message>
+    <message>
+        <source>Overhang α</source>
+        <comment>column</comment>
+        <translation>Brise horizontal α</translation>
+    </message>
+    <message>
+        <source>Sun kept</source>
+        <comment>column</comment>
+        <translation>Sol preservado</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <comment>column</comment>
+        <translation>Profundidade</translation>
+    </message>
+    <message>
+        <source>Fins β</source>
+        <comment>column</comment>
+        <translation>Brises verticais β</translation>
+    </message>
+    <message>
+        <source>Sun kept</source>
+        <comment>fins column</comment>
+        <translation>Sol preservado</translation>
+    </message>
+    <message>
+        <source>%1: no overheated sun-hour reaches this façade; it needs no shading.</source>
+        <translation>%1: nenhuma hora de sol sobreaquecida atinge esta fachada; ela não precisa de sombreamento.</translation>
+    </message>
+    <message>
+        <source>%1: an overhang with a %2° cut-off (vertical shadow angle α) shades 90 % of the %3 overheated sun-hours and keeps %4 % of the winter sun; depth %5 × the window height.</source>
+        <translation>%1: um brise horizontal com corte de %2° (ângulo de sombra vertical α) sombreia 90 % das %3 horas de sol sobreaquecidas e preserva %4 % do sol de inverno; profundidade de %5 × a altura da janela.</translation>
+    </message>
+    <message>
+        <source>%1: an overhang with a %2° cut-off (vertical shadow angle α) shades 90 % of the %3 overheated sun-hours; depth %4 × the window height; no winter sun reaches this façade.</source>
+        <translation>%1: um brise horizontal com corte de %2° (ângulo de sombra vertical α) sombreia 90 % das %3 horas de sol sobreaquecidas; profundidade de %4 × a altura da janela; o sol de inverno não atinge esta fachada.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 overheated sun-hours come so low that no overhang alone shades 90 % of them; use fins, movable shutters or shaded glazing.</source>
+        <translation>%1: as %2 horas de sol sobreaquecidas chegam tão baixas que nenhum brise horizontal sozinho sombreia 90 % delas; use brises verticais, venezianas móveis ou vidros sombreados.</translation>
+    </message>
+    <message>
+        <source>Fins with a %1° cut-off (horizontal shadow angle β) keep %2 % of it.</source>
+        <translation>Brises verticais com corte de %1° (ângulo de sombra horizontal β) preservam %2 % dele.</translation>
+    </message>
+    <message>
+        <source>Fins would need a %1° cut-off (horizontal shadow angle β).</source>
+        <translation>Brises verticais precisariam de um corte de %1° (ângulo de sombra horizontal β).</translation>
+    </message>
+    <message>
+        <source>Fins alone cannot shade them.</source>
+        <translation>Brises verticais sozinhos não conseguem sombreá-las.</translation>
     </message>
 </context>
 <context>
@@ -3858,201 +4037,6 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     <message>
         <source>&apos;%1&apos; is not a warming between %2 and %3 °C.</source>
         <translation>“%1” não é um aquecimento entre %2 e %3 °C.</translation>
-    </message>
-</context>
-<context>
-    <name>qav::SunText</name>
-    <message>
-        <source>%1: &apos;%2&apos; is not stereographic or equidistant</source>
-        <translation>%1: &apos;%2&apos; não é stereographic (estereográfica) nem equidistant (equidistante)</translation>
-    </message>
-    <message>
-        <source>%1: &apos;%2&apos; is not N, NE, E, SE, S, SW, W, NW or degrees from 0 to 359</source>
-        <translation>%1: &apos;%2&apos; não é N, NE, E, SE, S, SW, W, NW nem graus de 0 a 359</translation>
-    </message>
-    <message>
-        <source>North</source>
-        <comment>facade</comment>
-        <translation>Norte</translation>
-    </message>
-    <message>
-        <source>Northeast</source>
-        <comment>facade</comment>
-        <translation>Nordeste</translation>
-    </message>
-    <message>
-        <source>East</source>
-        <comment>facade</comment>
-        <translation>Leste</translation>
-    </message>
-    <message>
-        <source>Southeast</source>
-        <comment>facade</comment>
-        <translation>Sudeste</translation>
-    </message>
-    <message>
-        <source>South</source>
-        <comment>facade</comment>
-        <translation>Sul</translation>
-    </message>
-    <message>
-        <source>Southwest</source>
-        <comment>facade</comment>
-        <translation>Sudoeste</translation>
-    </message>
-    <message>
-        <source>West</source>
-        <comment>facade</comment>
-        <translation>Oeste</translation>
-    </message>
-    <message>
-        <source>Northwest</source>
-        <comment>facade</comment>
-        <translation>Noroeste</translation>
-    </message>
-    <message>
-        <source>N</source>
-        <comment>compass</comment>
-        <translation>N</translation>
-    </message>
-    <message>
-        <source>E</source>
-        <comment>compass</comment>
-        <translation>L</translation>
-    </message>
-    <message>
-        <source>S</source>
-        <comment>compass</comment>
-        <translation>S</translation>
-    </message>
-    <message>
-        <source>W</source>
-        <comment>compass</comment>
-        <translation>O</translation>
-    </message>
-    <message>
-        <source>%1 - Sun path, latitude %2</source>
-        <translation>%1 - Carta solar, latitude %2</translation>
-    </message>
-    <message>
-        <source>Apparent solar time. Hours: red wants shade, blue wants sun, grey neutral</source>
-        <translation>Hora solar verdadeira. Horas: vermelho pede sombra, azul pede sol, cinza neutro</translation>
-    </message>
-    <message>
-        <source>Faint dots: the weather file&apos;s recorded hours</source>
-        <translation>Pontos claros: as horas medidas do arquivo climático</translation>
-    </message>
-    <message>
-        <source>Shading mask of the %1 façade: overhang %2, fins %3</source>
-        <translation>Máscara de sombreamento da fachada %1: brise horizontal %2, brises verticais %3</translation>
-    </message>
-    <message>
-        <source>none needed</source>
-        <translation>desnecessário</translation>
-    </message>
-    <message>
-        <source>%1° N</source>
-        <translation>%1° N</translation>
-    </message>
-    <message>
-        <source>%1° S</source>
-        <translation>%1° S</translation>
-    </message>
-    <message>
-        <source>%1 - Strategy of each hour of the typical days</source>
-        <translation>%1 - Estratégia de cada hora dos dias típicos</translation>
-    </message>
-    <message>
-        <source>%1 - Recorded hours: each strategy&apos;s share of every hour</source>
-        <translation>%1 - Horas medidas: a parcela de cada estratégia em cada hora</translation>
-    </message>
-    <message>
-        <source>Hour</source>
-        <translation>Hora</translation>
-    </message>
-    <message>
-        <source>Sun and shade</source>
-        <translation>Sol e sombra</translation>
-    </message>
-    <message>
-        <source>A sunlit hour wants shade (overheated) when its strategy is F to J or its dry bulb is %1 °C or more, the shading line of Olgyay&apos;s bioclimatic chart (Design with Climate, 1963: about 70 °F); it wants sun (underheated) when its strategy is A, B or C. For each façade the cut-off angles below shade 90 % of the overheated sun-hours that reach it; the share of the underheated ones they leave unshaded is the winter sun they keep. Sun positions: NOAA&apos;s solar equations (after Meeus), typical hour h at solar time h:00 on the 15th.</source>
-        <translation>Uma hora de sol pede sombra (sobreaquecida) quando sua estratégia é de F a J ou sua temperatura de bulbo seco é de %1 °C ou mais, a linha de sombreamento da carta bioclimática de Olgyay (Design with Climate, 1963: cerca de 70 °F); pede sol (subaquecida) quando sua estratégia é A, B ou C. Para cada fachada, os ângulos de corte abaixo sombreiam 90 % das horas de sol sobreaquecidas que a atingem; a parcela das subaquecidas que deixam sem sombra é o sol de inverno que preservam. Posições do sol: equações solares da NOAA (segundo Meeus), hora típica h às h:00 de hora solar do dia 15.</translation>
-    </message>
-    <message>
-        <source>Sun path and the shading mask of the %1 façade</source>
-        <translation>Carta solar e máscara de sombreamento da fachada %1</translation>
-    </message>
-    <message>
-        <source>When: the hours&apos; strategies</source>
-        <translation>Quando: as estratégias de cada hora</translation>
-    </message>
-    <message>
-        <source>Façade</source>
-        <comment>column</comment>
-        <translation>Fachada</translation>
-    </message>
-    <message>
-        <source>Overheated h</source>
-        <comment>column</comment>
-        <translation>Horas sobreaquecidas</translation>
-    </message>
-    <message>
-        <source>Underheated h</source>
-        <comment>column</comment>
-        <translation>Horas subaquecidas</translation>
-    </message>
-    <message>
-        <source>Overhang α</source>
-        <comment>column</comment>
-        <translation>Brise horizontal α</translation>
-    </message>
-    <message>
-        <source>Sun kept</source>
-        <comment>column</comment>
-        <translation>Sol preservado</translation>
-    </message>
-    <message>
-        <source>Depth</source>
-        <comment>column</comment>
-        <translation>Profundidade</translation>
-    </message>
-    <message>
-        <source>Fins β</source>
-        <comment>column</comment>
-        <translation>Brises verticais β</translation>
-    </message>
-    <message>
-        <source>Sun kept</source>
-        <comment>fins column</comment>
-        <translation>Sol preservado</translation>
-    </message>
-    <message>
-        <source>%1: no overheated sun-hour reaches this façade; it needs no shading.</source>
-        <translation>%1: nenhuma hora de sol sobreaquecida atinge esta fachada; ela não precisa de sombreamento.</translation>
-    </message>
-    <message>
-        <source>%1: an overhang with a %2° cut-off (vertical shadow angle α) shades 90 % of the %3 overheated sun-hours and keeps %4 % of the winter sun; depth %5 × the window height.</source>
-        <translation>%1: um brise horizontal com corte de %2° (ângulo de sombra vertical α) sombreia 90 % das %3 horas de sol sobreaquecidas e preserva %4 % do sol de inverno; profundidade de %5 × a altura da janela.</translation>
-    </message>
-    <message>
-        <source>%1: an overhang with a %2° cut-off (vertical shadow angle α) shades 90 % of the %3 overheated sun-hours; depth %4 × the window height; no winter sun reaches this façade.</source>
-        <translation>%1: um brise horizontal com corte de %2° (ângulo de sombra vertical α) sombreia 90 % das %3 horas de sol sobreaquecidas; profundidade de %4 × a altura da janela; o sol de inverno não atinge esta fachada.</translation>
-    </message>
-    <message>
-        <source>%1: the %2 overheated sun-hours come so low that no overhang alone shades 90 % of them; use fins, movable shutters or shaded glazing.</source>
-        <translation>%1: as %2 horas de sol sobreaquecidas chegam tão baixas que nenhum brise horizontal sozinho sombreia 90 % delas; use brises verticais, venezianas móveis ou vidros sombreados.</translation>
-    </message>
-    <message>
-        <source>Fins with a %1° cut-off (horizontal shadow angle β) keep %2 % of it.</source>
-        <translation>Brises verticais com corte de %1° (ângulo de sombra horizontal β) preservam %2 % dele.</translation>
-    </message>
-    <message>
-        <source>Fins would need a %1° cut-off (horizontal shadow angle β).</source>
-        <translation>Brises verticais precisariam de um corte de %1° (ângulo de sombra horizontal β).</translation>
-    </message>
-    <message>
-        <source>Fins alone cannot shade them.</source>
-        <translation>Brises verticais sozinhos não conseguem sombreá-las.</translation>
     </message>
 </context>
 </TS>

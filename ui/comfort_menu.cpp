@@ -20,7 +20,7 @@ ComfortMenu::ComfortMenu(QMenu* view, AnalysisState& state, std::function<void()
         remembered = ComfortModel::Givoni;
     state_.Comfort = remembered;
 
-    QMenu* menu = view->addMenu(tr("Comfort &model"));
+    QMenu* menu = view->addMenu(tr("Com&fort model"));
     menu->setObjectName(QStringLiteral("ViewComfort"));
     auto* group = new QActionGroup(menu);
     const std::pair<ComfortModel, QString> models[] = {{ComfortModel::Givoni, tr("&Chart's comfort zone (Givoni)")},

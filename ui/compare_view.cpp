@@ -224,7 +224,7 @@ void CompareView::fillTable()
         const CompareRow& r = rows_[i];
         const QString name = FromUtf8(r.Name);
         auto* nameItem = new QTableWidgetItem(name);
-        nameItem->setData(Qt::AccessibleTextRole, tr("%1, %2").arg(name, FromUtf8(r.Country)));
+        nameItem->setData(Qt::AccessibleTextRole, tr("%1, %2").arg(name, ShownCountry(r.Country)));
         table_->setItem(i, 0, nameItem);
         const auto addBar = [&](int column, const std::array<float, kStrategies + 1>& shares, int top,
                                 const QString& what) {

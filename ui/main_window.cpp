@@ -230,7 +230,7 @@ void MainWindow::refreshPanels()
     refreshViewSwitch();
     picture3_->setAccessibleDescription(
         tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")
-            .arg(FromUtf8(state_.Current().LocationName), FromUtf8(state_.Current().Country)));
+            .arg(FromUtf8(state_.Current().LocationName), ShownCountry(state_.Current().Country)));
     results_->markWarmedNormals(state_.Warmed ? AnalysisText::warming(*state_.WarmingAsked) : QString());
     results_->setNote(dataNote());
     StatusTexts texts = StatusTextsOf(state_, analysisBasisText());

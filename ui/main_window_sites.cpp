@@ -18,6 +18,7 @@
 #include "ui/settings.h"
 #include "ui/station_finder.h"
 #include "ui/status_line.h"
+#include "ui/translation.h"
 
 namespace qav {
 void MainWindow::createSiteCommands(QMenu* file)
@@ -29,7 +30,7 @@ void MainWindow::createSiteCommands(QMenu* file)
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    command(file, "FindStation", tr("&Find a station…"), &MainWindow::findStation, QKeySequence::Find)
+    command(file, "FindStation", tr("&Find a place or station…"), &MainWindow::findStation, QKeySequence::Find)
         ->setStatusTip(tr("Find the station normals 1991-2020 of a place by its name or coordinates"));
     command(file, "MySites", tr("&My sites"), &MainWindow::showMySites, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     command(file, "AddToMySites", tr("A&dd to My sites"), &MainWindow::addToMySites, QKeySequence(Qt::CTRL | Qt::Key_D))
@@ -145,7 +146,7 @@ void MainWindow::refillRecentSites()
         QAction* action = recentSitesMenu_->addAction(
             QStringLiteral("&%1 %2 (%3)")
                 .arg(key % 10)
-                .arg(QString::fromStdString(site.LocationName), QString::fromStdString(site.Country)));
+                .arg(QString::fromStdString(site.LocationName), ShownCountry(site.Country)));
         action->setObjectName(QStringLiteral("MRecentSite_%1").arg(key));
         action->setStatusTip(QString::fromStdString(site.DataSource));
         connect(action, &QAction::triggered, this, [this, site]() noexcept {

@@ -370,7 +370,7 @@ void ResultsPanel::showResults(const LocationRecord& location, std::span<const f
                                QChar point)
 {
     text5_[0]->setText(QStringLiteral(" ") + QString::fromStdString(location.LocationName) + QStringLiteral(" (") +
-                       QString::fromStdString(location.Country) + QStringLiteral(")"));
+                       ShownCountry(location.Country) + QStringLiteral(")"));
     text5_[0]->setCursorPosition(0);
     // A station's source ("WMO 83377 1991-2020 RH derived") is longer than the field: show its
     // start, the station number, and the whole in the tooltip.

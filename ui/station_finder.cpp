@@ -213,7 +213,7 @@ void StationFinder::search()
         const Station& s = *m.station;
         auto* row = new QTreeWidgetItem;
         row->setText(kName, QString::fromStdString(s.Name));
-        row->setText(kCountry, QString::fromStdString(s.Country));
+        row->setText(kCountry, ShownCountry(s.Country));
         row->setText(kElevation, FormatFixed(s.Elevation, 0, point));
         row->setText(kSource, QStringLiteral("%1 %2").arg(QString::fromStdString(s.Source)).arg(s.Wmo));
         if (s.RhDerived) {

@@ -34,8 +34,7 @@ StatusTexts StatusTextsOf(const AnalysisState& state, const QString& basis)
         t.SourceTip = QObject::tr("Built-in climatic data base");
     }
     const LocationRecord& l = state.Current();
-    t.Location =
-        QObject::tr("Location: %1 (%2)").arg(QString::fromStdString(l.LocationName), QString::fromStdString(l.Country));
+    t.Location = QObject::tr("Location: %1 (%2)").arg(QString::fromStdString(l.LocationName), ShownCountry(l.Country));
     t.Hours = state.ShowsRecordedHours() ? QObject::tr("Recorded hours") : QObject::tr("Typical days");
     t.Basis = basis;
     return t;
@@ -56,9 +55,9 @@ QString ChartDescription(const AnalysisState& state, QChar decimalPoint)
         shares << QStringLiteral("%1 %2 %").arg(StrategyDisplayName(s),
                                                 FormatFixed(tally.YearShare[s], 1, decimalPoint));
     }
-    QString text = QObject::tr("%1 (%2): %3")
-                       .arg(QString::fromStdString(l.LocationName), QString::fromStdString(l.Country),
-                            shares.join(QStringLiteral(", ")));
+    QString text =
+        QObject::tr("%1 (%2): %3")
+            .arg(QString::fromStdString(l.LocationName), ShownCountry(l.Country), shares.join(QStringLiteral(", ")));
     if (state.ShowsRecordedHours()) text += QObject::tr(" (recorded hours)");
     return text;
 }

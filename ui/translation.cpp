@@ -7,6 +7,7 @@
 #include "text/picture_texts.h"
 #include "chart/strategy.h"
 #include "text/month_names.h"
+#include "text/stored_country_names.h"
 
 namespace qav {
 
@@ -51,6 +52,12 @@ QString StrategyDisplayName(int strategy)
 QString MonthAbbreviation(int month)
 {
     return QCoreApplication::translate("qav::Month", kMonthAbbreviation.at(month), "abbreviation");
+}
+
+QString ShownCountry(const std::string& stored)
+{
+    const std::string_view shown = StoredCountryName(PictureLanguage(), stored);
+    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
 }  // namespace qav

@@ -2,6 +2,8 @@
 // The window's language: Brazilian Portuguese under a pt_BR locale, English (the source texts)
 // under every other one. qav-cli never loads a translation.
 #include <QLocale>
+#include <QString>
+#include <string>
 
 #include "text/language.h"
 
@@ -24,5 +26,8 @@ QString MonthAbbreviation(int month);
 /// The strategy's name ("Thermal Comfort", "Conforto térmico") in the window's language, as the
 /// pictures' legend writes it; strategy in 1..10.
 QString StrategyDisplayName(int strategy);
+/// A country as the data sets and the station catalogue store it ("Brazil"), in the window's
+/// language ("Brasil"); a name the table lacks is shown as stored.
+QString ShownCountry(const std::string& stored);
 
 }  // namespace qav

@@ -52,7 +52,7 @@ TEST(CliPlaces, AnalysesAPlaceAsItsNearestStation)
     EXPECT_TRUE(Has(json.out,
                     ",\"station\":83692,\"period\":\"1991-2020\",\"rh_source\":\"reported\",\"place\":{"
                     "\"name\":\"Juiz de Fora\",\"division\":\"MG\",\"country\":\"BR\",\"geonames_id\":"
-                    "3459505},\"distance_km\":1.6}\n"))
+                    "3459505},\"distance_km\":1.6,\"hour_letters\":"))
         << json.out;
     EXPECT_EQ(json.err, "");  // one Juiz de Fora: nothing to say
     EXPECT_FALSE(Has(Shell("analyze --station 83377 --format csv").out, "place"));

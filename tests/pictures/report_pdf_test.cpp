@@ -74,7 +74,7 @@ TEST_F(ReportPdf, TextFontsVectorAndPages)
     EXPECT_FALSE(std::regex_search(fonts, std::regex("Identity-H +no "))) << fonts;
     const std::string images = Output("pdfimages -list " + pdf);
     EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;  // its header: no raster image
-    EXPECT_EQ(Pages(pdf), 6);  // the sun and shade take two of them
+    EXPECT_EQ(Pages(pdf), 6);  // with the sun and shade and the adaptive comfort
     EXPECT_NE(Output("pdfinfo " + pdf).find("595 x 842 pts (A4)"), std::string::npos);
 
     // Letter paper; a weather file; every strategy qualifying (the longest advice): still 2-6 pages.
@@ -126,9 +126,9 @@ TEST_F(ReportPdf, CliWritesTheWindowsBytesReproducibly)
               (QStringList{"0001-05-Brasília.pdf", "0002-06-Campo_Grande.pdf"}));
 }
 
-// qav-cli's reports credit each input to itself on the page and name no folder of the disk, on
-// four pages; Cuiabá's Portuguese report is set tighter rather than leave its references alone
-// on a fifth.
+// qav-cli's reports credit each input to itself on the page and name no folder of the disk,
+// within six pages; Cuiabá's Portuguese report is set tighter rather than leave its references
+// alone on a seventh.
 TEST_F(ReportPdf, CliReportsNameTheirInput)
 {
     const std::string d = dir_.path().toStdString(), cli = std::string(QAV_CLI) + " ";
@@ -143,14 +143,15 @@ TEST_F(ReportPdf, CliReportsNameTheirInput)
              Row{"--station 83377", {"Source +Station WMO 83377, normals 1991-2020", "Data: WMO Climatological"}},
              Row{"--dataset brazil:2 --warming 2",
                  {"Warming +\\+2 °C", "January +24.0 \\* +33.0 \\* +89.0", "\\* Warmed normals: \\+2 °C added"}},
-             Row{"--dataset brazil:7 --lang pt_BR", {"Cuiabá \\(Brasil\\)", "Página 4 de 4"}},
+             Row{"--dataset brazil:7 --lang pt_BR", {"Cuiabá \\(Brasil\\)", "Página 6 de 6"}},
          }) {
         SCOPED_TRACE(args);
         Output(cli + "analyze " + args + " --report " + d + "/r.pdf");
         const std::string text = Output("pdftotext -layout " + d + "/r.pdf -");
         for (const char* line : lines) EXPECT_TRUE(std::regex_search(text, std::regex(line))) << line;
         EXPECT_EQ(text.find(d), std::string::npos);
-        EXPECT_EQ(Pages(d + "/r.pdf"), 4);
+        EXPECT_GE(Pages(d + "/r.pdf"), 5);
+        EXPECT_LE(Pages(d + "/r.pdf"), 6);
     }
 }
 

@@ -39,11 +39,11 @@ TEST(FacadeSentence, SaysTheCutOffTheSunKeptAndTheDepth)
               "cut-off (horizontal shadow angle β).");
 }
 
-TEST(SunReportSection, PicturesTableAndOneSentencePerFacade)
+TEST(SunReportSection, PicturesTableAndSentencesOfTheCardinalFacades)
 {
     PipelineSession s;
     const std::vector<ReportBlock> blocks = SunReportSection(s.state, Language::English);
-    ASSERT_EQ(blocks.size(), 13u);
+    ASSERT_EQ(blocks.size(), 9u);  // N, E, S and W in words
     EXPECT_EQ(blocks[0].Text, "Sun and shade");
     EXPECT_NE(blocks[1].Text.find("21.0 °C or more"), std::string::npos);
     EXPECT_EQ(blocks[2].Kind, ReportBlockKind::SunPath);
@@ -53,7 +53,8 @@ TEST(SunReportSection, PicturesTableAndOneSentencePerFacade)
     EXPECT_EQ(t.Rows[0], (std::vector<std::string>{"North", "62", "20", "39", "30.0", "1.23", "0", "0.0"}));
     EXPECT_EQ(t.Rows[5][4], "-");
     EXPECT_EQ(t.Bold, (std::vector<bool>{true, false, false, false, false, false, false, false}));
-    EXPECT_EQ(blocks[12].Kind, ReportBlockKind::Calendar);
+    EXPECT_EQ(blocks[5].Text.rfind("East:", 0), 0u);
+    EXPECT_EQ(blocks[8].Kind, ReportBlockKind::Calendar);
     const auto report = ComposeReport(s.state, Language::English, "2026-12-08");
     ASSERT_TRUE(report);
     EXPECT_TRUE(std::any_of(report->Blocks.begin(), report->Blocks.end(),

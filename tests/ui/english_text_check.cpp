@@ -74,7 +74,10 @@ EnglishTextCheck::EnglishTextCheck(const QString& tsPath, const QStringList& sam
             if (!portuguese.isEmpty() && portuguese != source) untranslated_.insert(source);
         }
     }
-    for (const QString& w : sameInBoth) portugueseWords.insert(w.toLower());
+    for (const QString& w : sameInBoth) {
+        portugueseWords.insert(w.toLower());
+        untranslated_.remove(w);
+    }
     englishWords_ = sourceWords - portugueseWords;
 }
 
