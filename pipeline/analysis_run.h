@@ -23,8 +23,8 @@ struct RunInput {
     /// How the command line named it, for messages: "--dataset world", "--file PATH", "--epw PATH",
     /// "--station N"; the analysis also takes from it which set or file the locations came from.
     std::string label;
-    int onlySlot = 0;                  // "--dataset brazil:5": this slot alone, whatever --location or --all say
-    std::string key;                   // what the rows' input field says: "brazil", the path as given, "station:83377"
+    int onlySlot = 0;  // "--dataset brazil:5": this slot alone, whatever --location or --all say
+    std::string key;   // what the rows' input field says: "brazil", the path as given, "station:83377"
     std::optional<SearchedSite> site{};  // --near: the place the station was found for
 };
 
