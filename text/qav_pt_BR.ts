@@ -3885,6 +3885,14 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>Without the warming</source>
         <translation>Sem o aquecimento</translation>
     </message>
+    <message>
+        <source>Find a station</source>
+        <translation>Encontrar uma estação</translation>
+    </message>
+    <message>
+        <source>Stations found</source>
+        <translation>Estações encontradas</translation>
+    </message>
 </context>
 <context>
     <name>qav::WhatIfDialog</name>
