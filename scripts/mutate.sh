@@ -53,6 +53,23 @@ core/psychrometrics.cpp |     const float mu = static_cast<float>(rh * (1 - r) /
 classify/recorded_classification.cpp |         if (s > 0 && filter.Includes(h.Month, h.Hour)) ++tally.MonthHours[s][h.Month]; |         if (s > 0 && filter.Includes(h.Month, h.Hour)) ++tally.MonthHours[s][1]; | recorded hours: all counted in January
 pipeline/weather_location.cpp |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(w.Location.Elevation))); |     year->Hours = RecordedHoursAt(file, Psychrometrics(StationPressure(0))); | recorded hours: W at sea-level pressure
 data/recorded_hours.cpp |         if (h.Missing) continue; |         if (h.Missing && h.Month > 12) continue; | recorded hours: missing hours counted
+core/solar_position.cpp |     const double meanUt = solarHours - longitudeDeg / 15.0; |     const double meanUt = solarHours + longitudeDeg / 15.0; | sun: typical hours with the longitude's sign turned
+core/solar_position.cpp |     return SunAt(JulianDay(year, month, day, hour - 0.5 - timeZoneHours), latitudeDeg, longitudeDeg); |     return SunAt(JulianDay(year, month, day, hour - timeZoneHours), latitudeDeg, longitudeDeg); | sun: recorded hours at their end, not their middle
+core/solar_position.cpp |     return {std::asin(std::sin(eps * kDeg) * std::sin(lambda * kDeg)) / kDeg, 4.0 * eot / kDeg}; |     return {std::asin(std::sin(eps * kDeg) * std::sin(lambda * kDeg)) / kDeg, eot / kDeg}; | sun: equation of time in degrees, not minutes
+classify/sun_shading.cpp |     const std::size_t k = (9 * angles.size() + 9) / 10; |     const std::size_t k = (9 * angles.size() + 10) / 10; | shading: the 90 % rule one hour over
+classify/sun_shading.cpp |     if (strategy >= 6 || dbtC >= shadeAboveC) return SunNeed::Overheated; |     if (strategy >= 6 || dbtC > shadeAboveC) return SunNeed::Overheated; | shading: the threshold itself not overheated
+classify/sun_shading.cpp |     if (strategy >= 1 && strategy <= 3) return SunNeed::Underheated; |     if (strategy >= 1 && strategy <= 4) return SunNeed::Underheated; | shading: comfort hours want sun
+classify/sun_shading.cpp |     f.OverhangKeeps = kept([&](const ShadowAngles& a) { return a.VsaDeg + kAngleSlack < *f.OverhangVsa; }); |     f.OverhangKeeps = kept([&](const ShadowAngles& a) { return a.VsaDeg < *f.OverhangVsa + 1; }); | shading: winter sun kept with a degree's slack
+core/adaptive_comfort.cpp | constexpr ModelConstants kAshrae55{0.31, 17.8, 10, 10, 33.5, {3.5, 2.5, 0}, {3.5, 2.5, 0}}; | constexpr ModelConstants kAshrae55{0.31, 17.9, 10, 10, 33.5, {3.5, 2.5, 0}, {3.5, 2.5, 0}}; | adaptive: comfort temperature 0.1 K high
+core/adaptive_comfort.cpp | constexpr ModelConstants kEn16798{0.33, 18.8, 10, 15, 30, {3, 4, 5}, {2, 3, 4}}; | constexpr ModelConstants kEn16798{0.33, 18.8, 10, 15, 30, {3, 4, 5}, {2, 4, 4}}; | adaptive: category II's upper limit as III's
+core/adaptive_comfort.cpp |         if (t > month.Upper[i]) |         if (t >= month.Upper[i]) | adaptive: an hour on the upper limit counted above
+core/adaptive_comfort.cpp |     month.InRange = meanOutdoor >= std::max(c.lowestUpper, c.lowestLower) && meanOutdoor <= c.highest; |     month.InRange = meanOutdoor >= std::max(c.lowestUpper, c.lowestLower) && meanOutdoor < c.highest; | adaptive: the range's top edge outside
+core/wind_rose.cpp |     return static_cast<int>(std::floor((directionDeg + kSectorDeg / 2) / kSectorDeg)) % kWindSectors; |     return static_cast<int>(std::floor(directionDeg / kSectorDeg)) % kWindSectors; | wind: sectors starting at their direction, not centred on it
+core/wind_rose.cpp | int WindClass(double speedMs) { return std::clamp(static_cast<int>(std::floor(speedMs / 2)), 0, kWindClasses - 1); } | int WindClass(double speedMs) { return std::clamp(static_cast<int>(std::round(speedMs / 2)), 0, kWindClasses - 1); } | wind: speed classes rounded
+core/wind_rose.cpp |         rose.PrevailingShare = std::round(1000.0 * bestHours / rose.Counted()) / 10.0f; |         rose.PrevailingShare = std::round(1000.0 * bestHours / (rose.Counted() + rose.Missing)) / 10.0f; | wind: prevailing share over the missing hours too
+core/wind_rose.cpp |             if (rose.SectorHours(k) > bestHours) { |             if (rose.SectorHours(k) >= bestHours) { | wind: a tie goes to the last sector
+core/wind_rose.cpp |     if (h.WindSpeed < kCalmBelowMs) return kCalmCode; |     if (h.WindSpeed <= kCalmBelowMs) return kCalmCode; | wind: 0.5 m/s counted calm
+core/wind_rose.cpp |         rose.PrevailingMedianMs = n % 2 ? speeds[n / 2] : (speeds[n / 2 - 1] + speeds[n / 2]) / 2; |         rose.PrevailingMedianMs = speeds[n / 2]; | wind: the median of an even count not averaged
 EOF
 )
 
