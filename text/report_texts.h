@@ -11,8 +11,6 @@
 namespace qav::report_text {
 
 inline constexpr const char* kDocumentTitle = QAV_TRANSLATABLE("qav::Report", "Bioclimatic analysis of %1", "");
-// The word of the report's suggested file name, "Brasília - report.pdf".
-inline constexpr const char* kReportFileWord = QAV_TRANSLATABLE("qav::Report", "report", "");
 inline constexpr const char* kNoLocation =
     QAV_TRANSLATABLE("qav::Report", "There is no analysed location to report on.", "");
 // Heading
