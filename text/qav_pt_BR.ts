@@ -635,6 +635,29 @@
     </message>
 </context>
 <context>
+    <name>qav::FacadeText</name>
+    <message>
+        <source>%1: %2 overheated sun-hours and none that want sun: a fixed overhang with a %3° cut-off (depth %4 × the window height) shades 90 % of them.</source>
+        <translation>%1: %2 horas de sol sobreaquecidas e nenhuma em que o sol seja desejado: um brise horizontal fixo com corte de %3° (profundidade de %4 × a altura da janela) sombreia 90 % delas.</translation>
+    </message>
+    <message>
+        <source>%1: %2 overheated sun-hours and none that want sun: fins or an overhang alone will not do (%3° cut-off); shade it with vertical louvres or avoid windows.</source>
+        <translation>%1: %2 horas de sol sobreaquecidas e nenhuma em que o sol seja desejado: brises verticais ou um brise horizontal sozinhos não bastam (corte de %3°); sombreie-a com um painel de lâminas verticais à frente das janelas ou evite janelas.</translation>
+    </message>
+    <message>
+        <source>%1: an overhang with a %2° cut-off (depth %3 × the window height) shades 90 % of the %4 overheated sun-hours and keeps %5 % of the winter sun.</source>
+        <translation>%1: um brise horizontal com corte de %2° (profundidade de %3 × a altura da janela) sombreia 90 % das %4 horas de sol sobreaquecidas e preserva %5 % do sol de inverno.</translation>
+    </message>
+    <message>
+        <source>Movable shading (shutters, awnings) lets more of it in.</source>
+        <translation>Um sombreamento móvel (venezianas, toldos) deixa entrar mais dele.</translation>
+    </message>
+    <message>
+        <source>%1: its %2 overheated and %3 underheated sun-hours come in low, where an overhang alone cannot tell them apart (%4° cut-off); use movable shading (shutters, awnings) or external louvres.</source>
+        <translation>%1: as suas %2 horas de sol sobreaquecidas e %3 subaquecidas chegam baixas, e um brise horizontal sozinho não as separa (corte de %4°); use sombreamento móvel (venezianas, toldos) ou brises externos.</translation>
+    </message>
+</context>
+<context>
     <name>qav::FileChooserPanel</name>
     <message>
         <source>          QAV-06                 Open Climatic Data File</source>
@@ -1507,8 +1530,8 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>%1: %2 não é um objeto</translation>
     </message>
     <message>
-        <source>%1: an input names one of dataset, station, md or epw</source>
-        <translation>%1: uma entrada indica um só entre dataset, station, md e epw</translation>
+        <source>%1: an input names one of dataset, station, near, md or epw</source>
+        <translation>%1: uma entrada indica um só entre dataset, station, near, md e epw</translation>
     </message>
     <message>
         <source>%1: only a data set takes a location</source>
@@ -2354,8 +2377,8 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>As normais de cada mês (temperaturas mínima e máxima diárias médias, umidade relativa média) geram um dia típico de 24 horas; as 288 horas, ou as horas registradas de um arquivo climático, são lançadas numa carta psicrométrica traçada para a pressão da estação na altitude do local e contadas na zona de estratégia em que caem. As zonas e as recomendações de projeto seguem a carta bioclimática para edificações de Givoni, adaptada ao Brasil por Lamberts, Dutra e Pereira. Os percentuais descrevem o clima externo, não uma edificação: use-os para escolher o que o projeto deve atender e avalie o desempenho por simulação (por exemplo, segundo a NBR 15575).</translation>
     </message>
     <message>
-        <source>The advice is checked against the site&apos;s own normals. Night ventilation with thermal mass needs a daily range of at least 10 K (the ProjetEEE guide of the Brazilian Ministry of Mines and Energy, after Evans) and nights that fall to 24 °C or below; direct evaporative cooling needs an afternoon wet-bulb temperature below 24 °C, the limit Givoni (1992) gives for hot developing countries (22 °C where expectations are stricter); with a daily range above 15 K an insulated, heavy, sun-heated building carries much of the cold nights (Givoni, 1992; Lamberts, Dutra and Pereira); within 15° of the equator the noon sun stands on the building&apos;s poleward side for at least three months of the year, since between the tropics it crosses the zenith twice a year.</source>
-        <translation>As diretrizes são conferidas com as normais do próprio local. A ventilação noturna com inércia térmica requer amplitude térmica diária de pelo menos 10 K (guia ProjetEEE do Ministério de Minas e Energia, segundo Evans) e noites que caiam a 24 °C ou menos; o resfriamento evaporativo direto requer temperatura de bulbo úmido à tarde abaixo de 24 °C, o limite que Givoni (1992) indica para países quentes em desenvolvimento (22 °C onde as expectativas são mais rigorosas); com amplitude diária acima de 15 K, uma edificação isolada, pesada e aquecida pelo sol atende boa parte das horas frias da noite (Givoni, 1992; Lamberts, Dutra e Pereira); a menos de 15° do equador o sol do meio-dia fica do lado da edificação voltado para o polo durante pelo menos três meses do ano, pois entre os trópicos passa pelo zênite duas vezes por ano.</translation>
+        <source>The advice is checked against the site&apos;s own normals. Night ventilation with thermal mass needs a daily range of at least 10 K (ProjetEEE, &quot;Envelope de alta inércia térmica&quot;, after Evans, 2000). The other three limits are this program&apos;s working figures, not taken from a cited text: nights that fall to 24 °C or below for night ventilation, an afternoon wet-bulb temperature below 24 °C for direct evaporative cooling, and a daily range above 15 K for an insulated, heavy, sun-heated building to carry much of the cold nights; check them for each project against Givoni (1992) and Lamberts, Dutra and Pereira (2014). Within 15° of the equator the noon sun stands on the building&apos;s poleward side for at least three months of the year, since between the tropics it crosses the zenith twice a year.</source>
+        <translation>As diretrizes são conferidas com as normais do próprio local. A ventilação noturna com inércia térmica requer amplitude térmica diária de pelo menos 10 K (ProjetEEE, “Envelope de alta inércia térmica”, segundo Evans, 2000). Os outros três limites são valores de trabalho deste programa, não extraídos de um texto citado: noites que caiam a 24 °C ou menos para a ventilação noturna, temperatura de bulbo úmido à tarde abaixo de 24 °C para o resfriamento evaporativo direto e amplitude diária acima de 15 K para que uma edificação isolada, pesada e aquecida pelo sol atenda boa parte das horas frias da noite; confira-os em cada projeto com Givoni (1992) e com Lamberts, Dutra e Pereira (2014). A menos de 15° do equador o sol do meio-dia fica do lado da edificação voltado para o polo durante pelo menos três meses do ano, pois entre os trópicos passa pelo zênite duas vezes por ano.</translation>
     </message>
     <message>
         <source>Data: climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere), as compiled in the program&apos;s built-in data sets; not checked value by value against the published tables.</source>
