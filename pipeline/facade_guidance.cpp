@@ -1,5 +1,7 @@
 #include "pipeline/facade_guidance.h"
 
+#include <cmath>
+
 #include "core/text_format.h"
 #include "pipeline/sun_block.h"
 #include "text/facade_texts.h"
@@ -12,6 +14,7 @@ namespace {
 // Below half of the winter sun kept, a fixed overhang costs more heating than it saves cooling
 // at a site that wants that sun: movable shading is the better device.
 constexpr float kKeepsLittle = 50;  // percent of the underheated sun-hours
+constexpr double kPi = 3.14159265358979323846;
 
 }  // namespace
 
@@ -32,22 +35,37 @@ std::vector<GuidanceCheck> FacadeChecks(const AnalysisState& state, Language lan
         const int cutOff = *f.OverhangVsa;
         const std::string angle = std::to_string(cutOff), hot = std::to_string(f.OverheatedHours);
         const auto depth = f.OverhangDepth();
+        const bool overhang = cutOff >= kShallowestOverhangDeg && depth;
+        // Fins stand in when the sun comes in from the side: the same buildable limit, over the
+        // window's width (depth 1 / tan β).
+        const int fins = f.FinsHsa.value_or(0);
+        const bool finsDo = !overhang && fins >= kShallowestOverhangDeg;
         GuidanceCheck c{"orientation",
-                        cutOff >= kShallowestOverhangDeg && depth,
-                        static_cast<double>(cutOff),
+                        overhang || finsDo,
+                        static_cast<double>(finsDo ? fins : cutOff),
                         kShallowestOverhangDeg,
                         {},
                         kLetters[f.AzimuthDeg / 90]};
         const std::string deep = depth ? FormatFixed(*depth, 2, decimal) : std::string();
-        if (f.UnderheatedHours == 0)
-            c.Text =
-                c.Holds ? F(ft::kShadeAllOverhang, {name, hot, angle, deep}) : F(ft::kShadeAllLow, {name, hot, angle});
-        else if (!c.Holds)
-            c.Text = F(ft::kMixedLow, {name, hot, std::to_string(f.UnderheatedHours), angle});
-        else {
+        const std::string finsAngle = std::to_string(fins);
+        const std::string finsDeep = FormatFixed(1 / std::tan(fins * kPi / 180), 2, decimal);
+        const auto movable = [&](float keeps) {
+            if (keeps < kKeepsLittle) c.Text += " " + std::string(ft::FacadeText(language, ft::kMovableKeepsMore));
+        };
+        if (f.UnderheatedHours == 0) {
+            c.Text = overhang ? F(ft::kShadeAllOverhang, {name, hot, angle, deep})
+                     : finsDo ? F(ft::kShadeAllFins, {name, hot, angle, finsAngle, finsDeep})
+                              : F(ft::kShadeAllLow, {name, hot, angle});
+        } else if (overhang) {
             const float keeps = f.OverhangKeeps.value_or(0);
             c.Text = F(ft::kOverhangKeeps, {name, angle, deep, hot, FormatFixed(keeps, 0, decimal)});
-            if (keeps < kKeepsLittle) c.Text += " " + std::string(ft::FacadeText(language, ft::kMovableKeepsMore));
+            movable(keeps);
+        } else if (finsDo) {
+            const float keeps = f.FinsKeeps.value_or(0);
+            c.Text = F(ft::kFinsKeep, {name, finsAngle, finsDeep, hot, FormatFixed(keeps, 0, decimal), angle});
+            movable(keeps);
+        } else {
+            c.Text = F(ft::kMixedLow, {name, hot, std::to_string(f.UnderheatedHours), angle});
         }
         checks.push_back(std::move(c));
     }

@@ -14,10 +14,11 @@ namespace qav {
 inline constexpr int kShallowestOverhangDeg = 27;
 
 /// One check per cardinal façade that overheated sun-hours reach, N, E, S, W in that order:
-/// `check` "orientation", `Facade` "N", "E", "S" or "W", `Value` the overhang's cut-off that
-/// shades 90 % of those hours and `Limit` kShallowestOverhangDeg (degrees); `Holds` when the
-/// cut-off reaches the limit, so that a fixed overhang will do. `Text` always says what the façade
-/// needs, with its hours and the winter sun an overhang keeps.
+/// `check` "orientation", `Facade` "N", "E", "S" or "W"; `Holds` when a fixed device will do: an
+/// overhang whose cut-off (shading 90 % of those hours) reaches kShallowestOverhangDeg, or else
+/// vertical fins whose cut-off does. `Value` is that device's cut-off (the overhang's when neither
+/// will do) and `Limit` kShallowestOverhangDeg, in degrees. `Text` always says what the façade
+/// needs, with its hours and the winter sun the device keeps.
 std::vector<GuidanceCheck> FacadeChecks(const AnalysisState& state, Language language);
 
 }  // namespace qav

@@ -336,9 +336,9 @@ std::string GuidanceJson(const std::vector<GuidanceBlock>& blocks)
         j += "],\"hours\":" + std::to_string(b.Hours) + ",\"share\":" + JsonNumber(b.HourShare) + ",\"checks\":[";
         for (std::size_t i = 0; i < b.Checks.size(); ++i) {
             const GuidanceCheck& c = b.Checks[i];
-            j += std::string(i ? "," : "") + "{\"check\":" + JsonString(c.Check) +
-                 (c.Facade.empty() ? std::string() : ",\"facade\":" + JsonString(c.Facade)) +
-                 ",\"holds\":" + (c.Holds ? "true" : "false") +
+            j += std::string(i ? "," : "") + "{\"check\":" + JsonString(c.Check);
+            if (!c.Facade.empty()) j += ",\"facade\":" + JsonString(c.Facade);
+            j += std::string(",\"holds\":") + (c.Holds ? "true" : "false") +
                  ",\"value\":" + JsonNumber(static_cast<float>(c.Value)) +
                  ",\"limit\":" + JsonNumber(static_cast<float>(c.Limit)) + ",\"text\":" + JsonString(c.Text) + "}";
         }

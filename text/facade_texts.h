@@ -38,6 +38,21 @@ inline constexpr const char* kMixedLow = QAV_TRANSLATABLE(
     "apart (%4° cut-off); use movable shading (shutters, awnings) or external louvres.",
     "");
 
+// %2 overheated sun-hours, %3 the overhang's cut-off, %4 the fins' cut-off, %5 their depth over
+// the window width.
+inline constexpr const char* kShadeAllFins = QAV_TRANSLATABLE(
+    "qav::FacadeText",
+    "%1: %2 overheated sun-hours and none that want sun: an overhang alone would need a %3° cut-off; vertical "
+    "fins with a %4° cut-off (depth %5 × the window width) shade 90 % of them.",
+    "");
+// %2 the fins' cut-off, %3 their depth, %4 overheated sun-hours, %5 percent of the winter sun
+// kept, %6 the overhang's cut-off.
+inline constexpr const char* kFinsKeep = QAV_TRANSLATABLE(
+    "qav::FacadeText",
+    "%1: vertical fins with a %2° cut-off (depth %3 × the window width) shade 90 % of the %4 overheated "
+    "sun-hours and keep %5 % of the winter sun; an overhang alone would need a %6° cut-off.",
+    "");
+
 /// A text of this context in the language.
 inline std::string_view FacadeText(Language language, const char* english)
 {

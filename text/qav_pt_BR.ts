@@ -656,6 +656,14 @@
         <source>%1: its %2 overheated and %3 underheated sun-hours come in low, where an overhang alone cannot tell them apart (%4° cut-off); use movable shading (shutters, awnings) or external louvres.</source>
         <translation>%1: as suas %2 horas de sol sobreaquecidas e %3 subaquecidas chegam baixas, e um brise horizontal sozinho não as separa (corte de %4°); use sombreamento móvel (venezianas, toldos) ou brises externos.</translation>
     </message>
+    <message>
+        <source>%1: %2 overheated sun-hours and none that want sun: an overhang alone would need a %3° cut-off; vertical fins with a %4° cut-off (depth %5 × the window width) shade 90 % of them.</source>
+        <translation>%1: %2 horas de sol sobreaquecidas e nenhuma em que o sol seja desejado: um brise horizontal sozinho precisaria de corte de %3°; brises verticais com corte de %4° (profundidade de %5 × a largura da janela) sombreiam 90 % delas.</translation>
+    </message>
+    <message>
+        <source>%1: vertical fins with a %2° cut-off (depth %3 × the window width) shade 90 % of the %4 overheated sun-hours and keep %5 % of the winter sun; an overhang alone would need a %6° cut-off.</source>
+        <translation>%1: brises verticais com corte de %2° (profundidade de %3 × a largura da janela) sombreiam 90 % das %4 horas de sol sobreaquecidas e preservam %5 % do sol de inverno; um brise horizontal sozinho precisaria de corte de %6°.</translation>
+    </message>
 </context>
 <context>
     <name>qav::FileChooserPanel</name>

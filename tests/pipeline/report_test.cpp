@@ -236,7 +236,8 @@ TEST(Report, ChecksFollowTheSite)
                   "North: an overhang with a 39° cut-off (depth 1.23 × the window height) shades 90 % of the 62 "
                   "overheated sun-hours and keeps 30 % of the winter sun. Movable shading",
                   "East: an overhang with a 47° cut-off (depth 0.93 × the window height) shades 90 % of the 23",
-                  "South: its 39 overheated and 15 underheated sun-hours come in low",
+                  "South: vertical fins with a 59° cut-off (depth 0.60 × the window width) shade 90 % of the 39 "
+                  "overheated sun-hours and keep 0 % of the winter sun; an overhang alone would need a 15°",
                   "West: 66 overheated sun-hours and none that want sun: fins or an overhang alone will not do (7° "
                   "cut-off)"},
                  {"hot:", warmNights, humid, mass, lowLatitude}},
