@@ -4,6 +4,7 @@
 #include <string>
 
 #include "text/picture_texts.h"
+#include "text/stored_country_names.h"
 #include "core/text_format.h"
 
 namespace qav {
@@ -70,8 +71,8 @@ void DrawLegend(ChartCanvas& chart, const ChartScale& scale, const float (&share
 
     chart.MoveTo(c0, th / 2);
     chart.SetFontBold(true);
-    chart.PrintText(
-        FilledText(PictureText(language, picture_text::kLocation), {location.LocationName, location.Country}));
+    chart.PrintText(FilledText(PictureText(language, picture_text::kLocation),
+                               {location.LocationName, StoredCountryName(language, location.Country)}));
     chart.SetFontBold(false);
 
     double rowY = 0;

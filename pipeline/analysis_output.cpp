@@ -167,6 +167,7 @@ std::string AnalysisJson(const AnalysisState& state, std::string_view input, boo
         j += ",\"warming\":" + MonthlyJson(state.WarmingAsked->Month);
     }
     j += PlaceJsonFields(l);
+    j += SearchedSiteJsonFields(state);
     j += SunJsonKeys(state, withRecorded);
     j += ComfortJson(state, withRecorded);
     return j + "}";

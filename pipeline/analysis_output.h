@@ -24,7 +24,8 @@ std::string JsonString(std::string_view utf8);
 /// (12 objects month, dbt_min, dbt_max, rh_avg of changes).
 /// A location of the station catalogue (its source field "WMO 83377 1991-2020", see
 /// StationSourceField) adds station, period and rh_source; one found by its town then adds place
-/// and distance_km (PlaceJsonFields).
+/// and distance_km (PlaceJsonFields); one chosen for a searched site (--near) adds searched,
+/// distance_km and elevation_diff_m (SearchedSiteJsonFields).
 std::string AnalysisJson(const AnalysisState& state, std::string_view input, bool withRecorded = true,
                          bool withFilter = false);
 

@@ -282,7 +282,8 @@ void InputOptions(const std::string& prefix, const std::map<std::string, const E
     const Entry* epw = get("epw");
     const Entry* path = get("path");
     const Entry* location = element ? get("location") : nullptr;
-    const int sources = !!dataset + !!station + !!md + !!epw;
+    const Entry* near = get("near");  // "LAT,LON[,ELEVATION]", as --near
+    const int sources = !!dataset + !!station + !!near + !!md + !!epw;
     if (element && sources != 1) Refuse(text::kOneSource, {prefix});
     if (path && !md && !epw) Refuse(text::kNeedsKey, {path->key, "md or epw"});
     if (location && !dataset) Refuse(text::kSlotOfDataSet, {location->key});
@@ -293,6 +294,7 @@ void InputOptions(const std::string& prefix, const std::map<std::string, const E
         out.push_back({"--dataset", value, std::nullopt});
     }
     if (station) out.push_back({"--station", numberOrText(station), std::nullopt});
+    if (near) out.push_back({"--near", text(near), std::nullopt});
     if (md) out.push_back({"--file", pathText, text(md)});
     if (epw) out.push_back({"--epw", pathText, text(epw)});
 }
@@ -324,8 +326,8 @@ std::vector<RequestOption> RequestFromKeys(const std::vector<std::string>& flat,
                                           {"facade", "--facade", true},
                                           {"sun_projection", "--sun-projection", false},
                                           {"comfort", "--comfort", false}};
-    static constexpr const char* kSources[] = {"dataset", "station", "md", "epw", "path"};
-    static constexpr const char* kInputKeys[] = {"dataset", "station", "md", "epw", "path", "location"};
+    static constexpr const char* kSources[] = {"dataset", "station", "near", "md", "epw", "path"};
+    static constexpr const char* kInputKeys[] = {"dataset", "station", "near", "md", "epw", "path", "location"};
 
     std::map<std::string, const Entry*> top;
     std::vector<std::map<std::string, const Entry*>> elements;

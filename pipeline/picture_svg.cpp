@@ -2,6 +2,7 @@
 
 #include "chart/svg_canvas.h"
 #include "pipeline/comfort_output.h"
+#include "text/stored_country_names.h"
 
 namespace qav {
 
@@ -11,7 +12,7 @@ void DrawPicture(PictureKind kind, ChartCanvas& canvas, const AnalysisState& sta
     if (kind != PictureKind::Chart) {
         // A graph stands alone, without the window's panel: it names its location in its title.
         const LocationRecord& l = state.Current();
-        const std::string title = l.LocationName + " (" + l.Country + ")";
+        const std::string title = l.LocationName + " (" + std::string(StoredCountryName(language, l.Country)) + ")";
         if (kind == PictureKind::Graph) RenderGraph(canvas, state, language, title);
         if (kind == PictureKind::AdaptiveGraph) RenderAdaptiveGraph(canvas, state, state.Comfort, language, title);
         if (kind == PictureKind::WindRose) RenderWindRoses(canvas, state, language, title);

@@ -249,7 +249,8 @@ void Composer::Advice()
         advice.Measures = T(rt::kMeasures) + " " + Fill(it->Measures, {facade});
         advice.Pitfalls = T(rt::kPitfalls) + " " + T(it->Pitfalls);
         for (const GuidanceCheck& c : g.Checks)
-            if (!c.Holds) advice.Site += (advice.Site.empty() ? T(rt::kSiteChecks) : std::string()) + " " + c.Text;
+            if (!c.Text.empty())
+                advice.Site += (advice.Site.empty() ? T(rt::kSiteChecks) : std::string()) + " " + c.Text;
         content_.Blocks.push_back(std::move(block));
     }
 }

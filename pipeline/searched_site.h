@@ -30,4 +30,10 @@ struct SearchedSiteText {
 };
 SearchedSiteText DescribeSearchedSite(const AnalysisState& state, Language language);
 
+/// The JSON keys appended to the current location's row when it has a searched site:
+/// `searched` {latitude, longitude, elevation_m (null when not given)}, `distance_km` from the
+/// site to the station (one decimal; a town's row has its own) and `elevation_diff_m`, the
+/// station's elevation minus the site's in whole metres (null without the site's). Empty otherwise.
+std::string SearchedSiteJsonFields(const AnalysisState& state);
+
 }  // namespace qav

@@ -8,6 +8,7 @@
 #include "core/psychrometrics.h"
 #include "core/text_format.h"
 #include "pipeline/analysis_output.h"
+#include "pipeline/facade_guidance.h"
 #include "pipeline/report.h"
 #include "text/report_texts.h"
 
@@ -17,13 +18,13 @@ namespace {
 namespace rt = report_text;
 
 // Limits of the checks. Night-ventilated mass cools a building towards the night minimum: it needs
-// a daily range of about 10 K (ProjetEEE guide of the Brazilian Ministry of Mines and Energy, after
-// Evans) and nights that fall to about 24 C. Direct evaporative cooling stops at an afternoon wet
-// bulb of about 24 C (Givoni 1992, for hot developing countries; 22 C where expectations are
-// stricter). Above a daily range of about 15 K an insulated heavy building warmed by the sun
-// carries the cold nights (Givoni 1992; Lamberts, Dutra and Pereira). Within 15 degrees of the
-// equator the noon sun stands on the poleward side for three months or more of the year: between
-// the tropics it passes the zenith twice a year.
+// a daily range of about 10 K (ProjetEEE, "Envelope de alta inércia térmica", Brazilian Ministry
+// of Mines and Energy, after Evans 2000). The night minimum of 24 C, the afternoon wet bulb of
+// 24 C for direct evaporative cooling and the daily range of 15 K above which an insulated heavy
+// building warmed by the sun carries the cold nights are working figures of this program: no
+// cited text gives them, and the method note says so. Within 15 degrees of the equator the noon
+// sun stands on the poleward side for three months or more of the year: between the tropics it
+// passes the zenith twice a year.
 constexpr double kNightMinimumC = 24;
 constexpr double kNightRangeK = 10;
 constexpr double kWetBulbC = 24;
@@ -189,7 +190,7 @@ class Checker {
 
     GuidanceCheck NightCooling() const
     {
-        GuidanceCheck c{"night_cooling", true, 0, kNightMinimumC, {}};
+        GuidanceCheck c{"night_cooling", true, 0, kNightMinimumC, {}, {}};
         const std::vector<int> months = MonthsOf({7, 8});
         if (months.empty()) return c;
         int warmest = months.front(), narrowest = months.front();
@@ -207,7 +208,7 @@ class Checker {
                                 {MonthName(warmest), Fixed(minimum, 1), Fixed(kNightMinimumC, 0)});
         }
         if (range < kNightRangeK) {
-            if (c.Holds) c = {"night_cooling", false, range, kNightRangeK, {}};
+            if (c.Holds) c = {"night_cooling", false, range, kNightRangeK, {}, {}};
             std::string narrow = FilledText(ReportText(language_, rt::kNarrowRange),
                                             {MonthName(narrowest), Fixed(range, 1), Fixed(kNightRangeK, 0)});
             if (!c.Text.empty()) narrow[0] = static_cast<char>(narrow[0] - 32);  // "In June ..."
@@ -218,7 +219,7 @@ class Checker {
 
     GuidanceCheck Humidity() const
     {
-        GuidanceCheck c{"humidity", true, 0, kWetBulbC, {}};
+        GuidanceCheck c{"humidity", true, 0, kWetBulbC, {}, {}};
         const std::vector<int> months = MonthsOf({7, 8, 9});
         if (months.empty()) return c;
         const Psychrometrics psy(state_.Pressure);
@@ -241,7 +242,8 @@ class Checker {
     GuidanceCheck LowLatitude() const
     {
         const double latitude = std::fabs(state_.Current().Latitude);
-        GuidanceCheck c{"orientation", latitude >= kLowLatitude, std::round(latitude * 100) / 100, kLowLatitude, {}};
+        GuidanceCheck c{
+            "orientation", latitude >= kLowLatitude, std::round(latitude * 100) / 100, kLowLatitude, {}, {}};
         if (!c.Holds) c.Text = FilledText(ReportText(language_, rt::kLowLatitude), {Fixed(latitude, 1)});
         return c;
     }
@@ -249,13 +251,17 @@ class Checker {
     GuidanceCheck MostlyHot() const
     {
         const double hot = counts_.Percent(counts_.Hot());
-        return {"orientation", false, hot, kMostlyHot,
-                FilledText(ReportText(language_, rt::kMostlyHot), {Fixed(hot, 1), MonthsText(MonthsOf({1, 2, 3}))})};
+        return {"orientation",
+                false,
+                hot,
+                kMostlyHot,
+                FilledText(ReportText(language_, rt::kMostlyHot), {Fixed(hot, 1), MonthsText(MonthsOf({1, 2, 3}))}),
+                {}};
     }
 
     GuidanceCheck LargeRange() const
     {
-        GuidanceCheck c{"large_range", true, 0, kLargeRangeK, {}};
+        GuidanceCheck c{"large_range", true, 0, kLargeRangeK, {}, {}};
         const std::vector<int> months = MonthsOf({1, 2, 3});
         if (months.empty()) return c;
         double sum = 0;
@@ -305,6 +311,12 @@ std::vector<GuidanceBlock> SiteGuidance(const AnalysisState& state, const Strate
         b.HourShare = counts.Percent(b.Hours);
         blocks.push_back(std::move(b));
     }
+    // The façades' shading, once, in the first block that orients or shades the building.
+    const auto shades = [](const GuidanceBlock& b) {
+        return std::any_of(b.Strategies.begin(), b.Strategies.end(), [](int s) { return s == 2 || s == 3 || s >= 6; });
+    };
+    if (const auto first = std::find_if(blocks.begin(), blocks.end(), shades); first != blocks.end())
+        for (GuidanceCheck& c : FacadeChecks(state, language)) first->Checks.push_back(std::move(c));
     return blocks;
 }
 
@@ -324,8 +336,9 @@ std::string GuidanceJson(const std::vector<GuidanceBlock>& blocks)
         j += "],\"hours\":" + std::to_string(b.Hours) + ",\"share\":" + JsonNumber(b.HourShare) + ",\"checks\":[";
         for (std::size_t i = 0; i < b.Checks.size(); ++i) {
             const GuidanceCheck& c = b.Checks[i];
-            j += std::string(i ? "," : "") + "{\"check\":" + JsonString(c.Check) +
-                 ",\"holds\":" + (c.Holds ? "true" : "false") +
+            j += std::string(i ? "," : "") + "{\"check\":" + JsonString(c.Check);
+            if (!c.Facade.empty()) j += ",\"facade\":" + JsonString(c.Facade);
+            j += std::string(",\"holds\":") + (c.Holds ? "true" : "false") +
                  ",\"value\":" + JsonNumber(static_cast<float>(c.Value)) +
                  ",\"limit\":" + JsonNumber(static_cast<float>(c.Limit)) + ",\"text\":" + JsonString(c.Text) + "}";
         }

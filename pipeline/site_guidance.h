@@ -12,11 +12,12 @@ namespace qav {
 
 /// One comparison of a figure of the site with the limit the advice assumes.
 struct GuidanceCheck {
-    std::string Check;  // "night_cooling", "humidity", "orientation", "large_range"
-    bool Holds = true;  // the advice stands as written; otherwise Text says what the site changes
-    double Value = 0;   // the site's figure: degrees C, K, % or degrees of latitude
-    double Limit = 0;   // in the same unit
-    std::string Text;   // the sentence the report prints; empty when it holds
+    std::string Check;   // "night_cooling", "humidity", "orientation", "large_range"
+    bool Holds = true;   // the advice stands as written; otherwise Text says what the site changes
+    double Value = 0;    // the site's figure: degrees C, K, % or degrees of latitude
+    double Limit = 0;    // in the same unit
+    std::string Text;    // the sentence the report prints; empty when it holds (a façade's always says)
+    std::string Facade;  // "N", "E", "S", "W" for a façade's check (FacadeChecks); empty otherwise
 };
 
 struct GuidanceBlock {

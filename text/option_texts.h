@@ -59,7 +59,7 @@ inline constexpr const char* kNotNumberOrText =
 inline constexpr const char* kNotList = QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not a list", "");
 inline constexpr const char* kNotObject = QAV_TRANSLATABLE("qav::OptionText", "%1: %2 is not an object", "");
 inline constexpr const char* kOneSource =
-    QAV_TRANSLATABLE("qav::OptionText", "%1: an input names one of dataset, station, md or epw", "");
+    QAV_TRANSLATABLE("qav::OptionText", "%1: an input names one of dataset, station, near, md or epw", "");
 inline constexpr const char* kSlotOfDataSet =
     QAV_TRANSLATABLE("qav::OptionText", "%1: only a data set takes a location", "");
 inline constexpr const char* kNeedsKey = QAV_TRANSLATABLE("qav::OptionText", "%1: needs %2", "");

@@ -556,453 +556,6 @@
     </message>
 </context>
 <context>
-    <name>qav::Country</name>
-    <message>
-        <source>Algeria</source>
-        <translation>Argélia</translation>
-    </message>
-    <message>
-        <source>Argentina</source>
-        <translation>Argentina</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Austrália</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <translation>Áustria</translation>
-    </message>
-    <message>
-        <source>Bahamas</source>
-        <translation>Bahamas</translation>
-    </message>
-    <message>
-        <source>Bahrain</source>
-        <translation>Bahrein</translation>
-    </message>
-    <message>
-        <source>Barbados</source>
-        <translation>Barbados</translation>
-    </message>
-    <message>
-        <source>Belarus</source>
-        <translation>Belarus</translation>
-    </message>
-    <message>
-        <source>Belgium</source>
-        <translation>Bélgica</translation>
-    </message>
-    <message>
-        <source>Benin</source>
-        <translation>Benin</translation>
-    </message>
-    <message>
-        <source>Bermuda</source>
-        <translation>Bermudas</translation>
-    </message>
-    <message>
-        <source>Bolivia</source>
-        <translation>Bolívia</translation>
-    </message>
-    <message>
-        <source>Bosnia and Herzegovina</source>
-        <translation>Bósnia e Herzegovina</translation>
-    </message>
-    <message>
-        <source>Bosnia and Herzegovina Srpska</source>
-        <translation>Bósnia e Herzegovina (República Sérvia)</translation>
-    </message>
-    <message>
-        <source>Brazil</source>
-        <translation>Brasil</translation>
-    </message>
-    <message>
-        <source>Bulgaria</source>
-        <translation>Bulgária</translation>
-    </message>
-    <message>
-        <source>Cameroon</source>
-        <translation>Camarões</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canadá</translation>
-    </message>
-    <message>
-        <source>Cayman Islands</source>
-        <translation>Ilhas Cayman</translation>
-    </message>
-    <message>
-        <source>Central African Republic</source>
-        <translation>República Centro-Africana</translation>
-    </message>
-    <message>
-        <source>Chile</source>
-        <translation>Chile</translation>
-    </message>
-    <message>
-        <source>China</source>
-        <translation>China</translation>
-    </message>
-    <message>
-        <source>Colombia</source>
-        <translation>Colômbia</translation>
-    </message>
-    <message>
-        <source>Croatia</source>
-        <translation>Croácia</translation>
-    </message>
-    <message>
-        <source>Cuba</source>
-        <translation>Cuba</translation>
-    </message>
-    <message>
-        <source>Curacao a. S. Maarten</source>
-        <translation>Curaçao e São Martinho</translation>
-    </message>
-    <message>
-        <source>Cyprus</source>
-        <translation>Chipre</translation>
-    </message>
-    <message>
-        <source>Czech Republic</source>
-        <translation>República Tcheca</translation>
-    </message>
-    <message>
-        <source>Dem. Rep. Congo</source>
-        <translation>República Democrática do Congo</translation>
-    </message>
-    <message>
-        <source>Denmark</source>
-        <translation>Dinamarca</translation>
-    </message>
-    <message>
-        <source>Dominican Republic</source>
-        <translation>República Dominicana</translation>
-    </message>
-    <message>
-        <source>Ecuador</source>
-        <translation>Equador</translation>
-    </message>
-    <message>
-        <source>Egypt</source>
-        <translation>Egito</translation>
-    </message>
-    <message>
-        <source>Estonia</source>
-        <translation>Estônia</translation>
-    </message>
-    <message>
-        <source>Ethiopia</source>
-        <translation>Etiópia</translation>
-    </message>
-    <message>
-        <source>Faroe Islands</source>
-        <translation>Ilhas Faroé</translation>
-    </message>
-    <message>
-        <source>Finland</source>
-        <translation>Finlândia</translation>
-    </message>
-    <message>
-        <source>Fr. Polynesia</source>
-        <translation>Polinésia Francesa</translation>
-    </message>
-    <message>
-        <source>France</source>
-        <translation>França</translation>
-    </message>
-    <message>
-        <source>French Guiana</source>
-        <translation>Guiana Francesa</translation>
-    </message>
-    <message>
-        <source>Georgia</source>
-        <translation>Geórgia</translation>
-    </message>
-    <message>
-        <source>Germany</source>
-        <translation>Alemanha</translation>
-    </message>
-    <message>
-        <source>Greece</source>
-        <translation>Grécia</translation>
-    </message>
-    <message>
-        <source>Greenland</source>
-        <translation>Groenlândia</translation>
-    </message>
-    <message>
-        <source>Guyana</source>
-        <translation>Guiana</translation>
-    </message>
-    <message>
-        <source>Hong Kong, China</source>
-        <translation>Hong Kong (China)</translation>
-    </message>
-    <message>
-        <source>Hungary</source>
-        <translation>Hungria</translation>
-    </message>
-    <message>
-        <source>Iceland</source>
-        <translation>Islândia</translation>
-    </message>
-    <message>
-        <source>India</source>
-        <translation>Índia</translation>
-    </message>
-    <message>
-        <source>Iran</source>
-        <translation>Irã</translation>
-    </message>
-    <message>
-        <source>Iraq</source>
-        <translation>Iraque</translation>
-    </message>
-    <message>
-        <source>Ireland</source>
-        <translation>Irlanda</translation>
-    </message>
-    <message>
-        <source>Israel</source>
-        <translation>Israel</translation>
-    </message>
-    <message>
-        <source>Italy</source>
-        <translation>Itália</translation>
-    </message>
-    <message>
-        <source>Japan</source>
-        <translation>Japão</translation>
-    </message>
-    <message>
-        <source>Kazakhstan</source>
-        <translation>Cazaquistão</translation>
-    </message>
-    <message>
-        <source>Kiribati</source>
-        <translation>Kiribati</translation>
-    </message>
-    <message>
-        <source>Laos</source>
-        <translation>Laos</translation>
-    </message>
-    <message>
-        <source>Latvia</source>
-        <translation>Letônia</translation>
-    </message>
-    <message>
-        <source>Lebanon</source>
-        <translation>Líbano</translation>
-    </message>
-    <message>
-        <source>Libya</source>
-        <translation>Líbia</translation>
-    </message>
-    <message>
-        <source>Luxembourg</source>
-        <translation>Luxemburgo</translation>
-    </message>
-    <message>
-        <source>Macao, China</source>
-        <translation>Macau (China)</translation>
-    </message>
-    <message>
-        <source>Malaysia</source>
-        <translation>Malásia</translation>
-    </message>
-    <message>
-        <source>Mali</source>
-        <translation>Mali</translation>
-    </message>
-    <message>
-        <source>Mauritius</source>
-        <translation>Maurício</translation>
-    </message>
-    <message>
-        <source>Mexico</source>
-        <translation>México</translation>
-    </message>
-    <message>
-        <source>Moldova</source>
-        <translation>Moldávia</translation>
-    </message>
-    <message>
-        <source>Morocco</source>
-        <translation>Marrocos</translation>
-    </message>
-    <message>
-        <source>Netherlands</source>
-        <translation>Países Baixos</translation>
-    </message>
-    <message>
-        <source>New Zealand</source>
-        <translation>Nova Zelândia</translation>
-    </message>
-    <message>
-        <source>Niger</source>
-        <translation>Níger</translation>
-    </message>
-    <message>
-        <source>Nigeria</source>
-        <translation>Nigéria</translation>
-    </message>
-    <message>
-        <source>Norway</source>
-        <translation>Noruega</translation>
-    </message>
-    <message>
-        <source>Oman</source>
-        <translation>Omã</translation>
-    </message>
-    <message>
-        <source>Pakistan</source>
-        <translation>Paquistão</translation>
-    </message>
-    <message>
-        <source>Paraguay</source>
-        <translation>Paraguai</translation>
-    </message>
-    <message>
-        <source>Peru</source>
-        <translation>Peru</translation>
-    </message>
-    <message>
-        <source>Philippines</source>
-        <translation>Filipinas</translation>
-    </message>
-    <message>
-        <source>Poland</source>
-        <translation>Polônia</translation>
-    </message>
-    <message>
-        <source>Portugal</source>
-        <translation>Portugal</translation>
-    </message>
-    <message>
-        <source>Republic of Korea</source>
-        <translation>Coreia do Sul</translation>
-    </message>
-    <message>
-        <source>Romania</source>
-        <translation>Romênia</translation>
-    </message>
-    <message>
-        <source>Russian Federation</source>
-        <translation>Rússia</translation>
-    </message>
-    <message>
-        <source>Saudi Arabia</source>
-        <translation>Arábia Saudita</translation>
-    </message>
-    <message>
-        <source>Senegal</source>
-        <translation>Senegal</translation>
-    </message>
-    <message>
-        <source>Serbia</source>
-        <translation>Sérvia</translation>
-    </message>
-    <message>
-        <source>Seychelles</source>
-        <translation>Seicheles</translation>
-    </message>
-    <message>
-        <source>Singapore</source>
-        <translation>Singapura</translation>
-    </message>
-    <message>
-        <source>Slovakia</source>
-        <translation>Eslováquia</translation>
-    </message>
-    <message>
-        <source>Slovenia</source>
-        <translation>Eslovênia</translation>
-    </message>
-    <message>
-        <source>Spain</source>
-        <translation>Espanha</translation>
-    </message>
-    <message>
-        <source>Sudan</source>
-        <translation>Sudão</translation>
-    </message>
-    <message>
-        <source>Suriname</source>
-        <translation>Suriname</translation>
-    </message>
-    <message>
-        <source>Sweden</source>
-        <translation>Suécia</translation>
-    </message>
-    <message>
-        <source>Switzerland</source>
-        <translation>Suíça</translation>
-    </message>
-    <message>
-        <source>Syria</source>
-        <translation>Síria</translation>
-    </message>
-    <message>
-        <source>Thailand</source>
-        <translation>Tailândia</translation>
-    </message>
-    <message>
-        <source>Trinidad and Tobago</source>
-        <translation>Trinidad e Tobago</translation>
-    </message>
-    <message>
-        <source>Tunisia</source>
-        <translation>Tunísia</translation>
-    </message>
-    <message>
-        <source>Turkey</source>
-        <translation>Turquia</translation>
-    </message>
-    <message>
-        <source>Turkmenistan</source>
-        <translation>Turcomenistão</translation>
-    </message>
-    <message>
-        <source>Türkiye</source>
-        <translation>Turquia</translation>
-    </message>
-    <message>
-        <source>USA</source>
-        <translation>EUA</translation>
-    </message>
-    <message>
-        <source>Ukraine</source>
-        <translation>Ucrânia</translation>
-    </message>
-    <message>
-        <source>United Arab Emirates</source>
-        <translation>Emirados Árabes Unidos</translation>
-    </message>
-    <message>
-        <source>United Kingdom</source>
-        <translation>Reino Unido</translation>
-    </message>
-    <message>
-        <source>Uruguay</source>
-        <translation>Uruguai</translation>
-    </message>
-    <message>
-        <source>Uzbekistan</source>
-        <translation>Uzbequistão</translation>
-    </message>
-    <message>
-        <source>Venezuela</source>
-        <translation>Venezuela</translation>
-    </message>
-    <message>
-        <source>Zimbabwe</source>
-        <translation>Zimbábue</translation>
-    </message>
-</context>
-<context>
     <name>qav::ExportActions</name>
     <message>
         <source>Save &amp;chart as…</source>
@@ -1079,6 +632,37 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>Tabela CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>qav::FacadeText</name>
+    <message>
+        <source>%1: %2 overheated sun-hours and none that want sun: a fixed overhang with a %3° cut-off (depth %4 × the window height) shades 90 % of them.</source>
+        <translation>%1: %2 horas de sol sobreaquecidas e nenhuma em que o sol seja desejado: um brise horizontal fixo com corte de %3° (profundidade de %4 × a altura da janela) sombreia 90 % delas.</translation>
+    </message>
+    <message>
+        <source>%1: %2 overheated sun-hours and none that want sun: fins or an overhang alone will not do (%3° cut-off); shade it with vertical louvres or avoid windows.</source>
+        <translation>%1: %2 horas de sol sobreaquecidas e nenhuma em que o sol seja desejado: brises verticais ou um brise horizontal sozinhos não bastam (corte de %3°); sombreie-a com um painel de lâminas verticais à frente das janelas ou evite janelas.</translation>
+    </message>
+    <message>
+        <source>%1: an overhang with a %2° cut-off (depth %3 × the window height) shades 90 % of the %4 overheated sun-hours and keeps %5 % of the winter sun.</source>
+        <translation>%1: um brise horizontal com corte de %2° (profundidade de %3 × a altura da janela) sombreia 90 % das %4 horas de sol sobreaquecidas e preserva %5 % do sol de inverno.</translation>
+    </message>
+    <message>
+        <source>Movable shading (shutters, awnings) lets more of it in.</source>
+        <translation>Um sombreamento móvel (venezianas, toldos) deixa entrar mais dele.</translation>
+    </message>
+    <message>
+        <source>%1: its %2 overheated and %3 underheated sun-hours come in low, where an overhang alone cannot tell them apart (%4° cut-off); use movable shading (shutters, awnings) or external louvres.</source>
+        <translation>%1: as suas %2 horas de sol sobreaquecidas e %3 subaquecidas chegam baixas, e um brise horizontal sozinho não as separa (corte de %4°); use sombreamento móvel (venezianas, toldos) ou brises externos.</translation>
+    </message>
+    <message>
+        <source>%1: %2 overheated sun-hours and none that want sun: an overhang alone would need a %3° cut-off; vertical fins with a %4° cut-off (depth %5 × the window width) shade 90 % of them.</source>
+        <translation>%1: %2 horas de sol sobreaquecidas e nenhuma em que o sol seja desejado: um brise horizontal sozinho precisaria de corte de %3°; brises verticais com corte de %4° (profundidade de %5 × a largura da janela) sombreiam 90 % delas.</translation>
+    </message>
+    <message>
+        <source>%1: vertical fins with a %2° cut-off (depth %3 × the window width) shade 90 % of the %4 overheated sun-hours and keep %5 % of the winter sun; an overhang alone would need a %6° cut-off.</source>
+        <translation>%1: brises verticais com corte de %2° (profundidade de %3 × a largura da janela) sombreiam 90 % das %4 horas de sol sobreaquecidas e preservam %5 % do sol de inverno; um brise horizontal sozinho precisaria de corte de %6°.</translation>
     </message>
 </context>
 <context>
@@ -1954,8 +1538,8 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>%1: %2 não é um objeto</translation>
     </message>
     <message>
-        <source>%1: an input names one of dataset, station, md or epw</source>
-        <translation>%1: uma entrada indica um só entre dataset, station, md e epw</translation>
+        <source>%1: an input names one of dataset, station, near, md or epw</source>
+        <translation>%1: uma entrada indica um só entre dataset, station, near, md e epw</translation>
     </message>
     <message>
         <source>%1: only a data set takes a location</source>
@@ -2375,10 +1959,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Bioclimatic analysis of %1</source>
         <translation>Análise bioclimática de %1</translation>
-    </message>
-    <message>
-        <source>report</source>
-        <translation>relatório</translation>
     </message>
     <message>
         <source>There is no analysed location to report on.</source>
@@ -2805,8 +2385,8 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>As normais de cada mês (temperaturas mínima e máxima diárias médias, umidade relativa média) geram um dia típico de 24 horas; as 288 horas, ou as horas registradas de um arquivo climático, são lançadas numa carta psicrométrica traçada para a pressão da estação na altitude do local e contadas na zona de estratégia em que caem. As zonas e as recomendações de projeto seguem a carta bioclimática para edificações de Givoni, adaptada ao Brasil por Lamberts, Dutra e Pereira. Os percentuais descrevem o clima externo, não uma edificação: use-os para escolher o que o projeto deve atender e avalie o desempenho por simulação (por exemplo, segundo a NBR 15575).</translation>
     </message>
     <message>
-        <source>The advice is checked against the site&apos;s own normals. Night ventilation with thermal mass needs a daily range of at least 10 K (the ProjetEEE guide of the Brazilian Ministry of Mines and Energy, after Evans) and nights that fall to 24 °C or below; direct evaporative cooling needs an afternoon wet-bulb temperature below 24 °C, the limit Givoni (1992) gives for hot developing countries (22 °C where expectations are stricter); with a daily range above 15 K an insulated, heavy, sun-heated building carries much of the cold nights (Givoni, 1992; Lamberts, Dutra and Pereira); within 15° of the equator the noon sun stands on the building&apos;s poleward side for at least three months of the year, since between the tropics it crosses the zenith twice a year.</source>
-        <translation>As diretrizes são conferidas com as normais do próprio local. A ventilação noturna com inércia térmica requer amplitude térmica diária de pelo menos 10 K (guia ProjetEEE do Ministério de Minas e Energia, segundo Evans) e noites que caiam a 24 °C ou menos; o resfriamento evaporativo direto requer temperatura de bulbo úmido à tarde abaixo de 24 °C, o limite que Givoni (1992) indica para países quentes em desenvolvimento (22 °C onde as expectativas são mais rigorosas); com amplitude diária acima de 15 K, uma edificação isolada, pesada e aquecida pelo sol atende boa parte das horas frias da noite (Givoni, 1992; Lamberts, Dutra e Pereira); a menos de 15° do equador o sol do meio-dia fica do lado da edificação voltado para o polo durante pelo menos três meses do ano, pois entre os trópicos passa pelo zênite duas vezes por ano.</translation>
+        <source>The advice is checked against the site&apos;s own normals. Night ventilation with thermal mass needs a daily range of at least 10 K (ProjetEEE, &quot;Envelope de alta inércia térmica&quot;, after Evans, 2000). The other three limits are this program&apos;s working figures, not taken from a cited text: nights that fall to 24 °C or below for night ventilation, an afternoon wet-bulb temperature below 24 °C for direct evaporative cooling, and a daily range above 15 K for an insulated, heavy, sun-heated building to carry much of the cold nights; check them for each project against Givoni (1992) and Lamberts, Dutra and Pereira (2014). Within 15° of the equator the noon sun stands on the building&apos;s poleward side for at least three months of the year, since between the tropics it crosses the zenith twice a year.</source>
+        <translation>As diretrizes são conferidas com as normais do próprio local. A ventilação noturna com inércia térmica requer amplitude térmica diária de pelo menos 10 K (ProjetEEE, “Envelope de alta inércia térmica”, segundo Evans, 2000). Os outros três limites são valores de trabalho deste programa, não extraídos de um texto citado: noites que caiam a 24 °C ou menos para a ventilação noturna, temperatura de bulbo úmido à tarde abaixo de 24 °C para o resfriamento evaporativo direto e amplitude diária acima de 15 K para que uma edificação isolada, pesada e aquecida pelo sol atenda boa parte das horas frias da noite; confira-os em cada projeto com Givoni (1992) e com Lamberts, Dutra e Pereira (2014). A menos de 15° do equador o sol do meio-dia fica do lado da edificação voltado para o polo durante pelo menos três meses do ano, pois entre os trópicos passa pelo zênite duas vezes por ano.</translation>
     </message>
     <message>
         <source>Data: climatological normals of national meteorological services (INMET for Brazil, the services reporting to the WMO elsewhere), as compiled in the program&apos;s built-in data sets; not checked value by value against the published tables.</source>

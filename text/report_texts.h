@@ -11,8 +11,6 @@
 namespace qav::report_text {
 
 inline constexpr const char* kDocumentTitle = QAV_TRANSLATABLE("qav::Report", "Bioclimatic analysis of %1", "");
-// The word of the report's suggested file name, "Brasília - report.pdf".
-inline constexpr const char* kReportFileWord = QAV_TRANSLATABLE("qav::Report", "report", "");
 inline constexpr const char* kNoLocation =
     QAV_TRANSLATABLE("qav::Report", "There is no analysed location to report on.", "");
 // Heading
@@ -216,7 +214,7 @@ inline constexpr const char* kMethod = QAV_TRANSLATABLE(
     "");
 inline constexpr const char* kMethodLimits = QAV_TRANSLATABLE(
     "qav::Report",
-    "The advice is checked against the site's own normals. Night ventilation with thermal mass needs a daily range of at least 10 K (the ProjetEEE guide of the Brazilian Ministry of Mines and Energy, after Evans) and nights that fall to 24 °C or below; direct evaporative cooling needs an afternoon wet-bulb temperature below 24 °C, the limit Givoni (1992) gives for hot developing countries (22 °C where expectations are stricter); with a daily range above 15 K an insulated, heavy, sun-heated building carries much of the cold nights (Givoni, 1992; Lamberts, Dutra and Pereira); within 15° of the equator the noon sun stands on the building's poleward side for at least three months of the year, since between the tropics it crosses the zenith twice a year.",
+    "The advice is checked against the site's own normals. Night ventilation with thermal mass needs a daily range of at least 10 K (ProjetEEE, \"Envelope de alta inércia térmica\", after Evans, 2000). The other three limits are this program's working figures, not taken from a cited text: nights that fall to 24 °C or below for night ventilation, an afternoon wet-bulb temperature below 24 °C for direct evaporative cooling, and a daily range above 15 K for an insulated, heavy, sun-heated building to carry much of the cold nights; check them for each project against Givoni (1992) and Lamberts, Dutra and Pereira (2014). Within 15° of the equator the noon sun stands on the building's poleward side for at least three months of the year, since between the tropics it crosses the zenith twice a year.",
     "");
 inline constexpr const char* kMethodScreen = QAV_TRANSLATABLE(
     "qav::Report",
@@ -250,10 +248,11 @@ inline constexpr std::string_view kLambertsAbnt =
     "arquitetura. 3. ed. Rio de Janeiro: Eletrobras/Procel, 2014.";
 inline constexpr std::string_view kProjetEee =
     "Brazil, Ministry of Mines and Energy. ProjetEEE, Projetando Edificações Energeticamente Eficientes: envelope "
-    "de alta inércia térmica. http://www.mme.gov.br/projeteee";
+    "de alta inércia térmica. http://www.mme.gov.br/projeteee/implementacao/envelope-de-alta-inercia-termica";
 inline constexpr std::string_view kProjetEeeAbnt =
     "BRASIL. Ministério de Minas e Energia. ProjetEEE: Projetando Edificações Energeticamente Eficientes. "
-    "Envelope de alta inércia térmica. Disponível em: http://www.mme.gov.br/projeteee.";
+    "Envelope de alta inércia térmica. Disponível em: "
+    "http://www.mme.gov.br/projeteee/implementacao/envelope-de-alta-inercia-termica.";
 inline constexpr const char* kPage = QAV_TRANSLATABLE("qav::Report", "Page %1 of %2", "");
 
 /// Design advice for one strategy, or for strategies that one set of measures serves.

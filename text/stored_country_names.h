@@ -1,134 +1,164 @@
 #pragma once
 // The country names the built-in data sets, the station catalogue and weather-file headers store,
-// in English as their sources give them, marked for lupdate so that the translation file holds
-// their Portuguese (context "qav::Country"): the report's title and lines name the country in the
-// reader's language.
+// in English as their sources give them, each tied to its ISO 3166-1 code so that the report, the
+// pictures and the window name it in the reader's language from the one table of countries
+// (CountryName). English keeps the stored spelling ("USA", "Republic of Korea"): files, exports
+// and other front ends rely on it.
+#include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
+#include "text/country_names.h"
 #include "text/language.h"
-#include "text/translatable.h"
 
 namespace qav {
 
-inline constexpr std::array<std::string_view, 111> kStoredCountryNames{{
-    QAV_TRANSLATABLE("qav::Country", "Algeria", ""),
-    QAV_TRANSLATABLE("qav::Country", "Argentina", ""),
-    QAV_TRANSLATABLE("qav::Country", "Australia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Austria", ""),
-    QAV_TRANSLATABLE("qav::Country", "Bahamas", ""),
-    QAV_TRANSLATABLE("qav::Country", "Bahrain", ""),
-    QAV_TRANSLATABLE("qav::Country", "Barbados", ""),
-    QAV_TRANSLATABLE("qav::Country", "Belarus", ""),
-    QAV_TRANSLATABLE("qav::Country", "Belgium", ""),
-    QAV_TRANSLATABLE("qav::Country", "Benin", ""),
-    QAV_TRANSLATABLE("qav::Country", "Bermuda", ""),
-    QAV_TRANSLATABLE("qav::Country", "Bolivia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Bosnia and Herzegovina", ""),
-    QAV_TRANSLATABLE("qav::Country", "Bosnia and Herzegovina Srpska", ""),
-    QAV_TRANSLATABLE("qav::Country", "Brazil", ""),
-    QAV_TRANSLATABLE("qav::Country", "Bulgaria", ""),
-    QAV_TRANSLATABLE("qav::Country", "Cameroon", ""),
-    QAV_TRANSLATABLE("qav::Country", "Canada", ""),
-    QAV_TRANSLATABLE("qav::Country", "Cayman Islands", ""),
-    QAV_TRANSLATABLE("qav::Country", "Central African Republic", ""),
-    QAV_TRANSLATABLE("qav::Country", "Chile", ""),
-    QAV_TRANSLATABLE("qav::Country", "China", ""),
-    QAV_TRANSLATABLE("qav::Country", "Colombia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Croatia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Cuba", ""),
-    QAV_TRANSLATABLE("qav::Country", "Curacao a. S. Maarten", ""),
-    QAV_TRANSLATABLE("qav::Country", "Cyprus", ""),
-    QAV_TRANSLATABLE("qav::Country", "Czech Republic", ""),
-    QAV_TRANSLATABLE("qav::Country", "Dem. Rep. Congo", ""),
-    QAV_TRANSLATABLE("qav::Country", "Denmark", ""),
-    QAV_TRANSLATABLE("qav::Country", "Dominican Republic", ""),
-    QAV_TRANSLATABLE("qav::Country", "Ecuador", ""),
-    QAV_TRANSLATABLE("qav::Country", "Egypt", ""),
-    QAV_TRANSLATABLE("qav::Country", "Estonia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Ethiopia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Faroe Islands", ""),
-    QAV_TRANSLATABLE("qav::Country", "Finland", ""),
-    QAV_TRANSLATABLE("qav::Country", "Fr. Polynesia", ""),
-    QAV_TRANSLATABLE("qav::Country", "France", ""),
-    QAV_TRANSLATABLE("qav::Country", "French Guiana", ""),
-    QAV_TRANSLATABLE("qav::Country", "Georgia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Germany", ""),
-    QAV_TRANSLATABLE("qav::Country", "Greece", ""),
-    QAV_TRANSLATABLE("qav::Country", "Greenland", ""),
-    QAV_TRANSLATABLE("qav::Country", "Guyana", ""),
-    QAV_TRANSLATABLE("qav::Country", "Hong Kong, China", ""),
-    QAV_TRANSLATABLE("qav::Country", "Hungary", ""),
-    QAV_TRANSLATABLE("qav::Country", "Iceland", ""),
-    QAV_TRANSLATABLE("qav::Country", "India", ""),
-    QAV_TRANSLATABLE("qav::Country", "Iran", ""),
-    QAV_TRANSLATABLE("qav::Country", "Iraq", ""),
-    QAV_TRANSLATABLE("qav::Country", "Ireland", ""),
-    QAV_TRANSLATABLE("qav::Country", "Israel", ""),
-    QAV_TRANSLATABLE("qav::Country", "Italy", ""),
-    QAV_TRANSLATABLE("qav::Country", "Japan", ""),
-    QAV_TRANSLATABLE("qav::Country", "Kazakhstan", ""),
-    QAV_TRANSLATABLE("qav::Country", "Kiribati", ""),
-    QAV_TRANSLATABLE("qav::Country", "Laos", ""),
-    QAV_TRANSLATABLE("qav::Country", "Latvia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Lebanon", ""),
-    QAV_TRANSLATABLE("qav::Country", "Libya", ""),
-    QAV_TRANSLATABLE("qav::Country", "Luxembourg", ""),
-    QAV_TRANSLATABLE("qav::Country", "Macao, China", ""),
-    QAV_TRANSLATABLE("qav::Country", "Malaysia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Mali", ""),
-    QAV_TRANSLATABLE("qav::Country", "Mauritius", ""),
-    QAV_TRANSLATABLE("qav::Country", "Mexico", ""),
-    QAV_TRANSLATABLE("qav::Country", "Moldova", ""),
-    QAV_TRANSLATABLE("qav::Country", "Morocco", ""),
-    QAV_TRANSLATABLE("qav::Country", "Netherlands", ""),
-    QAV_TRANSLATABLE("qav::Country", "New Zealand", ""),
-    QAV_TRANSLATABLE("qav::Country", "Niger", ""),
-    QAV_TRANSLATABLE("qav::Country", "Nigeria", ""),
-    QAV_TRANSLATABLE("qav::Country", "Norway", ""),
-    QAV_TRANSLATABLE("qav::Country", "Oman", ""),
-    QAV_TRANSLATABLE("qav::Country", "Pakistan", ""),
-    QAV_TRANSLATABLE("qav::Country", "Paraguay", ""),
-    QAV_TRANSLATABLE("qav::Country", "Peru", ""),
-    QAV_TRANSLATABLE("qav::Country", "Philippines", ""),
-    QAV_TRANSLATABLE("qav::Country", "Poland", ""),
-    QAV_TRANSLATABLE("qav::Country", "Portugal", ""),
-    QAV_TRANSLATABLE("qav::Country", "Republic of Korea", ""),
-    QAV_TRANSLATABLE("qav::Country", "Romania", ""),
-    QAV_TRANSLATABLE("qav::Country", "Russian Federation", ""),
-    QAV_TRANSLATABLE("qav::Country", "Saudi Arabia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Senegal", ""),
-    QAV_TRANSLATABLE("qav::Country", "Serbia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Seychelles", ""),
-    QAV_TRANSLATABLE("qav::Country", "Singapore", ""),
-    QAV_TRANSLATABLE("qav::Country", "Slovakia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Slovenia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Spain", ""),
-    QAV_TRANSLATABLE("qav::Country", "Sudan", ""),
-    QAV_TRANSLATABLE("qav::Country", "Suriname", ""),
-    QAV_TRANSLATABLE("qav::Country", "Sweden", ""),
-    QAV_TRANSLATABLE("qav::Country", "Switzerland", ""),
-    QAV_TRANSLATABLE("qav::Country", "Syria", ""),
-    QAV_TRANSLATABLE("qav::Country", "Thailand", ""),
-    QAV_TRANSLATABLE("qav::Country", "Trinidad and Tobago", ""),
-    QAV_TRANSLATABLE("qav::Country", "Tunisia", ""),
-    QAV_TRANSLATABLE("qav::Country", "Turkey", ""),
-    QAV_TRANSLATABLE("qav::Country", "Turkmenistan", ""),
-    QAV_TRANSLATABLE("qav::Country", "Türkiye", ""),
-    QAV_TRANSLATABLE("qav::Country", "USA", ""),
-    QAV_TRANSLATABLE("qav::Country", "Ukraine", ""),
-    QAV_TRANSLATABLE("qav::Country", "United Arab Emirates", ""),
-    QAV_TRANSLATABLE("qav::Country", "United Kingdom", ""),
-    QAV_TRANSLATABLE("qav::Country", "Uruguay", ""),
-    QAV_TRANSLATABLE("qav::Country", "Uzbekistan", ""),
-    QAV_TRANSLATABLE("qav::Country", "Venezuela", ""),
-    QAV_TRANSLATABLE("qav::Country", "Zimbabwe", ""),
+struct StoredCountry {
+    std::string_view Stored;  // as the source writes it: "Russian Federation"
+    std::string_view Code;    // ISO 3166-1 alpha-2: "RU"
+    // The Portuguese form when the stored name is more than the country: %1 is the country's name
+    // ("%1 (China)" for "Hong Kong, China"); without %1 the whole name ("EUA" for the
+    // abbreviation "USA"). Empty: the country's name alone.
+    std::string_view PortugueseForm = {};
+};
+
+inline constexpr std::array<StoredCountry, 111> kStoredCountries{{
+    {"Algeria", "DZ"},
+    {"Argentina", "AR"},
+    {"Australia", "AU"},
+    {"Austria", "AT"},
+    {"Bahamas", "BS"},
+    {"Bahrain", "BH"},
+    {"Barbados", "BB"},
+    {"Belarus", "BY"},
+    {"Belgium", "BE"},
+    {"Benin", "BJ"},
+    {"Bermuda", "BM"},
+    {"Bolivia", "BO"},
+    {"Bosnia and Herzegovina", "BA"},
+    {"Bosnia and Herzegovina Srpska", "BA", "%1 (República Sérvia)"},
+    {"Brazil", "BR"},
+    {"Bulgaria", "BG"},
+    {"Cameroon", "CM"},
+    {"Canada", "CA"},
+    {"Cayman Islands", "KY"},
+    {"Central African Republic", "CF"},
+    {"Chile", "CL"},
+    {"China", "CN"},
+    {"Colombia", "CO"},
+    {"Croatia", "HR"},
+    {"Cuba", "CU"},
+    {"Curacao a. S. Maarten", "CW", "%1 e São Martinho"},
+    {"Cyprus", "CY"},
+    {"Czech Republic", "CZ"},
+    {"Dem. Rep. Congo", "CD"},
+    {"Denmark", "DK"},
+    {"Dominican Republic", "DO"},
+    {"Ecuador", "EC"},
+    {"Egypt", "EG"},
+    {"Estonia", "EE"},
+    {"Ethiopia", "ET"},
+    {"Faroe Islands", "FO"},
+    {"Finland", "FI"},
+    {"Fr. Polynesia", "PF"},
+    {"France", "FR"},
+    {"French Guiana", "GF"},
+    {"Georgia", "GE"},
+    {"Germany", "DE"},
+    {"Greece", "GR"},
+    {"Greenland", "GL"},
+    {"Guyana", "GY"},
+    {"Hong Kong, China", "HK", "%1 (China)"},
+    {"Hungary", "HU"},
+    {"Iceland", "IS"},
+    {"India", "IN"},
+    {"Iran", "IR"},
+    {"Iraq", "IQ"},
+    {"Ireland", "IE"},
+    {"Israel", "IL"},
+    {"Italy", "IT"},
+    {"Japan", "JP"},
+    {"Kazakhstan", "KZ"},
+    {"Kiribati", "KI"},
+    {"Laos", "LA"},
+    {"Latvia", "LV"},
+    {"Lebanon", "LB"},
+    {"Libya", "LY"},
+    {"Luxembourg", "LU"},
+    {"Macao, China", "MO", "%1 (China)"},
+    {"Malaysia", "MY"},
+    {"Mali", "ML"},
+    {"Mauritius", "MU"},
+    {"Mexico", "MX"},
+    {"Moldova", "MD"},
+    {"Morocco", "MA"},
+    {"Netherlands", "NL"},
+    {"New Zealand", "NZ"},
+    {"Niger", "NE"},
+    {"Nigeria", "NG"},
+    {"Norway", "NO"},
+    {"Oman", "OM"},
+    {"Pakistan", "PK"},
+    {"Paraguay", "PY"},
+    {"Peru", "PE"},
+    {"Philippines", "PH"},
+    {"Poland", "PL"},
+    {"Portugal", "PT"},
+    {"Republic of Korea", "KR"},
+    {"Romania", "RO"},
+    {"Russian Federation", "RU"},
+    {"Saudi Arabia", "SA"},
+    {"Senegal", "SN"},
+    {"Serbia", "RS"},
+    {"Seychelles", "SC"},
+    {"Singapore", "SG"},
+    {"Slovakia", "SK"},
+    {"Slovenia", "SI"},
+    {"Spain", "ES"},
+    {"Sudan", "SD"},
+    {"Suriname", "SR"},
+    {"Sweden", "SE"},
+    {"Switzerland", "CH"},
+    {"Syria", "SY"},
+    {"Thailand", "TH"},
+    {"Trinidad and Tobago", "TT"},
+    {"Tunisia", "TN"},
+    {"Turkey", "TR"},
+    {"Turkmenistan", "TM"},
+    {"Türkiye", "TR"},
+    {"USA", "US", "EUA"},
+    {"Ukraine", "UA"},
+    {"United Arab Emirates", "AE"},
+    {"United Kingdom", "GB"},
+    {"Uruguay", "UY"},
+    {"Uzbekistan", "UZ"},
+    {"Venezuela", "VE"},
+    {"Zimbabwe", "ZW"},
 }};
 
-/// A stored country name in the language; a name the list lacks (a user's own file) as stored.
-inline std::string_view StoredCountryName(Language language, std::string_view english)
+/// A stored country name in the language; a name the list lacks (a user's own file, or a name
+/// already given in the language) as stored. The view stays valid for the program's run.
+inline std::string_view StoredCountryName(Language language, std::string_view stored)
 {
-    return Translated(language, "qav::Country", english);
+    if (language == Language::English) return stored;
+    const auto it = std::find_if(kStoredCountries.begin(), kStoredCountries.end(),
+                                 [&](const StoredCountry& c) { return c.Stored == stored; });
+    if (it == kStoredCountries.end()) return stored;
+    if (it->PortugueseForm.empty()) return CountryName(it->Code, language);
+    // The composed forms, made once: the views handed out point into them.
+    static const std::array<std::string, kStoredCountries.size()> composed = [] {
+        std::array<std::string, kStoredCountries.size()> forms;
+        for (std::size_t i = 0; i < forms.size(); ++i) {
+            std::string form(kStoredCountries[i].PortugueseForm);
+            const std::size_t at = form.find("%1");
+            if (at != std::string::npos)
+                form.replace(at, 2, CountryName(kStoredCountries[i].Code, Language::PortugueseBrazil));
+            forms[i] = std::move(form);
+        }
+        return forms;
+    }();
+    return composed[static_cast<std::size_t>(it - kStoredCountries.begin())];
 }
 
 }  // namespace qav

@@ -37,8 +37,9 @@ function requestEntries(request) {
   return entries;
 }
 
-// Whether the request names a station, so that the catalogue is read first.
-const namesStation = (entries) => entries.some((e, i) => i % 3 === 0 && (e === 'station' || e.endsWith('.station')));
+// Whether the request names a station (by number or as the nearest to a place), so that the catalogue is read first.
+const namesStation = (entries) => entries.some((e, i) => i % 3 === 0 &&
+  ['station', 'near'].some((k) => e === k || e.endsWith('.' + k)));
 
 export default async function createQav(options = {}) {
   const { compiled, ...settings } = options;

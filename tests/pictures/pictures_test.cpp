@@ -88,6 +88,11 @@ TEST(PictureFiles, QavCliWritesTheWindowsFilesWithoutTheSystemsFonts)
     }
     EXPECT_EQ(ReadAll(dir.filePath("r.pdf")), RenderReportPdf(session.state, Paper::A4, Language::English, 1));
     EXPECT_TRUE(ReadAll(dir.filePath("g.svg")).contains(">Brasília (Brazil)</text>"));
+    // In Portuguese the chart's legend and the graph's title name the country in Portuguese.
+    for (PictureKind kind : {PictureKind::Chart, PictureKind::Graph})
+        EXPECT_TRUE(QString::fromUtf8(
+                        RenderPictureFile(kind, session.state, PictureFormat::Svg, 1, ',', Language::PortugueseBrazil))
+                        .contains(QString::fromUtf8("Brasília (Brasil)</text>")));
 
     ShowDataSet(session.state, DataSetKind::World, session.canvases);
     std::vector<CompareRow> rows = CompareLocations(session.state);

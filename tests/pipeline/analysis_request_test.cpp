@@ -135,13 +135,14 @@ TEST(AnalysisRequest, ModuleKeysBecomeOptions)
     const std::vector<RequestOption> options =
         RequestFromKeys(Keys("location number 3, dataset string world, inputs list, inputs.0 object, "
                              "inputs.0.dataset string brazil, inputs.0.location number 5, inputs.1 object, "
-                             "inputs.1.md string TEXT, inputs.1.path string a.txt, all boolean false, "
+                             "inputs.1.md string TEXT, inputs.1.path string a.txt, inputs.2 object, "
+                             "inputs.2.near string -15.8;-47.9, all boolean false, "
                              "warnings boolean true"),
                         warnings);
     std::string shown;
     for (const RequestOption& o : options)
         shown += o.name + "=" + o.value + (o.contents ? "+" + *o.contents : "") + " ";
-    EXPECT_EQ(shown, "--dataset=brazil:5 --file=a.txt+TEXT --dataset=world --location=3 ");
+    EXPECT_EQ(shown, "--dataset=brazil:5 --file=a.txt+TEXT --near=-15.8;-47.9 --dataset=world --location=3 ");
     EXPECT_TRUE(warnings);
 
     using Entries = std::vector<std::string>;
@@ -151,7 +152,7 @@ TEST(AnalysisRequest, ModuleKeysBecomeOptions)
         {{"inputs", "object", ""}, "inputs: {...} is not a list"},
         {{"inputs", "list", "", "inputs.0", "string", "brazil"}, "inputs.0: \"brazil\" is not an object"},
         {{"inputs", "list", "", "inputs.0", "object", ""},
-         "inputs.0: an input names one of dataset, station, md or epw"},
+         "inputs.0: an input names one of dataset, station, near, md or epw"},
         {Keys("inputs list, inputs.0 object, inputs.0.md string, inputs.0.location number 2"),
          "inputs.0.location: only a data set takes a location"},
         {{"location", "null", "null"}, "location: null is not a number or a text"},

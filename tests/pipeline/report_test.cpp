@@ -8,6 +8,7 @@
 #include "pipeline/analysis_output.h"
 #include "pipeline/analysis_request.h"
 #include "pipeline/analysis_run.h"
+#include "pipeline/facade_guidance.h"
 #include "tests/pipeline/pipeline_session.h"
 
 namespace qav {
@@ -228,12 +229,35 @@ TEST(Report, ChecksFollowTheSite)
              Row{world, 37, {"to the equator (south, in the northern hemisphere)"}, {southern, mass, lowLatitude}},
              Row{america, 8, {"(all year round) is 18.8 K on average, above the 15 K"}, {lowLatitude}},
              Row{brazil, 7, {"75.0 % of the hours are hot", "(May to July)"}, {warmNights}},
-             Row{brazil, 5, {southern}, {"At this site", "hot:", humid, mass, lowLatitude}},
+             // Brasília's façades: shading sized from their own table, the west's beyond an overhang.
+             Row{brazil,
+                 5,
+                 {southern,
+                  "North: an overhang with a 39° cut-off (depth 1.23 × the window height) shades 90 % of the 62 "
+                  "overheated sun-hours and keeps 30 % of the winter sun. Movable shading",
+                  "East: an overhang with a 47° cut-off (depth 0.93 × the window height) shades 90 % of the 23",
+                  "South: vertical fins with a 59° cut-off (depth 0.60 × the window width) shade 90 % of the 39 "
+                  "overheated sun-hours and keep 0 % of the winter sun; an overhang alone would need a 15°",
+                  "West: 66 overheated sun-hours and none that want sun: fins or an overhang alone will not do (7° "
+                  "cut-off)"},
+                 {"hot:", warmNights, humid, mass, lowLatitude}},
          }) {
         SCOPED_TRACE(in.label + ":" + std::to_string(slot));
         const std::string text = site(RunReport(in, slot));
         for (const std::string& f : found) EXPECT_NE(text.find(f), std::string::npos) << f;
         for (const std::string& a : absent) EXPECT_EQ(text.find(a), std::string::npos) << a;
+    }
+    {  // the façades' advice in Portuguese, with the decimal comma
+        RowAnalyser analyser(MakeStartupState(), HoursView::Typical, HourFilter{}, std::nullopt);
+        const std::vector<GuidanceCheck> west =
+            FacadeChecks(analyser.Analyse({&brazil, 5}), Language::PortugueseBrazil);
+        ASSERT_EQ(west.size(), 4u);
+        EXPECT_TRUE(west[0].Text.starts_with(
+            "Norte: um brise horizontal com corte de 39° (profundidade de 1,23 × a altura da janela) sombreia"))
+            << west[0].Text;
+        EXPECT_TRUE(
+            (west[3].Facade + " " + west[3].Text).starts_with("W Oeste: 66 horas de sol sobreaquecidas e nenhuma"))
+            << west[3].Text;
     }
 
     // The synthesis names the seasons from the hours, says how to run the months of both needs
@@ -317,9 +341,23 @@ TEST(Report, NearestStationKeepsThePlace)
         request, [&](std::string&) { return &stations.catalogue; }, opened);
     ASSERT_EQ(opened.inputs.size(), 1u);
     RowAnalyser analyser(MakeStartupState(), HoursView::Typical, HourFilter{}, std::nullopt);
-    const ReportContent report = *ComposeReport(analyser.Analyse({&opened.inputs[0], 1}), Language::English, "");
+    const AnalysisState& state = analyser.Analyse({&opened.inputs[0], 1});
+    const ReportContent report = *ComposeReport(state, Language::English, "");
     EXPECT_EQ(report.Blocks.front().Table.Rows[1][1] + "|" + report.Blocks.front().Table.Rows[3][1],
               "Station WMO 83781, normals 1991-2020|-23.55°, -46.63°, 760 m; the station is 6 km away and 25 m higher");
+    // The JSON row carries the same site, distance and difference; without the site's elevation
+    // the difference is unknown, not zero.
+    const std::string json = AnalysisJson(state, "--near");
+    EXPECT_NE(json.find(",\"searched\":{\"latitude\":-23.55,\"longitude\":-46.63,\"elevation_m\":760},"
+                        "\"distance_km\":6,\"elevation_diff_m\":25,"),
+              std::string::npos)
+        << json.substr(0, 300);
+    AnalysisState lower = state;
+    lower.Searched->ElevationM.reset();
+    EXPECT_NE(AnalysisJson(lower, "--near").find("\"elevation_m\":null},\"distance_km\":6,\"elevation_diff_m\":null"),
+              std::string::npos);
+    lower.Searched->ForSource = "GOV";  // a site found for another location is not this row's
+    EXPECT_EQ(AnalysisJson(lower, "--near").find("\"searched\""), std::string::npos);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "text/language.h"
+#include "text/stored_country_names.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,30 @@ TEST(Language, TranslatesFromTheWindowsTranslationFile)
     EXPECT_TRUE(LanguageFromName("pt_BR") == Language::PortugueseBrazil &&
                 LanguageFromName("en") == Language::English && !LanguageFromName("pt"));
     EXPECT_EQ(DecimalSeparatorOf(Language::PortugueseBrazil), ',');
+}
+
+// The stored names are named through the table of countries; English keeps the stored spelling.
+TEST(StoredCountryName, NamesEveryStoredCountryThroughItsCode)
+{
+    for (const StoredCountry& c : kStoredCountries) {
+        SCOPED_TRACE(std::string(c.Stored));
+        EXPECT_NE(CountryName(c.Code, Language::English), c.Code);
+        EXPECT_EQ(StoredCountryName(Language::English, c.Stored), c.Stored);
+    }
+    for (const auto& [stored, portuguese] :
+         {std::pair{"Brazil", "Brasil"},
+          {"USA", "EUA"},
+          {"Saudi Arabia", "Arábia Saudita"},
+          {"Hong Kong, China", "Hong Kong (China)"},
+          {"Bosnia and Herzegovina Srpska", "Bósnia e Herzegovina (República Sérvia)"},
+          {"Curacao a. S. Maarten", "Curaçao e São Martinho"},
+          {"Czech Republic", "Tchéquia"},
+          {"Russian Federation", "Rússia"},
+          {"Türkiye", "Turquia"},
+          {"Turkey", "Turquia"},
+          {"Brasil", "Brasil"},
+          {"Atlantis", "Atlantis"}})
+        EXPECT_EQ(StoredCountryName(Language::PortugueseBrazil, stored), portuguese) << stored;
 }
 
 }  // namespace

@@ -51,6 +51,10 @@ test('ten stations, alone and beside a built-in slot', () => {
   for (const wmo of picked) assert.equal(qav.analyze({ station: Number(wmo) }), run('--station', wmo, '--format', 'json'), wmo);
   assert.equal(qav.analyze({ inputs: [{ dataset: 'brazil', location: 5 }, { station: '83377' }] }),
     run('--dataset', 'brazil:5', '--station', '83377', '--format', 'json'));
+  // The station nearest a place, with the site, its distance and elevation difference.
+  const near = qav.analyze({ near: '-15.9,-48.1,1100' });
+  assert.equal(near, run('--near', '-15.9,-48.1,1100', '--format', 'json'));
+  assert.match(near, /"searched":\{"latitude":-15\.9,"longitude":-48\.1,"elevation_m":1100\},"distance_km":/);
 });
 
 test('filtered and warmed runs', () => {
