@@ -3591,7 +3591,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <name>qav::WebFinder</name>
     <message>
         <source>Places</source>
-        <translation>Lugares</translation>
+        <translation>Locais</translation>
     </message>
     <message>
         <source>Stations</source>
@@ -3603,11 +3603,11 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Places: %1, stations: %2</source>
-        <translation>Lugares: %1, estações: %2</translation>
+        <translation>Locais: %1, estações: %2</translation>
     </message>
     <message>
         <source>The place list could not be loaded: only stations are listed.</source>
-        <translation>Não foi possível carregar a lista de lugares: só as estações são listadas.</translation>
+        <translation>Não foi possível carregar a lista de locais: só as estações são listadas.</translation>
     </message>
     <message>
         <source>Use my location</source>
@@ -3615,7 +3615,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Places: the towns of at least 5,000 inhabitants and every Brazilian town of the list (49,142 places).</source>
-        <translation>Lugares: as cidades de pelo menos 5.000 habitantes e todas as cidades brasileiras da lista (49.142 lugares).</translation>
+        <translation>Locais: as cidades de pelo menos 5.000 habitantes e todas as cidades brasileiras da lista (49.142 locais).</translation>
     </message>
 </context>
 <context>
