@@ -115,6 +115,7 @@ test('a place: listed first with its stations, analysed as its station named for
   await choose('place:3467865');
   await browser.until(`document.getElementById('place').textContent.startsWith('Campinas')`);
   assert.equal(await text('#place'), 'Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km');
+  assert.match(await text('#stations-status'), /^Campinas \(SP, Brazil\), population 1,031,554 — 83781 .* 83736 São Lourenço 225 km$/);
   assert.match(await text('#caption'), /Station WMO 83781 · The station is more than 50 km away: the site's climate may differ\.$/);
   await find('Phoenix');
   await browser.until(`document.querySelector('#stations optgroup[data-kind=places] option')`);

@@ -63,7 +63,10 @@ export function fill(select, { places, stations }, lang, stationText) {
       const far = p.station ? '' : t(', no station within 300 km');
       const value = `place:${p.geonames_id}`;
       shown.set(value, p);
-      g.append(new Option(`${p.label}${people ? `, ${people}` : ''}${far} — ${near}`, value));
+      const option = new Option(`${p.label}${people ? `, ${people}` : ''}${far} — ${near}`, value);
+      option.title = option.text;  // a narrow list cuts the line: the whole of it on hover
+      p.text = option.text;
+      g.append(option);
     }
   }
   if (stations.length) {

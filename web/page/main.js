@@ -1,7 +1,6 @@
 // QAV's page: the inputs, the URL fragment that holds them, and the analysis drawn from the
 // WebAssembly module's answers (the same JSON and SVG as qav-cli's).
 import createQav from './qav.mjs';
-import * as finder from './finder.js';
 import { readDecimal } from './numbers.js';
 import { fillReport } from './report_view.js';
 import { viewSvg } from './svg_view.js';
@@ -605,6 +604,8 @@ function otherForm(format) {
 
 // ---- The finder: places and stations, searched in its worker (finder.js), which fetches and
 // reads the catalogue and the place list once per page, on the first search.
+// Loaded with the first search: the first analysis does not wait for it.
+const finderModule = () => import('./finder.js');
 let searches = 0;
 async function findStations(query = $('station-query').value.trim()) {
   const number = ++searches;
@@ -618,6 +619,7 @@ async function findStations(query = $('station-query').value.trim()) {
   // A search's failure shows beside the finder, and the next search clears it.
   const fail = (text) => { status.textContent = text; status.classList.add('failed'); };
   try {
+    const finder = await finderModule();
     const reply = await finder.search(query, 30, moduleLanguage());
     if (number !== searches) return undefined;
     if (reply.failure) return fail(t('The station catalogue could not be loaded: the network is down or the site did not answer.'));
@@ -642,7 +644,7 @@ async function findStations(query = $('station-query').value.trim()) {
 
 // The analysis module reads only the station it analyses, from the finder's catalogue.
 const loadStation = async (wmo) => {
-  const row = await finder.stationRow(wmo);
+  const row = await (await finderModule()).stationRow(wmo);
   if (row) await qav.loadStations(row);
 };
 
@@ -733,12 +735,14 @@ function bind() {
   const pickStation = async () => {
     const value = $('stations').value;
     if (!value) return;
-    const place = finder.placeOf(value);
+    const place = (await finderModule()).placeOf(value);
     if (place && !place.station) {
       $('stations-status').textContent = place.no_station;
       $('stations-status').classList.add('failed');
       return;
     }
+    // The list may cut a place's line: its stations are told in full below it.
+    if (place) { $('stations-status').classList.remove('failed'); $('stations-status').textContent = place.text; }
     state.source = place ? { kind: 'station', wmo: String(place.station), place: place.location_name, far: place.far }
       : { kind: 'station', wmo: value };
     await loadStation(state.source.wmo);
