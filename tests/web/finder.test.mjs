@@ -64,3 +64,10 @@ test('what the page shows of a place: its station named for it, the 50 km cautio
   assert.deepEqual(search('?!').places, []);
   assert.equal(search('-95 10').error.code, 'coordinates_out_of_range');
 });
+
+test("the page's list: every Brazilian place and the others of at least 5,000 inhabitants, within 1.5 MB", () => {
+  const rows = tsv.split('\n').slice(1, -1).map((line) => line.split('\t'));
+  assert.deepEqual([rows.length, rows.filter((r) => r[3] === 'BR').length,
+    rows.filter((r) => r[3] !== 'BR' && Number(r[5]) < 5000).length, rows[0][1], rows.at(-1)[3]], [49142, 2032, 0, 'Shanghai', 'BR']);
+  assert.ok(fs.statSync(path.join(web, 'places.tsv.gz')).size <= 1.5e6);
+});
