@@ -642,10 +642,16 @@ async function findStations(query = $('station-query').value.trim()) {
   }
 }
 
-// The analysis module reads only the station it analyses, from the finder's catalogue.
+// The analysis module reads only the stations analysed so far, from the finder's catalogue: the
+// page's searches go to the finder, never to the module's own station search.
+const stationRows = new Map();
 const loadStation = async (wmo) => {
+  if (stationRows.has(wmo)) return;
   const row = await (await finderModule()).stationRow(wmo);
-  if (row) await qav.loadStations(row);
+  if (!row) return;
+  const [header, line] = row.split('\n');
+  stationRows.set(wmo, line);
+  await qav.loadStations(`${header}\n${[...stationRows.values()].join('\n')}\n`);
 };
 
 // ---- The report to print: the PDF report's content, laid out by report_view.js.
