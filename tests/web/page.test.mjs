@@ -117,6 +117,11 @@ test('a place: listed first with its stations, analysed as its station named for
   assert.equal(await text('#place'), 'Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km');
   assert.match(await text('#stations-status'), /^Campinas \(SP, Brazil\), population 1,031,554 — 83781 .* 83736 São Lourenço 225 km$/);
   assert.match(await text('#caption'), /Station WMO 83781 · The station is more than 50 km away: the site's climate may differ\.$/);
+  // The link names the place: opened afresh, it is analysed and named alike.
+  assert.equal(await browser.evaluate('location.hash'), '#station=83781&place=3467865');
+  assert.equal(await browser.open(server.url + '#station=83781&place=3467865'), 'ready');
+  assert.equal(await browser.until(`document.getElementById('place').textContent`),
+    'Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km');
   await find('Phoenix');
   await browser.until(`document.querySelector('#stations optgroup[data-kind=places] option')`);
   await choose('place:5308655');

@@ -38,6 +38,9 @@ export const search = (query, limit, lang) => ask({ kind: 'search', query, limit
 /// The catalogue's header and the station's line, for the analysis module; null when it has none.
 export const stationRow = async (wmo) => (await ask({ kind: 'row', wmo })).row ?? null;
 
+/// A place by its geonames_id, as a search gives it, or null when the page's list lacks it.
+export const placeById = async (id, lang) => (await ask({ kind: 'place', geonamesId: String(id), lang })).place ?? null;
+
 /// The place of an option's value ("place:3467865"), as the search gave it.
 export const placeOf = (value) => shown.get(value) ?? null;
 

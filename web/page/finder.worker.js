@@ -10,6 +10,8 @@ const decoder = new TextDecoder();
 let core = null;
 let catalogue = null;  // the catalogue's text, once set in the module
 let places = null;
+// Each place's search text by geonames_id ("Campinas, BR"), to find a link's place again.
+const byId = new Map();
 // Each is a promise kept once it succeeds; a failure is forgotten, so the next search tries again.
 const once = (slot, make) => {
   slot.value ??= make().catch((e) => { slot.value = null; throw e; });
@@ -56,6 +58,10 @@ const loadPlaces = () => once(placesSlot, async () => {
   const text = await new Response(response.body.pipeThrough(new DecompressionStream('gzip'))).text();
   await loadCore();
   if (withText(text, (at, size) => core._qav_finder_set_places(at, size)) < 0) throw new Error('unreadable places');
+  for (const line of text.split('\n').slice(1)) {
+    const [id, name, , country, division] = line.split('\t');
+    if (id) byId.set(id, `${name}, ${country === 'BR' ? division : country}`);
+  }
   places = true;
 });
 
@@ -68,9 +74,9 @@ const stationRow = (wmo) => {
 };
 
 // {id, kind: 'search', query, limit, lang} → {id, answer} (the module's JSON) with placesFailed
-// when only the place list could not be read; {id, kind: 'row', wmo} → {id, row}; a catalogue
-// that cannot be fetched → {id, failure: 'catalogue'}.
-self.onmessage = async ({ data: { id, kind, query, limit, lang, wmo } }) => {
+// when only the place list could not be read; {id, kind: 'place', geonamesId, lang} → {id, place};
+// {id, kind: 'row', wmo} → {id, row}; a catalogue that cannot be fetched → {id, failure: 'catalogue'}.
+self.onmessage = async ({ data: { id, kind, query, limit, lang, wmo, geonamesId } }) => {
   try {
     await loadCatalogue();
   } catch {
@@ -87,9 +93,16 @@ self.onmessage = async ({ data: { id, kind, query, limit, lang, wmo } }) => {
   } catch {
     placesFailed = !places;
   }
-  const answer = withText(query, (at, size) => {
-    const result = core._qav_finder_search(at, size, limit, lang === 'pt_BR' ? 1 : 0);
+  const find = (text, count) => withText(text, (at, size) => {
+    const result = core._qav_finder_search(at, size, count, lang === 'pt_BR' ? 1 : 0);
     return decoder.decode(core.HEAPU8.subarray(result, result + core._qav_finder_answer_size()));
   });
-  self.postMessage({ id, answer, placesFailed });
+  if (kind === 'place') {
+    // Searched by its name and state or country, as a user would: the same answer as a search.
+    const text = byId.get(geonamesId);
+    const found = text ? JSON.parse(find(text, 1)).places ?? [] : [];
+    self.postMessage({ id, place: found.find((p) => String(p.geonames_id) === geonamesId) ?? null });
+    return;
+  }
+  self.postMessage({ id, answer: find(query, limit), placesFailed });
 };

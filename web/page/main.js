@@ -64,7 +64,7 @@ function readFragment() {
   // An old link's "2,5" reads as 2.5; what is no number goes to the module, which says why.
   s.warming = readDecimal(s.warming) ?? s.warming;
   if (p.get('hours') === 'recorded') s.hours = 'recorded';
-  if (p.has('station')) s.source = { kind: 'station', wmo: p.get('station') };
+  if (p.has('station')) s.source = { kind: 'station', wmo: p.get('station'), placeId: p.get('place') ?? undefined };
   else if (p.has('epw')) s.source = { kind: 'file', format: 'epw', url: p.get('epw'), name: fileNameOf(p.get('epw')) };
   else if (p.has('dataset') || p.has('location')) {
     s.source = { kind: 'dataset', dataset: p.get('dataset') ?? 'brazil', location: p.get('location') };
@@ -80,7 +80,10 @@ function writeFragment({ push = false } = {}) {
   if (src.kind === 'dataset') {
     p.set('dataset', src.dataset);
     if (src.location !== null) p.set('location', src.location);
-  } else if (src.kind === 'station') p.set('station', src.wmo);
+  } else if (src.kind === 'station') {
+    p.set('station', src.wmo);
+    if (src.placeId) p.set('place', src.placeId);  // the station named for this place
+  }
   else if (src.url) p.set('epw', src.url);
   if (currentLanguage() !== languageOf(navigator.language)) p.set('lang', currentLanguage());
   for (const key of ['hour_range', 'months', 'warming']) if (state[key]) p.set(key, state[key]);
@@ -749,7 +752,8 @@ function bind() {
     }
     // The list may cut a place's line: its stations are told in full below it.
     if (place) { $('stations-status').classList.remove('failed'); $('stations-status').textContent = place.text; }
-    state.source = place ? { kind: 'station', wmo: String(place.station), place: place.location_name, far: place.far }
+    state.source = place ? { kind: 'station', wmo: String(place.station), placeId: String(place.geonames_id),
+      place: place.location_name, far: place.far }
       : { kind: 'station', wmo: value };
     await loadStation(state.source.wmo);
     analyse({ reveal: true, push: true });
@@ -852,6 +856,9 @@ async function start() {
   if (src.kind === 'dataset' && kDataSets.includes(src.dataset)) $('dataset').value = src.dataset;
   if (src.kind === 'station') {
     await loadStation(src.wmo);  // a station the catalogue lacks is reported by the analysis
+    // A link's place: named as when it was chosen, if its nearest station is still the one linked.
+    const place = src.placeId && !src.place ? await (await finderModule()).placeById(src.placeId, moduleLanguage()) : null;
+    if (place?.station === Number(src.wmo)) Object.assign(src, { place: place.location_name, far: place.far });
   }
   if (src.kind === 'file') return openUrl(src.url);
   return analyse();
