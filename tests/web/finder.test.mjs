@@ -34,7 +34,7 @@ const search = (query, lang = 'en') => JSON.parse(withText(query, (at, size) => 
 
 test("qav-cli's order for the places the page's list holds", () => {
   const first = {};
-  for (const query of ['Moscou', 'Lisboa', 'Campinas, SC', 'sao paulo', 'Campinas, SP', 'SÃO PAULO', 'Oslo']) {
+  for (const query of ['Moscou', 'Lisboa', 'Campinas, SC', 'sao paulo', 'Campinas, SP', 'SÃO PAULO', 'Oslo', 'c', 'Juiz de Fora', 'Foz do']) {
     const all = JSON.parse(execFileSync(cli, ['places', '--name', query, '--limit', '500', '--format', 'json'], { encoding: 'utf8' }));
     const expected = all.filter((p) => held.has(String(p.geonames_id))).slice(0, 10);
     const found = search(query).places;
@@ -44,7 +44,9 @@ test("qav-cli's order for the places the page's list holds", () => {
   assert.deepEqual(first, {
     Moscou: '524901 Moscow (Russia)', Lisboa: '2267057 Lisbon (Portugal)', 'Campinas, SC': '6316729 Campinas (SC, Brazil)',
     'sao paulo': '3448439 São Paulo (SP, Brazil)', 'Campinas, SP': '3467865 Campinas (SP, Brazil)',
-    'SÃO PAULO': '3448439 São Paulo (SP, Brazil)', Oslo: '3143244 Oslo (Norway)' });
+    'SÃO PAULO': '3448439 São Paulo (SP, Brazil)', Oslo: '3143244 Oslo (Norway)',
+    c: '3530597 Mexico City (Mexico)', 'Juiz de Fora': '3459505 Juiz de Fora (MG, Brazil)',
+    'Foz do': '3463030 Foz do Iguaçu (PR, Brazil)' });
 });
 
 test('what the page shows of a place: its station named for it, the 50 km caution, the 300 km refusal', () => {
@@ -59,6 +61,12 @@ test('what the page shows of a place: its station named for it, the 50 km cautio
   const near = search('-15.79, -47.93');
   assert.deepEqual([near.places.length, near.places[0].geonames_id, near.stations[0].wmo, near.stations[0].distance_km],
     [5, 3469058, 83377, 0.5]);
+  // Odd queries: answered at once, with nothing or with places that hold them.
+  for (const query of ['x'.repeat(1000), '🙂', 'القاهرة', '....']) {
+    const start = performance.now();
+    assert.deepEqual(search(query).places, [], query.slice(0, 8));
+    assert.ok(performance.now() - start < 1000);
+  }
   // A station's name finds the station; a query of punctuation alone finds nothing; bad coordinates are refused.
   assert.deepEqual(search('brasilia').stations.map((s) => s.wmo), [83377]);
   assert.deepEqual(search('?!').places, []);
