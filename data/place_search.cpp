@@ -376,13 +376,21 @@ void PlaceIndex::Collect(const std::vector<std::string>& words, const std::vecto
     const char* const begin = names_.data();
     const char* const end = begin + names_.size();
     // memmem (glibc's two-way search, vectorised for short needles) scans the 1.5 MB
-    // of names in well under a millisecond; std::search is the portable stand-in.
+    // of names in well under a millisecond. Elsewhere (the WebAssembly module) the needle's first
+    // byte is looked for with memchr, a word at a time, and the rest compared where it is found:
+    // several times faster there than std::search, which steps byte by byte.
     const auto next = [&](const char* from) {
 #if defined(__GLIBC__)
         const void* hit = memmem(from, static_cast<std::size_t>(end - from), needle.data(), needle.size());
         return hit ? static_cast<const char*>(hit) : end;
 #else
-        return std::search(from, end, needle.begin(), needle.end());
+        if (needle.empty()) return from;
+        for (const char* at = from; static_cast<std::size_t>(end - at) >= needle.size(); ++at) {
+            at = static_cast<const char*>(std::memchr(at, needle[0], static_cast<std::size_t>(end - at)));
+            if (!at || static_cast<std::size_t>(end - at) < needle.size()) return end;
+            if (std::memcmp(at + 1, needle.data() + 1, needle.size() - 1) == 0) return at;
+        }
+        return end;
 #endif
     };
     // Names are in the list's order, most populous first, and a place's names lie side by side:

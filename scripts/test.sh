@@ -20,7 +20,7 @@ cmake --workflow --preset release
 echo "== the WebAssembly module and page: built, and the module's answers compared with qav-cli's (node --test)"
 cmake --workflow --preset wasm
 web=build/web
-QAV_CLI=build/release/app/qav-cli QAV_WEB="$web" node --test tests/web/qav.test.mjs tests/web/build.test.mjs tests/web/numbers.test.mjs
+QAV_CLI=build/release/app/qav-cli QAV_WEB="$web" node --test tests/web/qav.test.mjs tests/web/build.test.mjs tests/web/numbers.test.mjs tests/web/finder.test.mjs
 
 echo "== the browser page in headless chromium: shares, files, Portuguese, compare, bad input"
 npm ci --prefix web --ignore-scripts --no-audit --no-fund >/dev/null  # axe-core, as web/package-lock.json locks it

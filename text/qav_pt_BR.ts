@@ -3168,6 +3168,37 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
 </context>
 <context>
+    <name>qav::WebFinder</name>
+    <message>
+        <source>Places</source>
+        <translation>Locais</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Estações</translation>
+    </message>
+    <message>
+        <source>population %1</source>
+        <translation>população %1</translation>
+    </message>
+    <message>
+        <source>Places: %1, stations: %2</source>
+        <translation>Locais: %1, estações: %2</translation>
+    </message>
+    <message>
+        <source>The place list could not be loaded: only stations are listed.</source>
+        <translation>Não foi possível carregar a lista de locais: só as estações são listadas.</translation>
+    </message>
+    <message>
+        <source>Use my location</source>
+        <translation>Usar minha localização</translation>
+    </message>
+    <message>
+        <source>Places: the towns of at least 5,000 inhabitants and every Brazilian town of the list (49,142 places).</source>
+        <translation>Locais: as cidades de pelo menos 5.000 habitantes e todas as cidades brasileiras da lista (49.142 locais).</translation>
+    </message>
+</context>
+<context>
     <name>qav::WebPage</name>
     <message>
         <source>&quot;%1&quot; is not a data set (brazil, south-america, world).</source>

@@ -79,11 +79,11 @@ test('Portuguese, compare and the station finder', async () => {
 
   await browser.evaluate(`{ document.getElementById('station-query').value = 'brasilia';
     document.getElementById('station-form').requestSubmit(); }`);
-  assert.match(await browser.until(`document.getElementById('stations').options[0]?.text`), /^Brasília \(Brazil\), WMO 83377/);
+  const firstStation = `document.querySelector('#stations optgroup[data-kind=stations] option')?.text`;
+  assert.match(await browser.until(firstStation), /^Brasília \(Brazil\), WMO 83377/);
   await browser.evaluate(`{ document.getElementById('station-query').value = '-15,79 -47,93';
     document.getElementById('station-form').requestSubmit(); }`);
-  assert.equal(await browser.until(`document.getElementById('stations').options[0]?.text.includes('km')
-    && document.getElementById('stations').options[0].text`), 'Brasília (Brazil), WMO 83377 — 0,5 km');
+  assert.equal(await browser.until(`${firstStation}?.includes('km') && ${firstStation}`), 'Brasília (Brazil), WMO 83377 — 0,5 km');
   // Downloads: the PNG drawn from the SVG on a canvas, and the CSV of the shares.
   const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-page-downloads-'));
   await browser.downloadTo(downloads);
@@ -101,6 +101,34 @@ test('Portuguese, compare and the station finder', async () => {
   const screenshot = await browser.screenshot();
   assert.equal(screenshot.subarray(1, 4).toString(), 'PNG');
   if (process.env.QAV_PAGE_SCREENSHOT) fs.writeFileSync(path.resolve(root, process.env.QAV_PAGE_SCREENSHOT), screenshot);
+});
+
+test('a place: listed first with its stations, analysed as its station named for it; none near Phoenix', async () => {
+  assert.equal(await browser.open(server.url), 'ready');
+  const find = (query) => browser.evaluate(`{ document.getElementById('station-query').value = ${JSON.stringify(query)};
+    document.getElementById('station-form').requestSubmit(); }`);
+  const choose = (value) => browser.evaluate(`{ const s = document.getElementById('stations'); s.value = ${JSON.stringify(value)};
+    s.dispatchEvent(new Event('change')); }`);
+  await find('Campinas, SP');
+  assert.equal(await browser.until(`document.querySelector('#stations optgroup[data-kind=places] option')?.text`),
+    'Campinas (SP, Brazil), population 1,031,554 — 83781 São Paulo (Mirante de Santana) 80 km; 83683 Machado 178 km; 83736 São Lourenço 225 km');
+  await choose('place:3467865');
+  await browser.until(`document.getElementById('place').textContent.startsWith('Campinas')`);
+  assert.equal(await text('#place'), 'Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km');
+  assert.match(await text('#stations-status'), /^Campinas \(SP, Brazil\), population 1,031,554 — 83781 .* 83736 São Lourenço 225 km$/);
+  assert.match(await text('#caption'), /Station WMO 83781 · The station is more than 50 km away: the site's climate may differ\.$/);
+  // The link names the place: opened afresh, it is analysed and named alike.
+  assert.equal(await browser.evaluate('location.hash'), '#station=83781&place=3467865');
+  assert.equal(await browser.open(server.url + '#station=83781&place=3467865'), 'ready');
+  assert.equal(await browser.until(`document.getElementById('place').textContent`),
+    'Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km');
+  await find('Phoenix');
+  await browser.until(`document.querySelector('#stations optgroup[data-kind=places] option')`);
+  await choose('place:5308655');
+  assert.equal(await browser.until(`document.getElementById('stations-status').className === 'failed'
+    && document.getElementById('stations-status').textContent`), 'No station within 300 km: open a weather file for this site. ' +
+    'The nearest station, 76225 Observatorio Meteorológico Chihuahua, 783 km away, is listed for reference only.');
+  assert.match(await text('#place'), /^Campinas/);  // nothing else analysed
 });
 
 test('bad fragments and files give the error state and a message', async () => {

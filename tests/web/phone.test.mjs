@@ -175,7 +175,7 @@ test('refusals in people\'s words, with the module\'s sentence in small print', 
   assert.equal(await text(phone, '#hours-error'), 'Recorded hours come only from a weather file (EPW): the typical days are shown.');
 });
 
-test('the station finder: no match, an error cleared by the next search, the catalogue fetched once', async () => {
+test('the finder: no match, an error cleared by the next search, the catalogue read in its worker', async () => {
   assert.equal(await phone.open(server.url + '#lang=pt-BR'), 'ready');
   const search = async (query) => {
     await phone.evaluate(`{ document.getElementById('station-query').value = ${JSON.stringify(query)};
@@ -183,10 +183,11 @@ test('the station finder: no match, an error cleared by the next search, the cat
     await phone.until(`!document.getElementById('station-form').hasAttribute('aria-busy')`);
     return phone.evaluate(`[document.getElementById('stations-status').className, document.getElementById('stations-status').textContent]`);
   };
-  assert.deepEqual(await search('qqqzzz'), ['', 'Nenhuma estação encontrada.']);
+  assert.deepEqual(await search('qqqzzz'), ['', 'Nenhum local ou estação corresponde a "qqqzzz".']);
   assert.deepEqual((await search('-95 10'))[0], 'failed');
-  assert.deepEqual(await search('brasilia'), ['', '1 estação encontrada']);
-  assert.equal(await phone.evaluate(`performance.getEntriesByType('resource').filter((e) => e.name.endsWith('.csv')).length`), 1);
+  assert.deepEqual(await search('brasilia'), ['', 'Locais: 2, estações: 1']);
+  // The page's thread fetches neither the catalogue nor the place list: the worker does.
+  assert.equal(await phone.evaluate(`performance.getEntriesByType('resource').filter((e) => /\\.csv|places/.test(e.name)).length`), 0);
   assert.equal(await phone.evaluate(`document.documentElement.dataset.state`), 'ready');
 
   // Without the catalogue (offline before it was ever fetched): a message in the page's language.
@@ -270,7 +271,10 @@ test('the report to print, what-if before and after, a strategy explained, stati
     await b.browser('Browser.grantPermissions', { origin, permissions: ['geolocation', 'clipboardReadWrite', 'clipboardSanitizedWrite'] });
     await b.page('Emulation.setGeolocationOverride', { latitude: -15.79, longitude: -47.93, accuracy: 10 });
     await b.evaluate(`document.getElementById('my-location').click()`);
-    assert.equal(await b.until(`document.getElementById('stations').options[0]?.text`), 'Brasília (Brazil), WMO 83377 — 0.5 km');
+    assert.deepEqual(await b.until(`document.querySelector('#stations optgroup[data-kind=stations] option') &&
+      [...document.querySelectorAll('#stations optgroup')].map((g) => g.children[0].text)`),
+    ['Brasília (DF, Brazil), population 2,207,718 — 83377 Brasília 1 km; 83379 Formosa 68 km; 83376 Pirenópolis 111 km',
+      'Brasília (Brazil), WMO 83377 — 0.5 km']);
     await b.evaluate(`document.getElementById('share').focus(); document.getElementById('share').click()`);
     await b.until(`document.getElementById('live').textContent === 'The link was copied.'`);
     assert.equal(await b.evaluate('navigator.clipboard.readText()'), await b.evaluate('location.href'));

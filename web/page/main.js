@@ -64,7 +64,7 @@ function readFragment() {
   // An old link's "2,5" reads as 2.5; what is no number goes to the module, which says why.
   s.warming = readDecimal(s.warming) ?? s.warming;
   if (p.get('hours') === 'recorded') s.hours = 'recorded';
-  if (p.has('station')) s.source = { kind: 'station', wmo: p.get('station') };
+  if (p.has('station')) s.source = { kind: 'station', wmo: p.get('station'), placeId: p.get('place') ?? undefined };
   else if (p.has('epw')) s.source = { kind: 'file', format: 'epw', url: p.get('epw'), name: fileNameOf(p.get('epw')) };
   else if (p.has('dataset') || p.has('location')) {
     s.source = { kind: 'dataset', dataset: p.get('dataset') ?? 'brazil', location: p.get('location') };
@@ -80,7 +80,10 @@ function writeFragment({ push = false } = {}) {
   if (src.kind === 'dataset') {
     p.set('dataset', src.dataset);
     if (src.location !== null) p.set('location', src.location);
-  } else if (src.kind === 'station') p.set('station', src.wmo);
+  } else if (src.kind === 'station') {
+    p.set('station', src.wmo);
+    if (src.placeId) p.set('place', src.placeId);  // the station named for this place
+  }
   else if (src.url) p.set('epw', src.url);
   if (currentLanguage() !== languageOf(navigator.language)) p.set('lang', currentLanguage());
   for (const key of ['hour_range', 'months', 'warming']) if (state[key]) p.set(key, state[key]);
@@ -262,14 +265,15 @@ function show() {
   const ranked = shares.map((v, i) => [v, i]).filter(([v]) => v > 0).sort((a, b) => b[0] - a[0])
     .map(([v, i]) => `${kLetters[i]} ${namesNow().strategies[i]} ${decimal(v.toFixed(1))} %`);
   $('chart').setAttribute('aria-label', `${t('Bioclimatic chart of %1', r.name)}: ${ranked.join(', ')}`);
-  $('place').textContent = `${r.name}, ${countryName(r.country)}`;
+  $('place').textContent = src.place ?? `${r.name}, ${countryName(r.country)}`;
   $('caption').textContent = [
     t('Latitude %1, longitude %2, elevation %3 m', decimal(r.latitude), decimal(r.longitude), decimal(r.elevation)),
     t('pressure %1 kPa', decimal(Math.round(r.pressure_kpa * 100) / 100)),
     src.kind === 'file' ? src.name : src.kind === 'station' ? t('Station WMO %1', src.wmo) : '',
+    src.far ?? '',
   ].filter(Boolean).join(' · ');
   fillResults(r);
-  document.title = `QAV · ${r.name}`;
+  document.title = `QAV · ${src.place ?? r.name}`;
   return { r, request };
 }
 
@@ -601,13 +605,10 @@ function otherForm(format) {
   return text;
 }
 
-// ---- The station finder. The catalogue is fetched and read once per page, on the first search.
-let catalogue = null;
-const loadCatalogue = () => {
-  catalogue ??= qav.loadStations().catch((e) => { catalogue = null; throw e; });
-  return catalogue;
-};
-
+// ---- The finder: places and stations, searched in its worker (finder.js), which fetches and
+// reads the catalogue and the place list once per page, on the first search.
+// Loaded with the first search: the first analysis does not wait for it.
+const finderModule = () => import('./finder.js');
 let searches = 0;
 async function findStations(query = $('station-query').value.trim()) {
   const number = ++searches;
@@ -621,28 +622,40 @@ async function findStations(query = $('station-query').value.trim()) {
   // A search's failure shows beside the finder, and the next search clears it.
   const fail = (text) => { status.textContent = text; status.classList.add('failed'); };
   try {
-    try {
-      await loadCatalogue();
-    } catch {
-      return fail(t('The station catalogue could not be loaded: the network is down or the site did not answer.'));
-    }
+    const finder = await finderModule();
+    const reply = await finder.search(query, 30, moduleLanguage());
     if (number !== searches) return undefined;
-    const text = qav.findStations(query, 30, moduleLanguage());
-    const error = failed(text);
-    if (error) return fail(refusalText(error) ?? error.message);
-    const found = JSON.parse(text);
-    for (const s of found) {
+    if (reply.failure) return fail(t('The station catalogue could not be loaded: the network is down or the site did not answer.'));
+    const answer = JSON.parse(reply.answer);
+    if (answer.error) return fail(refusalText(answer.error) ?? answer.error.message);
+    const found = finder.fill(select, answer, moduleLanguage(), (s) => {
       const where = s.distance_km !== undefined ? ` — ${decimal(s.distance_km)} km${s.far ? ' ⚠' : ''}` : '';
-      select.append(new Option(`${s.name} (${countryName(s.country)}), WMO ${s.wmo}${where}`, String(s.wmo)));
-    }
-    $('stations-found').hidden = !found.length;
-    status.textContent = found.length === 1 ? t('1 station found') : found.length ? t('%1 stations found', found.length) : t('No station found.');
-    if (found.length) select.focus();
+      return `${s.name} (${countryName(s.country)}), WMO ${s.wmo}${where}`;
+    });
+    const any = found.places + found.stations;
+    $('stations-found').hidden = !any;
+    status.textContent = !any ? t('No place or station matches "%1".', query)
+      : found.places ? t('Places: %1, stations: %2', found.places, found.stations)
+        : found.stations === 1 ? t('1 station found') : t('%1 stations found', found.stations);
+    if (reply.placesFailed) status.textContent += ` ${t('The place list could not be loaded: only stations are listed.')}`;
+    if (any) select.focus();
     return undefined;
   } finally {
     if (number === searches) $('station-form').removeAttribute('aria-busy');
   }
 }
+
+// The analysis module reads only the stations analysed so far, from the finder's catalogue: the
+// page's searches go to the finder, never to the module's own station search.
+const stationRows = new Map();
+const loadStation = async (wmo) => {
+  if (stationRows.has(wmo)) return;
+  const row = await (await finderModule()).stationRow(wmo);
+  if (!row) return;
+  const [header, line] = row.split('\n');
+  stationRows.set(wmo, line);
+  await qav.loadStations(`${header}\n${[...stationRows.values()].join('\n')}\n`);
+};
 
 // ---- The report to print: the PDF report's content, laid out by report_view.js.
 function openReport() {
@@ -727,9 +740,22 @@ function bind() {
     e.preventDefault();
     $('results-heading').focus();
   });
-  const pickStation = () => {
-    if (!$('stations').value) return;
-    state.source = { kind: 'station', wmo: $('stations').value };
+  // A place is analysed as its nearest station, named for it; beyond 300 km it is not analysed.
+  const pickStation = async () => {
+    const value = $('stations').value;
+    if (!value) return;
+    const place = (await finderModule()).placeOf(value);
+    if (place && !place.station) {
+      $('stations-status').textContent = place.no_station;
+      $('stations-status').classList.add('failed');
+      return;
+    }
+    // The list may cut a place's line: its stations are told in full below it.
+    if (place) { $('stations-status').classList.remove('failed'); $('stations-status').textContent = place.text; }
+    state.source = place ? { kind: 'station', wmo: String(place.station), placeId: String(place.geonames_id),
+      place: place.location_name, far: place.far }
+      : { kind: 'station', wmo: value };
+    await loadStation(state.source.wmo);
     analyse({ reveal: true, push: true });
   };
   $('stations').addEventListener('change', pickStation);
@@ -829,7 +855,10 @@ async function start() {
   // A data set the module does not know is refused by it, in qav-cli's words.
   if (src.kind === 'dataset' && kDataSets.includes(src.dataset)) $('dataset').value = src.dataset;
   if (src.kind === 'station') {
-    try { await qav.loadStations(); } catch { /* the analysis reports the catalogue's absence */ }
+    await loadStation(src.wmo);  // a station the catalogue lacks is reported by the analysis
+    // A link's place: named as when it was chosen, if its nearest station is still the one linked.
+    const place = src.placeId && !src.place ? await (await finderModule()).placeById(src.placeId, moduleLanguage()) : null;
+    if (place?.station === Number(src.wmo)) Object.assign(src, { place: place.location_name, far: place.far });
   }
   if (src.kind === 'file') return openUrl(src.url);
   return analyse();
