@@ -5,7 +5,7 @@
     <name>Help</name>
     <message>
         <source>Shares merge three strategies that work together, as the legend does: the hours of C also count for B, those of G for H, and those of H (with G&apos;s) for I. So the shares are of a total larger than the hours counted, and a strategy with no hours of its own (H, I) can still have a share.</source>
-        <translation>As participações juntam três estratégias que atuam em conjunto, como faz a legenda: as horas de C também contam para B, as de G para H e as de H (com as de G) para I. Por isso as participações são de um total maior que as horas contadas, e uma estratégia sem horas próprias (H, I) ainda pode ter uma participação.</translation>
+        <translation>Os percentuais juntam três estratégias que atuam em conjunto, como faz a legenda: as horas de C também contam para B, as de G para H e as de H (com as de G) para I. Por isso os percentuais são de um total maior que as horas contadas, e uma estratégia sem horas próprias (H, I) ainda pode ter um percentual.</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Using QAV&lt;/h2&gt;&lt;p&gt;QAV shows how the climate of a place meets human comfort, and which building strategies suit it. Choose a location in the list (type its first letters to jump to it): the chart, the monthly graph and the results panel show its analysis. The status bar says where the data came from, which location is shown, whether typical days or recorded hours are counted, and which screen size the analysis was laid out for.&lt;/p&gt;</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;Stations and My sites&lt;/h3&gt;&lt;p&gt;File &amp;gt; Find a station (Ctrl+F) searches the normals 1991&amp;ndash;2020 of 3,730 stations: WMO Climatological Normals 1991&amp;ndash;2020 (NOAA NCEI, from the data of WMO Members) and INMET&apos;s Normais Climatológicas do Brasil 1991&amp;ndash;2020. Type a name (case, accents and punctuation do not matter) or coordinates such as &lt;code&gt;-15,79 -47,93&lt;/code&gt; or &lt;code&gt;15°47′S 47°56′W 1160 m&lt;/code&gt;: the stations are then listed nearest first, with the distance and the difference of elevation. Down moves into the list, Enter or a double-click analyses the station, Escape closes. A station more than 50 km from the site, or more than 300 m above or below it, is analysed with a note saying so: its elevation, not the site&apos;s, sets the pressure. &quot;derived&quot; marks a humidity computed from the mean vapour pressure (within 2 points of the reported one in the median).&lt;/p&gt;&lt;p&gt;A station chosen is analysed and kept in File &amp;gt; Recent sites (the last 10); the list keeps its data. My sites (File &amp;gt; My sites, Ctrl+Shift+D) holds up to 50 sites, the oldest dropped first; Ctrl+D or the list&apos;s context menu adds the location analysed. My sites is remembered, and File &amp;gt; Save My sites as writes it as a Monthly Data file whose source fields keep the station, its period and a derived humidity. Shown, it is the list analysed: View &amp;gt; Compare locations puts, for instance, Brasília&apos;s built-in 1961&amp;ndash;1990 normals beside its station&apos;s 1991&amp;ndash;2020 ones.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Estações e Meus locais&lt;/h3&gt;&lt;p&gt;Arquivo &amp;gt; Encontrar uma estação (Ctrl+F) pesquisa as normais 1991&amp;ndash;2020 de 3.730 estações: as Normais Climatológicas da OMM 1991&amp;ndash;2020 (NOAA NCEI, a partir dos dados dos Membros da OMM) e as Normais Climatológicas do Brasil 1991&amp;ndash;2020 do INMET. Digite um nome (maiúsculas, acentos e pontuação não importam) ou coordenadas como &lt;code&gt;-15,79 -47,93&lt;/code&gt; ou &lt;code&gt;15°47′S 47°56′O 1160 m&lt;/code&gt;: as estações são então listadas da mais próxima à mais distante, com a distância e a diferença de altitude. A seta para baixo entra na lista, Enter ou um clique duplo analisa a estação e Esc fecha. Uma estação a mais de 50 km do local, ou mais de 300 m acima ou abaixo dele, é analisada com uma nota que o informa: a altitude da estação, e não a do local, define a pressão. &quot;derivada&quot; indica uma umidade calculada a partir da pressão de vapor média (a até 2 pontos da umidade informada, na mediana).&lt;/p&gt;&lt;p&gt;Uma estação escolhida é analisada e guardada em Arquivo &amp;gt; Locais recentes (as 10 últimas); a lista mantém os seus dados. Meus locais (Arquivo &amp;gt; Meus locais, Ctrl+Shift+D) guarda até 50 locais, descartando primeiro o mais antigo; Ctrl+D ou o menu de contexto da lista adiciona a localidade analisada. Meus locais é lembrado entre as sessões, e Arquivo &amp;gt; Salvar Meus locais como o grava como um arquivo de Dados Mensais cujos campos de fonte guardam a estação, o seu período e uma umidade derivada. Quando mostrado, é a lista analisada: Exibir &amp;gt; Comparar localidades coloca, por exemplo, as normais embutidas de Brasília de 1961&amp;ndash;1990 ao lado das normais 1991&amp;ndash;2020 da sua estação.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Estações e Meus locais&lt;/h3&gt;&lt;p&gt;Arquivo &amp;gt; Buscar local ou estação (Ctrl+F) pesquisa as normais 1991&amp;ndash;2020 de 3.730 estações: as Normais Climatológicas da OMM 1991&amp;ndash;2020 (NOAA NCEI, a partir dos dados dos Membros da OMM) e as Normais Climatológicas do Brasil 1991&amp;ndash;2020 do INMET. Digite um nome (maiúsculas, acentos e pontuação não importam) ou coordenadas como &lt;code&gt;-15,79 -47,93&lt;/code&gt; ou &lt;code&gt;15°47′S 47°56′O 1160 m&lt;/code&gt;: as estações são então listadas da mais próxima à mais distante, com a distância e a diferença de altitude. A seta para baixo entra na lista, Enter ou um clique duplo analisa a estação e Esc fecha. Uma estação a mais de 50 km do local, ou mais de 300 m acima ou abaixo dele, é analisada com uma nota que o informa: a altitude da estação, e não a do local, define a pressão. &quot;derivada&quot; indica uma umidade calculada a partir da pressão de vapor média (a até 2 pontos da umidade informada, na mediana).&lt;/p&gt;&lt;p&gt;Uma estação escolhida é analisada e guardada em Arquivo &amp;gt; Locais recentes (as 10 últimas); a lista mantém os seus dados. Meus locais (Arquivo &amp;gt; Meus locais, Ctrl+Shift+D) guarda até 50 locais, descartando primeiro o mais antigo; Ctrl+D ou o menu de contexto da lista adiciona a localidade analisada. Meus locais é lembrado entre as sessões, e Arquivo &amp;gt; Salvar Meus locais como o grava como um arquivo de Dados Mensais cujos campos de fonte guardam a estação, o seu período e uma umidade derivada. Quando mostrado, é a lista analisada: Exibir &amp;gt; Comparar localidades coloca, por exemplo, as normais embutidas de Brasília de 1961&amp;ndash;1990 ao lado das normais 1991&amp;ndash;2020 da sua estação.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The reference screen&lt;/h3&gt;&lt;p&gt;The zones are classified on a map of the chart&apos;s own size, and that size follows the screen the analysis is laid out for, so a point near a zone&apos;s edge can change zone from one screen size to another. The status bar names the basis: the reference screen (1024 &amp;times; 768), which qav-cli also uses unless given --screen, or this screen&apos;s size.&lt;/p&gt;</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;Places&lt;/h3&gt;&lt;p&gt;Find a place or station (Ctrl+F) searches 135,233 towns and cities of the world (GeoNames, geonames.org, CC BY 4.0; 2,032 in Brazil) beside the stations, places first. Type a town&apos;s name, in English or Portuguese, with its country or Brazilian state if you like: &lt;code&gt;Campinas, SP&lt;/code&gt;, &lt;code&gt;Lisboa&lt;/code&gt;, &lt;code&gt;Moscou&lt;/code&gt;. A place is analysed as the normals of its nearest station, named for the place; beyond 50 km a note says the site&apos;s climate may differ. Where no station lies within 300 km, the place is listed with its nearest station for reference only: open a weather file for such a site. A place&apos;s own elevation is not known: the station&apos;s sets the pressure.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Locais&lt;/h3&gt;&lt;p&gt;Buscar local ou estação (Ctrl+F) pesquisa 135.233 cidades e vilas do mundo (GeoNames, geonames.org, CC BY 4.0; 2.032 no Brasil) ao lado das estações, os locais primeiro. Digite o nome de uma cidade, em português ou em inglês, com o país ou o estado brasileiro se quiser: &lt;code&gt;Campinas, SP&lt;/code&gt;, &lt;code&gt;Lisboa&lt;/code&gt;, &lt;code&gt;Moscou&lt;/code&gt;. Um local é analisado com as normais da estação mais próxima, com o nome do local; a mais de 50 km, uma nota avisa que o clima do local pode ser outro. Onde nenhuma estação fica a menos de 300 km, o local aparece com a estação mais próxima apenas como referência: abra um arquivo climático para esse local. A altitude do próprio local não é conhecida: a da estação define a pressão.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Locais&lt;/h3&gt;&lt;p&gt;Buscar local ou estação (Ctrl+F) pesquisa 135.233 cidades e vilas do mundo (GeoNames, geonames.org, CC BY 4.0; 2.032 no Brasil) ao lado das estações, os locais primeiro. Digite o nome de uma cidade, em português ou em inglês, com o país ou o estado brasileiro se quiser: &lt;code&gt;Campinas, SP&lt;/code&gt;, &lt;code&gt;Lisboa&lt;/code&gt;, &lt;code&gt;Moscou&lt;/code&gt;. Um local é analisado com as normais da estação mais próxima, com o nome do local; a mais de 50 km, uma nota avisa que o clima do local pode ser diferente. Onde nenhuma estação fica a menos de 300 km, o local aparece com a estação mais próxima apenas como referência: abra um arquivo climático para esse local. A altitude do próprio local não é conhecida: a da estação define a pressão.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Where the data come from</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;Comparing, filtering and warming&lt;/h3&gt;&lt;p&gt;View &amp;gt; Compare locations shows one bar of yearly shares per location of the list, on a scale of 0 to 100 % of the year, sorted in list order, by name or by the share of a strategy; it opens at the location analysed, and Enter or a click analyses a row. Its picture and its table can be saved.&lt;/p&gt;&lt;p&gt;View &amp;gt; Hours analysed counts only a range of clock hours and of months, for instance the hours a school is in use; the chart greys out the hours left out.&lt;/p&gt;&lt;p&gt;View &amp;gt; What if adds a warming to the monthly normals, one value for every month or twelve monthly changes typed or loaded from a CSV file, and shows the shares with and without it. A value outside the accepted range is refused. Remove warming goes back to the normals as read.&lt;/p&gt;&lt;p&gt;View &amp;gt; Typical days and View &amp;gt; Recorded hours switch, for a weather file, between the typical days made from its normals and the hours it recorded.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Comparar, filtrar e aquecer&lt;/h3&gt;&lt;p&gt;Exibir &amp;gt; Comparar localidades mostra uma barra das parcelas anuais para cada localidade da lista, numa escala de 0 a 100 % do ano, na ordem da lista, por nome ou pela parcela de uma estratégia; abre na localidade analisada, e Enter ou um clique analisa uma linha. A imagem e a tabela podem ser salvas.&lt;/p&gt;&lt;p&gt;Exibir &amp;gt; Horas analisadas conta só um intervalo de horas do relógio e de meses, por exemplo as horas de uso de uma escola; a carta acinzenta as horas deixadas de fora.&lt;/p&gt;&lt;p&gt;Exibir &amp;gt; E se acrescenta um aquecimento às normais mensais, um valor para todos os meses ou doze variações mensais digitadas ou carregadas de um arquivo CSV, e mostra as parcelas com e sem ele. Um valor fora do intervalo aceito é recusado. Remover aquecimento volta às normais como foram lidas.&lt;/p&gt;&lt;p&gt;Exibir &amp;gt; Dias típicos e Exibir &amp;gt; Horas registradas alternam, para um arquivo climático, entre os dias típicos gerados de suas normais e as horas que ele registrou.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Comparar, filtrar e aquecer&lt;/h3&gt;&lt;p&gt;Exibir &amp;gt; Comparar localidades mostra uma barra dos percentuais anuais por estratégia para cada localidade da lista, numa escala de 0 a 100 % do ano, na ordem da lista, por nome ou pela parcela de uma estratégia; abre na localidade analisada, e Enter ou um clique analisa uma linha. A imagem e a tabela podem ser salvas.&lt;/p&gt;&lt;p&gt;Exibir &amp;gt; Horas analisadas conta só um intervalo de horas do relógio e de meses, por exemplo as horas de uso de uma escola; a carta acinzenta as horas deixadas de fora.&lt;/p&gt;&lt;p&gt;Exibir &amp;gt; E se acrescenta um aquecimento às normais mensais, um valor para todos os meses ou doze variações mensais digitadas ou carregadas de um arquivo CSV, e mostra as parcelas com e sem ele. Um valor fora do intervalo aceito é recusado. Remover aquecimento volta às normais como foram lidas.&lt;/p&gt;&lt;p&gt;Exibir &amp;gt; Dias típicos e Exibir &amp;gt; Horas registradas alternam, para um arquivo climático, entre os dias típicos gerados de suas normais e as horas que ele registrou.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -120,11 +120,11 @@
     </message>
     <message>
         <source>%1 %2, %3 h</source>
-        <translation>%2 de %1, %3 h</translation>
+        <translation>%2 de %1, %3h</translation>
     </message>
     <message>
         <source>%1, %2 h (typical day)</source>
-        <translation>%1, %2 h (dia típico)</translation>
+        <translation>%1, %2h (dia típico)</translation>
     </message>
     <message>
         <source>%1: DBT %2 °C, RH %3 %, W %4 g/kg, %5</source>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>hours %1-%2</source>
-        <translation>horas %1-%2</translation>
+        <translation>%1h–%2h</translation>
     </message>
     <message>
         <source>%1-%2</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Counted: %1</source>
-        <translation>Contadas: %1</translation>
+        <translation>Horas contadas: %1</translation>
     </message>
     <message>
         <source>What if: %1</source>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>Largest share of %1 %2</source>
-        <translation>Maior parcela de %1 %2</translation>
+        <translation>Maior percentual do ano de %1 %2</translation>
     </message>
     <message>
         <source>Sort the locations</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>Yearly share of each strategy by location</source>
-        <translation>Parcela anual de cada estratégia por localidade</translation>
+        <translation>Percentuais anuais por estratégia, por localidade</translation>
     </message>
     <message>
         <source>Save &amp;picture…</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Shares</source>
-        <translation>Parcelas</translation>
+        <translation>Percentuais anuais por estratégia</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>share of %1</source>
-        <translation>parcela de %1</translation>
+        <translation>percentual do ano de %1</translation>
     </message>
     <message>
         <source>Compare locations, by %1</source>
@@ -780,7 +780,7 @@ Interactive Atlas (interactive-atlas.ipcc.ch).
 qav-cli: analyze --warming C, or --warming-file FILE with the header
 month,dbt_min,dbt_max,rh_avg and twelve rows of changes.
 </source>
-        <translation>Exibir &gt; E se... soma um aquecimento às normais mensais da localidade mostrada:
+        <translation>Exibir &gt; E se... acrescenta um aquecimento às normais mensais da localidade mostrada:
 um valor em graus C para DBTmin e DBTmax de todos os meses, ou uma tabela de doze
 mudanças mensais de DBTmin, DBTmax (graus C) e RHavg (pontos percentuais).
 
@@ -790,7 +790,7 @@ Para um arquivo climático, cada hora registrada é deslocada pela mudança méd
 temperatura do seu mês (o método de &quot;deslocamento&quot; da transformação de arquivos
 climáticos), mantendo a sua umidade relativa, e classificada de novo.
 
-As parcelas com e sem o aquecimento são mostradas lado a lado com a sua diferença,
+Os percentuais com e sem o aquecimento são mostradas lado a lado com a sua diferença,
 e a carta mostra as horas mudadas.
 
 Isto é um teste de sensibilidade, não uma projeção. Para os valores, use projeções
@@ -853,7 +853,7 @@ and INMET, Normais Climatológicas do Brasil 1991-2020. Their source field reads
 &quot;WMO 83377 1991-2020&quot;; &quot;RH derived&quot; marks a humidity computed from the mean vapour pressure.
 </source>
         <translation>
-Encontrar uma estação (Ctrl+F) busca as normais 1991-2020 de 3.730 estações em 89 países:
+Buscar local ou estação (Ctrl+F) busca as normais 1991-2020 de 3.730 estações em 89 países:
 Normais Climatológicas da OMM 1991-2020 (NOAA NCEI, com dados dos Membros da OMM)
 e INMET, Normais Climatológicas do Brasil 1991-2020. O campo de fonte diz
 &quot;WMO 83377 1991-2020&quot;; &quot;RH derived&quot; marca uma umidade calculada a partir da pressão de vapor média.
@@ -886,7 +886,7 @@ O conjunto Brasil coincide com as Normais Climatológicas 1961-1990 do INMET
 Palmas não tem normal de 1961-1990.
 Os conjuntos América do Sul e Mundo são normais compiladas de períodos variados,
 em geral a menos de 1 °C das normais nacionais.
-Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Encontrar uma estação).
+Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Buscar local ou estação).
 </translation>
     </message>
 </context>
@@ -938,7 +938,7 @@ Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Encontrar uma e
     </message>
     <message>
         <source>Counted: %1 (%2 hours a day, %3 months)</source>
-        <translation>Contadas: %1 (%2 horas por dia, %3 meses)</translation>
+        <translation>Horas contadas: %1 (%2 horas por dia, %3 meses)</translation>
     </message>
 </context>
 <context>
@@ -1246,7 +1246,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Counted: %1, %2 of the %3 hours shown</source>
-        <translation>Contadas: %1, %2 das %3 horas mostradas</translation>
+        <translation>Horas contadas: %1, %2 das %3 horas mostradas</translation>
     </message>
     <message>
         <source>Not analysed: %1</source>
@@ -1408,11 +1408,11 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>The yearly share after merging, as the legend shows it</source>
-        <translation>A participação anual após a junção, como a legenda a mostra</translation>
+        <translation>O percentual do ano após a junção, como a legenda o mostra</translation>
     </message>
     <message>
         <source>%1, share of the year after merging: %2 %</source>
-        <translation>%1, participação no ano após a junção: %2 %</translation>
+        <translation>%1, percentual do ano após a junção: %2 %</translation>
     </message>
 </context>
 <context>
@@ -1689,7 +1689,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>The station is more than 50 km away: the site&apos;s climate may differ.</source>
-        <translation>A estação fica a mais de 50 km: o clima do local pode ser outro.</translation>
+        <translation>A estação fica a mais de 50 km: o clima do local pode ser diferente.</translation>
     </message>
     <message>
         <source>Site</source>
@@ -2094,7 +2094,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>The station is more than %1 km from the site or more than %2 m higher or lower: the site&apos;s climate may differ. The pressure is that of the station&apos;s elevation, %3 m.</source>
-        <translation>A estação fica a mais de %1 km do local ou mais de %2 m acima ou abaixo dele: o clima do local pode ser outro. A pressão é a da altitude da estação, %3 m.</translation>
+        <translation>A estação fica a mais de %1 km do local ou mais de %2 m acima ou abaixo dele: o clima do local pode ser diferente. A pressão é a da altitude da estação, %3 m.</translation>
     </message>
     <message>
         <source>all 24 hours of the day</source>
@@ -2617,7 +2617,7 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Half the sum of the differences: the share of the year that the typical days and the recorded hours place under different strategies</source>
-        <translation>Metade da soma das diferenças: a parcela do ano que os dias típicos e as horas registradas classificam em estratégias diferentes</translation>
+        <translation>Metade da soma das diferenças: o percentual do ano que os dias típicos e as horas registradas classificam em estratégias diferentes</translation>
     </message>
     <message>
         <source>Methods differ on %1 % of the year</source>
@@ -2714,6 +2714,18 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>* Monthly normals warmed (What if: %1)</source>
         <translation>* Normais mensais aquecidas (E se: %1)</translation>
+    </message>
+    <message>
+        <source>DBTmin</source>
+        <translation>TBS mín. (°C)</translation>
+    </message>
+    <message>
+        <source>DBTmax</source>
+        <translation>TBS máx. (°C)</translation>
+    </message>
+    <message>
+        <source>RHavg</source>
+        <translation>UR méd. (%)</translation>
     </message>
 </context>
 <context>
@@ -2830,10 +2842,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Buscar local ou estação</translation>
     </message>
     <message>
-        <source>&amp;Town, station or coordinates (&quot;Campinas, SP&quot;, &quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′W 1160 m&quot;):</source>
-        <translation>&amp;Cidade, estação ou coordenadas (&quot;Campinas, SP&quot;, &quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′O 1160 m&quot;):</translation>
-    </message>
-    <message>
         <source>Place, station or coordinates</source>
         <translation>Local, estação ou coordenadas</translation>
     </message>
@@ -2887,11 +2895,27 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
     <message>
         <source>Nearest first: %1 places, %2 stations.</source>
-        <translation>Mais próximos primeiro: %1 locais, %2 estações.</translation>
+        <translation>%1 locais e %2 estações, do mais próximo para o mais distante.</translation>
     </message>
     <message>
         <source>Places found: %1; stations found: %2.</source>
         <translation>Locais encontrados: %1; estações encontradas: %2.</translation>
+    </message>
+    <message>
+        <source>WMO %1</source>
+        <translation>OMM %1</translation>
+    </message>
+    <message>
+        <source>&amp;Town, station or coordinates (&quot;Campinas, SP&quot;, &quot;-15.79 -47.93&quot;, &quot;15°47′S 47°56′W 1160 m&quot;):</source>
+        <translation>&amp;Cidade, estação ou coordenadas (&quot;Campinas, SP&quot;, &quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′O 1160 m&quot;):</translation>
+    </message>
+    <message>
+        <source>Recent site: %1 (%2)</source>
+        <translation>Local recente: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recent sites, the newest first: Enter analyses the one selected; type to search %1 places and %2 stations.</source>
+        <translation>Locais recentes, do mais novo para o mais antigo: Enter analisa o selecionado; digite para pesquisar %1 locais e %2 estações.</translation>
     </message>
 </context>
 <context>
@@ -3555,7 +3579,7 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     </message>
     <message>
         <source>Shares without and with the warming and their difference</source>
-        <translation>Parcelas sem e com o aquecimento e a sua diferença</translation>
+        <translation>Percentuais do ano sem e com o aquecimento e a sua diferença</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
@@ -3614,18 +3638,6 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
         <translation>Diferença</translation>
     </message>
     <message>
-        <source>Recorded now</source>
-        <translation>Registradas agora</translation>
-    </message>
-    <message>
-        <source>Recorded warmer</source>
-        <translation>Registradas mais quentes</translation>
-    </message>
-    <message>
-        <source>Difference (recorded)</source>
-        <translation>Diferença (registradas)</translation>
-    </message>
-    <message>
         <source>%1, %2 now: %3 %</source>
         <translation>%1, %2 agora: %3 %</translation>
     </message>
@@ -3656,6 +3668,18 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     <message>
         <source>&apos;%1&apos; is not a warming between %2 and %3 °C.</source>
         <translation>“%1” não é um aquecimento entre %2 e %3 °C.</translation>
+    </message>
+    <message>
+        <source>Compared: the %1 recorded hours of %2.</source>
+        <translation>Comparadas: as %1 horas registradas de %2.</translation>
+    </message>
+    <message>
+        <source>Compared: the typical days of the monthly normals.</source>
+        <translation>Comparados: os dias típicos das normais mensais.</translation>
+    </message>
+    <message>
+        <source>Counted: %1.</source>
+        <translation>Horas contadas: %1.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "ui/analysis_options_dialogs.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -42,14 +43,10 @@ QString Number(double value, int decimals = 1) { return QLocale().toString(value
 constexpr double kTypingLimit = 999.9;
 
 // The headers of the comparison, also shown while it is empty.
-QStringList ComparisonHeaders(bool recorded)
+QStringList ComparisonHeaders()
 {
-    QStringList headers{WhatIfDialog::tr("Strategy"), WhatIfDialog::tr("Now"), WhatIfDialog::tr("Warmer"),
-                        WhatIfDialog::tr("Difference")};
-    if (recorded)
-        headers << WhatIfDialog::tr("Recorded now") << WhatIfDialog::tr("Recorded warmer")
-                << WhatIfDialog::tr("Difference (recorded)");
-    return headers;
+    return {WhatIfDialog::tr("Strategy"), WhatIfDialog::tr("Now"), WhatIfDialog::tr("Warmer"),
+            WhatIfDialog::tr("Difference")};
 }
 
 }  // namespace
@@ -196,8 +193,12 @@ WhatIfDialog::WhatIfDialog(QWidget* parent) : QDialog(parent)
     comparison_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Row numbers say nothing here and took the room of the Difference column at 800 x 600.
     comparison_->verticalHeader()->hide();
+    comparison_->setTextElideMode(Qt::ElideRight);
     status_ = new QLabel;
     status_->setWordWrap(true);
+    compared_ = new QLabel;
+    compared_->setObjectName(QStringLiteral("WhatIfCompared"));
+    compared_->setWordWrap(true);
 
     auto* choice = new QHBoxLayout;
     choice->addWidget(uniformChoice_);
@@ -226,11 +227,12 @@ WhatIfDialog::WhatIfDialog(QWidget* parent) : QDialog(parent)
     inputs->addLayout(monthlyRow);
     inputs->addWidget(changes_);
     auto* results = new QVBoxLayout;
+    results->addWidget(compared_);
     results->addWidget(comparison_, 1);
     results->addWidget(status_);
     auto* columns = new QHBoxLayout;
-    columns->addLayout(inputs, 1);
-    columns->addLayout(results, 1);
+    columns->addLayout(inputs, 2);
+    columns->addLayout(results, 3);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(columns, 1);
@@ -303,13 +305,24 @@ void WhatIfDialog::loadFile()
     monthly_->setChecked(true);
 }
 
+void WhatIfDialog::setComparisonColumns(const QStringList& headers)
+{
+    comparison_->setColumnCount(int(headers.size()));
+    comparison_->setHorizontalHeaderLabels(headers);
+    // The figures keep their width; the strategy's name takes what is left, cut with an ellipsis
+    // on a small screen (its tooltip and spoken text say it whole).
+    QHeaderView* header = comparison_->horizontalHeader();
+    for (int c = 1; c < comparison_->columnCount(); ++c) header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
 void WhatIfDialog::clearComparison(const QString& status)
 {
     comparison_->clear();
     comparison_->setRowCount(0);
-    const QStringList headers = ComparisonHeaders(false);
-    comparison_->setColumnCount(int(headers.size()));
-    comparison_->setHorizontalHeaderLabels(headers);
+    const QStringList headers = ComparisonHeaders();
+    setComparisonColumns(headers);
+    compared_->clear();
     status_->setText(status);
 }
 
@@ -324,10 +337,18 @@ void WhatIfDialog::showComparison(const AnalysisState& state)
         return;
     }
     comparison_->clear();
-    const bool recorded = state.CurrentRecorded() != nullptr;
-    const QStringList headers = ComparisonHeaders(recorded);
-    comparison_->setColumnCount(int(headers.size()));
-    comparison_->setHorizontalHeaderLabels(headers);
+    // The hours the chart shows: a weather file's recorded hours in their view (the figures of
+    // qav-cli's base_recorded_shares and recorded shares), else the typical days.
+    const bool recorded = state.ShowsRecordedHours();
+    QString compared = recorded
+                           ? tr("Compared: the %1 recorded hours of %2.")
+                                 .arg(state.CurrentRecorded()->HoursUsed)
+                                 .arg(QFileInfo(FromUtf8(state.SourceFile[size_t(state.CurrentLocation)])).fileName())
+                           : tr("Compared: the typical days of the monthly normals.");
+    if (!state.Filter.IsAll()) compared += u' ' + tr("Counted: %1.").arg(AnalysisText::hourFilter(state.Filter));
+    compared_->setText(compared);
+    const QStringList headers = ComparisonHeaders();
+    setComparisonColumns(headers);
     comparison_->setRowCount(kStrategies);
     const auto put = [this](int row, int column, const QString& text, const QString& spoken) {
         auto* item = new QTableWidgetItem(text);
@@ -338,6 +359,7 @@ void WhatIfDialog::showComparison(const AnalysisState& state)
     for (int s = 1; s <= kStrategies; ++s) {
         const QString name = QStringLiteral("%1 %2").arg(QChar(StrategyLetter(s))).arg(StrategyDisplayName(s));
         put(s - 1, 0, name, name);
+        comparison_->item(s - 1, 0)->setToolTip(name);
         const auto triple = [&](int column, float before, float after, const QString& what) {
             const double difference = std::nearbyint(10.0 * (after - before)) / 10;
             put(s - 1, column, Number(before), tr("%1, %2 now: %3 %").arg(name, what, Number(before)));
@@ -345,11 +367,11 @@ void WhatIfDialog::showComparison(const AnalysisState& state)
             const QString signedText = (difference > 0 ? QStringLiteral("+") : QString()) + Number(difference);
             put(s - 1, column + 2, signedText, tr("%1, %2 difference: %3 points").arg(name, what, signedText));
         };
-        triple(1, state.Base.Tally.YearShare[s], state.Tally.YearShare[s], tr("typical days"));
         if (recorded)
-            triple(4, state.Base.RecordedTally.YearShare[s], state.RecordedTally.YearShare[s], tr("recorded hours"));
+            triple(1, state.Base.RecordedTally.YearShare[s], state.RecordedTally.YearShare[s], tr("recorded hours"));
+        else
+            triple(1, state.Base.Tally.YearShare[s], state.Tally.YearShare[s], tr("typical days"));
     }
-    comparison_->resizeColumnsToContents();
     status_->setText(tr("%1: %2. The chart shows the changed hours.")
                          .arg(FromUtf8(state.Current().LocationName), AnalysisText::warming(*state.WarmingAsked)));
 }

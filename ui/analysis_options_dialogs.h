@@ -53,6 +53,8 @@ class WhatIfDialog final : public QDialog {
 
     QTableWidget* changes() const { return changes_; }
     QTableWidget* comparison() const { return comparison_; }
+    /// The line above the comparison that says which hours it compares.
+    QLabel* compared() const { return compared_; }
     QDoubleSpinBox* uniform() const { return uniform_; }
     QRadioButton* monthlyChoice() const { return monthly_; }
 
@@ -68,6 +70,8 @@ class WhatIfDialog final : public QDialog {
     QTableWidget* changes_ = nullptr;
     QTableWidget* comparison_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* compared_ = nullptr;
+    void setComparisonColumns(const QStringList& headers);
 };
 
 }  // namespace qav

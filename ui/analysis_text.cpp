@@ -32,9 +32,7 @@ QString AnalysisText::warming(const Warming& w)
 {
     if (const auto degrees = w.Uniform())
         // A caption that wraps must not part "+2" from its unit.
-        return tr("%1%2 °C")
-            .arg(*degrees >= 0 ? QStringLiteral("+") : QString(), Number(*degrees))
-            .replace(u' ', QChar(QChar::Nbsp));
+        return KeepUnitsTogether(tr("%1%2 °C").arg(*degrees >= 0 ? QStringLiteral("+") : QString(), Number(*degrees)));
     return tr("monthly changes");
 }
 

@@ -2,6 +2,8 @@
 
 #include <QChar>
 
+#include "ui/locale_format.h"
+
 namespace qav {
 namespace {
 
@@ -9,7 +11,7 @@ namespace {
 QString WithUnit(int value, const char* unit)
 {
     const QString number = value < 0 ? QChar(0x2212) + QString::number(-value) : QString::number(value);
-    return number + QChar(QChar::Nbsp) + QString::fromUtf8(unit);
+    return KeepUnitsTogether(number + u' ' + QString::fromUtf8(unit));
 }
 
 }  // namespace
@@ -27,7 +29,7 @@ ChartNotes::ChartNotes(QWidget* parent) : QLabel(parent)
 void ChartNotes::setNotes(const QStringList& notes)
 {
     notes_ = notes;
-    setText(notes.join(u'\n'));
+    setText(KeepUnitsTogether(notes.join(u'\n')));
     setAccessibleDescription(text());
     setVisible(!notes.isEmpty());
 }

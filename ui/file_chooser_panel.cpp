@@ -1,6 +1,7 @@
 #include "ui/file_chooser_panel.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -100,6 +101,8 @@ FileChooserPanel::FileChooserPanel(QWidget* window) : QFrame(window)
     drive1_ = new QComboBox(this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
     drive1_->setAccessibleName(tr("Drives"));
+    // The drop-down list is an object of its own for a screen reader: it says the same name.
+    drive1_->view()->setAccessibleName(drive1_->accessibleName());
     drive1_->setToolTip(tr("File-system roots and mounted volumes"));
     // Long mount points must not widen the panel's left column.
     drive1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

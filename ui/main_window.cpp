@@ -232,13 +232,13 @@ void MainWindow::refreshPanels()
         tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")
             .arg(FromUtf8(state_.Current().LocationName), ShownCountry(state_.Current().Country)));
     results_->markWarmedNormals(state_.Warmed ? AnalysisText::warming(*state_.WarmingAsked) : QString());
-    results_->setNote(dataNote());
+    results_->setNote(KeepUnitsTogether(dataNote()));
     StatusTexts texts = StatusTextsOf(state_, analysisBasisText());
     if (showingMySites_) texts.Source = tr("My sites");
     if (listed_) texts.Source = tr("Recent sites");
     status_->show(texts);
     if (compareView_) compareView_->setSourceName(texts.Source);
-    const QString caption = analysisCaption();
+    const QString caption = KeepUnitsTogether(analysisCaption());
     if (!analysisCaption_ && !caption.isEmpty()) {
         analysisCaption_ = new QLabel;
         analysisCaption_->setObjectName(QStringLiteral("AnalysisCaption"));

@@ -70,7 +70,14 @@ void MainWindow::findStation() noexcept
                 return;
             }
             connect(finder_, &StationFinder::stationChosen, this, &MainWindow::chooseStation);
+            connect(finder_, &StationFinder::recentSiteChosen, this, [this](const LocationRecord& site) noexcept {
+                guarded([&] {
+                    stationNote_.clear();  // the distance belonged to the search that found it
+                    analyseSite(site);
+                });
+            });
         }
+        finder_->setRecentSites(recentSites_->newestFirst());
         finder_->searchField()->selectAll();  // typing replaces the last search
         finder_->searchField()->setFocus();
         finder_->show();

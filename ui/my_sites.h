@@ -37,6 +37,8 @@ class MySites {
     bool empty() const { return sites_.empty(); }
     /// The sites as a location table, slot 1 the oldest.
     LocationTable table() const;
+    /// The sites, the newest (the last added) first.
+    std::vector<LocationRecord> newestFirst() const { return {sites_.rbegin(), sites_.rend()}; }
 
     /// Writes the list as a Monthly Data file; returns the reason of a failure or an empty text.
     QString save(const QString& path) const;

@@ -181,8 +181,10 @@ QGridLayout* ResultsPanel::makeMonthTable()
         const char* caption;
         int column;
     };
-    for (Header h : {Header{3, "DBTmin", 1}, Header{1, "DBTmax", 2}, Header{2, "RHavg", 3}}) {
-        QLabel* label = NamedLabel(QString::fromLatin1(h.caption), QStringLiteral("Label9_%1").arg(h.index), this);
+    for (Header h :
+         {Header{3, QT_TR_NOOP("DBTmin"), 1}, Header{1, QT_TR_NOOP("DBTmax"), 2}, Header{2, QT_TR_NOOP("RHavg"), 3}}) {
+        // The program's own short headings in English; the report's in Portuguese ("TBS mín. (°C)").
+        QLabel* label = NamedLabel(tr(h.caption), QStringLiteral("Label9_%1").arg(h.index), this);
         label->setAlignment(Qt::AlignCenter);
         months->addWidget(label, 0, h.column);
     }

@@ -34,6 +34,14 @@ enum Column { kName, kCountry, kElevation, kSource, kHumidity, kDistance, kHeigh
 
 QString Signed(double value) { return (value > 0 ? QStringLiteral("+") : QString()) + FormatFixed(value, 0, u'.'); }
 
+// A recent site's source column: the station's number as its rows name it, else the file's field.
+QString SourceName(const std::string& dataSource)
+{
+    if (const std::optional<StationTag> tag = ParseStationSourceField(dataSource))
+        return StationFinder::tr("WMO %1").arg(tag->Wmo);
+    return QString::fromStdString(dataSource);
+}
+
 }  // namespace
 
 StationFinder* StationFinder::create(QWidget* parent, QString& failure)
@@ -81,7 +89,7 @@ StationFinder::StationFinder(StationCatalogueResult catalogue, PlaceListResult p
     setWindowTitle(tr("Find a place or station"));
 
     auto* caption = new QLabel(
-        tr("&Town, station or coordinates (\"Campinas, SP\", \"-15,79 -47,93\", \"15°47′S 47°56′W 1160 m\"):"), this);
+        tr("&Town, station or coordinates (\"Campinas, SP\", \"-15.79 -47.93\", \"15°47′S 47°56′W 1160 m\"):"), this);
     caption->setWordWrap(true);
     field_ = new QLineEdit(this);
     field_->setObjectName(QStringLiteral("StationSearchField"));
@@ -179,6 +187,21 @@ void StationFinder::search()
     const QChar point = LocaleDecimalPoint();
     list_->clear();
     QList<QTreeWidgetItem*> rows;
+    // An empty field offers the sites analysed last, so one is a Down and an Enter away.
+    recentShown_ = field_->text().trimmed().isEmpty() ? int(recent_.size()) : 0;
+    for (int i = 0; i < recentShown_; ++i) {
+        const LocationRecord& site = recent_[size_t(i)];
+        auto* row = new QTreeWidgetItem;
+        row->setText(kName, QString::fromStdString(site.LocationName));
+        row->setText(kCountry, ShownCountry(site.Country));
+        row->setText(kElevation, FormatFixed(site.Elevation, 0, point));
+        row->setText(kSource, SourceName(site.DataSource));
+        row->setTextAlignment(kElevation, Qt::AlignRight | Qt::AlignVCenter);
+        const QString spoken = tr("Recent site: %1 (%2)").arg(row->text(kName), row->text(kCountry));
+        row->setData(kName, Qt::AccessibleTextRole, spoken);
+        row->setToolTip(kName, spoken);
+        rows << row;
+    }
     for (const PlaceMatch& m : places_) {
         const Place& p = *m.place;
         auto* row = new QTreeWidgetItem;
@@ -215,7 +238,10 @@ void StationFinder::search()
         row->setText(kName, QString::fromStdString(s.Name));
         row->setText(kCountry, ShownCountry(s.Country));
         row->setText(kElevation, FormatFixed(s.Elevation, 0, point));
-        row->setText(kSource, QStringLiteral("%1 %2").arg(QString::fromStdString(s.Source)).arg(s.Wmo));
+        // The network as its own name; WMO has one of its own in each language (OMM).
+        row->setText(kSource, s.Source == "WMO"
+                                  ? tr("WMO %1").arg(s.Wmo)
+                                  : QStringLiteral("%1 %2").arg(QString::fromStdString(s.Source)).arg(s.Wmo));
         if (s.RhDerived) {
             row->setText(kHumidity, tr("derived"));
             row->setToolTip(kHumidity, tr("Computed from the mean vapour pressure: within 2 points of the reported "
@@ -241,6 +267,12 @@ QString StationFinder::summary() const
             .arg(QString::fromStdString(found_.coordinates.value));
     // Without the place list the finder still searches the stations, and says why it alone.
     const QString missing = placeFailure_.isEmpty() ? QString() : u' ' + tr("No places: %1.").arg(placeFailure_);
+    if (text.isEmpty() && recentShown_ > 0)
+        return tr("Recent sites, the newest first: Enter analyses the one selected; type to search %1 places "
+                  "and %2 stations.")
+                   .arg(placeList_->Places.size())
+                   .arg(catalogue_->Stations.size()) +
+               missing;
     if (text.isEmpty())
         return tr("%1 places and the normals 1991-2020 of %2 stations: type a town, a station or coordinates.")
                    .arg(placeList_->Places.size())
@@ -270,10 +302,12 @@ QString StationFinder::distanceNote(const StationMatch& match)
 
 void StationFinder::showNoteOfCurrent()
 {
-    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    const int row = list_->indexOfTopLevelItem(list_->currentItem()) - recentShown_;
     const std::size_t shown = row >= 0 ? std::size_t(row) : 0;
     QString note;
-    if (shown < places_.size()) {
+    if (row < 0 && recentShown_ > 0) {
+        // a recent site carries no distance: the search that found it is gone
+    } else if (shown < places_.size()) {
         const PlaceMatch& m = places_[shown];
         if (!m.stations.empty() && !m.Climate())
             note = QString::fromStdString(NoStationNearText(m.stations.front(), PictureLanguage()));
@@ -282,13 +316,21 @@ void StationFinder::showNoteOfCurrent()
     } else if (shown - places_.size() < found_.matches.size()) {
         note = distanceNote(found_.matches[shown - places_.size()]);
     }
-    note_->setText(note);
+    note_->setText(KeepUnitsTogether(note));
     note_->setVisible(!note_->text().isEmpty());
 }
 
 void StationFinder::chooseRow(int row) noexcept
 {
     if (row < 0) return;
+    if (row < recentShown_) {
+        const LocationRecord site = recent_[size_t(row)];
+        chosen_.reset();
+        accept();
+        emit recentSiteChosen(site);
+        return;
+    }
+    row -= recentShown_;
     const std::size_t r = std::size_t(row);
     StationMatch match;
     if (r < places_.size()) {
@@ -296,7 +338,7 @@ void StationFinder::chooseRow(int row) noexcept
         // Beyond 300 km the station is no climate for the place: the note says so and nothing is analysed.
         const NearStation* climate = place.Climate();
         if (!climate) {
-            list_->setCurrentItem(list_->topLevelItem(row));
+            list_->setCurrentItem(list_->topLevelItem(row + recentShown_));
             showNoteOfCurrent();
             return;
         }
@@ -310,6 +352,12 @@ void StationFinder::chooseRow(int row) noexcept
     }
     accept();  // hidden before the analysis, which may show a box of its own
     emit stationChosen(match);
+}
+
+void StationFinder::setRecentSites(std::vector<LocationRecord> newestFirst)
+{
+    recent_ = std::move(newestFirst);
+    search();
 }
 
 LocationRecord StationFinder::chosenSite(const StationMatch& match) const

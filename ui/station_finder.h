@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "core/location.h"
 #include "data/place_search.h"
@@ -47,9 +48,17 @@ class StationFinder final : public QDialog {
     /// a place with that station; else the station's own.
     LocationRecord chosenSite(const StationMatch& match) const;
 
+    /// The sites analysed last, newest first: listed while the field is empty, Enter or a
+    /// double-click analysing one again.
+    void setRecentSites(std::vector<LocationRecord> newestFirst);
+    /// How many rows at the top are recent sites (none while something is typed).
+    int recentShown() const { return recentShown_; }
+
   signals:
     /// A station chosen; the match carries its distance when the search was by coordinates.
     void stationChosen(const qav::StationMatch& match);
+    /// A recent site chosen while the field was empty.
+    void recentSiteChosen(const qav::LocationRecord& site);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,8 +76,10 @@ class StationFinder final : public QDialog {
     std::unique_ptr<StationLocator> locator_;
     QString placeFailure_;  // why no place is searched, when the list could not be read
     StationSearch found_;
-    std::vector<PlaceMatch> places_;    // listed before the stations
-    std::optional<PlaceMatch> chosen_;  // the place chosen last
+    std::vector<PlaceMatch> places_;      // listed before the stations
+    std::optional<PlaceMatch> chosen_;    // the place chosen last
+    std::vector<LocationRecord> recent_;  // newest first
+    int recentShown_ = 0;                 // rows of recent_ at the top of the list
     QLineEdit* field_;
     QTreeWidget* list_;
     QLabel* summary_;

@@ -12,6 +12,7 @@
 
 #include "chart/strategy.h"
 #include "ui/results_panel.h"
+#include "ui/locale_format.h"
 #include "ui/saved_files.h"
 #include "ui/translation.h"
 
@@ -75,13 +76,15 @@ QString StrategyText(int s)
 
 QString HourReadout(const PlottedHour& h, QChar decimalPoint)
 {
-    const QString when = h.Day > 0 ? QObject::tr("%1 %2, %3 h").arg(MonthName(h.Month)).arg(h.Day).arg(h.Hour)
-                                   : QObject::tr("%1, %2 h (typical day)").arg(MonthName(h.Month)).arg(h.Hour);
+    QString when = h.Day > 0 ? QObject::tr("%1 %2, %3 h").arg(MonthName(h.Month)).arg(h.Day).arg(h.Hour)
+                             : QObject::tr("%1, %2 h (typical day)").arg(MonthName(h.Month)).arg(h.Hour);
+    // The readout starts a line: its first word takes a capital (Portuguese months have none).
+    if (!when.isEmpty()) when[0] = when[0].toUpper();
     QString text = QObject::tr("%1: DBT %2 °C, RH %3 %, W %4 g/kg, %5")
                        .arg(when, FormatFixed(h.DBT, 1, decimalPoint), FormatFixed(h.RH, 0, decimalPoint),
                             FormatFixed(h.W, 2, decimalPoint), StrategyText(h.Strategy));
     if (!h.Counted) text += QObject::tr(" (not counted)");
-    return text;
+    return KeepUnitsTogether(text);
 }
 
 QString HighlightDescription(int strategy, int hourCount)
@@ -121,13 +124,13 @@ StatusLine::StatusLine(QStatusBar* bar) : QObject(bar)
 
 void StatusLine::setLit(const QString& text)
 {
-    lit_->setText(text);
+    lit_->setText(KeepUnitsTogether(text));
     lit_->setVisible(!text.isEmpty());
 }
 
 void StatusLine::showSaved(const QString& path)
 {
-    saved_->setText(SavedFileText(path));
+    saved_->setText(KeepUnitsTogether(SavedFileText(path)));
     saved_->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     saved_->show();
 }
@@ -146,7 +149,7 @@ void StatusLine::show(const StatusTexts& t)
 {
     source_->setText(t.Source);
     source_->setToolTip(t.SourceTip);
-    location_->setText(t.Location);
+    location_->setText(KeepUnitsTogether(t.Location));
     hours_->setText(t.Hours);
     basis_->setText(t.Basis);
     saved_->hide();  // it confirmed a file of the analysis before
@@ -156,8 +159,9 @@ void StatusLine::setWarning(const QString& text)
 {
     // The short form: the notes under the chart give the whole text, and the tooltip here.
     const QFontMetrics metrics = warning_->fontMetrics();
-    warning_->setText(metrics.elidedText(text, Qt::ElideRight, 40 * metrics.averageCharWidth()));
-    warning_->setToolTip(text);
+    const QString whole = KeepUnitsTogether(text);
+    warning_->setText(metrics.elidedText(whole, Qt::ElideRight, 40 * metrics.averageCharWidth()));
+    warning_->setToolTip(whole);
     warning_->setVisible(!text.isEmpty() && readout_->isHidden());
 }
 

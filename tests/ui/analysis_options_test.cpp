@@ -5,6 +5,7 @@
 #include "ui/clipboard.h"
 #include "ui/analysis_options_dialogs.h"
 #include "ui/compare_view.h"
+#include "ui/locale_format.h"
 #include "ui/station_finder.h"
 #include "ui/translation.h"
 
@@ -125,6 +126,17 @@ class AnalysisOptionsTest : public QObject {
         QVERIFY(ResultsTableClipboardText(w.state(), u'.').contains(QStringLiteral("\n1,20.4,29.9,76,warmed\n")));
     }
 
+    // Numbers keep their units across a line break; words after a number and numbers without a
+    // unit keep their spaces.
+    void captionsKeepNumbersWithTheirUnits()
+    {
+        QCOMPARE(KeepUnitsTogether(QStringLiteral("What if: +2 °C; 80 km and 300 m higher, 86 KB, 19 h, 45 %")),
+                 QStringLiteral("What if: +2\u00a0°C; 80\u00a0km and 300\u00a0m higher, 86\u00a0KB, 19\u00a0h, "
+                                "45\u00a0%"));
+        const QString words = QStringLiteral("12 months, 8 hours a day, 2 mornings, 5 m2, hour 9");
+        QCOMPARE(KeepUnitsTogether(words), words);
+    }
+
     void hoursAnalysedCountOnlyTheSelectedHoursAndSaySo()
     {
         MainWindow w(kReferenceScreen);
@@ -140,6 +152,41 @@ class AnalysisOptionsTest : public QObject {
         QVERIFY(summary.startsWith(TextOf(w, QStringLiteral("AnalysisCaption")) + QStringLiteral(" (")));
         w.applyAnalysisOptions({}, std::nullopt);
         QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")), QString());
+    }
+
+    // A weather file in its recorded view: What if compares the recorded hours (the figures of
+    // qav-cli --epw chicago.epw --warming 2: base_recorded_shares and recorded_shares), says so
+    // above the table and shows every column whole at 800 x 600 in Portuguese.
+    void whatIfComparesTheRecordedHoursInTheirView()
+    {
+        QVERIFY(InstallTranslations(*qApp, QLocale(QLocale::Portuguese, QLocale::Brazil)));
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        const auto english = qScopeGuard([] { RemoveTranslators(); });
+        MainWindow w({{800, 600, 15}, 1.0});
+        w.openWeatherFiles({kChicago});
+        w.showRecordedHours();
+        WhatIfDialog dialog(&w);
+        QString failure;
+        QVERIFY(w.applyAnalysisOptions({}, dialog.warming(failure)));
+        dialog.showComparison(w.state());
+        QTableWidget* table = dialog.comparison();
+        QCOMPARE(table->columnCount(), 4);
+        QCOMPARE(table->item(1, 1)->text() + u'|' + table->item(1, 2)->text() + u'|' + table->item(1, 3)->text(),
+                 QStringLiteral("21,2|19,0|-2,2"));
+        QCOMPARE(dialog.compared()->text(), QStringLiteral("Comparadas: as 8760 horas registradas de chicago.epw."));
+        dialog.show();
+        QApplication::processEvents();
+        QVERIFY2(
+            table->horizontalHeader()->length() <= table->viewport()->width(),
+            qPrintable(
+                QStringLiteral("%1 > %2").arg(table->horizontalHeader()->length()).arg(table->viewport()->width())));
+        QVERIFY(table->columnWidth(0) >= 150);  // the names keep the room the figures leave
+        dialog.hide();
+        // The typical view compares the typical days (base_shares 21.1 beside shares 19.8).
+        w.showTypicalDays();
+        dialog.showComparison(w.state());
+        QCOMPARE(table->item(1, 1)->text() + u'|' + table->item(1, 2)->text(), QStringLiteral("21,1|19,8"));
+        QCOMPARE(dialog.compared()->text(), QStringLiteral("Comparados: os dias típicos das normais mensais."));
     }
 
     void whatIfShowsTheSharesSideBySideAndRefusesWhatIsNotAChange()

@@ -32,8 +32,10 @@ class ChartViewTest : public QObject {
         const QPointF at = chart->widgetPointOf(chart->hours()[13]);
         QTest::mouseMove(chart, (at + QPointF(1, 1)).toPoint());
         QCOMPARE(chart->currentHour(), 13);
-        QCOMPARE(Readout(w),
-                 QStringLiteral("January, 14 h (typical day): DBT 26.9 °C, RH 60 %, W 15.40 g/kg, E Thermal Comfort"));
+        QCOMPARE(
+            Readout(w),
+            QStringLiteral(
+                "January, 14\u00a0h (typical day): DBT 26.9\u00a0°C, RH 60\u00a0%, W 15.40\u00a0g/kg, E Thermal Comfort"));
         QCOMPARE(chart->toolTip(), Readout(w));
         QTest::mouseMove(chart, QPoint(2, chart->height() - 2));
         QCOMPARE(Readout(w), QString());
@@ -54,11 +56,12 @@ class ChartViewTest : public QObject {
             QTest::keyClick(chart, r.key);
             QCOMPARE(chart->currentHour(), r.hour);
         }
-        QVERIFY(Readout(w).startsWith(QStringLiteral("February, 1 h (typical day)")));
+        QVERIFY(Readout(w).startsWith(QStringLiteral("February, 1\u00a0h (typical day)")));
         w.openWeatherFiles({kChicago});
         w.showRecordedHours();
         chart->setCurrentHour(4800);
-        QCOMPARE(Readout(w), QStringLiteral("July 20, 1 h: DBT 24.4 °C, RH 85 %, W 16.84 g/kg, F Ventilation"));
+        QCOMPARE(Readout(w),
+                 QStringLiteral("July 20, 1\u00a0h: DBT 24.4\u00a0°C, RH 85\u00a0%, W 16.84\u00a0g/kg, F Ventilation"));
     }
 
     // Choosing B (its letter, its legend row or its results row) lights Solar Heating with the

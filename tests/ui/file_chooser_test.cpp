@@ -160,6 +160,7 @@ class FileChooserTest : public QObject {
 
         Trigger(w, "MOpen");
         auto* drive = w.findChild<QComboBox*>(QStringLiteral("Drive1"));
+        QCOMPARE(drive->view()->accessibleName(), QStringLiteral("Drives"));  // its drop-down list too
         const int root = drive->findText(QStringLiteral("/"));
         QVERIFY(root >= 0);
         drive->setCurrentIndex(root);

@@ -105,8 +105,8 @@ class StationFinderTest : public QObject {
         QCOMPARE(finder->results()->topLevelItem(5)->text(6), QStringLiteral("+761"));
         finder->results()->setCurrentItem(finder->results()->topLevelItem(5));
         const QString far = QStringLiteral(
-            "Station 83377 (Brasília) is 0 km from the site and 761 m higher: the site's "
-            "climate may differ. The pressure is that of the station's elevation, 1161 m.");
+            "Station 83377 (Brasília) is 0\u00a0km from the site and 761\u00a0m higher: the site's "
+            "climate may differ. The pressure is that of the station's elevation, 1161\u00a0m.");
         QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("StationNote"))->text(), far);
         QTest::keyClick(finder->results(), Qt::Key_Return);
         QCOMPARE(TextOf(w, QStringLiteral("ResultsNote")), far);
@@ -135,10 +135,10 @@ class StationFinderTest : public QObject {
                  QStringLiteral("Place: Phoenix (AZ, United States), no station within 300 km"));
         QTest::keyClick(finder->searchField(), Qt::Key_Return);
         QVERIFY(finder->isVisible());  // nothing analysed
-        QCOMPARE(
-            finder->findChild<QLabel*>(QStringLiteral("StationNote"))->text(),
-            QStringLiteral("No station within 300 km: open a weather file for this site. The nearest station, "
-                           "76225 Observatorio Meteorológico Chihuahua, 783 km away, is listed for reference only."));
+        QCOMPARE(finder->findChild<QLabel*>(QStringLiteral("StationNote"))->text(),
+                 QStringLiteral(
+                     "No station within 300\u00a0km: open a weather file for this site. The nearest station, "
+                     "76225 Observatorio Meteorológico Chihuahua, 783\u00a0km away, is listed for reference only."));
         QCOMPARE(w.mySites().count(), 0);
 
         finder->searchField()->setText(QStringLiteral("Campinas, SP"));
@@ -189,6 +189,41 @@ class StationFinderTest : public QObject {
         w.removeFromMySites(1);
         QCOMPARE(Locations(w)->count(), 2);
         QCOMPARE(w.compareView()->rows().size(), size_t(2));
+    }
+
+    // An empty field lists the sites analysed last, newest first, before any search: Down and
+    // Enter analyse one again; typing replaces them with the search and clearing brings them back.
+    void recentSitesFillTheEmptyFinder()
+    {
+        MainWindow w(kReferenceScreen);
+        for (const char* name : {"brasilia", "ain sefra"}) {
+            StationFinder* finder = OpenFinder(w);
+            QTest::keyClicks(finder->searchField(), QString::fromLatin1(name));
+            QTest::keyClick(finder->searchField(), Qt::Key_Return);
+        }
+        StationFinder* finder = OpenFinder(w);
+        QTest::keyClick(finder->searchField(), Qt::Key_Delete);
+        QCOMPARE(finder->recentShown(), 2);
+        QTreeWidget* list = finder->results();
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->topLevelItem(0)->text(0) + u'|' + list->topLevelItem(0)->text(3) + u'|' +
+                     list->topLevelItem(1)->text(0) + u'|' + list->topLevelItem(1)->text(2),
+                 QStringLiteral("Aïn Sefra (Algeria): station 60560 Ain Sefra, 1 km|WMO 60560|"
+                                "Brasília (DF, Brazil): station 83377 Brasília, 1 km|1161"));
+        QVERIFY(finder->summary().startsWith(QStringLiteral("Recent sites, the newest first")));
+        QTest::keyClicks(finder->searchField(), QStringLiteral("recife"));
+        QCOMPARE(finder->recentShown(), 0);
+        QVERIFY(list->topLevelItem(0)->text(3) != QStringLiteral("WMO 60560"));
+        finder->searchField()->clear();
+        QCOMPARE(finder->recentShown(), 2);
+
+        QTest::keyClick(finder->searchField(), Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!finder->isVisible());
+        QCOMPARE(w.state().Current().DataSource, std::string("WMO 83377 1991-2020"));
+        QCOMPARE(w.mySites().count(), 0);
+        QCOMPARE(w.recentSites().newestFirst().front().DataSource, std::string("WMO 83377 1991-2020"));
     }
 
     // 50 slots: the 51st site drops the oldest and says which.

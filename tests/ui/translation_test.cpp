@@ -52,7 +52,7 @@ class TranslationTest : public QObject {
         QVERIFY(MakeHourFilter(22, 5, 12, 2, night));
         QVERIFY(w.applyAnalysisOptions(night, UniformWarming(1.5f)));
         QCOMPARE(TextOf(w, QStringLiteral("AnalysisCaption")),
-                 QString::fromUtf8("Contadas: horas 22-5, dezembro-fevereiro; E se: +1,5\u00a0°C"));
+                 QString::fromUtf8("Horas contadas: 22h–5h, dezembro-fevereiro; E se: +1,5\u00a0°C"));
         QCOMPARE(AnalysisCaption(w.state()), "Counted: hours 22-5, December-February; What if: +1.5 \u00B0C");
         QVERIFY(!w.applyAnalysisOptions(HourFilter{}, UniformWarming(30)));
         QCOMPARE(boxes.size(), size_t(1));
