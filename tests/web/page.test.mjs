@@ -103,6 +103,41 @@ test('Portuguese, compare and the station finder', async () => {
   if (process.env.QAV_PAGE_SCREENSHOT) fs.writeFileSync(path.resolve(root, process.env.QAV_PAGE_SCREENSHOT), screenshot);
 });
 
+test('sun and shade, the comfort model and the wind rose: in the link, from the JSON', async () => {
+  assert.equal(await browser.open(server.url), 'ready');  // Brasília: the equator side is north
+  assert.equal(await browser.evaluate(`document.getElementById('facade').value`), 'N');
+  const row = (facade) => browser.evaluate(`[...document.querySelectorAll('#facade-table tr[data-facade="${facade}"] > *')].map((c) => c.textContent).join('|')`);
+  assert.equal(await row('N'), 'North|62|20|39°|30.0 %|1.23|0°|0.0 %');
+  assert.equal(await row('W'), 'West|66|0|7°|–|8.14|4°|–');
+  assert.ok(!await browser.evaluate(`document.getElementById('wind-section').hidden === false`), 'no wind without recorded hours');
+  const before = await browser.evaluate(`document.getElementById('sun-chart').innerHTML`);
+  await browser.evaluate(`{ const s = document.getElementById('facade'); s.value = 'W'; s.dispatchEvent(new Event('change')); }`);
+  await browser.until(`location.hash.includes('facade=W') && document.documentElement.dataset.state === 'ready'`);
+  assert.notEqual(await browser.evaluate(`document.getElementById('sun-chart').innerHTML`), before);
+  assert.match(await text('#facade-summary'), /^West: an overhang with a 7° cut-off .* 66 overheated sun-hours; depth 8\.14 × /);
+  // A threshold out of range is refused beside its field; one in range is read with the comma.
+  const shade = (value) => browser.evaluate(`{ const f = document.getElementById('shade-above'); f.value = '${value}'; f.dispatchEvent(new Event('change')); }`);
+  await shade('40');
+  assert.equal(await text('#shade-above-error'), '"40" is not a temperature from 10 to 35 °C, such as 26 or 24.5.');
+  await shade('26,5');
+  await browser.until(`location.hash.includes('shade_above=26.5') && document.documentElement.dataset.state === 'ready'`);
+  assert.equal(await row('W'), 'West|20|0|40°|–|1.19|2°|–');
+
+  // Manaus's January by ASHRAE 55: 6 h above the 80 % limit, none with fans at 0.9 m/s.
+  assert.equal(await browser.open(server.url + '#station=82331&comfort=ashrae55'), 'ready');
+  assert.equal(await browser.evaluate(`[...document.querySelectorAll('#adaptive-table tbody tr:first-child > *')].map((c) => c.textContent).join('|')`),
+    'January|27.45|26.31|22.81 – 29.81|18|6|0|14|24|0');
+  assert.match(await browser.evaluate(`document.getElementById('graph').innerHTML`), /ASHRAE 55/);
+  await browser.evaluate(`{ const s = document.getElementById('comfort'); s.value = 'givoni'; s.dispatchEvent(new Event('change')); }`);
+  await browser.until(`!location.hash.includes('comfort') && document.documentElement.dataset.state === 'ready'`);
+  assert.ok(await browser.evaluate(`document.getElementById('adaptive').hidden`));
+
+  assert.equal(await browser.open(server.url + '#epw=chicago.epw'), 'ready');
+  assert.equal(await text('#wind-summary li:nth-child(2)'), 'Ventilation hours (F): prevailing winds: SW, 16.3 %; calm 4.4 %');
+  assert.equal(await browser.evaluate(`document.getElementById('wind-rose').getAttribute('aria-label')`),
+    'Wind rose: All hours: prevailing winds: S, 13.0 %; calm 3.5 %. Ventilation hours (F): prevailing winds: SW, 16.3 %; calm 4.4 %');
+});
+
 test('bad fragments and files give the error state and a message', async () => {
   for (const [fragment, message] of [
     ['#dataset=brazil&location=99', /^The analysis could not be made:\nThere is no location 99 in Brazil\.$/],

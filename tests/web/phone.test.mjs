@@ -216,6 +216,7 @@ test('the page starts under its security policy, and axe-core finds no violation
       [phone, 'station', '#station=83377', null],
       [desktop, 'compare', '', `document.getElementById('compare-details').open = true`],
       [desktop, 'what-if', '#warming=2', null],
+      [phone, 'sun-comfort', '#station=82331&comfort=en16798&facade=E&shade_above=25', null],
       [desktop, 'Portuguese', '#lang=pt-BR', `document.getElementById('months-details').open = true`],
     ]) {
       if (state === 'file') fs.copyFileSync(path.join(root, 'tests/data/fixtures/chicago.epw'), path.join(site, 'chicago.epw'));

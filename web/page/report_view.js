@@ -39,7 +39,9 @@ function picture(svg, caption, label) {
 }
 
 /// Fills `container` with `report` ({title, blocks}); pictures: {chart, graph, chartLabel,
-/// graphLabel}, the SVG and text alternative of each.
+/// graphLabel}, the SVG and text alternative of each, and the sun path's, the calendar's, the
+/// wind rose's and the adaptive graph's as {svg, label} under 'sun-chart', 'calendar',
+/// 'wind-rose' and 'adaptive' (a block whose picture is not given is shown as its caption).
 export function fillReport(container, report, pictures) {
   const parts = [element('h1', report.title)];
   parts[0].id = 'report-title';
@@ -52,6 +54,11 @@ export function fillReport(container, report, pictures) {
       case 'table': parts.push(table(b, false)); break;
       case 'chart': parts.push(picture(pictures.chart, b.text, pictures.chartLabel)); break;
       case 'graph': parts.push(picture(pictures.graph, b.text, pictures.graphLabel)); break;
+      case 'sun_path': case 'calendar': case 'wind_rose': case 'adaptive_graph': {
+        const shown = pictures[{ sun_path: 'sun-chart', calendar: 'calendar', wind_rose: 'wind-rose', adaptive_graph: 'adaptive' }[b.kind]];
+        parts.push(shown?.svg ? picture(shown.svg, b.text, shown.label || b.text) : element('p', b.text));
+        break;
+      }
       case 'guidance': {
         const advice = element('article', '', 'advice');
         advice.append(element('h3', b.heading), element('p', b.share, 'share'));
