@@ -56,7 +56,8 @@ export function fillReport(container, report, pictures) {
       case 'graph': parts.push(picture(pictures.graph, b.text, pictures.graphLabel)); break;
       case 'sun_path': case 'calendar': case 'wind_rose': case 'adaptive_graph': {
         const shown = pictures[{ sun_path: 'sun-chart', calendar: 'calendar', wind_rose: 'wind-rose', adaptive_graph: 'adaptive' }[b.kind]];
-        parts.push(shown?.svg ? picture(shown.svg, b.text, shown.label || b.text) : element('p', b.text));
+        if (shown?.svg) parts.push(picture(shown.svg, b.text, shown.label || b.text));
+        else if (b.text) parts.push(element('p', b.text));
         break;
       }
       case 'guidance': {

@@ -49,7 +49,9 @@ const head = (table, columns) => {
 };
 const orDash = (v, text = (x) => decimal(String(x))) => (v === null || v === undefined ? '–' : text(v));
 const picture = (id, svg, label) => {
+  // A picture's role comes with the picture: an empty box (no analysis yet) is no image.
   $(id).innerHTML = viewSvg(svg);
+  $(id).setAttribute('role', 'img');
   $(id).setAttribute('aria-label', label);
 };
 
@@ -176,7 +178,7 @@ const roseHours = (rose) => rose.calm + rose.hours.reduce((sum, classes) => sum 
 function showWind(qav, r, request) {
   $('wind-section').hidden = !r.wind;
   // Without recorded hours there is no wind: no rose of an earlier file stays for the report.
-  if (!r.wind) { $('wind-rose').replaceChildren(); return; }
+  if (!r.wind) { $('wind-rose').replaceChildren(); $('wind-rose').removeAttribute('role'); return; }
   const line = (label, rose) => {
     const total = roseHours(rose);
     const calm = total ? decimal((100 * rose.calm / total).toFixed(1)) : '0';
