@@ -132,6 +132,20 @@ test('sun and shade, the comfort model and the wind rose: in the link, from the 
   await browser.until(`!location.hash.includes('comfort') && document.documentElement.dataset.state === 'ready'`);
   assert.ok(await browser.evaluate(`document.getElementById('adaptive').hidden`));
 
+  // EN 16798-1 and Portuguese: category II's band, the hours within each category, decimal commas.
+  assert.equal(await browser.open(server.url + '#station=82331&comfort=en16798&lang=pt-BR'), 'ready');
+  assert.equal(await browser.evaluate(`[...document.querySelectorAll('#adaptive-table tbody tr:first-child > *')].map((c) => c.textContent).join('|')`),
+    'janeiro|27,45|27,86|23,86 – 30,86|11|19|24');
+  assert.equal(await row('N'), 'Norte|73|0|43°|–|1,07|28°|–');
+  // A link's threshold out of range is refused in the page's words.
+  assert.equal(await browser.open(server.url + '#shade_above=40'), 'error');
+  assert.equal(await text('#message'), 'The analysis could not be made:\nShade above: 40 is outside 10 – 35.');
+
+  // Chicago's recorded hours: January's mean lies outside ASHRAE 55's range; July by the hour.
+  assert.equal(await browser.open(server.url + '#epw=chicago.epw&hours=recorded&comfort=ashrae55'), 'ready');
+  const month = (n) => browser.evaluate(`[...document.querySelectorAll('#adaptive-table tbody tr:nth-child(${n}) > *')].map((c) => c.textContent).join('|')`);
+  assert.equal(await month(1), 'January|-4.65|16.36|12.86 – 19.86|out of range');
+  assert.equal(await month(7), 'July|24.13|25.28|21.78 – 28.78|345|142|257|273|403|84');
   assert.equal(await browser.open(server.url + '#epw=chicago.epw'), 'ready');
   assert.equal(await text('#wind-summary li:nth-child(2)'), 'Ventilation hours (F): prevailing winds: SW, 16.3 %; calm 4.4 %');
   assert.equal(await browser.evaluate(`document.getElementById('wind-rose').getAttribute('aria-label')`),
