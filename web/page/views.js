@@ -49,7 +49,13 @@ const head = (table, columns) => {
 };
 const orDash = (v, text = (x) => decimal(String(x))) => (v === null || v === undefined ? '–' : text(v));
 const picture = (id, svg, label) => {
-  // A picture's role comes with the picture: an empty box (no analysis yet) is no image.
+  // A picture's role comes with the picture: an empty box (no analysis yet) is no image, nor is
+  // the error object of a picture the module could not draw.
+  if (svg.startsWith('{"error"')) {
+    $(id).replaceChildren();
+    $(id).removeAttribute('role');
+    return;
+  }
   $(id).innerHTML = viewSvg(svg);
   $(id).setAttribute('role', 'img');
   $(id).setAttribute('aria-label', label);
