@@ -110,11 +110,19 @@ test('sun and shade, the comfort model and the wind rose: in the link, from the 
   assert.equal(await row('N'), 'North|62|20|39°|30.0 %|1.23|0°|0.0 %');
   assert.equal(await row('W'), 'West|66|0|7°|–|8.14|4°|–');
   assert.ok(!await browser.evaluate(`document.getElementById('wind-section').hidden === false`), 'no wind without recorded hours');
+  assert.match(await browser.evaluate(`document.getElementById('calendar').getAttribute('aria-label')`),
+    /^When: the hours' strategies \(hours of the typical days\): Jan 1–8 C, 9 F, 10–20 E, 21–22 F, 23–24 C; Feb /);
   const before = await browser.evaluate(`document.getElementById('sun-chart').innerHTML`);
   await browser.evaluate(`{ const s = document.getElementById('facade'); s.value = 'W'; s.dispatchEvent(new Event('change')); }`);
   await browser.until(`location.hash.includes('facade=W') && document.documentElement.dataset.state === 'ready'`);
   assert.notEqual(await browser.evaluate(`document.getElementById('sun-chart').innerHTML`), before);
   assert.match(await text('#facade-summary'), /^West: an overhang with a 7° cut-off .* 66 overheated sun-hours; depth 8\.14 × /);
+  // Back to the equator side, as a link without a façade (or with one the page does not know) shows.
+  await browser.evaluate('history.back()');
+  await browser.until(`!location.hash.includes('facade') && document.getElementById('facade').value === 'N' && document.documentElement.dataset.state === 'ready'`);
+  assert.match(await text('#facade-summary'), /^North: an overhang with a 39° cut-off/);
+  assert.equal(await browser.open(server.url + '#dataset=brazil&location=5&facade=up'), 'ready');
+  assert.equal(await browser.evaluate(`document.getElementById('facade').value`), 'N');
   // A threshold out of range is refused beside its field; one in range is read with the comma.
   const shade = (value) => browser.evaluate(`{ const f = document.getElementById('shade-above'); f.value = '${value}'; f.dispatchEvent(new Event('change')); }`);
   await shade('40');
@@ -148,6 +156,12 @@ test('sun and shade, the comfort model and the wind rose: in the link, from the 
   assert.equal(await month(7), 'July|24.13|25.28|21.78 – 28.78|345|142|257|273|403|84');
   assert.equal(await browser.open(server.url + '#epw=chicago.epw'), 'ready');
   assert.equal(await text('#wind-summary li:nth-child(2)'), 'Ventilation hours (F): prevailing winds: SW, 16.3 %; calm 4.4 %');
+  // The print view draws the rose and the sun's pictures as the page shows them.
+  await browser.evaluate(`document.getElementById('report').click()`);
+  assert.equal(await browser.evaluate(`document.querySelectorAll('#report-body figure svg').length`), 5);
+  assert.match(await browser.evaluate(`[...document.querySelectorAll('#report-body .picture')].map((p) => p.getAttribute('aria-label')).join('\\n')`),
+    /^Wind rose: All hours: prevailing winds: S, 13\.0 %/m);
+  await browser.evaluate(`document.getElementById('close-report').click()`);
   assert.equal(await browser.evaluate(`document.getElementById('wind-rose').getAttribute('aria-label')`),
     'Wind rose: All hours: prevailing winds: S, 13.0 %; calm 3.5 %. Ventilation hours (F): prevailing winds: SW, 16.3 %; calm 4.4 %');
 });

@@ -118,7 +118,7 @@ function showSun(qav, r, request, state, names) {
     for (let h = 0; h < 24;) {
       let end = h;
       while (end + 1 < 24 && letters[end + 1] === letters[h]) ++end;
-      parts.push(`${h + 1}–${end + 1} ${letters[h]}`);
+      parts.push(`${end > h ? `${h + 1}–${end + 1}` : h + 1} ${letters[h]}`);
       h = end + 1;
     }
     return `${names.month_abbreviations[m]} ${parts.join(', ')}`;
