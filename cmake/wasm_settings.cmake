@@ -5,6 +5,11 @@
 add_compile_options(-fwasm-exceptions)
 add_link_options(-fwasm-exceptions)
 
+# Link-time optimisation across the layers: the linker drops and folds what no request reaches
+# (qav.wasm 505 KB instead of 539 KB); the answers stay qav-cli's bytes (tests/web/qav.test.mjs).
+add_compile_options(-flto)
+add_link_options(-flto)
+
 # {fmt} and fast_float are used header-only from the system's include folder, but all of it on
 # em++'s path would put the system's C library before emscripten's: em++ gets a folder of links
 # to those two alone.

@@ -3530,6 +3530,57 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
 </context>
 <context>
+    <name>qav::WebPageViews</name>
+    <message>
+        <source>&quot;%1&quot; is not a temperature from 10 to 35 °C, such as 26 or 24.5.</source>
+        <translation>“%1” não é uma temperatura de 10 a 35 °C, como 26 ou 24,5.</translation>
+    </message>
+    <message>
+        <source>ASHRAE 55 adaptive</source>
+        <translation>ASHRAE 55 adaptativo</translation>
+    </message>
+    <message>
+        <source>Above with fans (0.9 m/s)</source>
+        <translation>Acima, com ventiladores (0,9 m/s)</translation>
+    </message>
+    <message>
+        <source>Band II (°C)</source>
+        <translation>Faixa II (°C)</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Abaixo</translation>
+    </message>
+    <message>
+        <source>Comfort model</source>
+        <translation>Modelo de conforto</translation>
+    </message>
+    <message>
+        <source>EN 16798-1 adaptive</source>
+        <translation>EN 16798-1 adaptativo</translation>
+    </message>
+    <message>
+        <source>Givoni chart</source>
+        <translation>Carta de Givoni</translation>
+    </message>
+    <message>
+        <source>In 80 % with fans (0.9 m/s)</source>
+        <translation>Em 80 %, com ventiladores (0,9 m/s)</translation>
+    </message>
+    <message>
+        <source>Shade above</source>
+        <translation>Sombrear acima de</translation>
+    </message>
+    <message>
+        <source>Shade above (°C, 10 to 35)</source>
+        <translation>Sombrear acima de (°C, 10 a 35)</translation>
+    </message>
+    <message>
+        <source>Shading of the eight façades</source>
+        <translation>Sombreamento das oito fachadas</translation>
+    </message>
+</context>
+<context>
     <name>qav::WhatIfDialog</name>
     <message>
         <source>What if it were warmer</source>

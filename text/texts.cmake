@@ -15,6 +15,7 @@ set(QAV_TEXT_HEADERS
   text/comfort_texts.h
   text/facade_texts.h
   text/finder_page_texts.h
+  text/page_view_texts.h
 )
 # The contexts looked up at run time (Translated); their Portuguese is compiled into qav_text.
 set(QAV_TEXT_CONTEXTS
@@ -24,6 +25,6 @@ set(QAV_TEXT_CONTEXTS
 )
 # The browser page's own texts, which text/make_texts.py writes to the page's texts-pt_BR.json
 # instead, so that the module does not carry them.
-set(QAV_PAGE_CONTEXTS qav::WebPage qav::WebFinder)
+set(QAV_PAGE_CONTEXTS qav::WebPage qav::WebFinder qav::WebPageViews)
 # The one translation file: English is the source language, Brazilian Portuguese its only other.
 set(QAV_TRANSLATION_FILE text/qav_pt_BR.ts)

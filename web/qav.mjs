@@ -142,6 +142,9 @@ export default async function createQav(options = {}) {
     graphSvg: (request) => call('graph', request),
     windRoseSvg: (request) => call('wind_rose', request),
     adaptiveChartSvg: (request) => call('adaptive_chart', request),
+    /// The sun path and the hours' calendar, as qav-cli's --sun-chart and --calendar-chart.
+    sunChartSvg: (request) => call('sun_chart', request),
+    calendarSvg: (request) => call('calendar', request),
     compareSvg: (request) => call('compare', request),
     /// The PDF report's content for the request's first location: {title, blocks} (JSON).
     report: (request) => call('report', request),

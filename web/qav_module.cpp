@@ -38,6 +38,7 @@
 #include "pipeline/report_json.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
+#include "pipeline/sun_pictures.h"
 #include "text/report_texts.h"
 #include "text/comfort_texts.h"
 
@@ -174,7 +175,7 @@ class Session {
                     std::vector<std::string>& warnings, bool& withWarnings, bool& json)
     {
         if (what != "analyze" && what != "chart" && what != "graph" && what != "compare" && what != "report" &&
-            what != "wind_rose" && what != "adaptive_chart")
+            what != "wind_rose" && what != "adaptive_chart" && what != "sun_chart" && what != "calendar")
             throw Refusal(option_text::kUnknownKey, {what});
         std::vector<RequestOption> options = RequestFromKeys(entries, withWarnings);
         for (const RequestOption& o : options) {
@@ -211,6 +212,10 @@ class Session {
                                                            : PictureKind::AdaptiveGraph;
             AnalysisState state = analyser.Analyse(plan.items.front());
             state.Comfort = request.comfort;
+            // The sun path and the calendar, as qav-cli's --sun-chart and --calendar-chart write them.
+            if (what == "sun_chart" || what == "calendar")
+                return SunPictureSvg(what == "sun_chart" ? SunPictureKind::SunPath : SunPictureKind::Calendar, state,
+                                     request.language);
             if (kind == PictureKind::WindRose && !state.CurrentRecorded())
                 throw ComfortRefusal(comfort_text::kWindRoseNeedsWeather, {"wind_rose"});
             return PictureSvg(kind, state, DecimalSeparatorOf(request.language), request.language);

@@ -131,6 +131,69 @@ test('a place: listed first with its stations, analysed as its station named for
   assert.match(await text('#place'), /^Campinas/);  // nothing else analysed
 });
 
+test('sun and shade, the comfort model and the wind rose: in the link, from the JSON', async () => {
+  assert.equal(await browser.open(server.url), 'ready');  // Brasília: the equator side is north
+  assert.equal(await browser.evaluate(`document.getElementById('facade').value`), 'N');
+  const row = (facade) => browser.evaluate(`[...document.querySelectorAll('#facade-table tr[data-facade="${facade}"] > *')].map((c) => c.textContent).join('|')`);
+  assert.equal(await row('N'), 'North|62|20|39°|30.0 %|1.23|0°|0.0 %');
+  assert.equal(await row('W'), 'West|66|0|7°|–|8.14|4°|–');
+  assert.ok(!await browser.evaluate(`document.getElementById('wind-section').hidden === false`), 'no wind without recorded hours');
+  assert.match(await browser.evaluate(`document.getElementById('calendar').getAttribute('aria-label')`),
+    /^When: the hours' strategies \(hours of the typical days\): Jan 1–8 C, 9 F, 10–20 E, 21–22 F, 23–24 C; Feb /);
+  const before = await browser.evaluate(`document.getElementById('sun-chart').innerHTML`);
+  await browser.evaluate(`{ const s = document.getElementById('facade'); s.value = 'W'; s.dispatchEvent(new Event('change')); }`);
+  await browser.until(`location.hash.includes('facade=W') && document.documentElement.dataset.state === 'ready'`);
+  assert.notEqual(await browser.evaluate(`document.getElementById('sun-chart').innerHTML`), before);
+  assert.match(await text('#facade-summary'), /^West: an overhang with a 7° cut-off .* 66 overheated sun-hours; depth 8\.14 × /);
+  // Back to the equator side, as a link without a façade (or with one the page does not know) shows.
+  await browser.evaluate('history.back()');
+  await browser.until(`!location.hash.includes('facade') && document.getElementById('facade').value === 'N' && document.documentElement.dataset.state === 'ready'`);
+  assert.match(await text('#facade-summary'), /^North: an overhang with a 39° cut-off/);
+  assert.equal(await browser.open(server.url + '#dataset=brazil&location=5&facade=up'), 'ready');
+  assert.equal(await browser.evaluate(`document.getElementById('facade').value`), 'N');
+  // A threshold out of range is refused beside its field; one in range is read with the comma.
+  const shade = (value) => browser.evaluate(`{ const f = document.getElementById('shade-above'); f.value = '${value}'; f.dispatchEvent(new Event('change')); }`);
+  await shade('40');
+  assert.equal(await text('#shade-above-error'), '"40" is not a temperature from 10 to 35 °C, such as 26 or 24.5.');
+  await shade('26,5');
+  await browser.until(`location.hash.includes('shade_above=26.5') && document.documentElement.dataset.state === 'ready'`);
+  assert.equal(await row('W'), 'West|20|0|40°|–|1.19|2°|–');
+
+  // Manaus's January by ASHRAE 55: 6 h above the 80 % limit, none with fans at 0.9 m/s.
+  assert.equal(await browser.open(server.url + '#station=82331&comfort=ashrae55'), 'ready');
+  assert.equal(await browser.evaluate(`[...document.querySelectorAll('#adaptive-table tbody tr:first-child > *')].map((c) => c.textContent).join('|')`),
+    'January|27.45|26.31|22.81 – 29.81|18|6|0|14|24|0');
+  assert.match(await browser.evaluate(`document.getElementById('graph').innerHTML`), /ASHRAE 55/);
+  await browser.evaluate(`{ const s = document.getElementById('comfort'); s.value = 'givoni'; s.dispatchEvent(new Event('change')); }`);
+  await browser.until(`!location.hash.includes('comfort') && document.documentElement.dataset.state === 'ready'`);
+  assert.ok(await browser.evaluate(`document.getElementById('adaptive').hidden`));
+
+  // EN 16798-1 and Portuguese: category II's band, the hours within each category, decimal commas.
+  assert.equal(await browser.open(server.url + '#station=82331&comfort=en16798&lang=pt-BR'), 'ready');
+  assert.equal(await browser.evaluate(`[...document.querySelectorAll('#adaptive-table tbody tr:first-child > *')].map((c) => c.textContent).join('|')`),
+    'janeiro|27,45|27,86|23,86 – 30,86|11|19|24');
+  assert.equal(await row('N'), 'Norte|73|0|43°|–|1,07|28°|–');
+  // A link's threshold out of range is refused in the page's words.
+  assert.equal(await browser.open(server.url + '#shade_above=40'), 'error');
+  assert.equal(await text('#message'), 'The analysis could not be made:\nShade above: 40 is outside 10 – 35.');
+
+  // Chicago's recorded hours: January's mean lies outside ASHRAE 55's range; July by the hour.
+  assert.equal(await browser.open(server.url + '#epw=chicago.epw&hours=recorded&comfort=ashrae55'), 'ready');
+  const month = (n) => browser.evaluate(`[...document.querySelectorAll('#adaptive-table tbody tr:nth-child(${n}) > *')].map((c) => c.textContent).join('|')`);
+  assert.equal(await month(1), 'January|-4.65|16.36|12.86 – 19.86|out of range');
+  assert.equal(await month(7), 'July|24.13|25.28|21.78 – 28.78|345|142|257|273|403|84');
+  assert.equal(await browser.open(server.url + '#epw=chicago.epw'), 'ready');
+  assert.equal(await text('#wind-summary li:nth-child(2)'), 'Ventilation hours (F): prevailing winds: SW, 16.3 %; calm 4.4 %');
+  // The print view draws the rose and the sun's pictures as the page shows them.
+  await browser.evaluate(`document.getElementById('report').click()`);
+  assert.equal(await browser.evaluate(`document.querySelectorAll('#report-body figure svg').length`), 5);
+  assert.match(await browser.evaluate(`[...document.querySelectorAll('#report-body .picture')].map((p) => p.getAttribute('aria-label')).join('\\n')`),
+    /^Wind rose: All hours: prevailing winds: S, 13\.0 %/m);
+  await browser.evaluate(`document.getElementById('close-report').click()`);
+  assert.equal(await browser.evaluate(`document.getElementById('wind-rose').getAttribute('aria-label')`),
+    'Wind rose: All hours: prevailing winds: S, 13.0 %; calm 3.5 %. Ventilation hours (F): prevailing winds: SW, 16.3 %; calm 4.4 %');
+});
+
 test('bad fragments and files give the error state and a message', async () => {
   for (const [fragment, message] of [
     ['#dataset=brazil&location=99', /^The analysis could not be made:\nThere is no location 99 in Brazil\.$/],

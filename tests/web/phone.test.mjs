@@ -217,6 +217,7 @@ test('the page starts under its security policy, and axe-core finds no violation
       [phone, 'station', '#station=83377', null],
       [desktop, 'compare', '', `document.getElementById('compare-details').open = true`],
       [desktop, 'what-if', '#warming=2', null],
+      [phone, 'sun-comfort', '#station=82331&comfort=en16798&facade=E&shade_above=25', null],
       [desktop, 'Portuguese', '#lang=pt-BR', `document.getElementById('months-details').open = true`],
     ]) {
       if (state === 'file') fs.copyFileSync(path.join(root, 'tests/data/fixtures/chicago.epw'), path.join(site, 'chicago.epw'));
@@ -252,13 +253,14 @@ test('the report to print, what-if before and after, a strategy explained, stati
     assert.equal(await b.evaluate('document.activeElement.id'), 'report-title');
     // Every block of the module's report, in its order: the sections, pictures, tables and advice.
     const kinds = await b.evaluate(`[...document.getElementById('report-body').children].map((e) => e.tagName + (e.className ? '.' + e.className : '')).join(' ')`);
-    const tag = { section: 'H2', text: 'P', note: 'P.note', facts: 'TABLE.facts', table: 'TABLE', chart: 'FIGURE', graph: 'FIGURE', guidance: 'ARTICLE.advice' };
+    const tag = { section: 'H2', text: 'P', note: 'P.note', facts: 'TABLE.facts', table: 'TABLE', chart: 'FIGURE', graph: 'FIGURE', guidance: 'ARTICLE.advice',
+      sun_path: 'FIGURE', calendar: 'FIGURE', wind_rose: 'FIGURE', adaptive_graph: 'FIGURE' };
     const report = JSON.parse((await createQav()).report({ warming: '2' }));
     assert.equal(kinds, ['H1', ...report.blocks.map((block) => tag[block.kind]).filter(Boolean)].join(' '));
     assert.match(kinds, / H2 (P )+(ARTICLE\.advice )+/);
     assert.equal(await text(b, '#report-title'), 'Bioclimatic analysis of Brasília (Brazil)');
     assert.equal(await b.evaluate(`[...document.querySelectorAll('#report-body table.facts tr')].find((r) => r.cells[0].textContent === 'Warming').cells[1].textContent`), '+2 °C');
-    assert.ok(await b.evaluate(`document.querySelectorAll('#report-body figure svg').length === 2`));
+    assert.ok(await b.evaluate(`document.querySelectorAll('#report-body figure svg').length === 4`));
     assert.equal(await b.evaluate(`getComputedStyle(document.querySelector('main')).display`), 'none');
     const pdf = Buffer.from((await b.page('Page.printToPDF', { preferCSSPageSize: true })).data, 'base64');
     assert.match(pdf.toString('latin1'), /\/MediaBox \[0 0 594\.9\d+ 841\.9\d+\]/);  // A4

@@ -93,6 +93,23 @@ test('the chart, the graph and the compare picture as SVG', () => {
     fs.readFileSync(svg('kp.svg'), 'utf8'));
 });
 
+test('the sun path and the calendar as SVG, with the façade, the shading line and the projection', () => {
+  const svg = (name) => path.join(tmp, name);
+  run('--dataset', 'brazil', '--location', '5', '--sun-chart', svg('s.svg'), '--calendar-chart', svg('d.svg'));
+  assert.equal(qav.sunChartSvg({ dataset: 'brazil', location: 5 }), fs.readFileSync(svg('s.svg'), 'utf8'));
+  assert.equal(qav.calendarSvg({ dataset: 'brazil', location: 5 }), fs.readFileSync(svg('d.svg'), 'utf8'));
+  // Chicago's recorded hours faint on the path, the west façade's mask, in Portuguese.
+  const epw = path.join(root, 'tests/data/fixtures/chicago.epw');
+  run('--epw', epw, '--facade', 'W', '--shade-above', '24.5', '--sun-projection', 'equidistant', '--lang', 'pt_BR',
+    '--sun-chart', svg('sw.svg'), '--calendar-chart', svg('dw.svg'));
+  const request = { epw: fs.readFileSync(epw, 'latin1'), path: epw, facade: 'W', shade_above: 24.5, sun_projection: 'equidistant', lang: 'pt_BR' };
+  const sun = qav.sunChartSvg(request);
+  assert.equal(sun, fs.readFileSync(svg('sw.svg'), 'utf8'));
+  assert.notEqual(sun, qav.sunChartSvg({ ...request, facade: 'E' }));
+  assert.equal(qav.calendarSvg(request), fs.readFileSync(svg('dw.svg'), 'utf8'));
+  assert.equal(JSON.parse(qav.sunChartSvg({ facade: 'up' })).error.code, 'not_facade');
+});
+
 test('failures are error objects with the CLI message, never exceptions', () => {
   const bad = path.join(tmp, 'QAVBAD.TXT');
   fs.writeFileSync(bad, '"Lima","Peru",-12.05,-77.04,13,"X"\n1,18,1e30,80\n');

@@ -4,6 +4,7 @@ import createQav from './qav.mjs';
 import { readDecimal } from './numbers.js';
 import { fillReport } from './report_view.js';
 import { viewSvg } from './svg_view.js';
+import { bindViews, readViewKeys, setViewFields, showViews, viewKeys, viewPictures } from './views.js';
 import { countryName, currentLanguage, decimal, languageOf, setLanguage, t } from './texts.js';
 
 const $ = (id) => document.getElementById(id);
@@ -28,7 +29,7 @@ let files = 0;
 
 // What is analysed: the source (a data set's slot, a station or a file's text) and the options.
 const state = { source: { kind: 'dataset', dataset: 'brazil', location: null }, hours: 'typical',
-  hour_range: '', months: '', warming: '' };
+  hour_range: '', months: '', warming: '', facade: '', shade_above: '', comfort: '' };
 let lastJson = '';
 let lastRequest = null;  // the analysis shown: the downloads and the copied table ask for its other forms
 let lastSvg = '';
@@ -60,7 +61,7 @@ function readFragment() {
   const p = new URLSearchParams(location.hash.slice(1));
   // No source: the program's start-up location (Brasília), as qav-cli without options.
   const s = { source: { kind: 'dataset', dataset: 'brazil', location: null, startup: true }, hours: 'typical',
-    hour_range: p.get('hour_range') ?? '', months: p.get('months') ?? '', warming: p.get('warming') ?? '' };
+    hour_range: p.get('hour_range') ?? '', months: p.get('months') ?? '', warming: p.get('warming') ?? '', ...readViewKeys(p) };
   // An old link's "2,5" reads as 2.5; what is no number goes to the module, which says why.
   s.warming = readDecimal(s.warming) ?? s.warming;
   if (p.get('hours') === 'recorded') s.hours = 'recorded';
@@ -86,7 +87,7 @@ function writeFragment({ push = false } = {}) {
   }
   else if (src.url) p.set('epw', src.url);
   if (currentLanguage() !== languageOf(navigator.language)) p.set('lang', currentLanguage());
-  for (const key of ['hour_range', 'months', 'warming']) if (state[key]) p.set(key, state[key]);
+  for (const key of ['hour_range', 'months', 'warming', ...viewKeys]) if (state[key]) p.set(key, state[key]);
   if (state.hours === 'recorded') p.set('hours', 'recorded');
   const fragment = '#' + p.toString();
   startedFragment = fragment;
@@ -107,6 +108,7 @@ function options(request) {
   if (state.hour_range) request.hour_range = state.hour_range;
   if (state.months) request.months = state.months;
   if (state.warming && Number(state.warming) !== 0) request.warming = state.warming;
+  for (const key of viewKeys) if (state[key]) request[key] = state[key];
   request.lang = moduleLanguage();
   return request;
 }
@@ -155,7 +157,8 @@ const setName = (value) => {
 };
 
 function refusalText({ code, values: v }, src = null) {
-  const field = { '--months': t('Months'), '--hour-range': t('Clock hours'), '--warming': t('What if') }[v[0]];
+  const field = { '--months': t('Months'), '--hour-range': t('Clock hours'), '--warming': t('What if'),
+    '--shade-above': t('Shade above') }[v[0]];
   switch (code) {
     case 'location_outside': return t('There is no location %1 in %2: it holds %3 locations.', v[1], setName(v[3]), v[2]);
     case 'not_data_set': return t('"%1" is not a data set (brazil, south-america, world).', v[1]);
@@ -286,6 +289,7 @@ function showBelow({ r, request }) {
   $('graph').setAttribute('aria-label', `${t('Monthly climate graph of %1', r.name)}: ${months.join('; ')}`);
   fillMonths(r);
   if ($('compare-details').open) showCompare();
+  showViews(qav, r, { ...request, ...(state.hours === 'recorded' && r.recorded_shares ? { hours: 'recorded' } : {}) }, state, namesNow());
 }
 
 function fillResults(r) {
@@ -662,9 +666,10 @@ function openReport() {
   const text = qav.report(lastRequest);
   const error = failed(text);
   if (error) throw errorMessage(error, state.source);
+  const adaptive = { svg: viewSvg(qav.adaptiveChartSvg(lastRequest)), label: $('graph').getAttribute('aria-label') };
   fillReport($('report-body'), JSON.parse(text), {
     chart: $('chart').innerHTML, chartLabel: $('chart').getAttribute('aria-label'),
-    graph: $('graph').innerHTML, graphLabel: $('graph').getAttribute('aria-label'),
+    graph: $('graph').innerHTML, graphLabel: $('graph').getAttribute('aria-label'), ...viewPictures(), adaptive,
   });
   document.documentElement.classList.add('report');
   $('report-view').hidden = false;
@@ -795,6 +800,7 @@ function bind() {
     $('inputs').scrollIntoView({ block: 'start' });
   });
   $('lang').addEventListener('change', async () => { await setLanguage($('lang').value); analyse(); });
+  bindViews(state, () => analyse({ push: true }));
   $('compare-details').addEventListener('toggle', () => { if ($('compare-details').open) showCompare(); });
   $('svg').addEventListener('click', () => save(downloadName(t('chart'), '.svg'), new Blob([lastSvg], { type: 'image/svg+xml' })));
   $('png').addEventListener('click', () => savePng().catch((e) => setState('error', e.message)));
@@ -851,6 +857,7 @@ async function start() {
   $('warming').value = decimal(state.warming);
   $('warming-error').hidden = true;
   $('warming').setAttribute('aria-invalid', 'false');
+  setViewFields(state);
   const src = state.source;
   // A data set the module does not know is refused by it, in qav-cli's words.
   if (src.kind === 'dataset' && kDataSets.includes(src.dataset)) $('dataset').value = src.dataset;

@@ -39,8 +39,9 @@ function picture(svg, caption, label) {
 }
 
 /// Fills `container` with `report` ({title, blocks}); pictures: {chart, graph, chartLabel,
-/// graphLabel}, the SVG and text alternative of each, and {svg, label} under a picture block's
-/// kind (sun_path, calendar, wind_rose, adaptive_graph) for those the page drew.
+/// graphLabel}, the SVG and text alternative of each, and the sun path's, the calendar's, the
+/// wind rose's and the adaptive graph's as {svg, label} under 'sun-chart', 'calendar',
+/// 'wind-rose' and 'adaptive' (a block whose picture is not given is shown as its caption).
 export function fillReport(container, report, pictures) {
   const parts = [element('h1', report.title)];
   parts[0].id = 'report-title';
@@ -53,14 +54,12 @@ export function fillReport(container, report, pictures) {
       case 'table': parts.push(table(b, false)); break;
       case 'chart': parts.push(picture(pictures.chart, b.text, pictures.chartLabel)); break;
       case 'graph': parts.push(picture(pictures.graph, b.text, pictures.graphLabel)); break;
-      case 'sun_path':
-      case 'calendar':
-      case 'wind_rose':
-      case 'adaptive_graph':
-        // Drawn where the page was given the picture ({svg, label} under the block's kind): a
-        // caption alone would stand for a picture that is not there.
-        if (pictures[b.kind]) parts.push(picture(pictures[b.kind].svg, b.text, pictures[b.kind].label));
+      case 'sun_path': case 'calendar': case 'wind_rose': case 'adaptive_graph': {
+        const shown = pictures[{ sun_path: 'sun-chart', calendar: 'calendar', wind_rose: 'wind-rose', adaptive_graph: 'adaptive' }[b.kind]];
+        if (shown?.svg) parts.push(picture(shown.svg, b.text, shown.label || b.text));
+        else if (b.text) parts.push(element('p', b.text));
         break;
+      }
       case 'guidance': {
         const advice = element('article', '', 'advice');
         advice.append(element('h3', b.heading), element('p', b.share, 'share'));
