@@ -161,12 +161,15 @@ SunShadeView::SunShadeView(AnalysisState& state, QWidget* parent) : QWidget(pare
     auto* right = new QSplitter(Qt::Vertical, this);
     right->addWidget(calendar_);
     right->addWidget(tablePane);
+    // The table is what is read figure by figure: it gets the larger share of the height.
+    right->setStretchFactor(0, 2);
+    right->setStretchFactor(1, 3);
     auto* panes = new QSplitter(Qt::Horizontal, this);
     panes->setObjectName(QStringLiteral("SunPanes"));
     panes->addWidget(sunPath_);
     panes->addWidget(right);
-    panes->setStretchFactor(0, 1);
-    panes->setStretchFactor(1, 1);
+    panes->setStretchFactor(0, 2);
+    panes->setStretchFactor(1, 3);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(controls);
