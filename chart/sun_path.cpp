@@ -24,6 +24,8 @@ constexpr Rgb kOverheated = MakeRgb(215, 40, 40), kUnderheated = MakeRgb(40, 90,
               kNeutral = MakeRgb(150, 150, 150);
 constexpr Rgb kGrid = MakeRgb(190, 190, 190), kArc = MakeRgb(230, 140, 0), kHourLine = MakeRgb(120, 120, 120);
 constexpr Rgb kMask = MakeRgb(0, 150, 120), kFacade = MakeRgb(60, 60, 60);
+// The calendar's grid, in pixels: its top left corner and the size of a cell.
+constexpr double kCalendarLeft = 50, kCalendarTop = 56, kCellW = 28, kCellH = 28;
 
 Rgb NeedColour(SunNeed need)
 {
@@ -247,7 +249,7 @@ void DrawSunPath(ChartCanvas& c, const SunPathInput& in, Language language, char
 
 void DrawHourCalendar(ChartCanvas& c, const CalendarInput& in, Language language)
 {
-    constexpr double kLeft = 50, kTop = 56, kCellW = 28, kCellH = 28;
+    constexpr double kLeft = kCalendarLeft, kTop = kCalendarTop;
     const bool recorded = !in.RecordedCounts.empty();
     c.Clear();
     c.SetDrawStyle(DrawStyle::Solid);
@@ -308,6 +310,11 @@ void DrawHourCalendar(ChartCanvas& c, const CalendarInput& in, Language language
         c.DrawBox(x * kU, y * kU, (x + 12) * kU, (y + 12) * kU, ZoneColour[s], true);
         Text(c, x + 16, y, std::string(1, StrategyLetter(s)) + " " + std::string(StrategyNameIn(language, s)));
     }
+}
+
+SkyPoint CalendarCellCentre(int month, int hour)
+{
+    return {(kCalendarLeft + (hour - 0.5) * kCellW) * kU, (kCalendarTop + (month - 0.5) * kCellH) * kU};
 }
 
 }  // namespace qav

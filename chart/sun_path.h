@@ -48,4 +48,7 @@ struct CalendarInput {
 
 void DrawHourCalendar(ChartCanvas& canvas, const CalendarInput& input, Language language);
 
+/// The centre of the calendar's cell of month 1..12 and hour 1..24, in canvas units.
+SkyPoint CalendarCellCentre(int month, int hour);
+
 }  // namespace qav

@@ -1256,6 +1256,10 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>Analysed at this screen&apos;s size (%1 × %2 px)</source>
         <translation>Analisado no tamanho desta tela (%1 × %2 px)</translation>
     </message>
+    <message>
+        <source>Sun and shade</source>
+        <translation>Sol e sombra</translation>
+    </message>
 </context>
 <context>
     <name>qav::Month</name>
@@ -2994,6 +2998,85 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Artificial Cooling</source>
         <translation>Resfriamento artificial</translation>
+    </message>
+</context>
+<context>
+    <name>qav::SunShadeView</name>
+    <message>
+        <source>no zone</source>
+        <translation>fora das zonas</translation>
+    </message>
+    <message>
+        <source>wants shade</source>
+        <translation>pede sombra</translation>
+    </message>
+    <message>
+        <source>wants sun</source>
+        <translation>pede sol</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>neutra</translation>
+    </message>
+    <message>
+        <source>sun below the horizon</source>
+        <translation>sol abaixo do horizonte</translation>
+    </message>
+    <message>
+        <source>A sunlit hour at or above this dry bulb wants shade; 21 °C is the shading line of Olgyay&apos;s bioclimatic chart</source>
+        <translation>Uma hora de sol com temperatura de bulbo seco igual ou acima desta pede sombra; 21 °C é a linha de sombreamento da carta bioclimática de Olgyay</translation>
+    </message>
+    <message>
+        <source>Stereographic</source>
+        <translation>Estereográfica</translation>
+    </message>
+    <message>
+        <source>Equidistant</source>
+        <translation>Equidistante</translation>
+    </message>
+    <message>
+        <source>&amp;Façade:</source>
+        <translation>&amp;Fachada:</translation>
+    </message>
+    <message>
+        <source>Shade a&amp;bove:</source>
+        <translation>Sombra a&amp;cima de:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;jection:</source>
+        <translation>Pro&amp;jeção:</translation>
+    </message>
+    <message>
+        <source>Sun path</source>
+        <translation>Carta solar</translation>
+    </message>
+    <message>
+        <source>Hours calendar</source>
+        <translation>Calendário das horas</translation>
+    </message>
+    <message>
+        <source>Shading of the eight façades</source>
+        <translation>Sombreamento das oito fachadas</translation>
+    </message>
+    <message>
+        <source>Overhang (horizontal louvre): vertical shadow angle (α) that shades 90 % of the overheated sun-hours on the façade, and its depth for a window of height 1. Fins (vertical louvres): horizontal (β). Sun kept: the share of the underheated sun-hours left unshaded.</source>
+        <translation>Brise horizontal: ângulo de sombra vertical (α) que sombreia 90 % das horas de sol sobreaquecidas da fachada, e sua profundidade para uma janela de altura 1. Brises verticais: ângulo de sombra horizontal (β). Sol preservado: a parcela das horas de sol subaquecidas que fica sem sombra.</translation>
+    </message>
+    <message>
+        <source>%1, %2 h: sun at altitude %3°, azimuth %4°; %5, %6</source>
+        <translation>%1, %2 h: sol a %3° de altitude, azimute %4°; %5, %6</translation>
+    </message>
+    <message>
+        <source>Current hour: %1.</source>
+        <translation>Hora atual: %1.</translation>
+    </message>
+    <message>
+        <source>Sun path of %1, north up: %2 of its %3 sunlit typical hours want shade and %4 want sun; shading mask of the %5 façade.</source>
+        <translation>Carta solar de %1, com o norte para cima: das suas %3 horas típicas com sol, %2 pedem sombra e %4 pedem sol; máscara de sombreamento da fachada %5.</translation>
+    </message>
+    <message>
+        <source>Strategy of each typical hour of %1, months down and hours across.</source>
+        <translation>Estratégia de cada hora típica de %1, com os meses nas linhas e as horas nas colunas.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "ui/sun_shade_view.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -227,6 +228,7 @@ void MainWindow::refreshPanels()
         results_->hideShareComparison();
     }
     monthStrategy_->showTally(state_.ShownTally(), state_.ShowsRecordedHours(), LocaleDecimalPoint());
+    sunShade_->refresh();
     refreshViewSwitch();
     picture3_->setAccessibleDescription(
         tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")

@@ -40,6 +40,7 @@ class LocationList;
 class RecentFiles;
 class StatusLine;
 class MonthStrategyView;
+class SunShadeView;
 class MySites;
 class QImageCanvas;
 class ResultsPanel;
@@ -258,6 +259,7 @@ class MainWindow final : public QMainWindow {
     QLabel* screenNote_ = nullptr;      // says so when the monitor's size is analysed
     QTabWidget* resultTabs_ = nullptr;  // the results panel and the month-by-strategy view
     MonthStrategyView* monthStrategy_ = nullptr;
+    SunShadeView* sunShade_ = nullptr;
     QAction* viewMonthStrategy_ = nullptr;
     QPointer<QWidget> beforeMonthView_;  // the tab Ctrl+M left, for the next Ctrl+M
     QAction* analyseAtScreenSize_ = nullptr;

@@ -38,6 +38,8 @@
 #include "ui/recent_files.h"
 #include "ui/results_panel.h"
 #include "ui/settings.h"
+#include "ui/status_line.h"
+#include "ui/sun_shade_view.h"
 #include "ui/translation.h"
 
 namespace qav {
@@ -186,6 +188,9 @@ void MainWindow::createContent()
     results_ = new ResultsPanel;
     connect(results_, &ResultsPanel::strategyChosen, this, &MainWindow::chooseStrategy);
     monthStrategy_ = new MonthStrategyView;
+    sunShade_ = new SunShadeView(state_);
+    sunShade_->setObjectName(QStringLiteral("SunShade"));
+    connect(sunShade_, &SunShadeView::readout, this, [this](const QString& text) { status_->setReadout(text); });
     connect(viewMonthStrategy_, &QAction::triggered, this, [this](bool show) {
         // A second Ctrl+M goes back to the view shown before the first.
         QWidget* back = resultTabs_->indexOf(beforeMonthView_) >= 0 ? beforeMonthView_.data() : resultTabs_->widget(0);
@@ -245,7 +250,8 @@ void MainWindow::arrangeContent(bool compact)
     const std::vector<View> views{{picture1_, tr("Chart"), true},
                                   {picture3_, tr("Graph"), true},
                                   {results_, tr("Results"), false},
-                                  {monthStrategy_, tr("Hours per month and strategy"), false}};
+                                  {monthStrategy_, tr("Hours per month and strategy"), false},
+                                  {sunShade_, tr("Sun and shade"), false}};
     for (const View& v : views)
         if (compact || !v.OwnPlaceWhenWide) resultTabs_->addTab(v.Widget, v.Title);
 
@@ -299,8 +305,8 @@ void MainWindow::arrangeContent(bool compact)
     screenNote_->setVisible(atScreenSize_);
     // Tab follows the reading order: left to right, then down.
     const std::vector<QWidget*> order =
-        compact ? std::vector<QWidget*>{resultTabs_, picture1_, picture3_, results_, monthStrategy_, list1_}
-                : std::vector<QWidget*>{picture1_, list1_, picture3_, resultTabs_, results_, monthStrategy_};
+        compact ? std::vector<QWidget*>{resultTabs_, picture1_, picture3_, results_, monthStrategy_, sunShade_, list1_}
+                : std::vector<QWidget*>{picture1_, list1_, picture3_, resultTabs_, results_, monthStrategy_, sunShade_};
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     fitContentToWindow();
     columns->activate();
