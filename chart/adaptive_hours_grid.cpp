@@ -102,9 +102,6 @@ void DrawAdaptiveHoursGrid(ChartCanvas& canvas, const AdaptiveHoursGrid& grid, i
         canvas.PrintText(month);
         if (!grid.InRange[m]) {
             canvas.DrawBox(left, y, right, y + ch, kOutsideColour, true);
-            const std::string_view outside = text(at::kOutsideRange);
-            canvas.MoveTo((left + right - canvas.TextWidth(outside)) / 2, y + (ch - canvas.TextHeight(outside)) / 2);
-            canvas.PrintText(outside);
             continue;
         }
         for (int hour = 1; hour <= kHours; ++hour) {
@@ -125,6 +122,17 @@ void DrawAdaptiveHoursGrid(ChartCanvas& canvas, const AdaptiveHoursGrid& grid, i
         canvas.DrawLine(left + hour * cw, top, left + hour * cw, bottom, kCellLine);
     for (int m = 0; m <= kMonths; ++m) canvas.DrawLine(left, top + m * ch, right, top + m * ch, kCellLine);
     canvas.DrawBox(left, top, right, bottom, kBlack, false);
+    // Named over the cell lines, so that they do not cross the words.
+    const std::string_view outside = text(at::kOutsideRange);
+    for (int m = 1; m <= kMonths; ++m) {
+        if (grid.InRange[m]) continue;
+        const double y = top + (m - 1) * ch;
+        const double x = (left + right - canvas.TextWidth(outside)) / 2;
+        canvas.DrawBox(x - 4 * px, y + 2 * py, x + canvas.TextWidth(outside) + 4 * px, y + ch - 2 * py, kOutsideColour,
+                       true);
+        canvas.MoveTo(x, y + (ch - canvas.TextHeight(outside)) / 2);
+        canvas.PrintText(outside);
+    }
 
     // The hour ending at each cell's right edge, every third hour.
     const std::string_view axis = text(at::kHourAxis);

@@ -19,8 +19,7 @@ inline constexpr const char* kAbove = QAV_TRANSLATABLE("qav::AdaptiveHoursText",
 inline constexpr const char* kOutsideRange =
     QAV_TRANSLATABLE("qav::AdaptiveHoursText", "outside the model's range", "");
 inline constexpr const char* kAshraeGrid =
-    QAV_TRANSLATABLE("qav::AdaptiveHoursText", "ASHRAE 55 adaptive model, 80 % acceptability limits, %1",
-                     "%1: typical days or recorded hours");
+    QAV_TRANSLATABLE("qav::AdaptiveHoursText", "ASHRAE 55 adaptive model, 80 % acceptability limits, %1", "");
 inline constexpr const char* kEnGrid =
     QAV_TRANSLATABLE("qav::AdaptiveHoursText", "EN 16798-1 adaptive model, category II, %1", "");
 inline constexpr const char* kTypical = QAV_TRANSLATABLE("qav::AdaptiveHoursText", "typical days", "");

@@ -210,7 +210,6 @@
     </message>
     <message>
         <source>ASHRAE 55 adaptive model, 80 % acceptability limits, %1</source>
-        <comment>%1: typical days or recorded hours</comment>
         <translation>modelo adaptativo da ASHRAE 55, limites de aceitabilidade de 80 %, %1</translation>
     </message>
     <message>

@@ -83,6 +83,9 @@ AdaptiveHoursTable::AdaptiveHoursTable(QWidget* parent) : QTableWidget(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     verticalHeader()->hide();
+    // Rows as high as their text: the panel shares its height with the strategies' table.
+    verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     hide();

@@ -84,6 +84,9 @@ TEST(AdaptiveHoursGrid, CellsAreColouredAndOutOfRangeMonthsGreyed)
     EXPECT_DOUBLE_EQ(within[2], 60);
     EXPECT_TRUE(Boxes(shares, MakeRgb(240, 200, 80)).empty());  // no fans' class, nor its key
     EXPECT_TRUE(shares.FindText("fora da faixa de validade do modelo"));
+    EXPECT_TRUE(
+        shares.FindText("modelo adaptativo da EN 16798-1, categoria II, horas registradas (parcelas dos dias "
+                        "de cada hora)"));
 }
 
 }  // namespace
