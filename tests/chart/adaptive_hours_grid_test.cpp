@@ -11,7 +11,8 @@ using testing::RecordedOp;
 using testing::RecordingCanvas;
 
 // Every month at a mean of 25 C but February (5 C, outside both models). ASHRAE 55: t_c 25.55,
-// 80 % 22.05-29.05, 31.85 with fans at 0.9 m/s; EN 16798-1 category II: 23.05-30.05.
+// 80 % 22.05-29.05, raised to 30.25 / 30.85 / 31.25 by fans at 0.6 / 0.9 / 1.2 m/s; EN 16798-1
+// category I: 24.05-29.05, II: 23.05-30.05.
 AdaptiveYear Year(ComfortModel model)
 {
     AdaptiveYear year;
@@ -24,7 +25,7 @@ HourlyTable JanuaryHours()
 {
     HourlyTable hours;
     for (auto& month : hours.DBT) month.fill(25);
-    hours.DBT[1][1] = 20, hours.DBT[1][3] = 30, hours.DBT[1][4] = 32;
+    hours.DBT[1][1] = 20, hours.DBT[1][3] = 30.5f, hours.DBT[1][4] = 31, hours.DBT[1][5] = 29.5f;
     return hours;
 }
 
@@ -45,14 +46,15 @@ TEST(AdaptiveHoursGrid, TypicalHoursAreClassedByTheBandAndTheFans)
     EXPECT_EQ(ashrae.Hours[1][1], (Counts{1, 0, 0, 0}));
     EXPECT_EQ(ashrae.Hours[1][2], (Counts{0, 1, 0, 0}));
     EXPECT_EQ(ashrae.Hours[1][3], (Counts{0, 0, 1, 0}));
-    EXPECT_EQ(ashrae.Hours[1][4], (Counts{0, 0, 0, 1}));
+    EXPECT_EQ(ashrae.Hours[1][4], (Counts{0, 0, 0, 1}));  // within at 1.2 m/s only
+    EXPECT_EQ(ashrae.Hours[1][5], (Counts{0, 0, 1, 0}));
     EXPECT_FALSE(ashrae.InRange[2]);
     EXPECT_EQ(ashrae.Hours[2][2], (Counts{0, 0, 0, 0}));  // not counted at all
 
-    // EN 16798-1 has no fans' class: 30 C lies within category II, 32 C above it.
+    // EN 16798-1 has no fans' class: 29.5 C lies within category II (above I), 30.5 C above it.
     const AdaptiveHoursGrid en = TypicalHoursGrid(Year(ComfortModel::En16798), JanuaryHours());
-    EXPECT_EQ(en.Hours[1][3], (Counts{0, 1, 0, 0}));
-    EXPECT_EQ(en.Hours[1][4], (Counts{0, 0, 0, 1}));
+    EXPECT_EQ(en.Hours[1][5], (Counts{0, 1, 0, 0}));
+    EXPECT_EQ(en.Hours[1][3], (Counts{0, 0, 0, 1}));
 }
 
 // 530 x 338 units: cells of 20 x 20 from (40, 36). Recorded hours share their cell by class.
@@ -66,7 +68,7 @@ TEST(AdaptiveHoursGrid, CellsAreColouredAndOutOfRangeMonthsGreyed)
     EXPECT_EQ(Boxes(canvas, MakeRgb(90, 150, 220)).front(), (Box{40, 36, 60, 56}));
     EXPECT_EQ(Boxes(canvas, MakeRgb(240, 200, 80)).front(), (Box{80, 36, 100, 56}));   // with fans
     EXPECT_EQ(Boxes(canvas, MakeRgb(215, 80, 60)).front(), (Box{100, 36, 120, 56}));   // above
-    EXPECT_EQ(Boxes(canvas, MakeRgb(120, 190, 110)).size(), 11u * 24 - 3 + 1);         // within, and its key
+    EXPECT_EQ(Boxes(canvas, MakeRgb(120, 190, 110)).size(), 11u * 24 - 4 + 1);         // within, and its key
     EXPECT_EQ(Boxes(canvas, MakeRgb(205, 205, 205)).front(), (Box{40, 56, 520, 76}));  // February
     EXPECT_TRUE(canvas.FindText("outside the model's range"));
     EXPECT_TRUE(canvas.FindText("above, within with fans at 0.9 m/s"));
