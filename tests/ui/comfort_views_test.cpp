@@ -46,6 +46,15 @@ class ComfortViewsTest : public QObject {
         w.findChild<QComboBox*>(QStringLiteral("WindRoseChooser"))->setCurrentIndex(3);  // June-August
         QVERIFY(TextOf(w, QStringLiteral("WindFigures")).contains(QStringLiteral("\nJune-August: prevailing winds")));
         QVERIFY(Picture(w, "WindRoses") != ventilation);
+
+        // The recorded view counts the file's hours: July's as the JSON's recorded_adaptive has them.
+        Trigger(w, "ViewComfort_ashrae55");
+        Trigger(w, "ViewRecorded");
+        auto* table = w.findChild<QTableWidget*>(QStringLiteral("AdaptiveHoursTable"));
+        QStringList july;
+        for (int c = 0; c < table->columnCount(); ++c) july << table->item(6, c)->text();
+        QCOMPARE(july.join(u'|'), QStringLiteral("Jul|345|142|257|403|84"));
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("outside the model's range"));
     }
 
     // Manaus's station under ASHRAE 55: its typical January is above the 80 % limit for 6 hours
