@@ -8,6 +8,7 @@
 #include "core/location.h"
 #include "core/solar_position.h"
 #include "core/text_format.h"
+#include "text/compass_names.h"
 #include "text/month_names.h"
 #include "text/sun_texts.h"
 
@@ -182,12 +183,10 @@ void DrawSunPath(ChartCanvas& c, const SunPathInput& in, Language language, char
     c.SetFontBold(true);
     c.SetFontSize(11);
     c.SetForeColour(kBlack);
-    const std::pair<const char*, int> compass[] = {
-        {sun_text::kNorth, 0}, {sun_text::kEast, 90}, {sun_text::kSouth, 180}, {sun_text::kWest, 270}};
-    for (const auto& [letter, az] : compass) {
+    for (int az = 0; az < 360; az += 90) {
         const double r = kRadius + 16;
         Text(c, kCentreX + r * std::sin(az * kDeg), kCentreY - r * std::cos(az * kDeg),
-             Translated(language, sun_text::kContext, letter, "compass"), true);
+             CompassName(language, az / 45 * 2), true);
     }
     c.SetFontBold(false);
 

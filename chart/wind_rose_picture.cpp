@@ -8,6 +8,7 @@
 
 #include "core/text_format.h"
 #include "text/comfort_texts.h"
+#include "text/compass_names.h"
 
 namespace qav {
 namespace {
@@ -89,7 +90,7 @@ void DrawRose(ChartCanvas& canvas, const RoseFrame& f, const WindRose& rose, dou
         canvas.PrintText(FormatFixed(r * ringStep, 0) + " %");
     }
     for (int k = 0; k < kWindSectors; k += 4) {
-        const std::string_view name = WindSectorName(k);
+        const std::string_view name = CompassName(language, k);
         double x, y;
         PointAt(f, 22.5 * k, outer + 10 * f.px, x, y);
         canvas.MoveTo(x - canvas.TextWidth(name) / 2, y - canvas.TextHeight(name) / 2);
@@ -109,7 +110,7 @@ void DrawRose(ChartCanvas& canvas, const RoseFrame& f, const WindRose& rose, dou
             FilledText(ComfortText(language, comfort_text::kRoseCalm), {Share(100.0 * rose.Calm / counted, separator)});
         if (rose.Prevailing)
             lines[1] = FilledText(ComfortText(language, comfort_text::kRosePrevailing),
-                                  {WindSectorName(*rose.Prevailing), Share(rose.PrevailingShare, separator)});
+                                  {CompassName(language, *rose.Prevailing), Share(rose.PrevailingShare, separator)});
     }
     for (int i = 0; i < 2; ++i) {
         canvas.MoveTo(f.cx - canvas.TextWidth(lines[i]) / 2, f.cy + outer * f.py / f.px + (14 + 12 * i) * f.py);
@@ -132,7 +133,7 @@ double LargestShare(const WindRose& rose)
 Rgb WindClassColour(int speedClass) { return kClassColours[static_cast<std::size_t>(speedClass)]; }
 
 void DrawWindRoses(ChartCanvas& canvas, const WindRose& all, const WindRose& ventilation, int pixelWidth,
-                   int pixelHeight, Language language, std::string_view title)
+                   int pixelHeight, Language language, std::string_view title, std::string_view secondHeading)
 {
     const double px = std::max(1, pixelWidth), py = std::max(1, pixelHeight);
     canvas.Clear();
@@ -155,7 +156,8 @@ void DrawWindRoses(ChartCanvas& canvas, const WindRose& all, const WindRose& ven
     f.cx = w / 4;
     DrawRose(canvas, f, all, ringStep, rings, ComfortText(language, comfort_text::kRoseAllHours), language);
     f.cx = w * 3 / 4;
-    DrawRose(canvas, f, ventilation, ringStep, rings, ComfortText(language, comfort_text::kRoseVentilation), language);
+    DrawRose(canvas, f, ventilation, ringStep, rings,
+             secondHeading.empty() ? ComfortText(language, comfort_text::kRoseVentilation) : secondHeading, language);
 
     const char separator = DecimalSeparatorOf(language);
     const std::string_view speed = ComfortText(language, comfort_text::kRoseSpeed);

@@ -11,9 +11,10 @@
 namespace qav {
 
 /// Redraws the canvas with the two roses; pixelWidth and pixelHeight are the canvas units of one
-/// screen pixel. Both roses share one scale, so their bars compare.
+/// screen pixel. Both roses share one scale, so their bars compare. The second rose is headed
+/// `secondHeading`, or as the ventilation hours' without one (the window shows a season there).
 void DrawWindRoses(ChartCanvas& canvas, const WindRose& all, const WindRose& ventilation, int pixelWidth,
-                   int pixelHeight, Language language, std::string_view title);
+                   int pixelHeight, Language language, std::string_view title, std::string_view secondHeading = {});
 
 /// The colour of speed class 0..4.
 Rgb WindClassColour(int speedClass);

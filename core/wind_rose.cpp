@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text/compass_names.h"
+
 namespace qav {
 namespace {
 
@@ -71,9 +73,8 @@ struct RoseBuilder {
 
 std::string_view WindSectorName(int sector)
 {
-    static constexpr std::array<std::string_view, kWindSectors> kNames{
-        "N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE", "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
-    return kNames[static_cast<std::size_t>(sector) % kWindSectors];
+    // Stored data (the JSON's sectors) keeps the English names whatever the language.
+    return CompassName(Language::English, sector);
 }
 
 int WindSector(double directionDeg)

@@ -6,6 +6,7 @@
 #include "core/text_format.h"
 #include "pipeline/comfort_output.h"
 #include "text/comfort_texts.h"
+#include "text/compass_names.h"
 #include "text/month_names.h"
 #include "text/report_texts.h"
 
@@ -98,7 +99,7 @@ std::vector<ReportBlock> ComfortComposer::Wind(const WindRoses& roses) const
         const int counted = r.Counted();
         std::vector<std::string> cells{name, "-", "-", "-", "-"};
         if (r.Prevailing) {
-            cells[1] = std::string(WindSectorName(*r.Prevailing));
+            cells[1] = std::string(CompassName(language_, *r.Prevailing));
             cells[2] = Fixed(r.PrevailingShare, 1) + " %";
             cells[3] = Fixed(r.PrevailingMedianMs, 1) + " m/s";
         }
@@ -115,12 +116,19 @@ std::vector<ReportBlock> ComfortComposer::Wind(const WindRoses& roses) const
 
 std::string ComfortComposer::VentilationWind(const WindRose& rose) const
 {
-    if (!rose.Prevailing) return {};
-    return FilledText(T(ct::kVentilationWind), {WindSectorName(*rose.Prevailing), Fixed(rose.PrevailingShare, 1),
-                                                Fixed(rose.PrevailingMedianMs, 1)});
+    return VentilationWindSentence(rose, language_);
 }
 
 }  // namespace
+
+std::string VentilationWindSentence(const WindRose& rose, Language language)
+{
+    if (!rose.Prevailing) return {};
+    const char separator = DecimalSeparatorOf(language);
+    return FilledText(ComfortText(language, ct::kVentilationWind),
+                      {CompassName(language, *rose.Prevailing), FormatFixed(rose.PrevailingShare, 1, separator),
+                       FormatFixed(rose.PrevailingMedianMs, 1, separator)});
+}
 
 PictureKind ReportPictureKind(ReportBlockKind kind)
 {

@@ -140,6 +140,115 @@
     </message>
 </context>
 <context>
+    <name>qav::AdaptiveHoursTable</name>
+    <message>
+        <source>Hours within, above and below the adaptive comfort band by month</source>
+        <translation>Horas dentro, acima e abaixo da faixa de conforto adaptativo por mês</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mês</translation>
+    </message>
+    <message>
+        <source>Within 80 %</source>
+        <translation>Dentro 80 %</translation>
+    </message>
+    <message>
+        <source>Within II</source>
+        <translation>Dentro II</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Acima</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Abaixo</translation>
+    </message>
+    <message>
+        <source>Within, fans</source>
+        <translation>Dentro, ventiladores</translation>
+    </message>
+    <message>
+        <source>Above, fans</source>
+        <translation>Acima, ventiladores</translation>
+    </message>
+    <message>
+        <source>Within the 80 % limits with ceiling fans at 0.9 m/s</source>
+        <translation>Dentro dos limites de aceitabilidade de 80 % com ventiladores de teto a 0,9 m/s (velocidade do ar)</translation>
+    </message>
+    <message>
+        <source>Above the 80 % limit even with ceiling fans at 0.9 m/s</source>
+        <translation>Acima do limite de 80 % mesmo com ventiladores de teto a 0,9 m/s</translation>
+    </message>
+    <message>
+        <source>outside the model&apos;s range</source>
+        <translation>fora da faixa de validade do modelo</translation>
+    </message>
+</context>
+<context>
+    <name>qav::AdaptiveHoursText</name>
+    <message>
+        <source>below the band</source>
+        <translation>abaixo da faixa</translation>
+    </message>
+    <message>
+        <source>within the band</source>
+        <translation>dentro da faixa</translation>
+    </message>
+    <message>
+        <source>above, within with fans at 0.9 m/s</source>
+        <translation>acima, dentro com ventiladores a 0,9 m/s</translation>
+    </message>
+    <message>
+        <source>above the band</source>
+        <translation>acima da faixa</translation>
+    </message>
+    <message>
+        <source>outside the model&apos;s range</source>
+        <translation>fora da faixa de validade do modelo</translation>
+    </message>
+    <message>
+        <source>ASHRAE 55 adaptive model, 80 % acceptability limits, %1</source>
+        <translation>modelo adaptativo da ASHRAE 55, limites de aceitabilidade de 80 %, %1</translation>
+    </message>
+    <message>
+        <source>EN 16798-1 adaptive model, category II, %1</source>
+        <translation>modelo adaptativo da EN 16798-1, categoria II, %1</translation>
+    </message>
+    <message>
+        <source>typical days</source>
+        <translation>dias típicos</translation>
+    </message>
+    <message>
+        <source>recorded hours (shares of each hour&apos;s days)</source>
+        <translation>horas registradas (parcelas dos dias de cada hora)</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>hora</translation>
+    </message>
+</context>
+<context>
+    <name>qav::AdaptiveHoursView</name>
+    <message>
+        <source>Hours against the adaptive comfort band</source>
+        <translation>Horas diante da faixa de conforto do modelo adaptativo</translation>
+    </message>
+    <message>
+        <source>%1: outside the model&apos;s range</source>
+        <translation>%1: fora da faixa de validade do modelo</translation>
+    </message>
+    <message>
+        <source>%1: %2 hours below, %3 within, %4 above the band</source>
+        <translation>%1: %2 horas abaixo, %3 dentro, %4 acima da faixa</translation>
+    </message>
+    <message>
+        <source> (%1 of them within with fans at 0.9 m/s)</source>
+        <translation> (%1 delas dentro com ventiladores a 0,9 m/s)</translation>
+    </message>
+</context>
+<context>
     <name>qav::AnalysisText</name>
     <message>
         <source>all hours</source>
@@ -954,6 +1063,14 @@ Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Buscar local ou
 </context>
 <context>
     <name>qav::MainWindow</name>
+    <message>
+        <source>Wind</source>
+        <translation>Vento</translation>
+    </message>
+    <message>
+        <source>Adaptive comfort</source>
+        <translation>Conforto adaptativo</translation>
+    </message>
     <message>
         <source>Recent s&amp;ites</source>
         <translation>&amp;Locais recentes</translation>
@@ -3130,26 +3247,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Noroeste</translation>
     </message>
     <message>
-        <source>N</source>
-        <comment>compass</comment>
-        <translation>N</translation>
-    </message>
-    <message>
-        <source>E</source>
-        <comment>compass</comment>
-        <translation>L</translation>
-    </message>
-    <message>
-        <source>S</source>
-        <comment>compass</comment>
-        <translation>S</translation>
-    </message>
-    <message>
-        <source>W</source>
-        <comment>compass</comment>
-        <translation>O</translation>
-    </message>
-    <message>
         <source>%1 - Sun path, latitude %2</source>
         <translation>%1 - Carta solar, latitude %2</translation>
     </message>
@@ -3814,6 +3911,33 @@ Isto é um teste de sensibilidade, não uma projeção: tome os valores de proje
     <message>
         <source>Counted: %1.</source>
         <translation>Horas contadas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>qav::WindView</name>
+    <message>
+        <source>&amp;Beside all hours:</source>
+        <translation>&amp;Ao lado de todas as horas:</translation>
+    </message>
+    <message>
+        <source>Second wind rose</source>
+        <translation>Segunda rosa dos ventos</translation>
+    </message>
+    <message>
+        <source>Wind roses</source>
+        <translation>Rosas dos ventos</translation>
+    </message>
+    <message>
+        <source>prevailing winds from %1, %2 % of the hours, at a median %3 m/s; </source>
+        <translation>ventos predominantes de %1, %2 % das horas, com mediana de %3 m/s; </translation>
+    </message>
+    <message>
+        <source>calm %1 % of %2 hours; %3 hours without a wind record</source>
+        <translation>calmaria em %1 % de %2 horas; %3 horas sem registro de vento</translation>
+    </message>
+    <message>
+        <source>No ventilation hour has a wind record.</source>
+        <translation>Nenhuma hora de ventilação tem registro de vento.</translation>
     </message>
 </context>
 </TS>

@@ -23,11 +23,6 @@ inline constexpr const char* kFacadeName[8] = {
     QAV_TRANSLATABLE("qav::SunText", "South", "facade"), QAV_TRANSLATABLE("qav::SunText", "Southwest", "facade"),
     QAV_TRANSLATABLE("qav::SunText", "West", "facade"),  QAV_TRANSLATABLE("qav::SunText", "Northwest", "facade"),
 };
-// Compass letters on the sun path's rim.
-inline constexpr const char* kNorth = QAV_TRANSLATABLE("qav::SunText", "N", "compass");
-inline constexpr const char* kEast = QAV_TRANSLATABLE("qav::SunText", "E", "compass");
-inline constexpr const char* kSouth = QAV_TRANSLATABLE("qav::SunText", "S", "compass");
-inline constexpr const char* kWest = QAV_TRANSLATABLE("qav::SunText", "W", "compass");
 
 // Sun path
 inline constexpr const char* kSunPathTitle = QAV_TRANSLATABLE("qav::SunText", "%1 - Sun path, latitude %2", "");

@@ -230,6 +230,7 @@ void MainWindow::refreshPanels()
     monthStrategy_->showTally(state_.ShownTally(), state_.ShowsRecordedHours(), LocaleDecimalPoint());
     sunShade_->refresh();
     refreshViewSwitch();
+    refreshComfortViews();
     picture3_->setAccessibleDescription(
         tr("Monthly mean minimum and maximum temperatures and relative humidity of %1 (%2)")
             .arg(FromUtf8(state_.Current().LocationName), ShownCountry(state_.Current().Country)));

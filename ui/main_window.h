@@ -30,6 +30,9 @@ class QTabWidget;
 
 namespace qav {
 
+class AdaptiveHoursView;
+class WindView;
+
 class CanvasView;
 class ChartNotes;
 class ChartView;
@@ -260,6 +263,10 @@ class MainWindow final : public QMainWindow {
     QTabWidget* resultTabs_ = nullptr;  // the results panel and the month-by-strategy view
     MonthStrategyView* monthStrategy_ = nullptr;
     SunShadeView* sunShade_ = nullptr;
+    WindView* wind_ = nullptr;                    // weather files only
+    AdaptiveHoursView* adaptiveHours_ = nullptr;  // adaptive comfort models only
+    /// Redraws the wind and adaptive views and offers their tabs only where they apply.
+    void refreshComfortViews();
     QAction* viewMonthStrategy_ = nullptr;
     QPointer<QWidget> beforeMonthView_;  // the tab Ctrl+M left, for the next Ctrl+M
     QAction* analyseAtScreenSize_ = nullptr;

@@ -35,6 +35,8 @@
 #include "ui/location_list.h"
 #include "ui/main_window.h"
 #include "ui/month_strategy_view.h"
+#include "ui/wind_view.h"
+#include "ui/adaptive_hours_view.h"
 #include "ui/recent_files.h"
 #include "ui/results_panel.h"
 #include "ui/settings.h"
@@ -191,6 +193,8 @@ void MainWindow::createContent()
     sunShade_ = new SunShadeView(state_);
     sunShade_->setObjectName(QStringLiteral("SunShade"));
     connect(sunShade_, &SunShadeView::readout, this, [this](const QString& text) { status_->setReadout(text); });
+    wind_ = new WindView(state_);
+    adaptiveHours_ = new AdaptiveHoursView(state_);
     connect(viewMonthStrategy_, &QAction::triggered, this, [this](bool show) {
         // A second Ctrl+M goes back to the view shown before the first.
         QWidget* back = resultTabs_->indexOf(beforeMonthView_) >= 0 ? beforeMonthView_.data() : resultTabs_->widget(0);
@@ -247,11 +251,15 @@ void MainWindow::arrangeContent(bool compact)
         QString Title;
         bool OwnPlaceWhenWide;
     };
-    const std::vector<View> views{{picture1_, tr("Chart"), true},
-                                  {picture3_, tr("Graph"), true},
-                                  {results_, tr("Results"), false},
-                                  {monthStrategy_, tr("Hours per month and strategy"), false},
-                                  {sunShade_, tr("Sun and shade"), false}};
+    const std::vector<View> views{
+        {picture1_, tr("Chart"), true},
+        {picture3_, tr("Graph"), true},
+        {results_, tr("Results"), false},
+        {monthStrategy_, tr("Hours per month and strategy"), false},
+        {sunShade_, tr("Sun and shade"), false},
+        {wind_, tr("Wind"), false},                       // shown for weather files only
+        {adaptiveHours_, tr("Adaptive comfort"), false},  // shown with an adaptive model only
+    };
     for (const View& v : views)
         if (compact || !v.OwnPlaceWhenWide) resultTabs_->addTab(v.Widget, v.Title);
 
@@ -303,10 +311,13 @@ void MainWindow::arrangeContent(bool compact)
         v.Widget->setVisible(page < 0 || page == resultTabs_->currentIndex());
     }
     screenNote_->setVisible(atScreenSize_);
+    refreshComfortViews();
     // Tab follows the reading order: left to right, then down.
     const std::vector<QWidget*> order =
-        compact ? std::vector<QWidget*>{resultTabs_, picture1_, picture3_, results_, monthStrategy_, sunShade_, list1_}
-                : std::vector<QWidget*>{picture1_, list1_, picture3_, resultTabs_, results_, monthStrategy_, sunShade_};
+        compact ? std::vector<QWidget*>{resultTabs_, picture1_, picture3_,      results_, monthStrategy_,
+                                        sunShade_,   wind_,     adaptiveHours_, list1_}
+                : std::vector<QWidget*>{picture1_,      list1_,    picture3_, resultTabs_,   results_,
+                                        monthStrategy_, sunShade_, wind_,     adaptiveHours_};
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
     fitContentToWindow();
     columns->activate();

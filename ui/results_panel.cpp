@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "core/text_format.h"
+#include "ui/adaptive_hours_view.h"
 #include "ui/translation.h"
 
 namespace qav {
@@ -137,6 +138,7 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QFrame(parent)
     note_->setStyleSheet(QStringLiteral("color: #a00000;"));
     note_->hide();
     outer->addWidget(note_);
+    outer->addWidget(adaptiveHours_ = new AdaptiveHoursTable(this));
     nameForScreenReaders();
     applyFieldWidths();
 }

@@ -19,6 +19,8 @@ class QLineEdit;
 
 namespace qav {
 
+class AdaptiveHoursTable;
+
 inline constexpr int kPanelStrategies = 10;  // strategy rows 1..10
 
 /// Format "0.0" (decimals 1) or "0" (decimals 0): rounded, at least one digit before the
@@ -56,6 +58,8 @@ class ResultsPanel final : public QFrame {
 
     /// A note under the tables about the data shown (a location a file left out); empty hides it.
     void setNote(const QString& text);
+    /// The table of each month's hours against the adaptive band, shown with an adaptive model.
+    AdaptiveHoursTable* adaptiveHours() const { return adaptiveHours_; }
     /// Marks the month values as warmed by What if (the warming as worded), or as read (empty).
     void markWarmedNormals(const QString& warming);
     /// Sizes the text for a window `scale` times the reference window: the default font at 1,
@@ -96,6 +100,7 @@ class ResultsPanel final : public QFrame {
     std::array<QLabel*, kPanelStrategies + 1> shareDifference_{};
     QLabel* disagreement_ = nullptr;
     QLabel* note_ = nullptr;
+    AdaptiveHoursTable* adaptiveHours_ = nullptr;  // with an adaptive comfort model
     QLabel* counted_ = nullptr;
     std::array<QLabel*, kPanelStrategies + 1> caption_{};  // strategy names, 1..10
     std::optional<QFont> baseFont_;                        // the font before any scaling

@@ -56,8 +56,14 @@ TEST(WindRosePicture, BarsAlongTheirSectorAndTheFiguresUnder)
     EXPECT_NEAR(bar->Y1, bar->Y2, 1e-9);
     EXPECT_GT(bar->X2, bar->X1);
     EXPECT_TRUE(canvas.FindText("calmaria 25,0 %"));
-    EXPECT_TRUE(canvas.FindText("ventos predominantes: E, 75,0 %"));
+    // The Brazilian compass points, on the rim and in the figures; the second rose's own heading.
+    EXPECT_TRUE(canvas.FindText("ventos predominantes: L, 75,0 %"));
+    EXPECT_TRUE(canvas.FindText("O") && canvas.FindText("L") && !canvas.FindText("W"));
+    EXPECT_TRUE(canvas.FindText("Horas de ventilação (F)"));
     EXPECT_TRUE(canvas.FindText("nenhuma hora com vento"));
+    DrawWindRoses(canvas, east, east, 1, 1, Language::English, "X", "June-August");
+    EXPECT_TRUE(canvas.FindText("June-August") && canvas.FindText("W"));
+    EXPECT_FALSE(canvas.FindText("Ventilation hours (F)"));
 }
 
 }  // namespace

@@ -46,6 +46,11 @@ TEST(DrawSunPath, TitlesTheLatitudeAndNamesTheMask)
     const std::string turned = canvas.Document("t", "d");
     EXPECT_NE(turned.find("of the 200° façade"), std::string::npos);
     EXPECT_NE(turned.find("Faint dots"), std::string::npos);
+    // The rim's compass letters are the wind rose's: L and O for east and west in Portuguese.
+    DrawSunPath(canvas, in, Language::PortugueseBrazil, ',');
+    const std::string portuguese = canvas.Document("t", "d");
+    for (const char* letter : {">N<", ">L<", ">S<", ">O<"}) EXPECT_NE(portuguese.find(letter), std::string::npos);
+    EXPECT_EQ(portuguese.find(">E<"), std::string::npos);
 }
 
 TEST(DrawHourCalendar, LettersTheTypicalHoursAndSharesTheRecorded)

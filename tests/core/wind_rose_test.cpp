@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "text/compass_names.h"
+
 namespace qav {
 namespace {
 
@@ -16,6 +18,11 @@ TEST(WindSector, EdgesBelongToTheSectorClockwise)
     }
     EXPECT_EQ(WindSectorName(4), "E");
     EXPECT_EQ(WindSectorName(15), "NNW");
+    // Stored sectors stay English; what people read follows the language.
+    EXPECT_EQ(CompassName(Language::PortugueseBrazil, 4), "L");
+    EXPECT_EQ(CompassName(Language::PortugueseBrazil, 10), "SO");
+    EXPECT_EQ(CompassName(Language::PortugueseBrazil, 13), "ONO");
+    EXPECT_EQ(CompassName(Language::English, -1), "NNW");
 }
 
 TEST(WindClass, LowerBoundsIncludedAndSeasonsFromDecember)
