@@ -75,13 +75,7 @@ void DrawAdaptiveHoursGrid(ChartCanvas& canvas, const AdaptiveHoursGrid& grid, i
     const double px = std::max(1, pixelWidth), py = std::max(1, pixelHeight);
     const auto text = [language](const char* english) { return AdaptiveHoursText(language, english); };
     canvas.Clear();
-    const double fontSize = canvas.FontSize();
-    if (!title.empty()) {
-        canvas.SetFontSize(7);
-        canvas.MoveTo(10 * px, 0);
-        canvas.PrintText(title);
-        canvas.SetFontSize(fontSize);
-    }
+    PrintPictureTitle(canvas, px, title);
     const bool ashrae = grid.Model != ComfortModel::En16798;
     const std::string heading = FilledText(text(ashrae ? at::kAshraeGrid : at::kEnGrid),
                                            {text(grid.Recorded ? at::kRecordedShares : at::kTypical)});

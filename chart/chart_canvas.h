@@ -71,4 +71,16 @@ class ChartCanvas {
     virtual double CanvasHeight() const = 0;  // canvas units
 };
 
+/// A small picture's title at its top left (7 pt, 10 pixels in), the font size left as it was;
+/// nothing for an empty title.
+inline void PrintPictureTitle(ChartCanvas& canvas, double pixelWidth, std::string_view title)
+{
+    if (title.empty()) return;
+    const double fontSize = canvas.FontSize();
+    canvas.SetFontSize(7);
+    canvas.MoveTo(10 * pixelWidth, 0);
+    canvas.PrintText(title);
+    canvas.SetFontSize(fontSize);
+}
+
 }  // namespace qav

@@ -137,13 +137,7 @@ void DrawWindRoses(ChartCanvas& canvas, const WindRose& all, const WindRose& ven
 {
     const double px = std::max(1, pixelWidth), py = std::max(1, pixelHeight);
     canvas.Clear();
-    const double fontSize = canvas.FontSize();
-    if (!title.empty()) {
-        canvas.SetFontSize(7);
-        canvas.MoveTo(10 * px, 0);
-        canvas.PrintText(title);
-        canvas.SetFontSize(fontSize);
-    }
+    PrintPictureTitle(canvas, px, title);
     // Two roses side by side; under them their figures and a row with the speed key.
     const double w = canvas.CanvasWidth(), h = canvas.CanvasHeight();
     const double top = 50 * py, bottom = h - 58 * py;

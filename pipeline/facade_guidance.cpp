@@ -50,7 +50,9 @@ std::vector<GuidanceCheck> FacadeChecks(const AnalysisState& state, Language lan
         const std::string finsAngle = std::to_string(fins);
         const std::string finsDeep = FormatFixed(1 / std::tan(fins * kPi / 180), 2, decimal);
         const auto movable = [&](float keeps) {
-            if (keeps < kKeepsLittle) c.Text += " " + std::string(ft::FacadeText(language, ft::kMovableKeepsMore));
+            if (keeps >= kKeepsLittle) return;
+            c.Text += ' ';
+            c.Text += ft::FacadeText(language, ft::kMovableKeepsMore);
         };
         if (f.UnderheatedHours == 0) {
             c.Text = overhang ? F(ft::kShadeAllOverhang, {name, hot, angle, deep})
