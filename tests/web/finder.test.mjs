@@ -53,7 +53,7 @@ test('what the page shows of a place: its station named for it, the 50 km cautio
   const [campinas] = search('Campinas, SP', 'pt_BR').places;
   assert.deepEqual([campinas.station, campinas.location_name, campinas.far, campinas.country_name],
     [83781, 'Campinas (SP, Brasil): estação 83781 São Paulo (Mirante de Santana), 80 km',
-      'A estação fica a mais de 50 km: o clima do local pode ser outro.', 'Brasil']);
+      'A estação fica a mais de 50 km: o clima do local pode ser diferente.', 'Brasil']);
   const [phoenix] = search('Phoenix').places;
   assert.deepEqual([phoenix.station, phoenix.no_station], [undefined, 'No station within 300 km: open a weather file ' +
     'for this site. The nearest station, 76225 Observatorio Meteorológico Chihuahua, 783 km away, is listed for reference only.']);
