@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -121,9 +120,9 @@ TEST(PlaceIndex, RanksWholeNamesThenPrefixesThenWordsEachByPopulation)
     EXPECT_EQ(Ids(Index().Search("Abalak Níger", 1)), (std::vector<int>{2448245}));
 }
 
-TEST(PlaceIndex, AnswersOddQueriesQuicklyAndSensibly)
+TEST(PlaceIndex, AnswersOddQueriesSensibly)
 {
-    const auto start = std::chrono::steady_clock::now();
+    // Their speed is bench/place_search_bench.cpp's to measure, not a test's.
     EXPECT_EQ(Ids(Index().Search("a", 3)), (std::vector<int>{361058, 1279233, 2293538}));
     for (const std::string& query :
          {std::string(1000, 'x'), std::string(1000, 'a'), std::string("!?,.;-"), std::string("\xF0\x9F\x99\x82"),
@@ -131,8 +130,6 @@ TEST(PlaceIndex, AnswersOddQueriesQuicklyAndSensibly)
         SCOPED_TRACE(query.substr(0, 12));
         EXPECT_TRUE(Index().Search(query, 10).empty());
     }
-    // Generous: a search takes about a millisecond, but the test machine may be busy.
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
 }
 
 TEST(PlaceIndex, TellsPlacesOfOneNameApartByDivisionAndCountry)
