@@ -55,6 +55,13 @@ TEST(CountAdaptiveHour, LimitsAndAirSpeedSteps)
     EXPECT_EQ((std::array{m.Within[1], m.Above[1], m.Below[1]}), (std::array{0, 7, 2}));
     EXPECT_EQ(m.WithinFan, (std::array{4, 5, 7}));
 
+    // An hour on a limit is within it (lower <= t <= upper); limits set to values a float holds.
+    AdaptiveMonth edges = AdaptiveBand(ComfortModel::Ashrae55, 27.45);
+    edges.Lower[0] = 22.5;
+    edges.Upper[0] = 29.5;
+    for (const float t : {22.5f, 29.5f}) CountAdaptiveHour(ComfortModel::Ashrae55, edges, t);
+    EXPECT_EQ(edges.Within[0], 2);
+
     AdaptiveMonth outside = AdaptiveBand(ComfortModel::Ashrae55, 35);
     CountAdaptiveHour(ComfortModel::Ashrae55, outside, 30);
     EXPECT_EQ((std::array{outside.Hours, outside.Within[0], outside.Above[0]}), (std::array{0, 0, 0}));

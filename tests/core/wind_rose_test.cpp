@@ -69,6 +69,10 @@ TEST(WindRosesOf, CalmMissingTiesShareAndMedian)
     EXPECT_EQ(r.Ventilation.Prevailing, 4);
     EXPECT_FLOAT_EQ(r.Ventilation.PrevailingShare, 60.0f);
     EXPECT_FLOAT_EQ(r.Ventilation.PrevailingMedianMs, 3.0f);
+
+    // 0.5 m/s is the slowest wind with a sector, not calm.
+    const WindRose slowest = WindRosesOf({hour(1, 90, 0.5f)}, {}).All;
+    EXPECT_EQ((std::array{slowest.Calm, slowest.Hours[4][0]}), (std::array{0, 1}));
 }
 
 }  // namespace
