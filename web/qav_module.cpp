@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "chart/strategy.h"
+#include "text/compass_names.h"
 #include "text/month_names.h"
 #include "core/text_format.h"
 #include "data/station_catalogue.h"
@@ -242,7 +243,8 @@ class Session {
 
     /// The strategies' and months' names in the request's language, for a page's tables:
     /// {"strategies": [10], "months": [12], "month_abbreviations": [12], "advice": [10],
-    /// "colours": [10]}.
+    /// "colours": [10], "compass": [16]} (the points of the compass from N clockwise, as the
+    /// pictures write them: the JSON's wind sectors stay English).
     static std::string Names(const std::vector<std::string>& entries)
     {
         bool warnings = false;
@@ -269,9 +271,11 @@ class Session {
             months.emplace_back(Translated(language, "qav::Month", kMonthName[m]));
             abbreviations.emplace_back(Translated(language, "qav::Month", kMonthAbbreviation[m], "abbreviation"));
         }
+        std::vector<std::string> compass;
+        for (int k = 0; k < kCompassPoints; ++k) compass.emplace_back(CompassName(language, k));
         return "{\"strategies\":" + JsonList(strategies) + ",\"months\":" + JsonList(months) +
                ",\"month_abbreviations\":" + JsonList(abbreviations) + ",\"advice\":" + JsonList(advice) +
-               ",\"colours\":" + JsonList(colours) + "}";
+               ",\"colours\":" + JsonList(colours) + ",\"compass\":" + JsonList(compass) + "}";
     }
 
     /// The location list of a built-in set ({dataset}) or of a Monthly Data file ({md, path}),

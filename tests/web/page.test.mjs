@@ -192,6 +192,9 @@ test('sun and shade, the comfort model and the wind rose: in the link, from the 
   await browser.evaluate(`document.getElementById('close-report').click()`);
   assert.equal(await browser.evaluate(`document.getElementById('wind-rose').getAttribute('aria-label')`),
     'Wind rose: All hours: prevailing winds: S, 13.0 %; calm 3.5 %. Ventilation hours (F): prevailing winds: SW, 16.3 %; calm 4.4 %');
+  // In Portuguese the sectors read as the rose draws them (SO, not SW).
+  assert.equal(await browser.open(server.url + '#epw=chicago.epw&lang=pt-BR'), 'ready');
+  assert.match(await text('#wind-summary li:nth-child(2)'), /: SO, 16,3 %; /);
 });
 
 test('bad fragments and files give the error state and a message', async () => {

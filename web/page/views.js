@@ -181,7 +181,9 @@ function showComfort(r, state, names) {
 // The share of a rose's hours (calm included, missing excluded) in percent with one decimal.
 const roseHours = (rose) => rose.calm + rose.hours.reduce((sum, classes) => sum + classes.reduce((a, b) => a + b, 0), 0);
 
-function showWind(qav, r, request) {
+function showWind(qav, r, request, names) {
+  // The JSON names its sectors in English; the page writes them as the pictures do.
+  const point = (sector) => names.compass?.[r.wind.sectors.indexOf(sector)] ?? sector;
   $('wind-section').hidden = !r.wind;
   // Without recorded hours there is no wind: no rose of an earlier file stays for the report.
   if (!r.wind) { $('wind-rose').replaceChildren(); $('wind-rose').removeAttribute('role'); return; }
@@ -189,7 +191,7 @@ function showWind(qav, r, request) {
     const total = roseHours(rose);
     const calm = total ? decimal((100 * rose.calm / total).toFixed(1)) : '0';
     const wind = rose.prevailing === null ? t('no hours with wind')
-      : t('prevailing winds: %1, %2 %', rose.prevailing, decimal(rose.prevailing_share.toFixed(1)));
+      : t('prevailing winds: %1, %2 %', point(rose.prevailing), decimal(rose.prevailing_share.toFixed(1)));
     return `${label}: ${wind}; ${t('calm %1 %', calm)}`;
   };
   const lines = [line(t('All hours'), r.wind.all), line(t('Ventilation hours (F)'), r.wind.ventilation),
@@ -202,7 +204,7 @@ function showWind(qav, r, request) {
 export function showViews(qav, r, request, state, names) {
   showSun(qav, r, request, state, names);
   showComfort(r, state, names);
-  showWind(qav, r, request);
+  showWind(qav, r, request, names);
 }
 
 /// The fields as the state holds them (a link opened, Back or Forward).
