@@ -15,9 +15,10 @@ int AdvanceUnits(const FontTable& font, char32_t code)
     const AdvanceRun* begin = code < 0x10000 ? font.Runs : font.Runs + font.BmpRunCount;
     const AdvanceRun* end = code < 0x10000 ? font.Runs + font.BmpRunCount : font.Runs + font.RunCount;
     const auto low = static_cast<std::uint16_t>(code & 0xFFFF);
-    const AdvanceRun* run =
-        std::lower_bound(begin, end, low, [](const AdvanceRun& r, std::uint16_t c) { return r.Last < c; });
-    return run != end && run->First <= low ? run->Units : font.MissingAdvance;
+    // The run holding the character: the last one starting at or before it.
+    const AdvanceRun* after =
+        std::upper_bound(begin, end, low, [](std::uint16_t c, const AdvanceRun& r) { return c < r.First; });
+    return after != begin && after[-1].Units != kNotMapped ? after[-1].Units : font.MissingAdvance;
 }
 
 // FreeType's scale from font units to 26.6 pixels, in 16.16 fixed point (FT_DivFix).

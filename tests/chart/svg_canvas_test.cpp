@@ -30,14 +30,14 @@ TEST(TextMetrics, ShippedFontAsTheRasteriserMeasuresIt)
     EXPECT_EQ((std::array{FontAscentPx(11), FontDescentPx(11), FontAscentPx(9)}),
               (std::array{10.203125, 2.59375, 8.359375}));
     using Row = std::tuple<const char*, int, double>;  // text, pixels, width of regular type
-    for (const auto& [text, pixels, width] :
-         {Row{"W", 11, 10.875}, Row{"88", 11, 13.96875}, Row{"AV", 11, 15.03125},
-          Row{"Location: Brasília (Brazil)", 11, 136.921875}, Row{"88", 9, 11.4375}, Row{"", 11, 0},
-          Row{"\U0001F0A1", 11, 11.25}, Row{"\uF0A1", 11, 6.59375}, Row{"\U00020000", 11, 6.59375}})
+    for (const auto& [text, pixels, width] : {Row{"W", 11, 10.875}, Row{"88", 11, 13.96875}, Row{"AV", 11, 15.03125},
+                                              Row{"Location: Brasília (Brazil)", 11, 136.921875}, Row{"88", 9, 11.4375},
+                                              Row{"", 11, 0}, Row{"\U0001F0A1", 11, 11.25}, Row{"\uF0A1", 11, 6.59375},
+                                              Row{"\U00020000", 11, 6.59375}, Row{"\x1F~\x7F", 11, 22.390625}})
         EXPECT_DOUBLE_EQ(TextAdvancePx(text, pixels, false), width) << text;
     // Bold is wider; a malformed byte is measured as U+FFFD. A character the font lacks is
     // measured by its missing-glyph box (6.59375 above: U+F0A1, whose low 16 bits are those of
-    // the playing card U+1F0A1 the font has, and U+20000).
+    // the playing card U+1F0A1 the font has, U+20000, and U+001F and U+007F either side of '~').
     EXPECT_GT(TextAdvancePx("Brasília", 11, true), TextAdvancePx("Brasília", 11, false));
     EXPECT_DOUBLE_EQ(TextAdvancePx("\xFF", 11, false), TextAdvancePx("\uFFFD", 11, false));
 }
