@@ -3761,6 +3761,13 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
 </context>
 <context>
+    <name>qav::WebReport</name>
+    <message>
+        <source>The report could not be loaded. Check the connection and try again.</source>
+        <translation>Não foi possível carregar o relatório. Verifique a conexão e tente de novo.</translation>
+    </message>
+</context>
+<context>
     <name>qav::WhatIfDialog</name>
     <message>
         <source>What if it were warmer</source>

@@ -17,6 +17,7 @@ set(QAV_TEXT_HEADERS
   text/finder_page_texts.h
   text/page_view_texts.h
   text/adaptive_hours_texts.h
+  text/report_page_texts.h
 )
 # The contexts looked up at run time (Translated); their Portuguese is compiled into qav_text.
 set(QAV_TEXT_CONTEXTS
@@ -26,6 +27,6 @@ set(QAV_TEXT_CONTEXTS
 )
 # The browser page's own texts, which text/make_texts.py writes to the page's texts-pt_BR.json
 # instead, so that the module does not carry them.
-set(QAV_PAGE_CONTEXTS qav::WebPage qav::WebFinder qav::WebPageViews)
+set(QAV_PAGE_CONTEXTS qav::WebPage qav::WebFinder qav::WebPageViews qav::WebReport)
 # The one translation file: English is the source language, Brazilian Portuguese its only other.
 set(QAV_TRANSLATION_FILE text/qav_pt_BR.ts)

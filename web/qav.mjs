@@ -3,7 +3,8 @@
 // In Node it reads qav.wasm beside this file; in a browser the module fetches it from there. The
 // station catalogue (stations-1991-2020.csv, beside this file) is read when a request first names
 // a station: in Node from the file, in a browser by a synchronous request to the same folder,
-// or ahead of time with `await qav.loadStations()`.
+// or ahead of time with `await qav.loadStations()`. The report's content comes from a module of
+// its own, qav-report.mjs and qav-report.wasm beside this file, loaded with the first report.
 import createQavCore from './qav-core.mjs';
 
 const isNode = typeof process !== 'undefined' && process.versions != null && process.versions.node != null;
@@ -41,6 +42,57 @@ function requestEntries(request) {
 const namesStation = (entries) => entries.some((e, i) => i % 3 === 0 &&
   ['station', 'near'].some((k) => e === k || e.endsWith('.' + k)));
 
+// The calls of a module built from web/*_module.cpp. Texts cross into it as UTF-8 in its memory:
+// a request is its command and its entries, each a 4-byte little-endian length and its bytes; the
+// answer is read back the same way. Only a failure of the module itself (out of memory while the
+// entries are handed over) escapes as an exception; it becomes the module's error object for memory.
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+const kOutOfMemory = '{"error":{"status":1,"message":"out of memory","code":"out_of_memory","values":[],"kind":"input"}}';
+function connect(core) {
+  const withBytes = (texts, use) => {
+    const parts = texts.map((text) => encoder.encode(text));
+    const size = parts.reduce((sum, p) => sum + 4 + p.length, 0);
+    const at = core._qav_alloc(size);
+    if (!at) throw new RangeError('out of memory');
+    try {
+      const view = new DataView(core.HEAPU8.buffer, at, size);
+      let offset = 0;
+      for (const p of parts) {
+        view.setUint32(offset, p.length, true);
+        core.HEAPU8.set(p, at + offset + 4);
+        offset += 4 + p.length;
+      }
+      return use(at, size);
+    } finally {
+      core._qav_free(at);
+    }
+  };
+  const answer = (at) => decoder.decode(core.HEAPU8.subarray(at, at + core._qav_answer_size()));
+  return {
+    call(what, entries) {
+      try {
+        return withBytes([what, ...entries], (at, size) => answer(core._qav_call(at, size)));
+      } catch {
+        return kOutOfMemory;
+      }
+    },
+    setStations(text) {
+      const bytes = encoder.encode(text);
+      const at = core._qav_alloc(bytes.length);
+      if (!at) throw new RangeError('out of memory');
+      try {
+        core.HEAPU8.set(bytes, at);
+        core._qav_set_stations(at, bytes.length);
+      } finally {
+        core._qav_free(at);
+      }
+    },
+    hasStations: () => core._qav_has_stations() !== 0,
+    memory: () => JSON.parse(answer(core._qav_memory())),
+  };
+}
+
 export default async function createQav(options = {}) {
   const { compiled, ...settings } = options;
   // A WebAssembly.Module, or a promise of one, compiled ahead by the caller: instantiated as is.
@@ -63,48 +115,18 @@ export default async function createQav(options = {}) {
   } else if (settings.locateFile === undefined) {
     settings.locateFile = (name) => (name.endsWith('.wasm') ? here('qav.wasm').href : name);
   }
-  const core = await Promise.race([createQavCore(settings), refused]);
-  let fsModule = null;
-  if (isNode) fsModule = await import('node:fs');
+  const core = connect(await Promise.race([createQavCore(settings), refused]));
+  const fsModule = isNode ? await import('node:fs') : null;
 
-  // Texts cross into the module as UTF-8 in its memory: a request is its command and its
-  // entries, each a 4-byte little-endian length and its bytes; the answer is read back the same way.
-  const encoder = new TextEncoder();
-  const decoder = new TextDecoder();
-  const withBytes = (texts, use) => {
-    const parts = texts.map((text) => encoder.encode(text));
-    const size = parts.reduce((sum, p) => sum + 4 + p.length, 0);
-    const at = core._qav_alloc(size);
-    if (!at) throw new RangeError('out of memory');
-    try {
-      const view = new DataView(core.HEAPU8.buffer, at, size);
-      let offset = 0;
-      for (const p of parts) {
-        view.setUint32(offset, p.length, true);
-        core.HEAPU8.set(p, at + offset + 4);
-        offset += 4 + p.length;
-      }
-      return use(at, size);
-    } finally {
-      core._qav_free(at);
-    }
-  };
-  const answer = (at, size) => decoder.decode(core.HEAPU8.subarray(at, at + size));
+  // The station catalogue as last given to the analysis module, for the report's module too.
+  let catalogue;
   const setStations = (text) => {
-    const bytes = encoder.encode(text);
-    const at = core._qav_alloc(bytes.length);
-    if (!at) throw new RangeError('out of memory');
-    try {
-      core.HEAPU8.set(bytes, at);
-      core._qav_set_stations(at, bytes.length);
-    } finally {
-      core._qav_free(at);
-    }
+    core.setStations(text);
+    catalogue = text;
   };
-  const hasStations = () => core._qav_has_stations() !== 0;
   // A catalogue that cannot be read is left unset: the module then says so in its error object.
   const ensureStations = () => {
-    if (hasStations()) return;
+    if (core.hasStations()) return;
     try {
       if (fsModule) {
         setStations(fsModule.readFileSync(here(catalogueFile), 'utf8'));
@@ -118,22 +140,38 @@ export default async function createQav(options = {}) {
       // the module answers "the station catalogue was not loaded"
     }
   };
-  // A call with the request's entries as they go to the module. Only a failure of the module
-  // itself (out of memory while the entries are handed over) escapes as an exception; it becomes
-  // the module's error object for memory.
-  const kOutOfMemory = '{"error":{"status":1,"message":"out of memory","code":"out_of_memory","values":[],"kind":"input"}}';
   const direct = (what, entries) => {
-    try {
-      if (namesStation(entries)) ensureStations();
-      return withBytes([what, ...entries], (at, size) => {
-        const result = core._qav_call(at, size);
-        return answer(result, core._qav_answer_size());
-      });
-    } catch {
-      return kOutOfMemory;
-    }
+    if (namesStation(entries)) ensureStations();
+    return core.call(what, entries);
   };
   const call = (what, request) => direct(what, requestEntries(request));
+
+  // The report's module, loaded with the first report asked for; a load that failed (offline) is
+  // tried again with the next one.
+  let reportModule = null;
+  let reportCatalogue;
+  const loadReportModule = async () => {
+    const { default: createQavReport } = await import('./qav-report.mjs');
+    const own = fsModule
+      ? { wasmBinary: fsModule.readFileSync(here('qav-report.wasm')) }
+      : { locateFile: (name) => (name.endsWith('.wasm') ? here('qav-report.wasm').href : name) };
+    return connect(await createQavReport(own));
+  };
+  const report = async (request) => {
+    reportModule ??= loadReportModule().catch((e) => {
+      reportModule = null;
+      throw e;
+    });
+    const module = await reportModule;
+    const entries = requestEntries(request);
+    if (namesStation(entries)) ensureStations();
+    if (catalogue !== undefined && reportCatalogue !== catalogue) {
+      module.setStations(catalogue);
+      reportCatalogue = catalogue;
+    }
+    return module.call('report', entries);
+  };
+
   return {
     /// qav-cli's JSON for the request (`format: "csv"` or `"table"`: its other forms); with
     /// `warnings: true`, {"result": that, "warnings": [what qav-cli warns of]}.
@@ -146,8 +184,10 @@ export default async function createQav(options = {}) {
     sunChartSvg: (request) => call('sun_chart', request),
     calendarSvg: (request) => call('calendar', request),
     compareSvg: (request) => call('compare', request),
-    /// The PDF report's content for the request's first location: {title, blocks} (JSON).
-    report: (request) => call('report', request),
+    /// The PDF report's content for the request's first location: {title, blocks} (JSON), from
+    /// the report's module (qav-report.mjs, qav-report.wasm), loaded the first time: a promise,
+    /// rejected when that module cannot be loaded.
+    report,
     /// Stations by name, or nearest first to coordinates ("-23.55, -46.63"): a JSON list, or an
     /// error object for coordinates out of range, worded in `lang` (en or pt_BR).
     findStations(query, limit = 20, lang = 'en') {
@@ -163,7 +203,7 @@ export default async function createQav(options = {}) {
     /// {strategies: [10], months: [12], month_abbreviations: [12]}, or an error object.
     names: (lang = 'en') => call('names', { lang }),
     /// The module's memory: {in_use, heap} in bytes.
-    memory: () => { const at = core._qav_memory(); return JSON.parse(answer(at, core._qav_answer_size())); },
+    memory: () => core.memory(),
     /// Loads the station catalogue ahead of the first request that needs it (browsers: async).
     async loadStations(text) {
       if (text === undefined) {

@@ -2,7 +2,7 @@
 // JSON into its keys, each with the kind of its value) gives the text qav-cli prints for the same
 // options, or the SVG it writes; a refusal or failure gives a JSON error object, never an
 // exception out of the module. Requests are parsed, refused and opened by the same request layer
-// as qav-cli's.
+// as qav-cli's. The report's content is report_module.cpp's, a module loaded when it is asked for.
 //
 // The module exports plain C functions rather than generated bindings: those bindings build their
 // callers with `new Function` at start-up, which a page under a Content-Security-Policy without
@@ -17,7 +17,6 @@
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <new>
 #include <optional>
 #include <string>
@@ -35,8 +34,6 @@
 #include "pipeline/comfort_output.h"
 #include "pipeline/compare.h"
 #include "pipeline/picture_svg.h"
-#include "pipeline/report.h"
-#include "pipeline/report_json.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
 #include "pipeline/sun_pictures.h"
@@ -71,25 +68,6 @@ std::string ErrorJson(int status, const std::string& message, const FailureCode&
         j += status == 2 ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
     }
     return j + "}}";
-}
-
-/// Today's date in UTC, "2026-12-07", from the clock's seconds (the civil-from-days algorithm of
-/// H. Hinnant, "chrono-compatible low-level date algorithms"): the C library's calendar functions
-/// would bring the time-zone glue into the module's JavaScript (10 KB) for this one date.
-std::string TodayUtc()
-{
-    const long long days = static_cast<long long>(std::time(nullptr)) / 86400 + 719468;
-    const long long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long long doe = days - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    const long long day = doy - (153 * mp + 2) / 5 + 1;
-    const long long month = mp < 10 ? mp + 3 : mp - 9;
-    const long long year = yoe + era * 400 + (month <= 2);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld", year, month, day);
-    return text;
 }
 
 /// The language the request names, read before anything else so that every refusal is worded in
@@ -175,8 +153,8 @@ class Session {
     std::string Run(const std::string& what, const std::vector<std::string>& entries, Language language,
                     std::vector<std::string>& warnings, bool& withWarnings, bool& json)
     {
-        if (what != "analyze" && what != "chart" && what != "graph" && what != "compare" && what != "report" &&
-            what != "wind_rose" && what != "adaptive_chart" && what != "sun_chart" && what != "calendar")
+        if (what != "analyze" && what != "chart" && what != "graph" && what != "compare" && what != "wind_rose" &&
+            what != "adaptive_chart" && what != "sun_chart" && what != "calendar")
             throw Refusal(option_text::kUnknownKey, {what});
         std::vector<RequestOption> options = RequestFromKeys(entries, withWarnings);
         for (const RequestOption& o : options) {
@@ -188,7 +166,7 @@ class Session {
         const bool formatGiven =
             std::any_of(options.begin(), options.end(), [](const RequestOption& o) { return o.name == "--format"; });
         if (!formatGiven) request.format = RowFormat::Json;
-        json = (request.format == RowFormat::Json && what == "analyze") || what == "report";
+        json = request.format == RowFormat::Json && what == "analyze";
         const std::size_t most = MostLocations(request);
         if (most > kMaxRequestLocations)
             throw Refusal(option_text::kTooManyLocations, {std::to_string(most), std::to_string(kMaxRequestLocations)});
@@ -203,7 +181,6 @@ class Session {
         if (what == "analyze")
             return RunText(startup, plan.items, plan.framing, view, request.filter, opened.warming, &zoneMaps_);
         RowAnalyser analyser(startup, view, request.filter, opened.warming, &zoneMaps_);
-        if (what == "report") return Report(analyser.Analyse(plan.items.front()), request.language);
         if (what != "compare") {
             // qav-cli's --chart names one file: the last location's when a run has several is
             // numbered; the module draws the first location of the request.
@@ -230,15 +207,6 @@ class Session {
         const Warming* warming = opened.warming ? &*opened.warming : nullptr;
         return CompareSvg(compareRows, AnalysisCaption(request.filter, warming, request.language),
                           startup.Layout.PixelWidth, startup.Layout.PixelHeight, request.language);
-    }
-
-    /// The PDF report's content for the request's first location, dated today (UTC), as JSON
-    /// (ReportJson), for a page that lays it out to print.
-    static std::string Report(const AnalysisState& state, Language language)
-    {
-        const std::optional<ReportContent> report = ComposeReport(state, language, TodayUtc());
-        if (!report) throw InputFailure{std::string(ReportText(language, report_text::kNoLocation)), {}};
-        return ReportJson(*report);
     }
 
     /// The strategies' and months' names in the request's language, for a page's tables:

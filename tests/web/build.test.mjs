@@ -13,7 +13,8 @@ const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..')
 const web = path.resolve(root, process.env.QAV_WEB ?? 'build/web');
 // In byte order, the order of the worker's list and of its hash.
 const page = ['compile.js', 'dejavu-sans-bold.woff2', 'dejavu-sans.woff2', 'finder-core.mjs', 'finder.js', 'finder.wasm',
-  'finder.worker.js', 'index.html', 'main.js', 'manifest.webmanifest', 'numbers.js', 'page.css', 'places.tsv.gz', 'qav-core.mjs', 'qav.mjs', 'qav.svg', 'qav.wasm', 'reader.worker.js', 'report_view.js',
+  'finder.worker.js', 'index.html', 'main.js', 'manifest.webmanifest', 'numbers.js', 'page.css', 'places.tsv.gz', 'qav-core.mjs', 'qav-report.mjs', 'qav-report.wasm', 'qav.mjs', 'qav.svg', 'qav.wasm',
+  'reader.worker.js', 'report_view.js',
   'stations-1991-2020.csv', 'svg_view.js', 'texts-pt_BR.json', 'texts.js', 'views.js'];
 
 test('the folder holds the module, its package, the catalogue and the page, nothing else', () => {

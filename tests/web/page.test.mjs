@@ -184,8 +184,13 @@ test('sun and shade, the comfort model and the wind rose: in the link, from the 
   assert.equal(await month(7), 'July|24.13|25.28|21.78 – 28.78|345|142|257|273|403|84');
   assert.equal(await browser.open(server.url + '#epw=chicago.epw'), 'ready');
   assert.equal(await text('#wind-summary li:nth-child(2)'), 'Ventilation hours (F): prevailing winds: SW, 16.3 %; calm 4.4 %');
-  // The print view draws the rose and the sun's pictures as the page shows them.
+  // The print view draws the rose and the sun's pictures as the page shows them; its content
+  // comes from the report's module, fetched with the first report only.
+  const reportModule = `performance.getEntriesByType('resource').filter((r) => /qav-report\\.(mjs|wasm)$/.test(r.name)).length`;
+  assert.equal(await browser.evaluate(reportModule), 0);
   await browser.evaluate(`document.getElementById('report').click()`);
+  await browser.until(`!document.getElementById('report-view').hidden`);
+  assert.equal(await browser.evaluate(reportModule), 2);
   assert.equal(await browser.evaluate(`document.querySelectorAll('#report-body figure svg').length`), 5);
   assert.match(await browser.evaluate(`[...document.querySelectorAll('#report-body .picture')].map((p) => p.getAttribute('aria-label')).join('\\n')`),
     /^Wind rose: All hours: prevailing winds: S, 13\.0 %/m);
@@ -310,4 +315,8 @@ test('after the first visit the page works without its server', async () => {
   server.stop();
   assert.equal(await browser.open(server.url + '#dataset=world&location=7'), 'ready');
   assert.equal(await shown(), expected(cliJson('--dataset', 'world', '--location', '7').shares));
+  // The report's module, never loaded on this visit, comes from the cache too.
+  await browser.evaluate(`document.getElementById('report').click()`);
+  await browser.until(`!document.getElementById('report-view').hidden`);
+  assert.match(await text('#report-title'), /^Bioclimatic analysis of /);
 });

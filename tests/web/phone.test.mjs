@@ -250,12 +250,13 @@ test('the report to print, what-if before and after, a strategy explained, stati
 
     // The report: the PDF report's sections, alone on the page, laid out for A4.
     await b.evaluate(`document.getElementById('report').click()`);
+    await b.until(`!document.getElementById('report-view').hidden`);
     assert.equal(await b.evaluate('document.activeElement.id'), 'report-title');
     // Every block of the module's report, in its order: the sections, pictures, tables and advice.
     const kinds = await b.evaluate(`[...document.getElementById('report-body').children].map((e) => e.tagName + (e.className ? '.' + e.className : '')).join(' ')`);
     const tag = { section: 'H2', text: 'P', note: 'P.note', facts: 'TABLE.facts', table: 'TABLE', chart: 'FIGURE', graph: 'FIGURE', guidance: 'ARTICLE.advice',
       sun_path: 'FIGURE', calendar: 'FIGURE', wind_rose: 'FIGURE', adaptive_graph: 'FIGURE' };
-    const report = JSON.parse((await createQav()).report({ warming: '2' }));
+    const report = JSON.parse(await (await createQav()).report({ warming: '2' }));
     assert.equal(kinds, ['H1', ...report.blocks.map((block) => tag[block.kind]).filter(Boolean)].join(' '));
     assert.match(kinds, / H2 (P )+(ARTICLE\.advice )+/);
     assert.equal(await text(b, '#report-title'), 'Bioclimatic analysis of Brasília (Brazil)');

@@ -110,6 +110,19 @@ test('the sun path and the calendar as SVG, with the façade, the shading line a
   assert.equal(JSON.parse(qav.sunChartSvg({ facade: 'up' })).error.code, 'not_facade');
 });
 
+test('the report, from its own module: the catalogue given to the analysis, the language, the refusals', async () => {
+  // A catalogue of one station, as the page gives it, reaches the report's module too.
+  const own = await createQav();
+  const csv = fs.readFileSync(path.join(web, 'stations-1991-2020.csv'), 'utf8').split('\n');
+  await own.loadStations(`${csv[0]}\n${csv.find((l) => l.startsWith('83377,'))}\n`);
+  const report = own.report({ station: 83377, lang: 'pt_BR', warnings: true });
+  assert.ok(report instanceof Promise);
+  const { result, warnings } = JSON.parse(await report);
+  assert.deepEqual([result.title, warnings], ['Análise bioclimática de Brasília (Brasil)', []]);
+  assert.equal(JSON.parse(await own.report({ station: 10384 })).error.code, 'not_catalogue_station');
+  assert.deepEqual(JSON.parse(await qav.report({ format: 'csv' })).error.values, ['format']);
+});
+
 test('failures are error objects with the CLI message, never exceptions', () => {
   const bad = path.join(tmp, 'QAVBAD.TXT');
   fs.writeFileSync(bad, '"Lima","Peru",-12.05,-77.04,13,"X"\n1,18,1e30,80\n');

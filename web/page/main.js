@@ -661,9 +661,27 @@ const loadStation = async (wmo) => {
   await qav.loadStations(`${header}\n${[...stationRows.values()].join('\n')}\n`);
 };
 
-// ---- The report to print: the PDF report's content, laid out by report_view.js.
-function openReport() {
-  const text = qav.report(lastRequest);
+// ---- The report to print: the PDF report's content, laid out by report_view.js. Its module is
+// loaded with the first report: the button is busy meanwhile, and a load that fails (offline
+// before the page was cached) says so in the page's language; the next click tries again.
+let reportOpening = false;
+async function openReport() {
+  if (reportOpening) return;
+  reportOpening = true;
+  const before = document.documentElement.dataset.state;
+  document.documentElement.dataset.state = 'busy';
+  $('report').setAttribute('aria-busy', 'true');
+  let text, request;
+  try {
+    // An analysis picked while the module loaded is the one reported.
+    do text = await qav.report(request = lastRequest); while (request !== lastRequest);
+  } catch {
+    throw new Error(t('The report could not be loaded. Check the connection and try again.'));
+  } finally {
+    reportOpening = false;
+    $('report').removeAttribute('aria-busy');
+    document.documentElement.dataset.state = before;
+  }
   const error = failed(text);
   if (error) throw errorMessage(error, state.source);
   const adaptive = { svg: viewSvg(qav.adaptiveChartSvg(lastRequest)), label: $('graph').getAttribute('aria-label') };
@@ -814,7 +832,7 @@ function bind() {
   $('json').addEventListener('click', () => download(t('analysis'), '.json', 'json', 'application/json'));
   $('csv').addEventListener('click', () => download(t('shares'), '.csv', 'csv', 'text/csv'));
   $('report').addEventListener('click', () => {
-    try { openReport(); } catch (e) { setState('error', e.message, e.detail ?? ''); }
+    openReport().catch((e) => setState('error', e.message, e.detail ?? ''));
   });
   $('close-report').addEventListener('click', closeReport);
   $('print').addEventListener('click', () => print());
