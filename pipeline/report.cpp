@@ -245,7 +245,7 @@ void Composer::Advice()
                             (it->Strategies[1] ? std::string(1, StrategyLetter(k)) + ": " : std::string()) + share;
         }
         advice.Share += " (" + Fill(rt::kServedHours, {std::to_string(g.Hours), Fixed(g.HourShare, 1)}) + ")";
-        advice.Asks = T(rt::kAsks) + " " + T(it->Asks);
+        advice.Asks = T(rt::kAsks) + " " + std::string(AdviceText(language_, it->Asks));
         advice.Measures = T(rt::kMeasures) + " " + Fill(it->Measures, {facade});
         advice.Pitfalls = T(rt::kPitfalls) + " " + T(it->Pitfalls);
         for (const GuidanceCheck& c : g.Checks)

@@ -249,6 +249,45 @@
     </message>
 </context>
 <context>
+    <name>qav::Advice</name>
+    <message>
+        <source>Heat must be added in the coldest hours; passive gains alone cannot keep the rooms comfortable.</source>
+        <translation>Nas horas mais frias é preciso fornecer calor; os ganhos passivos sozinhos não mantêm os ambientes confortáveis.</translation>
+    </message>
+    <message>
+        <source>The sun can carry the heating of the cool hours if the building collects its heat in the day and keeps it.</source>
+        <translation>O sol pode suprir o aquecimento das horas frescas se o edifício captar o seu calor durante o dia e conservá-lo.</translation>
+    </message>
+    <message>
+        <source>Heavy construction stores the day&apos;s heat, solar and internal, and gives it back in the cold night, evening out the daily swing.</source>
+        <translation>A construção pesada armazena o calor do dia, solar e interno, e o devolve na noite fria, amortecendo a variação diária.</translation>
+    </message>
+    <message>
+        <source>Air that is warm enough but very dry irritates eyes, skin and airways; the rooms need moisture.</source>
+        <translation>Ar com temperatura adequada mas muito seco irrita olhos, pele e vias respiratórias; os ambientes precisam de umidade.</translation>
+    </message>
+    <message>
+        <source>The outdoor air is comfortable in these hours; the building should not spoil it.</source>
+        <translation>Nestas horas o ar externo é confortável; o edifício não deve estragar isso.</translation>
+    </message>
+    <message>
+        <source>Air movement over the body cools it in warm, humid hours; the building must let the breeze through the occupied rooms.</source>
+        <translation>O movimento do ar sobre o corpo o refresca nas horas quentes e úmidas; o edifício deve deixar a brisa passar pelos ambientes ocupados.</translation>
+    </message>
+    <message>
+        <source>Days are hot but nights cool: heavy construction absorbs the day&apos;s heat and the night air carries it away, so the rooms stay cooler than the air outside at noon.</source>
+        <translation>Os dias são quentes, mas as noites frescas: a construção pesada absorve o calor do dia e o ar da noite o leva embora, de modo que os ambientes ficam mais frescos que o ar externo ao meio-dia.</translation>
+    </message>
+    <message>
+        <source>Hot, dry air can be cooled by evaporating water into it; the building must bring the cooled air in and let it out.</source>
+        <translation>O ar quente e seco pode ser resfriado pela evaporação de água; o edifício deve trazer para dentro o ar resfriado e deixá-lo sair.</translation>
+    </message>
+    <message>
+        <source>The air is too hot, or too hot and humid, for passive means; mechanical cooling is needed in these hours.</source>
+        <translation>O ar está quente demais, ou quente e úmido demais, para meios passivos; nestas horas é preciso resfriamento mecânico.</translation>
+    </message>
+</context>
+<context>
     <name>qav::AnalysisText</name>
     <message>
         <source>all hours</source>
@@ -2534,20 +2573,12 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Página %1 de %2</translation>
     </message>
     <message>
-        <source>Heat must be added in the coldest hours; passive gains alone cannot keep the rooms comfortable.</source>
-        <translation>Nas horas mais frias é preciso fornecer calor; os ganhos passivos sozinhos não mantêm os ambientes confortáveis.</translation>
-    </message>
-    <message>
         <source>Insulate the envelope first, roof above all; seal air leaks; keep the heated volume compact and zone it; size an efficient heater (heat pump, biomass stove) for what remains, and still take the solar gains the site gives.</source>
         <translation>Isole primeiro a envoltória, sobretudo a cobertura; vede as infiltrações de ar; mantenha o volume aquecido compacto e setorizado; dimensione um aquecedor eficiente (bomba de calor, calefator a lenha) para o que restar, sem abrir mão dos ganhos solares que o local oferece.</translation>
     </message>
     <message>
         <source>Oversized heaters in leaky, uninsulated shells; thermal bridges and single glazing that invite condensation; ventilation that is cut so far that the air grows stale.</source>
         <translation>Aquecedores superdimensionados em envoltórias sem isolamento e cheias de frestas; pontes térmicas e vidros simples que favorecem a condensação; ventilação tão reduzida que o ar fica viciado.</translation>
-    </message>
-    <message>
-        <source>The sun can carry the heating of the cool hours if the building collects its heat in the day and keeps it.</source>
-        <translation>O sol pode suprir o aquecimento das horas frescas se o edifício captar o seu calor durante o dia e conservá-lo.</translation>
     </message>
     <message>
         <source>Face the main rooms and their glazing to the equator (%1); keep the other façades&apos; openings small; insulate the envelope; size overhangs that admit the low winter sun and cut the high summer sun.</source>
@@ -2558,20 +2589,12 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Vidro em excesso, que superaquece nos dias claros e perde calor à noite; janelas sem sombreamento na estação quente; vidros voltados a leste e oeste, onde o sol é difícil de controlar.</translation>
     </message>
     <message>
-        <source>Heavy construction stores the day&apos;s heat, solar and internal, and gives it back in the cold night, evening out the daily swing.</source>
-        <translation>A construção pesada armazena o calor do dia, solar e interno, e o devolve na noite fria, amortecendo a variação diária.</translation>
-    </message>
-    <message>
         <source>Exposed masonry or concrete floors and walls inside the insulation, lit by the winter sun; a heavy, insulated roof; a compact plan, and night shutters or curtains over the windows.</source>
         <translation>Pisos e vedações internas pesadas, de alvenaria ou concreto aparentes, do lado interno do isolamento térmico e atingidos pelo sol de inverno; cobertura pesada e isolada; planta compacta e venezianas ou cortinas fechadas sobre as janelas à noite.</translation>
     </message>
     <message>
         <source>Mass covered by carpets, linings or suspended ceilings; mass outside the insulation, which loses its heat to the air; heavy rooms in shade, which stay cold.</source>
         <translation>Massa coberta por carpetes, revestimentos leves ou forros; massa por fora do isolamento, que perde o calor para o ar; ambientes pesados à sombra, que continuam frios.</translation>
-    </message>
-    <message>
-        <source>Air that is warm enough but very dry irritates eyes, skin and airways; the rooms need moisture.</source>
-        <translation>Ar com temperatura adequada mas muito seco irrita olhos, pele e vias respiratórias; os ambientes precisam de umidade.</translation>
     </message>
     <message>
         <source>Plants, pools and fountains near the openings; wet surfaces in courtyards; limited air leakage so that the moisture stays; a humidifier where the dry season is long.</source>
@@ -2582,20 +2605,12 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Exagerar, o que traz condensação e mofo; água parada que cria mosquitos; poeira de solo descoberto a barlavento das aberturas.</translation>
     </message>
     <message>
-        <source>The outdoor air is comfortable in these hours; the building should not spoil it.</source>
-        <translation>Nestas horas o ar externo é confortável; o edifício não deve estragar isso.</translation>
-    </message>
-    <message>
         <source>Openings that can be opened or closed at will; moderate glazing with shading; an envelope that neither gains nor loses too much, so the comfortable hours are not turned into hot or cold ones.</source>
         <translation>Aberturas que se possam abrir ou fechar à vontade; área envidraçada moderada e sombreada; uma envoltória que não ganhe nem perca calor demais, para que as horas confortáveis não se tornem quentes ou frias.</translation>
     </message>
     <message>
         <source>Sealed, heavily glazed buildings that need cooling even in mild weather; internal heat from lighting and equipment; treating these hours as needing no design at all.</source>
         <translation>Edifícios fechados e muito envidraçados que precisam de resfriamento mesmo com tempo ameno; calor interno de iluminação e equipamentos; tratar estas horas como se dispensassem qualquer cuidado de projeto.</translation>
-    </message>
-    <message>
-        <source>Air movement over the body cools it in warm, humid hours; the building must let the breeze through the occupied rooms.</source>
-        <translation>O movimento do ar sobre o corpo o refresca nas horas quentes e úmidas; o edifício deve deixar a brisa passar pelos ambientes ocupados.</translation>
     </message>
     <message>
         <source>Cross ventilation: openings on opposite façades, to windward and to leeward; a narrow plan and few partitions across the air path; high outlets and ventilated roofs; light, shaded walls; ceiling fans for still days.</source>
@@ -2606,10 +2621,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Janelas em um só lado; telas e grades que estrangulam o fluxo; vizinhos e muros que barram o vento; segurança e ruído que mantêm as janelas fechadas.</translation>
     </message>
     <message>
-        <source>Days are hot but nights cool: heavy construction absorbs the day&apos;s heat and the night air carries it away, so the rooms stay cooler than the air outside at noon.</source>
-        <translation>Os dias são quentes, mas as noites frescas: a construção pesada absorve o calor do dia e o ar da noite o leva embora, de modo que os ambientes ficam mais frescos que o ar externo ao meio-dia.</translation>
-    </message>
-    <message>
         <source>Exposed heavy walls, floors and roof inside the insulation; shaded openings kept closed in the heat of the day; openings that can stay safely open at night, with cross or stack ventilation; light, reflective outer surfaces.</source>
         <translation>Paredes, pisos e cobertura pesados e aparentes, por dentro do isolamento; aberturas sombreadas e fechadas no calor do dia; aberturas que possam ficar abertas com segurança à noite, com ventilação cruzada ou por efeito chaminé; superfícies externas claras e refletoras.</translation>
     </message>
@@ -2618,20 +2629,12 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Massa escondida atrás de revestimentos; janelas abertas na tarde quente; noites quentes ou úmidas demais para resfriar a massa; ambientes pesados que demoram a responder quando ocupados só por pouco tempo.</translation>
     </message>
     <message>
-        <source>Hot, dry air can be cooled by evaporating water into it; the building must bring the cooled air in and let it out.</source>
-        <translation>O ar quente e seco pode ser resfriado pela evaporação de água; o edifício deve trazer para dentro o ar resfriado e deixá-lo sair.</translation>
-    </message>
-    <message>
         <source>Pools, fountains, wet pads or sprays in the air path to the openings; planted, shaded courtyards; cooling towers or direct evaporative coolers; roof ponds; airflow so that the added moisture leaves.</source>
         <translation>Espelhos d&apos;água, fontes, painéis umedecidos ou nebulizadores no caminho do ar até as aberturas; pátios sombreados e vegetados; torres de resfriamento evaporativo passivo ou resfriadores evaporativos diretos; lâminas d&apos;água na cobertura; fluxo de ar que leve embora a umidade acrescentada.</translation>
     </message>
     <message>
         <source>Using it in humid hours, when it only adds moisture; stagnant water and its hygiene; short supply of water in dry regions; closed rooms that grow humid.</source>
         <translation>Usá-lo nas horas úmidas, quando só acrescenta umidade; água parada (criadouro do Aedes aegypti); falta de água nas regiões secas; ambientes fechados que ficam úmidos.</translation>
-    </message>
-    <message>
-        <source>The air is too hot, or too hot and humid, for passive means; mechanical cooling is needed in these hours.</source>
-        <translation>O ar está quente demais, ou quente e úmido demais, para meios passivos; nestas horas é preciso resfriamento mecânico.</translation>
     </message>
     <message>
         <source>Reduce the load first: shade every opening, insulate and lighten the roof, limit glazing to the east and west, cut internal gains; then an efficient, well-sized air conditioner or heat pump in a sealed zone, with dehumidification where the air is humid.</source>

@@ -1,7 +1,8 @@
 #pragma once
 // The English texts of the PDF report, marked for lupdate so that the window's translation file
-// holds their Portuguese (context "qav::Report"); the build tabulates them with the pictures'
-// texts, so the window and qav-cli write the same words. %1, %2... are filled by FilledText.
+// holds their Portuguese (context "qav::Report"; what each strategy asks of the building,
+// "qav::Advice"); the build tabulates them, the report's in a table of their own, so the window
+// and qav-cli write the same words. %1, %2... are filled by FilledText.
 #include <array>
 #include <string_view>
 
@@ -265,7 +266,7 @@ struct Guidance {
 
 inline constexpr std::array<Guidance, 9> kAdvice{{
     {{1, 0},
-     QAV_TRANSLATABLE("qav::Report",
+     QAV_TRANSLATABLE("qav::Advice",
                       "Heat must be added in the coldest hours; passive gains alone cannot keep the rooms comfortable.",
                       ""),
      QAV_TRANSLATABLE(
@@ -278,7 +279,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          "")},
     {{2, 0},
      QAV_TRANSLATABLE(
-         "qav::Report",
+         "qav::Advice",
          "The sun can carry the heating of the cool hours if the building collects its heat in the day and keeps it.",
          ""),
      QAV_TRANSLATABLE(
@@ -291,7 +292,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          "")},
     {{3, 0},
      QAV_TRANSLATABLE(
-         "qav::Report",
+         "qav::Advice",
          "Heavy construction stores the day's heat, solar and internal, and gives it back in the cold night, evening out the daily swing.",
          ""),
      QAV_TRANSLATABLE(
@@ -303,7 +304,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          "Mass covered by carpets, linings or suspended ceilings; mass outside the insulation, which loses its heat to the air; heavy rooms in shade, which stay cold.",
          "")},
     {{4, 0},
-     QAV_TRANSLATABLE("qav::Report",
+     QAV_TRANSLATABLE("qav::Advice",
                       "Air that is warm enough but very dry irritates eyes, skin and airways; the rooms need moisture.",
                       ""),
      QAV_TRANSLATABLE(
@@ -315,7 +316,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          "Overdoing it, which brings condensation and mould; standing water that breeds mosquitoes; dust from bare ground upwind of the openings.",
          "")},
     {{5, 0},
-     QAV_TRANSLATABLE("qav::Report", "The outdoor air is comfortable in these hours; the building should not spoil it.",
+     QAV_TRANSLATABLE("qav::Advice", "The outdoor air is comfortable in these hours; the building should not spoil it.",
                       ""),
      QAV_TRANSLATABLE(
          "qav::Report",
@@ -327,7 +328,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          "")},
     {{6, 0},
      QAV_TRANSLATABLE(
-         "qav::Report",
+         "qav::Advice",
          "Air movement over the body cools it in warm, humid hours; the building must let the breeze through the occupied rooms.",
          ""),
      QAV_TRANSLATABLE(
@@ -340,7 +341,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          "")},
     {{7, 8},
      QAV_TRANSLATABLE(
-         "qav::Report",
+         "qav::Advice",
          "Days are hot but nights cool: heavy construction absorbs the day's heat and the night air carries it away, so the rooms stay cooler than the air outside at noon.",
          ""),
      QAV_TRANSLATABLE(
@@ -353,7 +354,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          "")},
     {{9, 0},
      QAV_TRANSLATABLE(
-         "qav::Report",
+         "qav::Advice",
          "Hot, dry air can be cooled by evaporating water into it; the building must bring the cooled air in and let it out.",
          ""),
      QAV_TRANSLATABLE(
@@ -366,7 +367,7 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
          "")},
     {{10, 0},
      QAV_TRANSLATABLE(
-         "qav::Report",
+         "qav::Advice",
          "The air is too hot, or too hot and humid, for passive means; mechanical cooling is needed in these hours.",
          ""),
      QAV_TRANSLATABLE(
@@ -383,10 +384,23 @@ inline constexpr std::array<Guidance, 9> kAdvice{{
 
 namespace qav {
 
+/// The Portuguese of a text of report_text (the report's own table, kPortugueseBrazilReport), or
+/// `english` when it has none. Kept out of Translated's table so that a program that never writes
+/// a report in Portuguese (the browser's analysis module) can link web/english_report_texts.cpp
+/// in its place and carry none of it.
+std::string_view ReportTranslation(std::string_view english);
+
 /// A text of report_text in the language.
 inline std::string_view ReportText(Language language, const char* english)
 {
-    return Translated(language, "qav::Report", english);
+    return language == Language::English ? english : ReportTranslation(english);
+}
+
+/// What a strategy asks of the building (kAdvice's Asks), in the language: the report's words,
+/// which the page also shows beside the strategies' names, so in the common table.
+inline std::string_view AdviceText(Language language, const char* english)
+{
+    return Translated(language, "qav::Advice", english);
 }
 
 }  // namespace qav

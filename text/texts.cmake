@@ -23,8 +23,10 @@ set(QAV_TEXT_HEADERS
 set(QAV_TEXT_CONTEXTS
   qav::Picture qav::Strategy qav::Month qav::Report qav::ReadFailureText qav::OptionText
   qav::AnalysisText qav::CoordinatesText qav::PlaceText qav::SunText qav::ComfortText
-  qav::FacadeText qav::AdaptiveHoursText
+  qav::FacadeText qav::AdaptiveHoursText qav::Advice
 )
+# Of those, the report's own, tabulated apart (kPortugueseBrazilReport) and read by ReportText alone.
+set(QAV_REPORT_TEXT_CONTEXTS qav::Report)
 # The browser page's own texts, which text/make_texts.py writes to the page's texts-pt_BR.json
 # instead, so that the module does not carry them.
 set(QAV_PAGE_CONTEXTS qav::WebPage qav::WebFinder qav::WebPageViews qav::WebReport)

@@ -233,7 +233,7 @@ class Session {
             const auto it = std::find_if(
                 report_text::kAdvice.begin(), report_text::kAdvice.end(),
                 [s](const report_text::Guidance& g) { return g.Strategies[0] == s || g.Strategies[1] == s; });
-            advice.emplace_back(it == report_text::kAdvice.end() ? "" : ReportText(language, it->Asks));
+            advice.emplace_back(it == report_text::kAdvice.end() ? "" : AdviceText(language, it->Asks));
         }
         for (std::size_t m = 1; m <= kMonths; ++m) {
             months.emplace_back(Translated(language, "qav::Month", kMonthName[m]));

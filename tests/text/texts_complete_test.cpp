@@ -76,9 +76,11 @@ std::vector<Mark> Marks(const std::string& code, int& unreadable)
 
 bool Tabulated(const Mark& m)
 {
-    return std::any_of(std::begin(kPortugueseBrazil), std::end(kPortugueseBrazil), [&](const TranslatedText& t) {
+    const auto same = [&](const TranslatedText& t) {
         return t.Context == m.Context && t.Source == m.Source && t.Disambiguation == m.Disambiguation;
-    });
+    };
+    return std::any_of(std::begin(kPortugueseBrazil), std::end(kPortugueseBrazil), same) ||
+           std::any_of(std::begin(kPortugueseBrazilReport), std::end(kPortugueseBrazilReport), same);
 }
 
 TEST(TranslatableTexts, ReadsTheMarksAsTheCompilerDoes)

@@ -121,6 +121,9 @@ test('the report, from its own module: the catalogue given to the analysis, the 
   assert.deepEqual([result.title, warnings], ['Análise bioclimática de Brasília (Brasil)', []]);
   assert.equal(JSON.parse(await own.report({ station: 10384 })).error.code, 'not_catalogue_station');
   assert.deepEqual(JSON.parse(await qav.report({ format: 'csv' })).error.values, ['format']);
+  // The analysis module leaves the report's Portuguese out, but not the advice beside the names.
+  assert.equal(JSON.parse(qav.names('pt_BR')).advice[0],
+    'Nas horas mais frias é preciso fornecer calor; os ganhos passivos sozinhos não mantêm os ambientes confortáveis.');
 });
 
 test('failures are error objects with the CLI message, never exceptions', () => {
