@@ -42,10 +42,9 @@ function requestEntries(request) {
 const namesStation = (entries) => entries.some((e, i) => i % 3 === 0 &&
   ['station', 'near'].some((k) => e === k || e.endsWith('.' + k)));
 
-// The calls of a module built from web/*_module.cpp. Texts cross into it as UTF-8 in its memory:
-// a request is its command and its entries, each a 4-byte little-endian length and its bytes; the
-// answer is read back the same way. Only a failure of the module itself (out of memory while the
-// entries are handed over) escapes as an exception; it becomes the module's error object for memory.
+// The calls of a module (web/*_module.cpp). Texts cross as UTF-8 in its memory: a request is its
+// command and its entries, each a 4-byte little-endian length and its bytes. A failure of the
+// module itself (out of memory while the entries are handed over) gives its error for memory.
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 const kOutOfMemory = '{"error":{"status":1,"message":"out of memory","code":"out_of_memory","values":[],"kind":"input"}}';
@@ -77,17 +76,8 @@ function connect(core) {
         return kOutOfMemory;
       }
     },
-    setStations(text) {
-      const bytes = encoder.encode(text);
-      const at = core._qav_alloc(bytes.length);
-      if (!at) throw new RangeError('out of memory');
-      try {
-        core.HEAPU8.set(bytes, at);
-        core._qav_set_stations(at, bytes.length);
-      } finally {
-        core._qav_free(at);
-      }
-    },
+    // The catalogue's text after its length, as one entry.
+    setStations: (text) => withBytes([text], (at, size) => core._qav_set_stations(at + 4, size - 4)),
     hasStations: () => core._qav_has_stations() !== 0,
     memory: () => JSON.parse(answer(core._qav_memory())),
   };
@@ -146,8 +136,7 @@ export default async function createQav(options = {}) {
   };
   const call = (what, request) => direct(what, requestEntries(request));
 
-  // The report's module, loaded with the first report asked for; a load that failed (offline) is
-  // tried again with the next one.
+  // The report's module, loaded with the first report; a failed load is tried again with the next.
   let reportModule = null;
   let reportCatalogue;
   const loadReportModule = async () => {
@@ -184,9 +173,8 @@ export default async function createQav(options = {}) {
     sunChartSvg: (request) => call('sun_chart', request),
     calendarSvg: (request) => call('calendar', request),
     compareSvg: (request) => call('compare', request),
-    /// The PDF report's content for the request's first location: {title, blocks} (JSON), from
-    /// the report's module (qav-report.mjs, qav-report.wasm), loaded the first time: a promise,
-    /// rejected when that module cannot be loaded.
+    /// The PDF report's content for the request's first location: {title, blocks} (JSON), as a
+    /// promise, rejected when the report's module cannot be loaded.
     report,
     /// Stations by name, or nearest first to coordinates ("-23.55, -46.63"): a JSON list, or an
     /// error object for coordinates out of range, worded in `lang` (en or pt_BR).

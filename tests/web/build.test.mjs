@@ -29,3 +29,8 @@ test('the service worker caches every file of the page, the catalogue too, in a 
   for (const name of page) hash.update(fs.readFileSync(path.join(web, name)));
   assert.equal(worker.match(/^const kCache = '(.*)';$/m)[1], `qav-${hash.digest('hex').slice(0, 16)}`);
 });
+
+test('the module a first visit loads fits its budget of 450 KB (the report\'s module apart)', () => {
+  const size = (name) => fs.statSync(path.join(web, name)).size;
+  assert.ok(size('qav.mjs') + size('qav-core.mjs') + size('qav.wasm') <= 450 * 1024);
+});
