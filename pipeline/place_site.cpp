@@ -57,6 +57,13 @@ std::string NoStationNearText(const NearStation& nearest, Language language)
                       {std::to_string(nearest.station->Wmo), nearest.station->Name, WholeKm(nearest.DistanceKm)});
 }
 
+std::string NoClimateText(const Place& place, const NearStation& nearest, Language language)
+{
+    std::string text = PlaceLabel(place, language) + ": " + NoStationNearText(nearest, language);
+    if (language == Language::English) text += " (--station " + std::to_string(nearest.station->Wmo) + " analyses it)";
+    return text;
+}
+
 std::string ChosenAmongText(const PlaceIndex& index, const Place& place, Language language)
 {
     const std::size_t alike = index.NamedAlike(place);
@@ -84,11 +91,7 @@ RunInput PlaceInput(const std::string& query, const PlaceSource& source, std::ve
     const PlaceMatch& match = found.front();
     if (match.stations.empty()) throw InputFailure{"the station catalogue holds no station", {}};
     if (!match.Climate()) {
-        const NearStation& nearest = match.stations.front();
-        throw InputFailure{PlaceLabel(*match.place, Language::English) + ": " +
-                               NoStationNearText(nearest, Language::English) + " (--station " +
-                               std::to_string(nearest.station->Wmo) + " analyses it)",
-                           {}};
+        throw InputFailure{NoClimateText(*match.place, match.stations.front(), Language::English), {}};
     }
     if (std::string note = ChosenAmongText(*sources.places, *match.place, Language::English); !note.empty())
         notes.push_back(std::move(note));

@@ -32,6 +32,11 @@ LocationRecord PlaceLocation(const Place& place, const NearStation& station, Lan
 /// Observatorio Meteorológico Chihuahua, 783 km away, is listed for reference only."
 std::string NoStationNearText(const NearStation& nearest, Language language);
 
+/// Why a place is not analysed, as qav-cli says it: "Campinas (SP, Brazil): No station within
+/// 300 km: ... is listed for reference only. (--station 83781 analyses it)"; the option's hint is
+/// English only (a page names the station otherwise).
+std::string NoClimateText(const Place& place, const NearStation& nearest, Language language);
+
 /// "Campinas, SP (Brazil) chosen among 2 places named Campinas", or empty when the name is unique.
 std::string ChosenAmongText(const PlaceIndex& index, const Place& place, Language language);
 
