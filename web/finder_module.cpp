@@ -33,8 +33,6 @@ namespace {
 constexpr std::size_t kListedPlaces = 10;
 constexpr std::size_t kNearPlaces = 5;
 
-std::string Km(double km) { return JsonNumber(static_cast<float>(std::round(km * 10) / 10)); }
-
 class Finder {
   public:
     int SetStations(std::string_view csv)
@@ -83,7 +81,7 @@ class Finder {
         } else if (placeIndex_) {
             places = SearchPlaces(*placeIndex_, *locator_, query, kListedPlaces);
         }
-        return "{\"places\":" + PlacesJson(places, language) +
+        return "{\"places\":" + PlaceListJson(places, {true, language}) +
                ",\"stations\":" + StationListJson(stations.matches, near, StationJsonForm::Finder) + "}";
     }
 
@@ -95,43 +93,6 @@ class Finder {
         for (const std::string& v : code.values) values += (values.size() > 1 ? "," : "") + JsonString(v);
         return "{\"error\":{\"status\":2,\"message\":" + JsonString(OptionErrorText(e, language)) +
                ",\"code\":" + JsonString(code.code) + ",\"values\":" + values + "],\"kind\":\"usage\"}}";
-    }
-
-    // A place as the finder lists it: qav-cli's fields, the label and country in the page's
-    // language, and either the location's name it is analysed as (with the caution beyond 50 km)
-    // or the sentence that no station is near enough.
-    static std::string PlacesJson(const std::vector<PlaceMatch>& matches, Language language)
-    {
-        std::string out = "[";
-        for (const PlaceMatch& m : matches) {
-            const Place& p = *m.place;
-            if (out.size() > 1) out += ',';
-            out += "{\"geonames_id\":" + std::to_string(p.GeonamesId) + ",\"name\":" + JsonString(p.NameIn(language)) +
-                   ",\"label\":" + JsonString(PlaceLabel(p, language)) + ",\"division\":" + JsonString(p.Division) +
-                   ",\"country\":" + JsonString(p.Country) +
-                   ",\"country_name\":" + JsonString(std::string(CountryName(p.Country, language))) +
-                   ",\"population\":" + std::to_string(p.Population) +
-                   ",\"latitude\":" + JsonNumber(float(p.Latitude)) +
-                   ",\"longitude\":" + JsonNumber(float(p.Longitude));
-            if (const NearStation* climate = m.Climate()) {
-                out += ",\"station\":" + std::to_string(climate->station->Wmo) +
-                       ",\"location_name\":" + JsonString(PlaceLocationName(p, *climate, language));
-                if (climate->DistanceKm > kFarDistanceKm)
-                    out +=
-                        ",\"far\":" + JsonString(std::string(Translated(language, "qav::PlaceText", place_text::kFar)));
-            } else if (!m.stations.empty()) {
-                out += ",\"no_station\":" + JsonString(NoStationNearText(m.stations.front(), language));
-            }
-            out += ",\"stations\":[";
-            for (std::size_t k = 0; k < m.stations.size(); ++k) {
-                const NearStation& s = m.stations[k];
-                out += (k ? ",{\"wmo\":" : "{\"wmo\":") + std::to_string(s.station->Wmo) +
-                       ",\"name\":" + JsonString(s.station->Name) + ",\"distance_km\":" + Km(s.DistanceKm) +
-                       ",\"elevation_m\":" + JsonNumber(s.station->Elevation) + "}";
-            }
-            out += "]}";
-        }
-        return out + "]";
     }
 
     std::optional<StationCatalogueResult> catalogue_;
