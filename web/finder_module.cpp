@@ -6,25 +6,21 @@
 // Texts cross as UTF-8 bytes in the module's memory; an answer stays valid until the next call.
 #include <emscripten/em_macros.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/text_format.h"
 #include "data/place_search.h"
 #include "data/station_catalogue.h"
 #include "data/station_search.h"
-#include "pipeline/analysis_output.h"
 #include "pipeline/analysis_request.h"
+#include "pipeline/error_json.h"
 #include "pipeline/option_error.h"
 #include "pipeline/place_site.h"
-#include "text/country_names.h"
 #include "text/language.h"
 #include "text/option_texts.h"
-#include "text/place_texts.h"
 
 namespace qav::web {
 namespace {
@@ -60,18 +56,17 @@ class Finder {
     /// module's finder gives them. A refusal of the stations' query is {"error": {...}}.
     std::string Search(std::string_view query, std::size_t limit, Language language) const
     {
-        if (!stationIndex_)
-            return R"({"error":{"status":1,"message":"the station catalogue was not loaded","code":"input","values":[],"kind":"input"}})";
+        if (!stationIndex_) return ErrorJson(1, "the station catalogue was not loaded", {"input", {}});
         const StationSearch stations = SearchStations(*stationIndex_, query, limit);
         if (stations.coordinates.kind == CoordinatesParse::OutOfRange) {
             const OptionError e{stations.coordinates.message,
                                 stations.coordinates.wording,
                                 {stations.coordinates.value},
                                 "qav::CoordinatesText"};
-            return Error(e, language);
+            return RefusalJson(e, language);
         }
         if (stations.coordinates.kind == CoordinatesParse::NotCoordinates && LooksLikeCoordinates(query))
-            return Error(Refusal(option_text::kNotCoordinates, {"query", std::string(query)}), language);
+            return RefusalJson(Refusal(option_text::kNotCoordinates, {"query", std::string(query)}), language);
         const bool near = stations.coordinates.kind == CoordinatesParse::Valid;
         std::vector<PlaceMatch> places;
         if (placeIndex_ && near) {
@@ -86,15 +81,6 @@ class Finder {
     }
 
   private:
-    static std::string Error(const OptionError& e, Language language)
-    {
-        const FailureCode code = CodeOf(e);
-        std::string values = "[";
-        for (const std::string& v : code.values) values += (values.size() > 1 ? "," : "") + JsonString(v);
-        return "{\"error\":{\"status\":2,\"message\":" + JsonString(OptionErrorText(e, language)) +
-               ",\"code\":" + JsonString(code.code) + ",\"values\":" + values + "],\"kind\":\"usage\"}}";
-    }
-
     std::optional<StationCatalogueResult> catalogue_;
     std::optional<StationIndex> stationIndex_;
     std::optional<StationLocator> locator_;

@@ -34,6 +34,7 @@
 #include "pipeline/analysis_run.h"
 #include "pipeline/comfort_output.h"
 #include "pipeline/compare.h"
+#include "pipeline/error_json.h"
 #include "pipeline/picture_svg.h"
 #include "pipeline/report.h"
 #include "pipeline/report_json.h"
@@ -55,22 +56,6 @@ std::string JsonList(const std::vector<std::string>& texts)
     std::string out = "[";
     for (const std::string& t : texts) out += (out.size() > 1 ? "," : "") + JsonString(t);
     return out + "]";
-}
-
-std::string ErrorJson(int status, const std::string& message, const FailureCode& code,
-                      const std::optional<ReadFailure>& f = std::nullopt)
-{
-    std::string j = "{\"error\":{\"status\":" + std::to_string(status) + ",\"message\":" + JsonString(message) +
-                    ",\"code\":" + JsonString(code.code) + ",\"values\":" + JsonList(code.values);
-    if (f) {
-        j += ",\"file\":" + JsonString(f->File.string()) + ",\"err_code\":" + std::to_string(f->Code) +
-             ",\"line\":" + std::to_string(f->Line) + ",\"field\":" + std::to_string(f->Field) +
-             ",\"field_name\":" + JsonString(f->FieldName) + ",\"text\":" + JsonString(f->Text) +
-             ",\"kind\":" + JsonString(code.code);
-    } else {
-        j += status == 2 ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
-    }
-    return j + "}}";
 }
 
 /// Today's date in UTC, "2026-12-07", from the clock's seconds (the civil-from-days algorithm of
@@ -145,7 +130,7 @@ class Session {
             if (!withWarnings) return result;
             return "{\"result\":" + (json ? result : JsonString(result)) + ",\"warnings\":" + JsonList(warnings) + "}";
         } catch (const OptionError& f) {
-            return ErrorJson(2, OptionErrorText(f, language), CodeOf(f));
+            return RefusalJson(f, language);
         } catch (const InputFailure& f) {
             if (f.read) {
                 // What qav-cli puts before the file's line ("--warming-file: ") stays before it.
