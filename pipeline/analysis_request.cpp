@@ -177,7 +177,7 @@ void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stat
             opened.inputs.push_back(NearInput(value, stations));
         } else if (o.name == "--place") {
             // A place the page's finder handed over whole, or a text qav-cli searches the list for.
-            opened.inputs.push_back(o.contents ? PlaceRequestInput(o, stations, request.language)
+            opened.inputs.push_back(o.contents ? PlaceRequestInput(o, stations, request.language, request.placeNames)
                                                : PlaceInput(value, places, opened.notes));
         } else if (o.name == "--file") {
             OpenedInputs r = OpenInputs({InputRequest::Kind::MonthlyData, {}, {value}, {o.contents}});

@@ -53,6 +53,7 @@ struct AnalysisRequest {
     ComfortModel comfort = ComfortModel::Givoni;  // --comfort
     std::vector<RequestOption> inputs;            // --dataset, --station, --near, --place, --file, --epw in order
     std::vector<RequestOption> own;               // the front end's own options, in order
+    Language placeNames = Language::English;      // a place handed over is named in it (the rows: English)
 
     /// The option that gives the warming, as its refusals name it.
     const char* WarmingOption() const { return warmingFile ? "--warming-file" : "--warming"; }

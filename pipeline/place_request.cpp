@@ -78,7 +78,8 @@ RequestOption PlaceRequestOption(const std::string& key, const PlaceMembers& mem
     return {"--place", fields[1], std::move(contents)};
 }
 
-RunInput PlaceRequestInput(const RequestOption& option, const StationSource& stations, Language language)
+RunInput PlaceRequestInput(const RequestOption& option, const StationSource& stations, Language messages,
+                           Language names)
 {
     std::array<std::string, 7> fields;
     std::size_t i = 0;
@@ -94,10 +95,10 @@ RunInput PlaceRequestInput(const RequestOption& option, const StationSource& sta
     if (!catalogue) throw InputFailure{failure, {}};
     const std::vector<NearStation> nearest = StationLocator(*catalogue).Nearest(place.Latitude, place.Longitude, 1);
     if (nearest.empty()) throw InputFailure{"the station catalogue holds no station", {}};
-    if (nearest.front().TooFar()) throw InputFailure{NoClimateText(place, nearest.front(), language), {}};
+    if (nearest.front().TooFar()) throw InputFailure{NoClimateText(place, nearest.front(), messages), {}};
     RunInput in{{}, {}, "--place " + place.Name, 0, "place:" + std::to_string(place.GeonamesId)};
     in.table.LocationCount = 1;
-    in.table.Slot[1] = PlaceLocation(place, nearest.front(), language);
+    in.table.Slot[1] = PlaceLocation(place, nearest.front(), names);
     return in;
 }
 

@@ -24,8 +24,10 @@ using PlaceMembers = std::map<std::string, PlaceMember>;
 RequestOption PlaceRequestOption(const std::string& key, const PlaceMembers& members);
 
 /// The input of an option from PlaceRequestOption: the catalogue's nearest station, named for the
-/// place in `language`. No station within 300 km throws InputFailure with qav-cli's sentence (in
-/// `language`); a catalogue that cannot be read throws InputFailure.
-RunInput PlaceRequestInput(const RequestOption& option, const StationSource& stations, Language language);
+/// place in `names` (English for rows, which are the same in every language, as qav-cli's). No
+/// station within 300 km throws InputFailure with qav-cli's sentence in `messages`; a catalogue
+/// that cannot be read throws InputFailure.
+RunInput PlaceRequestInput(const RequestOption& option, const StationSource& stations, Language messages,
+                           Language names);
 
 }  // namespace qav

@@ -173,6 +173,7 @@ class Session {
         const bool formatGiven =
             std::any_of(options.begin(), options.end(), [](const RequestOption& o) { return o.name == "--format"; });
         if (!formatGiven) request.format = RowFormat::Json;
+        if (what != "analyze") request.placeNames = request.language;  // a picture's or report's words
         json = (request.format == RowFormat::Json && what == "analyze") || what == "report";
         const std::size_t most = MostLocations(request);
         if (most > kMaxRequestLocations)

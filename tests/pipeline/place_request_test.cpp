@@ -35,7 +35,7 @@ RunInput Opened(const Entries& entries, Language language = Language::English)
     const std::vector<RequestOption> options = RequestFromKeys(entries, warnings);
     EXPECT_EQ(options.size(), 1u);
     return PlaceRequestInput(
-        options.at(0), [](std::string&) { return &Catalogue(); }, language);
+        options.at(0), [](std::string&) { return &Catalogue(); }, language, language);
 }
 
 TEST(PlaceRequest, AnalysesThePlaceAsItsTextWouldBe)

@@ -269,7 +269,7 @@ function show() {
   const ranked = shares.map((v, i) => [v, i]).filter(([v]) => v > 0).sort((a, b) => b[0] - a[0])
     .map(([v, i]) => `${kLetters[i]} ${namesNow().strategies[i]} ${decimal(v.toFixed(1))} %`);
   $('chart').setAttribute('aria-label', `${t('Bioclimatic chart of %1', r.name)}: ${ranked.join(', ')}`);
-  $('place').textContent = r.place ? r.name : src.place ?? `${r.name}, ${countryName(r.country)}`;
+  $('place').textContent = src.place ?? `${r.name}, ${countryName(r.country)}`;
   $('caption').textContent = [
     t('Latitude %1, longitude %2, elevation %3 m', decimal(r.latitude), decimal(r.longitude), decimal(r.elevation)),
     t('pressure %1 kPa', decimal(Math.round(r.pressure_kpa * 100) / 100)),
@@ -277,7 +277,7 @@ function show() {
     src.far ?? '',
   ].filter(Boolean).join(' · ');
   fillResults(r);
-  document.title = `QAV · ${r.place ? r.name : src.place ?? r.name}`;
+  document.title = `QAV · ${src.place ?? r.name}`;
   return { r, request };
 }
 
@@ -562,8 +562,8 @@ function save(name, blob) {
 // ("Brasília - +2 °C - shares.csv"), without the signs file systems refuse.
 function downloadName(what, extension) {
   const r = JSON.parse(lastJson || '{}');
-  // A place's name ("Campinas (SP, Brazil)") without its station ("...: station 83781 ..., 80 km").
-  const parts = [(r.place ? r.name.slice(0, r.name.lastIndexOf(': ')) : r.name) || 'QAV'];
+  // A place by its label in the page's language ("Campinas (SP, Brasil)"), without its station.
+  const parts = [(r.place && state.source.label) || r.name || 'QAV'];
   if (lastRequest?.warming) parts.push(`${Number(lastRequest.warming) > 0 ? '+' : ''}${decimal(lastRequest.warming)} °C`);
   if (lastRequest?.months) parts.push(t('months %1', lastRequest.months));
   if (lastRequest?.hour_range) parts.push(t('hours %1', lastRequest.hour_range));
@@ -760,7 +760,7 @@ function bind() {
     // The list may cut a place's line: its stations are told in full below it.
     if (place) { $('stations-status').classList.remove('failed'); $('stations-status').textContent = place.text; }
     state.source = place ? { kind: 'station', wmo: String(place.station), placeId: String(place.geonames_id),
-      place: place.location_name, far: place.far, request: place.request }
+      place: place.location_name, far: place.far, label: place.label, request: place.request }
       : { kind: 'station', wmo: value };
     await loadStation(state.source.wmo);
     analyse({ reveal: true, push: true });
@@ -867,7 +867,7 @@ async function start() {
     await loadStation(src.wmo);  // a station the catalogue lacks is reported by the analysis
     // A link's place: named as when it was chosen, if its nearest station is still the one linked.
     const place = src.placeId && !src.place ? await (await finderModule()).placeById(src.placeId, moduleLanguage()) : null;
-    if (place?.station === Number(src.wmo)) Object.assign(src, { place: place.location_name, far: place.far, request: place.request });
+    if (place?.station === Number(src.wmo)) Object.assign(src, { place: place.location_name, far: place.far, label: place.label, request: place.request });
   }
   if (src.kind === 'file') return openUrl(src.url);
   return analyse();
