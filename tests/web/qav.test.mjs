@@ -62,6 +62,7 @@ test('ten stations, alone and beside a built-in slot', () => {
 test('a place the finder chose gives what qav-cli gives for it', () => {
   const place = { geonames_id: 3467865, name: 'Campinas', division: 'SP', country: 'BR', latitude: -22.90556, longitude: -47.06083 };
   for (const format of ['json', 'csv']) assert.equal(qav.analyze({ place, format }), run('--place', 'Campinas, SP', '--format', format), format);
+  assert.equal(qav.analyze({ inputs: [{ place }, { station: 83377 }] }), run('--place', 'Campinas, SP', '--station', '83377', '--format', 'json'));
   // The rows are the same in every language, as qav-cli's; the pictures and the report speak it.
   assert.equal(qav.analyze({ place, lang: 'pt_BR', format: 'csv' }), run('--place', 'Campinas, SP', '--lang', 'pt_BR', '--format', 'csv'));
   assert.match(qav.chartSvg({ place }), /<title>Bioclimatic chart of Campinas \(SP, Brazil\): station 83781 São Paulo \(Mirante de Santana\), 80 km \(Brazil\)<\/title>/);
