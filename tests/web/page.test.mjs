@@ -137,6 +137,12 @@ test('a place: listed first with its stations, analysed as its station named for
   for (let i = 0; i < 500 && !fs.existsSync(csv); ++i) await new Promise((r) => setTimeout(r, 20));
   assert.equal(fs.readFileSync(csv, 'utf8'), execFileSync(cli, ['analyze', '--place', 'Campinas, SP', '--format', 'csv'], { encoding: 'utf8', stdio: 'pipe' }));
   fs.rmSync(downloads, { recursive: true, force: true });
+  // In Portuguese the heading and the chart name it in Portuguese.
+  await browser.evaluate(`{ const l = document.getElementById('lang'); l.value = 'pt-BR'; l.dispatchEvent(new Event('change')); }`);
+  assert.equal(await browser.until(`document.getElementById('place').textContent.includes('estação') && document.getElementById('place').textContent`),
+    'Campinas (SP, Brasil): estação 83781 São Paulo (Mirante de Santana), 80 km');
+  assert.match(await text('#chart svg title'), /^Bioclimatic chart of Campinas \(SP, Brasil\): estação 83781 /);
+  await browser.evaluate(`{ const l = document.getElementById('lang'); l.value = 'en'; l.dispatchEvent(new Event('change')); }`);
   await find('Phoenix');
   await browser.until(`document.querySelector('#stations optgroup[data-kind=places] option')`);
   await choose('place:5308655');

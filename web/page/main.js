@@ -801,7 +801,11 @@ function bind() {
     $('inputs-heading').focus({ preventScroll: true });
     $('inputs').scrollIntoView({ block: 'start' });
   });
-  $('lang').addEventListener('change', async () => { await setLanguage($('lang').value); analyse(); });
+  $('lang').addEventListener('change', async () => {
+    await setLanguage($('lang').value);
+    if (state.source.placeId) await namePlace(state.source);  // its heading in the new language
+    analyse();
+  });
   bindViews(state, () => analyse({ push: true }));
   $('compare-details').addEventListener('toggle', () => { if ($('compare-details').open) showCompare(); });
   $('svg').addEventListener('click', () => save(downloadName(t('chart'), '.svg'), new Blob([lastSvg], { type: 'image/svg+xml' })));
@@ -845,6 +849,13 @@ function bind() {
   window.addEventListener('popstate', navigated);
 }
 
+// A place's names in the page's language, as the finder gives them, for a link or a new language:
+// only while its nearest station is still the one linked.
+async function namePlace(src) {
+  const place = await (await finderModule()).placeById(src.placeId, moduleLanguage());
+  if (place?.station === Number(src.wmo)) Object.assign(src, { place: place.location_name, far: place.far, label: place.label, request: place.request });
+}
+
 // Shows the state the URL names.
 let startedFragment = null;
 async function start() {
@@ -865,9 +876,7 @@ async function start() {
   if (src.kind === 'dataset' && kDataSets.includes(src.dataset)) $('dataset').value = src.dataset;
   if (src.kind === 'station') {
     await loadStation(src.wmo);  // a station the catalogue lacks is reported by the analysis
-    // A link's place: named as when it was chosen, if its nearest station is still the one linked.
-    const place = src.placeId && !src.place ? await (await finderModule()).placeById(src.placeId, moduleLanguage()) : null;
-    if (place?.station === Number(src.wmo)) Object.assign(src, { place: place.location_name, far: place.far, label: place.label, request: place.request });
+    if (src.placeId && !src.place) await namePlace(src);
   }
   if (src.kind === 'file') return openUrl(src.url);
   return analyse();
