@@ -305,7 +305,9 @@ int AnalyzeCommand(const std::vector<std::string>& args)
         return kExitFailure;
     };
     try {
-        OpenRequestInputs(r.request, Stations, opened, PlacesForAnalysis);
+        OpenRequestInputs(r.request, Stations, opened, [](const std::string& query, std::vector<std::string>& notes) {
+            return PlaceInput(query, PlacesForAnalysis, notes);
+        });
     } catch (const InputFailure& e) {
         for (const std::string& warning : opened.warnings) WriteErr("warning: " + warning + "\n");
         return fail(e);

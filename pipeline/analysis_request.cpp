@@ -14,8 +14,10 @@
 #include "pipeline/comfort_output.h"
 #include "text/comfort_texts.h"
 #include "pipeline/open_inputs.h"
+#include "pipeline/place_request.h"
 #include "pipeline/place_site.h"
 #include "pipeline/sun_options.h"
+#include "text/place_request_texts.h"
 #include "text/sun_texts.h"
 
 namespace qav {
@@ -158,7 +160,7 @@ AnalysisRequest ParseAnalysisRequest(const std::vector<RequestOption>& options,
 }
 
 void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stations, RequestInputs& opened,
-                       const PlaceSource& places)
+                       const PlaceFinder& places)
 {
     opened = {};
     opened.warming = OpenWarming(request);
@@ -174,7 +176,10 @@ void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stat
         } else if (o.name == "--near") {
             opened.inputs.push_back(NearInput(value, stations));
         } else if (o.name == "--place") {
-            opened.inputs.push_back(PlaceInput(value, places, opened.notes));
+            // A place the page's finder handed over whole, or a text qav-cli searches the list for.
+            if (!o.contents && !places) throw InputFailure{"the place list was not loaded", {}};
+            opened.inputs.push_back(o.contents ? PlaceRequestInput(o, stations, request.language, request.placeNames)
+                                               : places(value, opened.notes));
         } else if (o.name == "--file") {
             OpenedInputs r = OpenInputs({InputRequest::Kind::MonthlyData, {}, {value}, {o.contents}});
             if (!r.Failures.empty()) ThrowRead(r.Failures.front(), value);
@@ -282,8 +287,9 @@ void InputOptions(const std::string& prefix, const std::map<std::string, const E
     const Entry* epw = get("epw");
     const Entry* path = get("path");
     const Entry* location = element ? get("location") : nullptr;
-    const Entry* near = get("near");  // "LAT,LON[,ELEVATION]", as --near
-    const int sources = !!dataset + !!station + !!near + !!md + !!epw;
+    const Entry* near = get("near");    // "LAT,LON[,ELEVATION]", as --near
+    const Entry* place = get("place");  // {geonames_id, name, ...}: a place the finder chose
+    const int sources = !!dataset + !!station + !!near + !!place + !!md + !!epw;
     if (element && sources != 1) Refuse(text::kOneSource, {prefix});
     if (path && !md && !epw) Refuse(text::kNeedsKey, {path->key, "md or epw"});
     if (location && !dataset) Refuse(text::kSlotOfDataSet, {location->key});
@@ -295,6 +301,13 @@ void InputOptions(const std::string& prefix, const std::map<std::string, const E
     }
     if (station) out.push_back({"--station", numberOrText(station), std::nullopt});
     if (near) out.push_back({"--near", text(near), std::nullopt});
+    if (place) {
+        if (place->kind != "object") Refuse(text::kNotObject, {place->key, Shown(place->kind, place->value)});
+        PlaceMembers members;
+        for (const auto& [name, e] : keys)
+            if (name.rfind("place.", 0) == 0) members[name.substr(6)] = {e->kind, e->value};
+        out.push_back(PlaceRequestOption(place->key, members));
+    }
     if (md) out.push_back({"--file", pathText, text(md)});
     if (epw) out.push_back({"--epw", pathText, text(epw)});
 }
@@ -326,8 +339,9 @@ std::vector<RequestOption> RequestFromKeys(const std::vector<std::string>& flat,
                                           {"facade", "--facade", true},
                                           {"sun_projection", "--sun-projection", false},
                                           {"comfort", "--comfort", false}};
-    static constexpr const char* kSources[] = {"dataset", "station", "near", "md", "epw", "path"};
-    static constexpr const char* kInputKeys[] = {"dataset", "station", "near", "md", "epw", "path", "location"};
+    static constexpr const char* kSources[] = {"dataset", "station", "near", "place", "md", "epw", "path"};
+    static constexpr const char* kInputKeys[] = {"dataset", "station", "near", "place",
+                                                 "md",      "epw",     "path", "location"};
 
     std::map<std::string, const Entry*> top;
     std::vector<std::map<std::string, const Entry*>> elements;
@@ -348,7 +362,8 @@ std::vector<RequestOption> RequestFromKeys(const std::vector<std::string>& flat,
             }
             const std::string name = rest.substr(dot + 1);
             if (elements.empty() ||
-                std::find(std::begin(kInputKeys), std::end(kInputKeys), name) == std::end(kInputKeys))
+                (std::find(std::begin(kInputKeys), std::end(kInputKeys), name) == std::end(kInputKeys) &&
+                 !(name.rfind("place.", 0) == 0 && elements.back().count("place"))))
                 Refuse(text::kUnknownKey, {e.key});
             elements.back()[name] = &e;
             continue;
@@ -372,7 +387,8 @@ std::vector<RequestOption> RequestFromKeys(const std::vector<std::string>& flat,
             (e.key == "warming_file" ? warmingFile : warmingPath) = &e;
             continue;
         }
-        if (std::find(std::begin(kSources), std::end(kSources), e.key) != std::end(kSources)) {
+        if (std::find(std::begin(kSources), std::end(kSources), e.key) != std::end(kSources) ||
+            (e.key.rfind("place.", 0) == 0 && top.count("place"))) {
             top[e.key] = &e;
             continue;
         }
@@ -523,6 +539,8 @@ FailureCode CodeOf(const OptionError& error)
         {sun_text::kNotProjection, "not_projection"},
         {comfort_text::kNotComfortModel, "not_comfort_model"},
         {comfort_text::kWindRoseNeedsWeather, "wind_rose_needs_weather"},
+        {place_request_text::kNotCountryCode, "not_country_code"},
+        {place_request_text::kControlCharacter, "control_character"},
     };
     // By the text, not its address: a literal need not have one address in every unit (the
     // sanitizer build keeps a copy in each).

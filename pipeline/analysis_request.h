@@ -53,6 +53,7 @@ struct AnalysisRequest {
     ComfortModel comfort = ComfortModel::Givoni;  // --comfort
     std::vector<RequestOption> inputs;            // --dataset, --station, --near, --place, --file, --epw in order
     std::vector<RequestOption> own;               // the front end's own options, in order
+    Language placeNames = Language::English;      // a place handed over is named in it (the rows: English)
 
     /// The option that gives the warming, as its refusals name it.
     const char* WarmingOption() const { return warmingFile ? "--warming-file" : "--warming"; }
@@ -78,9 +79,11 @@ struct RequestInputs {
 /// Opens the warming file first, then each input in order, as qav-cli reads them, into `opened`.
 /// A refused value (a data set's slot, a station number) throws OptionError; a file or the
 /// catalogue that cannot be read throws InputFailure, `opened` keeping the warnings so far.
-/// `places` gives the place list for --place.
+/// `places` opens a --place named by a text (qav-cli's PlaceInput on its place list); a front end
+/// without the list passes none, so that the place search is not linked into it.
+using PlaceFinder = std::function<RunInput(const std::string& query, std::vector<std::string>& notes)>;
 void OpenRequestInputs(const AnalysisRequest& request, const StationSource& stations, RequestInputs& opened,
-                       const PlaceSource& places = {});
+                       const PlaceFinder& places = {});
 
 /// The locations of a run and the form of its rows.
 struct RequestPlan {

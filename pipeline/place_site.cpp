@@ -1,6 +1,8 @@
 #include "pipeline/place_site.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "core/text_fold.h"
@@ -24,6 +26,40 @@ std::string Km(double km) { return JsonNumber(static_cast<float>(std::round(km *
 
 // Whole km for the texts a reader reads: the distance is that of the town's centre, no finer.
 std::string WholeKm(double km) { return std::to_string(static_cast<long long>(std::llround(km))); }
+
+// A coordinate that reads back as the same double: the list's five decimals where they suffice.
+std::string Coordinate(double degrees)
+{
+    char text[32];
+    for (const int digits : {15, 17}) {
+        std::snprintf(text, sizeof text, "%.*g", digits, degrees);
+        double back = 0;
+        ParseDecimal(text, text + std::strlen(text), back);
+        if (back == degrees) break;
+    }
+    return text;
+}
+
+// What the page's finder adds to a place: the location it is analysed as and the request that
+// analyses it, or why it is not analysed.
+std::string FinderFields(const PlaceMatch& match, Language language)
+{
+    const Place& p = *match.place;
+    const NearStation* climate = match.Climate();
+    if (!climate)
+        return match.stations.empty()
+                   ? ""
+                   : ",\"no_station\":" + JsonString(NoStationNearText(match.stations.front(), language));
+    std::string out = ",\"station\":" + std::to_string(climate->station->Wmo) +
+                      ",\"location_name\":" + JsonString(PlaceLocationName(p, *climate, language));
+    if (climate->DistanceKm > kFarDistanceKm)
+        out += ",\"far\":" + JsonString(std::string(Translated(language, "qav::PlaceText", text::kFar)));
+    out += ",\"request\":{\"geonames_id\":" + std::to_string(p.GeonamesId) + ",\"name\":" + JsonString(p.Name);
+    if (!p.NamePt.empty()) out += ",\"name_pt\":" + JsonString(p.NamePt);
+    if (!p.Division.empty()) out += ",\"division\":" + JsonString(p.Division);
+    return out + ",\"country\":" + JsonString(p.Country) + ",\"latitude\":" + Coordinate(p.Latitude) +
+           ",\"longitude\":" + Coordinate(p.Longitude) + "}";
+}
 
 bool Lettered(const std::string& division)
 {
@@ -57,6 +93,13 @@ std::string NoStationNearText(const NearStation& nearest, Language language)
                       {std::to_string(nearest.station->Wmo), nearest.station->Name, WholeKm(nearest.DistanceKm)});
 }
 
+std::string NoClimateText(const Place& place, const NearStation& nearest, Language language)
+{
+    std::string text = PlaceLabel(place, language) + ": " + NoStationNearText(nearest, language);
+    if (language == Language::English) text += " (--station " + std::to_string(nearest.station->Wmo) + " analyses it)";
+    return text;
+}
+
 std::string ChosenAmongText(const PlaceIndex& index, const Place& place, Language language)
 {
     const std::size_t alike = index.NamedAlike(place);
@@ -84,11 +127,7 @@ RunInput PlaceInput(const std::string& query, const PlaceSource& source, std::ve
     const PlaceMatch& match = found.front();
     if (match.stations.empty()) throw InputFailure{"the station catalogue holds no station", {}};
     if (!match.Climate()) {
-        const NearStation& nearest = match.stations.front();
-        throw InputFailure{PlaceLabel(*match.place, Language::English) + ": " +
-                               NoStationNearText(nearest, Language::English) + " (--station " +
-                               std::to_string(nearest.station->Wmo) + " analyses it)",
-                           {}};
+        throw InputFailure{NoClimateText(*match.place, match.stations.front(), Language::English), {}};
     }
     if (std::string note = ChosenAmongText(*sources.places, *match.place, Language::English); !note.empty())
         notes.push_back(std::move(note));
@@ -148,16 +187,23 @@ std::string PlaceCsvFields(const LocationRecord& location)
     return r;
 }
 
-std::string PlaceListJson(const std::vector<PlaceMatch>& matches)
+std::string PlaceListJson(const std::vector<PlaceMatch>& matches, const PlaceListForm& form)
 {
+    const bool cli = !form.finder;
+    const Language language = form.language;
     std::string out = "[";
     for (std::size_t i = 0; i < matches.size(); ++i) {
         const Place& p = *matches[i].place;
-        out += i ? ",\n" : "\n";
-        out += "{\"geonames_id\":" + std::to_string(p.GeonamesId) + ",\"name\":" + JsonString(p.Name) +
-               ",\"division\":" + JsonString(p.Division) + ",\"country\":" + JsonString(p.Country) +
-               ",\"population\":" + std::to_string(p.Population) + ",\"latitude\":" + JsonNumber(float(p.Latitude)) +
-               ",\"longitude\":" + JsonNumber(float(p.Longitude)) + ",\"stations\":[";
+        out += cli ? (i ? ",\n" : "\n") : (i ? "," : "");
+        out += "{\"geonames_id\":" + std::to_string(p.GeonamesId) +
+               ",\"name\":" + JsonString(cli ? p.Name : p.NameIn(language));
+        if (!cli) out += ",\"label\":" + JsonString(PlaceLabel(p, language));
+        out += ",\"division\":" + JsonString(p.Division) + ",\"country\":" + JsonString(p.Country);
+        if (!cli) out += ",\"country_name\":" + JsonString(std::string(CountryName(p.Country, language)));
+        out += ",\"population\":" + std::to_string(p.Population) + ",\"latitude\":" + JsonNumber(float(p.Latitude)) +
+               ",\"longitude\":" + JsonNumber(float(p.Longitude));
+        if (!cli) out += FinderFields(matches[i], language);
+        out += ",\"stations\":[";
         for (std::size_t k = 0; k < matches[i].stations.size(); ++k) {
             const NearStation& s = matches[i].stations[k];
             out += k ? ",{\"wmo\":" : "{\"wmo\":";
@@ -167,6 +213,7 @@ std::string PlaceListJson(const std::vector<PlaceMatch>& matches)
         }
         out += "]}";
     }
+    if (!cli) return out + "]";
     return out + (matches.empty() ? "]\n" : "\n]\n");
 }
 

@@ -32,6 +32,11 @@ LocationRecord PlaceLocation(const Place& place, const NearStation& station, Lan
 /// Observatorio Meteorológico Chihuahua, 783 km away, is listed for reference only."
 std::string NoStationNearText(const NearStation& nearest, Language language);
 
+/// Why a place is not analysed, as qav-cli says it: "Campinas (SP, Brazil): No station within
+/// 300 km: ... is listed for reference only. (--station 83781 analyses it)"; the option's hint is
+/// English only (a page names the station otherwise).
+std::string NoClimateText(const Place& place, const NearStation& nearest, Language language);
+
 /// "Campinas, SP (Brazil) chosen among 2 places named Campinas", or empty when the name is unique.
 std::string ChosenAmongText(const PlaceIndex& index, const Place& place, Language language);
 
@@ -56,8 +61,18 @@ std::string PlaceJsonFields(const LocationRecord& location);
 std::string PlaceCsvFields(const LocationRecord& location);
 inline constexpr std::string_view kPlaceCsvColumns = ",place,place_division,place_country,geonames_id,distance_km";
 
-/// qav-cli's `places --format json`: a list of {geonames_id, name, division, country, population,
-/// latitude, longitude, stations: [{wmo, name, distance_km, elevation_m}]}, a place a line.
-std::string PlaceListJson(const std::vector<PlaceMatch>& matches);
+/// How a list of places is written: qav-cli's `places --format json` (GeoNames' names, a place a
+/// line) or the page's finder (one line, worded in `language`).
+struct PlaceListForm {
+    bool finder = false;
+    Language language = Language::English;
+};
+
+/// A list of {geonames_id, name, division, country, population, latitude, longitude, stations:
+/// [{wmo, name, distance_km, elevation_m}]}. The finder's form names the place in its language and
+/// adds label ("Campinas (SP, Brazil)") and country_name, then either station, location_name (the
+/// location it is analysed as), far (the caution beyond 50 km) and request (the analysis
+/// request's `place` object for it), or no_station (the sentence beyond 300 km).
+std::string PlaceListJson(const std::vector<PlaceMatch>& matches, const PlaceListForm& form = {});
 
 }  // namespace qav

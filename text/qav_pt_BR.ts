@@ -1818,6 +1818,17 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     </message>
 </context>
 <context>
+    <name>qav::PlaceRequestText</name>
+    <message>
+        <source>%1: &apos;%2&apos; is not a country&apos;s two-letter code (BR, PT)</source>
+        <translation>%1: &apos;%2&apos; não é o código de duas letras de um país (BR, PT)</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds a tab, a line break or another control character</source>
+        <translation>%1: %2 contém uma tabulação, uma quebra de linha ou outro caractere de controle</translation>
+    </message>
+</context>
+<context>
     <name>qav::PlaceText</name>
     <message>
         <source>%1: station %2 %3, %4 km</source>

@@ -18,12 +18,13 @@ set(QAV_TEXT_HEADERS
   text/page_view_texts.h
   text/adaptive_hours_texts.h
   text/report_page_texts.h
+  text/place_request_texts.h
 )
 # The contexts looked up at run time (Translated); their Portuguese is compiled into qav_text.
 set(QAV_TEXT_CONTEXTS
   qav::Picture qav::Strategy qav::Month qav::Report qav::ReadFailureText qav::OptionText
   qav::AnalysisText qav::CoordinatesText qav::PlaceText qav::SunText qav::ComfortText
-  qav::FacadeText qav::AdaptiveHoursText qav::Advice
+  qav::FacadeText qav::AdaptiveHoursText qav::Advice qav::PlaceRequestText
 )
 # Of those, the report's own, tabulated apart (kPortugueseBrazilReport) and read by ReportText alone.
 set(QAV_REPORT_TEXT_CONTEXTS qav::Report)

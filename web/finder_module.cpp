@@ -6,25 +6,21 @@
 // Texts cross as UTF-8 bytes in the module's memory; an answer stays valid until the next call.
 #include <emscripten/em_macros.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/text_format.h"
 #include "data/place_search.h"
 #include "data/station_catalogue.h"
 #include "data/station_search.h"
-#include "pipeline/analysis_output.h"
 #include "pipeline/analysis_request.h"
+#include "pipeline/error_json.h"
 #include "pipeline/option_error.h"
 #include "pipeline/place_site.h"
-#include "text/country_names.h"
 #include "text/language.h"
 #include "text/option_texts.h"
-#include "text/place_texts.h"
 
 namespace qav::web {
 namespace {
@@ -32,8 +28,6 @@ namespace {
 // Places listed for a search by name, and for coordinates ("use my location").
 constexpr std::size_t kListedPlaces = 10;
 constexpr std::size_t kNearPlaces = 5;
-
-std::string Km(double km) { return JsonNumber(static_cast<float>(std::round(km * 10) / 10)); }
 
 class Finder {
   public:
@@ -62,18 +56,17 @@ class Finder {
     /// module's finder gives them. A refusal of the stations' query is {"error": {...}}.
     std::string Search(std::string_view query, std::size_t limit, Language language) const
     {
-        if (!stationIndex_)
-            return R"({"error":{"status":1,"message":"the station catalogue was not loaded","code":"input","values":[],"kind":"input"}})";
+        if (!stationIndex_) return ErrorJson(1, "the station catalogue was not loaded", {"input", {}});
         const StationSearch stations = SearchStations(*stationIndex_, query, limit);
         if (stations.coordinates.kind == CoordinatesParse::OutOfRange) {
             const OptionError e{stations.coordinates.message,
                                 stations.coordinates.wording,
                                 {stations.coordinates.value},
                                 "qav::CoordinatesText"};
-            return Error(e, language);
+            return RefusalJson(e, language);
         }
         if (stations.coordinates.kind == CoordinatesParse::NotCoordinates && LooksLikeCoordinates(query))
-            return Error(Refusal(option_text::kNotCoordinates, {"query", std::string(query)}), language);
+            return RefusalJson(Refusal(option_text::kNotCoordinates, {"query", std::string(query)}), language);
         const bool near = stations.coordinates.kind == CoordinatesParse::Valid;
         std::vector<PlaceMatch> places;
         if (placeIndex_ && near) {
@@ -83,57 +76,11 @@ class Finder {
         } else if (placeIndex_) {
             places = SearchPlaces(*placeIndex_, *locator_, query, kListedPlaces);
         }
-        return "{\"places\":" + PlacesJson(places, language) +
+        return "{\"places\":" + PlaceListJson(places, {true, language}) +
                ",\"stations\":" + StationListJson(stations.matches, near, StationJsonForm::Finder) + "}";
     }
 
   private:
-    static std::string Error(const OptionError& e, Language language)
-    {
-        const FailureCode code = CodeOf(e);
-        std::string values = "[";
-        for (const std::string& v : code.values) values += (values.size() > 1 ? "," : "") + JsonString(v);
-        return "{\"error\":{\"status\":2,\"message\":" + JsonString(OptionErrorText(e, language)) +
-               ",\"code\":" + JsonString(code.code) + ",\"values\":" + values + "],\"kind\":\"usage\"}}";
-    }
-
-    // A place as the finder lists it: qav-cli's fields, the label and country in the page's
-    // language, and either the location's name it is analysed as (with the caution beyond 50 km)
-    // or the sentence that no station is near enough.
-    static std::string PlacesJson(const std::vector<PlaceMatch>& matches, Language language)
-    {
-        std::string out = "[";
-        for (const PlaceMatch& m : matches) {
-            const Place& p = *m.place;
-            if (out.size() > 1) out += ',';
-            out += "{\"geonames_id\":" + std::to_string(p.GeonamesId) + ",\"name\":" + JsonString(p.NameIn(language)) +
-                   ",\"label\":" + JsonString(PlaceLabel(p, language)) + ",\"division\":" + JsonString(p.Division) +
-                   ",\"country\":" + JsonString(p.Country) +
-                   ",\"country_name\":" + JsonString(std::string(CountryName(p.Country, language))) +
-                   ",\"population\":" + std::to_string(p.Population) +
-                   ",\"latitude\":" + JsonNumber(float(p.Latitude)) +
-                   ",\"longitude\":" + JsonNumber(float(p.Longitude));
-            if (const NearStation* climate = m.Climate()) {
-                out += ",\"station\":" + std::to_string(climate->station->Wmo) +
-                       ",\"location_name\":" + JsonString(PlaceLocationName(p, *climate, language));
-                if (climate->DistanceKm > kFarDistanceKm)
-                    out +=
-                        ",\"far\":" + JsonString(std::string(Translated(language, "qav::PlaceText", place_text::kFar)));
-            } else if (!m.stations.empty()) {
-                out += ",\"no_station\":" + JsonString(NoStationNearText(m.stations.front(), language));
-            }
-            out += ",\"stations\":[";
-            for (std::size_t k = 0; k < m.stations.size(); ++k) {
-                const NearStation& s = m.stations[k];
-                out += (k ? ",{\"wmo\":" : "{\"wmo\":") + std::to_string(s.station->Wmo) +
-                       ",\"name\":" + JsonString(s.station->Name) + ",\"distance_km\":" + Km(s.DistanceKm) +
-                       ",\"elevation_m\":" + JsonNumber(s.station->Elevation) + "}";
-            }
-            out += "]}";
-        }
-        return out + "]";
-    }
-
     std::optional<StationCatalogueResult> catalogue_;
     std::optional<StationIndex> stationIndex_;
     std::optional<StationLocator> locator_;

@@ -12,8 +12,8 @@ const here = (name) => new URL(name, import.meta.url);
 const catalogueFile = 'stations-1991-2020.csv';
 
 // A request as its keys, each followed by the kind of its value and its text, in the object's
-// order; an element of `inputs` is "inputs.N", its keys "inputs.N.KEY". The module checks them
-// all. Anything but a JSON object becomes one entry with an empty key, which it refuses.
+// order; an element of `inputs` is "inputs.N", its keys "inputs.N.KEY", and a place's members
+// follow it as "place.KEY" ("inputs.N.place.KEY"). The module checks them all. Anything but a JSON object becomes one entry with an empty key, which it refuses.
 const kindOf = (v) => (v === null ? 'null' : Array.isArray(v) ? 'list' : typeof v);
 const textOf = (v) => (typeof v === 'string' ? v : v === null ? 'null' : typeof v === 'object' ? '' : String(v));
 function requestEntries(request) {
@@ -24,13 +24,14 @@ function requestEntries(request) {
   }
   if (kindOf(request) !== 'object') return ['', kindOf(request), ''];
   const entries = [];
-  const add = (key, value) => {
+  const add = (key, value, name = key) => {
     if (value === undefined) return;  // JSON has no undefined: such a key is absent
     entries.push(key, kindOf(value), textOf(value));
+    if (name === 'place' && kindOf(value) === 'object') for (const [k, v] of Object.entries(value)) add(`${key}.${k}`, v, '');
     if (key === 'inputs' && Array.isArray(value)) {
       value.forEach((input, i) => {
         entries.push(`inputs.${i}`, kindOf(input), '');
-        if (kindOf(input) === 'object') for (const [k, v] of Object.entries(input)) if (v !== undefined) entries.push(`inputs.${i}.${k}`, kindOf(v), textOf(v));
+        if (kindOf(input) === 'object') for (const [k, v] of Object.entries(input)) add(`inputs.${i}.${k}`, v, k);
       });
     }
   };
@@ -40,7 +41,7 @@ function requestEntries(request) {
 
 // Whether the request names a station (by number or as the nearest to a place), so that the catalogue is read first.
 const namesStation = (entries) => entries.some((e, i) => i % 3 === 0 &&
-  ['station', 'near'].some((k) => e === k || e.endsWith('.' + k)));
+  ['station', 'near', 'place'].some((k) => e === k || e.endsWith('.' + k)));
 
 // The calls of a module (web/*_module.cpp). Texts cross as UTF-8 in its memory: a request is its
 // command and its entries, each a 4-byte little-endian length and its bytes. A failure of the

@@ -33,6 +33,7 @@
 #include "pipeline/analysis_run.h"
 #include "pipeline/comfort_output.h"
 #include "pipeline/compare.h"
+#include "pipeline/error_json.h"
 #include "pipeline/picture_svg.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
@@ -52,22 +53,6 @@ std::string JsonList(const std::vector<std::string>& texts)
     std::string out = "[";
     for (const std::string& t : texts) out += (out.size() > 1 ? "," : "") + JsonString(t);
     return out + "]";
-}
-
-std::string ErrorJson(int status, const std::string& message, const FailureCode& code,
-                      const std::optional<ReadFailure>& f = std::nullopt)
-{
-    std::string j = "{\"error\":{\"status\":" + std::to_string(status) + ",\"message\":" + JsonString(message) +
-                    ",\"code\":" + JsonString(code.code) + ",\"values\":" + JsonList(code.values);
-    if (f) {
-        j += ",\"file\":" + JsonString(f->File.string()) + ",\"err_code\":" + std::to_string(f->Code) +
-             ",\"line\":" + std::to_string(f->Line) + ",\"field\":" + std::to_string(f->Field) +
-             ",\"field_name\":" + JsonString(f->FieldName) + ",\"text\":" + JsonString(f->Text) +
-             ",\"kind\":" + JsonString(code.code);
-    } else {
-        j += status == 2 ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
-    }
-    return j + "}}";
 }
 
 /// The language the request names, read before anything else so that every refusal is worded in
@@ -122,21 +107,8 @@ class Session {
                 result = Run(what, entries, language, warnings, withWarnings, json);
             if (!withWarnings) return result;
             return "{\"result\":" + (json ? result : JsonString(result)) + ",\"warnings\":" + JsonList(warnings) + "}";
-        } catch (const OptionError& f) {
-            return ErrorJson(2, OptionErrorText(f, language), CodeOf(f));
-        } catch (const InputFailure& f) {
-            if (f.read) {
-                // What qav-cli puts before the file's line ("--warming-file: ") stays before it.
-                const std::string line = EnglishReadFailure(*f.read);
-                const std::string before =
-                    f.message.ends_with(line) ? f.message.substr(0, f.message.size() - line.size()) : "";
-                return ErrorJson(1, before + ReadFailureLine(*f.read, language), CodeOf(*f.read), f.read);
-            }
-            return ErrorJson(1, f.message, {"input", {}});
-        } catch (const std::bad_alloc&) {
-            return ErrorJson(1, "out of memory", {"out_of_memory", {}});
-        } catch (const std::exception& e) {
-            return ErrorJson(1, e.what(), {"failure", {}});
+        } catch (...) {
+            return CaughtFailureJson(language);
         }
     }
 
@@ -166,6 +138,7 @@ class Session {
         const bool formatGiven =
             std::any_of(options.begin(), options.end(), [](const RequestOption& o) { return o.name == "--format"; });
         if (!formatGiven) request.format = RowFormat::Json;
+        if (what != "analyze") request.placeNames = request.language;  // a picture's words
         json = request.format == RowFormat::Json && what == "analyze";
         const std::size_t most = MostLocations(request);
         if (most > kMaxRequestLocations)

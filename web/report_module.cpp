@@ -21,6 +21,7 @@
 #include "pipeline/analysis_output.h"
 #include "pipeline/analysis_request.h"
 #include "pipeline/analysis_run.h"
+#include "pipeline/error_json.h"
 #include "pipeline/report.h"
 #include "pipeline/report_json.h"
 #include "pipeline/rendering.h"
@@ -38,23 +39,6 @@ std::string JsonList(const std::vector<std::string>& texts)
     std::string out = "[";
     for (const std::string& t : texts) out += (out.size() > 1 ? "," : "") + JsonString(t);
     return out + "]";
-}
-
-// The analysis module's error object: {"error": {status, message, code, values, kind[, file...]}}.
-std::string ErrorJson(int status, const std::string& message, const FailureCode& code,
-                      const std::optional<ReadFailure>& f = std::nullopt)
-{
-    std::string j = "{\"error\":{\"status\":" + std::to_string(status) + ",\"message\":" + JsonString(message) +
-                    ",\"code\":" + JsonString(code.code) + ",\"values\":" + JsonList(code.values);
-    if (f) {
-        j += ",\"file\":" + JsonString(f->File.string()) + ",\"err_code\":" + std::to_string(f->Code) +
-             ",\"line\":" + std::to_string(f->Line) + ",\"field\":" + std::to_string(f->Field) +
-             ",\"field_name\":" + JsonString(f->FieldName) + ",\"text\":" + JsonString(f->Text) +
-             ",\"kind\":" + JsonString(code.code);
-    } else {
-        j += status == 2 ? ",\"kind\":\"usage\"" : ",\"kind\":\"input\"";
-    }
-    return j + "}}";
 }
 
 /// Today's date in UTC, "2026-12-07", from the clock's seconds (the civil-from-days algorithm of
@@ -101,20 +85,8 @@ class ReportSession {
             const std::string result = Report(entries, language, warnings, withWarnings);
             if (!withWarnings) return result;
             return "{\"result\":" + result + ",\"warnings\":" + JsonList(warnings) + "}";
-        } catch (const OptionError& f) {
-            return ErrorJson(2, OptionErrorText(f, language), CodeOf(f));
-        } catch (const InputFailure& f) {
-            if (f.read) {
-                const std::string line = EnglishReadFailure(*f.read);
-                const std::string before =
-                    f.message.ends_with(line) ? f.message.substr(0, f.message.size() - line.size()) : "";
-                return ErrorJson(1, before + ReadFailureLine(*f.read, language), CodeOf(*f.read), f.read);
-            }
-            return ErrorJson(1, f.message, {"input", {}});
-        } catch (const std::bad_alloc&) {
-            return ErrorJson(1, "out of memory", {"out_of_memory", {}});
-        } catch (const std::exception& e) {
-            return ErrorJson(1, e.what(), {"failure", {}});
+        } catch (...) {
+            return CaughtFailureJson(language);
         }
     }
 
@@ -128,7 +100,8 @@ class ReportSession {
         // A report has no rows to format and no pictures to sort.
         for (const RequestOption& o : options)
             if (o.name == "--format" || o.name == "--sort") throw Refusal(option_text::kUnknownKey, {o.name.substr(2)});
-        const AnalysisRequest request = ParseAnalysisRequest(options);
+        AnalysisRequest request = ParseAnalysisRequest(options);
+        request.placeNames = request.language;  // a place is named in the report's language
         const std::size_t most = MostLocations(request);
         if (most > kMaxRequestLocations)
             throw Refusal(option_text::kTooManyLocations, {std::to_string(most), std::to_string(kMaxRequestLocations)});

@@ -54,8 +54,12 @@ test('what the page shows of a place: its station named for it, the 50 km cautio
   assert.deepEqual([campinas.station, campinas.location_name, campinas.far, campinas.country_name],
     [83781, 'Campinas (SP, Brasil): estação 83781 São Paulo (Mirante de Santana), 80 km',
       'A estação fica a mais de 50 km: o clima do local pode ser diferente.', 'Brasil']);
+  // What the page hands the analysis for it: GeoNames' name and the list's coordinates, whatever the language.
+  assert.deepEqual(campinas.request, { geonames_id: 3467865, name: 'Campinas', division: 'SP', country: 'BR', latitude: -22.90556, longitude: -47.06083 });
+  assert.deepEqual(search('Moscou', 'pt_BR').places[0].request,
+    { geonames_id: 524901, name: 'Moscow', name_pt: 'Moscou', division: '48', country: 'RU', latitude: 55.75222, longitude: 37.61556 });
   const [phoenix] = search('Phoenix').places;
-  assert.deepEqual([phoenix.station, phoenix.no_station], [undefined, 'No station within 300 km: open a weather file ' +
+  assert.deepEqual([phoenix.station, phoenix.request, phoenix.no_station], [undefined, undefined, 'No station within 300 km: open a weather file ' +
     'for this site. The nearest station, 76225 Observatorio Meteorológico Chihuahua, 783 km away, is listed for reference only.']);
   // Coordinates (use my location): the nearest places, then the nearest stations.
   const near = search('-15.79, -47.93');

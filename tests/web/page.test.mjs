@@ -122,6 +122,27 @@ test('a place: listed first with its stations, analysed as its station named for
   assert.equal(await browser.open(server.url + '#station=83781&place=3467865'), 'ready');
   assert.equal(await browser.until(`document.getElementById('place').textContent`),
     'Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km');
+  // The chart, the print view and the downloads name the place too, as qav-cli's --place does.
+  await browser.until(`document.querySelector('#chart svg title')`);
+  assert.equal(await text('#chart svg title'), 'Bioclimatic chart of Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km (Brazil)');
+  await browser.evaluate(`document.getElementById('report').click()`);
+  assert.equal(await browser.until(`[...document.querySelectorAll('#report-body tr')].find((r) => r.cells[0]?.textContent === 'Site')?.cells[1].textContent`),
+    'Campinas (SP, Brazil), -22.91°, -47.06°; station 83781 São Paulo (Mirante de Santana), 80 km away, at 785 m ' +
+    "(the place's own elevation is not known). The station is more than 50 km away: the site's climate may differ.");
+  await browser.evaluate(`document.getElementById('close-report').click()`);
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-page-place-'));
+  await browser.downloadTo(downloads);
+  await browser.evaluate(`document.getElementById('csv').click()`);
+  const csv = path.join(downloads, 'Campinas (SP, Brazil) - shares.csv');
+  for (let i = 0; i < 500 && !fs.existsSync(csv); ++i) await new Promise((r) => setTimeout(r, 20));
+  assert.equal(fs.readFileSync(csv, 'utf8'), execFileSync(cli, ['analyze', '--place', 'Campinas, SP', '--format', 'csv'], { encoding: 'utf8', stdio: 'pipe' }));
+  fs.rmSync(downloads, { recursive: true, force: true });
+  // In Portuguese the heading and the chart name it in Portuguese.
+  await browser.evaluate(`{ const l = document.getElementById('lang'); l.value = 'pt-BR'; l.dispatchEvent(new Event('change')); }`);
+  assert.equal(await browser.until(`document.getElementById('place').textContent.includes('estação') && document.getElementById('place').textContent`),
+    'Campinas (SP, Brasil): estação 83781 São Paulo (Mirante de Santana), 80 km');
+  assert.match(await text('#chart svg title'), /^Bioclimatic chart of Campinas \(SP, Brasil\): estação 83781 /);
+  await browser.evaluate(`{ const l = document.getElementById('lang'); l.value = 'en'; l.dispatchEvent(new Event('change')); }`);
   await find('Phoenix');
   await browser.until(`document.querySelector('#stations optgroup[data-kind=places] option')`);
   await choose('place:5308655');

@@ -100,7 +100,8 @@ function writeFragment({ push = false } = {}) {
 function sourceRequest(src, slot) {
   if (src.startup) return {};
   if (src.kind === 'dataset') return { dataset: src.dataset, ...(slot != null ? { location: slot } : {}) };
-  if (src.kind === 'station') return { station: src.wmo };
+  // A place the finder chose is handed over whole: the module names every output for it.
+  if (src.kind === 'station') return src.request ? { place: src.request } : { station: src.wmo };
   return { [src.format]: src.text, path: src.name, ...(slot != null ? { location: slot } : {}) };
 }
 
@@ -561,7 +562,8 @@ function save(name, blob) {
 // ("Brasília - +2 °C - shares.csv"), without the signs file systems refuse.
 function downloadName(what, extension) {
   const r = JSON.parse(lastJson || '{}');
-  const parts = [r.name || 'QAV'];
+  // A place by its label in the page's language ("Campinas (SP, Brasil)"), without its station.
+  const parts = [(r.place && state.source.label) || r.name || 'QAV'];
   if (lastRequest?.warming) parts.push(`${Number(lastRequest.warming) > 0 ? '+' : ''}${decimal(lastRequest.warming)} °C`);
   if (lastRequest?.months) parts.push(t('months %1', lastRequest.months));
   if (lastRequest?.hour_range) parts.push(t('hours %1', lastRequest.hour_range));
@@ -776,7 +778,7 @@ function bind() {
     // The list may cut a place's line: its stations are told in full below it.
     if (place) { $('stations-status').classList.remove('failed'); $('stations-status').textContent = place.text; }
     state.source = place ? { kind: 'station', wmo: String(place.station), placeId: String(place.geonames_id),
-      place: place.location_name, far: place.far }
+      place: place.location_name, far: place.far, label: place.label, request: place.request }
       : { kind: 'station', wmo: value };
     await loadStation(state.source.wmo);
     analyse({ reveal: true, push: true });
@@ -817,7 +819,11 @@ function bind() {
     $('inputs-heading').focus({ preventScroll: true });
     $('inputs').scrollIntoView({ block: 'start' });
   });
-  $('lang').addEventListener('change', async () => { await setLanguage($('lang').value); analyse(); });
+  $('lang').addEventListener('change', async () => {
+    await setLanguage($('lang').value);
+    if (state.source.placeId) await namePlace(state.source);  // its heading in the new language
+    analyse();
+  });
   bindViews(state, () => analyse({ push: true }));
   $('compare-details').addEventListener('toggle', () => { if ($('compare-details').open) showCompare(); });
   $('svg').addEventListener('click', () => save(downloadName(t('chart'), '.svg'), new Blob([lastSvg], { type: 'image/svg+xml' })));
@@ -861,6 +867,13 @@ function bind() {
   window.addEventListener('popstate', navigated);
 }
 
+// A place's names in the page's language, as the finder gives them, for a link or a new language:
+// only while its nearest station is still the one linked.
+async function namePlace(src) {
+  const place = await (await finderModule()).placeById(src.placeId, moduleLanguage());
+  if (place?.station === Number(src.wmo)) Object.assign(src, { place: place.location_name, far: place.far, label: place.label, request: place.request });
+}
+
 // Shows the state the URL names.
 let startedFragment = null;
 async function start() {
@@ -881,9 +894,7 @@ async function start() {
   if (src.kind === 'dataset' && kDataSets.includes(src.dataset)) $('dataset').value = src.dataset;
   if (src.kind === 'station') {
     await loadStation(src.wmo);  // a station the catalogue lacks is reported by the analysis
-    // A link's place: named as when it was chosen, if its nearest station is still the one linked.
-    const place = src.placeId && !src.place ? await (await finderModule()).placeById(src.placeId, moduleLanguage()) : null;
-    if (place?.station === Number(src.wmo)) Object.assign(src, { place: place.location_name, far: place.far });
+    if (src.placeId && !src.place) await namePlace(src);
   }
   if (src.kind === 'file') return openUrl(src.url);
   return analyse();
