@@ -59,7 +59,7 @@ test('ten stations, alone and beside a built-in slot', () => {
 
 // A place as the page's finder hands it over (its `request`): analysed at the nearest station of
 // the module's catalogue, named for the place in every output, as qav-cli's --place does.
-test('a place the finder chose gives what qav-cli gives for it', () => {
+test('a place the finder chose gives what qav-cli gives for it', async () => {
   const place = { geonames_id: 3467865, name: 'Campinas', division: 'SP', country: 'BR', latitude: -22.90556, longitude: -47.06083 };
   for (const format of ['json', 'csv']) assert.equal(qav.analyze({ place, format }), run('--place', 'Campinas, SP', '--format', format), format);
   assert.equal(qav.analyze({ inputs: [{ place }, { station: 83377 }] }), run('--place', 'Campinas, SP', '--station', '83377', '--format', 'json'));
@@ -67,7 +67,7 @@ test('a place the finder chose gives what qav-cli gives for it', () => {
   assert.equal(qav.analyze({ place, lang: 'pt_BR', format: 'csv' }), run('--place', 'Campinas, SP', '--lang', 'pt_BR', '--format', 'csv'));
   assert.match(qav.chartSvg({ place }), /<title>Bioclimatic chart of Campinas \(SP, Brazil\): station 83781 São Paulo \(Mirante de Santana\), 80 km \(Brazil\)<\/title>/);
   assert.match(qav.chartSvg({ place, lang: 'pt_BR' }), /<title>Bioclimatic chart of Campinas \(SP, Brasil\): estação 83781 /);
-  const site = JSON.parse(qav.report({ place, lang: 'pt_BR' })).blocks[0].rows.find(([key]) => key === 'Local');
+  const site = JSON.parse(await qav.report({ place, lang: 'pt_BR' })).blocks[0].rows.find(([key]) => key === 'Local');
   assert.equal(site[1], 'Campinas (SP, Brasil), -22,91°, -47,06°; estação 83781 São Paulo (Mirante de Santana), a 80 km, ' +
     'a 785 m de altitude (a altitude do próprio local não é conhecida). A estação fica a mais de 50 km: o clima do local pode ser diferente.');
   // Beyond 300 km, qav-cli's refusal; a member out of range is refused by its key.
