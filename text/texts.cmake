@@ -17,12 +17,13 @@ set(QAV_TEXT_HEADERS
   text/finder_page_texts.h
   text/page_view_texts.h
   text/adaptive_hours_texts.h
+  text/station_source_texts.h
 )
 # The contexts looked up at run time (Translated); their Portuguese is compiled into qav_text.
 set(QAV_TEXT_CONTEXTS
   qav::Picture qav::Strategy qav::Month qav::Report qav::ReadFailureText qav::OptionText
   qav::AnalysisText qav::CoordinatesText qav::PlaceText qav::SunText qav::ComfortText
-  qav::FacadeText qav::AdaptiveHoursText
+  qav::FacadeText qav::AdaptiveHoursText qav::StationSource
 )
 # The browser page's own texts, which text/make_texts.py writes to the page's texts-pt_BR.json
 # instead, so that the module does not carry them.
