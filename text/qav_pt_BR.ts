@@ -640,6 +640,10 @@
         <source>Compare locations: %1, by %2</source>
         <translation>Comparar localidades: %1, por %2</translation>
     </message>
+    <message>
+        <source>A tick every 10 %, numbered at 0, 25, 50, 75 and 100 %, under the bars of the shares</source>
+        <translation>Uma marca a cada 10 %, numerada em 0, 25, 50, 75 e 100 %, sob as barras dos percentuais</translation>
+    </message>
 </context>
 <context>
     <name>qav::CoordinatesText</name>
@@ -1370,6 +1374,29 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Sun and shade</source>
         <translation>Sol e sombra</translation>
+    </message>
+    <message>
+        <source>Results and views</source>
+        <translation>Resultados e visualizações</translation>
+    </message>
+</context>
+<context>
+    <name>qav::MessageIcon</name>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
     </message>
 </context>
 <context>
