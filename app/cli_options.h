@@ -40,6 +40,8 @@ say; a slot outside the set exits with status 2.)"},
 analysed exactly as a Monthly Data location with the same values and the
 source field
 .B "WMO 83377 1991\-2020"
+or, for INMET's normals,
+.B "INMET 83897 1991\-2020"
 (with
 .B " RH derived"
 when its humidity is derived).

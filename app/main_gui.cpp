@@ -23,6 +23,7 @@
 #include "chart/qt/upper_vector_state.h"
 #include "core/version.h"
 #include "pictures/temporary_files.h"
+#include "ui/accessible_names.h"
 #include "ui/main_window.h"
 #include "ui/translation.h"
 
@@ -93,6 +94,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("QAV"));
     QApplication::setApplicationVersion(QString::fromUtf8(qav::kVersion.data(), qsizetype(qav::kVersion.size())));
     qav::InstallTranslations(app, QLocale::system());
+    qav::NameUnnamedPartsOfEveryWindow(app);  // for screen readers, Qt's own dialogs included
 
     // QApplication has taken its own options out of argv; what is left besides ours are files.
     QStringList files;

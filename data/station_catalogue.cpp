@@ -98,6 +98,8 @@ StationCatalogueResult ParseStationCatalogue(std::string_view csv)
         s.Name = f[1];
         s.Country = f[2];
         s.Source = f[6];
+        // The source field names the service, and ParseStationSourceField reads only these two.
+        if (s.Source != "WMO" && s.Source != "INMET") return fail(6, "'" + f[6] + "' is neither WMO nor INMET");
         if (f[7] != "reported" && f[7] != "derived") return fail(7, "'" + f[7] + "' is neither reported nor derived");
         s.RhDerived = f[7] == "derived";
         for (int column = 3; column < kColumns; ++column) {
@@ -170,15 +172,18 @@ std::optional<std::filesystem::path> FindStationCatalogue(const std::filesystem:
 
 std::string StationSourceField(const Station& station)
 {
-    return "WMO " + std::to_string(station.Wmo) + " " + std::string(kStationPeriod) +
+    return station.Source + " " + std::to_string(station.Wmo) + " " + std::string(kStationPeriod) +
            (station.RhDerived ? " RH derived" : "");
 }
 
 std::optional<StationTag> ParseStationSourceField(std::string_view source)
 {
-    if (!source.starts_with("WMO ")) return std::nullopt;
-    source.remove_prefix(4);
     StationTag tag;
+    if (source.starts_with("INMET "))
+        tag.Agency = "INMET";
+    else if (!source.starts_with("WMO "))
+        return std::nullopt;
+    source.remove_prefix(tag.Agency.size() + 1);
     const auto [ptr, ec] = std::from_chars(source.data(), source.data() + source.size(), tag.Wmo);
     if (ec != std::errc{} || tag.Wmo <= 0 || ptr == source.data() + source.size() || *ptr != ' ') return std::nullopt;
     source.remove_prefix(static_cast<std::size_t>(ptr - source.data()) + 1);

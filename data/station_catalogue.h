@@ -51,12 +51,15 @@ std::vector<std::filesystem::path> StationCatalogueCandidates(const std::filesys
 /// The first candidate that exists, or none.
 std::optional<std::filesystem::path> FindStationCatalogue(const std::filesystem::path& programDir);
 
-/// The source field that names a station, its period and a derived humidity:
-/// "WMO 83377 1991-2020" or "WMO 60560 1991-2020 RH derived".
+/// The source field that names the service whose normals they are, the station, its period and
+/// a derived humidity: "WMO 83377 1991-2020", "INMET 83897 1991-2020" or
+/// "WMO 60560 1991-2020 RH derived".
 std::string StationSourceField(const Station& station);
 
 /// What a source field written by StationSourceField says; none for any other source field.
+/// Fields written before the service was named say "WMO" for every station, and still read.
 struct StationTag {
+    std::string Agency = "WMO";  // "WMO" or "INMET", as the catalogue's source column
     int Wmo = 0;
     std::string Period;
     bool RhDerived = false;

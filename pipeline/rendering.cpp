@@ -10,6 +10,7 @@
 #include "classify/recorded_classification.h"
 #include "classify/zone_map.h"
 #include "text/month_names.h"
+#include "text/station_source_texts.h"
 #include "data/station_catalogue.h"
 #include "pipeline/bioclimatic_chart.h"
 #include "pipeline/chart_readout.h"
@@ -108,12 +109,33 @@ std::string AnalysisCaption(const HourFilter& filter, const Warming* warming, La
     return caption;
 }
 
+namespace {
+
+std::string_view StationText(Language language, const char* english)
+{
+    return Translated(language, "qav::StationSource", english);
+}
+
+}  // namespace
+
+std::string StationName(const StationTag& station, Language language)
+{
+    namespace st = station_source_text;
+    return FilledText(StationText(language, station.Agency == "INMET" ? st::kInmet : st::kWmo),
+                      {std::to_string(station.Wmo)});
+}
+
+std::string StationCaption(const StationTag& station, Language language)
+{
+    namespace st = station_source_text;
+    return FilledText(StationText(language, station.RhDerived ? st::kCaptionDerived : st::kCaption),
+                      {StationName(station, language), station.Period});
+}
+
 std::string StationCaption(const LocationRecord& location, Language language)
 {
     const std::optional<StationTag> tag = ParseStationSourceField(location.DataSource);
-    if (!tag) return {};
-    return FilledText(PictureText(language, tag->RhDerived ? picture_text::kStationDerived : picture_text::kStation),
-                      {std::to_string(tag->Wmo), tag->Period});
+    return tag ? StationCaption(*tag, language) : std::string();
 }
 
 std::string AnalysisCaption(const AnalysisState& state, Language language)

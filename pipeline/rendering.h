@@ -29,9 +29,13 @@ void DrawHoursAndLegend(ChartCanvas& chart, const AnalysisState& state, char dec
 /// station of the catalogue, the hours counted ("Counted: hours 9-18, December-February") and the
 /// warming ("What if: +2 °C"); empty for the plain analysis of any other location.
 std::string AnalysisCaption(const AnalysisState& state, Language language = Language::English);
-/// "Station WMO 83377, normals 1991-2020" (", humidity derived" when it is) for a location whose
+/// "Station INMET 83897, normals 1991-2020" (", humidity derived" when it is) for a location whose
 /// source field names a station of the catalogue; empty for any other.
 std::string StationCaption(const LocationRecord& location, Language language = Language::English);
+std::string StationCaption(const StationTag& station, Language language);
+/// The station as the window, the report and the pictures name it: "INMET 83897", "WMO 83377"
+/// ("OMM 83377" in Portuguese).
+std::string StationName(const StationTag& station, Language language);
 /// The same for a run of many locations with one filter and warming (none: nullptr).
 std::string AnalysisCaption(const HourFilter& filter, const Warming* warming, Language language = Language::English);
 /// DescribeHourFilter and DescribeWarming in the language (the warming's number with its decimal

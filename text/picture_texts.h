@@ -28,9 +28,6 @@ inline constexpr const char* kRecordedHours =
     QAV_TRANSLATABLE("qav::Picture", "Recorded hours (%1 h of the weather file)", "");
 inline constexpr const char* kCounted = QAV_TRANSLATABLE("qav::Picture", "Counted: %1", "");
 inline constexpr const char* kWhatIf = QAV_TRANSLATABLE("qav::Picture", "What if: %1", "");
-inline constexpr const char* kStation = QAV_TRANSLATABLE("qav::Picture", "Station WMO %1, normals %2", "");
-inline constexpr const char* kStationDerived =
-    QAV_TRANSLATABLE("qav::Picture", "Station WMO %1, normals %2, humidity derived", "");
 inline constexpr const char* kAllHours = QAV_TRANSLATABLE("qav::Picture", "all hours", "");
 inline constexpr const char* kHours = QAV_TRANSLATABLE("qav::Picture", "hours %1", "");
 inline constexpr const char* kMonthlyChanges = QAV_TRANSLATABLE("qav::Picture", "monthly changes", "");

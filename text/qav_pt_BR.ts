@@ -320,14 +320,6 @@
         <translation>%1 %2: %3 %4 = %5 está fora de %6 a %7</translation>
     </message>
     <message>
-        <source>Station WMO %1, normals %2, humidity derived</source>
-        <translation>Estação OMM %1, normais %2, umidade derivada</translation>
-    </message>
-    <message>
-        <source>Station WMO %1, normals %2</source>
-        <translation>Estação OMM %1, normais %2</translation>
-    </message>
-    <message>
         <source>Counted: %1</source>
         <translation>Horas contadas: %1</translation>
     </message>
@@ -687,6 +679,10 @@
         <source>Compare locations: %1, by %2</source>
         <translation>Comparar localidades: %1, por %2</translation>
     </message>
+    <message>
+        <source>A tick every 10 %, numbered at 0, 25, 50, 75 and 100 %, under the bars of the shares</source>
+        <translation>Uma marca a cada 10 %, numerada em 0, 25, 50, 75 e 100 %, sob as barras dos percentuais</translation>
+    </message>
 </context>
 <context>
     <name>qav::CoordinatesText</name>
@@ -995,20 +991,6 @@ Lançado em dezembro de 2026
     </message>
     <message>
         <source>
-Find a station (Ctrl+F) searches the normals 1991-2020 of 3,730 stations in 89 countries:
-WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members)
-and INMET, Normais Climatológicas do Brasil 1991-2020. Their source field reads
-&quot;WMO 83377 1991-2020&quot;; &quot;RH derived&quot; marks a humidity computed from the mean vapour pressure.
-</source>
-        <translation>
-Buscar local ou estação (Ctrl+F) busca as normais 1991-2020 de 3.730 estações em 89 países:
-Normais Climatológicas da OMM 1991-2020 (NOAA NCEI, com dados dos Membros da OMM)
-e INMET, Normais Climatológicas do Brasil 1991-2020. O campo de fonte diz
-&quot;WMO 83377 1991-2020&quot;; &quot;RH derived&quot; marca uma umidade calculada a partir da pressão de vapor média.
-</translation>
-    </message>
-    <message>
-        <source>
 Find a place or station also searches 135,233 towns and cities of the world:
 GeoNames (geonames.org), CC BY 4.0, with our Portuguese names of the larger ones.
 A place is analysed as its nearest station within 300 km; its own elevation is not known.
@@ -1035,6 +1017,22 @@ Palmas não tem normal de 1961-1990.
 Os conjuntos América do Sul e Mundo são normais compiladas de períodos variados,
 em geral a menos de 1 °C das normais nacionais.
 Para o clima atual, use as estações de 1991-2020 (Arquivo &gt; Buscar local ou estação).
+</translation>
+    </message>
+    <message>
+        <source>
+Find a station (Ctrl+F) searches the normals 1991-2020 of 3,730 stations in 89 countries:
+WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members)
+and INMET, Normais Climatológicas do Brasil 1991-2020. Their source field reads
+&quot;WMO 83377 1991-2020&quot; or &quot;INMET 83897 1991-2020&quot;, after the service whose normals they are;
+&quot;RH derived&quot; marks a humidity computed from the mean vapour pressure.
+</source>
+        <translation>
+Buscar local ou estação (Ctrl+F) busca as normais 1991-2020 de 3.730 estações em 89 países:
+Normais Climatológicas da OMM 1991-2020 (NOAA NCEI, com dados dos Membros da OMM)
+e INMET, Normais Climatológicas do Brasil 1991-2020. O campo de fonte diz
+&quot;WMO 83377 1991-2020&quot; ou &quot;INMET 83897 1991-2020&quot;, conforme o serviço que publicou as normais;
+&quot;RH derived&quot; marca uma umidade calculada a partir da pressão de vapor média.
 </translation>
     </message>
 </context>
@@ -1416,6 +1414,29 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <source>Sun and shade</source>
         <translation>Sol e sombra</translation>
     </message>
+    <message>
+        <source>Results and views</source>
+        <translation>Resultados e visualizações</translation>
+    </message>
+</context>
+<context>
+    <name>qav::MessageIcon</name>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
+    </message>
 </context>
 <context>
     <name>qav::Month</name>
@@ -1759,14 +1780,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>What if: %1</source>
         <translation>E se: %1</translation>
-    </message>
-    <message>
-        <source>Station WMO %1, normals %2</source>
-        <translation>Estação OMM %1, normais %2</translation>
-    </message>
-    <message>
-        <source>Station WMO %1, normals %2, humidity derived</source>
-        <translation>Estação OMM %1, normais %2, umidade derivada</translation>
     </message>
     <message>
         <source>all hours</source>
@@ -3037,10 +3050,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Locais encontrados: %1; estações encontradas: %2.</translation>
     </message>
     <message>
-        <source>WMO %1</source>
-        <translation>OMM %1</translation>
-    </message>
-    <message>
         <source>&amp;Town, station or coordinates (&quot;Campinas, SP&quot;, &quot;-15.79 -47.93&quot;, &quot;15°47′S 47°56′W 1160 m&quot;):</source>
         <translation>&amp;Cidade, estação ou coordenadas (&quot;Campinas, SP&quot;, &quot;-15,79 -47,93&quot;, &quot;15°47′S 47°56′O 1160 m&quot;):</translation>
     </message>
@@ -3051,6 +3060,25 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Recent sites, the newest first: Enter analyses the one selected; type to search %1 places and %2 stations.</source>
         <translation>Locais recentes, do mais novo para o mais antigo: Enter analisa o selecionado; digite para pesquisar %1 locais e %2 estações.</translation>
+    </message>
+</context>
+<context>
+    <name>qav::StationSource</name>
+    <message>
+        <source>Station %1, normals %2</source>
+        <translation>Estação %1, normais %2</translation>
+    </message>
+    <message>
+        <source>Station %1, normals %2, humidity derived</source>
+        <translation>Estação %1, normais %2, umidade derivada</translation>
+    </message>
+    <message>
+        <source>WMO %1</source>
+        <translation>OMM %1</translation>
+    </message>
+    <message>
+        <source>INMET %1</source>
+        <translation>INMET %1</translation>
     </message>
 </context>
 <context>

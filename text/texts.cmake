@@ -19,12 +19,13 @@ set(QAV_TEXT_HEADERS
   text/adaptive_hours_texts.h
   text/report_page_texts.h
   text/place_request_texts.h
+  text/station_source_texts.h
 )
 # The contexts looked up at run time (Translated); their Portuguese is compiled into qav_text.
 set(QAV_TEXT_CONTEXTS
   qav::Picture qav::Strategy qav::Month qav::Report qav::ReadFailureText qav::OptionText
   qav::AnalysisText qav::CoordinatesText qav::PlaceText qav::SunText qav::ComfortText
-  qav::FacadeText qav::AdaptiveHoursText qav::Advice qav::PlaceRequestText
+  qav::FacadeText qav::AdaptiveHoursText qav::Advice qav::PlaceRequestText qav::StationSource
 )
 # Of those, the report's own, tabulated apart (kPortugueseBrazilReport) and read by ReportText alone.
 set(QAV_REPORT_TEXT_CONTEXTS qav::Report)

@@ -4,6 +4,7 @@
 
 #include "pipeline/option_error.h"
 #include "ui/locale_format.h"
+#include "ui/station_name.h"
 #include "ui/translation.h"
 
 namespace qav {
@@ -52,12 +53,7 @@ QString AnalysisText::refusal(const RefusedChange& r)
         .arg(r.Range.High);
 }
 
-QString AnalysisText::station(const StationTag& s)
-{
-    return (s.RhDerived ? tr("Station WMO %1, normals %2, humidity derived") : tr("Station WMO %1, normals %2"))
-        .arg(s.Wmo)
-        .arg(QString::fromStdString(s.Period));
-}
+QString AnalysisText::station(const StationTag& s) { return StationCaptionText(s); }
 
 QString AnalysisText::caption(const AnalysisCaptionParts& parts)
 {

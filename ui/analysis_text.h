@@ -19,7 +19,7 @@ class AnalysisText {
     static QString warming(const Warming& warming);
     /// "January DBTmax: 26.9 + 30 = 56.9 is outside -90 to 55".
     static QString refusal(const RefusedChange& refusal);
-    /// "Station WMO 83377, normals 1991-2020", with ", humidity derived" when it is.
+    /// "Station INMET 83897, normals 1991-2020", with ", humidity derived" when it is.
     static QString station(const StationTag& station);
     /// The parts joined by "; ": station, "Counted: …", "What if: …"; empty when there are none.
     static QString caption(const AnalysisCaptionParts& parts);

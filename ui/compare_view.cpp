@@ -143,6 +143,8 @@ CompareView::CompareView(const AnalysisState& state, QWidget* parent, ExportActi
     scale_->setObjectName(QStringLiteral("CompareScale"));
     scale_->setPixmap(ScalePixmap(*scale_));
     scale_->setAccessibleName(tr("Scale of the bars: 0 to 100 % of the year"));
+    scale_->setAccessibleDescription(
+        tr("A tick every 10 %, numbered at 0, 25, 50, 75 and 100 %, under the bars of the shares"));
     connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this, &CompareView::alignScale);
 
     auto* top = new QHBoxLayout;

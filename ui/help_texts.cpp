@@ -124,7 +124,8 @@ std::string StationCatalogueAboutText()
         "Find a station (Ctrl+F) searches the normals 1991-2020 of 3,730 stations in 89 countries:\n"
         "WMO Climatological Normals 1991-2020 (NOAA NCEI, from the data of WMO Members)\n"
         "and INMET, Normais Climatológicas do Brasil 1991-2020. Their source field reads\n"
-        "\"WMO 83377 1991-2020\"; \"RH derived\" marks a humidity computed from the mean vapour pressure.\n");
+        "\"WMO 83377 1991-2020\" or \"INMET 83897 1991-2020\", after the service whose normals they are;\n"
+        "\"RH derived\" marks a humidity computed from the mean vapour pressure.\n");
 }
 
 std::string PlaceListAboutText()

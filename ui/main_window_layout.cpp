@@ -186,6 +186,7 @@ void MainWindow::createContent()
 
     resultTabs_ = new QTabWidget(content_);
     resultTabs_->setObjectName(QStringLiteral("ResultTabs"));
+    resultTabs_->setAccessibleName(tr("Results and views"));  // it takes the focus on its way to the tab bar
     new TabFocusFrame(resultTabs_->tabBar());
     results_ = new ResultsPanel;
     connect(results_, &ResultsPanel::strategyChosen, this, &MainWindow::chooseStrategy);

@@ -17,6 +17,7 @@
 #include "ui/recent_files.h"
 #include "ui/settings.h"
 #include "ui/station_finder.h"
+#include "ui/station_name.h"
 #include "ui/status_line.h"
 #include "ui/translation.h"
 
@@ -155,7 +156,8 @@ void MainWindow::refillRecentSites()
                 .arg(key % 10)
                 .arg(QString::fromStdString(site.LocationName), ShownCountry(site.Country)));
         action->setObjectName(QStringLiteral("MRecentSite_%1").arg(key));
-        action->setStatusTip(QString::fromStdString(site.DataSource));
+        const std::optional<StationTag> station = ParseStationSourceField(site.DataSource);
+        action->setStatusTip(station ? StationCaptionText(*station) : QString::fromStdString(site.DataSource));
         connect(action, &QAction::triggered, this, [this, site]() noexcept {
             guarded([&] {
                 stationNote_.clear();  // the distance belonged to the search that found it

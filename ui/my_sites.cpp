@@ -7,13 +7,23 @@
 #include "pictures/picture_files.h"
 #include "data/md_reader.h"
 #include "data/md_writer.h"
+#include "data/station_catalogue.h"
 
 namespace qav {
 namespace {
 
+// A station kept before its source field named the service ("WMO 83897 1991-2020") is the same
+// station as INMET's "INMET 83897 1991-2020".
+bool SameSource(const std::string& a, const std::string& b)
+{
+    if (a == b) return true;
+    const std::optional<StationTag> x = ParseStationSourceField(a), y = ParseStationSourceField(b);
+    return x && y && x->Wmo == y->Wmo && x->Period == y->Period && x->RhDerived == y->RhDerived;
+}
+
 bool SameSite(const LocationRecord& a, const LocationRecord& b)
 {
-    return a.LocationName == b.LocationName && a.Country == b.Country && a.DataSource == b.DataSource &&
+    return a.LocationName == b.LocationName && a.Country == b.Country && SameSource(a.DataSource, b.DataSource) &&
            a.Latitude == b.Latitude && a.Longitude == b.Longitude && a.Elevation == b.Elevation;
 }
 

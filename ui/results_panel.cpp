@@ -15,6 +15,7 @@
 
 #include "core/text_format.h"
 #include "ui/adaptive_hours_view.h"
+#include "ui/station_name.h"
 #include "ui/translation.h"
 
 namespace qav {
@@ -353,6 +354,9 @@ void ResultsPanel::applyFieldWidths()
         const int width = field->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 9;
         if (field == text5_[0])
             field->setMinimumWidth(width);
+        else if (field == text5_[1])  // a station's name whole, whichever service and language
+            field->setFixedWidth(
+                std::max(width, field->fontMetrics().horizontalAdvance(QStringLiteral("INMET 00000")) + 9));
         else
             field->setFixedWidth(width);  // numbers keep a narrow column; the rest goes to the shares
     }
@@ -376,11 +380,13 @@ void ResultsPanel::showResults(const LocationRecord& location, std::span<const f
     text5_[0]->setText(QStringLiteral(" ") + QString::fromStdString(location.LocationName) + QStringLiteral(" (") +
                        ShownCountry(location.Country) + QStringLiteral(")"));
     text5_[0]->setCursorPosition(0);
-    // A station's source ("WMO 83377 1991-2020 RH derived") is longer than the field: show its
-    // start, the station number, and the whole in the tooltip.
-    text5_[1]->setText(QString::fromStdString(location.DataSource));
+    // A station shows as the finder and the caption name it ("INMET 83897"), whole; its period and
+    // derived humidity go to the tooltip. Any other field is shown as read, its start first.
+    const std::optional<StationTag> station = ParseStationSourceField(location.DataSource);
+    text5_[1]->setText(station ? StationNameText(*station) : QString::fromStdString(location.DataSource));
     text5_[1]->setCursorPosition(0);
-    text5_[1]->setToolTip(text5_[1]->text());
+    text5_[1]->setToolTip(station ? StationCaptionText(*station) : text5_[1]->text());
+    text5_[1]->setAccessibleDescription(station ? text5_[1]->toolTip() : QString());
     text1_[0]->setText(FormatFixed(location.Latitude, 1, point));
     text2_[0]->setText(FormatFixed(location.Longitude, 1, point));
     text3_[0]->setText(FormatFixed(location.Elevation, 0, point));

@@ -17,6 +17,7 @@
 
 #include "pipeline/place_site.h"
 #include "text/country_names.h"
+#include "ui/station_name.h"
 #include "ui/locale_format.h"
 #include "ui/results_panel.h"
 #include "ui/translation.h"
@@ -33,14 +34,6 @@ constexpr std::size_t kPlacesNear = 5;
 enum Column { kName, kCountry, kElevation, kSource, kHumidity, kDistance, kHeight, kColumns };
 
 QString Signed(double value) { return (value > 0 ? QStringLiteral("+") : QString()) + FormatFixed(value, 0, u'.'); }
-
-// A recent site's source column: the station's number as its rows name it, else the file's field.
-QString SourceName(const std::string& dataSource)
-{
-    if (const std::optional<StationTag> tag = ParseStationSourceField(dataSource))
-        return StationFinder::tr("WMO %1").arg(tag->Wmo);
-    return QString::fromStdString(dataSource);
-}
 
 }  // namespace
 
@@ -195,7 +188,7 @@ void StationFinder::search()
         row->setText(kName, QString::fromStdString(site.LocationName));
         row->setText(kCountry, ShownCountry(site.Country));
         row->setText(kElevation, FormatFixed(site.Elevation, 0, point));
-        row->setText(kSource, SourceName(site.DataSource));
+        row->setText(kSource, SourceFieldName(site.DataSource));
         row->setTextAlignment(kElevation, Qt::AlignRight | Qt::AlignVCenter);
         const QString spoken = tr("Recent site: %1 (%2)").arg(row->text(kName), row->text(kCountry));
         row->setData(kName, Qt::AccessibleTextRole, spoken);
@@ -238,10 +231,7 @@ void StationFinder::search()
         row->setText(kName, QString::fromStdString(s.Name));
         row->setText(kCountry, ShownCountry(s.Country));
         row->setText(kElevation, FormatFixed(s.Elevation, 0, point));
-        // The network as its own name; WMO has one of its own in each language (OMM).
-        row->setText(kSource, s.Source == "WMO"
-                                  ? tr("WMO %1").arg(s.Wmo)
-                                  : QStringLiteral("%1 %2").arg(QString::fromStdString(s.Source)).arg(s.Wmo));
+        row->setText(kSource, SourceFieldName(StationSourceField(s)));
         if (s.RhDerived) {
             row->setText(kHumidity, tr("derived"));
             row->setToolTip(kHumidity, tr("Computed from the mean vapour pressure: within 2 points of the reported "
@@ -357,6 +347,14 @@ void StationFinder::chooseRow(int row) noexcept
 void StationFinder::setRecentSites(std::vector<LocationRecord> newestFirst)
 {
     recent_ = std::move(newestFirst);
+    // Sites kept before the source field named the service say "WMO" for INMET's stations too;
+    // the catalogue's row says whose normals they are.
+    for (LocationRecord& site : recent_) {
+        const std::optional<StationTag> tag = ParseStationSourceField(site.DataSource);
+        const Station* station = tag ? catalogue_->Find(tag->Wmo) : nullptr;
+        if (station && station->Source != tag->Agency && tag->Period == kStationPeriod)
+            site.DataSource = station->Source + site.DataSource.substr(tag->Agency.size());
+    }
     search();
 }
 

@@ -37,17 +37,18 @@ TEST(CliPlaces, ListsPlacesWithTheirNearestStations)
 // place's empty. The choice among two Campinas is named on standard error.
 TEST(CliPlaces, AnalysesAPlaceAsItsNearestStation)
 {
-    EXPECT_EQ(Seen(Shell("analyze --place 'Campinas, SP' --station 83377 --format csv")),
-              std::tuple(0,
-                         "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,A,B,"
-                         "C,D,E,F,G,H,I,J,station,period,rh_source,place,place_division,place_country,geonames_id,"
-                         "distance_km,input\n"
-                         "1,\"Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km\",Brazil,WMO "
-                         "83781 1991-2020,-23.4964,-46.62,785,750,92.633575,0,29,25.3,0,30.7,9.1,2,2,2,0,83781,"
-                         "1991-2020,reported,Campinas,SP,BR,3467865,79.7,place:3467865\n"
-                         "1,Brasília,Brazil,WMO 83377 1991-2020,-15.7897,-47.9258,1161,1150,88.25129,0,25.2,25.2,0,"
-                         "44.4,5.2,0,0,0,0,83377,1991-2020,reported,,,,,,station:83377\n",
-                         "note: Campinas, SP (Brazil) chosen among 2 places named Campinas\n"));
+    EXPECT_EQ(
+        Seen(Shell("analyze --place 'Campinas, SP' --station 83377 --format csv")),
+        std::tuple(0,
+                   "slot,name,country,source,latitude,longitude,elevation,pressure_elevation,pressure_kpa,A,B,"
+                   "C,D,E,F,G,H,I,J,station,period,rh_source,place,place_division,place_country,geonames_id,"
+                   "distance_km,input\n"
+                   "1,\"Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km\",Brazil,INMET "
+                   "83781 1991-2020,-23.4964,-46.62,785,750,92.633575,0,29,25.3,0,30.7,9.1,2,2,2,0,83781,"
+                   "1991-2020,reported,Campinas,SP,BR,3467865,79.7,place:3467865\n"
+                   "1,Brasília,Brazil,WMO 83377 1991-2020,-15.7897,-47.9258,1161,1150,88.25129,0,25.2,25.2,0,"
+                   "44.4,5.2,0,0,0,0,83377,1991-2020,reported,,,,,,station:83377\n",
+                   "note: Campinas, SP (Brazil) chosen among 2 places named Campinas\n"));
     const CliResult json = Shell("analyze --place 'juiz de fora' --format json");
     EXPECT_TRUE(Has(json.out,
                     ",\"station\":83692,\"period\":\"1991-2020\",\"rh_source\":\"reported\",\"place\":{"

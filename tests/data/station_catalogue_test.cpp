@@ -47,6 +47,7 @@ TEST(StationCatalogue, ReadsRowsAsWritten)
     ASSERT_NE(a, nullptr);
     EXPECT_TRUE(a->RhDerived);
     EXPECT_EQ(StationSourceField(*a), "WMO 60560 1991-2020 RH derived");
+    EXPECT_EQ(StationSourceField(*Catalogue().Find(83897)), "INMET 83897 1991-2020");  // Florianópolis
     EXPECT_EQ(Catalogue().Find(45005)->Country, "Hong Kong, China");
     EXPECT_EQ(Catalogue().Find(45005)->Month[12].RHavg, 70);
     EXPECT_EQ(Catalogue().Find(1), nullptr);
@@ -91,6 +92,8 @@ TEST(StationCatalogue, NamesTheLineAndFieldOfABadRow)
                              "line 2, field 44 (rh_12): 101 is out of range (0 to 100)"},
                          Row{header + row.substr(0, 16) + "guess" + row.substr(24),
                              "line 2, field 8 (rh_source): 'guess' is neither reported nor derived"},
+                         Row{header + row.substr(0, 12) + "NOAA" + row.substr(15),
+                             "line 2, field 7 (source): 'NOAA' is neither WMO nor INMET"},
                          Row{header, "the catalogue holds no station"}}) {
         SCOPED_TRACE(r.text);
         const StationCatalogueResult result = ParseStationCatalogue(r.text);
@@ -101,16 +104,28 @@ TEST(StationCatalogue, NamesTheLineAndFieldOfABadRow)
     EXPECT_FALSE(ParseStationCatalogue(header + row + "\r\n").failure);
 }
 
+// Both services' fields, and the "WMO" that files saved before named every station with.
 TEST(StationSourceField, ReadsBackWhatItWritesAndNothingElse)
 {
-    const auto tag = ParseStationSourceField("WMO 83377 1991-2020");
-    ASSERT_TRUE(tag);
-    EXPECT_EQ(tag->Wmo, 83377);
-    EXPECT_EQ(tag->Period, "1991-2020");
-    EXPECT_FALSE(tag->RhDerived);
-    EXPECT_TRUE(ParseStationSourceField("WMO 60560 1991-2020 RH derived")->RhDerived);
-    for (const char* other :
-         {"GOV", "WMO", "WMO 83377", "WMO x 1991-2020", "WMO 83377 1991-20", "WMO 83377 1991-2020 more"}) {
+    struct Row {
+        const char* field;
+        const char* agency;
+        int wmo;
+        bool derived;
+    };
+    for (const Row& r :
+         {Row{"WMO 83377 1991-2020", "WMO", 83377, false}, Row{"INMET 83897 1991-2020", "INMET", 83897, false},
+          Row{"WMO 83897 1991-2020", "WMO", 83897, false}, Row{"WMO 60560 1991-2020 RH derived", "WMO", 60560, true}}) {
+        SCOPED_TRACE(r.field);
+        const auto tag = ParseStationSourceField(r.field);
+        ASSERT_TRUE(tag);
+        EXPECT_EQ(tag->Agency, r.agency);
+        EXPECT_EQ(tag->Wmo, r.wmo);
+        EXPECT_EQ(tag->Period, "1991-2020");
+        EXPECT_EQ(tag->RhDerived, r.derived);
+    }
+    for (const char* other : {"GOV", "WMO", "WMO 83377", "WMO x 1991-2020", "WMO 83377 1991-20",
+                              "WMO 83377 1991-2020 more", "INMET", "INMET83897 1991-2020", "NOAA 83897 1991-2020"}) {
         SCOPED_TRACE(other);
         EXPECT_FALSE(ParseStationSourceField(other));
     }

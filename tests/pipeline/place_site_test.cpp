@@ -42,7 +42,7 @@ TEST(PlaceInput, NamesTheLocationForThePlaceAndCarriesIt)
     EXPECT_EQ(in.key, "place:3467865");
     const LocationRecord& l = in.table.Slot[1];
     EXPECT_EQ(l.LocationName, "Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km");
-    EXPECT_EQ(l.DataSource, "WMO 83781 1991-2020");
+    EXPECT_EQ(l.DataSource, "INMET 83781 1991-2020");
     EXPECT_FLOAT_EQ(l.Elevation, 785);  // the station's: the place's is not known
     ASSERT_TRUE(l.Place);
     EXPECT_DOUBLE_EQ(l.Place->Latitude, -22.90556);

@@ -343,8 +343,9 @@ TEST(Report, NearestStationKeepsThePlace)
     RowAnalyser analyser(MakeStartupState(), HoursView::Typical, HourFilter{}, std::nullopt);
     const AnalysisState& state = analyser.Analyse({&opened.inputs[0], 1});
     const ReportContent report = *ComposeReport(state, Language::English, "");
-    EXPECT_EQ(report.Blocks.front().Table.Rows[1][1] + "|" + report.Blocks.front().Table.Rows[3][1],
-              "Station WMO 83781, normals 1991-2020|-23.55°, -46.63°, 760 m; the station is 6 km away and 25 m higher");
+    EXPECT_EQ(
+        report.Blocks.front().Table.Rows[1][1] + "|" + report.Blocks.front().Table.Rows[3][1],
+        "Station INMET 83781, normals 1991-2020|-23.55°, -46.63°, 760 m; the station is 6 km away and 25 m higher");
     // The JSON row carries the same site, distance and difference; without the site's elevation
     // the difference is unknown, not zero.
     const std::string json = AnalysisJson(state, "--near");
