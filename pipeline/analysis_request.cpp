@@ -468,9 +468,8 @@ std::string StationListJson(const std::vector<StationMatch>& matches, bool near,
         out += "{\"wmo\":" + std::to_string(s.Wmo) + ",\"name\":" + JsonString(s.Name) +
                ",\"country\":" + JsonString(s.Country) + ",\"latitude\":" + JsonNumber(s.Latitude) +
                ",\"longitude\":" + JsonNumber(s.Longitude) + ",\"elevation_m\":" + JsonNumber(s.Elevation);
-        if (cli)
-            out += ",\"source\":" + JsonString(s.Source) +
-                   ",\"rh_source\":" + JsonString(s.RhDerived ? "derived" : "reported");
+        out += ",\"source\":" + JsonString(s.Source);  // "WMO" or "INMET"
+        if (cli) out += ",\"rh_source\":" + JsonString(s.RhDerived ? "derived" : "reported");
         if (near) {
             // km to 0.1 and m to 1, as the stations table rounds them (each form as it always has)
             const double km = cli ? std::round(*m.DistanceKm / 0.1) * 0.1 : std::round(*m.DistanceKm * 10) / 10;
@@ -597,6 +596,19 @@ FailureCode CodeOf(const ReadFailure& f)
     return {kind < std::size(kFaults) ? kFaults[kind] : "read_failure",
             {f.File.string(), std::to_string(f.Code), std::to_string(f.Line), std::to_string(f.Field), f.FieldName,
              f.Text, std::to_string(f.Number)}};
+}
+
+void PrepareModuleRun(const AnalysisRequest& request, const StationSource& stations, const AnalysisState& startup,
+                      Language language, std::size_t maxLocations, ModuleRun& run)
+{
+    const std::size_t most = MostLocations(request);
+    if (most > maxLocations) Refuse(text::kTooManyLocations, {std::to_string(most), std::to_string(maxLocations)});
+    OpenRequestInputs(request, stations, run.opened);
+    run.startup = startup;
+    run.startup.Sun = request.sun;
+    run.startup.Comfort = request.comfort;
+    run.plan = PlanRequest(request, run.opened, run.startup, language, maxLocations);
+    run.view = request.hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
 }
 
 }  // namespace qav

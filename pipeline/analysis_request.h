@@ -100,6 +100,26 @@ struct RequestPlan {
 RequestPlan PlanRequest(const AnalysisRequest& request, RequestInputs& opened, const AnalysisState& startup,
                         Language messages = Language::English, std::size_t maxLocations = 0);
 
+/// A page module's request, ready to run: its inputs opened, the start-up state with the request's
+/// sun and comfort settings, and the run planned over them. The plan points into `opened`, so a
+/// run is filled where it stays (PrepareModuleRun).
+struct ModuleRun {
+    ModuleRun() = default;
+    ModuleRun(const ModuleRun&) = delete;
+    ModuleRun& operator=(const ModuleRun&) = delete;
+
+    RequestInputs opened;
+    AnalysisState startup;
+    RequestPlan plan;
+    HoursView view = HoursView::Typical;
+};
+
+/// Opens and plans `request` for a module: more than `maxLocations` locations are refused before
+/// any input is opened (a module builds its whole answer in memory), the refusals and failures
+/// worded in `language`.
+void PrepareModuleRun(const AnalysisRequest& request, const StationSource& stations, const AnalysisState& startup,
+                      Language language, std::size_t maxLocations, ModuleRun& run);
+
 /// How many locations the request's inputs hold at most, counted without reading them: a data
 /// set's slots, 50 for a Monthly Data file, one for a weather file or a station, one per input
 /// without --all.

@@ -3535,10 +3535,6 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
         <translation>Ir para os resultados</translation>
     </message>
     <message>
-        <source>Station WMO %1</source>
-        <translation>Estação OMM %1</translation>
-    </message>
-    <message>
         <source>The analysis could not be made:</source>
         <translation>Não foi possível fazer a análise:</translation>
     </message>
@@ -3749,6 +3745,14 @@ Encontre uma estação (Ctrl+F) ou adicione uma localidade da lista (Ctrl+D).
     <message>
         <source>Stations found</source>
         <translation>Estações encontradas</translation>
+    </message>
+    <message>
+        <source>Station %1</source>
+        <translation>Estação %1</translation>
+    </message>
+    <message>
+        <source>WMO %1</source>
+        <translation>OMM %1</translation>
     </message>
 </context>
 <context>

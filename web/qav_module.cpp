@@ -40,6 +40,8 @@
 #include "pipeline/sun_pictures.h"
 #include "text/report_texts.h"
 #include "text/comfort_texts.h"
+#include "text/stored_country_names.h"
+#include "web/module_calls.h"
 
 namespace qav::web {
 namespace {
@@ -48,33 +50,15 @@ namespace {
 // more locations than this are refused before any input is opened (a row of JSON is about 1.5 KB).
 constexpr std::size_t kMaxRequestLocations = 5000;
 
-std::string JsonList(const std::vector<std::string>& texts)
-{
-    std::string out = "[";
-    for (const std::string& t : texts) out += (out.size() > 1 ? "," : "") + JsonString(t);
-    return out + "]";
-}
-
-/// The language the request names, read before anything else so that every refusal is worded in
-/// it; English when it names none or an unknown one (the request then fails on the name itself).
-Language RequestLanguage(const std::vector<std::string>& entries)
-{
-    for (std::size_t i = 0; i + 2 < entries.size(); i += 3)
-        if (entries[i] == "lang" && entries[i + 1] == "string")
-            return LanguageFromName(entries[i + 2]).value_or(Language::English);
-    return Language::English;
-}
-
 /// The module's state: the station catalogue once given, the start-up state of the last screen
 /// asked and the zone maps painted so far, so a request at a pressure seen before repaints nothing.
-class Session {
+class Session final : public ModuleSession {
   public:
-    void SetStations(const std::string& csv)
+    void SetStations(const std::string& csv) override
     {
         index_.reset();  // it points into the catalogue replaced here
-        catalogue_ = ParseStationCatalogue(csv);
+        ModuleSession::SetStations(csv);
     }
-    bool HasStations() const { return catalogue_.has_value(); }
 
     /// The allocator's bytes in use and the module's memory, for a test that a failed request
     /// gives back what it took: {"in_use": N, "heap": N}.
@@ -85,43 +69,23 @@ class Session {
         return "{\"in_use\":" + std::to_string(inUse) + ",\"heap\":" + std::to_string(heap) + "}";
     }
 
-    /// what: "analyze", "chart", "graph", "compare", "locations" or "stations"; entries: the
-    /// request's keys, each followed by the kind of its value and its text (RequestFromKeys).
-    std::string Call(const std::string& what, const std::vector<std::string>& entries)
+  protected:
+    /// what: "analyze", "chart", "graph", "compare", "wind_rose", "adaptive_chart", "sun_chart",
+    /// "calendar", "names", "locations" or "stations".
+    void Respond(const std::string& what, const std::vector<std::string>& entries, Language language,
+                 ModuleReply& reply) override
     {
-        // No command: the wrapper could not hand the request over (its memory ran out).
-        if (what.empty()) return ErrorJson(1, "out of memory", {"out_of_memory", {}});
-        const Language language = RequestLanguage(entries);
-        bool withWarnings = false;
-        std::vector<std::string> warnings;
-        try {
-            std::string result;
-            bool json = true;
-            if (what == "stations")
-                result = Stations(entries);
-            else if (what == "names")
-                result = Names(entries);
-            else if (what == "locations")
-                result = Locations(entries, warnings, withWarnings);
-            else
-                result = Run(what, entries, language, warnings, withWarnings, json);
-            if (!withWarnings) return result;
-            return "{\"result\":" + (json ? result : JsonString(result)) + ",\"warnings\":" + JsonList(warnings) + "}";
-        } catch (...) {
-            return CaughtFailureJson(language);
-        }
+        if (what == "stations")
+            reply.result = StationList(entries);
+        else if (what == "names")
+            reply.result = Names(entries);
+        else if (what == "locations")
+            reply.result = Locations(entries, reply.warnings, reply.withWarnings);
+        else
+            reply.result = Run(what, entries, language, reply.warnings, reply.withWarnings, reply.json);
     }
 
   private:
-    const StationCatalogue* Catalogue(std::string& failure) const
-    {
-        return LoadedCatalogue(catalogue_ ? &*catalogue_ : nullptr, failure);
-    }
-    StationSource Source() const
-    {
-        return [this](std::string& failure) { return Catalogue(failure); };
-    }
-
     std::string Run(const std::string& what, const std::vector<std::string>& entries, Language language,
                     std::vector<std::string>& warnings, bool& withWarnings, bool& json)
     {
@@ -140,20 +104,14 @@ class Session {
         if (!formatGiven) request.format = RowFormat::Json;
         if (what != "analyze") request.placeNames = request.language;  // a picture's words
         json = request.format == RowFormat::Json && what == "analyze";
-        const std::size_t most = MostLocations(request);
-        if (most > kMaxRequestLocations)
-            throw Refusal(option_text::kTooManyLocations, {std::to_string(most), std::to_string(kMaxRequestLocations)});
-        RequestInputs opened;
-        OpenRequestInputs(request, Source(), opened);
-        warnings = opened.warnings;
-        AnalysisState startup = Startup(request.screen);
-        startup.Sun = request.sun;
-        startup.Comfort = request.comfort;
-        const RequestPlan plan = PlanRequest(request, opened, startup, language, kMaxRequestLocations);
-        const HoursView view = request.hours == HoursChoice::Recorded ? HoursView::Recorded : HoursView::Typical;
+        ModuleRun run;
+        PrepareModuleRun(request, Stations(), Startup(request.screen), language, kMaxRequestLocations, run);
+        warnings = run.opened.warnings;
+        const RequestPlan& plan = run.plan;
+        const std::optional<Warming>& warming = run.opened.warming;
         if (what == "analyze")
-            return RunText(startup, plan.items, plan.framing, view, request.filter, opened.warming, &zoneMaps_);
-        RowAnalyser analyser(startup, view, request.filter, opened.warming, &zoneMaps_);
+            return RunText(run.startup, plan.items, plan.framing, run.view, request.filter, warming, &zoneMaps_);
+        RowAnalyser analyser(run.startup, run.view, request.filter, warming, &zoneMaps_);
         if (what != "compare") {
             // qav-cli's --chart names one file: the last location's when a run has several is
             // numbered; the module draws the first location of the request.
@@ -177,15 +135,14 @@ class Session {
             compareRows.back().Position = static_cast<int>(i) + 1;
         }
         SortCompareRows(compareRows, request.sort.value_or(CompareSort{}));
-        const Warming* warming = opened.warming ? &*opened.warming : nullptr;
-        return CompareSvg(compareRows, AnalysisCaption(request.filter, warming, request.language),
-                          startup.Layout.PixelWidth, startup.Layout.PixelHeight, request.language);
+        return CompareSvg(compareRows, AnalysisCaption(request.filter, warming ? &*warming : nullptr, request.language),
+                          run.startup.Layout.PixelWidth, run.startup.Layout.PixelHeight, request.language);
     }
 
     /// The strategies' and months' names in the request's language, for a page's tables:
     /// {"strategies": [10], "months": [12], "month_abbreviations": [12], "advice": [10],
-    /// "colours": [10], "compass": [16]} (the points of the compass from N clockwise, as the
-    /// pictures write them: the JSON's wind sectors stay English).
+    /// "colours": [10], "compass": [16], "countries": {stored: name}} (the points of the compass
+    /// from N clockwise, as the pictures write them: the JSON's wind sectors stay English).
     static std::string Names(const std::vector<std::string>& entries)
     {
         bool warnings = false;
@@ -214,9 +171,16 @@ class Session {
         }
         std::vector<std::string> compass;
         for (int k = 0; k < kCompassPoints; ++k) compass.emplace_back(CompassName(language, k));
+        // The countries the data sets, the catalogue and weather-file headers store, by their stored
+        // (English) name; a name missing from it is shown as stored.
+        std::string countries = "{";
+        for (const StoredCountry& c : kStoredCountries)
+            countries += (countries.size() > 1 ? "," : "") + JsonString(c.Stored) + ":" +
+                         JsonString(StoredCountryName(language, c.Stored));
         return "{\"strategies\":" + JsonList(strategies) + ",\"months\":" + JsonList(months) +
                ",\"month_abbreviations\":" + JsonList(abbreviations) + ",\"advice\":" + JsonList(advice) +
-               ",\"colours\":" + JsonList(colours) + ",\"compass\":" + JsonList(compass) + "}";
+               ",\"colours\":" + JsonList(colours) + ",\"compass\":" + JsonList(compass) +
+               ",\"countries\":" + countries + "}}";
     }
 
     /// The location list of a built-in set ({dataset}) or of a Monthly Data file ({md, path}),
@@ -251,7 +215,7 @@ class Session {
     /// The station finder (StationQueryFromKeys). A name gives the
     /// stations holding its words, coordinates the nearest stations; a JSON list of
     /// {wmo, name, country, latitude, longitude, elevation_m[, distance_km, elevation_diff_m, far]}.
-    std::string Stations(const std::vector<std::string>& entries)
+    std::string StationList(const std::vector<std::string>& entries)
     {
         const auto [query, limit] = StationQueryFromKeys(entries);
         std::string failure;
@@ -279,7 +243,6 @@ class Session {
         return *startup_;
     }
 
-    std::optional<StationCatalogueResult> catalogue_;
     std::optional<StationIndex> index_;
     std::optional<AnalysisState> startup_;
     ScreenDescription startupScreen_;
@@ -289,77 +252,28 @@ class Session {
 }  // namespace
 }  // namespace qav::web
 
-// The calls of qav.mjs. Texts cross as UTF-8 bytes in the module's memory: a request is its
-// command followed by its entries, each a 4-byte little-endian length and that many bytes (a text
-// may hold any byte, NUL included). An answer stays valid until the next call.
+// The analysis module's own call beside those of module_calls.h.
+namespace qav::web {
 namespace {
 
-qav::web::Session& TheSession()
+Session& TheSession()
 {
-    static qav::web::Session session;
+    static Session session;
     return session;
-}
-
-std::string& Answer()
-{
-    static std::string answer;
-    return answer;
-}
-
-/// The texts of a request buffer; false when its lengths run past its end.
-bool SplitTexts(const unsigned char* bytes, std::size_t size, std::vector<std::string>& texts)
-{
-    std::size_t at = 0;
-    while (at < size) {
-        if (size - at < 4) return false;
-        const std::uint32_t length =
-            bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-        at += 4;
-        if (length > size - at) return false;
-        texts.emplace_back(reinterpret_cast<const char*>(bytes + at), length);
-        at += length;
-    }
-    return true;
 }
 
 }  // namespace
 
+ModuleSession& TheModuleSession() { return TheSession(); }
+
+}  // namespace qav::web
+
 extern "C" {
-
-EMSCRIPTEN_KEEPALIVE void* qav_alloc(std::size_t size) { return std::malloc(size > 0 ? size : 1); }
-EMSCRIPTEN_KEEPALIVE void qav_free(void* p) { std::free(p); }
-
-/// Answers the request in `request` (see above) and returns the answer's first byte; its length
-/// is qav_answer_size(). A buffer that cannot be split, or memory that runs out while it is,
-/// gives the error object for memory, as a request the wrapper could not hand over.
-EMSCRIPTEN_KEEPALIVE const char* qav_call(const unsigned char* request, std::size_t size)
-{
-    try {
-        std::vector<std::string> texts;
-        if (!SplitTexts(request, size, texts) || texts.empty()) texts.assign(1, "");
-        const std::string what = texts.front();
-        texts.erase(texts.begin());
-        Answer() = TheSession().Call(what, texts);
-    } catch (...) {
-        Answer() =
-            R"({"error":{"status":1,"message":"out of memory","code":"out_of_memory","values":[],"kind":"input"}})";
-    }
-    return Answer().c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE std::size_t qav_answer_size() { return Answer().size(); }
-
-EMSCRIPTEN_KEEPALIVE void qav_set_stations(const char* csv, std::size_t size)
-{
-    TheSession().SetStations(std::string(csv, size));
-}
-
-EMSCRIPTEN_KEEPALIVE int qav_has_stations() { return TheSession().HasStations() ? 1 : 0; }
 
 EMSCRIPTEN_KEEPALIVE const char* qav_memory()
 {
-    Answer() = TheSession().Memory();
-    return Answer().c_str();
+    qav::web::ModuleAnswer() = qav::web::TheSession().Memory();
+    return qav::web::ModuleAnswer().c_str();
 }
 
 }  // extern "C"

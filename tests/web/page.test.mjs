@@ -80,10 +80,10 @@ test('Portuguese, compare and the station finder', async () => {
   await browser.evaluate(`{ document.getElementById('station-query').value = 'brasilia';
     document.getElementById('station-form').requestSubmit(); }`);
   const firstStation = `document.querySelector('#stations optgroup[data-kind=stations] option')?.text`;
-  assert.match(await browser.until(firstStation), /^Brasília \(Brazil\), WMO 83377/);
+  assert.match(await browser.until(firstStation), /^Brasília \(Brasil\), OMM 83377/);
   await browser.evaluate(`{ document.getElementById('station-query').value = '-15,79 -47,93';
     document.getElementById('station-form').requestSubmit(); }`);
-  assert.equal(await browser.until(`${firstStation}?.includes('km') && ${firstStation}`), 'Brasília (Brazil), WMO 83377 — 0,5 km');
+  assert.equal(await browser.until(`${firstStation}?.includes('km') && ${firstStation}`), 'Brasília (Brasil), OMM 83377 — 0,5 km');
   // Downloads: the PNG drawn from the SVG on a canvas, and the CSV of the shares.
   const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-page-downloads-'));
   await browser.downloadTo(downloads);
@@ -116,7 +116,7 @@ test('a place: listed first with its stations, analysed as its station named for
   await browser.until(`document.getElementById('place').textContent.startsWith('Campinas')`);
   assert.equal(await text('#place'), 'Campinas (SP, Brazil): station 83781 São Paulo (Mirante de Santana), 80 km');
   assert.match(await text('#stations-status'), /^Campinas \(SP, Brazil\), population 1,031,554 — 83781 .* 83736 São Lourenço 225 km$/);
-  assert.match(await text('#caption'), /Station WMO 83781 · The station is more than 50 km away: the site's climate may differ\.$/);
+  assert.match(await text('#caption'), /Station INMET 83781 · The station is more than 50 km away: the site's climate may differ\.$/);
   // The link names the place: opened afresh, it is analysed and named alike.
   assert.equal(await browser.evaluate('location.hash'), '#station=83781&place=3467865');
   assert.equal(await browser.open(server.url + '#station=83781&place=3467865'), 'ready');
@@ -328,6 +328,27 @@ test('the keyboard alone: every stop named and outlined, in order, to a location
   await browser.page('DOM.setFileInputFiles', { files: [chicago], backendNodeId: (await chooser).backendNodeId });
   await browser.page('Page.setInterceptFileChooserDialog', { enabled: false });
   await browser.until(`document.getElementById('place').textContent.startsWith('Chicago')`);
+});
+
+test('a report whose module cannot be fetched says so in the page\'s language, and the next click tries again', async () => {
+  // Another origin, so another service worker: its copy of the page fails to install without the
+  // report's module and the page fetches it from the server.
+  const broken = fs.mkdtempSync(path.join(os.tmpdir(), 'qav-page-noreport-'));
+  for (const f of fs.readdirSync(site)) if (f !== 'qav-report.wasm') fs.symlinkSync(path.join(site, f), path.join(broken, f));
+  const other = await serve(root, broken);
+  try {
+    assert.equal(await browser.open(other.url + '#dataset=brazil&location=5&lang=pt-BR'), 'ready');
+    await browser.evaluate(`document.getElementById('report').click()`);
+    await browser.until(`document.documentElement.dataset.state === 'error'`);
+    assert.equal(await text('#message'), 'Não foi possível carregar o relatório. Verifique a conexão e tente de novo.');
+    assert.equal(await browser.evaluate(`document.getElementById('report-view').hidden`), true);
+    fs.symlinkSync(path.join(site, 'qav-report.wasm'), path.join(broken, 'qav-report.wasm'));
+    await browser.evaluate(`document.getElementById('report').click()`);
+    await browser.until(`!document.getElementById('report-view').hidden`);
+  } finally {
+    other.stop();
+    fs.rmSync(broken, { recursive: true, force: true });
+  }
 });
 
 test('after the first visit the page works without its server', async () => {

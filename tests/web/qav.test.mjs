@@ -145,6 +145,10 @@ test('the report, from its own module: the catalogue given to the analysis, the 
   // The analysis module leaves the report's Portuguese out, but not the advice beside the names.
   assert.equal(JSON.parse(qav.names('pt_BR')).advice[0],
     'Nas horas mais frias é preciso fornecer calor; os ganhos passivos sozinhos não mantêm os ambientes confortáveis.');
+  // The stored countries in the page's language, as the report names them; English as stored.
+  const { countries } = JSON.parse(qav.names('pt_BR'));
+  assert.deepEqual([countries['Saudi Arabia'], countries.USA, countries.Brazil], ['Arábia Saudita', 'EUA', 'Brasil']);
+  assert.equal(JSON.parse(qav.names('en')).countries['Republic of Korea'], 'Republic of Korea');
 });
 
 test('failures are error objects with the CLI message, never exceptions', () => {

@@ -5,7 +5,7 @@ import { readDecimal } from './numbers.js';
 import { fillReport } from './report_view.js';
 import { viewSvg } from './svg_view.js';
 import { bindViews, readViewKeys, setViewFields, showViews, viewKeys, viewPictures } from './views.js';
-import { countryName, currentLanguage, decimal, languageOf, setLanguage, t } from './texts.js';
+import { currentLanguage, decimal, languageOf, setLanguage, t } from './texts.js';
 
 const $ = (id) => document.getElementById(id);
 const kLetters = 'ABCDEFGHIJ';
@@ -120,6 +120,9 @@ const namesNow = () => {
   if (names?.lang !== moduleLanguage()) names = { lang: moduleLanguage(), ...JSON.parse(qav.names(moduleLanguage())) };
   return names;
 };
+// A country as the data store it (in English), in the page's language: the module's table of
+// the stored names; a user's own name as written.
+const countryName = (stored) => namesNow().countries[stored] ?? stored;
 
 // The module's warnings are qav-cli's English sentences ("PATH: Location 3 (Athens) ends at ...");
 // the page words them in its own language from their figures.
@@ -208,6 +211,10 @@ const fold = (s) => s.normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCa
 // The source whose locations the list holds: a station's list is the data set last shown.
 const listSource = () => (state.source.kind === 'station' ? { kind: 'dataset', dataset: lastDataset } : state.source);
 
+// A station as the window and the report name it, by the service whose normals it gives:
+// "INMET 83781", "WMO 83377" ("OMM" in Portuguese).
+const stationName = (agency, wmo) => (agency === 'INMET' ? `INMET ${wmo}` : t('WMO %1', wmo));
+
 // The data-set list: the three sets, the last file read as a set of its own, and the station
 // shown, so that the set shown is the one selected and choosing another one is a change.
 function fillDataSets() {
@@ -215,7 +222,7 @@ function fillDataSets() {
   for (const o of [...select.options]) if (!kDataSets.includes(o.value)) o.remove();
   if (lastFile) select.append(new Option(t('File: %1', lastFile.name), 'file'));
   const src = state.source;
-  if (src.kind === 'station') select.append(new Option(t('Station WMO %1', src.wmo), 'station'));
+  if (src.kind === 'station') select.append(new Option(t('Station %1', stationName(src.agency, src.wmo)), 'station'));
   const shown = src.kind === 'dataset' ? src.dataset : src.kind;
   if ([...select.options].some((o) => o.value === shown)) select.value = shown;
 }
@@ -258,6 +265,7 @@ function show() {
     if (!failed(base)) r.before = JSON.parse(base);
   }
   if (src.kind !== 'station') src.location = String(r.slot);
+  else src.agency = r.source.startsWith('INMET ') ? 'INMET' : 'WMO';  // "INMET 83781 1991-2020"
   src.startup = false;
   const picture = { ...request, ...(state.hours === 'recorded' && r.recorded_shares ? { hours: 'recorded' } : {}) };
   lastSvg = qav.chartSvg(picture);
@@ -273,7 +281,7 @@ function show() {
   $('caption').textContent = [
     t('Latitude %1, longitude %2, elevation %3 m', decimal(r.latitude), decimal(r.longitude), decimal(r.elevation)),
     t('pressure %1 kPa', decimal(Math.round(r.pressure_kpa * 100) / 100)),
-    src.kind === 'file' ? src.name : src.kind === 'station' ? t('Station WMO %1', src.wmo) : '',
+    src.kind === 'file' ? src.name : src.kind === 'station' ? t('Station %1', stationName(src.agency, src.wmo)) : '',
     src.far ?? '',
   ].filter(Boolean).join(' · ');
   fillResults(r);
@@ -636,7 +644,7 @@ async function findStations(query = $('station-query').value.trim()) {
     if (answer.error) return fail(refusalText(answer.error) ?? answer.error.message);
     const found = finder.fill(select, answer, moduleLanguage(), (s) => {
       const where = s.distance_km !== undefined ? ` — ${decimal(s.distance_km)} km${s.far ? ' ⚠' : ''}` : '';
-      return `${s.name} (${countryName(s.country)}), WMO ${s.wmo}${where}`;
+      return `${s.name} (${countryName(s.country)}), ${stationName(s.source, s.wmo)}${where}`;
     });
     const any = found.places + found.stations;
     $('stations-found').hidden = !any;

@@ -22,6 +22,3 @@ export const t = (text, ...args) => (table[text] ?? text).replace(/%(\d)/g, (m, 
 /// A number as qav-cli prints it, with the decimal comma in Portuguese.
 export const decimal = (value) => (language === 'pt-BR' ? String(value).replace('.', ',') : String(value));
 
-/// A country's name in the page's language. The names come from the data in English; the table
-/// of their Portuguese names is to be read here once it is in text/ (until then, as given).
-export const countryName = (name) => name;
