@@ -5,6 +5,7 @@
 // module's memory: a request is its command followed by its entries, each a 4-byte little-endian
 // length and that many bytes (a text may hold any byte, NUL included). An answer stays valid
 // until the next call.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@
 #include "text/language.h"
 
 namespace qav::web {
+
+/// A request's answer is built whole in memory, which a 32-bit module cannot grow without end:
+/// more locations than this are refused before any input is opened (a row of JSON is about 1.5 KB).
+inline constexpr std::size_t kMaxRequestLocations = 5000;
 
 /// What a command gives: its result (JSON, or a text the answer quotes) and, when the request
 /// asked for them, the warnings its inputs raised.

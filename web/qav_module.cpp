@@ -12,12 +12,7 @@
 #include <emscripten/heap.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
 #include <cstdio>
-#include <cstring>
-#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,7 +28,6 @@
 #include "pipeline/analysis_run.h"
 #include "pipeline/comfort_output.h"
 #include "pipeline/compare.h"
-#include "pipeline/error_json.h"
 #include "pipeline/picture_svg.h"
 #include "pipeline/rendering.h"
 #include "pipeline/run_options.h"
@@ -45,10 +39,6 @@
 
 namespace qav::web {
 namespace {
-
-// A request's answer is built whole in memory, which a 32-bit module cannot grow without end:
-// more locations than this are refused before any input is opened (a row of JSON is about 1.5 KB).
-constexpr std::size_t kMaxRequestLocations = 5000;
 
 /// The module's state: the station catalogue once given, the start-up state of the last screen
 /// asked and the zone maps painted so far, so a request at a pressure seen before repaints nothing.

@@ -24,9 +24,6 @@
 namespace qav::web {
 namespace {
 
-// As in the analysis module: a request's answer is built whole in memory.
-constexpr std::size_t kMaxRequestLocations = 5000;
-
 /// Today's date in UTC, "2026-12-07", from the clock's seconds (the civil-from-days algorithm of
 /// H. Hinnant, "chrono-compatible low-level date algorithms"): the C library's calendar functions
 /// would bring the time-zone glue into the module's JavaScript (10 KB) for this one date.
