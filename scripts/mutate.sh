@@ -70,6 +70,24 @@ core/wind_rose.cpp |         rose.PrevailingShare = std::round(1000.0 * bestHour
 core/wind_rose.cpp |             if (rose.SectorHours(k) > bestHours) { |             if (rose.SectorHours(k) >= bestHours) { | wind: a tie goes to the last sector
 core/wind_rose.cpp |     if (h.WindSpeed < kCalmBelowMs) return kCalmCode; |     if (h.WindSpeed <= kCalmBelowMs) return kCalmCode; | wind: 0.5 m/s counted calm
 core/wind_rose.cpp |         rose.PrevailingMedianMs = n % 2 ? speeds[n / 2] : (speeds[n / 2 - 1] + speeds[n / 2]) / 2; |         rose.PrevailingMedianMs = speeds[n / 2]; | wind: the median of an even count not averaged
+pipeline/site_guidance.cpp | constexpr int kAfternoonHour = 15;  // the typical day's warmest hour | constexpr int kAfternoonHour = 14; | humidity: the wet bulb of 2 p.m.
+pipeline/site_guidance.cpp |             if (wb > wetBulb) wetBulb = wb, wettest = m; |             wetBulb = wb, wettest = m; | humidity: the last month, not the wettest
+pipeline/site_guidance.cpp |             if (Normals(m).DBTmin > Normals(warmest).DBTmin) warmest = m; |             if (Normals(m).DBTmax > Normals(warmest).DBTmax) warmest = m; | night cooling: the month of the hottest afternoons
+pipeline/site_guidance.cpp |         if (range < kNightRangeK) { |         if (range < kNightRangeK - 1) { | night cooling: a range of 9 K enough
+pipeline/site_guidance.cpp |         c.Value = std::round(sum / static_cast<double>(months.size()) * 10) / 10; |         c.Value = std::round(sum / kMonths * 10) / 10; | large range: averaged over the year
+pipeline/site_guidance.cpp |         const std::vector<int> months = MonthsOf({1, 2, 3}); |         const std::vector<int> months = MonthsOf({2, 3}); | large range: the months of A left out
+pipeline/site_guidance.cpp |         if (has(1) || has(3)) checks.push_back(LargeRange()); |         if (has(3)) checks.push_back(LargeRange()); | large range: checked for C only
+pipeline/site_guidance.cpp |         if (counts_.Percent(counts_.Hot()) > kMostlyHot) checks.push_back(MostlyHot()); |         if (counts_.Percent(counts_.Hot() - counts_.Own[10]) > kMostlyHot) checks.push_back(MostlyHot()); | mostly hot: J's hours left out
+pipeline/site_guidance.cpp |         const double latitude = std::fabs(state_.Current().Latitude); |         const double latitude = state_.Current().Latitude; | orientation: every southern site counted as low latitude
+pipeline/site_guidance.cpp |             if (need > 0 && 10 * need >= all) months.push_back(m); |             if (need > 0 && 5 * need >= all) months.push_back(m); | synthesis: a season needs a fifth of the month
+pipeline/site_guidance.cpp |         const bool breeze = counts_.Own[6] >= counts_.Own[7] + counts_.Own[8] + counts_.Own[9]; |         const bool breeze = counts_.Own[6] >= counts_.Own[7] + counts_.Own[8]; | synthesis: evaporation's hours left out of the contest
+classify/classification.cpp | int HourCounts::Hot() const { return Own[6] + Own[7] + Own[8] + Own[9] + Own[10]; } | int HourCounts::Hot() const { return Own[6] + Own[7] + Own[8] + Own[9]; } | hour totals: J not counted hot
+classify/classification.cpp |             return Own[9] + Own[8] + Own[7]; |             return Own[9] + Own[8]; | served hours: I without G
+classify/classification.cpp |     return Counted > 0 ? static_cast<float>(std::nearbyint(1000.0 * hours / Counted) / 10.0) : 0.0f; |     return Counted > 0 ? static_cast<float>(std::floor(1000.0 * hours / Counted) / 10.0) : 0.0f; | hour percent: truncated
+pipeline/report.cpp |         if (top || (counts.Served(s) > 0 && counts.Percent(counts.Served(s)) >= kGuidanceShare)) order.push_back(s); |         if (top || (counts.Served(s) > 0 && tally.YearShare[s] >= kGuidanceShare)) order.push_back(s); | advice chosen by the share, not the hours
+pipeline/facade_guidance.cpp | constexpr float kKeepsLittle = 50;  // percent of the underheated sun-hours | constexpr float kKeepsLittle = 30; | facades: movable shading only below 30 % kept
+pipeline/facade_guidance.cpp |         const std::string finsDeep = FormatFixed(1 / std::tan(fins * kPi / 180), 2, decimal); |         const std::string finsDeep = FormatFixed(std::tan(fins * kPi / 180), 2, decimal); | facades: fin depth not inverted
+pipeline/facade_guidance.cpp |         const bool overhang = cutOff >= kShallowestOverhangDeg && depth; |         const bool overhang = cutOff > kShallowestOverhangDeg && depth; | facades: the shallowest overhang refused
 EOF
 )
 

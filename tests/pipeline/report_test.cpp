@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text_format.h"
 #include "core/version.h"
 #include "data/builtin_sets.h"
 #include "data/station_catalogue.h"
@@ -9,6 +10,7 @@
 #include "pipeline/analysis_request.h"
 #include "pipeline/analysis_run.h"
 #include "pipeline/facade_guidance.h"
+#include "pipeline/site_guidance.h"
 #include "tests/pipeline/pipeline_session.h"
 
 namespace qav {
@@ -290,6 +292,51 @@ TEST(Report, ChecksFollowTheSite)
                         "\"night_cooling\",\"holds\":false,\"value\":29.5,\"limit\":24,\"text\":\"The August nights"),
               std::string::npos);
     EXPECT_NE(json.find(",\"synthesis\":\"Walls and roof: heavy and insulated"), std::string::npos);
+}
+
+// Each block's hours and each check's figure, in the report's order, at sites that tell the
+// checks apart: which month a check reads, over which months it averages, where it is said.
+TEST(Report, CheckFiguresAcrossTheSets)
+{
+    const auto summary = [](const AnalysisState& state) {
+        std::string text;
+        for (const GuidanceBlock& b : SiteGuidance(state, state.Tally, Language::English)) {
+            text += std::string(text.empty() ? "" : " ") + StrategyLetter(b.Strategies[0]) +
+                    (b.Strategies[1] ? std::string(1, StrategyLetter(b.Strategies[1])) : "") + ":" +
+                    std::to_string(b.Hours) + "[";
+            for (const GuidanceCheck& c : b.Checks)
+                text +=
+                    c.Check.substr(0, 1) + c.Facade + "=" + FormatFixed(c.Value, 2, '.') + (c.Holds ? "" : "!") + ",";
+            text += "]";
+        }
+        return text;
+    };
+    RowAnalyser analyser(MakeStartupState(), HoursView::Typical, HourFilter{}, std::nullopt);
+    const RunInput brazil = SetInput(DataSetKind::Brazil), world = SetInput(DataSetKind::World);
+    using Row = std::tuple<const RunInput*, int, std::string>;
+    for (const auto& [in, slot, expected] : {
+             Row{&brazil, 7,  // Cuiabá: the afternoon wet bulb of its most humid month at the limit
+                 "F:136[oN=40.00,oE=6.00!,oS=66.00,oW=7.00!,] E:51[] J:49[] I:31[h=24.00!,] GH:29[n=20.70,] "
+                 "B:21[o=15.60,o=75.00!,] C:21[l=12.90,]"},
+             Row{&brazil, 9,  // Florianópolis: the south façade's overhang at the shallowest cut-off
+                 "B:104[o=27.58,oN=36.00,oE=11.00!,oS=27.00,oW=8.00!,] C:102[l=6.70,] F:92[] E:82[]"},
+             Row{&world, 9,  // Berlin: the range check said in A's block, over the months of A to C
+                 "A:156[l=8.10,] B:90[o=52.52,oN=85.00,oE=71.00,oS=51.00,oW=25.00!,] C:43[] E:42[]"},
+             Row{&world, 17,  // Calcutta: 67.4 % of the hours hot, J's among them
+                 "J:103[oN=70.00,oE=9.00!,oS=37.00,oW=7.00!,] F:76[] E:55[] B:39[o=22.57,o=67.40!,] C:33[l=13.00,] "
+                 "I:15[h=23.90,]"},
+             Row{&world, 35,  // New Delhi: its warmest nights and hottest afternoons fall in different months
+                 "E:90[] B:56[o=28.61,oN=28.00,oE=10.00!,oS=36.00,oW=9.00!,] J:50[] I:45[h=25.90!,] F:32[] "
+                 "C:31[l=13.80,] GH:30[n=27.30!,] A:15[]"},
+         }) {
+        const AnalysisState state = analyser.Analyse({in, slot});
+        EXPECT_EQ(summary(state), expected) << state.Current().LocationName;
+    }
+    // New Delhi's hot hours go to mass and evaporation (45 h in G, H and I), not to the breeze (32 h in F).
+    const AnalysisState delhi = analyser.Analyse({&world, 35});
+    EXPECT_TRUE(BuildingInBrief(delhi, delhi.Tally, Language::English)
+                    .starts_with("Walls and roof: heavy and insulated throughout: the mass stores the sun's heat for "
+                                 "the 71 cold hours (November to March)"));
 }
 
 // A station found for a site: the site's coordinates, the station's distance and elevation
