@@ -88,6 +88,15 @@ pipeline/report.cpp |         if (top || (counts.Served(s) > 0 && counts.Percent
 pipeline/facade_guidance.cpp | constexpr float kKeepsLittle = 50;  // percent of the underheated sun-hours | constexpr float kKeepsLittle = 30; | facades: movable shading only below 30 % kept
 pipeline/facade_guidance.cpp |         const std::string finsDeep = FormatFixed(1 / std::tan(fins * kPi / 180), 2, decimal); |         const std::string finsDeep = FormatFixed(std::tan(fins * kPi / 180), 2, decimal); | facades: fin depth not inverted
 pipeline/facade_guidance.cpp |         const bool overhang = cutOff >= kShallowestOverhangDeg && depth; |         const bool overhang = cutOff > kShallowestOverhangDeg && depth; | facades: the shallowest overhang refused
+core/warming.cpp |     return (static_cast<double>(Month[month].DBTmin) + Month[month].DBTmax) / 2; |     return Month[month].DBTmax; | warming: recorded hours moved by the maximum's change
+core/warming.cpp |             h.RH = std::clamp(h.RH + warming.Month[h.Month].RHavg, 0.0f, 100.0f); |             h.RH = std::max(h.RH + warming.Month[h.Month].RHavg, 0.0f); | warming: recorded humidity above 100 %
+core/warming.cpp |         if (w.DBTmin > w.DBTmax) { |         if (w.DBTmin >= w.DBTmax) { | warming: a day of constant temperature refused
+data/epw_normals.cpp |         n.RHavg = RoundTenth(rhSum[m] / rhCount[m]); |         n.RHavg = RoundTenth(rhSum[m] / (24.0 * dayCount)); | weather-file normals: humidity over whole days
+data/epw_normals.cpp |         if (h.Missing || h.Month < 1 || h.Month > kMonths || h.Day < 1 || h.Day > 31) continue; |         if (h.Month < 1 || h.Month > kMonths || h.Day < 1 || h.Day > 31) continue; | weather-file normals: missing hours counted
+data/station_search.cpp |     const double sinLon = std::sin((lon2 - lon1) * kRad / 2); |     const double sinLon = std::sin((lon2 - lon1) * kRad); | distance: the longitude difference not halved
+data/station_search.cpp |     const double h = sinLat * sinLat + std::cos(lat1 * kRad) * std::cos(lat2 * kRad) * sinLon * sinLon; |     const double h = sinLat * sinLat + std::cos(lat1 * kRad) * sinLon * sinLon; | distance: one latitude's cosine left out
+pipeline/searched_site.cpp |     bool far = km > kFarDistanceKm; |     bool far = km > 2 * kFarDistanceKm; | far station: warned only beyond 100 km
+pipeline/searched_site.cpp |         const double rise = station.Elevation - *site->ElevationM;  // station minus site |         const double rise = *site->ElevationM - station.Elevation; | far station: higher and lower swapped
 EOF
 )
 

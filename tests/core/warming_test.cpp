@@ -57,11 +57,12 @@ TEST(ShiftRecordedHours, MovesTheDryBulbByTheMonthsMeanChangeKeepingRelativeHumi
     const std::vector<RecordedHour> hours{{1, 25, w25, 1, 14, 50}, {2, 25, w25, 1, 15, 50}, {7, -3.5f, 2.5f, 2, 3, 80}};
     Warming w = UniformWarming(2);
     w.Month[2] = {1, 2, 10};  // mean change 1.5 C, 10 points more humid
+    w.Month[7].RHavg = 30;    // 80 % and 30 points: saturated, not beyond
 
     const std::vector<RecordedHour> shifted = ShiftRecordedHours(hours, w, psy);
     ASSERT_EQ(shifted.size(), 3u);
-    EXPECT_EQ((std::array{shifted[0].DBT, shifted[0].RH, shifted[1].DBT, shifted[1].RH, shifted[2].DBT}),
-              (std::array{27.0f, 50.0f, 26.5f, 60.0f, -1.5f}));
+    EXPECT_EQ((std::array{shifted[0].DBT, shifted[0].RH, shifted[1].DBT, shifted[1].RH, shifted[2].DBT, shifted[2].RH}),
+              (std::array{27.0f, 50.0f, 26.5f, 60.0f, -1.5f, 100.0f}));
     EXPECT_EQ((std::array{shifted[0].Day, shifted[2].Hour}), (std::array{1, 3}));
     EXPECT_NEAR(shifted[0].W, 11.14, 0.1);
     for (int i : {0, 1}) EXPECT_NEAR(100 * psy.FUR(shifted[i].DBT, shifted[i].W), shifted[i].RH, 0.1) << i;

@@ -354,13 +354,19 @@ TEST(Report, SearchedSiteAndStationDistance)
         return rows[2][1] + "|" + rows[3][0] + ": " + rows[3][1] + "|" +
                (next.Kind == ReportBlockKind::Note ? next.Text : "");
     };
+    // Each limit alone brings the caution: 330 m higher nearby, 67 km away at about the same height.
+    const std::string caution =
+        "|The station is more than 50 km from the site or more than 300 m higher or lower: the site's climate may "
+        "differ. The pressure is that of the station's elevation, 1160 m.";
     using Row = std::tuple<SearchedSite, Language, std::string>;
     for (const auto& [site, language, expected] : {
-             Row{{"", -16.68, -49.25, 750, "GOV"},
+             Row{{"", -15.80, -47.90, 830, "GOV"},
                  Language::English,
-                 "-15.78°, -47.93°|Site: -16.68°, -49.25°, 750 m; the station is 173 km away and 410 m higher|The "
-                 "station is more than 50 km from the site or more than 300 m higher or lower: the site's climate "
-                 "may differ. The pressure is that of the station's elevation, 1160 m."},
+                 "-15.78°, -47.93°|Site: -15.80°, -47.90°, 830 m; the station is 4 km away and 330 m higher" + caution},
+             Row{{"", -15.78, -47.30, 1100, "GOV"},
+                 Language::English,
+                 "-15.78°, -47.93°|Site: -15.78°, -47.30°, 1100 m; the station is 67 km away and 60 m higher" +
+                     caution},
              Row{{"Taguatinga", -15.83, -48.06, std::nullopt, "GOV"},
                  Language::PortugueseBrazil,
                  "-15,78°, -47,93°|Local do projeto: Taguatinga, -15,83°, -48,06°; a estação fica a 15 km|"},
