@@ -66,7 +66,8 @@ std::string_view TwoLetters(char32_t c, UmlautFold umlauts)
 }
 
 // Decodes one UTF-8 character at s[i] and advances i; an invalid or truncated sequence gives
-// U+FFFD and advances one byte.
+// U+FFFD and advances one byte. Invalid includes what a lax decoder lets through (RFC 3629,
+// section 3): an overlong form such as C0 B3 for "3", a surrogate, a code point above U+10FFFF.
 char32_t NextCharacter(std::string_view s, std::size_t& i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(s[k]); };
@@ -83,6 +84,11 @@ char32_t NextCharacter(std::string_view s, std::size_t& i)
             return 0xFFFD;
         }
         c = (c << 6) | (byte(i + k) & 0x3F);
+    }
+    static constexpr char32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};  // least code point of each length
+    if (c < kShortest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++i;
+        return 0xFFFD;
     }
     i += length;
     return c;
@@ -104,7 +110,8 @@ std::string FoldText(std::string_view utf8, UmlautFold umlauts)
         const std::size_t start = i;
         const char32_t c = NextCharacter(utf8, i);
         if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z')) {
-            put(std::string_view(&utf8[start], 1));
+            const char ascii = static_cast<char>(c);
+            put(std::string_view(&ascii, 1));
         } else if (c >= 'A' && c <= 'Z') {
             const char lower = static_cast<char>(c - 'A' + 'a');
             put(std::string_view(&lower, 1));

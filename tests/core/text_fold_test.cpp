@@ -26,7 +26,8 @@ TEST(FoldText, DropsCaseAccentsAndPunctuation)
           Row{"a\xFF"
               "b 23°33′S",
               "a b 23 33 s", "a b 23 33 s"},  // an invalid byte, signs
-          Row{"Москва", "Москва", "Москва"}}) {
+          // an overlong "3", a surrogate and a code point beyond U+10FFFF are invalid too
+          Row{"o\xC0\xB3 2\xED\xA0\x80x\xF4\x90\x80\x80y", "o 2 x y", "o 2 x y"}, Row{"Москва", "Москва", "Москва"}}) {
         SCOPED_TRACE(r.text);
         EXPECT_EQ(FoldText(r.text), r.plain);
         EXPECT_EQ(FoldText(r.text, UmlautFold::WithE), r.withE);
