@@ -97,6 +97,10 @@ data/station_search.cpp |     const double sinLon = std::sin((lon2 - lon1) * kRa
 data/station_search.cpp |     const double h = sinLat * sinLat + std::cos(lat1 * kRad) * std::cos(lat2 * kRad) * sinLon * sinLon; |     const double h = sinLat * sinLat + std::cos(lat1 * kRad) * sinLon * sinLon; | distance: one latitude's cosine left out
 pipeline/searched_site.cpp |     bool far = km > kFarDistanceKm; |     bool far = km > 2 * kFarDistanceKm; | far station: warned only beyond 100 km
 pipeline/searched_site.cpp |         const double rise = station.Elevation - *site->ElevationM;  // station minus site |         const double rise = *site->ElevationM - station.Elevation; | far station: higher and lower swapped
+classify/hour_filter.cpp |     return first <= last ? value >= first && value <= last : value >= first || value <= last; |     return first <= last ? value >= first && value <= last : value > first || value <= last; | hours filter: a wrapped range without its first hour
+classify/hour_filter.cpp |     return first <= last ? last - first + 1 : period - first + 1 + last; |     return first <= last ? last - first + 1 : period - first + last; | hours filter: a wrapped range counted one short
+data/station_search.cpp |         if (t.signed_ || (k > 0 && t.value >= 60)) return std::nullopt; |         if (t.signed_ || (k > 0 && t.value > 60)) return std::nullopt; | coordinates: 60 minutes taken
+data/station_search.cpp |         scale *= 60; |         scale *= 100; | coordinates: minutes read as hundredths
 EOF
 )
 

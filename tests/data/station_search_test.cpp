@@ -59,7 +59,7 @@ TEST(ParseCoordinates, ReadsEveryWayOfWritingThem)
         EXPECT_NEAR(p.site.Longitude, lon, 1e-6);
         EXPECT_EQ(p.site.Elevation.value_or(-1), elevation);
     }
-    for (const char* name : {"Lima", "sao paulo", "23", "1 2 3 4", "23 S 46 S", "23 61 S 46 W", "-23 S 46 W", "1 m 2",
+    for (const char* name : {"Lima", "sao paulo", "23", "1 2 3 4", "23 S 46 S", "23 60 S 46 W", "-23 S 46 W", "1 m 2",
                              "1, 2 m", "46 W 23 S", "1.2.3, 4"})
         EXPECT_EQ(ParseCoordinates(name).kind, CoordinatesParse::NotCoordinates) << name;
     for (const auto& [text, message] : std::initializer_list<std::pair<const char*, const char*>>{
