@@ -9,8 +9,8 @@
 #   scripts/mutate.sh 3 17       only faults 3 and 17
 #
 # Each fault is restored right after its run, and on any exit (trap), from a copy taken before
-# it was applied; the tree is left as it was found. CI does not run this (about half a minute a
-# fault on two cores).
+# it was applied; the tree is left as it was found. CI does not run this (a few seconds a fault
+# on two cores once the release build is made: each rebuild is incremental).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
