@@ -101,6 +101,8 @@ classify/hour_filter.cpp |     return first <= last ? value >= first && value <=
 classify/hour_filter.cpp |     return first <= last ? last - first + 1 : period - first + 1 + last; |     return first <= last ? last - first + 1 : period - first + last; | hours filter: a wrapped range counted one short
 data/station_search.cpp |         if (t.signed_ || (k > 0 && t.value >= 60)) return std::nullopt; |         if (t.signed_ || (k > 0 && t.value > 60)) return std::nullopt; | coordinates: 60 minutes taken
 data/station_search.cpp |         scale *= 60; |         scale *= 100; | coordinates: minutes read as hundredths
+data/place_search.cpp |         return best.size() == count && std::abs(s->Latitude - latitude) * kKmPerDegree > best.back().DistanceKm; |         return best.size() == count && std::abs(s->Latitude - latitude) * 2 * kKmPerDegree > best.back().DistanceKm; | nearest stations: the walk stops too soon
+data/place_search.cpp |     for (auto it = split; it != byLatitude_.begin() && !beyond(*(it - 1)); --it) consider(*(it - 1)); |     for (auto it = split; it != byLatitude_.begin() && !beyond(*(it - 1)) && false; --it) consider(*(it - 1)); | nearest stations: the southward walk left out
 EOF
 )
 
