@@ -3,13 +3,13 @@
 // request is either parsed or refused with the program's own refusal (OptionError,
 // InputFailure); any other exception, a crash or a sanitizer report is a fault. A parsed warming
 // stays within the largest changes allowed.
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_checks.h"
 #include "pipeline/analysis_request.h"
 #include "pipeline/option_error.h"
 
@@ -25,8 +25,6 @@ std::vector<std::string_view> Lines(std::string_view text)
     }
     return lines;
 }
-
-bool Within(float v, float limit) { return std::isfinite(v) && v >= -limit && v <= limit; }
 
 }  // namespace
 
@@ -58,13 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
         const qav::AnalysisRequest r = qav::ParseAnalysisRequest(options);
-        if (r.warmingChange)
-            for (int m = 1; m <= qav::kMonths; ++m) {
-                const qav::MonthlyChange& c = r.warmingChange->Month[m];
-                if (!Within(c.DBTmin, qav::kMaxTemperatureChange) || !Within(c.DBTmax, qav::kMaxTemperatureChange) ||
-                    !Within(c.RHavg, qav::kMaxHumidityChange))
-                    __builtin_trap();
-            }
+        if (r.warmingChange && !qav::fuzz::WarmingWithinLimits(*r.warmingChange)) __builtin_trap();
         if (r.location < 0) __builtin_trap();
     } catch (const qav::OptionError& e) {
         if (e.message.empty()) __builtin_trap();
